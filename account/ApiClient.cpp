@@ -1,0 +1,214 @@
+#include "account/ApiClient.h"
+
+#include "account/TokenManager.h"
+
+#include <QDebug>
+#include <QJsonDocument>
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
+#include <QNetworkRequest>
+#include <QPointer>
+
+namespace TandAccount {
+
+namespace {
+
+void complete(const ResponseCallback& callback, bool ok, int status, const QJsonObject& body = {})
+{
+    if (callback)
+        callback(ok, status, body);
+}
+
+QJsonObject parseBody(const QByteArray& bytes)
+{
+    if (bytes.isEmpty())
+        return {};
+    const QJsonDocument document = QJsonDocument::fromJson(bytes);
+    return document.isObject() ? document.object() : QJsonObject();
+}
+
+} // namespace
+
+ApiClient::ApiClient(TokenManager* tokens, QObject* parent)
+    : QObject(parent)
+    , m_network(new QNetworkAccessManager(this))
+    , m_tokens(tokens)
+{
+}
+
+void ApiClient::setBaseUrl(const QUrl& url)
+{
+    m_baseUrl = url;
+}
+
+void ApiClient::setAppInfo(const QString& appId, const QString& appVersion, const QString& platform)
+{
+    m_appId = appId;
+    m_appVersion = appVersion;
+    m_platform = platform;
+}
+
+void ApiClient::setTransferTimeout(int milliseconds)
+{
+    m_transferTimeoutMs = milliseconds;
+}
+
+void ApiClient::get(const QString& path, ResponseCallback callback, const QUrlQuery& query)
+{
+    sendRequest(Method::Get, path, {}, std::move(callback), query, true);
+}
+
+void ApiClient::getPublic(const QString& path, ResponseCallback callback, const QUrlQuery& query)
+{
+    sendRequest(Method::Get, path, {}, std::move(callback), query, false);
+}
+
+void ApiClient::post(const QString& path, const QJsonObject& body, ResponseCallback callback)
+{
+    sendRequest(Method::Post, path, body, std::move(callback), {}, true);
+}
+
+void ApiClient::postPublic(const QString& path, const QJsonObject& body, ResponseCallback callback)
+{
+    sendRequest(Method::Post, path, body, std::move(callback), {}, false);
+}
+
+void ApiClient::patch(const QString& path, const QJsonObject& body, ResponseCallback callback)
+{
+    sendRequest(Method::Patch, path, body, std::move(callback), {}, true);
+}
+
+void ApiClient::deleteResource(const QString& path, ResponseCallback callback)
+{
+    sendRequest(Method::Delete, path, {}, std::move(callback), {}, true);
+}
+
+const char* ApiClient::methodName(Method method)
+{
+    switch (method) {
+    case Method::Get:
+        return "GET";
+    case Method::Post:
+        return "POST";
+    case Method::Patch:
+        return "PATCH";
+    case Method::Delete:
+        return "DELETE";
+    }
+    return "GET";
+}
+
+void ApiClient::sendRequest(Method method, const QString& path, const QJsonObject& body, ResponseCallback callback,
+                            const QUrlQuery& query, bool requiresAuth)
+{
+    // The path is appended as given: the caller owns the seam, so no slash is
+    // added or dropped.
+    QUrl url = m_baseUrl;
+    url.setPath(m_baseUrl.path(QUrl::FullyDecoded) + path, QUrl::DecodedMode);
+    if (!query.isEmpty())
+        url.setQuery(query);
+
+    const QByteArray bytes = body.isEmpty() ? QByteArray() : QJsonDocument(body).toJson(QJsonDocument::Compact);
+
+    if (!requiresAuth) {
+        executeRequest(method, url, bytes, QString(), std::move(callback), false);
+        return;
+    }
+    if (m_tokens->needsRefresh()) {
+        qDebug() << "ApiClient: token needs refresh before" << methodName(method) << url.path();
+        sendAfterRefresh(method, url, bytes, std::move(callback), true, true);
+        return;
+    }
+    executeRequest(method, url, bytes, m_tokens->accessToken(), std::move(callback), true);
+}
+
+void ApiClient::sendAfterRefresh(Method method, const QUrl& url, const QByteArray& body, ResponseCallback callback,
+                                 bool allowRetry, bool logFailure)
+{
+    QPointer<ApiClient> self(this);
+    m_tokens->refresh([self, method, url, body, callback, allowRetry, logFailure](RefreshResult result) {
+        if (!self)
+            return;
+        switch (result) {
+        case RefreshResult::Success:
+            // The token the refresh just delivered is the one to use, even if
+            // it is already close to its expiry: the service decides.
+            self->executeRequest(method, url, body, self->m_tokens->heldAccessToken(), callback, allowRetry);
+            return;
+        case RefreshResult::Rejected:
+            if (logFailure)
+                qWarning() << "ApiClient: token refresh" << "rejected" << "for" << methodName(method) << url.path();
+            emit self->authenticationRequired();
+            complete(callback, false, 401);
+            return;
+        case RefreshResult::TransientFailure:
+            if (logFailure)
+                qWarning() << "ApiClient: token refresh" << "failed (transient)" << "for" << methodName(method)
+                           << url.path();
+            complete(callback, false, 0);
+            return;
+        }
+    });
+}
+
+void ApiClient::executeRequest(Method method, const QUrl& url, const QByteArray& body, const QString& token,
+                               ResponseCallback callback, bool allowRetry)
+{
+    QNetworkRequest request(url);
+    request.setHeader(QNetworkRequest::ContentTypeHeader, QByteArrayLiteral("application/json"));
+    request.setRawHeader(QByteArrayLiteral("Accept"), QByteArrayLiteral("application/json"));
+    if (!m_appId.isEmpty())
+        request.setRawHeader(QByteArrayLiteral("X-App-Id"), m_appId.toUtf8());
+    if (!m_appVersion.isEmpty())
+        request.setRawHeader(QByteArrayLiteral("X-App-Version"), m_appVersion.toUtf8());
+    if (!m_platform.isEmpty())
+        request.setRawHeader(QByteArrayLiteral("X-Platform"), m_platform.toUtf8());
+    if (!token.isEmpty())
+        request.setRawHeader(QByteArrayLiteral("Authorization"), QByteArrayLiteral("Bearer ") + token.toUtf8());
+    request.setTransferTimeout(m_transferTimeoutMs);
+
+    QNetworkReply* reply = nullptr;
+    switch (method) {
+    case Method::Get:
+        reply = m_network->get(request);
+        break;
+    case Method::Post:
+        reply = m_network->post(request, body);
+        break;
+    case Method::Patch:
+        reply = m_network->sendCustomRequest(request, QByteArrayLiteral("PATCH"), body);
+        break;
+    case Method::Delete:
+        reply = m_network->deleteResource(request);
+        break;
+    }
+    if (!reply) {
+        complete(callback, false, 0);
+        return;
+    }
+
+    connect(reply, &QNetworkReply::finished, this, [this, reply, method, url, body, callback, allowRetry] {
+        handleReply(reply, method, url, body, callback, allowRetry);
+    });
+}
+
+void ApiClient::handleReply(QNetworkReply* reply, Method method, const QUrl& url, const QByteArray& body,
+                            const ResponseCallback& callback, bool allowRetry)
+{
+    reply->deleteLater();
+    const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+    const QJsonObject answer = parseBody(reply->readAll());
+
+    if (status == 401 && allowRetry) {
+        sendAfterRefresh(method, url, body, callback, false, false);
+        return;
+    }
+    if (status == 0 && reply->error() != QNetworkReply::NoError) {
+        emit networkError(reply->errorString());
+        complete(callback, false, 0);
+        return;
+    }
+    complete(callback, status >= 200 && status <= 299, status, answer);
+}
+
+} // namespace TandAccount

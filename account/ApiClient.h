@@ -1,0 +1,80 @@
+#pragma once
+
+#include <QJsonObject>
+#include <QObject>
+#include <QString>
+#include <QUrl>
+#include <QUrlQuery>
+
+#include <functional>
+
+class QNetworkAccessManager;
+class QNetworkReply;
+
+namespace TandAccount {
+
+class TokenManager;
+
+// `ok` is true exactly for HTTP 200 to 299; `httpStatus` is 0 when no HTTP
+// answer arrived; `body` is the answer's JSON object, or an empty object.
+using ResponseCallback = std::function<void(bool ok, int httpStatus, const QJsonObject& body)>;
+
+// JSON over HTTP(S) for the account service and the sync API. Adds the JSON,
+// application and bearer headers, refreshes a token that is about to expire
+// before sending, and answers one 401 with one refresh and one retry. Every
+// request ends in exactly one callback on this thread (unless the transport
+// is destroyed first).
+class ApiClient : public QObject
+{
+    Q_OBJECT
+
+public:
+    static constexpr int kDefaultTransferTimeoutMs = 30000;
+
+    explicit ApiClient(TokenManager* tokens, QObject* parent = nullptr);
+
+    // Requests made before a change keep the value they started with.
+    void setBaseUrl(const QUrl& url);
+    QUrl baseUrl() const { return m_baseUrl; }
+    void setAppInfo(const QString& appId, const QString& appVersion, const QString& platform);
+    // A request that transfers nothing for this long ends like a network failure.
+    void setTransferTimeout(int milliseconds);
+
+    void get(const QString& path, ResponseCallback callback, const QUrlQuery& query = {});
+    void getPublic(const QString& path, ResponseCallback callback, const QUrlQuery& query = {});
+    void post(const QString& path, const QJsonObject& body, ResponseCallback callback);
+    void postPublic(const QString& path, const QJsonObject& body, ResponseCallback callback);
+    void patch(const QString& path, const QJsonObject& body, ResponseCallback callback);
+    void deleteResource(const QString& path, ResponseCallback callback);
+
+signals:
+    // A token refresh that a request needed was refused by the service.
+    void authenticationRequired();
+    // A request failed without any HTTP answer.
+    void networkError(const QString& message);
+
+private:
+    enum class Method { Get, Post, Patch, Delete };
+
+    void sendRequest(Method method, const QString& path, const QJsonObject& body, ResponseCallback callback,
+                     const QUrlQuery& query, bool requiresAuth);
+    void executeRequest(Method method, const QUrl& url, const QByteArray& body, const QString& token,
+                        ResponseCallback callback, bool allowRetry);
+    void handleReply(QNetworkReply* reply, Method method, const QUrl& url, const QByteArray& body,
+                     const ResponseCallback& callback, bool allowRetry);
+    // Runs a refresh and then the request with the token it delivered.
+    void sendAfterRefresh(Method method, const QUrl& url, const QByteArray& body, ResponseCallback callback,
+                          bool allowRetry, bool logFailure);
+
+    static const char* methodName(Method method);
+
+    QNetworkAccessManager* m_network;
+    TokenManager* m_tokens;
+    QUrl m_baseUrl;
+    QString m_appId;
+    QString m_appVersion;
+    QString m_platform;
+    int m_transferTimeoutMs = kDefaultTransferTimeoutMs;
+};
+
+} // namespace TandAccount

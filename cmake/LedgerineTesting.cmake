@@ -1,0 +1,13 @@
+# ledgerine_add_test(<name> SOURCES <files...> LIBS <targets...>)
+# Builds one QtTest program and registers it with CTest. Tests run without a
+# display; each test gives itself a temporary data directory (see
+# tests/support/TestDataDir.h), so none touches the user's real one.
+function(ledgerine_add_test name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+  add_executable(${name} ${ARG_SOURCES})
+  target_link_libraries(${name} PRIVATE ${ARG_LIBS} ledgerine_testsupport Qt6::Test)
+  add_test(NAME ${name} COMMAND ${name})
+  set_tests_properties(${name} PROPERTIES
+    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LEDGERINE_DATA_DIR=${CMAKE_CURRENT_BINARY_DIR}/${name}-data"
+    TIMEOUT 300)
+endfunction()

@@ -1,0 +1,180 @@
+#include "storage/MigrationRunner.h"
+
+#include "storage/Timestamp.h"
+
+#include <QDir>
+#include <QFile>
+#include <QRegularExpression>
+#include <QSet>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QtDebug>
+
+#include <algorithm>
+
+MigrationRunner::MigrationRunner(const QSqlDatabase& db)
+    : m_db(db)
+{
+}
+
+bool MigrationRunner::run(const QString& directory)
+{
+    m_lastError.clear();
+    if (!ensureBookkeeping())
+        return false;
+
+    QList<Migration> scripts;
+    if (!loadScripts(directory, scripts))
+        return false;
+
+    const QList<int> applied = appliedNumbers();
+    const QSet<int> done(applied.cbegin(), applied.cend());
+    for (const Migration& migration : std::as_const(scripts)) {
+        if (!done.contains(migration.number) && !apply(migration))
+            return false;
+    }
+    return true;
+}
+
+QList<int> MigrationRunner::appliedNumbers() const
+{
+    QList<int> numbers;
+    QSqlQuery query(m_db);
+    if (query.exec(QStringLiteral("SELECT version FROM schema_migrations ORDER BY version"))) {
+        while (query.next())
+            numbers << query.value(0).toInt();
+    }
+    return numbers;
+}
+
+bool MigrationRunner::ensureBookkeeping()
+{
+    QSqlQuery query(m_db);
+    if (!query.exec(QStringLiteral("CREATE TABLE IF NOT EXISTS schema_migrations ("
+                                   "version INTEGER PRIMARY KEY, name TEXT NOT NULL, applied_at TEXT NOT NULL)")))
+        return fail(QStringLiteral("cannot create the migration record: %1").arg(query.lastError().text()));
+    return true;
+}
+
+bool MigrationRunner::loadScripts(const QString& directory, QList<Migration>& scripts)
+{
+    static const QRegularExpression namePattern(QStringLiteral("^(\\d+)_[^/]*\\.sql$"));
+    const QDir dir(directory);
+    if (!dir.exists())
+        return fail(QStringLiteral("migration folder %1 does not exist").arg(directory));
+
+    QSet<int> numbers;
+    const QStringList files = dir.entryList(QDir::Files, QDir::Name);
+    for (const QString& file : files) {
+        const QRegularExpressionMatch match = namePattern.match(file);
+        if (!match.hasMatch())
+            continue;
+        Migration migration;
+        migration.number = match.captured(1).toInt();
+        migration.name = file;
+        if (numbers.contains(migration.number))
+            return fail(QStringLiteral("two migrations are numbered %1").arg(migration.number));
+        numbers.insert(migration.number);
+
+        QFile source(dir.filePath(file));
+        if (!source.open(QIODevice::ReadOnly))
+            return fail(QStringLiteral("cannot read migration %1").arg(file));
+        migration.script = QString::fromUtf8(source.readAll());
+        scripts << migration;
+    }
+    std::sort(scripts.begin(), scripts.end(),
+              [](const Migration& a, const Migration& b) { return a.number < b.number; });
+    return true;
+}
+
+bool MigrationRunner::apply(const Migration& migration)
+{
+    if (!m_db.transaction())
+        return fail(QStringLiteral("cannot begin migration %1: %2").arg(migration.name, m_db.lastError().text()));
+
+    QSqlQuery query(m_db);
+    const QStringList statements = splitStatements(migration.script);
+    for (const QString& statement : statements) {
+        if (!query.exec(statement)) {
+            const QString error = query.lastError().text();
+            query.finish();
+            m_db.rollback();
+            return fail(QStringLiteral("migration %1 failed: %2").arg(migration.name, error));
+        }
+    }
+
+    query.prepare(QStringLiteral("INSERT INTO schema_migrations (version, name, applied_at) VALUES (?, ?, ?)"));
+    query.addBindValue(migration.number);
+    query.addBindValue(migration.name);
+    query.addBindValue(toIsoUtc(nowUtc()));
+    if (!query.exec() || !m_db.commit()) {
+        const QString error = query.lastError().isValid() ? query.lastError().text() : m_db.lastError().text();
+        query.finish();
+        m_db.rollback();
+        return fail(QStringLiteral("cannot record migration %1: %2").arg(migration.name, error));
+    }
+    return true;
+}
+
+bool MigrationRunner::fail(const QString& message)
+{
+    m_lastError = message;
+    qWarning().noquote() << "Database migration:" << message;
+    return false;
+}
+
+QStringList MigrationRunner::splitStatements(const QString& script)
+{
+    QStringList statements;
+    QString current;
+    QChar quote;
+    bool lineComment = false;
+    bool blockComment = false;
+
+    for (qsizetype i = 0; i < script.size(); ++i) {
+        const QChar c = script[i];
+        const QChar next = i + 1 < script.size() ? script[i + 1] : QChar();
+        if (lineComment) {
+            if (c == u'\n')
+                lineComment = false;
+            continue;
+        }
+        if (blockComment) {
+            if (c == u'*' && next == u'/') {
+                blockComment = false;
+                ++i;
+            }
+            continue;
+        }
+        if (!quote.isNull()) {
+            current += c;
+            if (c == quote)
+                quote = QChar();
+            continue;
+        }
+        if (c == u'-' && next == u'-') {
+            lineComment = true;
+            continue;
+        }
+        if (c == u'/' && next == u'*') {
+            blockComment = true;
+            ++i;
+            continue;
+        }
+        if (c == u'\'' || c == u'"') {
+            quote = c;
+            current += c;
+            continue;
+        }
+        if (c == u';') {
+            if (!current.trimmed().isEmpty())
+                statements << current.trimmed();
+            current.clear();
+            continue;
+        }
+        current += c;
+    }
+    if (!current.trimmed().isEmpty())
+        statements << current.trimmed();
+    return statements;
+}

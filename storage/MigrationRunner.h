@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QList>
+#include <QSqlDatabase>
+#include <QString>
+#include <QStringList>
+
+// Brings a database's schema up to date from numbered SQL scripts
+// ("0001_initial.sql", "0002_....sql", ...). Each script runs once, inside its
+// own transaction together with the record that it ran, so a failing script
+// leaves the database exactly as it was before it.
+class MigrationRunner
+{
+public:
+    struct Migration
+    {
+        int number = 0;
+        QString name;
+        QString script;
+    };
+
+    explicit MigrationRunner(const QSqlDatabase& db);
+
+    // Applies every script of `directory` not applied yet, in number order.
+    // Stops at the first failure.
+    bool run(const QString& directory);
+    QString lastError() const { return m_lastError; }
+
+    QList<int> appliedNumbers() const;
+
+    // Splits a script into statements at semicolons outside quotes and comments.
+    static QStringList splitStatements(const QString& script);
+
+private:
+    bool ensureBookkeeping();
+    bool loadScripts(const QString& directory, QList<Migration>& scripts);
+    bool apply(const Migration& migration);
+    bool fail(const QString& message);
+
+    QSqlDatabase m_db;
+    QString m_lastError;
+};

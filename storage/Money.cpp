@@ -1,0 +1,161 @@
+#include "storage/Money.h"
+
+#include <algorithm>
+
+namespace {
+
+bool g_amountAutoDecimal = false;
+
+// Reads "123", "1,234.5", ".5" as an unsigned count of minor units, rounding
+// extra fraction digits half away from zero. Commas are only allowed before
+// the point.
+std::optional<qint64> parseUnsignedDecimal(QStringView text, int decimals)
+{
+    qint64 whole = 0;
+    qint64 fraction = 0;
+    int fractionDigits = 0;
+    bool roundUp = false;
+    bool sawDigit = false;
+    bool inFraction = false;
+    const qint64 limitWhole = kMaxAmountMinorUnits;
+
+    for (const QChar c : text) {
+        if (c == u'.') {
+            if (inFraction)
+                return std::nullopt;
+            inFraction = true;
+            continue;
+        }
+        if (c == u',' && !inFraction)
+            continue;
+        if (c < u'0' || c > u'9')
+            return std::nullopt;
+        sawDigit = true;
+        const int digit = c.unicode() - u'0';
+        if (!inFraction) {
+            whole = whole * 10 + digit;
+            if (whole > limitWhole)
+                return std::nullopt;
+        } else if (fractionDigits < decimals) {
+            fraction = fraction * 10 + digit;
+            ++fractionDigits;
+        } else if (fractionDigits == decimals) {
+            roundUp = digit >= 5;
+            ++fractionDigits; // later digits cannot change a half-away rounding
+        }
+    }
+    if (!sawDigit)
+        return std::nullopt;
+
+    qint64 scale = 1;
+    for (int i = 0; i < decimals; ++i)
+        scale *= 10;
+    for (int i = std::min(fractionDigits, decimals); i < decimals; ++i)
+        fraction *= 10;
+
+    if (whole > kMaxAmountMinorUnits / scale)
+        return std::nullopt;
+    const qint64 total = whole * scale + fraction + (roundUp ? 1 : 0);
+    if (total > kMaxAmountMinorUnits)
+        return std::nullopt;
+    return total;
+}
+
+// Splits an optional leading sign off; returns true for a minus.
+bool takeSign(QStringView& text)
+{
+    if (text.startsWith(u'-')) {
+        text = text.mid(1).trimmed();
+        return true;
+    }
+    if (text.startsWith(u'+'))
+        text = text.mid(1).trimmed();
+    return false;
+}
+
+QString groupThousands(quint64 value)
+{
+    QString digits = QString::number(value);
+    for (qsizetype pos = digits.size() - 3; pos > 0; pos -= 3)
+        digits.insert(pos, u',');
+    return digits;
+}
+
+QString formatMagnitude(qint64 amount, Currency currency)
+{
+    // The magnitude of the most negative value does not fit a qint64.
+    const quint64 magnitude = amount < 0 ? quint64(0) - quint64(amount) : quint64(amount);
+    const int decimals = currencyDecimals(currency);
+    if (decimals == 0)
+        return groupThousands(magnitude);
+    const quint64 scale = quint64(currencyScale(currency));
+    return groupThousands(magnitude / scale) + u'.'
+        + QString::number(magnitude % scale).rightJustified(decimals, u'0');
+}
+
+} // namespace
+
+int currencyDecimals(Currency currency) { return currency == Currency::JPY ? 0 : 2; }
+
+qint64 currencyScale(Currency currency) { return currency == Currency::JPY ? 1 : 100; }
+
+QString currencySymbol(Currency currency)
+{
+    switch (currency) {
+    case Currency::EUR:
+        return QStringLiteral("€");
+    case Currency::GBP:
+        return QStringLiteral("£");
+    case Currency::JPY:
+        return QStringLiteral("¥");
+    case Currency::USD:
+    case Currency::CAD:
+    case Currency::AUD:
+        break;
+    }
+    return QStringLiteral("$");
+}
+
+QString formatAmount(qint64 amount, Currency currency)
+{
+    const QString text = formatMagnitude(amount, currency);
+    return amount < 0 ? u'-' + text : text;
+}
+
+QString formatMoney(qint64 amount, Currency currency)
+{
+    const QString text = currencySymbol(currency) + formatMagnitude(amount, currency);
+    return amount < 0 ? u'-' + text : text;
+}
+
+qint64 parseMoney(const QString& text, Currency currency)
+{
+    QString cleaned = text;
+    cleaned.remove(currencySymbol(currency));
+    QStringView view = QStringView(cleaned).trimmed();
+    if (view.isEmpty())
+        return 0;
+    const bool negative = takeSign(view);
+    const std::optional<qint64> value = parseUnsignedDecimal(view, currencyDecimals(currency));
+    if (!value)
+        return 0;
+    return negative ? -*value : *value;
+}
+
+std::optional<qint64> parseAmountDigits(const QString& text, Currency currency, bool autoDecimal)
+{
+    QStringView view = QStringView(text).trimmed();
+    const bool negative = takeSign(view);
+    if (view.isEmpty())
+        return std::nullopt;
+    const int decimals = currencyDecimals(currency);
+    const bool typedAsMinorUnits = autoDecimal && decimals > 0 && !view.contains(u'.');
+    const std::optional<qint64> value = parseUnsignedDecimal(view, typedAsMinorUnits ? 0 : decimals);
+    if (!value)
+        return std::nullopt;
+    return negative ? -*value : *value;
+}
+
+void setAmountAutoDecimal(bool on) { g_amountAutoDecimal = on; }
+
+bool amountAutoDecimal() { return g_amountAutoDecimal; }

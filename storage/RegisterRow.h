@@ -1,0 +1,14 @@
+#pragma once
+
+#include "storage/Transaction.h"
+
+#include <QString>
+
+// One line of an account register: the transaction, the account balance
+// right after it, and what the category column shows for it.
+struct RegisterRow
+{
+    Transaction transaction;
+    qint64 runningBalance = 0;
+    QString categoryText;
+};

@@ -1,0 +1,46 @@
+#include "storage/SqlStatement.h"
+
+#include <QSqlError>
+#include <QtDebug>
+
+SqlStatement::SqlStatement(const QSqlDatabase& db, const QString& sql, const char* where)
+    : m_query(db)
+    , m_sql(sql)
+    , m_where(where)
+{
+    m_query.setForwardOnly(true);
+}
+
+SqlStatement& SqlStatement::bind(const QVariant& value)
+{
+    if (!m_prepared)
+        m_prepared = m_query.prepare(m_sql);
+    m_query.addBindValue(value);
+    return *this;
+}
+
+SqlStatement& SqlStatement::bindAll(const QVariantList& values)
+{
+    for (const QVariant& value : values)
+        bind(value);
+    return *this;
+}
+
+bool SqlStatement::exec()
+{
+    if (!m_prepared && !(m_prepared = m_query.prepare(m_sql)))
+        return report(false);
+    return report(m_query.exec());
+}
+
+bool SqlStatement::execText()
+{
+    return report(m_query.exec(m_sql));
+}
+
+bool SqlStatement::report(bool ok)
+{
+    if (!ok)
+        qWarning().noquote() << m_where << "failed:" << m_query.lastError().text();
+    return ok;
+}

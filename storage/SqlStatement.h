@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QString>
+#include <QVariant>
+
+// One prepared statement with positional values. A failure is logged as
+// "<where> failed: <database error>", the form every repository uses, so
+// callers only have to look at the return value.
+class SqlStatement
+{
+public:
+    SqlStatement(const QSqlDatabase& db, const QString& sql, const char* where);
+
+    SqlStatement& bind(const QVariant& value);
+    SqlStatement& bindAll(const QVariantList& values);
+
+    // Runs the statement once; false (and a log line) on failure.
+    bool exec();
+    // Runs a statement without values directly from its text.
+    bool execText();
+
+    QSqlQuery& query() { return m_query; }
+    bool next() { return m_query.next(); }
+    QVariant value(int index) const { return m_query.value(index); }
+    int rowsAffected() const { return m_query.numRowsAffected(); }
+
+private:
+    bool report(bool ok);
+
+    QSqlQuery m_query;
+    QString m_sql;
+    const char* m_where;
+    bool m_prepared = false;
+};

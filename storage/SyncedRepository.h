@@ -1,0 +1,156 @@
+#pragma once
+
+#include "storage/Database.h"
+#include "storage/RecordSchema.h"
+#include "storage/SqlStatement.h"
+#include "storage/SyncSnapshot.h"
+#include "storage/Timestamp.h"
+
+#include <QDateTime>
+#include <QList>
+#include <QObject>
+#include <QString>
+
+#include <optional>
+
+// What the five synced tables (accounts, transactions, categories, recurring
+// transactions, reconciliations) have in common: reading and writing whole
+// records through their RecordSchema, soft delete and restore, and the sync
+// marks. Subclasses add their own queries and say how they announce a change.
+class SyncedRepository : public QObject
+{
+    Q_OBJECT
+
+public:
+    // Marks the row synced under `serverId`. No change signal: nothing a
+    // window shows has changed. An empty serverId keeps the stored one.
+    bool markSynced(const QString& id, const QString& serverId);
+
+    // As markSynced, but only while the row still holds what was sent, so an
+    // edit made while the push was in flight stays pending. True when marked.
+    bool markSyncedIfUnchanged(const QString& id, const QString& serverId, const SyncSnapshot& pushed);
+
+    // Puts every live row that is not pending back to pending for a full
+    // resync; the number of rows changed.
+    int markAllPendingForResync();
+
+protected:
+    SyncedRepository(Database* database, const char* table, const char* className, QObject* parent);
+
+    // Emits the subclass's change signal; `accountId` says which account's
+    // rows changed where the signal carries one (empty: any).
+    virtual void announceChange(const QString& accountId) = 0;
+
+    QSqlDatabase db() const { return m_database->connection(); }
+    QString table() const { return QString::fromLatin1(m_table); }
+    // "AccountRepository::insert" for the failure log line.
+    QByteArray where(const char* method) const;
+
+    template <typename Record>
+    std::optional<Record> fetchById(const QString& id) const;
+
+    // Records matching `condition` (the text after WHERE, with ORDER BY as needed).
+    template <typename Record>
+    QList<Record> fetchWhere(const QString& condition, const QVariantList& values, const char* method) const;
+
+    template <typename Record>
+    bool insertRecord(const Record& record);
+
+    template <typename Record>
+    bool updateRecord(const Record& record);
+
+    // Soft-deletes one row; false when it failed or no such row exists.
+    bool softDeleteRow(const QString& id, const QDateTime& at);
+    // Soft-deletes the live rows of one account under one timestamp; the count.
+    int softDeleteRowsOfAccount(const QString& accountId, const QDateTime& at);
+    // Revives the rows of one account deleted at or after `deletedSince`; the count.
+    int restoreRowsOfAccount(const QString& accountId, const QString& deletedSince);
+
+private:
+    Database* m_database;
+    const char* m_table;
+    const char* m_className;
+};
+
+template <typename Record>
+std::optional<Record> SyncedRepository::fetchById(const QString& id) const
+{
+    const QList<Record> found = fetchWhere<Record>(QStringLiteral("id = ?"), {id}, "getById");
+    if (found.isEmpty())
+        return std::nullopt;
+    return found.first();
+}
+
+template <typename Record>
+QList<Record> SyncedRepository::fetchWhere(const QString& condition, const QVariantList& values,
+                                           const char* method) const
+{
+    static const QString select = QStringLiteral("SELECT %1 FROM %2 WHERE ")
+                                      .arg(schema::selectList<Record>(), QLatin1String(RecordSchema<Record>::table()));
+    SqlStatement statement(db(), select + condition, where(method).constData());
+    QList<Record> records;
+    if (!statement.bindAll(values).exec())
+        return records;
+    while (statement.next())
+        records << schema::read<Record>(statement.query());
+    return records;
+}
+
+template <typename Record>
+bool SyncedRepository::insertRecord(const Record& record)
+{
+    static const QString sql = [] {
+        QStringList names;
+        QStringList marks;
+        for (const Column<Record>& column : RecordSchema<Record>::columns()) {
+            if (qstrcmp(column.name, "deleted_at") == 0)
+                continue;
+            names << QString::fromLatin1(column.name);
+            marks << QStringLiteral("?");
+        }
+        return QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+            .arg(QLatin1String(RecordSchema<Record>::table()), names.join(QStringLiteral(", ")),
+                 marks.join(QStringLiteral(", ")));
+    }();
+
+    // A record made without times gets them now rather than a NULL the
+    // schema refuses.
+    Record stamped = record;
+    if (!stamped.created_at.isValid())
+        stamped.created_at = nowUtc();
+    if (!stamped.updated_at.isValid())
+        stamped.updated_at = stamped.created_at;
+
+    SqlStatement statement(db(), sql, where("insert").constData());
+    for (const Column<Record>& column : RecordSchema<Record>::columns()) {
+        if (qstrcmp(column.name, "deleted_at") != 0)
+            statement.bind(column.write(stamped));
+    }
+    return statement.exec();
+}
+
+template <typename Record>
+bool SyncedRepository::updateRecord(const Record& record)
+{
+    static const QString sql = [] {
+        QStringList assignments;
+        for (const Column<Record>& column : RecordSchema<Record>::columns()) {
+            if (column.updated)
+                assignments << QStringLiteral("%1 = ?").arg(QLatin1String(column.name));
+        }
+        return QStringLiteral("UPDATE %1 SET %2 WHERE id = ?")
+            .arg(QLatin1String(RecordSchema<Record>::table()), assignments.join(QStringLiteral(", ")));
+    }();
+
+    Record stamped = record;
+    if (!stamped.updated_at.isValid())
+        stamped.updated_at = nowUtc();
+
+    SqlStatement statement(db(), sql, where("update").constData());
+    for (const Column<Record>& column : RecordSchema<Record>::columns()) {
+        if (column.updated)
+            statement.bind(column.write(stamped));
+    }
+    statement.bind(record.id);
+    return statement.exec() && statement.rowsAffected() > 0;
+}

@@ -1,0 +1,87 @@
+#include "storage/TransactionRepository.h"
+
+#include <QCoreApplication>
+
+TransactionRepository::TransactionRepository(Database* database, QObject* parent)
+    : SyncedTableRepository(database, "transactions", "TransactionRepository", parent)
+{
+}
+
+QList<Transaction> TransactionRepository::listByAccount(const QString& accountId) const
+{
+    return fetchWhere<Transaction>(
+        QStringLiteral("account_id = ? AND deleted_at IS NULL ORDER BY date DESC, created_at DESC"), {accountId},
+        "listByAccount");
+}
+
+QList<Transaction> TransactionRepository::listUnreconciled(const QString& accountId) const
+{
+    return fetchWhere<Transaction>(
+        QStringLiteral("account_id = ? AND deleted_at IS NULL AND reconciled = 0 ORDER BY date ASC, created_at ASC"),
+        {accountId}, "listUnreconciled");
+}
+
+QStringList TransactionRepository::listPayees() const
+{
+    SqlStatement statement(
+        db(),
+        QStringLiteral("SELECT DISTINCT payee FROM transactions WHERE deleted_at IS NULL AND payee != '' ORDER BY payee"),
+        "TransactionRepository::listPayees");
+    QStringList payees;
+    if (!statement.execText())
+        return payees;
+    while (statement.next())
+        payees << statement.value(0).toString();
+    return payees;
+}
+
+QStringList TransactionRepository::listPayees(const QString&) const
+{
+    return listPayees();
+}
+
+QList<RegisterRow> TransactionRepository::listRegisterRows(const QString& accountId) const
+{
+    // The running balance is a window sum in the same order as the rows, so
+    // the balances and the rows can never disagree. The other side of a
+    // transfer names the other account; a row that only knows its
+    // destination account falls back to that.
+    static const QString sql = QStringLiteral(
+        "SELECT %1, "
+        "a.starting_balance + SUM(t.amount) OVER (ORDER BY t.date, t.created_at, t.id ROWS UNBOUNDED PRECEDING), "
+        "c.name, COALESCE(la.name, da.name) "
+        "FROM transactions t "
+        "JOIN accounts a ON a.id = t.account_id "
+        "LEFT JOIN categories c ON c.id = t.category_id AND c.deleted_at IS NULL "
+        "LEFT JOIN transactions lt ON lt.id = t.transfer_link_id "
+        "LEFT JOIN accounts la ON la.id = lt.account_id "
+        "LEFT JOIN accounts da ON da.id = t.transfer_dest_account_id "
+        "WHERE t.account_id = ? AND t.deleted_at IS NULL "
+        "ORDER BY t.date, t.created_at, t.id")
+                                  .arg(schema::selectList<Transaction>(QStringLiteral("t")));
+    static const int columnCount = int(RecordSchema<Transaction>::columns().size());
+
+    const QString splitText = QCoreApplication::translate("TransactionRepository", "Split");
+    SqlStatement statement(db(), sql, "TransactionRepository::listRegisterRows");
+    QList<RegisterRow> rows;
+    if (!statement.bind(accountId).exec())
+        return rows;
+    while (statement.next()) {
+        RegisterRow row;
+        row.transaction = schema::read<Transaction>(statement.query());
+        row.runningBalance = statement.value(columnCount).toLongLong();
+        if (row.transaction.is_split)
+            row.categoryText = splitText;
+        else if (row.transaction.isTransfer() || !row.transaction.transfer_dest_account_id.isEmpty())
+            row.categoryText = statement.value(columnCount + 2).toString();
+        else
+            row.categoryText = statement.value(columnCount + 1).toString();
+        rows << row;
+    }
+    return rows;
+}
+
+void TransactionRepository::announceChange(const QString& accountId)
+{
+    Q_EMIT transactionsChanged(accountId);
+}

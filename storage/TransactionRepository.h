@@ -1,0 +1,42 @@
+#pragma once
+
+#include "storage/RegisterRow.h"
+#include "storage/SyncedTableRepository.h"
+#include "storage/Transaction.h"
+
+#include <QStringList>
+
+class TransactionRepository : public SyncedTableRepository<Transaction>
+{
+    Q_OBJECT
+
+public:
+    explicit TransactionRepository(Database* database, QObject* parent = nullptr);
+
+    using SyncedTableRepository::restoreByAccount;
+    using SyncedTableRepository::softDelete;
+    using SyncedTableRepository::softDeleteByAccount;
+
+    // The account's live transactions, newest date first, then newest created first.
+    QList<Transaction> listByAccount(const QString& accountId) const;
+    // The account's live unreconciled transactions, oldest first.
+    QList<Transaction> listUnreconciled(const QString& accountId) const;
+
+    // Every payee of a live transaction, sorted, without blanks.
+    QStringList listPayees() const;
+    // The same list: payees are shared by every account.
+    QStringList listPayees(const QString& accountId) const;
+
+    // The account's live transactions in date order with the balance after
+    // each (from the account's starting balance) and its category text: the
+    // category's name, "Split" for a split, the other account's name for a
+    // transfer. One query, so it stays fast on years of history.
+    QList<RegisterRow> listRegisterRows(const QString& accountId) const;
+
+Q_SIGNALS:
+    // `accountId` is empty when rows of any account may have changed.
+    void transactionsChanged(const QString& accountId);
+
+protected:
+    void announceChange(const QString& accountId) override;
+};

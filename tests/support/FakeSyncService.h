@@ -1,0 +1,55 @@
+#pragma once
+
+#include "tests/support/FakeHttpServer.h"
+
+#include <QHash>
+#include <QJsonObject>
+#include <QObject>
+#include <QPair>
+#include <QString>
+
+#include <map>
+#include <optional>
+
+// The sync API as far as the client needs it: POST "/sync/push" stores each
+// change per (entity type, client id) and gives it a server id; GET
+// "/sync/pull" pages through the stored records in the order they last
+// changed, from a cursor that is the sequence number of the last one sent.
+class FakeSyncService : public QObject
+{
+    Q_OBJECT
+
+public:
+    struct StoredRecord
+    {
+        QString entityType;
+        QString clientId;
+        QString serverId;
+        int version = 0;
+        QString action;
+        QJsonObject payload;
+        qint64 sequence = 0;
+    };
+
+    explicit FakeSyncService(QObject* parent = nullptr);
+
+    bool start();
+    QUrl baseUrl() const { return m_server->baseUrl(); }
+    FakeHttpServer* server() const { return m_server; }
+
+    std::optional<StoredRecord> record(const QString& entityType, const QString& clientId) const;
+    int recordCount() const { return int(m_records.size()); }
+
+private:
+    using RecordKey = QPair<QString, QString>;
+
+    FakeResponse handlePush(const RecordedRequest& request);
+    FakeResponse handlePull(const RecordedRequest& request) const;
+
+    FakeHttpServer* m_server;
+    QHash<RecordKey, StoredRecord> m_records;
+    // Sequence number to record, so a pull walks the changes in order.
+    std::map<qint64, RecordKey> m_bySequence;
+    qint64 m_lastSequence = 0;
+    int m_lastServerId = 0;
+};
