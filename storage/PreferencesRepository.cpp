@@ -44,7 +44,7 @@ bool PreferencesRepository::set(const QString& key, const QString& value)
                            QStringLiteral("INSERT INTO preferences (key, value) VALUES (?, ?) "
                                           "ON CONFLICT(key) DO UPDATE SET value = excluded.value"),
                            "PreferencesRepository::set");
-    if (!statement.bind(key).bind(value).exec())
+    if (!statement.bind(key).bind(value.isNull() ? QStringLiteral("") : value).exec())
         return false;
     Q_EMIT changed(key);
     return true;

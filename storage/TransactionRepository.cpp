@@ -81,6 +81,19 @@ QList<RegisterRow> TransactionRepository::listRegisterRows(const QString& accoun
     return rows;
 }
 
+QHash<QString, qint64> TransactionRepository::totalsByAccount() const
+{
+    SqlStatement statement(
+        db(), QStringLiteral("SELECT account_id, SUM(amount) FROM transactions WHERE deleted_at IS NULL GROUP BY account_id"),
+        "TransactionRepository::totalsByAccount");
+    QHash<QString, qint64> totals;
+    if (!statement.execText())
+        return totals;
+    while (statement.next())
+        totals.insert(statement.value(0).toString(), statement.value(1).toLongLong());
+    return totals;
+}
+
 void TransactionRepository::announceChange(const QString& accountId)
 {
     Q_EMIT transactionsChanged(accountId);

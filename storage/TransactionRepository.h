@@ -4,6 +4,7 @@
 #include "storage/SyncedTableRepository.h"
 #include "storage/Transaction.h"
 
+#include <QHash>
 #include <QStringList>
 
 class TransactionRepository : public SyncedTableRepository<Transaction>
@@ -32,6 +33,10 @@ public:
     // category's name, "Split" for a split, the other account's name for a
     // transfer. One query, so it stays fast on years of history.
     QList<RegisterRow> listRegisterRows(const QString& accountId) const;
+
+    // The sum of the live transactions of every account that has any, by
+    // account id (add the account's starting balance for its balance).
+    QHash<QString, qint64> totalsByAccount() const;
 
 Q_SIGNALS:
     // `accountId` is empty when rows of any account may have changed.
