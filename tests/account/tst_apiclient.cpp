@@ -1,0 +1,382 @@
+#include "account/ApiClient.h"
+#include "account/TokenManager.h"
+#include "account/TokenStore.h"
+#include "tests/support/FakeHttpServer.h"
+
+#include <QDateTime>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QSignalSpy>
+#include <QTcpServer>
+#include <QTest>
+
+using namespace TandAccount;
+
+namespace {
+
+QString tokenExpiringIn(qint64 seconds, const QString& subject = QStringLiteral("u"))
+{
+    const QJsonObject payload{{"sub", subject}, {"exp", QDateTime::currentSecsSinceEpoch() + seconds}};
+    const auto flags = QByteArray::Base64UrlEncoding | QByteArray::OmitTrailingEquals;
+    return QString::fromLatin1("e30." + QJsonDocument(payload).toJson(QJsonDocument::Compact).toBase64(flags) + ".sig");
+}
+
+class NullStore : public TokenStore
+{
+public:
+    std::optional<QString> read(const QString&) override { return std::nullopt; }
+    bool write(const QString&, const QString&) override { return true; }
+    bool remove(const QString&) override { return false; }
+    void clear() override {}
+};
+
+struct Outcome
+{
+    int calls = 0;
+    bool ok = false;
+    int status = -1;
+    QJsonObject body;
+
+    ResponseCallback callback()
+    {
+        return [this](bool isOk, int httpStatus, const QJsonObject& answer) {
+            ++calls;
+            ok = isOk;
+            status = httpStatus;
+            body = answer;
+        };
+    }
+};
+
+QByteArray bearer(const QString& token)
+{
+    return "Bearer " + token.toUtf8();
+}
+
+} // namespace
+
+class ApiClientTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void joinsPathsAndQueries();
+    void sendsJsonAndApplicationHeaders();
+    void readsAnswersOfEveryShape();
+    void retriesOnceAfter401WithTheRefreshedToken();
+    void rejectedRefreshRequiresAuthentication();
+    void concurrentRequestsShareOneProactiveRefresh();
+    void proactiveRefreshFailuresEndTheRequest();
+    void publicRequestsCarryNoTokenAndNeverRetry();
+    void networkFailuresEndWithStatusZero();
+
+private:
+    FakeHttpServer* m_server = nullptr;
+    TokenManager* m_tokens = nullptr;
+    ApiClient* m_api = nullptr;
+    int m_refreshes = 0;
+    // Each refresh hands out the next token of this list, or is rejected.
+    QStringList m_nextAccessTokens;
+};
+
+void ApiClientTest::init()
+{
+    m_server = new FakeHttpServer(this);
+    QVERIFY(m_server->listen());
+    m_tokens = new TokenManager(std::make_unique<NullStore>(), this);
+    m_api = new ApiClient(m_tokens, this);
+    m_api->setBaseUrl(m_server->baseUrl());
+    m_refreshes = 0;
+    m_nextAccessTokens.clear();
+    m_tokens->setRefresher([this](const QString&, TokenManager::RefreshSucceeded ok, TokenManager::RefreshFailed no) {
+        ++m_refreshes;
+        if (m_nextAccessTokens.isEmpty())
+            no(true);
+        else
+            ok(m_nextAccessTokens.takeFirst(), QStringLiteral("refresh-%1").arg(m_refreshes));
+    });
+}
+
+void ApiClientTest::cleanup()
+{
+    delete m_api;
+    delete m_tokens;
+    delete m_server;
+}
+
+void ApiClientTest::joinsPathsAndQueries()
+{
+    m_api->setBaseUrl(QUrl(m_server->baseUrl().toString() + "/api/v1/realms/tandrel"));
+    Outcome realm;
+    m_api->get(QStringLiteral("/users/me"), realm.callback());
+
+    Outcome pull;
+    QUrlQuery query;
+    query.addQueryItem(QStringLiteral("cursor"), QStringLiteral("a b"));
+    query.addQueryItem(QStringLiteral("limit"), QStringLiteral("200"));
+    m_api->setBaseUrl(QUrl(m_server->baseUrl().toString() + "/sync/"));
+    m_api->get(QStringLiteral("/pull"), pull.callback(), query);
+
+    QTRY_COMPARE(m_server->requests().size(), 2);
+    const RecordedRequest first = m_server->requests().at(0);
+    QCOMPARE(first.path, QStringLiteral("/api/v1/realms/tandrel/users/me"));
+    QVERIFY(!first.hasQuery);
+
+    const RecordedRequest second = m_server->requests().at(1);
+    QCOMPARE(second.path, QStringLiteral("/sync//pull"));
+    QCOMPARE(second.query.queryItemValue(QStringLiteral("cursor")), QStringLiteral("a b"));
+    QCOMPARE(second.query.queryItemValue(QStringLiteral("limit")), QStringLiteral("200"));
+    QTRY_COMPARE(pull.calls, 1);
+    QCOMPARE(pull.status, 404);
+}
+
+void ApiClientTest::sendsJsonAndApplicationHeaders()
+{
+    const QString token = tokenExpiringIn(3600);
+    m_tokens->setTokens(token, QStringLiteral("r"));
+    m_api->setAppInfo(QStringLiteral("ledgerine"), QStringLiteral("1.1.4"), QStringLiteral("linux-x64"));
+    m_server->route("POST", "/things", [](const RecordedRequest&) { return FakeResponse::json(201, {{"id", "t1"}}); });
+    m_server->route("PATCH", "/things/t1", [](const RecordedRequest&) { return FakeResponse::json(200, {}); });
+    m_server->route("DELETE", "/things/t1", [](const RecordedRequest&) { return FakeResponse::empty(204); });
+
+    Outcome created, emptyPost, patched, deleted;
+    m_api->post(QStringLiteral("/things"), {{"name", "ü"}, {"n", 1}}, created.callback());
+    m_api->post(QStringLiteral("/things"), {}, emptyPost.callback());
+    m_api->patch(QStringLiteral("/things/t1"), {{"name", "x"}}, patched.callback());
+    m_api->deleteResource(QStringLiteral("/things/t1"), deleted.callback());
+    QTRY_VERIFY(created.calls && emptyPost.calls && patched.calls && deleted.calls);
+
+    QCOMPARE(created.ok, true);
+    QCOMPARE(created.status, 201);
+    QCOMPARE(created.body.value("id").toString(), QStringLiteral("t1"));
+    QCOMPARE(deleted.ok, true);
+    QCOMPARE(deleted.status, 204);
+    QVERIFY(deleted.body.isEmpty());
+
+    const RecordedRequest post = m_server->requestsTo("POST", "/things").at(0);
+    QCOMPARE(post.header("Content-Type"), QByteArray("application/json"));
+    QCOMPARE(post.header("Accept"), QByteArray("application/json"));
+    QCOMPARE(post.header("X-App-Id"), QByteArray("ledgerine"));
+    QCOMPARE(post.header("X-App-Version"), QByteArray("1.1.4"));
+    QCOMPARE(post.header("X-Platform"), QByteArray("linux-x64"));
+    QCOMPARE(post.header("Authorization"), bearer(token));
+    QCOMPARE(post.body, QStringLiteral(R"({"n":1,"name":"ü"})").toUtf8());
+
+    const RecordedRequest empty = m_server->requestsTo("POST", "/things").at(1);
+    QVERIFY(empty.body.isEmpty());
+    QCOMPARE(empty.header("Content-Type"), QByteArray("application/json"));
+
+    QCOMPARE(m_server->requestsTo("PATCH", "/things/t1").at(0).json().value("name").toString(), QStringLiteral("x"));
+    QCOMPARE(m_server->requestsTo("DELETE", "/things/t1").size(), 1);
+
+    // Empty application texts send no header at all.
+    m_api->setAppInfo(QString(), QString(), QString());
+    Outcome bare;
+    m_api->get(QStringLiteral("/bare"), bare.callback());
+    QTRY_COMPARE(bare.calls, 1);
+    const RecordedRequest plain = m_server->requestsTo("GET", "/bare").at(0);
+    QVERIFY(!plain.hasHeader("X-App-Id"));
+    QVERIFY(!plain.hasHeader("X-App-Version"));
+    QVERIFY(!plain.hasHeader("X-Platform"));
+}
+
+void ApiClientTest::readsAnswersOfEveryShape()
+{
+    m_server->respondOnce("GET", "/a", FakeResponse::raw(200, "<html>oops</html>", "text/html"));
+    m_server->respondOnce("GET", "/b", FakeResponse::raw(200, "[1,2]"));
+    m_server->respondOnce("GET", "/c", FakeResponse::raw(500, R"({"error":"boom"})", "application/json"));
+    m_server->respondOnce("GET", "/d", FakeResponse::raw(200, "{broken"));
+    QSignalSpy networkErrors(m_api, &ApiClient::networkError);
+
+    Outcome html, array, error, broken;
+    m_api->get(QStringLiteral("/a"), html.callback());
+    m_api->get(QStringLiteral("/b"), array.callback());
+    m_api->get(QStringLiteral("/c"), error.callback());
+    m_api->get(QStringLiteral("/d"), broken.callback());
+    QTRY_VERIFY(html.calls && array.calls && error.calls && broken.calls);
+
+    QVERIFY(html.ok && html.body.isEmpty());
+    QVERIFY(array.ok && array.body.isEmpty());
+    QVERIFY(broken.ok && broken.body.isEmpty());
+    QCOMPARE(error.ok, false);
+    QCOMPARE(error.status, 500);
+    QCOMPARE(error.body.value("error").toString(), QStringLiteral("boom"));
+    QCOMPARE(networkErrors.count(), 0);
+}
+
+void ApiClientTest::retriesOnceAfter401WithTheRefreshedToken()
+{
+    const QString stale = tokenExpiringIn(3600, QStringLiteral("stale"));
+    m_tokens->setTokens(stale, QStringLiteral("r"));
+    // The refreshed token is already inside the 30 s margin; the retry must
+    // still carry it instead of going out without a token.
+    const QString refreshed = tokenExpiringIn(20, QStringLiteral("refreshed"));
+    m_nextAccessTokens << refreshed;
+    QSignalSpy authRequired(m_api, &ApiClient::authenticationRequired);
+
+    m_server->respondOnce("POST", "/sync/push", FakeResponse::json(401, {{"error", "expired"}}));
+    m_server->respondOnce("POST", "/sync/push", FakeResponse::json(200, {{"results", QJsonArray()}}));
+    Outcome outcome;
+    m_api->post(QStringLiteral("/sync/push"), {{"changes", QJsonArray{1}}}, outcome.callback());
+    QTRY_COMPARE(outcome.calls, 1);
+    QVERIFY(outcome.ok);
+    QCOMPARE(m_refreshes, 1);
+
+    const QList<RecordedRequest> sent = m_server->requestsTo("POST", "/sync/push");
+    QCOMPARE(sent.size(), 2);
+    QCOMPARE(sent.at(0).header("Authorization"), bearer(stale));
+    QCOMPARE(sent.at(1).header("Authorization"), bearer(refreshed));
+    QCOMPARE(sent.at(1).body, sent.at(0).body);
+
+    // A second 401 after a good refresh is final: one retry, no sign-out.
+    m_server->clearLog();
+    m_tokens->setTokens(tokenExpiringIn(3600), QStringLiteral("r"));
+    m_nextAccessTokens << tokenExpiringIn(3600);
+    m_server->respondAlways("GET", "/x", FakeResponse::json(401, {{"error", "still"}}));
+    Outcome twice;
+    m_api->get(QStringLiteral("/x"), twice.callback());
+    QTRY_COMPARE(twice.calls, 1);
+    QCOMPARE(twice.ok, false);
+    QCOMPARE(twice.status, 401);
+    QCOMPARE(twice.body.value("error").toString(), QStringLiteral("still"));
+    QCOMPARE(m_server->requestsTo("GET", "/x").size(), 2);
+    QCOMPARE(m_refreshes, 2);
+    QCOMPARE(authRequired.count(), 0);
+}
+
+void ApiClientTest::rejectedRefreshRequiresAuthentication()
+{
+    // Signed out: no token, no refresh token.
+    QSignalSpy authRequired(m_api, &ApiClient::authenticationRequired);
+    m_server->respondOnce("GET", "/users/me", FakeResponse::json(401, {{"error", "no"}}));
+    Outcome outcome;
+    m_api->get(QStringLiteral("/users/me"), outcome.callback());
+    QTRY_COMPARE(outcome.calls, 1);
+
+    QVERIFY(!m_server->requests().at(0).hasHeader("Authorization"));
+    QCOMPARE(outcome.ok, false);
+    QCOMPARE(outcome.status, 401);
+    QVERIFY(outcome.body.isEmpty());
+    QCOMPARE(authRequired.count(), 1);
+    QCOMPARE(m_server->requests().size(), 1);
+
+    // A transient refresh failure after a 401 ends with status 0 and keeps
+    // the user signed in.
+    m_tokens->setTokens(tokenExpiringIn(3600), QStringLiteral("r"));
+    m_tokens->setRefresher([](const QString&, TokenManager::RefreshSucceeded, TokenManager::RefreshFailed no) {
+        no(false);
+    });
+    m_server->respondOnce("GET", "/users/me", FakeResponse::json(401, {}));
+    Outcome transient;
+    m_api->get(QStringLiteral("/users/me"), transient.callback());
+    QTRY_COMPARE(transient.calls, 1);
+    QCOMPARE(transient.status, 0);
+    QCOMPARE(authRequired.count(), 1);
+}
+
+void ApiClientTest::concurrentRequestsShareOneProactiveRefresh()
+{
+    m_tokens->setTokens(tokenExpiringIn(-10), QStringLiteral("r"));
+    TokenManager::RefreshSucceeded finish;
+    m_tokens->setRefresher([&](const QString&, TokenManager::RefreshSucceeded ok, TokenManager::RefreshFailed) {
+        ++m_refreshes;
+        finish = std::move(ok);
+    });
+
+    QList<Outcome> outcomes(3);
+    for (int i = 0; i < 3; ++i)
+        m_api->get(QStringLiteral("/item/%1").arg(i), outcomes[i].callback());
+
+    QCOMPARE(m_refreshes, 1);
+    QTest::qWait(50);
+    QVERIFY(m_server->requests().isEmpty());
+
+    const QString fresh = tokenExpiringIn(3600);
+    finish(fresh, QStringLiteral("r2"));
+    QTRY_VERIFY(outcomes[0].calls && outcomes[1].calls && outcomes[2].calls);
+    QCOMPARE(m_server->requests().size(), 3);
+    for (const RecordedRequest& request : m_server->requests())
+        QCOMPARE(request.header("Authorization"), bearer(fresh));
+}
+
+void ApiClientTest::proactiveRefreshFailuresEndTheRequest()
+{
+    QSignalSpy authRequired(m_api, &ApiClient::authenticationRequired);
+    m_tokens->setTokens(tokenExpiringIn(5), QStringLiteral("r"));
+
+    QTest::ignoreMessage(QtWarningMsg, "ApiClient: token refresh rejected for GET \"/me\"");
+    Outcome rejected;
+    m_api->get(QStringLiteral("/me"), rejected.callback());
+    QCOMPARE(rejected.calls, 1);
+    QCOMPARE(rejected.status, 401);
+    QCOMPARE(authRequired.count(), 1);
+
+    m_tokens->setRefresher([](const QString&, TokenManager::RefreshSucceeded, TokenManager::RefreshFailed no) {
+        no(false);
+    });
+    QTest::ignoreMessage(QtWarningMsg, "ApiClient: token refresh failed (transient) for DELETE \"/me\"");
+    Outcome transient;
+    m_api->deleteResource(QStringLiteral("/me"), transient.callback());
+    QCOMPARE(transient.calls, 1);
+    QCOMPARE(transient.status, 0);
+    QCOMPARE(authRequired.count(), 1);
+    QVERIFY(m_server->requests().isEmpty());
+}
+
+void ApiClientTest::publicRequestsCarryNoTokenAndNeverRetry()
+{
+    m_tokens->setTokens(tokenExpiringIn(3600), QStringLiteral("r"));
+    m_server->respondAlways("POST", "/token", FakeResponse::json(401, {{"error", "bad refresh"}}));
+    Outcome refresh;
+    m_api->postPublic(QStringLiteral("/token"), {{"refresh_token", "r"}}, refresh.callback());
+    Outcome publicGet;
+    m_api->getPublic(QStringLiteral("/status"), publicGet.callback());
+    QTRY_VERIFY(refresh.calls && publicGet.calls);
+
+    QCOMPARE(refresh.status, 401);
+    QCOMPARE(refresh.body.value("error").toString(), QStringLiteral("bad refresh"));
+    QCOMPARE(m_refreshes, 0);
+    QCOMPARE(m_server->requests().size(), 2);
+    for (const RecordedRequest& request : m_server->requests())
+        QVERIFY(!request.hasHeader("Authorization"));
+}
+
+void ApiClientTest::networkFailuresEndWithStatusZero()
+{
+    QSignalSpy networkErrors(m_api, &ApiClient::networkError);
+
+    // A port that was free a moment ago and has no listener now.
+    QTcpServer probe;
+    QVERIFY(probe.listen(QHostAddress::LocalHost, 0));
+    const quint16 closedPort = probe.serverPort();
+    probe.close();
+    m_api->setBaseUrl(QUrl(QStringLiteral("http://127.0.0.1:%1").arg(closedPort)));
+    Outcome refused;
+    m_api->get(QStringLiteral("/x"), refused.callback());
+    QTRY_COMPARE(refused.calls, 1);
+    QCOMPARE(refused.ok, false);
+    QCOMPARE(refused.status, 0);
+    QVERIFY(refused.body.isEmpty());
+    QCOMPARE(networkErrors.count(), 1);
+
+    // A server that accepts and never answers is cut off by the timeout.
+    m_api->setBaseUrl(m_server->baseUrl());
+    m_api->setTransferTimeout(300);
+    m_server->respondOnce("POST", "/slow", FakeResponse::silence());
+    Outcome silent;
+    QElapsedTimer clock;
+    clock.start();
+    m_api->post(QStringLiteral("/slow"), {{"a", 1}}, silent.callback());
+    QTRY_COMPARE_WITH_TIMEOUT(silent.calls, 1, 10000);
+    QCOMPARE(silent.ok, false);
+    QCOMPARE(silent.status, 0);
+    QCOMPARE(networkErrors.count(), 2);
+    QCOMPARE(m_server->requestsTo("POST", "/slow").size(), 1);
+    QVERIFY(clock.elapsed() < 5000);
+}
+
+QTEST_GUILESS_MAIN(ApiClientTest)
+#include "tst_apiclient.moc"

@@ -1,0 +1,393 @@
+#include "account/CredentialManagerTokenStore.h"
+#include "account/TokenClaims.h"
+#include "account/TokenManager.h"
+#include "tests/support/TestDataDir.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTest>
+
+#include <sys/stat.h>
+
+using namespace TandAccount;
+
+namespace {
+
+QString makeToken(const QByteArray& payload)
+{
+    const QByteArray header = QByteArrayLiteral(R"({"alg":"none"})").toBase64(QByteArray::Base64UrlEncoding
+                                                                             | QByteArray::OmitTrailingEquals);
+    const QByteArray body = payload.toBase64(QByteArray::Base64UrlEncoding | QByteArray::OmitTrailingEquals);
+    return QString::fromLatin1(header + '.' + body + ".c2ln");
+}
+
+QString makeToken(const QJsonObject& payload)
+{
+    return makeToken(QJsonDocument(payload).toJson(QJsonDocument::Compact));
+}
+
+QString tokenExpiringIn(qint64 seconds)
+{
+    return makeToken(QJsonObject{{"sub", "user-1"}, {"exp", QDateTime::currentSecsSinceEpoch() + seconds}});
+}
+
+mode_t modeOf(const QString& path)
+{
+    struct stat info {};
+    if (::stat(QFile::encodeName(path).constData(), &info) != 0)
+        return 0;
+    return info.st_mode & 07777;
+}
+
+// A store in memory, so the manager's tests see exactly what it wrote.
+class MemoryTokenStore : public TokenStore
+{
+public:
+    explicit MemoryTokenStore(QHash<QString, QString>* entries) : m_entries(entries) {}
+    std::optional<QString> read(const QString& key) override
+    {
+        if (!m_entries->contains(key))
+            return std::nullopt;
+        return m_entries->value(key);
+    }
+    bool write(const QString& key, const QString& value) override
+    {
+        m_entries->insert(key, value);
+        return true;
+    }
+    bool remove(const QString& key) override { return m_entries->remove(key) > 0; }
+    void clear() override
+    {
+        remove(kAccessTokenKey);
+        remove(kRefreshTokenKey);
+    }
+
+private:
+    QHash<QString, QString>* m_entries;
+};
+
+// A refresher the test completes by hand, counting how often it was started.
+struct ManualRefresher
+{
+    int started = 0;
+    QString lastRefreshToken;
+    TokenManager::RefreshSucceeded succeed;
+    TokenManager::RefreshFailed fail;
+
+    TokenManager::Refresher function()
+    {
+        return [this](const QString& refreshToken, TokenManager::RefreshSucceeded ok, TokenManager::RefreshFailed no) {
+            ++started;
+            lastRefreshToken = refreshToken;
+            succeed = std::move(ok);
+            fail = std::move(no);
+        };
+    }
+};
+
+} // namespace
+
+class TokensTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void readsClaimsFromBase64UrlPayloads();
+    void malformedTokensGiveEmptyReadings();
+    void expiryBeyond2038StaysValid();
+    void tokenIsDroppedThirtySecondsBeforeExpiry();
+    void needsRefreshFollowsValidityAndRefreshToken();
+
+    void credentialFilesArePrivateAndClearRemovesThem();
+    void storedTokensLoadBackAndMissingOnesAreEmpty();
+    void credentialTargetsCannotEscapeTheFolder();
+
+    void concurrentRefreshesShareOneRequest();
+    void failedRefreshKeepsTokensAndReportsKind();
+    void refreshWithoutRefreshTokenIsRejectedAtOnce();
+    void waiterMayStartTheNextRefresh();
+    void lateOrRepeatedCompletionIsIgnored();
+};
+
+void TokensTest::readsClaimsFromBase64UrlPayloads()
+{
+    // Chosen so the Base64URL text holds both "-" and "_" and needs padding
+    // that the token leaves out.
+    const QByteArray payload =
+        R"({"sub":"u>>?~","exp":1900000000,"custom":{"tnd":{"group_id":"g-1","role":"owner"}},"n":"x???>>>"})";
+    const QByteArray encoded = payload.toBase64(QByteArray::Base64UrlEncoding | QByteArray::OmitTrailingEquals);
+    QVERIFY(encoded.contains('-'));
+    QVERIFY(encoded.contains('_'));
+    QVERIFY(payload.toBase64().endsWith('='));
+
+    const QString token = makeToken(payload);
+    QCOMPARE(jwtExpiry(token), qint64(1900000000));
+    QCOMPARE(jwtSubject(token), QStringLiteral("u>>?~"));
+    QCOMPARE(decodeClaims(token), (TndClaims{QStringLiteral("g-1"), QStringLiteral("owner")}));
+
+    // A "custom" object without "tnd" leaves the claims empty.
+    QCOMPARE(decodeClaims(makeToken(QJsonObject{{"custom", QJsonObject{{"other", 1}}}})), TndClaims{});
+}
+
+void TokensTest::malformedTokensGiveEmptyReadings()
+{
+    const QStringList tokens{
+        QString(),
+        QStringLiteral("no-dots"),
+        QStringLiteral("a.!!!not-base64!!!.c"),
+        makeToken(QByteArrayLiteral("[1,2,3]")),
+        makeToken(QByteArrayLiteral("{not json")),
+        makeToken(QJsonObject{{"sub", "x"}}),
+        makeToken(QJsonObject{{"exp", "1900000000"}}),
+        makeToken(QJsonObject{{"exp", 1900000000.5}}),
+    };
+    for (const QString& token : tokens) {
+        QCOMPARE(jwtExpiry(token), qint64(0));
+        QVERIFY(!isTokenUsableAt(token, 0));
+        QCOMPARE(decodeClaims(token), TndClaims{});
+    }
+    QCOMPARE(jwtSubject(tokens.at(4)), QString());
+}
+
+void TokensTest::expiryBeyond2038StaysValid()
+{
+    const qint64 in2100 = 4102444800;
+    const QString token = makeToken(QJsonObject{{"exp", in2100}});
+    QCOMPARE(jwtExpiry(token), in2100);
+    QVERIFY(isTokenUsableAt(token, QDateTime::currentSecsSinceEpoch()));
+}
+
+void TokensTest::tokenIsDroppedThirtySecondsBeforeExpiry()
+{
+    const qint64 now = 1800000000;
+    QVERIFY(isTokenUsableAt(makeToken(QJsonObject{{"exp", now + 31}}), now));
+    QVERIFY(!isTokenUsableAt(makeToken(QJsonObject{{"exp", now + 30}}), now));
+}
+
+void TokensTest::needsRefreshFollowsValidityAndRefreshToken()
+{
+    QHash<QString, QString> entries;
+    TokenManager manager(std::make_unique<MemoryTokenStore>(&entries));
+    QVERIFY(!manager.needsRefresh());
+
+    const QString fresh = tokenExpiringIn(3600);
+    manager.setTokens(fresh, QStringLiteral("r1"));
+    QCOMPARE(manager.accessToken(), fresh);
+    QVERIFY(!manager.needsRefresh());
+
+    const QString nearExpiry = tokenExpiringIn(30);
+    manager.setTokens(nearExpiry, QStringLiteral("r1"));
+    QCOMPARE(manager.accessToken(), QString());
+    QCOMPARE(manager.heldAccessToken(), nearExpiry);
+    QVERIFY(manager.needsRefresh());
+
+    manager.setTokens(nearExpiry, QString());
+    QVERIFY(!manager.needsRefresh());
+}
+
+void TokensTest::credentialFilesArePrivateAndClearRemovesThem()
+{
+    TestDataDir data;
+    const QString folder = data.filePath(QStringLiteral("credentials"));
+    CredentialManagerTokenStore store(QStringLiteral("ledgerine"), folder);
+
+    QVERIFY(store.write(TokenStore::kAccessTokenKey, QStringLiteral("acc€ss")));
+    QVERIFY(store.write(TokenStore::kRefreshTokenKey, QStringLiteral("refresh")));
+
+    QCOMPARE(modeOf(folder), mode_t(0700));
+    const QStringList files = QDir(folder).entryList(QDir::Files | QDir::Hidden);
+    QCOMPARE(files.size(), 2);
+    for (const QString& file : files)
+        QCOMPARE(modeOf(QDir(folder).filePath(file)), mode_t(0600));
+
+    // The blob is the token's UTF-8, nothing more.
+    QFile blob(CredentialVault(folder).filePathFor(store.targetName(TokenStore::kAccessTokenKey)));
+    QVERIFY(blob.open(QIODevice::ReadOnly));
+    QCOMPARE(blob.readAll(), QStringLiteral("acc€ss").toUtf8());
+    blob.close();
+
+    // Replacing keeps the mode; a folder someone widened is narrowed again.
+    QVERIFY(QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner
+                                              | QFile::ReadGroup | QFile::ExeGroup | QFile::ReadOther));
+    QVERIFY(store.write(TokenStore::kAccessTokenKey, QStringLiteral("second")));
+    QCOMPARE(modeOf(folder), mode_t(0700));
+    QCOMPARE(modeOf(blob.fileName()), mode_t(0600));
+    QCOMPARE(store.read(TokenStore::kAccessTokenKey), std::optional<QString>(QStringLiteral("second")));
+
+    {
+        TokenManager manager(std::make_unique<CredentialManagerTokenStore>(QStringLiteral("ledgerine"), folder));
+        manager.loadTokens();
+        QCOMPARE(manager.refreshToken(), QStringLiteral("refresh"));
+        manager.clear();
+        QCOMPARE(manager.refreshToken(), QString());
+        QVERIFY(!manager.needsRefresh());
+    }
+    QVERIFY(QDir(folder).entryList(QDir::Files | QDir::Hidden).isEmpty());
+    QVERIFY(!store.read(TokenStore::kAccessTokenKey).has_value());
+    QVERIFY(!store.remove(TokenStore::kAccessTokenKey));
+}
+
+void TokensTest::storedTokensLoadBackAndMissingOnesAreEmpty()
+{
+    TestDataDir data;
+    const QString folder = data.filePath(QStringLiteral("credentials"));
+
+    TokenManager empty(std::make_unique<CredentialManagerTokenStore>(QStringLiteral("app"), folder));
+    empty.loadTokens();
+    QCOMPARE(empty.heldAccessToken(), QString());
+    QCOMPARE(empty.refreshToken(), QString());
+
+    const QString access = tokenExpiringIn(3600);
+    TokenManager writer(std::make_unique<CredentialManagerTokenStore>(QStringLiteral("app"), folder));
+    writer.setTokens(access, QStringLiteral("r-9"));
+
+    // Another store name is another set of credentials.
+    TokenManager other(std::make_unique<CredentialManagerTokenStore>(QStringLiteral("other"), folder));
+    other.loadTokens();
+    QCOMPARE(other.refreshToken(), QString());
+
+    TokenManager reader(std::make_unique<CredentialManagerTokenStore>(QStringLiteral("app"), folder));
+    reader.loadTokens();
+    QCOMPARE(reader.accessToken(), access);
+    QCOMPARE(reader.refreshToken(), QStringLiteral("r-9"));
+}
+
+void TokensTest::credentialTargetsCannotEscapeTheFolder()
+{
+    TestDataDir data;
+    const QString folder = data.filePath(QStringLiteral("credentials"));
+    CredentialVault vault(folder);
+    for (const QString& target : {QStringLiteral(".."), QStringLiteral("../x"), QStringLiteral("a/../../b")}) {
+        QVERIFY(vault.write(target, "secret"));
+        QCOMPARE(QFileInfo(vault.filePathFor(target)).absolutePath(), QFileInfo(folder).absoluteFilePath());
+    }
+    QCOMPARE(QDir(data.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList{"credentials"});
+}
+
+void TokensTest::concurrentRefreshesShareOneRequest()
+{
+    QHash<QString, QString> entries;
+    TokenManager manager(std::make_unique<MemoryTokenStore>(&entries));
+    manager.setTokens(QString(), QStringLiteral("old-refresh"));
+    ManualRefresher refresher;
+    manager.setRefresher(refresher.function());
+
+    QList<QPair<int, RefreshResult>> answers;
+    for (int i = 0; i < 3; ++i)
+        manager.refresh([&answers, i](RefreshResult result) { answers.append({i, result}); });
+    manager.refresh({});
+
+    QCOMPARE(refresher.started, 1);
+    QCOMPARE(refresher.lastRefreshToken, QStringLiteral("old-refresh"));
+    QVERIFY(answers.isEmpty());
+
+    const QString access = tokenExpiringIn(3600);
+    refresher.succeed(access, QStringLiteral("new-refresh"));
+    QCOMPARE(answers, (QList<QPair<int, RefreshResult>>{
+                          {0, RefreshResult::Success}, {1, RefreshResult::Success}, {2, RefreshResult::Success}}));
+    QCOMPARE(manager.accessToken(), access);
+    QCOMPARE(entries.value(TokenStore::kRefreshTokenKey), QStringLiteral("new-refresh"));
+}
+
+void TokensTest::failedRefreshKeepsTokensAndReportsKind()
+{
+    QHash<QString, QString> entries;
+    TokenManager manager(std::make_unique<MemoryTokenStore>(&entries));
+    const QString access = tokenExpiringIn(10);
+    manager.setTokens(access, QStringLiteral("r"));
+    ManualRefresher refresher;
+    manager.setRefresher(refresher.function());
+
+    QList<RefreshResult> answers;
+    const auto record = [&answers](RefreshResult result) { answers.append(result); };
+
+    manager.refresh(record);
+    refresher.fail(false);
+    manager.refresh(record);
+    refresher.fail(true);
+
+    QCOMPARE(refresher.started, 2);
+    QCOMPARE(answers, (QList<RefreshResult>{RefreshResult::TransientFailure, RefreshResult::Rejected}));
+    QCOMPARE(manager.heldAccessToken(), access);
+    QCOMPARE(manager.refreshToken(), QStringLiteral("r"));
+}
+
+void TokensTest::refreshWithoutRefreshTokenIsRejectedAtOnce()
+{
+    QHash<QString, QString> entries;
+    TokenManager manager(std::make_unique<MemoryTokenStore>(&entries));
+    ManualRefresher refresher;
+
+    QList<RefreshResult> answers;
+    // No refresher installed yet, although a refresh token is held.
+    manager.setTokens(QString(), QStringLiteral("r"));
+    manager.refresh([&answers](RefreshResult result) { answers.append(result); });
+
+    manager.setRefresher(refresher.function());
+    manager.setTokens(QString(), QString());
+    manager.refresh([&answers](RefreshResult result) { answers.append(result); });
+
+    QCOMPARE(answers, (QList<RefreshResult>{RefreshResult::Rejected, RefreshResult::Rejected}));
+    QCOMPARE(refresher.started, 0);
+
+    // Nothing was left in flight: with a token the next one does start.
+    manager.setTokens(QString(), QStringLiteral("r"));
+    manager.refresh({});
+    QCOMPARE(refresher.started, 1);
+}
+
+void TokensTest::waiterMayStartTheNextRefresh()
+{
+    QHash<QString, QString> entries;
+    TokenManager manager(std::make_unique<MemoryTokenStore>(&entries));
+    manager.setTokens(QString(), QStringLiteral("r1"));
+    ManualRefresher refresher;
+    manager.setRefresher(refresher.function());
+
+    QList<RefreshResult> second;
+    manager.refresh([&](RefreshResult first) {
+        QCOMPARE(first, RefreshResult::Success);
+        // The lock is free while a waiter runs, so this starts a new refresh
+        // instead of deadlocking or joining the finished one.
+        manager.refresh([&second](RefreshResult result) { second.append(result); });
+    });
+    refresher.succeed(tokenExpiringIn(5), QStringLiteral("r2"));
+
+    QCOMPARE(refresher.started, 2);
+    QCOMPARE(refresher.lastRefreshToken, QStringLiteral("r2"));
+    QVERIFY(second.isEmpty());
+    refresher.succeed(tokenExpiringIn(3600), QStringLiteral("r3"));
+    QCOMPARE(second, QList<RefreshResult>{RefreshResult::Success});
+}
+
+void TokensTest::lateOrRepeatedCompletionIsIgnored()
+{
+    QHash<QString, QString> entries;
+    TokenManager manager(std::make_unique<MemoryTokenStore>(&entries));
+    manager.setTokens(QString(), QStringLiteral("r1"));
+    ManualRefresher refresher;
+    manager.setRefresher(refresher.function());
+
+    QList<RefreshResult> answers;
+    manager.refresh([&answers](RefreshResult result) { answers.append(result); });
+    const auto firstSucceed = refresher.succeed;
+    const auto firstFail = refresher.fail;
+    firstFail(false);
+
+    manager.refresh([&answers](RefreshResult result) { answers.append(result); });
+    // The first refresh answering again must not end the second one.
+    firstSucceed(QStringLiteral("stale"), QStringLiteral("stale"));
+    firstFail(true);
+    QCOMPARE(answers, QList<RefreshResult>{RefreshResult::TransientFailure});
+    QCOMPARE(manager.refreshToken(), QStringLiteral("r1"));
+
+    refresher.fail(true);
+    QCOMPARE(answers, (QList<RefreshResult>{RefreshResult::TransientFailure, RefreshResult::Rejected}));
+}
+
+QTEST_GUILESS_MAIN(TokensTest)
+#include "tst_tokens.moc"
