@@ -1,0 +1,74 @@
+#include "app/AppState.h"
+
+#include "app/ThemeHelpers.h"
+#include "app/ThemeManager.h"
+#include "services/CategoryService.h"
+#include "storage/AccountRepository.h"
+#include "storage/CategoryRepository.h"
+#include "storage/Database.h"
+#include "storage/Money.h"
+#include "storage/PreferencesRepository.h"
+#include "storage/ReconciliationRepository.h"
+#include "storage/RecurringRepository.h"
+#include "storage/SplitLineRepository.h"
+#include "storage/TransactionRepository.h"
+
+#include <QtDebug>
+
+namespace {
+
+const QString kAmountAutoDecimalKey = QStringLiteral("amountAutoDecimal");
+const QString kWeekStartDayKey = QStringLiteral("weekStartDay");
+const QString kLastViewedAccountKey = QStringLiteral("lastViewedAccountId");
+
+} // namespace
+
+AppState::AppState(QObject* parent)
+    : QObject(parent)
+{
+}
+
+AppState::~AppState() = default;
+
+bool AppState::initialize()
+{
+    m_database = new Database(this);
+    if (!m_database->open(Database::databaseFilePath())) {
+        qCritical().noquote() << "Cannot use the database in" << Database::dataDirectory() << "-"
+                              << m_database->lastError();
+        return false;
+    }
+
+    m_accounts = new AccountRepository(m_database, this);
+    m_transactions = new TransactionRepository(m_database, this);
+    m_categories = new CategoryRepository(m_database, this);
+    m_preferences = new PreferencesRepository(m_database, this);
+    m_splitLines = new SplitLineRepository(m_database, this);
+    m_recurring = new RecurringRepository(m_database, this);
+    m_reconciliations = new ReconciliationRepository(m_database, this);
+
+    m_categoryService = new CategoryService(m_categories, this);
+
+    applyStoredPreferences();
+
+    m_categoryService->seedDefaults();
+
+    m_lastViewedAccountId = m_preferences->getString(kLastViewedAccountKey);
+
+    emit databaseReady();
+    return true;
+}
+
+void AppState::applyStoredPreferences()
+{
+    setAmountAutoDecimal(m_preferences->getBool(kAmountAutoDecimalKey, false));
+
+    m_themeManager = new ThemeManager(m_preferences, this);
+    m_themeManager->restoreFromPreferences();
+
+    // A stored day outside Monday..Sunday (hand-edited or from a newer
+    // version) leaves the locale's own first day in force.
+    const int weekStart = m_preferences->getInt(kWeekStartDayKey, 0);
+    if (weekStart >= Qt::Monday && weekStart <= Qt::Sunday)
+        localeFirstDayOfWeek() = weekStart;
+}

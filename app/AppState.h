@@ -1,0 +1,98 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+class AccountRepository;
+class BackupService;
+class CategoryRepository;
+class CategoryService;
+class Database;
+class ImportService;
+class PreferencesRepository;
+class ReconciliationRepository;
+class RecurringRepository;
+class RecurringService;
+class ReportService;
+class SplitLineRepository;
+class SyncEngine;
+class ThemeManager;
+class TransactionRepository;
+
+namespace TandAccount {
+class Client;
+}
+
+// Owns the database, the repositories, the services and the theme for the
+// life of the process. Windows borrow it and reach everything through its
+// accessors; every accessor is null until initialize() has succeeded.
+class AppState : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit AppState(QObject* parent = nullptr);
+    ~AppState() override;
+
+    // Opens the database in the data directory, builds the repositories and
+    // services, applies the stored appearance and seeds the default
+    // categories. False (with a log line) when the database cannot be used;
+    // the state must not be used then.
+    bool initialize();
+
+    Database* database() const { return m_database; }
+    AccountRepository* accountRepository() const { return m_accounts; }
+    TransactionRepository* transactionRepository() const { return m_transactions; }
+    CategoryRepository* categoryRepository() const { return m_categories; }
+    PreferencesRepository* preferencesRepository() const { return m_preferences; }
+    RecurringRepository* recurringRepository() const { return m_recurring; }
+    ReconciliationRepository* reconciliationRepository() const { return m_reconciliations; }
+    SplitLineRepository* splitLineRepository() const { return m_splitLines; }
+
+    RecurringService* recurringService() const { return m_recurringService; }
+    ReportService* reportService() const { return m_reportService; }
+    BackupService* backupService() const { return m_backupService; }
+    CategoryService* categoryService() const { return m_categoryService; }
+    ImportService* importService() const { return m_importService; }
+
+    TandAccount::Client* accountClient() const { return m_accountClient; }
+    SyncEngine* syncEngine() const { return m_syncEngine; }
+
+    ThemeManager* themeManager() const { return m_themeManager; }
+
+    // Sign-in arrives with the account-service client; until it exists
+    // nobody is signed in.
+    bool isSignedIn() const { return false; }
+
+    // The account whose register was open when the program last ran, as read
+    // at start-up (empty when none was stored).
+    QString lastViewedAccountId() const { return m_lastViewedAccountId; }
+
+Q_SIGNALS:
+    void databaseReady();
+
+private:
+    void applyStoredPreferences();
+
+    Database* m_database = nullptr;
+    AccountRepository* m_accounts = nullptr;
+    TransactionRepository* m_transactions = nullptr;
+    CategoryRepository* m_categories = nullptr;
+    PreferencesRepository* m_preferences = nullptr;
+    SplitLineRepository* m_splitLines = nullptr;
+    RecurringRepository* m_recurring = nullptr;
+    ReconciliationRepository* m_reconciliations = nullptr;
+
+    CategoryService* m_categoryService = nullptr;
+    RecurringService* m_recurringService = nullptr;
+    ReportService* m_reportService = nullptr;
+    ImportService* m_importService = nullptr;
+    BackupService* m_backupService = nullptr;
+
+    TandAccount::Client* m_accountClient = nullptr;
+    SyncEngine* m_syncEngine = nullptr;
+
+    ThemeManager* m_themeManager = nullptr;
+
+    QString m_lastViewedAccountId;
+};
