@@ -3,10 +3,10 @@
 #include <QSqlError>
 #include <QtDebug>
 
-SqlStatement::SqlStatement(const QSqlDatabase& db, const QString& sql, const char* where)
+SqlStatement::SqlStatement(const QSqlDatabase& db, const QString& sql, QByteArray where)
     : m_query(db)
     , m_sql(sql)
-    , m_where(where)
+    , m_where(std::move(where))
 {
     m_query.setForwardOnly(true);
 }
@@ -41,6 +41,6 @@ bool SqlStatement::execText()
 bool SqlStatement::report(bool ok)
 {
     if (!ok)
-        qWarning().noquote() << m_where << "failed:" << m_query.lastError().text();
+        qWarning().noquote() << m_where.constData() << "failed:" << m_query.lastError().text();
     return ok;
 }

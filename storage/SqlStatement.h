@@ -11,7 +11,7 @@
 class SqlStatement
 {
 public:
-    SqlStatement(const QSqlDatabase& db, const QString& sql, const char* where);
+    SqlStatement(const QSqlDatabase& db, const QString& sql, QByteArray where);
 
     SqlStatement& bind(const QVariant& value);
     SqlStatement& bindAll(const QVariantList& values);
@@ -31,6 +31,6 @@ private:
 
     QSqlQuery m_query;
     QString m_sql;
-    const char* m_where;
+    QByteArray m_where;
     bool m_prepared = false;
 };

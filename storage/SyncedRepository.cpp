@@ -47,7 +47,7 @@ int SyncedRepository::markAllPendingForResync()
         db(),
         QStringLiteral("UPDATE %1 SET sync_status = 'pending' WHERE deleted_at IS NULL AND sync_status != 'pending'")
             .arg(table()),
-        where("markAllPendingForResync").constData());
+        where("markAllPendingForResync"));
     if (!statement.execText())
         return 0;
     const int changed = statement.rowsAffected();
@@ -62,7 +62,7 @@ bool SyncedRepository::softDeleteRow(const QString& id, const QDateTime& at)
     SqlStatement statement(
         db(),
         QStringLiteral("UPDATE %1 SET deleted_at = ?, updated_at = ?, sync_status = 'pending' WHERE id = ?").arg(table()),
-        where("softDelete").constData());
+        where("softDelete"));
     return statement.bind(stamp).bind(stamp).bind(id).exec() && statement.rowsAffected() > 0;
 }
 
@@ -73,7 +73,7 @@ int SyncedRepository::softDeleteRowsOfAccount(const QString& accountId, const QD
                            QStringLiteral("UPDATE %1 SET deleted_at = ?, updated_at = ?, sync_status = 'pending' "
                                           "WHERE account_id = ? AND deleted_at IS NULL")
                                .arg(table()),
-                           where("softDeleteByAccount").constData());
+                           where("softDeleteByAccount"));
     if (!statement.bind(stamp).bind(stamp).bind(accountId).exec())
         return 0;
     return statement.rowsAffected();
@@ -85,7 +85,7 @@ int SyncedRepository::restoreRowsOfAccount(const QString& accountId, const QStri
                            QStringLiteral("UPDATE %1 SET deleted_at = NULL, updated_at = ?, sync_status = 'pending' "
                                           "WHERE account_id = ? AND deleted_at >= ?")
                                .arg(table()),
-                           where("restoreByAccount").constData());
+                           where("restoreByAccount"));
     if (!statement.bind(toIsoUtc(nowUtc())).bind(accountId).bind(deletedSince).exec())
         return 0;
     return statement.rowsAffected();

@@ -87,7 +87,7 @@ QList<Record> SyncedRepository::fetchWhere(const QString& condition, const QVari
 {
     static const QString select = QStringLiteral("SELECT %1 FROM %2 WHERE ")
                                       .arg(schema::selectList<Record>(), QLatin1String(RecordSchema<Record>::table()));
-    SqlStatement statement(db(), select + condition, where(method).constData());
+    SqlStatement statement(db(), select + condition, where(method));
     QList<Record> records;
     if (!statement.bindAll(values).exec())
         return records;
@@ -121,7 +121,7 @@ bool SyncedRepository::insertRecord(const Record& record)
     if (!stamped.updated_at.isValid())
         stamped.updated_at = stamped.created_at;
 
-    SqlStatement statement(db(), sql, where("insert").constData());
+    SqlStatement statement(db(), sql, where("insert"));
     for (const Column<Record>& column : RecordSchema<Record>::columns()) {
         if (qstrcmp(column.name, "deleted_at") != 0)
             statement.bind(column.write(stamped));
@@ -146,7 +146,7 @@ bool SyncedRepository::updateRecord(const Record& record)
     if (!stamped.updated_at.isValid())
         stamped.updated_at = nowUtc();
 
-    SqlStatement statement(db(), sql, where("update").constData());
+    SqlStatement statement(db(), sql, where("update"));
     for (const Column<Record>& column : RecordSchema<Record>::columns()) {
         if (column.updated)
             statement.bind(column.write(stamped));

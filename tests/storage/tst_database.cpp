@@ -1,0 +1,156 @@
+#include "storage/Database.h"
+#include "storage/MigrationRunner.h"
+#include "tests/support/TestDataDir.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSqlQuery>
+#include <QTest>
+
+class DatabaseTest : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void resolvesTheDataDirectory();
+    void createsTheSchemaWithWalAndForeignKeys();
+    void appliesEachMigrationOnceAcrossReopens();
+    void failedMigrationLeavesNothingHalfDone();
+    void refusesTwoMigrationsWithOneNumber();
+    void reportsAnUnwritableDataDirectory();
+    void splitsScriptsOutsideQuotesAndComments();
+
+private:
+    static void writeScript(const QString& folder, const QString& name, const QByteArray& sql);
+    static int scalar(Database& db, const QString& sql);
+};
+
+void DatabaseTest::writeScript(const QString& folder, const QString& name, const QByteArray& sql)
+{
+    QDir().mkpath(folder);
+    QFile file(folder + u'/' + name);
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(sql);
+}
+
+int DatabaseTest::scalar(Database& db, const QString& sql)
+{
+    QSqlQuery query(db.connection());
+    if (!query.exec(sql) || !query.next())
+        return -1;
+    return query.value(0).toInt();
+}
+
+void DatabaseTest::resolvesTheDataDirectory()
+{
+    TestDataDir dir;
+    QCOMPARE(Database::dataDirectory(), dir.path());
+    QCOMPARE(Database::databaseFilePath(), dir.path() + QStringLiteral("/ledgerine.db"));
+
+    // An empty variable counts as unset.
+    qputenv("LEDGERINE_DATA_DIR", QByteArray());
+    QVERIFY(Database::dataDirectory().endsWith(QStringLiteral("/Tandrel/Ledgerine")));
+}
+
+void DatabaseTest::createsTheSchemaWithWalAndForeignKeys()
+{
+    TestDataDir dir;
+    Database db;
+    QVERIFY2(db.open(), qPrintable(db.lastError()));
+    QVERIFY(QFile::exists(dir.filePath(QStringLiteral("ledgerine.db"))));
+
+    QSqlQuery query(db.connection());
+    QVERIFY(query.exec(QStringLiteral("PRAGMA journal_mode")) && query.next());
+    QCOMPARE(query.value(0).toString(), QStringLiteral("wal"));
+    QCOMPARE(scalar(db, QStringLiteral("PRAGMA foreign_keys")), 1);
+
+    for (const char* table : {"accounts", "transactions", "categories", "split_lines", "recurring_transactions",
+                              "reconciliations", "preferences"}) {
+        QCOMPARE(scalar(db, QStringLiteral("SELECT COUNT(*) FROM sqlite_master WHERE type='table' AND name='%1'")
+                                .arg(QLatin1String(table))),
+                 1);
+    }
+    // A transaction of an account that does not exist is refused.
+    QVERIFY(!query.exec(QStringLiteral("INSERT INTO transactions (id, account_id, date, created_at, updated_at) "
+                                       "VALUES ('t', 'missing', '2026-01-01', 'x', 'x')")));
+}
+
+void DatabaseTest::appliesEachMigrationOnceAcrossReopens()
+{
+    TestDataDir dir;
+    const QString scripts = dir.filePath(QStringLiteral("migrations"));
+    writeScript(scripts, QStringLiteral("0001_people.sql"), "CREATE TABLE people (name TEXT);");
+    writeScript(scripts, QStringLiteral("0002_seed.sql"), "INSERT INTO people VALUES ('a; b');\n-- note; here\n");
+    writeScript(scripts, QStringLiteral("readme.txt"), "not a migration");
+
+    const QString file = dir.filePath(QStringLiteral("test.db"));
+    {
+        Database db;
+        QVERIFY2(db.open(file, scripts), qPrintable(db.lastError()));
+        QCOMPARE(MigrationRunner(db.connection()).appliedNumbers(), QList<int>({1, 2}));
+    }
+    writeScript(scripts, QStringLiteral("0010_more.sql"), "INSERT INTO people VALUES ('c');");
+    Database db;
+    QVERIFY2(db.open(file, scripts), qPrintable(db.lastError()));
+    QCOMPARE(scalar(db, QStringLiteral("SELECT COUNT(*) FROM people")), 2);
+    QCOMPARE(MigrationRunner(db.connection()).appliedNumbers(), QList<int>({1, 2, 10}));
+}
+
+void DatabaseTest::failedMigrationLeavesNothingHalfDone()
+{
+    TestDataDir dir;
+    const QString scripts = dir.filePath(QStringLiteral("migrations"));
+    const QString file = dir.filePath(QStringLiteral("test.db"));
+    writeScript(scripts, QStringLiteral("0001_base.sql"), "CREATE TABLE base (x INTEGER);");
+    writeScript(scripts, QStringLiteral("0002_broken.sql"),
+                "CREATE TABLE half (x INTEGER);\nINSERT INTO base VALUES (1);\nINSERT INTO nowhere VALUES (1);");
+    {
+        Database db;
+        QVERIFY(!db.open(file, scripts));
+        QVERIFY(db.lastError().contains(QStringLiteral("0002_broken.sql")));
+        QVERIFY(!db.isOpen());
+    }
+    writeScript(scripts, QStringLiteral("0002_broken.sql"), "CREATE TABLE half (x INTEGER);");
+    Database db;
+    QVERIFY2(db.open(file, scripts), qPrintable(db.lastError()));
+    // The first attempt's table and row were rolled back with it.
+    QCOMPARE(scalar(db, QStringLiteral("SELECT COUNT(*) FROM base")), 0);
+    QCOMPARE(MigrationRunner(db.connection()).appliedNumbers(), QList<int>({1, 2}));
+}
+
+void DatabaseTest::refusesTwoMigrationsWithOneNumber()
+{
+    TestDataDir dir;
+    const QString scripts = dir.filePath(QStringLiteral("migrations"));
+    writeScript(scripts, QStringLiteral("0001_a.sql"), "CREATE TABLE a (x);");
+    writeScript(scripts, QStringLiteral("1_b.sql"), "CREATE TABLE b (x);");
+    Database db;
+    QVERIFY(!db.open(dir.filePath(QStringLiteral("test.db")), scripts));
+    QVERIFY(db.lastError().contains(QStringLiteral("numbered 1")));
+}
+
+void DatabaseTest::reportsAnUnwritableDataDirectory()
+{
+    TestDataDir dir;
+    QFile blocker(dir.filePath(QStringLiteral("file")));
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    Database db;
+    QVERIFY(!db.open(blocker.fileName() + QStringLiteral("/sub/ledgerine.db")));
+    QVERIFY(!db.lastError().isEmpty());
+    QVERIFY(!db.isOpen());
+}
+
+void DatabaseTest::splitsScriptsOutsideQuotesAndComments()
+{
+    const QStringList statements = MigrationRunner::splitStatements(QStringLiteral(
+        "CREATE TABLE t (a TEXT DEFAULT 'x;y'); -- trailing; comment\n"
+        "/* block; comment */ INSERT INTO t VALUES (\"q;\");\n"
+        ";;\n"
+        "SELECT 1"));
+    QCOMPARE(statements, QStringList({QStringLiteral("CREATE TABLE t (a TEXT DEFAULT 'x;y')"),
+                                      QStringLiteral("INSERT INTO t VALUES (\"q;\")"), QStringLiteral("SELECT 1")}));
+}
+
+QTEST_GUILESS_MAIN(DatabaseTest)
+#include "tst_database.moc"

@@ -1,0 +1,176 @@
+#include "storage/Money.h"
+#include "storage/Timestamp.h"
+
+#include <QTest>
+
+#include <limits>
+
+class MoneyTextTest : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void formatsEveryCurrency_data();
+    void formatsEveryCurrency();
+    void formatsExtremes();
+    void parsesLenientMoneyText_data();
+    void parsesLenientMoneyText();
+    void parsesTypedDigits_data();
+    void parsesTypedDigits();
+    void roundTripsThroughText();
+    void readsTimestampForms();
+    void readsIsoDates();
+};
+
+void MoneyTextTest::formatsEveryCurrency_data()
+{
+    QTest::addColumn<qint64>("amount");
+    QTest::addColumn<Currency>("currency");
+    QTest::addColumn<QString>("money");
+    QTest::addColumn<QString>("amountText");
+
+    QTest::newRow("usd") << qint64(123456) << Currency::USD << "$1,234.56" << "1,234.56";
+    QTest::newRow("usd negative") << qint64(-123456) << Currency::USD << "-$1,234.56" << "-1,234.56";
+    QTest::newRow("usd cents only") << qint64(5) << Currency::USD << "$0.05" << "0.05";
+    QTest::newRow("usd negative cents") << qint64(-5) << Currency::USD << "-$0.05" << "-0.05";
+    QTest::newRow("zero") << qint64(0) << Currency::USD << "$0.00" << "0.00";
+    QTest::newRow("eur millions") << qint64(123456789012) << Currency::EUR << "€1,234,567,890.12" << "1,234,567,890.12";
+    QTest::newRow("gbp") << qint64(100000) << Currency::GBP << "£1,000.00" << "1,000.00";
+    QTest::newRow("cad") << qint64(99) << Currency::CAD << "$0.99" << "0.99";
+    QTest::newRow("aud") << qint64(-100) << Currency::AUD << "-$1.00" << "-1.00";
+    QTest::newRow("jpy") << qint64(1234567) << Currency::JPY << "¥1,234,567" << "1,234,567";
+    QTest::newRow("jpy negative") << qint64(-500) << Currency::JPY << "-¥500" << "-500";
+    QTest::newRow("three digits no group") << qint64(99999) << Currency::USD << "$999.99" << "999.99";
+}
+
+void MoneyTextTest::formatsEveryCurrency()
+{
+    QFETCH(qint64, amount);
+    QFETCH(Currency, currency);
+    QFETCH(QString, money);
+    QFETCH(QString, amountText);
+    QCOMPARE(formatMoney(amount, currency), money);
+    QCOMPARE(formatAmount(amount, currency), amountText);
+}
+
+void MoneyTextTest::formatsExtremes()
+{
+    // The most negative value has no positive counterpart in a qint64.
+    QCOMPARE(formatAmount(std::numeric_limits<qint64>::min(), Currency::USD),
+             QStringLiteral("-92,233,720,368,547,758.08"));
+    QCOMPARE(formatMoney(std::numeric_limits<qint64>::max(), Currency::JPY),
+             QStringLiteral("¥9,223,372,036,854,775,807"));
+}
+
+void MoneyTextTest::parsesLenientMoneyText_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<Currency>("currency");
+    QTest::addColumn<qint64>("expected");
+
+    QTest::newRow("plain") << "12.34" << Currency::USD << qint64(1234);
+    QTest::newRow("symbol and groups") << "$1,234.56" << Currency::USD << qint64(123456);
+    QTest::newRow("negative before symbol") << "-$1,234.56" << Currency::USD << qint64(-123456);
+    QTest::newRow("spaces") << "  -  12.5 " << Currency::USD << qint64(-1250);
+    QTest::newRow("whole number") << "7" << Currency::EUR << qint64(700);
+    QTest::newRow("leading point") << ".5" << Currency::USD << qint64(50);
+    QTest::newRow("rounds half away from zero") << "0.005" << Currency::USD << qint64(1);
+    QTest::newRow("rounds negative away from zero") << "-0.005" << Currency::USD << qint64(-1);
+    QTest::newRow("drops below half") << "1.004" << Currency::USD << qint64(100);
+    QTest::newRow("euro symbol") << "€99.99" << Currency::EUR << qint64(9999);
+    QTest::newRow("symbol before the sign") << "£-3" << Currency::GBP << qint64(-300);
+    QTest::newRow("jpy whole") << "¥1,500" << Currency::JPY << qint64(1500);
+    QTest::newRow("jpy rounds fraction") << "1500.6" << Currency::JPY << qint64(1501);
+    QTest::newRow("empty") << "" << Currency::USD << qint64(0);
+    QTest::newRow("garbage") << "abc" << Currency::USD << qint64(0);
+    QTest::newRow("two points") << "1.2.3" << Currency::USD << qint64(0);
+    QTest::newRow("exponent is not a number here") << "1e3" << Currency::USD << qint64(0);
+    QTest::newRow("foreign symbol") << "€5" << Currency::USD << qint64(0);
+    QTest::newRow("at the bound") << "10,000,000,000,000.00" << Currency::USD << qint64(1'000'000'000'000'000);
+    QTest::newRow("beyond the bound") << "10000000000000.01" << Currency::USD << qint64(0);
+    QTest::newRow("far beyond the bound") << "99999999999999999999999" << Currency::USD << qint64(0);
+}
+
+void MoneyTextTest::parsesLenientMoneyText()
+{
+    QFETCH(QString, text);
+    QFETCH(Currency, currency);
+    QFETCH(qint64, expected);
+    QCOMPARE(parseMoney(text, currency), expected);
+}
+
+void MoneyTextTest::parsesTypedDigits_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<Currency>("currency");
+    QTest::addColumn<bool>("autoDecimal");
+    QTest::addColumn<bool>("readable");
+    QTest::addColumn<qint64>("expected");
+
+    QTest::newRow("whole units") << "12" << Currency::USD << false << true << qint64(1200);
+    QTest::newRow("auto decimal digits are cents") << "1234" << Currency::USD << true << true << qint64(1234);
+    QTest::newRow("auto decimal with a point") << "12.3" << Currency::USD << true << true << qint64(1230);
+    QTest::newRow("auto decimal negative") << "-599" << Currency::USD << true << true << qint64(-599);
+    QTest::newRow("jpy ignores auto decimal") << "1234" << Currency::JPY << true << true << qint64(1234);
+    QTest::newRow("groups") << "1,000.5" << Currency::USD << false << true << qint64(100050);
+    QTest::newRow("letters") << "12a" << Currency::USD << false << false << qint64(0);
+    QTest::newRow("only sign") << "-" << Currency::USD << false << false << qint64(0);
+    QTest::newRow("empty") << "" << Currency::USD << false << false << qint64(0);
+    QTest::newRow("out of range") << "20000000000000" << Currency::USD << false << false << qint64(0);
+    QTest::newRow("out of range as cents") << "10000000000000001" << Currency::USD << true << false << qint64(0);
+}
+
+void MoneyTextTest::parsesTypedDigits()
+{
+    QFETCH(QString, text);
+    QFETCH(Currency, currency);
+    QFETCH(bool, autoDecimal);
+    QFETCH(bool, readable);
+    QFETCH(qint64, expected);
+    const std::optional<qint64> value = parseAmountDigits(text, currency, autoDecimal);
+    QCOMPARE(value.has_value(), readable);
+    if (readable)
+        QCOMPARE(*value, expected);
+}
+
+void MoneyTextTest::roundTripsThroughText()
+{
+    const QList<Currency> currencies{Currency::USD, Currency::EUR, Currency::GBP,
+                                     Currency::CAD, Currency::AUD, Currency::JPY};
+    const QList<qint64> amounts{0, 1, -1, 99, 100, -123456, 100000000, -999999999999999};
+    for (Currency currency : currencies) {
+        for (qint64 amount : amounts)
+            QCOMPARE(parseMoney(formatMoney(amount, currency), currency), amount);
+    }
+}
+
+void MoneyTextTest::readsTimestampForms()
+{
+    const QDateTime expected(QDate(2026, 12, 6), QTime(20, 46, 41), Qt::UTC);
+    QCOMPARE(toIsoUtc(expected), QStringLiteral("2026-12-06T20:46:41Z"));
+    QCOMPARE(parseTimestamp(QStringLiteral("2026-12-06T20:46:41Z")), expected);
+    QCOMPARE(parseTimestamp(QStringLiteral("2026-12-06 20:46:41")), expected);
+    QCOMPARE(parseTimestamp(QStringLiteral("2026-12-06T20:46:41.250Z")), expected.addMSecs(250));
+    QCOMPARE(parseTimestamp(QStringLiteral("2026-12-06T22:46:41+02:00")), expected);
+    QVERIFY(!parseTimestamp(QStringLiteral("2026-13-06T20:46:41Z")).isValid());
+    QVERIFY(!parseTimestamp(QStringLiteral("yesterday")).isValid());
+    QVERIFY(!parseTimestamp(QString()).isValid());
+    QCOMPARE(toIsoUtc(QDateTime()), QString());
+    // Local times are written as UTC so text order stays time order.
+    const QDateTime local = expected.toOffsetFromUtc(3600);
+    QCOMPARE(toIsoUtc(local), QStringLiteral("2026-12-06T20:46:41Z"));
+    QCOMPARE(nowUtc().time().msec(), 0);
+}
+
+void MoneyTextTest::readsIsoDates()
+{
+    QCOMPARE(parseIsoDate(QStringLiteral("2024-02-29")), QDate(2024, 2, 29));
+    QVERIFY(!parseIsoDate(QStringLiteral("2023-02-29")).isValid());
+    QVERIFY(!parseIsoDate(QStringLiteral("2024-2-29")).isValid());
+    QVERIFY(!parseIsoDate(QStringLiteral("2024-02-29T00:00:00Z")).isValid());
+    QCOMPARE(toIsoDate(QDate(2024, 1, 5)), QStringLiteral("2024-01-05"));
+    QCOMPARE(toIsoDate(QDate()), QString());
+}
+
+QTEST_GUILESS_MAIN(MoneyTextTest)
+#include "tst_moneytext.moc"
