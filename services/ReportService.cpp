@@ -1,0 +1,274 @@
+#include "services/ReportService.h"
+
+#include "storage/Database.h"
+#include "storage/SqlStatement.h"
+#include "storage/Timestamp.h"
+
+#include <QMap>
+
+#include <algorithm>
+
+namespace {
+
+// The WHERE condition on the live transactions `t` of a date range and,
+// when given, one account, with the values it binds.
+struct RangeFilter
+{
+    QString condition;
+    QVariantList values;
+};
+
+RangeFilter rangeFilter(const QDate& from, const QDate& to, const QString& accountId)
+{
+    RangeFilter filter{QStringLiteral("t.deleted_at IS NULL AND t.date >= ? AND t.date <= ?"),
+                       {toIsoDate(from), toIsoDate(to)}};
+    if (!accountId.isEmpty()) {
+        filter.condition += QStringLiteral(" AND t.account_id = ?");
+        filter.values << accountId;
+    }
+    return filter;
+}
+
+// The category lines of the filtered transactions as `lines(category_id,
+// amount)`: a split transaction contributes its split lines, any other
+// transaction (a split without lines included) itself. The filter's values
+// are bound twice.
+QString categoryLines(const RangeFilter& filter)
+{
+    return QStringLiteral("WITH lines(category_id, amount) AS ("
+                          "SELECT t.category_id, t.amount FROM transactions t WHERE %1 AND NOT (t.is_split = 1 "
+                          "AND EXISTS (SELECT 1 FROM split_lines s WHERE s.transaction_id = t.id)) "
+                          "UNION ALL "
+                          "SELECT s.category_id, s.amount FROM transactions t "
+                          "JOIN split_lines s ON s.transaction_id = t.id WHERE %1 AND t.is_split = 1) ")
+        .arg(filter.condition);
+}
+
+QString quoted(const QString& field)
+{
+    QString escaped = field;
+    escaped.replace(u'"', QStringLiteral("\"\""));
+    return u'"' + escaped + u'"';
+}
+
+} // namespace
+
+ReportService::ReportService(Database* database, QObject* parent)
+    : QObject(parent)
+    , m_database(database)
+{
+}
+
+QHash<QString, qint64> ReportService::totalsByCategoryName(const QDate& from, const QDate& to,
+                                                           const QString& accountId, Amounts amounts,
+                                                           const char* where) const
+{
+    const RangeFilter filter = rangeFilter(from, to, accountId);
+    const QString sql = categoryLines(filter)
+        + QStringLiteral("SELECT COALESCE(c.name, ?) AS category, SUM(l.amount) FROM lines l "
+                         "LEFT JOIN categories c ON c.id = l.category_id AND c.deleted_at IS NULL %1"
+                         "GROUP BY category")
+              .arg(amounts == Amounts::NegativeOnly ? QStringLiteral("WHERE l.amount < 0 ") : QString());
+
+    SqlStatement statement(m_database->connection(), sql, where);
+    statement.bindAll(filter.values).bindAll(filter.values).bind(tr("Uncategorized"));
+    QHash<QString, qint64> totals;
+    if (!statement.exec())
+        return totals;
+    while (statement.next())
+        totals.insert(statement.value(0).toString(), statement.value(1).toLongLong());
+    return totals;
+}
+
+QList<CategorySpendingRow> ReportService::categorySpending(const QDate& from, const QDate& to,
+                                                           const QString& accountId) const
+{
+    const QHash<QString, qint64> totals =
+        totalsByCategoryName(from, to, accountId, Amounts::NegativeOnly, "ReportService::categorySpending");
+    QList<CategorySpendingRow> rows;
+    rows.reserve(totals.size());
+    for (auto it = totals.cbegin(); it != totals.cend(); ++it)
+        rows << CategorySpendingRow{it.key(), it.value()};
+    std::sort(rows.begin(), rows.end(), [](const CategorySpendingRow& a, const CategorySpendingRow& b) {
+        return a.total != b.total ? a.total < b.total : a.category < b.category;
+    });
+    return rows;
+}
+
+QList<PayeeSummaryRow> ReportService::payeeSummary(const QDate& from, const QDate& to,
+                                                   const QString& accountId) const
+{
+    const RangeFilter filter = rangeFilter(from, to, accountId);
+    SqlStatement statement(m_database->connection(),
+                           QStringLiteral("SELECT t.payee, SUM(t.amount) AS total, COUNT(*) FROM transactions t "
+                                          "WHERE %1 GROUP BY t.payee ORDER BY total, t.payee")
+                               .arg(filter.condition),
+                           "ReportService::payeeSummary");
+    QList<PayeeSummaryRow> rows;
+    if (!statement.bindAll(filter.values).exec())
+        return rows;
+    while (statement.next())
+        rows << PayeeSummaryRow{statement.value(0).toString(), statement.value(1).toLongLong(),
+                                statement.value(2).toInt()};
+    return rows;
+}
+
+QList<TaxReportRow> ReportService::taxReport(const QDate& from, const QDate& to) const
+{
+    const RangeFilter filter = rangeFilter(from, to, QString());
+    SqlStatement statement(m_database->connection(),
+                           categoryLines(filter)
+                               + QStringLiteral("SELECT c.name, c.tax_category, SUM(l.amount) FROM lines l "
+                                                "JOIN categories c ON c.id = l.category_id AND c.deleted_at IS NULL "
+                                                "AND c.is_tax_relevant = 1 "
+                                                "GROUP BY c.name, c.tax_category ORDER BY c.tax_category, c.name"),
+                           "ReportService::taxReport");
+    QList<TaxReportRow> rows;
+    if (!statement.bindAll(filter.values).bindAll(filter.values).exec())
+        return rows;
+    while (statement.next())
+        rows << TaxReportRow{statement.value(0).toString(), statement.value(1).toString(),
+                             statement.value(2).toLongLong()};
+    return rows;
+}
+
+QList<ReportService::MonthTotals> ReportService::monthlyTotals(const QDate& from, const QDate& to,
+                                                               const QString& accountId, bool withTransfers,
+                                                               const char* where) const
+{
+    const RangeFilter filter = rangeFilter(from, to, accountId);
+    SqlStatement statement(
+        m_database->connection(),
+        QStringLiteral("SELECT substr(t.date, 1, 7) AS month, "
+                       "TOTAL(CASE WHEN t.amount > 0 THEN t.amount END), "
+                       "TOTAL(CASE WHEN t.amount < 0 THEN t.amount END) "
+                       "FROM transactions t WHERE %1%2 GROUP BY month ORDER BY month")
+            .arg(filter.condition,
+                 withTransfers ? QString()
+                               : QStringLiteral(" AND (t.transfer_link_id IS NULL OR t.transfer_link_id = '')")),
+        where);
+    QList<MonthTotals> months;
+    if (!statement.bindAll(filter.values).exec())
+        return months;
+    while (statement.next())
+        months << MonthTotals{statement.value(0).toString(), statement.value(1).toLongLong(),
+                              statement.value(2).toLongLong()};
+    return months;
+}
+
+QList<IncomeExpenseRow> ReportService::incomeVsExpenses(const QDate& from, const QDate& to,
+                                                        const QString& accountId) const
+{
+    QList<IncomeExpenseRow> rows;
+    for (const MonthTotals& month : monthlyTotals(from, to, accountId, false, "ReportService::incomeVsExpenses"))
+        rows << IncomeExpenseRow{month.month, month.in, month.out, month.in + month.out};
+    return rows;
+}
+
+QList<CashFlowRow> ReportService::cashFlow(const QDate& from, const QDate& to, const QString& accountId) const
+{
+    QList<CashFlowRow> rows;
+    for (const MonthTotals& month : monthlyTotals(from, to, accountId, true, "ReportService::cashFlow"))
+        rows << CashFlowRow{month.month, month.in, month.out, month.in + month.out};
+    return rows;
+}
+
+QList<YearOverYearRow> ReportService::yearOverYear(const QDate& from1, const QDate& to1, const QDate& from2,
+                                                   const QDate& to2, const QString& accountId) const
+{
+    const QHash<QString, qint64> first =
+        totalsByCategoryName(from1, to1, accountId, Amounts::All, "ReportService::yearOverYear");
+    const QHash<QString, qint64> second =
+        totalsByCategoryName(from2, to2, accountId, Amounts::All, "ReportService::yearOverYear");
+
+    QMap<QString, YearOverYearRow> byName;
+    for (auto it = first.cbegin(); it != first.cend(); ++it) {
+        YearOverYearRow& row = byName[it.key()];
+        row.category = it.key();
+        row.firstTotal = it.value();
+    }
+    for (auto it = second.cbegin(); it != second.cend(); ++it) {
+        YearOverYearRow& row = byName[it.key()];
+        row.category = it.key();
+        row.secondTotal = it.value();
+    }
+    QList<YearOverYearRow> rows;
+    rows.reserve(byName.size());
+    for (YearOverYearRow row : std::as_const(byName)) {
+        row.change = row.secondTotal - row.firstTotal;
+        rows << row;
+    }
+    return rows;
+}
+
+QList<AccountSummaryRow> ReportService::accountSummary() const
+{
+    // A reconciled transaction has cleared the bank even if its cleared flag was never set.
+    SqlStatement statement(
+        m_database->connection(),
+        QStringLiteral("SELECT a.name, a.account_type, "
+                       "a.starting_balance + TOTAL(CASE WHEN t.cleared = 1 OR t.reconciled = 1 THEN t.amount END), "
+                       "TOTAL(CASE WHEN t.cleared = 0 AND t.reconciled = 0 THEN t.amount END), "
+                       "a.starting_balance + TOTAL(t.amount) "
+                       "FROM accounts a "
+                       "LEFT JOIN transactions t ON t.account_id = a.id AND t.deleted_at IS NULL "
+                       "WHERE a.deleted_at IS NULL GROUP BY a.id ORDER BY a.sort_order, a.name"),
+        "ReportService::accountSummary");
+    QList<AccountSummaryRow> rows;
+    if (!statement.execText())
+        return rows;
+    while (statement.next())
+        rows << AccountSummaryRow{statement.value(0).toString(), statement.value(1).toString(),
+                                  statement.value(2).toLongLong(), statement.value(3).toLongLong(),
+                                  statement.value(4).toLongLong()};
+    return rows;
+}
+
+QList<TransactionReportRow> ReportService::transactionReport(const QDate& from, const QDate& to,
+                                                             const QString& accountId,
+                                                             const QString& categoryId) const
+{
+    RangeFilter filter = rangeFilter(from, to, accountId);
+    if (!categoryId.isEmpty()) {
+        // A split transaction belongs to every category of its lines.
+        filter.condition += QStringLiteral(" AND (t.category_id = ? OR (t.is_split = 1 AND EXISTS "
+                                           "(SELECT 1 FROM split_lines s WHERE s.transaction_id = t.id "
+                                           "AND s.category_id = ?)))");
+        filter.values << categoryId << categoryId;
+    }
+    SqlStatement statement(
+        m_database->connection(),
+        QStringLiteral("SELECT t.date, COALESCE(a.name, ''), t.payee, "
+                       "CASE WHEN t.is_split = 1 THEN ? ELSE COALESCE(c.name, ?) END, COALESCE(t.memo, ''), t.amount "
+                       "FROM transactions t "
+                       "LEFT JOIN accounts a ON a.id = t.account_id "
+                       "LEFT JOIN categories c ON c.id = t.category_id AND c.deleted_at IS NULL "
+                       "WHERE %1 ORDER BY t.date, t.payee")
+            .arg(filter.condition),
+        "ReportService::transactionReport");
+    statement.bind(tr("Split")).bind(tr("Uncategorized")).bindAll(filter.values);
+    QList<TransactionReportRow> rows;
+    if (!statement.exec())
+        return rows;
+    while (statement.next())
+        rows << TransactionReportRow{parseIsoDate(statement.value(0).toString()), statement.value(1).toString(),
+                                     statement.value(2).toString(),  statement.value(3).toString(),
+                                     statement.value(4).toString(),  statement.value(5).toLongLong()};
+    return rows;
+}
+
+QString ReportService::toCsv(const QStringList& headers, const QList<QStringList>& rows)
+{
+    QString csv;
+    QStringList fields;
+    for (const QString& header : headers)
+        fields << u'"' + header + u'"';
+    csv += fields.join(u',') + u'\n';
+    for (const QStringList& row : rows) {
+        fields.clear();
+        for (const QString& field : row)
+            fields << quoted(field);
+        csv += fields.join(u',') + u'\n';
+    }
+    return csv;
+}

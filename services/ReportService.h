@@ -1,0 +1,66 @@
+#pragma once
+
+#include "services/ReportRows.h"
+
+#include <QDate>
+#include <QHash>
+#include <QList>
+#include <QObject>
+#include <QString>
+#include <QStringList>
+
+class Database;
+
+// The eight reports over the live transactions. Dated reports include both
+// ends of their range; an empty account id means every account. The sums are
+// made by the database, so a report costs one grouped query however long the
+// history is.
+class ReportService : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit ReportService(Database* database, QObject* parent = nullptr);
+
+    // Spending (negative amounts) per category name, the most negative first.
+    QList<CategorySpendingRow> categorySpending(const QDate& from, const QDate& to, const QString& accountId) const;
+    // All amounts per payee with their number, the lowest total first.
+    QList<PayeeSummaryRow> payeeSummary(const QDate& from, const QDate& to, const QString& accountId) const;
+    // Amounts in tax-relevant categories over every account, by tax key, then name.
+    QList<TaxReportRow> taxReport(const QDate& from, const QDate& to) const;
+    // Per month, deposits and payments without transfers.
+    QList<IncomeExpenseRow> incomeVsExpenses(const QDate& from, const QDate& to, const QString& accountId) const;
+    // Per month, money in and out, transfers included.
+    QList<CashFlowRow> cashFlow(const QDate& from, const QDate& to, const QString& accountId) const;
+    // Per category name, the totals of two ranges side by side, by name.
+    QList<YearOverYearRow> yearOverYear(const QDate& from1, const QDate& to1, const QDate& from2, const QDate& to2,
+                                        const QString& accountId) const;
+    // Every live account's balances, undated.
+    QList<AccountSummaryRow> accountSummary() const;
+    // The transactions themselves by date, then payee; an empty category id means every category.
+    QList<TransactionReportRow> transactionReport(const QDate& from, const QDate& to, const QString& accountId,
+                                                  const QString& categoryId) const;
+
+    // Comma-separated text with every field in double quotes and a line feed
+    // after each line. Quotes inside row fields are doubled; the headers are
+    // the program's own texts and are written as they are.
+    static QString toCsv(const QStringList& headers, const QList<QStringList>& rows);
+
+private:
+    struct MonthTotals
+    {
+        QString month;
+        qint64 in = 0;
+        qint64 out = 0;
+    };
+
+    enum class Amounts { All, NegativeOnly };
+
+    // Category totals by category name, split transactions by their lines.
+    QHash<QString, qint64> totalsByCategoryName(const QDate& from, const QDate& to, const QString& accountId,
+                                                Amounts amounts, const char* where) const;
+    QList<MonthTotals> monthlyTotals(const QDate& from, const QDate& to, const QString& accountId,
+                                     bool withTransfers, const char* where) const;
+
+    Database* m_database;
+};

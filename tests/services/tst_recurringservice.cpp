@@ -1,0 +1,370 @@
+#include "services/RecurringService.h"
+#include "storage/AccountRepository.h"
+#include "storage/Database.h"
+#include "storage/RecurringRepository.h"
+#include "storage/TransactionRepository.h"
+#include "tests/support/TestDataDir.h"
+
+#include <QSignalSpy>
+#include <QSqlQuery>
+#include <QtTest>
+
+#include <memory>
+
+namespace {
+
+const QString kChecking = QStringLiteral("checking");
+const QString kSavings = QStringLiteral("savings");
+const QString kEuro = QStringLiteral("euro");
+
+} // namespace
+
+class TestRecurringService : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void cleanup();
+
+    void occurrenceIdsAreFixed();
+    void confirmPostsAndMovesOn();
+    void anOccurrencePostedBeforeIsNotPostedAgain();
+    void transferPostsBothSidesLinked();
+    void transferBetweenCurrenciesPostsOneSide();
+    void failedWriteLeavesNothingBehind();
+    void endDateAndBrokenDatesDeactivate();
+    void confirmAllDueAndPendingCount();
+    void confirmDueThroughStopsAtTheCap();
+    void autoPostHonoursLeadDays();
+    void skipMovesOnWithoutPosting();
+    void listAllOrder();
+
+private:
+    RecurringTransaction addItem(const QString& id, const QDate& due, Frequency frequency = Frequency::Monthly);
+    int transactionCount() const;
+
+    std::unique_ptr<TestDataDir> m_dir;
+    std::unique_ptr<Database> m_db;
+    std::unique_ptr<AccountRepository> m_accounts;
+    std::unique_ptr<TransactionRepository> m_transactions;
+    std::unique_ptr<RecurringRepository> m_recurring;
+    std::unique_ptr<RecurringService> m_service;
+    QDate m_today;
+};
+
+void TestRecurringService::init()
+{
+    m_dir = std::make_unique<TestDataDir>();
+    m_db = std::make_unique<Database>();
+    QVERIFY(m_db->open());
+    m_accounts = std::make_unique<AccountRepository>(m_db.get());
+    m_transactions = std::make_unique<TransactionRepository>(m_db.get());
+    m_recurring = std::make_unique<RecurringRepository>(m_db.get());
+    m_service = std::make_unique<RecurringService>(m_db.get(), m_recurring.get(), m_transactions.get(),
+                                                   m_accounts.get());
+    m_today = QDate::currentDate();
+
+    for (const auto& [id, currency] : {std::pair{kChecking, Currency::USD}, std::pair{kSavings, Currency::USD},
+                                       std::pair{kEuro, Currency::EUR}}) {
+        Account account;
+        account.id = id;
+        account.name = id;
+        account.currency = currency;
+        QVERIFY(m_accounts->insert(account));
+    }
+}
+
+void TestRecurringService::cleanup()
+{
+    m_service.reset();
+    m_recurring.reset();
+    m_transactions.reset();
+    m_accounts.reset();
+    m_db.reset();
+    m_dir.reset();
+}
+
+RecurringTransaction TestRecurringService::addItem(const QString& id, const QDate& due, Frequency frequency)
+{
+    RecurringTransaction item;
+    item.id = id;
+    item.account_id = kChecking;
+    item.payee = QStringLiteral("Payee ") + id;
+    item.memo = QStringLiteral("memo");
+    item.amount = -120000;
+    item.category_id = QStringLiteral("cat-housing");
+    item.frequency = frequency;
+    item.start_date = due;
+    item.next_due_date = due;
+    if (!m_recurring->insert(item))
+        qFatal("cannot insert recurring item");
+    return item;
+}
+
+int TestRecurringService::transactionCount() const
+{
+    QSqlQuery query(QStringLiteral("SELECT COUNT(*) FROM transactions"), m_db->connection());
+    return query.next() ? query.value(0).toInt() : -1;
+}
+
+void TestRecurringService::occurrenceIdsAreFixed()
+{
+    QCOMPARE(RecurringService::occurrenceId(QStringLiteral("rent"), QDate(2026, 1, 31)),
+             QStringLiteral("ffeb22e0-85c2-597a-8872-1cbdb4e3f3ec"));
+    QCOMPARE(RecurringService::occurrenceId(QStringLiteral("rent"), QDate(2026, 1, 31), true),
+             QStringLiteral("165c7900-a9a1-5da5-8b28-309444f262af"));
+}
+
+void TestRecurringService::confirmPostsAndMovesOn()
+{
+    addItem(QStringLiteral("rent"), QDate(2026, 1, 31));
+    QSignalSpy pending(m_service.get(), &RecurringService::pendingCountChanged);
+
+    QVERIFY(m_service->confirm(QStringLiteral("rent")));
+    QCOMPARE(pending.count(), 1);
+
+    const std::optional<Transaction> posted = m_transactions->getById(QStringLiteral("ffeb22e0-85c2-597a-8872-1cbdb4e3f3ec"));
+    QVERIFY(posted);
+    QCOMPARE(posted->account_id, kChecking);
+    QCOMPARE(posted->date, QDate(2026, 1, 31));
+    QCOMPARE(posted->payee, QStringLiteral("Payee rent"));
+    QCOMPARE(posted->memo, QStringLiteral("memo"));
+    QCOMPARE(posted->amount, -120000);
+    QCOMPARE(posted->category_id, QStringLiteral("cat-housing"));
+    QCOMPARE(posted->recurring_id, QStringLiteral("rent"));
+    QCOMPARE(posted->version, 1);
+    QCOMPARE(posted->sync_status, SyncStatus::Pending);
+    QVERIFY(!posted->cleared);
+    QVERIFY(posted->transfer_link_id.isEmpty());
+
+    const RecurringTransaction item = *m_recurring->getById(QStringLiteral("rent"));
+    QCOMPARE(item.next_due_date, QDate(2026, 2, 28));
+    QCOMPARE(item.version, 2);
+    QCOMPARE(item.sync_status, SyncStatus::Pending);
+    QVERIFY(item.is_active);
+
+    QVERIFY(m_service->confirm(QStringLiteral("rent")));
+    QVERIFY(m_service->confirm(QStringLiteral("rent")));
+    QCOMPARE(m_recurring->getById(QStringLiteral("rent"))->next_due_date, QDate(2026, 4, 30));
+    QVERIFY(m_transactions->getById(RecurringService::occurrenceId(QStringLiteral("rent"), QDate(2026, 3, 31))));
+    QCOMPARE(transactionCount(), 3);
+
+    QVERIFY(!m_service->confirm(QStringLiteral("no such item")));
+}
+
+void TestRecurringService::anOccurrencePostedBeforeIsNotPostedAgain()
+{
+    addItem(QStringLiteral("rent"), QDate(2026, 1, 31));
+    // The same occurrence came from another device and was deleted there.
+    Transaction earlier;
+    earlier.id = RecurringService::occurrenceId(QStringLiteral("rent"), QDate(2026, 1, 31));
+    earlier.account_id = kChecking;
+    earlier.date = QDate(2026, 1, 31);
+    earlier.amount = -5;
+    QVERIFY(m_transactions->insert(earlier));
+    QVERIFY(m_transactions->softDelete(earlier.id));
+
+    QVERIFY(!m_service->confirm(QStringLiteral("rent")));
+    QCOMPARE(transactionCount(), 1);
+    const Transaction kept = *m_transactions->getById(earlier.id);
+    QVERIFY(kept.deleted_at);
+    QCOMPARE(kept.amount, -5);
+    QCOMPARE(m_recurring->getById(QStringLiteral("rent"))->next_due_date, QDate(2026, 2, 28));
+
+    // Catching up goes past the posted occurrence and on with the others.
+    QCOMPARE(m_service->confirmDueThrough(QDate(2026, 3, 31)), 2);
+    QCOMPARE(transactionCount(), 3);
+}
+
+void TestRecurringService::transferPostsBothSidesLinked()
+{
+    RecurringTransaction item = addItem(QStringLiteral("save"), QDate(2026, 1, 31));
+    item.transfer_dest_account_id = kSavings;
+    item.amount = -20000;
+    QVERIFY(m_recurring->update(item));
+
+    QVERIFY(m_service->confirm(QStringLiteral("save")));
+    const QString sourceId = RecurringService::occurrenceId(QStringLiteral("save"), QDate(2026, 1, 31));
+    const QString destinationId = RecurringService::occurrenceId(QStringLiteral("save"), QDate(2026, 1, 31), true);
+    const Transaction source = *m_transactions->getById(sourceId);
+    const Transaction destination = *m_transactions->getById(destinationId);
+
+    QCOMPARE(source.account_id, kChecking);
+    QCOMPARE(source.amount, -20000);
+    QCOMPARE(source.transfer_link_id, destinationId);
+    QCOMPARE(source.transfer_dest_account_id, kSavings);
+    QCOMPARE(destination.account_id, kSavings);
+    QCOMPARE(destination.amount, 20000);
+    QCOMPARE(destination.transfer_link_id, sourceId);
+    QCOMPARE(destination.transfer_dest_account_id, kChecking);
+    QCOMPARE(destination.date, source.date);
+    QCOMPARE(destination.recurring_id, QStringLiteral("save"));
+    QCOMPARE(transactionCount(), 2);
+}
+
+void TestRecurringService::transferBetweenCurrenciesPostsOneSide()
+{
+    RecurringTransaction item = addItem(QStringLiteral("abroad"), QDate(2026, 1, 31));
+    item.transfer_dest_account_id = kEuro;
+    QVERIFY(m_recurring->update(item));
+
+    QVERIFY(m_service->confirm(QStringLiteral("abroad")));
+    QCOMPARE(transactionCount(), 1);
+    const Transaction source =
+        *m_transactions->getById(RecurringService::occurrenceId(QStringLiteral("abroad"), QDate(2026, 1, 31)));
+    QCOMPARE(source.transfer_dest_account_id, kEuro);
+    QVERIFY(source.transfer_link_id.isEmpty());
+}
+
+void TestRecurringService::failedWriteLeavesNothingBehind()
+{
+    RecurringTransaction item = addItem(QStringLiteral("save"), QDate(2026, 1, 31));
+    item.transfer_dest_account_id = kSavings;
+    QVERIFY(m_recurring->update(item));
+    // A row already holding the destination side's id makes the second insert fail.
+    Transaction blocker;
+    blocker.id = RecurringService::occurrenceId(QStringLiteral("save"), QDate(2026, 1, 31), true);
+    blocker.account_id = kSavings;
+    blocker.date = QDate(2020, 1, 1);
+    QVERIFY(m_transactions->insert(blocker));
+
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("TransactionRepository::insert failed")));
+    QVERIFY(!m_service->confirm(QStringLiteral("save")));
+    QCOMPARE(transactionCount(), 1);
+    const RecurringTransaction unchanged = *m_recurring->getById(QStringLiteral("save"));
+    QCOMPARE(unchanged.next_due_date, QDate(2026, 1, 31));
+    QCOMPARE(unchanged.version, item.version);
+}
+
+void TestRecurringService::endDateAndBrokenDatesDeactivate()
+{
+    RecurringTransaction ending = addItem(QStringLiteral("ending"), QDate(2026, 1, 31));
+    ending.end_date = QDate(2026, 2, 28);
+    QVERIFY(m_recurring->update(ending));
+    QVERIFY(m_service->confirm(ending.id));
+    QVERIFY(m_recurring->getById(ending.id)->is_active);
+    QVERIFY(m_service->confirm(ending.id)); // the end date itself is posted
+    const RecurringTransaction ended = *m_recurring->getById(ending.id);
+    QVERIFY(!ended.is_active);
+    QCOMPARE(ended.next_due_date, QDate(2026, 3, 31));
+    QVERIFY(!m_service->confirm(ending.id));
+    QCOMPARE(transactionCount(), 2);
+
+    // An end date moved before the next due date: nothing past it is posted.
+    RecurringTransaction shortened = addItem(QStringLiteral("shortened"), QDate(2026, 5, 1));
+    shortened.end_date = QDate(2026, 4, 1);
+    QVERIFY(m_recurring->update(shortened));
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("no valid next occurrence")));
+    QVERIFY(!m_service->confirm(shortened.id));
+    QVERIFY(!m_recurring->getById(shortened.id)->is_active);
+
+    // An unreadable next due date counts as due and is deactivated on confirming.
+    const RecurringTransaction broken = addItem(QStringLiteral("broken"), m_today.addDays(30));
+    QSqlQuery(m_db->connection())
+        .exec(QStringLiteral("UPDATE recurring_transactions SET next_due_date = 'soon' WHERE id = 'broken'"));
+    QCOMPARE(m_service->pendingCount(), 1);
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("no valid next occurrence")));
+    QCOMPARE(m_service->confirmAllDue(), 0);
+    const RecurringTransaction deactivated = *m_recurring->getById(broken.id);
+    QVERIFY(!deactivated.is_active);
+    QCOMPARE(deactivated.version, broken.version + 1);
+    QCOMPARE(m_service->pendingCount(), 0);
+    QCOMPARE(transactionCount(), 2);
+}
+
+void TestRecurringService::confirmAllDueAndPendingCount()
+{
+    addItem(QStringLiteral("overdue"), m_today.addDays(-40));
+    addItem(QStringLiteral("today"), m_today);
+    addItem(QStringLiteral("tomorrow"), m_today.addDays(1));
+    RecurringTransaction inactive = addItem(QStringLiteral("inactive"), m_today.addDays(-3));
+    inactive.is_active = false;
+    QVERIFY(m_recurring->update(inactive));
+
+    QCOMPARE(m_service->pendingCount(), 2);
+    QSignalSpy pending(m_service.get(), &RecurringService::pendingCountChanged);
+    QCOMPARE(m_service->confirmAllDue(), 2); // once each, even the item that is further behind
+    QCOMPARE(transactionCount(), 2);
+    QCOMPARE(pending.count(), 1);
+    QCOMPARE(pending.first().first().toInt(), m_service->pendingCount());
+    QVERIFY(!m_service->confirm(inactive.id));
+}
+
+void TestRecurringService::confirmDueThroughStopsAtTheCap()
+{
+    addItem(QStringLiteral("daily"), m_today.addDays(-400), Frequency::Daily);
+    addItem(QStringLiteral("weekly"), m_today.addDays(-1), Frequency::Weekly);
+    addItem(QStringLiteral("later"), m_today.addDays(8), Frequency::Weekly);
+
+    QCOMPARE(m_service->confirmDueThrough(m_today.addDays(7)), RecurringService::kMaxOccurrencesPerRun + 2);
+    QCOMPARE(m_recurring->getById(QStringLiteral("daily"))->next_due_date, m_today.addDays(-400 + 365));
+    QCOMPARE(m_recurring->getById(QStringLiteral("weekly"))->next_due_date, m_today.addDays(13));
+    QCOMPARE(m_recurring->getById(QStringLiteral("later"))->next_due_date, m_today.addDays(8));
+}
+
+void TestRecurringService::autoPostHonoursLeadDays()
+{
+    const auto autoItem = [this](const QString& id, int dueIn, int leadDays) {
+        RecurringTransaction item = addItem(id, m_today.addDays(dueIn), Frequency::Annual);
+        item.auto_post = true;
+        item.lead_days = leadDays;
+        QVERIFY(m_recurring->update(item));
+    };
+    autoItem(QStringLiteral("within"), 5, 5);
+    autoItem(QStringLiteral("beyond"), 6, 5);
+    autoItem(QStringLiteral("capped in"), 60, 90);
+    autoItem(QStringLiteral("capped out"), 61, 90);
+    autoItem(QStringLiteral("negative lead"), 0, -4);
+    addItem(QStringLiteral("manual"), m_today.addDays(-2));
+
+    QCOMPARE(m_service->autoPostDue(), 3);
+    for (const char* id : {"within", "capped in", "negative lead"})
+        QVERIFY2(m_transactions->getById(RecurringService::occurrenceId(QString::fromLatin1(id),
+                                                                         m_recurring->getById(QString::fromLatin1(id))
+                                                                             ->next_due_date.addYears(-1))),
+                 id);
+    QCOMPARE(transactionCount(), 3);
+    QCOMPARE(m_service->autoPostDue(), 0);
+}
+
+void TestRecurringService::skipMovesOnWithoutPosting()
+{
+    addItem(QStringLiteral("gym"), QDate(2026, 1, 31));
+    QSignalSpy pending(m_service.get(), &RecurringService::pendingCountChanged);
+    QVERIFY(m_service->skip(QStringLiteral("gym")));
+    QCOMPARE(pending.count(), 1);
+    QCOMPARE(transactionCount(), 0);
+    const RecurringTransaction item = *m_recurring->getById(QStringLiteral("gym"));
+    QCOMPARE(item.next_due_date, QDate(2026, 2, 28));
+    QCOMPARE(item.version, 2);
+
+    QVERIFY(m_recurring->softDelete(QStringLiteral("gym")));
+    QVERIFY(!m_service->skip(QStringLiteral("gym")));
+    QVERIFY(!m_service->confirm(QStringLiteral("gym")));
+    QCOMPARE(transactionCount(), 0);
+}
+
+void TestRecurringService::listAllOrder()
+{
+    RecurringTransaction inactive = addItem(QStringLiteral("a"), QDate(2026, 1, 1));
+    inactive.is_active = false;
+    QVERIFY(m_recurring->update(inactive));
+    RecurringTransaction upper = addItem(QStringLiteral("b"), QDate(2026, 3, 1));
+    upper.payee = QStringLiteral("Zeta");
+    QVERIFY(m_recurring->update(upper));
+    RecurringTransaction lower = addItem(QStringLiteral("c"), QDate(2026, 3, 1));
+    lower.payee = QStringLiteral("alpha");
+    QVERIFY(m_recurring->update(lower));
+    addItem(QStringLiteral("d"), QDate(2026, 2, 1));
+    addItem(QStringLiteral("deleted"), QDate(2025, 1, 1));
+    QVERIFY(m_recurring->softDelete(QStringLiteral("deleted")));
+
+    QStringList ids;
+    for (const RecurringTransaction& item : m_service->listAll())
+        ids << item.id;
+    QCOMPARE(ids, (QStringList{QStringLiteral("d"), QStringLiteral("c"), QStringLiteral("b"), QStringLiteral("a")}));
+}
+
+QTEST_GUILESS_MAIN(TestRecurringService)
+#include "tst_recurringservice.moc"
