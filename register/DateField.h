@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QDate>
+#include <QString>
+#include <QWidget>
+
+class QLineEdit;
+
+// A date typed as month/day/year. It always holds a valid date: text that
+// does not read as one leaves the last good date in force, and the text goes
+// back to that date when editing ends, so what the user sees is what date()
+// gives.
+class DateField : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit DateField(QWidget* parent = nullptr);
+
+    // The typed date when the text reads as one, else the stored date.
+    QDate date() const;
+    // Stores and shows the date; an invalid date is ignored.
+    void setDate(const QDate& date);
+
+    // Reads "M/d/yyyy", "MM/dd/yyyy", "M/d/yy" and "MM/dd/yy". Two-digit years
+    // below 70 are 20xx, the rest 19xx. An invalid date for anything else,
+    // impossible days such as 2/30 included.
+    static QDate parseDate(const QString& text);
+
+Q_SIGNALS:
+    void dateChanged(const QDate& date);
+
+private:
+    void commitText();
+    void showStoredDate();
+
+    QLineEdit* m_edit;
+    QDate m_date;
+};

@@ -1,0 +1,183 @@
+#include "register/SmartAmountField.h"
+#include "storage/Money.h"
+
+#include <QLineEdit>
+#include <QSignalSpy>
+#include <QtTest>
+
+namespace {
+
+// Types into the field as a user does after selecting its whole text.
+void typeInto(SmartAmountField& field, const QString& text)
+{
+    field.selectAll();
+    QTest::keyClick(&field, Qt::Key_Backspace);
+    QTest::keyClicks(&field, text);
+}
+
+} // namespace
+
+class TestSmartAmountField : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void cleanup();
+
+    void typedAmounts_data();
+    void typedAmounts();
+    void refusesWhatCannotBeAnAmount_data();
+    void refusesWhatCannotBeAnAmount();
+    void yenHaveNoDecimals();
+    void minorUnitsRoundHalfAwayFromZero_data();
+    void minorUnitsRoundHalfAwayFromZero();
+    void largeAmountsSurviveTheRoundTrip();
+    void zeroNeverShowsASign();
+};
+
+void TestSmartAmountField::cleanup()
+{
+    setAmountAutoDecimal(false);
+}
+
+void TestSmartAmountField::typedAmounts_data()
+{
+    QTest::addColumn<bool>("autoDecimal");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<qint64>("minorUnits");
+
+    QTest::newRow("whole units") << false << "1234" << qint64(123400);
+    QTest::newRow("with point") << false << "12.5" << qint64(1250);
+    QTest::newRow("group commas") << false << "1,234.56" << qint64(123456);
+    QTest::newRow("negative") << false << "-12.34" << qint64(-1234);
+
+    QTest::newRow("auto: digits are cents") << true << "1234" << qint64(1234);
+    QTest::newRow("auto: one digit") << true << "5" << qint64(5);
+    QTest::newRow("auto: a point turns it off") << true << "12.5" << qint64(1250);
+    QTest::newRow("auto: trailing point") << true << "12." << qint64(1200);
+    QTest::newRow("auto: negative cents") << true << "-1234" << qint64(-1234);
+}
+
+void TestSmartAmountField::typedAmounts()
+{
+    QFETCH(bool, autoDecimal);
+    QFETCH(QString, typed);
+    QFETCH(qint64, minorUnits);
+
+    setAmountAutoDecimal(autoDecimal);
+    SmartAmountField field;
+    field.setRange(-99999999.99, 99999999.99);
+    field.setPrefix(QStringLiteral("$ "));
+    QSignalSpy changed(&field, &SmartAmountField::valueChanged);
+
+    typeInto(field, typed);
+    QCOMPARE(field.minorUnits(), minorUnits);
+    QCOMPARE(field.value(), double(minorUnits) / 100.0);
+    QVERIFY(!changed.isEmpty());
+
+    // Leaving the field shows the amount with its decimals, which reads back
+    // to the same value with auto-decimal on or off.
+    field.interpretText();
+    QVERIFY(field.text().startsWith(QStringLiteral("$ ")));
+    setAmountAutoDecimal(!autoDecimal);
+    field.interpretText();
+    QCOMPARE(field.minorUnits(), minorUnits);
+}
+
+void TestSmartAmountField::refusesWhatCannotBeAnAmount_data()
+{
+    QTest::addColumn<double>("minimum");
+    QTest::addColumn<QString>("typed");
+
+    QTest::newRow("letters") << -100.0 << "12a";
+    QTest::newRow("two points") << -100.0 << "1.2.3";
+    QTest::newRow("third decimal") << -100.0 << "1.234";
+    QTest::newRow("sign where the range has no negatives") << 0.0 << "-5";
+    QTest::newRow("beyond the maximum") << -100.0 << "100.01";
+    QTest::newRow("beyond the minimum") << -100.0 << "-100.01";
+}
+
+void TestSmartAmountField::refusesWhatCannotBeAnAmount()
+{
+    QFETCH(double, minimum);
+    QFETCH(QString, typed);
+
+    SmartAmountField field;
+    field.setRange(minimum, 100.0);
+    QString text = typed;
+    int pos = int(text.size());
+    QCOMPARE(field.validate(text, pos), QValidator::Invalid);
+}
+
+void TestSmartAmountField::yenHaveNoDecimals()
+{
+    setAmountAutoDecimal(true);
+    SmartAmountField field;
+    field.setCurrency(Currency::JPY);
+    field.setRange(-99999999, 99999999);
+    QCOMPARE(field.decimals(), 0);
+
+    // Auto-decimal has no cents to count in yen.
+    typeInto(field, QStringLiteral("1234"));
+    QCOMPARE(field.minorUnits(), qint64(1234));
+    QCOMPARE(field.value(), 1234.0);
+
+    QString fraction = QStringLiteral("12.5");
+    int pos = 4;
+    QCOMPARE(field.validate(fraction, pos), QValidator::Invalid);
+
+    field.setMinorUnits(-5000);
+    QCOMPARE(field.text(), QStringLiteral("-5000"));
+    QCOMPARE(field.minorUnits(), qint64(-5000));
+}
+
+void TestSmartAmountField::minorUnitsRoundHalfAwayFromZero_data()
+{
+    QTest::addColumn<int>("currency");
+    QTest::addColumn<double>("value");
+    QTest::addColumn<qint64>("minorUnits");
+
+    // Products such as 0.29 * 100 fall just short of the whole number.
+    QTest::newRow("0.29") << int(Currency::USD) << 0.29 << qint64(29);
+    QTest::newRow("1.15") << int(Currency::USD) << 1.15 << qint64(115);
+    QTest::newRow("-0.29") << int(Currency::USD) << -0.29 << qint64(-29);
+    QTest::newRow("-1.15") << int(Currency::EUR) << -1.15 << qint64(-115);
+    QTest::newRow("yen 2.5") << int(Currency::JPY) << 2.5 << qint64(3);
+    QTest::newRow("yen -2.5") << int(Currency::JPY) << -2.5 << qint64(-3);
+}
+
+void TestSmartAmountField::minorUnitsRoundHalfAwayFromZero()
+{
+    QFETCH(int, currency);
+    QFETCH(double, value);
+    QFETCH(qint64, minorUnits);
+
+    SmartAmountField field;
+    field.setCurrency(Currency(currency));
+    field.setRange(-1000, 1000);
+    field.setValue(value);
+    QCOMPARE(field.minorUnits(), minorUnits);
+}
+
+void TestSmartAmountField::largeAmountsSurviveTheRoundTrip()
+{
+    SmartAmountField field;
+    field.setRange(-99999999.99, 99999999.99);
+    field.setMinorUnits(9999999999);
+    QCOMPARE(field.minorUnits(), qint64(9999999999));
+    field.setMinorUnits(-1234567801);
+    QCOMPARE(field.minorUnits(), qint64(-1234567801));
+    QCOMPARE(field.text(), QStringLiteral("-12345678.01"));
+}
+
+void TestSmartAmountField::zeroNeverShowsASign()
+{
+    SmartAmountField field;
+    field.setRange(-10, 10);
+    field.setValue(-0.001);
+    QCOMPARE(field.text(), QStringLiteral("0.00"));
+    QCOMPARE(field.minorUnits(), qint64(0));
+}
+
+QTEST_MAIN(TestSmartAmountField)
+#include "tst_smartamountfield.moc"
