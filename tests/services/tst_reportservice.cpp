@@ -1,0 +1,315 @@
+#include "services/ReportService.h"
+#include "storage/AccountRepository.h"
+#include "storage/CategoryRepository.h"
+#include "storage/Database.h"
+#include "storage/SplitLineRepository.h"
+#include "storage/TransactionRepository.h"
+#include "tests/support/TestDataDir.h"
+
+#include <QtTest>
+
+#include <memory>
+
+namespace {
+
+QDate day(int year, int month, int d) { return QDate(year, month, d); }
+
+} // namespace
+
+// One small ledger with totals worked out by hand:
+//   Checking (start 1000.00), Savings (start 500.00, no transactions), Visa
+//   (start -50.00), and a deleted account; a transfer Checking -> Visa; a
+//   split at Superstore over Groceries and Charity; a transaction in a
+//   deleted category and one in a category that does not exist; a deleted
+//   transaction that must never count.
+class TestReportService : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void cleanupTestCase();
+
+    void categorySpending();
+    void payeeSummary();
+    void taxReport();
+    void incomeVsExpensesLeavesTransfersOut();
+    void cashFlowKeepsTransfers();
+    void yearOverYear();
+    void accountSummary();
+    void transactionReport();
+    void csvQuoting();
+
+private:
+    void addAccount(const QString& id, const QString& name, AccountType type, qint64 start, int sortOrder);
+    void addCategory(const QString& id, const QString& name, const QString& taxCode = {});
+    Transaction addTransaction(const QString& id, const QString& account, const QDate& date, const QString& payee,
+                               qint64 amount, const QString& category, bool cleared);
+
+    const QDate m_from = day(2026, 1, 1);
+    const QDate m_to = day(2026, 2, 28);
+
+    std::unique_ptr<TestDataDir> m_dir;
+    std::unique_ptr<Database> m_db;
+    std::unique_ptr<AccountRepository> m_accounts;
+    std::unique_ptr<CategoryRepository> m_categories;
+    std::unique_ptr<TransactionRepository> m_transactions;
+    std::unique_ptr<SplitLineRepository> m_splitLines;
+    std::unique_ptr<ReportService> m_reports;
+};
+
+void TestReportService::addAccount(const QString& id, const QString& name, AccountType type, qint64 start,
+                                   int sortOrder)
+{
+    Account account;
+    account.id = id;
+    account.name = name;
+    account.account_type = type;
+    account.starting_balance = start;
+    account.sort_order = sortOrder;
+    QVERIFY(m_accounts->insert(account));
+}
+
+void TestReportService::addCategory(const QString& id, const QString& name, const QString& taxCode)
+{
+    Category category;
+    category.id = id;
+    category.name = name;
+    category.is_tax_relevant = !taxCode.isEmpty();
+    category.tax_category = taxCode;
+    QVERIFY(m_categories->insert(category));
+}
+
+Transaction TestReportService::addTransaction(const QString& id, const QString& account, const QDate& date,
+                                              const QString& payee, qint64 amount, const QString& category,
+                                              bool cleared)
+{
+    Transaction transaction;
+    transaction.id = id;
+    transaction.account_id = account;
+    transaction.date = date;
+    transaction.payee = payee;
+    transaction.amount = amount;
+    transaction.category_id = category;
+    transaction.cleared = cleared;
+    if (!m_transactions->insert(transaction))
+        qFatal("cannot insert a transaction");
+    return transaction;
+}
+
+void TestReportService::initTestCase()
+{
+    m_dir = std::make_unique<TestDataDir>();
+    m_db = std::make_unique<Database>();
+    QVERIFY(m_db->open());
+    m_accounts = std::make_unique<AccountRepository>(m_db.get());
+    m_categories = std::make_unique<CategoryRepository>(m_db.get());
+    m_transactions = std::make_unique<TransactionRepository>(m_db.get());
+    m_splitLines = std::make_unique<SplitLineRepository>(m_db.get());
+    m_reports = std::make_unique<ReportService>(m_db.get());
+
+    const QString chk = QStringLiteral("chk");
+    const QString card = QStringLiteral("card");
+    addAccount(chk, QStringLiteral("Checking"), AccountType::Checking, 100000, 0);
+    addAccount(QStringLiteral("sav"), QStringLiteral("Savings"), AccountType::Savings, 50000, 1);
+    addAccount(card, QStringLiteral("Visa"), AccountType::CreditCard, -5000, 1);
+    addAccount(QStringLiteral("closed"), QStringLiteral("Closed"), AccountType::Cash, 777, 0);
+    QVERIFY(m_accounts->softDelete(QStringLiteral("closed")));
+
+    addCategory(QStringLiteral("food"), QStringLiteral("Groceries"));
+    addCategory(QStringLiteral("rent"), QStringLiteral("Rent"));
+    addCategory(QStringLiteral("salary"), QStringLiteral("Salary"));
+    addCategory(QStringLiteral("gym"), QStringLiteral("Gym"));
+    addCategory(QStringLiteral("charity"), QStringLiteral("Charity"), QStringLiteral("charitable_contributions"));
+    addCategory(QStringLiteral("medical"), QStringLiteral("Medical"), QStringLiteral("medical_expenses"));
+    addCategory(QStringLiteral("gone"), QStringLiteral("Gone"), QStringLiteral("medical_expenses"));
+    QVERIFY(m_categories->softDelete(QStringLiteral("gone")));
+
+    addTransaction(QStringLiteral("t1"), chk, day(2026, 1, 5), QStringLiteral("Employer"), 300000,
+                   QStringLiteral("salary"), true);
+    addTransaction(QStringLiteral("t2"), chk, day(2026, 1, 10), QStringLiteral("Market"), -5000,
+                   QStringLiteral("food"), true);
+    addTransaction(QStringLiteral("t3"), chk, day(2026, 1, 20), QStringLiteral("Landlord"), -100000,
+                   QStringLiteral("rent"), false);
+
+    Transaction out = addTransaction(QStringLiteral("t4"), chk, day(2026, 1, 25), QStringLiteral("Visa Payment"),
+                                     -20000, {}, true);
+    Transaction in = addTransaction(QStringLiteral("t5"), card, day(2026, 1, 25), QStringLiteral("Visa Payment"),
+                                    20000, {}, false);
+    out.transfer_link_id = in.id;
+    out.transfer_dest_account_id = card;
+    in.transfer_link_id = out.id;
+    in.transfer_dest_account_id = chk;
+    QVERIFY(m_transactions->update(out));
+    QVERIFY(m_transactions->update(in));
+
+    addTransaction(QStringLiteral("t6"), card, day(2026, 2, 3), QStringLiteral("Market"), -3000,
+                   QStringLiteral("food"), false);
+    Transaction split = addTransaction(QStringLiteral("t7"), card, day(2026, 2, 14), QStringLiteral("Superstore"),
+                                       -10000, {}, true);
+    split.is_split = true;
+    split.memo = QStringLiteral("weekly \"big\" shop");
+    QVERIFY(m_transactions->update(split));
+    QVERIFY(m_splitLines->insert(SplitLine{QStringLiteral("s1"), split.id, QStringLiteral("food"), -6000, {},
+                                           QDateTime::currentDateTimeUtc(), QDateTime::currentDateTimeUtc()}));
+    QVERIFY(m_splitLines->insert(SplitLine{QStringLiteral("s2"), split.id, QStringLiteral("charity"), -4000, {},
+                                           QDateTime::currentDateTimeUtc(), QDateTime::currentDateTimeUtc()}));
+
+    addTransaction(QStringLiteral("t8"), chk, day(2026, 2, 20), QStringLiteral("Pharmacy"), -2500,
+                   QStringLiteral("gone"), true);
+    addTransaction(QStringLiteral("t9"), chk, day(2026, 2, 21), QStringLiteral("Church"), -1500,
+                   QStringLiteral("charity"), false);
+    Transaction refund = addTransaction(QStringLiteral("t10"), chk, day(2026, 2, 22), QStringLiteral("Refund"), 700,
+                                        QStringLiteral("no-such-category"), false);
+    refund.reconciled = true; // reconciled counts as cleared
+    QVERIFY(m_transactions->update(refund));
+
+    addTransaction(QStringLiteral("t11"), chk, day(2026, 2, 10), QStringLiteral("Ghost"), -99999,
+                   QStringLiteral("food"), true);
+    QVERIFY(m_transactions->softDelete(QStringLiteral("t11")));
+
+    addTransaction(QStringLiteral("t12"), chk, day(2025, 12, 31), QStringLiteral("Market"), -4000,
+                   QStringLiteral("food"), true);
+    addTransaction(QStringLiteral("t13"), chk, day(2025, 11, 15), QStringLiteral("Clinic"), -8000,
+                   QStringLiteral("medical"), true);
+    addTransaction(QStringLiteral("t14"), chk, day(2026, 3, 1), QStringLiteral("Market"), -1000,
+                   QStringLiteral("food"), true);
+    addTransaction(QStringLiteral("t15"), chk, day(2026, 2, 28), QStringLiteral("Market"), -2000,
+                   QStringLiteral("food"), false);
+    addTransaction(QStringLiteral("t16"), card, day(2026, 1, 30), QStringLiteral("Clinic"), -7000,
+                   QStringLiteral("medical"), true);
+    addTransaction(QStringLiteral("t17"), chk, day(2025, 6, 1), QStringLiteral("Old Gym"), -3000,
+                   QStringLiteral("gym"), true);
+}
+
+void TestReportService::cleanupTestCase()
+{
+    m_reports.reset();
+    m_splitLines.reset();
+    m_transactions.reset();
+    m_categories.reset();
+    m_accounts.reset();
+    m_db.reset();
+    m_dir.reset();
+}
+
+void TestReportService::categorySpending()
+{
+    QCOMPARE(m_reports->categorySpending(m_from, m_to, {}),
+             (QList<CategorySpendingRow>{{QStringLiteral("Rent"), -100000},
+                                         {QStringLiteral("Uncategorized"), -22500},
+                                         {QStringLiteral("Groceries"), -16000},
+                                         {QStringLiteral("Medical"), -7000},
+                                         {QStringLiteral("Charity"), -5500}}));
+    QCOMPARE(m_reports->categorySpending(m_from, m_to, QStringLiteral("card")),
+             (QList<CategorySpendingRow>{{QStringLiteral("Groceries"), -9000},
+                                         {QStringLiteral("Medical"), -7000},
+                                         {QStringLiteral("Charity"), -4000}}));
+    QVERIFY(m_reports->categorySpending(day(2030, 1, 1), day(2030, 12, 31), {}).isEmpty());
+}
+
+void TestReportService::payeeSummary()
+{
+    QCOMPARE(m_reports->payeeSummary(m_from, m_to, {}),
+             (QList<PayeeSummaryRow>{{QStringLiteral("Landlord"), -100000, 1},
+                                     {QStringLiteral("Market"), -10000, 3},
+                                     {QStringLiteral("Superstore"), -10000, 1},
+                                     {QStringLiteral("Clinic"), -7000, 1},
+                                     {QStringLiteral("Pharmacy"), -2500, 1},
+                                     {QStringLiteral("Church"), -1500, 1},
+                                     {QStringLiteral("Visa Payment"), 0, 2},
+                                     {QStringLiteral("Refund"), 700, 1},
+                                     {QStringLiteral("Employer"), 300000, 1}}));
+}
+
+void TestReportService::taxReport()
+{
+    // The deleted tax-relevant category does not count; the split's charity line does.
+    QCOMPARE(m_reports->taxReport(m_from, m_to),
+             (QList<TaxReportRow>{{QStringLiteral("Charity"), QStringLiteral("charitable_contributions"), -5500},
+                                  {QStringLiteral("Medical"), QStringLiteral("medical_expenses"), -7000}}));
+    QCOMPARE(m_reports->taxReport(day(2025, 1, 1), day(2025, 12, 31)),
+             (QList<TaxReportRow>{{QStringLiteral("Medical"), QStringLiteral("medical_expenses"), -8000}}));
+}
+
+void TestReportService::incomeVsExpensesLeavesTransfersOut()
+{
+    QCOMPARE(m_reports->incomeVsExpenses(m_from, m_to, {}),
+             (QList<IncomeExpenseRow>{{QStringLiteral("2026-01"), 300000, -112000, 188000},
+                                      {QStringLiteral("2026-02"), 700, -19000, -18300}}));
+    QCOMPARE(m_reports->incomeVsExpenses(m_from, m_to, QStringLiteral("chk")),
+             (QList<IncomeExpenseRow>{{QStringLiteral("2026-01"), 300000, -105000, 195000},
+                                      {QStringLiteral("2026-02"), 700, -6000, -5300}}));
+}
+
+void TestReportService::cashFlowKeepsTransfers()
+{
+    QCOMPARE(m_reports->cashFlow(m_from, m_to, {}),
+             (QList<CashFlowRow>{{QStringLiteral("2026-01"), 320000, -132000, 188000},
+                                 {QStringLiteral("2026-02"), 700, -19000, -18300}}));
+    QCOMPARE(m_reports->cashFlow(m_from, m_to, QStringLiteral("card")),
+             (QList<CashFlowRow>{{QStringLiteral("2026-01"), 20000, -7000, 13000},
+                                 {QStringLiteral("2026-02"), 0, -13000, -13000}}));
+}
+
+void TestReportService::yearOverYear()
+{
+    QCOMPARE(m_reports->yearOverYear(day(2025, 1, 1), day(2025, 12, 31), m_from, m_to, {}),
+             (QList<YearOverYearRow>{{QStringLiteral("Charity"), 0, -5500, -5500},
+                                     {QStringLiteral("Groceries"), -4000, -16000, -12000},
+                                     {QStringLiteral("Gym"), -3000, 0, 3000},
+                                     {QStringLiteral("Medical"), -8000, -7000, 1000},
+                                     {QStringLiteral("Rent"), 0, -100000, -100000},
+                                     {QStringLiteral("Salary"), 0, 300000, 300000},
+                                     {QStringLiteral("Uncategorized"), 0, -1800, -1800}}));
+}
+
+void TestReportService::accountSummary()
+{
+    QCOMPARE(m_reports->accountSummary(),
+             (QList<AccountSummaryRow>{{QStringLiteral("Checking"), QStringLiteral("checking"), 357200, -103500, 253700},
+                                       {QStringLiteral("Savings"), QStringLiteral("savings"), 50000, 0, 50000},
+                                       {QStringLiteral("Visa"), QStringLiteral("credit_card"), -22000, 17000, -5000}}));
+}
+
+void TestReportService::transactionReport()
+{
+    const QString uncategorized = QStringLiteral("Uncategorized");
+    QCOMPARE(m_reports->transactionReport(m_from, m_to, QStringLiteral("card"), {}),
+             (QList<TransactionReportRow>{
+                 {day(2026, 1, 25), QStringLiteral("Visa"), QStringLiteral("Visa Payment"), uncategorized, {}, 20000},
+                 {day(2026, 1, 30), QStringLiteral("Visa"), QStringLiteral("Clinic"), QStringLiteral("Medical"), {}, -7000},
+                 {day(2026, 2, 3), QStringLiteral("Visa"), QStringLiteral("Market"), QStringLiteral("Groceries"), {}, -3000},
+                 {day(2026, 2, 14), QStringLiteral("Visa"), QStringLiteral("Superstore"), QStringLiteral("Split"),
+                  QStringLiteral("weekly \"big\" shop"), -10000}}));
+
+    // A category filter finds split transactions through their lines.
+    QStringList payees;
+    for (const TransactionReportRow& row : m_reports->transactionReport(m_from, m_to, {}, QStringLiteral("charity")))
+        payees << row.payee;
+    QCOMPARE(payees, (QStringList{QStringLiteral("Superstore"), QStringLiteral("Church")}));
+
+    const QList<TransactionReportRow> all = m_reports->transactionReport(m_from, m_to, {}, {});
+    QCOMPARE(all.size(), 12);
+    QCOMPARE(all.first().payee, QStringLiteral("Employer"));
+    QCOMPARE(all.last().date, m_to); // both ends of the range are included
+    QCOMPARE(all.at(all.size() - 4).categoryName, uncategorized); // deleted category
+    QCOMPARE(all.at(all.size() - 2).categoryName, uncategorized); // missing category
+}
+
+void TestReportService::csvQuoting()
+{
+    QCOMPARE(ReportService::toCsv({QStringLiteral("Payee"), QStringLiteral("Total")}, {}),
+             QStringLiteral("\"Payee\",\"Total\"\n"));
+    QCOMPARE(ReportService::toCsv({QStringLiteral("Payee"), QStringLiteral("Total")},
+                                  {{QStringLiteral("Joe \"JJ\" Smith"), QStringLiteral("$1,000.00")},
+                                   {QStringLiteral("two\nlines"), QString()}}),
+             QStringLiteral("\"Payee\",\"Total\"\n"
+                            "\"Joe \"\"JJ\"\" Smith\",\"$1,000.00\"\n"
+                            "\"two\nlines\",\"\"\n"));
+    // Header labels are the program's own and go out as they are.
+    QCOMPARE(ReportService::toCsv({QStringLiteral("Say \"hi\"")}, {}), QStringLiteral("\"Say \"hi\"\"\n"));
+}
+
+QTEST_GUILESS_MAIN(TestReportService)
+#include "tst_reportservice.moc"
