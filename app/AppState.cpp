@@ -3,6 +3,8 @@
 #include "app/ThemeHelpers.h"
 #include "app/ThemeManager.h"
 #include "services/CategoryService.h"
+#include "services/RecurringService.h"
+#include "services/ReportService.h"
 #include "storage/AccountRepository.h"
 #include "storage/CategoryRepository.h"
 #include "storage/Database.h"
@@ -48,6 +50,8 @@ bool AppState::initialize()
     m_reconciliations = new ReconciliationRepository(m_database, this);
 
     m_categoryService = new CategoryService(m_categories, this);
+    m_recurringService = new RecurringService(m_database, m_recurring, m_transactions, m_accounts, this);
+    m_reportService = new ReportService(m_database, this);
 
     applyStoredPreferences();
 

@@ -1,0 +1,86 @@
+#include "app/Application.h"
+
+#include "app/AppState.h"
+#include "app/MainWindow.h"
+#include "app/ThemeHelpers.h"
+#include "storage/Database.h"
+
+#include <QDir>
+#include <QFontDatabase>
+#include <QIcon>
+#include <QLibraryInfo>
+#include <QMessageBox>
+#include <QTranslator>
+#include <QtDebug>
+
+#include <memory>
+
+namespace {
+
+const QString kIconFontPath = QStringLiteral(":/fonts/fonts/MaterialIcons-Regular.otf");
+const QString kAppIconPath = QStringLiteral(":/icons/icons/app_icon.png");
+const QString kEnglish = QStringLiteral("en");
+
+} // namespace
+
+Application::Application(int& argc, char** argv)
+    : QApplication(argc, argv)
+{
+    setOrganizationName(QStringLiteral("Tandrel"));
+    setApplicationName(QStringLiteral("Ledgerine"));
+    setApplicationVersion(QStringLiteral("1.1.4"));
+    setWindowIcon(QIcon(kAppIconPath));
+    loadIconFont();
+    installTranslators();
+}
+
+int Application::run()
+{
+    AppState state;
+    if (!state.initialize()) {
+        reportDatabaseFailure();
+        return 1;
+    }
+    MainWindow window(&state);
+    window.show();
+    return exec();
+}
+
+void Application::loadIconFont()
+{
+    const int id = QFontDatabase::addApplicationFont(kIconFontPath);
+    const QStringList families = QFontDatabase::applicationFontFamilies(id);
+    if (families.isEmpty()) {
+        qWarning().noquote() << "Could not load the icon font" << kIconFontPath;
+        return;
+    }
+    m_iconFontFamily = families.first();
+}
+
+void Application::installTranslators()
+{
+    // A language without a catalogue simply stays untranslated.
+    const QString language = currentUiLanguage(true);
+
+    auto own = std::make_unique<QTranslator>();
+    if (own->load(QStringLiteral(":/i18n/ledgerine_%1.qm").arg(language))) {
+        own->setParent(this);
+        installTranslator(own.release());
+    }
+
+    if (language == kEnglish)
+        return;
+    auto qtBase = std::make_unique<QTranslator>();
+    if (qtBase->load(QStringLiteral("qtbase_") + language, QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        qtBase->setParent(this);
+        installTranslator(qtBase.release());
+    }
+}
+
+void Application::reportDatabaseFailure()
+{
+    QMessageBox::critical(nullptr, tr("Database Error"),
+                          tr("Failed to initialize the database.\n\nData directory: %1\n\n"
+                             "Please check file permissions and try again.")
+                              .arg(QDir::toNativeSeparators(Database::dataDirectory())));
+}

@@ -1,0 +1,351 @@
+#include "app/MainWindow.h"
+
+#include "app/AccountEditor.h"
+#include "app/AccountListModel.h"
+#include "app/AppState.h"
+#include "app/StatusBar.h"
+#include "app/ThemeHelpers.h"
+#include "app/ThemeManager.h"
+#include "register/RegisterScreen.h"
+#include "screens/AccountFormDialog.h"
+#include "screens/WelcomeScreen.h"
+#include "services/RecurringService.h"
+#include "storage/AccountRepository.h"
+#include "storage/PreferencesRepository.h"
+#include "storage/RecurringRepository.h"
+#include "storage/TransactionRepository.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QSettings>
+#include <QSplitter>
+#include <QStackedWidget>
+#include <QTimer>
+#include <QTreeView>
+#include <QVBoxLayout>
+
+namespace {
+
+const QString kGeometryKey = QStringLiteral("mainwindow/geometry");
+const QString kSplitterKey = QStringLiteral("mainwindow/splitter");
+const QString kSignedInBeforeKey = QStringLiteral("auth/hasSignedInBefore");
+const QString kLastViewedAccountKey = QStringLiteral("lastViewedAccountId");
+
+constexpr int kSelectAccountMessageMs = 3000;
+constexpr int kNoticeMessageMs = 5000;
+
+} // namespace
+
+MainWindow::MainWindow(AppState* appState, QWidget* parent)
+    : QMainWindow(parent)
+    , m_appState(appState)
+    , m_accountEditor(new AccountEditor(appState, this))
+    , m_accountModel(new AccountListModel(appState->accountRepository(), appState->transactionRepository(), this))
+    , m_statusBar(new StatusBar(this))
+    , m_accountRefreshTimer(new QTimer(this))
+    , m_autoPostTimer(new QTimer(this))
+{
+    setWindowTitle(tr("Tandrel Ledgerine"));
+    setStatusBar(m_statusBar);
+    buildLayout();
+    buildMenus();
+    connectSignals();
+    restoreLayout();
+
+    selectAccount(appState->lastViewedAccountId());
+    m_statusBar->setDueCount(appState->recurringService()->pendingCount());
+
+    autoPostRecurring();
+    m_autoPostTimer->start(kAutoPostIntervalMs);
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::buildLayout()
+{
+    auto* accountPanel = new QWidget;
+    auto* panelLayout = new QVBoxLayout(accountPanel);
+    panelLayout->setContentsMargins(8, 8, 0, 8);
+    auto* heading = new QLabel(tr("Accounts"));
+    applyFontRole(heading, FontRole::Subtitle);
+    panelLayout->addWidget(heading);
+
+    m_accountView = new QTreeView;
+    m_accountView->setObjectName(QStringLiteral("accountList"));
+    m_accountView->setModel(m_accountModel);
+    m_accountView->setRootIsDecorated(false);
+    m_accountView->setHeaderHidden(true);
+    m_accountView->setUniformRowHeights(true);
+    m_accountView->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_accountView->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_accountView->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_accountView->header()->setStretchLastSection(false);
+    m_accountView->header()->setSectionResizeMode(AccountListModel::NameColumn, QHeaderView::Stretch);
+    m_accountView->header()->setSectionResizeMode(AccountListModel::BalanceColumn, QHeaderView::ResizeToContents);
+    panelLayout->addWidget(m_accountView);
+
+    m_welcomeScreen = new WelcomeScreen(m_appState);
+    m_welcomeScreen->setHasSignedInBefore(QSettings().value(kSignedInBeforeKey, false).toBool()
+                                          && !m_appState->isSignedIn());
+    m_registerScreen = new RegisterScreen(m_appState);
+
+    m_stack = new QStackedWidget;
+    m_stack->insertWidget(kWelcomePage, m_welcomeScreen);
+    m_stack->insertWidget(kRegisterPage, m_registerScreen);
+
+    m_splitter = new QSplitter(Qt::Horizontal);
+    m_splitter->setObjectName(QStringLiteral("mainSplitter"));
+    m_splitter->addWidget(accountPanel);
+    m_splitter->addWidget(m_stack);
+    m_splitter->setStretchFactor(0, 0);
+    m_splitter->setStretchFactor(1, 1);
+    m_splitter->setSizes({260, 840});
+    setCentralWidget(m_splitter);
+}
+
+// Every window of the program is opened from here; a menu stays hidden while
+// it has nothing to offer.
+void MainWindow::buildMenus()
+{
+    QMenu* fileMenu = menuBar()->addMenu(tr("&File"));
+    QMenu* editMenu = menuBar()->addMenu(tr("&Edit"));
+    QMenu* accountMenu = menuBar()->addMenu(tr("&Account"));
+    QMenu* transactionsMenu = menuBar()->addMenu(tr("&Transactions"));
+    QMenu* reportsMenu = menuBar()->addMenu(tr("&Reports"));
+    QMenu* toolsMenu = menuBar()->addMenu(tr("T&ools"));
+    QMenu* helpMenu = menuBar()->addMenu(tr("&Help"));
+
+    connect(addMenuAction(fileMenu, QStringLiteral("quitAction"), tr("&Quit"), QKeySequence::Quit),
+            &QAction::triggered, qApp, &QApplication::closeAllWindows);
+
+    connect(addMenuAction(accountMenu, QStringLiteral("newAccountAction"), tr("&New Account..."),
+                          QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_N)),
+            &QAction::triggered, this, &MainWindow::showNewAccountDialog);
+    connect(addMenuAction(accountMenu, QStringLiteral("editAccountAction"), tr("&Edit Account..."), {}),
+            &QAction::triggered, this, &MainWindow::showEditAccountDialog);
+    connect(addMenuAction(accountMenu, QStringLiteral("deleteAccountAction"), tr("&Delete Account"), {}),
+            &QAction::triggered, this, &MainWindow::deleteCurrentAccount);
+
+    connect(addMenuAction(transactionsMenu, QStringLiteral("newTransactionAction"), tr("&New Transaction..."),
+                          QKeySequence(Qt::CTRL | Qt::Key_N)),
+            &QAction::triggered, this, [this] { forwardToRegister(&RegisterScreen::newTransaction); });
+    connect(addMenuAction(transactionsMenu, QStringLiteral("editTransactionAction"), tr("&Edit Transaction..."),
+                          QKeySequence(Qt::CTRL | Qt::Key_E)),
+            &QAction::triggered, this, [this] { forwardToRegister(&RegisterScreen::editCurrentTransaction); });
+    connect(addMenuAction(transactionsMenu, QStringLiteral("deleteTransactionAction"), tr("&Delete Transaction"),
+                          QKeySequence(Qt::CTRL | Qt::Key_Delete)),
+            &QAction::triggered, this, [this] { forwardToRegister(&RegisterScreen::deleteCurrentTransaction); });
+
+    connect(addMenuAction(helpMenu, QStringLiteral("aboutAction"), tr("&About Tandrel Ledgerine"), {}),
+            &QAction::triggered, this, &MainWindow::showAboutDialog);
+
+    for (QMenu* menu : {fileMenu, editMenu, accountMenu, transactionsMenu, reportsMenu, toolsMenu, helpMenu})
+        menu->menuAction()->setVisible(!menu->isEmpty());
+}
+
+QAction* MainWindow::addMenuAction(QMenu* menu, const QString& objectName, const QString& text,
+                                   const QKeySequence& shortcut)
+{
+    QAction* action = menu->addAction(text);
+    action->setObjectName(objectName);
+    action->setShortcut(shortcut);
+    return action;
+}
+
+void MainWindow::connectSignals()
+{
+    m_accountRefreshTimer->setSingleShot(true);
+    m_accountRefreshTimer->setInterval(0);
+    connect(m_accountRefreshTimer, &QTimer::timeout, this, &MainWindow::rebuildAccountList);
+    const auto refreshAccounts = [this] { m_accountRefreshTimer->start(); };
+    connect(m_appState->accountRepository(), &AccountRepository::accountsChanged, this, refreshAccounts);
+    connect(m_appState->transactionRepository(), &TransactionRepository::transactionsChanged, this,
+            refreshAccounts);
+    connect(m_appState->recurringRepository(), &RecurringRepository::recurringChanged, this, [this, refreshAccounts] {
+        refreshAccounts();
+        // Editing an item can make it due or not due without the service noticing.
+        m_statusBar->setDueCount(m_appState->recurringService()->pendingCount());
+    });
+    connect(m_appState->recurringService(), &RecurringService::pendingCountChanged, m_statusBar,
+            &StatusBar::setDueCount);
+
+    connect(m_accountView->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            &MainWindow::onAccountClicked);
+
+    connect(m_welcomeScreen, &WelcomeScreen::createAccountRequested, this, &MainWindow::showNewAccountDialog);
+    connect(m_welcomeScreen, &WelcomeScreen::signInRequested, this, &MainWindow::onSignInRequested);
+    ThemeManager* theme = m_appState->themeManager();
+    connect(theme, &ThemeManager::themeChanged, m_welcomeScreen, &WelcomeScreen::applyThemeColors);
+    connect(theme, &ThemeManager::accentChanged, m_welcomeScreen, &WelcomeScreen::applyThemeColors);
+    connect(theme, &ThemeManager::themeChanged, m_accountModel, &AccountListModel::refreshColors);
+
+    connect(m_registerScreen, &RegisterScreen::errorMessage, this,
+            [this](const QString& message) { m_statusBar->showMessage(message, kNoticeMessageMs); });
+
+    connect(m_autoPostTimer, &QTimer::timeout, this, &MainWindow::autoPostRecurring);
+}
+
+void MainWindow::restoreLayout()
+{
+    QSettings settings;
+    if (!restoreGeometry(settings.value(kGeometryKey).toByteArray()))
+        resize(1100, 720);
+    m_splitter->restoreState(settings.value(kSplitterKey).toByteArray());
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    QSettings settings;
+    settings.setValue(kGeometryKey, saveGeometry());
+    settings.setValue(kSplitterKey, m_splitter->saveState());
+    QMainWindow::closeEvent(event);
+}
+
+void MainWindow::rebuildAccountList()
+{
+    m_accountRefreshTimer->stop();
+    const QString previous = m_currentAccountId;
+    m_accountModel->reload();
+    selectAccount(previous);
+}
+
+void MainWindow::selectAccount(const QString& accountId)
+{
+    if (m_accountModel->rowCount() == 0) {
+        showWelcomePage();
+        return;
+    }
+    int row = m_accountModel->rowOf(accountId);
+    if (row < 0)
+        row = 0;
+    const QModelIndex index = m_accountModel->index(row, AccountListModel::NameColumn);
+    if (m_accountView->currentIndex() == index)
+        showAccount(m_accountModel->accountAt(row).id);
+    else
+        m_accountView->setCurrentIndex(index);
+}
+
+void MainWindow::onAccountClicked(const QModelIndex& current)
+{
+    if (current.isValid())
+        showAccount(current.data(AccountListModel::AccountIdRole).toString());
+}
+
+void MainWindow::showAccount(const QString& accountId)
+{
+    m_currentAccountId = accountId;
+    if (m_registerScreen->accountId() != accountId)
+        m_registerScreen->setAccount(accountId);
+    m_stack->setCurrentIndex(kRegisterPage);
+
+    PreferencesRepository* preferences = m_appState->preferencesRepository();
+    if (preferences->getString(kLastViewedAccountKey) != accountId)
+        preferences->set(kLastViewedAccountKey, accountId);
+}
+
+void MainWindow::showWelcomePage()
+{
+    m_currentAccountId.clear();
+    m_stack->setCurrentIndex(kWelcomePage);
+}
+
+bool MainWindow::requireAccount()
+{
+    if (!m_currentAccountId.isEmpty())
+        return true;
+    m_statusBar->showMessage(tr("Select an account first"), kSelectAccountMessageMs);
+    return false;
+}
+
+void MainWindow::forwardToRegister(void (RegisterScreen::*command)())
+{
+    if (requireAccount())
+        (m_registerScreen->*command)();
+}
+
+void MainWindow::showNewAccountDialog()
+{
+    AccountFormDialog dialog(this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    const Account account = dialog.account();
+    if (!m_accountEditor->createAccount(account)) {
+        QMessageBox::warning(this, tr("Account Not Saved"),
+                             tr("The account \"%1\" could not be saved.").arg(account.name));
+        return;
+    }
+    m_accountModel->reload();
+    selectAccount(account.id);
+}
+
+void MainWindow::showEditAccountDialog()
+{
+    if (!requireAccount())
+        return;
+    const std::optional<Account> current = m_appState->accountRepository()->getById(m_currentAccountId);
+    if (!current) {
+        QMessageBox::warning(this, tr("Account Not Found"), tr("The account could not be read."));
+        return;
+    }
+    AccountFormDialog dialog(*current, this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    if (!m_accountEditor->updateAccount(dialog.account())) {
+        QMessageBox::warning(this, tr("Account Not Saved"),
+                             tr("The changes to \"%1\" could not be saved.").arg(current->name));
+        return;
+    }
+    rebuildAccountList();
+    m_registerScreen->reload();
+}
+
+void MainWindow::deleteCurrentAccount()
+{
+    if (!requireAccount())
+        return;
+    const std::optional<Account> current = m_appState->accountRepository()->getById(m_currentAccountId);
+    if (!current) {
+        QMessageBox::warning(this, tr("Account Not Found"), tr("The account could not be read."));
+        return;
+    }
+    const QMessageBox::StandardButton answer = QMessageBox::question(
+        this, tr("Delete Account"),
+        tr("Delete the account \"%1\" with all its transactions, recurring transactions and reconciliations?")
+            .arg(current->name),
+        QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
+    if (answer != QMessageBox::Yes)
+        return;
+    const bool deleted = m_accountEditor->deleteAccount(current->id);
+    rebuildAccountList();
+    if (!deleted)
+        QMessageBox::warning(this, tr("Account Not Deleted"),
+                             tr("The account \"%1\" could not be deleted; nothing was changed.").arg(current->name));
+}
+
+void MainWindow::showAboutDialog()
+{
+    QMessageBox::about(this, tr("About Tandrel Ledgerine"),
+                       tr("Tandrel Ledgerine %1\n\nA check register for household finances.")
+                           .arg(QApplication::applicationVersion()));
+}
+
+void MainWindow::onSignInRequested()
+{
+    m_statusBar->showMessage(tr("Sign-in is not available in this build."), kNoticeMessageMs);
+}
+
+void MainWindow::autoPostRecurring()
+{
+    const int posted = m_appState->recurringService()->autoPostDue();
+    if (posted <= 0)
+        return;
+    m_statusBar->showMessage(tr("Auto-posted %n recurring transaction(s)", nullptr, posted), kNoticeMessageMs);
+    rebuildAccountList();
+    if (!m_currentAccountId.isEmpty())
+        m_registerScreen->reload();
+}

@@ -1,0 +1,84 @@
+#pragma once
+
+#include <QMainWindow>
+#include <QString>
+
+class AccountEditor;
+class AccountListModel;
+class AppState;
+class QAction;
+class QMenu;
+class QSplitter;
+class QStackedWidget;
+class QTimer;
+class QTreeView;
+class RegisterScreen;
+class StatusBar;
+class WelcomeScreen;
+
+// The account list beside a stack of the welcome page and the register, the
+// menus that open every window, and the hourly posting of recurring
+// transactions. It borrows the AppState.
+class MainWindow : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    explicit MainWindow(AppState* appState, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    // Empty while no account is shown.
+    QString currentAccountId() const { return m_currentAccountId; }
+
+    static constexpr int kWelcomePage = 0;
+    static constexpr int kRegisterPage = 1;
+    static constexpr int kAutoPostIntervalMs = 3600000;
+
+public Q_SLOTS:
+    void showNewAccountDialog();
+    void showEditAccountDialog();
+    void deleteCurrentAccount();
+    void showAboutDialog();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private Q_SLOTS:
+    void onAccountClicked(const QModelIndex& current);
+    void onSignInRequested();
+    void rebuildAccountList();
+    void autoPostRecurring();
+
+private:
+    void buildLayout();
+    void buildMenus();
+    QAction* addMenuAction(QMenu* menu, const QString& objectName, const QString& text,
+                           const QKeySequence& shortcut);
+    void connectSignals();
+    void restoreLayout();
+
+    // Selects the account in the list (which shows its register), or the
+    // first account when it is not listed; the welcome page when none is.
+    void selectAccount(const QString& accountId);
+    void showAccount(const QString& accountId);
+    void showWelcomePage();
+    // False, with "Select an account first" in the status bar, when no
+    // account is shown.
+    bool requireAccount();
+    void forwardToRegister(void (RegisterScreen::*command)());
+
+    AppState* m_appState;
+    AccountEditor* m_accountEditor;
+    AccountListModel* m_accountModel;
+    StatusBar* m_statusBar;
+    QSplitter* m_splitter = nullptr;
+    QTreeView* m_accountView = nullptr;
+    QStackedWidget* m_stack = nullptr;
+    WelcomeScreen* m_welcomeScreen = nullptr;
+    RegisterScreen* m_registerScreen = nullptr;
+    // Coalesces the bursts of change signals one user action can raise into
+    // one rebuild of the account list.
+    QTimer* m_accountRefreshTimer;
+    QTimer* m_autoPostTimer;
+    QString m_currentAccountId;
+};

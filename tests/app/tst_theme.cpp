@@ -1,0 +1,227 @@
+#include "app/ThemeHelpers.h"
+#include "app/ThemeManager.h"
+#include "storage/Database.h"
+#include "storage/PreferencesRepository.h"
+#include "tests/support/TestDataDir.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QSettings>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <memory>
+
+class TestTheme : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void rolesAreSizedFromTheBaseFont();
+    void fontScaleIsClampedAndStored_data();
+    void fontScaleIsClampedAndStored();
+    void repeatedScalingDoesNotCompound();
+    void rescalingRefontsMarkedWidgetsKeepingWeightAndItalic();
+    void accentRestylesOnlyMarkedButtons();
+    void invalidAccentIsIgnored();
+    void themeNamesPickPaletteAndSharedColours();
+    void restoreAppliesStoredValuesWithoutWriting();
+    void uiLanguageFallsBackToSystem();
+
+private:
+    QTemporaryDir m_settingsDir;
+    std::unique_ptr<TestDataDir> m_dataDir;
+    std::unique_ptr<Database> m_db;
+    std::unique_ptr<PreferencesRepository> m_preferences;
+    std::unique_ptr<ThemeManager> m_theme;
+};
+
+void TestTheme::initTestCase()
+{
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_settingsDir.path());
+}
+
+void TestTheme::init()
+{
+    setFontScalePercent(kDefaultFontScalePercent);
+    setCurrentAccentColor(QColor(QString::fromLatin1(kDefaultAccentColor)));
+    m_dataDir = std::make_unique<TestDataDir>();
+    m_db = std::make_unique<Database>();
+    QVERIFY(m_db->open());
+    m_preferences = std::make_unique<PreferencesRepository>(m_db.get());
+    m_theme = std::make_unique<ThemeManager>(m_preferences.get());
+}
+
+void TestTheme::cleanup()
+{
+    m_theme.reset();
+    m_preferences.reset();
+    m_db.reset();
+    m_dataDir.reset();
+}
+
+void TestTheme::rolesAreSizedFromTheBaseFont()
+{
+    const QFont body = fontForRole(FontRole::Body);
+    const QFont title = fontForRole(FontRole::Title);
+    const QFont headline = fontForRole(FontRole::Headline);
+    QCOMPARE(title.pointSizeF(), body.pointSizeF() + 4);
+    QCOMPARE(title.weight(), QFont::DemiBold);
+    QCOMPARE(headline.pointSizeF(), body.pointSizeF() + 8);
+    QCOMPARE(headline.weight(), QFont::DemiBold);
+    QVERIFY(fontForRole(FontRole::Caption).pointSizeF() < body.pointSizeF());
+    QVERIFY(fontForRole(FontRole::Mono).fixedPitch() || QFontInfo(fontForRole(FontRole::Mono)).fixedPitch());
+    QCOMPARE(fontForRole(42), body);
+}
+
+void TestTheme::fontScaleIsClampedAndStored_data()
+{
+    QTest::addColumn<int>("requested");
+    QTest::addColumn<int>("applied");
+    QTest::newRow("below the range") << 50 << 70;
+    QTest::newRow("lowest") << 70 << 70;
+    QTest::newRow("inside") << 115 << 115;
+    QTest::newRow("highest") << 160 << 160;
+    QTest::newRow("above the range") << 400 << 160;
+}
+
+void TestTheme::fontScaleIsClampedAndStored()
+{
+    QFETCH(int, requested);
+    QFETCH(int, applied);
+    QSignalSpy changed(m_theme.get(), &ThemeManager::fontScaleChanged);
+
+    m_theme->setFontScale(requested);
+
+    QCOMPARE(fontScalePercent(), applied);
+    QCOMPARE(m_preferences->getInt(QStringLiteral("fontScale"), 0), applied);
+    QCOMPARE(changed.size(), 1);
+    QCOMPARE(changed.first().first().toInt(), applied);
+}
+
+void TestTheme::repeatedScalingDoesNotCompound()
+{
+    const qreal original = fontForRole(FontRole::Body).pointSizeF();
+    m_theme->setFontScale(150);
+    m_theme->setFontScale(150);
+    QCOMPARE(fontForRole(FontRole::Body).pointSizeF(), original * 1.5);
+    QCOMPARE(QApplication::font().pointSizeF(), original * 1.5);
+    m_theme->setFontScale(100);
+    QCOMPARE(fontForRole(FontRole::Body).pointSizeF(), original);
+}
+
+void TestTheme::rescalingRefontsMarkedWidgetsKeepingWeightAndItalic()
+{
+    QWidget window;
+    auto* total = new QLabel(&window);
+    applyFontRoleAndWeight(total, FontRole::Title, QFont::Black);
+    auto* caption = new QLabel(&window);
+    caption->setProperty(kFontItalicProperty, true);
+    applyFontRole(caption, FontRole::Caption);
+    auto* plain = new QLabel(&window);
+    QFont ownFont = plain->font();
+    ownFont.setPointSizeF(21);
+    plain->setFont(ownFont);
+    QCOMPARE(total->font().weight(), QFont::Black);
+
+    m_theme->setFontScale(130);
+
+    QCOMPARE(total->font().pointSizeF(), fontForRole(FontRole::Title).pointSizeF());
+    QCOMPARE(total->font().weight(), QFont::Black);
+    QCOMPARE(caption->font().pointSizeF(), fontForRole(FontRole::Caption).pointSizeF());
+    QVERIFY(caption->font().italic());
+    QCOMPARE(caption->font().weight(), QFont::Normal);
+    QCOMPARE(plain->font().pointSizeF(), 21.0);
+
+    applyFontRoleAndWeight(nullptr, FontRole::Title, QFont::Bold);
+    applyFontRole(nullptr, FontRole::Title);
+}
+
+void TestTheme::accentRestylesOnlyMarkedButtons()
+{
+    QWidget window;
+    auto* marked = new QPushButton(&window);
+    markAccentButton(marked);
+    auto* unmarked = new QPushButton(&window);
+    unmarked->setStyleSheet(QStringLiteral("color: red;"));
+    QVERIFY(marked->styleSheet().contains(QLatin1String("#00897b")));
+    QSignalSpy changed(m_theme.get(), &ThemeManager::accentChanged);
+
+    m_theme->setAccentColor(QColor(QStringLiteral("#3949AB")));
+
+    QCOMPARE(currentAccentColor(), QColor(QStringLiteral("#3949AB")));
+    QVERIFY(marked->styleSheet().contains(QLatin1String("#3949ab")));
+    QVERIFY(!marked->styleSheet().contains(QLatin1String("#00897b")));
+    QCOMPARE(unmarked->styleSheet(), QStringLiteral("color: red;"));
+    QCOMPARE(m_preferences->getString(QStringLiteral("accentColor")), QStringLiteral("#3949ab"));
+    QCOMPARE(QApplication::palette().color(QPalette::Highlight), QColor(QStringLiteral("#3949AB")));
+    QCOMPARE(changed.size(), 1);
+}
+
+void TestTheme::invalidAccentIsIgnored()
+{
+    QSignalSpy changed(m_theme.get(), &ThemeManager::accentChanged);
+    m_theme->setAccentColor(QColor());
+    QCOMPARE(changed.size(), 0);
+    QCOMPARE(currentAccentColor(), QColor(QString::fromLatin1(kDefaultAccentColor)));
+    QVERIFY(!m_preferences->get(QStringLiteral("accentColor")).has_value());
+}
+
+void TestTheme::themeNamesPickPaletteAndSharedColours()
+{
+    QSignalSpy changed(m_theme.get(), &ThemeManager::themeChanged);
+
+    m_theme->setThemeByName(QStringLiteral("dark"));
+    QVERIFY(isDarkTheme());
+    QCOMPARE(m_theme->theme(), ThemeManager::Theme::Dark);
+    QCOMPARE(negativeAmountColor(), QColor(QStringLiteral("#FF8A80")));
+    QCOMPARE(positiveAmountColor(), QColor(QStringLiteral("#66BB6A")));
+    QCOMPARE(warningColor(), QColor(QStringLiteral("#FFA726")));
+    QCOMPARE(m_preferences->getString(QStringLiteral("theme")), QStringLiteral("dark"));
+
+    m_theme->setThemeByName(QStringLiteral("light"));
+    QVERIFY(!isDarkTheme());
+    QCOMPARE(negativeAmountColor(), QColor(QStringLiteral("#C62828")));
+    QCOMPARE(positiveAmountColor(), QColor(QStringLiteral("#2E7D32")));
+    QCOMPARE(warningColor(), QColor(QStringLiteral("#E65100")));
+    QCOMPARE(mutedCaptionColor(), QColor(QStringLiteral("#6E8A7E")));
+
+    m_theme->setThemeByName(QStringLiteral("Dark mode please"));
+    QCOMPARE(m_theme->theme(), ThemeManager::Theme::System);
+    QCOMPARE(m_preferences->getString(QStringLiteral("theme")), QStringLiteral("system"));
+    QCOMPARE(changed.size(), 3);
+}
+
+void TestTheme::restoreAppliesStoredValuesWithoutWriting()
+{
+    m_preferences->set(QStringLiteral("theme"), QStringLiteral("dark"));
+    m_preferences->setInt(QStringLiteral("fontScale"), 500);
+    m_preferences->set(QStringLiteral("accentColor"), QStringLiteral("#123456"));
+    QSignalSpy written(m_preferences.get(), &PreferencesRepository::changed);
+
+    m_theme->restoreFromPreferences();
+
+    QCOMPARE(m_theme->theme(), ThemeManager::Theme::Dark);
+    QVERIFY(isDarkTheme());
+    QCOMPARE(fontScalePercent(), kMaxFontScalePercent);
+    QCOMPARE(currentAccentColor(), QColor(QStringLiteral("#123456")));
+    QCOMPARE(written.size(), 0);
+}
+
+void TestTheme::uiLanguageFallsBackToSystem()
+{
+    QSettings().remove(QStringLiteral("ui/language"));
+    QCOMPARE(currentUiLanguage(false), QStringLiteral("system"));
+    QCOMPARE(currentUiLanguage(true), QLocale::system().name().section(QLatin1Char('_'), 0, 0));
+    setUiLanguage(QStringLiteral("de"));
+    QCOMPARE(currentUiLanguage(false), QStringLiteral("de"));
+    QCOMPARE(currentUiLanguage(true), QStringLiteral("de"));
+}
+
+QTEST_MAIN(TestTheme)
+#include "tst_theme.moc"
