@@ -197,7 +197,8 @@ void ApiClient::handleReply(QNetworkReply* reply, Method method, const QUrl& url
 {
     reply->deleteLater();
     const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
-    const QJsonObject answer = parseBody(reply->readAll());
+    // An aborted reply (timeout) is closed and has nothing to read.
+    const QJsonObject answer = reply->isReadable() ? parseBody(reply->readAll()) : QJsonObject();
 
     if (status == 401 && allowRetry) {
         sendAfterRefresh(method, url, body, callback, false, false);

@@ -156,7 +156,12 @@ void ApiClientTest::sendsJsonAndApplicationHeaders()
     QCOMPARE(deleted.status, 204);
     QVERIFY(deleted.body.isEmpty());
 
-    const RecordedRequest post = m_server->requestsTo("POST", "/things").at(0);
+    // The two posts travel on separate connections and may arrive in either order.
+    QList<RecordedRequest> posts = m_server->requestsTo("POST", "/things");
+    QCOMPARE(posts.size(), 2);
+    if (posts.at(0).body.isEmpty())
+        posts.swapItemsAt(0, 1);
+    const RecordedRequest post = posts.at(0);
     QCOMPARE(post.header("Content-Type"), QByteArray("application/json"));
     QCOMPARE(post.header("Accept"), QByteArray("application/json"));
     QCOMPARE(post.header("X-App-Id"), QByteArray("ledgerine"));
@@ -165,7 +170,7 @@ void ApiClientTest::sendsJsonAndApplicationHeaders()
     QCOMPARE(post.header("Authorization"), bearer(token));
     QCOMPARE(post.body, QStringLiteral(R"({"n":1,"name":"ü"})").toUtf8());
 
-    const RecordedRequest empty = m_server->requestsTo("POST", "/things").at(1);
+    const RecordedRequest empty = posts.at(1);
     QVERIFY(empty.body.isEmpty());
     QCOMPARE(empty.header("Content-Type"), QByteArray("application/json"));
 

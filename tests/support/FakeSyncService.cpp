@@ -56,17 +56,22 @@ FakeResponse FakeSyncService::handlePush(const RecordedRequest& request)
         const QString clientId = change.value(QLatin1String("entity_id")).toString();
         const RecordKey key{entityType, clientId};
 
+        const QJsonObject payload = change.value(QLatin1String("payload")).toObject();
         StoredRecord& stored = m_records[key];
         if (stored.serverId.isEmpty()) {
+            // A record the client already knows by a server id (synced from
+            // another device) keeps it.
             stored.entityType = entityType;
             stored.clientId = clientId;
-            stored.serverId = QStringLiteral("srv-%1").arg(++m_lastServerId);
+            stored.serverId = payload.value(QLatin1String("server_id")).toString();
+            if (stored.serverId.isEmpty())
+                stored.serverId = QStringLiteral("srv-%1").arg(++m_lastServerId);
         } else {
             m_bySequence.erase(stored.sequence);
         }
         stored.version = change.value(QLatin1String("version")).toInt();
         stored.action = change.value(QLatin1String("action")).toString();
-        stored.payload = change.value(QLatin1String("payload")).toObject();
+        stored.payload = payload;
         stored.sequence = ++m_lastSequence;
         m_bySequence.emplace(stored.sequence, key);
 

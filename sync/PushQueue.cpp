@@ -1,0 +1,110 @@
+#include "sync/PushQueue.h"
+
+#include "storage/AccountRepository.h"
+#include "storage/CategoryRepository.h"
+#include "storage/ReconciliationRepository.h"
+#include "storage/RecurringRepository.h"
+#include "storage/TransactionRepository.h"
+
+#include <QDebug>
+#include <QJsonObject>
+#include <QSqlDatabase>
+#include <QSqlError>
+
+PushQueue::PushQueue(AccountRepository* accounts, CategoryRepository* categories, RecurringRepository* recurring,
+                     TransactionRepository* transactions, ReconciliationRepository* reconciliations,
+                     const SplitLineRepository* splitLines)
+    : m_accounts(accounts)
+    , m_categories(categories)
+    , m_recurring(recurring)
+    , m_transactions(transactions)
+    , m_reconciliations(reconciliations)
+    , m_byKind{accounts, categories, recurring, transactions, reconciliations}
+    , m_builder(splitLines)
+{
+}
+
+template <typename Repository>
+void PushQueue::collectFrom(const Repository* repository)
+{
+    for (auto& record : repository->listPending())
+        m_records.append(PendingRecord(std::move(record)));
+}
+
+int PushQueue::collect()
+{
+    clear();
+    collectFrom(m_accounts);
+    collectFrom(m_categories);
+    collectFrom(m_recurring);
+    collectFrom(m_transactions);
+    collectFrom(m_reconciliations);
+    return remaining();
+}
+
+void PushQueue::clear()
+{
+    m_records.clear();
+    m_next = 0;
+    m_inFlight.clear();
+}
+
+QJsonArray PushQueue::takeBatch()
+{
+    m_inFlight.clear();
+    QJsonArray batch;
+    const qsizetype end = qMin(m_records.size(), m_next + kBatchSize);
+    for (; m_next < end; ++m_next) {
+        const PendingRecord& pending = m_records.at(m_next);
+        const std::size_t kind = pending.index();
+        std::visit(
+            [&](const auto& record) {
+                m_inFlight.insert({entityTypeAt(kind), record.id}, {kind, SyncSnapshot::of(record)});
+            },
+            pending);
+        batch.append(m_builder.build(pending));
+    }
+    // Sent records are not needed again in this pass.
+    if (m_next == m_records.size()) {
+        m_records.clear();
+        m_next = 0;
+    }
+    return batch;
+}
+
+PushQueue::BatchOutcome PushQueue::acknowledge(const QJsonArray& results)
+{
+    // One commit for the batch instead of one per row. When the caller is
+    // already inside a transaction (an import), the marks simply join it.
+    QSqlDatabase db = QSqlDatabase::database();
+    const bool ownTransaction = db.transaction();
+
+    BatchOutcome outcome;
+    for (const QJsonValue& value : results) {
+        const QJsonObject result = value.toObject();
+        const QString status = result.value(QLatin1String("status")).toString();
+        const QString entityId = result.value(QLatin1String("entity_id")).toString();
+        const QString entityType = result.value(QLatin1String("entity_type")).toString();
+
+        if (status != QLatin1String("ok")) {
+            ++outcome.errors;
+            qWarning() << "Push result not ok — leaving record pending:" << entityType << entityId
+                       << "status=" << status << "message=" << result.value(QLatin1String("message")).toString();
+            continue;
+        }
+        ++outcome.acknowledged;
+        const auto sent = m_inFlight.constFind({entityType, entityId});
+        if (sent == m_inFlight.constEnd())
+            continue;
+        const auto& [kind, snapshot] = *sent;
+        m_byKind[kind]->markSyncedIfUnchanged(entityId, result.value(QLatin1String("server_id")).toString(),
+                                                    snapshot);
+    }
+    m_inFlight.clear();
+
+    if (ownTransaction && !db.commit()) {
+        qWarning() << "Could not store the sync marks of a push batch:" << db.lastError().text();
+        db.rollback();
+    }
+    return outcome;
+}

@@ -1,0 +1,172 @@
+#include "sync/SyncEngine.h"
+
+#include "account/ApiClient.h"
+#include "storage/PreferencesRepository.h"
+#include "storage/Timestamp.h"
+
+#include <QDebug>
+#include <QJsonArray>
+#include <QJsonObject>
+#include <QPointer>
+#include <QTimer>
+
+SyncEngine::SyncEngine(TandAccount::ApiClient* api, AccountRepository* accounts, TransactionRepository* transactions,
+                       CategoryRepository* categories, RecurringRepository* recurring,
+                       ReconciliationRepository* reconciliations, SplitLineRepository* splitLines,
+                       PreferencesRepository* preferences, QObject* parent)
+    : QObject(parent)
+    , m_api(api)
+    , m_preferences(preferences)
+    , m_periodicTimer(new QTimer(this))
+    , m_debounceTimer(new QTimer(this))
+    , m_pushQueue(accounts, categories, recurring, transactions, reconciliations, splitLines)
+{
+    m_debounceTimer->setSingleShot(true);
+    m_debounceTimer->setInterval(kDebounceMs);
+    connect(m_periodicTimer, &QTimer::timeout, this, &SyncEngine::syncNow);
+    connect(m_debounceTimer, &QTimer::timeout, this, &SyncEngine::syncNow);
+    connect(m_api, &TandAccount::ApiClient::authenticationRequired, this, [this] { setState(Error); });
+}
+
+void SyncEngine::setSyncGate(std::function<bool()> gate)
+{
+    m_gate = std::move(gate);
+}
+
+void SyncEngine::startAutoSync(int intervalMs)
+{
+    m_periodicTimer->start(intervalMs);
+    syncNow();
+}
+
+void SyncEngine::stopAutoSync()
+{
+    m_periodicTimer->stop();
+}
+
+void SyncEngine::requestSync()
+{
+    m_debounceTimer->start();
+}
+
+void SyncEngine::syncNow()
+{
+    if (m_gate && !m_gate()) {
+        m_syncAgain = false;
+        setState(Idle);
+        return;
+    }
+    setState(Syncing);
+    if (m_passInFlight) {
+        m_syncAgain = true;
+        return;
+    }
+    m_syncAgain = false;
+    m_passInFlight = true;
+    startSync();
+}
+
+QString SyncEngine::stateText(SyncState state)
+{
+    switch (state) {
+    case Idle:
+        return QStringLiteral("Synced");
+    case Syncing:
+        return QStringLiteral("Syncing...");
+    case Error:
+        return QStringLiteral("Sync error");
+    case Offline:
+        return QStringLiteral("Offline");
+    }
+    return QStringLiteral("Unknown");
+}
+
+void SyncEngine::startSync()
+{
+    const int count = m_pushQueue.collect();
+    if (count == 0) {
+        startPull();
+        return;
+    }
+    qInfo() << "Pushing" << count << "changes (in batches of" << PushQueue::kBatchSize << ")";
+    pushNextBatch();
+}
+
+void SyncEngine::pushNextBatch()
+{
+    if (m_pushQueue.isEmpty()) {
+        startPull();
+        return;
+    }
+    const QJsonArray batch = m_pushQueue.takeBatch();
+    qInfo() << "Push batch:" << batch.size() << "changes," << m_pushQueue.remaining() << "remaining";
+
+    // The engine may be gone by the time a slow answer arrives.
+    QPointer<SyncEngine> self(this);
+    m_api->post(QStringLiteral("/sync/push"), QJsonObject{{QStringLiteral("changes"), batch}},
+                [self](bool ok, int httpStatus, const QJsonObject& body) {
+                    if (self)
+                        self->handlePushAnswer(ok, httpStatus, body);
+                });
+}
+
+void SyncEngine::handlePushAnswer(bool ok, int httpStatus, const QJsonObject& body)
+{
+    if (!ok) {
+        failPass(QStringLiteral("Push failed (HTTP %1)").arg(httpStatus));
+        return;
+    }
+    // A 2xx answer that is not the push answer (a proxy's page, an empty
+    // body) acknowledges nothing and must not pass for a successful push.
+    const QJsonValue results = body.value(QLatin1String("results"));
+    if (!results.isArray()) {
+        failPass(QStringLiteral("Push failed (bad answer)"));
+        return;
+    }
+
+    const PushQueue::BatchOutcome outcome = m_pushQueue.acknowledge(results.toArray());
+    if (outcome.errors > 0) {
+        qWarning() << "Push batch:" << outcome.acknowledged << "ok," << outcome.errors
+                   << "errors — failed records remain pending for next sync";
+    }
+    pushNextBatch();
+}
+
+// Second stage of a pass: taking in the service's changes. This engine sends
+// its changes only, so the pass is complete once the push is.
+void SyncEngine::startPull()
+{
+    finishPass();
+}
+
+void SyncEngine::finishPass()
+{
+    m_passInFlight = false;
+    m_preferences->set(QString::fromLatin1(kLastSyncTimestampKey), toIsoUtc(nowUtc()));
+    setState(Idle);
+    emit syncCompleted();
+    emit dataChanged();
+    if (m_syncAgain) {
+        m_syncAgain = false;
+        QTimer::singleShot(0, this, &SyncEngine::syncNow);
+    }
+}
+
+// Nothing is retried within the pass: records not yet acknowledged stay
+// pending and go with the next one.
+void SyncEngine::failPass(const QString& error)
+{
+    m_passInFlight = false;
+    m_pushQueue.clear();
+    m_lastError = error;
+    setState(Error);
+    emit syncFailed(m_lastError);
+}
+
+void SyncEngine::setState(SyncState state)
+{
+    if (m_state == state)
+        return;
+    m_state = state;
+    emit stateChanged(m_state);
+}

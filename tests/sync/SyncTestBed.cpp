@@ -1,0 +1,102 @@
+#include "tests/sync/SyncTestBed.h"
+
+#include "account/TokenStore.h"
+#include "storage/Timestamp.h"
+
+#include <QDateTime>
+#include <QJsonArray>
+#include <QJsonDocument>
+
+namespace {
+
+class MemoryTokenStore : public TandAccount::TokenStore
+{
+public:
+    std::optional<QString> read(const QString&) override { return std::nullopt; }
+    bool write(const QString&, const QString&) override { return true; }
+    bool remove(const QString&) override { return false; }
+    void clear() override {}
+};
+
+} // namespace
+
+QString usableAccessToken()
+{
+    const QJsonObject payload{{"sub", "user-1"}, {"exp", QDateTime::currentSecsSinceEpoch() + 3600}};
+    const auto flags = QByteArray::Base64UrlEncoding | QByteArray::OmitTrailingEquals;
+    return QString::fromLatin1("e30." + QJsonDocument(payload).toJson(QJsonDocument::Compact).toBase64(flags) + ".sig");
+}
+
+SyncTestBed::SyncTestBed()
+{
+    if (!database.open(dataDir.filePath(QStringLiteral("ledgerine.db"))) || !service.start())
+        return;
+    tokens = new TandAccount::TokenManager(std::make_unique<MemoryTokenStore>());
+    tokens->setTokens(usableAccessToken(), QStringLiteral("refresh"));
+    api = std::make_unique<TandAccount::ApiClient>(tokens);
+    tokens->setParent(api.get());
+    api->setBaseUrl(service.baseUrl());
+    engine = std::make_unique<SyncEngine>(api.get(), &accounts, &transactions, &categories, &recurring,
+                                          &reconciliations, &splitLines, &preferences);
+    m_ready = true;
+}
+
+SyncTestBed::~SyncTestBed()
+{
+    engine.reset();
+    api.reset();
+}
+
+Account SyncTestBed::addAccount(const QString& id)
+{
+    Account account;
+    account.id = id;
+    account.name = QStringLiteral("Account %1").arg(id);
+    account.created_at = nowUtc();
+    account.updated_at = account.created_at;
+    accounts.insert(account);
+    return account;
+}
+
+Transaction SyncTestBed::addTransaction(const QString& id, const QString& accountId, bool split)
+{
+    Transaction transaction;
+    transaction.id = id;
+    transaction.account_id = accountId;
+    transaction.date = QDate(2026, 3, 14);
+    transaction.payee = QStringLiteral("Payee %1").arg(id);
+    transaction.amount = -1234;
+    transaction.is_split = split;
+    transaction.created_at = nowUtc();
+    transaction.updated_at = transaction.created_at;
+    transactions.insert(transaction);
+    return transaction;
+}
+
+void SyncTestBed::addSplitLine(const QString& transactionId, const QString& categoryId, qint64 amount)
+{
+    SplitLine line;
+    line.id = QStringLiteral("%1-%2").arg(transactionId, categoryId);
+    line.transaction_id = transactionId;
+    line.category_id = categoryId;
+    line.amount = amount;
+    line.memo = QStringLiteral("part");
+    line.created_at = nowUtc();
+    line.updated_at = line.created_at;
+    splitLines.insert(line);
+}
+
+QList<RecordedRequest> SyncTestBed::pushes() const
+{
+    return service.server()->requestsTo("POST", QStringLiteral("/sync/push"));
+}
+
+QList<QJsonObject> SyncTestBed::sentChanges() const
+{
+    QList<QJsonObject> changes;
+    for (const RecordedRequest& request : pushes()) {
+        for (const QJsonValue& change : request.json().value(QLatin1String("changes")).toArray())
+            changes.append(change.toObject());
+    }
+    return changes;
+}

@@ -1,0 +1,56 @@
+#pragma once
+
+#include "account/ApiClient.h"
+#include "account/TokenManager.h"
+#include "storage/AccountRepository.h"
+#include "storage/CategoryRepository.h"
+#include "storage/Database.h"
+#include "storage/PreferencesRepository.h"
+#include "storage/ReconciliationRepository.h"
+#include "storage/RecurringRepository.h"
+#include "storage/SplitLineRepository.h"
+#include "storage/TransactionRepository.h"
+#include "sync/SyncEngine.h"
+#include "tests/support/FakeSyncService.h"
+#include "tests/support/TestDataDir.h"
+
+#include <memory>
+
+// A signed-in engine over a fresh database, talking to a fake sync service
+// on the loopback interface.
+class SyncTestBed
+{
+public:
+    SyncTestBed();
+    ~SyncTestBed();
+
+    // False when the database or the service could not be set up.
+    bool ready() const { return m_ready; }
+
+    Account addAccount(const QString& id);
+    Transaction addTransaction(const QString& id, const QString& accountId, bool split = false);
+    void addSplitLine(const QString& transactionId, const QString& categoryId, qint64 amount);
+    QList<RecordedRequest> pushes() const;
+    // Every "change" sent to "/sync/push", over all requests.
+    QList<QJsonObject> sentChanges() const;
+
+    TestDataDir dataDir;
+    Database database;
+    AccountRepository accounts{&database};
+    TransactionRepository transactions{&database};
+    CategoryRepository categories{&database};
+    RecurringRepository recurring{&database};
+    ReconciliationRepository reconciliations{&database};
+    SplitLineRepository splitLines{&database};
+    PreferencesRepository preferences{&database};
+    FakeSyncService service;
+    TandAccount::TokenManager* tokens = nullptr;
+    std::unique_ptr<TandAccount::ApiClient> api;
+    std::unique_ptr<SyncEngine> engine;
+
+private:
+    bool m_ready = false;
+};
+
+// A token that stays usable for an hour.
+QString usableAccessToken();
