@@ -1,0 +1,193 @@
+#include "app/AppState.h"
+#include "app/Application.h"
+#include "app/MainWindow.h"
+#include "app/MessageFilter.h"
+#include "app/ThemeHelpers.h"
+#include "app/ThemeManager.h"
+#include "storage/CategoryRepository.h"
+#include "storage/Database.h"
+#include "storage/Money.h"
+#include "storage/PreferencesRepository.h"
+#include "tests/app/ModalWatcher.h"
+#include "tests/support/TestDataDir.h"
+
+#include <QAbstractButton>
+#include <QFile>
+#include <QMessageBox>
+#include <QSignalSpy>
+#include <QStackedWidget>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <memory>
+
+class TestStartUp : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+
+    void applicationCarriesNamesIconAndIconFont();
+    void freshDataDirectoryCreatesDatabaseAndShowsWelcomePage();
+    void unusableDataDirectoryReportsDatabaseErrorAndExitsWithOne();
+    void initializeAppliesStoredPreferences();
+    void initializeIgnoresOutOfRangeWeekStart();
+    void quietLogKeepsOnlyWarningsAndWorse();
+
+private:
+    static void storePreferences(const QList<QPair<QString, QString>>& values);
+};
+
+void TestStartUp::init()
+{
+    setFontScalePercent(kDefaultFontScalePercent);
+    setAmountAutoDecimal(false);
+}
+
+void TestStartUp::storePreferences(const QList<QPair<QString, QString>>& values)
+{
+    Database db;
+    QVERIFY(db.open());
+    PreferencesRepository preferences(&db);
+    for (const auto& [key, value] : values)
+        QVERIFY(preferences.set(key, value));
+}
+
+void TestStartUp::applicationCarriesNamesIconAndIconFont()
+{
+    QCOMPARE(QCoreApplication::organizationName(), QStringLiteral("Tandrel"));
+    QCOMPARE(QCoreApplication::applicationName(), QStringLiteral("Ledgerine"));
+    QCOMPARE(QCoreApplication::applicationVersion(), QStringLiteral("1.1.4"));
+    QVERIFY(QFile::exists(QStringLiteral(":/icons/icons/app_icon.png")));
+    QVERIFY(!QApplication::windowIcon().isNull());
+    QVERIFY(QFile::exists(QStringLiteral(":/fonts/fonts/MaterialIcons-Regular.otf")));
+    QVERIFY(!static_cast<Application*>(qApp)->iconFontFamily().isEmpty());
+}
+
+void TestStartUp::freshDataDirectoryCreatesDatabaseAndShowsWelcomePage()
+{
+    TestDataDir dataDir;
+    bool sawWindow = false;
+    int page = -1;
+    QTimer poll;
+    connect(&poll, &QTimer::timeout, this, [&] {
+        for (QWidget* widget : QApplication::topLevelWidgets()) {
+            auto* window = qobject_cast<MainWindow*>(widget);
+            if (!window || !window->isVisible())
+                continue;
+            sawWindow = true;
+            page = window->findChild<QStackedWidget*>()->currentIndex();
+            QApplication::closeAllWindows();
+        }
+    });
+    poll.start(10);
+
+    const int exitCode = static_cast<Application*>(qApp)->run();
+
+    QCOMPARE(exitCode, 0);
+    QVERIFY(sawWindow);
+    QCOMPARE(page, MainWindow::kWelcomePage);
+    QVERIFY(QFile::exists(dataDir.filePath(QStringLiteral("ledgerine.db"))));
+}
+
+void TestStartUp::unusableDataDirectoryReportsDatabaseErrorAndExitsWithOne()
+{
+    TestDataDir dataDir;
+    QFile blocker(dataDir.filePath(QStringLiteral("not-a-folder")));
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    const QString unusable = blocker.fileName() + QStringLiteral("/data");
+    qputenv("LEDGERINE_DATA_DIR", unusable.toUtf8());
+
+    QString title;
+    QString text;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    ModalWatcher watcher([&](QWidget* modal) {
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        QVERIFY(box);
+        title = box->windowTitle();
+        text = box->text();
+        icon = box->icon();
+        box->button(QMessageBox::Ok)->click();
+    });
+
+    const int exitCode = static_cast<Application*>(qApp)->run();
+
+    QCOMPARE(exitCode, 1);
+    QCOMPARE(watcher.handledCount(), 1);
+    QCOMPARE(title, QStringLiteral("Database Error"));
+    QCOMPARE(text, QStringLiteral("Failed to initialize the database.\n\nData directory: %1\n\n"
+                                  "Please check file permissions and try again.")
+                       .arg(QDir::toNativeSeparators(unusable)));
+    QCOMPARE(icon, QMessageBox::Critical);
+}
+
+void TestStartUp::initializeAppliesStoredPreferences()
+{
+    TestDataDir dataDir;
+    storePreferences({{QStringLiteral("fontScale"), QStringLiteral("130")},
+                      {QStringLiteral("accentColor"), QStringLiteral("#5E35B1")},
+                      {QStringLiteral("amountAutoDecimal"), QStringLiteral("1")},
+                      {QStringLiteral("weekStartDay"), QStringLiteral("6")},
+                      {QStringLiteral("theme"), QStringLiteral("dark")},
+                      {QStringLiteral("lastViewedAccountId"), QStringLiteral("acct-7")}});
+
+    AppState state;
+    QSignalSpy ready(&state, &AppState::databaseReady);
+    QVERIFY(state.initialize());
+
+    QCOMPARE(ready.size(), 1);
+    QCOMPARE(fontScalePercent(), 130);
+    QCOMPARE(currentAccentColor(), QColor(QStringLiteral("#5E35B1")));
+    QVERIFY(amountAutoDecimal());
+    QCOMPARE(localeFirstDayOfWeek(), int(Qt::Saturday));
+    QCOMPARE(state.themeManager()->theme(), ThemeManager::Theme::Dark);
+    QVERIFY(isDarkTheme());
+    QCOMPARE(state.lastViewedAccountId(), QStringLiteral("acct-7"));
+    QVERIFY(state.categoryRepository()->count() > 0);
+
+    QVERIFY(state.database() && state.accountRepository() && state.transactionRepository()
+            && state.preferencesRepository() && state.recurringRepository() && state.reconciliationRepository()
+            && state.splitLineRepository() && state.recurringService() && state.reportService()
+            && state.categoryService());
+    QVERIFY(!state.isSignedIn());
+
+    state.themeManager()->setThemeByName(QStringLiteral("light"));
+}
+
+void TestStartUp::initializeIgnoresOutOfRangeWeekStart()
+{
+    TestDataDir dataDir;
+    localeFirstDayOfWeek() = Qt::Monday;
+    storePreferences({{QStringLiteral("weekStartDay"), QStringLiteral("9")}});
+
+    AppState state;
+    QVERIFY(state.initialize());
+    QCOMPARE(localeFirstDayOfWeek(), int(Qt::Monday));
+    QCOMPARE(fontScalePercent(), kDefaultFontScalePercent);
+    QVERIFY(!amountAutoDecimal());
+    QVERIFY(state.lastViewedAccountId().isEmpty());
+}
+
+void TestStartUp::quietLogKeepsOnlyWarningsAndWorse()
+{
+    QCOMPARE(quietLogLine(QtDebugMsg, QStringLiteral("detail")), QString());
+    QCOMPARE(quietLogLine(QtInfoMsg, QStringLiteral("detail")), QString());
+    QCOMPARE(quietLogLine(QtWarningMsg, QStringLiteral("disk 95% full")), QStringLiteral("WARN: disk 95% full\n"));
+    QCOMPARE(quietLogLine(QtCriticalMsg, QStringLiteral("cannot open")), QStringLiteral("cannot open\n"));
+    QCOMPARE(quietLogLine(QtFatalMsg, QStringLiteral("abort")), QStringLiteral("abort\n"));
+}
+
+// The program's own application object, so that the test runs the real
+// start-up; the user's settings are kept out of reach.
+int main(int argc, char* argv[])
+{
+    QTemporaryDir settingsDir;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsDir.path());
+    Application app(argc, argv);
+    TestStartUp test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_startup.moc"
