@@ -1,0 +1,191 @@
+#include "register/RegisterModel.h"
+
+#include "app/ThemeHelpers.h"
+#include "storage/AccountRepository.h"
+#include "storage/Money.h"
+#include "storage/PreferencesRepository.h"
+#include "storage/TransactionRepository.h"
+
+#include <algorithm>
+
+namespace {
+
+const QString kNewestFirstKey = QStringLiteral("registerNewestFirst");
+const QString kDateFormat = QStringLiteral("MM/dd/yyyy");
+
+// The amount without its sign, for the payment and deposit columns.
+QString magnitudeText(qint64 amount, Currency currency)
+{
+    QString text = formatAmount(amount, currency);
+    if (amount < 0)
+        text.remove(0, 1);
+    return text;
+}
+
+} // namespace
+
+RegisterModel::RegisterModel(TransactionRepository* transactions, AccountRepository* accounts,
+                             PreferencesRepository* preferences, QObject* parent)
+    : QAbstractTableModel(parent)
+    , m_transactions(transactions)
+    , m_accounts(accounts)
+    , m_preferences(preferences)
+{
+    m_reloadTimer.setSingleShot(true);
+    m_reloadTimer.setInterval(0);
+    connect(&m_reloadTimer, &QTimer::timeout, this, &RegisterModel::reload);
+
+    connect(m_transactions, &TransactionRepository::transactionsChanged, this, &RegisterModel::onTransactionsChanged);
+    connect(m_preferences, &PreferencesRepository::changed, this, &RegisterModel::onPreferenceChanged);
+    // The balances start from the account's starting balance and transfers
+    // show the other account's name: both change with the accounts.
+    connect(m_accounts, &AccountRepository::accountsChanged, this, &RegisterModel::scheduleReload);
+}
+
+void RegisterModel::setAccount(const QString& accountId)
+{
+    m_accountId = accountId;
+    reload();
+}
+
+void RegisterModel::reload()
+{
+    m_reloadTimer.stop();
+    beginResetModel();
+    m_rows.clear();
+    m_currency = Currency::USD;
+    if (!m_accountId.isEmpty()) {
+        if (const std::optional<Account> account = m_accounts->getById(m_accountId))
+            m_currency = account->currency;
+        m_rows = m_transactions->listRegisterRows(m_accountId);
+        if (m_preferences->getBool(kNewestFirstKey, false))
+            std::reverse(m_rows.begin(), m_rows.end());
+    }
+    endResetModel();
+}
+
+std::optional<Transaction> RegisterModel::transactionAt(int row) const
+{
+    if (row < 0 || row >= m_rows.size())
+        return std::nullopt;
+    return m_rows.at(row).transaction;
+}
+
+int RegisterModel::rowOf(const QString& transactionId) const
+{
+    const auto found = std::find_if(m_rows.cbegin(), m_rows.cend(), [&](const RegisterRow& row) {
+        return row.transaction.id == transactionId;
+    });
+    return found == m_rows.cend() ? -1 : int(found - m_rows.cbegin());
+}
+
+int RegisterModel::rowCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : int(m_rows.size());
+}
+
+int RegisterModel::columnCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : ColumnCount;
+}
+
+QVariant RegisterModel::data(const QModelIndex& index, int role) const
+{
+    if (!index.isValid() || index.row() >= m_rows.size())
+        return {};
+    const RegisterRow& row = m_rows.at(index.row());
+    const int column = index.column();
+
+    switch (role) {
+    case Qt::DisplayRole:
+        return displayText(row, column);
+    case Qt::TextAlignmentRole:
+        if (column == PaymentColumn || column == DepositColumn || column == BalanceColumn)
+            return QVariant(Qt::AlignRight | Qt::AlignVCenter);
+        if (column == ClearedColumn)
+            return QVariant(Qt::AlignCenter);
+        return {};
+    case Qt::ForegroundRole:
+        if (column == BalanceColumn && row.runningBalance < 0)
+            return negativeAmountColor();
+        return {};
+    default:
+        return {};
+    }
+}
+
+QVariant RegisterModel::displayText(const RegisterRow& row, int column) const
+{
+    const Transaction& transaction = row.transaction;
+    switch (column) {
+    case DateColumn:
+        return transaction.date.toString(kDateFormat);
+    case NumberColumn:
+        return transaction.check_number;
+    case PayeeColumn:
+        return transaction.payee;
+    case CategoryColumn:
+        return row.categoryText;
+    case MemoColumn:
+        return transaction.memo;
+    case PaymentColumn:
+        return transaction.amount < 0 ? magnitudeText(transaction.amount, m_currency) : QString();
+    case DepositColumn:
+        return transaction.amount > 0 ? magnitudeText(transaction.amount, m_currency) : QString();
+    case ClearedColumn:
+        if (transaction.reconciled)
+            return tr("R");
+        return transaction.cleared ? tr("C") : QString();
+    case BalanceColumn:
+        return formatMoney(row.runningBalance, m_currency);
+    default:
+        return {};
+    }
+}
+
+QVariant RegisterModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
+        return QAbstractTableModel::headerData(section, orientation, role);
+    switch (section) {
+    case DateColumn:
+        return tr("Date");
+    case NumberColumn:
+        return tr("Num");
+    case PayeeColumn:
+        return tr("Payee");
+    case CategoryColumn:
+        return tr("Category");
+    case MemoColumn:
+        return tr("Memo");
+    case PaymentColumn:
+        return tr("Payment");
+    case DepositColumn:
+        return tr("Deposit");
+    case ClearedColumn:
+        return tr("Clr");
+    case BalanceColumn:
+        return tr("Balance");
+    default:
+        return {};
+    }
+}
+
+void RegisterModel::onTransactionsChanged(const QString& accountId)
+{
+    if (accountId.isEmpty() || accountId == m_accountId)
+        scheduleReload();
+}
+
+void RegisterModel::onPreferenceChanged(const QString& key)
+{
+    // Other keys change often (the sync cursor on every pass) and nothing here.
+    if (key == kNewestFirstKey)
+        scheduleReload();
+}
+
+void RegisterModel::scheduleReload()
+{
+    if (!m_accountId.isEmpty())
+        m_reloadTimer.start();
+}

@@ -1,0 +1,150 @@
+#include "register/RegisterScreen.h"
+
+#include "app/AppState.h"
+#include "register/RegisterEditor.h"
+#include "register/RegisterModel.h"
+#include "register/TransactionFormDialog.h"
+
+#include <QHeaderView>
+#include <QMessageBox>
+#include <QShortcut>
+#include <QTableView>
+#include <QVBoxLayout>
+
+RegisterScreen::RegisterScreen(AppState* appState, QWidget* parent)
+    : QWidget(parent)
+    , m_appState(appState)
+    , m_model(new RegisterModel(appState->transactionRepository(), appState->accountRepository(),
+                                appState->preferencesRepository(), this))
+    , m_editor(new RegisterEditor(appState->database(), appState->transactionRepository(),
+                                  appState->splitLineRepository(), this))
+    , m_view(new QTableView(this))
+{
+    m_view->setModel(m_model);
+    m_view->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_view->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_view->setAlternatingRowColors(true);
+    m_view->setWordWrap(false);
+    // Fixed row heights keep a register of many years as quick as a short one.
+    m_view->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    m_view->verticalHeader()->hide();
+    m_view->horizontalHeader()->setSectionResizeMode(RegisterModel::PayeeColumn, QHeaderView::Stretch);
+    m_view->horizontalHeader()->setHighlightSections(false);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_view);
+
+    connect(m_view, &QTableView::doubleClicked, this, &RegisterScreen::editCurrentTransaction);
+    const auto addKey = [this](Qt::Key key, void (RegisterScreen::*slot)()) {
+        auto* shortcut = new QShortcut(QKeySequence(key), m_view);
+        shortcut->setContext(Qt::WidgetShortcut);
+        connect(shortcut, &QShortcut::activated, this, slot);
+    };
+    addKey(Qt::Key_Return, &RegisterScreen::editCurrentTransaction);
+    addKey(Qt::Key_Enter, &RegisterScreen::editCurrentTransaction);
+    addKey(Qt::Key_Delete, &RegisterScreen::deleteCurrentTransaction);
+
+    connect(m_model, &RegisterModel::modelAboutToBeReset, this, &RegisterScreen::rememberCurrentRow);
+    connect(m_model, &RegisterModel::modelReset, this, &RegisterScreen::restoreCurrentRow);
+}
+
+void RegisterScreen::setAccount(const QString& accountId)
+{
+    if (accountId == m_model->accountId())
+        return;
+    m_currentId.clear();
+    m_currentRow = -1;
+    m_model->setAccount(accountId);
+}
+
+QString RegisterScreen::accountId() const { return m_model->accountId(); }
+
+void RegisterScreen::reload() { m_model->reload(); }
+
+void RegisterScreen::newTransaction()
+{
+    if (m_model->accountId().isEmpty())
+        return;
+    TransactionFormDialog dialog(m_appState, m_model->accountId(), this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    const Transaction transaction = dialog.transaction();
+    const bool stored = m_editor->addTransaction(transaction);
+    reload();
+    if (stored)
+        selectTransaction(transaction.id);
+    else
+        Q_EMIT errorMessage(tr("The new transaction could not be saved."));
+}
+
+void RegisterScreen::editCurrentTransaction()
+{
+    const std::optional<Transaction> current = m_model->transactionAt(m_view->currentIndex().row());
+    if (!current)
+        return;
+    TransactionFormDialog dialog(m_appState, *current, this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    const bool stored = m_editor->updateTransaction(dialog.transaction());
+    reload();
+    if (!stored)
+        Q_EMIT errorMessage(tr("The changes to the transaction could not be saved."));
+}
+
+void RegisterScreen::deleteCurrentTransaction()
+{
+    const std::optional<Transaction> current = m_model->transactionAt(m_view->currentIndex().row());
+    if (!current || !confirmDelete(*current))
+        return;
+    const bool deleted = m_editor->deleteTransaction(current->id);
+    reload();
+    if (!deleted)
+        Q_EMIT errorMessage(tr("The transaction could not be deleted."));
+}
+
+bool RegisterScreen::confirmDelete(const Transaction& transaction)
+{
+    // Built by hand rather than with QMessageBox::question so that the payee
+    // is shown as plain text, never read as markup.
+    QMessageBox box(QMessageBox::Question, tr("Delete Transaction"),
+                    transaction.isTransfer()
+                        ? tr("Delete the transfer for %1? Its other side is deleted too.").arg(transaction.payee)
+                        : tr("Delete the transaction for %1?").arg(transaction.payee),
+                    QMessageBox::Yes | QMessageBox::No, this);
+    box.setTextFormat(Qt::PlainText);
+    box.setDefaultButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
+}
+
+void RegisterScreen::rememberCurrentRow()
+{
+    const int row = m_view->currentIndex().row();
+    const std::optional<Transaction> current = m_model->transactionAt(row);
+    m_currentId = current ? current->id : QString();
+    m_currentRow = current ? row : -1;
+}
+
+void RegisterScreen::restoreCurrentRow()
+{
+    if (m_model->rowCount() == 0)
+        return;
+    // The same transaction where it now stands; when it is gone (deleted),
+    // the row that took its place.
+    int row = m_currentId.isEmpty() ? -1 : m_model->rowOf(m_currentId);
+    if (row < 0 && m_currentRow >= 0)
+        row = qMin(m_currentRow, m_model->rowCount() - 1);
+    if (row >= 0)
+        m_view->setCurrentIndex(m_model->index(row, RegisterModel::DateColumn));
+}
+
+void RegisterScreen::selectTransaction(const QString& transactionId)
+{
+    const int row = m_model->rowOf(transactionId);
+    if (row < 0)
+        return;
+    const QModelIndex index = m_model->index(row, RegisterModel::DateColumn);
+    m_view->setCurrentIndex(index);
+    m_view->scrollTo(index);
+}

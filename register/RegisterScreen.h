@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QString>
+#include <QWidget>
+
+class AppState;
+class QTableView;
+class RegisterEditor;
+class RegisterModel;
+struct Transaction;
+
+// One account's register as a table. New, edit (double click or Return) and
+// delete (Delete key, after a question) go through the transaction form and
+// RegisterEditor; the table reloads after each of its own writes and keeps
+// the current transaction selected across reloads.
+class RegisterScreen : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit RegisterScreen(AppState* appState, QWidget* parent = nullptr);
+
+    void setAccount(const QString& accountId);
+    QString accountId() const;
+    void reload();
+
+public Q_SLOTS:
+    void newTransaction();
+    void editCurrentTransaction();
+    void deleteCurrentTransaction();
+
+Q_SIGNALS:
+    // A write of this screen failed; the text says which.
+    void errorMessage(const QString& message);
+
+private:
+    bool confirmDelete(const Transaction& transaction);
+    void rememberCurrentRow();
+    void restoreCurrentRow();
+    void selectTransaction(const QString& transactionId);
+
+    AppState* m_appState;
+    RegisterModel* m_model;
+    RegisterEditor* m_editor;
+    QTableView* m_view;
+    // The row to select again once the model has reloaded.
+    QString m_currentId;
+    int m_currentRow = -1;
+};
