@@ -1,0 +1,171 @@
+#include "screens/AccountFormDialog.h"
+
+#include "app/ThemeHelpers.h"
+#include "register/SmartAmountField.h"
+#include "storage/Money.h"
+#include "storage/Timestamp.h"
+
+#include <QCalendarWidget>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QLineEdit>
+#include <QLocale>
+#include <QPushButton>
+#include <QUuid>
+#include <QVBoxLayout>
+
+namespace {
+
+// The largest starting balance below a hundred million whole units that the
+// currency can express: 99999999.99, or 99999999 for a currency without
+// decimals (a spin box would round the two-decimal bound up to 10^8).
+double maximumStartingBalance(Currency currency)
+{
+    const qint64 scale = currencyScale(currency);
+    return double(100'000'000LL * scale - 1) / double(scale);
+}
+
+} // namespace
+
+AccountFormDialog::AccountFormDialog(QWidget* parent)
+    : QDialog(parent)
+{
+    setWindowTitle(tr("New Account"));
+    buildForm();
+}
+
+AccountFormDialog::AccountFormDialog(const Account& account, QWidget* parent)
+    : QDialog(parent)
+    , m_account(account)
+    , m_editMode(true)
+{
+    setWindowTitle(tr("Edit Account"));
+    buildForm();
+
+    m_nameEdit->setText(account.name);
+    const int typeIndex = m_typeCombo->findData(accountTypeToString(account.account_type));
+    if (typeIndex >= 0)
+        m_typeCombo->setCurrentIndex(typeIndex);
+    // The currency goes first so that the balance is shown with its decimals.
+    const int currencyIndex = m_currencyCombo->findData(currencyToString(account.currency));
+    if (currencyIndex >= 0)
+        m_currencyCombo->setCurrentIndex(currencyIndex);
+    m_startingBalanceField->setMinorUnits(account.starting_balance);
+    m_institutionEdit->setText(account.institution);
+    m_accountNumberEdit->setText(account.account_number_last4);
+}
+
+AccountFormDialog::~AccountFormDialog() = default;
+
+void AccountFormDialog::buildForm()
+{
+    m_nameEdit = new QLineEdit(this);
+    m_nameEdit->setPlaceholderText(tr("Account name"));
+
+    m_typeCombo = new QComboBox(this);
+    m_typeCombo->addItem(tr("Checking"), accountTypeToString(AccountType::Checking));
+    m_typeCombo->addItem(tr("Savings"), accountTypeToString(AccountType::Savings));
+    m_typeCombo->addItem(tr("Credit Card"), accountTypeToString(AccountType::CreditCard));
+    m_typeCombo->addItem(tr("Cash"), accountTypeToString(AccountType::Cash));
+    m_typeCombo->addItem(tr("Investment"), accountTypeToString(AccountType::Investment));
+    m_typeCombo->addItem(tr("Other"), accountTypeToString(AccountType::Other));
+
+    m_currencyCombo = new QComboBox(this);
+    m_currencyCombo->addItem(tr("USD ($)"), currencyToString(Currency::USD));
+    m_currencyCombo->addItem(tr("EUR (€)"), currencyToString(Currency::EUR));
+    m_currencyCombo->addItem(tr("GBP (£)"), currencyToString(Currency::GBP));
+    m_currencyCombo->addItem(tr("CAD ($)"), currencyToString(Currency::CAD));
+    m_currencyCombo->addItem(tr("AUD ($)"), currencyToString(Currency::AUD));
+    m_currencyCombo->addItem(tr("JPY (¥)"), currencyToString(Currency::JPY));
+
+    m_startingBalanceField = new SmartAmountField(this);
+    applyCurrency();
+    m_startingBalanceField->setValue(0.0);
+
+    m_asOfEdit = new QDateEdit(QDate::currentDate(), this);
+    m_asOfEdit->setDisplayFormat(QLocale().dateFormat(QLocale::ShortFormat));
+    m_asOfEdit->setCalendarPopup(true);
+    m_asOfEdit->calendarWidget()->setLocale(QLocale());
+    m_asOfEdit->calendarWidget()->setFirstDayOfWeek(Qt::DayOfWeek(localeFirstDayOfWeek()));
+
+    m_institutionEdit = new QLineEdit(this);
+    m_institutionEdit->setPlaceholderText(tr("Bank name (optional)"));
+
+    m_accountNumberEdit = new QLineEdit(this);
+    m_accountNumberEdit->setMaxLength(4);
+    m_accountNumberEdit->setPlaceholderText(tr("Last 4 digits (optional)"));
+
+    auto* form = new QFormLayout;
+    form->addRow(tr("&Name:"), m_nameEdit);
+    form->addRow(tr("&Type:"), m_typeCombo);
+    form->addRow(tr("&Currency:"), m_currencyCombo);
+    form->addRow(tr("Starting &Balance:"), m_startingBalanceField);
+    form->addRow(tr("&As of:"), m_asOfEdit);
+    form->addRow(tr("&Institution:"), m_institutionEdit);
+    form->addRow(tr("Account &Number:"), m_accountNumberEdit);
+
+    m_buttonBox = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(form);
+    layout->addWidget(m_buttonBox);
+    setMinimumWidth(400);
+
+    connect(m_buttonBox, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(m_buttonBox, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    connect(m_currencyCombo, &QComboBox::currentIndexChanged, this, &AccountFormDialog::applyCurrency);
+    connect(m_nameEdit, &QLineEdit::textChanged, this, &AccountFormDialog::updateOkButton);
+    updateOkButton();
+
+    m_nameEdit->setFocus();
+}
+
+// The balance is entered in the chosen currency, so its decimals, bounds and
+// symbol follow the currency combo; the value in whole units is kept.
+void AccountFormDialog::applyCurrency()
+{
+    const Currency currency = selectedCurrency();
+    const double maximum = maximumStartingBalance(currency);
+    m_startingBalanceField->setCurrency(currency);
+    m_startingBalanceField->setRange(-maximum, maximum);
+    m_startingBalanceField->setPrefix(
+        tr("%1 ", "starting balance prefix; %1 is the currency symbol").arg(currencySymbol(currency)));
+}
+
+// An account without a name could not be told apart in the account list.
+void AccountFormDialog::updateOkButton()
+{
+    m_buttonBox->button(QDialogButtonBox::Ok)->setEnabled(!m_nameEdit->text().trimmed().isEmpty());
+}
+
+Currency AccountFormDialog::selectedCurrency() const
+{
+    return currencyFromString(m_currencyCombo->currentData().toString());
+}
+
+Account AccountFormDialog::account() const
+{
+    Account result = m_account;
+    if (!m_editMode) {
+        result.id = QUuid::createUuid().toString(QUuid::WithoutBraces);
+        result.created_at = nowUtc();
+    }
+    result.name = m_nameEdit->text().trimmed();
+
+    result.account_type = accountTypeFromString(m_typeCombo->currentData().toString());
+    result.currency = selectedCurrency();
+    result.starting_balance = m_startingBalanceField->minorUnits();
+
+    result.institution = m_institutionEdit->text().trimmed();
+    result.account_number_last4 = m_accountNumberEdit->text().trimmed();
+    result.updated_at = nowUtc();
+    result.sync_status = SyncStatus::Pending;
+    return result;
+}
+
+QDate AccountFormDialog::asOfDate() const
+{
+    return m_asOfEdit->date();
+}
