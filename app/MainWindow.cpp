@@ -61,7 +61,7 @@ MainWindow::MainWindow(AppState* appState, QWidget* parent)
     m_statusBar->setDueCount(appState->recurringService()->pendingCount());
 
     autoPostRecurring();
-    m_autoPostTimer->start(kAutoPostIntervalMs);
+    m_autoPostTimer->start();
 }
 
 MainWindow::~MainWindow() = default;
@@ -187,6 +187,8 @@ void MainWindow::connectSignals()
     connect(m_registerScreen, &RegisterScreen::errorMessage, this,
             [this](const QString& message) { m_statusBar->showMessage(message, kNoticeMessageMs); });
 
+    m_autoPostTimer->setObjectName(QStringLiteral("autoPostTimer"));
+    m_autoPostTimer->setInterval(kAutoPostIntervalMs);
     connect(m_autoPostTimer, &QTimer::timeout, this, &MainWindow::autoPostRecurring);
 }
 
