@@ -29,19 +29,25 @@ RangeFilter rangeFilter(const QDate& from, const QDate& to, const QString& accou
     return filter;
 }
 
-// The category lines of the filtered transactions as `lines(category_id,
-// amount)`: a split transaction contributes its split lines, any other
-// transaction (a split without lines included) itself. The filter's values
-// are bound twice.
-QString categoryLines(const RangeFilter& filter)
+// The totals per category id of the filtered transactions, as a subquery
+// `g(category_id, total)`: a split transaction counts by its split lines, any
+// other transaction (a split without lines included) by itself. Summing by id
+// first keeps the name lookups to one per category. `amountCondition` (such
+// as "< 0") limits the amounts summed. The filter's values are bound twice.
+QString categoryTotals(const RangeFilter& filter, const QString& amountCondition = {})
 {
-    return QStringLiteral("WITH lines(category_id, amount) AS ("
-                          "SELECT t.category_id, t.amount FROM transactions t WHERE %1 AND NOT (t.is_split = 1 "
-                          "AND EXISTS (SELECT 1 FROM split_lines s WHERE s.transaction_id = t.id)) "
+    const auto amountIn = [&amountCondition](const char* alias) {
+        return amountCondition.isEmpty() ? QString()
+                                         : QStringLiteral(" AND %1.amount %2").arg(QLatin1String(alias), amountCondition);
+    };
+    return QStringLiteral("(SELECT t.category_id AS category_id, SUM(t.amount) AS total FROM transactions t "
+                          "WHERE %1%2 AND (t.is_split = 0 OR NOT EXISTS "
+                          "(SELECT 1 FROM split_lines s WHERE s.transaction_id = t.id)) GROUP BY t.category_id "
                           "UNION ALL "
-                          "SELECT s.category_id, s.amount FROM transactions t "
-                          "JOIN split_lines s ON s.transaction_id = t.id WHERE %1 AND t.is_split = 1) ")
-        .arg(filter.condition);
+                          "SELECT s.category_id, SUM(s.amount) FROM transactions t "
+                          "JOIN split_lines s ON s.transaction_id = t.id "
+                          "WHERE %1%3 AND t.is_split = 1 GROUP BY s.category_id) g ")
+        .arg(filter.condition, amountIn("t"), amountIn("s"));
 }
 
 QString quoted(const QString& field)
@@ -64,14 +70,13 @@ QHash<QString, qint64> ReportService::totalsByCategoryName(const QDate& from, co
                                                            const char* where) const
 {
     const RangeFilter filter = rangeFilter(from, to, accountId);
-    const QString sql = categoryLines(filter)
-        + QStringLiteral("SELECT COALESCE(c.name, ?) AS category, SUM(l.amount) FROM lines l "
-                         "LEFT JOIN categories c ON c.id = l.category_id AND c.deleted_at IS NULL %1"
-                         "GROUP BY category")
-              .arg(amounts == Amounts::NegativeOnly ? QStringLiteral("WHERE l.amount < 0 ") : QString());
+    const QString sql =
+        QStringLiteral("SELECT COALESCE(c.name, ?) AS category, SUM(g.total) FROM %1"
+                       "LEFT JOIN categories c ON c.id = g.category_id AND c.deleted_at IS NULL GROUP BY category")
+            .arg(categoryTotals(filter, amounts == Amounts::NegativeOnly ? QStringLiteral("< 0") : QString()));
 
     SqlStatement statement(m_database->connection(), sql, where);
-    statement.bindAll(filter.values).bindAll(filter.values).bind(tr("Uncategorized"));
+    statement.bind(tr("Uncategorized")).bindAll(filter.values).bindAll(filter.values);
     QHash<QString, qint64> totals;
     if (!statement.exec())
         return totals;
@@ -117,11 +122,11 @@ QList<TaxReportRow> ReportService::taxReport(const QDate& from, const QDate& to)
 {
     const RangeFilter filter = rangeFilter(from, to, QString());
     SqlStatement statement(m_database->connection(),
-                           categoryLines(filter)
-                               + QStringLiteral("SELECT c.name, c.tax_category, SUM(l.amount) FROM lines l "
-                                                "JOIN categories c ON c.id = l.category_id AND c.deleted_at IS NULL "
-                                                "AND c.is_tax_relevant = 1 "
-                                                "GROUP BY c.name, c.tax_category ORDER BY c.tax_category, c.name"),
+                           QStringLiteral("SELECT c.name, c.tax_category, SUM(g.total) FROM %1"
+                                          "JOIN categories c ON c.id = g.category_id AND c.deleted_at IS NULL "
+                                          "AND c.is_tax_relevant = 1 "
+                                          "GROUP BY c.name, c.tax_category ORDER BY c.tax_category, c.name")
+                               .arg(categoryTotals(filter)),
                            "ReportService::taxReport");
     QList<TaxReportRow> rows;
     if (!statement.bindAll(filter.values).bindAll(filter.values).exec())
@@ -238,9 +243,8 @@ QList<TransactionReportRow> ReportService::transactionReport(const QDate& from, 
     }
     SqlStatement statement(
         m_database->connection(),
-        QStringLiteral("SELECT t.date, COALESCE(a.name, ''), t.payee, "
-                       "CASE WHEN t.is_split = 1 THEN ? ELSE COALESCE(c.name, ?) END, COALESCE(t.memo, ''), t.amount "
-                       "FROM transactions t "
+        QStringLiteral("SELECT t.date, a.name, t.payee, CASE WHEN t.is_split = 1 THEN ? ELSE COALESCE(c.name, ?) END, "
+                       "t.memo, t.amount FROM transactions t "
                        "LEFT JOIN accounts a ON a.id = t.account_id "
                        "LEFT JOIN categories c ON c.id = t.category_id AND c.deleted_at IS NULL "
                        "WHERE %1 ORDER BY t.date, t.payee")
