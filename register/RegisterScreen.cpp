@@ -54,8 +54,8 @@ void RegisterScreen::setAccount(const QString& accountId)
 {
     if (accountId == m_model->accountId())
         return;
-    m_currentId.clear();
-    m_currentRow = -1;
+    // A row of the previous account means nothing in the next one.
+    m_view->setCurrentIndex(QModelIndex());
     m_model->setAccount(accountId);
 }
 

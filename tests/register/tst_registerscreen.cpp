@@ -21,6 +21,7 @@ private Q_SLOTS:
 
     void keepsTheCurrentTransactionAcrossReloads();
     void selectsTheRowThatTookADeletedOnesPlace();
+    void anotherAccountStartsWithoutACurrentRow();
 
 private:
     std::unique_ptr<TestDataDir> m_dir;
@@ -73,6 +74,19 @@ void TestRegisterScreen::selectsTheRowThatTookADeletedOnesPlace()
     QTRY_COMPARE(m_view->model()->rowCount(), 1);
     QCOMPARE(m_view->currentIndex().row(), 0);
     QCOMPARE(m_view->model()->index(0, 2).data().toString(), QStringLiteral("Next"));
+}
+
+void TestRegisterScreen::anotherAccountStartsWithoutACurrentRow()
+{
+    const Account other = addAccount(*m_state, QStringLiteral("Savings"));
+    addTransaction(*m_state, m_account.id, QDate(2024, 1, 1), 500, QStringLiteral("Here"));
+    addTransaction(*m_state, other.id, QDate(2024, 1, 1), 500, QStringLiteral("There"));
+    m_screen->setAccount(m_account.id);
+    m_view->setCurrentIndex(m_view->model()->index(0, 0));
+
+    m_screen->setAccount(other.id);
+    QCOMPARE(m_view->model()->rowCount(), 1);
+    QVERIFY(!m_view->currentIndex().isValid());
 }
 
 QTEST_MAIN(TestRegisterScreen)
