@@ -116,8 +116,8 @@ int RecurringService::autoPostDue()
         if (item.auto_post)
             posted += postThrough(item, today.addDays(std::clamp(item.lead_days, 0, kMaxLeadDays)));
     }
-    if (posted > 0)
-        announcePendingCount();
+    // Announced even when nothing was posted: items fall due as the days pass.
+    announcePendingCount();
     return posted;
 }
 

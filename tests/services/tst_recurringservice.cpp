@@ -325,7 +325,12 @@ void TestRecurringService::autoPostHonoursLeadDays()
                                                                              ->next_due_date.addYears(-1))),
                  id);
     QCOMPARE(transactionCount(), 3);
+
+    // The hourly run keeps the due count current even when it posts nothing.
+    QSignalSpy pending(m_service.get(), &RecurringService::pendingCountChanged);
     QCOMPARE(m_service->autoPostDue(), 0);
+    QCOMPARE(pending.count(), 1);
+    QCOMPARE(pending.first().first().toInt(), 1); // the manual item
 }
 
 void TestRecurringService::skipMovesOnWithoutPosting()
