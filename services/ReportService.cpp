@@ -145,8 +145,8 @@ QList<ReportService::MonthTotals> ReportService::monthlyTotals(const QDate& from
     SqlStatement statement(
         m_database->connection(),
         QStringLiteral("SELECT substr(t.date, 1, 7) AS month, "
-                       "TOTAL(CASE WHEN t.amount > 0 THEN t.amount END), "
-                       "TOTAL(CASE WHEN t.amount < 0 THEN t.amount END) "
+                       "SUM(CASE WHEN t.amount > 0 THEN t.amount ELSE 0 END), "
+                       "SUM(CASE WHEN t.amount < 0 THEN t.amount ELSE 0 END) "
                        "FROM transactions t WHERE %1%2 GROUP BY month ORDER BY month")
             .arg(filter.condition,
                  withTransfers ? QString()
@@ -208,13 +208,15 @@ QList<YearOverYearRow> ReportService::yearOverYear(const QDate& from1, const QDa
 
 QList<AccountSummaryRow> ReportService::accountSummary() const
 {
-    // A reconciled transaction has cleared the bank even if its cleared flag was never set.
+    // A reconciled transaction has cleared the bank even if its cleared flag
+    // was never set. SUM rather than TOTAL keeps the sums exact integers.
     SqlStatement statement(
         m_database->connection(),
         QStringLiteral("SELECT a.name, a.account_type, "
-                       "a.starting_balance + TOTAL(CASE WHEN t.cleared = 1 OR t.reconciled = 1 THEN t.amount END), "
-                       "TOTAL(CASE WHEN t.cleared = 0 AND t.reconciled = 0 THEN t.amount END), "
-                       "a.starting_balance + TOTAL(t.amount) "
+                       "a.starting_balance + "
+                       "COALESCE(SUM(CASE WHEN t.cleared = 1 OR t.reconciled = 1 THEN t.amount ELSE 0 END), 0), "
+                       "COALESCE(SUM(CASE WHEN t.cleared = 0 AND t.reconciled = 0 THEN t.amount ELSE 0 END), 0), "
+                       "a.starting_balance + COALESCE(SUM(t.amount), 0) "
                        "FROM accounts a "
                        "LEFT JOIN transactions t ON t.account_id = a.id AND t.deleted_at IS NULL "
                        "WHERE a.deleted_at IS NULL GROUP BY a.id ORDER BY a.sort_order, a.name"),
