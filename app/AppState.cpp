@@ -2,6 +2,7 @@
 
 #include "app/ThemeHelpers.h"
 #include "app/ThemeManager.h"
+#include "services/BackupService.h"
 #include "services/CategoryService.h"
 #include "services/RecurringService.h"
 #include "services/ReportService.h"
@@ -52,6 +53,8 @@ bool AppState::initialize()
     m_categoryService = new CategoryService(m_categories, this);
     m_recurringService = new RecurringService(m_database, m_recurring, m_transactions, m_accounts, this);
     m_reportService = new ReportService(m_database, this);
+    m_backupService = new BackupService(m_database, m_accounts, m_transactions, m_categories, m_recurring,
+                                        m_reconciliations, this);
 
     applyStoredPreferences();
 

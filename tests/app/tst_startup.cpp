@@ -150,7 +150,7 @@ void TestStartUp::initializeAppliesStoredPreferences()
     QVERIFY(state.database() && state.accountRepository() && state.transactionRepository()
             && state.preferencesRepository() && state.recurringRepository() && state.reconciliationRepository()
             && state.splitLineRepository() && state.recurringService() && state.reportService()
-            && state.categoryService());
+            && state.backupService() && state.categoryService());
     QVERIFY(!state.isSignedIn());
 
     state.themeManager()->setThemeByName(QStringLiteral("light"));
