@@ -120,7 +120,8 @@ void MainWindow::buildMenus()
     QMenu* toolsMenu = menuBar()->addMenu(tr("T&ools"));
     QMenu* helpMenu = menuBar()->addMenu(tr("&Help"));
 
-    connect(addMenuAction(fileMenu, QStringLiteral("quitAction"), tr("&Quit"), QKeySequence::Quit),
+    connect(addMenuAction(fileMenu, QStringLiteral("quitAction"), tr("&Quit"),
+                          QKeySequence(Qt::CTRL | Qt::Key_Q)),
             &QAction::triggered, qApp, &QApplication::closeAllWindows);
 
     connect(addMenuAction(accountMenu, QStringLiteral("newAccountAction"), tr("&New Account..."),
