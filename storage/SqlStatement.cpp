@@ -11,11 +11,19 @@ SqlStatement::SqlStatement(const QSqlDatabase& db, const QString& sql, QByteArra
     m_query.setForwardOnly(true);
 }
 
+SqlStatement::SqlStatement(const QSqlQuery& prepared, QByteArray where)
+    : m_query(prepared)
+    , m_sql(prepared.lastQuery())
+    , m_where(std::move(where))
+    , m_prepared(true)
+{
+}
+
 SqlStatement& SqlStatement::bind(const QVariant& value)
 {
     if (!m_prepared)
         m_prepared = m_query.prepare(m_sql);
-    m_query.addBindValue(value);
+    m_query.bindValue(m_nextIndex++, value);
     return *this;
 }
 

@@ -12,6 +12,9 @@ class SqlStatement
 {
 public:
     SqlStatement(const QSqlDatabase& db, const QString& sql, QByteArray where);
+    // Runs an already prepared query again (statements written thousands of
+    // times in a row, such as an import's inserts, are prepared only once).
+    SqlStatement(const QSqlQuery& prepared, QByteArray where);
 
     SqlStatement& bind(const QVariant& value);
     SqlStatement& bindAll(const QVariantList& values);
@@ -33,4 +36,5 @@ private:
     QString m_sql;
     QByteArray m_where;
     bool m_prepared = false;
+    int m_nextIndex = 0;
 };

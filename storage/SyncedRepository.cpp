@@ -13,6 +13,17 @@ QByteArray SyncedRepository::where(const char* method) const
     return QByteArray(m_className) + "::" + method;
 }
 
+QSqlQuery SyncedRepository::preparedWriter(const QString& sql) const
+{
+    auto found = m_writers.find(sql);
+    if (found == m_writers.end()) {
+        QSqlQuery query(db());
+        query.prepare(sql); // a failure shows when the statement runs
+        found = m_writers.insert(sql, query);
+    }
+    return *found;
+}
+
 bool SyncedRepository::markSynced(const QString& id, const QString& serverId)
 {
     // Logs nothing by design: a sync pass marks thousands of rows and reports

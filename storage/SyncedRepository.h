@@ -7,6 +7,7 @@
 #include "storage/Timestamp.h"
 
 #include <QDateTime>
+#include <QHash>
 #include <QList>
 #include <QObject>
 #include <QString>
@@ -66,8 +67,13 @@ protected:
     // Revives the rows of one account deleted at or after `deletedSince`; the count.
     int restoreRowsOfAccount(const QString& accountId, const QString& deletedSince);
 
+    // A query prepared once for this SQL text and reused after; only for
+    // statements that return no rows.
+    QSqlQuery preparedWriter(const QString& sql) const;
+
 private:
     Database* m_database;
+    mutable QHash<QString, QSqlQuery> m_writers;
     const char* m_table;
     const char* m_className;
 };
@@ -121,7 +127,7 @@ bool SyncedRepository::insertRecord(const Record& record)
     if (!stamped.updated_at.isValid())
         stamped.updated_at = stamped.created_at;
 
-    SqlStatement statement(db(), sql, where("insert"));
+    SqlStatement statement(preparedWriter(sql), where("insert"));
     for (const Column<Record>& column : RecordSchema<Record>::columns()) {
         if (qstrcmp(column.name, "deleted_at") != 0)
             statement.bind(column.write(stamped));
@@ -146,7 +152,7 @@ bool SyncedRepository::updateRecord(const Record& record)
     if (!stamped.updated_at.isValid())
         stamped.updated_at = nowUtc();
 
-    SqlStatement statement(db(), sql, where("update"));
+    SqlStatement statement(preparedWriter(sql), where("update"));
     for (const Column<Record>& column : RecordSchema<Record>::columns()) {
         if (column.updated)
             statement.bind(column.write(stamped));

@@ -1,5 +1,7 @@
 #include "storage/TransactionRepository.h"
 
+#include "storage/SqliteCursor.h"
+
 #include <QCoreApplication>
 
 TransactionRepository::TransactionRepository(Database* database, QObject* parent)
@@ -42,14 +44,13 @@ QStringList TransactionRepository::listPayees(const QString&) const
 
 QList<RegisterRow> TransactionRepository::listRegisterRows(const QString& accountId) const
 {
-    // The running balance is a window sum in the same order as the rows, so
-    // the balances and the rows can never disagree. The other side of a
-    // transfer names the other account; a row that only knows its
-    // destination account falls back to that.
+    // The balances are summed while the ordered rows are read, so rows and
+    // balances can never disagree; a window sum in SQL costs more than all
+    // the rest of the query on a long register. The other side of a transfer
+    // names the other account; a row that only knows its destination account
+    // falls back to that.
     static const QString sql = QStringLiteral(
-        "SELECT %1, "
-        "a.starting_balance + SUM(t.amount) OVER (ORDER BY t.date, t.created_at, t.id ROWS UNBOUNDED PRECEDING), "
-        "c.name, COALESCE(la.name, da.name) "
+        "SELECT %1, a.starting_balance, c.name, COALESCE(la.name, da.name) "
         "FROM transactions t "
         "JOIN accounts a ON a.id = t.account_id "
         "LEFT JOIN categories c ON c.id = t.category_id AND c.deleted_at IS NULL "
@@ -62,22 +63,27 @@ QList<RegisterRow> TransactionRepository::listRegisterRows(const QString& accoun
     static const int columnCount = int(RecordSchema<Transaction>::columns().size());
 
     const QString splitText = QCoreApplication::translate("TransactionRepository", "Split");
-    SqlStatement statement(db(), sql, "TransactionRepository::listRegisterRows");
+    SqliteCursor cursor(db(), sql, "TransactionRepository::listRegisterRows");
+    cursor.bind(accountId);
     QList<RegisterRow> rows;
-    if (!statement.bind(accountId).exec())
-        return rows;
-    while (statement.next()) {
+    qint64 balance = 0;
+    while (cursor.next()) {
         RegisterRow row;
-        row.transaction = schema::read<Transaction>(statement.query());
-        row.runningBalance = statement.value(columnCount).toLongLong();
+        row.transaction = schema::read<Transaction>(cursor);
+        if (rows.isEmpty())
+            balance = cursor.value(columnCount).toLongLong();
+        balance += row.transaction.amount;
+        row.runningBalance = balance;
         if (row.transaction.is_split)
             row.categoryText = splitText;
         else if (row.transaction.isTransfer() || !row.transaction.transfer_dest_account_id.isEmpty())
-            row.categoryText = statement.value(columnCount + 2).toString();
+            row.categoryText = cursor.value(columnCount + 2).toString();
         else
-            row.categoryText = statement.value(columnCount + 1).toString();
-        rows << row;
+            row.categoryText = cursor.value(columnCount + 1).toString();
+        rows.append(std::move(row));
     }
+    if (cursor.failed())
+        rows.clear();
     return rows;
 }
 

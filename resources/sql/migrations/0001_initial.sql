@@ -130,7 +130,8 @@ CREATE INDEX idx_transactions_sync_status ON transactions(sync_status);
 CREATE INDEX idx_recurring_sync_status ON recurring_transactions(sync_status);
 CREATE INDEX idx_reconciliations_sync_status ON reconciliations(sync_status);
 
-CREATE INDEX idx_transactions_account_date ON transactions(account_id, date);
+-- Covers the register order, so a long register is read without a sort.
+CREATE INDEX idx_transactions_account_date ON transactions(account_id, date, created_at, id);
 CREATE INDEX idx_transactions_transfer_link ON transactions(transfer_link_id);
 CREATE INDEX idx_split_lines_transaction ON split_lines(transaction_id);
 CREATE INDEX idx_recurring_account ON recurring_transactions(account_id);
