@@ -15,6 +15,7 @@
 
 #include <QCoreApplication>
 #include <QTemporaryDir>
+#include <QUuid>
 
 #include <benchmark/benchmark.h>
 
@@ -27,9 +28,18 @@ constexpr int kTransactions = 100'000;
 constexpr int kCategories = 40;
 const QDate kFirstDay(2016, 1, 1);
 const QDate kLastDay = kFirstDay.addDays(kTransactions / 27);
-const QStringList kAccounts{QStringLiteral("checking"), QStringLiteral("savings"), QStringLiteral("visa")};
 
-QString categoryId(int i) { return QStringLiteral("category-%1").arg(i % kCategories); }
+// Ids shaped like the application's own: brace-less UUID text.
+QString uuidFor(const QString& name)
+{
+    return QUuid::createUuidV5(QUuid(), name).toString(QUuid::WithoutBraces);
+}
+
+const QStringList kAccounts{uuidFor(QStringLiteral("checking")), uuidFor(QStringLiteral("savings")),
+                            uuidFor(QStringLiteral("visa"))};
+
+QString categoryId(int i) { return uuidFor(QStringLiteral("category %1").arg(i % kCategories)); }
+QString transactionId(int i) { return uuidFor(QStringLiteral("transaction %1").arg(i)); }
 
 struct Ledger
 {
@@ -50,7 +60,7 @@ struct Ledger
         for (int i = 0; i < kAccounts.size(); ++i) {
             Account account;
             account.id = kAccounts.at(i);
-            account.name = kAccounts.at(i);
+            account.name = QStringLiteral("Account %1").arg(i);
             account.sort_order = i;
             accounts.insert(account);
         }
@@ -65,7 +75,7 @@ struct Ledger
         const QDateTime created(kFirstDay, QTime(12, 0), Qt::UTC);
         for (int i = 0; i < kTransactions; ++i) {
             Transaction t;
-            t.id = QStringLiteral("t%1").arg(i);
+            t.id = transactionId(i);
             t.account_id = kAccounts.at(i % kAccounts.size());
             t.date = kFirstDay.addDays(i / 27);
             t.payee = QStringLiteral("Payee %1").arg(i % 300);
@@ -75,7 +85,7 @@ struct Ledger
             t.cleared = i % 4 != 0;
             t.is_split = i % 10 == 1;
             if (i % 20 == 3) {
-                t.transfer_link_id = QStringLiteral("t%1").arg(i + 1);
+                t.transfer_link_id = transactionId(i + 1);
                 t.transfer_dest_account_id = kAccounts.at((i + 1) % kAccounts.size());
             }
             if (t.is_split)
@@ -168,7 +178,7 @@ void transactionReport(benchmark::State& state)
 void oneAccountOneYear(benchmark::State& state)
 {
     runReport<QList<CategorySpendingRow>>(state, [](const ReportService& r) {
-        return r.categorySpending(QDate(2020, 1, 1), QDate(2020, 12, 31), QStringLiteral("visa"));
+        return r.categorySpending(QDate(2020, 1, 1), QDate(2020, 12, 31), kAccounts.at(2));
     });
 }
 
