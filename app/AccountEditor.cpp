@@ -9,28 +9,7 @@
 #include "storage/Timestamp.h"
 #include "storage/TransactionRepository.h"
 
-#include <QSqlQuery>
 #include <QtDebug>
-
-namespace {
-
-// softDeleteByAccount cannot tell "nothing to delete" from a failed
-// statement, so the delete checks that no live row of the account is left
-// before it commits. A failed check counts as rows left.
-bool liveRowsRemain(const QSqlDatabase& db, const char* table, const QString& accountId)
-{
-    QSqlQuery query(db);
-    query.prepare(QStringLiteral("SELECT COUNT(*) FROM %1 WHERE account_id = ? AND deleted_at IS NULL")
-                      .arg(QLatin1String(table)));
-    query.addBindValue(accountId);
-    if (!query.exec() || !query.next()) {
-        qWarning().noquote() << "Could not count the rows left in" << table << "for account" << accountId;
-        return true;
-    }
-    return query.value(0).toInt() > 0;
-}
-
-} // namespace
 
 AccountEditor::AccountEditor(AppState* appState, QObject* parent)
     : QObject(parent)
@@ -63,20 +42,15 @@ bool AccountEditor::deleteAccount(const QString& accountId)
     if (!transaction.isActive())
         return false;
 
+    // One time for the account and everything that goes with it, so that
+    // restoring the account brings back exactly these rows.
     const QDateTime at = nowUtc();
-    m_appState->transactionRepository()->softDeleteByAccount(accountId, at);
-    m_appState->recurringRepository()->softDeleteByAccount(accountId, at);
-    m_appState->reconciliationRepository()->softDeleteByAccount(accountId, at);
-    if (!m_appState->accountRepository()->softDelete(accountId, at))
+    if (m_appState->transactionRepository()->softDeleteByAccount(accountId, at) < 0
+        || m_appState->recurringRepository()->softDeleteByAccount(accountId, at) < 0
+        || m_appState->reconciliationRepository()->softDeleteByAccount(accountId, at) < 0
+        || !m_appState->accountRepository()->softDelete(accountId, at)) {
+        qWarning().noquote() << "Deleting account" << accountId << "failed; nothing was deleted";
         return false;
-
-    const QSqlDatabase db = m_appState->database()->connection();
-    for (const char* table : {"transactions", "recurring_transactions", "reconciliations"}) {
-        if (liveRowsRemain(db, table, accountId)) {
-            qWarning().noquote() << "Deleting account" << accountId << "left rows in" << table
-                                 << "- nothing was deleted";
-            return false;
-        }
     }
     return transaction.commit();
 }

@@ -86,7 +86,7 @@ int SyncedRepository::softDeleteRowsOfAccount(const QString& accountId, const QD
                                .arg(table()),
                            where("softDeleteByAccount"));
     if (!statement.bind(stamp).bind(stamp).bind(accountId).exec())
-        return 0;
+        return -1;
     return statement.rowsAffected();
 }
 

@@ -62,7 +62,8 @@ protected:
 
     // Soft-deletes one row; false when it failed or no such row exists.
     bool softDeleteRow(const QString& id, const QDateTime& at);
-    // Soft-deletes the live rows of one account under one timestamp; the count.
+    // Soft-deletes the live rows of one account under one timestamp; the
+    // count, or -1 on failure.
     int softDeleteRowsOfAccount(const QString& accountId, const QDateTime& at);
     // Revives the rows of one account deleted at or after `deletedSince`; the count.
     int restoreRowsOfAccount(const QString& accountId, const QString& deletedSince);

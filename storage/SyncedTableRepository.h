@@ -58,6 +58,9 @@ protected:
         return true;
     }
 
+    // Soft-deletes the account's live rows under one time; the number of rows
+    // deleted, or -1 when the statement failed (so a caller deleting an
+    // account can tell "none" from "could not").
     int softDeleteByAccount(const QString& accountId, const QDateTime& at)
     {
         const int changed = softDeleteRowsOfAccount(accountId, at);
