@@ -2,6 +2,7 @@
 
 #include "storage/Database.h"
 #include "storage/SqlStatement.h"
+#include "storage/SqliteCursor.h"
 #include "storage/Timestamp.h"
 
 #include <QMap>
@@ -243,7 +244,9 @@ QList<TransactionReportRow> ReportService::transactionReport(const QDate& from, 
                                            "AND s.category_id = ?)))");
         filter.values << categoryId << categoryId;
     }
-    SqlStatement statement(
+    // Every matching transaction comes back, a whole ledger for a long range:
+    // read straight from SQLite like the register.
+    SqliteCursor cursor(
         m_database->connection(),
         QStringLiteral("SELECT t.date, a.name, t.payee, CASE WHEN t.is_split = 1 THEN ? ELSE COALESCE(c.name, ?) END, "
                        "t.memo, t.amount FROM transactions t "
@@ -252,14 +255,14 @@ QList<TransactionReportRow> ReportService::transactionReport(const QDate& from, 
                        "WHERE %1 ORDER BY t.date, t.payee")
             .arg(filter.condition),
         "ReportService::transactionReport");
-    statement.bind(tr("Split")).bind(tr("Uncategorized")).bindAll(filter.values);
+    cursor.bind(tr("Split")).bind(tr("Uncategorized")).bindAll(filter.values);
     QList<TransactionReportRow> rows;
-    if (!statement.exec())
-        return rows;
-    while (statement.next())
-        rows << TransactionReportRow{parseIsoDate(statement.value(0).toString()), statement.value(1).toString(),
-                                     statement.value(2).toString(),  statement.value(3).toString(),
-                                     statement.value(4).toString(),  statement.value(5).toLongLong()};
+    while (cursor.next())
+        rows.append(TransactionReportRow{parseIsoDate(cursor.value(0).toString()), cursor.value(1).toString(),
+                                         cursor.value(2).toString(), cursor.value(3).toString(),
+                                         cursor.value(4).toString(), cursor.value(5).toLongLong()});
+    if (cursor.failed())
+        rows.clear();
     return rows;
 }
 

@@ -48,6 +48,13 @@ SqliteCursor& SqliteCursor::bind(const QString& value)
     return *this;
 }
 
+SqliteCursor& SqliteCursor::bindAll(const QVariantList& values)
+{
+    for (const QVariant& value : values)
+        bind(value.toString());
+    return *this;
+}
+
 bool SqliteCursor::next()
 {
     if (m_failed)

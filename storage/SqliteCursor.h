@@ -22,8 +22,10 @@ public:
     SqliteCursor(const SqliteCursor&) = delete;
     SqliteCursor& operator=(const SqliteCursor&) = delete;
 
-    // Binds the next positional parameter; texts only, as the reads need.
+    // Binds the next positional parameter; texts only, as the reads need
+    // (dates and ids are stored as text).
     SqliteCursor& bind(const QString& value);
+    SqliteCursor& bindAll(const QVariantList& values);
 
     // Steps to the next row; false at the end or on failure (logged).
     bool next();
