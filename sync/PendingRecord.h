@@ -24,3 +24,7 @@ inline const QString& entityTypeAt(std::size_t kind)
 }
 
 inline constexpr std::size_t kRecordKinds = std::variant_size_v<PendingRecord>;
+
+// The record type of one kind, by alternative index.
+template <std::size_t Kind>
+using RecordKindAt = std::variant_alternative_t<Kind, PendingRecord>;

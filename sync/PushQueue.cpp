@@ -14,48 +14,30 @@
 PushQueue::PushQueue(AccountRepository* accounts, CategoryRepository* categories, RecurringRepository* recurring,
                      TransactionRepository* transactions, ReconciliationRepository* reconciliations,
                      const SplitLineRepository* splitLines)
-    : m_accounts(accounts)
-    , m_categories(categories)
-    , m_recurring(recurring)
-    , m_transactions(transactions)
-    , m_reconciliations(reconciliations)
-    , m_byKind{accounts, categories, recurring, transactions, reconciliations}
+    : m_repositories{accounts, categories, recurring, transactions, reconciliations}
     , m_builder(splitLines)
 {
 }
 
-template <typename Repository>
-void PushQueue::collectFrom(const Repository* repository)
+std::optional<int> PushQueue::start()
 {
-    for (auto& record : repository->listPending())
-        m_records.append(PendingRecord(std::move(record)));
-}
-
-int PushQueue::collect()
-{
-    clear();
-    collectFrom(m_accounts);
-    collectFrom(m_categories);
-    collectFrom(m_recurring);
-    collectFrom(m_transactions);
-    collectFrom(m_reconciliations);
-    return remaining();
-}
-
-void PushQueue::clear()
-{
-    m_records.clear();
-    m_next = 0;
+    m_reader.restart();
+    m_taken = 0;
     m_inFlight.clear();
+    const std::optional<int> total = PendingRecordReader::countPending();
+    m_total = total.value_or(0);
+    return total;
 }
 
-QJsonArray PushQueue::takeBatch()
+std::optional<QJsonArray> PushQueue::takeBatch()
 {
     m_inFlight.clear();
+    const std::optional<QList<PendingRecord>> records = m_reader.next(kBatchSize);
+    if (!records)
+        return std::nullopt;
+
     QJsonArray batch;
-    const qsizetype end = qMin(m_records.size(), m_next + kBatchSize);
-    for (; m_next < end; ++m_next) {
-        const PendingRecord& pending = m_records.at(m_next);
+    for (const PendingRecord& pending : *records) {
         const std::size_t kind = pending.index();
         std::visit(
             [&](const auto& record) {
@@ -64,11 +46,7 @@ QJsonArray PushQueue::takeBatch()
             pending);
         batch.append(m_builder.build(pending));
     }
-    // Sent records are not needed again in this pass.
-    if (m_next == m_records.size()) {
-        m_records.clear();
-        m_next = 0;
-    }
+    m_taken += int(batch.size());
     return batch;
 }
 
@@ -97,7 +75,7 @@ PushQueue::BatchOutcome PushQueue::acknowledge(const QJsonArray& results)
         if (sent == m_inFlight.constEnd())
             continue;
         const auto& [kind, snapshot] = *sent;
-        m_byKind[kind]->markSyncedIfUnchanged(entityId, result.value(QLatin1String("server_id")).toString(),
+        m_repositories[kind]->markSyncedIfUnchanged(entityId, result.value(QLatin1String("server_id")).toString(),
                                                     snapshot);
     }
     m_inFlight.clear();

@@ -2,15 +2,15 @@
 
 #include "storage/SyncSnapshot.h"
 #include "sync/ChangeRecordBuilder.h"
-#include "sync/PendingRecord.h"
+#include "sync/PendingRecordReader.h"
 
 #include <QHash>
 #include <QJsonArray>
-#include <QList>
 #include <QPair>
 #include <QString>
 
 #include <array>
+#include <optional>
 
 class AccountRepository;
 class CategoryRepository;
@@ -19,12 +19,9 @@ class RecurringRepository;
 class SyncedRepository;
 class TransactionRepository;
 
-// The push stage's work list: the pending records of one pass, handed out in
-// batches, and the marking of what the service acknowledged.
-//
-// Change records are built per batch, not for the whole backlog at once, so
-// a large backlog neither holds every payload in memory nor stalls the event
-// loop while they are built.
+// The push stage's work list: the pending records of one pass, read and
+// turned into change records one batch at a time, and the marking of what
+// the service acknowledged.
 class PushQueue
 {
 public:
@@ -40,37 +37,29 @@ public:
               TransactionRepository* transactions, ReconciliationRepository* reconciliations,
               const SplitLineRepository* splitLines);
 
-    // Replaces the list with every pending record of every kind, in the
-    // order the pass sends them; returns how many there are.
-    int collect();
-    void clear();
-    int remaining() const { return int(m_records.size() - m_next); }
-    bool isEmpty() const { return remaining() == 0; }
+    // Starts a pass over the records pending now; how many there are, or
+    // empty when the database cannot tell.
+    std::optional<int> start();
+    int remaining() const { return qMax(0, m_total - m_taken); }
 
-    // The next change records, at most kBatchSize. What each one held is
-    // remembered until its answer arrives.
-    QJsonArray takeBatch();
+    // The next change records, at most kBatchSize; an empty array once every
+    // record has gone, no value on a database failure. What each record held
+    // is remembered until its answer arrives.
+    std::optional<QJsonArray> takeBatch();
 
     // Marks the records of the last batch that the service answered with
-    // "ok". A record edited since it was collected stays pending, and so does
+    // "ok". A record edited since it was read stays pending, and so does
     // every record the answer does not name.
     BatchOutcome acknowledge(const QJsonArray& results);
 
 private:
     using RecordKey = QPair<QString, QString>; // entity type, local id
 
-    template <typename Repository>
-    void collectFrom(const Repository* repository);
-
-    AccountRepository* m_accounts;
-    CategoryRepository* m_categories;
-    RecurringRepository* m_recurring;
-    TransactionRepository* m_transactions;
-    ReconciliationRepository* m_reconciliations;
-    // The same five, indexed like PendingRecord's alternatives.
-    std::array<SyncedRepository*, kRecordKinds> m_byKind;
+    // Indexed like PendingRecord's alternatives.
+    std::array<SyncedRepository*, kRecordKinds> m_repositories;
     ChangeRecordBuilder m_builder;
-    QList<PendingRecord> m_records;
-    qsizetype m_next = 0;
+    PendingRecordReader m_reader;
+    int m_total = 0;
+    int m_taken = 0;
     QHash<RecordKey, QPair<std::size_t, SyncSnapshot>> m_inFlight;
 };

@@ -83,27 +83,35 @@ QString SyncEngine::stateText(SyncState state)
 
 void SyncEngine::startSync()
 {
-    const int count = m_pushQueue.collect();
-    if (count == 0) {
+    const std::optional<int> count = m_pushQueue.start();
+    if (!count) {
+        failPass(QStringLiteral("Push failed (database error)"));
+        return;
+    }
+    if (*count == 0) {
         startPull();
         return;
     }
-    qInfo() << "Pushing" << count << "changes (in batches of" << PushQueue::kBatchSize << ")";
+    qInfo() << "Pushing" << *count << "changes (in batches of" << PushQueue::kBatchSize << ")";
     pushNextBatch();
 }
 
 void SyncEngine::pushNextBatch()
 {
-    if (m_pushQueue.isEmpty()) {
+    const std::optional<QJsonArray> batch = m_pushQueue.takeBatch();
+    if (!batch) {
+        failPass(QStringLiteral("Push failed (database error)"));
+        return;
+    }
+    if (batch->isEmpty()) {
         startPull();
         return;
     }
-    const QJsonArray batch = m_pushQueue.takeBatch();
-    qInfo() << "Push batch:" << batch.size() << "changes," << m_pushQueue.remaining() << "remaining";
+    qInfo() << "Push batch:" << batch->size() << "changes," << m_pushQueue.remaining() << "remaining";
 
     // The engine may be gone by the time a slow answer arrives.
     QPointer<SyncEngine> self(this);
-    m_api->post(QStringLiteral("/sync/push"), QJsonObject{{QStringLiteral("changes"), batch}},
+    m_api->post(QStringLiteral("/sync/push"), QJsonObject{{QStringLiteral("changes"), *batch}},
                 [self](bool ok, int httpStatus, const QJsonObject& body) {
                     if (self)
                         self->handlePushAnswer(ok, httpStatus, body);
@@ -157,7 +165,6 @@ void SyncEngine::finishPass()
 void SyncEngine::failPass(const QString& error)
 {
     m_passInFlight = false;
-    m_pushQueue.clear();
     m_lastError = error;
     setState(Error);
     emit syncFailed(m_lastError);

@@ -6,7 +6,9 @@
 #include <QJsonArray>
 #include <QSet>
 #include <QSignalSpy>
+#include <QRegularExpression>
 #include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QTest>
 
 namespace {
@@ -44,6 +46,7 @@ private slots:
     void answersThatAreNotPushAnswersFailThePush();
     void failureInTheSecondBatchKeepsTheFirstSynced();
     void recordEditedWhileInFlightStaysPending();
+    void unreadableStoreFailsThePass();
 
 private:
     bool runPass();
@@ -399,6 +402,19 @@ void SyncPushTest::recordEditedWhileInFlightStaysPending()
     QCOMPARE(editedOnServer->payload.value("payee").toString(), QStringLiteral("Changed in flight"));
     QCOMPARE(m_bed->service.record("transaction", "deleted")->action, QStringLiteral("delete"));
     QVERIFY(m_bed->transactions.listPending().isEmpty());
+}
+
+void SyncPushTest::unreadableStoreFailsThePass()
+{
+    m_bed->addAccount(QStringLiteral("a1"));
+    QSqlQuery drop(m_bed->database.connection());
+    QVERIFY(drop.exec(QStringLiteral("DROP TABLE reconciliations")));
+
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^PendingRecordReader: cannot read pending records:"));
+    QVERIFY(!runPass());
+    QCOMPARE(m_bed->engine->lastError(), QStringLiteral("Push failed (database error)"));
+    QCOMPARE(m_bed->engine->state(), SyncEngine::Error);
+    QVERIFY(m_bed->pushes().isEmpty());
 }
 
 QTEST_GUILESS_MAIN(SyncPushTest)
