@@ -18,8 +18,6 @@ class CredentialVault
 public:
     explicit CredentialVault(const QString& directory);
 
-    QString directory() const { return m_directory; }
-
     std::optional<QByteArray> read(const QString& target) const;
     bool write(const QString& target, const QByteArray& blob);
     // True when a credential was deleted.

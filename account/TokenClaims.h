@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QMetaType>
 #include <QString>
 
 namespace TandAccount {
@@ -28,5 +27,3 @@ TndClaims decodeClaims(const QString& token);
 bool isTokenUsableAt(const QString& token, qint64 nowSecsSinceEpoch);
 
 } // namespace TandAccount
-
-Q_DECLARE_METATYPE(TandAccount::TndClaims)

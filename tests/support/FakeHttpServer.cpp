@@ -129,13 +129,6 @@ void FakeHttpServer::delayRoute(const QByteArray& method, const QString& path, i
     m_delays.insert({method, path}, delayMs);
 }
 
-void FakeHttpServer::clearImposedAnswers()
-{
-    m_queued.clear();
-    m_standing.clear();
-    m_delays.clear();
-}
-
 QList<RecordedRequest> FakeHttpServer::requestsTo(const QByteArray& method, const QString& path) const
 {
     QList<RecordedRequest> matching;
@@ -149,7 +142,6 @@ QList<RecordedRequest> FakeHttpServer::requestsTo(const QByteArray& method, cons
 void FakeHttpServer::onNewConnection()
 {
     while (QTcpSocket* socket = m_server->nextPendingConnection()) {
-        ++m_connectionCount;
         m_buffers.insert(socket, {});
         connect(socket, &QTcpSocket::readyRead, this, [this, socket] { onReadyRead(socket); });
         connect(socket, &QTcpSocket::disconnected, this, [this, socket] {

@@ -72,13 +72,10 @@ public:
     void respondAlways(const QByteArray& method, const QString& path, const FakeResponse& response);
     // Holds back every answer of a route, the handler's included.
     void delayRoute(const QByteArray& method, const QString& path, int delayMs);
-    void clearImposedAnswers();
 
     QList<RecordedRequest> requests() const { return m_log; }
     QList<RecordedRequest> requestsTo(const QByteArray& method, const QString& path) const;
     void clearLog() { m_log.clear(); }
-    // Connections accepted so far; a refused or timed-out test can count them.
-    int connectionCount() const { return m_connectionCount; }
 
 signals:
     // Emitted after a request is logged and before it is answered, so a test
@@ -102,5 +99,4 @@ private:
     QHash<RouteKey, FakeResponse> m_standing;
     QHash<RouteKey, int> m_delays;
     QList<RecordedRequest> m_log;
-    int m_connectionCount = 0;
 };
