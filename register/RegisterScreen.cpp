@@ -5,6 +5,7 @@
 #include "register/RegisterModel.h"
 #include "register/TransactionFormDialog.h"
 
+#include <QFontMetrics>
 #include <QHeaderView>
 #include <QMessageBox>
 #include <QShortcut>
@@ -29,8 +30,8 @@ RegisterScreen::RegisterScreen(AppState* appState, QWidget* parent)
     // Fixed row heights keep a register of many years as quick as a short one.
     m_view->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     m_view->verticalHeader()->hide();
-    m_view->horizontalHeader()->setSectionResizeMode(RegisterModel::PayeeColumn, QHeaderView::Stretch);
     m_view->horizontalHeader()->setHighlightSections(false);
+    sizeColumns();
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -48,6 +49,29 @@ RegisterScreen::RegisterScreen(AppState* appState, QWidget* parent)
 
     connect(m_model, &RegisterModel::modelAboutToBeReset, this, &RegisterScreen::rememberCurrentRow);
     connect(m_model, &RegisterModel::modelReset, this, &RegisterScreen::restoreCurrentRow);
+}
+
+void RegisterScreen::sizeColumns()
+{
+    // Widths from the font, never from the rows: measuring contents would
+    // read every row of a long register. Payee and memo share what is left.
+    QHeaderView* header = m_view->horizontalHeader();
+    header->setStretchLastSection(false);
+    const QFontMetrics metrics(m_view->font());
+    const int padding = 3 * metrics.averageCharWidth();
+    const auto fixedWidth = [&](int column, const QString& sample) {
+        header->setSectionResizeMode(column, QHeaderView::Interactive);
+        header->resizeSection(column, metrics.horizontalAdvance(sample) + padding);
+    };
+    fixedWidth(RegisterModel::DateColumn, QStringLiteral("00/00/0000"));
+    fixedWidth(RegisterModel::NumberColumn, QStringLiteral("000000"));
+    fixedWidth(RegisterModel::CategoryColumn, QStringLiteral("Household > Groceries"));
+    fixedWidth(RegisterModel::PaymentColumn, QStringLiteral("-$000,000.00"));
+    fixedWidth(RegisterModel::DepositColumn, QStringLiteral("-$000,000.00"));
+    fixedWidth(RegisterModel::ClearedColumn, QStringLiteral("Clr"));
+    fixedWidth(RegisterModel::BalanceColumn, QStringLiteral("-$0,000,000.00"));
+    header->setSectionResizeMode(RegisterModel::PayeeColumn, QHeaderView::Stretch);
+    header->setSectionResizeMode(RegisterModel::MemoColumn, QHeaderView::Stretch);
 }
 
 void RegisterScreen::setAccount(const QString& accountId)

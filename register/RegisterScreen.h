@@ -34,6 +34,7 @@ Q_SIGNALS:
     void errorMessage(const QString& message);
 
 private:
+    void sizeColumns();
     bool confirmDelete(const Transaction& transaction);
     void rememberCurrentRow();
     void restoreCurrentRow();

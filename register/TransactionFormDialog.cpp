@@ -22,6 +22,8 @@
 #include <QUuid>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 TransactionFormDialog::TransactionFormDialog(AppState* appState, const QString& accountId, QWidget* parent)
     : QDialog(parent)
     , m_appState(appState)
@@ -60,7 +62,7 @@ Transaction TransactionFormDialog::transaction() const
     result.memo = m_memoEdit->text().trimmed();
     result.cleared = m_clearedCheck->isChecked();
     if (!m_original.is_split) {
-        result.category_id = m_categoryCombo->currentData().toString();
+        result.category_id = m_categoryCombo->itemData(categoryIndex()).toString();
         const qint64 magnitude = m_amountField->minorUnits();
         result.amount = m_paymentButton->isChecked() ? -magnitude : magnitude;
     }
@@ -86,8 +88,16 @@ void TransactionFormDialog::buildForm()
     completer->setCompletionMode(QCompleter::PopupCompletion);
     m_payeeEdit->setCompleter(completer);
 
+    // About forty categories: typing any part of a name ("groc") finds one
+    // faster than scrolling, but only listed categories can be chosen.
     m_categoryCombo = new QComboBox(this);
     m_categoryCombo->setObjectName(QStringLiteral("categoryCombo"));
+    m_categoryCombo->setEditable(true);
+    m_categoryCombo->setInsertPolicy(QComboBox::NoInsert);
+    m_categoryCombo->completer()->setFilterMode(Qt::MatchContains);
+    m_categoryCombo->completer()->setCompletionMode(QCompleter::PopupCompletion);
+    connect(m_categoryCombo->lineEdit(), &QLineEdit::editingFinished, this,
+            &TransactionFormDialog::settleCategoryText);
 
     m_memoEdit = new QLineEdit(this);
     m_memoEdit->setObjectName(QStringLiteral("memoEdit"));
@@ -154,11 +164,18 @@ void TransactionFormDialog::fillCategories()
     QHash<QString, QString> names;
     for (const Category& category : categories)
         names.insert(category.id, category.name);
+    QList<std::pair<QString, QString>> entries; // shown text, id
     for (const Category& category : categories) {
         const QString parentName = names.value(category.parent_id);
-        const QString text = parentName.isEmpty() ? category.name : tr("%1 > %2").arg(parentName, category.name);
-        m_categoryCombo->addItem(text, category.id);
+        entries.append({parentName.isEmpty() ? category.name : tr("%1 > %2").arg(parentName, category.name),
+                        category.id});
     }
+    // By the shown text, so that sub-categories follow their parent.
+    std::sort(entries.begin(), entries.end(), [](const auto& a, const auto& b) {
+        return QString::localeAwareCompare(a.first, b.first) < 0;
+    });
+    for (const auto& [text, id] : std::as_const(entries))
+        m_categoryCombo->addItem(text, id);
 
     // A category deleted since the transaction was entered is not offered
     // for new choices, but an edit must not drop it unasked.
@@ -167,6 +184,19 @@ void TransactionFormDialog::fillCategories()
         const std::optional<Category> stored = m_appState->categoryRepository()->getById(current);
         m_categoryCombo->insertItem(1, stored ? stored->name : tr("(deleted category)"), current);
     }
+}
+
+void TransactionFormDialog::settleCategoryText()
+{
+    const int index = categoryIndex();
+    m_categoryCombo->setCurrentIndex(index);
+    m_categoryCombo->setEditText(m_categoryCombo->itemText(index));
+}
+
+int TransactionFormDialog::categoryIndex() const
+{
+    const int typed = m_categoryCombo->findText(m_categoryCombo->currentText(), Qt::MatchFixedString);
+    return typed >= 0 ? typed : m_categoryCombo->currentIndex();
 }
 
 void TransactionFormDialog::loadFields()

@@ -37,6 +37,10 @@ public:
 private:
     void buildForm();
     void fillCategories();
+    // The typed category text picks a listed category, or goes back to the
+    // chosen one: only listed categories can be stored.
+    void settleCategoryText();
+    int categoryIndex() const;
     void loadFields();
 
     AppState* m_appState;

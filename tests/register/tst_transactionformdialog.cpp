@@ -41,6 +41,7 @@ private Q_SLOTS:
     void editFormReturnsTheEditedCopy();
     void splitKeepsItsCategoryAmountAndLinks();
     void editKeepsACategoryDeletedSince();
+    void typedCategoryPicksOnlyListedCategories();
 
 private:
     Category addCategory(const QString& name, const QString& parentId = {});
@@ -222,6 +223,27 @@ void TestTransactionFormDialog::editKeepsACategoryDeletedSince()
     // A new transaction is not offered the deleted category.
     TransactionFormDialog fresh(m_state.get(), m_account.id);
     QCOMPARE(field<QComboBox>(fresh, "categoryCombo")->findData(old.id), -1);
+}
+
+void TestTransactionFormDialog::typedCategoryPicksOnlyListedCategories()
+{
+    const Category home = addCategory(QStringLiteral("Zz Home"));
+    const Category repairs = addCategory(QStringLiteral("Zz Repairs"), home.id);
+    TransactionFormDialog dialog(m_state.get(), m_account.id);
+    auto* category = field<QComboBox>(dialog, "categoryCombo");
+
+    // Sub-categories follow their parent whatever their own names.
+    QCOMPARE(category->findData(repairs.id), category->findData(home.id) + 1);
+
+    category->setEditText(QStringLiteral("zz home > zz repairs"));
+    QCOMPARE(dialog.transaction().category_id, repairs.id);
+
+    // Text that names no category keeps the chosen one rather than storing a guess.
+    category->setCurrentIndex(category->findData(home.id));
+    category->setEditText(QStringLiteral("Zz Rep"));
+    QCOMPARE(dialog.transaction().category_id, home.id);
+    QMetaObject::invokeMethod(category->lineEdit(), "editingFinished");
+    QCOMPARE(category->currentText(), QStringLiteral("Zz Home"));
 }
 
 QTEST_MAIN(TestTransactionFormDialog)
