@@ -13,13 +13,14 @@ QByteArray SyncedRepository::where(const char* method) const
     return QByteArray(m_className) + "::" + method;
 }
 
-QSqlQuery SyncedRepository::preparedWriter(const QString& sql) const
+QSqlQuery SyncedRepository::prepared(const QString& sql) const
 {
-    auto found = m_writers.find(sql);
-    if (found == m_writers.end()) {
+    auto found = m_prepared.find(sql);
+    if (found == m_prepared.end()) {
         QSqlQuery query(db());
+        query.setForwardOnly(true);
         query.prepare(sql); // a failure shows when the statement runs
-        found = m_writers.insert(sql, query);
+        found = m_prepared.insert(sql, query);
     }
     return *found;
 }
@@ -28,27 +29,33 @@ bool SyncedRepository::markSynced(const QString& id, const QString& serverId)
 {
     // Logs nothing by design: a sync pass marks thousands of rows and reports
     // its own failures.
-    QSqlQuery query(db());
-    query.prepare(QStringLiteral("UPDATE %1 SET sync_status='synced', server_id=COALESCE(NULLIF(?, ''), server_id) "
-                                 "WHERE id=?")
-                      .arg(table()));
-    query.addBindValue(serverId);
-    query.addBindValue(id);
+    QSqlQuery query = prepared(
+        QStringLiteral("UPDATE %1 SET sync_status='synced', server_id=COALESCE(NULLIF(?, ''), server_id) WHERE id=?")
+            .arg(table()));
+    query.bindValue(0, serverId);
+    query.bindValue(1, id);
     return query.exec() && query.numRowsAffected() > 0;
 }
 
 bool SyncedRepository::markSyncedIfUnchanged(const QString& id, const QString& serverId, const SyncSnapshot& pushed)
 {
-    QSqlQuery query(db());
-    query.prepare(QStringLiteral("UPDATE %1 SET sync_status='synced', server_id=COALESCE(NULLIF(?, ''), server_id) "
-                                 "WHERE id=? AND version=? AND updated_at IS ? AND deleted_at IS ?")
-                      .arg(table()));
-    query.addBindValue(serverId);
-    query.addBindValue(id);
-    query.addBindValue(pushed.version);
-    query.addBindValue(schema::timestamp(pushed.updated_at));
-    query.addBindValue(pushed.deleted_at ? schema::timestamp(*pushed.deleted_at)
-                                         : QVariant(QMetaType::fromType<QString>()));
+    // Times are compared as instants, not as text: a row may hold any form
+    // the readers accept (milliseconds, SQLite's own "yyyy-MM-dd HH:mm:ss"),
+    // and a text comparison would keep such a row pending for ever.
+    QSqlQuery query = prepared(
+        QStringLiteral("UPDATE %1 SET sync_status='synced', server_id=COALESCE(NULLIF(?, ''), server_id) "
+                       "WHERE id=? AND version=? AND julianday(updated_at) IS julianday(?) "
+                       "AND julianday(deleted_at) IS julianday(?)")
+            .arg(table()));
+    const auto instant = [](const QDateTime& time) {
+        return time.isValid() ? QVariant(time.toUTC().toString(Qt::ISODateWithMs))
+                              : QVariant(QMetaType::fromType<QString>());
+    };
+    query.bindValue(0, serverId);
+    query.bindValue(1, id);
+    query.bindValue(2, pushed.version);
+    query.bindValue(3, instant(pushed.updated_at));
+    query.bindValue(4, instant(pushed.deleted_at.value_or(QDateTime())));
     return query.exec() && query.numRowsAffected() > 0;
 }
 

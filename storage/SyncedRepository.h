@@ -68,13 +68,14 @@ protected:
     // Revives the rows of one account deleted at or after `deletedSince`; the count.
     int restoreRowsOfAccount(const QString& accountId, const QString& deletedSince);
 
-    // A query prepared once for this SQL text and reused after; only for
-    // statements that return no rows.
-    QSqlQuery preparedWriter(const QString& sql) const;
+    // A query prepared once for this SQL text and reused after: the same few
+    // statements run thousands of times in an import or a sync pass. A
+    // reader must finish() it once read.
+    QSqlQuery prepared(const QString& sql) const;
 
 private:
     Database* m_database;
-    mutable QHash<QString, QSqlQuery> m_writers;
+    mutable QHash<QString, QSqlQuery> m_prepared;
     const char* m_table;
     const char* m_className;
 };
@@ -94,12 +95,13 @@ QList<Record> SyncedRepository::fetchWhere(const QString& condition, const QVari
 {
     static const QString select = QStringLiteral("SELECT %1 FROM %2 WHERE ")
                                       .arg(schema::selectList<Record>(), QLatin1String(RecordSchema<Record>::table()));
-    SqlStatement statement(db(), select + condition, where(method));
+    SqlStatement statement(prepared(select + condition), where(method));
     QList<Record> records;
     if (!statement.bindAll(values).exec())
         return records;
     while (statement.next())
-        records << schema::read<Record>(statement.query());
+        records.append(schema::read<Record>(statement.query()));
+    statement.query().finish();
     return records;
 }
 
@@ -128,7 +130,7 @@ bool SyncedRepository::insertRecord(const Record& record)
     if (!stamped.updated_at.isValid())
         stamped.updated_at = stamped.created_at;
 
-    SqlStatement statement(preparedWriter(sql), where("insert"));
+    SqlStatement statement(prepared(sql), where("insert"));
     for (const Column<Record>& column : RecordSchema<Record>::columns()) {
         if (qstrcmp(column.name, "deleted_at") != 0)
             statement.bind(column.write(stamped));
@@ -153,7 +155,7 @@ bool SyncedRepository::updateRecord(const Record& record)
     if (!stamped.updated_at.isValid())
         stamped.updated_at = nowUtc();
 
-    SqlStatement statement(preparedWriter(sql), where("update"));
+    SqlStatement statement(prepared(sql), where("update"));
     for (const Column<Record>& column : RecordSchema<Record>::columns()) {
         if (column.updated)
             statement.bind(column.write(stamped));

@@ -12,6 +12,7 @@
 #include <QRandomGenerator>
 #include <QRegularExpression>
 #include <QSignalSpy>
+#include <QSqlQuery>
 #include <QTest>
 
 #include <memory>
@@ -377,6 +378,17 @@ void RepositoriesTest::keepsRowsChangedDuringAPushPending()
     const Transaction stored = *m_transactions->getById(sent.id);
     QCOMPARE(stored.sync_status, SyncStatus::Synced);
     QCOMPARE(stored.server_id, QStringLiteral("srv"));
+
+    // Rows stamped in the other forms the store accepts (SQLite's own, with
+    // milliseconds) are acknowledged too, rather than pushed on every pass.
+    for (const char* stamp : {"2025-03-02 10:00:05", "2025-03-02T10:00:05.250Z"}) {
+        QSqlQuery query(m_db->connection());
+        QVERIFY(query.exec(QStringLiteral("UPDATE transactions SET updated_at = '%1', sync_status = 'pending' "
+                                          "WHERE id = 't'")
+                               .arg(QLatin1String(stamp))));
+        const SyncSnapshot pushed = SyncSnapshot::of(*m_transactions->getById(sent.id));
+        QVERIFY2(m_transactions->markSyncedIfUnchanged(sent.id, QString(), pushed), stamp);
+    }
 }
 
 void RepositoriesTest::marksEverythingForResync()
