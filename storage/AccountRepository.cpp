@@ -17,12 +17,12 @@ bool AccountRepository::restore(const QString& id)
 
 QList<Account> AccountRepository::listActive() const
 {
-    return fetchWhere<Account>(QStringLiteral("deleted_at IS NULL ORDER BY sort_order, name"), {}, "listActive");
+    return fetchWhere<Account>(QStringLiteral("deleted_at IS NULL ORDER BY sort_order, name COLLATE NOCASE"), {}, "listActive");
 }
 
 QList<Account> AccountRepository::listDeleted() const
 {
-    return fetchWhere<Account>(QStringLiteral("deleted_at IS NOT NULL ORDER BY name"), {}, "listDeleted");
+    return fetchWhere<Account>(QStringLiteral("deleted_at IS NOT NULL ORDER BY name COLLATE NOCASE"), {}, "listDeleted");
 }
 
 void AccountRepository::announceChange(const QString&)

@@ -7,7 +7,7 @@ CategoryRepository::CategoryRepository(Database* database, QObject* parent)
 
 QList<Category> CategoryRepository::listAll() const
 {
-    return fetchWhere<Category>(QStringLiteral("deleted_at IS NULL ORDER BY name"), {}, "listAll");
+    return fetchWhere<Category>(QStringLiteral("deleted_at IS NULL ORDER BY name COLLATE NOCASE"), {}, "listAll");
 }
 
 int CategoryRepository::count() const

@@ -52,15 +52,24 @@ bool Database::open(const QString& filePath, const QString& migrationsPath)
     if (!m_db.open())
         return fail(QStringLiteral("cannot open %1: %2").arg(filePath, m_db.lastError().text()));
 
+    if (!exec(QStringLiteral("PRAGMA busy_timeout=5000")))
+        return false;
     if (!enableWriteAheadLog())
         return fail(QStringLiteral("cannot use write-ahead logging on %1").arg(filePath));
-    if (!exec(QStringLiteral("PRAGMA foreign_keys=ON")) || !exec(QStringLiteral("PRAGMA busy_timeout=5000")))
-        return false;
 
-    MigrationRunner migrations(m_db);
-    if (!migrations.run(migrationsPath))
-        return fail(migrations.lastError());
-    return true;
+    // Migrations run before foreign keys are enforced, so that a script may
+    // rebuild a table the way SQLite requires; the keys are checked after.
+    QString migrationError;
+    {
+        MigrationRunner migrations(m_db);
+        if (!migrations.run(migrationsPath))
+            migrationError = migrations.lastError();
+    }
+    if (!migrationError.isEmpty())
+        return fail(migrationError);
+    if (!foreignKeysHold())
+        return fail(QStringLiteral("the data in %1 breaks its own references").arg(filePath));
+    return exec(QStringLiteral("PRAGMA foreign_keys=ON"));
 }
 
 void Database::close()
@@ -85,6 +94,12 @@ bool Database::enableWriteAheadLog()
     QSqlQuery journal(m_db);
     return journal.exec(QStringLiteral("PRAGMA journal_mode=WAL")) && journal.next()
         && journal.value(0).toString().compare(QLatin1String("wal"), Qt::CaseInsensitive) == 0;
+}
+
+bool Database::foreignKeysHold()
+{
+    QSqlQuery check(m_db);
+    return check.exec(QStringLiteral("PRAGMA foreign_key_check")) && !check.next();
 }
 
 bool Database::exec(const QString& statement)

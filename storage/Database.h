@@ -36,6 +36,7 @@ public:
 private:
     bool fail(const QString& message);
     bool enableWriteAheadLog();
+    bool foreignKeysHold();
     bool exec(const QString& statement);
 
     QSqlDatabase m_db;

@@ -6,9 +6,11 @@
 #include <QFile>
 #include <QRegularExpression>
 #include <QSet>
+#include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
-#include <QtDebug>
+
+#include <sqlite3.h>
 
 #include <algorithm>
 
@@ -28,6 +30,12 @@ bool MigrationRunner::run(const QString& directory)
         return false;
 
     const QList<int> applied = appliedNumbers();
+    const int newestKnown = scripts.isEmpty() ? 0 : scripts.last().number;
+    if (!applied.isEmpty() && applied.last() > newestKnown)
+        return fail(QStringLiteral("the database was written by a newer version of the program (schema %1, this "
+                                   "version knows up to %2)")
+                        .arg(applied.last())
+                        .arg(newestKnown));
     const QSet<int> done(applied.cbegin(), applied.cend());
     for (const Migration& migration : std::as_const(scripts)) {
         if (!done.contains(migration.number) && !apply(migration))
@@ -92,17 +100,15 @@ bool MigrationRunner::apply(const Migration& migration)
     if (!m_db.transaction())
         return fail(QStringLiteral("cannot begin migration %1: %2").arg(migration.name, m_db.lastError().text()));
 
-    QSqlQuery query(m_db);
-    const QStringList statements = splitStatements(migration.script);
-    for (const QString& statement : statements) {
-        if (!query.exec(statement)) {
-            const QString error = query.lastError().text();
-            query.finish();
-            m_db.rollback();
-            return fail(QStringLiteral("migration %1 failed: %2").arg(migration.name, error));
-        }
+    // SQLite runs the whole script itself, so triggers, quoted semicolons
+    // and comments need no splitting of ours.
+    const QString scriptError = execScript(migration.script);
+    if (!scriptError.isEmpty()) {
+        m_db.rollback();
+        return fail(QStringLiteral("migration %1 failed: %2").arg(migration.name, scriptError));
     }
 
+    QSqlQuery query(m_db);
     query.prepare(QStringLiteral("INSERT INTO schema_migrations (version, name, applied_at) VALUES (?, ?, ?)"));
     query.addBindValue(migration.number);
     query.addBindValue(migration.name);
@@ -118,63 +124,20 @@ bool MigrationRunner::apply(const Migration& migration)
 
 bool MigrationRunner::fail(const QString& message)
 {
-    m_lastError = message;
-    qWarning().noquote() << "Database migration:" << message;
+    m_lastError = message; // the caller logs it with what it was opening
     return false;
 }
 
-QStringList MigrationRunner::splitStatements(const QString& script)
+QString MigrationRunner::execScript(const QString& script)
 {
-    QStringList statements;
-    QString current;
-    QChar quote;
-    bool lineComment = false;
-    bool blockComment = false;
-
-    for (qsizetype i = 0; i < script.size(); ++i) {
-        const QChar c = script[i];
-        const QChar next = i + 1 < script.size() ? script[i + 1] : QChar();
-        if (lineComment) {
-            if (c == u'\n')
-                lineComment = false;
-            continue;
-        }
-        if (blockComment) {
-            if (c == u'*' && next == u'/') {
-                blockComment = false;
-                ++i;
-            }
-            continue;
-        }
-        if (!quote.isNull()) {
-            current += c;
-            if (c == quote)
-                quote = QChar();
-            continue;
-        }
-        if (c == u'-' && next == u'-') {
-            lineComment = true;
-            continue;
-        }
-        if (c == u'/' && next == u'*') {
-            blockComment = true;
-            ++i;
-            continue;
-        }
-        if (c == u'\'' || c == u'"') {
-            quote = c;
-            current += c;
-            continue;
-        }
-        if (c == u';') {
-            if (!current.trimmed().isEmpty())
-                statements << current.trimmed();
-            current.clear();
-            continue;
-        }
-        current += c;
-    }
-    if (!current.trimmed().isEmpty())
-        statements << current.trimmed();
-    return statements;
+    const QVariant handle = m_db.driver() ? m_db.driver()->handle() : QVariant();
+    if (!handle.isValid() || qstrcmp(handle.typeName(), "sqlite3*") != 0)
+        return QStringLiteral("the database is not open");
+    sqlite3* db = *static_cast<sqlite3* const*>(handle.constData());
+    char* message = nullptr;
+    if (sqlite3_exec(db, script.toUtf8().constData(), nullptr, nullptr, &message) == SQLITE_OK)
+        return {};
+    const QString error = message ? QString::fromUtf8(message) : QStringLiteral("unknown error");
+    sqlite3_free(message);
+    return error;
 }

@@ -8,7 +8,9 @@
 // Brings a database's schema up to date from numbered SQL scripts
 // ("0001_initial.sql", "0002_....sql", ...). Each script runs once, inside its
 // own transaction together with the record that it ran, so a failing script
-// leaves the database exactly as it was before it.
+// leaves the database exactly as it was before it. A database that has run
+// scripts this program does not know came from a newer version and is refused
+// rather than written with an older idea of its schema.
 class MigrationRunner
 {
 public:
@@ -28,13 +30,12 @@ public:
 
     QList<int> appliedNumbers() const;
 
-    // Splits a script into statements at semicolons outside quotes and comments.
-    static QStringList splitStatements(const QString& script);
-
 private:
     bool ensureBookkeeping();
     bool loadScripts(const QString& directory, QList<Migration>& scripts);
     bool apply(const Migration& migration);
+    // Runs a whole script on the connection; the error text, empty on success.
+    QString execScript(const QString& script);
     bool fail(const QString& message);
 
     QSqlDatabase m_db;

@@ -132,6 +132,7 @@ qint64 parseMoney(const QString& text, Currency currency)
 {
     QString cleaned = text;
     cleaned.remove(currencySymbol(currency));
+    cleaned.remove(u',');
     QStringView view = QStringView(cleaned).trimmed();
     if (view.isEmpty())
         return 0;

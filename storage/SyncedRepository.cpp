@@ -19,7 +19,10 @@ QSqlQuery SyncedRepository::prepared(const QString& sql) const
     if (found == m_prepared.end()) {
         QSqlQuery query(db());
         query.setForwardOnly(true);
-        query.prepare(sql); // a failure shows when the statement runs
+        // A statement that failed to prepare is not kept, so the next call
+        // tries again; this one fails when it runs, with its log line.
+        if (!query.prepare(sql))
+            return query;
         found = m_prepared.insert(sql, query);
     }
     return *found;
@@ -79,7 +82,9 @@ bool SyncedRepository::softDeleteRow(const QString& id, const QDateTime& at)
     const QString stamp = toIsoUtc(at.isValid() ? at : nowUtc());
     SqlStatement statement(
         db(),
-        QStringLiteral("UPDATE %1 SET deleted_at = ?, updated_at = ?, sync_status = 'pending' WHERE id = ?").arg(table()),
+        QStringLiteral("UPDATE %1 SET deleted_at = ?, updated_at = ?, sync_status = 'pending' "
+                       "WHERE id = ? AND deleted_at IS NULL")
+            .arg(table()),
         where("softDelete"));
     return statement.bind(stamp).bind(stamp).bind(id).exec() && statement.rowsAffected() > 0;
 }

@@ -18,7 +18,7 @@ private Q_SLOTS:
     void failedMigrationLeavesNothingHalfDone();
     void refusesTwoMigrationsWithOneNumber();
     void reportsAnUnwritableDataDirectory();
-    void splitsScriptsOutsideQuotesAndComments();
+    void runsScriptsWithTriggersAndRefusesNewerSchemas();
 
 private:
     static void writeScript(const QString& folder, const QString& name, const QByteArray& sql);
@@ -141,15 +141,32 @@ void DatabaseTest::reportsAnUnwritableDataDirectory()
     QVERIFY(!db.isOpen());
 }
 
-void DatabaseTest::splitsScriptsOutsideQuotesAndComments()
+void DatabaseTest::runsScriptsWithTriggersAndRefusesNewerSchemas()
 {
-    const QStringList statements = MigrationRunner::splitStatements(QStringLiteral(
-        "CREATE TABLE t (a TEXT DEFAULT 'x;y'); -- trailing; comment\n"
-        "/* block; comment */ INSERT INTO t VALUES (\"q;\");\n"
-        ";;\n"
-        "SELECT 1"));
-    QCOMPARE(statements, QStringList({QStringLiteral("CREATE TABLE t (a TEXT DEFAULT 'x;y')"),
-                                      QStringLiteral("INSERT INTO t VALUES (\"q;\")"), QStringLiteral("SELECT 1")}));
+    TestDataDir dir;
+    const QString scripts = dir.filePath(QStringLiteral("migrations"));
+    const QString file = dir.filePath(QStringLiteral("test.db"));
+    writeScript(scripts, QStringLiteral("0001_log.sql"),
+                "CREATE TABLE items (name TEXT DEFAULT 'a;b'); CREATE TABLE log (name TEXT);\n"
+                "/* a comment; with a semicolon */\n"
+                "CREATE TRIGGER items_logged AFTER INSERT ON items BEGIN INSERT INTO log VALUES (new.name); END;\n"
+                "INSERT INTO items DEFAULT VALUES; -- trailing; comment\n");
+    {
+        Database db;
+        QVERIFY2(db.open(file, scripts), qPrintable(db.lastError()));
+        QCOMPARE(scalar(db, QStringLiteral("SELECT COUNT(*) FROM log WHERE name = 'a;b'")), 1);
+    }
+
+    // A database from a newer program keeps its data: this one will not write it.
+    {
+        Database db;
+        QVERIFY(db.open(file, scripts));
+        QSqlQuery query(db.connection());
+        QVERIFY(query.exec(QStringLiteral("INSERT INTO schema_migrations VALUES (2, '0002_future.sql', 'x')")));
+    }
+    Database db;
+    QVERIFY(!db.open(file, scripts));
+    QVERIFY(db.lastError().contains(QStringLiteral("newer version")));
 }
 
 QTEST_GUILESS_MAIN(DatabaseTest)

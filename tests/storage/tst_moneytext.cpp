@@ -84,6 +84,7 @@ void MoneyTextTest::parsesLenientMoneyText_data()
     QTest::newRow("empty") << "" << Currency::USD << qint64(0);
     QTest::newRow("garbage") << "abc" << Currency::USD << qint64(0);
     QTest::newRow("two points") << "1.2.3" << Currency::USD << qint64(0);
+    QTest::newRow("every comma goes") << "1,234.5,6" << Currency::USD << qint64(123456);
     QTest::newRow("exponent is not a number here") << "1e3" << Currency::USD << qint64(0);
     QTest::newRow("foreign symbol") << "€5" << Currency::USD << qint64(0);
     QTest::newRow("at the bound") << "10,000,000,000,000.00" << Currency::USD << qint64(1'000'000'000'000'000);

@@ -274,6 +274,9 @@ void RepositoriesTest::softDeleteAndRestoreByAccountWithCutOff()
     QCOMPARE(changed.count(), 1);
     QCOMPARE(changed.takeFirst().at(0).toString(), QStringLiteral("a"));
     QVERIFY(!m_transactions->softDelete(QStringLiteral("nothing")));
+    // Deleting again must not move the time: restores cut off by it.
+    QVERIFY(!m_transactions->softDelete(QStringLiteral("early"), accountDelete));
+    QCOMPARE(m_transactions->getById(QStringLiteral("early"))->deleted_at, std::optional<QDateTime>(firstDelete));
 
     QCOMPARE(m_transactions->softDeleteByAccount(QStringLiteral("a"), accountDelete), 2);
     QVERIFY(m_accounts->softDelete(QStringLiteral("a"), accountDelete));
@@ -303,10 +306,12 @@ void RepositoriesTest::restoresAndListsAccounts()
     Account zed = makeAccount(QStringLiteral("z"), QStringLiteral("Zed"));
     Account alpha = makeAccount(QStringLiteral("a"), QStringLiteral("Alpha"));
     Account first = makeAccount(QStringLiteral("f"), QStringLiteral("Last by name"));
+    Account lowercase = makeAccount(QStringLiteral("m"), QStringLiteral("middle"));
     zed.sort_order = 1;
     alpha.sort_order = 1;
+    lowercase.sort_order = 1;
     first.sort_order = 0;
-    for (const Account& account : {zed, alpha, first})
+    for (const Account& account : {zed, alpha, first, lowercase})
         QVERIFY(m_accounts->insert(account));
 
     auto names = [](const QList<Account>& accounts) {
@@ -315,11 +320,12 @@ void RepositoriesTest::restoresAndListsAccounts()
             out << account.name;
         return out;
     };
-    QCOMPARE(names(m_accounts->listActive()), QStringList({"Last by name", "Alpha", "Zed"}));
+    // Names sort as a person reads them, whatever their case.
+    QCOMPARE(names(m_accounts->listActive()), QStringList({"Last by name", "Alpha", "middle", "Zed"}));
 
     QVERIFY(m_accounts->softDelete(QStringLiteral("z")));
     QVERIFY(m_accounts->softDelete(QStringLiteral("a")));
-    QCOMPARE(names(m_accounts->listActive()), QStringList({"Last by name"}));
+    QCOMPARE(names(m_accounts->listActive()), QStringList({"Last by name", "middle"}));
     QCOMPARE(names(m_accounts->listDeleted()), QStringList({"Alpha", "Zed"}));
 
     QSignalSpy changed(m_accounts.get(), &AccountRepository::accountsChanged);
