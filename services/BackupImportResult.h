@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QStringList>
+
+// What a backup restore did, per table in restore order. A skipped row was
+// left out: it exists and the mode kept the local one, or it could not be
+// restored (then an error text says why).
+struct BackupImportResult
+{
+    int accountsImported = 0;
+    int categoriesImported = 0;
+    int transactionsImported = 0;
+    int splitLinesImported = 0;
+    int recurringImported = 0;
+    int reconciliationsImported = 0;
+
+    int accountsSkipped = 0;
+    int categoriesSkipped = 0;
+    int transactionsSkipped = 0;
+    int splitLinesSkipped = 0;
+    int recurringSkipped = 0;
+    int reconciliationsSkipped = 0;
+
+    QStringList errors;
+};

@@ -1,0 +1,50 @@
+#pragma once
+
+#include "services/BackupImportResult.h"
+
+#include <QByteArray>
+#include <QObject>
+
+class AccountRepository;
+class CategoryRepository;
+class Database;
+class ReconciliationRepository;
+class RecurringRepository;
+class TransactionRepository;
+
+// Backup and restore of every table as one ZIP archive in memory: a manifest
+// and one JSON document per row (see BackupArchive and BackupTable). The
+// repositories are used only to announce a restore's changes, once per
+// table, after its single database transaction is committed.
+class BackupService : public QObject
+{
+    Q_OBJECT
+
+public:
+    enum ImportMode { SkipExisting = 0, ReplaceAll = 1, KeepNewer = 2 };
+    Q_ENUM(ImportMode)
+
+    BackupService(Database* database, AccountRepository* accounts, TransactionRepository* transactions,
+                  CategoryRepository* categories, RecurringRepository* recurring,
+                  ReconciliationRepository* reconciliations, QObject* parent = nullptr);
+
+    // Every row of every table, soft-deleted ones included. Empty (and a log
+    // line) when the database cannot be read: never write that as a backup.
+    QByteArray exportBackup();
+
+    // Restores the archive in one database transaction (see BackupRestore
+    // for the modes). An archive that is refused writes nothing and gives
+    // one error text; a database error rolls everything back and gives zero
+    // counts, the row errors met until then and the database's error text.
+    BackupImportResult importBackup(const QByteArray& zip, ImportMode mode);
+
+private:
+    void announce(const BackupImportResult& result);
+
+    Database* m_database;
+    AccountRepository* m_accounts;
+    TransactionRepository* m_transactions;
+    CategoryRepository* m_categories;
+    RecurringRepository* m_recurring;
+    ReconciliationRepository* m_reconciliations;
+};

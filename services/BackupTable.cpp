@@ -1,0 +1,271 @@
+#include "services/BackupTable.h"
+
+#include "storage/Account.h"
+#include "storage/Category.h"
+#include "storage/RecordSchema.h"
+#include "storage/Reconciliation.h"
+#include "storage/RecurringTransaction.h"
+#include "storage/SplitLine.h"
+#include "storage/Timestamp.h"
+#include "storage/Transaction.h"
+
+#include <QByteArrayList>
+#include <QJsonValue>
+
+#include <algorithm>
+#include <limits>
+
+namespace {
+
+// How a column's value looks in JSON and what reading it back accepts.
+enum class Kind { Text, Choice, Date, Timestamp, Flag, Int, Int64 };
+
+// Columns are named alike in every table, so the name tells flags,
+// enumerations, dates and timestamps apart; the rest are texts or numbers,
+// as the record writes them.
+Kind kindOf(const char* name, const QVariant& sample)
+{
+    static const QByteArrayList flags = {"is_shared",       "cleared",    "reconciled", "is_split",
+                                         "is_tax_relevant", "is_default", "auto_post",  "is_active"};
+    static const QByteArrayList choices = {"account_type", "currency", "category_type", "frequency", "sync_status"};
+    static const QByteArrayList dates = {"date", "start_date", "end_date", "next_due_date", "statement_date"};
+    static const QByteArrayList timestamps = {"created_at", "updated_at", "deleted_at", "completed_at"};
+
+    if (flags.contains(name))
+        return Kind::Flag;
+    if (choices.contains(name))
+        return Kind::Choice;
+    if (dates.contains(name))
+        return Kind::Date;
+    if (timestamps.contains(name))
+        return Kind::Timestamp;
+    if (sample.typeId() == QMetaType::Int)
+        return Kind::Int;
+    if (sample.typeId() == QMetaType::LongLong)
+        return Kind::Int64;
+    return Kind::Text;
+}
+
+QJsonValue toJsonValue(Kind kind, const QVariant& stored)
+{
+    if (stored.isNull())
+        return QJsonValue(QJsonValue::Null);
+    switch (kind) {
+    case Kind::Flag:
+        return QJsonValue(stored.toLongLong() != 0);
+    case Kind::Int:
+    case Kind::Int64:
+        return QJsonValue(stored.toLongLong());
+    default:
+        return QJsonValue(stored.toString());
+    }
+}
+
+// A valid timestamp in this shape is already in the stored form
+// ("2026-12-06T20:46:41Z").
+bool isStoredForm(const QString& text)
+{
+    return text.size() == 20 && text[10] == u'T' && text[13] == u':' && text[16] == u':' && text[19] == u'Z';
+}
+
+// The value as the column's reader takes it, timestamps already in their
+// stored form; nothing when the JSON type, the range or the text form does
+// not fit the column.
+std::optional<QVariant> fromJsonValue(Kind kind, const QJsonValue& value)
+{
+    switch (kind) {
+    case Kind::Flag:
+        if (!value.isBool())
+            return std::nullopt;
+        return QVariant(value.toBool());
+    case Kind::Int:
+    case Kind::Int64: {
+        if (!value.isDouble())
+            return std::nullopt;
+        const qint64 whole = value.toInteger();
+        if (double(whole) != value.toDouble())
+            return std::nullopt;
+        if (kind == Kind::Int && (whole < std::numeric_limits<int>::min() || whole > std::numeric_limits<int>::max()))
+            return std::nullopt;
+        return QVariant(whole);
+    }
+    case Kind::Date:
+        if (!value.isString() || !parseIsoDate(value.toString()).isValid())
+            return std::nullopt;
+        break;
+    case Kind::Timestamp: {
+        if (!value.isString())
+            return std::nullopt;
+        const QString text = value.toString();
+        const QDateTime time = parseTimestamp(text);
+        if (!time.isValid())
+            return std::nullopt;
+        return QVariant(isStoredForm(text) ? text : toIsoUtc(time));
+    }
+    case Kind::Text:
+    case Kind::Choice:
+        if (!value.isString())
+            return std::nullopt;
+        break;
+    }
+    return QVariant(value.toString());
+}
+
+// Split lines have no description of their own in the store (they are not
+// synced), so the backup keeps one in the same form.
+const QList<Column<SplitLine>>& splitLineColumns()
+{
+    using R = SplitLine;
+    static const QList<Column<R>> columns = {
+        {"id", [](const R& r) { return schema::text(r.id); }, [](R& r, const QVariant& v) { r.id = v.toString(); },
+         false},
+        {"transaction_id", [](const R& r) { return schema::text(r.transaction_id); },
+         [](R& r, const QVariant& v) { r.transaction_id = v.toString(); }, false},
+        {"category_id", [](const R& r) { return schema::link(r.category_id); },
+         [](R& r, const QVariant& v) { r.category_id = v.toString(); }, false},
+        {"amount", [](const R& r) { return QVariant(r.amount); },
+         [](R& r, const QVariant& v) { r.amount = v.toLongLong(); }, false},
+        {"memo", [](const R& r) { return schema::text(r.memo); },
+         [](R& r, const QVariant& v) { r.memo = v.toString(); }, false},
+        {"created_at", [](const R& r) { return schema::timestamp(r.created_at); },
+         [](R& r, const QVariant& v) { r.created_at = schema::readTimestamp(v); }, false},
+        {"updated_at", [](const R& r) { return schema::timestamp(r.updated_at); },
+         [](R& r, const QVariant& v) { r.updated_at = schema::readTimestamp(v); }, false},
+    };
+    return columns;
+}
+
+template <typename R>
+QStringList namesOf(const QList<Column<R>>& columns)
+{
+    QStringList names;
+    for (const Column<R>& column : columns)
+        names << QLatin1String(column.name);
+    return names;
+}
+
+// A table whose restored rows go through their record type: reading a row
+// into the record and writing it out again gives the stored form, the same
+// one the repositories write.
+template <typename R>
+class RecordTable final : public BackupTable
+{
+public:
+    // `required` adds to the columns every table requires (its id, its
+    // parent link and its creation and change times): those the schema
+    // declares NOT NULL without a default.
+    RecordTable(const char* folder, const char* table, const QList<Column<R>>& columns, QByteArrayList required,
+                const char* parentColumn = "", const char* parentTable = "")
+        : BackupTable(folder, table, namesOf(columns), parentColumn, parentTable)
+        , m_columns(columns)
+    {
+        required << "id" << "created_at" << "updated_at";
+        if (*parentColumn)
+            required << parentColumn;
+        const R defaults;
+        for (qsizetype i = 0; i < columns.size(); ++i) {
+            m_kinds << kindOf(columns[i].name, columns[i].write(defaults));
+            m_required << required.contains(columns[i].name);
+            m_keyOrder << int(i);
+        }
+        // A JSON object keeps its keys sorted: adding them in that order appends.
+        std::sort(m_keyOrder.begin(), m_keyOrder.end(),
+                  [&columns](int a, int b) { return qstrcmp(columns[a].name, columns[b].name) < 0; });
+    }
+
+    // The stored values as they are: every export would otherwise parse and
+    // format each timestamp again, and the restore reads the stored forms.
+    QJsonObject toJson(const QSqlQuery& query) const override
+    {
+        QJsonObject row;
+        for (const int i : m_keyOrder)
+            row.insert(QLatin1String(m_columns[i].name), toJsonValue(m_kinds[i], query.value(i)));
+        return row;
+    }
+
+    std::optional<QVariantList> fromJson(const QJsonObject& row, const QString& entry, QString* problem) const override
+    {
+        R record;
+        // Timestamps skip the trip through the record: formatting every one
+        // again was the slowest step of a restore.
+        QVariantList timestamps(m_columns.size());
+        for (qsizetype i = 0; i < m_columns.size(); ++i) {
+            const Column<R>& column = m_columns[i];
+            const QString name = QLatin1String(column.name);
+            const QJsonValue value = row.value(name);
+            const bool absent = value.isUndefined() || value.isNull();
+            if (m_required[i] && (absent || (value.isString() && value.toString().isEmpty()))) {
+                *problem = tr("%1: missing %2").arg(entry, name);
+                return std::nullopt;
+            }
+            if (absent)
+                continue; // the record's default stands
+            const std::optional<QVariant> stored = fromJsonValue(m_kinds[i], value);
+            if (!stored) {
+                *problem = tr("%1: invalid value for %2").arg(entry, name);
+                return std::nullopt;
+            }
+            if (m_kinds[i] == Kind::Timestamp) {
+                timestamps[i] = *stored;
+                continue;
+            }
+            column.read(record, *stored);
+            // An unknown text reads as the enumeration's fallback, which then
+            // writes back as a different text.
+            if (m_kinds[i] == Kind::Choice && column.write(record).toString() != stored->toString()) {
+                *problem = tr("%1: unknown %2 \"%3\"").arg(entry, name, stored->toString());
+                return std::nullopt;
+            }
+        }
+        QVariantList values;
+        values.reserve(m_columns.size());
+        for (qsizetype i = 0; i < m_columns.size(); ++i)
+            values << (timestamps[i].isValid() ? timestamps[i] : m_columns[i].write(record));
+        return values;
+    }
+
+private:
+    QList<Column<R>> m_columns;
+    QList<Kind> m_kinds;
+    QList<bool> m_required;
+    QList<int> m_keyOrder;
+};
+
+} // namespace
+
+BackupTable::BackupTable(const char* folder, const char* table, QStringList columns, const char* parentColumn,
+                         const char* parentTable)
+    : m_folder(QLatin1String(folder))
+    , m_table(QLatin1String(table))
+    , m_columns(std::move(columns))
+    , m_parentColumn(QLatin1String(parentColumn))
+    , m_parentTable(QLatin1String(parentTable))
+{
+}
+
+const QList<const BackupTable*>& BackupTable::all()
+{
+    static const RecordTable<Account> accounts("accounts", RecordSchema<Account>::table(),
+                                               RecordSchema<Account>::columns(), {"name"});
+    static const RecordTable<Category> categories("categories", RecordSchema<Category>::table(),
+                                                  RecordSchema<Category>::columns(), {"name"});
+    static const RecordTable<Transaction> transactions("transactions", RecordSchema<Transaction>::table(),
+                                                       RecordSchema<Transaction>::columns(), {"date"},
+                                                       "account_id", "accounts");
+    static const RecordTable<SplitLine> splitLines("split_lines", "split_lines", splitLineColumns(), {},
+                                                   "transaction_id", "transactions");
+    static const RecordTable<RecurringTransaction> recurring(
+        "recurring", RecordSchema<RecurringTransaction>::table(), RecordSchema<RecurringTransaction>::columns(),
+        {"start_date", "next_due_date"}, "account_id", "accounts");
+    static const RecordTable<Reconciliation> reconciliations("reconciliations", RecordSchema<Reconciliation>::table(),
+                                                             RecordSchema<Reconciliation>::columns(),
+                                                             {"statement_date"}, "account_id", "accounts");
+    static const QList<const BackupTable*> tables = {&accounts,     &categories, &transactions,
+                                                     &splitLines,   &recurring,  &reconciliations};
+    return tables;
+}
+
+QString BackupTable::selectStatement() const
+{
+    return QStringLiteral("SELECT %1 FROM %2").arg(m_columns.join(QStringLiteral(", ")), m_table);
+}

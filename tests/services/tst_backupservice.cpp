@@ -1,0 +1,691 @@
+#include "services/BackupArchive.h"
+#include "services/BackupService.h"
+#include "services/ZipReader.h"
+#include "services/ZipWriter.h"
+#include "storage/AccountRepository.h"
+#include "storage/CategoryRepository.h"
+#include "storage/Database.h"
+#include "storage/ReconciliationRepository.h"
+#include "storage/RecurringRepository.h"
+#include "storage/SplitLineRepository.h"
+#include "storage/TransactionRepository.h"
+#include "tests/support/TestDataDir.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QSignalSpy>
+#include <QSqlQuery>
+#include <QSqlRecord>
+#include <QtTest>
+
+#include <memory>
+
+namespace {
+
+const QStringList kTables = {QStringLiteral("accounts"),     QStringLiteral("categories"),
+                             QStringLiteral("transactions"), QStringLiteral("split_lines"),
+                             QStringLiteral("recurring_transactions"), QStringLiteral("reconciliations")};
+
+QDateTime utc(int month, int day, int hour = 12, int minute = 0)
+{
+    return QDateTime(QDate(2026, month, day), QTime(hour, minute), Qt::UTC);
+}
+
+// A store with its repositories and backup service on a database file of its
+// own. Only one is open at a time: they share Qt's default connection.
+class Ledger
+{
+public:
+    explicit Ledger(const QString& path)
+    {
+        m_open = database.open(path);
+    }
+
+    bool isOpen() const { return m_open; }
+
+    bool exec(const QString& sql)
+    {
+        QSqlQuery query(database.connection());
+        return query.exec(sql);
+    }
+
+    // Every row of a table, by id, as stored.
+    QList<QVariantMap> dump(const QString& table)
+    {
+        QSqlQuery query(database.connection());
+        query.exec(QStringLiteral("SELECT * FROM %1 ORDER BY id").arg(table));
+        QList<QVariantMap> rows;
+        while (query.next()) {
+            QVariantMap row;
+            for (int i = 0; i < query.record().count(); ++i)
+                row.insert(query.record().fieldName(i), query.value(i));
+            rows << row;
+        }
+        return rows;
+    }
+
+    QMap<QString, QList<QVariantMap>> dumpAll()
+    {
+        QMap<QString, QList<QVariantMap>> all;
+        for (const QString& table : kTables)
+            all.insert(table, dump(table));
+        return all;
+    }
+
+    Database database;
+    AccountRepository accounts{&database};
+    TransactionRepository transactions{&database};
+    CategoryRepository categories{&database};
+    SplitLineRepository splitLines{&database};
+    RecurringRepository recurring{&database};
+    ReconciliationRepository reconciliations{&database};
+    BackupService backup{&database, &accounts, &transactions, &categories, &recurring, &reconciliations};
+
+private:
+    bool m_open = false;
+};
+
+Account account(const QString& id, const QString& name, const QDateTime& updated = utc(1, 2))
+{
+    Account a;
+    a.id = id;
+    a.name = name;
+    a.created_at = utc(1, 1);
+    a.updated_at = updated;
+    return a;
+}
+
+Transaction transaction(const QString& id, const QString& accountId, qint64 amount)
+{
+    Transaction t;
+    t.id = id;
+    t.account_id = accountId;
+    t.date = QDate(2026, 2, 3);
+    t.amount = amount;
+    t.created_at = utc(2, 3);
+    t.updated_at = utc(2, 3);
+    return t;
+}
+
+SplitLine splitLine(const QString& id, const QString& transactionId, qint64 amount)
+{
+    SplitLine line;
+    line.id = id;
+    line.transaction_id = transactionId;
+    line.amount = amount;
+    line.created_at = utc(2, 3);
+    line.updated_at = utc(2, 3);
+    return line;
+}
+
+// Every kind of value each table holds: nulls and set links, both flag
+// states, JPY and large amounts, soft-deleted rows, synced rows with server ids.
+void fillLedger(Ledger& ledger)
+{
+    Account checking = account(QStringLiteral("acct-checking"), QStringLiteral("Checking"));
+    checking.institution = QStringLiteral("First Bank");
+    checking.account_number_last4 = QStringLiteral("0042");
+    checking.starting_balance = 150000;
+    checking.version = 4;
+    checking.sync_status = SyncStatus::Synced;
+    checking.server_id = QStringLiteral("srv-acct-1");
+    Account yen = account(QStringLiteral("acct-yen"), QStringLiteral("Tokyo savings"));
+    yen.account_type = AccountType::Savings;
+    yen.currency = Currency::JPY;
+    yen.sort_order = 2;
+    yen.is_shared = true;
+    // Entries are named by id: this one must not turn into a name the restore refuses.
+    Account closed = account(QStringLiteral("old/../card\\1"), QStringLiteral("Old card"));
+    closed.account_type = AccountType::CreditCard;
+    QVERIFY(ledger.accounts.insert(checking) && ledger.accounts.insert(yen) && ledger.accounts.insert(closed));
+
+    Category food;
+    food.id = QStringLiteral("cat-food");
+    food.name = QStringLiteral("Food");
+    food.created_at = food.updated_at = utc(1, 1);
+    Category groceries = food;
+    groceries.id = QStringLiteral("cat-groceries");
+    groceries.name = QStringLiteral("Groceries");
+    groceries.parent_id = food.id;
+    groceries.is_tax_relevant = true;
+    groceries.tax_category = QStringLiteral("schedule_a");
+    groceries.icon = QStringLiteral("shopping_cart");
+    groceries.color = QStringLiteral("#00897B");
+    groceries.is_default = true;
+    Category salary = food;
+    salary.id = QStringLiteral("cat-salary");
+    salary.name = QStringLiteral("Salary");
+    salary.category_type = CategoryType::Income;
+    salary.account_id = checking.id;
+    QVERIFY(ledger.categories.insert(food) && ledger.categories.insert(groceries) && ledger.categories.insert(salary));
+
+    Transaction rent = transaction(QStringLiteral("tx-rent"), checking.id, -120000);
+    rent.payee = QStringLiteral("Landlord \"Ltd\"");
+    rent.memo = QStringLiteral("March\nrent");
+    rent.check_number = QStringLiteral("1001");
+    rent.cleared = true;
+    rent.reconciled = true;
+    rent.recurring_id = QStringLiteral("rec-rent");
+    Transaction split = transaction(QStringLiteral("tx-split"), checking.id, -9000);
+    split.is_split = true;
+    Transaction out = transaction(QStringLiteral("tx-out"), checking.id, -5000000);
+    out.transfer_link_id = QStringLiteral("tx-in");
+    out.transfer_dest_account_id = yen.id;
+    Transaction in = transaction(QStringLiteral("tx-in"), yen.id, 999999999999);
+    in.transfer_link_id = out.id;
+    in.transfer_dest_account_id = checking.id;
+    in.category_id = groceries.id;
+    Transaction gone = transaction(QStringLiteral("tx-gone"), closed.id, -1);
+    QVERIFY(ledger.transactions.insert(rent) && ledger.transactions.insert(split) && ledger.transactions.insert(out)
+            && ledger.transactions.insert(in) && ledger.transactions.insert(gone));
+    QVERIFY(ledger.transactions.softDelete(gone.id, utc(3, 1)));
+    QVERIFY(ledger.accounts.softDelete(closed.id, utc(3, 1)));
+
+    SplitLine food1 = splitLine(QStringLiteral("split-1"), split.id, -6000);
+    food1.category_id = groceries.id;
+    food1.memo = QStringLiteral("weekly shop");
+    QVERIFY(ledger.splitLines.insert(food1) && ledger.splitLines.insert(splitLine(QStringLiteral("split-2"), split.id, -3000)));
+
+    RecurringTransaction monthly;
+    monthly.id = QStringLiteral("rec-rent");
+    monthly.account_id = checking.id;
+    monthly.payee = rent.payee;
+    monthly.amount = rent.amount;
+    monthly.start_date = QDate(2026, 1, 1);
+    monthly.end_date = QDate(2026, 12, 1);
+    monthly.next_due_date = QDate(2026, 4, 1);
+    monthly.created_at = monthly.updated_at = utc(1, 1);
+    RecurringTransaction twiceMonthly = monthly;
+    twiceMonthly.id = QStringLiteral("rec-savings");
+    twiceMonthly.frequency = Frequency::Semimonthly;
+    twiceMonthly.semimonthly_day_1 = 0;
+    twiceMonthly.semimonthly_day_2 = 15;
+    twiceMonthly.end_date.reset();
+    twiceMonthly.auto_post = true;
+    twiceMonthly.lead_days = 3;
+    twiceMonthly.is_active = false;
+    twiceMonthly.transfer_dest_account_id = yen.id;
+    QVERIFY(ledger.recurring.insert(monthly) && ledger.recurring.insert(twiceMonthly));
+
+    Reconciliation statement;
+    statement.id = QStringLiteral("recon-1");
+    statement.account_id = checking.id;
+    statement.statement_date = QDate(2026, 2, 28);
+    statement.statement_balance = 30000;
+    statement.reconciled_balance = 30000;
+    statement.completed_at = utc(3, 2, 18, 30);
+    statement.created_at = statement.updated_at = utc(3, 2, 18, 30);
+    QVERIFY(ledger.reconciliations.insert(statement));
+}
+
+QByteArray zipOf(const QList<QPair<QString, QByteArray>>& entries)
+{
+    ZipWriter writer(utc(1, 1));
+    for (const auto& [name, data] : entries)
+        writer.addFile(name, data);
+    return writer.finish();
+}
+
+QByteArray json(const QJsonObject& object)
+{
+    return QJsonDocument(object).toJson();
+}
+
+QByteArray manifest(int version = BackupArchive::kVersion)
+{
+    return json({{QStringLiteral("version"), version}});
+}
+
+QJsonObject accountRow(const QString& id)
+{
+    return {{QStringLiteral("id"), id},
+            {QStringLiteral("name"), QStringLiteral("Account %1").arg(id)},
+            {QStringLiteral("account_type"), QStringLiteral("checking")},
+            {QStringLiteral("currency"), QStringLiteral("USD")},
+            {QStringLiteral("created_at"), QStringLiteral("2026-01-01T00:00:00Z")},
+            {QStringLiteral("updated_at"), QStringLiteral("2026-01-01T00:00:00Z")}};
+}
+
+QJsonObject transactionRow(const QString& id, const QString& accountId)
+{
+    return {{QStringLiteral("id"), id},
+            {QStringLiteral("account_id"), accountId},
+            {QStringLiteral("date"), QStringLiteral("2026-02-03")},
+            {QStringLiteral("amount"), -2500},
+            {QStringLiteral("is_split"), true},
+            {QStringLiteral("created_at"), QStringLiteral("2026-02-03T00:00:00Z")},
+            {QStringLiteral("updated_at"), QStringLiteral("2026-02-03T00:00:00Z")}};
+}
+
+QJsonObject splitLineRow(const QString& id, const QString& transactionId)
+{
+    return {{QStringLiteral("id"), id},
+            {QStringLiteral("transaction_id"), transactionId},
+            {QStringLiteral("amount"), -2500},
+            {QStringLiteral("created_at"), QStringLiteral("2026-02-03T00:00:00Z")},
+            {QStringLiteral("updated_at"), QStringLiteral("2026-02-03T00:00:00Z")}};
+}
+
+QJsonObject with(QJsonObject row, const QString& key, const QJsonValue& value)
+{
+    if (value.isUndefined())
+        row.remove(key);
+    else
+        row.insert(key, value);
+    return row;
+}
+
+int importedTotal(const BackupImportResult& r)
+{
+    return r.accountsImported + r.categoriesImported + r.transactionsImported + r.splitLinesImported
+        + r.recurringImported + r.reconciliationsImported;
+}
+
+int skippedTotal(const BackupImportResult& r)
+{
+    return r.accountsSkipped + r.categoriesSkipped + r.transactionsSkipped + r.splitLinesSkipped + r.recurringSkipped
+        + r.reconciliationsSkipped;
+}
+
+} // namespace
+
+class TestBackupService : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void cleanup();
+
+    void roundTripRestoresEveryRowAsStored();
+    void archiveHoldsManifestAndOneDocumentPerRow();
+    void modesDecideAboutExistingRows_data();
+    void modesDecideAboutExistingRows();
+    void restoredSplitLinesReplaceTheTransactionsOwn();
+    void splitLinesOfKeptTransactionsStayAsTheyAre();
+    void unusableRowsAreSkippedWithAnError();
+    void refusedArchivesWriteNothing_data();
+    void refusedArchivesWriteNothing();
+    void databaseErrorRollsBackTheWholeRestore();
+
+private:
+    QString path(const QString& name) const { return m_dir->filePath(name); }
+
+    std::unique_ptr<TestDataDir> m_dir;
+};
+
+void TestBackupService::init()
+{
+    m_dir = std::make_unique<TestDataDir>();
+}
+
+void TestBackupService::cleanup()
+{
+    m_dir.reset();
+}
+
+void TestBackupService::roundTripRestoresEveryRowAsStored()
+{
+    QByteArray zip;
+    QMap<QString, QList<QVariantMap>> original;
+    {
+        Ledger source(path(QStringLiteral("source.db")));
+        QVERIFY(source.isOpen());
+        fillLedger(source);
+        original = source.dumpAll();
+        zip = source.backup.exportBackup();
+    }
+    QVERIFY(!zip.isEmpty());
+
+    Ledger target(path(QStringLiteral("target.db")));
+    QVERIFY(target.isOpen());
+    QSignalSpy accountsChanged(&target.accounts, &AccountRepository::accountsChanged);
+    QSignalSpy transactionsChanged(&target.transactions, &TransactionRepository::transactionsChanged);
+    QSignalSpy categoriesChanged(&target.categories, &CategoryRepository::categoriesChanged);
+    QSignalSpy recurringChanged(&target.recurring, &RecurringRepository::recurringChanged);
+    QSignalSpy reconciliationsChanged(&target.reconciliations, &ReconciliationRepository::reconciliationsChanged);
+
+    const BackupImportResult result = target.backup.importBackup(zip, BackupService::ReplaceAll);
+    QCOMPARE(result.errors, QStringList());
+    QCOMPARE(result.accountsImported, 3);
+    QCOMPARE(result.categoriesImported, 3);
+    QCOMPARE(result.transactionsImported, 5);
+    QCOMPARE(result.splitLinesImported, 2);
+    QCOMPARE(result.recurringImported, 2);
+    QCOMPARE(result.reconciliationsImported, 1);
+    QCOMPARE(skippedTotal(result), 0);
+
+    // Everything comes back as it was stored, only marked for the next sync.
+    for (auto it = original.begin(); it != original.end(); ++it) {
+        for (QVariantMap& row : it.value()) {
+            if (row.contains(QStringLiteral("sync_status")))
+                row[QStringLiteral("sync_status")] = QStringLiteral("pending");
+        }
+    }
+    const QMap<QString, QList<QVariantMap>> restored = target.dumpAll();
+    for (const QString& table : kTables)
+        QCOMPARE(restored.value(table), original.value(table));
+
+    // One announcement per table, not one per row.
+    QCOMPARE(accountsChanged.size(), 1);
+    QCOMPARE(categoriesChanged.size(), 1);
+    QCOMPARE(recurringChanged.size(), 1);
+    QCOMPARE(reconciliationsChanged.size(), 1);
+    QCOMPARE(transactionsChanged.size(), 1);
+    QCOMPARE(transactionsChanged.first().first().toString(), QString());
+}
+
+void TestBackupService::archiveHoldsManifestAndOneDocumentPerRow()
+{
+    Ledger ledger(path(QStringLiteral("ledger.db")));
+    QVERIFY(ledger.isOpen());
+    fillLedger(ledger);
+    ZipReader zip;
+    QVERIFY(zip.open(ledger.backup.exportBackup()));
+
+    QHash<QString, QJsonObject> documents;
+    for (const ZipReader::Entry& entry : zip.entries())
+        documents.insert(entry.name, QJsonDocument::fromJson(zip.read(entry).value_or(QByteArray())).object());
+    QCOMPARE(documents.size(), 1 + 3 + 3 + 5 + 2 + 2 + 1);
+
+    const QJsonObject manifest = documents.value(QStringLiteral("manifest.json"));
+    QCOMPARE(manifest.value(QLatin1String("version")).toInt(), 1);
+    QVERIFY(QDateTime::fromString(manifest.value(QLatin1String("exported_at")).toString(), Qt::ISODate).isValid());
+    const QJsonObject counts = manifest.value(QLatin1String("counts")).toObject();
+    QCOMPARE(counts.value(QLatin1String("transactions")).toInt(), 5);
+    QCOMPARE(counts.value(QLatin1String("split_lines")).toInt(), 2);
+    QCOMPARE(counts.value(QLatin1String("recurring")).toInt(), 2);
+
+    const QJsonObject in = documents.value(QStringLiteral("transactions/tx-in.json"));
+    QCOMPARE(in.value(QLatin1String("id")).toString(), QStringLiteral("tx-in"));
+    QCOMPARE(in.value(QLatin1String("amount")).toInteger(), 999999999999);
+    QCOMPARE(in.value(QLatin1String("date")).toString(), QStringLiteral("2026-02-03"));
+    QCOMPARE(in.value(QLatin1String("cleared")), QJsonValue(false));
+    QCOMPARE(in.value(QLatin1String("sync_status")).toString(), QStringLiteral("pending"));
+    QCOMPARE(in.value(QLatin1String("recurring_id")), QJsonValue(QJsonValue::Null));
+    QCOMPARE(in.value(QLatin1String("deleted_at")), QJsonValue(QJsonValue::Null));
+
+    const QJsonObject gone = documents.value(QStringLiteral("transactions/tx-gone.json"));
+    QCOMPARE(gone.value(QLatin1String("deleted_at")).toString(), QStringLiteral("2026-03-01T12:00:00Z"));
+    const QJsonObject yen = documents.value(QStringLiteral("accounts/acct-yen.json"));
+    QCOMPARE(yen.value(QLatin1String("currency")).toString(), QStringLiteral("JPY"));
+    QCOMPARE(yen.value(QLatin1String("is_shared")), QJsonValue(true));
+    QVERIFY(documents.contains(QStringLiteral("split_lines/split-1.json")));
+    QVERIFY(documents.contains(QStringLiteral("recurring/rec-savings.json")));
+}
+
+void TestBackupService::modesDecideAboutExistingRows_data()
+{
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<QString>("localUpdatedAt");
+    QTest::addColumn<QString>("expectedName");
+
+    // The backup's copy was changed at 2026-01-02T12:00:00Z.
+    const QString earlier = QStringLiteral("2026-01-01T12:00:00Z");
+    const QString later = QStringLiteral("2026-01-03T12:00:00Z");
+    const QString backupName = QStringLiteral("Backup name");
+    const QString localName = QStringLiteral("Local name");
+    QTest::newRow("skip existing") << int(BackupService::SkipExisting) << earlier << localName;
+    QTest::newRow("replace all, local newer") << int(BackupService::ReplaceAll) << later << backupName;
+    QTest::newRow("keep newer, backup newer") << int(BackupService::KeepNewer) << earlier << backupName;
+    QTest::newRow("keep newer, local newer") << int(BackupService::KeepNewer) << later << localName;
+    QTest::newRow("keep newer, same time") << int(BackupService::KeepNewer) << QStringLiteral("2026-01-02T12:00:00Z")
+                                           << localName;
+    // As text "2026-01-02 13:00:00" sorts before "2026-01-02T12:00:00Z"; as time it is later.
+    QTest::newRow("keep newer, local in SQLite's form") << int(BackupService::KeepNewer)
+                                                        << QStringLiteral("2026-01-02 13:00:00") << localName;
+}
+
+void TestBackupService::modesDecideAboutExistingRows()
+{
+    QFETCH(int, mode);
+    QFETCH(QString, localUpdatedAt);
+    QFETCH(QString, expectedName);
+
+    Ledger ledger(path(QStringLiteral("ledger.db")));
+    QVERIFY(ledger.isOpen());
+    Account existing = account(QStringLiteral("acct-1"), QStringLiteral("Backup name"), utc(1, 2));
+    existing.version = 3;
+    QVERIFY(ledger.accounts.insert(existing));
+    QVERIFY(ledger.accounts.insert(account(QStringLiteral("acct-new"), QStringLiteral("New"))));
+    const QByteArray zip = ledger.backup.exportBackup();
+
+    // After the backup: the account is edited and synced, the other one vanishes.
+    QVERIFY(ledger.exec(QStringLiteral("UPDATE accounts SET name = 'Local name', version = 5, sync_status = 'synced', "
+                                       "server_id = 'srv-1', updated_at = '%1' WHERE id = 'acct-1'")
+                            .arg(localUpdatedAt)));
+    QVERIFY(ledger.exec(QStringLiteral("DELETE FROM accounts WHERE id = 'acct-new'")));
+
+    const BackupImportResult result = ledger.backup.importBackup(zip, BackupService::ImportMode(mode));
+    QCOMPARE(result.errors, QStringList());
+    const bool replaced = expectedName == QStringLiteral("Backup name");
+    QCOMPARE(result.accountsImported, replaced ? 2 : 1);
+    QCOMPARE(result.accountsSkipped, replaced ? 0 : 1);
+
+    const std::optional<Account> restored = ledger.accounts.getById(QStringLiteral("acct-1"));
+    QVERIFY(restored);
+    QCOMPARE(restored->name, expectedName);
+    if (replaced) {
+        // Above the local version so the next pull cannot undo it; the server's id for the row stays.
+        QCOMPARE(restored->version, 6);
+        QCOMPARE(restored->sync_status, SyncStatus::Pending);
+        QCOMPARE(restored->server_id, QStringLiteral("srv-1"));
+        QCOMPARE(restored->updated_at, utc(1, 2));
+    } else {
+        QCOMPARE(restored->version, 5);
+        QCOMPARE(restored->sync_status, SyncStatus::Synced);
+    }
+    const std::optional<Account> added = ledger.accounts.getById(QStringLiteral("acct-new"));
+    QVERIFY(added);
+    QCOMPARE(added->version, 1);
+    QCOMPARE(added->sync_status, SyncStatus::Pending);
+}
+
+void TestBackupService::restoredSplitLinesReplaceTheTransactionsOwn()
+{
+    Ledger ledger(path(QStringLiteral("ledger.db")));
+    QVERIFY(ledger.isOpen());
+    QVERIFY(ledger.accounts.insert(account(QStringLiteral("acct-1"), QStringLiteral("Checking"))));
+    Transaction split = transaction(QStringLiteral("tx-1"), QStringLiteral("acct-1"), -9000);
+    split.is_split = true;
+    QVERIFY(ledger.transactions.insert(split));
+    QVERIFY(ledger.splitLines.insert(splitLine(QStringLiteral("line-a"), split.id, -6000)));
+    QVERIFY(ledger.splitLines.insert(splitLine(QStringLiteral("line-b"), split.id, -3000)));
+    const QByteArray zip = ledger.backup.exportBackup();
+    const QList<QVariantMap> archived = ledger.dump(QStringLiteral("split_lines"));
+
+    // Re-split after the backup: one line changed, one new, one gone.
+    QVERIFY(ledger.exec(QStringLiteral("UPDATE split_lines SET amount = -1000 WHERE id = 'line-a'")));
+    QVERIFY(ledger.exec(QStringLiteral("DELETE FROM split_lines WHERE id = 'line-b'")));
+    QVERIFY(ledger.splitLines.insert(splitLine(QStringLiteral("line-c"), split.id, -8000)));
+
+    const BackupImportResult result = ledger.backup.importBackup(zip, BackupService::ReplaceAll);
+    QCOMPARE(result.errors, QStringList());
+    QCOMPARE(result.transactionsImported, 1);
+    QCOMPARE(result.splitLinesImported, 2);
+    QCOMPARE(ledger.dump(QStringLiteral("split_lines")), archived);
+
+    // A second restore of the same archive still leaves exactly those lines.
+    QCOMPARE(ledger.backup.importBackup(zip, BackupService::ReplaceAll).errors, QStringList());
+    QCOMPARE(ledger.dump(QStringLiteral("split_lines")), archived);
+}
+
+void TestBackupService::splitLinesOfKeptTransactionsStayAsTheyAre()
+{
+    Ledger ledger(path(QStringLiteral("ledger.db")));
+    QVERIFY(ledger.isOpen());
+    QVERIFY(ledger.accounts.insert(account(QStringLiteral("acct-1"), QStringLiteral("Checking"))));
+    QVERIFY(ledger.transactions.insert(transaction(QStringLiteral("tx-1"), QStringLiteral("acct-1"), -9000)));
+    QVERIFY(ledger.splitLines.insert(splitLine(QStringLiteral("line-a"), QStringLiteral("tx-1"), -9000)));
+    const QByteArray zip = ledger.backup.exportBackup();
+    QVERIFY(ledger.exec(QStringLiteral("DELETE FROM split_lines")));
+    QVERIFY(ledger.splitLines.insert(splitLine(QStringLiteral("line-b"), QStringLiteral("tx-1"), -9000)));
+    const QList<QVariantMap> local = ledger.dump(QStringLiteral("split_lines"));
+
+    const BackupImportResult result = ledger.backup.importBackup(zip, BackupService::SkipExisting);
+    QCOMPARE(result.errors, QStringList());
+    QCOMPARE(result.transactionsSkipped, 1);
+    QCOMPARE(result.splitLinesSkipped, 1);
+    QCOMPARE(result.splitLinesImported, 0);
+    QCOMPARE(ledger.dump(QStringLiteral("split_lines")), local);
+}
+
+void TestBackupService::unusableRowsAreSkippedWithAnError()
+{
+    Ledger ledger(path(QStringLiteral("ledger.db")));
+    QVERIFY(ledger.isOpen());
+    QVERIFY(ledger.accounts.insert(account(QStringLiteral("acct-local"), QStringLiteral("Local only"))));
+
+    const QByteArray zip = zipOf({
+        {QStringLiteral("manifest.json"), manifest()},
+        // The id inside the row counts, not the entry's name.
+        {QStringLiteral("accounts/renamed.json"), json(accountRow(QStringLiteral("acct-1")))},
+        {QStringLiteral("accounts/broken.json"), QByteArray("{\"id\": \"acct-2\",")},
+        {QStringLiteral("accounts/piggy.json"),
+         json(with(accountRow(QStringLiteral("acct-3")), QStringLiteral("account_type"), QStringLiteral("piggy_bank")))},
+        {QStringLiteral("accounts/again.json"), json(with(accountRow(QStringLiteral("acct-1")), QStringLiteral("name"),
+                                                          QStringLiteral("Duplicate")))},
+        {QStringLiteral("transactions/ok.json"), json(transactionRow(QStringLiteral("tx-ok"), QStringLiteral("acct-1")))},
+        {QStringLiteral("transactions/local-parent.json"),
+         json(transactionRow(QStringLiteral("tx-local"), QStringLiteral("acct-local")))},
+        {QStringLiteral("transactions/orphan.json"),
+         json(transactionRow(QStringLiteral("tx-orphan"), QStringLiteral("acct-nowhere")))},
+        {QStringLiteral("transactions/no-date.json"),
+         json(with(transactionRow(QStringLiteral("tx-nodate"), QStringLiteral("acct-1")), QStringLiteral("date"), {}))},
+        {QStringLiteral("transactions/bad-date.json"),
+         json(with(transactionRow(QStringLiteral("tx-baddate"), QStringLiteral("acct-1")), QStringLiteral("date"),
+                   QStringLiteral("03/02/2026")))},
+        {QStringLiteral("transactions/text-amount.json"),
+         json(with(transactionRow(QStringLiteral("tx-text"), QStringLiteral("acct-1")), QStringLiteral("amount"),
+                   QStringLiteral("-25.00")))},
+        {QStringLiteral("transactions/fraction.json"),
+         json(with(transactionRow(QStringLiteral("tx-fraction"), QStringLiteral("acct-1")), QStringLiteral("amount"),
+                   -25.5))},
+        {QStringLiteral("split_lines/ok.json"), json(splitLineRow(QStringLiteral("line-ok"), QStringLiteral("tx-ok")))},
+        {QStringLiteral("split_lines/of-orphan.json"),
+         json(splitLineRow(QStringLiteral("line-orphan"), QStringLiteral("tx-orphan")))},
+        {QStringLiteral("split_lines/of-nothing.json"),
+         json(splitLineRow(QStringLiteral("line-none"), QStringLiteral("tx-nowhere")))},
+    });
+
+    const BackupImportResult result = ledger.backup.importBackup(zip, BackupService::ReplaceAll);
+    QCOMPARE(result.accountsImported, 1);
+    QCOMPARE(result.accountsSkipped, 3);
+    QCOMPARE(result.transactionsImported, 2);
+    QCOMPARE(result.transactionsSkipped, 5);
+    QCOMPARE(result.splitLinesImported, 1);
+    QCOMPARE(result.splitLinesSkipped, 2);
+    QCOMPARE(result.errors,
+             QStringList({
+                 QStringLiteral("accounts/broken.json: invalid JSON"),
+                 QStringLiteral("accounts/piggy.json: unknown account_type \"piggy_bank\""),
+                 QStringLiteral("accounts/again.json: id acct-1 appears more than once"),
+                 QStringLiteral("transactions/orphan.json: account_id acct-nowhere does not exist"),
+                 QStringLiteral("transactions/no-date.json: missing date"),
+                 QStringLiteral("transactions/bad-date.json: invalid value for date"),
+                 QStringLiteral("transactions/text-amount.json: invalid value for amount"),
+                 QStringLiteral("transactions/fraction.json: invalid value for amount"),
+                 // The orphan transaction's own error explains its split line.
+                 QStringLiteral("split_lines/of-nothing.json: transaction_id tx-nowhere is not restored from this backup"),
+             }));
+
+    QCOMPARE(ledger.accounts.getById(QStringLiteral("acct-1"))->name, QStringLiteral("Account acct-1"));
+    QVERIFY(!ledger.accounts.getById(QStringLiteral("renamed")));
+    QCOMPARE(ledger.transactions.getById(QStringLiteral("tx-local"))->account_id, QStringLiteral("acct-local"));
+    QCOMPARE(ledger.splitLines.listByTransaction(QStringLiteral("tx-ok")).size(), 1);
+}
+
+void TestBackupService::refusedArchivesWriteNothing_data()
+{
+    QTest::addColumn<QByteArray>("zip");
+    QTest::addColumn<QString>("error");
+
+    const QByteArray row = json(accountRow(QStringLiteral("acct-1")));
+    const auto withEntry = [&](const QString& name) {
+        return zipOf({{QStringLiteral("manifest.json"), manifest()},
+                      {QStringLiteral("accounts/acct-1.json"), row},
+                      {name, row}});
+    };
+
+    QTest::newRow("not a ZIP archive") << QByteArray("PK but not really an archive") << "Failed to open ZIP archive";
+    QTest::newRow("no manifest") << zipOf({{QStringLiteral("accounts/acct-1.json"), row}})
+                                 << "Invalid backup: missing manifest.json";
+    QTest::newRow("other version") << zipOf({{QStringLiteral("manifest.json"), manifest(2)},
+                                             {QStringLiteral("accounts/acct-1.json"), row}})
+                                   << "Unsupported backup version: 2";
+    QTest::newRow("manifest not JSON") << zipOf({{QStringLiteral("manifest.json"), QByteArray("version=1")},
+                                                 {QStringLiteral("accounts/acct-1.json"), row}})
+                                       << "manifest.json: invalid JSON";
+
+    for (const QString& name : {QStringLiteral("../accounts/acct-2.json"), QStringLiteral("accounts/../../x.json"),
+                                QStringLiteral("/accounts/acct-2.json"), QStringLiteral("accounts\\acct-2.json"),
+                                QStringLiteral("accounts/2026/acct-2.json"), QStringLiteral("accounts/acct..2.json"),
+                                QStringLiteral("payees/acct-2.json"), QStringLiteral("accounts/acct-2.exe"),
+                                QStringLiteral("notes.txt")}) {
+        QTest::addRow("entry %s", qPrintable(name)) << withEntry(name) << "Invalid backup: unexpected entry " + name;
+    }
+
+    // A few bytes that claim to unpack to 3 GB: refused before anything is allocated.
+    QByteArray huge = zipOf({{QStringLiteral("manifest.json"), manifest()},
+                             {QStringLiteral("accounts/acct-1.json"), row}});
+    const qsizetype header = huge.indexOf(QByteArray("PK\x01\x02", 4), huge.indexOf(QByteArray("PK\x01\x02", 4)) + 1);
+    qToLittleEndian<quint32>(3'000'000'000u, huge.data() + header + 24);
+    QTest::newRow("declared size of gigabytes") << huge << "Invalid backup: accounts/acct-1.json is too large";
+}
+
+void TestBackupService::refusedArchivesWriteNothing()
+{
+    QFETCH(QByteArray, zip);
+    QFETCH(QString, error);
+
+    Ledger ledger(path(QStringLiteral("ledger.db")));
+    QVERIFY(ledger.isOpen());
+    QVERIFY(ledger.accounts.insert(account(QStringLiteral("acct-0"), QStringLiteral("Existing"))));
+    const auto before = ledger.dumpAll();
+    QSignalSpy accountsChanged(&ledger.accounts, &AccountRepository::accountsChanged);
+
+    const BackupImportResult result = ledger.backup.importBackup(zip, BackupService::ReplaceAll);
+    QCOMPARE(result.errors, QStringList{error});
+    QCOMPARE(importedTotal(result), 0);
+    QCOMPARE(skippedTotal(result), 0);
+    QCOMPARE(ledger.dumpAll(), before);
+    QCOMPARE(accountsChanged.size(), 0);
+}
+
+void TestBackupService::databaseErrorRollsBackTheWholeRestore()
+{
+    QByteArray zip;
+    {
+        Ledger source(path(QStringLiteral("source.db")));
+        QVERIFY(source.isOpen());
+        fillLedger(source);
+        zip = source.backup.exportBackup();
+    }
+    Ledger ledger(path(QStringLiteral("ledger.db")));
+    QVERIFY(ledger.isOpen());
+    QVERIFY(ledger.accounts.insert(account(QStringLiteral("acct-checking"), QStringLiteral("Local"))));
+    // Reconciliations come last, after every other table has been written.
+    QVERIFY(ledger.exec(QStringLiteral("CREATE TRIGGER refuse BEFORE INSERT ON reconciliations "
+                                       "BEGIN SELECT RAISE(ABORT, 'disk full'); END")));
+    const auto before = ledger.dumpAll();
+    QSignalSpy accountsChanged(&ledger.accounts, &AccountRepository::accountsChanged);
+    QSignalSpy transactionsChanged(&ledger.transactions, &TransactionRepository::transactionsChanged);
+
+    const BackupImportResult result = ledger.backup.importBackup(zip, BackupService::ReplaceAll);
+    QCOMPARE(importedTotal(result), 0);
+    QCOMPARE(skippedTotal(result), 0);
+    QCOMPARE(result.errors.size(), 1);
+    QVERIFY2(result.errors.first().contains(QLatin1String("disk full")), qPrintable(result.errors.first()));
+    QCOMPARE(ledger.dumpAll(), before);
+    QCOMPARE(accountsChanged.size(), 0);
+    QCOMPARE(transactionsChanged.size(), 0);
+
+    // The database is usable afterwards and the same archive restores once the cause is gone.
+    QVERIFY(ledger.exec(QStringLiteral("DROP TRIGGER refuse")));
+    const BackupImportResult retried = ledger.backup.importBackup(zip, BackupService::ReplaceAll);
+    QCOMPARE(retried.errors, QStringList());
+    QCOMPARE(retried.reconciliationsImported, 1);
+}
+
+QTEST_GUILESS_MAIN(TestBackupService)
+#include "tst_backupservice.moc"
