@@ -26,10 +26,17 @@ void SmartAmountField::setMinorUnits(qint64 amount)
 QValidator::State SmartAmountField::validate(QString& input, int&) const
 {
     const QString text = amountText(input);
-    if (text.isEmpty() || text == u"-" || text == u"+")
+    // A blank amount is nothing, not the last value the field held: the form
+    // must store what the user sees.
+    if (text.isEmpty())
+        return QValidator::Acceptable;
+    if (text == u"-" || text == u"+")
         return QValidator::Intermediate;
     if (text.startsWith(u'-') && minimum() >= 0)
         return QValidator::Invalid;
+    // ".5" is typed point first; refusing the bare point would turn it into 5.
+    if (decimals() > 0 && (text == u"." || text == u"-." || text == u"+."))
+        return QValidator::Intermediate;
     // More fraction digits than the currency has would be rounded away unseen.
     const qsizetype point = text.indexOf(u'.');
     if (point >= 0 && text.size() - point - 1 > decimals())

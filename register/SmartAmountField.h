@@ -7,8 +7,8 @@
 // A spin box for money in one currency. It shows as many decimals as the
 // currency has (none for JPY) and reads typed text by the amount rules of
 // the store: with the "typed digits are cents" preference on, digits typed
-// without a point count as minor units ("1234" is 12.34). The user of the
-// field sets its range and prefix.
+// without a point count as minor units ("1234" is 12.34). A blank field
+// reads as zero. The user of the field sets its range and prefix.
 class SmartAmountField : public QDoubleSpinBox
 {
     Q_OBJECT

@@ -26,6 +26,7 @@ private Q_SLOTS:
 
     void typedAmounts_data();
     void typedAmounts();
+    void blankReadsAsZero();
     void refusesWhatCannotBeAnAmount_data();
     void refusesWhatCannotBeAnAmount();
     void yenHaveNoDecimals();
@@ -49,12 +50,16 @@ void TestSmartAmountField::typedAmounts_data()
     QTest::newRow("with point") << false << "12.5" << qint64(1250);
     QTest::newRow("group commas") << false << "1,234.56" << qint64(123456);
     QTest::newRow("negative") << false << "-12.34" << qint64(-1234);
+    QTest::newRow("leading point") << false << ".5" << qint64(50);
+    QTest::newRow("leading point, two digits") << false << ".50" << qint64(50);
+    QTest::newRow("negative leading point") << false << "-.5" << qint64(-50);
 
     QTest::newRow("auto: digits are cents") << true << "1234" << qint64(1234);
     QTest::newRow("auto: one digit") << true << "5" << qint64(5);
     QTest::newRow("auto: a point turns it off") << true << "12.5" << qint64(1250);
     QTest::newRow("auto: trailing point") << true << "12." << qint64(1200);
     QTest::newRow("auto: negative cents") << true << "-1234" << qint64(-1234);
+    QTest::newRow("auto: leading point") << true << ".5" << qint64(50);
 }
 
 void TestSmartAmountField::typedAmounts()
@@ -81,6 +86,21 @@ void TestSmartAmountField::typedAmounts()
     setAmountAutoDecimal(!autoDecimal);
     field.interpretText();
     QCOMPARE(field.minorUnits(), minorUnits);
+}
+
+void TestSmartAmountField::blankReadsAsZero()
+{
+    SmartAmountField field;
+    field.setRange(-100000, 100000);
+    field.setPrefix(QStringLiteral("$ "));
+    typeInto(field, QStringLiteral("12"));
+    QCOMPARE(field.minorUnits(), qint64(1200));
+
+    field.selectAll();
+    QTest::keyClick(&field, Qt::Key_Backspace);
+    QCOMPARE(field.minorUnits(), qint64(0));
+    field.interpretText();
+    QCOMPARE(field.text(), QStringLiteral("$ 0.00"));
 }
 
 void TestSmartAmountField::refusesWhatCannotBeAnAmount_data()
