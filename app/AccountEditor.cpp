@@ -29,7 +29,15 @@ bool AccountEditor::updateAccount(const Account& edited)
         qWarning().noquote() << "Account" << edited.id << "is gone; the edit was not stored";
         return false;
     }
-    Account account = edited;
+    // Only what the form edits is taken from it: the rest of the dialog's
+    // copy may be older than the row (a sync pass runs while it is open).
+    Account account = *stored;
+    account.name = edited.name;
+    account.account_type = edited.account_type;
+    account.currency = edited.currency;
+    account.institution = edited.institution;
+    account.account_number_last4 = edited.account_number_last4;
+    account.starting_balance = edited.starting_balance;
     account.version = stored->version + 1;
     account.sync_status = SyncStatus::Pending;
     account.updated_at = nowUtc();

@@ -28,7 +28,7 @@ Application::Application(int& argc, char** argv)
 {
     setOrganizationName(QStringLiteral("Tandrel"));
     setApplicationName(QStringLiteral("Ledgerine"));
-    setApplicationVersion(QStringLiteral("1.1.4"));
+    setApplicationVersion(QStringLiteral(LEDGERINE_VERSION));
     setWindowIcon(QIcon(kAppIconPath));
     loadIconFont();
     installTranslators();

@@ -39,6 +39,19 @@ const QString kLastViewedAccountKey = QStringLiteral("lastViewedAccountId");
 constexpr int kSelectAccountMessageMs = 3000;
 constexpr int kNoticeMessageMs = 5000;
 
+// Account names come from the user and, once shared, from other people:
+// they are shown as text, never read as markup.
+QMessageBox::StandardButton showPlainMessage(QWidget* parent, QMessageBox::Icon icon, const QString& title,
+                                             const QString& text,
+                                             QMessageBox::StandardButtons buttons = QMessageBox::Ok,
+                                             QMessageBox::StandardButton defaultButton = QMessageBox::NoButton)
+{
+    QMessageBox box(icon, title, text, buttons, parent);
+    box.setTextFormat(Qt::PlainText);
+    box.setDefaultButton(defaultButton);
+    return QMessageBox::StandardButton(box.exec());
+}
+
 } // namespace
 
 MainWindow::MainWindow(AppState* appState, QWidget* parent)
@@ -185,8 +198,11 @@ void MainWindow::connectSignals()
     connect(theme, &ThemeManager::accentChanged, m_welcomeScreen, &WelcomeScreen::applyThemeColors);
     connect(theme, &ThemeManager::themeChanged, m_accountModel, &AccountListModel::refreshColors);
 
-    connect(m_registerScreen, &RegisterScreen::errorMessage, this,
-            [this](const QString& message) { m_statusBar->showMessage(message, kNoticeMessageMs); });
+    // A write that failed loses what the user typed: that deserves more than
+    // a status line that may go unseen.
+    connect(m_registerScreen, &RegisterScreen::errorMessage, this, [this](const QString& message) {
+        showPlainMessage(this, QMessageBox::Warning, tr("Transactions"), message);
+    });
 
     m_autoPostTimer->setObjectName(QStringLiteral("autoPostTimer"));
     m_autoPostTimer->setInterval(kAutoPostIntervalMs);
@@ -278,8 +294,8 @@ void MainWindow::showNewAccountDialog()
         return;
     const Account account = dialog.account();
     if (!m_accountEditor->createAccount(account)) {
-        QMessageBox::warning(this, tr("Account Not Saved"),
-                             tr("The account \"%1\" could not be saved.").arg(account.name));
+        showPlainMessage(this, QMessageBox::Warning, tr("Account Not Saved"),
+                         tr("The account \"%1\" could not be saved.").arg(account.name));
         return;
     }
     m_accountModel->reload();
@@ -299,8 +315,8 @@ void MainWindow::showEditAccountDialog()
     if (dialog.exec() != QDialog::Accepted)
         return;
     if (!m_accountEditor->updateAccount(dialog.account())) {
-        QMessageBox::warning(this, tr("Account Not Saved"),
-                             tr("The changes to \"%1\" could not be saved.").arg(current->name));
+        showPlainMessage(this, QMessageBox::Warning, tr("Account Not Saved"),
+                         tr("The changes to \"%1\" could not be saved.").arg(current->name));
         return;
     }
     rebuildAccountList();
@@ -316,8 +332,8 @@ void MainWindow::deleteCurrentAccount()
         QMessageBox::warning(this, tr("Account Not Found"), tr("The account could not be read."));
         return;
     }
-    const QMessageBox::StandardButton answer = QMessageBox::question(
-        this, tr("Delete Account"),
+    const QMessageBox::StandardButton answer = showPlainMessage(
+        this, QMessageBox::Question, tr("Delete Account"),
         tr("Delete the account \"%1\" with all its transactions, recurring transactions and reconciliations?")
             .arg(current->name),
         QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
@@ -326,8 +342,8 @@ void MainWindow::deleteCurrentAccount()
     const bool deleted = m_accountEditor->deleteAccount(current->id);
     rebuildAccountList();
     if (!deleted)
-        QMessageBox::warning(this, tr("Account Not Deleted"),
-                             tr("The account \"%1\" could not be deleted; nothing was changed.").arg(current->name));
+        showPlainMessage(this, QMessageBox::Warning, tr("Account Not Deleted"),
+                         tr("The account \"%1\" could not be deleted; nothing was changed.").arg(current->name));
 }
 
 void MainWindow::showAboutDialog()

@@ -4,6 +4,7 @@
 #include "storage/PreferencesRepository.h"
 
 #include <QApplication>
+#include <QGuiApplication>
 #include <QStyle>
 #include <QStyleFactory>
 #include <QWidget>
@@ -70,11 +71,13 @@ ThemeManager::ThemeManager(PreferencesRepository* preferences, QObject* parent)
     : QObject(parent)
     , m_preferences(preferences)
 {
-    // Fusion draws the same on every platform and follows the palette fully,
-    // which the light and dark themes rely on.
+    // The desktop's own palette, taken before any theme replaces it, is what
+    // "system" means (a dark desktop stays dark). Fusion draws the same on
+    // every platform and follows a palette fully, which the light and dark
+    // themes rely on.
+    m_systemPalette = QGuiApplication::palette();
     if (QStyle* fusion = QStyleFactory::create(QStringLiteral("Fusion")))
         QApplication::setStyle(fusion);
-    m_systemPalette = QApplication::style()->standardPalette();
 }
 
 QString ThemeManager::themeName(Theme theme)
