@@ -75,6 +75,7 @@ bool BackupRestore::run()
 
 BackupImportResult BackupRestore::result() const
 {
+    // BackupTable::all() lists the tables in the result's order.
     BackupImportResult result;
     result.accountsImported = m_imported[0];
     result.categoriesImported = m_imported[1];

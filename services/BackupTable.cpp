@@ -46,6 +46,13 @@ Kind kindOf(const char* name, const QVariant& sample)
     return Kind::Text;
 }
 
+// A valid timestamp in this shape is already in the stored form
+// ("2026-12-06T20:46:41Z").
+bool isStoredForm(const QString& text)
+{
+    return text.size() == 20 && text[10] == u'T' && text[13] == u':' && text[16] == u':' && text[19] == u'Z';
+}
+
 QJsonValue toJsonValue(Kind kind, const QVariant& stored)
 {
     if (stored.isNull())
@@ -56,16 +63,15 @@ QJsonValue toJsonValue(Kind kind, const QVariant& stored)
     case Kind::Int:
     case Kind::Int64:
         return QJsonValue(stored.toLongLong());
+    case Kind::Timestamp: {
+        // The payee rename stamps rows with SQLite's datetime('now').
+        const QString text = stored.toString();
+        const QDateTime time = isStoredForm(text) ? QDateTime() : parseTimestamp(text);
+        return QJsonValue(time.isValid() ? toIsoUtc(time) : text);
+    }
     default:
         return QJsonValue(stored.toString());
     }
-}
-
-// A valid timestamp in this shape is already in the stored form
-// ("2026-12-06T20:46:41Z").
-bool isStoredForm(const QString& text)
-{
-    return text.size() == 20 && text[10] == u'T' && text[13] == u':' && text[16] == u':' && text[19] == u'Z';
 }
 
 // The value as the column's reader takes it, timestamps already in their
@@ -173,8 +179,8 @@ public:
                   [&columns](int a, int b) { return qstrcmp(columns[a].name, columns[b].name) < 0; });
     }
 
-    // The stored values as they are: every export would otherwise parse and
-    // format each timestamp again, and the restore reads the stored forms.
+    // The stored values as they are, not read into the record and written
+    // out again: that would parse and format every timestamp of an export.
     QJsonObject toJson(const QSqlQuery& query) const override
     {
         QJsonObject row;

@@ -380,6 +380,7 @@ void TestBackupService::archiveHoldsManifestAndOneDocumentPerRow()
     Ledger ledger(path(QStringLiteral("ledger.db")));
     QVERIFY(ledger.isOpen());
     fillLedger(ledger);
+    QVERIFY(ledger.exec(QStringLiteral("UPDATE categories SET updated_at = '2026-02-01 08:00:00' WHERE id = 'cat-food'")));
     ZipReader zip;
     QVERIFY(zip.open(ledger.backup.exportBackup()));
 
@@ -412,6 +413,8 @@ void TestBackupService::archiveHoldsManifestAndOneDocumentPerRow()
     QCOMPARE(yen.value(QLatin1String("is_shared")), QJsonValue(true));
     QVERIFY(documents.contains(QStringLiteral("split_lines/split-1.json")));
     QVERIFY(documents.contains(QStringLiteral("recurring/rec-savings.json")));
+    QCOMPARE(documents.value(QStringLiteral("categories/cat-food.json")).value(QLatin1String("updated_at")).toString(),
+             QStringLiteral("2026-02-01T08:00:00Z"));
 }
 
 void TestBackupService::modesDecideAboutExistingRows_data()
