@@ -19,12 +19,12 @@
 namespace {
 
 // The largest starting balance below a hundred million whole units that the
-// currency can express: 99999999.99, or 99999999 for a currency without
-// decimals (a spin box would round the two-decimal bound up to 10^8).
-double maximumStartingBalance(Currency currency)
+// currency can express, in minor units: 99999999.99, or 99999999 for a
+// currency without decimals (a spin box would round the two-decimal bound
+// up to 10^8).
+qint64 usualMaximumBalance(Currency currency)
 {
-    const qint64 scale = currencyScale(currency);
-    return double(100'000'000LL * scale - 1) / double(scale);
+    return 100'000'000LL * currencyScale(currency) - 1;
 }
 
 } // namespace
@@ -127,11 +127,26 @@ void AccountFormDialog::buildForm()
 void AccountFormDialog::applyCurrency()
 {
     const Currency currency = selectedCurrency();
-    const double maximum = maximumStartingBalance(currency);
+    // A balance stored beyond the usual bound (by an import or another
+    // device) must come back unchanged from an edit of the name, so the
+    // field then reaches as far as the store does.
+    const bool storedBeyondUsual =
+        m_editMode && qAbs(m_account.starting_balance) > usualMaximumBalance(m_account.currency);
+    const qint64 maximumMinorUnits = storedBeyondUsual ? kMaxAmountMinorUnits : usualMaximumBalance(currency);
+    const double maximum = double(maximumMinorUnits) / double(currencyScale(currency));
     m_startingBalanceField->setCurrency(currency);
     m_startingBalanceField->setRange(-maximum, maximum);
     m_startingBalanceField->setPrefix(
         tr("%1 ", "starting balance prefix; %1 is the currency symbol").arg(currencySymbol(currency)));
+}
+
+void AccountFormDialog::setCurrencyLocked(bool locked)
+{
+    // Amounts are stored in the currency's minor units, so another currency
+    // would read every stored amount anew (1234 cents as 1,234 yen).
+    m_currencyCombo->setEnabled(!locked);
+    m_currencyCombo->setToolTip(locked ? tr("The currency cannot change once the account has transactions.")
+                                       : QString());
 }
 
 // An account without a name could not be told apart in the account list.

@@ -27,6 +27,10 @@ public:
     Account account() const;
     QDate asOfDate() const;
 
+    // For an account that has transactions: the currency is shown but cannot
+    // be changed.
+    void setCurrencyLocked(bool locked);
+
 private:
     void buildForm();
     void applyCurrency();

@@ -82,6 +82,9 @@ private Q_SLOTS:
     void balanceScalesByTheCurrencyDecimals();
     void balanceFieldFollowsTheCurrency();
     void editFormShowsWholeYen();
+    void editKeepsABalanceBeyondTheUsualRange_data();
+    void editKeepsABalanceBeyondTheUsualRange();
+    void lockedCurrencyCannotChange();
     void textsAreTrimmedAndTheNumberCapped();
     void okNeedsANonBlankName();
 };
@@ -212,6 +215,46 @@ void TestAccountFormDialog::editFormShowsWholeYen()
     QCOMPARE(balanceField(dialog)->decimals(), 0);
     QCOMPARE(balanceField(dialog)->value(), 50000.0);
     QCOMPARE(dialog.account().starting_balance, 50000);
+}
+
+void TestAccountFormDialog::editKeepsABalanceBeyondTheUsualRange_data()
+{
+    QTest::addColumn<QString>("currency");
+    QTest::addColumn<qint64>("balance");
+
+    QTest::newRow("150 million dollars") << QStringLiteral("USD") << qint64(15'000'000'000);
+    QTest::newRow("minus 150 million euros") << QStringLiteral("EUR") << qint64(-15'000'000'000);
+    QTest::newRow("200 million yen") << QStringLiteral("JPY") << qint64(200'000'000);
+}
+
+void TestAccountFormDialog::editKeepsABalanceBeyondTheUsualRange()
+{
+    QFETCH(QString, currency);
+    QFETCH(qint64, balance);
+
+    Account stored = storedAccount();
+    stored.currency = currencyFromString(currency);
+    stored.starting_balance = balance;
+    AccountFormDialog dialog(stored);
+    nameEdit(dialog)->setText(QStringLiteral("Renamed"));
+
+    const Account result = dialog.account();
+    QCOMPARE(result.name, QStringLiteral("Renamed"));
+    QCOMPARE(result.starting_balance, balance);
+}
+
+void TestAccountFormDialog::lockedCurrencyCannotChange()
+{
+    AccountFormDialog dialog(storedAccount());
+    QComboBox* currencies = currencyCombo(dialog);
+    dialog.setCurrencyLocked(true);
+    QVERIFY(!currencies->isEnabled());
+    QVERIFY(currencies->toolTip().contains(QStringLiteral("transactions")));
+    QCOMPARE(dialog.account().currency, Currency::GBP);
+
+    dialog.setCurrencyLocked(false);
+    QVERIFY(currencies->isEnabled());
+    QVERIFY(currencies->toolTip().isEmpty());
 }
 
 void TestAccountFormDialog::textsAreTrimmedAndTheNumberCapped()
