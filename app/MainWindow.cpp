@@ -302,15 +302,21 @@ void MainWindow::showNewAccountDialog()
     selectAccount(account.id);
 }
 
-void MainWindow::showEditAccountDialog()
+std::optional<Account> MainWindow::currentAccount()
 {
     if (!requireAccount())
-        return;
-    const std::optional<Account> current = m_appState->accountRepository()->getById(m_currentAccountId);
-    if (!current) {
+        return std::nullopt;
+    std::optional<Account> current = m_appState->accountRepository()->getById(m_currentAccountId);
+    if (!current)
         QMessageBox::warning(this, tr("Account Not Found"), tr("The account could not be read."));
+    return current;
+}
+
+void MainWindow::showEditAccountDialog()
+{
+    const std::optional<Account> current = currentAccount();
+    if (!current)
         return;
-    }
     AccountFormDialog dialog(*current, this);
     if (dialog.exec() != QDialog::Accepted)
         return;
@@ -325,13 +331,9 @@ void MainWindow::showEditAccountDialog()
 
 void MainWindow::deleteCurrentAccount()
 {
-    if (!requireAccount())
+    const std::optional<Account> current = currentAccount();
+    if (!current)
         return;
-    const std::optional<Account> current = m_appState->accountRepository()->getById(m_currentAccountId);
-    if (!current) {
-        QMessageBox::warning(this, tr("Account Not Found"), tr("The account could not be read."));
-        return;
-    }
     const QMessageBox::StandardButton answer = showPlainMessage(
         this, QMessageBox::Question, tr("Delete Account"),
         tr("Delete the account \"%1\" with all its transactions, recurring transactions and reconciliations?")

@@ -1,7 +1,11 @@
 #pragma once
 
+#include "storage/Account.h"
+
 #include <QMainWindow>
 #include <QString>
+
+#include <optional>
 
 class AccountEditor;
 class AccountListModel;
@@ -65,6 +69,8 @@ private:
     // False, with "Select an account first" in the status bar, when no
     // account is shown.
     bool requireAccount();
+    // The shown account as stored; empty (after saying why) when there is none.
+    std::optional<Account> currentAccount();
     void forwardToRegister(void (RegisterScreen::*command)());
 
     AppState* m_appState;
