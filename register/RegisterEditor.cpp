@@ -1,20 +1,20 @@
 #include "register/RegisterEditor.h"
 
 #include "services/ScopedTransaction.h"
+#include "storage/AccountRepository.h"
 #include "storage/Database.h"
-#include "storage/SplitLineRepository.h"
 #include "storage/Timestamp.h"
 #include "storage/TransactionRepository.h"
 
 #include <QList>
 #include <QtDebug>
 
-RegisterEditor::RegisterEditor(Database* database, TransactionRepository* transactions,
-                               SplitLineRepository* splitLines, QObject* parent)
+RegisterEditor::RegisterEditor(Database* database, TransactionRepository* transactions, AccountRepository* accounts,
+                               QObject* parent)
     : QObject(parent)
     , m_database(database)
     , m_transactions(transactions)
-    , m_splitLines(splitLines)
+    , m_accounts(accounts)
 {
 }
 
@@ -40,24 +40,34 @@ bool RegisterEditor::updateTransaction(const Transaction& edited)
         return false;
     }
 
-    Transaction record = edited;
-    record.account_id = stored->account_id;
-    record.transfer_link_id = stored->transfer_link_id;
-    record.transfer_dest_account_id = stored->transfer_dest_account_id;
-    record.is_split = stored->is_split;
+    // The dialog's copy was read when it opened; only what the form shows
+    // comes from it.
+    Transaction record = *stored;
+    record.date = edited.date;
+    record.check_number = edited.check_number;
+    record.payee = edited.payee;
+    record.memo = edited.memo;
+    record.cleared = edited.cleared;
+    if (!record.is_split) {
+        record.category_id = edited.category_id;
+        record.amount = edited.amount;
+    }
     markEdited(record, stored->version);
 
     std::optional<Transaction> otherSide;
     if (record.isTransfer()) {
-        otherSide = liveTransaction(record.transfer_link_id);
-        if (otherSide && otherSide->date == record.date && otherSide->amount == -record.amount)
-            otherSide.reset();
-    }
-    if (otherSide) {
-        const int otherVersion = otherSide->version;
-        otherSide->date = record.date;
-        otherSide->amount = -record.amount;
-        markEdited(*otherSide, otherVersion);
+        if (const std::optional<Transaction> linked = liveTransaction(record.transfer_link_id)) {
+            Transaction mirrored = *linked;
+            mirrored.date = record.date;
+            // An amount in another currency is no mirror of this one: each
+            // side keeps its own.
+            if (shareCurrency(record.account_id, linked->account_id))
+                mirrored.amount = -record.amount;
+            if (mirrored != *linked) {
+                markEdited(mirrored, linked->version);
+                otherSide = mirrored;
+            }
+        }
     }
 
     ScopedTransaction transaction(m_database->connection());
@@ -88,7 +98,7 @@ bool RegisterEditor::deleteTransaction(const QString& transactionId)
     if (!transaction.isActive())
         return false;
     for (const Transaction& row : rows) {
-        if ((row.is_split && !m_splitLines->deleteByTransaction(row.id)) || !m_transactions->softDelete(row.id, at)) {
+        if (!m_transactions->softDelete(row.id, at)) {
             qWarning().noquote() << "RegisterEditor: transaction" << transactionId << "was not deleted";
             return false;
         }
@@ -102,6 +112,13 @@ std::optional<Transaction> RegisterEditor::liveTransaction(const QString& id) co
     if (stored && stored->deleted_at)
         stored.reset();
     return stored;
+}
+
+bool RegisterEditor::shareCurrency(const QString& accountId, const QString& otherAccountId) const
+{
+    const std::optional<Account> account = m_accounts->getById(accountId);
+    const std::optional<Account> other = m_accounts->getById(otherAccountId);
+    return account && other && account->currency == other->currency;
 }
 
 void RegisterEditor::markEdited(Transaction& transaction, int storedVersion)

@@ -18,7 +18,7 @@ RegisterScreen::RegisterScreen(AppState* appState, QWidget* parent)
     , m_model(new RegisterModel(appState->transactionRepository(), appState->accountRepository(),
                                 appState->preferencesRepository(), this))
     , m_editor(new RegisterEditor(appState->database(), appState->transactionRepository(),
-                                  appState->splitLineRepository(), this))
+                                  appState->accountRepository(), this))
     , m_view(new QTableView(this))
 {
     m_view->setModel(m_model);

@@ -11,6 +11,7 @@
 #include "storage/SplitLineRepository.h"
 #include "tests/support/TestDataDir.h"
 
+#include <QCheckBox>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QRegularExpression>
@@ -31,12 +32,14 @@ private Q_SLOTS:
 
     void enteredTransactionShowsWithItsRunningBalance();
     void editRaisesTheVersionByOneAndKeepsTheId();
+    void editKeepsWhatChangedWhileTheFormWasOpen();
     void editKeepsLinksAndRefusesSplitAmounts();
     void editOfATransferMovesItsOtherSide();
+    void editOfATransferBetweenCurrenciesMovesOnlyTheDate();
     void editOfATransferIsAllOrNothing();
     void editOrDeleteOfADeletedTransactionIsRefused();
     void deleteOfATransferDeletesBothSidesAtOnce();
-    void deleteOfASplitRemovesItsLines();
+    void deleteOfASplitKeepsItsLinesForARestore();
     void deleteIsAllOrNothing();
 
 private:
@@ -44,7 +47,10 @@ private:
         Transaction from;
         Transaction to;
     };
-    Transfer addTransfer(qint64 amount);
+    // From checking to `to`, which receives `received` (the same amount
+    // unless the currencies differ).
+    Transfer addTransfer(qint64 amount, const Account& to, qint64 received);
+    Transfer addTransfer(qint64 amount) { return addTransfer(amount, m_savings, amount); }
     Transaction stored(const QString& id) const;
     // Makes every later write to that row fail, as a full disk or a broken
     // file would.
@@ -63,7 +69,7 @@ void TestRegisterEditor::init()
     m_state = std::make_unique<AppState>();
     QVERIFY(m_state->initialize());
     m_editor = std::make_unique<RegisterEditor>(m_state->database(), m_state->transactionRepository(),
-                                                m_state->splitLineRepository());
+                                                m_state->accountRepository());
     m_checking = addAccount(*m_state, QStringLiteral("Checking"), 50000);
     m_savings = addAccount(*m_state, QStringLiteral("Savings"));
 }
@@ -75,12 +81,12 @@ void TestRegisterEditor::cleanup()
     m_dir.reset();
 }
 
-TestRegisterEditor::Transfer TestRegisterEditor::addTransfer(qint64 amount)
+TestRegisterEditor::Transfer TestRegisterEditor::addTransfer(qint64 amount, const Account& to, qint64 received)
 {
     Transfer transfer{makeTransaction(m_checking.id, QDate(2024, 4, 1), -amount, QStringLiteral("To savings")),
-                      makeTransaction(m_savings.id, QDate(2024, 4, 1), amount, QStringLiteral("From checking"))};
+                      makeTransaction(to.id, QDate(2024, 4, 1), received, QStringLiteral("From checking"))};
     transfer.from.transfer_link_id = transfer.to.id;
-    transfer.from.transfer_dest_account_id = m_savings.id;
+    transfer.from.transfer_dest_account_id = to.id;
     transfer.to.transfer_link_id = transfer.from.id;
     transfer.to.transfer_dest_account_id = m_checking.id;
     transfer.from.version = 2;
@@ -155,6 +161,30 @@ void TestRegisterEditor::editRaisesTheVersionByOneAndKeepsTheId()
     QCOMPARE(stored(original.id).version, 5);
 }
 
+void TestRegisterEditor::editKeepsWhatChangedWhileTheFormWasOpen()
+{
+    const Transaction original =
+        addTransaction(*m_state, m_checking.id, QDate(2024, 5, 1), -1000, QStringLiteral("Cafe"));
+    TransactionFormDialog dialog(m_state.get(), stored(original.id));
+    dialog.findChild<QLineEdit*>(QStringLiteral("memoEdit"))->setText(QStringLiteral("Latte"));
+
+    // A sync pass and a reconciliation while the form is open.
+    QVERIFY(m_state->transactionRepository()->markSynced(original.id, QStringLiteral("srv-7")));
+    Transaction reconciled = stored(original.id);
+    reconciled.reconciled = true;
+    reconciled.cleared = true;
+    QVERIFY(m_state->transactionRepository()->update(reconciled));
+
+    dialog.findChild<QCheckBox*>(QStringLiteral("clearedCheck"))->setChecked(true);
+    QVERIFY(m_editor->updateTransaction(dialog.transaction()));
+    const Transaction edited = stored(original.id);
+    QCOMPARE(edited.memo, QStringLiteral("Latte"));
+    QCOMPARE(edited.server_id, QStringLiteral("srv-7"));
+    QVERIFY(edited.reconciled);
+    QCOMPARE(edited.version, original.version + 1);
+    QCOMPARE(edited.sync_status, SyncStatus::Pending);
+}
+
 void TestRegisterEditor::editKeepsLinksAndRefusesSplitAmounts()
 {
     const Transfer transfer = addTransfer(2500);
@@ -205,6 +235,27 @@ void TestRegisterEditor::editOfATransferMovesItsOtherSide()
     QCOMPARE(to.version, 6);
     QCOMPARE(to.sync_status, SyncStatus::Pending);
     QCOMPARE(to.payee, QStringLiteral("From checking"));
+}
+
+void TestRegisterEditor::editOfATransferBetweenCurrenciesMovesOnlyTheDate()
+{
+    const Account euros = addAccount(*m_state, QStringLiteral("Paris"), 0, Currency::EUR);
+    const Transfer transfer = addTransfer(2500, euros, 2300);
+
+    Transaction moved = transfer.from;
+    moved.amount = -4000;
+    moved.date = QDate(2024, 4, 3);
+    QVERIFY(m_editor->updateTransaction(moved));
+    const Transaction to = stored(transfer.to.id);
+    QCOMPARE(to.date, QDate(2024, 4, 3));
+    QCOMPARE(to.amount, qint64(2300));
+    QCOMPARE(to.version, 6);
+
+    // Nothing to mirror: the other side is left alone.
+    Transaction repriced = stored(transfer.from.id);
+    repriced.amount = -4100;
+    QVERIFY(m_editor->updateTransaction(repriced));
+    QCOMPARE(stored(transfer.to.id), to);
 }
 
 void TestRegisterEditor::editOfATransferIsAllOrNothing()
@@ -258,7 +309,7 @@ void TestRegisterEditor::deleteOfATransferDeletesBothSidesAtOnce()
     QVERIFY(m_state->transactionRepository()->listByAccount(m_savings.id).isEmpty());
 }
 
-void TestRegisterEditor::deleteOfASplitRemovesItsLines()
+void TestRegisterEditor::deleteOfASplitKeepsItsLinesForARestore()
 {
     Transaction split = makeTransaction(m_checking.id, QDate(2024, 5, 2), -3000, QStringLiteral("Market"));
     split.is_split = true;
@@ -273,22 +324,22 @@ void TestRegisterEditor::deleteOfASplitRemovesItsLines()
     }
 
     QVERIFY(m_editor->deleteTransaction(split.id));
-    QVERIFY(stored(split.id).deleted_at);
-    QVERIFY(m_state->splitLineRepository()->listByTransaction(split.id).isEmpty());
-    QCOMPARE(m_state->splitLineRepository()->listByTransaction(plain.id).size(), 1);
+    const Transaction deleted = stored(split.id);
+    QVERIFY(deleted.deleted_at);
+    QVERIFY(!stored(plain.id).deleted_at);
+    QCOMPARE(m_state->splitLineRepository()->listByTransaction(split.id).size(), 2);
+
+    // Deleting and restoring the account brings the split back whole.
+    QCOMPARE(m_state->transactionRepository()->restoreByAccount(m_checking.id, toIsoUtc(*deleted.deleted_at)), 1);
+    const Transaction restored = stored(split.id);
+    QVERIFY(!restored.deleted_at);
+    QVERIFY(restored.is_split);
+    QCOMPARE(m_state->splitLineRepository()->listByTransaction(split.id).size(), 2);
 }
 
 void TestRegisterEditor::deleteIsAllOrNothing()
 {
-    Transfer transfer = addTransfer(2500);
-    Transaction splitSide = transfer.from;
-    splitSide.is_split = true;
-    QVERIFY(m_state->transactionRepository()->update(splitSide));
-    SplitLine line;
-    line.id = newId();
-    line.transaction_id = splitSide.id;
-    line.amount = splitSide.amount;
-    QVERIFY(m_state->splitLineRepository()->insert(line));
+    const Transfer transfer = addTransfer(2500);
     refuseWritesTo(transfer.to.id);
 
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^TransactionRepository::softDelete failed")));
@@ -296,7 +347,6 @@ void TestRegisterEditor::deleteIsAllOrNothing()
     QVERIFY(!m_editor->deleteTransaction(transfer.from.id));
     QVERIFY(!stored(transfer.from.id).deleted_at);
     QVERIFY(!stored(transfer.to.id).deleted_at);
-    QCOMPARE(m_state->splitLineRepository()->listByTransaction(splitSide.id).size(), 1);
 }
 
 QTEST_MAIN(TestRegisterEditor)
