@@ -117,30 +117,6 @@ std::optional<QVariant> fromJsonValue(Kind kind, const QJsonValue& value)
     return QVariant(value.toString());
 }
 
-// Split lines have no description of their own in the store (they are not
-// synced), so the backup keeps one in the same form.
-const QList<Column<SplitLine>>& splitLineColumns()
-{
-    using R = SplitLine;
-    static const QList<Column<R>> columns = {
-        {"id", [](const R& r) { return schema::text(r.id); }, [](R& r, const QVariant& v) { r.id = v.toString(); },
-         false},
-        {"transaction_id", [](const R& r) { return schema::text(r.transaction_id); },
-         [](R& r, const QVariant& v) { r.transaction_id = v.toString(); }, false},
-        {"category_id", [](const R& r) { return schema::link(r.category_id); },
-         [](R& r, const QVariant& v) { r.category_id = v.toString(); }, false},
-        {"amount", [](const R& r) { return QVariant(r.amount); },
-         [](R& r, const QVariant& v) { r.amount = v.toLongLong(); }, false},
-        {"memo", [](const R& r) { return schema::text(r.memo); },
-         [](R& r, const QVariant& v) { r.memo = v.toString(); }, false},
-        {"created_at", [](const R& r) { return schema::timestamp(r.created_at); },
-         [](R& r, const QVariant& v) { r.created_at = schema::readTimestamp(v); }, false},
-        {"updated_at", [](const R& r) { return schema::timestamp(r.updated_at); },
-         [](R& r, const QVariant& v) { r.updated_at = schema::readTimestamp(v); }, false},
-    };
-    return columns;
-}
-
 template <typename R>
 QStringList namesOf(const QList<Column<R>>& columns)
 {
@@ -258,8 +234,9 @@ const QList<const BackupTable*>& BackupTable::all()
     static const RecordTable<Transaction> transactions("transactions", RecordSchema<Transaction>::table(),
                                                        RecordSchema<Transaction>::columns(), {"date"},
                                                        "account_id", "accounts");
-    static const RecordTable<SplitLine> splitLines("split_lines", "split_lines", splitLineColumns(), {},
-                                                   "transaction_id", "transactions");
+    static const RecordTable<SplitLine> splitLines("split_lines", RecordSchema<SplitLine>::table(),
+                                                   RecordSchema<SplitLine>::columns(), {}, "transaction_id",
+                                                   "transactions");
     static const RecordTable<RecurringTransaction> recurring(
         "recurring", RecordSchema<RecurringTransaction>::table(), RecordSchema<RecurringTransaction>::columns(),
         {"start_date", "next_due_date"}, "account_id", "accounts");

@@ -4,6 +4,7 @@
 #include "storage/Category.h"
 #include "storage/Reconciliation.h"
 #include "storage/RecurringTransaction.h"
+#include "storage/SplitLine.h"
 #include "storage/Timestamp.h"
 #include "storage/Transaction.h"
 
@@ -202,5 +203,18 @@ const QList<Column<Reconciliation>>& RecordSchema<Reconciliation>::columns()
         MONEY_COLUMN(reconciled_balance, true),
         TIMESTAMP_COLUMN(completed_at, true),
     });
+    return columns;
+}
+
+// Split lines travel with their transaction and carry no sync columns.
+const char* RecordSchema<SplitLine>::table() { return "split_lines"; }
+const QList<Column<SplitLine>>& RecordSchema<SplitLine>::columns()
+{
+    using R = SplitLine;
+    static const QList<Column<R>> columns = {
+        TEXT_COLUMN(id, false),          TEXT_COLUMN(transaction_id, false), LINK_COLUMN(category_id, true),
+        MONEY_COLUMN(amount, true),      TEXT_COLUMN(memo, true),            TIMESTAMP_COLUMN(created_at, false),
+        TIMESTAMP_COLUMN(updated_at, true),
+    };
     return columns;
 }

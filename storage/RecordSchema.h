@@ -60,6 +60,7 @@ struct Account;
 struct Category;
 struct RecurringTransaction;
 struct Reconciliation;
+struct SplitLine;
 struct Transaction;
 
 #define LEDGERINE_DECLARE_SCHEMA(Record)                     \
@@ -74,6 +75,7 @@ LEDGERINE_DECLARE_SCHEMA(Account)
 LEDGERINE_DECLARE_SCHEMA(Category)
 LEDGERINE_DECLARE_SCHEMA(RecurringTransaction)
 LEDGERINE_DECLARE_SCHEMA(Reconciliation)
+LEDGERINE_DECLARE_SCHEMA(SplitLine)
 LEDGERINE_DECLARE_SCHEMA(Transaction)
 
 #undef LEDGERINE_DECLARE_SCHEMA

@@ -36,17 +36,8 @@ QList<SplitLine> SplitLineRepository::listByTransaction(const QString& transacti
     QList<SplitLine> lines;
     if (!statement.bind(transactionId).exec())
         return lines;
-    while (statement.next()) {
-        SplitLine line;
-        line.id = statement.value(0).toString();
-        line.transaction_id = statement.value(1).toString();
-        line.category_id = statement.value(2).toString();
-        line.amount = statement.value(3).toLongLong();
-        line.memo = statement.value(4).toString();
-        line.created_at = parseTimestamp(statement.value(5).toString());
-        line.updated_at = parseTimestamp(statement.value(6).toString());
-        lines << line;
-    }
+    while (statement.next())
+        lines.append(schema::read<SplitLine>(statement.query()));
     return lines;
 }
 
