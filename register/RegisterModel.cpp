@@ -2,6 +2,7 @@
 
 #include "app/ThemeHelpers.h"
 #include "storage/AccountRepository.h"
+#include "storage/CategoryRepository.h"
 #include "storage/Money.h"
 #include "storage/PreferencesRepository.h"
 #include "storage/TransactionRepository.h"
@@ -25,7 +26,7 @@ QString magnitudeText(qint64 amount, Currency currency)
 } // namespace
 
 RegisterModel::RegisterModel(TransactionRepository* transactions, AccountRepository* accounts,
-                             PreferencesRepository* preferences, QObject* parent)
+                             CategoryRepository* categories, PreferencesRepository* preferences, QObject* parent)
     : QAbstractTableModel(parent)
     , m_transactions(transactions)
     , m_accounts(accounts)
@@ -40,6 +41,8 @@ RegisterModel::RegisterModel(TransactionRepository* transactions, AccountReposit
     // The balances start from the account's starting balance and transfers
     // show the other account's name: both change with the accounts.
     connect(m_accounts, &AccountRepository::accountsChanged, this, &RegisterModel::scheduleReload);
+    // The category column shows the names as they are now, a deleted one as none.
+    connect(categories, &CategoryRepository::categoriesChanged, this, &RegisterModel::scheduleReload);
 }
 
 void RegisterModel::setAccount(const QString& accountId)

@@ -11,6 +11,7 @@
 #include <optional>
 
 class AccountRepository;
+class CategoryRepository;
 class PreferencesRepository;
 class TransactionRepository;
 
@@ -36,7 +37,7 @@ public:
         ColumnCount
     };
 
-    RegisterModel(TransactionRepository* transactions, AccountRepository* accounts,
+    RegisterModel(TransactionRepository* transactions, AccountRepository* accounts, CategoryRepository* categories,
                   PreferencesRepository* preferences, QObject* parent = nullptr);
 
     // Shows that account's register (nothing for an empty id).

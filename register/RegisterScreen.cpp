@@ -16,7 +16,7 @@ RegisterScreen::RegisterScreen(AppState* appState, QWidget* parent)
     : QWidget(parent)
     , m_appState(appState)
     , m_model(new RegisterModel(appState->transactionRepository(), appState->accountRepository(),
-                                appState->preferencesRepository(), this))
+                                appState->categoryRepository(), appState->preferencesRepository(), this))
     , m_editor(new RegisterEditor(appState->database(), appState->transactionRepository(),
                                   appState->accountRepository(), this))
     , m_view(new QTableView(this))

@@ -124,7 +124,7 @@ void TestRegisterEditor::enteredTransactionShowsWithItsRunningBalance()
     QVERIFY(m_editor->addTransaction(entered));
 
     RegisterModel model(m_state->transactionRepository(), m_state->accountRepository(),
-                        m_state->preferencesRepository());
+                        m_state->categoryRepository(), m_state->preferencesRepository());
     model.setAccount(m_checking.id);
     const int row = model.rowOf(entered.id);
     QCOMPARE(row, 1);

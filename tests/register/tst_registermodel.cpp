@@ -3,6 +3,7 @@
 #include "app/AppState.h"
 #include "app/ThemeHelpers.h"
 #include "register/RegisterModel.h"
+#include "storage/CategoryRepository.h"
 #include "storage/PreferencesRepository.h"
 #include "tests/support/TestDataDir.h"
 
@@ -25,6 +26,7 @@ private Q_SLOTS:
     void amountsFollowTheAccountsCurrency();
     void newestFirstKeepsEachBalanceWithItsRow();
     void reloadsOnceForABurstOfItsOwnChanges();
+    void followsCategoryRenamesAndDeletes();
     void ignoresChangesThatDoNotConcernIt();
 
 private:
@@ -41,7 +43,7 @@ void TestRegisterModel::init()
     m_state = std::make_unique<AppState>();
     QVERIFY(m_state->initialize());
     m_model = std::make_unique<RegisterModel>(m_state->transactionRepository(), m_state->accountRepository(),
-                                              m_state->preferencesRepository());
+                                              m_state->categoryRepository(), m_state->preferencesRepository());
 }
 
 void TestRegisterModel::cleanup()
@@ -158,6 +160,29 @@ void TestRegisterModel::reloadsOnceForABurstOfItsOwnChanges()
     QVERIFY(m_state->accountRepository()->update(changed));
     QTRY_COMPARE(reset.count(), 3);
     QCOMPARE(text(4, RegisterModel::BalanceColumn), QStringLiteral("-$95.00"));
+}
+
+void TestRegisterModel::followsCategoryRenamesAndDeletes()
+{
+    const Account account = addAccount(*m_state, QStringLiteral("Checking"));
+    Category category;
+    category.id = newId();
+    category.name = QStringLiteral("Food");
+    category.created_at = nowUtc();
+    category.updated_at = category.created_at;
+    QVERIFY(m_state->categoryRepository()->insert(category));
+    Transaction lunch = makeTransaction(account.id, QDate(2024, 2, 1), -900, QStringLiteral("Diner"));
+    lunch.category_id = category.id;
+    m_state->transactionRepository()->insert(lunch);
+    m_model->setAccount(account.id);
+    QCOMPARE(text(0, RegisterModel::CategoryColumn), QStringLiteral("Food"));
+
+    category.name = QStringLiteral("Dining Out");
+    QVERIFY(m_state->categoryRepository()->update(category));
+    QTRY_COMPARE(text(0, RegisterModel::CategoryColumn), QStringLiteral("Dining Out"));
+
+    QVERIFY(m_state->categoryRepository()->softDelete(category.id));
+    QTRY_COMPARE(text(0, RegisterModel::CategoryColumn), QString());
 }
 
 void TestRegisterModel::ignoresChangesThatDoNotConcernIt()
