@@ -45,6 +45,8 @@ void DateField::setDate(const QDate& date)
         Q_EMIT dateChanged(m_date);
 }
 
+bool DateField::hasValidText() const { return parseDate(m_edit->text()).isValid(); }
+
 QDate DateField::parseDate(const QString& text)
 {
     static const QRegularExpression pattern(QStringLiteral("^([0-9]{1,2})/([0-9]{1,2})/([0-9]{2}|[0-9]{4})$"));
@@ -65,8 +67,6 @@ void DateField::commitText()
     const QDate typed = parseDate(m_edit->text());
     if (typed.isValid())
         setDate(typed);
-    else
-        showStoredDate();
 }
 
 void DateField::showStoredDate()

@@ -7,9 +7,9 @@
 class QLineEdit;
 
 // A date typed as month/day/year. It always holds a valid date: text that
-// does not read as one leaves the last good date in force, and the text goes
-// back to that date when editing ends, so what the user sees is what date()
-// gives.
+// does not read as one leaves the last good date in force. Such text stays
+// when editing ends, so that a form can refuse it and the user can correct
+// what was typed rather than find an older date in its place.
 class DateField : public QWidget
 {
     Q_OBJECT
@@ -21,6 +21,8 @@ public:
     QDate date() const;
     // Stores and shows the date; an invalid date is ignored.
     void setDate(const QDate& date);
+    // Whether the text as it stands reads as a date.
+    bool hasValidText() const;
 
     // Reads "M/d/yyyy", "MM/dd/yyyy", "M/d/yy" and "MM/dd/yy". Two-digit years
     // below 70 are 20xx, the rest 19xx. An invalid date for anything else,

@@ -18,6 +18,7 @@
 #include <QHBoxLayout>
 #include <QHash>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QRadioButton>
 #include <QUuid>
 #include <QVBoxLayout>
@@ -69,6 +70,16 @@ Transaction TransactionFormDialog::transaction() const
     result.sync_status = SyncStatus::Pending;
     result.updated_at = nowUtc();
     return result;
+}
+
+void TransactionFormDialog::accept()
+{
+    if (!m_dateField->hasValidText()) {
+        QMessageBox::warning(this, tr("Invalid Date"), tr("Enter the date as month/day/year, for example 12/31/2026."));
+        m_dateField->setFocus();
+        return;
+    }
+    QDialog::accept();
 }
 
 void TransactionFormDialog::buildForm()
@@ -166,6 +177,9 @@ void TransactionFormDialog::fillCategories()
         names.insert(category.id, category.name);
     QList<std::pair<QString, QString>> entries; // shown text, id
     for (const Category& category : categories) {
+        // A category of another account means nothing in this one.
+        if (!category.account_id.isEmpty() && category.account_id != m_original.account_id)
+            continue;
         const QString parentName = names.value(category.parent_id);
         entries.append({parentName.isEmpty() ? category.name : tr("%1 > %2").arg(parentName, category.name),
                         category.id});
@@ -195,7 +209,11 @@ void TransactionFormDialog::settleCategoryText()
 
 int TransactionFormDialog::categoryIndex() const
 {
-    const int typed = m_categoryCombo->findText(m_categoryCombo->currentText(), Qt::MatchFixedString);
+    // The first entry is "(none)", or for a split the only one.
+    const QString text = m_categoryCombo->currentText().trimmed();
+    if (text.isEmpty())
+        return 0;
+    const int typed = m_categoryCombo->findText(text, Qt::MatchFixedString);
     return typed >= 0 ? typed : m_categoryCombo->currentIndex();
 }
 

@@ -34,11 +34,15 @@ public:
     // copy with its version one higher otherwise; pending, updated now.
     Transaction transaction() const;
 
+    // Refuses a date that does not read as one, with a word on how to type
+    // it, rather than store an older date the user did not choose.
+    void accept() override;
+
 private:
     void buildForm();
     void fillCategories();
     // The typed category text picks a listed category, or goes back to the
-    // chosen one: only listed categories can be stored.
+    // chosen one: only listed categories can be stored. Blank text is none.
     void settleCategoryText();
     int categoryIndex() const;
     void loadFields();

@@ -12,7 +12,7 @@ private Q_SLOTS:
     void parsesTypedDates_data();
     void parsesTypedDates();
     void startsAtToday();
-    void unreadableTextFallsBackToStoredDate();
+    void unreadableTextStaysButLeavesTheStoredDate();
     void finishedEditingStoresTheTypedDate();
     void setDateSignalsOnlyAChange();
 };
@@ -65,19 +65,22 @@ void TestDateField::startsAtToday()
     QCOMPARE(field.findChild<QLineEdit*>()->text(), QDate::currentDate().toString(QStringLiteral("MM/dd/yyyy")));
 }
 
-void TestDateField::unreadableTextFallsBackToStoredDate()
+void TestDateField::unreadableTextStaysButLeavesTheStoredDate()
 {
     DateField field;
     field.setDate(QDate(2023, 5, 6));
     auto* edit = field.findChild<QLineEdit*>();
+    QVERIFY(field.hasValidText());
 
     edit->setText(QStringLiteral("2/30/2023"));
     QCOMPARE(field.date(), QDate(2023, 5, 6));
+    QVERIFY(!field.hasValidText());
 
-    // Leaving the field shows the date that is actually in force.
+    // Leaving the field keeps the mistake in view for the user to correct.
     QSignalSpy changed(&field, &DateField::dateChanged);
     Q_EMIT edit->editingFinished();
-    QCOMPARE(edit->text(), QStringLiteral("05/06/2023"));
+    QCOMPARE(edit->text(), QStringLiteral("2/30/2023"));
+    QVERIFY(!field.hasValidText());
     QCOMPARE(changed.count(), 0);
 }
 

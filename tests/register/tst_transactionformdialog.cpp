@@ -9,8 +9,12 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QRadioButton>
+#include <QTimer>
 #include <QtTest>
 
 #include <memory>
@@ -42,9 +46,13 @@ private Q_SLOTS:
     void splitKeepsItsCategoryAmountAndLinks();
     void editKeepsACategoryDeletedSince();
     void typedCategoryPicksOnlyListedCategories();
+    void blankCategoryTextIsNone();
+    void offersOnlySharedCategoriesAndThoseOfTheAccount();
+    void unreadableDateKeepsTheFormOpen_data();
+    void unreadableDateKeepsTheFormOpen();
 
 private:
-    Category addCategory(const QString& name, const QString& parentId = {});
+    Category addCategory(const QString& name, const QString& parentId = {}, const QString& accountId = {});
 
     std::unique_ptr<TestDataDir> m_dir;
     std::unique_ptr<AppState> m_state;
@@ -65,12 +73,14 @@ void TestTransactionFormDialog::cleanup()
     m_dir.reset();
 }
 
-Category TestTransactionFormDialog::addCategory(const QString& name, const QString& parentId)
+Category TestTransactionFormDialog::addCategory(const QString& name, const QString& parentId,
+                                                const QString& accountId)
 {
     Category category;
     category.id = newId();
     category.name = name;
     category.parent_id = parentId;
+    category.account_id = accountId;
     category.created_at = nowUtc();
     category.updated_at = category.created_at;
     m_state->categoryRepository()->insert(category);
@@ -244,6 +254,86 @@ void TestTransactionFormDialog::typedCategoryPicksOnlyListedCategories()
     QCOMPARE(dialog.transaction().category_id, home.id);
     QMetaObject::invokeMethod(category->lineEdit(), "editingFinished");
     QCOMPARE(category->currentText(), QStringLiteral("Zz Home"));
+}
+
+void TestTransactionFormDialog::blankCategoryTextIsNone()
+{
+    const Category home = addCategory(QStringLiteral("Zz Home"));
+    Transaction original = makeTransaction(m_account.id, QDate(2024, 1, 1), -500, QStringLiteral("Shop"));
+    original.category_id = home.id;
+    TransactionFormDialog dialog(m_state.get(), original);
+    auto* category = field<QComboBox>(dialog, "categoryCombo");
+
+    for (const QString& blank : {QString(), QStringLiteral("   ")}) {
+        category->setCurrentIndex(category->findData(home.id));
+        category->setEditText(blank);
+        QVERIFY(dialog.transaction().category_id.isEmpty());
+        QMetaObject::invokeMethod(category->lineEdit(), "editingFinished");
+        QCOMPARE(category->currentText(), QStringLiteral("(none)"));
+    }
+}
+
+void TestTransactionFormDialog::offersOnlySharedCategoriesAndThoseOfTheAccount()
+{
+    const Account other = addAccount(*m_state, QStringLiteral("Business"));
+    const Category shared = addCategory(QStringLiteral("Zz Shared"));
+    const Category own = addCategory(QStringLiteral("Zz Own"), {}, m_account.id);
+    const Category foreign = addCategory(QStringLiteral("Zz Foreign"), {}, other.id);
+
+    TransactionFormDialog dialog(m_state.get(), m_account.id);
+    auto* category = field<QComboBox>(dialog, "categoryCombo");
+    QVERIFY(category->findData(shared.id) > 0);
+    QVERIFY(category->findData(own.id) > 0);
+    QCOMPARE(category->findData(foreign.id), -1);
+    category->setEditText(QStringLiteral("Zz Foreign"));
+    QVERIFY(dialog.transaction().category_id.isEmpty());
+
+    TransactionFormDialog otherDialog(m_state.get(), other.id);
+    QVERIFY(field<QComboBox>(otherDialog, "categoryCombo")->findData(foreign.id) > 0);
+    QCOMPARE(field<QComboBox>(otherDialog, "categoryCombo")->findData(own.id), -1);
+}
+
+void TestTransactionFormDialog::unreadableDateKeepsTheFormOpen_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::newRow("February 30th") << QStringLiteral("2/30/2026");
+    QTest::newRow("letters") << QStringLiteral("abc");
+}
+
+void TestTransactionFormDialog::unreadableDateKeepsTheFormOpen()
+{
+    QFETCH(QString, typed);
+
+    TransactionFormDialog dialog(m_state.get(), m_account.id);
+    dialog.show();
+    auto* dateEdit = field<DateField>(dialog, "dateField")->findChild<QLineEdit*>();
+    QPushButton* ok = dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok);
+    const auto typeDate = [&](const QString& text) {
+        dateEdit->selectAll();
+        QTest::keyClicks(dateEdit, text);
+        // As when the user moves on to the OK button.
+        Q_EMIT dateEdit->editingFinished();
+    };
+
+    typeDate(typed);
+    QString warning;
+    QTimer::singleShot(0, this, [&warning] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            warning = box->text();
+            box->close();
+        }
+    });
+    ok->click();
+    QCOMPARE(warning, QStringLiteral("Enter the date as month/day/year, for example 12/31/2026."));
+    QVERIFY(dialog.isVisible());
+    QCOMPARE(dialog.result(), int(QDialog::Rejected));
+    QCOMPARE(dateEdit->text(), typed);
+    QCOMPARE(dialog.focusWidget(), dateEdit);
+
+    typeDate(QStringLiteral("3/1/2026"));
+    ok->click();
+    QCOMPARE(dialog.result(), int(QDialog::Accepted));
+    QCOMPARE(dialog.transaction().date, QDate(2026, 3, 1));
 }
 
 QTEST_MAIN(TestTransactionFormDialog)
