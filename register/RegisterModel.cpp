@@ -61,7 +61,8 @@ void RegisterModel::reload()
         if (const std::optional<Account> account = m_accounts->getById(m_accountId))
             m_currency = account->currency;
         m_rows = m_transactions->listRegisterRows(m_accountId);
-        if (m_preferences->getBool(kNewestFirstKey, false))
+        m_newestFirst = m_preferences->getBool(kNewestFirstKey, false);
+        if (m_newestFirst)
             std::reverse(m_rows.begin(), m_rows.end());
     }
     endResetModel();
@@ -80,6 +81,13 @@ int RegisterModel::rowOf(const QString& transactionId) const
         return row.transaction.id == transactionId;
     });
     return found == m_rows.cend() ? -1 : int(found - m_rows.cbegin());
+}
+
+int RegisterModel::newestRow() const
+{
+    if (m_rows.isEmpty())
+        return -1;
+    return m_newestFirst ? 0 : int(m_rows.size()) - 1;
 }
 
 int RegisterModel::rowCount(const QModelIndex& parent) const

@@ -52,6 +52,9 @@ public:
     std::optional<Transaction> transactionAt(int row) const;
     // The row that shows the transaction, or -1.
     int rowOf(const QString& transactionId) const;
+    // The row of the latest transaction (first or last by the order
+    // preference), or -1 for an empty register.
+    int newestRow() const;
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
@@ -70,5 +73,6 @@ private:
     QString m_accountId;
     Currency m_currency = Currency::USD;
     QList<RegisterRow> m_rows;
+    bool m_newestFirst = false;
     QTimer m_reloadTimer;
 };

@@ -5,12 +5,33 @@
 #include "register/RegisterModel.h"
 #include "register/TransactionFormDialog.h"
 
+#include <QEvent>
 #include <QFontMetrics>
 #include <QHeaderView>
 #include <QMessageBox>
 #include <QShortcut>
+#include <QStyledItemDelegate>
 #include <QTableView>
 #include <QVBoxLayout>
+
+namespace {
+
+// An amount too wide for its column keeps its last digits and cents in view;
+// payee and memo keep their beginnings, as the view elides by default.
+class LeftElidingDelegate : public QStyledItemDelegate
+{
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+protected:
+    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override
+    {
+        QStyledItemDelegate::initStyleOption(option, index);
+        option->textElideMode = Qt::ElideLeft;
+    }
+};
+
+} // namespace
 
 RegisterScreen::RegisterScreen(AppState* appState, QWidget* parent)
     : QWidget(parent)
@@ -31,6 +52,9 @@ RegisterScreen::RegisterScreen(AppState* appState, QWidget* parent)
     m_view->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     m_view->verticalHeader()->hide();
     m_view->horizontalHeader()->setHighlightSections(false);
+    auto* amountDelegate = new LeftElidingDelegate(m_view);
+    for (const int column : {RegisterModel::PaymentColumn, RegisterModel::DepositColumn, RegisterModel::BalanceColumn})
+        m_view->setItemDelegateForColumn(column, amountDelegate);
     sizeColumns();
 
     auto* layout = new QVBoxLayout(this);
@@ -74,13 +98,24 @@ void RegisterScreen::sizeColumns()
     header->setSectionResizeMode(RegisterModel::MemoColumn, QHeaderView::Stretch);
 }
 
+void RegisterScreen::changeEvent(QEvent* event)
+{
+    // The widths come from the font: a new font scale would elide dates and
+    // amounts in columns measured for the old one.
+    if (event->type() == QEvent::FontChange)
+        sizeColumns();
+    QWidget::changeEvent(event);
+}
+
 void RegisterScreen::setAccount(const QString& accountId)
 {
     if (accountId == m_model->accountId())
         return;
-    // A row of the previous account means nothing in the next one.
+    // A row of the previous account means nothing in the next one; its
+    // latest transaction is where a user with years of history wants to be.
     m_view->setCurrentIndex(QModelIndex());
     m_model->setAccount(accountId);
+    makeCurrent(m_model->newestRow());
 }
 
 QString RegisterScreen::accountId() const { return m_model->accountId(); }
@@ -165,7 +200,11 @@ void RegisterScreen::restoreCurrentRow()
 
 void RegisterScreen::selectTransaction(const QString& transactionId)
 {
-    const int row = m_model->rowOf(transactionId);
+    makeCurrent(m_model->rowOf(transactionId));
+}
+
+void RegisterScreen::makeCurrent(int row)
+{
     if (row < 0)
         return;
     const QModelIndex index = m_model->index(row, RegisterModel::DateColumn);

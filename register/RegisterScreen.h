@@ -4,6 +4,7 @@
 #include <QWidget>
 
 class AppState;
+class QEvent;
 class QTableView;
 class RegisterEditor;
 class RegisterModel;
@@ -12,7 +13,8 @@ struct Transaction;
 // One account's register as a table. New, edit (double click or Return) and
 // delete (Delete key, after a question) go through the transaction form and
 // RegisterEditor; the table reloads after each of its own writes and keeps
-// the current transaction selected across reloads.
+// the current transaction selected across reloads. An account opens at its
+// latest transaction.
 class RegisterScreen : public QWidget
 {
     Q_OBJECT
@@ -33,12 +35,16 @@ Q_SIGNALS:
     // A write of this screen failed; the text says which.
     void errorMessage(const QString& message);
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
     void sizeColumns();
     bool confirmDelete(const Transaction& transaction);
     void rememberCurrentRow();
     void restoreCurrentRow();
     void selectTransaction(const QString& transactionId);
+    void makeCurrent(int row);
 
     AppState* m_appState;
     RegisterModel* m_model;

@@ -1,9 +1,13 @@
 #include "RegisterTestData.h"
 
 #include "app/AppState.h"
+#include "register/RegisterModel.h"
 #include "register/RegisterScreen.h"
+#include "storage/PreferencesRepository.h"
 #include "tests/support/TestDataDir.h"
 
+#include <QApplication>
+#include <QHeaderView>
 #include <QTableView>
 #include <QtTest>
 
@@ -21,7 +25,8 @@ private Q_SLOTS:
 
     void keepsTheCurrentTransactionAcrossReloads();
     void selectsTheRowThatTookADeletedOnesPlace();
-    void anotherAccountStartsWithoutACurrentRow();
+    void anotherAccountOpensAtItsNewestRow();
+    void columnsWidenWithALargerFont();
 
 private:
     std::unique_ptr<TestDataDir> m_dir;
@@ -76,17 +81,48 @@ void TestRegisterScreen::selectsTheRowThatTookADeletedOnesPlace()
     QCOMPARE(m_view->model()->index(0, 2).data().toString(), QStringLiteral("Next"));
 }
 
-void TestRegisterScreen::anotherAccountStartsWithoutACurrentRow()
+void TestRegisterScreen::anotherAccountOpensAtItsNewestRow()
 {
     const Account other = addAccount(*m_state, QStringLiteral("Savings"));
     addTransaction(*m_state, m_account.id, QDate(2024, 1, 1), 500, QStringLiteral("Here"));
-    addTransaction(*m_state, other.id, QDate(2024, 1, 1), 500, QStringLiteral("There"));
+    const QDate first(2020, 1, 1);
+    for (int day = 0; day < 300; ++day)
+        addTransaction(*m_state, other.id, first.addDays(day), 500, QStringLiteral("Day %1").arg(day));
+    m_screen->resize(800, 300);
+    m_screen->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_screen.get()));
     m_screen->setAccount(m_account.id);
     m_view->setCurrentIndex(m_view->model()->index(0, 0));
 
+    const auto newestIsCurrentAndInView = [&](int row) {
+        const QModelIndex current = m_view->currentIndex();
+        return current.row() == row && current.siblingAtColumn(RegisterModel::PayeeColumn).data().toString() == u"Day 299"
+            && m_view->viewport()->rect().contains(m_view->visualRect(current));
+    };
     m_screen->setAccount(other.id);
-    QCOMPARE(m_view->model()->rowCount(), 1);
-    QVERIFY(!m_view->currentIndex().isValid());
+    QVERIFY(newestIsCurrentAndInView(299));
+
+    m_state->preferencesRepository()->setBool(QStringLiteral("registerNewestFirst"), true);
+    m_screen->setAccount(m_account.id);
+    m_screen->setAccount(other.id);
+    QVERIFY(newestIsCurrentAndInView(0));
+}
+
+void TestRegisterScreen::columnsWidenWithALargerFont()
+{
+    QHeaderView* header = m_view->horizontalHeader();
+    const QList<int> columns{RegisterModel::DateColumn, RegisterModel::PaymentColumn, RegisterModel::BalanceColumn};
+    QList<int> before;
+    for (const int column : columns)
+        before << header->sectionSize(column);
+
+    const QFont original = QApplication::font();
+    QFont larger = original;
+    larger.setPointSizeF(original.pointSizeF() * 2);
+    QApplication::setFont(larger);
+    for (int i = 0; i < columns.size(); ++i)
+        QTRY_VERIFY(header->sectionSize(columns.at(i)) > before.at(i));
+    QApplication::setFont(original);
 }
 
 QTEST_MAIN(TestRegisterScreen)
