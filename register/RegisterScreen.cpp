@@ -82,6 +82,7 @@ void RegisterScreen::sizeColumns()
     QHeaderView* header = m_view->horizontalHeader();
     header->setStretchLastSection(false);
     const QFontMetrics metrics(m_view->font());
+    m_view->verticalHeader()->setDefaultSectionSize(metrics.height() + metrics.height() / 2);
     const int padding = 3 * metrics.averageCharWidth();
     const auto fixedWidth = [&](int column, const QString& sample) {
         header->setSectionResizeMode(column, QHeaderView::Interactive);

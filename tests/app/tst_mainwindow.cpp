@@ -19,6 +19,7 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QComboBox>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QLabel>
@@ -500,6 +501,19 @@ void TestMainWindow::newTransactionsUpdateBalances()
 
     QTRY_COMPARE(model->balanceAt(0), -300);
     QCOMPARE(window.currentAccountId(), account.id);
+
+    // With transactions stored in cents, the account's currency is fixed.
+    bool currencyEditable = true;
+    ModalWatcher watcher([&currencyEditable](QWidget* modal) {
+        for (QComboBox* combo : modal->findChildren<QComboBox*>()) {
+            if (combo->findData(QStringLiteral("JPY")) >= 0)
+                currencyEditable = combo->isEnabled();
+        }
+        qobject_cast<QDialog*>(modal)->reject();
+    });
+    action(window, "editAccountAction")->trigger();
+    QCOMPARE(watcher.handledCount(), 1);
+    QVERIFY(!currencyEditable);
 }
 
 void TestMainWindow::welcomePageFollowsTheTheme()
