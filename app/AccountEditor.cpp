@@ -1,11 +1,11 @@
 #include "app/AccountEditor.h"
 
 #include "app/AppState.h"
-#include "services/ScopedTransaction.h"
 #include "storage/AccountRepository.h"
 #include "storage/Database.h"
 #include "storage/ReconciliationRepository.h"
 #include "storage/RecurringRepository.h"
+#include "storage/ScopedTransaction.h"
 #include "storage/Timestamp.h"
 #include "storage/TransactionRepository.h"
 

@@ -1,8 +1,8 @@
 #include "register/RegisterEditor.h"
 
-#include "services/ScopedTransaction.h"
 #include "storage/AccountRepository.h"
 #include "storage/Database.h"
+#include "storage/ScopedTransaction.h"
 #include "storage/Timestamp.h"
 #include "storage/TransactionRepository.h"
 

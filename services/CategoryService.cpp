@@ -1,7 +1,7 @@
 #include "services/CategoryService.h"
 
-#include "services/ScopedTransaction.h"
 #include "storage/CategoryRepository.h"
+#include "storage/ScopedTransaction.h"
 #include "storage/Timestamp.h"
 
 #include <QSqlDatabase>

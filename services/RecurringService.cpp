@@ -1,10 +1,10 @@
 #include "services/RecurringService.h"
 
 #include "services/RecurrenceSchedule.h"
-#include "services/ScopedTransaction.h"
 #include "storage/AccountRepository.h"
 #include "storage/Database.h"
 #include "storage/RecurringRepository.h"
+#include "storage/ScopedTransaction.h"
 #include "storage/SqlStatement.h"
 #include "storage/Timestamp.h"
 #include "storage/TransactionRepository.h"

@@ -1,4 +1,4 @@
-#include "services/ScopedTransaction.h"
+#include "storage/ScopedTransaction.h"
 
 #include <QSqlError>
 #include <QtDebug>
