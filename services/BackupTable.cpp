@@ -17,35 +17,6 @@
 
 namespace {
 
-// How a column's value looks in JSON and what reading it back accepts.
-enum class Kind { Text, Choice, Date, Timestamp, Flag, Int, Int64 };
-
-// Columns are named alike in every table, so the name tells flags,
-// enumerations, dates and timestamps apart; the rest are texts or numbers,
-// as the record writes them.
-Kind kindOf(const char* name, const QVariant& sample)
-{
-    static const QByteArrayList flags = {"is_shared",       "cleared",    "reconciled", "is_split",
-                                         "is_tax_relevant", "is_default", "auto_post",  "is_active"};
-    static const QByteArrayList choices = {"account_type", "currency", "category_type", "frequency", "sync_status"};
-    static const QByteArrayList dates = {"date", "start_date", "end_date", "next_due_date", "statement_date"};
-    static const QByteArrayList timestamps = {"created_at", "updated_at", "deleted_at", "completed_at"};
-
-    if (flags.contains(name))
-        return Kind::Flag;
-    if (choices.contains(name))
-        return Kind::Choice;
-    if (dates.contains(name))
-        return Kind::Date;
-    if (timestamps.contains(name))
-        return Kind::Timestamp;
-    if (sample.typeId() == QMetaType::Int)
-        return Kind::Int;
-    if (sample.typeId() == QMetaType::LongLong)
-        return Kind::Int64;
-    return Kind::Text;
-}
-
 // A valid timestamp in this shape is already in the stored form
 // ("2026-12-06T20:46:41Z").
 bool isStoredForm(const QString& text)
@@ -53,17 +24,17 @@ bool isStoredForm(const QString& text)
     return text.size() == 20 && text[10] == u'T' && text[13] == u':' && text[16] == u':' && text[19] == u'Z';
 }
 
-QJsonValue toJsonValue(Kind kind, const QVariant& stored)
+QJsonValue toJsonValue(ColumnKind kind, const QVariant& stored)
 {
     if (stored.isNull())
         return QJsonValue(QJsonValue::Null);
     switch (kind) {
-    case Kind::Flag:
+    case ColumnKind::Flag:
         return QJsonValue(stored.toLongLong() != 0);
-    case Kind::Int:
-    case Kind::Int64:
+    case ColumnKind::Int:
+    case ColumnKind::Money:
         return QJsonValue(stored.toLongLong());
-    case Kind::Timestamp: {
+    case ColumnKind::Timestamp: {
         // The payee rename stamps rows with SQLite's datetime('now').
         const QString text = stored.toString();
         const QDateTime time = isStoredForm(text) ? QDateTime() : parseTimestamp(text);
@@ -77,29 +48,30 @@ QJsonValue toJsonValue(Kind kind, const QVariant& stored)
 // The value as the column's reader takes it, timestamps already in their
 // stored form; nothing when the JSON type, the range or the text form does
 // not fit the column.
-std::optional<QVariant> fromJsonValue(Kind kind, const QJsonValue& value)
+std::optional<QVariant> fromJsonValue(ColumnKind kind, const QJsonValue& value)
 {
     switch (kind) {
-    case Kind::Flag:
+    case ColumnKind::Flag:
         if (!value.isBool())
             return std::nullopt;
         return QVariant(value.toBool());
-    case Kind::Int:
-    case Kind::Int64: {
+    case ColumnKind::Int:
+    case ColumnKind::Money: {
         if (!value.isDouble())
             return std::nullopt;
         const qint64 whole = value.toInteger();
         if (double(whole) != value.toDouble())
             return std::nullopt;
-        if (kind == Kind::Int && (whole < std::numeric_limits<int>::min() || whole > std::numeric_limits<int>::max()))
+        if (kind == ColumnKind::Int
+            && (whole < std::numeric_limits<int>::min() || whole > std::numeric_limits<int>::max()))
             return std::nullopt;
         return QVariant(whole);
     }
-    case Kind::Date:
+    case ColumnKind::Date:
         if (!value.isString() || !parseIsoDate(value.toString()).isValid())
             return std::nullopt;
         break;
-    case Kind::Timestamp: {
+    case ColumnKind::Timestamp: {
         if (!value.isString())
             return std::nullopt;
         const QString text = value.toString();
@@ -108,8 +80,9 @@ std::optional<QVariant> fromJsonValue(Kind kind, const QJsonValue& value)
             return std::nullopt;
         return QVariant(isStoredForm(text) ? text : toIsoUtc(time));
     }
-    case Kind::Text:
-    case Kind::Choice:
+    case ColumnKind::Text:
+    case ColumnKind::Link:
+    case ColumnKind::Choice:
         if (!value.isString())
             return std::nullopt;
         break;
@@ -144,9 +117,7 @@ public:
         required << "id" << "created_at" << "updated_at";
         if (*parentColumn)
             required << parentColumn;
-        const R defaults;
         for (qsizetype i = 0; i < columns.size(); ++i) {
-            m_kinds << kindOf(columns[i].name, columns[i].write(defaults));
             m_required << required.contains(columns[i].name);
             m_keyOrder << int(i);
         }
@@ -161,7 +132,7 @@ public:
     {
         QJsonObject row;
         for (const int i : m_keyOrder)
-            row.insert(QLatin1String(m_columns[i].name), toJsonValue(m_kinds[i], query.value(i)));
+            row.insert(QLatin1String(m_columns[i].name), toJsonValue(m_columns[i].kind, query.value(i)));
         return row;
     }
 
@@ -182,19 +153,19 @@ public:
             }
             if (absent)
                 continue; // the record's default stands
-            const std::optional<QVariant> stored = fromJsonValue(m_kinds[i], value);
+            const std::optional<QVariant> stored = fromJsonValue(column.kind, value);
             if (!stored) {
                 *problem = tr("%1: invalid value for %2").arg(entry, name);
                 return std::nullopt;
             }
-            if (m_kinds[i] == Kind::Timestamp) {
+            if (column.kind == ColumnKind::Timestamp) {
                 timestamps[i] = *stored;
                 continue;
             }
             column.read(record, *stored);
             // An unknown text reads as the enumeration's fallback, which then
             // writes back as a different text.
-            if (m_kinds[i] == Kind::Choice && column.write(record).toString() != stored->toString()) {
+            if (column.kind == ColumnKind::Choice && column.write(record).toString() != stored->toString()) {
                 *problem = tr("%1: unknown %2 \"%3\"").arg(entry, name, stored->toString());
                 return std::nullopt;
             }
@@ -208,7 +179,6 @@ public:
 
 private:
     QList<Column<R>> m_columns;
-    QList<Kind> m_kinds;
     QList<bool> m_required;
     QList<int> m_keyOrder;
 };

@@ -41,28 +41,28 @@ QDateTime readTimestamp(const QVariant& value) { return parseTimestamp(value.toS
 // last argument says whether update() writes the column.
 #define TEXT_COLUMN(field, updated)                                                                        \
     Column<R>{#field, [](const R& r) { return schema::text(r.field); },                                    \
-              [](R& r, const QVariant& v) { r.field = v.toString(); }, updated}
+              [](R& r, const QVariant& v) { r.field = v.toString(); }, updated, ColumnKind::Text}
 #define LINK_COLUMN(field, updated)                                                                        \
     Column<R>{#field, [](const R& r) { return schema::link(r.field); },                                    \
-              [](R& r, const QVariant& v) { r.field = v.toString(); }, updated}
+              [](R& r, const QVariant& v) { r.field = v.toString(); }, updated, ColumnKind::Link}
 #define MONEY_COLUMN(field, updated)                                                                       \
     Column<R>{#field, [](const R& r) { return QVariant(r.field); },                                        \
-              [](R& r, const QVariant& v) { r.field = v.toLongLong(); }, updated}
+              [](R& r, const QVariant& v) { r.field = v.toLongLong(); }, updated, ColumnKind::Money}
 #define INT_COLUMN(field, updated)                                                                         \
     Column<R>{#field, [](const R& r) { return QVariant(r.field); },                                        \
-              [](R& r, const QVariant& v) { r.field = v.toInt(); }, updated}
+              [](R& r, const QVariant& v) { r.field = v.toInt(); }, updated, ColumnKind::Int}
 #define FLAG_COLUMN(field, updated)                                                                        \
     Column<R>{#field, [](const R& r) { return schema::flag(r.field); },                                    \
-              [](R& r, const QVariant& v) { r.field = schema::readFlag(v); }, updated}
+              [](R& r, const QVariant& v) { r.field = schema::readFlag(v); }, updated, ColumnKind::Flag}
 #define DATE_COLUMN(field, updated)                                                                        \
     Column<R>{#field, [](const R& r) { return schema::date(r.field); },                                    \
-              [](R& r, const QVariant& v) { r.field = schema::readDate(v); }, updated}
+              [](R& r, const QVariant& v) { r.field = schema::readDate(v); }, updated, ColumnKind::Date}
 #define TIMESTAMP_COLUMN(field, updated)                                                                   \
     Column<R>{#field, [](const R& r) { return schema::timestamp(r.field); },                               \
-              [](R& r, const QVariant& v) { r.field = schema::readTimestamp(v); }, updated}
+              [](R& r, const QVariant& v) { r.field = schema::readTimestamp(v); }, updated, ColumnKind::Timestamp}
 #define ENUM_COLUMN(field, toText, fromText, updated)                                                      \
     Column<R>{#field, [](const R& r) { return QVariant(toText(r.field)); },                                \
-              [](R& r, const QVariant& v) { r.field = fromText(v.toString(), nullptr); }, updated}
+              [](R& r, const QVariant& v) { r.field = fromText(v.toString(), nullptr); }, updated, ColumnKind::Choice}
 
 namespace {
 
@@ -85,7 +85,7 @@ void appendSyncColumns(QList<Column<R>>& columns)
                              else
                                  r.deleted_at = schema::readTimestamp(v);
                          },
-                         false};
+                         false, ColumnKind::Timestamp};
 }
 
 template <typename R>
@@ -181,7 +181,7 @@ const QList<Column<RecurringTransaction>>& RecordSchema<RecurringTransaction>::c
                       const QDate date = schema::readDate(v);
                       r.end_date = date.isValid() ? std::optional<QDate>(date) : std::nullopt;
                   },
-                  true},
+                  true, ColumnKind::Date},
         DATE_COLUMN(next_due_date, true),
         FLAG_COLUMN(auto_post, true),
         INT_COLUMN(lead_days, true),

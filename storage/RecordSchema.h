@@ -4,6 +4,12 @@
 #include <QString>
 #include <QVariant>
 
+// What a column's value means, for readers that need more than its stored
+// form: the backup writes flags as JSON booleans and checks amounts against
+// their range. Declared with the column so that a new one cannot be taken for
+// another kind.
+enum class ColumnKind { Text, Link, Choice, Date, Timestamp, Flag, Int, Money };
+
 // How one record type maps onto its table: the columns in stored order, each
 // with how it is written and read, and whether an update writes it. The
 // synced repositories build their SELECT, INSERT and UPDATE statements from
@@ -15,6 +21,7 @@ struct Column
     QVariant (*write)(const Record&);
     void (*read)(Record&, const QVariant&);
     bool updated; // written by update(); never created_at or deleted_at
+    ColumnKind kind;
 };
 
 template <typename Record>

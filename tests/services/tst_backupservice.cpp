@@ -5,6 +5,7 @@
 #include "storage/AccountRepository.h"
 #include "storage/CategoryRepository.h"
 #include "storage/Database.h"
+#include "storage/RecordSchema.h"
 #include "storage/ReconciliationRepository.h"
 #include "storage/RecurringRepository.h"
 #include "storage/SplitLineRepository.h"
@@ -287,6 +288,49 @@ int skippedTotal(const BackupImportResult& r)
         + r.reconciliationsSkipped;
 }
 
+// Whether an exported value has the JSON form its column's kind calls for.
+// Only links, dates and timestamps may be NULL in the schema.
+bool travelsAs(ColumnKind kind, const QJsonValue& value)
+{
+    if (value.isNull())
+        return kind == ColumnKind::Link || kind == ColumnKind::Date || kind == ColumnKind::Timestamp;
+    switch (kind) {
+    case ColumnKind::Flag:
+        return value.isBool();
+    case ColumnKind::Int:
+    case ColumnKind::Money:
+        return value.isDouble();
+    case ColumnKind::Date:
+        return value.isString() && QDate::fromString(value.toString(), Qt::ISODate).isValid();
+    case ColumnKind::Timestamp:
+        return value.isString() && value.toString().endsWith(u'Z')
+            && QDateTime::fromString(value.toString(), Qt::ISODate).isValid();
+    case ColumnKind::Text:
+    case ColumnKind::Link:
+    case ColumnKind::Choice:
+        return value.isString();
+    }
+    return false;
+}
+
+// Checks every column of every row the archive holds in `folder`.
+template <typename Record>
+void checkColumnForms(const QHash<QString, QJsonObject>& documents, const QString& folder)
+{
+    int rows = 0;
+    for (auto it = documents.cbegin(); it != documents.cend(); ++it) {
+        if (!it.key().startsWith(folder + u'/'))
+            continue;
+        ++rows;
+        for (const Column<Record>& column : RecordSchema<Record>::columns()) {
+            const QJsonValue value = it.value().value(QLatin1String(column.name));
+            QVERIFY2(travelsAs(column.kind, value),
+                     qPrintable(it.key() + u' ' + QLatin1String(column.name) + u'=' + value.toVariant().toString()));
+        }
+    }
+    QVERIFY2(rows > 0, qPrintable(folder));
+}
+
 } // namespace
 
 class TestBackupService : public QObject
@@ -299,6 +343,7 @@ private Q_SLOTS:
 
     void roundTripRestoresEveryRowAsStored();
     void archiveHoldsManifestAndOneDocumentPerRow();
+    void everyColumnTravelsInTheFormOfItsKind();
     void modesDecideAboutExistingRows_data();
     void modesDecideAboutExistingRows();
     void restoredSplitLinesReplaceTheTransactionsOwn();
@@ -415,6 +460,25 @@ void TestBackupService::archiveHoldsManifestAndOneDocumentPerRow()
     QVERIFY(documents.contains(QStringLiteral("recurring/rec-savings.json")));
     QCOMPARE(documents.value(QStringLiteral("categories/cat-food.json")).value(QLatin1String("updated_at")).toString(),
              QStringLiteral("2026-02-01T08:00:00Z"));
+}
+
+void TestBackupService::everyColumnTravelsInTheFormOfItsKind()
+{
+    Ledger ledger(path(QStringLiteral("ledger.db")));
+    QVERIFY(ledger.isOpen());
+    fillLedger(ledger);
+    ZipReader zip;
+    QVERIFY(zip.open(ledger.backup.exportBackup()));
+    QHash<QString, QJsonObject> documents;
+    for (const ZipReader::Entry& entry : zip.entries())
+        documents.insert(entry.name, QJsonDocument::fromJson(zip.read(entry).value_or(QByteArray())).object());
+
+    checkColumnForms<Account>(documents, QStringLiteral("accounts"));
+    checkColumnForms<Category>(documents, QStringLiteral("categories"));
+    checkColumnForms<Transaction>(documents, QStringLiteral("transactions"));
+    checkColumnForms<SplitLine>(documents, QStringLiteral("split_lines"));
+    checkColumnForms<RecurringTransaction>(documents, QStringLiteral("recurring"));
+    checkColumnForms<Reconciliation>(documents, QStringLiteral("reconciliations"));
 }
 
 void TestBackupService::modesDecideAboutExistingRows_data()
