@@ -6,9 +6,11 @@
 #include <QTcpSocket>
 #include <QTimer>
 
+#ifdef Q_OS_LINUX
 #include <netinet/in.h>
 #include <netinet/tcp.h>
 #include <sys/socket.h>
+#endif
 
 namespace {
 
@@ -156,6 +158,7 @@ void FakeHttpServer::onReadyRead(QTcpSocket* socket)
     auto buffer = m_buffers.find(socket);
     if (buffer == m_buffers.end())
         return;
+#ifdef Q_OS_LINUX
     // Acknowledge at once. Qt's HTTP client leaves Nagle's algorithm on, so
     // the last piece of a large body waits for the acknowledgement of the
     // piece before; a delayed acknowledgement would add some 40 ms to every
@@ -163,6 +166,7 @@ void FakeHttpServer::onReadyRead(QTcpSocket* socket)
     // hence on every read.
     const int quickAck = 1;
     ::setsockopt(int(socket->socketDescriptor()), IPPROTO_TCP, TCP_QUICKACK, &quickAck, sizeof quickAck);
+#endif
     buffer->append(socket->readAll());
 
     RecordedRequest request;
