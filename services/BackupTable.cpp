@@ -2,6 +2,7 @@
 
 #include "storage/Account.h"
 #include "storage/Category.h"
+#include "storage/Money.h"
 #include "storage/RecordSchema.h"
 #include "storage/Reconciliation.h"
 #include "storage/RecurringTransaction.h"
@@ -64,6 +65,10 @@ std::optional<QVariant> fromJsonValue(ColumnKind kind, const QJsonValue& value)
             return std::nullopt;
         if (kind == ColumnKind::Int
             && (whole < std::numeric_limits<int>::min() || whole > std::numeric_limits<int>::max()))
+            return std::nullopt;
+        // Every amount the program reads stays within this range, so its
+        // sums and displays never meet a larger one.
+        if (kind == ColumnKind::Money && (whole < -kMaxAmountMinorUnits || whole > kMaxAmountMinorUnits))
             return std::nullopt;
         return QVariant(whole);
     }

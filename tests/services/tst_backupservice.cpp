@@ -5,6 +5,7 @@
 #include "storage/AccountRepository.h"
 #include "storage/CategoryRepository.h"
 #include "storage/Database.h"
+#include "storage/Money.h"
 #include "storage/RecordSchema.h"
 #include "storage/ReconciliationRepository.h"
 #include "storage/RecurringRepository.h"
@@ -628,7 +629,19 @@ void TestBackupService::unusableRowsAreSkippedWithAnError()
         {QStringLiteral("transactions/fraction.json"),
          json(with(transactionRow(QStringLiteral("tx-fraction"), QStringLiteral("acct-1")), QStringLiteral("amount"),
                    -25.5))},
+        {QStringLiteral("transactions/largest.json"),
+         json(with(transactionRow(QStringLiteral("tx-largest"), QStringLiteral("acct-1")), QStringLiteral("amount"),
+                   kMaxAmountMinorUnits))},
+        {QStringLiteral("transactions/beyond-largest.json"),
+         json(with(transactionRow(QStringLiteral("tx-beyond"), QStringLiteral("acct-1")), QStringLiteral("amount"),
+                   kMaxAmountMinorUnits + 1))},
         {QStringLiteral("split_lines/ok.json"), json(splitLineRow(QStringLiteral("line-ok"), QStringLiteral("tx-ok")))},
+        {QStringLiteral("split_lines/smallest.json"),
+         json(with(splitLineRow(QStringLiteral("line-smallest"), QStringLiteral("tx-largest")), QStringLiteral("amount"),
+                   -kMaxAmountMinorUnits))},
+        {QStringLiteral("split_lines/beyond-smallest.json"),
+         json(with(splitLineRow(QStringLiteral("line-beyond"), QStringLiteral("tx-largest")), QStringLiteral("amount"),
+                   -kMaxAmountMinorUnits - 1))},
         {QStringLiteral("split_lines/of-orphan.json"),
          json(splitLineRow(QStringLiteral("line-orphan"), QStringLiteral("tx-orphan")))},
         {QStringLiteral("split_lines/of-nothing.json"),
@@ -638,10 +651,10 @@ void TestBackupService::unusableRowsAreSkippedWithAnError()
     const BackupImportResult result = ledger.backup.importBackup(zip, BackupService::ReplaceAll);
     QCOMPARE(result.accountsImported, 1);
     QCOMPARE(result.accountsSkipped, 3);
-    QCOMPARE(result.transactionsImported, 2);
-    QCOMPARE(result.transactionsSkipped, 5);
-    QCOMPARE(result.splitLinesImported, 1);
-    QCOMPARE(result.splitLinesSkipped, 2);
+    QCOMPARE(result.transactionsImported, 3);
+    QCOMPARE(result.transactionsSkipped, 6);
+    QCOMPARE(result.splitLinesImported, 2);
+    QCOMPARE(result.splitLinesSkipped, 3);
     QCOMPARE(result.errors,
              QStringList({
                  QStringLiteral("accounts/broken.json: invalid JSON"),
@@ -652,6 +665,8 @@ void TestBackupService::unusableRowsAreSkippedWithAnError()
                  QStringLiteral("transactions/bad-date.json: invalid value for date"),
                  QStringLiteral("transactions/text-amount.json: invalid value for amount"),
                  QStringLiteral("transactions/fraction.json: invalid value for amount"),
+                 QStringLiteral("transactions/beyond-largest.json: invalid value for amount"),
+                 QStringLiteral("split_lines/beyond-smallest.json: invalid value for amount"),
                  // The orphan transaction's own error explains its split line.
                  QStringLiteral("split_lines/of-nothing.json: transaction_id tx-nowhere is not restored from this backup"),
              }));
@@ -660,6 +675,8 @@ void TestBackupService::unusableRowsAreSkippedWithAnError()
     QVERIFY(!ledger.accounts.getById(QStringLiteral("renamed")));
     QCOMPARE(ledger.transactions.getById(QStringLiteral("tx-local"))->account_id, QStringLiteral("acct-local"));
     QCOMPARE(ledger.splitLines.listByTransaction(QStringLiteral("tx-ok")).size(), 1);
+    QCOMPARE(ledger.transactions.getById(QStringLiteral("tx-largest"))->amount, kMaxAmountMinorUnits);
+    QCOMPARE(ledger.splitLines.listByTransaction(QStringLiteral("tx-largest")).value(0).amount, -kMaxAmountMinorUnits);
 }
 
 void TestBackupService::refusedArchivesWriteNothing_data()
