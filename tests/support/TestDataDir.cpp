@@ -6,6 +6,10 @@ TestDataDir::TestDataDir()
     : m_previous(qgetenv("LEDGERINE_DATA_DIR"))
     , m_hadPrevious(qEnvironmentVariableIsSet("LEDGERINE_DATA_DIR"))
 {
+    // An empty LEDGERINE_DATA_DIR means "the default", which is the user's
+    // real data: a test without its own folder must not run at all.
+    if (!m_dir.isValid())
+        qFatal("Cannot create a temporary data directory: %s", qPrintable(m_dir.errorString()));
     qputenv("LEDGERINE_DATA_DIR", m_dir.path().toUtf8());
 }
 
