@@ -7,7 +7,6 @@
 
 #include "account/ApiClient.h"
 #include "account/TokenManager.h"
-#include "account/TokenStore.h"
 #include "storage/AccountRepository.h"
 #include "storage/CategoryRepository.h"
 #include "storage/Database.h"
@@ -19,6 +18,7 @@
 #include "storage/TransactionRepository.h"
 #include "sync/SyncEngine.h"
 #include "tests/support/FakeSyncService.h"
+#include "tests/support/TestTokens.h"
 
 #include <benchmark/benchmark.h>
 
@@ -26,8 +26,6 @@
 #include <QDateTime>
 #include <QElapsedTimer>
 #include <QEventLoop>
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <QLoggingCategory>
 #include <QTemporaryDir>
 #include <QThread>
@@ -40,22 +38,6 @@ namespace {
 constexpr int kTransactions = 50000;
 constexpr int kSplitEvery = 10;
 constexpr int kProbeIntervalMs = 10;
-
-class NoTokenStore : public TandAccount::TokenStore
-{
-public:
-    std::optional<QString> read(const QString&) override { return std::nullopt; }
-    bool write(const QString&, const QString&) override { return true; }
-    bool remove(const QString&) override { return false; }
-    void clear() override {}
-};
-
-QString usableAccessToken()
-{
-    const QJsonObject payload{{"sub", "bench"}, {"exp", QDateTime::currentSecsSinceEpoch() + 3600}};
-    const auto flags = QByteArray::Base64UrlEncoding | QByteArray::OmitTrailingEquals;
-    return QString::fromLatin1("e30." + QJsonDocument(payload).toJson(QJsonDocument::Compact).toBase64(flags) + ".s");
-}
 
 double peakRssMb()
 {
@@ -159,8 +141,9 @@ void BM_PushPendingBacklog(benchmark::State& state)
     }
 
     ServiceThread service;
-    TandAccount::TokenManager tokens(std::make_unique<NoTokenStore>());
-    tokens.setTokens(usableAccessToken(), QStringLiteral("refresh"));
+    QHash<QString, QString> storedTokens;
+    TandAccount::TokenManager tokens(std::make_unique<MemoryTokenStore>(&storedTokens));
+    tokens.setTokens(tokenExpiringIn(3600, QStringLiteral("bench")), QStringLiteral("refresh"));
     TandAccount::ApiClient api(&tokens);
     api.setBaseUrl(service.url());
     SyncEngine engine(&api, &accounts, &transactions, &categories, &recurring, &reconciliations, &splitLines,

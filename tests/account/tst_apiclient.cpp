@@ -1,11 +1,9 @@
 #include "account/ApiClient.h"
 #include "account/TokenManager.h"
-#include "account/TokenStore.h"
 #include "tests/support/FakeHttpServer.h"
+#include "tests/support/TestTokens.h"
 
-#include <QDateTime>
 #include <QJsonArray>
-#include <QJsonDocument>
 #include <QSignalSpy>
 #include <QTcpServer>
 #include <QTest>
@@ -13,22 +11,6 @@
 using namespace TandAccount;
 
 namespace {
-
-QString tokenExpiringIn(qint64 seconds, const QString& subject = QStringLiteral("u"))
-{
-    const QJsonObject payload{{"sub", subject}, {"exp", QDateTime::currentSecsSinceEpoch() + seconds}};
-    const auto flags = QByteArray::Base64UrlEncoding | QByteArray::OmitTrailingEquals;
-    return QString::fromLatin1("e30." + QJsonDocument(payload).toJson(QJsonDocument::Compact).toBase64(flags) + ".sig");
-}
-
-class NullStore : public TokenStore
-{
-public:
-    std::optional<QString> read(const QString&) override { return std::nullopt; }
-    bool write(const QString&, const QString&) override { return true; }
-    bool remove(const QString&) override { return false; }
-    void clear() override {}
-};
 
 struct Outcome
 {
@@ -75,6 +57,7 @@ private slots:
 
 private:
     FakeHttpServer* m_server = nullptr;
+    QHash<QString, QString> m_storedTokens;
     TokenManager* m_tokens = nullptr;
     ApiClient* m_api = nullptr;
     int m_refreshes = 0;
@@ -86,7 +69,8 @@ void ApiClientTest::init()
 {
     m_server = new FakeHttpServer(this);
     QVERIFY(m_server->listen());
-    m_tokens = new TokenManager(std::make_unique<NullStore>(), this);
+    m_storedTokens.clear();
+    m_tokens = new TokenManager(std::make_unique<MemoryTokenStore>(&m_storedTokens), this);
     m_api = new ApiClient(m_tokens, this);
     m_api->setBaseUrl(m_server->baseUrl());
     m_refreshes = 0;

@@ -2,12 +2,12 @@
 #include "account/TokenClaims.h"
 #include "account/TokenManager.h"
 #include "tests/support/TestDataDir.h"
+#include "tests/support/TestTokens.h"
 
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QJsonDocument>
 #include <QJsonObject>
 #include <QTest>
 
@@ -17,24 +17,6 @@ using namespace TandAccount;
 
 namespace {
 
-QString makeToken(const QByteArray& payload)
-{
-    const QByteArray header = QByteArrayLiteral(R"({"alg":"none"})").toBase64(QByteArray::Base64UrlEncoding
-                                                                             | QByteArray::OmitTrailingEquals);
-    const QByteArray body = payload.toBase64(QByteArray::Base64UrlEncoding | QByteArray::OmitTrailingEquals);
-    return QString::fromLatin1(header + '.' + body + ".c2ln");
-}
-
-QString makeToken(const QJsonObject& payload)
-{
-    return makeToken(QJsonDocument(payload).toJson(QJsonDocument::Compact));
-}
-
-QString tokenExpiringIn(qint64 seconds)
-{
-    return makeToken(QJsonObject{{"sub", "user-1"}, {"exp", QDateTime::currentSecsSinceEpoch() + seconds}});
-}
-
 mode_t modeOf(const QString& path)
 {
     struct stat info {};
@@ -42,33 +24,6 @@ mode_t modeOf(const QString& path)
         return 0;
     return info.st_mode & 07777;
 }
-
-// A store in memory, so the manager's tests see exactly what it wrote.
-class MemoryTokenStore : public TokenStore
-{
-public:
-    explicit MemoryTokenStore(QHash<QString, QString>* entries) : m_entries(entries) {}
-    std::optional<QString> read(const QString& key) override
-    {
-        if (!m_entries->contains(key))
-            return std::nullopt;
-        return m_entries->value(key);
-    }
-    bool write(const QString& key, const QString& value) override
-    {
-        m_entries->insert(key, value);
-        return true;
-    }
-    bool remove(const QString& key) override { return m_entries->remove(key) > 0; }
-    void clear() override
-    {
-        remove(kAccessTokenKey);
-        remove(kRefreshTokenKey);
-    }
-
-private:
-    QHash<QString, QString>* m_entries;
-};
 
 // A refresher the test completes by hand, counting how often it was started.
 struct ManualRefresher

@@ -1,38 +1,16 @@
 #include "tests/sync/SyncTestBed.h"
 
-#include "account/TokenStore.h"
 #include "storage/Timestamp.h"
+#include "tests/support/TestTokens.h"
 
-#include <QDateTime>
 #include <QJsonArray>
-#include <QJsonDocument>
-
-namespace {
-
-class MemoryTokenStore : public TandAccount::TokenStore
-{
-public:
-    std::optional<QString> read(const QString&) override { return std::nullopt; }
-    bool write(const QString&, const QString&) override { return true; }
-    bool remove(const QString&) override { return false; }
-    void clear() override {}
-};
-
-} // namespace
-
-QString usableAccessToken()
-{
-    const QJsonObject payload{{"sub", "user-1"}, {"exp", QDateTime::currentSecsSinceEpoch() + 3600}};
-    const auto flags = QByteArray::Base64UrlEncoding | QByteArray::OmitTrailingEquals;
-    return QString::fromLatin1("e30." + QJsonDocument(payload).toJson(QJsonDocument::Compact).toBase64(flags) + ".sig");
-}
 
 SyncTestBed::SyncTestBed()
 {
     if (!database.open(dataDir.filePath(QStringLiteral("ledgerine.db"))) || !service.start())
         return;
-    tokens = new TandAccount::TokenManager(std::make_unique<MemoryTokenStore>());
-    tokens->setTokens(usableAccessToken(), QStringLiteral("refresh"));
+    tokens = new TandAccount::TokenManager(std::make_unique<MemoryTokenStore>(&storedTokens));
+    tokens->setTokens(tokenExpiringIn(3600), QStringLiteral("refresh"));
     api = std::make_unique<TandAccount::ApiClient>(tokens);
     tokens->setParent(api.get());
     api->setBaseUrl(service.baseUrl());

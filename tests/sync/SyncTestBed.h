@@ -44,6 +44,7 @@ public:
     SplitLineRepository splitLines{&database};
     PreferencesRepository preferences{&database};
     FakeSyncService service;
+    QHash<QString, QString> storedTokens;
     TandAccount::TokenManager* tokens = nullptr;
     std::unique_ptr<TandAccount::ApiClient> api;
     std::unique_ptr<SyncEngine> engine;
@@ -51,6 +52,3 @@ public:
 private:
     bool m_ready = false;
 };
-
-// A token that stays usable for an hour.
-QString usableAccessToken();

@@ -1,9 +1,9 @@
 #include "tests/sync/SyncTestBed.h"
 
 #include "storage/Timestamp.h"
+#include "tests/support/TestTokens.h"
 
 #include <QElapsedTimer>
-#include <QJsonDocument>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -205,11 +205,7 @@ void SyncEngineTest::rejectedRefreshDuringPushFailsThePassOnce()
     SyncEngine& engine = *m_bed->engine;
     m_bed->addAccount(QStringLiteral("a1"));
     // An access token inside its last 30 s and a refresh token the service refuses.
-    const QJsonObject payload{{"exp", QDateTime::currentSecsSinceEpoch() + 10}};
-    const auto flags = QByteArray::Base64UrlEncoding | QByteArray::OmitTrailingEquals;
-    m_bed->tokens->setTokens(
-        QString::fromLatin1("e30." + QJsonDocument(payload).toJson(QJsonDocument::Compact).toBase64(flags) + ".s"),
-        QStringLiteral("refused"));
+    m_bed->tokens->setTokens(tokenExpiringIn(10), QStringLiteral("refused"));
     m_bed->tokens->setRefresher([](const QString&, auto, TandAccount::TokenManager::RefreshFailed fail) {
         fail(true);
     });
