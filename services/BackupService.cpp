@@ -47,8 +47,11 @@ QByteArray BackupService::exportBackup()
         const int idColumn = table->indexOf(QStringLiteral("id"));
         while (query.next()) {
             const QJsonObject row = table->toJson(query);
-            zip.addFile(BackupArchive::rowEntryName(table->folder(), query.value(idColumn).toString()),
-                        QJsonDocument(row).toJson(QJsonDocument::Compact));
+            if (!zip.addFile(BackupArchive::rowEntryName(table->folder(), query.value(idColumn).toString()),
+                             QJsonDocument(row).toJson(QJsonDocument::Compact))) {
+                qWarning().noquote() << "Backup export failed: a row of" << table->table() << "has no valid entry name";
+                return {};
+            }
             ++count;
         }
         counts.insert(table->folder(), count);

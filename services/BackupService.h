@@ -29,7 +29,8 @@ public:
                   ReconciliationRepository* reconciliations, QObject* parent = nullptr);
 
     // Every row of every table, soft-deleted ones included. Empty (and a log
-    // line) when the database cannot be read: never write that as a backup.
+    // line) when the database cannot be read or a row's id is too long to
+    // name its entry: never write that as a backup.
     QByteArray exportBackup();
 
     // Restores the archive in one database transaction (see BackupRestore

@@ -28,10 +28,17 @@ ZipWriter::ZipWriter(const QDateTime& modified)
     m_dosDate = quint16((qMax(date.year() - 1980, 0) << 9) | (date.month() << 5) | date.day());
 }
 
-void ZipWriter::addFile(const QString& name, const QByteArray& data)
+bool ZipWriter::addFile(const QString& name, const QByteArray& data)
 {
     Entry entry;
     entry.name = name.toUtf8();
+    if (entry.name.size() > std::numeric_limits<quint16>::max()) {
+        qWarning().noquote() << "ZIP entry refused: its name takes" << entry.name.size() << "bytes, starting"
+                             << name.left(40);
+        return false;
+    }
+    // Sizes and offsets past 32 bits wrap here, but only in an archive past
+    // 4 GiB, which finish() refuses.
     entry.crc = quint32(crc32(0, reinterpret_cast<const Bytef*>(data.constData()), uInt(data.size())));
     entry.size = quint32(data.size());
     entry.offset = quint32(m_archive.size());
@@ -50,6 +57,7 @@ void ZipWriter::addFile(const QString& name, const QByteArray& data)
     m_archive.append(entry.name);
     m_archive.append(data);
     m_entries << entry;
+    return true;
 }
 
 QByteArray ZipWriter::finish()

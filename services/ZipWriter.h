@@ -18,7 +18,9 @@ public:
     // Every entry carries `modified` as its time.
     explicit ZipWriter(const QDateTime& modified);
 
-    void addFile(const QString& name, const QByteArray& data);
+    // False (and a log line) when the name takes more than the 65,535 bytes
+    // of UTF-8 that an entry's name field holds; the archive stays as it was.
+    bool addFile(const QString& name, const QByteArray& data);
 
     // The finished archive; empty (and a log line) when it grew past the
     // 4 GiB that the entries' 32-bit offsets reach.

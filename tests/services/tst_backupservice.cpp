@@ -353,6 +353,7 @@ private Q_SLOTS:
     void refusedArchivesWriteNothing_data();
     void refusedArchivesWriteNothing();
     void databaseErrorRollsBackTheWholeRestore();
+    void exportWritesNothingARestoreWouldRefuse();
 
 private:
     QString path(const QString& name) const { return m_dir->filePath(name); }
@@ -769,6 +770,26 @@ void TestBackupService::databaseErrorRollsBackTheWholeRestore()
     const BackupImportResult retried = ledger.backup.importBackup(zip, BackupService::ReplaceAll);
     QCOMPARE(retried.errors, QStringList());
     QCOMPARE(retried.reconciliationsImported, 1);
+}
+
+void TestBackupService::exportWritesNothingARestoreWouldRefuse()
+{
+    Ledger ledger(path(QStringLiteral("ledger.db")));
+    QVERIFY(ledger.isOpen());
+    QVERIFY(ledger.accounts.insert(account(QStringLiteral("acct-1"), QStringLiteral("Checking"))));
+
+    // Each "/" of an id takes three bytes of the entry's name ("%2F"), so
+    // "accounts/" + 21,840 of them + "a" + ".json" fill the 65,535 bytes a name holds.
+    const QString longestId = QString(21840, u'/') + u'a';
+    QVERIFY(ledger.accounts.insert(account(longestId, QStringLiteral("Longest id"))));
+    const QByteArray zip = ledger.backup.exportBackup();
+    QVERIFY(!zip.isEmpty());
+    QCOMPARE(ledger.backup.importBackup(zip, BackupService::ReplaceAll).errors, QStringList());
+
+    QVERIFY(ledger.accounts.insert(account(longestId + u'b', QStringLiteral("Id too long"))));
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^ZIP entry refused:")));
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^Backup export failed: .* accounts ")));
+    QCOMPARE(ledger.backup.exportBackup(), QByteArray());
 }
 
 QTEST_GUILESS_MAIN(TestBackupService)

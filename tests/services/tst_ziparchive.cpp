@@ -43,6 +43,7 @@ class TestZipArchive : public QObject
 private Q_SLOTS:
     void entriesReadBackAsWritten();
     void moreThan65535EntriesAllReadBack();
+    void namesPastTheirSixteenBitFieldAreRefused();
     void otherZipToolsReadAndWriteTheSameFormat();
     void damagedEntriesAreRefused_data();
     void damagedEntriesAreRefused();
@@ -88,6 +89,35 @@ void TestZipArchive::moreThan65535EntriesAllReadBack()
     const ZipReader::Entry& last = reader.entries().last();
     QCOMPARE(last.name, QStringLiteral("transactions/69999.json"));
     QCOMPARE(reader.read(last), std::optional<QByteArray>("69999"));
+}
+
+void TestZipArchive::namesPastTheirSixteenBitFieldAreRefused()
+{
+    // The limit counts bytes of UTF-8, not characters.
+    const QString longest = QString(65535 - 5, u'n') + QStringLiteral(".json");
+    const QString oneByteOver = QString(65536 - 5, u'n') + QStringLiteral(".json");
+    const QString twoByteCharsOver = QString(32768, QChar(0x00e9));
+    ZipWriter writer(kModified);
+    QVERIFY(writer.addFile(QStringLiteral("before.json"), "1"));
+    QVERIFY(writer.addFile(longest, "2"));
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^ZIP entry refused: .* 65536 bytes")));
+    QVERIFY(!writer.addFile(oneByteOver, "3"));
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^ZIP entry refused: .* 65536 bytes")));
+    QVERIFY(!writer.addFile(twoByteCharsOver, "4"));
+    QVERIFY(writer.addFile(QStringLiteral("after.json"), "5"));
+    QByteArray zip = writer.finish();
+
+    ZipReader reader;
+    QVERIFY(reader.open(zip));
+    QCOMPARE(reader.entries().size(), 3);
+    QCOMPARE(reader.entries().at(1).name, longest);
+    QCOMPARE(reader.read(reader.entries().at(1)), std::optional<QByteArray>("2"));
+    QCOMPARE(reader.read(reader.entries().at(2)), std::optional<QByteArray>("5"));
+
+    QBuffer buffer(&zip);
+    QZipReader qtReader(&buffer);
+    QCOMPARE(qtReader.fileData(longest), QByteArray("2"));
+    QCOMPARE(qtReader.fileData(QStringLiteral("after.json")), QByteArray("5"));
 }
 
 void TestZipArchive::otherZipToolsReadAndWriteTheSameFormat()
