@@ -17,12 +17,14 @@ TokenManager::~TokenManager() = default;
 
 void TokenManager::loadTokens()
 {
+    startNewGeneration();
     m_accessToken = m_store->read(TokenStore::kAccessTokenKey).value_or(QString());
     m_refreshToken = m_store->read(TokenStore::kRefreshTokenKey).value_or(QString());
 }
 
 void TokenManager::setTokens(const QString& access, const QString& refresh)
 {
+    startNewGeneration();
     m_accessToken = access;
     m_refreshToken = refresh;
     m_store->write(TokenStore::kAccessTokenKey, access);
@@ -31,9 +33,19 @@ void TokenManager::setTokens(const QString& access, const QString& refresh)
 
 void TokenManager::clear()
 {
+    startNewGeneration();
     m_accessToken.clear();
     m_refreshToken.clear();
     m_store->clear();
+}
+
+void TokenManager::startNewGeneration()
+{
+    // A refresh in flight keeps its own callers; whoever asks from now on
+    // waits for a refresh of the new pair instead.
+    QMutexLocker lock(&m_mutex);
+    ++m_generation;
+    m_flight.reset();
 }
 
 QString TokenManager::accessToken() const
@@ -56,51 +68,63 @@ void TokenManager::setRefresher(Refresher refresher)
 void TokenManager::refresh(Waiter waiter)
 {
     m_mutex.lock();
-    if (waiter)
-        m_waiters.append(std::move(waiter));
-
-    if (m_refreshInFlight) {
+    if (m_flight) {
+        if (waiter)
+            m_flight->waiters.append(std::move(waiter));
         m_mutex.unlock();
         return;
     }
 
     if (m_refreshToken.isEmpty() || !m_refresher) {
-        const QList<Waiter> waiters = std::exchange(m_waiters, {});
         m_mutex.unlock();
-        for (const Waiter& w : waiters)
-            w(RefreshResult::Rejected);
+        if (waiter)
+            waiter(RefreshResult::Rejected);
         return;
     }
 
-    m_refreshInFlight = true;
+    auto flight = std::make_shared<Flight>();
+    flight->generation = m_generation;
+    if (waiter)
+        flight->waiters.append(std::move(waiter));
+    m_flight = flight;
     const QString refreshToken = m_refreshToken;
     m_mutex.unlock();
 
     // A refresher that answers twice, or after the manager is gone, must not
     // answer the waiters of a later refresh or touch freed memory.
     QPointer<TokenManager> self(this);
-    auto answered = std::make_shared<bool>(false);
     m_refresher(
         refreshToken,
-        [self, answered](const QString& access, const QString& refresh) {
-            if (!self || std::exchange(*answered, true))
+        [self, flight](const QString& access, const QString& refresh) {
+            if (!self || std::exchange(flight->answered, true))
                 return;
-            self->setTokens(access, refresh);
-            self->finishRefresh(RefreshResult::Success);
+            self->completeRefresh(flight, RefreshResult::Success, access, refresh);
         },
-        [self, answered](bool rejected) {
-            if (!self || std::exchange(*answered, true))
+        [self, flight](bool rejected) {
+            if (!self || std::exchange(flight->answered, true))
                 return;
-            self->finishRefresh(rejected ? RefreshResult::Rejected : RefreshResult::TransientFailure);
+            self->completeRefresh(flight, rejected ? RefreshResult::Rejected : RefreshResult::TransientFailure);
         });
 }
 
-void TokenManager::finishRefresh(RefreshResult result)
+void TokenManager::completeRefresh(const std::shared_ptr<Flight>& flight, RefreshResult result,
+                                   const QString& access, const QString& refresh)
 {
     m_mutex.lock();
-    m_refreshInFlight = false;
-    const QList<Waiter> waiters = std::exchange(m_waiters, {});
+    const bool current = flight->generation == m_generation;
+    if (current)
+        m_flight.reset();
+    const QList<Waiter> waiters = std::exchange(flight->waiters, {});
     m_mutex.unlock();
+
+    if (!current) {
+        // The pair was cleared (sign-out) or replaced (another sign-in) while
+        // this refresh ran: what it brings back belongs to a session that is
+        // over, and so does every request that waited for it.
+        result = RefreshResult::Rejected;
+    } else if (result == RefreshResult::Success) {
+        setTokens(access, refresh);
+    }
     for (const Waiter& w : waiters)
         w(result);
 }

@@ -36,6 +36,9 @@ public:
     TokenManager(std::unique_ptr<TokenStore> store, QObject* parent = nullptr);
     ~TokenManager() override;
 
+    // Loading, setting or clearing the pair ends the session a refresh in
+    // flight was started for: that refresh stores nothing when it completes
+    // and answers its waiters Rejected.
     void loadTokens();
     // Store failures are not reported: the pair in memory still holds for
     // this run, and the user signs in again after a restart.
@@ -54,7 +57,20 @@ public:
     void refresh(Waiter waiter);
 
 private:
-    void finishRefresh(RefreshResult result);
+    // One refresh and the callers waiting for it. `generation` is the pair
+    // it was started for; once the pair is replaced or cleared its answer
+    // belongs to a session that is over.
+    struct Flight
+    {
+        quint64 generation = 0;
+        QList<Waiter> waiters;
+        bool answered = false;
+    };
+
+    // Called whenever the pair changes; makes a refresh in flight stale.
+    void startNewGeneration();
+    void completeRefresh(const std::shared_ptr<Flight>& flight, RefreshResult result, const QString& access = {},
+                         const QString& refresh = {});
 
     std::unique_ptr<TokenStore> m_store;
     QString m_accessToken;
@@ -64,8 +80,8 @@ private:
     // Guards the two members below. Never held while a refresher or a waiter
     // runs, so a waiter may start the next refresh at once.
     QMutex m_mutex;
-    bool m_refreshInFlight = false;
-    QList<Waiter> m_waiters;
+    quint64 m_generation = 0;
+    std::shared_ptr<Flight> m_flight;
 };
 
 } // namespace TandAccount

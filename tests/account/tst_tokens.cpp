@@ -66,6 +66,8 @@ private slots:
     void refreshWithoutRefreshTokenIsRejectedAtOnce();
     void waiterMayStartTheNextRefresh();
     void lateOrRepeatedCompletionIsIgnored();
+    void signOutDuringARefreshStaysSignedOut();
+    void signInDuringARefreshKeepsTheNewPair();
 };
 
 void TokensTest::readsClaimsFromBase64UrlPayloads()
@@ -342,6 +344,73 @@ void TokensTest::lateOrRepeatedCompletionIsIgnored()
 
     refresher.fail(true);
     QCOMPARE(answers, (QList<RefreshResult>{RefreshResult::TransientFailure, RefreshResult::Rejected}));
+}
+
+void TokensTest::signOutDuringARefreshStaysSignedOut()
+{
+    QHash<QString, QString> entries;
+    TokenManager manager(std::make_unique<MemoryTokenStore>(&entries));
+    manager.setTokens(tokenExpiringIn(10), QStringLiteral("r1"));
+    ManualRefresher refresher;
+    manager.setRefresher(refresher.function());
+
+    QList<RefreshResult> answers;
+    manager.refresh([&answers](RefreshResult result) { answers.append(result); });
+    manager.clear();
+    // Asked after the sign-out: nothing to refresh with, so refused at once.
+    manager.refresh([&answers](RefreshResult result) { answers.append(result); });
+    QCOMPARE(answers, QList<RefreshResult>{RefreshResult::Rejected});
+
+    refresher.succeed(tokenExpiringIn(3600), QStringLiteral("r2"));
+    QCOMPARE(answers, (QList<RefreshResult>{RefreshResult::Rejected, RefreshResult::Rejected}));
+    QCOMPARE(manager.heldAccessToken(), QString());
+    QCOMPARE(manager.refreshToken(), QString());
+    QVERIFY(entries.isEmpty());
+    QCOMPARE(refresher.started, 1);
+
+    // A refresh that fails after the pair was loaded again is over for its
+    // callers too, however it failed.
+    entries.insert(TokenStore::kRefreshTokenKey, QStringLiteral("r3"));
+    manager.loadTokens();
+    manager.refresh([&answers](RefreshResult result) { answers.append(result); });
+    manager.loadTokens();
+    refresher.fail(false);
+    QCOMPARE(answers.last(), RefreshResult::Rejected);
+    QCOMPARE(manager.refreshToken(), QStringLiteral("r3"));
+}
+
+void TokensTest::signInDuringARefreshKeepsTheNewPair()
+{
+    QHash<QString, QString> entries;
+    TokenManager manager(std::make_unique<MemoryTokenStore>(&entries));
+    manager.setTokens(tokenExpiringIn(10, QStringLiteral("old")), QStringLiteral("old-refresh"));
+    ManualRefresher refresher;
+    manager.setRefresher(refresher.function());
+
+    QList<RefreshResult> oldSession;
+    manager.refresh([&oldSession](RefreshResult result) { oldSession.append(result); });
+    const TokenManager::RefreshSucceeded oldSucceed = refresher.succeed;
+
+    const QString signedIn = tokenExpiringIn(10, QStringLiteral("new"));
+    manager.setTokens(signedIn, QStringLiteral("new-refresh"));
+    // The new session's refresh does not join the old one: it sends its own token.
+    QList<RefreshResult> newSession;
+    manager.refresh([&newSession](RefreshResult result) { newSession.append(result); });
+    QCOMPARE(refresher.started, 2);
+    QCOMPARE(refresher.lastRefreshToken, QStringLiteral("new-refresh"));
+
+    oldSucceed(tokenExpiringIn(3600, QStringLiteral("old")), QStringLiteral("old-refresh-2"));
+    QCOMPARE(oldSession, QList<RefreshResult>{RefreshResult::Rejected});
+    QVERIFY(newSession.isEmpty());
+    QCOMPARE(manager.heldAccessToken(), signedIn);
+    QCOMPARE(manager.refreshToken(), QStringLiteral("new-refresh"));
+    QCOMPARE(entries.value(TokenStore::kRefreshTokenKey), QStringLiteral("new-refresh"));
+
+    const QString refreshed = tokenExpiringIn(3600, QStringLiteral("new"));
+    refresher.succeed(refreshed, QStringLiteral("new-refresh-2"));
+    QCOMPARE(newSession, QList<RefreshResult>{RefreshResult::Success});
+    QCOMPARE(manager.accessToken(), refreshed);
+    QCOMPARE(entries.value(TokenStore::kRefreshTokenKey), QStringLiteral("new-refresh-2"));
 }
 
 QTEST_GUILESS_MAIN(TokensTest)
