@@ -35,6 +35,18 @@ QString BackupArchive::rowEntryName(const QString& folder, const QString& id)
     return folder + u'/' + QString::fromLatin1(QUrl::toPercentEncoding(id, {}, ".")) + kJsonSuffix;
 }
 
+std::optional<QString> BackupArchive::Limits::add(const QString& name, qint64 size)
+{
+    if (++m_entries > kMaxEntries)
+        return tr("too many entries");
+    if (size > kMaxEntrySize)
+        return tr("%1 is too large").arg(name);
+    m_total += size;
+    if (m_total > kMaxTotalSize)
+        return tr("the contents are too large");
+    return std::nullopt;
+}
+
 bool BackupArchive::open(const QByteArray& zip)
 {
     m_rows.clear();
@@ -62,17 +74,13 @@ std::optional<QJsonObject> BackupArchive::readObject(const ZipReader::Entry& ent
 
 bool BackupArchive::sortEntries()
 {
-    const QList<ZipReader::Entry>& entries = m_zip.entries();
-    if (entries.size() > kMaxEntries)
-        return fail(tr("Invalid backup: too many entries"));
-
     QStringList folders;
     for (const BackupTable* table : BackupTable::all())
         folders << table->folder();
 
     std::optional<ZipReader::Entry> manifest;
-    qint64 total = 0;
-    for (const ZipReader::Entry& entry : entries) {
+    Limits limits;
+    for (const ZipReader::Entry& entry : m_zip.entries()) {
         const QString& name = entry.name;
         const qsizetype slash = name.indexOf(u'/');
         const QString folder = name.left(slash);
@@ -83,13 +91,12 @@ bool BackupArchive::sortEntries()
             && !name.contains(QLatin1String("..")) && !name.contains(u'\\');
         if (!isManifest && !isFolder && !isRow)
             return fail(tr("Invalid backup: unexpected entry %1").arg(name));
+        // A folder entry is never read, whatever size it declares, but it
+        // counts among the entries.
+        if (const std::optional<QString> breach = limits.add(name, isFolder ? 0 : entry.size))
+            return fail(tr("Invalid backup: %1").arg(*breach));
         if (isFolder)
             continue;
-        if (entry.size > kMaxEntrySize)
-            return fail(tr("Invalid backup: %1 is too large").arg(name));
-        total += entry.size;
-        if (total > kMaxTotalSize)
-            return fail(tr("Invalid backup: the contents are too large"));
         if (isManifest)
             manifest = entry;
         else

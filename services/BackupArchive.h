@@ -30,6 +30,21 @@ public:
     static constexpr qint64 kMaxTotalSize = qint64(1) << 30;
     static constexpr qsizetype kMaxEntries = 1'000'000;
 
+    // Counts an archive's entries against the limits above, one at a time.
+    // A restore refuses an archive at the first entry that breaks one, and
+    // an export stops there, so it never writes a backup the restore refuses.
+    class Limits
+    {
+    public:
+        // Counts one more entry; what it breaks ("the contents are too
+        // large"), or nothing while the archive stays within the limits.
+        std::optional<QString> add(const QString& name, qint64 size);
+
+    private:
+        qsizetype m_entries = 0;
+        qint64 m_total = 0;
+    };
+
     static QString manifestName();
     // The manifest: format version, export time and the number of rows per folder.
     static QByteArray manifest(const QDateTime& exportedAt, const QJsonObject& counts);

@@ -35,6 +35,18 @@ QByteArray BackupService::exportBackup()
 {
     const QDateTime exportedAt = nowUtc();
     ZipWriter zip(exportedAt);
+    BackupArchive::Limits limits;
+    const auto add = [&zip, &limits](const QString& name, const QByteArray& data) {
+        if (const std::optional<QString> breach = limits.add(name, data.size())) {
+            qWarning().noquote() << "Backup export failed: a restore would refuse the backup:" << *breach;
+            return false;
+        }
+        if (!zip.addFile(name, data)) {
+            qWarning().noquote() << "Backup export failed: an id is too long to name its entry";
+            return false;
+        }
+        return true;
+    };
     QJsonObject counts;
     for (const BackupTable* table : BackupTable::all()) {
         QSqlQuery query(m_database->connection());
@@ -47,16 +59,15 @@ QByteArray BackupService::exportBackup()
         const int idColumn = table->indexOf(QStringLiteral("id"));
         while (query.next()) {
             const QJsonObject row = table->toJson(query);
-            if (!zip.addFile(BackupArchive::rowEntryName(table->folder(), query.value(idColumn).toString()),
-                             QJsonDocument(row).toJson(QJsonDocument::Compact))) {
-                qWarning().noquote() << "Backup export failed: a row of" << table->table() << "has no valid entry name";
+            if (!add(BackupArchive::rowEntryName(table->folder(), query.value(idColumn).toString()),
+                     QJsonDocument(row).toJson(QJsonDocument::Compact)))
                 return {};
-            }
             ++count;
         }
         counts.insert(table->folder(), count);
     }
-    zip.addFile(BackupArchive::manifestName(), BackupArchive::manifest(exportedAt, counts));
+    if (!add(BackupArchive::manifestName(), BackupArchive::manifest(exportedAt, counts)))
+        return {};
     return zip.finish();
 }
 

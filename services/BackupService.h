@@ -29,8 +29,9 @@ public:
                   ReconciliationRepository* reconciliations, QObject* parent = nullptr);
 
     // Every row of every table, soft-deleted ones included. Empty (and a log
-    // line) when the database cannot be read or a row's id is too long to
-    // name its entry: never write that as a backup.
+    // line) when the database cannot be read, a row's id is too long to name
+    // its entry, or the archive would break a limit a restore holds it to
+    // (see BackupArchive): never write that as a backup.
     QByteArray exportBackup();
 
     // Restores the archive in one database transaction (see BackupRestore

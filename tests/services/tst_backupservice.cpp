@@ -354,6 +354,7 @@ private Q_SLOTS:
     void refusedArchivesWriteNothing();
     void databaseErrorRollsBackTheWholeRestore();
     void exportWritesNothingARestoreWouldRefuse();
+    void archiveLimitsHoldUpToTheirEdges();
 
 private:
     QString path(const QString& name) const { return m_dir->filePath(name); }
@@ -788,8 +789,57 @@ void TestBackupService::exportWritesNothingARestoreWouldRefuse()
 
     QVERIFY(ledger.accounts.insert(account(longestId + u'b', QStringLiteral("Id too long"))));
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^ZIP entry refused:")));
-    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^Backup export failed: .* accounts ")));
+    QTest::ignoreMessage(QtWarningMsg, "Backup export failed: an id is too long to name its entry");
     QCOMPARE(ledger.backup.exportBackup(), QByteArray());
+    QVERIFY(ledger.exec(QStringLiteral("DELETE FROM accounts WHERE name = 'Id too long'")));
+
+    // A row whose document takes exactly the largest size a restore reads, then one byte more.
+    QVERIFY(ledger.transactions.insert(transaction(QStringLiteral("tx-1"), QStringLiteral("acct-1"), -100)));
+    const auto rowSize = [&ledger]() -> qint64 {
+        ZipReader reader;
+        if (!reader.open(ledger.backup.exportBackup()))
+            return -1;
+        for (const ZipReader::Entry& entry : reader.entries()) {
+            if (entry.name == QStringLiteral("transactions/tx-1.json"))
+                return entry.size;
+        }
+        return -1;
+    };
+    const qint64 withoutMemo = rowSize();
+    QVERIFY(withoutMemo > 0);
+    const QString memo(BackupArchive::kMaxEntrySize - withoutMemo, u'x');
+    QVERIFY(ledger.exec(QStringLiteral("UPDATE transactions SET memo = '%1'").arg(memo)));
+    QCOMPARE(rowSize(), BackupArchive::kMaxEntrySize);
+    const BackupImportResult restored = ledger.backup.importBackup(ledger.backup.exportBackup(), BackupService::ReplaceAll);
+    QCOMPARE(restored.errors, QStringList());
+    QCOMPARE(restored.transactionsImported, 1);
+
+    QVERIFY(ledger.exec(QStringLiteral("UPDATE transactions SET memo = '%1x'").arg(memo)));
+    QTest::ignoreMessage(QtWarningMsg,
+                         "Backup export failed: a restore would refuse the backup: transactions/tx-1.json is too large");
+    QCOMPARE(ledger.backup.exportBackup(), QByteArray());
+}
+
+void TestBackupService::archiveLimitsHoldUpToTheirEdges()
+{
+    const QString name = QStringLiteral("transactions/tx.json");
+
+    BackupArchive::Limits entries;
+    for (qsizetype i = 0; i < BackupArchive::kMaxEntries; ++i) {
+        if (entries.add(name, 0))
+            QFAIL(qPrintable(QStringLiteral("refused entry %1").arg(i + 1)));
+    }
+    QCOMPARE(entries.add(name, 0).value_or(QString()), QStringLiteral("too many entries"));
+
+    BackupArchive::Limits entrySize;
+    QVERIFY(!entrySize.add(name, BackupArchive::kMaxEntrySize));
+    QCOMPARE(entrySize.add(name, BackupArchive::kMaxEntrySize + 1).value_or(QString()),
+             QStringLiteral("transactions/tx.json is too large"));
+
+    BackupArchive::Limits total;
+    for (qint64 i = 0; i < BackupArchive::kMaxTotalSize / BackupArchive::kMaxEntrySize; ++i)
+        QVERIFY(!total.add(name, BackupArchive::kMaxEntrySize));
+    QCOMPARE(total.add(name, 1).value_or(QString()), QStringLiteral("the contents are too large"));
 }
 
 QTEST_GUILESS_MAIN(TestBackupService)
