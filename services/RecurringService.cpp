@@ -201,10 +201,11 @@ QList<Transaction> RecurringService::occurrence(const RecurringTransaction& item
 
     source.transfer_dest_account_id = item.transfer_dest_account_id;
     // One amount cannot stand for both sides when the currencies differ: the
-    // user enters the other side with its own amount.
+    // user enters the other side with its own amount. A deleted destination
+    // takes no new rows, as if it were gone.
     const std::optional<Account> from = m_accounts->getById(item.account_id);
     const std::optional<Account> to = m_accounts->getById(item.transfer_dest_account_id);
-    if (!from || !to || from->currency != to->currency)
+    if (!from || !to || to->deleted_at || from->currency != to->currency)
         return {source};
 
     Transaction destination = source;

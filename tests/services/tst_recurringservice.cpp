@@ -32,6 +32,7 @@ private Q_SLOTS:
     void anOccurrencePostedBeforeIsNotPostedAgain();
     void transferPostsBothSidesLinked();
     void transferBetweenCurrenciesPostsOneSide();
+    void transferIntoDeletedAccountPostsOneSide();
     void failedWriteLeavesNothingBehind();
     void endDateAndBrokenDatesDeactivate();
     void confirmAllDueAndPendingCount();
@@ -214,6 +215,22 @@ void TestRecurringService::transferBetweenCurrenciesPostsOneSide()
     const Transaction source =
         *m_transactions->getById(RecurringService::occurrenceId(QStringLiteral("abroad"), QDate(2026, 1, 31)));
     QCOMPARE(source.transfer_dest_account_id, kEuro);
+    QVERIFY(source.transfer_link_id.isEmpty());
+}
+
+void TestRecurringService::transferIntoDeletedAccountPostsOneSide()
+{
+    RecurringTransaction item = addItem(QStringLiteral("save"), QDate(2026, 1, 31));
+    item.transfer_dest_account_id = kSavings;
+    QVERIFY(m_recurring->update(item));
+    QVERIFY(m_accounts->softDelete(kSavings));
+
+    QVERIFY(m_service->confirm(QStringLiteral("save")));
+    QCOMPARE(transactionCount(), 1);
+    const Transaction source =
+        *m_transactions->getById(RecurringService::occurrenceId(QStringLiteral("save"), QDate(2026, 1, 31)));
+    QCOMPARE(source.account_id, kChecking);
+    QCOMPARE(source.transfer_dest_account_id, kSavings);
     QVERIFY(source.transfer_link_id.isEmpty());
 }
 
