@@ -166,6 +166,9 @@ void ApiClient::executeRequest(Method method, const QUrl& url, const QByteArray&
     if (!token.isEmpty())
         request.setRawHeader(QByteArrayLiteral("Authorization"), QByteArrayLiteral("Bearer ") + token.toUtf8());
     request.setTransferTimeout(m_transferTimeoutMs);
+    // Qt keeps every header on a redirect, the bearer token included, so a
+    // redirect to another host would hand that host the user's session.
+    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::SameOriginRedirectPolicy);
 
     QNetworkReply* reply = nullptr;
     switch (method) {

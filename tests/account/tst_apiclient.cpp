@@ -54,6 +54,7 @@ private slots:
     void proactiveRefreshFailuresEndTheRequest();
     void publicRequestsCarryNoTokenAndNeverRetry();
     void networkFailuresEndWithStatusZero();
+    void redirectsToAnotherOriginAreNotFollowed();
 
 private:
     FakeHttpServer* m_server = nullptr;
@@ -365,6 +366,38 @@ void ApiClientTest::networkFailuresEndWithStatusZero()
     QCOMPARE(networkErrors.count(), 2);
     QCOMPARE(m_server->requestsTo("POST", "/slow").size(), 1);
     QVERIFY(clock.elapsed() < 5000);
+}
+
+void ApiClientTest::redirectsToAnotherOriginAreNotFollowed()
+{
+    m_tokens->setTokens(tokenExpiringIn(3600), QStringLiteral("r"));
+    FakeHttpServer elsewhere;
+    QVERIFY(elsewhere.listen());
+    FakeResponse moved = FakeResponse::empty(302);
+    moved.headers.append({"Location", elsewhere.baseUrl().toEncoded() + "/collect"});
+    m_server->respondAlways("GET", "/me", moved);
+    m_server->respondAlways("POST", "/sync/push", moved);
+    moved.headers = {{"Location", "/there"}};
+    m_server->respondOnce("GET", "/here", moved);
+
+    Outcome get, post;
+    m_api->get(QStringLiteral("/me"), get.callback());
+    m_api->post(QStringLiteral("/sync/push"), {{"changes", QJsonArray()}}, post.callback());
+    QTRY_VERIFY(get.calls && post.calls);
+    QCOMPARE(get.ok, false);
+    QCOMPARE(get.status, 302);
+    QCOMPARE(post.ok, false);
+    QCOMPARE(post.status, 302);
+    QVERIFY(elsewhere.requests().isEmpty());
+
+    // On the same origin a redirect is still followed, token and all.
+    Outcome local;
+    m_api->get(QStringLiteral("/here"), local.callback());
+    QTRY_COMPARE(local.calls, 1);
+    QCOMPARE(local.status, 404);
+    const QList<RecordedRequest> followed = m_server->requestsTo("GET", "/there");
+    QCOMPARE(followed.size(), 1);
+    QCOMPARE(followed.at(0).header("Authorization"), bearer(m_tokens->accessToken()));
 }
 
 QTEST_GUILESS_MAIN(ApiClientTest)

@@ -20,6 +20,7 @@ QByteArray reasonPhrase(int status)
     case 200: return "OK";
     case 201: return "Created";
     case 204: return "No Content";
+    case 302: return "Found";
     case 400: return "Bad Request";
     case 401: return "Unauthorized";
     case 403: return "Forbidden";
@@ -244,6 +245,8 @@ void FakeHttpServer::send(QTcpSocket* socket, const FakeResponse& response)
     QByteArray bytes = "HTTP/1.1 " + QByteArray::number(response.status) + ' ' + reasonPhrase(response.status) + "\r\n";
     if (!response.contentType.isEmpty())
         bytes += "Content-Type: " + response.contentType + "\r\n";
+    for (const auto& [name, value] : response.headers)
+        bytes += name + ": " + value + "\r\n";
     if (response.status != 204)
         bytes += "Content-Length: " + QByteArray::number(response.body.size()) + "\r\n";
     bytes += "Connection: keep-alive\r\n\r\n";

@@ -38,6 +38,8 @@ struct FakeResponse
     int status = 200;
     QByteArray body;
     QByteArray contentType = QByteArrayLiteral("application/json");
+    // Sent as given, after the content type.
+    QList<QPair<QByteArray, QByteArray>> headers;
     int delayMs = 0;
     bool noAnswer = false;
 
