@@ -153,8 +153,9 @@ RecurringService::Outcome RecurringService::postNext(RecurringTransaction& item)
     if (item.deleted_at || !item.is_active)
         return Outcome::Refused;
     if (!RecurrenceSchedule::hasPostableOccurrence(item)) {
+        if (!deactivate(item))
+            return Outcome::Failed;
         qWarning().noquote() << "Recurring item" << item.id << "has no valid next occurrence; it is deactivated.";
-        deactivate(item);
         return Outcome::Refused;
     }
 
@@ -221,12 +222,16 @@ QList<Transaction> RecurringService::occurrence(const RecurringTransaction& item
 bool RecurringService::deactivate(const RecurringTransaction& item)
 {
     // Written directly: the item's stored next due date may be unreadable,
-    // and a whole-record update would have to write it back.
+    // and a whole-record update would write NULL into its NOT NULL column.
+    // The repository did not write it, so the change is announced here.
     SqlStatement statement(m_database->connection(),
                            QStringLiteral("UPDATE recurring_transactions SET is_active = 0, version = version + 1, "
                                           "sync_status = 'pending', updated_at = ? WHERE id = ?"),
                            "RecurringService::deactivate");
-    return statement.bind(toIsoUtc(nowUtc())).bind(item.id).exec();
+    if (!statement.bind(toIsoUtc(nowUtc())).bind(item.id).exec())
+        return false;
+    Q_EMIT m_recurring->recurringChanged();
+    return true;
 }
 
 void RecurringService::announcePendingCount()

@@ -66,6 +66,7 @@ private:
     // Posts the item's occurrences while they fall on or before `through`; the number posted.
     int postThrough(RecurringTransaction item, const QDate& through);
     QList<Transaction> occurrence(const RecurringTransaction& item) const;
+    // False (and a log line) when the item could not be written.
     bool deactivate(const RecurringTransaction& item);
     void announcePendingCount();
 

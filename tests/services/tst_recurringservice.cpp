@@ -35,6 +35,7 @@ private Q_SLOTS:
     void transferIntoDeletedAccountPostsOneSide();
     void failedWriteLeavesNothingBehind();
     void endDateAndBrokenDatesDeactivate();
+    void deactivationIsAnnouncedOnlyOnceWritten();
     void confirmAllDueAndPendingCount();
     void confirmDueThroughStopsAtTheCap();
     void autoPostHonoursLeadDays();
@@ -272,22 +273,51 @@ void TestRecurringService::endDateAndBrokenDatesDeactivate()
     RecurringTransaction shortened = addItem(QStringLiteral("shortened"), QDate(2026, 5, 1));
     shortened.end_date = QDate(2026, 4, 1);
     QVERIFY(m_recurring->update(shortened));
+    QSignalSpy recurringChanged(m_recurring.get(), &RecurringRepository::recurringChanged);
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("no valid next occurrence")));
     QVERIFY(!m_service->confirm(shortened.id));
     QVERIFY(!m_recurring->getById(shortened.id)->is_active);
+    QCOMPARE(recurringChanged.count(), 1);
 
     // An unreadable next due date counts as due and is deactivated on confirming.
     const RecurringTransaction broken = addItem(QStringLiteral("broken"), m_today.addDays(30));
     QSqlQuery(m_db->connection())
         .exec(QStringLiteral("UPDATE recurring_transactions SET next_due_date = 'soon' WHERE id = 'broken'"));
     QCOMPARE(m_service->pendingCount(), 1);
+    recurringChanged.clear();
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("no valid next occurrence")));
     QCOMPARE(m_service->confirmAllDue(), 0);
     const RecurringTransaction deactivated = *m_recurring->getById(broken.id);
     QVERIFY(!deactivated.is_active);
     QCOMPARE(deactivated.version, broken.version + 1);
+    QCOMPARE(recurringChanged.count(), 1);
     QCOMPARE(m_service->pendingCount(), 0);
     QCOMPARE(transactionCount(), 2);
+}
+
+void TestRecurringService::deactivationIsAnnouncedOnlyOnceWritten()
+{
+    // Skipping an item past its end deactivates it just as confirming does.
+    RecurringTransaction ended = addItem(QStringLiteral("ended"), QDate(2026, 5, 1));
+    ended.end_date = QDate(2026, 4, 1);
+    QVERIFY(m_recurring->update(ended));
+    QSignalSpy recurringChanged(m_recurring.get(), &RecurringRepository::recurringChanged);
+    QVERIFY(!m_service->skip(ended.id));
+    QVERIFY(!m_recurring->getById(ended.id)->is_active);
+    QCOMPARE(recurringChanged.count(), 1);
+
+    RecurringTransaction locked = addItem(QStringLiteral("locked"), QDate(2026, 5, 1));
+    locked.end_date = QDate(2026, 4, 1);
+    QVERIFY(m_recurring->update(locked));
+    QVERIFY(QSqlQuery(m_db->connection())
+                .exec(QStringLiteral("CREATE TRIGGER refuse BEFORE UPDATE ON recurring_transactions "
+                                     "BEGIN SELECT RAISE(ABORT, 'disk full'); END")));
+    recurringChanged.clear();
+    QTest::failOnWarning(QRegularExpression(QStringLiteral("it is deactivated")));
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^RecurringService::deactivate failed: .*disk full")));
+    QVERIFY(!m_service->confirm(locked.id));
+    QVERIFY(m_recurring->getById(locked.id)->is_active);
+    QCOMPARE(recurringChanged.count(), 0);
 }
 
 void TestRecurringService::confirmAllDueAndPendingCount()
