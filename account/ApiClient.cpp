@@ -19,6 +19,17 @@ void complete(const ResponseCallback& callback, bool ok, int status, const QJson
         callback(ok, status, body);
 }
 
+// Paths carry server ids and invite codes ("/group/join/<code>"), which
+// never go into a log. The first segment names the part of the service,
+// which is what a reader of the log needs.
+QString loggablePath(const QString& path)
+{
+    const QStringList segments = path.split(u'/', Qt::SkipEmptyParts);
+    if (segments.size() <= 1)
+        return path;
+    return u'/' + segments.first() + QStringLiteral("/...");
+}
+
 QJsonObject parseBody(const QByteArray& bytes)
 {
     if (bytes.isEmpty())
@@ -115,18 +126,19 @@ void ApiClient::sendRequest(Method method, const QString& path, const QJsonObjec
         return;
     }
     if (m_tokens->needsRefresh()) {
-        qDebug() << "ApiClient: token needs refresh before" << methodName(method) << url.path();
-        sendAfterRefresh(method, url, bytes, std::move(callback), true, true);
+        const QString logPath = loggablePath(path);
+        qDebug() << "ApiClient: token needs refresh before" << methodName(method) << logPath;
+        sendAfterRefresh(method, url, bytes, std::move(callback), true, logPath);
         return;
     }
     executeRequest(method, url, bytes, m_tokens->accessToken(), std::move(callback), true);
 }
 
 void ApiClient::sendAfterRefresh(Method method, const QUrl& url, const QByteArray& body, ResponseCallback callback,
-                                 bool allowRetry, bool logFailure)
+                                 bool allowRetry, const std::optional<QString>& logPath)
 {
     QPointer<ApiClient> self(this);
-    m_tokens->refresh([self, method, url, body, callback, allowRetry, logFailure](RefreshResult result) {
+    m_tokens->refresh([self, method, url, body, callback, allowRetry, logPath](RefreshResult result) {
         if (!self)
             return;
         switch (result) {
@@ -136,15 +148,15 @@ void ApiClient::sendAfterRefresh(Method method, const QUrl& url, const QByteArra
             self->executeRequest(method, url, body, self->m_tokens->heldAccessToken(), callback, allowRetry);
             return;
         case RefreshResult::Rejected:
-            if (logFailure)
-                qWarning() << "ApiClient: token refresh" << "rejected" << "for" << methodName(method) << url.path();
+            if (logPath)
+                qWarning() << "ApiClient: token refresh" << "rejected" << "for" << methodName(method) << *logPath;
             emit self->authenticationRequired();
             complete(callback, false, 401);
             return;
         case RefreshResult::TransientFailure:
-            if (logFailure)
+            if (logPath)
                 qWarning() << "ApiClient: token refresh" << "failed (transient)" << "for" << methodName(method)
-                           << url.path();
+                           << *logPath;
             complete(callback, false, 0);
             return;
         }
@@ -204,7 +216,7 @@ void ApiClient::handleReply(QNetworkReply* reply, Method method, const QUrl& url
     const QJsonObject answer = reply->isReadable() ? parseBody(reply->readAll()) : QJsonObject();
 
     if (status == 401 && allowRetry) {
-        sendAfterRefresh(method, url, body, callback, false, false);
+        sendAfterRefresh(method, url, body, callback, false, std::nullopt);
         return;
     }
     if (status == 0 && reply->error() != QNetworkReply::NoError) {

@@ -7,6 +7,7 @@
 #include <QUrlQuery>
 
 #include <functional>
+#include <optional>
 
 class QNetworkAccessManager;
 class QNetworkReply;
@@ -62,9 +63,10 @@ private:
                         ResponseCallback callback, bool allowRetry);
     void handleReply(QNetworkReply* reply, Method method, const QUrl& url, const QByteArray& body,
                      const ResponseCallback& callback, bool allowRetry);
-    // Runs a refresh and then the request with the token it delivered.
+    // Runs a refresh and then the request with the token it delivered. A
+    // failed refresh is logged, naming the request by `logPath`, when one is given.
     void sendAfterRefresh(Method method, const QUrl& url, const QByteArray& body, ResponseCallback callback,
-                          bool allowRetry, bool logFailure);
+                          bool allowRetry, const std::optional<QString>& logPath);
 
     static const char* methodName(Method method);
 

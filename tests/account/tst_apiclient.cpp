@@ -35,6 +35,21 @@ QByteArray bearer(const QString& token)
     return "Bearer " + token.toUtf8();
 }
 
+// Every message logged while it lives, whatever its level.
+class LogCapture
+{
+public:
+    LogCapture() { s_previous = qInstallMessageHandler(&LogCapture::handle); }
+    ~LogCapture() { qInstallMessageHandler(s_previous); }
+    QStringList lines() const { return s_lines; }
+
+private:
+    static void handle(QtMsgType, const QMessageLogContext&, const QString& message) { s_lines.append(message); }
+
+    static inline QtMessageHandler s_previous = nullptr;
+    static inline QStringList s_lines;
+};
+
 } // namespace
 
 class ApiClientTest : public QObject
@@ -55,6 +70,7 @@ private slots:
     void publicRequestsCarryNoTokenAndNeverRetry();
     void networkFailuresEndWithStatusZero();
     void redirectsToAnotherOriginAreNotFollowed();
+    void logsNameNoCodeOrToken();
 
 private:
     FakeHttpServer* m_server = nullptr;
@@ -398,6 +414,32 @@ void ApiClientTest::redirectsToAnotherOriginAreNotFollowed()
     const QList<RecordedRequest> followed = m_server->requestsTo("GET", "/there");
     QCOMPARE(followed.size(), 1);
     QCOMPARE(followed.at(0).header("Authorization"), bearer(m_tokens->accessToken()));
+}
+
+void ApiClientTest::logsNameNoCodeOrToken()
+{
+    const QString code = QStringLiteral("Inv1te-C0de_x");
+    const QString memberId = QStringLiteral("user-4711");
+    const QString access = tokenExpiringIn(5);
+    m_tokens->setTokens(access, QStringLiteral("refresh-secret"));
+
+    LogCapture log;
+    // One refresh refused and one failing for the moment, so that every
+    // line the transport logs about a refresh is written.
+    Outcome join, remove;
+    m_api->post(QStringLiteral("/group/join/%1").arg(code), {}, join.callback());
+    m_tokens->setRefresher([](const QString&, TokenManager::RefreshSucceeded, TokenManager::RefreshFailed no) {
+        no(false);
+    });
+    m_api->deleteResource(QStringLiteral("/group/members/%1").arg(memberId), remove.callback());
+    QVERIFY(join.calls && remove.calls);
+
+    const QStringList lines = log.lines();
+    QVERIFY(lines.filter(QStringLiteral("/group")).size() >= 4);
+    for (const QString& line : lines) {
+        for (const QString& secret : {code, memberId, access, QStringLiteral("refresh-secret")})
+            QVERIFY2(!line.contains(secret), qPrintable(line));
+    }
 }
 
 QTEST_GUILESS_MAIN(ApiClientTest)
