@@ -1,6 +1,15 @@
 #include "account/CredentialManagerTokenStore.h"
 
+#include "storage/Database.h"
+
+#include <QDir>
+
 namespace TandAccount {
+
+CredentialManagerTokenStore::CredentialManagerTokenStore(const QString& storeName)
+    : CredentialManagerTokenStore(storeName, QDir(Database::dataDirectory()).filePath(QStringLiteral("credentials")))
+{
+}
 
 CredentialManagerTokenStore::CredentialManagerTokenStore(const QString& storeName,
                                                          const QString& credentialDirectory)

@@ -10,8 +10,9 @@ namespace TandAccount {
 class CredentialManagerTokenStore : public TokenStore
 {
 public:
-    // `credentialDirectory` is where the platform layer keeps its files,
-    // normally "<data dir>/credentials".
+    // Keeps the files of the platform layer in "<data dir>/credentials".
+    explicit CredentialManagerTokenStore(const QString& storeName);
+    // Keeps them in `credentialDirectory` instead.
     CredentialManagerTokenStore(const QString& storeName, const QString& credentialDirectory);
 
     std::optional<QString> read(const QString& key) override;

@@ -60,6 +60,7 @@ private slots:
     void credentialFilesArePrivateAndClearRemovesThem();
     void storedTokensLoadBackAndMissingOnesAreEmpty();
     void credentialTargetsCannotEscapeTheFolder();
+    void defaultStoreKeepsCredentialsInTheDataDirectory();
 
     void concurrentRefreshesShareOneRequest();
     void failedRefreshKeepsTokensAndReportsKind();
@@ -223,6 +224,18 @@ void TokensTest::credentialTargetsCannotEscapeTheFolder()
         QCOMPARE(QFileInfo(vault.filePathFor(target)).absolutePath(), QFileInfo(folder).absoluteFilePath());
     }
     QCOMPARE(QDir(data.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList{"credentials"});
+}
+
+void TokensTest::defaultStoreKeepsCredentialsInTheDataDirectory()
+{
+    TestDataDir data;
+    const QString folder = data.filePath(QStringLiteral("credentials"));
+    CredentialManagerTokenStore store(QStringLiteral("ledgerine"));
+    QVERIFY(store.write(TokenStore::kRefreshTokenKey, QStringLiteral("r-1")));
+
+    QVERIFY(QFileInfo::exists(CredentialVault(folder).filePathFor(store.targetName(TokenStore::kRefreshTokenKey))));
+    QCOMPARE(CredentialManagerTokenStore(QStringLiteral("ledgerine"), folder).read(TokenStore::kRefreshTokenKey),
+             std::optional<QString>(QStringLiteral("r-1")));
 }
 
 void TokensTest::concurrentRefreshesShareOneRequest()
