@@ -5,8 +5,6 @@
 #include "storage/SqliteCursor.h"
 #include "storage/Timestamp.h"
 
-#include <QMap>
-
 #include <algorithm>
 
 namespace {
@@ -49,6 +47,14 @@ QString categoryTotals(const RangeFilter& filter, const QString& amountCondition
                           "JOIN split_lines s ON s.transaction_id = t.id "
                           "WHERE %1%3 AND t.is_split = 1 GROUP BY s.category_id) g ")
         .arg(filter.condition, amountIn("t"), amountIn("s"));
+}
+
+// Category names as a reader looks them up, whatever their case; names that
+// differ only in case keep a fixed order between them.
+bool nameBefore(const QString& a, const QString& b)
+{
+    const int order = a.compare(b, Qt::CaseInsensitive);
+    return order != 0 ? order < 0 : a < b;
 }
 
 QString quoted(const QString& field)
@@ -96,7 +102,7 @@ QList<CategorySpendingRow> ReportService::categorySpending(const QDate& from, co
     for (auto it = totals.cbegin(); it != totals.cend(); ++it)
         rows << CategorySpendingRow{it.key(), it.value()};
     std::sort(rows.begin(), rows.end(), [](const CategorySpendingRow& a, const CategorySpendingRow& b) {
-        return a.total != b.total ? a.total < b.total : a.category < b.category;
+        return a.total != b.total ? a.total < b.total : nameBefore(a.category, b.category);
     });
     return rows;
 }
@@ -187,7 +193,7 @@ QList<YearOverYearRow> ReportService::yearOverYear(const QDate& from1, const QDa
     const QHash<QString, qint64> second =
         totalsByCategoryName(from2, to2, accountId, Amounts::All, "ReportService::yearOverYear");
 
-    QMap<QString, YearOverYearRow> byName;
+    QHash<QString, YearOverYearRow> byName;
     for (auto it = first.cbegin(); it != first.cend(); ++it) {
         YearOverYearRow& row = byName[it.key()];
         row.category = it.key();
@@ -204,6 +210,8 @@ QList<YearOverYearRow> ReportService::yearOverYear(const QDate& from1, const QDa
         row.change = row.secondTotal - row.firstTotal;
         rows << row;
     }
+    std::sort(rows.begin(), rows.end(),
+              [](const YearOverYearRow& a, const YearOverYearRow& b) { return nameBefore(a.category, b.category); });
     return rows;
 }
 

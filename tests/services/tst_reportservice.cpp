@@ -36,6 +36,7 @@ private Q_SLOTS:
     void incomeVsExpensesLeavesTransfersOut();
     void cashFlowKeepsTransfers();
     void yearOverYear();
+    void categoryNamesSortIgnoringCase();
     void accountSummary();
     void transactionReport();
     void csvQuoting();
@@ -262,6 +263,38 @@ void TestReportService::yearOverYear()
                                      {QStringLiteral("Rent"), 0, -100000, -100000},
                                      {QStringLiteral("Salary"), 0, 300000, 300000},
                                      {QStringLiteral("Uncategorized"), 0, -1800, -1800}}));
+}
+
+void TestReportService::categoryNamesSortIgnoringCase()
+{
+    // Rows of their own: a deleted account, in a year no other report here
+    // reads, so the shared ledger's reports stay as worked out above.
+    const QString lab = QStringLiteral("lab");
+    addAccount(lab, QStringLiteral("Lab"), AccountType::Cash, 0, 9);
+    QVERIFY(m_accounts->softDelete(lab));
+    addCategory(QStringLiteral("apple"), QStringLiteral("apple"));
+    addCategory(QStringLiteral("zebra"), QStringLiteral("Zebra"));
+    addCategory(QStringLiteral("banana-lower"), QStringLiteral("banana"));
+    addCategory(QStringLiteral("banana-upper"), QStringLiteral("Banana"));
+    addTransaction(QStringLiteral("lab1"), lab, day(2027, 3, 1), QStringLiteral("Stall"), -500,
+                   QStringLiteral("zebra"), false);
+    addTransaction(QStringLiteral("lab2"), lab, day(2027, 3, 2), QStringLiteral("Stall"), -500,
+                   QStringLiteral("apple"), false);
+    addTransaction(QStringLiteral("lab3"), lab, day(2027, 9, 1), QStringLiteral("Stall"), -100,
+                   QStringLiteral("zebra"), false);
+    addTransaction(QStringLiteral("lab4"), lab, day(2027, 9, 2), QStringLiteral("Stall"), -200,
+                   QStringLiteral("banana-lower"), false);
+    addTransaction(QStringLiteral("lab5"), lab, day(2027, 9, 3), QStringLiteral("Stall"), -300,
+                   QStringLiteral("banana-upper"), false);
+
+    // Equal totals fall back to the name.
+    QCOMPARE(m_reports->categorySpending(day(2027, 1, 1), day(2027, 6, 30), lab),
+             (QList<CategorySpendingRow>{{QStringLiteral("apple"), -500}, {QStringLiteral("Zebra"), -500}}));
+    QCOMPARE(m_reports->yearOverYear(day(2027, 1, 1), day(2027, 6, 30), day(2027, 7, 1), day(2027, 12, 31), lab),
+             (QList<YearOverYearRow>{{QStringLiteral("apple"), -500, 0, 500},
+                                     {QStringLiteral("Banana"), 0, -300, -300},
+                                     {QStringLiteral("banana"), 0, -200, -200},
+                                     {QStringLiteral("Zebra"), -500, -100, 400}}));
 }
 
 void TestReportService::accountSummary()
