@@ -23,6 +23,9 @@ SyncEngine::SyncEngine(TandAccount::ApiClient* api, AccountRepository* accounts,
 {
     m_debounceTimer->setSingleShot(true);
     m_debounceTimer->setInterval(kDebounceMs);
+    // A coarse timer may fire up to 5 % early, inside a burst the user is
+    // still typing.
+    m_debounceTimer->setTimerType(Qt::PreciseTimer);
     connect(m_periodicTimer, &QTimer::timeout, this, &SyncEngine::syncNow);
     connect(m_debounceTimer, &QTimer::timeout, this, &SyncEngine::syncNow);
     connect(m_api, &TandAccount::ApiClient::authenticationRequired, this, [this] { setState(Error); });

@@ -3,9 +3,10 @@
 #include "tests/support/FakeHttpServer.h"
 #include "tests/support/TestTokens.h"
 
+#include <QElapsedTimer>
 #include <QJsonArray>
 #include <QSignalSpy>
-#include <QTcpServer>
+#include <QTcpSocket>
 #include <QTest>
 
 using namespace TandAccount;
@@ -354,12 +355,11 @@ void ApiClientTest::networkFailuresEndWithStatusZero()
 {
     QSignalSpy networkErrors(m_api, &ApiClient::networkError);
 
-    // A port that was free a moment ago and has no listener now.
-    QTcpServer probe;
-    QVERIFY(probe.listen(QHostAddress::LocalHost, 0));
-    const quint16 closedPort = probe.serverPort();
-    probe.close();
-    m_api->setBaseUrl(QUrl(QStringLiteral("http://127.0.0.1:%1").arg(closedPort)));
+    // A port held by a socket that never listens: connections to it are
+    // refused, and no other program can take it meanwhile.
+    QTcpSocket holder;
+    QVERIFY(holder.bind(QHostAddress::LocalHost, 0, QAbstractSocket::DontShareAddress));
+    m_api->setBaseUrl(QUrl(QStringLiteral("http://127.0.0.1:%1").arg(holder.localPort())));
     Outcome refused;
     m_api->get(QStringLiteral("/x"), refused.callback());
     QTRY_COMPARE(refused.calls, 1);
