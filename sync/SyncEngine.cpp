@@ -8,7 +8,28 @@
 #include <QJsonArray>
 #include <QJsonObject>
 #include <QPointer>
+#include <QSqlDatabase>
+#include <QSqlDriver>
 #include <QTimer>
+
+#include <sqlite3.h>
+
+namespace {
+
+// True while someone else's transaction is open on the application's
+// connection. An import keeps the event loop running inside its
+// transaction, so a pass can start, or an answer arrive, in the middle of it.
+bool connectionInTransaction()
+{
+    const QSqlDatabase db = QSqlDatabase::database();
+    const QVariant handle = db.driver() ? db.driver()->handle() : QVariant();
+    if (!handle.isValid() || qstrcmp(handle.typeName(), "sqlite3*") != 0)
+        return false;
+    sqlite3* native = *static_cast<sqlite3* const*>(handle.constData());
+    return native && sqlite3_get_autocommit(native) == 0;
+}
+
+} // namespace
 
 SyncEngine::SyncEngine(TandAccount::ApiClient* api, AccountRepository* accounts, TransactionRepository* transactions,
                        CategoryRepository* categories, RecurringRepository* recurring,
@@ -65,6 +86,10 @@ void SyncEngine::syncNow()
         return;
     }
     m_syncAgain = false;
+    if (connectionInTransaction()) {
+        deferPass();
+        return;
+    }
     m_passInFlight = true;
     startSync();
 }
@@ -135,6 +160,14 @@ void SyncEngine::handlePushAnswer(bool ok, int httpStatus, const QJsonObject& bo
         return;
     }
 
+    // Marks written now would join the open transaction and vanish if it
+    // rolls back. The batch stays pending instead and goes again with the
+    // deferred pass, as after an answer that never came.
+    if (connectionInTransaction()) {
+        deferPass();
+        return;
+    }
+
     const PushQueue::BatchOutcome outcome = m_pushQueue.acknowledge(results.toArray());
     if (outcome.errors > 0) {
         qWarning() << "Push batch:" << outcome.acknowledged << "ok," << outcome.errors
@@ -161,6 +194,18 @@ void SyncEngine::finishPass()
         m_syncAgain = false;
         QTimer::singleShot(0, this, &SyncEngine::syncNow);
     }
+}
+
+// Rows read inside another writer's transaction may yet be rolled back, so
+// the pass waits for it to end: it stops, still showing Syncing, and tries
+// again after the debounce interval. A request made meanwhile joins that
+// try.
+void SyncEngine::deferPass()
+{
+    qInfo() << "Sync waits for a database transaction to end";
+    m_passInFlight = false;
+    m_syncAgain = false;
+    m_debounceTimer->start();
 }
 
 // Nothing is retried within the pass: records not yet acknowledged stay

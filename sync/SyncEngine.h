@@ -26,6 +26,8 @@ class ApiClient;
 // the service's changes. Passes start on demand, from a debounce timer that
 // coalesces bursts of edits, and from a periodic timer; only one pass runs at
 // a time, and requests made during a pass give exactly one more pass after it.
+// While another writer holds the database in a transaction no pass reads or
+// marks anything; it waits for the transaction to end.
 class SyncEngine : public QObject
 {
     Q_OBJECT
@@ -66,6 +68,7 @@ private:
     void pushNextBatch();
     void handlePushAnswer(bool ok, int httpStatus, const QJsonObject& body);
     void startPull();
+    void deferPass();
     void finishPass();
     void failPass(const QString& error);
     void setState(SyncState state);

@@ -5,6 +5,7 @@
 
 #include <QElapsedTimer>
 #include <QSignalSpy>
+#include <QSqlDatabase>
 #include <QTest>
 
 // What the engine announced, in order, as short words.
@@ -44,6 +45,8 @@ private slots:
     void passInFlightIsNeverDoubledWhenTheStateChanges();
     void timedOutPushFailsLikeANetworkFailure();
     void successfulPassRecordsTheSyncTime();
+    void passWaitsForATransactionInProgress();
+    void answerDuringATransactionMarksNothing();
 
 private:
     std::unique_ptr<SyncTestBed> m_bed;
@@ -288,6 +291,62 @@ void SyncEngineTest::successfulPassRecordsTheSyncTime()
     const QDateTime at = QDateTime::fromString(stored, Qt::ISODate);
     QCOMPARE(at.timeSpec(), Qt::UTC);
     QVERIFY(at >= before && at <= nowUtc());
+}
+
+void SyncEngineTest::passWaitsForATransactionInProgress()
+{
+    SyncEngine& engine = *m_bed->engine;
+    m_bed->addAccount(QStringLiteral("a1"));
+    QSqlDatabase db = m_bed->database.connection();
+    QVERIFY(db.transaction());
+    m_bed->addAccount(QStringLiteral("imported"));
+    EventLog log(&engine);
+
+    engine.syncNow();
+    QCOMPARE(engine.state(), SyncEngine::Syncing);
+    // Long enough for the engine to try again at least once.
+    QTest::qWait(SyncEngine::kDebounceMs + 500);
+    QVERIFY(m_bed->pushes().isEmpty());
+    QCOMPARE(log.events, QStringList{"Syncing..."});
+
+    QVERIFY(db.commit());
+    QTRY_COMPARE_WITH_TIMEOUT(log.count("completed"), 1, SyncEngine::kDebounceMs * 3);
+    QCOMPARE(m_bed->pushes().size(), 1);
+    QCOMPARE(m_bed->sentChanges().size(), 2);
+    QVERIFY(m_bed->accounts.listPending().isEmpty());
+}
+
+void SyncEngineTest::answerDuringATransactionMarksNothing()
+{
+    SyncEngine& engine = *m_bed->engine;
+    m_bed->addAccount(QStringLiteral("a1"));
+    QSqlDatabase db = m_bed->database.connection();
+    // An import begins while the first batch is on its way; the answer
+    // arrives inside the import's transaction.
+    bool importing = false;
+    connect(m_bed->service.server(), &FakeHttpServer::requestReceived, this, [&](const RecordedRequest&) {
+        if (std::exchange(importing, true))
+            return;
+        QVERIFY(db.transaction());
+        m_bed->addAccount(QStringLiteral("imported"));
+    });
+    EventLog log(&engine);
+
+    engine.syncNow();
+    QTRY_VERIFY(importing);
+    // Time for the answer to come back; the engine's next try is further off.
+    QTest::qWait(500);
+    QCOMPARE(m_bed->accounts.getById("a1")->sync_status, SyncStatus::Pending);
+    QCOMPARE(m_bed->pushes().size(), 1);
+    QCOMPARE(log.events, QStringList{"Syncing..."});
+
+    // The import fails: its rows never reach the service, the earlier ones do.
+    QVERIFY(db.rollback());
+    QTRY_COMPARE_WITH_TIMEOUT(log.count("completed"), 1, SyncEngine::kDebounceMs * 3);
+    QCOMPARE(m_bed->pushes().size(), 2);
+    for (const QJsonObject& change : m_bed->sentChanges())
+        QCOMPARE(change.value("entity_id").toString(), QStringLiteral("a1"));
+    QCOMPARE(m_bed->accounts.getById("a1")->sync_status, SyncStatus::Synced);
 }
 
 QTEST_GUILESS_MAIN(SyncEngineTest)
