@@ -6,11 +6,11 @@
 // Targets: the repository insert within 3x of a bare prepared statement, and
 // listRegisterRows of 100,000 rows under 300 ms.
 
+#include "bench/support/BenchMain.h"
 #include "storage/AccountRepository.h"
 #include "storage/Database.h"
 #include "storage/TransactionRepository.h"
 
-#include <QCoreApplication>
 #include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QUuid>
@@ -162,9 +162,5 @@ BENCHMARK(registerRowsOfALongAccount)->Unit(benchmark::kMillisecond)->MinTime(2.
 
 int main(int argc, char** argv)
 {
-    QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runBenchmarks(argc, argv);
 }
