@@ -4,12 +4,12 @@
 #include "storage/CategoryRepository.h"
 #include "storage/ReconciliationRepository.h"
 #include "storage/RecurringRepository.h"
+#include "storage/ScopedTransaction.h"
 #include "storage/TransactionRepository.h"
 
 #include <QDebug>
 #include <QJsonObject>
 #include <QSqlDatabase>
-#include <QSqlError>
 
 PushQueue::PushQueue(AccountRepository* accounts, CategoryRepository* categories, RecurringRepository* recurring,
                      TransactionRepository* transactions, ReconciliationRepository* reconciliations,
@@ -50,12 +50,14 @@ std::optional<QJsonArray> PushQueue::takeBatch()
     return batch;
 }
 
-PushQueue::BatchOutcome PushQueue::acknowledge(const QJsonArray& results)
+std::optional<PushQueue::BatchOutcome> PushQueue::acknowledge(const QJsonArray& results)
 {
-    // One commit for the batch instead of one per row. When the caller is
-    // already inside a transaction (an import), the marks simply join it.
-    QSqlDatabase db = QSqlDatabase::database();
-    const bool ownTransaction = db.transaction();
+    // One commit for the batch instead of one per row. The marks never join
+    // a transaction someone else has open, which might yet roll them back:
+    // beginning ours fails then, and nothing is marked.
+    ScopedTransaction transaction(QSqlDatabase::database());
+    if (!transaction.isActive())
+        return std::nullopt;
 
     BatchOutcome outcome;
     for (const QJsonValue& value : results) {
@@ -80,9 +82,7 @@ PushQueue::BatchOutcome PushQueue::acknowledge(const QJsonArray& results)
     }
     m_inFlight.clear();
 
-    if (ownTransaction && !db.commit()) {
-        qWarning() << "Could not store the sync marks of a push batch:" << db.lastError().text();
-        db.rollback();
-    }
+    if (!transaction.commit())
+        return std::nullopt;
     return outcome;
 }

@@ -49,8 +49,9 @@ public:
 
     // Marks the records of the last batch that the service answered with
     // "ok". A record edited since it was read stays pending, and so does
-    // every record the answer does not name.
-    BatchOutcome acknowledge(const QJsonArray& results);
+    // every record the answer does not name. No value when the marks could
+    // not be stored; then none is.
+    std::optional<BatchOutcome> acknowledge(const QJsonArray& results);
 
 private:
     using RecordKey = QPair<QString, QString>; // entity type, local id

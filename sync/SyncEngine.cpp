@@ -168,9 +168,13 @@ void SyncEngine::handlePushAnswer(bool ok, int httpStatus, const QJsonObject& bo
         return;
     }
 
-    const PushQueue::BatchOutcome outcome = m_pushQueue.acknowledge(results.toArray());
-    if (outcome.errors > 0) {
-        qWarning() << "Push batch:" << outcome.acknowledged << "ok," << outcome.errors
+    const std::optional<PushQueue::BatchOutcome> outcome = m_pushQueue.acknowledge(results.toArray());
+    if (!outcome) {
+        failPass(QStringLiteral("Push failed (database error)"));
+        return;
+    }
+    if (outcome->errors > 0) {
+        qWarning() << "Push batch:" << outcome->acknowledged << "ok," << outcome->errors
                    << "errors — failed records remain pending for next sync";
     }
     pushNextBatch();

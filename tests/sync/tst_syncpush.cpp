@@ -47,6 +47,7 @@ private slots:
     void failureInTheSecondBatchKeepsTheFirstSynced();
     void recordEditedWhileInFlightStaysPending();
     void unreadableStoreFailsThePass();
+    void marksNeverJoinAnotherWritersTransaction();
 
 private:
     bool runPass();
@@ -415,6 +416,24 @@ void SyncPushTest::unreadableStoreFailsThePass()
     QCOMPARE(m_bed->engine->lastError(), QStringLiteral("Push failed (database error)"));
     QCOMPARE(m_bed->engine->state(), SyncEngine::Error);
     QVERIFY(m_bed->pushes().isEmpty());
+}
+
+void SyncPushTest::marksNeverJoinAnotherWritersTransaction()
+{
+    m_bed->addAccount(QStringLiteral("a1"));
+    PushQueue queue(&m_bed->accounts, &m_bed->categories, &m_bed->recurring, &m_bed->transactions,
+                    &m_bed->reconciliations, &m_bed->splitLines);
+    QCOMPARE(queue.start(), std::optional<int>(1));
+    QCOMPARE(queue.takeBatch()->size(), 1);
+
+    QSqlDatabase db = m_bed->database.connection();
+    QVERIFY(db.transaction());
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^Could not begin a database transaction"));
+    const QJsonArray results{QJsonObject{{"entity_type", "account"}, {"entity_id", "a1"}, {"status", "ok"}}};
+    QVERIFY(!queue.acknowledge(results).has_value());
+    QCOMPARE(m_bed->accounts.getById("a1")->sync_status, SyncStatus::Pending);
+    QVERIFY(db.rollback());
+    QCOMPARE(m_bed->accounts.getById("a1")->sync_status, SyncStatus::Pending);
 }
 
 QTEST_GUILESS_MAIN(SyncPushTest)
