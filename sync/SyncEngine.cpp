@@ -180,8 +180,9 @@ void SyncEngine::handlePushAnswer(bool ok, int httpStatus, const QJsonObject& bo
     pushNextBatch();
 }
 
-// Second stage of a pass: taking in the service's changes. This engine sends
-// its changes only, so the pass is complete once the push is.
+// Second stage of a pass, where the pull of the service's changes joins it
+// once the push is done. Every successful pass ends in finishPass, which
+// records the time of the sync.
 void SyncEngine::startPull()
 {
     finishPass();
