@@ -20,7 +20,7 @@ void complete(const ResponseCallback& callback, bool ok, int status, const QJson
 }
 
 // Paths carry server ids and invite codes ("/group/join/<code>"), which
-// never go into a log. The first segment names the part of the service,
+// never go into a log. The first segment names the area of the service,
 // which is what a reader of the log needs.
 QString loggablePath(const QString& path)
 {
