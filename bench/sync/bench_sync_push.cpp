@@ -7,6 +7,7 @@
 
 #include "account/ApiClient.h"
 #include "account/TokenManager.h"
+#include "bench/support/BenchMain.h"
 #include "storage/AccountRepository.h"
 #include "storage/CategoryRepository.h"
 #include "storage/Database.h"
@@ -22,7 +23,6 @@
 
 #include <benchmark/benchmark.h>
 
-#include <QCoreApplication>
 #include <QDateTime>
 #include <QElapsedTimer>
 #include <QEventLoop>
@@ -31,20 +31,11 @@
 #include <QThread>
 #include <QTimer>
 
-#include <sys/resource.h>
-
 namespace {
 
 constexpr int kTransactions = 50000;
 constexpr int kSplitEvery = 10;
 constexpr int kProbeIntervalMs = 10;
-
-double peakRssMb()
-{
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return double(usage.ru_maxrss) / 1024.0; // kilobytes on Linux
-}
 
 // The fake service, living on a thread of its own.
 class ServiceThread
@@ -191,13 +182,7 @@ BENCHMARK(BM_PushPendingBacklog)->Unit(benchmark::kMillisecond)->UseRealTime()->
 
 int main(int argc, char** argv)
 {
-    QCoreApplication app(argc, argv);
     // A line per batch is noise here.
     QLoggingCategory::setFilterRules(QStringLiteral("default.info=false"));
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runBenchmarks(argc, argv);
 }
