@@ -4,15 +4,16 @@
 #include <QtDebug>
 
 SqlStatement::SqlStatement(const QSqlDatabase& db, const QString& sql, QByteArray where)
-    : m_query(db)
+    : m_ownQuery(std::in_place, db)
+    , m_query(&*m_ownQuery)
     , m_sql(sql)
     , m_where(std::move(where))
 {
-    m_query.setForwardOnly(true);
+    m_query->setForwardOnly(true);
 }
 
-SqlStatement::SqlStatement(const QSqlQuery& prepared, QByteArray where)
-    : m_query(prepared)
+SqlStatement::SqlStatement(QSqlQuery& prepared, QByteArray where)
+    : m_query(&prepared)
     , m_sql(prepared.lastQuery())
     , m_where(std::move(where))
     , m_prepared(true)
@@ -22,8 +23,8 @@ SqlStatement::SqlStatement(const QSqlQuery& prepared, QByteArray where)
 SqlStatement& SqlStatement::bind(const QVariant& value)
 {
     if (!m_prepared)
-        m_prepared = m_query.prepare(m_sql);
-    m_query.bindValue(m_nextIndex++, value);
+        m_prepared = m_query->prepare(m_sql);
+    m_query->bindValue(m_nextIndex++, value);
     return *this;
 }
 
@@ -36,19 +37,19 @@ SqlStatement& SqlStatement::bindAll(const QVariantList& values)
 
 bool SqlStatement::exec()
 {
-    if (!m_prepared && !(m_prepared = m_query.prepare(m_sql)))
+    if (!m_prepared && !(m_prepared = m_query->prepare(m_sql)))
         return report(false);
-    return report(m_query.exec());
+    return report(m_query->exec());
 }
 
 bool SqlStatement::execText()
 {
-    return report(m_query.exec(m_sql));
+    return report(m_query->exec(m_sql));
 }
 
 bool SqlStatement::report(bool ok)
 {
     if (!ok)
-        qWarning().noquote() << m_where.constData() << "failed:" << m_query.lastError().text();
+        qWarning().noquote() << m_where.constData() << "failed:" << m_query->lastError().text();
     return ok;
 }

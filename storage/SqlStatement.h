@@ -5,6 +5,8 @@
 #include <QString>
 #include <QVariant>
 
+#include <optional>
+
 // One prepared statement with positional values. A failure is logged as
 // "<where> failed: <database error>", the form every repository uses, so
 // callers only have to look at the return value.
@@ -12,9 +14,10 @@ class SqlStatement
 {
 public:
     SqlStatement(const QSqlDatabase& db, const QString& sql, QByteArray where);
-    // Runs an already prepared query again (statements written thousands of
-    // times in a row, such as an import's inserts, are prepared only once).
-    SqlStatement(const QSqlQuery& prepared, QByteArray where);
+    // Runs a query prepared earlier and kept by its owner (statements run
+    // thousands of times in a row, such as an import's inserts, are prepared
+    // only once). The query must outlive the statement.
+    SqlStatement(QSqlQuery& prepared, QByteArray where);
 
     SqlStatement& bind(const QVariant& value);
     SqlStatement& bindAll(const QVariantList& values);
@@ -24,15 +27,16 @@ public:
     // Runs a statement without values directly from its text.
     bool execText();
 
-    QSqlQuery& query() { return m_query; }
-    bool next() { return m_query.next(); }
-    QVariant value(int index) const { return m_query.value(index); }
-    int rowsAffected() const { return m_query.numRowsAffected(); }
+    QSqlQuery& query() { return *m_query; }
+    bool next() { return m_query->next(); }
+    QVariant value(int index) const { return m_query->value(index); }
+    int rowsAffected() const { return m_query->numRowsAffected(); }
 
 private:
     bool report(bool ok);
 
-    QSqlQuery m_query;
+    std::optional<QSqlQuery> m_ownQuery;
+    QSqlQuery* m_query;
     QString m_sql;
     QByteArray m_where;
     bool m_prepared = false;

@@ -13,26 +13,26 @@ QByteArray SyncedRepository::where(const char* method) const
     return QByteArray(m_className) + "::" + method;
 }
 
-QSqlQuery SyncedRepository::prepared(const QString& sql) const
+QSqlQuery& SyncedRepository::prepared(const QString& sql) const
 {
     auto found = m_prepared.find(sql);
     if (found == m_prepared.end()) {
-        QSqlQuery query(db());
-        query.setForwardOnly(true);
-        // A statement that failed to prepare is not kept, so the next call
-        // tries again; this one fails when it runs, with its log line.
-        if (!query.prepare(sql))
-            return query;
-        found = m_prepared.insert(sql, query);
+        found = m_prepared.emplace(sql, PreparedQuery{QSqlQuery(db())}).first;
+        found->second.query.setForwardOnly(true);
     }
-    return *found;
+    // A statement that failed to prepare is tried again next time; this run
+    // fails when it executes, with its log line.
+    PreparedQuery& entry = found->second;
+    if (!entry.ready)
+        entry.ready = entry.query.prepare(sql);
+    return entry.query;
 }
 
 bool SyncedRepository::markSynced(const QString& id, const QString& serverId)
 {
     // Logs nothing by design: a sync pass marks thousands of rows and reports
     // its own failures.
-    QSqlQuery query = prepared(
+    QSqlQuery& query = prepared(
         QStringLiteral("UPDATE %1 SET sync_status='synced', server_id=COALESCE(NULLIF(?, ''), server_id) WHERE id=?")
             .arg(table()));
     query.bindValue(0, serverId);
@@ -45,7 +45,7 @@ bool SyncedRepository::markSyncedIfUnchanged(const QString& id, const QString& s
     // Times are compared as instants, not as text: a row may hold any form
     // the readers accept (milliseconds, SQLite's own "yyyy-MM-dd HH:mm:ss"),
     // and a text comparison would keep such a row pending for ever.
-    QSqlQuery query = prepared(
+    QSqlQuery& query = prepared(
         QStringLiteral("UPDATE %1 SET sync_status='synced', server_id=COALESCE(NULLIF(?, ''), server_id) "
                        "WHERE id=? AND version=? AND julianday(updated_at) IS julianday(?) "
                        "AND julianday(deleted_at) IS julianday(?)")

@@ -7,11 +7,11 @@
 #include "storage/Timestamp.h"
 
 #include <QDateTime>
-#include <QHash>
 #include <QList>
 #include <QObject>
 #include <QString>
 
+#include <map>
 #include <optional>
 
 // What the five synced tables (accounts, transactions, categories, recurring
@@ -71,11 +71,17 @@ protected:
     // A query prepared once for this SQL text and reused after: the same few
     // statements run thousands of times in an import or a sync pass. A
     // reader must finish() it once read.
-    QSqlQuery prepared(const QString& sql) const;
+    QSqlQuery& prepared(const QString& sql) const;
 
 private:
     Database* m_database;
-    mutable QHash<QString, QSqlQuery> m_prepared;
+    struct PreparedQuery
+    {
+        QSqlQuery query;
+        bool ready = false;
+    };
+    // A map keeps each query in place, so a reference to one stays valid.
+    mutable std::map<QString, PreparedQuery> m_prepared;
     const char* m_table;
     const char* m_className;
 };
