@@ -22,6 +22,7 @@ MigrationRunner::MigrationRunner(const QSqlDatabase& db)
 bool MigrationRunner::run(const QString& directory)
 {
     m_lastError.clear();
+    m_appliedByLastRun = 0;
     if (!ensureBookkeeping())
         return false;
 
@@ -38,8 +39,11 @@ bool MigrationRunner::run(const QString& directory)
                         .arg(newestKnown));
     const QSet<int> done(applied.cbegin(), applied.cend());
     for (const Migration& migration : std::as_const(scripts)) {
-        if (!done.contains(migration.number) && !apply(migration))
+        if (done.contains(migration.number))
+            continue;
+        if (!apply(migration))
             return false;
+        ++m_appliedByLastRun;
     }
     return true;
 }

@@ -27,6 +27,8 @@ public:
     // Stops at the first failure.
     bool run(const QString& directory);
     QString lastError() const { return m_lastError; }
+    // How many scripts the last run applied.
+    int appliedByLastRun() const { return m_appliedByLastRun; }
 
     QList<int> appliedNumbers() const;
 
@@ -40,4 +42,5 @@ private:
 
     QSqlDatabase m_db;
     QString m_lastError;
+    int m_appliedByLastRun = 0;
 };

@@ -31,9 +31,19 @@ QVariant timestamp(const QDateTime& value)
 
 bool readFlag(const QVariant& value) { return value.toLongLong() != 0; }
 
-QDate readDate(const QVariant& value) { return parseIsoDate(value.toString()); }
+QDate readDate(const QVariant& value)
+{
+    if (value.metaType() == QMetaType::fromType<QDate>())
+        return value.toDate();
+    return parseIsoDate(value.toString());
+}
 
-QDateTime readTimestamp(const QVariant& value) { return parseTimestamp(value.toString()); }
+QDateTime readTimestamp(const QVariant& value)
+{
+    if (value.metaType() == QMetaType::fromType<QDateTime>())
+        return value.toDateTime();
+    return parseTimestamp(value.toString());
+}
 
 } // namespace schema
 

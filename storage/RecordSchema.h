@@ -39,6 +39,17 @@ QString selectList(const QString& alias = {})
     return names.join(QStringLiteral(", "));
 }
 
+// A reader that knows a column's kind may hand over dates and times already
+// parsed (see SqliteCursor); the column readers take either form.
+template <typename Query>
+QVariant columnValue(const Query& query, int index, ColumnKind kind)
+{
+    if constexpr (requires { query.value(index, kind); })
+        return query.value(index, kind);
+    else
+        return query.value(index);
+}
+
 // Reads a record from the current row of `query`, its columns starting at `first`.
 template <typename Record, typename Query>
 Record read(const Query& query, int first = 0)
@@ -46,7 +57,7 @@ Record read(const Query& query, int first = 0)
     Record record;
     int index = first;
     for (const Column<Record>& column : RecordSchema<Record>::columns())
-        column.read(record, query.value(index++));
+        column.read(record, columnValue(query, index++, column.kind));
     return record;
 }
 

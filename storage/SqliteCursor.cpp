@@ -1,5 +1,7 @@
 #include "storage/SqliteCursor.h"
 
+#include "storage/Timestamp.h"
+
 #include <QSqlDriver>
 #include <QtDebug>
 
@@ -84,6 +86,18 @@ QVariant SqliteCursor::value(int column) const
         return QString::fromUtf8(text, sqlite3_column_bytes(m_statement, column));
     }
     }
+}
+
+QVariant SqliteCursor::value(int column, ColumnKind kind) const
+{
+    if ((kind != ColumnKind::Date && kind != ColumnKind::Timestamp)
+        || sqlite3_column_type(m_statement, column) != SQLITE_TEXT)
+        return value(column);
+    const QByteArrayView text(reinterpret_cast<const char*>(sqlite3_column_text(m_statement, column)),
+                              sqlite3_column_bytes(m_statement, column));
+    if (kind == ColumnKind::Date)
+        return QVariant(parseIsoDate(text));
+    return QVariant(parseTimestamp(text));
 }
 
 void SqliteCursor::fail(const char* what)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "storage/RecordSchema.h"
+
 #include <QByteArray>
 #include <QSqlDatabase>
 #include <QString>
@@ -32,6 +34,9 @@ public:
     bool failed() const { return m_failed; }
 
     QVariant value(int column) const;
+    // Dates and timestamps come back parsed (QDate, QDateTime) straight from
+    // the stored bytes; other kinds as value(column).
+    QVariant value(int column, ColumnKind kind) const;
 
 private:
     void fail(const char* what);

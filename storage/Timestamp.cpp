@@ -1,24 +1,33 @@
 #include "storage/Timestamp.h"
 
+#include <optional>
+
 
 namespace {
 
+// The readers below take the stored text as UTF-16 or, straight from the
+// database, as UTF-8 bytes: the forms they read by hand are plain ASCII.
+char16_t at(QStringView text, qsizetype pos) { return text[pos].unicode(); }
+char16_t at(QByteArrayView text, qsizetype pos) { return char16_t(uchar(text[pos])); }
+
 // Reads `count` decimal digits at `pos`; -1 when any is not a digit.
-int readDigits(QStringView text, qsizetype pos, int count)
+template <typename View>
+int readDigits(View text, qsizetype pos, int count)
 {
     int value = 0;
     for (int i = 0; i < count; ++i) {
-        const QChar c = text[pos + i];
+        const char16_t c = at(text, pos + i);
         if (c < u'0' || c > u'9')
             return -1;
-        value = value * 10 + (c.unicode() - u'0');
+        value = value * 10 + (c - u'0');
     }
     return value;
 }
 
-QDate readDate(QStringView text)
+template <typename View>
+QDate readDate(View text)
 {
-    if (text.size() < 10 || text[4] != u'-' || text[7] != u'-')
+    if (text.size() < 10 || at(text, 4) != u'-' || at(text, 7) != u'-')
         return {};
     const int year = readDigits(text, 0, 4);
     const int month = readDigits(text, 5, 2);
@@ -26,6 +35,21 @@ QDate readDate(QStringView text)
     if (year < 0 || month < 0 || day < 0)
         return {};
     return QDate(year, month, day);
+}
+
+// The stored form "yyyy-MM-ddTHH:mm:ssZ" (or with a space for the "T");
+// nullopt for any other form.
+template <typename View>
+std::optional<QDateTime> readStoredForm(View text)
+{
+    if (text.size() != 20 || at(text, 19) != u'Z' || (at(text, 10) != u'T' && at(text, 10) != u' ')
+        || at(text, 13) != u':' || at(text, 16) != u':')
+        return std::nullopt;
+    const QDate date = readDate(text);
+    const QTime time(readDigits(text, 11, 2), readDigits(text, 14, 2), readDigits(text, 17, 2));
+    if (date.isValid() && time.isValid())
+        return QDateTime(date, time, Qt::UTC);
+    return QDateTime();
 }
 
 } // namespace
@@ -48,17 +72,8 @@ QDateTime parseTimestamp(const QString& text)
     // Registers read thousands of rows: the stored form is read by hand and
     // only unusual forms go through Qt's general parser.
     const QStringView view(text);
-    if (view.size() == 20 && view[19] == u'Z' && (view[10] == u'T' || view[10] == u' ') && view[13] == u':'
-        && view[16] == u':') {
-        const QDate date = readDate(view);
-        const int hour = readDigits(view, 11, 2);
-        const int minute = readDigits(view, 14, 2);
-        const int second = readDigits(view, 17, 2);
-        const QTime time(hour, minute, second);
-        if (date.isValid() && time.isValid())
-            return QDateTime(date, time, Qt::UTC);
-        return {};
-    }
+    if (const std::optional<QDateTime> stored = readStoredForm(view))
+        return *stored;
     if (view.size() == 19 && view[10] == u' ') {
         QDateTime sqlite = QDateTime::fromString(text, QStringLiteral("yyyy-MM-dd HH:mm:ss"));
         if (!sqlite.isValid())
@@ -74,6 +89,13 @@ QDateTime parseTimestamp(const QString& text)
     return parsed.toUTC();
 }
 
+QDateTime parseTimestamp(QByteArrayView utf8)
+{
+    if (const std::optional<QDateTime> stored = readStoredForm(utf8))
+        return *stored;
+    return parseTimestamp(QString::fromUtf8(utf8));
+}
+
 QString toIsoDate(const QDate& date)
 {
     if (!date.isValid())
@@ -85,5 +107,12 @@ QDate parseIsoDate(const QString& text)
 {
     if (text.size() != 10)
         return {};
-    return readDate(text);
+    return readDate(QStringView(text));
+}
+
+QDate parseIsoDate(QByteArrayView utf8)
+{
+    if (utf8.size() != 10)
+        return {};
+    return readDate(utf8);
 }

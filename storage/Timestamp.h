@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArrayView>
 #include <QDate>
 #include <QDateTime>
 #include <QString>
@@ -17,9 +18,12 @@ QString toIsoUtc(const QDateTime& time);
 // Reads the stored form, also with milliseconds or an offset, and SQLite's
 // "yyyy-MM-dd HH:mm:ss" as UTC. Null for anything else.
 QDateTime parseTimestamp(const QString& text);
+// The same from UTF-8 bytes, as the database hands them out.
+QDateTime parseTimestamp(QByteArrayView utf8);
 
 // Empty for an invalid date.
 QString toIsoDate(const QDate& date);
 
 // Reads "yyyy-MM-dd"; an invalid date for anything else.
 QDate parseIsoDate(const QString& text);
+QDate parseIsoDate(QByteArrayView utf8);
