@@ -161,6 +161,12 @@ void MoneyTextTest::readsTimestampForms()
     const QDateTime local = expected.toOffsetFromUtc(3600);
     QCOMPARE(toIsoUtc(local), QStringLiteral("2026-12-06T20:46:41Z"));
     QCOMPARE(nowUtc().time().msec(), 0);
+
+    // The same forms read straight from the database's UTF-8 bytes.
+    QCOMPARE(parseTimestamp(QByteArrayView("2026-12-06T20:46:41Z")), expected);
+    QCOMPARE(parseTimestamp(QByteArrayView("2026-12-06 20:46:41")), expected);
+    QCOMPARE(parseTimestamp(QByteArrayView("2026-12-06T20:46:41.250Z")), expected.addMSecs(250));
+    QVERIFY(!parseTimestamp(QByteArrayView("2026-12-06T25:46:41Z")).isValid());
 }
 
 void MoneyTextTest::readsIsoDates()
@@ -169,6 +175,8 @@ void MoneyTextTest::readsIsoDates()
     QVERIFY(!parseIsoDate(QStringLiteral("2023-02-29")).isValid());
     QVERIFY(!parseIsoDate(QStringLiteral("2024-2-29")).isValid());
     QVERIFY(!parseIsoDate(QStringLiteral("2024-02-29T00:00:00Z")).isValid());
+    QCOMPARE(parseIsoDate(QByteArrayView("2024-02-29")), QDate(2024, 2, 29));
+    QVERIFY(!parseIsoDate(QByteArrayView("2024-02-3x")).isValid());
     QCOMPARE(toIsoDate(QDate(2024, 1, 5)), QStringLiteral("2024-01-05"));
     QCOMPARE(toIsoDate(QDate()), QString());
 }
