@@ -1,12 +1,12 @@
 #include "storage/MigrationRunner.h"
 
+#include "storage/NativeConnection.h"
 #include "storage/Timestamp.h"
 
 #include <QDir>
 #include <QFile>
 #include <QRegularExpression>
 #include <QSet>
-#include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
 
@@ -134,10 +134,9 @@ bool MigrationRunner::fail(const QString& message)
 
 QString MigrationRunner::execScript(const QString& script)
 {
-    const QVariant handle = m_db.driver() ? m_db.driver()->handle() : QVariant();
-    if (!handle.isValid() || qstrcmp(handle.typeName(), "sqlite3*") != 0)
+    sqlite3* db = nativeconnection::handle(m_db);
+    if (!db)
         return QStringLiteral("the database is not open");
-    sqlite3* db = *static_cast<sqlite3* const*>(handle.constData());
     char* message = nullptr;
     if (sqlite3_exec(db, script.toUtf8().constData(), nullptr, nullptr, &message) == SQLITE_OK)
         return {};

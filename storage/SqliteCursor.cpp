@@ -1,29 +1,17 @@
 #include "storage/SqliteCursor.h"
 
+#include "storage/NativeConnection.h"
 #include "storage/Timestamp.h"
 
-#include <QSqlDriver>
 #include <QtDebug>
 
 #include <sqlite3.h>
-
-namespace {
-
-sqlite3* nativeHandle(const QSqlDatabase& db)
-{
-    const QVariant handle = db.driver() ? db.driver()->handle() : QVariant();
-    if (!handle.isValid() || qstrcmp(handle.typeName(), "sqlite3*") != 0)
-        return nullptr;
-    return *static_cast<sqlite3* const*>(handle.constData());
-}
-
-} // namespace
 
 SqliteCursor::SqliteCursor(const QSqlDatabase& db, const QString& sql, QByteArray where)
     : m_db(db)
     , m_where(std::move(where))
 {
-    sqlite3* handle = nativeHandle(m_db);
+    sqlite3* handle = nativeconnection::handle(m_db);
     if (!handle) {
         m_failed = true;
         qWarning().noquote() << m_where.constData() << "failed: the database is not open";
@@ -103,7 +91,7 @@ QVariant SqliteCursor::value(int column, ColumnKind kind) const
 void SqliteCursor::fail(const char* what)
 {
     m_failed = true;
-    sqlite3* handle = nativeHandle(m_db);
+    sqlite3* handle = nativeconnection::handle(m_db);
     qWarning().noquote() << m_where.constData() << "failed:" << what
                          << (handle ? sqlite3_errmsg(handle) : "no database");
 }

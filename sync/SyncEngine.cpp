@@ -1,6 +1,7 @@
 #include "sync/SyncEngine.h"
 
 #include "account/ApiClient.h"
+#include "storage/NativeConnection.h"
 #include "storage/PreferencesRepository.h"
 #include "storage/Timestamp.h"
 
@@ -9,27 +10,7 @@
 #include <QJsonObject>
 #include <QPointer>
 #include <QSqlDatabase>
-#include <QSqlDriver>
 #include <QTimer>
-
-#include <sqlite3.h>
-
-namespace {
-
-// True while someone else's transaction is open on the application's
-// connection. An import keeps the event loop running inside its
-// transaction, so a pass can start, or an answer arrive, in the middle of it.
-bool connectionInTransaction()
-{
-    const QSqlDatabase db = QSqlDatabase::database();
-    const QVariant handle = db.driver() ? db.driver()->handle() : QVariant();
-    if (!handle.isValid() || qstrcmp(handle.typeName(), "sqlite3*") != 0)
-        return false;
-    sqlite3* native = *static_cast<sqlite3* const*>(handle.constData());
-    return native && sqlite3_get_autocommit(native) == 0;
-}
-
-} // namespace
 
 SyncEngine::SyncEngine(TandAccount::ApiClient* api, AccountRepository* accounts, TransactionRepository* transactions,
                        CategoryRepository* categories, RecurringRepository* recurring,
@@ -86,7 +67,8 @@ void SyncEngine::syncNow()
         return;
     }
     m_syncAgain = false;
-    if (connectionInTransaction()) {
+    // Rows read inside another writer's open transaction may yet be rolled back.
+    if (nativeconnection::inTransaction(QSqlDatabase::database())) {
         deferPass();
         return;
     }
@@ -163,7 +145,7 @@ void SyncEngine::handlePushAnswer(bool ok, int httpStatus, const QJsonObject& bo
     // Marks written now would join the open transaction and vanish if it
     // rolls back. The batch stays pending instead and goes again with the
     // deferred pass, as after an answer that never came.
-    if (connectionInTransaction()) {
+    if (nativeconnection::inTransaction(QSqlDatabase::database())) {
         deferPass();
         return;
     }
