@@ -44,16 +44,7 @@ bool ZipWriter::addFile(const QString& name, const QByteArray& data)
     entry.offset = quint32(m_archive.size());
 
     put<quint32>(m_archive, kLocalHeader);
-    put<quint16>(m_archive, kVersionNeeded);
-    put<quint16>(m_archive, kUtf8NamesFlag);
-    put<quint16>(m_archive, kStored);
-    put<quint16>(m_archive, m_dosTime);
-    put<quint16>(m_archive, m_dosDate);
-    put<quint32>(m_archive, entry.crc);
-    put<quint32>(m_archive, entry.size); // compressed size
-    put<quint32>(m_archive, entry.size);
-    put<quint16>(m_archive, quint16(entry.name.size()));
-    put<quint16>(m_archive, 0); // extra field length
+    appendSharedHeaderFields(entry);
     m_archive.append(entry.name);
     m_archive.append(data);
     m_entries << entry;
@@ -72,21 +63,28 @@ QByteArray ZipWriter::finish()
     return std::exchange(m_archive, {});
 }
 
+// The local header and the central directory record describe an entry with
+// the same run of fields.
+void ZipWriter::appendSharedHeaderFields(const Entry& entry)
+{
+    put<quint16>(m_archive, kVersionNeeded);
+    put<quint16>(m_archive, kUtf8NamesFlag);
+    put<quint16>(m_archive, kStored);
+    put<quint16>(m_archive, m_dosTime);
+    put<quint16>(m_archive, m_dosDate);
+    put<quint32>(m_archive, entry.crc);
+    put<quint32>(m_archive, entry.size); // compressed size
+    put<quint32>(m_archive, entry.size);
+    put<quint16>(m_archive, quint16(entry.name.size()));
+    put<quint16>(m_archive, 0); // extra field length
+}
+
 void ZipWriter::appendCentralDirectory()
 {
     for (const Entry& entry : std::as_const(m_entries)) {
         put<quint32>(m_archive, kCentralHeader);
         put<quint16>(m_archive, kVersionNeeded); // version made by
-        put<quint16>(m_archive, kVersionNeeded);
-        put<quint16>(m_archive, kUtf8NamesFlag);
-        put<quint16>(m_archive, kStored);
-        put<quint16>(m_archive, m_dosTime);
-        put<quint16>(m_archive, m_dosDate);
-        put<quint32>(m_archive, entry.crc);
-        put<quint32>(m_archive, entry.size); // compressed size
-        put<quint32>(m_archive, entry.size);
-        put<quint16>(m_archive, quint16(entry.name.size()));
-        put<quint16>(m_archive, 0); // extra field length
+        appendSharedHeaderFields(entry);
         put<quint16>(m_archive, 0); // comment length
         put<quint16>(m_archive, 0); // disk number
         put<quint16>(m_archive, 0); // internal attributes

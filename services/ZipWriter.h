@@ -35,6 +35,7 @@ private:
         quint32 offset;
     };
 
+    void appendSharedHeaderFields(const Entry& entry);
     void appendCentralDirectory();
     void appendEndRecords(qint64 directoryOffset, qint64 directorySize);
 
