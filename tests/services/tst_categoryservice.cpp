@@ -1,7 +1,5 @@
 #include "services/CategoryService.h"
-#include "storage/CategoryRepository.h"
-#include "storage/Database.h"
-#include "tests/support/TestDataDir.h"
+#include "tests/support/TestStore.h"
 
 #include <QSet>
 #include <QSqlQuery>
@@ -23,36 +21,29 @@ private Q_SLOTS:
     void softDeletedDefaultsStayDeleted();
 
 private:
-    std::unique_ptr<TestDataDir> m_dir;
-    std::unique_ptr<Database> m_db;
-    std::unique_ptr<CategoryRepository> m_categories;
+    std::unique_ptr<TestStore> m_store;
     std::unique_ptr<CategoryService> m_service;
 };
 
 void TestCategoryService::init()
 {
-    m_dir = std::make_unique<TestDataDir>();
-    m_db = std::make_unique<Database>();
-    QVERIFY(m_db->open());
-    m_categories = std::make_unique<CategoryRepository>(m_db.get());
-    m_service = std::make_unique<CategoryService>(m_categories.get());
+    m_store = std::make_unique<TestStore>();
+    m_service = std::make_unique<CategoryService>(&m_store->categories);
 }
 
 void TestCategoryService::cleanup()
 {
     m_service.reset();
-    m_categories.reset();
-    m_db.reset();
-    m_dir.reset();
+    m_store.reset();
 }
 
 void TestCategoryService::seedsTreeWithDerivedIds()
 {
     const int written = m_service->seedDefaults();
     QVERIFY(written >= 30);
-    QCOMPARE(m_categories->count(), written);
+    QCOMPARE(m_store->categories.count(), written);
 
-    const QList<Category> all = m_categories->listAll();
+    const QList<Category> all = m_store->categories.listAll();
     QSet<QString> ids;
     for (const Category& category : all)
         ids.insert(category.id);
@@ -68,7 +59,7 @@ void TestCategoryService::seedsTreeWithDerivedIds()
     }
     QCOMPARE(types.size(), 3);
 
-    const std::optional<Category> groceries = m_categories->getById(QStringLiteral("690743c7-ae55-515e-a931-0b54d68c1b8a"));
+    const std::optional<Category> groceries = m_store->categories.getById(QStringLiteral("690743c7-ae55-515e-a931-0b54d68c1b8a"));
     QVERIFY(groceries);
     QCOMPARE(groceries->name, QStringLiteral("Groceries"));
     QCOMPARE(groceries->parent_id, CategoryService::defaultCategoryId(QStringLiteral("Food"), {}, CategoryType::Expense));
@@ -88,40 +79,40 @@ void TestCategoryService::idsComeFromUntranslatedNames()
 void TestCategoryService::seedsNothingWhileALiveCategoryExists()
 {
     QVERIFY(m_service->seedDefaults() > 0);
-    const int count = m_categories->count();
+    const int count = m_store->categories.count();
     QCOMPARE(m_service->seedDefaults(), 0);
-    QCOMPARE(m_categories->count(), count);
+    QCOMPARE(m_store->categories.count(), count);
 
     // A user's own category alone also counts as a live category.
-    QSqlQuery(m_db->connection()).exec(QStringLiteral("DELETE FROM categories"));
+    QSqlQuery(m_store->db.connection()).exec(QStringLiteral("DELETE FROM categories"));
     Category own;
     own.id = QStringLiteral("own");
     own.name = QStringLiteral("Pets");
-    QVERIFY(m_categories->insert(own));
+    QVERIFY(m_store->categories.insert(own));
     QCOMPARE(m_service->seedDefaults(), 0);
-    QCOMPARE(m_categories->count(), 1);
+    QCOMPARE(m_store->categories.count(), 1);
 }
 
 void TestCategoryService::softDeletedDefaultsStayDeleted()
 {
     const int total = m_service->seedDefaults();
-    const QList<Category> seeded = m_categories->listAll();
+    const QList<Category> seeded = m_store->categories.listAll();
     for (const Category& category : seeded)
-        QVERIFY(m_categories->softDelete(category.id));
+        QVERIFY(m_store->categories.softDelete(category.id));
 
     // Every default id is taken by a deleted row: seeding succeeds, writes nothing, revives nothing.
     QCOMPARE(m_service->seedDefaults(), 0);
-    QCOMPARE(m_categories->count(), 0);
+    QCOMPARE(m_store->categories.count(), 0);
 
     // Rows that are gone altogether are written again; the deleted ones stay deleted.
-    QSqlQuery erase(m_db->connection());
+    QSqlQuery erase(m_store->db.connection());
     QVERIFY(erase.exec(QStringLiteral("DELETE FROM categories WHERE rowid % 2 = 0")));
-    QSqlQuery remaining(QStringLiteral("SELECT COUNT(*) FROM categories"), m_db->connection());
+    QSqlQuery remaining(QStringLiteral("SELECT COUNT(*) FROM categories"), m_store->db.connection());
     QVERIFY(remaining.next());
     const int missing = total - remaining.value(0).toInt();
     QVERIFY(missing > 0);
     QCOMPARE(m_service->seedDefaults(), missing);
-    QCOMPARE(m_categories->count(), missing);
+    QCOMPARE(m_store->categories.count(), missing);
 }
 
 QTEST_GUILESS_MAIN(TestCategoryService)

@@ -1,9 +1,5 @@
 #include "services/RecurringService.h"
-#include "storage/AccountRepository.h"
-#include "storage/Database.h"
-#include "storage/RecurringRepository.h"
-#include "storage/TransactionRepository.h"
-#include "tests/support/TestDataDir.h"
+#include "tests/support/TestStore.h"
 
 #include <QSignalSpy>
 #include <QSqlQuery>
@@ -46,25 +42,16 @@ private:
     RecurringTransaction addItem(const QString& id, const QDate& due, Frequency frequency = Frequency::Monthly);
     int transactionCount() const;
 
-    std::unique_ptr<TestDataDir> m_dir;
-    std::unique_ptr<Database> m_db;
-    std::unique_ptr<AccountRepository> m_accounts;
-    std::unique_ptr<TransactionRepository> m_transactions;
-    std::unique_ptr<RecurringRepository> m_recurring;
+    std::unique_ptr<TestStore> m_store;
     std::unique_ptr<RecurringService> m_service;
     QDate m_today;
 };
 
 void TestRecurringService::init()
 {
-    m_dir = std::make_unique<TestDataDir>();
-    m_db = std::make_unique<Database>();
-    QVERIFY(m_db->open());
-    m_accounts = std::make_unique<AccountRepository>(m_db.get());
-    m_transactions = std::make_unique<TransactionRepository>(m_db.get());
-    m_recurring = std::make_unique<RecurringRepository>(m_db.get());
-    m_service = std::make_unique<RecurringService>(m_db.get(), m_recurring.get(), m_transactions.get(),
-                                                   m_accounts.get());
+    m_store = std::make_unique<TestStore>();
+    m_service = std::make_unique<RecurringService>(&m_store->db, &m_store->recurring, &m_store->transactions,
+                                                   &m_store->accounts);
     m_today = QDate::currentDate();
 
     for (const auto& [id, currency] : {std::pair{kChecking, Currency::USD}, std::pair{kSavings, Currency::USD},
@@ -73,18 +60,14 @@ void TestRecurringService::init()
         account.id = id;
         account.name = id;
         account.currency = currency;
-        QVERIFY(m_accounts->insert(account));
+        QVERIFY(m_store->accounts.insert(account));
     }
 }
 
 void TestRecurringService::cleanup()
 {
     m_service.reset();
-    m_recurring.reset();
-    m_transactions.reset();
-    m_accounts.reset();
-    m_db.reset();
-    m_dir.reset();
+    m_store.reset();
 }
 
 RecurringTransaction TestRecurringService::addItem(const QString& id, const QDate& due, Frequency frequency)
@@ -99,14 +82,14 @@ RecurringTransaction TestRecurringService::addItem(const QString& id, const QDat
     item.frequency = frequency;
     item.start_date = due;
     item.next_due_date = due;
-    if (!m_recurring->insert(item))
+    if (!m_store->recurring.insert(item))
         qFatal("cannot insert recurring item");
     return item;
 }
 
 int TestRecurringService::transactionCount() const
 {
-    QSqlQuery query(QStringLiteral("SELECT COUNT(*) FROM transactions"), m_db->connection());
+    QSqlQuery query(QStringLiteral("SELECT COUNT(*) FROM transactions"), m_store->db.connection());
     return query.next() ? query.value(0).toInt() : -1;
 }
 
@@ -126,7 +109,7 @@ void TestRecurringService::confirmPostsAndMovesOn()
     QVERIFY(m_service->confirm(QStringLiteral("rent")));
     QCOMPARE(pending.count(), 1);
 
-    const std::optional<Transaction> posted = m_transactions->getById(QStringLiteral("ffeb22e0-85c2-597a-8872-1cbdb4e3f3ec"));
+    const std::optional<Transaction> posted = m_store->transactions.getById(QStringLiteral("ffeb22e0-85c2-597a-8872-1cbdb4e3f3ec"));
     QVERIFY(posted);
     QCOMPARE(posted->account_id, kChecking);
     QCOMPARE(posted->date, QDate(2026, 1, 31));
@@ -140,7 +123,7 @@ void TestRecurringService::confirmPostsAndMovesOn()
     QVERIFY(!posted->cleared);
     QVERIFY(posted->transfer_link_id.isEmpty());
 
-    const RecurringTransaction item = *m_recurring->getById(QStringLiteral("rent"));
+    const RecurringTransaction item = *m_store->recurring.getById(QStringLiteral("rent"));
     QCOMPARE(item.next_due_date, QDate(2026, 2, 28));
     QCOMPARE(item.version, 2);
     QCOMPARE(item.sync_status, SyncStatus::Pending);
@@ -148,8 +131,8 @@ void TestRecurringService::confirmPostsAndMovesOn()
 
     QVERIFY(m_service->confirm(QStringLiteral("rent")));
     QVERIFY(m_service->confirm(QStringLiteral("rent")));
-    QCOMPARE(m_recurring->getById(QStringLiteral("rent"))->next_due_date, QDate(2026, 4, 30));
-    QVERIFY(m_transactions->getById(RecurringService::occurrenceId(QStringLiteral("rent"), QDate(2026, 3, 31))));
+    QCOMPARE(m_store->recurring.getById(QStringLiteral("rent"))->next_due_date, QDate(2026, 4, 30));
+    QVERIFY(m_store->transactions.getById(RecurringService::occurrenceId(QStringLiteral("rent"), QDate(2026, 3, 31))));
     QCOMPARE(transactionCount(), 3);
 
     QVERIFY(!m_service->confirm(QStringLiteral("no such item")));
@@ -164,15 +147,15 @@ void TestRecurringService::anOccurrencePostedBeforeIsNotPostedAgain()
     earlier.account_id = kChecking;
     earlier.date = QDate(2026, 1, 31);
     earlier.amount = -5;
-    QVERIFY(m_transactions->insert(earlier));
-    QVERIFY(m_transactions->softDelete(earlier.id));
+    QVERIFY(m_store->transactions.insert(earlier));
+    QVERIFY(m_store->transactions.softDelete(earlier.id));
 
     QVERIFY(!m_service->confirm(QStringLiteral("rent")));
     QCOMPARE(transactionCount(), 1);
-    const Transaction kept = *m_transactions->getById(earlier.id);
+    const Transaction kept = *m_store->transactions.getById(earlier.id);
     QVERIFY(kept.deleted_at);
     QCOMPARE(kept.amount, -5);
-    QCOMPARE(m_recurring->getById(QStringLiteral("rent"))->next_due_date, QDate(2026, 2, 28));
+    QCOMPARE(m_store->recurring.getById(QStringLiteral("rent"))->next_due_date, QDate(2026, 2, 28));
 
     // Catching up goes past the posted occurrence and on with the others.
     QCOMPARE(m_service->confirmDueThrough(QDate(2026, 3, 31)), 2);
@@ -184,13 +167,13 @@ void TestRecurringService::transferPostsBothSidesLinked()
     RecurringTransaction item = addItem(QStringLiteral("save"), QDate(2026, 1, 31));
     item.transfer_dest_account_id = kSavings;
     item.amount = -20000;
-    QVERIFY(m_recurring->update(item));
+    QVERIFY(m_store->recurring.update(item));
 
     QVERIFY(m_service->confirm(QStringLiteral("save")));
     const QString sourceId = RecurringService::occurrenceId(QStringLiteral("save"), QDate(2026, 1, 31));
     const QString destinationId = RecurringService::occurrenceId(QStringLiteral("save"), QDate(2026, 1, 31), true);
-    const Transaction source = *m_transactions->getById(sourceId);
-    const Transaction destination = *m_transactions->getById(destinationId);
+    const Transaction source = *m_store->transactions.getById(sourceId);
+    const Transaction destination = *m_store->transactions.getById(destinationId);
 
     QCOMPARE(source.account_id, kChecking);
     QCOMPARE(source.amount, -20000);
@@ -209,12 +192,12 @@ void TestRecurringService::transferBetweenCurrenciesPostsOneSide()
 {
     RecurringTransaction item = addItem(QStringLiteral("abroad"), QDate(2026, 1, 31));
     item.transfer_dest_account_id = kEuro;
-    QVERIFY(m_recurring->update(item));
+    QVERIFY(m_store->recurring.update(item));
 
     QVERIFY(m_service->confirm(QStringLiteral("abroad")));
     QCOMPARE(transactionCount(), 1);
     const Transaction source =
-        *m_transactions->getById(RecurringService::occurrenceId(QStringLiteral("abroad"), QDate(2026, 1, 31)));
+        *m_store->transactions.getById(RecurringService::occurrenceId(QStringLiteral("abroad"), QDate(2026, 1, 31)));
     QCOMPARE(source.transfer_dest_account_id, kEuro);
     QVERIFY(source.transfer_link_id.isEmpty());
 }
@@ -223,13 +206,13 @@ void TestRecurringService::transferIntoDeletedAccountPostsOneSide()
 {
     RecurringTransaction item = addItem(QStringLiteral("save"), QDate(2026, 1, 31));
     item.transfer_dest_account_id = kSavings;
-    QVERIFY(m_recurring->update(item));
-    QVERIFY(m_accounts->softDelete(kSavings));
+    QVERIFY(m_store->recurring.update(item));
+    QVERIFY(m_store->accounts.softDelete(kSavings));
 
     QVERIFY(m_service->confirm(QStringLiteral("save")));
     QCOMPARE(transactionCount(), 1);
     const Transaction source =
-        *m_transactions->getById(RecurringService::occurrenceId(QStringLiteral("save"), QDate(2026, 1, 31)));
+        *m_store->transactions.getById(RecurringService::occurrenceId(QStringLiteral("save"), QDate(2026, 1, 31)));
     QCOMPARE(source.account_id, kChecking);
     QCOMPARE(source.transfer_dest_account_id, kSavings);
     QVERIFY(source.transfer_link_id.isEmpty());
@@ -239,18 +222,18 @@ void TestRecurringService::failedWriteLeavesNothingBehind()
 {
     RecurringTransaction item = addItem(QStringLiteral("save"), QDate(2026, 1, 31));
     item.transfer_dest_account_id = kSavings;
-    QVERIFY(m_recurring->update(item));
+    QVERIFY(m_store->recurring.update(item));
     // A row already holding the destination side's id makes the second insert fail.
     Transaction blocker;
     blocker.id = RecurringService::occurrenceId(QStringLiteral("save"), QDate(2026, 1, 31), true);
     blocker.account_id = kSavings;
     blocker.date = QDate(2020, 1, 1);
-    QVERIFY(m_transactions->insert(blocker));
+    QVERIFY(m_store->transactions.insert(blocker));
 
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("TransactionRepository::insert failed")));
     QVERIFY(!m_service->confirm(QStringLiteral("save")));
     QCOMPARE(transactionCount(), 1);
-    const RecurringTransaction unchanged = *m_recurring->getById(QStringLiteral("save"));
+    const RecurringTransaction unchanged = *m_store->recurring.getById(QStringLiteral("save"));
     QCOMPARE(unchanged.next_due_date, QDate(2026, 1, 31));
     QCOMPARE(unchanged.version, item.version);
 }
@@ -259,11 +242,11 @@ void TestRecurringService::endDateAndBrokenDatesDeactivate()
 {
     RecurringTransaction ending = addItem(QStringLiteral("ending"), QDate(2026, 1, 31));
     ending.end_date = QDate(2026, 2, 28);
-    QVERIFY(m_recurring->update(ending));
+    QVERIFY(m_store->recurring.update(ending));
     QVERIFY(m_service->confirm(ending.id));
-    QVERIFY(m_recurring->getById(ending.id)->is_active);
+    QVERIFY(m_store->recurring.getById(ending.id)->is_active);
     QVERIFY(m_service->confirm(ending.id)); // the end date itself is posted
-    const RecurringTransaction ended = *m_recurring->getById(ending.id);
+    const RecurringTransaction ended = *m_store->recurring.getById(ending.id);
     QVERIFY(!ended.is_active);
     QCOMPARE(ended.next_due_date, QDate(2026, 3, 31));
     QVERIFY(!m_service->confirm(ending.id));
@@ -272,22 +255,22 @@ void TestRecurringService::endDateAndBrokenDatesDeactivate()
     // An end date moved before the next due date: nothing past it is posted.
     RecurringTransaction shortened = addItem(QStringLiteral("shortened"), QDate(2026, 5, 1));
     shortened.end_date = QDate(2026, 4, 1);
-    QVERIFY(m_recurring->update(shortened));
-    QSignalSpy recurringChanged(m_recurring.get(), &RecurringRepository::recurringChanged);
+    QVERIFY(m_store->recurring.update(shortened));
+    QSignalSpy recurringChanged(&m_store->recurring, &RecurringRepository::recurringChanged);
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("no valid next occurrence")));
     QVERIFY(!m_service->confirm(shortened.id));
-    QVERIFY(!m_recurring->getById(shortened.id)->is_active);
+    QVERIFY(!m_store->recurring.getById(shortened.id)->is_active);
     QCOMPARE(recurringChanged.count(), 1);
 
     // An unreadable next due date counts as due and is deactivated on confirming.
     const RecurringTransaction broken = addItem(QStringLiteral("broken"), m_today.addDays(30));
-    QSqlQuery(m_db->connection())
+    QSqlQuery(m_store->db.connection())
         .exec(QStringLiteral("UPDATE recurring_transactions SET next_due_date = 'soon' WHERE id = 'broken'"));
     QCOMPARE(m_service->pendingCount(), 1);
     recurringChanged.clear();
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("no valid next occurrence")));
     QCOMPARE(m_service->confirmAllDue(), 0);
-    const RecurringTransaction deactivated = *m_recurring->getById(broken.id);
+    const RecurringTransaction deactivated = *m_store->recurring.getById(broken.id);
     QVERIFY(!deactivated.is_active);
     QCOMPARE(deactivated.version, broken.version + 1);
     QCOMPARE(recurringChanged.count(), 1);
@@ -300,23 +283,23 @@ void TestRecurringService::deactivationIsAnnouncedOnlyOnceWritten()
     // Skipping an item past its end deactivates it just as confirming does.
     RecurringTransaction ended = addItem(QStringLiteral("ended"), QDate(2026, 5, 1));
     ended.end_date = QDate(2026, 4, 1);
-    QVERIFY(m_recurring->update(ended));
-    QSignalSpy recurringChanged(m_recurring.get(), &RecurringRepository::recurringChanged);
+    QVERIFY(m_store->recurring.update(ended));
+    QSignalSpy recurringChanged(&m_store->recurring, &RecurringRepository::recurringChanged);
     QVERIFY(!m_service->skip(ended.id));
-    QVERIFY(!m_recurring->getById(ended.id)->is_active);
+    QVERIFY(!m_store->recurring.getById(ended.id)->is_active);
     QCOMPARE(recurringChanged.count(), 1);
 
     RecurringTransaction locked = addItem(QStringLiteral("locked"), QDate(2026, 5, 1));
     locked.end_date = QDate(2026, 4, 1);
-    QVERIFY(m_recurring->update(locked));
-    QVERIFY(QSqlQuery(m_db->connection())
+    QVERIFY(m_store->recurring.update(locked));
+    QVERIFY(QSqlQuery(m_store->db.connection())
                 .exec(QStringLiteral("CREATE TRIGGER refuse BEFORE UPDATE ON recurring_transactions "
                                      "BEGIN SELECT RAISE(ABORT, 'disk full'); END")));
     recurringChanged.clear();
     QTest::failOnWarning(QRegularExpression(QStringLiteral("it is deactivated")));
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^RecurringService::deactivate failed: .*disk full")));
     QVERIFY(!m_service->confirm(locked.id));
-    QVERIFY(m_recurring->getById(locked.id)->is_active);
+    QVERIFY(m_store->recurring.getById(locked.id)->is_active);
     QCOMPARE(recurringChanged.count(), 0);
 }
 
@@ -327,7 +310,7 @@ void TestRecurringService::confirmAllDueAndPendingCount()
     addItem(QStringLiteral("tomorrow"), m_today.addDays(1));
     RecurringTransaction inactive = addItem(QStringLiteral("inactive"), m_today.addDays(-3));
     inactive.is_active = false;
-    QVERIFY(m_recurring->update(inactive));
+    QVERIFY(m_store->recurring.update(inactive));
 
     QCOMPARE(m_service->pendingCount(), 2);
     QSignalSpy pending(m_service.get(), &RecurringService::pendingCountChanged);
@@ -345,9 +328,9 @@ void TestRecurringService::confirmDueThroughStopsAtTheCap()
     addItem(QStringLiteral("later"), m_today.addDays(8), Frequency::Weekly);
 
     QCOMPARE(m_service->confirmDueThrough(m_today.addDays(7)), RecurringService::kMaxOccurrencesPerRun + 2);
-    QCOMPARE(m_recurring->getById(QStringLiteral("daily"))->next_due_date, m_today.addDays(-400 + 365));
-    QCOMPARE(m_recurring->getById(QStringLiteral("weekly"))->next_due_date, m_today.addDays(13));
-    QCOMPARE(m_recurring->getById(QStringLiteral("later"))->next_due_date, m_today.addDays(8));
+    QCOMPARE(m_store->recurring.getById(QStringLiteral("daily"))->next_due_date, m_today.addDays(-400 + 365));
+    QCOMPARE(m_store->recurring.getById(QStringLiteral("weekly"))->next_due_date, m_today.addDays(13));
+    QCOMPARE(m_store->recurring.getById(QStringLiteral("later"))->next_due_date, m_today.addDays(8));
 }
 
 void TestRecurringService::autoPostHonoursLeadDays()
@@ -356,7 +339,7 @@ void TestRecurringService::autoPostHonoursLeadDays()
         RecurringTransaction item = addItem(id, m_today.addDays(dueIn), Frequency::Annual);
         item.auto_post = true;
         item.lead_days = leadDays;
-        QVERIFY(m_recurring->update(item));
+        QVERIFY(m_store->recurring.update(item));
     };
     autoItem(QStringLiteral("within"), 5, 5);
     autoItem(QStringLiteral("beyond"), 6, 5);
@@ -367,8 +350,8 @@ void TestRecurringService::autoPostHonoursLeadDays()
 
     QCOMPARE(m_service->autoPostDue(), 3);
     for (const char* id : {"within", "capped in", "negative lead"})
-        QVERIFY2(m_transactions->getById(RecurringService::occurrenceId(QString::fromLatin1(id),
-                                                                         m_recurring->getById(QString::fromLatin1(id))
+        QVERIFY2(m_store->transactions.getById(RecurringService::occurrenceId(QString::fromLatin1(id),
+                                                                         m_store->recurring.getById(QString::fromLatin1(id))
                                                                              ->next_due_date.addYears(-1))),
                  id);
     QCOMPARE(transactionCount(), 3);
@@ -387,11 +370,11 @@ void TestRecurringService::skipMovesOnWithoutPosting()
     QVERIFY(m_service->skip(QStringLiteral("gym")));
     QCOMPARE(pending.count(), 1);
     QCOMPARE(transactionCount(), 0);
-    const RecurringTransaction item = *m_recurring->getById(QStringLiteral("gym"));
+    const RecurringTransaction item = *m_store->recurring.getById(QStringLiteral("gym"));
     QCOMPARE(item.next_due_date, QDate(2026, 2, 28));
     QCOMPARE(item.version, 2);
 
-    QVERIFY(m_recurring->softDelete(QStringLiteral("gym")));
+    QVERIFY(m_store->recurring.softDelete(QStringLiteral("gym")));
     QVERIFY(!m_service->skip(QStringLiteral("gym")));
     QVERIFY(!m_service->confirm(QStringLiteral("gym")));
     QCOMPARE(transactionCount(), 0);
@@ -401,16 +384,16 @@ void TestRecurringService::listAllOrder()
 {
     RecurringTransaction inactive = addItem(QStringLiteral("a"), QDate(2026, 1, 1));
     inactive.is_active = false;
-    QVERIFY(m_recurring->update(inactive));
+    QVERIFY(m_store->recurring.update(inactive));
     RecurringTransaction upper = addItem(QStringLiteral("b"), QDate(2026, 3, 1));
     upper.payee = QStringLiteral("Zeta");
-    QVERIFY(m_recurring->update(upper));
+    QVERIFY(m_store->recurring.update(upper));
     RecurringTransaction lower = addItem(QStringLiteral("c"), QDate(2026, 3, 1));
     lower.payee = QStringLiteral("alpha");
-    QVERIFY(m_recurring->update(lower));
+    QVERIFY(m_store->recurring.update(lower));
     addItem(QStringLiteral("d"), QDate(2026, 2, 1));
     addItem(QStringLiteral("deleted"), QDate(2025, 1, 1));
-    QVERIFY(m_recurring->softDelete(QStringLiteral("deleted")));
+    QVERIFY(m_store->recurring.softDelete(QStringLiteral("deleted")));
 
     QStringList ids;
     for (const RecurringTransaction& item : m_service->listAll())

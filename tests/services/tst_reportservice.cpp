@@ -1,10 +1,5 @@
 #include "services/ReportService.h"
-#include "storage/AccountRepository.h"
-#include "storage/CategoryRepository.h"
-#include "storage/Database.h"
-#include "storage/SplitLineRepository.h"
-#include "storage/TransactionRepository.h"
-#include "tests/support/TestDataDir.h"
+#include "tests/support/TestStore.h"
 
 #include <QtTest>
 
@@ -50,12 +45,7 @@ private:
     const QDate m_from = day(2026, 1, 1);
     const QDate m_to = day(2026, 2, 28);
 
-    std::unique_ptr<TestDataDir> m_dir;
-    std::unique_ptr<Database> m_db;
-    std::unique_ptr<AccountRepository> m_accounts;
-    std::unique_ptr<CategoryRepository> m_categories;
-    std::unique_ptr<TransactionRepository> m_transactions;
-    std::unique_ptr<SplitLineRepository> m_splitLines;
+    std::unique_ptr<TestStore> m_store;
     std::unique_ptr<ReportService> m_reports;
 };
 
@@ -68,7 +58,7 @@ void TestReportService::addAccount(const QString& id, const QString& name, Accou
     account.account_type = type;
     account.starting_balance = start;
     account.sort_order = sortOrder;
-    QVERIFY(m_accounts->insert(account));
+    QVERIFY(m_store->accounts.insert(account));
 }
 
 void TestReportService::addCategory(const QString& id, const QString& name, const QString& taxCode)
@@ -78,7 +68,7 @@ void TestReportService::addCategory(const QString& id, const QString& name, cons
     category.name = name;
     category.is_tax_relevant = !taxCode.isEmpty();
     category.tax_category = taxCode;
-    QVERIFY(m_categories->insert(category));
+    QVERIFY(m_store->categories.insert(category));
 }
 
 Transaction TestReportService::addTransaction(const QString& id, const QString& account, const QDate& date,
@@ -93,21 +83,15 @@ Transaction TestReportService::addTransaction(const QString& id, const QString& 
     transaction.amount = amount;
     transaction.category_id = category;
     transaction.cleared = cleared;
-    if (!m_transactions->insert(transaction))
+    if (!m_store->transactions.insert(transaction))
         qFatal("cannot insert a transaction");
     return transaction;
 }
 
 void TestReportService::initTestCase()
 {
-    m_dir = std::make_unique<TestDataDir>();
-    m_db = std::make_unique<Database>();
-    QVERIFY(m_db->open());
-    m_accounts = std::make_unique<AccountRepository>(m_db.get());
-    m_categories = std::make_unique<CategoryRepository>(m_db.get());
-    m_transactions = std::make_unique<TransactionRepository>(m_db.get());
-    m_splitLines = std::make_unique<SplitLineRepository>(m_db.get());
-    m_reports = std::make_unique<ReportService>(m_db.get());
+    m_store = std::make_unique<TestStore>();
+    m_reports = std::make_unique<ReportService>(&m_store->db);
 
     const QString chk = QStringLiteral("chk");
     const QString card = QStringLiteral("card");
@@ -115,7 +99,7 @@ void TestReportService::initTestCase()
     addAccount(QStringLiteral("sav"), QStringLiteral("Savings"), AccountType::Savings, 50000, 1);
     addAccount(card, QStringLiteral("Visa"), AccountType::CreditCard, -5000, 1);
     addAccount(QStringLiteral("closed"), QStringLiteral("Closed"), AccountType::Cash, 777, 0);
-    QVERIFY(m_accounts->softDelete(QStringLiteral("closed")));
+    QVERIFY(m_store->accounts.softDelete(QStringLiteral("closed")));
 
     addCategory(QStringLiteral("food"), QStringLiteral("Groceries"));
     addCategory(QStringLiteral("rent"), QStringLiteral("Rent"));
@@ -124,7 +108,7 @@ void TestReportService::initTestCase()
     addCategory(QStringLiteral("charity"), QStringLiteral("Charity"), QStringLiteral("charitable_contributions"));
     addCategory(QStringLiteral("medical"), QStringLiteral("Medical"), QStringLiteral("medical_expenses"));
     addCategory(QStringLiteral("gone"), QStringLiteral("Gone"), QStringLiteral("medical_expenses"));
-    QVERIFY(m_categories->softDelete(QStringLiteral("gone")));
+    QVERIFY(m_store->categories.softDelete(QStringLiteral("gone")));
 
     addTransaction(QStringLiteral("t1"), chk, day(2026, 1, 5), QStringLiteral("Employer"), 300000,
                    QStringLiteral("salary"), true);
@@ -141,8 +125,8 @@ void TestReportService::initTestCase()
     out.transfer_dest_account_id = card;
     in.transfer_link_id = out.id;
     in.transfer_dest_account_id = chk;
-    QVERIFY(m_transactions->update(out));
-    QVERIFY(m_transactions->update(in));
+    QVERIFY(m_store->transactions.update(out));
+    QVERIFY(m_store->transactions.update(in));
 
     addTransaction(QStringLiteral("t6"), card, day(2026, 2, 3), QStringLiteral("Market"), -3000,
                    QStringLiteral("food"), false);
@@ -150,10 +134,10 @@ void TestReportService::initTestCase()
                                        -10000, {}, true);
     split.is_split = true;
     split.memo = QStringLiteral("weekly \"big\" shop");
-    QVERIFY(m_transactions->update(split));
-    QVERIFY(m_splitLines->insert(SplitLine{QStringLiteral("s1"), split.id, QStringLiteral("food"), -6000, {},
+    QVERIFY(m_store->transactions.update(split));
+    QVERIFY(m_store->splitLines.insert(SplitLine{QStringLiteral("s1"), split.id, QStringLiteral("food"), -6000, {},
                                            QDateTime::currentDateTimeUtc(), QDateTime::currentDateTimeUtc()}));
-    QVERIFY(m_splitLines->insert(SplitLine{QStringLiteral("s2"), split.id, QStringLiteral("charity"), -4000, {},
+    QVERIFY(m_store->splitLines.insert(SplitLine{QStringLiteral("s2"), split.id, QStringLiteral("charity"), -4000, {},
                                            QDateTime::currentDateTimeUtc(), QDateTime::currentDateTimeUtc()}));
 
     addTransaction(QStringLiteral("t8"), chk, day(2026, 2, 20), QStringLiteral("Pharmacy"), -2500,
@@ -163,11 +147,11 @@ void TestReportService::initTestCase()
     Transaction refund = addTransaction(QStringLiteral("t10"), chk, day(2026, 2, 22), QStringLiteral("Refund"), 700,
                                         QStringLiteral("no-such-category"), false);
     refund.reconciled = true; // reconciled counts as cleared
-    QVERIFY(m_transactions->update(refund));
+    QVERIFY(m_store->transactions.update(refund));
 
     addTransaction(QStringLiteral("t11"), chk, day(2026, 2, 10), QStringLiteral("Ghost"), -99999,
                    QStringLiteral("food"), true);
-    QVERIFY(m_transactions->softDelete(QStringLiteral("t11")));
+    QVERIFY(m_store->transactions.softDelete(QStringLiteral("t11")));
 
     addTransaction(QStringLiteral("t12"), chk, day(2025, 12, 31), QStringLiteral("Market"), -4000,
                    QStringLiteral("food"), true);
@@ -186,12 +170,7 @@ void TestReportService::initTestCase()
 void TestReportService::cleanupTestCase()
 {
     m_reports.reset();
-    m_splitLines.reset();
-    m_transactions.reset();
-    m_categories.reset();
-    m_accounts.reset();
-    m_db.reset();
-    m_dir.reset();
+    m_store.reset();
 }
 
 void TestReportService::categorySpending()
@@ -271,7 +250,7 @@ void TestReportService::categoryNamesSortIgnoringCase()
     // reads, so the shared ledger's reports stay as worked out above.
     const QString lab = QStringLiteral("lab");
     addAccount(lab, QStringLiteral("Lab"), AccountType::Cash, 0, 9);
-    QVERIFY(m_accounts->softDelete(lab));
+    QVERIFY(m_store->accounts.softDelete(lab));
     addCategory(QStringLiteral("apple"), QStringLiteral("apple"));
     addCategory(QStringLiteral("zebra"), QStringLiteral("Zebra"));
     addCategory(QStringLiteral("banana-lower"), QStringLiteral("banana"));

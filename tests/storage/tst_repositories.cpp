@@ -1,13 +1,5 @@
-#include "storage/AccountRepository.h"
-#include "storage/CategoryRepository.h"
-#include "storage/Database.h"
-#include "storage/PreferencesRepository.h"
-#include "storage/ReconciliationRepository.h"
-#include "storage/RecurringRepository.h"
-#include "storage/SplitLineRepository.h"
 #include "storage/Timestamp.h"
-#include "storage/TransactionRepository.h"
-#include "tests/support/TestDataDir.h"
+#include "tests/support/TestStore.h"
 
 #include <QRandomGenerator>
 #include <QRegularExpression>
@@ -70,42 +62,17 @@ private Q_SLOTS:
     void findsTheLatestReconciliation();
 
 private:
-    std::unique_ptr<TestDataDir> m_dir;
-    std::unique_ptr<Database> m_db;
-    std::unique_ptr<AccountRepository> m_accounts;
-    std::unique_ptr<TransactionRepository> m_transactions;
-    std::unique_ptr<CategoryRepository> m_categories;
-    std::unique_ptr<RecurringRepository> m_recurring;
-    std::unique_ptr<ReconciliationRepository> m_reconciliations;
-    std::unique_ptr<SplitLineRepository> m_splitLines;
-    std::unique_ptr<PreferencesRepository> m_preferences;
+    std::unique_ptr<TestStore> m_store;
 };
 
 void RepositoriesTest::init()
 {
-    m_dir = std::make_unique<TestDataDir>();
-    m_db = std::make_unique<Database>();
-    QVERIFY2(m_db->open(), qPrintable(m_db->lastError()));
-    m_accounts = std::make_unique<AccountRepository>(m_db.get());
-    m_transactions = std::make_unique<TransactionRepository>(m_db.get());
-    m_categories = std::make_unique<CategoryRepository>(m_db.get());
-    m_recurring = std::make_unique<RecurringRepository>(m_db.get());
-    m_reconciliations = std::make_unique<ReconciliationRepository>(m_db.get());
-    m_splitLines = std::make_unique<SplitLineRepository>(m_db.get());
-    m_preferences = std::make_unique<PreferencesRepository>(m_db.get());
+    m_store = std::make_unique<TestStore>();
 }
 
 void RepositoriesTest::cleanup()
 {
-    m_preferences.reset();
-    m_splitLines.reset();
-    m_reconciliations.reset();
-    m_recurring.reset();
-    m_categories.reset();
-    m_transactions.reset();
-    m_accounts.reset();
-    m_db.reset();
-    m_dir.reset();
+    m_store.reset();
 }
 
 void RepositoriesTest::roundTripsEveryRecordType()
@@ -121,8 +88,8 @@ void RepositoriesTest::roundTripsEveryRecordType()
     account.sync_status = SyncStatus::Synced;
     account.server_id = QStringLiteral("srv-a");
     account.updated_at = kUpdated;
-    QVERIFY(m_accounts->insert(account));
-    QCOMPARE(m_accounts->getById(account.id), account);
+    QVERIFY(m_store->accounts.insert(account));
+    QCOMPARE(m_store->accounts.getById(account.id), account);
 
     Category category;
     category.id = QStringLiteral("cat-1");
@@ -139,8 +106,8 @@ void RepositoriesTest::roundTripsEveryRecordType()
     category.sync_status = SyncStatus::Conflict;
     category.created_at = kCreated;
     category.updated_at = kUpdated;
-    QVERIFY(m_categories->insert(category));
-    QCOMPARE(m_categories->getById(category.id), category);
+    QVERIFY(m_store->categories.insert(category));
+    QCOMPARE(m_store->categories.getById(category.id), category);
 
     Transaction t = makeTransaction(QStringLiteral("t-1"), account.id, QDate(2025, 2, 28), -4599);
     t.payee = QStringLiteral("Corner Shop");
@@ -156,8 +123,8 @@ void RepositoriesTest::roundTripsEveryRecordType()
     t.version = 4;
     t.server_id = QStringLiteral("srv-t");
     t.updated_at = kUpdated;
-    QVERIFY(m_transactions->insert(t));
-    QCOMPARE(m_transactions->getById(t.id), t);
+    QVERIFY(m_store->transactions.insert(t));
+    QCOMPARE(m_store->transactions.getById(t.id), t);
 
     SplitLine line;
     line.id = QStringLiteral("s-1");
@@ -167,10 +134,10 @@ void RepositoriesTest::roundTripsEveryRecordType()
     line.memo = QStringLiteral("part");
     line.created_at = kCreated;
     line.updated_at = kUpdated;
-    QVERIFY(m_splitLines->insert(line));
-    QCOMPARE(m_splitLines->listByTransaction(t.id), QList<SplitLine>({line}));
-    QVERIFY(m_splitLines->deleteByTransaction(t.id));
-    QVERIFY(m_splitLines->listByTransaction(t.id).isEmpty());
+    QVERIFY(m_store->splitLines.insert(line));
+    QCOMPARE(m_store->splitLines.listByTransaction(t.id), QList<SplitLine>({line}));
+    QVERIFY(m_store->splitLines.deleteByTransaction(t.id));
+    QVERIFY(m_store->splitLines.listByTransaction(t.id).isEmpty());
 
     RecurringTransaction item;
     item.id = QStringLiteral("rec-1");
@@ -192,14 +159,14 @@ void RepositoriesTest::roundTripsEveryRecordType()
     item.transfer_dest_account_id = QStringLiteral("acc-2");
     item.created_at = kCreated;
     item.updated_at = kUpdated;
-    QVERIFY(m_recurring->insert(item));
-    QCOMPARE(m_recurring->getById(item.id), item);
+    QVERIFY(m_store->recurring.insert(item));
+    QCOMPARE(m_store->recurring.getById(item.id), item);
 
     RecurringTransaction openEnded = item;
     openEnded.id = QStringLiteral("rec-2");
     openEnded.end_date.reset();
-    QVERIFY(m_recurring->insert(openEnded));
-    QCOMPARE(m_recurring->getById(openEnded.id), openEnded);
+    QVERIFY(m_store->recurring.insert(openEnded));
+    QCOMPARE(m_store->recurring.getById(openEnded.id), openEnded);
 
     Reconciliation reconciliation;
     reconciliation.id = QStringLiteral("r-1");
@@ -210,18 +177,18 @@ void RepositoriesTest::roundTripsEveryRecordType()
     reconciliation.completed_at = kUpdated;
     reconciliation.created_at = kCreated;
     reconciliation.updated_at = kUpdated;
-    QVERIFY(m_reconciliations->insert(reconciliation));
-    QCOMPARE(m_reconciliations->getById(reconciliation.id), reconciliation);
+    QVERIFY(m_store->reconciliations.insert(reconciliation));
+    QCOMPARE(m_store->reconciliations.getById(reconciliation.id), reconciliation);
 
-    QVERIFY(!m_accounts->getById(QStringLiteral("nobody")).has_value());
+    QVERIFY(!m_store->accounts.getById(QStringLiteral("nobody")).has_value());
 }
 
 void RepositoriesTest::updateWritesOnlyItsColumns()
 {
-    QVERIFY(m_accounts->insert(makeAccount(QStringLiteral("a"), QStringLiteral("A"))));
-    QVERIFY(m_accounts->insert(makeAccount(QStringLiteral("b"), QStringLiteral("B"))));
+    QVERIFY(m_store->accounts.insert(makeAccount(QStringLiteral("a"), QStringLiteral("A"))));
+    QVERIFY(m_store->accounts.insert(makeAccount(QStringLiteral("b"), QStringLiteral("B"))));
     Transaction t = makeTransaction(QStringLiteral("t"), QStringLiteral("a"), QDate(2025, 1, 1), 100);
-    QVERIFY(m_transactions->insert(t));
+    QVERIFY(m_store->transactions.insert(t));
 
     Transaction edited = t;
     edited.account_id = QStringLiteral("b");
@@ -229,9 +196,9 @@ void RepositoriesTest::updateWritesOnlyItsColumns()
     edited.amount = 250;
     edited.version = 2;
     edited.updated_at = kUpdated;
-    QVERIFY(m_transactions->update(edited));
+    QVERIFY(m_store->transactions.update(edited));
 
-    const Transaction stored = *m_transactions->getById(t.id);
+    const Transaction stored = *m_store->transactions.getById(t.id);
     QCOMPARE(stored.amount, 250);
     QCOMPARE(stored.version, 2);
     QCOMPARE(stored.updated_at, kUpdated);
@@ -241,63 +208,63 @@ void RepositoriesTest::updateWritesOnlyItsColumns()
 
     Transaction missing = t;
     missing.id = QStringLiteral("missing");
-    QVERIFY(!m_transactions->update(missing));
+    QVERIFY(!m_store->transactions.update(missing));
 }
 
 void RepositoriesTest::failedWritesReturnFalseAndLog()
 {
-    QVERIFY(m_accounts->insert(makeAccount(QStringLiteral("a"), QStringLiteral("A"))));
-    QSignalSpy changed(m_accounts.get(), &AccountRepository::accountsChanged);
+    QVERIFY(m_store->accounts.insert(makeAccount(QStringLiteral("a"), QStringLiteral("A"))));
+    QSignalSpy changed(&m_store->accounts, &AccountRepository::accountsChanged);
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^AccountRepository::insert failed: ")));
-    QVERIFY(!m_accounts->insert(makeAccount(QStringLiteral("a"), QStringLiteral("Again"))));
+    QVERIFY(!m_store->accounts.insert(makeAccount(QStringLiteral("a"), QStringLiteral("Again"))));
     QCOMPARE(changed.count(), 0);
 
-    QSignalSpy transactionsChanged(m_transactions.get(), &TransactionRepository::transactionsChanged);
+    QSignalSpy transactionsChanged(&m_store->transactions, &TransactionRepository::transactionsChanged);
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^TransactionRepository::insert failed: ")));
-    QVERIFY(!m_transactions->insert(
+    QVERIFY(!m_store->transactions.insert(
         makeTransaction(QStringLiteral("t"), QStringLiteral("no-such-account"), QDate(2025, 1, 1), 1)));
     QCOMPARE(transactionsChanged.count(), 0);
 }
 
 void RepositoriesTest::softDeleteAndRestoreByAccountWithCutOff()
 {
-    QVERIFY(m_accounts->insert(makeAccount(QStringLiteral("a"), QStringLiteral("A"))));
-    QVERIFY(m_transactions->insert(makeTransaction(QStringLiteral("early"), QStringLiteral("a"), QDate(2025, 1, 1), 1)));
-    QVERIFY(m_transactions->insert(makeTransaction(QStringLiteral("t1"), QStringLiteral("a"), QDate(2025, 1, 2), 2)));
-    QVERIFY(m_transactions->insert(makeTransaction(QStringLiteral("t2"), QStringLiteral("a"), QDate(2025, 1, 3), 3)));
+    QVERIFY(m_store->accounts.insert(makeAccount(QStringLiteral("a"), QStringLiteral("A"))));
+    QVERIFY(m_store->transactions.insert(makeTransaction(QStringLiteral("early"), QStringLiteral("a"), QDate(2025, 1, 1), 1)));
+    QVERIFY(m_store->transactions.insert(makeTransaction(QStringLiteral("t1"), QStringLiteral("a"), QDate(2025, 1, 2), 2)));
+    QVERIFY(m_store->transactions.insert(makeTransaction(QStringLiteral("t2"), QStringLiteral("a"), QDate(2025, 1, 3), 3)));
 
     const QDateTime firstDelete(QDate(2025, 4, 1), QTime(8, 0), Qt::UTC);
     const QDateTime accountDelete(QDate(2025, 5, 1), QTime(8, 0), Qt::UTC);
 
-    QSignalSpy changed(m_transactions.get(), &TransactionRepository::transactionsChanged);
-    QVERIFY(m_transactions->softDelete(QStringLiteral("early"), firstDelete));
+    QSignalSpy changed(&m_store->transactions, &TransactionRepository::transactionsChanged);
+    QVERIFY(m_store->transactions.softDelete(QStringLiteral("early"), firstDelete));
     QCOMPARE(changed.count(), 1);
     QCOMPARE(changed.takeFirst().at(0).toString(), QStringLiteral("a"));
-    QVERIFY(!m_transactions->softDelete(QStringLiteral("nothing")));
+    QVERIFY(!m_store->transactions.softDelete(QStringLiteral("nothing")));
     // Deleting again must not move the time: restores cut off by it.
-    QVERIFY(!m_transactions->softDelete(QStringLiteral("early"), accountDelete));
-    QCOMPARE(m_transactions->getById(QStringLiteral("early"))->deleted_at, std::optional<QDateTime>(firstDelete));
+    QVERIFY(!m_store->transactions.softDelete(QStringLiteral("early"), accountDelete));
+    QCOMPARE(m_store->transactions.getById(QStringLiteral("early"))->deleted_at, std::optional<QDateTime>(firstDelete));
 
-    QCOMPARE(m_transactions->softDeleteByAccount(QStringLiteral("a"), accountDelete), 2);
-    QVERIFY(m_accounts->softDelete(QStringLiteral("a"), accountDelete));
-    const Transaction deleted = *m_transactions->getById(QStringLiteral("t1"));
+    QCOMPARE(m_store->transactions.softDeleteByAccount(QStringLiteral("a"), accountDelete), 2);
+    QVERIFY(m_store->accounts.softDelete(QStringLiteral("a"), accountDelete));
+    const Transaction deleted = *m_store->transactions.getById(QStringLiteral("t1"));
     QCOMPARE(deleted.deleted_at, std::optional<QDateTime>(accountDelete));
     QCOMPARE(deleted.updated_at, accountDelete);
     QCOMPARE(deleted.version, 1);
-    QVERIFY(m_transactions->listByAccount(QStringLiteral("a")).isEmpty());
+    QVERIFY(m_store->transactions.listByAccount(QStringLiteral("a")).isEmpty());
 
     // Undoing the account's deletion brings back what went with it, not what
     // the user had deleted before.
     changed.clear();
-    QCOMPARE(m_transactions->restoreByAccount(QStringLiteral("a"), toIsoUtc(accountDelete)), 2);
+    QCOMPARE(m_store->transactions.restoreByAccount(QStringLiteral("a"), toIsoUtc(accountDelete)), 2);
     QCOMPARE(changed.count(), 1);
-    QVERIFY(!m_transactions->getById(QStringLiteral("t1"))->deleted_at.has_value());
-    QVERIFY(m_transactions->getById(QStringLiteral("early"))->deleted_at.has_value());
-    QCOMPARE(m_transactions->getById(QStringLiteral("t2"))->sync_status, SyncStatus::Pending);
-    QCOMPARE(m_transactions->getById(QStringLiteral("t2"))->version, 1);
+    QVERIFY(!m_store->transactions.getById(QStringLiteral("t1"))->deleted_at.has_value());
+    QVERIFY(m_store->transactions.getById(QStringLiteral("early"))->deleted_at.has_value());
+    QCOMPARE(m_store->transactions.getById(QStringLiteral("t2"))->sync_status, SyncStatus::Pending);
+    QCOMPARE(m_store->transactions.getById(QStringLiteral("t2"))->version, 1);
 
     changed.clear();
-    QCOMPARE(m_transactions->restoreByAccount(QStringLiteral("a"), toIsoUtc(accountDelete)), 0);
+    QCOMPARE(m_store->transactions.restoreByAccount(QStringLiteral("a"), toIsoUtc(accountDelete)), 0);
     QCOMPARE(changed.count(), 0);
 }
 
@@ -312,7 +279,7 @@ void RepositoriesTest::restoresAndListsAccounts()
     lowercase.sort_order = 1;
     first.sort_order = 0;
     for (const Account& account : {zed, alpha, first, lowercase})
-        QVERIFY(m_accounts->insert(account));
+        QVERIFY(m_store->accounts.insert(account));
 
     auto names = [](const QList<Account>& accounts) {
         QStringList out;
@@ -321,115 +288,115 @@ void RepositoriesTest::restoresAndListsAccounts()
         return out;
     };
     // Names sort as a person reads them, whatever their case.
-    QCOMPARE(names(m_accounts->listActive()), QStringList({"Last by name", "Alpha", "middle", "Zed"}));
+    QCOMPARE(names(m_store->accounts.listActive()), QStringList({"Last by name", "Alpha", "middle", "Zed"}));
 
-    QVERIFY(m_accounts->softDelete(QStringLiteral("z")));
-    QVERIFY(m_accounts->softDelete(QStringLiteral("a")));
-    QCOMPARE(names(m_accounts->listActive()), QStringList({"Last by name", "middle"}));
-    QCOMPARE(names(m_accounts->listDeleted()), QStringList({"Alpha", "Zed"}));
+    QVERIFY(m_store->accounts.softDelete(QStringLiteral("z")));
+    QVERIFY(m_store->accounts.softDelete(QStringLiteral("a")));
+    QCOMPARE(names(m_store->accounts.listActive()), QStringList({"Last by name", "middle"}));
+    QCOMPARE(names(m_store->accounts.listDeleted()), QStringList({"Alpha", "Zed"}));
 
-    QSignalSpy changed(m_accounts.get(), &AccountRepository::accountsChanged);
-    QVERIFY(m_accounts->restore(QStringLiteral("z")));
+    QSignalSpy changed(&m_store->accounts, &AccountRepository::accountsChanged);
+    QVERIFY(m_store->accounts.restore(QStringLiteral("z")));
     QCOMPARE(changed.count(), 1);
-    const Account restored = *m_accounts->getById(QStringLiteral("z"));
+    const Account restored = *m_store->accounts.getById(QStringLiteral("z"));
     QVERIFY(!restored.deleted_at.has_value());
     QCOMPARE(restored.version, 1);
     QCOMPARE(restored.sync_status, SyncStatus::Pending);
-    QVERIFY(!m_accounts->restore(QStringLiteral("missing")));
+    QVERIFY(!m_store->accounts.restore(QStringLiteral("missing")));
 }
 
 void RepositoriesTest::tracksPendingRowsAndSyncMarks()
 {
-    QVERIFY(m_accounts->insert(makeAccount(QStringLiteral("a"), QStringLiteral("A"))));
-    QVERIFY(m_accounts->insert(makeAccount(QStringLiteral("b"), QStringLiteral("B"))));
-    QVERIFY(m_accounts->softDelete(QStringLiteral("b")));
-    QCOMPARE(m_accounts->listPending().size(), 2); // soft-deleted rows still have to reach the server
+    QVERIFY(m_store->accounts.insert(makeAccount(QStringLiteral("a"), QStringLiteral("A"))));
+    QVERIFY(m_store->accounts.insert(makeAccount(QStringLiteral("b"), QStringLiteral("B"))));
+    QVERIFY(m_store->accounts.softDelete(QStringLiteral("b")));
+    QCOMPARE(m_store->accounts.listPending().size(), 2); // soft-deleted rows still have to reach the server
 
-    QSignalSpy changed(m_accounts.get(), &AccountRepository::accountsChanged);
-    QVERIFY(m_accounts->markSynced(QStringLiteral("a"), QStringLiteral("srv-1")));
+    QSignalSpy changed(&m_store->accounts, &AccountRepository::accountsChanged);
+    QVERIFY(m_store->accounts.markSynced(QStringLiteral("a"), QStringLiteral("srv-1")));
     QCOMPARE(changed.count(), 0);
-    Account synced = *m_accounts->getById(QStringLiteral("a"));
+    Account synced = *m_store->accounts.getById(QStringLiteral("a"));
     QCOMPARE(synced.sync_status, SyncStatus::Synced);
     QCOMPARE(synced.server_id, QStringLiteral("srv-1"));
 
     // An acknowledgement without a server id keeps the one already known.
-    QVERIFY(m_accounts->markSynced(QStringLiteral("a"), QString()));
-    QCOMPARE(m_accounts->getById(QStringLiteral("a"))->server_id, QStringLiteral("srv-1"));
-    QCOMPARE(m_accounts->listPending().size(), 1);
-    QVERIFY(!m_accounts->markSynced(QStringLiteral("missing"), QStringLiteral("x")));
+    QVERIFY(m_store->accounts.markSynced(QStringLiteral("a"), QString()));
+    QCOMPARE(m_store->accounts.getById(QStringLiteral("a"))->server_id, QStringLiteral("srv-1"));
+    QCOMPARE(m_store->accounts.listPending().size(), 1);
+    QVERIFY(!m_store->accounts.markSynced(QStringLiteral("missing"), QStringLiteral("x")));
 }
 
 void RepositoriesTest::keepsRowsChangedDuringAPushPending()
 {
-    QVERIFY(m_accounts->insert(makeAccount(QStringLiteral("a"), QStringLiteral("A"))));
+    QVERIFY(m_store->accounts.insert(makeAccount(QStringLiteral("a"), QStringLiteral("A"))));
     const Transaction sent = makeTransaction(QStringLiteral("t"), QStringLiteral("a"), QDate(2025, 1, 1), 100);
-    QVERIFY(m_transactions->insert(sent));
+    QVERIFY(m_store->transactions.insert(sent));
     const SyncSnapshot pushed = SyncSnapshot::of(sent);
 
     Transaction edited = sent;
     edited.amount = 200;
     edited.version = 2;
     edited.updated_at = kUpdated;
-    QVERIFY(m_transactions->update(edited));
-    QVERIFY(!m_transactions->markSyncedIfUnchanged(sent.id, QStringLiteral("srv"), pushed));
-    QCOMPARE(m_transactions->getById(sent.id)->sync_status, SyncStatus::Pending);
+    QVERIFY(m_store->transactions.update(edited));
+    QVERIFY(!m_store->transactions.markSyncedIfUnchanged(sent.id, QStringLiteral("srv"), pushed));
+    QCOMPARE(m_store->transactions.getById(sent.id)->sync_status, SyncStatus::Pending);
 
     // A deletion in flight counts as a change too, even with the same version.
-    const SyncSnapshot secondPush = SyncSnapshot::of(*m_transactions->getById(sent.id));
-    QVERIFY(m_transactions->softDelete(sent.id, kUpdated));
-    QVERIFY(!m_transactions->markSyncedIfUnchanged(sent.id, QStringLiteral("srv"), secondPush));
+    const SyncSnapshot secondPush = SyncSnapshot::of(*m_store->transactions.getById(sent.id));
+    QVERIFY(m_store->transactions.softDelete(sent.id, kUpdated));
+    QVERIFY(!m_store->transactions.markSyncedIfUnchanged(sent.id, QStringLiteral("srv"), secondPush));
 
-    const SyncSnapshot thirdPush = SyncSnapshot::of(*m_transactions->getById(sent.id));
-    QVERIFY(m_transactions->markSyncedIfUnchanged(sent.id, QStringLiteral("srv"), thirdPush));
-    const Transaction stored = *m_transactions->getById(sent.id);
+    const SyncSnapshot thirdPush = SyncSnapshot::of(*m_store->transactions.getById(sent.id));
+    QVERIFY(m_store->transactions.markSyncedIfUnchanged(sent.id, QStringLiteral("srv"), thirdPush));
+    const Transaction stored = *m_store->transactions.getById(sent.id);
     QCOMPARE(stored.sync_status, SyncStatus::Synced);
     QCOMPARE(stored.server_id, QStringLiteral("srv"));
 
     // Rows stamped in the other forms the store accepts (SQLite's own, with
     // milliseconds) are acknowledged too, rather than pushed on every pass.
     for (const char* stamp : {"2025-03-02 10:00:05", "2025-03-02T10:00:05.250Z"}) {
-        QSqlQuery query(m_db->connection());
+        QSqlQuery query(m_store->db.connection());
         QVERIFY(query.exec(QStringLiteral("UPDATE transactions SET updated_at = '%1', sync_status = 'pending' "
                                           "WHERE id = 't'")
                                .arg(QLatin1String(stamp))));
-        const SyncSnapshot pushed = SyncSnapshot::of(*m_transactions->getById(sent.id));
-        QVERIFY2(m_transactions->markSyncedIfUnchanged(sent.id, QString(), pushed), stamp);
+        const SyncSnapshot pushed = SyncSnapshot::of(*m_store->transactions.getById(sent.id));
+        QVERIFY2(m_store->transactions.markSyncedIfUnchanged(sent.id, QString(), pushed), stamp);
     }
 }
 
 void RepositoriesTest::marksEverythingForResync()
 {
-    QVERIFY(m_accounts->insert(makeAccount(QStringLiteral("a"), QStringLiteral("A"))));
+    QVERIFY(m_store->accounts.insert(makeAccount(QStringLiteral("a"), QStringLiteral("A"))));
     for (int i = 0; i < 4; ++i) {
         Transaction t = makeTransaction(QStringLiteral("t%1").arg(i), QStringLiteral("a"), QDate(2025, 1, 1), i);
         t.sync_status = SyncStatus::Synced;
         t.version = 5;
-        QVERIFY(m_transactions->insert(t));
+        QVERIFY(m_store->transactions.insert(t));
     }
-    QVERIFY(m_transactions->softDelete(QStringLiteral("t3")));
-    QVERIFY(m_transactions->markSynced(QStringLiteral("t3"), QStringLiteral("s3")));
-    Transaction alreadyPending = *m_transactions->getById(QStringLiteral("t2"));
+    QVERIFY(m_store->transactions.softDelete(QStringLiteral("t3")));
+    QVERIFY(m_store->transactions.markSynced(QStringLiteral("t3"), QStringLiteral("s3")));
+    Transaction alreadyPending = *m_store->transactions.getById(QStringLiteral("t2"));
     alreadyPending.sync_status = SyncStatus::Pending;
-    QVERIFY(m_transactions->update(alreadyPending));
+    QVERIFY(m_store->transactions.update(alreadyPending));
 
-    QSignalSpy changed(m_transactions.get(), &TransactionRepository::transactionsChanged);
-    QCOMPARE(m_transactions->markAllPendingForResync(), 2); // t0, t1: live and not pending
+    QSignalSpy changed(&m_store->transactions, &TransactionRepository::transactionsChanged);
+    QCOMPARE(m_store->transactions.markAllPendingForResync(), 2); // t0, t1: live and not pending
     QCOMPARE(changed.count(), 1);
     QCOMPARE(changed.first().at(0).toString(), QString());
-    QCOMPARE(m_transactions->getById(QStringLiteral("t0"))->version, 5);
-    QCOMPARE(m_transactions->getById(QStringLiteral("t0"))->updated_at, kCreated);
-    QCOMPARE(m_transactions->getById(QStringLiteral("t3"))->sync_status, SyncStatus::Synced);
+    QCOMPARE(m_store->transactions.getById(QStringLiteral("t0"))->version, 5);
+    QCOMPARE(m_store->transactions.getById(QStringLiteral("t0"))->updated_at, kCreated);
+    QCOMPARE(m_store->transactions.getById(QStringLiteral("t3"))->sync_status, SyncStatus::Synced);
 
     changed.clear();
-    QCOMPARE(m_transactions->markAllPendingForResync(), 0);
+    QCOMPARE(m_store->transactions.markAllPendingForResync(), 0);
     QCOMPARE(changed.count(), 0);
-    QCOMPARE(m_accounts->markAllPendingForResync(), 0);
+    QCOMPARE(m_store->accounts.markAllPendingForResync(), 0);
 }
 
 void RepositoriesTest::listsTransactionsInTheirOrders()
 {
-    QVERIFY(m_accounts->insert(makeAccount(QStringLiteral("a"), QStringLiteral("A"))));
-    QVERIFY(m_accounts->insert(makeAccount(QStringLiteral("b"), QStringLiteral("B"))));
+    QVERIFY(m_store->accounts.insert(makeAccount(QStringLiteral("a"), QStringLiteral("A"))));
+    QVERIFY(m_store->accounts.insert(makeAccount(QStringLiteral("b"), QStringLiteral("B"))));
     Transaction older = makeTransaction(QStringLiteral("older"), QStringLiteral("a"), QDate(2025, 1, 1), 1);
     older.payee = QStringLiteral("Zoo");
     Transaction sameDayLater = makeTransaction(QStringLiteral("later"), QStringLiteral("a"), QDate(2025, 1, 1), 2);
@@ -443,8 +410,8 @@ void RepositoriesTest::listsTransactionsInTheirOrders()
     Transaction elsewhere = makeTransaction(QStringLiteral("elsewhere"), QStringLiteral("b"), QDate(2025, 3, 1), 5);
     elsewhere.payee = QStringLiteral("Apple");
     for (const Transaction& t : {older, sameDayLater, newest, gone, elsewhere})
-        QVERIFY(m_transactions->insert(t));
-    QVERIFY(m_transactions->softDelete(QStringLiteral("gone")));
+        QVERIFY(m_store->transactions.insert(t));
+    QVERIFY(m_store->transactions.softDelete(QStringLiteral("gone")));
 
     auto ids = [](const QList<Transaction>& list) {
         QStringList out;
@@ -452,29 +419,29 @@ void RepositoriesTest::listsTransactionsInTheirOrders()
             out << t.id;
         return out;
     };
-    QCOMPARE(ids(m_transactions->listByAccount(QStringLiteral("a"))), QStringList({"newest", "later", "older"}));
-    QCOMPARE(ids(m_transactions->listUnreconciled(QStringLiteral("a"))), QStringList({"older", "newest"}));
-    QCOMPARE(m_transactions->listPayees(), QStringList({"Apple", "Bakery", "Zoo"}));
-    QCOMPARE(m_transactions->listPayees(QStringLiteral("b")), m_transactions->listPayees());
+    QCOMPARE(ids(m_store->transactions.listByAccount(QStringLiteral("a"))), QStringList({"newest", "later", "older"}));
+    QCOMPARE(ids(m_store->transactions.listUnreconciled(QStringLiteral("a"))), QStringList({"older", "newest"}));
+    QCOMPARE(m_store->transactions.listPayees(), QStringList({"Apple", "Bakery", "Zoo"}));
+    QCOMPARE(m_store->transactions.listPayees(QStringLiteral("b")), m_store->transactions.listPayees());
 
-    const QHash<QString, qint64> totals = m_transactions->totalsByAccount();
+    const QHash<QString, qint64> totals = m_store->transactions.totalsByAccount();
     QCOMPARE(totals.value(QStringLiteral("a")), 6);
     QCOMPARE(totals.value(QStringLiteral("b")), 5);
 }
 
 void RepositoriesTest::computesRunningBalancesAndCategoryText()
 {
-    QVERIFY(m_accounts->insert(makeAccount(QStringLiteral("chk"), QStringLiteral("Checking"), 10000)));
-    QVERIFY(m_accounts->insert(makeAccount(QStringLiteral("sav"), QStringLiteral("Savings"))));
+    QVERIFY(m_store->accounts.insert(makeAccount(QStringLiteral("chk"), QStringLiteral("Checking"), 10000)));
+    QVERIFY(m_store->accounts.insert(makeAccount(QStringLiteral("sav"), QStringLiteral("Savings"))));
     Category food;
     food.id = QStringLiteral("food");
     food.name = QStringLiteral("Food");
-    QVERIFY(m_categories->insert(food));
+    QVERIFY(m_store->categories.insert(food));
     Category old;
     old.id = QStringLiteral("old");
     old.name = QStringLiteral("Old");
-    QVERIFY(m_categories->insert(old));
-    QVERIFY(m_categories->softDelete(old.id));
+    QVERIFY(m_store->categories.insert(old));
+    QVERIFY(m_store->categories.softDelete(old.id));
 
     Transaction groceries = makeTransaction(QStringLiteral("1"), QStringLiteral("chk"), QDate(2025, 1, 5), -2500);
     groceries.category_id = food.id;
@@ -490,10 +457,10 @@ void RepositoriesTest::computesRunningBalancesAndCategoryText()
     stale.category_id = old.id;
     Transaction deleted = makeTransaction(QStringLiteral("6"), QStringLiteral("chk"), QDate(2025, 1, 5), -99999);
     for (const Transaction& t : {groceries, split, transferOut, transferIn, stale, deleted})
-        QVERIFY(m_transactions->insert(t));
-    QVERIFY(m_transactions->softDelete(deleted.id));
+        QVERIFY(m_store->transactions.insert(t));
+    QVERIFY(m_store->transactions.softDelete(deleted.id));
 
-    const QList<RegisterRow> rows = m_transactions->listRegisterRows(QStringLiteral("chk"));
+    const QList<RegisterRow> rows = m_store->transactions.listRegisterRows(QStringLiteral("chk"));
     QCOMPARE(rows.size(), 4);
     QCOMPARE(rows[0].transaction.id, QStringLiteral("5"));
     QCOMPARE(rows[0].runningBalance, 10700);
@@ -505,34 +472,34 @@ void RepositoriesTest::computesRunningBalancesAndCategoryText()
     QCOMPARE(rows[3].runningBalance, 2200);
     QCOMPARE(rows[3].categoryText, QStringLiteral("Savings"));
 
-    const QList<RegisterRow> savings = m_transactions->listRegisterRows(QStringLiteral("sav"));
+    const QList<RegisterRow> savings = m_store->transactions.listRegisterRows(QStringLiteral("sav"));
     QCOMPARE(savings.size(), 1);
     QCOMPARE(savings[0].categoryText, QStringLiteral("Checking"));
     QCOMPARE(savings[0].runningBalance, 5000);
-    QVERIFY(m_transactions->listRegisterRows(QStringLiteral("nobody")).isEmpty());
+    QVERIFY(m_store->transactions.listRegisterRows(QStringLiteral("nobody")).isEmpty());
 }
 
 void RepositoriesTest::keepsRunningBalancesAcrossManyRows()
 {
-    QVERIFY(m_accounts->insert(makeAccount(QStringLiteral("a"), QStringLiteral("A"), -500)));
+    QVERIFY(m_store->accounts.insert(makeAccount(QStringLiteral("a"), QStringLiteral("A"), -500)));
     QRandomGenerator random(42);
     QList<Transaction> inserted;
-    QVERIFY(m_db->connection().transaction());
+    QVERIFY(m_store->db.connection().transaction());
     for (int i = 0; i < 2000; ++i) {
         // Many rows share a date so the order falls to the creation time and id.
         Transaction t = makeTransaction(QStringLiteral("t%1").arg(i, 5, 10, QLatin1Char('0')), QStringLiteral("a"),
                                         QDate(2020, 1, 1).addDays(random.bounded(200)),
                                         random.bounded(-100000, 100000));
         t.created_at = kCreated.addSecs(random.bounded(3));
-        QVERIFY(m_transactions->insert(t));
+        QVERIFY(m_store->transactions.insert(t));
         inserted << t;
     }
-    QVERIFY(m_db->connection().commit());
+    QVERIFY(m_store->db.connection().commit());
 
     std::sort(inserted.begin(), inserted.end(), [](const Transaction& x, const Transaction& y) {
         return std::tie(x.date, x.created_at, x.id) < std::tie(y.date, y.created_at, y.id);
     });
-    const QList<RegisterRow> rows = m_transactions->listRegisterRows(QStringLiteral("a"));
+    const QList<RegisterRow> rows = m_store->transactions.listRegisterRows(QStringLiteral("a"));
     QCOMPARE(rows.size(), inserted.size());
     qint64 balance = -500;
     for (int i = 0; i < rows.size(); ++i) {
@@ -544,53 +511,53 @@ void RepositoriesTest::keepsRunningBalancesAcrossManyRows()
 
 void RepositoriesTest::storesPreferences()
 {
-    QCOMPARE(m_preferences->get(QStringLiteral("theme")), std::nullopt);
-    QCOMPARE(m_preferences->getString(QStringLiteral("theme"), QStringLiteral("system")), QStringLiteral("system"));
-    QVERIFY(m_preferences->getBool(QStringLiteral("flag"), true));
+    QCOMPARE(m_store->preferences.get(QStringLiteral("theme")), std::nullopt);
+    QCOMPARE(m_store->preferences.getString(QStringLiteral("theme"), QStringLiteral("system")), QStringLiteral("system"));
+    QVERIFY(m_store->preferences.getBool(QStringLiteral("flag"), true));
 
-    QSignalSpy changed(m_preferences.get(), &PreferencesRepository::changed);
-    QVERIFY(m_preferences->set(QStringLiteral("theme"), QStringLiteral("dark")));
-    QVERIFY(m_preferences->set(QStringLiteral("theme"), QStringLiteral("light")));
+    QSignalSpy changed(&m_store->preferences, &PreferencesRepository::changed);
+    QVERIFY(m_store->preferences.set(QStringLiteral("theme"), QStringLiteral("dark")));
+    QVERIFY(m_store->preferences.set(QStringLiteral("theme"), QStringLiteral("light")));
     QCOMPARE(changed.count(), 2);
     QCOMPARE(changed.first().at(0).toString(), QStringLiteral("theme"));
-    QCOMPARE(m_preferences->get(QStringLiteral("theme")), std::optional<QString>(QStringLiteral("light")));
+    QCOMPARE(m_store->preferences.get(QStringLiteral("theme")), std::optional<QString>(QStringLiteral("light")));
 
-    QVERIFY(m_preferences->setBool(QStringLiteral("flag"), false));
-    QVERIFY(!m_preferences->getBool(QStringLiteral("flag"), true));
-    QVERIFY(m_preferences->set(QStringLiteral("flag"), QStringLiteral("true")));
-    QVERIFY(m_preferences->getBool(QStringLiteral("flag"), false));
-    QVERIFY(m_preferences->set(QStringLiteral("flag"), QStringLiteral("yes")));
-    QVERIFY(!m_preferences->getBool(QStringLiteral("flag"), true));
+    QVERIFY(m_store->preferences.setBool(QStringLiteral("flag"), false));
+    QVERIFY(!m_store->preferences.getBool(QStringLiteral("flag"), true));
+    QVERIFY(m_store->preferences.set(QStringLiteral("flag"), QStringLiteral("true")));
+    QVERIFY(m_store->preferences.getBool(QStringLiteral("flag"), false));
+    QVERIFY(m_store->preferences.set(QStringLiteral("flag"), QStringLiteral("yes")));
+    QVERIFY(!m_store->preferences.getBool(QStringLiteral("flag"), true));
 
-    QVERIFY(m_preferences->setInt(QStringLiteral("fontScale"), 120));
-    QCOMPARE(m_preferences->getInt(QStringLiteral("fontScale"), 100), 120);
-    QVERIFY(m_preferences->set(QStringLiteral("fontScale"), QStringLiteral("big")));
-    QCOMPARE(m_preferences->getInt(QStringLiteral("fontScale"), 100), 100);
+    QVERIFY(m_store->preferences.setInt(QStringLiteral("fontScale"), 120));
+    QCOMPARE(m_store->preferences.getInt(QStringLiteral("fontScale"), 100), 120);
+    QVERIFY(m_store->preferences.set(QStringLiteral("fontScale"), QStringLiteral("big")));
+    QCOMPARE(m_store->preferences.getInt(QStringLiteral("fontScale"), 100), 100);
 
     changed.clear();
-    QVERIFY(m_preferences->remove(QStringLiteral("theme")));
+    QVERIFY(m_store->preferences.remove(QStringLiteral("theme")));
     QCOMPARE(changed.count(), 0);
-    QCOMPARE(m_preferences->get(QStringLiteral("theme")), std::nullopt);
+    QCOMPARE(m_store->preferences.get(QStringLiteral("theme")), std::nullopt);
     QCOMPARE(QString::fromLatin1(PreferencesRepository::kSyncCursorKey), QStringLiteral("syncCursor"));
 }
 
 void RepositoriesTest::findsTheLatestReconciliation()
 {
-    QVERIFY(m_accounts->insert(makeAccount(QStringLiteral("a"), QStringLiteral("A"))));
-    QVERIFY(!m_reconciliations->latestByAccount(QStringLiteral("a")).has_value());
+    QVERIFY(m_store->accounts.insert(makeAccount(QStringLiteral("a"), QStringLiteral("A"))));
+    QVERIFY(!m_store->reconciliations.latestByAccount(QStringLiteral("a")).has_value());
     for (int month = 1; month <= 3; ++month) {
         Reconciliation r;
         r.id = QStringLiteral("r%1").arg(month);
         r.account_id = QStringLiteral("a");
         r.statement_date = QDate(2025, month == 2 ? 3 : month, 28); // r2 and r3 share a statement date
         r.created_at = kCreated.addSecs(month);
-        QVERIFY(m_reconciliations->insert(r));
+        QVERIFY(m_store->reconciliations.insert(r));
     }
-    QCOMPARE(m_reconciliations->latestByAccount(QStringLiteral("a"))->id, QStringLiteral("r3"));
-    QCOMPARE(m_reconciliations->listByAccount(QStringLiteral("a")).last().id, QStringLiteral("r1"));
+    QCOMPARE(m_store->reconciliations.latestByAccount(QStringLiteral("a"))->id, QStringLiteral("r3"));
+    QCOMPARE(m_store->reconciliations.listByAccount(QStringLiteral("a")).last().id, QStringLiteral("r1"));
 
-    QCOMPARE(m_reconciliations->softDeleteByAccount(QStringLiteral("a"), kUpdated), 3);
-    QVERIFY(!m_reconciliations->latestByAccount(QStringLiteral("a")).has_value());
+    QCOMPARE(m_store->reconciliations.softDeleteByAccount(QStringLiteral("a"), kUpdated), 3);
+    QVERIFY(!m_store->reconciliations.latestByAccount(QStringLiteral("a")).has_value());
 }
 
 QTEST_GUILESS_MAIN(RepositoriesTest)
