@@ -320,7 +320,7 @@ void MainWindow::showEditAccountDialog()
     AccountFormDialog dialog(*current, this);
     // Amounts are stored in the currency's smallest unit: a new currency
     // would silently reread every one of them.
-    dialog.setCurrencyLocked(m_appState->transactionRepository()->totalsByAccount().contains(current->id));
+    dialog.setCurrencyLocked(m_appState->transactionRepository()->hasTransactions(current->id));
     if (dialog.exec() != QDialog::Accepted)
         return;
     if (!m_accountEditor->updateAccount(dialog.account())) {

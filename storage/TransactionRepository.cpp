@@ -100,6 +100,13 @@ QHash<QString, qint64> TransactionRepository::totalsByAccount() const
     return totals;
 }
 
+bool TransactionRepository::hasTransactions(const QString& accountId) const
+{
+    SqlStatement statement(db(), QStringLiteral("SELECT EXISTS (SELECT 1 FROM transactions WHERE account_id = ?)"),
+                           "TransactionRepository::hasTransactions");
+    return statement.bind(accountId).exec() && statement.next() && statement.value(0).toBool();
+}
+
 void TransactionRepository::announceChange(const QString& accountId)
 {
     Q_EMIT transactionsChanged(accountId);

@@ -38,6 +38,10 @@ public:
     // account id (add the account's starting balance for its balance).
     QHash<QString, qint64> totalsByAccount() const;
 
+    // Whether the account holds any transaction, deleted ones included (a
+    // restore brings those back in the account's currency).
+    bool hasTransactions(const QString& accountId) const;
+
 Q_SIGNALS:
     // `accountId` is empty when rows of any account may have changed.
     void transactionsChanged(const QString& accountId);

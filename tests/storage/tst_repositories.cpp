@@ -427,6 +427,8 @@ void RepositoriesTest::listsTransactionsInTheirOrders()
     const QHash<QString, qint64> totals = m_store->transactions.totalsByAccount();
     QCOMPARE(totals.value(QStringLiteral("a")), 6);
     QCOMPARE(totals.value(QStringLiteral("b")), 5);
+    QVERIFY(m_store->transactions.hasTransactions(QStringLiteral("a")));
+    QVERIFY(!m_store->transactions.hasTransactions(QStringLiteral("nobody")));
 }
 
 void RepositoriesTest::computesRunningBalancesAndCategoryText()
