@@ -1,6 +1,6 @@
 #include "app/AccountEditor.h"
 
-#include "app/AppState.h"
+#include "appstate/AppState.h"
 #include "storage/AccountRepository.h"
 #include "storage/Database.h"
 #include "storage/ReconciliationRepository.h"

@@ -1,6 +1,6 @@
 #include "app/AccountListModel.h"
 
-#include "app/ThemeHelpers.h"
+#include "appstate/ThemeHelpers.h"
 #include "storage/AccountRepository.h"
 #include "storage/Money.h"
 #include "storage/TransactionRepository.h"

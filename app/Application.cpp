@@ -1,8 +1,8 @@
 #include "app/Application.h"
 
-#include "app/AppState.h"
 #include "app/MainWindow.h"
-#include "app/ThemeHelpers.h"
+#include "appstate/AppState.h"
+#include "appstate/ThemeHelpers.h"
 #include "storage/Database.h"
 
 #include <QDir>

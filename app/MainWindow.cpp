@@ -2,10 +2,10 @@
 
 #include "app/AccountEditor.h"
 #include "app/AccountListModel.h"
-#include "app/AppState.h"
 #include "app/StatusBar.h"
-#include "app/ThemeHelpers.h"
-#include "app/ThemeManager.h"
+#include "appstate/AppState.h"
+#include "appstate/ThemeHelpers.h"
+#include "appstate/ThemeManager.h"
 #include "register/RegisterScreen.h"
 #include "screens/AccountFormDialog.h"
 #include "screens/WelcomeScreen.h"

@@ -1,6 +1,6 @@
 #include "register/RegisterModel.h"
 
-#include "app/ThemeHelpers.h"
+#include "appstate/ThemeHelpers.h"
 #include "storage/AccountRepository.h"
 #include "storage/CategoryRepository.h"
 #include "storage/Money.h"

@@ -1,6 +1,6 @@
 #include "register/RegisterScreen.h"
 
-#include "app/AppState.h"
+#include "appstate/AppState.h"
 #include "register/RegisterEditor.h"
 #include "register/RegisterModel.h"
 #include "register/TransactionFormDialog.h"

@@ -1,6 +1,6 @@
 #include "register/TransactionFormDialog.h"
 
-#include "app/AppState.h"
+#include "appstate/AppState.h"
 #include "register/DateField.h"
 #include "register/SmartAmountField.h"
 #include "storage/AccountRepository.h"

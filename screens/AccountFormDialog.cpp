@@ -1,6 +1,6 @@
 #include "screens/AccountFormDialog.h"
 
-#include "app/ThemeHelpers.h"
+#include "appstate/ThemeHelpers.h"
 #include "register/SmartAmountField.h"
 #include "storage/Money.h"
 #include "storage/Timestamp.h"

@@ -1,6 +1,6 @@
 #include "screens/WelcomeScreen.h"
 
-#include "app/ThemeHelpers.h"
+#include "appstate/ThemeHelpers.h"
 
 #include <QColor>
 #include <QHBoxLayout>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/AppState.h"
+#include "appstate/AppState.h"
 #include "storage/AccountRepository.h"
 #include "storage/Timestamp.h"
 #include "storage/Transaction.h"

@@ -1,7 +1,7 @@
 #include "RegisterTestData.h"
 
-#include "app/AppState.h"
-#include "app/ThemeHelpers.h"
+#include "appstate/AppState.h"
+#include "appstate/ThemeHelpers.h"
 #include "register/RegisterModel.h"
 #include "storage/CategoryRepository.h"
 #include "storage/PreferencesRepository.h"

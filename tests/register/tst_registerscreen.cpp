@@ -1,6 +1,6 @@
 #include "RegisterTestData.h"
 
-#include "app/AppState.h"
+#include "appstate/AppState.h"
 #include "register/RegisterModel.h"
 #include "register/RegisterScreen.h"
 #include "storage/PreferencesRepository.h"

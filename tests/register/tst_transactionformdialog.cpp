@@ -1,6 +1,6 @@
 #include "RegisterTestData.h"
 
-#include "app/AppState.h"
+#include "appstate/AppState.h"
 #include "register/DateField.h"
 #include "register/SmartAmountField.h"
 #include "register/TransactionFormDialog.h"

@@ -1,6 +1,6 @@
-#include "app/ThemeManager.h"
+#include "appstate/ThemeManager.h"
 
-#include "app/ThemeHelpers.h"
+#include "appstate/ThemeHelpers.h"
 #include "storage/PreferencesRepository.h"
 
 #include <QApplication>

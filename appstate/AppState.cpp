@@ -1,7 +1,7 @@
-#include "app/AppState.h"
+#include "appstate/AppState.h"
 
-#include "app/ThemeHelpers.h"
-#include "app/ThemeManager.h"
+#include "appstate/ThemeHelpers.h"
+#include "appstate/ThemeManager.h"
 #include "services/BackupService.h"
 #include "services/CategoryService.h"
 #include "services/RecurringService.h"

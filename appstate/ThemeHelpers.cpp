@@ -1,4 +1,4 @@
-#include "app/ThemeHelpers.h"
+#include "appstate/ThemeHelpers.h"
 
 #include <QFontDatabase>
 #include <QGuiApplication>

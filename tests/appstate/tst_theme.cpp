@@ -1,5 +1,5 @@
-#include "app/ThemeHelpers.h"
-#include "app/ThemeManager.h"
+#include "appstate/ThemeHelpers.h"
+#include "appstate/ThemeManager.h"
 #include "storage/Database.h"
 #include "storage/PreferencesRepository.h"
 #include "tests/support/TestDataDir.h"
