@@ -14,7 +14,7 @@
 #include "storage/ReconciliationRepository.h"
 #include "storage/RecurringRepository.h"
 #include "storage/TransactionRepository.h"
-#include "tests/app/ModalWatcher.h"
+#include "tests/support/ModalWatcher.h"
 #include "tests/support/TestDataDir.h"
 
 #include <QAbstractButton>

@@ -8,7 +8,7 @@
 #include "storage/Database.h"
 #include "storage/Money.h"
 #include "storage/PreferencesRepository.h"
-#include "tests/app/ModalWatcher.h"
+#include "tests/support/ModalWatcher.h"
 #include "tests/support/TestDataDir.h"
 
 #include <QAbstractButton>

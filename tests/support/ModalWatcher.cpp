@@ -1,4 +1,4 @@
-#include "tests/app/ModalWatcher.h"
+#include "tests/support/ModalWatcher.h"
 
 #include <QApplication>
 
