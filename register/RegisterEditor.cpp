@@ -1,83 +1,136 @@
 #include "register/RegisterEditor.h"
 
+#include "appstate/AppState.h"
 #include "storage/AccountRepository.h"
+#include "storage/CategoryRepository.h"
 #include "storage/Database.h"
 #include "storage/ScopedTransaction.h"
+#include "storage/SplitLineRepository.h"
 #include "storage/Timestamp.h"
 #include "storage/TransactionRepository.h"
 
 #include <QList>
+#include <QUuid>
 #include <QtDebug>
 
-RegisterEditor::RegisterEditor(Database* database, TransactionRepository* transactions, AccountRepository* accounts,
-                               QObject* parent)
+namespace {
+
+QString newId() { return QUuid::createUuid().toString(QUuid::WithoutBraces); }
+
+} // namespace
+
+// What one user action writes, gathered first so that it is written in one go.
+struct RegisterEditor::Writes
+{
+    std::optional<Category> newCategory;
+    QList<Transaction> inserts;
+    QList<Transaction> updates;
+    QStringList deletes;
+    // The transaction whose lines are replaced by `lines` (none to clear them).
+    QString linesOf;
+    QList<SplitLine> lines;
+};
+
+RegisterEditor::RegisterEditor(AppState* appState, QObject* parent)
     : QObject(parent)
-    , m_database(database)
-    , m_transactions(transactions)
-    , m_accounts(accounts)
+    , m_appState(appState)
 {
 }
 
-bool RegisterEditor::addTransaction(const Transaction& transaction)
+bool RegisterEditor::addTransaction(const TransactionDraft& draft)
 {
-    if (!m_transactions->insert(transaction)) {
-        qWarning().noquote() << "RegisterEditor: the new transaction" << transaction.id << "was not stored";
+    if (!isStorable(draft))
         return false;
+
+    Writes writes;
+    writes.newCategory = draft.newCategory;
+    Transaction record = draft.transaction;
+    if (record.id.isEmpty())
+        record.id = newId();
+    record.transfer_link_id.clear();
+    record.transfer_dest_account_id.clear();
+    if (draft.isTransfer()) {
+        record.category_id.clear();
+        if (!addOtherSide(record, draft, writes))
+            return false;
     }
-    return true;
+    if (record.is_split) {
+        record.category_id.clear();
+        writes.linesOf = record.id;
+        writes.lines = draft.splitLines;
+    }
+    writes.inserts.prepend(record);
+    return store(writes);
 }
 
-bool RegisterEditor::updateTransaction(const Transaction& edited)
+bool RegisterEditor::updateTransaction(const TransactionDraft& draft)
 {
+    const Transaction& edited = draft.transaction;
     const std::optional<Transaction> stored = liveTransaction(edited.id);
     if (!stored) {
         qWarning().noquote() << "RegisterEditor: transaction" << edited.id << "is gone; the edit was not stored";
         return false;
     }
-    if (stored->is_split && edited.amount != stored->amount) {
-        qWarning().noquote() << "RegisterEditor: the amount of split transaction" << edited.id
-                             << "is the sum of its lines; the edit was not stored";
+    if (!isStorable(draft))
         return false;
-    }
 
-    // The dialog's copy was read when it opened; only what the form shows
+    // The form's copy was read when it opened; only what the form shows
     // comes from it.
+    Writes writes;
+    writes.newCategory = draft.newCategory;
     Transaction record = *stored;
     record.date = edited.date;
     record.check_number = edited.check_number;
     record.payee = edited.payee;
     record.memo = edited.memo;
     record.cleared = edited.cleared;
-    if (!record.is_split) {
-        record.category_id = edited.category_id;
-        record.amount = edited.amount;
+    record.amount = edited.amount;
+    record.is_split = edited.is_split;
+    record.category_id = edited.is_split || draft.isTransfer() ? QString() : edited.category_id;
+    if (record.is_split || stored->is_split) {
+        writes.linesOf = record.id;
+        writes.lines = record.is_split ? draft.splitLines : QList<SplitLine>();
     }
     markEdited(record, stored->version);
 
-    std::optional<Transaction> otherSide;
-    if (record.isTransfer()) {
-        if (const std::optional<Transaction> linked = liveTransaction(record.transfer_link_id)) {
-            Transaction mirrored = *linked;
-            mirrored.date = record.date;
-            // An amount in another currency is no mirror of this one: each
-            // side keeps its own.
-            if (shareCurrency(record.account_id, linked->account_id))
-                mirrored.amount = -record.amount;
-            if (mirrored != *linked) {
-                markEdited(mirrored, linked->version);
-                otherSide = mirrored;
+    // A split keeps whatever links it came with (an import may link one);
+    // the form offers no transfer for it.
+    if (!record.is_split) {
+        const std::optional<Transaction> otherSide =
+            stored->isTransfer() ? liveTransaction(stored->transfer_link_id) : std::nullopt;
+        const QString storedAccount = otherSide ? otherSide->account_id : stored->transfer_dest_account_id;
+        if (draft.isTransfer() && draft.transferAccountId == storedAccount) {
+            if (otherSide) {
+                Transaction mirrored = *otherSide;
+                mirrored.date = record.date;
+                if (shareCurrency(record.account_id, otherSide->account_id))
+                    mirrored.amount = -record.amount;
+                else if (draft.transferAmount)
+                    mirrored.amount = *draft.transferAmount;
+                if (mirrored != *otherSide) {
+                    markEdited(mirrored, otherSide->version);
+                    writes.updates.append(mirrored);
+                }
             }
+            // A side whose other side never arrived stays as it is: there is
+            // nothing to mirror, and inventing one would count it twice when
+            // it does arrive.
+        } else {
+            if (otherSide)
+                writes.deletes.append(otherSide->id);
+            record.transfer_link_id.clear();
+            record.transfer_dest_account_id.clear();
+            if (draft.isTransfer() && !addOtherSide(record, draft, writes))
+                return false;
         }
     }
+    writes.updates.prepend(record);
 
-    ScopedTransaction transaction(m_database->connection());
-    if (!transaction.isActive())
-        return false;
-    if (!m_transactions->update(record) || (otherSide && !m_transactions->update(*otherSide))) {
+    if (!store(writes)) {
         qWarning().noquote() << "RegisterEditor: the edit of transaction" << record.id << "was not stored";
         return false;
     }
-    return transaction.commit();
+    return true;
 }
 
 bool RegisterEditor::deleteTransaction(const QString& transactionId)
@@ -87,20 +140,112 @@ bool RegisterEditor::deleteTransaction(const QString& transactionId)
         qWarning().noquote() << "RegisterEditor: transaction" << transactionId << "is already gone";
         return false;
     }
-    QList<Transaction> rows{*stored};
+    Writes writes;
+    writes.deletes.append(stored->id);
     if (stored->isTransfer()) {
         if (const std::optional<Transaction> otherSide = liveTransaction(stored->transfer_link_id))
-            rows << *otherSide;
+            writes.deletes.append(otherSide->id);
     }
+    if (!store(writes)) {
+        qWarning().noquote() << "RegisterEditor: transaction" << transactionId << "was not deleted";
+        return false;
+    }
+    return true;
+}
 
-    const QDateTime at = nowUtc();
-    ScopedTransaction transaction(m_database->connection());
+bool RegisterEditor::isStorable(const TransactionDraft& draft) const
+{
+    const Transaction& transaction = draft.transaction;
+    if (!liveAccount(transaction.account_id)) {
+        qWarning().noquote() << "RegisterEditor: account" << transaction.account_id << "is gone";
+        return false;
+    }
+    if (transaction.is_split) {
+        if (draft.splitLines.isEmpty() || draft.splitTotal() != transaction.amount) {
+            qWarning().noquote() << "RegisterEditor: the lines of split transaction" << transaction.id
+                                 << "do not add up to its amount; it was not stored";
+            return false;
+        }
+        if (draft.isTransfer()) {
+            qWarning().noquote() << "RegisterEditor: a split transaction cannot also be a transfer";
+            return false;
+        }
+    }
+    if (draft.newCategory && draft.newCategory->id.isEmpty()) {
+        qWarning().noquote() << "RegisterEditor: a new category needs an id";
+        return false;
+    }
+    return true;
+}
+
+bool RegisterEditor::addOtherSide(Transaction& record, const TransactionDraft& draft, Writes& writes) const
+{
+    // Only a new other side needs a live account: an edit that keeps a
+    // transfer into an account deleted since must still store.
+    if (draft.transferAccountId == record.account_id || !liveAccount(draft.transferAccountId)) {
+        qWarning().noquote() << "RegisterEditor: account" << draft.transferAccountId
+                             << "cannot take the other side of a transfer";
+        return false;
+    }
+    Transaction other;
+    other.id = newId();
+    other.account_id = draft.transferAccountId;
+    other.date = record.date;
+    other.payee = record.payee;
+    other.memo = record.memo;
+    if (shareCurrency(record.account_id, other.account_id)) {
+        other.amount = -record.amount;
+    } else if (draft.transferAmount) {
+        other.amount = *draft.transferAmount;
+    } else {
+        qWarning().noquote() << "RegisterEditor: a transfer between currencies needs the amount the other account"
+                                " receives";
+        return false;
+    }
+    other.transfer_link_id = record.id;
+    other.transfer_dest_account_id = record.account_id;
+    other.created_at = nowUtc();
+    other.updated_at = other.created_at;
+    record.transfer_link_id = other.id;
+    record.transfer_dest_account_id = other.account_id;
+    writes.inserts.append(other);
+    return true;
+}
+
+bool RegisterEditor::store(const Writes& writes)
+{
+    TransactionRepository* transactions = m_appState->transactionRepository();
+    SplitLineRepository* splitLines = m_appState->splitLineRepository();
+    ScopedTransaction transaction(m_appState->database()->connection());
     if (!transaction.isActive())
         return false;
-    for (const Transaction& row : rows) {
-        if (!m_transactions->softDelete(row.id, at)) {
-            qWarning().noquote() << "RegisterEditor: transaction" << transactionId << "was not deleted";
+
+    if (writes.newCategory && !m_appState->categoryRepository()->insert(*writes.newCategory))
+        return false;
+    for (const Transaction& row : writes.inserts) {
+        if (!transactions->insert(row))
             return false;
+    }
+    for (const Transaction& row : writes.updates) {
+        if (!transactions->update(row))
+            return false;
+    }
+    const QDateTime at = nowUtc();
+    for (const QString& id : writes.deletes) {
+        if (!transactions->softDelete(id, at))
+            return false;
+    }
+    if (!writes.linesOf.isEmpty()) {
+        if (!splitLines->deleteByTransaction(writes.linesOf))
+            return false;
+        const QDateTime now = nowUtc();
+        for (SplitLine line : writes.lines) {
+            line.id = newId();
+            line.transaction_id = writes.linesOf;
+            line.created_at = now;
+            line.updated_at = now;
+            if (!splitLines->insert(line))
+                return false;
         }
     }
     return transaction.commit();
@@ -108,16 +253,24 @@ bool RegisterEditor::deleteTransaction(const QString& transactionId)
 
 std::optional<Transaction> RegisterEditor::liveTransaction(const QString& id) const
 {
-    std::optional<Transaction> stored = m_transactions->getById(id);
+    std::optional<Transaction> stored = m_appState->transactionRepository()->getById(id);
     if (stored && stored->deleted_at)
         stored.reset();
     return stored;
 }
 
+std::optional<Account> RegisterEditor::liveAccount(const QString& id) const
+{
+    std::optional<Account> account = m_appState->accountRepository()->getById(id);
+    if (account && account->deleted_at)
+        account.reset();
+    return account;
+}
+
 bool RegisterEditor::shareCurrency(const QString& accountId, const QString& otherAccountId) const
 {
-    const std::optional<Account> account = m_accounts->getById(accountId);
-    const std::optional<Account> other = m_accounts->getById(otherAccountId);
+    const std::optional<Account> account = m_appState->accountRepository()->getById(accountId);
+    const std::optional<Account> other = m_appState->accountRepository()->getById(otherAccountId);
     return account && other && account->currency == other->currency;
 }
 

@@ -1,17 +1,19 @@
 #pragma once
 
-#include "storage/Transaction.h"
+#include "register/TransactionDraft.h"
 
 #include <QObject>
 #include <QString>
 
-class AccountRepository;
-class Database;
-class TransactionRepository;
+#include <optional>
 
-// The register's writes, each one user action in one database transaction:
-// a new transaction, an edit (with the other side of a transfer kept in
-// step), and a delete (both sides of a transfer).
+class AppState;
+struct Account;
+
+// The one place where a user's transaction is written: a new transaction, an
+// edit and a delete, each one action in one database transaction, with the
+// other side of a transfer, the lines of a split and a category typed into
+// the form going with it. Every window that edits a transaction comes here.
 // Every method says whether the action was stored; on false nothing of it
 // was, and the log says why.
 class RegisterEditor : public QObject
@@ -19,20 +21,21 @@ class RegisterEditor : public QObject
     Q_OBJECT
 
 public:
-    RegisterEditor(Database* database, TransactionRepository* transactions, AccountRepository* accounts,
-                   QObject* parent = nullptr);
+    explicit RegisterEditor(AppState* appState, QObject* parent = nullptr);
 
-    bool addTransaction(const Transaction& transaction);
+    // Stores a new transaction; a transfer gets its other side in the other
+    // account (same date, opposite amount) and both sides name each other.
+    bool addTransaction(const TransactionDraft& draft);
 
-    // Stores the user's edit of a live transaction: the fields the form
-    // shows (date, number, payee, memo, category, amount, cleared) go onto
+    // Stores the user's edit of a live transaction: the fields a form shows
+    // (date, number, payee, memo, category or lines, amount, cleared) go onto
     // the row as stored now, so that whatever else changed meanwhile (a sync
     // pass marking it synced, a reconciliation) stays. Its version goes one
-    // above the stored one, pending, updated now. A split keeps its category
-    // and its amount, which come from its lines. The other side of a
-    // transfer takes the new date, and the opposite amount when both
-    // accounts share a currency, with its own version raised.
-    bool updateTransaction(const Transaction& edited);
+    // above the stored one, pending, updated now. The other side of a
+    // transfer follows: it takes the new date and the opposite amount (its
+    // own amount when the currencies differ), moves with a new other account,
+    // and goes when the transaction stops being a transfer.
+    bool updateTransaction(const TransactionDraft& draft);
 
     // Soft-deletes a live transaction and, for a transfer, its live other
     // side under the same time. Split lines stay with their transaction, so
@@ -40,12 +43,18 @@ public:
     bool deleteTransaction(const QString& transactionId);
 
 private:
+    struct Writes;
+
     // The stored row when it exists and is not deleted.
     std::optional<Transaction> liveTransaction(const QString& id) const;
+    std::optional<Account> liveAccount(const QString& id) const;
+    // Whether the draft can be stored as it stands; logs why not.
+    bool isStorable(const TransactionDraft& draft) const;
+    // The other side of a new transfer from `record`, linking both.
+    bool addOtherSide(Transaction& record, const TransactionDraft& draft, Writes& writes) const;
     bool shareCurrency(const QString& accountId, const QString& otherAccountId) const;
+    bool store(const Writes& writes);
     static void markEdited(Transaction& transaction, int storedVersion);
 
-    Database* m_database;
-    TransactionRepository* m_transactions;
-    AccountRepository* m_accounts;
+    AppState* m_appState;
 };

@@ -38,8 +38,7 @@ RegisterScreen::RegisterScreen(AppState* appState, QWidget* parent)
     , m_appState(appState)
     , m_model(new RegisterModel(appState->transactionRepository(), appState->accountRepository(),
                                 appState->categoryRepository(), appState->preferencesRepository(), this))
-    , m_editor(new RegisterEditor(appState->database(), appState->transactionRepository(),
-                                  appState->accountRepository(), this))
+    , m_editor(new RegisterEditor(appState, this))
     , m_view(new QTableView(this))
 {
     m_view->setModel(m_model);
@@ -130,11 +129,11 @@ void RegisterScreen::newTransaction()
     TransactionFormDialog dialog(m_appState, m_model->accountId(), this);
     if (dialog.exec() != QDialog::Accepted)
         return;
-    const Transaction transaction = dialog.transaction();
-    const bool stored = m_editor->addTransaction(transaction);
+    const TransactionDraft draft = dialog.draft();
+    const bool stored = m_editor->addTransaction(draft);
     reload();
     if (stored)
-        selectTransaction(transaction.id);
+        selectTransaction(draft.transaction.id);
     else
         Q_EMIT errorMessage(tr("The new transaction could not be saved."));
 }
@@ -147,7 +146,7 @@ void RegisterScreen::editCurrentTransaction()
     TransactionFormDialog dialog(m_appState, *current, this);
     if (dialog.exec() != QDialog::Accepted)
         return;
-    const bool stored = m_editor->updateTransaction(dialog.transaction());
+    const bool stored = m_editor->updateTransaction(dialog.draft());
     reload();
     if (!stored)
         Q_EMIT errorMessage(tr("The changes to the transaction could not be saved."));

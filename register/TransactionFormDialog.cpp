@@ -41,6 +41,7 @@ TransactionFormDialog::TransactionFormDialog(AppState* appState, const Transacti
     : QDialog(parent)
     , m_appState(appState)
     , m_original(existing)
+    , m_stored(storedDraft(appState, existing))
     , m_editMode(true)
 {
     setWindowTitle(tr("Edit Transaction"));
@@ -69,6 +70,13 @@ Transaction TransactionFormDialog::transaction() const
     }
     result.sync_status = SyncStatus::Pending;
     result.updated_at = nowUtc();
+    return result;
+}
+
+TransactionDraft TransactionFormDialog::draft() const
+{
+    TransactionDraft result = m_stored;
+    result.transaction = transaction();
     return result;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "register/TransactionDraft.h"
 #include "storage/Transaction.h"
 
 #include <QDialog>
@@ -33,6 +34,10 @@ public:
     // creation time for a new transaction (fresh on each call), the edited
     // copy with its version one higher otherwise; pending, updated now.
     Transaction transaction() const;
+    // The same with what goes with it (split lines, the other account of a
+    // transfer), for RegisterEditor to store. A new transaction's id is
+    // fresh on each call.
+    TransactionDraft draft() const;
 
     // Refuses a date that does not read as one, with a word on how to type
     // it, rather than store an older date the user did not choose.
@@ -49,6 +54,8 @@ private:
 
     AppState* m_appState;
     Transaction m_original;
+    // What the transaction came with when the form opened.
+    TransactionDraft m_stored;
     bool m_editMode;
 
     DateField* m_dateField = nullptr;

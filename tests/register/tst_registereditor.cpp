@@ -6,6 +6,7 @@
 #include "register/RegisterModel.h"
 #include "register/SmartAmountField.h"
 #include "register/TransactionFormDialog.h"
+#include "storage/CategoryRepository.h"
 #include "storage/Database.h"
 #include "storage/PreferencesRepository.h"
 #include "storage/SplitLineRepository.h"
@@ -15,6 +16,7 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QRegularExpression>
+#include <QSignalSpy>
 #include <QSqlQuery>
 #include <QtTest>
 
@@ -33,7 +35,10 @@ private Q_SLOTS:
     void enteredTransactionShowsWithItsRunningBalance();
     void editRaisesTheVersionByOneAndKeepsTheId();
     void editKeepsWhatChangedWhileTheFormWasOpen();
-    void editKeepsLinksAndRefusesSplitAmounts();
+    void newTransferStoresBothSidesLinked();
+    void failedTransferWritesNeitherSide();
+    void transferCanBeRetargetedOrUndone();
+    void splitLinesAreStoredWithTheirTransaction();
     void editOfATransferMovesItsOtherSide();
     void editOfATransferBetweenCurrenciesMovesOnlyTheDate();
     void editOfATransferIsAllOrNothing();
@@ -52,6 +57,22 @@ private:
     Transfer addTransfer(qint64 amount, const Account& to, qint64 received);
     Transfer addTransfer(qint64 amount) { return addTransfer(amount, m_savings, amount); }
     Transaction stored(const QString& id) const;
+    // Stores an edit made to a copy of the row, as the form hands it over.
+    bool edit(const Transaction& edited) { return m_editor->updateTransaction(storedDraft(m_state.get(), edited)); }
+    TransactionDraft newDraft(qint64 amount, const QString& payee) const
+    {
+        TransactionDraft draft;
+        draft.transaction = makeTransaction(m_checking.id, QDate(2024, 6, 1), amount, payee);
+        return draft;
+    }
+    SplitLine line(qint64 amount, const QString& memo = {}) const
+    {
+        SplitLine split;
+        split.amount = amount;
+        split.memo = memo;
+        return split;
+    }
+    QList<SplitLine> linesOf(const QString& id) const;
     // Makes every later write to that row fail, as a full disk or a broken
     // file would.
     void refuseWritesTo(const QString& transactionId);
@@ -68,8 +89,7 @@ void TestRegisterEditor::init()
     m_dir = std::make_unique<TestDataDir>();
     m_state = std::make_unique<AppState>();
     QVERIFY(m_state->initialize());
-    m_editor = std::make_unique<RegisterEditor>(m_state->database(), m_state->transactionRepository(),
-                                                m_state->accountRepository());
+    m_editor = std::make_unique<RegisterEditor>(m_state.get());
     m_checking = addAccount(*m_state, QStringLiteral("Checking"), 50000);
     m_savings = addAccount(*m_state, QStringLiteral("Savings"));
 }
@@ -97,6 +117,11 @@ TestRegisterEditor::Transfer TestRegisterEditor::addTransfer(qint64 amount, cons
     return transfer;
 }
 
+QList<SplitLine> TestRegisterEditor::linesOf(const QString& id) const
+{
+    return m_state->splitLineRepository()->listByTransaction(id);
+}
+
 Transaction TestRegisterEditor::stored(const QString& id) const
 {
     return m_state->transactionRepository()->getById(id).value_or(Transaction());
@@ -120,8 +145,9 @@ void TestRegisterEditor::enteredTransactionShowsWithItsRunningBalance()
     dialog.findChild<QLineEdit*>(QStringLiteral("payeeEdit"))->setText(QStringLiteral("  Power Company "));
     dialog.findChild<QRadioButton*>(QStringLiteral("paymentButton"))->setChecked(true);
     dialog.findChild<SmartAmountField*>(QStringLiteral("amountField"))->setValue(45.67);
-    const Transaction entered = dialog.transaction();
-    QVERIFY(m_editor->addTransaction(entered));
+    const TransactionDraft draft = dialog.draft();
+    const Transaction& entered = draft.transaction;
+    QVERIFY(m_editor->addTransaction(draft));
 
     RegisterModel model(m_state->transactionRepository(), m_state->accountRepository(),
                         m_state->categoryRepository(), m_state->preferencesRepository());
@@ -146,7 +172,7 @@ void TestRegisterEditor::editRaisesTheVersionByOneAndKeepsTheId()
 
     TransactionFormDialog dialog(m_state.get(), original);
     dialog.findChild<QLineEdit*>(QStringLiteral("memoEdit"))->setText(QStringLiteral("Latte"));
-    QVERIFY(m_editor->updateTransaction(dialog.transaction()));
+    QVERIFY(m_editor->updateTransaction(dialog.draft()));
 
     const Transaction edited = stored(original.id);
     QCOMPARE(edited.memo, QStringLiteral("Latte"));
@@ -157,7 +183,7 @@ void TestRegisterEditor::editRaisesTheVersionByOneAndKeepsTheId()
     QCOMPARE(edited.amount, qint64(-1000));
 
     // A second save of the same form is a second edit: one more, not two.
-    QVERIFY(m_editor->updateTransaction(dialog.transaction()));
+    QVERIFY(m_editor->updateTransaction(dialog.draft()));
     QCOMPARE(stored(original.id).version, 5);
 }
 
@@ -176,7 +202,7 @@ void TestRegisterEditor::editKeepsWhatChangedWhileTheFormWasOpen()
     QVERIFY(m_state->transactionRepository()->update(reconciled));
 
     dialog.findChild<QCheckBox*>(QStringLiteral("clearedCheck"))->setChecked(true);
-    QVERIFY(m_editor->updateTransaction(dialog.transaction()));
+    QVERIFY(m_editor->updateTransaction(dialog.draft()));
     const Transaction edited = stored(original.id);
     QCOMPARE(edited.memo, QStringLiteral("Latte"));
     QCOMPARE(edited.server_id, QStringLiteral("srv-7"));
@@ -185,30 +211,152 @@ void TestRegisterEditor::editKeepsWhatChangedWhileTheFormWasOpen()
     QCOMPARE(edited.sync_status, SyncStatus::Pending);
 }
 
-void TestRegisterEditor::editKeepsLinksAndRefusesSplitAmounts()
+void TestRegisterEditor::newTransferStoresBothSidesLinked()
 {
-    const Transfer transfer = addTransfer(2500);
-    Transaction rewired = transfer.from;
-    rewired.transfer_link_id.clear();
-    rewired.is_split = true;
-    rewired.account_id = m_savings.id;
-    rewired.payee = QStringLiteral("Renamed");
-    QVERIFY(m_editor->updateTransaction(rewired));
-    const Transaction after = stored(transfer.from.id);
-    QCOMPARE(after.payee, QStringLiteral("Renamed"));
-    QCOMPARE(after.transfer_link_id, transfer.to.id);
-    QCOMPARE(after.account_id, m_checking.id);
-    QVERIFY(!after.is_split);
+    TransactionDraft draft = newDraft(-12500, QStringLiteral("Card payment"));
+    draft.transaction.category_id = QStringLiteral("ignored-for-a-transfer");
+    draft.transferAccountId = m_savings.id;
+    QSignalSpy changes(m_state->transactionRepository(), &TransactionRepository::transactionsChanged);
+    QVERIFY(m_editor->addTransaction(draft));
 
-    Transaction split = makeTransaction(m_checking.id, QDate(2024, 5, 2), -3000, QStringLiteral("Market"));
-    split.is_split = true;
-    m_state->transactionRepository()->insert(split);
-    Transaction changedAmount = split;
-    changedAmount.amount = -3500;
-    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("split transaction .* not stored")));
-    QVERIFY(!m_editor->updateTransaction(changedAmount));
-    QCOMPARE(stored(split.id).amount, qint64(-3000));
-    QCOMPARE(stored(split.id).version, 1);
+    const Transaction from = stored(draft.transaction.id);
+    const QList<Transaction> received = m_state->transactionRepository()->listByAccount(m_savings.id);
+    QCOMPARE(received.size(), 1);
+    const Transaction& to = received.first();
+    QCOMPARE(from.amount, qint64(-12500));
+    QCOMPARE(to.amount, qint64(12500));
+    QCOMPARE(to.date, from.date);
+    QCOMPARE(from.transfer_link_id, to.id);
+    QCOMPARE(to.transfer_link_id, from.id);
+    QCOMPARE(from.transfer_dest_account_id, m_savings.id);
+    QCOMPARE(to.transfer_dest_account_id, m_checking.id);
+    QVERIFY(from.category_id.isEmpty());
+    QVERIFY(!to.cleared);
+    // Both registers hear of it.
+    QStringList accounts;
+    for (const QList<QVariant>& change : changes)
+        accounts << change.first().toString();
+    QVERIFY(accounts.contains(m_checking.id) && accounts.contains(m_savings.id));
+
+    // Between currencies the other side takes what it was given, and nothing
+    // is stored without it.
+    const Account euros = addAccount(*m_state, QStringLiteral("Paris"), 0, Currency::EUR);
+    TransactionDraft abroad = newDraft(-10000, QStringLiteral("Wire"));
+    abroad.transferAccountId = euros.id;
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("needs the amount the other account")));
+    QVERIFY(!m_editor->addTransaction(abroad));
+    QVERIFY(!m_state->transactionRepository()->getById(abroad.transaction.id));
+    abroad.transferAmount = 9150;
+    QVERIFY(m_editor->addTransaction(abroad));
+    QCOMPARE(m_state->transactionRepository()->listByAccount(euros.id).value(0).amount, qint64(9150));
+
+    // Not into its own account, nor into a deleted one.
+    for (const QString& target : {m_checking.id, QStringLiteral("no-such-account")}) {
+        TransactionDraft wrong = newDraft(-100, QStringLiteral("Nowhere"));
+        wrong.transferAccountId = target;
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("cannot take the other side")));
+        QVERIFY(!m_editor->addTransaction(wrong));
+    }
+}
+
+void TestRegisterEditor::failedTransferWritesNeitherSide()
+{
+    QSqlQuery query(m_state->database()->connection());
+    QVERIFY(query.exec(QStringLiteral("CREATE TEMP TRIGGER refuse_savings BEFORE INSERT ON transactions "
+                                      "WHEN NEW.account_id = '%1' BEGIN SELECT RAISE(ABORT, 'refused'); END")
+                           .arg(m_savings.id)));
+    TransactionDraft draft = newDraft(-5000, QStringLiteral("To savings"));
+    draft.transferAccountId = m_savings.id;
+    Category created;
+    created.id = newId();
+    created.name = QStringLiteral("Savings Goals");
+    draft.newCategory = created;
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^TransactionRepository::insert failed")));
+    QVERIFY(!m_editor->addTransaction(draft));
+    QVERIFY(!m_state->transactionRepository()->hasTransactions(m_checking.id));
+    QVERIFY(!m_state->transactionRepository()->hasTransactions(m_savings.id));
+    QVERIFY(!m_state->categoryRepository()->getById(created.id));
+}
+
+void TestRegisterEditor::transferCanBeRetargetedOrUndone()
+{
+    const Account card = addAccount(*m_state, QStringLiteral("Card"));
+    const Transfer transfer = addTransfer(2500);
+
+    // To another account: the old other side goes, a new one comes.
+    TransactionDraft retarget = storedDraft(m_state.get(), stored(transfer.from.id));
+    retarget.transferAccountId = card.id;
+    QVERIFY(m_editor->updateTransaction(retarget));
+    QVERIFY(stored(transfer.to.id).deleted_at);
+    const QList<Transaction> onCard = m_state->transactionRepository()->listByAccount(card.id);
+    QCOMPARE(onCard.size(), 1);
+    QCOMPARE(onCard.first().amount, qint64(2500));
+    QCOMPARE(stored(transfer.from.id).transfer_link_id, onCard.first().id);
+    QCOMPARE(stored(transfer.from.id).transfer_dest_account_id, card.id);
+
+    // To a category: no other side is left, and no link to one.
+    TransactionDraft plain = storedDraft(m_state.get(), stored(transfer.from.id));
+    plain.transferAccountId.clear();
+    plain.transaction.category_id = QStringLiteral("cat-1");
+    QVERIFY(m_editor->updateTransaction(plain));
+    QVERIFY(stored(onCard.first().id).deleted_at);
+    const Transaction after = stored(transfer.from.id);
+    QVERIFY(!after.isTransfer());
+    QVERIFY(after.transfer_dest_account_id.isEmpty());
+    QCOMPARE(after.category_id, QStringLiteral("cat-1"));
+
+    // And back into a transfer.
+    TransactionDraft again = storedDraft(m_state.get(), after);
+    again.transferAccountId = m_savings.id;
+    QVERIFY(m_editor->updateTransaction(again));
+    QVERIFY(stored(transfer.from.id).category_id.isEmpty());
+    QCOMPARE(m_state->transactionRepository()->listByAccount(m_savings.id).size(), 1);
+}
+
+void TestRegisterEditor::splitLinesAreStoredWithTheirTransaction()
+{
+    TransactionDraft draft = newDraft(-5420, QStringLiteral("Grocer"));
+    draft.transaction.is_split = true;
+    draft.transaction.category_id = QStringLiteral("not-for-a-split");
+    draft.splitLines = {line(-4000, QStringLiteral("Food")), line(-1420, QStringLiteral("Soap"))};
+    QVERIFY(m_editor->addTransaction(draft));
+    const Transaction split = stored(draft.transaction.id);
+    QVERIFY(split.is_split);
+    QVERIFY(split.category_id.isEmpty());
+    QList<SplitLine> lines = linesOf(split.id);
+    QCOMPARE(lines.size(), 2);
+    QCOMPARE(lines.at(0).amount + lines.at(1).amount, qint64(-5420));
+
+    // Lines that do not add up are refused, on entry and on edit.
+    TransactionDraft uneven = newDraft(-5000, QStringLiteral("Grocer"));
+    uneven.transaction.is_split = true;
+    uneven.splitLines = {line(-4000)};
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("do not add up")));
+    QVERIFY(!m_editor->addTransaction(uneven));
+    QVERIFY(!m_state->transactionRepository()->getById(uneven.transaction.id));
+
+    TransactionDraft edited = storedDraft(m_state.get(), split);
+    edited.transaction.amount = -6000;
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("do not add up")));
+    QVERIFY(!m_editor->updateTransaction(edited));
+    QCOMPARE(linesOf(split.id).size(), 2);
+
+    // New lines replace the old ones and carry the new amount.
+    edited.splitLines.append(line(-580, QStringLiteral("Bags")));
+    QVERIFY(m_editor->updateTransaction(edited));
+    QCOMPARE(stored(split.id).amount, qint64(-6000));
+    QCOMPARE(stored(split.id).version, 2);
+    QCOMPARE(linesOf(split.id).size(), 3);
+
+    // A split made plain keeps no lines behind.
+    TransactionDraft plain = storedDraft(m_state.get(), stored(split.id));
+    plain.transaction.is_split = false;
+    plain.splitLines.clear();
+    plain.transaction.category_id = QStringLiteral("cat-2");
+    QVERIFY(m_editor->updateTransaction(plain));
+    QVERIFY(!stored(split.id).is_split);
+    QCOMPARE(stored(split.id).category_id, QStringLiteral("cat-2"));
+    QVERIFY(linesOf(split.id).isEmpty());
 }
 
 void TestRegisterEditor::editOfATransferMovesItsOtherSide()
@@ -218,13 +366,13 @@ void TestRegisterEditor::editOfATransferMovesItsOtherSide()
     // Payee and memo belong to each side; the other side stays as it was.
     Transaction renamed = transfer.from;
     renamed.payee = QStringLiteral("Rainy day fund");
-    QVERIFY(m_editor->updateTransaction(renamed));
+    QVERIFY(edit(renamed));
     QCOMPARE(stored(transfer.to.id), transfer.to);
 
     Transaction moved = stored(transfer.from.id);
     moved.amount = -4000;
     moved.date = QDate(2024, 4, 3);
-    QVERIFY(m_editor->updateTransaction(moved));
+    QVERIFY(edit(moved));
 
     const Transaction from = stored(transfer.from.id);
     const Transaction to = stored(transfer.to.id);
@@ -245,7 +393,7 @@ void TestRegisterEditor::editOfATransferBetweenCurrenciesMovesOnlyTheDate()
     Transaction moved = transfer.from;
     moved.amount = -4000;
     moved.date = QDate(2024, 4, 3);
-    QVERIFY(m_editor->updateTransaction(moved));
+    QVERIFY(edit(moved));
     const Transaction to = stored(transfer.to.id);
     QCOMPARE(to.date, QDate(2024, 4, 3));
     QCOMPARE(to.amount, qint64(2300));
@@ -254,7 +402,7 @@ void TestRegisterEditor::editOfATransferBetweenCurrenciesMovesOnlyTheDate()
     // Nothing to mirror: the other side is left alone.
     Transaction repriced = stored(transfer.from.id);
     repriced.amount = -4100;
-    QVERIFY(m_editor->updateTransaction(repriced));
+    QVERIFY(edit(repriced));
     QCOMPARE(stored(transfer.to.id), to);
 }
 
@@ -267,7 +415,7 @@ void TestRegisterEditor::editOfATransferIsAllOrNothing()
     moved.amount = -9900;
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^TransactionRepository::update failed")));
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("edit of transaction .* was not stored")));
-    QVERIFY(!m_editor->updateTransaction(moved));
+    QVERIFY(!edit(moved));
     QCOMPARE(stored(transfer.from.id), transfer.from);
     QCOMPARE(stored(transfer.to.id), transfer.to);
 }
@@ -279,12 +427,12 @@ void TestRegisterEditor::editOrDeleteOfADeletedTransactionIsRefused()
     const Transaction deleted = stored(gone.id);
     QVERIFY(deleted.deleted_at);
 
-    Transaction edit = gone;
-    edit.memo = QStringLiteral("too late");
+    Transaction late = gone;
+    late.memo = QStringLiteral("too late");
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("is gone; the edit was not stored")));
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("is already gone")));
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("no-such-id is already gone")));
-    QVERIFY(!m_editor->updateTransaction(edit));
+    QVERIFY(!edit(late));
     QVERIFY(!m_editor->deleteTransaction(gone.id));
     QVERIFY(!m_editor->deleteTransaction(QStringLiteral("no-such-id")));
     QCOMPARE(stored(gone.id), deleted);
