@@ -140,26 +140,44 @@ void MainWindow::buildMenus()
     connect(addMenuAction(accountMenu, QStringLiteral("newAccountAction"), tr("&New Account..."),
                           QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_N)),
             &QAction::triggered, this, &MainWindow::showNewAccountDialog);
-    connect(addMenuAction(accountMenu, QStringLiteral("editAccountAction"), tr("&Edit Account..."), {}),
-            &QAction::triggered, this, &MainWindow::showEditAccountDialog);
-    connect(addMenuAction(accountMenu, QStringLiteral("deleteAccountAction"), tr("&Delete Account"), {}),
-            &QAction::triggered, this, &MainWindow::deleteCurrentAccount);
+    QAction* editAccount = addMenuAction(accountMenu, QStringLiteral("editAccountAction"), tr("&Edit Account..."), {});
+    connect(editAccount, &QAction::triggered, this, &MainWindow::showEditAccountDialog);
+    QAction* deleteAccount = addMenuAction(accountMenu, QStringLiteral("deleteAccountAction"), tr("&Delete Account"), {});
+    connect(deleteAccount, &QAction::triggered, this, &MainWindow::deleteCurrentAccount);
+    m_accountActions = {editAccount, deleteAccount};
 
-    connect(addMenuAction(transactionsMenu, QStringLiteral("newTransactionAction"), tr("&New Transaction..."),
-                          QKeySequence(Qt::CTRL | Qt::Key_N)),
-            &QAction::triggered, this, [this] { forwardToRegister(&RegisterScreen::newTransaction); });
-    connect(addMenuAction(transactionsMenu, QStringLiteral("editTransactionAction"), tr("&Edit Transaction..."),
-                          QKeySequence(Qt::CTRL | Qt::Key_E)),
-            &QAction::triggered, this, [this] { forwardToRegister(&RegisterScreen::editCurrentTransaction); });
-    connect(addMenuAction(transactionsMenu, QStringLiteral("deleteTransactionAction"), tr("&Delete Transaction"),
-                          QKeySequence(Qt::CTRL | Qt::Key_Delete)),
-            &QAction::triggered, this, [this] { forwardToRegister(&RegisterScreen::deleteCurrentTransaction); });
+    QAction* newTransaction = addMenuAction(transactionsMenu, QStringLiteral("newTransactionAction"),
+                                            tr("&New Transaction..."), QKeySequence(Qt::CTRL | Qt::Key_N));
+    connect(newTransaction, &QAction::triggered, this, [this] { forwardToRegister(&RegisterScreen::newTransaction); });
+    m_accountActions.append(newTransaction);
+    QAction* editTransaction = addMenuAction(transactionsMenu, QStringLiteral("editTransactionAction"),
+                                             tr("&Edit Transaction..."), QKeySequence(Qt::CTRL | Qt::Key_E));
+    connect(editTransaction, &QAction::triggered, this,
+            [this] { forwardToRegister(&RegisterScreen::editCurrentTransaction); });
+    QAction* deleteTransaction = addMenuAction(transactionsMenu, QStringLiteral("deleteTransactionAction"),
+                                               tr("&Delete Transaction"), QKeySequence(Qt::CTRL | Qt::Key_Delete));
+    connect(deleteTransaction, &QAction::triggered, this,
+            [this] { forwardToRegister(&RegisterScreen::deleteCurrentTransaction); });
+    m_transactionActions = {editTransaction, deleteTransaction};
 
     connect(addMenuAction(helpMenu, QStringLiteral("aboutAction"), tr("&About Tandrel Ledgerine"), {}),
             &QAction::triggered, this, &MainWindow::showAboutDialog);
 
     for (QMenu* menu : {fileMenu, editMenu, accountMenu, transactionsMenu, reportsMenu, toolsMenu, helpMenu})
         menu->menuAction()->setVisible(!menu->isEmpty());
+    updateActions();
+}
+
+void MainWindow::updateActions()
+{
+    // What needs an account (or a transaction in its register) cannot act
+    // without one, so it is not offered.
+    const bool hasAccount = !m_currentAccountId.isEmpty();
+    for (QAction* action : std::as_const(m_accountActions))
+        action->setEnabled(hasAccount);
+    const bool hasTransaction = hasAccount && m_registerScreen->hasCurrentTransaction();
+    for (QAction* action : std::as_const(m_transactionActions))
+        action->setEnabled(hasTransaction);
 }
 
 QAction* MainWindow::addMenuAction(QMenu* menu, const QString& objectName, const QString& text,
@@ -203,6 +221,7 @@ void MainWindow::connectSignals()
     connect(m_registerScreen, &RegisterScreen::errorMessage, this, [this](const QString& message) {
         showPlainMessage(this, QMessageBox::Warning, tr("Transactions"), message);
     });
+    connect(m_registerScreen, &RegisterScreen::currentTransactionChanged, this, &MainWindow::updateActions);
 
     m_autoPostTimer->setObjectName(QStringLiteral("autoPostTimer"));
     m_autoPostTimer->setInterval(kAutoPostIntervalMs);
@@ -261,6 +280,7 @@ void MainWindow::showAccount(const QString& accountId)
     if (m_registerScreen->accountId() != accountId)
         m_registerScreen->setAccount(accountId);
     m_stack->setCurrentIndex(kRegisterPage);
+    updateActions();
 
     PreferencesRepository* preferences = m_appState->preferencesRepository();
     if (preferences->getString(kLastViewedAccountKey) != accountId)
@@ -271,6 +291,7 @@ void MainWindow::showWelcomePage()
 {
     m_currentAccountId.clear();
     m_stack->setCurrentIndex(kWelcomePage);
+    updateActions();
 }
 
 bool MainWindow::requireAccount()

@@ -2,6 +2,7 @@
 
 #include "storage/Account.h"
 
+#include <QList>
 #include <QMainWindow>
 #include <QString>
 
@@ -52,6 +53,7 @@ private Q_SLOTS:
     void onSignInRequested();
     void rebuildAccountList();
     void autoPostRecurring();
+    void updateActions();
 
 private:
     void buildLayout();
@@ -87,4 +89,7 @@ private:
     QTimer* m_accountRefreshTimer;
     QTimer* m_autoPostTimer;
     QString m_currentAccountId;
+    // Enabled only while an account is shown, or a transaction of it is selected.
+    QList<QAction*> m_accountActions;
+    QList<QAction*> m_transactionActions;
 };

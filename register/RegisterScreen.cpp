@@ -7,8 +7,10 @@
 
 #include <QEvent>
 #include <QFontMetrics>
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QShortcut>
 #include <QStyledItemDelegate>
 #include <QTableView>
@@ -40,6 +42,8 @@ RegisterScreen::RegisterScreen(AppState* appState, QWidget* parent)
                                 appState->categoryRepository(), appState->preferencesRepository(), this))
     , m_editor(new RegisterEditor(appState, this))
     , m_view(new QTableView(this))
+    , m_newButton(new QPushButton(tr("New Transaction..."), this))
+    , m_reconcileButton(new QPushButton(tr("Reconcile..."), this))
 {
     m_view->setModel(m_model);
     m_view->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -56,9 +60,25 @@ RegisterScreen::RegisterScreen(AppState* appState, QWidget* parent)
         m_view->setItemDelegateForColumn(column, amountDelegate);
     sizeColumns();
 
+    m_newButton->setObjectName(QStringLiteral("newTransactionButton"));
+    m_reconcileButton->setObjectName(QStringLiteral("reconcileButton"));
+    m_reconcileButton->setToolTip(tr("Reconcile this account against a bank statement"));
+    auto* buttons = new QHBoxLayout;
+    buttons->setContentsMargins(8, 8, 8, 4);
+    buttons->addWidget(m_newButton);
+    buttons->addStretch();
+    buttons->addWidget(m_reconcileButton);
+
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addLayout(buttons);
     layout->addWidget(m_view);
+
+    connect(m_newButton, &QPushButton::clicked, this, &RegisterScreen::newTransaction);
+    connect(m_reconcileButton, &QPushButton::clicked, this, &RegisterScreen::reconcileRequested);
+    connect(m_view->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            &RegisterScreen::currentTransactionChanged);
 
     connect(m_view, &QTableView::doubleClicked, this, &RegisterScreen::editCurrentTransaction);
     const auto addKey = [this](Qt::Key key, void (RegisterScreen::*slot)()) {
@@ -72,6 +92,7 @@ RegisterScreen::RegisterScreen(AppState* appState, QWidget* parent)
 
     connect(m_model, &RegisterModel::modelAboutToBeReset, this, &RegisterScreen::rememberCurrentRow);
     connect(m_model, &RegisterModel::modelReset, this, &RegisterScreen::restoreCurrentRow);
+    connect(m_model, &RegisterModel::modelReset, this, &RegisterScreen::currentTransactionChanged);
 }
 
 void RegisterScreen::sizeColumns()
@@ -119,6 +140,11 @@ void RegisterScreen::setAccount(const QString& accountId)
 }
 
 QString RegisterScreen::accountId() const { return m_model->accountId(); }
+
+bool RegisterScreen::hasCurrentTransaction() const
+{
+    return m_model->transactionAt(m_view->currentIndex().row()).has_value();
+}
 
 void RegisterScreen::reload() { m_model->reload(); }
 

@@ -5,14 +5,15 @@
 
 class AppState;
 class QEvent;
+class QPushButton;
 class QTableView;
 class RegisterEditor;
 class RegisterModel;
 struct Transaction;
 
-// One account's register as a table. New, edit (double click or Return) and
-// delete (Delete key, after a question) go through the transaction form and
-// RegisterEditor; the table reloads after each of its own writes and keeps
+// One account's register as a table under a row of buttons (new transaction,
+// reconcile). New, edit (double click or Return) and delete (Delete key,
+// after a question) go through the transaction form and RegisterEditor; the table reloads after each of its own writes and keeps
 // the current transaction selected across reloads. An account opens at its
 // latest transaction.
 class RegisterScreen : public QWidget
@@ -25,6 +26,8 @@ public:
     void setAccount(const QString& accountId);
     QString accountId() const;
     void reload();
+    // Whether a transaction is selected for editing or deleting.
+    bool hasCurrentTransaction() const;
 
 public Q_SLOTS:
     void newTransaction();
@@ -34,6 +37,10 @@ public Q_SLOTS:
 Q_SIGNALS:
     // A write of this screen failed; the text says which.
     void errorMessage(const QString& message);
+    // The user asked to reconcile the shown account.
+    void reconcileRequested();
+    // A transaction became selected, or none is any more.
+    void currentTransactionChanged();
 
 protected:
     void changeEvent(QEvent* event) override;
@@ -50,6 +57,8 @@ private:
     RegisterModel* m_model;
     RegisterEditor* m_editor;
     QTableView* m_view;
+    QPushButton* m_newButton;
+    QPushButton* m_reconcileButton;
     // The row to select again once the model has reloaded.
     QString m_currentId;
     int m_currentRow = -1;
