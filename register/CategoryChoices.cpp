@@ -1,0 +1,87 @@
+#include "register/CategoryChoices.h"
+
+#include "appstate/AppState.h"
+#include "storage/AccountRepository.h"
+#include "storage/CategoryRepository.h"
+
+#include <QHash>
+
+#include <algorithm>
+
+CategoryChoices CategoryChoices::load(AppState* appState, const QString& accountId, bool withTransfers)
+{
+    CategoryChoices result;
+    result.m_choices.append({Kind::None, QString(), tr("(none)"), QString(), CategoryType::Expense});
+
+    const QList<Category> categories = appState->categoryRepository()->listAll();
+    QHash<QString, QString> names;
+    for (const Category& category : categories)
+        names.insert(category.id, category.name);
+    QList<Choice> listed;
+    for (const Category& category : categories) {
+        // A category of another account means nothing in this one.
+        if (!category.account_id.isEmpty() && category.account_id != accountId)
+            continue;
+        const QString parentName = names.value(category.parent_id);
+        listed.append({Kind::Category, category.id,
+                       parentName.isEmpty() ? category.name : tr("%1 > %2").arg(parentName, category.name),
+                       category.name, category.category_type});
+    }
+    // By the listed text, so that sub-categories follow their parent.
+    std::sort(listed.begin(), listed.end(),
+              [](const Choice& a, const Choice& b) { return QString::localeAwareCompare(a.text, b.text) < 0; });
+    result.m_choices.append(listed);
+
+    if (withTransfers) {
+        for (const Account& account : appState->accountRepository()->listActive()) {
+            if (account.id != accountId)
+                result.m_choices.append({Kind::Transfer, account.id, tr("Transfer to/from: %1").arg(account.name),
+                                         account.name, CategoryType::Transfer});
+        }
+    }
+    return result;
+}
+
+int CategoryChoices::indexOf(Kind kind, const QString& id) const
+{
+    for (int i = 0; i < m_choices.size(); ++i) {
+        if (m_choices.at(i).kind == kind && m_choices.at(i).id == id)
+            return i;
+    }
+    return -1;
+}
+
+int CategoryChoices::addKept(const Choice& choice)
+{
+    m_choices.append(choice);
+    return int(m_choices.size()) - 1;
+}
+
+CategoryChoices::Match CategoryChoices::match(const QString& text) const
+{
+    const QString typed = text.trimmed();
+    if (typed.isEmpty())
+        return {Match::One, 0};
+
+    // Each rule in turn; the first that names anything decides.
+    const auto find = [&](auto&& names) -> Match {
+        Match found;
+        for (int i = 0; i < m_choices.size(); ++i) {
+            if (!names(m_choices.at(i)))
+                continue;
+            if (found.result == Match::One)
+                return {Match::Several, -1};
+            found = {Match::One, i};
+        }
+        return found;
+    };
+    const Match whole = find([&](const Choice& c) { return c.text.compare(typed, Qt::CaseInsensitive) == 0; });
+    if (whole.result != Match::NoMatch)
+        return whole;
+    const Match own = find([&](const Choice& c) {
+        return c.kind != Kind::None && c.name.compare(typed, Qt::CaseInsensitive) == 0;
+    });
+    if (own.result != Match::NoMatch)
+        return own;
+    return find([&](const Choice& c) { return c.kind != Kind::None && c.text.contains(typed, Qt::CaseInsensitive); });
+}

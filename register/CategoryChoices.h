@@ -1,0 +1,60 @@
+#pragma once
+
+#include "storage/Enums.h"
+
+#include <QCoreApplication>
+#include <QList>
+#include <QString>
+
+class AppState;
+
+// What a user can file a transaction of one account under: no category, the
+// live categories shared by every account or kept for this one (each after
+// its parent), and, for a whole transaction, a transfer to each other live
+// account. It also reads what a user types: a whole entry, a category's or
+// an account's own name, or any unique part of an entry.
+class CategoryChoices
+{
+    Q_DECLARE_TR_FUNCTIONS(CategoryChoices)
+
+public:
+    enum class Kind { None, Category, Transfer };
+
+    struct Choice
+    {
+        Kind kind = Kind::None;
+        // The category's id, or the other account's for a transfer.
+        QString id;
+        // As listed: "Food > Groceries", "Transfer to/from: Savings".
+        QString text;
+        // The category's own name, or the other account's.
+        QString name;
+        CategoryType type = CategoryType::Expense;
+    };
+
+    struct Match
+    {
+        enum Result { NoMatch, One, Several };
+        Result result = NoMatch;
+        // The choice named, when there is one.
+        int index = -1;
+    };
+
+    // The first choice is always "(none)".
+    static CategoryChoices load(AppState* appState, const QString& accountId, bool withTransfers);
+
+    const QList<Choice>& choices() const { return m_choices; }
+    const Choice& at(int index) const { return m_choices.at(index); }
+    // -1 when not listed.
+    int indexOf(Kind kind, const QString& id) const;
+    // Adds a choice that is not offered for new entries (a category deleted
+    // since, the account of an existing transfer) so an edit keeps it.
+    int addKept(const Choice& choice);
+
+    // Blank text is "(none)". Then, ignoring case: a whole entry, then a
+    // category's or account's own name, then a part of one entry.
+    Match match(const QString& text) const;
+
+private:
+    QList<Choice> m_choices;
+};

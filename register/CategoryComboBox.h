@@ -1,0 +1,40 @@
+#pragma once
+
+#include "register/CategoryChoices.h"
+
+#include <QComboBox>
+
+#include <optional>
+
+// An editable list of category choices in which typing any part of a name
+// finds one: about fifty categories are quicker typed than scrolled. Typed
+// text is never thrown away: when editing ends, text that names one choice
+// selects it, and anything else stays for the form to ask about.
+class CategoryComboBox : public QComboBox
+{
+    Q_OBJECT
+
+public:
+    explicit CategoryComboBox(QWidget* parent = nullptr);
+
+    void setChoices(const CategoryChoices& choices);
+    const CategoryChoices& categoryChoices() const { return m_choices; }
+
+    // Selects that choice; unlisted ones are ignored.
+    void select(CategoryChoices::Kind kind, const QString& id);
+    // What the text in the field names now.
+    CategoryChoices::Match typedMatch() const { return m_choices.match(currentText()); }
+    // The choice the text names, when it names exactly one.
+    std::optional<CategoryChoices::Choice> currentChoice() const;
+
+Q_SIGNALS:
+    // The user typed or picked; not sent for select().
+    void edited();
+    // Editing ended with text that names one choice (now selected), or not.
+    void settled(const CategoryChoices::Match& match);
+
+private:
+    void settle();
+
+    CategoryChoices m_choices;
+};
