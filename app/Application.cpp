@@ -19,6 +19,7 @@ namespace {
 
 const QString kIconFontPath = QStringLiteral(":/fonts/fonts/MaterialIcons-Regular.otf");
 const QString kAppIconPath = QStringLiteral(":/icons/icons/app_icon.png");
+const QString kCataloguePath = QStringLiteral(":/i18n/ledgerine_%1.qm");
 const QString kEnglish = QStringLiteral("en");
 
 } // namespace
@@ -59,13 +60,18 @@ void Application::loadIconFont()
 
 void Application::installTranslators()
 {
-    // A language without a catalogue simply stays untranslated.
     const QString language = currentUiLanguage(true);
 
+    // English is the only catalogue so far, and all it holds are the plural
+    // forms of texts with a count. A language without a catalogue of its own
+    // (or the "C" locale of a headless machine) takes it too, so that a count
+    // reads "1 transaction", never "1 transaction(s)".
     auto own = std::make_unique<QTranslator>();
-    if (own->load(QStringLiteral(":/i18n/ledgerine_%1.qm").arg(language))) {
+    if (own->load(kCataloguePath.arg(language)) || own->load(kCataloguePath.arg(kEnglish))) {
         own->setParent(this);
         installTranslator(own.release());
+    } else {
+        qWarning().noquote() << "Could not load the translation catalogue" << kCataloguePath.arg(kEnglish);
     }
 
     if (language == kEnglish)

@@ -49,13 +49,16 @@ bool DateField::hasValidText() const { return parseDate(m_edit->text()).isValid(
 
 QDate DateField::parseDate(const QString& text)
 {
-    static const QRegularExpression pattern(QStringLiteral("^([0-9]{1,2})/([0-9]{1,2})/([0-9]{2}|[0-9]{4})$"));
+    static const QRegularExpression pattern(
+        QStringLiteral("^([0-9]{1,2})/([0-9]{1,2})(?:/([0-9]{2}|[0-9]{4}))?$"));
     const QRegularExpressionMatch match = pattern.match(text.trimmed());
     if (!match.hasMatch())
         return {};
     const int month = match.capturedView(1).toInt();
     const int day = match.capturedView(2).toInt();
     const QStringView yearText = match.capturedView(3);
+    if (yearText.isEmpty())
+        return QDate(QDate::currentDate().year(), month, day);
     int year = yearText.toInt();
     if (yearText.size() == 2)
         year += year < kTwoDigitYearPivot ? 2000 : 1900;

@@ -6,10 +6,11 @@
 
 class QLineEdit;
 
-// A date typed as month/day/year. It always holds a valid date: text that
-// does not read as one leaves the last good date in force. Such text stays
-// when editing ends, so that a form can refuse it and the user can correct
-// what was typed rather than find an older date in its place.
+// A date typed as month/day/year, or as month/day in the current year. It
+// always holds a valid date: text that does not read as one leaves the last
+// good date in force. Such text stays when editing ends, so that a form can
+// refuse it and the user can correct what was typed rather than find an
+// older date in its place.
 class DateField : public QWidget
 {
     Q_OBJECT
@@ -24,9 +25,11 @@ public:
     // Whether the text as it stands reads as a date.
     bool hasValidText() const;
 
-    // Reads "M/d/yyyy", "MM/dd/yyyy", "M/d/yy" and "MM/dd/yy". Two-digit years
-    // below 70 are 20xx, the rest 19xx. An invalid date for anything else,
-    // impossible days such as 2/30 included.
+    // Reads "M/d/yyyy", "MM/dd/yyyy", "M/d/yy", "MM/dd/yy" and, without a
+    // year, "M/d" and "MM/dd" as that day in the current year. Two-digit
+    // years below 70 are 20xx, the rest 19xx. An invalid date for anything
+    // else, impossible days such as 2/30 (or 2/29 without a year outside a
+    // leap year) included.
     static QDate parseDate(const QString& text);
 
 Q_SIGNALS:

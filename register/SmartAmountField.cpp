@@ -30,49 +30,51 @@ QValidator::State SmartAmountField::validate(QString& input, int&) const
     // must store what the user sees.
     if (text.isEmpty())
         return QValidator::Acceptable;
-    if (text == u"-" || text == u"+")
-        return QValidator::Intermediate;
     if (text.startsWith(u'-') && minimum() >= 0)
         return QValidator::Invalid;
-    // ".5" is typed point first; refusing the bare point would turn it into 5.
-    if (decimals() > 0 && (text == u"." || text == u"-." || text == u"+."))
-        return QValidator::Intermediate;
-    // More fraction digits than the currency has would be rounded away unseen.
-    const qsizetype point = text.indexOf(u'.');
-    if (point >= 0 && text.size() - point - 1 > decimals())
-        return QValidator::Invalid;
 
-    const std::optional<qint64> amount = parseAmountDigits(text, m_currency, amountAutoDecimal());
-    if (!amount)
+    const TypedAmount typed = readTypedAmount(text, m_currency, amountAutoDecimal(), decimalMark());
+    if (typed.state == TypedAmount::State::Unreadable)
         return QValidator::Invalid;
+    if (typed.state == TypedAmount::State::Incomplete)
+        return QValidator::Intermediate;
     // Typing more digits only moves away from zero, so an amount on the near
     // side of the range may still become valid; one beyond its far end cannot.
-    if (*amount > toMinorUnits(maximum()))
-        return *amount > 0 ? QValidator::Invalid : QValidator::Intermediate;
-    if (*amount < toMinorUnits(minimum()))
-        return *amount < 0 ? QValidator::Invalid : QValidator::Intermediate;
+    if (typed.minorUnits > toMinorUnits(maximum()))
+        return typed.minorUnits > 0 ? QValidator::Invalid : QValidator::Intermediate;
+    if (typed.minorUnits < toMinorUnits(minimum()))
+        return typed.minorUnits < 0 ? QValidator::Invalid : QValidator::Intermediate;
     return QValidator::Acceptable;
 }
 
 void SmartAmountField::fixup(QString&) const
 {
-    // The base class strips the locale's group separator, which in some
-    // locales is the point that this field reads as the decimal point. Text
-    // that does not read as an amount goes back to the last value instead.
+    // The base class strips the locale's group separator, which this field
+    // may read as the decimal point. Text that does not read as an amount
+    // goes back to the last value instead.
 }
 
 double SmartAmountField::valueFromText(const QString& text) const
 {
-    const std::optional<qint64> amount = parseAmountDigits(amountText(text), m_currency, amountAutoDecimal());
-    return double(amount.value_or(0)) / double(currencyScale(m_currency));
+    // Only blank or acceptable text gets here; blank is zero.
+    const TypedAmount typed = readTypedAmount(amountText(text), m_currency, amountAutoDecimal(), decimalMark());
+    return double(typed.minorUnits) / double(currencyScale(m_currency));
 }
 
 QString SmartAmountField::textFromValue(double value) const
 {
-    // Plain digits with a point whatever the locale: the form valueFromText reads.
-    // A value that rounds to nothing shows as "0.00", never "-0.00".
+    // Digits and the locale's decimal point without groups: the form
+    // valueFromText reads back to the same amount. A value that rounds to
+    // nothing shows as "0.00", never "-0.00".
     const double shown = toMinorUnits(value) == 0 ? 0.0 : value;
-    return QString::number(shown, 'f', decimals());
+    return QString::number(shown, 'f', decimals()).replace(u'.', decimalMark());
+}
+
+QChar SmartAmountField::decimalMark() const
+{
+    // Amounts are read with "." and ","; a locale with another decimal
+    // point shows amounts with ".".
+    return locale().decimalPoint() == u"," ? u',' : u'.';
 }
 
 QString SmartAmountField::amountText(const QString& text) const

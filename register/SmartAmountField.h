@@ -5,10 +5,12 @@
 #include <QDoubleSpinBox>
 
 // A spin box for money in one currency. It shows as many decimals as the
-// currency has (none for JPY) and reads typed text by the amount rules of
-// the store: with the "typed digits are cents" preference on, digits typed
-// without a point count as minor units ("1234" is 12.34). A blank field
-// reads as zero. The user of the field sets its range and prefix.
+// currency has (none for JPY), with the locale's decimal point and no
+// groups, and reads typed text by the amount rules of the store (see
+// readTypedAmount): "." and the locale's decimal point both read as one,
+// and with the "typed digits are cents" preference on, plain digits count as
+// minor units ("1234" is 12.34). A blank field reads as zero. The user of the
+// field sets its range and prefix.
 class SmartAmountField : public QDoubleSpinBox
 {
     Q_OBJECT
@@ -34,6 +36,8 @@ protected:
 private:
     // The typed amount without prefix, suffix and surrounding blanks.
     QString amountText(const QString& text) const;
+    // The decimal point the field shows: "," or ".".
+    QChar decimalMark() const;
     qint64 toMinorUnits(double value) const;
 
     Currency m_currency = Currency::USD;

@@ -1,5 +1,7 @@
 #include "storage/Money.h"
 
+#include <QList>
+
 #include <algorithm>
 
 namespace {
@@ -73,6 +75,48 @@ bool takeSign(QStringView& text)
     return false;
 }
 
+bool isAmountCharacter(QChar c) { return (c >= u'0' && c <= u'9') || c == u'.' || c == u','; }
+
+QChar otherMark(QChar mark) { return mark == u'.' ? u',' : u'.'; }
+
+// The index of the decimal point in unsigned amount text, or -1 when every
+// mark in it groups digits.
+qsizetype decimalPointIndex(QStringView text, int decimals, QChar localeDecimal)
+{
+    const qsizetype last = std::max(text.lastIndexOf(u'.'), text.lastIndexOf(u','));
+    if (last < 0)
+        return -1;
+    const QChar mark = text[last];
+    if (text.contains(otherMark(mark)))
+        return last;
+    if (text.count(mark) > 1)
+        return -1;
+    // More digits than the currency has decimals can only be a group: the
+    // fraction would be refused. The locale's own decimal point never groups:
+    // a German "1,234" is refused, not read as a thousand times what was meant.
+    const qsizetype digitsAfter = text.size() - last - 1;
+    return mark != localeDecimal && digitsAfter > decimals ? -1 : last;
+}
+
+// Groups of three digits after a first of one to three. A last group still
+// short at the end of the text may yet be typed in full.
+TypedAmount::State readGroups(QStringView whole, QChar group, bool endsText)
+{
+    if (!whole.contains(group))
+        return TypedAmount::State::Amount;
+    const QList<QStringView> groups = whole.split(group);
+    if (groups.first().isEmpty() || groups.first().size() > 3)
+        return TypedAmount::State::Unreadable;
+    for (qsizetype i = 1; i < groups.size(); ++i) {
+        const qsizetype size = groups[i].size();
+        if (size == 3)
+            continue;
+        const bool open = endsText && i == groups.size() - 1 && size < 3;
+        return open ? TypedAmount::State::Incomplete : TypedAmount::State::Unreadable;
+    }
+    return TypedAmount::State::Amount;
+}
+
 QString groupThousands(quint64 value)
 {
     QString digits = QString::number(value);
@@ -143,18 +187,43 @@ qint64 parseMoney(const QString& text, Currency currency)
     return negative ? -*value : *value;
 }
 
-std::optional<qint64> parseAmountDigits(const QString& text, Currency currency, bool autoDecimal)
+TypedAmount readTypedAmount(QStringView text, Currency currency, bool autoDecimal, QChar localeDecimal)
 {
-    QStringView view = QStringView(text).trimmed();
-    const bool negative = takeSign(view);
-    if (view.isEmpty())
-        return std::nullopt;
+    using State = TypedAmount::State;
+    QStringView rest = text.trimmed();
+    if (rest.isEmpty())
+        return {};
+    const bool negative = takeSign(rest);
+    if (rest.isEmpty())
+        return {State::Incomplete};
+    if (!std::all_of(rest.begin(), rest.end(), isAmountCharacter))
+        return {};
+
     const int decimals = currencyDecimals(currency);
-    const bool typedAsMinorUnits = autoDecimal && decimals > 0 && !view.contains(u'.');
-    const std::optional<qint64> value = parseUnsignedDecimal(view, typedAsMinorUnits ? 0 : decimals);
+    const qsizetype point = decimalPointIndex(rest, decimals, localeDecimal);
+    const QStringView whole = point >= 0 ? rest.left(point) : rest;
+    const QStringView fraction = point >= 0 ? rest.mid(point + 1) : QStringView();
+    const QChar group = point >= 0 ? otherMark(rest[point]) : rest.contains(u'.') ? u'.' : u',';
+    if (point >= 0 && whole.contains(rest[point]))
+        return {};
+    // Extra fraction digits would be rounded away unseen.
+    if (fraction.size() > decimals)
+        return {};
+    const State groups = readGroups(whole, group, point < 0);
+    if (groups != State::Amount)
+        return {groups};
+
+    QString digits = whole.toString().remove(group);
+    if (digits.isEmpty() && fraction.isEmpty()) // ".", the start of ".5"
+        return {decimals > 0 ? State::Incomplete : State::Unreadable};
+    // Digits with a group mark are whole units: nobody groups cents.
+    const bool typedAsMinorUnits = autoDecimal && decimals > 0 && point < 0 && !whole.contains(group);
+    if (point >= 0)
+        digits.append(u'.').append(fraction);
+    const std::optional<qint64> value = parseUnsignedDecimal(digits, typedAsMinorUnits ? 0 : decimals);
     if (!value)
-        return std::nullopt;
-    return negative ? -*value : *value;
+        return {};
+    return {State::Amount, negative ? -*value : *value};
 }
 
 void setAmountAutoDecimal(bool on) { g_amountAutoDecimal = on; }

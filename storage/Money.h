@@ -26,11 +26,32 @@ QString formatMoney(qint64 amount, Currency currency = Currency::USD);
 // and group commas; a text without a readable number gives 0.
 qint64 parseMoney(const QString& text, Currency currency = Currency::USD);
 
-// Strict reading of an amount typed into a field: optional sign, digits with
-// optional group commas and decimal point. With `autoDecimal`, digits typed
-// without a point count as minor units ("1234" is 12.34). Empty optional for
-// anything unreadable or out of range.
-std::optional<qint64> parseAmountDigits(const QString& text, Currency currency, bool autoDecimal);
+// Text typed into an amount field, read as far as it goes.
+struct TypedAmount
+{
+    enum class State {
+        Amount,     // minorUnits holds what the text says
+        Incomplete, // no amount yet, but typing on can make one ("-", "1,234,5")
+        Unreadable, // no typing on makes an amount of it
+    };
+    State state = State::Unreadable;
+    qint64 minorUnits = 0;
+};
+
+// Strict reading of an amount typed into a field: an optional sign and
+// digits, with "." and "," as the decimal point and group separator.
+// - Both marks: the last one is the decimal point; the other may only group
+//   the digits before it ("1.234,50" and "1,234.50" are both 1234.50).
+// - One mark repeated: it groups ("1,234,567").
+// - One mark once: the decimal point, unless it is not the locale's decimal
+//   point (`localeDecimal`) and more digits follow it than the currency has
+//   decimals; then it groups. So in English "12,50" is 12.50 and "1,234" is
+//   1234; where the locale writes "," "1.234" is 1234 and "1,234" is refused.
+// Groups hold three digits, the first one to three. More fraction digits than
+// the currency has are refused, never rounded. With `autoDecimal`, plain
+// digits count as minor units ("1234" is 12.34); a mark makes them whole units.
+// Amounts beyond kMaxAmountMinorUnits are unreadable.
+TypedAmount readTypedAmount(QStringView text, Currency currency, bool autoDecimal, QChar localeDecimal);
 
 // The process-wide "typed digits are cents" flag, from the preference
 // "amountAutoDecimal".

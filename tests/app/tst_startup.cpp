@@ -1,6 +1,7 @@
 #include "app/Application.h"
 #include "app/MainWindow.h"
 #include "app/MessageFilter.h"
+#include "app/StatusBar.h"
 #include "appstate/AppState.h"
 #include "appstate/ThemeHelpers.h"
 #include "appstate/ThemeManager.h"
@@ -29,6 +30,7 @@ private Q_SLOTS:
     void init();
 
     void applicationCarriesNamesIconAndIconFont();
+    void countedTextsTakeTheirPluralForms();
     void freshDataDirectoryCreatesDatabaseAndShowsWelcomePage();
     void unusableDataDirectoryReportsDatabaseErrorAndExitsWithOne();
     void initializeAppliesStoredPreferences();
@@ -63,6 +65,19 @@ void TestStartUp::applicationCarriesNamesIconAndIconFont()
     QVERIFY(!QApplication::windowIcon().isNull());
     QVERIFY(QFile::exists(QStringLiteral(":/fonts/fonts/MaterialIcons-Regular.otf")));
     QVERIFY(!static_cast<Application*>(qApp)->iconFontFamily().isEmpty());
+}
+
+void TestStartUp::countedTextsTakeTheirPluralForms()
+{
+    // The language is the system's here: English, or one without a catalogue
+    // of its own ("C" on a headless machine), which falls back to English.
+    StatusBar bar;
+    bar.setDueCount(1);
+    QCOMPARE(bar.dueText(), QStringLiteral("1 recurring transaction due"));
+    bar.setDueCount(2);
+    QCOMPARE(bar.dueText(), QStringLiteral("2 recurring transactions due"));
+    QCOMPARE(MainWindow::tr("Auto-posted %n recurring transaction(s)", nullptr, 1),
+             QStringLiteral("Auto-posted 1 recurring transaction"));
 }
 
 void TestStartUp::freshDataDirectoryCreatesDatabaseAndShowsWelcomePage()

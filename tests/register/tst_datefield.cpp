@@ -45,7 +45,13 @@ void TestDateField::parsesTypedDates_data()
     QTest::newRow("three-digit month") << "001/1/2024" << QDate();
     QTest::newRow("dashes") << "1-2-2024" << QDate();
     QTest::newRow("ISO order") << "2024/01/02" << QDate();
-    QTest::newRow("missing year") << "1/2" << QDate();
+    const int thisYear = QDate::currentDate().year();
+    QTest::newRow("M/d is this year") << "12/5" << QDate(thisYear, 12, 5);
+    QTest::newRow("MM/dd is this year") << " 01/02 " << QDate(thisYear, 1, 2);
+    // Valid only when this year is a leap year.
+    QTest::newRow("leap day without a year") << "2/29" << QDate(thisYear, 2, 29);
+    QTest::newRow("impossible day without a year") << "4/31" << QDate();
+    QTest::newRow("slash without a year") << "1/2/" << QDate();
     QTest::newRow("words") << "yesterday" << QDate();
     QTest::newRow("empty") << "" << QDate();
     QTest::newRow("non-ASCII digits") << QStringLiteral("١/٢/٢٠٢٤") << QDate();
@@ -114,7 +120,7 @@ void TestDateField::setDateSignalsOnlyAChange()
     QCOMPARE(changed.count(), 1);
 
     // Setting the same date again still shows it over half-typed text.
-    edit->setText(QStringLiteral("1/3"));
+    edit->setText(QStringLiteral("1/3/"));
     field.setDate(QDate(2022, 1, 31));
     QCOMPARE(edit->text(), QStringLiteral("01/31/2022"));
     QCOMPARE(changed.count(), 1);

@@ -22,10 +22,14 @@ class TestSmartAmountField : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    void initTestCase();
+    void init();
     void cleanup();
 
     void typedAmounts_data();
     void typedAmounts();
+    void typedAmountsInTheLocale_data();
+    void typedAmountsInTheLocale();
     void blankReadsAsZero();
     void refusesWhatCannotBeAnAmount_data();
     void refusesWhatCannotBeAnAmount();
@@ -33,11 +37,26 @@ private Q_SLOTS:
     void minorUnitsRoundHalfAwayFromZero_data();
     void minorUnitsRoundHalfAwayFromZero();
     void shownTextReadsBackExactly();
+
+private:
+    QLocale m_savedLocale;
 };
+
+void TestSmartAmountField::initTestCase()
+{
+    m_savedLocale = QLocale();
+}
+
+void TestSmartAmountField::init()
+{
+    // The machine's own locale must not decide what the field shows.
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+}
 
 void TestSmartAmountField::cleanup()
 {
     setAmountAutoDecimal(false);
+    QLocale::setDefault(m_savedLocale);
 }
 
 void TestSmartAmountField::typedAmounts_data()
@@ -84,6 +103,56 @@ void TestSmartAmountField::typedAmounts()
     field.interpretText();
     QVERIFY(field.text().startsWith(QStringLiteral("$ ")));
     setAmountAutoDecimal(!autoDecimal);
+    field.interpretText();
+    QCOMPARE(field.minorUnits(), minorUnits);
+}
+
+void TestSmartAmountField::typedAmountsInTheLocale_data()
+{
+    QTest::addColumn<QLocale>("locale");
+    QTest::addColumn<Currency>("currency");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<qint64>("minorUnits");
+    QTest::addColumn<QString>("shown");
+
+    const QLocale german(QLocale::German, QLocale::Germany);
+    const QLocale english(QLocale::English, QLocale::UnitedStates);
+
+    QTest::newRow("de comma") << german << Currency::USD << "12,50" << qint64(1250) << "12,50";
+    QTest::newRow("de point") << german << Currency::USD << "12.50" << qint64(1250) << "12,50";
+    QTest::newRow("de many groups") << german << Currency::EUR << "1.234.567,89" << qint64(123456789)
+                                    << "1234567,89";
+    QTest::newRow("de yen") << german << Currency::JPY << "1.500" << qint64(1500) << "1500";
+    QTest::newRow("en comma point") << english << Currency::USD << "12,50" << qint64(1250) << "12.50";
+    QTest::newRow("en many groups") << english << Currency::USD << "1,234,567.89" << qint64(123456789)
+                                    << "1234567.89";
+    QTest::newRow("en yen") << english << Currency::JPY << "1,500" << qint64(1500) << "1500";
+}
+
+void TestSmartAmountField::typedAmountsInTheLocale()
+{
+    QFETCH(QLocale, locale);
+    QFETCH(Currency, currency);
+    QFETCH(QString, typed);
+    QFETCH(qint64, minorUnits);
+    QFETCH(QString, shown);
+
+    QLocale::setDefault(locale);
+    SmartAmountField field;
+    field.setCurrency(currency);
+    field.setRange(-99999999.99, 99999999.99);
+    field.setPrefix(QStringLiteral("€ "));
+
+    // Every key is taken: no text on the way to an amount is refused.
+    typeInto(field, typed);
+    QCOMPARE(field.text(), QStringLiteral("€ ") + typed);
+    QCOMPARE(field.minorUnits(), minorUnits);
+
+    // What the field shows reads back as the same amount.
+    field.interpretText();
+    QCOMPARE(field.text(), QStringLiteral("€ ") + shown);
+    field.setMinorUnits(0);
+    typeInto(field, shown);
     field.interpretText();
     QCOMPARE(field.minorUnits(), minorUnits);
 }

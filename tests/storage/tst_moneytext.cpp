@@ -15,8 +15,8 @@ private Q_SLOTS:
     void formatsExtremes();
     void parsesLenientMoneyText_data();
     void parsesLenientMoneyText();
-    void parsesTypedDigits_data();
-    void parsesTypedDigits();
+    void readsTypedAmounts_data();
+    void readsTypedAmounts();
     void roundTripsThroughText();
     void readsTimestampForms();
     void readsIsoDates();
@@ -100,38 +100,86 @@ void MoneyTextTest::parsesLenientMoneyText()
     QCOMPARE(parseMoney(text, currency), expected);
 }
 
-void MoneyTextTest::parsesTypedDigits_data()
+void MoneyTextTest::readsTypedAmounts_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<Currency>("currency");
     QTest::addColumn<bool>("autoDecimal");
-    QTest::addColumn<bool>("readable");
+    QTest::addColumn<QChar>("localeDecimal");
+    QTest::addColumn<TypedAmount::State>("state");
     QTest::addColumn<qint64>("expected");
 
-    QTest::newRow("whole units") << "12" << Currency::USD << false << true << qint64(1200);
-    QTest::newRow("auto decimal digits are cents") << "1234" << Currency::USD << true << true << qint64(1234);
-    QTest::newRow("auto decimal with a point") << "12.3" << Currency::USD << true << true << qint64(1230);
-    QTest::newRow("auto decimal negative") << "-599" << Currency::USD << true << true << qint64(-599);
-    QTest::newRow("jpy ignores auto decimal") << "1234" << Currency::JPY << true << true << qint64(1234);
-    QTest::newRow("groups") << "1,000.5" << Currency::USD << false << true << qint64(100050);
-    QTest::newRow("letters") << "12a" << Currency::USD << false << false << qint64(0);
-    QTest::newRow("only sign") << "-" << Currency::USD << false << false << qint64(0);
-    QTest::newRow("empty") << "" << Currency::USD << false << false << qint64(0);
-    QTest::newRow("out of range") << "20000000000000" << Currency::USD << false << false << qint64(0);
-    QTest::newRow("out of range as cents") << "10000000000000001" << Currency::USD << true << false << qint64(0);
+    const QChar en = u'.';
+    const QChar de = u',';
+    const auto amount = TypedAmount::State::Amount;
+    const auto incomplete = TypedAmount::State::Incomplete;
+    const auto unreadable = TypedAmount::State::Unreadable;
+
+    QTest::newRow("whole units") << "12" << Currency::USD << false << en << amount << qint64(1200);
+    QTest::newRow("auto decimal digits are cents") << "1234" << Currency::USD << true << en << amount << qint64(1234);
+    QTest::newRow("auto decimal with a point") << "12.3" << Currency::USD << true << en << amount << qint64(1230);
+    QTest::newRow("auto decimal negative") << "-599" << Currency::USD << true << en << amount << qint64(-599);
+    QTest::newRow("auto decimal: groups are whole units") << "1,234" << Currency::USD << true << en << amount
+                                                          << qint64(123400);
+    QTest::newRow("jpy ignores auto decimal") << "1234" << Currency::JPY << true << en << amount << qint64(1234);
+    QTest::newRow("letters") << "12a" << Currency::USD << false << en << unreadable << qint64(0);
+    QTest::newRow("empty") << "" << Currency::USD << false << en << unreadable << qint64(0);
+    QTest::newRow("only sign") << "-" << Currency::USD << false << en << incomplete << qint64(0);
+    QTest::newRow("only a point") << "." << Currency::USD << false << de << incomplete << qint64(0);
+    QTest::newRow("only a point in yen") << "." << Currency::JPY << false << en << unreadable << qint64(0);
+    QTest::newRow("out of range") << "20000000000000" << Currency::USD << false << en << unreadable << qint64(0);
+    QTest::newRow("out of range as cents") << "10000000000000001" << Currency::USD << true << en << unreadable
+                                           << qint64(0);
+
+    // English: "." is the point and "," groups, but a comma that cannot
+    // group is the point rather than a hundredfold amount.
+    QTest::newRow("en groups") << "1,000.5" << Currency::USD << false << en << amount << qint64(100050);
+    QTest::newRow("en comma with three digits groups") << "1,234" << Currency::USD << false << en << amount
+                                                       << qint64(123400);
+    QTest::newRow("en comma with two digits is the point") << "12,50" << Currency::USD << false << en << amount
+                                                           << qint64(1250);
+    QTest::newRow("en third decimal") << "1.234" << Currency::USD << false << en << unreadable << qint64(0);
+    QTest::newRow("en both marks, last is the point") << "1.234,50" << Currency::USD << false << en << amount
+                                                      << qint64(123450);
+
+    // German: "," is the point, and so is a "." that cannot group.
+    QTest::newRow("de comma point") << "12,50" << Currency::EUR << false << de << amount << qint64(1250);
+    QTest::newRow("de dot point") << "12.50" << Currency::EUR << false << de << amount << qint64(1250);
+    QTest::newRow("de negative") << "-12,5" << Currency::EUR << false << de << amount << qint64(-1250);
+    QTest::newRow("de groups and point") << "1.234,50" << Currency::EUR << false << de << amount << qint64(123450);
+    QTest::newRow("de dot with three digits groups") << "1.234" << Currency::EUR << false << de << amount
+                                                     << qint64(123400);
+    QTest::newRow("de many groups") << "1.234.567" << Currency::EUR << false << de << amount << qint64(123456700);
+    QTest::newRow("de third decimal") << "1,234" << Currency::EUR << false << de << unreadable << qint64(0);
+    QTest::newRow("de English form") << "1,234.50" << Currency::EUR << false << de << amount << qint64(123450);
+
+    QTest::newRow("group being typed") << "1,234,5" << Currency::USD << false << en << incomplete << qint64(0);
+    QTest::newRow("group mark just typed") << "1.234." << Currency::EUR << false << de << incomplete << qint64(0);
+    QTest::newRow("short group before the point") << "1,23.4" << Currency::USD << false << en << unreadable
+                                                  << qint64(0);
+    QTest::newRow("long first group") << "1234,567" << Currency::USD << false << en << unreadable << qint64(0);
+    QTest::newRow("no first group") << ",500" << Currency::USD << false << en << unreadable << qint64(0);
+    QTest::newRow("long group") << "1,2345" << Currency::USD << false << en << unreadable << qint64(0);
+    QTest::newRow("two points") << "1.2,3.4" << Currency::USD << false << en << unreadable << qint64(0);
+
+    QTest::newRow("yen groups") << "1.500" << Currency::JPY << false << de << amount << qint64(1500);
+    QTest::newRow("yen group being typed") << "1,5" << Currency::JPY << false << en << incomplete << qint64(0);
+    QTest::newRow("yen fraction") << "1.5" << Currency::JPY << false << en << unreadable << qint64(0);
+    QTest::newRow("yen trailing point") << "15." << Currency::JPY << false << en << amount << qint64(15);
 }
 
-void MoneyTextTest::parsesTypedDigits()
+void MoneyTextTest::readsTypedAmounts()
 {
     QFETCH(QString, text);
     QFETCH(Currency, currency);
     QFETCH(bool, autoDecimal);
-    QFETCH(bool, readable);
+    QFETCH(QChar, localeDecimal);
+    QFETCH(TypedAmount::State, state);
     QFETCH(qint64, expected);
-    const std::optional<qint64> value = parseAmountDigits(text, currency, autoDecimal);
-    QCOMPARE(value.has_value(), readable);
-    if (readable)
-        QCOMPARE(*value, expected);
+    const TypedAmount typed = readTypedAmount(text, currency, autoDecimal, localeDecimal);
+    QCOMPARE(typed.state, state);
+    if (state == TypedAmount::State::Amount)
+        QCOMPARE(typed.minorUnits, expected);
 }
 
 void MoneyTextTest::roundTripsThroughText()

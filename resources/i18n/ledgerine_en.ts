@@ -1,0 +1,24 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en_US">
+<context>
+    <name>MainWindow</name>
+    <message numerus="yes">
+        <source>Auto-posted %n recurring transaction(s)</source>
+        <translation>
+            <numerusform>Auto-posted %n recurring transaction</numerusform>
+            <numerusform>Auto-posted %n recurring transactions</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>StatusBar</name>
+    <message numerus="yes">
+        <source>%n recurring transaction(s) due</source>
+        <translation>
+            <numerusform>%n recurring transaction due</numerusform>
+            <numerusform>%n recurring transactions due</numerusform>
+        </translation>
+    </message>
+</context>
+</TS>
