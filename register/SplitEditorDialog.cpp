@@ -1,0 +1,139 @@
+#include "register/SplitEditorDialog.h"
+
+#include "appstate/AppState.h"
+#include "appstate/ThemeHelpers.h"
+#include "register/CategoryComboBox.h"
+#include "register/SplitLinesWidget.h"
+#include "storage/AccountRepository.h"
+#include "storage/CategoryRepository.h"
+#include "storage/Money.h"
+
+#include <QDialogButtonBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include <optional>
+
+namespace {
+
+QLabel* addTotalRow(QGridLayout* grid, int row, QLabel* caption, QWidget* parent)
+{
+    caption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    auto* value = new QLabel(parent);
+    value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    value->setTextFormat(Qt::PlainText);
+    grid->addWidget(caption, row, 1);
+    grid->addWidget(value, row, 2);
+    return value;
+}
+
+} // namespace
+
+SplitEditorDialog::SplitEditorDialog(AppState* appState, const QString& accountId, qint64 amount, bool deposit,
+                                     const QList<SplitLine>& lines, QWidget* parent)
+    : QDialog(parent)
+    , m_split(amount, deposit)
+{
+    setWindowTitle(tr("Split Transaction"));
+    if (const std::optional<Account> account = appState->accountRepository()->getById(accountId))
+        m_currency = account->currency;
+
+    const CategoryChoices choices = CategoryChoices::load(appState, accountId, /*withTransfers*/ false);
+    m_linesWidget = new SplitLinesWidget(choices, m_currency, this);
+    for (const SplitLine& line : lines) {
+        // A category deleted since the split was entered is not offered to
+        // new lines, but an edit must not drop it unasked.
+        std::optional<CategoryChoices::Choice> kept;
+        if (!line.category_id.isEmpty() && choices.indexOf(CategoryChoices::Kind::Category, line.category_id) < 0) {
+            const std::optional<Category> stored = appState->categoryRepository()->getById(line.category_id);
+            const QString name = stored ? stored->name : tr("(deleted category)");
+            kept = CategoryChoices::Choice{CategoryChoices::Kind::Category, line.category_id, name, name,
+                                           stored ? stored->category_type : CategoryType::Expense};
+        }
+        m_linesWidget->appendRow(line.category_id, line.memo, m_split.typedFromStored(line.amount), kept);
+    }
+    const int firstEmpty = m_linesWidget->appendRow();
+    if (lines.isEmpty())
+        m_linesWidget->appendRow();
+    connect(m_linesWidget, &SplitLinesWidget::rowsChanged, this, &SplitEditorDialog::refresh);
+
+    auto* totals = new QGridLayout;
+    totals->setColumnStretch(0, 1);
+    m_amountValue = addTotalRow(totals, 0, new QLabel(tr("Transaction amount:"), this), this);
+    m_totalCaption = new QLabel(this);
+    m_totalValue = addTotalRow(totals, 1, m_totalCaption, this);
+    auto* remainderCaption = new QLabel(tr("Left to assign:"), this);
+    m_remainderValue = addTotalRow(totals, 2, remainderCaption, this);
+    applyFontRole(remainderCaption, FontRole::BodyStrong);
+    applyFontRole(m_remainderValue, FontRole::BodyStrong);
+    // Beside what it clears, rather than among the buttons that close the dialog.
+    m_setTotalButton = new QPushButton(tr("Set Amount to &Total"), this);
+    m_setTotalButton->setObjectName(QStringLiteral("setTotalButton"));
+    connect(m_setTotalButton, &QPushButton::clicked, this, &SplitEditorDialog::setAmountToTotal);
+    totals->addWidget(m_setTotalButton, 2, 0, Qt::AlignRight);
+
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    m_okButton = buttons->button(QDialogButtonBox::Ok);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(m_linesWidget, 1);
+    layout->addLayout(totals);
+    layout->addWidget(buttons);
+
+    // In characters and lines, so that a larger font scale gets a larger window.
+    const QFontMetrics metrics = fontMetrics();
+    resize(metrics.averageCharWidth() * 120, metrics.height() * 30);
+
+    refresh();
+    m_linesWidget->focusCategory(firstEmpty);
+}
+
+void SplitEditorDialog::accept()
+{
+    refresh();
+    const int unclear = m_split.firstUnclearCategory();
+    if (unclear >= 0) {
+        CategoryComboBox* category = m_linesWidget->categoryField(unclear);
+        const QString text = category->currentText().trimmed();
+        const bool several = m_split.rows().at(unclear).category == CategoryChoices::Match::Several;
+        // Plain text: the category text is whatever the user typed.
+        QMessageBox box(QMessageBox::Warning, tr("Split Transaction"),
+                        several ? tr("More than one category matches \"%1\"; choose one from the list.").arg(text)
+                                : tr("No category is named \"%1\".").arg(text),
+                        QMessageBox::Ok, this);
+        box.setTextFormat(Qt::PlainText);
+        box.exec();
+        m_linesWidget->focusCategory(unclear);
+        category->lineEdit()->selectAll();
+        return;
+    }
+    if (!m_split.canAccept())
+        return;
+    QDialog::accept();
+}
+
+void SplitEditorDialog::refresh()
+{
+    m_split.setRows(m_linesWidget->rows());
+    const qint64 remainder = m_split.remainder();
+    m_amountValue->setText(formatMoney(m_split.typedAmount(), m_currency));
+    m_totalCaption->setText(tr("Total of %n line(s):", nullptr, m_split.lineCount()));
+    m_totalValue->setText(formatMoney(m_split.total(), m_currency));
+    m_remainderValue->setText(formatMoney(remainder, m_currency));
+    m_remainderValue->setStyleSheet(remainder != 0 ? QStringLiteral("color: %1;").arg(warningColor().name())
+                                                   : QString());
+    m_okButton->setEnabled(m_split.canAccept());
+    m_setTotalButton->setEnabled(m_split.canSetAmountToTotal());
+}
+
+void SplitEditorDialog::setAmountToTotal()
+{
+    m_split.setAmountToTotal();
+    refresh();
+}
