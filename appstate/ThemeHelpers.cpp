@@ -9,6 +9,7 @@
 #include <QWidget>
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -158,6 +159,22 @@ void markAccentButton(QWidget* button)
 bool isDarkTheme()
 {
     return QGuiApplication::palette().color(QPalette::Window).lightness() < 128;
+}
+
+qreal relativeLuminance(const QColor& color)
+{
+    const auto linear = [](qreal channel) {
+        return channel <= 0.04045 ? channel / 12.92 : std::pow((channel + 0.055) / 1.055, 2.4);
+    };
+    const QColor rgb = color.toRgb();
+    return 0.2126 * linear(rgb.redF()) + 0.7152 * linear(rgb.greenF()) + 0.0722 * linear(rgb.blueF());
+}
+
+qreal contrastRatio(const QColor& first, const QColor& second)
+{
+    const qreal a = relativeLuminance(first);
+    const qreal b = relativeLuminance(second);
+    return (std::max(a, b) + 0.05) / (std::min(a, b) + 0.05);
 }
 
 QColor negativeAmountColor()

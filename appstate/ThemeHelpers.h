@@ -66,6 +66,14 @@ void markAccentButton(QWidget* button);
 // The application palette's window colour has a lightness below 128.
 bool isDarkTheme();
 
+// Relative luminance as WCAG 2 defines it: 0 for black, 1 for white. Alpha
+// is ignored.
+qreal relativeLuminance(const QColor& color);
+// WCAG 2 contrast ratio of two colours, from 1 (the same) to 21 (black on
+// white), whichever is lighter. User-interface parts such as outlines and
+// focus rings need at least 3.
+qreal contrastRatio(const QColor& first, const QColor& second);
+
 // Colours several windows share; each picks the dark or light variant from
 // the current palette.
 QColor negativeAmountColor();

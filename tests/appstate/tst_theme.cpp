@@ -30,6 +30,7 @@ private Q_SLOTS:
     void themeNamesPickPaletteAndSharedColours();
     void restoreAppliesStoredValuesWithoutWriting();
     void uiLanguageFallsBackToSystem();
+    void contrastRatioFollowsWcag();
 
 private:
     QTemporaryDir m_settingsDir;
@@ -201,6 +202,20 @@ void TestTheme::uiLanguageFallsBackToSystem()
     setUiLanguage(QStringLiteral("de"));
     QCOMPARE(currentUiLanguage(false), QStringLiteral("de"));
     QCOMPARE(currentUiLanguage(true), QStringLiteral("de"));
+}
+
+void TestTheme::contrastRatioFollowsWcag()
+{
+    QCOMPARE(relativeLuminance(Qt::black), 0.0);
+    QCOMPARE(relativeLuminance(Qt::white), 1.0);
+    QCOMPARE(contrastRatio(Qt::black, Qt::white), 21.0);
+    QCOMPARE(contrastRatio(QColor(0x3A, 0x48, 0x42), QColor(0x3A, 0x48, 0x42)), 1.0);
+    // Grey #777 on white is the usual example of just missing 4.5:1.
+    const qreal grey = contrastRatio(QColor(0x77, 0x77, 0x77), Qt::white);
+    QVERIFY2(qAbs(grey - 4.48) < 0.01, QByteArray::number(grey).constData());
+    QCOMPARE(contrastRatio(Qt::white, QColor(0x77, 0x77, 0x77)), grey);
+    // Green weighs most.
+    QVERIFY(contrastRatio(Qt::green, Qt::black) > 5 * contrastRatio(Qt::blue, Qt::black));
 }
 
 QTEST_MAIN(TestTheme)
