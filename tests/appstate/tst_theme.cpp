@@ -4,14 +4,41 @@
 #include "storage/PreferencesRepository.h"
 #include "tests/support/TestDataDir.h"
 
+#include <QCheckBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QSettings>
 #include <QSignalSpy>
+#include <QStandardItemModel>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <algorithm>
 #include <memory>
+
+namespace {
+
+// The strongest contrast that any pixel of the area reaches against the
+// background: for an unchecked indicator, that of its outline.
+qreal strongestContrast(const QImage& image, const QRect& area, const QColor& background)
+{
+    qreal strongest = 1;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x)
+            strongest = std::max(strongest, contrastRatio(image.pixelColor(x, y), background));
+    }
+    return strongest;
+}
+
+QByteArray describe(const QObject* object, qreal contrast)
+{
+    return object->metaObject()->className() + QByteArray(": ") + QByteArray::number(contrast);
+}
+
+} // namespace
 
 class TestTheme : public QObject
 {
@@ -31,6 +58,8 @@ private Q_SLOTS:
     void restoreAppliesStoredValuesWithoutWriting();
     void uiLanguageFallsBackToSystem();
     void contrastRatioFollowsWcag();
+    void uncheckedIndicatorsStandOut_data();
+    void uncheckedIndicatorsStandOut();
 
 private:
     QTemporaryDir m_settingsDir;
@@ -216,6 +245,57 @@ void TestTheme::contrastRatioFollowsWcag()
     QCOMPARE(contrastRatio(Qt::white, QColor(0x77, 0x77, 0x77)), grey);
     // Green weighs most.
     QVERIFY(contrastRatio(Qt::green, Qt::black) > 5 * contrastRatio(Qt::blue, Qt::black));
+}
+
+void TestTheme::uncheckedIndicatorsStandOut_data()
+{
+    QTest::addColumn<QString>("theme");
+    QTest::newRow("dark") << QStringLiteral("dark");
+    QTest::newRow("light") << QStringLiteral("light");
+}
+
+void TestTheme::uncheckedIndicatorsStandOut()
+{
+    QFETCH(QString, theme);
+    m_theme->setThemeByName(theme);
+
+    QWidget window;
+    auto* layout = new QHBoxLayout(&window);
+    // No text, so that the indicator is all a button draws; the last two
+    // are disabled.
+    const QList<QAbstractButton*> buttons{new QCheckBox, new QRadioButton, new QCheckBox, new QRadioButton};
+    for (int i = 0; i < buttons.size(); ++i) {
+        buttons[i]->setEnabled(i < 2);
+        layout->addWidget(buttons[i]);
+    }
+    // A plain row and an alternate one, as a reconciliation table shows them.
+    QStandardItemModel model(2, 1);
+    for (int row = 0; row < model.rowCount(); ++row) {
+        auto* item = new QStandardItem;
+        item->setCheckable(true);
+        model.setItem(row, item);
+    }
+    auto* view = new QTableView;
+    view->setModel(&model);
+    view->setAlternatingRowColors(true);
+    layout->addWidget(view);
+    const QImage image = window.grab().toImage();
+    const QColor background = image.pixelColor(0, 0);
+    QCOMPARE(background, window.palette().color(QPalette::Window));
+
+    for (int i = 0; i < 2; ++i) {
+        const qreal enabled = strongestContrast(image, buttons[i]->geometry(), background);
+        QVERIFY2(enabled >= 3.0, describe(buttons[i], enabled).constData());
+        // Disabled stays visible but plainly weaker.
+        const qreal disabled = strongestContrast(image, buttons[i + 2]->geometry(), background);
+        QVERIFY2(disabled >= 2.0 && disabled < enabled - 0.5, describe(buttons[i + 2], disabled).constData());
+    }
+    for (int row = 0; row < model.rowCount(); ++row) {
+        const QRect cell = view->visualRect(model.index(row, 0)).translated(view->viewport()->mapTo(&window, QPoint()));
+        const QColor cellBackground = image.pixelColor(cell.right() - 3, cell.center().y());
+        const qreal contrast = strongestContrast(image, cell.adjusted(1, 1, -1, -1), cellBackground);
+        QVERIFY2(contrast >= 3.0, describe(view, contrast).constData());
+    }
 }
 
 QTEST_MAIN(TestTheme)
