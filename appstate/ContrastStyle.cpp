@@ -2,9 +2,11 @@
 
 #include "appstate/ThemeHelpers.h"
 
+#include <QGuiApplication>
 #include <QPainter>
 #include <QPainterPath>
 #include <QStyleOption>
+#include <QWidget>
 
 #include <algorithm>
 #include <initializer_list>
@@ -72,6 +74,26 @@ void restrokeIndicatorOutline(QStyle::PrimitiveElement element, const QStyleOpti
     painter->restore();
 }
 
+// The ring sits in the margin of the button's style sheet, a gap away from
+// the fill, and keeps the accent's hue where the window colour allows.
+void drawAccentFocusRing(QPainter* painter, const QWidget& button)
+{
+    // The button's own palette carries its style sheet's colours; the window
+    // around it is the parent's.
+    const QPalette around = button.parentWidget() ? button.parentWidget()->palette() : QGuiApplication::palette();
+    const QColor ring = firstContrasting(around.color(QPalette::Highlight), around.color(QPalette::WindowText),
+                                         {around.color(QPalette::Window), around.color(QPalette::Base)},
+                                         kOutlineContrast);
+    constexpr qreal inset = kAccentFocusRingWidth / 2.0;
+    constexpr qreal radius = kAccentButtonRadius + kAccentFocusRingGap + inset;
+    painter->save();
+    painter->setRenderHint(QPainter::Antialiasing, true);
+    painter->setPen(QPen(ring, kAccentFocusRingWidth));
+    painter->setBrush(Qt::NoBrush);
+    painter->drawRoundedRect(QRectF(button.rect()).adjusted(inset, inset, -inset, -inset), radius, radius);
+    painter->restore();
+}
+
 } // namespace
 
 ContrastStyle::ContrastStyle()
@@ -82,6 +104,12 @@ ContrastStyle::ContrastStyle()
 void ContrastStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
                                   const QWidget* widget) const
 {
+    if (element == PE_FrameFocusRect && widget && widget->property(kAccentButtonProperty).toBool()) {
+        // Like Fusion's own focus frames, only once the keyboard has moved focus.
+        if (option->state & State_KeyboardFocusChange)
+            drawAccentFocusRing(painter, *widget);
+        return;
+    }
     QProxyStyle::drawPrimitive(element, option, painter, widget);
     // Item views draw their check boxes through PE_IndicatorCheckBox of this
     // style, so they come here too.

@@ -8,6 +8,10 @@
 // but disappears; here it is stroked again in a colour taken from the palette
 // that stands out from the window and base colours by at least 3:1. Fill,
 // marks, hover and pressed looks stay Fusion's own.
+//
+// Accent buttons (see markAccentButton) lose the style's focus frame to
+// their style sheet; on keyboard focus they get a ring of the same contrast
+// in the room their sheet leaves around them.
 class ContrastStyle : public QProxyStyle
 {
     Q_OBJECT

@@ -139,13 +139,14 @@ QString accentButtonStyleSheet()
     const QColor accent = currentAccentColor();
     // Text stays readable on a pale accent as well as on a deep one.
     const QColor text = accent.lightness() > 160 ? QColor(0x1B, 0x1B, 0x1B) : QColor(Qt::white);
-    return QStringLiteral("QPushButton { background-color: %1; color: %2; border: none; border-radius: 6px;"
-                          " padding: 6px 16px; font-weight: 600; }"
+    return QStringLiteral("QPushButton { background-color: %1; color: %2; border: none; border-radius: %7px;"
+                          " margin: %8px; padding: 6px 16px; font-weight: 600; }"
                           "QPushButton:hover { background-color: %3; }"
                           "QPushButton:pressed { background-color: %4; }"
                           "QPushButton:disabled { background-color: %5; color: %6; }")
         .arg(accent.name(), text.name(), accent.lighter(112).name(), accent.darker(115).name(),
-             QColor(0x9E, 0x9E, 0x9E).name(), QColor(0xE0, 0xE0, 0xE0).name());
+             QColor(0x9E, 0x9E, 0x9E).name(), QColor(0xE0, 0xE0, 0xE0).name(), QString::number(kAccentButtonRadius),
+             QString::number(kAccentButtonMargin));
 }
 
 void markAccentButton(QWidget* button)

@@ -58,9 +58,19 @@ QColor currentAccentColor();
 // An invalid colour is ignored.
 void setCurrentAccentColor(const QColor& color);
 
+// An accent button's style sheet takes the place of the style's focus frame,
+// so it keeps this much room free on every side of its fill; ContrastStyle
+// draws the focus ring of a marked button there (the ring, then a gap of
+// window colour), and the button keeps its size when focus arrives.
+inline constexpr int kAccentFocusRingWidth = 2;
+inline constexpr int kAccentFocusRingGap = 2;
+inline constexpr int kAccentButtonMargin = kAccentFocusRingWidth + kAccentFocusRingGap;
+inline constexpr int kAccentButtonRadius = 6;
+
 // The push-button style sheet in the current accent colour.
 QString accentButtonStyleSheet();
-// Marks the button as drawn in the accent colour and styles it; null is ignored.
+// Marks the button as drawn in the accent colour, which also gives it the
+// accent focus ring, and styles it; null is ignored.
 void markAccentButton(QWidget* button);
 
 // The application palette's window colour has a lightness below 128.

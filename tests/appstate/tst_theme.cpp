@@ -14,6 +14,7 @@
 #include <QStandardItemModel>
 #include <QTableView>
 #include <QTemporaryDir>
+#include <QVBoxLayout>
 #include <QtTest>
 
 #include <algorithm>
@@ -60,6 +61,8 @@ private Q_SLOTS:
     void contrastRatioFollowsWcag();
     void uncheckedIndicatorsStandOut_data();
     void uncheckedIndicatorsStandOut();
+    void accentFocusRingStandsOut_data();
+    void accentFocusRingStandsOut();
 
 private:
     QTemporaryDir m_settingsDir;
@@ -296,6 +299,60 @@ void TestTheme::uncheckedIndicatorsStandOut()
         const qreal contrast = strongestContrast(image, cell.adjusted(1, 1, -1, -1), cellBackground);
         QVERIFY2(contrast >= 3.0, describe(view, contrast).constData());
     }
+}
+
+void TestTheme::accentFocusRingStandsOut_data()
+{
+    QTest::addColumn<QString>("theme");
+    QTest::addColumn<QColor>("accent");
+    for (const QString& theme : {QStringLiteral("dark"), QStringLiteral("light")}) {
+        QTest::addRow("%s, default teal", qPrintable(theme))
+            << theme << QColor(QString::fromLatin1(kDefaultAccentColor));
+        QTest::addRow("%s, pale yellow", qPrintable(theme)) << theme << QColor(QStringLiteral("#FFEB3B"));
+        QTest::addRow("%s, deep indigo", qPrintable(theme)) << theme << QColor(QStringLiteral("#1A237E"));
+    }
+}
+
+void TestTheme::accentFocusRingStandsOut()
+{
+    QFETCH(QString, theme);
+    QFETCH(QColor, accent);
+    m_theme->setThemeByName(theme);
+    m_theme->setAccentColor(accent);
+
+    QWidget window;
+    auto* layout = new QVBoxLayout(&window);
+    auto* previous = new QPushButton(QStringLiteral("Back"), &window);
+    auto* button = new QPushButton(QStringLiteral("Create Your First Account"), &window);
+    markAccentButton(button);
+    layout->addWidget(previous);
+    layout->addWidget(button);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    previous->setFocus();
+    const QSize size = button->size();
+    const QSize sizeHint = button->sizeHint();
+    const QImage unfocused = window.grab().toImage();
+
+    QTest::keyClick(previous, Qt::Key_Tab);
+    QVERIFY(button->hasFocus());
+    const QImage focused = window.grab().toImage();
+
+    // The ring lies in the room the button keeps around its fill; measured
+    // halfway down its left side, where it runs straight, with the window
+    // beside it.
+    const QRect geometry = button->geometry();
+    const QRect ring(geometry.left(), geometry.center().y() - 2, kAccentFocusRingWidth, 5);
+    const QColor background = focused.pixelColor(geometry.left() - 1, geometry.center().y());
+    QCOMPARE(background, window.palette().color(QPalette::Window));
+    QVERIFY(strongestContrast(unfocused, ring, background) < 1.1);
+    const qreal contrast = strongestContrast(focused, ring, background);
+    QVERIFY2(contrast >= 3.0, qPrintable(QString::number(contrast)));
+    // A gap of window colour parts the ring from the fill, so the ring shows
+    // even when the accent is close to the colour it gets.
+    QVERIFY(strongestContrast(focused, ring.translated(kAccentFocusRingWidth, 0), background) < 1.1);
+    QCOMPARE(button->size(), size);
+    QCOMPARE(button->sizeHint(), sizeHint);
 }
 
 QTEST_MAIN(TestTheme)
