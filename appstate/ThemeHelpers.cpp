@@ -138,7 +138,9 @@ QString accentButtonStyleSheet()
 {
     const QColor accent = currentAccentColor();
     // Text stays readable on a pale accent as well as on a deep one.
-    const QColor text = accent.lightness() > 160 ? QColor(0x1B, 0x1B, 0x1B) : QColor(Qt::white);
+    const QColor dark(0x1B, 0x1B, 0x1B);
+    const QColor white(Qt::white);
+    const QColor text = contrastRatio(dark, accent) > contrastRatio(white, accent) ? dark : white;
     return QStringLiteral("QPushButton { background-color: %1; color: %2; border: none; border-radius: %7px;"
                           " margin: %8px; padding: 6px 16px; font-weight: 600; }"
                           "QPushButton:hover { background-color: %3; }"

@@ -61,8 +61,8 @@ private Q_SLOTS:
     void contrastRatioFollowsWcag();
     void uncheckedIndicatorsStandOut_data();
     void uncheckedIndicatorsStandOut();
-    void accentFocusRingStandsOut_data();
-    void accentFocusRingStandsOut();
+    void accentButtonRingAndLabelStandOut_data();
+    void accentButtonRingAndLabelStandOut();
 
 private:
     QTemporaryDir m_settingsDir;
@@ -301,7 +301,7 @@ void TestTheme::uncheckedIndicatorsStandOut()
     }
 }
 
-void TestTheme::accentFocusRingStandsOut_data()
+void TestTheme::accentButtonRingAndLabelStandOut_data()
 {
     QTest::addColumn<QString>("theme");
     QTest::addColumn<QColor>("accent");
@@ -313,7 +313,7 @@ void TestTheme::accentFocusRingStandsOut_data()
     }
 }
 
-void TestTheme::accentFocusRingStandsOut()
+void TestTheme::accentButtonRingAndLabelStandOut()
 {
     QFETCH(QString, theme);
     QFETCH(QColor, accent);
@@ -353,6 +353,15 @@ void TestTheme::accentFocusRingStandsOut()
     QVERIFY(strongestContrast(focused, ring.translated(kAccentFocusRingWidth, 0), background) < 1.1);
     QCOMPARE(button->size(), size);
     QCOMPARE(button->sizeHint(), sizeHint);
+
+    // A pale accent must not swallow the label either (white on the default
+    // teal gets 4.3:1). Measured inside the fill, clear of its rounded corners.
+    const int inset = kAccentButtonMargin + kAccentButtonRadius;
+    const QRect fill = geometry.adjusted(inset, kAccentButtonMargin, -inset, -kAccentButtonMargin);
+    const QColor fillColor = focused.pixelColor(fill.left(), fill.center().y());
+    QCOMPARE(fillColor, accent);
+    const qreal label = strongestContrast(focused, fill, fillColor);
+    QVERIFY2(label >= 4.0, qPrintable(QString::number(label)));
 }
 
 QTEST_MAIN(TestTheme)
