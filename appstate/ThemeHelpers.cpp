@@ -9,6 +9,7 @@
 #include <QWidget>
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -137,14 +138,17 @@ QString accentButtonStyleSheet()
 {
     const QColor accent = currentAccentColor();
     // Text stays readable on a pale accent as well as on a deep one.
-    const QColor text = accent.lightness() > 160 ? QColor(0x1B, 0x1B, 0x1B) : QColor(Qt::white);
-    return QStringLiteral("QPushButton { background-color: %1; color: %2; border: none; border-radius: 6px;"
-                          " padding: 6px 16px; font-weight: 600; }"
+    const QColor dark(0x1B, 0x1B, 0x1B);
+    const QColor white(Qt::white);
+    const QColor text = contrastRatio(dark, accent) > contrastRatio(white, accent) ? dark : white;
+    return QStringLiteral("QPushButton { background-color: %1; color: %2; border: none; border-radius: %7px;"
+                          " margin: %8px; padding: 6px 16px; font-weight: 600; }"
                           "QPushButton:hover { background-color: %3; }"
                           "QPushButton:pressed { background-color: %4; }"
                           "QPushButton:disabled { background-color: %5; color: %6; }")
         .arg(accent.name(), text.name(), accent.lighter(112).name(), accent.darker(115).name(),
-             QColor(0x9E, 0x9E, 0x9E).name(), QColor(0xE0, 0xE0, 0xE0).name());
+             QColor(0x9E, 0x9E, 0x9E).name(), QColor(0xE0, 0xE0, 0xE0).name(), QString::number(kAccentButtonRadius),
+             QString::number(kAccentButtonMargin));
 }
 
 void markAccentButton(QWidget* button)
@@ -158,6 +162,22 @@ void markAccentButton(QWidget* button)
 bool isDarkTheme()
 {
     return QGuiApplication::palette().color(QPalette::Window).lightness() < 128;
+}
+
+qreal relativeLuminance(const QColor& color)
+{
+    const auto linear = [](qreal channel) {
+        return channel <= 0.04045 ? channel / 12.92 : std::pow((channel + 0.055) / 1.055, 2.4);
+    };
+    const QColor rgb = color.toRgb();
+    return 0.2126 * linear(rgb.redF()) + 0.7152 * linear(rgb.greenF()) + 0.0722 * linear(rgb.blueF());
+}
+
+qreal contrastRatio(const QColor& first, const QColor& second)
+{
+    const qreal a = relativeLuminance(first);
+    const qreal b = relativeLuminance(second);
+    return (std::max(a, b) + 0.05) / (std::min(a, b) + 0.05);
 }
 
 QColor negativeAmountColor()

@@ -58,13 +58,31 @@ QColor currentAccentColor();
 // An invalid colour is ignored.
 void setCurrentAccentColor(const QColor& color);
 
+// An accent button's style sheet takes the place of the style's focus frame,
+// so it keeps this much room free on every side of its fill; ContrastStyle
+// draws the focus ring of a marked button there (the ring, then a gap of
+// window colour), and the button keeps its size when focus arrives.
+inline constexpr int kAccentFocusRingWidth = 2;
+inline constexpr int kAccentFocusRingGap = 2;
+inline constexpr int kAccentButtonMargin = kAccentFocusRingWidth + kAccentFocusRingGap;
+inline constexpr int kAccentButtonRadius = 6;
+
 // The push-button style sheet in the current accent colour.
 QString accentButtonStyleSheet();
-// Marks the button as drawn in the accent colour and styles it; null is ignored.
+// Marks the button as drawn in the accent colour, which also gives it the
+// accent focus ring, and styles it; null is ignored.
 void markAccentButton(QWidget* button);
 
 // The application palette's window colour has a lightness below 128.
 bool isDarkTheme();
+
+// Relative luminance as WCAG 2 defines it: 0 for black, 1 for white. Alpha
+// is ignored.
+qreal relativeLuminance(const QColor& color);
+// WCAG 2 contrast ratio of two colours, from 1 (the same) to 21 (black on
+// white), whichever is lighter. User-interface parts such as outlines and
+// focus rings need at least 3.
+qreal contrastRatio(const QColor& first, const QColor& second);
 
 // Colours several windows share; each picks the dark or light variant from
 // the current palette.

@@ -1,12 +1,11 @@
 #include "appstate/ThemeManager.h"
 
+#include "appstate/ContrastStyle.h"
 #include "appstate/ThemeHelpers.h"
 #include "storage/PreferencesRepository.h"
 
 #include <QApplication>
 #include <QGuiApplication>
-#include <QStyle>
-#include <QStyleFactory>
 #include <QWidget>
 
 namespace {
@@ -74,10 +73,9 @@ ThemeManager::ThemeManager(PreferencesRepository* preferences, QObject* parent)
     // The desktop's own palette, taken before any theme replaces it, is what
     // "system" means (a dark desktop stays dark). Fusion draws the same on
     // every platform and follows a palette fully, which the light and dark
-    // themes rely on.
+    // themes rely on; ContrastStyle keeps its faintest parts readable.
     m_systemPalette = QGuiApplication::palette();
-    if (QStyle* fusion = QStyleFactory::create(QStringLiteral("Fusion")))
-        QApplication::setStyle(fusion);
+    QApplication::setStyle(new ContrastStyle);
 }
 
 QString ThemeManager::themeName(Theme theme)

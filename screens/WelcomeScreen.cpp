@@ -14,7 +14,8 @@ namespace {
 
 constexpr int kColumnMaxWidth = 560;
 constexpr int kIconSize = 80;
-constexpr int kAccentButtonHeight = 40;
+// The accent fill is 40 px high; the margin around it holds its focus ring.
+constexpr int kAccentButtonHeight = 40 + 2 * kAccentButtonMargin;
 
 QString colorStyleSheet(const QString& color)
 {
@@ -189,8 +190,12 @@ void WelcomeScreen::setHasSignedInBefore(bool signedInBefore)
     // moves from the create button to the sign-in button.
     QPushButton* mainButton = signedInBefore ? m_signInButton : m_createAccountButton;
     QPushButton* secondaryButton = signedInBefore ? m_createAccountButton : m_signInButton;
+    // The mark gives the main button its focus ring and a later accent
+    // colour; the button that stops being the main one must lose it.
+    mainButton->setProperty(kAccentButtonProperty, true);
     mainButton->setFlat(false);
     mainButton->setMinimumHeight(kAccentButtonHeight);
+    secondaryButton->setProperty(kAccentButtonProperty, false);
     secondaryButton->setFlat(true);
     secondaryButton->setMinimumHeight(0);
 

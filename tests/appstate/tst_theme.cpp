@@ -4,14 +4,42 @@
 #include "storage/PreferencesRepository.h"
 #include "tests/support/TestDataDir.h"
 
+#include <QCheckBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QSettings>
 #include <QSignalSpy>
+#include <QStandardItemModel>
+#include <QTableView>
 #include <QTemporaryDir>
+#include <QVBoxLayout>
 #include <QtTest>
 
+#include <algorithm>
 #include <memory>
+
+namespace {
+
+// The strongest contrast that any pixel of the area reaches against the
+// background: for an unchecked indicator, that of its outline.
+qreal strongestContrast(const QImage& image, const QRect& area, const QColor& background)
+{
+    qreal strongest = 1;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x)
+            strongest = std::max(strongest, contrastRatio(image.pixelColor(x, y), background));
+    }
+    return strongest;
+}
+
+QByteArray describe(const QObject* object, qreal contrast)
+{
+    return object->metaObject()->className() + QByteArray(": ") + QByteArray::number(contrast);
+}
+
+} // namespace
 
 class TestTheme : public QObject
 {
@@ -30,6 +58,11 @@ private Q_SLOTS:
     void themeNamesPickPaletteAndSharedColours();
     void restoreAppliesStoredValuesWithoutWriting();
     void uiLanguageFallsBackToSystem();
+    void contrastRatioFollowsWcag();
+    void uncheckedIndicatorsStandOut_data();
+    void uncheckedIndicatorsStandOut();
+    void accentButtonRingAndLabelStandOut_data();
+    void accentButtonRingAndLabelStandOut();
 
 private:
     QTemporaryDir m_settingsDir;
@@ -201,6 +234,134 @@ void TestTheme::uiLanguageFallsBackToSystem()
     setUiLanguage(QStringLiteral("de"));
     QCOMPARE(currentUiLanguage(false), QStringLiteral("de"));
     QCOMPARE(currentUiLanguage(true), QStringLiteral("de"));
+}
+
+void TestTheme::contrastRatioFollowsWcag()
+{
+    QCOMPARE(relativeLuminance(Qt::black), 0.0);
+    QCOMPARE(relativeLuminance(Qt::white), 1.0);
+    QCOMPARE(contrastRatio(Qt::black, Qt::white), 21.0);
+    QCOMPARE(contrastRatio(QColor(0x3A, 0x48, 0x42), QColor(0x3A, 0x48, 0x42)), 1.0);
+    // Grey #777 on white is the usual example of just missing 4.5:1.
+    const qreal grey = contrastRatio(QColor(0x77, 0x77, 0x77), Qt::white);
+    QVERIFY2(qAbs(grey - 4.48) < 0.01, QByteArray::number(grey).constData());
+    QCOMPARE(contrastRatio(Qt::white, QColor(0x77, 0x77, 0x77)), grey);
+    // Green weighs most.
+    QVERIFY(contrastRatio(Qt::green, Qt::black) > 5 * contrastRatio(Qt::blue, Qt::black));
+}
+
+void TestTheme::uncheckedIndicatorsStandOut_data()
+{
+    QTest::addColumn<QString>("theme");
+    QTest::newRow("dark") << QStringLiteral("dark");
+    QTest::newRow("light") << QStringLiteral("light");
+}
+
+void TestTheme::uncheckedIndicatorsStandOut()
+{
+    QFETCH(QString, theme);
+    m_theme->setThemeByName(theme);
+
+    QWidget window;
+    auto* layout = new QHBoxLayout(&window);
+    // No text, so that the indicator is all a button draws; the last two
+    // are disabled.
+    const QList<QAbstractButton*> buttons{new QCheckBox, new QRadioButton, new QCheckBox, new QRadioButton};
+    for (int i = 0; i < buttons.size(); ++i) {
+        buttons[i]->setEnabled(i < 2);
+        layout->addWidget(buttons[i]);
+    }
+    // A plain row and an alternate one, as a reconciliation table shows them.
+    QStandardItemModel model(2, 1);
+    for (int row = 0; row < model.rowCount(); ++row) {
+        auto* item = new QStandardItem;
+        item->setCheckable(true);
+        model.setItem(row, item);
+    }
+    auto* view = new QTableView;
+    view->setModel(&model);
+    view->setAlternatingRowColors(true);
+    layout->addWidget(view);
+    const QImage image = window.grab().toImage();
+    const QColor background = image.pixelColor(0, 0);
+    QCOMPARE(background, window.palette().color(QPalette::Window));
+
+    for (int i = 0; i < 2; ++i) {
+        const qreal enabled = strongestContrast(image, buttons[i]->geometry(), background);
+        QVERIFY2(enabled >= 3.0, describe(buttons[i], enabled).constData());
+        // Disabled stays visible but plainly weaker.
+        const qreal disabled = strongestContrast(image, buttons[i + 2]->geometry(), background);
+        QVERIFY2(disabled >= 2.0 && disabled < enabled - 0.5, describe(buttons[i + 2], disabled).constData());
+    }
+    for (int row = 0; row < model.rowCount(); ++row) {
+        const QRect cell = view->visualRect(model.index(row, 0)).translated(view->viewport()->mapTo(&window, QPoint()));
+        const QColor cellBackground = image.pixelColor(cell.right() - 3, cell.center().y());
+        const qreal contrast = strongestContrast(image, cell.adjusted(1, 1, -1, -1), cellBackground);
+        QVERIFY2(contrast >= 3.0, describe(view, contrast).constData());
+    }
+}
+
+void TestTheme::accentButtonRingAndLabelStandOut_data()
+{
+    QTest::addColumn<QString>("theme");
+    QTest::addColumn<QColor>("accent");
+    for (const QString& theme : {QStringLiteral("dark"), QStringLiteral("light")}) {
+        QTest::addRow("%s, default teal", qPrintable(theme))
+            << theme << QColor(QString::fromLatin1(kDefaultAccentColor));
+        QTest::addRow("%s, pale yellow", qPrintable(theme)) << theme << QColor(QStringLiteral("#FFEB3B"));
+        QTest::addRow("%s, deep indigo", qPrintable(theme)) << theme << QColor(QStringLiteral("#1A237E"));
+    }
+}
+
+void TestTheme::accentButtonRingAndLabelStandOut()
+{
+    QFETCH(QString, theme);
+    QFETCH(QColor, accent);
+    m_theme->setThemeByName(theme);
+    m_theme->setAccentColor(accent);
+
+    QWidget window;
+    auto* layout = new QVBoxLayout(&window);
+    auto* previous = new QPushButton(QStringLiteral("Back"), &window);
+    auto* button = new QPushButton(QStringLiteral("Create Your First Account"), &window);
+    markAccentButton(button);
+    layout->addWidget(previous);
+    layout->addWidget(button);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    previous->setFocus();
+    const QSize size = button->size();
+    const QSize sizeHint = button->sizeHint();
+    const QImage unfocused = window.grab().toImage();
+
+    QTest::keyClick(previous, Qt::Key_Tab);
+    QVERIFY(button->hasFocus());
+    const QImage focused = window.grab().toImage();
+
+    // The ring lies in the room the button keeps around its fill; measured
+    // halfway down its left side, where it runs straight, with the window
+    // beside it.
+    const QRect geometry = button->geometry();
+    const QRect ring(geometry.left(), geometry.center().y() - 2, kAccentFocusRingWidth, 5);
+    const QColor background = focused.pixelColor(geometry.left() - 1, geometry.center().y());
+    QCOMPARE(background, window.palette().color(QPalette::Window));
+    QVERIFY(strongestContrast(unfocused, ring, background) < 1.1);
+    const qreal contrast = strongestContrast(focused, ring, background);
+    QVERIFY2(contrast >= 3.0, qPrintable(QString::number(contrast)));
+    // A gap of window colour parts the ring from the fill, so the ring shows
+    // even when the accent is close to the colour it gets.
+    QVERIFY(strongestContrast(focused, ring.translated(kAccentFocusRingWidth, 0), background) < 1.1);
+    QCOMPARE(button->size(), size);
+    QCOMPARE(button->sizeHint(), sizeHint);
+
+    // A pale accent must not swallow the label either (white on the default
+    // teal gets 4.3:1). Measured inside the fill, clear of its rounded corners.
+    const int inset = kAccentButtonMargin + kAccentButtonRadius;
+    const QRect fill = geometry.adjusted(inset, kAccentButtonMargin, -inset, -kAccentButtonMargin);
+    const QColor fillColor = focused.pixelColor(fill.left(), fill.center().y());
+    QCOMPARE(fillColor, accent);
+    const qreal label = strongestContrast(focused, fill, fillColor);
+    QVERIFY2(label >= 4.0, qPrintable(QString::number(label)));
 }
 
 QTEST_MAIN(TestTheme)

@@ -148,13 +148,16 @@ void TestWelcomeScreen::eachStateHasItsTextsAndMainButton()
     QPushButton* mainButton = withText<QPushButton>(page, mainText);
     QVERIFY(mainButton);
     QVERIFY(!mainButton->isFlat());
-    QCOMPARE(mainButton->minimumHeight(), 40);
+    QCOMPARE(mainButton->minimumHeight(), 40 + 2 * kAccentButtonMargin);
     QCOMPARE(mainButton->styleSheet(), accentButtonStyleSheet());
+    // Only the main button takes accent changes and the accent focus ring.
+    QVERIFY(mainButton->property(kAccentButtonProperty).toBool());
 
     QPushButton* secondaryButton = withText<QPushButton>(page, secondaryText);
     QVERIFY(secondaryButton);
     QVERIFY(secondaryButton->isFlat());
     QCOMPARE(secondaryButton->minimumHeight(), 0);
+    QVERIFY(!secondaryButton->property(kAccentButtonProperty).toBool());
     QCOMPARE(secondaryButton->styleSheet(), lighterAccent);
 }
 
