@@ -2,6 +2,7 @@
 
 #include "appstate/AppState.h"
 #include "register/RegisterEditor.h"
+#include "register/RegisterItemDelegate.h"
 #include "register/RegisterModel.h"
 #include "register/TransactionFormDialog.h"
 
@@ -12,28 +13,8 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QShortcut>
-#include <QStyledItemDelegate>
 #include <QTableView>
 #include <QVBoxLayout>
-
-namespace {
-
-// An amount too wide for its column keeps its last digits and cents in view;
-// payee and memo keep their beginnings, as the view elides by default.
-class LeftElidingDelegate : public QStyledItemDelegate
-{
-public:
-    using QStyledItemDelegate::QStyledItemDelegate;
-
-protected:
-    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override
-    {
-        QStyledItemDelegate::initStyleOption(option, index);
-        option->textElideMode = Qt::ElideLeft;
-    }
-};
-
-} // namespace
 
 RegisterScreen::RegisterScreen(AppState* appState, QWidget* parent)
     : QWidget(parent)
@@ -55,7 +36,10 @@ RegisterScreen::RegisterScreen(AppState* appState, QWidget* parent)
     m_view->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     m_view->verticalHeader()->hide();
     m_view->horizontalHeader()->setHighlightSections(false);
-    auto* amountDelegate = new LeftElidingDelegate(m_view);
+    // An amount too wide for its column keeps its last digits and cents in
+    // view; text keeps its beginning.
+    m_view->setItemDelegate(new RegisterItemDelegate(Qt::ElideRight, m_view));
+    auto* amountDelegate = new RegisterItemDelegate(Qt::ElideLeft, m_view);
     for (const int column : {RegisterModel::PaymentColumn, RegisterModel::DepositColumn, RegisterModel::BalanceColumn})
         m_view->setItemDelegateForColumn(column, amountDelegate);
     sizeColumns();

@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QHeaderView>
 #include <QTableView>
+#include <QToolTip>
 #include <QtTest>
 
 #include <memory>
@@ -27,6 +28,7 @@ private Q_SLOTS:
     void selectsTheRowThatTookADeletedOnesPlace();
     void anotherAccountOpensAtItsNewestRow();
     void columnsWidenWithALargerFont();
+    void elidedTextShowsInFullAsATooltip();
 
 private:
     std::unique_ptr<TestDataDir> m_dir;
@@ -123,6 +125,29 @@ void TestRegisterScreen::columnsWidenWithALargerFont()
     for (int i = 0; i < columns.size(); ++i)
         QTRY_VERIFY(header->sectionSize(columns.at(i)) > before.at(i));
     QApplication::setFont(original);
+}
+
+void TestRegisterScreen::elidedTextShowsInFullAsATooltip()
+{
+    addTransaction(*m_state, m_account.id, QDate(2024, 1, 1), -500, QStringLiteral("Shell"));
+    const QString longPayee = QStringLiteral("Springfield Electric & Gas <Company> of the Greater Metropolitan Area");
+    addTransaction(*m_state, m_account.id, QDate(2024, 1, 2), -500, longPayee);
+    m_screen->resize(1000, 300);
+    m_screen->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_screen.get()));
+    m_screen->setAccount(m_account.id);
+
+    const auto toolTipAt = [&](int row) {
+        const QRect cell = m_view->visualRect(m_view->model()->index(row, RegisterModel::PayeeColumn));
+        QHelpEvent event(QEvent::ToolTip, cell.center(), m_view->viewport()->mapToGlobal(cell.center()));
+        QApplication::sendEvent(m_view->viewport(), &event);
+        return QToolTip::isVisible() ? QToolTip::text() : QString();
+    };
+    QVERIFY(toolTipAt(0).isEmpty());
+    const QString tip = toolTipAt(1);
+    // The payee as plain text, never read as markup.
+    QVERIFY2(tip.contains(QStringLiteral("&lt;Company&gt; of the Greater Metropolitan Area")), qPrintable(tip));
+    QToolTip::hideText();
 }
 
 QTEST_MAIN(TestRegisterScreen)
