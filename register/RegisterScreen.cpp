@@ -2,36 +2,43 @@
 
 #include "appstate/AppState.h"
 #include "register/RegisterEditor.h"
+#include "register/RegisterItemDelegate.h"
 #include "register/RegisterModel.h"
 #include "register/TransactionFormDialog.h"
+#include "storage/Money.h"
 
+#include <QAction>
 #include <QEvent>
 #include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScopedValueRollback>
+#include <QScrollBar>
+#include <QSettings>
 #include <QShortcut>
-#include <QStyledItemDelegate>
+#include <QStyle>
 #include <QTableView>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace {
 
-// An amount too wide for its column keeps its last digits and cents in view;
-// payee and memo keep their beginnings, as the view elides by default.
-class LeftElidingDelegate : public QStyledItemDelegate
-{
-public:
-    using QStyledItemDelegate::QStyledItemDelegate;
+const QString kColumnWidthKey = QStringLiteral("register/colWidth/%1");
+const QString kColumnHiddenKey = QStringLiteral("register/colHidden/%1");
 
-protected:
-    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override
-    {
-        QStyledItemDelegate::initStyleOption(option, index);
-        option->textElideMode = Qt::ElideLeft;
-    }
-};
+// Payee gets twice memo's part of the spare width until the user drags it otherwise.
+constexpr int kPayeeShare = 2;
+constexpr int kMemoShare = 1;
+
+// Every other column shows what a register cannot do without.
+bool canHide(int column)
+{
+    return column == RegisterModel::NumberColumn || column == RegisterModel::CategoryColumn
+        || column == RegisterModel::MemoColumn || column == RegisterModel::ClearedColumn;
+}
 
 } // namespace
 
@@ -55,10 +62,22 @@ RegisterScreen::RegisterScreen(AppState* appState, QWidget* parent)
     m_view->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     m_view->verticalHeader()->hide();
     m_view->horizontalHeader()->setHighlightSections(false);
-    auto* amountDelegate = new LeftElidingDelegate(m_view);
+    // An amount too wide for its column keeps its last digits and cents in
+    // view; text keeps its beginning.
+    m_view->setItemDelegate(new RegisterItemDelegate(Qt::ElideRight, m_view));
+    auto* amountDelegate = new RegisterItemDelegate(Qt::ElideLeft, m_view);
     for (const int column : {RegisterModel::PaymentColumn, RegisterModel::DepositColumn, RegisterModel::BalanceColumn})
         m_view->setItemDelegateForColumn(column, amountDelegate);
-    sizeColumns();
+    m_columns.resize(RegisterModel::ColumnCount);
+    m_columns[RegisterModel::PayeeColumn].share = kPayeeShare;
+    m_columns[RegisterModel::MemoColumn].share = kMemoShare;
+    restoreColumnSettings();
+    addColumnActions();
+    measureColumns();
+    m_view->viewport()->installEventFilter(this);
+    connect(m_view->horizontalHeader(), &QHeaderView::sectionResized, this, &RegisterScreen::onSectionResized);
+    // The amount columns are measured in the account's currency.
+    connect(m_model, &RegisterModel::modelReset, this, &RegisterScreen::measureColumns);
 
     m_newButton->setObjectName(QStringLiteral("newTransactionButton"));
     m_reconcileButton->setObjectName(QStringLiteral("reconcileButton"));
@@ -95,28 +114,117 @@ RegisterScreen::RegisterScreen(AppState* appState, QWidget* parent)
     connect(m_model, &RegisterModel::modelReset, this, &RegisterScreen::currentTransactionChanged);
 }
 
-void RegisterScreen::sizeColumns()
+void RegisterScreen::restoreColumnSettings()
+{
+    const QSettings settings;
+    for (int column = 0; column < RegisterModel::ColumnCount; ++column) {
+        m_columns[column].remembered = settings.value(kColumnWidthKey.arg(column), 0).toInt();
+        m_columns[column].hidden = canHide(column) && settings.value(kColumnHiddenKey.arg(column), false).toBool();
+    }
+}
+
+void RegisterScreen::addColumnActions()
+{
+    QHeaderView* header = m_view->horizontalHeader();
+    header->setContextMenuPolicy(Qt::ActionsContextMenu);
+    for (int column = 0; column < RegisterModel::ColumnCount; ++column) {
+        if (!canHide(column))
+            continue;
+        auto* action = new QAction(m_model->headerData(column, Qt::Horizontal).toString(), header);
+        action->setData(column);
+        action->setCheckable(true);
+        action->setChecked(!m_columns[column].hidden);
+        connect(action, &QAction::toggled, this, [this, column](bool shown) { setColumnHidden(column, !shown); });
+        header->addAction(action);
+    }
+}
+
+void RegisterScreen::measureColumns()
 {
     // Widths from the font, never from the rows: measuring contents would
-    // read every row of a long register. Payee and memo share what is left.
+    // read every row of a long register.
     QHeaderView* header = m_view->horizontalHeader();
-    header->setStretchLastSection(false);
     const QFontMetrics metrics(m_view->font());
     m_view->verticalHeader()->setDefaultSectionSize(metrics.height() + metrics.height() / 2);
-    const int padding = 3 * metrics.averageCharWidth();
-    const auto fixedWidth = [&](int column, const QString& sample) {
-        header->setSectionResizeMode(column, QHeaderView::Interactive);
-        header->resizeSection(column, metrics.horizontalAdvance(sample) + padding);
+    // The header's own minimum (its font's widest glyph) would pad the
+    // label widths measured below.
+    header->setMinimumSectionSize(2 * metrics.averageCharWidth());
+    // The cell's text margins and a little air.
+    const int padding = 2 * (m_view->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, m_view) + 1)
+        + metrics.averageCharWidth();
+    // No column is narrower than its label.
+    const auto measure = [&](int column, int textWidth) {
+        return std::max(textWidth + padding, header->sectionSizeHint(column));
     };
-    fixedWidth(RegisterModel::DateColumn, QStringLiteral("00/00/0000"));
-    fixedWidth(RegisterModel::NumberColumn, QStringLiteral("000000"));
-    fixedWidth(RegisterModel::CategoryColumn, QStringLiteral("Household > Groceries"));
-    fixedWidth(RegisterModel::PaymentColumn, QStringLiteral("-$000,000.00"));
-    fixedWidth(RegisterModel::DepositColumn, QStringLiteral("-$000,000.00"));
-    fixedWidth(RegisterModel::ClearedColumn, QStringLiteral("Clr"));
-    fixedWidth(RegisterModel::BalanceColumn, QStringLiteral("-$0,000,000.00"));
-    header->setSectionResizeMode(RegisterModel::PayeeColumn, QHeaderView::Stretch);
-    header->setSectionResizeMode(RegisterModel::MemoColumn, QHeaderView::Stretch);
+    const auto sample = [&](int column, const QString& text) {
+        const int width = measure(column, metrics.horizontalAdvance(text));
+        m_columns[column].preferred = width;
+        m_columns[column].minimum = width;
+    };
+    const Currency currency = m_model->currency();
+    const QString amount = formatAmount(99'999'999, currency);
+    sample(RegisterModel::DateColumn, QStringLiteral("00/00/0000"));
+    sample(RegisterModel::NumberColumn, QStringLiteral("00000"));
+    sample(RegisterModel::PaymentColumn, amount);
+    sample(RegisterModel::DepositColumn, amount);
+    sample(RegisterModel::ClearedColumn, tr("R"));
+    sample(RegisterModel::BalanceColumn, formatMoney(-999'999'999, currency));
+
+    const auto chars = [&](int count) { return count * metrics.averageCharWidth(); };
+    m_columns[RegisterModel::CategoryColumn].preferred = measure(RegisterModel::CategoryColumn, chars(18));
+    m_columns[RegisterModel::CategoryColumn].minimum = measure(RegisterModel::CategoryColumn, chars(6));
+    m_columns[RegisterModel::PayeeColumn].minimum = measure(RegisterModel::PayeeColumn, chars(10));
+    m_columns[RegisterModel::MemoColumn].minimum = measure(RegisterModel::MemoColumn, chars(6));
+    applyColumnWidths();
+}
+
+void RegisterScreen::applyColumnWidths()
+{
+    const RegisterColumnLayout layout(m_columns);
+    // A long register has a vertical scroll bar: it is counted in, so that
+    // it never pushes the balance out of view.
+    const int scrollBar = m_view->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, m_view->verticalScrollBar());
+    m_view->setMinimumWidth(layout.minimumWidth() + 2 * m_view->frameWidth() + scrollBar);
+
+    const QList<int> widths = layout.widths(m_view->viewport()->width());
+    QHeaderView* header = m_view->horizontalHeader();
+    const QScopedValueRollback applying(m_applyingWidths, true);
+    for (int column = 0; column < RegisterModel::ColumnCount; ++column) {
+        header->setSectionHidden(column, m_columns[column].hidden);
+        if (!m_columns[column].hidden)
+            header->resizeSection(column, widths[column]);
+    }
+}
+
+void RegisterScreen::onSectionResized(int column, int oldSize, int newSize)
+{
+    if (m_applyingWidths || newSize == 0)
+        return;
+    QSettings settings;
+    RegisterColumnLayout::Column& resized = m_columns[column];
+    if (resized.share > 0) {
+        // Payee and memo split one spare width: dragging the border of one
+        // moves width from or to the other, and the split is what is kept.
+        const int partner = column == RegisterModel::PayeeColumn ? RegisterModel::MemoColumn : RegisterModel::PayeeColumn;
+        if (!m_columns[partner].hidden) {
+            const int together = oldSize + m_view->horizontalHeader()->sectionSize(partner);
+            resized.remembered = std::max(resized.minimum, std::min(newSize, together - m_columns[partner].minimum));
+            m_columns[partner].remembered = together - resized.remembered;
+            settings.setValue(kColumnWidthKey.arg(column), resized.remembered);
+            settings.setValue(kColumnWidthKey.arg(partner), m_columns[partner].remembered);
+        }
+    } else {
+        resized.remembered = newSize;
+        settings.setValue(kColumnWidthKey.arg(column), newSize);
+    }
+    applyColumnWidths();
+}
+
+void RegisterScreen::setColumnHidden(int column, bool hidden)
+{
+    m_columns[column].hidden = hidden;
+    QSettings().setValue(kColumnHiddenKey.arg(column), hidden);
+    applyColumnWidths();
 }
 
 void RegisterScreen::changeEvent(QEvent* event)
@@ -124,8 +232,15 @@ void RegisterScreen::changeEvent(QEvent* event)
     // The widths come from the font: a new font scale would elide dates and
     // amounts in columns measured for the old one.
     if (event->type() == QEvent::FontChange)
-        sizeColumns();
+        measureColumns();
     QWidget::changeEvent(event);
+}
+
+bool RegisterScreen::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_view->viewport() && event->type() == QEvent::Resize)
+        applyColumnWidths();
+    return QWidget::eventFilter(watched, event);
 }
 
 void RegisterScreen::setAccount(const QString& accountId)

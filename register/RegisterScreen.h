@@ -1,5 +1,8 @@
 #pragma once
 
+#include "register/RegisterColumnLayout.h"
+
+#include <QList>
 #include <QString>
 #include <QWidget>
 
@@ -15,7 +18,11 @@ struct Transaction;
 // reconcile). New, edit (double click or Return) and delete (Delete key,
 // after a question) go through the transaction form and RegisterEditor; the table reloads after each of its own writes and keeps
 // the current transaction selected across reloads. An account opens at its
-// latest transaction.
+// latest transaction. Column widths come from the font and the width at
+// hand (see RegisterColumnLayout); the screen is never narrower than what
+// shows the dates, amounts and balance. Widths the user drags and the
+// optional columns hidden from the header's context menu are kept in the
+// settings.
 class RegisterScreen : public QWidget
 {
     Q_OBJECT
@@ -44,9 +51,15 @@ Q_SIGNALS:
 
 protected:
     void changeEvent(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void sizeColumns();
+    void restoreColumnSettings();
+    void addColumnActions();
+    void measureColumns();
+    void applyColumnWidths();
+    void onSectionResized(int column, int oldSize, int newSize);
+    void setColumnHidden(int column, bool hidden);
     bool confirmDelete(const Transaction& transaction);
     void rememberCurrentRow();
     void restoreCurrentRow();
@@ -62,4 +75,9 @@ private:
     // The row to select again once the model has reloaded.
     QString m_currentId;
     int m_currentRow = -1;
+    // One per model column.
+    QList<RegisterColumnLayout::Column> m_columns;
+    // Set while the screen sizes the sections itself, so that only the
+    // user's resizing is remembered.
+    bool m_applyingWidths = false;
 };

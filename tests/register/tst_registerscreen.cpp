@@ -1,25 +1,40 @@
 #include "RegisterTestData.h"
 
 #include "appstate/AppState.h"
+#include "appstate/ThemeManager.h"
 #include "register/RegisterModel.h"
 #include "register/RegisterScreen.h"
 #include "storage/PreferencesRepository.h"
 #include "tests/support/TestDataDir.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QHBoxLayout>
 #include <QHeaderView>
+#include <QSettings>
+#include <QSplitter>
 #include <QTableView>
+#include <QTemporaryDir>
+#include <QToolTip>
 #include <QtTest>
 
 #include <memory>
 
 using namespace registertest;
 
+namespace {
+
+QString widthKey(int column) { return QStringLiteral("register/colWidth/%1").arg(column); }
+QString hiddenKey(int column) { return QStringLiteral("register/colHidden/%1").arg(column); }
+
+} // namespace
+
 class TestRegisterScreen : public QObject
 {
     Q_OBJECT
 
 private Q_SLOTS:
+    void initTestCase();
     void init();
     void cleanup();
 
@@ -27,8 +42,16 @@ private Q_SLOTS:
     void selectsTheRowThatTookADeletedOnesPlace();
     void anotherAccountOpensAtItsNewestRow();
     void columnsWidenWithALargerFont();
+    void columnSettingsAreRestoredAndKept();
+    void draggingPayeeMovesWidthFromMemo();
+    void amountsStayInViewAtALargeFontInANarrowWindow();
+    void elidedTextShowsInFullAsATooltip();
 
 private:
+    void showScreen(int width);
+    QHeaderView* header() const { return m_view->horizontalHeader(); }
+
+    QTemporaryDir m_settingsDir;
     std::unique_ptr<TestDataDir> m_dir;
     std::unique_ptr<AppState> m_state;
     std::unique_ptr<RegisterScreen> m_screen;
@@ -36,8 +59,16 @@ private:
     Account m_account;
 };
 
+void TestRegisterScreen::initTestCase()
+{
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_settingsDir.path());
+    QCoreApplication::setOrganizationName(QStringLiteral("Tandrel"));
+    QCoreApplication::setApplicationName(QStringLiteral("Ledgerine"));
+}
+
 void TestRegisterScreen::init()
 {
+    QSettings().clear();
     m_dir = std::make_unique<TestDataDir>();
     m_state = std::make_unique<AppState>();
     QVERIFY(m_state->initialize());
@@ -49,6 +80,7 @@ void TestRegisterScreen::init()
 
 void TestRegisterScreen::cleanup()
 {
+    m_state->themeManager()->setFontScale(100);
     m_screen.reset();
     m_state.reset();
     m_dir.reset();
@@ -123,6 +155,107 @@ void TestRegisterScreen::columnsWidenWithALargerFont()
     for (int i = 0; i < columns.size(); ++i)
         QTRY_VERIFY(header->sectionSize(columns.at(i)) > before.at(i));
     QApplication::setFont(original);
+}
+
+void TestRegisterScreen::showScreen(int width)
+{
+    m_screen->resize(width, 300);
+    m_screen->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_screen.get()));
+    m_screen->setAccount(m_account.id);
+}
+
+void TestRegisterScreen::columnSettingsAreRestoredAndKept()
+{
+    QSettings settings;
+    settings.setValue(widthKey(RegisterModel::CategoryColumn), 200);
+    settings.setValue(hiddenKey(RegisterModel::MemoColumn), true);
+    settings.setValue(hiddenKey(RegisterModel::BalanceColumn), true);
+    m_screen = std::make_unique<RegisterScreen>(m_state.get());
+    m_view = m_screen->findChild<QTableView*>();
+    showScreen(900);
+    QCOMPARE(header()->sectionSize(RegisterModel::CategoryColumn), 200);
+    QVERIFY(header()->isSectionHidden(RegisterModel::MemoColumn));
+    QVERIFY(!header()->isSectionHidden(RegisterModel::BalanceColumn));
+
+    header()->resizeSection(RegisterModel::DateColumn, 150);
+    QCOMPARE(header()->sectionSize(RegisterModel::DateColumn), 150);
+    QCOMPARE(settings.value(widthKey(RegisterModel::DateColumn)).toInt(), 150);
+
+    // The header's menu offers only the optional columns.
+    QHash<int, QAction*> actions;
+    for (QAction* action : header()->actions())
+        actions.insert(action->data().toInt(), action);
+    QCOMPARE(QSet<int>(actions.keyBegin(), actions.keyEnd()),
+             (QSet<int>{RegisterModel::NumberColumn, RegisterModel::CategoryColumn, RegisterModel::MemoColumn,
+                        RegisterModel::ClearedColumn}));
+    actions.value(RegisterModel::MemoColumn)->trigger();
+    actions.value(RegisterModel::NumberColumn)->trigger();
+    QVERIFY(!header()->isSectionHidden(RegisterModel::MemoColumn));
+    QVERIFY(header()->isSectionHidden(RegisterModel::NumberColumn));
+    QCOMPARE(settings.value(hiddenKey(RegisterModel::MemoColumn)).toBool(), false);
+    QCOMPARE(settings.value(hiddenKey(RegisterModel::NumberColumn)).toBool(), true);
+}
+
+void TestRegisterScreen::draggingPayeeMovesWidthFromMemo()
+{
+    showScreen(1000);
+    const int payee = header()->sectionSize(RegisterModel::PayeeColumn);
+    const int memo = header()->sectionSize(RegisterModel::MemoColumn);
+    const int category = header()->sectionSize(RegisterModel::CategoryColumn);
+    QVERIFY(payee > memo);
+
+    header()->resizeSection(RegisterModel::PayeeColumn, payee + 40);
+    QCOMPARE(header()->sectionSize(RegisterModel::MemoColumn), memo - 40);
+    QCOMPARE(header()->sectionSize(RegisterModel::CategoryColumn), category);
+    QCOMPARE(header()->length(), m_view->viewport()->width());
+    const QSettings settings;
+    QCOMPARE(settings.value(widthKey(RegisterModel::PayeeColumn)).toInt(), payee + 40);
+    QCOMPARE(settings.value(widthKey(RegisterModel::MemoColumn)).toInt(), memo - 40);
+}
+
+void TestRegisterScreen::amountsStayInViewAtALargeFontInANarrowWindow()
+{
+    for (int day = 1; day <= 40; ++day)
+        addTransaction(*m_state, m_account.id, QDate(2024, 1, 1), -12345678, QStringLiteral("Electric Company"));
+    m_state->themeManager()->setFontScale(150);
+
+    // As in the main window: beside another pane in a splitter, in a window
+    // whose layout honours minimum sizes.
+    QWidget window;
+    auto* splitter = new QSplitter;
+    (new QHBoxLayout(&window))->addWidget(splitter);
+    splitter->addWidget(new QWidget);
+    splitter->addWidget(m_screen.release());
+    window.resize(500, 400);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    splitter->findChild<RegisterScreen*>()->setAccount(m_account.id);
+
+    const int balance = RegisterModel::BalanceColumn;
+    QVERIFY(header()->sectionViewportPosition(balance) + header()->sectionSize(balance) <= m_view->viewport()->width());
+    const QString lowest = m_view->model()->index(39, balance).data().toString();
+    QVERIFY(m_view->fontMetrics().horizontalAdvance(lowest) < header()->sectionSize(balance));
+}
+
+void TestRegisterScreen::elidedTextShowsInFullAsATooltip()
+{
+    addTransaction(*m_state, m_account.id, QDate(2024, 1, 1), -500, QStringLiteral("Shell"));
+    const QString longPayee = QStringLiteral("Springfield Electric & Gas <Company> of the Greater Metropolitan Area");
+    addTransaction(*m_state, m_account.id, QDate(2024, 1, 2), -500, longPayee);
+    showScreen(1000);
+
+    const auto toolTipAt = [&](int row) {
+        const QRect cell = m_view->visualRect(m_view->model()->index(row, RegisterModel::PayeeColumn));
+        QHelpEvent event(QEvent::ToolTip, cell.center(), m_view->viewport()->mapToGlobal(cell.center()));
+        QApplication::sendEvent(m_view->viewport(), &event);
+        return QToolTip::isVisible() ? QToolTip::text() : QString();
+    };
+    QVERIFY(toolTipAt(0).isEmpty());
+    const QString tip = toolTipAt(1);
+    // The payee as plain text, never read as markup.
+    QVERIFY2(tip.contains(QStringLiteral("&lt;Company&gt; of the Greater Metropolitan Area")), qPrintable(tip));
+    QToolTip::hideText();
 }
 
 QTEST_MAIN(TestRegisterScreen)
