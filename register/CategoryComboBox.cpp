@@ -1,6 +1,7 @@
 #include "register/CategoryComboBox.h"
 
 #include <QCompleter>
+#include <QFocusEvent>
 #include <QLineEdit>
 
 CategoryComboBox::CategoryComboBox(QWidget* parent)
@@ -49,6 +50,15 @@ std::optional<CategoryChoices::Choice> CategoryComboBox::currentChoice() const
     if (match.result != CategoryChoices::Match::One)
         return std::nullopt;
     return m_choices.at(match.index);
+}
+
+void CategoryComboBox::focusOutEvent(QFocusEvent* event)
+{
+    QComboBox::focusOutEvent(event);
+    // Tab with the completion list open closes the list and moves on without
+    // the line edit ever finishing its editing.
+    if (event->reason() != Qt::PopupFocusReason)
+        settle();
 }
 
 void CategoryComboBox::settle()

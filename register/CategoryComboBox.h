@@ -27,6 +27,9 @@ public:
     // The choice the text names, when it names exactly one.
     std::optional<CategoryChoices::Choice> currentChoice() const;
 
+protected:
+    void focusOutEvent(QFocusEvent* event) override;
+
 Q_SIGNALS:
     // The user typed or picked; not sent for select().
     void edited();

@@ -1,29 +1,51 @@
 #include "register/TransactionFormDialog.h"
 
 #include "appstate/AppState.h"
+#include "appstate/ThemeHelpers.h"
+#include "register/CategoryComboBox.h"
 #include "register/DateField.h"
 #include "register/SmartAmountField.h"
+#include "register/SplitEditorDialog.h"
 #include "storage/AccountRepository.h"
 #include "storage/CategoryRepository.h"
 #include "storage/Money.h"
+#include "storage/SplitLineRepository.h"
 #include "storage/Timestamp.h"
 #include "storage/TransactionRepository.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
-#include <QComboBox>
 #include <QCompleter>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QHBoxLayout>
-#include <QHash>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QUuid>
 #include <QVBoxLayout>
 
-#include <algorithm>
+namespace {
+
+QString newId() { return QUuid::createUuid().toString(QUuid::WithoutBraces); }
+
+// Payees and category names come from the user, and from other people once
+// an account is shared: a message shows them as text, never as markup.
+QMessageBox::StandardButton ask(QWidget* parent, QMessageBox::Icon icon, const QString& title, const QString& text,
+                                QMessageBox::StandardButtons buttons = QMessageBox::Ok,
+                                QMessageBox::StandardButton defaultButton = QMessageBox::NoButton)
+{
+    QMessageBox box(icon, title, text, buttons, parent);
+    box.setTextFormat(Qt::PlainText);
+    box.setDefaultButton(defaultButton);
+    return QMessageBox::StandardButton(box.exec());
+}
+
+qint64 magnitude(qint64 amount) { return amount < 0 ? -amount : amount; }
+
+} // namespace
 
 TransactionFormDialog::TransactionFormDialog(AppState* appState, const QString& accountId, QWidget* parent)
     : QDialog(parent)
@@ -32,6 +54,7 @@ TransactionFormDialog::TransactionFormDialog(AppState* appState, const QString& 
 {
     m_original.account_id = accountId;
     m_original.date = QDate::currentDate();
+    m_stored.transaction = m_original;
     setWindowTitle(tr("New Transaction"));
     buildForm();
     loadFields();
@@ -55,7 +78,7 @@ Transaction TransactionFormDialog::transaction() const
     if (m_editMode) {
         result.version = m_original.version + 1;
     } else {
-        result.id = QUuid::createUuid().toString(QUuid::WithoutBraces);
+        result.id = newId();
         result.created_at = nowUtc();
     }
     result.date = m_dateField->date();
@@ -63,10 +86,15 @@ Transaction TransactionFormDialog::transaction() const
     result.payee = m_payeeEdit->text().trimmed();
     result.memo = m_memoEdit->text().trimmed();
     result.cleared = m_clearedCheck->isChecked();
-    if (!m_original.is_split) {
-        result.category_id = m_categoryCombo->itemData(categoryIndex()).toString();
-        const qint64 magnitude = m_amountField->minorUnits();
-        result.amount = m_paymentButton->isChecked() ? -magnitude : magnitude;
+    result.amount = signedAmount();
+    result.is_split = m_isSplit;
+    result.category_id.clear();
+    if (!m_isSplit) {
+        const std::optional<CategoryChoices::Choice> choice = m_categoryCombo->currentChoice();
+        if (choice && choice->kind == CategoryChoices::Kind::Category)
+            result.category_id = choice->id;
+        else if (!choice && m_newCategory && m_categoryCombo->currentText().trimmed() == m_newCategoryText)
+            result.category_id = m_newCategory->id;
     }
     result.sync_status = SyncStatus::Pending;
     result.updated_at = nowUtc();
@@ -75,16 +103,47 @@ Transaction TransactionFormDialog::transaction() const
 
 TransactionDraft TransactionFormDialog::draft() const
 {
-    TransactionDraft result = m_stored;
+    TransactionDraft result;
     result.transaction = transaction();
+    if (m_isSplit) {
+        result.splitLines = m_splitLines;
+        return result;
+    }
+    const std::optional<CategoryChoices::Choice> choice = m_categoryCombo->currentChoice();
+    if (choice && choice->kind == CategoryChoices::Kind::Transfer) {
+        result.transferAccountId = choice->id;
+        if (m_form->isRowVisible(m_transferAmountField)) {
+            // The other side moves the other way.
+            const qint64 received = m_transferAmountField->minorUnits();
+            result.transferAmount = result.transaction.amount < 0 ? received : -received;
+        }
+    }
+    if (m_newCategory && result.transaction.category_id == m_newCategory->id)
+        result.newCategory = m_newCategory;
     return result;
 }
 
 void TransactionFormDialog::accept()
 {
     if (!m_dateField->hasValidText()) {
-        QMessageBox::warning(this, tr("Invalid Date"), tr("Enter the date as month/day/year, for example 12/31/2026."));
+        ask(this, QMessageBox::Warning, tr("Invalid Date"),
+            tr("Enter the date as month/day/year, for example 12/31/2026."));
         m_dateField->setFocus();
+        return;
+    }
+    if (!amountsAreReadable())
+        return;
+    takeAmountSign();
+    if (!hasPayeeOrAmount() || !resolveCategory() || !hasTransferAmount())
+        return;
+    qint64 linesTotal = 0;
+    for (const SplitLine& line : std::as_const(m_splitLines))
+        linesTotal += line.amount;
+    if (m_isSplit && linesTotal != signedAmount()) {
+        ask(this, QMessageBox::Warning, tr("Split Does Not Add Up"),
+            tr("The split lines add up to %1, not to the amount of %2. Open the split to correct them.")
+                .arg(formatMoney(magnitude(linesTotal), m_currency), formatMoney(magnitude(signedAmount()), m_currency)));
+        m_splitButton->setFocus();
         return;
     }
     QDialog::accept();
@@ -92,6 +151,9 @@ void TransactionFormDialog::accept()
 
 void TransactionFormDialog::buildForm()
 {
+    if (const std::optional<Account> account = m_appState->accountRepository()->getById(m_original.account_id))
+        m_currency = account->currency;
+
     m_dateField = new DateField(this);
     m_dateField->setObjectName(QStringLiteral("dateField"));
 
@@ -106,25 +168,42 @@ void TransactionFormDialog::buildForm()
     completer->setFilterMode(Qt::MatchContains);
     completer->setCompletionMode(QCompleter::PopupCompletion);
     m_payeeEdit->setCompleter(completer);
+    connect(completer, qOverload<const QString&>(&QCompleter::activated), this,
+            &TransactionFormDialog::onPayeeChosen);
+    connect(m_payeeEdit, &QLineEdit::editingFinished, this, &TransactionFormDialog::onPayeeChosen);
 
-    // About forty categories: typing any part of a name ("groc") finds one
-    // faster than scrolling, but only listed categories can be chosen.
-    m_categoryCombo = new QComboBox(this);
+    m_categoryCombo = new CategoryComboBox(this);
     m_categoryCombo->setObjectName(QStringLiteral("categoryCombo"));
-    m_categoryCombo->setEditable(true);
-    m_categoryCombo->setInsertPolicy(QComboBox::NoInsert);
-    m_categoryCombo->completer()->setFilterMode(Qt::MatchContains);
-    m_categoryCombo->completer()->setCompletionMode(QCompleter::PopupCompletion);
-    connect(m_categoryCombo->lineEdit(), &QLineEdit::editingFinished, this,
-            &TransactionFormDialog::settleCategoryText);
+    m_categoryCombo->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    m_splitButton = new QPushButton(this);
+    m_splitButton->setObjectName(QStringLiteral("splitButton"));
+    m_splitButton->setToolTip(tr("Divide the amount among several categories"));
+    auto* categoryRow = new QHBoxLayout;
+    categoryRow->addWidget(m_categoryCombo, 1);
+    categoryRow->addWidget(m_splitButton);
+    connect(m_categoryCombo, &CategoryComboBox::edited, this, [this] {
+        if (!m_filling)
+            m_categoryTouched = true;
+        m_form->setRowVisible(m_categoryHint, false);
+    });
+    connect(m_categoryCombo, &CategoryComboBox::settled, this, &TransactionFormDialog::onCategorySettled);
+    connect(m_categoryCombo, &QComboBox::currentTextChanged, this, &TransactionFormDialog::onTransferChanged);
+    connect(m_splitButton, &QPushButton::clicked, this, &TransactionFormDialog::editSplit);
+
+    m_categoryHint = new QLabel(this);
+    m_categoryHint->setObjectName(QStringLiteral("categoryHint"));
+    // One line: the form lays out wrapped labels badly when rows come and go.
+    m_categoryHint->setTextFormat(Qt::PlainText);
+    applyFontRole(m_categoryHint, FontRole::Caption);
+    m_categoryHint->setStyleSheet(QStringLiteral("color: %1;").arg(warningColor().name()));
 
     m_memoEdit = new QLineEdit(this);
     m_memoEdit->setObjectName(QStringLiteral("memoEdit"));
     m_memoEdit->setPlaceholderText(tr("Optional"));
 
-    m_paymentButton = new QRadioButton(tr("Payment"), this);
+    m_paymentButton = new QRadioButton(tr("&Payment"), this);
     m_paymentButton->setObjectName(QStringLiteral("paymentButton"));
-    m_depositButton = new QRadioButton(tr("Deposit"), this);
+    m_depositButton = new QRadioButton(tr("&Deposit"), this);
     m_depositButton->setObjectName(QStringLiteral("depositButton"));
     auto* direction = new QButtonGroup(this);
     direction->addButton(m_paymentButton);
@@ -133,30 +212,47 @@ void TransactionFormDialog::buildForm()
     directionRow->addWidget(m_paymentButton);
     directionRow->addWidget(m_depositButton);
     directionRow->addStretch();
+    connect(m_depositButton, &QRadioButton::toggled, this, &TransactionFormDialog::onDirectionToggled);
 
-    Currency currency = Currency::USD;
-    if (const std::optional<Account> account = m_appState->accountRepository()->getById(m_original.account_id))
-        currency = account->currency;
     m_amountField = new SmartAmountField(this);
     m_amountField->setObjectName(QStringLiteral("amountField"));
-    m_amountField->setCurrency(currency);
-    // The store's own bound, so that no stored amount is clipped by the form.
-    m_amountField->setRange(0, double(kMaxAmountMinorUnits / currencyScale(currency)));
-    m_amountField->setPrefix(currencySymbol(currency) + u' ');
+    m_amountField->setCurrency(m_currency);
+    // The store's own bound, so that no stored amount is clipped by the form;
+    // below zero so that a typed minus can say "the other direction".
+    const double largest = double(kMaxAmountMinorUnits / currencyScale(m_currency));
+    m_amountField->setRange(-largest, largest);
+    m_amountField->setPrefix(currencySymbol(m_currency) + u' ');
+    m_amountField->setToolTip(tr("Type a minus sign to switch between payment and deposit"));
+    connect(m_amountField, &SmartAmountField::editingFinished, this, &TransactionFormDialog::takeAmountSign);
+    connect(m_amountField, &SmartAmountField::valueChanged, this, [this] {
+        if (!m_filling)
+            m_amountTouched = true;
+    });
 
-    m_clearedCheck = new QCheckBox(tr("Cleared"), this);
+    m_transferAmountLabel = new QLabel(this);
+    m_transferAmountField = new SmartAmountField(this);
+    m_transferAmountField->setObjectName(QStringLiteral("transferAmountField"));
+
+    m_clearedCheck = new QCheckBox(tr("C&leared"), this);
     m_clearedCheck->setObjectName(QStringLiteral("clearedCheck"));
 
-    auto* form = new QFormLayout;
-    form->setFieldGrowthPolicy(QFormLayout::ExpandingFieldsGrow);
-    form->addRow(tr("Date:"), m_dateField);
-    form->addRow(tr("Number:"), m_numberEdit);
-    form->addRow(tr("Payee:"), m_payeeEdit);
-    form->addRow(tr("Category:"), m_categoryCombo);
-    form->addRow(tr("Memo:"), m_memoEdit);
-    form->addRow(tr("Type:"), directionRow);
-    form->addRow(tr("Amount:"), m_amountField);
-    form->addRow(QString(), m_clearedCheck);
+    m_form = new QFormLayout;
+    m_form->setFieldGrowthPolicy(QFormLayout::ExpandingFieldsGrow);
+    m_form->addRow(tr("Da&te:"), m_dateField);
+    m_form->addRow(tr("&Number:"), m_numberEdit);
+    m_form->addRow(tr("Pa&yee:"), m_payeeEdit);
+    // A row holding a layout gets no buddy from the form: the mnemonic needs one.
+    auto* categoryLabel = new QLabel(tr("&Category:"), this);
+    categoryLabel->setBuddy(m_categoryCombo);
+    m_form->addRow(categoryLabel, categoryRow);
+    m_form->addRow(QString(), m_categoryHint);
+    m_form->addRow(tr("&Memo:"), m_memoEdit);
+    m_form->addRow(tr("Type:"), directionRow);
+    m_form->addRow(tr("&Amount:"), m_amountField);
+    m_form->addRow(m_transferAmountLabel, m_transferAmountField);
+    m_form->addRow(QString(), m_clearedCheck);
+    m_form->setRowVisible(m_categoryHint, false);
+    m_form->setRowVisible(m_transferAmountField, false);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
@@ -164,80 +260,352 @@ void TransactionFormDialog::buildForm()
 
     auto* layout = new QVBoxLayout(this);
     layout->setSpacing(12);
-    layout->addLayout(form);
+    layout->addLayout(m_form);
+    layout->addStretch();
     layout->addWidget(buttons);
-    setMinimumWidth(440);
+    // Room for a long category or account name at any font scale.
+    setMinimumWidth(72 * fontMetrics().averageCharWidth());
     m_payeeEdit->setFocus();
-}
-
-void TransactionFormDialog::fillCategories()
-{
-    if (m_original.is_split) {
-        m_categoryCombo->addItem(tr("Split"), m_original.category_id);
-        m_categoryCombo->setEnabled(false);
-        return;
-    }
-
-    m_categoryCombo->addItem(tr("(none)"), QString());
-    const QList<Category> categories = m_appState->categoryRepository()->listAll();
-    QHash<QString, QString> names;
-    for (const Category& category : categories)
-        names.insert(category.id, category.name);
-    QList<std::pair<QString, QString>> entries; // shown text, id
-    for (const Category& category : categories) {
-        // A category of another account means nothing in this one.
-        if (!category.account_id.isEmpty() && category.account_id != m_original.account_id)
-            continue;
-        const QString parentName = names.value(category.parent_id);
-        entries.append({parentName.isEmpty() ? category.name : tr("%1 > %2").arg(parentName, category.name),
-                        category.id});
-    }
-    // By the shown text, so that sub-categories follow their parent.
-    std::sort(entries.begin(), entries.end(), [](const auto& a, const auto& b) {
-        return QString::localeAwareCompare(a.first, b.first) < 0;
-    });
-    for (const auto& [text, id] : std::as_const(entries))
-        m_categoryCombo->addItem(text, id);
-
-    // A category deleted since the transaction was entered is not offered
-    // for new choices, but an edit must not drop it unasked.
-    const QString current = m_original.category_id;
-    if (!current.isEmpty() && m_categoryCombo->findData(current) < 0) {
-        const std::optional<Category> stored = m_appState->categoryRepository()->getById(current);
-        m_categoryCombo->insertItem(1, stored ? stored->name : tr("(deleted category)"), current);
-    }
-}
-
-void TransactionFormDialog::settleCategoryText()
-{
-    const int index = categoryIndex();
-    m_categoryCombo->setCurrentIndex(index);
-    m_categoryCombo->setEditText(m_categoryCombo->itemText(index));
-}
-
-int TransactionFormDialog::categoryIndex() const
-{
-    // The first entry is "(none)", or for a split the only one.
-    const QString text = m_categoryCombo->currentText().trimmed();
-    if (text.isEmpty())
-        return 0;
-    const int typed = m_categoryCombo->findText(text, Qt::MatchFixedString);
-    return typed >= 0 ? typed : m_categoryCombo->currentIndex();
 }
 
 void TransactionFormDialog::loadFields()
 {
-    fillCategories();
+    m_filling = true;
+    loadCategoryChoices();
     m_dateField->setDate(m_original.date);
     m_numberEdit->setText(m_original.check_number);
     m_payeeEdit->setText(m_original.payee);
     m_memoEdit->setText(m_original.memo);
-    m_categoryCombo->setCurrentIndex(qMax(0, m_categoryCombo->findData(m_original.category_id)));
-    (m_original.amount > 0 ? m_depositButton : m_paymentButton)->setChecked(true);
-    m_amountField->setMinorUnits(m_original.amount < 0 ? -m_original.amount : m_original.amount);
     m_clearedCheck->setChecked(m_original.cleared);
+    setDirection(m_original.amount > 0);
+    m_amountField->setMinorUnits(magnitude(m_original.amount));
 
-    m_paymentButton->setEnabled(!m_original.is_split);
-    m_depositButton->setEnabled(!m_original.is_split);
-    m_amountField->setEnabled(!m_original.is_split);
+    // A split that lost its lines (an interrupted import) is shown, and
+    // stored, as what it is: one amount without a category.
+    m_splitLines = m_stored.splitLines;
+    m_isSplit = m_original.is_split && !m_splitLines.isEmpty();
+    if (m_isSplit)
+        m_categoryCombo->setCurrentIndex(0);
+    else if (m_stored.isTransfer())
+        m_categoryCombo->select(CategoryChoices::Kind::Transfer, m_stored.transferAccountId);
+    else
+        m_categoryCombo->select(CategoryChoices::Kind::Category, m_original.category_id);
+    showSplit();
+    loadTransferAmount();
+    m_filling = false;
+}
+
+void TransactionFormDialog::loadCategoryChoices()
+{
+    CategoryChoices choices = CategoryChoices::load(m_appState, m_original.account_id, true);
+    // Neither a category nor an account deleted since the transaction was
+    // entered is offered for new choices, but an edit must not drop it unasked.
+    if (m_stored.isTransfer()) {
+        if (choices.indexOf(CategoryChoices::Kind::Transfer, m_stored.transferAccountId) < 0) {
+            const std::optional<Account> other = m_appState->accountRepository()->getById(m_stored.transferAccountId);
+            const QString name = other ? other->name : tr("(deleted account)");
+            choices.addKept({CategoryChoices::Kind::Transfer, m_stored.transferAccountId,
+                             tr("Transfer to/from: %1").arg(name), name, CategoryType::Transfer});
+        }
+    } else if (!m_original.category_id.isEmpty()
+               && choices.indexOf(CategoryChoices::Kind::Category, m_original.category_id) < 0) {
+        const std::optional<Category> stored = m_appState->categoryRepository()->getById(m_original.category_id);
+        const QString name = stored ? stored->name : tr("(deleted category)");
+        choices.addKept({CategoryChoices::Kind::Category, m_original.category_id, name, name,
+                         stored ? stored->category_type : CategoryType::Expense});
+    }
+    m_categoryCombo->setChoices(choices);
+}
+
+void TransactionFormDialog::loadTransferAmount()
+{
+    onTransferChanged();
+    if (!m_stored.isTransfer() || !m_original.isTransfer())
+        return;
+    if (const std::optional<Transaction> other =
+            m_appState->transactionRepository()->getById(m_original.transfer_link_id))
+        m_transferAmountField->setMinorUnits(magnitude(other->amount));
+}
+
+void TransactionFormDialog::showSplit()
+{
+    m_categoryCombo->setEnabled(!m_isSplit);
+    m_amountField->setEnabled(!m_isSplit);
+    if (m_isSplit) {
+        m_categoryCombo->setEditText(tr("Split into %n line(s)", nullptr, int(m_splitLines.size())));
+        m_amountField->setToolTip(tr("The amount of a split is the sum of its lines"));
+        m_splitButton->setText(tr("Edit &Split..."));
+        m_form->setRowVisible(m_categoryHint, false);
+    } else {
+        m_amountField->setToolTip(tr("Type a minus sign to switch between payment and deposit"));
+        m_splitButton->setText(tr("&Split..."));
+    }
+    onTransferChanged();
+}
+
+void TransactionFormDialog::editSplit()
+{
+    takeAmountSign();
+    QList<SplitLine> lines = m_splitLines;
+    if (!m_isSplit) {
+        // What the form holds becomes the first line, so splitting a receipt
+        // starts from its total.
+        lines.clear();
+        const std::optional<CategoryChoices::Choice> choice = m_categoryCombo->currentChoice();
+        if (signedAmount() != 0 || (choice && choice->kind == CategoryChoices::Kind::Category)) {
+            SplitLine first;
+            first.amount = signedAmount();
+            if (choice && choice->kind == CategoryChoices::Kind::Category)
+                first.category_id = choice->id;
+            lines.append(first);
+        }
+    }
+    SplitEditorDialog editor(m_appState, m_original.account_id, signedAmount(), isDeposit(), lines, this);
+    if (editor.exec() != QDialog::Accepted)
+        return;
+
+    m_filling = true;
+    m_splitLines = editor.lines();
+    const bool wasSplit = m_isSplit;
+    m_isSplit = !m_splitLines.isEmpty();
+    if (m_isSplit) {
+        const qint64 amount = editor.amount();
+        if (amount != 0)
+            setDirection(amount > 0);
+        m_amountField->setMinorUnits(magnitude(amount));
+    } else if (wasSplit) {
+        m_categoryCombo->setCurrentIndex(0);
+    }
+    m_filling = false;
+    m_categoryTouched = true;
+    m_amountTouched = true;
+    showSplit();
+}
+
+void TransactionFormDialog::onCategorySettled()
+{
+    if (m_isSplit)
+        return;
+    const CategoryChoices::Match match = m_categoryCombo->typedMatch();
+    const QString typed = m_categoryCombo->currentText().trimmed();
+    const QFontMetrics metrics = m_categoryHint->fontMetrics();
+    const QString shown = metrics.elidedText(typed, Qt::ElideMiddle, 24 * metrics.averageCharWidth());
+    QString hint;
+    if (match.result == CategoryChoices::Match::NoMatch && !(m_newCategory && typed == m_newCategoryText))
+        hint = tr("No category is named \"%1\". OK will offer to create it.").arg(shown);
+    else if (match.result == CategoryChoices::Match::Several)
+        hint = tr("More than one category matches \"%1\"; choose one.").arg(shown);
+    m_categoryHint->setText(hint);
+    m_form->setRowVisible(m_categoryHint, !hint.isEmpty());
+    growToFit();
+}
+
+void TransactionFormDialog::onTransferChanged()
+{
+    // Only a transfer into another currency needs a second amount: the same
+    // money is a different number there.
+    std::optional<Account> other = m_isSplit ? std::nullopt : transferAccount();
+    const bool needsAmount = other && other->currency != m_currency;
+    if (needsAmount) {
+        m_transferAmountLabel->setText(tr("Amount in %1:").arg(other->name));
+        m_transferAmountField->setCurrency(other->currency);
+        m_transferAmountField->setRange(0, double(kMaxAmountMinorUnits / currencyScale(other->currency)));
+        m_transferAmountField->setPrefix(currencySymbol(other->currency) + u' ');
+    }
+    m_form->setRowVisible(m_transferAmountField, needsAmount);
+    growToFit();
+}
+
+void TransactionFormDialog::growToFit()
+{
+    // Rows come and go while the form is open; squeezed, they would crush
+    // the amount field.
+    QLayout* top = layout();
+    if (!top || !isVisible())
+        return;
+    top->activate();
+    const QSize needed = top->totalSizeHint();
+    if (height() < needed.height() || width() < needed.width())
+        resize(qMax(width(), needed.width()), qMax(height(), needed.height()));
+}
+
+void TransactionFormDialog::onPayeeChosen()
+{
+    if (m_editMode)
+        return;
+    const QString payee = m_payeeEdit->text().trimmed();
+    if (payee.isEmpty() || payee.compare(m_filledFromPayee, Qt::CaseInsensitive) == 0)
+        return;
+    const std::optional<Transaction> latest =
+        m_appState->transactionRepository()->latestByPayee(payee, m_original.account_id);
+    if (!latest)
+        return;
+    m_filledFromPayee = payee;
+    fillFromLatest(*latest);
+}
+
+void TransactionFormDialog::fillFromLatest(const Transaction& latest)
+{
+    // An amount in another currency is another number here.
+    const std::optional<Account> from = m_appState->accountRepository()->getById(latest.account_id);
+    const bool sameCurrency = from && from->currency == m_currency;
+    const bool fillAmount = !m_amountTouched && !m_isSplit && sameCurrency;
+    const bool fillCategory = !m_categoryTouched && !m_isSplit;
+
+    m_filling = true;
+    if (fillAmount) {
+        setDirection(latest.amount > 0);
+        m_amountField->setMinorUnits(magnitude(latest.amount));
+    }
+    if (fillCategory) {
+        const TransactionDraft earlier = storedDraft(m_appState, latest);
+        if (latest.is_split && fillAmount && !earlier.splitLines.isEmpty()) {
+            m_splitLines.clear();
+            for (SplitLine line : earlier.splitLines) {
+                line.id.clear();
+                line.transaction_id.clear();
+                m_splitLines.append(line);
+            }
+            m_isSplit = true;
+            showSplit();
+        } else if (earlier.isTransfer()) {
+            // Seen from either end, the other account of that transfer.
+            if (latest.account_id == m_original.account_id)
+                m_categoryCombo->select(CategoryChoices::Kind::Transfer, earlier.transferAccountId);
+            else if (earlier.transferAccountId == m_original.account_id)
+                m_categoryCombo->select(CategoryChoices::Kind::Transfer, latest.account_id);
+        } else if (!latest.is_split) {
+            m_categoryCombo->select(CategoryChoices::Kind::Category, latest.category_id);
+        }
+    }
+    m_filling = false;
+}
+
+void TransactionFormDialog::takeAmountSign()
+{
+    const qint64 typed = m_amountField->minorUnits();
+    if (typed >= 0)
+        return;
+    setDirection(!isDeposit());
+    m_amountField->setMinorUnits(-typed);
+}
+
+void TransactionFormDialog::setDirection(bool deposit)
+{
+    (deposit ? m_depositButton : m_paymentButton)->setChecked(true);
+}
+
+void TransactionFormDialog::onDirectionToggled()
+{
+    if (m_filling)
+        return;
+    m_amountTouched = true;
+    // The lines of a split go the way the whole goes.
+    for (SplitLine& line : m_splitLines)
+        line.amount = -line.amount;
+}
+
+bool TransactionFormDialog::amountsAreReadable()
+{
+    // A spin box keeps its last value while its text reads as none; storing
+    // that value would replace what the user sees with an older number.
+    for (SmartAmountField* field : {m_amountField, m_transferAmountField}) {
+        if (field->isVisibleTo(this) && field->isEnabled() && !field->hasAcceptableInput()) {
+            ask(this, QMessageBox::Warning, tr("Invalid Amount"),
+                tr("\"%1\" is not a complete amount. Correct it, or clear it for none.").arg(field->cleanText()));
+            field->setFocus();
+            return false;
+        }
+    }
+    return true;
+}
+
+bool TransactionFormDialog::hasPayeeOrAmount()
+{
+    if (!m_payeeEdit->text().trimmed().isEmpty() || signedAmount() != 0)
+        return true;
+    ask(this, QMessageBox::Warning, tr("Nothing to Save"), tr("Enter a payee or an amount."));
+    m_payeeEdit->setFocus();
+    return false;
+}
+
+bool TransactionFormDialog::resolveCategory()
+{
+    if (m_isSplit)
+        return true;
+    const CategoryChoices::Match match = m_categoryCombo->typedMatch();
+    if (match.result == CategoryChoices::Match::One)
+        return true;
+    const QString typed = m_categoryCombo->currentText().trimmed();
+    if (m_newCategory && typed == m_newCategoryText)
+        return true;
+    if (match.result == CategoryChoices::Match::Several) {
+        ask(this, QMessageBox::Warning, tr("Choose a Category"),
+            tr("More than one category matches \"%1\"; choose one from the list.").arg(typed));
+        m_categoryCombo->setFocus();
+        return false;
+    }
+
+    // "Parent > Name" puts a new category under a parent that exists.
+    Category category;
+    category.name = typed;
+    const QStringList parts = typed.split(u'>');
+    if (parts.size() == 2) {
+        const CategoryChoices& choices = m_categoryCombo->categoryChoices();
+        for (const CategoryChoices::Choice& choice : choices.choices()) {
+            if (choice.kind == CategoryChoices::Kind::Category && choice.text == choice.name
+                && choice.name.compare(parts.at(0).trimmed(), Qt::CaseInsensitive) == 0) {
+                category.parent_id = choice.id;
+                category.name = parts.at(1).trimmed();
+                break;
+            }
+        }
+    }
+    category.category_type = isDeposit() ? CategoryType::Income : CategoryType::Expense;
+    const QString question = category.category_type == CategoryType::Income
+        ? tr("There is no category named \"%1\". Create it as an income category?")
+        : tr("There is no category named \"%1\". Create it as an expense category?");
+    if (category.name.isEmpty()
+        || ask(this, QMessageBox::Question, tr("New Category"), question.arg(typed), QMessageBox::Yes | QMessageBox::No,
+               QMessageBox::Yes)
+            != QMessageBox::Yes) {
+        m_categoryCombo->setFocus();
+        m_categoryCombo->lineEdit()->selectAll();
+        return false;
+    }
+    category.id = newId();
+    category.created_at = nowUtc();
+    category.updated_at = category.created_at;
+    m_newCategory = category;
+    m_newCategoryText = typed;
+    m_form->setRowVisible(m_categoryHint, false);
+    return true;
+}
+
+bool TransactionFormDialog::hasTransferAmount()
+{
+    if (!m_form->isRowVisible(m_transferAmountField) || signedAmount() == 0
+        || m_transferAmountField->minorUnits() != 0)
+        return true;
+    ask(this, QMessageBox::Warning, tr("Amount Missing"),
+        tr("Enter the amount as %1 counts it, in its own currency.").arg(transferAccount()->name));
+    m_transferAmountField->setFocus();
+    return false;
+}
+
+bool TransactionFormDialog::isDeposit() const { return m_depositButton->isChecked(); }
+
+qint64 TransactionFormDialog::signedAmount() const
+{
+    // A negative value not yet taken as the other direction counts as it.
+    const qint64 typed = m_amountField->minorUnits();
+    return isDeposit() ? typed : -typed;
+}
+
+std::optional<Account> TransactionFormDialog::transferAccount() const
+{
+    const std::optional<CategoryChoices::Choice> choice = m_categoryCombo->currentChoice();
+    if (!choice || choice->kind != CategoryChoices::Kind::Transfer)
+        return std::nullopt;
+    return m_appState->accountRepository()->getById(choice->id);
 }

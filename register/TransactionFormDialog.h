@@ -1,25 +1,36 @@
 #pragma once
 
 #include "register/TransactionDraft.h"
+#include "storage/Enums.h"
 #include "storage/Transaction.h"
 
 #include <QDialog>
+#include <QList>
 #include <QString>
 
+#include <optional>
+
 class AppState;
+class CategoryComboBox;
 class DateField;
 class QCheckBox;
-class QComboBox;
+class QFormLayout;
+class QLabel;
 class QLineEdit;
+class QPushButton;
 class QRadioButton;
 class SmartAmountField;
+struct Account;
 
 // The form for one transaction of an account: date, check number, payee,
-// category, memo, amount with its direction, and the cleared mark. It writes
-// nothing: the caller takes transaction() after acceptance and stores it.
-// An existing split or transfer keeps its lines and links; a split's
-// category and amount come from its lines, so the form shows them but does
-// not offer to change them.
+// category (or a transfer to another account, or split lines), memo, amount
+// with its direction, and the cleared mark. It writes nothing: the caller
+// takes draft() after acceptance and hands it to RegisterEditor.
+//
+// Nothing typed is lost: OK refuses an empty form and an unreadable date,
+// and asks about category text that names no category (offering to create
+// it) instead of storing something else. A minus typed into the amount turns
+// a payment into a deposit and back.
 class TransactionFormDialog : public QDialog
 {
     Q_OBJECT
@@ -35,36 +46,72 @@ public:
     // copy with its version one higher otherwise; pending, updated now.
     Transaction transaction() const;
     // The same with what goes with it (split lines, the other account of a
-    // transfer), for RegisterEditor to store. A new transaction's id is
-    // fresh on each call.
+    // transfer, a category to create), for RegisterEditor to store.
     TransactionDraft draft() const;
 
-    // Refuses a date that does not read as one, with a word on how to type
-    // it, rather than store an older date the user did not choose.
     void accept() override;
 
 private:
     void buildForm();
-    void fillCategories();
-    // The typed category text picks a listed category, or goes back to the
-    // chosen one: only listed categories can be stored. Blank text is none.
-    void settleCategoryText();
-    int categoryIndex() const;
     void loadFields();
+    void loadCategoryChoices();
+    void loadTransferAmount();
+
+    // Split lines replace the category and fix the amount to their sum.
+    void showSplit();
+    void editSplit();
+    void onCategorySettled();
+    void onTransferChanged();
+    void growToFit();
+    void onPayeeChosen();
+    void fillFromLatest(const Transaction& latest);
+    // A negative amount typed into the field means the other direction.
+    void takeAmountSign();
+    void setDirection(bool deposit);
+    void onDirectionToggled();
+
+    // The checks OK makes; each says what is wrong and puts focus there.
+    bool amountsAreReadable();
+    bool hasPayeeOrAmount();
+    bool resolveCategory();
+    bool hasTransferAmount();
+
+    bool isDeposit() const;
+    // The amount as stored: negative for a payment.
+    qint64 signedAmount() const;
+    std::optional<Account> transferAccount() const;
 
     AppState* m_appState;
     Transaction m_original;
     // What the transaction came with when the form opened.
     TransactionDraft m_stored;
     bool m_editMode;
+    Currency m_currency = Currency::USD;
+    bool m_isSplit = false;
+    // Signed as stored; their sum is the amount while m_isSplit.
+    QList<SplitLine> m_splitLines;
+    // A category the user agreed to create, with the text that named it.
+    std::optional<Category> m_newCategory;
+    QString m_newCategoryText;
+    // What the user has set by hand is never overwritten from a payee's
+    // earlier transaction.
+    bool m_categoryTouched = false;
+    bool m_amountTouched = false;
+    bool m_filling = false;
+    QString m_filledFromPayee;
 
+    QFormLayout* m_form = nullptr;
     DateField* m_dateField = nullptr;
     QLineEdit* m_numberEdit = nullptr;
     QLineEdit* m_payeeEdit = nullptr;
-    QComboBox* m_categoryCombo = nullptr;
+    CategoryComboBox* m_categoryCombo = nullptr;
+    QPushButton* m_splitButton = nullptr;
+    QLabel* m_categoryHint = nullptr;
     QLineEdit* m_memoEdit = nullptr;
     QRadioButton* m_paymentButton = nullptr;
     QRadioButton* m_depositButton = nullptr;
     SmartAmountField* m_amountField = nullptr;
+    QLabel* m_transferAmountLabel = nullptr;
+    SmartAmountField* m_transferAmountField = nullptr;
     QCheckBox* m_clearedCheck = nullptr;
 };

@@ -42,6 +42,17 @@ QStringList TransactionRepository::listPayees(const QString&) const
     return listPayees();
 }
 
+std::optional<Transaction> TransactionRepository::latestByPayee(const QString& payee, const QString& accountId) const
+{
+    const QList<Transaction> latest = fetchWhere<Transaction>(
+        QStringLiteral("payee = ? COLLATE NOCASE AND deleted_at IS NULL "
+                       "ORDER BY account_id = ? DESC, date DESC, created_at DESC LIMIT 1"),
+        {payee, accountId}, "latestByPayee");
+    if (latest.isEmpty())
+        return std::nullopt;
+    return latest.first();
+}
+
 QList<RegisterRow> TransactionRepository::listRegisterRows(const QString& accountId) const
 {
     // The balances are summed while the ordered rows are read, so rows and

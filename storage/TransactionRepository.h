@@ -28,6 +28,10 @@ public:
     // The same list: payees are shared by every account.
     QStringList listPayees(const QString& accountId) const;
 
+    // The latest live transaction of that payee (ignoring case), one of the
+    // given account's when there is one, else of any account.
+    std::optional<Transaction> latestByPayee(const QString& payee, const QString& accountId) const;
+
     // The account's live transactions in date order with the balance after
     // each (from the account's starting balance) and its category text: the
     // category's name, "Split" for a split, the other account's name for a

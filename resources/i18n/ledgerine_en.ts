@@ -12,12 +12,32 @@
     </message>
 </context>
 <context>
+    <name>SplitEditorDialog</name>
+    <message numerus="yes">
+        <source>Total of %n line(s):</source>
+        <translation>
+            <numerusform>Total of %n line:</numerusform>
+            <numerusform>Total of %n lines:</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>StatusBar</name>
     <message numerus="yes">
         <source>%n recurring transaction(s) due</source>
         <translation>
             <numerusform>%n recurring transaction due</numerusform>
             <numerusform>%n recurring transactions due</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>TransactionFormDialog</name>
+    <message numerus="yes">
+        <source>Split into %n line(s)</source>
+        <translation>
+            <numerusform>Split into %n line</numerusform>
+            <numerusform>Split into %n lines</numerusform>
         </translation>
     </message>
 </context>

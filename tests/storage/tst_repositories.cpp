@@ -423,6 +423,12 @@ void RepositoriesTest::listsTransactionsInTheirOrders()
     QCOMPARE(ids(m_store->transactions.listUnreconciled(QStringLiteral("a"))), QStringList({"older", "newest"}));
     QCOMPARE(m_store->transactions.listPayees(), QStringList({"Apple", "Bakery", "Zoo"}));
     QCOMPARE(m_store->transactions.listPayees(QStringLiteral("b")), m_store->transactions.listPayees());
+    // A payee's latest row, in the asked account first; deleted rows never.
+    QCOMPARE(m_store->transactions.latestByPayee(QStringLiteral("bakery"), QStringLiteral("b"))->id,
+             QStringLiteral("newest"));
+    QCOMPARE(m_store->transactions.latestByPayee(QStringLiteral("Apple"), QStringLiteral("a"))->id,
+             QStringLiteral("elsewhere"));
+    QVERIFY(!m_store->transactions.latestByPayee(QStringLiteral("Deleted Payee"), QStringLiteral("a")));
 
     const QHash<QString, qint64> totals = m_store->transactions.totalsByAccount();
     QCOMPARE(totals.value(QStringLiteral("a")), 6);
