@@ -264,7 +264,7 @@ void TransactionFormDialog::buildForm()
     layout->addStretch();
     layout->addWidget(buttons);
     // Room for a long category or account name at any font scale.
-    setMinimumWidth(72 * fontMetrics().averageCharWidth());
+    setMinimumWidth(30 * fontMetrics().height());
     m_payeeEdit->setFocus();
 }
 
