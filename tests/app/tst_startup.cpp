@@ -13,11 +13,16 @@
 #include "tests/support/TestDataDir.h"
 
 #include <QAbstractButton>
+#include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QMessageBox>
+#include <QRegularExpression>
+#include <QSet>
 #include <QSignalSpy>
 #include <QStackedWidget>
 #include <QTemporaryDir>
+#include <QXmlStreamReader>
 #include <QtTest>
 
 #include <memory>
@@ -39,6 +44,8 @@ private Q_SLOTS:
 
 private:
     static void storePreferences(const QList<QPair<QString, QString>>& values);
+    // The counted texts of a translation source whose forms are all filled in.
+    static QSet<QString> finishedCountedTexts(const QString& catalogue);
 };
 
 void TestStartUp::init()
@@ -78,6 +85,59 @@ void TestStartUp::countedTextsTakeTheirPluralForms()
     QCOMPARE(bar.dueText(), QStringLiteral("2 recurring transactions due"));
     QCOMPARE(MainWindow::tr("Auto-posted %n recurring transaction(s)", nullptr, 1),
              QStringLiteral("Auto-posted 1 recurring transaction"));
+
+    // Every counted text of the program has its forms in the catalogue: one
+    // added without them shows "(s)" to every user.
+    const QDir root(QStringLiteral(LEDGERINE_SOURCE_DIR));
+    const QSet<QString> finished = finishedCountedTexts(root.filePath(QStringLiteral("resources/i18n/ledgerine_en.ts")));
+    static const QRegularExpression counted(QStringLiteral(R"re(\btr\(\s*"((?:[^"\\]|\\.)*%n(?:[^"\\]|\\.)*)")re"));
+    int seen = 0;
+    for (const QString& folder : root.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        if (folder == QLatin1String("tests") || folder.startsWith(QLatin1String("build")))
+            continue;
+        QDirIterator files(root.filePath(folder), {QStringLiteral("*.cpp"), QStringLiteral("*.h")}, QDir::Files,
+                           QDirIterator::Subdirectories);
+        while (files.hasNext()) {
+            QFile file(files.next());
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            const QString code = QString::fromUtf8(file.readAll());
+            for (const QRegularExpressionMatch& match : counted.globalMatch(code)) {
+                const QString text = match.captured(1).replace(QStringLiteral("\\\""), QStringLiteral("\""));
+                QVERIFY2(finished.contains(text), qPrintable(file.fileName() + QStringLiteral(": ") + text));
+                ++seen;
+            }
+        }
+    }
+    QVERIFY(seen >= 2);
+}
+
+QSet<QString> TestStartUp::finishedCountedTexts(const QString& catalogue)
+{
+    QFile file(catalogue);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    QSet<QString> texts;
+    QXmlStreamReader xml(&file);
+    QString source;
+    bool complete = false;
+    while (!xml.atEnd()) {
+        const QXmlStreamReader::TokenType token = xml.readNext();
+        if (token == QXmlStreamReader::EndElement && xml.name() == QLatin1String("message") && complete)
+            texts.insert(source);
+        if (token != QXmlStreamReader::StartElement)
+            continue;
+        if (xml.name() == QLatin1String("message")) {
+            source.clear();
+            complete = xml.attributes().value(QLatin1String("numerus")) == QLatin1String("yes");
+        } else if (xml.name() == QLatin1String("source")) {
+            source = xml.readElementText();
+        } else if (xml.name() == QLatin1String("translation")) {
+            complete = complete && xml.attributes().value(QLatin1String("type")) != QLatin1String("unfinished");
+        } else if (xml.name() == QLatin1String("numerusform")) {
+            complete = complete && !xml.readElementText().isEmpty();
+        }
+    }
+    return texts;
 }
 
 void TestStartUp::freshDataDirectoryCreatesDatabaseAndShowsWelcomePage()
