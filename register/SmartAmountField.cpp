@@ -1,6 +1,9 @@
 #include "register/SmartAmountField.h"
 
+#include "appstate/ThemeHelpers.h"
 #include "storage/Money.h"
+
+#include <QLineEdit>
 
 #include <cmath>
 
@@ -8,6 +11,32 @@ SmartAmountField::SmartAmountField(QWidget* parent)
     : QDoubleSpinBox(parent)
 {
     setDecimals(currencyDecimals(m_currency));
+    connect(lineEdit(), &QLineEdit::textChanged, this, [this] {
+        if (hasAcceptableInput())
+            markIncomplete(false);
+    });
+}
+
+void SmartAmountField::focusOutEvent(QFocusEvent* event)
+{
+    // The spin box puts its last value back over text it cannot read; the
+    // user would see an older amount without a word about what they typed.
+    const bool incomplete = !hasAcceptableInput();
+    const QString typed = lineEdit()->text();
+    QDoubleSpinBox::focusOutEvent(event);
+    if (incomplete) {
+        lineEdit()->setText(typed);
+        markIncomplete(true);
+    }
+}
+
+void SmartAmountField::markIncomplete(bool incomplete)
+{
+    // Only the text colour is set, so a change of theme still reaches the rest.
+    QPalette colours;
+    if (incomplete)
+        colours.setColor(QPalette::Text, warningColor());
+    lineEdit()->setPalette(colours);
 }
 
 void SmartAmountField::setCurrency(Currency currency)

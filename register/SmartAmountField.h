@@ -30,10 +30,12 @@ public:
     void fixup(QString& input) const override;
 
 protected:
+    void focusOutEvent(QFocusEvent* event) override;
     double valueFromText(const QString& text) const override;
     QString textFromValue(double value) const override;
 
 private:
+    void markIncomplete(bool incomplete);
     // The typed amount without prefix, suffix and surrounding blanks.
     QString amountText(const QString& text) const;
     // The decimal point the field shows: "," or ".".

@@ -3,6 +3,7 @@
 #include "appstate/AppState.h"
 #include "appstate/ThemeHelpers.h"
 #include "register/CategoryComboBox.h"
+#include "register/SmartAmountField.h"
 #include "register/SplitLinesWidget.h"
 #include "storage/AccountRepository.h"
 #include "storage/CategoryRepository.h"
@@ -96,6 +97,20 @@ SplitEditorDialog::SplitEditorDialog(AppState* appState, const QString& accountI
 
 void SplitEditorDialog::accept()
 {
+    // An amount still being typed holds the field's last value, not what shows.
+    for (int row = 0; row < m_linesWidget->rowCount(); ++row) {
+        SmartAmountField* amount = m_linesWidget->amountField(row);
+        if (amount->hasAcceptableInput())
+            continue;
+        QMessageBox box(QMessageBox::Warning, tr("Split Transaction"),
+                        tr("\"%1\" is not a complete amount. Correct it, or clear it for none.")
+                            .arg(amount->cleanText()),
+                        QMessageBox::Ok, this);
+        box.setTextFormat(Qt::PlainText);
+        box.exec();
+        amount->setFocus();
+        return;
+    }
     refresh();
     const int unclear = m_split.firstUnclearCategory();
     if (unclear >= 0) {

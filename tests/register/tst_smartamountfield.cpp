@@ -1,6 +1,8 @@
 #include "register/SmartAmountField.h"
 #include "storage/Money.h"
 
+#include <QApplication>
+#include <QFocusEvent>
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QtTest>
@@ -170,6 +172,15 @@ void TestSmartAmountField::blankReadsAsZero()
     QCOMPARE(field.minorUnits(), qint64(0));
     field.interpretText();
     QCOMPARE(field.text(), QStringLiteral("$ 0.00"));
+
+    // Text that is no amount yet stays when focus leaves, for the form to
+    // refuse, rather than turning back into the last value unseen.
+    typeInto(field, QStringLiteral("12"));
+    typeInto(field, QStringLiteral("1,234,5"));
+    QFocusEvent leave(QEvent::FocusOut, Qt::TabFocusReason);
+    QApplication::sendEvent(&field, &leave);
+    QCOMPARE(field.cleanText(), QStringLiteral("1,234,5"));
+    QVERIFY(!field.hasAcceptableInput());
 }
 
 void TestSmartAmountField::refusesWhatCannotBeAnAmount_data()
