@@ -117,6 +117,12 @@ void MainWindow::buildLayout()
     m_splitter->addWidget(m_stack);
     m_splitter->setStretchFactor(0, 0);
     m_splitter->setStretchFactor(1, 1);
+    // Dragged shut, the register would hide every balance; the list keeps
+    // room for a name and its balance.
+    m_splitter->setCollapsible(1, false);
+    m_splitter->setCollapsible(0, false);
+    m_accountPanel = accountPanel;
+    sizeAccountPanel();
     m_splitter->setSizes({260, 840});
     setCentralWidget(m_splitter);
 }
@@ -234,6 +240,18 @@ void MainWindow::restoreLayout()
     if (!restoreGeometry(settings.value(kGeometryKey).toByteArray()))
         resize(1100, 720);
     m_splitter->restoreState(settings.value(kSplitterKey).toByteArray());
+}
+
+void MainWindow::sizeAccountPanel()
+{
+    m_accountPanel->setMinimumWidth(26 * m_accountPanel->fontMetrics().averageCharWidth());
+}
+
+void MainWindow::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::FontChange && m_accountPanel)
+        sizeAccountPanel();
+    QMainWindow::changeEvent(event);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)

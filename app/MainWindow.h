@@ -46,6 +46,7 @@ public Q_SLOTS:
     void showAboutDialog();
 
 protected:
+    void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private Q_SLOTS:
@@ -62,6 +63,8 @@ private:
                            const QKeySequence& shortcut);
     void connectSignals();
     void restoreLayout();
+    // Room for an account's name and balance at the current font.
+    void sizeAccountPanel();
 
     // Selects the account in the list (which shows its register), or the
     // first account when it is not listed; the welcome page when none is.
@@ -80,6 +83,7 @@ private:
     AccountListModel* m_accountModel;
     StatusBar* m_statusBar;
     QSplitter* m_splitter = nullptr;
+    QWidget* m_accountPanel = nullptr;
     QTreeView* m_accountView = nullptr;
     QStackedWidget* m_stack = nullptr;
     WelcomeScreen* m_welcomeScreen = nullptr;
