@@ -8,6 +8,7 @@
 
 #include <QHeaderView>
 #include <QLabel>
+#include <QScrollBar>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -37,6 +38,8 @@ ReconciliationHistoryScreen::ReconciliationHistoryScreen(AppState* appState, QWi
     applyFontRole(m_heading, FontRole::Headline);
     // Account names are the user's text, never markup.
     m_heading->setTextFormat(Qt::PlainText);
+    // A long account name wraps rather than widen the window.
+    m_heading->setWordWrap(true);
 
     const QString muted = QStringLiteral("color: %1;").arg(mutedCaptionColor().name());
     auto* caption = new QLabel(tr("Past reconciliations for this account."));
@@ -53,6 +56,7 @@ ReconciliationHistoryScreen::ReconciliationHistoryScreen(AppState* appState, QWi
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_table->setAlternatingRowColors(true);
+    m_table->setWordWrap(false);
 
     m_emptyLabel->setObjectName(QStringLiteral("emptyLabel"));
     m_emptyLabel->setAlignment(Qt::AlignCenter);
@@ -106,4 +110,13 @@ void ReconciliationHistoryScreen::reload()
                          new QTableWidgetItem(reconciliation.completed_at.toLocalTime().toString(
                              QStringLiteral("MMM d, yyyy h:mm ap"))));
     }
+
+    // The balance columns stretch, and would shrink below their amounts in
+    // a narrow window: the table keeps room for every column's contents.
+    const QHeaderView* header = m_table->horizontalHeader();
+    const QAbstractItemView* view = m_table; // QTableView hides sizeHintForColumn
+    int minimum = 2 * m_table->frameWidth() + m_table->verticalScrollBar()->sizeHint().width();
+    for (int column = 0; column < ColumnCount; ++column)
+        minimum += qMax(view->sizeHintForColumn(column), header->sectionSizeHint(column));
+    m_table->setMinimumWidth(minimum);
 }
