@@ -20,8 +20,10 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QShortcut>
 #include <QSplitter>
+#include <QStyledItemDelegate>
 #include <QTableView>
 #include <QVBoxLayout>
 
@@ -31,11 +33,30 @@ namespace {
 // what its texts need.
 constexpr int kSummaryPanelWidth = 310;
 constexpr int kTickColumnWidth = 30;
+// Enough of a payee to tell the rows apart when the window is narrow.
+constexpr int kPayeeMinimumChars = 18;
 
 QString colorStyleSheet(const QColor& color)
 {
     return QStringLiteral("color: %1;").arg(color.name());
 }
+
+// The dark palette draws a tick box's outline in nearly its own background,
+// so an unticked row would show no box at all; there the outline follows
+// the text colour instead (the style derives it from the window colour).
+class TickDelegate : public QStyledItemDelegate
+{
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+protected:
+    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override
+    {
+        QStyledItemDelegate::initStyleOption(option, index);
+        if (isDarkTheme())
+            option->palette.setColor(QPalette::Window, option->palette.color(QPalette::Text));
+    }
+};
 
 } // namespace
 
@@ -104,7 +125,9 @@ QWidget* ReconciliationScreen::buildSummaryPanel()
     m_dateField = new DateField;
     m_dateField->setObjectName(QStringLiteral("statementDateField"));
     auto* dateCaption = new QLabel(tr("Statement Da&te:"));
-    dateCaption->setBuddy(m_dateField);
+    // The field's own line edit: a label's mnemonic skips a buddy that takes
+    // no focus itself, proxy or not.
+    dateCaption->setBuddy(m_dateField->focusProxy());
 
     m_balanceField = new SmartAmountField;
     m_balanceField->setObjectName(QStringLiteral("statementBalanceField"));
@@ -203,10 +226,13 @@ QWidget* ReconciliationScreen::buildTransactionPanel()
     m_view->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_view->setAlternatingRowColors(true);
     m_view->setWordWrap(false);
+    // Tab leaves the table for the buttons instead of walking its cells.
+    m_view->setTabKeyNavigation(false);
     // Fixed row heights keep thousands of unreconciled rows quick.
     m_view->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     m_view->verticalHeader()->hide();
     m_view->horizontalHeader()->setHighlightSections(false);
+    m_view->setItemDelegateForColumn(ReconciliationModel::TickColumn, new TickDelegate(m_view));
     sizeColumns();
 
     auto* panel = new QWidget;
@@ -250,9 +276,19 @@ void ReconciliationScreen::sizeColumns()
     header->setSectionResizeMode(ReconciliationModel::TickColumn, QHeaderView::Fixed);
     header->resizeSection(ReconciliationModel::TickColumn, kTickColumnWidth);
     fixedWidth(ReconciliationModel::DateColumn, QStringLiteral("00/00/0000"));
-    fixedWidth(ReconciliationModel::AmountColumn, QStringLiteral("-$000,000.00"));
+    fixedWidth(ReconciliationModel::AmountColumn, QStringLiteral("-$0,000,000.00"));
     fixedWidth(ReconciliationModel::ClearedColumn, tr("Clr"));
     header->setSectionResizeMode(ReconciliationModel::PayeeColumn, QHeaderView::Stretch);
+
+    // The table keeps room for the payees: a narrow window stops there
+    // rather than squeeze them down to their first letters.
+    int minimum = metrics.averageCharWidth() * kPayeeMinimumChars + m_view->verticalScrollBar()->sizeHint().width()
+        + 2 * m_view->frameWidth();
+    for (int column = 0; column < ReconciliationModel::ColumnCount; ++column) {
+        if (column != ReconciliationModel::PayeeColumn)
+            minimum += header->sectionSize(column);
+    }
+    m_view->setMinimumWidth(minimum);
 }
 
 void ReconciliationScreen::changeEvent(QEvent* event)

@@ -1,6 +1,7 @@
 #include "tests/register/RegisterTestData.h"
 
 #include "appstate/AppState.h"
+#include "register/DateField.h"
 #include "register/RegisterEditor.h"
 #include "register/SmartAmountField.h"
 #include "register/TransactionFormDialog.h"
@@ -11,6 +12,7 @@
 #include "tests/support/ModalWatcher.h"
 #include "tests/support/TestDataDir.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -65,7 +67,7 @@ private Q_SLOTS:
     void init();
     void cleanup();
 
-    void aOneCentDifferenceKeepsFinishDisabled();
+    void finishWaitsForAZeroDifferenceAndAReadableDate();
     void keysTickOnlyTheCurrentRow();
     void finishMarksTheTickedTransactionsAndRecordsTheStatement();
     void failedFinishChangesNothingAndSaysSo();
@@ -138,7 +140,7 @@ Transaction TestReconciliationScreen::addClearedBill()
     return bill;
 }
 
-void TestReconciliationScreen::aOneCentDifferenceKeepsFinishDisabled()
+void TestReconciliationScreen::finishWaitsForAZeroDifferenceAndAReadableDate()
 {
     addClearedBill();
     openScreen(m_account);
@@ -151,6 +153,18 @@ void TestReconciliationScreen::aOneCentDifferenceKeepsFinishDisabled()
     makeCurrent(0);
     QTest::keyClick(m_view, Qt::Key_Space);
     QVERIFY(!m_finishButton->isEnabled());
+    QTest::keyClick(m_view, Qt::Key_Space);
+
+    // A date that does not read as one is refused, not replaced by the
+    // date shown before it was typed.
+    auto* dateEdit = m_screen->findChild<DateField*>(QStringLiteral("statementDateField"))->findChild<QLineEdit*>();
+    QVERIFY(dateEdit);
+    dateEdit->setText(QStringLiteral("2/30/2024"));
+    QStringList titles;
+    ModalWatcher watcher(answerBoxes(titles));
+    m_finishButton->click();
+    QCOMPARE(titles, QStringList{QStringLiteral("Invalid Date")});
+    QVERIFY(m_state->reconciliationRepository()->listByAccount(m_account.id).isEmpty());
 }
 
 void TestReconciliationScreen::keysTickOnlyTheCurrentRow()
@@ -174,6 +188,10 @@ void TestReconciliationScreen::keysTickOnlyTheCurrentRow()
     QVERIFY(isTicked(1));
     QVERIFY(!isTicked(0));
     QCOMPARE(m_view->currentIndex().row(), 1);
+
+    // Tab leaves the table rather than walk its cells.
+    QTest::keyClick(m_view, Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), m_screen->findChild<QPushButton*>(QStringLiteral("addButton")));
 }
 
 void TestReconciliationScreen::finishMarksTheTickedTransactionsAndRecordsTheStatement()
