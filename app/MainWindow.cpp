@@ -403,7 +403,9 @@ void MainWindow::showReconciliationWindow()
     const std::optional<Account> account = currentAccount();
     if (!account)
         return;
-    if (ReconciliationScreen* open = m_reconciliationScreens.value(account->id)) {
+    // A window just closed is hidden until its deletion comes round.
+    ReconciliationScreen* open = m_reconciliationScreens.value(account->id);
+    if (open && open->isVisible()) {
         open->raise();
         open->activateWindow();
         return;

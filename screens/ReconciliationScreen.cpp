@@ -136,29 +136,28 @@ QWidget* ReconciliationScreen::buildSummaryPanel()
     auto* balanceCaption = new QLabel(tr("Statement &Balance:"));
     balanceCaption->setBuddy(m_balanceField);
 
-    m_summaryGrid = new QGridLayout;
-    m_summaryGrid->setContentsMargins(0, 0, 0, 0);
-    m_summaryGrid->setHorizontalSpacing(12);
-    m_summaryGrid->setVerticalSpacing(4);
-    m_summaryGrid->setColumnStretch(0, 1);
-    m_summaryGrid->setColumnStretch(1, 0);
-    const auto separator = [this](int row) {
+    auto* grid = new QGridLayout;
+    grid->setContentsMargins(0, 0, 0, 0);
+    grid->setHorizontalSpacing(12);
+    grid->setVerticalSpacing(4);
+    grid->setColumnStretch(0, 1);
+    grid->setColumnStretch(1, 0);
+    const auto separator = [grid](int row) {
         auto* line = new QFrame;
         line->setFrameShape(QFrame::HLine);
         line->setFrameShadow(QFrame::Sunken);
-        m_summaryGrid->addWidget(line, row, 0, 1, 2);
+        grid->addWidget(line, row, 0, 1, 2);
     };
-    m_previousLabel = addSummaryRow(0, tr("Previous Balance"), true);
-    m_depositsLabel = addSummaryRow(1, tr("Cleared Deposits"), false);
-    m_withdrawalsLabel = addSummaryRow(2, tr("Cleared Withdrawals"), false);
+    m_previousLabel = addSummaryRow(grid, 0, tr("Previous Balance"), true);
+    m_depositsLabel = addSummaryRow(grid, 1, tr("Cleared Deposits"), false);
+    m_withdrawalsLabel = addSummaryRow(grid, 2, tr("Cleared Withdrawals"), false);
     separator(3);
-    m_clearedLabel = addSummaryRow(4, tr("Cleared Balance"), false);
-    m_statementLabel = addSummaryRow(5, tr("Statement Balance"), true);
+    m_clearedLabel = addSummaryRow(grid, 4, tr("Cleared Balance"), false);
+    m_statementLabel = addSummaryRow(grid, 5, tr("Statement Balance"), true);
     separator(6);
-    m_differenceLabel = addSummaryRow(7, tr("Difference"), false);
-    m_differenceLabel->setObjectName(QStringLiteral("differenceLabel"));
+    m_differenceLabel = addSummaryRow(grid, 7, tr("Difference"), false);
     applyFontRoleAndWeight(m_differenceLabel, FontRole::Mono, QFont::Bold);
-    applyFontRoleAndWeight(m_summaryGrid->itemAtPosition(7, 0)->widget(), FontRole::Body, QFont::Bold);
+    applyFontRoleAndWeight(grid->itemAtPosition(7, 0)->widget(), FontRole::Body, QFont::Bold);
 
     m_finishButton = new QPushButton(tr("&Finish Reconciliation"));
     m_finishButton->setObjectName(QStringLiteral("finishButton"));
@@ -177,14 +176,14 @@ QWidget* ReconciliationScreen::buildSummaryPanel()
     layout->addWidget(balanceCaption);
     layout->addWidget(m_balanceField);
     layout->addSpacing(16);
-    layout->addLayout(m_summaryGrid);
+    layout->addLayout(grid);
     layout->addStretch();
     layout->addWidget(m_finishButton);
     layout->addWidget(m_cancelButton);
     return panel;
 }
 
-QLabel* ReconciliationScreen::addSummaryRow(int row, const QString& caption, bool muted)
+QLabel* ReconciliationScreen::addSummaryRow(QGridLayout* grid, int row, const QString& caption, bool muted)
 {
     auto* captionLabel = new QLabel(caption);
     auto* value = new QLabel;
@@ -193,8 +192,8 @@ QLabel* ReconciliationScreen::addSummaryRow(int row, const QString& caption, boo
         captionLabel->setStyleSheet(colorStyleSheet(mutedCaptionColor()));
         value->setStyleSheet(colorStyleSheet(mutedCaptionColor()));
     }
-    m_summaryGrid->addWidget(captionLabel, row, 0, Qt::AlignLeft | Qt::AlignVCenter);
-    m_summaryGrid->addWidget(value, row, 1, Qt::AlignRight | Qt::AlignVCenter);
+    grid->addWidget(captionLabel, row, 0, Qt::AlignLeft | Qt::AlignVCenter);
+    grid->addWidget(value, row, 1, Qt::AlignRight | Qt::AlignVCenter);
     return value;
 }
 

@@ -60,7 +60,7 @@ protected:
 private:
     QWidget* buildSummaryPanel();
     QWidget* buildTransactionPanel();
-    QLabel* addSummaryRow(int row, const QString& caption, bool muted);
+    static QLabel* addSummaryRow(QGridLayout* grid, int row, const QString& caption, bool muted);
     void addShortcuts(const QList<QKeySequence>& keys, void (ReconciliationScreen::*slot)());
     void sizeColumns();
     void applyThemeColors();
@@ -82,7 +82,6 @@ private:
 
     DateField* m_dateField = nullptr;
     SmartAmountField* m_balanceField = nullptr;
-    QGridLayout* m_summaryGrid = nullptr;
     QLabel* m_previousLabel = nullptr;
     QLabel* m_depositsLabel = nullptr;
     QLabel* m_withdrawalsLabel = nullptr;

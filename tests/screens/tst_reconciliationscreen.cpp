@@ -189,7 +189,17 @@ void TestReconciliationScreen::keysTickOnlyTheCurrentRow()
     QVERIFY(!isTicked(0));
     QCOMPARE(m_view->currentIndex().row(), 1);
 
+    // A click on the tick box ticks too.
+    QStyleOptionViewItem option;
+    option.initFrom(m_view);
+    option.rect = m_view->visualRect(m_model->index(0, ReconciliationModel::TickColumn));
+    option.features |= QStyleOptionViewItem::HasCheckIndicator;
+    const QRect box = m_view->style()->subElementRect(QStyle::SE_ItemViewItemCheckIndicator, &option, m_view);
+    QTest::mouseClick(m_view->viewport(), Qt::LeftButton, {}, box.center());
+    QVERIFY(isTicked(0));
+
     // Tab leaves the table rather than walk its cells.
+    m_view->setFocus();
     QTest::keyClick(m_view, Qt::Key_Tab);
     QCOMPARE(QApplication::focusWidget(), m_screen->findChild<QPushButton*>(QStringLiteral("addButton")));
 }
