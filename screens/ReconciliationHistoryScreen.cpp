@@ -35,6 +35,7 @@ ReconciliationHistoryScreen::ReconciliationHistoryScreen(AppState* appState, QWi
           tr("No reconciliations yet. Reconcile your account from the register to see the history here.")))
     , m_table(new QTableWidget(0, ColumnCount))
 {
+    m_heading->setObjectName(QStringLiteral("headingLabel"));
     applyFontRole(m_heading, FontRole::Headline);
     // Account names are the user's text, never markup.
     m_heading->setTextFormat(Qt::PlainText);

@@ -21,6 +21,7 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QDialog>
 #include <QDialogButtonBox>
@@ -97,6 +98,17 @@ void answer(QWidget* modal, QMessageBox::StandardButton button)
     auto* box = qobject_cast<QMessageBox*>(modal);
     QVERIFY(box);
     box->button(button)->click();
+}
+
+template <typename Window>
+QList<Window*> openWindows()
+{
+    QList<Window*> found;
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (auto* window = qobject_cast<Window*>(widget); window && window->isVisible())
+            found << window;
+    }
+    return found;
 }
 
 } // namespace
@@ -548,17 +560,6 @@ void TestMainWindow::signInSaysItIsUnavailable()
     emit window.findChild<WelcomeScreen*>()->signInRequested();
     QCOMPARE(window.statusBar()->currentMessage(), QStringLiteral("Sign-in is not available in this build."));
     QCOMPARE(window.findChild<QStackedWidget*>()->currentIndex(), MainWindow::kWelcomePage);
-}
-
-template <typename Window>
-QList<Window*> openWindows()
-{
-    QList<Window*> found;
-    for (QWidget* widget : QApplication::topLevelWidgets()) {
-        if (auto* window = qobject_cast<Window*>(widget); window && window->isVisible())
-            found << window;
-    }
-    return found;
 }
 
 void TestMainWindow::reconciliationWindowsOpenForTheShownAccount()
