@@ -108,7 +108,7 @@ ReconciliationScreen::ReconciliationScreen(AppState* appState, QWidget* parent)
     connect(m_editButton, &QPushButton::clicked, this, &ReconciliationScreen::editSelectedTransaction);
     connect(m_deleteButton, &QPushButton::clicked, this, &ReconciliationScreen::deleteSelectedTransaction);
     connect(m_view, &QTableView::doubleClicked, this, [this](const QModelIndex& index) {
-        // A double click on the tick only ticks.
+        // The tick column is for ticking; a double click there opens no form.
         if (index.column() != ReconciliationModel::TickColumn)
             editSelectedTransaction();
     });
