@@ -8,6 +8,8 @@
 #include "appstate/ThemeManager.h"
 #include "register/RegisterScreen.h"
 #include "screens/AccountFormDialog.h"
+#include "screens/ReconciliationHistoryScreen.h"
+#include "screens/ReconciliationScreen.h"
 #include "screens/WelcomeScreen.h"
 #include "services/RecurringService.h"
 #include "storage/AccountRepository.h"
@@ -38,6 +40,8 @@ const QString kLastViewedAccountKey = QStringLiteral("lastViewedAccountId");
 
 constexpr int kSelectAccountMessageMs = 3000;
 constexpr int kNoticeMessageMs = 5000;
+constexpr QSize kReconciliationWindowSize(1100, 720);
+constexpr QSize kHistoryWindowSize(750, 500);
 
 // Account names come from the user and, once shared, from other people:
 // they are shown as text, never read as markup.
@@ -77,7 +81,12 @@ MainWindow::MainWindow(AppState* appState, QWidget* parent)
     m_autoPostTimer->start();
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow()
+{
+    // Reconciliation windows have no parent but borrow the same AppState.
+    for (const QPointer<ReconciliationScreen>& screen : std::as_const(m_reconciliationScreens))
+        delete screen.data();
+}
 
 void MainWindow::buildLayout()
 {
@@ -150,7 +159,14 @@ void MainWindow::buildMenus()
     connect(editAccount, &QAction::triggered, this, &MainWindow::showEditAccountDialog);
     QAction* deleteAccount = addMenuAction(accountMenu, QStringLiteral("deleteAccountAction"), tr("&Delete Account"), {});
     connect(deleteAccount, &QAction::triggered, this, &MainWindow::deleteCurrentAccount);
-    m_accountActions = {editAccount, deleteAccount};
+    accountMenu->addSeparator();
+    QAction* reconcile = addMenuAction(accountMenu, QStringLiteral("reconcileAction"), tr("&Reconcile..."),
+                                       QKeySequence(Qt::CTRL | Qt::Key_R));
+    connect(reconcile, &QAction::triggered, this, &MainWindow::showReconciliationWindow);
+    QAction* history = addMenuAction(accountMenu, QStringLiteral("reconciliationHistoryAction"),
+                                     tr("Reconciliation &History..."), {});
+    connect(history, &QAction::triggered, this, &MainWindow::showReconciliationHistoryWindow);
+    m_accountActions = {editAccount, deleteAccount, reconcile, history};
 
     QAction* newTransaction = addMenuAction(transactionsMenu, QStringLiteral("newTransactionAction"),
                                             tr("&New Transaction..."), QKeySequence(Qt::CTRL | Qt::Key_N));
@@ -228,6 +244,7 @@ void MainWindow::connectSignals()
         showPlainMessage(this, QMessageBox::Warning, tr("Transactions"), message);
     });
     connect(m_registerScreen, &RegisterScreen::currentTransactionChanged, this, &MainWindow::updateActions);
+    connect(m_registerScreen, &RegisterScreen::reconcileRequested, this, &MainWindow::showReconciliationWindow);
 
     m_autoPostTimer->setObjectName(QStringLiteral("autoPostTimer"));
     m_autoPostTimer->setInterval(kAutoPostIntervalMs);
@@ -388,6 +405,52 @@ void MainWindow::deleteCurrentAccount()
     if (!deleted)
         showPlainMessage(this, QMessageBox::Warning, tr("Account Not Deleted"),
                          tr("The account \"%1\" could not be deleted; nothing was changed.").arg(current->name));
+}
+
+void MainWindow::showTopLevel(QWidget* window, const QString& title, const QSize& size)
+{
+    window->setWindowTitle(title);
+    window->resize(size);
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
+void MainWindow::showReconciliationWindow()
+{
+    const std::optional<Account> account = currentAccount();
+    if (!account)
+        return;
+    // A window just closed is hidden until its deletion comes round.
+    ReconciliationScreen* open = m_reconciliationScreens.value(account->id);
+    if (open && open->isVisible()) {
+        open->raise();
+        open->activateWindow();
+        return;
+    }
+    m_reconciliationScreens.removeIf([](const auto& entry) { return entry.value().isNull(); });
+
+    auto* screen = new ReconciliationScreen(m_appState);
+    screen->setAttribute(Qt::WA_DeleteOnClose);
+    connect(screen, &ReconciliationScreen::reconciliationCompleted, this, [this, screen] {
+        m_registerScreen->reload();
+        rebuildAccountList();
+        screen->close();
+    });
+    connect(screen, &ReconciliationScreen::cancelled, screen, &QWidget::close);
+    screen->setAccount(account->id);
+    m_reconciliationScreens.insert(account->id, screen);
+    showTopLevel(screen, tr("Reconcile — %1").arg(account->name), kReconciliationWindowSize);
+}
+
+void MainWindow::showReconciliationHistoryWindow()
+{
+    if (!requireAccount())
+        return;
+    if (!m_historyScreen)
+        m_historyScreen = std::make_unique<ReconciliationHistoryScreen>(m_appState);
+    m_historyScreen->setAccount(m_currentAccountId);
+    showTopLevel(m_historyScreen.get(), tr("Reconciliation History"), kHistoryWindowSize);
 }
 
 void MainWindow::showAboutDialog()

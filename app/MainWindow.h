@@ -2,10 +2,13 @@
 
 #include "storage/Account.h"
 
+#include <QHash>
 #include <QList>
 #include <QMainWindow>
+#include <QPointer>
 #include <QString>
 
+#include <memory>
 #include <optional>
 
 class AccountEditor;
@@ -17,6 +20,8 @@ class QSplitter;
 class QStackedWidget;
 class QTimer;
 class QTreeView;
+class ReconciliationHistoryScreen;
+class ReconciliationScreen;
 class RegisterScreen;
 class StatusBar;
 class WelcomeScreen;
@@ -44,6 +49,9 @@ public Q_SLOTS:
     void showEditAccountDialog();
     void deleteCurrentAccount();
     void showAboutDialog();
+    // A new reconciliation window for the shown account, or its open one.
+    void showReconciliationWindow();
+    void showReconciliationHistoryWindow();
 
 protected:
     void changeEvent(QEvent* event) override;
@@ -77,6 +85,8 @@ private:
     // The shown account as stored; empty (after saying why) when there is none.
     std::optional<Account> currentAccount();
     void forwardToRegister(void (RegisterScreen::*command)());
+    // Titles, sizes and brings forward a window of its own.
+    void showTopLevel(QWidget* window, const QString& title, const QSize& size);
 
     AppState* m_appState;
     AccountEditor* m_accountEditor;
@@ -96,4 +106,9 @@ private:
     // Enabled only while an account is shown, or a transaction of it is selected.
     QList<QAction*> m_accountActions;
     QList<QAction*> m_transactionActions;
+    // The open reconciliation window of each account: asking again brings it
+    // forward rather than start a second one over the same transactions.
+    QHash<QString, QPointer<ReconciliationScreen>> m_reconciliationScreens;
+    // Built on first use and kept.
+    std::unique_ptr<ReconciliationHistoryScreen> m_historyScreen;
 };

@@ -5,6 +5,8 @@
 #include "appstate/ThemeHelpers.h"
 #include "appstate/ThemeManager.h"
 #include "register/RegisterScreen.h"
+#include "screens/ReconciliationHistoryScreen.h"
+#include "screens/ReconciliationScreen.h"
 #include "screens/WelcomeScreen.h"
 #include "services/RecurringService.h"
 #include "storage/AccountRepository.h"
@@ -19,6 +21,7 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QDialog>
 #include <QDialogButtonBox>
@@ -97,6 +100,17 @@ void answer(QWidget* modal, QMessageBox::StandardButton button)
     box->button(button)->click();
 }
 
+template <typename Window>
+QList<Window*> openWindows()
+{
+    QList<Window*> found;
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (auto* window = qobject_cast<Window*>(widget); window && window->isVisible())
+            found << window;
+    }
+    return found;
+}
+
 } // namespace
 
 class TestMainWindow : public QObject
@@ -124,6 +138,7 @@ private Q_SLOTS:
     void newTransactionsUpdateBalances();
     void welcomePageFollowsTheTheme();
     void signInSaysItIsUnavailable();
+    void reconciliationWindowsOpenForTheShownAccount();
     void layoutIsKeptInSettings();
 
 private:
@@ -224,7 +239,8 @@ void TestMainWindow::freshStartShowsWelcomePageAndAsksForAnAccount()
 
     // What needs an account is not offered without one.
     for (const char* name : {"newTransactionAction", "editTransactionAction", "deleteTransactionAction",
-                             "editAccountAction", "deleteAccountAction"})
+                             "editAccountAction", "deleteAccountAction", "reconcileAction",
+                             "reconciliationHistoryAction"})
         QVERIFY2(!action(window, name)->isEnabled(), name);
     QVERIFY(action(window, "newAccountAction")->isEnabled());
 }
@@ -544,6 +560,40 @@ void TestMainWindow::signInSaysItIsUnavailable()
     emit window.findChild<WelcomeScreen*>()->signInRequested();
     QCOMPARE(window.statusBar()->currentMessage(), QStringLiteral("Sign-in is not available in this build."));
     QCOMPARE(window.findChild<QStackedWidget*>()->currentIndex(), MainWindow::kWelcomePage);
+}
+
+void TestMainWindow::reconciliationWindowsOpenForTheShownAccount()
+{
+    {
+        MainWindow empty(m_state.get());
+        empty.showReconciliationWindow();
+        QCOMPARE(empty.statusBar()->currentMessage(), QStringLiteral("Select an account first"));
+        QVERIFY(openWindows<ReconciliationScreen>().isEmpty());
+    }
+    QVERIFY(m_state->accountRepository()->insert(makeAccount(QStringLiteral("Checking"))));
+    MainWindow window(m_state.get());
+
+    action(window, "reconcileAction")->trigger();
+    emit window.findChild<RegisterScreen*>()->reconcileRequested();
+    QList<ReconciliationScreen*> screens = openWindows<ReconciliationScreen>();
+    QCOMPARE(screens.size(), 1);
+    QCOMPARE(screens.first()->windowTitle(), QStringLiteral("Reconcile — Checking"));
+    QPointer<ReconciliationScreen> cancelled = screens.first();
+    emit cancelled->cancelled();
+    QTRY_VERIFY(!cancelled);
+
+    action(window, "reconcileAction")->trigger();
+    QPointer<ReconciliationScreen> finished = openWindows<ReconciliationScreen>().value(0);
+    QVERIFY(finished);
+    emit finished->reconciliationCompleted();
+    QTRY_VERIFY(!finished);
+
+    action(window, "reconciliationHistoryAction")->trigger();
+    action(window, "reconciliationHistoryAction")->trigger();
+    const QList<ReconciliationHistoryScreen*> histories = openWindows<ReconciliationHistoryScreen>();
+    QCOMPARE(histories.size(), 1);
+    QCOMPARE(histories.first()->windowTitle(), QStringLiteral("Reconciliation History"));
+    QCOMPARE(histories.first()->accountId(), window.currentAccountId());
 }
 
 void TestMainWindow::layoutIsKeptInSettings()
