@@ -4,6 +4,7 @@
 #include "app/AccountListModel.h"
 #include "app/StatusBar.h"
 #include "appstate/AppState.h"
+#include "appstate/PlainMessage.h"
 #include "appstate/ThemeHelpers.h"
 #include "appstate/ThemeManager.h"
 #include "register/RegisterScreen.h"
@@ -42,19 +43,6 @@ constexpr int kSelectAccountMessageMs = 3000;
 constexpr int kNoticeMessageMs = 5000;
 constexpr QSize kReconciliationWindowSize(1100, 720);
 constexpr QSize kHistoryWindowSize(750, 500);
-
-// Account names come from the user and, once shared, from other people:
-// they are shown as text, never read as markup.
-QMessageBox::StandardButton showPlainMessage(QWidget* parent, QMessageBox::Icon icon, const QString& title,
-                                             const QString& text,
-                                             QMessageBox::StandardButtons buttons = QMessageBox::Ok,
-                                             QMessageBox::StandardButton defaultButton = QMessageBox::NoButton)
-{
-    QMessageBox box(icon, title, text, buttons, parent);
-    box.setTextFormat(Qt::PlainText);
-    box.setDefaultButton(defaultButton);
-    return QMessageBox::StandardButton(box.exec());
-}
 
 } // namespace
 

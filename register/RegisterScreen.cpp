@@ -5,6 +5,7 @@
 #include "register/RegisterItemDelegate.h"
 #include "register/RegisterModel.h"
 #include "register/TransactionFormDialog.h"
+#include "register/TransactionQuestions.h"
 #include "storage/Money.h"
 
 #include <QAction>
@@ -296,26 +297,12 @@ void RegisterScreen::editCurrentTransaction()
 void RegisterScreen::deleteCurrentTransaction()
 {
     const std::optional<Transaction> current = m_model->transactionAt(m_view->currentIndex().row());
-    if (!current || !confirmDelete(*current))
+    if (!current || !confirmTransactionDelete(this, *current))
         return;
     const bool deleted = m_editor->deleteTransaction(current->id);
     reload();
     if (!deleted)
         Q_EMIT errorMessage(tr("The transaction could not be deleted."));
-}
-
-bool RegisterScreen::confirmDelete(const Transaction& transaction)
-{
-    // Built by hand rather than with QMessageBox::question so that the payee
-    // is shown as plain text, never read as markup.
-    QMessageBox box(QMessageBox::Question, tr("Delete Transaction"),
-                    transaction.isTransfer()
-                        ? tr("Delete the transfer for %1? Its other side is deleted too.").arg(transaction.payee)
-                        : tr("Delete the transaction for %1?").arg(transaction.payee),
-                    QMessageBox::Yes | QMessageBox::No, this);
-    box.setTextFormat(Qt::PlainText);
-    box.setDefaultButton(QMessageBox::No);
-    return box.exec() == QMessageBox::Yes;
 }
 
 void RegisterScreen::rememberCurrentRow()

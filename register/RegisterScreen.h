@@ -60,7 +60,6 @@ private:
     void applyColumnWidths();
     void onSectionResized(int column, int oldSize, int newSize);
     void setColumnHidden(int column, bool hidden);
-    bool confirmDelete(const Transaction& transaction);
     void rememberCurrentRow();
     void restoreCurrentRow();
     void selectTransaction(const QString& transactionId);

@@ -1,6 +1,7 @@
 #include "register/SplitEditorDialog.h"
 
 #include "appstate/AppState.h"
+#include "appstate/PlainMessage.h"
 #include "appstate/ThemeHelpers.h"
 #include "register/CategoryComboBox.h"
 #include "register/SmartAmountField.h"
@@ -102,12 +103,9 @@ void SplitEditorDialog::accept()
         SmartAmountField* amount = m_linesWidget->amountField(row);
         if (amount->hasAcceptableInput())
             continue;
-        QMessageBox box(QMessageBox::Warning, tr("Split Transaction"),
-                        tr("\"%1\" is not a complete amount. Correct it, or clear it for none.")
-                            .arg(amount->cleanText()),
-                        QMessageBox::Ok, this);
-        box.setTextFormat(Qt::PlainText);
-        box.exec();
+        showPlainMessage(this, QMessageBox::Warning, tr("Split Transaction"),
+                         tr("\"%1\" is not a complete amount. Correct it, or clear it for none.")
+                             .arg(amount->cleanText()));
         amount->setFocus();
         return;
     }
@@ -117,13 +115,9 @@ void SplitEditorDialog::accept()
         CategoryComboBox* category = m_linesWidget->categoryField(unclear);
         const QString text = category->currentText().trimmed();
         const bool several = m_split.rows().at(unclear).category == CategoryChoices::Match::Several;
-        // Plain text: the category text is whatever the user typed.
-        QMessageBox box(QMessageBox::Warning, tr("Split Transaction"),
-                        several ? tr("More than one category matches \"%1\"; choose one from the list.").arg(text)
-                                : tr("No category is named \"%1\".").arg(text),
-                        QMessageBox::Ok, this);
-        box.setTextFormat(Qt::PlainText);
-        box.exec();
+        showPlainMessage(this, QMessageBox::Warning, tr("Split Transaction"),
+                         several ? tr("More than one category matches \"%1\"; choose one from the list.").arg(text)
+                                 : tr("No category is named \"%1\".").arg(text));
         m_linesWidget->focusCategory(unclear);
         category->lineEdit()->selectAll();
         return;

@@ -1,6 +1,7 @@
 #include "register/TransactionFormDialog.h"
 
 #include "appstate/AppState.h"
+#include "appstate/PlainMessage.h"
 #include "appstate/ThemeHelpers.h"
 #include "register/CategoryComboBox.h"
 #include "register/DateField.h"
@@ -30,18 +31,6 @@
 namespace {
 
 QString newId() { return QUuid::createUuid().toString(QUuid::WithoutBraces); }
-
-// Payees and category names come from the user, and from other people once
-// an account is shared: a message shows them as text, never as markup.
-QMessageBox::StandardButton ask(QWidget* parent, QMessageBox::Icon icon, const QString& title, const QString& text,
-                                QMessageBox::StandardButtons buttons = QMessageBox::Ok,
-                                QMessageBox::StandardButton defaultButton = QMessageBox::NoButton)
-{
-    QMessageBox box(icon, title, text, buttons, parent);
-    box.setTextFormat(Qt::PlainText);
-    box.setDefaultButton(defaultButton);
-    return QMessageBox::StandardButton(box.exec());
-}
 
 qint64 magnitude(qint64 amount) { return amount < 0 ? -amount : amount; }
 
@@ -126,7 +115,7 @@ TransactionDraft TransactionFormDialog::draft() const
 void TransactionFormDialog::accept()
 {
     if (!m_dateField->hasValidText()) {
-        ask(this, QMessageBox::Warning, tr("Invalid Date"),
+        showPlainMessage(this, QMessageBox::Warning, tr("Invalid Date"),
             tr("Enter the date as month/day/year, for example 12/31/2026."));
         m_dateField->setFocus();
         return;
@@ -140,7 +129,7 @@ void TransactionFormDialog::accept()
     for (const SplitLine& line : std::as_const(m_splitLines))
         linesTotal += line.amount;
     if (m_isSplit && linesTotal != signedAmount()) {
-        ask(this, QMessageBox::Warning, tr("Split Does Not Add Up"),
+        showPlainMessage(this, QMessageBox::Warning, tr("Split Does Not Add Up"),
             tr("The split lines add up to %1, not to the amount of %2. Open the split to correct them.")
                 .arg(formatMoney(magnitude(linesTotal), m_currency), formatMoney(magnitude(signedAmount()), m_currency)));
         m_splitButton->setFocus();
@@ -511,7 +500,7 @@ bool TransactionFormDialog::amountsAreReadable()
     // that value would replace what the user sees with an older number.
     for (SmartAmountField* field : {m_amountField, m_transferAmountField}) {
         if (field->isVisibleTo(this) && field->isEnabled() && !field->hasAcceptableInput()) {
-            ask(this, QMessageBox::Warning, tr("Invalid Amount"),
+            showPlainMessage(this, QMessageBox::Warning, tr("Invalid Amount"),
                 tr("\"%1\" is not a complete amount. Correct it, or clear it for none.").arg(field->cleanText()));
             field->setFocus();
             return false;
@@ -524,7 +513,7 @@ bool TransactionFormDialog::hasPayeeOrAmount()
 {
     if (!m_payeeEdit->text().trimmed().isEmpty() || signedAmount() != 0)
         return true;
-    ask(this, QMessageBox::Warning, tr("Nothing to Save"), tr("Enter a payee or an amount."));
+    showPlainMessage(this, QMessageBox::Warning, tr("Nothing to Save"), tr("Enter a payee or an amount."));
     m_payeeEdit->setFocus();
     return false;
 }
@@ -540,7 +529,7 @@ bool TransactionFormDialog::resolveCategory()
     if (m_newCategory && typed == m_newCategoryText)
         return true;
     if (match.result == CategoryChoices::Match::Several) {
-        ask(this, QMessageBox::Warning, tr("Choose a Category"),
+        showPlainMessage(this, QMessageBox::Warning, tr("Choose a Category"),
             tr("More than one category matches \"%1\"; choose one from the list.").arg(typed));
         m_categoryCombo->setFocus();
         return false;
@@ -566,7 +555,7 @@ bool TransactionFormDialog::resolveCategory()
         ? tr("There is no category named \"%1\". Create it as an income category?")
         : tr("There is no category named \"%1\". Create it as an expense category?");
     if (category.name.isEmpty()
-        || ask(this, QMessageBox::Question, tr("New Category"), question.arg(typed), QMessageBox::Yes | QMessageBox::No,
+        || showPlainMessage(this, QMessageBox::Question, tr("New Category"), question.arg(typed), QMessageBox::Yes | QMessageBox::No,
                QMessageBox::Yes)
             != QMessageBox::Yes) {
         m_categoryCombo->setFocus();
@@ -587,7 +576,7 @@ bool TransactionFormDialog::hasTransferAmount()
     if (!m_form->isRowVisible(m_transferAmountField) || signedAmount() == 0
         || m_transferAmountField->minorUnits() != 0)
         return true;
-    ask(this, QMessageBox::Warning, tr("Amount Missing"),
+    showPlainMessage(this, QMessageBox::Warning, tr("Amount Missing"),
         tr("Enter the amount as %1 counts it, in its own currency.").arg(transferAccount()->name));
     m_transferAmountField->setFocus();
     return false;

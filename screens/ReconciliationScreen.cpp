@@ -7,6 +7,7 @@
 #include "register/RegisterEditor.h"
 #include "register/SmartAmountField.h"
 #include "register/TransactionFormDialog.h"
+#include "register/TransactionQuestions.h"
 #include "screens/ReconciliationModel.h"
 #include "storage/Money.h"
 
@@ -23,7 +24,6 @@
 #include <QScrollBar>
 #include <QShortcut>
 #include <QSplitter>
-#include <QStyledItemDelegate>
 #include <QTableView>
 #include <QVBoxLayout>
 
@@ -40,23 +40,6 @@ QString colorStyleSheet(const QColor& color)
 {
     return QStringLiteral("color: %1;").arg(color.name());
 }
-
-// The dark palette draws a tick box's outline in nearly its own background,
-// so an unticked row would show no box at all; there the outline follows
-// the text colour instead (the style derives it from the window colour).
-class TickDelegate : public QStyledItemDelegate
-{
-public:
-    using QStyledItemDelegate::QStyledItemDelegate;
-
-protected:
-    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override
-    {
-        QStyledItemDelegate::initStyleOption(option, index);
-        if (isDarkTheme())
-            option->palette.setColor(QPalette::Window, option->palette.color(QPalette::Text));
-    }
-};
 
 } // namespace
 
@@ -99,7 +82,8 @@ ReconciliationScreen::ReconciliationScreen(AppState* appState, QWidget* parent)
                  &ReconciliationScreen::deleteSelectedTransaction);
     m_view->installEventFilter(this);
 
-    connect(m_balanceField, &SmartAmountField::valueChanged, this, &ReconciliationScreen::updateDifference);
+    // On every keystroke, so that Finish goes off while the balance is half typed.
+    connect(m_balanceField, &SmartAmountField::textChanged, this, &ReconciliationScreen::updateDifference);
     connect(m_model, &ReconciliationModel::ticksChanged, this, &ReconciliationScreen::updateDifference);
     connect(m_model, &ReconciliationModel::modelReset, this, &ReconciliationScreen::updateDifference);
     connect(m_finishButton, &QPushButton::clicked, this, &ReconciliationScreen::finish);
@@ -231,7 +215,6 @@ QWidget* ReconciliationScreen::buildTransactionPanel()
     m_view->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     m_view->verticalHeader()->hide();
     m_view->horizontalHeader()->setHighlightSections(false);
-    m_view->setItemDelegateForColumn(ReconciliationModel::TickColumn, new TickDelegate(m_view));
     sizeColumns();
 
     auto* panel = new QWidget;
@@ -336,7 +319,8 @@ void ReconciliationScreen::updateDifference()
     for (int i = 0; i < values.size(); ++i)
         values.at(i)->setText(formatMoney(amounts.at(i), m_currency));
     applyThemeColors();
-    m_finishButton->setEnabled(!m_finished && m_difference == 0);
+    // A half-typed balance reads as the field's last value, not what shows.
+    m_finishButton->setEnabled(!m_finished && m_difference == 0 && m_balanceField->hasAcceptableInput());
 }
 
 void ReconciliationScreen::applyThemeColors()
@@ -420,13 +404,7 @@ void ReconciliationScreen::deleteSelectedTransaction()
     const std::optional<Transaction> current = currentTransaction();
     if (!current)
         return;
-    // Built by hand so that the payee is shown as typed, never read as markup.
-    QMessageBox question(QMessageBox::Question, tr("Delete Transaction"),
-                         tr("Delete the transaction for %1?").arg(current->payee),
-                         QMessageBox::Yes | QMessageBox::No, this);
-    question.setTextFormat(Qt::PlainText);
-    question.setDefaultButton(QMessageBox::No);
-    if (question.exec() != QMessageBox::Yes)
+    if (!confirmTransactionDelete(this, *current))
         return;
     const bool deleted = m_editor->deleteTransaction(current->id);
     reloadTransactions();

@@ -258,6 +258,11 @@ void TestReconciliation::finishOnlyAtZeroAndAllOrNothing()
     QVERIFY(!m_finishButton->isEnabled());
     m_balanceField->setMinorUnits(7500);
     QVERIFY(m_finishButton->isEnabled());
+    // Half typed, the balance is not the 75.00 the field last held.
+    auto* balanceEdit = m_balanceField->findChild<QLineEdit*>();
+    balanceEdit->setText(QStringLiteral("$ 7,5"));
+    QVERIFY(!m_finishButton->isEnabled());
+    m_balanceField->setMinorUnits(7500);
 
     // A date that does not read as one is refused, not replaced by the one
     // shown before it was typed.
