@@ -264,6 +264,14 @@ void MainWindow::closeEvent(QCloseEvent* event)
     QSettings settings;
     settings.setValue(kGeometryKey, saveGeometry());
     settings.setValue(kSplitterKey, m_splitter->saveState());
+    // The windows of their own go with the main window: left open, they
+    // would keep the program running with no way back to the register.
+    for (const QPointer<ReconciliationScreen>& screen : std::as_const(m_reconciliationScreens)) {
+        if (screen)
+            screen->close();
+    }
+    if (m_historyScreen)
+        m_historyScreen->close();
     QMainWindow::closeEvent(event);
 }
 

@@ -195,6 +195,11 @@ QColor warningColor()
     return isDarkTheme() ? QColor(0xFF, 0xA7, 0x26) : QColor(0xE6, 0x51, 0x00);
 }
 
+QString textColorStyleSheet(const QColor& color)
+{
+    return QStringLiteral("color: %1;").arg(color.name());
+}
+
 QColor mutedCaptionColor()
 {
     return QColor(0x6E, 0x8A, 0x7E);

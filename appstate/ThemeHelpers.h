@@ -92,6 +92,9 @@ QColor warningColor();
 // The same on both palettes.
 QColor mutedCaptionColor();
 
+// The style sheet that draws a label's text in that colour.
+QString textColorStyleSheet(const QColor& color);
+
 // The process-wide first day of the week (a Qt::DayOfWeek number), taken from
 // the default locale on first use; assign through the reference to change it.
 int& localeFirstDayOfWeek();

@@ -11,7 +11,7 @@
 CategoryChoices CategoryChoices::load(AppState* appState, const QString& accountId, bool withTransfers)
 {
     CategoryChoices result;
-    result.m_choices.append({Kind::None, QString(), tr("(none)"), QString(), CategoryType::Expense});
+    result.m_choices.append({Kind::None, QString(), tr("(none)"), QString()});
 
     const QList<Category> categories = appState->categoryRepository()->listAll();
     QHash<QString, QString> names;
@@ -25,7 +25,7 @@ CategoryChoices CategoryChoices::load(AppState* appState, const QString& account
         const QString parentName = names.value(category.parent_id);
         listed.append({Kind::Category, category.id,
                        parentName.isEmpty() ? category.name : tr("%1 > %2").arg(parentName, category.name),
-                       category.name, category.category_type});
+                       category.name});
     }
     // By the listed text, so that sub-categories follow their parent.
     std::sort(listed.begin(), listed.end(),
@@ -35,8 +35,8 @@ CategoryChoices CategoryChoices::load(AppState* appState, const QString& account
     if (withTransfers) {
         for (const Account& account : appState->accountRepository()->listActive()) {
             if (account.id != accountId)
-                result.m_choices.append({Kind::Transfer, account.id, tr("Transfer to/from: %1").arg(account.name),
-                                         account.name, CategoryType::Transfer});
+                result.m_choices.append(
+                    {Kind::Transfer, account.id, tr("Transfer to/from: %1").arg(account.name), account.name});
         }
     }
     return result;
@@ -83,5 +83,8 @@ CategoryChoices::Match CategoryChoices::match(const QString& text) const
     });
     if (own.result != Match::NoMatch)
         return own;
-    return find([&](const Choice& c) { return c.kind != Kind::None && c.text.contains(typed, Qt::CaseInsensitive); });
+    return find([&](const Choice& c) {
+        return c.kind == Kind::Category
+            && (c.name.startsWith(typed, Qt::CaseInsensitive) || c.text.startsWith(typed, Qt::CaseInsensitive));
+    });
 }

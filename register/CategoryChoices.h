@@ -12,7 +12,7 @@ class AppState;
 // live categories shared by every account or kept for this one (each after
 // its parent), and, for a whole transaction, a transfer to each other live
 // account. It also reads what a user types: a whole entry, a category's or
-// an account's own name, or any unique part of an entry.
+// an account's own name, or the unique start of a category's name or entry.
 class CategoryChoices
 {
     Q_DECLARE_TR_FUNCTIONS(CategoryChoices)
@@ -29,7 +29,6 @@ public:
         QString text;
         // The category's own name, or the other account's.
         QString name;
-        CategoryType type = CategoryType::Expense;
     };
 
     struct Match
@@ -52,7 +51,9 @@ public:
     int addKept(const Choice& choice);
 
     // Blank text is "(none)". Then, ignoring case: a whole entry, then a
-    // category's or account's own name, then a part of one entry.
+    // category's or account's own name, then the start of one category's
+    // name or entry ("groc" for "Food > Groceries"). A transfer is never
+    // guessed from a start: it writes a row into another account.
     Match match(const QString& text) const;
 
 private:

@@ -44,6 +44,14 @@ void CategoryComboBox::select(CategoryChoices::Kind kind, const QString& id)
     setEditText(itemText(item));
 }
 
+CategoryChoices::Match CategoryComboBox::typedMatch() const
+{
+    const int item = currentIndex();
+    if (item >= 0 && currentText() == itemText(item) && currentData().isValid())
+        return {CategoryChoices::Match::One, currentData().toInt()};
+    return m_choices.match(currentText());
+}
+
 std::optional<CategoryChoices::Choice> CategoryComboBox::currentChoice() const
 {
     const CategoryChoices::Match match = typedMatch();
@@ -66,8 +74,10 @@ void CategoryComboBox::settle()
     const CategoryChoices::Match match = typedMatch();
     if (match.result == CategoryChoices::Match::One) {
         const int item = findData(match.index);
-        setCurrentIndex(item);
-        setEditText(itemText(item));
+        if (item != currentIndex())
+            setCurrentIndex(item);
+        if (currentText() != itemText(item))
+            setEditText(itemText(item));
     }
     Q_EMIT settled(match);
 }

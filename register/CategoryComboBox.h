@@ -22,8 +22,9 @@ public:
 
     // Selects that choice; unlisted ones are ignored.
     void select(CategoryChoices::Kind kind, const QString& id);
-    // What the text in the field names now.
-    CategoryChoices::Match typedMatch() const { return m_choices.match(currentText()); }
+    // What the text in the field names now: the selected entry while its
+    // text shows (two accounts may share a name), else what the text reads as.
+    CategoryChoices::Match typedMatch() const;
     // The choice the text names, when it names exactly one.
     std::optional<CategoryChoices::Choice> currentChoice() const;
 

@@ -74,5 +74,7 @@ void DateField::commitText()
 
 void DateField::showStoredDate()
 {
-    m_edit->setText(m_date.toString(kDisplayFormat));
+    m_edit->setText(toText(m_date));
 }
+
+QString DateField::toText(const QDate& date) { return date.toString(kDisplayFormat); }

@@ -25,6 +25,9 @@ public:
     // Whether the text as it stands reads as a date.
     bool hasValidText() const;
 
+    // "12/05/2026": how every window shows a date in a list.
+    static QString toText(const QDate& date);
+
     // Reads "M/d/yyyy", "MM/dd/yyyy", "M/d/yy", "MM/dd/yy" and, without a
     // year, "M/d" and "MM/dd" as that day in the current year. Two-digit
     // years below 70 are 20xx, the rest 19xx. An invalid date for anything

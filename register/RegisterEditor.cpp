@@ -4,20 +4,14 @@
 #include "storage/AccountRepository.h"
 #include "storage/CategoryRepository.h"
 #include "storage/Database.h"
+#include "storage/RecordId.h"
 #include "storage/ScopedTransaction.h"
 #include "storage/SplitLineRepository.h"
 #include "storage/Timestamp.h"
 #include "storage/TransactionRepository.h"
 
 #include <QList>
-#include <QUuid>
 #include <QtDebug>
-
-namespace {
-
-QString newId() { return QUuid::createUuid().toString(QUuid::WithoutBraces); }
-
-} // namespace
 
 // What one user action writes, gathered first so that it is written in one go.
 struct RegisterEditor::Writes
@@ -27,7 +21,7 @@ struct RegisterEditor::Writes
     QList<Transaction> updates;
     QStringList deletes;
     // The transaction whose lines are replaced by `lines` (none to clear them).
-    QString linesOf;
+    QString replaceLinesOf;
     QList<SplitLine> lines;
 };
 
@@ -46,7 +40,7 @@ bool RegisterEditor::addTransaction(const TransactionDraft& draft)
     writes.newCategory = draft.newCategory;
     Transaction record = draft.transaction;
     if (record.id.isEmpty())
-        record.id = newId();
+        record.id = newRecordId();
     record.transfer_link_id.clear();
     record.transfer_dest_account_id.clear();
     if (draft.isTransfer()) {
@@ -56,7 +50,7 @@ bool RegisterEditor::addTransaction(const TransactionDraft& draft)
     }
     if (record.is_split) {
         record.category_id.clear();
-        writes.linesOf = record.id;
+        writes.replaceLinesOf = record.id;
         writes.lines = draft.splitLines;
     }
     writes.inserts.prepend(record);
@@ -71,7 +65,8 @@ bool RegisterEditor::updateTransaction(const TransactionDraft& draft)
         qWarning().noquote() << "RegisterEditor: transaction" << edited.id << "is gone; the edit was not stored";
         return false;
     }
-    if (!isStorable(draft))
+    const TransactionDraft before = storedDraft(m_appState, *stored);
+    if (!isStorable(draft, &before))
         return false;
 
     // The form's copy was read when it opened; only what the form shows
@@ -88,41 +83,45 @@ bool RegisterEditor::updateTransaction(const TransactionDraft& draft)
     record.is_split = edited.is_split;
     record.category_id = edited.is_split || draft.isTransfer() ? QString() : edited.category_id;
     if (record.is_split || stored->is_split) {
-        writes.linesOf = record.id;
+        writes.replaceLinesOf = record.id;
         writes.lines = record.is_split ? draft.splitLines : QList<SplitLine>();
     }
     markEdited(record, stored->version);
 
-    // A split keeps whatever links it came with (an import may link one);
-    // the form offers no transfer for it.
-    if (!record.is_split) {
-        const std::optional<Transaction> otherSide =
-            stored->isTransfer() ? liveTransaction(stored->transfer_link_id) : std::nullopt;
-        const QString storedAccount = otherSide ? otherSide->account_id : stored->transfer_dest_account_id;
-        if (draft.isTransfer() && draft.transferAccountId == storedAccount) {
-            if (otherSide) {
-                Transaction mirrored = *otherSide;
-                mirrored.date = record.date;
-                if (shareCurrency(record.account_id, otherSide->account_id))
-                    mirrored.amount = -record.amount;
-                else if (draft.transferAmount)
-                    mirrored.amount = *draft.transferAmount;
-                if (mirrored != *otherSide) {
-                    markEdited(mirrored, otherSide->version);
-                    writes.updates.append(mirrored);
-                }
+    const std::optional<Transaction> otherSide =
+        stored->isTransfer() ? liveTransaction(stored->transfer_link_id) : std::nullopt;
+    const auto dropOtherSide = [&] {
+        if (otherSide)
+            writes.deletes.append(otherSide->id);
+        record.transfer_link_id.clear();
+        record.transfer_dest_account_id.clear();
+    };
+    if (record.is_split) {
+        // A split keeps whatever links it came with (an import may link
+        // one), but a transfer made into a split is a transfer no more: left
+        // linked, its other side would keep the old amount for ever.
+        if (!stored->is_split && before.isTransfer())
+            dropOtherSide();
+    } else if (draft.isTransfer() && draft.transferAccountId == before.transferAccountId) {
+        if (otherSide) {
+            Transaction mirrored = *otherSide;
+            mirrored.date = record.date;
+            if (shareCurrency(record.account_id, otherSide->account_id))
+                mirrored.amount = -record.amount;
+            else if (draft.transferAmount)
+                mirrored.amount = *draft.transferAmount;
+            if (mirrored != *otherSide) {
+                markEdited(mirrored, otherSide->version);
+                writes.updates.append(mirrored);
             }
-            // A side whose other side never arrived stays as it is: there is
-            // nothing to mirror, and inventing one would count it twice when
-            // it does arrive.
-        } else {
-            if (otherSide)
-                writes.deletes.append(otherSide->id);
-            record.transfer_link_id.clear();
-            record.transfer_dest_account_id.clear();
-            if (draft.isTransfer() && !addOtherSide(record, draft, writes))
-                return false;
         }
+        // A side whose other side is gone (its account deleted) or never
+        // arrived stays as it is: there is nothing to mirror, and inventing
+        // one would count it twice when it does arrive.
+    } else {
+        dropOtherSide();
+        if (draft.isTransfer() && !addOtherSide(record, draft, writes))
+            return false;
     }
     writes.updates.prepend(record);
 
@@ -153,7 +152,7 @@ bool RegisterEditor::deleteTransaction(const QString& transactionId)
     return true;
 }
 
-bool RegisterEditor::isStorable(const TransactionDraft& draft) const
+bool RegisterEditor::isStorable(const TransactionDraft& draft, const TransactionDraft* before) const
 {
     const Transaction& transaction = draft.transaction;
     if (!liveAccount(transaction.account_id)) {
@@ -175,6 +174,30 @@ bool RegisterEditor::isStorable(const TransactionDraft& draft) const
         qWarning().noquote() << "RegisterEditor: a new category needs an id";
         return false;
     }
+    // What the transaction already had may stay (a category deleted since);
+    // anything else must be a live category this account can use.
+    QStringList allowed;
+    if (draft.newCategory)
+        allowed << draft.newCategory->id;
+    if (before) {
+        allowed << before->transaction.category_id;
+        for (const SplitLine& line : before->splitLines)
+            allowed << line.category_id;
+    }
+    QStringList used{transaction.category_id};
+    for (const SplitLine& line : draft.splitLines)
+        used << line.category_id;
+    for (const QString& categoryId : std::as_const(used)) {
+        if (categoryId.isEmpty() || allowed.contains(categoryId))
+            continue;
+        const std::optional<Category> category = m_appState->categoryRepository()->getById(categoryId);
+        if (!category || category->deleted_at
+            || (!category->account_id.isEmpty() && category->account_id != transaction.account_id)) {
+            qWarning().noquote() << "RegisterEditor: category" << categoryId << "cannot be used in account"
+                                 << transaction.account_id;
+            return false;
+        }
+    }
     return true;
 }
 
@@ -188,7 +211,7 @@ bool RegisterEditor::addOtherSide(Transaction& record, const TransactionDraft& d
         return false;
     }
     Transaction other;
-    other.id = newId();
+    other.id = newRecordId();
     other.account_id = draft.transferAccountId;
     other.date = record.date;
     other.payee = record.payee;
@@ -235,13 +258,13 @@ bool RegisterEditor::store(const Writes& writes)
         if (!transactions->softDelete(id, at))
             return false;
     }
-    if (!writes.linesOf.isEmpty()) {
-        if (!splitLines->deleteByTransaction(writes.linesOf))
+    if (!writes.replaceLinesOf.isEmpty()) {
+        if (!splitLines->deleteByTransaction(writes.replaceLinesOf))
             return false;
         const QDateTime now = nowUtc();
         for (SplitLine line : writes.lines) {
-            line.id = newId();
-            line.transaction_id = writes.linesOf;
+            line.id = newRecordId();
+            line.transaction_id = writes.replaceLinesOf;
             line.created_at = now;
             line.updated_at = now;
             if (!splitLines->insert(line))
@@ -249,6 +272,13 @@ bool RegisterEditor::store(const Writes& writes)
         }
     }
     return transaction.commit();
+}
+
+std::optional<Transaction> RegisterEditor::liveOtherSide(const Transaction& transaction) const
+{
+    if (!transaction.isTransfer())
+        return std::nullopt;
+    return liveTransaction(transaction.transfer_link_id);
 }
 
 std::optional<Transaction> RegisterEditor::liveTransaction(const QString& id) const

@@ -42,14 +42,18 @@ public:
     // that a restored split still has them.
     bool deleteTransaction(const QString& transactionId);
 
+    // The other side of a transfer, when it is there and not deleted.
+    std::optional<Transaction> liveOtherSide(const Transaction& transaction) const;
+
 private:
     struct Writes;
 
     // The stored row when it exists and is not deleted.
     std::optional<Transaction> liveTransaction(const QString& id) const;
     std::optional<Account> liveAccount(const QString& id) const;
-    // Whether the draft can be stored as it stands; logs why not.
-    bool isStorable(const TransactionDraft& draft) const;
+    // Whether the draft can be stored as it stands, over `before` when it
+    // edits a stored transaction; logs why not.
+    bool isStorable(const TransactionDraft& draft, const TransactionDraft* before = nullptr) const;
     // The other side of a new transfer from `record`, linking both.
     bool addOtherSide(Transaction& record, const TransactionDraft& draft, Writes& writes) const;
     bool shareCurrency(const QString& accountId, const QString& otherAccountId) const;

@@ -1,6 +1,7 @@
 #include "register/RegisterModel.h"
 
 #include "appstate/ThemeHelpers.h"
+#include "register/DateField.h"
 #include "storage/AccountRepository.h"
 #include "storage/CategoryRepository.h"
 #include "storage/Money.h"
@@ -12,7 +13,6 @@
 namespace {
 
 const QString kNewestFirstKey = QStringLiteral("registerNewestFirst");
-const QString kDateFormat = QStringLiteral("MM/dd/yyyy");
 
 // The amount without its sign, for the payment and deposit columns.
 QString magnitudeText(qint64 amount, Currency currency)
@@ -130,7 +130,7 @@ QVariant RegisterModel::displayText(const RegisterRow& row, int column) const
     const Transaction& transaction = row.transaction;
     switch (column) {
     case DateColumn:
-        return transaction.date.toString(kDateFormat);
+        return DateField::toText(transaction.date);
     case NumberColumn:
         return transaction.check_number;
     case PayeeColumn:

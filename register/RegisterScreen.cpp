@@ -1,11 +1,9 @@
 #include "register/RegisterScreen.h"
 
 #include "appstate/AppState.h"
-#include "register/RegisterEditor.h"
 #include "register/RegisterItemDelegate.h"
 #include "register/RegisterModel.h"
-#include "register/TransactionFormDialog.h"
-#include "register/TransactionQuestions.h"
+#include "register/TransactionActions.h"
 #include "storage/Money.h"
 
 #include <QAction>
@@ -48,7 +46,7 @@ RegisterScreen::RegisterScreen(AppState* appState, QWidget* parent)
     , m_appState(appState)
     , m_model(new RegisterModel(appState->transactionRepository(), appState->accountRepository(),
                                 appState->categoryRepository(), appState->preferencesRepository(), this))
-    , m_editor(new RegisterEditor(appState, this))
+    , m_actions(new TransactionActions(appState, this))
     , m_view(new QTableView(this))
     , m_newButton(new QPushButton(tr("New Transaction..."), this))
     , m_reconcileButton(new QPushButton(tr("Reconcile..."), this))
@@ -95,6 +93,7 @@ RegisterScreen::RegisterScreen(AppState* appState, QWidget* parent)
     layout->addLayout(buttons);
     layout->addWidget(m_view);
 
+    connect(m_actions, &TransactionActions::failed, this, &RegisterScreen::errorMessage);
     connect(m_newButton, &QPushButton::clicked, this, &RegisterScreen::newTransaction);
     connect(m_reconcileButton, &QPushButton::clicked, this, &RegisterScreen::reconcileRequested);
     connect(m_view->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
@@ -268,41 +267,25 @@ void RegisterScreen::newTransaction()
 {
     if (m_model->accountId().isEmpty())
         return;
-    TransactionFormDialog dialog(m_appState, m_model->accountId(), this);
-    if (dialog.exec() != QDialog::Accepted)
+    const QString added = m_actions->addTransaction(m_model->accountId());
+    if (added.isEmpty())
         return;
-    const TransactionDraft draft = dialog.draft();
-    const bool stored = m_editor->addTransaction(draft);
     reload();
-    if (stored)
-        selectTransaction(draft.transaction.id);
-    else
-        Q_EMIT errorMessage(tr("The new transaction could not be saved."));
+    selectTransaction(added);
 }
 
 void RegisterScreen::editCurrentTransaction()
 {
     const std::optional<Transaction> current = m_model->transactionAt(m_view->currentIndex().row());
-    if (!current)
-        return;
-    TransactionFormDialog dialog(m_appState, *current, this);
-    if (dialog.exec() != QDialog::Accepted)
-        return;
-    const bool stored = m_editor->updateTransaction(dialog.draft());
-    reload();
-    if (!stored)
-        Q_EMIT errorMessage(tr("The changes to the transaction could not be saved."));
+    if (current && m_actions->editTransaction(*current))
+        reload();
 }
 
 void RegisterScreen::deleteCurrentTransaction()
 {
     const std::optional<Transaction> current = m_model->transactionAt(m_view->currentIndex().row());
-    if (!current || !confirmTransactionDelete(this, *current))
-        return;
-    const bool deleted = m_editor->deleteTransaction(current->id);
-    reload();
-    if (!deleted)
-        Q_EMIT errorMessage(tr("The transaction could not be deleted."));
+    if (current && m_actions->deleteTransaction(*current))
+        reload();
 }
 
 void RegisterScreen::rememberCurrentRow()

@@ -10,14 +10,15 @@ class AppState;
 class QEvent;
 class QPushButton;
 class QTableView;
-class RegisterEditor;
 class RegisterModel;
+class TransactionActions;
 struct Transaction;
 
 // One account's register as a table under a row of buttons (new transaction,
 // reconcile). New, edit (double click or Return) and delete (Delete key,
-// after a question) go through the transaction form and RegisterEditor; the table reloads after each of its own writes and keeps
-// the current transaction selected across reloads. An account opens at its
+// after a question) go through TransactionActions; the table reloads after
+// each of its own writes and keeps the current transaction selected across
+// reloads. An account opens at its
 // latest transaction. Column widths come from the font and the width at
 // hand (see RegisterColumnLayout); the screen is never narrower than what
 // shows the dates, amounts and balance. Widths the user drags and the
@@ -67,7 +68,7 @@ private:
 
     AppState* m_appState;
     RegisterModel* m_model;
-    RegisterEditor* m_editor;
+    TransactionActions* m_actions;
     QTableView* m_view;
     QPushButton* m_newButton;
     QPushButton* m_reconcileButton;

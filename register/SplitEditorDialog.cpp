@@ -53,8 +53,7 @@ SplitEditorDialog::SplitEditorDialog(AppState* appState, const QString& accountI
         if (!line.category_id.isEmpty() && choices.indexOf(CategoryChoices::Kind::Category, line.category_id) < 0) {
             const std::optional<Category> stored = appState->categoryRepository()->getById(line.category_id);
             const QString name = stored ? stored->name : tr("(deleted category)");
-            kept = CategoryChoices::Choice{CategoryChoices::Kind::Category, line.category_id, name, name,
-                                           stored ? stored->category_type : CategoryType::Expense};
+            kept = CategoryChoices::Choice{CategoryChoices::Kind::Category, line.category_id, name, name};
         }
         m_linesWidget->appendRow(line.category_id, line.memo, m_split.typedFromStored(line.amount), kept);
     }
@@ -135,7 +134,7 @@ void SplitEditorDialog::refresh()
     m_totalCaption->setText(tr("Total of %n line(s):", nullptr, m_split.lineCount()));
     m_totalValue->setText(formatMoney(m_split.total(), m_currency));
     m_remainderValue->setText(formatMoney(remainder, m_currency));
-    m_remainderValue->setStyleSheet(remainder != 0 ? QStringLiteral("color: %1;").arg(warningColor().name())
+    m_remainderValue->setStyleSheet(remainder != 0 ? textColorStyleSheet(warningColor())
                                                    : QString());
     m_okButton->setEnabled(m_split.canAccept());
     m_setTotalButton->setEnabled(m_split.canSetAmountToTotal());

@@ -10,6 +10,7 @@
 #include "storage/AccountRepository.h"
 #include "storage/CategoryRepository.h"
 #include "storage/Money.h"
+#include "storage/RecordId.h"
 #include "storage/SplitLineRepository.h"
 #include "storage/Timestamp.h"
 #include "storage/TransactionRepository.h"
@@ -25,12 +26,9 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QUuid>
 #include <QVBoxLayout>
 
 namespace {
-
-QString newId() { return QUuid::createUuid().toString(QUuid::WithoutBraces); }
 
 qint64 magnitude(qint64 amount) { return amount < 0 ? -amount : amount; }
 
@@ -41,9 +39,13 @@ TransactionFormDialog::TransactionFormDialog(AppState* appState, const QString& 
     , m_appState(appState)
     , m_editMode(false)
 {
+    // One id for the life of the form, so that every reading of it is the
+    // same transaction.
+    m_original.id = newRecordId();
     m_original.account_id = accountId;
     m_original.date = QDate::currentDate();
-    m_stored.transaction = m_original;
+    m_original.created_at = nowUtc();
+    m_originalDraft.transaction = m_original;
     setWindowTitle(tr("New Transaction"));
     buildForm();
     loadFields();
@@ -53,7 +55,7 @@ TransactionFormDialog::TransactionFormDialog(AppState* appState, const Transacti
     : QDialog(parent)
     , m_appState(appState)
     , m_original(existing)
-    , m_stored(storedDraft(appState, existing))
+    , m_originalDraft(storedDraft(appState, existing))
     , m_editMode(true)
 {
     setWindowTitle(tr("Edit Transaction"));
@@ -64,12 +66,8 @@ TransactionFormDialog::TransactionFormDialog(AppState* appState, const Transacti
 Transaction TransactionFormDialog::transaction() const
 {
     Transaction result = m_original;
-    if (m_editMode) {
+    if (m_editMode)
         result.version = m_original.version + 1;
-    } else {
-        result.id = newId();
-        result.created_at = nowUtc();
-    }
     result.date = m_dateField->date();
     result.check_number = m_numberEdit->text().trimmed();
     result.payee = m_payeeEdit->text().trimmed();
@@ -104,7 +102,7 @@ TransactionDraft TransactionFormDialog::draft() const
         if (m_form->isRowVisible(m_transferAmountField)) {
             // The other side moves the other way.
             const qint64 received = m_transferAmountField->minorUnits();
-            result.transferAmount = result.transaction.amount < 0 ? received : -received;
+            result.transferAmount = isDeposit() ? -received : received;
         }
     }
     if (m_newCategory && result.transaction.category_id == m_newCategory->id)
@@ -184,7 +182,7 @@ void TransactionFormDialog::buildForm()
     // One line: the form lays out wrapped labels badly when rows come and go.
     m_categoryHint->setTextFormat(Qt::PlainText);
     applyFontRole(m_categoryHint, FontRole::Caption);
-    m_categoryHint->setStyleSheet(QStringLiteral("color: %1;").arg(warningColor().name()));
+    m_categoryHint->setStyleSheet(textColorStyleSheet(warningColor()));
 
     m_memoEdit = new QLineEdit(this);
     m_memoEdit->setObjectName(QStringLiteral("memoEdit"));
@@ -219,6 +217,7 @@ void TransactionFormDialog::buildForm()
     });
 
     m_transferAmountLabel = new QLabel(this);
+    m_transferAmountLabel->setTextFormat(Qt::PlainText);
     m_transferAmountField = new SmartAmountField(this);
     m_transferAmountField->setObjectName(QStringLiteral("transferAmountField"));
 
@@ -271,12 +270,12 @@ void TransactionFormDialog::loadFields()
 
     // A split that lost its lines (an interrupted import) is shown, and
     // stored, as what it is: one amount without a category.
-    m_splitLines = m_stored.splitLines;
+    m_splitLines = m_originalDraft.splitLines;
     m_isSplit = m_original.is_split && !m_splitLines.isEmpty();
     if (m_isSplit)
         m_categoryCombo->setCurrentIndex(0);
-    else if (m_stored.isTransfer())
-        m_categoryCombo->select(CategoryChoices::Kind::Transfer, m_stored.transferAccountId);
+    else if (m_originalDraft.isTransfer())
+        m_categoryCombo->select(CategoryChoices::Kind::Transfer, m_originalDraft.transferAccountId);
     else
         m_categoryCombo->select(CategoryChoices::Kind::Category, m_original.category_id);
     showSplit();
@@ -289,19 +288,18 @@ void TransactionFormDialog::loadCategoryChoices()
     CategoryChoices choices = CategoryChoices::load(m_appState, m_original.account_id, true);
     // Neither a category nor an account deleted since the transaction was
     // entered is offered for new choices, but an edit must not drop it unasked.
-    if (m_stored.isTransfer()) {
-        if (choices.indexOf(CategoryChoices::Kind::Transfer, m_stored.transferAccountId) < 0) {
-            const std::optional<Account> other = m_appState->accountRepository()->getById(m_stored.transferAccountId);
+    if (m_originalDraft.isTransfer()) {
+        if (choices.indexOf(CategoryChoices::Kind::Transfer, m_originalDraft.transferAccountId) < 0) {
+            const std::optional<Account> other = m_appState->accountRepository()->getById(m_originalDraft.transferAccountId);
             const QString name = other ? other->name : tr("(deleted account)");
-            choices.addKept({CategoryChoices::Kind::Transfer, m_stored.transferAccountId,
-                             tr("Transfer to/from: %1").arg(name), name, CategoryType::Transfer});
+            choices.addKept({CategoryChoices::Kind::Transfer, m_originalDraft.transferAccountId,
+                             tr("Transfer to/from: %1").arg(name), name});
         }
     } else if (!m_original.category_id.isEmpty()
                && choices.indexOf(CategoryChoices::Kind::Category, m_original.category_id) < 0) {
         const std::optional<Category> stored = m_appState->categoryRepository()->getById(m_original.category_id);
         const QString name = stored ? stored->name : tr("(deleted category)");
-        choices.addKept({CategoryChoices::Kind::Category, m_original.category_id, name, name,
-                         stored ? stored->category_type : CategoryType::Expense});
+        choices.addKept({CategoryChoices::Kind::Category, m_original.category_id, name, name});
     }
     m_categoryCombo->setChoices(choices);
 }
@@ -309,7 +307,7 @@ void TransactionFormDialog::loadCategoryChoices()
 void TransactionFormDialog::loadTransferAmount()
 {
     onTransferChanged();
-    if (!m_stored.isTransfer() || !m_original.isTransfer())
+    if (!m_originalDraft.isTransfer() || !m_original.isTransfer())
         return;
     if (const std::optional<Transaction> other =
             m_appState->transactionRepository()->getById(m_original.transfer_link_id))
@@ -335,6 +333,14 @@ void TransactionFormDialog::showSplit()
 void TransactionFormDialog::editSplit()
 {
     takeAmountSign();
+    if (!m_isSplit && m_categoryCombo->typedMatch().result != CategoryChoices::Match::One) {
+        // The first line would start without what was typed.
+        showPlainMessage(this, QMessageBox::Warning, tr("Choose a Category"),
+                         tr("\"%1\" names no single category. Choose one, or clear the field, before splitting.")
+                             .arg(m_categoryCombo->currentText().trimmed()));
+        m_categoryCombo->setFocus();
+        return;
+    }
     QList<SplitLine> lines = m_splitLines;
     if (!m_isSplit) {
         // What the form holds becomes the first line, so splitting a receipt
@@ -362,6 +368,9 @@ void TransactionFormDialog::editSplit()
         if (amount != 0)
             setDirection(amount > 0);
         m_amountField->setMinorUnits(magnitude(amount));
+    } else if (wasSplit && m_originalDraft.isTransfer()) {
+        // An imported split that was also a transfer stays one.
+        m_categoryCombo->select(CategoryChoices::Kind::Transfer, m_originalDraft.transferAccountId);
     } else if (wasSplit) {
         m_categoryCombo->setCurrentIndex(0);
     }
@@ -396,7 +405,9 @@ void TransactionFormDialog::onTransferChanged()
     std::optional<Account> other = m_isSplit ? std::nullopt : transferAccount();
     const bool needsAmount = other && other->currency != m_currency;
     if (needsAmount) {
-        m_transferAmountLabel->setText(tr("Amount in %1:").arg(other->name));
+        // The account's name as typed: an "&" in it is no shortcut.
+        QString name = other->name;
+        m_transferAmountLabel->setText(tr("Amount in %1:").arg(name.replace(u'&', QStringLiteral("&&"))));
         m_transferAmountField->setCurrency(other->currency);
         m_transferAmountField->setRange(0, double(kMaxAmountMinorUnits / currencyScale(other->currency)));
         m_transferAmountField->setPrefix(currencySymbol(other->currency) + u' ');
@@ -450,9 +461,13 @@ void TransactionFormDialog::fillFromLatest(const Transaction& latest)
         const TransactionDraft earlier = storedDraft(m_appState, latest);
         if (latest.is_split && fillAmount && !earlier.splitLines.isEmpty()) {
             m_splitLines.clear();
+            const CategoryChoices& choices = m_categoryCombo->categoryChoices();
             for (SplitLine line : earlier.splitLines) {
                 line.id.clear();
                 line.transaction_id.clear();
+                // A category of that other account, or deleted since, is none here.
+                if (choices.indexOf(CategoryChoices::Kind::Category, line.category_id) < 0)
+                    line.category_id.clear();
                 m_splitLines.append(line);
             }
             m_isSplit = true;
@@ -562,7 +577,7 @@ bool TransactionFormDialog::resolveCategory()
         m_categoryCombo->lineEdit()->selectAll();
         return false;
     }
-    category.id = newId();
+    category.id = newRecordId();
     category.created_at = nowUtc();
     category.updated_at = category.created_at;
     m_newCategory = category;

@@ -41,9 +41,9 @@ public:
     // "Edit Transaction" on a copy of the record.
     TransactionFormDialog(AppState* appState, const Transaction& existing, QWidget* parent = nullptr);
 
-    // The form's result, read from the fields on every call: a new id and
-    // creation time for a new transaction (fresh on each call), the edited
-    // copy with its version one higher otherwise; pending, updated now.
+    // The form's result, read from the fields on every call: a new
+    // transaction (with an id made when the form opened), or the edited
+    // copy with its version one higher; pending, updated now.
     Transaction transaction() const;
     // The same with what goes with it (split lines, the other account of a
     // transfer, a category to create), for RegisterEditor to store.
@@ -84,7 +84,7 @@ private:
     AppState* m_appState;
     Transaction m_original;
     // What the transaction came with when the form opened.
-    TransactionDraft m_stored;
+    TransactionDraft m_originalDraft;
     bool m_editMode;
     Currency m_currency = Currency::USD;
     bool m_isSplit = false;

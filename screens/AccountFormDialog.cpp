@@ -3,6 +3,7 @@
 #include "appstate/ThemeHelpers.h"
 #include "register/SmartAmountField.h"
 #include "storage/Money.h"
+#include "storage/RecordId.h"
 #include "storage/Timestamp.h"
 
 #include <QCalendarWidget>
@@ -13,7 +14,6 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QPushButton>
-#include <QUuid>
 #include <QVBoxLayout>
 
 namespace {
@@ -164,7 +164,7 @@ Account AccountFormDialog::account() const
 {
     Account result = m_account;
     if (!m_editMode) {
-        result.id = QUuid::createUuid().toString(QUuid::WithoutBraces);
+        result.id = newRecordId();
         result.created_at = nowUtc();
     }
     result.name = m_nameEdit->text().trimmed();

@@ -4,11 +4,11 @@
 #include "storage/AccountRepository.h"
 #include "storage/Database.h"
 #include "storage/ReconciliationRepository.h"
+#include "storage/RecordId.h"
 #include "storage/ScopedTransaction.h"
 #include "storage/Timestamp.h"
 #include "storage/TransactionRepository.h"
 
-#include <QUuid>
 #include <QtDebug>
 
 Reconciler::Reconciler(AppState* appState)
@@ -26,15 +26,10 @@ std::optional<Reconciler::Opening> Reconciler::open(const QString& accountId) co
 
     Opening opening;
     opening.account = *account;
-    opening.previousBalance = account->starting_balance;
-    std::optional<QDate> lastReconciled;
-    for (const Transaction& transaction : m_appState->transactionRepository()->listByAccount(accountId)) {
-        if (!transaction.reconciled)
-            continue;
-        opening.previousBalance += transaction.amount;
-        if (!lastReconciled || transaction.date > *lastReconciled)
-            lastReconciled = transaction.date;
-    }
+    const TransactionRepository::ReconciledTotal reconciled =
+        m_appState->transactionRepository()->reconciledTotal(accountId);
+    opening.previousBalance = account->starting_balance + reconciled.sum;
+    const std::optional<QDate> lastReconciled = reconciled.latestDate;
 
     // On a tie the statement's own date counts; the result is the same day.
     std::optional<QDate> last;
@@ -58,6 +53,17 @@ std::optional<Reconciliation> Reconciler::finish(const Opening& opening, const Q
     ScopedTransaction transaction(m_appState->database()->connection());
     if (!transaction.isActive()) {
         qWarning().noquote() << "Reconciler: no database transaction for account" << accountId;
+        return std::nullopt;
+    }
+
+    // The statement was balanced against this previous balance: a reconciled
+    // transaction changed since (from the register, or by a sync) would make
+    // the record disagree with its own figures.
+    const std::optional<Account> account = m_appState->accountRepository()->getById(accountId);
+    if (!account || account->deleted_at
+        || account->starting_balance + transactions->reconciledTotal(accountId).sum != opening.previousBalance) {
+        qWarning().noquote() << "Reconciler: the previous balance of account" << accountId
+                             << "changed since it was shown; the reconciliation was not stored";
         return std::nullopt;
     }
 
@@ -86,7 +92,7 @@ std::optional<Reconciliation> Reconciler::finish(const Opening& opening, const Q
     }
 
     Reconciliation record;
-    record.id = QUuid::createUuid().toString(QUuid::WithoutBraces);
+    record.id = newRecordId();
     record.account_id = accountId;
     record.statement_date = statementDate;
     record.statement_balance = statementBalance;

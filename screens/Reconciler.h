@@ -37,9 +37,10 @@ public:
     // Marks each ticked transaction cleared and reconciled, which counts as
     // an edit (version one up, pending, updated now), and records the
     // statement with the balance those transactions add up to, all in one
-    // database transaction. Refuses, writing nothing, when a ticked
-    // transaction is no longer as it was shown: gone, reconciled meanwhile or
-    // of another amount, since the user balanced against what was shown.
+    // database transaction. Refuses, writing nothing, when the previous
+    // balance or a ticked transaction is no longer as it was shown (gone,
+    // reconciled meanwhile or of another amount): the user balanced against
+    // what was shown.
     // The stored record, or empty after a log line saying why.
     std::optional<Reconciliation> finish(const Opening& opening, const QDate& statementDate,
                                          qint64 statementBalance, const QList<Transaction>& ticked);

@@ -9,6 +9,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QScrollBar>
+#include <QShortcut>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -42,7 +43,7 @@ ReconciliationHistoryScreen::ReconciliationHistoryScreen(AppState* appState, QWi
     // A long account name wraps rather than widen the window.
     m_heading->setWordWrap(true);
 
-    const QString muted = QStringLiteral("color: %1;").arg(mutedCaptionColor().name());
+    const QString muted = textColorStyleSheet(mutedCaptionColor());
     auto* caption = new QLabel(tr("Past reconciliations for this account."));
     caption->setStyleSheet(muted);
 
@@ -58,6 +59,10 @@ ReconciliationHistoryScreen::ReconciliationHistoryScreen(AppState* appState, QWi
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_table->setAlternatingRowColors(true);
     m_table->setWordWrap(false);
+
+    // Nothing here to lose: Escape closes it, as it would a dialog.
+    auto* close = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(close, &QShortcut::activated, this, &QWidget::close);
 
     m_emptyLabel->setObjectName(QStringLiteral("emptyLabel"));
     m_emptyLabel->setAlignment(Qt::AlignCenter);

@@ -1,6 +1,7 @@
 #include "screens/ReconciliationModel.h"
 
 #include "appstate/ThemeHelpers.h"
+#include "register/DateField.h"
 #include "storage/Money.h"
 #include "storage/TransactionRepository.h"
 
@@ -8,7 +9,6 @@
 
 namespace {
 
-const QString kDateFormat = QStringLiteral("MM/dd/yyyy");
 
 } // namespace
 
@@ -144,7 +144,7 @@ QVariant ReconciliationModel::data(const QModelIndex& index, int role) const
     case Qt::DisplayRole:
         switch (index.column()) {
         case DateColumn:
-            return transaction.date.toString(kDateFormat);
+            return DateField::toText(transaction.date);
         case PayeeColumn:
             return transaction.payee;
         case AmountColumn:

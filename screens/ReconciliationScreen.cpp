@@ -1,15 +1,15 @@
 #include "screens/ReconciliationScreen.h"
 
 #include "appstate/AppState.h"
+#include "appstate/PlainMessage.h"
 #include "appstate/ThemeHelpers.h"
 #include "appstate/ThemeManager.h"
 #include "register/DateField.h"
-#include "register/RegisterEditor.h"
 #include "register/SmartAmountField.h"
-#include "register/TransactionFormDialog.h"
-#include "register/TransactionQuestions.h"
+#include "register/TransactionActions.h"
 #include "screens/ReconciliationModel.h"
 #include "storage/Money.h"
+#include "storage/TransactionRepository.h"
 
 #include <QEvent>
 #include <QFontMetrics>
@@ -36,18 +36,13 @@ constexpr int kTickColumnWidth = 30;
 // Enough of a payee to tell the rows apart when the window is narrow.
 constexpr int kPayeeMinimumChars = 18;
 
-QString colorStyleSheet(const QColor& color)
-{
-    return QStringLiteral("color: %1;").arg(color.name());
-}
-
 } // namespace
 
 ReconciliationScreen::ReconciliationScreen(AppState* appState, QWidget* parent)
     : QWidget(parent)
     , m_appState(appState)
     , m_reconciler(appState)
-    , m_editor(new RegisterEditor(appState, this))
+    , m_actions(new TransactionActions(appState, this))
     , m_model(new ReconciliationModel(appState->transactionRepository(), this))
 {
     QWidget* summary = buildSummaryPanel();
@@ -78,6 +73,7 @@ ReconciliationScreen::ReconciliationScreen(AppState* appState, QWidget* parent)
     addShortcuts({QKeySequence(QKeySequence::New), QKeySequence(Qt::Key_Insert)},
                  &ReconciliationScreen::addTransaction);
     addShortcuts({QKeySequence(Qt::Key_F2)}, &ReconciliationScreen::editSelectedTransaction);
+    addShortcuts({QKeySequence(Qt::Key_Escape)}, &ReconciliationScreen::cancelled);
     addShortcuts({QKeySequence(QKeySequence::Delete), QKeySequence(Qt::Key_Delete)},
                  &ReconciliationScreen::deleteSelectedTransaction);
     m_view->installEventFilter(this);
@@ -86,6 +82,8 @@ ReconciliationScreen::ReconciliationScreen(AppState* appState, QWidget* parent)
     connect(m_balanceField, &SmartAmountField::textChanged, this, &ReconciliationScreen::updateDifference);
     connect(m_model, &ReconciliationModel::ticksChanged, this, &ReconciliationScreen::updateDifference);
     connect(m_model, &ReconciliationModel::modelReset, this, &ReconciliationScreen::updateDifference);
+    connect(m_actions, &TransactionActions::failed, this,
+            [this](const QString& message) { warn(tr("Transaction Not Saved"), message); });
     connect(m_finishButton, &QPushButton::clicked, this, &ReconciliationScreen::finish);
     connect(m_cancelButton, &QPushButton::clicked, this, &ReconciliationScreen::cancelled);
     connect(m_addButton, &QPushButton::clicked, this, &ReconciliationScreen::addTransaction);
@@ -97,6 +95,17 @@ ReconciliationScreen::ReconciliationScreen(AppState* appState, QWidget* parent)
             editSelectedTransaction();
     });
     connect(appState->themeManager(), &ThemeManager::themeChanged, this, &ReconciliationScreen::applyThemeColors);
+
+    // The register stays usable while this window is open, and a sync pass
+    // may write too: the figures follow, once per burst of changes.
+    m_refreshTimer.setSingleShot(true);
+    m_refreshTimer.setInterval(0);
+    connect(&m_refreshTimer, &QTimer::timeout, this, &ReconciliationScreen::refresh);
+    connect(appState->transactionRepository(), &TransactionRepository::transactionsChanged, this,
+            [this](const QString& accountId) {
+                if (accountId.isEmpty() || accountId == m_accountId)
+                    m_refreshTimer.start();
+            });
 }
 
 ReconciliationScreen::~ReconciliationScreen() = default;
@@ -146,7 +155,7 @@ QWidget* ReconciliationScreen::buildSummaryPanel()
     m_finishButton = new QPushButton(tr("&Finish Reconciliation"));
     m_finishButton->setObjectName(QStringLiteral("finishButton"));
     m_finishButton->setEnabled(false);
-    m_cancelButton = new QPushButton(tr("Cancel"));
+    m_cancelButton = new QPushButton(tr("&Cancel"));
     m_cancelButton->setObjectName(QStringLiteral("cancelButton"));
 
     auto* panel = new QWidget;
@@ -173,8 +182,8 @@ QLabel* ReconciliationScreen::addSummaryRow(QGridLayout* grid, int row, const QS
     auto* value = new QLabel;
     applyFontRole(value, FontRole::Mono);
     if (muted) {
-        captionLabel->setStyleSheet(colorStyleSheet(mutedCaptionColor()));
-        value->setStyleSheet(colorStyleSheet(mutedCaptionColor()));
+        captionLabel->setStyleSheet(textColorStyleSheet(mutedCaptionColor()));
+        value->setStyleSheet(textColorStyleSheet(mutedCaptionColor()));
     }
     grid->addWidget(captionLabel, row, 0, Qt::AlignLeft | Qt::AlignVCenter);
     grid->addWidget(value, row, 1, Qt::AlignRight | Qt::AlignVCenter);
@@ -327,15 +336,18 @@ void ReconciliationScreen::applyThemeColors()
 {
     if (m_opening)
         m_differenceLabel->setStyleSheet(
-            colorStyleSheet(m_difference == 0 ? positiveAmountColor() : negativeAmountColor()));
+            textColorStyleSheet(m_difference == 0 ? positiveAmountColor() : negativeAmountColor()));
     m_model->refreshColors();
 }
 
 bool ReconciliationScreen::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == m_view && event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        if (key == Qt::Key_Space || key == Qt::Key_C || key == Qt::Key_R) {
+        const auto* press = static_cast<QKeyEvent*>(event);
+        const int key = press->key();
+        // Ctrl+C and the like keep their own meaning.
+        const bool plain = !(press->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
+        if (plain && (key == Qt::Key_Space || key == Qt::Key_C || key == Qt::Key_R)) {
             // Consumed even without a current row, so that the letters never
             // start the table's search for a row.
             m_model->toggleTick(m_view->currentIndex().row());
@@ -358,7 +370,7 @@ void ReconciliationScreen::finish()
     const std::optional<Reconciliation> record = m_reconciler.finish(
         *m_opening, m_dateField->date(), m_balanceField->minorUnits(), m_model->tickedTransactions());
     if (!record) {
-        reloadTransactions();
+        refresh();
         warn(tr("Reconciliation Not Saved"),
              tr("The reconciliation could not be saved, so nothing was changed. The transactions have been "
                 "read again: check them and finish again."));
@@ -374,42 +386,35 @@ void ReconciliationScreen::addTransaction()
 {
     if (!m_opening)
         return;
-    TransactionFormDialog dialog(m_appState, m_accountId, this);
-    if (dialog.exec() != QDialog::Accepted)
-        return;
-    // A new transaction's id is fresh on each call: take the draft once.
-    const TransactionDraft draft = dialog.draft();
-    const bool stored = m_editor->addTransaction(draft);
-    reloadTransactions(stored ? draft.transaction.id : QString());
-    if (!stored)
-        warn(tr("Transaction Not Saved"), tr("The new transaction could not be saved."));
+    const QString added = m_actions->addTransaction(m_accountId);
+    if (!added.isEmpty())
+        reloadTransactions(added);
 }
 
 void ReconciliationScreen::editSelectedTransaction()
 {
     const std::optional<Transaction> current = currentTransaction();
-    if (!current)
-        return;
-    TransactionFormDialog dialog(m_appState, *current, this);
-    if (dialog.exec() != QDialog::Accepted)
-        return;
-    const bool stored = m_editor->updateTransaction(dialog.draft());
-    reloadTransactions();
-    if (!stored)
-        warn(tr("Transaction Not Saved"), tr("The changes to the transaction could not be saved."));
+    if (current && m_actions->editTransaction(*current))
+        reloadTransactions();
 }
 
 void ReconciliationScreen::deleteSelectedTransaction()
 {
     const std::optional<Transaction> current = currentTransaction();
-    if (!current)
+    if (current && m_actions->deleteTransaction(*current))
+        reloadTransactions();
+}
+
+void ReconciliationScreen::refresh()
+{
+    m_refreshTimer.stop();
+    if (m_finished || !m_opening)
         return;
-    if (!confirmTransactionDelete(this, *current))
-        return;
-    const bool deleted = m_editor->deleteTransaction(current->id);
+    // The statement's date and balance as typed stay; what the store holds
+    // is read again.
+    if (const std::optional<Reconciler::Opening> opening = m_reconciler.open(m_accountId))
+        m_opening->previousBalance = opening->previousBalance;
     reloadTransactions();
-    if (!deleted)
-        warn(tr("Transaction Not Deleted"), tr("The transaction could not be deleted."));
 }
 
 std::optional<Transaction> ReconciliationScreen::currentTransaction() const
@@ -440,5 +445,5 @@ void ReconciliationScreen::reloadTransactions(const QString& currentId)
 
 void ReconciliationScreen::warn(const QString& title, const QString& text)
 {
-    QMessageBox::warning(this, title, text);
+    showPlainMessage(this, QMessageBox::Warning, title, text);
 }

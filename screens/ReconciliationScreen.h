@@ -6,6 +6,7 @@
 
 #include <QList>
 #include <QString>
+#include <QTimer>
 #include <QWidget>
 
 #include <optional>
@@ -19,8 +20,8 @@ class QLabel;
 class QPushButton;
 class QTableView;
 class ReconciliationModel;
-class RegisterEditor;
 class SmartAmountField;
+class TransactionActions;
 
 // Reconciles one account against a bank statement: the user enters the
 // statement's date and closing balance, ticks the transactions that are on
@@ -68,17 +69,21 @@ private:
     // Reads the rows again with their ticks, keeping `currentId` (or the
     // transaction that was current) selected.
     void reloadTransactions(const QString& currentId = QString());
+    // Reads the previous balance and the rows again after a change made
+    // elsewhere; what the user typed and ticked stays.
+    void refresh();
     void warn(const QString& title, const QString& text);
 
     AppState* m_appState;
     Reconciler m_reconciler;
-    RegisterEditor* m_editor;
+    TransactionActions* m_actions;
     ReconciliationModel* m_model;
     QString m_accountId;
     std::optional<Reconciler::Opening> m_opening;
     Currency m_currency = Currency::USD;
     qint64 m_difference = 0;
     bool m_finished = false;
+    QTimer m_refreshTimer;
 
     DateField* m_dateField = nullptr;
     SmartAmountField* m_balanceField = nullptr;

@@ -17,16 +17,11 @@ constexpr int kIconSize = 80;
 // The accent fill is 40 px high; the margin around it holds its focus ring.
 constexpr int kAccentButtonHeight = 40 + 2 * kAccentButtonMargin;
 
-QString colorStyleSheet(const QString& color)
-{
-    return QStringLiteral("color: %1;").arg(color);
-}
-
 // Secondary accents (step numbers, the session notice, link-like buttons) are
 // a lighter shade so they stay readable on either palette.
-QString lighterAccentName()
+QColor lighterAccent()
 {
-    return currentAccentColor().lighter(135).name();
+    return currentAccentColor().lighter(135);
 }
 
 } // namespace
@@ -205,19 +200,19 @@ void WelcomeScreen::setHasSignedInBefore(bool signedInBefore)
 void WelcomeScreen::applyThemeColors()
 {
     const bool dark = isDarkTheme();
-    const QString lighterAccent = colorStyleSheet(lighterAccentName());
+    const QString accentText = textColorStyleSheet(lighterAccent());
 
-    m_subtitleLabel->setStyleSheet(colorStyleSheet(dark ? QStringLiteral("#8FAF9F") : QStringLiteral("#4A6358")));
-    m_sessionEndedLabel->setStyleSheet(lighterAccent);
+    m_subtitleLabel->setStyleSheet(textColorStyleSheet(dark ? QColor(0x8F, 0xAF, 0x9F) : QColor(0x4A, 0x63, 0x58)));
+    m_sessionEndedLabel->setStyleSheet(accentText);
     m_howItWorksCard->setStyleSheet(
         QStringLiteral("#HowItWorksCard { border: 1px solid %1; border-radius: 10px; }")
             .arg(dark ? QStringLiteral("#2A4038") : QStringLiteral("#D8E0DB")));
     for (QLabel* numberLabel : std::as_const(m_stepNumberLabels))
-        numberLabel->setStyleSheet(lighterAccent);
-    m_offlineNoteLabel->setStyleSheet(colorStyleSheet(mutedCaptionColor().name()));
+        numberLabel->setStyleSheet(accentText);
+    m_offlineNoteLabel->setStyleSheet(textColorStyleSheet(mutedCaptionColor()));
 
     QPushButton* mainButton = m_signedInBefore ? m_signInButton : m_createAccountButton;
     QPushButton* secondaryButton = m_signedInBefore ? m_createAccountButton : m_signInButton;
     mainButton->setStyleSheet(accentButtonStyleSheet());
-    secondaryButton->setStyleSheet(lighterAccent);
+    secondaryButton->setStyleSheet(accentText);
 }

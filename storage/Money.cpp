@@ -98,14 +98,15 @@ qsizetype decimalPointIndex(QStringView text, int decimals, QChar localeDecimal)
     return mark != localeDecimal && digitsAfter > decimals ? -1 : last;
 }
 
-// Groups of three digits after a first of one to three. A last group still
-// short at the end of the text may yet be typed in full.
+// Groups of three digits after a first of one to three that does not start
+// with 0 ("0,500" is no grouped number: it would read as 500). A last group
+// still short at the end of the text may yet be typed in full.
 TypedAmount::State readGroups(QStringView whole, QChar group, bool endsText)
 {
     if (!whole.contains(group))
         return TypedAmount::State::Amount;
     const QList<QStringView> groups = whole.split(group);
-    if (groups.first().isEmpty() || groups.first().size() > 3)
+    if (groups.first().isEmpty() || groups.first().size() > 3 || groups.first().startsWith(u'0'))
         return TypedAmount::State::Unreadable;
     for (qsizetype i = 1; i < groups.size(); ++i) {
         const qsizetype size = groups[i].size();

@@ -1,6 +1,7 @@
 #include "storage/TransactionRepository.h"
 
 #include "storage/SqliteCursor.h"
+#include "storage/Timestamp.h"
 
 #include <QCoreApplication>
 
@@ -109,6 +110,22 @@ QHash<QString, qint64> TransactionRepository::totalsByAccount() const
     while (statement.next())
         totals.insert(statement.value(0).toString(), statement.value(1).toLongLong());
     return totals;
+}
+
+TransactionRepository::ReconciledTotal TransactionRepository::reconciledTotal(const QString& accountId) const
+{
+    SqlStatement statement(db(),
+                           QStringLiteral("SELECT COALESCE(SUM(amount), 0), MAX(date) FROM transactions "
+                                          "WHERE account_id = ? AND deleted_at IS NULL AND reconciled = 1"),
+                           "TransactionRepository::reconciledTotal");
+    ReconciledTotal total;
+    if (!statement.bind(accountId).exec() || !statement.next())
+        return total;
+    total.sum = statement.value(0).toLongLong();
+    const QDate latest = parseIsoDate(statement.value(1).toString());
+    if (latest.isValid())
+        total.latestDate = latest;
+    return total;
 }
 
 bool TransactionRepository::hasTransactions(const QString& accountId) const

@@ -42,6 +42,15 @@ public:
     // account id (add the account's starting balance for its balance).
     QHash<QString, qint64> totalsByAccount() const;
 
+    // The sum of the account's live reconciled transactions and the latest
+    // date among them (none when there is none).
+    struct ReconciledTotal
+    {
+        qint64 sum = 0;
+        std::optional<QDate> latestDate;
+    };
+    ReconciledTotal reconciledTotal(const QString& accountId) const;
+
     // Whether the account holds any transaction, deleted ones included (a
     // restore brings those back in the account's currency).
     bool hasTransactions(const QString& accountId) const;

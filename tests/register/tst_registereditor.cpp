@@ -73,6 +73,15 @@ private:
         return split;
     }
     QList<SplitLine> linesOf(const QString& id) const;
+    Category addCategory(const QString& name, const QString& accountId = {}) const
+    {
+        Category category;
+        category.id = newId();
+        category.name = name;
+        category.account_id = accountId;
+        m_state->categoryRepository()->insert(category);
+        return category;
+    }
     // Makes every later write to that row fail, as a full disk or a broken
     // file would.
     void refuseWritesTo(const QString& transactionId);
@@ -214,7 +223,7 @@ void TestRegisterEditor::editKeepsWhatChangedWhileTheFormWasOpen()
 void TestRegisterEditor::newTransferStoresBothSidesLinked()
 {
     TransactionDraft draft = newDraft(-12500, QStringLiteral("Card payment"));
-    draft.transaction.category_id = QStringLiteral("ignored-for-a-transfer");
+    draft.transaction.category_id = addCategory(QStringLiteral("Ignored for a transfer")).id;
     draft.transferAccountId = m_savings.id;
     QSignalSpy changes(m_state->transactionRepository(), &TransactionRepository::transactionsChanged);
     QVERIFY(m_editor->addTransaction(draft));
@@ -297,13 +306,14 @@ void TestRegisterEditor::transferCanBeRetargetedOrUndone()
     // To a category: no other side is left, and no link to one.
     TransactionDraft plain = storedDraft(m_state.get(), stored(transfer.from.id));
     plain.transferAccountId.clear();
-    plain.transaction.category_id = QStringLiteral("cat-1");
+    const Category fees = addCategory(QStringLiteral("Fees"));
+    plain.transaction.category_id = fees.id;
     QVERIFY(m_editor->updateTransaction(plain));
     QVERIFY(stored(onCard.first().id).deleted_at);
     const Transaction after = stored(transfer.from.id);
     QVERIFY(!after.isTransfer());
     QVERIFY(after.transfer_dest_account_id.isEmpty());
-    QCOMPARE(after.category_id, QStringLiteral("cat-1"));
+    QCOMPARE(after.category_id, fees.id);
 
     // And back into a transfer.
     TransactionDraft again = storedDraft(m_state.get(), after);
@@ -317,7 +327,7 @@ void TestRegisterEditor::splitLinesAreStoredWithTheirTransaction()
 {
     TransactionDraft draft = newDraft(-5420, QStringLiteral("Grocer"));
     draft.transaction.is_split = true;
-    draft.transaction.category_id = QStringLiteral("not-for-a-split");
+    draft.transaction.category_id = addCategory(QStringLiteral("Not for a split")).id;
     draft.splitLines = {line(-4000, QStringLiteral("Food")), line(-1420, QStringLiteral("Soap"))};
     QVERIFY(m_editor->addTransaction(draft));
     const Transaction split = stored(draft.transaction.id);
@@ -352,10 +362,11 @@ void TestRegisterEditor::splitLinesAreStoredWithTheirTransaction()
     TransactionDraft plain = storedDraft(m_state.get(), stored(split.id));
     plain.transaction.is_split = false;
     plain.splitLines.clear();
-    plain.transaction.category_id = QStringLiteral("cat-2");
+    const Category food = addCategory(QStringLiteral("Food"));
+    plain.transaction.category_id = food.id;
     QVERIFY(m_editor->updateTransaction(plain));
     QVERIFY(!stored(split.id).is_split);
-    QCOMPARE(stored(split.id).category_id, QStringLiteral("cat-2"));
+    QCOMPARE(stored(split.id).category_id, food.id);
     QVERIFY(linesOf(split.id).isEmpty());
 }
 

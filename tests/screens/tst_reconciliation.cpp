@@ -379,17 +379,25 @@ void TestReconciliation::editAndDeleteGoThroughTheRegisterEditor()
     QCOMPARE(m_model->rowCount(), 1);
     QVERIFY(isTicked(0));
 
-    // A write the store refuses is reported, not passed over.
+    // A write the store refuses is reported, and the form comes back with
+    // what was typed.
     refuse(QStringLiteral("BEFORE UPDATE ON transactions"));
     titles.clear();
-    ModalWatcher watcher([&titles](QWidget* modal) {
-        if (qobject_cast<TransactionFormDialog*>(modal))
-            enterTransaction(modal, QStringLiteral("Changed"), -100, false);
-        else
+    QString payeeShownAgain;
+    ModalWatcher watcher([&](QWidget* modal) {
+        auto* form = qobject_cast<TransactionFormDialog*>(modal);
+        if (!form) {
             answerBoxes(titles)(modal);
+        } else if (titles.isEmpty()) {
+            enterTransaction(modal, QStringLiteral("Changed"), -100, false);
+        } else {
+            payeeShownAgain = form->findChild<QLineEdit*>(QStringLiteral("payeeEdit"))->text();
+            form->reject();
+        }
     });
     pressShortcut(Qt::Key_F2);
     QTRY_COMPARE(titles, QStringList{QStringLiteral("Transaction Not Saved")});
+    QTRY_COMPARE(payeeShownAgain, QStringLiteral("Changed"));
     QCOMPARE(m_state->transactionRepository()->getById(kept.id)->payee, QStringLiteral("Kept"));
 }
 

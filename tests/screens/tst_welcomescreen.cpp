@@ -35,10 +35,7 @@ QWidget* card(const WelcomeScreen& page)
     return page.findChild<QWidget*>(QStringLiteral("HowItWorksCard"));
 }
 
-QString colorSheet(const QColor& color)
-{
-    return QStringLiteral("color: %1;").arg(color.name());
-}
+QString colorSheet(const QColor& color) { return textColorStyleSheet(color); }
 
 // Everything the page's states change, widget by widget, so that two looks
 // can be compared whole.
@@ -138,7 +135,7 @@ void TestWelcomeScreen::eachStateHasItsTextsAndMainButton()
     QLabel* titleLabel = withText<QLabel>(page, title);
     QVERIFY(titleLabel);
     QCOMPARE(titleLabel->property("tandFontRole").toInt(), int(FontRole::Headline));
-    QCOMPARE(withText<QLabel>(page, subtitle)->styleSheet(), QStringLiteral("color: #4A6358;"));
+    QCOMPARE(withText<QLabel>(page, subtitle)->styleSheet(), colorSheet(QColor(0x4A, 0x63, 0x58)));
     QCOMPARE(withText<QLabel>(page, kSessionEnded)->isHidden(), !signedInBefore);
     QCOMPARE(card(page)->isHidden(), signedInBefore);
     QCOMPARE(card(page)->styleSheet(),
@@ -219,7 +216,7 @@ void TestWelcomeScreen::coloursFollowAThemeChange()
 
     const QString lighterAccent = colorSheet(accent.lighter(135));
     QCOMPARE(withText<QLabel>(page, QStringLiteral("Sign in to keep your data synced across devices."))->styleSheet(),
-             QStringLiteral("color: #8FAF9F;"));
+             colorSheet(QColor(0x8F, 0xAF, 0x9F)));
     QCOMPARE(card(page)->styleSheet(),
              QStringLiteral("#HowItWorksCard { border: 1px solid #2A4038; border-radius: 10px; }"));
     QCOMPARE(withText<QLabel>(page, kSessionEnded)->styleSheet(),
@@ -234,7 +231,7 @@ void TestWelcomeScreen::coloursFollowAThemeChange()
     QCOMPARE(withText<QPushButton>(page, kFirstRunCreate)->styleSheet(), accentButtonStyleSheet());
     QCOMPARE(withText<QPushButton>(page, kFirstRunSignIn)->styleSheet(), lighterAccent);
     QCOMPARE(withText<QLabel>(page, QStringLiteral("A digital ledgerine register."))->styleSheet(),
-             QStringLiteral("color: #8FAF9F;"));
+             colorSheet(QColor(0x8F, 0xAF, 0x9F)));
 }
 
 void TestWelcomeScreen::columnIsCappedAndScrollsOnlyVertically()

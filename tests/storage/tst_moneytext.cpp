@@ -158,6 +158,8 @@ void MoneyTextTest::readsTypedAmounts_data()
     QTest::newRow("short group before the point") << "1,23.4" << Currency::USD << false << en << unreadable
                                                   << qint64(0);
     QTest::newRow("long first group") << "1234,567" << Currency::USD << false << en << unreadable << qint64(0);
+    QTest::newRow("zero before a group") << "0,500" << Currency::USD << false << en << unreadable << qint64(0);
+    QTest::newRow("de zero before a group") << "0.500" << Currency::EUR << false << de << unreadable << qint64(0);
     QTest::newRow("no first group") << ",500" << Currency::USD << false << en << unreadable << qint64(0);
     QTest::newRow("long group") << "1,2345" << Currency::USD << false << en << unreadable << qint64(0);
     QTest::newRow("two points") << "1.2,3.4" << Currency::USD << false << en << unreadable << qint64(0);
