@@ -35,11 +35,25 @@ CategoryChoices CategoryChoices::load(AppState* appState, const QString& account
     if (withTransfers) {
         for (const Account& account : appState->accountRepository()->listActive()) {
             if (account.id != accountId)
-                result.m_choices.append(
-                    {Kind::Transfer, account.id, tr("Transfer to/from: %1").arg(account.name), account.name});
+                result.m_choices.append({Kind::Transfer, account.id, transferText(account.name), account.name});
         }
     }
     return result;
+}
+
+QString CategoryChoices::transferText(const QString& accountName)
+{
+    return tr("Transfer to/from: %1").arg(accountName);
+}
+
+QString CategoryChoices::transferToText(const QString& accountName)
+{
+    return tr("Transfer to %1").arg(accountName);
+}
+
+QString CategoryChoices::transferFromText(const QString& accountName)
+{
+    return tr("Transfer from %1").arg(accountName);
 }
 
 int CategoryChoices::indexOf(Kind kind, const QString& id) const
@@ -75,7 +89,11 @@ CategoryChoices::Match CategoryChoices::match(const QString& text) const
         }
         return found;
     };
-    const Match whole = find([&](const Choice& c) { return c.text.compare(typed, Qt::CaseInsensitive) == 0; });
+    const auto same = [&](const QString& text) { return text.compare(typed, Qt::CaseInsensitive) == 0; };
+    const Match whole = find([&](const Choice& c) {
+        return same(c.text)
+            || (c.kind == Kind::Transfer && (same(transferToText(c.name)) || same(transferFromText(c.name))));
+    });
     if (whole.result != Match::NoMatch)
         return whole;
     const Match own = find([&](const Choice& c) {
@@ -83,8 +101,11 @@ CategoryChoices::Match CategoryChoices::match(const QString& text) const
     });
     if (own.result != Match::NoMatch)
         return own;
-    return find([&](const Choice& c) {
-        return c.kind == Kind::Category
-            && (c.name.startsWith(typed, Qt::CaseInsensitive) || c.text.startsWith(typed, Qt::CaseInsensitive));
+    // "util" names Utilities, not each of its sub-categories as well.
+    const Match ownStart = find([&](const Choice& c) {
+        return c.kind == Kind::Category && c.name.startsWith(typed, Qt::CaseInsensitive);
     });
+    if (ownStart.result != Match::NoMatch)
+        return ownStart;
+    return find([&](const Choice& c) { return c.kind == Kind::Category && c.text.startsWith(typed, Qt::CaseInsensitive); });
 }

@@ -25,7 +25,7 @@ public:
         Kind kind = Kind::None;
         // The category's id, or the other account's for a transfer.
         QString id;
-        // As listed: "Food > Groceries", "Transfer to/from: Savings".
+        // As listed: "Food > Groceries", or transferText() of the account.
         QString text;
         // The category's own name, or the other account's.
         QString name;
@@ -42,6 +42,13 @@ public:
     // The first choice is always "(none)".
     static CategoryChoices load(AppState* appState, const QString& accountId, bool withTransfers);
 
+    // How a transfer is listed, and how the register shows one that pays
+    // into the other account or takes from it; each reads back as that
+    // transfer when typed.
+    static QString transferText(const QString& accountName);
+    static QString transferToText(const QString& accountName);
+    static QString transferFromText(const QString& accountName);
+
     const QList<Choice>& choices() const { return m_choices; }
     const Choice& at(int index) const { return m_choices.at(index); }
     // -1 when not listed.
@@ -52,7 +59,7 @@ public:
 
     // Blank text is "(none)". Then, ignoring case: a whole entry, then a
     // category's or account's own name, then the start of one category's
-    // name or entry ("groc" for "Food > Groceries"). A transfer is never
+    // name ("groc" for "Food > Groceries"), then of one entry. A transfer is never
     // guessed from a start: it writes a row into another account.
     Match match(const QString& text) const;
 

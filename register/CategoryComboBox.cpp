@@ -1,6 +1,7 @@
 #include "register/CategoryComboBox.h"
 
 #include <QCompleter>
+#include <QAbstractItemView>
 #include <QFocusEvent>
 #include <QLineEdit>
 
@@ -62,6 +63,10 @@ std::optional<CategoryChoices::Choice> CategoryComboBox::currentChoice() const
 
 void CategoryComboBox::focusOutEvent(QFocusEvent* event)
 {
+    // A shortcut to another field (Alt+A) leaves the completion list open,
+    // and it would take the keys typed there.
+    if (event->reason() != Qt::PopupFocusReason && completer()->popup()->isVisible())
+        completer()->popup()->hide();
     QComboBox::focusOutEvent(event);
     // Tab with the completion list open closes the list and moves on without
     // the line edit ever finishing its editing.

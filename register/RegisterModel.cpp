@@ -1,6 +1,7 @@
 #include "register/RegisterModel.h"
 
 #include "appstate/ThemeHelpers.h"
+#include "register/CategoryChoices.h"
 #include "register/DateField.h"
 #include "storage/AccountRepository.h"
 #include "storage/CategoryRepository.h"
@@ -136,6 +137,10 @@ QVariant RegisterModel::displayText(const RegisterRow& row, int column) const
     case PayeeColumn:
         return transaction.payee;
     case CategoryColumn:
+        // A transfer says where the money went, or where it came from.
+        if (!transaction.is_split && (transaction.isTransfer() || !transaction.transfer_dest_account_id.isEmpty()))
+            return transaction.amount < 0 ? CategoryChoices::transferToText(row.categoryText)
+                                          : CategoryChoices::transferFromText(row.categoryText);
         return row.categoryText;
     case MemoColumn:
         return transaction.memo;

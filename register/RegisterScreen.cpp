@@ -55,6 +55,9 @@ RegisterScreen::RegisterScreen(AppState* appState, QWidget* parent)
     m_view->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_view->setSelectionMode(QAbstractItemView::SingleSelection);
     m_view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // Rows are walked with the arrows; Tab moves on to the rest of the window
+    // (the account list, the buttons) instead of through every cell.
+    m_view->setTabKeyNavigation(false);
     m_view->setAlternatingRowColors(true);
     m_view->setWordWrap(false);
     // Fixed row heights keep a register of many years as quick as a short one.

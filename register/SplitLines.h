@@ -32,7 +32,6 @@ public:
     // amount follows the lines' total.
     SplitLines(qint64 amount, bool deposit);
 
-    bool isDeposit() const { return m_deposit; }
     qint64 typedFromStored(qint64 stored) const { return m_deposit ? stored : -stored; }
     qint64 storedFromTyped(qint64 typed) const { return m_deposit ? typed : -typed; }
 
@@ -48,7 +47,6 @@ public:
     qint64 typedAmount() const;
     // What is left to assign to lines: typedAmount() - total().
     qint64 remainder() const { return typedAmount() - total(); }
-    bool amountFollowsTotal() const { return m_followTotal; }
 
     // The lines add up to the amount, or none is left (the transaction stops
     // being a split and keeps its amount).

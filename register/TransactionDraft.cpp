@@ -4,7 +4,6 @@
 #include "storage/SplitLineRepository.h"
 #include "storage/TransactionRepository.h"
 
-#include <algorithm>
 
 qint64 TransactionDraft::splitTotal() const
 {
@@ -18,13 +17,8 @@ TransactionDraft storedDraft(AppState* appState, const Transaction& transaction)
 {
     TransactionDraft draft;
     draft.transaction = transaction;
-    if (transaction.is_split) {
+    if (transaction.is_split)
         draft.splitLines = appState->splitLineRepository()->listByTransaction(transaction.id);
-        // The store keeps no order; the order they were entered in is the
-        // nearest thing to the receipt's.
-        std::stable_sort(draft.splitLines.begin(), draft.splitLines.end(),
-                         [](const SplitLine& a, const SplitLine& b) { return a.created_at < b.created_at; });
-    }
     draft.transferAccountId = transaction.transfer_dest_account_id;
     if (draft.transferAccountId.isEmpty() && transaction.isTransfer()) {
         if (const std::optional<Transaction> other =

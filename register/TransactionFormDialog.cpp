@@ -226,7 +226,11 @@ void TransactionFormDialog::buildForm()
 
     m_form = new QFormLayout;
     m_form->setFieldGrowthPolicy(QFormLayout::ExpandingFieldsGrow);
-    m_form->addRow(tr("Da&te:"), m_dateField);
+    // The field's own line edit: a mnemonic passes over a buddy that takes
+    // no focus itself.
+    auto* dateLabel = new QLabel(tr("Da&te:"), this);
+    dateLabel->setBuddy(m_dateField->focusProxy());
+    m_form->addRow(dateLabel, m_dateField);
     m_form->addRow(tr("&Number:"), m_numberEdit);
     m_form->addRow(tr("Pa&yee:"), m_payeeEdit);
     // A row holding a layout gets no buddy from the form: the mnemonic needs one.
@@ -293,7 +297,7 @@ void TransactionFormDialog::loadCategoryChoices()
             const std::optional<Account> other = m_appState->accountRepository()->getById(m_originalDraft.transferAccountId);
             const QString name = other ? other->name : tr("(deleted account)");
             choices.addKept({CategoryChoices::Kind::Transfer, m_originalDraft.transferAccountId,
-                             tr("Transfer to/from: %1").arg(name), name});
+                             CategoryChoices::transferText(name), name});
         }
     } else if (!m_original.category_id.isEmpty()
                && choices.indexOf(CategoryChoices::Kind::Category, m_original.category_id) < 0) {

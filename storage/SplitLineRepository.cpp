@@ -31,7 +31,7 @@ QList<SplitLine> SplitLineRepository::listByTransaction(const QString& transacti
 {
     SqlStatement statement(m_database->connection(),
                            QStringLiteral("SELECT id, transaction_id, category_id, amount, memo, created_at, updated_at "
-                                          "FROM split_lines WHERE transaction_id = ?"),
+                                          "FROM split_lines WHERE transaction_id = ? ORDER BY rowid"),
                            "SplitLineRepository::listByTransaction");
     QList<SplitLine> lines;
     if (!statement.bind(transactionId).exec())

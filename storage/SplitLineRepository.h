@@ -17,6 +17,7 @@ public:
     explicit SplitLineRepository(Database* database, QObject* parent = nullptr);
 
     bool insert(const SplitLine& line);
+    // In the order they were stored, which is the order they were entered.
     QList<SplitLine> listByTransaction(const QString& transactionId) const;
     bool deleteByTransaction(const QString& transactionId);
 

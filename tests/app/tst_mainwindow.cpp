@@ -594,6 +594,14 @@ void TestMainWindow::reconciliationWindowsOpenForTheShownAccount()
     QCOMPARE(histories.size(), 1);
     QCOMPARE(histories.first()->windowTitle(), QStringLiteral("Reconciliation History"));
     QCOMPARE(histories.first()->accountId(), window.currentAccountId());
+
+    // They close with the main window, or the program would keep running.
+    action(window, "reconcileAction")->trigger();
+    QPointer<ReconciliationScreen> open = openWindows<ReconciliationScreen>().value(0);
+    QVERIFY(open);
+    window.close();
+    QTRY_VERIFY(!open);
+    QVERIFY(!histories.first()->isVisible());
 }
 
 void TestMainWindow::layoutIsKeptInSettings()

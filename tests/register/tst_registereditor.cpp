@@ -39,6 +39,9 @@ private Q_SLOTS:
     void failedTransferWritesNeitherSide();
     void transferCanBeRetargetedOrUndone();
     void splitLinesAreStoredWithTheirTransaction();
+    void transferMadeIntoASplitLeavesNoOtherSide();
+    void transferIntoADeletedAccountCanStillBeEdited();
+    void categoriesOfAnotherAccountAreRefused();
     void editOfATransferMovesItsOtherSide();
     void editOfATransferBetweenCurrenciesMovesOnlyTheDate();
     void editOfATransferIsAllOrNothing();
@@ -368,6 +371,67 @@ void TestRegisterEditor::splitLinesAreStoredWithTheirTransaction()
     QVERIFY(!stored(split.id).is_split);
     QCOMPARE(stored(split.id).category_id, food.id);
     QVERIFY(linesOf(split.id).isEmpty());
+}
+
+void TestRegisterEditor::transferMadeIntoASplitLeavesNoOtherSide()
+{
+    const Transfer transfer = addTransfer(10000);
+    TransactionDraft split = storedDraft(m_state.get(), stored(transfer.from.id));
+    split.transferAccountId.clear();
+    split.transaction.is_split = true;
+    split.transaction.amount = -15000;
+    split.splitLines = {line(-9000), line(-6000)};
+    QVERIFY(m_editor->updateTransaction(split));
+
+    // Left linked, the savings side would keep +100.00 for ever.
+    QVERIFY(stored(transfer.to.id).deleted_at);
+    const Transaction after = stored(transfer.from.id);
+    QVERIFY(!after.isTransfer());
+    QVERIFY(after.transfer_dest_account_id.isEmpty());
+    QVERIFY(m_state->transactionRepository()->listByAccount(m_savings.id).isEmpty());
+}
+
+void TestRegisterEditor::transferIntoADeletedAccountCanStillBeEdited()
+{
+    // A side that knows its other side only by the link, as a sync may
+    // deliver it, whose account was deleted since.
+    Transfer transfer = addTransfer(2500);
+    Transaction from = stored(transfer.from.id);
+    from.transfer_dest_account_id.clear();
+    QVERIFY(m_state->transactionRepository()->update(from));
+    QVERIFY(m_state->transactionRepository()->softDeleteByAccount(m_savings.id, nowUtc()) == 1);
+    QVERIFY(m_state->accountRepository()->softDelete(m_savings.id));
+
+    TransactionDraft memo = storedDraft(m_state.get(), stored(transfer.from.id));
+    QCOMPARE(memo.transferAccountId, m_savings.id);
+    memo.transaction.memo = QStringLiteral("Before the account closed");
+    QVERIFY(m_editor->updateTransaction(memo));
+    QCOMPARE(stored(transfer.from.id).memo, memo.transaction.memo);
+    QCOMPARE(stored(transfer.from.id).transfer_link_id, transfer.to.id);
+}
+
+void TestRegisterEditor::categoriesOfAnotherAccountAreRefused()
+{
+    const Category business = addCategory(QStringLiteral("Office Rent"), m_savings.id);
+    const Category own = addCategory(QStringLiteral("Household"), m_checking.id);
+    TransactionDraft draft = newDraft(-1000, QStringLiteral("Landlord"));
+    draft.transaction.is_split = true;
+    draft.splitLines = {line(-600), line(-400)};
+    draft.splitLines[0].category_id = own.id;
+    draft.splitLines[1].category_id = business.id;
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("cannot be used in account")));
+    QVERIFY(!m_editor->addTransaction(draft));
+
+    draft.splitLines[1].category_id.clear();
+    QVERIFY(m_editor->addTransaction(draft));
+
+    // What a transaction already had may stay, though it is no longer offered.
+    Transaction old = addTransaction(*m_state, m_checking.id, QDate(2024, 5, 1), -100, QStringLiteral("Old"));
+    old.category_id = business.id;
+    QVERIFY(m_state->transactionRepository()->update(old));
+    TransactionDraft memo = storedDraft(m_state.get(), old);
+    memo.transaction.memo = QStringLiteral("kept");
+    QVERIFY(m_editor->updateTransaction(memo));
 }
 
 void TestRegisterEditor::editOfATransferMovesItsOtherSide()

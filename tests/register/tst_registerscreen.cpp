@@ -4,13 +4,17 @@
 #include "appstate/ThemeManager.h"
 #include "register/RegisterModel.h"
 #include "register/RegisterScreen.h"
+#include "register/SmartAmountField.h"
 #include "storage/PreferencesRepository.h"
+#include "tests/support/ModalWatcher.h"
 #include "tests/support/TestDataDir.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QSettings>
 #include <QSplitter>
 #include <QTableView>
@@ -46,6 +50,7 @@ private Q_SLOTS:
     void draggingPayeeMovesWidthFromMemo();
     void amountsStayInViewAtALargeFontInANarrowWindow();
     void elidedTextShowsInFullAsATooltip();
+    void changingAReconciledAmountIsAskedAbout();
 
 private:
     void showScreen(int width);
@@ -256,6 +261,38 @@ void TestRegisterScreen::elidedTextShowsInFullAsATooltip()
     // The payee as plain text, never read as markup.
     QVERIFY2(tip.contains(QStringLiteral("&lt;Company&gt; of the Greater Metropolitan Area")), qPrintable(tip));
     QToolTip::hideText();
+}
+
+void TestRegisterScreen::changingAReconciledAmountIsAskedAbout()
+{
+    Transaction reconciled = addTransaction(*m_state, m_account.id, QDate(2024, 1, 2), -5000, QStringLiteral("Rent"));
+    reconciled.cleared = reconciled.reconciled = true;
+    QVERIFY(m_state->transactionRepository()->update(reconciled));
+    m_screen->setAccount(m_account.id);
+    m_view->selectRow(0);
+
+    // No: back to the form with the new amount still typed, then cancelled.
+    QStringList seen;
+    bool askedAgain = false;
+    ModalWatcher watcher([&](QWidget* modal) {
+        if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+            seen << box->windowTitle();
+            box->button(seen.size() == 1 ? QMessageBox::No : QMessageBox::Yes)->click();
+            return;
+        }
+        auto* amount = modal->findChild<SmartAmountField*>(QStringLiteral("amountField"));
+        if (seen.size() == 1 && !askedAgain) {
+            askedAgain = true;
+            QCOMPARE(amount->minorUnits(), qint64(5500));
+        }
+        amount->setMinorUnits(5500);
+        qobject_cast<QDialog*>(modal)->accept();
+    });
+    m_screen->editCurrentTransaction();
+    QCOMPARE(seen, QStringList({QStringLiteral("Change a Reconciled Transaction"),
+                                QStringLiteral("Change a Reconciled Transaction")}));
+    QVERIFY(askedAgain);
+    QCOMPARE(m_state->transactionRepository()->getById(reconciled.id)->amount, qint64(-5500));
 }
 
 QTEST_MAIN(TestRegisterScreen)

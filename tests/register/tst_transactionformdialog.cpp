@@ -63,6 +63,7 @@ private Q_SLOTS:
     void splitShowsItsLinesAndKeepsThem();
     void editKeepsACategoryDeletedSince();
     void typedCategoryTextIsReadNotDropped();
+    void partialTextPicksOnlyWhatItClearlyNames();
     void unknownCategoryIsCreatedOnlyWhenTheUserAgrees();
     void offersOnlySharedCategoriesAndThoseOfTheAccount();
     void transferToAnotherAccount();
@@ -328,6 +329,41 @@ void TestTransactionFormDialog::typedCategoryTextIsReadNotDropped()
     QVERIFY(dialog.transaction().category_id.isEmpty());
 }
 
+void TestTransactionFormDialog::partialTextPicksOnlyWhatItClearlyNames()
+{
+    const Category utilities = addCategory(QStringLiteral("Zz Utilities"));
+    addCategory(QStringLiteral("Zz Electric"), utilities.id);
+    const Category housing = addCategory(QStringLiteral("Zz Housing"));
+    addCategory(QStringLiteral("Zz Property Tax"), housing.id);
+    const Account fund = addAccount(*m_state, QStringLiteral("Zz Emergency Fund"));
+    const Account firstVisa = addAccount(*m_state, QStringLiteral("Zz Visa"));
+    const Account secondVisa = addAccount(*m_state, QStringLiteral("Zz Visa"));
+    TransactionFormDialog dialog(m_state.get(), m_account.id);
+    auto* category = field<CategoryComboBox>(dialog, "categoryCombo");
+    const auto typed = [&](const QString& text) {
+        typeInto(category, text);
+        return dialog.draft();
+    };
+
+    // A start names a category, not each of its sub-categories as well.
+    QCOMPARE(typed(QStringLiteral("zz util")).transaction.category_id, utilities.id);
+    // A word inside a name is no start: "Tax" may be a new category.
+    typeInto(category, QStringLiteral("Tax"));
+    QCOMPARE(category->typedMatch().result, CategoryChoices::Match::NoMatch);
+    // A transfer writes into another account: never guessed from a start.
+    typeInto(category, QStringLiteral("Zz Emergency"));
+    QVERIFY(!dialog.draft().isTransfer());
+    QCOMPARE(typed(QStringLiteral("Transfer to Zz Emergency Fund")).transferAccountId, fund.id);
+
+    // Two accounts of one name: the entry picked from the list counts.
+    const CategoryChoices& choices = category->categoryChoices();
+    for (const Account& visa : {firstVisa, secondVisa}) {
+        category->setCurrentIndex(
+            category->findData(choices.indexOf(CategoryChoices::Kind::Transfer, visa.id)));
+        QCOMPARE(dialog.draft().transferAccountId, visa.id);
+    }
+}
+
 void TestTransactionFormDialog::unknownCategoryIsCreatedOnlyWhenTheUserAgrees()
 {
     const Category food = addCategory(QStringLiteral("Zz Food"));
@@ -409,6 +445,9 @@ void TestTransactionFormDialog::transferToAnotherAccount()
     QCOMPARE(draft.transferAccountId, euros.id);
     QCOMPARE(draft.transaction.amount, qint64(-25000));
     QCOMPARE(draft.transferAmount, std::optional<qint64>(23000));
+    // Money paid out here comes in there, whatever this side's amount.
+    field<SmartAmountField>(dialog, "amountField")->setValue(0);
+    QCOMPARE(dialog.draft().transferAmount, std::optional<qint64>(23000));
 }
 
 void TestTransactionFormDialog::knownPayeeFillsWhatIsStillUntouched()

@@ -21,6 +21,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QSqlQuery>
 #include <QTableView>
@@ -204,9 +205,20 @@ void TestReconciliation::finishRefusesATransactionChangedSinceShown()
     changed.amount = -400;
     QVERIFY(m_state->transactionRepository()->update(changed));
 
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("changed since it was shown")));
     QVERIFY(!reconciler.finish(opening, QDate(2024, 1, 31), 9900, {kept, shown}));
     QCOMPARE(*m_state->transactionRepository()->getById(kept.id), kept);
     QVERIFY(m_state->reconciliationRepository()->listByAccount(m_account.id).isEmpty());
+
+    // Nor does it record a statement over a previous balance that moved: a
+    // reconciled transaction edited in the register while the window is open.
+    Transaction earlier = addCleared(m_account, QDate(2023, 12, 1), -1000, true);
+    const Reconciler::Opening before = *reconciler.open(m_account.id);
+    earlier.amount = -2000;
+    QVERIFY(m_state->transactionRepository()->update(earlier));
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("previous balance .* changed")));
+    QVERIFY(!reconciler.finish(before, QDate(2024, 1, 31), before.previousBalance + 200, {kept}));
+    QVERIFY(reconciler.finish(*reconciler.open(m_account.id), QDate(2024, 1, 31), 8200, {kept}));
 }
 
 void TestReconciliation::keysAndClicksTickOnlyTheCurrentRow()
