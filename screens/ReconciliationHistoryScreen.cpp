@@ -60,6 +60,12 @@ ReconciliationHistoryScreen::ReconciliationHistoryScreen(AppState* appState, QWi
     m_table->setAlternatingRowColors(true);
     m_table->setWordWrap(false);
 
+    // A statement finished while the history is open belongs in it.
+    connect(appState->reconciliationRepository(), &ReconciliationRepository::reconciliationsChanged, this, [this] {
+        if (isVisible())
+            reload();
+    });
+
     // Nothing here to lose: Escape closes it, as it would a dialog.
     auto* close = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     connect(close, &QShortcut::activated, this, &QWidget::close);

@@ -8,7 +8,8 @@ class QLabel;
 class QTableWidget;
 
 // The past reconciliations of one account, latest statement first, read
-// when the account is set; an empty-state text when there are none.
+// when the account is set and whenever one is stored while it shows; an
+// empty-state text when there are none.
 class ReconciliationHistoryScreen : public QWidget
 {
     Q_OBJECT
