@@ -11,7 +11,6 @@
 #include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QHeaderView>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QScopedValueRollback>
 #include <QScrollBar>
