@@ -22,4 +22,18 @@ struct BackupImportResult
     int reconciliationsSkipped = 0;
 
     QStringList errors;
+
+    int importedCount() const
+    {
+        return accountsImported + categoriesImported + transactionsImported + splitLinesImported + recurringImported
+            + reconciliationsImported;
+    }
+    int skippedCount() const
+    {
+        return accountsSkipped + categoriesSkipped + transactionsSkipped + splitLinesSkipped + recurringSkipped
+            + reconciliationsSkipped;
+    }
+    // Nothing was restored and something went wrong: not a backup, another
+    // version, a file that cannot be read, a database error.
+    bool failed() const { return importedCount() == 0 && !errors.isEmpty(); }
 };

@@ -13,7 +13,9 @@
 #include "storage/Timestamp.h"
 #include "storage/TransactionRepository.h"
 
+#include <QFile>
 #include <QJsonDocument>
+#include <QSaveFile>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QtDebug>
@@ -92,6 +94,42 @@ BackupImportResult BackupService::importBackup(const QByteArray& zip, ImportMode
     result = restore.result();
     announce(result);
     return result;
+}
+
+bool BackupService::exportToFile(const QString& path, QString* errorText)
+{
+    const auto fail = [&](const QString& reason) {
+        qWarning().noquote() << "Backup export to" << path << "failed:" << reason;
+        if (errorText)
+            *errorText = reason;
+        return false;
+    };
+    const QByteArray archive = exportBackup();
+    if (archive.isEmpty())
+        return fail(tr("The ledger could not be read into a backup."));
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return fail(file.errorString());
+    if (file.write(archive) != archive.size())
+        return fail(file.errorString());
+    if (!file.commit())
+        return fail(file.errorString());
+    return true;
+}
+
+BackupImportResult BackupService::importFromFile(const QString& path, ImportMode mode)
+{
+    BackupImportResult result;
+    QFile file(path);
+    if (file.size() > kMaxBackupFileBytes) {
+        result.errors << tr("The file is larger than any backup this program writes.");
+        return result;
+    }
+    if (!file.open(QIODevice::ReadOnly)) {
+        result.errors << tr("The file could not be read: %1").arg(file.errorString());
+        return result;
+    }
+    return importBackup(file.readAll(), mode);
 }
 
 void BackupService::announce(const BackupImportResult& result)

@@ -40,6 +40,22 @@ public:
     // counts, the row errors met until then and the database's error text.
     BackupImportResult importBackup(const QByteArray& zip, ImportMode mode);
 
+    // The largest backup file a restore reads; a larger one is refused unread.
+    static constexpr qint64 kMaxBackupFileBytes = 2LL * 1024 * 1024 * 1024;
+
+    // Writes a backup to `path` through a save file, so that a file already
+    // there is replaced only by a complete backup. False, with the reason
+    // in `errorText`, when nothing usable was written.
+    bool exportToFile(const QString& path, QString* errorText = nullptr);
+
+    // Reads the backup at `path` and restores it. A file that cannot be read
+    // or is too large gives no writes and one error text.
+    BackupImportResult importFromFile(const QString& path, ImportMode mode);
+
+Q_SIGNALS:
+    // How far a long export or restore has come; a window shows it.
+    void progress(int done, int total);
+
 private:
     void announce(const BackupImportResult& result);
 
