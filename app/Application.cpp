@@ -1,6 +1,7 @@
 #include "app/Application.h"
 
 #include "app/MainWindow.h"
+#include "app/ReturnPressesButtons.h"
 #include "appstate/AppState.h"
 #include "appstate/ThemeHelpers.h"
 #include "storage/Database.h"
@@ -33,6 +34,7 @@ Application::Application(int& argc, char** argv)
     setWindowIcon(QIcon(kAppIconPath));
     loadIconFont();
     installTranslators();
+    installEventFilter(new ReturnPressesButtons(this));
 }
 
 int Application::run()

@@ -25,12 +25,15 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QScreen>
 #include <QSettings>
 #include <QSplitter>
 #include <QStackedWidget>
 #include <QTimer>
 #include <QTreeView>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace {
 
@@ -406,7 +409,15 @@ void MainWindow::deleteCurrentAccount()
 void MainWindow::showTopLevel(QWidget* window, const QString& title, const QSize& size)
 {
     window->setWindowTitle(title);
-    window->resize(size);
+    // Over the main window and within its screen, so that no part of it
+    // opens where the user cannot reach it.
+    const QRect screen = this->screen()->availableGeometry();
+    QRect frame(QPoint(), size.boundedTo(screen.size()));
+    frame.moveCenter(frameGeometry().center());
+    frame.moveLeft(std::clamp(frame.left(), screen.left(), screen.right() + 1 - frame.width()));
+    frame.moveTop(std::clamp(frame.top(), screen.top(), screen.bottom() + 1 - frame.height()));
+    window->resize(frame.size());
+    window->move(frame.topLeft());
     window->show();
     window->raise();
     window->activateWindow();

@@ -1,7 +1,8 @@
 #include "register/CategoryComboBox.h"
 
-#include <QCompleter>
 #include <QAbstractItemView>
+#include <QApplication>
+#include <QCompleter>
 #include <QFocusEvent>
 #include <QLineEdit>
 
@@ -18,6 +19,22 @@ CategoryComboBox::CategoryComboBox(QWidget* parent)
     connect(lineEdit(), &QLineEdit::textEdited, this, &CategoryComboBox::edited);
     connect(this, &QComboBox::activated, this, &CategoryComboBox::edited);
     connect(lineEdit(), &QLineEdit::editingFinished, this, &CategoryComboBox::settle);
+    completer()->popup()->installEventFilter(this);
+}
+
+bool CategoryComboBox::eventFilter(QObject* watched, QEvent* event)
+{
+    // While the completion list is open it takes every key, also after a
+    // shortcut (Alt+A) has sent the user to another field: the first key
+    // typed there would land here. So the list closes on any shortcut.
+    QAbstractItemView* popup = completer()->popup();
+    if (watched == popup && event->type() == QEvent::Show)
+        qApp->installEventFilter(this);
+    else if (watched == popup && event->type() == QEvent::Hide)
+        qApp->removeEventFilter(this);
+    else if (event->type() == QEvent::Shortcut && popup->isVisible())
+        popup->hide();
+    return QComboBox::eventFilter(watched, event);
 }
 
 void CategoryComboBox::setChoices(const CategoryChoices& choices)
@@ -63,10 +80,6 @@ std::optional<CategoryChoices::Choice> CategoryComboBox::currentChoice() const
 
 void CategoryComboBox::focusOutEvent(QFocusEvent* event)
 {
-    // A shortcut to another field (Alt+A) leaves the completion list open,
-    // and it would take the keys typed there.
-    if (event->reason() != Qt::PopupFocusReason && completer()->popup()->isVisible())
-        completer()->popup()->hide();
     QComboBox::focusOutEvent(event);
     // Tab with the completion list open closes the list and moves on without
     // the line edit ever finishing its editing.

@@ -29,6 +29,7 @@ public:
     std::optional<CategoryChoices::Choice> currentChoice() const;
 
 protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
 
 Q_SIGNALS:

@@ -7,10 +7,12 @@
 #include "storage/RecordId.h"
 #include "storage/ScopedTransaction.h"
 #include "storage/SplitLineRepository.h"
+#include "storage/SqlStatement.h"
 #include "storage/Timestamp.h"
 #include "storage/TransactionRepository.h"
 
 #include <QList>
+#include <QSqlError>
 #include <QtDebug>
 
 // What one user action writes, gathered first so that it is written in one go.
@@ -62,8 +64,8 @@ bool RegisterEditor::updateTransaction(const TransactionDraft& draft)
     const Transaction& edited = draft.transaction;
     const std::optional<Transaction> stored = liveTransaction(edited.id);
     if (!stored) {
-        qWarning().noquote() << "RegisterEditor: transaction" << edited.id << "is gone; the edit was not stored";
-        return false;
+        return refuse(tr("it was deleted meanwhile"),
+                      QStringLiteral("transaction %1 is gone; the edit was not stored").arg(edited.id));
     }
     const TransactionDraft before = storedDraft(m_appState, *stored);
     if (!isStorable(draft, &before))
@@ -78,7 +80,8 @@ bool RegisterEditor::updateTransaction(const TransactionDraft& draft)
     record.check_number = edited.check_number;
     record.payee = edited.payee;
     record.memo = edited.memo;
-    record.cleared = edited.cleared;
+    // A reconciled transaction was on a statement: it stays cleared.
+    record.cleared = edited.cleared || stored->reconciled;
     record.amount = edited.amount;
     record.is_split = edited.is_split;
     record.category_id = edited.is_split || draft.isTransfer() ? QString() : edited.category_id;
@@ -125,19 +128,14 @@ bool RegisterEditor::updateTransaction(const TransactionDraft& draft)
     }
     writes.updates.prepend(record);
 
-    if (!store(writes)) {
-        qWarning().noquote() << "RegisterEditor: the edit of transaction" << record.id << "was not stored";
-        return false;
-    }
-    return true;
+    return store(writes);
 }
 
 bool RegisterEditor::deleteTransaction(const QString& transactionId)
 {
     const std::optional<Transaction> stored = liveTransaction(transactionId);
     if (!stored) {
-        qWarning().noquote() << "RegisterEditor: transaction" << transactionId << "is already gone";
-        return false;
+        return refuse(tr("it was deleted meanwhile"), QStringLiteral("transaction %1 is already gone").arg(transactionId));
     }
     Writes writes;
     writes.deletes.append(stored->id);
@@ -145,34 +143,29 @@ bool RegisterEditor::deleteTransaction(const QString& transactionId)
         if (const std::optional<Transaction> otherSide = liveTransaction(stored->transfer_link_id))
             writes.deletes.append(otherSide->id);
     }
-    if (!store(writes)) {
-        qWarning().noquote() << "RegisterEditor: transaction" << transactionId << "was not deleted";
-        return false;
-    }
-    return true;
+    return store(writes);
 }
 
 bool RegisterEditor::isStorable(const TransactionDraft& draft, const TransactionDraft* before) const
 {
     const Transaction& transaction = draft.transaction;
     if (!liveAccount(transaction.account_id)) {
-        qWarning().noquote() << "RegisterEditor: account" << transaction.account_id << "is gone";
-        return false;
+        return refuse(tr("its account was deleted"),
+                      QStringLiteral("account %1 is gone").arg(transaction.account_id));
     }
     if (transaction.is_split) {
         if (draft.splitLines.isEmpty() || draft.splitTotal() != transaction.amount) {
-            qWarning().noquote() << "RegisterEditor: the lines of split transaction" << transaction.id
-                                 << "do not add up to its amount; it was not stored";
-            return false;
+            return refuse(tr("its split lines do not add up to its amount"),
+                          QStringLiteral("the lines of split transaction %1 do not add up to its amount")
+                              .arg(transaction.id));
         }
         if (draft.isTransfer()) {
-            qWarning().noquote() << "RegisterEditor: a split transaction cannot also be a transfer";
-            return false;
+            return refuse(tr("a split cannot also be a transfer"),
+                          QStringLiteral("a split transaction cannot also be a transfer"));
         }
     }
     if (draft.newCategory && draft.newCategory->id.isEmpty()) {
-        qWarning().noquote() << "RegisterEditor: a new category needs an id";
-        return false;
+        return refuse(tr("the new category has no id"), QStringLiteral("a new category needs an id"));
     }
     // What the transaction already had may stay (a category deleted since);
     // anything else must be a live category this account can use.
@@ -193,9 +186,9 @@ bool RegisterEditor::isStorable(const TransactionDraft& draft, const Transaction
         const std::optional<Category> category = m_appState->categoryRepository()->getById(categoryId);
         if (!category || category->deleted_at
             || (!category->account_id.isEmpty() && category->account_id != transaction.account_id)) {
-            qWarning().noquote() << "RegisterEditor: category" << categoryId << "cannot be used in account"
-                                 << transaction.account_id;
-            return false;
+            return refuse(tr("one of its categories cannot be used in this account"),
+                          QStringLiteral("category %1 cannot be used in account %2")
+                              .arg(categoryId, transaction.account_id));
         }
     }
     return true;
@@ -206,9 +199,9 @@ bool RegisterEditor::addOtherSide(Transaction& record, const TransactionDraft& d
     // Only a new other side needs a live account: an edit that keeps a
     // transfer into an account deleted since must still store.
     if (draft.transferAccountId == record.account_id || !liveAccount(draft.transferAccountId)) {
-        qWarning().noquote() << "RegisterEditor: account" << draft.transferAccountId
-                             << "cannot take the other side of a transfer";
-        return false;
+        return refuse(tr("the other account of the transfer cannot take it"),
+                      QStringLiteral("account %1 cannot take the other side of a transfer")
+                          .arg(draft.transferAccountId));
     }
     Transaction other;
     other.id = newRecordId();
@@ -221,9 +214,8 @@ bool RegisterEditor::addOtherSide(Transaction& record, const TransactionDraft& d
     } else if (draft.transferAmount) {
         other.amount = *draft.transferAmount;
     } else {
-        qWarning().noquote() << "RegisterEditor: a transfer between currencies needs the amount the other account"
-                                " receives";
-        return false;
+        return refuse(tr("a transfer between currencies needs the amount the other account receives"),
+                      QStringLiteral("a transfer between currencies needs the amount the other account receives"));
     }
     other.transfer_link_id = record.id;
     other.transfer_dest_account_id = record.account_id;
@@ -237,12 +229,25 @@ bool RegisterEditor::addOtherSide(Transaction& record, const TransactionDraft& d
 
 bool RegisterEditor::store(const Writes& writes)
 {
+    QSqlDatabase db = m_appState->database()->connection();
+    ScopedTransaction transaction(db);
+    if (!transaction.isActive())
+        return refuse(tr("the ledger could not be written (%1)").arg(db.lastError().text()),
+                      QStringLiteral("no database transaction; nothing was stored"));
+    if (!write(writes))
+        return refuse(tr("the ledger could not be written (%1)").arg(SqlStatement::lastFailure()),
+                      QStringLiteral("a write failed; nothing of the change was stored"));
+    if (!transaction.commit())
+        return refuse(tr("the ledger could not be written (%1)").arg(db.lastError().text()),
+                      QStringLiteral("the change could not be committed; nothing of it was stored"));
+    m_lastError.clear();
+    return true;
+}
+
+bool RegisterEditor::write(const Writes& writes)
+{
     TransactionRepository* transactions = m_appState->transactionRepository();
     SplitLineRepository* splitLines = m_appState->splitLineRepository();
-    ScopedTransaction transaction(m_appState->database()->connection());
-    if (!transaction.isActive())
-        return false;
-
     if (writes.newCategory && !m_appState->categoryRepository()->insert(*writes.newCategory))
         return false;
     for (const Transaction& row : writes.inserts) {
@@ -258,20 +263,26 @@ bool RegisterEditor::store(const Writes& writes)
         if (!transactions->softDelete(id, at))
             return false;
     }
-    if (!writes.replaceLinesOf.isEmpty()) {
-        if (!splitLines->deleteByTransaction(writes.replaceLinesOf))
+    if (writes.replaceLinesOf.isEmpty())
+        return true;
+    if (!splitLines->deleteByTransaction(writes.replaceLinesOf))
+        return false;
+    for (SplitLine line : writes.lines) {
+        line.id = newRecordId();
+        line.transaction_id = writes.replaceLinesOf;
+        line.created_at = at;
+        line.updated_at = at;
+        if (!splitLines->insert(line))
             return false;
-        const QDateTime now = nowUtc();
-        for (SplitLine line : writes.lines) {
-            line.id = newRecordId();
-            line.transaction_id = writes.replaceLinesOf;
-            line.created_at = now;
-            line.updated_at = now;
-            if (!splitLines->insert(line))
-                return false;
-        }
     }
-    return transaction.commit();
+    return true;
+}
+
+bool RegisterEditor::refuse(const QString& reason, const QString& logLine) const
+{
+    m_lastError = reason;
+    qWarning().noquote() << "RegisterEditor:" << logLine;
+    return false;
 }
 
 std::optional<Transaction> RegisterEditor::liveOtherSide(const Transaction& transaction) const

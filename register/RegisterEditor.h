@@ -42,6 +42,10 @@ public:
     // that a restored split still has them.
     bool deleteTransaction(const QString& transactionId);
 
+    // Why the last action was not stored, in words for the user ("its split
+    // lines do not add up to its amount"); empty after one that was.
+    QString lastError() const { return m_lastError; }
+
     // The other side of a transfer, when it is there and not deleted.
     std::optional<Transaction> liveOtherSide(const Transaction& transaction) const;
 
@@ -57,8 +61,14 @@ private:
     // The other side of a new transfer from `record`, linking both.
     bool addOtherSide(Transaction& record, const TransactionDraft& draft, Writes& writes) const;
     bool shareCurrency(const QString& accountId, const QString& otherAccountId) const;
+    // Writes in one database transaction: all of it, or nothing.
     bool store(const Writes& writes);
+    bool write(const Writes& writes);
+    // Notes why an action was refused and logs it; always false.
+    bool refuse(const QString& reason, const QString& logLine) const;
     static void markEdited(Transaction& transaction, int storedVersion);
 
     AppState* m_appState;
+    // Set by the checks, which read only.
+    mutable QString m_lastError;
 };

@@ -173,7 +173,7 @@ void RegisterScreen::measureColumns()
     sample(RegisterModel::BalanceColumn, formatMoney(-999'999'999, currency));
 
     const auto chars = [&](int count) { return count * metrics.averageCharWidth(); };
-    m_columns[RegisterModel::CategoryColumn].preferred = measure(RegisterModel::CategoryColumn, chars(18));
+    m_categoryWidth = measure(RegisterModel::CategoryColumn, chars(18));
     m_columns[RegisterModel::CategoryColumn].minimum = measure(RegisterModel::CategoryColumn, chars(6));
     m_columns[RegisterModel::PayeeColumn].minimum = measure(RegisterModel::PayeeColumn, chars(10));
     m_columns[RegisterModel::MemoColumn].minimum = measure(RegisterModel::MemoColumn, chars(6));
@@ -182,13 +182,17 @@ void RegisterScreen::measureColumns()
 
 void RegisterScreen::applyColumnWidths()
 {
+    // A wide window gives a category ("Transfer from Everyday Checking")
+    // more room too, not only the payee and memo.
+    const int available = m_view->viewport()->width();
+    m_columns[RegisterModel::CategoryColumn].preferred = std::max(m_categoryWidth, available / 6);
     const RegisterColumnLayout layout(m_columns);
     // A long register has a vertical scroll bar: it is counted in, so that
     // it never pushes the balance out of view.
     const int scrollBar = m_view->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, m_view->verticalScrollBar());
     m_view->setMinimumWidth(layout.minimumWidth() + 2 * m_view->frameWidth() + scrollBar);
 
-    const QList<int> widths = layout.widths(m_view->viewport()->width());
+    const QList<int> widths = layout.widths(available);
     QHeaderView* header = m_view->horizontalHeader();
     const QScopedValueRollback applying(m_applyingWidths, true);
     for (int column = 0; column < RegisterModel::ColumnCount; ++column) {

@@ -79,5 +79,7 @@ private:
     QList<RegisterColumnLayout::Column> m_columns;
     // Set while the screen sizes the sections itself, so that only the
     // user's resizing is remembered.
+    // The category's width from the font; a wide window gives it more.
+    int m_categoryWidth = 0;
     bool m_applyingWidths = false;
 };

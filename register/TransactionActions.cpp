@@ -21,7 +21,7 @@ QString TransactionActions::addTransaction(const QString& accountId)
         const TransactionDraft draft = form.draft();
         if (m_editor->addTransaction(draft))
             return draft.transaction.id;
-        Q_EMIT failed(tr("The new transaction could not be saved."));
+        Q_EMIT failed(tr("The new transaction could not be saved: %1.").arg(m_editor->lastError()));
     }
     return {};
 }
@@ -35,7 +35,7 @@ bool TransactionActions::editTransaction(const Transaction& transaction)
             continue;
         if (m_editor->updateTransaction(draft))
             return true;
-        Q_EMIT failed(tr("The changes to the transaction could not be saved."));
+        Q_EMIT failed(tr("The changes to the transaction could not be saved: %1.").arg(m_editor->lastError()));
     }
     return false;
 }
@@ -47,13 +47,15 @@ bool TransactionActions::deleteTransaction(const Transaction& transaction)
         ? tr("Delete the transfer for %1? Its other side, in %2, is deleted too.")
               .arg(transaction.payee, accountName(otherSide->account_id))
         : tr("Delete the transaction for %1?").arg(transaction.payee);
-    if (transaction.reconciled || (otherSide && otherSide->reconciled))
-        question += u' ' + tr("It is reconciled: its statement will no longer add up.");
+    if (transaction.reconciled)
+        question += u' ' + tr("This transaction is reconciled: its statement will no longer add up.");
+    else if (otherSide && otherSide->reconciled)
+        question += u' ' + tr("The other side is reconciled: its statement will no longer add up.");
     if (!askPlainQuestion(m_window, tr("Delete Transaction"), question))
         return false;
     if (m_editor->deleteTransaction(transaction.id))
         return true;
-    Q_EMIT failed(tr("The transaction could not be deleted."));
+    Q_EMIT failed(tr("The transaction could not be deleted: %1.").arg(m_editor->lastError()));
     return false;
 }
 

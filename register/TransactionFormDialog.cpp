@@ -268,7 +268,11 @@ void TransactionFormDialog::loadFields()
     m_numberEdit->setText(m_original.check_number);
     m_payeeEdit->setText(m_original.payee);
     m_memoEdit->setText(m_original.memo);
-    m_clearedCheck->setChecked(m_original.cleared);
+    m_clearedCheck->setChecked(m_original.cleared || m_original.reconciled);
+    // A reconciled transaction was on a statement: it stays cleared.
+    m_clearedCheck->setEnabled(!m_original.reconciled);
+    if (m_original.reconciled)
+        m_clearedCheck->setToolTip(tr("Reconciled transactions stay cleared"));
     setDirection(m_original.amount > 0);
     m_amountField->setMinorUnits(magnitude(m_original.amount));
 
@@ -394,7 +398,7 @@ void TransactionFormDialog::onCategorySettled()
     const QString shown = metrics.elidedText(typed, Qt::ElideMiddle, 24 * metrics.averageCharWidth());
     QString hint;
     if (match.result == CategoryChoices::Match::NoMatch && !(m_newCategory && typed == m_newCategoryText))
-        hint = tr("No category is named \"%1\". OK will offer to create it.").arg(shown);
+        hint = tr("No category is named \"%1\": pick one from the list, or OK will offer to create it.").arg(shown);
     else if (match.result == CategoryChoices::Match::Several)
         hint = tr("More than one category matches \"%1\"; choose one.").arg(shown);
     m_categoryHint->setText(hint);

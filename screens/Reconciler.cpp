@@ -11,6 +11,8 @@
 
 #include <QtDebug>
 
+#include <algorithm>
+
 Reconciler::Reconciler(AppState* appState)
     : m_appState(appState)
 {
@@ -40,8 +42,9 @@ std::optional<Reconciler::Opening> Reconciler::open(const QString& accountId) co
         last = lastReconciled;
     // addMonths keeps the day, or takes the month's last when it has fewer
     // days: a statement of January 31 is followed by one of February 28/29.
+    // A statement describes the past: never propose a day still to come.
     if (last && last->isValid())
-        opening.statementDate = last->addMonths(1);
+        opening.statementDate = std::min(last->addMonths(1), QDate::currentDate());
     return opening;
 }
 

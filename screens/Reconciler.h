@@ -25,7 +25,8 @@ public:
         // The starting balance plus every reconciled transaction.
         qint64 previousBalance = 0;
         // One month after the later of the last statement and the last
-        // reconciled transaction; none when the account has neither.
+        // reconciled transaction, today at the latest; none when the account
+        // has neither.
         std::optional<QDate> statementDate;
     };
 

@@ -47,9 +47,19 @@ bool SqlStatement::execText()
     return report(m_query->exec(m_sql));
 }
 
+namespace {
+
+QString g_lastFailure;
+
+} // namespace
+
+QString SqlStatement::lastFailure() { return g_lastFailure; }
+
 bool SqlStatement::report(bool ok)
 {
-    if (!ok)
-        qWarning().noquote() << m_where.constData() << "failed:" << m_query->lastError().text();
+    if (!ok) {
+        g_lastFailure = m_query->lastError().text();
+        qWarning().noquote() << m_where.constData() << "failed:" << g_lastFailure;
+    }
     return ok;
 }

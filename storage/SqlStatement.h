@@ -27,6 +27,10 @@ public:
     // Runs a statement without values directly from its text.
     bool execText();
 
+    // The database's words for the last statement that failed anywhere, for
+    // a window that tells the user why a change was not stored.
+    static QString lastFailure();
+
     QSqlQuery& query() { return *m_query; }
     bool next() { return m_query->next(); }
     QVariant value(int index) const { return m_query->value(index); }

@@ -17,6 +17,7 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QSet>
 #include <QSignalSpy>
@@ -41,6 +42,7 @@ private Q_SLOTS:
     void initializeAppliesStoredPreferences();
     void initializeIgnoresOutOfRangeWeekStart();
     void quietLogKeepsOnlyWarningsAndWorse();
+    void returnPressesTheFocusedButtonOfAWindow();
 
 private:
     static void storePreferences(const QList<QPair<QString, QString>>& values);
@@ -252,6 +254,26 @@ void TestStartUp::quietLogKeepsOnlyWarningsAndWorse()
     QCOMPARE(quietLogLine(QtWarningMsg, QStringLiteral("disk 95% full")), QStringLiteral("WARN: disk 95% full\n"));
     QCOMPARE(quietLogLine(QtCriticalMsg, QStringLiteral("cannot open")), QStringLiteral("cannot open\n"));
     QCOMPARE(quietLogLine(QtFatalMsg, QStringLiteral("abort")), QStringLiteral("abort\n"));
+}
+
+void TestStartUp::returnPressesTheFocusedButtonOfAWindow()
+{
+    QWidget window;
+    auto* first = new QPushButton(QStringLiteral("First"), &window);
+    auto* second = new QPushButton(QStringLiteral("Second"), &window);
+    second->move(0, 40);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QSignalSpy firstClicks(first, &QPushButton::clicked);
+    QSignalSpy secondClicks(second, &QPushButton::clicked);
+    second->setFocus();
+    QTest::keyClick(second, Qt::Key_Return);
+    QTRY_COMPARE(secondClicks.size(), 1);
+    QCOMPARE(firstClicks.size(), 0);
+    // Not with a modifier: Ctrl+Return may mean something else.
+    QTest::keyClick(second, Qt::Key_Return, Qt::ControlModifier);
+    QTest::qWait(200);
+    QCOMPARE(secondClicks.size(), 1);
 }
 
 // The program's own application object, so that the test runs the real

@@ -221,6 +221,12 @@ void TestRegisterEditor::editKeepsWhatChangedWhileTheFormWasOpen()
     QVERIFY(edited.reconciled);
     QCOMPARE(edited.version, original.version + 1);
     QCOMPARE(edited.sync_status, SyncStatus::Pending);
+
+    // A reconciled transaction was on a statement: it stays cleared.
+    TransactionDraft uncleared = storedDraft(m_state.get(), edited);
+    uncleared.transaction.cleared = false;
+    QVERIFY(m_editor->updateTransaction(uncleared));
+    QVERIFY(stored(original.id).cleared);
 }
 
 void TestRegisterEditor::newTransferStoresBothSidesLinked()
@@ -346,6 +352,7 @@ void TestRegisterEditor::splitLinesAreStoredWithTheirTransaction()
     uneven.splitLines = {line(-4000)};
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("do not add up")));
     QVERIFY(!m_editor->addTransaction(uneven));
+    QVERIFY(!m_editor->lastError().isEmpty());
     QVERIFY(!m_state->transactionRepository()->getById(uneven.transaction.id));
 
     TransactionDraft edited = storedDraft(m_state.get(), split);
@@ -489,7 +496,7 @@ void TestRegisterEditor::editOfATransferIsAllOrNothing()
     Transaction moved = transfer.from;
     moved.amount = -9900;
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^TransactionRepository::update failed")));
-    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("edit of transaction .* was not stored")));
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("nothing of the change was stored")));
     QVERIFY(!edit(moved));
     QCOMPARE(stored(transfer.from.id), transfer.from);
     QCOMPARE(stored(transfer.to.id), transfer.to);
@@ -566,7 +573,7 @@ void TestRegisterEditor::deleteIsAllOrNothing()
     refuseWritesTo(transfer.to.id);
 
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^TransactionRepository::softDelete failed")));
-    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("was not deleted")));
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("nothing of the change was stored")));
     QVERIFY(!m_editor->deleteTransaction(transfer.from.id));
     QVERIFY(!stored(transfer.from.id).deleted_at);
     QVERIFY(!stored(transfer.to.id).deleted_at);

@@ -188,6 +188,10 @@ void TestReconciliation::openingStartsWhereTheLastStatementLeftOff()
     addCleared(m_account, QDate(2024, 2, 10), 200, true);
     QCOMPARE(reconciler.open(m_account.id)->statementDate, QDate(2024, 3, 10));
 
+    // A statement describes the past: never a day still to come.
+    addStatement(m_account, QDate::currentDate().addDays(-3));
+    QCOMPARE(reconciler.open(m_account.id)->statementDate, QDate::currentDate());
+
     QVERIFY(!reconciler.open(newId()));
     QVERIFY(m_state->accountRepository()->softDelete(m_account.id));
     QVERIFY(!reconciler.open(m_account.id));
