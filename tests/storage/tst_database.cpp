@@ -4,8 +4,49 @@
 
 #include <QDir>
 #include <QFile>
+#include <QRandomGenerator>
 #include <QSqlQuery>
 #include <QTest>
+
+#include <sqlite3.h>
+
+namespace {
+
+// What a refused file must still be: the same bytes, and no log, shared
+// memory or journal beside it that was not there before.
+struct FileState
+{
+    bool exists = false;
+    QByteArray bytes;
+    QStringList sideFiles;
+    bool operator==(const FileState&) const = default;
+};
+
+FileState stateOf(const QString& path)
+{
+    FileState state;
+    QFile file(path);
+    state.exists = file.exists();
+    if (file.open(QIODevice::ReadOnly))
+        state.bytes = file.readAll();
+    for (const char* suffix : {"-wal", "-shm", "-journal"}) {
+        if (QFile::exists(path + QLatin1String(suffix)))
+            state.sideFiles << QLatin1String(suffix);
+    }
+    return state;
+}
+
+// Runs SQL on a connection of its own, as another program would.
+bool runSql(const QString& path, const char* sql)
+{
+    sqlite3* db = nullptr;
+    const bool ok = sqlite3_open(QFile::encodeName(path).constData(), &db) == SQLITE_OK
+        && sqlite3_exec(db, sql, nullptr, nullptr, nullptr) == SQLITE_OK;
+    sqlite3_close(db);
+    return ok;
+}
+
+} // namespace
 
 class DatabaseTest : public QObject
 {
@@ -19,6 +60,9 @@ private Q_SLOTS:
     void refusesTwoMigrationsWithOneNumber();
     void reportsAnUnwritableDataDirectory();
     void runsScriptsWithTriggersAndRefusesNewerSchemas();
+    void refusesForeignAndUnreadableFilesUntouched_data();
+    void refusesForeignAndUnreadableFilesUntouched();
+    void refusesADamagedLedgerUntouched();
 
 private:
     static void writeScript(const QString& folder, const QString& name, const QByteArray& sql);
@@ -102,6 +146,10 @@ void DatabaseTest::failedMigrationLeavesNothingHalfDone()
     const QString scripts = dir.filePath(QStringLiteral("migrations"));
     const QString file = dir.filePath(QStringLiteral("test.db"));
     writeScript(scripts, QStringLiteral("0001_base.sql"), "CREATE TABLE base (x INTEGER);");
+    {
+        Database db;
+        QVERIFY2(db.open(file, scripts), qPrintable(db.lastError()));
+    }
     writeScript(scripts, QStringLiteral("0002_broken.sql"),
                 "CREATE TABLE half (x INTEGER);\nINSERT INTO base VALUES (1);\nINSERT INTO nowhere VALUES (1);");
     {
@@ -116,6 +164,12 @@ void DatabaseTest::failedMigrationLeavesNothingHalfDone()
     // The first attempt's table and row were rolled back with it.
     QCOMPARE(scalar(db, QStringLiteral("SELECT COUNT(*) FROM base")), 0);
     QCOMPARE(MigrationRunner(db.connection()).appliedNumbers(), QList<int>({1, 2}));
+
+    // A new ledger that cannot be finished is not left behind half made.
+    const QString fresh = dir.filePath(QStringLiteral("fresh.db"));
+    writeScript(scripts, QStringLiteral("0003_broken.sql"), "INSERT INTO nowhere VALUES (1);");
+    QVERIFY(!db.open(fresh, scripts));
+    QVERIFY(stateOf(fresh) == FileState());
 }
 
 void DatabaseTest::refusesTwoMigrationsWithOneNumber()
@@ -164,9 +218,92 @@ void DatabaseTest::runsScriptsWithTriggersAndRefusesNewerSchemas()
         QSqlQuery query(db.connection());
         QVERIFY(query.exec(QStringLiteral("INSERT INTO schema_migrations VALUES (2, '0002_future.sql', 'x')")));
     }
+    const FileState before = stateOf(file);
     Database db;
     QVERIFY(!db.open(file, scripts));
-    QVERIFY(db.lastError().contains(QStringLiteral("newer version")));
+    QCOMPARE(db.problem(), Database::Problem::NewerVersion);
+    QVERIFY(stateOf(file) == before);
+}
+
+void DatabaseTest::refusesForeignAndUnreadableFilesUntouched_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QByteArray>("sql");
+    QTest::addColumn<Database::Problem>("problem");
+
+    QByteArray noise(8192, '\0');
+    QRandomGenerator(7).fillRange(reinterpret_cast<quint32*>(noise.data()), noise.size() / 4);
+    QTest::newRow("random bytes") << noise << QByteArray() << Database::Problem::NotALedger;
+    QTest::newRow("text") << QByteArray("Date,Payee,Amount\n2026-01-02,Grocer,-12.50\n") << QByteArray()
+                          << Database::Problem::NotALedger;
+    QTest::newRow("SQLite header over noise") << QByteArray("SQLite format 3", 16) + noise << QByteArray()
+                                              << Database::Problem::Damaged;
+    QTest::newRow("another program's tables, logged")
+        << QByteArray() << QByteArray("PRAGMA journal_mode=WAL; CREATE TABLE notes (body TEXT);"
+                                      "INSERT INTO notes VALUES ('keep me');")
+        << Database::Problem::NotALedger;
+    QTest::newRow("another program's migration table")
+        << QByteArray()
+        << QByteArray("CREATE TABLE schema_migrations (version TEXT PRIMARY KEY);"
+                      "INSERT INTO schema_migrations VALUES ('20240101120000');")
+        << Database::Problem::NotALedger;
+    QTest::newRow("empty but marked by another program")
+        << QByteArray() << QByteArray("PRAGMA user_version=3;") << Database::Problem::NotALedger;
+}
+
+void DatabaseTest::refusesForeignAndUnreadableFilesUntouched()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(QByteArray, sql);
+    QFETCH(Database::Problem, problem);
+    TestDataDir dir;
+    const QString file = dir.filePath(QStringLiteral("ledgerine.db"));
+    if (sql.isEmpty()) {
+        QFile out(file);
+        QVERIFY(out.open(QIODevice::WriteOnly));
+        out.write(content);
+    } else {
+        QVERIFY(runSql(file, sql.constData()));
+    }
+    const FileState before = stateOf(file);
+    QVERIFY(before.sideFiles.isEmpty());
+
+    Database db;
+    QVERIFY(!db.open(file));
+    QCOMPARE(db.problem(), problem);
+    QVERIFY(!db.isOpen());
+    QVERIFY(stateOf(file) == before);
+}
+
+void DatabaseTest::refusesADamagedLedgerUntouched()
+{
+    TestDataDir dir;
+    const QString file = dir.filePath(QStringLiteral("ledgerine.db"));
+    {
+        Database db;
+        QVERIFY(db.open(file));
+        QSqlQuery query(db.connection());
+        for (int i = 0; i < 200; ++i)
+            QVERIFY(query.exec(QStringLiteral("INSERT INTO preferences VALUES ('key %1', '%2')")
+                                   .arg(i)
+                                   .arg(QString(100, QLatin1Char('x')))));
+    }
+    // A page torn by a crash or a bad disk: the last one, a row or index
+    // page, while the schema at the start still reads.
+    QFile torn(file);
+    QVERIFY(torn.open(QIODevice::ReadWrite));
+    const QByteArray header = torn.read(100);
+    const int pageSize = (quint8(header.at(16)) << 8) | quint8(header.at(17));
+    QVERIFY(torn.size() > 4 * pageSize);
+    QVERIFY(torn.seek(torn.size() - pageSize));
+    torn.write(QByteArray(pageSize, 'Z'));
+    torn.close();
+
+    const FileState before = stateOf(file);
+    Database db;
+    QVERIFY(!db.open(file));
+    QCOMPARE(db.problem(), Database::Problem::Damaged);
+    QVERIFY(stateOf(file) == before);
 }
 
 QTEST_GUILESS_MAIN(DatabaseTest)
