@@ -8,14 +8,24 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QStandardPaths>
+#include <QStorageInfo>
 #include <QUrl>
 #include <QtDebug>
 
 #include <sqlite3.h>
 
+#ifdef Q_OS_UNIX
+#include <fcntl.h>
+#include <unistd.h>
+#endif
+
 namespace {
 
 const QString kInspectionConnection = QStringLiteral("ledgerine-inspection");
+
+// Below this a save has no room for the pages it writes to the log, so a
+// ledger on such a disk would open and then fail every save.
+constexpr qint64 kLeastFreeBytes = 1024 * 1024;
 
 Database::Problem problemOf(int resultCode)
 {
@@ -38,6 +48,17 @@ Database::Problem problemOf(int resultCode)
 Database::Problem problemOf(const QSqlError& error)
 {
     return problemOf(error.nativeErrorCode().toInt());
+}
+
+// Asked of the system as the user the program runs as, the one who writes:
+// the mode bits alone are wrong for root, access lists and read-only mounts.
+bool isWritable(const QString& path)
+{
+#ifdef Q_OS_UNIX
+    return ::faccessat(AT_FDCWD, QFile::encodeName(path).constData(), W_OK, AT_EACCESS) == 0;
+#else
+    return QFileInfo(path).isWritable();
+#endif
 }
 
 } // namespace
@@ -116,10 +137,12 @@ bool Database::openChecked(const QString& filePath, const QString& migrationsPat
         return fail(Problem::Other, QStringLiteral("cannot create the data directory %1").arg(folder));
 
     // Nothing is written until the file is known to be empty or ours, of a
-    // schema this version knows, and whole: a refused file stays as it was,
-    // byte for byte, without a log or shared-memory file beside it.
+    // schema this version knows, whole and writable: a refused file stays as
+    // it was, byte for byte, without a log or shared-memory file beside it.
     // An empty file is what SQLite itself takes for a new database.
     if (existed && QFileInfo(filePath).size() > 0 && !inspect(filePath, migrationsPath))
+        return false;
+    if (!checkWritable(folder, filePath, existed))
         return false;
 
     m_db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"));
@@ -128,7 +151,11 @@ bool Database::openChecked(const QString& filePath, const QString& migrationsPat
         return fail(problemOf(m_db.lastError()),
                     QStringLiteral("cannot open %1: %2").arg(filePath, m_db.lastError().text()));
 
-    if (!exec(QStringLiteral("PRAGMA busy_timeout=5000")))
+    // Another program holding the write lock would let the start succeed and
+    // fail every save after it; taking the lock once, writing nothing, finds
+    // it now (after the busy timeout, as a save would).
+    if (!exec(QStringLiteral("PRAGMA busy_timeout=5000")) || !exec(QStringLiteral("BEGIN IMMEDIATE"))
+        || !exec(QStringLiteral("ROLLBACK")))
         return false;
     if (!enableWriteAheadLog())
         return false;
@@ -239,6 +266,22 @@ Database::Problem Database::inspectSchema(const QSqlDatabase& db, const QString&
         return Problem::None;
     why = QStringLiteral("damaged: %1").arg(verdict);
     return Problem::Damaged;
+}
+
+bool Database::checkWritable(const QString& folder, const QString& filePath, bool existed)
+{
+    // SQLite keeps its log and shared memory beside the ledger, so the folder
+    // must take new files even when the ledger exists.
+    if (!isWritable(folder))
+        return fail(Problem::ReadOnly, QStringLiteral("the data directory %1 is read-only").arg(folder));
+    if (existed && !isWritable(filePath))
+        return fail(Problem::ReadOnly, QStringLiteral("%1 is read-only").arg(filePath));
+    const QStorageInfo disk(folder);
+    if (disk.isValid() && disk.isReady() && disk.bytesAvailable() < kLeastFreeBytes)
+        return fail(Problem::DiskFull, QStringLiteral("only %1 bytes are free on the disk of %2")
+                                           .arg(disk.bytesAvailable())
+                                           .arg(folder));
+    return true;
 }
 
 void Database::close()

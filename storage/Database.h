@@ -36,8 +36,9 @@ public:
     static QString defaultMigrationsPath();
 
     // Opens (creating as needed) the file and brings its schema up to date.
-    // A file that is not empty or this program's, is damaged or comes from
-    // a newer version is refused before anything is written to it. On failure the connection is closed, lastError() says
+    // A file that is not empty or this program's, is damaged, comes from a
+    // newer version or cannot be written is refused before anything is
+    // written to it. On failure the connection is closed, lastError() says
     // why for the log and problem() for the user.
     bool open(const QString& filePath = databaseFilePath(),
               const QString& migrationsPath = defaultMigrationsPath());
@@ -56,6 +57,7 @@ private:
     bool openChecked(const QString& filePath, const QString& migrationsPath, bool existed);
     bool inspect(const QString& filePath, const QString& migrationsPath);
     Problem inspectSchema(const QSqlDatabase& db, const QString& migrationsPath, QString& why);
+    bool checkWritable(const QString& folder, const QString& filePath, bool existed);
     bool enableWriteAheadLog();
     bool foreignKeysHold();
     bool exec(const QString& statement);

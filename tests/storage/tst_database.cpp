@@ -9,6 +9,9 @@
 #include <QTest>
 
 #include <sqlite3.h>
+#include <unistd.h>
+
+#include <map>
 
 namespace {
 
@@ -46,6 +49,71 @@ bool runSql(const QString& path, const char* sql)
     return ok;
 }
 
+// Root writes through any file mode, so checks of modes run as an ordinary
+// user, as the program's users do: the folder and its files become nobody's.
+class OrdinaryUser
+{
+public:
+    explicit OrdinaryUser(const QString& folder)
+    {
+        if (::geteuid() != 0)
+            return;
+        const QDir dir(folder);
+        for (const QString& name : dir.entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden))
+            giveAway(dir.filePath(name));
+        giveAway(folder);
+        m_switched = ::seteuid(kNobody) == 0;
+    }
+    ~OrdinaryUser()
+    {
+        if (m_switched)
+            (void)::seteuid(0);
+    }
+
+private:
+    static constexpr uid_t kNobody = 65534;
+    static void giveAway(const QString& path) { (void)::chown(QFile::encodeName(path).constData(), kNobody, kNobody); }
+
+    bool m_switched = false;
+};
+
+// A disk with no room left: every write SQLite makes through its default
+// file system fails as it does on a full disk, until this is destroyed.
+class FullDisk
+{
+public:
+    FullDisk()
+    {
+        s_real = sqlite3_vfs_find(nullptr);
+        m_vfs = *s_real;
+        m_vfs.zName = "full-disk";
+        m_vfs.xOpen = &open;
+        sqlite3_vfs_register(&m_vfs, 1);
+    }
+    ~FullDisk()
+    {
+        sqlite3_vfs_unregister(&m_vfs);
+        sqlite3_vfs_register(s_real, 1);
+    }
+
+private:
+    static int open(sqlite3_vfs*, sqlite3_filename name, sqlite3_file* file, int flags, int* outFlags)
+    {
+        const int rc = s_real->xOpen(s_real, name, file, flags, outFlags);
+        if (rc == SQLITE_OK && file->pMethods) {
+            // Ledgers, logs and journals each have methods of their own.
+            auto [full, added] = s_methods.try_emplace(file->pMethods, *file->pMethods);
+            full->second.xWrite = [](sqlite3_file*, const void*, int, sqlite3_int64) { return SQLITE_FULL; };
+            file->pMethods = &full->second;
+        }
+        return rc;
+    }
+
+    static inline sqlite3_vfs* s_real = nullptr;
+    static inline std::map<const sqlite3_io_methods*, sqlite3_io_methods> s_methods;
+    sqlite3_vfs m_vfs{};
+};
+
 } // namespace
 
 class DatabaseTest : public QObject
@@ -63,6 +131,9 @@ private Q_SLOTS:
     void refusesForeignAndUnreadableFilesUntouched_data();
     void refusesForeignAndUnreadableFilesUntouched();
     void refusesADamagedLedgerUntouched();
+    void refusesALedgerItCannotWrite();
+    void refusesALedgerLockedByAnotherConnection();
+    void refusesToStartOnAFullDisk();
 
 private:
     static void writeScript(const QString& folder, const QString& name, const QByteArray& sql);
@@ -303,6 +374,94 @@ void DatabaseTest::refusesADamagedLedgerUntouched()
     Database db;
     QVERIFY(!db.open(file));
     QCOMPARE(db.problem(), Database::Problem::Damaged);
+    QVERIFY(stateOf(file) == before);
+}
+
+void DatabaseTest::refusesALedgerItCannotWrite()
+{
+    TestDataDir dir;
+    const QString folder = dir.filePath(QStringLiteral("data"));
+    const QString file = folder + QStringLiteral("/ledgerine.db");
+    {
+        Database db;
+        QVERIFY(db.open(file));
+    }
+    const auto readOnly = QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther;
+    const auto folderReadOnly = readOnly | QFile::ExeOwner | QFile::ExeGroup | QFile::ExeOther;
+    const auto folderWritable = folderReadOnly | QFile::WriteOwner;
+    // An ordinary user must reach the folder inside a root's temporary one.
+    QVERIFY(QFile::setPermissions(dir.path(), folderWritable));
+    const QString otherFile = folder + QStringLiteral("/other.db");
+
+    QVERIFY(QFile::setPermissions(file, readOnly));
+    FileState before = stateOf(file);
+    {
+        OrdinaryUser user(folder);
+        Database db;
+        QVERIFY(!db.open(file));
+        QCOMPARE(db.problem(), Database::Problem::ReadOnly);
+    }
+    QVERIFY(stateOf(file) == before);
+
+    // A read-only folder takes neither the log of a ledger nor a new ledger.
+    QVERIFY(QFile::setPermissions(file, readOnly | QFile::WriteOwner));
+    QVERIFY(QFile::setPermissions(folder, folderReadOnly));
+    before = stateOf(file);
+    {
+        OrdinaryUser user(folder);
+        Database db;
+        QVERIFY(!db.open(file));
+        QCOMPARE(db.problem(), Database::Problem::ReadOnly);
+        QVERIFY(!db.open(otherFile));
+        QCOMPARE(db.problem(), Database::Problem::ReadOnly);
+    }
+    QVERIFY(QFile::setPermissions(folder, folderWritable));
+    QVERIFY(stateOf(file) == before);
+    QVERIFY(!QFile::exists(otherFile));
+}
+
+void DatabaseTest::refusesALedgerLockedByAnotherConnection()
+{
+    TestDataDir dir;
+    const QString file = dir.filePath(QStringLiteral("ledgerine.db"));
+    {
+        Database db;
+        QVERIFY(db.open(file));
+    }
+    sqlite3* holder = nullptr;
+    QCOMPARE(sqlite3_open(QFile::encodeName(file).constData(), &holder), SQLITE_OK);
+    QCOMPARE(sqlite3_exec(holder, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr), SQLITE_OK);
+    const FileState before = stateOf(file);
+
+    Database db;
+    const bool opened = db.open(file);
+    const FileState after = stateOf(file);
+    sqlite3_exec(holder, "ROLLBACK", nullptr, nullptr, nullptr);
+    sqlite3_close(holder);
+    QVERIFY(!opened);
+    QCOMPARE(db.problem(), Database::Problem::Locked);
+    QVERIFY(after == before);
+    // The lock was all that stood in the way.
+    QVERIFY2(db.open(file), qPrintable(db.lastError()));
+}
+
+void DatabaseTest::refusesToStartOnAFullDisk()
+{
+    TestDataDir dir;
+    const QString scripts = dir.filePath(QStringLiteral("migrations"));
+    const QString file = dir.filePath(QStringLiteral("ledgerine.db"));
+    writeScript(scripts, QStringLiteral("0001_base.sql"), "CREATE TABLE base (x INTEGER);");
+    {
+        Database db;
+        QVERIFY(db.open(file, scripts));
+    }
+    writeScript(scripts, QStringLiteral("0002_more.sql"), "CREATE TABLE more (x INTEGER);");
+    const FileState before = stateOf(file);
+
+    FullDisk disk;
+    Database db;
+    QVERIFY(!db.open(file, scripts));
+    QCOMPARE(db.problem(), Database::Problem::DiskFull);
     QVERIFY(stateOf(file) == before);
 }
 
