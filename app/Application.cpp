@@ -41,7 +41,7 @@ int Application::run()
 {
     AppState state;
     if (!state.initialize()) {
-        reportDatabaseFailure();
+        reportDatabaseFailure(Database::problemText(state.databaseProblem()));
         return 1;
     }
     MainWindow window(&state);
@@ -85,10 +85,9 @@ void Application::installTranslators()
     }
 }
 
-void Application::reportDatabaseFailure()
+void Application::reportDatabaseFailure(const QString& cause)
 {
     QMessageBox::critical(nullptr, tr("Database Error"),
-                          tr("Failed to initialize the database.\n\nData directory: %1\n\n"
-                             "Please check file permissions and try again.")
-                              .arg(QDir::toNativeSeparators(Database::dataDirectory())));
+                          tr("Failed to initialize the database.\n\nData directory: %1\n\n%2")
+                              .arg(QDir::toNativeSeparators(Database::dataDirectory()), cause));
 }

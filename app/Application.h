@@ -13,7 +13,7 @@ public:
 
     // Builds AppState and the main window and runs the event loop until the
     // last window closes; the process's exit code. When the database cannot
-    // be used it says so in a message box and gives 1.
+    // be used it says why in a message box and gives 1.
     int run();
 
     // The family of the embedded icon font; empty when it failed to load.
@@ -22,7 +22,7 @@ public:
 private:
     void loadIconFont();
     void installTranslators();
-    void reportDatabaseFailure();
+    void reportDatabaseFailure(const QString& cause);
 
     QString m_iconFontFamily;
 };

@@ -37,8 +37,11 @@ bool AppState::initialize()
 {
     m_database = new Database(this);
     if (!m_database->open(Database::databaseFilePath())) {
+        m_databaseProblem = m_database->problem();
         qCritical().noquote() << "Cannot use the database in" << Database::dataDirectory() << "-"
                               << m_database->lastError();
+        delete m_database;
+        m_database = nullptr;
         return false;
     }
 

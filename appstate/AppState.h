@@ -1,5 +1,7 @@
 #pragma once
 
+#include "storage/Database.h"
+
 #include <QObject>
 #include <QString>
 
@@ -7,7 +9,6 @@ class AccountRepository;
 class BackupService;
 class CategoryRepository;
 class CategoryService;
-class Database;
 class ImportService;
 class PreferencesRepository;
 class ReconciliationRepository;
@@ -37,8 +38,10 @@ public:
     // Opens the database in the data directory, builds the repositories and
     // services, applies the stored appearance and seeds the default
     // categories. False (with a log line) when the database cannot be used;
-    // the state must not be used then.
+    // the state must not be used then, except for databaseProblem().
     bool initialize();
+    // Why initialize() could not use the database; None after it succeeded.
+    Database::Problem databaseProblem() const { return m_databaseProblem; }
 
     Database* database() const { return m_database; }
     AccountRepository* accountRepository() const { return m_accounts; }
@@ -95,4 +98,5 @@ private:
     ThemeManager* m_themeManager = nullptr;
 
     QString m_lastViewedAccountId;
+    Database::Problem m_databaseProblem = Database::Problem::None;
 };

@@ -21,22 +21,12 @@ MigrationRunner::MigrationRunner(const QSqlDatabase& db)
 
 bool MigrationRunner::run(const QString& directory)
 {
-    m_lastError.clear();
     m_appliedByLastRun = 0;
-    if (!ensureBookkeeping())
-        return false;
-
     QList<Migration> scripts;
-    if (!loadScripts(directory, scripts))
+    QList<int> applied;
+    if (!checkScripts(directory, scripts, applied) || !ensureBookkeeping())
         return false;
 
-    const QList<int> applied = appliedNumbers();
-    const int newestKnown = scripts.isEmpty() ? 0 : scripts.last().number;
-    if (!applied.isEmpty() && applied.last() > newestKnown)
-        return fail(QStringLiteral("the database was written by a newer version of the program (schema %1, this "
-                                   "version knows up to %2)")
-                        .arg(applied.last())
-                        .arg(newestKnown));
     const QSet<int> done(applied.cbegin(), applied.cend());
     for (const Migration& migration : std::as_const(scripts)) {
         if (done.contains(migration.number))
@@ -44,6 +34,32 @@ bool MigrationRunner::run(const QString& directory)
         if (!apply(migration))
             return false;
         ++m_appliedByLastRun;
+    }
+    return true;
+}
+
+bool MigrationRunner::check(const QString& directory)
+{
+    QList<Migration> scripts;
+    QList<int> applied;
+    return checkScripts(directory, scripts, applied);
+}
+
+bool MigrationRunner::checkScripts(const QString& directory, QList<Migration>& scripts, QList<int>& applied)
+{
+    m_lastError.clear();
+    m_resultCode = 0;
+    m_newerSchema = false;
+    if (!loadScripts(directory, scripts) || !readApplied(applied))
+        return false;
+
+    const int newestKnown = scripts.isEmpty() ? 0 : scripts.last().number;
+    if (!applied.isEmpty() && applied.last() > newestKnown) {
+        m_newerSchema = true;
+        return fail(QStringLiteral("the database was written by a newer version of the program (schema %1, this "
+                                   "version knows up to %2)")
+                        .arg(applied.last())
+                        .arg(newestKnown));
     }
     return true;
 }
@@ -59,12 +75,41 @@ QList<int> MigrationRunner::appliedNumbers() const
     return numbers;
 }
 
+bool MigrationRunner::hasBookkeeping() const
+{
+    QSqlQuery query(m_db);
+    return query.prepare(QStringLiteral("SELECT version, name, applied_at FROM schema_migrations"));
+}
+
+bool MigrationRunner::readApplied(QList<int>& numbers)
+{
+    // A database without the record has run nothing yet; any other failure
+    // to read it (a damaged file, a lock) is the caller's to hear about.
+    QSqlQuery query(m_db);
+    if (!query.exec(QStringLiteral("SELECT COUNT(*) FROM sqlite_master WHERE type = 'table' AND name = "
+                                   "'schema_migrations'"))
+        || !query.next())
+        return fail(QStringLiteral("cannot read the schema: %1").arg(query.lastError().text()), query.lastError());
+    if (query.value(0).toInt() == 0)
+        return true;
+    if (!query.exec(QStringLiteral("SELECT version FROM schema_migrations ORDER BY version")))
+        return fail(QStringLiteral("cannot read the migration record: %1").arg(query.lastError().text()),
+                    query.lastError());
+    while (query.next())
+        numbers << query.value(0).toInt();
+    if (query.lastError().isValid())
+        return fail(QStringLiteral("cannot read the migration record: %1").arg(query.lastError().text()),
+                    query.lastError());
+    return true;
+}
+
 bool MigrationRunner::ensureBookkeeping()
 {
     QSqlQuery query(m_db);
     if (!query.exec(QStringLiteral("CREATE TABLE IF NOT EXISTS schema_migrations ("
                                    "version INTEGER PRIMARY KEY, name TEXT NOT NULL, applied_at TEXT NOT NULL)")))
-        return fail(QStringLiteral("cannot create the migration record: %1").arg(query.lastError().text()));
+        return fail(QStringLiteral("cannot create the migration record: %1").arg(query.lastError().text()),
+                    query.lastError());
     return true;
 }
 
@@ -102,14 +147,16 @@ bool MigrationRunner::loadScripts(const QString& directory, QList<Migration>& sc
 bool MigrationRunner::apply(const Migration& migration)
 {
     if (!m_db.transaction())
-        return fail(QStringLiteral("cannot begin migration %1: %2").arg(migration.name, m_db.lastError().text()));
+        return fail(QStringLiteral("cannot begin migration %1: %2").arg(migration.name, m_db.lastError().text()),
+                    m_db.lastError());
 
     // SQLite runs the whole script itself, so triggers, quoted semicolons
     // and comments need no splitting of ours.
-    const QString scriptError = execScript(migration.script);
+    int resultCode = 0;
+    const QString scriptError = execScript(migration.script, resultCode);
     if (!scriptError.isEmpty()) {
         m_db.rollback();
-        return fail(QStringLiteral("migration %1 failed: %2").arg(migration.name, scriptError));
+        return fail(QStringLiteral("migration %1 failed: %2").arg(migration.name, scriptError), resultCode);
     }
 
     QSqlQuery query(m_db);
@@ -118,27 +165,43 @@ bool MigrationRunner::apply(const Migration& migration)
     query.addBindValue(migration.name);
     query.addBindValue(toIsoUtc(nowUtc()));
     if (!query.exec() || !m_db.commit()) {
-        const QString error = query.lastError().isValid() ? query.lastError().text() : m_db.lastError().text();
+        const QSqlError error = query.lastError().isValid() ? query.lastError() : m_db.lastError();
+        // Before the rollback, which leaves a code of its own on the connection.
+        fail(QStringLiteral("cannot record migration %1: %2").arg(migration.name, error.text()), error);
         query.finish();
         m_db.rollback();
-        return fail(QStringLiteral("cannot record migration %1: %2").arg(migration.name, error));
+        return false;
     }
     return true;
 }
 
-bool MigrationRunner::fail(const QString& message)
+bool MigrationRunner::fail(const QString& message, int resultCode)
 {
     m_lastError = message; // the caller logs it with what it was opening
+    m_resultCode = resultCode & 0xff; // the primary code under an extended one
     return false;
 }
 
-QString MigrationRunner::execScript(const QString& script)
+bool MigrationRunner::fail(const QString& message, const QSqlError& error)
+{
+    // Qt's begin and commit report no code of their own; the connection
+    // still holds the one of the statement that failed.
+    bool hasCode = false;
+    const int code = error.nativeErrorCode().toInt(&hasCode);
+    if (hasCode)
+        return fail(message, code);
+    sqlite3* db = nativeconnection::handle(m_db);
+    return fail(message, db ? sqlite3_errcode(db) : 0);
+}
+
+QString MigrationRunner::execScript(const QString& script, int& resultCode)
 {
     sqlite3* db = nativeconnection::handle(m_db);
     if (!db)
         return QStringLiteral("the database is not open");
     char* message = nullptr;
-    if (sqlite3_exec(db, script.toUtf8().constData(), nullptr, nullptr, &message) == SQLITE_OK)
+    resultCode = sqlite3_exec(db, script.toUtf8().constData(), nullptr, nullptr, &message);
+    if (resultCode == SQLITE_OK)
         return {};
     const QString error = message ? QString::fromUtf8(message) : QStringLiteral("unknown error");
     sqlite3_free(message);

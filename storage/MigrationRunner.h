@@ -5,6 +5,8 @@
 #include <QString>
 #include <QStringList>
 
+class QSqlError;
+
 // Brings a database's schema up to date from numbered SQL scripts
 // ("0001_initial.sql", "0002_....sql", ...). Each script runs once, inside its
 // own transaction together with the record that it ran, so a failing script
@@ -24,23 +26,41 @@ public:
     explicit MigrationRunner(const QSqlDatabase& db);
 
     // Applies every script of `directory` not applied yet, in number order.
-    // Stops at the first failure.
+    // Stops at the first failure. Runs check() first.
     bool run(const QString& directory);
+    // Reads only: refuses a database that has run a script `directory` does
+    // not have (newerSchema() then holds), or scripts that cannot be read.
+    bool check(const QString& directory);
+    // Reads only: whether the database keeps this program's record of applied
+    // scripts. A table of that name with other columns is someone else's.
+    bool hasBookkeeping() const;
+
     QString lastError() const { return m_lastError; }
+    // Whether the last refusal was of a database written by a newer version.
+    bool newerSchema() const { return m_newerSchema; }
+    // SQLite's primary result code for the statement that failed last; 0
+    // when the failure was not the database's (a script file, a newer schema).
+    int lastResultCode() const { return m_resultCode; }
     // How many scripts the last run applied.
     int appliedByLastRun() const { return m_appliedByLastRun; }
 
     QList<int> appliedNumbers() const;
 
 private:
+    bool checkScripts(const QString& directory, QList<Migration>& scripts, QList<int>& applied);
+    bool readApplied(QList<int>& numbers);
     bool ensureBookkeeping();
     bool loadScripts(const QString& directory, QList<Migration>& scripts);
     bool apply(const Migration& migration);
-    // Runs a whole script on the connection; the error text, empty on success.
-    QString execScript(const QString& script);
-    bool fail(const QString& message);
+    // Runs a whole script on the connection; the error text, empty on
+    // success, and SQLite's result code.
+    QString execScript(const QString& script, int& resultCode);
+    bool fail(const QString& message, int resultCode = 0);
+    bool fail(const QString& message, const QSqlError& error);
 
     QSqlDatabase m_db;
     QString m_lastError;
+    int m_resultCode = 0;
+    bool m_newerSchema = false;
     int m_appliedByLastRun = 0;
 };

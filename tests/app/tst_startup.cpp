@@ -39,12 +39,15 @@ private Q_SLOTS:
     void countedTextsTakeTheirPluralForms();
     void freshDataDirectoryCreatesDatabaseAndShowsWelcomePage();
     void unusableDataDirectoryReportsDatabaseErrorAndExitsWithOne();
+    void refusedLedgerNamesItsCauseAndStaysAsItWas();
     void initializeAppliesStoredPreferences();
     void initializeIgnoresOutOfRangeWeekStart();
     void quietLogKeepsOnlyWarningsAndWorse();
     void returnPressesTheFocusedButtonOfAWindow();
 
 private:
+    // Runs the start-up, which must show the "Database Error" box and give 1.
+    static void runExpectingDatabaseError(QString& text);
     static void storePreferences(const QList<QPair<QString, QString>>& values);
     // The counted texts of a translation source whose forms are all filled in.
     static QSet<QString> finishedCountedTexts(const QString& catalogue);
@@ -168,17 +171,9 @@ void TestStartUp::freshDataDirectoryCreatesDatabaseAndShowsWelcomePage()
     QVERIFY(QFile::exists(dataDir.filePath(QStringLiteral("ledgerine.db"))));
 }
 
-void TestStartUp::unusableDataDirectoryReportsDatabaseErrorAndExitsWithOne()
+void TestStartUp::runExpectingDatabaseError(QString& text)
 {
-    TestDataDir dataDir;
-    QFile blocker(dataDir.filePath(QStringLiteral("not-a-folder")));
-    QVERIFY(blocker.open(QIODevice::WriteOnly));
-    blocker.close();
-    const QString unusable = blocker.fileName() + QStringLiteral("/data");
-    qputenv("LEDGERINE_DATA_DIR", unusable.toUtf8());
-
     QString title;
-    QString text;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     ModalWatcher watcher([&](QWidget* modal) {
         auto* box = qobject_cast<QMessageBox*>(modal);
@@ -194,10 +189,50 @@ void TestStartUp::unusableDataDirectoryReportsDatabaseErrorAndExitsWithOne()
     QCOMPARE(exitCode, 1);
     QCOMPARE(watcher.handledCount(), 1);
     QCOMPARE(title, QStringLiteral("Database Error"));
+    QCOMPARE(icon, QMessageBox::Critical);
+}
+
+void TestStartUp::unusableDataDirectoryReportsDatabaseErrorAndExitsWithOne()
+{
+    TestDataDir dataDir;
+    QFile blocker(dataDir.filePath(QStringLiteral("not-a-folder")));
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    const QString unusable = blocker.fileName() + QStringLiteral("/data");
+    qputenv("LEDGERINE_DATA_DIR", unusable.toUtf8());
+
+    QString text;
+    runExpectingDatabaseError(text);
+    if (QTest::currentTestFailed())
+        return;
     QCOMPARE(text, QStringLiteral("Failed to initialize the database.\n\nData directory: %1\n\n"
                                   "Please check file permissions and try again.")
                        .arg(QDir::toNativeSeparators(unusable)));
-    QCOMPARE(icon, QMessageBox::Critical);
+}
+
+void TestStartUp::refusedLedgerNamesItsCauseAndStaysAsItWas()
+{
+    TestDataDir dataDir;
+    QFile file(Database::databaseFilePath());
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("Date,Payee,Amount\n2026-01-02,Grocer,-12.50\n");
+    file.close();
+
+    AppState state;
+    QVERIFY(!state.initialize());
+    QCOMPARE(state.databaseProblem(), Database::Problem::NotALedger);
+    QVERIFY(!state.database());
+
+    QString text;
+    runExpectingDatabaseError(text);
+    if (QTest::currentTestFailed())
+        return;
+    QCOMPARE(text, QStringLiteral("Failed to initialize the database.\n\nData directory: %1\n\n%2")
+                       .arg(QDir::toNativeSeparators(dataDir.path()),
+                            Database::problemText(Database::Problem::NotALedger)));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), QByteArray("Date,Payee,Amount\n2026-01-02,Grocer,-12.50\n"));
+    QCOMPARE(QDir(dataDir.path()).entryList(QDir::Files), QStringList{QStringLiteral("ledgerine.db")});
 }
 
 void TestStartUp::initializeAppliesStoredPreferences()
