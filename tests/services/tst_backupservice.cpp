@@ -350,6 +350,7 @@ private Q_SLOTS:
     void restoredSplitLinesReplaceTheTransactionsOwn();
     void splitLinesOfKeptTransactionsStayAsTheyAre();
     void unusableRowsAreSkippedWithAnError();
+    void loneSurrogatesAreStoredAsReplacementCharacters();
     void refusedArchivesWriteNothing_data();
     void refusedArchivesWriteNothing();
     void databaseErrorRollsBackTheWholeRestore();
@@ -679,6 +680,26 @@ void TestBackupService::unusableRowsAreSkippedWithAnError()
     QCOMPARE(ledger.splitLines.listByTransaction(QStringLiteral("tx-ok")).size(), 1);
     QCOMPARE(ledger.transactions.getById(QStringLiteral("tx-largest"))->amount, kMaxAmountMinorUnits);
     QCOMPARE(ledger.splitLines.listByTransaction(QStringLiteral("tx-largest")).value(0).amount, -kMaxAmountMinorUnits);
+}
+
+void TestBackupService::loneSurrogatesAreStoredAsReplacementCharacters()
+{
+    Ledger ledger(path(QStringLiteral("ledger.db")));
+    QVERIFY(ledger.isOpen());
+    // Written by hand: Qt's JSON writer cannot produce these escapes.
+    QByteArray row = json(with(accountRow(QStringLiteral("acct-1")), QStringLiteral("name"), QStringLiteral("NAME")));
+    row.replace("NAME", "a\\ud800b\\udfff \\ud83d\\ude00 c\\ud83d");
+    const QByteArray zip = zipOf({{QStringLiteral("manifest.json"), manifest()},
+                                  {QStringLiteral("accounts/acct-1.json"), row}});
+
+    const BackupImportResult result = ledger.backup.importBackup(zip, BackupService::ReplaceAll);
+    QCOMPARE(result.errors, QStringList());
+    QCOMPARE(result.accountsImported, 1);
+    // The stored bytes themselves are UTF-8, a whole surrogate pair kept.
+    QSqlQuery stored(ledger.database.connection());
+    QVERIFY(stored.exec(QStringLiteral("SELECT hex(name) FROM accounts")) && stored.next());
+    const QString expected = QStringLiteral("a\uFFFDb\uFFFD \U0001F600 c\uFFFD");
+    QCOMPARE(stored.value(0).toByteArray(), expected.toUtf8().toHex().toUpper());
 }
 
 void TestBackupService::refusedArchivesWriteNothing_data()
