@@ -8,6 +8,8 @@
 #include <QSqlError>
 #include <QtDebug>
 
+#include <limits>
+
 namespace {
 
 const QString kId = QStringLiteral("id");
@@ -33,6 +35,15 @@ bool holds(const QHash<QString, Rows>& byTable, const QString& table, const QStr
 {
     const auto rows = byTable.constFind(table);
     return rows != byTable.constEnd() && rows->contains(id);
+}
+
+// Above both versions, so that the next pull does not put the replaced data
+// back; held at the largest version a column reader takes rather than
+// wrapping to a negative one.
+int nextVersion(int archived, int local)
+{
+    const int higher = qMax(archived, local);
+    return higher < std::numeric_limits<int>::max() ? higher + 1 : higher;
 }
 
 QString insertSql(const BackupTable& table)
@@ -197,7 +208,7 @@ BackupRestore::Outcome BackupRestore::restoreSyncedRow(TableRun& run, QVariantLi
         if (!replaces(*local, values.at(table.indexOf(kUpdatedAt)).toString()))
             return Outcome::Skipped;
         QVariant& version = values[table.indexOf(kVersion)];
-        version = qMax(version.toInt(), local->version) + 1;
+        version = nextVersion(version.toInt(), local->version);
         if (!local->serverId.isEmpty())
             values[table.indexOf(kServerId)] = local->serverId;
         QVariantList bound = values;

@@ -347,6 +347,7 @@ private Q_SLOTS:
     void everyColumnTravelsInTheFormOfItsKind();
     void modesDecideAboutExistingRows_data();
     void modesDecideAboutExistingRows();
+    void replacedVersionsStopAtTheLargest();
     void restoredSplitLinesReplaceTheTransactionsOwn();
     void splitLinesOfKeptTransactionsStayAsTheyAre();
     void unusableRowsAreSkippedWithAnError();
@@ -550,6 +551,26 @@ void TestBackupService::modesDecideAboutExistingRows()
     QVERIFY(added);
     QCOMPARE(added->version, 1);
     QCOMPARE(added->sync_status, SyncStatus::Pending);
+}
+
+void TestBackupService::replacedVersionsStopAtTheLargest()
+{
+    constexpr int largest = std::numeric_limits<int>::max();
+    Ledger ledger(path(QStringLiteral("ledger.db")));
+    QVERIFY(ledger.isOpen());
+    // {archived, local, restored}
+    const QList<std::array<int, 3>> cases = {{largest, 5, largest}, {3, largest, largest}, {largest - 1, 1, largest}};
+    for (const auto& [archived, local, restored] : cases) {
+        const QString id = QStringLiteral("acct-%1-%2").arg(archived).arg(local);
+        const QByteArray zip = zipOf({{QStringLiteral("manifest.json"), manifest()},
+                                      {QStringLiteral("accounts/a.json"),
+                                       json(with(accountRow(id), QStringLiteral("version"), archived))}});
+        Account changed = account(id, QStringLiteral("Changed since"));
+        changed.version = local;
+        QVERIFY(ledger.accounts.insert(changed));
+        QCOMPARE(ledger.backup.importBackup(zip, BackupService::ReplaceAll).accountsImported, 1);
+        QCOMPARE(ledger.accounts.getById(id)->version, restored);
+    }
 }
 
 void TestBackupService::restoredSplitLinesReplaceTheTransactionsOwn()
