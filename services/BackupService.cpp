@@ -20,6 +20,34 @@
 #include <QSqlQuery>
 #include <QtDebug>
 
+#include <cstring>
+
+namespace {
+
+// A restore reads its file in steps of this size.
+constexpr qint64 kReadChunkBytes = qint64(4) << 20;
+
+// Whether the open save file holds exactly `archive`, read back through its
+// own handle before it replaces anything. True when the platform gives no
+// handle to read through: the write and the size checks still hold.
+bool writtenAsMade(QSaveFile& file, const QByteArray& archive)
+{
+    if (file.size() != archive.size())
+        return false;
+    QFile reader;
+    if (!reader.open(file.handle(), QIODevice::ReadOnly, QFileDevice::DontCloseHandle) || !reader.seek(0))
+        return true;
+    QByteArray chunk;
+    for (qint64 at = 0; at < archive.size(); at += chunk.size()) {
+        chunk = reader.read(qMin(kReadChunkBytes, archive.size() - at));
+        if (chunk.isEmpty() || std::memcmp(chunk.constData(), archive.constData() + at, size_t(chunk.size())) != 0)
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
 BackupService::BackupService(Database* database, AccountRepository* accounts, TransactionRepository* transactions,
                              CategoryRepository* categories, RecurringRepository* recurring,
                              ReconciliationRepository* reconciliations, QObject* parent)
@@ -107,11 +135,24 @@ bool BackupService::exportToFile(const QString& path, QString* errorText)
     const QByteArray archive = exportBackup();
     if (archive.isEmpty())
         return fail(tr("The ledger could not be read into a backup."));
+    // What a restore would read first: a backup that it refuses is no backup.
+    BackupArchive readBack;
+    if (!readBack.open(archive))
+        return fail(tr("The backup made does not read back: %1").arg(readBack.error()));
+
+    // Until commit() the file at `path` stays as it was; an early return
+    // discards what was written.
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return fail(file.errorString());
-    if (file.write(archive) != archive.size())
-        return fail(file.errorString());
+    const qint64 written = file.write(archive);
+    if (written != archive.size() || !file.flush())
+        return fail(tr("%1 of %2 bytes were written: %3")
+                        .arg(qMax<qint64>(written, 0))
+                        .arg(archive.size())
+                        .arg(file.errorString()));
+    if (!writtenAsMade(file, archive))
+        return fail(tr("The file written does not hold the backup made."));
     if (!file.commit())
         return fail(file.errorString());
     return true;
@@ -119,17 +160,37 @@ bool BackupService::exportToFile(const QString& path, QString* errorText)
 
 BackupImportResult BackupService::importFromFile(const QString& path, ImportMode mode)
 {
-    BackupImportResult result;
+    const auto refuse = [&path](const QString& reason) {
+        qWarning().noquote() << "Backup import from" << path << "refused:" << reason;
+        BackupImportResult result;
+        result.errors << reason;
+        return result;
+    };
     QFile file(path);
-    if (file.size() > kMaxBackupFileBytes) {
-        result.errors << tr("The file is larger than any backup this program writes.");
-        return result;
+    if (!file.open(QIODevice::ReadOnly))
+        return refuse(tr("The file could not be read: %1").arg(file.errorString()));
+    if (file.isSequential())
+        return refuse(tr("The file could not be read: it is not a regular file."));
+    // Measured once open, so the size is the one of the file being read.
+    const qint64 size = file.size();
+    if (size > kMaxBackupFileBytes)
+        return refuse(tr("The file is larger than any backup this program writes."));
+
+    QByteArray bytes(size, Qt::Uninitialized);
+    qint64 done = 0;
+    while (done < size) {
+        const qint64 read = file.read(bytes.data() + done, qMin(kReadChunkBytes, size - done));
+        if (read < 0)
+            return refuse(tr("The file could not be read: %1").arg(file.errorString()));
+        if (read == 0)
+            return refuse(tr("The file changed while it was read."));
+        done += read;
     }
-    if (!file.open(QIODevice::ReadOnly)) {
-        result.errors << tr("The file could not be read: %1").arg(file.errorString());
-        return result;
-    }
-    return importBackup(file.readAll(), mode);
+    char more;
+    if (file.read(&more, 1) != 0)
+        return refuse(tr("The file changed while it was read."));
+    file.close();
+    return importBackup(bytes, mode);
 }
 
 void BackupService::announce(const BackupImportResult& result)

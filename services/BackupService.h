@@ -44,12 +44,15 @@ public:
     static constexpr qint64 kMaxBackupFileBytes = 2LL * 1024 * 1024 * 1024;
 
     // Writes a backup to `path` through a save file, so that a file already
-    // there is replaced only by a complete backup. False, with the reason
-    // in `errorText`, when nothing usable was written.
+    // there is replaced only by a complete backup: the archive must read back
+    // as a backup with its manifest, and the file must hold every byte of it
+    // before it takes the name. False, with the reason in `errorText`, when
+    // nothing usable was written; the file at `path` is then as it was.
     bool exportToFile(const QString& path, QString* errorText = nullptr);
 
-    // Reads the backup at `path` and restores it. A file that cannot be read
-    // or is too large gives no writes and one error text.
+    // Reads the backup at `path` and restores it. A file that cannot be read,
+    // is larger than kMaxBackupFileBytes (measured before a byte is read) or
+    // changes its size while it is read gives no writes and one error text.
     BackupImportResult importFromFile(const QString& path, ImportMode mode);
 
 Q_SIGNALS:

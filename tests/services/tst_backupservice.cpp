@@ -22,6 +22,9 @@
 
 #include <memory>
 
+#include <csignal>
+#include <sys/resource.h>
+
 namespace {
 
 const QStringList kTables = {QStringLiteral("accounts"),     QStringLiteral("categories"),
@@ -357,6 +360,8 @@ private Q_SLOTS:
     void databaseErrorRollsBackTheWholeRestore();
     void exportWritesNothingARestoreWouldRefuse();
     void archiveLimitsHoldUpToTheirEdges();
+    void exportToFileWritesAWholeBackupOrLeavesTheFileAlone();
+    void importFromFileRefusesFilesItCannotUse();
 
 private:
     QString path(const QString& name) const { return m_dir->filePath(name); }
@@ -882,6 +887,104 @@ void TestBackupService::archiveLimitsHoldUpToTheirEdges()
     for (qint64 i = 0; i < BackupArchive::kMaxTotalSize / BackupArchive::kMaxEntrySize; ++i)
         QVERIFY(!total.add(name, BackupArchive::kMaxEntrySize));
     QCOMPARE(total.add(name, 1).value_or(QString()), QStringLiteral("the contents are too large"));
+}
+
+void TestBackupService::exportToFileWritesAWholeBackupOrLeavesTheFileAlone()
+{
+    Ledger ledger(path(QStringLiteral("ledger.db")));
+    QVERIFY(ledger.isOpen());
+    fillLedger(ledger);
+    const QString target = path(QStringLiteral("backup.zip"));
+    const auto contents = [&target] {
+        QFile file(target);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    };
+    {
+        QFile previous(target);
+        QVERIFY(previous.open(QIODevice::WriteOnly) && previous.write("previous backup") > 0);
+    }
+    const QStringList filesBefore = QDir(m_dir->path()).entryList(QDir::Files);
+
+    // A disk that fills up part way: the process may write no file past 1 KiB.
+    rlimit original{};
+    QVERIFY(getrlimit(RLIMIT_FSIZE, &original) == 0);
+    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = original;
+    small.rlim_cur = 1024;
+    QVERIFY(setrlimit(RLIMIT_FSIZE, &small) == 0);
+    QString error;
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^Backup export to .* failed: ")));
+    const bool written = ledger.backup.exportToFile(target, &error);
+    setrlimit(RLIMIT_FSIZE, &original);
+    std::signal(SIGXFSZ, previousHandler);
+    QVERIFY(!written);
+    QVERIFY2(error.contains(QLatin1String("bytes were written")), qPrintable(error));
+    QCOMPARE(contents(), QByteArray("previous backup"));
+    QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files), filesBefore);
+
+    // A backup that cannot be made replaces nothing either.
+    QVERIFY(ledger.accounts.insert(account(QString(30000, u'/'), QStringLiteral("Id too long"))));
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^ZIP entry refused:")));
+    QTest::ignoreMessage(QtWarningMsg, "Backup export failed: an id is too long to name its entry");
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^Backup export to .* failed: ")));
+    QVERIFY(!ledger.backup.exportToFile(target, &error));
+    QCOMPARE(error, QStringLiteral("The ledger could not be read into a backup."));
+    QCOMPARE(contents(), QByteArray("previous backup"));
+
+    QVERIFY(ledger.exec(QStringLiteral("DELETE FROM accounts WHERE name = 'Id too long'")));
+    QVERIFY(ledger.backup.exportToFile(target, &error));
+    BackupArchive archive;
+    QVERIFY(archive.open(contents()));
+    QCOMPARE(archive.rows(QStringLiteral("transactions")).size(), 5);
+}
+
+void TestBackupService::importFromFileRefusesFilesItCannotUse()
+{
+    Ledger ledger(path(QStringLiteral("ledger.db")));
+    QVERIFY(ledger.isOpen());
+    const auto fileWith = [this](const QString& name, const QByteArray& bytes) {
+        QFile file(path(name));
+        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+            qFatal("cannot write a test file");
+        return file.fileName();
+    };
+    const auto import = [&ledger](const QString& file) {
+        return ledger.backup.importFromFile(file, BackupService::ReplaceAll);
+    };
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("refused")));
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("refused")));
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("refused")));
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("refused")));
+
+    // Nothing restored: the window says the import failed.
+    const BackupImportResult notZip = import(fileWith(QStringLiteral("notes.zip"), "just some notes"));
+    QVERIFY(notZip.failed());
+    QCOMPARE(notZip.errors, QStringList{QStringLiteral("Failed to open ZIP archive")});
+    const BackupImportResult otherVersion = import(fileWith(
+        QStringLiteral("v2.zip"), zipOf({{QStringLiteral("manifest.json"), manifest(2)},
+                                         {QStringLiteral("accounts/a.json"), json(accountRow(QStringLiteral("a")))}})));
+    QVERIFY(otherVersion.failed());
+    QCOMPARE(otherVersion.errors, QStringList{QStringLiteral("Unsupported backup version: 2")});
+    QVERIFY(import(path(QStringLiteral("missing.zip"))).failed());
+
+    // Sparse: refused by its size, so quickly and without memory for it.
+    QFile huge(path(QStringLiteral("huge.zip")));
+    QVERIFY(huge.open(QIODevice::WriteOnly) && huge.resize(BackupService::kMaxBackupFileBytes + 1));
+    huge.close();
+    QElapsedTimer timer;
+    timer.start();
+    const BackupImportResult tooLarge = import(huge.fileName());
+    QVERIFY(timer.elapsed() < 1000);
+    QCOMPARE(tooLarge.errors, QStringList{QStringLiteral("The file is larger than any backup this program writes.")});
+
+    // A backup with one unusable row still restores the rest and is no failure.
+    const BackupImportResult partial = import(fileWith(
+        QStringLiteral("partial.zip"), zipOf({{QStringLiteral("manifest.json"), manifest()},
+                                              {QStringLiteral("accounts/a.json"), json(accountRow(QStringLiteral("a")))},
+                                              {QStringLiteral("accounts/b.json"), "{"}})));
+    QVERIFY(!partial.failed());
+    QCOMPARE(partial.accountsImported, 1);
+    QCOMPARE(partial.errors, QStringList{QStringLiteral("accounts/b.json: invalid JSON")});
 }
 
 QTEST_GUILESS_MAIN(TestBackupService)
