@@ -231,6 +231,20 @@ QByteArray zipOf(const QList<QPair<QString, QByteArray>>& entries)
     return writer.finish();
 }
 
+// The archive's entries with some left out or replaced by other bytes.
+QByteArray rewritten(const QByteArray& zip, const QSet<QString>& dropped, const QHash<QString, QByteArray>& replaced)
+{
+    ZipReader reader;
+    if (!reader.open(zip))
+        qFatal("cannot read an exported archive");
+    QList<QPair<QString, QByteArray>> entries;
+    for (const ZipReader::Entry& entry : reader.entries()) {
+        if (!dropped.contains(entry.name))
+            entries << qMakePair(entry.name, replaced.value(entry.name, reader.read(entry).value_or(QByteArray())));
+    }
+    return zipOf(entries);
+}
+
 QByteArray json(const QJsonObject& object)
 {
     return QJsonDocument(object).toJson();
@@ -353,6 +367,9 @@ private Q_SLOTS:
     void replacedVersionsStopAtTheLargest();
     void restoredSplitLinesReplaceTheTransactionsOwn();
     void splitLinesOfKeptTransactionsStayAsTheyAre();
+    void splitLinesAreReplacedOnlyByLinesTheArchiveHolds();
+    void rowsAlreadyAsArchivedAreLeftAlone();
+    void rowsThatWouldOverflowABalanceAreRefused();
     void unusableRowsAreSkippedWithAnError();
     void loneSurrogatesAreStoredAsReplacementCharacters();
     void refusedArchivesWriteNothing_data();
@@ -625,6 +642,123 @@ void TestBackupService::splitLinesOfKeptTransactionsStayAsTheyAre()
     QCOMPARE(result.splitLinesSkipped, 1);
     QCOMPARE(result.splitLinesImported, 0);
     QCOMPARE(ledger.dump(QStringLiteral("split_lines")), local);
+}
+
+void TestBackupService::splitLinesAreReplacedOnlyByLinesTheArchiveHolds()
+{
+    Ledger ledger(path(QStringLiteral("ledger.db")));
+    QVERIFY(ledger.isOpen());
+    QVERIFY(ledger.accounts.insert(account(QStringLiteral("acct-1"), QStringLiteral("Checking"))));
+    // {transaction, {{line, amount}, {line, amount}}}
+    const QList<QPair<QString, QList<QPair<QString, qint64>>>> splits = {
+        {QStringLiteral("tx-1"), {{QStringLiteral("a"), -6000}, {QStringLiteral("b"), -3000}}},
+        {QStringLiteral("tx-2"), {{QStringLiteral("c"), -2000}, {QStringLiteral("d"), -3000}}},
+        {QStringLiteral("tx-3"), {{QStringLiteral("f"), -1000}, {QStringLiteral("g"), -3000}}},
+    };
+    for (const auto& [id, lines] : splits) {
+        Transaction split = transaction(id, QStringLiteral("acct-1"), lines[0].second + lines[1].second);
+        split.is_split = true;
+        QVERIFY(ledger.transactions.insert(split));
+        for (const auto& [lineId, amount] : lines)
+            QVERIFY(ledger.splitLines.insert(splitLine(lineId, id, amount)));
+    }
+    // The archive lost tx-1's lines and one of tx-2's; tx-3's are whole.
+    const QByteArray zip = rewritten(ledger.backup.exportBackup(),
+                                     {QStringLiteral("split_lines/a.json"), QStringLiteral("split_lines/b.json")},
+                                     {{QStringLiteral("split_lines/d.json"), "{"}});
+
+    // Every transaction was re-split since.
+    QVERIFY(ledger.exec(QStringLiteral("DELETE FROM split_lines")));
+    for (const auto& [id, amounts] : QList<QPair<QString, QList<qint64>>>{
+             {QStringLiteral("tx-1"), {-9000}}, {QStringLiteral("tx-2"), {-2500, -2500}}, {QStringLiteral("tx-3"), {-4000}}}) {
+        for (int i = 0; i < amounts.size(); ++i)
+            QVERIFY(ledger.splitLines.insert(splitLine(QStringLiteral("%1-new%2").arg(id).arg(i), id, amounts[i])));
+    }
+    const auto lineIds = [&ledger](const QString& id) {
+        QStringList ids;
+        for (const SplitLine& line : ledger.splitLines.listByTransaction(id))
+            ids << line.id;
+        return ids;
+    };
+
+    const BackupImportResult result = ledger.backup.importBackup(zip, BackupService::ReplaceAll);
+    QCOMPARE(result.errors, QStringList({
+                                QStringLiteral("split_lines: the backup holds 4 of the 6 rows its manifest lists"),
+                                QStringLiteral("split_lines/d.json: invalid JSON"),
+                                QStringLiteral("split_lines: the lines of transaction tx-2 in the backup do not add "
+                                               "up to its amount; its lines in the ledger are kept"),
+                            }));
+    QVERIFY(!result.failed());
+    QCOMPARE(result.splitLinesImported, 2);
+    QCOMPARE(result.splitLinesSkipped, 2);
+    QCOMPARE(lineIds(QStringLiteral("tx-1")), QStringList{QStringLiteral("tx-1-new0")});
+    QCOMPARE(lineIds(QStringLiteral("tx-2")), QStringList({QStringLiteral("tx-2-new0"), QStringLiteral("tx-2-new1")}));
+    QCOMPARE(lineIds(QStringLiteral("tx-3")), QStringList({QStringLiteral("f"), QStringLiteral("g")}));
+}
+
+void TestBackupService::rowsAlreadyAsArchivedAreLeftAlone()
+{
+    Ledger ledger(path(QStringLiteral("ledger.db")));
+    QVERIFY(ledger.isOpen());
+    fillLedger(ledger);
+    // Synced since the backup was made: the archive says pending, version 1.
+    const QByteArray zip = ledger.backup.exportBackup();
+    QVERIFY(ledger.exec(QStringLiteral("UPDATE transactions SET sync_status = 'synced', version = 7")));
+    QVERIFY(ledger.exec(QStringLiteral("UPDATE transactions SET memo = 'edited' WHERE id = 'tx-rent'")));
+    QVERIFY(ledger.exec(QStringLiteral("UPDATE split_lines SET memo = 'edited' WHERE id = 'split-2'")));
+    const auto rowids = [&ledger] {
+        QSqlQuery query(ledger.database.connection());
+        query.exec(QStringLiteral("SELECT group_concat(rowid) FROM (SELECT rowid FROM split_lines ORDER BY rowid)"));
+        return query.next() ? query.value(0).toString() : QString();
+    };
+    const QString linesBefore = rowids();
+
+    const BackupImportResult result = ledger.backup.importBackup(zip, BackupService::ReplaceAll);
+    QCOMPARE(result.errors, QStringList());
+    QCOMPARE(result.transactionsImported, 5);
+    QCOMPARE(result.splitLinesImported, 2);
+    for (const Transaction& row : ledger.transactions.listByAccount(QStringLiteral("acct-checking"))) {
+        const bool edited = row.id == QStringLiteral("tx-rent");
+        QCOMPARE(row.version, edited ? 8 : 7);
+        QCOMPARE(row.sync_status, edited ? SyncStatus::Pending : SyncStatus::Synced);
+        QCOMPARE(row.memo, edited ? QStringLiteral("March\nrent") : QString());
+    }
+    // The changed line was brought back in place, not deleted and inserted again.
+    QCOMPARE(ledger.splitLines.listByTransaction(QStringLiteral("tx-split")).last().memo, QString());
+    QCOMPARE(rowids(), linesBefore);
+}
+
+void TestBackupService::rowsThatWouldOverflowABalanceAreRefused()
+{
+    Ledger ledger(path(QStringLiteral("ledger.db")));
+    QVERIFY(ledger.isOpen());
+    // Each amount is within the range an amount may take; 9,224 of them are not a balance.
+    QList<QPair<QString, QByteArray>> entries = {{QStringLiteral("manifest.json"), manifest()},
+                                                 {QStringLiteral("accounts/a.json"), json(accountRow(QStringLiteral("a")))}};
+    for (int i = 0; i < 9300; ++i) {
+        const QString id = QStringLiteral("t%1").arg(i, 4, 10, QLatin1Char('0'));
+        entries << qMakePair(QStringLiteral("transactions/%1.json").arg(id),
+                             json(with(with(transactionRow(id, QStringLiteral("a")), QStringLiteral("amount"),
+                                            kMaxAmountMinorUnits),
+                                       QStringLiteral("is_split"), false)));
+    }
+    const BackupImportResult result = ledger.backup.importBackup(zipOf(entries), BackupService::ReplaceAll);
+    QCOMPARE(result.transactionsImported, 9223);
+    QCOMPARE(result.transactionsSkipped, 77);
+    QCOMPARE(result.errors.size(), 77);
+    QCOMPARE(result.errors.first(), QStringLiteral("transactions/t9223.json: the amount would take the balance of "
+                                                   "account a beyond what a balance can hold"));
+    QCOMPARE(ledger.transactions.totalsByAccount().value(QStringLiteral("a")), 9223 * kMaxAmountMinorUnits);
+
+    // A starting balance counts as much as a transaction.
+    const QByteArray richer = zipOf({{QStringLiteral("manifest.json"), manifest()},
+                                     {QStringLiteral("accounts/a.json"),
+                                      json(with(accountRow(QStringLiteral("a")), QStringLiteral("starting_balance"),
+                                                kMaxAmountMinorUnits))}});
+    QCOMPARE(ledger.backup.importBackup(richer, BackupService::ReplaceAll).errors,
+             QStringList{QStringLiteral("accounts/a.json: the starting balance would take the account's balance "
+                                        "beyond what a balance can hold")});
+    QCOMPARE(ledger.accounts.getById(QStringLiteral("a"))->starting_balance, 0);
 }
 
 void TestBackupService::unusableRowsAreSkippedWithAnError()
