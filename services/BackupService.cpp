@@ -13,19 +13,106 @@
 #include "storage/Timestamp.h"
 #include "storage/TransactionRepository.h"
 
+#include <QCoreApplication>
+#include <QEventLoop>
 #include <QFile>
 #include <QJsonDocument>
+#include <QScopeGuard>
 #include <QSaveFile>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QtDebug>
 
 #include <cstring>
+#include <type_traits>
 
 namespace {
 
 // A restore reads its file in steps of this size.
 constexpr qint64 kReadChunkBytes = qint64(4) << 20;
+
+// Long exports and restores run on the GUI thread, as the program starts no
+// other. Like the file import, they let the event loop run every so many
+// rows, briefly and without user input, so that the window repaints and a
+// user cannot start anything in the middle of them.
+constexpr int kRowsBetweenEvents = 100;
+constexpr int kEventMilliseconds = 5;
+
+void keepResponsive()
+{
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, kEventMilliseconds);
+}
+
+QString runningText()
+{
+    return BackupService::tr("A backup or restore is already running.");
+}
+
+// Refuses an export or restore asked for while another runs: from a slot
+// connected to progress(), or from a timer that fires while the event loop
+// runs in the middle of the first.
+template <typename Result>
+Result refuseWhileRunning()
+{
+    qWarning().noquote() << "Backup refused:" << runningText();
+    if constexpr (std::is_same_v<Result, BackupImportResult>) {
+        BackupImportResult result;
+        result.errors << runningText();
+        return result;
+    } else {
+        return {};
+    }
+}
+
+// Marks an export or restore as running for its scope.
+class Running
+{
+public:
+    explicit Running(bool& flag)
+        : m_flag(flag)
+    {
+        m_flag = true;
+    }
+    ~Running() { m_flag = false; }
+
+    Running(const Running&) = delete;
+    Running& operator=(const Running&) = delete;
+
+private:
+    bool& m_flag;
+};
+
+// Counts the rows of an export or restore, tells how far it has come and
+// lets the event loop run, every kRowsBetweenEvents rows.
+class Progress
+{
+public:
+    Progress(BackupService* service, int total)
+        : m_service(service)
+        , m_total(total)
+    {
+        Q_EMIT m_service->progress(0, m_total);
+    }
+
+    void step()
+    {
+        if (++m_done % kRowsBetweenEvents != 0)
+            return;
+        Q_EMIT m_service->progress(m_done, m_total);
+        keepResponsive();
+    }
+
+    void finish()
+    {
+        if (m_done != m_total || m_done % kRowsBetweenEvents != 0)
+            Q_EMIT m_service->progress(m_total, m_total);
+    }
+
+private:
+    BackupService* m_service;
+    int m_total;
+    int m_done = 0;
+};
 
 // Whether the open save file holds exactly `archive`, read back through its
 // own handle before it replaces anything. True when the platform gives no
@@ -107,6 +194,43 @@ BackupService::BackupService(Database* database, AccountRepository* accounts, Tr
 
 QByteArray BackupService::exportBackup()
 {
+    if (m_running)
+        return refuseWhileRunning<QByteArray>();
+    const Running running(m_running);
+    return makeBackup();
+}
+
+BackupImportResult BackupService::importBackup(const QByteArray& zip, ImportMode mode)
+{
+    if (m_running)
+        return refuseWhileRunning<BackupImportResult>();
+    const Running running(m_running);
+    return restoreBackup(zip, mode);
+}
+
+QByteArray BackupService::makeBackup()
+{
+    QSqlDatabase db = m_database->connection();
+    // One snapshot for every table, though the event loop runs in between.
+    // Committed whatever happens: a write made meanwhile on the connection
+    // joins this transaction and must not be rolled back with it.
+    const bool snapshot = db.transaction();
+    const auto endSnapshot = qScopeGuard([&db, snapshot] {
+        if (snapshot && !db.commit())
+            qWarning().noquote() << "Backup export could not end its read:" << db.lastError().text();
+    });
+
+    int total = 0;
+    for (const BackupTable* table : BackupTable::all()) {
+        QSqlQuery count(db);
+        if (!count.exec(QStringLiteral("SELECT COUNT(*) FROM %1").arg(table->table())) || !count.next()) {
+            qWarning().noquote() << "Backup export failed:" << count.lastError().text();
+            return {};
+        }
+        total += count.value(0).toInt();
+    }
+    Progress progress(this, total);
+
     const QDateTime exportedAt = nowUtc();
     ZipWriter zip(exportedAt);
     BackupArchive::Limits limits;
@@ -123,7 +247,7 @@ QByteArray BackupService::exportBackup()
     };
     QJsonObject counts;
     for (const BackupTable* table : BackupTable::all()) {
-        QSqlQuery query(m_database->connection());
+        QSqlQuery query(db);
         query.setForwardOnly(true);
         if (!query.exec(table->selectStatement())) {
             qWarning().noquote() << "Backup export failed:" << query.lastError().text();
@@ -137,15 +261,17 @@ QByteArray BackupService::exportBackup()
                      QJsonDocument(row).toJson(QJsonDocument::Compact)))
                 return {};
             ++count;
+            progress.step();
         }
         counts.insert(table->folder(), count);
     }
     if (!add(BackupArchive::manifestName(), BackupArchive::manifest(exportedAt, counts)))
         return {};
+    progress.finish();
     return zip.finish();
 }
 
-BackupImportResult BackupService::importBackup(const QByteArray& zip, ImportMode mode)
+BackupImportResult BackupService::restoreBackup(const QByteArray& zip, ImportMode mode)
 {
     BackupImportResult result;
     BackupArchive archive;
@@ -154,9 +280,11 @@ BackupImportResult BackupService::importBackup(const QByteArray& zip, ImportMode
         return result;
     }
 
+    std::optional<Progress> progress;
     const RestoreCache cache(m_database->connection());
     ScopedTransaction transaction(m_database->connection());
-    BackupRestore restore(m_database->connection(), archive, mode);
+    BackupRestore restore(m_database->connection(), archive, mode, [&progress] { progress->step(); });
+    progress.emplace(this, restore.steps());
     if (!transaction.isActive() || !restore.run() || !transaction.commit()) {
         const QString failure =
             restore.failure().isEmpty() ? m_database->connection().lastError().text() : restore.failure();
@@ -164,6 +292,7 @@ BackupImportResult BackupService::importBackup(const QByteArray& zip, ImportMode
         result.errors << tr("Nothing was restored: database error: %1").arg(failure);
         return result;
     }
+    progress->finish();
     result = restore.result();
     announce(result);
     return result;
@@ -177,7 +306,10 @@ bool BackupService::exportToFile(const QString& path, QString* errorText)
             *errorText = reason;
         return false;
     };
-    const QByteArray archive = exportBackup();
+    if (m_running)
+        return fail(runningText());
+    const Running running(m_running);
+    const QByteArray archive = makeBackup();
     if (archive.isEmpty())
         return fail(tr("The ledger could not be read into a backup."));
     // What a restore would read first: a backup that it refuses is no backup.
@@ -211,6 +343,9 @@ BackupImportResult BackupService::importFromFile(const QString& path, ImportMode
         result.errors << reason;
         return result;
     };
+    if (m_running)
+        return refuse(runningText());
+    const Running running(m_running);
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return refuse(tr("The file could not be read: %1").arg(file.errorString()));
@@ -230,12 +365,13 @@ BackupImportResult BackupService::importFromFile(const QString& path, ImportMode
         if (read == 0)
             return refuse(tr("The file changed while it was read."));
         done += read;
+        keepResponsive();
     }
     char more;
     if (file.read(&more, 1) != 0)
         return refuse(tr("The file changed while it was read."));
     file.close();
-    return importBackup(bytes, mode);
+    return restoreBackup(bytes, mode);
 }
 
 void BackupService::announce(const BackupImportResult& result)

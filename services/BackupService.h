@@ -16,6 +16,10 @@ class TransactionRepository;
 // and one JSON document per row (see BackupArchive and BackupTable). The
 // repositories are used only to announce a restore's changes, once per
 // table, after its single database transaction is committed.
+//
+// Everything runs on the GUI thread. A long export or restore reports its
+// progress and lets the event loop run in between (user input excluded);
+// meanwhile any other export or restore is refused, whatever asks for it.
 class BackupService : public QObject
 {
     Q_OBJECT
@@ -31,13 +35,15 @@ public:
     // Every row of every table, soft-deleted ones included. Empty (and a log
     // line) when the database cannot be read, a row's id is too long to name
     // its entry, or the archive would break a limit a restore holds it to
-    // (see BackupArchive): never write that as a backup.
+    // (see BackupArchive): never write that as a backup. Empty too while
+    // another export or restore runs.
     QByteArray exportBackup();
 
     // Restores the archive in one database transaction (see BackupRestore
     // for the modes). An archive that is refused writes nothing and gives
     // one error text; a database error rolls everything back and gives zero
     // counts, the row errors met until then and the database's error text.
+    // Refused with one error text while another export or restore runs.
     BackupImportResult importBackup(const QByteArray& zip, ImportMode mode);
 
     // The largest backup file a restore reads; a larger one is refused unread.
@@ -56,10 +62,15 @@ public:
     BackupImportResult importFromFile(const QString& path, ImportMode mode);
 
 Q_SIGNALS:
-    // How far a long export or restore has come; a window shows it.
+    // How far an export or restore has come, in rows: (0, total) at its
+    // start, then every 100 rows, and (total, total) when it succeeded.
     void progress(int done, int total);
 
 private:
+    // The work of exportBackup and importBackup, which the file operations
+    // share once they have marked a run as begun.
+    QByteArray makeBackup();
+    BackupImportResult restoreBackup(const QByteArray& zip, ImportMode mode);
     void announce(const BackupImportResult& result);
 
     Database* m_database;
@@ -68,4 +79,6 @@ private:
     CategoryRepository* m_categories;
     RecurringRepository* m_recurring;
     ReconciliationRepository* m_reconciliations;
+    // An export or restore is under way (the event loop runs inside it).
+    bool m_running = false;
 };

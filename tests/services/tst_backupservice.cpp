@@ -379,6 +379,7 @@ private Q_SLOTS:
     void archiveLimitsHoldUpToTheirEdges();
     void exportToFileWritesAWholeBackupOrLeavesTheFileAlone();
     void importFromFileRefusesFilesItCannotUse();
+    void longRunsReportProgressAndRefuseOthersMeanwhile();
 
 private:
     QString path(const QString& name) const { return m_dir->filePath(name); }
@@ -1111,6 +1112,18 @@ void TestBackupService::importFromFileRefusesFilesItCannotUse()
     QVERIFY(timer.elapsed() < 1000);
     QCOMPARE(tooLarge.errors, QStringList{QStringLiteral("The file is larger than any backup this program writes.")});
 
+    // Changed while read, between two steps of the read (the event loop runs there).
+    for (const bool grows : {true, false}) {
+        const QString name = fileWith(QStringLiteral("changing.zip"), QByteArray(5 << 20, 'x'));
+        QTimer::singleShot(0, [&name, grows] {
+            QFile file(name);
+            if (grows ? !file.open(QIODevice::Append) || file.write("more") != 4 : !file.resize(1 << 20))
+                qFatal("cannot change the test file");
+        });
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("refused: The file changed")));
+        QCOMPARE(import(name).errors, QStringList{QStringLiteral("The file changed while it was read.")});
+    }
+
     // A backup with one unusable row still restores the rest and is no failure.
     const BackupImportResult partial = import(fileWith(
         QStringLiteral("partial.zip"), zipOf({{QStringLiteral("manifest.json"), manifest()},
@@ -1119,6 +1132,51 @@ void TestBackupService::importFromFileRefusesFilesItCannotUse()
     QVERIFY(!partial.failed());
     QCOMPARE(partial.accountsImported, 1);
     QCOMPARE(partial.errors, QStringList{QStringLiteral("accounts/b.json: invalid JSON")});
+}
+
+void TestBackupService::longRunsReportProgressAndRefuseOthersMeanwhile()
+{
+    Ledger ledger(path(QStringLiteral("ledger.db")));
+    QVERIFY(ledger.isOpen());
+    QVERIFY(ledger.accounts.insert(account(QStringLiteral("acct-1"), QStringLiteral("Checking"))));
+    QVERIFY(ledger.database.connection().transaction());
+    for (int i = 0; i < 249; ++i)
+        QVERIFY(ledger.transactions.insert(transaction(QStringLiteral("tx-%1").arg(i), QStringLiteral("acct-1"), -i)));
+    QVERIFY(ledger.database.connection().commit());
+    const QString file = path(QStringLiteral("backup.zip"));
+    QVERIFY(ledger.backup.exportToFile(file));
+
+    // Whatever runs while the event loop turns inside a run may not start another.
+    QList<QPair<int, int>> reports;
+    QStringList refusals;
+    connect(&ledger.backup, &BackupService::progress, &ledger.backup, [&](int done, int total) {
+        reports << qMakePair(done, total);
+        if (done != 100)
+            return;
+        QString error;
+        if (ledger.backup.exportBackup().isEmpty() && !ledger.backup.exportToFile(file, &error))
+            refusals << error;
+        refusals << ledger.backup.importBackup(QByteArray(), BackupService::ReplaceAll).errors;
+        refusals << ledger.backup.importFromFile(file, BackupService::ReplaceAll).errors;
+    });
+    bool timerRan = false;
+    const QString refused = QStringLiteral("A backup or restore is already running.");
+    const QList<QPair<int, int>> expected = {{0, 250}, {100, 250}, {200, 250}, {250, 250}};
+    for (const bool restoring : {false, true}) {
+        reports.clear();
+        refusals.clear();
+        timerRan = false;
+        QTimer::singleShot(0, [&timerRan] { timerRan = true; });
+        for (int i = 0; i < 4; ++i)
+            QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("refused|failed: A backup")));
+        if (restoring)
+            QCOMPARE(ledger.backup.importFromFile(file, BackupService::ReplaceAll).errors, QStringList());
+        else
+            QVERIFY(!ledger.backup.exportBackup().isEmpty());
+        QVERIFY(timerRan);
+        QCOMPARE(reports, expected);
+        QCOMPARE(refusals, QStringList({refused, refused, refused}));
+    }
 }
 
 QTEST_GUILESS_MAIN(TestBackupService)
