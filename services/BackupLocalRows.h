@@ -10,12 +10,12 @@
 
 class BackupTable;
 
-// The rows a table holds when its restore begins, read in one pass straight
-// from SQLite and kept as their stored values in a compact form (a few
-// hundred bytes a row), so that the restore can tell whether and in which
-// columns an archived row differs without a query per row. Qt's driver would
-// hand every value over as UTF-16 first, which cost more than the restore's
-// own writes on a long ledger.
+// The rows a table holds when its restore begins, read in one pass and kept
+// as their stored values in a compact form (a few hundred bytes a row), so
+// that the restore can tell whether and in which columns an archived row
+// differs without a query per row. They are read straight from SQLite, as
+// stored, rather than through Qt's driver, which turns every text into a
+// UTF-16 copy first.
 class BackupLocalRows
 {
 public:

@@ -134,11 +134,10 @@ bool writtenAsMade(QSaveFile& file, const QByteArray& archive)
 }
 
 // A restore rewrites pages all over the ledger's tables and indexes in one
-// transaction. Past SQLite's default cache of 2 MB it writes changed pages
-// out before the commit and reads them back again, which once took as long
-// as the writes themselves. For the run the cache holds the whole database
-// and a quarter more for what the restore adds, up to kMaxCacheKiB, and
-// goes back to its setting after.
+// transaction. Past SQLite's default cache of 2 MB it spills changed pages
+// before the commit and reads pages in again and again. For the run the
+// cache holds the whole database and a quarter more for what the restore
+// adds, up to kMaxCacheKiB, and goes back to its setting after.
 class RestoreCache
 {
 public:

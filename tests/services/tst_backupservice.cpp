@@ -380,6 +380,7 @@ private Q_SLOTS:
     void exportToFileWritesAWholeBackupOrLeavesTheFileAlone();
     void importFromFileRefusesFilesItCannotUse();
     void longRunsReportProgressAndRefuseOthersMeanwhile();
+    void restoreSizesThePageCacheForItsRunOnly();
 
 private:
     QString path(const QString& name) const { return m_dir->filePath(name); }
@@ -1177,6 +1178,26 @@ void TestBackupService::longRunsReportProgressAndRefuseOthersMeanwhile()
         QCOMPARE(reports, expected);
         QCOMPARE(refusals, QStringList({refused, refused, refused}));
     }
+}
+
+void TestBackupService::restoreSizesThePageCacheForItsRunOnly()
+{
+    Ledger ledger(path(QStringLiteral("ledger.db")));
+    QVERIFY(ledger.isOpen());
+    fillLedger(ledger);
+    const QByteArray zip = ledger.backup.exportBackup();
+    const auto cacheSize = [&ledger] {
+        QSqlQuery query(ledger.database.connection());
+        return query.exec(QStringLiteral("PRAGMA cache_size")) && query.next() ? query.value(0).toLongLong() : 0;
+    };
+    // Ten pages hold less than this ledger.
+    QVERIFY(ledger.exec(QStringLiteral("PRAGMA cache_size = 10")));
+    qint64 during = 0;
+    connect(&ledger.backup, &BackupService::progress, &ledger.backup, [&] { during = cacheSize(); });
+
+    QCOMPARE(ledger.backup.importBackup(zip, BackupService::ReplaceAll).errors, QStringList());
+    QVERIFY2(during < -40, qPrintable(QString::number(during)));
+    QCOMPARE(cacheSize(), 10);
 }
 
 QTEST_GUILESS_MAIN(TestBackupService)
