@@ -136,14 +136,15 @@ bool writtenAsMade(QSaveFile& file, const QByteArray& archive)
 // A restore rewrites pages all over the ledger's tables and indexes in one
 // transaction. Past SQLite's default cache of 2 MB it spills changed pages
 // before the commit and reads pages in again and again. For the run the
-// cache holds the whole database and a quarter more for what the restore
-// adds, up to kMaxCacheKiB, and goes back to its setting after.
+// cache holds the whole database and room for as much again as the archive
+// holds, which a restore into an empty ledger adds, up to kMaxCacheKiB, and
+// goes back to its setting after.
 class RestoreCache
 {
 public:
     static constexpr qint64 kMaxCacheKiB = 256 * 1024;
 
-    explicit RestoreCache(QSqlDatabase db)
+    RestoreCache(QSqlDatabase db, qint64 archiveBytes)
         : m_db(std::move(db))
     {
         QSqlQuery query(m_db);
@@ -156,7 +157,7 @@ public:
         const qint64 databaseKiB = query.value(2).toLongLong() * pageSize / 1024;
         // A negative setting counts KiB, a positive one pages.
         const qint64 settingKiB = setting < 0 ? -setting : setting * pageSize / 1024;
-        const qint64 wanted = qMin(kMaxCacheKiB, databaseKiB + databaseKiB / 4);
+        const qint64 wanted = qMin(kMaxCacheKiB, databaseKiB + archiveBytes / 1024);
         if (wanted > settingKiB && query.exec(QStringLiteral("PRAGMA cache_size = -%1").arg(wanted)))
             m_setting = setting;
     }
@@ -280,7 +281,7 @@ BackupImportResult BackupService::restoreBackup(const QByteArray& zip, ImportMod
     }
 
     std::optional<Progress> progress;
-    const RestoreCache cache(m_database->connection());
+    const RestoreCache cache(m_database->connection(), zip.size());
     ScopedTransaction transaction(m_database->connection());
     BackupRestore restore(m_database->connection(), archive, mode, [&progress] { progress->step(); });
     progress.emplace(this, restore.steps());
