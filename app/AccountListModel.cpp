@@ -79,5 +79,5 @@ int AccountListModel::rowOf(const QString& accountId) const
 qint64 AccountListModel::balanceAt(int row) const
 {
     const Account& account = m_accounts.at(row);
-    return account.starting_balance + m_totals.value(account.id);
+    return saturatingAdd(account.starting_balance, m_totals.value(account.id));
 }

@@ -47,9 +47,18 @@ std::optional<QString> BackupArchive::Limits::add(const QString& name, qint64 si
     return std::nullopt;
 }
 
+std::optional<qint64> BackupArchive::listedCount(const QString& folder) const
+{
+    const QJsonValue count = m_counts.value(folder);
+    if (!count.isDouble())
+        return std::nullopt;
+    return count.toInteger();
+}
+
 bool BackupArchive::open(const QByteArray& zip)
 {
     m_rows.clear();
+    m_counts = {};
     m_error.clear();
     if (!m_zip.open(zip))
         return fail(tr("Failed to open ZIP archive"));
@@ -116,6 +125,7 @@ bool BackupArchive::checkManifest(const ZipReader::Entry& entry)
     const QJsonValue version = manifest->value(QLatin1String("version"));
     if (!version.isDouble() || version.toDouble() != kVersion)
         return fail(tr("Unsupported backup version: %1").arg(version.toVariant().toString()));
+    m_counts = manifest->value(QLatin1String("counts")).toObject();
     return true;
 }
 
@@ -123,6 +133,7 @@ bool BackupArchive::fail(const QString& error)
 {
     m_error = error;
     m_rows.clear();
+    m_counts = {};
     qWarning().noquote() << "Backup archive refused:" << error;
     return false;
 }

@@ -58,6 +58,9 @@ public:
 
     // The row entries of one folder, in archive order.
     QList<ZipReader::Entry> rows(const QString& folder) const { return m_rows.value(folder); }
+    // The number of rows the manifest lists for the folder; nothing when it
+    // lists none (an archive written by hand may leave the counts out).
+    std::optional<qint64> listedCount(const QString& folder) const;
 
     // The JSON object an entry holds; nothing when it is damaged or not a
     // JSON object, with `problem` saying so.
@@ -70,5 +73,6 @@ private:
 
     ZipReader m_zip;
     QHash<QString, QList<ZipReader::Entry>> m_rows;
+    QJsonObject m_counts;
     QString m_error;
 };

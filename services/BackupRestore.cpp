@@ -3,10 +3,13 @@
 #include "services/BackupArchive.h"
 #include "services/BackupTable.h"
 #include "storage/Enums.h"
+#include "storage/RecordSchema.h"
 #include "storage/Timestamp.h"
 
 #include <QSqlError>
 #include <QtDebug>
+
+#include <limits>
 
 namespace {
 
@@ -15,16 +18,24 @@ const QString kVersion = QStringLiteral("version");
 const QString kSyncStatus = QStringLiteral("sync_status");
 const QString kServerId = QStringLiteral("server_id");
 const QString kUpdatedAt = QStringLiteral("updated_at");
+const QString kDeletedAt = QStringLiteral("deleted_at");
+const QString kAccountId = QStringLiteral("account_id");
+const QString kAmount = QStringLiteral("amount");
+const QString kStartingBalance = QStringLiteral("starting_balance");
 
-// Rows without sync columns of their own (split lines) belong to a parent
-// row of this table and are restored only together with it.
-const BackupTable* followerOf(const BackupTable& table)
+quint64 bit(int column)
+{
+    return quint64(1) << column;
+}
+
+// Whether a synced table names `table` as its parent (accounts do).
+bool isParentOfSyncedRows(const BackupTable& table)
 {
     for (const BackupTable* candidate : BackupTable::all()) {
-        if (!candidate->isSynced() && candidate->parentTable() == table.table())
-            return candidate;
+        if (candidate->isSynced() && candidate->parentTable() == table.table())
+            return true;
     }
-    return nullptr;
+    return false;
 }
 
 // Whether the rows kept for `table` in `byTable` include `id`.
@@ -33,6 +44,15 @@ bool holds(const QHash<QString, Rows>& byTable, const QString& table, const QStr
 {
     const auto rows = byTable.constFind(table);
     return rows != byTable.constEnd() && rows->contains(id);
+}
+
+// Above both versions, so that the next pull does not put the replaced data
+// back; held at the largest version a column reader takes rather than
+// wrapping to a negative one.
+int nextVersion(int archived, int local)
+{
+    const int higher = qMax(archived, local);
+    return higher < std::numeric_limits<int>::max() ? higher + 1 : higher;
 }
 
 QString insertSql(const BackupTable& table)
@@ -44,30 +64,54 @@ QString insertSql(const BackupTable& table)
         .arg(table.table(), table.columns().join(QStringLiteral(", ")), marks.join(QStringLiteral(", ")));
 }
 
-// Every column but the id, in columns() order, then the id.
-QString updateSql(const BackupTable& table)
+// The columns whose bits are set, in columns() order, then the id. Writing
+// only those leaves the index entries of the others alone.
+QString updateSql(const BackupTable& table, quint64 columns)
 {
     QStringList assignments;
-    for (const QString& column : table.columns()) {
-        if (column != kId)
-            assignments << column + QStringLiteral(" = ?");
+    for (int i = 0; i < table.columns().size(); ++i) {
+        if (columns & bit(i))
+            assignments << table.columns().at(i) + QStringLiteral(" = ?");
     }
     return QStringLiteral("UPDATE %1 SET %2 WHERE id = ?").arg(table.table(), assignments.join(QStringLiteral(", ")));
 }
 
+// As every reader of the ledger counts a row.
+bool isLive(const QVariant& deletedAt)
+{
+    return deletedAt.isNull();
+}
+
 } // namespace
 
-BackupRestore::BackupRestore(QSqlDatabase db, const BackupArchive& archive, BackupService::ImportMode mode)
+BackupRestore::BackupRestore(QSqlDatabase db, const BackupArchive& archive, BackupService::ImportMode mode,
+                             std::function<void()> step)
     : m_db(std::move(db))
     , m_archive(archive)
     , m_mode(mode)
+    , m_step(std::move(step))
 {
+}
+
+int BackupRestore::steps() const
+{
+    int steps = 0;
+    for (const BackupTable* table : BackupTable::all()) {
+        const auto rows = int(m_archive.rows(table->folder()).size());
+        steps += table->isSynced() ? rows : 2 * rows;
+    }
+    return steps;
 }
 
 bool BackupRestore::run()
 {
+    noteMissingEntries();
+    if (!loadLiveTotals())
+        return false;
     for (int index = 0; index < BackupTable::all().size(); ++index) {
-        if (!restoreTable(index))
+        const bool done =
+            BackupTable::all().at(index)->isSynced() ? restoreSyncedTable(index) : restoreSplitLines(index);
+        if (!done)
             return false;
     }
     return true;
@@ -93,13 +137,43 @@ BackupImportResult BackupRestore::result() const
     return result;
 }
 
-bool BackupRestore::restoreTable(int index)
+// An archive short of rows its manifest lists lost entries on the way; what
+// it still holds is restored, and the result says what is missing.
+void BackupRestore::noteMissingEntries()
 {
-    TableRun run{*BackupTable::all().at(index), QSqlQuery(m_db), QSqlQuery(m_db), std::nullopt, {}};
-    if (!prepare(run) || !loadLocalRows(run.table))
+    for (const BackupTable* table : BackupTable::all()) {
+        const std::optional<qint64> listed = m_archive.listedCount(table->folder());
+        const qsizetype held = m_archive.rows(table->folder()).size();
+        if (!listed || *listed <= held)
+            continue;
+        m_errors << tr("%1: the backup holds %2 of the %3 rows its manifest lists")
+                        .arg(table->folder())
+                        .arg(held)
+                        .arg(*listed);
+        if (!table->isSynced())
+            m_linesIncomplete = true;
+    }
+}
+
+bool BackupRestore::restoreSyncedTable(int index)
+{
+    TableRun run{index, *BackupTable::all().at(index), {}, QSqlQuery(m_db), {}};
+    const BackupTable& table = run.table;
+    if (!prepareStatement(run.insert, insertSql(table)))
         return false;
-    for (const ZipReader::Entry& entry : m_archive.rows(run.table.folder())) {
-        switch (restoreEntry(run, entry)) {
+    if (!run.local.load(m_db, table))
+        return fail(run.local.error());
+    if (table.table() == QLatin1String(RecordSchema<Transaction>::table()) && !loadStartingBalances())
+        return false;
+
+    for (const ZipReader::Entry& entry : m_archive.rows(table.folder())) {
+        step();
+        std::optional<QVariantList> values = readRow(table, entry);
+        if (!values) {
+            ++m_skipped[index];
+            continue;
+        }
+        switch (restoreRow(run, *values, entry.name)) {
         case Outcome::Written:
             ++m_imported[index];
             break;
@@ -110,130 +184,211 @@ bool BackupRestore::restoreTable(int index)
             return false;
         }
     }
+    if (isParentOfSyncedRows(table))
+        m_localParents.insert(table.table(), run.local);
     return true;
 }
 
-bool BackupRestore::prepare(TableRun& run)
+// Every line is read before any is written, so that a transaction's lines
+// are replaced all together and only by lines the archive holds for it.
+bool BackupRestore::restoreSplitLines(int index)
 {
-    const BackupTable& table = run.table;
-    if (!prepareStatement(run.insert, insertSql(table)))
-        return false;
-    if (table.isSynced() && !prepareStatement(run.update, updateSql(table)))
-        return false;
+    const BackupTable& table = *BackupTable::all().at(index);
+    BackupLocalRows local;
+    if (!local.load(m_db, table, table.parentColumn()))
+        return fail(local.error());
 
-    const BackupTable* follower = followerOf(table);
-    if (!follower)
-        return true;
-    QSqlQuery parents(m_db);
-    parents.setForwardOnly(true);
-    if (!parents.exec(QStringLiteral("SELECT DISTINCT %1 FROM %2").arg(follower->parentColumn(), follower->table())))
-        return fail(parents);
-    while (parents.next())
-        run.withFollowers.insert(parents.value(0).toString());
-    run.dropFollowers.emplace(m_db);
-    return prepareStatement(*run.dropFollowers,
-                            QStringLiteral("DELETE FROM %1 WHERE %2 = ?").arg(follower->table(), follower->parentColumn()));
-}
-
-// One read of the whole table instead of a lookup per restored row.
-bool BackupRestore::loadLocalRows(const BackupTable& table)
-{
-    QSqlQuery query(m_db);
-    query.setForwardOnly(true);
-    const QString columns = table.isSynced() ? QStringLiteral("id, version, updated_at, server_id") : kId;
-    if (!query.exec(QStringLiteral("SELECT %1 FROM %2").arg(columns, table.table())))
-        return fail(query);
-    QHash<QString, LocalRow>& rows = m_local[table.table()];
-    while (query.next()) {
-        LocalRow& row = rows[query.value(0).toString()];
-        if (table.isSynced()) {
-            row.version = query.value(1).toInt();
-            row.updatedAt = query.value(2).toString();
-            row.serverId = query.value(3).toString();
+    const int parentColumn = table.indexOf(table.parentColumn());
+    QHash<QString, QList<ArchivedLine>> byTransaction;
+    QStringList transactions;
+    for (const ZipReader::Entry& entry : m_archive.rows(table.folder())) {
+        std::optional<QVariantList> values = readRow(table, entry);
+        if (!values) {
+            m_linesIncomplete = true;
+            ++m_skipped[index];
+            step(2);
+            continue;
         }
+        const QString parentId = values->at(parentColumn).toString();
+        if (!m_restoredAmounts.contains(parentId)) {
+            ++m_skipped[index];
+            step(2);
+            // The parent's own row already says why it stayed out.
+            if (!holds(m_archived, table.parentTable(), parentId))
+                m_errors << tr("%1: %2 %3 is not restored from this backup")
+                                .arg(entry.name, table.parentColumn(), parentId);
+            continue;
+        }
+        step();
+        QList<ArchivedLine>& lines = byTransaction[parentId];
+        if (lines.isEmpty())
+            transactions << parentId;
+        lines << ArchivedLine{entry.name, *std::move(values)};
+    }
+
+    LineStatements statements{QSqlQuery(m_db), QSqlQuery(m_db), {}};
+    if (!prepareStatement(statements.insert, insertSql(table))
+        || !prepareStatement(statements.drop,
+                             QStringLiteral("DELETE FROM %1 WHERE %2 = ?").arg(table.table(), table.parentColumn())))
+        return false;
+    for (const QString& transactionId : std::as_const(transactions)) {
+        const QList<ArchivedLine>& lines = byTransaction[transactionId];
+        if (!replaceLines(index, transactionId, lines, local, statements))
+            return false;
+        step(int(lines.size()));
     }
     return true;
 }
 
-BackupRestore::Outcome BackupRestore::restoreEntry(TableRun& run, const ZipReader::Entry& entry)
+bool BackupRestore::replaceLines(int index, const QString& transactionId, const QList<ArchivedLine>& lines,
+                                 BackupLocalRows& local, LineStatements& statements)
+{
+    const BackupTable& table = *BackupTable::all().at(index);
+    const int idColumn = table.indexOf(kId);
+    const int amountColumn = table.indexOf(kAmount);
+    const QStringList own = local.group(transactionId);
+
+    // The same lines in the same order: each is brought to the archive's
+    // values where it differs, if it does.
+    bool sameLines = own.size() == lines.size();
+    for (qsizetype i = 0; sameLines && i < own.size(); ++i)
+        sameLines = own[i] == lines[i].values.at(idColumn).toString();
+    if (sameLines) {
+        for (qsizetype i = 0; i < own.size(); ++i) {
+            const quint64 changed = local.differences(own[i], lines[i].values) & ~bit(idColumn);
+            if (changed != 0 && !updateColumns(statements.updates, table, own[i], lines[i].values, changed))
+                return false;
+        }
+        m_imported[index] += int(lines.size());
+        return true;
+    }
+
+    // When lines of the archive were lost, its lines of a transaction are
+    // whole only if they add up to its amount, as the split editor keeps them.
+    if (m_linesIncomplete && !own.isEmpty()) {
+        MoneySum sum;
+        for (const ArchivedLine& line : lines)
+            sum += line.values.at(amountColumn).toLongLong();
+        if (!sum.fits() || sum.value() != m_restoredAmounts.value(transactionId)) {
+            m_skipped[index] += int(lines.size());
+            m_errors << tr("split_lines: the lines of transaction %1 in the backup do not add up to its amount; "
+                           "its lines in the ledger are kept")
+                            .arg(transactionId);
+            return true;
+        }
+    }
+
+    if (!own.isEmpty()) {
+        if (!exec(statements.drop, {transactionId}))
+            return false;
+        for (const QString& id : own)
+            local.remove(id);
+    }
+    for (const ArchivedLine& line : lines) {
+        const QString id = line.values.at(idColumn).toString();
+        if (local.contains(id)) {
+            ++m_skipped[index];
+            m_errors << tr("%1: id %2 is already in use").arg(line.entry, id);
+            continue;
+        }
+        if (!exec(statements.insert, line.values))
+            return false;
+        ++m_imported[index];
+    }
+    return true;
+}
+
+std::optional<QVariantList> BackupRestore::readRow(const BackupTable& table, const ZipReader::Entry& entry)
 {
     QString problem;
     const std::optional<QJsonObject> object = m_archive.readObject(entry, &problem);
-    if (!object)
-        return skip(problem);
-    std::optional<QVariantList> values = run.table.fromJson(*object, entry.name, &problem);
-    if (!values)
-        return skip(problem);
-
+    std::optional<QVariantList> values;
+    if (object)
+        values = table.fromJson(*object, entry.name, &problem);
+    if (!values) {
+        m_errors << problem;
+        return std::nullopt;
+    }
     // The id comes from the row itself; the entry's name proves nothing.
-    const QString id = values->at(run.table.indexOf(kId)).toString();
-    QSet<QString>& archived = m_archived[run.table.table()];
-    if (archived.contains(id))
-        return skip(tr("%1: id %2 appears more than once").arg(entry.name, id));
+    const QString id = values->at(table.indexOf(kId)).toString();
+    QSet<QString>& archived = m_archived[table.table()];
+    if (archived.contains(id)) {
+        m_errors << tr("%1: id %2 appears more than once").arg(entry.name, id);
+        return std::nullopt;
+    }
     archived.insert(id);
-
-    if (run.table.isSynced())
-        return restoreSyncedRow(run, *values, entry.name);
-    return restoreFollower(run, *values, entry.name);
+    return values;
 }
 
-BackupRestore::Outcome BackupRestore::restoreSyncedRow(TableRun& run, QVariantList& values, const QString& entry)
+BackupRestore::Outcome BackupRestore::restoreRow(TableRun& run, QVariantList& values, const QString& entry)
 {
     const BackupTable& table = run.table;
     const QString id = values.at(table.indexOf(kId)).toString();
     if (!table.parentTable().isEmpty()) {
         const QString parentId = values.at(table.indexOf(table.parentColumn())).toString();
-        if (!holds(m_local, table.parentTable(), parentId) && !holds(m_restored, table.parentTable(), parentId))
+        if (!holds(m_localParents, table.parentTable(), parentId) && !holds(m_restored, table.parentTable(), parentId))
             return skip(tr("%1: %2 %3 does not exist").arg(entry, table.parentColumn(), parentId));
     }
 
     values[table.indexOf(kSyncStatus)] = syncStatusToString(SyncStatus::Pending);
-    const QHash<QString, LocalRow>& localRows = m_local[table.table()];
-    const auto local = localRows.constFind(id);
-    if (local == localRows.constEnd()) {
-        if (!exec(run.insert, values))
-            return Outcome::Failed;
-    } else {
-        if (!replaces(*local, values.at(table.indexOf(kUpdatedAt)).toString()))
+    const bool exists = run.local.contains(id);
+    quint64 changed = ~quint64(0);
+    if (exists) {
+        if (!replaces(run, id, values.at(table.indexOf(kUpdatedAt)).toString()))
             return Outcome::Skipped;
-        QVariant& version = values[table.indexOf(kVersion)];
-        version = qMax(version.toInt(), local->version) + 1;
-        if (!local->serverId.isEmpty())
-            values[table.indexOf(kServerId)] = local->serverId;
-        QVariantList bound = values;
-        bound.removeAt(table.indexOf(kId));
-        bound << id;
-        if (!exec(run.update, bound))
-            return Outcome::Failed;
-        // The archive's split lines replace the row's own, never join them.
-        if (run.withFollowers.contains(id) && !exec(*run.dropFollowers, {id}))
-            return Outcome::Failed;
+        const int serverId = table.indexOf(kServerId);
+        const QString localServerId = run.local.value(id, serverId).toString();
+        if (!localServerId.isEmpty())
+            values[serverId] = localServerId;
+        // Version and sync status follow from whether anything else changed.
+        const quint64 syncStatus = bit(table.indexOf(kSyncStatus));
+        const quint64 differing = run.local.differences(id, values);
+        changed = differing & ~(bit(table.indexOf(kId)) | bit(table.indexOf(kVersion)) | syncStatus);
+        if (changed != 0)
+            changed |= differing & syncStatus;
+    }
+    if (changed != 0) {
+        if (!keepsBalances(run, id, values, entry))
+            return Outcome::Skipped;
+        const Outcome written = exists ? update(run, id, values, changed)
+                                       : (exec(run.insert, values) ? Outcome::Written : Outcome::Failed);
+        if (written != Outcome::Written)
+            return written;
     }
     m_restored[table.table()].insert(id);
+    if (table.table() == QLatin1String(RecordSchema<Transaction>::table()))
+        m_restoredAmounts.insert(id, values.at(table.indexOf(kAmount)).toLongLong());
     return Outcome::Written;
 }
 
-BackupRestore::Outcome BackupRestore::restoreFollower(TableRun& run, const QVariantList& values, const QString& entry)
+BackupRestore::Outcome BackupRestore::update(TableRun& run, const QString& id, QVariantList& values, quint64 columns)
 {
     const BackupTable& table = run.table;
-    const QString parentId = values.at(table.indexOf(table.parentColumn())).toString();
-    if (!holds(m_restored, table.parentTable(), parentId)) {
-        // The parent's own row already says why it stayed out.
-        if (holds(m_archived, table.parentTable(), parentId))
-            return Outcome::Skipped;
-        return skip(tr("%1: %2 %3 is not restored from this backup").arg(entry, table.parentColumn(), parentId));
-    }
-    // The restored parents' own lines are gone by now: an id still present
-    // belongs to another parent's line.
-    const QString id = values.at(table.indexOf(kId)).toString();
-    if (holds(m_local, table.table(), id))
-        return skip(tr("%1: id %2 is already in use").arg(entry, id));
-    if (!exec(run.insert, values))
-        return Outcome::Failed;
-    return Outcome::Written;
+    const int version = table.indexOf(kVersion);
+    values[version] = nextVersion(values.at(version).toInt(), run.local.value(id, version).toInt());
+    return updateColumns(run.updates, table, id, values, columns | bit(version)) ? Outcome::Written : Outcome::Failed;
 }
 
-bool BackupRestore::replaces(const LocalRow& local, const QString& archiveUpdatedAt) const
+bool BackupRestore::updateColumns(QHash<quint64, QSqlQuery>& statements, const BackupTable& table, const QString& id,
+                                  const QVariantList& values, quint64 columns)
+{
+    auto query = statements.find(columns);
+    if (query == statements.end()) {
+        query = statements.insert(columns, QSqlQuery(m_db));
+        if (!prepareStatement(*query, updateSql(table, columns)))
+            return false;
+    }
+    QVariantList bound;
+    bound.reserve(values.size());
+    for (int i = 0; i < values.size(); ++i) {
+        if (columns & bit(i))
+            bound << values.at(i);
+    }
+    bound << id;
+    return exec(*query, bound);
+}
+
+bool BackupRestore::replaces(const TableRun& run, const QString& id, const QString& archiveUpdatedAt) const
 {
     switch (m_mode) {
     case BackupService::ReplaceAll:
@@ -241,13 +396,90 @@ bool BackupRestore::replaces(const LocalRow& local, const QString& archiveUpdate
     case BackupService::KeepNewer: {
         // Parsed, not compared as text: rows written by SQLite's datetime()
         // or with an offset order differently as text.
-        const QDateTime localTime = parseTimestamp(local.updatedAt);
+        const QDateTime localTime =
+            parseTimestamp(run.local.value(id, run.table.indexOf(kUpdatedAt)).toString());
         return !localTime.isValid() || parseTimestamp(archiveUpdatedAt) > localTime;
     }
     case BackupService::SkipExisting:
         break;
     }
     return false;
+}
+
+bool BackupRestore::loadLiveTotals()
+{
+    QSqlQuery query(m_db);
+    query.setForwardOnly(true);
+    if (!query.exec(QStringLiteral("SELECT account_id, %1 FROM transactions WHERE deleted_at IS NULL "
+                                   "GROUP BY account_id")
+                        .arg(splitSumSql(kAmount))))
+        return fail(query);
+    while (query.next())
+        m_liveTotals.insert(query.value(0).toString(),
+                            MoneySum::fromSplit(query.value(1).toLongLong(), query.value(2).toLongLong()));
+    return true;
+}
+
+// Read once the accounts are restored, as the transactions then meet them.
+bool BackupRestore::loadStartingBalances()
+{
+    QSqlQuery query(m_db);
+    query.setForwardOnly(true);
+    if (!query.exec(QStringLiteral("SELECT id, starting_balance FROM accounts")))
+        return fail(query);
+    while (query.next())
+        m_startingBalances.insert(query.value(0).toString(), query.value(1).toLongLong());
+    return true;
+}
+
+bool BackupRestore::keepsBalances(const TableRun& run, const QString& id, const QVariantList& values,
+                                  const QString& entry)
+{
+    const BackupTable& table = run.table;
+    if (table.table() == QLatin1String(RecordSchema<Account>::table())) {
+        MoneySum balance = m_liveTotals.value(id);
+        balance += values.at(table.indexOf(kStartingBalance)).toLongLong();
+        if (balance.fits())
+            return true;
+        skip(tr("%1: the starting balance would take the account's balance beyond what a balance can hold")
+                 .arg(entry));
+        return false;
+    }
+    if (table.table() != QLatin1String(RecordSchema<Transaction>::table()))
+        return true;
+
+    const int account = table.indexOf(kAccountId);
+    const int amount = table.indexOf(kAmount);
+    const int deletedAt = table.indexOf(kDeletedAt);
+    // The totals of the accounts the row leaves and joins, as they would be.
+    QHash<QString, MoneySum> totals;
+    const auto totalOf = [&](const QString& accountId) -> MoneySum& {
+        if (!totals.contains(accountId))
+            totals.insert(accountId, m_liveTotals.value(accountId));
+        return totals[accountId];
+    };
+    if (run.local.contains(id) && isLive(run.local.value(id, deletedAt)))
+        totalOf(run.local.value(id, account).toString()) -= run.local.value(id, amount).toLongLong();
+    if (isLive(values.at(deletedAt)))
+        totalOf(values.at(account).toString()) += values.at(amount).toLongLong();
+    for (auto it = totals.cbegin(); it != totals.cend(); ++it) {
+        MoneySum balance = it.value();
+        balance += m_startingBalances.value(it.key());
+        if (!balance.fits()) {
+            skip(tr("%1: the amount would take the balance of account %2 beyond what a balance can hold")
+                     .arg(entry, it.key()));
+            return false;
+        }
+    }
+    for (auto it = totals.cbegin(); it != totals.cend(); ++it)
+        m_liveTotals.insert(it.key(), it.value());
+    return true;
+}
+
+void BackupRestore::step(int count)
+{
+    for (int i = 0; m_step && i < count; ++i)
+        m_step();
 }
 
 bool BackupRestore::prepareStatement(QSqlQuery& query, const QString& sql)
@@ -271,7 +503,12 @@ BackupRestore::Outcome BackupRestore::skip(const QString& error)
 
 bool BackupRestore::fail(const QSqlQuery& query)
 {
-    m_failure = query.lastError().text();
+    return fail(query.lastError().text());
+}
+
+bool BackupRestore::fail(const QString& error)
+{
+    m_failure = error;
     qWarning().noquote() << "Backup restore failed:" << m_failure;
     return false;
 }

@@ -1,8 +1,10 @@
 #pragma once
 
 #include "services/BackupImportResult.h"
+#include "services/BackupLocalRows.h"
 #include "services/BackupService.h"
 #include "services/ZipReader.h"
+#include "storage/Money.h"
 
 #include <QCoreApplication>
 #include <QHash>
@@ -13,6 +15,7 @@
 #include <QVariantList>
 
 #include <array>
+#include <functional>
 #include <optional>
 
 class BackupArchive;
@@ -28,18 +31,32 @@ class BackupTable;
 // updated_at is the later time, ReplaceAll replaces them. No mode deletes a
 // row that the archive lacks: the restore dialog asks how existing data meets
 // the backup's rows, and deleting would silently lose everything entered
-// since the backup was made.
+// since the backup was made. For the same reason a transaction's split lines
+// are replaced only by lines read from the archive: a transaction whose lines
+// the archive lacks keeps its own.
 //
-// A written row is pending, so the next sync sends it. A replaced row gets a
-// version above both its local and its archived one, so the next pull does
-// not put the replaced data back; a new row keeps the archive's version and
-// server id, so a newer copy on the service still wins.
+// A replaced row that already holds the archive's values is left as it is
+// (it counts as restored); otherwise only the columns that differ are
+// written. A written row is pending, so the next sync sends it. A replaced
+// row gets a version above both its local and its archived one, so the next
+// pull does not put the replaced data back; a new row keeps the archive's
+// version and server id, so a newer copy on the service still wins.
+//
+// An account's balance (its starting balance and its live transactions) must
+// stay a number a balance holds: a row that would take it beyond ±kMaxBalance
+// is skipped with an error text.
 class BackupRestore
 {
     Q_DECLARE_TR_FUNCTIONS(BackupRestore)
 
 public:
-    BackupRestore(QSqlDatabase db, const BackupArchive& archive, BackupService::ImportMode mode);
+    // `step` is called steps() times in all as the restore goes on.
+    BackupRestore(QSqlDatabase db, const BackupArchive& archive, BackupService::ImportMode mode,
+                  std::function<void()> step = {});
+
+    // One for each row entry read, and one more for each split line, which
+    // is written only once its transaction's lines are all read.
+    int steps() const;
 
     // False on a database error, which failure() then holds.
     bool run();
@@ -50,51 +67,81 @@ public:
 private:
     enum class Outcome { Written, Skipped, Failed };
 
-    // A row the database held when its table's restore began.
-    struct LocalRow
-    {
-        int version = 0;
-        QString updatedAt;
-        QString serverId;
-    };
-
-    // One table's restore: its statements, prepared once for all its rows,
-    // and what the database held of it at the start.
+    // One synced table's restore: its insert, its updates by the columns
+    // they write, and what the database held of it at the start.
     struct TableRun
     {
+        int index;
         const BackupTable& table;
+        BackupLocalRows local;
         QSqlQuery insert;
-        QSqlQuery update;
-        std::optional<QSqlQuery> dropFollowers;
-        // The ids of local rows that have followers (transactions with split lines).
-        QSet<QString> withFollowers;
+        QHash<quint64, QSqlQuery> updates;
     };
 
-    bool restoreTable(int index);
-    bool prepare(TableRun& run);
-    bool loadLocalRows(const BackupTable& table);
-    Outcome restoreEntry(TableRun& run, const ZipReader::Entry& entry);
-    Outcome restoreSyncedRow(TableRun& run, QVariantList& values, const QString& entry);
-    Outcome restoreFollower(TableRun& run, const QVariantList& values, const QString& entry);
-    bool replaces(const LocalRow& local, const QString& archiveUpdatedAt) const;
+    // A split line read from the archive, waiting for the rest of its
+    // transaction's lines.
+    struct ArchivedLine
+    {
+        QString entry;
+        QVariantList values;
+    };
+
+    struct LineStatements
+    {
+        QSqlQuery insert;
+        QSqlQuery drop;
+        QHash<quint64, QSqlQuery> updates;
+    };
+
+    void noteMissingEntries();
+    bool restoreSyncedTable(int index);
+    bool restoreSplitLines(int index);
+    std::optional<QVariantList> readRow(const BackupTable& table, const ZipReader::Entry& entry);
+    Outcome restoreRow(TableRun& run, QVariantList& values, const QString& entry);
+    Outcome update(TableRun& run, const QString& id, QVariantList& values, quint64 columns);
+    // Writes the columns whose bits are set, with a statement prepared once
+    // for each such set of columns.
+    bool updateColumns(QHash<quint64, QSqlQuery>& statements, const BackupTable& table, const QString& id,
+                       const QVariantList& values, quint64 columns);
+    bool replaces(const TableRun& run, const QString& id, const QString& archiveUpdatedAt) const;
+
+    bool loadLiveTotals();
+    bool loadStartingBalances();
+    bool keepsBalances(const TableRun& run, const QString& id, const QVariantList& values, const QString& entry);
+
+    bool replaceLines(int index, const QString& transactionId, const QList<ArchivedLine>& lines,
+                      BackupLocalRows& local, LineStatements& statements);
+    void step(int count = 1);
 
     bool prepareStatement(QSqlQuery& query, const QString& sql);
     bool exec(QSqlQuery& query, const QVariantList& values);
     Outcome skip(const QString& error);
     bool fail(const QSqlQuery& query);
+    bool fail(const QString& error);
 
     QSqlDatabase m_db;
     const BackupArchive& m_archive;
     BackupService::ImportMode m_mode;
+    std::function<void()> m_step;
 
     std::array<int, 6> m_imported{};
     std::array<int, 6> m_skipped{};
     QStringList m_errors;
     QString m_failure;
 
-    // By table: the rows the database held, the ids of the archive's valid
-    // rows, and the ids of the rows written.
-    QHash<QString, QHash<QString, LocalRow>> m_local;
+    // By table: the rows the database held at the start (tables that synced
+    // rows name as their parent only), the ids of the archive's valid rows,
+    // and the ids of the rows now holding the archive's values.
+    QHash<QString, BackupLocalRows> m_localParents;
     QHash<QString, QSet<QString>> m_archived;
     QHash<QString, QSet<QString>> m_restored;
+
+    // The sum of each account's live transactions as the restore goes, and
+    // each account's starting balance once the accounts are restored.
+    QHash<QString, MoneySum> m_liveTotals;
+    QHash<QString, qint64> m_startingBalances;
+    // The archived amount of every restored transaction, by id.
+    QHash<QString, qint64> m_restoredAmounts;
+    // Some split lines of the archive are missing or unreadable.
+    bool m_linesIncomplete = false;
 };

@@ -13,12 +13,171 @@
 #include "storage/Timestamp.h"
 #include "storage/TransactionRepository.h"
 
+#include <QCoreApplication>
+#include <QEventLoop>
 #include <QFile>
 #include <QJsonDocument>
+#include <QScopeGuard>
 #include <QSaveFile>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QtDebug>
+
+#include <cstring>
+#include <type_traits>
+
+namespace {
+
+// A restore reads its file in steps of this size.
+constexpr qint64 kReadChunkBytes = qint64(4) << 20;
+
+// Long exports and restores run on the GUI thread, as the program starts no
+// other. Like the file import, they let the event loop run every so many
+// rows, briefly and without user input, so that the window repaints and a
+// user cannot start anything in the middle of them.
+constexpr int kRowsBetweenEvents = 100;
+constexpr int kEventMilliseconds = 5;
+
+void keepResponsive()
+{
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, kEventMilliseconds);
+}
+
+QString runningText()
+{
+    return BackupService::tr("A backup or restore is already running.");
+}
+
+// Refuses an export or restore asked for while another runs: from a slot
+// connected to progress(), or from a timer that fires while the event loop
+// runs in the middle of the first.
+template <typename Result>
+Result refuseWhileRunning()
+{
+    qWarning().noquote() << "Backup refused:" << runningText();
+    if constexpr (std::is_same_v<Result, BackupImportResult>) {
+        BackupImportResult result;
+        result.errors << runningText();
+        return result;
+    } else {
+        return {};
+    }
+}
+
+// Marks an export or restore as running for its scope.
+class Running
+{
+public:
+    explicit Running(bool& flag)
+        : m_flag(flag)
+    {
+        m_flag = true;
+    }
+    ~Running() { m_flag = false; }
+
+    Running(const Running&) = delete;
+    Running& operator=(const Running&) = delete;
+
+private:
+    bool& m_flag;
+};
+
+// Counts the rows of an export or restore, tells how far it has come and
+// lets the event loop run, every kRowsBetweenEvents rows.
+class Progress
+{
+public:
+    Progress(BackupService* service, int total)
+        : m_service(service)
+        , m_total(total)
+    {
+        Q_EMIT m_service->progress(0, m_total);
+    }
+
+    void step()
+    {
+        if (++m_done % kRowsBetweenEvents != 0)
+            return;
+        Q_EMIT m_service->progress(m_done, m_total);
+        keepResponsive();
+    }
+
+    void finish()
+    {
+        if (m_done != m_total || m_done % kRowsBetweenEvents != 0)
+            Q_EMIT m_service->progress(m_total, m_total);
+    }
+
+private:
+    BackupService* m_service;
+    int m_total;
+    int m_done = 0;
+};
+
+// Whether the open save file holds exactly `archive`, read back through its
+// own handle before it replaces anything. True when the platform gives no
+// handle to read through: the write and the size checks still hold.
+bool writtenAsMade(QSaveFile& file, const QByteArray& archive)
+{
+    if (file.size() != archive.size())
+        return false;
+    QFile reader;
+    if (!reader.open(file.handle(), QIODevice::ReadOnly, QFileDevice::DontCloseHandle) || !reader.seek(0))
+        return true;
+    QByteArray chunk;
+    for (qint64 at = 0; at < archive.size(); at += chunk.size()) {
+        chunk = reader.read(qMin(kReadChunkBytes, archive.size() - at));
+        if (chunk.isEmpty() || std::memcmp(chunk.constData(), archive.constData() + at, size_t(chunk.size())) != 0)
+            return false;
+    }
+    return true;
+}
+
+// A restore rewrites pages all over the ledger's tables and indexes in one
+// transaction. Past SQLite's default cache of 2 MB it spills changed pages
+// before the commit and reads pages in again and again. For the run the
+// cache holds the whole database and room for as much again as the archive
+// holds, which a restore into an empty ledger adds, up to kMaxCacheKiB, and
+// goes back to its setting after.
+class RestoreCache
+{
+public:
+    static constexpr qint64 kMaxCacheKiB = 256 * 1024;
+
+    RestoreCache(QSqlDatabase db, qint64 archiveBytes)
+        : m_db(std::move(db))
+    {
+        QSqlQuery query(m_db);
+        if (!query.exec(QStringLiteral("SELECT cache_size, page_size, page_count "
+                                       "FROM pragma_cache_size(), pragma_page_size(), pragma_page_count()"))
+            || !query.next())
+            return;
+        const qint64 setting = query.value(0).toLongLong();
+        const qint64 pageSize = query.value(1).toLongLong();
+        const qint64 databaseKiB = query.value(2).toLongLong() * pageSize / 1024;
+        // A negative setting counts KiB, a positive one pages.
+        const qint64 settingKiB = setting < 0 ? -setting : setting * pageSize / 1024;
+        const qint64 wanted = qMin(kMaxCacheKiB, databaseKiB + archiveBytes / 1024);
+        if (wanted > settingKiB && query.exec(QStringLiteral("PRAGMA cache_size = -%1").arg(wanted)))
+            m_setting = setting;
+    }
+
+    ~RestoreCache()
+    {
+        QSqlQuery query(m_db);
+        if (m_setting && !query.exec(QStringLiteral("PRAGMA cache_size = %1").arg(*m_setting)))
+            qWarning().noquote() << "The page cache could not be set back after a restore:" << query.lastError().text();
+    }
+
+    RestoreCache(const RestoreCache&) = delete;
+    RestoreCache& operator=(const RestoreCache&) = delete;
+
+private:
+    QSqlDatabase m_db;
+    std::optional<qint64> m_setting;
+};
+
+} // namespace
 
 BackupService::BackupService(Database* database, AccountRepository* accounts, TransactionRepository* transactions,
                              CategoryRepository* categories, RecurringRepository* recurring,
@@ -35,6 +194,43 @@ BackupService::BackupService(Database* database, AccountRepository* accounts, Tr
 
 QByteArray BackupService::exportBackup()
 {
+    if (m_running)
+        return refuseWhileRunning<QByteArray>();
+    const Running running(m_running);
+    return makeBackup();
+}
+
+BackupImportResult BackupService::importBackup(const QByteArray& zip, ImportMode mode)
+{
+    if (m_running)
+        return refuseWhileRunning<BackupImportResult>();
+    const Running running(m_running);
+    return restoreBackup(zip, mode);
+}
+
+QByteArray BackupService::makeBackup()
+{
+    QSqlDatabase db = m_database->connection();
+    // One snapshot for every table, though the event loop runs in between.
+    // Committed whatever happens: a write made meanwhile on the connection
+    // joins this transaction and must not be rolled back with it.
+    const bool snapshot = db.transaction();
+    const auto endSnapshot = qScopeGuard([&db, snapshot] {
+        if (snapshot && !db.commit())
+            qWarning().noquote() << "Backup export could not end its read:" << db.lastError().text();
+    });
+
+    int total = 0;
+    for (const BackupTable* table : BackupTable::all()) {
+        QSqlQuery count(db);
+        if (!count.exec(QStringLiteral("SELECT COUNT(*) FROM %1").arg(table->table())) || !count.next()) {
+            qWarning().noquote() << "Backup export failed:" << count.lastError().text();
+            return {};
+        }
+        total += count.value(0).toInt();
+    }
+    Progress progress(this, total);
+
     const QDateTime exportedAt = nowUtc();
     ZipWriter zip(exportedAt);
     BackupArchive::Limits limits;
@@ -51,7 +247,7 @@ QByteArray BackupService::exportBackup()
     };
     QJsonObject counts;
     for (const BackupTable* table : BackupTable::all()) {
-        QSqlQuery query(m_database->connection());
+        QSqlQuery query(db);
         query.setForwardOnly(true);
         if (!query.exec(table->selectStatement())) {
             qWarning().noquote() << "Backup export failed:" << query.lastError().text();
@@ -65,15 +261,17 @@ QByteArray BackupService::exportBackup()
                      QJsonDocument(row).toJson(QJsonDocument::Compact)))
                 return {};
             ++count;
+            progress.step();
         }
         counts.insert(table->folder(), count);
     }
     if (!add(BackupArchive::manifestName(), BackupArchive::manifest(exportedAt, counts)))
         return {};
+    progress.finish();
     return zip.finish();
 }
 
-BackupImportResult BackupService::importBackup(const QByteArray& zip, ImportMode mode)
+BackupImportResult BackupService::restoreBackup(const QByteArray& zip, ImportMode mode)
 {
     BackupImportResult result;
     BackupArchive archive;
@@ -82,8 +280,11 @@ BackupImportResult BackupService::importBackup(const QByteArray& zip, ImportMode
         return result;
     }
 
+    std::optional<Progress> progress;
+    const RestoreCache cache(m_database->connection(), zip.size());
     ScopedTransaction transaction(m_database->connection());
-    BackupRestore restore(m_database->connection(), archive, mode);
+    BackupRestore restore(m_database->connection(), archive, mode, [&progress] { progress->step(); });
+    progress.emplace(this, restore.steps());
     if (!transaction.isActive() || !restore.run() || !transaction.commit()) {
         const QString failure =
             restore.failure().isEmpty() ? m_database->connection().lastError().text() : restore.failure();
@@ -91,6 +292,7 @@ BackupImportResult BackupService::importBackup(const QByteArray& zip, ImportMode
         result.errors << tr("Nothing was restored: database error: %1").arg(failure);
         return result;
     }
+    progress->finish();
     result = restore.result();
     announce(result);
     return result;
@@ -104,14 +306,30 @@ bool BackupService::exportToFile(const QString& path, QString* errorText)
             *errorText = reason;
         return false;
     };
-    const QByteArray archive = exportBackup();
+    if (m_running)
+        return fail(runningText());
+    const Running running(m_running);
+    const QByteArray archive = makeBackup();
     if (archive.isEmpty())
         return fail(tr("The ledger could not be read into a backup."));
+    // What a restore would read first: a backup that it refuses is no backup.
+    BackupArchive readBack;
+    if (!readBack.open(archive))
+        return fail(tr("The backup made does not read back: %1").arg(readBack.error()));
+
+    // Until commit() the file at `path` stays as it was; an early return
+    // discards what was written.
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return fail(file.errorString());
-    if (file.write(archive) != archive.size())
-        return fail(file.errorString());
+    const qint64 written = file.write(archive);
+    if (written != archive.size() || !file.flush())
+        return fail(tr("%1 of %2 bytes were written: %3")
+                        .arg(qMax<qint64>(written, 0))
+                        .arg(archive.size())
+                        .arg(file.errorString()));
+    if (!writtenAsMade(file, archive))
+        return fail(tr("The file written does not hold the backup made."));
     if (!file.commit())
         return fail(file.errorString());
     return true;
@@ -119,17 +337,41 @@ bool BackupService::exportToFile(const QString& path, QString* errorText)
 
 BackupImportResult BackupService::importFromFile(const QString& path, ImportMode mode)
 {
-    BackupImportResult result;
+    const auto refuse = [&path](const QString& reason) {
+        qWarning().noquote() << "Backup import from" << path << "refused:" << reason;
+        BackupImportResult result;
+        result.errors << reason;
+        return result;
+    };
+    if (m_running)
+        return refuse(runningText());
+    const Running running(m_running);
     QFile file(path);
-    if (file.size() > kMaxBackupFileBytes) {
-        result.errors << tr("The file is larger than any backup this program writes.");
-        return result;
+    if (!file.open(QIODevice::ReadOnly))
+        return refuse(tr("The file could not be read: %1").arg(file.errorString()));
+    if (file.isSequential())
+        return refuse(tr("The file could not be read: it is not a regular file."));
+    // Measured once open, so the size is the one of the file being read.
+    const qint64 size = file.size();
+    if (size > kMaxBackupFileBytes)
+        return refuse(tr("The file is larger than any backup this program writes."));
+
+    QByteArray bytes(size, Qt::Uninitialized);
+    qint64 done = 0;
+    while (done < size) {
+        const qint64 read = file.read(bytes.data() + done, qMin(kReadChunkBytes, size - done));
+        if (read < 0)
+            return refuse(tr("The file could not be read: %1").arg(file.errorString()));
+        if (read == 0)
+            return refuse(tr("The file changed while it was read."));
+        done += read;
+        keepResponsive();
     }
-    if (!file.open(QIODevice::ReadOnly)) {
-        result.errors << tr("The file could not be read: %1").arg(file.errorString());
-        return result;
-    }
-    return importBackup(file.readAll(), mode);
+    char more;
+    if (file.read(&more, 1) != 0)
+        return refuse(tr("The file changed while it was read."));
+    file.close();
+    return restoreBackup(bytes, mode);
 }
 
 void BackupService::announce(const BackupImportResult& result)

@@ -16,6 +16,10 @@ class TransactionRepository;
 // and one JSON document per row (see BackupArchive and BackupTable). The
 // repositories are used only to announce a restore's changes, once per
 // table, after its single database transaction is committed.
+//
+// Everything runs on the GUI thread. A long export or restore reports its
+// progress and lets the event loop run in between (user input excluded);
+// meanwhile any other export or restore is refused, whatever asks for it.
 class BackupService : public QObject
 {
     Q_OBJECT
@@ -31,32 +35,42 @@ public:
     // Every row of every table, soft-deleted ones included. Empty (and a log
     // line) when the database cannot be read, a row's id is too long to name
     // its entry, or the archive would break a limit a restore holds it to
-    // (see BackupArchive): never write that as a backup.
+    // (see BackupArchive): never write that as a backup. Empty too while
+    // another export or restore runs.
     QByteArray exportBackup();
 
     // Restores the archive in one database transaction (see BackupRestore
     // for the modes). An archive that is refused writes nothing and gives
     // one error text; a database error rolls everything back and gives zero
     // counts, the row errors met until then and the database's error text.
+    // Refused with one error text while another export or restore runs.
     BackupImportResult importBackup(const QByteArray& zip, ImportMode mode);
 
     // The largest backup file a restore reads; a larger one is refused unread.
     static constexpr qint64 kMaxBackupFileBytes = 2LL * 1024 * 1024 * 1024;
 
     // Writes a backup to `path` through a save file, so that a file already
-    // there is replaced only by a complete backup. False, with the reason
-    // in `errorText`, when nothing usable was written.
+    // there is replaced only by a complete backup: the archive must read back
+    // as a backup with its manifest, and the file must hold every byte of it
+    // before it takes the name. False, with the reason in `errorText`, when
+    // nothing usable was written; the file at `path` is then as it was.
     bool exportToFile(const QString& path, QString* errorText = nullptr);
 
-    // Reads the backup at `path` and restores it. A file that cannot be read
-    // or is too large gives no writes and one error text.
+    // Reads the backup at `path` and restores it. A file that cannot be read,
+    // is larger than kMaxBackupFileBytes (measured before a byte is read) or
+    // changes its size while it is read gives no writes and one error text.
     BackupImportResult importFromFile(const QString& path, ImportMode mode);
 
 Q_SIGNALS:
-    // How far a long export or restore has come; a window shows it.
+    // How far an export or restore has come, in rows: (0, total) at its
+    // start, then every 100 rows, and (total, total) when it succeeded.
     void progress(int done, int total);
 
 private:
+    // The work of exportBackup and importBackup, which the file operations
+    // share once they have marked a run as begun.
+    QByteArray makeBackup();
+    BackupImportResult restoreBackup(const QByteArray& zip, ImportMode mode);
     void announce(const BackupImportResult& result);
 
     Database* m_database;
@@ -65,4 +79,6 @@ private:
     CategoryRepository* m_categories;
     RecurringRepository* m_recurring;
     ReconciliationRepository* m_reconciliations;
+    // An export or restore is under way (the event loop runs inside it).
+    bool m_running = false;
 };

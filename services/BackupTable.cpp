@@ -25,6 +25,24 @@ bool isStoredForm(const QString& text)
     return text.size() == 20 && text[10] == u'T' && text[13] == u':' && text[16] == u':' && text[19] == u'Z';
 }
 
+// Qt's JSON reader refuses bytes that are not UTF-8 but lets an escaped lone
+// surrogate ("\ud800") through, which SQLite would then store as bytes that
+// are not UTF-8 either. Such a character is replaced, as a decoder replaces
+// any character it cannot read, rather than losing the whole row for it: the
+// text was already damaged where the archive was written.
+QString withoutLoneSurrogates(QString text)
+{
+    if (text.isValidUtf16())
+        return text;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate())
+            ++i;
+        else if (text[i].isSurrogate())
+            text[i] = QChar::ReplacementCharacter;
+    }
+    return text;
+}
+
 QJsonValue toJsonValue(ColumnKind kind, const QVariant& stored)
 {
     if (stored.isNull())
@@ -92,7 +110,7 @@ std::optional<QVariant> fromJsonValue(ColumnKind kind, const QJsonValue& value)
             return std::nullopt;
         break;
     }
-    return QVariant(value.toString());
+    return QVariant(withoutLoneSurrogates(value.toString()));
 }
 
 template <typename R>

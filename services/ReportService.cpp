@@ -1,6 +1,7 @@
 #include "services/ReportService.h"
 
 #include "storage/Database.h"
+#include "storage/Money.h"
 #include "storage/SqlStatement.h"
 #include "storage/SqliteCursor.h"
 #include "storage/Timestamp.h"
@@ -28,8 +29,16 @@ RangeFilter rangeFilter(const QDate& from, const QDate& to, const QString& accou
     return filter;
 }
 
+// The exact sum of the two split-sum columns starting at `first` (see splitSumSql).
+qint64 splitSum(const SqlStatement& statement, int first)
+{
+    return MoneySum::fromSplit(statement.value(first).toLongLong(), statement.value(first + 1).toLongLong()).value();
+}
+
 // The totals per category id of the filtered transactions, as a subquery
-// `g(category_id, total)`: a split transaction counts by its split lines, any
+// `g(category_id, total_high, total_low)` (split sums, see splitSumSql, so
+// that summing them again per name cannot overflow either): a split
+// transaction counts by its split lines, any
 // other transaction (a split without lines included) by itself. Summing by id
 // first keeps the name lookups to one per category. `amountCondition` (such
 // as "< 0") limits the amounts summed. The filter's values are bound twice.
@@ -39,14 +48,15 @@ QString categoryTotals(const RangeFilter& filter, const QString& amountCondition
         return amountCondition.isEmpty() ? QString()
                                          : QStringLiteral(" AND %1.amount %2").arg(QLatin1String(alias), amountCondition);
     };
-    return QStringLiteral("(SELECT t.category_id AS category_id, SUM(t.amount) AS total FROM transactions t "
+    return QStringLiteral("(SELECT t.category_id AS category_id, %4 FROM transactions t "
                           "WHERE %1%2 AND (t.is_split = 0 OR NOT EXISTS "
                           "(SELECT 1 FROM split_lines s WHERE s.transaction_id = t.id)) GROUP BY t.category_id "
                           "UNION ALL "
-                          "SELECT s.category_id, SUM(s.amount) FROM transactions t "
+                          "SELECT s.category_id, %5 FROM transactions t "
                           "JOIN split_lines s ON s.transaction_id = t.id "
                           "WHERE %1%3 AND t.is_split = 1 GROUP BY s.category_id) g ")
-        .arg(filter.condition, amountIn("t"), amountIn("s"));
+        .arg(filter.condition, amountIn("t"), amountIn("s"),
+             splitSumSql(QStringLiteral("t.amount"), QStringLiteral("total")), splitSumSql(QStringLiteral("s.amount")));
 }
 
 // Category names as a reader looks them up, whatever their case; names that
@@ -78,7 +88,7 @@ QHash<QString, qint64> ReportService::totalsByCategoryName(const QDate& from, co
 {
     const RangeFilter filter = rangeFilter(from, to, accountId);
     const QString sql =
-        QStringLiteral("SELECT COALESCE(c.name, ?) AS category, SUM(g.total) FROM %1"
+        QStringLiteral("SELECT COALESCE(c.name, ?) AS category, SUM(g.total_high), SUM(g.total_low) FROM %1"
                        "LEFT JOIN categories c ON c.id = g.category_id AND c.deleted_at IS NULL GROUP BY category")
             .arg(categoryTotals(filter, amounts == Amounts::NegativeOnly ? QStringLiteral("< 0") : QString()));
 
@@ -88,7 +98,7 @@ QHash<QString, qint64> ReportService::totalsByCategoryName(const QDate& from, co
     if (!statement.exec())
         return totals;
     while (statement.next())
-        totals.insert(statement.value(0).toString(), statement.value(1).toLongLong());
+        totals.insert(statement.value(0).toString(), splitSum(statement, 1));
     return totals;
 }
 
@@ -112,16 +122,19 @@ QList<PayeeSummaryRow> ReportService::payeeSummary(const QDate& from, const QDat
 {
     const RangeFilter filter = rangeFilter(from, to, accountId);
     SqlStatement statement(m_database->connection(),
-                           QStringLiteral("SELECT t.payee, SUM(t.amount) AS total, COUNT(*) FROM transactions t "
-                                          "WHERE %1 GROUP BY t.payee ORDER BY total, t.payee")
-                               .arg(filter.condition),
+                           QStringLiteral("SELECT t.payee, %2, COUNT(*) FROM transactions t "
+                                          "WHERE %1 GROUP BY t.payee ORDER BY t.payee")
+                               .arg(filter.condition, splitSumSql(QStringLiteral("t.amount"))),
                            "ReportService::payeeSummary");
     QList<PayeeSummaryRow> rows;
     if (!statement.bindAll(filter.values).exec())
         return rows;
     while (statement.next())
-        rows << PayeeSummaryRow{statement.value(0).toString(), statement.value(1).toLongLong(),
-                                statement.value(2).toInt()};
+        rows << PayeeSummaryRow{statement.value(0).toString(), splitSum(statement, 1), statement.value(3).toInt()};
+    // By total here: the database has no exact total to order by. Payees of
+    // one total keep the database's order.
+    std::stable_sort(rows.begin(), rows.end(),
+                     [](const PayeeSummaryRow& a, const PayeeSummaryRow& b) { return a.total < b.total; });
     return rows;
 }
 
@@ -129,7 +142,7 @@ QList<TaxReportRow> ReportService::taxReport(const QDate& from, const QDate& to)
 {
     const RangeFilter filter = rangeFilter(from, to, QString());
     SqlStatement statement(m_database->connection(),
-                           QStringLiteral("SELECT c.name, c.tax_category, SUM(g.total) FROM %1"
+                           QStringLiteral("SELECT c.name, c.tax_category, SUM(g.total_high), SUM(g.total_low) FROM %1"
                                           "JOIN categories c ON c.id = g.category_id AND c.deleted_at IS NULL "
                                           "AND c.is_tax_relevant = 1 "
                                           "GROUP BY c.name, c.tax_category ORDER BY c.tax_category, c.name")
@@ -139,8 +152,7 @@ QList<TaxReportRow> ReportService::taxReport(const QDate& from, const QDate& to)
     if (!statement.bindAll(filter.values).bindAll(filter.values).exec())
         return rows;
     while (statement.next())
-        rows << TaxReportRow{statement.value(0).toString(), statement.value(1).toString(),
-                             statement.value(2).toLongLong()};
+        rows << TaxReportRow{statement.value(0).toString(), statement.value(1).toString(), splitSum(statement, 2)};
     return rows;
 }
 
@@ -151,20 +163,19 @@ QList<ReportService::MonthTotals> ReportService::monthlyTotals(const QDate& from
     const RangeFilter filter = rangeFilter(from, to, accountId);
     SqlStatement statement(
         m_database->connection(),
-        QStringLiteral("SELECT substr(t.date, 1, 7) AS month, "
-                       "SUM(CASE WHEN t.amount > 0 THEN t.amount ELSE 0 END), "
-                       "SUM(CASE WHEN t.amount < 0 THEN t.amount ELSE 0 END) "
+        QStringLiteral("SELECT substr(t.date, 1, 7) AS month, %3, %4 "
                        "FROM transactions t WHERE %1%2 GROUP BY month ORDER BY month")
             .arg(filter.condition,
                  withTransfers ? QString()
-                               : QStringLiteral(" AND (t.transfer_link_id IS NULL OR t.transfer_link_id = '')")),
+                               : QStringLiteral(" AND (t.transfer_link_id IS NULL OR t.transfer_link_id = '')"),
+                 splitSumSql(QStringLiteral("CASE WHEN t.amount > 0 THEN t.amount ELSE 0 END")),
+                 splitSumSql(QStringLiteral("CASE WHEN t.amount < 0 THEN t.amount ELSE 0 END"))),
         where);
     QList<MonthTotals> months;
     if (!statement.bindAll(filter.values).exec())
         return months;
     while (statement.next())
-        months << MonthTotals{statement.value(0).toString(), statement.value(1).toLongLong(),
-                              statement.value(2).toLongLong()};
+        months << MonthTotals{statement.value(0).toString(), splitSum(statement, 1), splitSum(statement, 3)};
     return months;
 }
 
@@ -173,7 +184,7 @@ QList<IncomeExpenseRow> ReportService::incomeVsExpenses(const QDate& from, const
 {
     QList<IncomeExpenseRow> rows;
     for (const MonthTotals& month : monthlyTotals(from, to, accountId, false, "ReportService::incomeVsExpenses"))
-        rows << IncomeExpenseRow{month.month, month.in, month.out, month.in + month.out};
+        rows << IncomeExpenseRow{month.month, month.in, month.out, saturatingAdd(month.in, month.out)};
     return rows;
 }
 
@@ -181,7 +192,7 @@ QList<CashFlowRow> ReportService::cashFlow(const QDate& from, const QDate& to, c
 {
     QList<CashFlowRow> rows;
     for (const MonthTotals& month : monthlyTotals(from, to, accountId, true, "ReportService::cashFlow"))
-        rows << CashFlowRow{month.month, month.in, month.out, month.in + month.out};
+        rows << CashFlowRow{month.month, month.in, month.out, saturatingAdd(month.in, month.out)};
     return rows;
 }
 
@@ -207,7 +218,9 @@ QList<YearOverYearRow> ReportService::yearOverYear(const QDate& from1, const QDa
     QList<YearOverYearRow> rows;
     rows.reserve(byName.size());
     for (YearOverYearRow row : std::as_const(byName)) {
-        row.change = row.secondTotal - row.firstTotal;
+        MoneySum change(row.secondTotal);
+        change -= row.firstTotal;
+        row.change = change.value();
         rows << row;
     }
     std::sort(rows.begin(), rows.end(),
@@ -218,25 +231,30 @@ QList<YearOverYearRow> ReportService::yearOverYear(const QDate& from1, const QDa
 QList<AccountSummaryRow> ReportService::accountSummary() const
 {
     // A reconciled transaction has cleared the bank even if its cleared flag
-    // was never set. SUM rather than TOTAL keeps the sums exact integers.
+    // was never set. Split sums rather than TOTAL keep the sums exact integers.
     SqlStatement statement(
         m_database->connection(),
-        QStringLiteral("SELECT a.name, a.account_type, "
-                       "a.starting_balance + "
-                       "COALESCE(SUM(CASE WHEN t.cleared = 1 OR t.reconciled = 1 THEN t.amount ELSE 0 END), 0), "
-                       "COALESCE(SUM(CASE WHEN t.cleared = 0 AND t.reconciled = 0 THEN t.amount ELSE 0 END), 0), "
-                       "a.starting_balance + COALESCE(SUM(t.amount), 0) "
+        QStringLiteral("SELECT a.name, a.account_type, a.starting_balance, %1, %2 "
                        "FROM accounts a "
                        "LEFT JOIN transactions t ON t.account_id = a.id AND t.deleted_at IS NULL "
-                       "WHERE a.deleted_at IS NULL GROUP BY a.id ORDER BY a.sort_order, a.name"),
+                       "WHERE a.deleted_at IS NULL GROUP BY a.id ORDER BY a.sort_order, a.name")
+            .arg(splitSumSql(QStringLiteral("CASE WHEN t.cleared = 1 OR t.reconciled = 1 THEN t.amount ELSE 0 END")),
+                 splitSumSql(QStringLiteral("CASE WHEN t.cleared = 0 AND t.reconciled = 0 THEN t.amount ELSE 0 END"))),
         "ReportService::accountSummary");
     QList<AccountSummaryRow> rows;
     if (!statement.execText())
         return rows;
-    while (statement.next())
-        rows << AccountSummaryRow{statement.value(0).toString(), statement.value(1).toString(),
-                                  statement.value(2).toLongLong(), statement.value(3).toLongLong(),
-                                  statement.value(4).toLongLong()};
+    while (statement.next()) {
+        const MoneySum start(statement.value(2).toLongLong());
+        MoneySum cleared = start;
+        cleared += MoneySum::fromSplit(statement.value(3).toLongLong(), statement.value(4).toLongLong());
+        const MoneySum uncleared =
+            MoneySum::fromSplit(statement.value(5).toLongLong(), statement.value(6).toLongLong());
+        MoneySum balance = cleared;
+        balance += uncleared;
+        rows << AccountSummaryRow{statement.value(0).toString(), statement.value(1).toString(), cleared.value(),
+                                  uncleared.value(), balance.value()};
+    }
     return rows;
 }
 

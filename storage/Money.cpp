@@ -8,6 +8,8 @@ namespace {
 
 bool g_amountAutoDecimal = false;
 
+constexpr qint64 kSplitSumDivisor = 1'000'000'000;
+
 // Reads "123", "1,234.5", ".5" as an unsigned count of minor units, rounding
 // extra fraction digits half away from zero. Commas are only allowed before
 // the point.
@@ -230,3 +232,26 @@ TypedAmount readTypedAmount(QStringView text, Currency currency, bool autoDecima
 void setAmountAutoDecimal(bool on) { g_amountAutoDecimal = on; }
 
 bool amountAutoDecimal() { return g_amountAutoDecimal; }
+
+MoneySum MoneySum::fromSplit(qint64 high, qint64 low)
+{
+    MoneySum sum;
+    sum.m_sum = __int128(high) * kSplitSumDivisor + low;
+    return sum;
+}
+
+qint64 saturatingAdd(qint64 a, qint64 b)
+{
+    MoneySum sum(a);
+    sum += b;
+    return sum.value();
+}
+
+QString splitSumSql(const QString& expression, const QString& alias)
+{
+    const auto named = [&alias](const char* part) {
+        return alias.isEmpty() ? QString() : QStringLiteral(" AS %1_%2").arg(alias, QLatin1String(part));
+    };
+    return QStringLiteral("SUM((%1) / %2)%3, SUM((%1) % %2)%4")
+        .arg(expression, QString::number(kSplitSumDivisor), named("high"), named("low"));
+}

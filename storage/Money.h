@@ -4,12 +4,71 @@
 
 #include <QString>
 
+#include <limits>
 #include <optional>
 
 // Money is a signed 64-bit count of the currency's smallest unit (cents, or
 // whole yen). Texts beyond this many minor units either way are unreadable
 // rather than wrapped into a wrong number.
 inline constexpr qint64 kMaxAmountMinorUnits = 1'000'000'000'000'000LL;
+
+// Balances and totals add up any number of amounts, so they can pass the
+// range of 64 bits although each amount stays within kMaxAmountMinorUnits
+// (9,224 amounts of 10^15 do). They are held at ±kMaxBalance when they do,
+// never wrapped into a wrong number of the other sign.
+inline constexpr qint64 kMaxBalance = std::numeric_limits<qint64>::max();
+
+// An exact sum of amounts (128 bits), read out held within ±kMaxBalance.
+class MoneySum
+{
+public:
+    MoneySum() = default;
+    explicit MoneySum(qint64 start)
+        : m_sum(start)
+    {
+    }
+
+    MoneySum& operator+=(qint64 amount)
+    {
+        m_sum += amount;
+        return *this;
+    }
+    MoneySum& operator-=(qint64 amount)
+    {
+        m_sum -= amount;
+        return *this;
+    }
+    MoneySum& operator+=(const MoneySum& other)
+    {
+        m_sum += other.m_sum;
+        return *this;
+    }
+
+    // Whether the exact sum is a balance a qint64 holds (±kMaxBalance).
+    bool fits() const { return m_sum >= -kMaxBalance && m_sum <= kMaxBalance; }
+    // The sum, held at ±kMaxBalance beyond that.
+    qint64 value() const
+    {
+        return m_sum > kMaxBalance ? kMaxBalance : m_sum < -kMaxBalance ? -kMaxBalance : qint64(m_sum);
+    }
+
+    // The sum of the two columns of splitSumSql().
+    static MoneySum fromSplit(qint64 high, qint64 low);
+
+private:
+    __int128 m_sum = 0;
+};
+
+// a + b, held within ±kMaxBalance.
+qint64 saturatingAdd(qint64 a, qint64 b);
+
+// SQLite's SUM stops with "integer overflow" as soon as its running sum
+// leaves 64 bits, whatever the final total. This gives two sums of an integer
+// expression instead, of its quotient and its remainder by 10^9, which
+// cannot overflow on fewer than 10^9 rows; MoneySum::fromSplit adds them up
+// exactly. With an alias the columns are named "<alias>_high" and
+// "<alias>_low", so an outer query can sum them again.
+QString splitSumSql(const QString& expression, const QString& alias = {});
 
 // 2 for every supported currency but JPY, which has none.
 int currencyDecimals(Currency currency);

@@ -1,5 +1,6 @@
 #include "storage/TransactionRepository.h"
 
+#include "storage/Money.h"
 #include "storage/SqliteCursor.h"
 #include "storage/Timestamp.h"
 
@@ -78,14 +79,16 @@ QList<RegisterRow> TransactionRepository::listRegisterRows(const QString& accoun
     SqliteCursor cursor(db(), sql, "TransactionRepository::listRegisterRows");
     cursor.bind(accountId);
     QList<RegisterRow> rows;
-    qint64 balance = 0;
+    // Exact, so a balance held at its limit for a while comes back down to
+    // the right figure.
+    MoneySum balance;
     while (cursor.next()) {
         RegisterRow row;
         row.transaction = schema::read<Transaction>(cursor);
         if (rows.isEmpty())
-            balance = cursor.value(columnCount).toLongLong();
+            balance = MoneySum(cursor.value(columnCount).toLongLong());
         balance += row.transaction.amount;
-        row.runningBalance = balance;
+        row.runningBalance = balance.value();
         if (row.transaction.is_split)
             row.categoryText = splitText;
         else if (row.transaction.isTransfer() || !row.transaction.transfer_dest_account_id.isEmpty())
@@ -101,28 +104,32 @@ QList<RegisterRow> TransactionRepository::listRegisterRows(const QString& accoun
 
 QHash<QString, qint64> TransactionRepository::totalsByAccount() const
 {
-    SqlStatement statement(
-        db(), QStringLiteral("SELECT account_id, SUM(amount) FROM transactions WHERE deleted_at IS NULL GROUP BY account_id"),
-        "TransactionRepository::totalsByAccount");
+    SqlStatement statement(db(),
+                           QStringLiteral("SELECT account_id, %1 FROM transactions WHERE deleted_at IS NULL "
+                                          "GROUP BY account_id")
+                               .arg(splitSumSql(QStringLiteral("amount"))),
+                           "TransactionRepository::totalsByAccount");
     QHash<QString, qint64> totals;
     if (!statement.execText())
         return totals;
     while (statement.next())
-        totals.insert(statement.value(0).toString(), statement.value(1).toLongLong());
+        totals.insert(statement.value(0).toString(),
+                      MoneySum::fromSplit(statement.value(1).toLongLong(), statement.value(2).toLongLong()).value());
     return totals;
 }
 
 TransactionRepository::ReconciledTotal TransactionRepository::reconciledTotal(const QString& accountId) const
 {
     SqlStatement statement(db(),
-                           QStringLiteral("SELECT COALESCE(SUM(amount), 0), MAX(date) FROM transactions "
-                                          "WHERE account_id = ? AND deleted_at IS NULL AND reconciled = 1"),
+                           QStringLiteral("SELECT %1, MAX(date) FROM transactions "
+                                          "WHERE account_id = ? AND deleted_at IS NULL AND reconciled = 1")
+                               .arg(splitSumSql(QStringLiteral("amount"))),
                            "TransactionRepository::reconciledTotal");
     ReconciledTotal total;
     if (!statement.bind(accountId).exec() || !statement.next())
         return total;
-    total.sum = statement.value(0).toLongLong();
-    const QDate latest = parseIsoDate(statement.value(1).toString());
+    total.sum = MoneySum::fromSplit(statement.value(0).toLongLong(), statement.value(1).toLongLong()).value();
+    const QDate latest = parseIsoDate(statement.value(2).toString());
     if (latest.isValid())
         total.latestDate = latest;
     return total;

@@ -33,13 +33,15 @@ public:
     std::optional<Transaction> latestByPayee(const QString& payee, const QString& accountId) const;
 
     // The account's live transactions in date order with the balance after
-    // each (from the account's starting balance) and its category text: the
+    // each (from the account's starting balance, held within ±kMaxBalance;
+    // see Money.h) and its category text: the
     // category's name, "Split" for a split, the other account's name for a
     // transfer. One query, so it stays fast on years of history.
     QList<RegisterRow> listRegisterRows(const QString& accountId) const;
 
     // The sum of the live transactions of every account that has any, by
-    // account id (add the account's starting balance for its balance).
+    // account id, held within ±kMaxBalance (add the account's starting
+    // balance with saturatingAdd for its balance).
     QHash<QString, qint64> totalsByAccount() const;
 
     // The sum of the account's live reconciled transactions and the latest

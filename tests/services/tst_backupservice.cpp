@@ -22,6 +22,9 @@
 
 #include <memory>
 
+#include <csignal>
+#include <sys/resource.h>
+
 namespace {
 
 const QStringList kTables = {QStringLiteral("accounts"),     QStringLiteral("categories"),
@@ -228,6 +231,20 @@ QByteArray zipOf(const QList<QPair<QString, QByteArray>>& entries)
     return writer.finish();
 }
 
+// The archive's entries with some left out or replaced by other bytes.
+QByteArray rewritten(const QByteArray& zip, const QSet<QString>& dropped, const QHash<QString, QByteArray>& replaced)
+{
+    ZipReader reader;
+    if (!reader.open(zip))
+        qFatal("cannot read an exported archive");
+    QList<QPair<QString, QByteArray>> entries;
+    for (const ZipReader::Entry& entry : reader.entries()) {
+        if (!dropped.contains(entry.name))
+            entries << qMakePair(entry.name, replaced.value(entry.name, reader.read(entry).value_or(QByteArray())));
+    }
+    return zipOf(entries);
+}
+
 QByteArray json(const QJsonObject& object)
 {
     return QJsonDocument(object).toJson();
@@ -347,14 +364,23 @@ private Q_SLOTS:
     void everyColumnTravelsInTheFormOfItsKind();
     void modesDecideAboutExistingRows_data();
     void modesDecideAboutExistingRows();
+    void replacedVersionsStopAtTheLargest();
     void restoredSplitLinesReplaceTheTransactionsOwn();
     void splitLinesOfKeptTransactionsStayAsTheyAre();
+    void splitLinesAreReplacedOnlyByLinesTheArchiveHolds();
+    void rowsAlreadyAsArchivedAreLeftAlone();
+    void rowsThatWouldOverflowABalanceAreRefused();
     void unusableRowsAreSkippedWithAnError();
+    void loneSurrogatesAreStoredAsReplacementCharacters();
     void refusedArchivesWriteNothing_data();
     void refusedArchivesWriteNothing();
     void databaseErrorRollsBackTheWholeRestore();
     void exportWritesNothingARestoreWouldRefuse();
     void archiveLimitsHoldUpToTheirEdges();
+    void exportToFileWritesAWholeBackupOrLeavesTheFileAlone();
+    void importFromFileRefusesFilesItCannotUse();
+    void longRunsReportProgressAndRefuseOthersMeanwhile();
+    void restoreSizesThePageCacheForItsRunOnly();
 
 private:
     QString path(const QString& name) const { return m_dir->filePath(name); }
@@ -551,6 +577,26 @@ void TestBackupService::modesDecideAboutExistingRows()
     QCOMPARE(added->sync_status, SyncStatus::Pending);
 }
 
+void TestBackupService::replacedVersionsStopAtTheLargest()
+{
+    constexpr int largest = std::numeric_limits<int>::max();
+    Ledger ledger(path(QStringLiteral("ledger.db")));
+    QVERIFY(ledger.isOpen());
+    // {archived, local, restored}
+    const QList<std::array<int, 3>> cases = {{largest, 5, largest}, {3, largest, largest}, {largest - 1, 1, largest}};
+    for (const auto& [archived, local, restored] : cases) {
+        const QString id = QStringLiteral("acct-%1-%2").arg(archived).arg(local);
+        const QByteArray zip = zipOf({{QStringLiteral("manifest.json"), manifest()},
+                                      {QStringLiteral("accounts/a.json"),
+                                       json(with(accountRow(id), QStringLiteral("version"), archived))}});
+        Account changed = account(id, QStringLiteral("Changed since"));
+        changed.version = local;
+        QVERIFY(ledger.accounts.insert(changed));
+        QCOMPARE(ledger.backup.importBackup(zip, BackupService::ReplaceAll).accountsImported, 1);
+        QCOMPARE(ledger.accounts.getById(id)->version, restored);
+    }
+}
+
 void TestBackupService::restoredSplitLinesReplaceTheTransactionsOwn()
 {
     Ledger ledger(path(QStringLiteral("ledger.db")));
@@ -598,6 +644,123 @@ void TestBackupService::splitLinesOfKeptTransactionsStayAsTheyAre()
     QCOMPARE(result.splitLinesSkipped, 1);
     QCOMPARE(result.splitLinesImported, 0);
     QCOMPARE(ledger.dump(QStringLiteral("split_lines")), local);
+}
+
+void TestBackupService::splitLinesAreReplacedOnlyByLinesTheArchiveHolds()
+{
+    Ledger ledger(path(QStringLiteral("ledger.db")));
+    QVERIFY(ledger.isOpen());
+    QVERIFY(ledger.accounts.insert(account(QStringLiteral("acct-1"), QStringLiteral("Checking"))));
+    // {transaction, {{line, amount}, {line, amount}}}
+    const QList<QPair<QString, QList<QPair<QString, qint64>>>> splits = {
+        {QStringLiteral("tx-1"), {{QStringLiteral("a"), -6000}, {QStringLiteral("b"), -3000}}},
+        {QStringLiteral("tx-2"), {{QStringLiteral("c"), -2000}, {QStringLiteral("d"), -3000}}},
+        {QStringLiteral("tx-3"), {{QStringLiteral("f"), -1000}, {QStringLiteral("g"), -3000}}},
+    };
+    for (const auto& [id, lines] : splits) {
+        Transaction split = transaction(id, QStringLiteral("acct-1"), lines[0].second + lines[1].second);
+        split.is_split = true;
+        QVERIFY(ledger.transactions.insert(split));
+        for (const auto& [lineId, amount] : lines)
+            QVERIFY(ledger.splitLines.insert(splitLine(lineId, id, amount)));
+    }
+    // The archive lost tx-1's lines and one of tx-2's; tx-3's are whole.
+    const QByteArray zip = rewritten(ledger.backup.exportBackup(),
+                                     {QStringLiteral("split_lines/a.json"), QStringLiteral("split_lines/b.json")},
+                                     {{QStringLiteral("split_lines/d.json"), "{"}});
+
+    // Every transaction was re-split since.
+    QVERIFY(ledger.exec(QStringLiteral("DELETE FROM split_lines")));
+    for (const auto& [id, amounts] : QList<QPair<QString, QList<qint64>>>{
+             {QStringLiteral("tx-1"), {-9000}}, {QStringLiteral("tx-2"), {-2500, -2500}}, {QStringLiteral("tx-3"), {-4000}}}) {
+        for (int i = 0; i < amounts.size(); ++i)
+            QVERIFY(ledger.splitLines.insert(splitLine(QStringLiteral("%1-new%2").arg(id).arg(i), id, amounts[i])));
+    }
+    const auto lineIds = [&ledger](const QString& id) {
+        QStringList ids;
+        for (const SplitLine& line : ledger.splitLines.listByTransaction(id))
+            ids << line.id;
+        return ids;
+    };
+
+    const BackupImportResult result = ledger.backup.importBackup(zip, BackupService::ReplaceAll);
+    QCOMPARE(result.errors, QStringList({
+                                QStringLiteral("split_lines: the backup holds 4 of the 6 rows its manifest lists"),
+                                QStringLiteral("split_lines/d.json: invalid JSON"),
+                                QStringLiteral("split_lines: the lines of transaction tx-2 in the backup do not add "
+                                               "up to its amount; its lines in the ledger are kept"),
+                            }));
+    QVERIFY(!result.failed());
+    QCOMPARE(result.splitLinesImported, 2);
+    QCOMPARE(result.splitLinesSkipped, 2);
+    QCOMPARE(lineIds(QStringLiteral("tx-1")), QStringList{QStringLiteral("tx-1-new0")});
+    QCOMPARE(lineIds(QStringLiteral("tx-2")), QStringList({QStringLiteral("tx-2-new0"), QStringLiteral("tx-2-new1")}));
+    QCOMPARE(lineIds(QStringLiteral("tx-3")), QStringList({QStringLiteral("f"), QStringLiteral("g")}));
+}
+
+void TestBackupService::rowsAlreadyAsArchivedAreLeftAlone()
+{
+    Ledger ledger(path(QStringLiteral("ledger.db")));
+    QVERIFY(ledger.isOpen());
+    fillLedger(ledger);
+    // Synced since the backup was made: the archive says pending, version 1.
+    const QByteArray zip = ledger.backup.exportBackup();
+    QVERIFY(ledger.exec(QStringLiteral("UPDATE transactions SET sync_status = 'synced', version = 7")));
+    QVERIFY(ledger.exec(QStringLiteral("UPDATE transactions SET memo = 'edited' WHERE id = 'tx-rent'")));
+    QVERIFY(ledger.exec(QStringLiteral("UPDATE split_lines SET memo = 'edited' WHERE id = 'split-2'")));
+    const auto rowids = [&ledger] {
+        QSqlQuery query(ledger.database.connection());
+        query.exec(QStringLiteral("SELECT group_concat(rowid) FROM (SELECT rowid FROM split_lines ORDER BY rowid)"));
+        return query.next() ? query.value(0).toString() : QString();
+    };
+    const QString linesBefore = rowids();
+
+    const BackupImportResult result = ledger.backup.importBackup(zip, BackupService::ReplaceAll);
+    QCOMPARE(result.errors, QStringList());
+    QCOMPARE(result.transactionsImported, 5);
+    QCOMPARE(result.splitLinesImported, 2);
+    for (const Transaction& row : ledger.transactions.listByAccount(QStringLiteral("acct-checking"))) {
+        const bool edited = row.id == QStringLiteral("tx-rent");
+        QCOMPARE(row.version, edited ? 8 : 7);
+        QCOMPARE(row.sync_status, edited ? SyncStatus::Pending : SyncStatus::Synced);
+        QCOMPARE(row.memo, edited ? QStringLiteral("March\nrent") : QString());
+    }
+    // The changed line was brought back in place, not deleted and inserted again.
+    QCOMPARE(ledger.splitLines.listByTransaction(QStringLiteral("tx-split")).last().memo, QString());
+    QCOMPARE(rowids(), linesBefore);
+}
+
+void TestBackupService::rowsThatWouldOverflowABalanceAreRefused()
+{
+    Ledger ledger(path(QStringLiteral("ledger.db")));
+    QVERIFY(ledger.isOpen());
+    // Each amount is within the range an amount may take; 9,224 of them are not a balance.
+    QList<QPair<QString, QByteArray>> entries = {{QStringLiteral("manifest.json"), manifest()},
+                                                 {QStringLiteral("accounts/a.json"), json(accountRow(QStringLiteral("a")))}};
+    for (int i = 0; i < 9300; ++i) {
+        const QString id = QStringLiteral("t%1").arg(i, 4, 10, QLatin1Char('0'));
+        entries << qMakePair(QStringLiteral("transactions/%1.json").arg(id),
+                             json(with(with(transactionRow(id, QStringLiteral("a")), QStringLiteral("amount"),
+                                            kMaxAmountMinorUnits),
+                                       QStringLiteral("is_split"), false)));
+    }
+    const BackupImportResult result = ledger.backup.importBackup(zipOf(entries), BackupService::ReplaceAll);
+    QCOMPARE(result.transactionsImported, 9223);
+    QCOMPARE(result.transactionsSkipped, 77);
+    QCOMPARE(result.errors.size(), 77);
+    QCOMPARE(result.errors.first(), QStringLiteral("transactions/t9223.json: the amount would take the balance of "
+                                                   "account a beyond what a balance can hold"));
+    QCOMPARE(ledger.transactions.totalsByAccount().value(QStringLiteral("a")), 9223 * kMaxAmountMinorUnits);
+
+    // A starting balance counts as much as a transaction.
+    const QByteArray richer = zipOf({{QStringLiteral("manifest.json"), manifest()},
+                                     {QStringLiteral("accounts/a.json"),
+                                      json(with(accountRow(QStringLiteral("a")), QStringLiteral("starting_balance"),
+                                                kMaxAmountMinorUnits))}});
+    QCOMPARE(ledger.backup.importBackup(richer, BackupService::ReplaceAll).errors,
+             QStringList{QStringLiteral("accounts/a.json: the starting balance would take the account's balance "
+                                        "beyond what a balance can hold")});
+    QCOMPARE(ledger.accounts.getById(QStringLiteral("a"))->starting_balance, 0);
 }
 
 void TestBackupService::unusableRowsAreSkippedWithAnError()
@@ -679,6 +842,26 @@ void TestBackupService::unusableRowsAreSkippedWithAnError()
     QCOMPARE(ledger.splitLines.listByTransaction(QStringLiteral("tx-ok")).size(), 1);
     QCOMPARE(ledger.transactions.getById(QStringLiteral("tx-largest"))->amount, kMaxAmountMinorUnits);
     QCOMPARE(ledger.splitLines.listByTransaction(QStringLiteral("tx-largest")).value(0).amount, -kMaxAmountMinorUnits);
+}
+
+void TestBackupService::loneSurrogatesAreStoredAsReplacementCharacters()
+{
+    Ledger ledger(path(QStringLiteral("ledger.db")));
+    QVERIFY(ledger.isOpen());
+    // Written by hand: Qt's JSON writer cannot produce these escapes.
+    QByteArray row = json(with(accountRow(QStringLiteral("acct-1")), QStringLiteral("name"), QStringLiteral("NAME")));
+    row.replace("NAME", "a\\ud800b\\udfff \\ud83d\\ude00 c\\ud83d");
+    const QByteArray zip = zipOf({{QStringLiteral("manifest.json"), manifest()},
+                                  {QStringLiteral("accounts/acct-1.json"), row}});
+
+    const BackupImportResult result = ledger.backup.importBackup(zip, BackupService::ReplaceAll);
+    QCOMPARE(result.errors, QStringList());
+    QCOMPARE(result.accountsImported, 1);
+    // The stored bytes themselves are UTF-8, a whole surrogate pair kept.
+    QSqlQuery stored(ledger.database.connection());
+    QVERIFY(stored.exec(QStringLiteral("SELECT hex(name) FROM accounts")) && stored.next());
+    const QString expected = QStringLiteral("a\uFFFDb\uFFFD \U0001F600 c\uFFFD");
+    QCOMPARE(stored.value(0).toByteArray(), expected.toUtf8().toHex().toUpper());
 }
 
 void TestBackupService::refusedArchivesWriteNothing_data()
@@ -840,6 +1023,181 @@ void TestBackupService::archiveLimitsHoldUpToTheirEdges()
     for (qint64 i = 0; i < BackupArchive::kMaxTotalSize / BackupArchive::kMaxEntrySize; ++i)
         QVERIFY(!total.add(name, BackupArchive::kMaxEntrySize));
     QCOMPARE(total.add(name, 1).value_or(QString()), QStringLiteral("the contents are too large"));
+}
+
+void TestBackupService::exportToFileWritesAWholeBackupOrLeavesTheFileAlone()
+{
+    Ledger ledger(path(QStringLiteral("ledger.db")));
+    QVERIFY(ledger.isOpen());
+    fillLedger(ledger);
+    const QString target = path(QStringLiteral("backup.zip"));
+    const auto contents = [&target] {
+        QFile file(target);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    };
+    {
+        QFile previous(target);
+        QVERIFY(previous.open(QIODevice::WriteOnly) && previous.write("previous backup") > 0);
+    }
+    const QStringList filesBefore = QDir(m_dir->path()).entryList(QDir::Files);
+
+    // A disk that fills up part way: the process may write no file past 1 KiB.
+    rlimit original{};
+    QVERIFY(getrlimit(RLIMIT_FSIZE, &original) == 0);
+    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = original;
+    small.rlim_cur = 1024;
+    QVERIFY(setrlimit(RLIMIT_FSIZE, &small) == 0);
+    QString error;
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^Backup export to .* failed: ")));
+    const bool written = ledger.backup.exportToFile(target, &error);
+    setrlimit(RLIMIT_FSIZE, &original);
+    std::signal(SIGXFSZ, previousHandler);
+    QVERIFY(!written);
+    QVERIFY2(error.contains(QLatin1String("bytes were written")), qPrintable(error));
+    QCOMPARE(contents(), QByteArray("previous backup"));
+    QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files), filesBefore);
+
+    // A backup that cannot be made replaces nothing either.
+    QVERIFY(ledger.accounts.insert(account(QString(30000, u'/'), QStringLiteral("Id too long"))));
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^ZIP entry refused:")));
+    QTest::ignoreMessage(QtWarningMsg, "Backup export failed: an id is too long to name its entry");
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^Backup export to .* failed: ")));
+    QVERIFY(!ledger.backup.exportToFile(target, &error));
+    QCOMPARE(error, QStringLiteral("The ledger could not be read into a backup."));
+    QCOMPARE(contents(), QByteArray("previous backup"));
+
+    QVERIFY(ledger.exec(QStringLiteral("DELETE FROM accounts WHERE name = 'Id too long'")));
+    QVERIFY(ledger.backup.exportToFile(target, &error));
+    BackupArchive archive;
+    QVERIFY(archive.open(contents()));
+    QCOMPARE(archive.rows(QStringLiteral("transactions")).size(), 5);
+}
+
+void TestBackupService::importFromFileRefusesFilesItCannotUse()
+{
+    Ledger ledger(path(QStringLiteral("ledger.db")));
+    QVERIFY(ledger.isOpen());
+    const auto fileWith = [this](const QString& name, const QByteArray& bytes) {
+        QFile file(path(name));
+        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+            qFatal("cannot write a test file");
+        return file.fileName();
+    };
+    const auto import = [&ledger](const QString& file) {
+        return ledger.backup.importFromFile(file, BackupService::ReplaceAll);
+    };
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("refused")));
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("refused")));
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("refused")));
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("refused")));
+
+    // Nothing restored: the window says the import failed.
+    const BackupImportResult notZip = import(fileWith(QStringLiteral("notes.zip"), "just some notes"));
+    QVERIFY(notZip.failed());
+    QCOMPARE(notZip.errors, QStringList{QStringLiteral("Failed to open ZIP archive")});
+    const BackupImportResult otherVersion = import(fileWith(
+        QStringLiteral("v2.zip"), zipOf({{QStringLiteral("manifest.json"), manifest(2)},
+                                         {QStringLiteral("accounts/a.json"), json(accountRow(QStringLiteral("a")))}})));
+    QVERIFY(otherVersion.failed());
+    QCOMPARE(otherVersion.errors, QStringList{QStringLiteral("Unsupported backup version: 2")});
+    QVERIFY(import(path(QStringLiteral("missing.zip"))).failed());
+
+    // Sparse: refused by its size, so quickly and without memory for it.
+    QFile huge(path(QStringLiteral("huge.zip")));
+    QVERIFY(huge.open(QIODevice::WriteOnly) && huge.resize(BackupService::kMaxBackupFileBytes + 1));
+    huge.close();
+    QElapsedTimer timer;
+    timer.start();
+    const BackupImportResult tooLarge = import(huge.fileName());
+    QVERIFY(timer.elapsed() < 1000);
+    QCOMPARE(tooLarge.errors, QStringList{QStringLiteral("The file is larger than any backup this program writes.")});
+
+    // Changed while read, between two steps of the read (the event loop runs there).
+    for (const bool grows : {true, false}) {
+        const QString name = fileWith(QStringLiteral("changing.zip"), QByteArray(5 << 20, 'x'));
+        QTimer::singleShot(0, [&name, grows] {
+            QFile file(name);
+            if (grows ? !file.open(QIODevice::Append) || file.write("more") != 4 : !file.resize(1 << 20))
+                qFatal("cannot change the test file");
+        });
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("refused: The file changed")));
+        QCOMPARE(import(name).errors, QStringList{QStringLiteral("The file changed while it was read.")});
+    }
+
+    // A backup with one unusable row still restores the rest and is no failure.
+    const BackupImportResult partial = import(fileWith(
+        QStringLiteral("partial.zip"), zipOf({{QStringLiteral("manifest.json"), manifest()},
+                                              {QStringLiteral("accounts/a.json"), json(accountRow(QStringLiteral("a")))},
+                                              {QStringLiteral("accounts/b.json"), "{"}})));
+    QVERIFY(!partial.failed());
+    QCOMPARE(partial.accountsImported, 1);
+    QCOMPARE(partial.errors, QStringList{QStringLiteral("accounts/b.json: invalid JSON")});
+}
+
+void TestBackupService::longRunsReportProgressAndRefuseOthersMeanwhile()
+{
+    Ledger ledger(path(QStringLiteral("ledger.db")));
+    QVERIFY(ledger.isOpen());
+    QVERIFY(ledger.accounts.insert(account(QStringLiteral("acct-1"), QStringLiteral("Checking"))));
+    QVERIFY(ledger.database.connection().transaction());
+    for (int i = 0; i < 249; ++i)
+        QVERIFY(ledger.transactions.insert(transaction(QStringLiteral("tx-%1").arg(i), QStringLiteral("acct-1"), -i)));
+    QVERIFY(ledger.database.connection().commit());
+    const QString file = path(QStringLiteral("backup.zip"));
+    QVERIFY(ledger.backup.exportToFile(file));
+
+    // Whatever runs while the event loop turns inside a run may not start another.
+    QList<QPair<int, int>> reports;
+    QStringList refusals;
+    connect(&ledger.backup, &BackupService::progress, &ledger.backup, [&](int done, int total) {
+        reports << qMakePair(done, total);
+        if (done != 100)
+            return;
+        QString error;
+        if (ledger.backup.exportBackup().isEmpty() && !ledger.backup.exportToFile(file, &error))
+            refusals << error;
+        refusals << ledger.backup.importBackup(QByteArray(), BackupService::ReplaceAll).errors;
+        refusals << ledger.backup.importFromFile(file, BackupService::ReplaceAll).errors;
+    });
+    bool timerRan = false;
+    const QString refused = QStringLiteral("A backup or restore is already running.");
+    const QList<QPair<int, int>> expected = {{0, 250}, {100, 250}, {200, 250}, {250, 250}};
+    for (const bool restoring : {false, true}) {
+        reports.clear();
+        refusals.clear();
+        timerRan = false;
+        QTimer::singleShot(0, [&timerRan] { timerRan = true; });
+        for (int i = 0; i < 4; ++i)
+            QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("refused|failed: A backup")));
+        if (restoring)
+            QCOMPARE(ledger.backup.importFromFile(file, BackupService::ReplaceAll).errors, QStringList());
+        else
+            QVERIFY(!ledger.backup.exportBackup().isEmpty());
+        QVERIFY(timerRan);
+        QCOMPARE(reports, expected);
+        QCOMPARE(refusals, QStringList({refused, refused, refused}));
+    }
+}
+
+void TestBackupService::restoreSizesThePageCacheForItsRunOnly()
+{
+    Ledger ledger(path(QStringLiteral("ledger.db")));
+    QVERIFY(ledger.isOpen());
+    fillLedger(ledger);
+    const QByteArray zip = ledger.backup.exportBackup();
+    const auto cacheSize = [&ledger] {
+        QSqlQuery query(ledger.database.connection());
+        return query.exec(QStringLiteral("PRAGMA cache_size")) && query.next() ? query.value(0).toLongLong() : 0;
+    };
+    // Ten pages hold less than this ledger.
+    QVERIFY(ledger.exec(QStringLiteral("PRAGMA cache_size = 10")));
+    qint64 during = 0;
+    connect(&ledger.backup, &BackupService::progress, &ledger.backup, [&] { during = cacheSize(); });
+
+    QCOMPARE(ledger.backup.importBackup(zip, BackupService::ReplaceAll).errors, QStringList());
+    QVERIFY2(during < -40, qPrintable(QString::number(during)));
+    QCOMPARE(cacheSize(), 10);
 }
 
 QTEST_GUILESS_MAIN(TestBackupService)

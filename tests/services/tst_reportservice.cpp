@@ -1,4 +1,5 @@
 #include "services/ReportService.h"
+#include "storage/Money.h"
 #include "tests/support/TestStore.h"
 
 #include <QtTest>
@@ -35,6 +36,7 @@ private Q_SLOTS:
     void accountSummary();
     void transactionReport();
     void csvQuoting();
+    void sumsBeyondSixtyFourBitsHoldAtTheLimit();
 
 private:
     void addAccount(const QString& id, const QString& name, AccountType type, qint64 start, int sortOrder);
@@ -321,6 +323,38 @@ void TestReportService::csvQuoting()
                             "\"two\nlines\",\"\"\n"));
     // Header labels are the program's own and go out as they are.
     QCOMPARE(ReportService::toCsv({QStringLiteral("Say \"hi\"")}, {}), QStringLiteral("\"Say \"hi\"\"\n"));
+}
+
+void TestReportService::sumsBeyondSixtyFourBitsHoldAtTheLimit()
+{
+    // An account of its own, deleted and in 2028, like the lab above. Its
+    // January passes 2^63, where SQLite's SUM stops with an error.
+    constexpr qint64 nine = 9'000'000'000'000'000'000;
+    const QString huge = QStringLiteral("huge");
+    addAccount(huge, QStringLiteral("Huge"), AccountType::Cash, 0, 9);
+    QVERIFY(m_store->accounts.softDelete(huge));
+    addCategory(QStringLiteral("big"), QStringLiteral("Big"), QStringLiteral("big_tax"));
+    const QString payee = QStringLiteral("Whale");
+    const QString big = QStringLiteral("big");
+    addTransaction(QStringLiteral("h1"), huge, day(2028, 1, 1), payee, nine, big, true);
+    addTransaction(QStringLiteral("h2"), huge, day(2028, 1, 2), payee, nine, big, true);
+    addTransaction(QStringLiteral("h3"), huge, day(2028, 2, 1), payee, -nine, big, false);
+    const QDate from = day(2028, 1, 1);
+    const QDate to = day(2028, 2, 28);
+
+    QCOMPARE(m_reports->payeeSummary(from, to, huge), (QList<PayeeSummaryRow>{{payee, nine, 3}}));
+    QCOMPARE(m_reports->taxReport(from, to),
+             (QList<TaxReportRow>{{QStringLiteral("Big"), QStringLiteral("big_tax"), nine}}));
+    QCOMPARE(m_reports->yearOverYear(from, day(2028, 1, 31), day(2028, 2, 1), to, huge),
+             (QList<YearOverYearRow>{{QStringLiteral("Big"), kMaxBalance, -nine, -kMaxBalance}}));
+    QCOMPARE(m_reports->incomeVsExpenses(from, to, huge),
+             (QList<IncomeExpenseRow>{{QStringLiteral("2028-01"), kMaxBalance, 0, kMaxBalance},
+                                      {QStringLiteral("2028-02"), 0, -nine, -nine}}));
+
+    QVERIFY(m_store->accounts.restore(huge));
+    QCOMPARE(m_reports->accountSummary().last(),
+             (AccountSummaryRow{QStringLiteral("Huge"), QStringLiteral("cash"), kMaxBalance, -nine, nine}));
+    QVERIFY(m_store->accounts.softDelete(huge));
 }
 
 QTEST_GUILESS_MAIN(TestReportService)

@@ -1,3 +1,4 @@
+#include "storage/Money.h"
 #include "storage/Timestamp.h"
 #include "tests/support/TestStore.h"
 
@@ -58,6 +59,7 @@ private Q_SLOTS:
     void listsTransactionsInTheirOrders();
     void computesRunningBalancesAndCategoryText();
     void keepsRunningBalancesAcrossManyRows();
+    void balancesBeyondSixtyFourBitsHoldAtTheLimit();
     void storesPreferences();
     void findsTheLatestReconciliation();
 
@@ -515,6 +517,37 @@ void RepositoriesTest::keepsRunningBalancesAcrossManyRows()
         QCOMPARE(rows[i].transaction.id, inserted[i].id);
         QCOMPARE(rows[i].runningBalance, balance);
     }
+}
+
+void RepositoriesTest::balancesBeyondSixtyFourBitsHoldAtTheLimit()
+{
+    constexpr qint64 nine = 9'000'000'000'000'000'000;
+    QVERIFY(m_store->accounts.insert(makeAccount(QStringLiteral("a"), QStringLiteral("A"), 100)));
+    // In date order the sum passes 2^63 and comes back: SQLite's SUM stops there.
+    const QList<qint64> amounts = {nine, nine, -nine};
+    for (int i = 0; i < amounts.size(); ++i) {
+        Transaction t = makeTransaction(QStringLiteral("t%1").arg(i), QStringLiteral("a"),
+                                        QDate(2025, 1, 1).addDays(i), amounts[i]);
+        t.reconciled = true;
+        QVERIFY(m_store->transactions.insert(t));
+    }
+    const auto balances = [this] {
+        QList<qint64> running;
+        for (const RegisterRow& row : m_store->transactions.listRegisterRows(QStringLiteral("a")))
+            running << row.runningBalance;
+        return running;
+    };
+    QCOMPARE(balances(), QList<qint64>({nine + 100, kMaxBalance, nine + 100}));
+    QCOMPARE(m_store->transactions.totalsByAccount().value(QStringLiteral("a")), nine);
+    QCOMPARE(m_store->transactions.reconciledTotal(QStringLiteral("a")).sum, nine);
+
+    Transaction beyond = makeTransaction(QStringLiteral("t3"), QStringLiteral("a"), QDate(2025, 2, 1), nine);
+    QVERIFY(m_store->transactions.insert(beyond));
+    QCOMPARE(balances().last(), kMaxBalance);
+    QCOMPARE(m_store->transactions.totalsByAccount().value(QStringLiteral("a")), kMaxBalance);
+    QCOMPARE(saturatingAdd(kMaxBalance, 100), kMaxBalance);
+    QCOMPARE(saturatingAdd(-kMaxBalance, -1), -kMaxBalance);
+    QCOMPARE(saturatingAdd(kMaxBalance, -100), kMaxBalance - 100);
 }
 
 void RepositoriesTest::storesPreferences()
