@@ -4,6 +4,7 @@
 #include "storage/AccountRepository.h"
 #include "storage/Database.h"
 #include "storage/ReconciliationRepository.h"
+#include "storage/RecordVersion.h"
 #include "storage/RecurringRepository.h"
 #include "storage/ScopedTransaction.h"
 #include "storage/Timestamp.h"
@@ -38,7 +39,7 @@ bool AccountEditor::updateAccount(const Account& edited)
     account.institution = edited.institution;
     account.account_number_last4 = edited.account_number_last4;
     account.starting_balance = edited.starting_balance;
-    account.version = stored->version + 1;
+    account.version = nextRecordVersion(stored->version);
     account.sync_status = SyncStatus::Pending;
     account.updated_at = nowUtc();
     return m_appState->accountRepository()->update(account);

@@ -5,6 +5,7 @@
 #include "storage/CategoryRepository.h"
 #include "storage/Database.h"
 #include "storage/RecordId.h"
+#include "storage/RecordVersion.h"
 #include "storage/ScopedTransaction.h"
 #include "storage/SplitLineRepository.h"
 #include "storage/SqlStatement.h"
@@ -319,7 +320,7 @@ void RegisterEditor::markEdited(Transaction& transaction, int storedVersion)
 {
     // From the stored version, not the edited copy's, so that an edit raises
     // it by exactly one however the copy was made.
-    transaction.version = storedVersion + 1;
+    transaction.version = nextRecordVersion(storedVersion);
     transaction.sync_status = SyncStatus::Pending;
     transaction.updated_at = nowUtc();
 }

@@ -11,6 +11,7 @@
 #include "storage/CategoryRepository.h"
 #include "storage/Money.h"
 #include "storage/RecordId.h"
+#include "storage/RecordVersion.h"
 #include "storage/SplitLineRepository.h"
 #include "storage/Timestamp.h"
 #include "storage/TransactionRepository.h"
@@ -67,7 +68,7 @@ Transaction TransactionFormDialog::transaction() const
 {
     Transaction result = m_original;
     if (m_editMode)
-        result.version = m_original.version + 1;
+        result.version = nextRecordVersion(m_original.version);
     result.date = m_dateField->date();
     result.check_number = m_numberEdit->text().trimmed();
     result.payee = m_payeeEdit->text().trimmed();

@@ -3,8 +3,10 @@
 #include "appstate/AppState.h"
 #include "storage/AccountRepository.h"
 #include "storage/Database.h"
+#include "storage/Money.h"
 #include "storage/ReconciliationRepository.h"
 #include "storage/RecordId.h"
+#include "storage/RecordVersion.h"
 #include "storage/ScopedTransaction.h"
 #include "storage/Timestamp.h"
 #include "storage/TransactionRepository.h"
@@ -30,7 +32,7 @@ std::optional<Reconciler::Opening> Reconciler::open(const QString& accountId) co
     opening.account = *account;
     const TransactionRepository::ReconciledTotal reconciled =
         m_appState->transactionRepository()->reconciledTotal(accountId);
-    opening.previousBalance = account->starting_balance + reconciled.sum;
+    opening.previousBalance = saturatingAdd(account->starting_balance, reconciled.sum);
     const std::optional<QDate> lastReconciled = reconciled.latestDate;
 
     // On a tie the statement's own date counts; the result is the same day.
@@ -64,7 +66,8 @@ std::optional<Reconciliation> Reconciler::finish(const Opening& opening, const Q
     // the record disagree with its own figures.
     const std::optional<Account> account = m_appState->accountRepository()->getById(accountId);
     if (!account || account->deleted_at
-        || account->starting_balance + transactions->reconciledTotal(accountId).sum != opening.previousBalance) {
+        || saturatingAdd(account->starting_balance, transactions->reconciledTotal(accountId).sum)
+            != opening.previousBalance) {
         qWarning().noquote() << "Reconciler: the previous balance of account" << accountId
                              << "changed since it was shown; the reconciliation was not stored";
         return std::nullopt;
@@ -84,14 +87,14 @@ std::optional<Reconciliation> Reconciler::finish(const Opening& opening, const Q
         }
         stored->cleared = true;
         stored->reconciled = true;
-        stored->version += 1;
+        stored->version = nextRecordVersion(stored->version);
         stored->sync_status = SyncStatus::Pending;
         stored->updated_at = now;
         if (!transactions->update(*stored)) {
             qWarning().noquote() << "Reconciler: transaction" << shown.id << "could not be marked reconciled";
             return std::nullopt;
         }
-        reconciledBalance += stored->amount;
+        reconciledBalance = saturatingAdd(reconciledBalance, stored->amount);
     }
 
     Reconciliation record;

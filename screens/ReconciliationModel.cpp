@@ -24,8 +24,8 @@ void ReconciliationModel::setAccount(const QString& accountId, Currency currency
     m_accountId = accountId;
     m_currency = currency;
     m_rows.clear();
-    m_deposits = 0;
-    m_withdrawals = 0;
+    m_deposits = MoneySum();
+    m_withdrawals = MoneySum();
     endResetModel();
     reload();
 }
@@ -41,8 +41,8 @@ void ReconciliationModel::reload()
 
     beginResetModel();
     m_rows.clear();
-    m_deposits = 0;
-    m_withdrawals = 0;
+    m_deposits = MoneySum();
+    m_withdrawals = MoneySum();
     const QList<Transaction> unreconciled = m_transactions->listUnreconciled(m_accountId);
     m_rows.reserve(unreconciled.size());
     for (const Transaction& transaction : unreconciled) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "storage/Enums.h"
+#include "storage/Money.h"
 #include "storage/Transaction.h"
 
 #include <QAbstractTableModel>
@@ -45,8 +46,8 @@ public:
 
     QList<Transaction> tickedTransactions() const;
     // The ticked amounts of zero and above, and those below zero (negative).
-    qint64 tickedDeposits() const { return m_deposits; }
-    qint64 tickedWithdrawals() const { return m_withdrawals; }
+    qint64 tickedDeposits() const { return m_deposits.value(); }
+    qint64 tickedWithdrawals() const { return m_withdrawals.value(); }
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
@@ -72,6 +73,7 @@ private:
     QString m_accountId;
     Currency m_currency = Currency::USD;
     QList<Row> m_rows;
-    qint64 m_deposits = 0;
-    qint64 m_withdrawals = 0;
+    // Exact: thousands of large rows must not wrap.
+    MoneySum m_deposits;
+    MoneySum m_withdrawals;
 };

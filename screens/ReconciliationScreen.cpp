@@ -320,9 +320,9 @@ void ReconciliationScreen::updateDifference()
     }
     const qint64 deposits = m_model->tickedDeposits();
     const qint64 withdrawals = m_model->tickedWithdrawals();
-    const qint64 cleared = m_opening->previousBalance + deposits + withdrawals;
+    const qint64 cleared = saturatingAdd(saturatingAdd(m_opening->previousBalance, deposits), withdrawals);
     const qint64 statement = m_balanceField->minorUnits();
-    m_difference = statement - cleared;
+    m_difference = saturatingAdd(statement, -cleared);
 
     const QList<qint64> amounts{m_opening->previousBalance, deposits, withdrawals, cleared, statement, m_difference};
     for (int i = 0; i < values.size(); ++i)

@@ -3,6 +3,7 @@
 #include "services/RecurrenceSchedule.h"
 #include "storage/AccountRepository.h"
 #include "storage/Database.h"
+#include "storage/RecordVersion.h"
 #include "storage/RecurringRepository.h"
 #include "storage/ScopedTransaction.h"
 #include "storage/SqlStatement.h"
@@ -30,7 +31,7 @@ RecurringTransaction movedOn(const RecurringTransaction& item)
 {
     RecurringTransaction next = item;
     RecurrenceSchedule::advance(next);
-    next.version += 1;
+    next.version = nextRecordVersion(next.version);
     next.sync_status = SyncStatus::Pending;
     next.updated_at = nowUtc();
     return next;
@@ -225,7 +226,7 @@ bool RecurringService::deactivate(const RecurringTransaction& item)
     // and a whole-record update would write NULL into its NOT NULL column.
     // The repository did not write it, so the change is announced here.
     SqlStatement statement(m_database->connection(),
-                           QStringLiteral("UPDATE recurring_transactions SET is_active = 0, version = version + 1, "
+                           QStringLiteral("UPDATE recurring_transactions SET is_active = 0, version = MIN(version + 1, 2147483647), "
                                           "sync_status = 'pending', updated_at = ? WHERE id = ?"),
                            "RecurringService::deactivate");
     if (!statement.bind(toIsoUtc(nowUtc())).bind(item.id).exec())

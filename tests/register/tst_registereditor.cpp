@@ -20,6 +20,7 @@
 #include <QSqlQuery>
 #include <QtTest>
 
+#include <limits>
 #include <memory>
 
 using namespace registertest;
@@ -197,6 +198,14 @@ void TestRegisterEditor::editRaisesTheVersionByOneAndKeepsTheId()
     // A second save of the same form is a second edit: one more, not two.
     QVERIFY(m_editor->updateTransaction(dialog.draft()));
     QCOMPARE(stored(original.id).version, 5);
+
+    // At the largest version (a restored row) an edit stops there, never
+    // wrapping to a negative one.
+    Transaction oldest = stored(original.id);
+    oldest.version = std::numeric_limits<int>::max();
+    QVERIFY(m_state->transactionRepository()->update(oldest));
+    QVERIFY(edit(oldest));
+    QCOMPARE(stored(original.id).version, std::numeric_limits<int>::max());
 }
 
 void TestRegisterEditor::editKeepsWhatChangedWhileTheFormWasOpen()
