@@ -1,6 +1,6 @@
 #include "app/MainWindow.h"
 
-#include "app/AccountEditor.h"
+#include "appstate/AccountEditor.h"
 #include "app/AccountListModel.h"
 #include "app/StatusBar.h"
 #include "appstate/AppState.h"
