@@ -31,6 +31,7 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QInputDialog>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QPainter>
@@ -214,6 +215,19 @@ void SettingsScreen::changeEvent(QEvent* event)
     if (event->type() == QEvent::FontChange)
         fitToFont();
     QWidget::changeEvent(event);
+}
+
+bool SettingsScreen::eventFilter(QObject* watched, QEvent* event)
+{
+    if (qobject_cast<QProgressDialog*>(watched)) {
+        const bool escape = event->type() == QEvent::KeyPress
+            && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape;
+        if (escape || event->type() == QEvent::Close) {
+            event->ignore();
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void SettingsScreen::fitToFont()
@@ -797,6 +811,9 @@ void SettingsScreen::runWithProgress(const QString& label, const std::function<v
     progress.setMinimumDuration(kProgressDelayMs);
     progress.setAutoReset(false);
     progress.setAutoClose(false);
+    // The work cannot be stopped half-way; a dialog closed early would let
+    // the windows be used while a restore's transaction is still open.
+    progress.installEventFilter(this);
     // A modal progress dialog lets the event loop run on each step, so the
     // windows keep painting during a long backup.
     connect(m_appState->backupService(), &BackupService::progress, &progress, [&progress](int done, int total) {
