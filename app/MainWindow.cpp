@@ -1,6 +1,6 @@
 #include "app/MainWindow.h"
 
-#include "app/AccountEditor.h"
+#include "appstate/AccountEditor.h"
 #include "app/AccountListModel.h"
 #include "app/StatusBar.h"
 #include "appstate/AppState.h"
@@ -11,6 +11,7 @@
 #include "screens/AccountFormDialog.h"
 #include "screens/ReconciliationHistoryScreen.h"
 #include "screens/ReconciliationScreen.h"
+#include "screens/SettingsScreen.h"
 #include "screens/WelcomeScreen.h"
 #include "services/RecurringService.h"
 #include "storage/AccountRepository.h"
@@ -46,6 +47,7 @@ constexpr int kSelectAccountMessageMs = 3000;
 constexpr int kNoticeMessageMs = 5000;
 constexpr QSize kReconciliationWindowSize(1100, 720);
 constexpr QSize kHistoryWindowSize(750, 500);
+constexpr QSize kSettingsWindowSize(500, 550);
 
 } // namespace
 
@@ -139,6 +141,14 @@ void MainWindow::buildMenus()
     QMenu* toolsMenu = menuBar()->addMenu(tr("T&ools"));
     QMenu* helpMenu = menuBar()->addMenu(tr("&Help"));
 
+    // The platform's own key for preferences where it has one (none on
+    // Windows), else the one most programs share.
+    const QList<QKeySequence> preferencesKeys = QKeySequence::keyBindings(QKeySequence::Preferences);
+    QAction* preferences = addMenuAction(fileMenu, QStringLiteral("preferencesAction"), tr("&Preferences..."),
+                                         preferencesKeys.value(0, QKeySequence(Qt::CTRL | Qt::Key_Comma)));
+    preferences->setMenuRole(QAction::PreferencesRole);
+    connect(preferences, &QAction::triggered, this, &MainWindow::showSettingsWindow);
+    fileMenu->addSeparator();
     connect(addMenuAction(fileMenu, QStringLiteral("quitAction"), tr("&Quit"),
                           QKeySequence(Qt::CTRL | Qt::Key_Q)),
             &QAction::triggered, qApp, &QApplication::closeAllWindows);
@@ -275,6 +285,8 @@ void MainWindow::closeEvent(QCloseEvent* event)
     }
     if (m_historyScreen)
         m_historyScreen->close();
+    if (m_settingsScreen)
+        m_settingsScreen->close();
     QMainWindow::closeEvent(event);
 }
 
@@ -458,6 +470,26 @@ void MainWindow::showReconciliationHistoryWindow()
         m_historyScreen = std::make_unique<ReconciliationHistoryScreen>(m_appState);
     m_historyScreen->setAccount(m_currentAccountId);
     showTopLevel(m_historyScreen.get(), tr("Reconciliation History"), kHistoryWindowSize);
+}
+
+void MainWindow::showSettingsWindow()
+{
+    const bool firstShowing = !m_settingsScreen;
+    if (firstShowing) {
+        m_settingsScreen = new SettingsScreen(m_appState);
+        // A window of its own that goes with this one, and that a
+        // window-modal dialog of it (a backup's progress) also keeps this
+        // one from being used under.
+        m_settingsScreen->setParent(this, Qt::Window);
+        connect(m_settingsScreen, &SettingsScreen::deletedAccountRestored, this, &MainWindow::rebuildAccountList);
+    }
+    m_settingsScreen->refresh();
+    m_settingsScreen->setWindowTitle(tr("Preferences"));
+    if (firstShowing)
+        m_settingsScreen->resize(kSettingsWindowSize);
+    m_settingsScreen->show();
+    m_settingsScreen->raise();
+    m_settingsScreen->activateWindow();
 }
 
 void MainWindow::showAboutDialog()

@@ -23,6 +23,7 @@ class QTreeView;
 class ReconciliationHistoryScreen;
 class ReconciliationScreen;
 class RegisterScreen;
+class SettingsScreen;
 class StatusBar;
 class WelcomeScreen;
 
@@ -52,6 +53,9 @@ public Q_SLOTS:
     // A new reconciliation window for the shown account, or its open one.
     void showReconciliationWindow();
     void showReconciliationHistoryWindow();
+    // The preferences window, built on first use and kept; its Data & Sync
+    // page is brought up to date on every showing.
+    void showSettingsWindow();
 
 protected:
     void changeEvent(QEvent* event) override;
@@ -111,4 +115,6 @@ private:
     QHash<QString, QPointer<ReconciliationScreen>> m_reconciliationScreens;
     // Built on first use and kept.
     std::unique_ptr<ReconciliationHistoryScreen> m_historyScreen;
+    // A window of its own, owned by this one: built on first use and kept.
+    SettingsScreen* m_settingsScreen = nullptr;
 };

@@ -64,8 +64,12 @@ public:
     ThemeManager* themeManager() const { return m_themeManager; }
 
     // Sign-in arrives with the account-service client; until it exists
-    // nobody is signed in.
+    // nobody is signed in, and windows show their signed-out state (a sync
+    // engine, once there is one, keeps its gate shut the same way).
     bool isSignedIn() const { return false; }
+    // The signed-in user as windows name them: the display name, else the
+    // e-mail address, else the account id. Empty while signed out.
+    QString signedInUserName() const { return {}; }
 
     // The account whose register was open when the program last ran, as read
     // at start-up (empty when none was stored).

@@ -14,6 +14,7 @@
 namespace {
 
 const QString kNewestFirstKey = QStringLiteral("registerNewestFirst");
+const QString kTwoLineKey = QStringLiteral("registerTwoLine");
 
 // The amount without its sign, for the payment and deposit columns.
 QString magnitudeText(qint64 amount, Currency currency)
@@ -58,6 +59,7 @@ void RegisterModel::reload()
     beginResetModel();
     m_rows.clear();
     m_currency = Currency::USD;
+    m_twoLine = m_preferences->getBool(kTwoLineKey, false);
     if (!m_accountId.isEmpty()) {
         if (const std::optional<Account> account = m_accounts->getById(m_accountId))
             m_currency = account->currency;
@@ -135,7 +137,8 @@ QVariant RegisterModel::displayText(const RegisterRow& row, int column) const
     case NumberColumn:
         return transaction.check_number;
     case PayeeColumn:
-        return transaction.payee;
+        // Always two lines, so that every payee stands at the top of its row.
+        return m_twoLine ? transaction.payee + QLatin1Char('\n') + transaction.memo : transaction.payee;
     case CategoryColumn:
         // A transfer says where the money went, or where it came from.
         if (!transaction.is_split && (transaction.isTransfer() || !transaction.transfer_dest_account_id.isEmpty()))
@@ -196,7 +199,7 @@ void RegisterModel::onTransactionsChanged(const QString& accountId)
 void RegisterModel::onPreferenceChanged(const QString& key)
 {
     // Other keys change often (the sync cursor on every pass) and nothing here.
-    if (key == kNewestFirstKey)
+    if (key == kNewestFirstKey || key == kTwoLineKey)
         scheduleReload();
 }
 

@@ -44,6 +44,9 @@ public:
     void setAccount(const QString& accountId);
     QString accountId() const { return m_accountId; }
     Currency currency() const { return m_currency; }
+    // The preference "registerTwoLine": the payee column shows the memo on a
+    // second line, and the memo column is not needed.
+    bool twoLine() const { return m_twoLine; }
 
     // Reads the rows again now.
     void reload();
@@ -74,5 +77,6 @@ private:
     Currency m_currency = Currency::USD;
     QList<RegisterRow> m_rows;
     bool m_newestFirst = false;
+    bool m_twoLine = false;
     QTimer m_reloadTimer;
 };

@@ -138,6 +138,8 @@ void RegisterScreen::addColumnActions()
         action->setChecked(!m_columns[column].hidden);
         connect(action, &QAction::toggled, this, [this, column](bool shown) { setColumnHidden(column, !shown); });
         header->addAction(action);
+        if (column == RegisterModel::MemoColumn)
+            m_memoAction = action;
     }
 }
 
@@ -147,7 +149,9 @@ void RegisterScreen::measureColumns()
     // read every row of a long register.
     QHeaderView* header = m_view->horizontalHeader();
     const QFontMetrics metrics(m_view->font());
-    m_view->verticalHeader()->setDefaultSectionSize(metrics.height() + metrics.height() / 2);
+    const int lines = m_model->twoLine() ? 2 : 1;
+    m_view->verticalHeader()->setDefaultSectionSize(lines * metrics.height() + metrics.height() / 2);
+    m_memoAction->setEnabled(!m_model->twoLine());
     // The header's own minimum (its font's widest glyph) would pad the
     // label widths measured below.
     header->setMinimumSectionSize(2 * metrics.averageCharWidth());
@@ -186,7 +190,10 @@ void RegisterScreen::applyColumnWidths()
     // more room too, not only the payee and memo.
     const int available = m_view->viewport()->width();
     m_columns[RegisterModel::CategoryColumn].preferred = std::max(m_categoryWidth, available / 6);
-    const RegisterColumnLayout layout(m_columns);
+    QList<RegisterColumnLayout::Column> columns = m_columns;
+    for (int column = 0; column < RegisterModel::ColumnCount; ++column)
+        columns[column].hidden = !isColumnShown(column);
+    const RegisterColumnLayout layout(columns);
     // A long register has a vertical scroll bar: it is counted in, so that
     // it never pushes the balance out of view.
     const int scrollBar = m_view->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, m_view->verticalScrollBar());
@@ -196,8 +203,8 @@ void RegisterScreen::applyColumnWidths()
     QHeaderView* header = m_view->horizontalHeader();
     const QScopedValueRollback applying(m_applyingWidths, true);
     for (int column = 0; column < RegisterModel::ColumnCount; ++column) {
-        header->setSectionHidden(column, m_columns[column].hidden);
-        if (!m_columns[column].hidden)
+        header->setSectionHidden(column, columns[column].hidden);
+        if (!columns[column].hidden)
             header->resizeSection(column, widths[column]);
     }
 }
@@ -212,7 +219,7 @@ void RegisterScreen::onSectionResized(int column, int oldSize, int newSize)
         // Payee and memo split one spare width: dragging the border of one
         // moves width from or to the other, and the split is what is kept.
         const int partner = column == RegisterModel::PayeeColumn ? RegisterModel::MemoColumn : RegisterModel::PayeeColumn;
-        if (!m_columns[partner].hidden) {
+        if (isColumnShown(partner)) {
             const int together = oldSize + m_view->horizontalHeader()->sectionSize(partner);
             resized.remembered = std::max(resized.minimum, std::min(newSize, together - m_columns[partner].minimum));
             m_columns[partner].remembered = together - resized.remembered;
@@ -231,6 +238,13 @@ void RegisterScreen::setColumnHidden(int column, bool hidden)
     m_columns[column].hidden = hidden;
     QSettings().setValue(kColumnHiddenKey.arg(column), hidden);
     applyColumnWidths();
+}
+
+bool RegisterScreen::isColumnShown(int column) const
+{
+    if (column == RegisterModel::MemoColumn && m_model->twoLine())
+        return false;
+    return !m_columns[column].hidden;
 }
 
 void RegisterScreen::changeEvent(QEvent* event)

@@ -18,12 +18,12 @@ struct Transaction;
 // reconcile). New, edit (double click or Return) and delete (Delete key,
 // after a question) go through TransactionActions; the table reloads after
 // each of its own writes and keeps the current transaction selected across
-// reloads. An account opens at its
-// latest transaction. Column widths come from the font and the width at
-// hand (see RegisterColumnLayout); the screen is never narrower than what
-// shows the dates, amounts and balance. Widths the user drags and the
-// optional columns hidden from the header's context menu are kept in the
-// settings.
+// reloads. An account opens at its latest transaction. With two-line rows
+// (a preference) the memo shows under the payee instead of in a column of
+// its own. Column widths come from the font and the width at hand (see
+// RegisterColumnLayout); the screen is never narrower than what shows the
+// dates, amounts and balance. Widths the user drags and the optional columns
+// hidden from the header's context menu are kept in the settings.
 class RegisterScreen : public QWidget
 {
     Q_OBJECT
@@ -61,6 +61,9 @@ private:
     void applyColumnWidths();
     void onSectionResized(int column, int oldSize, int newSize);
     void setColumnHidden(int column, bool hidden);
+    // False for a column the user hid, and for the memo while it shows
+    // under the payee.
+    bool isColumnShown(int column) const;
     void rememberCurrentRow();
     void restoreCurrentRow();
     void selectTransaction(const QString& transactionId);
@@ -72,6 +75,9 @@ private:
     QTableView* m_view;
     QPushButton* m_newButton;
     QPushButton* m_reconcileButton;
+    // The header's choice to show the memo column, which has nothing to
+    // show while the memo is under the payee.
+    QAction* m_memoAction = nullptr;
     // The row to select again once the model has reloaded.
     QString m_currentId;
     int m_currentRow = -1;

@@ -2,6 +2,30 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US">
 <context>
+    <name>DataSyncTexts</name>
+    <message numerus="yes">
+        <source>...and %n more.</source>
+        <translation>
+            <numerusform>...and %n more.</numerusform>
+            <numerusform>...and %n more.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Imported %n item(s), skipped %1.</source>
+        <translation>
+            <numerusform>Imported %n item, skipped %1.</numerusform>
+            <numerusform>Imported %n items, skipped %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n error(s) occurred:</source>
+        <translation>
+            <numerusform>%n error occurred:</numerusform>
+            <numerusform>%n errors occurred:</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message numerus="yes">
         <source>Auto-posted %n recurring transaction(s)</source>

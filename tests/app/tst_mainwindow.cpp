@@ -1,12 +1,14 @@
 #include "app/AccountListModel.h"
 #include "app/MainWindow.h"
 #include "app/StatusBar.h"
+#include "appstate/AccountEditor.h"
 #include "appstate/AppState.h"
 #include "appstate/ThemeHelpers.h"
 #include "appstate/ThemeManager.h"
 #include "register/RegisterScreen.h"
 #include "screens/ReconciliationHistoryScreen.h"
 #include "screens/ReconciliationScreen.h"
+#include "screens/SettingsScreen.h"
 #include "screens/WelcomeScreen.h"
 #include "services/RecurringService.h"
 #include "storage/AccountRepository.h"
@@ -27,6 +29,7 @@
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSettings>
@@ -139,6 +142,7 @@ private Q_SLOTS:
     void welcomePageFollowsTheTheme();
     void signInSaysItIsUnavailable();
     void reconciliationWindowsOpenForTheShownAccount();
+    void preferencesWindowIsKeptAndGoesWithTheMainWindow();
     void layoutIsKeptInSettings();
 
 private:
@@ -602,6 +606,45 @@ void TestMainWindow::reconciliationWindowsOpenForTheShownAccount()
     window.close();
     QTRY_VERIFY(!open);
     QVERIFY(!histories.first()->isVisible());
+}
+
+void TestMainWindow::preferencesWindowIsKeptAndGoesWithTheMainWindow()
+{
+    AccountEditor editor(m_state.get());
+    const Account kept = makeAccount(QStringLiteral("Checking"));
+    const Account gone = makeAccount(QStringLiteral("Old Card"));
+    QVERIFY(editor.createAccount(kept));
+    QVERIFY(editor.createAccount(gone));
+    MainWindow window(m_state.get());
+    action(window, "preferencesAction")->trigger();
+    QList<SettingsScreen*> screens = openWindows<SettingsScreen>();
+    QCOMPARE(screens.size(), 1);
+    SettingsScreen* screen = screens.first();
+    QCOMPARE(screen->windowTitle(), QStringLiteral("Preferences"));
+    QCOMPARE(screen->size(), QSize(500, 550));
+    QCOMPARE(screen->parentWidget(), &window);
+
+    // Only the languages whose catalogue ships are offered.
+    auto* languages = screen->findChild<QComboBox*>(QStringLiteral("languageCombo"));
+    QCOMPARE(languages->count(), 2);
+    QCOMPARE(languages->itemData(1).toString(), QStringLiteral("en"));
+
+    // Shown again, the same window brings its deleted accounts up to date.
+    QVERIFY(editor.deleteAccount(gone.id));
+    screen->resize(600, 600);
+    action(window, "preferencesAction")->trigger();
+    QCOMPARE(openWindows<SettingsScreen>(), QList<SettingsScreen*>{screen});
+    QCOMPARE(screen->size(), QSize(600, 600));
+    auto* deleted = screen->findChild<QListWidget*>(QStringLiteral("deletedAccountsList"));
+    QCOMPARE(deleted->count(), 1);
+    QTRY_COMPARE(accountModel(window)->rowCount(), 1);
+
+    deleted->setCurrentRow(0);
+    screen->findChild<QPushButton*>(QStringLiteral("restoreButton"))->click();
+    QCOMPARE(accountModel(window)->rowCount(), 2);
+
+    window.close();
+    QVERIFY(!screen->isVisible());
 }
 
 void TestMainWindow::layoutIsKeptInSettings()

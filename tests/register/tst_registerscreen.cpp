@@ -50,6 +50,7 @@ private Q_SLOTS:
     void draggingPayeeMovesWidthFromMemo();
     void amountsStayInViewAtALargeFontInANarrowWindow();
     void elidedTextShowsInFullAsATooltip();
+    void twoLineRowsApplyAtOnce();
     void changingAReconciledAmountIsAskedAbout();
 
 private:
@@ -261,6 +262,30 @@ void TestRegisterScreen::elidedTextShowsInFullAsATooltip()
     // The payee as plain text, never read as markup.
     QVERIFY2(tip.contains(QStringLiteral("&lt;Company&gt; of the Greater Metropolitan Area")), qPrintable(tip));
     QToolTip::hideText();
+}
+
+void TestRegisterScreen::twoLineRowsApplyAtOnce()
+{
+    Transaction shop = makeTransaction(m_account.id, QDate(2024, 1, 1), -500, QStringLiteral("Grocer"));
+    shop.memo = QStringLiteral("Weekly shop");
+    QVERIFY(m_state->transactionRepository()->insert(shop));
+    showScreen(1000);
+    const int oneLine = m_view->rowHeight(0);
+    const auto payeeText = [&] { return m_view->model()->index(0, RegisterModel::PayeeColumn).data().toString(); };
+    PreferencesRepository* preferences = m_state->preferencesRepository();
+
+    preferences->setBool(QStringLiteral("registerTwoLine"), true);
+    QTRY_VERIFY(header()->isSectionHidden(RegisterModel::MemoColumn));
+    QCOMPARE(payeeText(), QStringLiteral("Grocer\nWeekly shop"));
+    QVERIFY(m_view->rowHeight(0) >= 2 * m_view->fontMetrics().height());
+    QCOMPARE(header()->length(), m_view->viewport()->width());
+
+    // The user's own choice for the memo column is kept for one-line rows.
+    preferences->setBool(QStringLiteral("registerTwoLine"), false);
+    QTRY_VERIFY(!header()->isSectionHidden(RegisterModel::MemoColumn));
+    QCOMPARE(m_view->rowHeight(0), oneLine);
+    QCOMPARE(payeeText(), QStringLiteral("Grocer"));
+    QVERIFY(!QSettings().contains(hiddenKey(RegisterModel::MemoColumn)));
 }
 
 void TestRegisterScreen::changingAReconciledAmountIsAskedAbout()

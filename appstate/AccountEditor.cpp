@@ -1,4 +1,4 @@
-#include "app/AccountEditor.h"
+#include "appstate/AccountEditor.h"
 
 #include "appstate/AppState.h"
 #include "storage/AccountRepository.h"
@@ -7,6 +7,7 @@
 #include "storage/RecordVersion.h"
 #include "storage/RecurringRepository.h"
 #include "storage/ScopedTransaction.h"
+#include "storage/SqlStatement.h"
 #include "storage/Timestamp.h"
 #include "storage/TransactionRepository.h"
 
@@ -62,4 +63,47 @@ bool AccountEditor::deleteAccount(const QString& accountId)
         return false;
     }
     return transaction.commit();
+}
+
+bool AccountEditor::restoreAccount(const QString& accountId)
+{
+    const std::optional<Account> account = m_appState->accountRepository()->getById(accountId);
+    if (!account || !account->deleted_at) {
+        qWarning().noquote() << "Account" << accountId << "is not deleted; there is nothing to restore";
+        return false;
+    }
+
+    ScopedTransaction transaction(m_appState->database()->connection());
+    if (!transaction.isActive())
+        return false;
+
+    // deleteAccount stamps the account and its rows with one time. A row
+    // stamped earlier was deleted on its own (a transaction removed the day
+    // before) and must not come back with the account.
+    const QString deletedSince = toIsoUtc(*account->deleted_at);
+    m_appState->transactionRepository()->restoreByAccount(accountId, deletedSince);
+    m_appState->recurringRepository()->restoreByAccount(accountId, deletedSince);
+    m_appState->reconciliationRepository()->restoreByAccount(accountId, deletedSince);
+    // A failed restore of the rows reads as "none restored": what is still
+    // deleted since that time tells the two apart.
+    if (!m_appState->accountRepository()->restore(accountId) || rowsStillDeleted(accountId, deletedSince) != 0) {
+        qWarning().noquote() << "Restoring account" << accountId << "failed; nothing was restored";
+        return false;
+    }
+    return transaction.commit();
+}
+
+int AccountEditor::rowsStillDeleted(const QString& accountId, const QString& deletedSince) const
+{
+    SqlStatement statement(
+        m_appState->database()->connection(),
+        QStringLiteral("SELECT (SELECT COUNT(*) FROM transactions WHERE account_id = ? AND deleted_at >= ?)"
+                       " + (SELECT COUNT(*) FROM recurring_transactions WHERE account_id = ? AND deleted_at >= ?)"
+                       " + (SELECT COUNT(*) FROM reconciliations WHERE account_id = ? AND deleted_at >= ?)"),
+        "AccountEditor::rowsStillDeleted");
+    for (int table = 0; table < 3; ++table)
+        statement.bind(accountId).bind(deletedSince);
+    if (!statement.exec() || !statement.next())
+        return -1;
+    return statement.value(0).toInt();
 }

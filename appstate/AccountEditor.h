@@ -7,8 +7,9 @@
 
 class AppState;
 
-// Stores what the account forms produce: a new account, an edit and a
-// delete that takes the account's rows with it.
+// Stores what the account windows produce: a new account, an edit, a
+// delete that takes the account's rows with it and the restore that brings
+// them back.
 class AccountEditor : public QObject
 {
     Q_OBJECT
@@ -28,6 +29,16 @@ public:
     // when any part failed.
     bool deleteAccount(const QString& accountId);
 
+    // Brings back a deleted account with the transactions, recurring items
+    // and reconciliations deleted together with it, in one database
+    // transaction. Rows of the account deleted before it stay deleted. False
+    // (nothing changed) when the account is not deleted or any part failed.
+    bool restoreAccount(const QString& accountId);
+
 private:
+    // Rows of the account's tables deleted at or after that time; -1 when
+    // they cannot be counted.
+    int rowsStillDeleted(const QString& accountId, const QString& deletedSince) const;
+
     AppState* m_appState;
 };

@@ -1,0 +1,127 @@
+#include "appstate/AccountEditor.h"
+#include "appstate/AppState.h"
+#include "storage/AccountRepository.h"
+#include "storage/Database.h"
+#include "storage/ReconciliationRepository.h"
+#include "storage/RecurringRepository.h"
+#include "storage/Timestamp.h"
+#include "storage/TransactionRepository.h"
+#include "tests/support/TestDataDir.h"
+
+#include <QSqlQuery>
+#include <QUuid>
+#include <QtTest>
+
+#include <memory>
+
+namespace {
+
+QString newId() { return QUuid::createUuid().toString(QUuid::WithoutBraces); }
+
+} // namespace
+
+class TestAccountEditor : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void cleanup();
+
+    void restoreBringsBackOnlyWhatWasDeletedWithTheAccount();
+    void failedRestoreChangesNothing();
+    void liveAccountIsNotRestored();
+
+private:
+    Transaction addTransaction(const QString& accountId);
+
+    std::unique_ptr<TestDataDir> m_dir;
+    std::unique_ptr<AppState> m_state;
+    std::unique_ptr<AccountEditor> m_editor;
+    Account m_account;
+};
+
+void TestAccountEditor::init()
+{
+    m_dir = std::make_unique<TestDataDir>();
+    m_state = std::make_unique<AppState>();
+    QVERIFY(m_state->initialize());
+    m_editor = std::make_unique<AccountEditor>(m_state.get());
+    m_account.id = newId();
+    m_account.name = QStringLiteral("Checking");
+    QVERIFY(m_editor->createAccount(m_account));
+}
+
+void TestAccountEditor::cleanup()
+{
+    m_editor.reset();
+    m_state.reset();
+    m_dir.reset();
+}
+
+Transaction TestAccountEditor::addTransaction(const QString& accountId)
+{
+    Transaction transaction;
+    transaction.id = newId();
+    transaction.account_id = accountId;
+    transaction.date = QDate(2024, 3, 1);
+    transaction.amount = -1250;
+    transaction.payee = QStringLiteral("Grocer");
+    m_state->transactionRepository()->insert(transaction);
+    return transaction;
+}
+
+void TestAccountEditor::restoreBringsBackOnlyWhatWasDeletedWithTheAccount()
+{
+    const Transaction kept = addTransaction(m_account.id);
+    const Transaction removedBefore = addTransaction(m_account.id);
+    // Deleted on its own a minute before the account: a cut-off some
+    // seconds wide would still miss it, the account's own time does.
+    QVERIFY(m_state->transactionRepository()->softDelete(removedBefore.id, nowUtc().addSecs(-60)));
+    RecurringTransaction rent;
+    rent.id = newId();
+    rent.account_id = m_account.id;
+    rent.payee = QStringLiteral("Rent");
+    rent.start_date = rent.next_due_date = QDate(2024, 4, 1);
+    QVERIFY(m_state->recurringRepository()->insert(rent));
+    Reconciliation statement;
+    statement.id = newId();
+    statement.account_id = m_account.id;
+    statement.statement_date = QDate(2024, 2, 29);
+    statement.completed_at = nowUtc();
+    QVERIFY(m_state->reconciliationRepository()->insert(statement));
+    QVERIFY(m_editor->deleteAccount(m_account.id));
+
+    QVERIFY(m_editor->restoreAccount(m_account.id));
+
+    QVERIFY(!m_state->accountRepository()->getById(m_account.id)->deleted_at);
+    QVERIFY(!m_state->transactionRepository()->getById(kept.id)->deleted_at);
+    QVERIFY(!m_state->recurringRepository()->getById(rent.id)->deleted_at);
+    QVERIFY(!m_state->reconciliationRepository()->getById(statement.id)->deleted_at);
+    QVERIFY(m_state->transactionRepository()->getById(removedBefore.id)->deleted_at);
+    QCOMPARE(m_state->transactionRepository()->getById(kept.id)->sync_status, SyncStatus::Pending);
+}
+
+void TestAccountEditor::failedRestoreChangesNothing()
+{
+    const Transaction transaction = addTransaction(m_account.id);
+    QVERIFY(m_editor->deleteAccount(m_account.id));
+    QSqlQuery trigger(m_state->database()->connection());
+    QVERIFY(trigger.exec(QStringLiteral("CREATE TEMP TRIGGER refuse_restore BEFORE UPDATE OF deleted_at ON "
+                                        "transactions WHEN NEW.deleted_at IS NULL "
+                                        "BEGIN SELECT RAISE(ABORT, 'refused'); END")));
+
+    QVERIFY(!m_editor->restoreAccount(m_account.id));
+
+    QVERIFY(m_state->accountRepository()->getById(m_account.id)->deleted_at);
+    QVERIFY(m_state->transactionRepository()->getById(transaction.id)->deleted_at);
+}
+
+void TestAccountEditor::liveAccountIsNotRestored()
+{
+    QVERIFY(!m_editor->restoreAccount(m_account.id));
+    QVERIFY(!m_editor->restoreAccount(newId()));
+}
+
+QTEST_MAIN(TestAccountEditor)
+#include "tst_accounteditor.moc"
