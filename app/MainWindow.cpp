@@ -484,9 +484,12 @@ void MainWindow::showSettingsWindow()
         connect(m_settingsScreen, &SettingsScreen::deletedAccountRestored, this, &MainWindow::rebuildAccountList);
     }
     m_settingsScreen->refresh();
+    // Where the user left it on later showings.
+    if (firstShowing) {
+        showTopLevel(m_settingsScreen, tr("Preferences"), kSettingsWindowSize);
+        return;
+    }
     m_settingsScreen->setWindowTitle(tr("Preferences"));
-    if (firstShowing)
-        m_settingsScreen->resize(kSettingsWindowSize);
     m_settingsScreen->show();
     m_settingsScreen->raise();
     m_settingsScreen->activateWindow();
