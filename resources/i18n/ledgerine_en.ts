@@ -94,6 +94,16 @@
     </message>
 </context>
 <context>
+    <name>RecurringScreen</name>
+    <message numerus="yes">
+        <source>(%n due)</source>
+        <translation>
+            <numerusform>(%n due)</numerusform>
+            <numerusform>(%n due)</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>SplitEditorDialog</name>
     <message numerus="yes">
         <source>Total of %n line(s):</source>

@@ -7,6 +7,7 @@
 #include "screens/RecurringEditor.h"
 #include "screens/RecurringFormDialog.h"
 #include "screens/RecurringModel.h"
+#include "screens/RecurringScreen.h"
 #include "services/RecurringService.h"
 #include "storage/CategoryRepository.h"
 #include "storage/RecurringRepository.h"
@@ -16,11 +17,14 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalSpy>
 #include <QSpinBox>
+#include <QTableView>
 #include <QtTest>
 
 #include <memory>
@@ -62,8 +66,10 @@ private Q_SLOTS:
     void memorizeMakesANewItemAfterTheTransaction();
     void okRefusesWhatCannotBeStored();
 
-    // Storing.
+    // Storing and the window.
     void editGoesOntoTheItemAsStoredNow();
+    void confirmAllDueWithNothingDueChangesNothing();
+    void actionsHitTheItemChosenEvenAfterARefresh();
 
 private:
     RecurringTransaction addItem(const QString& payee, const QDate& due, qint64 amount = -5000);
@@ -391,6 +397,70 @@ void TestRecurring::editGoesOntoTheItemAsStoredNow()
     QVERIFY(editor.deleteItem(seen.id));
     QVERIFY(!editor.updateItem(earlier.recurring(), stored));
     QVERIFY(!editor.lastError().isEmpty());
+}
+
+void TestRecurring::confirmAllDueWithNothingDueChangesNothing()
+{
+    addItem(QStringLiteral("Tomorrow"), m_today.addDays(1));
+    RecurringScreen screen(m_state.get());
+    screen.refresh();
+    QVERIFY(!field<QPushButton>(screen, "confirmAllButton")->isEnabled());
+    QVERIFY(field<QLabel>(screen, "dueLabel")->text().isEmpty());
+    QSignalSpy posted(&screen, &RecurringScreen::transactionsChanged);
+    QSignalSpy reset(screen.findChild<QTableView*>()->model(), &QAbstractItemModel::modelReset);
+    screen.confirmAllDue();
+    QCOMPARE(posted.count(), 0);
+    QCOMPARE(reset.count(), 0);
+}
+
+void TestRecurring::actionsHitTheItemChosenEvenAfterARefresh()
+{
+    const RecurringTransaction rent = addItem(QStringLiteral("Rent"), m_today.addDays(-1));
+    const RecurringTransaction gym = addItem(QStringLiteral("Gym"), m_today.addDays(4));
+    RecurringScreen screen(m_state.get());
+    screen.refresh();
+    auto* view = screen.findChild<QTableView*>();
+    auto* model = qobject_cast<RecurringModel*>(view->model());
+    view->setCurrentIndex(model->index(model->rowOf(rent.id), RecurringModel::PayeeColumn));
+
+    // An item that sorts first arrives while the question is open.
+    RecurringTransaction arrived;
+    {
+        ModalWatcher watcher([&](QWidget* modal) {
+            arrived = addItem(QStringLiteral("Arrived"), m_today.addDays(-9));
+            screen.refresh();
+            qobject_cast<QMessageBox*>(modal)->button(QMessageBox::Yes)->click();
+        });
+        screen.deleteSelected();
+        QCOMPARE(watcher.handledCount(), 1);
+    }
+    QVERIFY(m_state->recurringRepository()->getById(rent.id)->deleted_at);
+    QVERIFY(!m_state->recurringRepository()->getById(arrived.id)->deleted_at);
+
+    // The item is posted by itself while the user is asked to enter it
+    // early: the answer no longer holds, and nothing more is entered.
+    view->setCurrentIndex(model->index(model->rowOf(gym.id), RecurringModel::PayeeColumn));
+    QStringList titles;
+    QSignalSpy posted(&screen, &RecurringScreen::transactionsChanged);
+    {
+        ModalWatcher watcher([&](QWidget* modal) {
+            auto* box = qobject_cast<QMessageBox*>(modal);
+            titles << box->windowTitle();
+            if (box->button(QMessageBox::Yes)) {
+                QVERIFY(m_state->recurringService()->confirm(gym.id));
+                screen.refresh();
+                box->button(QMessageBox::Yes)->click();
+            } else {
+                box->button(QMessageBox::Ok)->click();
+            }
+        });
+        screen.enterEarlySelected();
+    }
+    QCOMPARE(titles.size(), 2);
+    QCOMPARE(posted.count(), 0);
+    QCOMPARE(m_state->recurringRepository()->getById(gym.id)->next_due_date, m_today.addDays(4).addMonths(1));
+    QCOMPARE(m_state->transactionRepository()->listByAccount(m_account.id).size(), 1);
+    QCOMPARE(model->itemAt(view->currentIndex().row())->id, gym.id);
 }
 
 QTEST_MAIN(TestRecurring)
