@@ -11,6 +11,8 @@
 #include "screens/AccountFormDialog.h"
 #include "screens/ReconciliationHistoryScreen.h"
 #include "screens/ReconciliationScreen.h"
+#include "screens/RecurringActions.h"
+#include "screens/RecurringScreen.h"
 #include "screens/WelcomeScreen.h"
 #include "services/RecurringService.h"
 #include "storage/AccountRepository.h"
@@ -46,6 +48,7 @@ constexpr int kSelectAccountMessageMs = 3000;
 constexpr int kNoticeMessageMs = 5000;
 constexpr QSize kReconciliationWindowSize(1100, 720);
 constexpr QSize kHistoryWindowSize(750, 500);
+constexpr QSize kRecurringWindowSize(700, 500);
 
 } // namespace
 
@@ -173,6 +176,15 @@ void MainWindow::buildMenus()
             [this] { forwardToRegister(&RegisterScreen::deleteCurrentTransaction); });
     m_transactionActions = {editTransaction, deleteTransaction};
 
+    transactionsMenu->addSeparator();
+    QAction* memorize = addMenuAction(transactionsMenu, QStringLiteral("memorizeTransactionAction"),
+                                      tr("&Memorize as Recurring..."), {});
+    connect(memorize, &QAction::triggered, this,
+            [this] { forwardToRegister(&RegisterScreen::memorizeCurrentTransaction); });
+    m_transactionActions.append(memorize);
+    connect(addMenuAction(transactionsMenu, QStringLiteral("recurringAction"), tr("&Recurring Transactions..."), {}),
+            &QAction::triggered, this, &MainWindow::showRecurringWindow);
+
     connect(addMenuAction(helpMenu, QStringLiteral("aboutAction"), tr("&About Tandrel Ledgerine"), {}),
             &QAction::triggered, this, &MainWindow::showAboutDialog);
 
@@ -236,6 +248,7 @@ void MainWindow::connectSignals()
     });
     connect(m_registerScreen, &RegisterScreen::currentTransactionChanged, this, &MainWindow::updateActions);
     connect(m_registerScreen, &RegisterScreen::reconcileRequested, this, &MainWindow::showReconciliationWindow);
+    connect(m_registerScreen, &RegisterScreen::memorizeRequested, this, &MainWindow::memorizeTransaction);
 
     m_autoPostTimer->setObjectName(QStringLiteral("autoPostTimer"));
     m_autoPostTimer->setInterval(kAutoPostIntervalMs);
@@ -275,6 +288,8 @@ void MainWindow::closeEvent(QCloseEvent* event)
     }
     if (m_historyScreen)
         m_historyScreen->close();
+    if (m_recurringScreen)
+        m_recurringScreen->close();
     QMainWindow::closeEvent(event);
 }
 
@@ -458,6 +473,32 @@ void MainWindow::showReconciliationHistoryWindow()
         m_historyScreen = std::make_unique<ReconciliationHistoryScreen>(m_appState);
     m_historyScreen->setAccount(m_currentAccountId);
     showTopLevel(m_historyScreen.get(), tr("Reconciliation History"), kHistoryWindowSize);
+}
+
+void MainWindow::showRecurringWindow()
+{
+    if (!m_recurringScreen) {
+        m_recurringScreen = std::make_unique<RecurringScreen>(m_appState);
+        connect(m_recurringScreen.get(), &RecurringScreen::transactionsChanged, this, [this] {
+            rebuildAccountList();
+            if (!m_currentAccountId.isEmpty())
+                m_registerScreen->reload();
+        });
+        connect(m_appState->recurringRepository(), &RecurringRepository::recurringChanged, m_recurringScreen.get(),
+                [screen = m_recurringScreen.get()] {
+                    if (screen->isVisible())
+                        screen->refresh();
+                });
+    }
+    m_recurringScreen->refresh();
+    showTopLevel(m_recurringScreen.get(), tr("Recurring Transactions"), kRecurringWindowSize);
+}
+
+void MainWindow::memorizeTransaction(const Transaction& transaction)
+{
+    RecurringActions actions(m_appState, this);
+    if (!actions.memorize(transaction).isEmpty())
+        m_statusBar->showMessage(tr("Memorized as a recurring transaction"), kNoticeMessageMs);
 }
 
 void MainWindow::showAboutDialog()

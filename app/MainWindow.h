@@ -22,9 +22,11 @@ class QTimer;
 class QTreeView;
 class ReconciliationHistoryScreen;
 class ReconciliationScreen;
+class RecurringScreen;
 class RegisterScreen;
 class StatusBar;
 class WelcomeScreen;
+struct Transaction;
 
 // The account list beside a stack of the welcome page and the register, the
 // menus that open every window, and the hourly posting of recurring
@@ -52,6 +54,7 @@ public Q_SLOTS:
     // A new reconciliation window for the shown account, or its open one.
     void showReconciliationWindow();
     void showReconciliationHistoryWindow();
+    void showRecurringWindow();
 
 protected:
     void changeEvent(QEvent* event) override;
@@ -62,6 +65,7 @@ private Q_SLOTS:
     void onSignInRequested();
     void rebuildAccountList();
     void autoPostRecurring();
+    void memorizeTransaction(const Transaction& transaction);
     void updateActions();
 
 private:
@@ -111,4 +115,5 @@ private:
     QHash<QString, QPointer<ReconciliationScreen>> m_reconciliationScreens;
     // Built on first use and kept.
     std::unique_ptr<ReconciliationHistoryScreen> m_historyScreen;
+    std::unique_ptr<RecurringScreen> m_recurringScreen;
 };
