@@ -1,8 +1,8 @@
 #include "app/MainWindow.h"
 
-#include "appstate/AccountEditor.h"
 #include "app/AccountListModel.h"
 #include "app/StatusBar.h"
+#include "appstate/AccountEditor.h"
 #include "appstate/AppState.h"
 #include "appstate/PlainMessage.h"
 #include "appstate/ThemeHelpers.h"
@@ -11,6 +11,8 @@
 #include "screens/AccountFormDialog.h"
 #include "screens/ReconciliationHistoryScreen.h"
 #include "screens/ReconciliationScreen.h"
+#include "screens/RecurringActions.h"
+#include "screens/RecurringScreen.h"
 #include "screens/SettingsScreen.h"
 #include "screens/WelcomeScreen.h"
 #include "services/RecurringService.h"
@@ -48,6 +50,7 @@ constexpr int kNoticeMessageMs = 5000;
 constexpr QSize kReconciliationWindowSize(1100, 720);
 constexpr QSize kHistoryWindowSize(750, 500);
 constexpr QSize kSettingsWindowSize(500, 550);
+constexpr QSize kRecurringWindowSize(700, 500);
 
 } // namespace
 
@@ -183,6 +186,15 @@ void MainWindow::buildMenus()
             [this] { forwardToRegister(&RegisterScreen::deleteCurrentTransaction); });
     m_transactionActions = {editTransaction, deleteTransaction};
 
+    transactionsMenu->addSeparator();
+    QAction* memorize = addMenuAction(transactionsMenu, QStringLiteral("memorizeTransactionAction"),
+                                      tr("&Memorize as Recurring..."), {});
+    connect(memorize, &QAction::triggered, this,
+            [this] { forwardToRegister(&RegisterScreen::memorizeCurrentTransaction); });
+    m_transactionActions.append(memorize);
+    connect(addMenuAction(transactionsMenu, QStringLiteral("recurringAction"), tr("&Recurring Transactions..."), {}),
+            &QAction::triggered, this, &MainWindow::showRecurringWindow);
+
     connect(addMenuAction(helpMenu, QStringLiteral("aboutAction"), tr("&About Tandrel Ledgerine"), {}),
             &QAction::triggered, this, &MainWindow::showAboutDialog);
 
@@ -246,6 +258,7 @@ void MainWindow::connectSignals()
     });
     connect(m_registerScreen, &RegisterScreen::currentTransactionChanged, this, &MainWindow::updateActions);
     connect(m_registerScreen, &RegisterScreen::reconcileRequested, this, &MainWindow::showReconciliationWindow);
+    connect(m_registerScreen, &RegisterScreen::memorizeRequested, this, &MainWindow::memorizeTransaction);
 
     m_autoPostTimer->setObjectName(QStringLiteral("autoPostTimer"));
     m_autoPostTimer->setInterval(kAutoPostIntervalMs);
@@ -287,6 +300,8 @@ void MainWindow::closeEvent(QCloseEvent* event)
         m_historyScreen->close();
     if (m_settingsScreen)
         m_settingsScreen->close();
+    if (m_recurringScreen)
+        m_recurringScreen->close();
     QMainWindow::closeEvent(event);
 }
 
@@ -493,6 +508,32 @@ void MainWindow::showSettingsWindow()
     m_settingsScreen->show();
     m_settingsScreen->raise();
     m_settingsScreen->activateWindow();
+}
+
+void MainWindow::showRecurringWindow()
+{
+    if (!m_recurringScreen) {
+        m_recurringScreen = std::make_unique<RecurringScreen>(m_appState);
+        connect(m_recurringScreen.get(), &RecurringScreen::transactionsChanged, this, [this] {
+            rebuildAccountList();
+            if (!m_currentAccountId.isEmpty())
+                m_registerScreen->reload();
+        });
+        connect(m_appState->recurringRepository(), &RecurringRepository::recurringChanged, m_recurringScreen.get(),
+                [screen = m_recurringScreen.get()] {
+                    if (screen->isVisible())
+                        screen->refresh();
+                });
+    }
+    m_recurringScreen->refresh();
+    showTopLevel(m_recurringScreen.get(), tr("Recurring Transactions"), kRecurringWindowSize);
+}
+
+void MainWindow::memorizeTransaction(const Transaction& transaction)
+{
+    RecurringActions actions(m_appState, this);
+    if (!actions.memorize(transaction).isEmpty())
+        m_statusBar->showMessage(tr("Memorized as a recurring transaction"), kNoticeMessageMs);
 }
 
 void MainWindow::showAboutDialog()

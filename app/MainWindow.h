@@ -22,10 +22,12 @@ class QTimer;
 class QTreeView;
 class ReconciliationHistoryScreen;
 class ReconciliationScreen;
+class RecurringScreen;
 class RegisterScreen;
 class SettingsScreen;
 class StatusBar;
 class WelcomeScreen;
+struct Transaction;
 
 // The account list beside a stack of the welcome page and the register, the
 // menus that open every window, and the hourly posting of recurring
@@ -56,6 +58,7 @@ public Q_SLOTS:
     // The preferences window, built on first use and kept; its Data & Sync
     // page is brought up to date on every showing.
     void showSettingsWindow();
+    void showRecurringWindow();
 
 protected:
     void changeEvent(QEvent* event) override;
@@ -66,6 +69,7 @@ private Q_SLOTS:
     void onSignInRequested();
     void rebuildAccountList();
     void autoPostRecurring();
+    void memorizeTransaction(const Transaction& transaction);
     void updateActions();
 
 private:
@@ -117,4 +121,5 @@ private:
     std::unique_ptr<ReconciliationHistoryScreen> m_historyScreen;
     // A window of its own, owned by this one: built on first use and kept.
     SettingsScreen* m_settingsScreen = nullptr;
+    std::unique_ptr<RecurringScreen> m_recurringScreen;
 };

@@ -111,6 +111,16 @@ RegisterScreen::RegisterScreen(AppState* appState, QWidget* parent)
     addKey(Qt::Key_Enter, &RegisterScreen::editCurrentTransaction);
     addKey(Qt::Key_Delete, &RegisterScreen::deleteCurrentTransaction);
 
+    // Recurring items live in a window of their own, which this screen
+    // cannot reach: whoever opens that window makes the item.
+    auto* memorize = new QAction(tr("&Memorize as Recurring..."), m_view);
+    memorize->setObjectName(QStringLiteral("memorizeAction"));
+    m_view->setContextMenuPolicy(Qt::ActionsContextMenu);
+    m_view->addAction(memorize);
+    connect(memorize, &QAction::triggered, this, &RegisterScreen::memorizeCurrentTransaction);
+    connect(this, &RegisterScreen::currentTransactionChanged, memorize,
+            [this, memorize] { memorize->setEnabled(hasCurrentTransaction()); });
+
     connect(m_model, &RegisterModel::modelAboutToBeReset, this, &RegisterScreen::rememberCurrentRow);
     connect(m_model, &RegisterModel::modelReset, this, &RegisterScreen::restoreCurrentRow);
     connect(m_model, &RegisterModel::modelReset, this, &RegisterScreen::currentTransactionChanged);
@@ -306,6 +316,12 @@ void RegisterScreen::deleteCurrentTransaction()
     const std::optional<Transaction> current = m_model->transactionAt(m_view->currentIndex().row());
     if (current && m_actions->deleteTransaction(*current))
         reload();
+}
+
+void RegisterScreen::memorizeCurrentTransaction()
+{
+    if (const std::optional<Transaction> current = m_model->transactionAt(m_view->currentIndex().row()))
+        Q_EMIT memorizeRequested(*current);
 }
 
 void RegisterScreen::rememberCurrentRow()

@@ -41,6 +41,8 @@ public Q_SLOTS:
     void newTransaction();
     void editCurrentTransaction();
     void deleteCurrentTransaction();
+    // Asks for the selected transaction to be made a recurring one.
+    void memorizeCurrentTransaction();
 
 Q_SIGNALS:
     // A write of this screen failed; the text says which.
@@ -49,6 +51,8 @@ Q_SIGNALS:
     void reconcileRequested();
     // A transaction became selected, or none is any more.
     void currentTransactionChanged();
+    // The user asked to repeat this transaction as a recurring one.
+    void memorizeRequested(const Transaction& transaction);
 
 protected:
     void changeEvent(QEvent* event) override;

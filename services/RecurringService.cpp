@@ -10,6 +10,7 @@
 #include "storage/Timestamp.h"
 #include "storage/TransactionRepository.h"
 
+#include <QSqlError>
 #include <QUuid>
 #include <QtDebug>
 
@@ -80,6 +81,7 @@ int RecurringService::pendingCount() const
 
 bool RecurringService::confirm(const QString& id)
 {
+    m_lastError.clear();
     std::optional<RecurringTransaction> item = m_recurring->getById(id);
     if (!item)
         return false;
@@ -90,32 +92,54 @@ bool RecurringService::confirm(const QString& id)
 
 int RecurringService::confirmAllDue()
 {
+    m_lastError.clear();
     const QDate today = QDate::currentDate();
-    int posted = 0;
-    for (RecurringTransaction& item : m_recurring->listAll()) {
-        if (isDue(item, today) && postNext(item) == Outcome::Posted)
-            ++posted;
-    }
+    const int posted = postAsOne([this, &today] {
+        int count = 0;
+        for (RecurringTransaction& item : m_recurring->listAll()) {
+            if (!isDue(item, today))
+                continue;
+            const Outcome outcome = writeNext(item);
+            if (outcome == Outcome::Failed)
+                return -1;
+            if (outcome == Outcome::Posted)
+                ++count;
+        }
+        return count;
+    });
     announcePendingCount();
     return posted;
 }
 
 int RecurringService::confirmDueThrough(const QDate& through)
 {
-    int posted = 0;
-    for (const RecurringTransaction& item : m_recurring->listAll())
-        posted += postThrough(item, through);
+    m_lastError.clear();
+    const int posted = postAsOne([this, &through] {
+        int count = 0;
+        for (const RecurringTransaction& item : m_recurring->listAll()) {
+            bool failed = false;
+            count += postThrough(item, through, &RecurringService::writeNext, failed);
+            if (failed)
+                return -1;
+        }
+        return count;
+    });
     announcePendingCount();
     return posted;
 }
 
 int RecurringService::autoPostDue()
 {
+    m_lastError.clear();
     const QDate today = QDate::currentDate();
     int posted = 0;
+    // Each item on its own: nobody is waiting on the run, and one item that
+    // cannot be written must not hold back the others.
     for (const RecurringTransaction& item : m_recurring->listAll()) {
+        bool failed = false;
         if (item.auto_post)
-            posted += postThrough(item, today.addDays(std::clamp(item.lead_days, 0, kMaxLeadDays)));
+            posted += postThrough(item, today.addDays(std::clamp(item.lead_days, 0, kMaxLeadDays)),
+                                  &RecurringService::postNext, failed);
     }
     // Announced even when nothing was posted: items fall due as the days pass.
     announcePendingCount();
@@ -124,64 +148,128 @@ int RecurringService::autoPostDue()
 
 bool RecurringService::skip(const QString& id)
 {
+    m_lastError.clear();
     std::optional<RecurringTransaction> item = m_recurring->getById(id);
     if (!item || item->deleted_at || !item->is_active)
         return false;
     bool skipped = false;
-    if (!RecurrenceSchedule::hasPostableOccurrence(*item))
-        deactivate(*item);
-    else
+    if (!RecurrenceSchedule::hasPostableOccurrence(*item)) {
+        if (!deactivate(*item))
+            m_lastError = SqlStatement::lastFailure();
+    } else {
         skipped = m_recurring->update(movedOn(*item));
+        if (!skipped)
+            m_lastError = SqlStatement::lastFailure();
+    }
     announcePendingCount();
     return skipped;
 }
 
-int RecurringService::postThrough(RecurringTransaction item, const QDate& through)
+QDate RecurringService::firstDueFrom(const RecurringTransaction& item, const QDate& start) const
+{
+    if (!start.isValid())
+        return {};
+    SqlStatement latest(m_database->connection(),
+                        QStringLiteral("SELECT MAX(date) FROM transactions WHERE recurring_id = ?"),
+                        "RecurringService::firstDueFrom");
+    // Unread, the posted occurrences might lie anywhere: no date is safe.
+    if (!latest.bind(item.id).exec() || !latest.next())
+        return {};
+    const QDate posted = parseIsoDate(latest.value(0).toString());
+
+    RecurringTransaction schedule = item;
+    schedule.start_date = start;
+    QDate due = start;
+    while (due.isValid() && posted.isValid() && due <= posted)
+        due = RecurrenceSchedule::nextDate(schedule, due);
+    return due;
+}
+
+int RecurringService::postThrough(RecurringTransaction item, const QDate& through, Poster post, bool& failed)
 {
     int posted = 0;
     for (int run = 0; run < kMaxOccurrencesPerRun && isDue(item, through); ++run) {
-        const Outcome outcome = postNext(item);
+        const Outcome outcome = (this->*post)(item);
         if (outcome == Outcome::Posted)
             ++posted;
-        else if (outcome != Outcome::AlreadyPosted)
+        else if (outcome != Outcome::AlreadyPosted) {
+            failed = outcome == Outcome::Failed;
             break;
+        }
     }
     return posted;
 }
 
+template <typename Batch>
+int RecurringService::postAsOne(Batch batch)
+{
+    QSqlDatabase db = m_database->connection();
+    int posted = -1;
+    {
+        ScopedTransaction transaction(db);
+        if (!transaction.isActive()) {
+            fail(db.lastError().text());
+        } else {
+            posted = batch();
+            if (posted >= 0 && !transaction.commit()) {
+                fail(db.lastError().text());
+                posted = -1;
+            }
+        }
+    }
+    return std::max(posted, 0);
+}
+
 RecurringService::Outcome RecurringService::postNext(RecurringTransaction& item)
+{
+    QSqlDatabase db = m_database->connection();
+    ScopedTransaction transaction(db);
+    if (!transaction.isActive())
+        return fail(db.lastError().text());
+    RecurringTransaction written = item;
+    const Outcome outcome = writeNext(written);
+    if (outcome == Outcome::Failed)
+        return outcome;
+    if (!transaction.commit())
+        return fail(db.lastError().text());
+    item = written;
+    return outcome;
+}
+
+RecurringService::Outcome RecurringService::writeNext(RecurringTransaction& item)
 {
     if (item.deleted_at || !item.is_active)
         return Outcome::Refused;
     if (!RecurrenceSchedule::hasPostableOccurrence(item)) {
         if (!deactivate(item))
-            return Outcome::Failed;
+            return fail(SqlStatement::lastFailure());
         qWarning().noquote() << "Recurring item" << item.id << "has no valid next occurrence; it is deactivated.";
         return Outcome::Refused;
     }
 
-    const QList<Transaction> sides = occurrence(item);
-    ScopedTransaction transaction(m_database->connection());
-    if (!transaction.isActive())
-        return Outcome::Failed;
-
     // An occurrence that exists already, even deleted, was posted before
     // (perhaps on another device, perhaps deleted by the user on purpose): it
     // is not posted again, but the item still moves on past it.
+    const QList<Transaction> sides = occurrence(item);
     const bool alreadyPosted = m_transactions->getById(sides.first().id).has_value();
     if (!alreadyPosted) {
         for (const Transaction& side : sides) {
             if (!m_transactions->insert(side))
-                return Outcome::Failed;
+                return fail(SqlStatement::lastFailure());
         }
     }
 
     const RecurringTransaction next = movedOn(item);
-    if (!m_recurring->update(next) || !transaction.commit())
-        return Outcome::Failed;
-
+    if (!m_recurring->update(next))
+        return fail(SqlStatement::lastFailure());
     item = next;
     return alreadyPosted ? Outcome::AlreadyPosted : Outcome::Posted;
+}
+
+RecurringService::Outcome RecurringService::fail(const QString& reason)
+{
+    m_lastError = reason;
+    return Outcome::Failed;
 }
 
 QList<Transaction> RecurringService::occurrence(const RecurringTransaction& item) const

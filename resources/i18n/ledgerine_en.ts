@@ -36,6 +36,98 @@
     </message>
 </context>
 <context>
+    <name>RecurringFormDialog</name>
+    <message numerus="yes">
+        <source>day(s)</source>
+        <comment>in advance</comment>
+        <translation>
+            <numerusform>day</numerusform>
+            <numerusform>days</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>day(s)</source>
+        <comment>repeat every</comment>
+        <translation>
+            <numerusform>day</numerusform>
+            <numerusform>days</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>week(s)</source>
+        <comment>repeat every</comment>
+        <translation>
+            <numerusform>week</numerusform>
+            <numerusform>weeks</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>month(s)</source>
+        <comment>repeat every</comment>
+        <translation>
+            <numerusform>month</numerusform>
+            <numerusform>months</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>quarter(s)</source>
+        <comment>repeat every</comment>
+        <translation>
+            <numerusform>quarter</numerusform>
+            <numerusform>quarters</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>year(s)</source>
+        <comment>repeat every</comment>
+        <translation>
+            <numerusform>year</numerusform>
+            <numerusform>years</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>RecurringModel</name>
+    <message numerus="yes">
+        <source>Every %n day(s)</source>
+        <translation>
+            <numerusform>Every %n day</numerusform>
+            <numerusform>Every %n days</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Every %n week(s)</source>
+        <translation>
+            <numerusform>Every %n week</numerusform>
+            <numerusform>Every %n weeks</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Every %n month(s)</source>
+        <translation>
+            <numerusform>Every %n month</numerusform>
+            <numerusform>Every %n months</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Every %n year(s)</source>
+        <translation>
+            <numerusform>Every %n year</numerusform>
+            <numerusform>Every %n years</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>RecurringScreen</name>
+    <message numerus="yes">
+        <source>(%n due)</source>
+        <translation>
+            <numerusform>(%n due)</numerusform>
+            <numerusform>(%n due)</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>SplitEditorDialog</name>
     <message numerus="yes">
         <source>Total of %n line(s):</source>

@@ -8,6 +8,7 @@
 #include "register/RegisterScreen.h"
 #include "screens/ReconciliationHistoryScreen.h"
 #include "screens/ReconciliationScreen.h"
+#include "screens/RecurringScreen.h"
 #include "screens/SettingsScreen.h"
 #include "screens/WelcomeScreen.h"
 #include "services/RecurringService.h"
@@ -143,6 +144,7 @@ private Q_SLOTS:
     void signInSaysItIsUnavailable();
     void reconciliationWindowsOpenForTheShownAccount();
     void preferencesWindowIsKeptAndGoesWithTheMainWindow();
+    void recurringWindowPostsIntoTheRegister();
     void layoutIsKeptInSettings();
 
 private:
@@ -645,6 +647,39 @@ void TestMainWindow::preferencesWindowIsKeptAndGoesWithTheMainWindow()
 
     window.close();
     QVERIFY(!screen->isVisible());
+}
+
+void TestMainWindow::recurringWindowPostsIntoTheRegister()
+{
+    const Account account = makeAccount(QStringLiteral("Checking"), Currency::USD, 100000);
+    QVERIFY(m_state->accountRepository()->insert(account));
+    QVERIFY(m_state->recurringRepository()->insert(makeRecurring(account.id, -120000, QDate::currentDate(), false)));
+    MainWindow window(m_state.get());
+    auto* statusBar = qobject_cast<StatusBar*>(window.statusBar());
+    QCOMPARE(statusBar->dueText(), QStringLiteral("1 recurring transaction(s) due"));
+
+    action(window, "recurringAction")->trigger();
+    action(window, "recurringAction")->trigger();
+    const QList<RecurringScreen*> screens = openWindows<RecurringScreen>();
+    QCOMPARE(screens.size(), 1);
+    auto* list = screens.first()->findChild<QTableView*>();
+    list->setCurrentIndex(list->model()->index(0, 1));
+    screens.first()->confirmSelected();
+
+    auto* register_ = window.findChild<RegisterScreen*>()->findChild<QTableView*>();
+    QCOMPARE(register_->model()->rowCount(), 1);
+    QCOMPARE(accountModel(window)->balanceAt(0), 100000 - 120000);
+    QVERIFY(statusBar->dueText().isEmpty());
+
+    // The posted transaction memorized: the open list shows the new item at once.
+    register_->selectRow(0);
+    ModalWatcher watcher([](QWidget* modal) { qobject_cast<QDialog*>(modal)->accept(); });
+    action(window, "memorizeTransactionAction")->trigger();
+    QCOMPARE(watcher.handledCount(), 1);
+    QCOMPARE(list->model()->rowCount(), 2);
+
+    window.close();
+    QVERIFY(!screens.first()->isVisible());
 }
 
 void TestMainWindow::layoutIsKeptInSettings()

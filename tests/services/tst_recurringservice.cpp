@@ -5,6 +5,8 @@
 #include <QSqlQuery>
 #include <QtTest>
 
+#include <functional>
+
 #include <memory>
 
 namespace {
@@ -34,6 +36,8 @@ private Q_SLOTS:
     void deactivationIsAnnouncedOnlyOnceWritten();
     void confirmAllDueAndPendingCount();
     void confirmDueThroughStopsAtTheCap();
+    void batchesAreAllOrNothing();
+    void movedStartNeverBringsBackPostedOccurrences();
     void autoPostHonoursLeadDays();
     void skipMovesOnWithoutPosting();
     void listAllOrder();
@@ -331,6 +335,44 @@ void TestRecurringService::confirmDueThroughStopsAtTheCap()
     QCOMPARE(m_store->recurring.getById(QStringLiteral("daily"))->next_due_date, m_today.addDays(-400 + 365));
     QCOMPARE(m_store->recurring.getById(QStringLiteral("weekly"))->next_due_date, m_today.addDays(13));
     QCOMPARE(m_store->recurring.getById(QStringLiteral("later"))->next_due_date, m_today.addDays(8));
+}
+
+void TestRecurringService::batchesAreAllOrNothing()
+{
+    addItem(QStringLiteral("first"), m_today.addDays(-1));
+    addItem(QStringLiteral("second"), m_today.addDays(-1));
+    QSqlQuery refuse(m_store->db.connection());
+    QVERIFY(refuse.exec(QStringLiteral("CREATE TEMP TRIGGER refuse BEFORE INSERT ON transactions "
+                                       "WHEN NEW.payee = 'Payee second' BEGIN SELECT RAISE(ABORT, 'disk full'); END")));
+
+    for (const auto& batch : {std::function<int()>([this] { return m_service->confirmAllDue(); }),
+                              std::function<int()>([this] { return m_service->confirmDueThrough(m_today); })}) {
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("TransactionRepository::insert failed")));
+        QCOMPARE(batch(), 0);
+        QVERIFY(m_service->lastError().contains(QStringLiteral("disk full")));
+        QCOMPARE(transactionCount(), 0);
+        QCOMPARE(m_store->recurring.getById(QStringLiteral("first"))->next_due_date, m_today.addDays(-1));
+        QCOMPARE(m_store->recurring.getById(QStringLiteral("first"))->version, 1);
+    }
+
+    QVERIFY(refuse.exec(QStringLiteral("DROP TRIGGER refuse")));
+    QCOMPARE(m_service->confirmAllDue(), 2);
+    QVERIFY(m_service->lastError().isEmpty());
+}
+
+void TestRecurringService::movedStartNeverBringsBackPostedOccurrences()
+{
+    const RecurringTransaction rent = addItem(QStringLiteral("rent"), QDate(2026, 1, 31));
+    for (int month = 0; month < 3; ++month)
+        QVERIFY(m_service->confirm(rent.id)); // Jan 31, Feb 28, Mar 31
+    // A posted occurrence the user deleted still counts as entered.
+    QVERIFY(m_store->transactions.softDelete(RecurringService::occurrenceId(rent.id, QDate(2026, 3, 31))));
+
+    QCOMPARE(m_service->firstDueFrom(rent, QDate(2025, 12, 15)), QDate(2026, 4, 15));
+    QCOMPARE(m_service->firstDueFrom(rent, QDate(2026, 2, 10)), QDate(2026, 4, 10));
+    QCOMPARE(m_service->firstDueFrom(rent, QDate(2026, 6, 1)), QDate(2026, 6, 1));
+    const RecurringTransaction fresh = addItem(QStringLiteral("fresh"), QDate(2026, 5, 1));
+    QCOMPARE(m_service->firstDueFrom(fresh, QDate(2020, 5, 1)), QDate(2020, 5, 1));
 }
 
 void TestRecurringService::autoPostHonoursLeadDays()
