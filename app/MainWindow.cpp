@@ -9,6 +9,8 @@
 #include "appstate/ThemeManager.h"
 #include "register/RegisterScreen.h"
 #include "screens/AccountFormDialog.h"
+#include "screens/CategoriesScreen.h"
+#include "screens/PayeeScreen.h"
 #include "screens/ReconciliationHistoryScreen.h"
 #include "screens/ReconciliationScreen.h"
 #include "screens/WelcomeScreen.h"
@@ -46,6 +48,8 @@ constexpr int kSelectAccountMessageMs = 3000;
 constexpr int kNoticeMessageMs = 5000;
 constexpr QSize kReconciliationWindowSize(1100, 720);
 constexpr QSize kHistoryWindowSize(750, 500);
+constexpr QSize kCategoriesWindowSize(600, 500);
+constexpr QSize kPayeesWindowSize(550, 500);
 
 } // namespace
 
@@ -173,6 +177,11 @@ void MainWindow::buildMenus()
             [this] { forwardToRegister(&RegisterScreen::deleteCurrentTransaction); });
     m_transactionActions = {editTransaction, deleteTransaction};
 
+    connect(addMenuAction(toolsMenu, QStringLiteral("categoriesAction"), tr("&Categories..."), {}),
+            &QAction::triggered, this, &MainWindow::showCategoriesWindow);
+    connect(addMenuAction(toolsMenu, QStringLiteral("payeesAction"), tr("&Payees..."), {}), &QAction::triggered,
+            this, &MainWindow::showPayeesWindow);
+
     connect(addMenuAction(helpMenu, QStringLiteral("aboutAction"), tr("&About Tandrel Ledgerine"), {}),
             &QAction::triggered, this, &MainWindow::showAboutDialog);
 
@@ -275,6 +284,10 @@ void MainWindow::closeEvent(QCloseEvent* event)
     }
     if (m_historyScreen)
         m_historyScreen->close();
+    if (m_categoriesScreen)
+        m_categoriesScreen->close();
+    if (m_payeeScreen)
+        m_payeeScreen->close();
     QMainWindow::closeEvent(event);
 }
 
@@ -458,6 +471,29 @@ void MainWindow::showReconciliationHistoryWindow()
         m_historyScreen = std::make_unique<ReconciliationHistoryScreen>(m_appState);
     m_historyScreen->setAccount(m_currentAccountId);
     showTopLevel(m_historyScreen.get(), tr("Reconciliation History"), kHistoryWindowSize);
+}
+
+void MainWindow::showCategoriesWindow()
+{
+    // The first time at its usual size, after that as the user left it.
+    const bool first = !m_categoriesScreen;
+    if (first)
+        m_categoriesScreen = std::make_unique<CategoriesScreen>(m_appState);
+    m_categoriesScreen->refresh();
+    showTopLevel(m_categoriesScreen.get(), tr("Categories"),
+                 first ? kCategoriesWindowSize : m_categoriesScreen->size());
+}
+
+void MainWindow::showPayeesWindow()
+{
+    const bool first = !m_payeeScreen;
+    if (first) {
+        m_payeeScreen = std::make_unique<PayeeScreen>(m_appState);
+        // A rename raises no repository signal: the register reads its rows again.
+        connect(m_payeeScreen.get(), &PayeeScreen::payeesChanged, m_registerScreen, &RegisterScreen::reload);
+    }
+    m_payeeScreen->refresh();
+    showTopLevel(m_payeeScreen.get(), tr("Payee Management"), first ? kPayeesWindowSize : m_payeeScreen->size());
 }
 
 void MainWindow::showAboutDialog()

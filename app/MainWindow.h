@@ -14,6 +14,8 @@
 class AccountEditor;
 class AccountListModel;
 class AppState;
+class CategoriesScreen;
+class PayeeScreen;
 class QAction;
 class QMenu;
 class QSplitter;
@@ -52,6 +54,8 @@ public Q_SLOTS:
     // A new reconciliation window for the shown account, or its open one.
     void showReconciliationWindow();
     void showReconciliationHistoryWindow();
+    void showCategoriesWindow();
+    void showPayeesWindow();
 
 protected:
     void changeEvent(QEvent* event) override;
@@ -111,4 +115,6 @@ private:
     QHash<QString, QPointer<ReconciliationScreen>> m_reconciliationScreens;
     // Built on first use and kept.
     std::unique_ptr<ReconciliationHistoryScreen> m_historyScreen;
+    std::unique_ptr<CategoriesScreen> m_categoriesScreen;
+    std::unique_ptr<PayeeScreen> m_payeeScreen;
 };
