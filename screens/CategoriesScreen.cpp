@@ -56,22 +56,27 @@ CategoriesScreen::CategoriesScreen(AppState* appState, QWidget* parent)
     m_view->setContextMenuPolicy(Qt::CustomContextMenu);
     m_view->setSortingEnabled(true);
     m_view->sortByColumn(CategoryTreeModel::NameColumn, Qt::AscendingOrder);
+    // Names stay whole in a narrow window (the tree scrolls sideways); the
+    // tax codes, seldom there, take what room is left.
     QHeaderView* header = m_view->header();
-    header->setStretchLastSection(false);
-    header->setSectionResizeMode(CategoryTreeModel::NameColumn, QHeaderView::Stretch);
+    header->setSectionResizeMode(CategoryTreeModel::NameColumn, QHeaderView::ResizeToContents);
     header->setSectionResizeMode(CategoryTreeModel::TypeColumn, QHeaderView::ResizeToContents);
-    header->setSectionResizeMode(CategoryTreeModel::TaxCodeColumn, QHeaderView::ResizeToContents);
+    header->setStretchLastSection(true);
 
     auto* headerRow = new QHBoxLayout;
     headerRow->addWidget(title);
+    // The search field takes the room first (up to its maximum), so that its
+    // placeholder is read whole.
     headerRow->addStretch(1);
-    headerRow->addWidget(m_searchEdit);
+    headerRow->addWidget(m_searchEdit, 4);
     headerRow->addWidget(newButton);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(16, 16, 16, 16);
     layout->addLayout(headerRow);
     layout->addWidget(m_view, 1);
+    setTabOrder(m_searchEdit, newButton);
+    setTabOrder(newButton, m_view);
 
     connect(m_searchEdit, &QLineEdit::textChanged, this, [this](const QString& text) {
         m_proxy->setFilterFixedString(text);
@@ -96,6 +101,11 @@ CategoriesScreen::CategoriesScreen(AppState* appState, QWidget* parent)
     // Only in the tree: in the search field these keys edit the text.
     addShortcut(QKeySequence(Qt::Key_F2), m_view, Qt::WidgetShortcut, &CategoriesScreen::onEditCategory);
     addShortcut(QKeySequence(Qt::Key_Delete), m_view, Qt::WidgetShortcut, &CategoriesScreen::onDeleteCategory);
+    // The menu of the current row, for keyboards without a menu key.
+    auto* menuKey = new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F10), m_view);
+    menuKey->setContext(Qt::WidgetShortcut);
+    connect(menuKey, &QShortcut::activated, this,
+            [this] { showContextMenu(m_view->visualRect(m_view->currentIndex()).center()); });
     // Nothing here to lose: Escape closes it, as it would a dialog.
     auto* close = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     connect(close, &QShortcut::activated, this, &QWidget::close);

@@ -60,6 +60,9 @@ void CategoryFormDialog::buildUi(const QString& parentName)
 
     m_taxCodeEdit = new QLineEdit(this);
     m_taxCodeEdit->setPlaceholderText(tr("e.g. charitable_contributions, mortgage_interest"));
+    // The examples are the hint: read whole at any font size.
+    m_taxCodeEdit->setMinimumWidth(m_taxCodeEdit->fontMetrics().horizontalAdvance(m_taxCodeEdit->placeholderText())
+                                   + 4 * m_taxCodeEdit->fontMetrics().averageCharWidth());
     m_taxCodeLabel = new QLabel(tr("Tax &Code:"), this);
     m_taxCodeLabel->setBuddy(m_taxCodeEdit);
     form->addRow(m_taxCodeLabel, m_taxCodeEdit);

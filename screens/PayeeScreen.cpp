@@ -63,12 +63,16 @@ PayeeScreen::PayeeScreen(AppState* appState, QWidget* parent)
     auto* renameLabel = new QLabel(tr("Re&name to:"), this);
     renameLabel->setBuddy(m_renameEdit);
     m_renameEdit->setPlaceholderText(tr("New payee name"));
+    // Beside two buttons it would shrink to nothing in a narrow window.
+    m_renameEdit->setMinimumWidth(20 * m_renameEdit->fontMetrics().averageCharWidth());
     m_mergeButton->setToolTip(tr("Select 2 or more payees to merge."));
 
     auto* headerRow = new QHBoxLayout;
     headerRow->addWidget(title);
+    // The search field takes the room first (up to its maximum), so that its
+    // placeholder is read whole.
     headerRow->addStretch(1);
-    headerRow->addWidget(m_searchEdit);
+    headerRow->addWidget(m_searchEdit, 4);
 
     auto* bottomRow = new QHBoxLayout;
     bottomRow->addWidget(renameLabel);
