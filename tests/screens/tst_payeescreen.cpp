@@ -30,8 +30,8 @@ private Q_SLOTS:
     void aFailedRenameSaysSoAndChangesNothing();
 
 private:
-    QStringList shownPayees() const;
-    QStringList shownCounts() const;
+    // "Payee count" for each row as shown.
+    QStringList shown() const;
     void select(const QStringList& payees);
     // Answers Yes to a question and OK to anything else, noting each title.
     std::function<void(QWidget*)> answer();
@@ -70,20 +70,13 @@ void TestPayeeScreen::cleanup()
     m_dir.reset();
 }
 
-QStringList TestPayeeScreen::shownPayees() const
+QStringList TestPayeeScreen::shown() const
 {
-    QStringList payees;
+    QStringList rows;
     for (int row = 0; row < m_view->model()->rowCount(); ++row)
-        payees << m_view->model()->index(row, PayeeScreen::PayeeColumn).data().toString();
-    return payees;
-}
-
-QStringList TestPayeeScreen::shownCounts() const
-{
-    QStringList counts;
-    for (int row = 0; row < m_view->model()->rowCount(); ++row)
-        counts << m_view->model()->index(row, PayeeScreen::CountColumn).data().toString();
-    return counts;
+        rows << m_view->model()->index(row, PayeeScreen::PayeeColumn).data().toString() + u' '
+                    + m_view->model()->index(row, PayeeScreen::CountColumn).data().toString();
+    return rows;
 }
 
 void TestPayeeScreen::select(const QStringList& payees)
@@ -110,10 +103,9 @@ std::function<void(QWidget*)> TestPayeeScreen::answer()
 
 void TestPayeeScreen::listsPayeesWithCountsAndFilters()
 {
-    QCOMPARE(shownPayees(), (QStringList{"Bakery", "Shell", "Shell #42", "Shell Oil"}));
-    QCOMPARE(shownCounts(), (QStringList{"1", "1", "2", "1"}));
+    QCOMPARE(shown(), (QStringList{"Bakery 1", "Shell 1", "Shell #42 2", "Shell Oil 1"}));
     m_screen->findChild<QLineEdit*>()->setText(QStringLiteral("SHELL"));
-    QCOMPARE(shownPayees(), (QStringList{"Shell", "Shell #42", "Shell Oil"}));
+    QCOMPARE(shown(), (QStringList{"Shell 1", "Shell #42 2", "Shell Oil 1"}));
 }
 
 void TestPayeeScreen::mergeGoesIntoTheTopSelectedPayee()
@@ -124,8 +116,7 @@ void TestPayeeScreen::mergeGoesIntoTheTopSelectedPayee()
     m_screen->onMerge();
     QCOMPARE(m_titles, (QStringList{"Merge Payees", "Merge Complete"}));
     QCOMPARE(changed.count(), 1);
-    QCOMPARE(shownPayees(), (QStringList{"Bakery", "Shell"}));
-    QCOMPARE(shownCounts(), (QStringList{"1", "4"}));
+    QCOMPARE(shown(), (QStringList{"Bakery 1", "Shell 4"}));
     QVERIFY(m_view->selectionModel()->selectedRows().isEmpty());
 
     // One payee is not a merge.
