@@ -163,12 +163,9 @@ void CategoriesScreen::makeCurrent(const QString& id)
     m_view->scrollTo(index);
 }
 
-QString CategoriesScreen::nameOf(const QString& id) const
+QString CategoriesScreen::shownParentName(const QModelIndex& index) const
 {
-    if (id.isEmpty())
-        return {};
-    const std::optional<Category> category = m_appState->categoryRepository()->getById(id);
-    return category ? category->name : QString();
+    return m_model->categoryAt(m_proxy->mapToSource(index.parent())).name;
 }
 
 void CategoriesScreen::warn(const QString& title, const QString& text)
@@ -186,7 +183,7 @@ void CategoriesScreen::showContextMenu(const QPoint& pos)
     QMenu menu(this);
     menu.addAction(tr("&New Category"), this, &CategoriesScreen::onCreateCategory);
     if (index.isValid()) {
-        if (m_model->categoryAt(m_proxy->mapToSource(index)).parent_id.isEmpty())
+        if (!index.parent().isValid())
             menu.addAction(tr("Add &Subcategory"), this, &CategoriesScreen::onCreateSubcategory);
         menu.addSeparator();
         menu.addAction(tr("&Edit"), this, &CategoriesScreen::onEditCategory);
@@ -202,14 +199,16 @@ void CategoriesScreen::onCreateCategory()
 
 void CategoriesScreen::onCreateSubcategory()
 {
-    const std::optional<Category> current = currentCategory();
-    if (current && current->parent_id.isEmpty())
-        openCategoryForm(current->id);
+    // A category at the top of the tree, whatever its stored parent (one
+    // deleted, or a circle of parents), takes sub-categories like any other.
+    const QModelIndex current = m_view->currentIndex();
+    if (current.isValid() && !current.parent().isValid())
+        openCategoryForm(m_model->categoryAt(m_proxy->mapToSource(current)).id);
 }
 
 void CategoriesScreen::openCategoryForm(const QString& parentId)
 {
-    CategoryFormDialog form(parentId, nameOf(parentId), this);
+    CategoryFormDialog form(parentId, m_model->categoryAt(m_model->indexForId(parentId)).name, this);
     if (form.exec() != QDialog::Accepted)
         return;
     const Category category = form.category();
@@ -230,7 +229,8 @@ void CategoriesScreen::onEditCategory()
     const std::optional<Category> current = currentCategory();
     if (!current)
         return;
-    CategoryFormDialog form(*current, nameOf(current->parent_id), this);
+    // The parent it is shown under, never a deleted one.
+    CategoryFormDialog form(*current, shownParentName(m_view->currentIndex()), this);
     if (form.exec() != QDialog::Accepted)
         return;
     if (!m_editor->update(form.category()))

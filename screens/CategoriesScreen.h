@@ -31,7 +31,7 @@ public:
 
 public Q_SLOTS:
     void onCreateCategory();
-    // Only under a top-level category: the tree keeps to two levels.
+    // Only under a category shown at the top level: the tree keeps to two levels.
     void onCreateSubcategory();
     void onEditCategory();
     void onDeleteCategory();
@@ -44,7 +44,8 @@ private:
     // The category of the view's current row; empty when there is none.
     std::optional<Category> currentCategory() const;
     void makeCurrent(const QString& id);
-    QString nameOf(const QString& id) const;
+    // The name of the category the row is shown under; empty at the top.
+    QString shownParentName(const QModelIndex& index) const;
     void warn(const QString& title, const QString& text);
 
     AppState* m_appState;

@@ -265,18 +265,31 @@ void TestCategories::deletingAParentLeavesItsSubcategoriesAtTheTop()
 {
     openScreen();
     makeCurrent(QStringLiteral("auto"));
-    ModalWatcher watcher([](QWidget* modal) {
-        auto* box = qobject_cast<QMessageBox*>(modal);
-        QVERIFY(box);
-        QCOMPARE(box->textFormat(), Qt::PlainText);
-        box->button(QMessageBox::Yes)->click();
-    });
-    m_screen->onDeleteCategory();
-    QCOMPARE(watcher.handledCount(), 1);
+    {
+        ModalWatcher watcher([](QWidget* modal) {
+            auto* box = qobject_cast<QMessageBox*>(modal);
+            QVERIFY(box);
+            QCOMPARE(box->textFormat(), Qt::PlainText);
+            box->button(QMessageBox::Yes)->click();
+        });
+        m_screen->onDeleteCategory();
+        QCOMPARE(watcher.handledCount(), 1);
+    }
 
     QVERIFY(m_state->categoryRepository()->getById(QStringLiteral("auto"))->deleted_at);
     QCOMPARE(m_state->categoryRepository()->getById(QStringLiteral("gas"))->parent_id, QStringLiteral("auto"));
     QCOMPARE(shownNames(m_proxy), (QStringList{"Food", "Gas & Fuel", "Home", "Repairs"}));
+
+    // Now at the top, it names no parent and takes sub-categories.
+    makeCurrent(QStringLiteral("gas"));
+    QStringList parentRows;
+    ModalWatcher forms([&parentRows](QWidget* modal) {
+        parentRows << QString::number(field<QLabel>(modal, QStringLiteral("&Parent:")) != nullptr);
+        qobject_cast<QDialog*>(modal)->reject();
+    });
+    m_screen->onEditCategory();
+    m_screen->onCreateSubcategory();
+    QCOMPARE(parentRows, (QStringList{"0", "1"}));
 }
 
 void TestCategories::aFailedWriteSaysSo()
