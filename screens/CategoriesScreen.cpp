@@ -37,7 +37,6 @@ CategoriesScreen::CategoriesScreen(AppState* appState, QWidget* parent)
     m_searchEdit->setAccessibleName(tr("Search categories"));
 
     auto* newButton = new QPushButton(tr("+ &New Category"), this);
-    newButton->setObjectName(QStringLiteral("newCategoryButton"));
 
     // A category shows when its name or the name of one beneath it matches,
     // so a match is always seen in its place in the tree.
@@ -87,7 +86,7 @@ CategoriesScreen::CategoriesScreen(AppState* appState, QWidget* parent)
     });
     connect(newButton, &QPushButton::clicked, this, &CategoriesScreen::onCreateCategory);
     connect(m_view, &QTreeView::customContextMenuRequested, this, &CategoriesScreen::showContextMenu);
-    // Return or a double click opens the row, as in every list of the program.
+    // Return or a double click opens the row's form.
     connect(m_view, &QTreeView::activated, this, &CategoriesScreen::onEditCategory);
 
     const auto addShortcut = [this](const QKeySequence& key, QWidget* on, Qt::ShortcutContext context,

@@ -6,6 +6,8 @@
 #include <QString>
 #include <QWidget>
 
+#include <optional>
+
 class AppState;
 class CategoryEditor;
 class CategoryTreeModel;

@@ -15,6 +15,11 @@ PayeeService::PayeeService(Database* database, QObject* parent)
 
 std::optional<int> PayeeService::rename(const QStringList& payees, const QString& target)
 {
+    // A blank payee is no payee: that would be erasing, not renaming.
+    if (target.trimmed().isEmpty()) {
+        qWarning() << "Payees are not renamed to a blank name";
+        return std::nullopt;
+    }
     ScopedTransaction transaction(m_database->connection());
     if (!transaction.isActive())
         return std::nullopt;

@@ -21,8 +21,8 @@ public:
     // Gives every live transaction whose payee is one of `payees` (exactly,
     // letter case included) the payee `target`; a payee already equal to the
     // target is left alone. Each rewritten row goes one version up, pending
-    // for sync. The number of transactions rewritten, or none when any write
-    // failed; then nothing was changed. No repository signal follows: the
+    // for sync. The number of transactions rewritten, or none when the target
+    // is blank or any write failed; then nothing was changed. No repository signal follows: the
     // caller tells the windows that show payees.
     std::optional<int> rename(const QStringList& payees, const QString& target);
 

@@ -114,6 +114,9 @@ void TestPayeeService::renamingToTheSameNameChangesNothing()
     QVERIFY(untouched(QStringLiteral("a1"), QStringLiteral("Amazon")));
     // A payee nobody has any more rewrites nothing either.
     QCOMPARE(m_service->rename({QStringLiteral("Nobody")}, QStringLiteral("Amazon")), 0);
+    // Nor does a blank name, which would take the payee away.
+    QVERIFY(!m_service->rename({QStringLiteral("Amazon")}, QStringLiteral("  ")));
+    QVERIFY(untouched(QStringLiteral("a1"), QStringLiteral("Amazon")));
 }
 
 void TestPayeeService::mergeGoesIntoTheFirstPayeeUnlessOneIsTyped()
