@@ -9,6 +9,8 @@
 #include "appstate/ThemeManager.h"
 #include "register/RegisterScreen.h"
 #include "screens/AccountFormDialog.h"
+#include "screens/CategoriesScreen.h"
+#include "screens/PayeeScreen.h"
 #include "screens/ReconciliationHistoryScreen.h"
 #include "screens/ReconciliationScreen.h"
 #include "screens/RecurringActions.h"
@@ -51,6 +53,8 @@ constexpr QSize kReconciliationWindowSize(1100, 720);
 constexpr QSize kHistoryWindowSize(750, 500);
 constexpr QSize kSettingsWindowSize(500, 550);
 constexpr QSize kRecurringWindowSize(700, 500);
+constexpr QSize kCategoriesWindowSize(600, 500);
+constexpr QSize kPayeesWindowSize(550, 500);
 
 } // namespace
 
@@ -194,6 +198,10 @@ void MainWindow::buildMenus()
     m_transactionActions.append(memorize);
     connect(addMenuAction(transactionsMenu, QStringLiteral("recurringAction"), tr("&Recurring Transactions..."), {}),
             &QAction::triggered, this, &MainWindow::showRecurringWindow);
+    connect(addMenuAction(toolsMenu, QStringLiteral("categoriesAction"), tr("&Categories..."), {}),
+            &QAction::triggered, this, &MainWindow::showCategoriesWindow);
+    connect(addMenuAction(toolsMenu, QStringLiteral("payeesAction"), tr("&Payees..."), {}), &QAction::triggered,
+            this, &MainWindow::showPayeesWindow);
 
     connect(addMenuAction(helpMenu, QStringLiteral("aboutAction"), tr("&About Tandrel Ledgerine"), {}),
             &QAction::triggered, this, &MainWindow::showAboutDialog);
@@ -302,6 +310,10 @@ void MainWindow::closeEvent(QCloseEvent* event)
         m_settingsScreen->close();
     if (m_recurringScreen)
         m_recurringScreen->close();
+    if (m_categoriesScreen)
+        m_categoriesScreen->close();
+    if (m_payeeScreen)
+        m_payeeScreen->close();
     QMainWindow::closeEvent(event);
 }
 
@@ -534,6 +546,29 @@ void MainWindow::memorizeTransaction(const Transaction& transaction)
     RecurringActions actions(m_appState, this);
     if (!actions.memorize(transaction).isEmpty())
         m_statusBar->showMessage(tr("Memorized as a recurring transaction"), kNoticeMessageMs);
+}
+
+void MainWindow::showCategoriesWindow()
+{
+    // The first time at its usual size, after that as the user left it.
+    const bool first = !m_categoriesScreen;
+    if (first)
+        m_categoriesScreen = std::make_unique<CategoriesScreen>(m_appState);
+    m_categoriesScreen->refresh();
+    showTopLevel(m_categoriesScreen.get(), tr("Categories"),
+                 first ? kCategoriesWindowSize : m_categoriesScreen->size());
+}
+
+void MainWindow::showPayeesWindow()
+{
+    const bool first = !m_payeeScreen;
+    if (first) {
+        m_payeeScreen = std::make_unique<PayeeScreen>(m_appState);
+        // A rename raises no repository signal: the register reads its rows again.
+        connect(m_payeeScreen.get(), &PayeeScreen::payeesChanged, m_registerScreen, &RegisterScreen::reload);
+    }
+    m_payeeScreen->refresh();
+    showTopLevel(m_payeeScreen.get(), tr("Payee Management"), first ? kPayeesWindowSize : m_payeeScreen->size());
 }
 
 void MainWindow::showAboutDialog()

@@ -14,6 +14,8 @@
 class AccountEditor;
 class AccountListModel;
 class AppState;
+class CategoriesScreen;
+class PayeeScreen;
 class QAction;
 class QMenu;
 class QSplitter;
@@ -59,6 +61,8 @@ public Q_SLOTS:
     // page is brought up to date on every showing.
     void showSettingsWindow();
     void showRecurringWindow();
+    void showCategoriesWindow();
+    void showPayeesWindow();
 
 protected:
     void changeEvent(QEvent* event) override;
@@ -122,4 +126,6 @@ private:
     // A window of its own, owned by this one: built on first use and kept.
     SettingsScreen* m_settingsScreen = nullptr;
     std::unique_ptr<RecurringScreen> m_recurringScreen;
+    std::unique_ptr<CategoriesScreen> m_categoriesScreen;
+    std::unique_ptr<PayeeScreen> m_payeeScreen;
 };

@@ -44,6 +44,20 @@ QStringList TransactionRepository::listPayees(const QString&) const
     return listPayees();
 }
 
+QList<TransactionRepository::PayeeCount> TransactionRepository::payeeCounts() const
+{
+    SqlStatement statement(db(),
+                           QStringLiteral("SELECT payee, COUNT(*) FROM transactions WHERE deleted_at IS NULL "
+                                          "AND payee != '' GROUP BY payee ORDER BY payee"),
+                           "TransactionRepository::payeeCounts");
+    QList<PayeeCount> counts;
+    if (!statement.execText())
+        return counts;
+    while (statement.next())
+        counts.append({statement.value(0).toString(), statement.value(1).toInt()});
+    return counts;
+}
+
 std::optional<Transaction> TransactionRepository::latestByPayee(const QString& payee, const QString& accountId) const
 {
     const QList<Transaction> latest = fetchWhere<Transaction>(

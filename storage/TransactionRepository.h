@@ -28,6 +28,18 @@ public:
     // The same list: payees are shared by every account.
     QStringList listPayees(const QString& accountId) const;
 
+    // Each payee of the live transactions with the number of them, sorted,
+    // without blanks. Payees that differ only in letter case are apart, as
+    // they are for a rename.
+    struct PayeeCount
+    {
+        QString payee;
+        int count = 0;
+
+        bool operator==(const PayeeCount&) const = default;
+    };
+    QList<PayeeCount> payeeCounts() const;
+
     // The latest live transaction of that payee (ignoring case), one of the
     // given account's when there is one, else of any account.
     std::optional<Transaction> latestByPayee(const QString& payee, const QString& accountId) const;

@@ -128,6 +128,30 @@
     </message>
 </context>
 <context>
+    <name>PayeeScreen</name>
+    <message numerus="yes">
+        <source>Renamed %n transaction(s).</source>
+        <translation>
+            <numerusform>Renamed %n transaction.</numerusform>
+            <numerusform>Renamed %n transactions.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Merge %n payee(s) into &quot;%1&quot;?</source>
+        <translation>
+            <numerusform>Merge %n payee into &quot;%1&quot;?</numerusform>
+            <numerusform>Merge %n payees into &quot;%1&quot;?</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Merged %n transaction(s).</source>
+        <translation>
+            <numerusform>Merged %n transaction.</numerusform>
+            <numerusform>Merged %n transactions.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>SplitEditorDialog</name>
     <message numerus="yes">
         <source>Total of %n line(s):</source>

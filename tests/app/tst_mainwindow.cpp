@@ -5,7 +5,10 @@
 #include "appstate/AppState.h"
 #include "appstate/ThemeHelpers.h"
 #include "appstate/ThemeManager.h"
+#include "register/RegisterModel.h"
 #include "register/RegisterScreen.h"
+#include "screens/CategoriesScreen.h"
+#include "screens/PayeeScreen.h"
 #include "screens/ReconciliationHistoryScreen.h"
 #include "screens/ReconciliationScreen.h"
 #include "screens/RecurringScreen.h"
@@ -145,6 +148,7 @@ private Q_SLOTS:
     void reconciliationWindowsOpenForTheShownAccount();
     void preferencesWindowIsKeptAndGoesWithTheMainWindow();
     void recurringWindowPostsIntoTheRegister();
+    void toolsOpenCategoriesAndPayeesWhoseRenamesReachTheRegister();
     void layoutIsKeptInSettings();
 
 private:
@@ -680,6 +684,40 @@ void TestMainWindow::recurringWindowPostsIntoTheRegister()
 
     window.close();
     QVERIFY(!screens.first()->isVisible());
+}
+
+void TestMainWindow::toolsOpenCategoriesAndPayeesWhoseRenamesReachTheRegister()
+{
+    const Account account = makeAccount(QStringLiteral("Checking"));
+    QVERIFY(m_state->accountRepository()->insert(account));
+    QVERIFY(m_state->transactionRepository()->insert(makeTransaction(account.id, -1500)));
+    MainWindow window(m_state.get());
+
+    action(window, "categoriesAction")->trigger();
+    action(window, "categoriesAction")->trigger();
+    const QList<CategoriesScreen*> categories = openWindows<CategoriesScreen>();
+    QCOMPARE(categories.size(), 1);
+    QCOMPARE(categories.first()->windowTitle(), QStringLiteral("Categories"));
+
+    action(window, "payeesAction")->trigger();
+    const QList<PayeeScreen*> payees = openWindows<PayeeScreen>();
+    QCOMPARE(payees.size(), 1);
+    PayeeScreen* screen = payees.first();
+    screen->findChild<QTreeView*>()->selectAll();
+    for (QLineEdit* edit : screen->findChildren<QLineEdit*>())
+        edit->setText(edit->placeholderText().startsWith(QLatin1String("Search")) ? QString() : QStringLiteral("Market"));
+    {
+        ModalWatcher watcher([](QWidget* modal) { answer(modal, QMessageBox::Ok); });
+        screen->onRename();
+        QCOMPARE(watcher.handledCount(), 1);
+    }
+    // The rename raised no repository signal, yet the register shows it.
+    const QAbstractItemModel* rows = window.findChild<RegisterScreen*>()->findChild<QTableView*>()->model();
+    QCOMPARE(rows->index(0, RegisterModel::PayeeColumn).data().toString(), QStringLiteral("Market"));
+
+    window.close();
+    QVERIFY(!categories.first()->isVisible());
+    QVERIFY(!screen->isVisible());
 }
 
 void TestMainWindow::layoutIsKeptInSettings()

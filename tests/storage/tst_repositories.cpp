@@ -425,6 +425,8 @@ void RepositoriesTest::listsTransactionsInTheirOrders()
     QCOMPARE(ids(m_store->transactions.listUnreconciled(QStringLiteral("a"))), QStringList({"older", "newest"}));
     QCOMPARE(m_store->transactions.listPayees(), QStringList({"Apple", "Bakery", "Zoo"}));
     QCOMPARE(m_store->transactions.listPayees(QStringLiteral("b")), m_store->transactions.listPayees());
+    QCOMPARE(m_store->transactions.payeeCounts(),
+             (QList<TransactionRepository::PayeeCount>{{"Apple", 1}, {"Bakery", 2}, {"Zoo", 1}}));
     // A payee's latest row, in the asked account first; deleted rows never.
     QCOMPARE(m_store->transactions.latestByPayee(QStringLiteral("bakery"), QStringLiteral("b"))->id,
              QStringLiteral("newest"));

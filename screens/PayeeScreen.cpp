@@ -1,0 +1,174 @@
+#include "screens/PayeeScreen.h"
+
+#include "appstate/AppState.h"
+#include "appstate/PlainMessage.h"
+#include "appstate/ThemeHelpers.h"
+#include "services/PayeeService.h"
+#include "storage/TransactionRepository.h"
+
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QShortcut>
+#include <QSortFilterProxyModel>
+#include <QStandardItemModel>
+#include <QTreeView>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+PayeeScreen::PayeeScreen(AppState* appState, QWidget* parent)
+    : QWidget(parent)
+    , m_appState(appState)
+    , m_payees(new PayeeService(appState->database(), this))
+    , m_searchEdit(new QLineEdit(this))
+    , m_view(new QTreeView(this))
+    , m_model(new QStandardItemModel(0, ColumnCount, this))
+    , m_proxy(new QSortFilterProxyModel(this))
+    , m_renameEdit(new QLineEdit(this))
+    , m_renameButton(new QPushButton(tr("&Rename Selected"), this))
+    , m_mergeButton(new QPushButton(tr("&Merge Selected"), this))
+{
+    auto* title = new QLabel(tr("Payee Management"), this);
+    applyFontRoleAndWeight(title, FontRole::Title, QFont::Bold);
+
+    m_searchEdit->setPlaceholderText(tr("Search payees..."));
+    m_searchEdit->setClearButtonEnabled(true);
+    m_searchEdit->setMaximumWidth(280);
+    m_searchEdit->setAccessibleName(tr("Search payees"));
+
+    m_model->setHorizontalHeaderLabels({tr("Payee"), tr("Transactions")});
+    m_proxy->setSourceModel(m_model);
+    m_proxy->setFilterKeyColumn(PayeeColumn);
+    m_proxy->setFilterCaseSensitivity(Qt::CaseInsensitive);
+    m_proxy->setSortCaseSensitivity(Qt::CaseInsensitive);
+    m_proxy->setSortLocaleAware(true);
+
+    m_view->setModel(m_proxy);
+    m_view->setRootIsDecorated(false);
+    m_view->setUniformRowHeights(true);
+    m_view->setAlternatingRowColors(true);
+    m_view->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    m_view->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_view->setSortingEnabled(true);
+    m_view->sortByColumn(PayeeColumn, Qt::AscendingOrder);
+    QHeaderView* header = m_view->header();
+    header->setStretchLastSection(false);
+    header->setSectionResizeMode(PayeeColumn, QHeaderView::Stretch);
+    header->setSectionResizeMode(CountColumn, QHeaderView::ResizeToContents);
+
+    auto* renameLabel = new QLabel(tr("Re&name to:"), this);
+    renameLabel->setBuddy(m_renameEdit);
+    m_renameEdit->setPlaceholderText(tr("New payee name"));
+    // Beside two buttons it would shrink to nothing in a narrow window.
+    m_renameEdit->setMinimumWidth(20 * m_renameEdit->fontMetrics().averageCharWidth());
+    m_mergeButton->setToolTip(tr("Select 2 or more payees to merge."));
+
+    auto* headerRow = new QHBoxLayout;
+    headerRow->addWidget(title);
+    // The search field takes the room first (up to its maximum), so that its
+    // placeholder is read whole.
+    headerRow->addStretch(1);
+    headerRow->addWidget(m_searchEdit, 4);
+
+    auto* bottomRow = new QHBoxLayout;
+    bottomRow->addWidget(renameLabel);
+    bottomRow->addWidget(m_renameEdit, 1);
+    bottomRow->addWidget(m_renameButton);
+    bottomRow->addWidget(m_mergeButton);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(16, 16, 16, 16);
+    layout->addLayout(headerRow);
+    layout->addSpacing(8);
+    layout->addWidget(m_view, 1);
+    layout->addLayout(bottomRow);
+
+    connect(m_searchEdit, &QLineEdit::textChanged, m_proxy, &QSortFilterProxyModel::setFilterFixedString);
+    connect(m_renameEdit, &QLineEdit::textChanged, this, &PayeeScreen::updateButtons);
+    connect(m_renameEdit, &QLineEdit::returnPressed, this, &PayeeScreen::onRename);
+    connect(m_view->selectionModel(), &QItemSelectionModel::selectionChanged, this, &PayeeScreen::updateButtons);
+    connect(m_renameButton, &QPushButton::clicked, this, &PayeeScreen::onRename);
+    connect(m_mergeButton, &QPushButton::clicked, this, &PayeeScreen::onMerge);
+    // Nothing here to lose: Escape closes it, as it would a dialog.
+    auto* close = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(close, &QShortcut::activated, this, &QWidget::close);
+
+    refresh();
+}
+
+PayeeScreen::~PayeeScreen() = default;
+
+void PayeeScreen::refresh()
+{
+    m_model->removeRows(0, m_model->rowCount());
+    for (const TransactionRepository::PayeeCount& entry : m_appState->transactionRepository()->payeeCounts()) {
+        auto* name = new QStandardItem(entry.payee);
+        auto* count = new QStandardItem;
+        count->setData(entry.count, Qt::DisplayRole);
+        count->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        m_model->appendRow({name, count});
+    }
+    updateButtons();
+}
+
+QStringList PayeeScreen::selectedPayees() const
+{
+    QModelIndexList rows = m_view->selectionModel()->selectedRows(PayeeColumn);
+    std::sort(rows.begin(), rows.end(), [](const QModelIndex& a, const QModelIndex& b) { return a.row() < b.row(); });
+    QStringList payees;
+    for (const QModelIndex& row : std::as_const(rows))
+        payees << row.data().toString();
+    return payees;
+}
+
+void PayeeScreen::updateButtons()
+{
+    const qsizetype selected = m_view->selectionModel()->selectedRows().size();
+    m_renameButton->setEnabled(selected > 0 && !m_renameEdit->text().trimmed().isEmpty());
+    m_mergeButton->setEnabled(selected > 1);
+}
+
+void PayeeScreen::onRename()
+{
+    const QString target = m_renameEdit->text().trimmed();
+    const QStringList payees = selectedPayees();
+    if (target.isEmpty() || payees.isEmpty())
+        return;
+    const std::optional<int> renamed = m_payees->rename(payees, target);
+    if (!renamed) {
+        showPlainMessage(this, QMessageBox::Warning, tr("Rename Failed"),
+                         tr("The payees could not be renamed; nothing was changed."));
+        return;
+    }
+    showPlainMessage(this, QMessageBox::Information, tr("Rename Complete"),
+                     tr("Renamed %n transaction(s).", nullptr, *renamed));
+    refresh();
+    Q_EMIT payeesChanged();
+}
+
+void PayeeScreen::onMerge()
+{
+    const QStringList payees = selectedPayees();
+    if (payees.size() < 2) {
+        showPlainMessage(this, QMessageBox::Information, tr("Merge"), tr("Select 2 or more payees to merge."));
+        return;
+    }
+    const QString target = PayeeService::mergeTarget(payees, m_renameEdit->text());
+    if (!askPlainQuestion(this, tr("Merge Payees"),
+                          tr("Merge %n payee(s) into \"%1\"?", nullptr, int(payees.size())).arg(target)))
+        return;
+    const std::optional<int> merged = m_payees->rename(payees, target);
+    if (!merged) {
+        showPlainMessage(this, QMessageBox::Warning, tr("Merge Failed"),
+                         tr("The payees could not be merged; nothing was changed."));
+        return;
+    }
+    showPlainMessage(this, QMessageBox::Information, tr("Merge Complete"),
+                     tr("Merged %n transaction(s).", nullptr, *merged));
+    refresh();
+    Q_EMIT payeesChanged();
+}

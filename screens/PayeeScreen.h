@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QStringList>
+#include <QWidget>
+
+class AppState;
+class PayeeService;
+class QLineEdit;
+class QPushButton;
+class QSortFilterProxyModel;
+class QStandardItemModel;
+class QTreeView;
+
+// Every payee of the live transactions with the number of them, filtered by
+// a search text; the selected payees are renamed to a typed name or merged
+// into one. Built once and kept; refresh() reads the payees anew.
+class PayeeScreen : public QWidget
+{
+    Q_OBJECT
+
+public:
+    enum Column { PayeeColumn, CountColumn, ColumnCount };
+
+    explicit PayeeScreen(AppState* appState, QWidget* parent = nullptr);
+    ~PayeeScreen() override;
+
+    void refresh();
+
+Q_SIGNALS:
+    // Transactions were rewritten behind the repositories, which raise no
+    // signal for it: whatever shows payees reads them again.
+    void payeesChanged();
+
+public Q_SLOTS:
+    void onRename();
+    // Into the typed name, or else the first selected payee.
+    void onMerge();
+
+private:
+    // As the list shows them, top to bottom.
+    QStringList selectedPayees() const;
+    void updateButtons();
+
+    AppState* m_appState;
+    PayeeService* m_payees;
+    QLineEdit* m_searchEdit;
+    QTreeView* m_view;
+    QStandardItemModel* m_model;
+    QSortFilterProxyModel* m_proxy;
+    QLineEdit* m_renameEdit;
+    QPushButton* m_renameButton;
+    QPushButton* m_mergeButton;
+};

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+class Database;
+
+// Payees are not records of their own but the payee text of transactions:
+// renaming or merging payees rewrites that text on every live transaction
+// that carries it, as one user action.
+class PayeeService : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit PayeeService(Database* database, QObject* parent = nullptr);
+
+    // Gives every live transaction whose payee is one of `payees` (exactly,
+    // letter case included) the payee `target`; a payee already equal to the
+    // target is left alone. Each rewritten row goes one version up, pending
+    // for sync. The number of transactions rewritten, or none when the target
+    // is blank or any write failed; then nothing was changed. No repository signal follows: the
+    // caller tells the windows that show payees.
+    std::optional<int> rename(const QStringList& payees, const QString& target);
+
+    // The payee a merge goes into: the typed name, trimmed, or else the
+    // first of the selected payees.
+    static QString mergeTarget(const QStringList& payees, const QString& typed);
+
+private:
+    Database* m_database;
+};
