@@ -65,6 +65,15 @@ int CategoryChoices::indexOf(Kind kind, const QString& id) const
     return -1;
 }
 
+std::optional<CategoryChoices::Choice> CategoryChoices::keptCategory(AppState* appState, const QString& categoryId)
+{
+    const std::optional<Category> stored = appState->categoryRepository()->getById(categoryId);
+    if (stored && stored->deleted_at)
+        return std::nullopt;
+    const QString name = stored ? stored->name : tr("(unknown category)");
+    return Choice{Kind::Category, categoryId, name, name};
+}
+
 int CategoryChoices::addKept(const Choice& choice)
 {
     m_choices.append(choice);

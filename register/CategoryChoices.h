@@ -6,6 +6,8 @@
 #include <QList>
 #include <QString>
 
+#include <optional>
+
 class AppState;
 
 // What a user can file a transaction of one account under: no category, the
@@ -53,9 +55,15 @@ public:
     const Choice& at(int index) const { return m_choices.at(index); }
     // -1 when not listed.
     int indexOf(Kind kind, const QString& id) const;
-    // Adds a choice that is not offered for new entries (a category deleted
-    // since, the account of an existing transfer) so an edit keeps it.
+    // Adds a choice that is not offered for new entries (the account of an
+    // existing transfer, deleted since) so an edit keeps it.
     int addKept(const Choice& choice);
+
+    // What an edit shows for a category the list does not offer: a live one
+    // (of another account) by its name, one not known here (its row not yet
+    // synced) as unknown, and none for a deleted one, whose transactions
+    // count as uncategorized everywhere.
+    static std::optional<Choice> keptCategory(AppState* appState, const QString& categoryId);
 
     // Blank text is "(none)". Then, ignoring case: a whole entry, then a
     // category's or account's own name, then the start of one category's

@@ -47,15 +47,15 @@ SplitEditorDialog::SplitEditorDialog(AppState* appState, const QString& accountI
     const CategoryChoices choices = CategoryChoices::load(appState, accountId, /*withTransfers*/ false);
     m_linesWidget = new SplitLinesWidget(choices, m_currency, this);
     for (const SplitLine& line : lines) {
-        // A category deleted since the split was entered is not offered to
-        // new lines, but an edit must not drop it unasked.
         std::optional<CategoryChoices::Choice> kept;
-        if (!line.category_id.isEmpty() && choices.indexOf(CategoryChoices::Kind::Category, line.category_id) < 0) {
-            const std::optional<Category> stored = appState->categoryRepository()->getById(line.category_id);
-            const QString name = stored ? stored->name : tr("(deleted category)");
-            kept = CategoryChoices::Choice{CategoryChoices::Kind::Category, line.category_id, name, name};
+        QString categoryId = line.category_id;
+        if (!categoryId.isEmpty() && choices.indexOf(CategoryChoices::Kind::Category, categoryId) < 0) {
+            kept = CategoryChoices::keptCategory(appState, categoryId);
+            // A deleted category's share is uncategorized, as in the reports.
+            if (!kept)
+                categoryId.clear();
         }
-        m_linesWidget->appendRow(line.category_id, line.memo, m_split.typedFromStored(line.amount), kept);
+        m_linesWidget->appendRow(categoryId, line.memo, m_split.typedFromStored(line.amount), kept);
     }
     const int firstEmpty = m_linesWidget->appendRow();
     if (lines.isEmpty())

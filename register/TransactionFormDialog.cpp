@@ -295,8 +295,10 @@ void TransactionFormDialog::loadFields()
 void TransactionFormDialog::loadCategoryChoices()
 {
     CategoryChoices choices = CategoryChoices::load(m_appState, m_original.account_id, true);
-    // Neither a category nor an account deleted since the transaction was
-    // entered is offered for new choices, but an edit must not drop it unasked.
+    // An account deleted since the transaction was entered is not offered
+    // for new choices, but an edit must not drop its transfer unasked. A
+    // deleted category's transactions are uncategorized, here as in the
+    // register; one not known here at all (its row not synced yet) is kept.
     if (m_originalDraft.isTransfer()) {
         if (choices.indexOf(CategoryChoices::Kind::Transfer, m_originalDraft.transferAccountId) < 0) {
             const std::optional<Account> other = m_appState->accountRepository()->getById(m_originalDraft.transferAccountId);
@@ -306,9 +308,9 @@ void TransactionFormDialog::loadCategoryChoices()
         }
     } else if (!m_original.category_id.isEmpty()
                && choices.indexOf(CategoryChoices::Kind::Category, m_original.category_id) < 0) {
-        const std::optional<Category> stored = m_appState->categoryRepository()->getById(m_original.category_id);
-        const QString name = stored ? stored->name : tr("(deleted category)");
-        choices.addKept({CategoryChoices::Kind::Category, m_original.category_id, name, name});
+        if (const std::optional<CategoryChoices::Choice> kept =
+                CategoryChoices::keptCategory(m_appState, m_original.category_id))
+            choices.addKept(*kept);
     }
     m_categoryCombo->setChoices(choices);
 }

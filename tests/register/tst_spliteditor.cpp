@@ -270,9 +270,11 @@ void TestSplitEditor::editsYenLinesAndRemovesThem()
     QCOMPARE(lines->rowCount(), 3);
     QCOMPARE(lines->amountField(0)->decimals(), 0);
     QCOMPARE(lines->amountField(0)->minorUnits(), qint64(1000));
-    // A category deleted since is kept, not dropped.
-    QCOMPARE(lines->categoryField(0)->currentText(), QStringLiteral("Zz Old Hobby"));
-    QCOMPARE(dialog.lines(), QList<SplitLine>({hobby, rest}));
+    // A deleted category's share is uncategorized, as everywhere else.
+    QVERIFY(lines->categoryField(0)->currentText().isEmpty());
+    SplitLine uncategorized = hobby;
+    uncategorized.category_id.clear();
+    QCOMPARE(dialog.lines(), QList<SplitLine>({uncategorized, rest}));
 
     lines->removeRow(1);
     QVERIFY(!okButton(dialog)->isEnabled());

@@ -61,7 +61,7 @@ private Q_SLOTS:
     void yenAccountsEnterWholeYen();
     void editFormReturnsTheEditedCopy();
     void splitShowsItsLinesAndKeepsThem();
-    void editKeepsACategoryDeletedSince();
+    void deletedCategoryReadsAsUncategorized();
     void typedCategoryTextIsReadNotDropped();
     void partialTextPicksOnlyWhatItClearlyNames();
     void unknownCategoryIsCreatedOnlyWhenTheUserAgrees();
@@ -278,23 +278,22 @@ void TestTransactionFormDialog::splitShowsItsLinesAndKeepsThem()
     QVERIFY(!bareForm.draft().transaction.is_split);
 }
 
-void TestTransactionFormDialog::editKeepsACategoryDeletedSince()
+void TestTransactionFormDialog::deletedCategoryReadsAsUncategorized()
 {
     const Category old = addCategory(QStringLiteral("Old Hobby"));
     Transaction original = makeTransaction(m_account.id, QDate(2022, 3, 3), -500, QStringLiteral("Shop"));
     original.category_id = old.id;
     QVERIFY(m_state->categoryRepository()->softDelete(old.id));
 
+    // Its transactions are uncategorized, here as in the register.
     TransactionFormDialog dialog(m_state.get(), original);
-    QCOMPARE(field<CategoryComboBox>(dialog, "categoryCombo")->currentText(), QStringLiteral("Old Hobby"));
-    QCOMPARE(dialog.transaction().category_id, old.id);
+    QCOMPARE(field<CategoryComboBox>(dialog, "categoryCombo")->currentIndex(), 0);
+    QVERIFY(dialog.transaction().category_id.isEmpty());
 
-    // A new transaction is not offered the deleted category.
-    TransactionFormDialog fresh(m_state.get(), m_account.id);
-    QCOMPARE(field<CategoryComboBox>(fresh, "categoryCombo")
-                 ->categoryChoices()
-                 .indexOf(CategoryChoices::Kind::Category, old.id),
-             -1);
+    // A category not known here at all (its row not synced yet) is kept.
+    original.category_id = QStringLiteral("not-yet-synced");
+    TransactionFormDialog pending(m_state.get(), original);
+    QCOMPARE(pending.transaction().category_id, original.category_id);
 }
 
 void TestTransactionFormDialog::typedCategoryTextIsReadNotDropped()
