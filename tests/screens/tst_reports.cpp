@@ -1,13 +1,37 @@
-#include "screens/DateRange.h"
-#include "screens/ReportComparison.h"
+#include "tests/register/RegisterTestData.h"
 
+#include "appstate/AppState.h"
+#include "screens/AccountPicker.h"
+#include "screens/DateRange.h"
+#include "screens/DateRangePicker.h"
+#include "screens/ReportComparison.h"
+#include "screens/ReportRunner.h"
+#include "screens/ReportTableModel.h"
+#include "screens/ReportsScreen.h"
+#include "tests/support/ModalWatcher.h"
+#include "tests/support/TestDataDir.h"
+
+#include <QFile>
+#include <QFont>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QtTest>
+
+#include <memory>
+
+using namespace registertest;
 
 namespace {
 
+using Kind = ReportRunner::Kind;
 using Preset = DateRange::Preset;
 
 QDate day(int year, int month, int d) { return QDate(year, month, d); }
+
+// Every row of a model as shown.
+QList<QStringList> shown(const ReportTableModel& model) { return model.texts(); }
 
 } // namespace
 
@@ -16,11 +40,58 @@ class TestReports : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    void init();
+    void cleanup();
+
     void datePresets_data();
     void datePresets();
     void comparisons_data();
     void comparisons();
+
+    void totalsRowOnlyWithRows();
+    void amountsInTheirAccountsCurrency();
+    void transactionsArriveInBatches();
+
+    void hiddenWindowIgnoresChanges();
+    void burstOfChangesRerunsOnce();
+    void reloadKeepsTheChosenAccount();
+    void exportWritesTheShownReportOrWarns();
+
+private:
+    ReportRunner::Filter allTime(const QString& accountId = {}) const
+    {
+        return {accountId, {day(2000, 1, 1), day(2030, 12, 31)}, {}};
+    }
+    void openScreen();
+
+    std::unique_ptr<TestDataDir> m_dir;
+    std::unique_ptr<AppState> m_state;
+    std::unique_ptr<ReportsScreen> m_screen;
+    ReportRunner* m_runner = nullptr;
 };
+
+void TestReports::init()
+{
+    m_dir = std::make_unique<TestDataDir>();
+    m_state = std::make_unique<AppState>();
+    QVERIFY(m_state->initialize());
+}
+
+void TestReports::cleanup()
+{
+    m_screen.reset();
+    m_state.reset();
+    m_dir.reset();
+}
+
+void TestReports::openScreen()
+{
+    m_screen = std::make_unique<ReportsScreen>(m_state.get());
+    m_runner = m_screen->findChild<ReportRunner*>();
+    m_screen->refresh();
+    m_screen->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_screen.get()));
+}
 
 void TestReports::datePresets_data()
 {
@@ -77,6 +148,185 @@ void TestReports::comparisons()
     QFETCH(QDate, today);
     QFETCH(ReportComparison, expected);
     QCOMPARE(ReportComparison::forKind(kind, today), expected);
+}
+
+void TestReports::totalsRowOnlyWithRows()
+{
+    const Account checking = addAccount(*m_state, QStringLiteral("Checking"));
+    addTransaction(*m_state, checking.id, day(2024, 1, 5), 300000, QStringLiteral("Employer"));
+    addTransaction(*m_state, checking.id, day(2024, 1, 9), -125050, QStringLiteral("Landlord"));
+    addTransaction(*m_state, checking.id, day(2024, 2, 2), -2000, QStringLiteral("Market"));
+    ReportRunner runner(m_state->reportService(), m_state->accountRepository());
+
+    for (Kind kind : {Kind::IncomeVsExpenses, Kind::CashFlow}) {
+        ReportTableModel model(ReportRunner::columns(kind));
+        runner.run(kind, {{}, {day(2023, 1, 1), day(2023, 12, 31)}, {}}, &model);
+        QCOMPARE(model.rowCount(), 0);
+        QVERIFY(!model.hasTotalsRow());
+
+        runner.run(kind, allTime(), &model);
+        QCOMPARE(shown(model),
+                 (QList<QStringList>{{"2024-01", "$3,000.00", "-$1,250.50", "$1,749.50"},
+                                     {"2024-02", "$0.00", "-$20.00", "-$20.00"},
+                                     {"Total", "$3,000.00", "-$1,270.50", "$1,729.50"}}));
+        QVERIFY(model.hasTotalsRow());
+        for (int column = 0; column < model.columnCount(); ++column) {
+            QVERIFY(model.index(2, column).data(Qt::FontRole).value<QFont>().bold());
+            QVERIFY(!model.index(1, column).data(Qt::FontRole).isValid());
+        }
+    }
+    // Other reports have no totals row.
+    ReportTableModel spending(ReportRunner::columns(Kind::CategorySpending));
+    runner.run(Kind::CategorySpending, allTime(), &spending);
+    QCOMPARE(spending.rowCount(), 1);
+    QVERIFY(!spending.hasTotalsRow());
+}
+
+void TestReports::amountsInTheirAccountsCurrency()
+{
+    const Account checking = addAccount(*m_state, QStringLiteral("Checking"), 100000);
+    const Account travel = addAccount(*m_state, QStringLiteral("Travel"), 5000, Currency::EUR);
+    const Account tokyo = addAccount(*m_state, QStringLiteral("Tokyo"), 0, Currency::JPY);
+    addTransaction(*m_state, checking.id, day(2024, 3, 1), -1500, QStringLiteral("Market"));
+    addTransaction(*m_state, travel.id, day(2024, 3, 2), -1200, QStringLiteral("Café"));
+    addTransaction(*m_state, tokyo.id, day(2024, 3, 3), -800, QStringLiteral("Konbini"));
+    ReportRunner runner(m_state->reportService(), m_state->accountRepository());
+    const auto run = [&runner](Kind kind, const ReportRunner::Filter& filter) {
+        ReportTableModel model(ReportRunner::columns(kind));
+        runner.run(kind, filter, &model);
+        return model.texts();
+    };
+
+    // One account: its currency throughout.
+    QCOMPARE(run(Kind::CategorySpending, allTime(travel.id)), (QList<QStringList>{{"Uncategorized", "-€12.00"}}));
+    QCOMPARE(run(Kind::PayeeSummary, allTime(tokyo.id)), (QList<QStringList>{{"Konbini", "-¥800", "1"}}));
+    // Rows of one account each in its own; sums over several in the default.
+    QCOMPARE(run(Kind::Transactions, allTime()),
+             (QList<QStringList>{{"03/01/2024", "Checking", "Market", "Uncategorized", "", "-$15.00"},
+                                 {"03/02/2024", "Travel", "Café", "Uncategorized", "", "-€12.00"},
+                                 {"03/03/2024", "Tokyo", "Konbini", "Uncategorized", "", "-¥800"}}));
+    QCOMPARE(run(Kind::AccountSummary, allTime(travel.id)),
+             (QList<QStringList>{{"Checking", "Checking", "$1,000.00", "-$15.00", "$985.00"},
+                                 {"Tokyo", "Checking", "¥0", "-¥800", "-¥800"},
+                                 {"Travel", "Checking", "€50.00", "-€12.00", "€38.00"}}));
+    QCOMPARE(run(Kind::CategorySpending, allTime()).value(0).value(1), QStringLiteral("-$35.00"));
+}
+
+void TestReports::transactionsArriveInBatches()
+{
+    const Account checking = addAccount(*m_state, QStringLiteral("Checking"));
+    for (int i = 1; i <= 5; ++i)
+        addTransaction(*m_state, checking.id, day(2024, 1, i), -i, QStringLiteral("Payee %1").arg(i));
+    ReportRunner runner(m_state->reportService(), m_state->accountRepository());
+    runner.setBatchSize(2);
+    QSignalSpy filled(&runner, &ReportRunner::filled);
+    ReportTableModel model(ReportRunner::columns(Kind::Transactions));
+
+    // The first batch shows at once, the rest follow from the event loop.
+    runner.run(Kind::Transactions, allTime(), &model);
+    QCOMPARE(model.rowCount(), 2);
+    QVERIFY(runner.isFilling());
+    QVERIFY(filled.wait());
+    QCOMPARE(filled.count(), 1);
+    QCOMPARE(filled.first().at(1).toBool(), true);
+    QCOMPARE(model.rowCount(), 5);
+    for (int row = 0; row < 5; ++row)
+        QCOMPARE(model.text(row, 2), QStringLiteral("Payee %1").arg(row + 1));
+
+    // A new run replaces one still filling: no rows of the old one stay.
+    filled.clear();
+    runner.run(Kind::Transactions, allTime(), &model);
+    runner.run(Kind::Transactions, {{}, {day(2024, 1, 4), day(2024, 1, 5)}, {}}, &model);
+    QTRY_VERIFY(!runner.isFilling());
+    QCOMPARE(filled.count(), 1);
+    QCOMPARE(model.texts().value(0).value(2), QStringLiteral("Payee 4"));
+    QCOMPARE(model.texts().value(1).value(2), QStringLiteral("Payee 5"));
+    QCOMPARE(model.rowCount(), 2);
+}
+
+void TestReports::hiddenWindowIgnoresChanges()
+{
+    const Account checking = addAccount(*m_state, QStringLiteral("Checking"));
+    openScreen();
+    m_screen->hide();
+    QSignalSpy filled(m_runner, &ReportRunner::filled);
+
+    addTransaction(*m_state, checking.id, QDate::currentDate(), -500, QStringLiteral("Market"));
+    QTest::qWait(3 * ReportsScreen::kChangeDelayMs);
+    QCOMPARE(filled.count(), 0);
+
+    // Brought up to date before it shows again.
+    m_screen->refresh();
+    QCOMPARE(filled.count(), 1);
+    QCOMPARE(m_screen->findChild<ReportTableModel*>()->rowCount(), 1);
+}
+
+void TestReports::burstOfChangesRerunsOnce()
+{
+    openScreen();
+    QSignalSpy filled(m_runner, &ReportRunner::filled);
+    for (int i = 0; i < 1000; ++i)
+        Q_EMIT m_state->transactionRepository()->transactionsChanged(QString());
+    QTRY_COMPARE(filled.count(), 1);
+    QTest::qWait(3 * ReportsScreen::kChangeDelayMs);
+    QCOMPARE(filled.count(), 1);
+}
+
+void TestReports::reloadKeepsTheChosenAccount()
+{
+    addAccount(*m_state, QStringLiteral("Checking"));
+    const Account savings = addAccount(*m_state, QStringLiteral("Savings"));
+    openScreen();
+    auto* picker = m_screen->findChild<AccountPicker*>();
+    picker->setAccountId(savings.id);
+    QSignalSpy filled(m_runner, &ReportRunner::filled);
+
+    addAccount(*m_state, QStringLiteral("Cash"));
+    QTRY_COMPARE(filled.count(), 1);
+    QCOMPARE(picker->count(), 4);
+    QCOMPARE(picker->accountId(), savings.id);
+
+    // Once the account is gone, the reports are of all accounts again.
+    QVERIFY(m_state->accountRepository()->softDelete(savings.id));
+    QTRY_COMPARE(filled.count(), 2);
+    QCOMPARE(picker->accountId(), QString());
+    QCOMPARE(picker->currentText(), QStringLiteral("All Accounts"));
+}
+
+void TestReports::exportWritesTheShownReportOrWarns()
+{
+    const Account checking = addAccount(*m_state, QStringLiteral("Checking"));
+    openScreen();
+    auto* exportButton = m_screen->findChild<QPushButton*>(QStringLiteral("exportButton"));
+    m_screen->showReport(Kind::CashFlow);
+    QVERIFY(!exportButton->isEnabled()); // nothing to save
+
+    addTransaction(*m_state, checking.id, day(2024, 1, 5), 300000, QStringLiteral("Employer"));
+    addTransaction(*m_state, checking.id, day(2024, 2, 9), -125050, QStringLiteral("Landlord"));
+    m_screen->findChild<DateRangePicker*>()->setPreset(Preset::AllTime);
+    QVERIFY(exportButton->isEnabled());
+
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("cash_flow.csv"));
+    QVERIFY(m_screen->exportTo(path));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(QString::fromUtf8(file.readAll()),
+             QStringLiteral("\"Month\",\"Inflows\",\"Outflows\",\"Net\"\n"
+                            "\"2024-01\",\"$3,000.00\",\"$0.00\",\"$3,000.00\"\n"
+                            "\"2024-02\",\"$0.00\",\"-$1,250.50\",\"-$1,250.50\"\n"
+                            "\"Total\",\"$3,000.00\",\"-$1,250.50\",\"$1,749.50\"\n"));
+
+    // A place that cannot be written says so and reports the failure.
+    QStringList warnings;
+    ModalWatcher watcher([&warnings](QWidget* modal) {
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        QVERIFY(box);
+        warnings << box->windowTitle();
+        box->button(QMessageBox::Ok)->click();
+    });
+    QVERIFY(!m_screen->exportTo(folder.filePath(QStringLiteral("missing/cash_flow.csv"))));
+    QCOMPARE(warnings, QStringList{QStringLiteral("Export Failed")});
 }
 
 QTEST_MAIN(TestReports)
