@@ -11,6 +11,7 @@
 #include "screens/AccountFormDialog.h"
 #include "screens/ReconciliationHistoryScreen.h"
 #include "screens/ReconciliationScreen.h"
+#include "screens/ReportsScreen.h"
 #include "screens/WelcomeScreen.h"
 #include "services/RecurringService.h"
 #include "storage/AccountRepository.h"
@@ -46,6 +47,7 @@ constexpr int kSelectAccountMessageMs = 3000;
 constexpr int kNoticeMessageMs = 5000;
 constexpr QSize kReconciliationWindowSize(1100, 720);
 constexpr QSize kHistoryWindowSize(750, 500);
+constexpr QSize kReportsWindowSize(800, 600);
 
 } // namespace
 
@@ -173,6 +175,10 @@ void MainWindow::buildMenus()
             [this] { forwardToRegister(&RegisterScreen::deleteCurrentTransaction); });
     m_transactionActions = {editTransaction, deleteTransaction};
 
+    connect(addMenuAction(reportsMenu, QStringLiteral("reportsAction"), tr("&Reports..."),
+                          QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_T)),
+            &QAction::triggered, this, &MainWindow::showReportsWindow);
+
     connect(addMenuAction(helpMenu, QStringLiteral("aboutAction"), tr("&About Tandrel Ledgerine"), {}),
             &QAction::triggered, this, &MainWindow::showAboutDialog);
 
@@ -275,6 +281,8 @@ void MainWindow::closeEvent(QCloseEvent* event)
     }
     if (m_historyScreen)
         m_historyScreen->close();
+    if (m_reportsScreen)
+        m_reportsScreen->close();
     QMainWindow::closeEvent(event);
 }
 
@@ -458,6 +466,14 @@ void MainWindow::showReconciliationHistoryWindow()
         m_historyScreen = std::make_unique<ReconciliationHistoryScreen>(m_appState);
     m_historyScreen->setAccount(m_currentAccountId);
     showTopLevel(m_historyScreen.get(), tr("Reconciliation History"), kHistoryWindowSize);
+}
+
+void MainWindow::showReportsWindow()
+{
+    if (!m_reportsScreen)
+        m_reportsScreen = std::make_unique<ReportsScreen>(m_appState);
+    m_reportsScreen->refresh();
+    showTopLevel(m_reportsScreen.get(), tr("Reports"), kReportsWindowSize);
 }
 
 void MainWindow::showAboutDialog()

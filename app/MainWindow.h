@@ -23,6 +23,7 @@ class QTreeView;
 class ReconciliationHistoryScreen;
 class ReconciliationScreen;
 class RegisterScreen;
+class ReportsScreen;
 class StatusBar;
 class WelcomeScreen;
 
@@ -52,6 +53,8 @@ public Q_SLOTS:
     // A new reconciliation window for the shown account, or its open one.
     void showReconciliationWindow();
     void showReconciliationHistoryWindow();
+    // The reports window, brought up to date first.
+    void showReportsWindow();
 
 protected:
     void changeEvent(QEvent* event) override;
@@ -111,4 +114,6 @@ private:
     QHash<QString, QPointer<ReconciliationScreen>> m_reconciliationScreens;
     // Built on first use and kept.
     std::unique_ptr<ReconciliationHistoryScreen> m_historyScreen;
+    // Built on first use and kept, with the filters last chosen.
+    std::unique_ptr<ReportsScreen> m_reportsScreen;
 };

@@ -7,6 +7,7 @@
 #include "register/RegisterScreen.h"
 #include "screens/ReconciliationHistoryScreen.h"
 #include "screens/ReconciliationScreen.h"
+#include "screens/ReportsScreen.h"
 #include "screens/WelcomeScreen.h"
 #include "services/RecurringService.h"
 #include "storage/AccountRepository.h"
@@ -27,6 +28,7 @@
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSettings>
@@ -139,6 +141,7 @@ private Q_SLOTS:
     void welcomePageFollowsTheTheme();
     void signInSaysItIsUnavailable();
     void reconciliationWindowsOpenForTheShownAccount();
+    void reportsWindowOpensFromTheReportsMenu();
     void layoutIsKeptInSettings();
 
 private:
@@ -602,6 +605,30 @@ void TestMainWindow::reconciliationWindowsOpenForTheShownAccount()
     window.close();
     QTRY_VERIFY(!open);
     QVERIFY(!histories.first()->isVisible());
+}
+
+void TestMainWindow::reportsWindowOpensFromTheReportsMenu()
+{
+    MainWindow window(m_state.get());
+    QAction* reports = action(window, "reportsAction");
+    QVERIFY(reports->isEnabled()); // no account needed
+    // The Reports menu shows now that it holds something.
+    auto* menu = qobject_cast<QMenu*>(reports->parent());
+    QVERIFY(menu && menu->menuAction()->isVisible());
+    // Its shortcut is its own among the main window's actions.
+    for (QAction* other : window.findChildren<QAction*>()) {
+        if (other != reports)
+            QVERIFY2(other->shortcut() != reports->shortcut(), qPrintable(other->objectName()));
+    }
+
+    reports->trigger();
+    reports->trigger();
+    const QList<ReportsScreen*> screens = openWindows<ReportsScreen>();
+    QCOMPARE(screens.size(), 1);
+    QCOMPARE(screens.first()->windowTitle(), QStringLiteral("Reports"));
+
+    window.close();
+    QVERIFY(!screens.first()->isVisible());
 }
 
 void TestMainWindow::layoutIsKeptInSettings()
