@@ -473,7 +473,8 @@ void MainWindow::showReportsWindow()
     if (!m_reportsScreen)
         m_reportsScreen = std::make_unique<ReportsScreen>(m_appState);
     m_reportsScreen->refresh();
-    showTopLevel(m_reportsScreen.get(), tr("Reports"), kReportsWindowSize);
+    // Its tables hold amounts side by side: a larger font needs the room.
+    showTopLevel(m_reportsScreen.get(), tr("Reports"), kReportsWindowSize * fontScalePercent() / 100);
 }
 
 void MainWindow::showAboutDialog()

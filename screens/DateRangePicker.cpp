@@ -4,6 +4,7 @@
 #include "screens/DateRangeEdit.h"
 
 #include <QComboBox>
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 
@@ -17,7 +18,7 @@ DateRangePicker::DateRangePicker(QWidget* parent)
     for (DateRange::Preset preset : DateRange::presets())
         m_presetBox->addItem(DateRange::label(preset), int(preset));
     m_rangeLabel->setObjectName(QStringLiteral("periodRangeLabel"));
-    m_rangeLabel->setStyleSheet(textColorStyleSheet(mutedCaptionColor()));
+    showLabelColor();
 
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -60,6 +61,20 @@ void DateRangePicker::applyPreset()
     const DateRange range = DateRange::forPreset(preset(), QDate::currentDate());
     m_rangeLabel->setText(range.text());
     setRange(range);
+}
+
+void DateRangePicker::changeEvent(QEvent* event)
+{
+    // A colour of its own would keep the days looking in force while the
+    // picker is disabled.
+    if (event->type() == QEvent::EnabledChange)
+        showLabelColor();
+    QWidget::changeEvent(event);
+}
+
+void DateRangePicker::showLabelColor()
+{
+    m_rangeLabel->setStyleSheet(isEnabled() ? textColorStyleSheet(mutedCaptionColor()) : QString());
 }
 
 void DateRangePicker::setRange(const DateRange& range)

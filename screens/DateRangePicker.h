@@ -32,7 +32,11 @@ public:
 Q_SIGNALS:
     void rangeChanged();
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
+    void showLabelColor();
     void applyPreset();
     void setRange(const DateRange& range);
 

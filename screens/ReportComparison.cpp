@@ -37,8 +37,3 @@ ReportComparison ReportComparison::forKind(Kind kind, const QDate& today)
     }
     return {};
 }
-
-QString ReportComparison::text() const
-{
-    return tr("P1: %1    P2: %2").arg(first.text(), second.text());
-}

@@ -23,8 +23,5 @@ struct ReportComparison
     // The pair as seen on `today`; Custom has none (null dates).
     static ReportComparison forKind(Kind kind, const QDate& today);
 
-    // "P1: 01/01/2025 – 12/31/2025    P2: 01/01/2026 – 05/14/2026"
-    QString text() const;
-
     Q_DECLARE_TR_FUNCTIONS(ReportComparison)
 };

@@ -96,6 +96,11 @@ QVariant ReportTableModel::data(const QModelIndex& index, int role) const
     switch (role) {
     case Qt::DisplayRole:
         return text(index.row(), index.column());
+    case Qt::ToolTipRole:
+        // Names and memos can be longer than their column.
+        if (kind == Format::Text)
+            return text(index.row(), index.column());
+        return {};
     case Qt::TextAlignmentRole:
         return QVariant((number ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
     case Qt::ForegroundRole:

@@ -19,16 +19,19 @@
 #include <QEvent>
 #include <QFileDialog>
 #include <QFontMetrics>
+#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSaveFile>
+#include <QScrollBar>
 #include <QShortcut>
+#include <QStackedWidget>
 #include <QSignalBlocker>
 #include <QStandardPaths>
-#include <QTabWidget>
 #include <QTableView>
 #include <QVBoxLayout>
 #include <QtDebug>
@@ -40,26 +43,43 @@ ReportsScreen::ReportsScreen(AppState* appState, QWidget* parent)
 {
     auto* heading = new QLabel(tr("Reports"));
     applyFontRole(heading, FontRole::Headline);
+    m_exportButton = new QPushButton(tr("E&xport CSV..."));
+    m_exportButton->setObjectName(QStringLiteral("exportButton"));
+    auto* headingRow = new QHBoxLayout;
+    headingRow->addWidget(heading);
+    headingRow->addStretch();
+    headingRow->addWidget(m_exportButton, 0, Qt::AlignBottom);
 
-    m_tabs = new QTabWidget;
-    m_tabs->setObjectName(QStringLiteral("reportTabs"));
+    // A list rather than tabs: eight report names do not fit side by side
+    // in a window of ordinary width, and a tab bar would hide some of them.
+    m_reportList = new QListWidget;
+    m_reportList->setObjectName(QStringLiteral("reportList"));
+    m_reportList->setAccessibleName(tr("Reports"));
+    m_reportList->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_pages = new QStackedWidget;
     for (Kind kind : ReportRunner::kinds()) {
+        m_reportList->addItem(ReportRunner::title(kind));
         auto* model = new ReportTableModel(ReportRunner::columns(kind), this);
         m_models << model;
         m_upToDate << false;
         QTableView* table = buildTable(model);
         if (kind != Kind::YearOverYear) {
-            m_tabs->addTab(table, ReportRunner::title(kind));
+            m_pages->addWidget(table);
             continue;
         }
         auto* page = new QWidget;
         auto* pageLayout = new QVBoxLayout(page);
-        pageLayout->setContentsMargins(0, 8, 0, 0);
+        pageLayout->setContentsMargins(0, 0, 0, 0);
         pageLayout->setSpacing(8);
-        pageLayout->addWidget(buildComparisonRow());
+        pageLayout->addWidget(buildComparison());
         pageLayout->addWidget(table, 1);
-        m_tabs->addTab(page, ReportRunner::title(kind));
+        m_pages->addWidget(page);
     }
+    m_reportList->setCurrentRow(0);
+    auto* body = new QHBoxLayout;
+    body->setSpacing(12);
+    body->addWidget(m_reportList);
+    body->addWidget(m_pages, 1);
 
     m_problemLabel = new QLabel(
         tr("Not every transaction could be read, so this list is incomplete. Choose the period again to retry."));
@@ -71,23 +91,24 @@ ReportsScreen::ReportsScreen(AppState* appState, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(24, 24, 24, 24);
     layout->setSpacing(0);
-    layout->addWidget(heading);
+    layout->addLayout(headingRow);
     layout->addSpacing(12);
-    layout->addWidget(buildFilterRow());
-    layout->addSpacing(8);
-    layout->addWidget(m_tabs, 1);
+    layout->addLayout(buildFilters());
+    layout->addSpacing(12);
+    layout->addLayout(body, 1);
     layout->addWidget(m_problemLabel);
-    sizeTables();
+    sizeToFont();
+
+    // The filters, the choice of report and what it shows come first, as
+    // they read; the export of what was chosen last.
+    setTabOrder(m_views.last(), m_exportButton);
 
     // Escape closes it, as it would a dialog: there is nothing here to lose.
     auto* close = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     connect(close, &QShortcut::activated, this, &QWidget::close);
 
     connect(m_runner, &ReportRunner::filled, this, &ReportsScreen::onFilled);
-    connect(m_tabs, &QTabWidget::currentChanged, this, [this] {
-        runIfStale();
-        updateExportButton();
-    });
+    connect(m_reportList, &QListWidget::currentRowChanged, this, &ReportsScreen::onReportChanged);
     connect(m_accountPicker, &AccountPicker::accountChanged, this, &ReportsScreen::onFilterChanged);
     connect(m_periodPicker, &DateRangePicker::rangeChanged, this, &ReportsScreen::onFilterChanged);
     connect(m_exportButton, &QPushButton::clicked, this, &ReportsScreen::exportCurrentTab);
@@ -110,12 +131,13 @@ ReportsScreen::ReportsScreen(AppState* appState, QWidget* parent)
         for (ReportTableModel* model : std::as_const(m_models))
             model->refreshColors();
     });
+    showCurrentPage();
     updateExportButton();
 }
 
 ReportsScreen::~ReportsScreen() = default;
 
-QWidget* ReportsScreen::buildFilterRow()
+QLayout* ReportsScreen::buildFilters()
 {
     m_accountPicker = new AccountPicker(m_appState->accountRepository());
     m_accountPicker->setObjectName(QStringLiteral("accountPicker"));
@@ -128,24 +150,24 @@ QWidget* ReportsScreen::buildFilterRow()
     auto* periodCaption = new QLabel(tr("&Period:"));
     periodCaption->setBuddy(m_periodPicker->presetBox());
 
-    m_exportButton = new QPushButton(tr("E&xport CSV..."));
-    m_exportButton->setObjectName(QStringLiteral("exportButton"));
+    m_accountFilter = {accountCaption, m_accountPicker};
+    m_periodFilter = {periodCaption, m_periodPicker};
 
-    auto* row = new QWidget;
-    auto* layout = new QHBoxLayout(row);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(8);
-    layout->addWidget(accountCaption);
-    layout->addWidget(m_accountPicker);
-    layout->addSpacing(12);
-    layout->addWidget(periodCaption);
-    layout->addWidget(m_periodPicker);
-    layout->addStretch();
-    layout->addWidget(m_exportButton);
-    return row;
+    // One filter a line, so that a narrow window or a large font keeps
+    // every control whole.
+    auto* grid = new QGridLayout;
+    grid->setContentsMargins(0, 0, 0, 0);
+    grid->setHorizontalSpacing(8);
+    grid->setVerticalSpacing(6);
+    grid->addWidget(accountCaption, 0, 0);
+    grid->addWidget(m_accountPicker, 0, 1, Qt::AlignLeft);
+    grid->addWidget(periodCaption, 1, 0);
+    grid->addWidget(m_periodPicker, 1, 1, Qt::AlignLeft);
+    grid->setColumnStretch(1, 1);
+    return grid;
 }
 
-QWidget* ReportsScreen::buildComparisonRow()
+QWidget* ReportsScreen::buildComparison()
 {
     m_comparisonBox = new QComboBox;
     m_comparisonBox->setObjectName(QStringLiteral("comparisonBox"));
@@ -154,38 +176,35 @@ QWidget* ReportsScreen::buildComparisonRow()
     auto* caption = new QLabel(tr("Co&mpare:"));
     caption->setBuddy(m_comparisonBox);
 
-    m_comparisonLabel = new QLabel;
-    m_comparisonLabel->setObjectName(QStringLiteral("comparisonRangeLabel"));
-    m_comparisonLabel->setStyleSheet(textColorStyleSheet(mutedCaptionColor()));
-
-    m_firstPeriodEdit = new DateRangeEdit;
+    // Each period shows its days, or takes them typed under Custom; the
+    // names match the table's columns.
+    const auto periodRow = [](const QString& text, QLabel*& rangeLabel, DateRangeEdit*& edit) {
+        rangeLabel = new QLabel;
+        rangeLabel->setStyleSheet(textColorStyleSheet(mutedCaptionColor()));
+        edit = new DateRangeEdit;
+        auto* caption = new QLabel(text);
+        caption->setBuddy(edit->fromField()->focusProxy());
+        return caption;
+    };
+    QLabel* firstCaption = periodRow(tr("Period &1:"), m_firstPeriodLabel, m_firstPeriodEdit);
+    QLabel* secondCaption = periodRow(tr("Period &2:"), m_secondPeriodLabel, m_secondPeriodEdit);
     m_firstPeriodEdit->setObjectName(QStringLiteral("firstPeriodEdit"));
-    m_secondPeriodEdit = new DateRangeEdit;
     m_secondPeriodEdit->setObjectName(QStringLiteral("secondPeriodEdit"));
-    auto* firstCaption = new QLabel(tr("P&1:"));
-    firstCaption->setBuddy(m_firstPeriodEdit->fromField()->focusProxy());
-    auto* secondCaption = new QLabel(tr("P&2:"));
-    secondCaption->setBuddy(m_secondPeriodEdit->fromField()->focusProxy());
-    m_customComparison = new QWidget;
-    auto* customLayout = new QHBoxLayout(m_customComparison);
-    customLayout->setContentsMargins(0, 0, 0, 0);
-    customLayout->setSpacing(8);
-    customLayout->addWidget(firstCaption);
-    customLayout->addWidget(m_firstPeriodEdit);
-    customLayout->addSpacing(12);
-    customLayout->addWidget(secondCaption);
-    customLayout->addWidget(m_secondPeriodEdit);
 
-    auto* row = new QWidget;
-    auto* layout = new QHBoxLayout(row);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(8);
-    layout->addWidget(caption);
-    layout->addWidget(m_comparisonBox);
-    layout->addSpacing(12);
-    layout->addWidget(m_comparisonLabel);
-    layout->addWidget(m_customComparison);
-    layout->addStretch();
+    auto* controls = new QWidget;
+    auto* grid = new QGridLayout(controls);
+    grid->setContentsMargins(0, 0, 0, 0);
+    grid->setHorizontalSpacing(8);
+    grid->setVerticalSpacing(6);
+    grid->addWidget(caption, 0, 0);
+    grid->addWidget(m_comparisonBox, 0, 1, 1, 2, Qt::AlignLeft);
+    grid->addWidget(firstCaption, 1, 0);
+    grid->addWidget(m_firstPeriodLabel, 1, 1);
+    grid->addWidget(m_firstPeriodEdit, 1, 2, Qt::AlignLeft);
+    grid->addWidget(secondCaption, 2, 0);
+    grid->addWidget(m_secondPeriodLabel, 2, 1);
+    grid->addWidget(m_secondPeriodEdit, 2, 2, Qt::AlignLeft);
+    grid->setColumnStretch(2, 1);
 
     onComparisonChanged();
     connect(m_comparisonBox, &QComboBox::currentIndexChanged, this, &ReportsScreen::onComparisonChanged);
@@ -196,7 +215,11 @@ QWidget* ReportsScreen::buildComparisonRow()
     };
     connect(m_firstPeriodEdit, &DateRangeEdit::rangeChanged, this, customChanged);
     connect(m_secondPeriodEdit, &DateRangeEdit::rangeChanged, this, customChanged);
-    return row;
+    setTabOrder(m_comparisonBox, m_firstPeriodEdit->fromField());
+    setTabOrder(m_firstPeriodEdit->fromField(), m_firstPeriodEdit->toField());
+    setTabOrder(m_firstPeriodEdit->toField(), m_secondPeriodEdit->fromField());
+    setTabOrder(m_secondPeriodEdit->fromField(), m_secondPeriodEdit->toField());
+    return controls;
 }
 
 QTableView* ReportsScreen::buildTable(ReportTableModel* model)
@@ -219,8 +242,17 @@ QTableView* ReportsScreen::buildTable(ReportTableModel* model)
     return table;
 }
 
-void ReportsScreen::sizeTables()
+void ReportsScreen::sizeToFont()
 {
+    // The report list keeps every name whole, each with room around it.
+    const QFontMetrics listMetrics(m_reportList->font());
+    int listWidth = 0;
+    for (int row = 0; row < m_reportList->count(); ++row)
+        listWidth = qMax(listWidth, listMetrics.horizontalAdvance(m_reportList->item(row)->text()));
+    for (int row = 0; row < m_reportList->count(); ++row)
+        m_reportList->item(row)->setSizeHint(QSize(listWidth, listMetrics.height() * 2));
+    m_reportList->setFixedWidth(listWidth + 4 * listMetrics.averageCharWidth() + 2 * m_reportList->frameWidth());
+
     // Widths from the font, never from the rows: a report of a whole ledger
     // is not measured row by row, and a larger font scale keeps amounts whole.
     for (int i = 0; i < m_views.size(); ++i) {
@@ -229,36 +261,45 @@ void ReportsScreen::sizeTables()
         table->verticalHeader()->setDefaultSectionSize(metrics.height() + metrics.height() / 2);
         QHeaderView* header = table->horizontalHeader();
         header->setStretchLastSection(false);
+        // Text columns share the spare width but keep a few letters each.
+        const int textWidth = 8 * metrics.averageCharWidth();
+        header->setMinimumSectionSize(textWidth);
         const int padding = 3 * metrics.averageCharWidth();
+        int minimum = 2 * table->frameWidth() + table->verticalScrollBar()->sizeHint().width();
         const QList<ReportTableModel::Column>& columns = m_models.at(i)->columns();
         for (int column = 0; column < columns.size(); ++column) {
             QString sample;
             switch (columns.at(column).format) {
             case ReportTableModel::Format::Money:
-                sample = QStringLiteral("-$00,000,000.00");
+                sample = QStringLiteral("-$0,000,000.00");
                 break;
             case ReportTableModel::Format::Count:
-                sample = QStringLiteral("000000");
+                sample = QStringLiteral("00000");
                 break;
             case ReportTableModel::Format::Date:
                 sample = DateField::toText(QDate(2000, 12, 31));
                 break;
             case ReportTableModel::Format::Text:
                 header->setSectionResizeMode(column, QHeaderView::Stretch);
+                minimum += textWidth;
                 continue;
             }
+            const int width =
+                qMax(metrics.horizontalAdvance(sample), metrics.horizontalAdvance(columns.at(column).header)) + padding;
             header->setSectionResizeMode(column, QHeaderView::Interactive);
-            header->resizeSection(column, qMax(metrics.horizontalAdvance(sample),
-                                               metrics.horizontalAdvance(columns.at(column).header))
-                                              + padding);
+            header->resizeSection(column, width);
+            minimum += width;
         }
+        // A narrow window stops where every column still shows, rather than
+        // push the amounts out of sight.
+        table->setMinimumWidth(minimum);
     }
 }
 
 void ReportsScreen::changeEvent(QEvent* event)
 {
-    if (event->type() == QEvent::FontChange && !m_views.isEmpty())
-        sizeTables();
+    if (event->type() == QEvent::FontChange && m_reportList)
+        sizeToFont();
     QWidget::changeEvent(event);
 }
 
@@ -275,12 +316,12 @@ void ReportsScreen::hideEvent(QHideEvent* event)
 
 ReportsScreen::Kind ReportsScreen::currentKind() const
 {
-    return ReportRunner::kinds().value(m_tabs->currentIndex(), Kind::CategorySpending);
+    return ReportRunner::kinds().value(m_reportList->currentRow(), Kind::CategorySpending);
 }
 
 void ReportsScreen::showReport(Kind kind)
 {
-    m_tabs->setCurrentIndex(int(ReportRunner::kinds().indexOf(kind)));
+    m_reportList->setCurrentRow(int(ReportRunner::kinds().indexOf(kind)));
 }
 
 void ReportsScreen::refresh()
@@ -328,12 +369,34 @@ void ReportsScreen::onFilterChanged()
     runReport();
 }
 
+void ReportsScreen::onReportChanged()
+{
+    showCurrentPage();
+    runIfStale();
+    updateExportButton();
+}
+
+void ReportsScreen::showCurrentPage()
+{
+    const Kind kind = currentKind();
+    m_pages->setCurrentIndex(int(ReportRunner::kinds().indexOf(kind)));
+    // Filters a report does not follow are not offered while it shows.
+    const bool byAccount = kind != Kind::TaxReport && kind != Kind::AccountSummary;
+    const bool byPeriod = kind != Kind::YearOverYear && kind != Kind::AccountSummary;
+    for (QWidget* widget : std::as_const(m_accountFilter))
+        widget->setEnabled(byAccount);
+    for (QWidget* widget : std::as_const(m_periodFilter))
+        widget->setEnabled(byPeriod);
+}
+
 void ReportsScreen::onComparisonChanged()
 {
     const auto kind = ReportComparison::Kind(m_comparisonBox->currentData().toInt());
     const bool custom = kind == ReportComparison::Kind::Custom;
-    m_customComparison->setVisible(custom);
-    m_comparisonLabel->setVisible(!custom);
+    m_firstPeriodEdit->setVisible(custom);
+    m_secondPeriodEdit->setVisible(custom);
+    m_firstPeriodLabel->setVisible(!custom);
+    m_secondPeriodLabel->setVisible(!custom);
     if (custom) {
         // The pair chosen before, ready to be changed.
         m_firstPeriodEdit->setRange(m_comparison.first);
@@ -341,7 +404,8 @@ void ReportsScreen::onComparisonChanged()
         return;
     }
     const ReportComparison comparison = ReportComparison::forKind(kind, QDate::currentDate());
-    m_comparisonLabel->setText(comparison.text());
+    m_firstPeriodLabel->setText(comparison.first.text());
+    m_secondPeriodLabel->setText(comparison.second.text());
     if (comparison == m_comparison)
         return;
     m_comparison = comparison;

@@ -16,15 +16,17 @@ class QComboBox;
 class QEvent;
 class QHideEvent;
 class QLabel;
+class QLayout;
+class QListWidget;
 class QPushButton;
-class QTabWidget;
+class QStackedWidget;
 class QTableView;
 class ReportTableModel;
 
-// The reports window: the eight reports in tabs over one account or all of
-// them and a period, the year-over-year tab with its own two periods, and
-// the shown report saved as a CSV file. The shown tab runs when a filter
-// changes; the others wait until they are shown. While the window is
+// The reports window: the eight reports, listed beside the one shown, over
+// one account or all of them and a period; the year-over-year report with
+// its own two periods; the shown report saved as a CSV file. The shown
+// report runs when a filter changes; the others wait until they are shown. While the window is
 // visible it follows changes to the data, once per burst of them; while it
 // is hidden it ignores them and refresh() catches up before it shows again.
 class ReportsScreen : public QWidget
@@ -63,12 +65,16 @@ protected:
     void hideEvent(QHideEvent* event) override;
 
 private:
-    QWidget* buildFilterRow();
-    QWidget* buildComparisonRow();
+    QLayout* buildFilters();
+    QWidget* buildComparison();
     QTableView* buildTable(ReportTableModel* model);
-    void sizeTables();
+    // Sizes the report list, the rows and the amount columns to the font.
+    void sizeToFont();
 
     void onFilterChanged();
+    void onReportChanged();
+    // The shown report's page, with the filters it follows enabled.
+    void showCurrentPage();
     void onComparisonChanged();
     void onDataChanged();
     void onFilled(Kind kind, bool complete);
@@ -90,11 +96,14 @@ private:
 
     AccountPicker* m_accountPicker = nullptr;
     DateRangePicker* m_periodPicker = nullptr;
+    QList<QWidget*> m_accountFilter;
+    QList<QWidget*> m_periodFilter;
     QPushButton* m_exportButton = nullptr;
-    QTabWidget* m_tabs = nullptr;
+    QListWidget* m_reportList = nullptr;
+    QStackedWidget* m_pages = nullptr;
     QComboBox* m_comparisonBox = nullptr;
-    QLabel* m_comparisonLabel = nullptr;
-    QWidget* m_customComparison = nullptr;
+    QLabel* m_firstPeriodLabel = nullptr;
+    QLabel* m_secondPeriodLabel = nullptr;
     DateRangeEdit* m_firstPeriodEdit = nullptr;
     DateRangeEdit* m_secondPeriodEdit = nullptr;
     QLabel* m_problemLabel = nullptr;
