@@ -106,6 +106,17 @@ ReportsScreen::ReportsScreen(AppState* appState, QWidget* parent)
     // Escape closes it, as it would a dialog: there is nothing here to lose.
     auto* close = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     connect(close, &QShortcut::activated, this, &QWidget::close);
+    // The keys that turn the pages of tabs move through the reports from
+    // wherever the focus is.
+    const auto step = [this](int by) {
+        const int count = m_reportList->count();
+        m_reportList->setCurrentRow((m_reportList->currentRow() + by + count) % count);
+    };
+    for (const QKeySequence& key : {QKeySequence(Qt::CTRL | Qt::Key_PageDown), QKeySequence(Qt::CTRL | Qt::Key_Tab)})
+        connect(new QShortcut(key, this), &QShortcut::activated, this, [step] { step(1); });
+    for (const QKeySequence& key :
+         {QKeySequence(Qt::CTRL | Qt::Key_PageUp), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab)})
+        connect(new QShortcut(key, this), &QShortcut::activated, this, [step] { step(-1); });
 
     connect(m_runner, &ReportRunner::filled, this, &ReportsScreen::onFilled);
     connect(m_reportList, &QListWidget::currentRowChanged, this, &ReportsScreen::onReportChanged);
@@ -133,6 +144,8 @@ ReportsScreen::ReportsScreen(AppState* appState, QWidget* parent)
     });
     showCurrentPage();
     updateExportButton();
+    // Up and Down move through the reports from the start.
+    m_reportList->setFocus();
 }
 
 ReportsScreen::~ReportsScreen() = default;
@@ -443,10 +456,9 @@ void ReportsScreen::exportCurrentTab()
 {
     if (!m_exportButton->isEnabled())
         return;
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    const QString path =
-        QFileDialog::getSaveFileName(this, tr("Export CSV"), QDir(folder).filePath(ReportRunner::fileName(currentKind())),
-                                     tr("CSV Files (*.csv)"));
+    const QDir folder(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+    const QString path = QFileDialog::getSaveFileName(
+        this, tr("Export CSV"), folder.filePath(ReportRunner::fileName(currentKind())), tr("CSV Files (*.csv)"));
     if (!path.isEmpty())
         exportTo(path);
 }
