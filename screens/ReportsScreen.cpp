@@ -219,7 +219,7 @@ QWidget* ReportsScreen::buildComparison()
     grid->addWidget(m_secondPeriodEdit, 2, 2, Qt::AlignLeft);
     grid->setColumnStretch(2, 1);
 
-    onComparisonChanged();
+    applyComparison();
     connect(m_comparisonBox, &QComboBox::currentIndexChanged, this, &ReportsScreen::onComparisonChanged);
     const auto customChanged = [this] {
         m_comparison = {m_firstPeriodEdit->range(), m_secondPeriodEdit->range()};
@@ -320,10 +320,7 @@ void ReportsScreen::hideEvent(QHideEvent* event)
 {
     // Hidden, it reads nothing: refresh() catches up before it shows again.
     m_changeTimer.stop();
-    if (m_runner->isFilling()) {
-        m_runner->stop();
-        m_upToDate[int(currentKind())] = false;
-    }
+    m_runner->stop();
     QWidget::hideEvent(event);
 }
 
@@ -347,10 +344,7 @@ void ReportsScreen::refresh()
         m_accountPicker->reload();
         m_periodPicker->refreshForToday();
     }
-    if (ReportComparison::Kind(m_comparisonBox->currentData().toInt()) != ReportComparison::Kind::Custom) {
-        const QSignalBlocker blockComparison(m_comparisonBox);
-        onComparisonChanged();
-    }
+    applyComparison();
     runReport();
 }
 
@@ -372,7 +366,8 @@ void ReportsScreen::runIfStale()
     if (m_upToDate.at(int(kind)))
         return;
     m_problemLabel->hide();
-    m_upToDate[int(kind)] = true;
+    // Up to date once filled: a fill cut short by another run, or by the
+    // window hiding, runs again when its report shows.
     m_runner->run(kind, filter(), model(kind));
     updateExportButton();
 }
@@ -404,6 +399,15 @@ void ReportsScreen::showCurrentPage()
 
 void ReportsScreen::onComparisonChanged()
 {
+    if (!applyComparison())
+        return;
+    m_upToDate[int(Kind::YearOverYear)] = false;
+    if (currentKind() == Kind::YearOverYear)
+        runIfStale();
+}
+
+bool ReportsScreen::applyComparison()
+{
     const auto kind = ReportComparison::Kind(m_comparisonBox->currentData().toInt());
     const bool custom = kind == ReportComparison::Kind::Custom;
     m_firstPeriodEdit->setVisible(custom);
@@ -414,17 +418,15 @@ void ReportsScreen::onComparisonChanged()
         // The pair chosen before, ready to be changed.
         m_firstPeriodEdit->setRange(m_comparison.first);
         m_secondPeriodEdit->setRange(m_comparison.second);
-        return;
+        return false;
     }
     const ReportComparison comparison = ReportComparison::forKind(kind, QDate::currentDate());
     m_firstPeriodLabel->setText(comparison.first.text());
     m_secondPeriodLabel->setText(comparison.second.text());
     if (comparison == m_comparison)
-        return;
+        return false;
     m_comparison = comparison;
-    m_upToDate[int(Kind::YearOverYear)] = false;
-    if (currentKind() == Kind::YearOverYear)
-        runIfStale();
+    return true;
 }
 
 void ReportsScreen::onDataChanged()
@@ -435,6 +437,7 @@ void ReportsScreen::onDataChanged()
 
 void ReportsScreen::onFilled(Kind kind, bool complete)
 {
+    m_upToDate[int(kind)] = complete;
     if (!complete && kind == currentKind())
         m_problemLabel->show();
     updateExportButton();

@@ -76,6 +76,8 @@ private:
     // The shown report's page, with the filters it follows enabled.
     void showCurrentPage();
     void onComparisonChanged();
+    // Shows the chosen pair of periods; true when they moved.
+    bool applyComparison();
     void onDataChanged();
     void onFilled(Kind kind, bool complete);
     // Runs the shown report unless it is up to date.

@@ -55,6 +55,7 @@ private Q_SLOTS:
     void hiddenWindowIgnoresChanges();
     void burstOfChangesRerunsOnce();
     void reloadKeepsTheChosenAccount();
+    void reportCutShortRunsAgainWhenShown();
     void exportWritesTheShownReportOrWarns();
 
 private:
@@ -291,6 +292,28 @@ void TestReports::reloadKeepsTheChosenAccount()
     QTRY_COMPARE(filled.count(), 2);
     QCOMPARE(picker->accountId(), QString());
     QCOMPARE(picker->currentText(), QStringLiteral("All Accounts"));
+}
+
+void TestReports::reportCutShortRunsAgainWhenShown()
+{
+    const Account checking = addAccount(*m_state, QStringLiteral("Checking"));
+    for (int i = 0; i < 5; ++i)
+        addTransaction(*m_state, checking.id, QDate::currentDate(), -100, QStringLiteral("Market"));
+    openScreen();
+    m_runner->setBatchSize(2);
+    auto* exportButton = m_screen->findChild<QPushButton*>(QStringLiteral("exportButton"));
+    auto* transactions = m_screen->findChildren<ReportTableModel*>().at(int(Kind::Transactions));
+
+    m_screen->showReport(Kind::Transactions);
+    QVERIFY(!exportButton->isEnabled()); // not while it fills
+    m_screen->showReport(Kind::PayeeSummary);
+    QCOMPARE(transactions->rowCount(), 2);
+
+    QSignalSpy filled(m_runner, &ReportRunner::filled);
+    m_screen->showReport(Kind::Transactions);
+    QVERIFY(filled.wait());
+    QCOMPARE(transactions->rowCount(), 5);
+    QVERIFY(exportButton->isEnabled());
 }
 
 void TestReports::exportWritesTheShownReportOrWarns()
