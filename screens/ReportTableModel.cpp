@@ -97,9 +97,11 @@ QVariant ReportTableModel::data(const QModelIndex& index, int role) const
     case Qt::DisplayRole:
         return text(index.row(), index.column());
     case Qt::ToolTipRole:
-        // Names and memos can be longer than their column.
+        // Names and memos can be longer than their column. A tooltip reads
+        // text that looks like markup as markup, so it gets escaped markup
+        // that shows the text as typed.
         if (kind == Format::Text)
-            return text(index.row(), index.column());
+            return QStringLiteral("<qt>%1</qt>").arg(text(index.row(), index.column()).toHtmlEscaped());
         return {};
     case Qt::TextAlignmentRole:
         return QVariant((number ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);

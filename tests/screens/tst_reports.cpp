@@ -17,6 +17,7 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
+#include <QTextDocument>
 #include <QtTest>
 
 #include <memory>
@@ -49,6 +50,7 @@ private Q_SLOTS:
     void comparisons();
 
     void totalsRowOnlyWithRows();
+    void namesShowAsTyped();
     void amountsInTheirAccountsCurrency();
     void transactionsArriveInBatches();
 
@@ -181,6 +183,17 @@ void TestReports::totalsRowOnlyWithRows()
     runner.run(Kind::CategorySpending, allTime(), &spending);
     QCOMPARE(spending.rowCount(), 1);
     QVERIFY(!spending.hasTotalsRow());
+}
+
+void TestReports::namesShowAsTyped()
+{
+    const QString payee = QStringLiteral("<b>Joe</b> & Co");
+    ReportTableModel model({{QStringLiteral("Payee")}});
+    model.setRows({{{payee}}});
+    QCOMPARE(model.index(0, 0).data().toString(), payee);
+    QTextDocument tooltip;
+    tooltip.setHtml(model.index(0, 0).data(Qt::ToolTipRole).toString());
+    QCOMPARE(tooltip.toPlainText(), payee);
 }
 
 void TestReports::amountsInTheirAccountsCurrency()
