@@ -122,7 +122,7 @@ ReportsScreen::ReportsScreen(AppState* appState, QWidget* parent)
     connect(m_reportList, &QListWidget::currentRowChanged, this, &ReportsScreen::onReportChanged);
     connect(m_accountPicker, &AccountPicker::accountChanged, this, &ReportsScreen::onFilterChanged);
     connect(m_periodPicker, &DateRangePicker::rangeChanged, this, &ReportsScreen::onFilterChanged);
-    connect(m_exportButton, &QPushButton::clicked, this, &ReportsScreen::exportCurrentTab);
+    connect(m_exportButton, &QPushButton::clicked, this, &ReportsScreen::exportShownReport);
 
     // An import or a sync writes thousands of rows, each announced: the
     // report runs once they have settled, not once per row.
@@ -455,7 +455,7 @@ ReportRunner::Filter ReportsScreen::filter() const
     return {m_accountPicker->accountId(), m_periodPicker->range(), m_comparison};
 }
 
-void ReportsScreen::exportCurrentTab()
+void ReportsScreen::exportShownReport()
 {
     if (!m_exportButton->isEnabled())
         return;

@@ -26,9 +26,10 @@ class ReportTableModel;
 // The reports window: the eight reports, listed beside the one shown, over
 // one account or all of them and a period; the year-over-year report with
 // its own two periods; the shown report saved as a CSV file. The shown
-// report runs when a filter changes; the others wait until they are shown. While the window is
-// visible it follows changes to the data, once per burst of them; while it
-// is hidden it ignores them and refresh() catches up before it shows again.
+// report runs when a filter changes; the others wait until they are shown.
+// While the window is visible it follows changes to the data, once per
+// burst of them; while it is hidden it ignores them and refresh() catches
+// up before it shows again.
 class ReportsScreen : public QWidget
 {
     Q_OBJECT
@@ -53,7 +54,7 @@ public Q_SLOTS:
     // Runs the shown report again; the others run when shown.
     void runReport();
     // Asks for a file and saves the shown report in it.
-    void exportCurrentTab();
+    void exportShownReport();
 
 public:
     // Writes the shown report as CSV, replacing the file whole or leaving
@@ -91,7 +92,7 @@ private:
     ReportRunner* m_runner;
     QList<ReportTableModel*> m_models;
     QList<QTableView*> m_views;
-    // Whether a tab's table shows the current filters and data.
+    // Whether a report's table shows the current filters and data.
     QList<bool> m_upToDate;
     ReportComparison m_comparison;
     QTimer m_changeTimer;
