@@ -246,9 +246,7 @@ QList<TransactionReportRow> ReportService::transactionReport(const QDate& from, 
                                                              const QString& categoryId) const
 {
     const std::unique_ptr<TransactionReader> reader = readTransactionReport(from, to, accountId, categoryId);
-    QList<TransactionReportRow> rows;
-    while (!reader->atEnd())
-        rows.append(reader->read(std::numeric_limits<int>::max()));
+    QList<TransactionReportRow> rows = reader->read(std::numeric_limits<int>::max());
     if (reader->failed())
         rows.clear();
     return rows;
@@ -298,7 +296,7 @@ QList<TransactionReportRow> ReportService::TransactionReader::read(int count)
             m_atEnd = true;
             break;
         }
-        rows.append(TransactionReportRow{parseIsoDate(m_cursor->value(0).toString()), m_cursor->value(1).toString(),
+        rows.append(TransactionReportRow{m_cursor->value(0, ColumnKind::Date).toDate(), m_cursor->value(1).toString(),
                                          m_cursor->value(2).toString(), m_cursor->value(3).toString(),
                                          m_cursor->value(4).toString(), m_cursor->value(5).toLongLong(),
                                          currencyFromString(m_cursor->value(6).toString())});
