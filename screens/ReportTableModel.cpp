@@ -111,9 +111,10 @@ QVariant ReportTableModel::data(const QModelIndex& index, int role) const
         return {};
     case Qt::FontRole:
         if (m_rows.at(index.row()).total) {
-            QFont font = fontForRole(FontRole::Body);
-            font.setWeight(QFont::Bold);
-            return font;
+            // Only the weight: the view's font, whatever its scale, gives the rest.
+            QFont bold;
+            bold.setWeight(QFont::Bold);
+            return bold;
         }
         return {};
     default:
