@@ -15,6 +15,7 @@
 #include "screens/ReconciliationScreen.h"
 #include "screens/RecurringActions.h"
 #include "screens/RecurringScreen.h"
+#include "screens/ReportsScreen.h"
 #include "screens/SettingsScreen.h"
 #include "screens/WelcomeScreen.h"
 #include "services/RecurringService.h"
@@ -55,6 +56,7 @@ constexpr QSize kSettingsWindowSize(500, 550);
 constexpr QSize kRecurringWindowSize(700, 500);
 constexpr QSize kCategoriesWindowSize(600, 500);
 constexpr QSize kPayeesWindowSize(550, 500);
+constexpr QSize kReportsWindowSize(800, 600);
 
 } // namespace
 
@@ -202,6 +204,9 @@ void MainWindow::buildMenus()
             &QAction::triggered, this, &MainWindow::showCategoriesWindow);
     connect(addMenuAction(toolsMenu, QStringLiteral("payeesAction"), tr("&Payees..."), {}), &QAction::triggered,
             this, &MainWindow::showPayeesWindow);
+    connect(addMenuAction(reportsMenu, QStringLiteral("reportsAction"), tr("&Reports..."),
+                          QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_T)),
+            &QAction::triggered, this, &MainWindow::showReportsWindow);
 
     connect(addMenuAction(helpMenu, QStringLiteral("aboutAction"), tr("&About Tandrel Ledgerine"), {}),
             &QAction::triggered, this, &MainWindow::showAboutDialog);
@@ -314,6 +319,8 @@ void MainWindow::closeEvent(QCloseEvent* event)
         m_categoriesScreen->close();
     if (m_payeeScreen)
         m_payeeScreen->close();
+    if (m_reportsScreen)
+        m_reportsScreen->close();
     QMainWindow::closeEvent(event);
 }
 
@@ -569,6 +576,15 @@ void MainWindow::showPayeesWindow()
     }
     m_payeeScreen->refresh();
     showTopLevel(m_payeeScreen.get(), tr("Payee Management"), first ? kPayeesWindowSize : m_payeeScreen->size());
+}
+
+void MainWindow::showReportsWindow()
+{
+    if (!m_reportsScreen)
+        m_reportsScreen = std::make_unique<ReportsScreen>(m_appState);
+    m_reportsScreen->refresh();
+    // Its tables hold amounts side by side: a larger font needs the room.
+    showTopLevel(m_reportsScreen.get(), tr("Reports"), kReportsWindowSize * fontScalePercent() / 100);
 }
 
 void MainWindow::showAboutDialog()

@@ -27,6 +27,7 @@ class ReconciliationScreen;
 class RecurringScreen;
 class RegisterScreen;
 class SettingsScreen;
+class ReportsScreen;
 class StatusBar;
 class WelcomeScreen;
 struct Transaction;
@@ -63,6 +64,8 @@ public Q_SLOTS:
     void showRecurringWindow();
     void showCategoriesWindow();
     void showPayeesWindow();
+    // The reports window, brought up to date first.
+    void showReportsWindow();
 
 protected:
     void changeEvent(QEvent* event) override;
@@ -128,4 +131,6 @@ private:
     std::unique_ptr<RecurringScreen> m_recurringScreen;
     std::unique_ptr<CategoriesScreen> m_categoriesScreen;
     std::unique_ptr<PayeeScreen> m_payeeScreen;
+    // Built on first use and kept, with the filters last chosen.
+    std::unique_ptr<ReportsScreen> m_reportsScreen;
 };

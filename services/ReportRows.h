@@ -1,5 +1,7 @@
 #pragma once
 
+#include "storage/Enums.h"
+
 #include <QDate>
 #include <QString>
 
@@ -69,6 +71,7 @@ struct AccountSummaryRow
     qint64 clearedBalance = 0;
     qint64 unclearedAmount = 0;
     qint64 balance = 0;
+    Currency currency = Currency::USD; // the account's
 
     bool operator==(const AccountSummaryRow&) const = default;
 };
@@ -81,6 +84,7 @@ struct TransactionReportRow
     QString categoryName;
     QString memo;
     qint64 amount = 0;
+    Currency currency = Currency::USD; // the account's
 
     bool operator==(const TransactionReportRow&) const = default;
 };

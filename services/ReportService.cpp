@@ -7,6 +7,7 @@
 #include "storage/Timestamp.h"
 
 #include <algorithm>
+#include <limits>
 
 namespace {
 
@@ -234,7 +235,7 @@ QList<AccountSummaryRow> ReportService::accountSummary() const
     // was never set. Split sums rather than TOTAL keep the sums exact integers.
     SqlStatement statement(
         m_database->connection(),
-        QStringLiteral("SELECT a.name, a.account_type, a.starting_balance, %1, %2 "
+        QStringLiteral("SELECT a.name, a.account_type, a.starting_balance, %1, %2, a.currency "
                        "FROM accounts a "
                        "LEFT JOIN transactions t ON t.account_id = a.id AND t.deleted_at IS NULL "
                        "WHERE a.deleted_at IS NULL GROUP BY a.id ORDER BY a.sort_order, a.name")
@@ -253,7 +254,7 @@ QList<AccountSummaryRow> ReportService::accountSummary() const
         MoneySum balance = cleared;
         balance += uncleared;
         rows << AccountSummaryRow{statement.value(0).toString(), statement.value(1).toString(), cleared.value(),
-                                  uncleared.value(), balance.value()};
+                                  uncleared.value(), balance.value(), currencyFromString(statement.value(7).toString())};
     }
     return rows;
 }
@@ -261,6 +262,17 @@ QList<AccountSummaryRow> ReportService::accountSummary() const
 QList<TransactionReportRow> ReportService::transactionReport(const QDate& from, const QDate& to,
                                                              const QString& accountId,
                                                              const QString& categoryId) const
+{
+    const std::unique_ptr<TransactionReader> reader = readTransactionReport(from, to, accountId, categoryId);
+    QList<TransactionReportRow> rows = reader->read(std::numeric_limits<int>::max());
+    if (reader->failed())
+        rows.clear();
+    return rows;
+}
+
+std::unique_ptr<ReportService::TransactionReader>
+ReportService::readTransactionReport(const QDate& from, const QDate& to, const QString& accountId,
+                                     const QString& categoryId) const
 {
     RangeFilter filter = rangeFilter(from, to, accountId);
     if (!categoryId.isEmpty()) {
@@ -272,23 +284,41 @@ QList<TransactionReportRow> ReportService::transactionReport(const QDate& from, 
     }
     // Every matching transaction comes back, a whole ledger for a long range:
     // read straight from SQLite like the register.
-    SqliteCursor cursor(
+    auto cursor = std::make_unique<SqliteCursor>(
         m_database->connection(),
         QStringLiteral("SELECT t.date, a.name, t.payee, CASE WHEN t.is_split = 1 THEN ? ELSE COALESCE(c.name, ?) END, "
-                       "t.memo, t.amount FROM transactions t "
+                       "t.memo, t.amount, a.currency FROM transactions t "
                        "LEFT JOIN accounts a ON a.id = t.account_id "
                        "LEFT JOIN categories c ON c.id = t.category_id AND c.deleted_at IS NULL "
                        "WHERE %1 ORDER BY t.date, t.payee")
             .arg(filter.condition),
         "ReportService::transactionReport");
-    cursor.bind(tr("Split")).bind(tr("Uncategorized")).bindAll(filter.values);
+    cursor->bind(tr("Split")).bind(tr("Uncategorized")).bindAll(filter.values);
+    return std::unique_ptr<TransactionReader>(new TransactionReader(std::move(cursor)));
+}
+
+ReportService::TransactionReader::TransactionReader(std::unique_ptr<SqliteCursor> cursor)
+    : m_cursor(std::move(cursor))
+{
+}
+
+ReportService::TransactionReader::~TransactionReader() = default;
+
+bool ReportService::TransactionReader::failed() const { return m_cursor->failed(); }
+
+QList<TransactionReportRow> ReportService::TransactionReader::read(int count)
+{
     QList<TransactionReportRow> rows;
-    while (cursor.next())
-        rows.append(TransactionReportRow{parseIsoDate(cursor.value(0).toString()), cursor.value(1).toString(),
-                                         cursor.value(2).toString(), cursor.value(3).toString(),
-                                         cursor.value(4).toString(), cursor.value(5).toLongLong()});
-    if (cursor.failed())
-        rows.clear();
+    while (!m_atEnd && rows.size() < count) {
+        if (!m_cursor->next()) {
+            m_atEnd = true;
+            break;
+        }
+        rows.append(TransactionReportRow{m_cursor->value(0, ColumnKind::Date).toDate(), m_cursor->value(1).toString(),
+                                         m_cursor->value(2).toString(), m_cursor->value(3).toString(),
+                                         m_cursor->value(4).toString(), m_cursor->value(5).toLongLong(),
+                                         currencyFromString(m_cursor->value(6).toString())});
+    }
     return rows;
 }
 

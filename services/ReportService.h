@@ -9,7 +9,10 @@
 #include <QString>
 #include <QStringList>
 
+#include <memory>
+
 class Database;
+class SqliteCursor;
 
 // The eight reports over the live transactions. Dated reports include both
 // ends of their range; an empty account id means every account. The sums are
@@ -40,6 +43,35 @@ public:
     // The transactions themselves by date, then payee; an empty category id means every category.
     QList<TransactionReportRow> transactionReport(const QDate& from, const QDate& to, const QString& accountId,
                                                   const QString& categoryId) const;
+
+    // The transactions report read a batch at a time, so that a window can
+    // show a long history as it arrives instead of waiting for all of it.
+    // The query stays open until the reader is destroyed or at its end; the
+    // database must outlive it.
+    class TransactionReader
+    {
+    public:
+        ~TransactionReader();
+        TransactionReader(const TransactionReader&) = delete;
+        TransactionReader& operator=(const TransactionReader&) = delete;
+
+        // Up to `count` further rows: fewer at the end, none after it or
+        // after a failure.
+        QList<TransactionReportRow> read(int count);
+        bool atEnd() const { return m_atEnd; }
+        // The query failed (and was logged): the rows read are incomplete.
+        bool failed() const;
+
+    private:
+        friend class ReportService;
+        explicit TransactionReader(std::unique_ptr<SqliteCursor> cursor);
+
+        std::unique_ptr<SqliteCursor> m_cursor;
+        bool m_atEnd = false;
+    };
+    std::unique_ptr<TransactionReader> readTransactionReport(const QDate& from, const QDate& to,
+                                                             const QString& accountId,
+                                                             const QString& categoryId) const;
 
     // Comma-separated text with every field in double quotes and a line feed
     // after each line. Quotes inside row fields are doubled; the headers are

@@ -12,6 +12,7 @@
 #include "screens/ReconciliationHistoryScreen.h"
 #include "screens/ReconciliationScreen.h"
 #include "screens/RecurringScreen.h"
+#include "screens/ReportsScreen.h"
 #include "screens/SettingsScreen.h"
 #include "screens/WelcomeScreen.h"
 #include "services/RecurringService.h"
@@ -34,6 +35,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSettings>
@@ -149,6 +151,7 @@ private Q_SLOTS:
     void preferencesWindowIsKeptAndGoesWithTheMainWindow();
     void recurringWindowPostsIntoTheRegister();
     void toolsOpenCategoriesAndPayeesWhoseRenamesReachTheRegister();
+    void reportsWindowOpensFromTheReportsMenu();
     void layoutIsKeptInSettings();
 
 private:
@@ -681,6 +684,30 @@ void TestMainWindow::recurringWindowPostsIntoTheRegister()
     action(window, "memorizeTransactionAction")->trigger();
     QCOMPARE(watcher.handledCount(), 1);
     QCOMPARE(list->model()->rowCount(), 2);
+
+    window.close();
+    QVERIFY(!screens.first()->isVisible());
+}
+
+void TestMainWindow::reportsWindowOpensFromTheReportsMenu()
+{
+    MainWindow window(m_state.get());
+    QAction* reports = action(window, "reportsAction");
+    QVERIFY(reports->isEnabled()); // no account needed
+    // The Reports menu shows now that it holds something.
+    auto* menu = qobject_cast<QMenu*>(reports->parent());
+    QVERIFY(menu && menu->menuAction()->isVisible());
+    // Its shortcut is its own among the main window's actions.
+    for (QAction* other : window.findChildren<QAction*>()) {
+        if (other != reports)
+            QVERIFY2(other->shortcut() != reports->shortcut(), qPrintable(other->objectName()));
+    }
+
+    reports->trigger();
+    reports->trigger();
+    const QList<ReportsScreen*> screens = openWindows<ReportsScreen>();
+    QCOMPARE(screens.size(), 1);
+    QCOMPARE(screens.first()->windowTitle(), QStringLiteral("Reports"));
 
     window.close();
     QVERIFY(!screens.first()->isVisible());

@@ -35,11 +35,14 @@ private Q_SLOTS:
     void categoryNamesSortIgnoringCase();
     void accountSummary();
     void transactionReport();
+    void readerHandsOutTheTransactionsInBatches();
+    void rowsOfOneAccountCarryItsCurrency();
     void csvQuoting();
     void sumsBeyondSixtyFourBitsHoldAtTheLimit();
 
 private:
-    void addAccount(const QString& id, const QString& name, AccountType type, qint64 start, int sortOrder);
+    void addAccount(const QString& id, const QString& name, AccountType type, qint64 start, int sortOrder,
+                    Currency currency = Currency::USD);
     void addCategory(const QString& id, const QString& name, const QString& taxCode = {});
     Transaction addTransaction(const QString& id, const QString& account, const QDate& date, const QString& payee,
                                qint64 amount, const QString& category, bool cleared);
@@ -52,9 +55,10 @@ private:
 };
 
 void TestReportService::addAccount(const QString& id, const QString& name, AccountType type, qint64 start,
-                                   int sortOrder)
+                                   int sortOrder, Currency currency)
 {
     Account account;
+    account.currency = currency;
     account.id = id;
     account.name = name;
     account.account_type = type;
@@ -309,6 +313,40 @@ void TestReportService::transactionReport()
     QCOMPARE(all.last().date, m_to); // both ends of the range are included
     QCOMPARE(all.at(all.size() - 4).categoryName, uncategorized); // deleted category
     QCOMPARE(all.at(all.size() - 2).categoryName, uncategorized); // missing category
+}
+
+void TestReportService::readerHandsOutTheTransactionsInBatches()
+{
+    const QList<TransactionReportRow> whole = m_reports->transactionReport(m_from, m_to, {}, {});
+    const std::unique_ptr<ReportService::TransactionReader> reader =
+        m_reports->readTransactionReport(m_from, m_to, {}, {});
+    QList<TransactionReportRow> batched;
+    while (!reader->atEnd()) {
+        const QList<TransactionReportRow> batch = reader->read(5);
+        QVERIFY(batch.size() <= 5);
+        batched << batch;
+    }
+    QVERIFY(!reader->failed());
+    QCOMPARE(batched, whole);
+    QVERIFY(reader->read(5).isEmpty());
+}
+
+void TestReportService::rowsOfOneAccountCarryItsCurrency()
+{
+    // A live account of its own, gone again at the end so the summary above
+    // stays as worked out.
+    const QString yen = QStringLiteral("yen");
+    addAccount(yen, QStringLiteral("Tokyo"), AccountType::Cash, 5000, 9, Currency::JPY);
+    addTransaction(QStringLiteral("yen1"), yen, day(2028, 4, 1), QStringLiteral("Konbini"), -800, {}, false);
+
+    const QList<AccountSummaryRow> summary = m_reports->accountSummary();
+    QCOMPARE(summary.last(), (AccountSummaryRow{QStringLiteral("Tokyo"), QStringLiteral("cash"), 5000, -800, 4200,
+                                                Currency::JPY}));
+    QCOMPARE(summary.first().currency, Currency::USD);
+    const QList<TransactionReportRow> rows = m_reports->transactionReport(day(2028, 1, 1), day(2028, 12, 31), {}, {});
+    QCOMPARE(rows.size(), 1);
+    QCOMPARE(rows.first().currency, Currency::JPY);
+    QVERIFY(m_store->accounts.softDelete(yen));
 }
 
 void TestReportService::csvQuoting()
