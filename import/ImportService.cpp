@@ -4,6 +4,7 @@
 #include "import/CsvRecordReader.h"
 #include "import/ImportCategories.h"
 #include "import/ImportFile.h"
+#include "import/ImportPageCache.h"
 #include "import/ImportProgress.h"
 #include "storage/AccountRepository.h"
 #include "storage/CategoryRepository.h"
@@ -47,7 +48,19 @@ QDate ImportService::parseDateAuto(const QString& text, DateOrder order) { retur
 
 QString ImportService::matchKey(const QDate& date, qint64 amount, const QString& payee)
 {
-    return date.toString(Qt::ISODate) + u'|' + QString::number(amount) + u'|' + payee;
+    // Written by hand: QDate::toString formats through printf, and an import
+    // makes a key for every row of the file and of the account.
+    int year = 0;
+    int month = 0;
+    int day = 0;
+    date.getDate(&year, &month, &day);
+    QString key;
+    key.reserve(32 + payee.size());
+    key.append(QString::number(year).rightJustified(4, u'0'));
+    for (const int part : {month, day})
+        key.append(u'-').append(QChar(u'0' + part / 10)).append(QChar(u'0' + part % 10));
+    key.append(u'|').append(QString::number(amount)).append(u'|').append(payee);
+    return key;
 }
 
 ImportResult ImportService::importCsv(const QString& filePath, const QString& accountId,
@@ -144,6 +157,7 @@ bool ImportService::writeInTransaction(int total, const std::function<bool(Impor
     ImportProgress progress(this, total);
     QString failure;
     {
+        const ImportPageCache cache(m_database->connection(), total);
         // The hold outlives the transaction: the signals come once it has ended.
         ChangeHold hold{m_transactions, m_categories};
         ScopedTransaction transaction(m_database->connection());

@@ -55,6 +55,7 @@ private Q_SLOTS:
     void countsDuplicatesAsAMultiset();
     void createsEachMissingCategoryOnce();
     void reportsProgressAndSignalsOnceAtTheEnd();
+    void sizesThePageCacheForTheRunOnly();
     void rollsBackWhenTheCommitFails();
     void failsWhenTheTransactionCannotBegin();
     void countsFailedInserts();
@@ -326,6 +327,24 @@ void ImportServiceTest::reportsProgressAndSignalsOnceAtTheEnd()
     QCOMPARE(progress.count(), 1);
     QCOMPARE(progress.first(), (QVariantList{0, 0}));
     QCOMPARE(changed.count(), 1);
+}
+
+void ImportServiceTest::sizesThePageCacheForTheRunOnly()
+{
+    const auto cacheSize = [this] {
+        QSqlQuery query(m_store->db.connection());
+        return query.exec(QStringLiteral("PRAGMA cache_size")) && query.next() ? query.value(0).toLongLong() : 0;
+    };
+    const qint64 before = cacheSize();
+    qint64 during = 0;
+    connect(m_service.get(), &ImportService::importProgress, this, [&](int current) {
+        if (current == 100)
+            during = cacheSize();
+    });
+    QCOMPARE(import(rowsOf(5000), columns(0, 1, 2)).imported, 5000);
+    // Negative settings count KiB: the run's is larger than SQLite's 2 MB.
+    QVERIFY2(during < before && during <= -5000, qPrintable(QString::number(during)));
+    QCOMPARE(cacheSize(), before);
 }
 
 void ImportServiceTest::rollsBackWhenTheCommitFails()
