@@ -34,8 +34,7 @@ private Q_SLOTS:
     void cleanup();
 
     void signalsOnceForEachRepositoryThatChanged();
-    void namesTheAccountOnlyWhenOneChanged();
-    void nestedHoldsSignalWhenTheLastEnds();
+    void nestedHoldsSignalOnceWhenTheLastEnds();
 
 private:
     void addAccount(const QString& id);
@@ -92,32 +91,23 @@ void ChangeHoldTest::signalsOnceForEachRepositoryThatChanged()
     QCOMPARE(transactions.count(), 2);
 }
 
-void ChangeHoldTest::namesTheAccountOnlyWhenOneChanged()
-{
-    QSignalSpy spy(&m_store->transactions, &TransactionRepository::transactionsChanged);
-    ChangeHold hold{&m_store->transactions};
-    QVERIFY(m_store->transactions.insert(makeTransaction(QStringLiteral("a"))));
-    QVERIFY(m_store->transactions.insert(makeTransaction(QStringLiteral("b"))));
-    QVERIFY(m_store->transactions.insert(makeTransaction(QStringLiteral("a"))));
-    hold.release();
-    hold.release();
-    QCOMPARE(spy.count(), 1);
-    QCOMPARE(spy.first().first().toString(), QString());
-}
-
-void ChangeHoldTest::nestedHoldsSignalWhenTheLastEnds()
+void ChangeHoldTest::nestedHoldsSignalOnceWhenTheLastEnds()
 {
     QSignalSpy spy(&m_store->transactions, &TransactionRepository::transactionsChanged);
     ChangeHold outer{&m_store->transactions};
     {
         ChangeHold inner{&m_store->transactions};
+        QVERIFY(m_store->transactions.insert(makeTransaction(QStringLiteral("a"))));
         QVERIFY(m_store->transactions.insert(makeTransaction(QStringLiteral("b"))));
     }
-    QCOMPARE(spy.count(), 0);
     QVERIFY(m_store->transactions.changesHeld());
+    QVERIFY(m_store->transactions.insert(makeTransaction(QStringLiteral("a"))));
+    QCOMPARE(spy.count(), 0);
     outer.release();
+    outer.release();
+    // Rows of several accounts changed: any account may have.
     QCOMPARE(spy.count(), 1);
-    QCOMPARE(spy.first().first().toString(), QStringLiteral("b"));
+    QCOMPARE(spy.first().first().toString(), QString());
 }
 
 QTEST_GUILESS_MAIN(ChangeHoldTest)
