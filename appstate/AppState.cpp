@@ -2,6 +2,7 @@
 
 #include "appstate/ThemeHelpers.h"
 #include "appstate/ThemeManager.h"
+#include "import/ImportService.h"
 #include "services/BackupService.h"
 #include "services/CategoryService.h"
 #include "services/RecurringService.h"
@@ -17,6 +18,9 @@
 #include "storage/TransactionRepository.h"
 
 #include <QtDebug>
+
+#include <algorithm>
+#include <initializer_list>
 
 namespace {
 
@@ -58,6 +62,7 @@ bool AppState::initialize()
     m_reportService = new ReportService(m_database, this);
     m_backupService = new BackupService(m_database, m_accounts, m_transactions, m_categories, m_recurring,
                                         m_reconciliations, this);
+    m_importService = new ImportService(m_database, m_accounts, m_transactions, m_categories, m_splitLines, this);
 
     applyStoredPreferences();
 
@@ -67,6 +72,16 @@ bool AppState::initialize()
 
     emit databaseReady();
     return true;
+}
+
+bool AppState::syncMayRun() const
+{
+    if (!isSignedIn() || !m_database)
+        return false;
+    const std::initializer_list<const SyncedRepository*> repositories = {m_accounts, m_transactions, m_categories,
+                                                                         m_recurring, m_reconciliations};
+    return std::none_of(repositories.begin(), repositories.end(),
+                        [](const SyncedRepository* repository) { return repository->changesHeld(); });
 }
 
 void AppState::applyStoredPreferences()

@@ -71,6 +71,12 @@ public:
     // e-mail address, else the account id. Empty while signed out.
     QString signedInUserName() const { return {}; }
 
+    // The sync engine's gate: a pass may run while the user is signed in and
+    // no long write (an import) holds the repositories' change signals back,
+    // for it would push rows that may yet be rolled back. The repositories
+    // signal once when the write ends, and that request brings the pass.
+    bool syncMayRun() const;
+
     // The account whose register was open when the program last ran, as read
     // at start-up (empty when none was stored).
     QString lastViewedAccountId() const { return m_lastViewedAccountId; }

@@ -9,6 +9,7 @@
 #include "storage/Database.h"
 #include "storage/ReconciliationRepository.h"
 #include "storage/RecurringRepository.h"
+#include "storage/RunPageCache.h"
 #include "storage/ScopedTransaction.h"
 #include "storage/Timestamp.h"
 #include "storage/TransactionRepository.h"
@@ -133,50 +134,6 @@ bool writtenAsMade(QSaveFile& file, const QByteArray& archive)
     return true;
 }
 
-// A restore rewrites pages all over the ledger's tables and indexes in one
-// transaction. Past SQLite's default cache of 2 MB it spills changed pages
-// before the commit and reads pages in again and again. For the run the
-// cache holds the whole database and room for as much again as the archive
-// holds, which a restore into an empty ledger adds, up to kMaxCacheKiB, and
-// goes back to its setting after.
-class RestoreCache
-{
-public:
-    static constexpr qint64 kMaxCacheKiB = 256 * 1024;
-
-    RestoreCache(QSqlDatabase db, qint64 archiveBytes)
-        : m_db(std::move(db))
-    {
-        QSqlQuery query(m_db);
-        if (!query.exec(QStringLiteral("SELECT cache_size, page_size, page_count "
-                                       "FROM pragma_cache_size(), pragma_page_size(), pragma_page_count()"))
-            || !query.next())
-            return;
-        const qint64 setting = query.value(0).toLongLong();
-        const qint64 pageSize = query.value(1).toLongLong();
-        const qint64 databaseKiB = query.value(2).toLongLong() * pageSize / 1024;
-        // A negative setting counts KiB, a positive one pages.
-        const qint64 settingKiB = setting < 0 ? -setting : setting * pageSize / 1024;
-        const qint64 wanted = qMin(kMaxCacheKiB, databaseKiB + archiveBytes / 1024);
-        if (wanted > settingKiB && query.exec(QStringLiteral("PRAGMA cache_size = -%1").arg(wanted)))
-            m_setting = setting;
-    }
-
-    ~RestoreCache()
-    {
-        QSqlQuery query(m_db);
-        if (m_setting && !query.exec(QStringLiteral("PRAGMA cache_size = %1").arg(*m_setting)))
-            qWarning().noquote() << "The page cache could not be set back after a restore:" << query.lastError().text();
-    }
-
-    RestoreCache(const RestoreCache&) = delete;
-    RestoreCache& operator=(const RestoreCache&) = delete;
-
-private:
-    QSqlDatabase m_db;
-    std::optional<qint64> m_setting;
-};
-
 } // namespace
 
 BackupService::BackupService(Database* database, AccountRepository* accounts, TransactionRepository* transactions,
@@ -281,7 +238,9 @@ BackupImportResult BackupService::restoreBackup(const QByteArray& zip, ImportMod
     }
 
     std::optional<Progress> progress;
-    const RestoreCache cache(m_database->connection(), zip.size());
+    // Room for as much again as the archive holds, which a restore into an
+    // empty ledger adds.
+    const RunPageCache cache(m_database->connection(), zip.size() / 1024);
     ScopedTransaction transaction(m_database->connection());
     BackupRestore restore(m_database->connection(), archive, mode, [&progress] { progress->step(); });
     progress.emplace(this, restore.steps());

@@ -11,7 +11,7 @@ bool AccountRepository::restore(const QString& id)
                            "AccountRepository::restore");
     if (!statement.bind(toIsoUtc(nowUtc())).bind(id).exec() || statement.rowsAffected() == 0)
         return false;
-    Q_EMIT accountsChanged();
+    noteChange(id);
     return true;
 }
 

@@ -190,6 +190,60 @@ qint64 parseMoney(const QString& text, Currency currency)
     return negative ? -*value : *value;
 }
 
+std::optional<qint64> readImportAmount(QStringView text, Currency currency)
+{
+    QStringView trimmed = text.trimmed();
+    bool negative = false;
+    if (trimmed.size() >= 2 && trimmed.startsWith(u'(') && trimmed.endsWith(u')')) {
+        negative = true;
+        trimmed = trimmed.mid(1, trimmed.size() - 2);
+    }
+    static const QString kIgnored = QStringLiteral("$€£¥¢");
+    QString cleaned;
+    cleaned.reserve(trimmed.size());
+    for (const QChar c : trimmed) {
+        if (!c.isSpace() && !kIgnored.contains(c))
+            cleaned.append(c);
+    }
+    QStringView rest(cleaned);
+    if (rest.startsWith(u'+'))
+        rest = rest.mid(1);
+    else if (rest.startsWith(u'-')) {
+        rest = rest.mid(1);
+        negative = !negative;
+    }
+    if (rest.isEmpty() || !std::all_of(rest.begin(), rest.end(), isAmountCharacter))
+        return std::nullopt;
+
+    const qsizetype lastDot = rest.lastIndexOf(u'.');
+    const qsizetype lastComma = rest.lastIndexOf(u',');
+    qsizetype point = std::max(lastDot, lastComma);
+    if (point >= 0 && (lastDot < 0 || lastComma < 0)) {
+        // One kind of mark only: a thousands group when it repeats, or when
+        // three digits follow it and the digits before it could start a group.
+        const QChar mark = rest[point];
+        const bool groups = rest.count(mark) > 1
+            || (point > 0 && rest.size() - point - 1 == 3 && !rest.startsWith(u'0'));
+        if (groups)
+            point = -1;
+    }
+    const QStringView whole = point >= 0 ? rest.left(point) : rest;
+    const QStringView fraction = point >= 0 ? rest.mid(point + 1) : QStringView();
+    const QChar group = point >= 0 ? otherMark(rest[point]) : rest.contains(u'.') ? u'.' : u',';
+    if ((point >= 0 && whole.contains(rest[point])) || fraction.contains(u'.') || fraction.contains(u','))
+        return std::nullopt;
+    if (readGroups(whole, group, false) != TypedAmount::State::Amount)
+        return std::nullopt;
+
+    QString digits = whole.toString().remove(group);
+    if (point >= 0)
+        digits.append(u'.').append(fraction);
+    const std::optional<qint64> value = parseUnsignedDecimal(digits, currencyDecimals(currency));
+    if (!value)
+        return std::nullopt;
+    return negative ? -*value : *value;
+}
+
 TypedAmount readTypedAmount(QStringView text, Currency currency, bool autoDecimal, QChar localeDecimal)
 {
     using State = TypedAmount::State;

@@ -85,6 +85,19 @@ QString formatMoney(qint64 amount, Currency currency = Currency::USD);
 // and group commas; a text without a readable number gives 0.
 qint64 parseMoney(const QString& text, Currency currency = Currency::USD);
 
+// An amount as bank files write it; the CSV and QIF imports both read theirs
+// with it. "(12.50)" is negative, and a "-" inside the parentheses turns it
+// back; a leading "+" or "-" gives the sign; currency symbols ($ € £ ¥ ¢) and
+// blanks are ignored. Of "." and ",", the later one is the decimal point
+// when both occur; a lone mark is the decimal point unless exactly three
+// digits follow it ("1,234" is 1234, "12,5" is 12.50) or it occurs more than
+// once ("1,234,567"). A first group of "0" is never a thousands group: "0.125"
+// is an eighth. Thousands groups hold three digits after a first of one to
+// three. Digits beyond the currency's decimals are rounded half away from
+// zero. Anything else, and amounts beyond kMaxAmountMinorUnits, is
+// unreadable: no value, never 0.
+std::optional<qint64> readImportAmount(QStringView text, Currency currency);
+
 // Text typed into an amount field, read as far as it goes.
 struct TypedAmount
 {

@@ -1,11 +1,37 @@
 #include "storage/SyncedRepository.h"
 
+#include <utility>
+
 SyncedRepository::SyncedRepository(Database* database, const char* table, const char* className, QObject* parent)
     : QObject(parent)
     , m_database(database)
     , m_table(table)
     , m_className(className)
 {
+}
+
+void SyncedRepository::noteChange(const QString& accountId)
+{
+    if (m_holds == 0) {
+        announceChange(accountId);
+        return;
+    }
+    if (!m_changedWhileHeld) {
+        m_changedWhileHeld = true;
+        m_heldAccountId = accountId;
+    } else if (accountId != m_heldAccountId) {
+        m_heldAccountId.clear();
+    }
+}
+
+void SyncedRepository::hold() { ++m_holds; }
+
+void SyncedRepository::releaseHold()
+{
+    if (m_holds == 0 || --m_holds > 0 || !m_changedWhileHeld)
+        return;
+    m_changedWhileHeld = false;
+    announceChange(std::exchange(m_heldAccountId, QString()));
 }
 
 QByteArray SyncedRepository::where(const char* method) const
@@ -73,7 +99,7 @@ int SyncedRepository::markAllPendingForResync()
         return 0;
     const int changed = statement.rowsAffected();
     if (changed > 0)
-        announceChange(QString());
+        noteChange(QString());
     return changed;
 }
 

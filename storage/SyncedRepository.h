@@ -23,6 +23,11 @@ class SyncedRepository : public QObject
     Q_OBJECT
 
 public:
+    // Whether a ChangeHold keeps this repository's change signal back. The
+    // sync gate stays shut meanwhile: a pass would push rows that may yet be
+    // rolled back.
+    bool changesHeld() const { return m_holds > 0; }
+
     // Marks the row synced under `serverId`. No change signal: nothing a
     // window shows has changed. An empty serverId keeps the stored one.
     bool markSynced(const QString& id, const QString& serverId);
@@ -37,6 +42,10 @@ public:
 
 protected:
     SyncedRepository(Database* database, const char* table, const char* className, QObject* parent);
+
+    // Announces a change through announceChange, at once or, while a
+    // ChangeHold holds this repository, once when the last hold ends.
+    void noteChange(const QString& accountId);
 
     // Emits the subclass's change signal; `accountId` says which account's
     // rows changed where the signal carries one (empty: any).
@@ -74,6 +83,10 @@ protected:
     QSqlQuery& prepared(const QString& sql) const;
 
 private:
+    friend class ChangeHold;
+    void hold();
+    void releaseHold();
+
     Database* m_database;
     struct PreparedQuery
     {
@@ -84,6 +97,11 @@ private:
     mutable std::map<QString, PreparedQuery> m_prepared;
     const char* m_table;
     const char* m_className;
+
+    int m_holds = 0;
+    bool m_changedWhileHeld = false;
+    // The one account whose rows changed while held; empty once several did.
+    QString m_heldAccountId;
 };
 
 template <typename Record>

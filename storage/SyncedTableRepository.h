@@ -24,7 +24,7 @@ public:
     {
         if (!insertRecord(record))
             return false;
-        announceChange(accountOf(record));
+        noteChange(accountOf(record));
         return true;
     }
 
@@ -34,7 +34,7 @@ public:
     {
         if (!updateRecord(record))
             return false;
-        announceChange(accountOf(record));
+        noteChange(accountOf(record));
         return true;
     }
 
@@ -54,7 +54,7 @@ protected:
         const std::optional<Record> existing = getById(id);
         if (!existing || !softDeleteRow(id, at))
             return false;
-        announceChange(accountOf(*existing));
+        noteChange(accountOf(*existing));
         return true;
     }
 
@@ -65,7 +65,7 @@ protected:
     {
         const int changed = softDeleteRowsOfAccount(accountId, at);
         if (changed > 0)
-            announceChange(accountId);
+            noteChange(accountId);
         return changed;
     }
 
@@ -75,7 +75,7 @@ protected:
     {
         const int changed = restoreRowsOfAccount(accountId, deletedSince);
         if (changed > 0)
-            announceChange(accountId);
+            noteChange(accountId);
         return changed;
     }
 

@@ -17,6 +17,8 @@ private Q_SLOTS:
     void parsesLenientMoneyText();
     void readsTypedAmounts_data();
     void readsTypedAmounts();
+    void readsImportAmounts_data();
+    void readsImportAmounts();
     void roundTripsThroughText();
     void readsTimestampForms();
     void readsIsoDates();
@@ -98,6 +100,49 @@ void MoneyTextTest::parsesLenientMoneyText()
     QFETCH(Currency, currency);
     QFETCH(qint64, expected);
     QCOMPARE(parseMoney(text, currency), expected);
+}
+
+void MoneyTextTest::readsImportAmounts_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<Currency>("currency");
+    QTest::addColumn<std::optional<qint64>>("expected");
+    const std::optional<qint64> unreadable;
+
+    QTest::newRow("grouped with point") << "-1,234.56" << Currency::USD << std::optional<qint64>(-123456);
+    QTest::newRow("grouped with comma") << "1.234,56" << Currency::EUR << std::optional<qint64>(123456);
+    QTest::newRow("lone group") << "1,234" << Currency::USD << std::optional<qint64>(123400);
+    QTest::newRow("repeated groups") << "1,234,567" << Currency::USD << std::optional<qint64>(123456700);
+    QTest::newRow("broken groups") << "1,23,456" << Currency::USD << unreadable;
+    QTest::newRow("broken groups before the point") << "12,34.56" << Currency::USD << unreadable;
+    QTest::newRow("decimal comma") << "12,5" << Currency::EUR << std::optional<qint64>(1250);
+    QTest::newRow("three decimals after a zero") << "0.125" << Currency::USD << std::optional<qint64>(13);
+    QTest::newRow("zero cannot start a group") << "0,125,000" << Currency::USD << unreadable;
+    QTest::newRow("parentheses") << "(12.00)" << Currency::USD << std::optional<qint64>(-1200);
+    QTest::newRow("minus in parentheses") << "(-5)" << Currency::USD << std::optional<qint64>(500);
+    QTest::newRow("symbol in parentheses") << "($1,050.00)" << Currency::USD << std::optional<qint64>(-105000);
+    QTest::newRow("symbol and blank groups") << "$ 1 000,00" << Currency::EUR << std::optional<qint64>(100000);
+    QTest::newRow("symbol after the sign") << "-£3.10" << Currency::GBP << std::optional<qint64>(-310);
+    QTest::newRow("plus") << "+7" << Currency::USD << std::optional<qint64>(700);
+    QTest::newRow("jpy whole") << "¥1,500" << Currency::JPY << std::optional<qint64>(1500);
+    QTest::newRow("jpy rounds") << "-1500.5" << Currency::JPY << std::optional<qint64>(-1501);
+    QTest::newRow("at the bound") << "10,000,000,000,000.00" << Currency::USD
+                                  << std::optional<qint64>(1'000'000'000'000'000);
+    QTest::newRow("beyond the bound") << "10000000000000.01" << Currency::USD << unreadable;
+    QTest::newRow("jpy beyond the bound") << "-1000000000000001" << Currency::JPY << unreadable;
+    QTest::newRow("trailing minus") << "5-" << Currency::USD << unreadable;
+    QTest::newRow("currency code") << "12.00 EUR" << Currency::EUR << unreadable;
+    QTest::newRow("point alone") << "." << Currency::USD << unreadable;
+    QTest::newRow("symbol alone") << "$" << Currency::USD << unreadable;
+    QTest::newRow("empty") << "" << Currency::USD << unreadable;
+}
+
+void MoneyTextTest::readsImportAmounts()
+{
+    QFETCH(QString, text);
+    QFETCH(Currency, currency);
+    QFETCH(std::optional<qint64>, expected);
+    QCOMPARE(readImportAmount(text, currency), expected);
 }
 
 void MoneyTextTest::readsTypedAmounts_data()

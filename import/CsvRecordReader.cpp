@@ -1,0 +1,55 @@
+#include "import/CsvRecordReader.h"
+
+#include "storage/Money.h"
+
+namespace {
+
+bool hasColumn(const QStringList& row, int column) { return column >= 0 && column < row.size(); }
+
+} // namespace
+
+CsvRecordReader::CsvRecordReader(const CsvColumnMapping& mapping, Currency currency, const QList<QStringList>& rows,
+                                 qsizetype firstDataRow)
+    : m_mapping(mapping)
+    , m_currency(currency)
+{
+    if (!mapping.dateFormat.isEmpty())
+        m_format.emplace(mapping.dateFormat);
+    QStringList dates;
+    for (qsizetype i = firstDataRow; i < rows.size(); ++i) {
+        if (hasColumn(rows[i], mapping.dateColumn))
+            dates.append(rows[i][mapping.dateColumn]);
+    }
+    m_order = guessDateOrder(dates);
+}
+
+std::optional<CsvRecord> CsvRecordReader::read(const QStringList& row) const
+{
+    if (!hasColumn(row, m_mapping.dateColumn) || !hasColumn(row, m_mapping.payeeColumn)
+        || !hasColumn(row, m_mapping.amountColumn))
+        return std::nullopt;
+    CsvRecord record;
+    record.date = readDate(row[m_mapping.dateColumn]);
+    if (!record.date.isValid())
+        return std::nullopt;
+    const std::optional<qint64> amount = readImportAmount(row[m_mapping.amountColumn], m_currency);
+    if (!amount)
+        return std::nullopt;
+    record.amount = *amount;
+    record.payee = row[m_mapping.payeeColumn];
+    if (hasColumn(row, m_mapping.memoColumn))
+        record.memo = row[m_mapping.memoColumn];
+    if (hasColumn(row, m_mapping.categoryColumn))
+        record.category = row[m_mapping.categoryColumn];
+    return record;
+}
+
+QDate CsvRecordReader::readDate(const QString& text) const
+{
+    if (m_format) {
+        const QDate date = m_format->read(text);
+        if (date.isValid())
+            return date;
+    }
+    return readDateAuto(text, m_order);
+}

@@ -1,0 +1,90 @@
+#include "import/ImportDate.h"
+
+#include "import/DateFormat.h"
+
+#include <QList>
+
+#include <algorithm>
+#include <optional>
+
+namespace {
+
+constexpr int kTwoDigitYearPivot = 70;
+
+bool isSeparator(QChar c) { return c == u'/' || c == u'-' || c == u'.'; }
+
+bool allDigits(QStringView text)
+{
+    return !text.isEmpty() && std::all_of(text.begin(), text.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
+}
+
+// The three numbers of a numeric date, as written: runs of digits parted by
+// one and the same separator.
+std::optional<QList<QStringView>> numericParts(QStringView text)
+{
+    text = text.trimmed();
+    const auto separator = std::find_if(text.begin(), text.end(), isSeparator);
+    if (separator == text.end())
+        return std::nullopt;
+    const QList<QStringView> parts = text.split(*separator);
+    if (parts.size() != 3 || !std::all_of(parts.begin(), parts.end(), allDigits))
+        return std::nullopt;
+    return parts;
+}
+
+} // namespace
+
+int expandTwoDigitYear(int year)
+{
+    if (year < 0 || year > 99)
+        return year;
+    return year + (year < kTwoDigitYearPivot ? 2000 : 1900);
+}
+
+QDate readNumericDate(QStringView text, DateOrder order)
+{
+    const std::optional<QList<QStringView>> parts = numericParts(text);
+    if (!parts)
+        return {};
+    const QStringView a = parts->at(0);
+    const QStringView b = parts->at(1);
+    const QStringView c = parts->at(2);
+    if (a.size() == 4)
+        return b.size() <= 2 && c.size() <= 2 ? QDate(a.toInt(), b.toInt(), c.toInt()) : QDate();
+    if (a.size() > 2 || b.size() > 2 || (c.size() != 2 && c.size() != 4))
+        return {};
+    const int year = c.size() == 2 ? expandTwoDigitYear(c.toInt()) : c.toInt();
+    return order == DateOrder::DayFirst ? QDate(year, b.toInt(), a.toInt()) : QDate(year, a.toInt(), b.toInt());
+}
+
+QDate readDateAuto(QStringView text, DateOrder order)
+{
+    text = text.trimmed();
+    if (text.size() == 8 && allDigits(text))
+        return QDate(text.left(4).toInt(), text.mid(4, 2).toInt(), text.right(2).toInt());
+    const QDate numeric = readNumericDate(text, order);
+    if (numeric.isValid())
+        return numeric;
+    static const DateFormat longMonth(QStringLiteral("MMMM d, yyyy"));
+    static const DateFormat shortMonth(QStringLiteral("MMM d, yyyy"));
+    const QDate named = longMonth.read(text);
+    return named.isValid() ? named : shortMonth.read(text);
+}
+
+DateOrder guessDateOrder(const QStringList& texts)
+{
+    int dayFirstVotes = 0;
+    int monthFirstVotes = 0;
+    for (const QString& text : texts) {
+        const std::optional<QList<QStringView>> parts = numericParts(text);
+        if (!parts || parts->at(0).size() == 4)
+            continue;
+        const int first = parts->at(0).toInt();
+        const int second = parts->at(1).toInt();
+        if (first > 12 && second <= 12)
+            ++dayFirstVotes;
+        else if (second > 12 && first <= 12)
+            ++monthFirstVotes;
+    }
+    return dayFirstVotes > monthFirstVotes ? DateOrder::DayFirst : DateOrder::MonthFirst;
+}

@@ -1,0 +1,32 @@
+#include "import/ImportFile.h"
+
+#include "import/ImportText.h"
+
+#include <QFile>
+#include <QtDebug>
+
+std::optional<QString> ImportFile::readText(const QString& path, QString* failure)
+{
+    const auto refuse = [&](const QString& reason) -> std::optional<QString> {
+        qWarning().noquote() << "Import of" << path << "refused:" << reason;
+        if (failure)
+            *failure = reason;
+        return std::nullopt;
+    };
+
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return refuse(tr("The file could not be opened: %1").arg(file.errorString()));
+    // A pipe or device could be read for ever.
+    if (file.isSequential())
+        return refuse(tr("The file could not be read: it is not a regular file."));
+    const qint64 size = file.size();
+    if (size > kMaxBytes)
+        return refuse(tr("The file is larger than 100 MB, more than any bank statement holds."));
+    const QByteArray bytes = file.read(size);
+    if (bytes.size() != size || !file.read(1).isEmpty())
+        return refuse(file.error() != QFileDevice::NoError
+                          ? tr("The file could not be read: %1").arg(file.errorString())
+                          : tr("The file changed while it was read."));
+    return decodeImportText(bytes);
+}

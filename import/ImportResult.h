@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QString>
+
+// The outcome of one import run, CSV or QIF, counted in records.
+struct ImportResult
+{
+    int imported = 0;
+    // Skipped because the target account held a transaction of the same match
+    // key (as often as it held one: two equal rows of a file are both imported
+    // into an account that holds one of them less).
+    int duplicates = 0;
+    // Skipped because the date, payee or amount was missing or unreadable.
+    int unparseable = 0;
+    // QIF: records of blocks that hold no transactions.
+    int metadataSkipped = 0;
+    // QIF: records of a source account mapped to no target account.
+    int unmappedSkipped = 0;
+    // QIF: transfer pairs linked, inside the import and with earlier imports.
+    int transfersLinked = 0;
+    // QIF: the part of transfersLinked that linked rows of an earlier import.
+    int retroactiveLinked = 0;
+    // Records whose insert failed; the run went on without them.
+    int dbErrorSkipped = 0;
+
+    // Nothing of the run was kept: the file was refused or unreadable, or a
+    // database error rolled everything back. The counts then tell how far the
+    // run came, not what is stored.
+    bool failed = false;
+    // Why, in a sentence for the user; empty unless failed.
+    QString failure;
+};

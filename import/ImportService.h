@@ -1,0 +1,74 @@
+#pragma once
+
+#include "import/CsvColumnMapping.h"
+#include "import/ImportDate.h"
+#include "import/ImportResult.h"
+
+#include <QDate>
+#include <QObject>
+#include <QString>
+
+#include <functional>
+
+class AccountRepository;
+class CategoryRepository;
+class Database;
+class ImportProgress;
+class SplitLineRepository;
+class TransactionRepository;
+
+// The import engine: writes transactions read from a user's files through the
+// repositories the register uses, so imported rows are pending for sync like
+// any edit.
+//
+// A run happens on the GUI thread inside one database transaction: all of it
+// is stored, or none. Meanwhile the repositories' change signals are held
+// back (see ChangeHold), which keeps the sync gate shut; once the transaction
+// has ended each repository that changed signals once, so one sync follows.
+// The event loop runs briefly every 100 records (see ImportProgress); a second
+// import asked for meanwhile is refused.
+class ImportService : public QObject
+{
+    Q_OBJECT
+
+public:
+    ImportService(Database* database, AccountRepository* accounts, TransactionRepository* transactions,
+                  CategoryRepository* categories, SplitLineRepository* splitLines, QObject* parent = nullptr);
+
+    // Imports the rows of one CSV file into the account by the mapping. A row
+    // whose match key the account already holds is a duplicate, once for each
+    // such transaction; a category named by a row is created when missing.
+    // Refused (failed, no signals, nothing written) when the account is not
+    // live, the file cannot be read (see ImportFile) or another import runs.
+    ImportResult importCsv(const QString& filePath, const QString& accountId, const CsvColumnMapping& mapping);
+
+    // A date in any of the forms bank files use (see readDateAuto); numeric
+    // dates in `order`.
+    static QDate parseDateAuto(const QString& text, DateOrder order = DateOrder::MonthFirst);
+
+    // What makes two transactions the same for duplicate detection:
+    // "yyyy-MM-dd|amount in minor units|payee", the payee as written.
+    static QString matchKey(const QDate& date, qint64 amount, const QString& payee);
+
+Q_SIGNALS:
+    void importStarted(int totalRecords);
+    // Every 100 records, and (total, total) when the run has ended, whichever way.
+    void importProgress(int currentRecord, int totalRecords);
+
+private:
+    // Runs `write` in one database transaction with the change signals held,
+    // between importStarted(total) and the last importProgress(total, total).
+    // `write` calls ImportProgress::next before each record and returns false
+    // to give up. Everything is rolled back, and false returned with `result`
+    // marked failed, when the transaction cannot begin, `write` gives up or
+    // the commit fails.
+    bool writeInTransaction(int total, const std::function<bool(ImportProgress&)>& write, ImportResult& result);
+
+    Database* m_database;
+    AccountRepository* m_accounts;
+    TransactionRepository* m_transactions;
+    CategoryRepository* m_categories;
+    SplitLineRepository* m_splitLines;
+    // An import is under way (the event loop runs inside it).
+    bool m_running = false;
+};

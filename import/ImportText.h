@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+// The text of a CSV or QIF file, whatever program wrote it: a byte-order mark
+// (UTF-8, UTF-16LE, UTF-16BE) decides the encoding; without one, bytes that
+// are valid UTF-8 are read as UTF-8 and anything else as Windows-1252, the
+// encoding older bank software writes. Never fails: every byte of a
+// Windows-1252 text becomes one character, and a UTF-16 text cut off in the
+// middle of a character ends in U+FFFD.
+QString decodeImportText(const QByteArray& bytes);

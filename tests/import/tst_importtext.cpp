@@ -1,0 +1,83 @@
+#include "import/CsvParser.h"
+#include "import/ImportText.h"
+
+#include <QTest>
+
+using Rows = QList<QStringList>;
+
+class ImportTextTest : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void decodes_data();
+    void decodes();
+    void splitsCsv_data();
+    void splitsCsv();
+};
+
+void ImportTextTest::decodes_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("text");
+
+    QTest::newRow("empty") << QByteArray() << QString();
+    QTest::newRow("utf-8 mark") << QByteArray("\xEF\xBB\xBF" "a") << QStringLiteral("a");
+    QTest::newRow("utf-16le mark") << QByteArray("\xFF\xFE" "a\0", 4) << QStringLiteral("a");
+    QTest::newRow("utf-16be mark") << QByteArray("\xFE\xFF\0a", 4) << QStringLiteral("a");
+    QTest::newRow("utf-16le cut short") << QByteArray("\xFF\xFE" "a\0b", 5) << QStringLiteral("a\uFFFD");
+    QTest::newRow("utf-16be cut short") << QByteArray("\xFE\xFF\0a\0", 5) << QStringLiteral("a\uFFFD");
+    QTest::newRow("utf-8 without mark") << QByteArray("Caf\xC3\xA9") << QStringLiteral("Café");
+    QTest::newRow("utf-8 four bytes") << QByteArray("\xF0\x9F\x98\x80") << QStringLiteral("\U0001F600");
+    QTest::newRow("latin letter") << QByteArray("H\xE9") << QStringLiteral("Hé");
+    QTest::newRow("euro byte") << QByteArray("\x80") << QStringLiteral("€");
+    QTest::newRow("unassigned byte") << QByteArray("\x81") << QString(QChar(0x81));
+    QTest::newRow("quotes of 1252") << QByteArray("\x93x\x94\x9F") << QStringLiteral("“x”Ÿ");
+    QTest::newRow("overlong") << QByteArray("\xC0\x80") << QStringLiteral("À€");
+    QTest::newRow("surrogate") << QByteArray("\xED\xA0\x80") << QStringLiteral("í\u00A0€");
+    QTest::newRow("beyond U+10FFFF") << QByteArray("\xF4\x90\x80\x80") << QStringLiteral("ô\u0090€€");
+    QTest::newRow("cut off sequence") << QByteArray("ab\xE2\x82") << QStringLiteral("abâ‚");
+    QTest::newRow("stray continuation") << QByteArray("a\xA9" "b") << QStringLiteral("a©b");
+}
+
+void ImportTextTest::decodes()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, text);
+    QCOMPARE(decodeImportText(bytes), text);
+}
+
+void ImportTextTest::splitsCsv_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<Rows>("rows");
+
+    QTest::newRow("empty") << QString() << Rows{};
+    QTest::newRow("lf") << "a,b\nc,d" << Rows{{"a", "b"}, {"c", "d"}};
+    QTest::newRow("cr lf") << "a,b\r\nc,d\r\n" << Rows{{"a", "b"}, {"c", "d"}};
+    QTest::newRow("lone cr joins") << "a\rb" << Rows{{"ab"}};
+    QTest::newRow("blank lines and blanks") << "\n\n a , b \n   \n" << Rows{{"a", "b"}};
+    QTest::newRow("blank last line") << "x\n  " << Rows{{"x"}};
+    QTest::newRow("comma alone") << "," << Rows{{"", ""}};
+    QTest::newRow("ctrl-z at the end") << "a,b\r\n\x1A" << Rows{{"a", "b"}};
+    QTest::newRow("ctrl-z after the last field") << "a,b\x1A\r\n" << Rows{{"a", "b"}};
+    QTest::newRow("quoted comma") << "\"a,b\",c" << Rows{{"a,b", "c"}};
+    QTest::newRow("quote after blanks") << "x, \"a,b\" " << Rows{{"x", "a,b"}};
+    QTest::newRow("doubled quotes") << "\"he said, \"\"hi\"\"\"" << Rows{{"he said, \"hi\""}};
+    QTest::newRow("blanks inside quotes") << "\"  a  \",b" << Rows{{"a", "b"}};
+    QTest::newRow("line break inside quotes") << "\"a\r\nb\",c\nd" << Rows{{"a\r\nb", "c"}, {"d"}};
+    QTest::newRow("unterminated quote") << "a,\"b,c\nd" << Rows{{"a", "b,c\nd"}};
+    QTest::newRow("quote in mid-field is text")
+        << "12\" pizza,5.00\nSoda,1.00" << Rows{{"12\" pizza", "5.00"}, {"Soda", "1.00"}};
+    QTest::newRow("quote after a quoted part is text") << "\"a\"b\",c" << Rows{{"ab\"", "c"}};
+}
+
+void ImportTextTest::splitsCsv()
+{
+    QFETCH(QString, text);
+    QFETCH(Rows, rows);
+    QCOMPARE(parseCsv(text), rows);
+}
+
+QTEST_GUILESS_MAIN(ImportTextTest)
+#include "tst_importtext.moc"

@@ -1,0 +1,114 @@
+#include "storage/ChangeHold.h"
+#include "storage/RecordId.h"
+#include "tests/support/TestStore.h"
+
+#include <QSignalSpy>
+#include <QTest>
+
+#include <memory>
+
+namespace {
+
+const QDateTime kNow(QDate(2026, 5, 1), QTime(9, 0), Qt::UTC);
+
+Transaction makeTransaction(const QString& accountId)
+{
+    Transaction t;
+    t.id = newRecordId();
+    t.account_id = accountId;
+    t.date = QDate(2026, 5, 1);
+    t.amount = -100;
+    t.created_at = kNow;
+    t.updated_at = kNow;
+    return t;
+}
+
+} // namespace
+
+class ChangeHoldTest : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void cleanup();
+
+    void signalsOnceForEachRepositoryThatChanged();
+    void nestedHoldsSignalOnceWhenTheLastEnds();
+
+private:
+    void addAccount(const QString& id);
+
+    std::unique_ptr<TestStore> m_store;
+};
+
+void ChangeHoldTest::init()
+{
+    m_store = std::make_unique<TestStore>();
+    addAccount(QStringLiteral("a"));
+    addAccount(QStringLiteral("b"));
+}
+
+void ChangeHoldTest::cleanup() { m_store.reset(); }
+
+void ChangeHoldTest::addAccount(const QString& id)
+{
+    Account account;
+    account.id = id;
+    account.name = id;
+    account.created_at = kNow;
+    account.updated_at = kNow;
+    QVERIFY(m_store->accounts.insert(account));
+}
+
+void ChangeHoldTest::signalsOnceForEachRepositoryThatChanged()
+{
+    QSignalSpy transactions(&m_store->transactions, &TransactionRepository::transactionsChanged);
+    QSignalSpy categories(&m_store->categories, &CategoryRepository::categoriesChanged);
+    QSignalSpy accounts(&m_store->accounts, &AccountRepository::accountsChanged);
+    {
+        ChangeHold hold{&m_store->transactions, &m_store->categories, &m_store->accounts};
+        QVERIFY(m_store->transactions.changesHeld());
+        for (int i = 0; i < 3; ++i)
+            QVERIFY(m_store->transactions.insert(makeTransaction(QStringLiteral("a"))));
+        Category category;
+        category.id = newRecordId();
+        category.name = QStringLiteral("Food");
+        QVERIFY(m_store->categories.insert(category));
+        QVERIFY(!m_store->transactions.insert(makeTransaction(QStringLiteral("no such account"))));
+        QCOMPARE(transactions.count(), 0);
+        QCOMPARE(categories.count(), 0);
+    }
+    QVERIFY(!m_store->transactions.changesHeld());
+    QCOMPARE(transactions.count(), 1);
+    QCOMPARE(transactions.first().first().toString(), QStringLiteral("a"));
+    QCOMPARE(categories.count(), 1);
+    // Nothing was written to the accounts: nothing to announce.
+    QCOMPARE(accounts.count(), 0);
+
+    // Without a hold every write signals, as before.
+    QVERIFY(m_store->transactions.insert(makeTransaction(QStringLiteral("a"))));
+    QCOMPARE(transactions.count(), 2);
+}
+
+void ChangeHoldTest::nestedHoldsSignalOnceWhenTheLastEnds()
+{
+    QSignalSpy spy(&m_store->transactions, &TransactionRepository::transactionsChanged);
+    ChangeHold outer{&m_store->transactions};
+    {
+        ChangeHold inner{&m_store->transactions};
+        QVERIFY(m_store->transactions.insert(makeTransaction(QStringLiteral("a"))));
+        QVERIFY(m_store->transactions.insert(makeTransaction(QStringLiteral("b"))));
+    }
+    QVERIFY(m_store->transactions.changesHeld());
+    QVERIFY(m_store->transactions.insert(makeTransaction(QStringLiteral("a"))));
+    QCOMPARE(spy.count(), 0);
+    outer.release();
+    outer.release();
+    // Rows of several accounts changed: any account may have.
+    QCOMPARE(spy.count(), 1);
+    QCOMPARE(spy.first().first().toString(), QString());
+}
+
+QTEST_GUILESS_MAIN(ChangeHoldTest)
+#include "tst_changehold.moc"
