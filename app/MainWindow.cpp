@@ -572,7 +572,11 @@ void MainWindow::showPayeesWindow()
     if (first) {
         m_payeeScreen = std::make_unique<PayeeScreen>(m_appState);
         // A rename raises no repository signal: the register reads its rows again.
-        connect(m_payeeScreen.get(), &PayeeScreen::payeesChanged, m_registerScreen, &RegisterScreen::reload);
+        connect(m_payeeScreen.get(), &PayeeScreen::payeesChanged, this, [this] {
+            m_registerScreen->reload();
+            if (m_recurringScreen && m_recurringScreen->isVisible())
+                m_recurringScreen->refresh();
+        });
     }
     m_payeeScreen->refresh();
     showTopLevel(m_payeeScreen.get(), tr("Payee Management"), first ? kPayeesWindowSize : m_payeeScreen->size());

@@ -11,6 +11,7 @@
 #include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QMenu>
 #include <QPushButton>
 #include <QScopedValueRollback>
 #include <QScrollBar>
@@ -118,6 +119,14 @@ RegisterScreen::RegisterScreen(AppState* appState, QWidget* parent)
     m_view->setContextMenuPolicy(Qt::ActionsContextMenu);
     m_view->addAction(memorize);
     connect(memorize, &QAction::triggered, this, &RegisterScreen::memorizeCurrentTransaction);
+    // The menu key opens it by itself; Shift+F10 is where other desktops put it.
+    auto* menuKey = new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F10), m_view);
+    menuKey->setContext(Qt::WidgetShortcut);
+    connect(menuKey, &QShortcut::activated, this, [this] {
+        const QRect cell = m_view->visualRect(m_view->currentIndex());
+        QMenu::exec(m_view->actions(), m_view->viewport()->mapToGlobal(cell.isValid() ? cell.center() : QPoint()),
+                    nullptr, m_view);
+    });
     connect(this, &RegisterScreen::currentTransactionChanged, memorize,
             [this, memorize] { memorize->setEnabled(hasCurrentTransaction()); });
 

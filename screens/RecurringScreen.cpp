@@ -150,7 +150,7 @@ void RecurringScreen::onContextMenu(const QPoint& pos)
     confirmAction->setEnabled(RecurringModel::isDue(*item, today));
     QAction* skipAction = menu.addAction(tr("&Skip"));
     skipAction->setEnabled(RecurringModel::isDue(*item, today));
-    QAction* earlyAction = menu.addAction(tr("Enter &Early..."));
+    QAction* earlyAction = menu.addAction(tr("E&nter Early..."));
     earlyAction->setEnabled(RecurringModel::canEnterEarly(*item, today));
     menu.addSeparator();
     QAction* deleteAction = menu.addAction(tr("&Delete"));

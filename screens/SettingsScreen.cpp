@@ -191,6 +191,8 @@ SettingsScreen::SettingsScreen(AppState* appState, QWidget* parent)
     const auto addPageKey = [this](const QKeySequence& key, int step) {
         connect(new QShortcut(key, this), &QShortcut::activated, this, [this, step] { showPageAfter(step); });
     };
+    // Every change is already stored: Escape only closes, as in the other windows.
+    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this, &QWidget::close);
     addPageKey(QKeySequence(Qt::CTRL | Qt::Key_PageDown), 1);
     addPageKey(QKeySequence(Qt::CTRL | Qt::Key_Tab), 1);
     addPageKey(QKeySequence(Qt::CTRL | Qt::Key_PageUp), -1);

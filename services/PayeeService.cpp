@@ -29,20 +29,31 @@ std::optional<int> PayeeService::rename(const QStringList& payees, const QString
     for (const QString& payee : payees) {
         if (payee == target)
             continue;
-        SqlStatement statement(m_database->connection(),
-                               QStringLiteral("UPDATE transactions SET payee = ?, updated_at = ?, "
-                                              "version = version + 1, sync_status = 'pending' "
-                                              "WHERE payee = ? AND deleted_at IS NULL"),
-                               "PayeeService::rename");
-        if (!statement.bind(target).bind(now).bind(payee).exec()) {
+        const std::optional<int> changed = renameIn(QStringLiteral("transactions"), payee, target, now);
+        // The recurring items of a payee post under its new name from now on.
+        if (!changed || !renameIn(QStringLiteral("recurring_transactions"), payee, target, now)) {
             qWarning() << "Renaming payees failed; nothing was changed";
             return std::nullopt;
         }
-        rewritten += statement.rowsAffected();
+        rewritten += *changed;
     }
     if (!transaction.commit())
         return std::nullopt;
     return rewritten;
+}
+
+std::optional<int> PayeeService::renameIn(const QString& table, const QString& payee, const QString& target,
+                                          const QString& now)
+{
+    SqlStatement statement(m_database->connection(),
+                           QStringLiteral("UPDATE %1 SET payee = ?, updated_at = ?, "
+                                          "version = MIN(version + 1, 2147483647), sync_status = 'pending' "
+                                          "WHERE payee = ? AND deleted_at IS NULL")
+                               .arg(table),
+                           "PayeeService::rename");
+    if (!statement.bind(target).bind(now).bind(payee).exec())
+        return std::nullopt;
+    return statement.rowsAffected();
 }
 
 QString PayeeService::mergeTarget(const QStringList& payees, const QString& typed)

@@ -20,10 +20,11 @@ public:
 
     // Gives every live transaction whose payee is one of `payees` (exactly,
     // letter case included) the payee `target`; a payee already equal to the
-    // target is left alone. Each rewritten row goes one version up, pending
-    // for sync. The number of transactions rewritten, or none when the target
-    // is blank or any write failed; then nothing was changed. No repository signal follows: the
-    // caller tells the windows that show payees.
+    // target is left alone; so do the live recurring items of those payees.
+    // Each rewritten row goes one version up, pending for sync. The number
+    // of transactions rewritten, or none when the target is blank or any
+    // write failed; then nothing was changed. No repository signal follows:
+    // the caller tells the windows that show payees.
     std::optional<int> rename(const QStringList& payees, const QString& target);
 
     // The payee a merge goes into: the typed name, trimmed, or else the
@@ -31,5 +32,9 @@ public:
     static QString mergeTarget(const QStringList& payees, const QString& typed);
 
 private:
+    // Rewrites the payee in one table; the rows changed, or none on failure.
+    std::optional<int> renameIn(const QString& table, const QString& payee, const QString& target,
+                                const QString& now);
+
     Database* m_database;
 };

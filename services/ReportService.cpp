@@ -49,15 +49,18 @@ QString categoryTotals(const RangeFilter& filter, const QString& amountCondition
         return amountCondition.isEmpty() ? QString()
                                          : QStringLiteral(" AND %1.amount %2").arg(QLatin1String(alias), amountCondition);
     };
+    // Money moved between accounts is no one's income or spending: a
+    // transfer (either side, linked or not) counts under no category.
     return QStringLiteral("(SELECT t.category_id AS category_id, %4 FROM transactions t "
-                          "WHERE %1%2 AND (t.is_split = 0 OR NOT EXISTS "
+                          "WHERE %1%2 AND %6 AND (t.is_split = 0 OR NOT EXISTS "
                           "(SELECT 1 FROM split_lines s WHERE s.transaction_id = t.id)) GROUP BY t.category_id "
                           "UNION ALL "
                           "SELECT s.category_id, %5 FROM transactions t "
                           "JOIN split_lines s ON s.transaction_id = t.id "
-                          "WHERE %1%3 AND t.is_split = 1 GROUP BY s.category_id) g ")
+                          "WHERE %1%3 AND %6 AND t.is_split = 1 GROUP BY s.category_id) g ")
         .arg(filter.condition, amountIn("t"), amountIn("s"),
-             splitSumSql(QStringLiteral("t.amount"), QStringLiteral("total")), splitSumSql(QStringLiteral("s.amount")));
+             splitSumSql(QStringLiteral("t.amount"), QStringLiteral("total")), splitSumSql(QStringLiteral("s.amount")),
+             QStringLiteral("COALESCE(t.transfer_link_id, '') = '' AND COALESCE(t.transfer_dest_account_id, '') = ''"));
 }
 
 // Category names as a reader looks them up, whatever their case; names that
@@ -286,14 +289,17 @@ ReportService::readTransactionReport(const QDate& from, const QDate& to, const Q
     // read straight from SQLite like the register.
     auto cursor = std::make_unique<SqliteCursor>(
         m_database->connection(),
-        QStringLiteral("SELECT t.date, a.name, t.payee, CASE WHEN t.is_split = 1 THEN ? ELSE COALESCE(c.name, ?) END, "
+        QStringLiteral("SELECT t.date, a.name, t.payee, CASE WHEN t.is_split = 1 THEN ? "
+                       "WHEN da.name IS NOT NULL THEN ? || da.name ELSE COALESCE(c.name, ?) END, "
                        "t.memo, t.amount, a.currency FROM transactions t "
                        "LEFT JOIN accounts a ON a.id = t.account_id "
+                       "LEFT JOIN accounts da ON da.id = t.transfer_dest_account_id "
                        "LEFT JOIN categories c ON c.id = t.category_id AND c.deleted_at IS NULL "
                        "WHERE %1 ORDER BY t.date, t.payee")
             .arg(filter.condition),
         "ReportService::transactionReport");
-    cursor->bind(tr("Split")).bind(tr("Uncategorized")).bindAll(filter.values);
+    // A transfer names the other account, as the register does.
+    cursor->bind(tr("Split")).bind(tr("Transfer to/from: ")).bind(tr("Uncategorized")).bindAll(filter.values);
     return std::unique_ptr<TransactionReader>(new TransactionReader(std::move(cursor)));
 }
 

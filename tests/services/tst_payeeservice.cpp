@@ -96,6 +96,16 @@ void TestPayeeService::renameRewritesLiveRowsOfThatExactPayee()
     }
     // A deleted row keeps its old name, so a restore brings back what was deleted.
     QVERIFY(untouched(QStringLiteral("gone"), QStringLiteral("amazon")));
+    // A recurring item of the payee posts under the new name from now on.
+    RecurringTransaction item;
+    item.id = QStringLiteral("r1");
+    item.account_id = QStringLiteral("chk");
+    item.payee = QStringLiteral("Amazon");
+    item.start_date = item.next_due_date = QDate(2025, 4, 1);
+    QVERIFY(m_store->recurring.insert(item));
+    QCOMPARE(m_service->rename({QStringLiteral("Amazon")}, QStringLiteral("Amazon.com")), 2);
+    QCOMPARE(m_store->recurring.getById(QStringLiteral("r1"))->payee, QStringLiteral("Amazon.com"));
+    QCOMPARE(m_store->recurring.getById(QStringLiteral("r1"))->version, 2);
     QVERIFY(untouched(QStringLiteral("other"), QStringLiteral("Amazon Prime")));
 
     // The stored time has the one form every writer uses.
