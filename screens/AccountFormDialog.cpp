@@ -9,6 +9,7 @@
 #include <QCalendarWidget>
 #include <QComboBox>
 #include <QDateEdit>
+#include <QKeyEvent>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QLineEdit>
@@ -89,6 +90,10 @@ void AccountFormDialog::buildForm()
     m_asOfEdit->setCalendarPopup(true);
     m_asOfEdit->calendarWidget()->setLocale(QLocale());
     m_asOfEdit->calendarWidget()->setFirstDayOfWeek(Qt::DayOfWeek(localeFirstDayOfWeek()));
+    // Tab would step through the day, month and year and then on into the
+    // next field's worth of typing; here it moves to the next field, as
+    // everywhere else in the form (the arrow keys still step the parts).
+    m_asOfEdit->installEventFilter(this);
 
     m_institutionEdit = new QLineEdit(this);
     m_institutionEdit->setPlaceholderText(tr("Bank name (optional)"));
@@ -178,6 +183,18 @@ Account AccountFormDialog::account() const
     result.updated_at = nowUtc();
     result.sync_status = SyncStatus::Pending;
     return result;
+}
+
+bool AccountFormDialog::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_asOfEdit && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Tab || key == Qt::Key_Backtab) {
+            focusNextPrevChild(key == Qt::Key_Tab);
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 QDate AccountFormDialog::asOfDate() const

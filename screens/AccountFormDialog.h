@@ -31,6 +31,9 @@ public:
     // be changed.
     void setCurrencyLocked(bool locked);
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void buildForm();
     void applyCurrency();
