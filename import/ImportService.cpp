@@ -298,7 +298,7 @@ ImportResult ImportService::importQif(const QStringList& files, const QHash<QStr
         qInfo().noquote() << what << "-" << result.imported << "imported," << result.duplicates << "duplicates,"
                           << result.unparseable << "unparseable," << result.unmappedSkipped << "unmapped,"
                           << result.metadataSkipped << "other records," << result.transfersLinked
-                          << "transfers linked (" << result.retroactiveLinked << "to earlier imports),"
+                          << "transfers linked, of them" << result.retroactiveLinked << "to earlier imports,"
                           << result.dbErrorSkipped << "not written";
     return result;
 }
