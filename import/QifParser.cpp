@@ -137,7 +137,8 @@ private:
     {
         switch (code.unicode()) {
         case u'D':
-            m_transaction.date = parseQifDate(value, m_order);
+            if (const QDate date = parseQifDate(value, m_order); date.isValid())
+                m_transaction.date = date;
             break;
         case u'T':
         case u'U':
