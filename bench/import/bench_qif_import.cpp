@@ -37,7 +37,8 @@ constexpr int kAlreadyPresent = 1'000;
 constexpr int kCategories = 30;
 const QStringList kAccountNames{QStringLiteral("Checking"), QStringLiteral("Savings"), QStringLiteral("Visa")};
 const QStringList kAccountIds{QStringLiteral("checking"), QStringLiteral("savings"), QStringLiteral("visa")};
-const QStringList kTypeHeaders{QStringLiteral("!Type:Bank"), QStringLiteral("!Type:Bank"), QStringLiteral("!Type:CCard")};
+const QStringList kTypeHeaders{QStringLiteral("!Type:Bank"), QStringLiteral("!Type:Bank"),
+                               QStringLiteral("!Type:CCard")};
 // Rows written before the benchmark carry this time, so that what a run
 // wrote can be told from them and taken away before the next.
 const QDateTime kSeeded(QDate(2010, 1, 1), QTime(0, 0), Qt::UTC);
@@ -109,8 +110,8 @@ QByteArray qifOf(const QList<Record>& records, int account)
     for (const Record& r : records) {
         if (r.account != account)
             continue;
-        text += QStringLiteral("D%1\nT%2\nP%3\nCX\n").arg(r.date.toString(QStringLiteral("MM/dd/yyyy")), money(r.amount),
-                                                        r.payee);
+        text += QStringLiteral("D%1\nT%2\nP%3\nCX\n")
+                    .arg(r.date.toString(QStringLiteral("MM/dd/yyyy")), money(r.amount), r.payee);
         if (!r.transferAccount.isEmpty())
             text += QStringLiteral("L[%1]\n").arg(r.transferAccount);
         else if (!r.category.isEmpty())
@@ -120,7 +121,8 @@ QByteArray qifOf(const QList<Record>& records, int account)
             const qint64 second = r.amount / 3;
             const qint64 parts[] = {first, second, r.amount - first - second};
             for (int k = 0; k < 3; ++k)
-                text += QStringLiteral("S%1\nEPart %2\n$%3\n").arg(categoryName(r.splitSeed + k)).arg(k).arg(money(parts[k]));
+                text += QStringLiteral("S%1\nEPart %2\n$%3\n")
+                            .arg(categoryName(r.splitSeed + k), QString::number(k), money(parts[k]));
         }
         text += QStringLiteral("^\n");
     }

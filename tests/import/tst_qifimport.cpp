@@ -199,7 +199,8 @@ void QifImportTest::scansSourceAccounts()
     QVERIFY(scan.failures[0].startsWith(QStringLiteral("gone.qif: ")));
 
     // A file naming the same account in other case adds no entry.
-    const QString more = writeFile(QStringLiteral("more.qif"), "!Account\nNsavings\n^\n!Type:CCard\nD1/1/2024\nT1\n^\n");
+    const QString more =
+        writeFile(QStringLiteral("more.qif"), "!Account\nNsavings\n^\n!Type:CCard\nD1/1/2024\nT1\n^\n");
     const QifScanResult again = m_service->scanQifFiles({m_savingsPath, more});
     QCOMPARE(again.accounts.size(), 1);
     QCOMPARE(again.totalRecords, 3);
@@ -286,7 +287,8 @@ void QifImportTest::linksToAnEarlierImportThroughTheHint()
 void QifImportTest::neverLinksWithinOneAccount()
 {
     const ImportResult result = m_service->importQif(
-        {m_checkingPath, m_savingsPath}, {{QStringLiteral("Checking"), kChecking}, {QStringLiteral("Savings"), kChecking}});
+        {m_checkingPath, m_savingsPath},
+        {{QStringLiteral("Checking"), kChecking}, {QStringLiteral("Savings"), kChecking}});
     QCOMPARE(result.transfersLinked, 0);
     QCOMPARE(rowOf(kChecking, QStringLiteral("To savings"))->memo, QStringLiteral("[\u2192 Savings]"));
     QCOMPARE(rowOf(kChecking, QStringLiteral("From checking"))->memo, QStringLiteral("[\u2192 Checking]"));
