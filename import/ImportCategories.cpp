@@ -11,7 +11,7 @@ ImportCategories::ImportCategories(CategoryRepository* categories, const QDateTi
         m_ids.insert(category.name, category.id);
 }
 
-std::optional<QString> ImportCategories::idFor(const QString& name)
+std::optional<QString> ImportCategories::idFor(const QString& name, CategoryType typeIfNew)
 {
     const auto found = m_ids.constFind(name);
     if (found != m_ids.cend())
@@ -20,7 +20,7 @@ std::optional<QString> ImportCategories::idFor(const QString& name)
     Category category;
     category.id = newRecordId();
     category.name = name;
-    category.category_type = CategoryType::Expense;
+    category.category_type = typeIfNew;
     category.created_at = m_now;
     category.updated_at = m_now;
     const bool stored = m_categories->insert(category);

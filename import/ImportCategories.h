@@ -1,5 +1,7 @@
 #pragma once
 
+#include "storage/Enums.h"
+
 #include <QDateTime>
 #include <QHash>
 #include <QString>
@@ -9,8 +11,8 @@
 class CategoryRepository;
 
 // The categories an import files its rows under, by exact name (case
-// counts). A name the ledger lacks is created once, as an Expense category,
-// and its id reused for every later row.
+// counts). A name the ledger lacks is created once, of the type the first
+// caller asks for, and its id reused for every later row.
 class ImportCategories
 {
 public:
@@ -21,7 +23,7 @@ public:
     // The id of the category of that name, created when missing. None when it
     // could not be created (the repository logs why); it is not tried again,
     // and no row may name an id that is not stored.
-    std::optional<QString> idFor(const QString& name);
+    std::optional<QString> idFor(const QString& name, CategoryType typeIfNew = CategoryType::Expense);
 
 private:
     CategoryRepository* m_categories;

@@ -16,11 +16,13 @@ struct ImportResult
     int metadataSkipped = 0;
     // QIF: records of a source account mapped to no target account.
     int unmappedSkipped = 0;
-    // QIF: transfer pairs linked, inside the import and with earlier imports.
+    // QIF: transfers whose two sides were linked by the run, both written by
+    // it or one of them stored before; a side that was not written links nothing.
     int transfersLinked = 0;
-    // QIF: the part of transfersLinked that linked rows of an earlier import.
+    // QIF: the part of transfersLinked whose other side was stored before.
     int retroactiveLinked = 0;
-    // Records whose insert failed; the run went on without them.
+    // Records that could not be written (the transaction, one of its split
+    // lines or a category it needed); the run went on without them.
     int dbErrorSkipped = 0;
 
     // Nothing of the run was kept: the file was refused or unreadable, or a

@@ -5,6 +5,9 @@
 #include "import/ImportCategories.h"
 #include "import/ImportFile.h"
 #include "import/ImportProgress.h"
+#include "import/QifFileSet.h"
+#include "import/QifImportWriter.h"
+#include "import/QifParser.h"
 #include "storage/AccountRepository.h"
 #include "storage/CategoryRepository.h"
 #include "storage/ChangeHold.h"
@@ -15,8 +18,11 @@
 #include "storage/Timestamp.h"
 #include "storage/TransactionRepository.h"
 
+#include <QCoreApplication>
+#include <QFileInfo>
 #include <QHash>
 #include <QScopedValueRollback>
+#include <QSet>
 #include <QSqlError>
 #include <QtDebug>
 
@@ -29,6 +35,59 @@ ImportResult refused(const QString& what, const QString& reason)
     result.failed = true;
     result.failure = reason;
     return result;
+}
+
+AccountType suggestedType(const QifAccount& account)
+{
+    switch (account.type) {
+    case QifAccountType::CreditCard:
+        return AccountType::CreditCard;
+    case QifAccountType::Investment:
+        return AccountType::Investment;
+    case QifAccountType::Cash:
+        return AccountType::Cash;
+    case QifAccountType::OtherAsset:
+    case QifAccountType::OtherLiability:
+        return AccountType::Other;
+    case QifAccountType::Bank:
+        break;
+    }
+    return account.name.contains(QLatin1String("saving"), Qt::CaseInsensitive) ? AccountType::Savings
+                                                                                : AccountType::Checking;
+}
+
+// The records of the files and where each goes, amounts read in the currency
+// of the account it goes into. `mapping` is by lower-cased source name; a
+// file's transactions outside any account block go by the file's path.
+QList<QifImportRecord> importRecords(const QList<QifFileSet::File>& files, const QHash<QString, QString>& mapping,
+                                     const QHash<QString, Currency>& currencies)
+{
+    QList<QifImportRecord> records;
+    QHash<QString, QString> targets; // by source name as written
+    for (const QifFileSet::File& file : files) {
+        for (const QifTransaction& transaction : file.parsed.transactions) {
+            QifImportRecord& record = records.emplace_back();
+            static_cast<QifTransaction&>(record) = transaction;
+            const QString& source = transaction.sourceAccount.isEmpty() ? file.path : transaction.sourceAccount;
+            auto target = targets.constFind(source);
+            if (target == targets.cend())
+                target = targets.insert(source, mapping.value(source.toLower()));
+            record.targetAccountId = *target;
+            if (record.targetAccountId.isEmpty())
+                continue;
+            record.transactionId = newRecordId();
+            const Currency currency = currencies.value(record.targetAccountId);
+            record.amount = parseQifAmount(transaction.amountText, currency);
+            for (const QifSplit& split : transaction.splits) {
+                const std::optional<qint64> amount =
+                    split.amountText.isEmpty() ? std::optional<qint64>(0) : parseQifAmount(split.amountText, currency);
+                if (!amount)
+                    record.amount.reset();
+                record.splitAmounts.append(amount.value_or(0));
+            }
+        }
+    }
+    return records;
 }
 
 } // namespace
@@ -147,6 +206,99 @@ ImportResult ImportService::importCsv(const QString& filePath, const QString& ac
     else
         qInfo().noquote() << what << "into account" << accountId << "-" << result.imported << "imported,"
                           << result.duplicates << "duplicates," << result.unparseable << "unparseable,"
+                          << result.dbErrorSkipped << "not written";
+    return result;
+}
+
+QifScanResult ImportService::scanQifFiles(const QStringList& files)
+{
+    const QifFileSet fileSet(files, [] {
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, ImportProgress::kEventMilliseconds);
+    });
+    QifScanResult result;
+    result.failures = fileSet.failures();
+    QSet<QString> listed;
+    for (const QifFileSet::File& file : fileSet.files()) {
+        const QifParseResult& parsed = file.parsed;
+        result.totalRecords += int(parsed.transactions.size());
+        // Transactions before a file's first account block are mapped by the
+        // file, like those of a file without any.
+        const bool headerless =
+            parsed.accounts.isEmpty()
+            || std::any_of(parsed.transactions.cbegin(), parsed.transactions.cend(),
+                           [](const QifTransaction& t) { return t.sourceAccount.isEmpty(); });
+        if (headerless)
+            result.accounts.append({file.path, tr("%1 (no account header)").arg(QFileInfo(file.path).fileName()),
+                                    true, AccountType::Checking});
+        for (const QifAccount& account : parsed.accounts) {
+            const QString key = account.name.toLower();
+            if (listed.contains(key))
+                continue;
+            listed.insert(key);
+            result.accounts.append({account.name, account.name, false, suggestedType(account)});
+        }
+    }
+    return result;
+}
+
+ImportResult ImportService::importQif(const QStringList& files, const QHash<QString, QString>& accountMap)
+{
+    const QString what = QStringLiteral("QIF import of %1").arg(files.join(QLatin1String(", ")));
+    if (m_running)
+        return refused(what, tr("Another import is running."));
+    const QScopedValueRollback running(m_running, true);
+
+    QHash<QString, QString> mapping;
+    QHash<QString, Currency> currencies;
+    for (auto it = accountMap.cbegin(); it != accountMap.cend(); ++it) {
+        mapping.insert(it.key().toLower(), it.value());
+        if (it.value().isEmpty() || currencies.contains(it.value()))
+            continue;
+        const std::optional<Account> account = m_accounts->getById(it.value());
+        if (!account || account->deleted_at)
+            return refused(what, tr("An account to import into does not exist."));
+        currencies.insert(account->id, account->currency);
+    }
+    const QifFileSet fileSet(files);
+    if (!fileSet.failures().isEmpty())
+        return refused(what, fileSet.failures().join(u'\n'));
+
+    ImportResult result;
+    QList<QifCategory> listedCategories;
+    QSet<QString> listedNames;
+    for (const QifFileSet::File& file : fileSet.files()) {
+        result.unparseable += file.parsed.incompleteRecords;
+        result.metadataSkipped += file.parsed.skippedRecords;
+        for (const QifCategory& category : file.parsed.categories) {
+            if (listedNames.contains(category.name))
+                continue;
+            listedNames.insert(category.name);
+            listedCategories.append(category);
+        }
+    }
+    QList<QifImportRecord> records = importRecords(fileSet.files(), mapping, currencies);
+
+    const QDateTime now = nowUtc();
+    ImportCategories categories(m_categories, now);
+    QifImportWriter writer(m_database->connection(), m_transactions, m_splitLines, &categories, mapping, now);
+    writeInTransaction(
+        int(records.size()),
+        [&](ImportProgress& progress) {
+            // A category that cannot be created is logged by the repository;
+            // the records filed under it count as not written.
+            for (const QifCategory& category : std::as_const(listedCategories))
+                categories.idFor(category.name, category.isIncome ? CategoryType::Income : CategoryType::Expense);
+            return writer.write(records, progress, result);
+        },
+        result);
+
+    if (result.failed)
+        qWarning().noquote() << what << "failed:" << result.failure;
+    else
+        qInfo().noquote() << what << "-" << result.imported << "imported," << result.duplicates << "duplicates,"
+                          << result.unparseable << "unparseable," << result.unmappedSkipped << "unmapped,"
+                          << result.metadataSkipped << "other records," << result.transfersLinked
+                          << "transfers linked, of them" << result.retroactiveLinked << "to earlier imports,"
                           << result.dbErrorSkipped << "not written";
     return result;
 }

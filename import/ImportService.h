@@ -3,10 +3,13 @@
 #include "import/CsvColumnMapping.h"
 #include "import/ImportDate.h"
 #include "import/ImportResult.h"
+#include "import/QifScanResult.h"
 
 #include <QDate>
+#include <QHash>
 #include <QObject>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 
@@ -41,6 +44,25 @@ public:
     // Refused (failed, no signals, nothing written) when the account is not
     // live, the file cannot be read (see ImportFile) or another import runs.
     ImportResult importCsv(const QString& filePath, const QString& accountId, const CsvColumnMapping& mapping);
+
+    // Lists the source accounts of the QIF files, for the user to map, and
+    // counts their complete transactions. Files that cannot be read are named
+    // in the result's failures; the others are listed. Writes nothing; the
+    // event loop runs briefly after each file.
+    QifScanResult scanQifFiles(const QStringList& files);
+
+    // Imports the transactions of the QIF files into the accounts that
+    // `accountMap` maps their source accounts to (QifSourceAccount::name to
+    // an account id; names match without regard to case; a name mapped to
+    // an empty id, or not at all, is skipped). Categories are created as
+    // needed (Income when a category list says so), split lines kept, and a
+    // record whose match key the account already holds is a duplicate (as
+    // often as it holds it). The two sides of a transfer are linked, inside
+    // the import or to a side an earlier import wrote with a transfer hint;
+    // a side whose other side is not at hand gets the hint. Refused (failed,
+    // no signals, nothing written) when a file cannot be read, a mapped
+    // account is not live or another import runs.
+    ImportResult importQif(const QStringList& files, const QHash<QString, QString>& accountMap);
 
     // A date in any of the forms bank files use (see readDateAuto); numeric
     // dates in `order`.

@@ -1,0 +1,62 @@
+#pragma once
+
+#include "storage/Transaction.h"
+
+#include <QDate>
+#include <QHash>
+#include <QList>
+#include <QSet>
+#include <QString>
+
+#include <optional>
+
+// What a QIF import needs to know of one account it writes to or links into,
+// read once per run: the live rows by match key, for duplicates, and the
+// rows that wait for the other side of their transfer (a transfer hint in
+// the memo, no link), for linking. Lookups are hash lookups.
+class AccountImportCache
+{
+public:
+    explicit AccountImportCache(QList<Transaction> rows);
+
+    // Takes one of the rows of this match key that no earlier call took, one
+    // without a transfer link first: a file's record is a duplicate only as
+    // often as the account holds its key. None when all are taken.
+    std::optional<qsizetype> takeMatch(const QString& matchKey);
+
+    // The first row whose hint names `sourceAccount` (ignoring case), on
+    // `date` with the amount opposite to `amount`, that is still linkable.
+    std::optional<qsizetype> findRetroactivePartner(const QString& sourceAccount, const QDate& date,
+                                                    qint64 amount) const;
+
+    // Whether the row has no transfer link and none was given to it in this run.
+    bool isLinkable(qsizetype row) const;
+    void markLinked(qsizetype row);
+
+    const Transaction& row(qsizetype row) const { return m_rows[row]; }
+
+private:
+    struct Matches
+    {
+        QList<qsizetype> rows;
+        qsizetype taken = 0;
+    };
+    // A row waiting for the other side of a transfer.
+    struct WaitingKey
+    {
+        QDate date;
+        qint64 amount = 0;
+        QString hintAccount;
+
+        bool operator==(const WaitingKey&) const = default;
+    };
+    friend size_t qHash(const WaitingKey& key, size_t seed)
+    {
+        return qHashMulti(seed, key.date, key.amount, key.hintAccount);
+    }
+
+    QList<Transaction> m_rows;
+    QHash<QString, Matches> m_matches;
+    QHash<WaitingKey, QList<qsizetype>> m_waiting;
+    QSet<qsizetype> m_linked;
+};

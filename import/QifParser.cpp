@@ -1,0 +1,365 @@
+#include "import/QifParser.h"
+
+#include "storage/Money.h"
+
+#include <QSet>
+
+#include <algorithm>
+#include <array>
+
+namespace {
+
+constexpr int kFirstYear = 1900;
+constexpr int kLastYear = 2200;
+
+// Whole yen have no decimals and the widest range of whole units: an amount
+// text that is unreadable in yen is unreadable in every currency.
+constexpr Currency kWidestCurrency = Currency::JPY;
+
+bool isAmount(QStringView text) { return readImportAmount(text, kWidestCurrency).has_value(); }
+
+// A line without the byte-order marks an editor may have left and without
+// surrounding blanks.
+QStringView cleanLine(QStringView line)
+{
+    while (!line.isEmpty() && (line.front() == QChar(0xFEFF) || line.front() == u'\r'))
+        line = line.mid(1);
+    return line.trimmed();
+}
+
+// Calls `handle` with each line of the text, split at CR, LF or CR LF.
+template<typename Handle>
+void forEachLine(QStringView text, Handle handle)
+{
+    qsizetype start = 0;
+    for (qsizetype i = 0; i <= text.size(); ++i) {
+        if (i < text.size() && text[i] != u'\n' && text[i] != u'\r')
+            continue;
+        handle(text.mid(start, i - start));
+        start = i + 1;
+    }
+}
+
+// The first three numbers of a QIF date and the length of the first as
+// written (four characters make it the year).
+struct DateNumbers
+{
+    std::array<int, 3> value{};
+    qsizetype firstLength = 0;
+};
+
+std::optional<DateNumbers> readDateNumbers(QStringView text)
+{
+    QString parted;
+    parted.reserve(text.size());
+    for (const QChar c : text) {
+        if (c == u'-' || c == u'.' || c == u'\'')
+            parted.append(u'/');
+        else if (!c.isSpace())
+            parted.append(c);
+    }
+    const QList<QStringView> parts = QStringView(parted).split(u'/', Qt::SkipEmptyParts);
+    if (parts.size() < 3)
+        return std::nullopt;
+    DateNumbers numbers;
+    for (int i = 0; i < 3; ++i) {
+        const QStringView part = parts[i];
+        const bool digits = std::all_of(part.begin(), part.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
+        if (!digits || part.size() > 9)
+            return std::nullopt;
+        numbers.value[i] = part.toInt();
+    }
+    numbers.firstLength = parts[0].size();
+    return numbers;
+}
+
+// The one pass over the lines of a file; see parseQif.
+class QifReader
+{
+public:
+    explicit QifReader(DateOrder order)
+        : m_order(order)
+    {
+    }
+
+    void read(QStringView rawLine)
+    {
+        const QStringView line = cleanLine(rawLine);
+        if (line.isEmpty())
+            return;
+        const QChar code = line.front();
+        if (code == u'!') {
+            finishRecord();
+            m_kind = qifHeaderKind(line);
+            if (m_kind == QifBlockKind::Transactions)
+                m_type = qifAccountType(line);
+            return;
+        }
+        if (code == u'^') {
+            finishRecord();
+            return;
+        }
+        const QStringView value = line.mid(1).trimmed();
+        switch (m_kind) {
+        case QifBlockKind::Account:
+            if (code == u'N')
+                m_pendingAccount = value.toString();
+            break;
+        case QifBlockKind::CategoryList:
+            m_hasContent = true;
+            if (code == u'N')
+                m_category.name = value.toString();
+            else if (code == u'D')
+                m_category.description = value.toString();
+            else if (code == u'I')
+                m_category.isIncome = true;
+            else if (code == u'E')
+                m_category.isIncome = false;
+            break;
+        case QifBlockKind::Skipped:
+            m_hasContent = true;
+            break;
+        case QifBlockKind::Transactions:
+        case QifBlockKind::Other:
+            readTransactionField(code, value);
+            break;
+        }
+    }
+
+    QifParseResult finish()
+    {
+        finishRecord();
+        return std::move(m_result);
+    }
+
+private:
+    void readTransactionField(QChar code, QStringView value)
+    {
+        switch (code.unicode()) {
+        case u'D':
+            if (const QDate date = parseQifDate(value, m_order); date.isValid())
+                m_transaction.date = date;
+            break;
+        case u'T':
+        case u'U':
+            if (isAmount(value))
+                m_transaction.amountText = value.toString();
+            break;
+        case u'P':
+            m_transaction.payee = value.toString();
+            break;
+        case u'M':
+            m_transaction.memo = value.toString();
+            break;
+        case u'N':
+            m_transaction.number = value.toString();
+            break;
+        case u'C':
+            if (!value.isEmpty()) {
+                const QChar mark = value.front().toLower();
+                if (mark == u'x' || mark == u'*' || mark == u'c')
+                    m_transaction.cleared = true;
+                else if (mark == u'r')
+                    m_transaction.cleared = m_transaction.reconciled = true;
+            }
+            break;
+        case u'L': {
+            QifCategoryOrTransfer target = splitCategoryOrTransfer(value);
+            m_transaction.category = std::move(target.category);
+            m_transaction.transferAccount = std::move(target.transferAccount);
+            break;
+        }
+        case u'A':
+            break;
+        case u'Y':
+            m_transaction.security = value.toString();
+            break;
+        case u'S': {
+            finishSplit();
+            QifCategoryOrTransfer target = splitCategoryOrTransfer(value);
+            m_split.category = std::move(target.category);
+            m_split.transferAccount = std::move(target.transferAccount);
+            m_inSplit = true;
+            break;
+        }
+        case u'E':
+            if (m_inSplit)
+                m_split.memo = value.toString();
+            break;
+        case u'$':
+            if (isAmount(value))
+                (m_inSplit ? m_split.amountText : m_transaction.amountText) = value.toString();
+            break;
+        default:
+            return; // an unknown code is no content
+        }
+        m_hasContent = true;
+    }
+
+    void finishSplit()
+    {
+        if (m_inSplit)
+            m_transaction.splits.append(std::exchange(m_split, {}));
+        m_inSplit = false;
+    }
+
+    void finishRecord()
+    {
+        finishSplit();
+        switch (m_kind) {
+        case QifBlockKind::Account:
+            if (!m_pendingAccount.isEmpty()) {
+                m_account = std::exchange(m_pendingAccount, {});
+                m_accountListed = false;
+            }
+            break;
+        case QifBlockKind::CategoryList:
+            if (m_hasContent && !m_category.name.isEmpty())
+                m_result.categories.append(m_category);
+            m_category = {};
+            break;
+        case QifBlockKind::Skipped:
+            if (m_hasContent)
+                ++m_result.skippedRecords;
+            break;
+        case QifBlockKind::Transactions:
+        case QifBlockKind::Other:
+            if (m_hasContent)
+                finishTransaction();
+            break;
+        }
+        m_transaction = {};
+        m_hasContent = false;
+    }
+
+    void finishTransaction()
+    {
+        if (!m_transaction.date.isValid() || m_transaction.amountText.isEmpty()) {
+            ++m_result.incompleteRecords;
+            return;
+        }
+        m_transaction.sourceAccount = m_account;
+        m_result.transactions.append(std::move(m_transaction));
+        if (m_account.isEmpty() || std::exchange(m_accountListed, true))
+            return;
+        const QString key = m_account.toLower();
+        if (!m_seenAccounts.contains(key)) {
+            m_seenAccounts.insert(key);
+            m_result.accounts.append({m_account, m_type});
+        }
+    }
+
+    DateOrder m_order;
+    QifBlockKind m_kind = QifBlockKind::Other;
+    QifAccountType m_type = QifAccountType::Bank;
+    QString m_account;
+    QString m_pendingAccount;
+    // The current account's first transaction has been seen.
+    bool m_accountListed = false;
+    QifCategory m_category;
+    QifTransaction m_transaction;
+    QifSplit m_split;
+    bool m_inSplit = false;
+    bool m_hasContent = false;
+    QifParseResult m_result;
+    QSet<QString> m_seenAccounts;
+};
+
+} // namespace
+
+QifParseResult parseQif(const QString& text, DateOrder order)
+{
+    QifReader reader(order);
+    forEachLine(text, [&reader](QStringView line) { reader.read(line); });
+    return reader.finish();
+}
+
+QifBlockKind qifHeaderKind(QStringView line)
+{
+    line = line.trimmed();
+    static const QString kType = QStringLiteral("!Type:");
+    if (line.startsWith(kType, Qt::CaseInsensitive)) {
+        const QString rest = line.mid(kType.size()).trimmed().toString().toLower();
+        if (rest == u"cat")
+            return QifBlockKind::CategoryList;
+        static const QSet<QString> kSkipped{QStringLiteral("class"), QStringLiteral("memorized"),
+                                            QStringLiteral("tag"), QStringLiteral("security"),
+                                            QStringLiteral("prices")};
+        return kSkipped.contains(rest) ? QifBlockKind::Skipped : QifBlockKind::Transactions;
+    }
+    if (line.startsWith(u"!Account", Qt::CaseInsensitive))
+        return QifBlockKind::Account;
+    if (line.startsWith(u"!Option", Qt::CaseInsensitive) || line.startsWith(u"!Clear", Qt::CaseInsensitive))
+        return QifBlockKind::Skipped;
+    return QifBlockKind::Other;
+}
+
+QifAccountType qifAccountType(QStringView line)
+{
+    line = line.trimmed();
+    static const QString kType = QStringLiteral("!Type:");
+    if (!line.startsWith(kType, Qt::CaseInsensitive))
+        return QifAccountType::Bank;
+    const QString rest = line.mid(kType.size()).trimmed().toString().toLower();
+    if (rest == u"ccard")
+        return QifAccountType::CreditCard;
+    if (rest == u"invst")
+        return QifAccountType::Investment;
+    if (rest == u"cash")
+        return QifAccountType::Cash;
+    if (rest == u"oth a")
+        return QifAccountType::OtherAsset;
+    if (rest == u"oth l")
+        return QifAccountType::OtherLiability;
+    return QifAccountType::Bank;
+}
+
+DateOrder guessQifDateOrder(const QStringList& texts)
+{
+    for (const QString& text : texts) {
+        bool dayFirst = false;
+        forEachLine(text, [&dayFirst](QStringView rawLine) {
+            const QStringView line = cleanLine(rawLine);
+            if (dayFirst || line.size() < 2 || line.front() != u'D')
+                return;
+            const std::optional<DateNumbers> numbers = readDateNumbers(line.mid(1));
+            dayFirst = numbers && numbers->firstLength != 4 && numbers->value[0] > 12;
+        });
+        if (dayFirst)
+            return DateOrder::DayFirst;
+    }
+    return DateOrder::MonthFirst;
+}
+
+QDate parseQifDate(QStringView text, DateOrder order)
+{
+    const std::optional<DateNumbers> numbers = readDateNumbers(text);
+    if (!numbers)
+        return {};
+    const auto [a, b, c] = numbers->value;
+    int year = c;
+    int month = order == DateOrder::DayFirst ? b : a;
+    int day = order == DateOrder::DayFirst ? a : b;
+    if (numbers->firstLength == 4) {
+        year = a;
+        month = b;
+        day = c;
+    }
+    year = expandTwoDigitYear(year);
+    if (year < kFirstYear || year > kLastYear)
+        return {};
+    return QDate(year, month, day);
+}
+
+std::optional<qint64> parseQifAmount(QStringView text, Currency currency) { return readImportAmount(text, currency); }
+
+QifCategoryOrTransfer splitCategoryOrTransfer(QStringView text)
+{
+    text = text.trimmed();
+    const qsizetype classMark = text.indexOf(u'/');
+    if (classMark >= 0)
+        text = text.left(classMark).trimmed();
+    if (text.size() >= 2 && text.startsWith(u'[') && text.endsWith(u']'))
+        return {QString(), text.mid(1, text.size() - 2).trimmed().toString()};
+    return {text.toString(), QString()};
+}

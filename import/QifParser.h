@@ -1,0 +1,59 @@
+#pragma once
+
+#include "import/ImportDate.h"
+#include "import/QifParseResult.h"
+#include "storage/Enums.h"
+
+#include <QDate>
+#include <QString>
+#include <QStringList>
+#include <QStringView>
+
+#include <optional>
+
+// Reading of Quicken Interchange Format text (already decoded, see
+// decodeImportText). Pure functions: nothing is written and nothing is kept
+// between calls. No text is refused as a whole; what cannot be read is
+// counted in the result.
+
+// The kind of block a header line ("!...") opens. Text before any header is
+// read like a transaction block.
+enum class QifBlockKind { Transactions = 0, Skipped = 1, Account = 2, CategoryList = 3, Other = 4 };
+
+// The transactions, categories and accounts of one file. Numeric dates are
+// read in `order`: guess it once over every file of one import
+// (guessQifDateOrder), so that the files of one export are read alike and
+// the two sides of a transfer keep one date.
+QifParseResult parseQif(const QString& text, DateOrder order);
+
+// The kind of block the header line opens (compared without case).
+QifBlockKind qifHeaderKind(QStringView line);
+
+// The block type a "!Type:" line names; Bank for anything else.
+QifAccountType qifAccountType(QStringView line);
+
+// Day first as soon as one D line of the texts (whole files, or single lines)
+// starts with a number that cannot be a month (25/12/2023); month first
+// otherwise.
+DateOrder guessQifDateOrder(const QStringList& texts);
+
+// A QIF date: three numbers parted by '/', '-', '.' or an apostrophe, blanks
+// ignored ("12/25'99", "1/ 2' 5"); year first when the first has four
+// characters, else in `order`. Two-digit years follow the common pivot (see
+// expandTwoDigitYear). Invalid for anything else, for a day that does not
+// exist and for a year outside 1900 to 2200.
+QDate parseQifDate(QStringView text, DateOrder order);
+
+// The amount of a T, U or $ value in the currency's minor units, read as
+// every import reads amounts (readImportAmount): none when unreadable or
+// beyond the bound, never 0.
+std::optional<qint64> parseQifAmount(QStringView text, Currency currency);
+
+// An L or S value: a category, or an account in square brackets. A class
+// after '/' is dropped.
+struct QifCategoryOrTransfer
+{
+    QString category;
+    QString transferAccount;
+};
+QifCategoryOrTransfer splitCategoryOrTransfer(QStringView text);

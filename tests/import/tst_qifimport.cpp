@@ -1,0 +1,414 @@
+#include "import/ImportService.h"
+#include "tests/support/TestStore.h"
+
+#include <QFile>
+#include <QSignalSpy>
+#include <QSqlQuery>
+#include <QSqlRecord>
+#include <QTest>
+
+#include <memory>
+
+namespace {
+
+const QString kChecking = QStringLiteral("chk");
+const QString kSavings = QStringLiteral("sav");
+const QString kWallet = QStringLiteral("yen");
+const QDateTime kEarlier(QDate(2024, 1, 1), QTime(8, 0), Qt::UTC);
+
+// A cash block before the first account block, then the checking account
+// with a category list. Its dates alone read month first; the savings file
+// decides day first for both.
+const QByteArray kCheckingFile = "!Type:Cash\nD02/01/2024\nT-1,500\nPRamen\n^\n"
+                                 "!Type:Cat\nNSalary\nI\n^\nNGroceries\nE\n^\n"
+                                 "!Account\nNChecking\nTBank\n^\n!Type:Bank\n"
+                                 "D02/01/2024\nT-50.00\nPTo savings\nL[Savings]\n^\n"
+                                 "D03/01/2024\nT-100.00\nPGrocer\nL--Splits--\nSGroceries\n$-60.00\n"
+                                 "S[Savings]\nEPut aside\n$-40.00\n^\n"
+                                 "D04/01/2024\nT2,000.00\nPEmployer\nLSalary\n^\n"
+                                 "D05/01/2024\nT-10.00\nPSelf\nL[checking]\n^\n";
+const QByteArray kSavingsFile = "!Account\nNSAVINGS\n^\n!Type:Bank\n"
+                                "D02/01/2024\nT50.00\nPFrom checking\nL[Checking]\n^\n"
+                                "D25/01/2024\nT1.00\nPInterest\n^\n";
+
+} // namespace
+
+class QifImportTest : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void cleanup();
+
+    void scansSourceAccounts();
+    void importsTwoAccountsAndPairsTheirTransfer();
+    void linksToAnEarlierImportThroughTheHint_data();
+    void linksToAnEarlierImportThroughTheHint();
+    void neverLinksWithinOneAccount();
+    void addsNothingOnReimport();
+    void countsDuplicatesAsAMultiset();
+    void aSideThatIsNotWrittenLeavesNoDanglingLink();
+    void anAbortLeavesTheDatabaseAsItWas();
+    void reportsProgressAndRefusesWhatItCannotDo();
+
+private:
+    void addAccount(const QString& id, const QString& name, Currency currency);
+    QString writeFile(const QString& name, const QByteArray& bytes);
+    QHash<QString, QString> fullMapping() const;
+    ImportResult importBoth();
+    // Both files, only the checking account mapped: its transfer waits.
+    ImportResult importCheckingOnly();
+    // The account's live rows as "date|payee|amount|memo|category", sorted.
+    QStringList stored(const QString& account) const;
+    std::optional<Transaction> rowOf(const QString& account, const QString& payee) const;
+    // Every link names a live row that names it back, in the account it says.
+    void verifyLinks() const;
+    QStringList dump() const;
+
+    std::unique_ptr<TestStore> m_store;
+    std::unique_ptr<ImportService> m_service;
+    QString m_checkingPath;
+    QString m_savingsPath;
+};
+
+void QifImportTest::init()
+{
+    m_store = std::make_unique<TestStore>();
+    m_service = std::make_unique<ImportService>(&m_store->db, &m_store->accounts, &m_store->transactions,
+                                                &m_store->categories, &m_store->splitLines);
+    addAccount(kChecking, QStringLiteral("Checking"), Currency::USD);
+    addAccount(kSavings, QStringLiteral("Savings"), Currency::USD);
+    addAccount(kWallet, QStringLiteral("Wallet"), Currency::JPY);
+    m_checkingPath = writeFile(QStringLiteral("checking.qif"), kCheckingFile);
+    m_savingsPath = writeFile(QStringLiteral("savings.qif"), kSavingsFile);
+}
+
+void QifImportTest::cleanup()
+{
+    m_service.reset();
+    m_store.reset();
+}
+
+void QifImportTest::addAccount(const QString& id, const QString& name, Currency currency)
+{
+    Account account;
+    account.id = id;
+    account.name = name;
+    account.currency = currency;
+    account.created_at = kEarlier;
+    account.updated_at = kEarlier;
+    QVERIFY(m_store->accounts.insert(account));
+}
+
+QString QifImportTest::writeFile(const QString& name, const QByteArray& bytes)
+{
+    const QString path = m_store->dir.filePath(name);
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        qFatal("cannot write the test file");
+    return path;
+}
+
+QHash<QString, QString> QifImportTest::fullMapping() const
+{
+    return {{QStringLiteral("checking"), kChecking}, {QStringLiteral("Savings"), kSavings}, {m_checkingPath, kWallet}};
+}
+
+ImportResult QifImportTest::importBoth()
+{
+    return m_service->importQif({m_checkingPath, m_savingsPath}, fullMapping());
+}
+
+ImportResult QifImportTest::importCheckingOnly()
+{
+    return m_service->importQif({m_checkingPath, m_savingsPath}, {{QStringLiteral("Checking"), kChecking}});
+}
+
+QStringList QifImportTest::stored(const QString& account) const
+{
+    QHash<QString, QString> categoryNames;
+    for (const Category& category : m_store->categories.listAll())
+        categoryNames.insert(category.id, category.name);
+    QStringList rows;
+    for (const Transaction& t : m_store->transactions.listByAccount(account)) {
+        rows << QStringList{t.date.toString(Qt::ISODate), t.payee, QString::number(t.amount), t.memo,
+                            categoryNames.value(t.category_id)}
+                    .join(u'|');
+    }
+    rows.sort();
+    return rows;
+}
+
+std::optional<Transaction> QifImportTest::rowOf(const QString& account, const QString& payee) const
+{
+    for (const Transaction& t : m_store->transactions.listByAccount(account)) {
+        if (t.payee == payee)
+            return t;
+    }
+    return std::nullopt;
+}
+
+void QifImportTest::verifyLinks() const
+{
+    for (const QString& account : {kChecking, kSavings, kWallet}) {
+        for (const Transaction& t : m_store->transactions.listByAccount(account)) {
+            if (!t.isTransfer())
+                continue;
+            const std::optional<Transaction> other = m_store->transactions.getById(t.transfer_link_id);
+            QVERIFY2(other && !other->deleted_at, qPrintable(t.payee));
+            QCOMPARE(other->account_id, t.transfer_dest_account_id);
+            QCOMPARE(other->transfer_link_id, t.id);
+            QCOMPARE(other->transfer_dest_account_id, t.account_id);
+        }
+    }
+}
+
+QStringList QifImportTest::dump() const
+{
+    QStringList rows;
+    for (const char* table : {"accounts", "categories", "transactions", "split_lines"}) {
+        QSqlQuery query(m_store->db.connection());
+        if (!query.exec(QStringLiteral("SELECT * FROM %1 ORDER BY id").arg(QLatin1String(table))))
+            qFatal("cannot read %s", table);
+        while (query.next()) {
+            QStringList values{QLatin1String(table)};
+            for (int c = 0; c < query.record().count(); ++c)
+                values << query.value(c).toString();
+            rows << values.join(u'|');
+        }
+    }
+    return rows;
+}
+
+void QifImportTest::scansSourceAccounts()
+{
+    const QifScanResult scan =
+        m_service->scanQifFiles({m_checkingPath, m_savingsPath, m_store->dir.filePath(QStringLiteral("gone.qif"))});
+    QCOMPARE(scan.totalRecords, 7);
+    QCOMPARE(scan.accounts.size(), 3);
+    // The cash block before the first account block is mapped by the file.
+    QCOMPARE(scan.accounts[0].name, m_checkingPath);
+    QCOMPARE(scan.accounts[0].displayName, QStringLiteral("checking.qif (no account header)"));
+    QVERIFY(scan.accounts[0].noAccountHeader);
+    QCOMPARE(scan.accounts[1].name, QStringLiteral("Checking"));
+    QCOMPARE(scan.accounts[1].suggestedType, AccountType::Checking);
+    QCOMPARE(scan.accounts[2].name, QStringLiteral("SAVINGS"));
+    QCOMPARE(scan.accounts[2].suggestedType, AccountType::Savings);
+    QCOMPARE(scan.failures.size(), 1);
+    QVERIFY(scan.failures[0].startsWith(QStringLiteral("gone.qif: ")));
+
+    // A file naming the same account in other case adds no entry.
+    const QString more =
+        writeFile(QStringLiteral("more.qif"), "!Account\nNsavings\n^\n!Type:CCard\nD1/1/2024\nT1\n^\n");
+    const QifScanResult again = m_service->scanQifFiles({m_savingsPath, more});
+    QCOMPARE(again.accounts.size(), 1);
+    QCOMPARE(again.totalRecords, 3);
+}
+
+void QifImportTest::importsTwoAccountsAndPairsTheirTransfer()
+{
+    const ImportResult result = importBoth();
+    QVERIFY(!result.failed);
+    QCOMPARE(result.imported, 7);
+    QCOMPARE(result.transfersLinked, 1);
+    QCOMPARE(result.retroactiveLinked, 0);
+
+    QCOMPARE(stored(kWallet), QStringList{"2024-01-02|Ramen|-1500||"});
+    QCOMPARE(stored(kChecking), (QStringList{"2024-01-02|To savings|-5000||", "2024-01-03|Grocer|-10000||",
+                                             "2024-01-04|Employer|200000||Salary", "2024-01-05|Self|-1000||"}));
+    QCOMPARE(stored(kSavings), (QStringList{"2024-01-02|From checking|5000||", "2024-01-25|Interest|100||"}));
+
+    QCOMPARE(rowOf(kChecking, QStringLiteral("To savings"))->transfer_dest_account_id, kSavings);
+    QVERIFY(!rowOf(kChecking, QStringLiteral("Self"))->isTransfer());
+    verifyLinks();
+
+    // A split keeps its lines; a line moving money to an account says so.
+    const Transaction grocer = *rowOf(kChecking, QStringLiteral("Grocer"));
+    QVERIFY(grocer.is_split);
+    const QList<SplitLine> lines = m_store->splitLines.listByTransaction(grocer.id);
+    QCOMPARE(lines.size(), 2);
+    QCOMPARE(lines[0].amount, -6000);
+    QCOMPARE(m_store->categories.getById(lines[0].category_id)->name, QStringLiteral("Groceries"));
+    QCOMPARE(lines[1].amount, -4000);
+    QCOMPARE(lines[1].memo, QStringLiteral("[\u2192 Savings] Put aside"));
+    QVERIFY(lines[1].category_id.isEmpty());
+
+    QStringList categories;
+    for (const Category& category : m_store->categories.listAll())
+        categories << category.name + u':' + categoryTypeToString(category.category_type);
+    QCOMPARE(categories, (QStringList{"Groceries:expense", "Salary:income"}));
+}
+
+void QifImportTest::linksToAnEarlierImportThroughTheHint_data()
+{
+    QTest::addColumn<bool>("mapsChecking");
+    QTest::newRow("both names mapped") << true;
+    QTest::newRow("checking not mapped") << false;
+}
+
+void QifImportTest::linksToAnEarlierImportThroughTheHint()
+{
+    QFETCH(bool, mapsChecking);
+
+    ImportResult result = importCheckingOnly();
+    QCOMPARE(result.imported, 4);
+    QCOMPARE(result.unmappedSkipped, 3);
+    const Transaction waiting = *rowOf(kChecking, QStringLiteral("To savings"));
+    QCOMPARE(waiting.memo, QStringLiteral("[\u2192 Savings]"));
+    QVERIFY(!waiting.isTransfer());
+    QVERIFY(m_store->transactions.markSynced(waiting.id, QStringLiteral("server-1")));
+
+    QHash<QString, QString> mapping{{QStringLiteral("savings"), kSavings}};
+    if (mapsChecking)
+        mapping.insert(QStringLiteral("CHECKING"), kChecking);
+    result = m_service->importQif({m_savingsPath}, mapping);
+    QCOMPARE(result.imported, 2);
+    QCOMPARE(result.transfersLinked, mapsChecking ? 1 : 0);
+    QCOMPARE(result.retroactiveLinked, mapsChecking ? 1 : 0);
+
+    const Transaction checkingSide = *m_store->transactions.getById(waiting.id);
+    const Transaction savingsSide = *rowOf(kSavings, QStringLiteral("From checking"));
+    if (mapsChecking) {
+        QCOMPARE(checkingSide.memo, QString());
+        QCOMPARE(checkingSide.transfer_link_id, savingsSide.id);
+        QCOMPARE(checkingSide.version, waiting.version + 1);
+        QCOMPARE(checkingSide.sync_status, SyncStatus::Pending);
+        QCOMPARE(savingsSide.memo, QString());
+        verifyLinks();
+    } else {
+        QCOMPARE(checkingSide.memo, waiting.memo);
+        QCOMPARE(checkingSide.sync_status, SyncStatus::Synced);
+        QCOMPARE(savingsSide.memo, QStringLiteral("[\u2192 Checking]"));
+        QVERIFY(!savingsSide.isTransfer());
+    }
+}
+
+void QifImportTest::neverLinksWithinOneAccount()
+{
+    const ImportResult result = m_service->importQif(
+        {m_checkingPath, m_savingsPath},
+        {{QStringLiteral("Checking"), kChecking}, {QStringLiteral("Savings"), kChecking}});
+    QCOMPARE(result.transfersLinked, 0);
+    QCOMPARE(rowOf(kChecking, QStringLiteral("To savings"))->memo, QStringLiteral("[\u2192 Savings]"));
+    QCOMPARE(rowOf(kChecking, QStringLiteral("From checking"))->memo, QStringLiteral("[\u2192 Checking]"));
+    // A transfer to its own account moves nothing and waits for nothing.
+    QCOMPARE(rowOf(kChecking, QStringLiteral("Self"))->memo, QString());
+    verifyLinks();
+}
+
+void QifImportTest::addsNothingOnReimport()
+{
+    // The checking side first, waiting with its hint; then both files: the
+    // new savings side links to the row its duplicate partner stands for.
+    importCheckingOnly();
+    const Transaction waiting = *rowOf(kChecking, QStringLiteral("To savings"));
+    ImportResult result = importBoth();
+    QVERIFY(!result.failed);
+    QCOMPARE(result.duplicates, 4);
+    QCOMPARE(result.imported, 3);
+    QCOMPARE(result.transfersLinked, 1);
+    QCOMPARE(result.retroactiveLinked, 1);
+    const Transaction linked = *m_store->transactions.getById(waiting.id);
+    QCOMPARE(linked.transfer_link_id, rowOf(kSavings, QStringLiteral("From checking"))->id);
+    QCOMPARE(linked.memo, QString());
+    QCOMPARE(linked.version, waiting.version + 1);
+    verifyLinks();
+
+    const QStringList before = dump();
+    result = importBoth();
+    QCOMPARE(result.imported, 0);
+    QCOMPARE(result.duplicates, 7);
+    QCOMPARE(result.transfersLinked, 0);
+    QCOMPARE(dump(), before);
+}
+
+void QifImportTest::countsDuplicatesAsAMultiset()
+{
+    // Two real checks of one day, amount and payee: into an account that
+    // holds one of them, the other imports; a re-import then finds both.
+    const QByteArray check = "D1/2/2024\nT-5\nPKiosk\n^\n";
+    const QString once = writeFile(QStringLiteral("once.qif"), "!Type:Bank\n" + check);
+    const QString twice = writeFile(QStringLiteral("twice.qif"), "!Type:Bank\n" + check + check);
+    QCOMPARE(m_service->importQif({once}, {{once, kChecking}}).imported, 1);
+    ImportResult result = m_service->importQif({twice}, {{twice, kChecking}});
+    QCOMPARE(result.imported, 1);
+    QCOMPARE(result.duplicates, 1);
+    result = m_service->importQif({twice}, {{twice, kChecking}});
+    QCOMPARE(result.imported, 0);
+    QCOMPARE(result.duplicates, 2);
+}
+
+void QifImportTest::aSideThatIsNotWrittenLeavesNoDanglingLink()
+{
+    QSqlQuery query(m_store->db.connection());
+    QVERIFY(query.exec(QStringLiteral("CREATE TRIGGER refuse BEFORE INSERT ON transactions "
+                                      "WHEN NEW.payee = 'From checking' BEGIN SELECT RAISE(ABORT, 'refused'); END")));
+    QVERIFY(query.exec(QStringLiteral("CREATE TRIGGER refuseLine BEFORE INSERT ON split_lines "
+                                      "WHEN NEW.memo LIKE '%Put aside' BEGIN SELECT RAISE(ABORT, 'refused'); END")));
+
+    const ImportResult result = importBoth();
+    QVERIFY(!result.failed);
+    QCOMPARE(result.dbErrorSkipped, 2);
+    QCOMPARE(result.imported, 5);
+    QCOMPARE(result.transfersLinked, 0);
+    // The checking side was written first; it now waits for a later import.
+    const Transaction toSavings = *rowOf(kChecking, QStringLiteral("To savings"));
+    QVERIFY(!toSavings.isTransfer());
+    QCOMPARE(toSavings.memo, QStringLiteral("[\u2192 Savings]"));
+    verifyLinks();
+    // A split whose line failed is not written at all.
+    QVERIFY(!rowOf(kChecking, QStringLiteral("Grocer")));
+    QVERIFY(query.exec(QStringLiteral("SELECT COUNT(*) FROM split_lines")) && query.next());
+    QCOMPARE(query.value(0).toInt(), 0);
+}
+
+void QifImportTest::anAbortLeavesTheDatabaseAsItWas()
+{
+    importCheckingOnly();
+    QSqlQuery query(m_store->db.connection());
+    QVERIFY(query.exec(QStringLiteral("CREATE TRIGGER refuse BEFORE UPDATE ON transactions "
+                                      "BEGIN SELECT RAISE(ABORT, 'refused'); END")));
+    const QStringList before = dump();
+    QSignalSpy changed(&m_store->transactions, &TransactionRepository::transactionsChanged);
+
+    const ImportResult result = importBoth();
+    QVERIFY(result.failed);
+    QVERIFY(!result.failure.isEmpty());
+    QCOMPARE(dump(), before);
+    QCOMPARE(changed.count(), 1);
+    QVERIFY(!m_store->transactions.changesHeld());
+}
+
+void QifImportTest::reportsProgressAndRefusesWhatItCannotDo()
+{
+    QByteArray qif = "!Type:Bank\n";
+    for (int i = 0; i < 250; ++i)
+        qif += "D1/2/2024\nT-1\nPPayee " + QByteArray::number(i) + "\n^\n";
+    const QString path = writeFile(QStringLiteral("many.qif"), qif);
+    QSignalSpy started(m_service.get(), &ImportService::importStarted);
+    QSignalSpy progress(m_service.get(), &ImportService::importProgress);
+
+    QCOMPARE(m_service->importQif({path}, {{path, kChecking}}).imported, 250);
+    QCOMPARE(started.count(), 1);
+    QCOMPARE(progress.count(), 3);
+    QCOMPARE(progress.at(1), (QVariantList{200, 250}));
+    QCOMPARE(progress.at(2), (QVariantList{250, 250}));
+
+    // Nothing of a set of files is imported when one of them cannot be read
+    // or an account to import into is gone.
+    started.clear();
+    QVERIFY(m_store->accounts.softDelete(kWallet));
+    const QStringList before = dump();
+    ImportResult refused = m_service->importQif({m_checkingPath, m_store->dir.filePath(QStringLiteral("gone.qif"))},
+                                                {{QStringLiteral("Checking"), kChecking}});
+    QVERIFY(refused.failed);
+    QVERIFY(refused.failure.contains(QStringLiteral("gone.qif")));
+    refused = importBoth();
+    QVERIFY(refused.failed);
+    QCOMPARE(started.count(), 0);
+    QCOMPARE(dump(), before);
+}
+
+QTEST_GUILESS_MAIN(QifImportTest)
+#include "tst_qifimport.moc"

@@ -1,0 +1,171 @@
+#include "import/QifParser.h"
+
+#include <QTest>
+
+class QifParserTest : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void readsBlocksAndAccounts();
+    void readsSplitsAndFields();
+    void readsDates_data();
+    void readsDates();
+    void guessesTheDateOrderOverEveryText();
+    void readsAmountsInTheAccountsCurrency_data();
+    void readsAmountsInTheAccountsCurrency();
+};
+
+void QifParserTest::readsBlocksAndAccounts()
+{
+    const QifParseResult result = parseQif(QStringLiteral("\uFEFFD1/2/2024\r\nT-1.00\r\nPHeaderless\r\n^\r\n"
+                                                          "!Option:AutoSwitch\n!Account\nNChecking\nTBank\n^\n"
+                                                          "NIgnored list entry\n^\n!Clear:AutoSwitch\n"
+                                                          "!Account\nNSavings\n^\n!Type:Bank\n"
+                                                          "D1/3/2024\nT5\n"
+                                                          "!Type:Memorized\nPRent\nT-900\n^\n"
+                                                          "!Type:Cat\nNSalary\nDPay\nI\n^\nNFood\nE\n^\n"
+                                                          "!Account\nNVisa\n^\n !type: CCARD \nPOnly a payee\n^\n"
+                                                          "D2024-03-05\nT-2\n^\nDnot a date\nT-3\n^\n^\n"
+                                                          "!Account\nNsavings\n^\n!Type:Prices\nD1/4/2024\n^\n"
+                                                          "!Type:Cash\nD1/4/2024\nT6\n^\n"),
+                                           DateOrder::MonthFirst);
+
+    QCOMPARE(result.transactions.size(), 4);
+    QCOMPARE(result.transactions[0].sourceAccount, QString());
+    QCOMPARE(result.transactions[0].payee, QStringLiteral("Headerless"));
+    // The header finished the record that had no '^'.
+    QCOMPARE(result.transactions[1].sourceAccount, QStringLiteral("Savings"));
+    QCOMPARE(result.transactions[1].amountText, QStringLiteral("5"));
+    QCOMPARE(result.transactions[2].sourceAccount, QStringLiteral("Visa"));
+    QCOMPARE(result.transactions[2].date, QDate(2024, 3, 5));
+    QCOMPARE(result.transactions[3].sourceAccount, QStringLiteral("savings"));
+
+    // Accounts come with their first transaction, once ignoring case; an
+    // account list without transactions adds none.
+    QCOMPARE(result.accounts.size(), 2);
+    QCOMPARE(result.accounts[0].name, QStringLiteral("Savings"));
+    QCOMPARE(result.accounts[0].type, QifAccountType::Bank);
+    QCOMPARE(result.accounts[1].name, QStringLiteral("Visa"));
+    QCOMPARE(result.accounts[1].type, QifAccountType::CreditCard);
+
+    QCOMPARE(result.categories.size(), 2);
+    QCOMPARE(result.categories[0].name, QStringLiteral("Salary"));
+    QCOMPARE(result.categories[0].description, QStringLiteral("Pay"));
+    QVERIFY(result.categories[0].isIncome);
+    QVERIFY(!result.categories[1].isIncome);
+
+    QCOMPARE(result.skippedRecords, 2);
+    QCOMPARE(result.incompleteRecords, 2);
+}
+
+void QifParserTest::readsSplitsAndFields()
+{
+    const QifParseResult result = parseQif(QStringLiteral("!Type:Bank\nD1/2/2024\n$-100.00\nPGrocer\nMWeekly\nN104\n"
+                                                          "CR\nL--Splits--\nSFood/Family\nEBread\n$-60.00\n"
+                                                          "S[Savings]\n$-40.00\nSUnpriced\n$abc\n^\n"
+                                                          "D1/3/2024\nT7\nL[ Savings ]/Class\nCx\nYACME\n^\n"
+                                                          "D1/4/2024\nU8\nC?\nLHome:Rent\n^\n"),
+                                           DateOrder::MonthFirst);
+    QCOMPARE(result.transactions.size(), 3);
+
+    const QifTransaction& split = result.transactions[0];
+    QCOMPARE(split.amountText, QStringLiteral("-100.00"));
+    QCOMPARE(split.number, QStringLiteral("104"));
+    QVERIFY(split.cleared && split.reconciled);
+    QCOMPARE(split.splits.size(), 3);
+    QCOMPARE(split.splits[0].category, QStringLiteral("Food"));
+    QCOMPARE(split.splits[0].memo, QStringLiteral("Bread"));
+    QCOMPARE(split.splits[0].amountText, QStringLiteral("-60.00"));
+    QCOMPARE(split.splits[1].transferAccount, QStringLiteral("Savings"));
+    QCOMPARE(split.splits[1].category, QString());
+    QCOMPARE(split.splits[1].amountText, QStringLiteral("-40.00"));
+    QCOMPARE(split.splits[2].amountText, QString());
+
+    const QifTransaction& transfer = result.transactions[1];
+    QCOMPARE(transfer.transferAccount, QStringLiteral("Savings"));
+    QCOMPARE(transfer.category, QString());
+    QVERIFY(transfer.cleared && !transfer.reconciled);
+    QCOMPARE(transfer.security, QStringLiteral("ACME"));
+
+    QCOMPARE(result.transactions[2].category, QStringLiteral("Home:Rent"));
+    QCOMPARE(result.transactions[2].amountText, QStringLiteral("8"));
+    QVERIFY(!result.transactions[2].cleared);
+}
+
+void QifParserTest::readsDates_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<DateOrder>("order");
+    QTest::addColumn<QDate>("date");
+
+    const auto us = DateOrder::MonthFirst;
+    const auto eu = DateOrder::DayFirst;
+    QTest::newRow("month first") << "1/2/05" << us << QDate(2005, 1, 2);
+    QTest::newRow("day first") << "1/2/05" << eu << QDate(2005, 2, 1);
+    QTest::newRow("year first in either order") << "2024-03-05" << eu << QDate(2024, 3, 5);
+    QTest::newRow("apostrophe") << "12/25'99" << us << QDate(1999, 12, 25);
+    QTest::newRow("blanks of old exports") << " 1/ 2' 5" << us << QDate(2005, 1, 2);
+    QTest::newRow("69 is this century") << "1/1/69" << us << QDate(2069, 1, 1);
+    QTest::newRow("70 is the last") << "1/1/70" << us << QDate(1970, 1, 1);
+    QTest::newRow("first year") << "1/1/1900" << us << QDate(1900, 1, 1);
+    QTest::newRow("last year") << "12/31/2200" << us << QDate(2200, 12, 31);
+    QTest::newRow("before 1900") << "12/31/1899" << us << QDate();
+    QTest::newRow("after 2200") << "1/1/2201" << us << QDate();
+    QTest::newRow("three-digit year") << "1/1/105" << us << QDate();
+    QTest::newRow("no such day") << "2/30/2024" << us << QDate();
+    QTest::newRow("huge number") << "1/2/99999999999" << us << QDate();
+}
+
+void QifParserTest::readsDates()
+{
+    QFETCH(QString, text);
+    QFETCH(DateOrder, order);
+    QFETCH(QDate, date);
+    QCOMPARE(parseQifDate(text, order), date);
+}
+
+void QifParserTest::guessesTheDateOrderOverEveryText()
+{
+    const QString american = QStringLiteral("!Type:Bank\nD12/01/2023\nT1\n^\nD2023-12-25\nT1\n^\n");
+    const QString european = QStringLiteral("!Type:Bank\r\nD01/12/2023\r\nT1\r\n^\r\nD25/12/2023\r\nT1\r\n^\r\n");
+    QCOMPARE(guessQifDateOrder({american}), DateOrder::MonthFirst);
+    QCOMPARE(guessQifDateOrder({european}), DateOrder::DayFirst);
+    // One order for both files of an export, so 01/12 is one day in each.
+    QCOMPARE(guessQifDateOrder({american, european}), DateOrder::DayFirst);
+    // Only D lines vote: a payee or a category description is no date.
+    QCOMPARE(guessQifDateOrder({QStringLiteral("P25/12/2023\nT13/1/2024\n")}), DateOrder::MonthFirst);
+}
+
+void QifParserTest::readsAmountsInTheAccountsCurrency_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<Currency>("currency");
+    QTest::addColumn<std::optional<qint64>>("amount");
+    const std::optional<qint64> unreadable;
+
+    QTest::newRow("zero never groups") << "0.125" << Currency::USD << std::optional<qint64>(13);
+    QTest::newRow("yen are whole") << "-1,500" << Currency::JPY << std::optional<qint64>(-1500);
+    QTest::newRow("yen round") << "980.5" << Currency::JPY << std::optional<qint64>(981);
+    QTest::newRow("yen at the bound") << "1000000000000000" << Currency::JPY
+                                      << std::optional<qint64>(1'000'000'000'000'000);
+    QTest::newRow("beyond the bound in cents") << "1000000000000000" << Currency::USD << unreadable;
+    QTest::newRow("trailing minus") << "5-" << Currency::USD << unreadable;
+}
+
+void QifParserTest::readsAmountsInTheAccountsCurrency()
+{
+    QFETCH(QString, text);
+    QFETCH(Currency, currency);
+    QFETCH(std::optional<qint64>, amount);
+    QCOMPARE(parseQifAmount(text, currency), amount);
+
+    // The parser keeps the text of every amount some currency can hold.
+    const QifParseResult parsed = parseQif("D1/2/2024\nT" + text + "\n^\n", DateOrder::MonthFirst);
+    const bool readableSomewhere = parseQifAmount(text, Currency::JPY).has_value();
+    QCOMPARE(parsed.transactions.size(), readableSomewhere ? 1 : 0);
+    QCOMPARE(parsed.incompleteRecords, readableSomewhere ? 0 : 1);
+}
+
+QTEST_GUILESS_MAIN(QifParserTest)
+#include "tst_qifparser.moc"
