@@ -5,6 +5,7 @@
 #include "appstate/ThemeHelpers.h"
 #include "register/CategoryComboBox.h"
 #include "register/DateField.h"
+#include "register/DirectedAmount.h"
 #include "register/SmartAmountField.h"
 #include "register/SplitEditorDialog.h"
 #include "storage/AccountRepository.h"
@@ -16,7 +17,6 @@
 #include "storage/Timestamp.h"
 #include "storage/TransactionRepository.h"
 
-#include <QButtonGroup>
 #include <QCheckBox>
 #include <QCompleter>
 #include <QDialogButtonBox>
@@ -26,7 +26,6 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QVBoxLayout>
 
 namespace {
@@ -74,7 +73,7 @@ Transaction TransactionFormDialog::transaction() const
     result.payee = m_payeeEdit->text().trimmed();
     result.memo = m_memoEdit->text().trimmed();
     result.cleared = m_clearedCheck->isChecked();
-    result.amount = signedAmount();
+    result.amount = m_amount->signedAmount();
     result.is_split = m_isSplit;
     result.category_id.clear();
     if (!m_isSplit) {
@@ -103,7 +102,7 @@ TransactionDraft TransactionFormDialog::draft() const
         if (m_form->isRowVisible(m_transferAmountField)) {
             // The other side moves the other way.
             const qint64 received = m_transferAmountField->minorUnits();
-            result.transferAmount = isDeposit() ? -received : received;
+            result.transferAmount = m_amount->isDeposit() ? -received : received;
         }
     }
     if (m_newCategory && result.transaction.category_id == m_newCategory->id)
@@ -121,16 +120,16 @@ void TransactionFormDialog::accept()
     }
     if (!amountsAreReadable())
         return;
-    takeAmountSign();
+    m_amount->takeSign();
     if (!hasPayeeOrAmount() || !resolveCategory() || !hasTransferAmount())
         return;
     qint64 linesTotal = 0;
     for (const SplitLine& line : std::as_const(m_splitLines))
         linesTotal += line.amount;
-    if (m_isSplit && linesTotal != signedAmount()) {
+    if (m_isSplit && linesTotal != m_amount->signedAmount()) {
         showPlainMessage(this, QMessageBox::Warning, tr("Split Does Not Add Up"),
             tr("The split lines add up to %1, not to the amount of %2. Open the split to correct them.")
-                .arg(formatMoney(magnitude(linesTotal), m_currency), formatMoney(magnitude(signedAmount()), m_currency)));
+                .arg(formatMoney(magnitude(linesTotal), m_currency), formatMoney(magnitude(m_amount->signedAmount()), m_currency)));
         m_splitButton->setFocus();
         return;
     }
@@ -189,30 +188,10 @@ void TransactionFormDialog::buildForm()
     m_memoEdit->setObjectName(QStringLiteral("memoEdit"));
     m_memoEdit->setPlaceholderText(tr("Optional"));
 
-    m_paymentButton = new QRadioButton(tr("&Payment"), this);
-    m_paymentButton->setObjectName(QStringLiteral("paymentButton"));
-    m_depositButton = new QRadioButton(tr("&Deposit"), this);
-    m_depositButton->setObjectName(QStringLiteral("depositButton"));
-    auto* direction = new QButtonGroup(this);
-    direction->addButton(m_paymentButton);
-    direction->addButton(m_depositButton);
-    auto* directionRow = new QHBoxLayout;
-    directionRow->addWidget(m_paymentButton);
-    directionRow->addWidget(m_depositButton);
-    directionRow->addStretch();
-    connect(m_depositButton, &QRadioButton::toggled, this, &TransactionFormDialog::onDirectionToggled);
-
-    m_amountField = new SmartAmountField(this);
-    m_amountField->setObjectName(QStringLiteral("amountField"));
-    m_amountField->setCurrency(m_currency);
-    // The store's own bound, so that no stored amount is clipped by the form;
-    // below zero so that a typed minus can say "the other direction".
-    const double largest = double(kMaxAmountMinorUnits / currencyScale(m_currency));
-    m_amountField->setRange(-largest, largest);
-    m_amountField->setPrefix(currencySymbol(m_currency) + u' ');
-    m_amountField->setToolTip(tr("Type a minus sign to switch between payment and deposit"));
-    connect(m_amountField, &SmartAmountField::editingFinished, this, &TransactionFormDialog::takeAmountSign);
-    connect(m_amountField, &SmartAmountField::valueChanged, this, [this] {
+    m_amount = new DirectedAmount(this);
+    m_amount->setCurrency(m_currency);
+    connect(m_amount, &DirectedAmount::directionChanged, this, &TransactionFormDialog::onDirectionToggled);
+    connect(m_amount->field(), &SmartAmountField::valueChanged, this, [this] {
         if (!m_filling)
             m_amountTouched = true;
     });
@@ -240,8 +219,8 @@ void TransactionFormDialog::buildForm()
     m_form->addRow(categoryLabel, categoryRow);
     m_form->addRow(QString(), m_categoryHint);
     m_form->addRow(tr("&Memo:"), m_memoEdit);
-    m_form->addRow(tr("Type:"), directionRow);
-    m_form->addRow(tr("&Amount:"), m_amountField);
+    m_form->addRow(tr("Type:"), m_amount->directionRow());
+    m_form->addRow(tr("&Amount:"), m_amount->field());
     m_form->addRow(m_transferAmountLabel, m_transferAmountField);
     m_form->addRow(QString(), m_clearedCheck);
     m_form->setRowVisible(m_categoryHint, false);
@@ -274,8 +253,9 @@ void TransactionFormDialog::loadFields()
     m_clearedCheck->setEnabled(!m_original.reconciled);
     if (m_original.reconciled)
         m_clearedCheck->setToolTip(tr("Reconciled transactions stay cleared"));
-    setDirection(m_original.amount > 0);
-    m_amountField->setMinorUnits(magnitude(m_original.amount));
+    // A new form (amount 0) starts as a payment, the usual case.
+    m_amount->setDeposit(m_original.amount > 0);
+    m_amount->setSignedAmount(m_original.amount);
 
     // A split that lost its lines (an interrupted import) is shown, and
     // stored, as what it is: one amount without a category.
@@ -328,14 +308,14 @@ void TransactionFormDialog::loadTransferAmount()
 void TransactionFormDialog::showSplit()
 {
     m_categoryCombo->setEnabled(!m_isSplit);
-    m_amountField->setEnabled(!m_isSplit);
+    m_amount->field()->setEnabled(!m_isSplit);
     if (m_isSplit) {
         m_categoryCombo->setEditText(tr("Split into %n line(s)", nullptr, int(m_splitLines.size())));
-        m_amountField->setToolTip(tr("The amount of a split is the sum of its lines"));
+        m_amount->field()->setToolTip(tr("The amount of a split is the sum of its lines"));
         m_splitButton->setText(tr("Edit &Split..."));
         m_form->setRowVisible(m_categoryHint, false);
     } else {
-        m_amountField->setToolTip(tr("Type a minus sign to switch between payment and deposit"));
+        m_amount->field()->setToolTip(tr("Type a minus sign to switch between payment and deposit"));
         m_splitButton->setText(tr("&Split..."));
     }
     onTransferChanged();
@@ -343,7 +323,7 @@ void TransactionFormDialog::showSplit()
 
 void TransactionFormDialog::editSplit()
 {
-    takeAmountSign();
+    m_amount->takeSign();
     if (!m_isSplit && m_categoryCombo->typedMatch().result != CategoryChoices::Match::One) {
         // The first line would start without what was typed.
         showPlainMessage(this, QMessageBox::Warning, tr("Choose a Category"),
@@ -358,15 +338,15 @@ void TransactionFormDialog::editSplit()
         // starts from its total.
         lines.clear();
         const std::optional<CategoryChoices::Choice> choice = m_categoryCombo->currentChoice();
-        if (signedAmount() != 0 || (choice && choice->kind == CategoryChoices::Kind::Category)) {
+        if (m_amount->signedAmount() != 0 || (choice && choice->kind == CategoryChoices::Kind::Category)) {
             SplitLine first;
-            first.amount = signedAmount();
+            first.amount = m_amount->signedAmount();
             if (choice && choice->kind == CategoryChoices::Kind::Category)
                 first.category_id = choice->id;
             lines.append(first);
         }
     }
-    SplitEditorDialog editor(m_appState, m_original.account_id, signedAmount(), isDeposit(), lines, this);
+    SplitEditorDialog editor(m_appState, m_original.account_id, m_amount->signedAmount(), m_amount->isDeposit(), lines, this);
     if (editor.exec() != QDialog::Accepted)
         return;
 
@@ -375,10 +355,7 @@ void TransactionFormDialog::editSplit()
     const bool wasSplit = m_isSplit;
     m_isSplit = !m_splitLines.isEmpty();
     if (m_isSplit) {
-        const qint64 amount = editor.amount();
-        if (amount != 0)
-            setDirection(amount > 0);
-        m_amountField->setMinorUnits(magnitude(amount));
+        m_amount->setSignedAmount(editor.amount());
     } else if (wasSplit && m_originalDraft.isTransfer()) {
         // An imported split that was also a transfer stays one.
         m_categoryCombo->select(CategoryChoices::Kind::Transfer, m_originalDraft.transferAccountId);
@@ -465,8 +442,8 @@ void TransactionFormDialog::fillFromLatest(const Transaction& latest)
 
     m_filling = true;
     if (fillAmount) {
-        setDirection(latest.amount > 0);
-        m_amountField->setMinorUnits(magnitude(latest.amount));
+        m_amount->setDeposit(latest.amount > 0);
+        m_amount->setSignedAmount(latest.amount);
     }
     if (fillCategory) {
         const TransactionDraft earlier = storedDraft(m_appState, latest);
@@ -496,20 +473,6 @@ void TransactionFormDialog::fillFromLatest(const Transaction& latest)
     m_filling = false;
 }
 
-void TransactionFormDialog::takeAmountSign()
-{
-    const qint64 typed = m_amountField->minorUnits();
-    if (typed >= 0)
-        return;
-    setDirection(!isDeposit());
-    m_amountField->setMinorUnits(-typed);
-}
-
-void TransactionFormDialog::setDirection(bool deposit)
-{
-    (deposit ? m_depositButton : m_paymentButton)->setChecked(true);
-}
-
 void TransactionFormDialog::onDirectionToggled()
 {
     if (m_filling)
@@ -524,20 +487,19 @@ bool TransactionFormDialog::amountsAreReadable()
 {
     // A spin box keeps its last value while its text reads as none; storing
     // that value would replace what the user sees with an older number.
-    for (SmartAmountField* field : {m_amountField, m_transferAmountField}) {
-        if (field->isVisibleTo(this) && field->isEnabled() && !field->hasAcceptableInput()) {
-            showPlainMessage(this, QMessageBox::Warning, tr("Invalid Amount"),
-                tr("\"%1\" is not a complete amount. Correct it, or clear it for none.").arg(field->cleanText()));
-            field->setFocus();
-            return false;
-        }
-    }
-    return true;
+    if (!m_amount->confirmReadable(this))
+        return false;
+    if (!m_transferAmountField->isVisibleTo(this) || m_transferAmountField->hasAcceptableInput())
+        return true;
+    showPlainMessage(this, QMessageBox::Warning, tr("Invalid Amount"),
+        tr("\"%1\" is not a complete amount. Correct it, or clear it for none.").arg(m_transferAmountField->cleanText()));
+    m_transferAmountField->setFocus();
+    return false;
 }
 
 bool TransactionFormDialog::hasPayeeOrAmount()
 {
-    if (!m_payeeEdit->text().trimmed().isEmpty() || signedAmount() != 0)
+    if (!m_payeeEdit->text().trimmed().isEmpty() || m_amount->signedAmount() != 0)
         return true;
     showPlainMessage(this, QMessageBox::Warning, tr("Nothing to Save"), tr("Enter a payee or an amount."));
     m_payeeEdit->setFocus();
@@ -576,7 +538,7 @@ bool TransactionFormDialog::resolveCategory()
             }
         }
     }
-    category.category_type = isDeposit() ? CategoryType::Income : CategoryType::Expense;
+    category.category_type = m_amount->isDeposit() ? CategoryType::Income : CategoryType::Expense;
     const QString question = category.category_type == CategoryType::Income
         ? tr("There is no category named \"%1\". Create it as an income category?")
         : tr("There is no category named \"%1\". Create it as an expense category?");
@@ -599,22 +561,13 @@ bool TransactionFormDialog::resolveCategory()
 
 bool TransactionFormDialog::hasTransferAmount()
 {
-    if (!m_form->isRowVisible(m_transferAmountField) || signedAmount() == 0
+    if (!m_form->isRowVisible(m_transferAmountField) || m_amount->signedAmount() == 0
         || m_transferAmountField->minorUnits() != 0)
         return true;
     showPlainMessage(this, QMessageBox::Warning, tr("Amount Missing"),
         tr("Enter the amount as %1 counts it, in its own currency.").arg(transferAccount()->name));
     m_transferAmountField->setFocus();
     return false;
-}
-
-bool TransactionFormDialog::isDeposit() const { return m_depositButton->isChecked(); }
-
-qint64 TransactionFormDialog::signedAmount() const
-{
-    // A negative value not yet taken as the other direction counts as it.
-    const qint64 typed = m_amountField->minorUnits();
-    return isDeposit() ? typed : -typed;
 }
 
 std::optional<Account> TransactionFormDialog::transferAccount() const

@@ -13,12 +13,12 @@
 class AppState;
 class CategoryComboBox;
 class DateField;
+class DirectedAmount;
 class QCheckBox;
 class QFormLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
-class QRadioButton;
 class SmartAmountField;
 struct Account;
 
@@ -65,9 +65,6 @@ private:
     void growToFit();
     void onPayeeChosen();
     void fillFromLatest(const Transaction& latest);
-    // A negative amount typed into the field means the other direction.
-    void takeAmountSign();
-    void setDirection(bool deposit);
     void onDirectionToggled();
 
     // The checks OK makes; each says what is wrong and puts focus there.
@@ -76,9 +73,6 @@ private:
     bool resolveCategory();
     bool hasTransferAmount();
 
-    bool isDeposit() const;
-    // The amount as stored: negative for a payment.
-    qint64 signedAmount() const;
     std::optional<Account> transferAccount() const;
 
     AppState* m_appState;
@@ -108,9 +102,7 @@ private:
     QPushButton* m_splitButton = nullptr;
     QLabel* m_categoryHint = nullptr;
     QLineEdit* m_memoEdit = nullptr;
-    QRadioButton* m_paymentButton = nullptr;
-    QRadioButton* m_depositButton = nullptr;
-    SmartAmountField* m_amountField = nullptr;
+    DirectedAmount* m_amount = nullptr;
     QLabel* m_transferAmountLabel = nullptr;
     SmartAmountField* m_transferAmountField = nullptr;
     QCheckBox* m_clearedCheck = nullptr;

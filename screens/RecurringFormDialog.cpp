@@ -4,6 +4,7 @@
 #include "appstate/PlainMessage.h"
 #include "register/CategoryComboBox.h"
 #include "register/DateField.h"
+#include "register/DirectedAmount.h"
 #include "register/SmartAmountField.h"
 #include "screens/RecurringModel.h"
 #include "services/RecurrenceSchedule.h"
@@ -14,7 +15,6 @@
 #include "storage/Timestamp.h"
 #include "storage/TransactionRepository.h"
 
-#include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCompleter>
@@ -24,7 +24,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QSpinBox>
 #include <QVBoxLayout>
 #include <QtDebug>
@@ -40,8 +39,6 @@ constexpr int kLastDayOfMonth = 0;
 constexpr Frequency kFrequencies[] = {Frequency::Daily,     Frequency::Weekly,      Frequency::Biweekly,
                                       Frequency::Monthly,   Frequency::Semimonthly, Frequency::Quarterly,
                                       Frequency::SemiAnnual, Frequency::Annual};
-
-qint64 magnitude(qint64 amount) { return amount < 0 ? -amount : amount; }
 
 } // namespace
 
@@ -117,7 +114,7 @@ RecurringTransaction RecurringFormDialog::recurring() const
     result.account_id = accountId();
     result.payee = m_payeeEdit->text().trimmed();
     result.memo = m_memoEdit->text().trimmed();
-    result.amount = signedAmount();
+    result.amount = m_amount->signedAmount();
     result.category_id.clear();
     result.transfer_dest_account_id.clear();
     if (const std::optional<CategoryChoices::Choice> choice = m_categoryCombo->currentChoice()) {
@@ -163,9 +160,9 @@ RecurringTransaction RecurringFormDialog::recurring() const
 void RecurringFormDialog::accept()
 {
     // OK is off without an account; Return must not get round it.
-    if (accountId().isEmpty() || !amountIsReadable() || !datesAreReadable())
+    if (accountId().isEmpty() || !m_amount->confirmReadable(this) || !datesAreReadable())
         return;
-    takeAmountSign();
+    m_amount->takeSign();
     if (!categoryIsResolved())
         return;
     const RecurringTransaction result = recurring();
@@ -193,17 +190,7 @@ void RecurringFormDialog::buildForm()
         m_accountCombo->setToolTip(tr("A recurring transaction stays in the account it enters its transactions in"));
     }
 
-    m_paymentButton = new QRadioButton(tr("&Payment"), this);
-    m_paymentButton->setObjectName(QStringLiteral("paymentButton"));
-    m_depositButton = new QRadioButton(tr("&Deposit"), this);
-    m_depositButton->setObjectName(QStringLiteral("depositButton"));
-    auto* direction = new QButtonGroup(this);
-    direction->addButton(m_paymentButton);
-    direction->addButton(m_depositButton);
-    auto* directionRow = new QHBoxLayout;
-    directionRow->addWidget(m_paymentButton);
-    directionRow->addWidget(m_depositButton);
-    directionRow->addStretch();
+    m_amount = new DirectedAmount(this);
 
     m_payeeEdit = new QLineEdit(this);
     m_payeeEdit->setObjectName(QStringLiteral("payeeEdit"));
@@ -215,11 +202,6 @@ void RecurringFormDialog::buildForm()
     completer->setCompletionMode(QCompleter::PopupCompletion);
     completer->setMaxVisibleItems(10);
     m_payeeEdit->setCompleter(completer);
-
-    m_amountField = new SmartAmountField(this);
-    m_amountField->setObjectName(QStringLiteral("amountField"));
-    m_amountField->setToolTip(tr("Type a minus sign to switch between payment and deposit"));
-    connect(m_amountField, &SmartAmountField::editingFinished, this, &RecurringFormDialog::takeAmountSign);
 
     m_categoryCombo = new CategoryComboBox(this);
     m_categoryCombo->setObjectName(QStringLiteral("categoryCombo"));
@@ -289,9 +271,11 @@ void RecurringFormDialog::buildForm()
     m_form = new QFormLayout;
     m_form->setFieldGrowthPolicy(QFormLayout::ExpandingFieldsGrow);
     m_form->addRow(tr("&Account:"), m_accountCombo);
-    m_form->addRow(tr("Type:"), directionRow);
+    m_form->addRow(tr("Type:"), m_amount->directionRow());
     m_form->addRow(tr("Pa&yee:"), m_payeeEdit);
-    m_form->addRow(tr("A&mount:"), m_amountField);
+    m_form->addRow(tr("A&mount:"), m_amount->field());
+    // The amount is made with its direction, before the payee: Tab follows the rows.
+    setTabOrder(m_payeeEdit, m_amount->field());
     m_form->addRow(tr("&Category:"), m_categoryCombo);
     m_form->addRow(tr("Mem&o:"), m_memoEdit);
     m_form->addRow(tr("&Frequency:"), m_frequencyCombo);
@@ -334,9 +318,9 @@ void RecurringFormDialog::loadFields()
         m_accountCombo->setCurrentIndex(account);
     onAccountChanged();
 
-    (m_original.amount > 0 ? m_depositButton : m_paymentButton)->setChecked(true);
+    m_amount->setDeposit(m_original.amount > 0);
+    m_amount->setSignedAmount(m_original.amount);
     m_payeeEdit->setText(m_original.payee);
-    m_amountField->setMinorUnits(magnitude(m_original.amount));
     m_memoEdit->setText(m_original.memo);
     if (m_original.isTransfer())
         m_categoryCombo->select(CategoryChoices::Kind::Transfer, m_original.transfer_dest_account_id);
@@ -369,12 +353,7 @@ void RecurringFormDialog::onAccountChanged()
 {
     const std::optional<Account> account = m_appState->accountRepository()->getById(accountId());
     m_currency = account ? account->currency : Currency::USD;
-    m_amountField->setCurrency(m_currency);
-    // The store's own bound, so that no memorized amount is clipped; below
-    // zero so that a typed minus can say "the other direction".
-    const double largest = double(kMaxAmountMinorUnits / currencyScale(m_currency));
-    m_amountField->setRange(-largest, largest);
-    m_amountField->setPrefix(currencySymbol(m_currency) + u' ');
+    m_amount->setCurrency(m_currency);
     loadCategoryChoices();
     m_okButton->setEnabled(account.has_value());
 }
@@ -449,35 +428,6 @@ void RecurringFormDialog::onFrequencyChanged()
     m_form->setRowVisible(m_intervalSpin, !semimonthly);
     m_form->setRowVisible(m_firstDayCombo, semimonthly);
     m_form->setRowVisible(m_secondDayCombo, semimonthly);
-}
-
-void RecurringFormDialog::takeAmountSign()
-{
-    const qint64 typed = m_amountField->minorUnits();
-    if (typed >= 0)
-        return;
-    (m_depositButton->isChecked() ? m_paymentButton : m_depositButton)->setChecked(true);
-    m_amountField->setMinorUnits(-typed);
-}
-
-qint64 RecurringFormDialog::signedAmount() const
-{
-    // A negative value not yet taken as the other direction counts as it.
-    const qint64 typed = m_amountField->minorUnits();
-    return m_depositButton->isChecked() ? typed : -typed;
-}
-
-bool RecurringFormDialog::amountIsReadable()
-{
-    // A spin box keeps its last value while its text reads as none; storing
-    // that value would replace what the user sees with an older number.
-    if (m_amountField->hasAcceptableInput())
-        return true;
-    showPlainMessage(this, QMessageBox::Warning, tr("Invalid Amount"),
-                     tr("\"%1\" is not a complete amount. Correct it, or clear it for none.")
-                         .arg(m_amountField->cleanText()));
-    m_amountField->setFocus();
-    return false;
 }
 
 bool RecurringFormDialog::datesAreReadable()

@@ -12,14 +12,13 @@
 class AppState;
 class CategoryComboBox;
 class DateField;
+class DirectedAmount;
 class QCheckBox;
 class QComboBox;
 class QFormLayout;
 class QLineEdit;
 class QPushButton;
-class QRadioButton;
 class QSpinBox;
-class SmartAmountField;
 
 // The form of one recurring item: its account, payee, amount with its
 // direction, category (or a transfer to another account), memo, how often it
@@ -73,12 +72,8 @@ private:
     void onAccountChanged();
     void loadCategoryChoices();
     void onFrequencyChanged();
-    // A negative amount typed into the field means the other direction.
-    void takeAmountSign();
-    qint64 signedAmount() const;
 
     // The checks OK makes; each says what is wrong and puts focus there.
-    bool amountIsReadable();
     bool datesAreReadable();
     bool categoryIsResolved();
 
@@ -89,10 +84,8 @@ private:
 
     QFormLayout* m_form = nullptr;
     QComboBox* m_accountCombo = nullptr;
-    QRadioButton* m_paymentButton = nullptr;
-    QRadioButton* m_depositButton = nullptr;
     QLineEdit* m_payeeEdit = nullptr;
-    SmartAmountField* m_amountField = nullptr;
+    DirectedAmount* m_amount = nullptr;
     CategoryComboBox* m_categoryCombo = nullptr;
     QLineEdit* m_memoEdit = nullptr;
     QComboBox* m_frequencyCombo = nullptr;
