@@ -1,5 +1,6 @@
 #include "account/ApiClient.h"
 
+#include "account/BoundedReply.h"
 #include "account/TokenManager.h"
 
 #include <QDebug>
@@ -62,6 +63,16 @@ void ApiClient::setAppInfo(const QString& appId, const QString& appVersion, cons
 void ApiClient::setTransferTimeout(int milliseconds)
 {
     m_transferTimeoutMs = milliseconds;
+}
+
+void ApiClient::setDeadline(int milliseconds)
+{
+    m_deadlineMs = milliseconds;
+}
+
+void ApiClient::setMaxAnswerBytes(qint64 bytes)
+{
+    m_maxAnswerBytes = bytes;
 }
 
 void ApiClient::get(const QString& path, ResponseCallback callback, const QUrlQuery& query)
@@ -202,18 +213,25 @@ void ApiClient::executeRequest(Method method, const QUrl& url, const QByteArray&
         return;
     }
 
-    connect(reply, &QNetworkReply::finished, this, [this, reply, method, url, body, callback, allowRetry] {
-        handleReply(reply, method, url, body, callback, allowRetry);
+    auto* answer = new BoundedReply(reply, m_maxAnswerBytes, m_deadlineMs);
+    connect(answer, &BoundedReply::finished, this, [this, answer, method, url, body, callback, allowRetry] {
+        handleReply(answer, method, url, body, callback, allowRetry);
     });
 }
 
-void ApiClient::handleReply(QNetworkReply* reply, Method method, const QUrl& url, const QByteArray& body,
+void ApiClient::handleReply(BoundedReply* answer, Method method, const QUrl& url, const QByteArray& body,
                             const ResponseCallback& callback, bool allowRetry)
 {
+    QNetworkReply* reply = answer->reply();
     reply->deleteLater();
+    if (!answer->withinLimits()) {
+        emit networkError(answer->failure() == BoundedReply::Failure::TooLarge
+                              ? QStringLiteral("The service's answer was too large")
+                              : QStringLiteral("The service did not answer in time"));
+        complete(callback, false, 0);
+        return;
+    }
     const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
-    // An aborted reply (timeout) is closed and has nothing to read.
-    const QJsonObject answer = reply->isReadable() ? parseBody(reply->readAll()) : QJsonObject();
 
     if (status == 401 && allowRetry) {
         sendAfterRefresh(method, url, body, callback, false, std::nullopt);
@@ -224,7 +242,8 @@ void ApiClient::handleReply(QNetworkReply* reply, Method method, const QUrl& url
         complete(callback, false, 0);
         return;
     }
-    complete(callback, status >= 200 && status <= 299, status, answer);
+    const QJsonObject json = parseBody(answer->body());
+    complete(callback, status >= 200 && status <= 299, status, json);
 }
 
 } // namespace TandAccount
