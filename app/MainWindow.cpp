@@ -10,6 +10,7 @@
 #include "register/RegisterScreen.h"
 #include "screens/AccountFormDialog.h"
 #include "screens/CategoriesScreen.h"
+#include "screens/ImportScreen.h"
 #include "screens/PayeeScreen.h"
 #include "screens/ReconciliationHistoryScreen.h"
 #include "screens/ReconciliationScreen.h"
@@ -57,6 +58,7 @@ constexpr QSize kRecurringWindowSize(700, 500);
 constexpr QSize kCategoriesWindowSize(600, 500);
 constexpr QSize kPayeesWindowSize(550, 500);
 constexpr QSize kReportsWindowSize(800, 600);
+constexpr QSize kImportWindowSize(650, 600);
 
 } // namespace
 
@@ -150,6 +152,10 @@ void MainWindow::buildMenus()
     QMenu* toolsMenu = menuBar()->addMenu(tr("T&ools"));
     QMenu* helpMenu = menuBar()->addMenu(tr("&Help"));
 
+    connect(addMenuAction(fileMenu, QStringLiteral("importAction"), tr("&Import Transactions..."),
+                          QKeySequence(Qt::CTRL | Qt::Key_I)),
+            &QAction::triggered, this, &MainWindow::showImportWindow);
+    fileMenu->addSeparator();
     // The platform's own key for preferences where it has one (none on
     // Windows), else the one most programs share.
     const QList<QKeySequence> preferencesKeys = QKeySequence::keyBindings(QKeySequence::Preferences);
@@ -321,12 +327,21 @@ void MainWindow::closeEvent(QCloseEvent* event)
         m_payeeScreen->close();
     if (m_reportsScreen)
         m_reportsScreen->close();
+    if (m_importScreen)
+        m_importScreen->close();
     QMainWindow::closeEvent(event);
 }
 
 void MainWindow::rebuildAccountList()
 {
+    // An import's transaction is open: the balances would count rows it may
+    // yet roll back, and a new selection writes the last viewed account.
+    if (m_appState->writesHeld()) {
+        m_accountRefreshTimer->start(kHeldWriteRetryMs);
+        return;
+    }
     m_accountRefreshTimer->stop();
+    m_accountRefreshTimer->setInterval(0);
     const QString previous = m_currentAccountId;
     m_accountModel->reload();
     selectAccount(previous);
@@ -591,6 +606,26 @@ void MainWindow::showReportsWindow()
     showTopLevel(m_reportsScreen.get(), tr("Reports"), kReportsWindowSize * fontScalePercent() / 100);
 }
 
+void MainWindow::showImportWindow()
+{
+    if (!m_importScreen) {
+        m_importScreen = std::make_unique<ImportScreen>(m_appState);
+        connect(m_importScreen.get(), &ImportScreen::importCompleted, this, [this] {
+            rebuildAccountList();
+            if (!m_currentAccountId.isEmpty())
+                m_registerScreen->reload();
+        });
+    }
+    // Asked for again while open, it keeps the files and choices it holds.
+    if (m_importScreen->isVisible()) {
+        m_importScreen->raise();
+        m_importScreen->activateWindow();
+        return;
+    }
+    m_importScreen->refresh();
+    showTopLevel(m_importScreen.get(), tr("Import Transactions"), kImportWindowSize * fontScalePercent() / 100);
+}
+
 void MainWindow::showAboutDialog()
 {
     QMessageBox::about(this, tr("About Tandrel Ledgerine"),
@@ -605,6 +640,13 @@ void MainWindow::onSignInRequested()
 
 void MainWindow::autoPostRecurring()
 {
+    // While an import's transaction is open a post cannot begin one of its
+    // own, and would wait an hour for the next try: it waits for the import.
+    if (m_appState->writesHeld()) {
+        m_autoPostTimer->start(kHeldWriteRetryMs);
+        return;
+    }
+    m_autoPostTimer->setInterval(kAutoPostIntervalMs);
     const int posted = m_appState->recurringService()->autoPostDue();
     if (posted <= 0)
         return;

@@ -26,6 +26,79 @@
     </message>
 </context>
 <context>
+    <name>ImportScreen</name>
+    <message numerus="yes">
+        <source>Showing the first %n row(s) of the file.</source>
+        <translation>
+            <numerusform>Showing the first %n row of the file.</numerusform>
+            <numerusform>Showing the first %n rows of the file.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) selected</source>
+        <translation>
+            <numerusform>%n file selected</numerusform>
+            <numerusform>%n files selected</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n transaction(s) imported</source>
+        <translation>
+            <numerusform>%n transaction imported</numerusform>
+            <numerusform>%n transactions imported</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n transfer(s) linked across accounts</source>
+        <translation>
+            <numerusform>%n transfer linked across accounts</numerusform>
+            <numerusform>%n transfers linked across accounts</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>  (including %n linked to previously imported row(s))</source>
+        <translation>
+            <numerusform>  (including %n linked to a previously imported row)</numerusform>
+            <numerusform>  (including %n linked to previously imported rows)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n duplicate(s) skipped</source>
+        <translation>
+            <numerusform>%n duplicate skipped</numerusform>
+            <numerusform>%n duplicates skipped</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n record(s) skipped (unparseable)</source>
+        <translation>
+            <numerusform>%n record skipped (unparseable)</numerusform>
+            <numerusform>%n records skipped (unparseable)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n metadata record(s) skipped</source>
+        <translation>
+            <numerusform>%n metadata record skipped</numerusform>
+            <numerusform>%n metadata records skipped</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n record(s) skipped (unmapped source account)</source>
+        <translation>
+            <numerusform>%n record skipped (unmapped source account)</numerusform>
+            <numerusform>%n records skipped (unmapped source account)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n record(s) skipped (database error — see log)</source>
+        <translation>
+            <numerusform>%n record skipped (database error — see log)</numerusform>
+            <numerusform>%n records skipped (database error — see log)</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message numerus="yes">
         <source>Auto-posted %n recurring transaction(s)</source>
