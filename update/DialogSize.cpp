@@ -1,0 +1,33 @@
+#include "update/DialogSize.h"
+
+#include <QDialog>
+#include <QFontMetrics>
+#include <QGuiApplication>
+#include <QScreen>
+
+namespace TandUpdate {
+
+namespace {
+
+// In average characters and lines of the dialog's font.
+constexpr int kMinimumWidthChars = 32;
+constexpr int kNotesWidthChars = 64;
+constexpr int kNotesHeightLines = 24;
+
+} // namespace
+
+void sizeUpdateDialog(QDialog* dialog, bool showsNotes)
+{
+    const QFontMetrics metrics(dialog->font());
+    const QWidget* anchor = dialog->parentWidget() ? dialog->parentWidget()->window() : dialog;
+    const QScreen* screen = anchor->screen() ? anchor->screen() : QGuiApplication::primaryScreen();
+    const QSize available = screen ? screen->availableGeometry().size() : QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+
+    dialog->setMinimumWidth(std::min(kMinimumWidthChars * metrics.averageCharWidth(), available.width()));
+    if (!showsNotes)
+        return;
+    const QSize forText(kNotesWidthChars * metrics.averageCharWidth(), kNotesHeightLines * metrics.lineSpacing());
+    dialog->resize(kNotesDialogSize.expandedTo(forText).expandedTo(dialog->minimumSizeHint()).boundedTo(available));
+}
+
+} // namespace TandUpdate
