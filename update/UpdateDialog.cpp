@@ -1,6 +1,6 @@
 #include "update/UpdateDialog.h"
 
-#include "update/DialogSize.h"
+#include "update/DialogParts.h"
 #include "update/FeedRequest.h"
 #include "update/ReleaseNotesFetcher.h"
 #include "update/ReleaseNotesView.h"
@@ -30,21 +30,9 @@ UpdateDialog::UpdateDialog(const Artifact& artifact, const QString& currentVersi
     setModal(true);
 
     auto* layout = new QVBoxLayout(this);
-    // The version texts come from the server: plain text, never markup.
-    auto* heading = new QLabel(tr("A new version of %1 is available.").arg(appName));
-    heading->setTextFormat(Qt::PlainText);
-    heading->setWordWrap(true);
-    QFont headingFont = heading->font();
-    headingFont.setWeight(QFont::Bold);
-    headingFont.setPointSizeF(headingFont.pointSizeF() + 1);
-    heading->setFont(headingFont);
-    layout->addWidget(heading);
-
-    auto* versions =
-        new QLabel(tr("You have version %1. The latest version is %2.").arg(currentVersion, artifact.version));
-    versions->setTextFormat(Qt::PlainText);
-    versions->setWordWrap(true);
-    layout->addWidget(versions);
+    layout->addWidget(plainHeading(tr("A new version of %1 is available.").arg(appName), 1));
+    layout->addWidget(
+        plainLabel(tr("You have version %1. The latest version is %2.").arg(currentVersion, artifact.version)));
 
     if (artifact.release_notes_url.isValid()) {
         m_notesView = new ReleaseNotesView;

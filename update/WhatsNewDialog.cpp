@@ -1,6 +1,6 @@
 #include "update/WhatsNewDialog.h"
 
-#include "update/DialogSize.h"
+#include "update/DialogParts.h"
 #include "update/FeedRequest.h"
 #include "update/ReleaseNotesView.h"
 
@@ -23,15 +23,7 @@ WhatsNewDialog::WhatsNewDialog(const QString& markdown, const QString& version, 
     setModal(false);
 
     auto* layout = new QVBoxLayout(this);
-    // The version may come from the server: plain text, never markup.
-    auto* heading = new QLabel(tr("What's new in %1 %2").arg(appName, version));
-    heading->setTextFormat(Qt::PlainText);
-    heading->setWordWrap(true);
-    QFont headingFont = heading->font();
-    headingFont.setWeight(QFont::Bold);
-    headingFont.setPointSizeF(headingFont.pointSizeF() + 2);
-    heading->setFont(headingFont);
-    layout->addWidget(heading);
+    layout->addWidget(plainHeading(tr("What's new in %1 %2").arg(appName, version), 2));
 
     m_notesView->setNotes(markdown);
     layout->addWidget(m_notesView, 1);
@@ -39,8 +31,8 @@ WhatsNewDialog::WhatsNewDialog(const QString& markdown, const QString& version, 
     auto* footer = new QHBoxLayout;
     // A caption: a little smaller than the text around it and muted, yet
     // scaled with the font and readable on the theme's background.
-    auto* running = new QLabel(tr("You are running version %1").arg(currentVersion));
-    running->setTextFormat(Qt::PlainText);
+    QLabel* running = plainLabel(tr("You are running version %1").arg(currentVersion));
+    running->setWordWrap(false);
     QFont captionFont = running->font();
     captionFont.setPointSizeF(captionFont.pointSizeF() * 0.85);
     running->setFont(captionFont);

@@ -1,8 +1,9 @@
-#include "update/DialogSize.h"
+#include "update/DialogParts.h"
 
 #include <QDialog>
 #include <QFontMetrics>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QScreen>
 
 namespace TandUpdate {
@@ -28,6 +29,24 @@ void sizeUpdateDialog(QDialog* dialog, bool showsNotes)
         return;
     const QSize forText(kNotesWidthChars * metrics.averageCharWidth(), kNotesHeightLines * metrics.lineSpacing());
     dialog->resize(kNotesDialogSize.expandedTo(forText).expandedTo(dialog->minimumSizeHint()).boundedTo(available));
+}
+
+QLabel* plainLabel(const QString& text)
+{
+    auto* label = new QLabel(text);
+    label->setTextFormat(Qt::PlainText);
+    label->setWordWrap(true);
+    return label;
+}
+
+QLabel* plainHeading(const QString& text, qreal extraPoints)
+{
+    QLabel* heading = plainLabel(text);
+    QFont font = heading->font();
+    font.setWeight(QFont::Bold);
+    font.setPointSizeF(font.pointSizeF() + extraPoints);
+    heading->setFont(font);
+    return heading;
 }
 
 } // namespace TandUpdate

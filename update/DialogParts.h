@@ -3,6 +3,8 @@
 #include <QSize>
 
 class QDialog;
+class QLabel;
+class QString;
 
 namespace TandUpdate {
 
@@ -15,5 +17,11 @@ inline constexpr QSize kNotesDialogSize(520, 420);
 // needs it, and never beyond the screen it opens on; one without keeps its
 // natural size.
 void sizeUpdateDialog(QDialog* dialog, bool showsNotes);
+
+// A wrapping label whose text is shown as it is, never read as markup: the
+// versions in it come from the server. A heading is bold and `extraPoints`
+// larger than the dialog's text.
+QLabel* plainLabel(const QString& text);
+QLabel* plainHeading(const QString& text, qreal extraPoints);
 
 } // namespace TandUpdate
