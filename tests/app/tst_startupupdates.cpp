@@ -31,7 +31,6 @@ private Q_SLOTS:
 
     void whatsNewIsDueOncePerVersion_data();
     void whatsNewIsDueOncePerVersion();
-    void startShowsTheRunningVersionsNotesOnce();
     void putOffVersionIsNotOfferedAgain();
     void mandatoryUpdateIsOfferedEveryStart();
     void failedCheckIsOnlyLogged();
@@ -117,21 +116,6 @@ void TestStartupUpdates::whatsNewIsDueOncePerVersion()
     QCOMPARE(updates.takeWhatsNewTurn(), due);
     QCOMPARE(QSettings().value(kLastShownKey).toString(), storedAfter);
     QVERIFY(!updates.takeWhatsNewTurn());
-}
-
-void TestStartupUpdates::startShowsTheRunningVersionsNotesOnce()
-{
-    m_feed->publishNotes("1.1.4", "# In 1.1.4\n");
-    QWidget window;
-    startOver(&window);
-    QTRY_COMPARE(shownTopLevels<TandUpdate::WhatsNewDialog>().size(), 1);
-    shownTopLevels<TandUpdate::WhatsNewDialog>().first()->close();
-
-    QWidget nextStart;
-    startOver(&nextStart);
-    waitForTheCheck(0);
-    QVERIFY(shownTopLevels<TandUpdate::WhatsNewDialog>().isEmpty());
-    QCOMPARE(m_feed->requestsTo("GET", UpdateTestFeed::notesPath("1.1.4")).size(), 1);
 }
 
 void TestStartupUpdates::putOffVersionIsNotOfferedAgain()
