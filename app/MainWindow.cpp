@@ -2,6 +2,7 @@
 
 #include "app/AccountListModel.h"
 #include "app/StatusBar.h"
+#include "app/UpdateFeed.h"
 #include "appstate/AccountEditor.h"
 #include "appstate/AppState.h"
 #include "appstate/PlainMessage.h"
@@ -24,6 +25,7 @@
 #include "storage/PreferencesRepository.h"
 #include "storage/RecurringRepository.h"
 #include "storage/TransactionRepository.h"
+#include "update/UpdateFlows.h"
 
 #include <QAction>
 #include <QApplication>
@@ -214,6 +216,13 @@ void MainWindow::buildMenus()
                           QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_T)),
             &QAction::triggered, this, &MainWindow::showReportsWindow);
 
+    connect(addMenuAction(helpMenu, QStringLiteral("checkForUpdatesAction"), tr("Check for &Updates..."), {}),
+            &QAction::triggered, this, &MainWindow::checkForUpdates);
+    connect(addMenuAction(helpMenu, QStringLiteral("whatsNewAction"), tr("&What's New"), {}), &QAction::triggered,
+            this, &MainWindow::showWhatsNew);
+    connect(addMenuAction(helpMenu, QStringLiteral("feedbackAction"), tr("Send &Feedback..."), {}),
+            &QAction::triggered, this, &MainWindow::openFeedbackPage);
+    helpMenu->addSeparator();
     connect(addMenuAction(helpMenu, QStringLiteral("aboutAction"), tr("&About Tandrel Ledgerine"), {}),
             &QAction::triggered, this, &MainWindow::showAboutDialog);
 
@@ -631,6 +640,46 @@ void MainWindow::showAboutDialog()
     QMessageBox::about(this, tr("About Tandrel Ledgerine"),
                        tr("Tandrel Ledgerine %1\n\nA check register for household finances.")
                            .arg(QApplication::applicationVersion()));
+}
+
+namespace {
+
+// The Help flows answer from the network, perhaps after this window has gone.
+TandUpdate::UiCallbacks statusBarCallbacks(StatusBar* statusBar)
+{
+    const QPointer<StatusBar> bar(statusBar);
+    TandUpdate::UiCallbacks callbacks;
+    callbacks.showStatus = [bar](const QString& text) {
+        if (bar)
+            bar->showMessage(text);
+    };
+    callbacks.clearStatus = [bar] {
+        if (bar)
+            bar->clearMessage();
+    };
+    callbacks.showMessage = [bar](const QString& text, int timeoutMs) {
+        if (bar)
+            bar->showMessage(text, timeoutMs);
+    };
+    return callbacks;
+}
+
+} // namespace
+
+void MainWindow::checkForUpdates()
+{
+    TandUpdate::checkForUpdatesInteractive(UpdateFeed::config(), UpdateFeed::productName(), this,
+                                           statusBarCallbacks(m_statusBar));
+}
+
+void MainWindow::showWhatsNew()
+{
+    TandUpdate::showWhatsNew(UpdateFeed::config(), UpdateFeed::productName(), this, statusBarCallbacks(m_statusBar));
+}
+
+void MainWindow::openFeedbackPage()
+{
+    TandUpdate::openFeedbackPage(UpdateFeed::feedback());
 }
 
 void MainWindow::onSignInRequested()

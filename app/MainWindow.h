@@ -58,6 +58,10 @@ public Q_SLOTS:
     void showEditAccountDialog();
     void deleteCurrentAccount();
     void showAboutDialog();
+    // Help menu: the update checker's flows, reporting in the status bar.
+    void checkForUpdates();
+    void showWhatsNew();
+    void openFeedbackPage();
     // A new reconciliation window for the shown account, or its open one.
     void showReconciliationWindow();
     void showReconciliationHistoryWindow();
