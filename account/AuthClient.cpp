@@ -2,9 +2,12 @@
 
 #include "account/ApiClient.h"
 #include "account/PathId.h"
+#include "account/SignInCallback.h"
 #include "account/TokenClaims.h"
+#include "account/WebAuthHandler.h"
 
 #include <QDebug>
+#include <QDesktopServices>
 #include <QJsonArray>
 #include <QPointer>
 
@@ -96,6 +99,69 @@ void AuthClient::initialize()
         else
             self->setState(AuthState::Authenticated);
     });
+}
+
+void AuthClient::login()
+{
+    if (!m_signIn) {
+        auto* handler = new WebAuthHandler(this);
+        if (handler->start().isEmpty()) {
+            handler->deleteLater();
+            emit loginFailed(u"Failed to start local auth server"_s);
+            return;
+        }
+        m_signIn = handler;
+        connect(handler, &WebAuthHandler::callbackReceived, this, &AuthClient::handleAuthCallback);
+        connect(handler, &WebAuthHandler::timedOut, this, [this] {
+            endSignIn();
+            emit loginFailed(u"Sign-in timed out"_s);
+        });
+    } else {
+        // The page is opened again (its tab may be lost); the wait starts anew.
+        m_signIn->start();
+    }
+
+    if (!QDesktopServices::openUrl(loginPageUrl(m_signIn->redirectUri(), m_signIn->state()))) {
+        endSignIn();
+        emit loginFailed(u"Failed to open the browser"_s);
+    }
+}
+
+QUrl AuthClient::loginPageUrl(const QString& redirectUri, const QString& state) const
+{
+    const QString text = u"%1/%2/account/login?client_id=%3&redirect_uri=%4&state=%5"_s.arg(
+        m_authBaseUrl, m_realm, QString::fromLatin1(QUrl::toPercentEncoding(m_clientId)),
+        QString::fromLatin1(QUrl::toPercentEncoding(redirectUri)), state);
+    return QUrl(text, QUrl::TolerantMode);
+}
+
+void AuthClient::endSignIn()
+{
+    if (m_signIn) {
+        m_signIn->stop();
+        m_signIn->deleteLater();
+    }
+    m_signIn = nullptr;
+}
+
+void AuthClient::handleAuthCallback(const QUrl& url)
+{
+    const SignInCallback callback = SignInCallback::fromUrl(url);
+    const bool answersThisSignIn = m_signIn && callback.carriesState(m_signIn->state());
+    endSignIn();
+    if (!answersThisSignIn) {
+        emit loginFailed(u"Sign-in could not be verified"_s);
+        return;
+    }
+    if (!callback.hasTokens()) {
+        emit loginFailed(u"No tokens received"_s);
+        return;
+    }
+    m_tokens->setTokens(callback.accessToken(), callback.refreshToken());
+    // Whoever was cached belongs to the session before.
+    m_user = User();
+    setState(AuthState::Authenticated);
+    emit loginSucceeded();
 }
 
 void AuthClient::refreshToken(std::function<void(bool succeeded)> callback)

@@ -7,13 +7,16 @@
 
 #include <QList>
 #include <QObject>
+#include <QPointer>
 #include <QString>
+#include <QUrl>
 
 #include <functional>
 
 namespace TandAccount {
 
 class ApiClient;
+class WebAuthHandler;
 
 // The user's sign-in with the authentication service: restores it from the
 // stored tokens at start-up, refreshes tokens against the realm, and holds
@@ -34,6 +37,14 @@ public:
     // once; an expired one with a refresh token is refreshed, and the user
     // stays signed in unless the service refuses it (offline included).
     void initialize();
+
+    // Signs the user in through the service's login page in the system
+    // browser; the outcome comes as loginSucceeded() or loginFailed(). While
+    // a sign-in waits for the browser, another call opens the same page again.
+    void login();
+    // Completes the waiting sign-in from the address the browser came back
+    // to; refused unless it carries that sign-in's state.
+    void handleAuthCallback(const QUrl& url);
 
     // Refreshes the pair; a refusal by the service signs the user out here.
     // The callback (which may be empty) hears whether the refresh succeeded.
@@ -79,6 +90,8 @@ private:
     void requestTokenRefresh(const QString& refreshToken, TokenManager::RefreshSucceeded onSuccess,
                              TokenManager::RefreshFailed onFailure);
     void sendLogout(const QString& accessToken, const QString& refreshToken);
+    QUrl loginPageUrl(const QString& redirectUri, const QString& state) const;
+    void endSignIn();
     // Takes a "/users/me" answer into the cache when it is one.
     void takeUser(bool ok, const QJsonObject& body);
 
@@ -89,6 +102,8 @@ private:
     TokenManager* m_tokens;
     AuthState m_state = AuthState::Unknown;
     User m_user;
+    // The sign-in waiting for the browser, if any; only one at a time.
+    QPointer<WebAuthHandler> m_signIn;
 };
 
 } // namespace TandAccount
