@@ -2,15 +2,12 @@
 #include "account/Client.h"
 #include "account/SignInCallback.h"
 #include "account/TokenManager.h"
-#include "account/WebAuthHandler.h"
 #include "tests/support/FakeAuthService.h"
 #include "tests/support/FakeBrowser.h"
 #include "tests/support/RawExchange.h"
 #include "tests/support/TestTokens.h"
 
-#include <QHostAddress>
 #include <QSignalSpy>
-#include <QTcpServer>
 #include <QTest>
 #include <QUrlQuery>
 
@@ -42,7 +39,6 @@ private slots:
     void cleanup();
 
     void signsInThroughTheBrowser();
-    void takenPortGivesAnotherRedirectAddress();
     void secondLoginReopensTheWaitingSignIn();
     void callbackWithOneTokenFails();
     void callbackWithoutThisSignInsStateIsRefused();
@@ -123,22 +119,6 @@ void SignInTest::signsInThroughTheBrowser()
     User user;
     auth->fetchCurrentUser([&user](const User& fetched) { user = fetched; });
     QTRY_COMPARE(user.id, QStringLiteral("user-42"));
-}
-
-void SignInTest::takenPortGivesAnotherRedirectAddress()
-{
-    QTcpServer other;
-    const bool held = other.listen(QHostAddress::LocalHost, WebAuthHandler::kPreferredPort);
-    auto client = makeClient();
-    client->initialize();
-    QSignalSpy succeeded(client->authClient(), &AuthClient::loginSucceeded);
-
-    client->authClient()->login();
-    QTRY_COMPARE(succeeded.size(), 1);
-    const quint16 port = portOf(queryValue(m_browser->openedUrls().at(0), QStringLiteral("redirect_uri")));
-    QVERIFY(port != 0);
-    if (held)
-        QVERIFY(port != WebAuthHandler::kPreferredPort);
 }
 
 void SignInTest::secondLoginReopensTheWaitingSignIn()
