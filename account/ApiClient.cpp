@@ -31,6 +31,12 @@ QString loggablePath(const QString& path)
     return u'/' + segments.first() + QStringLiteral("/...");
 }
 
+// No body at all for an empty object: a POST of {} sends nothing.
+QByteArray bodyBytes(const QJsonObject& body)
+{
+    return body.isEmpty() ? QByteArray() : QJsonDocument(body).toJson(QJsonDocument::Compact);
+}
+
 QJsonObject parseBody(const QByteArray& bytes)
 {
     if (bytes.isEmpty())
@@ -105,6 +111,12 @@ void ApiClient::deleteResource(const QString& path, ResponseCallback callback)
     sendRequest(Method::Delete, path, {}, std::move(callback), {}, true);
 }
 
+void ApiClient::postWithToken(const QString& path, const QJsonObject& body, const QString& bearerToken,
+                              ResponseCallback callback)
+{
+    executeRequest(Method::Post, urlFor(path, {}), bodyBytes(body), bearerToken, std::move(callback), false);
+}
+
 const char* ApiClient::methodName(Method method)
 {
     switch (method) {
@@ -123,14 +135,8 @@ const char* ApiClient::methodName(Method method)
 void ApiClient::sendRequest(Method method, const QString& path, const QJsonObject& body, ResponseCallback callback,
                             const QUrlQuery& query, bool requiresAuth)
 {
-    // The path is appended as given: the caller owns the seam, so no slash is
-    // added or dropped.
-    QUrl url = m_baseUrl;
-    url.setPath(m_baseUrl.path(QUrl::FullyDecoded) + path, QUrl::DecodedMode);
-    if (!query.isEmpty())
-        url.setQuery(query);
-
-    const QByteArray bytes = body.isEmpty() ? QByteArray() : QJsonDocument(body).toJson(QJsonDocument::Compact);
+    const QUrl url = urlFor(path, query);
+    const QByteArray bytes = bodyBytes(body);
 
     if (!requiresAuth) {
         executeRequest(method, url, bytes, QString(), std::move(callback), false);
@@ -143,6 +149,17 @@ void ApiClient::sendRequest(Method method, const QString& path, const QJsonObjec
         return;
     }
     executeRequest(method, url, bytes, m_tokens->accessToken(), std::move(callback), true);
+}
+
+QUrl ApiClient::urlFor(const QString& path, const QUrlQuery& query) const
+{
+    // The path is appended as given: the caller owns the seam, so no slash is
+    // added or dropped.
+    QUrl url = m_baseUrl;
+    url.setPath(m_baseUrl.path(QUrl::FullyDecoded) + path, QUrl::DecodedMode);
+    if (!query.isEmpty())
+        url.setQuery(query);
+    return url;
 }
 
 void ApiClient::sendAfterRefresh(Method method, const QUrl& url, const QByteArray& body, ResponseCallback callback,

@@ -55,6 +55,11 @@ public:
     void postPublic(const QString& path, const QJsonObject& body, ResponseCallback callback);
     void patch(const QString& path, const QJsonObject& body, ResponseCallback callback);
     void deleteResource(const QString& path, ResponseCallback callback);
+    // Speaks for a session the token manager no longer holds (the sign-out,
+    // sent after the pair is cleared): sent with `bearerToken` as given,
+    // without a refresh or a retry.
+    void postWithToken(const QString& path, const QJsonObject& body, const QString& bearerToken,
+                       ResponseCallback callback);
 
 signals:
     // A token refresh that a request needed was refused by the service.
@@ -67,6 +72,7 @@ private:
 
     void sendRequest(Method method, const QString& path, const QJsonObject& body, ResponseCallback callback,
                      const QUrlQuery& query, bool requiresAuth);
+    QUrl urlFor(const QString& path, const QUrlQuery& query) const;
     void executeRequest(Method method, const QUrl& url, const QByteArray& body, const QString& token,
                         ResponseCallback callback, bool allowRetry);
     void handleReply(BoundedReply* answer, Method method, const QUrl& url, const QByteArray& body,
