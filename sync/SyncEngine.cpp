@@ -155,6 +155,12 @@ void SyncEngine::handlePushAnswer(bool ok, int httpStatus, const QJsonObject& bo
         failPass(QStringLiteral("Push failed (database error)"));
         return;
     }
+    // Results for records never sent, or not readable as results, leave the
+    // whole batch unconfirmed: that pass did not sync.
+    if (outcome->matched() == 0) {
+        failPass(QStringLiteral("Push failed (bad answer)"));
+        return;
+    }
     if (outcome->errors > 0) {
         qWarning() << "Push batch:" << outcome->acknowledged << "ok," << outcome->errors
                    << "errors — failed records remain pending for next sync";
