@@ -5,9 +5,12 @@
 
 #include <QJsonArray>
 
-SyncTestBed::SyncTestBed()
+SyncTestBed::SyncTestBed(FakeSyncService* sharedService, const QString& databasePath)
+    : service(sharedService ? *sharedService : ownService)
 {
-    if (!database.open(dataDir.filePath(QStringLiteral("ledgerine.db"))) || !service.start())
+    if (!database.open(databasePath.isEmpty() ? dataDir.filePath(QStringLiteral("ledgerine.db")) : databasePath))
+        return;
+    if (!sharedService && !service.start())
         return;
     tokens = new TandAccount::TokenManager(std::make_unique<MemoryTokenStore>(&storedTokens));
     tokens->setTokens(tokenExpiringIn(3600), QStringLiteral("refresh"));

@@ -17,11 +17,15 @@
 #include <memory>
 
 // A signed-in engine over a fresh database, talking to a fake sync service
-// on the loopback interface.
+// on the loopback interface. Beds may share one service and, one after the
+// other, one database file: two devices syncing through the service. Only one
+// bed may live at a time, since every database is Qt's default connection.
 class SyncTestBed
 {
 public:
-    SyncTestBed();
+    // With `sharedService`, talks to that service instead of one of its own;
+    // with `databasePath`, opens that file instead of a fresh one.
+    explicit SyncTestBed(FakeSyncService* sharedService = nullptr, const QString& databasePath = {});
     ~SyncTestBed();
 
     // False when the database or the service could not be set up.
@@ -43,7 +47,8 @@ public:
     ReconciliationRepository reconciliations{&database};
     SplitLineRepository splitLines{&database};
     PreferencesRepository preferences{&database};
-    FakeSyncService service;
+    FakeSyncService ownService;
+    FakeSyncService& service;
     QHash<QString, QString> storedTokens;
     TandAccount::TokenManager* tokens = nullptr;
     std::unique_ptr<TandAccount::ApiClient> api;
