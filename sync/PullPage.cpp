@@ -32,7 +32,7 @@ std::optional<PullPage> PullPage::fromAnswer(const QJsonObject& body)
     static const QLatin1String known[] = {
         QLatin1String("accounts"),        QLatin1String("categories"),   QLatin1String("recurring_transactions"),
         QLatin1String("recurring"),       QLatin1String("transactions"), QLatin1String("reconciliations"),
-        QLatin1String("cursor"),          QLatin1String("has_more"),
+        QLatin1String("cursor"),          QLatin1String("has_more"),     QLatin1String("integrity"),
     };
     if (std::none_of(std::begin(known), std::end(known), [&body](QLatin1String key) { return body.contains(key); }))
         return std::nullopt;
