@@ -7,6 +7,7 @@
 #include "bench/support/BenchMain.h"
 #include "bench/sync/SyncBenchBed.h"
 #include "tests/support/FakeSyncService.h"
+#include "tests/support/ServerRecords.h"
 
 #include <benchmark/benchmark.h>
 
@@ -20,48 +21,24 @@ constexpr int kSplitEvery = 10;
 
 void fillService(FakeSyncService& service)
 {
-    const QString created = QStringLiteral("2026-01-05T10:00:00Z");
-    service.putRecord(QStringLiteral("account"),
-                      {{"client_id", "bench-account"},
-                       {"name", "Checking"},
-                       {"account_type", "checking"},
-                       {"currency", "USD"},
-                       {"is_shared", 0},
-                       {"institution", ""},
-                       {"account_number_last4", ""},
-                       {"starting_balance", 0},
-                       {"sort_order", 0},
-                       {"created_at", created},
-                       {"updated_at", created}},
-                      1);
+    using namespace serverrecords;
+    service.putRecord(QStringLiteral("account"), account(QStringLiteral("bench-account")), 1);
     for (int i = 1; i < kRecords; ++i) {
         const qint64 amount = -(i % 100000);
-        QJsonObject transaction{
-            {"client_id", QStringLiteral("bench-tx-%1").arg(i)},
-            {"account_id", "bench-account"},
-            {"date", QDate(2020, 1, 1).addDays(i % 2000).toString(Qt::ISODate)},
-            {"payee", QStringLiteral("Payee %1").arg(i % 500)},
-            {"memo", QStringLiteral("Memo for transaction %1").arg(i)},
-            {"amount", amount},
-            {"category_id", ""},
-            {"check_number", ""},
-            {"cleared", i % 3 == 0 ? 1 : 0},
-            {"reconciled", 0},
-            {"transfer_link_id", ""},
-            {"transfer_dest_account_id", ""},
-            {"is_split", i % kSplitEvery == 0 ? 1 : 0},
-            {"recurring_id", ""},
-            {"created_at", created},
-            {"updated_at", created},
-        };
+        QJsonObject record = with(transaction(QStringLiteral("bench-tx-%1").arg(i), QStringLiteral("bench-account")),
+                                  {{"date", QDate(2020, 1, 1).addDays(i % 2000).toString(Qt::ISODate)},
+                                   {"payee", QStringLiteral("Payee %1").arg(i % 500)},
+                                   {"memo", QStringLiteral("Memo for transaction %1").arg(i)},
+                                   {"amount", amount},
+                                   {"cleared", i % 3 == 0 ? 1 : 0}});
         if (i % kSplitEvery == 0) {
-            transaction.insert("split_lines",
-                               QJsonArray{QJsonObject{{"category_id", "food"}, {"amount", amount / 2}, {"memo", "one"}},
-                                          QJsonObject{{"category_id", "home"},
-                                                      {"amount", amount - amount / 2},
-                                                      {"memo", "two"}}});
+            record.insert("is_split", 1);
+            const qint64 half = amount / 2;
+            record.insert("split_lines",
+                          QJsonArray{QJsonObject{{"category_id", "food"}, {"amount", half}, {"memo", "one"}},
+                                     QJsonObject{{"category_id", "home"}, {"amount", amount - half}, {"memo", "two"}}});
         }
-        service.putRecord(QStringLiteral("transaction"), transaction, 1);
+        service.putRecord(QStringLiteral("transaction"), record, 1);
     }
 }
 

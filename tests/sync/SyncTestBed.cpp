@@ -4,6 +4,8 @@
 #include "tests/support/TestTokens.h"
 
 #include <QJsonArray>
+#include <QSignalSpy>
+#include <QTest>
 
 SyncTestBed::SyncTestBed(FakeSyncService* sharedService, const QString& databasePath)
     : service(sharedService ? *sharedService : ownService)
@@ -26,6 +28,16 @@ SyncTestBed::~SyncTestBed()
 {
     engine.reset();
     api.reset();
+}
+
+bool SyncTestBed::runPass()
+{
+    QSignalSpy completed(engine.get(), &SyncEngine::syncCompleted);
+    QSignalSpy failed(engine.get(), &SyncEngine::syncFailed);
+    engine->syncNow();
+    if (!QTest::qWaitFor([&] { return completed.count() + failed.count() > 0; }, 20000))
+        return false;
+    return completed.count() == 1;
 }
 
 Account SyncTestBed::addAccount(const QString& id)

@@ -31,6 +31,9 @@ public:
     // False when the database or the service could not be set up.
     bool ready() const { return m_ready; }
 
+    // Runs one pass to its end; true when it completed without failure.
+    bool runPass();
+
     Account addAccount(const QString& id);
     Transaction addTransaction(const QString& id, const QString& accountId, bool split = false);
     void addSplitLine(const QString& transactionId, const QString& categoryId, qint64 amount);

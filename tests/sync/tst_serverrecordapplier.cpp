@@ -1,7 +1,7 @@
 #include "storage/RecordId.h"
 #include "sync/ServerRecordApplier.h"
 #include "tests/support/TestStore.h"
-#include "tests/sync/ServerRecords.h"
+#include "tests/support/ServerRecords.h"
 
 #include <QJsonArray>
 #include <QRegularExpression>
@@ -85,7 +85,8 @@ void ServerRecordApplierTest::newRecordsTakeTheClientIdOrANewOne()
 
     // Without either id every pull of it would add another copy.
     anonymous.remove("id");
-    QTest::ignoreMessage(QtWarningMsg, "applyAccount: skipping server record the store cannot hold: \"\" id is missing");
+    QTest::ignoreMessage(QtWarningMsg,
+                         "applyAccount: skipping server record the store cannot hold: \"\" id is missing");
     QCOMPARE(m_applier->applyAccount(anonymous), Outcome::Skipped);
     QCOMPARE(m_store->accounts.listActive().size(), 3);
 }
@@ -177,8 +178,8 @@ void ServerRecordApplierTest::brokenAndEarlyDatesAreSkippedWithTheKindsWarning()
     QCOMPARE(m_applier->applyRecurring(with(recurring("r1", "acct"), {{"next_due_date", "soon"}})), Outcome::Skipped);
     QJsonObject undated = reconciliation("rc1", "acct");
     undated.remove("statement_date");
-    QTest::ignoreMessage(QtWarningMsg,
-                         "applyReconciliation: skipping server record with broken statementDate: \"rc1\" QDate(Invalid)");
+    QTest::ignoreMessage(QtWarningMsg, "applyReconciliation: skipping server record with broken statementDate: "
+                                       "\"rc1\" QDate(Invalid)");
     QCOMPARE(m_applier->applyReconciliation(undated), Outcome::Skipped);
     QVERIFY(!m_store->transactions.getById("t1") && !m_store->recurring.getById("r1")
             && !m_store->reconciliations.getById("rc1"));
@@ -275,7 +276,8 @@ void ServerRecordApplierTest::recordsTheStoreCannotHoldAreSkipped_data()
     QTest::newRow("fraction of a cent") << "account" << with(account("a-bad"), {{"starting_balance", 10.5}});
     QTest::newRow("beyond the store's amounts") << "account" << with(account("a-bad"), {{"starting_balance", 2e15}});
     QTest::newRow("unknown category type") << "category" << with(category("c-bad"), {{"category_type", "gift"}});
-    QTest::newRow("unknown frequency") << "recurring" << with(recurring("r-bad", "acct"), {{"frequency", "fortnightly"}});
+    QTest::newRow("unknown frequency") << "recurring"
+                                       << with(recurring("r-bad", "acct"), {{"frequency", "fortnightly"}});
     QTest::newRow("interval as text") << "recurring" << with(recurring("r-bad", "acct"), {{"interval_count", "2"}});
     QTest::newRow("no account") << "transaction" << noAccount;
     QTest::newRow("empty account") << "transaction" << with(tx, {{"account_id", ""}});

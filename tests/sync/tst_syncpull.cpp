@@ -1,4 +1,4 @@
-#include "tests/sync/ServerRecords.h"
+#include "tests/support/ServerRecords.h"
 #include "tests/sync/SyncTestBed.h"
 
 #include <QJsonArray>
@@ -52,7 +52,7 @@ private slots:
     void dripAndOversizedAnswersFailThePull();
 
 private:
-    bool runPass();
+    bool runPass() { return m_bed->runPass(); }
     FakeHttpServer* server() const { return m_bed->service.server(); }
     QList<RecordedRequest> pulls() const { return server()->requestsTo("GET", QStringLiteral("/sync/pull")); }
     QString storedCursor() const { return m_bed->preferences.getString(kCursorKey); }
@@ -71,15 +71,6 @@ void SyncPullTest::cleanup()
     m_bed.reset();
 }
 
-bool SyncPullTest::runPass()
-{
-    QSignalSpy completed(m_bed->engine.get(), &SyncEngine::syncCompleted);
-    QSignalSpy failed(m_bed->engine.get(), &SyncEngine::syncFailed);
-    m_bed->engine->syncNow();
-    if (!QTest::qWaitFor([&] { return completed.count() + failed.count() > 0; }, 20000))
-        return false;
-    return completed.count() == 1;
-}
 
 void SyncPullTest::requestsCarryTheStoredCursor()
 {
@@ -147,8 +138,10 @@ void SyncPullTest::morePagesOnlyForTrueWithANewCursor()
 
 void SyncPullTest::fiftiethPageEndsThePassAndAFollowUpTakesTheRest()
 {
-    for (int i = 1; i <= SyncEngine::kMaxPullPages + 1; ++i)
-        server()->respondOnce("GET", "/sync/pull", page({{"cursor", QStringLiteral("c%1").arg(i)}, {"has_more", true}}));
+    for (int i = 1; i <= SyncEngine::kMaxPullPages + 1; ++i) {
+        const QString cursor = QStringLiteral("c%1").arg(i);
+        server()->respondOnce("GET", "/sync/pull", page({{"cursor", cursor}, {"has_more", true}}));
+    }
     QVERIFY(runPass());
     QCOMPARE(pulls().size(), SyncEngine::kMaxPullPages);
     QCOMPARE(storedCursor(), QStringLiteral("c50"));
@@ -187,9 +180,8 @@ void SyncPullTest::answersThatAreNotPagesFailThePull()
 
 void SyncPullTest::unreadableRecordIsSkippedAndThePageApplied()
 {
-    server()->respondOnce("GET", "/sync/pull",
-                          page({{"accounts", QJsonArray{with(account("bad"), {{"currency", "XYZ"}}), account("good"), 42}},
-                                {"cursor", "c9"}}));
+    const QJsonArray accounts{with(account("bad"), {{"currency", "XYZ"}}), account("good"), 42};
+    server()->respondOnce("GET", "/sync/pull", page({{"accounts", accounts}, {"cursor", "c9"}}));
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^applyAccount: skipping server record the store cannot "
                                                           "hold: \"bad\" currency"));
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^applyAccount: skipping server record the store cannot "
@@ -205,7 +197,8 @@ void SyncPullTest::databaseFailureInAPageWritesNothingOfIt()
     QJsonArray transactions{transaction("t1", "a1"), with(transaction("t2", "a1"), {{"payee", "poison"}})};
     for (int i = 3; i < 300; ++i)
         transactions.append(transaction(QStringLiteral("t%1").arg(i), "a1"));
-    const FakeResponse answer = page({{"accounts", QJsonArray{account("a1")}}, {"transactions", transactions}, {"cursor", "c5"}});
+    const FakeResponse answer =
+        page({{"accounts", QJsonArray{account("a1")}}, {"transactions", transactions}, {"cursor", "c5"}});
 
     QSqlQuery query(m_bed->database.connection());
     QVERIFY(query.exec("PRAGMA page_count") && query.next());

@@ -51,7 +51,7 @@ private slots:
     void marksNeverJoinAnotherWritersTransaction();
 
 private:
-    bool runPass();
+    bool runPass() { return m_bed->runPass(); }
     void addTransactions(int count);
 
     std::unique_ptr<SyncTestBed> m_bed;
@@ -68,16 +68,6 @@ void SyncPushTest::cleanup()
     m_bed.reset();
 }
 
-// Runs one pass to its end; true when it completed without failure.
-bool SyncPushTest::runPass()
-{
-    QSignalSpy completed(m_bed->engine.get(), &SyncEngine::syncCompleted);
-    QSignalSpy failed(m_bed->engine.get(), &SyncEngine::syncFailed);
-    m_bed->engine->syncNow();
-    if (!QTest::qWaitFor([&] { return completed.count() + failed.count() > 0; }, 20000))
-        return false;
-    return completed.count() == 1;
-}
 
 void SyncPushTest::addTransactions(int count)
 {

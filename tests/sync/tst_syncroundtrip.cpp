@@ -3,7 +3,6 @@
 #include "tests/sync/SyncTestBed.h"
 
 #include <QMap>
-#include <QSignalSpy>
 #include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QTest>
@@ -64,14 +63,6 @@ Snapshot liveRows(Snapshot snapshot)
             it = snapshot.erase(it);
     }
     return snapshot;
-}
-
-bool runPass(SyncTestBed& bed)
-{
-    QSignalSpy completed(bed.engine.get(), &SyncEngine::syncCompleted);
-    QSignalSpy failed(bed.engine.get(), &SyncEngine::syncFailed);
-    bed.engine->syncNow();
-    return QTest::qWaitFor([&] { return completed.count() + failed.count() > 0; }, 20000) && completed.count() == 1;
 }
 
 // An edit as the register makes it.
@@ -236,7 +227,7 @@ void SyncRoundTripTest::recordsArriveEqualInAnotherStore()
     {
         auto first = open(QStringLiteral("first"));
         fillLedger(*first);
-        QVERIFY(runPass(*first));
+        QVERIFY(first->runPass());
         QVERIFY(first->transactions.listPending().isEmpty());
         pushed = snapshotOf(*first);
     }
@@ -245,7 +236,7 @@ void SyncRoundTripTest::recordsArriveEqualInAnotherStore()
     for (const quint32 order : {1u, 2u}) {
         m_service->shuffle(order);
         auto second = open(QStringLiteral("second-%1").arg(order));
-        QVERIFY(runPass(*second));
+        QVERIFY(second->runPass());
         const Snapshot pulled = snapshotOf(*second);
         // What the first store deleted before the service saw it live
         // never reaches the second.
@@ -258,7 +249,7 @@ void SyncRoundTripTest::twoStoresConvergeWhateverOrderTheServiceSends()
     {
         auto first = open(QStringLiteral("first"));
         fillLedger(*first);
-        QVERIFY(runPass(*first));
+        QVERIFY(first->runPass());
         // Changed while offline.
         edit(first->transactions, QStringLiteral("plain"), [](Transaction& t) { t.memo = QStringLiteral("first"); });
         edit(first->transactions, QStringLiteral("split"), [](Transaction& t) { t.payee = QStringLiteral("Market"); });
@@ -266,7 +257,7 @@ void SyncRoundTripTest::twoStoresConvergeWhateverOrderTheServiceSends()
     {
         m_service->shuffle(7);
         auto second = open(QStringLiteral("second"));
-        QVERIFY(runPass(*second));
+        QVERIFY(second->runPass());
         // Both change "split"; the second pushes first.
         edit(second->transactions, QStringLiteral("split"), [](Transaction& t) { t.payee = QStringLiteral("Bazaar"); });
         edit(second->accounts, QStringLiteral("card"), [](Account& a) { a.name = QStringLiteral("Visa"); });
@@ -276,14 +267,14 @@ void SyncRoundTripTest::twoStoresConvergeWhateverOrderTheServiceSends()
         second->addSplitLine(QStringLiteral("new-on-second"), QStringLiteral("home"), -1234);
         QVERIFY(second->splitLines.deleteByTransaction(QStringLiteral("split")));
         second->addSplitLine(QStringLiteral("split"), QStringLiteral("salary"), -1234);
-        QVERIFY(runPass(*second));
+        QVERIFY(second->runPass());
     }
     Snapshot firstRows;
     {
         m_service->shuffle(8);
         auto first = open(QStringLiteral("first"));
-        QVERIFY(runPass(*first));
-        QVERIFY(runPass(*first));
+        QVERIFY(first->runPass());
+        QVERIFY(first->runPass());
         firstRows = snapshotOf(*first);
         QVERIFY(first->transactions.listPending().isEmpty());
     }
@@ -291,7 +282,7 @@ void SyncRoundTripTest::twoStoresConvergeWhateverOrderTheServiceSends()
     {
         m_service->shuffle(9);
         auto second = open(QStringLiteral("second"));
-        QVERIFY(runPass(*second));
+        QVERIFY(second->runPass());
         secondRows = snapshotOf(*second);
         QCOMPARE(second->transactions.getById("split")->payee, QStringLiteral("Market"));
         QCOMPARE(second->transactions.getById("plain")->memo, QStringLiteral("first"));

@@ -1,4 +1,4 @@
-#include "tests/sync/ServerRecords.h"
+#include "tests/support/ServerRecords.h"
 
 namespace serverrecords {
 
