@@ -61,14 +61,17 @@ public:
         return found;
     }
 
-    // Makes the row hold exactly what the sync service holds: every column
-    // but the id, created_at and deleted_at among them, as the record holds
-    // them. False when no row has the record's id.
-    bool updateFromServer(const Record& record)
+    // Makes the row `replaced` hold exactly what the sync service holds:
+    // every column but the id, created_at and deleted_at among them, as
+    // `record` holds them. A row may move to another account this way; the
+    // change is announced for both. False when no row has the record's id.
+    bool updateFromServer(const Record& record, const Record& replaced)
     {
         if (!updateRecord(record, true))
             return false;
         noteChange(accountOf(record));
+        if (accountOf(replaced) != accountOf(record))
+            noteChange(accountOf(replaced));
         return true;
     }
 

@@ -250,7 +250,7 @@ ServerRecordApplier::Outcome ServerRecordApplier::apply(SyncedTableRepository<Re
     }
     // The service sends back what this store pushed: nothing to write then.
     const bool changed = !(record == *local);
-    if (changed && !repository.updateFromServer(record))
+    if (changed && !repository.updateFromServer(record, *local))
         return Outcome::DatabaseFailed;
     if (!afterWrite(record, local))
         return Outcome::DatabaseFailed;

@@ -5,6 +5,7 @@
 
 #include <QJsonArray>
 #include <QRegularExpression>
+#include <QSignalSpy>
 #include <QTest>
 
 using namespace serverrecords;
@@ -43,6 +44,7 @@ private slots:
     void recordsTheStoreCannotHoldAreSkipped_data();
     void recordsTheStoreCannotHoldAreSkipped();
     void keysLeftOutKeepTheLocalValues();
+    void transactionMovedToAnotherAccountMovesHere();
 
 private:
     std::unique_ptr<TestStore> m_store;
@@ -346,6 +348,22 @@ void ServerRecordApplierTest::keysLeftOutKeepTheLocalValues()
     QCOMPARE(fresh.semimonthly_day_1, 1);
     QCOMPARE(fresh.semimonthly_day_2, 15);
     QCOMPARE(fresh.frequency, Frequency::Monthly);
+}
+
+void ServerRecordApplierTest::transactionMovedToAnotherAccountMovesHere()
+{
+    QCOMPARE(m_applier->applyAccount(account("savings")), Outcome::Written);
+    QCOMPARE(m_applier->applyTransactionChange(transaction("t1", "acct")), Outcome::Written);
+    QSignalSpy changed(&m_store->transactions, &TransactionRepository::transactionsChanged);
+
+    const QJsonObject moved = with(transaction("t1", "acct"), {{"account_id", "savings"}, {"version", 2}});
+    QCOMPARE(m_applier->applyTransactionChange(moved), Outcome::Written);
+    QCOMPARE(m_store->transactions.getById("t1")->account_id, QStringLiteral("savings"));
+    QVERIFY(m_store->transactions.listByAccount("acct").isEmpty());
+    // Both registers show a change.
+    QCOMPARE(changed.count(), 2);
+    QCOMPARE(changed.at(0).at(0).toString(), QStringLiteral("savings"));
+    QCOMPARE(changed.at(1).at(0).toString(), QStringLiteral("acct"));
 }
 
 QTEST_GUILESS_MAIN(ServerRecordApplierTest)
