@@ -8,6 +8,20 @@
 
 #include <algorithm>
 
+namespace {
+
+bool startsAWord(const QString& text, const QString& start)
+{
+    for (qsizetype i = 0; i + start.size() <= text.size(); ++i) {
+        const bool wordStart = i == 0 || !text.at(i - 1).isLetterOrNumber();
+        if (wordStart && QStringView(text).mid(i).startsWith(start, Qt::CaseInsensitive))
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
 CategoryChoices CategoryChoices::load(AppState* appState, const QString& accountId, bool withTransfers)
 {
     CategoryChoices result;
@@ -110,11 +124,21 @@ CategoryChoices::Match CategoryChoices::match(const QString& text) const
     });
     if (own.result != Match::NoMatch)
         return own;
+    // A start that also begins a word of an account's name ("Sav" for
+    // "Savings Transfer" and "Rainy Day Savings") names no category for
+    // sure: the user may mean the transfer, which is never guessed.
+    const bool startsAnAccount = std::any_of(m_choices.cbegin(), m_choices.cend(), [&](const Choice& c) {
+        return c.kind == Kind::Transfer && startsAWord(c.name, typed);
+    });
+    const auto startMatch = [&](const Match& found) -> Match {
+        return found.result != Match::NoMatch && startsAnAccount ? Match{Match::Several, -1} : found;
+    };
     // "util" names Utilities, not each of its sub-categories as well.
     const Match ownStart = find([&](const Choice& c) {
         return c.kind == Kind::Category && c.name.startsWith(typed, Qt::CaseInsensitive);
     });
     if (ownStart.result != Match::NoMatch)
-        return ownStart;
-    return find([&](const Choice& c) { return c.kind == Kind::Category && c.text.startsWith(typed, Qt::CaseInsensitive); });
+        return startMatch(ownStart);
+    return startMatch(
+        find([&](const Choice& c) { return c.kind == Kind::Category && c.text.startsWith(typed, Qt::CaseInsensitive); }));
 }

@@ -68,7 +68,8 @@ public:
     // Blank text is "(none)". Then, ignoring case: a whole entry, then a
     // category's or account's own name, then the start of one category's
     // name ("groc" for "Food > Groceries"), then of one entry. A transfer is never
-    // guessed from a start: it writes a row into another account.
+    // guessed from a start: it writes a row into another account. A start
+    // that also begins a word of an account's name is several matches.
     Match match(const QString& text) const;
 
 private:

@@ -41,15 +41,20 @@ void CategoryComboBox::setChoices(const CategoryChoices& choices)
 {
     m_choices = choices;
     clear();
-    bool transfers = false;
-    for (int i = 0; i < m_choices.choices().size(); ++i) {
-        const CategoryChoices::Choice& choice = m_choices.at(i);
-        if (choice.kind == CategoryChoices::Kind::Transfer && !transfers) {
-            insertSeparator(count());
-            transfers = true;
+    // The accounts before the categories, so that where typed text matches
+    // both ("Sav"), the transfer into an account is offered first rather
+    // than a category of the transfer type, which moves no money.
+    const auto addAll = [this](CategoryChoices::Kind kind) {
+        for (int i = 0; i < m_choices.choices().size(); ++i) {
+            if (m_choices.at(i).kind == kind)
+                addItem(m_choices.at(i).text, i);
         }
-        addItem(choice.text, i);
-    }
+    };
+    addAll(CategoryChoices::Kind::None);
+    addAll(CategoryChoices::Kind::Transfer);
+    if (count() > 1)
+        insertSeparator(count());
+    addAll(CategoryChoices::Kind::Category);
     setCurrentIndex(0);
 }
 

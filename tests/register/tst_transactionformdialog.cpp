@@ -11,6 +11,7 @@
 #include "tests/support/TestDataDir.h"
 
 #include <QCheckBox>
+#include <QCompleter>
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -64,6 +65,7 @@ private Q_SLOTS:
     void deletedCategoryReadsAsUncategorized();
     void typedCategoryTextIsReadNotDropped();
     void partialTextPicksOnlyWhatItClearlyNames();
+    void accountsComeBeforeCategoriesOfTheTransferType();
     void unknownCategoryIsCreatedOnlyWhenTheUserAgrees();
     void offersOnlySharedCategoriesAndThoseOfTheAccount();
     void transferToAnotherAccount();
@@ -361,6 +363,31 @@ void TestTransactionFormDialog::partialTextPicksOnlyWhatItClearlyNames()
             category->findData(choices.indexOf(CategoryChoices::Kind::Transfer, visa.id)));
         QCOMPARE(dialog.draft().transferAccountId, visa.id);
     }
+}
+
+void TestTransactionFormDialog::accountsComeBeforeCategoriesOfTheTransferType()
+{
+    // The default tree holds "Transfers > Savings Transfer", a category that
+    // moves no money into any account.
+    addAccount(*m_state, QStringLiteral("Rainy Day Savings"));
+    TransactionFormDialog dialog(m_state.get(), m_account.id);
+    auto* category = field<CategoryComboBox>(dialog, "categoryCombo");
+    category->lineEdit()->clear();
+    QTest::keyClicks(category->lineEdit(), QStringLiteral("Sav"));
+    QAbstractItemModel* offered = category->completer()->completionModel();
+    QVERIFY(offered->rowCount() >= 2);
+    QCOMPARE(offered->index(0, 0).data().toString(), QStringLiteral("Transfer to/from: Rainy Day Savings"));
+
+    // Left as typed, the start names the account as much as the category:
+    // neither is guessed.
+    Q_EMIT category->lineEdit()->editingFinished();
+    QCOMPARE(category->typedMatch().result, CategoryChoices::Match::Several);
+    const TransactionDraft draft = dialog.draft();
+    QVERIFY(!draft.isTransfer());
+    QVERIFY(draft.transaction.category_id.isEmpty());
+    // A start no account shares still names its one category.
+    typeInto(category, QStringLiteral("Credit Card P"));
+    QCOMPARE(category->currentText(), QStringLiteral("Transfers > Credit Card Payment"));
 }
 
 void TestTransactionFormDialog::unknownCategoryIsCreatedOnlyWhenTheUserAgrees()
