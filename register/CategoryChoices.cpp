@@ -3,6 +3,8 @@
 #include "appstate/AppState.h"
 #include "storage/AccountRepository.h"
 #include "storage/CategoryRepository.h"
+#include "storage/RecordId.h"
+#include "storage/Timestamp.h"
 
 #include <QHash>
 
@@ -92,6 +94,41 @@ int CategoryChoices::addKept(const Choice& choice)
 {
     m_choices.append(choice);
     return int(m_choices.size()) - 1;
+}
+
+std::optional<Category> CategoryChoices::newCategory(const QString& typed, CategoryType type) const
+{
+    Category category;
+    category.name = typed.trimmed();
+    const QStringList parts = category.name.split(u'>');
+    if (parts.size() == 2) {
+        for (const Choice& choice : m_choices) {
+            // A top-level category: listed by its own name.
+            if (choice.kind == Kind::Category && choice.text == choice.name
+                && choice.name.compare(parts.at(0).trimmed(), Qt::CaseInsensitive) == 0) {
+                category.parent_id = choice.id;
+                category.name = parts.at(1).trimmed();
+                break;
+            }
+        }
+    }
+    if (category.name.isEmpty())
+        return std::nullopt;
+    category.category_type = type;
+    category.id = newRecordId();
+    category.created_at = nowUtc();
+    category.updated_at = category.created_at;
+    return category;
+}
+
+int CategoryChoices::addNew(const Category& category)
+{
+    QString text = category.name;
+    for (const Choice& choice : std::as_const(m_choices)) {
+        if (choice.kind == Kind::Category && choice.id == category.parent_id && !category.parent_id.isEmpty())
+            text = tr("%1 > %2").arg(choice.name, category.name);
+    }
+    return addKept({Kind::Category, category.id, text, category.name});
 }
 
 CategoryChoices::Match CategoryChoices::match(const QString& text) const

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "storage/Category.h"
 #include "storage/Enums.h"
 
 #include <QCoreApplication>
@@ -58,6 +59,14 @@ public:
     // Adds a choice that is not offered for new entries (the account of an
     // existing transfer, deleted since) so an edit keeps it.
     int addKept(const Choice& choice);
+
+    // The category that typed text asks for, not stored yet: "Parent > Name"
+    // is a sub-category of a listed top-level category, anything else a
+    // top-level category of that whole name. None for a blank name.
+    std::optional<Category> newCategory(const QString& typed, CategoryType type) const;
+    // Lists a category made by newCategory(), so that it can be chosen like
+    // the others until it is stored with the transaction.
+    int addNew(const Category& category);
 
     // What an edit shows for a category the list does not offer: a live one
     // (of another account) by its name, one not known here (its row not yet

@@ -1,5 +1,7 @@
 #include "register/CategoryComboBox.h"
 
+#include "appstate/PlainMessage.h"
+
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QCompleter>
@@ -81,6 +83,42 @@ std::optional<CategoryChoices::Choice> CategoryComboBox::currentChoice() const
     if (match.result != CategoryChoices::Match::One)
         return std::nullopt;
     return m_choices.at(match.index);
+}
+
+std::optional<Category> CategoryComboBox::offerNewCategory(CategoryType type, QWidget* dialogParent)
+{
+    const QString typed = currentText().trimmed();
+    std::optional<Category> category = m_choices.newCategory(typed, type);
+    const QString question = type == CategoryType::Income
+        ? tr("There is no category named \"%1\". Create it as an income category?")
+        : tr("There is no category named \"%1\". Create it as an expense category?");
+    if (!category
+        || showPlainMessage(dialogParent, QMessageBox::Question, tr("New Category"), question.arg(typed),
+                            QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes)
+            != QMessageBox::Yes) {
+        setFocus();
+        lineEdit()->selectAll();
+        return std::nullopt;
+    }
+    addNewCategory(*category);
+    select(CategoryChoices::Kind::Category, category->id);
+    return category;
+}
+
+void CategoryComboBox::addNewCategory(const Category& category)
+{
+    if (m_choices.indexOf(CategoryChoices::Kind::Category, category.id) >= 0)
+        return;
+    // The categories come last in the list: the new one joins them there,
+    // and nothing typed or chosen in the field changes.
+    const int index = m_choices.addNew(category);
+    const QString text = currentText();
+    const int current = currentIndex();
+    addItem(m_choices.at(index).text, index);
+    if (currentIndex() != current)
+        setCurrentIndex(current);
+    if (currentText() != text)
+        setEditText(text);
 }
 
 void CategoryComboBox::focusOutEvent(QFocusEvent* event)

@@ -80,8 +80,6 @@ Transaction TransactionFormDialog::transaction() const
         const std::optional<CategoryChoices::Choice> choice = m_categoryCombo->currentChoice();
         if (choice && choice->kind == CategoryChoices::Kind::Category)
             result.category_id = choice->id;
-        else if (!choice && m_newCategory && m_categoryCombo->currentText().trimmed() == m_newCategoryText)
-            result.category_id = m_newCategory->id;
     }
     result.sync_status = SyncStatus::Pending;
     result.updated_at = nowUtc();
@@ -92,6 +90,16 @@ TransactionDraft TransactionFormDialog::draft() const
 {
     TransactionDraft result;
     result.transaction = transaction();
+    // Only the new categories the transaction still names.
+    QStringList named{result.transaction.category_id};
+    if (m_isSplit) {
+        for (const SplitLine& line : m_splitLines)
+            named << line.category_id;
+    }
+    for (const Category& created : m_newCategories) {
+        if (named.contains(created.id))
+            result.newCategories.append(created);
+    }
     if (m_isSplit) {
         result.splitLines = m_splitLines;
         return result;
@@ -105,8 +113,6 @@ TransactionDraft TransactionFormDialog::draft() const
             result.transferAmount = m_amount->isDeposit() ? -received : received;
         }
     }
-    if (m_newCategory && result.transaction.category_id == m_newCategory->id)
-        result.newCategory = m_newCategory;
     return result;
 }
 
@@ -346,9 +352,14 @@ void TransactionFormDialog::editSplit()
             lines.append(first);
         }
     }
-    SplitEditorDialog editor(m_appState, m_original.account_id, m_amount->signedAmount(), m_amount->isDeposit(), lines, this);
+    SplitEditorDialog editor(m_appState, m_original.account_id, m_amount->signedAmount(), m_amount->isDeposit(), lines,
+                             m_newCategories, this);
     if (editor.exec() != QDialog::Accepted)
         return;
+    // Created in the split, they can be chosen here too.
+    m_newCategories = editor.newCategories();
+    for (const Category& created : std::as_const(m_newCategories))
+        m_categoryCombo->addNewCategory(created);
 
     m_filling = true;
     m_splitLines = editor.lines();
@@ -377,7 +388,7 @@ void TransactionFormDialog::onCategorySettled()
     const QFontMetrics metrics = m_categoryHint->fontMetrics();
     const QString shown = metrics.elidedText(typed, Qt::ElideMiddle, 24 * metrics.averageCharWidth());
     QString hint;
-    if (match.result == CategoryChoices::Match::NoMatch && !(m_newCategory && typed == m_newCategoryText))
+    if (match.result == CategoryChoices::Match::NoMatch)
         hint = tr("No category is named \"%1\": pick one from the list, or OK will offer to create it.").arg(shown);
     else if (match.result == CategoryChoices::Match::Several)
         hint = tr("More than one category matches \"%1\"; choose one.").arg(shown);
@@ -514,47 +525,17 @@ bool TransactionFormDialog::resolveCategory()
     if (match.result == CategoryChoices::Match::One)
         return true;
     const QString typed = m_categoryCombo->currentText().trimmed();
-    if (m_newCategory && typed == m_newCategoryText)
-        return true;
     if (match.result == CategoryChoices::Match::Several) {
         showPlainMessage(this, QMessageBox::Warning, tr("Choose a Category"),
             tr("More than one category matches \"%1\"; choose one from the list.").arg(typed));
         m_categoryCombo->setFocus();
         return false;
     }
-
-    // "Parent > Name" puts a new category under a parent that exists.
-    Category category;
-    category.name = typed;
-    const QStringList parts = typed.split(u'>');
-    if (parts.size() == 2) {
-        const CategoryChoices& choices = m_categoryCombo->categoryChoices();
-        for (const CategoryChoices::Choice& choice : choices.choices()) {
-            if (choice.kind == CategoryChoices::Kind::Category && choice.text == choice.name
-                && choice.name.compare(parts.at(0).trimmed(), Qt::CaseInsensitive) == 0) {
-                category.parent_id = choice.id;
-                category.name = parts.at(1).trimmed();
-                break;
-            }
-        }
-    }
-    category.category_type = m_amount->isDeposit() ? CategoryType::Income : CategoryType::Expense;
-    const QString question = category.category_type == CategoryType::Income
-        ? tr("There is no category named \"%1\". Create it as an income category?")
-        : tr("There is no category named \"%1\". Create it as an expense category?");
-    if (category.name.isEmpty()
-        || showPlainMessage(this, QMessageBox::Question, tr("New Category"), question.arg(typed), QMessageBox::Yes | QMessageBox::No,
-               QMessageBox::Yes)
-            != QMessageBox::Yes) {
-        m_categoryCombo->setFocus();
-        m_categoryCombo->lineEdit()->selectAll();
+    const std::optional<Category> created = m_categoryCombo->offerNewCategory(
+        m_amount->isDeposit() ? CategoryType::Income : CategoryType::Expense, this);
+    if (!created)
         return false;
-    }
-    category.id = newRecordId();
-    category.created_at = nowUtc();
-    category.updated_at = category.created_at;
-    m_newCategory = category;
-    m_newCategoryText = typed;
+    m_newCategories.append(*created);
     m_form->setRowVisible(m_categoryHint, false);
     return true;
 }

@@ -2,6 +2,7 @@
 
 #include "appstate/AppState.h"
 #include "register/CategoryComboBox.h"
+#include "register/RegisterEditor.h"
 #include "register/SmartAmountField.h"
 #include "register/SplitEditorDialog.h"
 #include "register/SplitLines.h"
@@ -75,6 +76,7 @@ private Q_SLOTS:
     void splitsAReceiptIntoStoredLines();
     void unclearCategoryKeepsTheDialogOpen_data();
     void unclearCategoryKeepsTheDialogOpen();
+    void lineCategoryIsCreatedWhenTheUserAgrees();
     void setAmountToTotal();
     void editsYenLinesAndRemovesThem();
     void keyboardAndWheel();
@@ -235,6 +237,64 @@ void TestSplitEditor::unclearCategoryKeepsTheDialogOpen()
     QCOMPARE(dialog.result(), int(QDialog::Rejected));
     QCOMPARE(lines->categoryField(1)->currentText(), category);
     QVERIFY(holdsFocus(lines->categoryField(1), dialog.focusWidget()));
+}
+
+void TestSplitEditor::lineCategoryIsCreatedWhenTheUserAgrees()
+{
+    SplitEditorDialog dialog(m_state.get(), m_account.id, -5420, false, {});
+    dialog.show();
+    auto* lines = dialog.findChild<SplitLinesWidget*>();
+    fillRow(lines, 0, QStringLiteral("Groceries"), QString(), QStringLiteral("30"));
+    fillRow(lines, 1, QStringLiteral("Zz Garden"), QString(), QStringLiteral("14.20"));
+    lines->appendRow();
+    fillRow(lines, 2, QStringLiteral("zz garden"), QStringLiteral("Seeds"), QStringLiteral("10"));
+    QStringList asked;
+    QMessageBox::StandardButton answer = QMessageBox::No;
+    ModalWatcher watcher([&](QWidget* window) {
+        auto* box = qobject_cast<QMessageBox*>(window);
+        QVERIFY(box);
+        asked << box->text();
+        box->button(answer)->click();
+    });
+
+    // Offered as the transaction form offers it; refused, the line stays
+    // as typed with the focus on it.
+    okButton(dialog)->click();
+    QCOMPARE(asked.size(), 1);
+    QVERIFY(asked.first().contains(QStringLiteral("\"Zz Garden\"")));
+    QVERIFY(asked.first().contains(QStringLiteral("expense")));
+    QVERIFY(dialog.isVisible());
+    QCOMPARE(lines->categoryField(1)->currentText(), QStringLiteral("Zz Garden"));
+    QVERIFY(holdsFocus(lines->categoryField(1), dialog.focusWidget()));
+
+    // Agreed once, it serves every line that names it.
+    answer = QMessageBox::Yes;
+    okButton(dialog)->click();
+    QCOMPARE(asked.size(), 2);
+    QCOMPARE(dialog.result(), int(QDialog::Accepted));
+    QCOMPARE(dialog.newCategories().size(), 1);
+    const Category created = dialog.newCategories().first();
+    QCOMPARE(created.name, QStringLiteral("Zz Garden"));
+    QCOMPARE(created.category_type, CategoryType::Expense);
+    const QList<SplitLine> result = dialog.lines();
+    QCOMPARE(result.at(1).category_id, created.id);
+    QCOMPARE(result.at(2).category_id, created.id);
+
+    // Opened again before it is stored, the split still names it.
+    SplitEditorDialog again(m_state.get(), m_account.id, dialog.amount(), false, result, {created});
+    QCOMPARE(again.findChild<SplitLinesWidget*>()->categoryField(1)->currentText(), QStringLiteral("Zz Garden"));
+    QCOMPARE(again.lines(), result);
+
+    // Stored with the transaction, not before.
+    QVERIFY(!m_state->categoryRepository()->getById(created.id));
+    TransactionDraft draft;
+    draft.transaction = makeTransaction(m_account.id, QDate(2024, 5, 1), dialog.amount(), QStringLiteral("Nursery"));
+    draft.transaction.is_split = true;
+    draft.splitLines = result;
+    draft.newCategories = dialog.newCategories();
+    QVERIFY(RegisterEditor(m_state.get()).addTransaction(draft));
+    QCOMPARE(m_state->categoryRepository()->getById(created.id)->name, created.name);
+
 }
 
 void TestSplitEditor::setAmountToTotal()

@@ -166,7 +166,7 @@ void TestTransactionFormDialog::newFormGivesANewRecordOfTheAccount()
     QCOMPARE(result.version, 1);
     QVERIFY(!result.is_split);
     QVERIFY(!draft.isTransfer());
-    QVERIFY(!draft.newCategory);
+    QVERIFY(draft.newCategories.isEmpty());
 
     // Every reading is the same new transaction.
     QCOMPARE(dialog.transaction().id, result.id);
@@ -412,13 +412,14 @@ void TestTransactionFormDialog::unknownCategoryIsCreatedOnlyWhenTheUserAgrees()
     QVERIFY(pressOk(dialog, QMessageBox::Yes).contains(QStringLiteral("income")));
     QCOMPARE(dialog.result(), int(QDialog::Accepted));
     const TransactionDraft draft = dialog.draft();
-    QVERIFY(draft.newCategory);
-    QCOMPARE(draft.newCategory->name, QStringLiteral("Zz Bakery"));
-    QCOMPARE(draft.newCategory->parent_id, food.id);
-    QCOMPARE(draft.newCategory->category_type, CategoryType::Income);
-    QCOMPARE(draft.transaction.category_id, draft.newCategory->id);
+    QCOMPARE(draft.newCategories.size(), 1);
+    const Category& created = draft.newCategories.first();
+    QCOMPARE(created.name, QStringLiteral("Zz Bakery"));
+    QCOMPARE(created.parent_id, food.id);
+    QCOMPARE(created.category_type, CategoryType::Income);
+    QCOMPARE(draft.transaction.category_id, created.id);
     // Nothing is written by the form itself.
-    QVERIFY(!m_state->categoryRepository()->getById(draft.newCategory->id));
+    QVERIFY(!m_state->categoryRepository()->getById(created.id));
 }
 
 void TestTransactionFormDialog::offersOnlySharedCategoriesAndThoseOfTheAccount()
