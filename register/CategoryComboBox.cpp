@@ -1,6 +1,7 @@
 #include "register/CategoryComboBox.h"
 
 #include "appstate/PlainMessage.h"
+#include "register/TabCompleter.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -22,6 +23,7 @@ CategoryComboBox::CategoryComboBox(QWidget* parent)
     connect(this, &QComboBox::activated, this, &CategoryComboBox::edited);
     connect(lineEdit(), &QLineEdit::editingFinished, this, &CategoryComboBox::settle);
     completer()->popup()->installEventFilter(this);
+    TabCompleter::install(completer());
 }
 
 bool CategoryComboBox::eventFilter(QObject* watched, QEvent* event)

@@ -8,6 +8,7 @@
 #include "register/DirectedAmount.h"
 #include "register/SmartAmountField.h"
 #include "register/SplitEditorDialog.h"
+#include "register/TabCompleter.h"
 #include "storage/AccountRepository.h"
 #include "storage/CategoryRepository.h"
 #include "storage/Money.h"
@@ -161,6 +162,7 @@ void TransactionFormDialog::buildForm()
     completer->setFilterMode(Qt::MatchContains);
     completer->setCompletionMode(QCompleter::PopupCompletion);
     m_payeeEdit->setCompleter(completer);
+    TabCompleter::install(completer);
     connect(completer, qOverload<const QString&>(&QCompleter::activated), this,
             &TransactionFormDialog::onPayeeChosen);
     connect(m_payeeEdit, &QLineEdit::editingFinished, this, &TransactionFormDialog::onPayeeChosen);

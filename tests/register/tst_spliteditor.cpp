@@ -12,6 +12,8 @@
 #include "tests/support/ModalWatcher.h"
 #include "tests/support/TestDataDir.h"
 
+#include <QAbstractItemView>
+#include <QCompleter>
 #include <QDialogButtonBox>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -347,6 +349,7 @@ void TestSplitEditor::editsYenLinesAndRemovesThem()
 
 void TestSplitEditor::keyboardAndWheel()
 {
+    const Category garden = addCategory(QStringLiteral("Zz Garden Tools"));
     SplitEditorDialog dialog(m_state.get(), m_account.id, -5420, false, {});
     dialog.show();
     QVERIFY(QTest::qWaitForWindowActive(&dialog));
@@ -369,6 +372,16 @@ void TestSplitEditor::keyboardAndWheel()
     lines->amountField(1)->setFocus();
     tab();
     QVERIFY(focused(lines->categoryField(2)));
+
+    // Tab takes the one completion of a line's category, as Return would.
+    lines->focusCategory(1);
+    QLineEdit* categoryEdit = lines->categoryField(1)->lineEdit();
+    QTest::keyClicks(categoryEdit, QStringLiteral("garden t"));
+    QVERIFY(categoryEdit->completer()->popup()->isVisible());
+    QTest::keyClick(categoryEdit->completer()->popup(), Qt::Key_Tab);
+    QCOMPARE(lines->categoryField(1)->currentText(), QStringLiteral("Zz Garden Tools"));
+    QCOMPARE(lines->rows().at(1).categoryId, garden.id);
+    QVERIFY(focused(lines->memoField(1)));
 
     // The wheel over an amount the user is not editing leaves it alone.
     SmartAmountField* amount = lines->amountField(0);

@@ -11,6 +11,7 @@
 #include "tests/support/TestDataDir.h"
 
 #include <QCheckBox>
+#include <QAbstractItemView>
 #include <QCompleter>
 #include <QDialogButtonBox>
 #include <QLabel>
@@ -70,6 +71,7 @@ private Q_SLOTS:
     void offersOnlySharedCategoriesAndThoseOfTheAccount();
     void transferToAnotherAccount();
     void knownPayeeFillsWhatIsStillUntouched();
+    void tabTakesTheHighlightedOrOnlyCompletion();
     void refusesWhatCannotBeStored_data();
     void refusesWhatCannotBeStored();
 
@@ -501,6 +503,53 @@ void TestTransactionFormDialog::knownPayeeFillsWhatIsStillUntouched()
     TransactionFormDialog edit(m_state.get(), other);
     typeInto(field<QLineEdit>(edit, "payeeEdit"), QStringLiteral("Power Co"));
     QCOMPARE(edit.transaction().amount, qint64(-100));
+}
+
+void TestTransactionFormDialog::tabTakesTheHighlightedOrOnlyCompletion()
+{
+    addAccount(*m_state, QStringLiteral("Rainy Day Savings"));
+    const Category food = addCategory(QStringLiteral("Zz Food"));
+    for (const QString& payee : {QStringLiteral("Grocery Outlet"), QStringLiteral("Fresh Market")}) {
+        Transaction earlier = makeTransaction(m_account.id, QDate(2024, 3, 1), -2500, payee);
+        earlier.category_id = food.id;
+        QVERIFY(m_state->transactionRepository()->insert(earlier));
+    }
+    TransactionFormDialog dialog(m_state.get(), m_account.id);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowActive(&dialog));
+    auto* payee = field<QLineEdit>(dialog, "payeeEdit");
+    auto* category = field<CategoryComboBox>(dialog, "categoryCombo");
+    // Keys go where the user's would: to the list while it is open.
+    const auto typeThenTab = [](QLineEdit* edit, const QString& text, QList<Qt::Key> keys = {}) {
+        edit->setFocus();
+        edit->clear();
+        QTest::keyClicks(edit, text);
+        QWidget* popup = edit->completer()->popup();
+        QVERIFY(popup->isVisible());
+        for (const Qt::Key key : keys)
+            QTest::keyClick(popup, key);
+        QTest::keyClick(popup, Qt::Key_Tab);
+    };
+
+    // The only completion, as Return would take it: the payee's last
+    // category comes with it.
+    typeThenTab(payee, QStringLiteral("Groc"));
+    QCOMPARE(payee->text(), QStringLiteral("Grocery Outlet"));
+    QCOMPARE(dialog.transaction().category_id, food.id);
+    QVERIFY(category->hasFocus());
+    QCOMPARE(dialog.transaction().amount, qint64(-2500));
+
+    typeThenTab(category->lineEdit(), QStringLiteral("Rainy"));
+    QCOMPARE(category->currentText(), QStringLiteral("Transfer to/from: Rainy Day Savings"));
+    QVERIFY(dialog.draft().isTransfer());
+    QCOMPARE(QApplication::focusWidget(), field<QPushButton>(dialog, "splitButton"));
+    QVERIFY(field<QLabel>(dialog, "categoryHint")->text().isEmpty());
+
+    // Of several, the highlighted one; none highlighted, the text stays.
+    typeThenTab(payee, QStringLiteral("e"), {Qt::Key_Down, Qt::Key_Down});
+    QCOMPARE(payee->text(), QStringLiteral("Grocery Outlet"));
+    typeThenTab(payee, QStringLiteral("e"));
+    QCOMPARE(payee->text(), QStringLiteral("e"));
 }
 
 void TestTransactionFormDialog::refusesWhatCannotBeStored_data()
