@@ -179,7 +179,7 @@ void TransactionFormDialog::buildForm()
     connect(m_categoryCombo, &CategoryComboBox::edited, this, [this] {
         if (!m_filling)
             m_categoryTouched = true;
-        m_form->setRowVisible(m_categoryHint, false);
+        m_categoryHint->hide();
     });
     connect(m_categoryCombo, &CategoryComboBox::settled, this, &TransactionFormDialog::onCategorySettled);
     connect(m_categoryCombo, &QComboBox::currentTextChanged, this, &TransactionFormDialog::onTransferChanged);
@@ -187,10 +187,23 @@ void TransactionFormDialog::buildForm()
 
     m_categoryHint = new QLabel(this);
     m_categoryHint->setObjectName(QStringLiteral("categoryHint"));
-    // One line: the form lays out wrapped labels badly when rows come and go.
     m_categoryHint->setTextFormat(Qt::PlainText);
+    m_categoryHint->setWordWrap(true);
     applyFontRole(m_categoryHint, FontRole::Caption);
     m_categoryHint->setStyleSheet(textColorStyleSheet(warningColor()));
+    // The hint comes as focus leaves the field, often for a click on OK:
+    // its room is kept while it is hidden, so that nothing moves under the
+    // mouse and the click lands where it was aimed. Two lines hold it at the
+    // form's narrowest; it never widens the form.
+    auto* hintRoom = new QWidget(this);
+    hintRoom->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    m_categoryHint->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    const QFontMetrics hintMetrics = m_categoryHint->fontMetrics();
+    hintRoom->setFixedHeight(hintMetrics.boundingRect(QRect(0, 0, 1000, 1000), 0, QStringLiteral("Xg\nXg")).height());
+    auto* hintLayout = new QVBoxLayout(hintRoom);
+    hintLayout->setContentsMargins(0, 0, 0, 0);
+    hintLayout->addWidget(m_categoryHint);
+    m_categoryHint->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     m_memoEdit = new QLineEdit(this);
     m_memoEdit->setObjectName(QStringLiteral("memoEdit"));
@@ -225,13 +238,13 @@ void TransactionFormDialog::buildForm()
     auto* categoryLabel = new QLabel(tr("&Category:"), this);
     categoryLabel->setBuddy(m_categoryCombo);
     m_form->addRow(categoryLabel, categoryRow);
-    m_form->addRow(QString(), m_categoryHint);
+    m_form->addRow(QString(), hintRoom);
     m_form->addRow(tr("&Memo:"), m_memoEdit);
     m_form->addRow(tr("Type:"), m_amount->directionRow());
     m_form->addRow(tr("&Amount:"), m_amount->field());
     m_form->addRow(m_transferAmountLabel, m_transferAmountField);
     m_form->addRow(QString(), m_clearedCheck);
-    m_form->setRowVisible(m_categoryHint, false);
+    m_categoryHint->hide();
     m_form->setRowVisible(m_transferAmountField, false);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
@@ -321,7 +334,7 @@ void TransactionFormDialog::showSplit()
         m_categoryCombo->setEditText(tr("Split into %n line(s)", nullptr, int(m_splitLines.size())));
         m_amount->field()->setToolTip(tr("The amount of a split is the sum of its lines"));
         m_splitButton->setText(tr("Edit &Split..."));
-        m_form->setRowVisible(m_categoryHint, false);
+        m_categoryHint->hide();
     } else {
         m_amount->field()->setToolTip(tr("Type a minus sign to switch between payment and deposit"));
         m_splitButton->setText(tr("&Split..."));
@@ -395,8 +408,7 @@ void TransactionFormDialog::onCategorySettled()
     else if (match.result == CategoryChoices::Match::Several)
         hint = tr("More than one category matches \"%1\"; choose one.").arg(shown);
     m_categoryHint->setText(hint);
-    m_form->setRowVisible(m_categoryHint, !hint.isEmpty());
-    growToFit();
+    m_categoryHint->setVisible(!hint.isEmpty());
 }
 
 void TransactionFormDialog::onTransferChanged()
@@ -538,7 +550,7 @@ bool TransactionFormDialog::resolveCategory()
     if (!created)
         return false;
     m_newCategories.append(*created);
-    m_form->setRowVisible(m_categoryHint, false);
+    m_categoryHint->hide();
     return true;
 }
 

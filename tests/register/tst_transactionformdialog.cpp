@@ -72,6 +72,7 @@ private Q_SLOTS:
     void transferToAnotherAccount();
     void knownPayeeFillsWhatIsStillUntouched();
     void tabTakesTheHighlightedOrOnlyCompletion();
+    void okStaysWhereItIsWhenTheCategoryHintShows();
     void refusesWhatCannotBeStored_data();
     void refusesWhatCannotBeStored();
 
@@ -550,6 +551,32 @@ void TestTransactionFormDialog::tabTakesTheHighlightedOrOnlyCompletion()
     QCOMPARE(payee->text(), QStringLiteral("Grocery Outlet"));
     typeThenTab(payee, QStringLiteral("e"));
     QCOMPARE(payee->text(), QStringLiteral("e"));
+}
+
+void TestTransactionFormDialog::okStaysWhereItIsWhenTheCategoryHintShows()
+{
+    TransactionFormDialog dialog(m_state.get(), m_account.id);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowActive(&dialog));
+    QPushButton* ok = dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok);
+    auto* hint = field<QLabel>(dialog, "categoryHint");
+    const QRect before(ok->mapToGlobal(QPoint()), ok->size());
+    const QSize size = dialog.size();
+
+    // Pressing the mouse on OK takes the focus from the category field, and
+    // the word about its text comes before the button is released.
+    auto* category = field<CategoryComboBox>(dialog, "categoryCombo");
+    category->setFocus();
+    category->lineEdit()->clear();
+    QTest::keyClicks(category->lineEdit(), QStringLiteral("Household things bought at the weekend market"));
+    ok->setFocus(Qt::MouseFocusReason);
+    QCoreApplication::processEvents();
+    QVERIFY(hint->isVisible());
+    QVERIFY(hint->text().contains(QStringLiteral("No category")));
+    QCOMPARE(QRect(ok->mapToGlobal(QPoint()), ok->size()), before);
+    QCOMPARE(dialog.size(), size);
+    // All of it is in view.
+    QVERIFY(hint->heightForWidth(hint->width()) <= hint->height());
 }
 
 void TestTransactionFormDialog::refusesWhatCannotBeStored_data()
