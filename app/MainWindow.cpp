@@ -7,6 +7,7 @@
 #include "appstate/PlainMessage.h"
 #include "appstate/ThemeHelpers.h"
 #include "appstate/ThemeManager.h"
+#include "appstate/WindowPlacement.h"
 #include "register/RegisterScreen.h"
 #include "screens/AccountFormDialog.h"
 #include "screens/CategoriesScreen.h"
@@ -31,7 +32,6 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
-#include <QScreen>
 #include <QSettings>
 #include <QSplitter>
 #include <QStackedWidget>
@@ -39,7 +39,6 @@
 #include <QTreeView>
 #include <QVBoxLayout>
 
-#include <algorithm>
 
 namespace {
 
@@ -50,6 +49,7 @@ const QString kLastViewedAccountKey = QStringLiteral("lastViewedAccountId");
 
 constexpr int kSelectAccountMessageMs = 3000;
 constexpr int kNoticeMessageMs = 5000;
+constexpr QSize kMainWindowSize(1100, 720);
 constexpr QSize kReconciliationWindowSize(1100, 720);
 constexpr QSize kHistoryWindowSize(750, 500);
 constexpr QSize kSettingsWindowSize(500, 550);
@@ -282,7 +282,7 @@ void MainWindow::restoreLayout()
 {
     QSettings settings;
     if (!restoreGeometry(settings.value(kGeometryKey).toByteArray()))
-        resize(1100, 720);
+        WindowPlacement::place(this, kMainWindowSize);
     m_splitter->restoreState(settings.value(kSplitterKey).toByteArray());
 }
 
@@ -457,13 +457,7 @@ void MainWindow::showTopLevel(QWidget* window, const QString& title, const QSize
     window->setWindowTitle(title);
     // Over the main window and within its screen, so that no part of it
     // opens where the user cannot reach it.
-    const QRect screen = this->screen()->availableGeometry();
-    QRect frame(QPoint(), size.boundedTo(screen.size()));
-    frame.moveCenter(frameGeometry().center());
-    frame.moveLeft(std::clamp(frame.left(), screen.left(), screen.right() + 1 - frame.width()));
-    frame.moveTop(std::clamp(frame.top(), screen.top(), screen.bottom() + 1 - frame.height()));
-    window->resize(frame.size());
-    window->move(frame.topLeft());
+    WindowPlacement::place(window, size, this);
     window->show();
     window->raise();
     window->activateWindow();

@@ -3,6 +3,7 @@
 #include "appstate/AppState.h"
 #include "appstate/PlainMessage.h"
 #include "appstate/ThemeHelpers.h"
+#include "appstate/WindowPlacement.h"
 #include "register/CategoryComboBox.h"
 #include "register/SmartAmountField.h"
 #include "register/SplitLinesWidget.h"
@@ -93,9 +94,10 @@ SplitEditorDialog::SplitEditorDialog(AppState* appState, const QString& accountI
     layout->addLayout(totals);
     layout->addWidget(buttons);
 
-    // In characters and lines, so that a larger font scale gets a larger window.
+    // In characters and lines, so that a larger font scale gets a larger
+    // window, as far as the screen has room for it.
     const QFontMetrics metrics = fontMetrics();
-    resize(metrics.averageCharWidth() * 120, metrics.height() * 30);
+    resize(WindowPlacement::fitted(QSize(metrics.averageCharWidth() * 120, metrics.height() * 30), this));
 
     refresh();
     m_linesWidget->focusCategory(firstEmpty);
