@@ -39,6 +39,8 @@
 #include <QTreeView>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 
 namespace {
 
@@ -134,7 +136,6 @@ void MainWindow::buildLayout()
     m_splitter->setCollapsible(0, false);
     m_accountPanel = accountPanel;
     sizeAccountPanel();
-    m_splitter->setSizes({260, 840});
     setCentralWidget(m_splitter);
 }
 
@@ -283,12 +284,28 @@ void MainWindow::restoreLayout()
     QSettings settings;
     if (!restoreGeometry(settings.value(kGeometryKey).toByteArray()))
         WindowPlacement::place(this, kMainWindowSize);
-    m_splitter->restoreState(settings.value(kSplitterKey).toByteArray());
+    if (m_splitter->restoreState(settings.value(kSplitterKey).toByteArray()))
+        return;
+    // The account list as wide as its names and balances, within reason:
+    // the register needs the room more.
+    const int chars = m_accountPanel->fontMetrics().averageCharWidth();
+    int name = 0;
+    int balance = 0;
+    for (int row = 0; row < m_accountModel->rowCount(); ++row) {
+        const auto widthAt = [&](int column) {
+            return m_accountView->sizeHintForIndex(m_accountModel->index(row, column)).width();
+        };
+        name = std::max(name, widthAt(AccountListModel::NameColumn));
+        balance = std::max(balance, widthAt(AccountListModel::BalanceColumn));
+    }
+    const int listed = name + balance + 2 * m_accountView->frameWidth()
+        + m_accountPanel->layout()->contentsMargins().left() + 2 * chars;
+    m_splitter->setSizes({std::clamp(listed, m_accountPanel->minimumWidth(), 40 * chars), width()});
 }
 
 void MainWindow::sizeAccountPanel()
 {
-    m_accountPanel->setMinimumWidth(26 * m_accountPanel->fontMetrics().averageCharWidth());
+    m_accountPanel->setMinimumWidth(24 * m_accountPanel->fontMetrics().averageCharWidth());
 }
 
 void MainWindow::changeEvent(QEvent* event)
