@@ -41,7 +41,6 @@
 
 #include <algorithm>
 
-
 namespace {
 
 const QString kGeometryKey = QStringLiteral("mainwindow/geometry");

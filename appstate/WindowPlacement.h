@@ -16,12 +16,12 @@ public:
     // The frame of a window whose contents want `wanted`, need at least
     // `minimum`, and have `frame` around them: as large as wanted where
     // `area` allows, centred on `centre` and moved wholly into `area`. A
-    // window whose minimum is larger than the area keeps its minimum and
-    // starts at the area's top left corner.
+    // window whose minimum is larger than the area keeps its minimum, with
+    // its title bar and left edge within the area.
     static QRect frameWithin(const QSize& wanted, const QSize& minimum, const QMargins& frame, const QRect& area,
                              const QPoint& centre);
 
-    // Resizes and moves a window that is not shown yet: over `near` (on its
+    // Resizes and moves a window about to be shown: over `near` (on its
     // screen) or, without it, in the middle of its own screen.
     static void place(QWidget* window, const QSize& wanted, const QWidget* near = nullptr);
 
@@ -30,6 +30,6 @@ public:
     static QSize fitted(const QSize& wanted, const QWidget* window);
 
     // What the window system puts around a window's contents: as around
-    // `shown` when it is shown, else a title bar's height at the top.
+    // `shown` when it is shown, else room for a title bar and borders.
     static QMargins frameMargins(const QWidget* shown);
 };
