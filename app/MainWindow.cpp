@@ -8,6 +8,7 @@
 #include "appstate/PlainMessage.h"
 #include "appstate/ThemeHelpers.h"
 #include "appstate/ThemeManager.h"
+#include "appstate/WindowPlacement.h"
 #include "register/RegisterScreen.h"
 #include "screens/AccountFormDialog.h"
 #include "screens/CategoriesScreen.h"
@@ -34,7 +35,6 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
-#include <QScreen>
 #include <QSettings>
 #include <QSplitter>
 #include <QStackedWidget>
@@ -53,6 +53,7 @@ const QString kLastViewedAccountKey = QStringLiteral("lastViewedAccountId");
 
 constexpr int kSelectAccountMessageMs = 3000;
 constexpr int kNoticeMessageMs = 5000;
+constexpr QSize kMainWindowSize(1100, 720);
 constexpr QSize kReconciliationWindowSize(1100, 720);
 constexpr QSize kHistoryWindowSize(750, 500);
 constexpr QSize kSettingsWindowSize(500, 550);
@@ -138,7 +139,6 @@ void MainWindow::buildLayout()
     m_splitter->setCollapsible(0, false);
     m_accountPanel = accountPanel;
     sizeAccountPanel();
-    m_splitter->setSizes({260, 840});
     setCentralWidget(m_splitter);
 }
 
@@ -297,13 +297,29 @@ void MainWindow::restoreLayout()
 {
     QSettings settings;
     if (!restoreGeometry(settings.value(kGeometryKey).toByteArray()))
-        resize(1100, 720);
-    m_splitter->restoreState(settings.value(kSplitterKey).toByteArray());
+        WindowPlacement::place(this, kMainWindowSize);
+    if (m_splitter->restoreState(settings.value(kSplitterKey).toByteArray()))
+        return;
+    // The account list as wide as its names and balances, within reason:
+    // the register needs the room more.
+    const int chars = m_accountPanel->fontMetrics().averageCharWidth();
+    int name = 0;
+    int balance = 0;
+    for (int row = 0; row < m_accountModel->rowCount(); ++row) {
+        const auto widthAt = [&](int column) {
+            return m_accountView->sizeHintForIndex(m_accountModel->index(row, column)).width();
+        };
+        name = std::max(name, widthAt(AccountListModel::NameColumn));
+        balance = std::max(balance, widthAt(AccountListModel::BalanceColumn));
+    }
+    const int listed = name + balance + 2 * m_accountView->frameWidth()
+        + m_accountPanel->layout()->contentsMargins().left() + 2 * chars;
+    m_splitter->setSizes({std::clamp(listed, m_accountPanel->minimumWidth(), 40 * chars), width()});
 }
 
 void MainWindow::sizeAccountPanel()
 {
-    m_accountPanel->setMinimumWidth(26 * m_accountPanel->fontMetrics().averageCharWidth());
+    m_accountPanel->setMinimumWidth(24 * m_accountPanel->fontMetrics().averageCharWidth());
 }
 
 void MainWindow::changeEvent(QEvent* event)
@@ -481,13 +497,7 @@ void MainWindow::showTopLevel(QWidget* window, const QString& title, const QSize
     window->setWindowTitle(title);
     // Over the main window and within its screen, so that no part of it
     // opens where the user cannot reach it.
-    const QRect screen = this->screen()->availableGeometry();
-    QRect frame(QPoint(), size.boundedTo(screen.size()));
-    frame.moveCenter(frameGeometry().center());
-    frame.moveLeft(std::clamp(frame.left(), screen.left(), screen.right() + 1 - frame.width()));
-    frame.moveTop(std::clamp(frame.top(), screen.top(), screen.bottom() + 1 - frame.height()));
-    window->resize(frame.size());
-    window->move(frame.topLeft());
+    WindowPlacement::place(window, size, this);
     window->show();
     window->raise();
     window->activateWindow();

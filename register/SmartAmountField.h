@@ -10,7 +10,8 @@
 // readTypedAmount): "." and the locale's decimal point both read as one,
 // and with the "typed digits are cents" preference on, plain digits count as
 // minor units ("1234" is 12.34). A blank field reads as zero. The user of the
-// field sets its range and prefix.
+// field sets its range and prefix. The value it shows is selected whenever
+// the field gets focus, so that typing replaces it.
 class SmartAmountField : public QDoubleSpinBox
 {
     Q_OBJECT
@@ -30,6 +31,7 @@ public:
     void fixup(QString& input) const override;
 
 protected:
+    void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
     double valueFromText(const QString& text) const override;
     QString textFromValue(double value) const override;
@@ -43,4 +45,5 @@ private:
     qint64 toMinorUnits(double value) const;
 
     Currency m_currency = Currency::USD;
+    bool m_focusedBefore = false;
 };

@@ -441,7 +441,7 @@ QWidget* SettingsScreen::createDataSyncPage()
     auto* page = new QWidget;
     QVBoxLayout* layout = pageLayout(page, tr("Data & Sync"));
     layout->addSpacing(12);
-    layout->addWidget(createSectionHeader(tr("Sync"), tr("Keep your ledgerine in sync across all your devices.")));
+    layout->addWidget(createSectionHeader(tr("Sync"), tr("Keep your check register in sync across all your devices.")));
 
     m_accountLabel = new QLabel;
     m_accountLabel->setObjectName(QStringLiteral("accountLabel"));
@@ -543,7 +543,7 @@ QWidget* SettingsScreen::createAboutPage()
     m_versionLabel->setStyleSheet(textColorStyleSheet(mutedCaptionColor()));
     layout->addWidget(m_versionLabel);
     layout->addSpacing(16);
-    auto* description = new QLabel(tr("A digital ledgerine register for tracking household finances."));
+    auto* description = new QLabel(tr("A digital check register for tracking household finances."));
     description->setWordWrap(true);
     layout->addWidget(description);
     layout->addSpacing(16);

@@ -109,6 +109,40 @@
     </message>
 </context>
 <context>
+    <name>PayeeScreen</name>
+    <message numerus="yes">
+        <source>Renamed %n transaction(s).</source>
+        <translation>
+            <numerusform>Renamed %n transaction.</numerusform>
+            <numerusform>Renamed %n transactions.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Merge %n payee(s) into &quot;%1&quot;?</source>
+        <translation>
+            <numerusform>Merge %n payee into &quot;%1&quot;?</numerusform>
+            <numerusform>Merge %n payees into &quot;%1&quot;?</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Merged %n transaction(s).</source>
+        <translation>
+            <numerusform>Merged %n transaction.</numerusform>
+            <numerusform>Merged %n transactions.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>RecurringActions</name>
+    <message numerus="yes">
+        <source>&quot;%1&quot; is split into %n line(s).</source>
+        <translation>
+            <numerusform>&quot;%1&quot; is split into %n line.</numerusform>
+            <numerusform>&quot;%1&quot; is split into %n lines.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>RecurringFormDialog</name>
     <message numerus="yes">
         <source>day(s)</source>
@@ -197,30 +231,6 @@
         <translation>
             <numerusform>(%n due)</numerusform>
             <numerusform>(%n due)</numerusform>
-        </translation>
-    </message>
-</context>
-<context>
-    <name>PayeeScreen</name>
-    <message numerus="yes">
-        <source>Renamed %n transaction(s).</source>
-        <translation>
-            <numerusform>Renamed %n transaction.</numerusform>
-            <numerusform>Renamed %n transactions.</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>Merge %n payee(s) into &quot;%1&quot;?</source>
-        <translation>
-            <numerusform>Merge %n payee into &quot;%1&quot;?</numerusform>
-            <numerusform>Merge %n payees into &quot;%1&quot;?</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>Merged %n transaction(s).</source>
-        <translation>
-            <numerusform>Merged %n transaction.</numerusform>
-            <numerusform>Merged %n transactions.</numerusform>
         </translation>
     </message>
 </context>
