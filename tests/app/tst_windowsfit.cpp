@@ -121,7 +121,7 @@ void TestWindowsFit::openEveryWindow(MainWindow& window, QScreen* screen)
         &MainWindow::showReconciliationWindow, &MainWindow::showReconciliationHistoryWindow,
         &MainWindow::showSettingsWindow,       &MainWindow::showRecurringWindow,
         &MainWindow::showCategoriesWindow,     &MainWindow::showPayeesWindow,
-        &MainWindow::showReportsWindow};
+        &MainWindow::showReportsWindow,        &MainWindow::showImportWindow};
     for (const auto open : opens) {
         const QWidgetList before = QApplication::topLevelWidgets();
         (window.*open)();
