@@ -69,8 +69,19 @@ void SmartAmountField::markIncomplete(bool incomplete)
 
 void SmartAmountField::setCurrency(Currency currency)
 {
+    const auto roundedTo = [](double value, int decimals) {
+        return qRound64(value * std::pow(10.0, decimals));
+    };
+    double wanted = value();
+    if (m_beforeRounding && roundedTo(*m_beforeRounding, decimals()) == roundedTo(wanted, decimals()))
+        wanted = *m_beforeRounding;
     m_currency = currency;
     setDecimals(currencyDecimals(currency));
+    setValue(wanted);
+    if (roundedTo(wanted, decimals()) == roundedTo(wanted, 2))
+        m_beforeRounding.reset();
+    else
+        m_beforeRounding = wanted;
 }
 
 qint64 SmartAmountField::minorUnits() const { return toMinorUnits(value()); }

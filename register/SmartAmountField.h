@@ -4,6 +4,8 @@
 
 #include <QDoubleSpinBox>
 
+#include <optional>
+
 // A spin box for money in one currency. It shows as many decimals as the
 // currency has (none for JPY), with the locale's decimal point and no
 // groups, and reads typed text by the amount rules of the store (see
@@ -20,6 +22,10 @@ public:
     explicit SmartAmountField(QWidget* parent = nullptr);
 
     // Sets the decimals to the currency's; the value is rounded to them.
+    // Cents rounded away by a currency without them come back with the next
+    // currency that has them, unless the amount was changed meanwhile: a
+    // form whose account is switched to a yen account and back keeps the
+    // amount typed.
     void setCurrency(Currency currency);
     Currency currency() const { return m_currency; }
 
@@ -46,4 +52,7 @@ private:
 
     Currency m_currency = Currency::USD;
     bool m_focusedBefore = false;
+    // The value before a change of currency rounded it, while it is still
+    // shown rounded.
+    std::optional<double> m_beforeRounding;
 };
