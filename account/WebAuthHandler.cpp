@@ -130,11 +130,31 @@ void WebAuthHandler::stop()
     m_waitTimer->stop();
     m_ipv4->close();
     m_ipv6->close();
+    // A connection accepted before could still bring a callback; the answer
+    // has been handed on (or the wait is over), so none of them is heard.
+    const QList<QTcpSocket*> open = m_requests.keys();
+    m_requests.clear();
+    for (QTcpSocket* socket : open) {
+        disconnect(socket, nullptr, this, nullptr);
+        drop(socket);
+    }
+}
+
+void WebAuthHandler::drop(QTcpSocket* socket)
+{
+    socket->abort();
+    socket->deleteLater();
 }
 
 void WebAuthHandler::onNewConnection(QTcpServer* server)
 {
     while (QTcpSocket* socket = server->nextPendingConnection()) {
+        // A browser opens a few at a time; beyond that some other program
+        // only holds sockets and memory.
+        if (m_requests.size() >= kMaxConnections) {
+            drop(socket);
+            continue;
+        }
         // Nothing of what a client sends beyond the limit is kept.
         socket->setReadBufferSize(kMaxRequestBytes + 1);
         m_requests.insert(socket, {});
@@ -146,8 +166,7 @@ void WebAuthHandler::onNewConnection(QTcpServer* server)
         QTimer::singleShot(m_connectionTimeoutMs, socket, [self = QPointer<WebAuthHandler>(this), socket] {
             if (self)
                 self->m_requests.remove(socket);
-            socket->abort();
-            socket->deleteLater();
+            drop(socket);
         });
     }
 }
@@ -170,6 +189,9 @@ void WebAuthHandler::onReadyRead(QTcpSocket* socket)
 
 void WebAuthHandler::handleRequest(QTcpSocket* socket, const QByteArray& head)
 {
+    // Once stopped, it hands nothing on: the sign-in it served is over.
+    if (!isListening())
+        return;
     const qsizetype lineEnd = head.indexOf("\r\n");
     const QList<QByteArray> requestLine = (lineEnd < 0 ? head : head.first(lineEnd)).split(' ');
     const QByteArray target = requestLine.value(1);

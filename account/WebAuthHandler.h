@@ -18,7 +18,8 @@ namespace TandAccount {
 // program may hold the one the browser picks), answers only "GET /callback"
 // carrying this sign-in's state, hands that address on once and stops.
 // Every other request is answered and ignored; a request may take 8 KiB and
-// 10 s, and the whole wait 5 minutes.
+// 10 s, and the whole wait 5 minutes. At most 16 connections are open at
+// once; stopping closes them all, so nothing comes after the one callback.
 class WebAuthHandler : public QObject
 {
     Q_OBJECT
@@ -28,6 +29,7 @@ public:
     static constexpr qsizetype kMaxRequestBytes = 8 * 1024;
     static constexpr int kConnectionTimeoutMs = 10 * 1000;
     static constexpr int kWaitTimeoutMs = 5 * 60 * 1000;
+    static constexpr qsizetype kMaxConnections = 16;
 
     explicit WebAuthHandler(QObject* parent = nullptr);
     ~WebAuthHandler() override;
@@ -64,6 +66,8 @@ private:
     // Sends the answer and lets the connection close by itself, even if the
     // handler is deleted meanwhile.
     void answer(QTcpSocket* socket, const QByteArray& response);
+    // Ends a connection without an answer.
+    static void drop(QTcpSocket* socket);
 
     QTcpServer* m_ipv4;
     QTcpServer* m_ipv6;

@@ -8,6 +8,9 @@
 #include <QTcpSocket>
 #include <QTest>
 
+#include <memory>
+#include <vector>
+
 using namespace TandAccount;
 
 namespace {
@@ -45,6 +48,14 @@ QByteArray callbackTarget(const QString& state, bool withRefreshToken = true)
     return target;
 }
 
+// A connection to the listener, open before it sends anything.
+std::unique_ptr<QTcpSocket> openConnection(quint16 port)
+{
+    auto socket = std::make_unique<QTcpSocket>();
+    socket->connectToHost(QHostAddress::LocalHost, port);
+    return socket->waitForConnected(2000) ? std::move(socket) : nullptr;
+}
+
 } // namespace
 
 class WebAuthHandlerTest : public QObject
@@ -56,6 +67,8 @@ private slots:
     void takenPortOnEitherAddressMovesToAnother_data();
     void takenPortOnEitherAddressMovesToAnother();
     void callbackWithBothTokensIsHandedOnOnce();
+    void connectionsOpenBeforeTheCallbackAreClosedWithIt();
+    void connectionsBeyondTheLimitAreRefused();
     void strayAndForgedRequestsLeaveItWaiting();
     void callbackWithoutBothTokensShowsAFailure();
     void oversizedRequestIsCutOff();
@@ -127,6 +140,50 @@ void WebAuthHandlerTest::callbackWithBothTokensIsHandedOnOnce()
     bool refused = false;
     QVERIFY(exchangeRaw(handler.port(), get(callbackTarget(handler.state())), &refused).isEmpty());
     QVERIFY(refused);
+    QCOMPARE(received.size(), 1);
+}
+
+void WebAuthHandlerTest::connectionsOpenBeforeTheCallbackAreClosedWithIt()
+{
+    WebAuthHandler handler;
+    handler.setPreferredPort(freePort());
+    handler.start();
+    QSignalSpy received(&handler, &WebAuthHandler::callbackReceived);
+
+    // A browser may hold a second connection open (a preload, a retried tab).
+    const std::unique_ptr<QTcpSocket> first = openConnection(handler.port());
+    const std::unique_ptr<QTcpSocket> second = openConnection(handler.port());
+    QVERIFY(first && second);
+    QVERIFY(exchangeOn(*first, get(callbackTarget(handler.state()))).contains("Authentication complete!"));
+    QCOMPARE(received.size(), 1);
+
+    // The callback on it comes too late: its connection ended with the first.
+    QVERIFY(!exchangeOn(*second, get(callbackTarget(handler.state()))).contains("HTTP/1.1"));
+    QCOMPARE(received.size(), 1);
+}
+
+void WebAuthHandlerTest::connectionsBeyondTheLimitAreRefused()
+{
+    WebAuthHandler handler;
+    handler.setPreferredPort(freePort());
+    handler.start();
+    QSignalSpy received(&handler, &WebAuthHandler::callbackReceived);
+
+    std::vector<std::unique_ptr<QTcpSocket>> held;
+    for (qsizetype i = 0; i < WebAuthHandler::kMaxConnections; ++i) {
+        held.push_back(openConnection(handler.port()));
+        QVERIFY(held.back());
+    }
+    const std::unique_ptr<QTcpSocket> extra = openConnection(handler.port());
+    QVERIFY(extra);
+    QVERIFY(exchangeOn(*extra, get(callbackTarget(handler.state()))).isEmpty());
+    QCOMPARE(received.size(), 0);
+    QVERIFY(handler.isListening());
+
+    // The connections within the limit are served, and one that ends makes
+    // room for the next.
+    QVERIFY(exchangeOn(*held.front(), get("/favicon.ico")).startsWith("HTTP/1.1 404"));
+    QVERIFY(exchangeRaw(handler.port(), get(callbackTarget(handler.state()))).contains("Authentication complete!"));
     QCOMPARE(received.size(), 1);
 }
 
@@ -227,18 +284,24 @@ void WebAuthHandlerTest::silentConnectionIsDropped()
 
 void WebAuthHandlerTest::waitEndsAfterItsTimeLimit()
 {
-    QCOMPARE(WebAuthHandler::kWaitTimeoutMs, 5 * 60 * 1000);
     WebAuthHandler handler;
     handler.setPreferredPort(freePort());
     handler.setWaitTimeout(150);
     handler.start();
     QSignalSpy timedOut(&handler, &WebAuthHandler::timedOut);
+    QSignalSpy received(&handler, &WebAuthHandler::callbackReceived);
+    const std::unique_ptr<QTcpSocket> open = openConnection(handler.port());
+    QVERIFY(open);
 
     QVERIFY(timedOut.wait(3000));
     QVERIFY(!handler.isListening());
     bool refused = false;
     exchangeRaw(handler.port(), get(callbackTarget(handler.state())), &refused);
     QVERIFY(refused);
+    // Nor does a connection opened while it waited bring a late callback.
+    QVERIFY(!exchangeOn(*open, get(callbackTarget(handler.state()))).contains("HTTP/1.1"));
+    QCOMPARE(received.size(), 0);
+    QCOMPARE(timedOut.size(), 1);
 }
 
 void WebAuthHandlerTest::stateIsLongRandomAndReadFromEitherPart()
