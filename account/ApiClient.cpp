@@ -231,13 +231,13 @@ void ApiClient::executeRequest(Method method, const QUrl& url, const QByteArray&
     }
 
     auto* answer = new BoundedReply(reply, m_maxAnswerBytes, m_deadlineMs);
-    connect(answer, &BoundedReply::finished, this, [this, answer, method, url, body, callback, allowRetry] {
-        handleReply(answer, method, url, body, callback, allowRetry);
+    connect(answer, &BoundedReply::finished, this, [this, answer, method, url, body, token, callback, allowRetry] {
+        handleReply(answer, method, url, body, token, callback, allowRetry);
     });
 }
 
 void ApiClient::handleReply(BoundedReply* answer, Method method, const QUrl& url, const QByteArray& body,
-                            const ResponseCallback& callback, bool allowRetry)
+                            const QString& sentToken, const ResponseCallback& callback, bool allowRetry)
 {
     QNetworkReply* reply = answer->reply();
     reply->deleteLater();
@@ -251,6 +251,13 @@ void ApiClient::handleReply(BoundedReply* answer, Method method, const QUrl& url
     const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
 
     if (status == 401 && allowRetry) {
+        // Another user signed in while this request was out: it spoke for
+        // the user before and is not sent again as the new one.
+        if (m_tokens->holdsAnotherUsersPair(sentToken)) {
+            qWarning() << "ApiClient:" << methodName(method) << "not retried: another user has signed in since";
+            complete(callback, false, 0);
+            return;
+        }
         sendAfterRefresh(method, url, body, callback, false, std::nullopt);
         return;
     }

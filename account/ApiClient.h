@@ -23,7 +23,9 @@ using ResponseCallback = std::function<void(bool ok, int httpStatus, const QJson
 // application and bearer headers, refreshes a token that is about to expire
 // before sending, and answers one 401 with one refresh and one retry. Every
 // request ends in exactly one callback on this thread (unless the transport
-// is destroyed first).
+// is destroyed first). A request is never sent again as another user than
+// the one it was made for: when another has signed in meanwhile, it ends
+// with status 0 instead.
 class ApiClient : public QObject
 {
     Q_OBJECT
@@ -75,8 +77,9 @@ private:
     QUrl urlFor(const QString& path, const QUrlQuery& query) const;
     void executeRequest(Method method, const QUrl& url, const QByteArray& body, const QString& token,
                         ResponseCallback callback, bool allowRetry);
+    // `sentToken` is the access token the request went out with.
     void handleReply(BoundedReply* answer, Method method, const QUrl& url, const QByteArray& body,
-                     const ResponseCallback& callback, bool allowRetry);
+                     const QString& sentToken, const ResponseCallback& callback, bool allowRetry);
     // Runs a refresh and then the request with the token it delivered. A
     // failed refresh is logged, naming the request by `logPath`, when one is given.
     void sendAfterRefresh(Method method, const QUrl& url, const QByteArray& body, ResponseCallback callback,

@@ -84,6 +84,8 @@ void TokenManager::refresh(Waiter waiter)
 
     auto flight = std::make_shared<Flight>();
     flight->generation = m_generation;
+    flight->accessToken = m_accessToken;
+    flight->refreshToken = m_refreshToken;
     if (waiter)
         flight->waiters.append(std::move(waiter));
     m_flight = flight;
@@ -120,10 +122,10 @@ void TokenManager::completeRefresh(const std::shared_ptr<Flight>& flight, Refres
     if (!current) {
         // The pair was cleared (sign-out) or replaced (another sign-in) while
         // this refresh ran: whatever it brings back belongs to a session that
-        // is over and is not stored. Its callers are not refused for that:
-        // they go on with the pair held now.
+        // is over and is not stored. Its callers are not refused for that
+        // (a refusal signs out whoever is signed in now).
         for (const Waiter& w : waiters)
-            retryWithCurrentPair(w);
+            retryWithCurrentPair(*flight, w);
         return;
     }
     if (result == RefreshResult::Success)
@@ -132,8 +134,25 @@ void TokenManager::completeRefresh(const std::shared_ptr<Flight>& flight, Refres
         w(result);
 }
 
-void TokenManager::retryWithCurrentPair(const Waiter& waiter)
+bool TokenManager::holdsAnotherUsersPair(const QString& access, const QString& refresh) const
 {
+    if (m_accessToken.isEmpty() && m_refreshToken.isEmpty())
+        return false;
+    if ((!refresh.isEmpty() && refresh == m_refreshToken) || (!access.isEmpty() && access == m_accessToken))
+        return false;
+    const QString user = jwtSubject(access);
+    return user.isEmpty() || user != jwtSubject(m_accessToken);
+}
+
+void TokenManager::retryWithCurrentPair(const Flight& flight, const Waiter& waiter)
+{
+    // A caller of another user would send what it holds (a rename, a sync
+    // push) as the user signed in now: it fails instead, as if the network
+    // had, and may ask again.
+    if (holdsAnotherUsersPair(flight.accessToken, flight.refreshToken)) {
+        waiter(RefreshResult::TransientFailure);
+        return;
+    }
     // A fresh sign-in usually brings a usable access token; only without one
     // does the caller wait for a refresh of the current pair (which, after a
     // sign-out, is refused at once: there is nothing to send).

@@ -37,9 +37,12 @@ public:
     ~TokenManager() override;
 
     // Loading, setting or clearing the pair ends the session a refresh in
-    // flight was started for: that refresh stores nothing when it completes,
-    // and its waiters go on with the pair held then (Success when its access
-    // token is usable, else the outcome of a refresh of that pair).
+    // flight was started for: that refresh stores nothing when it completes.
+    // Its waiters go on with the pair held then when it is the same user's
+    // (Success when its access token is usable, else the outcome of a
+    // refresh of that pair); when it is another user's they get
+    // TransientFailure, since what they wait to send was meant for the user
+    // before; after a sign-out, Rejected.
     void loadTokens();
     // Store failures are not reported: the pair in memory still holds for
     // this run, and the user signs in again after a restart.
@@ -53,6 +56,13 @@ public:
     QString refreshToken() const { return m_refreshToken; }
     bool needsRefresh() const;
 
+    // Whether the pair held now is another user's than the pair `access` and
+    // `refresh` (either may be empty) belonged to: it is the same user's
+    // when either token is the one held or both access tokens name the same
+    // "sub"; a user that cannot be read counts as another. No pair held
+    // (signed out) is nobody's, so never another user's.
+    bool holdsAnotherUsersPair(const QString& access, const QString& refresh = {}) const;
+
     void setRefresher(Refresher refresher);
     // Obtains a new pair, single-flight. The waiter may be empty.
     void refresh(Waiter waiter);
@@ -64,6 +74,9 @@ private:
     struct Flight
     {
         quint64 generation = 0;
+        // The pair it was started for, which tells whose callers wait.
+        QString accessToken;
+        QString refreshToken;
         QList<Waiter> waiters;
         bool answered = false;
     };
@@ -72,7 +85,7 @@ private:
     void startNewGeneration();
     void completeRefresh(const std::shared_ptr<Flight>& flight, RefreshResult result, const QString& access = {},
                          const QString& refresh = {});
-    void retryWithCurrentPair(const Waiter& waiter);
+    void retryWithCurrentPair(const Flight& flight, const Waiter& waiter);
 
     std::unique_ptr<TokenStore> m_store;
     QString m_accessToken;

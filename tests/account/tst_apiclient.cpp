@@ -68,6 +68,7 @@ private slots:
     void rejectedRefreshRequiresAuthentication();
     void concurrentRequestsShareOneProactiveRefresh();
     void proactiveRefreshFailuresEndTheRequest();
+    void requestsGoOnOnlyAsTheUserTheyWereMadeFor();
     void publicRequestsCarryNoTokenAndNeverRetry();
     void networkFailuresEndWithStatusZero();
     void redirectsToAnotherOriginAreNotFollowed();
@@ -332,6 +333,61 @@ void ApiClientTest::proactiveRefreshFailuresEndTheRequest()
     QCOMPARE(transient.status, 0);
     QCOMPARE(authRequired.count(), 1);
     QVERIFY(m_server->requests().isEmpty());
+}
+
+void ApiClientTest::requestsGoOnOnlyAsTheUserTheyWereMadeFor()
+{
+    // Alice's rename waits for her refresh; she signs in again meanwhile:
+    // it goes out with her new token.
+    m_tokens->setTokens(tokenExpiringIn(-10, QStringLiteral("alice")), QStringLiteral("alice-refresh"));
+    TokenManager::RefreshSucceeded finish;
+    m_tokens->setRefresher([&](const QString&, TokenManager::RefreshSucceeded ok, TokenManager::RefreshFailed) {
+        ++m_refreshes;
+        finish = std::move(ok);
+    });
+    Outcome renamed;
+    m_api->patch(QStringLiteral("/users/me"), {{"display_name", "Alice"}}, renamed.callback());
+    const QString aliceAgain = tokenExpiringIn(3600, QStringLiteral("alice"));
+    m_tokens->setTokens(aliceAgain, QStringLiteral("alice-refresh-2"));
+    finish(tokenExpiringIn(3600, QStringLiteral("alice")), QStringLiteral("stale"));
+    QTRY_COMPARE(renamed.calls, 1);
+    QCOMPARE(m_server->requests().size(), 1);
+    QCOMPARE(m_server->requests().first().header("Authorization"), bearer(aliceAgain));
+
+    // Now Bob signs in while Alice's next rename waits: it never goes out as his.
+    m_server->clearLog();
+    m_tokens->setTokens(tokenExpiringIn(-10, QStringLiteral("alice")), QStringLiteral("alice-refresh-3"));
+    Outcome notSent;
+    m_api->patch(QStringLiteral("/users/me"), {{"display_name", "Alice"}}, notSent.callback());
+    const QString bob = tokenExpiringIn(3600, QStringLiteral("bob"));
+    m_tokens->setTokens(bob, QStringLiteral("bob-refresh"));
+    finish(tokenExpiringIn(3600, QStringLiteral("alice")), QStringLiteral("stale"));
+    // Answered at once, so never sent.
+    QCOMPARE(notSent.calls, 1);
+    QCOMPARE(notSent.ok, false);
+    QCOMPARE(notSent.status, 0);
+    QCOMPARE(m_tokens->heldAccessToken(), bob);
+
+    // Alice's push is refused as expired just after Bob has signed in: no
+    // refresh of Bob's pair, no second push as Bob, nobody signed out.
+    QSignalSpy authRequired(m_api, &ApiClient::authenticationRequired);
+    const QString alice = tokenExpiringIn(3600, QStringLiteral("alice"));
+    m_tokens->setTokens(alice, QStringLiteral("alice-refresh-4"));
+    const int refreshesBefore = m_refreshes;
+    m_server->respondAlways("POST", "/sync/push", FakeResponse::json(401, {{"error", "expired"}}));
+    connect(m_server, &FakeHttpServer::requestReceived, this,
+            [&](const RecordedRequest&) { m_tokens->setTokens(bob, QStringLiteral("bob-refresh")); });
+    Outcome pushed;
+    QTest::ignoreMessage(QtWarningMsg, "ApiClient: POST not retried: another user has signed in since");
+    m_api->post(QStringLiteral("/sync/push"), {{"changes", QJsonArray{1}}}, pushed.callback());
+    QTRY_COMPARE(pushed.calls, 1);
+    disconnect(m_server, &FakeHttpServer::requestReceived, this, nullptr);
+    QCOMPARE(pushed.status, 0);
+    QCOMPARE(m_refreshes, refreshesBefore);
+    QCOMPARE(m_server->requestsTo("POST", "/sync/push").size(), 1);
+    QCOMPARE(m_server->requestsTo("POST", "/sync/push").first().header("Authorization"), bearer(alice));
+    QCOMPARE(authRequired.count(), 0);
+    QCOMPARE(m_tokens->heldAccessToken(), bob);
 }
 
 void ApiClientTest::publicRequestsCarryNoTokenAndNeverRetry()

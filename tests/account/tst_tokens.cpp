@@ -70,6 +70,7 @@ private slots:
     void signOutDuringARefreshStaysSignedOut();
     void signInDuringARefreshKeepsTheNewPair();
     void refusalOfASupersededRefreshSignsNobodyOut();
+    void callersOfAnotherUsersRefreshFailWithoutSigningOut();
 };
 
 void TokensTest::readsClaimsFromBase64UrlPayloads()
@@ -402,7 +403,7 @@ void TokensTest::signInDuringARefreshKeepsTheNewPair()
 {
     QHash<QString, QString> entries;
     TokenManager manager(std::make_unique<MemoryTokenStore>(&entries));
-    manager.setTokens(tokenExpiringIn(10, QStringLiteral("old")), QStringLiteral("old-refresh"));
+    manager.setTokens(tokenExpiringIn(10), QStringLiteral("old-refresh"));
     ManualRefresher refresher;
     manager.setRefresher(refresher.function());
 
@@ -410,7 +411,8 @@ void TokensTest::signInDuringARefreshKeepsTheNewPair()
     manager.refresh([&oldSession](RefreshResult result) { oldSession.append(result); });
     const TokenManager::RefreshSucceeded oldSucceed = refresher.succeed;
 
-    const QString signedIn = tokenExpiringIn(10, QStringLiteral("new"));
+    // The same user signs in again.
+    const QString signedIn = tokenExpiringIn(10);
     manager.setTokens(signedIn, QStringLiteral("new-refresh"));
     // The new session's refresh does not join the old one: it sends its own token.
     QList<RefreshResult> newSession;
@@ -418,7 +420,7 @@ void TokensTest::signInDuringARefreshKeepsTheNewPair()
     QCOMPARE(refresher.started, 2);
     QCOMPARE(refresher.lastRefreshToken, QStringLiteral("new-refresh"));
 
-    oldSucceed(tokenExpiringIn(3600, QStringLiteral("old")), QStringLiteral("old-refresh-2"));
+    oldSucceed(tokenExpiringIn(3600), QStringLiteral("old-refresh-2"));
     // Nothing of the old session is stored, and its callers are not refused
     // (that would sign out the user who has just signed in): the new pair's
     // access token is about to expire, so they wait for its refresh.
@@ -429,7 +431,7 @@ void TokensTest::signInDuringARefreshKeepsTheNewPair()
     QCOMPARE(manager.refreshToken(), QStringLiteral("new-refresh"));
     QCOMPARE(entries.value(TokenStore::kRefreshTokenKey), QStringLiteral("new-refresh"));
 
-    const QString refreshed = tokenExpiringIn(3600, QStringLiteral("new"));
+    const QString refreshed = tokenExpiringIn(3600);
     refresher.succeed(refreshed, QStringLiteral("new-refresh-2"));
     QCOMPARE(newSession, QList<RefreshResult>{RefreshResult::Success});
     QCOMPARE(oldSession, QList<RefreshResult>{RefreshResult::Success});
@@ -441,7 +443,7 @@ void TokensTest::refusalOfASupersededRefreshSignsNobodyOut()
 {
     QHash<QString, QString> entries;
     TokenManager manager(std::make_unique<MemoryTokenStore>(&entries));
-    manager.setTokens(tokenExpiringIn(10, QStringLiteral("old")), QStringLiteral("old-refresh"));
+    manager.setTokens(tokenExpiringIn(10), QStringLiteral("old-refresh"));
     ManualRefresher refresher;
     manager.setRefresher(refresher.function());
 
@@ -449,15 +451,67 @@ void TokensTest::refusalOfASupersededRefreshSignsNobodyOut()
     manager.refresh([&answers](RefreshResult result) { answers.append(result); });
     manager.refresh([&answers](RefreshResult result) { answers.append(result); });
 
-    // A new sign-in with a usable token: the old session's refusal only
-    // means its callers go on with the new token, at once and with no request.
-    const QString signedIn = tokenExpiringIn(3600, QStringLiteral("new"));
+    // A new sign-in of the same user with a usable token: the old session's
+    // refusal only means its callers go on with the new token, at once and
+    // with no request.
+    const QString signedIn = tokenExpiringIn(3600);
     manager.setTokens(signedIn, QStringLiteral("new-refresh"));
     refresher.fail(true);
     QCOMPARE(answers, (QList<RefreshResult>{RefreshResult::Success, RefreshResult::Success}));
     QCOMPARE(refresher.started, 1);
     QCOMPARE(manager.accessToken(), signedIn);
     QCOMPARE(entries.value(TokenStore::kRefreshTokenKey), QStringLiteral("new-refresh"));
+}
+
+void TokensTest::callersOfAnotherUsersRefreshFailWithoutSigningOut()
+{
+    QHash<QString, QString> entries;
+    TokenManager manager(std::make_unique<MemoryTokenStore>(&entries));
+    ManualRefresher refresher;
+    manager.setRefresher(refresher.function());
+
+    // Whether the new user's token is usable or not, and whether the old
+    // refresh is refused or succeeds, its callers fail as if the network
+    // had: nothing of theirs goes out as the new user, and nobody is signed out.
+    for (const qint64 newTokenLife : {qint64(3600), qint64(10)}) {
+        for (const bool refused : {true, false}) {
+            manager.setTokens(tokenExpiringIn(10, QStringLiteral("alice")), QStringLiteral("alice-refresh"));
+            const int startedBefore = refresher.started;
+            QList<RefreshResult> answers;
+            manager.refresh([&answers](RefreshResult result) { answers.append(result); });
+            manager.refresh([&answers](RefreshResult result) { answers.append(result); });
+            const TokenManager::RefreshSucceeded aliceSucceed = refresher.succeed;
+            const TokenManager::RefreshFailed aliceFail = refresher.fail;
+
+            // Alice signs out and Bob signs in while her refresh is out.
+            manager.clear();
+            const QString bob = tokenExpiringIn(newTokenLife, QStringLiteral("bob"));
+            manager.setTokens(bob, QStringLiteral("bob-refresh"));
+            if (refused)
+                aliceFail(true);
+            else
+                aliceSucceed(tokenExpiringIn(3600, QStringLiteral("alice")), QStringLiteral("alice-refresh-2"));
+
+            QCOMPARE(answers,
+                     (QList<RefreshResult>{RefreshResult::TransientFailure, RefreshResult::TransientFailure}));
+            QCOMPARE(refresher.started, startedBefore + 1);
+            QCOMPARE(manager.heldAccessToken(), bob);
+            QCOMPARE(entries.value(TokenStore::kRefreshTokenKey), QStringLiteral("bob-refresh"));
+        }
+    }
+
+    // Whose a pair is: the same tokens, or access tokens naming one "sub".
+    manager.setTokens(tokenExpiringIn(3600, QStringLiteral("bob")), QStringLiteral("bob-refresh"));
+    QVERIFY(!manager.holdsAnotherUsersPair(tokenExpiringIn(-60, QStringLiteral("bob"))));
+    QVERIFY(!manager.holdsAnotherUsersPair(QString(), QStringLiteral("bob-refresh")));
+    QVERIFY(manager.holdsAnotherUsersPair(tokenExpiringIn(3600, QStringLiteral("alice")), QStringLiteral("r")));
+    QVERIFY(manager.holdsAnotherUsersPair(QString(), QStringLiteral("other-refresh")));
+    QVERIFY(manager.holdsAnotherUsersPair(makeToken(QByteArray(R"({"exp":4102444800})"))));
+    manager.setTokens(makeToken(QByteArray(R"({"exp":4102444800})")), QStringLiteral("anonymous"));
+    QVERIFY(manager.holdsAnotherUsersPair(makeToken(QByteArray(R"({"exp":4102444801})"))));
+    // Signed out, nobody holds a pair.
+    manager.clear();
+    QVERIFY(!manager.holdsAnotherUsersPair(tokenExpiringIn(3600, QStringLiteral("alice")), QStringLiteral("r")));
 }
 
 QTEST_GUILESS_MAIN(TokensTest)
