@@ -82,8 +82,8 @@ constexpr SkippedLine kSkippedLines[] = {
 };
 
 // A column combo lists the columns of the first row; the chosen place in
-// the list is kept when the file has one there, so a second file of the same
-// bank keeps the user's mapping.
+// the list is kept when the file has one there, so the same file chosen
+// again keeps the user's mapping (showPreview maps another file afresh).
 void refillColumnCombo(QComboBox* combo, const QStringList& names, const QString& noneText)
 {
     const int previous = combo->currentIndex();
@@ -514,10 +514,17 @@ void ImportScreen::showPreview(const CsvPreview& preview)
     refillColumnCombo(m_memoColumnCombo, names, tr("(none)"));
     refillColumnCombo(m_categoryColumnCombo, names, tr("(none)"));
     const int columns = preview.columnCount();
-    if (columns >= 3 && columns != m_lastColumnCount) {
-        m_dateColumnCombo->setCurrentIndex(0);
-        m_payeeColumnCombo->setCurrentIndex(1);
-        m_amountColumnCombo->setCurrentIndex(2);
+    if (columns != m_lastColumnCount) {
+        // Another file (or this one with other columns now): a column kept
+        // by its place would name whatever this file has there, so the
+        // optional ones start at "(none)".
+        if (columns >= 3) {
+            m_dateColumnCombo->setCurrentIndex(0);
+            m_payeeColumnCombo->setCurrentIndex(1);
+            m_amountColumnCombo->setCurrentIndex(2);
+        }
+        m_memoColumnCombo->setCurrentIndex(0);
+        m_categoryColumnCombo->setCurrentIndex(0);
     }
     m_lastColumnCount = columns;
 

@@ -282,22 +282,35 @@ void TestImportScreen::columnChoicesFollowTheFirstRowAndKeepTheMapping()
     QCOMPARE(combo("payeeColumnCombo")->currentIndex(), 1);
     QCOMPARE(combo("amountColumnCombo")->currentIndex(), 2);
 
-    // The user's mapping stays when the same file is chosen again ...
+    // The user's whole mapping stays when the same file is chosen again ...
     combo("payeeColumnCombo")->setCurrentIndex(3);
     combo("memoColumnCombo")->setCurrentIndex(2);
+    combo("categoryColumnCombo")->setCurrentIndex(4);
     screen()->chooseCsvFile(first);
     QCOMPARE(combo("payeeColumnCombo")->currentIndex(), 3);
     CsvColumnMapping mapping = screen()->csvMapping();
     QCOMPARE(mapping.payeeColumn, 3);
     QCOMPARE(mapping.memoColumn, 1);
+    QCOMPARE(mapping.categoryColumn, 3);
+
+    // ... but not for another file, even of as many columns: memo and
+    // category would name whatever it holds there.
+    screen()->chooseCsvFile(writeFile(QStringLiteral("same width.csv"), "Posted,Amount,Payee,Balance\n"));
+    mapping = screen()->csvMapping();
+    QCOMPARE(mapping.dateColumn, 0);
+    QCOMPARE(mapping.payeeColumn, 1);
+    QCOMPARE(mapping.amountColumn, 2);
+    QCOMPARE(mapping.memoColumn, -1);
     QCOMPARE(mapping.categoryColumn, -1);
 
-    // ... and where a file of two columns still has the place; elsewhere
-    // the first column is taken.
+    // A file of two columns keeps the places it still has; elsewhere the
+    // first column is taken.
+    combo("memoColumnCombo")->setCurrentIndex(2);
+    combo("payeeColumnCombo")->setCurrentIndex(3);
     screen()->chooseCsvFile(writeFile(QStringLiteral("two.csv"), "Date,Amount\n"));
     QCOMPARE(combo("dateColumnCombo")->currentIndex(), 0);
     QCOMPARE(combo("payeeColumnCombo")->currentIndex(), 0);
-    QCOMPARE(combo("memoColumnCombo")->currentIndex(), 2);
+    QCOMPARE(combo("memoColumnCombo")->currentIndex(), 0);
 
     // Another file of three columns or more maps its first three afresh.
     screen()->chooseCsvFile(writeFile(QStringLiteral("other.csv"), "Amount,Date,Payee,Memo\n"));
