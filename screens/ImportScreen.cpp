@@ -599,7 +599,7 @@ void ImportScreen::buildQifMappingRows(const QList<QifSourceAccount>& sources)
         combo->setAccessibleName(source.displayName);
         const QifMappingRow row{source, combo};
         fillQifCombo(row, accounts);
-        combo->setCurrentIndex(QifAccountMapping::preselected(source, accounts));
+        combo->setCurrentIndex(QifAccountMapping::preselected(source, accounts, m_keptNewAccounts.value(source.name)));
         m_qifRowsLayout->addRow(sourceLabel(source.displayName), combo);
         m_qifMappingRows.append(row);
         setTabOrder(previous, combo);
@@ -635,7 +635,8 @@ void ImportScreen::reloadAccounts()
         const QString chosen = row.combo->currentData().toString();
         fillQifCombo(row, accounts);
         const int index = row.combo->findData(chosen);
-        row.combo->setCurrentIndex(index >= 0 ? index : QifAccountMapping::preselected(row.source, accounts));
+        const QString kept = m_keptNewAccounts.value(row.source.name);
+        row.combo->setCurrentIndex(index >= 0 ? index : QifAccountMapping::preselected(row.source, accounts, kept));
     }
 }
 
@@ -657,6 +658,7 @@ void ImportScreen::runImport()
     if (m_importing)
         return;
     ImportResult result;
+    QStringList keptAccounts;
     if (m_csvButton->isChecked()) {
         if (m_csvFilePath.isEmpty())
             return;
@@ -669,12 +671,20 @@ void ImportScreen::runImport()
     } else {
         if (m_qifFilePaths.isEmpty())
             return;
-        const std::optional<QHash<QString, QString>> accountMap = qifAccountMap();
+        QList<Account> created;
+        const std::optional<QHash<QString, QString>> accountMap = qifAccountMap(&created);
         if (!accountMap)
             return;
         result = runWithProgress([&] { return m_appState->importService()->importQif(m_qifFilePaths, *accountMap); });
+        if (result.failed) {
+            keepForRetry(*accountMap, created);
+            for (const Account& account : std::as_const(created))
+                keptAccounts << account.name;
+        } else {
+            m_keptNewAccounts.clear();
+        }
     }
-    m_summaryBox->setPlainText(summaryText(result));
+    m_summaryBox->setPlainText(summaryText(result, keptAccounts));
     m_pages->setCurrentIndex(kSummaryPage);
     m_doneButton->setFocus();
 }
@@ -704,17 +714,16 @@ QString ImportScreen::csvTargetAccount()
     return account.id;
 }
 
-std::optional<QHash<QString, QString>> ImportScreen::qifAccountMap()
+std::optional<QHash<QString, QString>> ImportScreen::qifAccountMap(QList<Account>* created)
 {
     QHash<QString, QString> accountMap;
-    QList<Account> created;
     for (const QifMappingRow& row : std::as_const(m_qifMappingRows)) {
         const QString chosen = row.combo->currentData().toString();
         if (chosen == QifAccountMapping::kSkip) {
             accountMap.insert(row.source.name, QString());
         } else if (chosen == QifAccountMapping::kCreate) {
-            created.append(QifAccountMapping::newAccount(row.source));
-            accountMap.insert(row.source.name, created.last().id);
+            created->append(QifAccountMapping::newAccount(row.source));
+            accountMap.insert(row.source.name, created->last().id);
         } else {
             accountMap.insert(row.source.name, chosen);
         }
@@ -722,9 +731,9 @@ std::optional<QHash<QString, QString>> ImportScreen::qifAccountMap()
     // The new accounts are stored before the import's own transaction
     // begins, all of them or none: an import into half of them would count
     // the rest as skipped.
-    if (!created.isEmpty() && !m_accountEditor->createAccounts(created)) {
+    if (!created->isEmpty() && !m_accountEditor->createAccounts(*created)) {
         QStringList names;
-        for (const Account& account : std::as_const(created))
+        for (const Account& account : std::as_const(*created))
             names << account.name;
         showPlainMessage(this, QMessageBox::Warning, tr("Accounts Not Saved"),
                          tr("The new accounts could not be saved; nothing was imported.\n\n%1")
@@ -733,6 +742,16 @@ std::optional<QHash<QString, QString>> ImportScreen::qifAccountMap()
         return std::nullopt;
     }
     return accountMap;
+}
+
+void ImportScreen::keepForRetry(const QHash<QString, QString>& accountMap, const QList<Account>& created)
+{
+    for (const Account& account : created) {
+        for (auto it = accountMap.cbegin(); it != accountMap.cend(); ++it) {
+            if (it.value() == account.id)
+                m_keptNewAccounts.insert(it.key(), account.id);
+        }
+    }
 }
 
 ImportResult ImportScreen::runWithProgress(const std::function<ImportResult()>& run)
@@ -751,7 +770,7 @@ ImportResult ImportScreen::runWithProgress(const std::function<ImportResult()>& 
     return result;
 }
 
-QString ImportScreen::summaryText(const ImportResult& result)
+QString ImportScreen::summaryText(const ImportResult& result, const QStringList& keptAccounts)
 {
     QStringList lines;
     if (result.failed) {
@@ -760,6 +779,13 @@ QString ImportScreen::summaryText(const ImportResult& result)
                       ? tr("A database error stopped the import and all changes were rolled back.")
                       : result.failure);
         lines << tr("No transactions were added.");
+        if (!keptAccounts.isEmpty()) {
+            const int n = int(keptAccounts.size());
+            lines << QString();
+            lines << tr("%n new account(s) made for this import are kept for importing these files again:", nullptr, n);
+            for (const QString& name : keptAccounts)
+                lines << QStringLiteral("  ") + name;
+        }
         return lines.join(u'\n');
     }
     lines << tr("Import complete!") << QString();

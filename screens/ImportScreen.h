@@ -50,8 +50,9 @@ public:
     void refresh();
 
     // The summary of a run as the window shows it: the counts of what was
-    // done, or that it failed and why.
-    static QString summaryText(const ImportResult& result);
+    // done, or that it failed and why. `keptAccounts` names the accounts
+    // made for a run that then failed, which stay in the ledger.
+    static QString summaryText(const ImportResult& result, const QStringList& keptAccounts = {});
 
     // What "Browse..." does with the file or files its dialog gave: reads a
     // CSV file for its preview, or scans QIF files for their accounts. A file
@@ -113,8 +114,12 @@ private:
     // has none. Empty when the user gave none.
     QString csvTargetAccount();
     // The account each QIF source account goes into (empty: skipped), with
-    // the new ones stored first; none when they could not be.
-    std::optional<QHash<QString, QString>> qifAccountMap();
+    // the new ones stored first and given in `created`; none when they could
+    // not be.
+    std::optional<QHash<QString, QString>> qifAccountMap(QList<Account>* created);
+    // The accounts a failed QIF import made stay; the same sources go into
+    // them when the files are chosen again.
+    void keepForRetry(const QHash<QString, QString>& accountMap, const QList<Account>& created);
     ImportResult runWithProgress(const std::function<ImportResult()>& run);
 
     AppState* m_appState;
@@ -122,6 +127,9 @@ private:
     QString m_csvFilePath;
     QStringList m_qifFilePaths;
     QList<QifMappingRow> m_qifMappingRows;
+    // Source account name -> the account made for it by a QIF import that
+    // then failed; forgotten once a QIF import succeeds.
+    QHash<QString, QString> m_keptNewAccounts;
     // The column count of the CSV file previewed last; -1 when another file
     // was chosen since, so its first columns are mapped afresh.
     int m_lastColumnCount = -1;

@@ -20,8 +20,15 @@ QList<QifAccountMapping::Choice> QifAccountMapping::choices(const QifSourceAccou
     return result;
 }
 
-int QifAccountMapping::preselected(const QifSourceAccount& source, const QList<Account>& accounts)
+int QifAccountMapping::preselected(const QifSourceAccount& source, const QList<Account>& accounts,
+                                   const QString& madeForIt)
 {
+    if (!madeForIt.isEmpty()) {
+        for (qsizetype i = 0; i < accounts.size(); ++i) {
+            if (accounts[i].id == madeForIt)
+                return int(i) + 2;
+        }
+    }
     if (source.noAccountHeader)
         return 0;
     for (qsizetype i = 0; i < accounts.size(); ++i) {

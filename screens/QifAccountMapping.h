@@ -29,11 +29,14 @@ public:
     // In the order offered: a new account, skip, then each of `accounts`.
     static QList<Choice> choices(const QifSourceAccount& source, const QList<Account>& accounts);
 
-    // The index in choices() chosen at first: the account whose name is the
-    // one the file gives, ignoring case, else a new account. The transactions
-    // a file lists under no account name none, so they go to a new account
-    // until the user picks one.
-    static int preselected(const QifSourceAccount& source, const QList<Account>& accounts);
+    // The index in choices() chosen at first: `madeForIt`, the account made
+    // for this source by an import that then failed, while it is among
+    // `accounts`; else the account whose name is the one the file gives,
+    // ignoring case, else a new account. The transactions a file lists under
+    // no account name none, so they go to a new account until the user
+    // picks one.
+    static int preselected(const QifSourceAccount& source, const QList<Account>& accounts,
+                           const QString& madeForIt = {});
 
     // What a new account for the source is called: the name the file gives
     // it, or, for a file that names none, the file's name without its

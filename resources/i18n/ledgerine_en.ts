@@ -97,6 +97,13 @@
             <numerusform>%n records skipped (database error — see log)</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%n new account(s) made for this import are kept for importing these files again:</source>
+        <translation>
+            <numerusform>The new account made for this import is kept for importing these files again:</numerusform>
+            <numerusform>The %n new accounts made for this import are kept for importing these files again:</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>

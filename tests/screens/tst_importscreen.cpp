@@ -77,6 +77,7 @@ private Q_SLOTS:
     void columnChoicesFollowTheFirstRowAndKeepTheMapping();
     void qifRowsOfferAccountsNewAccountsAndSkip();
     void newAccountsTakeTheNamesTheRowsOffer();
+    void failedQifImportKeepsItsNewAccountsForTheRetry();
     void choicesFollowAccountChanges();
     void csvImportRunsThroughTheWindow();
     void importWithoutAnAccountCreatesOneWithItsOpeningBalance_data();
@@ -196,6 +197,10 @@ void TestImportScreen::failedImportSaysWhyAndNeverSuccess()
     QVERIFY(text.contains(result.failure));
     QVERIFY(!text.contains(QStringLiteral("complete")));
     QVERIFY(!text.contains(QStringLiteral("40")));
+    // Accounts made for it stay, and the summary says so.
+    QVERIFY(ImportScreen::summaryText(result, {QStringLiteral("my bank")})
+                .endsWith(QStringLiteral("No transactions were added.\n\nThe new account made for this import is "
+                                         "kept for importing these files again:\n  my bank")));
 
     // Through the window: the file went away between preview and import.
     addAccount(QStringLiteral("Checking"));
@@ -421,6 +426,55 @@ void TestImportScreen::newAccountsTakeTheNamesTheRowsOffer()
     QCOMPARE(completed.size(), 1);
     QCOMPARE(screen()->findChild<QStackedWidget*>()->currentIndex(), 0);
     QVERIFY(qifCombos().isEmpty());
+}
+
+void TestImportScreen::failedQifImportKeepsItsNewAccountsForTheRetry()
+{
+    const QByteArray cashBytes = "!Account\nNCash box\nTCash\n^\n!Type:Cash\nD01/02/2024\nT-2.00\nPOut\n^\n";
+    const QByteArray bareBytes = "!Type:Bank\nD01/03/2024\nT-1.00\nPBare\n^\n";
+    const QString cash = writeFile(QStringLiteral("cash.qif"), cashBytes);
+    const QString bare = writeFile(QStringLiteral("my bank.qif"), bareBytes);
+    screen()->chooseQifFiles({cash, bare});
+    QCOMPARE(qifCombos().size(), 2);
+    // A file goes away between choosing and importing: the accounts were
+    // made, the import is not.
+    QVERIFY(QFile::remove(bare));
+    screen()->runImport();
+
+    const auto summaryBox = [this] { return screen()->findChild<QPlainTextEdit*>(QStringLiteral("summaryBox")); };
+    const QString summary = summaryBox()->toPlainText();
+    QVERIFY2(summary.startsWith(QStringLiteral("Import failed.")), qPrintable(summary));
+    QVERIFY2(summary.endsWith(QStringLiteral("No transactions were added.\n\nThe 2 new accounts made for this import "
+                                             "are kept for importing these files again:\n  Cash box\n  my bank")),
+             qPrintable(summary));
+    const QList<Account> made = m_state->accountRepository()->listActive();
+    QCOMPARE(made.size(), 2);
+    const auto idOf = [&made](const QString& name) {
+        const auto found = std::find_if(made.cbegin(), made.cend(), [&](const Account& a) { return a.name == name; });
+        return found == made.cend() ? QString() : found->id;
+    };
+
+    // The same files again: their rows go into the accounts made, and the
+    // import makes no more.
+    screen()->findChild<QPushButton*>(QStringLiteral("doneButton"))->click();
+    writeFile(QStringLiteral("my bank.qif"), bareBytes);
+    screen()->refresh();
+    screen()->chooseQifFiles({cash, bare});
+    const QList<QComboBox*> combos = qifCombos();
+    QCOMPARE(combos.size(), 2);
+    QCOMPARE(combos[0]->currentData().toString(), idOf(QStringLiteral("Cash box")));
+    QCOMPARE(combos[1]->currentData().toString(), idOf(QStringLiteral("my bank")));
+    screen()->runImport();
+    QCOMPARE(summaryBox()->toPlainText(), QStringLiteral("Import complete!\n\n2 transactions imported"));
+    QCOMPARE(m_state->accountRepository()->listActive().size(), 2);
+    QCOMPARE(m_state->transactionRepository()->listByAccount(idOf(QStringLiteral("my bank"))).size(), 1);
+    QCOMPARE(m_state->transactionRepository()->listByAccount(idOf(QStringLiteral("Cash box"))).size(), 1);
+
+    // An account made before that is gone by now gives way to the usual choice.
+    const QifSourceAccount source{bare, QStringLiteral("my bank.qif (no account header)"), true, AccountType::Checking};
+    const int madeAt = made[0].name == QStringLiteral("my bank") ? 0 : 1;
+    QCOMPARE(QifAccountMapping::preselected(source, made, made[madeAt].id), madeAt + 2);
+    QCOMPARE(QifAccountMapping::preselected(source, made, QStringLiteral("gone")), 0);
 }
 
 void TestImportScreen::choicesFollowAccountChanges()
