@@ -1,8 +1,8 @@
 #include "tests/support/FakeBrowser.h"
 
 #include "account/BoundedReply.h"
+#include "tests/support/OpenedUrls.h"
 
-#include <QDesktopServices>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QNetworkRequest>
@@ -17,23 +17,19 @@ constexpr int kDeadlineMs = 10000;
 
 FakeBrowser::FakeBrowser(QObject* parent)
     : QObject(parent)
+    , m_opened(new OpenedUrls(this))
     , m_network(new QNetworkAccessManager(this))
 {
-    QDesktopServices::setUrlHandler(QStringLiteral("http"), this, "openUrl");
-    QDesktopServices::setUrlHandler(QStringLiteral("https"), this, "openUrl");
+    connect(m_opened, &OpenedUrls::opened, this, [this](const QUrl& url) {
+        const QString scheme = url.scheme();
+        if (m_loadsPages && (scheme == QLatin1String("http") || scheme == QLatin1String("https")))
+            visit(url);
+    });
 }
 
-FakeBrowser::~FakeBrowser()
+QList<QUrl> FakeBrowser::openedUrls() const
 {
-    QDesktopServices::unsetUrlHandler(QStringLiteral("http"));
-    QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
-}
-
-void FakeBrowser::openUrl(const QUrl& url)
-{
-    m_opened.append(url);
-    if (m_loadsPages)
-        visit(url);
+    return m_opened->urls();
 }
 
 void FakeBrowser::visit(const QUrl& url)

@@ -8,22 +8,44 @@ namespace {
 const QStringList kSchemes{QStringLiteral("http"), QStringLiteral("https"), QStringLiteral("file"),
                            QStringLiteral("qrc"), QStringLiteral("mailto"), QStringLiteral("javascript")};
 
+// The living ones, oldest first; the last holds the handlers.
+QList<OpenedUrls*>& living()
+{
+    static QList<OpenedUrls*> instances;
+    return instances;
+}
+
 } // namespace
 
 OpenedUrls::OpenedUrls(QObject* parent)
     : QObject(parent)
 {
-    for (const QString& scheme : kSchemes)
-        QDesktopServices::setUrlHandler(scheme, this, "open");
+    living().append(this);
+    takeHandlers();
 }
 
 OpenedUrls::~OpenedUrls()
 {
+    const bool held = living().last() == this;
+    living().removeOne(this);
+    if (!held)
+        return;
+    if (!living().isEmpty()) {
+        living().last()->takeHandlers();
+        return;
+    }
     for (const QString& scheme : kSchemes)
         QDesktopServices::unsetUrlHandler(scheme);
+}
+
+void OpenedUrls::takeHandlers()
+{
+    for (const QString& scheme : kSchemes)
+        QDesktopServices::setUrlHandler(scheme, this, "open");
 }
 
 void OpenedUrls::open(const QUrl& url)
 {
     m_urls.append(url);
+    emit opened(url);
 }

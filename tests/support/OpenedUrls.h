@@ -6,8 +6,10 @@
 #include <QUrl>
 
 // Takes every address the program hands to QDesktopServices::openUrl while
-// it lives, for the schemes given, so a test sees what would have opened and
-// no browser or file viewer ever starts.
+// it lives, so a test sees what would have opened and no browser or file
+// viewer ever starts. The one place tests hold the open handlers: of several
+// alive at once the newest takes the addresses, and when it goes the one
+// before takes them again; the last one gone leaves none.
 class OpenedUrls : public QObject
 {
     Q_OBJECT
@@ -18,9 +20,15 @@ public:
 
     QList<QUrl> urls() const { return m_urls; }
 
+Q_SIGNALS:
+    // An address was noted.
+    void opened(const QUrl& url);
+
 public Q_SLOTS:
     void open(const QUrl& url);
 
 private:
+    void takeHandlers();
+
     QList<QUrl> m_urls;
 };
