@@ -1,10 +1,8 @@
 #include "update/ReleaseNotesView.h"
 
-#include "update/FeedRequest.h"
+#include "update/WebPage.h"
 
-#include <QDesktopServices>
 #include <QImage>
-#include <QtDebug>
 
 namespace TandUpdate {
 
@@ -41,12 +39,7 @@ void ReleaseNotesView::openLink(const QUrl& link)
         scrollToAnchor(link.fragment());
         return;
     }
-    if (!isWebUrl(link)) {
-        qWarning().noquote() << "Release notes link not opened: only http and https links are";
-        return;
-    }
-    if (!QDesktopServices::openUrl(link))
-        qWarning().noquote() << "Could not open a release notes link in the browser";
+    openWebPage(this, link);
 }
 
 } // namespace TandUpdate

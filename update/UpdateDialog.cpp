@@ -1,17 +1,14 @@
 #include "update/UpdateDialog.h"
 
 #include "update/DialogParts.h"
-#include "update/FeedRequest.h"
 #include "update/ReleaseNotesFetcher.h"
 #include "update/ReleaseNotesView.h"
+#include "update/WebPage.h"
 
-#include <QDesktopServices>
 #include <QDialogButtonBox>
 #include <QLabel>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QVBoxLayout>
-#include <QtDebug>
 
 namespace TandUpdate {
 
@@ -69,13 +66,7 @@ QTextBrowser* UpdateDialog::notesView() const
 
 void UpdateDialog::onDownloadClicked()
 {
-    if (!isWebUrl(m_downloadUrl)) {
-        qWarning() << "TandUpdate: download URL is empty or invalid";
-        QMessageBox::warning(this, windowTitle(), tr("This update gives no download that can be opened."));
-    } else if (!QDesktopServices::openUrl(m_downloadUrl)) {
-        qWarning() << "TandUpdate: QDesktopServices::openUrl failed for:" << m_downloadUrl;
-        QMessageBox::warning(this, windowTitle(), tr("The download could not be opened in your browser."));
-    }
+    openWebPage(this, m_downloadUrl);
     accept();
 }
 

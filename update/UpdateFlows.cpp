@@ -1,13 +1,12 @@
 #include "update/UpdateFlows.h"
 
 #include "update/Client.h"
-#include "update/FeedRequest.h"
 #include "update/ReleaseNotesFetcher.h"
 #include "update/UpdateDialog.h"
+#include "update/WebPage.h"
 #include "update/WhatsNewDialog.h"
 
-#include <QCoreApplication>
-#include <QDesktopServices>
+#include <QApplication>
 #include <QUrlQuery>
 #include <QtDebug>
 
@@ -153,14 +152,9 @@ QUrl feedbackPageUrl(const FeedbackConfig& config)
     return url;
 }
 
-void openFeedbackPage(FeedbackConfig config)
+bool openFeedbackPage(FeedbackConfig config, QWidget* parent)
 {
-    const QUrl url = feedbackPageUrl(config);
-    if (!isWebUrl(url)) {
-        qWarning().noquote() << "The feedback page's address is not an http or https one; it was not opened";
-        return;
-    }
-    QDesktopServices::openUrl(url);
+    return openWebPage(parent ? parent : QApplication::activeWindow(), feedbackPageUrl(config));
 }
 
 } // namespace TandUpdate

@@ -27,8 +27,9 @@ void showWhatsNew(Config config, QString appName, QPointer<QWidget> parent, UiCa
 void showWhatsNewOnStartup(Config config, QString appName, QPointer<QWidget> parent);
 
 // The feedback page in the browser, tagged with the product. Only an http or
-// https page is opened.
-void openFeedbackPage(FeedbackConfig config);
+// https page is opened; when it is not, the user is told so over `parent`
+// (the active window when null). True when the browser was asked.
+bool openFeedbackPage(FeedbackConfig config, QWidget* parent = nullptr);
 
 // The page openFeedbackPage opens: a slash after the path and the single
 // query item "tags".

@@ -3,8 +3,8 @@
 #include "update/DialogParts.h"
 #include "update/FeedRequest.h"
 #include "update/ReleaseNotesView.h"
+#include "update/WebPage.h"
 
-#include <QDesktopServices>
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -52,7 +52,7 @@ WhatsNewDialog::WhatsNewDialog(const QString& markdown, const QString& version, 
         buttons->addButton(tr("Download %1").arg(version), QDialogButtonBox::AcceptRole);
     buttons->addButton(QDialogButtonBox::Close);
     connect(buttons, &QDialogButtonBox::accepted, this, [this] {
-        QDesktopServices::openUrl(m_downloadUrl);
+        openWebPage(this, m_downloadUrl);
         accept();
     });
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::accept);

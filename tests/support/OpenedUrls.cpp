@@ -8,6 +8,11 @@ namespace {
 const QStringList kSchemes{QStringLiteral("http"), QStringLiteral("https"), QStringLiteral("file"),
                            QStringLiteral("qrc"), QStringLiteral("mailto"), QStringLiteral("javascript")};
 
+// A handler QDesktopServices cannot call, so that openUrl returns false
+// (it reports whether the handler could be called) on every platform,
+// without ever reaching the system's browser.
+constexpr const char* kFailingHandler = "noSuchHandler";
+
 // The living ones, oldest first; the last holds the handlers.
 QList<OpenedUrls*>& living()
 {
@@ -38,10 +43,17 @@ OpenedUrls::~OpenedUrls()
         QDesktopServices::unsetUrlHandler(scheme);
 }
 
+void OpenedUrls::setFailing(bool failing)
+{
+    m_failing = failing;
+    if (living().last() == this)
+        takeHandlers();
+}
+
 void OpenedUrls::takeHandlers()
 {
     for (const QString& scheme : kSchemes)
-        QDesktopServices::setUrlHandler(scheme, this, "open");
+        QDesktopServices::setUrlHandler(scheme, this, m_failing ? kFailingHandler : "open");
 }
 
 void OpenedUrls::open(const QUrl& url)

@@ -19,6 +19,9 @@ public:
     ~OpenedUrls() override;
 
     QList<QUrl> urls() const { return m_urls; }
+    // Answers as a system without a browser would: every open fails, and
+    // nothing is noted.
+    void setFailing(bool failing);
 
 Q_SIGNALS:
     // An address was noted.
@@ -31,4 +34,5 @@ private:
     void takeHandlers();
 
     QList<QUrl> m_urls;
+    bool m_failing = false;
 };

@@ -178,10 +178,21 @@ void TestUpdateDialogs::downloadOpensOnlyWebAddresses()
         QVERIFY(box);
         box->accept();
     });
-    QTest::ignoreMessage(QtWarningMsg, "TandUpdate: download URL is empty or invalid");
+    QTest::ignoreMessage(QtWarningMsg, "A link that is no http or https address was not opened");
     buttonWithRole(&local, QDialogButtonBox::AcceptRole)->click();
     QCOMPARE(localAccepted.size(), 1);
     QCOMPARE(watcher.handledCount(), 1);
+    QCOMPARE(m_opened->urls().size(), 1);
+
+    // A browser that cannot be started is told too.
+    m_opened->setFailing(true);
+    artifact.url = QUrl("https://downloads.example.com/ledgerine-1.2.0.tar.gz");
+    UpdateDialog failing(artifact, "1.1.4", kAppName, nullptr);
+    QSignalSpy failingAccepted(&failing, &QDialog::accepted);
+    QTest::ignoreMessage(QtWarningMsg, "The browser could not be opened for a page on downloads.example.com");
+    buttonWithRole(&failing, QDialogButtonBox::AcceptRole)->click();
+    QCOMPARE(failingAccepted.size(), 1);
+    QCOMPARE(watcher.handledCount(), 2);
     QCOMPARE(m_opened->urls().size(), 1);
 }
 
@@ -206,11 +217,20 @@ void TestUpdateDialogs::notesAreShownSafely()
     }
     QVERIFY(!view.loadResource(QTextDocument::StyleSheetResource, QUrl::fromLocalFile(chart)).isValid());
 
+    // A link that is no web page is not followed, and the user hears why.
+    QStringList told;
+    ModalWatcher watcher([&told](QWidget* modal) {
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        QVERIFY(box);
+        told << box->text();
+        box->accept();
+    });
     for (const char* link : {"https://tandrel.example.com/", "file:///etc/passwd", "javascript:alert(1)",
                              "mailto:a@example.com", "#top"}) {
         emit view.anchorClicked(QUrl(QString::fromLatin1(link)));
     }
     QCOMPARE(m_opened->urls(), QList<QUrl>{QUrl("https://tandrel.example.com/")});
+    QCOMPARE(told, QStringList(3, QStringLiteral("This link does not lead to a web page, so it was not opened.")));
     QCOMPARE(view.source(), QUrl());
 }
 
@@ -232,6 +252,22 @@ void TestUpdateDialogs::whatsNewDialogOffersDownloadOfWebAddressesOnly()
     QSignalSpy accepted(&newer, &QDialog::accepted);
     buttonWithRole(&newer, QDialogButtonBox::AcceptRole)->click();
     QCOMPARE(accepted.size(), 1);
+    QCOMPARE(m_opened->urls(), QList<QUrl>{download});
+
+    // Without a browser the download says so instead of closing as if it had begun.
+    m_opened->setFailing(true);
+    WhatsNewDialog failing("# Notes", "1.2.0", "1.1.4", kAppName, nullptr, download);
+    QString told;
+    ModalWatcher watcher([&told](QWidget* modal) {
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        QVERIFY(box);
+        told = box->text();
+        box->accept();
+    });
+    QSignalSpy failingAccepted(&failing, &QDialog::accepted);
+    buttonWithRole(&failing, QDialogButtonBox::AcceptRole)->click();
+    QCOMPARE(told, QStringLiteral("The page could not be opened in your browser."));
+    QCOMPARE(failingAccepted.size(), 1);
     QCOMPARE(m_opened->urls(), QList<QUrl>{download});
 }
 
@@ -351,19 +387,33 @@ void TestUpdateDialogs::whatsNewOnStartupShowsNothingWithoutNotes()
 void TestUpdateDialogs::feedbackPageCarriesTheProductTag_data()
 {
     QTest::addColumn<QString>("base");
+    QTest::addColumn<bool>("browserWorks");
     QTest::addColumn<QString>("opened");
-    QTest::newRow("no slash") << "https://feedback.example.com/board" << "https://feedback.example.com/board/?tags=ledgerine";
-    QTest::newRow("slash") << "https://feedback.example.com/board/" << "https://feedback.example.com/board/?tags=ledgerine";
-    QTest::newRow("bare host") << "https://feedback.example.com" << "https://feedback.example.com/?tags=ledgerine";
-    QTest::newRow("query replaced") << "https://feedback.example.com/?tags=other&x=1" << "https://feedback.example.com/?tags=ledgerine";
-    QTest::newRow("not the web") << "file:///home/feedback.html" << "";
+    QTest::newRow("no slash") << "https://feedback.example.com/board" << true << "https://feedback.example.com/board/?tags=ledgerine";
+    QTest::newRow("slash") << "https://feedback.example.com/board/" << true << "https://feedback.example.com/board/?tags=ledgerine";
+    QTest::newRow("bare host") << "https://feedback.example.com" << true << "https://feedback.example.com/?tags=ledgerine";
+    QTest::newRow("query replaced") << "https://feedback.example.com/?tags=other&x=1" << true << "https://feedback.example.com/?tags=ledgerine";
+    QTest::newRow("not the web") << "file:///home/feedback.html" << true << "";
+    QTest::newRow("no browser") << "https://feedback.example.com/" << false << "";
 }
 
 void TestUpdateDialogs::feedbackPageCarriesTheProductTag()
 {
     QFETCH(QString, base);
+    QFETCH(bool, browserWorks);
     QFETCH(QString, opened);
-    openFeedbackPage({QStringLiteral("ledgerine"), QUrl(base)});
+    m_opened->setFailing(!browserWorks);
+    QWidget window;
+    int told = 0;
+    ModalWatcher watcher([&](QWidget* modal) {
+        QCOMPARE(modal->parentWidget(), &window);
+        ++told;
+        modal->close();
+    });
+    const bool asked = openFeedbackPage({QStringLiteral("ledgerine"), QUrl(base)}, &window);
+    QCOMPARE(asked, !opened.isEmpty());
+    // Whatever kept it from opening, the user hears of it.
+    QCOMPARE(told, opened.isEmpty() ? 1 : 0);
     if (opened.isEmpty())
         QVERIFY(m_opened->urls().isEmpty());
     else
