@@ -13,6 +13,7 @@ namespace {
 
 constexpr int kSupportedSchema = 1;
 constexpr qsizetype kSha256HexLength = 64;
+constexpr qsizetype kShownKeyLength = 40;
 
 void setError(QString* error, const QString& text)
 {
@@ -31,6 +32,24 @@ qint64 readSize(const QJsonValue& value)
     if (!(size >= -kLimit && size < kLimit))
         return -1;
     return static_cast<qint64>(size);
+}
+
+// A key the server chose, as the log and the status bar show it: quoted,
+// so that it cannot pass for part of the sentence, cut after 40 characters,
+// and with no control character to start a line of its own.
+QString shownKey(const QString& key)
+{
+    qsizetype length = qMin(key.size(), kShownKeyLength);
+    if (length < key.size() && key.at(length - 1).isHighSurrogate())
+        --length;
+    QString shown = key.left(length);
+    for (QChar& character : shown) {
+        if (character.category() == QChar::Other_Control)
+            character = u'?';
+    }
+    if (length < key.size())
+        shown += u'…';
+    return u'"' + shown + u'"';
 }
 
 bool isValidArtifact(const Artifact& artifact)
@@ -72,7 +91,7 @@ Artifact parseArtifact(const QJsonObject& entry, const QString& platformKey, QSt
         artifact.release_notes_url = QUrl(notes, QUrl::TolerantMode);
 
     if (failure.isEmpty() && !isValidArtifact(artifact))
-        failure = QStringLiteral("artifact %1 failed validation").arg(platformKey);
+        failure = QStringLiteral("artifact %1 failed validation").arg(shownKey(platformKey));
     setError(error, failure);
     return artifact;
 }
@@ -117,7 +136,7 @@ Manifest parseManifest(const QByteArray& json, QString* error)
     // whatever order the server wrote them in.
     for (auto it = entries.constBegin(); it != entries.constEnd(); ++it) {
         if (!it.value().isObject())
-            return fail(QStringLiteral("artifact %1 is not an object").arg(it.key()));
+            return fail(QStringLiteral("artifact %1 is not an object").arg(shownKey(it.key())));
         const Artifact artifact = parseArtifact(it.value().toObject(), it.key(), &failure);
         if (!failure.isEmpty())
             return fail(failure);

@@ -118,26 +118,30 @@ void TestUpdateManifest::manifestFaultsNameTheFirstOne_data()
     QTest::newRow("artifacts a list") << bytes(with(good, "artifacts", QJsonArray{}))
                                       << "missing or non-object field: artifacts";
     QTest::newRow("no artifacts") << bytes(manifestWith({})) << "manifest failed validation";
-    QTest::newRow("artifact a text") << bytes(manifestWith({{"linux-x64", "x"}})) << "artifact linux-x64 is not an object";
+    QTest::newRow("artifact a text") << bytes(manifestWith({{"linux-x64", "x"}})) << "artifact \"linux-x64\" is not an object";
 
     const auto bad = [](const QString& key, const QJsonValue& value) {
         return bytes(manifestWith({{"linux-x64", with(goodArtifact(), key, value)}}));
     };
-    QTest::newRow("size 0") << bad("size", 0) << "artifact linux-x64 failed validation";
-    QTest::newRow("size a text") << bad("size", "100") << "artifact linux-x64 failed validation";
-    QTest::newRow("size beyond 64 bits") << bad("size", 1e19) << "artifact linux-x64 failed validation";
+    QTest::newRow("size 0") << bad("size", 0) << "artifact \"linux-x64\" failed validation";
+    QTest::newRow("size a text") << bad("size", "100") << "artifact \"linux-x64\" failed validation";
+    QTest::newRow("size beyond 64 bits") << bad("size", 1e19) << "artifact \"linux-x64\" failed validation";
     QTest::newRow("sha256 of 63") << bad("sha256", QString(63, QLatin1Char('a')))
-                                  << "artifact linux-x64 failed validation";
-    QTest::newRow("date not ISO") << bad("released_at", "March 1, 2026") << "artifact linux-x64 failed validation";
-    QTest::newRow("empty version") << bad("version", "") << "artifact linux-x64 failed validation";
+                                  << "artifact \"linux-x64\" failed validation";
+    QTest::newRow("date not ISO") << bad("released_at", "March 1, 2026") << "artifact \"linux-x64\" failed validation";
+    QTest::newRow("empty version") << bad("version", "") << "artifact \"linux-x64\" failed validation";
     QTest::newRow("no url") << bad("url", QJsonValue::Undefined) << "missing or non-string field: url";
     QTest::newRow("sha256 a number") << bad("sha256", 5) << "missing or non-string field: sha256";
 
     const QJsonObject broken = with(goodArtifact(), "size", 0);
     QTest::newRow("first key bad") << bytes(manifestWith({{"a-first", broken}, {"linux-x64", goodArtifact()}}))
-                                   << "artifact a-first failed validation";
+                                   << "artifact \"a-first\" failed validation";
+    // A key is the server's: quoted, cut and kept to one line.
+    const QString longKey = QString(38, u'k') + QStringLiteral("\n\U0001F600tail");
+    QTest::newRow("long key") << bytes(manifestWith({{longKey, "x"}}))
+                              << QStringLiteral("artifact \"%1?…\" is not an object").arg(QString(38, u'k'));
     QTest::newRow("last key bad") << bytes(manifestWith({{"a-first", goodArtifact()}, {"z-last", broken}}))
-                                  << "artifact z-last failed validation";
+                                  << "artifact \"z-last\" failed validation";
 }
 
 void TestUpdateManifest::manifestFaultsNameTheFirstOne()
