@@ -4,7 +4,9 @@
 #include "tests/support/TestDataDir.h"
 #include "tests/support/TopLevelWindows.h"
 #include "tests/update/UpdateTestFeed.h"
+#include "update/Client.h"
 #include "update/PlatformKey.h"
+#include "update/ReleaseNotesFetcher.h"
 #include "update/UpdateDialog.h"
 #include "update/WhatsNewDialog.h"
 
@@ -125,7 +127,9 @@ void TestHelpMenu::answerAfterTheWindowHasGoneIsHarmless()
     trigger("whatsNewAction");
     QTRY_COMPARE(m_feed->requests().size(), 2);
     m_window.reset();
-    QTest::qWait(600);
+    // Each flow's reader goes once its answer has been acted on.
+    QTRY_VERIFY_WITH_TIMEOUT(!qApp->findChild<TandUpdate::Client*>(), 5000);
+    QTRY_VERIFY_WITH_TIMEOUT(!qApp->findChild<TandUpdate::ReleaseNotesFetcher*>(), 5000);
     QVERIFY(shownTopLevels<QDialog>().isEmpty());
 }
 

@@ -2,7 +2,9 @@
 #include "tests/support/TestStore.h"
 #include "tests/support/TopLevelWindows.h"
 #include "tests/update/UpdateTestFeed.h"
+#include "update/Client.h"
 #include "update/PlatformKey.h"
+#include "update/ReleaseNotesFetcher.h"
 #include "update/UpdateDialog.h"
 #include "update/WhatsNewDialog.h"
 
@@ -39,8 +41,8 @@ private Q_SLOTS:
 private:
     // Starts the start-up updates over a new window, as at a program start.
     StartupUpdates* startOver(QWidget* window, const QString& running = QStringLiteral("1.1.4"));
-    // The check's answer has come and been acted on.
-    void waitForTheCheck(int requestsBefore);
+    // The check of `updates` has been answered and the answer acted on.
+    void waitForTheCheck(StartupUpdates* updates, int requestsBefore);
 
     QTemporaryDir m_settingsDir;
     std::unique_ptr<TestStore> m_store;
@@ -78,10 +80,11 @@ StartupUpdates* TestStartupUpdates::startOver(QWidget* window, const QString& ru
     return updates;
 }
 
-void TestStartupUpdates::waitForTheCheck(int requestsBefore)
+void TestStartupUpdates::waitForTheCheck(StartupUpdates* updates, int requestsBefore)
 {
     QTRY_VERIFY_WITH_TIMEOUT(m_feed->requestsTo("GET", UpdateTestFeed::kManifestPath).size() > requestsBefore, 5000);
-    QTest::qWait(100);
+    // The check's client goes once it has acted on its answer.
+    QTRY_VERIFY_WITH_TIMEOUT(!updates->findChild<TandUpdate::Client*>(), 5000);
 }
 
 void TestStartupUpdates::whatsNewIsDueOncePerVersion_data()
@@ -134,8 +137,7 @@ void TestStartupUpdates::putOffVersionIsNotOfferedAgain()
     }
     {
         QWidget window;
-        startOver(&window);
-        waitForTheCheck(1);
+        waitForTheCheck(startOver(&window), 1);
         QVERIFY(shownTopLevels<TandUpdate::UpdateDialog>().isEmpty());
     }
     // A newer one than the version put off is offered.
@@ -168,22 +170,24 @@ void TestStartupUpdates::failedCheckIsOnlyLogged()
     m_feed->respondAlways("GET", UpdateTestFeed::kManifestPath, FakeResponse::raw(200, "not json"));
     QWidget window;
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^Update check at start-up failed: manifest invalid: "));
-    startOver(&window);
-    waitForTheCheck(0);
+    waitForTheCheck(startOver(&window), 0);
     QVERIFY(shownTopLevels<TandUpdate::UpdateDialog>().isEmpty());
 }
 
 void TestStartupUpdates::nothingOpensOnceTheWindowHasGone()
 {
     m_feed->publishNotes("1.1.4", "# In 1.1.4\n");
-    m_feed->delayRoute("GET", UpdateTestFeed::notesPath("1.1.4"), 300);
+    // The notes come after the check would have gone out, so that once they
+    // are in, a check would have been seen.
+    m_feed->delayRoute("GET", UpdateTestFeed::notesPath("1.1.4"), StartupUpdates::kCheckDelayMs + 300);
     m_feed->publish(m_feed->artifact("1.2.0"));
     auto window = std::make_unique<QWidget>();
     QPointer<StartupUpdates> updates = startOver(window.get());
     QTRY_COMPARE(m_feed->requests().size(), 1);
     window.reset();
     QVERIFY(!updates);
-    QTest::qWait(StartupUpdates::kCheckDelayMs + 300);
+    // The notes' reader goes once it has acted on their answer.
+    QTRY_VERIFY_WITH_TIMEOUT(!qApp->findChild<TandUpdate::ReleaseNotesFetcher*>(), 5000);
     QVERIFY(shownTopLevels<TandUpdate::WhatsNewDialog>().isEmpty());
     QVERIFY(shownTopLevels<TandUpdate::UpdateDialog>().isEmpty());
     QVERIFY(m_feed->requestsTo("GET", UpdateTestFeed::kManifestPath).isEmpty());

@@ -641,8 +641,10 @@ void TestImportScreen::progressKeepsEveryWindowFromInput()
     });
     screen()->runImport();
 
-    QCOMPARE(modalities, QList<int>({Qt::ApplicationModal, Qt::ApplicationModal, Qt::ApplicationModal}));
-    QCOMPARE(maxima, QList<int>({250, 250, 250}));
+    // However often it reports, the import counts against all 250 rows.
+    QVERIFY(!maxima.isEmpty());
+    QCOMPARE(modalities, QList<int>(maxima.size(), Qt::ApplicationModal));
+    QCOMPARE(maxima, QList<int>(maxima.size(), 250));
     QVERIFY(stayedOpen);
     QCOMPARE(m_state->transactionRepository()->listByAccount(account.id).size(), 250);
     // It goes with the run, and the summary follows.
