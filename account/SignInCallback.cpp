@@ -25,8 +25,12 @@ bool constantTimeEquals(const QByteArray& a, const QByteArray& b)
 
 SignInCallback SignInCallback::fromUrl(const QUrl& url)
 {
-    // A service may answer in the fragment, which a browser keeps to itself,
-    // or in the query; whichever holds the access token holds the rest.
+    // A service may answer in the fragment or in the query; whichever holds
+    // the access token holds the rest. A browser never sends the fragment,
+    // so the listener only ever hands on the query; the fragment is read for
+    // the other callers of AuthClient::handleAuthCallback, which may pass the
+    // whole address the service redirected to (one handed over by the
+    // system, or pasted), fragment and all.
     const QUrlQuery fragment(url.fragment(QUrl::FullyEncoded));
     const QUrlQuery source = fragment.hasQueryItem(QStringLiteral("access_token")) ? fragment : QUrlQuery(url);
     SignInCallback callback;
