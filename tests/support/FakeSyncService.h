@@ -7,6 +7,7 @@
 #include <QObject>
 #include <QPair>
 #include <QString>
+#include <QStringList>
 
 #include <map>
 #include <optional>
@@ -15,6 +16,8 @@
 // change per (entity type, client id) and gives it a server id; GET
 // "/sync/pull" pages through the stored records in the order they last
 // changed, from a cursor that is the sequence number of the last one sent.
+// The sharing endpoints list, add and withdraw the people an account is
+// shared with, among the users the test has made known.
 class FakeSyncService : public QObject
 {
     Q_OBJECT
@@ -40,11 +43,23 @@ public:
     std::optional<StoredRecord> record(const QString& entityType, const QString& clientId) const;
     int recordCount() const { return int(m_records.size()); }
 
+    // Someone an account can be shared with, by the user id shares carry.
+    void addShareUser(const QString& userId, const QString& email, const QString& displayName);
+    // Listed first among the account's members, with the role "owner".
+    void setAccountOwner(const QString& accountId, const QString& userId);
+    // The user ids the account is shared with besides its owner, in the order shared.
+    QStringList sharedWith(const QString& accountId) const;
+    QString shareRole(const QString& accountId, const QString& userId) const;
+
 private:
     using RecordKey = QPair<QString, QString>;
 
     FakeResponse handlePush(const RecordedRequest& request);
     FakeResponse handlePull(const RecordedRequest& request) const;
+    FakeResponse handleSharing(const RecordedRequest& request);
+    FakeResponse shareMembers(const QString& accountId) const;
+    FakeResponse share(const QString& accountId, const QJsonObject& body);
+    FakeResponse withdrawShare(const QString& accountId, const QString& userId);
 
     FakeHttpServer* m_server;
     QHash<RecordKey, StoredRecord> m_records;
@@ -52,4 +67,14 @@ private:
     std::map<qint64, RecordKey> m_bySequence;
     qint64 m_lastSequence = 0;
     int m_lastServerId = 0;
+
+    struct Share
+    {
+        QString userId;
+        QString role;
+    };
+    // User id to {"user_id", "email", "display_name"}.
+    QHash<QString, QJsonObject> m_shareUsers;
+    QHash<QString, QString> m_accountOwners;
+    QHash<QString, QList<Share>> m_shares;
 };
