@@ -1,5 +1,6 @@
 #include "account/Client.h"
 
+#include "account/AccountClient.h"
 #include "account/ApiClient.h"
 #include "account/AuthClient.h"
 #include "account/CredentialManagerTokenStore.h"
@@ -39,6 +40,8 @@ Client::Client(const ClientConfig& config, std::unique_ptr<TokenStore> tokenStor
     // then asks the user to sign in instead of failing every request.
     for (ApiClient* api : {m_authApi, m_accountApi, m_syncApi})
         connect(api, &ApiClient::authenticationRequired, m_auth, &AuthClient::endRefusedSession);
+
+    m_account = new AccountClient(m_accountApi, m_auth, config, this);
 }
 
 void Client::initialize()

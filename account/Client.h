@@ -11,14 +11,15 @@
 
 namespace TandAccount {
 
+class AccountClient;
 class ApiClient;
 class AuthClient;
 class TokenManager;
 class TokenStore;
 
 // The one way into the account service: owns the token manager, the three
-// transports that share it (authentication realm, account API, sync API)
-// and the authentication client.
+// transports that share it (authentication realm, account API, sync API),
+// the authentication client and the account client.
 class Client : public QObject
 {
     Q_OBJECT
@@ -48,6 +49,7 @@ public:
     // Has no base URL until the application shell gives it the sync API's.
     ApiClient* syncApiClient() const { return m_syncApi; }
     AuthClient* authClient() const { return m_auth; }
+    AccountClient* accountClient() const { return m_account; }
 
 signals:
     void authStateChanged(TandAccount::AuthState state);
@@ -61,6 +63,7 @@ private:
     ApiClient* m_accountApi;
     ApiClient* m_syncApi;
     AuthClient* m_auth;
+    AccountClient* m_account;
 };
 
 } // namespace TandAccount

@@ -70,10 +70,12 @@ QString FakeAuthService::loginPath() const
 FakeAuthService::TokenPair FakeAuthService::newPair(const QString& sessionId, const QString& userId)
 {
     const int serial = ++m_lastId;
-    const QJsonObject payload{{QStringLiteral("sub"), userId},
-                              {QStringLiteral("sid"), sessionId},
-                              {QStringLiteral("jti"), serial},
-                              {QStringLiteral("exp"), QDateTime::currentSecsSinceEpoch() + m_accessLifetime}};
+    QJsonObject payload{{QStringLiteral("sub"), userId},
+                        {QStringLiteral("sid"), sessionId},
+                        {QStringLiteral("jti"), serial},
+                        {QStringLiteral("exp"), QDateTime::currentSecsSinceEpoch() + m_accessLifetime}};
+    if (const auto claims = m_groupClaims.constFind(userId); claims != m_groupClaims.constEnd())
+        payload.insert(QStringLiteral("custom"), QJsonObject{{QStringLiteral("tnd"), *claims}});
     return {makeToken(payload), QStringLiteral("refresh-%1").arg(serial)};
 }
 
@@ -90,6 +92,20 @@ FakeAuthService::TokenPair FakeAuthService::signIn(const QString& userId)
                         return FakeResponse::empty(204);
                     });
     return session.pair;
+}
+
+void FakeAuthService::setGroupClaims(const QString& userId, const QString& groupId, const QString& role)
+{
+    if (groupId.isEmpty() && role.isEmpty())
+        m_groupClaims.remove(userId);
+    else
+        m_groupClaims.insert(userId, {{QStringLiteral("group_id"), groupId}, {QStringLiteral("role"), role}});
+}
+
+QString FakeAuthService::userOf(const RecordedRequest& request) const
+{
+    const SignInSession* session = sessionOf(request);
+    return session ? session->userId : QString();
 }
 
 bool FakeAuthService::isLive(const TokenPair& pair) const

@@ -47,6 +47,12 @@ public:
     void setLoginUser(const QString& userId) { m_loginUser = userId; }
     void setPassword(const QString& password) { m_password = password; }
 
+    // The family group and role that tokens handed out to `userId` from now
+    // on carry; empty texts carry none.
+    void setGroupClaims(const QString& userId, const QString& groupId, const QString& role);
+    // The user whose live access token `request` carries; empty without one.
+    QString userOf(const RecordedRequest& request) const;
+
     int liveSessionCount() const { return int(m_sessions.size()); }
     bool isLive(const TokenPair& pair) const;
     QString displayName() const { return m_displayName; }
@@ -71,6 +77,8 @@ private:
     FakeHttpServer* m_server;
     QString m_realm;
     QHash<QString, SignInSession> m_sessions;
+    // User id to its claims ("group_id", "role").
+    QHash<QString, QJsonObject> m_groupClaims;
     QString m_loginUser = QStringLiteral("user-1");
     QString m_displayName = QStringLiteral("Test User");
     QString m_password = QStringLiteral("old-secret");

@@ -117,6 +117,25 @@ void FakeHttpServer::route(const QByteArray& method, const QString& path, Handle
     m_handlers.insert({method, path}, std::move(handler));
 }
 
+void FakeHttpServer::routePrefix(const QByteArray& method, const QString& prefix, Handler handler)
+{
+    m_prefixHandlers.insert({method, prefix}, std::move(handler));
+}
+
+const FakeHttpServer::Handler* FakeHttpServer::prefixHandlerFor(const RecordedRequest& request) const
+{
+    const Handler* found = nullptr;
+    qsizetype foundLength = -1;
+    for (auto it = m_prefixHandlers.cbegin(); it != m_prefixHandlers.cend(); ++it) {
+        const auto& [method, prefix] = it.key();
+        if (method == request.method && request.path.startsWith(prefix) && prefix.size() > foundLength) {
+            found = &it.value();
+            foundLength = prefix.size();
+        }
+    }
+    return found;
+}
+
 void FakeHttpServer::respondOnce(const QByteArray& method, const QString& path, const FakeResponse& response)
 {
     m_queued[{method, path}].append(response);
@@ -230,6 +249,8 @@ FakeResponse FakeHttpServer::answerFor(const RecordedRequest& request)
         response = *standing;
     else if (auto handler = m_handlers.constFind(key); handler != m_handlers.constEnd())
         response = (*handler)(request);
+    else if (const Handler* prefixHandler = prefixHandlerFor(request))
+        response = (*prefixHandler)(request);
     else
         response = FakeResponse::json(404, {{QStringLiteral("error"), QStringLiteral("not found")}});
 

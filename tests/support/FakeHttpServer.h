@@ -73,6 +73,9 @@ public:
     QUrl baseUrl() const;
 
     void route(const QByteArray& method, const QString& path, Handler handler);
+    // Answers every path below `prefix` (ids in the path, say) that has no
+    // route of its own; the longest matching prefix wins.
+    void routePrefix(const QByteArray& method, const QString& prefix, Handler handler);
     // Imposed answers take precedence over the handler: queued ones are used
     // one per request in order, then a standing one, then the handler.
     void respondOnce(const QByteArray& method, const QString& path, const FakeResponse& response);
@@ -97,12 +100,14 @@ private:
     // Takes one complete request off the front of the buffer, if there is one.
     bool takeRequest(QByteArray& buffer, RecordedRequest& request);
     FakeResponse answerFor(const RecordedRequest& request);
+    const Handler* prefixHandlerFor(const RecordedRequest& request) const;
     void send(QTcpSocket* socket, const FakeResponse& response);
     void drip(QTcpSocket* socket, const QByteArray& body, int intervalMs);
 
     QTcpServer* m_server;
     QHash<QTcpSocket*, QByteArray> m_buffers;
     QHash<RouteKey, Handler> m_handlers;
+    QHash<RouteKey, Handler> m_prefixHandlers;
     QHash<RouteKey, QList<FakeResponse>> m_queued;
     QHash<RouteKey, FakeResponse> m_standing;
     QHash<RouteKey, int> m_delays;

@@ -30,6 +30,10 @@ FakeSyncService::FakeSyncService(QObject* parent)
                     [this](const RecordedRequest& request) { return handlePush(request); });
     m_server->route("GET", QStringLiteral("/sync/pull"),
                     [this](const RecordedRequest& request) { return handlePull(request); });
+    for (const QByteArray method : {"GET", "POST", "DELETE"}) {
+        m_server->routePrefix(method, QStringLiteral("/accounts/"),
+                              [this](const RecordedRequest& request) { return handleSharing(request); });
+    }
 }
 
 bool FakeSyncService::start()
@@ -159,4 +163,99 @@ FakeResponse FakeSyncService::handlePull(const RecordedRequest& request) const
         page.insert(QStringLiteral("integrity"), QJsonObject{{QStringLiteral("category_count"), int(liveCategories)}});
     }
     return FakeResponse::json(200, page);
+}
+
+void FakeSyncService::addShareUser(const QString& userId, const QString& email, const QString& displayName)
+{
+    m_shareUsers.insert(userId, {{QStringLiteral("user_id"), userId},
+                                 {QStringLiteral("email"), email},
+                                 {QStringLiteral("display_name"), displayName}});
+}
+
+void FakeSyncService::setAccountOwner(const QString& accountId, const QString& userId)
+{
+    m_accountOwners.insert(accountId, userId);
+}
+
+QStringList FakeSyncService::sharedWith(const QString& accountId) const
+{
+    QStringList userIds;
+    for (const Share& share : m_shares.value(accountId))
+        userIds.append(share.userId);
+    return userIds;
+}
+
+QString FakeSyncService::shareRole(const QString& accountId, const QString& userId) const
+{
+    for (const Share& share : m_shares.value(accountId)) {
+        if (share.userId == userId)
+            return share.role;
+    }
+    return {};
+}
+
+FakeResponse FakeSyncService::handleSharing(const RecordedRequest& request)
+{
+    const QStringList segments = request.path.split(u'/', Qt::SkipEmptyParts);
+    const QString accountId = segments.value(1);
+    const QString what = segments.value(2);
+    if (request.method == "GET" && segments.size() == 3 && what == QLatin1String("members"))
+        return shareMembers(accountId);
+    if (request.method == "POST" && segments.size() == 3 && what == QLatin1String("share"))
+        return share(accountId, request.json());
+    if (request.method == "DELETE" && segments.size() == 4 && what == QLatin1String("share"))
+        return withdrawShare(accountId, segments.value(3));
+    return FakeResponse::json(404, {{QStringLiteral("error"), QStringLiteral("not found")}});
+}
+
+FakeResponse FakeSyncService::shareMembers(const QString& accountId) const
+{
+    QJsonArray members;
+    const QString owner = m_accountOwners.value(accountId);
+    if (!owner.isEmpty()) {
+        QJsonObject member = m_shareUsers.value(owner);
+        member.insert(QStringLiteral("role"), QStringLiteral("owner"));
+        members.append(member);
+    }
+    for (const Share& share : m_shares.value(accountId)) {
+        QJsonObject member = m_shareUsers.value(share.userId);
+        member.insert(QStringLiteral("role"), share.role);
+        member.insert(QStringLiteral("created_at"), QStringLiteral("2024-03-05T14:07:00Z"));
+        members.append(member);
+    }
+    return FakeResponse::json(200, {{QStringLiteral("members"), members}});
+}
+
+FakeResponse FakeSyncService::share(const QString& accountId, const QJsonObject& body)
+{
+    const QString role = body.value(QLatin1String("role")).toString();
+    QString userId = body.value(QLatin1String("user_id")).toString();
+    const QString email = body.value(QLatin1String("email")).toString();
+    if (!email.isEmpty()) {
+        userId.clear();
+        for (const QJsonObject& user : std::as_const(m_shareUsers)) {
+            if (user.value(QLatin1String("email")).toString() == email)
+                userId = user.value(QLatin1String("user_id")).toString();
+        }
+    }
+    if (role.isEmpty())
+        return FakeResponse::json(400, {{QStringLiteral("error"), QStringLiteral("role missing")}});
+    if (!m_shareUsers.contains(userId))
+        return FakeResponse::json(404, {{QStringLiteral("error"), QStringLiteral("No such user")}});
+    if (userId == m_accountOwners.value(accountId) || sharedWith(accountId).contains(userId))
+        return FakeResponse::json(409, {{QStringLiteral("error"), QStringLiteral("Already shared with this person")}});
+    m_shares[accountId].append({userId, role});
+    return FakeResponse::empty(201);
+}
+
+FakeResponse FakeSyncService::withdrawShare(const QString& accountId, const QString& userId)
+{
+    QList<Share>& shares = m_shares[accountId];
+    for (qsizetype i = 0; i < shares.size(); ++i) {
+        if (shares.at(i).userId == userId) {
+            shares.removeAt(i);
+            return FakeResponse::empty(204);
+        }
+    }
+    return FakeResponse::json(404, {{QStringLiteral("error"), QStringLiteral("not shared with this person")}});
 }

@@ -7,6 +7,7 @@
 #include <QObject>
 #include <QPair>
 #include <QString>
+#include <QStringList>
 
 #include <map>
 #include <optional>
@@ -18,6 +19,8 @@
 // The last page carries the "integrity" object with the number of live
 // categories. A test can put records on the service as another device would,
 // and reorder what the service holds.
+// The sharing endpoints list, add and withdraw the people an account is
+// shared with, among the users the test has made known.
 class FakeSyncService : public QObject
 {
     Q_OBJECT
@@ -51,6 +54,13 @@ public:
     // Gives the stored records new places in the change order, shuffled by
     // `seed`, so that a pull from the start sends them in that order.
     void shuffle(quint32 seed);
+    // Someone an account can be shared with, by the user id shares carry.
+    void addShareUser(const QString& userId, const QString& email, const QString& displayName);
+    // Listed first among the account's members, with the role "owner".
+    void setAccountOwner(const QString& accountId, const QString& userId);
+    // The user ids the account is shared with besides its owner, in the order shared.
+    QStringList sharedWith(const QString& accountId) const;
+    QString shareRole(const QString& accountId, const QString& userId) const;
 
 private:
     using RecordKey = QPair<QString, QString>;
@@ -58,6 +68,10 @@ private:
     FakeResponse handlePush(const RecordedRequest& request);
     FakeResponse handlePull(const RecordedRequest& request) const;
     StoredRecord& store(const QString& entityType, const QString& clientId, const QString& serverId);
+    FakeResponse handleSharing(const RecordedRequest& request);
+    FakeResponse shareMembers(const QString& accountId) const;
+    FakeResponse share(const QString& accountId, const QJsonObject& body);
+    FakeResponse withdrawShare(const QString& accountId, const QString& userId);
 
     FakeHttpServer* m_server;
     QHash<RecordKey, StoredRecord> m_records;
@@ -66,4 +80,14 @@ private:
     QHash<QString, RecordKey> m_byServerId;
     qint64 m_lastSequence = 0;
     int m_lastServerId = 0;
+
+    struct Share
+    {
+        QString userId;
+        QString role;
+    };
+    // User id to {"user_id", "email", "display_name"}.
+    QHash<QString, QJsonObject> m_shareUsers;
+    QHash<QString, QString> m_accountOwners;
+    QHash<QString, QList<Share>> m_shares;
 };

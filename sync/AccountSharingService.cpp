@@ -1,0 +1,109 @@
+#include "sync/AccountSharingService.h"
+
+#include "account/ApiClient.h"
+#include "account/JsonFieldReader.h"
+#include "account/PathId.h"
+
+#include <QDebug>
+
+using namespace Qt::StringLiterals;
+using TandAccount::isPlainPathId;
+
+namespace {
+
+QString membersPath(const QString& accountId)
+{
+    return u"/accounts/"_s + accountId + u"/members"_s;
+}
+
+QString sharePath(const QString& accountId)
+{
+    return u"/accounts/"_s + accountId + u"/share"_s;
+}
+
+// Ids go into the path; anything but a plain id could reach another
+// resource once Qt has resolved it.
+bool acceptIds(std::initializer_list<QStringView> ids)
+{
+    for (const QStringView id : ids) {
+        if (!isPlainPathId(id)) {
+            qWarning() << "AccountSharingService: refused a request whose account or user id is not a plain id";
+            return false;
+        }
+    }
+    return true;
+}
+
+QString shortened(const QString& text, qsizetype maxLength)
+{
+    return text.size() <= maxLength ? text : text.left(maxLength - 1) + QChar(0x2026);
+}
+
+} // namespace
+
+AccountSharingService::AccountSharingService(TandAccount::ApiClient* api, QObject* parent)
+    : SharingBackend(parent)
+    , m_api(api)
+{
+}
+
+void AccountSharingService::listMembers(const QString& accountId, MembersCallback callback)
+{
+    if (!acceptIds({accountId})) {
+        if (callback)
+            callback(false, {});
+        return;
+    }
+    m_api->get(membersPath(accountId), [callback = std::move(callback)](bool ok, int, const QJsonObject& body) {
+        if (!callback)
+            return;
+        if (!ok) {
+            callback(false, {});
+            return;
+        }
+        callback(true, TandAccount::JsonFieldReader(body).list("members"_L1, &TandAccount::ShareMember::fromJson));
+    });
+}
+
+void AccountSharingService::shareWith(const QString& accountId, const QString& who, const QString& role,
+                                      ShareCallback callback)
+{
+    if (!acceptIds({accountId})) {
+        if (callback)
+            callback(false, tr("This account cannot be shared: the service would not know it by its id."));
+        return;
+    }
+    QJsonObject body;
+    if (who.contains(u'@'))
+        body.insert(u"email"_s, who);
+    body.insert(u"user_id"_s, who);
+    body.insert(u"role"_s, role.isEmpty() ? u"member"_s : role);
+
+    m_api->post(sharePath(accountId), body,
+                [callback = std::move(callback)](bool ok, int httpStatus, const QJsonObject& answer) {
+                    if (!callback)
+                        return;
+                    if (ok) {
+                        callback(true, {});
+                        return;
+                    }
+                    QString error = TandAccount::JsonFieldReader(answer).text("error"_L1).trimmed();
+                    if (error.isEmpty())
+                        error = tr("Failed to share account (HTTP %1)").arg(httpStatus);
+                    callback(false, shortened(error, kMaxErrorLength));
+                });
+}
+
+void AccountSharingService::removeShare(const QString& accountId, const QString& userId, RemoveCallback callback)
+{
+    if (!acceptIds({accountId, userId})) {
+        if (callback)
+            callback(false);
+        return;
+    }
+    m_api->deleteResource(sharePath(accountId) + u'/' + userId,
+                          [callback = std::move(callback)](bool ok, int, const QJsonObject&) {
+                              if (callback)
+                                  callback(ok);
+                          });
+}
