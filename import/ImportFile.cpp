@@ -1,6 +1,7 @@
 #include "import/ImportFile.h"
 
 #include "import/ImportText.h"
+#include "services/RegularFile.h"
 
 #include <QFile>
 #include <QtDebug>
@@ -15,11 +16,15 @@ std::optional<QString> ImportFile::readText(const QString& path, QString* failur
     };
 
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return refuse(tr("The file could not be opened: %1").arg(file.errorString()));
-    // A pipe or device could be read for ever.
-    if (file.isSequential())
+    QString error;
+    switch (RegularFile::openForReading(file, &error)) {
+    case RegularFile::Opened::Unreadable:
+        return refuse(tr("The file could not be opened: %1").arg(error));
+    case RegularFile::Opened::NotRegular:
         return refuse(tr("The file could not be read: it is not a regular file."));
+    case RegularFile::Opened::Yes:
+        break;
+    }
     const qint64 size = file.size();
     if (size > kMaxBytes)
         return refuse(tr("The file is larger than 100 MB, more than any bank statement holds."));

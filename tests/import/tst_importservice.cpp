@@ -10,6 +10,8 @@
 
 #include <memory>
 
+#include <sys/stat.h>
+
 namespace {
 
 const QString kChecking = QStringLiteral("checking");
@@ -427,6 +429,13 @@ void ImportServiceTest::refusesWhatItCannotRead()
     result = m_service->importCsv(huge, kChecking, columns(0, 1, 2));
     QVERIFY(result.failed);
     QVERIFY(result.failure.contains(QStringLiteral("100 MB")));
+
+    // A named pipe nobody writes to: refused at once, never waited on.
+    const QString pipe = m_store->dir.filePath(QStringLiteral("pipe.csv"));
+    QCOMPARE(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    result = m_service->importCsv(pipe, kChecking, columns(0, 1, 2));
+    QVERIFY(result.failed);
+    QVERIFY(result.failure.contains(QStringLiteral("not a regular file")));
 
     result = import(rowsOf(1), columns(0, 1, 2), QStringLiteral("no such account"));
     QVERIFY(result.failed);

@@ -24,6 +24,7 @@
 
 #include <csignal>
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -1102,6 +1103,11 @@ void TestBackupService::importFromFileRefusesFilesItCannotUse()
     QVERIFY(otherVersion.failed());
     QCOMPARE(otherVersion.errors, QStringList{QStringLiteral("Unsupported backup version: 2")});
     QVERIFY(import(path(QStringLiteral("missing.zip"))).failed());
+    // A named pipe nobody writes to: refused at once, never waited on.
+    const QString pipe = path(QStringLiteral("pipe.zip"));
+    QCOMPARE(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("refused")));
+    QCOMPARE(import(pipe).errors, QStringList{QStringLiteral("The file could not be read: it is not a regular file.")});
 
     // Sparse: refused by its size, so quickly and without memory for it.
     QFile huge(path(QStringLiteral("huge.zip")));
