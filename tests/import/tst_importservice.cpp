@@ -55,6 +55,7 @@ private Q_SLOTS:
     void readsEveryDateFormatOfTheMapping();
     void decidesTheDayMonthOrderFromTheWholeColumn();
     void countsDuplicatesAsAMultiset();
+    void findsARowWithALoneSurrogateOnReimport();
     void createsEachMissingCategoryOnce();
     void reportsProgressAndSignalsOnceAtTheEnd();
     void sizesThePageCacheForTheRunOnly();
@@ -275,6 +276,22 @@ void ImportServiceTest::countsDuplicatesAsAMultiset()
     result = import(csv, columns(0, 1, 2));
     QCOMPARE(result.duplicates, 4);
     QCOMPARE(result.imported, 0);
+}
+
+void ImportServiceTest::findsARowWithALoneSurrogateOnReimport()
+{
+    // UTF-16 with a high surrogate that has no partner in the payee.
+    const QString text = QStringLiteral("Date,Payee,Amount\n2024-05-02,A") + QChar(0xD800)
+        + QStringLiteral("B,-3.50\n");
+    QByteArray bytes("\xFF\xFE", 2);
+    bytes.append(reinterpret_cast<const char*>(text.utf16()), text.size() * 2);
+    const QString path = writeFile(bytes);
+
+    QCOMPARE(m_service->importCsv(path, kChecking, columns(0, 1, 2)).imported, 1);
+    QCOMPARE(stored(), QStringList{QStringLiteral("2024-05-02|A\uFFFDB|-350||")});
+    const ImportResult again = m_service->importCsv(path, kChecking, columns(0, 1, 2));
+    QCOMPARE(again.imported, 0);
+    QCOMPARE(again.duplicates, 1);
 }
 
 void ImportServiceTest::createsEachMissingCategoryOnce()

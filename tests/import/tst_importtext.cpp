@@ -1,5 +1,6 @@
 #include "import/CsvParser.h"
 #include "import/ImportText.h"
+#include "import/ImportTextDecoder.h"
 
 #include <QTest>
 
@@ -12,6 +13,8 @@ class ImportTextTest : public QObject
 private Q_SLOTS:
     void decodes_data();
     void decodes();
+    void piecesJoinIntoTheWholeText_data();
+    void piecesJoinIntoTheWholeText();
     void splitsCsv_data();
     void splitsCsv();
 };
@@ -38,6 +41,13 @@ void ImportTextTest::decodes_data()
     QTest::newRow("beyond U+10FFFF") << QByteArray("\xF4\x90\x80\x80") << QStringLiteral("ô\u0090€€");
     QTest::newRow("cut off sequence") << QByteArray("ab\xE2\x82") << QStringLiteral("abâ‚");
     QTest::newRow("stray continuation") << QByteArray("a\xA9" "b") << QStringLiteral("a©b");
+    QTest::newRow("utf-16 lone high surrogate")
+        << QByteArray("\xFF\xFE" "A\0\x00\xD8" "B\0", 8) << QStringLiteral("A\uFFFDB");
+    QTest::newRow("utf-16 lone low surrogate")
+        << QByteArray("\xFE\xFF\xDC\x00\0B", 6) << QStringLiteral("\uFFFDB");
+    QTest::newRow("utf-16 high surrogate at the end")
+        << QByteArray("\xFF\xFE" "A\0\x3D\xD8", 6) << QStringLiteral("A\uFFFD");
+    QTest::newRow("utf-16 pair kept") << QByteArray("\xFF\xFE\x3D\xD8\x00\xDE", 6) << QStringLiteral("\U0001F600");
 }
 
 void ImportTextTest::decodes()
@@ -45,6 +55,45 @@ void ImportTextTest::decodes()
     QFETCH(QByteArray, bytes);
     QFETCH(QString, text);
     QCOMPARE(decodeImportText(bytes), text);
+}
+
+void ImportTextTest::piecesJoinIntoTheWholeText_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("text");
+
+    // A character or a surrogate pair across the end of the first piece.
+    const qsizetype edge = ImportTextDecoder::kPieceBytes;
+    for (int before = 1; before <= 3; ++before) {
+        QByteArray utf8(edge - before, 'a');
+        utf8 += "\xF0\x9F\x98\x80z";
+        QTest::addRow("utf-8, %d bytes before the edge", before)
+            << utf8 << QString(edge - before, u'a') + QStringLiteral("\U0001F600z");
+    }
+    QByteArray utf16("\xFF\xFE", 2);
+    for (qsizetype i = 2; i < edge; i += 2)
+        utf16 += QByteArray("a\0", 2);
+    utf16 += QByteArray("\x3D\xD8\x00\xDE" "b\0", 6);
+    QTest::newRow("utf-16 pair across the edge")
+        << utf16 << QString((edge - 2) / 2, u'a') + QStringLiteral("\U0001F600b");
+    QByteArray windows(edge + 10, '\x80');
+    QTest::newRow("windows-1252") << windows << QString(edge + 10, QChar(0x20AC));
+}
+
+void ImportTextTest::piecesJoinIntoTheWholeText()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, text);
+    ImportTextDecoder decoder(bytes);
+    QString joined;
+    QString piece;
+    int pieces = 0;
+    while (decoder.next(piece)) {
+        joined += piece;
+        ++pieces;
+    }
+    QVERIFY(pieces > 1);
+    QCOMPARE(joined, text);
 }
 
 void ImportTextTest::splitsCsv_data()
