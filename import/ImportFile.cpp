@@ -8,7 +8,13 @@
 
 std::optional<QString> ImportFile::readText(const QString& path, QString* failure)
 {
-    const auto refuse = [&](const QString& reason) -> std::optional<QString> {
+    const std::optional<QByteArray> bytes = readBytes(path, failure);
+    return bytes ? std::optional<QString>(decodeImportText(*bytes)) : std::nullopt;
+}
+
+std::optional<QByteArray> ImportFile::readBytes(const QString& path, QString* failure)
+{
+    const auto refuse = [&](const QString& reason) -> std::optional<QByteArray> {
         qWarning().noquote() << "Import of" << path << "refused:" << reason;
         if (failure)
             *failure = reason;
@@ -33,5 +39,5 @@ std::optional<QString> ImportFile::readText(const QString& path, QString* failur
         return refuse(file.error() != QFileDevice::NoError
                           ? tr("The file could not be read: %1").arg(file.errorString())
                           : tr("The file changed while it was read."));
-    return decodeImportText(bytes);
+    return bytes;
 }

@@ -1,6 +1,6 @@
 #include "import/ImportService.h"
 
-#include "import/CsvParser.h"
+#include "import/CsvImportFile.h"
 #include "import/CsvRecordReader.h"
 #include "import/ImportCategories.h"
 #include "import/ImportFile.h"
@@ -135,18 +135,17 @@ ImportResult ImportService::importCsv(const QString& filePath, const QString& ac
     if (!account || account->deleted_at)
         return refused(what, tr("The account to import into does not exist."));
     QString failure;
-    const std::optional<QString> text = ImportFile::readText(filePath, &failure);
-    if (!text) {
+    std::optional<QByteArray> bytes = ImportFile::readBytes(filePath, &failure);
+    if (!bytes) {
         ImportResult result;
         result.failed = true;
         result.failure = failure;
         return result;
     }
-
-    const QList<QStringList> rows = parseCsv(*text);
-    const qsizetype firstDataRow = mapping.hasHeader ? 1 : 0;
-    const int total = int(qMax<qsizetype>(rows.size() - firstDataRow, 0));
-    const CsvRecordReader reader(mapping, account->currency, rows, firstDataRow);
+    // The file is split as it is read, twice: to count its rows and decide
+    // its date order first, then to import them.
+    const CsvImportFile file(std::move(*bytes), mapping);
+    const CsvRecordReader reader(mapping, account->currency, file.order());
 
     // The account's transactions by match key, counted: a row that matches
     // uses one up, so a file's second equal row is a duplicate only when the
@@ -158,21 +157,36 @@ ImportResult ImportService::importCsv(const QString& filePath, const QString& ac
     const QDateTime now = nowUtc();
     ImportCategories categories(m_categories, now);
     ImportResult result;
+    if (mapping.dateFormat.isEmpty())
+        result.guessedDateOrder = file.guessedOrder();
     writeInTransaction(
-        total,
+        file.total(),
         [&](ImportProgress& progress) {
-            for (qsizetype i = firstDataRow; i < rows.size(); ++i) {
+            return file.forEachRecord([&](CsvRow& row) {
+                if (row.openQuoteLine > 0) {
+                    const qsizetype lines = CsvImportFile::weightOf(row);
+                    for (qsizetype k = 0; k < lines; ++k) {
+                        progress.next();
+                        ++result.unparseable;
+                    }
+                    result.notes << tr("A quote opened on line %1 is never closed, so the %n line(s) from line %2 to "
+                                       "the end of the file were not imported.",
+                                       nullptr, int(lines))
+                                        .arg(row.openQuoteLine)
+                                        .arg(row.line);
+                    return true;
+                }
                 progress.next();
-                const std::optional<CsvRecord> record = reader.read(rows[i]);
+                const std::optional<CsvRecord> record = row.tooLong ? std::nullopt : reader.read(row.fields);
                 if (!record) {
                     ++result.unparseable;
-                    continue;
+                    return true;
                 }
                 const auto match = existing.find(matchKey(record->date, record->amount, record->payee));
                 if (match != existing.end() && *match > 0) {
                     --*match;
                     ++result.duplicates;
-                    continue;
+                    return true;
                 }
 
                 Transaction t;
@@ -188,7 +202,7 @@ ImportResult ImportService::importCsv(const QString& filePath, const QString& ac
                     const std::optional<QString> categoryId = categories.idFor(record->category);
                     if (!categoryId) {
                         ++result.dbErrorSkipped;
-                        continue;
+                        return true;
                     }
                     t.category_id = *categoryId;
                 }
@@ -196,8 +210,8 @@ ImportResult ImportService::importCsv(const QString& filePath, const QString& ac
                     ++result.imported;
                 else
                     ++result.dbErrorSkipped;
-            }
-            return true;
+                return true;
+            });
         },
         result);
 

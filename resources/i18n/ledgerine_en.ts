@@ -26,6 +26,16 @@
     </message>
 </context>
 <context>
+    <name>ImportService</name>
+    <message numerus="yes">
+        <source>A quote opened on line %1 is never closed, so the %n line(s) from line %2 to the end of the file were not imported.</source>
+        <translation>
+            <numerusform>A quote opened on line %1 is never closed, so the %n line from line %2 to the end of the file was not imported.</numerusform>
+            <numerusform>A quote opened on line %1 is never closed, so the %n lines from line %2 to the end of the file were not imported.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message numerus="yes">
         <source>Auto-posted %n recurring transaction(s)</source>

@@ -54,6 +54,9 @@ private Q_SLOTS:
     void readsEveryDateFormatOfTheMapping_data();
     void readsEveryDateFormatOfTheMapping();
     void decidesTheDayMonthOrderFromTheWholeColumn();
+    void onlyDatesOfOneOrderVote();
+    void accountsForEveryLineAfterAnOpenQuote();
+    void readsLinesEndedByCarriageReturnsAlone();
     void countsDuplicatesAsAMultiset();
     void findsARowWithALoneSurrogateOnReimport();
     void createsEachMissingCategoryOnce();
@@ -258,6 +261,54 @@ void ImportServiceTest::decidesTheDayMonthOrderFromTheWholeColumn()
     QCOMPARE(result.unparseable, 1);
     QCOMPARE(stored(), (QStringList{"2023-12-25|D|100||", "2024-04-03|A|100||", "2024-04-13|C|100||",
                                     "2024-06-05|B|100||"}));
+}
+
+void ImportServiceTest::onlyDatesOfOneOrderVote()
+{
+    // 31/02 and 99999-01-01 are no day in either order, 12/32 none either:
+    // they say nothing about the order of the others.
+    ImportResult result = import("Date,Payee,Amount\n03/04/2024,A,1\n31/02/2024,B,1\n99999-01-01,C,1\n",
+                                 columns(0, 1, 2));
+    QCOMPARE(result.imported, 1);
+    QCOMPARE(result.unparseable, 2);
+    QCOMPARE(result.guessedDateOrder, std::nullopt);
+    QCOMPARE(stored(), QStringList{"2024-03-04|A|100||"});
+
+    result = import("Date,Payee,Amount\n05/06/2024,D,1\n13/06/2024,E,1\n12/32/2024,F,1\n", columns(0, 1, 2));
+    QCOMPARE(result.imported, 2);
+    QCOMPARE(result.guessedDateOrder, DateOrder::DayFirst);
+    QVERIFY(stored().contains("2024-06-05|D|100||"));
+
+    // A format given decides; the summary names no guess.
+    result = import("Date,Payee,Amount\n13/06/2024,G,1\n", columns(0, 1, 2, -1, -1, true, "dd/MM/yyyy"));
+    QCOMPARE(result.imported, 1);
+    QCOMPARE(result.guessedDateOrder, std::nullopt);
+}
+
+void ImportServiceTest::accountsForEveryLineAfterAnOpenQuote()
+{
+    QSignalSpy started(m_service.get(), &ImportService::importStarted);
+    const ImportResult result =
+        import("Date,Payee,Amount\n2024-01-01,Ann,-1.00\n2024-01-02,\"Bob,-2.00\n2024-01-03,Cy,-3.00\n\n"
+               "2024-01-04,Di,-4.00\n",
+               columns(0, 1, 2));
+    QVERIFY(!result.failed);
+    QCOMPARE(result.imported, 1);
+    QCOMPARE(result.unparseable, 3);
+    QCOMPARE(started.first().first().toInt(), 4);
+    QCOMPARE(result.notes.size(), 1);
+    QVERIFY2(result.notes.first().contains(QLatin1String("line 3")), qPrintable(result.notes.first()));
+    QCOMPARE(stored(), QStringList{"2024-01-01|Ann|-100||"});
+}
+
+void ImportServiceTest::readsLinesEndedByCarriageReturnsAlone()
+{
+    const ImportResult result =
+        import("Date,Payee,Amount\r2024-01-01,Ann,-1.00\r\"2024-01-02\",\"Bob\rJr\",-2.00\r", columns(0, 1, 2));
+    QVERIFY(!result.failed);
+    QCOMPARE(result.imported, 2);
+    QCOMPARE(result.unparseable, 0);
+    QCOMPARE(stored(), (QStringList{"2024-01-01|Ann|-100||", "2024-01-02|Bob\rJr|-200||"}));
 }
 
 void ImportServiceTest::countsDuplicatesAsAMultiset()
