@@ -37,13 +37,9 @@ struct ImportResult
     // quote left open swallowed the rest of a file), in file order.
     QStringList notes;
 
-    // Records that could not be written (the transaction, one of its split
-    // lines or a category it needed); the run went on without them.
-    int dbErrorSkipped = 0;
-
-    // Nothing of the run was kept: the file was refused or unreadable, or a
-    // database error rolled everything back. The counts then tell how far the
-    // run came, not what is stored.
+    // Nothing of the run was kept: the file was refused or unreadable, a
+    // record could not be stored, or a database error rolled everything back.
+    // The counts then tell how far the run came, not what is stored.
     bool failed = false;
     // Why, in a sentence for the user; empty unless failed.
     QString failure;

@@ -15,6 +15,7 @@
 #include "storage/RecordId.h"
 #include "storage/RunPageCache.h"
 #include "storage/ScopedTransaction.h"
+#include "storage/SqlStatement.h"
 #include "storage/Timestamp.h"
 #include "storage/TransactionRepository.h"
 
@@ -68,6 +69,7 @@ QList<QifImportRecord> importRecords(const QList<QifFileSet::File>& files, const
         for (const QifTransaction& transaction : file.parsed.transactions) {
             QifImportRecord& record = records.emplace_back();
             static_cast<QifTransaction&>(record) = transaction;
+            record.file = file.path;
             const QString& source = transaction.sourceAccount.isEmpty() ? file.path : transaction.sourceAccount;
             auto target = targets.constFind(source);
             if (target == targets.cend())
@@ -166,17 +168,18 @@ ImportResult ImportService::importCsv(const QString& filePath, const QString& ac
                 if (row.openQuoteLine > 0) {
                     const qsizetype lines = CsvImportFile::weightOf(row);
                     for (qsizetype k = 0; k < lines; ++k) {
-                        progress.next();
+                        if (!progress.next())
+                            return false;
                         ++result.unparseable;
                     }
-                    result.notes << tr("A quote opened on line %1 is never closed, so the %n line(s) from line %2 to "
-                                       "the end of the file were not imported.",
-                                       nullptr, int(lines))
-                                        .arg(row.openQuoteLine)
-                                        .arg(row.line);
+                    const QString note =
+                        tr("A quote opened on line %1 is never closed: %n line(s) from line %2 on were not imported.",
+                           nullptr, int(lines));
+                    result.notes << note.arg(row.openQuoteLine).arg(row.line);
                     return true;
                 }
-                progress.next();
+                if (!progress.next())
+                    return false;
                 const std::optional<CsvRecord> record = row.tooLong ? std::nullopt : reader.read(row.fields);
                 if (!record) {
                     ++result.unparseable;
@@ -200,16 +203,13 @@ ImportResult ImportService::importCsv(const QString& filePath, const QString& ac
                 t.updated_at = now;
                 if (!record->category.isEmpty()) {
                     const std::optional<QString> categoryId = categories.idFor(record->category);
-                    if (!categoryId) {
-                        ++result.dbErrorSkipped;
-                        return true;
-                    }
+                    if (!categoryId)
+                        return notStored(result, tr("Line %1").arg(row.line));
                     t.category_id = *categoryId;
                 }
-                if (m_transactions->insert(t))
-                    ++result.imported;
-                else
-                    ++result.dbErrorSkipped;
+                if (!m_transactions->insert(t))
+                    return notStored(result, tr("Line %1").arg(row.line));
+                ++result.imported;
                 return true;
             });
         },
@@ -219,8 +219,7 @@ ImportResult ImportService::importCsv(const QString& filePath, const QString& ac
         qWarning().noquote() << what << "failed:" << result.failure;
     else
         qInfo().noquote() << what << "into account" << accountId << "-" << result.imported << "imported,"
-                          << result.duplicates << "duplicates," << result.unparseable << "unparseable,"
-                          << result.dbErrorSkipped << "not written";
+                          << result.duplicates << "duplicates," << result.unparseable << "unparseable";
     return result;
 }
 
@@ -294,14 +293,14 @@ ImportResult ImportService::importQif(const QStringList& files, const QHash<QStr
 
     const QDateTime now = nowUtc();
     ImportCategories categories(m_categories, now);
-    QifImportWriter writer(m_database->connection(), m_transactions, m_splitLines, &categories, mapping, now);
+    QifImportWriter writer(m_transactions, m_splitLines, &categories, mapping, now);
     writeInTransaction(
         int(records.size()),
         [&](ImportProgress& progress) {
-            // A category that cannot be created is logged by the repository;
-            // the records filed under it count as not written.
-            for (const QifCategory& category : std::as_const(listedCategories))
-                categories.idFor(category.name, category.isIncome ? CategoryType::Income : CategoryType::Expense);
+            for (const QifCategory& category : std::as_const(listedCategories)) {
+                if (!categories.idFor(category.name, category.isIncome ? CategoryType::Income : CategoryType::Expense))
+                    return notStored(result, tr("The category %1").arg(category.name));
+            }
             return writer.write(records, progress, result);
         },
         result);
@@ -312,9 +311,14 @@ ImportResult ImportService::importQif(const QStringList& files, const QHash<QStr
         qInfo().noquote() << what << "-" << result.imported << "imported," << result.duplicates << "duplicates,"
                           << result.unparseable << "unparseable," << result.unmappedSkipped << "unmapped,"
                           << result.metadataSkipped << "other records," << result.transfersLinked
-                          << "transfers linked, of them" << result.retroactiveLinked << "to earlier imports,"
-                          << result.dbErrorSkipped << "not written";
+                          << "transfers linked, of them" << result.retroactiveLinked << "to earlier imports";
     return result;
+}
+
+bool ImportService::notStored(ImportResult& result, const QString& what)
+{
+    result.failure = tr("%1 could not be stored (%2): nothing was imported.").arg(what, SqlStatement::lastFailure());
+    return false;
 }
 
 bool ImportService::writeInTransaction(int total, const std::function<bool(ImportProgress&)>& write,
@@ -327,13 +331,28 @@ bool ImportService::writeInTransaction(int total, const std::function<bool(Impor
         const RunPageCache cache(m_database->connection(), total);
         // The hold outlives the transaction: the signals come once it has ended.
         ChangeHold hold{m_transactions, m_categories};
-        ScopedTransaction transaction(m_database->connection());
-        if (!transaction.isActive())
-            failure = tr("The import could not begin: %1").arg(m_database->connection().lastError().text());
-        else if (!write(progress))
-            failure = tr("The import stopped; nothing was imported.");
-        else if (!transaction.commit())
-            failure = tr("The import could not be stored: %1").arg(m_database->connection().lastError().text());
+        // The write lock is taken now, so that no other program can make a
+        // write fail halfway through.
+        ScopedTransaction transaction(m_database->connection(), ScopedTransaction::Lock::AtBegin);
+        if (!transaction.isActive()) {
+            failure = transaction.wasBusy()
+                ? tr("Another program is writing to the ledger and did not finish in time: nothing was imported. "
+                     "Try again once it has finished.")
+                : tr("The import could not begin: %1").arg(transaction.beginError().text());
+        } else {
+            progress.watch(&transaction);
+            if (!write(progress)) {
+                if (!result.failure.isEmpty())
+                    failure = result.failure;
+                else if (!transaction.isOpen())
+                    failure = tr("The database ended the import after an error (%1): nothing was imported.")
+                                  .arg(SqlStatement::lastFailure());
+                else
+                    failure = tr("The import stopped; nothing was imported.");
+            } else if (!transaction.commit()) {
+                failure = tr("The import could not be stored: %1").arg(m_database->connection().lastError().text());
+            }
+        }
     }
     progress.finish();
     if (failure.isEmpty())

@@ -10,6 +10,8 @@
 // One transaction of a QIF import, as the file gave it and where it goes.
 struct QifImportRecord : QifTransaction
 {
+    // The file it was read from.
+    QString file;
     // The account its source account is mapped to; empty when unmapped.
     QString targetAccountId;
     // The amount and the split amounts in the target account's minor units;

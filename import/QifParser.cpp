@@ -36,6 +36,8 @@ void forEachLine(QStringView text, Handle handle)
         if (i < text.size() && text[i] != u'\n' && text[i] != u'\r')
             continue;
         handle(text.mid(start, i - start));
+        if (i + 1 < text.size() && text[i] == u'\r' && text[i + 1] == u'\n')
+            ++i;
         start = i + 1;
     }
 }
@@ -84,6 +86,7 @@ public:
 
     void read(QStringView rawLine)
     {
+        ++m_lineNumber;
         const QStringView line = cleanLine(rawLine);
         if (line.isEmpty())
             return;
@@ -193,7 +196,8 @@ private:
         default:
             return; // an unknown code is no content
         }
-        m_hasContent = true;
+        if (!std::exchange(m_hasContent, true))
+            m_transaction.line = m_lineNumber;
     }
 
     void finishSplit()
@@ -250,6 +254,7 @@ private:
     }
 
     DateOrder m_order;
+    int m_lineNumber = 0;
     QifBlockKind m_kind = QifBlockKind::Other;
     QifAccountType m_type = QifAccountType::Bank;
     QString m_account;

@@ -3,6 +3,7 @@
 #include "services/BackupArchive.h"
 #include "services/BackupTable.h"
 #include "storage/Enums.h"
+#include "storage/NativeConnection.h"
 #include "storage/RecordSchema.h"
 #include "storage/Timestamp.h"
 
@@ -490,6 +491,11 @@ bool BackupRestore::prepareStatement(QSqlQuery& query, const QString& sql)
 
 bool BackupRestore::exec(QSqlQuery& query, const QVariantList& values)
 {
+    // SQLite ends the transaction itself after some errors, even one of
+    // another part of the program while the event loop ran; a write now
+    // would be stored on its own, outside the restore's all or nothing.
+    if (!nativeconnection::inTransaction(m_db))
+        return fail(tr("the database ended the restore's transaction after an error"));
     for (int i = 0; i < values.size(); ++i)
         query.bindValue(i, values.at(i));
     return query.exec() || fail(query);

@@ -28,10 +28,10 @@
 <context>
     <name>ImportService</name>
     <message numerus="yes">
-        <source>A quote opened on line %1 is never closed, so the %n line(s) from line %2 to the end of the file were not imported.</source>
+        <source>A quote opened on line %1 is never closed: %n line(s) from line %2 on were not imported.</source>
         <translation>
-            <numerusform>A quote opened on line %1 is never closed, so the %n line from line %2 to the end of the file was not imported.</numerusform>
-            <numerusform>A quote opened on line %1 is never closed, so the %n lines from line %2 to the end of the file were not imported.</numerusform>
+            <numerusform>A quote opened on line %1 is never closed: %n line from line %2 on was not imported.</numerusform>
+            <numerusform>A quote opened on line %1 is never closed: %n lines from line %2 on were not imported.</numerusform>
         </translation>
     </message>
 </context>

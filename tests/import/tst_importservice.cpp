@@ -1,11 +1,14 @@
 #include "import/ImportFile.h"
 #include "import/ImportService.h"
+#include "storage/NativeConnection.h"
 #include "storage/RecordId.h"
 #include "tests/support/TestStore.h"
 
 #include <QFile>
 #include <QSignalSpy>
+#include <QSemaphore>
 #include <QSqlQuery>
+#include <QThread>
 #include <QTest>
 
 #include <memory>
@@ -64,7 +67,10 @@ private Q_SLOTS:
     void sizesThePageCacheForTheRunOnly();
     void rollsBackWhenTheCommitFails();
     void failsWhenTheTransactionCannotBegin();
-    void countsFailedInserts();
+    void aRowThatCannotBeStoredFailsTheWholeImport();
+    void aFullDiskLeavesTheLedgerAsItWas();
+    void stopsWhenTheTransactionEndsMeanwhile();
+    void waitsForAnotherWriterOrSaysItCouldNot();
     void refusesWhatItCannotRead();
 
 private:
@@ -469,17 +475,106 @@ void ImportServiceTest::failsWhenTheTransactionCannotBegin()
     QCOMPARE(changed.count(), 0);
 }
 
-void ImportServiceTest::countsFailedInserts()
+void ImportServiceTest::aRowThatCannotBeStoredFailsTheWholeImport()
 {
+    addTransaction(QDate(2024, 1, 1), QStringLiteral("Kept"), 100);
+    const QStringList before = stored();
     QSqlQuery query(m_store->db.connection());
     QVERIFY(query.exec(QStringLiteral("CREATE TRIGGER refuse BEFORE INSERT ON transactions WHEN NEW.payee = 'Refused' "
                                       "BEGIN SELECT RAISE(ABORT, 'refused'); END")));
     const ImportResult result =
-        import("Date,Payee,Amount\n2024-01-01,Refused,1\n2024-01-02,Fine,1\n2024-01-03,Refused,1\n", columns(0, 1, 2));
+        import("Date,Payee,Amount\n2024-01-02,Fine,1\n2024-01-03,Refused,1\n2024-01-04,Fine too,1\n", columns(0, 1, 2));
+    QVERIFY(result.failed);
+    QVERIFY2(result.failure.contains(QLatin1String("Line 3")) && result.failure.contains(QLatin1String("refused")),
+             qPrintable(result.failure));
+    QCOMPARE(stored(), before);
+}
+
+void ImportServiceTest::aFullDiskLeavesTheLedgerAsItWas()
+{
+    addTransaction(QDate(2024, 1, 1), QStringLiteral("Kept"), 100);
+    const QStringList before = stored();
+    const int categoriesBefore = m_store->categories.count();
+    QSqlQuery query(m_store->db.connection());
+    QVERIFY(query.exec(QStringLiteral("PRAGMA page_count")) && query.next());
+    const int pages = query.value(0).toInt();
+    // Room for a few hundred rows of the file's thousands.
+    QVERIFY(query.exec(QStringLiteral("PRAGMA max_page_count = %1").arg(pages + 20)));
+    QByteArray csv = "Date,Payee,Amount,Category\n";
+    for (int i = 0; i < 5000; ++i)
+        csv += "2024-03-01,Payee " + QByteArray::number(i) + ",-1.00,Category " + QByteArray::number(i % 50) + "\n";
+
+    const ImportResult result = import(csv, columns(0, 1, 2, -1, 3));
+    QCOMPARE(stored(), before);
+    QCOMPARE(m_store->categories.count(), categoriesBefore);
+    QVERIFY(result.failed);
+    QVERIFY2(result.failure.contains(QLatin1String("full")), qPrintable(result.failure));
+    QVERIFY(!nativeconnection::inTransaction(m_store->db.connection()));
+
+    // With room again the same file imports whole.
+    QVERIFY(query.exec(QStringLiteral("PRAGMA max_page_count = 1000000000")));
+    QCOMPARE(import(csv, columns(0, 1, 2, -1, 3)).imported, 5000);
+}
+
+void ImportServiceTest::stopsWhenTheTransactionEndsMeanwhile()
+{
+    // SQLite ends the transaction while the event loop runs (as after a
+    // failed write elsewhere): the import writes nothing on its own after it.
+    const QStringList before = stored();
+    bool ended = false;
+    connect(m_service.get(), &ImportService::importProgress, this, [&](int current) {
+        if (current == 100)
+            ended = QSqlQuery(m_store->db.connection()).exec(QStringLiteral("ROLLBACK"));
+    });
+    const ImportResult result = import(rowsOf(250), columns(0, 1, 2));
+    QVERIFY(ended);
+    QCOMPARE(stored(), before);
+    QVERIFY(result.failed);
+}
+
+void ImportServiceTest::waitsForAnotherWriterOrSaysItCouldNot()
+{
+    QSqlQuery(m_store->db.connection()).exec(QStringLiteral("PRAGMA busy_timeout = 2000"));
+    // Another program writes for a moment: the import waits for it.
+    QSemaphore locked;
+    QThread* writer = QThread::create([path = m_store->db.filePath(), &locked] {
+        {
+            QSqlDatabase other = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("other"));
+            other.setDatabaseName(path);
+            QSqlQuery hold(other);
+            if (!other.open() || !hold.exec(QStringLiteral("BEGIN IMMEDIATE")))
+                qFatal("the other writer cannot lock the ledger");
+            locked.release();
+            QThread::msleep(300);
+            hold.exec(QStringLiteral("COMMIT"));
+        }
+        QSqlDatabase::removeDatabase(QStringLiteral("other"));
+    });
+    writer->start();
+    locked.acquire();
+    ImportResult result = import(rowsOf(3), columns(0, 1, 2));
+    writer->wait();
+    delete writer;
     QVERIFY(!result.failed);
-    QCOMPARE(result.dbErrorSkipped, 2);
-    QCOMPARE(result.imported, 1);
-    QCOMPARE(stored(), QStringList{"2024-01-02|Fine|100||"});
+    QCOMPARE(result.imported, 3);
+
+    // One that holds the lock past the busy timeout: nothing is imported,
+    // and the user hears why.
+    QSqlQuery(m_store->db.connection()).exec(QStringLiteral("PRAGMA busy_timeout = 100"));
+    const QStringList before = stored();
+    {
+        QSqlDatabase other = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("other"));
+        other.setDatabaseName(m_store->db.filePath());
+        QVERIFY(other.open());
+        QSqlQuery hold(other);
+        QVERIFY(hold.exec(QStringLiteral("BEGIN IMMEDIATE")));
+        result = import(rowsOf(300), columns(0, 1, 2));
+        QVERIFY(hold.exec(QStringLiteral("ROLLBACK")));
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("other"));
+    QVERIFY(result.failed);
+    QVERIFY2(result.failure.contains(QLatin1String("Another program")), qPrintable(result.failure));
+    QCOMPARE(stored(), before);
 }
 
 void ImportServiceTest::refusesWhatItCannotRead()

@@ -48,8 +48,9 @@ private Q_SLOTS:
     void neverLinksWithinOneAccount();
     void addsNothingOnReimport();
     void countsDuplicatesAsAMultiset();
-    void aSideThatIsNotWrittenLeavesNoDanglingLink();
+    void aRecordThatCannotBeStoredFailsTheWholeImport();
     void anAbortLeavesTheDatabaseAsItWas();
+    void aFullDiskLeavesTheLedgerAsItWas();
     void reportsProgressAndRefusesWhatItCannotDo();
 
 private:
@@ -339,26 +340,20 @@ void QifImportTest::countsDuplicatesAsAMultiset()
     QCOMPARE(result.duplicates, 2);
 }
 
-void QifImportTest::aSideThatIsNotWrittenLeavesNoDanglingLink()
+void QifImportTest::aRecordThatCannotBeStoredFailsTheWholeImport()
 {
+    // A split line that cannot be stored, after its transaction and the
+    // checking side of the transfer were written.
     QSqlQuery query(m_store->db.connection());
-    QVERIFY(query.exec(QStringLiteral("CREATE TRIGGER refuse BEFORE INSERT ON transactions "
-                                      "WHEN NEW.payee = 'From checking' BEGIN SELECT RAISE(ABORT, 'refused'); END")));
     QVERIFY(query.exec(QStringLiteral("CREATE TRIGGER refuseLine BEFORE INSERT ON split_lines "
                                       "WHEN NEW.memo LIKE '%Put aside' BEGIN SELECT RAISE(ABORT, 'refused'); END")));
+    const QStringList before = dump();
 
     const ImportResult result = importBoth();
-    QVERIFY(!result.failed);
-    QCOMPARE(result.dbErrorSkipped, 2);
-    QCOMPARE(result.imported, 5);
-    QCOMPARE(result.transfersLinked, 0);
-    // The checking side was written first; it now waits for a later import.
-    const Transaction toSavings = *rowOf(kChecking, QStringLiteral("To savings"));
-    QVERIFY(!toSavings.isTransfer());
-    QCOMPARE(toSavings.memo, QStringLiteral("[\u2192 Savings]"));
-    verifyLinks();
-    // A split whose line failed is not written at all.
-    QVERIFY(!rowOf(kChecking, QStringLiteral("Grocer")));
+    QVERIFY(result.failed);
+    QVERIFY2(result.failure.contains(QLatin1String("checking.qif, line 23")), qPrintable(result.failure));
+    QVERIFY2(result.failure.contains(QLatin1String("refused")), qPrintable(result.failure));
+    QCOMPARE(dump(), before);
     QVERIFY(query.exec(QStringLiteral("SELECT COUNT(*) FROM split_lines")) && query.next());
     QCOMPARE(query.value(0).toInt(), 0);
 }
@@ -378,6 +373,29 @@ void QifImportTest::anAbortLeavesTheDatabaseAsItWas()
     QCOMPARE(dump(), before);
     QCOMPARE(changed.count(), 1);
     QVERIFY(!m_store->transactions.changesHeld());
+}
+
+void QifImportTest::aFullDiskLeavesTheLedgerAsItWas()
+{
+    importCheckingOnly();
+    const QStringList before = dump();
+    QByteArray qif = "!Type:Bank\n";
+    for (int i = 0; i < 3000; ++i) {
+        qif += "D1/2/2024\nT-3\nPPayee " + QByteArray::number(i) + "\n";
+        if (i % 10)
+            qif += "LFood " + QByteArray::number(i % 40) + "\n^\n";
+        else
+            qif += "L--Splits--\nSFood\n$-1\nSFuel " + QByteArray::number(i % 40) + "\n$-2\n^\n";
+    }
+    const QString path = writeFile(QStringLiteral("many.qif"), qif);
+    QSqlQuery query(m_store->db.connection());
+    QVERIFY(query.exec(QStringLiteral("PRAGMA page_count")) && query.next());
+    QVERIFY(query.exec(QStringLiteral("PRAGMA max_page_count = %1").arg(query.value(0).toInt() + 20)));
+
+    const ImportResult result = m_service->importQif({path}, {{path, kChecking}});
+    QCOMPARE(dump(), before);
+    QVERIFY(result.failed);
+    QVERIFY2(result.failure.contains(QLatin1String("full")), qPrintable(result.failure));
 }
 
 void QifImportTest::reportsProgressAndRefusesWhatItCannotDo()

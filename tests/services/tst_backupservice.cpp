@@ -376,6 +376,7 @@ private Q_SLOTS:
     void refusedArchivesWriteNothing_data();
     void refusedArchivesWriteNothing();
     void databaseErrorRollsBackTheWholeRestore();
+    void aFullDiskOrAnEndedTransactionRestoresNothing();
     void exportWritesNothingARestoreWouldRefuse();
     void archiveLimitsHoldUpToTheirEdges();
     void exportToFileWritesAWholeBackupOrLeavesTheFileAlone();
@@ -955,6 +956,46 @@ void TestBackupService::databaseErrorRollsBackTheWholeRestore()
     const BackupImportResult retried = ledger.backup.importBackup(zip, BackupService::ReplaceAll);
     QCOMPARE(retried.errors, QStringList());
     QCOMPARE(retried.reconciliationsImported, 1);
+}
+
+void TestBackupService::aFullDiskOrAnEndedTransactionRestoresNothing()
+{
+    QByteArray zip;
+    {
+        Ledger source(path(QStringLiteral("source.db")));
+        QVERIFY(source.isOpen());
+        QVERIFY(source.accounts.insert(account(QStringLiteral("acct-1"), QStringLiteral("Checking"))));
+        QVERIFY(source.database.connection().transaction());
+        for (int i = 0; i < 3000; ++i)
+            QVERIFY(source.transactions.insert(transaction(QStringLiteral("tx-%1").arg(i), QStringLiteral("acct-1"), -i)));
+        QVERIFY(source.database.connection().commit());
+        zip = source.backup.exportBackup();
+    }
+    Ledger ledger(path(QStringLiteral("ledger.db")));
+    QVERIFY(ledger.isOpen());
+    QVERIFY(ledger.accounts.insert(account(QStringLiteral("acct-1"), QStringLiteral("Checking"))));
+    const auto before = ledger.dumpAll();
+
+    QSqlQuery query(ledger.database.connection());
+    QVERIFY(query.exec(QStringLiteral("PRAGMA page_count")) && query.next());
+    QVERIFY(ledger.exec(QStringLiteral("PRAGMA max_page_count = %1").arg(query.value(0).toInt() + 20)));
+    BackupImportResult result = ledger.backup.importBackup(zip, BackupService::ReplaceAll);
+    QCOMPARE(ledger.dumpAll(), before);
+    QVERIFY(result.failed());
+    QVERIFY2(result.errors.last().contains(QLatin1String("full")), qPrintable(result.errors.last()));
+    QVERIFY(ledger.exec(QStringLiteral("PRAGMA max_page_count = 1000000000")));
+
+    // SQLite ends the transaction while the event loop runs (as after a
+    // failed write elsewhere): the restore stops rather than write on its own.
+    bool ended = false;
+    connect(&ledger.backup, &BackupService::progress, &ledger.backup, [&](int done) {
+        if (done == 1000)
+            ended = ledger.exec(QStringLiteral("ROLLBACK"));
+    });
+    result = ledger.backup.importBackup(zip, BackupService::ReplaceAll);
+    QVERIFY(ended);
+    QCOMPARE(ledger.dumpAll(), before);
+    QVERIFY(result.failed());
 }
 
 void TestBackupService::exportWritesNothingARestoreWouldRefuse()
