@@ -12,6 +12,7 @@
 #include "storage/CategoryRepository.h"
 #include "storage/ChangeHold.h"
 #include "storage/Database.h"
+#include "storage/Money.h"
 #include "storage/RecordId.h"
 #include "storage/RunPageCache.h"
 #include "storage/ScopedTransaction.h"
@@ -153,8 +154,11 @@ ImportResult ImportService::importCsv(const QString& filePath, const QString& ac
     // uses one up, so a file's second equal row is a duplicate only when the
     // account holds two.
     QHash<QString, int> existing;
-    for (const Transaction& t : m_transactions->listByAccount(accountId))
+    MoneySum balance(account->starting_balance);
+    for (const Transaction& t : m_transactions->listByAccount(accountId)) {
         ++existing[matchKey(t.date, t.amount, t.payee)];
+        balance += t.amount;
+    }
 
     const QDateTime now = nowUtc();
     ImportCategories categories(m_categories, now);
@@ -191,6 +195,10 @@ ImportResult ImportService::importCsv(const QString& filePath, const QString& ac
                     ++result.duplicates;
                     return true;
                 }
+
+                balance += record->amount;
+                if (!balance.fits())
+                    return beyondBalance(result, tr("Line %1").arg(row.line));
 
                 Transaction t;
                 t.id = newRecordId();
@@ -263,6 +271,7 @@ ImportResult ImportService::importQif(const QStringList& files, const QHash<QStr
 
     QHash<QString, QString> mapping;
     QHash<QString, Currency> currencies;
+    QHash<QString, qint64> startingBalances;
     for (auto it = accountMap.cbegin(); it != accountMap.cend(); ++it) {
         mapping.insert(it.key().toLower(), it.value());
         if (it.value().isEmpty() || currencies.contains(it.value()))
@@ -271,6 +280,7 @@ ImportResult ImportService::importQif(const QStringList& files, const QHash<QStr
         if (!account || account->deleted_at)
             return refused(what, tr("An account to import into does not exist."));
         currencies.insert(account->id, account->currency);
+        startingBalances.insert(account->id, account->starting_balance);
     }
     const QifFileSet fileSet(files);
     if (!fileSet.failures().isEmpty())
@@ -293,7 +303,7 @@ ImportResult ImportService::importQif(const QStringList& files, const QHash<QStr
 
     const QDateTime now = nowUtc();
     ImportCategories categories(m_categories, now);
-    QifImportWriter writer(m_transactions, m_splitLines, &categories, mapping, now);
+    QifImportWriter writer(m_transactions, m_splitLines, &categories, mapping, startingBalances, now);
     writeInTransaction(
         int(records.size()),
         [&](ImportProgress& progress) {
@@ -318,6 +328,14 @@ ImportResult ImportService::importQif(const QStringList& files, const QHash<QStr
 bool ImportService::notStored(ImportResult& result, const QString& what)
 {
     result.failure = tr("%1 could not be stored (%2): nothing was imported.").arg(what, SqlStatement::lastFailure());
+    return false;
+}
+
+bool ImportService::beyondBalance(ImportResult& result, const QString& what)
+{
+    result.failure = tr("%1: the amount would take the account's balance beyond what a balance can hold: nothing was "
+                        "imported.")
+                         .arg(what);
     return false;
 }
 

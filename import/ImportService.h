@@ -80,6 +80,10 @@ public:
     // be stored: any failed write fails the whole import. Puts the reason
     // the user reads into the result and returns false.
     static bool notStored(ImportResult& result, const QString& what);
+    // Gives up a run because the amount of the record `what` names would
+    // take its account's balance beyond what a balance holds (see MoneySum):
+    // the ledger could no longer be backed up and restored whole.
+    static bool beyondBalance(ImportResult& result, const QString& what);
 
 Q_SIGNALS:
     void importStarted(int totalRecords);

@@ -14,11 +14,13 @@
 #include <QtDebug>
 
 QifImportWriter::QifImportWriter(TransactionRepository* transactions, SplitLineRepository* splitLines,
-                                 ImportCategories* categories, QHash<QString, QString> accounts, QDateTime now)
+                                 ImportCategories* categories, QHash<QString, QString> accounts,
+                                 QHash<QString, qint64> startingBalances, QDateTime now)
     : m_transactions(transactions)
     , m_splitLines(splitLines)
     , m_categories(categories)
     , m_accounts(std::move(accounts))
+    , m_startingBalances(std::move(startingBalances))
     , m_now(std::move(now))
 {
 }
@@ -82,6 +84,8 @@ bool QifImportWriter::writeRecord(int index)
         ++m_result->duplicates;
         return true;
     }
+    if (!keepsBalance(index))
+        return false;
 
     Transaction t;
     t.id = record.transactionId;
@@ -222,11 +226,32 @@ bool QifImportWriter::linkExisting(const Link& link, const Transaction& t)
     return true;
 }
 
-bool QifImportWriter::notStored(int index) const
+bool QifImportWriter::keepsBalance(int index)
 {
     const QifImportRecord& record = m_records->at(index);
-    return ImportService::notStored(*m_result,
-                                    tr("%1, line %2").arg(QFileInfo(record.file).fileName()).arg(record.line));
+    auto balance = m_balances.find(record.targetAccountId);
+    if (balance == m_balances.end()) {
+        MoneySum start(m_startingBalances.value(record.targetAccountId));
+        start += cache(record.targetAccountId).liveTotal();
+        balance = m_balances.insert(record.targetAccountId, start);
+    }
+    MoneySum after = *balance;
+    after += *record.amount;
+    if (!after.fits())
+        return ImportService::beyondBalance(*m_result, placeOf(index));
+    *balance = after;
+    return true;
+}
+
+QString QifImportWriter::placeOf(int index) const
+{
+    const QifImportRecord& record = m_records->at(index);
+    return tr("%1, line %2").arg(QFileInfo(record.file).fileName()).arg(record.line);
+}
+
+bool QifImportWriter::notStored(int index) const
+{
+    return ImportService::notStored(*m_result, placeOf(index));
 }
 
 bool QifImportWriter::abort(const QString& reason) const

@@ -2,6 +2,7 @@
 
 #include "import/AccountImportCache.h"
 #include "import/QifImportRecord.h"
+#include "storage/Money.h"
 #include "storage/SplitLine.h"
 #include "storage/Transaction.h"
 
@@ -35,8 +36,10 @@ class QifImportWriter
 public:
     // `accounts` maps source account names, lower-cased, to the accounts
     // they go into; it tells where a transfer's other side lives.
+    // `startingBalances` holds those of the accounts written to, by id.
     QifImportWriter(TransactionRepository* transactions, SplitLineRepository* splitLines,
-                    ImportCategories* categories, QHash<QString, QString> accounts, QDateTime now);
+                    ImportCategories* categories, QHash<QString, QString> accounts,
+                    QHash<QString, qint64> startingBalances, QDateTime now);
 
     // Writes the records in their order, counting into `result`. False, with
     // the reason in `result`, when the run must be rolled back whole: a
@@ -65,6 +68,8 @@ private:
     bool store(const Transaction& t, const QList<SplitLine>& lines);
     bool linkWritten(int index, const Link& link, const Transaction& t);
     bool linkExisting(const Link& link, const Transaction& t);
+    bool keepsBalance(int index);
+    QString placeOf(int index) const;
     bool notStored(int index) const;
     bool abort(const QString& reason) const;
     AccountImportCache& cache(const QString& accountId);
@@ -73,7 +78,10 @@ private:
     SplitLineRepository* m_splitLines;
     ImportCategories* m_categories;
     QHash<QString, QString> m_accounts;
+    QHash<QString, qint64> m_startingBalances;
     QDateTime m_now;
+    // Each target account's balance as the run leaves it so far.
+    QHash<QString, MoneySum> m_balances;
 
     QList<QifImportRecord>* m_records = nullptr;
     ImportResult* m_result = nullptr;

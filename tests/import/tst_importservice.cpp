@@ -1,5 +1,6 @@
 #include "import/ImportFile.h"
 #include "import/ImportService.h"
+#include "storage/Money.h"
 #include "storage/NativeConnection.h"
 #include "storage/RecordId.h"
 #include "tests/support/TestStore.h"
@@ -68,6 +69,7 @@ private Q_SLOTS:
     void rollsBackWhenTheCommitFails();
     void failsWhenTheTransactionCannotBegin();
     void aRowThatCannotBeStoredFailsTheWholeImport();
+    void refusesAnAmountThatABalanceCannotHold();
     void aFullDiskLeavesTheLedgerAsItWas();
     void stopsWhenTheTransactionEndsMeanwhile();
     void waitsForAnotherWriterOrSaysItCouldNot();
@@ -487,6 +489,20 @@ void ImportServiceTest::aRowThatCannotBeStoredFailsTheWholeImport()
     QVERIFY(result.failed);
     QVERIFY2(result.failure.contains(QLatin1String("Line 3")) && result.failure.contains(QLatin1String("refused")),
              qPrintable(result.failure));
+    QCOMPARE(stored(), before);
+}
+
+void ImportServiceTest::refusesAnAmountThatABalanceCannotHold()
+{
+    // Each amount is one an amount may be; 9,223 of them are a balance, 9,224 not.
+    addTransaction(QDate(2024, 1, 1), QStringLiteral("Kept"), kMaxAmountMinorUnits);
+    const QStringList before = stored();
+    QByteArray csv = "Date,Payee,Amount\n";
+    for (int i = 0; i < 10000; ++i)
+        csv += "2024-03-01,Payee " + QByteArray::number(i) + ",10000000000000.00\n";
+    const ImportResult result = import(csv, columns(0, 1, 2));
+    QVERIFY(result.failed);
+    QVERIFY2(result.failure.startsWith(QLatin1String("Line 9224:")), qPrintable(result.failure));
     QCOMPARE(stored(), before);
 }
 

@@ -51,6 +51,7 @@ private Q_SLOTS:
     void aRecordThatCannotBeStoredFailsTheWholeImport();
     void anAbortLeavesTheDatabaseAsItWas();
     void aFullDiskLeavesTheLedgerAsItWas();
+    void refusesAnAmountThatABalanceCannotHold();
     void reportsProgressAndRefusesWhatItCannotDo();
 
 private:
@@ -396,6 +397,20 @@ void QifImportTest::aFullDiskLeavesTheLedgerAsItWas()
     QCOMPARE(dump(), before);
     QVERIFY(result.failed);
     QVERIFY2(result.failure.contains(QLatin1String("full")), qPrintable(result.failure));
+}
+
+void QifImportTest::refusesAnAmountThatABalanceCannotHold()
+{
+    const QStringList before = dump();
+    // Yen hold the largest amounts: 9,224 of them pass what a balance holds.
+    QByteArray qif = "!Type:Bank\n";
+    for (int i = 0; i < 9300; ++i)
+        qif += "D1/2/2024\nT-1000000000000000\nPPayee " + QByteArray::number(i) + "\n^\n";
+    const QString path = writeFile(QStringLiteral("huge.qif"), qif);
+    const ImportResult result = m_service->importQif({path}, {{path, kWallet}});
+    QVERIFY(result.failed);
+    QVERIFY2(result.failure.startsWith(QLatin1String("huge.qif, line 36894:")), qPrintable(result.failure));
+    QCOMPARE(dump(), before);
 }
 
 void QifImportTest::reportsProgressAndRefusesWhatItCannotDo()
