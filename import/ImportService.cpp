@@ -58,6 +58,28 @@ AccountType suggestedType(const QifAccount& account)
                                                                                 : AccountType::Checking;
 }
 
+// A split is whole only when its lines add up to its amount, as the split
+// editor keeps them: lines that do not get one more, uncategorized, for the
+// difference. A difference beyond what an amount may be leaves the record
+// without a readable amount.
+void addSplitRemainder(QifImportRecord& record)
+{
+    if (record.splits.isEmpty() || !record.amount)
+        return;
+    MoneySum remainder(*record.amount);
+    for (const qint64 amount : std::as_const(record.splitAmounts))
+        remainder -= amount;
+    if (remainder.value() == 0 && remainder.fits())
+        return;
+    if (!remainder.fits() || qAbs(remainder.value()) > kMaxAmountMinorUnits) {
+        record.amount.reset();
+        return;
+    }
+    record.splits.append(QifSplit{});
+    record.splitAmounts.append(remainder.value());
+    record.remainderAdded = true;
+}
+
 // The records of the files and where each goes, amounts read in the currency
 // of the account it goes into. `mapping` is by lower-cased source name; a
 // file's transactions outside any account block go by the file's path.
@@ -88,6 +110,7 @@ QList<QifImportRecord> importRecords(const QList<QifFileSet::File>& files, const
                     record.amount.reset();
                 record.splitAmounts.append(amount.value_or(0));
             }
+            addSplitRemainder(record);
         }
     }
     return records;

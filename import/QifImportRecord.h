@@ -19,6 +19,9 @@ struct QifImportRecord : QifTransaction
     // currency holds.
     std::optional<qint64> amount;
     QList<qint64> splitAmounts;
+    // The file's split lines did not add up to the amount: the last line,
+    // uncategorized, was added for the difference.
+    bool remainderAdded = false;
     // The other side of its transfer in the same import; -1 when none.
     int partnerIndex = -1;
     // Given before anything is written, so that both sides of a transfer can

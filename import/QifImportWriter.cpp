@@ -117,6 +117,8 @@ bool QifImportWriter::writeRecord(int index)
         return notStored(index);
     m_states[index] = State::Written;
     ++m_result->imported;
+    if (record.remainderAdded)
+        ++m_result->splitRemaindersAdded;
     return linkWritten(index, link, t);
 }
 

@@ -52,6 +52,7 @@ private Q_SLOTS:
     void anAbortLeavesTheDatabaseAsItWas();
     void aFullDiskLeavesTheLedgerAsItWas();
     void refusesAnAmountThatABalanceCannotHold();
+    void makesSplitLinesAddUpToTheAmount();
     void reportsProgressAndRefusesWhatItCannotDo();
 
 private:
@@ -411,6 +412,28 @@ void QifImportTest::refusesAnAmountThatABalanceCannotHold()
     QVERIFY(result.failed);
     QVERIFY2(result.failure.startsWith(QLatin1String("huge.qif, line 36894:")), qPrintable(result.failure));
     QCOMPARE(dump(), before);
+}
+
+void QifImportTest::makesSplitLinesAddUpToTheAmount()
+{
+    const QString path = writeFile(QStringLiteral("splits.qif"),
+                                   "!Type:Bank\nD1/2/2024\nT-100.00\nPShort\nSFood\n$-30.00\nSFuel\n$-30.00\n^\n"
+                                   "D1/3/2024\nT-50.00\nPWhole\nSFood\n$-20.00\nSFuel\n$-30.00\n^\n"
+                                   "D1/4/2024\nT10.00\nPOver\nSFood\n$25.00\n^\n");
+    const ImportResult result = m_service->importQif({path}, {{path, kChecking}});
+    QVERIFY(!result.failed);
+    QCOMPARE(result.imported, 3);
+    QCOMPARE(result.splitRemaindersAdded, 2);
+
+    const auto linesOf = [this](const QString& payee) {
+        QStringList lines;
+        for (const SplitLine& line : m_store->splitLines.listByTransaction(rowOf(kChecking, payee)->id))
+            lines << QStringLiteral("%1:%2").arg(line.amount).arg(line.category_id.isEmpty() ? "none" : "set");
+        return lines;
+    };
+    QCOMPARE(linesOf(QStringLiteral("Short")), (QStringList{"-3000:set", "-3000:set", "-4000:none"}));
+    QCOMPARE(linesOf(QStringLiteral("Whole")), (QStringList{"-2000:set", "-3000:set"}));
+    QCOMPARE(linesOf(QStringLiteral("Over")), (QStringList{"2500:set", "-1500:none"}));
 }
 
 void QifImportTest::reportsProgressAndRefusesWhatItCannotDo()
