@@ -310,6 +310,7 @@ ImportResult ImportService::importQif(const QStringList& files, const QHash<QStr
         return refused(what, fileSet.failures().join(u'\n'));
 
     ImportResult result;
+    result.guessedDateOrder = fileSet.guessedOrder();
     QList<QifCategory> listedCategories;
     QSet<QString> listedNames;
     for (const QifFileSet::File& file : fileSet.files()) {

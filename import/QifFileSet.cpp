@@ -18,7 +18,8 @@ QifFileSet::QifFileSet(const QStringList& paths, const std::function<void()>& af
             m_failures.append(QStringLiteral("%1: %2").arg(QFileInfo(path).fileName(), failure));
         }
     }
-    const DateOrder order = guessQifDateOrder(texts);
+    m_guessedOrder = guessQifDateOrder(texts);
+    const DateOrder order = m_guessedOrder.value_or(DateOrder::MonthFirst);
     for (qsizetype i = 0; i < texts.size(); ++i) {
         m_files.append(File{readPaths[i], parseQif(std::exchange(texts[i], {}), order)});
         if (afterEachFile)

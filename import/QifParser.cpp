@@ -1,5 +1,6 @@
 #include "import/QifParser.h"
 
+#include "import/DateOrderVotes.h"
 #include "storage/Money.h"
 
 #include <QSet>
@@ -319,21 +320,20 @@ QifAccountType qifAccountType(QStringView line)
     return QifAccountType::Bank;
 }
 
-DateOrder guessQifDateOrder(const QStringList& texts)
+std::optional<DateOrder> guessQifDateOrder(const QStringList& texts)
 {
+    DateOrderVotes votes;
     for (const QString& text : texts) {
-        bool dayFirst = false;
-        forEachLine(text, [&dayFirst](QStringView rawLine) {
+        forEachLine(text, [&votes](QStringView rawLine) {
             const QStringView line = cleanLine(rawLine);
-            if (dayFirst || line.size() < 2 || line.front() != u'D')
+            if (line.size() < 2 || line.front() != u'D')
                 return;
-            const std::optional<DateNumbers> numbers = readDateNumbers(line.mid(1));
-            dayFirst = numbers && numbers->firstLength != 4 && numbers->value[0] > 12;
+            const QStringView date = line.mid(1);
+            votes.add(parseQifDate(date, DateOrder::DayFirst).isValid(),
+                      parseQifDate(date, DateOrder::MonthFirst).isValid());
         });
-        if (dayFirst)
-            return DateOrder::DayFirst;
     }
-    return DateOrder::MonthFirst;
+    return votes.decided();
 }
 
 QDate parseQifDate(QStringView text, DateOrder order)

@@ -32,10 +32,10 @@ QifBlockKind qifHeaderKind(QStringView line);
 // The block type a "!Type:" line names; Bank for anything else.
 QifAccountType qifAccountType(QStringView line);
 
-// Day first as soon as one D line of the texts (whole files, or single lines)
-// starts with a number that cannot be a month (25/12/2023); month first
-// otherwise.
-DateOrder guessQifDateOrder(const QStringList& texts);
+// The order the D lines of the texts (whole files, or single lines) vote for
+// (see DateOrderVotes): a date that is a real day in one order only, such as
+// 25/12/2023, votes for it. None when no D line voted.
+std::optional<DateOrder> guessQifDateOrder(const QStringList& texts);
 
 // A QIF date: three numbers parted by '/', '-', '.' or an apostrophe, blanks
 // ignored ("12/25'99", "1/ 2' 5"); year first when the first has four

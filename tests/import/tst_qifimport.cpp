@@ -216,6 +216,7 @@ void QifImportTest::importsTwoAccountsAndPairsTheirTransfer()
     QCOMPARE(result.imported, 7);
     QCOMPARE(result.transfersLinked, 1);
     QCOMPARE(result.retroactiveLinked, 0);
+    QCOMPARE(result.guessedDateOrder, DateOrder::DayFirst);
 
     QCOMPARE(stored(kWallet), QStringList{"2024-01-02|Ramen|-1500||"});
     QCOMPARE(stored(kChecking), (QStringList{"2024-01-02|To savings|-5000||", "2024-01-03|Grocer|-10000||",

@@ -127,14 +127,21 @@ void QifParserTest::readsDates()
 
 void QifParserTest::guessesTheDateOrderOverEveryText()
 {
-    const QString american = QStringLiteral("!Type:Bank\nD12/01/2023\nT1\n^\nD2023-12-25\nT1\n^\n");
+    const QString american = QStringLiteral("!Type:Bank\nD12/01/2023\nT1\n^\nD12/25/2023\nT1\n^\n");
     const QString european = QStringLiteral("!Type:Bank\r\nD01/12/2023\r\nT1\r\n^\r\nD25/12/2023\r\nT1\r\n^\r\n");
+    const QString eitherWay = QStringLiteral("!Type:Bank\nD12/01/2023\nT1\n^\nD2023-12-25\nT1\n^\n");
     QCOMPARE(guessQifDateOrder({american}), DateOrder::MonthFirst);
     QCOMPARE(guessQifDateOrder({european}), DateOrder::DayFirst);
+    QCOMPARE(guessQifDateOrder({eitherWay}), std::nullopt);
     // One order for both files of an export, so 01/12 is one day in each.
-    QCOMPARE(guessQifDateOrder({american, european}), DateOrder::DayFirst);
+    QCOMPARE(guessQifDateOrder({eitherWay, european}), DateOrder::DayFirst);
     // Only D lines vote: a payee or a category description is no date.
-    QCOMPARE(guessQifDateOrder({QStringLiteral("P25/12/2023\nT13/1/2024\n")}), DateOrder::MonthFirst);
+    QCOMPARE(guessQifDateOrder({QStringLiteral("P25/12/2023\nT13/1/2024\n")}), std::nullopt);
+    // A date that is no day in either order says nothing: 31/02, 99/99, a
+    // year of five digits.
+    const QString withBadDates = QStringLiteral("D31/02/2024\nD99/99/2024\nD99999-01-01\nD04/03/2024\n");
+    QCOMPARE(guessQifDateOrder({withBadDates}), std::nullopt);
+    QCOMPARE(guessQifDateOrder({withBadDates + QStringLiteral("D13/04/2024\n")}), DateOrder::DayFirst);
 }
 
 void QifParserTest::readsAmountsInTheAccountsCurrency_data()
