@@ -116,6 +116,37 @@ QList<QifImportRecord> importRecords(const QList<QifFileSet::File>& files, const
     return records;
 }
 
+// Where the other side of each transfer lives, by the account name the
+// file gives it, lower-cased: the user's mapping of the files' source
+// accounts (an empty id for one skipped), and for a name that is no source
+// account of these files, the one live account of the ledger of that name
+// (ignoring case), if there is exactly one. So a transfer to an account that
+// was imported before, from another file, links as if it were mapped.
+QHash<QString, QString> transferTargets(const QHash<QString, QString>& mapping, const QList<QifFileSet::File>& files,
+                                        const QList<Account>& ledgerAccounts)
+{
+    QSet<QString> sources;
+    for (const QifFileSet::File& file : files) {
+        sources.insert(file.path.toLower());
+        for (const QifAccount& account : file.parsed.accounts)
+            sources.insert(account.name.toLower());
+    }
+    QHash<QString, QString> byName;
+    QSet<QString> shared;
+    for (const Account& account : ledgerAccounts) {
+        const QString name = account.name.toLower();
+        if (byName.contains(name))
+            shared.insert(name);
+        byName.insert(name, account.id);
+    }
+    QHash<QString, QString> targets = mapping;
+    for (auto it = byName.cbegin(); it != byName.cend(); ++it) {
+        if (!shared.contains(it.key()) && !sources.contains(it.key()) && !targets.contains(it.key()))
+            targets.insert(it.key(), it.value());
+    }
+    return targets;
+}
+
 } // namespace
 
 ImportService::ImportService(Database* database, AccountRepository* accounts, TransactionRepository* transactions,
@@ -327,7 +358,8 @@ ImportResult ImportService::importQif(const QStringList& files, const QHash<QStr
 
     const QDateTime now = nowUtc();
     ImportCategories categories(m_categories, now);
-    QifImportWriter writer(m_transactions, m_splitLines, &categories, mapping, startingBalances, now);
+    QifImportWriter writer(m_transactions, m_splitLines, &categories,
+                           transferTargets(mapping, fileSet.files(), m_accounts->listActive()), startingBalances, now);
     writeInTransaction(
         int(records.size()),
         [&](ImportProgress& progress) {

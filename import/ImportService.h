@@ -63,7 +63,10 @@ public:
     // record whose match key the account already holds is a duplicate (as
     // often as it holds it). The two sides of a transfer are linked, inside
     // the import or to a side an earlier import wrote with a transfer hint;
-    // a side whose other side is not at hand gets the hint. Refused (failed,
+    // a side whose other side is not at hand gets the hint. A transfer to an
+    // account that is no source account of these files goes to the one live
+    // account of the ledger of that name (ignoring case), as if mapped; one
+    // to a source account the user skipped links nowhere. Refused (failed,
     // no signals, nothing written) when a file cannot be read, a mapped
     // account is not live or another import runs.
     ImportResult importQif(const QStringList& files, const QHash<QString, QString>& accountMap);

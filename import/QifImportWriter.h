@@ -34,8 +34,8 @@ class QifImportWriter
     Q_DECLARE_TR_FUNCTIONS(QifImportWriter)
 
 public:
-    // `accounts` maps source account names, lower-cased, to the accounts
-    // they go into; it tells where a transfer's other side lives.
+    // `accounts` maps account names as the files write them, lower-cased,
+    // to the accounts of the ledger: where a transfer's other side lives.
     // `startingBalances` holds those of the accounts written to, by id.
     QifImportWriter(TransactionRepository* transactions, SplitLineRepository* splitLines,
                     ImportCategories* categories, QHash<QString, QString> accounts,

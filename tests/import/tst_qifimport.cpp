@@ -246,14 +246,20 @@ void QifImportTest::importsTwoAccountsAndPairsTheirTransfer()
 
 void QifImportTest::linksToAnEarlierImportThroughTheHint_data()
 {
-    QTest::addColumn<bool>("mapsChecking");
-    QTest::newRow("both names mapped") << true;
-    QTest::newRow("checking not mapped") << false;
+    // How the second import, of the savings side, knows the checking account.
+    QTest::addColumn<QString>("checking");
+    QTest::addColumn<bool>("links");
+    QTest::newRow("mapped") << "mapped" << true;
+    // Not a source account of the file: the one ledger account of the name.
+    QTest::newRow("named by the ledger") << "ledger" << true;
+    QTest::newRow("skipped by the user") << "skipped" << false;
+    QTest::newRow("two ledger accounts of the name") << "ambiguous" << false;
 }
 
 void QifImportTest::linksToAnEarlierImportThroughTheHint()
 {
-    QFETCH(bool, mapsChecking);
+    QFETCH(QString, checking);
+    QFETCH(bool, links);
 
     ImportResult result = importCheckingOnly();
     QCOMPARE(result.imported, 4);
@@ -264,16 +270,23 @@ void QifImportTest::linksToAnEarlierImportThroughTheHint()
     QVERIFY(m_store->transactions.markSynced(waiting.id, QStringLiteral("server-1")));
 
     QHash<QString, QString> mapping{{QStringLiteral("savings"), kSavings}};
-    if (mapsChecking)
+    QStringList files{m_savingsPath};
+    if (checking == u"mapped")
         mapping.insert(QStringLiteral("CHECKING"), kChecking);
-    result = m_service->importQif({m_savingsPath}, mapping);
+    if (checking == u"skipped") {
+        mapping.insert(QStringLiteral("Checking"), QString());
+        files.prepend(m_checkingPath);
+    }
+    if (checking == u"ambiguous")
+        addAccount(QStringLiteral("other"), QStringLiteral("CHECKING"), Currency::USD);
+    result = m_service->importQif(files, mapping);
     QCOMPARE(result.imported, 2);
-    QCOMPARE(result.transfersLinked, mapsChecking ? 1 : 0);
-    QCOMPARE(result.retroactiveLinked, mapsChecking ? 1 : 0);
+    QCOMPARE(result.transfersLinked, links ? 1 : 0);
+    QCOMPARE(result.retroactiveLinked, links ? 1 : 0);
 
     const Transaction checkingSide = *m_store->transactions.getById(waiting.id);
     const Transaction savingsSide = *rowOf(kSavings, QStringLiteral("From checking"));
-    if (mapsChecking) {
+    if (links) {
         QCOMPARE(checkingSide.memo, QString());
         QCOMPARE(checkingSide.transfer_link_id, savingsSide.id);
         QCOMPARE(checkingSide.version, waiting.version + 1);
