@@ -371,6 +371,7 @@ private Q_SLOTS:
     void splitLinesAreReplacedOnlyByLinesTheArchiveHolds();
     void rowsAlreadyAsArchivedAreLeftAlone();
     void rowsThatWouldOverflowABalanceAreRefused();
+    void aTransferSideWhoseOtherSideIsSkippedLosesItsLink();
     void unusableRowsAreSkippedWithAnError();
     void loneSurrogatesAreStoredAsReplacementCharacters();
     void refusedArchivesWriteNothing_data();
@@ -763,6 +764,48 @@ void TestBackupService::rowsThatWouldOverflowABalanceAreRefused()
              QStringList{QStringLiteral("accounts/a.json: the starting balance would take the account's balance "
                                         "beyond what a balance can hold")});
     QCOMPARE(ledger.accounts.getById(QStringLiteral("a"))->starting_balance, 0);
+}
+
+void TestBackupService::aTransferSideWhoseOtherSideIsSkippedLosesItsLink()
+{
+    Ledger ledger(path(QStringLiteral("ledger.db")));
+    QVERIFY(ledger.isOpen());
+    QVERIFY(ledger.accounts.insert(account(QStringLiteral("local"), QStringLiteral("Local"))));
+    QVERIFY(ledger.transactions.insert(transaction(QStringLiteral("local-side"), QStringLiteral("local"), 700)));
+    const auto transfer = [](const QString& id, const QString& accountId, const QString& other, const QString& otherAccount) {
+        QJsonObject row = with(transactionRow(id, accountId), QStringLiteral("is_split"), false);
+        row.insert(QStringLiteral("transfer_link_id"), other);
+        row.insert(QStringLiteral("transfer_dest_account_id"), otherAccount);
+        return json(row);
+    };
+    const QString a = QStringLiteral("a");
+    const QString b = QStringLiteral("b");
+    const QByteArray zip = zipOf({
+        {QStringLiteral("manifest.json"), manifest()},
+        {QStringLiteral("accounts/a.json"), json(accountRow(a))},
+        {QStringLiteral("accounts/b.json"), json(accountRow(b))},
+        // Both sides restored.
+        {QStringLiteral("transactions/pair-a.json"), transfer(QStringLiteral("pair-a"), a, QStringLiteral("pair-b"), b)},
+        {QStringLiteral("transactions/pair-b.json"), transfer(QStringLiteral("pair-b"), b, QStringLiteral("pair-a"), a)},
+        // The other side's account is gone, so that side is skipped.
+        {QStringLiteral("transactions/lone.json"), transfer(QStringLiteral("lone"), a, QStringLiteral("gone"), "x")},
+        {QStringLiteral("transactions/gone.json"), transfer(QStringLiteral("gone"), QStringLiteral("x"), "lone", a)},
+        // The other side is in the ledger, not in the backup.
+        {QStringLiteral("transactions/to-local.json"), transfer(QStringLiteral("to-local"), a, "local-side", "local")},
+    });
+
+    const BackupImportResult result = ledger.backup.importBackup(zip, BackupService::ReplaceAll);
+    QCOMPARE(result.transactionsImported, 4);
+    QCOMPARE(result.transactionsSkipped, 1);
+    QCOMPARE(result.errors,
+             (QStringList{QStringLiteral("transactions/gone.json: account_id x does not exist"),
+                          QStringLiteral("transactions/lone.json: the other side of its transfer, gone, is not "
+                                         "restored; it is kept as an ordinary transaction")}));
+    const Transaction lone = *ledger.transactions.getById(QStringLiteral("lone"));
+    QVERIFY(lone.transfer_link_id.isEmpty());
+    QVERIFY(lone.transfer_dest_account_id.isEmpty());
+    QCOMPARE(ledger.transactions.getById(QStringLiteral("pair-a"))->transfer_link_id, QStringLiteral("pair-b"));
+    QCOMPARE(ledger.transactions.getById(QStringLiteral("to-local"))->transfer_link_id, QStringLiteral("local-side"));
 }
 
 void TestBackupService::unusableRowsAreSkippedWithAnError()
