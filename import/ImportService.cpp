@@ -18,6 +18,7 @@
 #include "storage/ScopedTransaction.h"
 #include "storage/SqlStatement.h"
 #include "storage/Timestamp.h"
+#include "storage/TransactionInserter.h"
 #include "storage/TransactionRepository.h"
 
 #include <QCoreApplication>
@@ -222,6 +223,7 @@ ImportResult ImportService::importCsv(const QString& filePath, const QString& ac
     writeInTransaction(
         file.total(),
         [&](ImportProgress& progress) {
+            TransactionInserter inserter(m_transactions);
             return file.forEachRecord([&](CsvRow& row) {
                 if (row.openQuoteLine > 0) {
                     const qsizetype lines = CsvImportFile::weightOf(row);
@@ -269,7 +271,7 @@ ImportResult ImportService::importCsv(const QString& filePath, const QString& ac
                         return notStored(result, tr("Line %1").arg(row.line));
                     t.category_id = *categoryId;
                 }
-                if (!m_transactions->insert(t))
+                if (!inserter.insert(t))
                     return notStored(result, tr("Line %1").arg(row.line));
                 ++result.imported;
                 return true;

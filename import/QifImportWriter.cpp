@@ -17,6 +17,7 @@ QifImportWriter::QifImportWriter(TransactionRepository* transactions, SplitLineR
                                  ImportCategories* categories, QHash<QString, QString> accounts,
                                  QHash<QString, qint64> startingBalances, QDateTime now)
     : m_transactions(transactions)
+    , m_inserter(transactions)
     , m_splitLines(splitLines)
     , m_categories(categories)
     , m_accounts(std::move(accounts))
@@ -185,7 +186,7 @@ QifImportWriter::Link QifImportWriter::chooseLink(int index, Transaction& t)
 
 bool QifImportWriter::store(const Transaction& t, const QList<SplitLine>& lines)
 {
-    if (!m_transactions->insert(t))
+    if (!m_inserter.insert(t))
         return false;
     return std::all_of(lines.cbegin(), lines.cend(), [this](const SplitLine& line) { return m_splitLines->insert(line); });
 }

@@ -4,6 +4,7 @@
 #include "import/QifImportRecord.h"
 #include "storage/Money.h"
 #include "storage/SplitLine.h"
+#include "storage/TransactionInserter.h"
 #include "storage/Transaction.h"
 
 #include <QCoreApplication>
@@ -75,6 +76,7 @@ private:
     AccountImportCache& cache(const QString& accountId);
 
     TransactionRepository* m_transactions;
+    TransactionInserter m_inserter;
     SplitLineRepository* m_splitLines;
     ImportCategories* m_categories;
     QHash<QString, QString> m_accounts;

@@ -1,10 +1,9 @@
 #include "bench/support/BenchMain.h"
 
 #include <QCoreApplication>
+#include <QFile>
 
 #include <benchmark/benchmark.h>
-
-#include <sys/resource.h>
 
 int runBenchmarks(int argc, char** argv)
 {
@@ -17,9 +16,30 @@ int runBenchmarks(int argc, char** argv)
     return 0;
 }
 
-double peakRssMb()
+namespace {
+
+// A "<key>:   <n> kB" line of /proc/self/status, in megabytes.
+double statusMb(const char* key)
 {
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return double(usage.ru_maxrss) / 1024.0; // kilobytes on Linux
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly | QIODevice::Text))
+        return 0;
+    for (QByteArray line = status.readLine(); !line.isEmpty(); line = status.readLine()) {
+        if (line.startsWith(key))
+            return line.mid(qstrlen(key)).trimmed().split(' ').value(0).toDouble() / 1024.0;
+    }
+    return 0;
+}
+
+} // namespace
+
+double peakRssMb() { return statusMb("VmHWM:"); }
+
+double currentRssMb() { return statusMb("VmRSS:"); }
+
+void resetPeakRss()
+{
+    QFile clear(QStringLiteral("/proc/self/clear_refs"));
+    if (clear.open(QIODevice::WriteOnly))
+        clear.write("5");
 }

@@ -4,5 +4,11 @@
 // database and the event loop need.
 int runBenchmarks(int argc, char** argv);
 
-// The process's peak resident size so far, in megabytes.
+// The process's peak resident size so far (since the last resetPeakRss), in
+// megabytes.
 double peakRssMb();
+// The process's resident size now, in megabytes.
+double currentRssMb();
+// Starts measuring the peak afresh from the present size, so that one run's
+// peak can be told from those of the runs before it (Linux: clear_refs).
+void resetPeakRss();
