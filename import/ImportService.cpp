@@ -101,7 +101,7 @@ QList<QifImportRecord> importRecords(const QList<QifFileSet::File>& files, const
             record.targetAccountId = *target;
             if (record.targetAccountId.isEmpty())
                 continue;
-            record.transactionId = newRecordId();
+            record.transactionId = newOrderedRecordId();
             const Currency currency = currencies.value(record.targetAccountId);
             record.amount = parseQifAmount(transaction.amountText, currency);
             for (const QifSplit& split : transaction.splits) {
@@ -257,7 +257,7 @@ ImportResult ImportService::importCsv(const QString& filePath, const QString& ac
                     return beyondBalance(result, tr("Line %1").arg(row.line));
 
                 Transaction t;
-                t.id = newRecordId();
+                t.id = newOrderedRecordId();
                 t.account_id = accountId;
                 t.date = record->date;
                 t.payee = record->payee;

@@ -130,7 +130,7 @@ std::optional<QList<SplitLine>> QifImportWriter::splitLinesOf(const QifImportRec
     for (qsizetype k = 0; k < record.splits.size(); ++k) {
         const QifSplit& split = record.splits[k];
         SplitLine line;
-        line.id = newRecordId();
+        line.id = newOrderedRecordId();
         line.transaction_id = t.id;
         if (!split.category.isEmpty()) {
             const std::optional<QString> categoryId = m_categories->idFor(split.category);

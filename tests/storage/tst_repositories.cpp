@@ -1,4 +1,5 @@
 #include "storage/Money.h"
+#include "storage/RecordId.h"
 #include "storage/SqlStatement.h"
 #include "storage/Timestamp.h"
 #include "storage/TransactionInserter.h"
@@ -9,6 +10,7 @@
 #include <QSignalSpy>
 #include <QSqlQuery>
 #include <QSqlRecord>
+#include <QUuid>
 #include <QTest>
 
 #include <memory>
@@ -55,6 +57,7 @@ private Q_SLOTS:
     void updateWritesOnlyItsColumns();
     void failedWritesReturnFalseAndLog();
     void theInserterWritesAsTheRepositoryDoes();
+    void orderedIdsAreUuidsInTheOrderMade();
     void softDeleteAndRestoreByAccountWithCutOff();
     void restoresAndListsAccounts();
     void tracksPendingRowsAndSyncMarks();
@@ -280,6 +283,25 @@ void RepositoriesTest::theInserterWritesAsTheRepositoryDoes()
     QCOMPARE(stored(full.id), byRepository[0]);
     QCOMPARE(stored(plain.id), byRepository[1]);
     QCOMPARE(m_store->transactions.getById(full.id), full);
+}
+
+void RepositoriesTest::orderedIdsAreUuidsInTheOrderMade()
+{
+    // More than a millisecond holds, so the counter runs over too.
+    QStringList ids;
+    for (int i = 0; i < 20000; ++i)
+        ids << newOrderedRecordId();
+    QStringList sorted = ids;
+    sorted.sort();
+    QCOMPARE(sorted, ids);
+    QCOMPARE(QSet<QString>(ids.cbegin(), ids.cend()).size(), ids.size());
+    for (const QString& id : {ids.first(), ids.last()}) {
+        const QUuid uuid = QUuid::fromString(id);
+        QVERIFY(!uuid.isNull());
+        QCOMPARE(uuid.toString(QUuid::WithoutBraces), id);
+        QCOMPARE(uuid.variant(), QUuid::DCE);
+        QCOMPARE(id.at(14), u'7');
+    }
 }
 
 void RepositoriesTest::softDeleteAndRestoreByAccountWithCutOff()
