@@ -38,8 +38,6 @@
 
 #include <benchmark/benchmark.h>
 
-#include <sqlite3.h>
-
 namespace {
 
 constexpr int kExisting = 50'000;
@@ -201,25 +199,16 @@ ImportResult runImport(benchmark::State& state, const QString& path)
 {
     Store& s = store();
     ImportResult result;
-    double growth = 0;
-    double sqlitePeak = 0;
-    const sqlite3_int64 baseline = sqlite3_memory_used();
+    MemoryGrowth growth;
     for (auto _ : state) {
         state.PauseTiming();
         s.reset();
-        resetPeakRss();
-        const double before = currentRssMb();
-        sqlite3_memory_highwater(1);
+        const MemoryWatch watch;
         state.ResumeTiming();
         result = s.import.importCsv(path, kAccount, mapping());
-        growth = qMax(growth, peakRssMb() - before);
-        sqlitePeak = qMax(sqlitePeak, double(sqlite3_memory_highwater(0) - baseline) / (1024 * 1024));
+        growth = watch.growth();
     }
-    const double fileMb = double(QFile(path).size()) / (1024 * 1024);
-    state.counters["file_mb"] = fileMb;
-    state.counters["peak_growth_mb"] = growth;
-    state.counters["sqlite_peak_mb"] = sqlitePeak;
-    state.counters["growth_per_file_size"] = (growth - sqlitePeak) / fileMb;
+    reportMemoryGrowth(state, growth, double(QFile(path).size()) / (1024 * 1024));
     return result;
 }
 

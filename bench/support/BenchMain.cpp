@@ -5,6 +5,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include <sqlite3.h>
+
 int runBenchmarks(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
@@ -35,11 +37,27 @@ double statusMb(const char* key)
 
 double peakRssMb() { return statusMb("VmHWM:"); }
 
-double currentRssMb() { return statusMb("VmRSS:"); }
-
-void resetPeakRss()
+MemoryWatch::MemoryWatch()
 {
     QFile clear(QStringLiteral("/proc/self/clear_refs"));
     if (clear.open(QIODevice::WriteOnly))
         clear.write("5");
+    m_rssMb = statusMb("VmRSS:");
+    m_sqliteBytes = sqlite3_memory_used();
+    sqlite3_memory_highwater(1);
+}
+
+MemoryGrowth MemoryWatch::growth() const
+{
+    return {peakRssMb() - m_rssMb, double(sqlite3_memory_highwater(0) - m_sqliteBytes) / (1024 * 1024)};
+}
+
+void reportMemoryGrowth(benchmark::State& state, const MemoryGrowth& growth, double fileMb)
+{
+    state.counters["file_mb"] = fileMb;
+    state.counters["peak_growth_mb"] = growth.peakMb;
+    state.counters["sqlite_peak_mb"] = growth.sqlitePeakMb;
+    // SQLite may reuse memory the process already held, so its part can
+    // exceed the growth of the resident size.
+    state.counters["growth_per_file_size"] = qMax(0.0, growth.peakMb - growth.sqlitePeakMb) / fileMb;
 }
