@@ -1,5 +1,6 @@
 #include "account/ApiClient.h"
 
+#include "account/BoundedReply.h"
 #include "account/TokenManager.h"
 
 #include <QDebug>
@@ -28,6 +29,12 @@ QString loggablePath(const QString& path)
     if (segments.size() <= 1)
         return path;
     return u'/' + segments.first() + QStringLiteral("/...");
+}
+
+// No body at all for an empty object: a POST of {} sends nothing.
+QByteArray bodyBytes(const QJsonObject& body)
+{
+    return body.isEmpty() ? QByteArray() : QJsonDocument(body).toJson(QJsonDocument::Compact);
 }
 
 QJsonObject parseBody(const QByteArray& bytes)
@@ -64,6 +71,16 @@ void ApiClient::setTransferTimeout(int milliseconds)
     m_transferTimeoutMs = milliseconds;
 }
 
+void ApiClient::setDeadline(int milliseconds)
+{
+    m_deadlineMs = milliseconds;
+}
+
+void ApiClient::setMaxAnswerBytes(qint64 bytes)
+{
+    m_maxAnswerBytes = bytes;
+}
+
 void ApiClient::get(const QString& path, ResponseCallback callback, const QUrlQuery& query)
 {
     sendRequest(Method::Get, path, {}, std::move(callback), query, true);
@@ -94,6 +111,12 @@ void ApiClient::deleteResource(const QString& path, ResponseCallback callback)
     sendRequest(Method::Delete, path, {}, std::move(callback), {}, true);
 }
 
+void ApiClient::postWithToken(const QString& path, const QJsonObject& body, const QString& bearerToken,
+                              ResponseCallback callback)
+{
+    executeRequest(Method::Post, urlFor(path, {}), bodyBytes(body), bearerToken, std::move(callback), false);
+}
+
 const char* ApiClient::methodName(Method method)
 {
     switch (method) {
@@ -112,14 +135,8 @@ const char* ApiClient::methodName(Method method)
 void ApiClient::sendRequest(Method method, const QString& path, const QJsonObject& body, ResponseCallback callback,
                             const QUrlQuery& query, bool requiresAuth)
 {
-    // The path is appended as given: the caller owns the seam, so no slash is
-    // added or dropped.
-    QUrl url = m_baseUrl;
-    url.setPath(m_baseUrl.path(QUrl::FullyDecoded) + path, QUrl::DecodedMode);
-    if (!query.isEmpty())
-        url.setQuery(query);
-
-    const QByteArray bytes = body.isEmpty() ? QByteArray() : QJsonDocument(body).toJson(QJsonDocument::Compact);
+    const QUrl url = urlFor(path, query);
+    const QByteArray bytes = bodyBytes(body);
 
     if (!requiresAuth) {
         executeRequest(method, url, bytes, QString(), std::move(callback), false);
@@ -132,6 +149,17 @@ void ApiClient::sendRequest(Method method, const QString& path, const QJsonObjec
         return;
     }
     executeRequest(method, url, bytes, m_tokens->accessToken(), std::move(callback), true);
+}
+
+QUrl ApiClient::urlFor(const QString& path, const QUrlQuery& query) const
+{
+    // The path is appended as given: the caller owns the seam, so no slash is
+    // added or dropped.
+    QUrl url = m_baseUrl;
+    url.setPath(m_baseUrl.path(QUrl::FullyDecoded) + path, QUrl::DecodedMode);
+    if (!query.isEmpty())
+        url.setQuery(query);
+    return url;
 }
 
 void ApiClient::sendAfterRefresh(Method method, const QUrl& url, const QByteArray& body, ResponseCallback callback,
@@ -202,18 +230,25 @@ void ApiClient::executeRequest(Method method, const QUrl& url, const QByteArray&
         return;
     }
 
-    connect(reply, &QNetworkReply::finished, this, [this, reply, method, url, body, callback, allowRetry] {
-        handleReply(reply, method, url, body, callback, allowRetry);
+    auto* answer = new BoundedReply(reply, m_maxAnswerBytes, m_deadlineMs);
+    connect(answer, &BoundedReply::finished, this, [this, answer, method, url, body, callback, allowRetry] {
+        handleReply(answer, method, url, body, callback, allowRetry);
     });
 }
 
-void ApiClient::handleReply(QNetworkReply* reply, Method method, const QUrl& url, const QByteArray& body,
+void ApiClient::handleReply(BoundedReply* answer, Method method, const QUrl& url, const QByteArray& body,
                             const ResponseCallback& callback, bool allowRetry)
 {
+    QNetworkReply* reply = answer->reply();
     reply->deleteLater();
+    if (!answer->withinLimits()) {
+        emit networkError(answer->failure() == BoundedReply::Failure::TooLarge
+                              ? QStringLiteral("The service's answer was too large")
+                              : QStringLiteral("The service did not answer in time"));
+        complete(callback, false, 0);
+        return;
+    }
     const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
-    // An aborted reply (timeout) is closed and has nothing to read.
-    const QJsonObject answer = reply->isReadable() ? parseBody(reply->readAll()) : QJsonObject();
 
     if (status == 401 && allowRetry) {
         sendAfterRefresh(method, url, body, callback, false, std::nullopt);
@@ -224,7 +259,8 @@ void ApiClient::handleReply(QNetworkReply* reply, Method method, const QUrl& url
         complete(callback, false, 0);
         return;
     }
-    complete(callback, status >= 200 && status <= 299, status, answer);
+    const QJsonObject json = parseBody(answer->body());
+    complete(callback, status >= 200 && status <= 299, status, json);
 }
 
 } // namespace TandAccount

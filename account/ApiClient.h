@@ -10,10 +10,9 @@
 #include <optional>
 
 class QNetworkAccessManager;
-class QNetworkReply;
-
 namespace TandAccount {
 
+class BoundedReply;
 class TokenManager;
 
 // `ok` is true exactly for HTTP 200 to 299; `httpStatus` is 0 when no HTTP
@@ -31,6 +30,10 @@ class ApiClient : public QObject
 
 public:
     static constexpr int kDefaultTransferTimeoutMs = 30000;
+    static constexpr int kDefaultDeadlineMs = 60000;
+    // Sync pages and account records are far smaller; anything beyond is not
+    // an answer of the service.
+    static constexpr qint64 kMaxAnswerBytes = 8 * 1024 * 1024;
 
     explicit ApiClient(TokenManager* tokens, QObject* parent = nullptr);
 
@@ -40,6 +43,11 @@ public:
     void setAppInfo(const QString& appId, const QString& appVersion, const QString& platform);
     // A request that transfers nothing for this long ends like a network failure.
     void setTransferTimeout(int milliseconds);
+    // A request not answered whole this long after it was sent ends like a
+    // network failure, however steadily the answer trickles in.
+    void setDeadline(int milliseconds);
+    // An answer larger than this ends the request like a network failure.
+    void setMaxAnswerBytes(qint64 bytes);
 
     void get(const QString& path, ResponseCallback callback, const QUrlQuery& query = {});
     void getPublic(const QString& path, ResponseCallback callback, const QUrlQuery& query = {});
@@ -47,6 +55,11 @@ public:
     void postPublic(const QString& path, const QJsonObject& body, ResponseCallback callback);
     void patch(const QString& path, const QJsonObject& body, ResponseCallback callback);
     void deleteResource(const QString& path, ResponseCallback callback);
+    // Speaks for a session the token manager no longer holds (the sign-out,
+    // sent after the pair is cleared): sent with `bearerToken` as given,
+    // without a refresh or a retry.
+    void postWithToken(const QString& path, const QJsonObject& body, const QString& bearerToken,
+                       ResponseCallback callback);
 
 signals:
     // A token refresh that a request needed was refused by the service.
@@ -59,9 +72,10 @@ private:
 
     void sendRequest(Method method, const QString& path, const QJsonObject& body, ResponseCallback callback,
                      const QUrlQuery& query, bool requiresAuth);
+    QUrl urlFor(const QString& path, const QUrlQuery& query) const;
     void executeRequest(Method method, const QUrl& url, const QByteArray& body, const QString& token,
                         ResponseCallback callback, bool allowRetry);
-    void handleReply(QNetworkReply* reply, Method method, const QUrl& url, const QByteArray& body,
+    void handleReply(BoundedReply* answer, Method method, const QUrl& url, const QByteArray& body,
                      const ResponseCallback& callback, bool allowRetry);
     // Runs a refresh and then the request with the token it delivered. A
     // failed refresh is logged, naming the request by `logPath`, when one is given.
@@ -77,6 +91,8 @@ private:
     QString m_appVersion;
     QString m_platform;
     int m_transferTimeoutMs = kDefaultTransferTimeoutMs;
+    int m_deadlineMs = kDefaultDeadlineMs;
+    qint64 m_maxAnswerBytes = kMaxAnswerBytes;
 };
 
 } // namespace TandAccount

@@ -119,14 +119,28 @@ void TokenManager::completeRefresh(const std::shared_ptr<Flight>& flight, Refres
 
     if (!current) {
         // The pair was cleared (sign-out) or replaced (another sign-in) while
-        // this refresh ran: what it brings back belongs to a session that is
-        // over, and so does every request that waited for it.
-        result = RefreshResult::Rejected;
-    } else if (result == RefreshResult::Success) {
-        setTokens(access, refresh);
+        // this refresh ran: whatever it brings back belongs to a session that
+        // is over and is not stored. Its callers are not refused for that:
+        // they go on with the pair held now.
+        for (const Waiter& w : waiters)
+            retryWithCurrentPair(w);
+        return;
     }
+    if (result == RefreshResult::Success)
+        setTokens(access, refresh);
     for (const Waiter& w : waiters)
         w(result);
+}
+
+void TokenManager::retryWithCurrentPair(const Waiter& waiter)
+{
+    // A fresh sign-in usually brings a usable access token; only without one
+    // does the caller wait for a refresh of the current pair (which, after a
+    // sign-out, is refused at once: there is nothing to send).
+    if (isTokenUsableAt(m_accessToken, QDateTime::currentSecsSinceEpoch()))
+        waiter(RefreshResult::Success);
+    else
+        refresh(waiter);
 }
 
 } // namespace TandAccount

@@ -37,8 +37,9 @@ public:
     ~TokenManager() override;
 
     // Loading, setting or clearing the pair ends the session a refresh in
-    // flight was started for: that refresh stores nothing when it completes
-    // and answers its waiters Rejected.
+    // flight was started for: that refresh stores nothing when it completes,
+    // and its waiters go on with the pair held then (Success when its access
+    // token is usable, else the outcome of a refresh of that pair).
     void loadTokens();
     // Store failures are not reported: the pair in memory still holds for
     // this run, and the user signs in again after a restart.
@@ -71,6 +72,7 @@ private:
     void startNewGeneration();
     void completeRefresh(const std::shared_ptr<Flight>& flight, RefreshResult result, const QString& access = {},
                          const QString& refresh = {});
+    void retryWithCurrentPair(const Waiter& waiter);
 
     std::unique_ptr<TokenStore> m_store;
     QString m_accessToken;

@@ -2,6 +2,8 @@
 
 #include "app/MainWindow.h"
 #include "app/ReturnPressesButtons.h"
+#include "app/StartupUpdates.h"
+#include "app/UpdateFeed.h"
 #include "appstate/AppState.h"
 #include "appstate/ThemeHelpers.h"
 #include "storage/Database.h"
@@ -46,6 +48,9 @@ int Application::run()
     }
     MainWindow window(&state);
     window.show();
+    auto* updates =
+        new StartupUpdates(state.preferencesRepository(), UpdateFeed::config(), UpdateFeed::productName(), &window);
+    updates->start();
     return exec();
 }
 

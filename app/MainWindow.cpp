@@ -2,14 +2,17 @@
 
 #include "app/AccountListModel.h"
 #include "app/StatusBar.h"
+#include "app/UpdateFeed.h"
 #include "appstate/AccountEditor.h"
 #include "appstate/AppState.h"
 #include "appstate/PlainMessage.h"
 #include "appstate/ThemeHelpers.h"
 #include "appstate/ThemeManager.h"
+#include "appstate/WindowPlacement.h"
 #include "register/RegisterScreen.h"
 #include "screens/AccountFormDialog.h"
 #include "screens/CategoriesScreen.h"
+#include "screens/ImportScreen.h"
 #include "screens/PayeeScreen.h"
 #include "screens/ReconciliationHistoryScreen.h"
 #include "screens/ReconciliationScreen.h"
@@ -23,6 +26,7 @@
 #include "storage/PreferencesRepository.h"
 #include "storage/RecurringRepository.h"
 #include "storage/TransactionRepository.h"
+#include "update/UpdateFlows.h"
 
 #include <QAction>
 #include <QApplication>
@@ -31,7 +35,6 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
-#include <QScreen>
 #include <QSettings>
 #include <QSplitter>
 #include <QStackedWidget>
@@ -50,6 +53,7 @@ const QString kLastViewedAccountKey = QStringLiteral("lastViewedAccountId");
 
 constexpr int kSelectAccountMessageMs = 3000;
 constexpr int kNoticeMessageMs = 5000;
+constexpr QSize kMainWindowSize(1100, 720);
 constexpr QSize kReconciliationWindowSize(1100, 720);
 constexpr QSize kHistoryWindowSize(750, 500);
 constexpr QSize kSettingsWindowSize(500, 550);
@@ -57,6 +61,7 @@ constexpr QSize kRecurringWindowSize(700, 500);
 constexpr QSize kCategoriesWindowSize(600, 500);
 constexpr QSize kPayeesWindowSize(550, 500);
 constexpr QSize kReportsWindowSize(800, 600);
+constexpr QSize kImportWindowSize(650, 600);
 
 } // namespace
 
@@ -134,7 +139,6 @@ void MainWindow::buildLayout()
     m_splitter->setCollapsible(0, false);
     m_accountPanel = accountPanel;
     sizeAccountPanel();
-    m_splitter->setSizes({260, 840});
     setCentralWidget(m_splitter);
 }
 
@@ -150,6 +154,10 @@ void MainWindow::buildMenus()
     QMenu* toolsMenu = menuBar()->addMenu(tr("T&ools"));
     QMenu* helpMenu = menuBar()->addMenu(tr("&Help"));
 
+    connect(addMenuAction(fileMenu, QStringLiteral("importAction"), tr("&Import Transactions..."),
+                          QKeySequence(Qt::CTRL | Qt::Key_I)),
+            &QAction::triggered, this, &MainWindow::showImportWindow);
+    fileMenu->addSeparator();
     // The platform's own key for preferences where it has one (none on
     // Windows), else the one most programs share.
     const QList<QKeySequence> preferencesKeys = QKeySequence::keyBindings(QKeySequence::Preferences);
@@ -208,6 +216,13 @@ void MainWindow::buildMenus()
                           QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_T)),
             &QAction::triggered, this, &MainWindow::showReportsWindow);
 
+    connect(addMenuAction(helpMenu, QStringLiteral("checkForUpdatesAction"), tr("Check for &Updates..."), {}),
+            &QAction::triggered, this, &MainWindow::checkForUpdates);
+    connect(addMenuAction(helpMenu, QStringLiteral("whatsNewAction"), tr("&What's New"), {}), &QAction::triggered,
+            this, &MainWindow::showWhatsNew);
+    connect(addMenuAction(helpMenu, QStringLiteral("feedbackAction"), tr("Send &Feedback..."), {}),
+            &QAction::triggered, this, &MainWindow::openFeedbackPage);
+    helpMenu->addSeparator();
     connect(addMenuAction(helpMenu, QStringLiteral("aboutAction"), tr("&About Tandrel Ledgerine"), {}),
             &QAction::triggered, this, &MainWindow::showAboutDialog);
 
@@ -282,13 +297,29 @@ void MainWindow::restoreLayout()
 {
     QSettings settings;
     if (!restoreGeometry(settings.value(kGeometryKey).toByteArray()))
-        resize(1100, 720);
-    m_splitter->restoreState(settings.value(kSplitterKey).toByteArray());
+        WindowPlacement::place(this, kMainWindowSize);
+    if (m_splitter->restoreState(settings.value(kSplitterKey).toByteArray()))
+        return;
+    // The account list as wide as its names and balances, within reason:
+    // the register needs the room more.
+    const int chars = m_accountPanel->fontMetrics().averageCharWidth();
+    int name = 0;
+    int balance = 0;
+    for (int row = 0; row < m_accountModel->rowCount(); ++row) {
+        const auto widthAt = [&](int column) {
+            return m_accountView->sizeHintForIndex(m_accountModel->index(row, column)).width();
+        };
+        name = std::max(name, widthAt(AccountListModel::NameColumn));
+        balance = std::max(balance, widthAt(AccountListModel::BalanceColumn));
+    }
+    const int listed = name + balance + 2 * m_accountView->frameWidth()
+        + m_accountPanel->layout()->contentsMargins().left() + 2 * chars;
+    m_splitter->setSizes({std::clamp(listed, m_accountPanel->minimumWidth(), 40 * chars), width()});
 }
 
 void MainWindow::sizeAccountPanel()
 {
-    m_accountPanel->setMinimumWidth(26 * m_accountPanel->fontMetrics().averageCharWidth());
+    m_accountPanel->setMinimumWidth(24 * m_accountPanel->fontMetrics().averageCharWidth());
 }
 
 void MainWindow::changeEvent(QEvent* event)
@@ -321,12 +352,21 @@ void MainWindow::closeEvent(QCloseEvent* event)
         m_payeeScreen->close();
     if (m_reportsScreen)
         m_reportsScreen->close();
+    if (m_importScreen)
+        m_importScreen->close();
     QMainWindow::closeEvent(event);
 }
 
 void MainWindow::rebuildAccountList()
 {
+    // An import's transaction is open: the balances would count rows it may
+    // yet roll back, and a new selection writes the last viewed account.
+    if (m_appState->writesHeld()) {
+        m_accountRefreshTimer->start(kHeldWriteRetryMs);
+        return;
+    }
     m_accountRefreshTimer->stop();
+    m_accountRefreshTimer->setInterval(0);
     const QString previous = m_currentAccountId;
     m_accountModel->reload();
     selectAccount(previous);
@@ -457,13 +497,7 @@ void MainWindow::showTopLevel(QWidget* window, const QString& title, const QSize
     window->setWindowTitle(title);
     // Over the main window and within its screen, so that no part of it
     // opens where the user cannot reach it.
-    const QRect screen = this->screen()->availableGeometry();
-    QRect frame(QPoint(), size.boundedTo(screen.size()));
-    frame.moveCenter(frameGeometry().center());
-    frame.moveLeft(std::clamp(frame.left(), screen.left(), screen.right() + 1 - frame.width()));
-    frame.moveTop(std::clamp(frame.top(), screen.top(), screen.bottom() + 1 - frame.height()));
-    window->resize(frame.size());
-    window->move(frame.topLeft());
+    WindowPlacement::place(window, size, this);
     window->show();
     window->raise();
     window->activateWindow();
@@ -591,11 +625,71 @@ void MainWindow::showReportsWindow()
     showTopLevel(m_reportsScreen.get(), tr("Reports"), kReportsWindowSize * fontScalePercent() / 100);
 }
 
+void MainWindow::showImportWindow()
+{
+    if (!m_importScreen) {
+        m_importScreen = std::make_unique<ImportScreen>(m_appState);
+        connect(m_importScreen.get(), &ImportScreen::importCompleted, this, [this] {
+            rebuildAccountList();
+            if (!m_currentAccountId.isEmpty())
+                m_registerScreen->reload();
+        });
+    }
+    // Asked for again while open, it keeps the files and choices it holds.
+    if (m_importScreen->isVisible()) {
+        m_importScreen->raise();
+        m_importScreen->activateWindow();
+        return;
+    }
+    m_importScreen->refresh();
+    showTopLevel(m_importScreen.get(), tr("Import Transactions"), kImportWindowSize * fontScalePercent() / 100);
+}
+
 void MainWindow::showAboutDialog()
 {
     QMessageBox::about(this, tr("About Tandrel Ledgerine"),
                        tr("Tandrel Ledgerine %1\n\nA check register for household finances.")
                            .arg(QApplication::applicationVersion()));
+}
+
+namespace {
+
+// The Help flows answer from the network, perhaps after this window has gone.
+TandUpdate::UiCallbacks statusBarCallbacks(StatusBar* statusBar)
+{
+    const QPointer<StatusBar> bar(statusBar);
+    TandUpdate::UiCallbacks callbacks;
+    callbacks.showStatus = [bar](const QString& text) {
+        if (bar)
+            bar->showMessage(text);
+    };
+    callbacks.clearStatus = [bar] {
+        if (bar)
+            bar->clearMessage();
+    };
+    callbacks.showMessage = [bar](const QString& text, int timeoutMs) {
+        if (bar)
+            bar->showMessage(text, timeoutMs);
+    };
+    return callbacks;
+}
+
+} // namespace
+
+void MainWindow::checkForUpdates()
+{
+    TandUpdate::checkForUpdatesInteractive(UpdateFeed::config(), UpdateFeed::productName(), this,
+                                           statusBarCallbacks(m_statusBar));
+}
+
+void MainWindow::showWhatsNew()
+{
+    TandUpdate::showWhatsNew(UpdateFeed::config(), UpdateFeed::productName(), this, statusBarCallbacks(m_statusBar));
+}
+
+void MainWindow::openFeedbackPage()
+{
+    TandUpdate::openFeedbackPage(UpdateFeed::feedback());
 }
 
 void MainWindow::onSignInRequested()
@@ -605,6 +699,13 @@ void MainWindow::onSignInRequested()
 
 void MainWindow::autoPostRecurring()
 {
+    // While an import's transaction is open a post cannot begin one of its
+    // own, and would wait an hour for the next try: it waits for the import.
+    if (m_appState->writesHeld()) {
+        m_autoPostTimer->start(kHeldWriteRetryMs);
+        return;
+    }
+    m_autoPostTimer->setInterval(kAutoPostIntervalMs);
     const int posted = m_appState->recurringService()->autoPostDue();
     if (posted <= 0)
         return;

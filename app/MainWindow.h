@@ -15,6 +15,7 @@ class AccountEditor;
 class AccountListModel;
 class AppState;
 class CategoriesScreen;
+class ImportScreen;
 class PayeeScreen;
 class QAction;
 class QMenu;
@@ -49,12 +50,18 @@ public:
     static constexpr int kWelcomePage = 0;
     static constexpr int kRegisterPage = 1;
     static constexpr int kAutoPostIntervalMs = 3600000;
+    // How soon a timed write that an import held off is tried again.
+    static constexpr int kHeldWriteRetryMs = 1000;
 
 public Q_SLOTS:
     void showNewAccountDialog();
     void showEditAccountDialog();
     void deleteCurrentAccount();
     void showAboutDialog();
+    // Help menu: the update checker's flows, reporting in the status bar.
+    void checkForUpdates();
+    void showWhatsNew();
+    void openFeedbackPage();
     // A new reconciliation window for the shown account, or its open one.
     void showReconciliationWindow();
     void showReconciliationHistoryWindow();
@@ -66,6 +73,8 @@ public Q_SLOTS:
     void showPayeesWindow();
     // The reports window, brought up to date first.
     void showReportsWindow();
+    // The import window, with an empty form unless it is open already.
+    void showImportWindow();
 
 protected:
     void changeEvent(QEvent* event) override;
@@ -133,4 +142,5 @@ private:
     std::unique_ptr<PayeeScreen> m_payeeScreen;
     // Built on first use and kept, with the filters last chosen.
     std::unique_ptr<ReportsScreen> m_reportsScreen;
+    std::unique_ptr<ImportScreen> m_importScreen;
 };

@@ -4,6 +4,7 @@
 #include "storage/AccountRepository.h"
 #include "storage/Database.h"
 #include "storage/ReconciliationRepository.h"
+#include "storage/RecordId.h"
 #include "storage/RecordVersion.h"
 #include "storage/RecurringRepository.h"
 #include "storage/ScopedTransaction.h"
@@ -22,6 +23,49 @@ AccountEditor::AccountEditor(AppState* appState, QObject* parent)
 bool AccountEditor::createAccount(const Account& account)
 {
     return m_appState->accountRepository()->insert(account);
+}
+
+bool AccountEditor::createAccountWithOpeningBalance(const Account& account, const QDate& asOf)
+{
+    if (account.starting_balance == 0)
+        return createAccount(account);
+
+    Account opened = account;
+    opened.starting_balance = 0;
+    Transaction opening;
+    opening.id = newRecordId();
+    opening.account_id = account.id;
+    opening.date = asOf;
+    opening.payee = tr("Opening Balance");
+    opening.amount = account.starting_balance;
+    opening.cleared = true;
+    opening.reconciled = true;
+    opening.created_at = nowUtc();
+    opening.updated_at = opening.created_at;
+
+    ScopedTransaction transaction(m_appState->database()->connection());
+    if (!transaction.isActive() || !m_appState->accountRepository()->insert(opened)
+        || !m_appState->transactionRepository()->insert(opening)) {
+        qWarning().noquote() << "Creating account" << account.id
+                             << "with its opening balance failed; nothing was stored";
+        return false;
+    }
+    return transaction.commit();
+}
+
+bool AccountEditor::createAccounts(const QList<Account>& accounts)
+{
+    ScopedTransaction transaction(m_appState->database()->connection());
+    if (!transaction.isActive())
+        return false;
+    for (const Account& account : accounts) {
+        if (!m_appState->accountRepository()->insert(account)) {
+            qWarning().noquote() << "Creating account" << account.id << "failed; none of" << accounts.size()
+                                 << "accounts was stored";
+            return false;
+        }
+    }
+    return transaction.commit();
 }
 
 bool AccountEditor::updateAccount(const Account& edited)

@@ -2,6 +2,8 @@
 
 #include "storage/Account.h"
 
+#include <QDate>
+#include <QList>
 #include <QObject>
 #include <QString>
 
@@ -18,6 +20,16 @@ public:
     explicit AccountEditor(AppState* appState, QObject* parent = nullptr);
 
     bool createAccount(const Account& account);
+
+    // Stores a new account whose starting balance becomes its first
+    // transaction: the account starts at 0, and a cleared and reconciled
+    // "Opening Balance" of that amount stands on `asOf`, where the register
+    // shows it and a reconciliation can count it. Both are stored or
+    // neither; a balance of 0 stores the account alone.
+    bool createAccountWithOpeningBalance(const Account& account, const QDate& asOf);
+
+    // Stores the new accounts all together, or none of them.
+    bool createAccounts(const QList<Account>& accounts);
 
     // Stores the edited fields one version above the stored row, pending for
     // sync. False when the account is gone or the write failed.

@@ -76,12 +76,17 @@ bool AppState::initialize()
 
 bool AppState::syncMayRun() const
 {
-    if (!isSignedIn() || !m_database)
+    return isSignedIn() && m_database && !writesHeld();
+}
+
+bool AppState::writesHeld() const
+{
+    if (!m_database)
         return false;
     const std::initializer_list<const SyncedRepository*> repositories = {m_accounts, m_transactions, m_categories,
                                                                          m_recurring, m_reconciliations};
-    return std::none_of(repositories.begin(), repositories.end(),
-                        [](const SyncedRepository* repository) { return repository->changesHeld(); });
+    return std::any_of(repositories.begin(), repositories.end(),
+                       [](const SyncedRepository* repository) { return repository->changesHeld(); });
 }
 
 void AppState::applyStoredPreferences()

@@ -77,6 +77,11 @@ public:
     // signal once when the write ends, and that request brings the pass.
     bool syncMayRun() const;
 
+    // A long write (an import) holds the repositories' change signals back:
+    // its database transaction is open while the event loop runs inside it,
+    // so anything written now would be kept or rolled back with it.
+    bool writesHeld() const;
+
     // The account whose register was open when the program last ran, as read
     // at start-up (empty when none was stored).
     QString lastViewedAccountId() const { return m_lastViewedAccountId; }

@@ -8,6 +8,8 @@
 #include <QGuiApplication>
 #include <QWidget>
 
+#include <algorithm>
+
 namespace {
 
 const QString kThemeKey = QStringLiteral("theme");
@@ -161,9 +163,29 @@ void ThemeManager::applyTheme()
 
 void ThemeManager::refontMarkedWidgets()
 {
-    const QList<QWidget*> widgets = QApplication::allWidgets();
-    for (QWidget* widget : widgets)
+    QList<QWidget*> widgets = QApplication::allWidgets();
+    for (QWidget* widget : std::as_const(widgets))
         refontWidget(widget);
+
+    // A style sheet (a colour, an accent button's) fixes the font its widget
+    // had when it was applied, so the new scale would pass such a widget
+    // by. Without a role of its own it takes its parent's font again, then
+    // the sheet's own font rules; parents first, so that each takes the new one.
+    const auto depth = [](const QWidget* widget) {
+        int levels = 0;
+        for (const QWidget* parent = widget->parentWidget(); parent; parent = parent->parentWidget())
+            ++levels;
+        return levels;
+    };
+    widgets.removeIf([](const QWidget* widget) {
+        return widget->styleSheet().isEmpty() || widget->property(kFontRoleProperty).isValid();
+    });
+    std::stable_sort(widgets.begin(), widgets.end(),
+                     [&depth](const QWidget* a, const QWidget* b) { return depth(a) < depth(b); });
+    for (QWidget* widget : std::as_const(widgets)) {
+        widget->setFont(QFont());
+        widget->setStyleSheet(widget->styleSheet());
+    }
 }
 
 void ThemeManager::restyleAccentButtons()

@@ -3,10 +3,26 @@
 #include "appstate/AppState.h"
 #include "storage/AccountRepository.h"
 #include "storage/CategoryRepository.h"
+#include "storage/RecordId.h"
+#include "storage/Timestamp.h"
 
 #include <QHash>
 
 #include <algorithm>
+
+namespace {
+
+bool startsAWord(const QString& text, const QString& start)
+{
+    for (qsizetype i = 0; i + start.size() <= text.size(); ++i) {
+        const bool wordStart = i == 0 || !text.at(i - 1).isLetterOrNumber();
+        if (wordStart && QStringView(text).mid(i).startsWith(start, Qt::CaseInsensitive))
+            return true;
+    }
+    return false;
+}
+
+} // namespace
 
 CategoryChoices CategoryChoices::load(AppState* appState, const QString& accountId, bool withTransfers)
 {
@@ -80,6 +96,41 @@ int CategoryChoices::addKept(const Choice& choice)
     return int(m_choices.size()) - 1;
 }
 
+std::optional<Category> CategoryChoices::newCategory(const QString& typed, CategoryType type) const
+{
+    Category category;
+    category.name = typed.trimmed();
+    const QStringList parts = category.name.split(u'>');
+    if (parts.size() == 2) {
+        for (const Choice& choice : m_choices) {
+            // A top-level category: listed by its own name.
+            if (choice.kind == Kind::Category && choice.text == choice.name
+                && choice.name.compare(parts.at(0).trimmed(), Qt::CaseInsensitive) == 0) {
+                category.parent_id = choice.id;
+                category.name = parts.at(1).trimmed();
+                break;
+            }
+        }
+    }
+    if (category.name.isEmpty())
+        return std::nullopt;
+    category.category_type = type;
+    category.id = newRecordId();
+    category.created_at = nowUtc();
+    category.updated_at = category.created_at;
+    return category;
+}
+
+int CategoryChoices::addNew(const Category& category)
+{
+    QString text = category.name;
+    for (const Choice& choice : std::as_const(m_choices)) {
+        if (choice.kind == Kind::Category && choice.id == category.parent_id && !category.parent_id.isEmpty())
+            text = tr("%1 > %2").arg(choice.name, category.name);
+    }
+    return addKept({Kind::Category, category.id, text, category.name});
+}
+
 CategoryChoices::Match CategoryChoices::match(const QString& text) const
 {
     const QString typed = text.trimmed();
@@ -110,11 +161,21 @@ CategoryChoices::Match CategoryChoices::match(const QString& text) const
     });
     if (own.result != Match::NoMatch)
         return own;
+    // A start that also begins a word of an account's name ("Sav" for
+    // "Savings Transfer" and "Rainy Day Savings") names no category for
+    // sure: the user may mean the transfer, which is never guessed.
+    const bool startsAnAccount = std::any_of(m_choices.cbegin(), m_choices.cend(), [&](const Choice& c) {
+        return c.kind == Kind::Transfer && startsAWord(c.name, typed);
+    });
+    const auto startMatch = [&](const Match& found) -> Match {
+        return found.result != Match::NoMatch && startsAnAccount ? Match{Match::Several, -1} : found;
+    };
     // "util" names Utilities, not each of its sub-categories as well.
     const Match ownStart = find([&](const Choice& c) {
         return c.kind == Kind::Category && c.name.startsWith(typed, Qt::CaseInsensitive);
     });
     if (ownStart.result != Match::NoMatch)
-        return ownStart;
-    return find([&](const Choice& c) { return c.kind == Kind::Category && c.text.startsWith(typed, Qt::CaseInsensitive); });
+        return startMatch(ownStart);
+    return startMatch(
+        find([&](const Choice& c) { return c.kind == Kind::Category && c.text.startsWith(typed, Qt::CaseInsensitive); }));
 }

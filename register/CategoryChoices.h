@@ -1,5 +1,6 @@
 #pragma once
 
+#include "storage/Category.h"
 #include "storage/Enums.h"
 
 #include <QCoreApplication>
@@ -59,6 +60,14 @@ public:
     // existing transfer, deleted since) so an edit keeps it.
     int addKept(const Choice& choice);
 
+    // The category that typed text asks for, not stored yet: "Parent > Name"
+    // is a sub-category of a listed top-level category, anything else a
+    // top-level category of that whole name. None for a blank name.
+    std::optional<Category> newCategory(const QString& typed, CategoryType type) const;
+    // Lists a category made by newCategory(), so that it can be chosen like
+    // the others until it is stored with the transaction.
+    int addNew(const Category& category);
+
     // What an edit shows for a category the list does not offer: a live one
     // (of another account) by its name, one not known here (its row not yet
     // synced) as unknown, and none for a deleted one, whose transactions
@@ -68,7 +77,8 @@ public:
     // Blank text is "(none)". Then, ignoring case: a whole entry, then a
     // category's or account's own name, then the start of one category's
     // name ("groc" for "Food > Groceries"), then of one entry. A transfer is never
-    // guessed from a start: it writes a row into another account.
+    // guessed from a start: it writes a row into another account. A start
+    // that also begins a word of an account's name is several matches.
     Match match(const QString& text) const;
 
 private:

@@ -1,5 +1,8 @@
 #include "register/CategoryComboBox.h"
 
+#include "appstate/PlainMessage.h"
+#include "register/TabCompleter.h"
+
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QCompleter>
@@ -20,6 +23,7 @@ CategoryComboBox::CategoryComboBox(QWidget* parent)
     connect(this, &QComboBox::activated, this, &CategoryComboBox::edited);
     connect(lineEdit(), &QLineEdit::editingFinished, this, &CategoryComboBox::settle);
     completer()->popup()->installEventFilter(this);
+    TabCompleter::install(completer());
 }
 
 bool CategoryComboBox::eventFilter(QObject* watched, QEvent* event)
@@ -41,15 +45,20 @@ void CategoryComboBox::setChoices(const CategoryChoices& choices)
 {
     m_choices = choices;
     clear();
-    bool transfers = false;
-    for (int i = 0; i < m_choices.choices().size(); ++i) {
-        const CategoryChoices::Choice& choice = m_choices.at(i);
-        if (choice.kind == CategoryChoices::Kind::Transfer && !transfers) {
-            insertSeparator(count());
-            transfers = true;
+    // The accounts before the categories, so that where typed text matches
+    // both ("Sav"), the transfer into an account is offered first rather
+    // than a category of the transfer type, which moves no money.
+    const auto addAll = [this](CategoryChoices::Kind kind) {
+        for (int i = 0; i < m_choices.choices().size(); ++i) {
+            if (m_choices.at(i).kind == kind)
+                addItem(m_choices.at(i).text, i);
         }
-        addItem(choice.text, i);
-    }
+    };
+    addAll(CategoryChoices::Kind::None);
+    addAll(CategoryChoices::Kind::Transfer);
+    if (count() > 1)
+        insertSeparator(count());
+    addAll(CategoryChoices::Kind::Category);
     setCurrentIndex(0);
 }
 
@@ -76,6 +85,42 @@ std::optional<CategoryChoices::Choice> CategoryComboBox::currentChoice() const
     if (match.result != CategoryChoices::Match::One)
         return std::nullopt;
     return m_choices.at(match.index);
+}
+
+std::optional<Category> CategoryComboBox::offerNewCategory(CategoryType type, QWidget* dialogParent)
+{
+    const QString typed = currentText().trimmed();
+    std::optional<Category> category = m_choices.newCategory(typed, type);
+    const QString question = type == CategoryType::Income
+        ? tr("There is no category named \"%1\". Create it as an income category?")
+        : tr("There is no category named \"%1\". Create it as an expense category?");
+    if (!category
+        || showPlainMessage(dialogParent, QMessageBox::Question, tr("New Category"), question.arg(typed),
+                            QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes)
+            != QMessageBox::Yes) {
+        setFocus();
+        lineEdit()->selectAll();
+        return std::nullopt;
+    }
+    addNewCategory(*category);
+    select(CategoryChoices::Kind::Category, category->id);
+    return category;
+}
+
+void CategoryComboBox::addNewCategory(const Category& category)
+{
+    if (m_choices.indexOf(CategoryChoices::Kind::Category, category.id) >= 0)
+        return;
+    // The categories come last in the list: the new one joins them there,
+    // and nothing typed or chosen in the field changes.
+    const int index = m_choices.addNew(category);
+    const QString text = currentText();
+    const int current = currentIndex();
+    addItem(m_choices.at(index).text, index);
+    if (currentIndex() != current)
+        setCurrentIndex(current);
+    if (currentText() != text)
+        setEditText(text);
 }
 
 void CategoryComboBox::focusOutEvent(QFocusEvent* event)

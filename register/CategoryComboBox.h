@@ -28,6 +28,15 @@ public:
     // The choice the text names, when it names exactly one.
     std::optional<CategoryChoices::Choice> currentChoice() const;
 
+    // Asks whether to create the category the typed text asks for (see
+    // CategoryChoices::newCategory), as `type`. On yes it is listed and
+    // selected, and returned for the caller to store with the transaction;
+    // on no, or for text that asks for none, focus goes back to the field.
+    std::optional<Category> offerNewCategory(CategoryType type, QWidget* dialogParent);
+    // Lists a category created in another field of the same form; one
+    // already listed is left as it is.
+    void addNewCategory(const Category& category);
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;

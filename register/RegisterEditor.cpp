@@ -19,7 +19,7 @@
 // What one user action writes, gathered first so that it is written in one go.
 struct RegisterEditor::Writes
 {
-    std::optional<Category> newCategory;
+    QList<Category> newCategories;
     QList<Transaction> inserts;
     QList<Transaction> updates;
     QStringList deletes;
@@ -40,7 +40,7 @@ bool RegisterEditor::addTransaction(const TransactionDraft& draft)
         return false;
 
     Writes writes;
-    writes.newCategory = draft.newCategory;
+    writes.newCategories = draft.newCategories;
     Transaction record = draft.transaction;
     if (record.id.isEmpty())
         record.id = newRecordId();
@@ -75,7 +75,7 @@ bool RegisterEditor::updateTransaction(const TransactionDraft& draft)
     // The form's copy was read when it opened; only what the form shows
     // comes from it.
     Writes writes;
-    writes.newCategory = draft.newCategory;
+    writes.newCategories = draft.newCategories;
     Transaction record = *stored;
     record.date = edited.date;
     record.check_number = edited.check_number;
@@ -165,14 +165,14 @@ bool RegisterEditor::isStorable(const TransactionDraft& draft, const Transaction
                           QStringLiteral("a split transaction cannot also be a transfer"));
         }
     }
-    if (draft.newCategory && draft.newCategory->id.isEmpty()) {
-        return refuse(tr("the new category has no id"), QStringLiteral("a new category needs an id"));
-    }
     // What the transaction already had may stay (a category deleted since);
     // anything else must be a live category this account can use.
     QStringList allowed;
-    if (draft.newCategory)
-        allowed << draft.newCategory->id;
+    for (const Category& created : draft.newCategories) {
+        if (created.id.isEmpty())
+            return refuse(tr("the new category has no id"), QStringLiteral("a new category needs an id"));
+        allowed << created.id;
+    }
     if (before) {
         allowed << before->transaction.category_id;
         for (const SplitLine& line : before->splitLines)
@@ -249,8 +249,10 @@ bool RegisterEditor::write(const Writes& writes)
 {
     TransactionRepository* transactions = m_appState->transactionRepository();
     SplitLineRepository* splitLines = m_appState->splitLineRepository();
-    if (writes.newCategory && !m_appState->categoryRepository()->insert(*writes.newCategory))
-        return false;
+    for (const Category& created : writes.newCategories) {
+        if (!m_appState->categoryRepository()->insert(created))
+            return false;
+    }
     for (const Transaction& row : writes.inserts) {
         if (!transactions->insert(row))
             return false;

@@ -68,7 +68,67 @@ void RegisterModel::reload()
         if (m_newestFirst)
             std::reverse(m_rows.begin(), m_rows.end());
     }
+    findWidestTexts();
     endResetModel();
+}
+
+void RegisterModel::findWidestTexts()
+{
+    // By the numbers and lengths alone: texts are made for the few rows
+    // that win, not for every row of a long register.
+    qint64 payment = 0;
+    qint64 deposit = 0;
+    qint64 lowestBalance = 0;
+    qint64 highestBalance = 0;
+    int categoryRow = -1;
+    qsizetype categoryLength = -1;
+    int numberRow = -1;
+    qsizetype numberLength = 0;
+    const qsizetype transferWords = CategoryChoices::transferFromText(QString()).size();
+    for (int i = 0; i < m_rows.size(); ++i) {
+        const RegisterRow& row = m_rows.at(i);
+        const qint64 amount = row.transaction.amount;
+        payment = std::min(payment, amount);
+        deposit = std::max(deposit, amount);
+        lowestBalance = std::min(lowestBalance, row.runningBalance);
+        highestBalance = std::max(highestBalance, row.runningBalance);
+        // A transfer shows the other account's name in a sentence.
+        const qsizetype length = row.categoryText.size() + (row.transaction.isTransfer() ? transferWords : 0);
+        if (length > categoryLength) {
+            categoryLength = length;
+            categoryRow = i;
+        }
+        if (row.transaction.check_number.size() > numberLength) {
+            numberLength = row.transaction.check_number.size();
+            numberRow = i;
+        }
+    }
+    const bool any = !m_rows.isEmpty();
+    m_widestPayment = any && payment < 0 ? magnitudeText(payment, m_currency) : QString();
+    m_widestDeposit = any && deposit > 0 ? magnitudeText(deposit, m_currency) : QString();
+    const QString lowest = formatMoney(lowestBalance, m_currency);
+    const QString highest = formatMoney(highestBalance, m_currency);
+    m_widestBalance = !any ? QString() : lowest.size() >= highest.size() ? lowest : highest;
+    m_widestCategory = categoryRow < 0 ? QString() : displayText(m_rows.at(categoryRow), CategoryColumn).toString();
+    m_widestNumber = numberRow < 0 ? QString() : m_rows.at(numberRow).transaction.check_number;
+}
+
+QString RegisterModel::widestText(int column) const
+{
+    switch (column) {
+    case PaymentColumn:
+        return m_widestPayment;
+    case DepositColumn:
+        return m_widestDeposit;
+    case BalanceColumn:
+        return m_widestBalance;
+    case CategoryColumn:
+        return m_widestCategory;
+    case NumberColumn:
+        return m_widestNumber;
+    default:
+        return {};
+    }
 }
 
 std::optional<Transaction> RegisterModel::transactionAt(int row) const

@@ -58,6 +58,10 @@ public:
     // The row of the latest transaction (first or last by the order
     // preference), or -1 for an empty register.
     int newestRow() const;
+    // The longest text the rows show in the number, payment, deposit,
+    // balance or category column (empty for any other, and for an empty register), so
+    // that a column can be as wide as its contents need and no wider.
+    QString widestText(int column) const;
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
@@ -69,6 +73,7 @@ private:
     void onPreferenceChanged(const QString& key);
     void scheduleReload();
     QVariant displayText(const RegisterRow& row, int column) const;
+    void findWidestTexts();
 
     TransactionRepository* m_transactions;
     AccountRepository* m_accounts;
@@ -76,6 +81,11 @@ private:
     QString m_accountId;
     Currency m_currency = Currency::USD;
     QList<RegisterRow> m_rows;
+    QString m_widestPayment;
+    QString m_widestDeposit;
+    QString m_widestBalance;
+    QString m_widestCategory;
+    QString m_widestNumber;
     bool m_newestFirst = false;
     bool m_twoLine = false;
     QTimer m_reloadTimer;

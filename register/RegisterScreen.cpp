@@ -181,37 +181,53 @@ void RegisterScreen::measureColumns()
     const auto measure = [&](int column, int textWidth) {
         return std::max(textWidth + padding, header->sectionSizeHint(column));
     };
-    const auto sample = [&](int column, const QString& text) {
-        const int width = measure(column, metrics.horizontalAdvance(text));
+    // A number column is as wide as the widest number it holds, so that the
+    // text columns get the rest; a usual amount's room stays, so that the
+    // columns do not jump with the first few entries.
+    const auto sample = [&](int column, const QString& usual) {
+        const int width = measure(column, std::max(metrics.horizontalAdvance(usual),
+                                                   metrics.horizontalAdvance(m_model->widestText(column))));
         m_columns[column].preferred = width;
         m_columns[column].minimum = width;
     };
     const Currency currency = m_model->currency();
-    const QString amount = formatAmount(99'999'999, currency);
+    const QString amount = formatAmount(999'999, currency);
     sample(RegisterModel::DateColumn, QStringLiteral("00/00/0000"));
-    sample(RegisterModel::NumberColumn, QStringLiteral("00000"));
+    sample(RegisterModel::NumberColumn, QStringLiteral("0000"));
     sample(RegisterModel::PaymentColumn, amount);
     sample(RegisterModel::DepositColumn, amount);
     sample(RegisterModel::ClearedColumn, tr("R"));
-    sample(RegisterModel::BalanceColumn, formatMoney(-999'999'999, currency));
+    sample(RegisterModel::BalanceColumn, formatMoney(-9'999'999, currency));
 
+    // The category as long as its longest text, within reason.
     const auto chars = [&](int count) { return count * metrics.averageCharWidth(); };
-    m_categoryWidth = measure(RegisterModel::CategoryColumn, chars(18));
+    const int longestCategory = metrics.horizontalAdvance(m_model->widestText(RegisterModel::CategoryColumn));
+    m_categoryWidth = measure(RegisterModel::CategoryColumn, std::clamp(longestCategory, chars(10), chars(32)));
     m_columns[RegisterModel::CategoryColumn].minimum = measure(RegisterModel::CategoryColumn, chars(6));
-    m_columns[RegisterModel::PayeeColumn].minimum = measure(RegisterModel::PayeeColumn, chars(10));
+    // Enough of a payee to tell one from another in a narrow window.
+    m_columns[RegisterModel::PayeeColumn].minimum = measure(RegisterModel::PayeeColumn, chars(16));
     m_columns[RegisterModel::MemoColumn].minimum = measure(RegisterModel::MemoColumn, chars(6));
     applyColumnWidths();
 }
 
 void RegisterScreen::applyColumnWidths()
 {
-    // A wide window gives a category ("Transfer from Everyday Checking")
-    // more room too, not only the payee and memo.
     const int available = m_view->viewport()->width();
-    m_columns[RegisterModel::CategoryColumn].preferred = std::max(m_categoryWidth, available / 6);
     QList<RegisterColumnLayout::Column> columns = m_columns;
     for (int column = 0; column < RegisterModel::ColumnCount; ++column)
         columns[column].hidden = !isColumnShown(column);
+    // The category what its texts need, but no wider than the payee gets:
+    // at most two fifths of what the date and number columns leave to the
+    // three text columns.
+    int textRoom = available;
+    for (int column = 0; column < RegisterModel::ColumnCount; ++column) {
+        const RegisterColumnLayout::Column& other = columns.at(column);
+        if (!other.hidden && other.share == 0 && column != RegisterModel::CategoryColumn)
+            textRoom -= std::max(other.remembered > 0 ? other.remembered : other.preferred, other.minimum);
+    }
+    RegisterColumnLayout::Column& category = m_columns[RegisterModel::CategoryColumn];
+    category.preferred = std::max(category.minimum, std::min(m_categoryWidth, textRoom * 2 / 5));
+    columns[RegisterModel::CategoryColumn].preferred = category.preferred;
     const RegisterColumnLayout layout(columns);
     // A long register has a vertical scroll bar: it is counted in, so that
     // it never pushes the balance out of view.

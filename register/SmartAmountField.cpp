@@ -3,7 +3,9 @@
 #include "appstate/ThemeHelpers.h"
 #include "storage/Money.h"
 
+#include <QFocusEvent>
 #include <QLineEdit>
+#include <QTimer>
 
 #include <cmath>
 
@@ -14,6 +16,32 @@ SmartAmountField::SmartAmountField(QWidget* parent)
     connect(lineEdit(), &QLineEdit::textChanged, this, [this] {
         if (hasAcceptableInput())
             markIncomplete(false);
+    });
+}
+
+void SmartAmountField::focusInEvent(QFocusEvent* event)
+{
+    QDoubleSpinBox::focusInEvent(event);
+    // With the cursor after the prefix, "2351.80" typed over "0.00" would
+    // read as 2,351,800.00. Text the user is still typing is theirs to go
+    // on with, where they left it: a popup that closes, or their window
+    // coming back to the front, returns them to it.
+    const bool firstFocus = !m_focusedBefore;
+    m_focusedBefore = true;
+    const bool showsValue = lineEdit()->text() == prefix() + textFromValue(value()) + suffix();
+    const bool returning = event->reason() == Qt::PopupFocusReason
+        || (event->reason() == Qt::ActiveWindowFocusReason && !firstFocus);
+    if (!showsValue || returning)
+        return;
+    if (event->reason() != Qt::MouseFocusReason) {
+        selectAll();
+        return;
+    }
+    // The click that brought focus places the cursor after this; the
+    // selection comes once it has.
+    QTimer::singleShot(0, this, [this] {
+        if (hasFocus())
+            selectAll();
     });
 }
 
@@ -41,8 +69,19 @@ void SmartAmountField::markIncomplete(bool incomplete)
 
 void SmartAmountField::setCurrency(Currency currency)
 {
+    const auto roundedTo = [](double value, int decimals) {
+        return qRound64(value * std::pow(10.0, decimals));
+    };
+    double wanted = value();
+    if (m_beforeRounding && roundedTo(*m_beforeRounding, decimals()) == roundedTo(wanted, decimals()))
+        wanted = *m_beforeRounding;
     m_currency = currency;
     setDecimals(currencyDecimals(currency));
+    setValue(wanted);
+    if (roundedTo(wanted, decimals()) == roundedTo(wanted, 2))
+        m_beforeRounding.reset();
+    else
+        m_beforeRounding = wanted;
 }
 
 qint64 SmartAmountField::minorUnits() const { return toMinorUnits(value()); }

@@ -3,6 +3,7 @@
 #include "appstate/AppState.h"
 #include "appstate/PlainMessage.h"
 #include "appstate/ThemeHelpers.h"
+#include "appstate/WindowPlacement.h"
 #include "register/CategoryComboBox.h"
 #include "register/SmartAmountField.h"
 #include "register/SplitLinesWidget.h"
@@ -36,15 +37,21 @@ QLabel* addTotalRow(QGridLayout* grid, int row, QLabel* caption, QWidget* parent
 } // namespace
 
 SplitEditorDialog::SplitEditorDialog(AppState* appState, const QString& accountId, qint64 amount, bool deposit,
-                                     const QList<SplitLine>& lines, QWidget* parent)
+                                     const QList<SplitLine>& lines, const QList<Category>& newCategories,
+                                     QWidget* parent)
     : QDialog(parent)
     , m_split(amount, deposit)
+    , m_newCategories(newCategories)
 {
     setWindowTitle(tr("Split Transaction"));
     if (const std::optional<Account> account = appState->accountRepository()->getById(accountId))
         m_currency = account->currency;
 
-    const CategoryChoices choices = CategoryChoices::load(appState, accountId, /*withTransfers*/ false);
+    CategoryChoices choices = CategoryChoices::load(appState, accountId, /*withTransfers*/ false);
+    for (const Category& created : newCategories) {
+        if (choices.indexOf(CategoryChoices::Kind::Category, created.id) < 0)
+            choices.addNew(created);
+    }
     m_linesWidget = new SplitLinesWidget(choices, m_currency, this);
     for (const SplitLine& line : lines) {
         std::optional<CategoryChoices::Choice> kept;
@@ -87,9 +94,10 @@ SplitEditorDialog::SplitEditorDialog(AppState* appState, const QString& accountI
     layout->addLayout(totals);
     layout->addWidget(buttons);
 
-    // In characters and lines, so that a larger font scale gets a larger window.
+    // In characters and lines, so that a larger font scale gets a larger
+    // window, as far as the screen has room for it.
     const QFontMetrics metrics = fontMetrics();
-    resize(metrics.averageCharWidth() * 120, metrics.height() * 30);
+    resize(WindowPlacement::fitted(QSize(metrics.averageCharWidth() * 120, metrics.height() * 30), this));
 
     refresh();
     m_linesWidget->focusCategory(firstEmpty);
@@ -109,17 +117,25 @@ void SplitEditorDialog::accept()
         return;
     }
     refresh();
-    const int unclear = m_split.firstUnclearCategory();
-    if (unclear >= 0) {
+    for (int unclear = m_split.firstUnclearCategory(); unclear >= 0; unclear = m_split.firstUnclearCategory()) {
         CategoryComboBox* category = m_linesWidget->categoryField(unclear);
-        const QString text = category->currentText().trimmed();
-        const bool several = m_split.rows().at(unclear).category == CategoryChoices::Match::Several;
-        showPlainMessage(this, QMessageBox::Warning, tr("Split Transaction"),
-                         several ? tr("More than one category matches \"%1\"; choose one from the list.").arg(text)
-                                 : tr("No category is named \"%1\".").arg(text));
         m_linesWidget->focusCategory(unclear);
-        category->lineEdit()->selectAll();
-        return;
+        if (m_split.rows().at(unclear).category == CategoryChoices::Match::Several) {
+            showPlainMessage(this, QMessageBox::Warning, tr("Split Transaction"),
+                             tr("More than one category matches \"%1\"; choose one from the list.")
+                                 .arg(category->currentText().trimmed()));
+            category->lineEdit()->selectAll();
+            return;
+        }
+        // A line's category goes the transaction's way, whatever its own sign.
+        const std::optional<Category> created =
+            category->offerNewCategory(m_split.isDeposit() ? CategoryType::Income : CategoryType::Expense, this);
+        if (!created)
+            return;
+        m_newCategories.append(*created);
+        // A second line of the same name now names it too.
+        m_linesWidget->addNewCategory(*created);
+        refresh();
     }
     if (!m_split.canAccept())
         return;

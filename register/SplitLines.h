@@ -32,6 +32,8 @@ public:
     // amount follows the lines' total.
     SplitLines(qint64 amount, bool deposit);
 
+    // The transaction's direction.
+    bool isDeposit() const { return m_deposit; }
     qint64 typedFromStored(qint64 stored) const { return m_deposit ? stored : -stored; }
     qint64 storedFromTyped(qint64 typed) const { return m_deposit ? typed : -typed; }
 

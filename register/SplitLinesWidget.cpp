@@ -199,6 +199,14 @@ void SplitLinesWidget::focusCategory(int row)
     });
 }
 
+void SplitLinesWidget::addNewCategory(const Category& category)
+{
+    if (m_choices.indexOf(CategoryChoices::Kind::Category, category.id) < 0)
+        m_choices.addNew(category);
+    for (const RowWidgets& widgets : std::as_const(m_rows))
+        widgets.category->addNewCategory(category);
+}
+
 bool SplitLinesWidget::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::Wheel) {

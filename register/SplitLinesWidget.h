@@ -43,6 +43,8 @@ public:
 
     // Focuses the row's category and scrolls it into view.
     void focusCategory(int row);
+    // Lists a category created for one line in every line, present and to come.
+    void addNewCategory(const Category& category);
 
 Q_SIGNALS:
     // A row was added or removed, or one of its fields changed.

@@ -12,7 +12,7 @@
 class AppState;
 
 // One transaction as the user leaves it in a form, with what goes with it:
-// its split lines, the other account of a transfer, and a category to create
+// its split lines, the other account of a transfer, and categories to create
 // with it. RegisterEditor stores a draft as one action.
 struct TransactionDraft
 {
@@ -25,9 +25,9 @@ struct TransactionDraft
     // What the other account receives (or pays), in its own currency, when
     // that differs from this account's; same-currency sides mirror the amount.
     std::optional<qint64> transferAmount;
-    // A category the user asked for by typing its name; stored with the
-    // transaction, whose category_id names it.
-    std::optional<Category> newCategory;
+    // Categories the user asked for by typing their names; stored with the
+    // transaction, whose category_id or split lines name them.
+    QList<Category> newCategories;
 
     bool isTransfer() const { return !transferAccountId.isEmpty(); }
     qint64 splitTotal() const;

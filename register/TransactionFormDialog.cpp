@@ -8,6 +8,7 @@
 #include "register/DirectedAmount.h"
 #include "register/SmartAmountField.h"
 #include "register/SplitEditorDialog.h"
+#include "register/TabCompleter.h"
 #include "storage/AccountRepository.h"
 #include "storage/CategoryRepository.h"
 #include "storage/Money.h"
@@ -80,8 +81,6 @@ Transaction TransactionFormDialog::transaction() const
         const std::optional<CategoryChoices::Choice> choice = m_categoryCombo->currentChoice();
         if (choice && choice->kind == CategoryChoices::Kind::Category)
             result.category_id = choice->id;
-        else if (!choice && m_newCategory && m_categoryCombo->currentText().trimmed() == m_newCategoryText)
-            result.category_id = m_newCategory->id;
     }
     result.sync_status = SyncStatus::Pending;
     result.updated_at = nowUtc();
@@ -92,6 +91,16 @@ TransactionDraft TransactionFormDialog::draft() const
 {
     TransactionDraft result;
     result.transaction = transaction();
+    // Only the new categories the transaction still names.
+    QStringList named{result.transaction.category_id};
+    if (m_isSplit) {
+        for (const SplitLine& line : m_splitLines)
+            named << line.category_id;
+    }
+    for (const Category& created : m_newCategories) {
+        if (named.contains(created.id))
+            result.newCategories.append(created);
+    }
     if (m_isSplit) {
         result.splitLines = m_splitLines;
         return result;
@@ -105,8 +114,6 @@ TransactionDraft TransactionFormDialog::draft() const
             result.transferAmount = m_amount->isDeposit() ? -received : received;
         }
     }
-    if (m_newCategory && result.transaction.category_id == m_newCategory->id)
-        result.newCategory = m_newCategory;
     return result;
 }
 
@@ -155,6 +162,7 @@ void TransactionFormDialog::buildForm()
     completer->setFilterMode(Qt::MatchContains);
     completer->setCompletionMode(QCompleter::PopupCompletion);
     m_payeeEdit->setCompleter(completer);
+    TabCompleter::install(completer);
     connect(completer, qOverload<const QString&>(&QCompleter::activated), this,
             &TransactionFormDialog::onPayeeChosen);
     connect(m_payeeEdit, &QLineEdit::editingFinished, this, &TransactionFormDialog::onPayeeChosen);
@@ -171,7 +179,7 @@ void TransactionFormDialog::buildForm()
     connect(m_categoryCombo, &CategoryComboBox::edited, this, [this] {
         if (!m_filling)
             m_categoryTouched = true;
-        m_form->setRowVisible(m_categoryHint, false);
+        m_categoryHint->hide();
     });
     connect(m_categoryCombo, &CategoryComboBox::settled, this, &TransactionFormDialog::onCategorySettled);
     connect(m_categoryCombo, &QComboBox::currentTextChanged, this, &TransactionFormDialog::onTransferChanged);
@@ -179,10 +187,23 @@ void TransactionFormDialog::buildForm()
 
     m_categoryHint = new QLabel(this);
     m_categoryHint->setObjectName(QStringLiteral("categoryHint"));
-    // One line: the form lays out wrapped labels badly when rows come and go.
     m_categoryHint->setTextFormat(Qt::PlainText);
+    m_categoryHint->setWordWrap(true);
     applyFontRole(m_categoryHint, FontRole::Caption);
     m_categoryHint->setStyleSheet(textColorStyleSheet(warningColor()));
+    // The hint comes as focus leaves the field, often for a click on OK:
+    // its room is kept while it is hidden, so that nothing moves under the
+    // mouse and the click lands where it was aimed. Two lines hold it at the
+    // form's narrowest; it never widens the form.
+    auto* hintRoom = new QWidget(this);
+    hintRoom->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    m_categoryHint->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    const QFontMetrics hintMetrics = m_categoryHint->fontMetrics();
+    hintRoom->setFixedHeight(hintMetrics.boundingRect(QRect(0, 0, 1000, 1000), 0, QStringLiteral("Xg\nXg")).height());
+    auto* hintLayout = new QVBoxLayout(hintRoom);
+    hintLayout->setContentsMargins(0, 0, 0, 0);
+    hintLayout->addWidget(m_categoryHint);
+    m_categoryHint->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     m_memoEdit = new QLineEdit(this);
     m_memoEdit->setObjectName(QStringLiteral("memoEdit"));
@@ -217,13 +238,13 @@ void TransactionFormDialog::buildForm()
     auto* categoryLabel = new QLabel(tr("&Category:"), this);
     categoryLabel->setBuddy(m_categoryCombo);
     m_form->addRow(categoryLabel, categoryRow);
-    m_form->addRow(QString(), m_categoryHint);
+    m_form->addRow(QString(), hintRoom);
     m_form->addRow(tr("&Memo:"), m_memoEdit);
     m_form->addRow(tr("Type:"), m_amount->directionRow());
     m_form->addRow(tr("&Amount:"), m_amount->field());
     m_form->addRow(m_transferAmountLabel, m_transferAmountField);
     m_form->addRow(QString(), m_clearedCheck);
-    m_form->setRowVisible(m_categoryHint, false);
+    m_categoryHint->hide();
     m_form->setRowVisible(m_transferAmountField, false);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
@@ -313,7 +334,7 @@ void TransactionFormDialog::showSplit()
         m_categoryCombo->setEditText(tr("Split into %n line(s)", nullptr, int(m_splitLines.size())));
         m_amount->field()->setToolTip(tr("The amount of a split is the sum of its lines"));
         m_splitButton->setText(tr("Edit &Split..."));
-        m_form->setRowVisible(m_categoryHint, false);
+        m_categoryHint->hide();
     } else {
         m_amount->field()->setToolTip(tr("Type a minus sign to switch between payment and deposit"));
         m_splitButton->setText(tr("&Split..."));
@@ -346,9 +367,14 @@ void TransactionFormDialog::editSplit()
             lines.append(first);
         }
     }
-    SplitEditorDialog editor(m_appState, m_original.account_id, m_amount->signedAmount(), m_amount->isDeposit(), lines, this);
+    SplitEditorDialog editor(m_appState, m_original.account_id, m_amount->signedAmount(), m_amount->isDeposit(), lines,
+                             m_newCategories, this);
     if (editor.exec() != QDialog::Accepted)
         return;
+    // Created in the split, they can be chosen here too.
+    m_newCategories = editor.newCategories();
+    for (const Category& created : std::as_const(m_newCategories))
+        m_categoryCombo->addNewCategory(created);
 
     m_filling = true;
     m_splitLines = editor.lines();
@@ -377,13 +403,12 @@ void TransactionFormDialog::onCategorySettled()
     const QFontMetrics metrics = m_categoryHint->fontMetrics();
     const QString shown = metrics.elidedText(typed, Qt::ElideMiddle, 24 * metrics.averageCharWidth());
     QString hint;
-    if (match.result == CategoryChoices::Match::NoMatch && !(m_newCategory && typed == m_newCategoryText))
+    if (match.result == CategoryChoices::Match::NoMatch)
         hint = tr("No category is named \"%1\": pick one from the list, or OK will offer to create it.").arg(shown);
     else if (match.result == CategoryChoices::Match::Several)
         hint = tr("More than one category matches \"%1\"; choose one.").arg(shown);
     m_categoryHint->setText(hint);
-    m_form->setRowVisible(m_categoryHint, !hint.isEmpty());
-    growToFit();
+    m_categoryHint->setVisible(!hint.isEmpty());
 }
 
 void TransactionFormDialog::onTransferChanged()
@@ -514,48 +539,18 @@ bool TransactionFormDialog::resolveCategory()
     if (match.result == CategoryChoices::Match::One)
         return true;
     const QString typed = m_categoryCombo->currentText().trimmed();
-    if (m_newCategory && typed == m_newCategoryText)
-        return true;
     if (match.result == CategoryChoices::Match::Several) {
         showPlainMessage(this, QMessageBox::Warning, tr("Choose a Category"),
             tr("More than one category matches \"%1\"; choose one from the list.").arg(typed));
         m_categoryCombo->setFocus();
         return false;
     }
-
-    // "Parent > Name" puts a new category under a parent that exists.
-    Category category;
-    category.name = typed;
-    const QStringList parts = typed.split(u'>');
-    if (parts.size() == 2) {
-        const CategoryChoices& choices = m_categoryCombo->categoryChoices();
-        for (const CategoryChoices::Choice& choice : choices.choices()) {
-            if (choice.kind == CategoryChoices::Kind::Category && choice.text == choice.name
-                && choice.name.compare(parts.at(0).trimmed(), Qt::CaseInsensitive) == 0) {
-                category.parent_id = choice.id;
-                category.name = parts.at(1).trimmed();
-                break;
-            }
-        }
-    }
-    category.category_type = m_amount->isDeposit() ? CategoryType::Income : CategoryType::Expense;
-    const QString question = category.category_type == CategoryType::Income
-        ? tr("There is no category named \"%1\". Create it as an income category?")
-        : tr("There is no category named \"%1\". Create it as an expense category?");
-    if (category.name.isEmpty()
-        || showPlainMessage(this, QMessageBox::Question, tr("New Category"), question.arg(typed), QMessageBox::Yes | QMessageBox::No,
-               QMessageBox::Yes)
-            != QMessageBox::Yes) {
-        m_categoryCombo->setFocus();
-        m_categoryCombo->lineEdit()->selectAll();
+    const std::optional<Category> created = m_categoryCombo->offerNewCategory(
+        m_amount->isDeposit() ? CategoryType::Income : CategoryType::Expense, this);
+    if (!created)
         return false;
-    }
-    category.id = newRecordId();
-    category.created_at = nowUtc();
-    category.updated_at = category.created_at;
-    m_newCategory = category;
-    m_newCategoryText = typed;
-    m_form->setRowVisible(m_categoryHint, false);
+    m_newCategories.append(*created);
+    m_categoryHint->hide();
     return true;
 }
 

@@ -84,9 +84,9 @@ private:
     bool m_isSplit = false;
     // Signed as stored; their sum is the amount while m_isSplit.
     QList<SplitLine> m_splitLines;
-    // A category the user agreed to create, with the text that named it.
-    std::optional<Category> m_newCategory;
-    QString m_newCategoryText;
+    // Categories the user agreed to create here or in the split, listed in
+    // the fields and stored with the transaction when it names them.
+    QList<Category> m_newCategories;
     // What the user has set by hand is never overwritten from a payee's
     // earlier transaction.
     bool m_categoryTouched = false;

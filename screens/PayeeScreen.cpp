@@ -90,7 +90,7 @@ PayeeScreen::PayeeScreen(AppState* appState, QWidget* parent)
     connect(m_searchEdit, &QLineEdit::textChanged, m_proxy, &QSortFilterProxyModel::setFilterFixedString);
     connect(m_renameEdit, &QLineEdit::textChanged, this, &PayeeScreen::updateButtons);
     connect(m_renameEdit, &QLineEdit::returnPressed, this, &PayeeScreen::onRename);
-    connect(m_view->selectionModel(), &QItemSelectionModel::selectionChanged, this, &PayeeScreen::updateButtons);
+    connect(m_view->selectionModel(), &QItemSelectionModel::selectionChanged, this, &PayeeScreen::followSelection);
     connect(m_renameButton, &QPushButton::clicked, this, &PayeeScreen::onRename);
     connect(m_mergeButton, &QPushButton::clicked, this, &PayeeScreen::onMerge);
     // Nothing here to lose: Escape closes it, as it would a dialog.
@@ -112,6 +112,15 @@ void PayeeScreen::refresh()
         count->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
         m_model->appendRow({name, count});
     }
+    followSelection();
+}
+
+void PayeeScreen::followSelection()
+{
+    // A name left from an earlier rename would be the target of the next
+    // merge: the field shows what a rename or merge of the selection would
+    // do by itself, for the user to change.
+    m_renameEdit->setText(selectedPayees().value(0));
     updateButtons();
 }
 

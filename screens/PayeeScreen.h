@@ -39,6 +39,8 @@ public Q_SLOTS:
 private:
     // As the list shows them, top to bottom.
     QStringList selectedPayees() const;
+    // The rename field shows the first selected payee, or nothing.
+    void followSelection();
     void updateButtons();
 
     AppState* m_appState;

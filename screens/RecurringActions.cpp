@@ -5,15 +5,20 @@
 #include "screens/RecurringEditor.h"
 #include "screens/RecurringFormDialog.h"
 #include "services/RecurringService.h"
+#include "storage/AccountRepository.h"
+#include "storage/Money.h"
 #include "storage/RecurringRepository.h"
+#include "storage/SplitLineRepository.h"
 
 namespace {
 
-// How a question names an item: its payee, or a word for none.
-QString nameOf(const RecurringTransaction& item)
+// How a question names an item or a transaction: its payee, or a word for none.
+QString nameOf(const QString& payee)
 {
-    return item.payee.isEmpty() ? RecurringActions::tr("(no payee)") : item.payee;
+    return payee.isEmpty() ? RecurringActions::tr("(no payee)") : payee;
 }
+
+QString nameOf(const RecurringTransaction& item) { return nameOf(item.payee); }
 
 } // namespace
 
@@ -39,6 +44,8 @@ QString RecurringActions::addItem()
 
 QString RecurringActions::memorize(const Transaction& transaction)
 {
+    if (!acceptsLosingSplitLines(transaction))
+        return {};
     const std::unique_ptr<RecurringFormDialog> form = RecurringFormDialog::createFromSeed(
         m_appState, RecurringFormDialog::seedFrom(transaction, QDate::currentDate()), m_window);
     while (form->exec() == QDialog::Accepted) {
@@ -48,6 +55,25 @@ QString RecurringActions::memorize(const Transaction& transaction)
         warn(tr("Not Saved"), tr("The recurring transaction could not be saved: %1.").arg(m_editor->lastError()));
     }
     return {};
+}
+
+bool RecurringActions::acceptsLosingSplitLines(const Transaction& transaction)
+{
+    if (!transaction.is_split)
+        return true;
+    const int lines = int(m_appState->splitLineRepository()->listByTransaction(transaction.id).size());
+    if (lines == 0)
+        return true;
+    const std::optional<Account> account = m_appState->accountRepository()->getById(transaction.account_id);
+    const QString amount =
+        formatMoney(transaction.amount < 0 ? -transaction.amount : transaction.amount,
+                    account ? account->currency : Currency::USD);
+    const QString split = tr("\"%1\" is split into %n line(s).", nullptr, lines).arg(nameOf(transaction.payee));
+    return askPlainQuestion(m_window, tr("Memorize Split Transaction"),
+                            split + u' '
+                                + tr("A recurring transaction holds one category, so it would repeat the whole %1 "
+                                     "without a category and without the split lines. Memorize it anyway?")
+                                      .arg(amount));
 }
 
 bool RecurringActions::editItem(const RecurringTransaction& item)

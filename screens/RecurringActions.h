@@ -26,6 +26,7 @@ public:
 
     // The id of the stored item; empty when the user cancelled.
     QString addItem();
+    // A split is memorized without its lines, once the user agrees.
     QString memorize(const Transaction& transaction);
     // Whether the edit was stored.
     bool editItem(const RecurringTransaction& item);
@@ -44,6 +45,9 @@ public:
     int enterNextWeek();
 
 private:
+    // A recurring item holds one category: memorizing a split loses its
+    // lines, which the user is told and may stop at.
+    bool acceptsLosingSplitLines(const Transaction& transaction);
     // Whether the item is stored as the user saw it; else says so.
     bool isUnchanged(const RecurringTransaction& item);
     // After a confirm or skip that did nothing: why, when it is worth a

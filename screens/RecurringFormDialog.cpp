@@ -6,6 +6,7 @@
 #include "register/DateField.h"
 #include "register/DirectedAmount.h"
 #include "register/SmartAmountField.h"
+#include "register/TabCompleter.h"
 #include "screens/RecurringModel.h"
 #include "services/RecurrenceSchedule.h"
 #include "storage/AccountRepository.h"
@@ -202,6 +203,7 @@ void RecurringFormDialog::buildForm()
     completer->setCompletionMode(QCompleter::PopupCompletion);
     completer->setMaxVisibleItems(10);
     m_payeeEdit->setCompleter(completer);
+    TabCompleter::install(completer);
 
     m_categoryCombo = new CategoryComboBox(this);
     m_categoryCombo->setObjectName(QStringLiteral("categoryCombo"));

@@ -212,8 +212,12 @@ void RecurringModel::sortRows()
 bool RecurringModel::lessThan(const RecurringTransaction& a, const RecurringTransaction& b) const
 {
     switch (m_sortColumn) {
-    case AccountColumn:
-        return account(a.account_id).name.compare(account(b.account_id).name, Qt::CaseInsensitive) < 0;
+    case AccountColumn: {
+        // A copy: looking up the second account may grow the cache and move
+        // the first one's entry.
+        const QString first = account(a.account_id).name;
+        return first.compare(account(b.account_id).name, Qt::CaseInsensitive) < 0;
+    }
     case PayeeColumn:
         return a.payee.compare(b.payee, Qt::CaseInsensitive) < 0;
     case AmountColumn:

@@ -7,6 +7,7 @@
 #include "appstate/ThemeManager.h"
 #include "screens/DataSyncTexts.h"
 #include "screens/PreferenceChoices.h"
+#include "screens/WorkProgressDialog.h"
 #include "services/BackupService.h"
 #include "storage/AccountRepository.h"
 #include "storage/CategoryRepository.h"
@@ -31,12 +32,10 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QInputDialog>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QPainter>
 #include <QPixmap>
-#include <QProgressDialog>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QStyle>
@@ -217,19 +216,6 @@ void SettingsScreen::changeEvent(QEvent* event)
     if (event->type() == QEvent::FontChange)
         fitToFont();
     QWidget::changeEvent(event);
-}
-
-bool SettingsScreen::eventFilter(QObject* watched, QEvent* event)
-{
-    if (qobject_cast<QProgressDialog*>(watched)) {
-        const bool escape = event->type() == QEvent::KeyPress
-            && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape;
-        if (escape || event->type() == QEvent::Close) {
-            event->ignore();
-            return true;
-        }
-    }
-    return QWidget::eventFilter(watched, event);
 }
 
 void SettingsScreen::fitToFont()
@@ -455,7 +441,7 @@ QWidget* SettingsScreen::createDataSyncPage()
     auto* page = new QWidget;
     QVBoxLayout* layout = pageLayout(page, tr("Data & Sync"));
     layout->addSpacing(12);
-    layout->addWidget(createSectionHeader(tr("Sync"), tr("Keep your ledgerine in sync across all your devices.")));
+    layout->addWidget(createSectionHeader(tr("Sync"), tr("Keep your check register in sync across all your devices.")));
 
     m_accountLabel = new QLabel;
     m_accountLabel->setObjectName(QStringLiteral("accountLabel"));
@@ -557,7 +543,7 @@ QWidget* SettingsScreen::createAboutPage()
     m_versionLabel->setStyleSheet(textColorStyleSheet(mutedCaptionColor()));
     layout->addWidget(m_versionLabel);
     layout->addSpacing(16);
-    auto* description = new QLabel(tr("A digital ledgerine register for tracking household finances."));
+    auto* description = new QLabel(tr("A digital check register for tracking household finances."));
     description->setWordWrap(true);
     layout->addWidget(description);
     layout->addSpacing(16);
@@ -807,22 +793,12 @@ void SettingsScreen::updateSyncButtons()
 
 void SettingsScreen::runWithProgress(const QString& label, const std::function<void()>& work)
 {
-    QProgressDialog progress(label, QString(), 0, 0, this);
-    progress.setWindowModality(Qt::WindowModal);
-    progress.setCancelButton(nullptr);
-    progress.setMinimumDuration(kProgressDelayMs);
-    progress.setAutoReset(false);
-    progress.setAutoClose(false);
-    // The work cannot be stopped half-way; a dialog closed early would let
-    // the windows be used while a restore's transaction is still open.
-    progress.installEventFilter(this);
+    WorkProgressDialog progress(label, Qt::WindowModal, kProgressDelayMs, this);
     // A modal progress dialog lets the event loop run on each step, so the
     // windows keep painting during a long backup.
-    connect(m_appState->backupService(), &BackupService::progress, &progress, [&progress](int done, int total) {
-        progress.setMaximum(std::max(total, 1));
-        progress.setValue(std::min(done, std::max(total, 1)));
-    });
+    connect(m_appState->backupService(), &BackupService::progress, &progress, &WorkProgressDialog::setProgress);
     work();
+    progress.finish();
 }
 
 void SettingsScreen::exportBackup()

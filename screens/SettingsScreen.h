@@ -42,7 +42,6 @@ Q_SIGNALS:
 
 protected:
     void changeEvent(QEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private Q_SLOTS:
     void onCategoryChanged(int row);

@@ -174,7 +174,7 @@ void WelcomeScreen::setHasSignedInBefore(bool signedInBefore)
         m_createAccountButton->setText(tr("Create a different account"));
     } else {
         m_titleLabel->setText(tr("Welcome to\nTandrel Ledgerine"));
-        m_subtitleLabel->setText(tr("A digital ledgerine register."));
+        m_subtitleLabel->setText(tr("A digital check register."));
         m_signInButton->setText(tr("Already have an account? Sign In"));
         m_createAccountButton->setText(tr("Create Your First Account"));
     }

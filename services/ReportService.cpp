@@ -30,6 +30,15 @@ RangeFilter rangeFilter(const QDate& from, const QDate& to, const QString& accou
     return filter;
 }
 
+// Whether the category in `column` is of the transfer type: money moved
+// between accounts under it is no one's spending or income, even when the
+// category was deleted since.
+QString isTransferCategory(const QString& column)
+{
+    return QStringLiteral("EXISTS (SELECT 1 FROM categories xc WHERE xc.id = %1 AND xc.category_type = 'transfer')")
+        .arg(column);
+}
+
 // The exact sum of the two split-sum columns starting at `first` (see splitSumSql).
 qint64 splitSum(const SqlStatement& statement, int first)
 {
@@ -50,17 +59,19 @@ QString categoryTotals(const RangeFilter& filter, const QString& amountCondition
                                          : QStringLiteral(" AND %1.amount %2").arg(QLatin1String(alias), amountCondition);
     };
     // Money moved between accounts is no one's income or spending: a
-    // transfer (either side, linked or not) counts under no category.
+    // transfer (either side, linked or not) counts under no category, and
+    // nor does anything filed under a category of the transfer type.
     return QStringLiteral("(SELECT t.category_id AS category_id, %4 FROM transactions t "
-                          "WHERE %1%2 AND %6 AND (t.is_split = 0 OR NOT EXISTS "
+                          "WHERE %1%2 AND %6 AND NOT %7 AND (t.is_split = 0 OR NOT EXISTS "
                           "(SELECT 1 FROM split_lines s WHERE s.transaction_id = t.id)) GROUP BY t.category_id "
                           "UNION ALL "
                           "SELECT s.category_id, %5 FROM transactions t "
                           "JOIN split_lines s ON s.transaction_id = t.id "
-                          "WHERE %1%3 AND %6 AND t.is_split = 1 GROUP BY s.category_id) g ")
+                          "WHERE %1%3 AND %6 AND NOT %8 AND t.is_split = 1 GROUP BY s.category_id) g ")
         .arg(filter.condition, amountIn("t"), amountIn("s"),
              splitSumSql(QStringLiteral("t.amount"), QStringLiteral("total")), splitSumSql(QStringLiteral("s.amount")),
-             QStringLiteral("COALESCE(t.transfer_link_id, '') = '' AND COALESCE(t.transfer_dest_account_id, '') = ''"));
+             QStringLiteral("COALESCE(t.transfer_link_id, '') = '' AND COALESCE(t.transfer_dest_account_id, '') = ''"),
+             isTransferCategory(QStringLiteral("t.category_id")), isTransferCategory(QStringLiteral("s.category_id")));
 }
 
 // Category names as a reader looks them up, whatever their case; names that
@@ -165,15 +176,24 @@ QList<ReportService::MonthTotals> ReportService::monthlyTotals(const QDate& from
                                                                const char* where) const
 {
     const RangeFilter filter = rangeFilter(from, to, accountId);
+    // Without transfers, what was filed under a category of the transfer
+    // type (a whole transaction, or a split's lines) is left out as well.
+    const QString transfersLeftOut =
+        QStringLiteral(" AND (t.transfer_link_id IS NULL OR t.transfer_link_id = '') AND NOT %1")
+            .arg(isTransferCategory(QStringLiteral("t.category_id")));
+    const QString amountLeft =
+        QStringLiteral("t.amount - COALESCE((SELECT SUM(s.amount) FROM split_lines s WHERE t.is_split = 1 "
+                       "AND s.transaction_id = t.id AND %1), 0)")
+            .arg(isTransferCategory(QStringLiteral("s.category_id")));
     SqlStatement statement(
         m_database->connection(),
-        QStringLiteral("SELECT substr(t.date, 1, 7) AS month, %3, %4 "
-                       "FROM transactions t WHERE %1%2 GROUP BY month ORDER BY month")
-            .arg(filter.condition,
-                 withTransfers ? QString()
-                               : QStringLiteral(" AND (t.transfer_link_id IS NULL OR t.transfer_link_id = '')"),
-                 splitSumSql(QStringLiteral("CASE WHEN t.amount > 0 THEN t.amount ELSE 0 END")),
-                 splitSumSql(QStringLiteral("CASE WHEN t.amount < 0 THEN t.amount ELSE 0 END"))),
+        QStringLiteral("SELECT substr(m.date, 1, 7) AS month, %3, %4 "
+                       "FROM (SELECT t.date AS date, %5 AS amount FROM transactions t WHERE %1%2) m "
+                       "GROUP BY month ORDER BY month")
+            .arg(filter.condition, withTransfers ? QString() : transfersLeftOut,
+                 splitSumSql(QStringLiteral("CASE WHEN m.amount > 0 THEN m.amount ELSE 0 END")),
+                 splitSumSql(QStringLiteral("CASE WHEN m.amount < 0 THEN m.amount ELSE 0 END")),
+                 withTransfers ? QStringLiteral("t.amount") : amountLeft),
         where);
     QList<MonthTotals> months;
     if (!statement.bindAll(filter.values).exec())

@@ -17,7 +17,9 @@ class SqliteCursor;
 // The eight reports over the live transactions. Dated reports include both
 // ends of their range; an empty account id means every account. The sums are
 // made by the database, so a report costs one grouped query however long the
-// history is.
+// history is. Transfers, and whatever is filed under a category of the
+// transfer type, are nobody's spending or income: the category reports and
+// Income vs Expenses leave them out.
 class ReportService : public QObject
 {
     Q_OBJECT

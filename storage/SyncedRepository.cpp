@@ -103,6 +103,20 @@ int SyncedRepository::markAllPendingForResync()
     return changed;
 }
 
+QString SyncedRepository::findLocalIdByServerId(const QString& serverId, bool* ok) const
+{
+    SqlStatement statement(prepared(QStringLiteral("SELECT id FROM %1 WHERE server_id = ?").arg(table())),
+                           where("findLocalIdByServerId"));
+    const bool executed = statement.bind(serverId).exec();
+    if (ok)
+        *ok = executed;
+    QString id;
+    if (executed && statement.next())
+        id = statement.value(0).toString();
+    statement.query().finish();
+    return id;
+}
+
 bool SyncedRepository::softDeleteRow(const QString& id, const QDateTime& at)
 {
     const QString stamp = toIsoUtc(at.isValid() ? at : nowUtc());

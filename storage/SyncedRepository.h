@@ -40,6 +40,11 @@ public:
     // resync; the number of rows changed.
     int markAllPendingForResync();
 
+    // The local id of the row the sync service knows as `serverId`,
+    // soft-deleted rows included; empty when there is none. `ok` (when
+    // given) is false when the table could not be read.
+    QString findLocalIdByServerId(const QString& serverId, bool* ok = nullptr) const;
+
 protected:
     SyncedRepository(Database* database, const char* table, const char* className, QObject* parent);
 
@@ -56,18 +61,24 @@ protected:
     // "AccountRepository::insert" for the failure log line.
     QByteArray where(const char* method) const;
 
+    // `ok` (when given) is false when the table could not be read.
     template <typename Record>
-    std::optional<Record> fetchById(const QString& id) const;
+    std::optional<Record> fetchById(const QString& id, bool* ok = nullptr) const;
 
-    // Records matching `condition` (the text after WHERE, with ORDER BY as needed).
+    // Records matching `condition` (the text after WHERE, with ORDER BY as
+    // needed); `ok` as for fetchById.
     template <typename Record>
-    QList<Record> fetchWhere(const QString& condition, const QVariantList& values, const char* method) const;
+    QList<Record> fetchWhere(const QString& condition, const QVariantList& values, const char* method,
+                             bool* ok = nullptr) const;
 
     template <typename Record>
     bool insertRecord(const Record& record);
 
+    // Writes the columns update() writes; with `whole`, every column but the
+    // id, created_at and deleted_at among them (a record without times gets
+    // them now).
     template <typename Record>
-    bool updateRecord(const Record& record);
+    bool updateRecord(const Record& record, bool whole = false);
 
     // Soft-deletes one row; false when it failed or no such row exists.
     bool softDeleteRow(const QString& id, const QDateTime& at);
@@ -105,9 +116,9 @@ private:
 };
 
 template <typename Record>
-std::optional<Record> SyncedRepository::fetchById(const QString& id) const
+std::optional<Record> SyncedRepository::fetchById(const QString& id, bool* ok) const
 {
-    const QList<Record> found = fetchWhere<Record>(QStringLiteral("id = ?"), {id}, "getById");
+    const QList<Record> found = fetchWhere<Record>(QStringLiteral("id = ?"), {id}, "getById", ok);
     if (found.isEmpty())
         return std::nullopt;
     return found.first();
@@ -115,13 +126,16 @@ std::optional<Record> SyncedRepository::fetchById(const QString& id) const
 
 template <typename Record>
 QList<Record> SyncedRepository::fetchWhere(const QString& condition, const QVariantList& values,
-                                           const char* method) const
+                                           const char* method, bool* ok) const
 {
     static const QString select = QStringLiteral("SELECT %1 FROM %2 WHERE ")
                                       .arg(schema::selectList<Record>(), QLatin1String(RecordSchema<Record>::table()));
     SqlStatement statement(prepared(select + condition), where(method));
     QList<Record> records;
-    if (!statement.bindAll(values).exec())
+    const bool executed = statement.bindAll(values).exec();
+    if (ok)
+        *ok = executed;
+    if (!executed)
         return records;
     while (statement.next())
         records.append(schema::read<Record>(statement.query()));
@@ -163,25 +177,32 @@ bool SyncedRepository::insertRecord(const Record& record)
 }
 
 template <typename Record>
-bool SyncedRepository::updateRecord(const Record& record)
+bool SyncedRepository::updateRecord(const Record& record, bool whole)
 {
-    static const QString sql = [] {
+    const auto written = [whole](const Column<Record>& column) {
+        return column.updated || (whole && qstrcmp(column.name, "id") != 0);
+    };
+    const auto statementText = [](bool everyColumn) {
         QStringList assignments;
         for (const Column<Record>& column : RecordSchema<Record>::columns()) {
-            if (column.updated)
+            if (column.updated || (everyColumn && qstrcmp(column.name, "id") != 0))
                 assignments << QStringLiteral("%1 = ?").arg(QLatin1String(column.name));
         }
         return QStringLiteral("UPDATE %1 SET %2 WHERE id = ?")
             .arg(QLatin1String(RecordSchema<Record>::table()), assignments.join(QStringLiteral(", ")));
-    }();
+    };
+    static const QString usualSql = statementText(false);
+    static const QString wholeSql = statementText(true);
 
     Record stamped = record;
     if (!stamped.updated_at.isValid())
         stamped.updated_at = nowUtc();
+    if (!stamped.created_at.isValid())
+        stamped.created_at = stamped.updated_at;
 
-    SqlStatement statement(prepared(sql), where("update"));
+    SqlStatement statement(prepared(whole ? wholeSql : usualSql), where("update"));
     for (const Column<Record>& column : RecordSchema<Record>::columns()) {
-        if (column.updated)
+        if (written(column))
             statement.bind(column.write(stamped));
     }
     statement.bind(record.id);

@@ -38,6 +38,43 @@ public:
         return true;
     }
 
+    // What a server record stands for here: the row with `clientId`, else
+    // the row the service knows as `serverId` (either may be empty),
+    // soft-deleted rows included.
+    struct Counterpart
+    {
+        std::optional<Record> row;
+        bool readFailed = false;
+    };
+    Counterpart findCounterpart(const QString& clientId, const QString& serverId) const
+    {
+        Counterpart found;
+        bool ok = true;
+        if (!clientId.isEmpty())
+            found.row = fetchById<Record>(clientId, &ok);
+        if (ok && !found.row && !serverId.isEmpty()) {
+            const QString localId = findLocalIdByServerId(serverId, &ok);
+            if (ok && !localId.isEmpty())
+                found.row = fetchById<Record>(localId, &ok);
+        }
+        found.readFailed = !ok;
+        return found;
+    }
+
+    // Makes the row `replaced` hold exactly what the sync service holds:
+    // every column but the id, created_at and deleted_at among them, as
+    // `record` holds them. A row may move to another account this way; the
+    // change is announced for both. False when no row has the record's id.
+    bool updateFromServer(const Record& record, const Record& replaced)
+    {
+        if (!updateRecord(record, true))
+            return false;
+        noteChange(accountOf(record));
+        if (accountOf(replaced) != accountOf(record))
+            noteChange(accountOf(replaced));
+        return true;
+    }
+
     // Every row waiting for the sync service, soft-deleted ones included.
     QList<Record> listPending() const
     {

@@ -62,23 +62,32 @@ std::optional<PushQueue::BatchOutcome> PushQueue::acknowledge(const QJsonArray& 
     BatchOutcome outcome;
     for (const QJsonValue& value : results) {
         const QJsonObject result = value.toObject();
-        const QString status = result.value(QLatin1String("status")).toString();
-        const QString entityId = result.value(QLatin1String("entity_id")).toString();
-        const QString entityType = result.value(QLatin1String("entity_type")).toString();
+        const QJsonValue entityType = result.value(QLatin1String("entity_type"));
+        const QJsonValue entityId = result.value(QLatin1String("entity_id"));
+        const auto sent = m_inFlight.constFind({entityType.toString(), entityId.toString()});
+        if (!entityType.isString() || !entityId.isString() || sent == m_inFlight.constEnd())
+            continue;
 
+        const QString status = result.value(QLatin1String("status")).toString();
         if (status != QLatin1String("ok")) {
             ++outcome.errors;
-            qWarning() << "Push result not ok — leaving record pending:" << entityType << entityId
-                       << "status=" << status << "message=" << result.value(QLatin1String("message")).toString();
+            qWarning() << "Push result not ok — leaving record pending:" << entityType.toString()
+                       << entityId.toString() << "status=" << status
+                       << "message=" << result.value(QLatin1String("message")).toString();
+            continue;
+        }
+        // Marked synced without a server id, the row could never be matched
+        // with the service's copy again.
+        const QJsonValue serverId = result.value(QLatin1String("server_id"));
+        if (!serverId.isString() || serverId.toString().isEmpty()) {
+            ++outcome.errors;
+            qWarning() << "Push result ok without a server id — leaving record pending:" << entityType.toString()
+                       << entityId.toString();
             continue;
         }
         ++outcome.acknowledged;
-        const auto sent = m_inFlight.constFind({entityType, entityId});
-        if (sent == m_inFlight.constEnd())
-            continue;
         const auto& [kind, snapshot] = *sent;
-        m_repositories[kind]->markSyncedIfUnchanged(entityId, result.value(QLatin1String("server_id")).toString(),
-                                                    snapshot);
+        m_repositories[kind]->markSyncedIfUnchanged(entityId.toString(), serverId.toString(), snapshot);
     }
     m_inFlight.clear();
 

@@ -31,6 +31,10 @@ public:
     {
         int acknowledged = 0;
         int errors = 0;
+        // Results that named a record of the batch, whatever their status.
+        // None at all for a batch that was sent means the answer was not
+        // an answer to it.
+        int matched() const { return acknowledged + errors; }
     };
 
     PushQueue(AccountRepository* accounts, CategoryRepository* categories, RecurringRepository* recurring,
@@ -48,9 +52,11 @@ public:
     std::optional<QJsonArray> takeBatch();
 
     // Marks the records of the last batch that the service answered with
-    // "ok". A record edited since it was read stays pending, and so does
-    // every record the answer does not name. No value when the marks could
-    // not be stored; then none is.
+    // "ok" and a server id. A record edited since it was read stays pending,
+    // and so does every record the answer does not name or names without a
+    // server id. Results that name no record of the batch (or not as texts)
+    // count neither way. No value when the marks could not be stored; then
+    // none is.
     std::optional<BatchOutcome> acknowledge(const QJsonArray& results);
 
 private:

@@ -1,9 +1,11 @@
 #include "sync/SyncEngine.h"
 
 #include "account/ApiClient.h"
+#include "storage/CategoryRepository.h"
 #include "storage/NativeConnection.h"
 #include "storage/PreferencesRepository.h"
 #include "storage/Timestamp.h"
+#include "sync/PullPage.h"
 
 #include <QDebug>
 #include <QJsonArray>
@@ -11,6 +13,7 @@
 #include <QPointer>
 #include <QSqlDatabase>
 #include <QTimer>
+#include <QUrlQuery>
 
 SyncEngine::SyncEngine(TandAccount::ApiClient* api, AccountRepository* accounts, TransactionRepository* transactions,
                        CategoryRepository* categories, RecurringRepository* recurring,
@@ -18,10 +21,12 @@ SyncEngine::SyncEngine(TandAccount::ApiClient* api, AccountRepository* accounts,
                        PreferencesRepository* preferences, QObject* parent)
     : QObject(parent)
     , m_api(api)
+    , m_categories(categories)
     , m_preferences(preferences)
     , m_periodicTimer(new QTimer(this))
     , m_debounceTimer(new QTimer(this))
     , m_pushQueue(accounts, categories, recurring, transactions, reconciliations, splitLines)
+    , m_pullApplier(accounts, categories, recurring, transactions, reconciliations, splitLines, preferences)
 {
     m_debounceTimer->setSingleShot(true);
     m_debounceTimer->setInterval(kDebounceMs);
@@ -54,10 +59,16 @@ void SyncEngine::requestSync()
     m_debounceTimer->start();
 }
 
+void SyncEngine::setWaitLimit(int milliseconds)
+{
+    m_waitLimitMs = milliseconds;
+}
+
 void SyncEngine::syncNow()
 {
     if (m_gate && !m_gate()) {
         m_syncAgain = false;
+        m_waitingSince.invalidate();
         setState(Idle);
         return;
     }
@@ -155,6 +166,12 @@ void SyncEngine::handlePushAnswer(bool ok, int httpStatus, const QJsonObject& bo
         failPass(QStringLiteral("Push failed (database error)"));
         return;
     }
+    // Results for records never sent, or not readable as results, leave the
+    // whole batch unconfirmed: that pass did not sync.
+    if (outcome->matched() == 0) {
+        failPass(QStringLiteral("Push failed (bad answer)"));
+        return;
+    }
     if (outcome->errors > 0) {
         qWarning() << "Push batch:" << outcome->acknowledged << "ok," << outcome->errors
                    << "errors — failed records remain pending for next sync";
@@ -162,17 +179,98 @@ void SyncEngine::handlePushAnswer(bool ok, int httpStatus, const QJsonObject& bo
     pushNextBatch();
 }
 
-// Second stage of a pass, where the pull of the service's changes joins it
-// once the push is done. Every successful pass ends in finishPass, which
+// Second stage of a pass. Every successful pass ends in finishPass, which
 // records the time of the sync.
 void SyncEngine::startPull()
 {
-    finishPass();
+    m_pullPages = 0;
+    m_pulledRecords = false;
+    pullChanges(m_preferences->getString(QString::fromLatin1(PreferencesRepository::kSyncCursorKey)));
+}
+
+void SyncEngine::pullChanges(const QString& cursor)
+{
+    QUrlQuery query;
+    if (!cursor.isEmpty())
+        query.addQueryItem(QStringLiteral("cursor"), cursor);
+    query.addQueryItem(QStringLiteral("limit"), QString::number(kPullPageSize));
+    QPointer<SyncEngine> self(this);
+    m_api->get(
+        QStringLiteral("/sync/pull"),
+        [self, cursor](bool ok, int httpStatus, const QJsonObject& body) {
+            if (self)
+                self->handlePullAnswer(cursor, ok, httpStatus, body);
+        },
+        query);
+}
+
+void SyncEngine::handlePullAnswer(const QString& requestCursor, bool ok, int httpStatus, const QJsonObject& body)
+{
+    if (!ok) {
+        failPass(QStringLiteral("Pull failed (HTTP %1)").arg(httpStatus));
+        return;
+    }
+    const std::optional<PullPage> page = PullPage::fromAnswer(body);
+    if (!page) {
+        failPass(QStringLiteral("Pull failed (bad answer)"));
+        return;
+    }
+    // Written now, the page would join the other writer's transaction and
+    // vanish if that rolls back. The pass waits and asks for it again.
+    if (nativeconnection::inTransaction(QSqlDatabase::database())) {
+        deferPass();
+        return;
+    }
+    if (!m_pullApplier.apply(*page)) {
+        failPass(QStringLiteral("Pull failed (database error)"));
+        return;
+    }
+    m_pulledRecords = m_pulledRecords || page->recordCount() > 0;
+    if (page->integrity)
+        checkIntegrity(*page->integrity);
+    ++m_pullPages;
+
+    if (!page->hasMore) {
+        finishPass();
+        return;
+    }
+    // Asked again from the same place, the service would send the same
+    // page for ever.
+    if (page->cursor.isEmpty() || page->cursor == requestCursor) {
+        qWarning() << "Pull: the service has more but gave no new cursor; the pass ends here";
+        finishPass();
+        return;
+    }
+    // The rest comes with a pass of its own, after the windows have shown
+    // what this one brought.
+    if (m_pullPages >= kMaxPullPages) {
+        requestSync();
+        finishPass();
+        return;
+    }
+    pullChanges(page->cursor);
+}
+
+// Informational only: the local count may lag while pages still arrive.
+void SyncEngine::checkIntegrity(const QJsonObject& integrity)
+{
+    const int serverCount = integrity.value(QLatin1String("category_count")).toInt();
+    const int localCount = m_categories->count();
+    if (serverCount >= 1 && serverCount != localCount) {
+        qWarning() << "Category count mismatch: local=" << localCount << "server=" << serverCount
+                   << "(informational only — use Force Full Sync if data appears wrong)";
+    }
 }
 
 void SyncEngine::finishPass()
 {
     m_passInFlight = false;
+    m_waitingSince.invalidate();
+    if (m_pulledRecords) {
+        const std::optional<int> waiting = PullPageApplier::recordsAwaitingParent();
+        if (waiting.value_or(0) > 0)
+            qInfo() << "Sync:" << *waiting << "records wait for the account they belong to";
+    }
     m_preferences->set(QString::fromLatin1(kLastSyncTimestampKey), toIsoUtc(nowUtc()));
     setState(Idle);
     emit syncCompleted();
@@ -186,12 +284,19 @@ void SyncEngine::finishPass()
 // Rows read inside another writer's transaction may yet be rolled back, so
 // the pass waits for it to end: it stops, still showing Syncing, and tries
 // again after the debounce interval. A request made meanwhile joins that
-// try.
+// try. A wait beyond the limit ends the pass in Error, so the state never
+// stays at Syncing for good.
 void SyncEngine::deferPass()
 {
-    qInfo() << "Sync waits for a database transaction to end";
     m_passInFlight = false;
     m_syncAgain = false;
+    if (!m_waitingSince.isValid()) {
+        qInfo() << "Sync waits for a database transaction to end";
+        m_waitingSince.start();
+    } else if (m_waitingSince.elapsed() >= m_waitLimitMs) {
+        failPass(QStringLiteral("Sync waited too long for another write to finish"));
+        return;
+    }
     m_debounceTimer->start();
 }
 
@@ -200,6 +305,7 @@ void SyncEngine::deferPass()
 void SyncEngine::failPass(const QString& error)
 {
     m_passInFlight = false;
+    m_waitingSince.invalidate();
     m_lastError = error;
     setState(Error);
     emit syncFailed(m_lastError);

@@ -1,7 +1,9 @@
 #pragma once
 
+#include "sync/PullPageApplier.h"
 #include "sync/PushQueue.h"
 
+#include <QElapsedTimer>
 #include <QObject>
 #include <QString>
 
@@ -26,8 +28,11 @@ class ApiClient;
 // the service's changes. Passes start on demand, from a debounce timer that
 // coalesces bursts of edits, and from a periodic timer; only one pass runs at
 // a time, and requests made during a pass give exactly one more pass after it.
-// While another writer holds the database in a transaction no pass reads or
-// marks anything; it waits for the transaction to end.
+// After the push a pass pulls the service's changes page by page from the
+// stored cursor, at most kMaxPullPages a pass, and writes each page whole.
+// While another writer holds the database in a transaction no pass reads,
+// marks or writes anything; it waits for the transaction to end, and ends in
+// Error when that takes longer than the wait limit.
 class SyncEngine : public QObject
 {
     Q_OBJECT
@@ -38,6 +43,9 @@ public:
     Q_ENUM(SyncState)
 
     static constexpr int kDebounceMs = 2000;
+    static constexpr int kPullPageSize = 200;
+    static constexpr int kMaxPullPages = 50;
+    static constexpr int kDefaultWaitLimitMs = 120000;
     static constexpr const char* kLastSyncTimestampKey = "lastSyncTimestamp";
 
     SyncEngine(TandAccount::ApiClient* api, AccountRepository* accounts, TransactionRepository* transactions,
@@ -52,6 +60,8 @@ public:
     // A pass 2 s after the last of a burst of requests.
     void requestSync();
     void syncNow();
+    // How long a pass waits for another writer's transaction to end.
+    void setWaitLimit(int milliseconds);
 
     static QString stateText(SyncState state);
     SyncState state() const { return m_state; }
@@ -68,12 +78,16 @@ private:
     void pushNextBatch();
     void handlePushAnswer(bool ok, int httpStatus, const QJsonObject& body);
     void startPull();
+    void pullChanges(const QString& cursor);
+    void handlePullAnswer(const QString& requestCursor, bool ok, int httpStatus, const QJsonObject& body);
+    void checkIntegrity(const QJsonObject& integrity);
     void deferPass();
     void finishPass();
     void failPass(const QString& error);
     void setState(SyncState state);
 
     TandAccount::ApiClient* m_api;
+    CategoryRepository* m_categories;
     PreferencesRepository* m_preferences;
     QTimer* m_periodicTimer;
     QTimer* m_debounceTimer;
@@ -85,4 +99,10 @@ private:
     bool m_syncAgain = false;
     std::function<bool()> m_gate;
     PushQueue m_pushQueue;
+    PullPageApplier m_pullApplier;
+    int m_pullPages = 0;
+    bool m_pulledRecords = false;
+    // Runs while a pass waits for another writer, across its tries.
+    QElapsedTimer m_waitingSince;
+    int m_waitLimitMs = kDefaultWaitLimitMs;
 };

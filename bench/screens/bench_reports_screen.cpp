@@ -72,10 +72,14 @@ struct Window
     }
 };
 
+// Torn down before the application object, which the window needs to the end.
+std::unique_ptr<Window> s_window;
+
 Window& window()
 {
-    static Window instance;
-    return instance;
+    if (!s_window)
+        s_window = std::make_unique<Window>();
+    return *s_window;
 }
 
 void showReport(benchmark::State& state, Kind kind)
@@ -132,5 +136,6 @@ int main(int argc, char** argv)
     }
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
+    s_window.reset();
     return 0;
 }

@@ -1,73 +1,23 @@
 // One sync pass pushing a large backlog of pending transactions to the fake
-// sync service over loopback. The service runs on its own thread so that its
-// work counts neither towards the engine's time nor its event-loop stalls.
+// sync service over loopback (and pulling the first pages of them back, as
+// every pass that pushed does).
 //
 // Targets: under 10 s for 50,000 pending transactions (10 % of them split),
 // no event-loop stall above 250 ms, peak memory under 300 MB.
 
-#include "account/ApiClient.h"
-#include "account/TokenManager.h"
 #include "bench/support/BenchMain.h"
-#include "storage/AccountRepository.h"
-#include "storage/CategoryRepository.h"
-#include "storage/Database.h"
-#include "storage/PreferencesRepository.h"
-#include "storage/ReconciliationRepository.h"
-#include "storage/RecurringRepository.h"
-#include "storage/SplitLineRepository.h"
+#include "bench/sync/SyncBenchBed.h"
 #include "storage/Timestamp.h"
-#include "storage/TransactionRepository.h"
-#include "sync/SyncEngine.h"
-#include "tests/support/FakeSyncService.h"
-#include "tests/support/TestTokens.h"
 
 #include <benchmark/benchmark.h>
 
 #include <QDateTime>
-#include <QElapsedTimer>
-#include <QEventLoop>
 #include <QLoggingCategory>
-#include <QTemporaryDir>
-#include <QThread>
-#include <QTimer>
 
 namespace {
 
 constexpr int kTransactions = 50000;
 constexpr int kSplitEvery = 10;
-constexpr int kProbeIntervalMs = 10;
-
-// The fake service, living on a thread of its own.
-class ServiceThread
-{
-public:
-    ServiceThread()
-    {
-        m_context.moveToThread(&m_thread);
-        m_thread.start();
-        QMetaObject::invokeMethod(
-            &m_context,
-            [this] {
-                m_service = new FakeSyncService;
-                m_service->start();
-                m_url = m_service->baseUrl();
-            },
-            Qt::BlockingQueuedConnection);
-    }
-    ~ServiceThread()
-    {
-        QMetaObject::invokeMethod(&m_context, [this] { delete m_service; }, Qt::BlockingQueuedConnection);
-        m_thread.quit();
-        m_thread.wait();
-    }
-    QUrl url() const { return m_url; }
-
-private:
-    QThread m_thread;
-    QObject m_context;
-    FakeSyncService* m_service = nullptr;
-    QUrl m_url;
-};
 
 bool fillDatabase(Database& database, AccountRepository& accounts, TransactionRepository& transactions,
                   SplitLineRepository& splitLines)
@@ -113,66 +63,29 @@ bool fillDatabase(Database& database, AccountRepository& accounts, TransactionRe
 
 void BM_PushPendingBacklog(benchmark::State& state)
 {
-    QTemporaryDir dir;
-    Database database;
-    if (!database.open(dir.filePath(QStringLiteral("ledgerine.db")))) {
-        state.SkipWithError("cannot open the database");
+    SyncBenchBed bed;
+    if (!bed.ready()) {
+        state.SkipWithError("cannot set up the database and the service");
         return;
     }
-    AccountRepository accounts(&database);
-    TransactionRepository transactions(&database);
-    CategoryRepository categories(&database);
-    RecurringRepository recurring(&database);
-    ReconciliationRepository reconciliations(&database);
-    SplitLineRepository splitLines(&database);
-    PreferencesRepository preferences(&database);
-    if (!fillDatabase(database, accounts, transactions, splitLines)) {
+    if (!fillDatabase(bed.database, bed.accounts, bed.transactions, bed.splitLines)) {
         state.SkipWithError("cannot fill the database");
         return;
     }
 
-    ServiceThread service;
-    QHash<QString, QString> storedTokens;
-    TandAccount::TokenManager tokens(std::make_unique<MemoryTokenStore>(&storedTokens));
-    tokens.setTokens(tokenExpiringIn(3600, QStringLiteral("bench")), QStringLiteral("refresh"));
-    TandAccount::ApiClient api(&tokens);
-    api.setBaseUrl(service.url());
-    SyncEngine engine(&api, &accounts, &transactions, &categories, &recurring, &reconciliations, &splitLines,
-                      &preferences);
-
-    qint64 longestStallMs = 0;
-    bool failed = false;
+    SyncBenchBed::PassFigures figures;
     for (auto _ : state) {
         state.PauseTiming();
-        transactions.markAllPendingForResync();
-        accounts.markAllPendingForResync();
+        bed.transactions.markAllPendingForResync();
+        bed.accounts.markAllPendingForResync();
         state.ResumeTiming();
-
-        QElapsedTimer sinceTick;
-        QTimer probe;
-        probe.setTimerType(Qt::PreciseTimer);
-        QObject::connect(&probe, &QTimer::timeout, [&] {
-            longestStallMs = std::max(longestStallMs, sinceTick.restart() - kProbeIntervalMs);
-        });
-        QEventLoop loop;
-        QObject::connect(&engine, &SyncEngine::syncCompleted, &loop, &QEventLoop::quit);
-        QObject::connect(&engine, &SyncEngine::syncFailed, &loop, [&] {
-            failed = true;
-            loop.quit();
-        });
-
-        sinceTick.start();
-        probe.start(kProbeIntervalMs);
-        // The pass starts from the loop, so the probe sees its first stage too.
-        QTimer::singleShot(0, &engine, &SyncEngine::syncNow);
-        loop.exec();
-        probe.stop();
+        figures = bed.runPass();
     }
 
-    if (failed || !transactions.listPending().isEmpty())
+    if (!figures.completed || !bed.transactions.listPending().isEmpty())
         state.SkipWithError("the pass did not push everything");
     state.counters["changes"] = kTransactions + 1;
-    state.counters["longest_stall_ms"] = double(longestStallMs);
+    state.counters["longest_stall_ms"] = double(figures.longestStallMs);
     state.counters["peak_rss_mb"] = peakRssMb();
 }
 

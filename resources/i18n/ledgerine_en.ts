@@ -26,6 +26,72 @@
     </message>
 </context>
 <context>
+    <name>ImportScreen</name>
+    <message numerus="yes">
+        <source>Showing the first %n row(s) of the file.</source>
+        <translation>
+            <numerusform>Showing the first %n row of the file.</numerusform>
+            <numerusform>Showing the first %n rows of the file.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) selected</source>
+        <translation>
+            <numerusform>%n file selected</numerusform>
+            <numerusform>%n files selected</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n transaction(s) imported</source>
+        <translation>
+            <numerusform>%n transaction imported</numerusform>
+            <numerusform>%n transactions imported</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n transfer(s) linked across accounts</source>
+        <translation>
+            <numerusform>%n transfer linked across accounts</numerusform>
+            <numerusform>%n transfers linked across accounts</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>  (including %n linked to previously imported row(s))</source>
+        <translation>
+            <numerusform>  (including %n linked to a previously imported row)</numerusform>
+            <numerusform>  (including %n linked to previously imported rows)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n duplicate(s) skipped</source>
+        <translation>
+            <numerusform>%n duplicate skipped</numerusform>
+            <numerusform>%n duplicates skipped</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n record(s) skipped (unparseable)</source>
+        <translation>
+            <numerusform>%n record skipped (unparseable)</numerusform>
+            <numerusform>%n records skipped (unparseable)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n metadata record(s) skipped</source>
+        <translation>
+            <numerusform>%n metadata record skipped</numerusform>
+            <numerusform>%n metadata records skipped</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n record(s) skipped (unmapped source account)</source>
+        <translation>
+            <numerusform>%n record skipped (unmapped source account)</numerusform>
+            <numerusform>%n records skipped (unmapped source account)</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>ImportService</name>
     <message numerus="yes">
         <source>A quote opened on line %1 is never closed: %n line(s) from line %2 on were not imported.</source>
@@ -42,6 +108,40 @@
         <translation>
             <numerusform>Auto-posted %n recurring transaction</numerusform>
             <numerusform>Auto-posted %n recurring transactions</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>PayeeScreen</name>
+    <message numerus="yes">
+        <source>Renamed %n transaction(s).</source>
+        <translation>
+            <numerusform>Renamed %n transaction.</numerusform>
+            <numerusform>Renamed %n transactions.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Merge %n payee(s) into &quot;%1&quot;?</source>
+        <translation>
+            <numerusform>Merge %n payee into &quot;%1&quot;?</numerusform>
+            <numerusform>Merge %n payees into &quot;%1&quot;?</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Merged %n transaction(s).</source>
+        <translation>
+            <numerusform>Merged %n transaction.</numerusform>
+            <numerusform>Merged %n transactions.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>RecurringActions</name>
+    <message numerus="yes">
+        <source>&quot;%1&quot; is split into %n line(s).</source>
+        <translation>
+            <numerusform>&quot;%1&quot; is split into %n line.</numerusform>
+            <numerusform>&quot;%1&quot; is split into %n lines.</numerusform>
         </translation>
     </message>
 </context>
@@ -134,30 +234,6 @@
         <translation>
             <numerusform>(%n due)</numerusform>
             <numerusform>(%n due)</numerusform>
-        </translation>
-    </message>
-</context>
-<context>
-    <name>PayeeScreen</name>
-    <message numerus="yes">
-        <source>Renamed %n transaction(s).</source>
-        <translation>
-            <numerusform>Renamed %n transaction.</numerusform>
-            <numerusform>Renamed %n transactions.</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>Merge %n payee(s) into &quot;%1&quot;?</source>
-        <translation>
-            <numerusform>Merge %n payee into &quot;%1&quot;?</numerusform>
-            <numerusform>Merge %n payees into &quot;%1&quot;?</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>Merged %n transaction(s).</source>
-        <translation>
-            <numerusform>Merged %n transaction.</numerusform>
-            <numerusform>Merged %n transactions.</numerusform>
         </translation>
     </message>
 </context>

@@ -71,6 +71,7 @@ private slots:
     void publicRequestsCarryNoTokenAndNeverRetry();
     void networkFailuresEndWithStatusZero();
     void redirectsToAnotherOriginAreNotFollowed();
+    void answersBeyondTheLimitsFail();
     void logsNameNoCodeOrToken();
 
 private:
@@ -414,6 +415,56 @@ void ApiClientTest::redirectsToAnotherOriginAreNotFollowed()
     const QList<RecordedRequest> followed = m_server->requestsTo("GET", "/there");
     QCOMPARE(followed.size(), 1);
     QCOMPARE(followed.at(0).header("Authorization"), bearer(m_tokens->accessToken()));
+}
+
+void ApiClientTest::answersBeyondTheLimitsFail()
+{
+    m_tokens->setTokens(tokenExpiringIn(3600), QStringLiteral("r"));
+    QSignalSpy networkErrors(m_api, &ApiClient::networkError);
+    m_api->setMaxAnswerBytes(64);
+    const QByteArray filling = "{\"a\":\"" + QByteArray(100, 'x') + "\"}";
+
+    // Too large, whether the server says so up front or only sends it.
+    FakeResponse declared = FakeResponse::raw(200, filling, "application/json");
+    FakeResponse undeclared = declared;
+    undeclared.undeclaredLength = true;
+    m_server->respondOnce("GET", "/big", declared);
+    m_server->respondOnce("GET", "/big", undeclared);
+    Outcome first, second;
+    m_api->get(QStringLiteral("/big"), first.callback());
+    QTRY_COMPARE(first.calls, 1);
+    m_api->get(QStringLiteral("/big"), second.callback());
+    QTRY_COMPARE(second.calls, 1);
+    for (const Outcome* outcome : {&first, &second}) {
+        QCOMPARE(outcome->ok, false);
+        QCOMPARE(outcome->status, 0);
+        QVERIFY(outcome->body.isEmpty());
+    }
+
+    // An answer that fills the cap exactly is an answer.
+    const QByteArray exact = "{\"a\":\"" + QByteArray(64 - 8, 'x') + "\"}";
+    QCOMPARE(exact.size(), 64);
+    m_server->respondOnce("GET", "/exact", FakeResponse::raw(200, exact, "application/json"));
+    Outcome fits;
+    m_api->get(QStringLiteral("/exact"), fits.callback());
+    QTRY_COMPARE(fits.calls, 1);
+    QCOMPARE(fits.ok, true);
+    QCOMPARE(fits.body.value("a").toString().size(), 56);
+
+    // A byte every 50 ms never lets the transfer timeout fire; the deadline ends it.
+    m_api->setDeadline(400);
+    FakeResponse dripping = FakeResponse::raw(200, QByteArray(60, ' '), "application/json");
+    dripping.dripIntervalMs = 50;
+    m_server->respondOnce("GET", "/drip", dripping);
+    Outcome dripped;
+    QElapsedTimer clock;
+    clock.start();
+    m_api->get(QStringLiteral("/drip"), dripped.callback());
+    QTRY_COMPARE_WITH_TIMEOUT(dripped.calls, 1, 10000);
+    QCOMPARE(dripped.ok, false);
+    QCOMPARE(dripped.status, 0);
+    QVERIFY(clock.elapsed() < 2500);
+    QCOMPARE(networkErrors.count(), 3);
 }
 
 void ApiClientTest::logsNameNoCodeOrToken()

@@ -69,6 +69,7 @@ private slots:
     void lateOrRepeatedCompletionIsIgnored();
     void signOutDuringARefreshStaysSignedOut();
     void signInDuringARefreshKeepsTheNewPair();
+    void refusalOfASupersededRefreshSignsNobodyOut();
 };
 
 void TokensTest::readsClaimsFromBase64UrlPayloads()
@@ -381,15 +382,20 @@ void TokensTest::signOutDuringARefreshStaysSignedOut()
     QVERIFY(entries.isEmpty());
     QCOMPARE(refresher.started, 1);
 
-    // A refresh that fails after the pair was loaded again is over for its
-    // callers too, however it failed.
+    // A refresh that ends after the pair was loaded again, even refused,
+    // says nothing about the pair now held: its caller waits for a refresh
+    // of that pair instead.
     entries.insert(TokenStore::kRefreshTokenKey, QStringLiteral("r3"));
     manager.loadTokens();
     manager.refresh([&answers](RefreshResult result) { answers.append(result); });
     manager.loadTokens();
-    refresher.fail(false);
-    QCOMPARE(answers.last(), RefreshResult::Rejected);
+    refresher.fail(true);
+    QCOMPARE(answers.size(), 2);
+    QCOMPARE(refresher.started, 3);
+    QCOMPARE(refresher.lastRefreshToken, QStringLiteral("r3"));
     QCOMPARE(manager.refreshToken(), QStringLiteral("r3"));
+    refresher.fail(false);
+    QCOMPARE(answers.last(), RefreshResult::TransientFailure);
 }
 
 void TokensTest::signInDuringARefreshKeepsTheNewPair()
@@ -413,8 +419,12 @@ void TokensTest::signInDuringARefreshKeepsTheNewPair()
     QCOMPARE(refresher.lastRefreshToken, QStringLiteral("new-refresh"));
 
     oldSucceed(tokenExpiringIn(3600, QStringLiteral("old")), QStringLiteral("old-refresh-2"));
-    QCOMPARE(oldSession, QList<RefreshResult>{RefreshResult::Rejected});
+    // Nothing of the old session is stored, and its callers are not refused
+    // (that would sign out the user who has just signed in): the new pair's
+    // access token is about to expire, so they wait for its refresh.
+    QVERIFY(oldSession.isEmpty());
     QVERIFY(newSession.isEmpty());
+    QCOMPARE(refresher.started, 2);
     QCOMPARE(manager.heldAccessToken(), signedIn);
     QCOMPARE(manager.refreshToken(), QStringLiteral("new-refresh"));
     QCOMPARE(entries.value(TokenStore::kRefreshTokenKey), QStringLiteral("new-refresh"));
@@ -422,8 +432,32 @@ void TokensTest::signInDuringARefreshKeepsTheNewPair()
     const QString refreshed = tokenExpiringIn(3600, QStringLiteral("new"));
     refresher.succeed(refreshed, QStringLiteral("new-refresh-2"));
     QCOMPARE(newSession, QList<RefreshResult>{RefreshResult::Success});
+    QCOMPARE(oldSession, QList<RefreshResult>{RefreshResult::Success});
     QCOMPARE(manager.accessToken(), refreshed);
     QCOMPARE(entries.value(TokenStore::kRefreshTokenKey), QStringLiteral("new-refresh-2"));
+}
+
+void TokensTest::refusalOfASupersededRefreshSignsNobodyOut()
+{
+    QHash<QString, QString> entries;
+    TokenManager manager(std::make_unique<MemoryTokenStore>(&entries));
+    manager.setTokens(tokenExpiringIn(10, QStringLiteral("old")), QStringLiteral("old-refresh"));
+    ManualRefresher refresher;
+    manager.setRefresher(refresher.function());
+
+    QList<RefreshResult> answers;
+    manager.refresh([&answers](RefreshResult result) { answers.append(result); });
+    manager.refresh([&answers](RefreshResult result) { answers.append(result); });
+
+    // A new sign-in with a usable token: the old session's refusal only
+    // means its callers go on with the new token, at once and with no request.
+    const QString signedIn = tokenExpiringIn(3600, QStringLiteral("new"));
+    manager.setTokens(signedIn, QStringLiteral("new-refresh"));
+    refresher.fail(true);
+    QCOMPARE(answers, (QList<RefreshResult>{RefreshResult::Success, RefreshResult::Success}));
+    QCOMPARE(refresher.started, 1);
+    QCOMPARE(manager.accessToken(), signedIn);
+    QCOMPARE(entries.value(TokenStore::kRefreshTokenKey), QStringLiteral("new-refresh"));
 }
 
 QTEST_GUILESS_MAIN(TokensTest)

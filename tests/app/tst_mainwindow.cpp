@@ -556,7 +556,7 @@ void TestMainWindow::welcomePageFollowsTheTheme()
     MainWindow window(m_state.get());
     QLabel* subtitle = nullptr;
     for (QLabel* label : window.findChild<WelcomeScreen*>()->findChildren<QLabel*>()) {
-        if (label->text() == QLatin1String("A digital ledgerine register."))
+        if (label->text() == QLatin1String("A digital check register."))
             subtitle = label;
     }
     QVERIFY(subtitle);

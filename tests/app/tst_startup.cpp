@@ -11,6 +11,11 @@
 #include "storage/PreferencesRepository.h"
 #include "tests/support/ModalWatcher.h"
 #include "tests/support/TestDataDir.h"
+#include "tests/support/TopLevelWindows.h"
+#include "tests/update/UpdateTestFeed.h"
+#include "update/PlatformKey.h"
+#include "update/UpdateDialog.h"
+#include "update/WhatsNewDialog.h"
 
 #include <QAbstractButton>
 #include <QDir>
@@ -44,6 +49,7 @@ private Q_SLOTS:
     void initializeIgnoresOutOfRangeWeekStart();
     void quietLogKeepsOnlyWarningsAndWorse();
     void returnPressesTheFocusedButtonOfAWindow();
+    void startUpShowsWhatsNewAndOffersTheNewerVersion();
 
 private:
     // Runs the start-up, which must show the "Database Error" box and give 1.
@@ -55,6 +61,9 @@ private:
 
 void TestStartUp::init()
 {
+    // The start-up checks for updates: run outside CTest too, it must find
+    // no feed rather than reach the real one.
+    qputenv("LEDGERINE_UPDATE_URL", "http://127.0.0.1:9/ledgerine/stable/");
     setFontScalePercent(kDefaultFontScalePercent);
     setAmountAutoDecimal(false);
 }
@@ -309,6 +318,37 @@ void TestStartUp::returnPressesTheFocusedButtonOfAWindow()
     QTest::keyClick(second, Qt::Key_Return, Qt::ControlModifier);
     QTest::qWait(200);
     QCOMPARE(secondClicks.size(), 1);
+}
+
+void TestStartUp::startUpShowsWhatsNewAndOffersTheNewerVersion()
+{
+    if (TandUpdate::platformKey().isEmpty())
+        QSKIP("No update is shipped for this platform");
+    TestDataDir dataDir;
+    UpdateTestFeed feed;
+    feed.publishNotes(QCoreApplication::applicationVersion(), "# What changed\n");
+    feed.publish(feed.artifact(QStringLiteral("99.0.0")));
+    qputenv("LEDGERINE_UPDATE_URL", feed.channelUrl().toEncoded());
+    QSettings().remove(QStringLiteral("whatsNew/lastShownVersion"));
+
+    QStringList seen;
+    QTimer poll;
+    connect(&poll, &QTimer::timeout, this, [&] {
+        const auto notes = shownTopLevels<TandUpdate::WhatsNewDialog>();
+        const auto offers = shownTopLevels<TandUpdate::UpdateDialog>();
+        if (notes.size() == 1 && offers.size() == 1) {
+            seen << notes.first()->parentWidget()->metaObject()->className()
+                 << offers.first()->parentWidget()->metaObject()->className();
+            QApplication::closeAllWindows();
+        }
+    });
+    poll.start(20);
+    QTimer::singleShot(10000, qApp, &QApplication::closeAllWindows);
+
+    QCOMPARE(static_cast<Application*>(qApp)->run(), 0);
+    QCOMPARE(seen, (QStringList{"MainWindow", "MainWindow"}));
+    QCOMPARE(QSettings().value(QStringLiteral("whatsNew/lastShownVersion")).toString(),
+             QCoreApplication::applicationVersion());
 }
 
 // The program's own application object, so that the test runs the real

@@ -31,6 +31,7 @@ private Q_SLOTS:
     void restoreBringsBackOnlyWhatWasDeletedWithTheAccount();
     void failedRestoreChangesNothing();
     void liveAccountIsNotRestored();
+    void newAccountsAreStoredAllOrNone();
 
 private:
     Transaction addTransaction(const QString& accountId);
@@ -121,6 +122,33 @@ void TestAccountEditor::liveAccountIsNotRestored()
 {
     QVERIFY(!m_editor->restoreAccount(m_account.id));
     QVERIFY(!m_editor->restoreAccount(newId()));
+}
+
+void TestAccountEditor::newAccountsAreStoredAllOrNone()
+{
+    // An opening balance that cannot be written takes its account with it.
+    QSqlQuery trigger(m_state->database()->connection());
+    QVERIFY(trigger.exec(QStringLiteral("CREATE TEMP TRIGGER refuse_opening BEFORE INSERT ON transactions "
+                                        "WHEN NEW.payee = 'Opening Balance' "
+                                        "BEGIN SELECT RAISE(ABORT, 'refused'); END")));
+    Account opened;
+    opened.id = newId();
+    opened.name = QStringLiteral("Savings");
+    opened.starting_balance = 2500;
+    QVERIFY(!m_editor->createAccountWithOpeningBalance(opened, QDate(2024, 3, 1)));
+    QVERIFY(!m_state->accountRepository()->getById(opened.id));
+
+    // One account that cannot be stored (its id is taken) keeps the others out.
+    Account first;
+    first.id = newId();
+    first.name = QStringLiteral("Visa");
+    Account taken = first;
+    taken.id = m_account.id;
+    QVERIFY(!m_editor->createAccounts({first, taken}));
+    QVERIFY(!m_state->accountRepository()->getById(first.id));
+    QCOMPARE(m_state->accountRepository()->listActive().size(), 1);
+    QVERIFY(m_editor->createAccounts({first}));
+    QVERIFY(m_state->accountRepository()->getById(first.id));
 }
 
 QTEST_MAIN(TestAccountEditor)

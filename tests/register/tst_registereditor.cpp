@@ -297,7 +297,7 @@ void TestRegisterEditor::failedTransferWritesNeitherSide()
     Category created;
     created.id = newId();
     created.name = QStringLiteral("Savings Goals");
-    draft.newCategory = created;
+    draft.newCategories = {created};
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^TransactionRepository::insert failed")));
     QVERIFY(!m_editor->addTransaction(draft));
     QVERIFY(!m_state->transactionRepository()->hasTransactions(m_checking.id));

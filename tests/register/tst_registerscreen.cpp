@@ -2,6 +2,7 @@
 
 #include "appstate/AppState.h"
 #include "appstate/ThemeManager.h"
+#include "register/RegisterEditor.h"
 #include "register/RegisterModel.h"
 #include "register/RegisterScreen.h"
 #include "register/SmartAmountField.h"
@@ -49,6 +50,7 @@ private Q_SLOTS:
     void columnSettingsAreRestoredAndKept();
     void draggingPayeeMovesWidthFromMemo();
     void amountsStayInViewAtALargeFontInANarrowWindow();
+    void textColumnsGetTheRoomTheNumbersDoNotNeed();
     void elidedTextShowsInFullAsATooltip();
     void twoLineRowsApplyAtOnce();
     void changingAReconciledAmountIsAskedAbout();
@@ -242,6 +244,41 @@ void TestRegisterScreen::amountsStayInViewAtALargeFontInANarrowWindow()
     QVERIFY(header()->sectionViewportPosition(balance) + header()->sectionSize(balance) <= m_view->viewport()->width());
     const QString lowest = m_view->model()->index(39, balance).data().toString();
     QVERIFY(m_view->fontMetrics().horizontalAdvance(lowest) < header()->sectionSize(balance));
+}
+
+void TestRegisterScreen::textColumnsGetTheRoomTheNumbersDoNotNeed()
+{
+    const Account savings = addAccount(*m_state, QStringLiteral("Rainy Day Savings"));
+    TransactionDraft transfer;
+    transfer.transaction = makeTransaction(m_account.id, QDate(2024, 1, 2), -5000,
+                                           QStringLiteral("Transfer to Rainy Day Savings"));
+    transfer.transferAccountId = savings.id;
+    QVERIFY(RegisterEditor(m_state.get()).addTransaction(transfer));
+    addTransaction(*m_state, m_account.id, QDate(2024, 1, 3), 215000, QStringLiteral("Acme Corporation Payroll"));
+    showScreen(1000);
+    const QFontMetrics metrics = m_view->fontMetrics();
+    const auto fits = [&](int column) {
+        const QString text = m_view->model()->index(0, column).data().toString();
+        return metrics.horizontalAdvance(text) < header()->sectionSize(column);
+    };
+
+    // Amounts of thousands take the room of thousands, not of millions...
+    QVERIFY(header()->sectionSize(RegisterModel::PaymentColumn)
+            < metrics.horizontalAdvance(QStringLiteral("999,999.99")));
+    QVERIFY(header()->sectionSize(RegisterModel::BalanceColumn)
+            < metrics.horizontalAdvance(QStringLiteral("-$9,999,999.99")));
+    // ...so that the transfer shows whole, in the payee and the category.
+    QVERIFY(fits(RegisterModel::PayeeColumn));
+    QVERIFY(fits(RegisterModel::CategoryColumn));
+
+    // A larger amount widens its column to keep every digit in view.
+    addTransaction(*m_state, m_account.id, QDate(2024, 1, 4), -123456789, QStringLiteral("Builder"));
+    QTRY_VERIFY(metrics.horizontalAdvance(QStringLiteral("1,234,567.89"))
+                < header()->sectionSize(RegisterModel::PaymentColumn));
+
+    // Narrow, the payee keeps enough to tell one from another.
+    m_screen->resize(640, 300);
+    QTRY_VERIFY(header()->sectionSize(RegisterModel::PayeeColumn) >= 16 * metrics.averageCharWidth());
 }
 
 void TestRegisterScreen::elidedTextShowsInFullAsATooltip()

@@ -36,6 +36,7 @@ private Q_SLOTS:
     void refusesWhatCannotBeAnAmount_data();
     void refusesWhatCannotBeAnAmount();
     void yenHaveNoDecimals();
+    void centsComeBackAfterAYenDetour();
     void minorUnitsRoundHalfAwayFromZero_data();
     void minorUnitsRoundHalfAwayFromZero();
     void shownTextReadsBackExactly();
@@ -228,6 +229,23 @@ void TestSmartAmountField::yenHaveNoDecimals()
     field.setMinorUnits(-5000);
     QCOMPARE(field.text(), QStringLiteral("-5000"));
     QCOMPARE(field.minorUnits(), qint64(-5000));
+}
+
+void TestSmartAmountField::centsComeBackAfterAYenDetour()
+{
+    SmartAmountField field;
+    field.setRange(-1e9, 1e9);
+    field.setMinorUnits(1234);
+    field.setCurrency(Currency::JPY);
+    QCOMPARE(field.minorUnits(), qint64(12));
+    field.setCurrency(Currency::EUR);
+    QCOMPARE(field.minorUnits(), qint64(1234));
+
+    // An amount changed while in yen is the user's new amount.
+    field.setCurrency(Currency::JPY);
+    field.setMinorUnits(15);
+    field.setCurrency(Currency::USD);
+    QCOMPARE(field.minorUnits(), qint64(1500));
 }
 
 void TestSmartAmountField::minorUnitsRoundHalfAwayFromZero_data()

@@ -2,6 +2,7 @@
 
 #include "appstate/AppState.h"
 #include "register/CategoryComboBox.h"
+#include "register/RegisterEditor.h"
 #include "register/SmartAmountField.h"
 #include "register/SplitEditorDialog.h"
 #include "register/SplitLines.h"
@@ -11,6 +12,8 @@
 #include "tests/support/ModalWatcher.h"
 #include "tests/support/TestDataDir.h"
 
+#include <QAbstractItemView>
+#include <QCompleter>
 #include <QDialogButtonBox>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -75,6 +78,7 @@ private Q_SLOTS:
     void splitsAReceiptIntoStoredLines();
     void unclearCategoryKeepsTheDialogOpen_data();
     void unclearCategoryKeepsTheDialogOpen();
+    void lineCategoryIsCreatedWhenTheUserAgrees();
     void setAmountToTotal();
     void editsYenLinesAndRemovesThem();
     void keyboardAndWheel();
@@ -237,6 +241,64 @@ void TestSplitEditor::unclearCategoryKeepsTheDialogOpen()
     QVERIFY(holdsFocus(lines->categoryField(1), dialog.focusWidget()));
 }
 
+void TestSplitEditor::lineCategoryIsCreatedWhenTheUserAgrees()
+{
+    SplitEditorDialog dialog(m_state.get(), m_account.id, -5420, false, {});
+    dialog.show();
+    auto* lines = dialog.findChild<SplitLinesWidget*>();
+    fillRow(lines, 0, QStringLiteral("Groceries"), QString(), QStringLiteral("30"));
+    fillRow(lines, 1, QStringLiteral("Zz Garden"), QString(), QStringLiteral("14.20"));
+    lines->appendRow();
+    fillRow(lines, 2, QStringLiteral("zz garden"), QStringLiteral("Seeds"), QStringLiteral("10"));
+    QStringList asked;
+    QMessageBox::StandardButton answer = QMessageBox::No;
+    ModalWatcher watcher([&](QWidget* window) {
+        auto* box = qobject_cast<QMessageBox*>(window);
+        QVERIFY(box);
+        asked << box->text();
+        box->button(answer)->click();
+    });
+
+    // Offered as the transaction form offers it; refused, the line stays
+    // as typed with the focus on it.
+    okButton(dialog)->click();
+    QCOMPARE(asked.size(), 1);
+    QVERIFY(asked.first().contains(QStringLiteral("\"Zz Garden\"")));
+    QVERIFY(asked.first().contains(QStringLiteral("expense")));
+    QVERIFY(dialog.isVisible());
+    QCOMPARE(lines->categoryField(1)->currentText(), QStringLiteral("Zz Garden"));
+    QVERIFY(holdsFocus(lines->categoryField(1), dialog.focusWidget()));
+
+    // Agreed once, it serves every line that names it.
+    answer = QMessageBox::Yes;
+    okButton(dialog)->click();
+    QCOMPARE(asked.size(), 2);
+    QCOMPARE(dialog.result(), int(QDialog::Accepted));
+    QCOMPARE(dialog.newCategories().size(), 1);
+    const Category created = dialog.newCategories().first();
+    QCOMPARE(created.name, QStringLiteral("Zz Garden"));
+    QCOMPARE(created.category_type, CategoryType::Expense);
+    const QList<SplitLine> result = dialog.lines();
+    QCOMPARE(result.at(1).category_id, created.id);
+    QCOMPARE(result.at(2).category_id, created.id);
+
+    // Opened again before it is stored, the split still names it.
+    SplitEditorDialog again(m_state.get(), m_account.id, dialog.amount(), false, result, {created});
+    QCOMPARE(again.findChild<SplitLinesWidget*>()->categoryField(1)->currentText(), QStringLiteral("Zz Garden"));
+    QCOMPARE(again.lines(), result);
+
+    // Stored with the transaction, not before.
+    QVERIFY(!m_state->categoryRepository()->getById(created.id));
+    TransactionDraft draft;
+    draft.transaction = makeTransaction(m_account.id, QDate(2024, 5, 1), dialog.amount(), QStringLiteral("Nursery"));
+    draft.transaction.is_split = true;
+    draft.splitLines = result;
+    draft.newCategories = dialog.newCategories();
+    QVERIFY(RegisterEditor(m_state.get()).addTransaction(draft));
+    QCOMPARE(m_state->categoryRepository()->getById(created.id)->name, created.name);
+
+}
+
 void TestSplitEditor::setAmountToTotal()
 {
     SplitEditorDialog dialog(m_state.get(), m_account.id, -5420, false, {});
@@ -287,6 +349,7 @@ void TestSplitEditor::editsYenLinesAndRemovesThem()
 
 void TestSplitEditor::keyboardAndWheel()
 {
+    const Category garden = addCategory(QStringLiteral("Zz Garden Tools"));
     SplitEditorDialog dialog(m_state.get(), m_account.id, -5420, false, {});
     dialog.show();
     QVERIFY(QTest::qWaitForWindowActive(&dialog));
@@ -309,6 +372,16 @@ void TestSplitEditor::keyboardAndWheel()
     lines->amountField(1)->setFocus();
     tab();
     QVERIFY(focused(lines->categoryField(2)));
+
+    // Tab takes the one completion of a line's category, as Return would.
+    lines->focusCategory(1);
+    QLineEdit* categoryEdit = lines->categoryField(1)->lineEdit();
+    QTest::keyClicks(categoryEdit, QStringLiteral("garden t"));
+    QVERIFY(categoryEdit->completer()->popup()->isVisible());
+    QTest::keyClick(categoryEdit->completer()->popup(), Qt::Key_Tab);
+    QCOMPARE(lines->categoryField(1)->currentText(), QStringLiteral("Zz Garden Tools"));
+    QCOMPARE(lines->rows().at(1).categoryId, garden.id);
+    QVERIFY(focused(lines->memoField(1)));
 
     // The wheel over an amount the user is not editing leaves it alone.
     SmartAmountField* amount = lines->amountField(0);

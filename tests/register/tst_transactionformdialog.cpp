@@ -11,6 +11,8 @@
 #include "tests/support/TestDataDir.h"
 
 #include <QCheckBox>
+#include <QAbstractItemView>
+#include <QCompleter>
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -64,10 +66,13 @@ private Q_SLOTS:
     void deletedCategoryReadsAsUncategorized();
     void typedCategoryTextIsReadNotDropped();
     void partialTextPicksOnlyWhatItClearlyNames();
+    void accountsComeBeforeCategoriesOfTheTransferType();
     void unknownCategoryIsCreatedOnlyWhenTheUserAgrees();
     void offersOnlySharedCategoriesAndThoseOfTheAccount();
     void transferToAnotherAccount();
     void knownPayeeFillsWhatIsStillUntouched();
+    void tabTakesTheHighlightedOrOnlyCompletion();
+    void okStaysWhereItIsWhenTheCategoryHintShows();
     void refusesWhatCannotBeStored_data();
     void refusesWhatCannotBeStored();
 
@@ -164,7 +169,7 @@ void TestTransactionFormDialog::newFormGivesANewRecordOfTheAccount()
     QCOMPARE(result.version, 1);
     QVERIFY(!result.is_split);
     QVERIFY(!draft.isTransfer());
-    QVERIFY(!draft.newCategory);
+    QVERIFY(draft.newCategories.isEmpty());
 
     // Every reading is the same new transaction.
     QCOMPARE(dialog.transaction().id, result.id);
@@ -363,6 +368,31 @@ void TestTransactionFormDialog::partialTextPicksOnlyWhatItClearlyNames()
     }
 }
 
+void TestTransactionFormDialog::accountsComeBeforeCategoriesOfTheTransferType()
+{
+    // The default tree holds "Transfers > Savings Transfer", a category that
+    // moves no money into any account.
+    addAccount(*m_state, QStringLiteral("Rainy Day Savings"));
+    TransactionFormDialog dialog(m_state.get(), m_account.id);
+    auto* category = field<CategoryComboBox>(dialog, "categoryCombo");
+    category->lineEdit()->clear();
+    QTest::keyClicks(category->lineEdit(), QStringLiteral("Sav"));
+    QAbstractItemModel* offered = category->completer()->completionModel();
+    QVERIFY(offered->rowCount() >= 2);
+    QCOMPARE(offered->index(0, 0).data().toString(), QStringLiteral("Transfer to/from: Rainy Day Savings"));
+
+    // Left as typed, the start names the account as much as the category:
+    // neither is guessed.
+    Q_EMIT category->lineEdit()->editingFinished();
+    QCOMPARE(category->typedMatch().result, CategoryChoices::Match::Several);
+    const TransactionDraft draft = dialog.draft();
+    QVERIFY(!draft.isTransfer());
+    QVERIFY(draft.transaction.category_id.isEmpty());
+    // A start no account shares still names its one category.
+    typeInto(category, QStringLiteral("Credit Card P"));
+    QCOMPARE(category->currentText(), QStringLiteral("Transfers > Credit Card Payment"));
+}
+
 void TestTransactionFormDialog::unknownCategoryIsCreatedOnlyWhenTheUserAgrees()
 {
     const Category food = addCategory(QStringLiteral("Zz Food"));
@@ -385,13 +415,14 @@ void TestTransactionFormDialog::unknownCategoryIsCreatedOnlyWhenTheUserAgrees()
     QVERIFY(pressOk(dialog, QMessageBox::Yes).contains(QStringLiteral("income")));
     QCOMPARE(dialog.result(), int(QDialog::Accepted));
     const TransactionDraft draft = dialog.draft();
-    QVERIFY(draft.newCategory);
-    QCOMPARE(draft.newCategory->name, QStringLiteral("Zz Bakery"));
-    QCOMPARE(draft.newCategory->parent_id, food.id);
-    QCOMPARE(draft.newCategory->category_type, CategoryType::Income);
-    QCOMPARE(draft.transaction.category_id, draft.newCategory->id);
+    QCOMPARE(draft.newCategories.size(), 1);
+    const Category& created = draft.newCategories.first();
+    QCOMPARE(created.name, QStringLiteral("Zz Bakery"));
+    QCOMPARE(created.parent_id, food.id);
+    QCOMPARE(created.category_type, CategoryType::Income);
+    QCOMPARE(draft.transaction.category_id, created.id);
     // Nothing is written by the form itself.
-    QVERIFY(!m_state->categoryRepository()->getById(draft.newCategory->id));
+    QVERIFY(!m_state->categoryRepository()->getById(created.id));
 }
 
 void TestTransactionFormDialog::offersOnlySharedCategoriesAndThoseOfTheAccount()
@@ -473,6 +504,79 @@ void TestTransactionFormDialog::knownPayeeFillsWhatIsStillUntouched()
     TransactionFormDialog edit(m_state.get(), other);
     typeInto(field<QLineEdit>(edit, "payeeEdit"), QStringLiteral("Power Co"));
     QCOMPARE(edit.transaction().amount, qint64(-100));
+}
+
+void TestTransactionFormDialog::tabTakesTheHighlightedOrOnlyCompletion()
+{
+    addAccount(*m_state, QStringLiteral("Rainy Day Savings"));
+    const Category food = addCategory(QStringLiteral("Zz Food"));
+    for (const QString& payee : {QStringLiteral("Grocery Outlet"), QStringLiteral("Fresh Market")}) {
+        Transaction earlier = makeTransaction(m_account.id, QDate(2024, 3, 1), -2500, payee);
+        earlier.category_id = food.id;
+        QVERIFY(m_state->transactionRepository()->insert(earlier));
+    }
+    TransactionFormDialog dialog(m_state.get(), m_account.id);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowActive(&dialog));
+    auto* payee = field<QLineEdit>(dialog, "payeeEdit");
+    auto* category = field<CategoryComboBox>(dialog, "categoryCombo");
+    // Keys go where the user's would: to the list while it is open.
+    const auto typeThenTab = [](QLineEdit* edit, const QString& text, QList<Qt::Key> keys = {}) {
+        edit->setFocus();
+        edit->clear();
+        QTest::keyClicks(edit, text);
+        QWidget* popup = edit->completer()->popup();
+        QVERIFY(popup->isVisible());
+        for (const Qt::Key key : keys)
+            QTest::keyClick(popup, key);
+        QTest::keyClick(popup, Qt::Key_Tab);
+    };
+
+    // The only completion, as Return would take it: the payee's last
+    // category comes with it.
+    typeThenTab(payee, QStringLiteral("Groc"));
+    QCOMPARE(payee->text(), QStringLiteral("Grocery Outlet"));
+    QCOMPARE(dialog.transaction().category_id, food.id);
+    QVERIFY(category->hasFocus());
+    QCOMPARE(dialog.transaction().amount, qint64(-2500));
+
+    typeThenTab(category->lineEdit(), QStringLiteral("Rainy"));
+    QCOMPARE(category->currentText(), QStringLiteral("Transfer to/from: Rainy Day Savings"));
+    QVERIFY(dialog.draft().isTransfer());
+    QCOMPARE(QApplication::focusWidget(), field<QPushButton>(dialog, "splitButton"));
+    QVERIFY(field<QLabel>(dialog, "categoryHint")->text().isEmpty());
+
+    // Of several, the highlighted one; none highlighted, the text stays.
+    typeThenTab(payee, QStringLiteral("e"), {Qt::Key_Down, Qt::Key_Down});
+    QCOMPARE(payee->text(), QStringLiteral("Grocery Outlet"));
+    typeThenTab(payee, QStringLiteral("e"));
+    QCOMPARE(payee->text(), QStringLiteral("e"));
+}
+
+void TestTransactionFormDialog::okStaysWhereItIsWhenTheCategoryHintShows()
+{
+    TransactionFormDialog dialog(m_state.get(), m_account.id);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowActive(&dialog));
+    QPushButton* ok = dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok);
+    auto* hint = field<QLabel>(dialog, "categoryHint");
+    const QRect before(ok->mapToGlobal(QPoint()), ok->size());
+    const QSize size = dialog.size();
+
+    // Pressing the mouse on OK takes the focus from the category field, and
+    // the word about its text comes before the button is released.
+    auto* category = field<CategoryComboBox>(dialog, "categoryCombo");
+    category->setFocus();
+    category->lineEdit()->clear();
+    QTest::keyClicks(category->lineEdit(), QStringLiteral("Household things bought at the weekend market"));
+    ok->setFocus(Qt::MouseFocusReason);
+    QCoreApplication::processEvents();
+    QVERIFY(hint->isVisible());
+    QVERIFY(hint->text().contains(QStringLiteral("No category")));
+    QCOMPARE(QRect(ok->mapToGlobal(QPoint()), ok->size()), before);
+    QCOMPARE(dialog.size(), size);
+    // All of it is in view.
+    QVERIFY(hint->heightForWidth(hint->width()) <= hint->height());
 }
 
 void TestTransactionFormDialog::refusesWhatCannotBeStored_data()

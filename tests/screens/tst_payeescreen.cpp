@@ -28,6 +28,7 @@ private Q_SLOTS:
     void listsPayeesWithCountsAndFilters();
     void mergeGoesIntoTheTopSelectedPayee();
     void aFailedRenameSaysSoAndChangesNothing();
+    void renameFieldFollowsTheSelection();
 
 private:
     // "Payee count" for each row as shown.
@@ -131,7 +132,8 @@ void TestPayeeScreen::aFailedRenameSaysSoAndChangesNothing()
     QSignalSpy changed(m_screen.get(), &PayeeScreen::payeesChanged);
     auto* renameButton = m_screen->findChild<QPushButton*>();
     select({QStringLiteral("Bakery"), QStringLiteral("Shell")});
-    // Nothing typed: nothing to do.
+    // No name to rename to: nothing to do.
+    m_renameEdit->clear();
     QVERIFY(!renameButton->isEnabled());
 
     QSqlQuery trigger(m_state->database()->connection());
@@ -145,6 +147,30 @@ void TestPayeeScreen::aFailedRenameSaysSoAndChangesNothing()
     QCOMPARE(changed.count(), 0);
     QCOMPARE(m_state->transactionRepository()->listPayees(),
              (QStringList{"Bakery", "Shell", "Shell #42", "Shell Oil"}));
+}
+
+void TestPayeeScreen::renameFieldFollowsTheSelection()
+{
+    select({QStringLiteral("Shell #42")});
+    QCOMPARE(m_renameEdit->text(), QStringLiteral("Shell #42"));
+    select({QStringLiteral("Shell Oil"), QStringLiteral("Bakery")});
+    QCOMPARE(m_renameEdit->text(), QStringLiteral("Bakery"));
+    m_view->clearSelection();
+    QVERIFY(m_renameEdit->text().isEmpty());
+
+    // After a rename the name typed for it is not offered again.
+    select({QStringLiteral("Shell")});
+    m_renameEdit->setText(QStringLiteral("Shell Station"));
+    ModalWatcher watcher(answer());
+    m_screen->onRename();
+    QCOMPARE(m_titles, QStringList{"Rename Complete"});
+    QVERIFY(m_renameEdit->text().isEmpty());
+
+    // So a merge of two others goes into one of them, not into that name.
+    select({QStringLiteral("Shell Oil"), QStringLiteral("Bakery")});
+    m_screen->onMerge();
+    QCOMPARE(shown(), (QStringList{"Bakery 2", "Shell #42 2", "Shell Station 1"}));
+    QVERIFY(m_renameEdit->text().isEmpty());
 }
 
 QTEST_MAIN(TestPayeeScreen)

@@ -74,6 +74,7 @@ private Q_SLOTS:
     void finishRefusesATransactionChangedSinceShown();
     void keysAndClicksTickOnlyTheCurrentRow();
     void finishOnlyAtZeroAndAllOrNothing();
+    void typedStatementBalanceReplacesTheOneShown();
     void yenAccountReconcilesInWholeYen();
     void transactionsAddedHereKeepTheOtherTicks();
     void editAndDeleteGoThroughTheRegisterEditor();
@@ -307,6 +308,56 @@ void TestReconciliation::finishOnlyAtZeroAndAllOrNothing()
     QCOMPARE(record.statement_date, QDate(2024, 1, 31));
     QCOMPARE(record.statement_balance, 7500);
     QCOMPARE(record.reconciled_balance, 7500);
+}
+
+void TestReconciliation::typedStatementBalanceReplacesTheOneShown()
+{
+    m_screen = std::make_unique<ReconciliationScreen>(m_state.get());
+    m_screen->setAccount(m_account.id);
+    m_screen->show();
+    m_screen->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_screen.get()));
+    m_balanceField = m_screen->findChild<SmartAmountField*>(QStringLiteral("statementBalanceField"));
+    const auto typeWhereFocused = [](const QString& text) {
+        // A click's own selection comes after the focus it brings.
+        QCoreApplication::processEvents();
+        QTest::keyClicks(QApplication::focusWidget(), text);
+    };
+
+    // The window opens in the field: what is typed is the balance, not
+    // digits in front of the "0.00" it showed.
+    QVERIFY(m_balanceField->hasFocus());
+    typeWhereFocused(QStringLiteral("2351.80"));
+    QCOMPARE(m_balanceField->minorUnits(), 235180);
+
+    // The same when Tab, a mnemonic or a click brings the user back.
+    auto* dateEdit = m_screen->findChild<DateField*>()->findChild<QLineEdit*>();
+    dateEdit->setFocus();
+    QTest::keyClick(dateEdit, Qt::Key_Tab);
+    typeWhereFocused(QStringLiteral("-75.5"));
+    QCOMPARE(m_balanceField->minorUnits(), -7550);
+    dateEdit->setFocus();
+    QTest::keyClick(m_screen.get(), Qt::Key_B, Qt::AltModifier);
+    typeWhereFocused(QStringLiteral("12"));
+    QCOMPARE(m_balanceField->minorUnits(), 1200);
+    dateEdit->setFocus();
+    auto* balanceEdit = m_balanceField->findChild<QLineEdit*>();
+    QTest::mouseClick(balanceEdit, Qt::LeftButton, {}, balanceEdit->rect().center());
+    typeWhereFocused(QStringLiteral("99999999999.99"));
+    QCOMPARE(m_balanceField->minorUnits(), 9'999'999'999'999);
+
+    // Text the user is still typing stays as it is when focus comes back
+    // to it, and so does an amount when the window comes back to the front.
+    balanceEdit->selectAll();
+    QTest::keyClicks(balanceEdit, QStringLiteral("-"));
+    dateEdit->setFocus();
+    m_balanceField->setFocus(Qt::MouseFocusReason);
+    QCoreApplication::processEvents();
+    QVERIFY(!balanceEdit->hasSelectedText());
+    QCOMPARE(balanceEdit->text(), QStringLiteral("$ -"));
+    dateEdit->setFocus();
+    m_balanceField->setFocus(Qt::ActiveWindowFocusReason);
+    QVERIFY(!balanceEdit->hasSelectedText());
 }
 
 void TestReconciliation::yenAccountReconcilesInWholeYen()

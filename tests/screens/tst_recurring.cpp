@@ -3,7 +3,9 @@
 #include "appstate/AppState.h"
 #include "register/CategoryComboBox.h"
 #include "register/DateField.h"
+#include "register/RegisterEditor.h"
 #include "register/SmartAmountField.h"
+#include "screens/RecurringActions.h"
 #include "screens/RecurringEditor.h"
 #include "screens/RecurringFormDialog.h"
 #include "screens/RecurringModel.h"
@@ -64,6 +66,7 @@ private Q_SLOTS:
     void formStoresWhatItShows();
     void editKeepsOrMovesTheNextDueDate();
     void memorizeMakesANewItemAfterTheTransaction();
+    void memorizingASplitSaysItsLinesAreNotKept();
     void okRefusesWhatCannotBeStored();
 
     // Storing and the window.
@@ -311,6 +314,54 @@ void TestRecurring::memorizeMakesANewItemAfterTheTransaction()
     QCOMPARE(memorized.amount, paid.amount);
     QCOMPARE(memorized.category_id, rent.id);
     QCOMPARE(memorized.next_due_date, seed.start_date);
+}
+
+void TestRecurring::memorizingASplitSaysItsLinesAreNotKept()
+{
+    TransactionDraft receipt;
+    receipt.transaction = makeTransaction(m_account.id, m_today, -9000, QStringLiteral("Superstore"));
+    receipt.transaction.is_split = true;
+    for (const qint64 amount : {-6000, -3000}) {
+        SplitLine line;
+        line.amount = amount;
+        receipt.splitLines.append(line);
+    }
+    QVERIFY(RegisterEditor(m_state.get()).addTransaction(receipt));
+    const Transaction split = *m_state->transactionRepository()->getById(receipt.transaction.id);
+    QWidget window;
+    RecurringActions actions(m_state.get(), &window);
+
+    // Asked first; stopping opens no form and stores nothing.
+    QStringList seen;
+    const auto answer = [&seen](QMessageBox::StandardButton button) {
+        return [&seen, button](QWidget* modal) {
+            if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+                seen << box->text();
+                box->button(button)->click();
+            } else {
+                seen << modal->windowTitle();
+                qobject_cast<QDialog*>(modal)->accept();
+            }
+        };
+    };
+    {
+        ModalWatcher watcher(answer(QMessageBox::No));
+        QVERIFY(actions.memorize(split).isEmpty());
+    }
+    QCOMPARE(seen.size(), 1);
+    QVERIFY(seen.first().contains(QStringLiteral("2 line")));
+    QVERIFY(m_state->recurringRepository()->listAll().isEmpty());
+
+    // Going on memorizes the whole amount without a category.
+    seen.clear();
+    ModalWatcher watcher(answer(QMessageBox::Yes));
+    const QString id = actions.memorize(split);
+    QCOMPARE(seen.size(), 2);
+    QCOMPARE(seen.last(), QStringLiteral("Memorize Transaction"));
+    const std::optional<RecurringTransaction> item = m_state->recurringRepository()->getById(id);
+    QVERIFY(item);
+    QCOMPARE(item->amount, qint64(-9000));
+    QVERIFY(item->category_id.isEmpty());
 }
 
 void TestRecurring::okRefusesWhatCannotBeStored()

@@ -112,7 +112,7 @@ void TestWelcomeScreen::eachStateHasItsTextsAndMainButton_data()
     QTest::addColumn<QString>("mainText");
     QTest::addColumn<QString>("secondaryText");
 
-    QTest::newRow("first run") << false << kFirstRunTitle << QStringLiteral("A digital ledgerine register.")
+    QTest::newRow("first run") << false << kFirstRunTitle << QStringLiteral("A digital check register.")
                                << kFirstRunCreate << kFirstRunSignIn;
     QTest::newRow("returning user") << true << QStringLiteral("Welcome back")
                                     << QStringLiteral("Sign in to keep your data synced across devices.")
@@ -230,7 +230,7 @@ void TestWelcomeScreen::coloursFollowAThemeChange()
     page.setHasSignedInBefore(false);
     QCOMPARE(withText<QPushButton>(page, kFirstRunCreate)->styleSheet(), accentButtonStyleSheet());
     QCOMPARE(withText<QPushButton>(page, kFirstRunSignIn)->styleSheet(), lighterAccent);
-    QCOMPARE(withText<QLabel>(page, QStringLiteral("A digital ledgerine register."))->styleSheet(),
+    QCOMPARE(withText<QLabel>(page, QStringLiteral("A digital check register."))->styleSheet(),
              colorSheet(QColor(0x8F, 0xAF, 0x9F)));
 }
 

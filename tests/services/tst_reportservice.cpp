@@ -33,6 +33,7 @@ private Q_SLOTS:
     void cashFlowKeepsTransfers();
     void yearOverYear();
     void categoryNamesSortIgnoringCase();
+    void transferCategoriesAreNeitherSpendingNorIncome();
     void accountSummary();
     void transactionReport();
     void readerHandsOutTheTransactionsInBatches();
@@ -281,6 +282,45 @@ void TestReportService::categoryNamesSortIgnoringCase()
                                      {QStringLiteral("Banana"), 0, -300, -300},
                                      {QStringLiteral("banana"), 0, -200, -200},
                                      {QStringLiteral("Zebra"), -500, -100, 400}}));
+}
+
+void TestReportService::transferCategoriesAreNeitherSpendingNorIncome()
+{
+    // As above: a deleted account and a year of its own.
+    const QString box = QStringLiteral("box");
+    addAccount(box, QStringLiteral("Box"), AccountType::Cash, 0, 9);
+    QVERIFY(m_store->accounts.softDelete(box));
+    Category moved;
+    moved.id = QStringLiteral("moved");
+    moved.name = QStringLiteral("Savings Transfer");
+    moved.category_type = CategoryType::Transfer;
+    QVERIFY(m_store->categories.insert(moved));
+    addTransaction(QStringLiteral("box1"), box, day(2031, 3, 1), QStringLiteral("To savings"), -5000,
+                   moved.id, false);
+    addTransaction(QStringLiteral("box2"), box, day(2031, 3, 2), QStringLiteral("From savings"), 2000, moved.id,
+                   false);
+    addTransaction(QStringLiteral("box3"), box, day(2031, 3, 3), QStringLiteral("Market"), -700,
+                   QStringLiteral("food"), false);
+    Transaction split = addTransaction(QStringLiteral("box4"), box, day(2031, 3, 4), QStringLiteral("Bank"), -1300,
+                                       {}, false);
+    split.is_split = true;
+    QVERIFY(m_store->transactions.update(split));
+    QVERIFY(m_store->splitLines.insert(SplitLine{QStringLiteral("box4a"), split.id, QStringLiteral("food"), -300, {},
+                                           QDateTime::currentDateTimeUtc(), QDateTime::currentDateTimeUtc()}));
+    QVERIFY(m_store->splitLines.insert(SplitLine{QStringLiteral("box4b"), split.id, moved.id, -1000, {},
+                                           QDateTime::currentDateTimeUtc(), QDateTime::currentDateTimeUtc()}));
+    const QDate from = day(2031, 1, 1);
+    const QDate to = day(2031, 12, 31);
+
+    QCOMPARE(m_reports->categorySpending(from, to, box),
+             (QList<CategorySpendingRow>{{QStringLiteral("Groceries"), -1000}}));
+    QCOMPARE(m_reports->yearOverYear(day(2029, 1, 1), day(2029, 12, 31), from, to, box),
+             (QList<YearOverYearRow>{{QStringLiteral("Groceries"), 0, -1000, -1000}}));
+    QCOMPARE(m_reports->incomeVsExpenses(from, to, box),
+             (QList<IncomeExpenseRow>{{QStringLiteral("2031-03"), 0, -1000, -1000}}));
+    // Money still moved: the cash flow counts it.
+    QCOMPARE(m_reports->cashFlow(from, to, box),
+             (QList<CashFlowRow>{{QStringLiteral("2031-03"), 2000, -7000, -5000}}));
 }
 
 void TestReportService::accountSummary()

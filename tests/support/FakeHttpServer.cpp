@@ -242,20 +242,41 @@ void FakeHttpServer::send(QTcpSocket* socket, const FakeResponse& response)
     if (response.noAnswer)
         return;
 
-    QByteArray bytes = "HTTP/1.1 " + QByteArray::number(response.status) + ' ' + reasonPhrase(response.status) + "\r\n";
+    const bool hasBody = response.status != 204;
+    QByteArray head = "HTTP/1.1 " + QByteArray::number(response.status) + ' ' + reasonPhrase(response.status) + "\r\n";
     if (!response.contentType.isEmpty())
-        bytes += "Content-Type: " + response.contentType + "\r\n";
+        head += "Content-Type: " + response.contentType + "\r\n";
     for (const auto& [name, value] : response.headers)
-        bytes += name + ": " + value + "\r\n";
-    if (response.status != 204)
-        bytes += "Content-Length: " + QByteArray::number(response.body.size()) + "\r\n";
-    bytes += "Connection: keep-alive\r\n\r\n";
-    if (response.status != 204)
-        bytes += response.body;
+        head += name + ": " + value + "\r\n";
+    if (hasBody && !response.undeclaredLength)
+        head += "Content-Length: " + QByteArray::number(response.body.size()) + "\r\n";
+    head += response.undeclaredLength ? "Connection: close\r\n\r\n" : "Connection: keep-alive\r\n\r\n";
+    const QByteArray body = hasBody ? response.body : QByteArray();
 
-    if (response.delayMs <= 0) {
-        socket->write(bytes);
+    const bool close = response.undeclaredLength;
+    const int dripMs = response.dripIntervalMs;
+    auto write = [this, socket, head, body, close, dripMs] {
+        if (dripMs > 0) {
+            socket->write(head);
+            drip(socket, body, dripMs);
+            return;
+        }
+        socket->write(head + body);
+        if (close)
+            socket->disconnectFromHost();
+    };
+    if (response.delayMs <= 0)
+        write();
+    else
+        QTimer::singleShot(response.delayMs, socket, write);
+}
+
+void FakeHttpServer::drip(QTcpSocket* socket, const QByteArray& body, int intervalMs)
+{
+    if (body.isEmpty())
         return;
-    }
-    QTimer::singleShot(response.delayMs, socket, [socket, bytes] { socket->write(bytes); });
+    socket->write(body.left(1));
+    QTimer::singleShot(intervalMs, socket, [this, socket, rest = body.mid(1), intervalMs] {
+        drip(socket, rest, intervalMs);
+    });
 }

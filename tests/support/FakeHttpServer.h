@@ -32,7 +32,10 @@ struct RecordedRequest
 };
 
 // What the server sends back. `noAnswer` holds the connection open without
-// a byte, for timeout tests; `delayMs` holds the answer back that long.
+// a byte, for timeout tests; `delayMs` holds the answer back that long;
+// `dripIntervalMs` sends the body one byte at a time with that pause between;
+// `undeclaredLength` sends no Content-Length and ends the body by closing
+// the connection.
 struct FakeResponse
 {
     int status = 200;
@@ -42,6 +45,8 @@ struct FakeResponse
     QList<QPair<QByteArray, QByteArray>> headers;
     int delayMs = 0;
     bool noAnswer = false;
+    int dripIntervalMs = 0;
+    bool undeclaredLength = false;
 
     static FakeResponse json(int status, const QJsonObject& body);
     static FakeResponse raw(int status, const QByteArray& body, const QByteArray& contentType = "text/plain");
@@ -93,6 +98,7 @@ private:
     bool takeRequest(QByteArray& buffer, RecordedRequest& request);
     FakeResponse answerFor(const RecordedRequest& request);
     void send(QTcpSocket* socket, const FakeResponse& response);
+    void drip(QTcpSocket* socket, const QByteArray& body, int intervalMs);
 
     QTcpServer* m_server;
     QHash<QTcpSocket*, QByteArray> m_buffers;

@@ -1,6 +1,9 @@
 #include "tests/support/FakeSyncService.h"
 
 #include <QJsonArray>
+#include <QRandomGenerator>
+
+#include <algorithm>
 
 namespace {
 
@@ -43,6 +46,56 @@ std::optional<FakeSyncService::StoredRecord> FakeSyncService::record(const QStri
     return *it;
 }
 
+QString FakeSyncService::putRecord(const QString& entityType, const QJsonObject& payload, int version)
+{
+    const QString clientId = payload.value(QLatin1String("client_id")).toString();
+    StoredRecord& stored = store(entityType, clientId, QString());
+    stored.version = version;
+    stored.action = payload.contains(QLatin1String("deleted_at")) ? QStringLiteral("delete") : QStringLiteral("upsert");
+    stored.payload = payload;
+    return stored.serverId;
+}
+
+void FakeSyncService::shuffle(quint32 seed)
+{
+    QList<RecordKey> keys;
+    for (const auto& [sequence, key] : m_bySequence)
+        keys.append(key);
+    QRandomGenerator random(seed);
+    std::shuffle(keys.begin(), keys.end(), random);
+    m_bySequence.clear();
+    for (const RecordKey& key : keys) {
+        StoredRecord& stored = m_records[key];
+        stored.sequence = ++m_lastSequence;
+        m_bySequence.emplace(stored.sequence, key);
+    }
+}
+
+// The record a change names, new or moved to the end of the change order:
+// the one of that server id when one is given and known, else the one of
+// that client id. A record without a client id is kept under its server id.
+FakeSyncService::StoredRecord& FakeSyncService::store(const QString& entityType, const QString& clientId,
+                                                      const QString& serverId)
+{
+    RecordKey key = m_byServerId.value(serverId);
+    if (serverId.isEmpty() || key.first != entityType) {
+        const QString newServerId = serverId.isEmpty() ? QStringLiteral("srv-%1").arg(++m_lastServerId) : serverId;
+        key = {entityType, clientId.isEmpty() ? QStringLiteral("server:") + newServerId : clientId};
+        StoredRecord& stored = m_records[key];
+        if (stored.serverId.isEmpty()) {
+            stored.entityType = entityType;
+            stored.clientId = clientId;
+            stored.serverId = newServerId;
+            m_byServerId.insert(newServerId, key);
+        }
+    }
+    StoredRecord& stored = m_records[key];
+    m_bySequence.erase(stored.sequence);
+    stored.sequence = ++m_lastSequence;
+    m_bySequence.emplace(stored.sequence, key);
+    return stored;
+}
+
 FakeResponse FakeSyncService::handlePush(const RecordedRequest& request)
 {
     const QJsonValue changes = request.json().value(QLatin1String("changes"));
@@ -54,26 +107,13 @@ FakeResponse FakeSyncService::handlePush(const RecordedRequest& request)
         const QJsonObject change = value.toObject();
         const QString entityType = change.value(QLatin1String("entity_type")).toString();
         const QString clientId = change.value(QLatin1String("entity_id")).toString();
-        const RecordKey key{entityType, clientId};
-
         const QJsonObject payload = change.value(QLatin1String("payload")).toObject();
-        StoredRecord& stored = m_records[key];
-        if (stored.serverId.isEmpty()) {
-            // A record the client already knows by a server id (synced from
-            // another device) keeps it.
-            stored.entityType = entityType;
-            stored.clientId = clientId;
-            stored.serverId = payload.value(QLatin1String("server_id")).toString();
-            if (stored.serverId.isEmpty())
-                stored.serverId = QStringLiteral("srv-%1").arg(++m_lastServerId);
-        } else {
-            m_bySequence.erase(stored.sequence);
-        }
+        // A record the client already knows by a server id (synced from
+        // another device) keeps it.
+        StoredRecord& stored = store(entityType, clientId, payload.value(QLatin1String("server_id")).toString());
         stored.version = change.value(QLatin1String("version")).toInt();
         stored.action = change.value(QLatin1String("action")).toString();
         stored.payload = payload;
-        stored.sequence = ++m_lastSequence;
-        m_bySequence.emplace(stored.sequence, key);
 
         results.append(QJsonObject{{QStringLiteral("status"), QStringLiteral("ok")},
                                    {QStringLiteral("entity_type"), entityType},
@@ -110,6 +150,13 @@ FakeResponse FakeSyncService::handlePull(const RecordedRequest& request) const
     for (auto kind = byKind.cbegin(); kind != byKind.cend(); ++kind)
         page.insert(kind.key(), kind.value());
     page.insert(QStringLiteral("cursor"), QString::number(lastSent));
-    page.insert(QStringLiteral("has_more"), it != m_bySequence.end());
+    const bool hasMore = it != m_bySequence.end();
+    page.insert(QStringLiteral("has_more"), hasMore);
+    if (!hasMore) {
+        const auto liveCategories = std::count_if(m_records.cbegin(), m_records.cend(), [](const StoredRecord& r) {
+            return r.entityType == QLatin1String("category") && r.action != QLatin1String("delete");
+        });
+        page.insert(QStringLiteral("integrity"), QJsonObject{{QStringLiteral("category_count"), int(liveCategories)}});
+    }
     return FakeResponse::json(200, page);
 }

@@ -15,6 +15,9 @@
 // change per (entity type, client id) and gives it a server id; GET
 // "/sync/pull" pages through the stored records in the order they last
 // changed, from a cursor that is the sequence number of the last one sent.
+// The last page carries the "integrity" object with the number of live
+// categories. A test can put records on the service as another device would,
+// and reorder what the service holds.
 class FakeSyncService : public QObject
 {
     Q_OBJECT
@@ -40,16 +43,27 @@ public:
     std::optional<StoredRecord> record(const QString& entityType, const QString& clientId) const;
     int recordCount() const { return int(m_records.size()); }
 
+    // Stores a record as a push from another device would: `payload` holds
+    // the kind's keys with its "client_id" (a record without one is stored
+    // under its server id alone). A record of that client id is replaced.
+    // Returns the server id.
+    QString putRecord(const QString& entityType, const QJsonObject& payload, int version);
+    // Gives the stored records new places in the change order, shuffled by
+    // `seed`, so that a pull from the start sends them in that order.
+    void shuffle(quint32 seed);
+
 private:
     using RecordKey = QPair<QString, QString>;
 
     FakeResponse handlePush(const RecordedRequest& request);
     FakeResponse handlePull(const RecordedRequest& request) const;
+    StoredRecord& store(const QString& entityType, const QString& clientId, const QString& serverId);
 
     FakeHttpServer* m_server;
     QHash<RecordKey, StoredRecord> m_records;
     // Sequence number to record, so a pull walks the changes in order.
     std::map<qint64, RecordKey> m_bySequence;
+    QHash<QString, RecordKey> m_byServerId;
     qint64 m_lastSequence = 0;
     int m_lastServerId = 0;
 };

@@ -1,5 +1,6 @@
 #include "tests/support/TestDataDir.h"
 
+#include <QFile>
 #include <QtGlobal>
 
 TestDataDir::TestDataDir()
@@ -19,4 +20,13 @@ TestDataDir::~TestDataDir()
         qputenv("LEDGERINE_DATA_DIR", m_previous);
     else
         qunsetenv("LEDGERINE_DATA_DIR");
+}
+
+QString TestDataDir::writeFile(const QString& name, const QByteArray& bytes) const
+{
+    const QString path = filePath(name);
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        qFatal("Cannot write %s: %s", qPrintable(path), qPrintable(file.errorString()));
+    return path;
 }

@@ -17,6 +17,8 @@ public:
 
     QString path() const { return m_dir.path(); }
     QString filePath(const QString& name) const { return m_dir.filePath(name); }
+    // Writes a file of these bytes into the folder; its path.
+    QString writeFile(const QString& name, const QByteArray& bytes) const;
 
 private:
     QTemporaryDir m_dir;

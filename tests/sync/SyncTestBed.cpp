@@ -4,10 +4,15 @@
 #include "tests/support/TestTokens.h"
 
 #include <QJsonArray>
+#include <QSignalSpy>
+#include <QTest>
 
-SyncTestBed::SyncTestBed()
+SyncTestBed::SyncTestBed(FakeSyncService* sharedService, const QString& databasePath)
+    : service(sharedService ? *sharedService : ownService)
 {
-    if (!database.open(dataDir.filePath(QStringLiteral("ledgerine.db"))) || !service.start())
+    if (!database.open(databasePath.isEmpty() ? dataDir.filePath(QStringLiteral("ledgerine.db")) : databasePath))
+        return;
+    if (!sharedService && !service.start())
         return;
     tokens = new TandAccount::TokenManager(std::make_unique<MemoryTokenStore>(&storedTokens));
     tokens->setTokens(tokenExpiringIn(3600), QStringLiteral("refresh"));
@@ -23,6 +28,16 @@ SyncTestBed::~SyncTestBed()
 {
     engine.reset();
     api.reset();
+}
+
+bool SyncTestBed::runPass()
+{
+    QSignalSpy completed(engine.get(), &SyncEngine::syncCompleted);
+    QSignalSpy failed(engine.get(), &SyncEngine::syncFailed);
+    engine->syncNow();
+    if (!QTest::qWaitFor([&] { return completed.count() + failed.count() > 0; }, 20000))
+        return false;
+    return completed.count() == 1;
 }
 
 Account SyncTestBed::addAccount(const QString& id)

@@ -17,15 +17,22 @@
 #include <memory>
 
 // A signed-in engine over a fresh database, talking to a fake sync service
-// on the loopback interface.
+// on the loopback interface. Beds may share one service and, one after the
+// other, one database file: two devices syncing through the service. Only one
+// bed may live at a time, since every database is Qt's default connection.
 class SyncTestBed
 {
 public:
-    SyncTestBed();
+    // With `sharedService`, talks to that service instead of one of its own;
+    // with `databasePath`, opens that file instead of a fresh one.
+    explicit SyncTestBed(FakeSyncService* sharedService = nullptr, const QString& databasePath = {});
     ~SyncTestBed();
 
     // False when the database or the service could not be set up.
     bool ready() const { return m_ready; }
+
+    // Runs one pass to its end; true when it completed without failure.
+    bool runPass();
 
     Account addAccount(const QString& id);
     Transaction addTransaction(const QString& id, const QString& accountId, bool split = false);
@@ -43,7 +50,8 @@ public:
     ReconciliationRepository reconciliations{&database};
     SplitLineRepository splitLines{&database};
     PreferencesRepository preferences{&database};
-    FakeSyncService service;
+    FakeSyncService ownService;
+    FakeSyncService& service;
     QHash<QString, QString> storedTokens;
     TandAccount::TokenManager* tokens = nullptr;
     std::unique_ptr<TandAccount::ApiClient> api;

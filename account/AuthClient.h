@@ -1,0 +1,109 @@
+#pragma once
+
+#include "account/AuthState.h"
+#include "account/Session.h"
+#include "account/TokenManager.h"
+#include "account/User.h"
+
+#include <QList>
+#include <QObject>
+#include <QPointer>
+#include <QString>
+#include <QUrl>
+
+#include <functional>
+
+namespace TandAccount {
+
+class ApiClient;
+class WebAuthHandler;
+
+// The user's sign-in with the authentication service: restores it from the
+// stored tokens at start-up, refreshes tokens against the realm, and holds
+// the current user, their display name, password and sign-in sessions.
+// Every request goes through the realm transport, relative to
+// "<auth base>/api/v1/realms/<realm>".
+class AuthClient : public QObject
+{
+    Q_OBJECT
+    Q_PROPERTY(TandAccount::AuthState state READ state NOTIFY stateChanged)
+    Q_PROPERTY(bool isAuthenticated READ isAuthenticated NOTIFY stateChanged)
+
+public:
+    AuthClient(const QString& authBaseUrl, const QString& realm, const QString& clientId, ApiClient* api,
+               TokenManager* tokens, QObject* parent = nullptr);
+
+    // Reads the stored tokens: a usable access token signs the user in at
+    // once; an expired one with a refresh token is refreshed, and the user
+    // stays signed in unless the service refuses it (offline included).
+    void initialize();
+
+    // Signs the user in through the service's login page in the system
+    // browser; the outcome comes as loginSucceeded() or loginFailed(). While
+    // a sign-in waits for the browser, another call opens the same page again.
+    void login();
+    // Completes the waiting sign-in from the address the browser came back
+    // to; refused unless it carries that sign-in's state.
+    void handleAuthCallback(const QUrl& url);
+
+    // Refreshes the pair; a refusal by the service signs the user out here.
+    // The callback (which may be empty) hears whether the refresh succeeded.
+    void refreshToken(std::function<void(bool succeeded)> callback);
+
+    // On failure the callback gets the user cached from the last success.
+    void fetchCurrentUser(std::function<void(User)> callback);
+    void updateProfile(const QString& displayName, std::function<void(bool ok, User user)> callback);
+    void changePassword(const QString& currentPassword, const QString& newPassword,
+                        std::function<void(bool ok)> callback);
+    // An empty list when the request failed.
+    void listSessions(std::function<void(bool ok, QList<Session> sessions)> callback);
+    // A session id that is not a plain id is refused without a request.
+    void revokeSession(const QString& sessionId, std::function<void(bool ok)> callback = {});
+
+    // Ends the session on the service and here. The user is signed out here
+    // at once, whatever the network does.
+    void logout();
+
+    // The service refused to refresh the tokens a transport needed: the
+    // session is over, so it is ended here too instead of failing every
+    // request from now on.
+    void endRefusedSession();
+
+    AuthState state() const { return m_state; }
+    bool isAuthenticated() const { return m_state == AuthState::Authenticated; }
+    User currentUser() const { return m_user; }
+    // The subject of the usable access token; empty without one.
+    QString userId() const;
+
+signals:
+    void stateChanged(TandAccount::AuthState state);
+    void loginSucceeded();
+    void loginFailed(const QString& error);
+    void logoutCompleted();
+    // The service no longer accepts the session the user was signed in
+    // with; they are signed out and must sign in again.
+    void sessionExpired();
+
+private:
+    void setState(AuthState state);
+    // Asks the realm for a new pair; the refresher of the token manager.
+    void requestTokenRefresh(const QString& refreshToken, TokenManager::RefreshSucceeded onSuccess,
+                             TokenManager::RefreshFailed onFailure);
+    void sendLogout(const QString& accessToken, const QString& refreshToken);
+    QUrl loginPageUrl(const QString& redirectUri, const QString& state) const;
+    void endSignIn();
+    // Takes a "/users/me" answer into the cache when it is one.
+    void takeUser(bool ok, const QJsonObject& body);
+
+    QString m_authBaseUrl;
+    QString m_realm;
+    QString m_clientId;
+    ApiClient* m_api;
+    TokenManager* m_tokens;
+    AuthState m_state = AuthState::Unknown;
+    User m_user;
+    // The sign-in waiting for the browser, if any; only one at a time.
+    QPointer<WebAuthHandler> m_signIn;
+};
+
+} // namespace TandAccount

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QString>
+#include <QUrl>
+
+namespace TandAccount {
+
+// What the service's redirect to the sign-in listener carries: the two
+// tokens and the state the login page was opened with, in the address's
+// fragment or else its query.
+class SignInCallback
+{
+public:
+    static SignInCallback fromUrl(const QUrl& url);
+    // A random state of 256 bits for a new sign-in, safe in a URL as it is.
+    static QString newState();
+
+    QString accessToken() const { return m_accessToken; }
+    QString refreshToken() const { return m_refreshToken; }
+    bool hasTokens() const { return !m_accessToken.isEmpty() && !m_refreshToken.isEmpty(); }
+    // Whether the callback answers the sign-in started with `expected`.
+    // Compared in constant time, so the time taken tells nothing of how much
+    // of a guess was right; an empty state never matches.
+    bool carriesState(const QString& expected) const;
+
+private:
+    QString m_accessToken;
+    QString m_refreshToken;
+    QString m_state;
+};
+
+} // namespace TandAccount

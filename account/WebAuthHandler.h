@@ -1,0 +1,78 @@
+#pragma once
+
+#include <QByteArray>
+#include <QHash>
+#include <QObject>
+#include <QString>
+#include <QUrl>
+
+class QTcpServer;
+class QTcpSocket;
+class QTimer;
+
+namespace TandAccount {
+
+// The one-shot listener the service's login page redirects the browser to
+// after the user has signed in. It listens on the loopback addresses of both
+// families on one port ("localhost" may resolve to either, and no other
+// program may hold the one the browser picks), answers only "GET /callback"
+// carrying this sign-in's state, hands that address on once and stops.
+// Every other request is answered and ignored; a request may take 8 KiB and
+// 10 s, and the whole wait 5 minutes.
+class WebAuthHandler : public QObject
+{
+    Q_OBJECT
+
+public:
+    static constexpr quint16 kPreferredPort = 19876;
+    static constexpr qsizetype kMaxRequestBytes = 8 * 1024;
+    static constexpr int kConnectionTimeoutMs = 10 * 1000;
+    static constexpr int kWaitTimeoutMs = 5 * 60 * 1000;
+
+    explicit WebAuthHandler(QObject* parent = nullptr);
+    ~WebAuthHandler() override;
+
+    // Starts listening (or, when it already listens, starts the wait anew)
+    // and gives the redirect address; empty when no port could be opened.
+    QString start();
+    void stop();
+    bool isListening() const;
+    quint16 port() const { return m_port; }
+    // "http://localhost:<port>/callback".
+    QString redirectUri() const;
+    // The state the login page must be opened with; a callback counts only
+    // when it carries it back.
+    QString state() const { return m_state; }
+
+    // For tests: another port to try first, and shorter limits.
+    void setPreferredPort(quint16 port) { m_preferredPort = port; }
+    void setConnectionTimeout(int milliseconds) { m_connectionTimeoutMs = milliseconds; }
+    void setWaitTimeout(int milliseconds);
+
+signals:
+    // Once, with the address the browser asked for. The listener has stopped.
+    void callbackReceived(const QUrl& url);
+    // No callback came in time; the listener has stopped.
+    void timedOut();
+
+private:
+    // Both families on one port; port 0 lets the system choose.
+    bool listenOnBoth(quint16 port);
+    void onNewConnection(QTcpServer* server);
+    void onReadyRead(QTcpSocket* socket);
+    void handleRequest(QTcpSocket* socket, const QByteArray& head);
+    // Sends the answer and lets the connection close by itself, even if the
+    // handler is deleted meanwhile.
+    void answer(QTcpSocket* socket, const QByteArray& response);
+
+    QTcpServer* m_ipv4;
+    QTcpServer* m_ipv6;
+    QTimer* m_waitTimer;
+    QHash<QTcpSocket*, QByteArray> m_requests;
+    QString m_state;
+    quint16 m_port = 0;
+    quint16 m_preferredPort = kPreferredPort;
+    int m_connectionTimeoutMs = kConnectionTimeoutMs;
+};
+
+} // namespace TandAccount

@@ -1,0 +1,345 @@
+#include "sync/ServerRecordApplier.h"
+
+#include "storage/AccountRepository.h"
+#include "storage/CategoryRepository.h"
+#include "storage/RecordId.h"
+#include "storage/RecordSchema.h"
+#include "storage/ReconciliationRepository.h"
+#include "storage/RecurringRepository.h"
+#include "storage/SplitLineRepository.h"
+#include "storage/Timestamp.h"
+#include "storage/TransactionRepository.h"
+#include "sync/ServerFields.h"
+
+#include <QDebug>
+#include <QJsonArray>
+
+struct ServerRecordApplier::KindRules
+{
+    // The apply operation, which names the kind in warnings.
+    const char* operation;
+    // Keys a new record must carry, and that no record may leave empty.
+    QList<const char*> required;
+    // The date the record cannot do without; a broken one, or one before
+    // 2000, gets the kind's own warning.
+    const char* requiredDate = nullptr;
+    const char* brokenDateWarning = nullptr;
+    // A key the service leaves out for "none" rather than for "unchanged".
+    const char* absentMeansNone = nullptr;
+};
+
+namespace {
+
+using Outcome = ServerRecordApplier::Outcome;
+using Presence = ServerFields::Presence;
+
+const ServerRecordApplier::KindRules kAccountRules{"applyAccount", {"name"}};
+const ServerRecordApplier::KindRules kCategoryRules{"applyCategory", {"name"}};
+const ServerRecordApplier::KindRules kRecurringRules{
+    "applyRecurring", {"account_id", "amount", "start_date", "next_due_date"}, "next_due_date",
+    "applyRecurring: skipping server record with broken nextDueDate:", "end_date"};
+const ServerRecordApplier::KindRules kTransactionRules{
+    "applyTransactionChange", {"account_id", "amount", "date"}, "date",
+    "applyTransactionChange: skipping server record with broken date:"};
+const ServerRecordApplier::KindRules kReconciliationRules{
+    "applyReconciliation", {"account_id", "statement_date"}, "statement_date",
+    "applyReconciliation: skipping server record with broken statementDate:"};
+
+// Identity and sync state are the applier's to set, and a deletion time
+// means more than a value.
+bool filledByApplier(const char* column)
+{
+    for (const char* own : {"id", "version", "sync_status", "server_id", "deleted_at"}) {
+        if (qstrcmp(column, own) == 0)
+            return true;
+    }
+    return false;
+}
+
+struct KeyValue
+{
+    Presence presence = Presence::Absent;
+    QVariant value; // as the column's reader takes it
+};
+
+template <typename T>
+KeyValue keyValue(const ServerFields::Reading<T>& reading)
+{
+    return {reading.presence, QVariant::fromValue(reading.value)};
+}
+
+KeyValue readKey(const ServerFields& fields, QLatin1String key, ColumnKind kind)
+{
+    switch (kind) {
+    case ColumnKind::Text:
+    case ColumnKind::Link:
+    case ColumnKind::Choice:
+        return keyValue(fields.text(key));
+    case ColumnKind::Date:
+        return keyValue(fields.date(key));
+    case ColumnKind::Timestamp: {
+        // An empty time keeps the local one, as an absent key does: no row
+        // goes without its times.
+        const ServerFields::Reading<QDateTime> reading = fields.timestamp(key);
+        if (reading.isPresent() && !reading.value.isValid())
+            return {};
+        return keyValue(reading);
+    }
+    case ColumnKind::Flag:
+        return keyValue(fields.flag(key));
+    case ColumnKind::Int:
+        return keyValue(fields.whole(key));
+    case ColumnKind::Money:
+        return keyValue(fields.amount(key));
+    }
+    return {};
+}
+
+// The stored value of one of the record's columns.
+template <typename Record>
+QVariant storedValue(const Record& record, const char* name)
+{
+    for (const Column<Record>& column : RecordSchema<Record>::columns()) {
+        if (qstrcmp(column.name, name) == 0)
+            return column.write(record);
+    }
+    return {};
+}
+
+bool sameLines(const QList<SplitLine>& stored, const QList<SplitLine>& server)
+{
+    return std::equal(stored.cbegin(), stored.cend(), server.cbegin(), server.cend(),
+                      [](const SplitLine& a, const SplitLine& b) {
+                          return a.category_id == b.category_id && a.amount == b.amount && a.memo == b.memo;
+                      });
+}
+
+} // namespace
+
+ServerRecordApplier::ServerRecordApplier(AccountRepository* accounts, CategoryRepository* categories,
+                                         RecurringRepository* recurring, TransactionRepository* transactions,
+                                         ReconciliationRepository* reconciliations, SplitLineRepository* splitLines)
+    : m_accounts(accounts)
+    , m_categories(categories)
+    , m_recurring(recurring)
+    , m_transactions(transactions)
+    , m_reconciliations(reconciliations)
+    , m_splitLines(splitLines)
+{
+}
+
+template <typename Record, typename AfterWrite>
+ServerRecordApplier::Outcome ServerRecordApplier::apply(SyncedTableRepository<Record>& repository,
+                                                        const QJsonObject& json, const KindRules& rules,
+                                                        const char* splitLinesProblem, AfterWrite afterWrite)
+{
+    const ServerFields fields(json);
+    const auto skip = [&rules](const QString& id, const char* key, const char* reason) {
+        qWarning() << QByteArray(rules.operation).append(':').constData()
+                   << "skipping server record the store cannot hold:" << id << key << reason;
+        return Outcome::Skipped;
+    };
+
+    const ServerFields::Reading<QString> serverId = fields.text(QLatin1String("id"));
+    const ServerFields::Reading<QString> clientId = fields.text(QLatin1String("client_id"));
+    if (serverId.presence == Presence::WrongKind || clientId.presence == Presence::WrongKind)
+        return skip(clientId.value + serverId.value, "id", "is not a text");
+    // A record without either id could never be matched again: every pull
+    // of it would add another copy.
+    if (serverId.value.isEmpty() && clientId.value.isEmpty())
+        return skip(QString(), "id", "is missing");
+
+    const auto counterpart = repository.findCounterpart(clientId.value, serverId.value);
+    if (counterpart.readFailed)
+        return Outcome::DatabaseFailed;
+    const std::optional<Record>& local = counterpart.row;
+
+    // A key the service leaves out keeps what the row holds.
+    Record record = local.value_or(Record{});
+    if (!local)
+        record.id = clientId.value.isEmpty() ? newRecordId() : clientId.value;
+    if (!serverId.value.isEmpty())
+        record.server_id = serverId.value;
+
+    const char* problemKey = nullptr;
+    const char* problem = nullptr;
+    const auto note = [&](const char* key, const char* reason) {
+        if (!problem) {
+            problemKey = key;
+            problem = reason;
+        }
+    };
+    for (const Column<Record>& column : RecordSchema<Record>::columns()) {
+        if (filledByApplier(column.name))
+            continue;
+        const QLatin1String key(column.name);
+        const KeyValue read = readKey(fields, key, column.kind);
+        if (read.presence == Presence::Absent) {
+            if (rules.absentMeansNone && key == QLatin1String(rules.absentMeansNone))
+                column.read(record, QVariant());
+            continue;
+        }
+        if (read.presence == Presence::WrongKind) {
+            // A required date that does not read is a broken date, which
+            // the kind's own warning reports below.
+            if (rules.requiredDate && key == QLatin1String(rules.requiredDate))
+                column.read(record, QVariant(QDate()));
+            else
+                note(column.name, "holds a value of the wrong kind");
+            continue;
+        }
+        column.read(record, read.value);
+        // An unknown text reads as the column's fallback, which writes back
+        // as another text: the store would hold a guess.
+        if (column.kind == ColumnKind::Choice && column.write(record).toString() != read.value.toString())
+            note(column.name, "holds a text outside the accepted ones");
+    }
+
+    // Without a version a record is older than any local row.
+    const ServerFields::Reading<int> version = fields.whole(QLatin1String("version"));
+    if (version.presence == Presence::WrongKind)
+        note("version", "holds a value of the wrong kind");
+    record.version = version.value;
+    const ServerFields::Reading<QDateTime> deletedAt = fields.timestamp(QLatin1String("deleted_at"));
+    if (deletedAt.presence == Presence::WrongKind)
+        note("deleted_at", "holds a value of the wrong kind");
+    record.deleted_at = deletedAt.value.isValid() ? std::optional<QDateTime>(deletedAt.value) : std::nullopt;
+    record.sync_status = SyncStatus::Synced;
+
+    if (rules.requiredDate) {
+        const QDate date = parseIsoDate(storedValue(record, rules.requiredDate).toString());
+        if (!date.isValid() || date.year() < 2000) {
+            if constexpr (requires { record.payee; })
+                qWarning() << rules.brokenDateWarning << record.id << record.payee << date;
+            else
+                qWarning() << rules.brokenDateWarning << record.id << date;
+            return Outcome::Skipped;
+        }
+    }
+    if (problem)
+        return skip(record.id, problemKey, problem);
+    if (splitLinesProblem)
+        return skip(record.id, "split_lines", splitLinesProblem);
+    for (const char* key : rules.required) {
+        const QVariant value = storedValue(record, key);
+        if ((!local && !fields.contains(QLatin1String(key))) || value.isNull() || value.toString().isEmpty())
+            return skip(record.id, key, "is missing");
+    }
+
+    if (!record.updated_at.isValid())
+        record.updated_at = nowUtc();
+    if (!record.created_at.isValid())
+        record.created_at = record.updated_at;
+
+    if (!local) {
+        // A record deleted before this store ever saw it stays unseen.
+        if (record.deleted_at)
+            return Outcome::LeftAlone;
+        if (!repository.insert(record) || !afterWrite(record, local))
+            return Outcome::DatabaseFailed;
+        return Outcome::Written;
+    }
+    if (local->sync_status == SyncStatus::Pending) {
+        // The user's change not yet pushed goes to the service first; only
+        // a version beyond it, made elsewhere meanwhile, replaces it. A
+        // deletion not yet pushed stands against any version.
+        if (local->deleted_at || record.version <= local->version)
+            return Outcome::LeftAlone;
+    } else if (record.version < local->version) {
+        return Outcome::LeftAlone;
+    }
+    // The service sends back what this store pushed: nothing to write then.
+    const bool changed = !(record == *local);
+    if (changed && !repository.updateFromServer(record, *local))
+        return Outcome::DatabaseFailed;
+    if (!afterWrite(record, local))
+        return Outcome::DatabaseFailed;
+    return changed ? Outcome::Written : Outcome::LeftAlone;
+}
+
+bool ServerRecordApplier::writeSplitLines(const Transaction& written, const std::optional<Transaction>& before,
+                                          const std::optional<QList<SplitLine>>& serverLines)
+{
+    if (!written.is_split) {
+        // Lines left from when it was split are not its lines any more.
+        return !(before && before->is_split) || m_splitLines->deleteByTransaction(written.id);
+    }
+    // A service that sends no lines leaves the local ones as they are.
+    if (!serverLines)
+        return true;
+    if (before) {
+        if (sameLines(m_splitLines->listByTransaction(written.id), *serverLines))
+            return true;
+        if (!m_splitLines->deleteByTransaction(written.id))
+            return false;
+    }
+    for (SplitLine line : *serverLines) {
+        line.id = newRecordId();
+        line.transaction_id = written.id;
+        line.created_at = written.created_at;
+        line.updated_at = written.updated_at;
+        if (!m_splitLines->insert(line))
+            return false;
+    }
+    return true;
+}
+
+namespace {
+
+constexpr auto kNothingMore = [](const auto&, const auto&) { return true; };
+
+} // namespace
+
+ServerRecordApplier::Outcome ServerRecordApplier::applyAccount(const QJsonObject& record)
+{
+    return apply(*m_accounts, record, kAccountRules, nullptr, kNothingMore);
+}
+
+ServerRecordApplier::Outcome ServerRecordApplier::applyCategory(const QJsonObject& record)
+{
+    return apply(*m_categories, record, kCategoryRules, nullptr, kNothingMore);
+}
+
+ServerRecordApplier::Outcome ServerRecordApplier::applyRecurring(const QJsonObject& record)
+{
+    return apply(*m_recurring, record, kRecurringRules, nullptr, kNothingMore);
+}
+
+ServerRecordApplier::Outcome ServerRecordApplier::applyReconciliation(const QJsonObject& record)
+{
+    return apply(*m_reconciliations, record, kReconciliationRules, nullptr, kNothingMore);
+}
+
+ServerRecordApplier::Outcome ServerRecordApplier::applyTransactionChange(const QJsonObject& record)
+{
+    // Read before anything is written: a line the store cannot hold keeps
+    // the whole transaction out.
+    std::optional<QList<SplitLine>> serverLines;
+    const char* linesProblem = nullptr;
+    const QJsonValue lines = record.value(QLatin1String("split_lines"));
+    if (lines.isArray()) {
+        serverLines.emplace();
+        for (const QJsonValue& value : lines.toArray()) {
+            const ServerFields fields(value.toObject());
+            const auto category = fields.text(QLatin1String("category_id"));
+            const auto amount = fields.amount(QLatin1String("amount"));
+            const auto memo = fields.text(QLatin1String("memo"));
+            if (!value.isObject() || category.presence == Presence::WrongKind || !amount.isPresent()
+                || memo.presence == Presence::WrongKind) {
+                linesProblem = "holds a line the store cannot hold";
+                break;
+            }
+            SplitLine line;
+            line.category_id = category.value;
+            line.amount = amount.value;
+            line.memo = memo.value;
+            serverLines->append(line);
+        }
+    } else if (!lines.isUndefined() && !lines.isNull()) {
+        linesProblem = "is not a list";
+    }
+    return apply(*m_transactions, record, kTransactionRules, linesProblem,
+                 [this, &serverLines](const Transaction& written, const std::optional<Transaction>& before) {
+                     return writeSplitLines(written, before, serverLines);
+                 });
+}

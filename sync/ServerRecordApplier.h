@@ -1,0 +1,72 @@
+#pragma once
+
+#include "storage/SplitLine.h"
+
+#include <QJsonObject>
+#include <QList>
+
+#include <optional>
+
+class AccountRepository;
+class CategoryRepository;
+class ReconciliationRepository;
+class RecurringRepository;
+class ServerFields;
+class SplitLineRepository;
+class TransactionRepository;
+struct Transaction;
+
+template <typename Record>
+class SyncedTableRepository;
+
+// Writes one record from the sync service into the store, by kind. Every kind
+// goes the same way: its local counterpart is found by client id, then by
+// server id; its keys are read by the kind of column they fill, an absent key
+// keeping the local value; a record the store could only hold by guessing (a
+// value of the wrong kind, a text outside the column's accepted ones, an
+// amount beyond the store's range, a required field missing) is skipped with
+// a warning before anything is written. The service's version decides against
+// a counterpart, and a local change not yet pushed is only replaced by a
+// higher version; a local deletion not yet pushed is never replaced. A server
+// deletion gives the row the service's deletion time.
+class ServerRecordApplier
+{
+public:
+    enum class Outcome {
+        Written,
+        LeftAlone, // older than the local row, a tombstone of a row never seen, or nothing new
+        Skipped,   // unreadable; a warning says why
+        DatabaseFailed,
+    };
+
+    ServerRecordApplier(AccountRepository* accounts, CategoryRepository* categories, RecurringRepository* recurring,
+                        TransactionRepository* transactions, ReconciliationRepository* reconciliations,
+                        SplitLineRepository* splitLines);
+
+    Outcome applyAccount(const QJsonObject& record);
+    Outcome applyCategory(const QJsonObject& record);
+    Outcome applyRecurring(const QJsonObject& record);
+    // With the transaction's split lines.
+    Outcome applyTransactionChange(const QJsonObject& record);
+    Outcome applyReconciliation(const QJsonObject& record);
+
+    // What each kind adds to the shared steps.
+    struct KindRules;
+
+private:
+    template <typename Record, typename AfterWrite>
+    Outcome apply(SyncedTableRepository<Record>& repository, const QJsonObject& json, const KindRules& rules,
+                  const char* splitLinesProblem, AfterWrite afterWrite);
+
+    // Rewrites the lines of a written transaction from the service's, keeps
+    // them when the service sent none, drops them when it is no longer split.
+    bool writeSplitLines(const Transaction& written, const std::optional<Transaction>& before,
+                         const std::optional<QList<SplitLine>>& serverLines);
+
+    AccountRepository* m_accounts;
+    CategoryRepository* m_categories;
+    RecurringRepository* m_recurring;
+    TransactionRepository* m_transactions;
+    ReconciliationRepository* m_reconciliations;
+    SplitLineRepository* m_splitLines;
+};

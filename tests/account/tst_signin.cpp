@@ -1,0 +1,218 @@
+#include "account/AuthClient.h"
+#include "account/Client.h"
+#include "account/SignInCallback.h"
+#include "account/TokenManager.h"
+#include "tests/support/FakeAuthService.h"
+#include "tests/support/FakeBrowser.h"
+#include "tests/support/RawExchange.h"
+#include "tests/support/TestTokens.h"
+
+#include <QSignalSpy>
+#include <QTest>
+#include <QUrlQuery>
+
+#include <memory>
+
+using namespace TandAccount;
+
+namespace {
+
+QString queryValue(const QUrl& url, const QString& key)
+{
+    return QUrlQuery(url).queryItemValue(key, QUrl::FullyDecoded);
+}
+
+quint16 portOf(const QString& redirectUri)
+{
+    return quint16(QUrl(redirectUri).port());
+}
+
+} // namespace
+
+// Signing in through the service's login page, with a stand-in browser.
+class SignInTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void signsInThroughTheBrowser();
+    void secondLoginReopensTheWaitingSignIn();
+    void callbackWithOneTokenFails();
+    void callbackWithoutThisSignInsStateIsRefused();
+    void signInDuringAStartUpRefreshStaysSignedIn();
+
+private:
+    std::unique_ptr<Client> makeClient();
+
+    FakeAuthService* m_auth = nullptr;
+    FakeBrowser* m_browser = nullptr;
+    QHash<QString, QString> m_entries;
+};
+
+void SignInTest::init()
+{
+    m_auth = new FakeAuthService(QStringLiteral("tandrel"), this);
+    QVERIFY(m_auth->start());
+    m_browser = new FakeBrowser(this);
+    m_entries.clear();
+}
+
+void SignInTest::cleanup()
+{
+    delete m_browser;
+    delete m_auth;
+}
+
+std::unique_ptr<Client> SignInTest::makeClient()
+{
+    ClientConfig config;
+    config.authBaseUrl = m_auth->baseUrl().toString();
+    config.realm = QStringLiteral("tandrel");
+    config.clientId = QString::fromLatin1(FakeAuthService::kClientId);
+    config.appId = QStringLiteral("ledgerine-test");
+    return std::make_unique<Client>(config, std::make_unique<MemoryTokenStore>(&m_entries));
+}
+
+void SignInTest::signsInThroughTheBrowser()
+{
+    auto client = makeClient();
+    client->initialize();
+    AuthClient* auth = client->authClient();
+    QStringList events;
+    connect(auth, &AuthClient::stateChanged, this, [&events] { events << QStringLiteral("state"); });
+    connect(auth, &AuthClient::loginSucceeded, this, [&events] { events << QStringLiteral("succeeded"); });
+    connect(auth, &AuthClient::loginFailed, this, [&events](const QString& error) { events << error; });
+    m_auth->setLoginUser(QStringLiteral("user-42"));
+
+    auth->login();
+    QTRY_COMPARE(events, (QStringList{QStringLiteral("state"), QStringLiteral("succeeded")}));
+    QVERIFY(client->isAuthenticated());
+    QCOMPARE(auth->userId(), QStringLiteral("user-42"));
+
+    // The login page was asked for this client, with the listener's address
+    // percent-encoded whole and a state of its own.
+    QCOMPARE(m_browser->openedUrls().size(), 1);
+    const QUrl opened = m_browser->openedUrls().at(0);
+    QCOMPARE(opened.path(), QStringLiteral("/tandrel/account/login"));
+    QCOMPARE(queryValue(opened, QStringLiteral("client_id")), QString::fromLatin1(FakeAuthService::kClientId));
+    const QString redirect = queryValue(opened, QStringLiteral("redirect_uri"));
+    QCOMPARE(redirect, QStringLiteral("http://localhost:%1/callback").arg(portOf(redirect)));
+    const QByteArray encoded =
+        "redirect_uri=http%3A%2F%2Flocalhost%3A" + QByteArray::number(portOf(redirect)) + "%2Fcallback&";
+    QVERIFY(opened.toEncoded().contains(encoded));
+    QVERIFY(queryValue(opened, QStringLiteral("state")).size() >= 22);
+
+    // The browser was told, and the pair the service issued is the one kept.
+    QTRY_VERIFY(m_browser->lastPage().contains("Authentication complete!"));
+    const FakeAuthService::TokenPair stored{m_entries.value(TokenStore::kAccessTokenKey),
+                                            m_entries.value(TokenStore::kRefreshTokenKey)};
+    QVERIFY(m_auth->isLive(stored));
+    QCOMPARE(client->tokenManager()->accessToken(), stored.access);
+
+    // The listener is gone, and the new session works.
+    bool refused = false;
+    exchangeRaw(portOf(redirect), "GET /callback HTTP/1.1\r\n\r\n", &refused);
+    QVERIFY(refused);
+    User user;
+    auth->fetchCurrentUser([&user](const User& fetched) { user = fetched; });
+    QTRY_COMPARE(user.id, QStringLiteral("user-42"));
+}
+
+void SignInTest::secondLoginReopensTheWaitingSignIn()
+{
+    m_browser->setLoadsPages(false);
+    auto client = makeClient();
+    client->initialize();
+    QSignalSpy succeeded(client->authClient(), &AuthClient::loginSucceeded);
+    QSignalSpy failed(client->authClient(), &AuthClient::loginFailed);
+
+    client->authClient()->login();
+    client->authClient()->login();
+    QCOMPARE(m_browser->openedUrls().size(), 2);
+    QCOMPARE(m_browser->openedUrls().at(1), m_browser->openedUrls().at(0));
+
+    m_browser->visit(m_browser->openedUrls().at(0));
+    QTRY_COMPARE(succeeded.size(), 1);
+    QTest::qWait(50);
+    QCOMPARE(failed.size(), 0);
+    QCOMPARE(m_auth->liveSessionCount(), 1);
+}
+
+void SignInTest::callbackWithOneTokenFails()
+{
+    m_browser->setLoadsPages(false);
+    auto client = makeClient();
+    client->initialize();
+    QSignalSpy succeeded(client->authClient(), &AuthClient::loginSucceeded);
+    QSignalSpy failed(client->authClient(), &AuthClient::loginFailed);
+    QSignalSpy changes(client->authClient(), &AuthClient::stateChanged);
+
+    client->authClient()->login();
+    const QUrl opened = m_browser->openedUrls().at(0);
+    const quint16 port = portOf(queryValue(opened, QStringLiteral("redirect_uri")));
+    const QByteArray page = exchangeRaw(port, "GET /callback?access_token=" + tokenExpiringIn(3600).toLatin1()
+                                                  + "&state=" + queryValue(opened, QStringLiteral("state")).toLatin1()
+                                                  + " HTTP/1.1\r\n\r\n");
+    QVERIFY2(page.startsWith("HTTP/1.1 400"), page.constData());
+
+    QTRY_COMPARE(failed.size(), 1);
+    QCOMPARE(failed.at(0).at(0).toString(), QStringLiteral("No tokens received"));
+    QCOMPARE(succeeded.size(), 0);
+    QCOMPARE(changes.size(), 0);
+    QVERIFY(m_entries.isEmpty());
+    QVERIFY(!client->isAuthenticated());
+}
+
+void SignInTest::callbackWithoutThisSignInsStateIsRefused()
+{
+    auto client = makeClient();
+    client->initialize();
+    QSignalSpy failed(client->authClient(), &AuthClient::loginFailed);
+    const QString tokens = QStringLiteral("http://localhost:19876/callback?access_token=") + tokenExpiringIn(3600)
+                           + QStringLiteral("&refresh_token=r");
+
+    // No sign-in waits: a callback someone else made up signs nobody in.
+    client->authClient()->handleAuthCallback(QUrl(tokens + QStringLiteral("&state=anything")));
+    // Nor does one with another sign-in's state.
+    m_browser->setLoadsPages(false);
+    client->authClient()->login();
+    client->authClient()->handleAuthCallback(QUrl(tokens + QStringLiteral("&state=") + SignInCallback::newState()));
+
+    QCOMPARE(failed.size(), 2);
+    QCOMPARE(failed.at(0).at(0).toString(), QStringLiteral("Sign-in could not be verified"));
+    QVERIFY(m_entries.isEmpty());
+    QVERIFY(!client->isAuthenticated());
+}
+
+void SignInTest::signInDuringAStartUpRefreshStaysSignedIn()
+{
+    // Stored tokens the service no longer takes, refused slowly.
+    m_entries.insert(TokenStore::kAccessTokenKey, tokenExpiringIn(-60, QStringLiteral("old-user")));
+    m_entries.insert(TokenStore::kRefreshTokenKey, QStringLiteral("revoked"));
+    const QString refreshPath = m_auth->realmPath(QStringLiteral("/auth/token/refresh"));
+    m_auth->server()->delayRoute("POST", refreshPath, 400);
+    auto client = makeClient();
+    QSignalSpy expired(client->authClient(), &AuthClient::sessionExpired);
+    client->initialize();
+    QCOMPARE(client->authClient()->state(), AuthState::Unknown);
+
+    // The user signs in while that refresh is out.
+    QSignalSpy succeeded(client->authClient(), &AuthClient::loginSucceeded);
+    client->authClient()->login();
+    QTRY_COMPARE(succeeded.size(), 1);
+    QTRY_COMPARE(m_auth->server()->requestsTo("POST", refreshPath).size(), 1);
+    QTest::qWait(600);
+
+    // The old session's refusal does not sign out the new one.
+    QCOMPARE(client->authClient()->state(), AuthState::Authenticated);
+    QCOMPARE(expired.size(), 0);
+    QCOMPARE(client->authClient()->userId(), QStringLiteral("user-1"));
+    QVERIFY(m_auth->isLive({m_entries.value(TokenStore::kAccessTokenKey),
+                            m_entries.value(TokenStore::kRefreshTokenKey)}));
+}
+
+QTEST_MAIN(SignInTest)
+#include "tst_signin.moc"

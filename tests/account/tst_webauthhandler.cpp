@@ -1,0 +1,274 @@
+#include "account/SignInCallback.h"
+#include "account/WebAuthHandler.h"
+#include "tests/support/RawExchange.h"
+
+#include <QHostAddress>
+#include <QSignalSpy>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTest>
+
+using namespace TandAccount;
+
+namespace {
+
+// A port free on both loopback addresses just now.
+quint16 freePort()
+{
+    for (int attempt = 0; attempt < 20; ++attempt) {
+        QTcpServer ipv4;
+        QTcpServer ipv6;
+        if (ipv4.listen(QHostAddress::LocalHost, 0) && ipv6.listen(QHostAddress::LocalHostIPv6, ipv4.serverPort()))
+            return ipv4.serverPort();
+    }
+    return 0;
+}
+
+bool canBind(const QHostAddress& address, quint16 port)
+{
+    QTcpServer probe;
+    return probe.listen(address, port);
+}
+
+QByteArray get(const QByteArray& target)
+{
+    return "GET " + target + " HTTP/1.1\r\nHost: localhost\r\nUser-Agent: test\r\n\r\n";
+}
+
+QByteArray callbackTarget(const QString& state, bool withRefreshToken = true)
+{
+    QByteArray target = "/callback?access_token=a.b.c";
+    if (withRefreshToken)
+        target += "&refresh_token=r-1";
+    if (!state.isNull())
+        target += "&state=" + state.toLatin1();
+    return target;
+}
+
+} // namespace
+
+class WebAuthHandlerTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void listensOnBothLoopbackAddressesOnOnePort();
+    void takenPortOnEitherAddressMovesToAnother_data();
+    void takenPortOnEitherAddressMovesToAnother();
+    void callbackWithBothTokensIsHandedOnOnce();
+    void strayAndForgedRequestsLeaveItWaiting();
+    void callbackWithoutBothTokensShowsAFailure();
+    void oversizedRequestIsCutOff();
+    void silentConnectionIsDropped();
+    void waitEndsAfterItsTimeLimit();
+    void stateIsLongRandomAndReadFromEitherPart();
+};
+
+void WebAuthHandlerTest::listensOnBothLoopbackAddressesOnOnePort()
+{
+    const quint16 port = freePort();
+    QVERIFY(port != 0);
+    WebAuthHandler handler;
+    handler.setPreferredPort(port);
+    QCOMPARE(handler.start(), QStringLiteral("http://localhost:%1/callback").arg(port));
+    QCOMPARE(handler.port(), port);
+    QVERIFY(!canBind(QHostAddress::LocalHost, port));
+    QVERIFY(!canBind(QHostAddress::LocalHostIPv6, port));
+
+    // Starting again keeps the port.
+    QCOMPARE(handler.start(), handler.redirectUri());
+    QCOMPARE(handler.port(), port);
+    handler.stop();
+    QVERIFY(canBind(QHostAddress::LocalHost, port));
+}
+
+void WebAuthHandlerTest::takenPortOnEitherAddressMovesToAnother_data()
+{
+    QTest::addColumn<bool>("takeIpv6");
+    QTest::newRow("127.0.0.1 taken") << false;
+    QTest::newRow("::1 taken") << true;
+}
+
+void WebAuthHandlerTest::takenPortOnEitherAddressMovesToAnother()
+{
+    QFETCH(bool, takeIpv6);
+    const quint16 port = freePort();
+    QTcpServer other;
+    QVERIFY(other.listen(takeIpv6 ? QHostAddress::LocalHostIPv6 : QHostAddress::LocalHost, port));
+
+    WebAuthHandler handler;
+    handler.setPreferredPort(port);
+    const QString redirect = handler.start();
+    QVERIFY(!redirect.isEmpty());
+    QVERIFY(handler.port() != port);
+    QCOMPARE(redirect, QStringLiteral("http://localhost:%1/callback").arg(handler.port()));
+    QVERIFY(!canBind(QHostAddress::LocalHost, handler.port()));
+    QVERIFY(!canBind(QHostAddress::LocalHostIPv6, handler.port()));
+}
+
+void WebAuthHandlerTest::callbackWithBothTokensIsHandedOnOnce()
+{
+    WebAuthHandler handler;
+    handler.setPreferredPort(freePort());
+    handler.start();
+    QSignalSpy received(&handler, &WebAuthHandler::callbackReceived);
+
+    const QByteArray page = exchangeRaw(handler.port(), get(callbackTarget(handler.state())));
+    QVERIFY(page.startsWith("HTTP/1.1 200 OK\r\nContent-Type: text/html\r\nConnection: close\r\n\r\n"));
+    QVERIFY(page.contains("Authentication complete!"));
+    QCOMPARE(received.size(), 1);
+    const QUrl url = received.at(0).at(0).toUrl();
+    QCOMPARE(url.port(), handler.port());
+    QCOMPARE(SignInCallback::fromUrl(url).accessToken(), QStringLiteral("a.b.c"));
+    QCOMPARE(SignInCallback::fromUrl(url).refreshToken(), QStringLiteral("r-1"));
+
+    // One callback only: the listener is closed.
+    QVERIFY(!handler.isListening());
+    bool refused = false;
+    QVERIFY(exchangeRaw(handler.port(), get(callbackTarget(handler.state())), &refused).isEmpty());
+    QVERIFY(refused);
+    QCOMPARE(received.size(), 1);
+}
+
+void WebAuthHandlerTest::strayAndForgedRequestsLeaveItWaiting()
+{
+    WebAuthHandler handler;
+    handler.setPreferredPort(freePort());
+    handler.start();
+    QSignalSpy received(&handler, &WebAuthHandler::callbackReceived);
+    const QString wrongState = SignInCallback::newState();
+
+    const QList<QPair<QByteArray, QByteArray>> strays{
+        {get("/favicon.ico"), "HTTP/1.1 404"},
+        {get("/"), "HTTP/1.1 404"},
+        {"POST " + callbackTarget(handler.state()) + " HTTP/1.1\r\nContent-Length: 0\r\n\r\n", "HTTP/1.1 404"},
+        {get("//evil.example" + callbackTarget(handler.state())), "HTTP/1.1 404"},
+        {get("/callback/?state=" + handler.state().toLatin1()), "HTTP/1.1 404"},
+        {"GET\r\n\r\n", "HTTP/1.1 404"},
+        {get(callbackTarget(QString())), "HTTP/1.1 400"},
+        {get(callbackTarget(wrongState)), "HTTP/1.1 400"},
+        {get(callbackTarget(handler.state().chopped(1))), "HTTP/1.1 400"},
+    };
+    for (const auto& [request, status] : strays) {
+        const QByteArray answer = exchangeRaw(handler.port(), request);
+        QVERIFY2(answer.startsWith(status), request.constData());
+        QVERIFY(!answer.contains("Authentication complete!"));
+        QVERIFY(handler.isListening());
+    }
+    QCOMPARE(received.size(), 0);
+
+    QVERIFY(exchangeRaw(handler.port(), get(callbackTarget(handler.state()))).contains("Authentication complete!"));
+    QCOMPARE(received.size(), 1);
+}
+
+void WebAuthHandlerTest::callbackWithoutBothTokensShowsAFailure()
+{
+    WebAuthHandler handler;
+    handler.setPreferredPort(freePort());
+    handler.start();
+    QSignalSpy received(&handler, &WebAuthHandler::callbackReceived);
+
+    // The user cancelled on the service's page: the sign-in is over, and the
+    // browser says so instead of claiming success.
+    const QByteArray page = exchangeRaw(handler.port(), get(callbackTarget(handler.state(), false)));
+    QVERIFY(page.startsWith("HTTP/1.1 400"));
+    QVERIFY(page.contains("Sign-in did not complete"));
+    QVERIFY(!page.contains("Authentication complete!"));
+    QCOMPARE(received.size(), 1);
+    QVERIFY(!handler.isListening());
+}
+
+void WebAuthHandlerTest::oversizedRequestIsCutOff()
+{
+    WebAuthHandler handler;
+    handler.setPreferredPort(freePort());
+    handler.start();
+    QSignalSpy received(&handler, &WebAuthHandler::callbackReceived);
+
+    // A head of 9 KiB that never ends, then one that ends just past the limit.
+    const QByteArray endless = "GET " + callbackTarget(handler.state()) + "&pad=" + QByteArray(9 * 1024, 'x');
+    QVERIFY(exchangeRaw(handler.port(), endless).startsWith("HTTP/1.1 431"));
+    QByteArray tooLong = get(callbackTarget(handler.state()));
+    tooLong.insert(tooLong.size() - 2, "X-Pad: " + QByteArray(WebAuthHandler::kMaxRequestBytes, 'x') + "\r\n");
+    QVERIFY(exchangeRaw(handler.port(), tooLong).startsWith("HTTP/1.1 431"));
+    QCOMPARE(received.size(), 0);
+    QVERIFY(handler.isListening());
+
+    // Just within the limit is fine.
+    QByteArray fits = get(callbackTarget(handler.state()));
+    const qsizetype room = WebAuthHandler::kMaxRequestBytes - fits.size() - qsizetype(strlen("X-Pad: \r\n"));
+    fits.insert(fits.size() - 2, "X-Pad: " + QByteArray(room, 'x') + "\r\n");
+    QCOMPARE(fits.size(), WebAuthHandler::kMaxRequestBytes);
+    QVERIFY(exchangeRaw(handler.port(), fits).startsWith("HTTP/1.1 200"));
+    QCOMPARE(received.size(), 1);
+}
+
+void WebAuthHandlerTest::silentConnectionIsDropped()
+{
+    WebAuthHandler handler;
+    handler.setPreferredPort(freePort());
+    handler.setConnectionTimeout(200);
+    handler.start();
+
+    QTcpSocket idle;
+    idle.connectToHost(QHostAddress::LocalHost, handler.port());
+    QVERIFY(idle.waitForConnected(2000));
+    QTRY_COMPARE_WITH_TIMEOUT(idle.state(), QAbstractSocket::UnconnectedState, 3000);
+    QVERIFY(handler.isListening());
+
+    // Half a request, then silence, ends the same way.
+    QTcpSocket slow;
+    slow.connectToHost(QHostAddress::LocalHost, handler.port());
+    QVERIFY(slow.waitForConnected(2000));
+    slow.write("GET /callback?state=");
+    QTRY_COMPARE_WITH_TIMEOUT(slow.state(), QAbstractSocket::UnconnectedState, 3000);
+    QVERIFY(handler.isListening());
+}
+
+void WebAuthHandlerTest::waitEndsAfterItsTimeLimit()
+{
+    QCOMPARE(WebAuthHandler::kWaitTimeoutMs, 5 * 60 * 1000);
+    WebAuthHandler handler;
+    handler.setPreferredPort(freePort());
+    handler.setWaitTimeout(150);
+    handler.start();
+    QSignalSpy timedOut(&handler, &WebAuthHandler::timedOut);
+
+    QVERIFY(timedOut.wait(3000));
+    QVERIFY(!handler.isListening());
+    bool refused = false;
+    exchangeRaw(handler.port(), get(callbackTarget(handler.state())), &refused);
+    QVERIFY(refused);
+}
+
+void WebAuthHandlerTest::stateIsLongRandomAndReadFromEitherPart()
+{
+    const QString first = SignInCallback::newState();
+    const QString second = SignInCallback::newState();
+    QVERIFY(first != second);
+    const QByteArray bits = QByteArray::fromBase64(first.toLatin1(), QByteArray::Base64UrlEncoding);
+    QVERIFY(bits.size() >= 16);
+    QCOMPARE(QUrl::toPercentEncoding(first), first.toLatin1());
+
+    const QString state = first;
+    const SignInCallback inFragment =
+        SignInCallback::fromUrl(QUrl(QStringLiteral("http://localhost:1/callback?access_token=q&state=x#access_token=f"
+                                                     "&refresh_token=fr&state=") + state));
+    QCOMPARE(inFragment.accessToken(), QStringLiteral("f"));
+    QCOMPARE(inFragment.refreshToken(), QStringLiteral("fr"));
+    QVERIFY(inFragment.carriesState(state));
+    QVERIFY(!inFragment.carriesState(second));
+    QVERIFY(!inFragment.carriesState(QString()));
+
+    const SignInCallback inQuery = SignInCallback::fromUrl(
+        QUrl(QStringLiteral("http://localhost:1/callback?access_token=q&refresh_token=qr&state=") + state));
+    QCOMPARE(inQuery.accessToken(), QStringLiteral("q"));
+    QVERIFY(inQuery.hasTokens());
+    QVERIFY(inQuery.carriesState(state));
+
+    // A callback without a state never matches, not even an empty one.
+    QVERIFY(!SignInCallback::fromUrl(QUrl(QStringLiteral("http://localhost:1/callback?state="))).carriesState({}));
+}
+
+QTEST_GUILESS_MAIN(WebAuthHandlerTest)
+#include "tst_webauthhandler.moc"

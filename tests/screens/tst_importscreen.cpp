@@ -1,0 +1,613 @@
+#include "tests/register/RegisterTestData.h"
+
+#include "appstate/AppState.h"
+#include "register/SmartAmountField.h"
+#include "screens/AccountFormDialog.h"
+#include "screens/CsvPreview.h"
+#include "screens/ImportScreen.h"
+#include "screens/QifAccountMapping.h"
+#include "screens/WorkProgressDialog.h"
+#include "import/ImportService.h"
+#include "storage/AccountRepository.h"
+#include "storage/RecordId.h"
+#include "storage/Timestamp.h"
+#include "storage/TransactionRepository.h"
+#include "tests/support/ModalWatcher.h"
+#include "tests/support/TestDataDir.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QDialogButtonBox>
+#include <QFile>
+#include <QFormLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QStackedWidget>
+#include <QTableWidget>
+#include <QTranslator>
+#include <QtTest>
+
+#include <memory>
+
+namespace {
+
+struct ComboEntry
+{
+    QString text;
+    QString value;
+};
+
+QList<ComboEntry> entries(const QComboBox* combo)
+{
+    QList<ComboEntry> result;
+    for (int i = 0; i < combo->count(); ++i)
+        result.append({combo->itemText(i), combo->itemData(i).toString()});
+    return result;
+}
+
+QWidget* nextTabStop(QWidget* from)
+{
+    QWidget* next = from->nextInFocusChain();
+    while (next != from && !(next->focusPolicy() & Qt::TabFocus))
+        next = next->nextInFocusChain();
+    return next;
+}
+
+} // namespace
+
+class TestImportScreen : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void summaryCountsWhatWasDoneInPluralForms();
+    void failedImportSaysWhyAndNeverSuccess();
+    void previewDecodesLikeTheImportAndShowsTheFirstRows();
+    void columnChoicesFollowTheFirstRowAndKeepTheMapping();
+    void qifRowsOfferAccountsNewAccountsAndSkip();
+    void newAccountsTakeTheNamesTheRowsOffer();
+    void choicesFollowAccountChanges();
+    void csvImportRunsThroughTheWindow();
+    void importWithoutAnAccountCreatesOneWithItsOpeningBalance_data();
+    void importWithoutAnAccountCreatesOneWithItsOpeningBalance();
+    void progressKeepsEveryWindowFromInput();
+    void keyboardRunsTheForm();
+
+private:
+    QString writeFile(const QString& name, const QByteArray& bytes) const { return m_dir->writeFile(name, bytes); }
+    Account addAccount(const QString& name) { return registertest::addAccount(*m_state, name); }
+    ImportScreen* screen();
+    QComboBox* combo(const char* name);
+    QList<QComboBox*> qifCombos();
+    QStringList qifLabels();
+
+    QTranslator m_plurals;
+    std::unique_ptr<TestDataDir> m_dir;
+    std::unique_ptr<AppState> m_state;
+    std::unique_ptr<ImportScreen> m_screen;
+};
+
+void TestImportScreen::initTestCase()
+{
+    // The catalogue that ships holds the English plural forms.
+    QVERIFY(m_plurals.load(QStringLiteral(":/i18n/ledgerine_en.qm")));
+    QCoreApplication::installTranslator(&m_plurals);
+}
+
+void TestImportScreen::init()
+{
+    m_dir = std::make_unique<TestDataDir>();
+    m_state = std::make_unique<AppState>();
+    QVERIFY(m_state->initialize());
+}
+
+void TestImportScreen::cleanup()
+{
+    m_screen.reset();
+    m_state.reset();
+    m_dir.reset();
+}
+
+ImportScreen* TestImportScreen::screen()
+{
+    if (!m_screen) {
+        m_screen = std::make_unique<ImportScreen>(m_state.get());
+        m_screen->refresh();
+    }
+    return m_screen.get();
+}
+
+QComboBox* TestImportScreen::combo(const char* name)
+{
+    return screen()->findChild<QComboBox*>(QString::fromLatin1(name));
+}
+
+QList<QComboBox*> TestImportScreen::qifCombos()
+{
+    const auto* rows = screen()->findChild<QFormLayout*>(QStringLiteral("qifMapRowsLayout"));
+    QList<QComboBox*> combos;
+    for (int row = 0; row < rows->rowCount(); ++row)
+        combos << qobject_cast<QComboBox*>(rows->itemAt(row, QFormLayout::FieldRole)->widget());
+    return combos;
+}
+
+QStringList TestImportScreen::qifLabels()
+{
+    const auto* rows = screen()->findChild<QFormLayout*>(QStringLiteral("qifMapRowsLayout"));
+    QStringList labels;
+    for (int row = 0; row < rows->rowCount(); ++row)
+        labels << qobject_cast<QLabel*>(rows->itemAt(row, QFormLayout::LabelRole)->widget())->text();
+    return labels;
+}
+
+void TestImportScreen::summaryCountsWhatWasDoneInPluralForms()
+{
+    ImportResult result;
+    result.imported = 1;
+    QCOMPARE(ImportScreen::summaryText(result), QStringLiteral("Import complete!\n\n1 transaction imported"));
+
+    // Nothing imported is still said; a count of 0 says nothing more.
+    result.imported = 0;
+    QCOMPARE(ImportScreen::summaryText(result), QStringLiteral("Import complete!\n\n0 transactions imported"));
+
+    result = {};
+    result.imported = 12;
+    result.transfersLinked = 3;
+    result.retroactiveLinked = 1;
+    result.duplicates = 2;
+    result.unparseable = 1;
+    result.metadataSkipped = 4;
+    result.unmappedSkipped = 1;
+    result.dbErrorSkipped = 2;
+    QCOMPARE(ImportScreen::summaryText(result).split(u'\n'),
+             QStringList({"Import complete!", "", "12 transactions imported", "3 transfers linked across accounts",
+                          "  (including 1 linked to a previously imported row)", "2 duplicates skipped",
+                          "1 record skipped (unparseable)", "4 metadata records skipped",
+                          "1 record skipped (unmapped source account)",
+                          "2 records skipped (database error — see log)"}));
+
+    // Rows linked to earlier imports are part of the links: without any,
+    // neither line.
+    result = {};
+    result.imported = 2;
+    result.retroactiveLinked = 2;
+    QCOMPARE(ImportScreen::summaryText(result), QStringLiteral("Import complete!\n\n2 transactions imported"));
+}
+
+void TestImportScreen::failedImportSaysWhyAndNeverSuccess()
+{
+    ImportResult result;
+    result.imported = 40;
+    result.failed = true;
+    result.failure = QStringLiteral("The import could not be stored: disk I/O error");
+    const QString text = ImportScreen::summaryText(result);
+    QVERIFY(text.startsWith(QStringLiteral("Import failed.\n\n")));
+    QVERIFY(text.contains(result.failure));
+    QVERIFY(!text.contains(QStringLiteral("complete")));
+    QVERIFY(!text.contains(QStringLiteral("40")));
+
+    // Through the window: the file went away between preview and import.
+    addAccount(QStringLiteral("Checking"));
+    const QString path = writeFile(QStringLiteral("gone.csv"), "Date,Payee,Amount\n2024-01-02,Shop,-5.00\n");
+    screen()->chooseCsvFile(path);
+    QVERIFY(QFile::remove(path));
+    QSignalSpy completed(screen(), &ImportScreen::importCompleted);
+    screen()->runImport();
+    const QString summary = screen()->findChild<QPlainTextEdit*>(QStringLiteral("summaryBox"))->toPlainText();
+    QVERIFY2(summary.startsWith(QStringLiteral("Import failed.")), qPrintable(summary));
+    QVERIFY2(summary.contains(QStringLiteral("could not be opened")), qPrintable(summary));
+    QVERIFY(completed.isEmpty());
+}
+
+void TestImportScreen::previewDecodesLikeTheImportAndShowsTheFirstRows()
+{
+    // Windows-1252, as older bank software writes it: é is one byte.
+    QByteArray bytes = "Date,Description,Amount,Memo\n";
+    bytes += "2024-01-02,Caf\xe9 Central,-4.50,\"two\nlines\"\n";
+    bytes += "2024-01-03,Short row\n";
+    bytes += "2024-01-04,Long row,-1.00,memo,extra\n";
+    for (int i = 0; i < 300; ++i)
+        bytes += "2024-02-01,Shop " + QByteArray::number(i) + ",-1.00,\n";
+    screen()->chooseCsvFile(writeFile(QStringLiteral("bank.csv"), bytes));
+
+    auto* table = screen()->findChild<QTableWidget*>(QStringLiteral("previewTable"));
+    QCOMPARE(table->rowCount(), CsvPreview::kMaxRows);
+    QCOMPARE(table->columnCount(), 4);
+    QCOMPARE(table->item(1, 1)->text(), QStringLiteral("Café Central"));
+    QCOMPARE(table->item(1, 3)->text(), QStringLiteral("two\nlines"));
+    // A short row leaves its cells empty, a long one is cut to the first row's columns.
+    QVERIFY(!table->item(2, 2));
+    QCOMPARE(table->item(3, 3)->text(), QStringLiteral("memo"));
+    QCOMPARE(table->horizontalHeaderItem(3)->text(), QStringLiteral("Col 3"));
+    auto* cut = screen()->findChild<QLabel*>(QStringLiteral("previewCutLabel"));
+    QVERIFY(!cut->isHidden());
+    QCOMPARE(cut->text(), QStringLiteral("Showing the first 200 rows of the file."));
+
+    // UTF-16 with its byte-order mark, as spreadsheet programs save it.
+    const QString utf16 = QStringLiteral("Date,Payee,Amount\n2024-01-02,Zoë,-1.00\n");
+    QByteArray utf16Bytes("\xff\xfe", 2);
+    utf16Bytes += QByteArray(reinterpret_cast<const char*>(utf16.utf16()), utf16.size() * 2);
+    screen()->chooseCsvFile(writeFile(QStringLiteral("unicode.csv"), utf16Bytes));
+    QCOMPARE(table->item(1, 1)->text(), QStringLiteral("Zoë"));
+    QVERIFY(cut->isHidden());
+
+    // A quoted field's line breaks do not cost the preview its last rows.
+    QByteArray quoted = "A,B\n";
+    for (int i = 0; i < CsvPreview::kMaxRows; ++i)
+        quoted += "x,\"1\n2\n3\"\n";
+    const CsvPreview preview(QString::fromLatin1(quoted));
+    QCOMPARE(preview.rows().size(), CsvPreview::kMaxRows);
+    QVERIFY(preview.isCut());
+    QCOMPARE(preview.rows().last(), QStringList({"x", "1\n2\n3"}));
+    QVERIFY(!CsvPreview(QStringLiteral("a,b\nc,d\n")).isCut());
+
+    // A file that holds no row is refused with a word, and the form keeps
+    // what it had.
+    QString shown;
+    ModalWatcher watcher([&shown](QWidget* modal) {
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        QVERIFY(box);
+        shown = box->text();
+        box->button(QMessageBox::Ok)->click();
+    });
+    screen()->chooseCsvFile(writeFile(QStringLiteral("empty.csv"), "\n\n"));
+    QVERIFY(shown.contains(QStringLiteral("no rows")));
+    QCOMPARE(table->rowCount(), 2);
+    QCOMPARE(screen()->findChild<QLabel*>(QStringLiteral("fileLabel"))->toolTip(),
+             QDir::toNativeSeparators(m_dir->filePath(QStringLiteral("unicode.csv"))));
+}
+
+void TestImportScreen::columnChoicesFollowTheFirstRowAndKeepTheMapping()
+{
+    const QString first = writeFile(QStringLiteral("first.csv"),
+                                    "Date,Description,Amount,A field longer than twenty characters\n");
+    screen()->chooseCsvFile(first);
+    QCOMPARE(entries(combo("dateColumnCombo")).size(), 4);
+    QCOMPARE(combo("dateColumnCombo")->itemText(3), QStringLiteral("Col 3: A field longer than "));
+    QCOMPARE(combo("memoColumnCombo")->itemText(0), QStringLiteral("(none)"));
+    QCOMPARE(combo("memoColumnCombo")->itemData(0).toInt(), -1);
+    QCOMPARE(combo("memoColumnCombo")->itemText(2), QStringLiteral("Col 1: Description"));
+    QCOMPARE(combo("dateColumnCombo")->currentIndex(), 0);
+    QCOMPARE(combo("payeeColumnCombo")->currentIndex(), 1);
+    QCOMPARE(combo("amountColumnCombo")->currentIndex(), 2);
+
+    // The user's mapping stays when the same file is chosen again ...
+    combo("payeeColumnCombo")->setCurrentIndex(3);
+    combo("memoColumnCombo")->setCurrentIndex(2);
+    screen()->chooseCsvFile(first);
+    QCOMPARE(combo("payeeColumnCombo")->currentIndex(), 3);
+    CsvColumnMapping mapping = screen()->csvMapping();
+    QCOMPARE(mapping.payeeColumn, 3);
+    QCOMPARE(mapping.memoColumn, 1);
+    QCOMPARE(mapping.categoryColumn, -1);
+
+    // ... and where a file of two columns still has the place; elsewhere
+    // the first column is taken.
+    screen()->chooseCsvFile(writeFile(QStringLiteral("two.csv"), "Date,Amount\n"));
+    QCOMPARE(combo("dateColumnCombo")->currentIndex(), 0);
+    QCOMPARE(combo("payeeColumnCombo")->currentIndex(), 0);
+    QCOMPARE(combo("memoColumnCombo")->currentIndex(), 2);
+
+    // Another file of three columns or more maps its first three afresh.
+    screen()->chooseCsvFile(writeFile(QStringLiteral("other.csv"), "Amount,Date,Payee,Memo\n"));
+    QCOMPARE(combo("payeeColumnCombo")->currentIndex(), 1);
+    QCOMPARE(combo("amountColumnCombo")->currentIndex(), 2);
+    combo("dateFormatCombo")->setCurrentIndex(combo("dateFormatCombo")->findText(QStringLiteral("dd/MM/yyyy")));
+    screen()->findChild<QCheckBox*>(QStringLiteral("headerCheck"))->setChecked(false);
+    mapping = screen()->csvMapping();
+    QCOMPARE(mapping.dateFormat, QStringLiteral("dd/MM/yyyy"));
+    QVERIFY(!mapping.hasHeader);
+}
+
+void TestImportScreen::qifRowsOfferAccountsNewAccountsAndSkip()
+{
+    const Account checking = addAccount(QStringLiteral("checking"));
+    const Account visa = addAccount(QStringLiteral("Visa"));
+    const QString exported = writeFile(QStringLiteral("export.qif"),
+                                       "!Account\nNChecking\nTBank\n^\n!Type:Bank\nD01/02/2024\nT-5.00\nPShop\n^\n"
+                                       "!Account\nNHoliday Savings\nTBank\n^\n!Type:Bank\nD01/02/2024\nT5.00\n^\n");
+    const QString headerless = writeFile(QStringLiteral("my bank.qif"), "!Type:Bank\nD01/03/2024\nT-1.00\n^\n");
+    const QString cards = writeFile(QStringLiteral("cards.qif"),
+                                    "!Account\nNVISA\nTCCard\n^\n!Type:CCard\nD01/02/2024\nT-9.00\n^\n"
+                                    "!Account\nNholiday savings\nTBank\n^\n!Type:Bank\nD01/04/2024\nT1.00\n^\n");
+    screen()->chooseQifFiles({exported, headerless, cards});
+
+    QVERIFY(!screen()->findChild<QWidget*>(QStringLiteral("qifSection"))->isHidden());
+    QCOMPARE(screen()->findChild<QLabel*>(QStringLiteral("fileLabel"))->text(), QStringLiteral("3 files selected"));
+    // One row for each account ignoring case, in the order the files list them.
+    QCOMPARE(qifLabels(), QStringList({"Checking", "Holiday Savings", "my bank.qif (no account header)", "VISA"}));
+    const QList<QComboBox*> combos = qifCombos();
+    QCOMPARE(combos.size(), 4);
+
+    const QList<ComboEntry> first = entries(combos[0]);
+    QCOMPARE(first.size(), 4);
+    QCOMPARE(first[0].text, QStringLiteral("— Create new account \"Checking\" —"));
+    QCOMPARE(first[0].value, QifAccountMapping::kCreate);
+    QCOMPARE(first[1].text, QStringLiteral("— Skip these transactions —"));
+    QCOMPARE(first[1].value, QifAccountMapping::kSkip);
+    QCOMPARE(first[2].value, checking.id);
+    QCOMPARE(first[3].value, visa.id);
+
+    // An account of the same name, ignoring case, is taken; the rest are new.
+    QCOMPARE(combos[0]->currentData().toString(), checking.id);
+    QCOMPARE(combos[1]->currentData().toString(), QifAccountMapping::kCreate);
+    QCOMPARE(combos[3]->currentData().toString(), visa.id);
+    // A file that names no account names the account it makes after itself
+    // and is never matched to one by name.
+    QCOMPARE(combos[2]->itemText(0), QStringLiteral("— Create new account \"my bank\" —"));
+    QCOMPARE(combos[2]->currentData().toString(), QifAccountMapping::kCreate);
+
+    // Tab reaches the rows in order, and Import after them.
+    for (int row = 0; row + 1 < combos.size(); ++row)
+        QCOMPARE(nextTabStop(combos[row]), combos[row + 1]);
+    QCOMPARE(nextTabStop(combos.last()), screen()->findChild<QPushButton*>(QStringLiteral("importButton")));
+
+    // Choosing CSV drops the QIF choice: it could not be imported as CSV.
+    screen()->findChild<QRadioButton*>(QStringLiteral("csvButton"))->setChecked(true);
+    QVERIFY(qifCombos().isEmpty());
+    QCOMPARE(screen()->findChild<QLabel*>(QStringLiteral("fileLabel"))->text(), QStringLiteral("No file selected"));
+    QVERIFY(!screen()->findChild<QPushButton*>(QStringLiteral("importButton"))->isEnabled());
+}
+
+void TestImportScreen::newAccountsTakeTheNamesTheRowsOffer()
+{
+    const auto headerless = [](const QString& path) {
+        return QifSourceAccount{path, QStringLiteral("x (no account header)"), true, AccountType::Checking};
+    };
+    QCOMPARE(QifAccountMapping::newAccountName(headerless(QStringLiteral("/home/me/my bank.qif"))),
+             QStringLiteral("my bank"));
+    QCOMPARE(QifAccountMapping::newAccountName(headerless(QStringLiteral("/tmp/statement.2024.QIF"))),
+             QStringLiteral("statement.2024"));
+    QCOMPARE(QifAccountMapping::newAccountName(headerless(QStringLiteral("/tmp/.qif"))), QStringLiteral(".qif"));
+    const QifSourceAccount card{QStringLiteral("Visa"), QStringLiteral("Visa"), false, AccountType::CreditCard};
+    const Account account = QifAccountMapping::newAccount(card);
+    QCOMPARE(account.name, QStringLiteral("Visa"));
+    QCOMPARE(account.account_type, AccountType::CreditCard);
+    QCOMPARE(account.currency, Currency::USD);
+    QCOMPARE(account.starting_balance, 0);
+    QVERIFY(!account.id.isEmpty() && account.created_at.isValid());
+    QVERIFY(QifAccountMapping::newAccount(card).id != account.id);
+
+    // Through the window: the new accounts are made, the skipped account's
+    // records are counted, and every row lands where it was mapped.
+    const Account existing = addAccount(QStringLiteral("Savings"));
+    const QString headered = writeFile(QStringLiteral("two.qif"),
+                                       "!Account\nNSavings\nTBank\n^\n!Type:Bank\nD01/02/2024\nT5.00\nPIn\n^\n"
+                                       "!Account\nNCash box\nTCash\n^\n!Type:Cash\nD01/02/2024\nT-2.00\nPOut\n^\n"
+                                       "D01/03/2024\nT-3.00\nPOut again\n^\n");
+    const QString bare = writeFile(QStringLiteral("my bank.qif"), "!Type:Bank\nD01/03/2024\nT-1.00\nPBare\n^\n");
+    screen()->chooseQifFiles({headered, bare});
+    const QList<QComboBox*> combos = qifCombos();
+    QCOMPARE(combos.size(), 3);
+    combos[1]->setCurrentIndex(combos[1]->findData(QifAccountMapping::kSkip));
+    QSignalSpy completed(screen(), &ImportScreen::importCompleted);
+    screen()->runImport();
+
+    const QString summary = screen()->findChild<QPlainTextEdit*>(QStringLiteral("summaryBox"))->toPlainText();
+    QCOMPARE(summary, QStringLiteral("Import complete!\n\n2 transactions imported\n"
+                                     "2 records skipped (unmapped source account)"));
+    QCOMPARE(m_state->transactionRepository()->listByAccount(existing.id).size(), 1);
+    const QList<Account> accounts = m_state->accountRepository()->listActive();
+    QCOMPARE(accounts.size(), 2);
+    const Account made = accounts[0].id == existing.id ? accounts[1] : accounts[0];
+    QCOMPARE(made.name, QStringLiteral("my bank"));
+    QCOMPARE(m_state->transactionRepository()->listByAccount(made.id).first().payee, QStringLiteral("Bare"));
+
+    screen()->findChild<QPushButton*>(QStringLiteral("doneButton"))->click();
+    QCOMPARE(completed.size(), 1);
+    QCOMPARE(screen()->findChild<QStackedWidget*>()->currentIndex(), 0);
+    QVERIFY(qifCombos().isEmpty());
+}
+
+void TestImportScreen::choicesFollowAccountChanges()
+{
+    const Account checking = addAccount(QStringLiteral("Checking"));
+    const Account savings = addAccount(QStringLiteral("Savings"));
+    const QString file = writeFile(QStringLiteral("export.qif"),
+                                   "!Account\nNSavings\nTBank\n^\n!Type:Bank\nD01/02/2024\nT5.00\n^\n"
+                                   "!Account\nNBrokerage\nTInvst\n^\n!Type:Invst\nD01/02/2024\nT5.00\n^\n");
+    QComboBox* target = combo("accountCombo");
+    target->setCurrentIndex(target->findData(savings.id));
+    screen()->chooseQifFiles({file});
+    QList<QComboBox*> combos = qifCombos();
+    QCOMPARE(combos[0]->currentData().toString(), savings.id);
+    combos[1]->setCurrentIndex(combos[1]->findData(checking.id));
+
+    // A new account is offered everywhere; what was chosen stays chosen.
+    const Account brokerage = addAccount(QStringLiteral("Brokerage"));
+    QCOMPARE(target->count(), 3);
+    QCOMPARE(target->currentData().toString(), savings.id);
+    QCOMPARE(combos[0]->count(), 5);
+    QCOMPARE(combos[0]->currentData().toString(), savings.id);
+    QCOMPARE(combos[1]->currentData().toString(), checking.id);
+
+    // A chosen account that goes gives way to what would be chosen afresh:
+    // the account of the same name, else a new one.
+    QVERIFY(m_state->accountRepository()->softDelete(checking.id, nowUtc()));
+    QCOMPARE(combos[1]->currentData().toString(), brokerage.id);
+    QVERIFY(m_state->accountRepository()->softDelete(savings.id, nowUtc()));
+    QCOMPARE(combos[0]->currentData().toString(), QifAccountMapping::kCreate);
+    QCOMPARE(target->count(), 1);
+    QCOMPARE(target->currentData().toString(), brokerage.id);
+}
+
+void TestImportScreen::csvImportRunsThroughTheWindow()
+{
+    const Account checking = addAccount(QStringLiteral("Checking"));
+    const Account savings = addAccount(QStringLiteral("Savings"));
+    const QString path = writeFile(QStringLiteral("statement.csv"),
+                                   "Posted,Payee,Amount,Note\n"
+                                   "02/01/2024,Caf\xe9,-4.50,coffee\n"
+                                   "02/01/2024,Caf\xe9,-4.50,coffee\n"
+                                   "not a date,Nobody,1.00,\n"
+                                   "03/01/2024,Employer,\"1,200.00\",pay\n");
+    screen()->chooseCsvFile(path);
+    combo("accountCombo")->setCurrentIndex(combo("accountCombo")->findData(savings.id));
+    combo("memoColumnCombo")->setCurrentIndex(combo("memoColumnCombo")->findData(3));
+    combo("dateFormatCombo")->setCurrentIndex(combo("dateFormatCombo")->findText(QStringLiteral("dd/MM/yyyy")));
+    auto* importButton = screen()->findChild<QPushButton*>(QStringLiteral("importButton"));
+    QVERIFY(importButton->isEnabled());
+    QSignalSpy completed(screen(), &ImportScreen::importCompleted);
+    importButton->click();
+
+    QCOMPARE(screen()->findChild<QStackedWidget*>()->currentIndex(), 1);
+    QCOMPARE(screen()->findChild<QPlainTextEdit*>(QStringLiteral("summaryBox"))->toPlainText(),
+             QStringLiteral("Import complete!\n\n3 transactions imported\n1 record skipped (unparseable)"));
+    QVERIFY(m_state->transactionRepository()->listByAccount(checking.id).isEmpty());
+    const QList<Transaction> rows = m_state->transactionRepository()->listByAccount(savings.id);
+    QCOMPARE(rows.size(), 3);
+    QStringList seen;
+    for (const Transaction& row : rows)
+        seen << QStringList({row.date.toString(Qt::ISODate), row.payee, QString::number(row.amount), row.memo})
+                    .join(u'|');
+    seen.sort();
+    QCOMPARE(seen, QStringList({"2024-01-02|Café|-450|coffee", "2024-01-02|Café|-450|coffee",
+                                "2024-01-03|Employer|120000|pay"}));
+    QVERIFY(completed.isEmpty());
+
+    // Done announces it once and leaves an empty form for next time.
+    screen()->show();
+    screen()->findChild<QPushButton*>(QStringLiteral("doneButton"))->click();
+    QCOMPARE(completed.size(), 1);
+    QVERIFY(!screen()->isVisible());
+    QCOMPARE(screen()->findChild<QStackedWidget*>()->currentIndex(), 0);
+    QCOMPARE(screen()->findChild<QLabel*>(QStringLiteral("fileLabel"))->text(), QStringLiteral("No file selected"));
+    QCOMPARE(screen()->findChild<QTableWidget*>(QStringLiteral("previewTable"))->rowCount(), 0);
+    QVERIFY(!importButton->isEnabled());
+}
+
+void TestImportScreen::importWithoutAnAccountCreatesOneWithItsOpeningBalance_data()
+{
+    QTest::addColumn<qint64>("startingBalance");
+    QTest::newRow("opening balance") << qint64(2500);
+    QTest::newRow("no opening balance") << qint64(0);
+}
+
+void TestImportScreen::importWithoutAnAccountCreatesOneWithItsOpeningBalance()
+{
+    QFETCH(qint64, startingBalance);
+    screen()->chooseCsvFile(writeFile(QStringLiteral("first.csv"), "Date,Payee,Amount\n2024-03-05,Shop,-5.00\n"));
+
+    const QDate asOf(2024, 3, 1);
+    QString question;
+    ModalWatcher watcher([&](QWidget* modal) {
+        if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+            question = box->windowTitle();
+            box->button(QMessageBox::Yes)->click();
+            return;
+        }
+        auto* form = qobject_cast<AccountFormDialog*>(modal);
+        QVERIFY(form);
+        for (auto* edit : form->findChildren<QLineEdit*>()) {
+            if (edit->placeholderText() == QStringLiteral("Account name"))
+                edit->setText(QStringLiteral("First Bank"));
+        }
+        form->findChild<SmartAmountField*>()->setMinorUnits(startingBalance);
+        form->findChild<QDateEdit*>()->setDate(asOf);
+        form->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+    });
+    screen()->runImport();
+    QCOMPARE(question, QStringLiteral("No target account"));
+    QCOMPARE(watcher.handledCount(), 2);
+
+    const QList<Account> accounts = m_state->accountRepository()->listActive();
+    QCOMPARE(accounts.size(), 1);
+    const Account& made = accounts.first();
+    QCOMPARE(made.name, QStringLiteral("First Bank"));
+    QCOMPARE(made.starting_balance, 0);
+    QCOMPARE(combo("accountCombo")->currentData().toString(), made.id);
+
+    QList<Transaction> rows = m_state->transactionRepository()->listByAccount(made.id);
+    const auto opening = std::find_if(rows.cbegin(), rows.cend(), [](const Transaction& row) {
+        return row.payee == QStringLiteral("Opening Balance");
+    });
+    QCOMPARE(rows.size(), startingBalance != 0 ? 2 : 1);
+    if (startingBalance != 0) {
+        QVERIFY(opening != rows.cend());
+        QCOMPARE(opening->amount, startingBalance);
+        QCOMPARE(opening->date, asOf);
+        QVERIFY(opening->cleared && opening->reconciled);
+        QCOMPARE(opening->version, 1);
+        QCOMPARE(opening->sync_status, SyncStatus::Pending);
+    } else {
+        QVERIFY(opening == rows.cend());
+    }
+    QCOMPARE(screen()->findChild<QPlainTextEdit*>(QStringLiteral("summaryBox"))->toPlainText(),
+             QStringLiteral("Import complete!\n\n1 transaction imported"));
+}
+
+void TestImportScreen::progressKeepsEveryWindowFromInput()
+{
+    const Account account = addAccount(QStringLiteral("Checking"));
+    QByteArray bytes = "Date,Payee,Amount\n";
+    for (int i = 0; i < 250; ++i)
+        bytes += "2024-01-02,Shop " + QByteArray::number(i) + ",-1.00\n";
+    screen()->chooseCsvFile(writeFile(QStringLiteral("long.csv"), bytes));
+
+    QList<int> modalities;
+    QList<int> maxima;
+    bool stayedOpen = true;
+    connect(m_state->importService(), &ImportService::importProgress, screen(), [&] {
+        auto* progress = screen()->findChild<WorkProgressDialog*>();
+        QVERIFY(progress);
+        modalities << progress->windowModality();
+        maxima << progress->maximum();
+        QVERIFY(progress->findChildren<QPushButton*>().isEmpty());
+        // Shown, it blocks every window; neither Escape nor the title bar
+        // ends it while the import's transaction is open.
+        progress->show();
+        QCOMPARE(QApplication::activeModalWidget(), progress);
+        QTest::keyClick(progress, Qt::Key_Escape);
+        progress->close();
+        stayedOpen = stayedOpen && progress->isVisible();
+    });
+    screen()->runImport();
+
+    QCOMPARE(modalities, QList<int>({Qt::ApplicationModal, Qt::ApplicationModal, Qt::ApplicationModal}));
+    QCOMPARE(maxima, QList<int>({250, 250, 250}));
+    QVERIFY(stayedOpen);
+    QCOMPARE(m_state->transactionRepository()->listByAccount(account.id).size(), 250);
+    // It goes with the run, and the summary follows.
+    QVERIFY(!screen()->findChild<WorkProgressDialog*>());
+    QVERIFY(!QApplication::activeModalWidget());
+    QCOMPARE(screen()->findChild<QStackedWidget*>()->currentIndex(), 1);
+}
+
+void TestImportScreen::keyboardRunsTheForm()
+{
+    addAccount(QStringLiteral("Checking"));
+    screen()->chooseCsvFile(writeFile(QStringLiteral("keys.csv"), "Date,Payee,Amount\n2024-01-02,Shop,-5.00\n"));
+    screen()->show();
+    QVERIFY(QTest::qWaitForWindowActive(screen()));
+
+    // Return in a choice runs the import, as a dialog's default button would.
+    QComboBox* date = combo("dateColumnCombo");
+    date->setFocus();
+    QTest::keyClick(date, Qt::Key_Return);
+    QTRY_COMPARE(screen()->findChild<QStackedWidget*>()->currentIndex(), 1);
+    // On the summary Return is Done.
+    QSignalSpy completed(screen(), &ImportScreen::importCompleted);
+    QTest::keyClick(screen()->findChild<QPlainTextEdit*>(QStringLiteral("summaryBox")), Qt::Key_Return);
+    QTRY_COMPARE(completed.size(), 1);
+
+    // Escape closes the window.
+    screen()->refresh();
+    screen()->show();
+    QVERIFY(QTest::qWaitForWindowActive(screen()));
+    QTest::keyClick(combo("accountCombo"), Qt::Key_Escape);
+    QVERIFY(!screen()->isVisible());
+}
+
+QTEST_MAIN(TestImportScreen)
+#include "tst_importscreen.moc"

@@ -1,0 +1,368 @@
+#include "tests/support/ServerRecords.h"
+#include "tests/sync/SyncTestBed.h"
+
+#include <QJsonArray>
+#include <QRegularExpression>
+#include <QSignalSpy>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QTest>
+
+using namespace serverrecords;
+
+namespace {
+
+using QueryItems = QList<QPair<QString, QString>>;
+
+const QString kCursorKey = QString::fromLatin1(PreferencesRepository::kSyncCursorKey);
+
+FakeResponse page(const QJsonObject& body)
+{
+    return FakeResponse::json(200, body);
+}
+
+int foreignKeysSetting()
+{
+    QSqlQuery query(QSqlDatabase::database());
+    return query.exec(QStringLiteral("PRAGMA foreign_keys")) && query.next() ? query.value(0).toInt() : -1;
+}
+
+} // namespace
+
+class SyncPullTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void requestsCarryTheStoredCursor();
+    void recurringItemsUnderEitherKey();
+    void morePagesOnlyForTrueWithANewCursor();
+    void fiftiethPageEndsThePassAndAFollowUpTakesTheRest();
+    void answersThatAreNotPagesFailThePull();
+    void unreadableRecordIsSkippedAndThePageApplied();
+    void databaseFailureInAPageWritesNothingOfIt();
+    void recordsBeforeTheirAccountWaitAndShow();
+    void pageWaitsForAnotherWritersTransaction();
+    void waitBeyondTheLimitEndsInError();
+    void changeSignalsOncePerRepositoryAndPage();
+    void categoryCountIsCompared();
+    void dripAndOversizedAnswersFailThePull();
+
+private:
+    bool runPass() { return m_bed->runPass(); }
+    FakeHttpServer* server() const { return m_bed->service.server(); }
+    QList<RecordedRequest> pulls() const { return server()->requestsTo("GET", QStringLiteral("/sync/pull")); }
+    QString storedCursor() const { return m_bed->preferences.getString(kCursorKey); }
+
+    std::unique_ptr<SyncTestBed> m_bed;
+};
+
+void SyncPullTest::init()
+{
+    m_bed = std::make_unique<SyncTestBed>();
+    QVERIFY(m_bed->ready());
+}
+
+void SyncPullTest::cleanup()
+{
+    m_bed.reset();
+}
+
+
+void SyncPullTest::requestsCarryTheStoredCursor()
+{
+    m_bed->service.putRecord("account", account("a1"), 1);
+    QVERIFY(runPass());
+    QCOMPARE(pulls().size(), 1);
+    QCOMPARE(pulls().at(0).query.queryItems(), (QueryItems{{"limit", "200"}}));
+    QVERIFY(m_bed->accounts.getById("a1"));
+    const QString cursor = storedCursor();
+    QVERIFY(!cursor.isEmpty());
+
+    // Pages without a cursor, or with an empty one, leave it where it was.
+    server()->respondOnce("GET", "/sync/pull", page({{"has_more", false}}));
+    QVERIFY(runPass());
+    server()->respondOnce("GET", "/sync/pull", page({{"cursor", ""}, {"has_more", false}}));
+    QVERIFY(runPass());
+    QCOMPARE(storedCursor(), cursor);
+
+    server()->clearLog();
+    QVERIFY(runPass());
+    QCOMPARE(pulls().at(0).query.queryItems(), (QueryItems{{"cursor", cursor}, {"limit", "200"}}));
+}
+
+void SyncPullTest::recurringItemsUnderEitherKey()
+{
+    server()->respondOnce("GET", "/sync/pull",
+                          page({{"accounts", QJsonArray{account("a1")}},
+                                {"recurring_transactions", QJsonArray{recurring("r1", "a1")}},
+                                {"recurring", QJsonArray{recurring("r2", "a1")}}}));
+    QVERIFY(runPass());
+    QVERIFY(m_bed->recurring.getById("r1"));
+    QVERIFY(!m_bed->recurring.getById("r2"));
+
+    server()->respondOnce("GET", "/sync/pull", page({{"recurring", QJsonArray{recurring("r3", "a1")}}}));
+    QVERIFY(runPass());
+    QVERIFY(m_bed->recurring.getById("r3"));
+}
+
+void SyncPullTest::morePagesOnlyForTrueWithANewCursor()
+{
+    const QString noNewCursor = QStringLiteral("Pull: the service has more but gave no new cursor; the pass ends here");
+    m_bed->preferences.set(kCursorKey, QStringLiteral("c7"));
+
+    server()->respondOnce("GET", "/sync/pull", page({{"cursor", "c8"}, {"has_more", 1}}));
+    QVERIFY(runPass());
+    QCOMPARE(pulls().size(), 1);
+
+    server()->respondOnce("GET", "/sync/pull", page({{"cursor", ""}, {"has_more", true}}));
+    QTest::ignoreMessage(QtWarningMsg, qPrintable(noNewCursor));
+    QVERIFY(runPass());
+    QCOMPARE(pulls().size(), 2);
+
+    // The same page again would be asked for for ever.
+    server()->respondOnce("GET", "/sync/pull", page({{"cursor", "c8"}, {"has_more", true}}));
+    QTest::ignoreMessage(QtWarningMsg, qPrintable(noNewCursor));
+    QVERIFY(runPass());
+    QCOMPARE(pulls().size(), 3);
+    QCOMPARE(pulls().at(2).query.queryItemValue("cursor"), QStringLiteral("c8"));
+
+    server()->respondOnce("GET", "/sync/pull", page({{"cursor", "c9"}, {"has_more", true}}));
+    QVERIFY(runPass());
+    QCOMPARE(pulls().size(), 5);
+    QCOMPARE(pulls().at(4).query.queryItemValue("cursor"), QStringLiteral("c9"));
+}
+
+void SyncPullTest::fiftiethPageEndsThePassAndAFollowUpTakesTheRest()
+{
+    for (int i = 1; i <= SyncEngine::kMaxPullPages + 1; ++i) {
+        const QString cursor = QStringLiteral("c%1").arg(i);
+        server()->respondOnce("GET", "/sync/pull", page({{"cursor", cursor}, {"has_more", true}}));
+    }
+    QVERIFY(runPass());
+    QCOMPARE(pulls().size(), SyncEngine::kMaxPullPages);
+    QCOMPARE(storedCursor(), QStringLiteral("c50"));
+
+    // The rest comes with a pass of its own.
+    QSignalSpy completed(m_bed->engine.get(), &SyncEngine::syncCompleted);
+    QTRY_COMPARE_WITH_TIMEOUT(pulls().size(), SyncEngine::kMaxPullPages + 2, SyncEngine::kDebounceMs * 3);
+    QCOMPARE(pulls().at(SyncEngine::kMaxPullPages).query.queryItemValue("cursor"), QStringLiteral("c50"));
+    QTRY_COMPARE(completed.count(), 1);
+}
+
+void SyncPullTest::answersThatAreNotPagesFailThePull()
+{
+    m_bed->preferences.set(kCursorKey, QStringLiteral("c1"));
+    const QJsonArray accounts{account("a1")};
+    const QList<FakeResponse> answers{
+        FakeResponse::raw(200, "<html>proxy login</html>", "text/html"),
+        FakeResponse::raw(200, "[]"),
+        page({}),
+        page({{"error", "maintenance"}}),
+        page({{"accounts", accounts}, {"transactions", QJsonObject{}}, {"cursor", "c2"}}),
+        page({{"accounts", accounts}, {"cursor", 2}}),
+    };
+    for (const FakeResponse& answer : answers) {
+        server()->respondOnce("GET", "/sync/pull", answer);
+        QVERIFY(!runPass());
+        QCOMPARE(m_bed->engine->lastError(), QStringLiteral("Pull failed (bad answer)"));
+        QCOMPARE(m_bed->engine->state(), SyncEngine::Error);
+        QCOMPARE(storedCursor(), QStringLiteral("c1"));
+        QVERIFY(!m_bed->accounts.getById("a1"));
+    }
+    server()->respondOnce("GET", "/sync/pull", FakeResponse::json(500, {{"accounts", accounts}}));
+    QVERIFY(!runPass());
+    QCOMPARE(m_bed->engine->lastError(), QStringLiteral("Pull failed (HTTP 500)"));
+}
+
+void SyncPullTest::unreadableRecordIsSkippedAndThePageApplied()
+{
+    const QJsonArray accounts{with(account("bad"), {{"currency", "XYZ"}}), account("good"), 42};
+    server()->respondOnce("GET", "/sync/pull", page({{"accounts", accounts}, {"cursor", "c9"}}));
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^applyAccount: skipping server record the store cannot "
+                                                          "hold: \"bad\" currency"));
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^applyAccount: skipping server record the store cannot "
+                                                          "hold: \"\" id is missing"));
+    QVERIFY(runPass());
+    QVERIFY(m_bed->accounts.getById("good"));
+    QVERIFY(!m_bed->accounts.getById("bad"));
+    QCOMPARE(storedCursor(), QStringLiteral("c9"));
+}
+
+void SyncPullTest::databaseFailureInAPageWritesNothingOfIt()
+{
+    QJsonArray transactions{transaction("t1", "a1"), with(transaction("t2", "a1"), {{"payee", "poison"}})};
+    for (int i = 3; i < 300; ++i)
+        transactions.append(transaction(QStringLiteral("t%1").arg(i), "a1"));
+    const FakeResponse answer =
+        page({{"accounts", QJsonArray{account("a1")}}, {"transactions", transactions}, {"cursor", "c5"}});
+
+    QSqlQuery query(m_bed->database.connection());
+    QVERIFY(query.exec("PRAGMA page_count") && query.next());
+    const QString pageCount = query.value(0).toString();
+    // A statement that fails, a failure on which SQLite rolls back itself,
+    // and a full disk.
+    const QList<QPair<QString, QString>> failures{
+        {"CREATE TEMP TRIGGER poison BEFORE INSERT ON transactions WHEN NEW.payee = 'poison' "
+         "BEGIN SELECT RAISE(ABORT, 'poisoned'); END",
+         "DROP TRIGGER poison"},
+        {"CREATE TEMP TRIGGER poison BEFORE INSERT ON transactions WHEN NEW.payee = 'poison' "
+         "BEGIN SELECT RAISE(ROLLBACK, 'poisoned'); END",
+         "DROP TRIGGER poison"},
+        {"PRAGMA max_page_count = " + pageCount, "PRAGMA max_page_count = 1073741823"},
+    };
+    for (const auto& [fail, mend] : failures) {
+        QVERIFY2(query.exec(fail), qPrintable(fail));
+        server()->respondOnce("GET", "/sync/pull", answer);
+        QVERIFY(!runPass());
+        QCOMPARE(m_bed->engine->lastError(), QStringLiteral("Pull failed (database error)"));
+        QVERIFY(!m_bed->accounts.getById("a1"));
+        QVERIFY(!m_bed->transactions.getById("t1"));
+        QCOMPARE(storedCursor(), QString());
+        QCOMPARE(foreignKeysSetting(), 1);
+        QVERIFY2(query.exec(mend), qPrintable(mend));
+    }
+
+    server()->respondOnce("GET", "/sync/pull", answer);
+    QVERIFY(runPass());
+    QCOMPARE(m_bed->transactions.listByAccount("a1").size(), 299);
+    QCOMPARE(storedCursor(), QStringLiteral("c5"));
+}
+
+void SyncPullTest::recordsBeforeTheirAccountWaitAndShow()
+{
+    // An account renamed after its transactions were entered comes after them.
+    server()->respondOnce("GET", "/sync/pull",
+                          page({{"transactions", QJsonArray{transaction("t1", "late"), transaction("t2", "late")}},
+                                {"cursor", "p1"},
+                                {"has_more", true}}));
+    server()->respondOnce("GET", "/sync/pull",
+                          page({{"reconciliations", QJsonArray{reconciliation("rc1", "late")}}, {"cursor", "p2"}}));
+    QTest::ignoreMessage(QtInfoMsg, "Sync: 3 records wait for the account they belong to");
+    QVERIFY(runPass());
+    QVERIFY(m_bed->transactions.getById("t1") && m_bed->transactions.getById("t2"));
+    QVERIFY(m_bed->reconciliations.getById("rc1"));
+    QVERIFY(m_bed->accounts.listActive().isEmpty());
+    QCOMPARE(foreignKeysSetting(), 1);
+
+    server()->respondOnce("GET", "/sync/pull", page({{"accounts", QJsonArray{account("late")}}, {"cursor", "p3"}}));
+    QVERIFY(runPass());
+    QCOMPARE(m_bed->accounts.listActive().size(), 1);
+    QCOMPARE(m_bed->transactions.listRegisterRows("late").size(), 2);
+    QCOMPARE(m_bed->reconciliations.listByAccount("late").size(), 1);
+}
+
+void SyncPullTest::pageWaitsForAnotherWritersTransaction()
+{
+    m_bed->service.putRecord("account", account("a1"), 1);
+    QSqlDatabase db = m_bed->database.connection();
+    // An import begins while the page is on its way.
+    bool importing = false;
+    connect(server(), &FakeHttpServer::requestReceived, this, [&](const RecordedRequest&) {
+        if (std::exchange(importing, true))
+            return;
+        QVERIFY(db.transaction());
+        m_bed->addAccount(QStringLiteral("imported"));
+    });
+    QSignalSpy completed(m_bed->engine.get(), &SyncEngine::syncCompleted);
+
+    m_bed->engine->syncNow();
+    QTRY_VERIFY(importing);
+    QTest::qWait(500);
+    QVERIFY(!m_bed->accounts.getById("a1"));
+    QCOMPARE(m_bed->engine->state(), SyncEngine::Syncing);
+
+    // The import fails; the page comes again and is written.
+    QVERIFY(db.rollback());
+    QTRY_COMPARE_WITH_TIMEOUT(completed.count(), 1, SyncEngine::kDebounceMs * 3);
+    QVERIFY(m_bed->accounts.getById("a1"));
+    QVERIFY(!m_bed->accounts.getById("imported"));
+    QCOMPARE(pulls().size(), 2);
+}
+
+void SyncPullTest::waitBeyondTheLimitEndsInError()
+{
+    m_bed->engine->setWaitLimit(500);
+    QSqlDatabase db = m_bed->database.connection();
+    QVERIFY(db.transaction());
+    QSignalSpy failed(m_bed->engine.get(), &SyncEngine::syncFailed);
+
+    m_bed->engine->syncNow();
+    QCOMPARE(m_bed->engine->state(), SyncEngine::Syncing);
+    QTRY_COMPARE_WITH_TIMEOUT(failed.count(), 1, SyncEngine::kDebounceMs * 3);
+    QCOMPARE(m_bed->engine->lastError(), QStringLiteral("Sync waited too long for another write to finish"));
+    QCOMPARE(m_bed->engine->state(), SyncEngine::Error);
+
+    QVERIFY(db.commit());
+    QVERIFY(runPass());
+    QCOMPARE(m_bed->engine->state(), SyncEngine::Idle);
+}
+
+void SyncPullTest::changeSignalsOncePerRepositoryAndPage()
+{
+    server()->respondOnce("GET", "/sync/pull",
+                          page({{"accounts", QJsonArray{account("a1"), account("a2")}},
+                                {"transactions", QJsonArray{transaction("t1", "a1"), transaction("t2", "a2"),
+                                                            transaction("t3", "a1")}},
+                                {"cursor", "p1"},
+                                {"has_more", true}}));
+    server()->respondOnce("GET", "/sync/pull",
+                          page({{"transactions", QJsonArray{transaction("t4", "a1"), transaction("t5", "a1")}},
+                                {"cursor", "p2"}}));
+    QSignalSpy accounts(&m_bed->accounts, &AccountRepository::accountsChanged);
+    QSignalSpy categories(&m_bed->categories, &CategoryRepository::categoriesChanged);
+    QSignalSpy transactions(&m_bed->transactions, &TransactionRepository::transactionsChanged);
+
+    QVERIFY(runPass());
+    QCOMPARE(accounts.count(), 1);
+    QCOMPARE(categories.count(), 0);
+    QCOMPARE(transactions.count(), 2);
+    QCOMPARE(transactions.at(0).at(0).toString(), QString());
+    QCOMPARE(transactions.at(1).at(0).toString(), QStringLiteral("a1"));
+}
+
+void SyncPullTest::categoryCountIsCompared()
+{
+    server()->respondOnce("GET", "/sync/pull", page({{"integrity", QJsonObject{{"category_count", 5}}}}));
+    QTest::ignoreMessage(QtWarningMsg, "Category count mismatch: local= 0 server= 5 (informational only — use Force "
+                                       "Full Sync if data appears wrong)");
+    QVERIFY(runPass());
+
+    QTest::failOnWarning(QRegularExpression("^Category count mismatch"));
+    server()->respondOnce("GET", "/sync/pull", page({{"integrity", QJsonObject{{"category_count", 0}}}}));
+    QVERIFY(runPass());
+    // The service's last page says how many live categories it holds.
+    m_bed->service.putRecord("category", category("c1"), 1);
+    m_bed->service.putRecord("category", category("c2"), 1);
+    QVERIFY(runPass());
+    QCOMPARE(m_bed->categories.count(), 2);
+}
+
+void SyncPullTest::dripAndOversizedAnswersFailThePull()
+{
+    m_bed->api->setDeadline(400);
+    FakeResponse drip = page({{"accounts", QJsonArray{account("a1")}}, {"cursor", "c1"}});
+    drip.dripIntervalMs = 50;
+    server()->respondOnce("GET", "/sync/pull", drip);
+    QVERIFY(!runPass());
+    QCOMPARE(m_bed->engine->lastError(), QStringLiteral("Pull failed (HTTP 0)"));
+
+    m_bed->api->setDeadline(SyncEngine::kDebounceMs * 10);
+    m_bed->api->setMaxAnswerBytes(4096);
+    QJsonArray transactions;
+    for (int i = 0; i < 100; ++i)
+        transactions.append(transaction(QStringLiteral("t%1").arg(i), "a1"));
+    FakeResponse oversized = page({{"accounts", QJsonArray{account("a1")}}, {"transactions", transactions}});
+    oversized.undeclaredLength = true;
+    server()->respondOnce("GET", "/sync/pull", oversized);
+    QVERIFY(!runPass());
+    QCOMPARE(m_bed->engine->lastError(), QStringLiteral("Pull failed (HTTP 0)"));
+    QVERIFY(!m_bed->accounts.getById("a1"));
+    QCOMPARE(storedCursor(), QString());
+}
+
+QTEST_GUILESS_MAIN(SyncPullTest)
+#include "tst_syncpull.moc"
