@@ -22,7 +22,7 @@ public:
         QifParseResult parsed;
     };
 
-    // Reads the files (see ImportFile::readText); `afterEachFile` runs after
+    // Reads the files (see ImportFile::readBytes); `afterEachFile` runs after
     // each file that was parsed.
     explicit QifFileSet(const QStringList& paths, const std::function<void()>& afterEachFile = {});
 

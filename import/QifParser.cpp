@@ -1,6 +1,7 @@
 #include "import/QifParser.h"
 
 #include "import/DateOrderVotes.h"
+#include "import/ImportTextDecoder.h"
 #include "storage/Money.h"
 
 #include <QSet>
@@ -41,6 +42,51 @@ void forEachLine(QStringView text, Handle handle)
             ++i;
         start = i + 1;
     }
+}
+
+// The same for the bytes of a file, decoded a piece at a time: a line that
+// runs across pieces is joined first, and a CR LF split between them ends
+// one line.
+template<typename Handle>
+void forEachLineOf(QByteArrayView bytes, Handle handle)
+{
+    ImportTextDecoder decoder(bytes);
+    QString piece;
+    QString carried;
+    bool afterCr = false;
+    while (decoder.next(piece)) {
+        qsizetype start = afterCr && piece.startsWith(u'\n') ? 1 : 0;
+        afterCr = false;
+        for (qsizetype i = start; i < piece.size(); ++i) {
+            const QChar c = piece[i];
+            if (c != u'\n' && c != u'\r')
+                continue;
+            const QStringView line = QStringView(piece).sliced(start, i - start);
+            if (carried.isEmpty()) {
+                handle(line);
+            } else {
+                handle(carried.append(line));
+                carried.clear();
+            }
+            if (c == u'\r' && i + 1 == piece.size())
+                afterCr = true;
+            else if (c == u'\r' && piece[i + 1] == u'\n')
+                ++i;
+            start = i + 1;
+        }
+        carried.append(QStringView(piece).sliced(start));
+    }
+    handle(QStringView(carried));
+}
+
+// A D line votes on the order of the numeric dates (see DateOrderVotes).
+void voteOnDateOrder(QStringView rawLine, DateOrderVotes& votes)
+{
+    const QStringView line = cleanLine(rawLine);
+    if (line.size() < 2 || line.front() != u'D')
+        return;
+    const QStringView date = line.mid(1);
+    votes.add(parseQifDate(date, DateOrder::DayFirst).isValid(), parseQifDate(date, DateOrder::MonthFirst).isValid());
 }
 
 // The first three numbers of a QIF date and the length of the first as
@@ -280,6 +326,13 @@ QifParseResult parseQif(const QString& text, DateOrder order)
     return reader.finish();
 }
 
+QifParseResult parseQif(QByteArrayView bytes, DateOrder order)
+{
+    QifReader reader(order);
+    forEachLineOf(bytes, [&reader](QStringView line) { reader.read(line); });
+    return reader.finish();
+}
+
 QifBlockKind qifHeaderKind(QStringView line)
 {
     line = line.trimmed();
@@ -323,16 +376,16 @@ QifAccountType qifAccountType(QStringView line)
 std::optional<DateOrder> guessQifDateOrder(const QStringList& texts)
 {
     DateOrderVotes votes;
-    for (const QString& text : texts) {
-        forEachLine(text, [&votes](QStringView rawLine) {
-            const QStringView line = cleanLine(rawLine);
-            if (line.size() < 2 || line.front() != u'D')
-                return;
-            const QStringView date = line.mid(1);
-            votes.add(parseQifDate(date, DateOrder::DayFirst).isValid(),
-                      parseQifDate(date, DateOrder::MonthFirst).isValid());
-        });
-    }
+    for (const QString& text : texts)
+        forEachLine(text, [&votes](QStringView line) { voteOnDateOrder(line, votes); });
+    return votes.decided();
+}
+
+std::optional<DateOrder> guessQifDateOrder(const QList<QByteArray>& files)
+{
+    DateOrderVotes votes;
+    for (const QByteArray& bytes : files)
+        forEachLineOf(bytes, [&votes](QStringView line) { voteOnDateOrder(line, votes); });
     return votes.decided();
 }
 

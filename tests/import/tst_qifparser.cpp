@@ -1,3 +1,4 @@
+#include "import/ImportTextDecoder.h"
 #include "import/QifParser.h"
 
 #include <QTest>
@@ -12,6 +13,7 @@ private Q_SLOTS:
     void readsDates_data();
     void readsDates();
     void guessesTheDateOrderOverEveryText();
+    void readsAFileAsItsTextPieceByPiece();
     void readsAmountsInTheAccountsCurrency_data();
     void readsAmountsInTheAccountsCurrency();
 };
@@ -142,6 +144,33 @@ void QifParserTest::guessesTheDateOrderOverEveryText()
     const QString withBadDates = QStringLiteral("D31/02/2024\nD99/99/2024\nD99999-01-01\nD04/03/2024\n");
     QCOMPARE(guessQifDateOrder({withBadDates}), std::nullopt);
     QCOMPARE(guessQifDateOrder({withBadDates + QStringLiteral("D13/04/2024\n")}), DateOrder::DayFirst);
+}
+
+void QifParserTest::readsAFileAsItsTextPieceByPiece()
+{
+    // Records in CR LF, lone CR and LF lines, the first line break of the
+    // file's second piece a CR LF split across the two pieces, a record line
+    // across them too, and UTF-8 payees of two bytes a character.
+    for (const QByteArray& lineEnd : {QByteArray("\r\n"), QByteArray("\r"), QByteArray("\n")}) {
+        QByteArray file = "!Type:Bank" + lineEnd;
+        for (int i = 0; file.size() < 3 * ImportTextDecoder::kPieceBytes; ++i)
+            file += "D1/2/2024" + lineEnd + "T-1.00" + lineEnd + "PCaf\xC3\xA9 " + QByteArray::number(i) + lineEnd + "^"
+                + lineEnd;
+        // Blanks in front move the line end before the edge onto its last byte.
+        const qsizetype edge = ImportTextDecoder::kPieceBytes;
+        const qsizetype lastEnd = file.lastIndexOf(lineEnd.front(), edge - 1);
+        for (const qsizetype pad : {qsizetype(0), edge - 1 - lastEnd}) {
+            const QByteArray padded = QByteArray(pad, ' ') + file;
+            const QifParseResult whole = parseQif(QString::fromUtf8(padded), DateOrder::MonthFirst);
+            const QifParseResult pieces = parseQif(QByteArrayView(padded), DateOrder::MonthFirst);
+            QCOMPARE(pieces.transactions.size(), whole.transactions.size());
+            for (qsizetype t = 0; t < whole.transactions.size(); ++t) {
+                QCOMPARE(pieces.transactions[t].payee, whole.transactions[t].payee);
+                QCOMPARE(pieces.transactions[t].line, int(2 + 4 * t));
+            }
+            QCOMPARE(guessQifDateOrder(QList<QByteArray>{padded}), std::nullopt);
+        }
+    }
 }
 
 void QifParserTest::readsAmountsInTheAccountsCurrency_data()
