@@ -2,6 +2,8 @@
 
 #include "import/ImportTextDecoder.h"
 
+#include <algorithm>
+
 namespace {
 
 constexpr QChar kQuote = u'"';
