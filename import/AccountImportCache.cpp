@@ -14,6 +14,7 @@ AccountImportCache::AccountImportCache(QList<Transaction> rows)
             const Transaction& t = m_rows[i];
             if (t.isTransfer() != linked)
                 continue;
+            m_liveTotal += t.amount;
             m_matches[ImportService::matchKey(t.date, t.amount, t.payee)].rows.append(i);
             if (linked)
                 continue;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "storage/Money.h"
 #include "storage/Transaction.h"
 
 #include <QDate>
@@ -35,6 +36,9 @@ public:
 
     const Transaction& row(qsizetype row) const { return m_rows[row]; }
 
+    // The sum of the account's live transactions as read.
+    MoneySum liveTotal() const { return m_liveTotal; }
+
 private:
     struct Matches
     {
@@ -59,4 +63,5 @@ private:
     QHash<QString, Matches> m_matches;
     QHash<WaitingKey, QList<qsizetype>> m_waiting;
     QSet<qsizetype> m_linked;
+    MoneySum m_liveTotal;
 };

@@ -1,5 +1,6 @@
 #include "import/CsvRecordReader.h"
 
+#include "import/DateOrderVotes.h"
 #include "storage/Money.h"
 
 namespace {
@@ -8,19 +9,21 @@ bool hasColumn(const QStringList& row, int column) { return column >= 0 && colum
 
 } // namespace
 
-CsvRecordReader::CsvRecordReader(const CsvColumnMapping& mapping, Currency currency, const QList<QStringList>& rows,
-                                 qsizetype firstDataRow)
+CsvRecordReader::CsvRecordReader(const CsvColumnMapping& mapping, Currency currency, DateOrder order)
     : m_mapping(mapping)
     , m_currency(currency)
+    , m_order(order)
 {
     if (!mapping.dateFormat.isEmpty())
         m_format.emplace(mapping.dateFormat);
-    QStringList dates;
-    for (qsizetype i = firstDataRow; i < rows.size(); ++i) {
-        if (hasColumn(rows[i], mapping.dateColumn))
-            dates.append(rows[i][mapping.dateColumn]);
-    }
-    m_order = guessDateOrder(dates);
+}
+
+void CsvRecordReader::voteOnDateOrder(const CsvColumnMapping& mapping, const QStringList& row, DateOrderVotes& votes)
+{
+    if (!hasColumn(row, mapping.dateColumn))
+        return;
+    const QString& text = row[mapping.dateColumn];
+    votes.add(readNumericDate(text, DateOrder::DayFirst).isValid(), readNumericDate(text, DateOrder::MonthFirst).isValid());
 }
 
 std::optional<CsvRecord> CsvRecordReader::read(const QStringList& row) const

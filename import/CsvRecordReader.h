@@ -6,7 +6,6 @@
 #include "storage/Enums.h"
 
 #include <QDate>
-#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -22,22 +21,24 @@ struct CsvRecord
     QString category;
 };
 
+class DateOrderVotes;
+
 // Reads the rows of one CSV file by its column mapping. Dates are read by the
-// mapping's format, else detected, the day/month order decided once from the
-// file's whole date column so that every row is read alike. Amounts are read
-// with readImportAmount in the target account's currency.
+// mapping's format, else detected, numeric ones in the day/month order decided
+// once from the file's whole date column (see voteOnDateOrder), so that every
+// row is read alike. Amounts are read with readImportAmount in the target
+// account's currency.
 class CsvRecordReader
 {
 public:
-    // `rows` from `firstDataRow` on are the records; their dates decide the order.
-    CsvRecordReader(const CsvColumnMapping& mapping, Currency currency, const QList<QStringList>& rows,
-                    qsizetype firstDataRow);
+    CsvRecordReader(const CsvColumnMapping& mapping, Currency currency, DateOrder order);
+
+    // Counts the date of the row, if it has one, towards the file's order.
+    static void voteOnDateOrder(const CsvColumnMapping& mapping, const QStringList& row, DateOrderVotes& votes);
 
     // None when the row has no date, payee or amount field, or its date or
     // amount is unreadable: such a row is no transaction, never one of 0.
     std::optional<CsvRecord> read(const QStringList& row) const;
-
-    DateOrder dateOrder() const { return m_order; }
 
 private:
     QDate readDate(const QString& text) const;

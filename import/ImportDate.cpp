@@ -70,21 +70,3 @@ QDate readDateAuto(QStringView text, DateOrder order)
     const QDate named = longMonth.read(text);
     return named.isValid() ? named : shortMonth.read(text);
 }
-
-DateOrder guessDateOrder(const QStringList& texts)
-{
-    int dayFirstVotes = 0;
-    int monthFirstVotes = 0;
-    for (const QString& text : texts) {
-        const std::optional<QList<QStringView>> parts = numericParts(text);
-        if (!parts || parts->at(0).size() == 4)
-            continue;
-        const int first = parts->at(0).toInt();
-        const int second = parts->at(1).toInt();
-        if (first > 12 && second <= 12)
-            ++dayFirstVotes;
-        else if (second > 12 && first <= 12)
-            ++monthFirstVotes;
-    }
-    return dayFirstVotes > monthFirstVotes ? DateOrder::DayFirst : DateOrder::MonthFirst;
-}

@@ -22,9 +22,3 @@ QDate readNumericDate(QStringView text, DateOrder order);
 // readNumericDate reads it, or "May 14, 2026" ("MMMM d, yyyy", "MMM d, yyyy").
 // Invalid when no form reads it.
 QDate readDateAuto(QStringView text, DateOrder order);
-
-// The order of a whole column of dates, decided once so that every row is
-// read alike: numeric dates whose first number cannot be a month (13/04/2024)
-// vote day first, those whose second number cannot be one vote month first.
-// Day first wins only with more votes; month first otherwise.
-DateOrder guessDateOrder(const QStringList& texts);

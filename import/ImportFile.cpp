@@ -1,13 +1,20 @@
 #include "import/ImportFile.h"
 
 #include "import/ImportText.h"
+#include "services/RegularFile.h"
 
 #include <QFile>
 #include <QtDebug>
 
 std::optional<QString> ImportFile::readText(const QString& path, QString* failure)
 {
-    const auto refuse = [&](const QString& reason) -> std::optional<QString> {
+    const std::optional<QByteArray> bytes = readBytes(path, failure);
+    return bytes ? std::optional<QString>(decodeImportText(*bytes)) : std::nullopt;
+}
+
+std::optional<QByteArray> ImportFile::readBytes(const QString& path, QString* failure)
+{
+    const auto refuse = [&](const QString& reason) -> std::optional<QByteArray> {
         qWarning().noquote() << "Import of" << path << "refused:" << reason;
         if (failure)
             *failure = reason;
@@ -15,11 +22,15 @@ std::optional<QString> ImportFile::readText(const QString& path, QString* failur
     };
 
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return refuse(tr("The file could not be opened: %1").arg(file.errorString()));
-    // A pipe or device could be read for ever.
-    if (file.isSequential())
+    QString error;
+    switch (RegularFile::openForReading(file, &error)) {
+    case RegularFile::Opened::Unreadable:
+        return refuse(tr("The file could not be opened: %1").arg(error));
+    case RegularFile::Opened::NotRegular:
         return refuse(tr("The file could not be read: it is not a regular file."));
+    case RegularFile::Opened::Yes:
+        break;
+    }
     const qint64 size = file.size();
     if (size > kMaxBytes)
         return refuse(tr("The file is larger than 100 MB, more than any bank statement holds."));
@@ -28,5 +39,5 @@ std::optional<QString> ImportFile::readText(const QString& path, QString* failur
         return refuse(file.error() != QFileDevice::NoError
                           ? tr("The file could not be read: %1").arg(file.errorString())
                           : tr("The file changed while it was read."));
-    return decodeImportText(bytes);
+    return bytes;
 }

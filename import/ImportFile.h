@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QCoreApplication>
 #include <QString>
 
@@ -15,9 +16,11 @@ public:
     // rather than taken whole into memory.
     static constexpr qint64 kMaxBytes = 100LL * 1024 * 1024;
 
-    // The file's text, decoded (see decodeImportText). None, with a log line
-    // and in `failure` the reason for the user, when the file cannot be read,
-    // is no regular file, is larger than kMaxBytes (measured before reading)
-    // or changes while it is read.
+    // The file's bytes. None, with a log line and in `failure` the reason for
+    // the user, when the file cannot be read, is no regular file, is larger
+    // than kMaxBytes (measured before reading) or changes while it is read.
+    static std::optional<QByteArray> readBytes(const QString& path, QString* failure = nullptr);
+
+    // The file's text, decoded (see decodeImportText); none as for readBytes.
     static std::optional<QString> readText(const QString& path, QString* failure = nullptr);
 };

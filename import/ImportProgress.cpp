@@ -1,6 +1,7 @@
 #include "import/ImportProgress.h"
 
 #include "import/ImportService.h"
+#include "storage/ScopedTransaction.h"
 
 #include <QCoreApplication>
 #include <QEventLoop>
@@ -12,12 +13,13 @@ ImportProgress::ImportProgress(ImportService* service, int total)
     Q_EMIT m_service->importStarted(m_total);
 }
 
-void ImportProgress::next()
+bool ImportProgress::next()
 {
-    if (++m_current % kRecordsBetweenEvents != 0)
-        return;
-    Q_EMIT m_service->importProgress(m_current, m_total);
-    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, kEventMilliseconds);
+    if (++m_current % kRecordsBetweenEvents == 0) {
+        Q_EMIT m_service->importProgress(m_current, m_total);
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, kEventMilliseconds);
+    }
+    return !m_transaction || m_transaction->isOpen();
 }
 
 void ImportProgress::finish()

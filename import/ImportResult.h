@@ -1,6 +1,11 @@
 #pragma once
 
+#include "import/ImportDate.h"
+
 #include <QString>
+#include <QStringList>
+
+#include <optional>
 
 // The outcome of one import run, CSV or QIF, counted in records.
 struct ImportResult
@@ -21,13 +26,20 @@ struct ImportResult
     int transfersLinked = 0;
     // QIF: the part of transfersLinked whose other side was stored before.
     int retroactiveLinked = 0;
-    // Records that could not be written (the transaction, one of its split
-    // lines or a category it needed); the run went on without them.
-    int dbErrorSkipped = 0;
+    // QIF: split records whose lines did not add up to the amount, written
+    // with an uncategorized line for the difference.
+    int splitRemaindersAdded = 0;
+    // The order the run read numeric dates in (03/04/2024), as the file's
+    // dates decided it; none when the CSV mapping gave a format or no date
+    // could tell.
+    std::optional<DateOrder> guessedDateOrder;
+    // Sentences for the user about what the counts alone do not tell (where a
+    // quote left open swallowed the rest of a file), in file order.
+    QStringList notes;
 
-    // Nothing of the run was kept: the file was refused or unreadable, or a
-    // database error rolled everything back. The counts then tell how far the
-    // run came, not what is stored.
+    // Nothing of the run was kept: the file was refused or unreadable, a
+    // record could not be stored, or a database error rolled everything back.
+    // The counts then tell how far the run came, not what is stored.
     bool failed = false;
     // Why, in a sentence for the user; empty unless failed.
     QString failure;

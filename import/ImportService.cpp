@@ -1,6 +1,6 @@
 #include "import/ImportService.h"
 
-#include "import/CsvParser.h"
+#include "import/CsvImportFile.h"
 #include "import/CsvRecordReader.h"
 #include "import/ImportCategories.h"
 #include "import/ImportFile.h"
@@ -12,10 +12,13 @@
 #include "storage/CategoryRepository.h"
 #include "storage/ChangeHold.h"
 #include "storage/Database.h"
+#include "storage/Money.h"
 #include "storage/RecordId.h"
 #include "storage/RunPageCache.h"
 #include "storage/ScopedTransaction.h"
+#include "storage/SqlStatement.h"
 #include "storage/Timestamp.h"
+#include "storage/TransactionInserter.h"
 #include "storage/TransactionRepository.h"
 
 #include <QCoreApplication>
@@ -56,6 +59,28 @@ AccountType suggestedType(const QifAccount& account)
                                                                                 : AccountType::Checking;
 }
 
+// A split is whole only when its lines add up to its amount, as the split
+// editor keeps them: lines that do not get one more, uncategorized, for the
+// difference. A difference beyond what an amount may be leaves the record
+// without a readable amount.
+void addSplitRemainder(QifImportRecord& record)
+{
+    if (record.splits.isEmpty() || !record.amount)
+        return;
+    MoneySum remainder(*record.amount);
+    for (const qint64 amount : std::as_const(record.splitAmounts))
+        remainder -= amount;
+    if (remainder.value() == 0 && remainder.fits())
+        return;
+    if (!remainder.fits() || qAbs(remainder.value()) > kMaxAmountMinorUnits) {
+        record.amount.reset();
+        return;
+    }
+    record.splits.append(QifSplit{});
+    record.splitAmounts.append(remainder.value());
+    record.remainderAdded = true;
+}
+
 // The records of the files and where each goes, amounts read in the currency
 // of the account it goes into. `mapping` is by lower-cased source name; a
 // file's transactions outside any account block go by the file's path.
@@ -68,6 +93,7 @@ QList<QifImportRecord> importRecords(const QList<QifFileSet::File>& files, const
         for (const QifTransaction& transaction : file.parsed.transactions) {
             QifImportRecord& record = records.emplace_back();
             static_cast<QifTransaction&>(record) = transaction;
+            record.file = file.path;
             const QString& source = transaction.sourceAccount.isEmpty() ? file.path : transaction.sourceAccount;
             auto target = targets.constFind(source);
             if (target == targets.cend())
@@ -75,7 +101,7 @@ QList<QifImportRecord> importRecords(const QList<QifFileSet::File>& files, const
             record.targetAccountId = *target;
             if (record.targetAccountId.isEmpty())
                 continue;
-            record.transactionId = newRecordId();
+            record.transactionId = newOrderedRecordId();
             const Currency currency = currencies.value(record.targetAccountId);
             record.amount = parseQifAmount(transaction.amountText, currency);
             for (const QifSplit& split : transaction.splits) {
@@ -85,9 +111,41 @@ QList<QifImportRecord> importRecords(const QList<QifFileSet::File>& files, const
                     record.amount.reset();
                 record.splitAmounts.append(amount.value_or(0));
             }
+            addSplitRemainder(record);
         }
     }
     return records;
+}
+
+// Where the other side of each transfer lives, by the account name the
+// file gives it, lower-cased: the user's mapping of the files' source
+// accounts (an empty id for one skipped), and for a name that is no source
+// account of these files, the one live account of the ledger of that name
+// (ignoring case), if there is exactly one. So a transfer to an account that
+// was imported before, from another file, links as if it were mapped.
+QHash<QString, QString> transferTargets(const QHash<QString, QString>& mapping, const QList<QifFileSet::File>& files,
+                                        const QList<Account>& ledgerAccounts)
+{
+    QSet<QString> sources;
+    for (const QifFileSet::File& file : files) {
+        sources.insert(file.path.toLower());
+        for (const QifAccount& account : file.parsed.accounts)
+            sources.insert(account.name.toLower());
+    }
+    QHash<QString, QString> byName;
+    QSet<QString> shared;
+    for (const Account& account : ledgerAccounts) {
+        const QString name = account.name.toLower();
+        if (byName.contains(name))
+            shared.insert(name);
+        byName.insert(name, account.id);
+    }
+    QHash<QString, QString> targets = mapping;
+    for (auto it = byName.cbegin(); it != byName.cend(); ++it) {
+        if (!shared.contains(it.key()) && !sources.contains(it.key()) && !targets.contains(it.key()))
+            targets.insert(it.key(), it.value());
+    }
+    return targets;
 }
 
 } // namespace
@@ -135,48 +193,71 @@ ImportResult ImportService::importCsv(const QString& filePath, const QString& ac
     if (!account || account->deleted_at)
         return refused(what, tr("The account to import into does not exist."));
     QString failure;
-    const std::optional<QString> text = ImportFile::readText(filePath, &failure);
-    if (!text) {
+    std::optional<QByteArray> bytes = ImportFile::readBytes(filePath, &failure);
+    if (!bytes) {
         ImportResult result;
         result.failed = true;
         result.failure = failure;
         return result;
     }
-
-    const QList<QStringList> rows = parseCsv(*text);
-    const qsizetype firstDataRow = mapping.hasHeader ? 1 : 0;
-    const int total = int(qMax<qsizetype>(rows.size() - firstDataRow, 0));
-    const CsvRecordReader reader(mapping, account->currency, rows, firstDataRow);
+    // The file is split as it is read, twice: to count its rows and decide
+    // its date order first, then to import them.
+    const CsvImportFile file(std::move(*bytes), mapping);
+    const CsvRecordReader reader(mapping, account->currency, file.order());
 
     // The account's transactions by match key, counted: a row that matches
     // uses one up, so a file's second equal row is a duplicate only when the
     // account holds two.
     QHash<QString, int> existing;
-    for (const Transaction& t : m_transactions->listByAccount(accountId))
+    MoneySum balance(account->starting_balance);
+    for (const Transaction& t : m_transactions->listByAccount(accountId)) {
         ++existing[matchKey(t.date, t.amount, t.payee)];
+        balance += t.amount;
+    }
 
     const QDateTime now = nowUtc();
     ImportCategories categories(m_categories, now);
     ImportResult result;
+    if (mapping.dateFormat.isEmpty())
+        result.guessedDateOrder = file.guessedOrder();
     writeInTransaction(
-        total,
+        file.total(),
         [&](ImportProgress& progress) {
-            for (qsizetype i = firstDataRow; i < rows.size(); ++i) {
-                progress.next();
-                const std::optional<CsvRecord> record = reader.read(rows[i]);
+            TransactionInserter inserter(m_transactions);
+            return file.forEachRecord([&](CsvRow& row) {
+                if (row.openQuoteLine > 0) {
+                    const qsizetype lines = CsvImportFile::weightOf(row);
+                    for (qsizetype k = 0; k < lines; ++k) {
+                        if (!progress.next())
+                            return false;
+                        ++result.unparseable;
+                    }
+                    const QString note =
+                        tr("A quote opened on line %1 is never closed: %n line(s) from line %2 on were not imported.",
+                           nullptr, int(lines));
+                    result.notes << note.arg(row.openQuoteLine).arg(row.line);
+                    return true;
+                }
+                if (!progress.next())
+                    return false;
+                const std::optional<CsvRecord> record = row.tooLong ? std::nullopt : reader.read(row.fields);
                 if (!record) {
                     ++result.unparseable;
-                    continue;
+                    return true;
                 }
                 const auto match = existing.find(matchKey(record->date, record->amount, record->payee));
                 if (match != existing.end() && *match > 0) {
                     --*match;
                     ++result.duplicates;
-                    continue;
+                    return true;
                 }
 
+                balance += record->amount;
+                if (!balance.fits())
+                    return beyondBalance(result, tr("Line %1").arg(row.line));
+
                 Transaction t;
-                t.id = newRecordId();
+                t.id = newOrderedRecordId();
                 t.account_id = accountId;
                 t.date = record->date;
                 t.payee = record->payee;
@@ -186,18 +267,15 @@ ImportResult ImportService::importCsv(const QString& filePath, const QString& ac
                 t.updated_at = now;
                 if (!record->category.isEmpty()) {
                     const std::optional<QString> categoryId = categories.idFor(record->category);
-                    if (!categoryId) {
-                        ++result.dbErrorSkipped;
-                        continue;
-                    }
+                    if (!categoryId)
+                        return notStored(result, tr("Line %1").arg(row.line));
                     t.category_id = *categoryId;
                 }
-                if (m_transactions->insert(t))
-                    ++result.imported;
-                else
-                    ++result.dbErrorSkipped;
-            }
-            return true;
+                if (!inserter.insert(t))
+                    return notStored(result, tr("Line %1").arg(row.line));
+                ++result.imported;
+                return true;
+            });
         },
         result);
 
@@ -205,8 +283,7 @@ ImportResult ImportService::importCsv(const QString& filePath, const QString& ac
         qWarning().noquote() << what << "failed:" << result.failure;
     else
         qInfo().noquote() << what << "into account" << accountId << "-" << result.imported << "imported,"
-                          << result.duplicates << "duplicates," << result.unparseable << "unparseable,"
-                          << result.dbErrorSkipped << "not written";
+                          << result.duplicates << "duplicates," << result.unparseable << "unparseable";
     return result;
 }
 
@@ -250,6 +327,7 @@ ImportResult ImportService::importQif(const QStringList& files, const QHash<QStr
 
     QHash<QString, QString> mapping;
     QHash<QString, Currency> currencies;
+    QHash<QString, qint64> startingBalances;
     for (auto it = accountMap.cbegin(); it != accountMap.cend(); ++it) {
         mapping.insert(it.key().toLower(), it.value());
         if (it.value().isEmpty() || currencies.contains(it.value()))
@@ -258,12 +336,14 @@ ImportResult ImportService::importQif(const QStringList& files, const QHash<QStr
         if (!account || account->deleted_at)
             return refused(what, tr("An account to import into does not exist."));
         currencies.insert(account->id, account->currency);
+        startingBalances.insert(account->id, account->starting_balance);
     }
     const QifFileSet fileSet(files);
     if (!fileSet.failures().isEmpty())
         return refused(what, fileSet.failures().join(u'\n'));
 
     ImportResult result;
+    result.guessedDateOrder = fileSet.guessedOrder();
     QList<QifCategory> listedCategories;
     QSet<QString> listedNames;
     for (const QifFileSet::File& file : fileSet.files()) {
@@ -280,14 +360,15 @@ ImportResult ImportService::importQif(const QStringList& files, const QHash<QStr
 
     const QDateTime now = nowUtc();
     ImportCategories categories(m_categories, now);
-    QifImportWriter writer(m_database->connection(), m_transactions, m_splitLines, &categories, mapping, now);
+    QifImportWriter writer(m_transactions, m_splitLines, &categories,
+                           transferTargets(mapping, fileSet.files(), m_accounts->listActive()), startingBalances, now);
     writeInTransaction(
         int(records.size()),
         [&](ImportProgress& progress) {
-            // A category that cannot be created is logged by the repository;
-            // the records filed under it count as not written.
-            for (const QifCategory& category : std::as_const(listedCategories))
-                categories.idFor(category.name, category.isIncome ? CategoryType::Income : CategoryType::Expense);
+            for (const QifCategory& category : std::as_const(listedCategories)) {
+                if (!categories.idFor(category.name, category.isIncome ? CategoryType::Income : CategoryType::Expense))
+                    return notStored(result, tr("The category %1").arg(category.name));
+            }
             return writer.write(records, progress, result);
         },
         result);
@@ -298,9 +379,22 @@ ImportResult ImportService::importQif(const QStringList& files, const QHash<QStr
         qInfo().noquote() << what << "-" << result.imported << "imported," << result.duplicates << "duplicates,"
                           << result.unparseable << "unparseable," << result.unmappedSkipped << "unmapped,"
                           << result.metadataSkipped << "other records," << result.transfersLinked
-                          << "transfers linked, of them" << result.retroactiveLinked << "to earlier imports,"
-                          << result.dbErrorSkipped << "not written";
+                          << "transfers linked, of them" << result.retroactiveLinked << "to earlier imports";
     return result;
+}
+
+bool ImportService::notStored(ImportResult& result, const QString& what)
+{
+    result.failure = tr("%1 could not be stored (%2): nothing was imported.").arg(what, SqlStatement::lastFailure());
+    return false;
+}
+
+bool ImportService::beyondBalance(ImportResult& result, const QString& what)
+{
+    result.failure = tr("%1: the amount would take the account's balance beyond what a balance can hold: nothing was "
+                        "imported.")
+                         .arg(what);
+    return false;
 }
 
 bool ImportService::writeInTransaction(int total, const std::function<bool(ImportProgress&)>& write,
@@ -313,13 +407,28 @@ bool ImportService::writeInTransaction(int total, const std::function<bool(Impor
         const RunPageCache cache(m_database->connection(), total);
         // The hold outlives the transaction: the signals come once it has ended.
         ChangeHold hold{m_transactions, m_categories};
-        ScopedTransaction transaction(m_database->connection());
-        if (!transaction.isActive())
-            failure = tr("The import could not begin: %1").arg(m_database->connection().lastError().text());
-        else if (!write(progress))
-            failure = tr("The import stopped; nothing was imported.");
-        else if (!transaction.commit())
-            failure = tr("The import could not be stored: %1").arg(m_database->connection().lastError().text());
+        // The write lock is taken now, so that no other program can make a
+        // write fail halfway through.
+        ScopedTransaction transaction(m_database->connection(), ScopedTransaction::Lock::AtBegin);
+        if (!transaction.isActive()) {
+            failure = transaction.wasBusy()
+                ? tr("Another program is writing to the ledger and did not finish in time: nothing was imported. "
+                     "Try again once it has finished.")
+                : tr("The import could not begin: %1").arg(transaction.beginError().text());
+        } else {
+            progress.watch(&transaction);
+            if (!write(progress)) {
+                if (!result.failure.isEmpty())
+                    failure = result.failure;
+                else if (!transaction.isOpen())
+                    failure = tr("The database ended the import after an error (%1): nothing was imported.")
+                                  .arg(SqlStatement::lastFailure());
+                else
+                    failure = tr("The import stopped; nothing was imported.");
+            } else if (!transaction.commit()) {
+                failure = tr("The import could not be stored: %1").arg(m_database->connection().lastError().text());
+            }
+        }
     }
     progress.finish();
     if (failure.isEmpty())

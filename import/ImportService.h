@@ -24,8 +24,10 @@ class TransactionRepository;
 // repositories the register uses, so imported rows are pending for sync like
 // any edit.
 //
-// A run happens on the GUI thread inside one database transaction: all of it
-// is stored, or none. Meanwhile the repositories' change signals are held
+// A run happens on the GUI thread inside one database transaction that holds
+// the write lock from its start: all of it is stored, or none. A record that
+// cannot be stored, or the database ending the transaction after an error
+// (a full disk), fails the whole run. Meanwhile the repositories' change signals are held
 // back (see ChangeHold), which keeps the sync gate shut; once the transaction
 // has ended each repository that changed signals once, so one sync follows.
 // The event loop runs briefly every 100 records (see ImportProgress); a second
@@ -41,6 +43,8 @@ public:
     // Imports the rows of one CSV file into the account by the mapping. A row
     // whose match key the account already holds is a duplicate, once for each
     // such transaction; a category named by a row is created when missing.
+    // Every line of the file is counted somewhere: a quote left open counts
+    // each line after it as unparseable, and says so in the notes.
     // Refused (failed, no signals, nothing written) when the account is not
     // live, the file cannot be read (see ImportFile) or another import runs.
     ImportResult importCsv(const QString& filePath, const QString& accountId, const CsvColumnMapping& mapping);
@@ -59,7 +63,10 @@ public:
     // record whose match key the account already holds is a duplicate (as
     // often as it holds it). The two sides of a transfer are linked, inside
     // the import or to a side an earlier import wrote with a transfer hint;
-    // a side whose other side is not at hand gets the hint. Refused (failed,
+    // a side whose other side is not at hand gets the hint. A transfer to an
+    // account that is no source account of these files goes to the one live
+    // account of the ledger of that name (ignoring case), as if mapped; one
+    // to a source account the user skipped links nowhere. Refused (failed,
     // no signals, nothing written) when a file cannot be read, a mapped
     // account is not live or another import runs.
     ImportResult importQif(const QStringList& files, const QHash<QString, QString>& accountMap);
@@ -71,6 +78,15 @@ public:
     // What makes two transactions the same for duplicate detection:
     // "yyyy-MM-dd|amount in minor units|payee", the payee as written.
     static QString matchKey(const QDate& date, qint64 amount, const QString& payee);
+
+    // Gives up a run because the record `what` names ("Line 12") could not
+    // be stored: any failed write fails the whole import. Puts the reason
+    // the user reads into the result and returns false.
+    static bool notStored(ImportResult& result, const QString& what);
+    // Gives up a run because the amount of the record `what` names would
+    // take its account's balance beyond what a balance holds (see MoneySum):
+    // the ledger could no longer be backed up and restored whole.
+    static bool beyondBalance(ImportResult& result, const QString& what);
 
 Q_SIGNALS:
     void importStarted(int totalRecords);

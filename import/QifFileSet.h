@@ -8,6 +8,7 @@
 #include <QStringList>
 
 #include <functional>
+#include <optional>
 
 // The QIF files of one scan or one import, read and parsed together. Numeric
 // dates are read in one order guessed over all of them: the files of one
@@ -21,7 +22,7 @@ public:
         QifParseResult parsed;
     };
 
-    // Reads the files (see ImportFile::readText); `afterEachFile` runs after
+    // Reads the files (see ImportFile::readBytes); `afterEachFile` runs after
     // each file that was parsed.
     explicit QifFileSet(const QStringList& paths, const std::function<void()>& afterEachFile = {});
 
@@ -29,8 +30,12 @@ public:
     const QList<File>& files() const { return m_files; }
     // One sentence for the user for each file that could not be read.
     const QStringList& failures() const { return m_failures; }
+    // The order the files' numeric dates voted for; none when none voted
+    // (they are then read month first).
+    std::optional<DateOrder> guessedOrder() const { return m_guessedOrder; }
 
 private:
     QList<File> m_files;
     QStringList m_failures;
+    std::optional<DateOrder> m_guessedOrder;
 };

@@ -10,6 +10,8 @@
 // One transaction of a QIF import, as the file gave it and where it goes.
 struct QifImportRecord : QifTransaction
 {
+    // The file it was read from.
+    QString file;
     // The account its source account is mapped to; empty when unmapped.
     QString targetAccountId;
     // The amount and the split amounts in the target account's minor units;
@@ -17,6 +19,9 @@ struct QifImportRecord : QifTransaction
     // currency holds.
     std::optional<qint64> amount;
     QList<qint64> splitAmounts;
+    // The file's split lines did not add up to the amount: the last line,
+    // uncategorized, was added for the difference.
+    bool remainderAdded = false;
     // The other side of its transfer in the same import; -1 when none.
     int partnerIndex = -1;
     // Given before anything is written, so that both sides of a transfer can

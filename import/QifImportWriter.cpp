@@ -4,23 +4,24 @@
 #include "import/ImportProgress.h"
 #include "import/ImportResult.h"
 #include "import/ImportService.h"
-#include "import/RecordSavepoint.h"
 #include "import/TransferHint.h"
 #include "import/TransferPairing.h"
 #include "storage/RecordId.h"
 #include "storage/SplitLineRepository.h"
 #include "storage/TransactionRepository.h"
 
+#include <QFileInfo>
 #include <QtDebug>
 
-QifImportWriter::QifImportWriter(QSqlDatabase db, TransactionRepository* transactions,
-                                 SplitLineRepository* splitLines, ImportCategories* categories,
-                                 QHash<QString, QString> accounts, QDateTime now)
-    : m_db(std::move(db))
-    , m_transactions(transactions)
+QifImportWriter::QifImportWriter(TransactionRepository* transactions, SplitLineRepository* splitLines,
+                                 ImportCategories* categories, QHash<QString, QString> accounts,
+                                 QHash<QString, qint64> startingBalances, QDateTime now)
+    : m_transactions(transactions)
+    , m_inserter(transactions)
     , m_splitLines(splitLines)
     , m_categories(categories)
     , m_accounts(std::move(accounts))
+    , m_startingBalances(std::move(startingBalances))
     , m_now(std::move(now))
 {
 }
@@ -49,8 +50,7 @@ bool QifImportWriter::write(QList<QifImportRecord>& records, ImportProgress& pro
     markDuplicates();
     pairTransfers(records);
     for (int i = 0; i < records.size(); ++i) {
-        progress.next();
-        if (!writeRecord(i))
+        if (!progress.next() || !writeRecord(i))
             return false;
     }
     return true;
@@ -85,6 +85,8 @@ bool QifImportWriter::writeRecord(int index)
         ++m_result->duplicates;
         return true;
     }
+    if (!keepsBalance(index))
+        return false;
 
     Transaction t;
     t.id = record.transactionId;
@@ -104,25 +106,21 @@ bool QifImportWriter::writeRecord(int index)
     if (!record.category.isEmpty() && !t.is_split) {
         const std::optional<QString> categoryId = m_categories->idFor(record.category);
         if (!categoryId)
-            return recordFailed(index);
+            return notStored(index);
         t.category_id = *categoryId;
     }
     const std::optional<QList<SplitLine>> lines = splitLinesOf(record, t);
     if (!lines)
-        return recordFailed(index);
+        return notStored(index);
 
     const Link link = chooseLink(index, t);
-    switch (store(t, *lines)) {
-    case Stored::Broken:
-        return abort("a record could not be written or taken back whole");
-    case Stored::No:
-        return recordFailed(index);
-    case Stored::Yes:
-        break;
-    }
+    if (!store(t, *lines))
+        return notStored(index);
     m_states[index] = State::Written;
     ++m_result->imported;
-    return linkWritten(index, t, link);
+    if (record.remainderAdded)
+        ++m_result->splitRemaindersAdded;
+    return linkWritten(index, link, t);
 }
 
 std::optional<QList<SplitLine>> QifImportWriter::splitLinesOf(const QifImportRecord& record, const Transaction& t)
@@ -132,7 +130,7 @@ std::optional<QList<SplitLine>> QifImportWriter::splitLinesOf(const QifImportRec
     for (qsizetype k = 0; k < record.splits.size(); ++k) {
         const QifSplit& split = record.splits[k];
         SplitLine line;
-        line.id = newRecordId();
+        line.id = newOrderedRecordId();
         line.transaction_id = t.id;
         if (!split.category.isEmpty()) {
             const std::optional<QString> categoryId = m_categories->idFor(split.category);
@@ -169,10 +167,8 @@ QifImportWriter::Link QifImportWriter::chooseLink(int index, Transaction& t)
             const qsizetype row = m_standIns[record.partnerIndex];
             return cache(partner.targetAccountId).isLinkable(row) ? existing(partner.targetAccountId, row) : hint();
         }
-        case State::Failed:
-            return hint();
         case State::Written: // written before this one
-        case State::Waiting: // written after this one, or taken back if it fails
+        case State::Waiting: // written after this one
             t.transfer_link_id = partner.transactionId;
             t.transfer_dest_account_id = partner.targetAccountId;
             return Link{Link::Kind::Partner, {}, -1};
@@ -188,22 +184,14 @@ QifImportWriter::Link QifImportWriter::chooseLink(int index, Transaction& t)
     return row ? existing(destination, *row) : hint();
 }
 
-QifImportWriter::Stored QifImportWriter::store(const Transaction& t, const QList<SplitLine>& lines)
+bool QifImportWriter::store(const Transaction& t, const QList<SplitLine>& lines)
 {
-    if (lines.isEmpty())
-        return m_transactions->insert(t) ? Stored::Yes : Stored::No;
-    RecordSavepoint savepoint(m_db);
-    if (!savepoint.isActive())
-        return Stored::Broken;
-    bool stored = m_transactions->insert(t);
-    for (qsizetype k = 0; stored && k < lines.size(); ++k)
-        stored = m_splitLines->insert(lines[k]);
-    if (stored)
-        return savepoint.release() ? Stored::Yes : Stored::Broken;
-    return savepoint.rollback() ? Stored::No : Stored::Broken;
+    if (!m_inserter.insert(t))
+        return false;
+    return std::all_of(lines.cbegin(), lines.cend(), [this](const SplitLine& line) { return m_splitLines->insert(line); });
 }
 
-bool QifImportWriter::linkWritten(int index, const Transaction& t, const Link& link)
+bool QifImportWriter::linkWritten(int index, const Link& link, const Transaction& t)
 {
     switch (link.kind) {
     case Link::Kind::None:
@@ -213,13 +201,9 @@ bool QifImportWriter::linkWritten(int index, const Transaction& t, const Link& l
     case Link::Kind::Partner:
         break;
     }
-    const int partner = m_records->at(index).partnerIndex;
-    if (m_states[partner] == State::Written) {
-        m_awaitingPartner.remove(partner);
+    // A pair counts once, when its second side is written.
+    if (m_states[m_records->at(index).partnerIndex] == State::Written)
         ++m_result->transfersLinked;
-    } else {
-        m_awaitingPartner.insert(index, t);
-    }
     return true;
 }
 
@@ -229,7 +213,7 @@ bool QifImportWriter::linkExisting(const Link& link, const Transaction& t)
     // Read again: the event loop ran since the account was read.
     std::optional<Transaction> other = m_transactions->getById(accountCache.row(link.row).id);
     if (!other || other->deleted_at || other->isTransfer())
-        return abort("an earlier transfer side changed during the import");
+        return abort(tr("A transfer stored before changed while the import ran: nothing was imported."));
     if (const std::optional<TransferHint> hint = parseTransferHint(other->memo))
         other->memo = hint->rest;
     other->transfer_link_id = t.id;
@@ -238,37 +222,45 @@ bool QifImportWriter::linkExisting(const Link& link, const Transaction& t)
     ++other->version;
     other->sync_status = SyncStatus::Pending;
     if (!m_transactions->update(*other))
-        return abort("failed to update an earlier transfer side");
+        return ImportService::notStored(*m_result, tr("The other side of a transfer stored before"));
     accountCache.markLinked(link.row);
     ++m_result->transfersLinked;
     ++m_result->retroactiveLinked;
     return true;
 }
 
-bool QifImportWriter::recordFailed(int index)
+bool QifImportWriter::keepsBalance(int index)
 {
     const QifImportRecord& record = m_records->at(index);
-    qWarning() << "QIF import: insert failed for" << record.date.toString(Qt::ISODate) << record.payee << "amount"
-               << *record.amount << "account" << record.targetAccountId;
-    ++m_result->dbErrorSkipped;
-    m_states[index] = State::Failed;
-
-    // The partner written before it names a row that will not exist: it
-    // waits for a later import instead.
-    const auto awaiting = m_awaitingPartner.find(record.partnerIndex);
-    if (record.partnerIndex < 0 || awaiting == m_awaitingPartner.end())
-        return true;
-    Transaction partner = *awaiting;
-    m_awaitingPartner.erase(awaiting);
-    partner.transfer_link_id.clear();
-    partner.transfer_dest_account_id.clear();
-    partner.memo = withTransferHint(partner.memo, m_records->at(record.partnerIndex).transferAccount);
-    return m_transactions->update(partner) || abort("failed to take back a link to a record that was not written");
+    auto balance = m_balances.find(record.targetAccountId);
+    if (balance == m_balances.end()) {
+        MoneySum start(m_startingBalances.value(record.targetAccountId));
+        start += cache(record.targetAccountId).liveTotal();
+        balance = m_balances.insert(record.targetAccountId, start);
+    }
+    MoneySum after = *balance;
+    after += *record.amount;
+    if (!after.fits())
+        return ImportService::beyondBalance(*m_result, placeOf(index));
+    *balance = after;
+    return true;
 }
 
-bool QifImportWriter::abort(const char* reason) const
+QString QifImportWriter::placeOf(int index) const
 {
-    qWarning() << "QIF import aborted:" << reason;
+    const QifImportRecord& record = m_records->at(index);
+    return tr("%1, line %2").arg(QFileInfo(record.file).fileName()).arg(record.line);
+}
+
+bool QifImportWriter::notStored(int index) const
+{
+    return ImportService::notStored(*m_result, placeOf(index));
+}
+
+bool QifImportWriter::abort(const QString& reason) const
+{
+    qWarning().noquote() << "QIF import stopped:" << reason;
+    m_result->failure = reason;
     return false;
 }
 

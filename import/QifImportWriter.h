@@ -2,14 +2,15 @@
 
 #include "import/AccountImportCache.h"
 #include "import/QifImportRecord.h"
+#include "storage/Money.h"
 #include "storage/SplitLine.h"
+#include "storage/TransactionInserter.h"
 #include "storage/Transaction.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QHash>
 #include <QList>
-#include <QSqlDatabase>
 #include <QString>
 
 #include <map>
@@ -25,22 +26,25 @@ struct ImportResult;
 // mapped record that is no duplicate becomes a transaction with its split
 // lines, and the two sides of a transfer are linked to each other, whether
 // both come with this import or one was written by an earlier one. A side
-// that is not written (a duplicate, a failed insert) never leaves the other
-// pointing at a row that does not exist: it links to the row the duplicate
-// stands for, or carries a transfer hint for a later import to link.
+// that is not written (a duplicate) never leaves the other pointing at a row
+// that does not exist: it links to the row the duplicate stands for, or
+// carries a transfer hint for a later import to link. A record that cannot
+// be stored stops the whole run.
 class QifImportWriter
 {
     Q_DECLARE_TR_FUNCTIONS(QifImportWriter)
 
 public:
-    // `accounts` maps source account names, lower-cased, to the accounts
-    // they go into; it tells where a transfer's other side lives.
-    QifImportWriter(QSqlDatabase db, TransactionRepository* transactions, SplitLineRepository* splitLines,
-                    ImportCategories* categories, QHash<QString, QString> accounts, QDateTime now);
+    // `accounts` maps account names as the files write them, lower-cased,
+    // to the accounts of the ledger: where a transfer's other side lives.
+    // `startingBalances` holds those of the accounts written to, by id.
+    QifImportWriter(TransactionRepository* transactions, SplitLineRepository* splitLines,
+                    ImportCategories* categories, QHash<QString, QString> accounts,
+                    QHash<QString, qint64> startingBalances, QDateTime now);
 
     // Writes the records in their order, counting into `result`. False, with
-    // a log line, when the run must be rolled back whole: a database error
-    // that would leave the links between rows wrong.
+    // the reason in `result`, when the run must be rolled back whole: a
+    // record could not be stored, or the transaction ended (see ImportProgress).
     bool write(QList<QifImportRecord>& records, ImportProgress& progress, ImportResult& result);
 
     // The payee of an imported record: its own, else what it names (number
@@ -48,7 +52,7 @@ public:
     static QString payeeOf(const QifTransaction& record);
 
 private:
-    enum class State { Waiting, Duplicate, Written, Failed };
+    enum class State { Waiting, Duplicate, Written };
     // The other side a written transaction names.
     struct Link
     {
@@ -58,34 +62,34 @@ private:
         QString accountId;
         qsizetype row = -1;
     };
-    enum class Stored { Yes, No, Broken };
-
     void markDuplicates();
     bool writeRecord(int index);
     std::optional<QList<SplitLine>> splitLinesOf(const QifImportRecord& record, const Transaction& t);
     Link chooseLink(int index, Transaction& t);
-    Stored store(const Transaction& t, const QList<SplitLine>& lines);
-    bool linkWritten(int index, const Transaction& t, const Link& link);
+    bool store(const Transaction& t, const QList<SplitLine>& lines);
+    bool linkWritten(int index, const Link& link, const Transaction& t);
     bool linkExisting(const Link& link, const Transaction& t);
-    bool recordFailed(int index);
-    bool abort(const char* reason) const;
+    bool keepsBalance(int index);
+    QString placeOf(int index) const;
+    bool notStored(int index) const;
+    bool abort(const QString& reason) const;
     AccountImportCache& cache(const QString& accountId);
 
-    QSqlDatabase m_db;
     TransactionRepository* m_transactions;
+    TransactionInserter m_inserter;
     SplitLineRepository* m_splitLines;
     ImportCategories* m_categories;
     QHash<QString, QString> m_accounts;
+    QHash<QString, qint64> m_startingBalances;
     QDateTime m_now;
+    // Each target account's balance as the run leaves it so far.
+    QHash<QString, MoneySum> m_balances;
 
     QList<QifImportRecord>* m_records = nullptr;
     ImportResult* m_result = nullptr;
     QList<State> m_states;
     // The row of its account's cache that a duplicate stands for.
     QList<qsizetype> m_standIns;
-    // Written transactions that name a partner not yet written, as written:
-    // should the partner fail, the link is taken back.
-    QHash<int, Transaction> m_awaitingPartner;
     // By account id; std::map keeps references valid while caches are added.
     std::map<QString, AccountImportCache> m_caches;
 };

@@ -41,6 +41,8 @@ struct QifTransaction
     QList<QifSplit> splits;
     // The name of the account block the record stood in; empty before any.
     QString sourceAccount;
+    // The line of the file the record starts on, counting from 1.
+    int line = 0;
 };
 
 // An entry of a "!Type:Cat" list.

@@ -1,5 +1,7 @@
 #include "import/QifParser.h"
 
+#include "import/DateOrderVotes.h"
+#include "import/ImportTextDecoder.h"
 #include "storage/Money.h"
 
 #include <QSet>
@@ -36,8 +38,55 @@ void forEachLine(QStringView text, Handle handle)
         if (i < text.size() && text[i] != u'\n' && text[i] != u'\r')
             continue;
         handle(text.mid(start, i - start));
+        if (i + 1 < text.size() && text[i] == u'\r' && text[i + 1] == u'\n')
+            ++i;
         start = i + 1;
     }
+}
+
+// The same for the bytes of a file, decoded a piece at a time: a line that
+// runs across pieces is joined first, and a CR LF split between them ends
+// one line.
+template<typename Handle>
+void forEachLineOf(QByteArrayView bytes, Handle handle)
+{
+    ImportTextDecoder decoder(bytes);
+    QString piece;
+    QString carried;
+    bool afterCr = false;
+    while (decoder.next(piece)) {
+        qsizetype start = afterCr && piece.startsWith(u'\n') ? 1 : 0;
+        afterCr = false;
+        for (qsizetype i = start; i < piece.size(); ++i) {
+            const QChar c = piece[i];
+            if (c != u'\n' && c != u'\r')
+                continue;
+            const QStringView line = QStringView(piece).sliced(start, i - start);
+            if (carried.isEmpty()) {
+                handle(line);
+            } else {
+                handle(carried.append(line));
+                carried.clear();
+            }
+            if (c == u'\r' && i + 1 == piece.size())
+                afterCr = true;
+            else if (c == u'\r' && piece[i + 1] == u'\n')
+                ++i;
+            start = i + 1;
+        }
+        carried.append(QStringView(piece).sliced(start));
+    }
+    handle(QStringView(carried));
+}
+
+// A D line votes on the order of the numeric dates (see DateOrderVotes).
+void voteOnDateOrder(QStringView rawLine, DateOrderVotes& votes)
+{
+    const QStringView line = cleanLine(rawLine);
+    if (line.size() < 2 || line.front() != u'D')
+        return;
+    const QStringView date = line.mid(1);
+    votes.add(parseQifDate(date, DateOrder::DayFirst).isValid(), parseQifDate(date, DateOrder::MonthFirst).isValid());
 }
 
 // The first three numbers of a QIF date and the length of the first as
@@ -84,6 +133,7 @@ public:
 
     void read(QStringView rawLine)
     {
+        ++m_lineNumber;
         const QStringView line = cleanLine(rawLine);
         if (line.isEmpty())
             return;
@@ -193,7 +243,8 @@ private:
         default:
             return; // an unknown code is no content
         }
-        m_hasContent = true;
+        if (!std::exchange(m_hasContent, true))
+            m_transaction.line = m_lineNumber;
     }
 
     void finishSplit()
@@ -250,6 +301,7 @@ private:
     }
 
     DateOrder m_order;
+    int m_lineNumber = 0;
     QifBlockKind m_kind = QifBlockKind::Other;
     QifAccountType m_type = QifAccountType::Bank;
     QString m_account;
@@ -271,6 +323,13 @@ QifParseResult parseQif(const QString& text, DateOrder order)
 {
     QifReader reader(order);
     forEachLine(text, [&reader](QStringView line) { reader.read(line); });
+    return reader.finish();
+}
+
+QifParseResult parseQif(QByteArrayView bytes, DateOrder order)
+{
+    QifReader reader(order);
+    forEachLineOf(bytes, [&reader](QStringView line) { reader.read(line); });
     return reader.finish();
 }
 
@@ -314,21 +373,20 @@ QifAccountType qifAccountType(QStringView line)
     return QifAccountType::Bank;
 }
 
-DateOrder guessQifDateOrder(const QStringList& texts)
+std::optional<DateOrder> guessQifDateOrder(const QStringList& texts)
 {
-    for (const QString& text : texts) {
-        bool dayFirst = false;
-        forEachLine(text, [&dayFirst](QStringView rawLine) {
-            const QStringView line = cleanLine(rawLine);
-            if (dayFirst || line.size() < 2 || line.front() != u'D')
-                return;
-            const std::optional<DateNumbers> numbers = readDateNumbers(line.mid(1));
-            dayFirst = numbers && numbers->firstLength != 4 && numbers->value[0] > 12;
-        });
-        if (dayFirst)
-            return DateOrder::DayFirst;
-    }
-    return DateOrder::MonthFirst;
+    DateOrderVotes votes;
+    for (const QString& text : texts)
+        forEachLine(text, [&votes](QStringView line) { voteOnDateOrder(line, votes); });
+    return votes.decided();
+}
+
+std::optional<DateOrder> guessQifDateOrder(const QList<QByteArray>& files)
+{
+    DateOrderVotes votes;
+    for (const QByteArray& bytes : files)
+        forEachLineOf(bytes, [&votes](QStringView line) { voteOnDateOrder(line, votes); });
+    return votes.decided();
 }
 
 QDate parseQifDate(QStringView text, DateOrder order)

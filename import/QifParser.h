@@ -4,7 +4,10 @@
 #include "import/QifParseResult.h"
 #include "storage/Enums.h"
 
+#include <QByteArray>
+#include <QByteArrayView>
 #include <QDate>
+#include <QList>
 #include <QString>
 #include <QStringList>
 #include <QStringView>
@@ -25,6 +28,9 @@ enum class QifBlockKind { Transactions = 0, Skipped = 1, Account = 2, CategoryLi
 // (guessQifDateOrder), so that the files of one export are read alike and
 // the two sides of a transfer keep one date.
 QifParseResult parseQif(const QString& text, DateOrder order);
+// The same from the bytes of a file, decoded a piece at a time (see
+// ImportTextDecoder), so that a large file is never held as text whole.
+QifParseResult parseQif(QByteArrayView bytes, DateOrder order);
 
 // The kind of block the header line opens (compared without case).
 QifBlockKind qifHeaderKind(QStringView line);
@@ -32,10 +38,12 @@ QifBlockKind qifHeaderKind(QStringView line);
 // The block type a "!Type:" line names; Bank for anything else.
 QifAccountType qifAccountType(QStringView line);
 
-// Day first as soon as one D line of the texts (whole files, or single lines)
-// starts with a number that cannot be a month (25/12/2023); month first
-// otherwise.
-DateOrder guessQifDateOrder(const QStringList& texts);
+// The order the D lines of the texts (whole files, or single lines) vote for
+// (see DateOrderVotes): a date that is a real day in one order only, such as
+// 25/12/2023, votes for it. None when no D line voted.
+std::optional<DateOrder> guessQifDateOrder(const QStringList& texts);
+// The same over the bytes of files.
+std::optional<DateOrder> guessQifDateOrder(const QList<QByteArray>& files);
 
 // A QIF date: three numbers parted by '/', '-', '.' or an apostrophe, blanks
 // ignored ("12/25'99", "1/ 2' 5"); year first when the first has four

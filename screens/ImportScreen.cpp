@@ -77,8 +77,6 @@ constexpr SkippedLine kSkippedLines[] = {
     {&ImportResult::metadataSkipped, QT_TRANSLATE_N_NOOP("ImportScreen", "%n metadata record(s) skipped")},
     {&ImportResult::unmappedSkipped,
      QT_TRANSLATE_N_NOOP("ImportScreen", "%n record(s) skipped (unmapped source account)")},
-    {&ImportResult::dbErrorSkipped,
-     QT_TRANSLATE_N_NOOP("ImportScreen", "%n record(s) skipped (database error — see log)")},
 };
 
 // A column combo lists the columns of the first row; the chosen place in

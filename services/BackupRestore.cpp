@@ -3,6 +3,7 @@
 #include "services/BackupArchive.h"
 #include "services/BackupTable.h"
 #include "storage/Enums.h"
+#include "storage/NativeConnection.h"
 #include "storage/RecordSchema.h"
 #include "storage/Timestamp.h"
 
@@ -22,6 +23,7 @@ const QString kDeletedAt = QStringLiteral("deleted_at");
 const QString kAccountId = QStringLiteral("account_id");
 const QString kAmount = QStringLiteral("amount");
 const QString kStartingBalance = QStringLiteral("starting_balance");
+const QString kTransferLink = QStringLiteral("transfer_link_id");
 
 quint64 bit(int column)
 {
@@ -186,6 +188,31 @@ bool BackupRestore::restoreSyncedTable(int index)
     }
     if (isParentOfSyncedRows(table))
         m_localParents.insert(table.table(), run.local);
+    if (table.table() == QLatin1String(RecordSchema<Transaction>::table()))
+        return unlinkLoneTransferSides(run);
+    return true;
+}
+
+// A transfer side whose other side the restore skipped (and the ledger does
+// not hold either) would name a row that does not exist: it stays as an
+// ordinary transaction of its account, and the result says so.
+bool BackupRestore::unlinkLoneTransferSides(const TableRun& run)
+{
+    const QSet<QString>& restored = m_restored.value(run.table.table());
+    QSqlQuery unlink(m_db);
+    bool prepared = false;
+    for (const RestoredTransfer& side : std::as_const(m_restoredTransfers)) {
+        if (restored.contains(side.link) || run.local.contains(side.link))
+            continue;
+        if (!prepared && !prepareStatement(unlink, QStringLiteral("UPDATE transactions SET transfer_link_id = NULL, "
+                                                                  "transfer_dest_account_id = NULL WHERE id = ?")))
+            return false;
+        prepared = true;
+        if (!exec(unlink, {side.id}))
+            return false;
+        m_errors << tr("%1: the other side of its transfer, %2, is not restored; it is kept as an ordinary transaction")
+                        .arg(side.entry, side.link);
+    }
     return true;
 }
 
@@ -356,8 +383,12 @@ BackupRestore::Outcome BackupRestore::restoreRow(TableRun& run, QVariantList& va
             return written;
     }
     m_restored[table.table()].insert(id);
-    if (table.table() == QLatin1String(RecordSchema<Transaction>::table()))
+    if (table.table() == QLatin1String(RecordSchema<Transaction>::table())) {
         m_restoredAmounts.insert(id, values.at(table.indexOf(kAmount)).toLongLong());
+        const QString link = values.at(table.indexOf(kTransferLink)).toString();
+        if (!link.isEmpty())
+            m_restoredTransfers.append({id, link, entry});
+    }
     return Outcome::Written;
 }
 
@@ -490,6 +521,11 @@ bool BackupRestore::prepareStatement(QSqlQuery& query, const QString& sql)
 
 bool BackupRestore::exec(QSqlQuery& query, const QVariantList& values)
 {
+    // SQLite ends the transaction itself after some errors, even one of
+    // another part of the program while the event loop ran; a write now
+    // would be stored on its own, outside the restore's all or nothing.
+    if (!nativeconnection::inTransaction(m_db))
+        return fail(tr("the database ended the restore's transaction after an error"));
     for (int i = 0; i < values.size(); ++i)
         query.bindValue(i, values.at(i));
     return query.exec() || fail(query);

@@ -44,7 +44,8 @@ class BackupTable;
 //
 // An account's balance (its starting balance and its live transactions) must
 // stay a number a balance holds: a row that would take it beyond ±kMaxBalance
-// is skipped with an error text.
+// is skipped with an error text. A transfer side whose other side is neither
+// restored nor in the ledger loses its link, with an error text.
 class BackupRestore
 {
     Q_DECLARE_TR_FUNCTIONS(BackupRestore)
@@ -105,6 +106,8 @@ private:
                        const QVariantList& values, quint64 columns);
     bool replaces(const TableRun& run, const QString& id, const QString& archiveUpdatedAt) const;
 
+    bool unlinkLoneTransferSides(const TableRun& run);
+
     bool loadLiveTotals();
     bool loadStartingBalances();
     bool keepsBalances(const TableRun& run, const QString& id, const QVariantList& values, const QString& entry);
@@ -144,4 +147,13 @@ private:
     QHash<QString, qint64> m_restoredAmounts;
     // Some split lines of the archive are missing or unreadable.
     bool m_linesIncomplete = false;
+
+    // Each restored transaction that names the other side of a transfer.
+    struct RestoredTransfer
+    {
+        QString id;
+        QString link;
+        QString entry;
+    };
+    QList<RestoredTransfer> m_restoredTransfers;
 };

@@ -3,6 +3,7 @@
 #include "services/BackupArchive.h"
 #include "services/BackupRestore.h"
 #include "services/BackupTable.h"
+#include "services/RegularFile.h"
 #include "services/ZipWriter.h"
 #include "storage/AccountRepository.h"
 #include "storage/CategoryRepository.h"
@@ -306,10 +307,15 @@ BackupImportResult BackupService::importFromFile(const QString& path, ImportMode
         return refuse(runningText());
     const Running running(m_running);
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return refuse(tr("The file could not be read: %1").arg(file.errorString()));
-    if (file.isSequential())
+    QString error;
+    switch (RegularFile::openForReading(file, &error)) {
+    case RegularFile::Opened::Unreadable:
+        return refuse(tr("The file could not be read: %1").arg(error));
+    case RegularFile::Opened::NotRegular:
         return refuse(tr("The file could not be read: it is not a regular file."));
+    case RegularFile::Opened::Yes:
+        break;
+    }
     // Measured once open, so the size is the one of the file being read.
     const qint64 size = file.size();
     if (size > kMaxBackupFileBytes)

@@ -169,8 +169,9 @@ bool Database::openChecked(const QString& filePath, const QString& migrationsPat
         MigrationRunner migrations(m_db);
         if (!migrations.run(migrationsPath)) {
             migrationError = migrations.lastError();
-            migrationProblem =
-                migrations.newerSchema() ? Problem::NewerVersion : problemOf(migrations.lastResultCode());
+            migrationProblem = migrations.foreign()       ? Problem::NotALedger
+                : migrations.newerSchema() ? Problem::NewerVersion
+                                           : problemOf(migrations.lastResultCode());
         }
         schemaChanged = migrations.appliedByLastRun() > 0;
     }
@@ -190,8 +191,14 @@ bool Database::inspect(const QString& filePath, const QString& migrationsPath)
         if (!file.open(QIODevice::ReadOnly))
             return fail(Problem::Other, QStringLiteral("cannot read %1: %2").arg(filePath, file.errorString()));
         static const QByteArray sqliteHeader("SQLite format 3", 16); // with its closing zero byte
-        if (file.read(sqliteHeader.size()) != sqliteHeader)
+        const QByteArray header = file.read(100);
+        if (!header.startsWith(sqliteHeader)) {
+            // No program writes a file that starts with a hundred zero bytes:
+            // a ledger whose first page a crash or a bad disk wiped does.
+            if (header.size() == 100 && header.count('\0') == header.size())
+                return fail(Problem::Damaged, QStringLiteral("%1 starts with a page of zeros").arg(filePath));
             return fail(Problem::NotALedger, QStringLiteral("%1 is not an SQLite database").arg(filePath));
+        }
     }
 
     Problem problem = Problem::None;
@@ -252,6 +259,8 @@ Database::Problem Database::inspectSchema(const QSqlDatabase& db, const QString&
     }
     if (!migrations.check(migrationsPath)) {
         why = migrations.lastError();
+        if (migrations.foreign())
+            return Problem::NotALedger;
         return migrations.newerSchema() ? Problem::NewerVersion : problemOf(migrations.lastResultCode());
     }
 

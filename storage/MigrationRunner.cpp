@@ -4,6 +4,7 @@
 #include "storage/Timestamp.h"
 
 #include <QDir>
+#include <QHash>
 #include <QFile>
 #include <QRegularExpression>
 #include <QSet>
@@ -23,11 +24,13 @@ bool MigrationRunner::run(const QString& directory)
 {
     m_appliedByLastRun = 0;
     QList<Migration> scripts;
-    QList<int> applied;
+    QList<Applied> applied;
     if (!checkScripts(directory, scripts, applied) || !ensureBookkeeping())
         return false;
 
-    const QSet<int> done(applied.cbegin(), applied.cend());
+    QSet<qint64> done;
+    for (const Applied& script : std::as_const(applied))
+        done.insert(script.number);
     for (const Migration& migration : std::as_const(scripts)) {
         if (done.contains(migration.number))
             continue;
@@ -41,36 +44,72 @@ bool MigrationRunner::run(const QString& directory)
 bool MigrationRunner::check(const QString& directory)
 {
     QList<Migration> scripts;
-    QList<int> applied;
+    QList<Applied> applied;
     return checkScripts(directory, scripts, applied);
 }
 
-bool MigrationRunner::checkScripts(const QString& directory, QList<Migration>& scripts, QList<int>& applied)
+bool MigrationRunner::checkScripts(const QString& directory, QList<Migration>& scripts, QList<Applied>& applied)
 {
     m_lastError.clear();
     m_resultCode = 0;
     m_newerSchema = false;
-    if (!loadScripts(directory, scripts) || !readApplied(applied))
+    m_foreign = false;
+    if (!loadScripts(directory, scripts) || !readApplied(applied) || !recordsOurScripts(scripts, applied))
         return false;
 
-    const int newestKnown = scripts.isEmpty() ? 0 : scripts.last().number;
-    if (!applied.isEmpty() && applied.last() > newestKnown) {
+    const qint64 newestKnown = scripts.isEmpty() ? 0 : scripts.last().number;
+    if (!applied.isEmpty() && applied.last().number > newestKnown) {
         m_newerSchema = true;
         return fail(QStringLiteral("the database was written by a newer version of the program (schema %1, this "
                                    "version knows up to %2)")
-                        .arg(applied.last())
+                        .arg(applied.last().number)
                         .arg(newestKnown));
     }
     return true;
 }
 
-QList<int> MigrationRunner::appliedNumbers() const
+// Another program may keep a table of the same name and columns; only the
+// names of our own scripts tell a ledger. A record that is empty is ours only
+// while the database holds nothing else (a first run stopped before its
+// first script).
+bool MigrationRunner::recordsOurScripts(const QList<Migration>& scripts, const QList<Applied>& applied)
 {
-    QList<int> numbers;
+    QHash<qint64, QString> names;
+    for (const Migration& script : scripts)
+        names.insert(script.number, script.name);
+    bool known = false;
+    for (const Applied& script : applied) {
+        const auto name = names.constFind(script.number);
+        if (name == names.cend())
+            continue;
+        if (*name != script.name) {
+            m_foreign = true;
+            return fail(QStringLiteral("the migration record names script %1 %2, which is not this program's")
+                            .arg(script.number)
+                            .arg(script.name));
+        }
+        known = true;
+    }
+    if (known)
+        return true;
+    QSqlQuery query(m_db);
+    if (!query.exec(QStringLiteral("SELECT COUNT(*) FROM sqlite_master WHERE name != 'schema_migrations' "
+                                   "AND name NOT LIKE 'sqlite_%'"))
+        || !query.next())
+        return fail(QStringLiteral("cannot read the schema: %1").arg(query.lastError().text()), query.lastError());
+    if (applied.isEmpty() && query.value(0).toInt() == 0)
+        return true;
+    m_foreign = true;
+    return fail(QStringLiteral("the migration record names none of this program's scripts"));
+}
+
+QList<qint64> MigrationRunner::appliedNumbers() const
+{
+    QList<qint64> numbers;
     QSqlQuery query(m_db);
     if (query.exec(QStringLiteral("SELECT version FROM schema_migrations ORDER BY version"))) {
         while (query.next())
-            numbers << query.value(0).toInt();
+            numbers << query.value(0).toLongLong();
     }
     return numbers;
 }
@@ -81,7 +120,7 @@ bool MigrationRunner::hasBookkeeping() const
     return query.prepare(QStringLiteral("SELECT version, name, applied_at FROM schema_migrations"));
 }
 
-bool MigrationRunner::readApplied(QList<int>& numbers)
+bool MigrationRunner::readApplied(QList<Applied>& applied)
 {
     // A database without the record has run nothing yet; any other failure
     // to read it (a damaged file, a lock) is the caller's to hear about.
@@ -92,11 +131,11 @@ bool MigrationRunner::readApplied(QList<int>& numbers)
         return fail(QStringLiteral("cannot read the schema: %1").arg(query.lastError().text()), query.lastError());
     if (query.value(0).toInt() == 0)
         return true;
-    if (!query.exec(QStringLiteral("SELECT version FROM schema_migrations ORDER BY version")))
+    if (!query.exec(QStringLiteral("SELECT version, name FROM schema_migrations ORDER BY version")))
         return fail(QStringLiteral("cannot read the migration record: %1").arg(query.lastError().text()),
                     query.lastError());
     while (query.next())
-        numbers << query.value(0).toInt();
+        applied.append({query.value(0).toLongLong(), query.value(1).toString()});
     if (query.lastError().isValid())
         return fail(QStringLiteral("cannot read the migration record: %1").arg(query.lastError().text()),
                     query.lastError());

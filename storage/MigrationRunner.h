@@ -28,8 +28,10 @@ public:
     // Applies every script of `directory` not applied yet, in number order.
     // Stops at the first failure. Runs check() first.
     bool run(const QString& directory);
-    // Reads only: refuses a database that has run a script `directory` does
-    // not have (newerSchema() then holds), or scripts that cannot be read.
+    // Reads only: refuses a database whose record of applied scripts is not
+    // this program's (foreign() then holds), one that has run a script
+    // `directory` does not have (newerSchema() then holds), or scripts that
+    // cannot be read.
     bool check(const QString& directory);
     // Reads only: whether the database keeps this program's record of applied
     // scripts. A table of that name with other columns is someone else's.
@@ -38,17 +40,30 @@ public:
     QString lastError() const { return m_lastError; }
     // Whether the last refusal was of a database written by a newer version.
     bool newerSchema() const { return m_newerSchema; }
+    // Whether the last refusal was of another program's record of scripts: a
+    // table of the same name and columns that names none of ours, or names
+    // one of our numbers by another name.
+    bool foreign() const { return m_foreign; }
     // SQLite's primary result code for the statement that failed last; 0
     // when the failure was not the database's (a script file, a newer schema).
     int lastResultCode() const { return m_resultCode; }
     // How many scripts the last run applied.
     int appliedByLastRun() const { return m_appliedByLastRun; }
 
-    QList<int> appliedNumbers() const;
+    QList<qint64> appliedNumbers() const;
 
 private:
-    bool checkScripts(const QString& directory, QList<Migration>& scripts, QList<int>& applied);
-    bool readApplied(QList<int>& numbers);
+    // A row of the record. Numbers are read whole: one from a much newer
+    // version may pass what an int holds.
+    struct Applied
+    {
+        qint64 number = 0;
+        QString name;
+    };
+
+    bool checkScripts(const QString& directory, QList<Migration>& scripts, QList<Applied>& applied);
+    bool readApplied(QList<Applied>& applied);
+    bool recordsOurScripts(const QList<Migration>& scripts, const QList<Applied>& applied);
     bool ensureBookkeeping();
     bool loadScripts(const QString& directory, QList<Migration>& scripts);
     bool apply(const Migration& migration);
@@ -62,5 +77,6 @@ private:
     QString m_lastError;
     int m_resultCode = 0;
     bool m_newerSchema = false;
+    bool m_foreign = false;
     int m_appliedByLastRun = 0;
 };

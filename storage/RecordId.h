@@ -5,3 +5,10 @@
 // A new record's id: a random UUID without braces, the form every table and
 // the sync service use.
 QString newRecordId();
+
+// The same form, but each id sorts after every one this process made before
+// it (a UUID of version 7: the time in milliseconds, a counter within the
+// millisecond, then random bits). For the rows of one long run, such as an
+// import: the index of ids then grows at its end instead of at a random
+// place for each row, which costs SQLite far less on a large ledger.
+QString newOrderedRecordId();

@@ -55,11 +55,15 @@ QString g_lastFailure;
 
 QString SqlStatement::lastFailure() { return g_lastFailure; }
 
+void SqlStatement::reportFailure(const QByteArray& where, const QString& error)
+{
+    g_lastFailure = error;
+    qWarning().noquote() << where.constData() << "failed:" << error;
+}
+
 bool SqlStatement::report(bool ok)
 {
-    if (!ok) {
-        g_lastFailure = m_query->lastError().text();
-        qWarning().noquote() << m_where.constData() << "failed:" << g_lastFailure;
-    }
+    if (!ok)
+        reportFailure(m_where, m_query->lastError().text());
     return ok;
 }

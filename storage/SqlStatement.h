@@ -30,6 +30,9 @@ public:
     // The database's words for the last statement that failed anywhere, for
     // a window that tells the user why a change was not stored.
     static QString lastFailure();
+    // Logs a statement run outside this class as failed, as this class
+    // does, and keeps `error` as the last failure.
+    static void reportFailure(const QByteArray& where, const QString& error);
 
     QSqlQuery& query() { return *m_query; }
     bool next() { return m_query->next(); }

@@ -2,8 +2,35 @@
 
 #include <optional>
 
-
 namespace {
+
+// Appends `value` as `count` decimal digits, zero-padded.
+void appendDigits(QString& text, int value, int count)
+{
+    QChar digits[4];
+    for (int i = count - 1; i >= 0; --i, value /= 10)
+        digits[i] = QChar(u'0' + value % 10);
+    text.append(digits, count);
+}
+
+// "yyyy-MM-dd" by hand: Qt formats it through printf, and an import writes
+// a date and two times for each of up to a million rows. False for a year
+// Qt writes in another form.
+bool appendDate(QString& text, const QDate& date)
+{
+    int year = 0;
+    int month = 0;
+    int day = 0;
+    date.getDate(&year, &month, &day);
+    if (year < 0 || year > 9999)
+        return false;
+    appendDigits(text, year, 4);
+    text.append(u'-');
+    appendDigits(text, month, 2);
+    text.append(u'-');
+    appendDigits(text, day, 2);
+    return true;
+}
 
 // The readers below take the stored text as UTF-16 or, straight from the
 // database, as UTF-8 bytes: the forms they read by hand are plain ASCII.
@@ -64,7 +91,20 @@ QString toIsoUtc(const QDateTime& time)
 {
     if (!time.isValid())
         return {};
-    return time.toUTC().toString(Qt::ISODate);
+    const QDateTime utc = time.toUTC();
+    QString text;
+    text.reserve(20);
+    if (!appendDate(text, utc.date()))
+        return utc.toString(Qt::ISODate);
+    const QTime clock = utc.time();
+    text.append(u'T');
+    appendDigits(text, clock.hour(), 2);
+    text.append(u':');
+    appendDigits(text, clock.minute(), 2);
+    text.append(u':');
+    appendDigits(text, clock.second(), 2);
+    text.append(u'Z');
+    return text;
 }
 
 QDateTime parseTimestamp(const QString& text)
@@ -100,7 +140,9 @@ QString toIsoDate(const QDate& date)
 {
     if (!date.isValid())
         return {};
-    return date.toString(Qt::ISODate);
+    QString text;
+    text.reserve(10);
+    return appendDate(text, date) ? text : date.toString(Qt::ISODate);
 }
 
 QDate parseIsoDate(const QString& text)

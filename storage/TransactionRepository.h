@@ -75,4 +75,7 @@ Q_SIGNALS:
 
 protected:
     void announceChange(const QString& accountId) override;
+
+private:
+    friend class TransactionInserter;
 };

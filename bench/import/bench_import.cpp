@@ -4,11 +4,22 @@
 // category column, month-first dates detected from the column, and the
 // first 1,000 rows already in the account.
 //
+// Two more files as large as an import takes (up to ImportFile::kMaxBytes):
+// a million such rows, about 60 MB, and one line of 99 MB without a line
+// break, as a file of the wrong kind would be (nothing to import, and nothing
+// to hold it whole for).
+//
 //   build/bench/import/bench_import
 //
 // Target: importCsv under 3 s and within 3 times repositoryInsertReference,
 // the same rows inserted through the repository in one transaction without
-// reading any file. Run it a few times: other builds on the machine show.
+// reading any file; the million rows in under 15 s; for the two large files
+// the import's peak resident size grows by less than 3 times the file's size
+// plus a constant (peak_growth_mb against file_mb). The constant is mostly
+// SQLite's page cache, which a long write sizes for itself up to
+// RunPageCache::kMaxKiB whatever the file (sqlite_peak_mb);
+// growth_per_file_size counts the rest. Run it a few times: other builds on
+// the machine show.
 
 #include "bench/support/BenchMain.h"
 #include "import/ImportService.h"
@@ -33,6 +44,8 @@ constexpr int kExisting = 50'000;
 constexpr int kRows = 100'000;
 constexpr int kAlreadyPresent = 1'000;
 constexpr int kCategories = 30;
+constexpr int kMillion = 1'000'000;
+constexpr qint64 kLongLineBytes = 99LL * 1024 * 1024;
 const QString kAccount = QStringLiteral("checking");
 // Rows written before the benchmark carry this time, so that what a run
 // wrote can be told from them and taken away before the next.
@@ -127,6 +140,15 @@ struct Store
         return t;
     }
 
+    QString writeFile(const QString& name, const std::function<void(QFile&)>& fill)
+    {
+        QFile file(dir.filePath(name));
+        if (!file.open(QIODevice::WriteOnly))
+            qFatal("cannot write the benchmark file");
+        fill(file);
+        return file.fileName();
+    }
+
     // Takes away what a run wrote: the account holds its 50,000 rows again
     // and the categories are missing again.
     void reset()
@@ -144,26 +166,76 @@ Store& store()
     return instance;
 }
 
+CsvColumnMapping mapping()
+{
+    CsvColumnMapping columns;
+    columns.dateColumn = 0;
+    columns.payeeColumn = 1;
+    columns.amountColumn = 2;
+    columns.memoColumn = 3;
+    columns.categoryColumn = 4;
+    return columns;
+}
+
 void importCsv(benchmark::State& state)
 {
     Store& s = store();
-    CsvColumnMapping mapping;
-    mapping.dateColumn = 0;
-    mapping.payeeColumn = 1;
-    mapping.amountColumn = 2;
-    mapping.memoColumn = 3;
-    mapping.categoryColumn = 4;
     ImportResult result;
     for (auto _ : state) {
         state.PauseTiming();
         s.reset();
         state.ResumeTiming();
-        result = s.import.importCsv(s.csvPath, kAccount, mapping);
+        result = s.import.importCsv(s.csvPath, kAccount, mapping());
     }
     if (result.failed || result.imported != kRows - kAlreadyPresent || result.duplicates != kAlreadyPresent)
         state.SkipWithError("the import did not write what the file holds");
     state.counters["rows_per_s"] = benchmark::Counter(kRows, benchmark::Counter::kIsIterationInvariantRate);
     state.counters["peak_rss_mb"] = peakRssMb();
+}
+
+// Runs the import of `path` once per iteration, measuring the peak resident
+// size it adds.
+ImportResult runImport(benchmark::State& state, const QString& path)
+{
+    Store& s = store();
+    ImportResult result;
+    MemoryGrowth growth;
+    for (auto _ : state) {
+        state.PauseTiming();
+        s.reset();
+        const MemoryWatch watch;
+        state.ResumeTiming();
+        result = s.import.importCsv(path, kAccount, mapping());
+        growth = watch.growth();
+    }
+    reportMemoryGrowth(state, growth, double(QFile(path).size()) / (1024 * 1024));
+    return result;
+}
+
+void importMillionRows(benchmark::State& state)
+{
+    // Rows from kRows on: none of them is in the account.
+    static const QString path = store().writeFile(QStringLiteral("million.csv"), [](QFile& file) {
+        file.write("Date,Description,Amount,Memo,Category\r\n");
+        for (int i = kRows; i < kRows + kMillion; ++i)
+            file.write(csvRow(i));
+    });
+    const ImportResult result = runImport(state, path);
+    if (result.failed || result.imported != kMillion)
+        state.SkipWithError("the import did not write what the file holds");
+    state.counters["rows_per_s"] = benchmark::Counter(kMillion, benchmark::Counter::kIsIterationInvariantRate);
+}
+
+void importOneLongLine(benchmark::State& state)
+{
+    static const QString path = store().writeFile(QStringLiteral("long.csv"), [](QFile& file) {
+        const QByteArray block = QByteArray("12,ab,").repeated(1 << 16);
+        for (qint64 written = 0; written < kLongLineBytes; written += block.size())
+            file.write(block);
+    });
+    const ImportResult result = runImport(state, path);
+    if (result.failed || result.imported != 0)
+        state.SkipWithError("a line without a transaction was imported");
 }
 
 // The floor an import cannot go below: the rows it writes, already made,
@@ -198,6 +270,8 @@ void repositoryInsertReference(benchmark::State& state)
 
 BENCHMARK(importCsv)->Unit(benchmark::kMillisecond)->Iterations(3)->UseRealTime();
 BENCHMARK(repositoryInsertReference)->Unit(benchmark::kMillisecond)->Iterations(3)->UseRealTime();
+BENCHMARK(importMillionRows)->Unit(benchmark::kMillisecond)->Iterations(1)->UseRealTime();
+BENCHMARK(importOneLongLine)->Unit(benchmark::kMillisecond)->Iterations(1)->UseRealTime();
 
 int main(int argc, char** argv)
 {

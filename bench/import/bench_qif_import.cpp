@@ -233,12 +233,15 @@ void scanAndImportQif(benchmark::State& state)
     const QStringList& files = s.filesOf(count);
     ImportResult result;
     QifScanResult scan;
+    MemoryGrowth growth;
     for (auto _ : state) {
         state.PauseTiming();
         s.reset();
+        const MemoryWatch watch;
         state.ResumeTiming();
         scan = s.import.scanQifFiles(files);
         result = s.import.importQif(files, s.mapping);
+        growth = watch.growth();
     }
     const int transfers = count / 10 * 2;
     if (scan.totalRecords != count || scan.accounts.size() != 3 || result.failed
@@ -247,6 +250,10 @@ void scanAndImportQif(benchmark::State& state)
         state.SkipWithError("the import did not write what the files hold");
     state.counters["records_per_s"] = benchmark::Counter(count, benchmark::Counter::kIsIterationInvariantRate);
     state.counters["peak_rss_mb"] = peakRssMb();
+    double fileMb = 0;
+    for (const QString& file : files)
+        fileMb += double(QFile(file).size()) / (1024 * 1024);
+    reportMemoryGrowth(state, growth, fileMb);
 }
 
 } // namespace

@@ -90,11 +90,14 @@
             <numerusform>%n records skipped (unmapped source account)</numerusform>
         </translation>
     </message>
+</context>
+<context>
+    <name>ImportService</name>
     <message numerus="yes">
-        <source>%n record(s) skipped (database error — see log)</source>
+        <source>A quote opened on line %1 is never closed: %n line(s) from line %2 on were not imported.</source>
         <translation>
-            <numerusform>%n record skipped (database error — see log)</numerusform>
-            <numerusform>%n records skipped (database error — see log)</numerusform>
+            <numerusform>A quote opened on line %1 is never closed: %n line from line %2 on was not imported.</numerusform>
+            <numerusform>A quote opened on line %1 is never closed: %n lines from line %2 on were not imported.</numerusform>
         </translation>
     </message>
     <message numerus="yes">

@@ -1,14 +1,20 @@
 #include "import/ImportFile.h"
 #include "import/ImportService.h"
+#include "storage/Money.h"
+#include "storage/NativeConnection.h"
 #include "storage/RecordId.h"
 #include "tests/support/TestStore.h"
 
 #include <QFile>
 #include <QSignalSpy>
+#include <QSemaphore>
 #include <QSqlQuery>
+#include <QThread>
 #include <QTest>
 
 #include <memory>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -52,13 +58,21 @@ private Q_SLOTS:
     void readsEveryDateFormatOfTheMapping_data();
     void readsEveryDateFormatOfTheMapping();
     void decidesTheDayMonthOrderFromTheWholeColumn();
+    void onlyDatesOfOneOrderVote();
+    void accountsForEveryLineAfterAnOpenQuote();
+    void readsLinesEndedByCarriageReturnsAlone();
     void countsDuplicatesAsAMultiset();
+    void findsARowWithALoneSurrogateOnReimport();
     void createsEachMissingCategoryOnce();
     void reportsProgressAndSignalsOnceAtTheEnd();
     void sizesThePageCacheForTheRunOnly();
     void rollsBackWhenTheCommitFails();
     void failsWhenTheTransactionCannotBegin();
-    void countsFailedInserts();
+    void aRowThatCannotBeStoredFailsTheWholeImport();
+    void refusesAnAmountThatABalanceCannotHold();
+    void aFullDiskLeavesTheLedgerAsItWas();
+    void stopsWhenTheTransactionEndsMeanwhile();
+    void waitsForAnotherWriterOrSaysItCouldNot();
     void refusesWhatItCannotRead();
 
 private:
@@ -257,6 +271,54 @@ void ImportServiceTest::decidesTheDayMonthOrderFromTheWholeColumn()
                                     "2024-06-05|B|100||"}));
 }
 
+void ImportServiceTest::onlyDatesOfOneOrderVote()
+{
+    // 31/02 and 99999-01-01 are no day in either order, 12/32 none either:
+    // they say nothing about the order of the others.
+    ImportResult result = import("Date,Payee,Amount\n03/04/2024,A,1\n31/02/2024,B,1\n99999-01-01,C,1\n",
+                                 columns(0, 1, 2));
+    QCOMPARE(result.imported, 1);
+    QCOMPARE(result.unparseable, 2);
+    QCOMPARE(result.guessedDateOrder, std::nullopt);
+    QCOMPARE(stored(), QStringList{"2024-03-04|A|100||"});
+
+    result = import("Date,Payee,Amount\n05/06/2024,D,1\n13/06/2024,E,1\n12/32/2024,F,1\n", columns(0, 1, 2));
+    QCOMPARE(result.imported, 2);
+    QCOMPARE(result.guessedDateOrder, DateOrder::DayFirst);
+    QVERIFY(stored().contains("2024-06-05|D|100||"));
+
+    // A format given decides; the summary names no guess.
+    result = import("Date,Payee,Amount\n13/06/2024,G,1\n", columns(0, 1, 2, -1, -1, true, "dd/MM/yyyy"));
+    QCOMPARE(result.imported, 1);
+    QCOMPARE(result.guessedDateOrder, std::nullopt);
+}
+
+void ImportServiceTest::accountsForEveryLineAfterAnOpenQuote()
+{
+    QSignalSpy started(m_service.get(), &ImportService::importStarted);
+    const ImportResult result =
+        import("Date,Payee,Amount\n2024-01-01,Ann,-1.00\n2024-01-02,\"Bob,-2.00\n2024-01-03,Cy,-3.00\n\n"
+               "2024-01-04,Di,-4.00\n",
+               columns(0, 1, 2));
+    QVERIFY(!result.failed);
+    QCOMPARE(result.imported, 1);
+    QCOMPARE(result.unparseable, 3);
+    QCOMPARE(started.first().first().toInt(), 4);
+    QCOMPARE(result.notes.size(), 1);
+    QVERIFY2(result.notes.first().contains(QLatin1String("line 3")), qPrintable(result.notes.first()));
+    QCOMPARE(stored(), QStringList{"2024-01-01|Ann|-100||"});
+}
+
+void ImportServiceTest::readsLinesEndedByCarriageReturnsAlone()
+{
+    const ImportResult result =
+        import("Date,Payee,Amount\r2024-01-01,Ann,-1.00\r\"2024-01-02\",\"Bob\rJr\",-2.00\r", columns(0, 1, 2));
+    QVERIFY(!result.failed);
+    QCOMPARE(result.imported, 2);
+    QCOMPARE(result.unparseable, 0);
+    QCOMPARE(stored(), (QStringList{"2024-01-01|Ann|-100||", "2024-01-02|Bob\rJr|-200||"}));
+}
+
 void ImportServiceTest::countsDuplicatesAsAMultiset()
 {
     const QDate day(2024, 5, 2);
@@ -273,6 +335,22 @@ void ImportServiceTest::countsDuplicatesAsAMultiset()
     result = import(csv, columns(0, 1, 2));
     QCOMPARE(result.duplicates, 4);
     QCOMPARE(result.imported, 0);
+}
+
+void ImportServiceTest::findsARowWithALoneSurrogateOnReimport()
+{
+    // UTF-16 with a high surrogate that has no partner in the payee.
+    const QString text = QStringLiteral("Date,Payee,Amount\n2024-05-02,A") + QChar(0xD800)
+        + QStringLiteral("B,-3.50\n");
+    QByteArray bytes("\xFF\xFE", 2);
+    bytes.append(reinterpret_cast<const char*>(text.utf16()), text.size() * 2);
+    const QString path = writeFile(bytes);
+
+    QCOMPARE(m_service->importCsv(path, kChecking, columns(0, 1, 2)).imported, 1);
+    QCOMPARE(stored(), QStringList{QStringLiteral("2024-05-02|A\uFFFDB|-350||")});
+    const ImportResult again = m_service->importCsv(path, kChecking, columns(0, 1, 2));
+    QCOMPARE(again.imported, 0);
+    QCOMPARE(again.duplicates, 1);
 }
 
 void ImportServiceTest::createsEachMissingCategoryOnce()
@@ -399,17 +477,120 @@ void ImportServiceTest::failsWhenTheTransactionCannotBegin()
     QCOMPARE(changed.count(), 0);
 }
 
-void ImportServiceTest::countsFailedInserts()
+void ImportServiceTest::aRowThatCannotBeStoredFailsTheWholeImport()
 {
+    addTransaction(QDate(2024, 1, 1), QStringLiteral("Kept"), 100);
+    const QStringList before = stored();
     QSqlQuery query(m_store->db.connection());
     QVERIFY(query.exec(QStringLiteral("CREATE TRIGGER refuse BEFORE INSERT ON transactions WHEN NEW.payee = 'Refused' "
                                       "BEGIN SELECT RAISE(ABORT, 'refused'); END")));
     const ImportResult result =
-        import("Date,Payee,Amount\n2024-01-01,Refused,1\n2024-01-02,Fine,1\n2024-01-03,Refused,1\n", columns(0, 1, 2));
+        import("Date,Payee,Amount\n2024-01-02,Fine,1\n2024-01-03,Refused,1\n2024-01-04,Fine too,1\n", columns(0, 1, 2));
+    QVERIFY(result.failed);
+    QVERIFY2(result.failure.contains(QLatin1String("Line 3")) && result.failure.contains(QLatin1String("refused")),
+             qPrintable(result.failure));
+    QCOMPARE(stored(), before);
+}
+
+void ImportServiceTest::refusesAnAmountThatABalanceCannotHold()
+{
+    // Each amount is one an amount may be; 9,223 of them are a balance, 9,224 not.
+    addTransaction(QDate(2024, 1, 1), QStringLiteral("Kept"), kMaxAmountMinorUnits);
+    const QStringList before = stored();
+    QByteArray csv = "Date,Payee,Amount\n";
+    for (int i = 0; i < 10000; ++i)
+        csv += "2024-03-01,Payee " + QByteArray::number(i) + ",10000000000000.00\n";
+    const ImportResult result = import(csv, columns(0, 1, 2));
+    QVERIFY(result.failed);
+    QVERIFY2(result.failure.startsWith(QLatin1String("Line 9224:")), qPrintable(result.failure));
+    QCOMPARE(stored(), before);
+}
+
+void ImportServiceTest::aFullDiskLeavesTheLedgerAsItWas()
+{
+    addTransaction(QDate(2024, 1, 1), QStringLiteral("Kept"), 100);
+    const QStringList before = stored();
+    const int categoriesBefore = m_store->categories.count();
+    QSqlQuery query(m_store->db.connection());
+    QVERIFY(query.exec(QStringLiteral("PRAGMA page_count")) && query.next());
+    const int pages = query.value(0).toInt();
+    // Room for a few hundred rows of the file's thousands.
+    QVERIFY(query.exec(QStringLiteral("PRAGMA max_page_count = %1").arg(pages + 20)));
+    QByteArray csv = "Date,Payee,Amount,Category\n";
+    for (int i = 0; i < 5000; ++i)
+        csv += "2024-03-01,Payee " + QByteArray::number(i) + ",-1.00,Category " + QByteArray::number(i % 50) + "\n";
+
+    const ImportResult result = import(csv, columns(0, 1, 2, -1, 3));
+    QCOMPARE(stored(), before);
+    QCOMPARE(m_store->categories.count(), categoriesBefore);
+    QVERIFY(result.failed);
+    QVERIFY2(result.failure.contains(QLatin1String("full")), qPrintable(result.failure));
+    QVERIFY(!nativeconnection::inTransaction(m_store->db.connection()));
+
+    // With room again the same file imports whole.
+    QVERIFY(query.exec(QStringLiteral("PRAGMA max_page_count = 1000000000")));
+    QCOMPARE(import(csv, columns(0, 1, 2, -1, 3)).imported, 5000);
+}
+
+void ImportServiceTest::stopsWhenTheTransactionEndsMeanwhile()
+{
+    // SQLite ends the transaction while the event loop runs (as after a
+    // failed write elsewhere): the import writes nothing on its own after it.
+    const QStringList before = stored();
+    bool ended = false;
+    connect(m_service.get(), &ImportService::importProgress, this, [&](int current) {
+        if (current == 100)
+            ended = QSqlQuery(m_store->db.connection()).exec(QStringLiteral("ROLLBACK"));
+    });
+    const ImportResult result = import(rowsOf(250), columns(0, 1, 2));
+    QVERIFY(ended);
+    QCOMPARE(stored(), before);
+    QVERIFY(result.failed);
+}
+
+void ImportServiceTest::waitsForAnotherWriterOrSaysItCouldNot()
+{
+    QSqlQuery(m_store->db.connection()).exec(QStringLiteral("PRAGMA busy_timeout = 2000"));
+    // Another program writes for a moment: the import waits for it.
+    QSemaphore locked;
+    QThread* writer = QThread::create([path = m_store->db.filePath(), &locked] {
+        {
+            QSqlDatabase other = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("other"));
+            other.setDatabaseName(path);
+            QSqlQuery hold(other);
+            if (!other.open() || !hold.exec(QStringLiteral("BEGIN IMMEDIATE")))
+                qFatal("the other writer cannot lock the ledger");
+            locked.release();
+            QThread::msleep(300);
+            hold.exec(QStringLiteral("COMMIT"));
+        }
+        QSqlDatabase::removeDatabase(QStringLiteral("other"));
+    });
+    writer->start();
+    locked.acquire();
+    ImportResult result = import(rowsOf(3), columns(0, 1, 2));
+    writer->wait();
+    delete writer;
     QVERIFY(!result.failed);
-    QCOMPARE(result.dbErrorSkipped, 2);
-    QCOMPARE(result.imported, 1);
-    QCOMPARE(stored(), QStringList{"2024-01-02|Fine|100||"});
+    QCOMPARE(result.imported, 3);
+
+    // One that holds the lock past the busy timeout: nothing is imported,
+    // and the user hears why.
+    QSqlQuery(m_store->db.connection()).exec(QStringLiteral("PRAGMA busy_timeout = 100"));
+    const QStringList before = stored();
+    {
+        QSqlDatabase other = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("other"));
+        other.setDatabaseName(m_store->db.filePath());
+        QVERIFY(other.open());
+        QSqlQuery hold(other);
+        QVERIFY(hold.exec(QStringLiteral("BEGIN IMMEDIATE")));
+        result = import(rowsOf(300), columns(0, 1, 2));
+        QVERIFY(hold.exec(QStringLiteral("ROLLBACK")));
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("other"));
+    QVERIFY(result.failed);
+    QVERIFY2(result.failure.contains(QLatin1String("Another program")), qPrintable(result.failure));
+    QCOMPARE(stored(), before);
 }
 
 void ImportServiceTest::refusesWhatItCannotRead()
@@ -427,6 +608,13 @@ void ImportServiceTest::refusesWhatItCannotRead()
     result = m_service->importCsv(huge, kChecking, columns(0, 1, 2));
     QVERIFY(result.failed);
     QVERIFY(result.failure.contains(QStringLiteral("100 MB")));
+
+    // A named pipe nobody writes to: refused at once, never waited on.
+    const QString pipe = m_store->dir.filePath(QStringLiteral("pipe.csv"));
+    QCOMPARE(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    result = m_service->importCsv(pipe, kChecking, columns(0, 1, 2));
+    QVERIFY(result.failed);
+    QVERIFY(result.failure.contains(QStringLiteral("not a regular file")));
 
     result = import(rowsOf(1), columns(0, 1, 2), QStringLiteral("no such account"));
     QVERIFY(result.failed);

@@ -48,8 +48,11 @@ private Q_SLOTS:
     void neverLinksWithinOneAccount();
     void addsNothingOnReimport();
     void countsDuplicatesAsAMultiset();
-    void aSideThatIsNotWrittenLeavesNoDanglingLink();
+    void aRecordThatCannotBeStoredFailsTheWholeImport();
     void anAbortLeavesTheDatabaseAsItWas();
+    void aFullDiskLeavesTheLedgerAsItWas();
+    void refusesAnAmountThatABalanceCannotHold();
+    void makesSplitLinesAddUpToTheAmount();
     void reportsProgressAndRefusesWhatItCannotDo();
 
 private:
@@ -213,6 +216,7 @@ void QifImportTest::importsTwoAccountsAndPairsTheirTransfer()
     QCOMPARE(result.imported, 7);
     QCOMPARE(result.transfersLinked, 1);
     QCOMPARE(result.retroactiveLinked, 0);
+    QCOMPARE(result.guessedDateOrder, DateOrder::DayFirst);
 
     QCOMPARE(stored(kWallet), QStringList{"2024-01-02|Ramen|-1500||"});
     QCOMPARE(stored(kChecking), (QStringList{"2024-01-02|To savings|-5000||", "2024-01-03|Grocer|-10000||",
@@ -242,14 +246,20 @@ void QifImportTest::importsTwoAccountsAndPairsTheirTransfer()
 
 void QifImportTest::linksToAnEarlierImportThroughTheHint_data()
 {
-    QTest::addColumn<bool>("mapsChecking");
-    QTest::newRow("both names mapped") << true;
-    QTest::newRow("checking not mapped") << false;
+    // How the second import, of the savings side, knows the checking account.
+    QTest::addColumn<QString>("checking");
+    QTest::addColumn<bool>("links");
+    QTest::newRow("mapped") << "mapped" << true;
+    // Not a source account of the file: the one ledger account of the name.
+    QTest::newRow("named by the ledger") << "ledger" << true;
+    QTest::newRow("skipped by the user") << "skipped" << false;
+    QTest::newRow("two ledger accounts of the name") << "ambiguous" << false;
 }
 
 void QifImportTest::linksToAnEarlierImportThroughTheHint()
 {
-    QFETCH(bool, mapsChecking);
+    QFETCH(QString, checking);
+    QFETCH(bool, links);
 
     ImportResult result = importCheckingOnly();
     QCOMPARE(result.imported, 4);
@@ -260,16 +270,23 @@ void QifImportTest::linksToAnEarlierImportThroughTheHint()
     QVERIFY(m_store->transactions.markSynced(waiting.id, QStringLiteral("server-1")));
 
     QHash<QString, QString> mapping{{QStringLiteral("savings"), kSavings}};
-    if (mapsChecking)
+    QStringList files{m_savingsPath};
+    if (checking == u"mapped")
         mapping.insert(QStringLiteral("CHECKING"), kChecking);
-    result = m_service->importQif({m_savingsPath}, mapping);
+    if (checking == u"skipped") {
+        mapping.insert(QStringLiteral("Checking"), QString());
+        files.prepend(m_checkingPath);
+    }
+    if (checking == u"ambiguous")
+        addAccount(QStringLiteral("other"), QStringLiteral("CHECKING"), Currency::USD);
+    result = m_service->importQif(files, mapping);
     QCOMPARE(result.imported, 2);
-    QCOMPARE(result.transfersLinked, mapsChecking ? 1 : 0);
-    QCOMPARE(result.retroactiveLinked, mapsChecking ? 1 : 0);
+    QCOMPARE(result.transfersLinked, links ? 1 : 0);
+    QCOMPARE(result.retroactiveLinked, links ? 1 : 0);
 
     const Transaction checkingSide = *m_store->transactions.getById(waiting.id);
     const Transaction savingsSide = *rowOf(kSavings, QStringLiteral("From checking"));
-    if (mapsChecking) {
+    if (links) {
         QCOMPARE(checkingSide.memo, QString());
         QCOMPARE(checkingSide.transfer_link_id, savingsSide.id);
         QCOMPARE(checkingSide.version, waiting.version + 1);
@@ -339,26 +356,20 @@ void QifImportTest::countsDuplicatesAsAMultiset()
     QCOMPARE(result.duplicates, 2);
 }
 
-void QifImportTest::aSideThatIsNotWrittenLeavesNoDanglingLink()
+void QifImportTest::aRecordThatCannotBeStoredFailsTheWholeImport()
 {
+    // A split line that cannot be stored, after its transaction and the
+    // checking side of the transfer were written.
     QSqlQuery query(m_store->db.connection());
-    QVERIFY(query.exec(QStringLiteral("CREATE TRIGGER refuse BEFORE INSERT ON transactions "
-                                      "WHEN NEW.payee = 'From checking' BEGIN SELECT RAISE(ABORT, 'refused'); END")));
     QVERIFY(query.exec(QStringLiteral("CREATE TRIGGER refuseLine BEFORE INSERT ON split_lines "
                                       "WHEN NEW.memo LIKE '%Put aside' BEGIN SELECT RAISE(ABORT, 'refused'); END")));
+    const QStringList before = dump();
 
     const ImportResult result = importBoth();
-    QVERIFY(!result.failed);
-    QCOMPARE(result.dbErrorSkipped, 2);
-    QCOMPARE(result.imported, 5);
-    QCOMPARE(result.transfersLinked, 0);
-    // The checking side was written first; it now waits for a later import.
-    const Transaction toSavings = *rowOf(kChecking, QStringLiteral("To savings"));
-    QVERIFY(!toSavings.isTransfer());
-    QCOMPARE(toSavings.memo, QStringLiteral("[\u2192 Savings]"));
-    verifyLinks();
-    // A split whose line failed is not written at all.
-    QVERIFY(!rowOf(kChecking, QStringLiteral("Grocer")));
+    QVERIFY(result.failed);
+    QVERIFY2(result.failure.contains(QLatin1String("checking.qif, line 23")), qPrintable(result.failure));
+    QVERIFY2(result.failure.contains(QLatin1String("refused")), qPrintable(result.failure));
+    QCOMPARE(dump(), before);
     QVERIFY(query.exec(QStringLiteral("SELECT COUNT(*) FROM split_lines")) && query.next());
     QCOMPARE(query.value(0).toInt(), 0);
 }
@@ -378,6 +389,65 @@ void QifImportTest::anAbortLeavesTheDatabaseAsItWas()
     QCOMPARE(dump(), before);
     QCOMPARE(changed.count(), 1);
     QVERIFY(!m_store->transactions.changesHeld());
+}
+
+void QifImportTest::aFullDiskLeavesTheLedgerAsItWas()
+{
+    importCheckingOnly();
+    const QStringList before = dump();
+    QByteArray qif = "!Type:Bank\n";
+    for (int i = 0; i < 3000; ++i) {
+        qif += "D1/2/2024\nT-3\nPPayee " + QByteArray::number(i) + "\n";
+        if (i % 10)
+            qif += "LFood " + QByteArray::number(i % 40) + "\n^\n";
+        else
+            qif += "L--Splits--\nSFood\n$-1\nSFuel " + QByteArray::number(i % 40) + "\n$-2\n^\n";
+    }
+    const QString path = writeFile(QStringLiteral("many.qif"), qif);
+    QSqlQuery query(m_store->db.connection());
+    QVERIFY(query.exec(QStringLiteral("PRAGMA page_count")) && query.next());
+    QVERIFY(query.exec(QStringLiteral("PRAGMA max_page_count = %1").arg(query.value(0).toInt() + 20)));
+
+    const ImportResult result = m_service->importQif({path}, {{path, kChecking}});
+    QCOMPARE(dump(), before);
+    QVERIFY(result.failed);
+    QVERIFY2(result.failure.contains(QLatin1String("full")), qPrintable(result.failure));
+}
+
+void QifImportTest::refusesAnAmountThatABalanceCannotHold()
+{
+    const QStringList before = dump();
+    // Yen hold the largest amounts: 9,224 of them pass what a balance holds.
+    QByteArray qif = "!Type:Bank\n";
+    for (int i = 0; i < 9300; ++i)
+        qif += "D1/2/2024\nT-1000000000000000\nPPayee " + QByteArray::number(i) + "\n^\n";
+    const QString path = writeFile(QStringLiteral("huge.qif"), qif);
+    const ImportResult result = m_service->importQif({path}, {{path, kWallet}});
+    QVERIFY(result.failed);
+    QVERIFY2(result.failure.startsWith(QLatin1String("huge.qif, line 36894:")), qPrintable(result.failure));
+    QCOMPARE(dump(), before);
+}
+
+void QifImportTest::makesSplitLinesAddUpToTheAmount()
+{
+    const QString path = writeFile(QStringLiteral("splits.qif"),
+                                   "!Type:Bank\nD1/2/2024\nT-100.00\nPShort\nSFood\n$-30.00\nSFuel\n$-30.00\n^\n"
+                                   "D1/3/2024\nT-50.00\nPWhole\nSFood\n$-20.00\nSFuel\n$-30.00\n^\n"
+                                   "D1/4/2024\nT10.00\nPOver\nSFood\n$25.00\n^\n");
+    const ImportResult result = m_service->importQif({path}, {{path, kChecking}});
+    QVERIFY(!result.failed);
+    QCOMPARE(result.imported, 3);
+    QCOMPARE(result.splitRemaindersAdded, 2);
+
+    const auto linesOf = [this](const QString& payee) {
+        QStringList lines;
+        for (const SplitLine& line : m_store->splitLines.listByTransaction(rowOf(kChecking, payee)->id))
+            lines << QStringLiteral("%1:%2").arg(line.amount).arg(line.category_id.isEmpty() ? "none" : "set");
+        return lines;
+    };
+    QCOMPARE(linesOf(QStringLiteral("Short")), (QStringList{"-3000:set", "-3000:set", "-4000:none"}));
+    QCOMPARE(linesOf(QStringLiteral("Whole")), (QStringList{"-2000:set", "-3000:set"}));
+    QCOMPARE(linesOf(QStringLiteral("Over")), (QStringList{"2500:set", "-1500:none"}));
 }
 
 void QifImportTest::reportsProgressAndRefusesWhatItCannotDo()

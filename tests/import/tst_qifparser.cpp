@@ -1,3 +1,4 @@
+#include "import/ImportTextDecoder.h"
 #include "import/QifParser.h"
 
 #include <QTest>
@@ -12,6 +13,7 @@ private Q_SLOTS:
     void readsDates_data();
     void readsDates();
     void guessesTheDateOrderOverEveryText();
+    void readsAFileAsItsTextPieceByPiece();
     void readsAmountsInTheAccountsCurrency_data();
     void readsAmountsInTheAccountsCurrency();
 };
@@ -127,14 +129,48 @@ void QifParserTest::readsDates()
 
 void QifParserTest::guessesTheDateOrderOverEveryText()
 {
-    const QString american = QStringLiteral("!Type:Bank\nD12/01/2023\nT1\n^\nD2023-12-25\nT1\n^\n");
+    const QString american = QStringLiteral("!Type:Bank\nD12/01/2023\nT1\n^\nD12/25/2023\nT1\n^\n");
     const QString european = QStringLiteral("!Type:Bank\r\nD01/12/2023\r\nT1\r\n^\r\nD25/12/2023\r\nT1\r\n^\r\n");
+    const QString eitherWay = QStringLiteral("!Type:Bank\nD12/01/2023\nT1\n^\nD2023-12-25\nT1\n^\n");
     QCOMPARE(guessQifDateOrder({american}), DateOrder::MonthFirst);
     QCOMPARE(guessQifDateOrder({european}), DateOrder::DayFirst);
+    QCOMPARE(guessQifDateOrder({eitherWay}), std::nullopt);
     // One order for both files of an export, so 01/12 is one day in each.
-    QCOMPARE(guessQifDateOrder({american, european}), DateOrder::DayFirst);
+    QCOMPARE(guessQifDateOrder({eitherWay, european}), DateOrder::DayFirst);
     // Only D lines vote: a payee or a category description is no date.
-    QCOMPARE(guessQifDateOrder({QStringLiteral("P25/12/2023\nT13/1/2024\n")}), DateOrder::MonthFirst);
+    QCOMPARE(guessQifDateOrder({QStringLiteral("P25/12/2023\nT13/1/2024\n")}), std::nullopt);
+    // A date that is no day in either order says nothing: 31/02, 99/99, a
+    // year of five digits.
+    const QString withBadDates = QStringLiteral("D31/02/2024\nD99/99/2024\nD99999-01-01\nD04/03/2024\n");
+    QCOMPARE(guessQifDateOrder({withBadDates}), std::nullopt);
+    QCOMPARE(guessQifDateOrder({withBadDates + QStringLiteral("D13/04/2024\n")}), DateOrder::DayFirst);
+}
+
+void QifParserTest::readsAFileAsItsTextPieceByPiece()
+{
+    // Records in CR LF, lone CR and LF lines, the first line break of the
+    // file's second piece a CR LF split across the two pieces, a record line
+    // across them too, and UTF-8 payees of two bytes a character.
+    for (const QByteArray& lineEnd : {QByteArray("\r\n"), QByteArray("\r"), QByteArray("\n")}) {
+        QByteArray file = "!Type:Bank" + lineEnd;
+        for (int i = 0; file.size() < 3 * ImportTextDecoder::kPieceBytes; ++i)
+            file += "D1/2/2024" + lineEnd + "T-1.00" + lineEnd + "PCaf\xC3\xA9 " + QByteArray::number(i) + lineEnd + "^"
+                + lineEnd;
+        // Blanks in front move the line end before the edge onto its last byte.
+        const qsizetype edge = ImportTextDecoder::kPieceBytes;
+        const qsizetype lastEnd = file.lastIndexOf(lineEnd.front(), edge - 1);
+        for (const qsizetype pad : {qsizetype(0), edge - 1 - lastEnd}) {
+            const QByteArray padded = QByteArray(pad, ' ') + file;
+            const QifParseResult whole = parseQif(QString::fromUtf8(padded), DateOrder::MonthFirst);
+            const QifParseResult pieces = parseQif(QByteArrayView(padded), DateOrder::MonthFirst);
+            QCOMPARE(pieces.transactions.size(), whole.transactions.size());
+            for (qsizetype t = 0; t < whole.transactions.size(); ++t) {
+                QCOMPARE(pieces.transactions[t].payee, whole.transactions[t].payee);
+                QCOMPARE(pieces.transactions[t].line, int(2 + 4 * t));
+            }
+            QCOMPARE(guessQifDateOrder(QList<QByteArray>{padded}), std::nullopt);
+        }
+    }
 }
 
 void QifParserTest::readsAmountsInTheAccountsCurrency_data()

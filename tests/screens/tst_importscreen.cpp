@@ -170,13 +170,11 @@ void TestImportScreen::summaryCountsWhatWasDoneInPluralForms()
     result.unparseable = 1;
     result.metadataSkipped = 4;
     result.unmappedSkipped = 1;
-    result.dbErrorSkipped = 2;
     QCOMPARE(ImportScreen::summaryText(result).split(u'\n'),
              QStringList({"Import complete!", "", "12 transactions imported", "3 transfers linked across accounts",
                           "  (including 1 linked to a previously imported row)", "2 duplicates skipped",
                           "1 record skipped (unparseable)", "4 metadata records skipped",
-                          "1 record skipped (unmapped source account)",
-                          "2 records skipped (database error — see log)"}));
+                          "1 record skipped (unmapped source account)"}));
 
     // Rows linked to earlier imports are part of the links: without any,
     // neither line.

@@ -24,6 +24,7 @@
 
 #include <csignal>
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -370,11 +371,13 @@ private Q_SLOTS:
     void splitLinesAreReplacedOnlyByLinesTheArchiveHolds();
     void rowsAlreadyAsArchivedAreLeftAlone();
     void rowsThatWouldOverflowABalanceAreRefused();
+    void aTransferSideWhoseOtherSideIsSkippedLosesItsLink();
     void unusableRowsAreSkippedWithAnError();
     void loneSurrogatesAreStoredAsReplacementCharacters();
     void refusedArchivesWriteNothing_data();
     void refusedArchivesWriteNothing();
     void databaseErrorRollsBackTheWholeRestore();
+    void aFullDiskOrAnEndedTransactionRestoresNothing();
     void exportWritesNothingARestoreWouldRefuse();
     void archiveLimitsHoldUpToTheirEdges();
     void exportToFileWritesAWholeBackupOrLeavesTheFileAlone();
@@ -763,6 +766,48 @@ void TestBackupService::rowsThatWouldOverflowABalanceAreRefused()
     QCOMPARE(ledger.accounts.getById(QStringLiteral("a"))->starting_balance, 0);
 }
 
+void TestBackupService::aTransferSideWhoseOtherSideIsSkippedLosesItsLink()
+{
+    Ledger ledger(path(QStringLiteral("ledger.db")));
+    QVERIFY(ledger.isOpen());
+    QVERIFY(ledger.accounts.insert(account(QStringLiteral("local"), QStringLiteral("Local"))));
+    QVERIFY(ledger.transactions.insert(transaction(QStringLiteral("local-side"), QStringLiteral("local"), 700)));
+    const auto transfer = [](const QString& id, const QString& accountId, const QString& other, const QString& otherAccount) {
+        QJsonObject row = with(transactionRow(id, accountId), QStringLiteral("is_split"), false);
+        row.insert(QStringLiteral("transfer_link_id"), other);
+        row.insert(QStringLiteral("transfer_dest_account_id"), otherAccount);
+        return json(row);
+    };
+    const QString a = QStringLiteral("a");
+    const QString b = QStringLiteral("b");
+    const QByteArray zip = zipOf({
+        {QStringLiteral("manifest.json"), manifest()},
+        {QStringLiteral("accounts/a.json"), json(accountRow(a))},
+        {QStringLiteral("accounts/b.json"), json(accountRow(b))},
+        // Both sides restored.
+        {QStringLiteral("transactions/pair-a.json"), transfer(QStringLiteral("pair-a"), a, QStringLiteral("pair-b"), b)},
+        {QStringLiteral("transactions/pair-b.json"), transfer(QStringLiteral("pair-b"), b, QStringLiteral("pair-a"), a)},
+        // The other side's account is gone, so that side is skipped.
+        {QStringLiteral("transactions/lone.json"), transfer(QStringLiteral("lone"), a, QStringLiteral("gone"), "x")},
+        {QStringLiteral("transactions/gone.json"), transfer(QStringLiteral("gone"), QStringLiteral("x"), "lone", a)},
+        // The other side is in the ledger, not in the backup.
+        {QStringLiteral("transactions/to-local.json"), transfer(QStringLiteral("to-local"), a, "local-side", "local")},
+    });
+
+    const BackupImportResult result = ledger.backup.importBackup(zip, BackupService::ReplaceAll);
+    QCOMPARE(result.transactionsImported, 4);
+    QCOMPARE(result.transactionsSkipped, 1);
+    QCOMPARE(result.errors,
+             (QStringList{QStringLiteral("transactions/gone.json: account_id x does not exist"),
+                          QStringLiteral("transactions/lone.json: the other side of its transfer, gone, is not "
+                                         "restored; it is kept as an ordinary transaction")}));
+    const Transaction lone = *ledger.transactions.getById(QStringLiteral("lone"));
+    QVERIFY(lone.transfer_link_id.isEmpty());
+    QVERIFY(lone.transfer_dest_account_id.isEmpty());
+    QCOMPARE(ledger.transactions.getById(QStringLiteral("pair-a"))->transfer_link_id, QStringLiteral("pair-b"));
+    QCOMPARE(ledger.transactions.getById(QStringLiteral("to-local"))->transfer_link_id, QStringLiteral("local-side"));
+}
+
 void TestBackupService::unusableRowsAreSkippedWithAnError()
 {
     Ledger ledger(path(QStringLiteral("ledger.db")));
@@ -956,6 +1001,46 @@ void TestBackupService::databaseErrorRollsBackTheWholeRestore()
     QCOMPARE(retried.reconciliationsImported, 1);
 }
 
+void TestBackupService::aFullDiskOrAnEndedTransactionRestoresNothing()
+{
+    QByteArray zip;
+    {
+        Ledger source(path(QStringLiteral("source.db")));
+        QVERIFY(source.isOpen());
+        QVERIFY(source.accounts.insert(account(QStringLiteral("acct-1"), QStringLiteral("Checking"))));
+        QVERIFY(source.database.connection().transaction());
+        for (int i = 0; i < 3000; ++i)
+            QVERIFY(source.transactions.insert(transaction(QStringLiteral("tx-%1").arg(i), QStringLiteral("acct-1"), -i)));
+        QVERIFY(source.database.connection().commit());
+        zip = source.backup.exportBackup();
+    }
+    Ledger ledger(path(QStringLiteral("ledger.db")));
+    QVERIFY(ledger.isOpen());
+    QVERIFY(ledger.accounts.insert(account(QStringLiteral("acct-1"), QStringLiteral("Checking"))));
+    const auto before = ledger.dumpAll();
+
+    QSqlQuery query(ledger.database.connection());
+    QVERIFY(query.exec(QStringLiteral("PRAGMA page_count")) && query.next());
+    QVERIFY(ledger.exec(QStringLiteral("PRAGMA max_page_count = %1").arg(query.value(0).toInt() + 20)));
+    BackupImportResult result = ledger.backup.importBackup(zip, BackupService::ReplaceAll);
+    QCOMPARE(ledger.dumpAll(), before);
+    QVERIFY(result.failed());
+    QVERIFY2(result.errors.last().contains(QLatin1String("full")), qPrintable(result.errors.last()));
+    QVERIFY(ledger.exec(QStringLiteral("PRAGMA max_page_count = 1000000000")));
+
+    // SQLite ends the transaction while the event loop runs (as after a
+    // failed write elsewhere): the restore stops rather than write on its own.
+    bool ended = false;
+    connect(&ledger.backup, &BackupService::progress, &ledger.backup, [&](int done) {
+        if (done == 1000)
+            ended = ledger.exec(QStringLiteral("ROLLBACK"));
+    });
+    result = ledger.backup.importBackup(zip, BackupService::ReplaceAll);
+    QVERIFY(ended);
+    QCOMPARE(ledger.dumpAll(), before);
+    QVERIFY(result.failed());
+}
+
 void TestBackupService::exportWritesNothingARestoreWouldRefuse()
 {
     Ledger ledger(path(QStringLiteral("ledger.db")));
@@ -1102,6 +1187,11 @@ void TestBackupService::importFromFileRefusesFilesItCannotUse()
     QVERIFY(otherVersion.failed());
     QCOMPARE(otherVersion.errors, QStringList{QStringLiteral("Unsupported backup version: 2")});
     QVERIFY(import(path(QStringLiteral("missing.zip"))).failed());
+    // A named pipe nobody writes to: refused at once, never waited on.
+    const QString pipe = path(QStringLiteral("pipe.zip"));
+    QCOMPARE(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("refused")));
+    QCOMPARE(import(pipe).errors, QStringList{QStringLiteral("The file could not be read: it is not a regular file.")});
 
     // Sparse: refused by its size, so quickly and without memory for it.
     QFile huge(path(QStringLiteral("huge.zip")));

@@ -131,6 +131,7 @@ private Q_SLOTS:
     void refusesForeignAndUnreadableFilesUntouched_data();
     void refusesForeignAndUnreadableFilesUntouched();
     void refusesADamagedLedgerUntouched();
+    void readsMigrationNumbersBeyond32Bits();
     void refusesALedgerItCannotWrite();
     void refusesALedgerLockedByAnotherConnection();
     void refusesToStartOnAFullDisk();
@@ -202,13 +203,13 @@ void DatabaseTest::appliesEachMigrationOnceAcrossReopens()
     {
         Database db;
         QVERIFY2(db.open(file, scripts), qPrintable(db.lastError()));
-        QCOMPARE(MigrationRunner(db.connection()).appliedNumbers(), QList<int>({1, 2}));
+        QCOMPARE(MigrationRunner(db.connection()).appliedNumbers(), QList<qint64>({1, 2}));
     }
     writeScript(scripts, QStringLiteral("0010_more.sql"), "INSERT INTO people VALUES ('c');");
     Database db;
     QVERIFY2(db.open(file, scripts), qPrintable(db.lastError()));
     QCOMPARE(scalar(db, QStringLiteral("SELECT COUNT(*) FROM people")), 2);
-    QCOMPARE(MigrationRunner(db.connection()).appliedNumbers(), QList<int>({1, 2, 10}));
+    QCOMPARE(MigrationRunner(db.connection()).appliedNumbers(), QList<qint64>({1, 2, 10}));
 }
 
 void DatabaseTest::failedMigrationLeavesNothingHalfDone()
@@ -234,7 +235,7 @@ void DatabaseTest::failedMigrationLeavesNothingHalfDone()
     QVERIFY2(db.open(file, scripts), qPrintable(db.lastError()));
     // The first attempt's table and row were rolled back with it.
     QCOMPARE(scalar(db, QStringLiteral("SELECT COUNT(*) FROM base")), 0);
-    QCOMPARE(MigrationRunner(db.connection()).appliedNumbers(), QList<int>({1, 2}));
+    QCOMPARE(MigrationRunner(db.connection()).appliedNumbers(), QList<qint64>({1, 2}));
 
     // A new ledger that cannot be finished is not left behind half made.
     const QString fresh = dir.filePath(QStringLiteral("fresh.db"));
@@ -318,6 +319,17 @@ void DatabaseTest::refusesForeignAndUnreadableFilesUntouched_data()
         << QByteArray("CREATE TABLE schema_migrations (version TEXT PRIMARY KEY);"
                       "INSERT INTO schema_migrations VALUES ('20240101120000');")
         << Database::Problem::NotALedger;
+    // The same table and columns as ours, naming another program's scripts.
+    const QByteArray lookAlike = "CREATE TABLE schema_migrations (version INTEGER PRIMARY KEY, name TEXT NOT NULL, "
+                                 "applied_at TEXT NOT NULL); CREATE TABLE users (id INTEGER);";
+    QTest::newRow("a look-alike migration table")
+        << QByteArray() << lookAlike + "INSERT INTO schema_migrations VALUES (1, '001_create_users.sql', 'x');"
+        << Database::Problem::NotALedger;
+    QTest::newRow("a look-alike migration table of higher numbers")
+        << QByteArray() << lookAlike + "INSERT INTO schema_migrations VALUES (20240101, 'users.sql', 'x');"
+        << Database::Problem::NotALedger;
+    QTest::newRow("a look-alike migration table, empty")
+        << QByteArray() << lookAlike << Database::Problem::NotALedger;
     QTest::newRow("empty but marked by another program")
         << QByteArray() << QByteArray("PRAGMA user_version=3;") << Database::Problem::NotALedger;
 }
@@ -370,10 +382,41 @@ void DatabaseTest::refusesADamagedLedgerUntouched()
     torn.write(QByteArray(pageSize, 'Z'));
     torn.close();
 
-    const FileState before = stateOf(file);
+    FileState before = stateOf(file);
+    {
+        Database db;
+        QVERIFY(!db.open(file));
+        QCOMPARE(db.problem(), Database::Problem::Damaged);
+        QVERIFY(stateOf(file) == before);
+    }
+
+    // Its first page wiped: no header to tell it by, yet damaged all the same.
+    QVERIFY(torn.open(QIODevice::ReadWrite));
+    torn.write(QByteArray(pageSize, '\0'));
+    torn.close();
+    before = stateOf(file);
     Database db;
     QVERIFY(!db.open(file));
     QCOMPARE(db.problem(), Database::Problem::Damaged);
+    QVERIFY(stateOf(file) == before);
+}
+
+void DatabaseTest::readsMigrationNumbersBeyond32Bits()
+{
+    TestDataDir dir;
+    const QString file = dir.filePath(QStringLiteral("ledgerine.db"));
+    {
+        Database db;
+        QVERIFY(db.open(file));
+        QSqlQuery query(db.connection());
+        // 2^32 + 1, which an int reads as 1.
+        QVERIFY(query.exec(QStringLiteral("INSERT INTO schema_migrations VALUES (4294967297, "
+                                          "'4294967297_future.sql', 'x')")));
+    }
+    const FileState before = stateOf(file);
+    Database db;
+    QVERIFY(!db.open(file));
+    QCOMPARE(db.problem(), Database::Problem::NewerVersion);
     QVERIFY(stateOf(file) == before);
 }
 

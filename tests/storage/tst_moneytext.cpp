@@ -274,6 +274,10 @@ void MoneyTextTest::readsIsoDates()
     QVERIFY(!parseIsoDate(QByteArrayView("2024-02-3x")).isValid());
     QCOMPARE(toIsoDate(QDate(2024, 1, 5)), QStringLiteral("2024-01-05"));
     QCOMPARE(toIsoDate(QDate()), QString());
+    // Written by hand where Qt's form is plain; as Qt writes it beyond.
+    for (const QDate& date : {QDate(999, 12, 31), QDate(9999, 1, 2), QDate(12000, 3, 4), QDate(-5, 6, 7)})
+        QCOMPARE(toIsoDate(date), date.toString(Qt::ISODate));
+    QCOMPARE(toIsoUtc(QDateTime(QDate(1999, 2, 3), QTime(4, 5, 6, 789), Qt::UTC)), QStringLiteral("1999-02-03T04:05:06Z"));
 }
 
 QTEST_GUILESS_MAIN(MoneyTextTest)

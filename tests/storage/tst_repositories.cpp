@@ -1,11 +1,16 @@
 #include "storage/Money.h"
+#include "storage/RecordId.h"
+#include "storage/SqlStatement.h"
 #include "storage/Timestamp.h"
+#include "storage/TransactionInserter.h"
 #include "tests/support/TestStore.h"
 
 #include <QRandomGenerator>
 #include <QRegularExpression>
 #include <QSignalSpy>
 #include <QSqlQuery>
+#include <QSqlRecord>
+#include <QUuid>
 #include <QTest>
 
 #include <memory>
@@ -51,6 +56,8 @@ private Q_SLOTS:
     void roundTripsEveryRecordType();
     void updateWritesOnlyItsColumns();
     void failedWritesReturnFalseAndLog();
+    void theInserterWritesAsTheRepositoryDoes();
+    void orderedIdsAreUuidsInTheOrderMade();
     void softDeleteAndRestoreByAccountWithCutOff();
     void restoresAndListsAccounts();
     void tracksPendingRowsAndSyncMarks();
@@ -226,6 +233,75 @@ void RepositoriesTest::failedWritesReturnFalseAndLog()
     QVERIFY(!m_store->transactions.insert(
         makeTransaction(QStringLiteral("t"), QStringLiteral("no-such-account"), QDate(2025, 1, 1), 1)));
     QCOMPARE(transactionsChanged.count(), 0);
+}
+
+void RepositoriesTest::theInserterWritesAsTheRepositoryDoes()
+{
+    QVERIFY(m_store->accounts.insert(makeAccount(QStringLiteral("a"), QStringLiteral("A"))));
+    // Every kind of value: texts with any character, empty links, flags, a
+    // large amount, set and unset links.
+    Transaction full = makeTransaction(QStringLiteral("full"), QStringLiteral("a"), QDate(2025, 1, 2), -kMaxAmountMinorUnits);
+    full.payee = QStringLiteral("Caf\u00E9 \U0001F600 'quoted'");
+    full.memo = QStringLiteral("line\nbreak");
+    full.category_id = QStringLiteral("cat");
+    full.check_number = QStringLiteral("1001");
+    full.cleared = true;
+    full.transfer_link_id = QStringLiteral("other");
+    full.transfer_dest_account_id = QStringLiteral("b");
+    full.version = 3;
+    full.sync_status = SyncStatus::Synced;
+    full.server_id = QStringLiteral("srv");
+    full.updated_at = kUpdated;
+    const Transaction plain = makeTransaction(QStringLiteral("plain"), QStringLiteral("a"), QDate(2025, 1, 3), 0);
+
+    const auto stored = [this](const QString& id) {
+        QSqlQuery query(m_store->db.connection());
+        query.exec(QStringLiteral("SELECT * FROM transactions WHERE id = '%1'").arg(id));
+        QVariantList values;
+        if (!query.next())
+            return values;
+        for (int c = 0; c < query.record().count(); ++c)
+            values << query.value(c) << query.value(c).isNull();
+        return values;
+    };
+    QVERIFY(m_store->transactions.insert(full));
+    QVERIFY(m_store->transactions.insert(plain));
+    const QVariantList byRepository[] = {stored(full.id), stored(plain.id)};
+    QSqlQuery(m_store->db.connection()).exec(QStringLiteral("DELETE FROM transactions"));
+
+    QSignalSpy changed(&m_store->transactions, &TransactionRepository::transactionsChanged);
+    {
+        TransactionInserter inserter(&m_store->transactions);
+        QVERIFY(inserter.insert(full));
+        QVERIFY(inserter.insert(plain));
+        QCOMPARE(changed.count(), 2);
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^TransactionInserter::insert failed: ")));
+        QVERIFY(!inserter.insert(plain));
+        QVERIFY(SqlStatement::lastFailure().contains(QLatin1String("UNIQUE")));
+    }
+    QCOMPARE(changed.count(), 2);
+    QCOMPARE(stored(full.id), byRepository[0]);
+    QCOMPARE(stored(plain.id), byRepository[1]);
+    QCOMPARE(m_store->transactions.getById(full.id), full);
+}
+
+void RepositoriesTest::orderedIdsAreUuidsInTheOrderMade()
+{
+    // More than a millisecond holds, so the counter runs over too.
+    QStringList ids;
+    for (int i = 0; i < 20000; ++i)
+        ids << newOrderedRecordId();
+    QStringList sorted = ids;
+    sorted.sort();
+    QCOMPARE(sorted, ids);
+    QCOMPARE(QSet<QString>(ids.cbegin(), ids.cend()).size(), ids.size());
+    for (const QString& id : {ids.first(), ids.last()}) {
+        const QUuid uuid = QUuid::fromString(id);
+        QVERIFY(!uuid.isNull());
+        QCOMPARE(uuid.toString(QUuid::WithoutBraces), id);
+        QCOMPARE(uuid.variant(), QUuid::DCE);
+        QCOMPARE(id.at(14), u'7');
+    }
 }
 
 void RepositoriesTest::softDeleteAndRestoreByAccountWithCutOff()

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "import/ImportDate.h"
+
+#include <optional>
+
+// Decides whether the numeric dates of a file name the day or the month
+// first, so that every date of the file is read alike. Only a date that is
+// a real day in one order and not in the other says anything: 13/04/2024
+// votes day first, 04/13/2024 month first, while 03/04/2024 (a day either
+// way) and 31/02/2024 or 99999-01-01 (a day in neither) do not vote.
+class DateOrderVotes
+{
+public:
+    // Counts one date by whether it is a real day read in each order.
+    void add(bool dayFirstReads, bool monthFirstReads);
+
+    // Day first when more dates voted for it than for month first; none when
+    // no date voted.
+    std::optional<DateOrder> decided() const;
+    // As decided(), month first when no date voted.
+    DateOrder order() const { return decided().value_or(DateOrder::MonthFirst); }
+
+private:
+    int m_dayFirst = 0;
+    int m_monthFirst = 0;
+};
