@@ -90,6 +90,13 @@
             <numerusform>%n records skipped (unmapped source account)</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%n new account(s) made for this import are kept for importing these files again:</source>
+        <translation>
+            <numerusform>The new account made for this import is kept for importing these files again:</numerusform>
+            <numerusform>The %n new accounts made for this import are kept for importing these files again:</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ImportService</name>
@@ -98,13 +105,6 @@
         <translation>
             <numerusform>A quote opened on line %1 is never closed: %n line from line %2 on was not imported.</numerusform>
             <numerusform>A quote opened on line %1 is never closed: %n lines from line %2 on were not imported.</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n new account(s) made for this import are kept for importing these files again:</source>
-        <translation>
-            <numerusform>The new account made for this import is kept for importing these files again:</numerusform>
-            <numerusform>The %n new accounts made for this import are kept for importing these files again:</numerusform>
         </translation>
     </message>
 </context>
