@@ -24,6 +24,7 @@
 #include "tests/support/TestTokens.h"
 
 #include <QAction>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QListWidget>
 #include <QMessageBox>
@@ -96,6 +97,7 @@ private Q_SLOTS:
     void startUpWithRefusedTokensAsksToSignInAgain();
     void failedSignInIsShownAsPlainText();
     void failedPassIsShownInTheStatusBarAndThePage();
+    void sessionRefusedDuringAPassSignsOut();
     void dataSyncPageFollowsTheSignIn();
     void syncNowWithTheGateShutLeavesTheButtonsAsTheyWere();
     void syncButtonsWaitForThePassTheyStarted();
@@ -112,6 +114,9 @@ private:
     AuthClient* auth() const { return m_state->accountClient()->authClient(); }
     SettingsScreen* openDataSyncPage(MainWindow& window);
     QList<RecordedRequest> pullRequests() const;
+    // Returns once no pass has run for longer than the debounce interval, so
+    // that what the test does next is all that starts one.
+    void waitUntilSyncIsQuiet();
 
     QTemporaryDir m_settingsDir;
     std::unique_ptr<TestDataDir> m_dataDir;
@@ -206,6 +211,24 @@ SettingsScreen* TestSignInSync::openDataSyncPage(MainWindow& window)
     return settings;
 }
 
+void TestSignInSync::waitUntilSyncIsQuiet()
+{
+    QElapsedTimer waited;
+    waited.start();
+    QElapsedTimer quiet;
+    quiet.start();
+    qsizetype seen = m_sync->server()->requests().size();
+    while (quiet.elapsed() < SyncEngine::kDebounceMs + 300) {
+        QVERIFY2(waited.elapsed() < kNetworkWaitMs, "sync never came to rest");
+        QTest::qWait(50);
+        const qsizetype now = m_sync->server()->requests().size();
+        if (now != seen || m_state->syncEngine()->state() == SyncEngine::Syncing) {
+            seen = now;
+            quiet.restart();
+        }
+    }
+}
+
 QList<RecordedRequest> TestSignInSync::pullRequests() const
 {
     return m_sync->server()->requestsTo("GET", QStringLiteral("/sync/pull"));
@@ -252,9 +275,9 @@ void TestSignInSync::signInFromTheMenuSyncsBothWays()
 
     QVERIFY(states.count() >= 2);
     QCOMPARE(states.first().first().value<SyncEngine::SyncState>(), SyncEngine::Syncing);
-    QCOMPARE(statusBar->syncText(), QStringLiteral("Synced"));
+    QTRY_COMPARE_WITH_TIMEOUT(statusBar->syncText(), QStringLiteral("Synced"), kNetworkWaitMs);
     QVERIFY(statusBar->findChild<QLabel*>(QStringLiteral("syncStateLabel"))->isVisible());
-    QCOMPARE(statusBar->currentMessage(), QStringLiteral("Sync complete"));
+    QTRY_COMPARE_WITH_TIMEOUT(statusBar->currentMessage(), QStringLiteral("Sync complete"), kNetworkWaitMs);
 }
 
 void TestSignInSync::signOutStopsAutoSync()
@@ -334,7 +357,7 @@ void TestSignInSync::startUpWithStoredTokensSyncs()
     QVERIFY(autoSyncRuns(m_state->syncEngine()));
     QVERIFY(!pullRequests().isEmpty());
     QCOMPARE(m_browser->openedUrls().size(), 0);
-    QCOMPARE(window.findChild<StatusBar*>()->syncText(), QStringLiteral("Synced"));
+    QTRY_COMPARE_WITH_TIMEOUT(window.findChild<StatusBar*>()->syncText(), QStringLiteral("Synced"), kNetworkWaitMs);
 }
 
 void TestSignInSync::startUpWithRefusedTokensAsksToSignInAgain()
@@ -438,6 +461,42 @@ void TestSignInSync::failedPassIsShownInTheStatusBarAndThePage()
     QVERIFY(settings->findChild<QPushButton*>(QStringLiteral("syncNowButton"))->isEnabled());
 }
 
+// The service stops taking the session in the middle of a pass: the user is
+// signed out here too and told so, rather than shown a sync error for good.
+void TestSignInSync::sessionRefusedDuringAPassSignsOut()
+{
+    const std::unique_ptr<MainWindow> window = startSignedIn();
+    QVERIFY(window);
+    SettingsScreen* settings = openDataSyncPage(*window);
+    QVERIFY(settings);
+    const FakeResponse refused = FakeResponse::json(401, {{QStringLiteral("error"), QStringLiteral("invalid_grant")}});
+    m_sync->server()->respondAlways("GET", QStringLiteral("/sync/pull"), refused);
+    m_auth->server()->respondAlways("POST", m_auth->realmPath(QStringLiteral("/auth/token/refresh")), refused);
+
+    QStringList told;
+    ModalWatcher watcher([&told](QWidget* modal) {
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        QVERIFY(box);
+        told << box->text();
+        box->reject();
+    });
+    QSignalSpy failed(m_state->syncEngine(), &SyncEngine::syncFailed);
+    settings->findChild<QPushButton*>(QStringLiteral("syncNowButton"))->click();
+    QTRY_COMPARE_WITH_TIMEOUT(failed.count(), 1, kNetworkWaitMs);
+    QCOMPARE(failed.first().first().toString(), QStringLiteral("Pull failed (HTTP 401)"));
+    QTRY_COMPARE_WITH_TIMEOUT(told, QStringList{QStringLiteral("Your session has ended. Sign back in to keep syncing.")},
+                              kNetworkWaitMs);
+
+    QVERIFY(!m_state->isSignedIn());
+    QVERIFY(!autoSyncRuns(m_state->syncEngine()));
+    QVERIFY(window->findChild<StatusBar*>()->syncText().isEmpty());
+    QVERIFY(action(*window, "signInAction")->isVisible());
+    QVERIFY(settings->findChild<QLabel*>(QStringLiteral("accountLabel"))
+                ->text()
+                .startsWith(QLatin1String("Not signed in.")));
+    QVERIFY(!settings->findChild<QPushButton*>(QStringLiteral("syncNowButton"))->isVisible());
+}
+
 void TestSignInSync::dataSyncPageFollowsTheSignIn()
 {
     startState();
@@ -473,6 +532,7 @@ void TestSignInSync::syncNowWithTheGateShutLeavesTheButtonsAsTheyWere()
     SettingsScreen* settings = openDataSyncPage(*window);
     QVERIFY(settings);
     auto* syncNow = settings->findChild<QPushButton*>(QStringLiteral("syncNowButton"));
+    waitUntilSyncIsQuiet();
 
     // A long write (an import) holds the repositories: no pass may start.
     ChangeHold hold{m_state->accountRepository(), m_state->transactionRepository()};
@@ -494,6 +554,7 @@ void TestSignInSync::syncButtonsWaitForThePassTheyStarted()
     QVERIFY(settings);
     auto* syncNow = settings->findChild<QPushButton*>(QStringLiteral("syncNowButton"));
     auto* forceSync = settings->findChild<QPushButton*>(QStringLiteral("forceSyncButton"));
+    waitUntilSyncIsQuiet();
     const int pushedBefore = m_sync->recordCount();
     QVERIFY(pushedBefore > 0);
 
