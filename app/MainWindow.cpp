@@ -1,5 +1,7 @@
 #include "app/MainWindow.h"
 
+#include "account/AuthClient.h"
+#include "account/Client.h"
 #include "app/AccountListModel.h"
 #include "app/StatusBar.h"
 #include "app/UpdateFeed.h"
@@ -26,6 +28,7 @@
 #include "storage/PreferencesRepository.h"
 #include "storage/RecurringRepository.h"
 #include "storage/TransactionRepository.h"
+#include "sync/SyncEngine.h"
 #include "update/UpdateFlows.h"
 
 #include <QAction>
@@ -35,6 +38,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QSettings>
 #include <QSplitter>
 #include <QStackedWidget>
@@ -53,6 +57,8 @@ const QString kLastViewedAccountKey = QStringLiteral("lastViewedAccountId");
 
 constexpr int kSelectAccountMessageMs = 3000;
 constexpr int kNoticeMessageMs = 5000;
+constexpr int kSyncCompleteMessageMs = 2000;
+constexpr int kSyncFailedMessageMs = 5000;
 constexpr QSize kMainWindowSize(1100, 720);
 constexpr QSize kReconciliationWindowSize(1100, 720);
 constexpr QSize kHistoryWindowSize(750, 500);
@@ -119,8 +125,6 @@ void MainWindow::buildLayout()
     panelLayout->addWidget(m_accountView);
 
     m_welcomeScreen = new WelcomeScreen(m_appState);
-    m_welcomeScreen->setHasSignedInBefore(QSettings().value(kSignedInBeforeKey, false).toBool()
-                                          && !m_appState->isSignedIn());
     m_registerScreen = new RegisterScreen(m_appState);
 
     m_stack = new QStackedWidget;
@@ -157,6 +161,13 @@ void MainWindow::buildMenus()
     connect(addMenuAction(fileMenu, QStringLiteral("importAction"), tr("&Import Transactions..."),
                           QKeySequence(Qt::CTRL | Qt::Key_I)),
             &QAction::triggered, this, &MainWindow::showImportWindow);
+    fileMenu->addSeparator();
+    QMenu* serviceMenu = fileMenu->addMenu(tr("Tandrel &Account"));
+    serviceMenu->menuAction()->setObjectName(QStringLiteral("tandrelAccountMenu"));
+    m_signInAction = addMenuAction(serviceMenu, QStringLiteral("signInAction"), tr("&Sign In..."), {});
+    connect(m_signInAction, &QAction::triggered, this, &MainWindow::signIn);
+    m_signOutAction = addMenuAction(serviceMenu, QStringLiteral("signOutAction"), tr("Sign &Out"), {});
+    connect(m_signOutAction, &QAction::triggered, this, &MainWindow::signOut);
     fileMenu->addSeparator();
     // The platform's own key for preferences where it has one (none on
     // Windows), else the one most programs share.
@@ -229,6 +240,7 @@ void MainWindow::buildMenus()
     for (QMenu* menu : {fileMenu, editMenu, accountMenu, transactionsMenu, reportsMenu, toolsMenu, helpMenu})
         menu->menuAction()->setVisible(!menu->isEmpty());
     updateActions();
+    updateSignInDisplay();
 }
 
 void MainWindow::updateActions()
@@ -287,6 +299,24 @@ void MainWindow::connectSignals()
     connect(m_registerScreen, &RegisterScreen::currentTransactionChanged, this, &MainWindow::updateActions);
     connect(m_registerScreen, &RegisterScreen::reconcileRequested, this, &MainWindow::showReconciliationWindow);
     connect(m_registerScreen, &RegisterScreen::memorizeRequested, this, &MainWindow::memorizeTransaction);
+
+    TandAccount::AuthClient* auth = m_appState->accountClient()->authClient();
+    connect(auth, &TandAccount::AuthClient::stateChanged, this, &MainWindow::updateSignInDisplay);
+    connect(auth, &TandAccount::AuthClient::loginSucceeded, this, &MainWindow::onLoginSucceeded);
+    // The boxes below wait for the user: they are shown from the event loop,
+    // not from within the client's own work.
+    connect(auth, &TandAccount::AuthClient::loginFailed, this, &MainWindow::onLoginFailed, Qt::QueuedConnection);
+    connect(auth, &TandAccount::AuthClient::sessionExpired, this, &MainWindow::onSessionExpired,
+            Qt::QueuedConnection);
+
+    SyncEngine* sync = m_appState->syncEngine();
+    connect(sync, &SyncEngine::stateChanged, this, &MainWindow::showSyncState);
+    connect(sync, &SyncEngine::syncCompleted, this,
+            [this] { m_statusBar->showMessage(tr("Sync complete"), kSyncCompleteMessageMs); });
+    connect(sync, &SyncEngine::syncFailed, this, [this](const QString& error) {
+        m_statusBar->showMessage(tr("Sync failed: %1").arg(error), kSyncFailedMessageMs);
+    });
+    connect(sync, &SyncEngine::dataChanged, this, &MainWindow::reloadAfterSync);
 
     m_autoPostTimer->setObjectName(QStringLiteral("autoPostTimer"));
     m_autoPostTimer->setInterval(kAutoPostIntervalMs);
@@ -694,7 +724,77 @@ void MainWindow::openFeedbackPage()
 
 void MainWindow::onSignInRequested()
 {
-    m_statusBar->showMessage(tr("Sign-in is not available in this build."), kNoticeMessageMs);
+    // The welcome page keeps its button while a signed-in user's accounts
+    // are still on their way.
+    if (m_appState->isSignedIn()) {
+        m_statusBar->showMessage(tr("You are signed in; your accounts appear here once they have synced."),
+                                 kNoticeMessageMs);
+        return;
+    }
+    signIn();
+}
+
+void MainWindow::signIn()
+{
+    // Shown first: a sign-in that cannot start says so at once.
+    m_statusBar->showMessage(tr("Finish signing in in your browser..."));
+    m_appState->accountClient()->authClient()->login();
+}
+
+void MainWindow::signOut()
+{
+    m_appState->accountClient()->authClient()->logout();
+    m_statusBar->showMessage(tr("Signed out. Your data stays on this device."), kNoticeMessageMs);
+}
+
+void MainWindow::updateSignInDisplay()
+{
+    const bool signedIn = m_appState->isSignedIn();
+    m_signInAction->setVisible(!signedIn);
+    m_signOutAction->setVisible(signedIn);
+    m_welcomeScreen->setHasSignedInBefore(!signedIn && QSettings().value(kSignedInBeforeKey, false).toBool());
+    showSyncState();
+}
+
+void MainWindow::onLoginSucceeded()
+{
+    m_statusBar->showMessage(tr("Signed in"), kNoticeMessageMs);
+    // The user comes back from the browser.
+    raise();
+    activateWindow();
+}
+
+void MainWindow::onLoginFailed(const QString& error)
+{
+    m_statusBar->clearMessage();
+    showPlainMessage(this, QMessageBox::Warning, tr("Sign-In Failed"),
+                     tr("Signing in did not complete.\n\n%1").arg(error));
+}
+
+void MainWindow::onSessionExpired()
+{
+    QMessageBox box(QMessageBox::Information, tr("Signed Out"),
+                    tr("Your session has ended. Sign back in to keep syncing."), QMessageBox::NoButton, this);
+    QPushButton* signInButton = box.addButton(tr("Sign In"), QMessageBox::AcceptRole);
+    box.addButton(tr("Not Now"), QMessageBox::RejectRole);
+    box.setDefaultButton(signInButton);
+    box.exec();
+    if (box.clickedButton() == signInButton && !m_appState->isSignedIn())
+        signIn();
+}
+
+void MainWindow::showSyncState()
+{
+    // Signed out, no pass runs and the engine's state says nothing true.
+    m_statusBar->setSyncText(m_appState->isSignedIn() ? SyncEngine::stateText(m_appState->syncEngine()->state())
+                                                      : QString());
+}
+
+void MainWindow::reloadAfterSync()
+{
+    rebuildAccountList();
+    if (!m_currentAccountId.isEmpty())
+        m_registerScreen->reload();
 }
 
 void MainWindow::autoPostRecurring()

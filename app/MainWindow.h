@@ -75,6 +75,10 @@ public Q_SLOTS:
     void showReportsWindow();
     // The import window, with an empty form unless it is open already.
     void showImportWindow();
+    // Sign-in goes on in the system browser; its outcome comes back by the
+    // authentication client's signals.
+    void signIn();
+    void signOut();
 
 protected:
     void changeEvent(QEvent* event) override;
@@ -87,6 +91,14 @@ private Q_SLOTS:
     void autoPostRecurring();
     void memorizeTransaction(const Transaction& transaction);
     void updateActions();
+    // The sign-in actions, the welcome page and the sync state in the
+    // status bar, for whether the user is signed in now.
+    void updateSignInDisplay();
+    void onLoginSucceeded();
+    void onLoginFailed(const QString& error);
+    void onSessionExpired();
+    void showSyncState();
+    void reloadAfterSync();
 
 private:
     void buildLayout();
@@ -130,6 +142,9 @@ private:
     // Enabled only while an account is shown, or a transaction of it is selected.
     QList<QAction*> m_accountActions;
     QList<QAction*> m_transactionActions;
+    // One of the two is offered, as the user is signed out or in.
+    QAction* m_signInAction = nullptr;
+    QAction* m_signOutAction = nullptr;
     // The open reconciliation window of each account: asking again brings it
     // forward rather than start a second one over the same transactions.
     QHash<QString, QPointer<ReconciliationScreen>> m_reconciliationScreens;

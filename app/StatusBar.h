@@ -5,7 +5,7 @@
 class QLabel;
 
 // The main window's status bar: passing messages on the left and, on the
-// right, how many recurring transactions are due.
+// right, how many recurring transactions are due and the state of the sync.
 class StatusBar : public QStatusBar
 {
     Q_OBJECT
@@ -17,6 +17,11 @@ public:
     void setDueCount(int count);
     QString dueText() const;
 
+    // Hidden while empty: signed out, nothing is synced.
+    void setSyncText(const QString& text);
+    QString syncText() const;
+
 private:
     QLabel* m_dueLabel;
+    QLabel* m_syncLabel;
 };

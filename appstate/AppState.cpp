@@ -1,5 +1,10 @@
 #include "appstate/AppState.h"
 
+#include "account/ApiClient.h"
+#include "account/AuthClient.h"
+#include "account/Client.h"
+#include "appstate/ServiceEndpoints.h"
+#include "appstate/SyncCursorOwner.h"
 #include "appstate/ThemeHelpers.h"
 #include "appstate/ThemeManager.h"
 #include "import/ImportService.h"
@@ -16,7 +21,10 @@
 #include "storage/RecurringRepository.h"
 #include "storage/SplitLineRepository.h"
 #include "storage/TransactionRepository.h"
+#include "sync/SyncEngine.h"
 
+#include <QPointer>
+#include <QSettings>
 #include <QtDebug>
 
 #include <algorithm>
@@ -27,6 +35,7 @@ namespace {
 const QString kAmountAutoDecimalKey = QStringLiteral("amountAutoDecimal");
 const QString kWeekStartDayKey = QStringLiteral("weekStartDay");
 const QString kLastViewedAccountKey = QStringLiteral("lastViewedAccountId");
+const QString kSignedInBeforeKey = QStringLiteral("auth/hasSignedInBefore");
 
 } // namespace
 
@@ -64,14 +73,88 @@ bool AppState::initialize()
                                         m_reconciliations, this);
     m_importService = new ImportService(m_database, m_accounts, m_transactions, m_categories, m_splitLines, this);
 
+    buildAccountServices();
+
     applyStoredPreferences();
 
     m_categoryService->seedDefaults();
+
+    connectSync();
+    restoreSignIn();
 
     m_lastViewedAccountId = m_preferences->getString(kLastViewedAccountKey);
 
     emit databaseReady();
     return true;
+}
+
+// The client's token store lives in the data directory, resolved by now.
+void AppState::buildAccountServices()
+{
+    m_accountClient = new TandAccount::Client(ServiceEndpoints::clientConfig(), this);
+    m_accountClient->syncApiClient()->setBaseUrl(ServiceEndpoints::syncApiUrl());
+    m_syncEngine = new SyncEngine(m_accountClient->syncApiClient(), m_accounts, m_transactions, m_categories,
+                                  m_recurring, m_reconciliations, m_splitLines, m_preferences, this);
+    m_syncEngine->setSyncGate([this] { return syncMayRun(); });
+}
+
+void AppState::connectSync()
+{
+    connect(m_accounts, &AccountRepository::accountsChanged, m_syncEngine, &SyncEngine::requestSync);
+    connect(m_categories, &CategoryRepository::categoriesChanged, m_syncEngine, &SyncEngine::requestSync);
+    connect(m_transactions, &TransactionRepository::transactionsChanged, m_syncEngine, &SyncEngine::requestSync);
+
+    TandAccount::AuthClient* auth = m_accountClient->authClient();
+    connect(auth, &TandAccount::AuthClient::loginSucceeded, this, &AppState::onLoginSucceeded);
+    // Signed out, a pass is skipped anyway; the timer need not keep asking.
+    connect(auth, &TandAccount::AuthClient::logoutCompleted, m_syncEngine, &SyncEngine::stopAutoSync);
+    connect(auth, &TandAccount::AuthClient::sessionExpired, m_syncEngine, &SyncEngine::stopAutoSync);
+}
+
+void AppState::restoreSignIn()
+{
+    m_accountClient->initialize();
+    TandAccount::AuthClient* auth = m_accountClient->authClient();
+    if (auth->state() == TandAccount::AuthState::Unauthenticated)
+        return;
+    QPointer<AppState> self(this);
+    auth->refreshToken([self](bool) {
+        // A refresh that could not reach the service leaves the user signed
+        // in: passes then fail until it answers again.
+        if (self && self->isSignedIn())
+            self->startSyncing();
+    });
+}
+
+void AppState::onLoginSucceeded()
+{
+    QSettings().setValue(kSignedInBeforeKey, true);
+    startSyncing();
+}
+
+// The cursor must be this user's before the first pass pulls with it.
+void AppState::startSyncing()
+{
+    SyncCursorOwner(m_preferences).claimFor(m_accountClient->authClient()->userId());
+    m_syncEngine->startAutoSync(kAutoSyncIntervalMs);
+    m_syncEngine->requestSync();
+}
+
+bool AppState::isSignedIn() const
+{
+    return m_accountClient && m_accountClient->isAuthenticated();
+}
+
+QString AppState::signedInUserName() const
+{
+    if (!isSignedIn())
+        return {};
+    const TandAccount::User user = m_accountClient->authClient()->currentUser();
+    if (!user.display_name.isEmpty())
+        return user.display_name;
+    if (!user.email.isEmpty())
+        return user.email;
+    return m_accountClient->authClient()->userId();
 }
 
 bool AppState::syncMayRun() const

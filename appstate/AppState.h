@@ -36,8 +36,9 @@ public:
     ~AppState() override;
 
     // Opens the database in the data directory, builds the repositories and
-    // services, applies the stored appearance and seeds the default
-    // categories. False (with a log line) when the database cannot be used;
+    // services, the account-service client and the sync engine, applies the
+    // stored appearance, seeds the default categories and restores the
+    // sign-in from the stored tokens. False (with a log line) when the database cannot be used;
     // the state must not be used then, except for databaseProblem().
     bool initialize();
     // Why initialize() could not use the database; None after it succeeded.
@@ -63,13 +64,10 @@ public:
 
     ThemeManager* themeManager() const { return m_themeManager; }
 
-    // Sign-in arrives with the account-service client; until it exists
-    // nobody is signed in, and windows show their signed-out state (a sync
-    // engine, once there is one, keeps its gate shut the same way).
-    bool isSignedIn() const { return false; }
+    bool isSignedIn() const;
     // The signed-in user as windows name them: the display name, else the
     // e-mail address, else the account id. Empty while signed out.
-    QString signedInUserName() const { return {}; }
+    QString signedInUserName() const;
 
     // The sync engine's gate: a pass may run while the user is signed in and
     // no long write (an import) holds the repositories' change signals back,
@@ -86,11 +84,21 @@ public:
     // at start-up (empty when none was stored).
     QString lastViewedAccountId() const { return m_lastViewedAccountId; }
 
+    // How often a signed-in user's data is synced without being asked.
+    static constexpr int kAutoSyncIntervalMs = 300000;
+
 Q_SIGNALS:
     void databaseReady();
 
 private:
     void applyStoredPreferences();
+    void buildAccountServices();
+    void connectSync();
+    // Takes up the sign-in kept from the last run; sync starts once the
+    // tokens have been refreshed, or the service could not be reached.
+    void restoreSignIn();
+    void onLoginSucceeded();
+    void startSyncing();
 
     Database* m_database = nullptr;
     AccountRepository* m_accounts = nullptr;

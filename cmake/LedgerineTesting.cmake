@@ -1,8 +1,9 @@
-# The program's update feed is a closed port of this machine in tests, so
-# that no start-up or Help-menu check reaches the real one; tests of the
-# update checker point it at fake feeds of their own. Settings go to the
-# test's own folder, never the user's.
+# The program's update feed and the account, sign-in and sync services are a
+# closed port of this machine in tests, so that nothing a test runs reaches
+# the real ones; tests of those clients point them at fake services of their
+# own. Settings go to the test's own folder, never the user's.
 set(LEDGERINE_TEST_UPDATE_URL "http://127.0.0.1:9/ledgerine/stable/")
+set(LEDGERINE_TEST_SERVICE_URL "http://127.0.0.1:9")
 
 # ledgerine_add_test(<name> SOURCES <files...> LIBS <targets...>)
 # Builds one QtTest program and registers it with CTest. Tests run without a
@@ -14,6 +15,6 @@ function(ledgerine_add_test name)
   target_link_libraries(${name} PRIVATE ${ARG_LIBS} ledgerine_testsupport Qt6::Test)
   add_test(NAME ${name} COMMAND ${name})
   set_tests_properties(${name} PROPERTIES
-    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LEDGERINE_DATA_DIR=${CMAKE_CURRENT_BINARY_DIR}/${name}-data;LEDGERINE_UPDATE_URL=${LEDGERINE_TEST_UPDATE_URL};XDG_CONFIG_HOME=${CMAKE_CURRENT_BINARY_DIR}/${name}-config"
+    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LEDGERINE_DATA_DIR=${CMAKE_CURRENT_BINARY_DIR}/${name}-data;LEDGERINE_UPDATE_URL=${LEDGERINE_TEST_UPDATE_URL};AUTH_BASE_URL=${LEDGERINE_TEST_SERVICE_URL}/auth;ACCOUNT_API_URL=${LEDGERINE_TEST_SERVICE_URL}/account;SYNC_API_URL=${LEDGERINE_TEST_SERVICE_URL}/sync;XDG_CONFIG_HOME=${CMAKE_CURRENT_BINARY_DIR}/${name}-config"
     TIMEOUT 300)
 endfunction()

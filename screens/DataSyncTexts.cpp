@@ -6,10 +6,8 @@
 #include <QDir>
 #include <QLocale>
 
-QString DataSyncTexts::signedOutText(bool signInAvailable)
+QString DataSyncTexts::signedOutText()
 {
-    if (!signInAvailable)
-        return tr("Not signed in.\nSign-in is not available in this build.");
     return tr("Not signed in.\nSign in via File › Tandrel Account to enable sync.");
 }
 

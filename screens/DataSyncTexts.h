@@ -27,9 +27,8 @@ public:
         QString text;
     };
 
-    // Plain text on two lines. Where to sign in is only named once the
-    // program can sign in.
-    static QString signedOutText(bool signInAvailable);
+    // Plain text on two lines, naming where to sign in.
+    static QString signedOutText();
     // Rich text naming the user (escaped: the name comes from the server)
     // and the sync state in its colour.
     static QString signedInText(const QString& userName, SyncEngine::SyncState state);

@@ -1,5 +1,7 @@
 #include "screens/SettingsScreen.h"
 
+#include "account/AuthClient.h"
+#include "account/Client.h"
 #include "appstate/AccountEditor.h"
 #include "appstate/AppState.h"
 #include "appstate/PlainMessage.h"
@@ -36,6 +38,7 @@
 #include <QListWidget>
 #include <QPainter>
 #include <QPixmap>
+#include <QPointer>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QStyle>
@@ -205,6 +208,8 @@ SettingsScreen::SettingsScreen(AppState* appState, QWidget* parent)
     connect(theme, &ThemeManager::fontScaleChanged, this, &SettingsScreen::fitToFont);
     if (SyncEngine* engine = m_appState->syncEngine())
         connect(engine, &SyncEngine::stateChanged, this, &SettingsScreen::onSyncStateChanged);
+    if (TandAccount::Client* client = m_appState->accountClient())
+        connect(client->authClient(), &TandAccount::AuthClient::stateChanged, this, &SettingsScreen::refresh);
     applyThemeColors();
     fitToFont();
 }
@@ -684,11 +689,17 @@ void SettingsScreen::openAccentDialog()
 void SettingsScreen::refresh()
 {
     loadDeletedAccounts();
+    showSyncStatus();
+    if (m_appState->isSignedIn())
+        fetchUserNameIfUnknown();
+}
 
+void SettingsScreen::showSyncStatus()
+{
     SyncEngine* engine = m_appState->syncEngine();
     if (!engine || !m_appState->isSignedIn()) {
         m_accountLabel->setTextFormat(Qt::PlainText);
-        m_accountLabel->setText(DataSyncTexts::signedOutText(m_appState->accountClient() != nullptr));
+        m_accountLabel->setText(DataSyncTexts::signedOutText());
         m_lastSyncLabel->hide();
         m_syncButtonRow->hide();
         return;
@@ -703,6 +714,22 @@ void SettingsScreen::refresh()
     m_lastSyncLabel->show();
     m_syncButtonRow->show();
     updateSyncButtons();
+}
+
+// Until the service has said who the user is, the page names them by the
+// id in their token.
+void SettingsScreen::fetchUserNameIfUnknown()
+{
+    TandAccount::AuthClient* auth = m_appState->accountClient()->authClient();
+    const TandAccount::User user = auth->currentUser();
+    if (!user.display_name.isEmpty() || !user.email.isEmpty())
+        return;
+    QPointer<SettingsScreen> self(this);
+    auth->fetchCurrentUser([self](const TandAccount::User& fetched) {
+        // A failed request hands back the same nameless user: no second try.
+        if (self && (!fetched.display_name.isEmpty() || !fetched.email.isEmpty()))
+            self->showSyncStatus();
+    });
 }
 
 void SettingsScreen::loadDeletedAccounts()
@@ -772,7 +799,7 @@ void SettingsScreen::forceFullSync()
 
 void SettingsScreen::onSyncStateChanged()
 {
-    updateSyncButtons();
+    showSyncStatus();
     SyncEngine* engine = m_appState->syncEngine();
     if (m_awaitingSync && engine && engine->state() != SyncEngine::Syncing) {
         m_awaitingSync = false;

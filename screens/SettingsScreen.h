@@ -74,6 +74,10 @@ private:
     void showPageAfter(int step);
 
     void loadDeletedAccounts();
+    // Who is signed in, the sync state and the last sync; the sync buttons
+    // only while signed in.
+    void showSyncStatus();
+    void fetchUserNameIfUnknown();
     void syncNow();
     void forceFullSync();
     void onSyncStateChanged();

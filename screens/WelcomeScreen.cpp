@@ -45,6 +45,7 @@ WelcomeScreen::WelcomeScreen(AppState* appState, QWidget* parent)
     m_subtitleLabel->setAlignment(Qt::AlignCenter);
 
     m_sessionEndedLabel = new QLabel(tr("Your session has ended. Sign back in to keep syncing."));
+    m_sessionEndedLabel->setObjectName(QStringLiteral("sessionEndedLabel"));
     applyFontRole(m_sessionEndedLabel, FontRole::BodyStrong);
     m_sessionEndedLabel->setAlignment(Qt::AlignCenter);
     m_sessionEndedLabel->setWordWrap(true);

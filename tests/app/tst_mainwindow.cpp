@@ -24,6 +24,7 @@
 #include "storage/RecurringRepository.h"
 #include "storage/TransactionRepository.h"
 #include "tests/support/ModalWatcher.h"
+#include "tests/support/OpenedUrls.h"
 #include "tests/support/TestDataDir.h"
 
 #include <QAbstractButton>
@@ -146,7 +147,7 @@ private Q_SLOTS:
     void dueCountFollowsTheRecurringService();
     void newTransactionsUpdateBalances();
     void welcomePageFollowsTheTheme();
-    void signInSaysItIsUnavailable();
+    void welcomePageSignInOpensTheLoginPage();
     void reconciliationWindowsOpenForTheShownAccount();
     void preferencesWindowIsKeptAndGoesWithTheMainWindow();
     void recurringWindowPostsIntoTheRegister();
@@ -567,11 +568,17 @@ void TestMainWindow::welcomePageFollowsTheTheme()
     m_state->themeManager()->setThemeByName(QStringLiteral("light"));
 }
 
-void TestMainWindow::signInSaysItIsUnavailable()
+void TestMainWindow::welcomePageSignInOpensTheLoginPage()
 {
+    OpenedUrls browser;
     MainWindow window(m_state.get());
     emit window.findChild<WelcomeScreen*>()->signInRequested();
-    QCOMPARE(window.statusBar()->currentMessage(), QStringLiteral("Sign-in is not available in this build."));
+    QCOMPARE(browser.urls().size(), 1);
+    // The service the environment names (a closed port in tests), never the maker's.
+    const QUrl page = browser.urls().first();
+    QCOMPARE(page.host(), QStringLiteral("127.0.0.1"));
+    QVERIFY2(page.path().endsWith(QLatin1String("/tandrel/account/login")), qPrintable(page.toString()));
+    QCOMPARE(window.statusBar()->currentMessage(), QStringLiteral("Finish signing in in your browser..."));
     QCOMPARE(window.findChild<QStackedWidget*>()->currentIndex(), MainWindow::kWelcomePage);
 }
 

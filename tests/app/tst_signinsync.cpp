@@ -1,0 +1,593 @@
+#include "account/AuthClient.h"
+#include "account/Client.h"
+#include "account/CredentialManagerTokenStore.h"
+#include "account/TokenStore.h"
+#include "app/AccountListModel.h"
+#include "app/MainWindow.h"
+#include "app/StatusBar.h"
+#include "appstate/AppState.h"
+#include "appstate/ServiceEndpoints.h"
+#include "appstate/SyncCursorOwner.h"
+#include "screens/SettingsScreen.h"
+#include "screens/WelcomeScreen.h"
+#include "storage/AccountRepository.h"
+#include "storage/ChangeHold.h"
+#include "storage/PreferencesRepository.h"
+#include "storage/TransactionRepository.h"
+#include "sync/SyncEngine.h"
+#include "tests/support/FakeAuthService.h"
+#include "tests/support/FakeBrowser.h"
+#include "tests/support/FakeSyncService.h"
+#include "tests/support/ModalWatcher.h"
+#include "tests/support/ServerRecords.h"
+#include "tests/support/TestDataDir.h"
+#include "tests/support/TestTokens.h"
+
+#include <QAction>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSettings>
+#include <QSignalSpy>
+#include <QStackedWidget>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QTreeView>
+#include <QUrlQuery>
+#include <QJsonArray>
+#include <QtTest>
+
+#include <algorithm>
+#include <memory>
+
+using TandAccount::AuthClient;
+
+namespace {
+
+constexpr int kNetworkWaitMs = 15000;
+
+Account makeAccount(const QString& name)
+{
+    Account account;
+    account.id = QUuid::createUuid().toString(QUuid::WithoutBraces);
+    account.name = name;
+    return account;
+}
+
+Transaction makeTransaction(const QString& accountId, qint64 amount)
+{
+    Transaction transaction;
+    transaction.id = QUuid::createUuid().toString(QUuid::WithoutBraces);
+    transaction.account_id = accountId;
+    transaction.date = QDate::currentDate();
+    transaction.payee = QStringLiteral("Corner Market");
+    transaction.amount = amount;
+    return transaction;
+}
+
+// The sync engine's repeating timer, the one auto-sync runs on.
+bool autoSyncRuns(SyncEngine* engine)
+{
+    for (QTimer* timer : engine->findChildren<QTimer*>()) {
+        if (!timer->isSingleShot())
+            return timer->isActive();
+    }
+    return false;
+}
+
+} // namespace
+
+// The running program signs in through the browser against a fake service,
+// syncs with a fake sync service, and shows both in its windows.
+class TestSignInSync : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void signInFromTheMenuSyncsBothWays();
+    void signOutStopsAutoSync();
+    void anotherUserPullsFromTheBeginning();
+    void startUpWithStoredTokensSyncs();
+    void startUpWithRefusedTokensAsksToSignInAgain();
+    void failedSignInIsShownAsPlainText();
+    void failedPassIsShownInTheStatusBarAndThePage();
+    void sessionRefusedDuringAPassSignsOut();
+    void dataSyncPageFollowsTheSignIn();
+    void syncNowWithTheGateShutLeavesTheButtonsAsTheyWere();
+    void syncButtonsWaitForThePassTheyStarted();
+
+private:
+    void startState();
+    // The program as it starts for a user signed in at the last run, once
+    // its first pass has ended; null when it did not end.
+    std::unique_ptr<MainWindow> startSignedIn();
+    void storeSignIn(const FakeAuthService::TokenPair& pair);
+    // Signs in from the File menu and waits for the first pass to end.
+    void signInFromTheMenu(MainWindow& window);
+    QAction* action(MainWindow& window, const char* name) const;
+    AuthClient* auth() const { return m_state->accountClient()->authClient(); }
+    SettingsScreen* openDataSyncPage(MainWindow& window);
+    QList<RecordedRequest> pullRequests() const;
+    // Returns once no pass has run for longer than the debounce interval, so
+    // that what the test does next is all that starts one.
+    void waitUntilSyncIsQuiet();
+
+    QTemporaryDir m_settingsDir;
+    std::unique_ptr<TestDataDir> m_dataDir;
+    FakeAuthService* m_auth = nullptr;
+    FakeSyncService* m_sync = nullptr;
+    FakeBrowser* m_browser = nullptr;
+    std::unique_ptr<AppState> m_state;
+};
+
+void TestSignInSync::initTestCase()
+{
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_settingsDir.path());
+    QCoreApplication::setOrganizationName(QStringLiteral("Tandrel"));
+    QCoreApplication::setApplicationName(QStringLiteral("Ledgerine"));
+}
+
+void TestSignInSync::init()
+{
+    QSettings().clear();
+    m_dataDir = std::make_unique<TestDataDir>();
+    m_auth = new FakeAuthService(QStringLiteral("tandrel"), this);
+    m_sync = new FakeSyncService(this);
+    QVERIFY(m_auth->start());
+    QVERIFY(m_sync->start());
+    m_browser = new FakeBrowser(this);
+    qputenv("AUTH_BASE_URL", m_auth->baseUrl().toEncoded());
+    qputenv("ACCOUNT_API_URL", m_auth->baseUrl().toEncoded());
+    qputenv("SYNC_API_URL", m_sync->baseUrl().toEncoded());
+    qputenv("AUTH_CLIENT_ID", FakeAuthService::kClientId);
+}
+
+void TestSignInSync::cleanup()
+{
+    m_state.reset();
+    delete m_browser;
+    delete m_sync;
+    delete m_auth;
+    m_dataDir.reset();
+}
+
+void TestSignInSync::startState()
+{
+    m_state = std::make_unique<AppState>();
+    QVERIFY(m_state->initialize());
+}
+
+std::unique_ptr<MainWindow> TestSignInSync::startSignedIn()
+{
+    storeSignIn(m_auth->signIn(QStringLiteral("user-1")));
+    startState();
+    if (QTest::currentTestFailed())
+        return nullptr;
+    auto window = std::make_unique<MainWindow>(m_state.get());
+    QSignalSpy synced(m_state->syncEngine(), &SyncEngine::syncCompleted);
+    if (!QTest::qWaitFor([&synced] { return !synced.isEmpty(); }, kNetworkWaitMs))
+        return nullptr;
+    return window;
+}
+
+// As a sign-in of an earlier run left them.
+void TestSignInSync::storeSignIn(const FakeAuthService::TokenPair& pair)
+{
+    TandAccount::CredentialManagerTokenStore store(QString::fromLatin1(ServiceEndpoints::kApplicationId));
+    QVERIFY(store.write(TandAccount::TokenStore::kAccessTokenKey, pair.access));
+    QVERIFY(store.write(TandAccount::TokenStore::kRefreshTokenKey, pair.refresh));
+}
+
+QAction* TestSignInSync::action(MainWindow& window, const char* name) const
+{
+    auto* found = window.findChild<QAction*>(QLatin1String(name));
+    if (!found)
+        qFatal("no action %s", name);
+    return found;
+}
+
+void TestSignInSync::signInFromTheMenu(MainWindow& window)
+{
+    QSignalSpy signedIn(auth(), &AuthClient::loginSucceeded);
+    QSignalSpy synced(m_state->syncEngine(), &SyncEngine::syncCompleted);
+    QVERIFY(action(window, "signInAction")->isVisible());
+    action(window, "signInAction")->trigger();
+    QTRY_COMPARE_WITH_TIMEOUT(signedIn.count(), 1, kNetworkWaitMs);
+    QTRY_VERIFY_WITH_TIMEOUT(synced.count() >= 1, kNetworkWaitMs);
+}
+
+SettingsScreen* TestSignInSync::openDataSyncPage(MainWindow& window)
+{
+    window.showSettingsWindow();
+    auto* settings = window.findChild<SettingsScreen*>();
+    if (settings)
+        settings->findChild<QListWidget*>(QStringLiteral("pageList"))->setCurrentRow(2);
+    return settings;
+}
+
+void TestSignInSync::waitUntilSyncIsQuiet()
+{
+    QElapsedTimer waited;
+    waited.start();
+    QElapsedTimer quiet;
+    quiet.start();
+    qsizetype seen = m_sync->server()->requests().size();
+    while (quiet.elapsed() < SyncEngine::kDebounceMs + 300) {
+        QVERIFY2(waited.elapsed() < kNetworkWaitMs, "sync never came to rest");
+        QTest::qWait(50);
+        const qsizetype now = m_sync->server()->requests().size();
+        if (now != seen || m_state->syncEngine()->state() == SyncEngine::Syncing) {
+            seen = now;
+            quiet.restart();
+        }
+    }
+}
+
+QList<RecordedRequest> TestSignInSync::pullRequests() const
+{
+    return m_sync->server()->requestsTo("GET", QStringLiteral("/sync/pull"));
+}
+
+void TestSignInSync::signInFromTheMenuSyncsBothWays()
+{
+    startState();
+    const Account household = makeAccount(QStringLiteral("Household"));
+    QVERIFY(m_state->accountRepository()->insert(household));
+    const Transaction groceries = makeTransaction(household.id, -4250);
+    QVERIFY(m_state->transactionRepository()->insert(groceries));
+    // Another device of the same user has synced an account of its own.
+    m_sync->putRecord(QStringLiteral("account"), serverrecords::account(QStringLiteral("acct-phone")), 1);
+    m_sync->putRecord(QStringLiteral("transaction"),
+                      serverrecords::transaction(QStringLiteral("txn-phone"), QStringLiteral("acct-phone")), 1);
+
+    MainWindow window(m_state.get());
+    window.show();
+    auto* statusBar = window.findChild<StatusBar*>();
+    QVERIFY(statusBar->syncText().isEmpty());
+    QSignalSpy states(m_state->syncEngine(), &SyncEngine::stateChanged);
+    signInFromTheMenu(window);
+    if (QTest::currentTestFailed())
+        return;
+
+    // The browser went to the login page of the service the environment names.
+    QCOMPARE(m_browser->openedUrls().size(), 1);
+    QCOMPARE(m_browser->openedUrls().first().host(), QStringLiteral("127.0.0.1"));
+    QVERIFY(m_state->isSignedIn());
+    QVERIFY(QSettings().value(QStringLiteral("auth/hasSignedInBefore")).toBool());
+    QVERIFY(action(window, "signOutAction")->isVisible());
+    QVERIFY(!action(window, "signInAction")->isVisible());
+    QVERIFY(autoSyncRuns(m_state->syncEngine()));
+
+    // What waited here went up ...
+    QVERIFY(m_sync->record(QStringLiteral("account"), household.id));
+    QVERIFY(m_sync->record(QStringLiteral("transaction"), groceries.id));
+    QCOMPARE(m_state->accountRepository()->getById(household.id)->sync_status, SyncStatus::Synced);
+    // ... and the other device's records came down, into the account list.
+    QVERIFY(m_state->accountRepository()->getById(QStringLiteral("acct-phone")));
+    QVERIFY(m_state->transactionRepository()->getById(QStringLiteral("txn-phone")));
+    QTRY_COMPARE(window.findChild<AccountListModel*>()->rowCount(), 2);
+
+    QVERIFY(states.count() >= 2);
+    QCOMPARE(states.first().first().value<SyncEngine::SyncState>(), SyncEngine::Syncing);
+    QTRY_COMPARE_WITH_TIMEOUT(statusBar->syncText(), QStringLiteral("Synced"), kNetworkWaitMs);
+    QVERIFY(statusBar->findChild<QLabel*>(QStringLiteral("syncStateLabel"))->isVisible());
+    QTRY_COMPARE_WITH_TIMEOUT(statusBar->currentMessage(), QStringLiteral("Sync complete"), kNetworkWaitMs);
+}
+
+void TestSignInSync::signOutStopsAutoSync()
+{
+    startState();
+    MainWindow window(m_state.get());
+    signInFromTheMenu(window);
+    if (QTest::currentTestFailed())
+        return;
+    QCOMPARE(m_auth->liveSessionCount(), 1);
+
+    action(window, "signOutAction")->trigger();
+    QVERIFY(!m_state->isSignedIn());
+    QVERIFY(!autoSyncRuns(m_state->syncEngine()));
+    QVERIFY(action(window, "signInAction")->isVisible());
+    QVERIFY(window.findChild<StatusBar*>()->syncText().isEmpty());
+    // The session ended on the service too.
+    QTRY_COMPARE_WITH_TIMEOUT(m_auth->liveSessionCount(), 0, kNetworkWaitMs);
+
+    // An edit now asks for a sync that never reaches the service.
+    m_sync->server()->clearLog();
+    QVERIFY(m_state->accountRepository()->insert(makeAccount(QStringLiteral("Offline"))));
+    QTest::qWait(SyncEngine::kDebounceMs + 500);
+    QCOMPARE(m_sync->server()->requests().size(), 0);
+    QCOMPARE(m_state->syncEngine()->state(), SyncEngine::Idle);
+}
+
+void TestSignInSync::anotherUserPullsFromTheBeginning()
+{
+    startState();
+    m_sync->putRecord(QStringLiteral("account"), serverrecords::account(QStringLiteral("acct-1")), 1);
+    MainWindow window(m_state.get());
+    const QString cursorKey = QString::fromLatin1(PreferencesRepository::kSyncCursorKey);
+    const auto firstPullAfterSignIn = [&](const QString& userId) -> std::optional<QUrlQuery> {
+        if (m_state->isSignedIn())
+            action(window, "signOutAction")->trigger();
+        m_sync->server()->clearLog();
+        m_auth->setLoginUser(userId);
+        signInFromTheMenu(window);
+        if (QTest::currentTestFailed() || pullRequests().isEmpty())
+            return std::nullopt;
+        return pullRequests().first().query;
+    };
+
+    QVERIFY(firstPullAfterSignIn(QStringLiteral("user-1")));
+    QVERIFY(!m_state->preferencesRepository()->getString(cursorKey).isEmpty());
+    QCOMPARE(SyncCursorOwner(m_state->preferencesRepository()).owner(), QStringLiteral("user-1"));
+
+    // The same user goes on from where their last pull ended ...
+    std::optional<QUrlQuery> pull = firstPullAfterSignIn(QStringLiteral("user-1"));
+    QVERIFY(pull);
+    QVERIFY(pull->hasQueryItem(QStringLiteral("cursor")));
+
+    // ... someone else starts from the beginning, and the cursor is theirs after.
+    pull = firstPullAfterSignIn(QStringLiteral("user-2"));
+    QVERIFY(pull);
+    QVERIFY(!pull->hasQueryItem(QStringLiteral("cursor")));
+    QCOMPARE(SyncCursorOwner(m_state->preferencesRepository()).owner(), QStringLiteral("user-2"));
+    QVERIFY(!m_state->preferencesRepository()->getString(cursorKey).isEmpty());
+}
+
+void TestSignInSync::startUpWithStoredTokensSyncs()
+{
+    const FakeAuthService::TokenPair stored = m_auth->signIn(QStringLiteral("user-1"));
+    storeSignIn(stored);
+    startState();
+    // Signed in from the start, before the service has answered.
+    QVERIFY(m_state->isSignedIn());
+    MainWindow window(m_state.get());
+    QVERIFY(action(window, "signOutAction")->isVisible());
+
+    QSignalSpy synced(m_state->syncEngine(), &SyncEngine::syncCompleted);
+    QTRY_VERIFY_WITH_TIMEOUT(synced.count() >= 1, kNetworkWaitMs);
+    // The tokens were refreshed first, and auto-sync runs.
+    QVERIFY(!m_auth->isLive(stored));
+    QCOMPARE(m_auth->liveSessionCount(), 1);
+    QVERIFY(autoSyncRuns(m_state->syncEngine()));
+    QVERIFY(!pullRequests().isEmpty());
+    QCOMPARE(m_browser->openedUrls().size(), 0);
+    QTRY_COMPARE_WITH_TIMEOUT(window.findChild<StatusBar*>()->syncText(), QStringLiteral("Synced"), kNetworkWaitMs);
+}
+
+void TestSignInSync::startUpWithRefusedTokensAsksToSignInAgain()
+{
+    // The service no longer knows the session these tokens belong to.
+    storeSignIn({tokenExpiringIn(-60), QStringLiteral("refresh-of-an-ended-session")});
+    QSettings().setValue(QStringLiteral("auth/hasSignedInBefore"), true);
+    startState();
+
+    // What the user saw when told; "Sign In" in the box then signs in.
+    QString told;
+    int syncRequestsWhenTold = -1;
+    bool autoSyncWhenTold = true;
+    bool sessionEndedShownWhenTold = false;
+    MainWindow* shown = nullptr;
+    ModalWatcher watcher([&](QWidget* modal) {
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        QVERIFY(box);
+        told = box->text();
+        syncRequestsWhenTold = int(m_sync->server()->requests().size());
+        autoSyncWhenTold = autoSyncRuns(m_state->syncEngine());
+        auto* welcome = shown->findChild<WelcomeScreen*>();
+        sessionEndedShownWhenTold =
+            welcome->findChild<QLabel*>(QStringLiteral("sessionEndedLabel"))->isVisibleTo(welcome);
+        for (QAbstractButton* button : box->buttons()) {
+            if (button->text() == QLatin1String("Sign In"))
+                button->click();
+        }
+    });
+    MainWindow window(m_state.get());
+    shown = &window;
+    QSignalSpy synced(m_state->syncEngine(), &SyncEngine::syncCompleted);
+    QTRY_VERIFY_WITH_TIMEOUT(!told.isEmpty(), kNetworkWaitMs);
+    QCOMPARE(told, QStringLiteral("Your session has ended. Sign back in to keep syncing."));
+    QCOMPARE(syncRequestsWhenTold, 0);
+    QVERIFY(!autoSyncWhenTold);
+    QVERIFY(sessionEndedShownWhenTold);
+
+    // "Sign In" in the box signs in, and sync starts.
+    QTRY_VERIFY_WITH_TIMEOUT(m_state->isSignedIn(), kNetworkWaitMs);
+    QTRY_VERIFY_WITH_TIMEOUT(synced.count() >= 1, kNetworkWaitMs);
+    auto* welcome = window.findChild<WelcomeScreen*>();
+    QVERIFY(!welcome->findChild<QLabel*>(QStringLiteral("sessionEndedLabel"))->isVisibleTo(welcome));
+}
+
+void TestSignInSync::failedSignInIsShownAsPlainText()
+{
+    startState();
+    MainWindow window(m_state.get());
+    // The user is on the login page; a callback with the right state but a
+    // single token comes back.
+    m_browser->setLoadsPages(false);
+    action(window, "signInAction")->trigger();
+    QCOMPARE(m_browser->openedUrls().size(), 1);
+    const QUrlQuery loginQuery(m_browser->openedUrls().first());
+    QUrl callback(loginQuery.queryItemValue(QStringLiteral("redirect_uri"), QUrl::FullyDecoded));
+    callback.setQuery(QUrlQuery{{QStringLiteral("state"), loginQuery.queryItemValue(QStringLiteral("state"))},
+                                {QStringLiteral("access_token"), QStringLiteral("half-of-a-pair")}});
+
+    QString shown;
+    Qt::TextFormat format = Qt::AutoText;
+    ModalWatcher watcher([&](QWidget* modal) {
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        QVERIFY(box);
+        shown = box->text();
+        format = box->textFormat();
+        box->accept();
+    });
+    m_browser->setLoadsPages(true);
+    m_browser->visit(callback);
+    QTRY_VERIFY_WITH_TIMEOUT(!shown.isEmpty(), kNetworkWaitMs);
+    QVERIFY2(shown.endsWith(QLatin1String("No tokens received")), qPrintable(shown));
+    QCOMPARE(format, Qt::PlainText);
+    QVERIFY(!m_state->isSignedIn());
+    QVERIFY(window.findChild<StatusBar*>()->currentMessage().isEmpty());
+}
+
+void TestSignInSync::failedPassIsShownInTheStatusBarAndThePage()
+{
+    startState();
+    MainWindow window(m_state.get());
+    signInFromTheMenu(window);
+    if (QTest::currentTestFailed())
+        return;
+    SettingsScreen* settings = openDataSyncPage(window);
+    QVERIFY(settings);
+
+    m_sync->server()->respondAlways("POST", QStringLiteral("/sync/push"), FakeResponse::empty(500));
+    QVERIFY(m_state->accountRepository()->insert(makeAccount(QStringLiteral("Savings"))));
+    QSignalSpy failed(m_state->syncEngine(), &SyncEngine::syncFailed);
+    settings->findChild<QPushButton*>(QStringLiteral("syncNowButton"))->click();
+    QTRY_COMPARE_WITH_TIMEOUT(failed.count(), 1, kNetworkWaitMs);
+
+    auto* statusBar = window.findChild<StatusBar*>();
+    QCOMPARE(statusBar->currentMessage(), QStringLiteral("Sync failed: Push failed (HTTP 500)"));
+    QCOMPARE(statusBar->syncText(), QStringLiteral("Sync error"));
+    QVERIFY(settings->findChild<QLabel*>(QStringLiteral("accountLabel"))->text().contains(QLatin1String("Sync error")));
+    QVERIFY(settings->findChild<QLabel*>(QStringLiteral("lastSyncLabel"))
+                ->text()
+                .endsWith(QLatin1String("\nError: Push failed (HTTP 500)")));
+    QVERIFY(settings->findChild<QPushButton*>(QStringLiteral("syncNowButton"))->isEnabled());
+}
+
+// The service stops taking the session in the middle of a pass: the user is
+// signed out here too and told so, rather than shown a sync error for good.
+void TestSignInSync::sessionRefusedDuringAPassSignsOut()
+{
+    const std::unique_ptr<MainWindow> window = startSignedIn();
+    QVERIFY(window);
+    SettingsScreen* settings = openDataSyncPage(*window);
+    QVERIFY(settings);
+    const FakeResponse refused = FakeResponse::json(401, {{QStringLiteral("error"), QStringLiteral("invalid_grant")}});
+    m_sync->server()->respondAlways("GET", QStringLiteral("/sync/pull"), refused);
+    m_auth->server()->respondAlways("POST", m_auth->realmPath(QStringLiteral("/auth/token/refresh")), refused);
+
+    QStringList told;
+    ModalWatcher watcher([&told](QWidget* modal) {
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        QVERIFY(box);
+        told << box->text();
+        box->reject();
+    });
+    QSignalSpy failed(m_state->syncEngine(), &SyncEngine::syncFailed);
+    settings->findChild<QPushButton*>(QStringLiteral("syncNowButton"))->click();
+    QTRY_COMPARE_WITH_TIMEOUT(failed.count(), 1, kNetworkWaitMs);
+    QCOMPARE(failed.first().first().toString(), QStringLiteral("Pull failed (HTTP 401)"));
+    QTRY_COMPARE_WITH_TIMEOUT(told, QStringList{QStringLiteral("Your session has ended. Sign back in to keep syncing.")},
+                              kNetworkWaitMs);
+
+    QVERIFY(!m_state->isSignedIn());
+    QVERIFY(!autoSyncRuns(m_state->syncEngine()));
+    QVERIFY(window->findChild<StatusBar*>()->syncText().isEmpty());
+    QVERIFY(action(*window, "signInAction")->isVisible());
+    QVERIFY(settings->findChild<QLabel*>(QStringLiteral("accountLabel"))
+                ->text()
+                .startsWith(QLatin1String("Not signed in.")));
+    QVERIFY(!settings->findChild<QPushButton*>(QStringLiteral("syncNowButton"))->isVisible());
+}
+
+void TestSignInSync::dataSyncPageFollowsTheSignIn()
+{
+    startState();
+    MainWindow window(m_state.get());
+    SettingsScreen* settings = openDataSyncPage(window);
+    QVERIFY(settings);
+    auto* accountLabel = settings->findChild<QLabel*>(QStringLiteral("accountLabel"));
+    auto* syncNow = settings->findChild<QPushButton*>(QStringLiteral("syncNowButton"));
+    QCOMPARE(accountLabel->text(),
+             QStringLiteral("Not signed in.\nSign in via File › Tandrel Account to enable sync."));
+    QVERIFY(!syncNow->isVisible());
+
+    // The open page follows the sign-in, and names the user once the service has.
+    signInFromTheMenu(window);
+    if (QTest::currentTestFailed())
+        return;
+    QVERIFY(syncNow->isVisible());
+    QTRY_VERIFY_WITH_TIMEOUT(accountLabel->text().contains(m_auth->displayName()), kNetworkWaitMs);
+    QVERIFY(accountLabel->text().contains(QLatin1String("Synced")));
+    QVERIFY(settings->findChild<QLabel*>(QStringLiteral("lastSyncLabel"))
+                ->text()
+                .startsWith(QLatin1String("Last synced: ")));
+
+    action(window, "signOutAction")->trigger();
+    QVERIFY(accountLabel->text().startsWith(QLatin1String("Not signed in.")));
+    QVERIFY(!syncNow->isVisible());
+}
+
+void TestSignInSync::syncNowWithTheGateShutLeavesTheButtonsAsTheyWere()
+{
+    const std::unique_ptr<MainWindow> window = startSignedIn();
+    QVERIFY(window);
+    SettingsScreen* settings = openDataSyncPage(*window);
+    QVERIFY(settings);
+    auto* syncNow = settings->findChild<QPushButton*>(QStringLiteral("syncNowButton"));
+    waitUntilSyncIsQuiet();
+
+    // A long write (an import) holds the repositories: no pass may start.
+    ChangeHold hold{m_state->accountRepository(), m_state->transactionRepository()};
+    m_sync->server()->clearLog();
+    syncNow->click();
+    QCOMPARE(syncNow->text(), QStringLiteral("Sync Now"));
+    QVERIFY(syncNow->isEnabled());
+    QVERIFY(settings->findChild<QPushButton*>(QStringLiteral("forceSyncButton"))->isEnabled());
+    QCOMPARE(m_state->syncEngine()->state(), SyncEngine::Idle);
+    QTest::qWait(100);
+    QCOMPARE(m_sync->server()->requests().size(), 0);
+}
+
+void TestSignInSync::syncButtonsWaitForThePassTheyStarted()
+{
+    const std::unique_ptr<MainWindow> window = startSignedIn();
+    QVERIFY(window);
+    SettingsScreen* settings = openDataSyncPage(*window);
+    QVERIFY(settings);
+    auto* syncNow = settings->findChild<QPushButton*>(QStringLiteral("syncNowButton"));
+    auto* forceSync = settings->findChild<QPushButton*>(QStringLiteral("forceSyncButton"));
+    waitUntilSyncIsQuiet();
+    const int pushedBefore = m_sync->recordCount();
+    QVERIFY(pushedBefore > 0);
+
+    m_sync->server()->delayRoute("GET", QStringLiteral("/sync/pull"), 300);
+    m_sync->server()->clearLog();
+    QSignalSpy synced(m_state->syncEngine(), &SyncEngine::syncCompleted);
+    ModalWatcher yes([](QWidget* modal) {
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        QVERIFY(box);
+        box->button(QMessageBox::Yes)->click();
+    });
+    forceSync->click();
+    QCOMPARE(yes.handledCount(), 1);
+    // Neither can start another pass, or mark rows under it, while it runs.
+    QCOMPARE(m_state->syncEngine()->state(), SyncEngine::Syncing);
+    QVERIFY(!syncNow->isEnabled());
+    QVERIFY(!forceSync->isEnabled());
+    QCOMPARE(syncNow->text(), QStringLiteral("Syncing..."));
+
+    QTRY_VERIFY_WITH_TIMEOUT(synced.count() >= 1, kNetworkWaitMs);
+    QVERIFY(syncNow->isEnabled());
+    QVERIFY(forceSync->isEnabled());
+    QCOMPARE(syncNow->text(), QStringLiteral("Sync Now"));
+    // Everything went up again and came down from the beginning.
+    const QList<RecordedRequest> pushes = m_sync->server()->requestsTo("POST", QStringLiteral("/sync/push"));
+    QVERIFY(std::any_of(pushes.begin(), pushes.end(), [pushedBefore](const RecordedRequest& push) {
+        return push.json().value(QLatin1String("changes")).toArray().size() == pushedBefore;
+    }));
+    const QList<RecordedRequest> pulls = pullRequests();
+    QVERIFY(std::any_of(pulls.begin(), pulls.end(), [](const RecordedRequest& pull) {
+        return !pull.query.hasQueryItem(QStringLiteral("cursor"));
+    }));
+}
+
+QTEST_MAIN(TestSignInSync)
+#include "tst_signinsync.moc"
