@@ -26,6 +26,8 @@ struct ServerRecordApplier::KindRules
     const char* brokenDateWarning = nullptr;
     // A key the service leaves out for "none" rather than for "unchanged".
     const char* absentMeansNone = nullptr;
+    // Whether its rows must point at an account of the store.
+    bool belongsToAccount = false;
 };
 
 namespace {
@@ -37,13 +39,13 @@ const ServerRecordApplier::KindRules kAccountRules{"applyAccount", {"name"}};
 const ServerRecordApplier::KindRules kCategoryRules{"applyCategory", {"name"}};
 const ServerRecordApplier::KindRules kRecurringRules{
     "applyRecurring", {"account_id", "amount", "start_date", "next_due_date"}, "next_due_date",
-    "applyRecurring: skipping server record with broken nextDueDate:", "end_date"};
+    "applyRecurring: skipping server record with broken nextDueDate:", "end_date", true};
 const ServerRecordApplier::KindRules kTransactionRules{
     "applyTransactionChange", {"account_id", "amount", "date"}, "date",
-    "applyTransactionChange: skipping server record with broken date:"};
+    "applyTransactionChange: skipping server record with broken date:", nullptr, true};
 const ServerRecordApplier::KindRules kReconciliationRules{
     "applyReconciliation", {"account_id", "statement_date"}, "statement_date",
-    "applyReconciliation: skipping server record with broken statementDate:"};
+    "applyReconciliation: skipping server record with broken statementDate:", nullptr, true};
 
 // Identity and sync state are the applier's to set, and a deletion time
 // means more than a value.
@@ -235,11 +237,7 @@ ServerRecordApplier::Outcome ServerRecordApplier::apply(SyncedTableRepository<Re
         // A record deleted before this store ever saw it stays unseen.
         if (record.deleted_at)
             return Outcome::LeftAlone;
-        if (!repository.insert(record) || !afterWrite(record, local))
-            return Outcome::DatabaseFailed;
-        return Outcome::Written;
-    }
-    if (local->sync_status == SyncStatus::Pending) {
+    } else if (local->sync_status == SyncStatus::Pending) {
         // The user's change not yet pushed goes to the service first; only
         // a version beyond it, made elsewhere meanwhile, replaces it. A
         // deletion not yet pushed stands against any version.
@@ -248,6 +246,18 @@ ServerRecordApplier::Outcome ServerRecordApplier::apply(SyncedTableRepository<Re
     } else if (record.version < local->version) {
         return Outcome::LeftAlone;
     }
+    if constexpr (requires { record.account_id; }) {
+        if (rules.belongsToAccount) {
+            if (const std::optional<Outcome> held = placeInAccount(record, local))
+                return *held;
+        }
+    }
+
+    if (!local) {
+        if (!repository.insert(record) || !afterWrite(record, local))
+            return Outcome::DatabaseFailed;
+        return Outcome::Written;
+    }
     // The service sends back what this store pushed: nothing to write then.
     const bool changed = !(record == *local);
     if (changed && !repository.updateFromServer(record, *local))
@@ -255,6 +265,27 @@ ServerRecordApplier::Outcome ServerRecordApplier::apply(SyncedTableRepository<Re
     if (!afterWrite(record, local))
         return Outcome::DatabaseFailed;
     return changed ? Outcome::Written : Outcome::LeftAlone;
+}
+
+template <typename Record>
+std::optional<ServerRecordApplier::Outcome> ServerRecordApplier::placeInAccount(Record& record,
+                                                                               const std::optional<Record>& local) const
+{
+    // The service may name the account by the id it gave it.
+    const auto account = m_accounts->findCounterpart(record.account_id, record.account_id);
+    if (account.readFailed)
+        return Outcome::DatabaseFailed;
+    if (account.row) {
+        record.account_id = account.row->id;
+        return std::nullopt;
+    }
+    // A deletion needs no account of its own: the row it deletes stays
+    // where it is.
+    if (record.deleted_at && local) {
+        record.account_id = local->account_id;
+        return std::nullopt;
+    }
+    return Outcome::AwaitsAccount;
 }
 
 bool ServerRecordApplier::writeSplitLines(const Transaction& written, const std::optional<Transaction>& before,

@@ -51,6 +51,9 @@ public:
     // Gives the stored records new places in the change order, shuffled by
     // `seed`, so that a pull from the start sends them in that order.
     void shuffle(quint32 seed);
+    // Pages of at most `records` records, whatever the request asks for
+    // (0: as it asks), so that a few records spread over several pages.
+    void setPageSize(int records) { m_pageSize = records; }
 
 private:
     using RecordKey = QPair<QString, QString>;
@@ -66,4 +69,5 @@ private:
     QHash<QString, RecordKey> m_byServerId;
     qint64 m_lastSequence = 0;
     int m_lastServerId = 0;
+    int m_pageSize = 0;
 };
