@@ -33,7 +33,8 @@ struct ServerRecordApplier::KindRules
 namespace {
 
 using Outcome = ServerRecordApplier::Outcome;
-using Presence = ServerFields::Presence;
+using Presence = serverfields::Presence;
+using TandAccount::JsonFieldReader;
 
 const ServerRecordApplier::KindRules kAccountRules{"applyAccount", {"name"}};
 const ServerRecordApplier::KindRules kCategoryRules{"applyCategory", {"name"}};
@@ -65,34 +66,34 @@ struct KeyValue
 };
 
 template <typename T>
-KeyValue keyValue(const ServerFields::Reading<T>& reading)
+KeyValue keyValue(const serverfields::Reading<T>& reading)
 {
     return {reading.presence, QVariant::fromValue(reading.value)};
 }
 
-KeyValue readKey(const ServerFields& fields, QLatin1String key, ColumnKind kind)
+KeyValue readKey(const JsonFieldReader& fields, QLatin1String key, ColumnKind kind)
 {
     switch (kind) {
     case ColumnKind::Text:
     case ColumnKind::Link:
     case ColumnKind::Choice:
-        return keyValue(fields.text(key));
+        return keyValue(fields.readText(key));
     case ColumnKind::Date:
-        return keyValue(fields.date(key));
+        return keyValue(serverfields::date(fields, key));
     case ColumnKind::Timestamp: {
         // An empty time keeps the local one, as an absent key does: no row
         // goes without its times.
-        const ServerFields::Reading<QDateTime> reading = fields.timestamp(key);
+        const serverfields::Reading<QDateTime> reading = fields.readDateTime(key);
         if (reading.isPresent() && !reading.value.isValid())
             return {};
         return keyValue(reading);
     }
     case ColumnKind::Flag:
-        return keyValue(fields.flag(key));
+        return keyValue(fields.readFlag(key));
     case ColumnKind::Int:
-        return keyValue(fields.whole(key));
+        return keyValue(fields.readInt(key));
     case ColumnKind::Money:
-        return keyValue(fields.amount(key));
+        return keyValue(serverfields::amount(fields, key));
     }
     return {};
 }
@@ -135,15 +136,15 @@ ServerRecordApplier::Outcome ServerRecordApplier::apply(SyncedTableRepository<Re
                                                         const QJsonObject& json, const KindRules& rules,
                                                         const char* splitLinesProblem, AfterWrite afterWrite)
 {
-    const ServerFields fields(json);
+    const JsonFieldReader fields(json);
     const auto skip = [&rules](const QString& id, const char* key, const char* reason) {
         qWarning() << QByteArray(rules.operation).append(':').constData()
                    << "skipping server record the store cannot hold:" << id << key << reason;
         return Outcome::Skipped;
     };
 
-    const ServerFields::Reading<QString> serverId = fields.text(QLatin1String("id"));
-    const ServerFields::Reading<QString> clientId = fields.text(QLatin1String("client_id"));
+    const serverfields::Reading<QString> serverId = fields.readText(QLatin1String("id"));
+    const serverfields::Reading<QString> clientId = fields.readText(QLatin1String("client_id"));
     if (serverId.presence == Presence::WrongKind || clientId.presence == Presence::WrongKind)
         return skip(clientId.value + serverId.value, "id", "is not a text");
     // A record without either id could never be matched again: every pull
@@ -198,11 +199,11 @@ ServerRecordApplier::Outcome ServerRecordApplier::apply(SyncedTableRepository<Re
     }
 
     // Without a version a record is older than any local row.
-    const ServerFields::Reading<int> version = fields.whole(QLatin1String("version"));
+    const serverfields::Reading<int> version = fields.readInt(QLatin1String("version"));
     if (version.presence == Presence::WrongKind)
         note("version", "holds a value of the wrong kind");
     record.version = version.value;
-    const ServerFields::Reading<QDateTime> deletedAt = fields.timestamp(QLatin1String("deleted_at"));
+    const serverfields::Reading<QDateTime> deletedAt = fields.readDateTime(QLatin1String("deleted_at"));
     if (deletedAt.presence == Presence::WrongKind)
         note("deleted_at", "holds a value of the wrong kind");
     record.deleted_at = deletedAt.value.isValid() ? std::optional<QDateTime>(deletedAt.value) : std::nullopt;
@@ -224,7 +225,7 @@ ServerRecordApplier::Outcome ServerRecordApplier::apply(SyncedTableRepository<Re
         return skip(record.id, "split_lines", splitLinesProblem);
     for (const char* key : rules.required) {
         const QVariant value = storedValue(record, key);
-        if ((!local && !fields.contains(QLatin1String(key))) || value.isNull() || value.toString().isEmpty())
+        if ((!local && !fields.has(QLatin1String(key))) || value.isNull() || value.toString().isEmpty())
             return skip(record.id, key, "is missing");
     }
 
@@ -351,10 +352,10 @@ ServerRecordApplier::Outcome ServerRecordApplier::applyTransactionChange(const Q
     if (lines.isArray()) {
         serverLines.emplace();
         for (const QJsonValue& value : lines.toArray()) {
-            const ServerFields fields(value.toObject());
-            const auto category = fields.text(QLatin1String("category_id"));
-            const auto amount = fields.amount(QLatin1String("amount"));
-            const auto memo = fields.text(QLatin1String("memo"));
+            const JsonFieldReader fields(value.toObject());
+            const auto category = fields.readText(QLatin1String("category_id"));
+            const auto amount = serverfields::amount(fields, QLatin1String("amount"));
+            const auto memo = fields.readText(QLatin1String("memo"));
             if (!value.isObject() || category.presence == Presence::WrongKind || !amount.isPresent()
                 || memo.presence == Presence::WrongKind) {
                 linesProblem = "holds a line the store cannot hold";

@@ -11,7 +11,6 @@ class AccountRepository;
 class CategoryRepository;
 class ReconciliationRepository;
 class RecurringRepository;
-class ServerFields;
 class SplitLineRepository;
 class TransactionRepository;
 struct Transaction;
