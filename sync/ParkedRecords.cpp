@@ -46,21 +46,21 @@ bool ParkedRecords::dropSuperseded(const QString& kind, const QJsonObject& recor
     return statement.bind(kind).bind(keyOf(fields)).bind(fields.integer("version"_L1)).exec();
 }
 
-std::optional<QList<ParkedRecords::Entry>> ParkedRecords::listReady() const
+std::optional<QList<ParkedRecords::Entry>> ParkedRecords::listReady(const QString& kind) const
 {
     SqlStatement statement(QSqlDatabase::database(),
-                           QStringLiteral("SELECT kind, record_key, record FROM parked_records p WHERE EXISTS "
+                           QStringLiteral("SELECT record_key, record FROM parked_records p WHERE kind = ? AND EXISTS "
                                           "(SELECT 1 FROM accounts a WHERE a.id = p.account_id OR a.server_id = "
                                           "p.account_id) ORDER BY rowid"),
                            "ParkedRecords::listReady");
-    if (!statement.exec())
+    if (!statement.bind(kind).exec())
         return std::nullopt;
     QList<Entry> ready;
     while (statement.next()) {
         // A record that no longer reads as an object is applied as an empty
         // one, which the applier refuses with a warning, and so leaves.
-        ready.append({statement.value(0).toString(), statement.value(1).toString(),
-                      QJsonDocument::fromJson(statement.value(2).toString().toUtf8()).object()});
+        ready.append({kind, statement.value(0).toString(),
+                      QJsonDocument::fromJson(statement.value(1).toString().toUtf8()).object()});
     }
     return ready;
 }

@@ -29,10 +29,10 @@ public:
     // applied, is at least as new: it could only lose against the row
     // `record` made or left, or bring back what `record` deleted.
     bool dropSuperseded(const QString& kind, const QJsonObject& record);
-    // The waiting records whose account the store now holds, by id or by
-    // server id, in the order they were first parked. Empty when the table
-    // could not be read.
-    std::optional<QList<Entry>> listReady() const;
+    // The waiting records of `kind` whose account the store now holds, by
+    // id or by server id, in the order they were first parked. Empty when
+    // the table could not be read.
+    std::optional<QList<Entry>> listReady(const QString& kind) const;
     bool remove(const Entry& entry);
     bool clear();
     // Empty when the table could not be read.

@@ -12,10 +12,7 @@
 #include "sync/PendingRecord.h"
 #include "sync/PullPage.h"
 
-#include <QDebug>
 #include <QSqlDatabase>
-
-#include <algorithm>
 
 namespace {
 
@@ -35,13 +32,6 @@ const Kind kKinds[] = {
     {entityTypeAt(3), &ServerRecordApplier::applyTransactionChange},
     {entityTypeAt(4), &ServerRecordApplier::applyReconciliation},
 };
-
-// The place of a kind in kKinds; past the end for a name it does not know.
-std::ptrdiff_t orderOf(const QString& name)
-{
-    return std::find_if(std::begin(kKinds), std::end(kKinds), [&name](const Kind& kind) { return kind.name == name; })
-        - std::begin(kKinds);
-}
 
 } // namespace
 
@@ -117,28 +107,24 @@ bool PullPageApplier::applyRecords(const PullPage& page)
 
 bool PullPageApplier::applyParkedRecords()
 {
-    // Round after round until one applies nothing, so that a record made
-    // applicable by another applied in the same round is not left waiting.
+    // Until a round applies nothing, so that what one round writes is looked
+    // at again for the records it lets in.
     for (;;) {
-        std::optional<QList<ParkedRecords::Entry>> ready = m_parked.listReady();
-        if (!ready)
-            return false;
-        std::stable_sort(ready->begin(), ready->end(), [](const ParkedRecords::Entry& a, const ParkedRecords::Entry& b) {
-            return orderOf(a.kind) < orderOf(b.kind);
-        });
         bool appliedAny = false;
-        for (const ParkedRecords::Entry& entry : std::as_const(*ready)) {
-            const std::ptrdiff_t order = orderOf(entry.kind);
-            const auto outcome = order < std::ptrdiff_t(std::size(kKinds))
-                ? (m_records.*kKinds[order].apply)(entry.record)
-                : ServerRecordApplier::Outcome::Skipped;
-            if (outcome == ServerRecordApplier::Outcome::DatabaseFailed)
+        for (const Kind& kind : kKinds) {
+            const std::optional<QList<ParkedRecords::Entry>> ready = m_parked.listReady(kind.name);
+            if (!ready)
                 return false;
-            if (outcome == ServerRecordApplier::Outcome::AwaitsAccount)
-                continue;
-            if (!m_parked.remove(entry))
-                return false;
-            appliedAny = true;
+            for (const ParkedRecords::Entry& entry : *ready) {
+                const ServerRecordApplier::Outcome outcome = (m_records.*kind.apply)(entry.record);
+                if (outcome == ServerRecordApplier::Outcome::DatabaseFailed)
+                    return false;
+                if (outcome == ServerRecordApplier::Outcome::AwaitsAccount)
+                    continue;
+                if (!m_parked.remove(entry))
+                    return false;
+                appliedAny = true;
+            }
         }
         if (!appliedAny)
             return true;
