@@ -117,6 +117,22 @@ QString SyncedRepository::findLocalIdByServerId(const QString& serverId, bool* o
     return id;
 }
 
+QString SyncedRepository::findLocalId(const QString& reference, bool* ok) const
+{
+    SqlStatement statement(
+        prepared(QStringLiteral("SELECT id FROM %1 WHERE id = ? OR server_id = ? ORDER BY id = ? DESC LIMIT 1")
+                     .arg(table())),
+        where("findLocalId"));
+    const bool executed = statement.bind(reference).bind(reference).bind(reference).exec();
+    if (ok)
+        *ok = executed;
+    QString id;
+    if (executed && statement.next())
+        id = statement.value(0).toString();
+    statement.query().finish();
+    return id;
+}
+
 bool SyncedRepository::softDeleteRow(const QString& id, const QDateTime& at)
 {
     const QString stamp = toIsoUtc(at.isValid() ? at : nowUtc());

@@ -44,6 +44,10 @@ public:
     // soft-deleted rows included; empty when there is none. `ok` (when
     // given) is false when the table could not be read.
     QString findLocalIdByServerId(const QString& serverId, bool* ok = nullptr) const;
+    // The local id of the row whose id is `reference`, or else whose server
+    // id is (the service's records may name a row either way), soft-deleted
+    // rows included; empty when there is none. `ok` as above.
+    QString findLocalId(const QString& reference, bool* ok = nullptr) const;
 
 protected:
     SyncedRepository(Database* database, const char* table, const char* className, QObject* parent);

@@ -273,11 +273,12 @@ std::optional<ServerRecordApplier::Outcome> ServerRecordApplier::placeInAccount(
                                                                                const std::optional<Record>& local) const
 {
     // The service may name the account by the id it gave it.
-    const auto account = m_accounts->findCounterpart(record.account_id, record.account_id);
-    if (account.readFailed)
+    bool ok = true;
+    const QString accountId = m_accounts->findLocalId(record.account_id, &ok);
+    if (!ok)
         return Outcome::DatabaseFailed;
-    if (account.row) {
-        record.account_id = account.row->id;
+    if (!accountId.isEmpty()) {
+        record.account_id = accountId;
         return std::nullopt;
     }
     // A deletion needs no account of its own: the row it deletes stays

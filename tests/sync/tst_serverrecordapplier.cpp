@@ -382,6 +382,10 @@ void ServerRecordApplierTest::recordsOfAnAccountNotHereAwaitIt()
     QCOMPARE(m_applier->applyAccount(with(account("savings"), {{"id", "S-savings"}})), Outcome::Written);
     QCOMPARE(m_applier->applyTransactionChange(transaction("t1", "S-savings")), Outcome::Written);
     QCOMPARE(m_store->transactions.getById("t1")->account_id, QStringLiteral("savings"));
+    // A deleted account is still in the store, and its rows with it.
+    QVERIFY(m_store->accounts.softDelete("savings"));
+    QCOMPARE(m_applier->applyTransactionChange(transaction("t2", "S-savings")), Outcome::Written);
+    QCOMPARE(m_store->transactions.getById("t2")->account_id, QStringLiteral("savings"));
 
     // Moved to an account not here yet, the row stays where it is for now;
     // an older version is left alone before any account is looked for.
