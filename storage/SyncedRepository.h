@@ -92,6 +92,10 @@ protected:
     // Revives the rows of one account deleted at or after `deletedSince`; the count.
     int restoreRowsOfAccount(const QString& accountId, const QString& deletedSince);
 
+    // The id of the first row matching `condition` (the text after WHERE);
+    // empty when there is none. `ok` as for fetchById.
+    QString firstId(const QString& condition, const QVariantList& values, const char* method, bool* ok) const;
+
     // A query prepared once for this SQL text and reused after: the same few
     // statements run thousands of times in an import or a sync pass. A
     // reader must finish() it once read.
