@@ -23,14 +23,15 @@ using Apply = ServerRecordApplier::Outcome (ServerRecordApplier::*)(const QJsonO
 struct Kind
 {
     const QString& name;
+    QJsonArray PullPage::*records;
     Apply apply;
 };
 const Kind kKinds[] = {
-    {entityTypeAt(0), &ServerRecordApplier::applyAccount},
-    {entityTypeAt(1), &ServerRecordApplier::applyCategory},
-    {entityTypeAt(2), &ServerRecordApplier::applyRecurring},
-    {entityTypeAt(3), &ServerRecordApplier::applyTransactionChange},
-    {entityTypeAt(4), &ServerRecordApplier::applyReconciliation},
+    {entityTypeAt(0), &PullPage::accounts, &ServerRecordApplier::applyAccount},
+    {entityTypeAt(1), &PullPage::categories, &ServerRecordApplier::applyCategory},
+    {entityTypeAt(2), &PullPage::recurring, &ServerRecordApplier::applyRecurring},
+    {entityTypeAt(3), &PullPage::transactions, &ServerRecordApplier::applyTransactionChange},
+    {entityTypeAt(4), &PullPage::reconciliations, &ServerRecordApplier::applyReconciliation},
 };
 
 } // namespace
@@ -74,15 +75,12 @@ bool PullPageApplier::apply(const PullPage& page, const QString& requestCursor)
 
 bool PullPageApplier::applyRecords(const PullPage& page)
 {
-    const QJsonArray* lists[] = {&page.accounts, &page.categories, &page.recurring, &page.transactions,
-                                 &page.reconciliations};
     const std::optional<int> parked = m_parked.count();
     if (!parked)
         return false;
     bool anyParked = *parked > 0;
-    for (std::size_t i = 0; i < std::size(kKinds); ++i) {
-        const Kind& kind = kKinds[i];
-        for (const QJsonValue& value : *lists[i]) {
+    for (const Kind& kind : kKinds) {
+        for (const QJsonValue& value : page.*kind.records) {
             const QJsonObject record = value.toObject();
             switch ((m_records.*kind.apply)(record)) {
             case ServerRecordApplier::Outcome::DatabaseFailed:

@@ -37,6 +37,7 @@ private slots:
     void recordWhoseAccountArrivesDeletedStaysParked();
     void reportsOverAllAccountsLeaveParkedMoneyOut();
     void pullFromTheStartEmptiesTheParkingTable();
+    void pageWhoseRecordCannotBeParkedWritesNothing();
     void ledgerWithParkedRecordsOpensAfterAMigration();
 
 private:
@@ -154,6 +155,20 @@ void SyncParkingTest::pullFromTheStartEmptiesTheParkingTable()
     QVERIFY(pull({{"accounts", QJsonArray{account("late")}}}));
     QVERIFY(!m_bed->transactions.getById("t1"));
     QVERIFY(m_bed->transactions.getById("t2"));
+}
+
+void SyncParkingTest::pageWhoseRecordCannotBeParkedWritesNothing()
+{
+    QVERIFY(pull({{"accounts", QJsonArray{account("here")}}}));
+    const QString cursor = m_bed->preferences.getString(kCursorKey);
+    QSqlQuery query(m_bed->database.connection());
+    QVERIFY(query.exec(QStringLiteral("CREATE TEMP TRIGGER full BEFORE INSERT ON parked_records "
+                                      "BEGIN SELECT RAISE(ABORT, 'no room'); END")));
+    QVERIFY(!pull({{"accounts", QJsonArray{account("new")}},
+                   {"transactions", QJsonArray{transaction("t1", "here"), transaction("t2", "late")}}}));
+    QCOMPARE(m_bed->engine->lastError(), QStringLiteral("Pull failed (database error)"));
+    QVERIFY(!m_bed->accounts.getById("new") && !m_bed->transactions.getById("t1"));
+    QCOMPARE(m_bed->preferences.getString(kCursorKey), cursor);
 }
 
 void SyncParkingTest::ledgerWithParkedRecordsOpensAfterAMigration()
