@@ -105,9 +105,21 @@ int SyncedRepository::markAllPendingForResync()
 
 QString SyncedRepository::findLocalIdByServerId(const QString& serverId, bool* ok) const
 {
-    SqlStatement statement(prepared(QStringLiteral("SELECT id FROM %1 WHERE server_id = ?").arg(table())),
-                           where("findLocalIdByServerId"));
-    const bool executed = statement.bind(serverId).exec();
+    return firstId(QStringLiteral("server_id = ?"), {serverId}, "findLocalIdByServerId", ok);
+}
+
+QString SyncedRepository::findLocalId(const QString& reference, bool* ok) const
+{
+    return firstId(QStringLiteral("id = ? OR server_id = ? ORDER BY id = ? DESC LIMIT 1"),
+                   {reference, reference, reference}, "findLocalId", ok);
+}
+
+QString SyncedRepository::firstId(const QString& condition, const QVariantList& values, const char* method,
+                                  bool* ok) const
+{
+    SqlStatement statement(prepared(QStringLiteral("SELECT id FROM %1 WHERE %2").arg(table(), condition)),
+                           where(method));
+    const bool executed = statement.bindAll(values).exec();
     if (ok)
         *ok = executed;
     QString id;

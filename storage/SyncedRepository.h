@@ -44,6 +44,10 @@ public:
     // soft-deleted rows included; empty when there is none. `ok` (when
     // given) is false when the table could not be read.
     QString findLocalIdByServerId(const QString& serverId, bool* ok = nullptr) const;
+    // The local id of the row whose id is `reference`, or else whose server
+    // id is (the service's records may name a row either way), soft-deleted
+    // rows included; empty when there is none. `ok` as above.
+    QString findLocalId(const QString& reference, bool* ok = nullptr) const;
 
 protected:
     SyncedRepository(Database* database, const char* table, const char* className, QObject* parent);
@@ -87,6 +91,10 @@ protected:
     int softDeleteRowsOfAccount(const QString& accountId, const QDateTime& at);
     // Revives the rows of one account deleted at or after `deletedSince`; the count.
     int restoreRowsOfAccount(const QString& accountId, const QString& deletedSince);
+
+    // The id of the first row matching `condition` (the text after WHERE);
+    // empty when there is none. `ok` as for fetchById.
+    QString firstId(const QString& condition, const QVariantList& values, const char* method, bool* ok) const;
 
     // A query prepared once for this SQL text and reused after: the same few
     // statements run thousands of times in an import or a sync pass. A

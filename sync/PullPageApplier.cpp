@@ -3,17 +3,38 @@
 #include "storage/AccountRepository.h"
 #include "storage/CategoryRepository.h"
 #include "storage/ChangeHold.h"
-#include "storage/ForeignKeySuspension.h"
 #include "storage/NativeConnection.h"
 #include "storage/PreferencesRepository.h"
 #include "storage/ReconciliationRepository.h"
 #include "storage/RecurringRepository.h"
 #include "storage/ScopedTransaction.h"
 #include "storage/TransactionRepository.h"
+#include "sync/PendingRecord.h"
 #include "sync/PullPage.h"
 
-#include <QDebug>
 #include <QSqlDatabase>
+
+namespace {
+
+using Apply = ServerRecordApplier::Outcome (ServerRecordApplier::*)(const QJsonObject&);
+
+// By the push's entity types, parents first, so that most records find what
+// they belong to.
+struct Kind
+{
+    const QString& name;
+    QJsonArray PullPage::*records;
+    Apply apply;
+};
+const Kind kKinds[] = {
+    {entityTypeAt(0), &PullPage::accounts, &ServerRecordApplier::applyAccount},
+    {entityTypeAt(1), &PullPage::categories, &ServerRecordApplier::applyCategory},
+    {entityTypeAt(2), &PullPage::recurring, &ServerRecordApplier::applyRecurring},
+    {entityTypeAt(3), &PullPage::transactions, &ServerRecordApplier::applyTransactionChange},
+    {entityTypeAt(4), &PullPage::reconciliations, &ServerRecordApplier::applyReconciliation},
+};
+
+} // namespace
 
 PullPageApplier::PullPageApplier(AccountRepository* accounts, CategoryRepository* categories,
                                  RecurringRepository* recurring, TransactionRepository* transactions,
@@ -29,20 +50,18 @@ PullPageApplier::PullPageApplier(AccountRepository* accounts, CategoryRepository
 {
 }
 
-bool PullPageApplier::apply(const PullPage& page)
+bool PullPageApplier::apply(const PullPage& page, const QString& requestCursor)
 {
     QSqlDatabase db = QSqlDatabase::database();
-    // Declared in this order so that the transaction ends first, then the
-    // foreign keys are enforced again, then the held signals go out.
+    // Declared first so that the signals go out after the transaction ends.
     ChangeHold hold{m_accounts, m_categories, m_recurring, m_transactions, m_reconciliations};
-    ForeignKeySuspension references(db);
-    if (!references.isActive())
-        return false;
     ScopedTransaction transaction(db);
     if (!transaction.isActive())
         return false;
 
-    if (!applyRecords(page))
+    if (requestCursor.isEmpty() && !m_parked.clear())
+        return false;
+    if (!applyRecords(page) || !applyParkedRecords())
         return false;
     // A failed statement may have made SQLite roll the transaction back on
     // its own; the cursor written then would stand alone.
@@ -56,25 +75,61 @@ bool PullPageApplier::apply(const PullPage& page)
 
 bool PullPageApplier::applyRecords(const PullPage& page)
 {
-    using Apply = ServerRecordApplier::Outcome (ServerRecordApplier::*)(const QJsonObject&);
-    // Parents first, so that most records find what they belong to.
-    const std::pair<const QJsonArray&, Apply> kinds[] = {
-        {page.accounts, &ServerRecordApplier::applyAccount},
-        {page.categories, &ServerRecordApplier::applyCategory},
-        {page.recurring, &ServerRecordApplier::applyRecurring},
-        {page.transactions, &ServerRecordApplier::applyTransactionChange},
-        {page.reconciliations, &ServerRecordApplier::applyReconciliation},
-    };
-    for (const auto& [records, applyOne] : kinds) {
-        for (const QJsonValue& record : records) {
-            if ((m_records.*applyOne)(record.toObject()) == ServerRecordApplier::Outcome::DatabaseFailed)
+    const std::optional<int> parked = m_parked.count();
+    if (!parked)
+        return false;
+    bool anyParked = *parked > 0;
+    for (const Kind& kind : kKinds) {
+        for (const QJsonValue& value : page.*kind.records) {
+            const QJsonObject record = value.toObject();
+            switch ((m_records.*kind.apply)(record)) {
+            case ServerRecordApplier::Outcome::DatabaseFailed:
                 return false;
+            case ServerRecordApplier::Outcome::AwaitsAccount:
+                if (!m_parked.park(kind.name, record))
+                    return false;
+                anyParked = true;
+                break;
+            case ServerRecordApplier::Outcome::Written:
+            case ServerRecordApplier::Outcome::LeftAlone:
+                if (anyParked && !m_parked.dropSuperseded(kind.name, record))
+                    return false;
+                break;
+            case ServerRecordApplier::Outcome::Skipped:
+                break;
+            }
         }
     }
     return true;
 }
 
-std::optional<int> PullPageApplier::recordsAwaitingParent()
+bool PullPageApplier::applyParkedRecords()
 {
-    return ForeignKeySuspension::rowsWithoutParent(QSqlDatabase::database());
+    // Until a round applies nothing, so that what one round writes is looked
+    // at again for the records it lets in.
+    for (;;) {
+        bool appliedAny = false;
+        for (const Kind& kind : kKinds) {
+            const std::optional<QList<ParkedRecords::Entry>> ready = m_parked.listReady(kind.name);
+            if (!ready)
+                return false;
+            for (const ParkedRecords::Entry& entry : *ready) {
+                const ServerRecordApplier::Outcome outcome = (m_records.*kind.apply)(entry.record);
+                if (outcome == ServerRecordApplier::Outcome::DatabaseFailed)
+                    return false;
+                if (outcome == ServerRecordApplier::Outcome::AwaitsAccount)
+                    continue;
+                if (!m_parked.remove(entry))
+                    return false;
+                appliedAny = true;
+            }
+        }
+        if (!appliedAny)
+            return true;
+    }
+}
+
+std::optional<int> PullPageApplier::recordsAwaitingAccount() const
+{
+    return m_parked.count();
 }

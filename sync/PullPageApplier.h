@@ -1,5 +1,6 @@
 #pragma once
 
+#include "sync/ParkedRecords.h"
 #include "sync/ServerRecordApplier.h"
 
 class AccountRepository;
@@ -13,10 +14,12 @@ struct PullPage;
 
 // Stores the pages of a pull. A page goes into the store whole, in one
 // database transaction with its cursor, or not at all: the cursor never moves
-// past records that were not written. Records that arrive before the account
-// they belong to are kept (foreign keys are not enforced while a page is
-// written) and show once it arrives. The repositories' change signals are
-// held while a page is written and given once per changed repository after.
+// past records that were not kept. Records that arrive before the account
+// they belong to are parked (see ParkedRecords) in that transaction, and
+// applied by the usual rules after the first page that brings their account;
+// the ledger's tables never hold a row whose account is missing. The
+// repositories' change signals are held while a page is written and given
+// once per changed repository after.
 class PullPageApplier
 {
 public:
@@ -24,15 +27,19 @@ public:
                     TransactionRepository* transactions, ReconciliationRepository* reconciliations,
                     SplitLineRepository* splitLines, PreferencesRepository* preferences);
 
-    // False when the database failed; then nothing of the page is stored.
-    // Another writer's transaction must not be open.
-    bool apply(const PullPage& page);
+    // `requestCursor` is the cursor the page was asked for from; without one
+    // the service sends every record again, so the parked ones are dropped
+    // first. False when the database failed; then nothing of the page is
+    // stored. Another writer's transaction must not be open.
+    bool apply(const PullPage& page, const QString& requestCursor);
 
-    // How many records of the pages written wait for their account.
-    static std::optional<int> recordsAwaitingParent();
+    // How many records wait for their account; empty when unreadable.
+    std::optional<int> recordsAwaitingAccount() const;
 
 private:
     bool applyRecords(const PullPage& page);
+    // Applies the parked records whose account is now here, until none is.
+    bool applyParkedRecords();
 
     AccountRepository* m_accounts;
     CategoryRepository* m_categories;
@@ -41,4 +48,5 @@ private:
     ReconciliationRepository* m_reconciliations;
     PreferencesRepository* m_preferences;
     ServerRecordApplier m_records;
+    ParkedRecords m_parked;
 };

@@ -26,24 +26,27 @@ struct ServerRecordApplier::KindRules
     const char* brokenDateWarning = nullptr;
     // A key the service leaves out for "none" rather than for "unchanged".
     const char* absentMeansNone = nullptr;
+    // Whether its rows must point at an account of the store.
+    bool belongsToAccount = false;
 };
 
 namespace {
 
 using Outcome = ServerRecordApplier::Outcome;
-using Presence = ServerFields::Presence;
+using Presence = serverfields::Presence;
+using TandAccount::JsonFieldReader;
 
 const ServerRecordApplier::KindRules kAccountRules{"applyAccount", {"name"}};
 const ServerRecordApplier::KindRules kCategoryRules{"applyCategory", {"name"}};
 const ServerRecordApplier::KindRules kRecurringRules{
     "applyRecurring", {"account_id", "amount", "start_date", "next_due_date"}, "next_due_date",
-    "applyRecurring: skipping server record with broken nextDueDate:", "end_date"};
+    "applyRecurring: skipping server record with broken nextDueDate:", "end_date", true};
 const ServerRecordApplier::KindRules kTransactionRules{
     "applyTransactionChange", {"account_id", "amount", "date"}, "date",
-    "applyTransactionChange: skipping server record with broken date:"};
+    "applyTransactionChange: skipping server record with broken date:", nullptr, true};
 const ServerRecordApplier::KindRules kReconciliationRules{
     "applyReconciliation", {"account_id", "statement_date"}, "statement_date",
-    "applyReconciliation: skipping server record with broken statementDate:"};
+    "applyReconciliation: skipping server record with broken statementDate:", nullptr, true};
 
 // Identity and sync state are the applier's to set, and a deletion time
 // means more than a value.
@@ -63,34 +66,34 @@ struct KeyValue
 };
 
 template <typename T>
-KeyValue keyValue(const ServerFields::Reading<T>& reading)
+KeyValue keyValue(const serverfields::Reading<T>& reading)
 {
     return {reading.presence, QVariant::fromValue(reading.value)};
 }
 
-KeyValue readKey(const ServerFields& fields, QLatin1String key, ColumnKind kind)
+KeyValue readKey(const JsonFieldReader& fields, QLatin1String key, ColumnKind kind)
 {
     switch (kind) {
     case ColumnKind::Text:
     case ColumnKind::Link:
     case ColumnKind::Choice:
-        return keyValue(fields.text(key));
+        return keyValue(fields.readText(key));
     case ColumnKind::Date:
-        return keyValue(fields.date(key));
+        return keyValue(serverfields::date(fields, key));
     case ColumnKind::Timestamp: {
         // An empty time keeps the local one, as an absent key does: no row
         // goes without its times.
-        const ServerFields::Reading<QDateTime> reading = fields.timestamp(key);
+        const serverfields::Reading<QDateTime> reading = fields.readDateTime(key);
         if (reading.isPresent() && !reading.value.isValid())
             return {};
         return keyValue(reading);
     }
     case ColumnKind::Flag:
-        return keyValue(fields.flag(key));
+        return keyValue(fields.readFlag(key));
     case ColumnKind::Int:
-        return keyValue(fields.whole(key));
+        return keyValue(fields.readInt(key));
     case ColumnKind::Money:
-        return keyValue(fields.amount(key));
+        return keyValue(serverfields::amount(fields, key));
     }
     return {};
 }
@@ -133,15 +136,15 @@ ServerRecordApplier::Outcome ServerRecordApplier::apply(SyncedTableRepository<Re
                                                         const QJsonObject& json, const KindRules& rules,
                                                         const char* splitLinesProblem, AfterWrite afterWrite)
 {
-    const ServerFields fields(json);
+    const JsonFieldReader fields(json);
     const auto skip = [&rules](const QString& id, const char* key, const char* reason) {
         qWarning() << QByteArray(rules.operation).append(':').constData()
                    << "skipping server record the store cannot hold:" << id << key << reason;
         return Outcome::Skipped;
     };
 
-    const ServerFields::Reading<QString> serverId = fields.text(QLatin1String("id"));
-    const ServerFields::Reading<QString> clientId = fields.text(QLatin1String("client_id"));
+    const serverfields::Reading<QString> serverId = fields.readText(QLatin1String("id"));
+    const serverfields::Reading<QString> clientId = fields.readText(QLatin1String("client_id"));
     if (serverId.presence == Presence::WrongKind || clientId.presence == Presence::WrongKind)
         return skip(clientId.value + serverId.value, "id", "is not a text");
     // A record without either id could never be matched again: every pull
@@ -196,11 +199,11 @@ ServerRecordApplier::Outcome ServerRecordApplier::apply(SyncedTableRepository<Re
     }
 
     // Without a version a record is older than any local row.
-    const ServerFields::Reading<int> version = fields.whole(QLatin1String("version"));
+    const serverfields::Reading<int> version = fields.readInt(QLatin1String("version"));
     if (version.presence == Presence::WrongKind)
         note("version", "holds a value of the wrong kind");
     record.version = version.value;
-    const ServerFields::Reading<QDateTime> deletedAt = fields.timestamp(QLatin1String("deleted_at"));
+    const serverfields::Reading<QDateTime> deletedAt = fields.readDateTime(QLatin1String("deleted_at"));
     if (deletedAt.presence == Presence::WrongKind)
         note("deleted_at", "holds a value of the wrong kind");
     record.deleted_at = deletedAt.value.isValid() ? std::optional<QDateTime>(deletedAt.value) : std::nullopt;
@@ -222,7 +225,7 @@ ServerRecordApplier::Outcome ServerRecordApplier::apply(SyncedTableRepository<Re
         return skip(record.id, "split_lines", splitLinesProblem);
     for (const char* key : rules.required) {
         const QVariant value = storedValue(record, key);
-        if ((!local && !fields.contains(QLatin1String(key))) || value.isNull() || value.toString().isEmpty())
+        if ((!local && !fields.has(QLatin1String(key))) || value.isNull() || value.toString().isEmpty())
             return skip(record.id, key, "is missing");
     }
 
@@ -235,11 +238,7 @@ ServerRecordApplier::Outcome ServerRecordApplier::apply(SyncedTableRepository<Re
         // A record deleted before this store ever saw it stays unseen.
         if (record.deleted_at)
             return Outcome::LeftAlone;
-        if (!repository.insert(record) || !afterWrite(record, local))
-            return Outcome::DatabaseFailed;
-        return Outcome::Written;
-    }
-    if (local->sync_status == SyncStatus::Pending) {
+    } else if (local->sync_status == SyncStatus::Pending) {
         // The user's change not yet pushed goes to the service first; only
         // a version beyond it, made elsewhere meanwhile, replaces it. A
         // deletion not yet pushed stands against any version.
@@ -248,6 +247,18 @@ ServerRecordApplier::Outcome ServerRecordApplier::apply(SyncedTableRepository<Re
     } else if (record.version < local->version) {
         return Outcome::LeftAlone;
     }
+    if constexpr (requires { record.account_id; }) {
+        if (rules.belongsToAccount) {
+            if (const std::optional<Outcome> held = placeInAccount(record, local))
+                return *held;
+        }
+    }
+
+    if (!local) {
+        if (!repository.insert(record) || !afterWrite(record, local))
+            return Outcome::DatabaseFailed;
+        return Outcome::Written;
+    }
     // The service sends back what this store pushed: nothing to write then.
     const bool changed = !(record == *local);
     if (changed && !repository.updateFromServer(record, *local))
@@ -255,6 +266,28 @@ ServerRecordApplier::Outcome ServerRecordApplier::apply(SyncedTableRepository<Re
     if (!afterWrite(record, local))
         return Outcome::DatabaseFailed;
     return changed ? Outcome::Written : Outcome::LeftAlone;
+}
+
+template <typename Record>
+std::optional<ServerRecordApplier::Outcome> ServerRecordApplier::placeInAccount(Record& record,
+                                                                               const std::optional<Record>& local) const
+{
+    // The service may name the account by the id it gave it.
+    bool ok = true;
+    const QString accountId = m_accounts->findLocalId(record.account_id, &ok);
+    if (!ok)
+        return Outcome::DatabaseFailed;
+    if (!accountId.isEmpty()) {
+        record.account_id = accountId;
+        return std::nullopt;
+    }
+    // A deletion needs no account of its own: the row it deletes stays
+    // where it is.
+    if (record.deleted_at && local) {
+        record.account_id = local->account_id;
+        return std::nullopt;
+    }
+    return Outcome::AwaitsAccount;
 }
 
 bool ServerRecordApplier::writeSplitLines(const Transaction& written, const std::optional<Transaction>& before,
@@ -320,10 +353,10 @@ ServerRecordApplier::Outcome ServerRecordApplier::applyTransactionChange(const Q
     if (lines.isArray()) {
         serverLines.emplace();
         for (const QJsonValue& value : lines.toArray()) {
-            const ServerFields fields(value.toObject());
-            const auto category = fields.text(QLatin1String("category_id"));
-            const auto amount = fields.amount(QLatin1String("amount"));
-            const auto memo = fields.text(QLatin1String("memo"));
+            const JsonFieldReader fields(value.toObject());
+            const auto category = fields.readText(QLatin1String("category_id"));
+            const auto amount = serverfields::amount(fields, QLatin1String("amount"));
+            const auto memo = fields.readText(QLatin1String("memo"));
             if (!value.isObject() || category.presence == Presence::WrongKind || !amount.isPresent()
                 || memo.presence == Presence::WrongKind) {
                 linesProblem = "holds a line the store cannot hold";

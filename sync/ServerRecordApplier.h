@@ -11,7 +11,6 @@ class AccountRepository;
 class CategoryRepository;
 class ReconciliationRepository;
 class RecurringRepository;
-class ServerFields;
 class SplitLineRepository;
 class TransactionRepository;
 struct Transaction;
@@ -28,7 +27,9 @@ class SyncedTableRepository;
 // a warning before anything is written. The service's version decides against
 // a counterpart, and a local change not yet pushed is only replaced by a
 // higher version; a local deletion not yet pushed is never replaced. A server
-// deletion gives the row the service's deletion time.
+// deletion gives the row the service's deletion time. A recurring item,
+// transaction or reconciliation goes into the store only with its account
+// there, named by its id or its server id; until then it is not written.
 class ServerRecordApplier
 {
 public:
@@ -36,6 +37,7 @@ public:
         Written,
         LeftAlone, // older than the local row, a tombstone of a row never seen, or nothing new
         Skipped,   // unreadable; a warning says why
+        AwaitsAccount, // readable, but its account is not in the store yet
         DatabaseFailed,
     };
 
@@ -54,6 +56,11 @@ public:
     struct KindRules;
 
 private:
+    // Points the record at the local id of its account; empty when it may be
+    // written, else why not.
+    template <typename Record>
+    std::optional<Outcome> placeInAccount(Record& record, const std::optional<Record>& local) const;
+
     template <typename Record, typename AfterWrite>
     Outcome apply(SyncedTableRepository<Record>& repository, const QJsonObject& json, const KindRules& rules,
                   const char* splitLinesProblem, AfterWrite afterWrite);

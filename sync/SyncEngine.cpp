@@ -221,7 +221,7 @@ void SyncEngine::handlePullAnswer(const QString& requestCursor, bool ok, int htt
         deferPass();
         return;
     }
-    if (!m_pullApplier.apply(*page)) {
+    if (!m_pullApplier.apply(*page, requestCursor)) {
         failPass(QStringLiteral("Pull failed (database error)"));
         return;
     }
@@ -267,7 +267,7 @@ void SyncEngine::finishPass()
     m_passInFlight = false;
     m_waitingSince.invalidate();
     if (m_pulledRecords) {
-        const std::optional<int> waiting = PullPageApplier::recordsAwaitingParent();
+        const std::optional<int> waiting = m_pullApplier.recordsAwaitingAccount();
         if (waiting.value_or(0) > 0)
             qInfo() << "Sync:" << *waiting << "records wait for the account they belong to";
     }

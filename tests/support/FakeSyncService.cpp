@@ -134,6 +134,8 @@ FakeResponse FakeSyncService::handlePull(const RecordedRequest& request) const
     int limit = request.query.queryItemValue(QStringLiteral("limit")).toInt(&limitOk);
     if (!limitOk || limit <= 0)
         limit = 200;
+    if (m_pageSize > 0)
+        limit = std::min(limit, m_pageSize);
 
     QHash<QString, QJsonArray> byKind;
     qint64 lastSent = cursor;

@@ -61,6 +61,9 @@ public:
     // The user ids the account is shared with besides its owner, in the order shared.
     QStringList sharedWith(const QString& accountId) const;
     QString shareRole(const QString& accountId, const QString& userId) const;
+    // Pages of at most `records` records, whatever the request asks for
+    // (0: as it asks), so that a few records spread over several pages.
+    void setPageSize(int records) { m_pageSize = records; }
 
 private:
     using RecordKey = QPair<QString, QString>;
@@ -90,4 +93,5 @@ private:
     QHash<QString, QJsonObject> m_shareUsers;
     QHash<QString, QString> m_accountOwners;
     QHash<QString, QList<Share>> m_shares;
+    int m_pageSize = 0;
 };

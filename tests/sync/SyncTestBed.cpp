@@ -1,10 +1,13 @@
 #include "tests/sync/SyncTestBed.h"
 
 #include "storage/Timestamp.h"
+#include "sync/ParkedRecords.h"
 #include "tests/support/TestTokens.h"
 
 #include <QJsonArray>
 #include <QSignalSpy>
+#include <QSqlError>
+#include <QSqlQuery>
 #include <QTest>
 
 SyncTestBed::SyncTestBed(FakeSyncService* sharedService, const QString& databasePath)
@@ -37,7 +40,28 @@ bool SyncTestBed::runPass()
     engine->syncNow();
     if (!QTest::qWaitFor([&] { return completed.count() + failed.count() > 0; }, 20000))
         return false;
+    const QStringList broken = rowsBreakingReferences();
+    QTest::qVerify(broken.isEmpty(), "rowsBreakingReferences().isEmpty()", qPrintable(broken.join(u", ")), __FILE__,
+                   __LINE__);
     return completed.count() == 1;
+}
+
+QStringList SyncTestBed::rowsBreakingReferences()
+{
+    QSqlQuery check(QSqlDatabase::database());
+    if (!check.exec(QStringLiteral("PRAGMA foreign_key_check")))
+        return {QStringLiteral("the check failed: ") + check.lastError().text()};
+    QStringList rows;
+    while (check.next()) {
+        rows << QStringLiteral("%1 %2 -> %3")
+                    .arg(check.value(0).toString(), check.value(1).toString(), check.value(2).toString());
+    }
+    return rows;
+}
+
+int SyncTestBed::parkedRecordCount()
+{
+    return ParkedRecords().count().value_or(-1);
 }
 
 Account SyncTestBed::addAccount(const QString& id)

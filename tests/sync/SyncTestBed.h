@@ -32,7 +32,13 @@ public:
     bool ready() const { return m_ready; }
 
     // Runs one pass to its end; true when it completed without failure.
+    // Whatever its end, a row of the ledger that points at a missing parent
+    // fails the running test.
     bool runPass();
+    // Each row that breaks a reference, as "<table> <rowid> -> <parent>".
+    static QStringList rowsBreakingReferences();
+    // How many records wait for their account.
+    static int parkedRecordCount();
 
     Account addAccount(const QString& id);
     Transaction addTransaction(const QString& id, const QString& accountId, bool split = false);

@@ -45,6 +45,7 @@ private slots:
     void recordsTheStoreCannotHoldAreSkipped();
     void keysLeftOutKeepTheLocalValues();
     void transactionMovedToAnotherAccountMovesHere();
+    void recordsOfAnAccountNotHereAwaitIt();
 
 private:
     std::unique_ptr<TestStore> m_store;
@@ -364,6 +365,46 @@ void ServerRecordApplierTest::transactionMovedToAnotherAccountMovesHere()
     QCOMPARE(changed.count(), 2);
     QCOMPARE(changed.at(0).at(0).toString(), QStringLiteral("savings"));
     QCOMPARE(changed.at(1).at(0).toString(), QStringLiteral("acct"));
+}
+
+void ServerRecordApplierTest::recordsOfAnAccountNotHereAwaitIt()
+{
+    QCOMPARE(m_applier->applyRecurring(recurring("r1", "late")), Outcome::AwaitsAccount);
+    QCOMPARE(m_applier->applyTransactionChange(transaction("t1", "late")), Outcome::AwaitsAccount);
+    QCOMPARE(m_applier->applyReconciliation(reconciliation("rc1", "late")), Outcome::AwaitsAccount);
+    QVERIFY(!m_store->recurring.getById("r1") && !m_store->transactions.getById("t1")
+            && !m_store->reconciliations.getById("rc1"));
+    // A category's account is a loose link of its own.
+    QCOMPARE(m_applier->applyCategory(with(category("c1"), {{"account_id", "late"}})), Outcome::Written);
+
+    // Named by the id the service gave it, the account is found and the row
+    // points at its id here.
+    QCOMPARE(m_applier->applyAccount(with(account("savings"), {{"id", "S-savings"}})), Outcome::Written);
+    QCOMPARE(m_applier->applyTransactionChange(transaction("t1", "S-savings")), Outcome::Written);
+    QCOMPARE(m_store->transactions.getById("t1")->account_id, QStringLiteral("savings"));
+    // A deleted account is still in the store, and its rows with it.
+    QVERIFY(m_store->accounts.softDelete("savings"));
+    QCOMPARE(m_applier->applyTransactionChange(transaction("t2", "S-savings")), Outcome::Written);
+    QCOMPARE(m_store->transactions.getById("t2")->account_id, QStringLiteral("savings"));
+
+    // Moved to an account not here yet, the row stays where it is for now;
+    // an older version is left alone before any account is looked for.
+    QCOMPARE(m_applier->applyTransactionChange(with(transaction("t1", "late"), {{"version", 2}})),
+             Outcome::AwaitsAccount);
+    QCOMPARE(m_applier->applyTransactionChange(with(transaction("t1", "late"), {{"version", 0}})), Outcome::LeftAlone);
+    QCOMPARE(m_store->transactions.getById("t1")->account_id, QStringLiteral("savings"));
+
+    // A deletion needs no account: the row is deleted where it is, and one
+    // never seen stays unseen.
+    const QString deletedAt = QStringLiteral("2026-04-01T08:00:00Z");
+    QCOMPARE(m_applier->applyTransactionChange(with(transaction("t1", "late"), {{"version", 2}, {"deleted_at", deletedAt}})),
+             Outcome::Written);
+    const Transaction deleted = *m_store->transactions.getById("t1");
+    QCOMPARE(deleted.account_id, QStringLiteral("savings"));
+    QCOMPARE(deleted.deleted_at, std::optional<QDateTime>(utc(deletedAt)));
+    QCOMPARE(m_applier->applyTransactionChange(with(transaction("t9", "late"), {{"deleted_at", deletedAt}})),
+             Outcome::LeftAlone);
+    QVERIFY(!m_store->transactions.getById("t9"));
 }
 
 QTEST_GUILESS_MAIN(ServerRecordApplierTest)

@@ -234,25 +234,40 @@ void SyncPullTest::databaseFailureInAPageWritesNothingOfIt()
 
 void SyncPullTest::recordsBeforeTheirAccountWaitAndShow()
 {
-    // An account renamed after its transactions were entered comes after them.
+    // An account renamed after its transactions were entered comes after
+    // them; a record may name it by the id the service gave it.
+    const QJsonObject split = with(transaction("t2", "S-late"),
+                                   {{"is_split", 1},
+                                    {"split_lines", QJsonArray{QJsonObject{{"category_id", "food"}, {"amount", -2500}}}}});
     server()->respondOnce("GET", "/sync/pull",
-                          page({{"transactions", QJsonArray{transaction("t1", "late"), transaction("t2", "late")}},
+                          page({{"transactions", QJsonArray{transaction("t1", "late"), split}},
                                 {"cursor", "p1"},
                                 {"has_more", true}}));
     server()->respondOnce("GET", "/sync/pull",
                           page({{"reconciliations", QJsonArray{reconciliation("rc1", "late")}}, {"cursor", "p2"}}));
     QTest::ignoreMessage(QtInfoMsg, "Sync: 3 records wait for the account they belong to");
     QVERIFY(runPass());
-    QVERIFY(m_bed->transactions.getById("t1") && m_bed->transactions.getById("t2"));
-    QVERIFY(m_bed->reconciliations.getById("rc1"));
-    QVERIFY(m_bed->accounts.listActive().isEmpty());
+    // Kept apart from the ledger's tables, and the cursor moved past them.
+    QCOMPARE(SyncTestBed::parkedRecordCount(), 3);
+    QVERIFY(!m_bed->transactions.getById("t1") && !m_bed->transactions.getById("t2"));
+    QVERIFY(!m_bed->reconciliations.getById("rc1"));
+    QCOMPARE(storedCursor(), QStringLiteral("p2"));
     QCOMPARE(foreignKeysSetting(), 1);
 
-    server()->respondOnce("GET", "/sync/pull", page({{"accounts", QJsonArray{account("late")}}, {"cursor", "p3"}}));
+    // Pages that bring other records leave them waiting.
+    server()->respondOnce("GET", "/sync/pull", page({{"accounts", QJsonArray{account("other")}}, {"cursor", "p3"}}));
     QVERIFY(runPass());
-    QCOMPARE(m_bed->accounts.listActive().size(), 1);
+    QCOMPARE(SyncTestBed::parkedRecordCount(), 3);
+
+    server()->respondOnce("GET", "/sync/pull",
+                          page({{"accounts", QJsonArray{with(account("late"), {{"id", "S-late"}})}}, {"cursor", "p4"}}));
+    QVERIFY(runPass());
+    QCOMPARE(SyncTestBed::parkedRecordCount(), 0);
     QCOMPARE(m_bed->transactions.listRegisterRows("late").size(), 2);
+    QCOMPARE(m_bed->transactions.getById("t2")->account_id, QStringLiteral("late"));
+    QCOMPARE(m_bed->splitLines.listByTransaction("t2").size(), 1);
     QCOMPARE(m_bed->reconciliations.listByAccount("late").size(), 1);
+    QCOMPARE(storedCursor(), QStringLiteral("p4"));
 }
 
 void SyncPullTest::pageWaitsForAnotherWritersTransaction()
