@@ -13,6 +13,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QStackedWidget>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -139,6 +140,16 @@ void AccountScreen::buildLayout()
     showDevices();
     showSessions();
     updateOwnerState();
+    fitPageWidths();
+}
+
+void AccountScreen::fitPageWidths()
+{
+    for (int index = 0; index < m_pages->count(); ++index) {
+        auto* scroll = qobject_cast<QScrollArea*>(m_pages->widget(index));
+        scroll->setMinimumWidth(scroll->widget()->minimumSizeHint().width()
+                                + scroll->verticalScrollBar()->sizeHint().width());
+    }
 }
 
 void AccountScreen::styleNavigation()
@@ -182,6 +193,9 @@ QWidget* AccountScreen::createPage(const QString& title, QVBoxLayout*& layout)
     scroll->setWidgetResizable(true);
     // Tab goes straight to the page's buttons, and the page scrolls to them.
     scroll->setFocusPolicy(Qt::NoFocus);
+    // Too narrow a window cuts names short rather than hide the buttons
+    // beside them: the page is never scrolled sideways (fitPageWidths).
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     scroll->setWidget(frame);
     return scroll;
 }
@@ -191,8 +205,8 @@ QWidget* AccountScreen::createSectionHeader(const QString& title, const QString&
     auto* header = new QWidget;
     auto* layout = new QVBoxLayout(header);
     layout->setContentsMargins(0, 0, 0, 8);
-    QLabel* titleLabel = plainLabel(title);
-    titleLabel->setWordWrap(true);
+    // A group's name comes from the service and may be long.
+    auto* titleLabel = new ElidedLabel(title);
     setRelativeFont(titleLabel, 1, QFont::Medium);
     layout->addWidget(titleLabel);
     if (!description.isEmpty()) {
@@ -827,6 +841,7 @@ void AccountScreen::replaceContent(QVBoxLayout* pageLayout, QPointer<QWidget>& c
     content = replacement;
     if (pageLayout->parentWidget()->isVisible())
         replacement->show();
+    fitPageWidths();
     if (focusedButton >= 0) {
         const QList<QAbstractButton*> buttons = replacement->findChildren<QAbstractButton*>();
         QWidget* target = m_pageList;
@@ -976,6 +991,7 @@ void AccountScreen::changeEvent(QEvent* event)
                 applyRelativeFont(widget);
         }
         styleNavigation();
+        fitPageWidths();
     } else if (event->type() == QEvent::PaletteChange || event->type() == QEvent::ApplicationPaletteChange) {
         for (QWidget* widget : findChildren<QWidget*>()) {
             if (widget->property(kToneProperty).isValid())

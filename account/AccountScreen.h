@@ -144,6 +144,9 @@ private:
     void setRelativeFont(QWidget* widget, int pointDelta, QFont::Weight weight);
     void applyRelativeFont(QWidget* widget) const;
     void styleNavigation();
+    // Each page as wide as its rows need at the least, so that the window
+    // keeps room for them.
+    void fitPageWidths();
 
     Client* m_client;
     AccountScreenModel* m_model;
