@@ -234,11 +234,49 @@ QLabel* AccountScreen::createMutedLabel(const QString& text, int pointDelta)
     return label;
 }
 
-QLabel* AccountScreen::createLoadingLabel()
+bool AccountScreen::addLoadState(QVBoxLayout* layout, AccountScreenModel::LoadState state, const QString& problem,
+                                 void (AccountScreen::*retry)())
 {
-    QLabel* label = createMutedLabel(u"Loading\u2026"_s);
-    label->setContentsMargins(12, 0, 0, 0);
-    return label;
+    switch (state) {
+    case AccountScreenModel::LoadState::Loading: {
+        QLabel* loading = createMutedLabel(u"Loading\u2026"_s);
+        loading->setContentsMargins(12, 0, 0, 0);
+        layout->addWidget(loading);
+        return false;
+    }
+    case AccountScreenModel::LoadState::Failed:
+        layout->addWidget(createLoadProblem(problem, retry));
+        return false;
+    case AccountScreenModel::LoadState::Loaded:
+        break;
+    }
+    return true;
+}
+
+QWidget* AccountScreen::createListRow(const QString& title, QFont::Weight weight, const QStringList& details,
+                                      const QList<QWidget*>& trailing)
+{
+    auto* row = new QWidget;
+    QHBoxLayout* layout = indentedRow(6, 6);
+    row->setLayout(layout);
+    auto* text = new QVBoxLayout;
+    text->setSpacing(2);
+    auto* titleLabel = new ElidedLabel(title);
+    setRelativeFont(titleLabel, 0, weight);
+    text->addWidget(titleLabel);
+    for (const QString& line : details) {
+        if (line.isEmpty())
+            continue;
+        auto* detail = new ElidedLabel(line);
+        detail->setForegroundRole(QPalette::PlaceholderText);
+        setRelativeFont(detail, -1, QFont::Normal);
+        text->addWidget(detail);
+    }
+    // The texts give way to what follows them when room is short.
+    layout->addLayout(text, 1);
+    for (QWidget* widget : trailing)
+        layout->addWidget(widget);
+    return row;
 }
 
 QWidget* AccountScreen::createLoadProblem(const QString& text, void (AccountScreen::*retry)())
@@ -383,16 +421,8 @@ QWidget* AccountScreen::createGroupContent()
     QWidget* content = verticalBox(layout, 8);
     content->setObjectName(u"groupContent"_s);
 
-    switch (m_model->groupState()) {
-    case AccountScreenModel::LoadState::Loading:
-        layout->addWidget(createLoadingLabel());
+    if (!addLoadState(layout, m_model->groupState(), u"Could not load your group."_s, &AccountScreen::refreshGroup))
         return content;
-    case AccountScreenModel::LoadState::Failed:
-        layout->addWidget(createLoadProblem(u"Could not load your group."_s, &AccountScreen::refreshGroup));
-        return content;
-    case AccountScreenModel::LoadState::Loaded:
-        break;
-    }
 
     const Group& group = m_model->group();
     if (group.id.isEmpty()) {
@@ -459,38 +489,24 @@ QWidget* AccountScreen::createGroupContent()
 void AccountScreen::addMemberRows(QVBoxLayout* layout, bool owner)
 {
     for (const GroupMember& member : m_model->group().members) {
-        auto* row = new QWidget;
-        QHBoxLayout* rowLayout = indentedRow(6, 6);
-        row->setLayout(rowLayout);
-
         const QString name = AccountScreenModel::memberName(member);
-        auto* text = new QVBoxLayout;
-        text->setSpacing(2);
-        auto* nameLabel = new ElidedLabel(name);
-        setRelativeFont(nameLabel, 0, QFont::Medium);
-        text->addWidget(nameLabel);
-        if (!member.email.isEmpty() && member.email != name) {
-            auto* email = new ElidedLabel(member.email);
-            email->setForegroundRole(QPalette::PlaceholderText);
-            setRelativeFont(email, -1, QFont::Normal);
-            text->addWidget(email);
-        }
-        rowLayout->addLayout(text, 1);
-
         const bool memberOwns = member.role == kOwnerRole;
+        QList<QWidget*> trailing;
         if (memberOwns) {
             QLabel* badge = plainLabel(u"Owner"_s);
             setRelativeFont(badge, -2, QFont::Medium);
             setTone(badge, Tone::Owner);
-            rowLayout->addWidget(badge);
+            trailing << badge;
         }
         if (owner && !memberOwns) {
             QPushButton* remove = createActionButton(u"Remove"_s, AccountScreenModel::memberKey(member.account_id));
             remove->setAccessibleDescription(name);
             connect(remove, &QPushButton::clicked, this, [this, member] { removeMember(member); });
-            rowLayout->addWidget(remove);
+            trailing << remove;
         }
-        layout->addWidget(row);
+        // The address under the name, unless it is the name.
+        layout->addWidget(createListRow(name, QFont::Medium, {member.email != name ? member.email : QString()},
+                                        trailing));
     }
 }
 
@@ -566,16 +582,9 @@ QWidget* AccountScreen::createDevicesContent()
     layout->addWidget(
         createSectionHeader(u"Registered Devices"_s, u"Devices that have synced with your account."_s));
 
-    switch (m_model->devicesState()) {
-    case AccountScreenModel::LoadState::Loading:
-        layout->addWidget(createLoadingLabel());
+    if (!addLoadState(layout, m_model->devicesState(), u"Could not load your devices."_s,
+                      &AccountScreen::refreshDevices))
         return content;
-    case AccountScreenModel::LoadState::Failed:
-        layout->addWidget(createLoadProblem(u"Could not load your devices."_s, &AccountScreen::refreshDevices));
-        return content;
-    case AccountScreenModel::LoadState::Loaded:
-        break;
-    }
 
     if (m_model->devices().isEmpty()) {
         QLabel* none = createMutedLabel(u"No devices registered."_s);
@@ -584,29 +593,13 @@ QWidget* AccountScreen::createDevicesContent()
         return content;
     }
     for (const Device& device : m_model->devices()) {
-        auto* row = new QWidget;
-        QHBoxLayout* rowLayout = indentedRow(6, 6);
-        row->setLayout(rowLayout);
-        auto* text = new QVBoxLayout;
-        text->setSpacing(2);
         const QString name = AccountScreenModel::deviceName(device);
-        auto* nameLabel = new ElidedLabel(name);
-        setRelativeFont(nameLabel, 0, QFont::Bold);
-        text->addWidget(nameLabel);
-        for (const QString& line : {AccountScreenModel::deviceDetail(device), formatRelativeTime(device.last_sync_at)}) {
-            if (line.isEmpty())
-                continue;
-            auto* detail = new ElidedLabel(line);
-            detail->setForegroundRole(QPalette::PlaceholderText);
-            setRelativeFont(detail, -1, QFont::Normal);
-            text->addWidget(detail);
-        }
-        rowLayout->addLayout(text, 1);
         QPushButton* remove = createActionButton(u"Remove"_s, AccountScreenModel::deviceKey(device.id));
         remove->setAccessibleDescription(name);
         connect(remove, &QPushButton::clicked, this, [this, device] { removeDevice(device); });
-        rowLayout->addWidget(remove);
-        layout->addWidget(row);
+        layout->addWidget(createListRow(
+            name, QFont::Bold,
+            {AccountScreenModel::deviceDetail(device), formatRelativeTime(device.last_sync_at)}, {remove}));
         layout->addWidget(createSeparator());
     }
     return content;
@@ -642,16 +635,9 @@ QWidget* AccountScreen::createSessionsContent()
     layout->addWidget(
         createSectionHeader(u"Active Sessions"_s, u"Sessions currently signed in to your account."_s));
 
-    switch (m_model->sessionsState()) {
-    case AccountScreenModel::LoadState::Loading:
-        layout->addWidget(createLoadingLabel());
+    if (!addLoadState(layout, m_model->sessionsState(), u"Could not load your sessions."_s,
+                      &AccountScreen::refreshSessions))
         return content;
-    case AccountScreenModel::LoadState::Failed:
-        layout->addWidget(createLoadProblem(u"Could not load your sessions."_s, &AccountScreen::refreshSessions));
-        return content;
-    case AccountScreenModel::LoadState::Loaded:
-        break;
-    }
 
     if (m_model->sessions().isEmpty()) {
         QLabel* none = plainLabel(u"No active sessions."_s);
@@ -660,35 +646,23 @@ QWidget* AccountScreen::createSessionsContent()
         return content;
     }
     for (const Session& session : m_model->sessions()) {
-        auto* row = new QWidget;
-        QHBoxLayout* rowLayout = indentedRow(6, 6);
-        row->setLayout(rowLayout);
-        auto* text = new QVBoxLayout;
-        text->setSpacing(2);
         const QString client = AccountScreenModel::sessionClientText(session.user_agent);
-        auto* clientLabel = new ElidedLabel(client);
-        setRelativeFont(clientLabel, 0, QFont::Medium);
-        text->addWidget(clientLabel);
         QString detail = session.is_current ? u"This session"_s : formatRelativeTime(session.last_active_at);
         if (!session.ip_address.isEmpty())
             detail += u"  \u00b7  "_s + session.ip_address;
-        auto* detailLabel = new ElidedLabel(detail);
-        detailLabel->setForegroundRole(QPalette::PlaceholderText);
-        setRelativeFont(detailLabel, -1, QFont::Normal);
-        text->addWidget(detailLabel);
-        rowLayout->addLayout(text, 1);
+        QWidget* trailing = nullptr;
         if (session.is_current) {
             QLabel* current = plainLabel(u"Current"_s);
             setRelativeFont(current, 0, QFont::Medium);
             setTone(current, Tone::Current);
-            rowLayout->addWidget(current);
+            trailing = current;
         } else {
             QPushButton* revoke = createActionButton(u"Revoke"_s, AccountScreenModel::sessionKey(session.id));
             revoke->setAccessibleDescription(client);
             connect(revoke, &QPushButton::clicked, m_model, [this, id = session.id] { m_model->revokeSession(id); });
-            rowLayout->addWidget(revoke);
+            trailing = revoke;
         }
-        layout->addWidget(row);
+        layout->addWidget(createListRow(client, QFont::Medium, {detail}, {trailing}));
         layout->addWidget(createSeparator());
     }
     return content;

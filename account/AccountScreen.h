@@ -95,7 +95,13 @@ private:
     QLabel* createMutedLabel(const QString& text, int pointDelta = 0);
     // A load that failed, with a way to try again.
     QWidget* createLoadProblem(const QString& text, void (AccountScreen::*retry)());
-    QLabel* createLoadingLabel();
+    // Says that the page's answer is still to come or failed; false then.
+    bool addLoadState(QVBoxLayout* layout, AccountScreenModel::LoadState state, const QString& problem,
+                      void (AccountScreen::*retry)());
+    // One entry of a list: a title, the lines under it in muted text and
+    // what stands at its end (a badge, a button).
+    QWidget* createListRow(const QString& title, QFont::Weight weight, const QStringList& details,
+                           const QList<QWidget*>& trailing);
     // A push button that the model's pending change `actionKey` holds disabled.
     QPushButton* createActionButton(const QString& text, const QString& actionKey);
 

@@ -146,103 +146,88 @@ bool AccountScreenModel::updateDisplayName(const QString& name)
     return true;
 }
 
-bool AccountScreenModel::changePassword(const QString& currentPassword, const QString& newPassword)
+bool AccountScreenModel::startChange(const QString& key, const std::function<void(DoneCallback)>& send,
+                                     const QString& success, const QString& failure,
+                                     void (AccountScreenModel::*thenRefresh)())
 {
-    if (currentPassword.isEmpty() || !passwordProblem(newPassword).isEmpty() || !begin(passwordKey()))
-        return false;
-    QPointer<AccountScreenModel> self(this);
-    const int generation = m_sessionGeneration;
-    m_client->authClient()->changePassword(currentPassword, newPassword, [self, generation](bool ok) {
-        if (!self || !self->isCurrent(generation))
-            return;
-        self->report(passwordKey(), ok, u"Password changed."_s, u"Failed to change password."_s);
-    });
-    return true;
-}
-
-bool AccountScreenModel::revokeSession(const QString& sessionId)
-{
-    const QString key = sessionKey(sessionId);
     if (!begin(key))
         return false;
     QPointer<AccountScreenModel> self(this);
     const int generation = m_sessionGeneration;
-    m_client->authClient()->revokeSession(sessionId, [self, generation, key](bool ok) {
+    send([self, generation, key, success, failure, thenRefresh](bool ok) {
         if (!self || !self->isCurrent(generation))
             return;
-        self->report(key, ok, u"Session revoked."_s, u"Failed to revoke session."_s);
-        if (ok)
-            self->refreshSessions();
+        self->report(key, ok, success, failure);
+        if (ok && thenRefresh)
+            (self.data()->*thenRefresh)();
     });
     return true;
+}
+
+bool AccountScreenModel::changePassword(const QString& currentPassword, const QString& newPassword)
+{
+    if (currentPassword.isEmpty() || !passwordProblem(newPassword).isEmpty())
+        return false;
+    return startChange(
+        passwordKey(),
+        [this, currentPassword, newPassword](DoneCallback done) {
+            m_client->authClient()->changePassword(currentPassword, newPassword, std::move(done));
+        },
+        u"Password changed."_s, u"Failed to change password."_s);
+}
+
+bool AccountScreenModel::revokeSession(const QString& sessionId)
+{
+    return startChange(
+        sessionKey(sessionId),
+        [this, sessionId](DoneCallback done) { m_client->authClient()->revokeSession(sessionId, std::move(done)); },
+        u"Session revoked."_s, u"Failed to revoke session."_s, &AccountScreenModel::refreshSessions);
 }
 
 bool AccountScreenModel::joinGroup(const QString& inviteCode)
 {
     const QString code = inviteCode.trimmed();
-    if (code.isEmpty() || !begin(joinKey()))
+    if (code.isEmpty())
         return false;
-    QPointer<AccountScreenModel> self(this);
-    const int generation = m_sessionGeneration;
-    m_client->accountClient()->joinGroup(code, [self, generation](bool ok) {
-        if (!self || !self->isCurrent(generation))
-            return;
-        self->report(joinKey(), ok, u"Joined group."_s, u"Invalid or expired invite code."_s);
-        if (ok)
-            self->refreshGroup();
-    });
-    return true;
+    return startChange(
+        joinKey(), [this, code](DoneCallback done) { m_client->accountClient()->joinGroup(code, std::move(done)); },
+        u"Joined group."_s, u"Invalid or expired invite code."_s, &AccountScreenModel::refreshGroup);
 }
 
 bool AccountScreenModel::leaveGroup()
 {
-    if (!begin(leaveKey()))
-        return false;
-    QPointer<AccountScreenModel> self(this);
-    const int generation = m_sessionGeneration;
-    m_client->accountClient()->leaveGroup([self, generation](bool ok) {
-        if (!self || !self->isCurrent(generation))
-            return;
-        self->report(leaveKey(), ok, u"Left group."_s, u"Failed to leave group."_s);
-        if (ok)
-            self->refreshGroup();
-    });
-    return true;
+    return startChange(
+        leaveKey(), [this](DoneCallback done) { m_client->accountClient()->leaveGroup(std::move(done)); },
+        u"Left group."_s, u"Failed to leave group."_s, &AccountScreenModel::refreshGroup);
 }
 
 bool AccountScreenModel::removeMember(const GroupMember& member)
 {
-    const QString key = memberKey(member.account_id);
-    if (!begin(key))
-        return false;
-    QPointer<AccountScreenModel> self(this);
-    const int generation = m_sessionGeneration;
-    m_client->accountClient()->removeMember(
-        member.account_id, [self, generation, key, name = memberName(member)](bool ok) {
-            if (!self || !self->isCurrent(generation))
-            return;
-            self->report(key, ok, u"%1 removed."_s.arg(name), u"Failed to remove %1."_s.arg(name));
-            if (ok)
-                self->refreshGroup();
-        });
-    return true;
+    const QString name = memberName(member);
+    return startChange(
+        memberKey(member.account_id),
+        [this, id = member.account_id](DoneCallback done) {
+            m_client->accountClient()->removeMember(id, std::move(done));
+        },
+        u"%1 removed."_s.arg(name), u"Failed to remove %1."_s.arg(name), &AccountScreenModel::refreshGroup);
 }
 
 bool AccountScreenModel::revokeInvitation(const QString& invitationId)
 {
-    const QString key = invitationKey(invitationId);
-    if (!begin(key))
-        return false;
-    QPointer<AccountScreenModel> self(this);
-    const int generation = m_sessionGeneration;
-    m_client->accountClient()->revokeInvitation(invitationId, [self, generation, key](bool ok) {
-        if (!self || !self->isCurrent(generation))
-            return;
-        self->report(key, ok, u"Invitation revoked."_s, u"Failed to revoke invitation."_s);
-        if (ok)
-            self->refreshGroup();
-    });
-    return true;
+    return startChange(
+        invitationKey(invitationId),
+        [this, invitationId](DoneCallback done) {
+            m_client->accountClient()->revokeInvitation(invitationId, std::move(done));
+        },
+        u"Invitation revoked."_s, u"Failed to revoke invitation."_s, &AccountScreenModel::refreshGroup);
+}
+
+bool AccountScreenModel::removeDevice(const Device& device)
+{
+    return startChange(
+        deviceKey(device.id),
+        [this, id = device.id](DoneCallback done) { m_client->accountClient()->removeDevice(id, std::move(done)); },
+        u"Device removed."_s, u"Failed to remove device."_s, &AccountScreenModel::refreshDevices);
 }
 
 bool AccountScreenModel::inviteByEmail(const QString& address)
@@ -280,23 +265,6 @@ bool AccountScreenModel::generateInviteCode()
         // The new invitation is pending: the group page lists it.
         self->refreshGroup();
         emit self->inviteCodeReady(invitation.invite_code);
-    });
-    return true;
-}
-
-bool AccountScreenModel::removeDevice(const Device& device)
-{
-    const QString key = deviceKey(device.id);
-    if (!begin(key))
-        return false;
-    QPointer<AccountScreenModel> self(this);
-    const int generation = m_sessionGeneration;
-    m_client->accountClient()->removeDevice(device.id, [self, generation, key](bool ok) {
-        if (!self || !self->isCurrent(generation))
-            return;
-        self->report(key, ok, u"Device removed."_s, u"Failed to remove device."_s);
-        if (ok)
-            self->refreshDevices();
     });
     return true;
 }

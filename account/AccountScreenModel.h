@@ -10,6 +10,8 @@
 #include <QSet>
 #include <QString>
 
+#include <functional>
+
 namespace TandAccount {
 
 class Client;
@@ -113,7 +115,12 @@ private:
     // Marks `key` pending; false when it already is.
     bool begin(const QString& key);
     void finish(const QString& key);
-    // Ends a change that carries only a success flag.
+    using DoneCallback = std::function<void(bool ok)>;
+    // Starts a change whose answer is only a success flag: `send` makes the
+    // request with the callback given. Reported as `success` or `failure`;
+    // after a success `thenRefresh` (where given) loads its page again.
+    bool startChange(const QString& key, const std::function<void(DoneCallback)>& send, const QString& success,
+                     const QString& failure, void (AccountScreenModel::*thenRefresh)() = nullptr);
     void report(const QString& key, bool ok, const QString& success, const QString& failure);
 
     Client* m_client;

@@ -45,6 +45,13 @@ private Q_SLOTS:
 private:
     // The program as it starts for `authUserId`, signed in at the last run.
     void startSignedIn(const QString& authUserId);
+    // Shows the main window and opens the account window from its menu.
+    AccountScreen* openFromTheMenu(MainWindow& window) const
+    {
+        window.show();
+        accountAction(window)->trigger();
+        return shownTopLevels<AccountScreen>().value(0);
+    }
     QAction* accountAction(MainWindow& window) const
     {
         return window.findChild<QAction*>(QStringLiteral("accountWindowAction"));
@@ -151,9 +158,7 @@ void TestAccountWindow::signOutInTheWindowSignsOut()
 {
     startSignedIn(QStringLiteral("user-ann"));
     MainWindow window(m_state.get());
-    window.show();
-    accountAction(window)->trigger();
-    AccountScreen* screen = shownTopLevels<AccountScreen>().value(0);
+    AccountScreen* screen = openFromTheMenu(window);
     QVERIFY(screen);
 
     screen->findChild<QPushButton*>(QStringLiteral("signOutButton"))->click();
@@ -171,9 +176,7 @@ void TestAccountWindow::aDeletedAccountIsSignedOut()
 {
     startSignedIn(QStringLiteral("user-ann"));
     MainWindow window(m_state.get());
-    window.show();
-    accountAction(window)->trigger();
-    AccountScreen* screen = shownTopLevels<AccountScreen>().value(0);
+    AccountScreen* screen = openFromTheMenu(window);
     QVERIFY(screen);
 
     ModalWatcher watcher([](QWidget* dialog) {
