@@ -677,7 +677,7 @@ QWidget* AccountScreen::createPrivacyTab()
     layout->addWidget(createSectionHeader(u"Danger Zone"_s,
                                           u"Permanently delete your account. This cannot be undone after 30 days."_s));
 
-    m_deleteButton = new QPushButton(u"Delete Account"_s);
+    m_deleteButton = createActionButton(u"Delete Account"_s, AccountScreenModel::deleteAccountKey());
     m_deleteButton->setObjectName(u"deleteAccountButton"_s);
     // Its own colours take the style's focus frame away: a keyboard user
     // sees the focus as a white ring inside the red.
@@ -708,7 +708,7 @@ void AccountScreen::updateOwnerState()
 {
     m_ownsGroup = isGroupOwner(m_client->claims());
     m_ownerNote->setVisible(m_ownsGroup);
-    m_deleteButton->setEnabled(!m_ownsGroup && !m_model->isPending(AccountScreenModel::deleteAccountKey()));
+    applyPending();
 }
 
 void AccountScreen::deleteAccount()
@@ -803,7 +803,7 @@ void AccountScreen::replaceContent(QVBoxLayout* pageLayout, QPointer<QWidget>& c
     // button of the new ones, or on the last when there are fewer.
     qsizetype focusedButton = -1;
     if (content) {
-        QWidget* focused = QApplication::focusWidget();
+        QWidget* focused = focusWidget();
         if (focused && content->isAncestorOf(focused)) {
             focusedButton = content->findChildren<QAbstractButton*>().indexOf(focused);
             focusedButton = std::max<qsizetype>(focusedButton, 0);
@@ -831,12 +831,26 @@ void AccountScreen::replaceContent(QVBoxLayout* pageLayout, QPointer<QWidget>& c
 
 void AccountScreen::applyPending()
 {
+    QWidget* focused = focusWidget();
     for (QAbstractButton* button : findChildren<QAbstractButton*>()) {
         const QVariant key = button->property(kActionKeyProperty);
-        if (key.isValid())
-            button->setEnabled(!m_model->isPending(key.toString()));
+        if (!key.isValid())
+            continue;
+        const bool enabled = !m_model->isPending(key.toString()) && (button != m_deleteButton || !m_ownsGroup);
+        if (!enabled && button == focused) {
+            // Disabled, it would hand the focus on to the next button (Sign
+            // Out, say), which the next Return would press: the focus waits
+            // on the page list and comes back with the answer.
+            m_focusAfterPending = button;
+            m_pageList->setFocus(Qt::OtherFocusReason);
+        }
+        button->setEnabled(enabled);
     }
-    m_deleteButton->setEnabled(!m_ownsGroup && !m_model->isPending(AccountScreenModel::deleteAccountKey()));
+    if (m_focusAfterPending && m_focusAfterPending->isEnabled()) {
+        if (focusWidget() == m_pageList)
+            m_focusAfterPending->setFocus(Qt::OtherFocusReason);
+        m_focusAfterPending = nullptr;
+    }
 }
 
 bool AccountScreen::askText(const QString& title, const QString& label, QLineEdit::EchoMode echo,
@@ -901,7 +915,6 @@ void AccountScreen::showStatus(const QString& text, Tone tone, int timeoutMs)
 {
     // Each message stays its whole time: an earlier one's timer would cut
     // a later message short.
-    m_statusTone = tone;
     setTone(m_statusLabel, tone);
     m_statusLabel->setFullText(text);
     m_statusTimer->start(timeoutMs);

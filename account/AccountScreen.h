@@ -121,6 +121,7 @@ private:
     void replaceContent(QVBoxLayout* pageLayout, QPointer<QWidget>& content, QWidget* replacement);
     // "Delete Account" is the owner's only once they no longer own a group.
     void updateOwnerState();
+    // Holds the button of every change still waiting for its answer.
     void applyPending();
 
     void editDisplayName();
@@ -161,7 +162,6 @@ private:
     QStackedWidget* m_pages = nullptr;
     ElidedLabel* m_statusLabel = nullptr;
     QTimer* m_statusTimer = nullptr;
-    Tone m_statusTone = Tone::Success;
 
     ElidedLabel* m_nameLabel = nullptr;
     ElidedLabel* m_emailLabel = nullptr;
@@ -179,6 +179,8 @@ private:
     QPushButton* m_deleteButton = nullptr;
     QLabel* m_ownerNote = nullptr;
     bool m_ownsGroup = false;
+    // The button that had the focus when its change started.
+    QPointer<QAbstractButton> m_focusAfterPending;
 
     int m_openDialogs = 0;
     // Pages whose answers came while a dialog was open.

@@ -836,6 +836,22 @@ void AccountScreenTest::keyboardReachesEveryPage()
     QWidget* focused = QApplication::focusWidget();
     QVERIFY(shown(screen.get(), "groupContent")->isAncestorOf(focused));
     QCOMPARE(qobject_cast<QPushButton*>(focused)->text(), QStringLiteral("Invite by Email"));
+
+    // A button held while its change waits does not hand the focus on to
+    // the next one (Sign Out), where Return would press it; the focus
+    // comes back to it with the answer.
+    screen->setCurrentTab(AccountScreen::ProfileTab);
+    auto* edit = screen->findChild<QPushButton*>(QStringLiteral("editNameButton"));
+    edit->setFocus();
+    m_auth->server()->delayRoute("PATCH", m_auth->realmPath(QStringLiteral("/users/me")), 200);
+    m_answers = {QStringLiteral("Ann")};
+    QTest::keyClick(edit, Qt::Key_Space);
+    QVERIFY(!edit->isEnabled());
+    // Where the focus is in the window, whether or not it is active again
+    // once the dialog has gone.
+    QCOMPARE(screen->focusWidget(), pages);
+    QTRY_VERIFY(edit->isEnabled());
+    QCOMPARE(screen->focusWidget(), edit);
 }
 
 int main(int argc, char* argv[])
