@@ -7,12 +7,18 @@ namespace TandAccount {
 
 ElidedLabel::ElidedLabel(const QString& text, QWidget* parent)
     : QLabel(parent)
-    , m_fullText(text)
 {
     setTextFormat(Qt::PlainText);
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+    setFullText(text);
+}
+
+void ElidedLabel::setFullText(const QString& text)
+{
+    m_fullText = text;
     // Heard whole, however it is cut on screen.
     setAccessibleName(text);
+    updateGeometry();
     showFitting();
 }
 

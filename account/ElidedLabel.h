@@ -16,6 +16,7 @@ public:
     explicit ElidedLabel(const QString& text, QWidget* parent = nullptr);
 
     QString fullText() const { return m_fullText; }
+    void setFullText(const QString& text);
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;

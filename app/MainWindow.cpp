@@ -1,5 +1,6 @@
 #include "app/MainWindow.h"
 
+#include "account/AccountScreen.h"
 #include "account/AuthClient.h"
 #include "account/Client.h"
 #include "app/AccountListModel.h"
@@ -68,6 +69,7 @@ constexpr QSize kCategoriesWindowSize(600, 500);
 constexpr QSize kPayeesWindowSize(550, 500);
 constexpr QSize kReportsWindowSize(800, 600);
 constexpr QSize kImportWindowSize(650, 600);
+constexpr QSize kAccountWindowSize(600, 550);
 
 } // namespace
 
@@ -164,6 +166,9 @@ void MainWindow::buildMenus()
     fileMenu->addSeparator();
     QMenu* serviceMenu = fileMenu->addMenu(tr("Tandrel &Account"));
     serviceMenu->menuAction()->setObjectName(QStringLiteral("tandrelAccountMenu"));
+    m_accountWindowAction =
+        addMenuAction(serviceMenu, QStringLiteral("accountWindowAction"), tr("Tandrel &Account..."), {});
+    connect(m_accountWindowAction, &QAction::triggered, this, &MainWindow::showAccountWindow);
     m_signInAction = addMenuAction(serviceMenu, QStringLiteral("signInAction"), tr("&Sign In..."), {});
     connect(m_signInAction, &QAction::triggered, this, &MainWindow::signIn);
     m_signOutAction = addMenuAction(serviceMenu, QStringLiteral("signOutAction"), tr("Sign &Out"), {});
@@ -384,6 +389,8 @@ void MainWindow::closeEvent(QCloseEvent* event)
         m_reportsScreen->close();
     if (m_importScreen)
         m_importScreen->close();
+    if (m_accountScreen)
+        m_accountScreen->close();
     QMainWindow::closeEvent(event);
 }
 
@@ -747,11 +754,40 @@ void MainWindow::signOut()
     m_statusBar->showMessage(tr("Signed out. Your data stays on this device."), kNoticeMessageMs);
 }
 
+void MainWindow::showAccountWindow()
+{
+    if (!m_appState->isSignedIn())
+        return;
+    const bool first = !m_accountScreen;
+    if (first) {
+        m_accountScreen = std::make_unique<TandAccount::AccountScreen>(m_appState->accountClient());
+        connect(m_accountScreen.get(), &TandAccount::AccountScreen::logoutRequested, this, &MainWindow::signOut);
+    }
+    // Opened anew it starts on the profile; asked for while open, it stays
+    // on the page the user is on.
+    if (!m_accountScreen->isVisible())
+        m_accountScreen->setCurrentTab(TandAccount::AccountScreen::ProfileTab);
+    m_accountScreen->refreshAll();
+    if (first) {
+        showTopLevel(m_accountScreen.get(), tr("Tandrel Account"), kAccountWindowSize * fontScalePercent() / 100);
+        return;
+    }
+    m_accountScreen->setWindowTitle(tr("Tandrel Account"));
+    m_accountScreen->show();
+    m_accountScreen->raise();
+    m_accountScreen->activateWindow();
+}
+
 void MainWindow::updateSignInDisplay()
 {
     const bool signedIn = m_appState->isSignedIn();
     m_signInAction->setVisible(!signedIn);
     m_signOutAction->setVisible(signedIn);
+    m_accountWindowAction->setVisible(signedIn);
+    m_accountWindowAction->setEnabled(signedIn);
+    // The account shown is the one signed out of.
+    if (!signedIn && m_accountScreen)
+        m_accountScreen->hide();
     m_welcomeScreen->setHasSignedInBefore(!signedIn && QSettings().value(kSignedInBeforeKey, false).toBool());
     showSyncState();
 }

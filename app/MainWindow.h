@@ -33,6 +33,10 @@ class StatusBar;
 class WelcomeScreen;
 struct Transaction;
 
+namespace TandAccount {
+class AccountScreen;
+}
+
 // The account list beside a stack of the welcome page and the register, the
 // menus that open every window, and the hourly posting of recurring
 // transactions. It borrows the AppState.
@@ -79,6 +83,9 @@ public Q_SLOTS:
     // authentication client's signals.
     void signIn();
     void signOut();
+    // The signed-in user's Tandrel account, loaded anew; nothing while
+    // signed out.
+    void showAccountWindow();
 
 protected:
     void changeEvent(QEvent* event) override;
@@ -145,6 +152,8 @@ private:
     // One of the two is offered, as the user is signed out or in.
     QAction* m_signInAction = nullptr;
     QAction* m_signOutAction = nullptr;
+    // Offered only while signed in.
+    QAction* m_accountWindowAction = nullptr;
     // The open reconciliation window of each account: asking again brings it
     // forward rather than start a second one over the same transactions.
     QHash<QString, QPointer<ReconciliationScreen>> m_reconciliationScreens;
@@ -158,4 +167,6 @@ private:
     // Built on first use and kept, with the filters last chosen.
     std::unique_ptr<ReportsScreen> m_reportsScreen;
     std::unique_ptr<ImportScreen> m_importScreen;
+    // Built on first use and kept; hidden when the user signs out.
+    std::unique_ptr<TandAccount::AccountScreen> m_accountScreen;
 };

@@ -1,5 +1,8 @@
+#include "account/CredentialManagerTokenStore.h"
+#include "account/TokenStore.h"
 #include "app/MainWindow.h"
 #include "appstate/AppState.h"
+#include "appstate/ServiceEndpoints.h"
 #include "appstate/ThemeManager.h"
 #include "appstate/WindowPlacement.h"
 #include "register/SplitEditorDialog.h"
@@ -10,6 +13,7 @@
 #include "storage/AccountRepository.h"
 #include "storage/Timestamp.h"
 #include "tests/support/TestDataDir.h"
+#include "tests/support/TestTokens.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -87,6 +91,12 @@ void TestWindowsFit::init()
 {
     QSettings().clear();
     m_dataDir = std::make_unique<TestDataDir>();
+    // Signed in at the last run, so that the windows of a signed-in user
+    // open too; the service is a closed port, and the pages say they could
+    // not load.
+    TandAccount::CredentialManagerTokenStore tokens(QString::fromLatin1(ServiceEndpoints::kApplicationId));
+    QVERIFY(tokens.write(TandAccount::TokenStore::kAccessTokenKey, tokenExpiringIn(3600)));
+    QVERIFY(tokens.write(TandAccount::TokenStore::kRefreshTokenKey, QStringLiteral("refresh-1")));
     m_state = std::make_unique<AppState>();
     QVERIFY(m_state->initialize());
     Account account;
@@ -121,7 +131,8 @@ void TestWindowsFit::openEveryWindow(MainWindow& window, QScreen* screen)
         &MainWindow::showReconciliationWindow, &MainWindow::showReconciliationHistoryWindow,
         &MainWindow::showSettingsWindow,       &MainWindow::showRecurringWindow,
         &MainWindow::showCategoriesWindow,     &MainWindow::showPayeesWindow,
-        &MainWindow::showReportsWindow,        &MainWindow::showImportWindow};
+        &MainWindow::showReportsWindow,        &MainWindow::showImportWindow,
+        &MainWindow::showAccountWindow};
     for (const auto open : opens) {
         const QWidgetList before = QApplication::topLevelWidgets();
         (window.*open)();

@@ -46,6 +46,8 @@ public:
     void setAccessLifetime(qint64 seconds) { m_accessLifetime = seconds; }
     void setLoginUser(const QString& userId) { m_loginUser = userId; }
     void setPassword(const QString& password) { m_password = password; }
+    // The display name "/users/me" answers with; empty for a user who set none.
+    void setDisplayName(const QString& name) { m_displayName = name; }
 
     // The family group and role that tokens handed out to `userId` from now
     // on carry; empty texts carry none.
