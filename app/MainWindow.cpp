@@ -719,7 +719,7 @@ void MainWindow::showWhatsNew()
 
 void MainWindow::openFeedbackPage()
 {
-    TandUpdate::openFeedbackPage(UpdateFeed::feedback());
+    TandUpdate::openFeedbackPage(UpdateFeed::feedback(), this);
 }
 
 void MainWindow::onSignInRequested()
