@@ -575,9 +575,7 @@ void MainWindow::showSettingsWindow()
     const bool firstShowing = !m_settingsScreen;
     if (firstShowing) {
         m_settingsScreen = new SettingsScreen(m_appState);
-        // A window of its own that goes with this one, and that a
-        // window-modal dialog of it (a backup's progress) also keeps this
-        // one from being used under.
+        // A window of its own that goes with this one.
         m_settingsScreen->setParent(this, Qt::Window);
         connect(m_settingsScreen, &SettingsScreen::deletedAccountRestored, this, &MainWindow::rebuildAccountList);
     }
