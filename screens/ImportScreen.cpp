@@ -704,10 +704,8 @@ QString ImportScreen::csvTargetAccount()
     if (!m_accountEditor->createAccountWithOpeningBalance(account, form.asOfDate())) {
         showPlainMessage(this, QMessageBox::Warning, tr("Account Not Saved"),
                          tr("The account \"%1\" could not be saved; nothing was imported.").arg(account.name));
-        reloadAccounts();
         return {};
     }
-    reloadAccounts();
     m_accountCombo->setCurrentIndex(qMax(m_accountCombo->findData(account.id), 0));
     return account.id;
 }
@@ -736,7 +734,6 @@ std::optional<QHash<QString, QString>> ImportScreen::qifAccountMap(QList<Account
         showPlainMessage(this, QMessageBox::Warning, tr("Accounts Not Saved"),
                          tr("The new accounts could not be saved; nothing was imported.\n\n%1")
                              .arg(names.join(u'\n')));
-        reloadAccounts();
         return std::nullopt;
     }
     return accountMap;
