@@ -790,10 +790,20 @@ QString ImportScreen::summaryText(const ImportResult& result, const QStringList&
         if (result.retroactiveLinked > 0)
             lines << tr("  (including %n linked to previously imported row(s))", nullptr, result.retroactiveLinked);
     }
+    if (result.splitRemaindersAdded > 0)
+        lines << tr("%n split transaction(s) given an uncategorized line so their lines add up to the total",
+                    nullptr, result.splitRemaindersAdded);
     for (const SkippedLine& skipped : kSkippedLines) {
         if (const int count = result.*skipped.count; count > 0)
             lines << tr(skipped.text, nullptr, count);
     }
+    // 03/04/2024 is March or April as the file's dates decided: the user can
+    // tell at a glance whether that was right.
+    if (result.guessedDateOrder)
+        lines << (*result.guessedDateOrder == DateOrder::DayFirst ? tr("Dates read as day/month/year")
+                                                                 : tr("Dates read as month/day/year"));
+    for (const QString& note : result.notes)
+        lines << note;
     return lines.join(u'\n');
 }
 

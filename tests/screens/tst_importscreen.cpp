@@ -73,6 +73,7 @@ private Q_SLOTS:
 
     void summaryCountsWhatWasDoneInPluralForms();
     void failedImportSaysWhyAndNeverSuccess();
+    void summaryTellsWhatTheCountsDoNot();
     void previewDecodesLikeTheImportAndShowsTheFirstRows();
     void columnChoicesFollowTheFirstRowAndKeepTheMapping();
     void qifRowsOfferAccountsNewAccountsAndSkip();
@@ -211,6 +212,42 @@ void TestImportScreen::failedImportSaysWhyAndNeverSuccess()
     QVERIFY2(summary.startsWith(QStringLiteral("Import failed.")), qPrintable(summary));
     QVERIFY2(summary.contains(QStringLiteral("could not be opened")), qPrintable(summary));
     QVERIFY(completed.isEmpty());
+}
+
+void TestImportScreen::summaryTellsWhatTheCountsDoNot()
+{
+    ImportResult result;
+    result.imported = 3;
+    result.splitRemaindersAdded = 1;
+    result.duplicates = 1;
+    result.guessedDateOrder = DateOrder::DayFirst;
+    result.notes << QStringLiteral("A quote opened on line 4 is never closed.") << QStringLiteral("Second note.");
+    QCOMPARE(ImportScreen::summaryText(result).split(u'\n'),
+             QStringList({"Import complete!", "", "3 transactions imported",
+                          "1 split transaction given an uncategorized line so its lines add up to the total",
+                          "1 duplicate skipped", "Dates read as day/month/year",
+                          "A quote opened on line 4 is never closed.", "Second note."}));
+    result = {};
+    result.imported = 2;
+    result.splitRemaindersAdded = 2;
+    result.guessedDateOrder = DateOrder::MonthFirst;
+    QCOMPARE(ImportScreen::summaryText(result).split(u'\n'),
+             QStringList({"Import complete!", "", "2 transactions imported",
+                          "2 split transactions given an uncategorized line so their lines add up to the total",
+                          "Dates read as month/day/year"}));
+
+    // Through the window: the file's dates decided the order, and a split
+    // whose lines fell short was made whole.
+    addAccount(QStringLiteral("Checking"));
+    screen()->chooseQifFiles({writeFile(QStringLiteral("split.qif"),
+                                        "!Account\nNChecking\nTBank\n^\n!Type:Bank\n"
+                                        "D25/01/2024\nT-100.00\nPGrocer\nSFood\n$-60.00\n^\n")});
+    screen()->runImport();
+    const QString summary = screen()->findChild<QPlainTextEdit*>(QStringLiteral("summaryBox"))->toPlainText();
+    QCOMPARE(summary.split(u'\n'),
+             QStringList({"Import complete!", "", "1 transaction imported",
+                          "1 split transaction given an uncategorized line so its lines add up to the total",
+                          "Dates read as day/month/year"}));
 }
 
 void TestImportScreen::previewDecodesLikeTheImportAndShowsTheFirstRows()
