@@ -47,6 +47,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -321,6 +322,7 @@ void MainWindow::connectSignals()
     m_autoPostTimer->setObjectName(QStringLiteral("autoPostTimer"));
     m_autoPostTimer->setInterval(kAutoPostIntervalMs);
     connect(m_autoPostTimer, &QTimer::timeout, this, &MainWindow::autoPostRecurring);
+    connect(m_appState, &AppState::writesReleased, this, &MainWindow::onWritesReleased);
 }
 
 void MainWindow::restoreLayout()
@@ -392,11 +394,10 @@ void MainWindow::rebuildAccountList()
     // An import's transaction is open: the balances would count rows it may
     // yet roll back, and a new selection writes the last viewed account.
     if (m_appState->writesHeld()) {
-        m_accountRefreshTimer->start(kHeldWriteRetryMs);
+        m_accountListWaits = true;
         return;
     }
     m_accountRefreshTimer->stop();
-    m_accountRefreshTimer->setInterval(0);
     const QString previous = m_currentAccountId;
     m_accountModel->reload();
     selectAccount(previous);
@@ -795,15 +796,26 @@ void MainWindow::reloadAfterSync()
         m_registerScreen->reload();
 }
 
+void MainWindow::onWritesReleased()
+{
+    if (std::exchange(m_accountListWaits, false))
+        m_accountRefreshTimer->start();
+    // From the event loop: the long write that just ended is still on its
+    // way out (its progress dialog, its caller's summary).
+    if (std::exchange(m_autoPostWaits, false))
+        QMetaObject::invokeMethod(this, &MainWindow::autoPostRecurring, Qt::QueuedConnection);
+}
+
 void MainWindow::autoPostRecurring()
 {
-    // While an import's transaction is open a post cannot begin one of its
-    // own, and would wait an hour for the next try: it waits for the import.
+    // While an import's or a restore's transaction is open a post cannot
+    // begin one of its own, and would wait an hour for the next try: it
+    // waits for the long write instead.
     if (m_appState->writesHeld()) {
-        m_autoPostTimer->start(kHeldWriteRetryMs);
+        m_autoPostWaits = true;
         return;
     }
-    m_autoPostTimer->setInterval(kAutoPostIntervalMs);
+    m_autoPostWaits = false;
     const int posted = m_appState->recurringService()->autoPostDue();
     if (posted <= 0)
         return;

@@ -50,8 +50,6 @@ public:
     static constexpr int kWelcomePage = 0;
     static constexpr int kRegisterPage = 1;
     static constexpr int kAutoPostIntervalMs = 3600000;
-    // How soon a timed write that an import held off is tried again.
-    static constexpr int kHeldWriteRetryMs = 1000;
 
 public Q_SLOTS:
     void showNewAccountDialog();
@@ -89,6 +87,8 @@ private Q_SLOTS:
     void onSignInRequested();
     void rebuildAccountList();
     void autoPostRecurring();
+    // Runs what a long write (an import, a restore) put off.
+    void onWritesReleased();
     void memorizeTransaction(const Transaction& transaction);
     void updateActions();
     // The sign-in actions, the welcome page and the sync state in the
@@ -138,6 +138,9 @@ private:
     // one rebuild of the account list.
     QTimer* m_accountRefreshTimer;
     QTimer* m_autoPostTimer;
+    // Put off while a long write's transaction was open; run once it ends.
+    bool m_accountListWaits = false;
+    bool m_autoPostWaits = false;
     QString m_currentAccountId;
     // Enabled only while an account is shown, or a transaction of it is selected.
     QList<QAction*> m_accountActions;

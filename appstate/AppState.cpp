@@ -28,7 +28,6 @@
 #include <QtDebug>
 
 #include <algorithm>
-#include <initializer_list>
 
 namespace {
 
@@ -79,6 +78,7 @@ bool AppState::initialize()
 
     m_categoryService->seedDefaults();
 
+    connectWriteHolds();
     connectSync();
     restoreSignIn();
 
@@ -109,6 +109,18 @@ void AppState::connectSync()
     // Signed out, a pass is skipped anyway; the timer need not keep asking.
     connect(auth, &TandAccount::AuthClient::logoutCompleted, m_syncEngine, &SyncEngine::stopAutoSync);
     connect(auth, &TandAccount::AuthClient::sessionExpired, m_syncEngine, &SyncEngine::stopAutoSync);
+}
+
+// One hold ends repository by repository: only the last one's end is the
+// end of the write.
+void AppState::connectWriteHolds()
+{
+    for (SyncedRepository* repository : heldRepositories()) {
+        connect(repository, &SyncedRepository::holdReleased, this, [this] {
+            if (!writesHeld())
+                emit writesReleased();
+        });
+    }
 }
 
 void AppState::restoreSignIn()
@@ -166,10 +178,14 @@ bool AppState::writesHeld() const
 {
     if (!m_database)
         return false;
-    const std::initializer_list<const SyncedRepository*> repositories = {m_accounts, m_transactions, m_categories,
-                                                                         m_recurring, m_reconciliations};
-    return std::any_of(repositories.begin(), repositories.end(),
+    const QList<SyncedRepository*> repositories = heldRepositories();
+    return std::any_of(repositories.cbegin(), repositories.cend(),
                        [](const SyncedRepository* repository) { return repository->changesHeld(); });
+}
+
+QList<SyncedRepository*> AppState::heldRepositories() const
+{
+    return {m_accounts, m_transactions, m_categories, m_recurring, m_reconciliations};
 }
 
 void AppState::applyStoredPreferences()

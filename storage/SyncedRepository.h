@@ -45,6 +45,12 @@ public:
     // given) is false when the table could not be read.
     QString findLocalIdByServerId(const QString& serverId, bool* ok = nullptr) const;
 
+Q_SIGNALS:
+    // The last ChangeHold on this repository has ended, after the change
+    // signal it held back (when anything changed). What waited for the long
+    // write may run now, unless another repository is still held.
+    void holdReleased();
+
 protected:
     SyncedRepository(Database* database, const char* table, const char* className, QObject* parent);
 
