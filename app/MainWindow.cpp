@@ -656,14 +656,10 @@ void MainWindow::showReportsWindow()
 
 void MainWindow::showImportWindow()
 {
-    if (!m_importScreen) {
+    // The account list and the register follow the change signals an
+    // import's end raises, however its summary is left.
+    if (!m_importScreen)
         m_importScreen = std::make_unique<ImportScreen>(m_appState);
-        connect(m_importScreen.get(), &ImportScreen::importCompleted, this, [this] {
-            rebuildAccountList();
-            if (!m_currentAccountId.isEmpty())
-                m_registerScreen->reload();
-        });
-    }
     // Asked for again while open, it keeps the files and choices it holds.
     if (m_importScreen->isVisible()) {
         m_importScreen->raise();

@@ -23,6 +23,7 @@
 #include <QScreen>
 #include <QSettings>
 #include <QSignalSpy>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QTreeView>
@@ -30,8 +31,9 @@
 
 #include <memory>
 
-// How the main window reaches the import window and keeps its own timed
-// writes out of an import's or a restore's open transaction.
+// How the main window reaches the import window, follows what an import
+// wrote, and keeps its own timed writes out of an import's or a restore's
+// open transaction.
 class TestImportWindow : public QObject
 {
     Q_OBJECT
@@ -41,7 +43,8 @@ private Q_SLOTS:
     void init();
     void cleanup();
 
-    void fileMenuOpensTheImportWindowWhoseDoneReloads();
+    void fileMenuOpensTheImportWindow();
+    void viewsFollowTheImportHoweverTheSummaryIsLeft();
     void autoPostWaitsUntilTheImportHasEnded();
     void accountListWaitsUntilTheImportHasEnded();
     void autoPostWaitsUntilARestoreHasEnded();
@@ -130,7 +133,7 @@ void TestImportWindow::autoPostFallsDue(MainWindow& window)
     QMetaObject::invokeMethod(timer, "timeout", Qt::QueuedConnection);
 }
 
-void TestImportWindow::fileMenuOpensTheImportWindowWhoseDoneReloads()
+void TestImportWindow::fileMenuOpensTheImportWindow()
 {
     const Account account = addAccount(QStringLiteral("Checking"));
     MainWindow window(m_state.get());
@@ -159,15 +162,48 @@ void TestImportWindow::fileMenuOpensTheImportWindowWhoseDoneReloads()
     screen->runImport();
     screen->findChild<QPushButton*>(QStringLiteral("doneButton"))->click();
     QVERIFY(!screen->isVisible());
-    const auto* accounts =
-        qobject_cast<AccountListModel*>(window.findChild<QTreeView*>(QStringLiteral("accountList"))->model());
-    QCOMPARE(accounts->balanceAt(accounts->rowOf(account.id)), -300);
 
     // Shown again, it starts from an empty form; it goes with the main window.
     QCOMPARE(openImportWindow(window), screen);
     QCOMPARE(screen->findChild<QLabel*>(QStringLiteral("fileLabel"))->text(), QStringLiteral("No file selected"));
     window.close();
     QVERIFY(!screen->isVisible());
+}
+
+void TestImportWindow::viewsFollowTheImportHoweverTheSummaryIsLeft()
+{
+    const Account account = addAccount(QStringLiteral("Checking"));
+    MainWindow window(m_state.get());
+    window.show();
+    const auto* accounts =
+        qobject_cast<AccountListModel*>(window.findChild<QTreeView*>(QStringLiteral("accountList"))->model());
+    const QAbstractItemModel* rows = window.findChild<RegisterScreen*>()->findChild<QTableView*>()->model();
+    QSignalSpy listRebuilt(accounts, &QAbstractItemModel::modelReset);
+
+    // The import's end announces what it wrote; the summary waits for the
+    // user meanwhile, and the main window is up to date before it is left.
+    ImportScreen* screen = openImportWindow(window);
+    screen->chooseCsvFile(writeCsv(3));
+    screen->runImport();
+    QTRY_COMPARE(accounts->balanceAt(accounts->rowOf(account.id)), -300);
+    QTRY_COMPARE(rows->rowCount(), 3);
+    QTest::qWait(50);
+    const qsizetype rebuildsForTheImport = listRebuilt.size();
+    QVERIFY(rebuildsForTheImport >= 1);
+    screen->findChild<QPushButton*>(QStringLiteral("doneButton"))->click();
+    QTest::qWait(50);
+    // Done itself reads nothing again.
+    QCOMPARE(listRebuilt.size(), rebuildsForTheImport);
+
+    // Escape closes the summary without Done: the views are as current.
+    screen = openImportWindow(window);
+    screen->chooseCsvFile(m_dataDir->writeFile(QStringLiteral("more.csv"),
+                                               "Date,Payee,Amount\n2024-01-03,Cafe,-1.00\n2024-01-04,Cafe,-1.00\n"));
+    screen->runImport();
+    QTest::keyClick(screen, Qt::Key_Escape);
+    QVERIFY(!screen->isVisible());
+    QTRY_COMPARE(accounts->balanceAt(accounts->rowOf(account.id)), -500);
+    QTRY_COMPARE(rows->rowCount(), 5);
 }
 
 void TestImportWindow::autoPostWaitsUntilTheImportHasEnded()
