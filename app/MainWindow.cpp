@@ -3,6 +3,7 @@
 #include "account/AuthClient.h"
 #include "account/Client.h"
 #include "app/AccountListModel.h"
+#include "app/ShareAccount.h"
 #include "app/StatusBar.h"
 #include "app/UpdateFeed.h"
 #include "appstate/AccountEditor.h"
@@ -28,6 +29,7 @@
 #include "storage/PreferencesRepository.h"
 #include "storage/RecurringRepository.h"
 #include "storage/TransactionRepository.h"
+#include "sync/AccountSharingService.h"
 #include "sync/SyncEngine.h"
 #include "update/UpdateFlows.h"
 
@@ -197,6 +199,9 @@ void MainWindow::buildMenus()
                                      tr("Reconciliation &History..."), {});
     connect(history, &QAction::triggered, this, &MainWindow::showReconciliationHistoryWindow);
     m_accountActions = {editAccount, deleteAccount, reconcile, history};
+    accountMenu->addSeparator();
+    m_shareAccountAction = addMenuAction(accountMenu, QStringLiteral("shareAccountAction"), tr("&Share Account..."), {});
+    connect(m_shareAccountAction, &QAction::triggered, this, &MainWindow::shareCurrentAccount);
 
     QAction* newTransaction = addMenuAction(transactionsMenu, QStringLiteral("newTransactionAction"),
                                             tr("&New Transaction..."), QKeySequence(Qt::CTRL | Qt::Key_N));
@@ -240,7 +245,7 @@ void MainWindow::buildMenus()
 
     for (QMenu* menu : {fileMenu, editMenu, accountMenu, transactionsMenu, reportsMenu, toolsMenu, helpMenu})
         menu->menuAction()->setVisible(!menu->isEmpty());
-    updateActions();
+    // Also brings the actions up to date.
     updateSignInDisplay();
 }
 
@@ -254,6 +259,8 @@ void MainWindow::updateActions()
     const bool hasTransaction = hasAccount && m_registerScreen->hasCurrentTransaction();
     for (QAction* action : std::as_const(m_transactionActions))
         action->setEnabled(hasTransaction);
+    // Shares live on the service: signed out, there is nobody to share with.
+    m_shareAccountAction->setEnabled(hasAccount && m_appState->isSignedIn());
 }
 
 QAction* MainWindow::addMenuAction(QMenu* menu, const QString& objectName, const QString& text,
@@ -571,6 +578,15 @@ void MainWindow::showReconciliationHistoryWindow()
     showTopLevel(m_historyScreen.get(), tr("Reconciliation History"), kHistoryWindowSize);
 }
 
+void MainWindow::shareCurrentAccount()
+{
+    const std::optional<Account> account = currentAccount();
+    if (!account)
+        return;
+    runShareDialog(m_appState->accountClient(), m_appState->sharingService(), m_appState->syncEngine(), *account,
+                   this);
+}
+
 void MainWindow::showSettingsWindow()
 {
     const bool firstShowing = !m_settingsScreen;
@@ -747,6 +763,7 @@ void MainWindow::updateSignInDisplay()
     const bool signedIn = m_appState->isSignedIn();
     m_signInAction->setVisible(!signedIn);
     m_signOutAction->setVisible(signedIn);
+    updateActions();
     m_welcomeScreen->setHasSignedInBefore(!signedIn && QSettings().value(kSignedInBeforeKey, false).toBool());
     showSyncState();
 }

@@ -63,6 +63,8 @@ public Q_SLOTS:
     // A new reconciliation window for the shown account, or its open one.
     void showReconciliationWindow();
     void showReconciliationHistoryWindow();
+    // The share dialog for the shown account; offered only while signed in.
+    void shareCurrentAccount();
     // The preferences window, built on first use and kept; its Data & Sync
     // page is brought up to date on every showing.
     void showSettingsWindow();
@@ -91,8 +93,8 @@ private Q_SLOTS:
     void onWritesReleased();
     void memorizeTransaction(const Transaction& transaction);
     void updateActions();
-    // The sign-in actions, the welcome page and the sync state in the
-    // status bar, for whether the user is signed in now.
+    // The sign-in actions and those that need it, the welcome page and the
+    // sync state in the status bar, for whether the user is signed in now.
     void updateSignInDisplay();
     void onLoginSucceeded();
     void onLoginFailed(const QString& error);
@@ -145,6 +147,8 @@ private:
     // Enabled only while an account is shown, or a transaction of it is selected.
     QList<QAction*> m_accountActions;
     QList<QAction*> m_transactionActions;
+    // Needs an account shown and the user signed in.
+    QAction* m_shareAccountAction = nullptr;
     // One of the two is offered, as the user is signed out or in.
     QAction* m_signInAction = nullptr;
     QAction* m_signOutAction = nullptr;

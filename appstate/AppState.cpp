@@ -1,5 +1,6 @@
 #include "appstate/AppState.h"
 
+#include "account/AccountClient.h"
 #include "account/ApiClient.h"
 #include "account/AuthClient.h"
 #include "account/Client.h"
@@ -21,6 +22,7 @@
 #include "storage/RecurringRepository.h"
 #include "storage/SplitLineRepository.h"
 #include "storage/TransactionRepository.h"
+#include "sync/AccountSharingService.h"
 #include "sync/SyncEngine.h"
 
 #include <QPointer>
@@ -96,6 +98,7 @@ void AppState::buildAccountServices()
     m_syncEngine = new SyncEngine(m_accountClient->syncApiClient(), m_accounts, m_transactions, m_categories,
                                   m_recurring, m_reconciliations, m_splitLines, m_preferences, this);
     m_syncEngine->setSyncGate([this] { return syncMayRun(); });
+    m_sharingService = new AccountSharingService(m_accountClient->syncApiClient(), this);
 }
 
 void AppState::connectSync()
@@ -141,6 +144,12 @@ void AppState::restoreSignIn()
 void AppState::onLoginSucceeded()
 {
     QSettings().setValue(kSignedInBeforeKey, true);
+    // The service lists this computer among the user's devices. Nothing
+    // waits for it: a failure costs the user only that line in the list.
+    m_accountClient->accountClient()->registerDevice([](bool ok) {
+        if (!ok)
+            qWarning().noquote() << "This device could not be registered with the account service";
+    });
     startSyncing();
 }
 

@@ -7,6 +7,7 @@
 #include <QString>
 
 class AccountRepository;
+class AccountSharingService;
 class BackupService;
 class CategoryRepository;
 class CategoryService;
@@ -38,7 +39,8 @@ public:
     ~AppState() override;
 
     // Opens the database in the data directory, builds the repositories and
-    // services, the account-service client and the sync engine, applies the
+    // services, the account-service client, the sync engine and the sharing
+    // service, applies the
     // stored appearance, seeds the default categories and restores the
     // sign-in from the stored tokens. False (with a log line) when the database cannot be used;
     // the state must not be used then, except for databaseProblem().
@@ -63,6 +65,8 @@ public:
 
     TandAccount::Client* accountClient() const { return m_accountClient; }
     SyncEngine* syncEngine() const { return m_syncEngine; }
+    // Shares accounts with the family group through the sync service.
+    AccountSharingService* sharingService() const { return m_sharingService; }
 
     ThemeManager* themeManager() const { return m_themeManager; }
 
@@ -127,6 +131,7 @@ private:
 
     TandAccount::Client* m_accountClient = nullptr;
     SyncEngine* m_syncEngine = nullptr;
+    AccountSharingService* m_sharingService = nullptr;
 
     ThemeManager* m_themeManager = nullptr;
 
