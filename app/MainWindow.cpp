@@ -4,6 +4,7 @@
 #include "account/AuthClient.h"
 #include "account/Client.h"
 #include "app/AccountListModel.h"
+#include "app/ShareAccount.h"
 #include "app/StatusBar.h"
 #include "app/UpdateFeed.h"
 #include "appstate/AccountEditor.h"
@@ -29,6 +30,7 @@
 #include "storage/PreferencesRepository.h"
 #include "storage/RecurringRepository.h"
 #include "storage/TransactionRepository.h"
+#include "sync/AccountSharingService.h"
 #include "sync/SyncEngine.h"
 #include "update/UpdateFlows.h"
 
@@ -48,6 +50,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -201,6 +204,9 @@ void MainWindow::buildMenus()
                                      tr("Reconciliation &History..."), {});
     connect(history, &QAction::triggered, this, &MainWindow::showReconciliationHistoryWindow);
     m_accountActions = {editAccount, deleteAccount, reconcile, history};
+    accountMenu->addSeparator();
+    m_shareAccountAction = addMenuAction(accountMenu, QStringLiteral("shareAccountAction"), tr("&Share Account..."), {});
+    connect(m_shareAccountAction, &QAction::triggered, this, &MainWindow::shareCurrentAccount);
 
     QAction* newTransaction = addMenuAction(transactionsMenu, QStringLiteral("newTransactionAction"),
                                             tr("&New Transaction..."), QKeySequence(Qt::CTRL | Qt::Key_N));
@@ -244,7 +250,7 @@ void MainWindow::buildMenus()
 
     for (QMenu* menu : {fileMenu, editMenu, accountMenu, transactionsMenu, reportsMenu, toolsMenu, helpMenu})
         menu->menuAction()->setVisible(!menu->isEmpty());
-    updateActions();
+    // Also brings the actions up to date.
     updateSignInDisplay();
 }
 
@@ -258,6 +264,8 @@ void MainWindow::updateActions()
     const bool hasTransaction = hasAccount && m_registerScreen->hasCurrentTransaction();
     for (QAction* action : std::as_const(m_transactionActions))
         action->setEnabled(hasTransaction);
+    // Shares live on the service: signed out, there is nobody to share with.
+    m_shareAccountAction->setEnabled(hasAccount && m_appState->isSignedIn());
 }
 
 QAction* MainWindow::addMenuAction(QMenu* menu, const QString& objectName, const QString& text,
@@ -326,6 +334,7 @@ void MainWindow::connectSignals()
     m_autoPostTimer->setObjectName(QStringLiteral("autoPostTimer"));
     m_autoPostTimer->setInterval(kAutoPostIntervalMs);
     connect(m_autoPostTimer, &QTimer::timeout, this, &MainWindow::autoPostRecurring);
+    connect(m_appState, &AppState::writesReleased, this, &MainWindow::onWritesReleased);
 }
 
 void MainWindow::restoreLayout()
@@ -399,11 +408,10 @@ void MainWindow::rebuildAccountList()
     // An import's transaction is open: the balances would count rows it may
     // yet roll back, and a new selection writes the last viewed account.
     if (m_appState->writesHeld()) {
-        m_accountRefreshTimer->start(kHeldWriteRetryMs);
+        m_accountListWaits = true;
         return;
     }
     m_accountRefreshTimer->stop();
-    m_accountRefreshTimer->setInterval(0);
     const QString previous = m_currentAccountId;
     m_accountModel->reload();
     selectAccount(previous);
@@ -577,14 +585,21 @@ void MainWindow::showReconciliationHistoryWindow()
     showTopLevel(m_historyScreen.get(), tr("Reconciliation History"), kHistoryWindowSize);
 }
 
+void MainWindow::shareCurrentAccount()
+{
+    const std::optional<Account> account = currentAccount();
+    if (!account)
+        return;
+    runShareDialog(m_appState->accountClient(), m_appState->sharingService(), m_appState->syncEngine(), *account,
+                   this);
+}
+
 void MainWindow::showSettingsWindow()
 {
     const bool firstShowing = !m_settingsScreen;
     if (firstShowing) {
         m_settingsScreen = new SettingsScreen(m_appState);
-        // A window of its own that goes with this one, and that a
-        // window-modal dialog of it (a backup's progress) also keeps this
-        // one from being used under.
+        // A window of its own that goes with this one.
         m_settingsScreen->setParent(this, Qt::Window);
         connect(m_settingsScreen, &SettingsScreen::deletedAccountRestored, this, &MainWindow::rebuildAccountList);
     }
@@ -664,14 +679,10 @@ void MainWindow::showReportsWindow()
 
 void MainWindow::showImportWindow()
 {
-    if (!m_importScreen) {
+    // The account list and the register follow the change signals an
+    // import's end raises, however its summary is left.
+    if (!m_importScreen)
         m_importScreen = std::make_unique<ImportScreen>(m_appState);
-        connect(m_importScreen.get(), &ImportScreen::importCompleted, this, [this] {
-            rebuildAccountList();
-            if (!m_currentAccountId.isEmpty())
-                m_registerScreen->reload();
-        });
-    }
     // Asked for again while open, it keeps the files and choices it holds.
     if (m_importScreen->isVisible()) {
         m_importScreen->raise();
@@ -726,7 +737,7 @@ void MainWindow::showWhatsNew()
 
 void MainWindow::openFeedbackPage()
 {
-    TandUpdate::openFeedbackPage(UpdateFeed::feedback());
+    TandUpdate::openFeedbackPage(UpdateFeed::feedback(), this);
 }
 
 void MainWindow::onSignInRequested()
@@ -788,6 +799,7 @@ void MainWindow::updateSignInDisplay()
     // The account shown is the one signed out of.
     if (!signedIn && m_accountScreen)
         m_accountScreen->hide();
+    updateActions();
     m_welcomeScreen->setHasSignedInBefore(!signedIn && QSettings().value(kSignedInBeforeKey, false).toBool());
     showSyncState();
 }
@@ -833,15 +845,26 @@ void MainWindow::reloadAfterSync()
         m_registerScreen->reload();
 }
 
+void MainWindow::onWritesReleased()
+{
+    if (std::exchange(m_accountListWaits, false))
+        m_accountRefreshTimer->start();
+    // From the event loop: the long write that just ended is still on its
+    // way out (its progress dialog, its caller's summary).
+    if (std::exchange(m_autoPostWaits, false))
+        QMetaObject::invokeMethod(this, &MainWindow::autoPostRecurring, Qt::QueuedConnection);
+}
+
 void MainWindow::autoPostRecurring()
 {
-    // While an import's transaction is open a post cannot begin one of its
-    // own, and would wait an hour for the next try: it waits for the import.
+    // While an import's or a restore's transaction is open a post cannot
+    // begin one of its own, and would wait an hour for the next try: it
+    // waits for the long write instead.
     if (m_appState->writesHeld()) {
-        m_autoPostTimer->start(kHeldWriteRetryMs);
+        m_autoPostWaits = true;
         return;
     }
-    m_autoPostTimer->setInterval(kAutoPostIntervalMs);
+    m_autoPostWaits = false;
     const int posted = m_appState->recurringService()->autoPostDue();
     if (posted <= 0)
         return;

@@ -54,8 +54,6 @@ public:
     static constexpr int kWelcomePage = 0;
     static constexpr int kRegisterPage = 1;
     static constexpr int kAutoPostIntervalMs = 3600000;
-    // How soon a timed write that an import held off is tried again.
-    static constexpr int kHeldWriteRetryMs = 1000;
 
 public Q_SLOTS:
     void showNewAccountDialog();
@@ -69,6 +67,8 @@ public Q_SLOTS:
     // A new reconciliation window for the shown account, or its open one.
     void showReconciliationWindow();
     void showReconciliationHistoryWindow();
+    // The share dialog for the shown account; offered only while signed in.
+    void shareCurrentAccount();
     // The preferences window, built on first use and kept; its Data & Sync
     // page is brought up to date on every showing.
     void showSettingsWindow();
@@ -96,10 +96,12 @@ private Q_SLOTS:
     void onSignInRequested();
     void rebuildAccountList();
     void autoPostRecurring();
+    // Runs what a long write (an import, a restore) put off.
+    void onWritesReleased();
     void memorizeTransaction(const Transaction& transaction);
     void updateActions();
-    // The sign-in actions, the welcome page and the sync state in the
-    // status bar, for whether the user is signed in now.
+    // The sign-in actions and those that need it, the welcome page and the
+    // sync state in the status bar, for whether the user is signed in now.
     void updateSignInDisplay();
     void onLoginSucceeded();
     void onLoginFailed(const QString& error);
@@ -145,10 +147,15 @@ private:
     // one rebuild of the account list.
     QTimer* m_accountRefreshTimer;
     QTimer* m_autoPostTimer;
+    // Put off while a long write's transaction was open; run once it ends.
+    bool m_accountListWaits = false;
+    bool m_autoPostWaits = false;
     QString m_currentAccountId;
     // Enabled only while an account is shown, or a transaction of it is selected.
     QList<QAction*> m_accountActions;
     QList<QAction*> m_transactionActions;
+    // Needs an account shown and the user signed in.
+    QAction* m_shareAccountAction = nullptr;
     // One of the two is offered, as the user is signed out or in.
     QAction* m_signInAction = nullptr;
     QAction* m_signOutAction = nullptr;

@@ -2,6 +2,7 @@
 
 #include "appstate/AppState.h"
 #include "storage/AccountRepository.h"
+#include "storage/ChangeHold.h"
 #include "storage/Database.h"
 #include "storage/ReconciliationRepository.h"
 #include "storage/RecordId.h"
@@ -43,6 +44,9 @@ bool AccountEditor::createAccountWithOpeningBalance(const Account& account, cons
     opening.created_at = nowUtc();
     opening.updated_at = opening.created_at;
 
+    // Windows that list the accounts hear of them once the transaction has
+    // ended: read inside it, a rolled-back account would stay listed.
+    ChangeHold hold{m_appState->accountRepository(), m_appState->transactionRepository()};
     ScopedTransaction transaction(m_appState->database()->connection());
     if (!transaction.isActive() || !m_appState->accountRepository()->insert(opened)
         || !m_appState->transactionRepository()->insert(opening)) {
@@ -55,6 +59,8 @@ bool AccountEditor::createAccountWithOpeningBalance(const Account& account, cons
 
 bool AccountEditor::createAccounts(const QList<Account>& accounts)
 {
+    // One signal for them all, once they are stored or rolled back.
+    ChangeHold hold{m_appState->accountRepository()};
     ScopedTransaction transaction(m_appState->database()->connection());
     if (!transaction.isActive())
         return false;

@@ -1,5 +1,6 @@
 #include "appstate/AppState.h"
 
+#include "account/AccountClient.h"
 #include "account/ApiClient.h"
 #include "account/AuthClient.h"
 #include "account/Client.h"
@@ -21,6 +22,7 @@
 #include "storage/RecurringRepository.h"
 #include "storage/SplitLineRepository.h"
 #include "storage/TransactionRepository.h"
+#include "sync/AccountSharingService.h"
 #include "sync/SyncEngine.h"
 
 #include <QPointer>
@@ -28,7 +30,6 @@
 #include <QtDebug>
 
 #include <algorithm>
-#include <initializer_list>
 
 namespace {
 
@@ -79,6 +80,7 @@ bool AppState::initialize()
 
     m_categoryService->seedDefaults();
 
+    connectWriteHolds();
     connectSync();
     restoreSignIn();
 
@@ -96,6 +98,7 @@ void AppState::buildAccountServices()
     m_syncEngine = new SyncEngine(m_accountClient->syncApiClient(), m_accounts, m_transactions, m_categories,
                                   m_recurring, m_reconciliations, m_splitLines, m_preferences, this);
     m_syncEngine->setSyncGate([this] { return syncMayRun(); });
+    m_sharingService = new AccountSharingService(m_accountClient->syncApiClient(), this);
 }
 
 void AppState::connectSync()
@@ -109,6 +112,18 @@ void AppState::connectSync()
     // Signed out, a pass is skipped anyway; the timer need not keep asking.
     connect(auth, &TandAccount::AuthClient::logoutCompleted, m_syncEngine, &SyncEngine::stopAutoSync);
     connect(auth, &TandAccount::AuthClient::sessionExpired, m_syncEngine, &SyncEngine::stopAutoSync);
+}
+
+// One hold ends repository by repository: only the last one's end is the
+// end of the write.
+void AppState::connectWriteHolds()
+{
+    for (SyncedRepository* repository : heldRepositories()) {
+        connect(repository, &SyncedRepository::holdReleased, this, [this] {
+            if (!writesHeld())
+                emit writesReleased();
+        });
+    }
 }
 
 void AppState::restoreSignIn()
@@ -129,6 +144,12 @@ void AppState::restoreSignIn()
 void AppState::onLoginSucceeded()
 {
     QSettings().setValue(kSignedInBeforeKey, true);
+    // The service lists this computer among the user's devices. Nothing
+    // waits for it: a failure costs the user only that line in the list.
+    m_accountClient->accountClient()->registerDevice([](bool ok) {
+        if (!ok)
+            qWarning().noquote() << "This device could not be registered with the account service";
+    });
     startSyncing();
 }
 
@@ -166,10 +187,14 @@ bool AppState::writesHeld() const
 {
     if (!m_database)
         return false;
-    const std::initializer_list<const SyncedRepository*> repositories = {m_accounts, m_transactions, m_categories,
-                                                                         m_recurring, m_reconciliations};
-    return std::any_of(repositories.begin(), repositories.end(),
+    const QList<SyncedRepository*> repositories = heldRepositories();
+    return std::any_of(repositories.cbegin(), repositories.cend(),
                        [](const SyncedRepository* repository) { return repository->changesHeld(); });
+}
+
+QList<SyncedRepository*> AppState::heldRepositories() const
+{
+    return {m_accounts, m_transactions, m_categories, m_recurring, m_reconciliations};
 }
 
 void AppState::applyStoredPreferences()

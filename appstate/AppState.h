@@ -2,10 +2,12 @@
 
 #include "storage/Database.h"
 
+#include <QList>
 #include <QObject>
 #include <QString>
 
 class AccountRepository;
+class AccountSharingService;
 class BackupService;
 class CategoryRepository;
 class CategoryService;
@@ -16,6 +18,7 @@ class RecurringRepository;
 class RecurringService;
 class ReportService;
 class SplitLineRepository;
+class SyncedRepository;
 class SyncEngine;
 class ThemeManager;
 class TransactionRepository;
@@ -36,7 +39,8 @@ public:
     ~AppState() override;
 
     // Opens the database in the data directory, builds the repositories and
-    // services, the account-service client and the sync engine, applies the
+    // services, the account-service client, the sync engine and the sharing
+    // service, applies the
     // stored appearance, seeds the default categories and restores the
     // sign-in from the stored tokens. False (with a log line) when the database cannot be used;
     // the state must not be used then, except for databaseProblem().
@@ -61,6 +65,8 @@ public:
 
     TandAccount::Client* accountClient() const { return m_accountClient; }
     SyncEngine* syncEngine() const { return m_syncEngine; }
+    // Shares accounts with the family group through the sync service.
+    AccountSharingService* sharingService() const { return m_sharingService; }
 
     ThemeManager* themeManager() const { return m_themeManager; }
 
@@ -70,14 +76,16 @@ public:
     QString signedInUserName() const;
 
     // The sync engine's gate: a pass may run while the user is signed in and
-    // no long write (an import) holds the repositories' change signals back,
-    // for it would push rows that may yet be rolled back. The repositories
-    // signal once when the write ends, and that request brings the pass.
+    // no long write (an import, a restore) holds the repositories' change
+    // signals back, for it would push rows that may yet be rolled back. The
+    // repositories signal once when the write ends, and that request brings
+    // the pass.
     bool syncMayRun() const;
 
-    // A long write (an import) holds the repositories' change signals back:
-    // its database transaction is open while the event loop runs inside it,
-    // so anything written now would be kept or rolled back with it.
+    // A long write (an import, a backup restore) holds the repositories'
+    // change signals back: its database transaction is open while the event
+    // loop runs inside it, so anything written now would be kept or rolled
+    // back with it. writesReleased() tells when it has ended.
     bool writesHeld() const;
 
     // The account whose register was open when the program last ran, as read
@@ -89,11 +97,17 @@ public:
 
 Q_SIGNALS:
     void databaseReady();
+    // The last hold of a long write has ended, after the repositories
+    // announced what it changed: what was put off for it may run now.
+    void writesReleased();
 
 private:
     void applyStoredPreferences();
     void buildAccountServices();
     void connectSync();
+    void connectWriteHolds();
+    // The repositories a long write holds, the ones writesHeld() asks.
+    QList<SyncedRepository*> heldRepositories() const;
     // Takes up the sign-in kept from the last run; sync starts once the
     // tokens have been refreshed, or the service could not be reached.
     void restoreSignIn();
@@ -117,6 +131,7 @@ private:
 
     TandAccount::Client* m_accountClient = nullptr;
     SyncEngine* m_syncEngine = nullptr;
+    AccountSharingService* m_sharingService = nullptr;
 
     ThemeManager* m_themeManager = nullptr;
 

@@ -19,7 +19,8 @@ struct QifSplit
     // The account of an "[Account]" category; category is then empty.
     QString transferAccount;
     QString memo;
-    // As written; empty when the split named no readable amount (it is 0).
+    // As written, also when it cannot be read (the import then refuses the
+    // record); empty when the split named no amount (it is 0).
     QString amountText;
 };
 

@@ -237,8 +237,13 @@ private:
                 m_split.memo = value.toString();
             break;
         case u'$':
-            if (isAmount(value))
-                (m_inSplit ? m_split.amountText : m_transaction.amountText) = value.toString();
+            // A split's amount is kept as written, readable or not: read as
+            // 0, one the import cannot read would leave the split's lines
+            // adding up to less than they say.
+            if (m_inSplit)
+                m_split.amountText = value.toString();
+            else if (isAmount(value))
+                m_transaction.amountText = value.toString();
             break;
         default:
             return; // an unknown code is no content

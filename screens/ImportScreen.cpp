@@ -704,10 +704,8 @@ QString ImportScreen::csvTargetAccount()
     if (!m_accountEditor->createAccountWithOpeningBalance(account, form.asOfDate())) {
         showPlainMessage(this, QMessageBox::Warning, tr("Account Not Saved"),
                          tr("The account \"%1\" could not be saved; nothing was imported.").arg(account.name));
-        reloadAccounts();
         return {};
     }
-    reloadAccounts();
     m_accountCombo->setCurrentIndex(qMax(m_accountCombo->findData(account.id), 0));
     return account.id;
 }
@@ -736,7 +734,6 @@ std::optional<QHash<QString, QString>> ImportScreen::qifAccountMap(QList<Account
         showPlainMessage(this, QMessageBox::Warning, tr("Accounts Not Saved"),
                          tr("The new accounts could not be saved; nothing was imported.\n\n%1")
                              .arg(names.join(u'\n')));
-        reloadAccounts();
         return std::nullopt;
     }
     return accountMap;
@@ -793,10 +790,20 @@ QString ImportScreen::summaryText(const ImportResult& result, const QStringList&
         if (result.retroactiveLinked > 0)
             lines << tr("  (including %n linked to previously imported row(s))", nullptr, result.retroactiveLinked);
     }
+    if (result.splitRemaindersAdded > 0)
+        lines << tr("%n split transaction(s) given an uncategorized line so their lines add up to the total",
+                    nullptr, result.splitRemaindersAdded);
     for (const SkippedLine& skipped : kSkippedLines) {
         if (const int count = result.*skipped.count; count > 0)
             lines << tr(skipped.text, nullptr, count);
     }
+    // 03/04/2024 is March or April as the file's dates decided: the user can
+    // tell at a glance whether that was right.
+    if (result.guessedDateOrder)
+        lines << (*result.guessedDateOrder == DateOrder::DayFirst ? tr("Dates read as day/month/year")
+                                                                 : tr("Dates read as month/day/year"));
+    for (const QString& note : result.notes)
+        lines << note;
     return lines.join(u'\n');
 }
 

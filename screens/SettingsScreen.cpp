@@ -820,9 +820,11 @@ void SettingsScreen::updateSyncButtons()
 
 void SettingsScreen::runWithProgress(const QString& label, const std::function<void()>& work)
 {
-    WorkProgressDialog progress(label, Qt::WindowModal, kProgressDelayMs, this);
-    // A modal progress dialog lets the event loop run on each step, so the
-    // windows keep painting during a long backup.
+    // Application-modal: a restore's transaction is open meanwhile, and an
+    // edit in any window (the register, the import window) would land in it.
+    // The dialog lets the event loop run on each step, so the windows keep
+    // painting during a long backup.
+    WorkProgressDialog progress(label, Qt::ApplicationModal, kProgressDelayMs, this);
     connect(m_appState->backupService(), &BackupService::progress, &progress, &WorkProgressDialog::setProgress);
     work();
     progress.finish();

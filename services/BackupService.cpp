@@ -7,6 +7,7 @@
 #include "services/ZipWriter.h"
 #include "storage/AccountRepository.h"
 #include "storage/CategoryRepository.h"
+#include "storage/ChangeHold.h"
 #include "storage/Database.h"
 #include "storage/ReconciliationRepository.h"
 #include "storage/RecurringRepository.h"
@@ -242,6 +243,10 @@ BackupImportResult BackupService::restoreBackup(const QByteArray& zip, ImportMod
     // Room for as much again as the archive holds, which a restore into an
     // empty ledger adds.
     const RunPageCache cache(m_database->connection(), zip.size() / 1024);
+    // The event loop runs inside the transaction: whatever must wait for it
+    // to end (a timed write, a sync pass) sees the repositories held until
+    // then. The restore writes past them, and announce() says what it changed.
+    ChangeHold hold{m_accounts, m_transactions, m_categories, m_recurring, m_reconciliations};
     ScopedTransaction transaction(m_database->connection());
     BackupRestore restore(m_database->connection(), archive, mode, [&progress] { progress->step(); });
     progress.emplace(this, restore.steps());

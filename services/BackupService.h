@@ -15,7 +15,8 @@ class TransactionRepository;
 // Backup and restore of every table as one ZIP archive in memory: a manifest
 // and one JSON document per row (see BackupArchive and BackupTable). The
 // repositories are used only to announce a restore's changes, once per
-// table, after its single database transaction is committed.
+// table, after its single database transaction is committed, and to hold
+// their change signals (a ChangeHold) while that transaction is open.
 //
 // Everything runs on the GUI thread. A long export or restore reports its
 // progress and lets the event loop run in between (user input excluded);

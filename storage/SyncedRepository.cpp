@@ -28,10 +28,11 @@ void SyncedRepository::hold() { ++m_holds; }
 
 void SyncedRepository::releaseHold()
 {
-    if (m_holds == 0 || --m_holds > 0 || !m_changedWhileHeld)
+    if (m_holds == 0 || --m_holds > 0)
         return;
-    m_changedWhileHeld = false;
-    announceChange(std::exchange(m_heldAccountId, QString()));
+    if (std::exchange(m_changedWhileHeld, false))
+        announceChange(std::exchange(m_heldAccountId, QString()));
+    Q_EMIT holdReleased();
 }
 
 QByteArray SyncedRepository::where(const char* method) const

@@ -49,6 +49,12 @@ public:
     // rows included; empty when there is none. `ok` as above.
     QString findLocalId(const QString& reference, bool* ok = nullptr) const;
 
+Q_SIGNALS:
+    // The last ChangeHold on this repository has ended, after the change
+    // signal it held back (when anything changed). What waited for the long
+    // write may run now, unless another repository is still held.
+    void holdReleased();
+
 protected:
     SyncedRepository(Database* database, const char* table, const char* className, QObject* parent);
 

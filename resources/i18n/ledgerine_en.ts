@@ -97,6 +97,13 @@
             <numerusform>The %n new accounts made for this import are kept for importing these files again:</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%n split transaction(s) given an uncategorized line so their lines add up to the total</source>
+        <translation>
+            <numerusform>%n split transaction given an uncategorized line so its lines add up to the total</numerusform>
+            <numerusform>%n split transactions given an uncategorized line so their lines add up to the total</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ImportService</name>

@@ -1,5 +1,6 @@
 #include "app/MainWindow.h"
 #include "appstate/AppState.h"
+#include "tests/support/ModalWatcher.h"
 #include "tests/support/OpenedUrls.h"
 #include "tests/support/TestDataDir.h"
 #include "tests/support/TopLevelWindows.h"
@@ -12,6 +13,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QMessageBox>
 #include <QSettings>
 #include <QStatusBar>
 #include <QTemporaryDir>
@@ -32,6 +34,7 @@ private Q_SLOTS:
     void checkForUpdatesOffersTheNewerVersion();
     void whatsNewShowsTheRunningVersionsNotes();
     void feedbackOpensTheTaggedPage();
+    void feedbackThatCannotOpenIsToldOverTheMainWindow();
     void answerAfterTheWindowHasGoneIsHarmless();
 
 private:
@@ -114,6 +117,25 @@ void TestHelpMenu::feedbackOpensTheTaggedPage()
     QCOMPARE(page.scheme(), QStringLiteral("https"));
     QCOMPARE(page.query(), QStringLiteral("tags=ledgerine"));
     QVERIFY(m_feed->requests().isEmpty());
+}
+
+void TestHelpMenu::feedbackThatCannotOpenIsToldOverTheMainWindow()
+{
+    OpenedUrls opened;
+    opened.setFailing(true);
+    // Another window is the active one: the box still belongs to the window
+    // whose menu was used, not to whatever happens to be in front.
+    QWidget other;
+    other.show();
+    QApplication::setActiveWindow(&other);
+    QWidget* owner = nullptr;
+    ModalWatcher watcher([&owner](QWidget* modal) {
+        if (auto* box = qobject_cast<QMessageBox*>(modal))
+            owner = box->parentWidget();
+        modal->close();
+    });
+    trigger("feedbackAction");
+    QCOMPARE(owner, m_window.get());
 }
 
 void TestHelpMenu::answerAfterTheWindowHasGoneIsHarmless()

@@ -2,6 +2,7 @@
 #include "appstate/AppState.h"
 #include "storage/AccountRepository.h"
 #include "storage/Database.h"
+#include "storage/NativeConnection.h"
 #include "storage/ReconciliationRepository.h"
 #include "storage/RecurringRepository.h"
 #include "storage/Timestamp.h"
@@ -32,6 +33,7 @@ private Q_SLOTS:
     void failedRestoreChangesNothing();
     void liveAccountIsNotRestored();
     void newAccountsAreStoredAllOrNone();
+    void newAccountsAreAnnouncedOnceStoredOrRolledBack();
 
 private:
     Transaction addTransaction(const QString& accountId);
@@ -149,6 +151,53 @@ void TestAccountEditor::newAccountsAreStoredAllOrNone()
     QCOMPARE(m_state->accountRepository()->listActive().size(), 1);
     QVERIFY(m_editor->createAccounts({first}));
     QVERIFY(m_state->accountRepository()->getById(first.id));
+}
+
+void TestAccountEditor::newAccountsAreAnnouncedOnceStoredOrRolledBack()
+{
+    // What a window listing the accounts would read when told.
+    struct Heard
+    {
+        bool insideTransaction = false;
+        int accounts = 0;
+    };
+    QList<Heard> heard;
+    connect(m_state->accountRepository(), &AccountRepository::accountsChanged, this, [&] {
+        heard.append({nativeconnection::inTransaction(m_state->database()->connection()),
+                      int(m_state->accountRepository()->listActive().size())});
+    });
+
+    Account visa;
+    visa.id = newId();
+    visa.name = QStringLiteral("Visa");
+    Account cash;
+    cash.id = newId();
+    cash.name = QStringLiteral("Cash");
+    QVERIFY(m_editor->createAccounts({visa, cash}));
+    QCOMPARE(heard.size(), 1);
+    QVERIFY(!heard[0].insideTransaction);
+    QCOMPARE(heard[0].accounts, 3);
+
+    Account opened;
+    opened.id = newId();
+    opened.name = QStringLiteral("Savings");
+    opened.starting_balance = 2500;
+    QVERIFY(m_editor->createAccountWithOpeningBalance(opened, QDate(2024, 3, 1)));
+    QCOMPARE(heard.size(), 2);
+    QVERIFY(!heard[1].insideTransaction);
+    QCOMPARE(heard[1].accounts, 4);
+
+    // Rolled back: whoever hears of it reads the ledger without the account.
+    Account taken = visa;
+    Account fresh;
+    fresh.id = newId();
+    fresh.name = QStringLiteral("Brokerage");
+    heard.clear();
+    QVERIFY(!m_editor->createAccounts({fresh, taken}));
+    for (const Heard& told : std::as_const(heard)) {
+        QVERIFY(!told.insideTransaction);
+        QCOMPARE(told.accounts, 4);
+    }
 }
 
 QTEST_MAIN(TestAccountEditor)

@@ -53,6 +53,7 @@ private Q_SLOTS:
     void aFullDiskLeavesTheLedgerAsItWas();
     void refusesAnAmountThatABalanceCannotHold();
     void makesSplitLinesAddUpToTheAmount();
+    void aSplitAmountThatCannotBeReadRefusesItsRecord();
     void reportsProgressAndRefusesWhatItCannotDo();
 
 private:
@@ -448,6 +449,23 @@ void QifImportTest::makesSplitLinesAddUpToTheAmount()
     QCOMPARE(linesOf(QStringLiteral("Short")), (QStringList{"-3000:set", "-3000:set", "-4000:none"}));
     QCOMPARE(linesOf(QStringLiteral("Whole")), (QStringList{"-2000:set", "-3000:set"}));
     QCOMPARE(linesOf(QStringLiteral("Over")), (QStringList{"2500:set", "-1500:none"}));
+}
+
+void QifImportTest::aSplitAmountThatCannotBeReadRefusesItsRecord()
+{
+    // Read as 0, the unreadable line would be stored as a line of nothing
+    // and the record reported as imported.
+    const QString path = writeFile(QStringLiteral("splits.qif"),
+                                   "!Type:Bank\nD1/2/2024\nT-100.00\nPText\nSFood\n$-60.00\nSFuel\n$abc\n^\n"
+                                   "D1/3/2024\nT-100.00\nPHuge\nSFood\n$-60.00\nSFuel\n$99999999999999999.00\n^\n"
+                                   "D1/4/2024\nT-50.00\nPWhole\nSFood\n$-20.00\nSFuel\n$-30.00\n^\n");
+    const ImportResult result = m_service->importQif({path}, {{path, kChecking}});
+    QVERIFY(!result.failed);
+    QCOMPARE(result.imported, 1);
+    QCOMPARE(result.unparseable, 2);
+    QCOMPARE(result.splitRemaindersAdded, 0);
+    QCOMPARE(stored(kChecking).size(), 1);
+    QVERIFY(rowOf(kChecking, QStringLiteral("Whole")));
 }
 
 void QifImportTest::reportsProgressAndRefusesWhatItCannotDo()

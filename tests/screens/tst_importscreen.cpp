@@ -73,11 +73,14 @@ private Q_SLOTS:
 
     void summaryCountsWhatWasDoneInPluralForms();
     void failedImportSaysWhyAndNeverSuccess();
+    void summaryTellsWhatTheCountsDoNot();
     void previewDecodesLikeTheImportAndShowsTheFirstRows();
     void columnChoicesFollowTheFirstRowAndKeepTheMapping();
     void qifRowsOfferAccountsNewAccountsAndSkip();
     void newAccountsTakeTheNamesTheRowsOffer();
     void failedQifImportKeepsItsNewAccountsForTheRetry();
+    void stagedQifImportLinksTheTransferThroughTheWindow_data();
+    void stagedQifImportLinksTheTransferThroughTheWindow();
     void choicesFollowAccountChanges();
     void csvImportRunsThroughTheWindow();
     void importWithoutAnAccountCreatesOneWithItsOpeningBalance_data();
@@ -211,6 +214,42 @@ void TestImportScreen::failedImportSaysWhyAndNeverSuccess()
     QVERIFY2(summary.startsWith(QStringLiteral("Import failed.")), qPrintable(summary));
     QVERIFY2(summary.contains(QStringLiteral("could not be opened")), qPrintable(summary));
     QVERIFY(completed.isEmpty());
+}
+
+void TestImportScreen::summaryTellsWhatTheCountsDoNot()
+{
+    ImportResult result;
+    result.imported = 3;
+    result.splitRemaindersAdded = 1;
+    result.duplicates = 1;
+    result.guessedDateOrder = DateOrder::DayFirst;
+    result.notes << QStringLiteral("A quote opened on line 4 is never closed.") << QStringLiteral("Second note.");
+    QCOMPARE(ImportScreen::summaryText(result).split(u'\n'),
+             QStringList({"Import complete!", "", "3 transactions imported",
+                          "1 split transaction given an uncategorized line so its lines add up to the total",
+                          "1 duplicate skipped", "Dates read as day/month/year",
+                          "A quote opened on line 4 is never closed.", "Second note."}));
+    result = {};
+    result.imported = 2;
+    result.splitRemaindersAdded = 2;
+    result.guessedDateOrder = DateOrder::MonthFirst;
+    QCOMPARE(ImportScreen::summaryText(result).split(u'\n'),
+             QStringList({"Import complete!", "", "2 transactions imported",
+                          "2 split transactions given an uncategorized line so their lines add up to the total",
+                          "Dates read as month/day/year"}));
+
+    // Through the window: the file's dates decided the order, and a split
+    // whose lines fell short was made whole.
+    addAccount(QStringLiteral("Checking"));
+    screen()->chooseQifFiles({writeFile(QStringLiteral("split.qif"),
+                                        "!Account\nNChecking\nTBank\n^\n!Type:Bank\n"
+                                        "D25/01/2024\nT-100.00\nPGrocer\nSFood\n$-60.00\n^\n")});
+    screen()->runImport();
+    const QString summary = screen()->findChild<QPlainTextEdit*>(QStringLiteral("summaryBox"))->toPlainText();
+    QCOMPARE(summary.split(u'\n'),
+             QStringList({"Import complete!", "", "1 transaction imported",
+                          "1 split transaction given an uncategorized line so its lines add up to the total",
+                          "Dates read as day/month/year"}));
 }
 
 void TestImportScreen::previewDecodesLikeTheImportAndShowsTheFirstRows()
@@ -473,6 +512,77 @@ void TestImportScreen::failedQifImportKeepsItsNewAccountsForTheRetry()
     const int madeAt = made[0].name == QStringLiteral("my bank") ? 0 : 1;
     QCOMPARE(QifAccountMapping::preselected(source, made, made[madeAt].id), madeAt + 2);
     QCOMPARE(QifAccountMapping::preselected(source, made, QStringLiteral("gone")), 0);
+}
+
+void TestImportScreen::stagedQifImportLinksTheTransferThroughTheWindow_data()
+{
+    QTest::addColumn<bool>("checkingSkipped");
+    QTest::newRow("the savings file alone") << false;
+    QTest::newRow("both files, the checking account skipped") << true;
+}
+
+void TestImportScreen::stagedQifImportLinksTheTransferThroughTheWindow()
+{
+    QFETCH(bool, checkingSkipped);
+    // Two files of one export, imported one after the other.
+    const QString checkingFile = writeFile(QStringLiteral("checking.qif"),
+                                           "!Account\nNChecking\nTBank\n^\n!Type:Bank\n"
+                                           "D01/02/2024\nT-50.00\nPTo savings\nL[Savings]\n^\n");
+    const QString savingsFile = writeFile(QStringLiteral("savings.qif"),
+                                          "!Account\nNSavings\nTBank\n^\n!Type:Bank\n"
+                                          "D01/02/2024\nT50.00\nPFrom checking\nL[Checking]\n^\n");
+    const auto summary = [this] {
+        return screen()->findChild<QPlainTextEdit*>(QStringLiteral("summaryBox"))->toPlainText();
+    };
+    const auto onlyRowOf = [this](const QString& name) -> std::optional<Transaction> {
+        for (const Account& account : m_state->accountRepository()->listActive()) {
+            const QList<Transaction> rows = m_state->transactionRepository()->listByAccount(account.id);
+            if (account.name == name && rows.size() == 1)
+                return rows.first();
+        }
+        return std::nullopt;
+    };
+
+    // The checking account's file first, into the account the window makes
+    // for it: its transfer waits with a hint.
+    screen()->chooseQifFiles({checkingFile});
+    QCOMPARE(qifLabels(), QStringList{QStringLiteral("Checking")});
+    QCOMPARE(qifCombos().first()->currentData().toString(), QifAccountMapping::kCreate);
+    screen()->runImport();
+    QCOMPARE(summary(), QStringLiteral("Import complete!\n\n1 transaction imported"));
+    screen()->findChild<QPushButton*>(QStringLiteral("doneButton"))->click();
+    const std::optional<Transaction> waiting = onlyRowOf(QStringLiteral("Checking"));
+    QVERIFY(waiting);
+    QCOMPARE(waiting->memo, QStringLiteral("[\u2192 Savings]"));
+
+    // Later the savings file, whose transfer names "[Checking]": no source
+    // account of that file, so the window offers no row for it.
+    screen()->refresh();
+    screen()->chooseQifFiles(checkingSkipped ? QStringList{checkingFile, savingsFile} : QStringList{savingsFile});
+    QCOMPARE(qifLabels(), checkingSkipped ? QStringList({"Checking", "Savings"}) : QStringList{"Savings"});
+    if (checkingSkipped)
+        qifCombos().first()->setCurrentIndex(qifCombos().first()->findData(QifAccountMapping::kSkip));
+    screen()->runImport();
+    const std::optional<Transaction> checkingSide = onlyRowOf(QStringLiteral("Checking"));
+    const std::optional<Transaction> savingsSide = onlyRowOf(QStringLiteral("Savings"));
+    QVERIFY(checkingSide && savingsSide);
+
+    if (checkingSkipped) {
+        // The user said to leave that account alone: nothing links to it.
+        QCOMPARE(summary(), QStringLiteral("Import complete!\n\n1 transaction imported\n"
+                                           "1 record skipped (unmapped source account)"));
+        QVERIFY(!checkingSide->isTransfer() && !savingsSide->isTransfer());
+        QCOMPARE(checkingSide->memo, QStringLiteral("[\u2192 Savings]"));
+        QCOMPARE(savingsSide->memo, QStringLiteral("[\u2192 Checking]"));
+        return;
+    }
+    // The one account of the ledger of that name takes the other side.
+    QCOMPARE(summary(), QStringLiteral("Import complete!\n\n1 transaction imported\n1 transfer linked across accounts\n"
+                                       "  (including 1 linked to a previously imported row)"));
+    QCOMPARE(checkingSide->transfer_link_id, savingsSide->id);
+    QCOMPARE(savingsSide->transfer_link_id, checkingSide->id);
+    QCOMPARE(checkingSide->memo, QString());
+    QCOMPARE(savingsSide->memo, QString());
 }
 
 void TestImportScreen::choicesFollowAccountChanges()

@@ -6,6 +6,8 @@
 #include "screens/DataSyncTexts.h"
 #include "screens/PreferenceChoices.h"
 #include "screens/SettingsScreen.h"
+#include "screens/WorkProgressDialog.h"
+#include "services/BackupService.h"
 #include "storage/AccountRepository.h"
 #include "storage/Money.h"
 #include "storage/PreferencesRepository.h"
@@ -13,6 +15,7 @@
 #include "tests/support/ModalWatcher.h"
 #include "tests/support/TestDataDir.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
@@ -85,6 +88,7 @@ private Q_SLOTS:
     void importWithSomeErrorsListsThem();
     void failedExportIsReportedAsAFailure();
     void failedImportIsReportedAsAFailure();
+    void progressKeepsEveryWindowFromInput();
 
 private:
     template <typename Widget>
@@ -335,6 +339,52 @@ void TestSettingsScreen::failedImportIsReportedAsAFailure()
     QCOMPARE(dialogs.titles, QStringList{QStringLiteral("Import Failed")});
     QVERIFY2(dialogs.texts.first().contains(reasons.first()), qPrintable(dialogs.texts.first()));
     QVERIFY(child<QPushButton>("importButton")->isEnabled());
+}
+
+void TestSettingsScreen::progressKeepsEveryWindowFromInput()
+{
+    // Rows enough for the event loop to run in the middle of each run.
+    Account checking;
+    checking.id = newId();
+    checking.name = QStringLiteral("Checking");
+    QVERIFY(m_state->accountRepository()->insert(checking));
+    for (int i = 0; i < 250; ++i) {
+        Transaction transaction;
+        transaction.id = newId();
+        transaction.account_id = checking.id;
+        transaction.date = QDate(2024, 1, 2);
+        transaction.amount = -100;
+        QVERIFY(m_state->transactionRepository()->insert(transaction));
+    }
+    buildScreen();
+
+    QList<int> modalities;
+    bool stayedOpen = true;
+    connect(m_state->backupService(), &BackupService::progress, m_screen.get(), [&](int done, int total) {
+        if (done == 0 || done == total)
+            return;
+        auto* progress = m_screen->findChild<WorkProgressDialog*>();
+        QVERIFY(progress);
+        modalities << progress->windowModality();
+        // Shown, it blocks every window, the main window's register and the
+        // import window among them; neither Escape nor the title bar ends it.
+        progress->show();
+        QCOMPARE(QApplication::activeModalWidget(), progress);
+        QTest::keyClick(progress, Qt::Key_Escape);
+        progress->close();
+        stayedOpen = stayedOpen && progress->isVisible();
+    });
+    const QString path = m_dir->filePath(QStringLiteral("backup.zip"));
+    for (const char* button : {"exportButton", "importButton"}) {
+        modalities.clear();
+        BackupDialogs dialogs(path);
+        child<QPushButton>(button)->click();
+        QCOMPARE(dialogs.titles.size(), 1);
+        QVERIFY2(!modalities.isEmpty(), button);
+        QCOMPARE(modalities, QList<int>(modalities.size(), Qt::ApplicationModal));
+        QVERIFY(stayedOpen);
+        QVERIFY(!m_screen->findChild<WorkProgressDialog*>());
+    }
 }
 
 QTEST_MAIN(TestSettingsScreen)

@@ -5,6 +5,7 @@
 #include "storage/AccountRepository.h"
 #include "storage/CategoryRepository.h"
 #include "storage/Database.h"
+#include "storage/NativeConnection.h"
 #include "storage/Money.h"
 #include "storage/RecordSchema.h"
 #include "storage/ReconciliationRepository.h"
@@ -20,6 +21,7 @@
 #include <QSqlRecord>
 #include <QtTest>
 
+#include <algorithm>
 #include <memory>
 
 #include <csignal>
@@ -384,6 +386,7 @@ private Q_SLOTS:
     void importFromFileRefusesFilesItCannotUse();
     void longRunsReportProgressAndRefuseOthersMeanwhile();
     void restoreSizesThePageCacheForItsRunOnly();
+    void restoreHoldsTheRepositoriesWhileItsTransactionIsOpen();
 
 private:
     QString path(const QString& name) const { return m_dir->filePath(name); }
@@ -1288,6 +1291,48 @@ void TestBackupService::restoreSizesThePageCacheForItsRunOnly()
     QCOMPARE(ledger.backup.importBackup(zip, BackupService::ReplaceAll).errors, QStringList());
     QVERIFY2(during < -40, qPrintable(QString::number(during)));
     QCOMPARE(cacheSize(), 10);
+}
+
+void TestBackupService::restoreHoldsTheRepositoriesWhileItsTransactionIsOpen()
+{
+    Ledger ledger(path(QStringLiteral("ledger.db")));
+    QVERIFY(ledger.isOpen());
+    fillLedger(ledger);
+    const QByteArray zip = ledger.backup.exportBackup();
+    QVERIFY(ledger.exec(QStringLiteral("DELETE FROM reconciliations")));
+    const QList<SyncedRepository*> repositories = {&ledger.accounts, &ledger.transactions, &ledger.categories,
+                                                   &ledger.recurring, &ledger.reconciliations};
+    const auto allHeld = [&repositories] {
+        return std::all_of(repositories.cbegin(), repositories.cend(),
+                           [](const SyncedRepository* repository) { return repository->changesHeld(); });
+    };
+    bool heldDuringTheRun = true;
+    connect(&ledger.backup, &BackupService::progress, &ledger.backup,
+            [&] { heldDuringTheRun = heldDuringTheRun && allHeld(); });
+    // Each change is told once the transaction has ended, before the holds
+    // end; so whoever waits for the holds reads what was announced.
+    QStringList heard;
+    connect(&ledger.reconciliations, &ReconciliationRepository::reconciliationsChanged, &ledger.backup, [&] {
+        heard << (nativeconnection::inTransaction(ledger.database.connection()) ? QStringLiteral("inside")
+                                                                                 : QStringLiteral("changed"));
+    });
+    connect(&ledger.reconciliations, &SyncedRepository::holdReleased, &ledger.backup,
+            [&] { heard << QStringLiteral("released"); });
+
+    QCOMPARE(ledger.backup.importBackup(zip, BackupService::SkipExisting).errors, QStringList());
+    QVERIFY(heldDuringTheRun);
+    QCOMPARE(heard, (QStringList{QStringLiteral("changed"), QStringLiteral("released")}));
+    QVERIFY(!std::any_of(repositories.cbegin(), repositories.cend(),
+                         [](const SyncedRepository* repository) { return repository->changesHeld(); }));
+
+    // A restore that fails lets go of them too, with nothing to announce.
+    heard.clear();
+    QVERIFY(ledger.exec(QStringLiteral("DELETE FROM reconciliations")));
+    QVERIFY(ledger.exec(QStringLiteral("CREATE TRIGGER refuse BEFORE INSERT ON reconciliations "
+                                       "BEGIN SELECT RAISE(ABORT, 'disk full'); END")));
+    QVERIFY(!ledger.backup.importBackup(zip, BackupService::SkipExisting).errors.isEmpty());
+    QCOMPARE(heard, QStringList{QStringLiteral("released")});
+    QVERIFY(!allHeld());
 }
 
 QTEST_GUILESS_MAIN(TestBackupService)

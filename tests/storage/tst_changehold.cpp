@@ -94,6 +94,12 @@ void ChangeHoldTest::signalsOnceForEachRepositoryThatChanged()
 void ChangeHoldTest::nestedHoldsSignalOnceWhenTheLastEnds()
 {
     QSignalSpy spy(&m_store->transactions, &TransactionRepository::transactionsChanged);
+    // What was heard, in order: the change, and the end of the last hold.
+    QStringList heard;
+    connect(&m_store->transactions, &TransactionRepository::transactionsChanged, this,
+            [&heard] { heard << QStringLiteral("changed"); });
+    connect(&m_store->transactions, &SyncedRepository::holdReleased, this,
+            [&heard] { heard << QStringLiteral("released"); });
     ChangeHold outer{&m_store->transactions};
     {
         ChangeHold inner{&m_store->transactions};
@@ -103,11 +109,19 @@ void ChangeHoldTest::nestedHoldsSignalOnceWhenTheLastEnds()
     QVERIFY(m_store->transactions.changesHeld());
     QVERIFY(m_store->transactions.insert(makeTransaction(QStringLiteral("a"))));
     QCOMPARE(spy.count(), 0);
+    QVERIFY(heard.isEmpty());
     outer.release();
     outer.release();
     // Rows of several accounts changed: any account may have.
     QCOMPARE(spy.count(), 1);
     QCOMPARE(spy.first().first().toString(), QString());
+    // Whoever waited for the write reads what the change signal announced.
+    QCOMPARE(heard, (QStringList{QStringLiteral("changed"), QStringLiteral("released")}));
+
+    // A hold under which nothing changed ends all the same.
+    heard.clear();
+    ChangeHold({&m_store->transactions}).release();
+    QCOMPARE(heard, QStringList{QStringLiteral("released")});
 }
 
 QTEST_GUILESS_MAIN(ChangeHoldTest)
