@@ -69,25 +69,28 @@ void Application::installTranslators()
 {
     const QString language = currentUiLanguage(true);
 
-    // English is the only catalogue so far, and all it holds are the plural
-    // forms of texts with a count. A language without a catalogue of its own
-    // (or the "C" locale of a headless machine) takes it too, so that a count
-    // reads "1 transaction", never "1 transaction(s)".
-    auto own = std::make_unique<QTranslator>();
-    if (own->load(kCataloguePath.arg(language)) || own->load(kCataloguePath.arg(kEnglish))) {
-        own->setParent(this);
-        installTranslator(own.release());
-    } else {
+    // English holds nothing but the plural forms of texts with a count. It
+    // goes in first, under every other language: a text a catalogue lacks
+    // then still reads "1 transaction", never "1 transaction(s)", and so does
+    // every text under a language without a catalogue of its own (or the "C"
+    // locale of a headless machine).
+    if (!installCatalogue(kCataloguePath.arg(kEnglish), {}))
         qWarning().noquote() << "Could not load the translation catalogue" << kCataloguePath.arg(kEnglish);
-    }
-
     if (language == kEnglish)
         return;
-    auto qtBase = std::make_unique<QTranslator>();
-    if (qtBase->load(QStringLiteral("qtbase_") + language, QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-        qtBase->setParent(this);
-        installTranslator(qtBase.release());
-    }
+    // Qt's own texts (the buttons of message boxes and dialogs) follow only
+    // a language the program speaks, so that a window never mixes two.
+    if (installCatalogue(kCataloguePath.arg(language), {}))
+        installCatalogue(QStringLiteral("qtbase_") + language, QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+}
+
+bool Application::installCatalogue(const QString& fileName, const QString& directory)
+{
+    auto translator = std::make_unique<QTranslator>(this);
+    if (!translator->load(fileName, directory))
+        return false;
+    installTranslator(translator.release());
+    return true;
 }
 
 void Application::reportDatabaseFailure(const QString& cause)
