@@ -5,140 +5,140 @@
     <name>AccountEditor</name>
     <message>
         <source>Opening Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Anfangssaldo</translation>
     </message>
 </context>
 <context>
     <name>AccountFormDialog</name>
     <message>
         <source>New Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Neues Konto</translation>
     </message>
     <message>
         <source>Edit Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Konto bearbeiten</translation>
     </message>
     <message>
         <source>Account name</source>
-        <translation type="unfinished"></translation>
+        <translation>Kontoname</translation>
     </message>
     <message>
         <source>Checking</source>
-        <translation type="unfinished"></translation>
+        <translation>Girokonto</translation>
     </message>
     <message>
         <source>Savings</source>
-        <translation type="unfinished"></translation>
+        <translation>Sparkonto</translation>
     </message>
     <message>
         <source>Credit Card</source>
-        <translation type="unfinished"></translation>
+        <translation>Kreditkarte</translation>
     </message>
     <message>
         <source>Cash</source>
-        <translation type="unfinished"></translation>
+        <translation>Bargeld</translation>
     </message>
     <message>
         <source>Investment</source>
-        <translation type="unfinished"></translation>
+        <translation>Depot</translation>
     </message>
     <message>
         <source>Other</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonstiges</translation>
     </message>
     <message>
         <source>USD ($)</source>
-        <translation type="unfinished"></translation>
+        <translation>USD ($)</translation>
     </message>
     <message>
         <source>EUR (€)</source>
-        <translation type="unfinished"></translation>
+        <translation>EUR (€)</translation>
     </message>
     <message>
         <source>GBP (£)</source>
-        <translation type="unfinished"></translation>
+        <translation>GBP (£)</translation>
     </message>
     <message>
         <source>CAD ($)</source>
-        <translation type="unfinished"></translation>
+        <translation>CAD ($)</translation>
     </message>
     <message>
         <source>AUD ($)</source>
-        <translation type="unfinished"></translation>
+        <translation>AUD ($)</translation>
     </message>
     <message>
         <source>JPY (¥)</source>
-        <translation type="unfinished"></translation>
+        <translation>JPY (¥)</translation>
     </message>
     <message>
         <source>Bank name (optional)</source>
-        <translation type="unfinished"></translation>
+        <translation>Name der Bank (optional)</translation>
     </message>
     <message>
         <source>Last 4 digits (optional)</source>
-        <translation type="unfinished"></translation>
+        <translation>Letzte 4 Ziffern (optional)</translation>
     </message>
     <message>
         <source>&amp;Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Name:</translation>
     </message>
     <message>
         <source>&amp;Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Typ:</translation>
     </message>
     <message>
         <source>&amp;Currency:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Währung:</translation>
     </message>
     <message>
         <source>Starting &amp;Balance:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Anfangssaldo:</translation>
     </message>
     <message>
         <source>&amp;As of:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Stand vom:</translation>
     </message>
     <message>
         <source>&amp;Institution:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kreditinstitut:</translation>
     </message>
     <message>
         <source>Account &amp;Number:</source>
-        <translation type="unfinished"></translation>
+        <translation>Konto&amp;nummer:</translation>
     </message>
     <message>
         <source>%1 </source>
         <comment>starting balance prefix; %1 is the currency symbol</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 </translation>
     </message>
     <message>
         <source>The currency cannot change once the account has transactions.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Währung lässt sich nicht mehr ändern, sobald das Konto Buchungen hat.</translation>
     </message>
 </context>
 <context>
     <name>AccountPicker</name>
     <message>
         <source>All Accounts</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Konten</translation>
     </message>
 </context>
 <context>
     <name>AccountSharingService</name>
     <message>
         <source>This account cannot be shared: the service would not know it by its id.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieses Konto kann nicht geteilt werden: Der Dienst kennt es nicht unter seiner Kennung.</translation>
     </message>
     <message>
         <source>Failed to share account (HTTP %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Konto konnte nicht geteilt werden (HTTP %1)</translation>
     </message>
 </context>
 <context>
     <name>Application</name>
     <message>
         <source>Database Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Datenbankfehler</translation>
     </message>
     <message>
         <source>Failed to initialize the database.
@@ -146,520 +146,524 @@
 Data directory: %1
 
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datenbank konnte nicht eingerichtet werden.
+
+Datenverzeichnis: %1
+
+%2</translation>
     </message>
 </context>
 <context>
     <name>BackupArchive</name>
     <message>
         <source>too many entries</source>
-        <translation type="unfinished"></translation>
+        <translation>zu viele Einträge</translation>
     </message>
     <message>
         <source>%1 is too large</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist zu groß</translation>
     </message>
     <message>
         <source>the contents are too large</source>
-        <translation type="unfinished"></translation>
+        <translation>der Inhalt ist zu groß</translation>
     </message>
     <message>
         <source>Failed to open ZIP archive</source>
-        <translation type="unfinished"></translation>
+        <translation>Das ZIP-Archiv konnte nicht geöffnet werden</translation>
     </message>
     <message>
         <source>%1: damaged entry</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: beschädigter Eintrag</translation>
     </message>
     <message>
         <source>%1: invalid JSON</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: ungültiges JSON</translation>
     </message>
     <message>
         <source>Invalid backup: unexpected entry %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültige Sicherung: unerwarteter Eintrag %1</translation>
     </message>
     <message>
         <source>Invalid backup: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültige Sicherung: %1</translation>
     </message>
     <message>
         <source>Invalid backup: missing manifest.json</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültige Sicherung: manifest.json fehlt</translation>
     </message>
     <message>
         <source>Unsupported backup version: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht unterstützte Version der Sicherung: %1</translation>
     </message>
 </context>
 <context>
     <name>BackupRestore</name>
     <message>
         <source>%1: the backup holds %2 of the %3 rows its manifest lists</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: Die Sicherung enthält %2 der %3 Zeilen, die ihr Manifest aufführt</translation>
     </message>
     <message>
         <source>%1: the other side of its transfer, %2, is not restored; it is kept as an ordinary transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: Die Gegenseite der Umbuchung, %2, wird nicht wiederhergestellt; sie bleibt als gewöhnliche Buchung erhalten</translation>
     </message>
     <message>
         <source>%1: %2 %3 is not restored from this backup</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 %3 wird aus dieser Sicherung nicht wiederhergestellt</translation>
     </message>
     <message>
         <source>split_lines: the lines of transaction %1 in the backup do not add up to its amount; its lines in the ledger are kept</source>
-        <translation type="unfinished"></translation>
+        <translation>split_lines: Die Aufteilungszeilen der Buchung %1 in der Sicherung ergeben nicht ihren Betrag; ihre Zeilen im Kontobuch bleiben erhalten</translation>
     </message>
     <message>
         <source>%1: id %2 is already in use</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: Die Kennung %2 ist bereits vergeben</translation>
     </message>
     <message>
         <source>%1: id %2 appears more than once</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: Die Kennung %2 kommt mehrfach vor</translation>
     </message>
     <message>
         <source>%1: %2 %3 does not exist</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 %3 existiert nicht</translation>
     </message>
     <message>
         <source>%1: the starting balance would take the account&apos;s balance beyond what a balance can hold</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: Der Anfangssaldo würde den Saldo des Kontos über das darstellbare Maximum hinaus treiben</translation>
     </message>
     <message>
         <source>%1: the amount would take the balance of account %2 beyond what a balance can hold</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: Der Betrag würde den Saldo des Kontos %2 über das darstellbare Maximum hinaus treiben</translation>
     </message>
     <message>
         <source>the database ended the restore&apos;s transaction after an error</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datenbank hat die Transaktion der Wiederherstellung nach einem Fehler beendet</translation>
     </message>
 </context>
 <context>
     <name>BackupService</name>
     <message>
         <source>A backup or restore is already running.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Sicherung oder Wiederherstellung läuft bereits.</translation>
     </message>
     <message>
         <source>Nothing was restored: database error: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Es wurde nichts wiederhergestellt: Datenbankfehler: %1</translation>
     </message>
     <message>
         <source>The ledger could not be read into a backup.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Kontobuch konnte nicht in eine Sicherung gelesen werden.</translation>
     </message>
     <message>
         <source>The backup made does not read back: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die erstellte Sicherung lässt sich nicht zurücklesen: %1</translation>
     </message>
     <message>
         <source>%1 of %2 bytes were written: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 von %2 Bytes wurden geschrieben: %3</translation>
     </message>
     <message>
         <source>The file written does not hold the backup made.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die geschriebene Datei enthält nicht die erstellte Sicherung.</translation>
     </message>
     <message>
         <source>The file could not be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei konnte nicht gelesen werden: %1</translation>
     </message>
     <message>
         <source>The file could not be read: it is not a regular file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei konnte nicht gelesen werden: Sie ist keine gewöhnliche Datei.</translation>
     </message>
     <message>
         <source>The file is larger than any backup this program writes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei ist größer als jede Sicherung, die dieses Programm schreibt.</translation>
     </message>
     <message>
         <source>The file changed while it was read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei hat sich beim Lesen geändert.</translation>
     </message>
 </context>
 <context>
     <name>BackupTable</name>
     <message>
         <source>%1: missing %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 fehlt</translation>
     </message>
     <message>
         <source>%1: invalid value for %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: ungültiger Wert für %2</translation>
     </message>
     <message>
         <source>%1: unknown %2 &quot;%3&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: unbekannter Wert „%3“ für %2</translation>
     </message>
 </context>
 <context>
     <name>CategoriesScreen</name>
     <message>
         <source>Categories</source>
-        <translation type="unfinished"></translation>
+        <translation>Kategorien</translation>
     </message>
     <message>
         <source>Search categories...</source>
-        <translation type="unfinished"></translation>
+        <translation>Kategorien suchen...</translation>
     </message>
     <message>
         <source>Search categories</source>
-        <translation type="unfinished"></translation>
+        <translation>Kategorien suchen</translation>
     </message>
     <message>
         <source>+ &amp;New Category</source>
-        <translation type="unfinished"></translation>
+        <translation>+ &amp;Neue Kategorie</translation>
     </message>
     <message>
         <source>&amp;New Category</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Neue Kategorie</translation>
     </message>
     <message>
         <source>Add &amp;Subcategory</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Unterkategorie hinzufügen</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bearbeiten</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Löschen</translation>
     </message>
     <message>
         <source>Category Not Saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Kategorie nicht gespeichert</translation>
     </message>
     <message>
         <source>The category &quot;%1&quot; could not be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Kategorie „%1“ konnte nicht gespeichert werden.</translation>
     </message>
     <message>
         <source>The changes to &quot;%1&quot; could not be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Änderungen an „%1“ konnten nicht gespeichert werden.</translation>
     </message>
     <message>
         <source>Delete Category</source>
-        <translation type="unfinished"></translation>
+        <translation>Kategorie löschen</translation>
     </message>
     <message>
         <source>Delete &quot;%1&quot;? Transactions using this category will become uncategorized.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ löschen? Buchungen mit dieser Kategorie sind danach ohne Kategorie.</translation>
     </message>
     <message>
         <source>Category Not Deleted</source>
-        <translation type="unfinished"></translation>
+        <translation>Kategorie nicht gelöscht</translation>
     </message>
     <message>
         <source>The category &quot;%1&quot; could not be deleted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Kategorie „%1“ konnte nicht gelöscht werden.</translation>
     </message>
 </context>
 <context>
     <name>CategoryChoices</name>
     <message>
         <source>(none)</source>
-        <translation type="unfinished"></translation>
+        <translation>(keine)</translation>
     </message>
     <message>
         <source>%1 &gt; %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 &gt; %2</translation>
     </message>
     <message>
         <source>Transfer to/from: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Umbuchung nach/von: %1</translation>
     </message>
     <message>
         <source>Transfer to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Umbuchung nach %1</translation>
     </message>
     <message>
         <source>Transfer from %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Umbuchung von %1</translation>
     </message>
     <message>
         <source>(unknown category)</source>
-        <translation type="unfinished"></translation>
+        <translation>(unbekannte Kategorie)</translation>
     </message>
 </context>
 <context>
     <name>CategoryComboBox</name>
     <message>
         <source>There is no category named &quot;%1&quot;. Create it as an income category?</source>
-        <translation type="unfinished"></translation>
+        <translation>Es gibt keine Kategorie „%1“. Als Einnahmenkategorie anlegen?</translation>
     </message>
     <message>
         <source>There is no category named &quot;%1&quot;. Create it as an expense category?</source>
-        <translation type="unfinished"></translation>
+        <translation>Es gibt keine Kategorie „%1“. Als Ausgabenkategorie anlegen?</translation>
     </message>
     <message>
         <source>New Category</source>
-        <translation type="unfinished"></translation>
+        <translation>Neue Kategorie</translation>
     </message>
 </context>
 <context>
     <name>CategoryFormDialog</name>
     <message>
         <source>Edit Category</source>
-        <translation type="unfinished"></translation>
+        <translation>Kategorie bearbeiten</translation>
     </message>
     <message>
         <source>New Category</source>
-        <translation type="unfinished"></translation>
+        <translation>Neue Kategorie</translation>
     </message>
     <message>
         <source>New Subcategory</source>
-        <translation type="unfinished"></translation>
+        <translation>Neue Unterkategorie</translation>
     </message>
     <message>
         <source>&amp;Parent:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Oberkategorie:</translation>
     </message>
     <message>
         <source>Category name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name der Kategorie</translation>
     </message>
     <message>
         <source>&amp;Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Name:</translation>
     </message>
     <message>
         <source>Expense</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgabe</translation>
     </message>
     <message>
         <source>Income</source>
-        <translation type="unfinished"></translation>
+        <translation>Einnahme</translation>
     </message>
     <message>
         <source>&amp;Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Typ:</translation>
     </message>
     <message>
         <source>Tax-&amp;relevant</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Steuerrelevant</translation>
     </message>
     <message>
         <source>Mark this category for inclusion in tax-time reports.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Kategorie in Steuerberichte aufnehmen.</translation>
     </message>
     <message>
         <source>e.g. charitable_contributions, mortgage_interest</source>
-        <translation type="unfinished"></translation>
+        <translation>z. B. charitable_contributions, mortgage_interest</translation>
     </message>
     <message>
         <source>Tax &amp;Code:</source>
-        <translation type="unfinished"></translation>
+        <translation>Steuer&amp;code:</translation>
     </message>
     <message>
         <source>Transfer</source>
-        <translation type="unfinished"></translation>
+        <translation>Umbuchung</translation>
     </message>
 </context>
 <context>
     <name>CategoryService</name>
     <message>
         <source>Income</source>
-        <translation type="unfinished"></translation>
+        <translation>Einnahmen</translation>
     </message>
     <message>
         <source>Salary</source>
-        <translation type="unfinished"></translation>
+        <translation>Gehalt</translation>
     </message>
     <message>
         <source>Bonus</source>
-        <translation type="unfinished"></translation>
+        <translation>Bonus</translation>
     </message>
     <message>
         <source>Interest Income</source>
-        <translation type="unfinished"></translation>
+        <translation>Zinserträge</translation>
     </message>
     <message>
         <source>Dividends</source>
-        <translation type="unfinished"></translation>
+        <translation>Dividenden</translation>
     </message>
     <message>
         <source>Gifts Received</source>
-        <translation type="unfinished"></translation>
+        <translation>Erhaltene Geschenke</translation>
     </message>
     <message>
         <source>Other Income</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonstige Einnahmen</translation>
     </message>
     <message>
         <source>Housing</source>
-        <translation type="unfinished"></translation>
+        <translation>Wohnen</translation>
     </message>
     <message>
         <source>Rent</source>
-        <translation type="unfinished"></translation>
+        <translation>Miete</translation>
     </message>
     <message>
         <source>Mortgage</source>
-        <translation type="unfinished"></translation>
+        <translation>Hypothek</translation>
     </message>
     <message>
         <source>Property Tax</source>
-        <translation type="unfinished"></translation>
+        <translation>Grundsteuer</translation>
     </message>
     <message>
         <source>Home Insurance</source>
-        <translation type="unfinished"></translation>
+        <translation>Hausversicherung</translation>
     </message>
     <message>
         <source>Home Maintenance</source>
-        <translation type="unfinished"></translation>
+        <translation>Instandhaltung</translation>
     </message>
     <message>
         <source>Utilities</source>
-        <translation type="unfinished"></translation>
+        <translation>Nebenkosten</translation>
     </message>
     <message>
         <source>Electricity</source>
-        <translation type="unfinished"></translation>
+        <translation>Strom</translation>
     </message>
     <message>
         <source>Water</source>
-        <translation type="unfinished"></translation>
+        <translation>Wasser</translation>
     </message>
     <message>
         <source>Gas &amp; Heating</source>
-        <translation type="unfinished"></translation>
+        <translation>Gas &amp; Heizung</translation>
     </message>
     <message>
         <source>Internet</source>
-        <translation type="unfinished"></translation>
+        <translation>Internet</translation>
     </message>
     <message>
         <source>Phone</source>
-        <translation type="unfinished"></translation>
+        <translation>Telefon</translation>
     </message>
     <message>
         <source>Food</source>
-        <translation type="unfinished"></translation>
+        <translation>Lebensmittel</translation>
     </message>
     <message>
         <source>Groceries</source>
-        <translation type="unfinished"></translation>
+        <translation>Einkäufe</translation>
     </message>
     <message>
         <source>Restaurants</source>
-        <translation type="unfinished"></translation>
+        <translation>Restaurants</translation>
     </message>
     <message>
         <source>Transportation</source>
-        <translation type="unfinished"></translation>
+        <translation>Verkehr</translation>
     </message>
     <message>
         <source>Fuel</source>
-        <translation type="unfinished"></translation>
+        <translation>Kraftstoff</translation>
     </message>
     <message>
         <source>Auto Insurance</source>
-        <translation type="unfinished"></translation>
+        <translation>Kfz-Versicherung</translation>
     </message>
     <message>
         <source>Auto Maintenance</source>
-        <translation type="unfinished"></translation>
+        <translation>Kfz-Wartung</translation>
     </message>
     <message>
         <source>Public Transit</source>
-        <translation type="unfinished"></translation>
+        <translation>Öffentlicher Nahverkehr</translation>
     </message>
     <message>
         <source>Health</source>
-        <translation type="unfinished"></translation>
+        <translation>Gesundheit</translation>
     </message>
     <message>
         <source>Medical</source>
-        <translation type="unfinished"></translation>
+        <translation>Arzt</translation>
     </message>
     <message>
         <source>Pharmacy</source>
-        <translation type="unfinished"></translation>
+        <translation>Apotheke</translation>
     </message>
     <message>
         <source>Health Insurance</source>
-        <translation type="unfinished"></translation>
+        <translation>Krankenversicherung</translation>
     </message>
     <message>
         <source>Personal</source>
-        <translation type="unfinished"></translation>
+        <translation>Persönliches</translation>
     </message>
     <message>
         <source>Clothing</source>
-        <translation type="unfinished"></translation>
+        <translation>Kleidung</translation>
     </message>
     <message>
         <source>Personal Care</source>
-        <translation type="unfinished"></translation>
+        <translation>Körperpflege</translation>
     </message>
     <message>
         <source>Entertainment</source>
-        <translation type="unfinished"></translation>
+        <translation>Unterhaltung</translation>
     </message>
     <message>
         <source>Subscriptions</source>
-        <translation type="unfinished"></translation>
+        <translation>Abonnements</translation>
     </message>
     <message>
         <source>Education</source>
-        <translation type="unfinished"></translation>
+        <translation>Bildung</translation>
     </message>
     <message>
         <source>Giving</source>
-        <translation type="unfinished"></translation>
+        <translation>Spenden &amp; Geschenke</translation>
     </message>
     <message>
         <source>Charitable Donations</source>
-        <translation type="unfinished"></translation>
+        <translation>Spenden</translation>
     </message>
     <message>
         <source>Gifts</source>
-        <translation type="unfinished"></translation>
+        <translation>Geschenke</translation>
     </message>
     <message>
         <source>Bank Fees</source>
-        <translation type="unfinished"></translation>
+        <translation>Bankgebühren</translation>
     </message>
     <message>
         <source>Transfers</source>
-        <translation type="unfinished"></translation>
+        <translation>Umbuchungen</translation>
     </message>
     <message>
         <source>Credit Card Payment</source>
-        <translation type="unfinished"></translation>
+        <translation>Kreditkartenabrechnung</translation>
     </message>
     <message>
         <source>Savings Transfer</source>
-        <translation type="unfinished"></translation>
+        <translation>Sparüberweisung</translation>
     </message>
 </context>
 <context>
     <name>CategoryTreeModel</name>
     <message>
         <source>Category</source>
-        <translation type="unfinished"></translation>
+        <translation>Kategorie</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Typ</translation>
     </message>
     <message>
         <source>Tax Code</source>
-        <translation type="unfinished"></translation>
+        <translation>Steuercode</translation>
     </message>
 </context>
 <context>
     <name>CsvPreview</name>
     <message>
         <source>The file holds no rows to import.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei enthält keine Zeilen zum Importieren.</translation>
     </message>
     <message>
         <source>Col %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Sp. %1: %2</translation>
     </message>
 </context>
 <context>
@@ -667,500 +671,511 @@ Data directory: %1
     <message>
         <source>Not signed in.
 Sign in via File › Tandrel Account to enable sync.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht angemeldet.
+Melden Sie sich über Datei › Tandrel-Konto an, um die Synchronisierung einzuschalten.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Signed in as:&lt;/b&gt; %1&lt;br&gt;&lt;b&gt;Status:&lt;/b&gt; &lt;span style=&quot;color:%2&quot;&gt;%3&lt;/span&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Angemeldet als:&lt;/b&gt; %1&lt;br&gt;&lt;b&gt;Status:&lt;/b&gt; &lt;span style=&quot;color:%2&quot;&gt;%3&lt;/span&gt;</translation>
     </message>
     <message>
         <source>Never synced</source>
-        <translation type="unfinished"></translation>
+        <translation>Noch nie synchronisiert</translation>
     </message>
     <message>
         <source>Last synced: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Zuletzt synchronisiert: %1</translation>
     </message>
     <message>
         <source>Error: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler: %1</translation>
     </message>
     <message>
         <source>Replace all with backup data</source>
-        <translation type="unfinished"></translation>
+        <translation>Alles durch die Sicherung ersetzen</translation>
     </message>
     <message>
         <source>Keep newer (compare timestamps)</source>
-        <translation type="unfinished"></translation>
+        <translation>Neuere behalten (Zeitstempel vergleichen)</translation>
     </message>
     <message>
         <source>Skip existing items</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorhandene Einträge überspringen</translation>
     </message>
     <message>
         <source>Backup Complete</source>
-        <translation type="unfinished"></translation>
+        <translation>Sicherung abgeschlossen</translation>
     </message>
     <message>
         <source>Backup saved to:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Sicherung gespeichert unter:
+%1</translation>
     </message>
     <message>
         <source>Could not write to:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Konnte nicht schreiben nach:
+%1</translation>
     </message>
     <message>
         <source>Backup Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Sicherung fehlgeschlagen</translation>
     </message>
     <message numerus="yes">
         <source>...and %n more.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>...und %n weiterer.</numerusform>
+            <numerusform>...und %n weitere.</numerusform>
         </translation>
     </message>
     <message>
         <source>Import Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Import fehlgeschlagen</translation>
     </message>
     <message>
         <source>Nothing was imported.
 
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Es wurde nichts importiert.
+
+%1</translation>
     </message>
     <message numerus="yes">
         <source>Imported %n item(s), skipped %1.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Eintrag importiert, %1 übersprungen.</numerusform>
+            <numerusform>%n Einträge importiert, %1 übersprungen.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n error(s) occurred:</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Fehler aufgetreten:</numerusform>
+            <numerusform>%n Fehler aufgetreten:</numerusform>
         </translation>
     </message>
     <message>
         <source>Import Complete</source>
-        <translation type="unfinished"></translation>
+        <translation>Import abgeschlossen</translation>
     </message>
 </context>
 <context>
     <name>Database</name>
     <message>
         <source>The ledger file is damaged: restore it from a backup and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei des Kontobuchs ist beschädigt: Stellen Sie sie aus einer Sicherung wieder her und versuchen Sie es erneut.</translation>
     </message>
     <message>
         <source>The ledger was written by a newer version of Ledgerine: install that version to open it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Kontobuch wurde von einer neueren Version von Ledgerine geschrieben: Installieren Sie diese Version, um es zu öffnen.</translation>
     </message>
     <message>
         <source>The file ledgerine.db there is not a Ledgerine ledger: move it out of the folder to start a new ledger.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die dortige Datei ledgerine.db ist kein Kontobuch von Ledgerine: Verschieben Sie sie aus dem Ordner, um ein neues Kontobuch zu beginnen.</translation>
     </message>
     <message>
         <source>The ledger or its folder is read-only: allow writing to them and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Kontobuch oder sein Ordner ist schreibgeschützt: Erlauben Sie das Schreiben und versuchen Sie es erneut.</translation>
     </message>
     <message>
         <source>Another program has locked the ledger: close it and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein anderes Programm hat das Kontobuch gesperrt: Schließen Sie es und versuchen Sie es erneut.</translation>
     </message>
     <message>
         <source>The disk is full: free some space and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Datenträger ist voll: Geben Sie Speicherplatz frei und versuchen Sie es erneut.</translation>
     </message>
     <message>
         <source>Please check file permissions and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte prüfen Sie die Dateiberechtigungen und versuchen Sie es erneut.</translation>
     </message>
 </context>
 <context>
     <name>DateField</name>
     <message>
         <source>MM/DD/YYYY</source>
-        <translation type="unfinished"></translation>
+        <translation>MM/TT/JJJJ</translation>
     </message>
 </context>
 <context>
     <name>DateRange</name>
     <message>
         <source>This Month</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieser Monat</translation>
     </message>
     <message>
         <source>Last Month</source>
-        <translation type="unfinished"></translation>
+        <translation>Letzter Monat</translation>
     </message>
     <message>
         <source>This Quarter</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieses Quartal</translation>
     </message>
     <message>
         <source>Last Quarter</source>
-        <translation type="unfinished"></translation>
+        <translation>Letztes Quartal</translation>
     </message>
     <message>
         <source>This Year</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieses Jahr</translation>
     </message>
     <message>
         <source>Last Year</source>
-        <translation type="unfinished"></translation>
+        <translation>Letztes Jahr</translation>
     </message>
     <message>
         <source>Last 30 Days</source>
-        <translation type="unfinished"></translation>
+        <translation>Letzte 30 Tage</translation>
     </message>
     <message>
         <source>Last 90 Days</source>
-        <translation type="unfinished"></translation>
+        <translation>Letzte 90 Tage</translation>
     </message>
     <message>
         <source>Last 12 Months</source>
-        <translation type="unfinished"></translation>
+        <translation>Letzte 12 Monate</translation>
     </message>
     <message>
         <source>All Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Gesamter Zeitraum</translation>
     </message>
     <message>
         <source>Custom</source>
-        <translation type="unfinished"></translation>
+        <translation>Benutzerdefiniert</translation>
     </message>
     <message>
         <source>%1 – %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 – %2</translation>
     </message>
 </context>
 <context>
     <name>DateRangeEdit</name>
     <message>
         <source>From</source>
-        <translation type="unfinished"></translation>
+        <translation>Von</translation>
     </message>
     <message>
         <source>To</source>
-        <translation type="unfinished"></translation>
+        <translation>Bis</translation>
     </message>
     <message>
         <source>–</source>
-        <translation type="unfinished"></translation>
+        <translation>–</translation>
     </message>
 </context>
 <context>
     <name>DirectedAmount</name>
     <message>
         <source>&amp;Payment</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;uszahlung</translation>
     </message>
     <message>
         <source>&amp;Deposit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Einzahlung</translation>
     </message>
     <message>
         <source>Type a minus sign to switch between payment and deposit</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Minuszeichen wechselt zwischen Auszahlung und Einzahlung</translation>
     </message>
     <message>
         <source>Invalid Amount</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültiger Betrag</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a complete amount. Correct it, or clear it for none.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist kein vollständiger Betrag. Korrigieren Sie ihn oder leeren Sie das Feld für keinen Betrag.</translation>
     </message>
 </context>
 <context>
     <name>ImportFile</name>
     <message>
         <source>The file could not be opened: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei konnte nicht geöffnet werden: %1</translation>
     </message>
     <message>
         <source>The file could not be read: it is not a regular file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei konnte nicht gelesen werden: Sie ist keine gewöhnliche Datei.</translation>
     </message>
     <message>
         <source>The file is larger than 100 MB, more than any bank statement holds.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei ist größer als 100 MB, mehr als jeder Kontoauszug enthält.</translation>
     </message>
     <message>
         <source>The file could not be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei konnte nicht gelesen werden: %1</translation>
     </message>
     <message>
         <source>The file changed while it was read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei hat sich beim Lesen geändert.</translation>
     </message>
 </context>
 <context>
     <name>ImportScreen</name>
     <message>
         <source>Auto-detect</source>
-        <translation type="unfinished"></translation>
+        <translation>Automatisch erkennen</translation>
     </message>
     <message>
         <source>Month D, YYYY (May 14, 2026)</source>
-        <translation type="unfinished"></translation>
+        <translation>Monat T, JJJJ (May 14, 2026)</translation>
     </message>
     <message numerus="yes">
         <source>%n duplicate(s) skipped</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Duplikat übersprungen</numerusform>
+            <numerusform>%n Duplikate übersprungen</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n record(s) skipped (unparseable)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Datensatz übersprungen (nicht lesbar)</numerusform>
+            <numerusform>%n Datensätze übersprungen (nicht lesbar)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n metadata record(s) skipped</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Metadatensatz übersprungen</numerusform>
+            <numerusform>%n Metadatensätze übersprungen</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n record(s) skipped (unmapped source account)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Datensatz übersprungen (Quellkonto nicht zugeordnet)</numerusform>
+            <numerusform>%n Datensätze übersprungen (Quellkonto nicht zugeordnet)</numerusform>
         </translation>
     </message>
     <message>
         <source>Import Transactions</source>
-        <translation type="unfinished"></translation>
+        <translation>Buchungen importieren</translation>
     </message>
     <message>
         <source>CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV</translation>
     </message>
     <message>
         <source>QIF</source>
-        <translation type="unfinished"></translation>
+        <translation>QIF</translation>
     </message>
     <message>
         <source>&amp;Format:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Format:</translation>
     </message>
     <message>
         <source>&amp;Account:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Konto:</translation>
     </message>
     <message>
         <source>&amp;Browse...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Durchsuchen...</translation>
     </message>
     <message>
         <source>File:</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei:</translation>
     </message>
     <message>
         <source>&amp;Import</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Importieren</translation>
     </message>
     <message>
         <source>(none)</source>
-        <translation type="unfinished"></translation>
+        <translation>(keine)</translation>
     </message>
     <message>
         <source>First row is &amp;header</source>
-        <translation type="unfinished"></translation>
+        <translation>Erste Zeile enthält &amp;Spaltennamen</translation>
     </message>
     <message>
         <source>CSV Column Mapping:</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV-Spaltenzuordnung:</translation>
     </message>
     <message>
         <source>&amp;Date column:</source>
-        <translation type="unfinished"></translation>
+        <translation>Da&amp;tumsspalte:</translation>
     </message>
     <message>
         <source>&amp;Payee column:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Empfängerspalte:</translation>
     </message>
     <message>
         <source>A&amp;mount column:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Betragsspalte:</translation>
     </message>
     <message>
         <source>M&amp;emo column:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Notizspalte:</translation>
     </message>
     <message>
         <source>&amp;Category column:</source>
-        <translation type="unfinished"></translation>
+        <translation>K&amp;ategoriespalte:</translation>
     </message>
     <message>
         <source>Date f&amp;ormat:</source>
-        <translation type="unfinished"></translation>
+        <translation>Datumsf&amp;ormat:</translation>
     </message>
     <message>
         <source>Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorschau</translation>
     </message>
     <message numerus="yes">
         <source>Showing the first %n row(s) of the file.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Angezeigt wird die erste Zeile der Datei.</numerusform>
+            <numerusform>Angezeigt werden die ersten %n Zeilen der Datei.</numerusform>
         </translation>
     </message>
     <message>
         <source>QIF source accounts:</source>
-        <translation type="unfinished"></translation>
+        <translation>QIF-Quellkonten:</translation>
     </message>
     <message>
         <source>Choose where each QIF source account should be imported. Accounts mapped across the selected files will have their transfers linked automatically.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie, wohin jedes QIF-Quellkonto importiert werden soll. Umbuchungen zwischen zugeordneten Konten der gewählten Dateien werden automatisch verknüpft.</translation>
     </message>
     <message>
         <source>&amp;Done</source>
-        <translation type="unfinished"></translation>
+        <translation>Fe&amp;rtig</translation>
     </message>
     <message>
         <source>No file selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Datei ausgewählt</translation>
     </message>
     <message>
         <source>Select File</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei auswählen</translation>
     </message>
     <message>
         <source>CSV Files (*.csv);;All Files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV-Dateien (*.csv);;Alle Dateien (*)</translation>
     </message>
     <message>
         <source>Select QIF File(s)</source>
-        <translation type="unfinished"></translation>
+        <translation>QIF-Datei(en) auswählen</translation>
     </message>
     <message>
         <source>QIF Files (*.qif)</source>
-        <translation type="unfinished"></translation>
+        <translation>QIF-Dateien (*.qif)</translation>
     </message>
     <message>
         <source>File Not Read</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei nicht gelesen</translation>
     </message>
     <message>
         <source>%1 cannot be imported.
 
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht importiert werden.
+
+%2</translation>
     </message>
     <message>
         <source>Col %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Sp. %1</translation>
     </message>
     <message>
         <source>Analyzing QIF file(s)...</source>
-        <translation type="unfinished"></translation>
+        <translation>QIF-Datei(en) werden analysiert...</translation>
     </message>
     <message>
         <source>The chosen files cannot be imported.
 
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die gewählten Dateien können nicht importiert werden.
+
+%1</translation>
     </message>
     <message>
         <source>Nothing to Import</source>
-        <translation type="unfinished"></translation>
+        <translation>Nichts zu importieren</translation>
     </message>
     <message>
         <source>The chosen files hold no transactions.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die gewählten Dateien enthalten keine Buchungen.</translation>
     </message>
     <message numerus="yes">
         <source>%n file(s) selected</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Datei ausgewählt</numerusform>
+            <numerusform>%n Dateien ausgewählt</numerusform>
         </translation>
     </message>
     <message>
         <source>No target account</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Zielkonto</translation>
     </message>
     <message>
         <source>Pick an account to import into, or create one now.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie ein Konto für den Import oder legen Sie jetzt eines an.</translation>
     </message>
     <message>
         <source>Account Not Saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Konto nicht gespeichert</translation>
     </message>
     <message>
         <source>The account &quot;%1&quot; could not be saved; nothing was imported.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Konto „%1“ konnte nicht gespeichert werden; es wurde nichts importiert.</translation>
     </message>
     <message>
         <source>Accounts Not Saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Konten nicht gespeichert</translation>
     </message>
     <message>
         <source>The new accounts could not be saved; nothing was imported.
 
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die neuen Konten konnten nicht gespeichert werden; es wurde nichts importiert.
+
+%1</translation>
     </message>
     <message>
         <source>Importing...</source>
-        <translation type="unfinished"></translation>
+        <translation>Import läuft...</translation>
     </message>
     <message>
         <source>Import failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Import fehlgeschlagen.</translation>
     </message>
     <message>
         <source>A database error stopped the import and all changes were rolled back.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Datenbankfehler hat den Import abgebrochen; alle Änderungen wurden zurückgenommen.</translation>
     </message>
     <message>
         <source>No transactions were added.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es wurden keine Buchungen hinzugefügt.</translation>
     </message>
     <message numerus="yes">
         <source>%n new account(s) made for this import are kept for importing these files again:</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n für diesen Import angelegtes Konto bleibt für einen erneuten Import dieser Dateien erhalten:</numerusform>
+            <numerusform>%n für diesen Import angelegte Konten bleiben für einen erneuten Import dieser Dateien erhalten:</numerusform>
         </translation>
     </message>
     <message>
         <source>Import complete!</source>
-        <translation type="unfinished"></translation>
+        <translation>Import abgeschlossen!</translation>
     </message>
     <message numerus="yes">
         <source>%n transaction(s) imported</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Buchung importiert</numerusform>
+            <numerusform>%n Buchungen importiert</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n transfer(s) linked across accounts</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Umbuchung zwischen Konten verknüpft</numerusform>
+            <numerusform>%n Umbuchungen zwischen Konten verknüpft</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>  (including %n linked to previously imported row(s))</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>  (davon %n mit einer früher importierten Zeile verknüpft)</numerusform>
+            <numerusform>  (davon %n mit früher importierten Zeilen verknüpft)</numerusform>
         </translation>
     </message>
 </context>
@@ -1168,339 +1183,343 @@ Sign in via File › Tandrel Account to enable sync.</source>
     <name>ImportService</name>
     <message>
         <source>Another import is running.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein anderer Import läuft bereits.</translation>
     </message>
     <message>
         <source>The account to import into does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Zielkonto des Imports existiert nicht.</translation>
     </message>
     <message numerus="yes">
         <source>A quote opened on line %1 is never closed: %n line(s) from line %2 on were not imported.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Ein in Zeile %1 geöffnetes Anführungszeichen wird nie geschlossen: %n Zeile ab Zeile %2 wurde nicht importiert.</numerusform>
+            <numerusform>Ein in Zeile %1 geöffnetes Anführungszeichen wird nie geschlossen: %n Zeilen ab Zeile %2 wurden nicht importiert.</numerusform>
         </translation>
     </message>
     <message>
         <source>Line %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1</translation>
     </message>
     <message>
         <source>%1 (no account header)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (ohne Kontokopf)</translation>
     </message>
     <message>
         <source>An account to import into does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Zielkonto des Imports existiert nicht.</translation>
     </message>
     <message>
         <source>The category %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Kategorie %1</translation>
     </message>
     <message>
         <source>%1 could not be stored (%2): nothing was imported.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 konnte nicht gespeichert werden (%2): Es wurde nichts importiert.</translation>
     </message>
     <message>
         <source>%1: the amount would take the account&apos;s balance beyond what a balance can hold: nothing was imported.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: Der Betrag würde den Saldo des Kontos über das darstellbare Maximum hinaus treiben: Es wurde nichts importiert.</translation>
     </message>
     <message>
         <source>Another program is writing to the ledger and did not finish in time: nothing was imported. Try again once it has finished.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein anderes Programm schreibt in das Kontobuch und wurde nicht rechtzeitig fertig: Es wurde nichts importiert. Versuchen Sie es erneut, sobald es fertig ist.</translation>
     </message>
     <message>
         <source>The import could not begin: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Import konnte nicht beginnen: %1</translation>
     </message>
     <message>
         <source>The database ended the import after an error (%1): nothing was imported.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datenbank hat den Import nach einem Fehler beendet (%1): Es wurde nichts importiert.</translation>
     </message>
     <message>
         <source>The import stopped; nothing was imported.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Import wurde abgebrochen; es wurde nichts importiert.</translation>
     </message>
     <message>
         <source>The import could not be stored: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Import konnte nicht gespeichert werden: %1</translation>
     </message>
 </context>
 <context>
     <name>MainWindow</name>
     <message>
         <source>Tandrel Ledgerine</source>
-        <translation type="unfinished"></translation>
+        <translation>Tandrel Ledgerine</translation>
     </message>
     <message>
         <source>Accounts</source>
-        <translation type="unfinished"></translation>
+        <translation>Konten</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Datei</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bearbeiten</translation>
     </message>
     <message>
         <source>&amp;Account</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Konto</translation>
     </message>
     <message>
         <source>&amp;Transactions</source>
-        <translation type="unfinished"></translation>
+        <translation>B&amp;uchungen</translation>
     </message>
     <message>
         <source>&amp;Reports</source>
-        <translation type="unfinished"></translation>
+        <translation>Be&amp;richte</translation>
     </message>
     <message>
         <source>T&amp;ools</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;xtras</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hilfe</translation>
     </message>
     <message>
         <source>&amp;Import Transactions...</source>
-        <translation type="unfinished"></translation>
+        <translation>Buchungen &amp;importieren...</translation>
     </message>
     <message>
         <source>Tandrel &amp;Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Tandrel-&amp;Konto</translation>
     </message>
     <message>
         <source>&amp;Sign In...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Anmelden...</translation>
     </message>
     <message>
         <source>Sign &amp;Out</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;bmelden</translation>
     </message>
     <message>
         <source>&amp;Preferences...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Einstellungen...</translation>
     </message>
     <message>
         <source>&amp;Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Beenden</translation>
     </message>
     <message>
         <source>&amp;New Account...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Neues Konto...</translation>
     </message>
     <message>
         <source>&amp;Edit Account...</source>
-        <translation type="unfinished"></translation>
+        <translation>Konto &amp;bearbeiten...</translation>
     </message>
     <message>
         <source>&amp;Delete Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Konto &amp;löschen</translation>
     </message>
     <message>
         <source>&amp;Reconcile...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abgleichen...</translation>
     </message>
     <message>
         <source>Reconciliation &amp;History...</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgleich&amp;verlauf...</translation>
     </message>
     <message>
         <source>&amp;New Transaction...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Neue Buchung...</translation>
     </message>
     <message>
         <source>&amp;Edit Transaction...</source>
-        <translation type="unfinished"></translation>
+        <translation>Buchung &amp;bearbeiten...</translation>
     </message>
     <message>
         <source>&amp;Delete Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Buchung &amp;löschen</translation>
     </message>
     <message>
         <source>&amp;Memorize as Recurring...</source>
-        <translation type="unfinished"></translation>
+        <translation>Als wiederkehrend &amp;merken...</translation>
     </message>
     <message>
         <source>&amp;Recurring Transactions...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Wiederkehrende Buchungen...</translation>
     </message>
     <message>
         <source>&amp;Categories...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kategorien...</translation>
     </message>
     <message>
         <source>&amp;Payees...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Empfänger...</translation>
     </message>
     <message>
         <source>&amp;Reports...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Berichte...</translation>
     </message>
     <message>
         <source>Check for &amp;Updates...</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach &amp;Updates suchen...</translation>
     </message>
     <message>
         <source>&amp;What&apos;s New</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Neuigkeiten</translation>
     </message>
     <message>
         <source>Send &amp;Feedback...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Feedback senden...</translation>
     </message>
     <message>
         <source>&amp;About Tandrel Ledgerine</source>
-        <translation type="unfinished"></translation>
+        <translation>Ü&amp;ber Tandrel Ledgerine</translation>
     </message>
     <message>
         <source>Transactions</source>
-        <translation type="unfinished"></translation>
+        <translation>Buchungen</translation>
     </message>
     <message>
         <source>Sync complete</source>
-        <translation type="unfinished"></translation>
+        <translation>Synchronisierung abgeschlossen</translation>
     </message>
     <message>
         <source>Sync failed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Synchronisierung fehlgeschlagen: %1</translation>
     </message>
     <message>
         <source>Select an account first</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie zuerst ein Konto</translation>
     </message>
     <message>
         <source>Account Not Saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Konto nicht gespeichert</translation>
     </message>
     <message>
         <source>The account &quot;%1&quot; could not be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Konto „%1“ konnte nicht gespeichert werden.</translation>
     </message>
     <message>
         <source>Account Not Found</source>
-        <translation type="unfinished"></translation>
+        <translation>Konto nicht gefunden</translation>
     </message>
     <message>
         <source>The account could not be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Konto konnte nicht gelesen werden.</translation>
     </message>
     <message>
         <source>The changes to &quot;%1&quot; could not be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Änderungen an „%1“ konnten nicht gespeichert werden.</translation>
     </message>
     <message>
         <source>Delete Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Konto löschen</translation>
     </message>
     <message>
         <source>Delete the account &quot;%1&quot; with all its transactions, recurring transactions and reconciliations?</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Konto „%1“ mit allen Buchungen, wiederkehrenden Buchungen und Abgleichen löschen?</translation>
     </message>
     <message>
         <source>Account Not Deleted</source>
-        <translation type="unfinished"></translation>
+        <translation>Konto nicht gelöscht</translation>
     </message>
     <message>
         <source>The account &quot;%1&quot; could not be deleted; nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Konto „%1“ konnte nicht gelöscht werden; es wurde nichts geändert.</translation>
     </message>
     <message>
         <source>Reconcile — %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgleichen — %1</translation>
     </message>
     <message>
         <source>Reconciliation History</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgleichverlauf</translation>
     </message>
     <message>
         <source>Preferences</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen</translation>
     </message>
     <message>
         <source>Recurring Transactions</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiederkehrende Buchungen</translation>
     </message>
     <message>
         <source>Memorized as a recurring transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Als wiederkehrende Buchung gemerkt</translation>
     </message>
     <message>
         <source>Categories</source>
-        <translation type="unfinished"></translation>
+        <translation>Kategorien</translation>
     </message>
     <message>
         <source>Payee Management</source>
-        <translation type="unfinished"></translation>
+        <translation>Empfängerverwaltung</translation>
     </message>
     <message>
         <source>Reports</source>
-        <translation type="unfinished"></translation>
+        <translation>Berichte</translation>
     </message>
     <message>
         <source>Import Transactions</source>
-        <translation type="unfinished"></translation>
+        <translation>Buchungen importieren</translation>
     </message>
     <message>
         <source>About Tandrel Ledgerine</source>
-        <translation type="unfinished"></translation>
+        <translation>Über Tandrel Ledgerine</translation>
     </message>
     <message>
         <source>Tandrel Ledgerine %1
 
 A check register for household finances.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tandrel Ledgerine %1
+
+Ein Kontobuch für die Haushaltsfinanzen.</translation>
     </message>
     <message>
         <source>You are signed in; your accounts appear here once they have synced.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie sind angemeldet; Ihre Konten erscheinen hier, sobald sie synchronisiert sind.</translation>
     </message>
     <message>
         <source>Finish signing in in your browser...</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen Sie die Anmeldung in Ihrem Browser ab...</translation>
     </message>
     <message>
         <source>Signed out. Your data stays on this device.</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgemeldet. Ihre Daten bleiben auf diesem Gerät.</translation>
     </message>
     <message>
         <source>Signed in</source>
-        <translation type="unfinished"></translation>
+        <translation>Angemeldet</translation>
     </message>
     <message>
         <source>Sign-In Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Anmeldung fehlgeschlagen</translation>
     </message>
     <message>
         <source>Signing in did not complete.
 
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Anmeldung wurde nicht abgeschlossen.
+
+%1</translation>
     </message>
     <message>
         <source>Signed Out</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgemeldet</translation>
     </message>
     <message>
         <source>Your session has ended. Sign back in to keep syncing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihre Sitzung ist abgelaufen. Melden Sie sich erneut an, um weiter zu synchronisieren.</translation>
     </message>
     <message>
         <source>Sign In</source>
-        <translation type="unfinished"></translation>
+        <translation>Anmelden</translation>
     </message>
     <message>
         <source>Not Now</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht jetzt</translation>
     </message>
     <message numerus="yes">
         <source>Auto-posted %n recurring transaction(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n wiederkehrende Buchung automatisch gebucht</numerusform>
+            <numerusform>%n wiederkehrende Buchungen automatisch gebucht</numerusform>
         </translation>
     </message>
 </context>
@@ -1508,95 +1527,95 @@ A check register for household finances.</source>
     <name>PayeeScreen</name>
     <message>
         <source>&amp;Rename Selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Auswahl &amp;umbenennen</translation>
     </message>
     <message>
         <source>&amp;Merge Selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Auswahl &amp;zusammenführen</translation>
     </message>
     <message>
         <source>Payee Management</source>
-        <translation type="unfinished"></translation>
+        <translation>Empfängerverwaltung</translation>
     </message>
     <message>
         <source>Search payees...</source>
-        <translation type="unfinished"></translation>
+        <translation>Empfänger suchen...</translation>
     </message>
     <message>
         <source>Search payees</source>
-        <translation type="unfinished"></translation>
+        <translation>Empfänger suchen</translation>
     </message>
     <message>
         <source>Payee</source>
-        <translation type="unfinished"></translation>
+        <translation>Empfänger</translation>
     </message>
     <message>
         <source>Transactions</source>
-        <translation type="unfinished"></translation>
+        <translation>Buchungen</translation>
     </message>
     <message>
         <source>Re&amp;name to:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Neuer Name:</translation>
     </message>
     <message>
         <source>New payee name</source>
-        <translation type="unfinished"></translation>
+        <translation>Neuer Empfängername</translation>
     </message>
     <message>
         <source>Select 2 or more payees to merge.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie 2 oder mehr Empfänger zum Zusammenführen.</translation>
     </message>
     <message>
         <source>Rename Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Umbenennen fehlgeschlagen</translation>
     </message>
     <message>
         <source>The payees could not be renamed; nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Empfänger konnten nicht umbenannt werden; es wurde nichts geändert.</translation>
     </message>
     <message>
         <source>Rename Complete</source>
-        <translation type="unfinished"></translation>
+        <translation>Umbenennen abgeschlossen</translation>
     </message>
     <message numerus="yes">
         <source>Renamed %n transaction(s).</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Buchung umbenannt.</numerusform>
+            <numerusform>%n Buchungen umbenannt.</numerusform>
         </translation>
     </message>
     <message>
         <source>Merge</source>
-        <translation type="unfinished"></translation>
+        <translation>Zusammenführen</translation>
     </message>
     <message>
         <source>Merge Payees</source>
-        <translation type="unfinished"></translation>
+        <translation>Empfänger zusammenführen</translation>
     </message>
     <message numerus="yes">
         <source>Merge %n payee(s) into &quot;%1&quot;?</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Empfänger in „%1“ zusammenführen?</numerusform>
+            <numerusform>%n Empfänger in „%1“ zusammenführen?</numerusform>
         </translation>
     </message>
     <message>
         <source>Merge Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Zusammenführen fehlgeschlagen</translation>
     </message>
     <message>
         <source>The payees could not be merged; nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Empfänger konnten nicht zusammengeführt werden; es wurde nichts geändert.</translation>
     </message>
     <message>
         <source>Merge Complete</source>
-        <translation type="unfinished"></translation>
+        <translation>Zusammenführen abgeschlossen</translation>
     </message>
     <message numerus="yes">
         <source>Merged %n transaction(s).</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Buchung zusammengeführt.</numerusform>
+            <numerusform>%n Buchungen zusammengeführt.</numerusform>
         </translation>
     </message>
 </context>
@@ -1604,1381 +1623,1403 @@ A check register for household finances.</source>
     <name>PreferenceChoices</name>
     <message>
         <source>System Default</source>
-        <translation type="unfinished"></translation>
+        <translation>Systemvorgabe</translation>
     </message>
     <message>
         <source>Light</source>
-        <translation type="unfinished"></translation>
+        <translation>Hell</translation>
     </message>
     <message>
         <source>Dark</source>
-        <translation type="unfinished"></translation>
+        <translation>Dunkel</translation>
     </message>
     <message>
         <source>Small</source>
-        <translation type="unfinished"></translation>
+        <translation>Klein</translation>
     </message>
     <message>
         <source>Default</source>
-        <translation type="unfinished"></translation>
+        <translation>Standard</translation>
     </message>
     <message>
         <source>Medium</source>
-        <translation type="unfinished"></translation>
+        <translation>Mittel</translation>
     </message>
     <message>
         <source>Large</source>
-        <translation type="unfinished"></translation>
+        <translation>Groß</translation>
     </message>
     <message>
         <source>Extra Large</source>
-        <translation type="unfinished"></translation>
+        <translation>Sehr groß</translation>
     </message>
     <message>
         <source>Sunday</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonntag</translation>
     </message>
     <message>
         <source>Monday</source>
-        <translation type="unfinished"></translation>
+        <translation>Montag</translation>
     </message>
     <message>
         <source>Saturday</source>
-        <translation type="unfinished"></translation>
+        <translation>Samstag</translation>
     </message>
 </context>
 <context>
     <name>QObject</name>
     <message>
         <source>No release notes available for %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Für %1 %2 sind keine Versionshinweise verfügbar</translation>
     </message>
     <message>
         <source>Checking for updates…</source>
-        <translation type="unfinished"></translation>
+        <translation>Suche nach Updates…</translation>
     </message>
     <message>
         <source>%1 is up to date (version %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist auf dem neuesten Stand (Version %2)</translation>
     </message>
     <message>
         <source>Update check failed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Suche nach Updates fehlgeschlagen: %1</translation>
     </message>
     <message>
         <source>Loading release notes…</source>
-        <translation type="unfinished"></translation>
+        <translation>Versionshinweise werden geladen…</translation>
     </message>
     <message>
         <source>Page Not Opened</source>
-        <translation type="unfinished"></translation>
+        <translation>Seite nicht geöffnet</translation>
     </message>
     <message>
         <source>This link does not lead to a web page, so it was not opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieser Link führt nicht zu einer Webseite und wurde daher nicht geöffnet.</translation>
     </message>
     <message>
         <source>The page could not be opened in your browser.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Seite konnte nicht in Ihrem Browser geöffnet werden.</translation>
     </message>
     <message>
         <source>Share Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Konto teilen</translation>
     </message>
     <message>
         <source>Share “%1”</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ teilen</translation>
     </message>
     <message>
         <source>Members of your family group whom you share this account with see it and its transactions on their own computers once they sync.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mitglieder Ihrer Familiengruppe, mit denen Sie dieses Konto teilen, sehen es samt seinen Buchungen auf ihren eigenen Computern, sobald sie synchronisieren.</translation>
     </message>
     <message>
         <source>People with access</source>
-        <translation type="unfinished"></translation>
+        <translation>Personen mit Zugriff</translation>
     </message>
     <message>
         <source>Add people from your group</source>
-        <translation type="unfinished"></translation>
+        <translation>Personen aus Ihrer Gruppe hinzufügen</translation>
     </message>
     <message>
         <source>Only you can see this account.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur Sie sehen dieses Konto.</translation>
     </message>
     <message>
         <source>Nobody else is in your family group yet. Invite people to your group to share accounts with them.</source>
-        <translation type="unfinished"></translation>
+        <translation>In Ihrer Familiengruppe ist noch niemand sonst. Laden Sie Personen in Ihre Gruppe ein, um Konten mit ihnen zu teilen.</translation>
     </message>
     <message>
         <source>Everyone in your group already has access.</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle in Ihrer Gruppe haben bereits Zugriff.</translation>
     </message>
     <message>
         <source>Share</source>
-        <translation type="unfinished"></translation>
+        <translation>Teilen</translation>
     </message>
     <message>
         <source>Remove access</source>
-        <translation type="unfinished"></translation>
+        <translation>Zugriff entziehen</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <source>Could not share the account</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Konto konnte nicht geteilt werden</translation>
     </message>
     <message>
         <source>Could not remove access</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Zugriff konnte nicht entzogen werden</translation>
     </message>
     <message>
         <source>Remove Access</source>
-        <translation type="unfinished"></translation>
+        <translation>Zugriff entziehen</translation>
     </message>
     <message>
         <source>%1 will no longer see this account. Remove their access?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wird dieses Konto nicht mehr sehen. Zugriff entziehen?</translation>
     </message>
 </context>
 <context>
     <name>QifAccountMapping</name>
     <message>
         <source>— Create new account &quot;%1&quot; —</source>
-        <translation type="unfinished"></translation>
+        <translation>— Neues Konto „%1“ anlegen —</translation>
     </message>
     <message>
         <source>— Skip these transactions —</source>
-        <translation type="unfinished"></translation>
+        <translation>— Diese Buchungen überspringen —</translation>
     </message>
 </context>
 <context>
     <name>QifImportWriter</name>
     <message>
         <source>Imported transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Importierte Buchung</translation>
     </message>
     <message>
         <source>A transfer stored before changed while the import ran: nothing was imported.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine zuvor gespeicherte Umbuchung hat sich während des Imports geändert: Es wurde nichts importiert.</translation>
     </message>
     <message>
         <source>The other side of a transfer stored before</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Gegenseite einer zuvor gespeicherten Umbuchung</translation>
     </message>
     <message>
         <source>%1, line %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, Zeile %2</translation>
     </message>
 </context>
 <context>
     <name>ReconciliationHistoryScreen</name>
     <message>
         <source>Reconciliation History</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgleichverlauf</translation>
     </message>
     <message>
         <source>No reconciliations yet. Reconcile your account from the register to see the history here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Noch keine Abgleiche. Gleichen Sie Ihr Konto im Kontobuch ab, um den Verlauf hier zu sehen.</translation>
     </message>
     <message>
         <source>Past reconciliations for this account.</source>
-        <translation type="unfinished"></translation>
+        <translation>Frühere Abgleiche dieses Kontos.</translation>
     </message>
     <message>
         <source>Statement Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Auszugsdatum</translation>
     </message>
     <message>
         <source>Statement Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Auszugssaldo</translation>
     </message>
     <message>
         <source>Reconciled Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgeglichener Saldo</translation>
     </message>
     <message>
         <source>Completed</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgeschlossen</translation>
     </message>
     <message>
         <source>Reconciliation History — %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgleichverlauf — %1</translation>
     </message>
 </context>
 <context>
     <name>ReconciliationModel</name>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Datum</translation>
     </message>
     <message>
         <source>Payee</source>
-        <translation type="unfinished"></translation>
+        <translation>Empfänger</translation>
     </message>
     <message>
         <source>Amount</source>
-        <translation type="unfinished"></translation>
+        <translation>Betrag</translation>
     </message>
     <message>
         <source>Clr</source>
-        <translation type="unfinished"></translation>
+        <translation>Best.</translation>
     </message>
 </context>
 <context>
     <name>ReconciliationScreen</name>
     <message>
         <source>Transaction Not Saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Buchung nicht gespeichert</translation>
     </message>
     <message>
         <source>Reconcile Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Konto abgleichen</translation>
     </message>
     <message>
         <source>Statement Da&amp;te:</source>
-        <translation type="unfinished"></translation>
+        <translation>Aus&amp;zugsdatum:</translation>
     </message>
     <message>
         <source>Statement &amp;Balance:</source>
-        <translation type="unfinished"></translation>
+        <translation>Auszugs&amp;saldo:</translation>
     </message>
     <message>
         <source>Previous Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorheriger Saldo</translation>
     </message>
     <message>
         <source>Cleared Deposits</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestätigte Einzahlungen</translation>
     </message>
     <message>
         <source>Cleared Withdrawals</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestätigte Auszahlungen</translation>
     </message>
     <message>
         <source>Cleared Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestätigter Saldo</translation>
     </message>
     <message>
         <source>Statement Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Auszugssaldo</translation>
     </message>
     <message>
         <source>Difference</source>
-        <translation type="unfinished"></translation>
+        <translation>Differenz</translation>
     </message>
     <message>
         <source>&amp;Finish Reconciliation</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgleich a&amp;bschließen</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abbrechen</translation>
     </message>
     <message>
         <source>&amp;Add Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Buchung &amp;hinzufügen</translation>
     </message>
     <message>
         <source>Add a transaction (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Buchung hinzufügen (%1)</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>B&amp;earbeiten</translation>
     </message>
     <message>
         <source>Edit selected transaction (F2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgewählte Buchung bearbeiten (F2)</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Löschen</translation>
     </message>
     <message>
         <source>Delete selected transaction (Del)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgewählte Buchung löschen (Entf)</translation>
     </message>
     <message>
         <source>Clr</source>
-        <translation type="unfinished"></translation>
+        <translation>Best.</translation>
     </message>
     <message>
         <source>Invalid Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültiges Datum</translation>
     </message>
     <message>
         <source>Enter the statement date as month/day/year, for example 12/31/2026.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie das Auszugsdatum als Monat/Tag/Jahr ein, zum Beispiel 12/31/2026.</translation>
     </message>
     <message>
         <source>Reconciliation Not Saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgleich nicht gespeichert</translation>
     </message>
     <message>
         <source>The reconciliation could not be saved, so nothing was changed. The transactions have been read again: check them and finish again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Abgleich konnte nicht gespeichert werden, daher wurde nichts geändert. Die Buchungen wurden neu eingelesen: Prüfen Sie sie und schließen Sie den Abgleich erneut ab.</translation>
     </message>
     <message>
         <source>Reconciliation Complete</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgleich abgeschlossen</translation>
     </message>
     <message>
         <source>Account reconciled successfully.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Konto wurde erfolgreich abgeglichen.</translation>
     </message>
 </context>
 <context>
     <name>RecurringActions</name>
     <message>
         <source>(no payee)</source>
-        <translation type="unfinished"></translation>
+        <translation>(kein Empfänger)</translation>
     </message>
     <message>
         <source>Not Saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht gespeichert</translation>
     </message>
     <message>
         <source>The recurring transaction could not be saved: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die wiederkehrende Buchung konnte nicht gespeichert werden: %1.</translation>
     </message>
     <message numerus="yes">
         <source>&quot;%1&quot; is split into %n line(s).</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>„%1“ ist in %n Zeile aufgeteilt.</numerusform>
+            <numerusform>„%1“ ist in %n Zeilen aufgeteilt.</numerusform>
         </translation>
     </message>
     <message>
         <source>Memorize Split Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufgeteilte Buchung merken</translation>
     </message>
     <message>
         <source>A recurring transaction holds one category, so it would repeat the whole %1 without a category and without the split lines. Memorize it anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine wiederkehrende Buchung hat nur eine Kategorie; sie würde daher die vollen %1 ohne Kategorie und ohne die Aufteilungszeilen wiederholen. Trotzdem merken?</translation>
     </message>
     <message>
         <source>The changes to &quot;%1&quot; could not be saved: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Änderungen an „%1“ konnten nicht gespeichert werden: %2.</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Löschen</translation>
     </message>
     <message>
         <source>Delete recurring &quot;%1&quot;?</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiederkehrende Buchung „%1“ löschen?</translation>
     </message>
     <message>
         <source>Not Deleted</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht gelöscht</translation>
     </message>
     <message>
         <source>&quot;%1&quot; could not be deleted: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ konnte nicht gelöscht werden: %2.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; could not be entered: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ konnte nicht gebucht werden: %2.</translation>
     </message>
     <message>
         <source>Enter &quot;%1&quot; now, dated %2? The transaction is dated its due date and you can edit or delete it later.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ jetzt mit Datum %2 buchen? Die Buchung erhält ihr Fälligkeitsdatum; Sie können sie später bearbeiten oder löschen.</translation>
     </message>
     <message>
         <source>Enter Early</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorzeitig buchen</translation>
     </message>
     <message>
         <source>&quot;%1&quot; could not be skipped: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ konnte nicht übersprungen werden: %2.</translation>
     </message>
     <message>
         <source>Enter Next 7 Days</source>
-        <translation type="unfinished"></translation>
+        <translation>Nächste 7 Tage buchen</translation>
     </message>
     <message>
         <source>Enter all recurring transactions due in the next 7 days? They are dated their due dates and you can edit or delete them later.</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle in den nächsten 7 Tagen fälligen wiederkehrenden Buchungen buchen? Sie erhalten ihr Fälligkeitsdatum; Sie können sie später bearbeiten oder löschen.</translation>
     </message>
     <message>
         <source>Not Entered</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht gebucht</translation>
     </message>
     <message>
         <source>Nothing was entered: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es wurde nichts gebucht: %1.</translation>
     </message>
     <message>
         <source>Changed Meanwhile</source>
-        <translation type="unfinished"></translation>
+        <translation>Inzwischen geändert</translation>
     </message>
     <message>
         <source>&quot;%1&quot; changed after you chose it: it may have been entered by itself or on another device. Nothing was done; look at it again.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ hat sich geändert, nachdem Sie es gewählt haben: Es wurde vielleicht automatisch oder auf einem anderen Gerät gebucht. Es wurde nichts getan; sehen Sie es sich noch einmal an.</translation>
     </message>
     <message>
         <source>Nothing Left to Enter</source>
-        <translation type="unfinished"></translation>
+        <translation>Nichts mehr zu buchen</translation>
     </message>
     <message>
         <source>&quot;%1&quot; has no occurrence left before its end date, so nothing was entered. It is now inactive.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ hat vor seinem Enddatum keinen Termin mehr, daher wurde nichts gebucht. Es ist jetzt inaktiv.</translation>
     </message>
 </context>
 <context>
     <name>RecurringEditor</name>
     <message>
         <source>the database refused it (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datenbank hat sie abgelehnt (%1)</translation>
     </message>
     <message>
         <source>it was deleted while the form was open</source>
-        <translation type="unfinished"></translation>
+        <translation>sie wurde gelöscht, während das Formular offen war</translation>
     </message>
     <message>
         <source>its next due date could not be worked out from the new start date</source>
-        <translation type="unfinished"></translation>
+        <translation>ihr nächstes Fälligkeitsdatum ließ sich aus dem neuen Startdatum nicht bestimmen</translation>
     </message>
 </context>
 <context>
     <name>RecurringFormDialog</name>
     <message>
         <source>New Recurring Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Neue wiederkehrende Buchung</translation>
     </message>
     <message>
         <source>Edit Recurring Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiederkehrende Buchung bearbeiten</translation>
     </message>
     <message>
         <source>Memorize Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Buchung merken</translation>
     </message>
     <message>
         <source>End Before Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Ende vor Beginn</translation>
     </message>
     <message>
         <source>The end date, %1, is before the start date, %2. Choose an end date on or after the start.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Enddatum %1 liegt vor dem Startdatum %2. Wählen Sie ein Enddatum am oder nach dem Start.</translation>
     </message>
     <message>
         <source>No account yet: create one first</source>
-        <translation type="unfinished"></translation>
+        <translation>Noch kein Konto: Legen Sie zuerst eines an</translation>
     </message>
     <message>
         <source>Choose an account</source>
-        <translation type="unfinished"></translation>
+        <translation>Konto wählen</translation>
     </message>
     <message>
         <source>A recurring transaction stays in the account it enters its transactions in</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine wiederkehrende Buchung bleibt in dem Konto, in das sie bucht</translation>
     </message>
     <message>
         <source>Start typing to search payees...</source>
-        <translation type="unfinished"></translation>
+        <translation>Tippen Sie, um Empfänger zu suchen...</translation>
     </message>
     <message>
         <source>Optional</source>
-        <translation type="unfinished"></translation>
+        <translation>Optional</translation>
     </message>
     <message>
         <source>Last day</source>
-        <translation type="unfinished"></translation>
+        <translation>Letzter Tag</translation>
     </message>
     <message>
         <source>Has &amp;end date</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit E&amp;nddatum</translation>
     </message>
     <message>
         <source>A&amp;uto-post when due</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Automatisch buchen, wenn fällig</translation>
     </message>
     <message numerus="yes">
         <source>day(s)</source>
         <comment>in advance</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Tag</numerusform>
+            <numerusform>Tage</numerusform>
         </translation>
     </message>
     <message>
         <source>Acti&amp;ve</source>
-        <translation type="unfinished"></translation>
+        <translation>Akt&amp;iv</translation>
     </message>
     <message>
         <source>&amp;Account:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Konto:</translation>
     </message>
     <message>
         <source>Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>Art:</translation>
     </message>
     <message>
         <source>Pa&amp;yee:</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;mpfänger:</translation>
     </message>
     <message>
         <source>A&amp;mount:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Betrag:</translation>
     </message>
     <message>
         <source>&amp;Category:</source>
-        <translation type="unfinished"></translation>
+        <translation>Kate&amp;gorie:</translation>
     </message>
     <message>
         <source>Mem&amp;o:</source>
-        <translation type="unfinished"></translation>
+        <translation>N&amp;otiz:</translation>
     </message>
     <message>
         <source>&amp;Frequency:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Häufigkeit:</translation>
     </message>
     <message>
         <source>&amp;Repeat every:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Wiederholen alle:</translation>
     </message>
     <message>
         <source>F&amp;irst day:</source>
-        <translation type="unfinished"></translation>
+        <translation>Erster &amp;Tag:</translation>
     </message>
     <message>
         <source>&amp;Second day:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zweiter Tag:</translation>
     </message>
     <message>
         <source>S&amp;tart date:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Startdatum:</translation>
     </message>
     <message>
         <source>End date:</source>
-        <translation type="unfinished"></translation>
+        <translation>Enddatum:</translation>
     </message>
     <message>
         <source>Enter i&amp;n advance:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vorab buchen:</translation>
     </message>
     <message>
         <source>(deleted account)</source>
-        <translation type="unfinished"></translation>
+        <translation>(gelöschtes Konto)</translation>
     </message>
     <message>
         <source>(deleted category)</source>
-        <translation type="unfinished"></translation>
+        <translation>(gelöschte Kategorie)</translation>
     </message>
     <message numerus="yes">
         <source>day(s)</source>
         <comment>repeat every</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Tag</numerusform>
+            <numerusform>Tage</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>week(s)</source>
         <comment>repeat every</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Woche</numerusform>
+            <numerusform>Wochen</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>month(s)</source>
         <comment>repeat every</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Monat</numerusform>
+            <numerusform>Monate</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>quarter(s)</source>
         <comment>repeat every</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Quartal</numerusform>
+            <numerusform>Quartale</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>year(s)</source>
         <comment>repeat every</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Jahr</numerusform>
+            <numerusform>Jahre</numerusform>
         </translation>
     </message>
     <message>
         <source>Invalid Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültiges Datum</translation>
     </message>
     <message>
         <source>Enter the date as month/day/year, for example 12/31/2026.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie das Datum als Monat/Tag/Jahr ein, zum Beispiel 12/31/2026.</translation>
     </message>
     <message>
         <source>More than one category matches &quot;%1&quot;. Choose one from the list.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mehrere Kategorien passen zu „%1“. Wählen Sie eine aus der Liste.</translation>
     </message>
     <message>
         <source>No category is named &quot;%1&quot;. Choose one from the list, or clear the field for none.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es gibt keine Kategorie „%1“. Wählen Sie eine aus der Liste oder leeren Sie das Feld für keine.</translation>
     </message>
     <message>
         <source>Choose a Category</source>
-        <translation type="unfinished"></translation>
+        <translation>Kategorie wählen</translation>
     </message>
 </context>
 <context>
     <name>RecurringModel</name>
     <message>
         <source>Daily</source>
-        <translation type="unfinished"></translation>
+        <translation>Täglich</translation>
     </message>
     <message>
         <source>Weekly</source>
-        <translation type="unfinished"></translation>
+        <translation>Wöchentlich</translation>
     </message>
     <message>
         <source>Bi-weekly</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle zwei Wochen</translation>
     </message>
     <message>
         <source>Monthly</source>
-        <translation type="unfinished"></translation>
+        <translation>Monatlich</translation>
     </message>
     <message>
         <source>Semi-monthly</source>
-        <translation type="unfinished"></translation>
+        <translation>Halbmonatlich</translation>
     </message>
     <message>
         <source>Quarterly</source>
-        <translation type="unfinished"></translation>
+        <translation>Vierteljährlich</translation>
     </message>
     <message>
         <source>Semi-annual</source>
-        <translation type="unfinished"></translation>
+        <translation>Halbjährlich</translation>
     </message>
     <message>
         <source>Annual</source>
-        <translation type="unfinished"></translation>
+        <translation>Jährlich</translation>
     </message>
     <message>
         <source>Semi-monthly (%1 &amp; %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Halbmonatlich (%1 &amp; %2)</translation>
     </message>
     <message numerus="yes">
         <source>Every %n day(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Jeden Tag</numerusform>
+            <numerusform>Alle %n Tage</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Every %n week(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Jede Woche</numerusform>
+            <numerusform>Alle %n Wochen</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Every %n month(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Jeden Monat</numerusform>
+            <numerusform>Alle %n Monate</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Every %n year(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Jedes Jahr</numerusform>
+            <numerusform>Alle %n Jahre</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 (×%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (×%2)</translation>
     </message>
     <message>
         <source>last day</source>
-        <translation type="unfinished"></translation>
+        <translation>letzter Tag</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Ja</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Nein</translation>
     </message>
     <message>
         <source>Active</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktiv</translation>
     </message>
     <message>
         <source>Inactive</source>
-        <translation type="unfinished"></translation>
+        <translation>Inaktiv</translation>
     </message>
     <message>
         <source>Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Konto</translation>
     </message>
     <message>
         <source>Payee</source>
-        <translation type="unfinished"></translation>
+        <translation>Empfänger</translation>
     </message>
     <message>
         <source>Amount</source>
-        <translation type="unfinished"></translation>
+        <translation>Betrag</translation>
     </message>
     <message>
         <source>Frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>Häufigkeit</translation>
     </message>
     <message>
         <source>Next Due</source>
-        <translation type="unfinished"></translation>
+        <translation>Nächste Fälligkeit</translation>
     </message>
     <message>
         <source>Auto</source>
-        <translation type="unfinished"></translation>
+        <translation>Auto</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>%1st</source>
+        <comment>day of the month</comment>
+        <translation>%1.</translation>
+    </message>
+    <message>
+        <source>%1nd</source>
+        <comment>day of the month</comment>
+        <translation>%1.</translation>
+    </message>
+    <message>
+        <source>%1rd</source>
+        <comment>day of the month</comment>
+        <translation>%1.</translation>
+    </message>
+    <message>
+        <source>%1th</source>
+        <comment>day of the month</comment>
+        <translation>%1.</translation>
     </message>
 </context>
 <context>
     <name>RecurringScreen</name>
     <message>
         <source>Confirm &amp;All Due</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Alle fälligen buchen</translation>
     </message>
     <message>
         <source>Enter &amp;Next 7 Days...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nächste 7 Tage buchen...</translation>
     </message>
     <message>
         <source>Ne&amp;w Recurring...</source>
-        <translation type="unfinished"></translation>
+        <translation>Neue &amp;wiederkehrende Buchung...</translation>
     </message>
     <message>
         <source>Recurring Transactions</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiederkehrende Buchungen</translation>
     </message>
     <message numerus="yes">
         <source>(%n due)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>(%n fällig)</numerusform>
+            <numerusform>(%n fällig)</numerusform>
         </translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bearbeiten</translation>
     </message>
     <message>
         <source>&amp;Confirm</source>
-        <translation type="unfinished"></translation>
+        <translation>Bu&amp;chen</translation>
     </message>
     <message>
         <source>&amp;Skip</source>
-        <translation type="unfinished"></translation>
+        <translation>Übers&amp;pringen</translation>
     </message>
     <message>
         <source>E&amp;nter Early...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vorzeitig buchen...</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Löschen</translation>
     </message>
 </context>
 <context>
     <name>RegisterEditor</name>
     <message>
         <source>it was deleted meanwhile</source>
-        <translation type="unfinished"></translation>
+        <translation>sie wurde inzwischen gelöscht</translation>
     </message>
     <message>
         <source>its account was deleted</source>
-        <translation type="unfinished"></translation>
+        <translation>ihr Konto wurde gelöscht</translation>
     </message>
     <message>
         <source>its split lines do not add up to its amount</source>
-        <translation type="unfinished"></translation>
+        <translation>ihre Aufteilungszeilen ergeben nicht ihren Betrag</translation>
     </message>
     <message>
         <source>a split cannot also be a transfer</source>
-        <translation type="unfinished"></translation>
+        <translation>eine Aufteilung kann nicht zugleich eine Umbuchung sein</translation>
     </message>
     <message>
         <source>the new category has no id</source>
-        <translation type="unfinished"></translation>
+        <translation>die neue Kategorie hat keine Kennung</translation>
     </message>
     <message>
         <source>one of its categories cannot be used in this account</source>
-        <translation type="unfinished"></translation>
+        <translation>eine ihrer Kategorien kann in diesem Konto nicht verwendet werden</translation>
     </message>
     <message>
         <source>the other account of the transfer cannot take it</source>
-        <translation type="unfinished"></translation>
+        <translation>das Gegenkonto der Umbuchung kann sie nicht aufnehmen</translation>
     </message>
     <message>
         <source>a transfer between currencies needs the amount the other account receives</source>
-        <translation type="unfinished"></translation>
+        <translation>eine Umbuchung zwischen Währungen braucht den Betrag, den das Gegenkonto erhält</translation>
     </message>
     <message>
         <source>the ledger could not be written (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>das Kontobuch konnte nicht geschrieben werden (%1)</translation>
     </message>
 </context>
 <context>
     <name>RegisterModel</name>
     <message>
         <source>R</source>
-        <translation type="unfinished"></translation>
+        <translation>A</translation>
     </message>
     <message>
         <source>C</source>
-        <translation type="unfinished"></translation>
+        <translation>B</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Datum</translation>
     </message>
     <message>
         <source>Num</source>
-        <translation type="unfinished"></translation>
+        <translation>Nr.</translation>
     </message>
     <message>
         <source>Payee</source>
-        <translation type="unfinished"></translation>
+        <translation>Empfänger</translation>
     </message>
     <message>
         <source>Category</source>
-        <translation type="unfinished"></translation>
+        <translation>Kategorie</translation>
     </message>
     <message>
         <source>Memo</source>
-        <translation type="unfinished"></translation>
+        <translation>Notiz</translation>
     </message>
     <message>
         <source>Payment</source>
-        <translation type="unfinished"></translation>
+        <translation>Auszahlung</translation>
     </message>
     <message>
         <source>Deposit</source>
-        <translation type="unfinished"></translation>
+        <translation>Einzahlung</translation>
     </message>
     <message>
         <source>Clr</source>
-        <translation type="unfinished"></translation>
+        <translation>Best.</translation>
     </message>
     <message>
         <source>Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Saldo</translation>
     </message>
 </context>
 <context>
     <name>RegisterScreen</name>
     <message>
         <source>New Transaction...</source>
-        <translation type="unfinished"></translation>
+        <translation>Neue Buchung...</translation>
     </message>
     <message>
         <source>Reconcile...</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgleichen...</translation>
     </message>
     <message>
         <source>Reconcile this account against a bank statement</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieses Konto mit einem Kontoauszug abgleichen</translation>
     </message>
     <message>
         <source>&amp;Memorize as Recurring...</source>
-        <translation type="unfinished"></translation>
+        <translation>Als wiederkehrend &amp;merken...</translation>
     </message>
     <message>
         <source>R</source>
-        <translation type="unfinished"></translation>
+        <translation>A</translation>
     </message>
 </context>
 <context>
     <name>ReportComparison</name>
     <message>
         <source>This Year vs Last Year</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieses Jahr und letztes Jahr</translation>
     </message>
     <message>
         <source>Last Year vs Year Before</source>
-        <translation type="unfinished"></translation>
+        <translation>Letztes Jahr und Vorjahr</translation>
     </message>
     <message>
         <source>This Quarter vs Last Quarter</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieses Quartal und letztes Quartal</translation>
     </message>
     <message>
         <source>Custom</source>
-        <translation type="unfinished"></translation>
+        <translation>Benutzerdefiniert</translation>
     </message>
 </context>
 <context>
     <name>ReportRunner</name>
     <message>
         <source>Checking</source>
-        <translation type="unfinished"></translation>
+        <translation>Girokonto</translation>
     </message>
     <message>
         <source>Other</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonstiges</translation>
     </message>
     <message>
         <source>Savings</source>
-        <translation type="unfinished"></translation>
+        <translation>Sparkonto</translation>
     </message>
     <message>
         <source>Credit Card</source>
-        <translation type="unfinished"></translation>
+        <translation>Kreditkarte</translation>
     </message>
     <message>
         <source>Cash</source>
-        <translation type="unfinished"></translation>
+        <translation>Bargeld</translation>
     </message>
     <message>
         <source>Investment</source>
-        <translation type="unfinished"></translation>
+        <translation>Depot</translation>
     </message>
     <message>
         <source>Total</source>
-        <translation type="unfinished"></translation>
+        <translation>Summe</translation>
     </message>
     <message>
         <source>Category Spending</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgaben nach Kategorie</translation>
     </message>
     <message>
         <source>Payee Summary</source>
-        <translation type="unfinished"></translation>
+        <translation>Übersicht nach Empfänger</translation>
     </message>
     <message>
         <source>Tax Report</source>
-        <translation type="unfinished"></translation>
+        <translation>Steuerbericht</translation>
     </message>
     <message>
         <source>Income vs Expenses</source>
-        <translation type="unfinished"></translation>
+        <translation>Einnahmen und Ausgaben</translation>
     </message>
     <message>
         <source>Cash Flow</source>
-        <translation type="unfinished"></translation>
+        <translation>Geldfluss</translation>
     </message>
     <message>
         <source>Year-over-Year</source>
-        <translation type="unfinished"></translation>
+        <translation>Jahresvergleich</translation>
     </message>
     <message>
         <source>Account Summary</source>
-        <translation type="unfinished"></translation>
+        <translation>Kontenübersicht</translation>
     </message>
     <message>
         <source>Transactions</source>
-        <translation type="unfinished"></translation>
+        <translation>Buchungen</translation>
     </message>
     <message>
         <source>Category</source>
-        <translation type="unfinished"></translation>
+        <translation>Kategorie</translation>
     </message>
     <message>
         <source>Payee</source>
-        <translation type="unfinished"></translation>
+        <translation>Empfänger</translation>
     </message>
     <message>
         <source>Count</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzahl</translation>
     </message>
     <message>
         <source>Tax Code</source>
-        <translation type="unfinished"></translation>
+        <translation>Steuercode</translation>
     </message>
     <message>
         <source>Month</source>
-        <translation type="unfinished"></translation>
+        <translation>Monat</translation>
     </message>
     <message>
         <source>Income</source>
-        <translation type="unfinished"></translation>
+        <translation>Einnahmen</translation>
     </message>
     <message>
         <source>Expenses</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgaben</translation>
     </message>
     <message>
         <source>Net</source>
-        <translation type="unfinished"></translation>
+        <translation>Saldo</translation>
     </message>
     <message>
         <source>Inflows</source>
-        <translation type="unfinished"></translation>
+        <translation>Zuflüsse</translation>
     </message>
     <message>
         <source>Outflows</source>
-        <translation type="unfinished"></translation>
+        <translation>Abflüsse</translation>
     </message>
     <message>
         <source>Period 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitraum 1</translation>
     </message>
     <message>
         <source>Period 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitraum 2</translation>
     </message>
     <message>
         <source>Difference</source>
-        <translation type="unfinished"></translation>
+        <translation>Differenz</translation>
     </message>
     <message>
         <source>Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Konto</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Typ</translation>
     </message>
     <message>
         <source>Cleared</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestätigt</translation>
     </message>
     <message>
         <source>Uncleared</source>
-        <translation type="unfinished"></translation>
+        <translation>Unbestätigt</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Datum</translation>
     </message>
     <message>
         <source>Memo</source>
-        <translation type="unfinished"></translation>
+        <translation>Notiz</translation>
     </message>
     <message>
         <source>Amount</source>
-        <translation type="unfinished"></translation>
+        <translation>Betrag</translation>
     </message>
 </context>
 <context>
     <name>ReportService</name>
     <message>
         <source>Uncategorized</source>
-        <translation type="unfinished"></translation>
+        <translation>Ohne Kategorie</translation>
     </message>
     <message>
         <source>Split</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufteilung</translation>
     </message>
     <message>
         <source>Transfer to/from: </source>
-        <translation type="unfinished"></translation>
+        <translation>Umbuchung nach/von: </translation>
     </message>
 </context>
 <context>
     <name>ReportsScreen</name>
     <message>
         <source>Reports</source>
-        <translation type="unfinished"></translation>
+        <translation>Berichte</translation>
     </message>
     <message>
         <source>E&amp;xport CSV...</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV e&amp;xportieren...</translation>
     </message>
     <message>
         <source>Not every transaction could be read, so this list is incomplete. Choose the period again to retry.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht alle Buchungen konnten gelesen werden, daher ist diese Liste unvollständig. Wählen Sie den Zeitraum erneut, um es noch einmal zu versuchen.</translation>
     </message>
     <message>
         <source>&amp;Account:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Konto:</translation>
     </message>
     <message>
         <source>&amp;Period:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zeitraum:</translation>
     </message>
     <message>
         <source>Co&amp;mpare:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vergleich:</translation>
     </message>
     <message>
         <source>Period &amp;1:</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitraum &amp;1:</translation>
     </message>
     <message>
         <source>Period &amp;2:</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitraum &amp;2:</translation>
     </message>
     <message>
         <source>Export CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV exportieren</translation>
     </message>
     <message>
         <source>CSV Files (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV-Dateien (*.csv)</translation>
     </message>
     <message>
         <source>Export Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Export fehlgeschlagen</translation>
     </message>
     <message>
         <source>The report could not be saved as &quot;%1&quot;: %2. Nothing was written; choose another place and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Bericht konnte nicht als „%1“ gespeichert werden: %2. Es wurde nichts geschrieben; wählen Sie einen anderen Ort und versuchen Sie es erneut.</translation>
     </message>
 </context>
 <context>
     <name>SettingsScreen</name>
     <message>
         <source>General</source>
-        <translation type="unfinished"></translation>
+        <translation>Allgemein</translation>
     </message>
     <message>
         <source>Register</source>
-        <translation type="unfinished"></translation>
+        <translation>Kontobuch</translation>
     </message>
     <message>
         <source>Data &amp; Sync</source>
-        <translation type="unfinished"></translation>
+        <translation>Daten &amp; Sync</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Info</translation>
     </message>
     <message>
         <source>Ctrl+Page Down and Ctrl+Page Up change the page.</source>
-        <translation type="unfinished"></translation>
+        <translation>Strg+Bild ab und Strg+Bild auf wechseln die Seite.</translation>
     </message>
     <message>
         <source>Appearance</source>
-        <translation type="unfinished"></translation>
+        <translation>Darstellung</translation>
     </message>
     <message>
         <source>Control how Tandrel Ledgerine looks.</source>
-        <translation type="unfinished"></translation>
+        <translation>Legen Sie fest, wie Tandrel Ledgerine aussieht.</translation>
     </message>
     <message>
         <source>Choose accent color</source>
-        <translation type="unfinished"></translation>
+        <translation>Akzentfarbe wählen</translation>
     </message>
     <message>
         <source>Accent color</source>
-        <translation type="unfinished"></translation>
+        <translation>Akzentfarbe</translation>
     </message>
     <message>
         <source>Theme</source>
-        <translation type="unfinished"></translation>
+        <translation>Farbschema</translation>
     </message>
     <message>
         <source>Font size</source>
-        <translation type="unfinished"></translation>
+        <translation>Schriftgröße</translation>
     </message>
     <message>
         <source>Regional</source>
-        <translation type="unfinished"></translation>
+        <translation>Regional</translation>
     </message>
     <message>
         <source>Date and calendar preferences.</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen für Datum und Kalender.</translation>
     </message>
     <message>
         <source>Week starts on</source>
-        <translation type="unfinished"></translation>
+        <translation>Woche beginnt am</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprache</translation>
     </message>
     <message>
         <source>Display</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzeige</translation>
     </message>
     <message>
         <source>How transactions appear in the register.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wie Buchungen im Kontobuch erscheinen.</translation>
     </message>
     <message>
         <source>Two-line rows</source>
-        <translation type="unfinished"></translation>
+        <translation>Zweizeilige Zeilen</translation>
     </message>
     <message>
         <source>Auto-decimal point</source>
-        <translation type="unfinished"></translation>
+        <translation>Automatisches Dezimalkomma</translation>
     </message>
     <message>
         <source>Show memo on a second line below the payee.</source>
-        <translation type="unfinished"></translation>
+        <translation>Notiz in einer zweiten Zeile unter dem Empfänger zeigen.</translation>
     </message>
     <message>
         <source>Type 1234 to enter 12.34. The last two digits are always cents.</source>
-        <translation type="unfinished"></translation>
+        <translation>1234 tippen ergibt 12.34. Die letzten beiden Ziffern sind immer Cent.</translation>
     </message>
     <message>
         <source>Sorting</source>
-        <translation type="unfinished"></translation>
+        <translation>Sortierung</translation>
     </message>
     <message>
         <source>Control the order of transactions in the register.</source>
-        <translation type="unfinished"></translation>
+        <translation>Legen Sie die Reihenfolge der Buchungen im Kontobuch fest.</translation>
     </message>
     <message>
         <source>Show newest transactions first</source>
-        <translation type="unfinished"></translation>
+        <translation>Neueste Buchungen zuerst zeigen</translation>
     </message>
     <message>
         <source>When enabled, the most recent transactions appear at the top.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wenn eingeschaltet, stehen die jüngsten Buchungen oben.</translation>
     </message>
     <message>
         <source>Sync</source>
-        <translation type="unfinished"></translation>
+        <translation>Synchronisierung</translation>
     </message>
     <message>
         <source>Keep your check register in sync across all your devices.</source>
-        <translation type="unfinished"></translation>
+        <translation>Halten Sie Ihr Kontobuch auf allen Ihren Geräten synchron.</translation>
     </message>
     <message>
         <source>Sync Now</source>
-        <translation type="unfinished"></translation>
+        <translation>Jetzt synchronisieren</translation>
     </message>
     <message>
         <source>Force Full Sync</source>
-        <translation type="unfinished"></translation>
+        <translation>Vollständig synchronisieren</translation>
     </message>
     <message>
         <source>Backup &amp; Restore</source>
-        <translation type="unfinished"></translation>
+        <translation>Sicherung &amp; Wiederherstellung</translation>
     </message>
     <message>
         <source>Save or restore your data to a portable backup file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sichern Sie Ihre Daten in eine portable Sicherungsdatei oder stellen Sie sie daraus wieder her.</translation>
     </message>
     <message>
         <source>Export Backup</source>
-        <translation type="unfinished"></translation>
+        <translation>Sicherung exportieren</translation>
     </message>
     <message>
         <source>Import Backup</source>
-        <translation type="unfinished"></translation>
+        <translation>Sicherung importieren</translation>
     </message>
     <message>
         <source>Deleted Accounts</source>
-        <translation type="unfinished"></translation>
+        <translation>Gelöschte Konten</translation>
     </message>
     <message>
         <source>Accounts you&apos;ve deleted can be restored here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gelöschte Konten lassen sich hier wiederherstellen.</translation>
     </message>
     <message>
         <source>Restore Selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Auswahl wiederherstellen</translation>
     </message>
     <message>
         <source>Tandrel Ledgerine</source>
-        <translation type="unfinished"></translation>
+        <translation>Tandrel Ledgerine</translation>
     </message>
     <message>
         <source>Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Version %1</translation>
     </message>
     <message>
         <source>A digital check register for tracking household finances.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein digitales Kontobuch für die Haushaltsfinanzen.</translation>
     </message>
     <message>
         <source>This application uses the Qt framework under the LGPL v3 license.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieses Programm verwendet das Qt-Framework unter der Lizenz LGPL v3.</translation>
     </message>
     <message>
         <source>Language Changed</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprache geändert</translation>
     </message>
     <message>
         <source>The new language will take effect the next time you start Tandrel Ledgerine.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die neue Sprache gilt ab dem nächsten Start von Tandrel Ledgerine.</translation>
     </message>
     <message>
         <source>Account Not Restored</source>
-        <translation type="unfinished"></translation>
+        <translation>Konto nicht wiederhergestellt</translation>
     </message>
     <message>
         <source>The account &quot;%1&quot; could not be restored; nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Konto „%1“ konnte nicht wiederhergestellt werden; es wurde nichts geändert.</translation>
     </message>
     <message>
         <source>This will re-upload every local row to the server and re-download all server data. Use this if data appears out of sync between devices.
 
 Continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>Dabei werden alle lokalen Daten erneut zum Server hochgeladen und alle Daten des Servers erneut heruntergeladen. Verwenden Sie dies, wenn die Daten zwischen Geräten nicht übereinstimmen.
+
+Fortfahren?</translation>
     </message>
     <message>
         <source>Syncing...</source>
-        <translation type="unfinished"></translation>
+        <translation>Synchronisiere...</translation>
     </message>
     <message>
         <source>ZIP Files (*.zip)</source>
-        <translation type="unfinished"></translation>
+        <translation>ZIP-Dateien (*.zip)</translation>
     </message>
     <message>
         <source>Exporting...</source>
-        <translation type="unfinished"></translation>
+        <translation>Export läuft...</translation>
     </message>
     <message>
         <source>Writing the backup...</source>
-        <translation type="unfinished"></translation>
+        <translation>Sicherung wird geschrieben...</translation>
     </message>
     <message>
         <source>Import Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Importmodus</translation>
     </message>
     <message>
         <source>How should existing data be handled?</source>
-        <translation type="unfinished"></translation>
+        <translation>Wie sollen vorhandene Daten behandelt werden?</translation>
     </message>
     <message>
         <source>Importing...</source>
-        <translation type="unfinished"></translation>
+        <translation>Import läuft...</translation>
     </message>
     <message>
         <source>Restoring the backup...</source>
-        <translation type="unfinished"></translation>
+        <translation>Sicherung wird wiederhergestellt...</translation>
     </message>
 </context>
 <context>
     <name>SplitEditorDialog</name>
     <message>
         <source>Split Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Buchung aufteilen</translation>
     </message>
     <message>
         <source>Transaction amount:</source>
-        <translation type="unfinished"></translation>
+        <translation>Buchungsbetrag:</translation>
     </message>
     <message>
         <source>Left to assign:</source>
-        <translation type="unfinished"></translation>
+        <translation>Noch zu verteilen:</translation>
     </message>
     <message>
         <source>Set Amount to &amp;Total</source>
-        <translation type="unfinished"></translation>
+        <translation>Betrag auf &amp;Summe setzen</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a complete amount. Correct it, or clear it for none.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist kein vollständiger Betrag. Korrigieren Sie ihn oder leeren Sie das Feld für keinen Betrag.</translation>
     </message>
     <message>
         <source>More than one category matches &quot;%1&quot;; choose one from the list.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mehrere Kategorien passen zu „%1“; wählen Sie eine aus der Liste.</translation>
     </message>
     <message numerus="yes">
         <source>Total of %n line(s):</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Summe der %n Zeile:</numerusform>
+            <numerusform>Summe der %n Zeilen:</numerusform>
         </translation>
     </message>
 </context>
@@ -2986,32 +3027,32 @@ Continue?</source>
     <name>SplitLinesWidget</name>
     <message>
         <source>&amp;Add Line</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile &amp;hinzufügen</translation>
     </message>
     <message>
         <source>Category</source>
-        <translation type="unfinished"></translation>
+        <translation>Kategorie</translation>
     </message>
     <message>
         <source>Memo</source>
-        <translation type="unfinished"></translation>
+        <translation>Notiz</translation>
     </message>
     <message>
         <source>Amount</source>
-        <translation type="unfinished"></translation>
+        <translation>Betrag</translation>
     </message>
     <message>
         <source>Remove Line</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile entfernen</translation>
     </message>
 </context>
 <context>
     <name>StatusBar</name>
     <message numerus="yes">
         <source>%n recurring transaction(s) due</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n wiederkehrende Buchung fällig</numerusform>
+            <numerusform>%n wiederkehrende Buchungen fällig</numerusform>
         </translation>
     </message>
 </context>
@@ -3019,397 +3060,398 @@ Continue?</source>
     <name>TandAccount::ShareMembersDialog</name>
     <message>
         <source>Could not share with %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Konnte nicht mit %1 teilen.</translation>
     </message>
     <message>
         <source>Could not remove %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Konnte %1 nicht entfernen.</translation>
     </message>
     <message>
         <source>People with access</source>
-        <translation type="unfinished"></translation>
+        <translation>Personen mit Zugriff</translation>
     </message>
     <message>
         <source>Add people</source>
-        <translation type="unfinished"></translation>
+        <translation>Personen hinzufügen</translation>
     </message>
     <message>
         <source>Not shared with anyone yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Noch mit niemandem geteilt.</translation>
     </message>
     <message>
         <source>Nobody else is in your family group yet. Invite people to your group to share this account with them.</source>
-        <translation type="unfinished"></translation>
+        <translation>In Ihrer Familiengruppe ist noch niemand sonst. Laden Sie Personen in Ihre Gruppe ein, um dieses Konto mit ihnen zu teilen.</translation>
     </message>
     <message>
         <source>All group members already have access</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Gruppenmitglieder haben bereits Zugriff</translation>
     </message>
     <message>
         <source>Share</source>
-        <translation type="unfinished"></translation>
+        <translation>Teilen</translation>
     </message>
     <message>
         <source>Remove access</source>
-        <translation type="unfinished"></translation>
+        <translation>Zugriff entziehen</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <source>Remove access?</source>
-        <translation type="unfinished"></translation>
+        <translation>Zugriff entziehen?</translation>
     </message>
     <message>
         <source>%1 will no longer have access. Continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 hat danach keinen Zugriff mehr. Fortfahren?</translation>
     </message>
     <message>
         <source>Loading…</source>
-        <translation type="unfinished"></translation>
+        <translation>Wird geladen…</translation>
     </message>
     <message>
         <source>Could not load who has access to this account.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es konnte nicht geladen werden, wer Zugriff auf dieses Konto hat.</translation>
     </message>
     <message>
         <source>Could not load your group&apos;s members.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Mitglieder Ihrer Gruppe konnten nicht geladen werden.</translation>
     </message>
     <message>
         <source>Members can be added once it is known who has access.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mitglieder lassen sich hinzufügen, sobald bekannt ist, wer Zugriff hat.</translation>
     </message>
     <message>
         <source>Sharing with %1…</source>
-        <translation type="unfinished"></translation>
+        <translation>Wird mit %1 geteilt…</translation>
     </message>
     <message>
         <source>Removing %1…</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wird entfernt…</translation>
     </message>
 </context>
 <context>
     <name>TandUpdate::UpdateDialog</name>
     <message>
         <source>Update available</source>
-        <translation type="unfinished"></translation>
+        <translation>Update verfügbar</translation>
     </message>
     <message>
         <source>A new version of %1 is available.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine neue Version von %1 ist verfügbar.</translation>
     </message>
     <message>
         <source>You have version %1. The latest version is %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie haben Version %1. Die neueste Version ist %2.</translation>
     </message>
     <message>
         <source>Loading release notes…</source>
-        <translation type="unfinished"></translation>
+        <translation>Versionshinweise werden geladen…</translation>
     </message>
     <message>
         <source>*Release notes are not available for this version.*</source>
-        <translation type="unfinished"></translation>
+        <translation>*Für diese Version sind keine Versionshinweise verfügbar.*</translation>
     </message>
     <message>
         <source>Download</source>
-        <translation type="unfinished"></translation>
+        <translation>Herunterladen</translation>
     </message>
     <message>
         <source>Later</source>
-        <translation type="unfinished"></translation>
+        <translation>Später</translation>
     </message>
 </context>
 <context>
     <name>TandUpdate::WhatsNewDialog</name>
     <message>
         <source>What&apos;s New in %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Neu in %1 %2</translation>
     </message>
     <message>
         <source>What&apos;s new in %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Neu in %1 %2</translation>
     </message>
     <message>
         <source>You are running version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie verwenden Version %1</translation>
     </message>
     <message>
         <source>Download %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 herunterladen</translation>
     </message>
 </context>
 <context>
     <name>TransactionActions</name>
     <message>
         <source>The new transaction could not be saved: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die neue Buchung konnte nicht gespeichert werden: %1.</translation>
     </message>
     <message>
         <source>The changes to the transaction could not be saved: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Änderungen an der Buchung konnten nicht gespeichert werden: %1.</translation>
     </message>
     <message>
         <source>Delete the transfer for %1? Its other side, in %2, is deleted too.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Umbuchung für %1 löschen? Ihre Gegenseite in %2 wird ebenfalls gelöscht.</translation>
     </message>
     <message>
         <source>Delete the transaction for %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Buchung für %1 löschen?</translation>
     </message>
     <message>
         <source>This transaction is reconciled: its statement will no longer add up.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Buchung ist abgeglichen: Ihr Kontoauszug geht danach nicht mehr auf.</translation>
     </message>
     <message>
         <source>The other side is reconciled: its statement will no longer add up.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Gegenseite ist abgeglichen: Ihr Kontoauszug geht danach nicht mehr auf.</translation>
     </message>
     <message>
         <source>Delete Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Buchung löschen</translation>
     </message>
     <message>
         <source>The transaction could not be deleted: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Buchung konnte nicht gelöscht werden: %1.</translation>
     </message>
     <message>
         <source>This transaction is reconciled</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Buchung ist abgeglichen</translation>
     </message>
     <message>
         <source>Its other side, in %1, is reconciled</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihre Gegenseite in %1 ist abgeglichen</translation>
     </message>
     <message>
         <source>Change a Reconciled Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgeglichene Buchung ändern</translation>
     </message>
     <message>
         <source>%1: changing it means its statement will no longer add up. Change it anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: Nach einer Änderung geht der Kontoauszug nicht mehr auf. Trotzdem ändern?</translation>
     </message>
     <message>
         <source>another account</source>
-        <translation type="unfinished"></translation>
+        <translation>einem anderen Konto</translation>
     </message>
 </context>
 <context>
     <name>TransactionFormDialog</name>
     <message>
         <source>New Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Neue Buchung</translation>
     </message>
     <message>
         <source>Edit Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Buchung bearbeiten</translation>
     </message>
     <message>
         <source>Invalid Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültiges Datum</translation>
     </message>
     <message>
         <source>Enter the date as month/day/year, for example 12/31/2026.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie das Datum als Monat/Tag/Jahr ein, zum Beispiel 12/31/2026.</translation>
     </message>
     <message>
         <source>Split Does Not Add Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufteilung geht nicht auf</translation>
     </message>
     <message>
         <source>The split lines add up to %1, not to the amount of %2. Open the split to correct them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Aufteilungszeilen ergeben %1, nicht den Betrag von %2. Öffnen Sie die Aufteilung, um sie zu korrigieren.</translation>
     </message>
     <message>
         <source>Optional</source>
-        <translation type="unfinished"></translation>
+        <translation>Optional</translation>
     </message>
     <message>
         <source>Divide the amount among several categories</source>
-        <translation type="unfinished"></translation>
+        <translation>Den Betrag auf mehrere Kategorien verteilen</translation>
     </message>
     <message>
         <source>C&amp;leared</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bestätigt</translation>
     </message>
     <message>
         <source>Da&amp;te:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Datum:</translation>
     </message>
     <message>
         <source>&amp;Number:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nummer:</translation>
     </message>
     <message>
         <source>Pa&amp;yee:</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;mpfänger:</translation>
     </message>
     <message>
         <source>&amp;Category:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kategorie:</translation>
     </message>
     <message>
         <source>&amp;Memo:</source>
-        <translation type="unfinished"></translation>
+        <translation>N&amp;otiz:</translation>
     </message>
     <message>
         <source>Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>Art:</translation>
     </message>
     <message>
         <source>&amp;Amount:</source>
-        <translation type="unfinished"></translation>
+        <translation>Be&amp;trag:</translation>
     </message>
     <message>
         <source>Reconciled transactions stay cleared</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgeglichene Buchungen bleiben bestätigt</translation>
     </message>
     <message>
         <source>(deleted account)</source>
-        <translation type="unfinished"></translation>
+        <translation>(gelöschtes Konto)</translation>
     </message>
     <message numerus="yes">
         <source>Split into %n line(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>In %n Zeile aufgeteilt</numerusform>
+            <numerusform>In %n Zeilen aufgeteilt</numerusform>
         </translation>
     </message>
     <message>
         <source>The amount of a split is the sum of its lines</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Betrag einer Aufteilung ist die Summe ihrer Zeilen</translation>
     </message>
     <message>
         <source>Edit &amp;Split...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aufteilung bearbeiten...</translation>
     </message>
     <message>
         <source>Type a minus sign to switch between payment and deposit</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Minuszeichen wechselt zwischen Auszahlung und Einzahlung</translation>
     </message>
     <message>
         <source>&amp;Split...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aufteilen...</translation>
     </message>
     <message>
         <source>Choose a Category</source>
-        <translation type="unfinished"></translation>
+        <translation>Kategorie wählen</translation>
     </message>
     <message>
         <source>&quot;%1&quot; names no single category. Choose one, or clear the field, before splitting.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ bezeichnet keine eindeutige Kategorie. Wählen Sie eine oder leeren Sie das Feld, bevor Sie aufteilen.</translation>
     </message>
     <message>
         <source>No category is named &quot;%1&quot;: pick one from the list, or OK will offer to create it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es gibt keine Kategorie „%1“: Wählen Sie eine aus der Liste, oder OK bietet an, sie anzulegen.</translation>
     </message>
     <message>
         <source>More than one category matches &quot;%1&quot;; choose one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mehrere Kategorien passen zu „%1“; wählen Sie eine.</translation>
     </message>
     <message>
         <source>Amount in %1:</source>
-        <translation type="unfinished"></translation>
+        <translation>Betrag in %1:</translation>
     </message>
     <message>
         <source>Invalid Amount</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültiger Betrag</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a complete amount. Correct it, or clear it for none.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist kein vollständiger Betrag. Korrigieren Sie ihn oder leeren Sie das Feld für keinen Betrag.</translation>
     </message>
     <message>
         <source>Nothing to Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Nichts zu speichern</translation>
     </message>
     <message>
         <source>Enter a payee or an amount.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie einen Empfänger oder einen Betrag ein.</translation>
     </message>
     <message>
         <source>More than one category matches &quot;%1&quot;; choose one from the list.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mehrere Kategorien passen zu „%1“; wählen Sie eine aus der Liste.</translation>
     </message>
     <message>
         <source>Amount Missing</source>
-        <translation type="unfinished"></translation>
+        <translation>Betrag fehlt</translation>
     </message>
     <message>
         <source>Enter the amount as %1 counts it, in its own currency.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie den Betrag so ein, wie %1 ihn zählt, in dessen eigener Währung.</translation>
     </message>
 </context>
 <context>
     <name>TransactionRepository</name>
     <message>
         <source>Split</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufteilung</translation>
     </message>
 </context>
 <context>
     <name>WelcomeScreen</name>
     <message>
         <source>Your session has ended. Sign back in to keep syncing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihre Sitzung ist abgelaufen. Melden Sie sich erneut an, um weiter zu synchronisieren.</translation>
     </message>
     <message>
         <source>Works fully offline. Your data stays on this device.</source>
-        <translation type="unfinished"></translation>
+        <translation>Funktioniert vollständig offline. Ihre Daten bleiben auf diesem Gerät.</translation>
     </message>
     <message>
         <source>How it works</source>
-        <translation type="unfinished"></translation>
+        <translation>So funktioniert es</translation>
     </message>
     <message>
         <source>Add an account (checking, savings, credit card, or any account you&apos;d like to track).</source>
-        <translation type="unfinished"></translation>
+        <translation>Legen Sie ein Konto an (Girokonto, Sparkonto, Kreditkarte oder jedes andere Konto, das Sie führen möchten).</translation>
     </message>
     <message>
         <source>Record transactions as you spend.</source>
-        <translation type="unfinished"></translation>
+        <translation>Erfassen Sie Buchungen, während Sie Geld ausgeben.</translation>
     </message>
     <message>
         <source>Reconcile when your statement arrives.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gleichen Sie ab, wenn Ihr Kontoauszug eintrifft.</translation>
     </message>
     <message>
         <source>%1.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1.</translation>
     </message>
     <message>
         <source>Welcome back</source>
-        <translation type="unfinished"></translation>
+        <translation>Willkommen zurück</translation>
     </message>
     <message>
         <source>Sign in to keep your data synced across devices.</source>
-        <translation type="unfinished"></translation>
+        <translation>Melden Sie sich an, um Ihre Daten auf allen Geräten synchron zu halten.</translation>
     </message>
     <message>
         <source>Sign In</source>
-        <translation type="unfinished"></translation>
+        <translation>Anmelden</translation>
     </message>
     <message>
         <source>Create a different account</source>
-        <translation type="unfinished"></translation>
+        <translation>Stattdessen ein Konto anlegen</translation>
     </message>
     <message>
         <source>Welcome to
 Tandrel Ledgerine</source>
-        <translation type="unfinished"></translation>
+        <translation>Willkommen bei
+Tandrel Ledgerine</translation>
     </message>
     <message>
         <source>A digital check register.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein digitales Kontobuch.</translation>
     </message>
     <message>
         <source>Already have an account? Sign In</source>
-        <translation type="unfinished"></translation>
+        <translation>Schon ein Tandrel-Konto? Anmelden</translation>
     </message>
     <message>
         <source>Create Your First Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Erstes Konto anlegen</translation>
     </message>
 </context>
 </TS>
