@@ -1,5 +1,6 @@
 #include "app/Application.h"
 
+#include "app/LanguageCatalogues.h"
 #include "app/MainWindow.h"
 #include "app/ReturnPressesButtons.h"
 #include "app/StartupUpdates.h"
@@ -11,19 +12,13 @@
 #include <QDir>
 #include <QFontDatabase>
 #include <QIcon>
-#include <QLibraryInfo>
 #include <QMessageBox>
-#include <QTranslator>
 #include <QtDebug>
-
-#include <memory>
 
 namespace {
 
 const QString kIconFontPath = QStringLiteral(":/fonts/fonts/MaterialIcons-Regular.otf");
 const QString kAppIconPath = QStringLiteral(":/icons/icons/app_icon.png");
-const QString kCataloguePath = QStringLiteral(":/i18n/ledgerine_%1.qm");
-const QString kEnglish = QStringLiteral("en");
 
 } // namespace
 
@@ -35,7 +30,7 @@ Application::Application(int& argc, char** argv)
     setApplicationVersion(QStringLiteral(LEDGERINE_VERSION));
     setWindowIcon(QIcon(kAppIconPath));
     loadIconFont();
-    installTranslators();
+    new LanguageCatalogues(currentUiLanguage(true), this);
     installEventFilter(new ReturnPressesButtons(this));
 }
 
@@ -63,34 +58,6 @@ void Application::loadIconFont()
         return;
     }
     m_iconFontFamily = families.first();
-}
-
-void Application::installTranslators()
-{
-    const QString language = currentUiLanguage(true);
-
-    // English holds nothing but the plural forms of texts with a count. It
-    // goes in first, under every other language: a text a catalogue lacks
-    // then still reads "1 transaction", never "1 transaction(s)", and so does
-    // every text under a language without a catalogue of its own (or the "C"
-    // locale of a headless machine).
-    if (!installCatalogue(kCataloguePath.arg(kEnglish), {}))
-        qWarning().noquote() << "Could not load the translation catalogue" << kCataloguePath.arg(kEnglish);
-    if (language == kEnglish)
-        return;
-    // Qt's own texts (the buttons of message boxes and dialogs) follow only
-    // a language the program speaks, so that a window never mixes two.
-    if (installCatalogue(kCataloguePath.arg(language), {}))
-        installCatalogue(QStringLiteral("qtbase_") + language, QLibraryInfo::path(QLibraryInfo::TranslationsPath));
-}
-
-bool Application::installCatalogue(const QString& fileName, const QString& directory)
-{
-    auto translator = std::make_unique<QTranslator>(this);
-    if (!translator->load(fileName, directory))
-        return false;
-    installTranslator(translator.release());
-    return true;
 }
 
 void Application::reportDatabaseFailure(const QString& cause)

@@ -21,10 +21,6 @@ public:
 
 private:
     void loadIconFont();
-    void installTranslators();
-    // Loads a catalogue and puts it above those installed before; false, and
-    // nothing installed, when it cannot be read.
-    bool installCatalogue(const QString& fileName, const QString& directory);
     void reportDatabaseFailure(const QString& cause);
 
     QString m_iconFontFamily;
