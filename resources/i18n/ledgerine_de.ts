@@ -103,10 +103,6 @@
         <translation>&amp;Kreditinstitut:</translation>
     </message>
     <message>
-        <source>Account &amp;Number:</source>
-        <translation>Konto&amp;nummer:</translation>
-    </message>
-    <message>
         <source>%1 </source>
         <comment>starting balance prefix; %1 is the currency symbol</comment>
         <translation>%1 </translation>
@@ -114,6 +110,10 @@
     <message>
         <source>The currency cannot change once the account has transactions.</source>
         <translation>Die Währung lässt sich nicht mehr ändern, sobald das Konto Buchungen hat.</translation>
+    </message>
+    <message>
+        <source>Account N&amp;umber:</source>
+        <translation>Kontonu&amp;mmer:</translation>
     </message>
 </context>
 <context>
