@@ -305,7 +305,7 @@ Datenverzeichnis: %1
     </message>
     <message>
         <source>Search categories...</source>
-        <translation>Kategorien suchen...</translation>
+        <translation>Suchen...</translation>
     </message>
     <message>
         <source>Search categories</source>
@@ -613,7 +613,7 @@ Datenverzeichnis: %1
     </message>
     <message>
         <source>Giving</source>
-        <translation>Spenden &amp; Geschenke</translation>
+        <translation>Zuwendungen</translation>
     </message>
     <message>
         <source>Charitable Donations</source>
@@ -1527,11 +1527,11 @@ Ein Kontobuch für die Haushaltsfinanzen.</translation>
     <name>PayeeScreen</name>
     <message>
         <source>&amp;Rename Selected</source>
-        <translation>Auswahl &amp;umbenennen</translation>
+        <translation>&amp;Umbenennen</translation>
     </message>
     <message>
         <source>&amp;Merge Selected</source>
-        <translation>Auswahl &amp;zusammenführen</translation>
+        <translation>&amp;Zusammenführen</translation>
     </message>
     <message>
         <source>Payee Management</source>
@@ -1559,7 +1559,7 @@ Ein Kontobuch für die Haushaltsfinanzen.</translation>
     </message>
     <message>
         <source>New payee name</source>
-        <translation>Neuer Empfängername</translation>
+        <translation>Empfängername</translation>
     </message>
     <message>
         <source>Select 2 or more payees to merge.</source>
@@ -1843,6 +1843,10 @@ Ein Kontobuch für die Haushaltsfinanzen.</translation>
     <message>
         <source>Clr</source>
         <translation>Best.</translation>
+    </message>
+    <message>
+        <source>C</source>
+        <translation>B</translation>
     </message>
 </context>
 <context>
@@ -2395,11 +2399,11 @@ Ein Kontobuch für die Haushaltsfinanzen.</translation>
     </message>
     <message>
         <source>Enter &amp;Next 7 Days...</source>
-        <translation>&amp;Nächste 7 Tage buchen...</translation>
+        <translation>Nächste &amp;7 Tage buchen...</translation>
     </message>
     <message>
         <source>Ne&amp;w Recurring...</source>
-        <translation>Neue &amp;wiederkehrende Buchung...</translation>
+        <translation>&amp;Neu...</translation>
     </message>
     <message>
         <source>Recurring Transactions</source>
