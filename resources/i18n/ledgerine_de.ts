@@ -204,7 +204,7 @@ Datenverzeichnis: %1
     </message>
     <message>
         <source>%1: the other side of its transfer, %2, is not restored; it is kept as an ordinary transaction</source>
-        <translation>%1: Die Gegenseite der Umbuchung, %2, wird nicht wiederhergestellt; sie bleibt als gewöhnliche Buchung erhalten</translation>
+        <translation>%1: Die Gegenbuchung der Umbuchung, %2, wird nicht wiederhergestellt; die Buchung bleibt als gewöhnliche Buchung erhalten</translation>
     </message>
     <message>
         <source>%1: %2 %3 is not restored from this backup</source>
@@ -541,11 +541,11 @@ Datenverzeichnis: %1
     </message>
     <message>
         <source>Food</source>
-        <translation>Lebensmittel</translation>
+        <translation>Essen &amp; Trinken</translation>
     </message>
     <message>
         <source>Groceries</source>
-        <translation>Einkäufe</translation>
+        <translation>Lebensmittel</translation>
     </message>
     <message>
         <source>Restaurants</source>
@@ -553,7 +553,7 @@ Datenverzeichnis: %1
     </message>
     <message>
         <source>Transportation</source>
-        <translation>Verkehr</translation>
+        <translation>Mobilität</translation>
     </message>
     <message>
         <source>Fuel</source>
@@ -577,7 +577,7 @@ Datenverzeichnis: %1
     </message>
     <message>
         <source>Medical</source>
-        <translation>Arzt</translation>
+        <translation>Arztkosten</translation>
     </message>
     <message>
         <source>Pharmacy</source>
@@ -637,7 +637,7 @@ Datenverzeichnis: %1
     </message>
     <message>
         <source>Savings Transfer</source>
-        <translation>Sparüberweisung</translation>
+        <translation>Sparrate</translation>
     </message>
 </context>
 <context>
@@ -1385,7 +1385,7 @@ Melden Sie sich über Datei › Tandrel-Konto an, um die Synchronisierung einzus
     </message>
     <message>
         <source>Select an account first</source>
-        <translation>Wählen Sie zuerst ein Konto</translation>
+        <translation>Wählen Sie zuerst ein Konto aus</translation>
     </message>
     <message>
         <source>Account Not Saved</source>
@@ -1784,7 +1784,7 @@ Ein Kontobuch für die Haushaltsfinanzen.</translation>
     </message>
     <message>
         <source>The other side of a transfer stored before</source>
-        <translation>Die Gegenseite einer zuvor gespeicherten Umbuchung</translation>
+        <translation>Die Gegenbuchung einer zuvor gespeicherten Umbuchung</translation>
     </message>
     <message>
         <source>%1, line %2</source>
@@ -2364,7 +2364,7 @@ Ein Kontobuch für die Haushaltsfinanzen.</translation>
     </message>
     <message>
         <source>Auto</source>
-        <translation>Auto</translation>
+        <translation>Autom.</translation>
     </message>
     <message>
         <source>Status</source>
@@ -2550,15 +2550,15 @@ Ein Kontobuch für die Haushaltsfinanzen.</translation>
     <name>ReportComparison</name>
     <message>
         <source>This Year vs Last Year</source>
-        <translation>Dieses Jahr und letztes Jahr</translation>
+        <translation>Dieses Jahr vs. Vorjahr</translation>
     </message>
     <message>
         <source>Last Year vs Year Before</source>
-        <translation>Letztes Jahr und Vorjahr</translation>
+        <translation>Letztes Jahr vs. vorletztes Jahr</translation>
     </message>
     <message>
         <source>This Quarter vs Last Quarter</source>
-        <translation>Dieses Quartal und letztes Quartal</translation>
+        <translation>Dieses Quartal vs. Vorquartal</translation>
     </message>
     <message>
         <source>Custom</source>
@@ -2657,7 +2657,7 @@ Ein Kontobuch für die Haushaltsfinanzen.</translation>
     </message>
     <message>
         <source>Net</source>
-        <translation>Saldo</translation>
+        <translation>Netto</translation>
     </message>
     <message>
         <source>Inflows</source>
@@ -2822,7 +2822,7 @@ Ein Kontobuch für die Haushaltsfinanzen.</translation>
     </message>
     <message>
         <source>Regional</source>
-        <translation>Regional</translation>
+        <translation>Region</translation>
     </message>
     <message>
         <source>Date and calendar preferences.</source>
@@ -2846,11 +2846,11 @@ Ein Kontobuch für die Haushaltsfinanzen.</translation>
     </message>
     <message>
         <source>Two-line rows</source>
-        <translation>Zweizeilige Zeilen</translation>
+        <translation>Zweizeilige Darstellung</translation>
     </message>
     <message>
         <source>Auto-decimal point</source>
-        <translation>Automatisches Dezimalkomma</translation>
+        <translation>Automatischer Dezimalpunkt</translation>
     </message>
     <message>
         <source>Show memo on a second line below the payee.</source>
@@ -2962,7 +2962,7 @@ Fortfahren?</translation>
     </message>
     <message>
         <source>Syncing...</source>
-        <translation>Synchronisiere...</translation>
+        <translation>Wird synchronisiert...</translation>
     </message>
     <message>
         <source>ZIP Files (*.zip)</source>
@@ -3197,7 +3197,7 @@ Fortfahren?</translation>
     </message>
     <message>
         <source>Delete the transfer for %1? Its other side, in %2, is deleted too.</source>
-        <translation>Die Umbuchung für %1 löschen? Ihre Gegenseite in %2 wird ebenfalls gelöscht.</translation>
+        <translation>Die Umbuchung für %1 löschen? Die Gegenbuchung in %2 wird ebenfalls gelöscht.</translation>
     </message>
     <message>
         <source>Delete the transaction for %1?</source>
@@ -3205,11 +3205,11 @@ Fortfahren?</translation>
     </message>
     <message>
         <source>This transaction is reconciled: its statement will no longer add up.</source>
-        <translation>Diese Buchung ist abgeglichen: Ihr Kontoauszug geht danach nicht mehr auf.</translation>
+        <translation>Diese Buchung ist abgeglichen: Der zugehörige Kontoauszug geht danach nicht mehr auf.</translation>
     </message>
     <message>
         <source>The other side is reconciled: its statement will no longer add up.</source>
-        <translation>Die Gegenseite ist abgeglichen: Ihr Kontoauszug geht danach nicht mehr auf.</translation>
+        <translation>Die Gegenbuchung ist abgeglichen: Der zugehörige Kontoauszug geht danach nicht mehr auf.</translation>
     </message>
     <message>
         <source>Delete Transaction</source>
@@ -3225,7 +3225,7 @@ Fortfahren?</translation>
     </message>
     <message>
         <source>Its other side, in %1, is reconciled</source>
-        <translation>Ihre Gegenseite in %1 ist abgeglichen</translation>
+        <translation>Die Gegenbuchung in %1 ist abgeglichen</translation>
     </message>
     <message>
         <source>Change a Reconciled Transaction</source>
