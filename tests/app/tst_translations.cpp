@@ -4,6 +4,7 @@
 #include "app/StatusBar.h"
 #include "appstate/AppState.h"
 #include "tests/support/TestDataDir.h"
+#include "tests/support/TranslationSource.h"
 
 #include <QDialogButtonBox>
 #include <QFile>
@@ -17,10 +18,8 @@
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTranslator>
-#include <QXmlStreamReader>
 #include <QtTest>
 
-#include <algorithm>
 #include <utility>
 
 namespace {
@@ -33,55 +32,6 @@ QStringList languageList(const char* list)
 QString catalogueSource(const QString& language)
 {
     return QStringLiteral(LEDGERINE_SOURCE_DIR "/resources/i18n/ledgerine_%1.ts").arg(language);
-}
-
-// One message of a translation source; vanished and obsolete ones are left
-// out, as lrelease leaves them out.
-struct CatalogueEntry
-{
-    QString context;
-    QString source;
-    bool numerus = false;
-    bool finished = false;
-    QStringList forms;
-
-    QString describe() const { return context + QStringLiteral(": \"") + source + u'"'; }
-};
-
-QList<CatalogueEntry> readCatalogue(const QString& path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    QList<CatalogueEntry> entries;
-    QXmlStreamReader xml(&file);
-    QString context;
-    CatalogueEntry entry;
-    bool kept = false;
-    while (!xml.atEnd()) {
-        const QXmlStreamReader::TokenType token = xml.readNext();
-        if (token == QXmlStreamReader::EndElement && xml.name() == QLatin1String("message") && kept)
-            entries.append(entry);
-        if (token != QXmlStreamReader::StartElement)
-            continue;
-        if (xml.name() == QLatin1String("name")) {
-            context = xml.readElementText();
-        } else if (xml.name() == QLatin1String("message")) {
-            entry = CatalogueEntry{context, {}, xml.attributes().value(QLatin1String("numerus")) == QLatin1String("yes"),
-                                   false, {}};
-        } else if (xml.name() == QLatin1String("source")) {
-            entry.source = xml.readElementText();
-        } else if (xml.name() == QLatin1String("translation")) {
-            const auto type = xml.attributes().value(QLatin1String("type"));
-            kept = type != QLatin1String("vanished") && type != QLatin1String("obsolete");
-            entry.finished = type.isEmpty();
-            if (!entry.numerus)
-                entry.forms.append(xml.readElementText());
-        } else if (xml.name() == QLatin1String("numerusform")) {
-            entry.forms.append(xml.readElementText());
-        }
-    }
-    return entries;
 }
 
 // "%1" to "%99", each once, in order of number.
@@ -200,12 +150,10 @@ void TestTranslations::finishedCatalogueHoldsEveryText()
     QVERIFY2(lupdate.exitStatus() == QProcess::NormalExit && lupdate.exitCode() == 0,
              lupdate.readAllStandardError().constData());
 
-    const QList<CatalogueEntry> entries = readCatalogue(copy);
+    const QList<TranslationMessage> entries = readTranslationSource(copy);
     QStringList lacking;
-    for (const CatalogueEntry& entry : entries) {
-        const bool empty = entry.forms.isEmpty()
-            || std::any_of(entry.forms.cbegin(), entry.forms.cend(), [](const QString& form) { return form.isEmpty(); });
-        if (!entry.finished || empty)
+    for (const TranslationMessage& entry : entries) {
+        if (!entry.finished)
             lacking.append(entry.describe());
     }
     QVERIFY(entries.size() > (language == QLatin1String("en") ? 10 : 500));
@@ -224,10 +172,10 @@ void TestTranslations::translationsKeepPlaceholdersMnemonicsAndSpacing_data()
 void TestTranslations::translationsKeepPlaceholdersMnemonicsAndSpacing()
 {
     QFETCH(QString, language);
-    const QList<CatalogueEntry> entries = readCatalogue(catalogueSource(language));
+    const QList<TranslationMessage> entries = readTranslationSource(catalogueSource(language));
     QVERIFY(!entries.isEmpty());
     QStringList faults;
-    for (const CatalogueEntry& entry : entries) {
+    for (const TranslationMessage& entry : entries) {
         const QStringList placeholders = numberedPlaceholders(entry.source);
         bool countShown = false;
         for (const QString& form : entry.forms) {
