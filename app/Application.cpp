@@ -1,5 +1,6 @@
 #include "app/Application.h"
 
+#include "app/LanguageCatalogues.h"
 #include "app/MainWindow.h"
 #include "app/ReturnPressesButtons.h"
 #include "app/StartupUpdates.h"
@@ -11,19 +12,13 @@
 #include <QDir>
 #include <QFontDatabase>
 #include <QIcon>
-#include <QLibraryInfo>
 #include <QMessageBox>
-#include <QTranslator>
 #include <QtDebug>
-
-#include <memory>
 
 namespace {
 
 const QString kIconFontPath = QStringLiteral(":/fonts/fonts/MaterialIcons-Regular.otf");
 const QString kAppIconPath = QStringLiteral(":/icons/icons/app_icon.png");
-const QString kCataloguePath = QStringLiteral(":/i18n/ledgerine_%1.qm");
-const QString kEnglish = QStringLiteral("en");
 
 } // namespace
 
@@ -35,7 +30,7 @@ Application::Application(int& argc, char** argv)
     setApplicationVersion(QStringLiteral(LEDGERINE_VERSION));
     setWindowIcon(QIcon(kAppIconPath));
     loadIconFont();
-    installTranslators();
+    new LanguageCatalogues(currentUiLanguage(true), this);
     installEventFilter(new ReturnPressesButtons(this));
 }
 
@@ -63,31 +58,6 @@ void Application::loadIconFont()
         return;
     }
     m_iconFontFamily = families.first();
-}
-
-void Application::installTranslators()
-{
-    const QString language = currentUiLanguage(true);
-
-    // English is the only catalogue so far, and all it holds are the plural
-    // forms of texts with a count. A language without a catalogue of its own
-    // (or the "C" locale of a headless machine) takes it too, so that a count
-    // reads "1 transaction", never "1 transaction(s)".
-    auto own = std::make_unique<QTranslator>();
-    if (own->load(kCataloguePath.arg(language)) || own->load(kCataloguePath.arg(kEnglish))) {
-        own->setParent(this);
-        installTranslator(own.release());
-    } else {
-        qWarning().noquote() << "Could not load the translation catalogue" << kCataloguePath.arg(kEnglish);
-    }
-
-    if (language == kEnglish)
-        return;
-    auto qtBase = std::make_unique<QTranslator>();
-    if (qtBase->load(QStringLiteral("qtbase_") + language, QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-        qtBase->setParent(this);
-        installTranslator(qtBase.release());
-    }
 }
 
 void Application::reportDatabaseFailure(const QString& cause)

@@ -21,7 +21,6 @@ public:
 
 private:
     void loadIconFont();
-    void installTranslators();
     void reportDatabaseFailure(const QString& cause);
 
     QString m_iconFontFamily;

@@ -109,7 +109,7 @@ void AccountFormDialog::buildForm()
     form->addRow(tr("Starting &Balance:"), m_startingBalanceField);
     form->addRow(tr("&As of:"), m_asOfEdit);
     form->addRow(tr("&Institution:"), m_institutionEdit);
-    form->addRow(tr("Account &Number:"), m_accountNumberEdit);
+    form->addRow(tr("Account N&umber:"), m_accountNumberEdit);
 
     m_buttonBox = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
 

@@ -1,9 +1,11 @@
 #include "screens/PreferenceChoices.h"
 
 #include <QDir>
-#include <QHash>
 #include <QLocale>
 #include <QRegularExpression>
+
+#include <algorithm>
+#include <utility>
 
 QList<PreferenceChoices::Choice> PreferenceChoices::themes()
 {
@@ -22,18 +24,40 @@ QList<PreferenceChoices::Choice> PreferenceChoices::weekStarts()
     return {{tr("Sunday"), int(Qt::Sunday)}, {tr("Monday"), int(Qt::Monday)}, {tr("Saturday"), int(Qt::Saturday)}};
 }
 
+namespace {
+
+// The shipped languages in the order the preferences list them, each under
+// its own name, so that a user who cannot read the current one still finds
+// theirs.
+const QList<std::pair<QString, QString>>& knownLanguages()
+{
+    static const QList<std::pair<QString, QString>> languages{{QStringLiteral("en"), QStringLiteral("English")},
+                                                             {QStringLiteral("es"), QStringLiteral("Español")},
+                                                             {QStringLiteral("de"), QStringLiteral("Deutsch")},
+                                                             {QStringLiteral("fr"), QStringLiteral("Français")},
+                                                             {QStringLiteral("ja"), QStringLiteral("日本語")}};
+    return languages;
+}
+
+qsizetype knownRank(const QString& code)
+{
+    const auto& known = knownLanguages();
+    const auto found =
+        std::find_if(known.cbegin(), known.cend(), [&code](const auto& language) { return language.first == code; });
+    return found - known.cbegin();
+}
+
+} // namespace
+
 QList<PreferenceChoices::Choice> PreferenceChoices::languages(const QStringList& codes)
 {
-    // Each language under its own name, so that a user who cannot read the
-    // current one still finds theirs.
-    static const QHash<QString, QString> ownNames{{QStringLiteral("en"), QStringLiteral("English")},
-                                                  {QStringLiteral("es"), QStringLiteral("Español")},
-                                                  {QStringLiteral("de"), QStringLiteral("Deutsch")},
-                                                  {QStringLiteral("fr"), QStringLiteral("Français")},
-                                                  {QStringLiteral("ja"), QStringLiteral("日本語")}};
     QList<Choice> choices{{tr("System Default"), QStringLiteral("system")}};
-    for (const QString& code : codes)
-        choices.append({ownNames.value(code, QLocale(code).nativeLanguageName()), code});
+    for (const QString& code : codes) {
+        const qsizetype rank = knownRank(code);
+        choices.append({rank < knownLanguages().size() ? knownLanguages()[rank].second
+                                                        : QLocale(code).nativeLanguageName(),
+                        code});
+    }
     return choices;
 }
 
@@ -47,6 +71,9 @@ QStringList PreferenceChoices::shippedLanguages()
         if (match.hasMatch())
             codes.append(match.captured(1));
     }
+    // A catalogue of a language not listed above follows them, by name.
+    std::stable_sort(codes.begin(), codes.end(),
+                     [](const QString& a, const QString& b) { return knownRank(a) < knownRank(b); });
     return codes;
 }
 

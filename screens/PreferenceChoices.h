@@ -31,8 +31,9 @@ public:
     // in its own language.
     static QList<Choice> languages(const QStringList& codes);
     // The languages whose catalogue ships inside the program
-    // (":/i18n/ledgerine_<code>.qm"), sorted: choosing one without a
-    // catalogue would change nothing.
+    // (":/i18n/ledgerine_<code>.qm"): English, Spanish, German, French and
+    // Japanese, then any other by code. Choosing one without a catalogue
+    // would change nothing.
     static QStringList shippedLanguages();
     // The colours offered for the accent, in the order shown.
     static QList<QColor> accentColors();

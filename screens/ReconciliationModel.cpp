@@ -150,7 +150,7 @@ QVariant ReconciliationModel::data(const QModelIndex& index, int role) const
         case AmountColumn:
             return formatMoney(transaction.amount, m_currency);
         case ClearedColumn:
-            return transaction.cleared ? QStringLiteral("C") : QString();
+            return transaction.cleared ? tr("C") : QString();
         default:
             return {};
         }

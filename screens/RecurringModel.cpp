@@ -98,23 +98,21 @@ QString RecurringModel::ordinal(int day)
 {
     if (day < 1 || day > 31)
         return tr("last day");
-    const char* suffix = "th";
-    if (day % 100 < 11 || day % 100 > 13) {
+    // Each language writes its ordinals its own way ("1st", "1.", "1日"),
+    // so each English ending is a text of its own.
+    if (day < 11 || day > 13) {
         switch (day % 10) {
         case 1:
-            suffix = "st";
-            break;
+            return tr("%1st", "day of the month").arg(day);
         case 2:
-            suffix = "nd";
-            break;
+            return tr("%1nd", "day of the month").arg(day);
         case 3:
-            suffix = "rd";
-            break;
+            return tr("%1rd", "day of the month").arg(day);
         default:
             break;
         }
     }
-    return QString::number(day) + QLatin1String(suffix);
+    return tr("%1th", "day of the month").arg(day);
 }
 
 int RecurringModel::rowCount(const QModelIndex& parent) const

@@ -125,6 +125,8 @@ QStringList namesOf(const QList<Column<R>>& columns)
 // A table whose restored rows go through their record type: reading a row
 // into the record and writing it out again gives the stored form, the same
 // one the repositories write.
+// Its texts name their context, BackupTable::tr: the catalogue tools do not
+// see that context through the template's base.
 template <typename R>
 class RecordTable final : public BackupTable
 {
@@ -171,14 +173,14 @@ public:
             const QJsonValue value = row.value(name);
             const bool absent = value.isUndefined() || value.isNull();
             if (m_required[i] && (absent || (value.isString() && value.toString().isEmpty()))) {
-                *problem = tr("%1: missing %2").arg(entry, name);
+                *problem = BackupTable::tr("%1: missing %2").arg(entry, name);
                 return std::nullopt;
             }
             if (absent)
                 continue; // the record's default stands
             const std::optional<QVariant> stored = fromJsonValue(column.kind, value);
             if (!stored) {
-                *problem = tr("%1: invalid value for %2").arg(entry, name);
+                *problem = BackupTable::tr("%1: invalid value for %2").arg(entry, name);
                 return std::nullopt;
             }
             if (column.kind == ColumnKind::Timestamp) {
@@ -189,7 +191,7 @@ public:
             // An unknown text reads as the enumeration's fallback, which then
             // writes back as a different text.
             if (column.kind == ColumnKind::Choice && column.write(record).toString() != stored->toString()) {
-                *problem = tr("%1: unknown %2 \"%3\"").arg(entry, name, stored->toString());
+                *problem = BackupTable::tr("%1: unknown %2 \"%3\"").arg(entry, name, stored->toString());
                 return std::nullopt;
             }
         }

@@ -12,6 +12,7 @@
 #include "tests/support/ModalWatcher.h"
 #include "tests/support/TestDataDir.h"
 #include "tests/support/TopLevelWindows.h"
+#include "tests/support/TranslationSource.h"
 #include "tests/update/UpdateTestFeed.h"
 #include "update/PlatformKey.h"
 #include "update/UpdateDialog.h"
@@ -28,7 +29,6 @@
 #include <QSignalSpy>
 #include <QStackedWidget>
 #include <QTemporaryDir>
-#include <QXmlStreamReader>
 #include <QtTest>
 
 #include <memory>
@@ -127,29 +127,10 @@ void TestStartUp::countedTextsTakeTheirPluralForms()
 
 QSet<QString> TestStartUp::finishedCountedTexts(const QString& catalogue)
 {
-    QFile file(catalogue);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
     QSet<QString> texts;
-    QXmlStreamReader xml(&file);
-    QString source;
-    bool complete = false;
-    while (!xml.atEnd()) {
-        const QXmlStreamReader::TokenType token = xml.readNext();
-        if (token == QXmlStreamReader::EndElement && xml.name() == QLatin1String("message") && complete)
-            texts.insert(source);
-        if (token != QXmlStreamReader::StartElement)
-            continue;
-        if (xml.name() == QLatin1String("message")) {
-            source.clear();
-            complete = xml.attributes().value(QLatin1String("numerus")) == QLatin1String("yes");
-        } else if (xml.name() == QLatin1String("source")) {
-            source = xml.readElementText();
-        } else if (xml.name() == QLatin1String("translation")) {
-            complete = complete && xml.attributes().value(QLatin1String("type")) != QLatin1String("unfinished");
-        } else if (xml.name() == QLatin1String("numerusform")) {
-            complete = complete && !xml.readElementText().isEmpty();
-        }
+    for (const TranslationMessage& message : readTranslationSource(catalogue)) {
+        if (message.numerus && message.finished)
+            texts.insert(message.source);
     }
     return texts;
 }

@@ -1,5 +1,6 @@
 #include "account/CredentialManagerTokenStore.h"
 #include "account/TokenStore.h"
+#include "app/LanguageCatalogues.h"
 #include "app/MainWindow.h"
 #include "appstate/AppState.h"
 #include "appstate/ServiceEndpoints.h"
@@ -15,8 +16,12 @@
 #include "tests/support/TestDataDir.h"
 #include "tests/support/TestTokens.h"
 
+#include <QAbstractButton>
 #include <QApplication>
+#include <QGroupBox>
+#include <QHash>
 #include <QLabel>
+#include <QRegularExpression>
 #include <QPushButton>
 #include <QScreen>
 #include <QSettings>
@@ -54,6 +59,14 @@ QString describe(const QWidget* window)
         .arg(window->minimumSizeHint().height());
 }
 
+// The key of a text's mnemonic ("&Datei" is d), none for a text without.
+QChar mnemonicKey(QString text)
+{
+    static const QRegularExpression mnemonic(QStringLiteral("&([^&\\s])"));
+    const QRegularExpressionMatch match = mnemonic.match(text.remove(QStringLiteral("&&")));
+    return match.hasMatch() ? match.captured(1).front().toLower() : QChar();
+}
+
 } // namespace
 
 class TestWindowsFit : public QObject
@@ -65,7 +78,10 @@ private Q_SLOTS:
     void init();
     void cleanup();
 
+    // In English and in German, whose texts run longest.
+    void windowsFitAtTheDefaultFontScale_data();
     void windowsFitAtTheDefaultFontScale();
+    void windowsFitAtFontScale150_data();
     void windowsFitAtFontScale150();
     void textsInAColourOfTheirOwnFollowTheFontScale();
 
@@ -74,6 +90,10 @@ private:
     void openEveryWindow(MainWindow& window, QScreen* screen);
     // The window lies within the screen's area, and so could it at its smallest.
     void checkFits(const QWidget* window, const QScreen* screen);
+    // Each button, box and labelled field the window shows has a key of its
+    // own: with two alike, the key reaches only one of them.
+    void checkKeys(const QWidget* window);
+    static void addLanguages();
 
     QTemporaryDir m_settingsDir;
     std::unique_ptr<TestDataDir> m_dataDir;
@@ -125,6 +145,27 @@ void TestWindowsFit::checkFits(const QWidget* window, const QScreen* screen)
     QVERIFY2(smallest.width() <= area.width() && smallest.height() <= area.height(), qPrintable(describe(window)));
 }
 
+void TestWindowsFit::checkKeys(const QWidget* window)
+{
+    QHash<QChar, QString> seen;
+    const auto take = [&](const QWidget* widget, const QString& text) {
+        const QChar key = mnemonicKey(text);
+        if (key.isNull() || !widget->isVisibleTo(window))
+            return;
+        QVERIFY2(!seen.contains(key), qPrintable(describe(window) + QStringLiteral(": \"%1\" and \"%2\"")
+                                                                        .arg(seen.value(key), text)));
+        seen.insert(key, text);
+    };
+    for (const QAbstractButton* button : window->findChildren<QAbstractButton*>())
+        take(button, button->text());
+    for (const QLabel* label : window->findChildren<QLabel*>()) {
+        if (label->buddy())
+            take(label, label->text());
+    }
+    for (const QGroupBox* box : window->findChildren<QGroupBox*>())
+        take(box, box->title());
+}
+
 void TestWindowsFit::openEveryWindow(MainWindow& window, QScreen* screen)
 {
     const QList<void (MainWindow::*)()> opens{
@@ -144,6 +185,7 @@ void TestWindowsFit::openEveryWindow(MainWindow& window, QScreen* screen)
         QVERIFY(opened);
         QVERIFY(QTest::qWaitForWindowExposed(opened));
         checkFits(opened, screen);
+        checkKeys(opened);
         opened->close();
     }
 
@@ -157,12 +199,28 @@ void TestWindowsFit::openEveryWindow(MainWindow& window, QScreen* screen)
         dialog->show();
         QVERIFY(QTest::qWaitForWindowExposed(dialog));
         checkFits(dialog, screen);
+        checkKeys(dialog);
         dialog->close();
     }
 }
 
+void TestWindowsFit::addLanguages()
+{
+    QTest::addColumn<QString>("language");
+    QTest::newRow("English") << QStringLiteral("en");
+    QTest::newRow("German") << QStringLiteral("de");
+}
+
+void TestWindowsFit::windowsFitAtTheDefaultFontScale_data()
+{
+    addLanguages();
+}
+
 void TestWindowsFit::windowsFitAtTheDefaultFontScale()
 {
+    QFETCH(QString, language);
+    const LanguageCatalogues catalogues(language);
+    QCOMPARE(catalogues.language(), language);
     QScreen* small = screenSized(kSmallScreen);
     MainWindow window(m_state.get());
     window.show();
@@ -172,8 +230,16 @@ void TestWindowsFit::windowsFitAtTheDefaultFontScale()
     openEveryWindow(window, small);
 }
 
+void TestWindowsFit::windowsFitAtFontScale150_data()
+{
+    addLanguages();
+}
+
 void TestWindowsFit::windowsFitAtFontScale150()
 {
+    QFETCH(QString, language);
+    const LanguageCatalogues catalogues(language);
+    QCOMPARE(catalogues.language(), language);
     m_state->themeManager()->setFontScale(150);
     QScreen* large = screenSized(kLargeScreen);
     MainWindow window(m_state.get());

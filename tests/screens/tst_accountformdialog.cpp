@@ -41,7 +41,7 @@ QLineEdit* institutionEdit(const AccountFormDialog& dialog)
 }
 QLineEdit* accountNumberEdit(const AccountFormDialog& dialog)
 {
-    return fieldFor<QLineEdit>(dialog, QStringLiteral("Account &Number:"));
+    return fieldFor<QLineEdit>(dialog, QStringLiteral("Account N&umber:"));
 }
 QPushButton* okButton(const AccountFormDialog& dialog)
 {

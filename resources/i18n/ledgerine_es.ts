@@ -1,0 +1,3415 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es_ES">
+<context>
+    <name>AccountEditor</name>
+    <message>
+        <source>Opening Balance</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>AccountFormDialog</name>
+    <message>
+        <source>New Account</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edit Account</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Account name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Checking</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Savings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Credit Card</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cash</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Investment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>USD ($)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>EUR (€)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>GBP (£)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CAD ($)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>AUD ($)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>JPY (¥)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bank name (optional)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Last 4 digits (optional)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Type:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Currency:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Starting &amp;Balance:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;As of:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Institution:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Account &amp;Number:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 </source>
+        <comment>starting balance prefix; %1 is the currency symbol</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The currency cannot change once the account has transactions.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>AccountPicker</name>
+    <message>
+        <source>All Accounts</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>AccountSharingService</name>
+    <message>
+        <source>This account cannot be shared: the service would not know it by its id.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Failed to share account (HTTP %1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Application</name>
+    <message>
+        <source>Database Error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Failed to initialize the database.
+
+Data directory: %1
+
+%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>BackupArchive</name>
+    <message>
+        <source>too many entries</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is too large</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the contents are too large</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Failed to open ZIP archive</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: damaged entry</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: invalid JSON</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invalid backup: unexpected entry %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invalid backup: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invalid backup: missing manifest.json</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unsupported backup version: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>BackupRestore</name>
+    <message>
+        <source>%1: the backup holds %2 of the %3 rows its manifest lists</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: the other side of its transfer, %2, is not restored; it is kept as an ordinary transaction</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2 %3 is not restored from this backup</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>split_lines: the lines of transaction %1 in the backup do not add up to its amount; its lines in the ledger are kept</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: id %2 is already in use</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: id %2 appears more than once</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2 %3 does not exist</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: the starting balance would take the account&apos;s balance beyond what a balance can hold</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: the amount would take the balance of account %2 beyond what a balance can hold</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the database ended the restore&apos;s transaction after an error</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>BackupService</name>
+    <message>
+        <source>A backup or restore is already running.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing was restored: database error: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The ledger could not be read into a backup.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The backup made does not read back: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 of %2 bytes were written: %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file written does not hold the backup made.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file could not be read: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file could not be read: it is not a regular file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file is larger than any backup this program writes.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file changed while it was read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>BackupTable</name>
+    <message>
+        <source>%1: missing %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: invalid value for %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: unknown %2 &quot;%3&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CategoriesScreen</name>
+    <message>
+        <source>Categories</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Search categories...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Search categories</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>+ &amp;New Category</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;New Category</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add &amp;Subcategory</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Category Not Saved</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The category &quot;%1&quot; could not be saved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The changes to &quot;%1&quot; could not be saved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete Category</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete &quot;%1&quot;? Transactions using this category will become uncategorized.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Category Not Deleted</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The category &quot;%1&quot; could not be deleted.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CategoryChoices</name>
+    <message>
+        <source>(none)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 &gt; %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Transfer to/from: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Transfer to %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Transfer from %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(unknown category)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CategoryComboBox</name>
+    <message>
+        <source>There is no category named &quot;%1&quot;. Create it as an income category?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is no category named &quot;%1&quot;. Create it as an expense category?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New Category</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CategoryFormDialog</name>
+    <message>
+        <source>Edit Category</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New Category</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New Subcategory</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Parent:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Category name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Expense</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Income</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Type:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tax-&amp;relevant</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mark this category for inclusion in tax-time reports.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>e.g. charitable_contributions, mortgage_interest</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tax &amp;Code:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Transfer</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CategoryService</name>
+    <message>
+        <source>Income</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Salary</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bonus</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Interest Income</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dividends</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Gifts Received</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Other Income</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Housing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mortgage</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Property Tax</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Home Insurance</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Home Maintenance</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Utilities</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Electricity</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Water</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Gas &amp; Heating</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Internet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Phone</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Food</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Groceries</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Restaurants</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Transportation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fuel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Auto Insurance</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Auto Maintenance</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Public Transit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Health</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Medical</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pharmacy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Health Insurance</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Personal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clothing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Personal Care</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Entertainment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Subscriptions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Education</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Giving</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Charitable Donations</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Gifts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bank Fees</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Transfers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Credit Card Payment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Savings Transfer</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CategoryTreeModel</name>
+    <message>
+        <source>Category</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tax Code</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CsvPreview</name>
+    <message>
+        <source>The file holds no rows to import.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Col %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DataSyncTexts</name>
+    <message>
+        <source>Not signed in.
+Sign in via File › Tandrel Account to enable sync.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Signed in as:&lt;/b&gt; %1&lt;br&gt;&lt;b&gt;Status:&lt;/b&gt; &lt;span style=&quot;color:%2&quot;&gt;%3&lt;/span&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Never synced</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Last synced: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Replace all with backup data</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keep newer (compare timestamps)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Skip existing items</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Backup Complete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Backup saved to:
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Could not write to:
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Backup Failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>...and %n more.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Import Failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing was imported.
+
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Imported %n item(s), skipped %1.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n error(s) occurred:</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Import Complete</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Database</name>
+    <message>
+        <source>The ledger file is damaged: restore it from a backup and try again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The ledger was written by a newer version of Ledgerine: install that version to open it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file ledgerine.db there is not a Ledgerine ledger: move it out of the folder to start a new ledger.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The ledger or its folder is read-only: allow writing to them and try again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Another program has locked the ledger: close it and try again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The disk is full: free some space and try again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please check file permissions and try again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DateField</name>
+    <message>
+        <source>MM/DD/YYYY</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DateRange</name>
+    <message>
+        <source>This Month</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Last Month</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This Quarter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Last Quarter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This Year</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Last Year</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Last 30 Days</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Last 90 Days</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Last 12 Months</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All Time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 – %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DateRangeEdit</name>
+    <message>
+        <source>From</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>–</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DirectedAmount</name>
+    <message>
+        <source>&amp;Payment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Deposit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type a minus sign to switch between payment and deposit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invalid Amount</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a complete amount. Correct it, or clear it for none.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ImportFile</name>
+    <message>
+        <source>The file could not be opened: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file could not be read: it is not a regular file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file is larger than 100 MB, more than any bank statement holds.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file could not be read: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file changed while it was read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ImportScreen</name>
+    <message>
+        <source>Auto-detect</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Month D, YYYY (May 14, 2026)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n duplicate(s) skipped</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n record(s) skipped (unparseable)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n metadata record(s) skipped</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n record(s) skipped (unmapped source account)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Import Transactions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CSV</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>QIF</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Format:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Account:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Browse...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>File:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Import</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>First row is &amp;header</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CSV Column Mapping:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Date column:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Payee column:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A&amp;mount column:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>M&amp;emo column:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Category column:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date f&amp;ormat:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Showing the first %n row(s) of the file.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>QIF source accounts:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose where each QIF source account should be imported. Accounts mapped across the selected files will have their transfers linked automatically.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Done</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No file selected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CSV Files (*.csv);;All Files (*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select QIF File(s)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>QIF Files (*.qif)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>File Not Read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot be imported.
+
+%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Col %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Analyzing QIF file(s)...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The chosen files cannot be imported.
+
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing to Import</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The chosen files hold no transactions.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) selected</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No target account</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pick an account to import into, or create one now.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Account Not Saved</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The account &quot;%1&quot; could not be saved; nothing was imported.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Accounts Not Saved</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The new accounts could not be saved; nothing was imported.
+
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Importing...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import failed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A database error stopped the import and all changes were rolled back.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No transactions were added.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n new account(s) made for this import are kept for importing these files again:</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Import complete!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n transaction(s) imported</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n transfer(s) linked across accounts</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>  (including %n linked to previously imported row(s))</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>ImportService</name>
+    <message>
+        <source>Another import is running.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The account to import into does not exist.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>A quote opened on line %1 is never closed: %n line(s) from line %2 on were not imported.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Line %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (no account header)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>An account to import into does not exist.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The category %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 could not be stored (%2): nothing was imported.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: the amount would take the account&apos;s balance beyond what a balance can hold: nothing was imported.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Another program is writing to the ledger and did not finish in time: nothing was imported. Try again once it has finished.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The import could not begin: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The database ended the import after an error (%1): nothing was imported.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The import stopped; nothing was imported.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The import could not be stored: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Tandrel Ledgerine</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Accounts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Account</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Transactions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Reports</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>T&amp;ools</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Import Transactions...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tandrel &amp;Account</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Sign In...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sign &amp;Out</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Preferences...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;New Account...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Edit Account...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Delete Account</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Reconcile...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reconciliation &amp;History...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;New Transaction...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Edit Transaction...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Delete Transaction</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Memorize as Recurring...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Recurring Transactions...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Categories...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Payees...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Reports...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check for &amp;Updates...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;What&apos;s New</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Send &amp;Feedback...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;About Tandrel Ledgerine</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Transactions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sync complete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sync failed: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select an account first</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Account Not Saved</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The account &quot;%1&quot; could not be saved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Account Not Found</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The account could not be read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The changes to &quot;%1&quot; could not be saved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete Account</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete the account &quot;%1&quot; with all its transactions, recurring transactions and reconciliations?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Account Not Deleted</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The account &quot;%1&quot; could not be deleted; nothing was changed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reconcile — %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reconciliation History</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Preferences</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Recurring Transactions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Memorized as a recurring transaction</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Categories</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Payee Management</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reports</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import Transactions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>About Tandrel Ledgerine</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tandrel Ledgerine %1
+
+A check register for household finances.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You are signed in; your accounts appear here once they have synced.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Finish signing in in your browser...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Signed out. Your data stays on this device.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Signed in</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sign-In Failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Signing in did not complete.
+
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Signed Out</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your session has ended. Sign back in to keep syncing.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sign In</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not Now</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Auto-posted %n recurring transaction(s)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>PayeeScreen</name>
+    <message>
+        <source>&amp;Rename Selected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Merge Selected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Payee Management</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Search payees...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Search payees</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Payee</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Transactions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Re&amp;name to:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New payee name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select 2 or more payees to merge.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rename Failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The payees could not be renamed; nothing was changed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rename Complete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Renamed %n transaction(s).</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Merge</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Merge Payees</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Merge %n payee(s) into &quot;%1&quot;?</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Merge Failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The payees could not be merged; nothing was changed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Merge Complete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Merged %n transaction(s).</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>PreferenceChoices</name>
+    <message>
+        <source>System Default</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Small</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Large</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Extra Large</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sunday</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Monday</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Saturday</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>No release notes available for %1 %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Checking for updates…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is up to date (version %2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Update check failed: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Loading release notes…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Page Not Opened</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This link does not lead to a web page, so it was not opened.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The page could not be opened in your browser.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Share Account</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Share “%1”</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Members of your family group whom you share this account with see it and its transactions on their own computers once they sync.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>People with access</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add people from your group</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Only you can see this account.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nobody else is in your family group yet. Invite people to your group to share accounts with them.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Everyone in your group already has access.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Share</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove access</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Could not share the account</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Could not remove access</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove Access</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 will no longer see this account. Remove their access?</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>QifAccountMapping</name>
+    <message>
+        <source>— Create new account &quot;%1&quot; —</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>— Skip these transactions —</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>QifImportWriter</name>
+    <message>
+        <source>Imported transaction</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A transfer stored before changed while the import ran: nothing was imported.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The other side of a transfer stored before</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, line %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ReconciliationHistoryScreen</name>
+    <message>
+        <source>Reconciliation History</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No reconciliations yet. Reconcile your account from the register to see the history here.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Past reconciliations for this account.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Statement Date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Statement Balance</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reconciled Balance</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Completed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reconciliation History — %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ReconciliationModel</name>
+    <message>
+        <source>Date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Payee</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clr</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ReconciliationScreen</name>
+    <message>
+        <source>Transaction Not Saved</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reconcile Account</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Statement Da&amp;te:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Statement &amp;Balance:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Previous Balance</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cleared Deposits</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cleared Withdrawals</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cleared Balance</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Statement Balance</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Difference</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Finish Reconciliation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Add Transaction</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add a transaction (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edit selected transaction (F2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete selected transaction (Del)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clr</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invalid Date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter the statement date as month/day/year, for example 12/31/2026.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reconciliation Not Saved</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The reconciliation could not be saved, so nothing was changed. The transactions have been read again: check them and finish again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reconciliation Complete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Account reconciled successfully.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RecurringActions</name>
+    <message>
+        <source>(no payee)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not Saved</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The recurring transaction could not be saved: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>&quot;%1&quot; is split into %n line(s).</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Memorize Split Transaction</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A recurring transaction holds one category, so it would repeat the whole %1 without a category and without the split lines. Memorize it anyway?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The changes to &quot;%1&quot; could not be saved: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete recurring &quot;%1&quot;?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not Deleted</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be deleted: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be entered: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter &quot;%1&quot; now, dated %2? The transaction is dated its due date and you can edit or delete it later.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter Early</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be skipped: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter Next 7 Days</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter all recurring transactions due in the next 7 days? They are dated their due dates and you can edit or delete them later.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not Entered</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing was entered: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Changed Meanwhile</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; changed after you chose it: it may have been entered by itself or on another device. Nothing was done; look at it again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing Left to Enter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has no occurrence left before its end date, so nothing was entered. It is now inactive.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RecurringEditor</name>
+    <message>
+        <source>the database refused it (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it was deleted while the form was open</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its next due date could not be worked out from the new start date</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RecurringFormDialog</name>
+    <message>
+        <source>New Recurring Transaction</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edit Recurring Transaction</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Memorize Transaction</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>End Before Start</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The end date, %1, is before the start date, %2. Choose an end date on or after the start.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No account yet: create one first</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose an account</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A recurring transaction stays in the account it enters its transactions in</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start typing to search payees...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Optional</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Last day</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Has &amp;end date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A&amp;uto-post when due</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>day(s)</source>
+        <comment>in advance</comment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Acti&amp;ve</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Account:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pa&amp;yee:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A&amp;mount:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Category:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mem&amp;o:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Frequency:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Repeat every:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>F&amp;irst day:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Second day:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>S&amp;tart date:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>End date:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter i&amp;n advance:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(deleted account)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(deleted category)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>day(s)</source>
+        <comment>repeat every</comment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>week(s)</source>
+        <comment>repeat every</comment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>month(s)</source>
+        <comment>repeat every</comment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>quarter(s)</source>
+        <comment>repeat every</comment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>year(s)</source>
+        <comment>repeat every</comment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Invalid Date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter the date as month/day/year, for example 12/31/2026.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>More than one category matches &quot;%1&quot;. Choose one from the list.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No category is named &quot;%1&quot;. Choose one from the list, or clear the field for none.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose a Category</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RecurringModel</name>
+    <message>
+        <source>Daily</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Weekly</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bi-weekly</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Monthly</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Semi-monthly</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Quarterly</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Semi-annual</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Annual</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Semi-monthly (%1 &amp; %2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Every %n day(s)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Every %n week(s)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Every %n month(s)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Every %n year(s)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 (×%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>last day</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Active</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Inactive</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Account</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Payee</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Next Due</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RecurringScreen</name>
+    <message>
+        <source>Confirm &amp;All Due</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter &amp;Next 7 Days...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ne&amp;w Recurring...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Recurring Transactions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>(%n due)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Confirm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Skip</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E&amp;nter Early...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RegisterEditor</name>
+    <message>
+        <source>it was deleted meanwhile</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its account was deleted</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its split lines do not add up to its amount</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a split cannot also be a transfer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the new category has no id</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>one of its categories cannot be used in this account</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the other account of the transfer cannot take it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a transfer between currencies needs the amount the other account receives</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the ledger could not be written (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RegisterModel</name>
+    <message>
+        <source>R</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>C</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Num</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Payee</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Memo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Payment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Deposit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clr</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Balance</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RegisterScreen</name>
+    <message>
+        <source>New Transaction...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reconcile...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reconcile this account against a bank statement</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Memorize as Recurring...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>R</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ReportComparison</name>
+    <message>
+        <source>This Year vs Last Year</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Last Year vs Year Before</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This Quarter vs Last Quarter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ReportRunner</name>
+    <message>
+        <source>Checking</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Savings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Credit Card</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cash</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Investment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Category Spending</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Payee Summary</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tax Report</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Income vs Expenses</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cash Flow</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Year-over-Year</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Account Summary</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Transactions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Payee</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tax Code</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Month</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Income</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Expenses</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Net</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Inflows</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Outflows</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Period 1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Period 2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Difference</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Account</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cleared</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Uncleared</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Memo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ReportService</name>
+    <message>
+        <source>Uncategorized</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Split</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Transfer to/from: </source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ReportsScreen</name>
+    <message>
+        <source>Reports</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E&amp;xport CSV...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not every transaction could be read, so this list is incomplete. Choose the period again to retry.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Account:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Period:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Co&amp;mpare:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Period &amp;1:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Period &amp;2:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export CSV</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CSV Files (*.csv)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export Failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The report could not be saved as &quot;%1&quot;: %2. Nothing was written; choose another place and try again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SettingsScreen</name>
+    <message>
+        <source>General</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Register</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Data &amp; Sync</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ctrl+Page Down and Ctrl+Page Up change the page.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Appearance</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Control how Tandrel Ledgerine looks.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose accent color</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Accent color</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Theme</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Font size</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Regional</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date and calendar preferences.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Week starts on</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Display</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>How transactions appear in the register.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Two-line rows</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Auto-decimal point</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show memo on a second line below the payee.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type 1234 to enter 12.34. The last two digits are always cents.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sorting</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Control the order of transactions in the register.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show newest transactions first</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>When enabled, the most recent transactions appear at the top.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sync</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keep your check register in sync across all your devices.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sync Now</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Force Full Sync</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Backup &amp; Restore</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save or restore your data to a portable backup file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export Backup</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import Backup</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Deleted Accounts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Accounts you&apos;ve deleted can be restored here.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Restore Selected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tandrel Ledgerine</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A digital check register for tracking household finances.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This application uses the Qt framework under the LGPL v3 license.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Language Changed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The new language will take effect the next time you start Tandrel Ledgerine.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Account Not Restored</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The account &quot;%1&quot; could not be restored; nothing was changed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This will re-upload every local row to the server and re-download all server data. Use this if data appears out of sync between devices.
+
+Continue?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Syncing...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ZIP Files (*.zip)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Exporting...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Writing the backup...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import Mode</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>How should existing data be handled?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Importing...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Restoring the backup...</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SplitEditorDialog</name>
+    <message>
+        <source>Split Transaction</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Transaction amount:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Left to assign:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set Amount to &amp;Total</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a complete amount. Correct it, or clear it for none.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>More than one category matches &quot;%1&quot;; choose one from the list.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Total of %n line(s):</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>SplitLinesWidget</name>
+    <message>
+        <source>&amp;Add Line</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Memo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove Line</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>StatusBar</name>
+    <message numerus="yes">
+        <source>%n recurring transaction(s) due</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>TandAccount::ShareMembersDialog</name>
+    <message>
+        <source>Could not share with %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Could not remove %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>People with access</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add people</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not shared with anyone yet.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nobody else is in your family group yet. Invite people to your group to share this account with them.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All group members already have access</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Share</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove access</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove access?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 will no longer have access. Continue?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Loading…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Could not load who has access to this account.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Could not load your group&apos;s members.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Members can be added once it is known who has access.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sharing with %1…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Removing %1…</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TandUpdate::UpdateDialog</name>
+    <message>
+        <source>Update available</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A new version of %1 is available.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You have version %1. The latest version is %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Loading release notes…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>*Release notes are not available for this version.*</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Later</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TandUpdate::WhatsNewDialog</name>
+    <message>
+        <source>What&apos;s New in %1 %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>What&apos;s new in %1 %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You are running version %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Download %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TransactionActions</name>
+    <message>
+        <source>The new transaction could not be saved: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The changes to the transaction could not be saved: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete the transfer for %1? Its other side, in %2, is deleted too.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete the transaction for %1?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This transaction is reconciled: its statement will no longer add up.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The other side is reconciled: its statement will no longer add up.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete Transaction</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The transaction could not be deleted: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This transaction is reconciled</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Its other side, in %1, is reconciled</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Change a Reconciled Transaction</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: changing it means its statement will no longer add up. Change it anyway?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>another account</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TransactionFormDialog</name>
+    <message>
+        <source>New Transaction</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edit Transaction</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invalid Date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter the date as month/day/year, for example 12/31/2026.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Split Does Not Add Up</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The split lines add up to %1, not to the amount of %2. Open the split to correct them.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Optional</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Divide the amount among several categories</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>C&amp;leared</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Da&amp;te:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Number:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pa&amp;yee:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Category:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Memo:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Amount:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reconciled transactions stay cleared</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(deleted account)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Split into %n line(s)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The amount of a split is the sum of its lines</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edit &amp;Split...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type a minus sign to switch between payment and deposit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Split...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose a Category</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; names no single category. Choose one, or clear the field, before splitting.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No category is named &quot;%1&quot;: pick one from the list, or OK will offer to create it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>More than one category matches &quot;%1&quot;; choose one.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Amount in %1:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invalid Amount</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a complete amount. Correct it, or clear it for none.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing to Save</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter a payee or an amount.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>More than one category matches &quot;%1&quot;; choose one from the list.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Amount Missing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter the amount as %1 counts it, in its own currency.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TransactionRepository</name>
+    <message>
+        <source>Split</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>WelcomeScreen</name>
+    <message>
+        <source>Your session has ended. Sign back in to keep syncing.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Works fully offline. Your data stays on this device.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>How it works</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add an account (checking, savings, credit card, or any account you&apos;d like to track).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Record transactions as you spend.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reconcile when your statement arrives.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Welcome back</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sign in to keep your data synced across devices.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sign In</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Create a different account</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Welcome to
+Tandrel Ledgerine</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A digital check register.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Already have an account? Sign In</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Create Your First Account</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+</TS>
