@@ -1108,7 +1108,7 @@ Inicie sesión en Archivo › Cuenta Tandrel para activar la sincronización.</t
     </message>
     <message>
         <source>Pick an account to import into, or create one now.</source>
-        <translation>Elija una cuenta en la que importar o cree una ahora.</translation>
+        <translation>Elija una cuenta en la que importar. ¿Quiere crear una ahora?</translation>
     </message>
     <message>
         <source>Account Not Saved</source>
@@ -1670,1018 +1670,1018 @@ Un registro de cuentas para las finanzas del hogar.</translation>
     <name>QObject</name>
     <message>
         <source>No release notes available for %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay notas de la versión disponibles para %1 %2</translation>
     </message>
     <message>
         <source>Checking for updates…</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscando actualizaciones…</translation>
     </message>
     <message>
         <source>%1 is up to date (version %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 está actualizado (versión %2)</translation>
     </message>
     <message>
         <source>Update check failed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo comprobar si hay actualizaciones: %1</translation>
     </message>
     <message>
         <source>Loading release notes…</source>
-        <translation type="unfinished"></translation>
+        <translation>Cargando las notas de la versión…</translation>
     </message>
     <message>
         <source>Page Not Opened</source>
-        <translation type="unfinished"></translation>
+        <translation>Página no abierta</translation>
     </message>
     <message>
         <source>This link does not lead to a web page, so it was not opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>Este enlace no lleva a una página web, por lo que no se abrió.</translation>
     </message>
     <message>
         <source>The page could not be opened in your browser.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo abrir la página en su navegador.</translation>
     </message>
     <message>
         <source>Share Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Compartir cuenta</translation>
     </message>
     <message>
         <source>Share “%1”</source>
-        <translation type="unfinished"></translation>
+        <translation>Compartir “%1”</translation>
     </message>
     <message>
         <source>Members of your family group whom you share this account with see it and its transactions on their own computers once they sync.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los miembros de su grupo familiar con quienes comparta esta cuenta la verán, con sus transacciones, en sus propios equipos cuando sincronicen.</translation>
     </message>
     <message>
         <source>People with access</source>
-        <translation type="unfinished"></translation>
+        <translation>Personas con acceso</translation>
     </message>
     <message>
         <source>Add people from your group</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir personas de su grupo</translation>
     </message>
     <message>
         <source>Only you can see this account.</source>
-        <translation type="unfinished"></translation>
+        <translation>Solo usted puede ver esta cuenta.</translation>
     </message>
     <message>
         <source>Nobody else is in your family group yet. Invite people to your group to share accounts with them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Todavía no hay nadie más en su grupo familiar. Invite a personas a su grupo para compartir cuentas con ellas.</translation>
     </message>
     <message>
         <source>Everyone in your group already has access.</source>
-        <translation type="unfinished"></translation>
+        <translation>Todos los miembros de su grupo ya tienen acceso.</translation>
     </message>
     <message>
         <source>Share</source>
-        <translation type="unfinished"></translation>
+        <translation>Compartir</translation>
     </message>
     <message>
         <source>Remove access</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitar acceso</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar</translation>
     </message>
     <message>
         <source>Could not share the account</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo compartir la cuenta</translation>
     </message>
     <message>
         <source>Could not remove access</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo quitar el acceso</translation>
     </message>
     <message>
         <source>Remove Access</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitar acceso</translation>
     </message>
     <message>
         <source>%1 will no longer see this account. Remove their access?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 dejará de ver esta cuenta. ¿Quitarle el acceso?</translation>
     </message>
 </context>
 <context>
     <name>QifAccountMapping</name>
     <message>
         <source>— Create new account &quot;%1&quot; —</source>
-        <translation type="unfinished"></translation>
+        <translation>— Crear la cuenta nueva &quot;%1&quot; —</translation>
     </message>
     <message>
         <source>— Skip these transactions —</source>
-        <translation type="unfinished"></translation>
+        <translation>— Omitir estas transacciones —</translation>
     </message>
 </context>
 <context>
     <name>QifImportWriter</name>
     <message>
         <source>Imported transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Transacción importada</translation>
     </message>
     <message>
         <source>A transfer stored before changed while the import ran: nothing was imported.</source>
-        <translation type="unfinished"></translation>
+        <translation>Una transferencia guardada anteriormente cambió durante la importación: no se importó nada.</translation>
     </message>
     <message>
         <source>The other side of a transfer stored before</source>
-        <translation type="unfinished"></translation>
+        <translation>La contrapartida de una transferencia guardada anteriormente</translation>
     </message>
     <message>
         <source>%1, line %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, línea %2</translation>
     </message>
 </context>
 <context>
     <name>ReconciliationHistoryScreen</name>
     <message>
         <source>Reconciliation History</source>
-        <translation type="unfinished"></translation>
+        <translation>Historial de conciliaciones</translation>
     </message>
     <message>
         <source>No reconciliations yet. Reconcile your account from the register to see the history here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Todavía no hay conciliaciones. Concilie su cuenta desde el registro para ver aquí el historial.</translation>
     </message>
     <message>
         <source>Past reconciliations for this account.</source>
-        <translation type="unfinished"></translation>
+        <translation>Conciliaciones anteriores de esta cuenta.</translation>
     </message>
     <message>
         <source>Statement Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha del extracto</translation>
     </message>
     <message>
         <source>Statement Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Saldo del extracto</translation>
     </message>
     <message>
         <source>Reconciled Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Saldo conciliado</translation>
     </message>
     <message>
         <source>Completed</source>
-        <translation type="unfinished"></translation>
+        <translation>Completada</translation>
     </message>
     <message>
         <source>Reconciliation History — %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Historial de conciliaciones — %1</translation>
     </message>
 </context>
 <context>
     <name>ReconciliationModel</name>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha</translation>
     </message>
     <message>
         <source>Payee</source>
-        <translation type="unfinished"></translation>
+        <translation>Beneficiario</translation>
     </message>
     <message>
         <source>Amount</source>
-        <translation type="unfinished"></translation>
+        <translation>Importe</translation>
     </message>
     <message>
         <source>Clr</source>
-        <translation type="unfinished"></translation>
+        <translation>Comp.</translation>
     </message>
 </context>
 <context>
     <name>ReconciliationScreen</name>
     <message>
         <source>Transaction Not Saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Transacción no guardada</translation>
     </message>
     <message>
         <source>Reconcile Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Conciliar cuenta</translation>
     </message>
     <message>
         <source>Statement Da&amp;te:</source>
-        <translation type="unfinished"></translation>
+        <translation>Fec&amp;ha del extracto:</translation>
     </message>
     <message>
         <source>Statement &amp;Balance:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Saldo del extracto:</translation>
     </message>
     <message>
         <source>Previous Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Saldo anterior</translation>
     </message>
     <message>
         <source>Cleared Deposits</source>
-        <translation type="unfinished"></translation>
+        <translation>Depósitos compensados</translation>
     </message>
     <message>
         <source>Cleared Withdrawals</source>
-        <translation type="unfinished"></translation>
+        <translation>Pagos compensados</translation>
     </message>
     <message>
         <source>Cleared Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Saldo compensado</translation>
     </message>
     <message>
         <source>Statement Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Saldo del extracto</translation>
     </message>
     <message>
         <source>Difference</source>
-        <translation type="unfinished"></translation>
+        <translation>Diferencia</translation>
     </message>
     <message>
         <source>&amp;Finish Reconciliation</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Finalizar conciliación</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cancelar</translation>
     </message>
     <message>
         <source>&amp;Add Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Añadir transacción</translation>
     </message>
     <message>
         <source>Add a transaction (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir una transacción (%1)</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Editar</translation>
     </message>
     <message>
         <source>Edit selected transaction (F2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar la transacción seleccionada (F2)</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;liminar</translation>
     </message>
     <message>
         <source>Delete selected transaction (Del)</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar la transacción seleccionada (Supr)</translation>
     </message>
     <message>
         <source>Clr</source>
-        <translation type="unfinished"></translation>
+        <translation>Comp.</translation>
     </message>
     <message>
         <source>Invalid Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha no válida</translation>
     </message>
     <message>
         <source>Enter the statement date as month/day/year, for example 12/31/2026.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escriba la fecha del extracto como mes/día/año, por ejemplo 12/31/2026.</translation>
     </message>
     <message>
         <source>Reconciliation Not Saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Conciliación no guardada</translation>
     </message>
     <message>
         <source>The reconciliation could not be saved, so nothing was changed. The transactions have been read again: check them and finish again.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo guardar la conciliación, así que no se cambió nada. Las transacciones se han vuelto a leer: revíselas y vuelva a finalizar.</translation>
     </message>
     <message>
         <source>Reconciliation Complete</source>
-        <translation type="unfinished"></translation>
+        <translation>Conciliación completada</translation>
     </message>
     <message>
         <source>Account reconciled successfully.</source>
-        <translation type="unfinished"></translation>
+        <translation>La cuenta se concilió correctamente.</translation>
     </message>
 </context>
 <context>
     <name>RecurringActions</name>
     <message>
         <source>(no payee)</source>
-        <translation type="unfinished"></translation>
+        <translation>(sin beneficiario)</translation>
     </message>
     <message>
         <source>Not Saved</source>
-        <translation type="unfinished"></translation>
+        <translation>No guardada</translation>
     </message>
     <message>
         <source>The recurring transaction could not be saved: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo guardar la transacción periódica: %1.</translation>
     </message>
     <message numerus="yes">
         <source>&quot;%1&quot; is split into %n line(s).</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>&quot;%1&quot; está dividida en %n línea.</numerusform>
+            <numerusform>&quot;%1&quot; está dividida en %n líneas.</numerusform>
         </translation>
     </message>
     <message>
         <source>Memorize Split Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Memorizar transacción dividida</translation>
     </message>
     <message>
         <source>A recurring transaction holds one category, so it would repeat the whole %1 without a category and without the split lines. Memorize it anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>Una transacción periódica tiene una sola categoría, así que repetiría el total de %1 sin categoría y sin las líneas de la división. ¿Memorizarla de todos modos?</translation>
     </message>
     <message>
         <source>The changes to &quot;%1&quot; could not be saved: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudieron guardar los cambios de &quot;%1&quot;: %2.</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar</translation>
     </message>
     <message>
         <source>Delete recurring &quot;%1&quot;?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Eliminar la transacción periódica &quot;%1&quot;?</translation>
     </message>
     <message>
         <source>Not Deleted</source>
-        <translation type="unfinished"></translation>
+        <translation>No eliminada</translation>
     </message>
     <message>
         <source>&quot;%1&quot; could not be deleted: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo eliminar &quot;%1&quot;: %2.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; could not be entered: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo registrar &quot;%1&quot;: %2.</translation>
     </message>
     <message>
         <source>Enter &quot;%1&quot; now, dated %2? The transaction is dated its due date and you can edit or delete it later.</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Registrar &quot;%1&quot; ahora, con fecha %2? La transacción lleva la fecha de su vencimiento y puede editarla o eliminarla más tarde.</translation>
     </message>
     <message>
         <source>Enter Early</source>
-        <translation type="unfinished"></translation>
+        <translation>Registrar por adelantado</translation>
     </message>
     <message>
         <source>&quot;%1&quot; could not be skipped: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo omitir &quot;%1&quot;: %2.</translation>
     </message>
     <message>
         <source>Enter Next 7 Days</source>
-        <translation type="unfinished"></translation>
+        <translation>Registrar los próximos 7 días</translation>
     </message>
     <message>
         <source>Enter all recurring transactions due in the next 7 days? They are dated their due dates and you can edit or delete them later.</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Registrar todas las transacciones periódicas que vencen en los próximos 7 días? Llevan la fecha de su vencimiento y puede editarlas o eliminarlas más tarde.</translation>
     </message>
     <message>
         <source>Not Entered</source>
-        <translation type="unfinished"></translation>
+        <translation>No registrada</translation>
     </message>
     <message>
         <source>Nothing was entered: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se registró nada: %1.</translation>
     </message>
     <message>
         <source>Changed Meanwhile</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiada mientras tanto</translation>
     </message>
     <message>
         <source>&quot;%1&quot; changed after you chose it: it may have been entered by itself or on another device. Nothing was done; look at it again.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; cambió después de que la eligiera: puede que se haya registrado automáticamente o en otro dispositivo. No se hizo nada; revísela de nuevo.</translation>
     </message>
     <message>
         <source>Nothing Left to Enter</source>
-        <translation type="unfinished"></translation>
+        <translation>Nada más que registrar</translation>
     </message>
     <message>
         <source>&quot;%1&quot; has no occurrence left before its end date, so nothing was entered. It is now inactive.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; no tiene más repeticiones antes de su fecha de fin, así que no se registró nada. Ahora está inactiva.</translation>
     </message>
 </context>
 <context>
     <name>RecurringEditor</name>
     <message>
         <source>the database refused it (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>la base de datos la rechazó (%1)</translation>
     </message>
     <message>
         <source>it was deleted while the form was open</source>
-        <translation type="unfinished"></translation>
+        <translation>se eliminó mientras el formulario estaba abierto</translation>
     </message>
     <message>
         <source>its next due date could not be worked out from the new start date</source>
-        <translation type="unfinished"></translation>
+        <translation>no se pudo calcular su próximo vencimiento a partir de la nueva fecha de inicio</translation>
     </message>
 </context>
 <context>
     <name>RecurringFormDialog</name>
     <message>
         <source>New Recurring Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Nueva transacción periódica</translation>
     </message>
     <message>
         <source>Edit Recurring Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar transacción periódica</translation>
     </message>
     <message>
         <source>Memorize Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Memorizar transacción</translation>
     </message>
     <message>
         <source>End Before Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Fin anterior al inicio</translation>
     </message>
     <message>
         <source>The end date, %1, is before the start date, %2. Choose an end date on or after the start.</source>
-        <translation type="unfinished"></translation>
+        <translation>La fecha de fin, %1, es anterior a la fecha de inicio, %2. Elija una fecha de fin igual o posterior al inicio.</translation>
     </message>
     <message>
         <source>No account yet: create one first</source>
-        <translation type="unfinished"></translation>
+        <translation>Aún no hay cuentas: cree una primero</translation>
     </message>
     <message>
         <source>Choose an account</source>
-        <translation type="unfinished"></translation>
+        <translation>Elija una cuenta</translation>
     </message>
     <message>
         <source>A recurring transaction stays in the account it enters its transactions in</source>
-        <translation type="unfinished"></translation>
+        <translation>Una transacción periódica permanece en la cuenta en la que registra sus transacciones</translation>
     </message>
     <message>
         <source>Start typing to search payees...</source>
-        <translation type="unfinished"></translation>
+        <translation>Empiece a escribir para buscar beneficiarios...</translation>
     </message>
     <message>
         <source>Optional</source>
-        <translation type="unfinished"></translation>
+        <translation>Opcional</translation>
     </message>
     <message>
         <source>Last day</source>
-        <translation type="unfinished"></translation>
+        <translation>Último día</translation>
     </message>
     <message>
         <source>Has &amp;end date</source>
-        <translation type="unfinished"></translation>
+        <translation>Con fecha de &amp;fin</translation>
     </message>
     <message>
         <source>A&amp;uto-post when due</source>
-        <translation type="unfinished"></translation>
+        <translation>Registrar a&amp;utomáticamente al vencer</translation>
     </message>
     <message numerus="yes">
         <source>day(s)</source>
         <comment>in advance</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>día</numerusform>
+            <numerusform>días</numerusform>
         </translation>
     </message>
     <message>
         <source>Acti&amp;ve</source>
-        <translation type="unfinished"></translation>
+        <translation>Acti&amp;va</translation>
     </message>
     <message>
         <source>&amp;Account:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cuenta:</translation>
     </message>
     <message>
         <source>Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo:</translation>
     </message>
     <message>
         <source>Pa&amp;yee:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Beneficiario:</translation>
     </message>
     <message>
         <source>A&amp;mount:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Importe:</translation>
     </message>
     <message>
         <source>&amp;Category:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ca&amp;tegoría:</translation>
     </message>
     <message>
         <source>Mem&amp;o:</source>
-        <translation type="unfinished"></translation>
+        <translation>N&amp;ota:</translation>
     </message>
     <message>
         <source>&amp;Frequency:</source>
-        <translation type="unfinished"></translation>
+        <translation>F&amp;recuencia:</translation>
     </message>
     <message>
         <source>&amp;Repeat every:</source>
-        <translation type="unfinished"></translation>
+        <translation>Repetir cad&amp;a:</translation>
     </message>
     <message>
         <source>F&amp;irst day:</source>
-        <translation type="unfinished"></translation>
+        <translation>Pri&amp;mer día:</translation>
     </message>
     <message>
         <source>&amp;Second day:</source>
-        <translation type="unfinished"></translation>
+        <translation>S&amp;egundo día:</translation>
     </message>
     <message>
         <source>S&amp;tart date:</source>
-        <translation type="unfinished"></translation>
+        <translation>Fec&amp;ha de inicio:</translation>
     </message>
     <message>
         <source>End date:</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha de fin:</translation>
     </message>
     <message>
         <source>Enter i&amp;n advance:</source>
-        <translation type="unfinished"></translation>
+        <translation>Registrar con a&amp;ntelación:</translation>
     </message>
     <message>
         <source>(deleted account)</source>
-        <translation type="unfinished"></translation>
+        <translation>(cuenta eliminada)</translation>
     </message>
     <message>
         <source>(deleted category)</source>
-        <translation type="unfinished"></translation>
+        <translation>(categoría eliminada)</translation>
     </message>
     <message numerus="yes">
         <source>day(s)</source>
         <comment>repeat every</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>día</numerusform>
+            <numerusform>días</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>week(s)</source>
         <comment>repeat every</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>semana</numerusform>
+            <numerusform>semanas</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>month(s)</source>
         <comment>repeat every</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>mes</numerusform>
+            <numerusform>meses</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>quarter(s)</source>
         <comment>repeat every</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>trimestre</numerusform>
+            <numerusform>trimestres</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>year(s)</source>
         <comment>repeat every</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>año</numerusform>
+            <numerusform>años</numerusform>
         </translation>
     </message>
     <message>
         <source>Invalid Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha no válida</translation>
     </message>
     <message>
         <source>Enter the date as month/day/year, for example 12/31/2026.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escriba la fecha como mes/día/año, por ejemplo 12/31/2026.</translation>
     </message>
     <message>
         <source>More than one category matches &quot;%1&quot;. Choose one from the list.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hay más de una categoría que coincide con &quot;%1&quot;. Elija una de la lista.</translation>
     </message>
     <message>
         <source>No category is named &quot;%1&quot;. Choose one from the list, or clear the field for none.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ninguna categoría llamada &quot;%1&quot;. Elija una de la lista o vacíe el campo para no usar ninguna.</translation>
     </message>
     <message>
         <source>Choose a Category</source>
-        <translation type="unfinished"></translation>
+        <translation>Elija una categoría</translation>
     </message>
 </context>
 <context>
     <name>RecurringModel</name>
     <message>
         <source>Daily</source>
-        <translation type="unfinished"></translation>
+        <translation>Diaria</translation>
     </message>
     <message>
         <source>Weekly</source>
-        <translation type="unfinished"></translation>
+        <translation>Semanal</translation>
     </message>
     <message>
         <source>Bi-weekly</source>
-        <translation type="unfinished"></translation>
+        <translation>Cada dos semanas</translation>
     </message>
     <message>
         <source>Monthly</source>
-        <translation type="unfinished"></translation>
+        <translation>Mensual</translation>
     </message>
     <message>
         <source>Semi-monthly</source>
-        <translation type="unfinished"></translation>
+        <translation>Dos veces al mes</translation>
     </message>
     <message>
         <source>Quarterly</source>
-        <translation type="unfinished"></translation>
+        <translation>Trimestral</translation>
     </message>
     <message>
         <source>Semi-annual</source>
-        <translation type="unfinished"></translation>
+        <translation>Semestral</translation>
     </message>
     <message>
         <source>Annual</source>
-        <translation type="unfinished"></translation>
+        <translation>Anual</translation>
     </message>
     <message>
         <source>Semi-monthly (%1 &amp; %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Dos veces al mes (%1 y %2)</translation>
     </message>
     <message numerus="yes">
         <source>Every %n day(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Cada %n día</numerusform>
+            <numerusform>Cada %n días</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Every %n week(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Cada %n semana</numerusform>
+            <numerusform>Cada %n semanas</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Every %n month(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Cada %n mes</numerusform>
+            <numerusform>Cada %n meses</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Every %n year(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Cada %n año</numerusform>
+            <numerusform>Cada %n años</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 (×%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (×%2)</translation>
     </message>
     <message>
         <source>last day</source>
-        <translation type="unfinished"></translation>
+        <translation>último día</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Sí</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>No</translation>
     </message>
     <message>
         <source>Active</source>
-        <translation type="unfinished"></translation>
+        <translation>Activa</translation>
     </message>
     <message>
         <source>Inactive</source>
-        <translation type="unfinished"></translation>
+        <translation>Inactiva</translation>
     </message>
     <message>
         <source>Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuenta</translation>
     </message>
     <message>
         <source>Payee</source>
-        <translation type="unfinished"></translation>
+        <translation>Beneficiario</translation>
     </message>
     <message>
         <source>Amount</source>
-        <translation type="unfinished"></translation>
+        <translation>Importe</translation>
     </message>
     <message>
         <source>Frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>Frecuencia</translation>
     </message>
     <message>
         <source>Next Due</source>
-        <translation type="unfinished"></translation>
+        <translation>Próximo vencimiento</translation>
     </message>
     <message>
         <source>Auto</source>
-        <translation type="unfinished"></translation>
+        <translation>Autom.</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>Estado</translation>
     </message>
 </context>
 <context>
     <name>RecurringScreen</name>
     <message>
         <source>Confirm &amp;All Due</source>
-        <translation type="unfinished"></translation>
+        <translation>Confirmar &amp;todas las pendientes</translation>
     </message>
     <message>
         <source>Enter &amp;Next 7 Days...</source>
-        <translation type="unfinished"></translation>
+        <translation>Registrar los &amp;próximos 7 días...</translation>
     </message>
     <message>
         <source>Ne&amp;w Recurring...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nueva periódica...</translation>
     </message>
     <message>
         <source>Recurring Transactions</source>
-        <translation type="unfinished"></translation>
+        <translation>Transacciones periódicas</translation>
     </message>
     <message numerus="yes">
         <source>(%n due)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>(%n pendiente)</numerusform>
+            <numerusform>(%n pendientes)</numerusform>
         </translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Editar</translation>
     </message>
     <message>
         <source>&amp;Confirm</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Confirmar</translation>
     </message>
     <message>
         <source>&amp;Skip</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Omitir</translation>
     </message>
     <message>
         <source>E&amp;nter Early...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Registrar por adelantado...</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;liminar</translation>
     </message>
 </context>
 <context>
     <name>RegisterEditor</name>
     <message>
         <source>it was deleted meanwhile</source>
-        <translation type="unfinished"></translation>
+        <translation>se eliminó mientras tanto</translation>
     </message>
     <message>
         <source>its account was deleted</source>
-        <translation type="unfinished"></translation>
+        <translation>su cuenta se eliminó</translation>
     </message>
     <message>
         <source>its split lines do not add up to its amount</source>
-        <translation type="unfinished"></translation>
+        <translation>sus líneas de división no suman su importe</translation>
     </message>
     <message>
         <source>a split cannot also be a transfer</source>
-        <translation type="unfinished"></translation>
+        <translation>una transacción dividida no puede ser también una transferencia</translation>
     </message>
     <message>
         <source>the new category has no id</source>
-        <translation type="unfinished"></translation>
+        <translation>la categoría nueva no tiene id</translation>
     </message>
     <message>
         <source>one of its categories cannot be used in this account</source>
-        <translation type="unfinished"></translation>
+        <translation>una de sus categorías no se puede usar en esta cuenta</translation>
     </message>
     <message>
         <source>the other account of the transfer cannot take it</source>
-        <translation type="unfinished"></translation>
+        <translation>la otra cuenta de la transferencia no puede recibirla</translation>
     </message>
     <message>
         <source>a transfer between currencies needs the amount the other account receives</source>
-        <translation type="unfinished"></translation>
+        <translation>una transferencia entre monedas necesita el importe que recibe la otra cuenta</translation>
     </message>
     <message>
         <source>the ledger could not be written (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>no se pudo escribir en el libro de cuentas (%1)</translation>
     </message>
 </context>
 <context>
     <name>RegisterModel</name>
     <message>
         <source>R</source>
-        <translation type="unfinished"></translation>
+        <translation>C</translation>
     </message>
     <message>
         <source>C</source>
-        <translation type="unfinished"></translation>
+        <translation>c</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha</translation>
     </message>
     <message>
         <source>Num</source>
-        <translation type="unfinished"></translation>
+        <translation>Núm.</translation>
     </message>
     <message>
         <source>Payee</source>
-        <translation type="unfinished"></translation>
+        <translation>Beneficiario</translation>
     </message>
     <message>
         <source>Category</source>
-        <translation type="unfinished"></translation>
+        <translation>Categoría</translation>
     </message>
     <message>
         <source>Memo</source>
-        <translation type="unfinished"></translation>
+        <translation>Nota</translation>
     </message>
     <message>
         <source>Payment</source>
-        <translation type="unfinished"></translation>
+        <translation>Pago</translation>
     </message>
     <message>
         <source>Deposit</source>
-        <translation type="unfinished"></translation>
+        <translation>Depósito</translation>
     </message>
     <message>
         <source>Clr</source>
-        <translation type="unfinished"></translation>
+        <translation>Comp.</translation>
     </message>
     <message>
         <source>Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Saldo</translation>
     </message>
 </context>
 <context>
     <name>RegisterScreen</name>
     <message>
         <source>New Transaction...</source>
-        <translation type="unfinished"></translation>
+        <translation>Nueva transacción...</translation>
     </message>
     <message>
         <source>Reconcile...</source>
-        <translation type="unfinished"></translation>
+        <translation>Conciliar...</translation>
     </message>
     <message>
         <source>Reconcile this account against a bank statement</source>
-        <translation type="unfinished"></translation>
+        <translation>Conciliar esta cuenta con un extracto bancario</translation>
     </message>
     <message>
         <source>&amp;Memorize as Recurring...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Memorizar como periódica...</translation>
     </message>
     <message>
         <source>R</source>
-        <translation type="unfinished"></translation>
+        <translation>C</translation>
     </message>
 </context>
 <context>
     <name>ReportComparison</name>
     <message>
         <source>This Year vs Last Year</source>
-        <translation type="unfinished"></translation>
+        <translation>Este año frente al año pasado</translation>
     </message>
     <message>
         <source>Last Year vs Year Before</source>
-        <translation type="unfinished"></translation>
+        <translation>Año pasado frente al anterior</translation>
     </message>
     <message>
         <source>This Quarter vs Last Quarter</source>
-        <translation type="unfinished"></translation>
+        <translation>Este trimestre frente al trimestre pasado</translation>
     </message>
     <message>
         <source>Custom</source>
-        <translation type="unfinished"></translation>
+        <translation>Personalizada</translation>
     </message>
 </context>
 <context>
     <name>ReportRunner</name>
     <message>
         <source>Checking</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuenta corriente</translation>
     </message>
     <message>
         <source>Other</source>
-        <translation type="unfinished"></translation>
+        <translation>Otra</translation>
     </message>
     <message>
         <source>Savings</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuenta de ahorro</translation>
     </message>
     <message>
         <source>Credit Card</source>
-        <translation type="unfinished"></translation>
+        <translation>Tarjeta de crédito</translation>
     </message>
     <message>
         <source>Cash</source>
-        <translation type="unfinished"></translation>
+        <translation>Efectivo</translation>
     </message>
     <message>
         <source>Investment</source>
-        <translation type="unfinished"></translation>
+        <translation>Inversión</translation>
     </message>
     <message>
         <source>Total</source>
-        <translation type="unfinished"></translation>
+        <translation>Total</translation>
     </message>
     <message>
         <source>Category Spending</source>
-        <translation type="unfinished"></translation>
+        <translation>Gastos por categoría</translation>
     </message>
     <message>
         <source>Payee Summary</source>
-        <translation type="unfinished"></translation>
+        <translation>Resumen por beneficiario</translation>
     </message>
     <message>
         <source>Tax Report</source>
-        <translation type="unfinished"></translation>
+        <translation>Informe fiscal</translation>
     </message>
     <message>
         <source>Income vs Expenses</source>
-        <translation type="unfinished"></translation>
+        <translation>Ingresos y gastos</translation>
     </message>
     <message>
         <source>Cash Flow</source>
-        <translation type="unfinished"></translation>
+        <translation>Flujo de caja</translation>
     </message>
     <message>
         <source>Year-over-Year</source>
-        <translation type="unfinished"></translation>
+        <translation>Comparación interanual</translation>
     </message>
     <message>
         <source>Account Summary</source>
-        <translation type="unfinished"></translation>
+        <translation>Resumen de cuentas</translation>
     </message>
     <message>
         <source>Transactions</source>
-        <translation type="unfinished"></translation>
+        <translation>Transacciones</translation>
     </message>
     <message>
         <source>Category</source>
-        <translation type="unfinished"></translation>
+        <translation>Categoría</translation>
     </message>
     <message>
         <source>Payee</source>
-        <translation type="unfinished"></translation>
+        <translation>Beneficiario</translation>
     </message>
     <message>
         <source>Count</source>
-        <translation type="unfinished"></translation>
+        <translation>Recuento</translation>
     </message>
     <message>
         <source>Tax Code</source>
-        <translation type="unfinished"></translation>
+        <translation>Código fiscal</translation>
     </message>
     <message>
         <source>Month</source>
-        <translation type="unfinished"></translation>
+        <translation>Mes</translation>
     </message>
     <message>
         <source>Income</source>
-        <translation type="unfinished"></translation>
+        <translation>Ingresos</translation>
     </message>
     <message>
         <source>Expenses</source>
-        <translation type="unfinished"></translation>
+        <translation>Gastos</translation>
     </message>
     <message>
         <source>Net</source>
-        <translation type="unfinished"></translation>
+        <translation>Neto</translation>
     </message>
     <message>
         <source>Inflows</source>
-        <translation type="unfinished"></translation>
+        <translation>Entradas</translation>
     </message>
     <message>
         <source>Outflows</source>
-        <translation type="unfinished"></translation>
+        <translation>Salidas</translation>
     </message>
     <message>
         <source>Period 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Período 1</translation>
     </message>
     <message>
         <source>Period 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Período 2</translation>
     </message>
     <message>
         <source>Difference</source>
-        <translation type="unfinished"></translation>
+        <translation>Diferencia</translation>
     </message>
     <message>
         <source>Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuenta</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo</translation>
     </message>
     <message>
         <source>Cleared</source>
-        <translation type="unfinished"></translation>
+        <translation>Compensado</translation>
     </message>
     <message>
         <source>Uncleared</source>
-        <translation type="unfinished"></translation>
+        <translation>No compensado</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha</translation>
     </message>
     <message>
         <source>Memo</source>
-        <translation type="unfinished"></translation>
+        <translation>Nota</translation>
     </message>
     <message>
         <source>Amount</source>
-        <translation type="unfinished"></translation>
+        <translation>Importe</translation>
     </message>
 </context>
 <context>
