@@ -2688,316 +2688,318 @@ Un registro de cuentas para las finanzas del hogar.</translation>
     <name>ReportService</name>
     <message>
         <source>Uncategorized</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin categoría</translation>
     </message>
     <message>
         <source>Split</source>
-        <translation type="unfinished"></translation>
+        <translation>Dividida</translation>
     </message>
     <message>
         <source>Transfer to/from: </source>
-        <translation type="unfinished"></translation>
+        <translation>Transferencia a/desde: </translation>
     </message>
 </context>
 <context>
     <name>ReportsScreen</name>
     <message>
         <source>Reports</source>
-        <translation type="unfinished"></translation>
+        <translation>Informes</translation>
     </message>
     <message>
         <source>E&amp;xport CSV...</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;xportar CSV...</translation>
     </message>
     <message>
         <source>Not every transaction could be read, so this list is incomplete. Choose the period again to retry.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudieron leer todas las transacciones, así que esta lista está incompleta. Vuelva a elegir el período para reintentarlo.</translation>
     </message>
     <message>
         <source>&amp;Account:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cuenta:</translation>
     </message>
     <message>
         <source>&amp;Period:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Período:</translation>
     </message>
     <message>
         <source>Co&amp;mpare:</source>
-        <translation type="unfinished"></translation>
+        <translation>Co&amp;mparar:</translation>
     </message>
     <message>
         <source>Period &amp;1:</source>
-        <translation type="unfinished"></translation>
+        <translation>Período &amp;1:</translation>
     </message>
     <message>
         <source>Period &amp;2:</source>
-        <translation type="unfinished"></translation>
+        <translation>Período &amp;2:</translation>
     </message>
     <message>
         <source>Export CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar CSV</translation>
     </message>
     <message>
         <source>CSV Files (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos CSV (*.csv)</translation>
     </message>
     <message>
         <source>Export Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Error al exportar</translation>
     </message>
     <message>
         <source>The report could not be saved as &quot;%1&quot;: %2. Nothing was written; choose another place and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo guardar el informe como &quot;%1&quot;: %2. No se escribió nada; elija otra ubicación e inténtelo de nuevo.</translation>
     </message>
 </context>
 <context>
     <name>SettingsScreen</name>
     <message>
         <source>General</source>
-        <translation type="unfinished"></translation>
+        <translation>General</translation>
     </message>
     <message>
         <source>Register</source>
-        <translation type="unfinished"></translation>
+        <translation>Registro</translation>
     </message>
     <message>
         <source>Data &amp; Sync</source>
-        <translation type="unfinished"></translation>
+        <translation>Datos y sincronización</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de</translation>
     </message>
     <message>
         <source>Ctrl+Page Down and Ctrl+Page Up change the page.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+Av Pág y Ctrl+Re Pág cambian de página.</translation>
     </message>
     <message>
         <source>Appearance</source>
-        <translation type="unfinished"></translation>
+        <translation>Apariencia</translation>
     </message>
     <message>
         <source>Control how Tandrel Ledgerine looks.</source>
-        <translation type="unfinished"></translation>
+        <translation>Controle el aspecto de Tandrel Ledgerine.</translation>
     </message>
     <message>
         <source>Choose accent color</source>
-        <translation type="unfinished"></translation>
+        <translation>Elegir el color de énfasis</translation>
     </message>
     <message>
         <source>Accent color</source>
-        <translation type="unfinished"></translation>
+        <translation>Color de énfasis</translation>
     </message>
     <message>
         <source>Theme</source>
-        <translation type="unfinished"></translation>
+        <translation>Tema</translation>
     </message>
     <message>
         <source>Font size</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamaño de letra</translation>
     </message>
     <message>
         <source>Regional</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuración regional</translation>
     </message>
     <message>
         <source>Date and calendar preferences.</source>
-        <translation type="unfinished"></translation>
+        <translation>Preferencias de fecha y calendario.</translation>
     </message>
     <message>
         <source>Week starts on</source>
-        <translation type="unfinished"></translation>
+        <translation>La semana empieza el</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Idioma</translation>
     </message>
     <message>
         <source>Display</source>
-        <translation type="unfinished"></translation>
+        <translation>Visualización</translation>
     </message>
     <message>
         <source>How transactions appear in the register.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cómo se muestran las transacciones en el registro.</translation>
     </message>
     <message>
         <source>Two-line rows</source>
-        <translation type="unfinished"></translation>
+        <translation>Filas de dos líneas</translation>
     </message>
     <message>
         <source>Auto-decimal point</source>
-        <translation type="unfinished"></translation>
+        <translation>Punto decimal automático</translation>
     </message>
     <message>
         <source>Show memo on a second line below the payee.</source>
-        <translation type="unfinished"></translation>
+        <translation>Muestra la nota en una segunda línea debajo del beneficiario.</translation>
     </message>
     <message>
         <source>Type 1234 to enter 12.34. The last two digits are always cents.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escriba 1234 para introducir 12.34. Las dos últimas cifras son siempre los decimales.</translation>
     </message>
     <message>
         <source>Sorting</source>
-        <translation type="unfinished"></translation>
+        <translation>Orden</translation>
     </message>
     <message>
         <source>Control the order of transactions in the register.</source>
-        <translation type="unfinished"></translation>
+        <translation>Controle el orden de las transacciones en el registro.</translation>
     </message>
     <message>
         <source>Show newest transactions first</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar primero las transacciones más recientes</translation>
     </message>
     <message>
         <source>When enabled, the most recent transactions appear at the top.</source>
-        <translation type="unfinished"></translation>
+        <translation>Si se activa, las transacciones más recientes aparecen arriba.</translation>
     </message>
     <message>
         <source>Sync</source>
-        <translation type="unfinished"></translation>
+        <translation>Sincronización</translation>
     </message>
     <message>
         <source>Keep your check register in sync across all your devices.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mantenga su registro sincronizado en todos sus dispositivos.</translation>
     </message>
     <message>
         <source>Sync Now</source>
-        <translation type="unfinished"></translation>
+        <translation>Sincronizar ahora</translation>
     </message>
     <message>
         <source>Force Full Sync</source>
-        <translation type="unfinished"></translation>
+        <translation>Forzar sincronización completa</translation>
     </message>
     <message>
         <source>Backup &amp; Restore</source>
-        <translation type="unfinished"></translation>
+        <translation>Copia de seguridad y restauración</translation>
     </message>
     <message>
         <source>Save or restore your data to a portable backup file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Guarde sus datos en un archivo de copia de seguridad portátil o restáurelos desde él.</translation>
     </message>
     <message>
         <source>Export Backup</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar copia de seguridad</translation>
     </message>
     <message>
         <source>Import Backup</source>
-        <translation type="unfinished"></translation>
+        <translation>Importar copia de seguridad</translation>
     </message>
     <message>
         <source>Deleted Accounts</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuentas eliminadas</translation>
     </message>
     <message>
         <source>Accounts you&apos;ve deleted can be restored here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aquí puede restaurar las cuentas que haya eliminado.</translation>
     </message>
     <message>
         <source>Restore Selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Restaurar seleccionadas</translation>
     </message>
     <message>
         <source>Tandrel Ledgerine</source>
-        <translation type="unfinished"></translation>
+        <translation>Tandrel Ledgerine</translation>
     </message>
     <message>
         <source>Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Versión %1</translation>
     </message>
     <message>
         <source>A digital check register for tracking household finances.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un registro digital para llevar las finanzas del hogar.</translation>
     </message>
     <message>
         <source>This application uses the Qt framework under the LGPL v3 license.</source>
-        <translation type="unfinished"></translation>
+        <translation>Esta aplicación usa el framework Qt bajo la licencia LGPL v3.</translation>
     </message>
     <message>
         <source>Language Changed</source>
-        <translation type="unfinished"></translation>
+        <translation>Idioma cambiado</translation>
     </message>
     <message>
         <source>The new language will take effect the next time you start Tandrel Ledgerine.</source>
-        <translation type="unfinished"></translation>
+        <translation>El nuevo idioma se aplicará la próxima vez que inicie Tandrel Ledgerine.</translation>
     </message>
     <message>
         <source>Account Not Restored</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuenta no restaurada</translation>
     </message>
     <message>
         <source>The account &quot;%1&quot; could not be restored; nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo restaurar la cuenta &quot;%1&quot;; no se cambió nada.</translation>
     </message>
     <message>
         <source>This will re-upload every local row to the server and re-download all server data. Use this if data appears out of sync between devices.
 
 Continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>Se volverán a subir al servidor todas las filas locales y se volverán a descargar todos los datos del servidor. Úselo si los datos no parecen estar sincronizados entre dispositivos.
+
+¿Continuar?</translation>
     </message>
     <message>
         <source>Syncing...</source>
-        <translation type="unfinished"></translation>
+        <translation>Sincronizando...</translation>
     </message>
     <message>
         <source>ZIP Files (*.zip)</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos ZIP (*.zip)</translation>
     </message>
     <message>
         <source>Exporting...</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportando...</translation>
     </message>
     <message>
         <source>Writing the backup...</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribiendo la copia de seguridad...</translation>
     </message>
     <message>
         <source>Import Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo de importación</translation>
     </message>
     <message>
         <source>How should existing data be handled?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Qué hacer con los datos existentes?</translation>
     </message>
     <message>
         <source>Importing...</source>
-        <translation type="unfinished"></translation>
+        <translation>Importando...</translation>
     </message>
     <message>
         <source>Restoring the backup...</source>
-        <translation type="unfinished"></translation>
+        <translation>Restaurando la copia de seguridad...</translation>
     </message>
 </context>
 <context>
     <name>SplitEditorDialog</name>
     <message>
         <source>Split Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Dividir transacción</translation>
     </message>
     <message>
         <source>Transaction amount:</source>
-        <translation type="unfinished"></translation>
+        <translation>Importe de la transacción:</translation>
     </message>
     <message>
         <source>Left to assign:</source>
-        <translation type="unfinished"></translation>
+        <translation>Pendiente de asignar:</translation>
     </message>
     <message>
         <source>Set Amount to &amp;Total</source>
-        <translation type="unfinished"></translation>
+        <translation>Usar el &amp;total como importe</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a complete amount. Correct it, or clear it for none.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; no es un importe completo. Corríjalo o bórrelo para dejarlo vacío.</translation>
     </message>
     <message>
         <source>More than one category matches &quot;%1&quot;; choose one from the list.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hay más de una categoría que coincide con &quot;%1&quot;; elija una de la lista.</translation>
     </message>
     <message numerus="yes">
         <source>Total of %n line(s):</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Total de %n línea:</numerusform>
+            <numerusform>Total de %n líneas:</numerusform>
         </translation>
     </message>
 </context>
@@ -3005,32 +3007,32 @@ Continue?</source>
     <name>SplitLinesWidget</name>
     <message>
         <source>&amp;Add Line</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Añadir línea</translation>
     </message>
     <message>
         <source>Category</source>
-        <translation type="unfinished"></translation>
+        <translation>Categoría</translation>
     </message>
     <message>
         <source>Memo</source>
-        <translation type="unfinished"></translation>
+        <translation>Nota</translation>
     </message>
     <message>
         <source>Amount</source>
-        <translation type="unfinished"></translation>
+        <translation>Importe</translation>
     </message>
     <message>
         <source>Remove Line</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitar línea</translation>
     </message>
 </context>
 <context>
     <name>StatusBar</name>
     <message numerus="yes">
         <source>%n recurring transaction(s) due</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n transacción periódica pendiente</numerusform>
+            <numerusform>%n transacciones periódicas pendientes</numerusform>
         </translation>
     </message>
 </context>
@@ -3038,397 +3040,398 @@ Continue?</source>
     <name>TandAccount::ShareMembersDialog</name>
     <message>
         <source>Could not share with %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo compartir con %1.</translation>
     </message>
     <message>
         <source>Could not remove %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo quitar a %1.</translation>
     </message>
     <message>
         <source>People with access</source>
-        <translation type="unfinished"></translation>
+        <translation>Personas con acceso</translation>
     </message>
     <message>
         <source>Add people</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir personas</translation>
     </message>
     <message>
         <source>Not shared with anyone yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Todavía no se comparte con nadie.</translation>
     </message>
     <message>
         <source>Nobody else is in your family group yet. Invite people to your group to share this account with them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Todavía no hay nadie más en su grupo familiar. Invite a personas a su grupo para compartir esta cuenta con ellas.</translation>
     </message>
     <message>
         <source>All group members already have access</source>
-        <translation type="unfinished"></translation>
+        <translation>Todos los miembros del grupo ya tienen acceso</translation>
     </message>
     <message>
         <source>Share</source>
-        <translation type="unfinished"></translation>
+        <translation>Compartir</translation>
     </message>
     <message>
         <source>Remove access</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitar acceso</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar</translation>
     </message>
     <message>
         <source>Remove access?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Quitar el acceso?</translation>
     </message>
     <message>
         <source>%1 will no longer have access. Continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 dejará de tener acceso. ¿Continuar?</translation>
     </message>
     <message>
         <source>Loading…</source>
-        <translation type="unfinished"></translation>
+        <translation>Cargando…</translation>
     </message>
     <message>
         <source>Could not load who has access to this account.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo cargar quién tiene acceso a esta cuenta.</translation>
     </message>
     <message>
         <source>Could not load your group&apos;s members.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudieron cargar los miembros de su grupo.</translation>
     </message>
     <message>
         <source>Members can be added once it is known who has access.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se podrán añadir miembros cuando se sepa quién tiene acceso.</translation>
     </message>
     <message>
         <source>Sharing with %1…</source>
-        <translation type="unfinished"></translation>
+        <translation>Compartiendo con %1…</translation>
     </message>
     <message>
         <source>Removing %1…</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitando a %1…</translation>
     </message>
 </context>
 <context>
     <name>TandUpdate::UpdateDialog</name>
     <message>
         <source>Update available</source>
-        <translation type="unfinished"></translation>
+        <translation>Actualización disponible</translation>
     </message>
     <message>
         <source>A new version of %1 is available.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hay una nueva versión de %1 disponible.</translation>
     </message>
     <message>
         <source>You have version %1. The latest version is %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiene la versión %1. La versión más reciente es la %2.</translation>
     </message>
     <message>
         <source>Loading release notes…</source>
-        <translation type="unfinished"></translation>
+        <translation>Cargando las notas de la versión…</translation>
     </message>
     <message>
         <source>*Release notes are not available for this version.*</source>
-        <translation type="unfinished"></translation>
+        <translation>*Las notas de esta versión no están disponibles.*</translation>
     </message>
     <message>
         <source>Download</source>
-        <translation type="unfinished"></translation>
+        <translation>Descargar</translation>
     </message>
     <message>
         <source>Later</source>
-        <translation type="unfinished"></translation>
+        <translation>Más tarde</translation>
     </message>
 </context>
 <context>
     <name>TandUpdate::WhatsNewDialog</name>
     <message>
         <source>What&apos;s New in %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Novedades de %1 %2</translation>
     </message>
     <message>
         <source>What&apos;s new in %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Novedades de %1 %2</translation>
     </message>
     <message>
         <source>You are running version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Está usando la versión %1</translation>
     </message>
     <message>
         <source>Download %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Descargar %1</translation>
     </message>
 </context>
 <context>
     <name>TransactionActions</name>
     <message>
         <source>The new transaction could not be saved: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo guardar la transacción nueva: %1.</translation>
     </message>
     <message>
         <source>The changes to the transaction could not be saved: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudieron guardar los cambios de la transacción: %1.</translation>
     </message>
     <message>
         <source>Delete the transfer for %1? Its other side, in %2, is deleted too.</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Eliminar la transferencia de %1? También se elimina su contrapartida, en %2.</translation>
     </message>
     <message>
         <source>Delete the transaction for %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Eliminar la transacción de %1?</translation>
     </message>
     <message>
         <source>This transaction is reconciled: its statement will no longer add up.</source>
-        <translation type="unfinished"></translation>
+        <translation>Esta transacción está conciliada: su extracto dejará de cuadrar.</translation>
     </message>
     <message>
         <source>The other side is reconciled: its statement will no longer add up.</source>
-        <translation type="unfinished"></translation>
+        <translation>La contrapartida está conciliada: su extracto dejará de cuadrar.</translation>
     </message>
     <message>
         <source>Delete Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar transacción</translation>
     </message>
     <message>
         <source>The transaction could not be deleted: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo eliminar la transacción: %1.</translation>
     </message>
     <message>
         <source>This transaction is reconciled</source>
-        <translation type="unfinished"></translation>
+        <translation>Esta transacción está conciliada</translation>
     </message>
     <message>
         <source>Its other side, in %1, is reconciled</source>
-        <translation type="unfinished"></translation>
+        <translation>Su contrapartida, en %1, está conciliada</translation>
     </message>
     <message>
         <source>Change a Reconciled Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiar una transacción conciliada</translation>
     </message>
     <message>
         <source>%1: changing it means its statement will no longer add up. Change it anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: si la cambia, su extracto dejará de cuadrar. ¿Cambiarla de todos modos?</translation>
     </message>
     <message>
         <source>another account</source>
-        <translation type="unfinished"></translation>
+        <translation>otra cuenta</translation>
     </message>
 </context>
 <context>
     <name>TransactionFormDialog</name>
     <message>
         <source>New Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Nueva transacción</translation>
     </message>
     <message>
         <source>Edit Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar transacción</translation>
     </message>
     <message>
         <source>Invalid Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha no válida</translation>
     </message>
     <message>
         <source>Enter the date as month/day/year, for example 12/31/2026.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escriba la fecha como mes/día/año, por ejemplo 12/31/2026.</translation>
     </message>
     <message>
         <source>Split Does Not Add Up</source>
-        <translation type="unfinished"></translation>
+        <translation>La división no cuadra</translation>
     </message>
     <message>
         <source>The split lines add up to %1, not to the amount of %2. Open the split to correct them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Las líneas de la división suman %1, no el importe de %2. Abra la división para corregirlas.</translation>
     </message>
     <message>
         <source>Optional</source>
-        <translation type="unfinished"></translation>
+        <translation>Opcional</translation>
     </message>
     <message>
         <source>Divide the amount among several categories</source>
-        <translation type="unfinished"></translation>
+        <translation>Repartir el importe entre varias categorías</translation>
     </message>
     <message>
         <source>C&amp;leared</source>
-        <translation type="unfinished"></translation>
+        <translation>Co&amp;mpensada</translation>
     </message>
     <message>
         <source>Da&amp;te:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fecha:</translation>
     </message>
     <message>
         <source>&amp;Number:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Número:</translation>
     </message>
     <message>
         <source>Pa&amp;yee:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Beneficiario:</translation>
     </message>
     <message>
         <source>&amp;Category:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Categoría:</translation>
     </message>
     <message>
         <source>&amp;Memo:</source>
-        <translation type="unfinished"></translation>
+        <translation>N&amp;ota:</translation>
     </message>
     <message>
         <source>Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo:</translation>
     </message>
     <message>
         <source>&amp;Amount:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Importe:</translation>
     </message>
     <message>
         <source>Reconciled transactions stay cleared</source>
-        <translation type="unfinished"></translation>
+        <translation>Las transacciones conciliadas siguen compensadas</translation>
     </message>
     <message>
         <source>(deleted account)</source>
-        <translation type="unfinished"></translation>
+        <translation>(cuenta eliminada)</translation>
     </message>
     <message numerus="yes">
         <source>Split into %n line(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Dividida en %n línea</numerusform>
+            <numerusform>Dividida en %n líneas</numerusform>
         </translation>
     </message>
     <message>
         <source>The amount of a split is the sum of its lines</source>
-        <translation type="unfinished"></translation>
+        <translation>El importe de una transacción dividida es la suma de sus líneas</translation>
     </message>
     <message>
         <source>Edit &amp;Split...</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar di&amp;visión...</translation>
     </message>
     <message>
         <source>Type a minus sign to switch between payment and deposit</source>
-        <translation type="unfinished"></translation>
+        <translation>Escriba un signo menos para cambiar entre pago y depósito</translation>
     </message>
     <message>
         <source>&amp;Split...</source>
-        <translation type="unfinished"></translation>
+        <translation>Di&amp;vidir...</translation>
     </message>
     <message>
         <source>Choose a Category</source>
-        <translation type="unfinished"></translation>
+        <translation>Elija una categoría</translation>
     </message>
     <message>
         <source>&quot;%1&quot; names no single category. Choose one, or clear the field, before splitting.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; no corresponde a una única categoría. Elija una o vacíe el campo antes de dividir.</translation>
     </message>
     <message>
         <source>No category is named &quot;%1&quot;: pick one from the list, or OK will offer to create it.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ninguna categoría llamada &quot;%1&quot;: elija una de la lista o Aceptar le ofrecerá crearla.</translation>
     </message>
     <message>
         <source>More than one category matches &quot;%1&quot;; choose one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hay más de una categoría que coincide con &quot;%1&quot;; elija una.</translation>
     </message>
     <message>
         <source>Amount in %1:</source>
-        <translation type="unfinished"></translation>
+        <translation>Importe en %1:</translation>
     </message>
     <message>
         <source>Invalid Amount</source>
-        <translation type="unfinished"></translation>
+        <translation>Importe no válido</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a complete amount. Correct it, or clear it for none.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; no es un importe completo. Corríjalo o bórrelo para dejarlo vacío.</translation>
     </message>
     <message>
         <source>Nothing to Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Nada que guardar</translation>
     </message>
     <message>
         <source>Enter a payee or an amount.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escriba un beneficiario o un importe.</translation>
     </message>
     <message>
         <source>More than one category matches &quot;%1&quot;; choose one from the list.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hay más de una categoría que coincide con &quot;%1&quot;; elija una de la lista.</translation>
     </message>
     <message>
         <source>Amount Missing</source>
-        <translation type="unfinished"></translation>
+        <translation>Falta el importe</translation>
     </message>
     <message>
         <source>Enter the amount as %1 counts it, in its own currency.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escriba el importe tal como lo registra %1, en su propia moneda.</translation>
     </message>
 </context>
 <context>
     <name>TransactionRepository</name>
     <message>
         <source>Split</source>
-        <translation type="unfinished"></translation>
+        <translation>Dividida</translation>
     </message>
 </context>
 <context>
     <name>WelcomeScreen</name>
     <message>
         <source>Your session has ended. Sign back in to keep syncing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Su sesión ha terminado. Vuelva a iniciar sesión para seguir sincronizando.</translation>
     </message>
     <message>
         <source>Works fully offline. Your data stays on this device.</source>
-        <translation type="unfinished"></translation>
+        <translation>Funciona completamente sin conexión. Sus datos se quedan en este dispositivo.</translation>
     </message>
     <message>
         <source>How it works</source>
-        <translation type="unfinished"></translation>
+        <translation>Cómo funciona</translation>
     </message>
     <message>
         <source>Add an account (checking, savings, credit card, or any account you&apos;d like to track).</source>
-        <translation type="unfinished"></translation>
+        <translation>Añada una cuenta (corriente, de ahorro, tarjeta de crédito o cualquier otra cuenta que quiera controlar).</translation>
     </message>
     <message>
         <source>Record transactions as you spend.</source>
-        <translation type="unfinished"></translation>
+        <translation>Anote las transacciones a medida que gasta.</translation>
     </message>
     <message>
         <source>Reconcile when your statement arrives.</source>
-        <translation type="unfinished"></translation>
+        <translation>Concilie cuando llegue su extracto.</translation>
     </message>
     <message>
         <source>%1.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1.</translation>
     </message>
     <message>
         <source>Welcome back</source>
-        <translation type="unfinished"></translation>
+        <translation>Hola de nuevo</translation>
     </message>
     <message>
         <source>Sign in to keep your data synced across devices.</source>
-        <translation type="unfinished"></translation>
+        <translation>Inicie sesión para mantener sus datos sincronizados entre dispositivos.</translation>
     </message>
     <message>
         <source>Sign In</source>
-        <translation type="unfinished"></translation>
+        <translation>Iniciar sesión</translation>
     </message>
     <message>
         <source>Create a different account</source>
-        <translation type="unfinished"></translation>
+        <translation>Crear otra cuenta</translation>
     </message>
     <message>
         <source>Welcome to
 Tandrel Ledgerine</source>
-        <translation type="unfinished"></translation>
+        <translation>Le damos la bienvenida a
+Tandrel Ledgerine</translation>
     </message>
     <message>
         <source>A digital check register.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un registro de cuentas digital.</translation>
     </message>
     <message>
         <source>Already have an account? Sign In</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Ya tiene una cuenta? Inicie sesión</translation>
     </message>
     <message>
         <source>Create Your First Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Crear su primera cuenta</translation>
     </message>
 </context>
 </TS>
