@@ -5,140 +5,140 @@
     <name>AccountEditor</name>
     <message>
         <source>Opening Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Solde initial</translation>
     </message>
 </context>
 <context>
     <name>AccountFormDialog</name>
     <message>
         <source>New Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouveau compte</translation>
     </message>
     <message>
         <source>Edit Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier le compte</translation>
     </message>
     <message>
         <source>Account name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom du compte</translation>
     </message>
     <message>
         <source>Checking</source>
-        <translation type="unfinished"></translation>
+        <translation>Compte courant</translation>
     </message>
     <message>
         <source>Savings</source>
-        <translation type="unfinished"></translation>
+        <translation>Compte d&apos;épargne</translation>
     </message>
     <message>
         <source>Credit Card</source>
-        <translation type="unfinished"></translation>
+        <translation>Carte de crédit</translation>
     </message>
     <message>
         <source>Cash</source>
-        <translation type="unfinished"></translation>
+        <translation>Espèces</translation>
     </message>
     <message>
         <source>Investment</source>
-        <translation type="unfinished"></translation>
+        <translation>Investissement</translation>
     </message>
     <message>
         <source>Other</source>
-        <translation type="unfinished"></translation>
+        <translation>Autre</translation>
     </message>
     <message>
         <source>USD ($)</source>
-        <translation type="unfinished"></translation>
+        <translation>USD ($)</translation>
     </message>
     <message>
         <source>EUR (€)</source>
-        <translation type="unfinished"></translation>
+        <translation>EUR (€)</translation>
     </message>
     <message>
         <source>GBP (£)</source>
-        <translation type="unfinished"></translation>
+        <translation>GBP (£)</translation>
     </message>
     <message>
         <source>CAD ($)</source>
-        <translation type="unfinished"></translation>
+        <translation>CAD ($)</translation>
     </message>
     <message>
         <source>AUD ($)</source>
-        <translation type="unfinished"></translation>
+        <translation>AUD ($)</translation>
     </message>
     <message>
         <source>JPY (¥)</source>
-        <translation type="unfinished"></translation>
+        <translation>JPY (¥)</translation>
     </message>
     <message>
         <source>Bank name (optional)</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom de la banque (facultatif)</translation>
     </message>
     <message>
         <source>Last 4 digits (optional)</source>
-        <translation type="unfinished"></translation>
+        <translation>4 derniers chiffres (facultatif)</translation>
     </message>
     <message>
         <source>&amp;Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nom :</translation>
     </message>
     <message>
         <source>&amp;Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Type :</translation>
     </message>
     <message>
         <source>&amp;Currency:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Devise :</translation>
     </message>
     <message>
         <source>Starting &amp;Balance:</source>
-        <translation type="unfinished"></translation>
+        <translation>Solde &amp;initial :</translation>
     </message>
     <message>
         <source>&amp;As of:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;En date du :</translation>
     </message>
     <message>
         <source>&amp;Institution:</source>
-        <translation type="unfinished"></translation>
+        <translation>Éta&amp;blissement :</translation>
     </message>
     <message>
         <source>Account &amp;Number:</source>
-        <translation type="unfinished"></translation>
+        <translation>N&amp;uméro de compte :</translation>
     </message>
     <message>
         <source>%1 </source>
         <comment>starting balance prefix; %1 is the currency symbol</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 </translation>
     </message>
     <message>
         <source>The currency cannot change once the account has transactions.</source>
-        <translation type="unfinished"></translation>
+        <translation>La devise ne peut plus être modifiée une fois que le compte contient des opérations.</translation>
     </message>
 </context>
 <context>
     <name>AccountPicker</name>
     <message>
         <source>All Accounts</source>
-        <translation type="unfinished"></translation>
+        <translation>Tous les comptes</translation>
     </message>
 </context>
 <context>
     <name>AccountSharingService</name>
     <message>
         <source>This account cannot be shared: the service would not know it by its id.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce compte ne peut pas être partagé : le service ne pourrait pas le retrouver par son identifiant.</translation>
     </message>
     <message>
         <source>Failed to share account (HTTP %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec du partage du compte (HTTP %1)</translation>
     </message>
 </context>
 <context>
     <name>Application</name>
     <message>
         <source>Database Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur de base de données</translation>
     </message>
     <message>
         <source>Failed to initialize the database.
@@ -146,520 +146,524 @@
 Data directory: %1
 
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;initialiser la base de données.
+
+Dossier des données : %1
+
+%2</translation>
     </message>
 </context>
 <context>
     <name>BackupArchive</name>
     <message>
         <source>too many entries</source>
-        <translation type="unfinished"></translation>
+        <translation>trop d&apos;entrées</translation>
     </message>
     <message>
         <source>%1 is too large</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est trop volumineux</translation>
     </message>
     <message>
         <source>the contents are too large</source>
-        <translation type="unfinished"></translation>
+        <translation>le contenu est trop volumineux</translation>
     </message>
     <message>
         <source>Failed to open ZIP archive</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;ouvrir l&apos;archive ZIP</translation>
     </message>
     <message>
         <source>%1: damaged entry</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : entrée endommagée</translation>
     </message>
     <message>
         <source>%1: invalid JSON</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : JSON non valide</translation>
     </message>
     <message>
         <source>Invalid backup: unexpected entry %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Sauvegarde non valide : entrée inattendue %1</translation>
     </message>
     <message>
         <source>Invalid backup: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Sauvegarde non valide : %1</translation>
     </message>
     <message>
         <source>Invalid backup: missing manifest.json</source>
-        <translation type="unfinished"></translation>
+        <translation>Sauvegarde non valide : manifest.json manquant</translation>
     </message>
     <message>
         <source>Unsupported backup version: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Version de sauvegarde non prise en charge : %1</translation>
     </message>
 </context>
 <context>
     <name>BackupRestore</name>
     <message>
         <source>%1: the backup holds %2 of the %3 rows its manifest lists</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : la sauvegarde contient %2 lignes sur les %3 que son manifeste annonce</translation>
     </message>
     <message>
         <source>%1: the other side of its transfer, %2, is not restored; it is kept as an ordinary transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : la contrepartie de son virement, %2, n&apos;est pas restaurée ; l&apos;opération est conservée comme opération ordinaire</translation>
     </message>
     <message>
         <source>%1: %2 %3 is not restored from this backup</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : %2 %3 n&apos;est pas restauré depuis cette sauvegarde</translation>
     </message>
     <message>
         <source>split_lines: the lines of transaction %1 in the backup do not add up to its amount; its lines in the ledger are kept</source>
-        <translation type="unfinished"></translation>
+        <translation>split_lines : les lignes de ventilation de l&apos;opération %1 dans la sauvegarde ne correspondent pas à son montant ; ses lignes dans le fichier des comptes sont conservées</translation>
     </message>
     <message>
         <source>%1: id %2 is already in use</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : l&apos;identifiant %2 est déjà utilisé</translation>
     </message>
     <message>
         <source>%1: id %2 appears more than once</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : l&apos;identifiant %2 apparaît plusieurs fois</translation>
     </message>
     <message>
         <source>%1: %2 %3 does not exist</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : %2 %3 n&apos;existe pas</translation>
     </message>
     <message>
         <source>%1: the starting balance would take the account&apos;s balance beyond what a balance can hold</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : le solde initial porterait le solde du compte au-delà de ce qu&apos;un solde peut contenir</translation>
     </message>
     <message>
         <source>%1: the amount would take the balance of account %2 beyond what a balance can hold</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : le montant porterait le solde du compte %2 au-delà de ce qu&apos;un solde peut contenir</translation>
     </message>
     <message>
         <source>the database ended the restore&apos;s transaction after an error</source>
-        <translation type="unfinished"></translation>
+        <translation>la base de données a mis fin à la transaction de la restauration après une erreur</translation>
     </message>
 </context>
 <context>
     <name>BackupService</name>
     <message>
         <source>A backup or restore is already running.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une sauvegarde ou une restauration est déjà en cours.</translation>
     </message>
     <message>
         <source>Nothing was restored: database error: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Rien n&apos;a été restauré : erreur de base de données : %1</translation>
     </message>
     <message>
         <source>The ledger could not be read into a backup.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier des comptes n&apos;a pas pu être lu pour en faire une sauvegarde.</translation>
     </message>
     <message>
         <source>The backup made does not read back: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>La sauvegarde créée ne peut pas être relue : %1</translation>
     </message>
     <message>
         <source>%1 of %2 bytes were written: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 octets sur %2 ont été écrits : %3</translation>
     </message>
     <message>
         <source>The file written does not hold the backup made.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier écrit ne contient pas la sauvegarde créée.</translation>
     </message>
     <message>
         <source>The file could not be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier n&apos;a pas pu être lu : %1</translation>
     </message>
     <message>
         <source>The file could not be read: it is not a regular file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier n&apos;a pas pu être lu : ce n&apos;est pas un fichier ordinaire.</translation>
     </message>
     <message>
         <source>The file is larger than any backup this program writes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier est plus volumineux que toute sauvegarde écrite par ce programme.</translation>
     </message>
     <message>
         <source>The file changed while it was read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier a été modifié pendant sa lecture.</translation>
     </message>
 </context>
 <context>
     <name>BackupTable</name>
     <message>
         <source>%1: missing %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : %2 manquant</translation>
     </message>
     <message>
         <source>%1: invalid value for %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : valeur non valide pour %2</translation>
     </message>
     <message>
         <source>%1: unknown %2 &quot;%3&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : %2 inconnu &quot;%3&quot;</translation>
     </message>
 </context>
 <context>
     <name>CategoriesScreen</name>
     <message>
         <source>Categories</source>
-        <translation type="unfinished"></translation>
+        <translation>Catégories</translation>
     </message>
     <message>
         <source>Search categories...</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher des catégories...</translation>
     </message>
     <message>
         <source>Search categories</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher des catégories</translation>
     </message>
     <message>
         <source>+ &amp;New Category</source>
-        <translation type="unfinished"></translation>
+        <translation>+ &amp;Nouvelle catégorie</translation>
     </message>
     <message>
         <source>&amp;New Category</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nouvelle catégorie</translation>
     </message>
     <message>
         <source>Add &amp;Subcategory</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter une sous-&amp;catégorie</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Modifier</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Supprimer</translation>
     </message>
     <message>
         <source>Category Not Saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Catégorie non enregistrée</translation>
     </message>
     <message>
         <source>The category &quot;%1&quot; could not be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>La catégorie &quot;%1&quot; n&apos;a pas pu être enregistrée.</translation>
     </message>
     <message>
         <source>The changes to &quot;%1&quot; could not be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les modifications de &quot;%1&quot; n&apos;ont pas pu être enregistrées.</translation>
     </message>
     <message>
         <source>Delete Category</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer la catégorie</translation>
     </message>
     <message>
         <source>Delete &quot;%1&quot;? Transactions using this category will become uncategorized.</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer &quot;%1&quot; ? Les opérations de cette catégorie n&apos;auront plus de catégorie.</translation>
     </message>
     <message>
         <source>Category Not Deleted</source>
-        <translation type="unfinished"></translation>
+        <translation>Catégorie non supprimée</translation>
     </message>
     <message>
         <source>The category &quot;%1&quot; could not be deleted.</source>
-        <translation type="unfinished"></translation>
+        <translation>La catégorie &quot;%1&quot; n&apos;a pas pu être supprimée.</translation>
     </message>
 </context>
 <context>
     <name>CategoryChoices</name>
     <message>
         <source>(none)</source>
-        <translation type="unfinished"></translation>
+        <translation>(aucune)</translation>
     </message>
     <message>
         <source>%1 &gt; %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 &gt; %2</translation>
     </message>
     <message>
         <source>Transfer to/from: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Virement de/vers : %1</translation>
     </message>
     <message>
         <source>Transfer to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Virement vers %1</translation>
     </message>
     <message>
         <source>Transfer from %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Virement de %1</translation>
     </message>
     <message>
         <source>(unknown category)</source>
-        <translation type="unfinished"></translation>
+        <translation>(catégorie inconnue)</translation>
     </message>
 </context>
 <context>
     <name>CategoryComboBox</name>
     <message>
         <source>There is no category named &quot;%1&quot;. Create it as an income category?</source>
-        <translation type="unfinished"></translation>
+        <translation>Il n&apos;existe aucune catégorie nommée &quot;%1&quot;. La créer comme catégorie de revenus ?</translation>
     </message>
     <message>
         <source>There is no category named &quot;%1&quot;. Create it as an expense category?</source>
-        <translation type="unfinished"></translation>
+        <translation>Il n&apos;existe aucune catégorie nommée &quot;%1&quot;. La créer comme catégorie de dépenses ?</translation>
     </message>
     <message>
         <source>New Category</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouvelle catégorie</translation>
     </message>
 </context>
 <context>
     <name>CategoryFormDialog</name>
     <message>
         <source>Edit Category</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier la catégorie</translation>
     </message>
     <message>
         <source>New Category</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouvelle catégorie</translation>
     </message>
     <message>
         <source>New Subcategory</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouvelle sous-catégorie</translation>
     </message>
     <message>
         <source>&amp;Parent:</source>
-        <translation type="unfinished"></translation>
+        <translation>Catégorie &amp;parente :</translation>
     </message>
     <message>
         <source>Category name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom de la catégorie</translation>
     </message>
     <message>
         <source>&amp;Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nom :</translation>
     </message>
     <message>
         <source>Expense</source>
-        <translation type="unfinished"></translation>
+        <translation>Dépense</translation>
     </message>
     <message>
         <source>Income</source>
-        <translation type="unfinished"></translation>
+        <translation>Revenu</translation>
     </message>
     <message>
         <source>&amp;Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Type :</translation>
     </message>
     <message>
         <source>Tax-&amp;relevant</source>
-        <translation type="unfinished"></translation>
+        <translation>Concerne les &amp;impôts</translation>
     </message>
     <message>
         <source>Mark this category for inclusion in tax-time reports.</source>
-        <translation type="unfinished"></translation>
+        <translation>Inclure cette catégorie dans les rapports préparant la déclaration d&apos;impôts.</translation>
     </message>
     <message>
         <source>e.g. charitable_contributions, mortgage_interest</source>
-        <translation type="unfinished"></translation>
+        <translation>p. ex. charitable_contributions, mortgage_interest</translation>
     </message>
     <message>
         <source>Tax &amp;Code:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Code fiscal :</translation>
     </message>
     <message>
         <source>Transfer</source>
-        <translation type="unfinished"></translation>
+        <translation>Virement</translation>
     </message>
 </context>
 <context>
     <name>CategoryService</name>
     <message>
         <source>Income</source>
-        <translation type="unfinished"></translation>
+        <translation>Revenus</translation>
     </message>
     <message>
         <source>Salary</source>
-        <translation type="unfinished"></translation>
+        <translation>Salaire</translation>
     </message>
     <message>
         <source>Bonus</source>
-        <translation type="unfinished"></translation>
+        <translation>Primes</translation>
     </message>
     <message>
         <source>Interest Income</source>
-        <translation type="unfinished"></translation>
+        <translation>Intérêts perçus</translation>
     </message>
     <message>
         <source>Dividends</source>
-        <translation type="unfinished"></translation>
+        <translation>Dividendes</translation>
     </message>
     <message>
         <source>Gifts Received</source>
-        <translation type="unfinished"></translation>
+        <translation>Cadeaux reçus</translation>
     </message>
     <message>
         <source>Other Income</source>
-        <translation type="unfinished"></translation>
+        <translation>Autres revenus</translation>
     </message>
     <message>
         <source>Housing</source>
-        <translation type="unfinished"></translation>
+        <translation>Logement</translation>
     </message>
     <message>
         <source>Rent</source>
-        <translation type="unfinished"></translation>
+        <translation>Loyer</translation>
     </message>
     <message>
         <source>Mortgage</source>
-        <translation type="unfinished"></translation>
+        <translation>Prêt immobilier</translation>
     </message>
     <message>
         <source>Property Tax</source>
-        <translation type="unfinished"></translation>
+        <translation>Taxe foncière</translation>
     </message>
     <message>
         <source>Home Insurance</source>
-        <translation type="unfinished"></translation>
+        <translation>Assurance habitation</translation>
     </message>
     <message>
         <source>Home Maintenance</source>
-        <translation type="unfinished"></translation>
+        <translation>Entretien du logement</translation>
     </message>
     <message>
         <source>Utilities</source>
-        <translation type="unfinished"></translation>
+        <translation>Charges courantes</translation>
     </message>
     <message>
         <source>Electricity</source>
-        <translation type="unfinished"></translation>
+        <translation>Électricité</translation>
     </message>
     <message>
         <source>Water</source>
-        <translation type="unfinished"></translation>
+        <translation>Eau</translation>
     </message>
     <message>
         <source>Gas &amp; Heating</source>
-        <translation type="unfinished"></translation>
+        <translation>Gaz et chauffage</translation>
     </message>
     <message>
         <source>Internet</source>
-        <translation type="unfinished"></translation>
+        <translation>Internet</translation>
     </message>
     <message>
         <source>Phone</source>
-        <translation type="unfinished"></translation>
+        <translation>Téléphone</translation>
     </message>
     <message>
         <source>Food</source>
-        <translation type="unfinished"></translation>
+        <translation>Alimentation</translation>
     </message>
     <message>
         <source>Groceries</source>
-        <translation type="unfinished"></translation>
+        <translation>Courses</translation>
     </message>
     <message>
         <source>Restaurants</source>
-        <translation type="unfinished"></translation>
+        <translation>Restaurants</translation>
     </message>
     <message>
         <source>Transportation</source>
-        <translation type="unfinished"></translation>
+        <translation>Transports</translation>
     </message>
     <message>
         <source>Fuel</source>
-        <translation type="unfinished"></translation>
+        <translation>Carburant</translation>
     </message>
     <message>
         <source>Auto Insurance</source>
-        <translation type="unfinished"></translation>
+        <translation>Assurance auto</translation>
     </message>
     <message>
         <source>Auto Maintenance</source>
-        <translation type="unfinished"></translation>
+        <translation>Entretien auto</translation>
     </message>
     <message>
         <source>Public Transit</source>
-        <translation type="unfinished"></translation>
+        <translation>Transports en commun</translation>
     </message>
     <message>
         <source>Health</source>
-        <translation type="unfinished"></translation>
+        <translation>Santé</translation>
     </message>
     <message>
         <source>Medical</source>
-        <translation type="unfinished"></translation>
+        <translation>Frais médicaux</translation>
     </message>
     <message>
         <source>Pharmacy</source>
-        <translation type="unfinished"></translation>
+        <translation>Pharmacie</translation>
     </message>
     <message>
         <source>Health Insurance</source>
-        <translation type="unfinished"></translation>
+        <translation>Assurance santé</translation>
     </message>
     <message>
         <source>Personal</source>
-        <translation type="unfinished"></translation>
+        <translation>Dépenses personnelles</translation>
     </message>
     <message>
         <source>Clothing</source>
-        <translation type="unfinished"></translation>
+        <translation>Vêtements</translation>
     </message>
     <message>
         <source>Personal Care</source>
-        <translation type="unfinished"></translation>
+        <translation>Soins personnels</translation>
     </message>
     <message>
         <source>Entertainment</source>
-        <translation type="unfinished"></translation>
+        <translation>Loisirs</translation>
     </message>
     <message>
         <source>Subscriptions</source>
-        <translation type="unfinished"></translation>
+        <translation>Abonnements</translation>
     </message>
     <message>
         <source>Education</source>
-        <translation type="unfinished"></translation>
+        <translation>Éducation</translation>
     </message>
     <message>
         <source>Giving</source>
-        <translation type="unfinished"></translation>
+        <translation>Dons et cadeaux</translation>
     </message>
     <message>
         <source>Charitable Donations</source>
-        <translation type="unfinished"></translation>
+        <translation>Dons aux associations</translation>
     </message>
     <message>
         <source>Gifts</source>
-        <translation type="unfinished"></translation>
+        <translation>Cadeaux</translation>
     </message>
     <message>
         <source>Bank Fees</source>
-        <translation type="unfinished"></translation>
+        <translation>Frais bancaires</translation>
     </message>
     <message>
         <source>Transfers</source>
-        <translation type="unfinished"></translation>
+        <translation>Virements</translation>
     </message>
     <message>
         <source>Credit Card Payment</source>
-        <translation type="unfinished"></translation>
+        <translation>Remboursement de carte de crédit</translation>
     </message>
     <message>
         <source>Savings Transfer</source>
-        <translation type="unfinished"></translation>
+        <translation>Virement vers l&apos;épargne</translation>
     </message>
 </context>
 <context>
     <name>CategoryTreeModel</name>
     <message>
         <source>Category</source>
-        <translation type="unfinished"></translation>
+        <translation>Catégorie</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Type</translation>
     </message>
     <message>
         <source>Tax Code</source>
-        <translation type="unfinished"></translation>
+        <translation>Code fiscal</translation>
     </message>
 </context>
 <context>
     <name>CsvPreview</name>
     <message>
         <source>The file holds no rows to import.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier ne contient aucune ligne à importer.</translation>
     </message>
     <message>
         <source>Col %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Col. %1 : %2</translation>
     </message>
 </context>
 <context>
@@ -667,500 +671,511 @@ Data directory: %1
     <message>
         <source>Not signed in.
 Sign in via File › Tandrel Account to enable sync.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non connecté.
+Connectez-vous via Fichier › Compte Tandrel pour activer la synchronisation.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Signed in as:&lt;/b&gt; %1&lt;br&gt;&lt;b&gt;Status:&lt;/b&gt; &lt;span style=&quot;color:%2&quot;&gt;%3&lt;/span&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Connecté en tant que :&lt;/b&gt; %1&lt;br&gt;&lt;b&gt;État :&lt;/b&gt; &lt;span style=&quot;color:%2&quot;&gt;%3&lt;/span&gt;</translation>
     </message>
     <message>
         <source>Never synced</source>
-        <translation type="unfinished"></translation>
+        <translation>Jamais synchronisé</translation>
     </message>
     <message>
         <source>Last synced: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Dernière synchronisation : %1</translation>
     </message>
     <message>
         <source>Error: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur : %1</translation>
     </message>
     <message>
         <source>Replace all with backup data</source>
-        <translation type="unfinished"></translation>
+        <translation>Tout remplacer par les données de la sauvegarde</translation>
     </message>
     <message>
         <source>Keep newer (compare timestamps)</source>
-        <translation type="unfinished"></translation>
+        <translation>Garder le plus récent (comparer les horodatages)</translation>
     </message>
     <message>
         <source>Skip existing items</source>
-        <translation type="unfinished"></translation>
+        <translation>Ignorer les éléments existants</translation>
     </message>
     <message>
         <source>Backup Complete</source>
-        <translation type="unfinished"></translation>
+        <translation>Sauvegarde terminée</translation>
     </message>
     <message>
         <source>Backup saved to:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Sauvegarde enregistrée dans :
+%1</translation>
     </message>
     <message>
         <source>Could not write to:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;écrire dans :
+%1</translation>
     </message>
     <message>
         <source>Backup Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de la sauvegarde</translation>
     </message>
     <message numerus="yes">
         <source>...and %n more.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>...et %n autre.</numerusform>
+            <numerusform>...et %n autres.</numerusform>
         </translation>
     </message>
     <message>
         <source>Import Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de l&apos;importation</translation>
     </message>
     <message>
         <source>Nothing was imported.
 
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Rien n&apos;a été importé.
+
+%1</translation>
     </message>
     <message numerus="yes">
         <source>Imported %n item(s), skipped %1.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n élément importé, %1 ignoré(s).</numerusform>
+            <numerusform>%n éléments importés, %1 ignoré(s).</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n error(s) occurred:</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n erreur s&apos;est produite :</numerusform>
+            <numerusform>%n erreurs se sont produites :</numerusform>
         </translation>
     </message>
     <message>
         <source>Import Complete</source>
-        <translation type="unfinished"></translation>
+        <translation>Importation terminée</translation>
     </message>
 </context>
 <context>
     <name>Database</name>
     <message>
         <source>The ledger file is damaged: restore it from a backup and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier des comptes est endommagé : restaurez-le à partir d&apos;une sauvegarde et réessayez.</translation>
     </message>
     <message>
         <source>The ledger was written by a newer version of Ledgerine: install that version to open it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier des comptes a été écrit par une version plus récente de Ledgerine : installez cette version pour l&apos;ouvrir.</translation>
     </message>
     <message>
         <source>The file ledgerine.db there is not a Ledgerine ledger: move it out of the folder to start a new ledger.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier ledgerine.db de ce dossier n&apos;est pas un fichier de comptes Ledgerine : sortez-le du dossier pour commencer un nouveau fichier de comptes.</translation>
     </message>
     <message>
         <source>The ledger or its folder is read-only: allow writing to them and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier des comptes ou son dossier est en lecture seule : autorisez-y l&apos;écriture et réessayez.</translation>
     </message>
     <message>
         <source>Another program has locked the ledger: close it and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un autre programme a verrouillé le fichier des comptes : fermez-le et réessayez.</translation>
     </message>
     <message>
         <source>The disk is full: free some space and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le disque est plein : libérez de l&apos;espace et réessayez.</translation>
     </message>
     <message>
         <source>Please check file permissions and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vérifiez les droits d&apos;accès aux fichiers et réessayez.</translation>
     </message>
 </context>
 <context>
     <name>DateField</name>
     <message>
         <source>MM/DD/YYYY</source>
-        <translation type="unfinished"></translation>
+        <translation>MM/JJ/AAAA</translation>
     </message>
 </context>
 <context>
     <name>DateRange</name>
     <message>
         <source>This Month</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce mois-ci</translation>
     </message>
     <message>
         <source>Last Month</source>
-        <translation type="unfinished"></translation>
+        <translation>Mois dernier</translation>
     </message>
     <message>
         <source>This Quarter</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce trimestre</translation>
     </message>
     <message>
         <source>Last Quarter</source>
-        <translation type="unfinished"></translation>
+        <translation>Trimestre dernier</translation>
     </message>
     <message>
         <source>This Year</source>
-        <translation type="unfinished"></translation>
+        <translation>Cette année</translation>
     </message>
     <message>
         <source>Last Year</source>
-        <translation type="unfinished"></translation>
+        <translation>Année dernière</translation>
     </message>
     <message>
         <source>Last 30 Days</source>
-        <translation type="unfinished"></translation>
+        <translation>30 derniers jours</translation>
     </message>
     <message>
         <source>Last 90 Days</source>
-        <translation type="unfinished"></translation>
+        <translation>90 derniers jours</translation>
     </message>
     <message>
         <source>Last 12 Months</source>
-        <translation type="unfinished"></translation>
+        <translation>12 derniers mois</translation>
     </message>
     <message>
         <source>All Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Toute la période</translation>
     </message>
     <message>
         <source>Custom</source>
-        <translation type="unfinished"></translation>
+        <translation>Personnalisée</translation>
     </message>
     <message>
         <source>%1 – %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 – %2</translation>
     </message>
 </context>
 <context>
     <name>DateRangeEdit</name>
     <message>
         <source>From</source>
-        <translation type="unfinished"></translation>
+        <translation>Début</translation>
     </message>
     <message>
         <source>To</source>
-        <translation type="unfinished"></translation>
+        <translation>Fin</translation>
     </message>
     <message>
         <source>–</source>
-        <translation type="unfinished"></translation>
+        <translation>–</translation>
     </message>
 </context>
 <context>
     <name>DirectedAmount</name>
     <message>
         <source>&amp;Payment</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Paiement</translation>
     </message>
     <message>
         <source>&amp;Deposit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Dépôt</translation>
     </message>
     <message>
         <source>Type a minus sign to switch between payment and deposit</source>
-        <translation type="unfinished"></translation>
+        <translation>Tapez un signe moins pour basculer entre paiement et dépôt</translation>
     </message>
     <message>
         <source>Invalid Amount</source>
-        <translation type="unfinished"></translation>
+        <translation>Montant non valide</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a complete amount. Correct it, or clear it for none.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; n&apos;est pas un montant complet. Corrigez-le, ou effacez-le pour n&apos;en indiquer aucun.</translation>
     </message>
 </context>
 <context>
     <name>ImportFile</name>
     <message>
         <source>The file could not be opened: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier n&apos;a pas pu être ouvert : %1</translation>
     </message>
     <message>
         <source>The file could not be read: it is not a regular file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier n&apos;a pas pu être lu : ce n&apos;est pas un fichier ordinaire.</translation>
     </message>
     <message>
         <source>The file is larger than 100 MB, more than any bank statement holds.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier dépasse 100 Mo, bien plus que n&apos;importe quel relevé bancaire.</translation>
     </message>
     <message>
         <source>The file could not be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier n&apos;a pas pu être lu : %1</translation>
     </message>
     <message>
         <source>The file changed while it was read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier a été modifié pendant sa lecture.</translation>
     </message>
 </context>
 <context>
     <name>ImportScreen</name>
     <message>
         <source>Auto-detect</source>
-        <translation type="unfinished"></translation>
+        <translation>Détection automatique</translation>
     </message>
     <message>
         <source>Month D, YYYY (May 14, 2026)</source>
-        <translation type="unfinished"></translation>
+        <translation>Mois J, AAAA (en anglais : May 14, 2026)</translation>
     </message>
     <message numerus="yes">
         <source>%n duplicate(s) skipped</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n doublon ignoré</numerusform>
+            <numerusform>%n doublons ignorés</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n record(s) skipped (unparseable)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n enregistrement ignoré (illisible)</numerusform>
+            <numerusform>%n enregistrements ignorés (illisibles)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n metadata record(s) skipped</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n enregistrement de métadonnées ignoré</numerusform>
+            <numerusform>%n enregistrements de métadonnées ignorés</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n record(s) skipped (unmapped source account)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n enregistrement ignoré (compte source non associé)</numerusform>
+            <numerusform>%n enregistrements ignorés (compte source non associé)</numerusform>
         </translation>
     </message>
     <message>
         <source>Import Transactions</source>
-        <translation type="unfinished"></translation>
+        <translation>Importer des opérations</translation>
     </message>
     <message>
         <source>CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV</translation>
     </message>
     <message>
         <source>QIF</source>
-        <translation type="unfinished"></translation>
+        <translation>QIF</translation>
     </message>
     <message>
         <source>&amp;Format:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Format :</translation>
     </message>
     <message>
         <source>&amp;Account:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Compte :</translation>
     </message>
     <message>
         <source>&amp;Browse...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Parcourir...</translation>
     </message>
     <message>
         <source>File:</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier :</translation>
     </message>
     <message>
         <source>&amp;Import</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Importer</translation>
     </message>
     <message>
         <source>(none)</source>
-        <translation type="unfinished"></translation>
+        <translation>(aucune)</translation>
     </message>
     <message>
         <source>First row is &amp;header</source>
-        <translation type="unfinished"></translation>
+        <translation>La première ligne est l&apos;&amp;en-tête</translation>
     </message>
     <message>
         <source>CSV Column Mapping:</source>
-        <translation type="unfinished"></translation>
+        <translation>Correspondance des colonnes CSV :</translation>
     </message>
     <message>
         <source>&amp;Date column:</source>
-        <translation type="unfinished"></translation>
+        <translation>Colonne &amp;date :</translation>
     </message>
     <message>
         <source>&amp;Payee column:</source>
-        <translation type="unfinished"></translation>
+        <translation>Colonne &amp;bénéficiaire :</translation>
     </message>
     <message>
         <source>A&amp;mount column:</source>
-        <translation type="unfinished"></translation>
+        <translation>Colonne &amp;montant :</translation>
     </message>
     <message>
         <source>M&amp;emo column:</source>
-        <translation type="unfinished"></translation>
+        <translation>Colonne mém&amp;o :</translation>
     </message>
     <message>
         <source>&amp;Category column:</source>
-        <translation type="unfinished"></translation>
+        <translation>Colonne ca&amp;tégorie :</translation>
     </message>
     <message>
         <source>Date f&amp;ormat:</source>
-        <translation type="unfinished"></translation>
+        <translation>Fo&amp;rmat de date :</translation>
     </message>
     <message>
         <source>Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Aperçu</translation>
     </message>
     <message numerus="yes">
         <source>Showing the first %n row(s) of the file.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Aperçu limité à %n ligne au début du fichier.</numerusform>
+            <numerusform>Aperçu limité aux %n premières lignes du fichier.</numerusform>
         </translation>
     </message>
     <message>
         <source>QIF source accounts:</source>
-        <translation type="unfinished"></translation>
+        <translation>Comptes sources QIF :</translation>
     </message>
     <message>
         <source>Choose where each QIF source account should be imported. Accounts mapped across the selected files will have their transfers linked automatically.</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez où importer chaque compte source QIF. Les virements entre les comptes associés dans les fichiers choisis seront reliés automatiquement.</translation>
     </message>
     <message>
         <source>&amp;Done</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Terminé</translation>
     </message>
     <message>
         <source>No file selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun fichier choisi</translation>
     </message>
     <message>
         <source>Select File</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir un fichier</translation>
     </message>
     <message>
         <source>CSV Files (*.csv);;All Files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers CSV (*.csv);;Tous les fichiers (*)</translation>
     </message>
     <message>
         <source>Select QIF File(s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir un ou plusieurs fichiers QIF</translation>
     </message>
     <message>
         <source>QIF Files (*.qif)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers QIF (*.qif)</translation>
     </message>
     <message>
         <source>File Not Read</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier non lu</translation>
     </message>
     <message>
         <source>%1 cannot be imported.
 
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ne peut pas être importé.
+
+%2</translation>
     </message>
     <message>
         <source>Col %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Col. %1</translation>
     </message>
     <message>
         <source>Analyzing QIF file(s)...</source>
-        <translation type="unfinished"></translation>
+        <translation>Analyse du ou des fichiers QIF...</translation>
     </message>
     <message>
         <source>The chosen files cannot be imported.
 
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Les fichiers choisis ne peuvent pas être importés.
+
+%1</translation>
     </message>
     <message>
         <source>Nothing to Import</source>
-        <translation type="unfinished"></translation>
+        <translation>Rien à importer</translation>
     </message>
     <message>
         <source>The chosen files hold no transactions.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les fichiers choisis ne contiennent aucune opération.</translation>
     </message>
     <message numerus="yes">
         <source>%n file(s) selected</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n fichier sélectionné</numerusform>
+            <numerusform>%n fichiers sélectionnés</numerusform>
         </translation>
     </message>
     <message>
         <source>No target account</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun compte de destination</translation>
     </message>
     <message>
         <source>Pick an account to import into, or create one now.</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez un compte dans lequel importer, ou créez-en un dès maintenant.</translation>
     </message>
     <message>
         <source>Account Not Saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Compte non enregistré</translation>
     </message>
     <message>
         <source>The account &quot;%1&quot; could not be saved; nothing was imported.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le compte &quot;%1&quot; n&apos;a pas pu être enregistré ; rien n&apos;a été importé.</translation>
     </message>
     <message>
         <source>Accounts Not Saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Comptes non enregistrés</translation>
     </message>
     <message>
         <source>The new accounts could not be saved; nothing was imported.
 
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Les nouveaux comptes n&apos;ont pas pu être enregistrés ; rien n&apos;a été importé.
+
+%1</translation>
     </message>
     <message>
         <source>Importing...</source>
-        <translation type="unfinished"></translation>
+        <translation>Importation...</translation>
     </message>
     <message>
         <source>Import failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;importation a échoué.</translation>
     </message>
     <message>
         <source>A database error stopped the import and all changes were rolled back.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une erreur de base de données a interrompu l&apos;importation et toutes les modifications ont été annulées.</translation>
     </message>
     <message>
         <source>No transactions were added.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune opération n&apos;a été ajoutée.</translation>
     </message>
     <message numerus="yes">
         <source>%n new account(s) made for this import are kept for importing these files again:</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n nouveau compte créé pour cette importation est conservé pour importer de nouveau ces fichiers :</numerusform>
+            <numerusform>%n nouveaux comptes créés pour cette importation sont conservés pour importer de nouveau ces fichiers :</numerusform>
         </translation>
     </message>
     <message>
         <source>Import complete!</source>
-        <translation type="unfinished"></translation>
+        <translation>Importation terminée !</translation>
     </message>
     <message numerus="yes">
         <source>%n transaction(s) imported</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n opération importée</numerusform>
+            <numerusform>%n opérations importées</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n transfer(s) linked across accounts</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n virement relié entre comptes</numerusform>
+            <numerusform>%n virements reliés entre comptes</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>  (including %n linked to previously imported row(s))</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>  (dont %n relié à une ligne importée précédemment)</numerusform>
+            <numerusform>  (dont %n reliés à des lignes importées précédemment)</numerusform>
         </translation>
     </message>
 </context>
@@ -1168,62 +1183,62 @@ Sign in via File › Tandrel Account to enable sync.</source>
     <name>ImportService</name>
     <message>
         <source>Another import is running.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une autre importation est en cours.</translation>
     </message>
     <message>
         <source>The account to import into does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le compte de destination n&apos;existe pas.</translation>
     </message>
     <message numerus="yes">
         <source>A quote opened on line %1 is never closed: %n line(s) from line %2 on were not imported.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Un guillemet ouvert à la ligne %1 n&apos;est jamais fermé : %n ligne à partir de la ligne %2 n&apos;a pas été importée.</numerusform>
+            <numerusform>Un guillemet ouvert à la ligne %1 n&apos;est jamais fermé : %n lignes à partir de la ligne %2 n&apos;ont pas été importées.</numerusform>
         </translation>
     </message>
     <message>
         <source>Line %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligne %1</translation>
     </message>
     <message>
         <source>%1 (no account header)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (sans en-tête de compte)</translation>
     </message>
     <message>
         <source>An account to import into does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un compte de destination n&apos;existe pas.</translation>
     </message>
     <message>
         <source>The category %1</source>
-        <translation type="unfinished"></translation>
+        <translation>La catégorie %1</translation>
     </message>
     <message>
         <source>%1 could not be stored (%2): nothing was imported.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : enregistrement impossible (%2) ; rien n&apos;a été importé.</translation>
     </message>
     <message>
         <source>%1: the amount would take the account&apos;s balance beyond what a balance can hold: nothing was imported.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : le montant porterait le solde du compte au-delà de ce qu&apos;un solde peut contenir ; rien n&apos;a été importé.</translation>
     </message>
     <message>
         <source>Another program is writing to the ledger and did not finish in time: nothing was imported. Try again once it has finished.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un autre programme écrit dans le fichier des comptes et n&apos;a pas terminé à temps : rien n&apos;a été importé. Réessayez une fois qu&apos;il aura terminé.</translation>
     </message>
     <message>
         <source>The import could not begin: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;importation n&apos;a pas pu commencer : %1</translation>
     </message>
     <message>
         <source>The database ended the import after an error (%1): nothing was imported.</source>
-        <translation type="unfinished"></translation>
+        <translation>La base de données a mis fin à l&apos;importation après une erreur (%1) : rien n&apos;a été importé.</translation>
     </message>
     <message>
         <source>The import stopped; nothing was imported.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;importation s&apos;est arrêtée ; rien n&apos;a été importé.</translation>
     </message>
     <message>
         <source>The import could not be stored: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;importation n&apos;a pas pu être enregistrée : %1</translation>
     </message>
 </context>
 <context>
