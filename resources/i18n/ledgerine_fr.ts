@@ -1245,277 +1245,281 @@ Connectez-vous via Fichier › Compte Tandrel pour activer la synchronisation.</
     <name>MainWindow</name>
     <message>
         <source>Tandrel Ledgerine</source>
-        <translation type="unfinished"></translation>
+        <translation>Tandrel Ledgerine</translation>
     </message>
     <message>
         <source>Accounts</source>
-        <translation type="unfinished"></translation>
+        <translation>Comptes</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fichier</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>É&amp;dition</translation>
     </message>
     <message>
         <source>&amp;Account</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Compte</translation>
     </message>
     <message>
         <source>&amp;Transactions</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Opérations</translation>
     </message>
     <message>
         <source>&amp;Reports</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rapports</translation>
     </message>
     <message>
         <source>T&amp;ools</source>
-        <translation type="unfinished"></translation>
+        <translation>O&amp;utils</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aide</translation>
     </message>
     <message>
         <source>&amp;Import Transactions...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Importer des opérations...</translation>
     </message>
     <message>
         <source>Tandrel &amp;Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Compte &amp;Tandrel</translation>
     </message>
     <message>
         <source>&amp;Sign In...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Se connecter...</translation>
     </message>
     <message>
         <source>Sign &amp;Out</source>
-        <translation type="unfinished"></translation>
+        <translation>Se &amp;déconnecter</translation>
     </message>
     <message>
         <source>&amp;Preferences...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Préférences...</translation>
     </message>
     <message>
         <source>&amp;Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quitter</translation>
     </message>
     <message>
         <source>&amp;New Account...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nouveau compte...</translation>
     </message>
     <message>
         <source>&amp;Edit Account...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Modifier le compte...</translation>
     </message>
     <message>
         <source>&amp;Delete Account</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Supprimer le compte</translation>
     </message>
     <message>
         <source>&amp;Reconcile...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rapprocher...</translation>
     </message>
     <message>
         <source>Reconciliation &amp;History...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Historique des rapprochements...</translation>
     </message>
     <message>
         <source>&amp;New Transaction...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nouvelle opération...</translation>
     </message>
     <message>
         <source>&amp;Edit Transaction...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Modifier l&apos;opération...</translation>
     </message>
     <message>
         <source>&amp;Delete Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Supprimer l&apos;opération</translation>
     </message>
     <message>
         <source>&amp;Memorize as Recurring...</source>
-        <translation type="unfinished"></translation>
+        <translation>Mémoriser en opération &amp;périodique...</translation>
     </message>
     <message>
         <source>&amp;Recurring Transactions...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Opérations périodiques...</translation>
     </message>
     <message>
         <source>&amp;Categories...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Catégories...</translation>
     </message>
     <message>
         <source>&amp;Payees...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bénéficiaires...</translation>
     </message>
     <message>
         <source>&amp;Reports...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rapports...</translation>
     </message>
     <message>
         <source>Check for &amp;Updates...</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher des &amp;mises à jour...</translation>
     </message>
     <message>
         <source>&amp;What&apos;s New</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nouveautés</translation>
     </message>
     <message>
         <source>Send &amp;Feedback...</source>
-        <translation type="unfinished"></translation>
+        <translation>Envoyer des &amp;commentaires...</translation>
     </message>
     <message>
         <source>&amp;About Tandrel Ledgerine</source>
-        <translation type="unfinished"></translation>
+        <translation>À &amp;propos de Tandrel Ledgerine</translation>
     </message>
     <message>
         <source>Transactions</source>
-        <translation type="unfinished"></translation>
+        <translation>Opérations</translation>
     </message>
     <message>
         <source>Sync complete</source>
-        <translation type="unfinished"></translation>
+        <translation>Synchronisation terminée</translation>
     </message>
     <message>
         <source>Sync failed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de la synchronisation : %1</translation>
     </message>
     <message>
         <source>Select an account first</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez d&apos;abord un compte</translation>
     </message>
     <message>
         <source>Account Not Saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Compte non enregistré</translation>
     </message>
     <message>
         <source>The account &quot;%1&quot; could not be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le compte &quot;%1&quot; n&apos;a pas pu être enregistré.</translation>
     </message>
     <message>
         <source>Account Not Found</source>
-        <translation type="unfinished"></translation>
+        <translation>Compte introuvable</translation>
     </message>
     <message>
         <source>The account could not be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le compte n&apos;a pas pu être lu.</translation>
     </message>
     <message>
         <source>The changes to &quot;%1&quot; could not be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les modifications de &quot;%1&quot; n&apos;ont pas pu être enregistrées.</translation>
     </message>
     <message>
         <source>Delete Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer le compte</translation>
     </message>
     <message>
         <source>Delete the account &quot;%1&quot; with all its transactions, recurring transactions and reconciliations?</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer le compte &quot;%1&quot; avec toutes ses opérations, opérations périodiques et rapprochements ?</translation>
     </message>
     <message>
         <source>Account Not Deleted</source>
-        <translation type="unfinished"></translation>
+        <translation>Compte non supprimé</translation>
     </message>
     <message>
         <source>The account &quot;%1&quot; could not be deleted; nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le compte &quot;%1&quot; n&apos;a pas pu être supprimé ; rien n&apos;a été modifié.</translation>
     </message>
     <message>
         <source>Reconcile — %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Rapprocher — %1</translation>
     </message>
     <message>
         <source>Reconciliation History</source>
-        <translation type="unfinished"></translation>
+        <translation>Historique des rapprochements</translation>
     </message>
     <message>
         <source>Preferences</source>
-        <translation type="unfinished"></translation>
+        <translation>Préférences</translation>
     </message>
     <message>
         <source>Recurring Transactions</source>
-        <translation type="unfinished"></translation>
+        <translation>Opérations périodiques</translation>
     </message>
     <message>
         <source>Memorized as a recurring transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Mémorisée en opération périodique</translation>
     </message>
     <message>
         <source>Categories</source>
-        <translation type="unfinished"></translation>
+        <translation>Catégories</translation>
     </message>
     <message>
         <source>Payee Management</source>
-        <translation type="unfinished"></translation>
+        <translation>Gestion des bénéficiaires</translation>
     </message>
     <message>
         <source>Reports</source>
-        <translation type="unfinished"></translation>
+        <translation>Rapports</translation>
     </message>
     <message>
         <source>Import Transactions</source>
-        <translation type="unfinished"></translation>
+        <translation>Importer des opérations</translation>
     </message>
     <message>
         <source>About Tandrel Ledgerine</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos de Tandrel Ledgerine</translation>
     </message>
     <message>
         <source>Tandrel Ledgerine %1
 
 A check register for household finances.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tandrel Ledgerine %1
+
+Un registre de comptes pour les finances du foyer.</translation>
     </message>
     <message>
         <source>You are signed in; your accounts appear here once they have synced.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous êtes connecté ; vos comptes apparaîtront ici une fois synchronisés.</translation>
     </message>
     <message>
         <source>Finish signing in in your browser...</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminez la connexion dans votre navigateur...</translation>
     </message>
     <message>
         <source>Signed out. Your data stays on this device.</source>
-        <translation type="unfinished"></translation>
+        <translation>Déconnecté. Vos données restent sur cet appareil.</translation>
     </message>
     <message>
         <source>Signed in</source>
-        <translation type="unfinished"></translation>
+        <translation>Connecté</translation>
     </message>
     <message>
         <source>Sign-In Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de la connexion</translation>
     </message>
     <message>
         <source>Signing in did not complete.
 
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>La connexion n&apos;a pas abouti.
+
+%1</translation>
     </message>
     <message>
         <source>Signed Out</source>
-        <translation type="unfinished"></translation>
+        <translation>Déconnecté</translation>
     </message>
     <message>
         <source>Your session has ended. Sign back in to keep syncing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Votre session a pris fin. Reconnectez-vous pour continuer à synchroniser.</translation>
     </message>
     <message>
         <source>Sign In</source>
-        <translation type="unfinished"></translation>
+        <translation>Se connecter</translation>
     </message>
     <message>
         <source>Not Now</source>
-        <translation type="unfinished"></translation>
+        <translation>Plus tard</translation>
     </message>
     <message numerus="yes">
         <source>Auto-posted %n recurring transaction(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n opération périodique saisie automatiquement</numerusform>
+            <numerusform>%n opérations périodiques saisies automatiquement</numerusform>
         </translation>
     </message>
 </context>
@@ -1523,95 +1527,95 @@ A check register for household finances.</source>
     <name>PayeeScreen</name>
     <message>
         <source>&amp;Rename Selected</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Renommer</translation>
     </message>
     <message>
         <source>&amp;Merge Selected</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fusionner</translation>
     </message>
     <message>
         <source>Payee Management</source>
-        <translation type="unfinished"></translation>
+        <translation>Gestion des bénéficiaires</translation>
     </message>
     <message>
         <source>Search payees...</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher des bénéficiaires...</translation>
     </message>
     <message>
         <source>Search payees</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher des bénéficiaires</translation>
     </message>
     <message>
         <source>Payee</source>
-        <translation type="unfinished"></translation>
+        <translation>Bénéficiaire</translation>
     </message>
     <message>
         <source>Transactions</source>
-        <translation type="unfinished"></translation>
+        <translation>Opérations</translation>
     </message>
     <message>
         <source>Re&amp;name to:</source>
-        <translation type="unfinished"></translation>
+        <translation>Renommer &amp;en :</translation>
     </message>
     <message>
         <source>New payee name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouveau nom</translation>
     </message>
     <message>
         <source>Select 2 or more payees to merge.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sélectionnez au moins 2 bénéficiaires à fusionner.</translation>
     </message>
     <message>
         <source>Rename Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec du renommage</translation>
     </message>
     <message>
         <source>The payees could not be renamed; nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les bénéficiaires n&apos;ont pas pu être renommés ; rien n&apos;a été modifié.</translation>
     </message>
     <message>
         <source>Rename Complete</source>
-        <translation type="unfinished"></translation>
+        <translation>Renommage terminé</translation>
     </message>
     <message numerus="yes">
         <source>Renamed %n transaction(s).</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n opération renommée.</numerusform>
+            <numerusform>%n opérations renommées.</numerusform>
         </translation>
     </message>
     <message>
         <source>Merge</source>
-        <translation type="unfinished"></translation>
+        <translation>Fusionner</translation>
     </message>
     <message>
         <source>Merge Payees</source>
-        <translation type="unfinished"></translation>
+        <translation>Fusionner des bénéficiaires</translation>
     </message>
     <message numerus="yes">
         <source>Merge %n payee(s) into &quot;%1&quot;?</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Fusionner %n bénéficiaire en &quot;%1&quot; ?</numerusform>
+            <numerusform>Fusionner %n bénéficiaires en &quot;%1&quot; ?</numerusform>
         </translation>
     </message>
     <message>
         <source>Merge Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de la fusion</translation>
     </message>
     <message>
         <source>The payees could not be merged; nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les bénéficiaires n&apos;ont pas pu être fusionnés ; rien n&apos;a été modifié.</translation>
     </message>
     <message>
         <source>Merge Complete</source>
-        <translation type="unfinished"></translation>
+        <translation>Fusion terminée</translation>
     </message>
     <message numerus="yes">
         <source>Merged %n transaction(s).</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Fusion appliquée à %n opération.</numerusform>
+            <numerusform>Fusion appliquée à %n opérations.</numerusform>
         </translation>
     </message>
 </context>
@@ -1619,794 +1623,794 @@ A check register for household finances.</source>
     <name>PreferenceChoices</name>
     <message>
         <source>System Default</source>
-        <translation type="unfinished"></translation>
+        <translation>Selon le système</translation>
     </message>
     <message>
         <source>Light</source>
-        <translation type="unfinished"></translation>
+        <translation>Clair</translation>
     </message>
     <message>
         <source>Dark</source>
-        <translation type="unfinished"></translation>
+        <translation>Sombre</translation>
     </message>
     <message>
         <source>Small</source>
-        <translation type="unfinished"></translation>
+        <translation>Petite</translation>
     </message>
     <message>
         <source>Default</source>
-        <translation type="unfinished"></translation>
+        <translation>Par défaut</translation>
     </message>
     <message>
         <source>Medium</source>
-        <translation type="unfinished"></translation>
+        <translation>Moyenne</translation>
     </message>
     <message>
         <source>Large</source>
-        <translation type="unfinished"></translation>
+        <translation>Grande</translation>
     </message>
     <message>
         <source>Extra Large</source>
-        <translation type="unfinished"></translation>
+        <translation>Très grande</translation>
     </message>
     <message>
         <source>Sunday</source>
-        <translation type="unfinished"></translation>
+        <translation>Dimanche</translation>
     </message>
     <message>
         <source>Monday</source>
-        <translation type="unfinished"></translation>
+        <translation>Lundi</translation>
     </message>
     <message>
         <source>Saturday</source>
-        <translation type="unfinished"></translation>
+        <translation>Samedi</translation>
     </message>
 </context>
 <context>
     <name>QObject</name>
     <message>
         <source>No release notes available for %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune note de version disponible pour %1 %2</translation>
     </message>
     <message>
         <source>Checking for updates…</source>
-        <translation type="unfinished"></translation>
+        <translation>Recherche de mises à jour…</translation>
     </message>
     <message>
         <source>%1 is up to date (version %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est à jour (version %2)</translation>
     </message>
     <message>
         <source>Update check failed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de la recherche de mises à jour : %1</translation>
     </message>
     <message>
         <source>Loading release notes…</source>
-        <translation type="unfinished"></translation>
+        <translation>Chargement des notes de version…</translation>
     </message>
     <message>
         <source>Page Not Opened</source>
-        <translation type="unfinished"></translation>
+        <translation>Page non ouverte</translation>
     </message>
     <message>
         <source>This link does not lead to a web page, so it was not opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce lien ne mène pas à une page web ; il n&apos;a donc pas été ouvert.</translation>
     </message>
     <message>
         <source>The page could not be opened in your browser.</source>
-        <translation type="unfinished"></translation>
+        <translation>La page n&apos;a pas pu être ouverte dans votre navigateur.</translation>
     </message>
     <message>
         <source>Share Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Partager le compte</translation>
     </message>
     <message>
         <source>Share “%1”</source>
-        <translation type="unfinished"></translation>
+        <translation>Partager “%1”</translation>
     </message>
     <message>
         <source>Members of your family group whom you share this account with see it and its transactions on their own computers once they sync.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les membres de votre groupe familial avec qui vous partagez ce compte le voient, avec ses opérations, sur leur propre ordinateur après synchronisation.</translation>
     </message>
     <message>
         <source>People with access</source>
-        <translation type="unfinished"></translation>
+        <translation>Personnes ayant accès</translation>
     </message>
     <message>
         <source>Add people from your group</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter des personnes de votre groupe</translation>
     </message>
     <message>
         <source>Only you can see this account.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous seul pouvez voir ce compte.</translation>
     </message>
     <message>
         <source>Nobody else is in your family group yet. Invite people to your group to share accounts with them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Personne d&apos;autre ne fait encore partie de votre groupe familial. Invitez des personnes dans votre groupe pour partager des comptes avec elles.</translation>
     </message>
     <message>
         <source>Everyone in your group already has access.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tous les membres de votre groupe y ont déjà accès.</translation>
     </message>
     <message>
         <source>Share</source>
-        <translation type="unfinished"></translation>
+        <translation>Partager</translation>
     </message>
     <message>
         <source>Remove access</source>
-        <translation type="unfinished"></translation>
+        <translation>Retirer l&apos;accès</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <source>Could not share the account</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de partager le compte</translation>
     </message>
     <message>
         <source>Could not remove access</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de retirer l&apos;accès</translation>
     </message>
     <message>
         <source>Remove Access</source>
-        <translation type="unfinished"></translation>
+        <translation>Retirer l&apos;accès</translation>
     </message>
     <message>
         <source>%1 will no longer see this account. Remove their access?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ne verra plus ce compte. Retirer son accès ?</translation>
     </message>
 </context>
 <context>
     <name>QifAccountMapping</name>
     <message>
         <source>— Create new account &quot;%1&quot; —</source>
-        <translation type="unfinished"></translation>
+        <translation>— Créer le nouveau compte &quot;%1&quot; —</translation>
     </message>
     <message>
         <source>— Skip these transactions —</source>
-        <translation type="unfinished"></translation>
+        <translation>— Ignorer ces opérations —</translation>
     </message>
 </context>
 <context>
     <name>QifImportWriter</name>
     <message>
         <source>Imported transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Opération importée</translation>
     </message>
     <message>
         <source>A transfer stored before changed while the import ran: nothing was imported.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un virement enregistré auparavant a changé pendant l&apos;importation : rien n&apos;a été importé.</translation>
     </message>
     <message>
         <source>The other side of a transfer stored before</source>
-        <translation type="unfinished"></translation>
+        <translation>La contrepartie d&apos;un virement enregistré auparavant</translation>
     </message>
     <message>
         <source>%1, line %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, ligne %2</translation>
     </message>
 </context>
 <context>
     <name>ReconciliationHistoryScreen</name>
     <message>
         <source>Reconciliation History</source>
-        <translation type="unfinished"></translation>
+        <translation>Historique des rapprochements</translation>
     </message>
     <message>
         <source>No reconciliations yet. Reconcile your account from the register to see the history here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun rapprochement pour l&apos;instant. Rapprochez votre compte depuis le registre pour en voir l&apos;historique ici.</translation>
     </message>
     <message>
         <source>Past reconciliations for this account.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rapprochements précédents de ce compte.</translation>
     </message>
     <message>
         <source>Statement Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Date du relevé</translation>
     </message>
     <message>
         <source>Statement Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Solde du relevé</translation>
     </message>
     <message>
         <source>Reconciled Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Solde rapproché</translation>
     </message>
     <message>
         <source>Completed</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminé le</translation>
     </message>
     <message>
         <source>Reconciliation History — %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Historique des rapprochements — %1</translation>
     </message>
 </context>
 <context>
     <name>ReconciliationModel</name>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Date</translation>
     </message>
     <message>
         <source>Payee</source>
-        <translation type="unfinished"></translation>
+        <translation>Bénéficiaire</translation>
     </message>
     <message>
         <source>Amount</source>
-        <translation type="unfinished"></translation>
+        <translation>Montant</translation>
     </message>
     <message>
         <source>Clr</source>
-        <translation type="unfinished"></translation>
+        <translation>P</translation>
     </message>
 </context>
 <context>
     <name>ReconciliationScreen</name>
     <message>
         <source>Transaction Not Saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Opération non enregistrée</translation>
     </message>
     <message>
         <source>Reconcile Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Rapprocher le compte</translation>
     </message>
     <message>
         <source>Statement Da&amp;te:</source>
-        <translation type="unfinished"></translation>
+        <translation>Date du &amp;relevé :</translation>
     </message>
     <message>
         <source>Statement &amp;Balance:</source>
-        <translation type="unfinished"></translation>
+        <translation>S&amp;olde du relevé :</translation>
     </message>
     <message>
         <source>Previous Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Solde précédent</translation>
     </message>
     <message>
         <source>Cleared Deposits</source>
-        <translation type="unfinished"></translation>
+        <translation>Dépôts pointés</translation>
     </message>
     <message>
         <source>Cleared Withdrawals</source>
-        <translation type="unfinished"></translation>
+        <translation>Paiements pointés</translation>
     </message>
     <message>
         <source>Cleared Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Solde pointé</translation>
     </message>
     <message>
         <source>Statement Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Solde du relevé</translation>
     </message>
     <message>
         <source>Difference</source>
-        <translation type="unfinished"></translation>
+        <translation>Écart</translation>
     </message>
     <message>
         <source>&amp;Finish Reconciliation</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Terminer le rapprochement</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annuler</translation>
     </message>
     <message>
         <source>&amp;Add Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;jouter une opération</translation>
     </message>
     <message>
         <source>Add a transaction (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter une opération (%1)</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Modifier</translation>
     </message>
     <message>
         <source>Edit selected transaction (F2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier l&apos;opération sélectionnée (F2)</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Supprimer</translation>
     </message>
     <message>
         <source>Delete selected transaction (Del)</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer l&apos;opération sélectionnée (Del)</translation>
     </message>
     <message>
         <source>Clr</source>
-        <translation type="unfinished"></translation>
+        <translation>P</translation>
     </message>
     <message>
         <source>Invalid Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Date non valide</translation>
     </message>
     <message>
         <source>Enter the statement date as month/day/year, for example 12/31/2026.</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez la date du relevé sous la forme mois/jour/année, par exemple 12/31/2026.</translation>
     </message>
     <message>
         <source>Reconciliation Not Saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Rapprochement non enregistré</translation>
     </message>
     <message>
         <source>The reconciliation could not be saved, so nothing was changed. The transactions have been read again: check them and finish again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le rapprochement n&apos;a pas pu être enregistré ; rien n&apos;a donc été modifié. Les opérations ont été relues : vérifiez-les et terminez de nouveau.</translation>
     </message>
     <message>
         <source>Reconciliation Complete</source>
-        <translation type="unfinished"></translation>
+        <translation>Rapprochement terminé</translation>
     </message>
     <message>
         <source>Account reconciled successfully.</source>
-        <translation type="unfinished"></translation>
+        <translation>Compte rapproché avec succès.</translation>
     </message>
 </context>
 <context>
     <name>RecurringActions</name>
     <message>
         <source>(no payee)</source>
-        <translation type="unfinished"></translation>
+        <translation>(aucun bénéficiaire)</translation>
     </message>
     <message>
         <source>Not Saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de l&apos;enregistrement</translation>
     </message>
     <message>
         <source>The recurring transaction could not be saved: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;opération périodique n&apos;a pas pu être enregistrée : %1.</translation>
     </message>
     <message numerus="yes">
         <source>&quot;%1&quot; is split into %n line(s).</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>L&apos;opération &quot;%1&quot; est ventilée en %n ligne.</numerusform>
+            <numerusform>L&apos;opération &quot;%1&quot; est ventilée en %n lignes.</numerusform>
         </translation>
     </message>
     <message>
         <source>Memorize Split Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Mémoriser une opération ventilée</translation>
     </message>
     <message>
         <source>A recurring transaction holds one category, so it would repeat the whole %1 without a category and without the split lines. Memorize it anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>Une opération périodique n&apos;a qu&apos;une catégorie : elle répéterait donc le montant total de %1 sans catégorie ni lignes de ventilation. La mémoriser quand même ?</translation>
     </message>
     <message>
         <source>The changes to &quot;%1&quot; could not be saved: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les modifications de &quot;%1&quot; n&apos;ont pas pu être enregistrées : %2.</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer</translation>
     </message>
     <message>
         <source>Delete recurring &quot;%1&quot;?</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer l&apos;opération périodique &quot;%1&quot; ?</translation>
     </message>
     <message>
         <source>Not Deleted</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de la suppression</translation>
     </message>
     <message>
         <source>&quot;%1&quot; could not be deleted: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;opération périodique &quot;%1&quot; n&apos;a pas pu être supprimée : %2.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; could not be entered: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;opération périodique &quot;%1&quot; n&apos;a pas pu être saisie : %2.</translation>
     </message>
     <message>
         <source>Enter &quot;%1&quot; now, dated %2? The transaction is dated its due date and you can edit or delete it later.</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisir &quot;%1&quot; maintenant, à la date du %2 ? L&apos;opération est datée de son échéance et vous pourrez la modifier ou la supprimer plus tard.</translation>
     </message>
     <message>
         <source>Enter Early</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisir en avance</translation>
     </message>
     <message>
         <source>&quot;%1&quot; could not be skipped: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;échéance de &quot;%1&quot; n&apos;a pas pu être ignorée : %2.</translation>
     </message>
     <message>
         <source>Enter Next 7 Days</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisir les 7 prochains jours</translation>
     </message>
     <message>
         <source>Enter all recurring transactions due in the next 7 days? They are dated their due dates and you can edit or delete them later.</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisir toutes les opérations périodiques à échéance dans les 7 prochains jours ? Elles sont datées de leur échéance et vous pourrez les modifier ou les supprimer plus tard.</translation>
     </message>
     <message>
         <source>Not Entered</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de la saisie</translation>
     </message>
     <message>
         <source>Nothing was entered: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rien n&apos;a été saisi : %1.</translation>
     </message>
     <message>
         <source>Changed Meanwhile</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifiée entre-temps</translation>
     </message>
     <message>
         <source>&quot;%1&quot; changed after you chose it: it may have been entered by itself or on another device. Nothing was done; look at it again.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;opération périodique &quot;%1&quot; a changé après votre choix : elle a peut-être été saisie automatiquement ou depuis un autre appareil. Rien n&apos;a été fait ; examinez-la de nouveau.</translation>
     </message>
     <message>
         <source>Nothing Left to Enter</source>
-        <translation type="unfinished"></translation>
+        <translation>Plus rien à saisir</translation>
     </message>
     <message>
         <source>&quot;%1&quot; has no occurrence left before its end date, so nothing was entered. It is now inactive.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;opération périodique &quot;%1&quot; n&apos;a plus d&apos;échéance avant sa date de fin ; rien n&apos;a donc été saisi. Elle est maintenant inactive.</translation>
     </message>
 </context>
 <context>
     <name>RecurringEditor</name>
     <message>
         <source>the database refused it (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>la base de données l&apos;a refusée (%1)</translation>
     </message>
     <message>
         <source>it was deleted while the form was open</source>
-        <translation type="unfinished"></translation>
+        <translation>elle a été supprimée pendant que le formulaire était ouvert</translation>
     </message>
     <message>
         <source>its next due date could not be worked out from the new start date</source>
-        <translation type="unfinished"></translation>
+        <translation>sa prochaine échéance n&apos;a pas pu être calculée à partir de la nouvelle date de début</translation>
     </message>
 </context>
 <context>
     <name>RecurringFormDialog</name>
     <message>
         <source>New Recurring Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouvelle opération périodique</translation>
     </message>
     <message>
         <source>Edit Recurring Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier l&apos;opération périodique</translation>
     </message>
     <message>
         <source>Memorize Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Mémoriser l&apos;opération</translation>
     </message>
     <message>
         <source>End Before Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Fin avant le début</translation>
     </message>
     <message>
         <source>The end date, %1, is before the start date, %2. Choose an end date on or after the start.</source>
-        <translation type="unfinished"></translation>
+        <translation>La date de fin, %1, précède la date de début, %2. Choisissez une date de fin identique ou postérieure à la date de début.</translation>
     </message>
     <message>
         <source>No account yet: create one first</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun compte pour l&apos;instant : créez-en un d&apos;abord</translation>
     </message>
     <message>
         <source>Choose an account</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez un compte</translation>
     </message>
     <message>
         <source>A recurring transaction stays in the account it enters its transactions in</source>
-        <translation type="unfinished"></translation>
+        <translation>Une opération périodique reste dans le compte où elle saisit ses opérations</translation>
     </message>
     <message>
         <source>Start typing to search payees...</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher un bénéficiaire...</translation>
     </message>
     <message>
         <source>Optional</source>
-        <translation type="unfinished"></translation>
+        <translation>Facultatif</translation>
     </message>
     <message>
         <source>Last day</source>
-        <translation type="unfinished"></translation>
+        <translation>Dernier jour</translation>
     </message>
     <message>
         <source>Has &amp;end date</source>
-        <translation type="unfinished"></translation>
+        <translation>Avec date de f&amp;in</translation>
     </message>
     <message>
         <source>A&amp;uto-post when due</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisir &amp;automatiquement à l&apos;échéance</translation>
     </message>
     <message numerus="yes">
         <source>day(s)</source>
         <comment>in advance</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>jour</numerusform>
+            <numerusform>jours</numerusform>
         </translation>
     </message>
     <message>
         <source>Acti&amp;ve</source>
-        <translation type="unfinished"></translation>
+        <translation>Acti&amp;ve</translation>
     </message>
     <message>
         <source>&amp;Account:</source>
-        <translation type="unfinished"></translation>
+        <translation>C&amp;ompte :</translation>
     </message>
     <message>
         <source>Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>Type :</translation>
     </message>
     <message>
         <source>Pa&amp;yee:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bénéficiaire :</translation>
     </message>
     <message>
         <source>A&amp;mount:</source>
-        <translation type="unfinished"></translation>
+        <translation>Mo&amp;ntant :</translation>
     </message>
     <message>
         <source>&amp;Category:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Catégorie :</translation>
     </message>
     <message>
         <source>Mem&amp;o:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mémo :</translation>
     </message>
     <message>
         <source>&amp;Frequency:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fréquence :</translation>
     </message>
     <message>
         <source>&amp;Repeat every:</source>
-        <translation type="unfinished"></translation>
+        <translation>Inte&amp;rvalle :</translation>
     </message>
     <message>
         <source>F&amp;irst day:</source>
-        <translation type="unfinished"></translation>
+        <translation>Premier &amp;jour :</translation>
     </message>
     <message>
         <source>&amp;Second day:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Second jour :</translation>
     </message>
     <message>
         <source>S&amp;tart date:</source>
-        <translation type="unfinished"></translation>
+        <translation>Da&amp;te de début :</translation>
     </message>
     <message>
         <source>End date:</source>
-        <translation type="unfinished"></translation>
+        <translation>Date de fin :</translation>
     </message>
     <message>
         <source>Enter i&amp;n advance:</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisir &amp;en avance :</translation>
     </message>
     <message>
         <source>(deleted account)</source>
-        <translation type="unfinished"></translation>
+        <translation>(compte supprimé)</translation>
     </message>
     <message>
         <source>(deleted category)</source>
-        <translation type="unfinished"></translation>
+        <translation>(catégorie supprimée)</translation>
     </message>
     <message numerus="yes">
         <source>day(s)</source>
         <comment>repeat every</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>jour</numerusform>
+            <numerusform>jours</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>week(s)</source>
         <comment>repeat every</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>semaine</numerusform>
+            <numerusform>semaines</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>month(s)</source>
         <comment>repeat every</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>mois</numerusform>
+            <numerusform>mois</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>quarter(s)</source>
         <comment>repeat every</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>trimestre</numerusform>
+            <numerusform>trimestres</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>year(s)</source>
         <comment>repeat every</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>an</numerusform>
+            <numerusform>ans</numerusform>
         </translation>
     </message>
     <message>
         <source>Invalid Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Date non valide</translation>
     </message>
     <message>
         <source>Enter the date as month/day/year, for example 12/31/2026.</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez la date sous la forme mois/jour/année, par exemple 12/31/2026.</translation>
     </message>
     <message>
         <source>More than one category matches &quot;%1&quot;. Choose one from the list.</source>
-        <translation type="unfinished"></translation>
+        <translation>Plusieurs catégories correspondent à &quot;%1&quot;. Choisissez-en une dans la liste.</translation>
     </message>
     <message>
         <source>No category is named &quot;%1&quot;. Choose one from the list, or clear the field for none.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune catégorie ne s&apos;appelle &quot;%1&quot;. Choisissez-en une dans la liste, ou videz le champ pour n&apos;en indiquer aucune.</translation>
     </message>
     <message>
         <source>Choose a Category</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir une catégorie</translation>
     </message>
 </context>
 <context>
     <name>RecurringModel</name>
     <message>
         <source>Daily</source>
-        <translation type="unfinished"></translation>
+        <translation>Quotidienne</translation>
     </message>
     <message>
         <source>Weekly</source>
-        <translation type="unfinished"></translation>
+        <translation>Hebdomadaire</translation>
     </message>
     <message>
         <source>Bi-weekly</source>
-        <translation type="unfinished"></translation>
+        <translation>Toutes les deux semaines</translation>
     </message>
     <message>
         <source>Monthly</source>
-        <translation type="unfinished"></translation>
+        <translation>Mensuelle</translation>
     </message>
     <message>
         <source>Semi-monthly</source>
-        <translation type="unfinished"></translation>
+        <translation>Deux fois par mois</translation>
     </message>
     <message>
         <source>Quarterly</source>
-        <translation type="unfinished"></translation>
+        <translation>Trimestrielle</translation>
     </message>
     <message>
         <source>Semi-annual</source>
-        <translation type="unfinished"></translation>
+        <translation>Semestrielle</translation>
     </message>
     <message>
         <source>Annual</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuelle</translation>
     </message>
     <message>
         <source>Semi-monthly (%1 &amp; %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Deux fois par mois (%1 et %2)</translation>
     </message>
     <message numerus="yes">
         <source>Every %n day(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Chaque jour</numerusform>
+            <numerusform>Tous les %n jours</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Every %n week(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Chaque semaine</numerusform>
+            <numerusform>Toutes les %n semaines</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Every %n month(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Chaque mois</numerusform>
+            <numerusform>Tous les %n mois</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Every %n year(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Chaque année</numerusform>
+            <numerusform>Tous les %n ans</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 (×%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (×%2)</translation>
     </message>
     <message>
         <source>last day</source>
-        <translation type="unfinished"></translation>
+        <translation>dernier jour</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Oui</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Non</translation>
     </message>
     <message>
         <source>Active</source>
-        <translation type="unfinished"></translation>
+        <translation>Active</translation>
     </message>
     <message>
         <source>Inactive</source>
-        <translation type="unfinished"></translation>
+        <translation>Inactive</translation>
     </message>
     <message>
         <source>Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Compte</translation>
     </message>
     <message>
         <source>Payee</source>
-        <translation type="unfinished"></translation>
+        <translation>Bénéficiaire</translation>
     </message>
     <message>
         <source>Amount</source>
-        <translation type="unfinished"></translation>
+        <translation>Montant</translation>
     </message>
     <message>
         <source>Frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>Fréquence</translation>
     </message>
     <message>
         <source>Next Due</source>
-        <translation type="unfinished"></translation>
+        <translation>Prochaine échéance</translation>
     </message>
     <message>
         <source>Auto</source>
-        <translation type="unfinished"></translation>
+        <translation>Auto</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>État</translation>
     </message>
 </context>
 <context>
     <name>RecurringScreen</name>
     <message>
         <source>Confirm &amp;All Due</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Valider toutes les échéances</translation>
     </message>
     <message>
         <source>Enter &amp;Next 7 Days...</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisir les 7 &amp;prochains jours...</translation>
     </message>
     <message>
         <source>Ne&amp;w Recurring...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nouvelle opération périodique...</translation>
     </message>
     <message>
         <source>Recurring Transactions</source>
-        <translation type="unfinished"></translation>
+        <translation>Opérations périodiques</translation>
     </message>
     <message numerus="yes">
         <source>(%n due)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>(%n à échéance)</numerusform>
+            <numerusform>(%n à échéance)</numerusform>
         </translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Modifier</translation>
     </message>
     <message>
         <source>&amp;Confirm</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Valider</translation>
     </message>
     <message>
         <source>&amp;Skip</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ignorer</translation>
     </message>
     <message>
         <source>E&amp;nter Early...</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisir en &amp;avance...</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Supprimer</translation>
     </message>
 </context>
 <context>
