@@ -2417,587 +2417,589 @@ Un registre de comptes pour les finances du foyer.</translation>
     <name>RegisterEditor</name>
     <message>
         <source>it was deleted meanwhile</source>
-        <translation type="unfinished"></translation>
+        <translation>elle a été supprimée entre-temps</translation>
     </message>
     <message>
         <source>its account was deleted</source>
-        <translation type="unfinished"></translation>
+        <translation>son compte a été supprimé</translation>
     </message>
     <message>
         <source>its split lines do not add up to its amount</source>
-        <translation type="unfinished"></translation>
+        <translation>ses lignes de ventilation ne correspondent pas à son montant</translation>
     </message>
     <message>
         <source>a split cannot also be a transfer</source>
-        <translation type="unfinished"></translation>
+        <translation>une opération ventilée ne peut pas être aussi un virement</translation>
     </message>
     <message>
         <source>the new category has no id</source>
-        <translation type="unfinished"></translation>
+        <translation>la nouvelle catégorie n&apos;a pas d&apos;identifiant</translation>
     </message>
     <message>
         <source>one of its categories cannot be used in this account</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;une de ses catégories ne peut pas être utilisée dans ce compte</translation>
     </message>
     <message>
         <source>the other account of the transfer cannot take it</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;autre compte du virement ne peut pas la recevoir</translation>
     </message>
     <message>
         <source>a transfer between currencies needs the amount the other account receives</source>
-        <translation type="unfinished"></translation>
+        <translation>un virement entre devises nécessite le montant que reçoit l&apos;autre compte</translation>
     </message>
     <message>
         <source>the ledger could not be written (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier des comptes n&apos;a pas pu être écrit (%1)</translation>
     </message>
 </context>
 <context>
     <name>RegisterModel</name>
     <message>
         <source>R</source>
-        <translation type="unfinished"></translation>
+        <translation>R</translation>
     </message>
     <message>
         <source>C</source>
-        <translation type="unfinished"></translation>
+        <translation>P</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Date</translation>
     </message>
     <message>
         <source>Num</source>
-        <translation type="unfinished"></translation>
+        <translation>N°</translation>
     </message>
     <message>
         <source>Payee</source>
-        <translation type="unfinished"></translation>
+        <translation>Bénéficiaire</translation>
     </message>
     <message>
         <source>Category</source>
-        <translation type="unfinished"></translation>
+        <translation>Catégorie</translation>
     </message>
     <message>
         <source>Memo</source>
-        <translation type="unfinished"></translation>
+        <translation>Mémo</translation>
     </message>
     <message>
         <source>Payment</source>
-        <translation type="unfinished"></translation>
+        <translation>Paiement</translation>
     </message>
     <message>
         <source>Deposit</source>
-        <translation type="unfinished"></translation>
+        <translation>Dépôt</translation>
     </message>
     <message>
         <source>Clr</source>
-        <translation type="unfinished"></translation>
+        <translation>P/R</translation>
     </message>
     <message>
         <source>Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Solde</translation>
     </message>
 </context>
 <context>
     <name>RegisterScreen</name>
     <message>
         <source>New Transaction...</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouvelle opération...</translation>
     </message>
     <message>
         <source>Reconcile...</source>
-        <translation type="unfinished"></translation>
+        <translation>Rapprocher...</translation>
     </message>
     <message>
         <source>Reconcile this account against a bank statement</source>
-        <translation type="unfinished"></translation>
+        <translation>Rapprocher ce compte avec un relevé bancaire</translation>
     </message>
     <message>
         <source>&amp;Memorize as Recurring...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mémoriser en opération périodique...</translation>
     </message>
     <message>
         <source>R</source>
-        <translation type="unfinished"></translation>
+        <translation>R</translation>
     </message>
 </context>
 <context>
     <name>ReportComparison</name>
     <message>
         <source>This Year vs Last Year</source>
-        <translation type="unfinished"></translation>
+        <translation>Cette année / l&apos;année dernière</translation>
     </message>
     <message>
         <source>Last Year vs Year Before</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;année dernière / l&apos;année d&apos;avant</translation>
     </message>
     <message>
         <source>This Quarter vs Last Quarter</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce trimestre / le trimestre dernier</translation>
     </message>
     <message>
         <source>Custom</source>
-        <translation type="unfinished"></translation>
+        <translation>Personnalisée</translation>
     </message>
 </context>
 <context>
     <name>ReportRunner</name>
     <message>
         <source>Checking</source>
-        <translation type="unfinished"></translation>
+        <translation>Compte courant</translation>
     </message>
     <message>
         <source>Other</source>
-        <translation type="unfinished"></translation>
+        <translation>Autre</translation>
     </message>
     <message>
         <source>Savings</source>
-        <translation type="unfinished"></translation>
+        <translation>Compte d&apos;épargne</translation>
     </message>
     <message>
         <source>Credit Card</source>
-        <translation type="unfinished"></translation>
+        <translation>Carte de crédit</translation>
     </message>
     <message>
         <source>Cash</source>
-        <translation type="unfinished"></translation>
+        <translation>Espèces</translation>
     </message>
     <message>
         <source>Investment</source>
-        <translation type="unfinished"></translation>
+        <translation>Investissement</translation>
     </message>
     <message>
         <source>Total</source>
-        <translation type="unfinished"></translation>
+        <translation>Total</translation>
     </message>
     <message>
         <source>Category Spending</source>
-        <translation type="unfinished"></translation>
+        <translation>Dépenses par catégorie</translation>
     </message>
     <message>
         <source>Payee Summary</source>
-        <translation type="unfinished"></translation>
+        <translation>Synthèse par bénéficiaire</translation>
     </message>
     <message>
         <source>Tax Report</source>
-        <translation type="unfinished"></translation>
+        <translation>Rapport fiscal</translation>
     </message>
     <message>
         <source>Income vs Expenses</source>
-        <translation type="unfinished"></translation>
+        <translation>Revenus et dépenses</translation>
     </message>
     <message>
         <source>Cash Flow</source>
-        <translation type="unfinished"></translation>
+        <translation>Flux de trésorerie</translation>
     </message>
     <message>
         <source>Year-over-Year</source>
-        <translation type="unfinished"></translation>
+        <translation>D&apos;une année sur l&apos;autre</translation>
     </message>
     <message>
         <source>Account Summary</source>
-        <translation type="unfinished"></translation>
+        <translation>Synthèse des comptes</translation>
     </message>
     <message>
         <source>Transactions</source>
-        <translation type="unfinished"></translation>
+        <translation>Opérations</translation>
     </message>
     <message>
         <source>Category</source>
-        <translation type="unfinished"></translation>
+        <translation>Catégorie</translation>
     </message>
     <message>
         <source>Payee</source>
-        <translation type="unfinished"></translation>
+        <translation>Bénéficiaire</translation>
     </message>
     <message>
         <source>Count</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre</translation>
     </message>
     <message>
         <source>Tax Code</source>
-        <translation type="unfinished"></translation>
+        <translation>Code fiscal</translation>
     </message>
     <message>
         <source>Month</source>
-        <translation type="unfinished"></translation>
+        <translation>Mois</translation>
     </message>
     <message>
         <source>Income</source>
-        <translation type="unfinished"></translation>
+        <translation>Revenus</translation>
     </message>
     <message>
         <source>Expenses</source>
-        <translation type="unfinished"></translation>
+        <translation>Dépenses</translation>
     </message>
     <message>
         <source>Net</source>
-        <translation type="unfinished"></translation>
+        <translation>Net</translation>
     </message>
     <message>
         <source>Inflows</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrées</translation>
     </message>
     <message>
         <source>Outflows</source>
-        <translation type="unfinished"></translation>
+        <translation>Sorties</translation>
     </message>
     <message>
         <source>Period 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Période 1</translation>
     </message>
     <message>
         <source>Period 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Période 2</translation>
     </message>
     <message>
         <source>Difference</source>
-        <translation type="unfinished"></translation>
+        <translation>Écart</translation>
     </message>
     <message>
         <source>Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Compte</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Type</translation>
     </message>
     <message>
         <source>Cleared</source>
-        <translation type="unfinished"></translation>
+        <translation>Pointé</translation>
     </message>
     <message>
         <source>Uncleared</source>
-        <translation type="unfinished"></translation>
+        <translation>Non pointé</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Date</translation>
     </message>
     <message>
         <source>Memo</source>
-        <translation type="unfinished"></translation>
+        <translation>Mémo</translation>
     </message>
     <message>
         <source>Amount</source>
-        <translation type="unfinished"></translation>
+        <translation>Montant</translation>
     </message>
 </context>
 <context>
     <name>ReportService</name>
     <message>
         <source>Uncategorized</source>
-        <translation type="unfinished"></translation>
+        <translation>Sans catégorie</translation>
     </message>
     <message>
         <source>Split</source>
-        <translation type="unfinished"></translation>
+        <translation>Ventilation</translation>
     </message>
     <message>
         <source>Transfer to/from: </source>
-        <translation type="unfinished"></translation>
+        <translation>Virement de/vers : </translation>
     </message>
 </context>
 <context>
     <name>ReportsScreen</name>
     <message>
         <source>Reports</source>
-        <translation type="unfinished"></translation>
+        <translation>Rapports</translation>
     </message>
     <message>
         <source>E&amp;xport CSV...</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;xporter en CSV...</translation>
     </message>
     <message>
         <source>Not every transaction could be read, so this list is incomplete. Choose the period again to retry.</source>
-        <translation type="unfinished"></translation>
+        <translation>Toutes les opérations n&apos;ont pas pu être lues : cette liste est donc incomplète. Choisissez de nouveau la période pour réessayer.</translation>
     </message>
     <message>
         <source>&amp;Account:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Compte :</translation>
     </message>
     <message>
         <source>&amp;Period:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Période :</translation>
     </message>
     <message>
         <source>Co&amp;mpare:</source>
-        <translation type="unfinished"></translation>
+        <translation>Co&amp;mparer :</translation>
     </message>
     <message>
         <source>Period &amp;1:</source>
-        <translation type="unfinished"></translation>
+        <translation>Période &amp;1 :</translation>
     </message>
     <message>
         <source>Period &amp;2:</source>
-        <translation type="unfinished"></translation>
+        <translation>Période &amp;2 :</translation>
     </message>
     <message>
         <source>Export CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter en CSV</translation>
     </message>
     <message>
         <source>CSV Files (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers CSV (*.csv)</translation>
     </message>
     <message>
         <source>Export Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de l&apos;exportation</translation>
     </message>
     <message>
         <source>The report could not be saved as &quot;%1&quot;: %2. Nothing was written; choose another place and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le rapport n&apos;a pas pu être enregistré sous &quot;%1&quot; : %2. Rien n&apos;a été écrit ; choisissez un autre emplacement et réessayez.</translation>
     </message>
 </context>
 <context>
     <name>SettingsScreen</name>
     <message>
         <source>General</source>
-        <translation type="unfinished"></translation>
+        <translation>Général</translation>
     </message>
     <message>
         <source>Register</source>
-        <translation type="unfinished"></translation>
+        <translation>Registre</translation>
     </message>
     <message>
         <source>Data &amp; Sync</source>
-        <translation type="unfinished"></translation>
+        <translation>Données et synchronisation</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos</translation>
     </message>
     <message>
         <source>Ctrl+Page Down and Ctrl+Page Up change the page.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+Page Down et Ctrl+Page Up changent de page.</translation>
     </message>
     <message>
         <source>Appearance</source>
-        <translation type="unfinished"></translation>
+        <translation>Apparence</translation>
     </message>
     <message>
         <source>Control how Tandrel Ledgerine looks.</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez l&apos;apparence de Tandrel Ledgerine.</translation>
     </message>
     <message>
         <source>Choose accent color</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir la couleur d&apos;accentuation</translation>
     </message>
     <message>
         <source>Accent color</source>
-        <translation type="unfinished"></translation>
+        <translation>Couleur d&apos;accentuation</translation>
     </message>
     <message>
         <source>Theme</source>
-        <translation type="unfinished"></translation>
+        <translation>Thème</translation>
     </message>
     <message>
         <source>Font size</source>
-        <translation type="unfinished"></translation>
+        <translation>Taille du texte</translation>
     </message>
     <message>
         <source>Regional</source>
-        <translation type="unfinished"></translation>
+        <translation>Paramètres régionaux</translation>
     </message>
     <message>
         <source>Date and calendar preferences.</source>
-        <translation type="unfinished"></translation>
+        <translation>Préférences de date et de calendrier.</translation>
     </message>
     <message>
         <source>Week starts on</source>
-        <translation type="unfinished"></translation>
+        <translation>Premier jour de la semaine</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Langue</translation>
     </message>
     <message>
         <source>Display</source>
-        <translation type="unfinished"></translation>
+        <translation>Affichage</translation>
     </message>
     <message>
         <source>How transactions appear in the register.</source>
-        <translation type="unfinished"></translation>
+        <translation>Présentation des opérations dans le registre.</translation>
     </message>
     <message>
         <source>Two-line rows</source>
-        <translation type="unfinished"></translation>
+        <translation>Affichage sur deux lignes</translation>
     </message>
     <message>
         <source>Auto-decimal point</source>
-        <translation type="unfinished"></translation>
+        <translation>Séparateur décimal automatique</translation>
     </message>
     <message>
         <source>Show memo on a second line below the payee.</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher le mémo sur une deuxième ligne, sous le bénéficiaire.</translation>
     </message>
     <message>
         <source>Type 1234 to enter 12.34. The last two digits are always cents.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tapez 1234 pour saisir 12.34. Les deux derniers chiffres sont toujours les centimes.</translation>
     </message>
     <message>
         <source>Sorting</source>
-        <translation type="unfinished"></translation>
+        <translation>Tri</translation>
     </message>
     <message>
         <source>Control the order of transactions in the register.</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez l&apos;ordre des opérations dans le registre.</translation>
     </message>
     <message>
         <source>Show newest transactions first</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher les opérations les plus récentes en premier</translation>
     </message>
     <message>
         <source>When enabled, the most recent transactions appear at the top.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lorsque cette option est activée, les opérations les plus récentes apparaissent en haut.</translation>
     </message>
     <message>
         <source>Sync</source>
-        <translation type="unfinished"></translation>
+        <translation>Synchronisation</translation>
     </message>
     <message>
         <source>Keep your check register in sync across all your devices.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gardez votre registre synchronisé sur tous vos appareils.</translation>
     </message>
     <message>
         <source>Sync Now</source>
-        <translation type="unfinished"></translation>
+        <translation>Synchroniser maintenant</translation>
     </message>
     <message>
         <source>Force Full Sync</source>
-        <translation type="unfinished"></translation>
+        <translation>Forcer une synchronisation complète</translation>
     </message>
     <message>
         <source>Backup &amp; Restore</source>
-        <translation type="unfinished"></translation>
+        <translation>Sauvegarde et restauration</translation>
     </message>
     <message>
         <source>Save or restore your data to a portable backup file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrez vos données dans un fichier de sauvegarde portable, ou restaurez-les à partir de celui-ci.</translation>
     </message>
     <message>
         <source>Export Backup</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter une sauvegarde</translation>
     </message>
     <message>
         <source>Import Backup</source>
-        <translation type="unfinished"></translation>
+        <translation>Importer une sauvegarde</translation>
     </message>
     <message>
         <source>Deleted Accounts</source>
-        <translation type="unfinished"></translation>
+        <translation>Comptes supprimés</translation>
     </message>
     <message>
         <source>Accounts you&apos;ve deleted can be restored here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les comptes que vous avez supprimés peuvent être restaurés ici.</translation>
     </message>
     <message>
         <source>Restore Selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Restaurer la sélection</translation>
     </message>
     <message>
         <source>Tandrel Ledgerine</source>
-        <translation type="unfinished"></translation>
+        <translation>Tandrel Ledgerine</translation>
     </message>
     <message>
         <source>Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Version %1</translation>
     </message>
     <message>
         <source>A digital check register for tracking household finances.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un registre de comptes numérique pour suivre les finances du foyer.</translation>
     </message>
     <message>
         <source>This application uses the Qt framework under the LGPL v3 license.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cette application utilise le framework Qt sous licence LGPL v3.</translation>
     </message>
     <message>
         <source>Language Changed</source>
-        <translation type="unfinished"></translation>
+        <translation>Langue modifiée</translation>
     </message>
     <message>
         <source>The new language will take effect the next time you start Tandrel Ledgerine.</source>
-        <translation type="unfinished"></translation>
+        <translation>La nouvelle langue s&apos;appliquera au prochain démarrage de Tandrel Ledgerine.</translation>
     </message>
     <message>
         <source>Account Not Restored</source>
-        <translation type="unfinished"></translation>
+        <translation>Compte non restauré</translation>
     </message>
     <message>
         <source>The account &quot;%1&quot; could not be restored; nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le compte &quot;%1&quot; n&apos;a pas pu être restauré ; rien n&apos;a été modifié.</translation>
     </message>
     <message>
         <source>This will re-upload every local row to the server and re-download all server data. Use this if data appears out of sync between devices.
 
 Continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>Toutes les lignes locales vont être renvoyées au serveur et toutes les données du serveur téléchargées de nouveau. Utilisez cette option si les données semblent différer d&apos;un appareil à l&apos;autre.
+
+Continuer ?</translation>
     </message>
     <message>
         <source>Syncing...</source>
-        <translation type="unfinished"></translation>
+        <translation>Synchronisation...</translation>
     </message>
     <message>
         <source>ZIP Files (*.zip)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers ZIP (*.zip)</translation>
     </message>
     <message>
         <source>Exporting...</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportation...</translation>
     </message>
     <message>
         <source>Writing the backup...</source>
-        <translation type="unfinished"></translation>
+        <translation>Écriture de la sauvegarde...</translation>
     </message>
     <message>
         <source>Import Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Mode d&apos;importation</translation>
     </message>
     <message>
         <source>How should existing data be handled?</source>
-        <translation type="unfinished"></translation>
+        <translation>Que faire des données existantes ?</translation>
     </message>
     <message>
         <source>Importing...</source>
-        <translation type="unfinished"></translation>
+        <translation>Importation...</translation>
     </message>
     <message>
         <source>Restoring the backup...</source>
-        <translation type="unfinished"></translation>
+        <translation>Restauration de la sauvegarde...</translation>
     </message>
 </context>
 <context>
     <name>SplitEditorDialog</name>
     <message>
         <source>Split Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Ventiler l&apos;opération</translation>
     </message>
     <message>
         <source>Transaction amount:</source>
-        <translation type="unfinished"></translation>
+        <translation>Montant de l&apos;opération :</translation>
     </message>
     <message>
         <source>Left to assign:</source>
-        <translation type="unfinished"></translation>
+        <translation>Reste à répartir :</translation>
     </message>
     <message>
         <source>Set Amount to &amp;Total</source>
-        <translation type="unfinished"></translation>
+        <translation>Reporter le &amp;total dans le montant</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a complete amount. Correct it, or clear it for none.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; n&apos;est pas un montant complet. Corrigez-le, ou effacez-le pour n&apos;en indiquer aucun.</translation>
     </message>
     <message>
         <source>More than one category matches &quot;%1&quot;; choose one from the list.</source>
-        <translation type="unfinished"></translation>
+        <translation>Plusieurs catégories correspondent à &quot;%1&quot; ; choisissez-en une dans la liste.</translation>
     </message>
     <message numerus="yes">
         <source>Total of %n line(s):</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Total de %n ligne :</numerusform>
+            <numerusform>Total des %n lignes :</numerusform>
         </translation>
     </message>
 </context>
@@ -3005,32 +3007,32 @@ Continue?</source>
     <name>SplitLinesWidget</name>
     <message>
         <source>&amp;Add Line</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ajouter une ligne</translation>
     </message>
     <message>
         <source>Category</source>
-        <translation type="unfinished"></translation>
+        <translation>Catégorie</translation>
     </message>
     <message>
         <source>Memo</source>
-        <translation type="unfinished"></translation>
+        <translation>Mémo</translation>
     </message>
     <message>
         <source>Amount</source>
-        <translation type="unfinished"></translation>
+        <translation>Montant</translation>
     </message>
     <message>
         <source>Remove Line</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer la ligne</translation>
     </message>
 </context>
 <context>
     <name>StatusBar</name>
     <message numerus="yes">
         <source>%n recurring transaction(s) due</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n opération périodique à échéance</numerusform>
+            <numerusform>%n opérations périodiques à échéance</numerusform>
         </translation>
     </message>
 </context>
@@ -3038,397 +3040,398 @@ Continue?</source>
     <name>TandAccount::ShareMembersDialog</name>
     <message>
         <source>Could not share with %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de partager avec %1.</translation>
     </message>
     <message>
         <source>Could not remove %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de retirer %1.</translation>
     </message>
     <message>
         <source>People with access</source>
-        <translation type="unfinished"></translation>
+        <translation>Personnes ayant accès</translation>
     </message>
     <message>
         <source>Add people</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter des personnes</translation>
     </message>
     <message>
         <source>Not shared with anyone yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce compte n&apos;est encore partagé avec personne.</translation>
     </message>
     <message>
         <source>Nobody else is in your family group yet. Invite people to your group to share this account with them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Personne d&apos;autre ne fait encore partie de votre groupe familial. Invitez des personnes dans votre groupe pour partager ce compte avec elles.</translation>
     </message>
     <message>
         <source>All group members already have access</source>
-        <translation type="unfinished"></translation>
+        <translation>Tous les membres du groupe ont déjà accès</translation>
     </message>
     <message>
         <source>Share</source>
-        <translation type="unfinished"></translation>
+        <translation>Partager</translation>
     </message>
     <message>
         <source>Remove access</source>
-        <translation type="unfinished"></translation>
+        <translation>Retirer l&apos;accès</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <source>Remove access?</source>
-        <translation type="unfinished"></translation>
+        <translation>Retirer l&apos;accès ?</translation>
     </message>
     <message>
         <source>%1 will no longer have access. Continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;aura plus accès. Continuer ?</translation>
     </message>
     <message>
         <source>Loading…</source>
-        <translation type="unfinished"></translation>
+        <translation>Chargement…</translation>
     </message>
     <message>
         <source>Could not load who has access to this account.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de savoir qui a accès à ce compte.</translation>
     </message>
     <message>
         <source>Could not load your group&apos;s members.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de charger les membres de votre groupe.</translation>
     </message>
     <message>
         <source>Members can be added once it is known who has access.</source>
-        <translation type="unfinished"></translation>
+        <translation>Des membres pourront être ajoutés une fois connues les personnes ayant accès.</translation>
     </message>
     <message>
         <source>Sharing with %1…</source>
-        <translation type="unfinished"></translation>
+        <translation>Partage avec %1…</translation>
     </message>
     <message>
         <source>Removing %1…</source>
-        <translation type="unfinished"></translation>
+        <translation>Retrait de %1…</translation>
     </message>
 </context>
 <context>
     <name>TandUpdate::UpdateDialog</name>
     <message>
         <source>Update available</source>
-        <translation type="unfinished"></translation>
+        <translation>Mise à jour disponible</translation>
     </message>
     <message>
         <source>A new version of %1 is available.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une nouvelle version de %1 est disponible.</translation>
     </message>
     <message>
         <source>You have version %1. The latest version is %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous avez la version %1. La dernière version est la %2.</translation>
     </message>
     <message>
         <source>Loading release notes…</source>
-        <translation type="unfinished"></translation>
+        <translation>Chargement des notes de version…</translation>
     </message>
     <message>
         <source>*Release notes are not available for this version.*</source>
-        <translation type="unfinished"></translation>
+        <translation>*Les notes de version ne sont pas disponibles pour cette version.*</translation>
     </message>
     <message>
         <source>Download</source>
-        <translation type="unfinished"></translation>
+        <translation>Télécharger</translation>
     </message>
     <message>
         <source>Later</source>
-        <translation type="unfinished"></translation>
+        <translation>Plus tard</translation>
     </message>
 </context>
 <context>
     <name>TandUpdate::WhatsNewDialog</name>
     <message>
         <source>What&apos;s New in %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouveautés de %1 %2</translation>
     </message>
     <message>
         <source>What&apos;s new in %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouveautés de %1 %2</translation>
     </message>
     <message>
         <source>You are running version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous utilisez la version %1</translation>
     </message>
     <message>
         <source>Download %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Télécharger %1</translation>
     </message>
 </context>
 <context>
     <name>TransactionActions</name>
     <message>
         <source>The new transaction could not be saved: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>La nouvelle opération n&apos;a pas pu être enregistrée : %1.</translation>
     </message>
     <message>
         <source>The changes to the transaction could not be saved: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les modifications de l&apos;opération n&apos;ont pas pu être enregistrées : %1.</translation>
     </message>
     <message>
         <source>Delete the transfer for %1? Its other side, in %2, is deleted too.</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer le virement &quot;%1&quot; ? Sa contrepartie, dans %2, sera aussi supprimée.</translation>
     </message>
     <message>
         <source>Delete the transaction for %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer l&apos;opération &quot;%1&quot; ?</translation>
     </message>
     <message>
         <source>This transaction is reconciled: its statement will no longer add up.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cette opération est rapprochée : son relevé ne sera plus équilibré.</translation>
     </message>
     <message>
         <source>The other side is reconciled: its statement will no longer add up.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sa contrepartie est rapprochée : son relevé ne sera plus équilibré.</translation>
     </message>
     <message>
         <source>Delete Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer l&apos;opération</translation>
     </message>
     <message>
         <source>The transaction could not be deleted: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;opération n&apos;a pas pu être supprimée : %1.</translation>
     </message>
     <message>
         <source>This transaction is reconciled</source>
-        <translation type="unfinished"></translation>
+        <translation>Cette opération est rapprochée</translation>
     </message>
     <message>
         <source>Its other side, in %1, is reconciled</source>
-        <translation type="unfinished"></translation>
+        <translation>Sa contrepartie, dans %1, est rapprochée</translation>
     </message>
     <message>
         <source>Change a Reconciled Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier une opération rapprochée</translation>
     </message>
     <message>
         <source>%1: changing it means its statement will no longer add up. Change it anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : si vous la modifiez, son relevé ne sera plus équilibré. La modifier quand même ?</translation>
     </message>
     <message>
         <source>another account</source>
-        <translation type="unfinished"></translation>
+        <translation>un autre compte</translation>
     </message>
 </context>
 <context>
     <name>TransactionFormDialog</name>
     <message>
         <source>New Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouvelle opération</translation>
     </message>
     <message>
         <source>Edit Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier l&apos;opération</translation>
     </message>
     <message>
         <source>Invalid Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Date non valide</translation>
     </message>
     <message>
         <source>Enter the date as month/day/year, for example 12/31/2026.</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez la date sous la forme mois/jour/année, par exemple 12/31/2026.</translation>
     </message>
     <message>
         <source>Split Does Not Add Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Ventilation déséquilibrée</translation>
     </message>
     <message>
         <source>The split lines add up to %1, not to the amount of %2. Open the split to correct them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les lignes de ventilation totalisent %1, et non le montant de %2. Ouvrez la ventilation pour les corriger.</translation>
     </message>
     <message>
         <source>Optional</source>
-        <translation type="unfinished"></translation>
+        <translation>Facultatif</translation>
     </message>
     <message>
         <source>Divide the amount among several categories</source>
-        <translation type="unfinished"></translation>
+        <translation>Répartir le montant entre plusieurs catégories</translation>
     </message>
     <message>
         <source>C&amp;leared</source>
-        <translation type="unfinished"></translation>
+        <translation>P&amp;ointée</translation>
     </message>
     <message>
         <source>Da&amp;te:</source>
-        <translation type="unfinished"></translation>
+        <translation>Da&amp;te :</translation>
     </message>
     <message>
         <source>&amp;Number:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Numéro :</translation>
     </message>
     <message>
         <source>Pa&amp;yee:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bénéficiaire :</translation>
     </message>
     <message>
         <source>&amp;Category:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Catégorie :</translation>
     </message>
     <message>
         <source>&amp;Memo:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mémo :</translation>
     </message>
     <message>
         <source>Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>Type :</translation>
     </message>
     <message>
         <source>&amp;Amount:</source>
-        <translation type="unfinished"></translation>
+        <translation>Mont&amp;ant :</translation>
     </message>
     <message>
         <source>Reconciled transactions stay cleared</source>
-        <translation type="unfinished"></translation>
+        <translation>Les opérations rapprochées restent pointées</translation>
     </message>
     <message>
         <source>(deleted account)</source>
-        <translation type="unfinished"></translation>
+        <translation>(compte supprimé)</translation>
     </message>
     <message numerus="yes">
         <source>Split into %n line(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Ventilée en %n ligne</numerusform>
+            <numerusform>Ventilée en %n lignes</numerusform>
         </translation>
     </message>
     <message>
         <source>The amount of a split is the sum of its lines</source>
-        <translation type="unfinished"></translation>
+        <translation>Le montant d&apos;une opération ventilée est la somme de ses lignes</translation>
     </message>
     <message>
         <source>Edit &amp;Split...</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier la &amp;ventilation...</translation>
     </message>
     <message>
         <source>Type a minus sign to switch between payment and deposit</source>
-        <translation type="unfinished"></translation>
+        <translation>Tapez un signe moins pour basculer entre paiement et dépôt</translation>
     </message>
     <message>
         <source>&amp;Split...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ventiler...</translation>
     </message>
     <message>
         <source>Choose a Category</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir une catégorie</translation>
     </message>
     <message>
         <source>&quot;%1&quot; names no single category. Choose one, or clear the field, before splitting.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; ne désigne pas une seule catégorie. Choisissez-en une, ou videz le champ, avant de ventiler.</translation>
     </message>
     <message>
         <source>No category is named &quot;%1&quot;: pick one from the list, or OK will offer to create it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune catégorie ne s&apos;appelle &quot;%1&quot; : choisissez-en une dans la liste, ou OK proposera de la créer.</translation>
     </message>
     <message>
         <source>More than one category matches &quot;%1&quot;; choose one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Plusieurs catégories correspondent à &quot;%1&quot; ; choisissez-en une.</translation>
     </message>
     <message>
         <source>Amount in %1:</source>
-        <translation type="unfinished"></translation>
+        <translation>Montant dans %1 :</translation>
     </message>
     <message>
         <source>Invalid Amount</source>
-        <translation type="unfinished"></translation>
+        <translation>Montant non valide</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a complete amount. Correct it, or clear it for none.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; n&apos;est pas un montant complet. Corrigez-le, ou effacez-le pour n&apos;en indiquer aucun.</translation>
     </message>
     <message>
         <source>Nothing to Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Rien à enregistrer</translation>
     </message>
     <message>
         <source>Enter a payee or an amount.</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez un bénéficiaire ou un montant.</translation>
     </message>
     <message>
         <source>More than one category matches &quot;%1&quot;; choose one from the list.</source>
-        <translation type="unfinished"></translation>
+        <translation>Plusieurs catégories correspondent à &quot;%1&quot; ; choisissez-en une dans la liste.</translation>
     </message>
     <message>
         <source>Amount Missing</source>
-        <translation type="unfinished"></translation>
+        <translation>Montant manquant</translation>
     </message>
     <message>
         <source>Enter the amount as %1 counts it, in its own currency.</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez le montant tel que le compte %1 l&apos;enregistre, dans sa propre devise.</translation>
     </message>
 </context>
 <context>
     <name>TransactionRepository</name>
     <message>
         <source>Split</source>
-        <translation type="unfinished"></translation>
+        <translation>Ventilation</translation>
     </message>
 </context>
 <context>
     <name>WelcomeScreen</name>
     <message>
         <source>Your session has ended. Sign back in to keep syncing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Votre session a pris fin. Reconnectez-vous pour continuer à synchroniser.</translation>
     </message>
     <message>
         <source>Works fully offline. Your data stays on this device.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fonctionne entièrement hors ligne. Vos données restent sur cet appareil.</translation>
     </message>
     <message>
         <source>How it works</source>
-        <translation type="unfinished"></translation>
+        <translation>Comment ça marche</translation>
     </message>
     <message>
         <source>Add an account (checking, savings, credit card, or any account you&apos;d like to track).</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajoutez un compte (compte courant, épargne, carte de crédit ou tout autre compte que vous souhaitez suivre).</translation>
     </message>
     <message>
         <source>Record transactions as you spend.</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrez vos opérations au fil de vos dépenses.</translation>
     </message>
     <message>
         <source>Reconcile when your statement arrives.</source>
-        <translation type="unfinished"></translation>
+        <translation>Faites le rapprochement à l&apos;arrivée de votre relevé.</translation>
     </message>
     <message>
         <source>%1.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1.</translation>
     </message>
     <message>
         <source>Welcome back</source>
-        <translation type="unfinished"></translation>
+        <translation>Bon retour parmi nous</translation>
     </message>
     <message>
         <source>Sign in to keep your data synced across devices.</source>
-        <translation type="unfinished"></translation>
+        <translation>Connectez-vous pour garder vos données synchronisées entre vos appareils.</translation>
     </message>
     <message>
         <source>Sign In</source>
-        <translation type="unfinished"></translation>
+        <translation>Se connecter</translation>
     </message>
     <message>
         <source>Create a different account</source>
-        <translation type="unfinished"></translation>
+        <translation>Créer un autre compte</translation>
     </message>
     <message>
         <source>Welcome to
 Tandrel Ledgerine</source>
-        <translation type="unfinished"></translation>
+        <translation>Bienvenue dans
+Tandrel Ledgerine</translation>
     </message>
     <message>
         <source>A digital check register.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un registre de comptes numérique.</translation>
     </message>
     <message>
         <source>Already have an account? Sign In</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous avez déjà un compte ? Connectez-vous</translation>
     </message>
     <message>
         <source>Create Your First Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Créer votre premier compte</translation>
     </message>
 </context>
 </TS>
