@@ -80,31 +80,31 @@
     </message>
     <message>
         <source>&amp;Name:</source>
-        <translation>&amp;Nom :</translation>
+        <translation>&amp;Nom&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Type:</source>
-        <translation>&amp;Type :</translation>
+        <translation>&amp;Type&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Currency:</source>
-        <translation>&amp;Devise :</translation>
+        <translation>&amp;Devise&#xa0;:</translation>
     </message>
     <message>
         <source>Starting &amp;Balance:</source>
-        <translation>Solde &amp;initial :</translation>
+        <translation>Solde &amp;initial&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;As of:</source>
-        <translation>&amp;En date du :</translation>
+        <translation>&amp;En date du&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Institution:</source>
-        <translation>Éta&amp;blissement :</translation>
+        <translation>Éta&amp;blissement&#xa0;:</translation>
     </message>
     <message>
         <source>Account &amp;Number:</source>
-        <translation>N&amp;uméro de compte :</translation>
+        <translation>N&amp;uméro de compte&#xa0;:</translation>
     </message>
     <message>
         <source>%1 </source>
@@ -127,7 +127,7 @@
     <name>AccountSharingService</name>
     <message>
         <source>This account cannot be shared: the service would not know it by its id.</source>
-        <translation>Ce compte ne peut pas être partagé : le service ne pourrait pas le retrouver par son identifiant.</translation>
+        <translation>Ce compte ne peut pas être partagé&#xa0;: le service ne pourrait pas le retrouver par son identifiant.</translation>
     </message>
     <message>
         <source>Failed to share account (HTTP %1)</source>
@@ -148,7 +148,7 @@ Data directory: %1
 %2</source>
         <translation>Impossible d&apos;initialiser la base de données.
 
-Dossier des données : %1
+Dossier des données&#xa0;: %1
 
 %2</translation>
     </message>
@@ -173,66 +173,66 @@ Dossier des données : %1
     </message>
     <message>
         <source>%1: damaged entry</source>
-        <translation>%1 : entrée endommagée</translation>
+        <translation>%1&#xa0;: entrée endommagée</translation>
     </message>
     <message>
         <source>%1: invalid JSON</source>
-        <translation>%1 : JSON non valide</translation>
+        <translation>%1&#xa0;: JSON non valide</translation>
     </message>
     <message>
         <source>Invalid backup: unexpected entry %1</source>
-        <translation>Sauvegarde non valide : entrée inattendue %1</translation>
+        <translation>Sauvegarde non valide&#xa0;: entrée inattendue %1</translation>
     </message>
     <message>
         <source>Invalid backup: %1</source>
-        <translation>Sauvegarde non valide : %1</translation>
+        <translation>Sauvegarde non valide&#xa0;: %1</translation>
     </message>
     <message>
         <source>Invalid backup: missing manifest.json</source>
-        <translation>Sauvegarde non valide : manifest.json manquant</translation>
+        <translation>Sauvegarde non valide&#xa0;: manifest.json manquant</translation>
     </message>
     <message>
         <source>Unsupported backup version: %1</source>
-        <translation>Version de sauvegarde non prise en charge : %1</translation>
+        <translation>Version de sauvegarde non prise en charge&#xa0;: %1</translation>
     </message>
 </context>
 <context>
     <name>BackupRestore</name>
     <message>
         <source>%1: the backup holds %2 of the %3 rows its manifest lists</source>
-        <translation>%1 : la sauvegarde contient %2 lignes sur les %3 que son manifeste annonce</translation>
+        <translation>%1&#xa0;: la sauvegarde contient %2 lignes sur les %3 que son manifeste annonce</translation>
     </message>
     <message>
         <source>%1: the other side of its transfer, %2, is not restored; it is kept as an ordinary transaction</source>
-        <translation>%1 : la contrepartie de son virement, %2, n&apos;est pas restaurée ; l&apos;opération est conservée comme opération ordinaire</translation>
+        <translation>%1&#xa0;: la contrepartie de son virement, %2, n&apos;est pas restaurée&#xa0;; l&apos;opération est conservée comme opération ordinaire</translation>
     </message>
     <message>
         <source>%1: %2 %3 is not restored from this backup</source>
-        <translation>%1 : %2 %3 n&apos;est pas restauré depuis cette sauvegarde</translation>
+        <translation>%1&#xa0;: %2 %3 n&apos;est pas restauré depuis cette sauvegarde</translation>
     </message>
     <message>
         <source>split_lines: the lines of transaction %1 in the backup do not add up to its amount; its lines in the ledger are kept</source>
-        <translation>split_lines : les lignes de ventilation de l&apos;opération %1 dans la sauvegarde ne correspondent pas à son montant ; ses lignes dans le fichier des comptes sont conservées</translation>
+        <translation>split_lines&#xa0;: les lignes de ventilation de l&apos;opération %1 dans la sauvegarde ne correspondent pas à son montant&#xa0;; ses lignes dans le fichier des comptes sont conservées</translation>
     </message>
     <message>
         <source>%1: id %2 is already in use</source>
-        <translation>%1 : l&apos;identifiant %2 est déjà utilisé</translation>
+        <translation>%1&#xa0;: l&apos;identifiant %2 est déjà utilisé</translation>
     </message>
     <message>
         <source>%1: id %2 appears more than once</source>
-        <translation>%1 : l&apos;identifiant %2 apparaît plusieurs fois</translation>
+        <translation>%1&#xa0;: l&apos;identifiant %2 apparaît plusieurs fois</translation>
     </message>
     <message>
         <source>%1: %2 %3 does not exist</source>
-        <translation>%1 : %2 %3 n&apos;existe pas</translation>
+        <translation>%1&#xa0;: %2 %3 n&apos;existe pas</translation>
     </message>
     <message>
         <source>%1: the starting balance would take the account&apos;s balance beyond what a balance can hold</source>
-        <translation>%1 : le solde initial porterait le solde du compte au-delà de ce qu&apos;un solde peut contenir</translation>
+        <translation>%1&#xa0;: le solde initial porterait le solde du compte au-delà de ce qu&apos;un solde peut contenir</translation>
     </message>
     <message>
         <source>%1: the amount would take the balance of account %2 beyond what a balance can hold</source>
-        <translation>%1 : le montant porterait le solde du compte %2 au-delà de ce qu&apos;un solde peut contenir</translation>
+        <translation>%1&#xa0;: le montant porterait le solde du compte %2 au-delà de ce qu&apos;un solde peut contenir</translation>
     </message>
     <message>
         <source>the database ended the restore&apos;s transaction after an error</source>
@@ -247,7 +247,7 @@ Dossier des données : %1
     </message>
     <message>
         <source>Nothing was restored: database error: %1</source>
-        <translation>Rien n&apos;a été restauré : erreur de base de données : %1</translation>
+        <translation>Rien n&apos;a été restauré&#xa0;: erreur de base de données&#xa0;: %1</translation>
     </message>
     <message>
         <source>The ledger could not be read into a backup.</source>
@@ -255,11 +255,11 @@ Dossier des données : %1
     </message>
     <message>
         <source>The backup made does not read back: %1</source>
-        <translation>La sauvegarde créée ne peut pas être relue : %1</translation>
+        <translation>La sauvegarde créée ne peut pas être relue&#xa0;: %1</translation>
     </message>
     <message>
         <source>%1 of %2 bytes were written: %3</source>
-        <translation>%1 octets sur %2 ont été écrits : %3</translation>
+        <translation>%1 octets sur %2 ont été écrits&#xa0;: %3</translation>
     </message>
     <message>
         <source>The file written does not hold the backup made.</source>
@@ -267,11 +267,11 @@ Dossier des données : %1
     </message>
     <message>
         <source>The file could not be read: %1</source>
-        <translation>Le fichier n&apos;a pas pu être lu : %1</translation>
+        <translation>Le fichier n&apos;a pas pu être lu&#xa0;: %1</translation>
     </message>
     <message>
         <source>The file could not be read: it is not a regular file.</source>
-        <translation>Le fichier n&apos;a pas pu être lu : ce n&apos;est pas un fichier ordinaire.</translation>
+        <translation>Le fichier n&apos;a pas pu être lu&#xa0;: ce n&apos;est pas un fichier ordinaire.</translation>
     </message>
     <message>
         <source>The file is larger than any backup this program writes.</source>
@@ -286,15 +286,15 @@ Dossier des données : %1
     <name>BackupTable</name>
     <message>
         <source>%1: missing %2</source>
-        <translation>%1 : %2 manquant</translation>
+        <translation>%1&#xa0;: %2 manquant</translation>
     </message>
     <message>
         <source>%1: invalid value for %2</source>
-        <translation>%1 : valeur non valide pour %2</translation>
+        <translation>%1&#xa0;: valeur non valide pour %2</translation>
     </message>
     <message>
         <source>%1: unknown %2 &quot;%3&quot;</source>
-        <translation>%1 : %2 inconnu &quot;%3&quot;</translation>
+        <translation>%1&#xa0;: %2 inconnu &quot;%3&quot;</translation>
     </message>
 </context>
 <context>
@@ -349,7 +349,7 @@ Dossier des données : %1
     </message>
     <message>
         <source>Delete &quot;%1&quot;? Transactions using this category will become uncategorized.</source>
-        <translation>Supprimer &quot;%1&quot; ? Les opérations de cette catégorie n&apos;auront plus de catégorie.</translation>
+        <translation>Supprimer &quot;%1&quot;&#xa0;? Les opérations de cette catégorie n&apos;auront plus de catégorie.</translation>
     </message>
     <message>
         <source>Category Not Deleted</source>
@@ -372,7 +372,7 @@ Dossier des données : %1
     </message>
     <message>
         <source>Transfer to/from: %1</source>
-        <translation>Virement de/vers : %1</translation>
+        <translation>Virement de/vers&#xa0;: %1</translation>
     </message>
     <message>
         <source>Transfer to %1</source>
@@ -391,11 +391,11 @@ Dossier des données : %1
     <name>CategoryComboBox</name>
     <message>
         <source>There is no category named &quot;%1&quot;. Create it as an income category?</source>
-        <translation>Il n&apos;existe aucune catégorie nommée &quot;%1&quot;. La créer comme catégorie de revenus ?</translation>
+        <translation>Il n&apos;existe aucune catégorie nommée &quot;%1&quot;. La créer comme catégorie de revenus&#xa0;?</translation>
     </message>
     <message>
         <source>There is no category named &quot;%1&quot;. Create it as an expense category?</source>
-        <translation>Il n&apos;existe aucune catégorie nommée &quot;%1&quot;. La créer comme catégorie de dépenses ?</translation>
+        <translation>Il n&apos;existe aucune catégorie nommée &quot;%1&quot;. La créer comme catégorie de dépenses&#xa0;?</translation>
     </message>
     <message>
         <source>New Category</source>
@@ -418,7 +418,7 @@ Dossier des données : %1
     </message>
     <message>
         <source>&amp;Parent:</source>
-        <translation>Catégorie &amp;parente :</translation>
+        <translation>Catégorie &amp;parente&#xa0;:</translation>
     </message>
     <message>
         <source>Category name</source>
@@ -426,7 +426,7 @@ Dossier des données : %1
     </message>
     <message>
         <source>&amp;Name:</source>
-        <translation>&amp;Nom :</translation>
+        <translation>&amp;Nom&#xa0;:</translation>
     </message>
     <message>
         <source>Expense</source>
@@ -438,7 +438,7 @@ Dossier des données : %1
     </message>
     <message>
         <source>&amp;Type:</source>
-        <translation>&amp;Type :</translation>
+        <translation>&amp;Type&#xa0;:</translation>
     </message>
     <message>
         <source>Tax-&amp;relevant</source>
@@ -454,7 +454,7 @@ Dossier des données : %1
     </message>
     <message>
         <source>Tax &amp;Code:</source>
-        <translation>&amp;Code fiscal :</translation>
+        <translation>&amp;Code fiscal&#xa0;:</translation>
     </message>
     <message>
         <source>Transfer</source>
@@ -663,7 +663,7 @@ Dossier des données : %1
     </message>
     <message>
         <source>Col %1: %2</source>
-        <translation>Col. %1 : %2</translation>
+        <translation>Col. %1&#xa0;: %2</translation>
     </message>
 </context>
 <context>
@@ -676,7 +676,7 @@ Connectez-vous via Fichier › Compte Tandrel pour activer la synchronisation.</
     </message>
     <message>
         <source>&lt;b&gt;Signed in as:&lt;/b&gt; %1&lt;br&gt;&lt;b&gt;Status:&lt;/b&gt; &lt;span style=&quot;color:%2&quot;&gt;%3&lt;/span&gt;</source>
-        <translation>&lt;b&gt;Connecté en tant que :&lt;/b&gt; %1&lt;br&gt;&lt;b&gt;État :&lt;/b&gt; &lt;span style=&quot;color:%2&quot;&gt;%3&lt;/span&gt;</translation>
+        <translation>&lt;b&gt;Connecté en tant que&#xa0;:&lt;/b&gt; %1&lt;br&gt;&lt;b&gt;État&#xa0;:&lt;/b&gt; &lt;span style=&quot;color:%2&quot;&gt;%3&lt;/span&gt;</translation>
     </message>
     <message>
         <source>Never synced</source>
@@ -684,11 +684,11 @@ Connectez-vous via Fichier › Compte Tandrel pour activer la synchronisation.</
     </message>
     <message>
         <source>Last synced: %1</source>
-        <translation>Dernière synchronisation : %1</translation>
+        <translation>Dernière synchronisation&#xa0;: %1</translation>
     </message>
     <message>
         <source>Error: %1</source>
-        <translation>Erreur : %1</translation>
+        <translation>Erreur&#xa0;: %1</translation>
     </message>
     <message>
         <source>Replace all with backup data</source>
@@ -709,13 +709,13 @@ Connectez-vous via Fichier › Compte Tandrel pour activer la synchronisation.</
     <message>
         <source>Backup saved to:
 %1</source>
-        <translation>Sauvegarde enregistrée dans :
+        <translation>Sauvegarde enregistrée dans&#xa0;:
 %1</translation>
     </message>
     <message>
         <source>Could not write to:
 %1</source>
-        <translation>Impossible d&apos;écrire dans :
+        <translation>Impossible d&apos;écrire dans&#xa0;:
 %1</translation>
     </message>
     <message>
@@ -751,8 +751,8 @@ Connectez-vous via Fichier › Compte Tandrel pour activer la synchronisation.</
     <message numerus="yes">
         <source>%n error(s) occurred:</source>
         <translation>
-            <numerusform>%n erreur s&apos;est produite :</numerusform>
-            <numerusform>%n erreurs se sont produites :</numerusform>
+            <numerusform>%n erreur s&apos;est produite&#xa0;:</numerusform>
+            <numerusform>%n erreurs se sont produites&#xa0;:</numerusform>
         </translation>
     </message>
     <message>
@@ -764,27 +764,27 @@ Connectez-vous via Fichier › Compte Tandrel pour activer la synchronisation.</
     <name>Database</name>
     <message>
         <source>The ledger file is damaged: restore it from a backup and try again.</source>
-        <translation>Le fichier des comptes est endommagé : restaurez-le à partir d&apos;une sauvegarde et réessayez.</translation>
+        <translation>Le fichier des comptes est endommagé&#xa0;: restaurez-le à partir d&apos;une sauvegarde et réessayez.</translation>
     </message>
     <message>
         <source>The ledger was written by a newer version of Ledgerine: install that version to open it.</source>
-        <translation>Le fichier des comptes a été écrit par une version plus récente de Ledgerine : installez cette version pour l&apos;ouvrir.</translation>
+        <translation>Le fichier des comptes a été écrit par une version plus récente de Ledgerine&#xa0;: installez cette version pour l&apos;ouvrir.</translation>
     </message>
     <message>
         <source>The file ledgerine.db there is not a Ledgerine ledger: move it out of the folder to start a new ledger.</source>
-        <translation>Le fichier ledgerine.db de ce dossier n&apos;est pas un fichier de comptes Ledgerine : sortez-le du dossier pour commencer un nouveau fichier de comptes.</translation>
+        <translation>Le fichier ledgerine.db de ce dossier n&apos;est pas un fichier de comptes Ledgerine&#xa0;: sortez-le du dossier pour commencer un nouveau fichier de comptes.</translation>
     </message>
     <message>
         <source>The ledger or its folder is read-only: allow writing to them and try again.</source>
-        <translation>Le fichier des comptes ou son dossier est en lecture seule : autorisez-y l&apos;écriture et réessayez.</translation>
+        <translation>Le fichier des comptes ou son dossier est en lecture seule&#xa0;: autorisez-y l&apos;écriture et réessayez.</translation>
     </message>
     <message>
         <source>Another program has locked the ledger: close it and try again.</source>
-        <translation>Un autre programme a verrouillé le fichier des comptes : fermez-le et réessayez.</translation>
+        <translation>Un autre programme a verrouillé le fichier des comptes&#xa0;: fermez-le et réessayez.</translation>
     </message>
     <message>
         <source>The disk is full: free some space and try again.</source>
-        <translation>Le disque est plein : libérez de l&apos;espace et réessayez.</translation>
+        <translation>Le disque est plein&#xa0;: libérez de l&apos;espace et réessayez.</translation>
     </message>
     <message>
         <source>Please check file permissions and try again.</source>
@@ -891,11 +891,11 @@ Connectez-vous via Fichier › Compte Tandrel pour activer la synchronisation.</
     <name>ImportFile</name>
     <message>
         <source>The file could not be opened: %1</source>
-        <translation>Le fichier n&apos;a pas pu être ouvert : %1</translation>
+        <translation>Le fichier n&apos;a pas pu être ouvert&#xa0;: %1</translation>
     </message>
     <message>
         <source>The file could not be read: it is not a regular file.</source>
-        <translation>Le fichier n&apos;a pas pu être lu : ce n&apos;est pas un fichier ordinaire.</translation>
+        <translation>Le fichier n&apos;a pas pu être lu&#xa0;: ce n&apos;est pas un fichier ordinaire.</translation>
     </message>
     <message>
         <source>The file is larger than 100 MB, more than any bank statement holds.</source>
@@ -903,7 +903,7 @@ Connectez-vous via Fichier › Compte Tandrel pour activer la synchronisation.</
     </message>
     <message>
         <source>The file could not be read: %1</source>
-        <translation>Le fichier n&apos;a pas pu être lu : %1</translation>
+        <translation>Le fichier n&apos;a pas pu être lu&#xa0;: %1</translation>
     </message>
     <message>
         <source>The file changed while it was read.</source>
@@ -918,7 +918,7 @@ Connectez-vous via Fichier › Compte Tandrel pour activer la synchronisation.</
     </message>
     <message>
         <source>Month D, YYYY (May 14, 2026)</source>
-        <translation>Mois J, AAAA (en anglais : May 14, 2026)</translation>
+        <translation>Mois J, AAAA (en anglais&#xa0;: May 14, 2026)</translation>
     </message>
     <message numerus="yes">
         <source>%n duplicate(s) skipped</source>
@@ -962,11 +962,11 @@ Connectez-vous via Fichier › Compte Tandrel pour activer la synchronisation.</
     </message>
     <message>
         <source>&amp;Format:</source>
-        <translation>&amp;Format :</translation>
+        <translation>&amp;Format&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Account:</source>
-        <translation>&amp;Compte :</translation>
+        <translation>&amp;Compte&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Browse...</source>
@@ -974,7 +974,7 @@ Connectez-vous via Fichier › Compte Tandrel pour activer la synchronisation.</
     </message>
     <message>
         <source>File:</source>
-        <translation>Fichier :</translation>
+        <translation>Fichier&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Import</source>
@@ -990,31 +990,31 @@ Connectez-vous via Fichier › Compte Tandrel pour activer la synchronisation.</
     </message>
     <message>
         <source>CSV Column Mapping:</source>
-        <translation>Correspondance des colonnes CSV :</translation>
+        <translation>Correspondance des colonnes CSV&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Date column:</source>
-        <translation>Colonne &amp;date :</translation>
+        <translation>Colonne &amp;date&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Payee column:</source>
-        <translation>Colonne &amp;bénéficiaire :</translation>
+        <translation>Colonne &amp;bénéficiaire&#xa0;:</translation>
     </message>
     <message>
         <source>A&amp;mount column:</source>
-        <translation>Colonne &amp;montant :</translation>
+        <translation>Colonne &amp;montant&#xa0;:</translation>
     </message>
     <message>
         <source>M&amp;emo column:</source>
-        <translation>Colonne mém&amp;o :</translation>
+        <translation>Colonne mém&amp;o&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Category column:</source>
-        <translation>Colonne ca&amp;tégorie :</translation>
+        <translation>Colonne ca&amp;tégorie&#xa0;:</translation>
     </message>
     <message>
         <source>Date f&amp;ormat:</source>
-        <translation>Fo&amp;rmat de date :</translation>
+        <translation>Fo&amp;rmat de date&#xa0;:</translation>
     </message>
     <message>
         <source>Preview</source>
@@ -1029,7 +1029,7 @@ Connectez-vous via Fichier › Compte Tandrel pour activer la synchronisation.</
     </message>
     <message>
         <source>QIF source accounts:</source>
-        <translation>Comptes sources QIF :</translation>
+        <translation>Comptes sources QIF&#xa0;:</translation>
     </message>
     <message>
         <source>Choose where each QIF source account should be imported. Accounts mapped across the selected files will have their transfers linked automatically.</source>
@@ -1116,7 +1116,7 @@ Connectez-vous via Fichier › Compte Tandrel pour activer la synchronisation.</
     </message>
     <message>
         <source>The account &quot;%1&quot; could not be saved; nothing was imported.</source>
-        <translation>Le compte &quot;%1&quot; n&apos;a pas pu être enregistré ; rien n&apos;a été importé.</translation>
+        <translation>Le compte &quot;%1&quot; n&apos;a pas pu être enregistré&#xa0;; rien n&apos;a été importé.</translation>
     </message>
     <message>
         <source>Accounts Not Saved</source>
@@ -1126,7 +1126,7 @@ Connectez-vous via Fichier › Compte Tandrel pour activer la synchronisation.</
         <source>The new accounts could not be saved; nothing was imported.
 
 %1</source>
-        <translation>Les nouveaux comptes n&apos;ont pas pu être enregistrés ; rien n&apos;a été importé.
+        <translation>Les nouveaux comptes n&apos;ont pas pu être enregistrés&#xa0;; rien n&apos;a été importé.
 
 %1</translation>
     </message>
@@ -1149,13 +1149,13 @@ Connectez-vous via Fichier › Compte Tandrel pour activer la synchronisation.</
     <message numerus="yes">
         <source>%n new account(s) made for this import are kept for importing these files again:</source>
         <translation>
-            <numerusform>%n nouveau compte créé pour cette importation est conservé pour importer de nouveau ces fichiers :</numerusform>
-            <numerusform>%n nouveaux comptes créés pour cette importation sont conservés pour importer de nouveau ces fichiers :</numerusform>
+            <numerusform>%n nouveau compte créé pour cette importation est conservé pour importer de nouveau ces fichiers&#xa0;:</numerusform>
+            <numerusform>%n nouveaux comptes créés pour cette importation sont conservés pour importer de nouveau ces fichiers&#xa0;:</numerusform>
         </translation>
     </message>
     <message>
         <source>Import complete!</source>
-        <translation>Importation terminée !</translation>
+        <translation>Importation terminée&#xa0;!</translation>
     </message>
     <message numerus="yes">
         <source>%n transaction(s) imported</source>
@@ -1192,8 +1192,8 @@ Connectez-vous via Fichier › Compte Tandrel pour activer la synchronisation.</
     <message numerus="yes">
         <source>A quote opened on line %1 is never closed: %n line(s) from line %2 on were not imported.</source>
         <translation>
-            <numerusform>Un guillemet ouvert à la ligne %1 n&apos;est jamais fermé : %n ligne à partir de la ligne %2 n&apos;a pas été importée.</numerusform>
-            <numerusform>Un guillemet ouvert à la ligne %1 n&apos;est jamais fermé : %n lignes à partir de la ligne %2 n&apos;ont pas été importées.</numerusform>
+            <numerusform>Un guillemet ouvert à la ligne %1 n&apos;est jamais fermé&#xa0;: %n ligne à partir de la ligne %2 n&apos;a pas été importée.</numerusform>
+            <numerusform>Un guillemet ouvert à la ligne %1 n&apos;est jamais fermé&#xa0;: %n lignes à partir de la ligne %2 n&apos;ont pas été importées.</numerusform>
         </translation>
     </message>
     <message>
@@ -1214,31 +1214,31 @@ Connectez-vous via Fichier › Compte Tandrel pour activer la synchronisation.</
     </message>
     <message>
         <source>%1 could not be stored (%2): nothing was imported.</source>
-        <translation>%1 : enregistrement impossible (%2) ; rien n&apos;a été importé.</translation>
+        <translation>%1&#xa0;: enregistrement impossible (%2)&#xa0;; rien n&apos;a été importé.</translation>
     </message>
     <message>
         <source>%1: the amount would take the account&apos;s balance beyond what a balance can hold: nothing was imported.</source>
-        <translation>%1 : le montant porterait le solde du compte au-delà de ce qu&apos;un solde peut contenir ; rien n&apos;a été importé.</translation>
+        <translation>%1&#xa0;: le montant porterait le solde du compte au-delà de ce qu&apos;un solde peut contenir&#xa0;; rien n&apos;a été importé.</translation>
     </message>
     <message>
         <source>Another program is writing to the ledger and did not finish in time: nothing was imported. Try again once it has finished.</source>
-        <translation>Un autre programme écrit dans le fichier des comptes et n&apos;a pas terminé à temps : rien n&apos;a été importé. Réessayez une fois qu&apos;il aura terminé.</translation>
+        <translation>Un autre programme écrit dans le fichier des comptes et n&apos;a pas terminé à temps&#xa0;: rien n&apos;a été importé. Réessayez une fois qu&apos;il aura terminé.</translation>
     </message>
     <message>
         <source>The import could not begin: %1</source>
-        <translation>L&apos;importation n&apos;a pas pu commencer : %1</translation>
+        <translation>L&apos;importation n&apos;a pas pu commencer&#xa0;: %1</translation>
     </message>
     <message>
         <source>The database ended the import after an error (%1): nothing was imported.</source>
-        <translation>La base de données a mis fin à l&apos;importation après une erreur (%1) : rien n&apos;a été importé.</translation>
+        <translation>La base de données a mis fin à l&apos;importation après une erreur (%1)&#xa0;: rien n&apos;a été importé.</translation>
     </message>
     <message>
         <source>The import stopped; nothing was imported.</source>
-        <translation>L&apos;importation s&apos;est arrêtée ; rien n&apos;a été importé.</translation>
+        <translation>L&apos;importation s&apos;est arrêtée&#xa0;; rien n&apos;a été importé.</translation>
     </message>
     <message>
         <source>The import could not be stored: %1</source>
-        <translation>L&apos;importation n&apos;a pas pu être enregistrée : %1</translation>
+        <translation>L&apos;importation n&apos;a pas pu être enregistrée&#xa0;: %1</translation>
     </message>
 </context>
 <context>
@@ -1381,7 +1381,7 @@ Connectez-vous via Fichier › Compte Tandrel pour activer la synchronisation.</
     </message>
     <message>
         <source>Sync failed: %1</source>
-        <translation>Échec de la synchronisation : %1</translation>
+        <translation>Échec de la synchronisation&#xa0;: %1</translation>
     </message>
     <message>
         <source>Select an account first</source>
@@ -1413,7 +1413,7 @@ Connectez-vous via Fichier › Compte Tandrel pour activer la synchronisation.</
     </message>
     <message>
         <source>Delete the account &quot;%1&quot; with all its transactions, recurring transactions and reconciliations?</source>
-        <translation>Supprimer le compte &quot;%1&quot; avec toutes ses opérations, opérations périodiques et rapprochements ?</translation>
+        <translation>Supprimer le compte &quot;%1&quot; avec toutes ses opérations, opérations périodiques et rapprochements&#xa0;?</translation>
     </message>
     <message>
         <source>Account Not Deleted</source>
@@ -1421,7 +1421,7 @@ Connectez-vous via Fichier › Compte Tandrel pour activer la synchronisation.</
     </message>
     <message>
         <source>The account &quot;%1&quot; could not be deleted; nothing was changed.</source>
-        <translation>Le compte &quot;%1&quot; n&apos;a pas pu être supprimé ; rien n&apos;a été modifié.</translation>
+        <translation>Le compte &quot;%1&quot; n&apos;a pas pu être supprimé&#xa0;; rien n&apos;a été modifié.</translation>
     </message>
     <message>
         <source>Reconcile — %1</source>
@@ -1473,7 +1473,7 @@ Un registre de comptes pour les finances du foyer.</translation>
     </message>
     <message>
         <source>You are signed in; your accounts appear here once they have synced.</source>
-        <translation>Vous êtes connecté ; vos comptes apparaîtront ici une fois synchronisés.</translation>
+        <translation>Vous êtes connecté&#xa0;; vos comptes apparaîtront ici une fois synchronisés.</translation>
     </message>
     <message>
         <source>Finish signing in in your browser...</source>
@@ -1555,7 +1555,7 @@ Un registre de comptes pour les finances du foyer.</translation>
     </message>
     <message>
         <source>Re&amp;name to:</source>
-        <translation>Renommer &amp;en :</translation>
+        <translation>Renommer &amp;en&#xa0;:</translation>
     </message>
     <message>
         <source>New payee name</source>
@@ -1571,7 +1571,7 @@ Un registre de comptes pour les finances du foyer.</translation>
     </message>
     <message>
         <source>The payees could not be renamed; nothing was changed.</source>
-        <translation>Les bénéficiaires n&apos;ont pas pu être renommés ; rien n&apos;a été modifié.</translation>
+        <translation>Les bénéficiaires n&apos;ont pas pu être renommés&#xa0;; rien n&apos;a été modifié.</translation>
     </message>
     <message>
         <source>Rename Complete</source>
@@ -1595,8 +1595,8 @@ Un registre de comptes pour les finances du foyer.</translation>
     <message numerus="yes">
         <source>Merge %n payee(s) into &quot;%1&quot;?</source>
         <translation>
-            <numerusform>Fusionner %n bénéficiaire en &quot;%1&quot; ?</numerusform>
-            <numerusform>Fusionner %n bénéficiaires en &quot;%1&quot; ?</numerusform>
+            <numerusform>Fusionner %n bénéficiaire en &quot;%1&quot;&#xa0;?</numerusform>
+            <numerusform>Fusionner %n bénéficiaires en &quot;%1&quot;&#xa0;?</numerusform>
         </translation>
     </message>
     <message>
@@ -1605,7 +1605,7 @@ Un registre de comptes pour les finances du foyer.</translation>
     </message>
     <message>
         <source>The payees could not be merged; nothing was changed.</source>
-        <translation>Les bénéficiaires n&apos;ont pas pu être fusionnés ; rien n&apos;a été modifié.</translation>
+        <translation>Les bénéficiaires n&apos;ont pas pu être fusionnés&#xa0;; rien n&apos;a été modifié.</translation>
     </message>
     <message>
         <source>Merge Complete</source>
@@ -1682,7 +1682,7 @@ Un registre de comptes pour les finances du foyer.</translation>
     </message>
     <message>
         <source>Update check failed: %1</source>
-        <translation>Échec de la recherche de mises à jour : %1</translation>
+        <translation>Échec de la recherche de mises à jour&#xa0;: %1</translation>
     </message>
     <message>
         <source>Loading release notes…</source>
@@ -1694,7 +1694,7 @@ Un registre de comptes pour les finances du foyer.</translation>
     </message>
     <message>
         <source>This link does not lead to a web page, so it was not opened.</source>
-        <translation>Ce lien ne mène pas à une page web ; il n&apos;a donc pas été ouvert.</translation>
+        <translation>Ce lien ne mène pas à une page web&#xa0;; il n&apos;a donc pas été ouvert.</translation>
     </message>
     <message>
         <source>The page could not be opened in your browser.</source>
@@ -1758,7 +1758,7 @@ Un registre de comptes pour les finances du foyer.</translation>
     </message>
     <message>
         <source>%1 will no longer see this account. Remove their access?</source>
-        <translation>%1 ne verra plus ce compte. Retirer son accès ?</translation>
+        <translation>%1 ne verra plus ce compte. Retirer son accès&#xa0;?</translation>
     </message>
 </context>
 <context>
@@ -1780,7 +1780,7 @@ Un registre de comptes pour les finances du foyer.</translation>
     </message>
     <message>
         <source>A transfer stored before changed while the import ran: nothing was imported.</source>
-        <translation>Un virement enregistré auparavant a changé pendant l&apos;importation : rien n&apos;a été importé.</translation>
+        <translation>Un virement enregistré auparavant a changé pendant l&apos;importation&#xa0;: rien n&apos;a été importé.</translation>
     </message>
     <message>
         <source>The other side of a transfer stored before</source>
@@ -1857,11 +1857,11 @@ Un registre de comptes pour les finances du foyer.</translation>
     </message>
     <message>
         <source>Statement Da&amp;te:</source>
-        <translation>Date du &amp;relevé :</translation>
+        <translation>Date du &amp;relevé&#xa0;:</translation>
     </message>
     <message>
         <source>Statement &amp;Balance:</source>
-        <translation>S&amp;olde du relevé :</translation>
+        <translation>S&amp;olde du relevé&#xa0;:</translation>
     </message>
     <message>
         <source>Previous Balance</source>
@@ -1937,7 +1937,7 @@ Un registre de comptes pour les finances du foyer.</translation>
     </message>
     <message>
         <source>The reconciliation could not be saved, so nothing was changed. The transactions have been read again: check them and finish again.</source>
-        <translation>Le rapprochement n&apos;a pas pu être enregistré ; rien n&apos;a donc été modifié. Les opérations ont été relues : vérifiez-les et terminez de nouveau.</translation>
+        <translation>Le rapprochement n&apos;a pas pu être enregistré&#xa0;; rien n&apos;a donc été modifié. Les opérations ont été relues&#xa0;: vérifiez-les et terminez de nouveau.</translation>
     </message>
     <message>
         <source>Reconciliation Complete</source>
@@ -1960,7 +1960,7 @@ Un registre de comptes pour les finances du foyer.</translation>
     </message>
     <message>
         <source>The recurring transaction could not be saved: %1.</source>
-        <translation>L&apos;opération périodique n&apos;a pas pu être enregistrée : %1.</translation>
+        <translation>L&apos;opération périodique n&apos;a pas pu être enregistrée&#xa0;: %1.</translation>
     </message>
     <message numerus="yes">
         <source>&quot;%1&quot; is split into %n line(s).</source>
@@ -1975,11 +1975,11 @@ Un registre de comptes pour les finances du foyer.</translation>
     </message>
     <message>
         <source>A recurring transaction holds one category, so it would repeat the whole %1 without a category and without the split lines. Memorize it anyway?</source>
-        <translation>Une opération périodique n&apos;a qu&apos;une catégorie : elle répéterait donc le montant total de %1 sans catégorie ni lignes de ventilation. La mémoriser quand même ?</translation>
+        <translation>Une opération périodique n&apos;a qu&apos;une catégorie&#xa0;: elle répéterait donc le montant total de %1 sans catégorie ni lignes de ventilation. La mémoriser quand même&#xa0;?</translation>
     </message>
     <message>
         <source>The changes to &quot;%1&quot; could not be saved: %2.</source>
-        <translation>Les modifications de &quot;%1&quot; n&apos;ont pas pu être enregistrées : %2.</translation>
+        <translation>Les modifications de &quot;%1&quot; n&apos;ont pas pu être enregistrées&#xa0;: %2.</translation>
     </message>
     <message>
         <source>Delete</source>
@@ -1987,7 +1987,7 @@ Un registre de comptes pour les finances du foyer.</translation>
     </message>
     <message>
         <source>Delete recurring &quot;%1&quot;?</source>
-        <translation>Supprimer l&apos;opération périodique &quot;%1&quot; ?</translation>
+        <translation>Supprimer l&apos;opération périodique &quot;%1&quot;&#xa0;?</translation>
     </message>
     <message>
         <source>Not Deleted</source>
@@ -1995,15 +1995,15 @@ Un registre de comptes pour les finances du foyer.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; could not be deleted: %2.</source>
-        <translation>L&apos;opération périodique &quot;%1&quot; n&apos;a pas pu être supprimée : %2.</translation>
+        <translation>L&apos;opération périodique &quot;%1&quot; n&apos;a pas pu être supprimée&#xa0;: %2.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; could not be entered: %2.</source>
-        <translation>L&apos;opération périodique &quot;%1&quot; n&apos;a pas pu être saisie : %2.</translation>
+        <translation>L&apos;opération périodique &quot;%1&quot; n&apos;a pas pu être saisie&#xa0;: %2.</translation>
     </message>
     <message>
         <source>Enter &quot;%1&quot; now, dated %2? The transaction is dated its due date and you can edit or delete it later.</source>
-        <translation>Saisir &quot;%1&quot; maintenant, à la date du %2 ? L&apos;opération est datée de son échéance et vous pourrez la modifier ou la supprimer plus tard.</translation>
+        <translation>Saisir &quot;%1&quot; maintenant, à la date du %2&#xa0;? L&apos;opération est datée de son échéance et vous pourrez la modifier ou la supprimer plus tard.</translation>
     </message>
     <message>
         <source>Enter Early</source>
@@ -2011,7 +2011,7 @@ Un registre de comptes pour les finances du foyer.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; could not be skipped: %2.</source>
-        <translation>L&apos;échéance de &quot;%1&quot; n&apos;a pas pu être ignorée : %2.</translation>
+        <translation>L&apos;échéance de &quot;%1&quot; n&apos;a pas pu être ignorée&#xa0;: %2.</translation>
     </message>
     <message>
         <source>Enter Next 7 Days</source>
@@ -2019,7 +2019,7 @@ Un registre de comptes pour les finances du foyer.</translation>
     </message>
     <message>
         <source>Enter all recurring transactions due in the next 7 days? They are dated their due dates and you can edit or delete them later.</source>
-        <translation>Saisir toutes les opérations périodiques à échéance dans les 7 prochains jours ? Elles sont datées de leur échéance et vous pourrez les modifier ou les supprimer plus tard.</translation>
+        <translation>Saisir toutes les opérations périodiques à échéance dans les 7 prochains jours&#xa0;? Elles sont datées de leur échéance et vous pourrez les modifier ou les supprimer plus tard.</translation>
     </message>
     <message>
         <source>Not Entered</source>
@@ -2027,7 +2027,7 @@ Un registre de comptes pour les finances du foyer.</translation>
     </message>
     <message>
         <source>Nothing was entered: %1.</source>
-        <translation>Rien n&apos;a été saisi : %1.</translation>
+        <translation>Rien n&apos;a été saisi&#xa0;: %1.</translation>
     </message>
     <message>
         <source>Changed Meanwhile</source>
@@ -2035,7 +2035,7 @@ Un registre de comptes pour les finances du foyer.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; changed after you chose it: it may have been entered by itself or on another device. Nothing was done; look at it again.</source>
-        <translation>L&apos;opération périodique &quot;%1&quot; a changé après votre choix : elle a peut-être été saisie automatiquement ou depuis un autre appareil. Rien n&apos;a été fait ; examinez-la de nouveau.</translation>
+        <translation>L&apos;opération périodique &quot;%1&quot; a changé après votre choix&#xa0;: elle a peut-être été saisie automatiquement ou depuis un autre appareil. Rien n&apos;a été fait&#xa0;; examinez-la de nouveau.</translation>
     </message>
     <message>
         <source>Nothing Left to Enter</source>
@@ -2043,7 +2043,7 @@ Un registre de comptes pour les finances du foyer.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; has no occurrence left before its end date, so nothing was entered. It is now inactive.</source>
-        <translation>L&apos;opération périodique &quot;%1&quot; n&apos;a plus d&apos;échéance avant sa date de fin ; rien n&apos;a donc été saisi. Elle est maintenant inactive.</translation>
+        <translation>L&apos;opération périodique &quot;%1&quot; n&apos;a plus d&apos;échéance avant sa date de fin&#xa0;; rien n&apos;a donc été saisi. Elle est maintenant inactive.</translation>
     </message>
 </context>
 <context>
@@ -2085,7 +2085,7 @@ Un registre de comptes pour les finances du foyer.</translation>
     </message>
     <message>
         <source>No account yet: create one first</source>
-        <translation>Aucun compte pour l&apos;instant : créez-en un d&apos;abord</translation>
+        <translation>Aucun compte pour l&apos;instant&#xa0;: créez-en un d&apos;abord</translation>
     </message>
     <message>
         <source>Choose an account</source>
@@ -2129,55 +2129,55 @@ Un registre de comptes pour les finances du foyer.</translation>
     </message>
     <message>
         <source>&amp;Account:</source>
-        <translation>C&amp;ompte :</translation>
+        <translation>C&amp;ompte&#xa0;:</translation>
     </message>
     <message>
         <source>Type:</source>
-        <translation>Type :</translation>
+        <translation>Type&#xa0;:</translation>
     </message>
     <message>
         <source>Pa&amp;yee:</source>
-        <translation>&amp;Bénéficiaire :</translation>
+        <translation>&amp;Bénéficiaire&#xa0;:</translation>
     </message>
     <message>
         <source>A&amp;mount:</source>
-        <translation>Mo&amp;ntant :</translation>
+        <translation>Mo&amp;ntant&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Category:</source>
-        <translation>&amp;Catégorie :</translation>
+        <translation>&amp;Catégorie&#xa0;:</translation>
     </message>
     <message>
         <source>Mem&amp;o:</source>
-        <translation>&amp;Mémo :</translation>
+        <translation>&amp;Mémo&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Frequency:</source>
-        <translation>&amp;Fréquence :</translation>
+        <translation>&amp;Fréquence&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Repeat every:</source>
-        <translation>Inte&amp;rvalle :</translation>
+        <translation>Inte&amp;rvalle&#xa0;:</translation>
     </message>
     <message>
         <source>F&amp;irst day:</source>
-        <translation>Premier &amp;jour :</translation>
+        <translation>Premier &amp;jour&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Second day:</source>
-        <translation>&amp;Second jour :</translation>
+        <translation>&amp;Second jour&#xa0;:</translation>
     </message>
     <message>
         <source>S&amp;tart date:</source>
-        <translation>Da&amp;te de début :</translation>
+        <translation>Da&amp;te de début&#xa0;:</translation>
     </message>
     <message>
         <source>End date:</source>
-        <translation>Date de fin :</translation>
+        <translation>Date de fin&#xa0;:</translation>
     </message>
     <message>
         <source>Enter i&amp;n advance:</source>
-        <translation>Saisir &amp;en avance :</translation>
+        <translation>Saisir &amp;en avance&#xa0;:</translation>
     </message>
     <message>
         <source>(deleted account)</source>
@@ -2696,7 +2696,7 @@ Un registre de comptes pour les finances du foyer.</translation>
     </message>
     <message>
         <source>Transfer to/from: </source>
-        <translation>Virement de/vers : </translation>
+        <translation>Virement de/vers&#xa0;: </translation>
     </message>
 </context>
 <context>
@@ -2711,27 +2711,27 @@ Un registre de comptes pour les finances du foyer.</translation>
     </message>
     <message>
         <source>Not every transaction could be read, so this list is incomplete. Choose the period again to retry.</source>
-        <translation>Toutes les opérations n&apos;ont pas pu être lues : cette liste est donc incomplète. Choisissez de nouveau la période pour réessayer.</translation>
+        <translation>Toutes les opérations n&apos;ont pas pu être lues&#xa0;: cette liste est donc incomplète. Choisissez de nouveau la période pour réessayer.</translation>
     </message>
     <message>
         <source>&amp;Account:</source>
-        <translation>&amp;Compte :</translation>
+        <translation>&amp;Compte&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Period:</source>
-        <translation>&amp;Période :</translation>
+        <translation>&amp;Période&#xa0;:</translation>
     </message>
     <message>
         <source>Co&amp;mpare:</source>
-        <translation>Co&amp;mparer :</translation>
+        <translation>Co&amp;mparer&#xa0;:</translation>
     </message>
     <message>
         <source>Period &amp;1:</source>
-        <translation>Période &amp;1 :</translation>
+        <translation>Période &amp;1&#xa0;:</translation>
     </message>
     <message>
         <source>Period &amp;2:</source>
-        <translation>Période &amp;2 :</translation>
+        <translation>Période &amp;2&#xa0;:</translation>
     </message>
     <message>
         <source>Export CSV</source>
@@ -2747,7 +2747,7 @@ Un registre de comptes pour les finances du foyer.</translation>
     </message>
     <message>
         <source>The report could not be saved as &quot;%1&quot;: %2. Nothing was written; choose another place and try again.</source>
-        <translation>Le rapport n&apos;a pas pu être enregistré sous &quot;%1&quot; : %2. Rien n&apos;a été écrit ; choisissez un autre emplacement et réessayez.</translation>
+        <translation>Le rapport n&apos;a pas pu être enregistré sous &quot;%1&quot;&#xa0;: %2. Rien n&apos;a été écrit&#xa0;; choisissez un autre emplacement et réessayez.</translation>
     </message>
 </context>
 <context>
@@ -2926,7 +2926,7 @@ Un registre de comptes pour les finances du foyer.</translation>
     </message>
     <message>
         <source>The account &quot;%1&quot; could not be restored; nothing was changed.</source>
-        <translation>Le compte &quot;%1&quot; n&apos;a pas pu être restauré ; rien n&apos;a été modifié.</translation>
+        <translation>Le compte &quot;%1&quot; n&apos;a pas pu être restauré&#xa0;; rien n&apos;a été modifié.</translation>
     </message>
     <message>
         <source>This will re-upload every local row to the server and re-download all server data. Use this if data appears out of sync between devices.
@@ -2934,7 +2934,7 @@ Un registre de comptes pour les finances du foyer.</translation>
 Continue?</source>
         <translation>Toutes les lignes locales vont être renvoyées au serveur et toutes les données du serveur téléchargées de nouveau. Utilisez cette option si les données semblent différer d&apos;un appareil à l&apos;autre.
 
-Continuer ?</translation>
+Continuer&#xa0;?</translation>
     </message>
     <message>
         <source>Syncing...</source>
@@ -2958,7 +2958,7 @@ Continuer ?</translation>
     </message>
     <message>
         <source>How should existing data be handled?</source>
-        <translation>Que faire des données existantes ?</translation>
+        <translation>Que faire des données existantes&#xa0;?</translation>
     </message>
     <message>
         <source>Importing...</source>
@@ -2977,11 +2977,11 @@ Continuer ?</translation>
     </message>
     <message>
         <source>Transaction amount:</source>
-        <translation>Montant de l&apos;opération :</translation>
+        <translation>Montant de l&apos;opération&#xa0;:</translation>
     </message>
     <message>
         <source>Left to assign:</source>
-        <translation>Reste à répartir :</translation>
+        <translation>Reste à répartir&#xa0;:</translation>
     </message>
     <message>
         <source>Set Amount to &amp;Total</source>
@@ -2993,13 +2993,13 @@ Continuer ?</translation>
     </message>
     <message>
         <source>More than one category matches &quot;%1&quot;; choose one from the list.</source>
-        <translation>Plusieurs catégories correspondent à &quot;%1&quot; ; choisissez-en une dans la liste.</translation>
+        <translation>Plusieurs catégories correspondent à &quot;%1&quot;&#xa0;; choisissez-en une dans la liste.</translation>
     </message>
     <message numerus="yes">
         <source>Total of %n line(s):</source>
         <translation>
-            <numerusform>Total de %n ligne :</numerusform>
-            <numerusform>Total des %n lignes :</numerusform>
+            <numerusform>Total de %n ligne&#xa0;:</numerusform>
+            <numerusform>Total des %n lignes&#xa0;:</numerusform>
         </translation>
     </message>
 </context>
@@ -3080,11 +3080,11 @@ Continuer ?</translation>
     </message>
     <message>
         <source>Remove access?</source>
-        <translation>Retirer l&apos;accès ?</translation>
+        <translation>Retirer l&apos;accès&#xa0;?</translation>
     </message>
     <message>
         <source>%1 will no longer have access. Continue?</source>
-        <translation>%1 n&apos;aura plus accès. Continuer ?</translation>
+        <translation>%1 n&apos;aura plus accès. Continuer&#xa0;?</translation>
     </message>
     <message>
         <source>Loading…</source>
@@ -3165,27 +3165,27 @@ Continuer ?</translation>
     <name>TransactionActions</name>
     <message>
         <source>The new transaction could not be saved: %1.</source>
-        <translation>La nouvelle opération n&apos;a pas pu être enregistrée : %1.</translation>
+        <translation>La nouvelle opération n&apos;a pas pu être enregistrée&#xa0;: %1.</translation>
     </message>
     <message>
         <source>The changes to the transaction could not be saved: %1.</source>
-        <translation>Les modifications de l&apos;opération n&apos;ont pas pu être enregistrées : %1.</translation>
+        <translation>Les modifications de l&apos;opération n&apos;ont pas pu être enregistrées&#xa0;: %1.</translation>
     </message>
     <message>
         <source>Delete the transfer for %1? Its other side, in %2, is deleted too.</source>
-        <translation>Supprimer le virement &quot;%1&quot; ? Sa contrepartie, dans %2, sera aussi supprimée.</translation>
+        <translation>Supprimer le virement &quot;%1&quot;&#xa0;? Sa contrepartie, dans %2, sera aussi supprimée.</translation>
     </message>
     <message>
         <source>Delete the transaction for %1?</source>
-        <translation>Supprimer l&apos;opération &quot;%1&quot; ?</translation>
+        <translation>Supprimer l&apos;opération &quot;%1&quot;&#xa0;?</translation>
     </message>
     <message>
         <source>This transaction is reconciled: its statement will no longer add up.</source>
-        <translation>Cette opération est rapprochée : son relevé ne sera plus équilibré.</translation>
+        <translation>Cette opération est rapprochée&#xa0;: son relevé ne sera plus équilibré.</translation>
     </message>
     <message>
         <source>The other side is reconciled: its statement will no longer add up.</source>
-        <translation>Sa contrepartie est rapprochée : son relevé ne sera plus équilibré.</translation>
+        <translation>Sa contrepartie est rapprochée&#xa0;: son relevé ne sera plus équilibré.</translation>
     </message>
     <message>
         <source>Delete Transaction</source>
@@ -3193,7 +3193,7 @@ Continuer ?</translation>
     </message>
     <message>
         <source>The transaction could not be deleted: %1.</source>
-        <translation>L&apos;opération n&apos;a pas pu être supprimée : %1.</translation>
+        <translation>L&apos;opération n&apos;a pas pu être supprimée&#xa0;: %1.</translation>
     </message>
     <message>
         <source>This transaction is reconciled</source>
@@ -3209,7 +3209,7 @@ Continuer ?</translation>
     </message>
     <message>
         <source>%1: changing it means its statement will no longer add up. Change it anyway?</source>
-        <translation>%1 : si vous la modifiez, son relevé ne sera plus équilibré. La modifier quand même ?</translation>
+        <translation>%1&#xa0;: si vous la modifiez, son relevé ne sera plus équilibré. La modifier quand même&#xa0;?</translation>
     </message>
     <message>
         <source>another account</source>
@@ -3256,31 +3256,31 @@ Continuer ?</translation>
     </message>
     <message>
         <source>Da&amp;te:</source>
-        <translation>Da&amp;te :</translation>
+        <translation>Da&amp;te&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Number:</source>
-        <translation>&amp;Numéro :</translation>
+        <translation>&amp;Numéro&#xa0;:</translation>
     </message>
     <message>
         <source>Pa&amp;yee:</source>
-        <translation>&amp;Bénéficiaire :</translation>
+        <translation>&amp;Bénéficiaire&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Category:</source>
-        <translation>&amp;Catégorie :</translation>
+        <translation>&amp;Catégorie&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Memo:</source>
-        <translation>&amp;Mémo :</translation>
+        <translation>&amp;Mémo&#xa0;:</translation>
     </message>
     <message>
         <source>Type:</source>
-        <translation>Type :</translation>
+        <translation>Type&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Amount:</source>
-        <translation>Mont&amp;ant :</translation>
+        <translation>Mont&amp;ant&#xa0;:</translation>
     </message>
     <message>
         <source>Reconciled transactions stay cleared</source>
@@ -3323,15 +3323,15 @@ Continuer ?</translation>
     </message>
     <message>
         <source>No category is named &quot;%1&quot;: pick one from the list, or OK will offer to create it.</source>
-        <translation>Aucune catégorie ne s&apos;appelle &quot;%1&quot; : choisissez-en une dans la liste, ou OK proposera de la créer.</translation>
+        <translation>Aucune catégorie ne s&apos;appelle &quot;%1&quot;&#xa0;: choisissez-en une dans la liste, ou OK proposera de la créer.</translation>
     </message>
     <message>
         <source>More than one category matches &quot;%1&quot;; choose one.</source>
-        <translation>Plusieurs catégories correspondent à &quot;%1&quot; ; choisissez-en une.</translation>
+        <translation>Plusieurs catégories correspondent à &quot;%1&quot;&#xa0;; choisissez-en une.</translation>
     </message>
     <message>
         <source>Amount in %1:</source>
-        <translation>Montant dans %1 :</translation>
+        <translation>Montant dans %1&#xa0;:</translation>
     </message>
     <message>
         <source>Invalid Amount</source>
@@ -3351,7 +3351,7 @@ Continuer ?</translation>
     </message>
     <message>
         <source>More than one category matches &quot;%1&quot;; choose one from the list.</source>
-        <translation>Plusieurs catégories correspondent à &quot;%1&quot; ; choisissez-en une dans la liste.</translation>
+        <translation>Plusieurs catégories correspondent à &quot;%1&quot;&#xa0;; choisissez-en une dans la liste.</translation>
     </message>
     <message>
         <source>Amount Missing</source>
@@ -3427,7 +3427,7 @@ Tandrel Ledgerine</translation>
     </message>
     <message>
         <source>Already have an account? Sign In</source>
-        <translation>Vous avez déjà un compte ? Connectez-vous</translation>
+        <translation>Vous avez déjà un compte&#xa0;? Connectez-vous</translation>
     </message>
     <message>
         <source>Create Your First Account</source>
