@@ -5,140 +5,140 @@
     <name>AccountEditor</name>
     <message>
         <source>Opening Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Solde initial</translation>
     </message>
 </context>
 <context>
     <name>AccountFormDialog</name>
     <message>
         <source>New Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouveau compte</translation>
     </message>
     <message>
         <source>Edit Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier le compte</translation>
     </message>
     <message>
         <source>Account name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom du compte</translation>
     </message>
     <message>
         <source>Checking</source>
-        <translation type="unfinished"></translation>
+        <translation>Compte courant</translation>
     </message>
     <message>
         <source>Savings</source>
-        <translation type="unfinished"></translation>
+        <translation>Compte d&apos;épargne</translation>
     </message>
     <message>
         <source>Credit Card</source>
-        <translation type="unfinished"></translation>
+        <translation>Carte de crédit</translation>
     </message>
     <message>
         <source>Cash</source>
-        <translation type="unfinished"></translation>
+        <translation>Espèces</translation>
     </message>
     <message>
         <source>Investment</source>
-        <translation type="unfinished"></translation>
+        <translation>Investissement</translation>
     </message>
     <message>
         <source>Other</source>
-        <translation type="unfinished"></translation>
+        <translation>Autre</translation>
     </message>
     <message>
         <source>USD ($)</source>
-        <translation type="unfinished"></translation>
+        <translation>USD ($)</translation>
     </message>
     <message>
         <source>EUR (€)</source>
-        <translation type="unfinished"></translation>
+        <translation>EUR (€)</translation>
     </message>
     <message>
         <source>GBP (£)</source>
-        <translation type="unfinished"></translation>
+        <translation>GBP (£)</translation>
     </message>
     <message>
         <source>CAD ($)</source>
-        <translation type="unfinished"></translation>
+        <translation>CAD ($)</translation>
     </message>
     <message>
         <source>AUD ($)</source>
-        <translation type="unfinished"></translation>
+        <translation>AUD ($)</translation>
     </message>
     <message>
         <source>JPY (¥)</source>
-        <translation type="unfinished"></translation>
+        <translation>JPY (¥)</translation>
     </message>
     <message>
         <source>Bank name (optional)</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom de la banque (facultatif)</translation>
     </message>
     <message>
         <source>Last 4 digits (optional)</source>
-        <translation type="unfinished"></translation>
+        <translation>4 derniers chiffres (facultatif)</translation>
     </message>
     <message>
         <source>&amp;Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nom&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Type&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Currency:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Devise&#xa0;:</translation>
     </message>
     <message>
         <source>Starting &amp;Balance:</source>
-        <translation type="unfinished"></translation>
+        <translation>Solde &amp;initial&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;As of:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;En date du&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Institution:</source>
-        <translation type="unfinished"></translation>
+        <translation>Éta&amp;blissement&#xa0;:</translation>
     </message>
     <message>
         <source>Account &amp;Number:</source>
-        <translation type="unfinished"></translation>
+        <translation>N&amp;uméro de compte&#xa0;:</translation>
     </message>
     <message>
         <source>%1 </source>
         <comment>starting balance prefix; %1 is the currency symbol</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 </translation>
     </message>
     <message>
         <source>The currency cannot change once the account has transactions.</source>
-        <translation type="unfinished"></translation>
+        <translation>La devise ne peut plus être modifiée une fois que le compte contient des opérations.</translation>
     </message>
 </context>
 <context>
     <name>AccountPicker</name>
     <message>
         <source>All Accounts</source>
-        <translation type="unfinished"></translation>
+        <translation>Tous les comptes</translation>
     </message>
 </context>
 <context>
     <name>AccountSharingService</name>
     <message>
         <source>This account cannot be shared: the service would not know it by its id.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce compte ne peut pas être partagé&#xa0;: le service ne pourrait pas le retrouver par son identifiant.</translation>
     </message>
     <message>
         <source>Failed to share account (HTTP %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec du partage du compte (HTTP %1)</translation>
     </message>
 </context>
 <context>
     <name>Application</name>
     <message>
         <source>Database Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur de base de données</translation>
     </message>
     <message>
         <source>Failed to initialize the database.
@@ -146,520 +146,524 @@
 Data directory: %1
 
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;initialiser la base de données.
+
+Dossier des données&#xa0;: %1
+
+%2</translation>
     </message>
 </context>
 <context>
     <name>BackupArchive</name>
     <message>
         <source>too many entries</source>
-        <translation type="unfinished"></translation>
+        <translation>trop d&apos;entrées</translation>
     </message>
     <message>
         <source>%1 is too large</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est trop volumineux</translation>
     </message>
     <message>
         <source>the contents are too large</source>
-        <translation type="unfinished"></translation>
+        <translation>le contenu est trop volumineux</translation>
     </message>
     <message>
         <source>Failed to open ZIP archive</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;ouvrir l&apos;archive ZIP</translation>
     </message>
     <message>
         <source>%1: damaged entry</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: entrée endommagée</translation>
     </message>
     <message>
         <source>%1: invalid JSON</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: JSON non valide</translation>
     </message>
     <message>
         <source>Invalid backup: unexpected entry %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Sauvegarde non valide&#xa0;: entrée inattendue %1</translation>
     </message>
     <message>
         <source>Invalid backup: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Sauvegarde non valide&#xa0;: %1</translation>
     </message>
     <message>
         <source>Invalid backup: missing manifest.json</source>
-        <translation type="unfinished"></translation>
+        <translation>Sauvegarde non valide&#xa0;: manifest.json manquant</translation>
     </message>
     <message>
         <source>Unsupported backup version: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Version de sauvegarde non prise en charge&#xa0;: %1</translation>
     </message>
 </context>
 <context>
     <name>BackupRestore</name>
     <message>
         <source>%1: the backup holds %2 of the %3 rows its manifest lists</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: la sauvegarde contient %2 lignes sur les %3 que son manifeste annonce</translation>
     </message>
     <message>
         <source>%1: the other side of its transfer, %2, is not restored; it is kept as an ordinary transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: la contrepartie de son virement, %2, n&apos;est pas restaurée&#xa0;; l&apos;opération est conservée comme opération ordinaire</translation>
     </message>
     <message>
         <source>%1: %2 %3 is not restored from this backup</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: %2 %3 n&apos;est pas restauré depuis cette sauvegarde</translation>
     </message>
     <message>
         <source>split_lines: the lines of transaction %1 in the backup do not add up to its amount; its lines in the ledger are kept</source>
-        <translation type="unfinished"></translation>
+        <translation>split_lines&#xa0;: les lignes de ventilation de l&apos;opération %1 dans la sauvegarde ne correspondent pas à son montant&#xa0;; ses lignes dans le fichier des comptes sont conservées</translation>
     </message>
     <message>
         <source>%1: id %2 is already in use</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: l&apos;identifiant %2 est déjà utilisé</translation>
     </message>
     <message>
         <source>%1: id %2 appears more than once</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: l&apos;identifiant %2 apparaît plusieurs fois</translation>
     </message>
     <message>
         <source>%1: %2 %3 does not exist</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: %2 %3 n&apos;existe pas</translation>
     </message>
     <message>
         <source>%1: the starting balance would take the account&apos;s balance beyond what a balance can hold</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: le solde initial porterait le solde du compte au-delà de ce qu&apos;un solde peut contenir</translation>
     </message>
     <message>
         <source>%1: the amount would take the balance of account %2 beyond what a balance can hold</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: le montant porterait le solde du compte %2 au-delà de ce qu&apos;un solde peut contenir</translation>
     </message>
     <message>
         <source>the database ended the restore&apos;s transaction after an error</source>
-        <translation type="unfinished"></translation>
+        <translation>la base de données a mis fin à la transaction de la restauration après une erreur</translation>
     </message>
 </context>
 <context>
     <name>BackupService</name>
     <message>
         <source>A backup or restore is already running.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une sauvegarde ou une restauration est déjà en cours.</translation>
     </message>
     <message>
         <source>Nothing was restored: database error: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Rien n&apos;a été restauré&#xa0;: erreur de base de données&#xa0;: %1</translation>
     </message>
     <message>
         <source>The ledger could not be read into a backup.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier des comptes n&apos;a pas pu être lu pour en faire une sauvegarde.</translation>
     </message>
     <message>
         <source>The backup made does not read back: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>La sauvegarde créée ne peut pas être relue&#xa0;: %1</translation>
     </message>
     <message>
         <source>%1 of %2 bytes were written: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 octets sur %2 ont été écrits&#xa0;: %3</translation>
     </message>
     <message>
         <source>The file written does not hold the backup made.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier écrit ne contient pas la sauvegarde créée.</translation>
     </message>
     <message>
         <source>The file could not be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier n&apos;a pas pu être lu&#xa0;: %1</translation>
     </message>
     <message>
         <source>The file could not be read: it is not a regular file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier n&apos;a pas pu être lu&#xa0;: ce n&apos;est pas un fichier ordinaire.</translation>
     </message>
     <message>
         <source>The file is larger than any backup this program writes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier est plus volumineux que toute sauvegarde écrite par ce programme.</translation>
     </message>
     <message>
         <source>The file changed while it was read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier a été modifié pendant sa lecture.</translation>
     </message>
 </context>
 <context>
     <name>BackupTable</name>
     <message>
         <source>%1: missing %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: %2 manquant</translation>
     </message>
     <message>
         <source>%1: invalid value for %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: valeur non valide pour %2</translation>
     </message>
     <message>
         <source>%1: unknown %2 &quot;%3&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: %2 inconnu &quot;%3&quot;</translation>
     </message>
 </context>
 <context>
     <name>CategoriesScreen</name>
     <message>
         <source>Categories</source>
-        <translation type="unfinished"></translation>
+        <translation>Catégories</translation>
     </message>
     <message>
         <source>Search categories...</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher des catégories...</translation>
     </message>
     <message>
         <source>Search categories</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher des catégories</translation>
     </message>
     <message>
         <source>+ &amp;New Category</source>
-        <translation type="unfinished"></translation>
+        <translation>+ &amp;Nouvelle catégorie</translation>
     </message>
     <message>
         <source>&amp;New Category</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nouvelle catégorie</translation>
     </message>
     <message>
         <source>Add &amp;Subcategory</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter une sous-&amp;catégorie</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Modifier</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Supprimer</translation>
     </message>
     <message>
         <source>Category Not Saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Catégorie non enregistrée</translation>
     </message>
     <message>
         <source>The category &quot;%1&quot; could not be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>La catégorie &quot;%1&quot; n&apos;a pas pu être enregistrée.</translation>
     </message>
     <message>
         <source>The changes to &quot;%1&quot; could not be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les modifications de &quot;%1&quot; n&apos;ont pas pu être enregistrées.</translation>
     </message>
     <message>
         <source>Delete Category</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer la catégorie</translation>
     </message>
     <message>
         <source>Delete &quot;%1&quot;? Transactions using this category will become uncategorized.</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer &quot;%1&quot;&#xa0;? Les opérations de cette catégorie n&apos;auront plus de catégorie.</translation>
     </message>
     <message>
         <source>Category Not Deleted</source>
-        <translation type="unfinished"></translation>
+        <translation>Catégorie non supprimée</translation>
     </message>
     <message>
         <source>The category &quot;%1&quot; could not be deleted.</source>
-        <translation type="unfinished"></translation>
+        <translation>La catégorie &quot;%1&quot; n&apos;a pas pu être supprimée.</translation>
     </message>
 </context>
 <context>
     <name>CategoryChoices</name>
     <message>
         <source>(none)</source>
-        <translation type="unfinished"></translation>
+        <translation>(aucune)</translation>
     </message>
     <message>
         <source>%1 &gt; %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 &gt; %2</translation>
     </message>
     <message>
         <source>Transfer to/from: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Virement de/vers&#xa0;: %1</translation>
     </message>
     <message>
         <source>Transfer to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Virement vers %1</translation>
     </message>
     <message>
         <source>Transfer from %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Virement de %1</translation>
     </message>
     <message>
         <source>(unknown category)</source>
-        <translation type="unfinished"></translation>
+        <translation>(catégorie inconnue)</translation>
     </message>
 </context>
 <context>
     <name>CategoryComboBox</name>
     <message>
         <source>There is no category named &quot;%1&quot;. Create it as an income category?</source>
-        <translation type="unfinished"></translation>
+        <translation>Il n&apos;existe aucune catégorie nommée &quot;%1&quot;. La créer comme catégorie de revenus&#xa0;?</translation>
     </message>
     <message>
         <source>There is no category named &quot;%1&quot;. Create it as an expense category?</source>
-        <translation type="unfinished"></translation>
+        <translation>Il n&apos;existe aucune catégorie nommée &quot;%1&quot;. La créer comme catégorie de dépenses&#xa0;?</translation>
     </message>
     <message>
         <source>New Category</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouvelle catégorie</translation>
     </message>
 </context>
 <context>
     <name>CategoryFormDialog</name>
     <message>
         <source>Edit Category</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier la catégorie</translation>
     </message>
     <message>
         <source>New Category</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouvelle catégorie</translation>
     </message>
     <message>
         <source>New Subcategory</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouvelle sous-catégorie</translation>
     </message>
     <message>
         <source>&amp;Parent:</source>
-        <translation type="unfinished"></translation>
+        <translation>Catégorie &amp;parente&#xa0;:</translation>
     </message>
     <message>
         <source>Category name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom de la catégorie</translation>
     </message>
     <message>
         <source>&amp;Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nom&#xa0;:</translation>
     </message>
     <message>
         <source>Expense</source>
-        <translation type="unfinished"></translation>
+        <translation>Dépense</translation>
     </message>
     <message>
         <source>Income</source>
-        <translation type="unfinished"></translation>
+        <translation>Revenu</translation>
     </message>
     <message>
         <source>&amp;Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Type&#xa0;:</translation>
     </message>
     <message>
         <source>Tax-&amp;relevant</source>
-        <translation type="unfinished"></translation>
+        <translation>Concerne les &amp;impôts</translation>
     </message>
     <message>
         <source>Mark this category for inclusion in tax-time reports.</source>
-        <translation type="unfinished"></translation>
+        <translation>Inclure cette catégorie dans les rapports préparant la déclaration d&apos;impôts.</translation>
     </message>
     <message>
         <source>e.g. charitable_contributions, mortgage_interest</source>
-        <translation type="unfinished"></translation>
+        <translation>p. ex. charitable_contributions, mortgage_interest</translation>
     </message>
     <message>
         <source>Tax &amp;Code:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Code fiscal&#xa0;:</translation>
     </message>
     <message>
         <source>Transfer</source>
-        <translation type="unfinished"></translation>
+        <translation>Virement</translation>
     </message>
 </context>
 <context>
     <name>CategoryService</name>
     <message>
         <source>Income</source>
-        <translation type="unfinished"></translation>
+        <translation>Revenus</translation>
     </message>
     <message>
         <source>Salary</source>
-        <translation type="unfinished"></translation>
+        <translation>Salaire</translation>
     </message>
     <message>
         <source>Bonus</source>
-        <translation type="unfinished"></translation>
+        <translation>Primes</translation>
     </message>
     <message>
         <source>Interest Income</source>
-        <translation type="unfinished"></translation>
+        <translation>Intérêts perçus</translation>
     </message>
     <message>
         <source>Dividends</source>
-        <translation type="unfinished"></translation>
+        <translation>Dividendes</translation>
     </message>
     <message>
         <source>Gifts Received</source>
-        <translation type="unfinished"></translation>
+        <translation>Cadeaux reçus</translation>
     </message>
     <message>
         <source>Other Income</source>
-        <translation type="unfinished"></translation>
+        <translation>Autres revenus</translation>
     </message>
     <message>
         <source>Housing</source>
-        <translation type="unfinished"></translation>
+        <translation>Logement</translation>
     </message>
     <message>
         <source>Rent</source>
-        <translation type="unfinished"></translation>
+        <translation>Loyer</translation>
     </message>
     <message>
         <source>Mortgage</source>
-        <translation type="unfinished"></translation>
+        <translation>Prêt immobilier</translation>
     </message>
     <message>
         <source>Property Tax</source>
-        <translation type="unfinished"></translation>
+        <translation>Taxe foncière</translation>
     </message>
     <message>
         <source>Home Insurance</source>
-        <translation type="unfinished"></translation>
+        <translation>Assurance habitation</translation>
     </message>
     <message>
         <source>Home Maintenance</source>
-        <translation type="unfinished"></translation>
+        <translation>Entretien du logement</translation>
     </message>
     <message>
         <source>Utilities</source>
-        <translation type="unfinished"></translation>
+        <translation>Charges courantes</translation>
     </message>
     <message>
         <source>Electricity</source>
-        <translation type="unfinished"></translation>
+        <translation>Électricité</translation>
     </message>
     <message>
         <source>Water</source>
-        <translation type="unfinished"></translation>
+        <translation>Eau</translation>
     </message>
     <message>
         <source>Gas &amp; Heating</source>
-        <translation type="unfinished"></translation>
+        <translation>Gaz et chauffage</translation>
     </message>
     <message>
         <source>Internet</source>
-        <translation type="unfinished"></translation>
+        <translation>Internet</translation>
     </message>
     <message>
         <source>Phone</source>
-        <translation type="unfinished"></translation>
+        <translation>Téléphone</translation>
     </message>
     <message>
         <source>Food</source>
-        <translation type="unfinished"></translation>
+        <translation>Alimentation</translation>
     </message>
     <message>
         <source>Groceries</source>
-        <translation type="unfinished"></translation>
+        <translation>Courses</translation>
     </message>
     <message>
         <source>Restaurants</source>
-        <translation type="unfinished"></translation>
+        <translation>Restaurants</translation>
     </message>
     <message>
         <source>Transportation</source>
-        <translation type="unfinished"></translation>
+        <translation>Transports</translation>
     </message>
     <message>
         <source>Fuel</source>
-        <translation type="unfinished"></translation>
+        <translation>Carburant</translation>
     </message>
     <message>
         <source>Auto Insurance</source>
-        <translation type="unfinished"></translation>
+        <translation>Assurance auto</translation>
     </message>
     <message>
         <source>Auto Maintenance</source>
-        <translation type="unfinished"></translation>
+        <translation>Entretien auto</translation>
     </message>
     <message>
         <source>Public Transit</source>
-        <translation type="unfinished"></translation>
+        <translation>Transports en commun</translation>
     </message>
     <message>
         <source>Health</source>
-        <translation type="unfinished"></translation>
+        <translation>Santé</translation>
     </message>
     <message>
         <source>Medical</source>
-        <translation type="unfinished"></translation>
+        <translation>Frais médicaux</translation>
     </message>
     <message>
         <source>Pharmacy</source>
-        <translation type="unfinished"></translation>
+        <translation>Pharmacie</translation>
     </message>
     <message>
         <source>Health Insurance</source>
-        <translation type="unfinished"></translation>
+        <translation>Assurance santé</translation>
     </message>
     <message>
         <source>Personal</source>
-        <translation type="unfinished"></translation>
+        <translation>Dépenses personnelles</translation>
     </message>
     <message>
         <source>Clothing</source>
-        <translation type="unfinished"></translation>
+        <translation>Vêtements</translation>
     </message>
     <message>
         <source>Personal Care</source>
-        <translation type="unfinished"></translation>
+        <translation>Soins personnels</translation>
     </message>
     <message>
         <source>Entertainment</source>
-        <translation type="unfinished"></translation>
+        <translation>Loisirs</translation>
     </message>
     <message>
         <source>Subscriptions</source>
-        <translation type="unfinished"></translation>
+        <translation>Abonnements</translation>
     </message>
     <message>
         <source>Education</source>
-        <translation type="unfinished"></translation>
+        <translation>Éducation</translation>
     </message>
     <message>
         <source>Giving</source>
-        <translation type="unfinished"></translation>
+        <translation>Dons et cadeaux</translation>
     </message>
     <message>
         <source>Charitable Donations</source>
-        <translation type="unfinished"></translation>
+        <translation>Dons aux associations</translation>
     </message>
     <message>
         <source>Gifts</source>
-        <translation type="unfinished"></translation>
+        <translation>Cadeaux</translation>
     </message>
     <message>
         <source>Bank Fees</source>
-        <translation type="unfinished"></translation>
+        <translation>Frais bancaires</translation>
     </message>
     <message>
         <source>Transfers</source>
-        <translation type="unfinished"></translation>
+        <translation>Virements</translation>
     </message>
     <message>
         <source>Credit Card Payment</source>
-        <translation type="unfinished"></translation>
+        <translation>Remboursement de carte de crédit</translation>
     </message>
     <message>
         <source>Savings Transfer</source>
-        <translation type="unfinished"></translation>
+        <translation>Virement vers l&apos;épargne</translation>
     </message>
 </context>
 <context>
     <name>CategoryTreeModel</name>
     <message>
         <source>Category</source>
-        <translation type="unfinished"></translation>
+        <translation>Catégorie</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Type</translation>
     </message>
     <message>
         <source>Tax Code</source>
-        <translation type="unfinished"></translation>
+        <translation>Code fiscal</translation>
     </message>
 </context>
 <context>
     <name>CsvPreview</name>
     <message>
         <source>The file holds no rows to import.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier ne contient aucune ligne à importer.</translation>
     </message>
     <message>
         <source>Col %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Col. %1&#xa0;: %2</translation>
     </message>
 </context>
 <context>
@@ -667,500 +671,511 @@ Data directory: %1
     <message>
         <source>Not signed in.
 Sign in via File › Tandrel Account to enable sync.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non connecté.
+Connectez-vous via Fichier › Compte Tandrel pour activer la synchronisation.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Signed in as:&lt;/b&gt; %1&lt;br&gt;&lt;b&gt;Status:&lt;/b&gt; &lt;span style=&quot;color:%2&quot;&gt;%3&lt;/span&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Connecté en tant que&#xa0;:&lt;/b&gt; %1&lt;br&gt;&lt;b&gt;État&#xa0;:&lt;/b&gt; &lt;span style=&quot;color:%2&quot;&gt;%3&lt;/span&gt;</translation>
     </message>
     <message>
         <source>Never synced</source>
-        <translation type="unfinished"></translation>
+        <translation>Jamais synchronisé</translation>
     </message>
     <message>
         <source>Last synced: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Dernière synchronisation&#xa0;: %1</translation>
     </message>
     <message>
         <source>Error: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur&#xa0;: %1</translation>
     </message>
     <message>
         <source>Replace all with backup data</source>
-        <translation type="unfinished"></translation>
+        <translation>Tout remplacer par les données de la sauvegarde</translation>
     </message>
     <message>
         <source>Keep newer (compare timestamps)</source>
-        <translation type="unfinished"></translation>
+        <translation>Garder le plus récent (comparer les horodatages)</translation>
     </message>
     <message>
         <source>Skip existing items</source>
-        <translation type="unfinished"></translation>
+        <translation>Ignorer les éléments existants</translation>
     </message>
     <message>
         <source>Backup Complete</source>
-        <translation type="unfinished"></translation>
+        <translation>Sauvegarde terminée</translation>
     </message>
     <message>
         <source>Backup saved to:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Sauvegarde enregistrée dans&#xa0;:
+%1</translation>
     </message>
     <message>
         <source>Could not write to:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;écrire dans&#xa0;:
+%1</translation>
     </message>
     <message>
         <source>Backup Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de la sauvegarde</translation>
     </message>
     <message numerus="yes">
         <source>...and %n more.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>...et %n autre.</numerusform>
+            <numerusform>...et %n autres.</numerusform>
         </translation>
     </message>
     <message>
         <source>Import Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de l&apos;importation</translation>
     </message>
     <message>
         <source>Nothing was imported.
 
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Rien n&apos;a été importé.
+
+%1</translation>
     </message>
     <message numerus="yes">
         <source>Imported %n item(s), skipped %1.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n élément importé, %1 ignoré(s).</numerusform>
+            <numerusform>%n éléments importés, %1 ignoré(s).</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n error(s) occurred:</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n erreur s&apos;est produite&#xa0;:</numerusform>
+            <numerusform>%n erreurs se sont produites&#xa0;:</numerusform>
         </translation>
     </message>
     <message>
         <source>Import Complete</source>
-        <translation type="unfinished"></translation>
+        <translation>Importation terminée</translation>
     </message>
 </context>
 <context>
     <name>Database</name>
     <message>
         <source>The ledger file is damaged: restore it from a backup and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier des comptes est endommagé&#xa0;: restaurez-le à partir d&apos;une sauvegarde et réessayez.</translation>
     </message>
     <message>
         <source>The ledger was written by a newer version of Ledgerine: install that version to open it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier des comptes a été écrit par une version plus récente de Ledgerine&#xa0;: installez cette version pour l&apos;ouvrir.</translation>
     </message>
     <message>
         <source>The file ledgerine.db there is not a Ledgerine ledger: move it out of the folder to start a new ledger.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier ledgerine.db de ce dossier n&apos;est pas un fichier de comptes Ledgerine&#xa0;: sortez-le du dossier pour commencer un nouveau fichier de comptes.</translation>
     </message>
     <message>
         <source>The ledger or its folder is read-only: allow writing to them and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier des comptes ou son dossier est en lecture seule&#xa0;: autorisez-y l&apos;écriture et réessayez.</translation>
     </message>
     <message>
         <source>Another program has locked the ledger: close it and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un autre programme a verrouillé le fichier des comptes&#xa0;: fermez-le et réessayez.</translation>
     </message>
     <message>
         <source>The disk is full: free some space and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le disque est plein&#xa0;: libérez de l&apos;espace et réessayez.</translation>
     </message>
     <message>
         <source>Please check file permissions and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vérifiez les droits d&apos;accès aux fichiers et réessayez.</translation>
     </message>
 </context>
 <context>
     <name>DateField</name>
     <message>
         <source>MM/DD/YYYY</source>
-        <translation type="unfinished"></translation>
+        <translation>MM/JJ/AAAA</translation>
     </message>
 </context>
 <context>
     <name>DateRange</name>
     <message>
         <source>This Month</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce mois-ci</translation>
     </message>
     <message>
         <source>Last Month</source>
-        <translation type="unfinished"></translation>
+        <translation>Mois dernier</translation>
     </message>
     <message>
         <source>This Quarter</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce trimestre</translation>
     </message>
     <message>
         <source>Last Quarter</source>
-        <translation type="unfinished"></translation>
+        <translation>Trimestre dernier</translation>
     </message>
     <message>
         <source>This Year</source>
-        <translation type="unfinished"></translation>
+        <translation>Cette année</translation>
     </message>
     <message>
         <source>Last Year</source>
-        <translation type="unfinished"></translation>
+        <translation>Année dernière</translation>
     </message>
     <message>
         <source>Last 30 Days</source>
-        <translation type="unfinished"></translation>
+        <translation>30 derniers jours</translation>
     </message>
     <message>
         <source>Last 90 Days</source>
-        <translation type="unfinished"></translation>
+        <translation>90 derniers jours</translation>
     </message>
     <message>
         <source>Last 12 Months</source>
-        <translation type="unfinished"></translation>
+        <translation>12 derniers mois</translation>
     </message>
     <message>
         <source>All Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Toute la période</translation>
     </message>
     <message>
         <source>Custom</source>
-        <translation type="unfinished"></translation>
+        <translation>Personnalisée</translation>
     </message>
     <message>
         <source>%1 – %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 – %2</translation>
     </message>
 </context>
 <context>
     <name>DateRangeEdit</name>
     <message>
         <source>From</source>
-        <translation type="unfinished"></translation>
+        <translation>Début</translation>
     </message>
     <message>
         <source>To</source>
-        <translation type="unfinished"></translation>
+        <translation>Fin</translation>
     </message>
     <message>
         <source>–</source>
-        <translation type="unfinished"></translation>
+        <translation>–</translation>
     </message>
 </context>
 <context>
     <name>DirectedAmount</name>
     <message>
         <source>&amp;Payment</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Paiement</translation>
     </message>
     <message>
         <source>&amp;Deposit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Dépôt</translation>
     </message>
     <message>
         <source>Type a minus sign to switch between payment and deposit</source>
-        <translation type="unfinished"></translation>
+        <translation>Tapez un signe moins pour basculer entre paiement et dépôt</translation>
     </message>
     <message>
         <source>Invalid Amount</source>
-        <translation type="unfinished"></translation>
+        <translation>Montant non valide</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a complete amount. Correct it, or clear it for none.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; n&apos;est pas un montant complet. Corrigez-le, ou effacez-le pour n&apos;en indiquer aucun.</translation>
     </message>
 </context>
 <context>
     <name>ImportFile</name>
     <message>
         <source>The file could not be opened: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier n&apos;a pas pu être ouvert&#xa0;: %1</translation>
     </message>
     <message>
         <source>The file could not be read: it is not a regular file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier n&apos;a pas pu être lu&#xa0;: ce n&apos;est pas un fichier ordinaire.</translation>
     </message>
     <message>
         <source>The file is larger than 100 MB, more than any bank statement holds.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier dépasse 100 Mo, bien plus que n&apos;importe quel relevé bancaire.</translation>
     </message>
     <message>
         <source>The file could not be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier n&apos;a pas pu être lu&#xa0;: %1</translation>
     </message>
     <message>
         <source>The file changed while it was read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier a été modifié pendant sa lecture.</translation>
     </message>
 </context>
 <context>
     <name>ImportScreen</name>
     <message>
         <source>Auto-detect</source>
-        <translation type="unfinished"></translation>
+        <translation>Détection automatique</translation>
     </message>
     <message>
         <source>Month D, YYYY (May 14, 2026)</source>
-        <translation type="unfinished"></translation>
+        <translation>Mois J, AAAA (en anglais&#xa0;: May 14, 2026)</translation>
     </message>
     <message numerus="yes">
         <source>%n duplicate(s) skipped</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n doublon ignoré</numerusform>
+            <numerusform>%n doublons ignorés</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n record(s) skipped (unparseable)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n enregistrement ignoré (illisible)</numerusform>
+            <numerusform>%n enregistrements ignorés (illisibles)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n metadata record(s) skipped</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n enregistrement de métadonnées ignoré</numerusform>
+            <numerusform>%n enregistrements de métadonnées ignorés</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n record(s) skipped (unmapped source account)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n enregistrement ignoré (compte source non associé)</numerusform>
+            <numerusform>%n enregistrements ignorés (compte source non associé)</numerusform>
         </translation>
     </message>
     <message>
         <source>Import Transactions</source>
-        <translation type="unfinished"></translation>
+        <translation>Importer des opérations</translation>
     </message>
     <message>
         <source>CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV</translation>
     </message>
     <message>
         <source>QIF</source>
-        <translation type="unfinished"></translation>
+        <translation>QIF</translation>
     </message>
     <message>
         <source>&amp;Format:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Format&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Account:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Compte&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Browse...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Parcourir...</translation>
     </message>
     <message>
         <source>File:</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Import</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Importer</translation>
     </message>
     <message>
         <source>(none)</source>
-        <translation type="unfinished"></translation>
+        <translation>(aucune)</translation>
     </message>
     <message>
         <source>First row is &amp;header</source>
-        <translation type="unfinished"></translation>
+        <translation>La première ligne est l&apos;&amp;en-tête</translation>
     </message>
     <message>
         <source>CSV Column Mapping:</source>
-        <translation type="unfinished"></translation>
+        <translation>Correspondance des colonnes CSV&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Date column:</source>
-        <translation type="unfinished"></translation>
+        <translation>Colonne &amp;date&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Payee column:</source>
-        <translation type="unfinished"></translation>
+        <translation>Colonne &amp;bénéficiaire&#xa0;:</translation>
     </message>
     <message>
         <source>A&amp;mount column:</source>
-        <translation type="unfinished"></translation>
+        <translation>Colonne &amp;montant&#xa0;:</translation>
     </message>
     <message>
         <source>M&amp;emo column:</source>
-        <translation type="unfinished"></translation>
+        <translation>Colonne mém&amp;o&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Category column:</source>
-        <translation type="unfinished"></translation>
+        <translation>Colonne ca&amp;tégorie&#xa0;:</translation>
     </message>
     <message>
         <source>Date f&amp;ormat:</source>
-        <translation type="unfinished"></translation>
+        <translation>Fo&amp;rmat de date&#xa0;:</translation>
     </message>
     <message>
         <source>Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Aperçu</translation>
     </message>
     <message numerus="yes">
         <source>Showing the first %n row(s) of the file.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Aperçu limité à %n ligne au début du fichier.</numerusform>
+            <numerusform>Aperçu limité aux %n premières lignes du fichier.</numerusform>
         </translation>
     </message>
     <message>
         <source>QIF source accounts:</source>
-        <translation type="unfinished"></translation>
+        <translation>Comptes sources QIF&#xa0;:</translation>
     </message>
     <message>
         <source>Choose where each QIF source account should be imported. Accounts mapped across the selected files will have their transfers linked automatically.</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez où importer chaque compte source QIF. Les virements entre les comptes associés dans les fichiers choisis seront reliés automatiquement.</translation>
     </message>
     <message>
         <source>&amp;Done</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Terminé</translation>
     </message>
     <message>
         <source>No file selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun fichier choisi</translation>
     </message>
     <message>
         <source>Select File</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir un fichier</translation>
     </message>
     <message>
         <source>CSV Files (*.csv);;All Files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers CSV (*.csv);;Tous les fichiers (*)</translation>
     </message>
     <message>
         <source>Select QIF File(s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir un ou plusieurs fichiers QIF</translation>
     </message>
     <message>
         <source>QIF Files (*.qif)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers QIF (*.qif)</translation>
     </message>
     <message>
         <source>File Not Read</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier non lu</translation>
     </message>
     <message>
         <source>%1 cannot be imported.
 
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ne peut pas être importé.
+
+%2</translation>
     </message>
     <message>
         <source>Col %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Col. %1</translation>
     </message>
     <message>
         <source>Analyzing QIF file(s)...</source>
-        <translation type="unfinished"></translation>
+        <translation>Analyse du ou des fichiers QIF...</translation>
     </message>
     <message>
         <source>The chosen files cannot be imported.
 
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Les fichiers choisis ne peuvent pas être importés.
+
+%1</translation>
     </message>
     <message>
         <source>Nothing to Import</source>
-        <translation type="unfinished"></translation>
+        <translation>Rien à importer</translation>
     </message>
     <message>
         <source>The chosen files hold no transactions.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les fichiers choisis ne contiennent aucune opération.</translation>
     </message>
     <message numerus="yes">
         <source>%n file(s) selected</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n fichier sélectionné</numerusform>
+            <numerusform>%n fichiers sélectionnés</numerusform>
         </translation>
     </message>
     <message>
         <source>No target account</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun compte de destination</translation>
     </message>
     <message>
         <source>Pick an account to import into, or create one now.</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez un compte dans lequel importer, ou créez-en un dès maintenant.</translation>
     </message>
     <message>
         <source>Account Not Saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Compte non enregistré</translation>
     </message>
     <message>
         <source>The account &quot;%1&quot; could not be saved; nothing was imported.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le compte &quot;%1&quot; n&apos;a pas pu être enregistré&#xa0;; rien n&apos;a été importé.</translation>
     </message>
     <message>
         <source>Accounts Not Saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Comptes non enregistrés</translation>
     </message>
     <message>
         <source>The new accounts could not be saved; nothing was imported.
 
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Les nouveaux comptes n&apos;ont pas pu être enregistrés&#xa0;; rien n&apos;a été importé.
+
+%1</translation>
     </message>
     <message>
         <source>Importing...</source>
-        <translation type="unfinished"></translation>
+        <translation>Importation...</translation>
     </message>
     <message>
         <source>Import failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;importation a échoué.</translation>
     </message>
     <message>
         <source>A database error stopped the import and all changes were rolled back.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une erreur de base de données a interrompu l&apos;importation et toutes les modifications ont été annulées.</translation>
     </message>
     <message>
         <source>No transactions were added.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune opération n&apos;a été ajoutée.</translation>
     </message>
     <message numerus="yes">
         <source>%n new account(s) made for this import are kept for importing these files again:</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n nouveau compte créé pour cette importation est conservé pour importer de nouveau ces fichiers&#xa0;:</numerusform>
+            <numerusform>%n nouveaux comptes créés pour cette importation sont conservés pour importer de nouveau ces fichiers&#xa0;:</numerusform>
         </translation>
     </message>
     <message>
         <source>Import complete!</source>
-        <translation type="unfinished"></translation>
+        <translation>Importation terminée&#xa0;!</translation>
     </message>
     <message numerus="yes">
         <source>%n transaction(s) imported</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n opération importée</numerusform>
+            <numerusform>%n opérations importées</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n transfer(s) linked across accounts</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n virement relié entre comptes</numerusform>
+            <numerusform>%n virements reliés entre comptes</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>  (including %n linked to previously imported row(s))</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>  (dont %n relié à une ligne importée précédemment)</numerusform>
+            <numerusform>  (dont %n reliés à des lignes importées précédemment)</numerusform>
         </translation>
     </message>
 </context>
@@ -1168,339 +1183,343 @@ Sign in via File › Tandrel Account to enable sync.</source>
     <name>ImportService</name>
     <message>
         <source>Another import is running.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une autre importation est en cours.</translation>
     </message>
     <message>
         <source>The account to import into does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le compte de destination n&apos;existe pas.</translation>
     </message>
     <message numerus="yes">
         <source>A quote opened on line %1 is never closed: %n line(s) from line %2 on were not imported.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Un guillemet ouvert à la ligne %1 n&apos;est jamais fermé&#xa0;: %n ligne à partir de la ligne %2 n&apos;a pas été importée.</numerusform>
+            <numerusform>Un guillemet ouvert à la ligne %1 n&apos;est jamais fermé&#xa0;: %n lignes à partir de la ligne %2 n&apos;ont pas été importées.</numerusform>
         </translation>
     </message>
     <message>
         <source>Line %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligne %1</translation>
     </message>
     <message>
         <source>%1 (no account header)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (sans en-tête de compte)</translation>
     </message>
     <message>
         <source>An account to import into does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un compte de destination n&apos;existe pas.</translation>
     </message>
     <message>
         <source>The category %1</source>
-        <translation type="unfinished"></translation>
+        <translation>La catégorie %1</translation>
     </message>
     <message>
         <source>%1 could not be stored (%2): nothing was imported.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: enregistrement impossible (%2)&#xa0;; rien n&apos;a été importé.</translation>
     </message>
     <message>
         <source>%1: the amount would take the account&apos;s balance beyond what a balance can hold: nothing was imported.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: le montant porterait le solde du compte au-delà de ce qu&apos;un solde peut contenir&#xa0;; rien n&apos;a été importé.</translation>
     </message>
     <message>
         <source>Another program is writing to the ledger and did not finish in time: nothing was imported. Try again once it has finished.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un autre programme écrit dans le fichier des comptes et n&apos;a pas terminé à temps&#xa0;: rien n&apos;a été importé. Réessayez une fois qu&apos;il aura terminé.</translation>
     </message>
     <message>
         <source>The import could not begin: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;importation n&apos;a pas pu commencer&#xa0;: %1</translation>
     </message>
     <message>
         <source>The database ended the import after an error (%1): nothing was imported.</source>
-        <translation type="unfinished"></translation>
+        <translation>La base de données a mis fin à l&apos;importation après une erreur (%1)&#xa0;: rien n&apos;a été importé.</translation>
     </message>
     <message>
         <source>The import stopped; nothing was imported.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;importation s&apos;est arrêtée&#xa0;; rien n&apos;a été importé.</translation>
     </message>
     <message>
         <source>The import could not be stored: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;importation n&apos;a pas pu être enregistrée&#xa0;: %1</translation>
     </message>
 </context>
 <context>
     <name>MainWindow</name>
     <message>
         <source>Tandrel Ledgerine</source>
-        <translation type="unfinished"></translation>
+        <translation>Tandrel Ledgerine</translation>
     </message>
     <message>
         <source>Accounts</source>
-        <translation type="unfinished"></translation>
+        <translation>Comptes</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fichier</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>É&amp;dition</translation>
     </message>
     <message>
         <source>&amp;Account</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Compte</translation>
     </message>
     <message>
         <source>&amp;Transactions</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Opérations</translation>
     </message>
     <message>
         <source>&amp;Reports</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rapports</translation>
     </message>
     <message>
         <source>T&amp;ools</source>
-        <translation type="unfinished"></translation>
+        <translation>O&amp;utils</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aide</translation>
     </message>
     <message>
         <source>&amp;Import Transactions...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Importer des opérations...</translation>
     </message>
     <message>
         <source>Tandrel &amp;Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Compte &amp;Tandrel</translation>
     </message>
     <message>
         <source>&amp;Sign In...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Se connecter...</translation>
     </message>
     <message>
         <source>Sign &amp;Out</source>
-        <translation type="unfinished"></translation>
+        <translation>Se &amp;déconnecter</translation>
     </message>
     <message>
         <source>&amp;Preferences...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Préférences...</translation>
     </message>
     <message>
         <source>&amp;Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quitter</translation>
     </message>
     <message>
         <source>&amp;New Account...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nouveau compte...</translation>
     </message>
     <message>
         <source>&amp;Edit Account...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Modifier le compte...</translation>
     </message>
     <message>
         <source>&amp;Delete Account</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Supprimer le compte</translation>
     </message>
     <message>
         <source>&amp;Reconcile...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rapprocher...</translation>
     </message>
     <message>
         <source>Reconciliation &amp;History...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Historique des rapprochements...</translation>
     </message>
     <message>
         <source>&amp;New Transaction...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nouvelle opération...</translation>
     </message>
     <message>
         <source>&amp;Edit Transaction...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Modifier l&apos;opération...</translation>
     </message>
     <message>
         <source>&amp;Delete Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Supprimer l&apos;opération</translation>
     </message>
     <message>
         <source>&amp;Memorize as Recurring...</source>
-        <translation type="unfinished"></translation>
+        <translation>Mémoriser en opération &amp;périodique...</translation>
     </message>
     <message>
         <source>&amp;Recurring Transactions...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Opérations périodiques...</translation>
     </message>
     <message>
         <source>&amp;Categories...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Catégories...</translation>
     </message>
     <message>
         <source>&amp;Payees...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bénéficiaires...</translation>
     </message>
     <message>
         <source>&amp;Reports...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rapports...</translation>
     </message>
     <message>
         <source>Check for &amp;Updates...</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher des &amp;mises à jour...</translation>
     </message>
     <message>
         <source>&amp;What&apos;s New</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nouveautés</translation>
     </message>
     <message>
         <source>Send &amp;Feedback...</source>
-        <translation type="unfinished"></translation>
+        <translation>Envoyer des &amp;commentaires...</translation>
     </message>
     <message>
         <source>&amp;About Tandrel Ledgerine</source>
-        <translation type="unfinished"></translation>
+        <translation>À &amp;propos de Tandrel Ledgerine</translation>
     </message>
     <message>
         <source>Transactions</source>
-        <translation type="unfinished"></translation>
+        <translation>Opérations</translation>
     </message>
     <message>
         <source>Sync complete</source>
-        <translation type="unfinished"></translation>
+        <translation>Synchronisation terminée</translation>
     </message>
     <message>
         <source>Sync failed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de la synchronisation&#xa0;: %1</translation>
     </message>
     <message>
         <source>Select an account first</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez d&apos;abord un compte</translation>
     </message>
     <message>
         <source>Account Not Saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Compte non enregistré</translation>
     </message>
     <message>
         <source>The account &quot;%1&quot; could not be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le compte &quot;%1&quot; n&apos;a pas pu être enregistré.</translation>
     </message>
     <message>
         <source>Account Not Found</source>
-        <translation type="unfinished"></translation>
+        <translation>Compte introuvable</translation>
     </message>
     <message>
         <source>The account could not be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le compte n&apos;a pas pu être lu.</translation>
     </message>
     <message>
         <source>The changes to &quot;%1&quot; could not be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les modifications de &quot;%1&quot; n&apos;ont pas pu être enregistrées.</translation>
     </message>
     <message>
         <source>Delete Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer le compte</translation>
     </message>
     <message>
         <source>Delete the account &quot;%1&quot; with all its transactions, recurring transactions and reconciliations?</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer le compte &quot;%1&quot; avec toutes ses opérations, opérations périodiques et rapprochements&#xa0;?</translation>
     </message>
     <message>
         <source>Account Not Deleted</source>
-        <translation type="unfinished"></translation>
+        <translation>Compte non supprimé</translation>
     </message>
     <message>
         <source>The account &quot;%1&quot; could not be deleted; nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le compte &quot;%1&quot; n&apos;a pas pu être supprimé&#xa0;; rien n&apos;a été modifié.</translation>
     </message>
     <message>
         <source>Reconcile — %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Rapprocher — %1</translation>
     </message>
     <message>
         <source>Reconciliation History</source>
-        <translation type="unfinished"></translation>
+        <translation>Historique des rapprochements</translation>
     </message>
     <message>
         <source>Preferences</source>
-        <translation type="unfinished"></translation>
+        <translation>Préférences</translation>
     </message>
     <message>
         <source>Recurring Transactions</source>
-        <translation type="unfinished"></translation>
+        <translation>Opérations périodiques</translation>
     </message>
     <message>
         <source>Memorized as a recurring transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Mémorisée en opération périodique</translation>
     </message>
     <message>
         <source>Categories</source>
-        <translation type="unfinished"></translation>
+        <translation>Catégories</translation>
     </message>
     <message>
         <source>Payee Management</source>
-        <translation type="unfinished"></translation>
+        <translation>Gestion des bénéficiaires</translation>
     </message>
     <message>
         <source>Reports</source>
-        <translation type="unfinished"></translation>
+        <translation>Rapports</translation>
     </message>
     <message>
         <source>Import Transactions</source>
-        <translation type="unfinished"></translation>
+        <translation>Importer des opérations</translation>
     </message>
     <message>
         <source>About Tandrel Ledgerine</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos de Tandrel Ledgerine</translation>
     </message>
     <message>
         <source>Tandrel Ledgerine %1
 
 A check register for household finances.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tandrel Ledgerine %1
+
+Un registre de comptes pour les finances du foyer.</translation>
     </message>
     <message>
         <source>You are signed in; your accounts appear here once they have synced.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous êtes connecté&#xa0;; vos comptes apparaîtront ici une fois synchronisés.</translation>
     </message>
     <message>
         <source>Finish signing in in your browser...</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminez la connexion dans votre navigateur...</translation>
     </message>
     <message>
         <source>Signed out. Your data stays on this device.</source>
-        <translation type="unfinished"></translation>
+        <translation>Déconnecté. Vos données restent sur cet appareil.</translation>
     </message>
     <message>
         <source>Signed in</source>
-        <translation type="unfinished"></translation>
+        <translation>Connecté</translation>
     </message>
     <message>
         <source>Sign-In Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de la connexion</translation>
     </message>
     <message>
         <source>Signing in did not complete.
 
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>La connexion n&apos;a pas abouti.
+
+%1</translation>
     </message>
     <message>
         <source>Signed Out</source>
-        <translation type="unfinished"></translation>
+        <translation>Déconnecté</translation>
     </message>
     <message>
         <source>Your session has ended. Sign back in to keep syncing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Votre session a pris fin. Reconnectez-vous pour continuer à synchroniser.</translation>
     </message>
     <message>
         <source>Sign In</source>
-        <translation type="unfinished"></translation>
+        <translation>Se connecter</translation>
     </message>
     <message>
         <source>Not Now</source>
-        <translation type="unfinished"></translation>
+        <translation>Plus tard</translation>
     </message>
     <message numerus="yes">
         <source>Auto-posted %n recurring transaction(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n opération périodique saisie automatiquement</numerusform>
+            <numerusform>%n opérations périodiques saisies automatiquement</numerusform>
         </translation>
     </message>
 </context>
@@ -1508,95 +1527,95 @@ A check register for household finances.</source>
     <name>PayeeScreen</name>
     <message>
         <source>&amp;Rename Selected</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Renommer</translation>
     </message>
     <message>
         <source>&amp;Merge Selected</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fusionner</translation>
     </message>
     <message>
         <source>Payee Management</source>
-        <translation type="unfinished"></translation>
+        <translation>Gestion des bénéficiaires</translation>
     </message>
     <message>
         <source>Search payees...</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher des bénéficiaires...</translation>
     </message>
     <message>
         <source>Search payees</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher des bénéficiaires</translation>
     </message>
     <message>
         <source>Payee</source>
-        <translation type="unfinished"></translation>
+        <translation>Bénéficiaire</translation>
     </message>
     <message>
         <source>Transactions</source>
-        <translation type="unfinished"></translation>
+        <translation>Opérations</translation>
     </message>
     <message>
         <source>Re&amp;name to:</source>
-        <translation type="unfinished"></translation>
+        <translation>Renommer &amp;en&#xa0;:</translation>
     </message>
     <message>
         <source>New payee name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouveau nom</translation>
     </message>
     <message>
         <source>Select 2 or more payees to merge.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sélectionnez au moins 2 bénéficiaires à fusionner.</translation>
     </message>
     <message>
         <source>Rename Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec du renommage</translation>
     </message>
     <message>
         <source>The payees could not be renamed; nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les bénéficiaires n&apos;ont pas pu être renommés&#xa0;; rien n&apos;a été modifié.</translation>
     </message>
     <message>
         <source>Rename Complete</source>
-        <translation type="unfinished"></translation>
+        <translation>Renommage terminé</translation>
     </message>
     <message numerus="yes">
         <source>Renamed %n transaction(s).</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n opération renommée.</numerusform>
+            <numerusform>%n opérations renommées.</numerusform>
         </translation>
     </message>
     <message>
         <source>Merge</source>
-        <translation type="unfinished"></translation>
+        <translation>Fusionner</translation>
     </message>
     <message>
         <source>Merge Payees</source>
-        <translation type="unfinished"></translation>
+        <translation>Fusionner des bénéficiaires</translation>
     </message>
     <message numerus="yes">
         <source>Merge %n payee(s) into &quot;%1&quot;?</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Fusionner %n bénéficiaire en &quot;%1&quot;&#xa0;?</numerusform>
+            <numerusform>Fusionner %n bénéficiaires en &quot;%1&quot;&#xa0;?</numerusform>
         </translation>
     </message>
     <message>
         <source>Merge Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de la fusion</translation>
     </message>
     <message>
         <source>The payees could not be merged; nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les bénéficiaires n&apos;ont pas pu être fusionnés&#xa0;; rien n&apos;a été modifié.</translation>
     </message>
     <message>
         <source>Merge Complete</source>
-        <translation type="unfinished"></translation>
+        <translation>Fusion terminée</translation>
     </message>
     <message numerus="yes">
         <source>Merged %n transaction(s).</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Fusion appliquée à %n opération.</numerusform>
+            <numerusform>Fusion appliquée à %n opérations.</numerusform>
         </translation>
     </message>
 </context>
@@ -1604,1381 +1623,1383 @@ A check register for household finances.</source>
     <name>PreferenceChoices</name>
     <message>
         <source>System Default</source>
-        <translation type="unfinished"></translation>
+        <translation>Selon le système</translation>
     </message>
     <message>
         <source>Light</source>
-        <translation type="unfinished"></translation>
+        <translation>Clair</translation>
     </message>
     <message>
         <source>Dark</source>
-        <translation type="unfinished"></translation>
+        <translation>Sombre</translation>
     </message>
     <message>
         <source>Small</source>
-        <translation type="unfinished"></translation>
+        <translation>Petite</translation>
     </message>
     <message>
         <source>Default</source>
-        <translation type="unfinished"></translation>
+        <translation>Par défaut</translation>
     </message>
     <message>
         <source>Medium</source>
-        <translation type="unfinished"></translation>
+        <translation>Moyenne</translation>
     </message>
     <message>
         <source>Large</source>
-        <translation type="unfinished"></translation>
+        <translation>Grande</translation>
     </message>
     <message>
         <source>Extra Large</source>
-        <translation type="unfinished"></translation>
+        <translation>Très grande</translation>
     </message>
     <message>
         <source>Sunday</source>
-        <translation type="unfinished"></translation>
+        <translation>Dimanche</translation>
     </message>
     <message>
         <source>Monday</source>
-        <translation type="unfinished"></translation>
+        <translation>Lundi</translation>
     </message>
     <message>
         <source>Saturday</source>
-        <translation type="unfinished"></translation>
+        <translation>Samedi</translation>
     </message>
 </context>
 <context>
     <name>QObject</name>
     <message>
         <source>No release notes available for %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune note de version disponible pour %1 %2</translation>
     </message>
     <message>
         <source>Checking for updates…</source>
-        <translation type="unfinished"></translation>
+        <translation>Recherche de mises à jour…</translation>
     </message>
     <message>
         <source>%1 is up to date (version %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est à jour (version %2)</translation>
     </message>
     <message>
         <source>Update check failed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de la recherche de mises à jour&#xa0;: %1</translation>
     </message>
     <message>
         <source>Loading release notes…</source>
-        <translation type="unfinished"></translation>
+        <translation>Chargement des notes de version…</translation>
     </message>
     <message>
         <source>Page Not Opened</source>
-        <translation type="unfinished"></translation>
+        <translation>Page non ouverte</translation>
     </message>
     <message>
         <source>This link does not lead to a web page, so it was not opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce lien ne mène pas à une page web&#xa0;; il n&apos;a donc pas été ouvert.</translation>
     </message>
     <message>
         <source>The page could not be opened in your browser.</source>
-        <translation type="unfinished"></translation>
+        <translation>La page n&apos;a pas pu être ouverte dans votre navigateur.</translation>
     </message>
     <message>
         <source>Share Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Partager le compte</translation>
     </message>
     <message>
         <source>Share “%1”</source>
-        <translation type="unfinished"></translation>
+        <translation>Partager “%1”</translation>
     </message>
     <message>
         <source>Members of your family group whom you share this account with see it and its transactions on their own computers once they sync.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les membres de votre groupe familial avec qui vous partagez ce compte le voient, avec ses opérations, sur leur propre ordinateur après synchronisation.</translation>
     </message>
     <message>
         <source>People with access</source>
-        <translation type="unfinished"></translation>
+        <translation>Personnes ayant accès</translation>
     </message>
     <message>
         <source>Add people from your group</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter des personnes de votre groupe</translation>
     </message>
     <message>
         <source>Only you can see this account.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous seul pouvez voir ce compte.</translation>
     </message>
     <message>
         <source>Nobody else is in your family group yet. Invite people to your group to share accounts with them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Personne d&apos;autre ne fait encore partie de votre groupe familial. Invitez des personnes dans votre groupe pour partager des comptes avec elles.</translation>
     </message>
     <message>
         <source>Everyone in your group already has access.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tous les membres de votre groupe y ont déjà accès.</translation>
     </message>
     <message>
         <source>Share</source>
-        <translation type="unfinished"></translation>
+        <translation>Partager</translation>
     </message>
     <message>
         <source>Remove access</source>
-        <translation type="unfinished"></translation>
+        <translation>Retirer l&apos;accès</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <source>Could not share the account</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de partager le compte</translation>
     </message>
     <message>
         <source>Could not remove access</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de retirer l&apos;accès</translation>
     </message>
     <message>
         <source>Remove Access</source>
-        <translation type="unfinished"></translation>
+        <translation>Retirer l&apos;accès</translation>
     </message>
     <message>
         <source>%1 will no longer see this account. Remove their access?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ne verra plus ce compte. Retirer son accès&#xa0;?</translation>
     </message>
 </context>
 <context>
     <name>QifAccountMapping</name>
     <message>
         <source>— Create new account &quot;%1&quot; —</source>
-        <translation type="unfinished"></translation>
+        <translation>— Créer le nouveau compte &quot;%1&quot; —</translation>
     </message>
     <message>
         <source>— Skip these transactions —</source>
-        <translation type="unfinished"></translation>
+        <translation>— Ignorer ces opérations —</translation>
     </message>
 </context>
 <context>
     <name>QifImportWriter</name>
     <message>
         <source>Imported transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Opération importée</translation>
     </message>
     <message>
         <source>A transfer stored before changed while the import ran: nothing was imported.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un virement enregistré auparavant a changé pendant l&apos;importation&#xa0;: rien n&apos;a été importé.</translation>
     </message>
     <message>
         <source>The other side of a transfer stored before</source>
-        <translation type="unfinished"></translation>
+        <translation>La contrepartie d&apos;un virement enregistré auparavant</translation>
     </message>
     <message>
         <source>%1, line %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, ligne %2</translation>
     </message>
 </context>
 <context>
     <name>ReconciliationHistoryScreen</name>
     <message>
         <source>Reconciliation History</source>
-        <translation type="unfinished"></translation>
+        <translation>Historique des rapprochements</translation>
     </message>
     <message>
         <source>No reconciliations yet. Reconcile your account from the register to see the history here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun rapprochement pour l&apos;instant. Rapprochez votre compte depuis le registre pour en voir l&apos;historique ici.</translation>
     </message>
     <message>
         <source>Past reconciliations for this account.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rapprochements précédents de ce compte.</translation>
     </message>
     <message>
         <source>Statement Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Date du relevé</translation>
     </message>
     <message>
         <source>Statement Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Solde du relevé</translation>
     </message>
     <message>
         <source>Reconciled Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Solde rapproché</translation>
     </message>
     <message>
         <source>Completed</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminé le</translation>
     </message>
     <message>
         <source>Reconciliation History — %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Historique des rapprochements — %1</translation>
     </message>
 </context>
 <context>
     <name>ReconciliationModel</name>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Date</translation>
     </message>
     <message>
         <source>Payee</source>
-        <translation type="unfinished"></translation>
+        <translation>Bénéficiaire</translation>
     </message>
     <message>
         <source>Amount</source>
-        <translation type="unfinished"></translation>
+        <translation>Montant</translation>
     </message>
     <message>
         <source>Clr</source>
-        <translation type="unfinished"></translation>
+        <translation>P</translation>
     </message>
 </context>
 <context>
     <name>ReconciliationScreen</name>
     <message>
         <source>Transaction Not Saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Opération non enregistrée</translation>
     </message>
     <message>
         <source>Reconcile Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Rapprocher le compte</translation>
     </message>
     <message>
         <source>Statement Da&amp;te:</source>
-        <translation type="unfinished"></translation>
+        <translation>Date du &amp;relevé&#xa0;:</translation>
     </message>
     <message>
         <source>Statement &amp;Balance:</source>
-        <translation type="unfinished"></translation>
+        <translation>S&amp;olde du relevé&#xa0;:</translation>
     </message>
     <message>
         <source>Previous Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Solde précédent</translation>
     </message>
     <message>
         <source>Cleared Deposits</source>
-        <translation type="unfinished"></translation>
+        <translation>Dépôts pointés</translation>
     </message>
     <message>
         <source>Cleared Withdrawals</source>
-        <translation type="unfinished"></translation>
+        <translation>Paiements pointés</translation>
     </message>
     <message>
         <source>Cleared Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Solde pointé</translation>
     </message>
     <message>
         <source>Statement Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Solde du relevé</translation>
     </message>
     <message>
         <source>Difference</source>
-        <translation type="unfinished"></translation>
+        <translation>Écart</translation>
     </message>
     <message>
         <source>&amp;Finish Reconciliation</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Terminer le rapprochement</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annuler</translation>
     </message>
     <message>
         <source>&amp;Add Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;jouter une opération</translation>
     </message>
     <message>
         <source>Add a transaction (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter une opération (%1)</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Modifier</translation>
     </message>
     <message>
         <source>Edit selected transaction (F2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier l&apos;opération sélectionnée (F2)</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Supprimer</translation>
     </message>
     <message>
         <source>Delete selected transaction (Del)</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer l&apos;opération sélectionnée (Del)</translation>
     </message>
     <message>
         <source>Clr</source>
-        <translation type="unfinished"></translation>
+        <translation>P</translation>
     </message>
     <message>
         <source>Invalid Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Date non valide</translation>
     </message>
     <message>
         <source>Enter the statement date as month/day/year, for example 12/31/2026.</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez la date du relevé sous la forme mois/jour/année, par exemple 12/31/2026.</translation>
     </message>
     <message>
         <source>Reconciliation Not Saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Rapprochement non enregistré</translation>
     </message>
     <message>
         <source>The reconciliation could not be saved, so nothing was changed. The transactions have been read again: check them and finish again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le rapprochement n&apos;a pas pu être enregistré&#xa0;; rien n&apos;a donc été modifié. Les opérations ont été relues&#xa0;: vérifiez-les et terminez de nouveau.</translation>
     </message>
     <message>
         <source>Reconciliation Complete</source>
-        <translation type="unfinished"></translation>
+        <translation>Rapprochement terminé</translation>
     </message>
     <message>
         <source>Account reconciled successfully.</source>
-        <translation type="unfinished"></translation>
+        <translation>Compte rapproché avec succès.</translation>
     </message>
 </context>
 <context>
     <name>RecurringActions</name>
     <message>
         <source>(no payee)</source>
-        <translation type="unfinished"></translation>
+        <translation>(aucun bénéficiaire)</translation>
     </message>
     <message>
         <source>Not Saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de l&apos;enregistrement</translation>
     </message>
     <message>
         <source>The recurring transaction could not be saved: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;opération périodique n&apos;a pas pu être enregistrée&#xa0;: %1.</translation>
     </message>
     <message numerus="yes">
         <source>&quot;%1&quot; is split into %n line(s).</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>L&apos;opération &quot;%1&quot; est ventilée en %n ligne.</numerusform>
+            <numerusform>L&apos;opération &quot;%1&quot; est ventilée en %n lignes.</numerusform>
         </translation>
     </message>
     <message>
         <source>Memorize Split Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Mémoriser une opération ventilée</translation>
     </message>
     <message>
         <source>A recurring transaction holds one category, so it would repeat the whole %1 without a category and without the split lines. Memorize it anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>Une opération périodique n&apos;a qu&apos;une catégorie&#xa0;: elle répéterait donc le montant total de %1 sans catégorie ni lignes de ventilation. La mémoriser quand même&#xa0;?</translation>
     </message>
     <message>
         <source>The changes to &quot;%1&quot; could not be saved: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les modifications de &quot;%1&quot; n&apos;ont pas pu être enregistrées&#xa0;: %2.</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer</translation>
     </message>
     <message>
         <source>Delete recurring &quot;%1&quot;?</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer l&apos;opération périodique &quot;%1&quot;&#xa0;?</translation>
     </message>
     <message>
         <source>Not Deleted</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de la suppression</translation>
     </message>
     <message>
         <source>&quot;%1&quot; could not be deleted: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;opération périodique &quot;%1&quot; n&apos;a pas pu être supprimée&#xa0;: %2.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; could not be entered: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;opération périodique &quot;%1&quot; n&apos;a pas pu être saisie&#xa0;: %2.</translation>
     </message>
     <message>
         <source>Enter &quot;%1&quot; now, dated %2? The transaction is dated its due date and you can edit or delete it later.</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisir &quot;%1&quot; maintenant, à la date du %2&#xa0;? L&apos;opération est datée de son échéance et vous pourrez la modifier ou la supprimer plus tard.</translation>
     </message>
     <message>
         <source>Enter Early</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisir en avance</translation>
     </message>
     <message>
         <source>&quot;%1&quot; could not be skipped: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;échéance de &quot;%1&quot; n&apos;a pas pu être ignorée&#xa0;: %2.</translation>
     </message>
     <message>
         <source>Enter Next 7 Days</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisir les 7 prochains jours</translation>
     </message>
     <message>
         <source>Enter all recurring transactions due in the next 7 days? They are dated their due dates and you can edit or delete them later.</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisir toutes les opérations périodiques à échéance dans les 7 prochains jours&#xa0;? Elles sont datées de leur échéance et vous pourrez les modifier ou les supprimer plus tard.</translation>
     </message>
     <message>
         <source>Not Entered</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de la saisie</translation>
     </message>
     <message>
         <source>Nothing was entered: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rien n&apos;a été saisi&#xa0;: %1.</translation>
     </message>
     <message>
         <source>Changed Meanwhile</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifiée entre-temps</translation>
     </message>
     <message>
         <source>&quot;%1&quot; changed after you chose it: it may have been entered by itself or on another device. Nothing was done; look at it again.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;opération périodique &quot;%1&quot; a changé après votre choix&#xa0;: elle a peut-être été saisie automatiquement ou depuis un autre appareil. Rien n&apos;a été fait&#xa0;; examinez-la de nouveau.</translation>
     </message>
     <message>
         <source>Nothing Left to Enter</source>
-        <translation type="unfinished"></translation>
+        <translation>Plus rien à saisir</translation>
     </message>
     <message>
         <source>&quot;%1&quot; has no occurrence left before its end date, so nothing was entered. It is now inactive.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;opération périodique &quot;%1&quot; n&apos;a plus d&apos;échéance avant sa date de fin&#xa0;; rien n&apos;a donc été saisi. Elle est maintenant inactive.</translation>
     </message>
 </context>
 <context>
     <name>RecurringEditor</name>
     <message>
         <source>the database refused it (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>la base de données l&apos;a refusée (%1)</translation>
     </message>
     <message>
         <source>it was deleted while the form was open</source>
-        <translation type="unfinished"></translation>
+        <translation>elle a été supprimée pendant que le formulaire était ouvert</translation>
     </message>
     <message>
         <source>its next due date could not be worked out from the new start date</source>
-        <translation type="unfinished"></translation>
+        <translation>sa prochaine échéance n&apos;a pas pu être calculée à partir de la nouvelle date de début</translation>
     </message>
 </context>
 <context>
     <name>RecurringFormDialog</name>
     <message>
         <source>New Recurring Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouvelle opération périodique</translation>
     </message>
     <message>
         <source>Edit Recurring Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier l&apos;opération périodique</translation>
     </message>
     <message>
         <source>Memorize Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Mémoriser l&apos;opération</translation>
     </message>
     <message>
         <source>End Before Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Fin avant le début</translation>
     </message>
     <message>
         <source>The end date, %1, is before the start date, %2. Choose an end date on or after the start.</source>
-        <translation type="unfinished"></translation>
+        <translation>La date de fin, %1, précède la date de début, %2. Choisissez une date de fin identique ou postérieure à la date de début.</translation>
     </message>
     <message>
         <source>No account yet: create one first</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun compte pour l&apos;instant&#xa0;: créez-en un d&apos;abord</translation>
     </message>
     <message>
         <source>Choose an account</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez un compte</translation>
     </message>
     <message>
         <source>A recurring transaction stays in the account it enters its transactions in</source>
-        <translation type="unfinished"></translation>
+        <translation>Une opération périodique reste dans le compte où elle saisit ses opérations</translation>
     </message>
     <message>
         <source>Start typing to search payees...</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher un bénéficiaire...</translation>
     </message>
     <message>
         <source>Optional</source>
-        <translation type="unfinished"></translation>
+        <translation>Facultatif</translation>
     </message>
     <message>
         <source>Last day</source>
-        <translation type="unfinished"></translation>
+        <translation>Dernier jour</translation>
     </message>
     <message>
         <source>Has &amp;end date</source>
-        <translation type="unfinished"></translation>
+        <translation>Avec date de f&amp;in</translation>
     </message>
     <message>
         <source>A&amp;uto-post when due</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisir &amp;automatiquement à l&apos;échéance</translation>
     </message>
     <message numerus="yes">
         <source>day(s)</source>
         <comment>in advance</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>jour</numerusform>
+            <numerusform>jours</numerusform>
         </translation>
     </message>
     <message>
         <source>Acti&amp;ve</source>
-        <translation type="unfinished"></translation>
+        <translation>Acti&amp;ve</translation>
     </message>
     <message>
         <source>&amp;Account:</source>
-        <translation type="unfinished"></translation>
+        <translation>C&amp;ompte&#xa0;:</translation>
     </message>
     <message>
         <source>Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>Type&#xa0;:</translation>
     </message>
     <message>
         <source>Pa&amp;yee:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bénéficiaire&#xa0;:</translation>
     </message>
     <message>
         <source>A&amp;mount:</source>
-        <translation type="unfinished"></translation>
+        <translation>Mo&amp;ntant&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Category:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Catégorie&#xa0;:</translation>
     </message>
     <message>
         <source>Mem&amp;o:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mémo&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Frequency:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fréquence&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Repeat every:</source>
-        <translation type="unfinished"></translation>
+        <translation>Inte&amp;rvalle&#xa0;:</translation>
     </message>
     <message>
         <source>F&amp;irst day:</source>
-        <translation type="unfinished"></translation>
+        <translation>Premier &amp;jour&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Second day:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Second jour&#xa0;:</translation>
     </message>
     <message>
         <source>S&amp;tart date:</source>
-        <translation type="unfinished"></translation>
+        <translation>Da&amp;te de début&#xa0;:</translation>
     </message>
     <message>
         <source>End date:</source>
-        <translation type="unfinished"></translation>
+        <translation>Date de fin&#xa0;:</translation>
     </message>
     <message>
         <source>Enter i&amp;n advance:</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisir &amp;en avance&#xa0;:</translation>
     </message>
     <message>
         <source>(deleted account)</source>
-        <translation type="unfinished"></translation>
+        <translation>(compte supprimé)</translation>
     </message>
     <message>
         <source>(deleted category)</source>
-        <translation type="unfinished"></translation>
+        <translation>(catégorie supprimée)</translation>
     </message>
     <message numerus="yes">
         <source>day(s)</source>
         <comment>repeat every</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>jour</numerusform>
+            <numerusform>jours</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>week(s)</source>
         <comment>repeat every</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>semaine</numerusform>
+            <numerusform>semaines</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>month(s)</source>
         <comment>repeat every</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>mois</numerusform>
+            <numerusform>mois</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>quarter(s)</source>
         <comment>repeat every</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>trimestre</numerusform>
+            <numerusform>trimestres</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>year(s)</source>
         <comment>repeat every</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>an</numerusform>
+            <numerusform>ans</numerusform>
         </translation>
     </message>
     <message>
         <source>Invalid Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Date non valide</translation>
     </message>
     <message>
         <source>Enter the date as month/day/year, for example 12/31/2026.</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez la date sous la forme mois/jour/année, par exemple 12/31/2026.</translation>
     </message>
     <message>
         <source>More than one category matches &quot;%1&quot;. Choose one from the list.</source>
-        <translation type="unfinished"></translation>
+        <translation>Plusieurs catégories correspondent à &quot;%1&quot;. Choisissez-en une dans la liste.</translation>
     </message>
     <message>
         <source>No category is named &quot;%1&quot;. Choose one from the list, or clear the field for none.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune catégorie ne s&apos;appelle &quot;%1&quot;. Choisissez-en une dans la liste, ou videz le champ pour n&apos;en indiquer aucune.</translation>
     </message>
     <message>
         <source>Choose a Category</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir une catégorie</translation>
     </message>
 </context>
 <context>
     <name>RecurringModel</name>
     <message>
         <source>Daily</source>
-        <translation type="unfinished"></translation>
+        <translation>Quotidienne</translation>
     </message>
     <message>
         <source>Weekly</source>
-        <translation type="unfinished"></translation>
+        <translation>Hebdomadaire</translation>
     </message>
     <message>
         <source>Bi-weekly</source>
-        <translation type="unfinished"></translation>
+        <translation>Toutes les deux semaines</translation>
     </message>
     <message>
         <source>Monthly</source>
-        <translation type="unfinished"></translation>
+        <translation>Mensuelle</translation>
     </message>
     <message>
         <source>Semi-monthly</source>
-        <translation type="unfinished"></translation>
+        <translation>Deux fois par mois</translation>
     </message>
     <message>
         <source>Quarterly</source>
-        <translation type="unfinished"></translation>
+        <translation>Trimestrielle</translation>
     </message>
     <message>
         <source>Semi-annual</source>
-        <translation type="unfinished"></translation>
+        <translation>Semestrielle</translation>
     </message>
     <message>
         <source>Annual</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuelle</translation>
     </message>
     <message>
         <source>Semi-monthly (%1 &amp; %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Deux fois par mois (%1 et %2)</translation>
     </message>
     <message numerus="yes">
         <source>Every %n day(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Chaque jour</numerusform>
+            <numerusform>Tous les %n jours</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Every %n week(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Chaque semaine</numerusform>
+            <numerusform>Toutes les %n semaines</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Every %n month(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Chaque mois</numerusform>
+            <numerusform>Tous les %n mois</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Every %n year(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Chaque année</numerusform>
+            <numerusform>Tous les %n ans</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 (×%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (×%2)</translation>
     </message>
     <message>
         <source>last day</source>
-        <translation type="unfinished"></translation>
+        <translation>dernier jour</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Oui</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Non</translation>
     </message>
     <message>
         <source>Active</source>
-        <translation type="unfinished"></translation>
+        <translation>Active</translation>
     </message>
     <message>
         <source>Inactive</source>
-        <translation type="unfinished"></translation>
+        <translation>Inactive</translation>
     </message>
     <message>
         <source>Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Compte</translation>
     </message>
     <message>
         <source>Payee</source>
-        <translation type="unfinished"></translation>
+        <translation>Bénéficiaire</translation>
     </message>
     <message>
         <source>Amount</source>
-        <translation type="unfinished"></translation>
+        <translation>Montant</translation>
     </message>
     <message>
         <source>Frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>Fréquence</translation>
     </message>
     <message>
         <source>Next Due</source>
-        <translation type="unfinished"></translation>
+        <translation>Prochaine échéance</translation>
     </message>
     <message>
         <source>Auto</source>
-        <translation type="unfinished"></translation>
+        <translation>Auto</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>État</translation>
     </message>
 </context>
 <context>
     <name>RecurringScreen</name>
     <message>
         <source>Confirm &amp;All Due</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Valider toutes les échéances</translation>
     </message>
     <message>
         <source>Enter &amp;Next 7 Days...</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisir les 7 &amp;prochains jours...</translation>
     </message>
     <message>
         <source>Ne&amp;w Recurring...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nouvelle opération périodique...</translation>
     </message>
     <message>
         <source>Recurring Transactions</source>
-        <translation type="unfinished"></translation>
+        <translation>Opérations périodiques</translation>
     </message>
     <message numerus="yes">
         <source>(%n due)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>(%n à échéance)</numerusform>
+            <numerusform>(%n à échéance)</numerusform>
         </translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Modifier</translation>
     </message>
     <message>
         <source>&amp;Confirm</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Valider</translation>
     </message>
     <message>
         <source>&amp;Skip</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ignorer</translation>
     </message>
     <message>
         <source>E&amp;nter Early...</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisir en &amp;avance...</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Supprimer</translation>
     </message>
 </context>
 <context>
     <name>RegisterEditor</name>
     <message>
         <source>it was deleted meanwhile</source>
-        <translation type="unfinished"></translation>
+        <translation>elle a été supprimée entre-temps</translation>
     </message>
     <message>
         <source>its account was deleted</source>
-        <translation type="unfinished"></translation>
+        <translation>son compte a été supprimé</translation>
     </message>
     <message>
         <source>its split lines do not add up to its amount</source>
-        <translation type="unfinished"></translation>
+        <translation>ses lignes de ventilation ne correspondent pas à son montant</translation>
     </message>
     <message>
         <source>a split cannot also be a transfer</source>
-        <translation type="unfinished"></translation>
+        <translation>une opération ventilée ne peut pas être aussi un virement</translation>
     </message>
     <message>
         <source>the new category has no id</source>
-        <translation type="unfinished"></translation>
+        <translation>la nouvelle catégorie n&apos;a pas d&apos;identifiant</translation>
     </message>
     <message>
         <source>one of its categories cannot be used in this account</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;une de ses catégories ne peut pas être utilisée dans ce compte</translation>
     </message>
     <message>
         <source>the other account of the transfer cannot take it</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;autre compte du virement ne peut pas la recevoir</translation>
     </message>
     <message>
         <source>a transfer between currencies needs the amount the other account receives</source>
-        <translation type="unfinished"></translation>
+        <translation>un virement entre devises nécessite le montant que reçoit l&apos;autre compte</translation>
     </message>
     <message>
         <source>the ledger could not be written (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier des comptes n&apos;a pas pu être écrit (%1)</translation>
     </message>
 </context>
 <context>
     <name>RegisterModel</name>
     <message>
         <source>R</source>
-        <translation type="unfinished"></translation>
+        <translation>R</translation>
     </message>
     <message>
         <source>C</source>
-        <translation type="unfinished"></translation>
+        <translation>P</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Date</translation>
     </message>
     <message>
         <source>Num</source>
-        <translation type="unfinished"></translation>
+        <translation>N°</translation>
     </message>
     <message>
         <source>Payee</source>
-        <translation type="unfinished"></translation>
+        <translation>Bénéficiaire</translation>
     </message>
     <message>
         <source>Category</source>
-        <translation type="unfinished"></translation>
+        <translation>Catégorie</translation>
     </message>
     <message>
         <source>Memo</source>
-        <translation type="unfinished"></translation>
+        <translation>Mémo</translation>
     </message>
     <message>
         <source>Payment</source>
-        <translation type="unfinished"></translation>
+        <translation>Paiement</translation>
     </message>
     <message>
         <source>Deposit</source>
-        <translation type="unfinished"></translation>
+        <translation>Dépôt</translation>
     </message>
     <message>
         <source>Clr</source>
-        <translation type="unfinished"></translation>
+        <translation>P/R</translation>
     </message>
     <message>
         <source>Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Solde</translation>
     </message>
 </context>
 <context>
     <name>RegisterScreen</name>
     <message>
         <source>New Transaction...</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouvelle opération...</translation>
     </message>
     <message>
         <source>Reconcile...</source>
-        <translation type="unfinished"></translation>
+        <translation>Rapprocher...</translation>
     </message>
     <message>
         <source>Reconcile this account against a bank statement</source>
-        <translation type="unfinished"></translation>
+        <translation>Rapprocher ce compte avec un relevé bancaire</translation>
     </message>
     <message>
         <source>&amp;Memorize as Recurring...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mémoriser en opération périodique...</translation>
     </message>
     <message>
         <source>R</source>
-        <translation type="unfinished"></translation>
+        <translation>R</translation>
     </message>
 </context>
 <context>
     <name>ReportComparison</name>
     <message>
         <source>This Year vs Last Year</source>
-        <translation type="unfinished"></translation>
+        <translation>Cette année / l&apos;année dernière</translation>
     </message>
     <message>
         <source>Last Year vs Year Before</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;année dernière / l&apos;année d&apos;avant</translation>
     </message>
     <message>
         <source>This Quarter vs Last Quarter</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce trimestre / le trimestre dernier</translation>
     </message>
     <message>
         <source>Custom</source>
-        <translation type="unfinished"></translation>
+        <translation>Personnalisée</translation>
     </message>
 </context>
 <context>
     <name>ReportRunner</name>
     <message>
         <source>Checking</source>
-        <translation type="unfinished"></translation>
+        <translation>Compte courant</translation>
     </message>
     <message>
         <source>Other</source>
-        <translation type="unfinished"></translation>
+        <translation>Autre</translation>
     </message>
     <message>
         <source>Savings</source>
-        <translation type="unfinished"></translation>
+        <translation>Compte d&apos;épargne</translation>
     </message>
     <message>
         <source>Credit Card</source>
-        <translation type="unfinished"></translation>
+        <translation>Carte de crédit</translation>
     </message>
     <message>
         <source>Cash</source>
-        <translation type="unfinished"></translation>
+        <translation>Espèces</translation>
     </message>
     <message>
         <source>Investment</source>
-        <translation type="unfinished"></translation>
+        <translation>Investissement</translation>
     </message>
     <message>
         <source>Total</source>
-        <translation type="unfinished"></translation>
+        <translation>Total</translation>
     </message>
     <message>
         <source>Category Spending</source>
-        <translation type="unfinished"></translation>
+        <translation>Dépenses par catégorie</translation>
     </message>
     <message>
         <source>Payee Summary</source>
-        <translation type="unfinished"></translation>
+        <translation>Synthèse par bénéficiaire</translation>
     </message>
     <message>
         <source>Tax Report</source>
-        <translation type="unfinished"></translation>
+        <translation>Rapport fiscal</translation>
     </message>
     <message>
         <source>Income vs Expenses</source>
-        <translation type="unfinished"></translation>
+        <translation>Revenus et dépenses</translation>
     </message>
     <message>
         <source>Cash Flow</source>
-        <translation type="unfinished"></translation>
+        <translation>Flux de trésorerie</translation>
     </message>
     <message>
         <source>Year-over-Year</source>
-        <translation type="unfinished"></translation>
+        <translation>D&apos;une année sur l&apos;autre</translation>
     </message>
     <message>
         <source>Account Summary</source>
-        <translation type="unfinished"></translation>
+        <translation>Synthèse des comptes</translation>
     </message>
     <message>
         <source>Transactions</source>
-        <translation type="unfinished"></translation>
+        <translation>Opérations</translation>
     </message>
     <message>
         <source>Category</source>
-        <translation type="unfinished"></translation>
+        <translation>Catégorie</translation>
     </message>
     <message>
         <source>Payee</source>
-        <translation type="unfinished"></translation>
+        <translation>Bénéficiaire</translation>
     </message>
     <message>
         <source>Count</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre</translation>
     </message>
     <message>
         <source>Tax Code</source>
-        <translation type="unfinished"></translation>
+        <translation>Code fiscal</translation>
     </message>
     <message>
         <source>Month</source>
-        <translation type="unfinished"></translation>
+        <translation>Mois</translation>
     </message>
     <message>
         <source>Income</source>
-        <translation type="unfinished"></translation>
+        <translation>Revenus</translation>
     </message>
     <message>
         <source>Expenses</source>
-        <translation type="unfinished"></translation>
+        <translation>Dépenses</translation>
     </message>
     <message>
         <source>Net</source>
-        <translation type="unfinished"></translation>
+        <translation>Net</translation>
     </message>
     <message>
         <source>Inflows</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrées</translation>
     </message>
     <message>
         <source>Outflows</source>
-        <translation type="unfinished"></translation>
+        <translation>Sorties</translation>
     </message>
     <message>
         <source>Period 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Période 1</translation>
     </message>
     <message>
         <source>Period 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Période 2</translation>
     </message>
     <message>
         <source>Difference</source>
-        <translation type="unfinished"></translation>
+        <translation>Écart</translation>
     </message>
     <message>
         <source>Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Compte</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Type</translation>
     </message>
     <message>
         <source>Cleared</source>
-        <translation type="unfinished"></translation>
+        <translation>Pointé</translation>
     </message>
     <message>
         <source>Uncleared</source>
-        <translation type="unfinished"></translation>
+        <translation>Non pointé</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Date</translation>
     </message>
     <message>
         <source>Memo</source>
-        <translation type="unfinished"></translation>
+        <translation>Mémo</translation>
     </message>
     <message>
         <source>Amount</source>
-        <translation type="unfinished"></translation>
+        <translation>Montant</translation>
     </message>
 </context>
 <context>
     <name>ReportService</name>
     <message>
         <source>Uncategorized</source>
-        <translation type="unfinished"></translation>
+        <translation>Sans catégorie</translation>
     </message>
     <message>
         <source>Split</source>
-        <translation type="unfinished"></translation>
+        <translation>Ventilation</translation>
     </message>
     <message>
         <source>Transfer to/from: </source>
-        <translation type="unfinished"></translation>
+        <translation>Virement de/vers&#xa0;: </translation>
     </message>
 </context>
 <context>
     <name>ReportsScreen</name>
     <message>
         <source>Reports</source>
-        <translation type="unfinished"></translation>
+        <translation>Rapports</translation>
     </message>
     <message>
         <source>E&amp;xport CSV...</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;xporter en CSV...</translation>
     </message>
     <message>
         <source>Not every transaction could be read, so this list is incomplete. Choose the period again to retry.</source>
-        <translation type="unfinished"></translation>
+        <translation>Toutes les opérations n&apos;ont pas pu être lues&#xa0;: cette liste est donc incomplète. Choisissez de nouveau la période pour réessayer.</translation>
     </message>
     <message>
         <source>&amp;Account:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Compte&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Period:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Période&#xa0;:</translation>
     </message>
     <message>
         <source>Co&amp;mpare:</source>
-        <translation type="unfinished"></translation>
+        <translation>Co&amp;mparer&#xa0;:</translation>
     </message>
     <message>
         <source>Period &amp;1:</source>
-        <translation type="unfinished"></translation>
+        <translation>Période &amp;1&#xa0;:</translation>
     </message>
     <message>
         <source>Period &amp;2:</source>
-        <translation type="unfinished"></translation>
+        <translation>Période &amp;2&#xa0;:</translation>
     </message>
     <message>
         <source>Export CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter en CSV</translation>
     </message>
     <message>
         <source>CSV Files (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers CSV (*.csv)</translation>
     </message>
     <message>
         <source>Export Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de l&apos;exportation</translation>
     </message>
     <message>
         <source>The report could not be saved as &quot;%1&quot;: %2. Nothing was written; choose another place and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le rapport n&apos;a pas pu être enregistré sous &quot;%1&quot;&#xa0;: %2. Rien n&apos;a été écrit&#xa0;; choisissez un autre emplacement et réessayez.</translation>
     </message>
 </context>
 <context>
     <name>SettingsScreen</name>
     <message>
         <source>General</source>
-        <translation type="unfinished"></translation>
+        <translation>Général</translation>
     </message>
     <message>
         <source>Register</source>
-        <translation type="unfinished"></translation>
+        <translation>Registre</translation>
     </message>
     <message>
         <source>Data &amp; Sync</source>
-        <translation type="unfinished"></translation>
+        <translation>Données et synchronisation</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos</translation>
     </message>
     <message>
         <source>Ctrl+Page Down and Ctrl+Page Up change the page.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+Page Down et Ctrl+Page Up changent de page.</translation>
     </message>
     <message>
         <source>Appearance</source>
-        <translation type="unfinished"></translation>
+        <translation>Apparence</translation>
     </message>
     <message>
         <source>Control how Tandrel Ledgerine looks.</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez l&apos;apparence de Tandrel Ledgerine.</translation>
     </message>
     <message>
         <source>Choose accent color</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir la couleur d&apos;accentuation</translation>
     </message>
     <message>
         <source>Accent color</source>
-        <translation type="unfinished"></translation>
+        <translation>Couleur d&apos;accentuation</translation>
     </message>
     <message>
         <source>Theme</source>
-        <translation type="unfinished"></translation>
+        <translation>Thème</translation>
     </message>
     <message>
         <source>Font size</source>
-        <translation type="unfinished"></translation>
+        <translation>Taille du texte</translation>
     </message>
     <message>
         <source>Regional</source>
-        <translation type="unfinished"></translation>
+        <translation>Paramètres régionaux</translation>
     </message>
     <message>
         <source>Date and calendar preferences.</source>
-        <translation type="unfinished"></translation>
+        <translation>Préférences de date et de calendrier.</translation>
     </message>
     <message>
         <source>Week starts on</source>
-        <translation type="unfinished"></translation>
+        <translation>Premier jour de la semaine</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Langue</translation>
     </message>
     <message>
         <source>Display</source>
-        <translation type="unfinished"></translation>
+        <translation>Affichage</translation>
     </message>
     <message>
         <source>How transactions appear in the register.</source>
-        <translation type="unfinished"></translation>
+        <translation>Présentation des opérations dans le registre.</translation>
     </message>
     <message>
         <source>Two-line rows</source>
-        <translation type="unfinished"></translation>
+        <translation>Affichage sur deux lignes</translation>
     </message>
     <message>
         <source>Auto-decimal point</source>
-        <translation type="unfinished"></translation>
+        <translation>Séparateur décimal automatique</translation>
     </message>
     <message>
         <source>Show memo on a second line below the payee.</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher le mémo sur une deuxième ligne, sous le bénéficiaire.</translation>
     </message>
     <message>
         <source>Type 1234 to enter 12.34. The last two digits are always cents.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tapez 1234 pour saisir 12.34. Les deux derniers chiffres sont toujours les centimes.</translation>
     </message>
     <message>
         <source>Sorting</source>
-        <translation type="unfinished"></translation>
+        <translation>Tri</translation>
     </message>
     <message>
         <source>Control the order of transactions in the register.</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez l&apos;ordre des opérations dans le registre.</translation>
     </message>
     <message>
         <source>Show newest transactions first</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher les opérations les plus récentes en premier</translation>
     </message>
     <message>
         <source>When enabled, the most recent transactions appear at the top.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lorsque cette option est activée, les opérations les plus récentes apparaissent en haut.</translation>
     </message>
     <message>
         <source>Sync</source>
-        <translation type="unfinished"></translation>
+        <translation>Synchronisation</translation>
     </message>
     <message>
         <source>Keep your check register in sync across all your devices.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gardez votre registre synchronisé sur tous vos appareils.</translation>
     </message>
     <message>
         <source>Sync Now</source>
-        <translation type="unfinished"></translation>
+        <translation>Synchroniser maintenant</translation>
     </message>
     <message>
         <source>Force Full Sync</source>
-        <translation type="unfinished"></translation>
+        <translation>Forcer une synchronisation complète</translation>
     </message>
     <message>
         <source>Backup &amp; Restore</source>
-        <translation type="unfinished"></translation>
+        <translation>Sauvegarde et restauration</translation>
     </message>
     <message>
         <source>Save or restore your data to a portable backup file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrez vos données dans un fichier de sauvegarde portable, ou restaurez-les à partir de celui-ci.</translation>
     </message>
     <message>
         <source>Export Backup</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter une sauvegarde</translation>
     </message>
     <message>
         <source>Import Backup</source>
-        <translation type="unfinished"></translation>
+        <translation>Importer une sauvegarde</translation>
     </message>
     <message>
         <source>Deleted Accounts</source>
-        <translation type="unfinished"></translation>
+        <translation>Comptes supprimés</translation>
     </message>
     <message>
         <source>Accounts you&apos;ve deleted can be restored here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les comptes que vous avez supprimés peuvent être restaurés ici.</translation>
     </message>
     <message>
         <source>Restore Selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Restaurer la sélection</translation>
     </message>
     <message>
         <source>Tandrel Ledgerine</source>
-        <translation type="unfinished"></translation>
+        <translation>Tandrel Ledgerine</translation>
     </message>
     <message>
         <source>Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Version %1</translation>
     </message>
     <message>
         <source>A digital check register for tracking household finances.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un registre de comptes numérique pour suivre les finances du foyer.</translation>
     </message>
     <message>
         <source>This application uses the Qt framework under the LGPL v3 license.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cette application utilise le framework Qt sous licence LGPL v3.</translation>
     </message>
     <message>
         <source>Language Changed</source>
-        <translation type="unfinished"></translation>
+        <translation>Langue modifiée</translation>
     </message>
     <message>
         <source>The new language will take effect the next time you start Tandrel Ledgerine.</source>
-        <translation type="unfinished"></translation>
+        <translation>La nouvelle langue s&apos;appliquera au prochain démarrage de Tandrel Ledgerine.</translation>
     </message>
     <message>
         <source>Account Not Restored</source>
-        <translation type="unfinished"></translation>
+        <translation>Compte non restauré</translation>
     </message>
     <message>
         <source>The account &quot;%1&quot; could not be restored; nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le compte &quot;%1&quot; n&apos;a pas pu être restauré&#xa0;; rien n&apos;a été modifié.</translation>
     </message>
     <message>
         <source>This will re-upload every local row to the server and re-download all server data. Use this if data appears out of sync between devices.
 
 Continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>Toutes les lignes locales vont être renvoyées au serveur et toutes les données du serveur téléchargées de nouveau. Utilisez cette option si les données semblent différer d&apos;un appareil à l&apos;autre.
+
+Continuer&#xa0;?</translation>
     </message>
     <message>
         <source>Syncing...</source>
-        <translation type="unfinished"></translation>
+        <translation>Synchronisation...</translation>
     </message>
     <message>
         <source>ZIP Files (*.zip)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers ZIP (*.zip)</translation>
     </message>
     <message>
         <source>Exporting...</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportation...</translation>
     </message>
     <message>
         <source>Writing the backup...</source>
-        <translation type="unfinished"></translation>
+        <translation>Écriture de la sauvegarde...</translation>
     </message>
     <message>
         <source>Import Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Mode d&apos;importation</translation>
     </message>
     <message>
         <source>How should existing data be handled?</source>
-        <translation type="unfinished"></translation>
+        <translation>Que faire des données existantes&#xa0;?</translation>
     </message>
     <message>
         <source>Importing...</source>
-        <translation type="unfinished"></translation>
+        <translation>Importation...</translation>
     </message>
     <message>
         <source>Restoring the backup...</source>
-        <translation type="unfinished"></translation>
+        <translation>Restauration de la sauvegarde...</translation>
     </message>
 </context>
 <context>
     <name>SplitEditorDialog</name>
     <message>
         <source>Split Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Ventiler l&apos;opération</translation>
     </message>
     <message>
         <source>Transaction amount:</source>
-        <translation type="unfinished"></translation>
+        <translation>Montant de l&apos;opération&#xa0;:</translation>
     </message>
     <message>
         <source>Left to assign:</source>
-        <translation type="unfinished"></translation>
+        <translation>Reste à répartir&#xa0;:</translation>
     </message>
     <message>
         <source>Set Amount to &amp;Total</source>
-        <translation type="unfinished"></translation>
+        <translation>Reporter le &amp;total dans le montant</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a complete amount. Correct it, or clear it for none.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; n&apos;est pas un montant complet. Corrigez-le, ou effacez-le pour n&apos;en indiquer aucun.</translation>
     </message>
     <message>
         <source>More than one category matches &quot;%1&quot;; choose one from the list.</source>
-        <translation type="unfinished"></translation>
+        <translation>Plusieurs catégories correspondent à &quot;%1&quot;&#xa0;; choisissez-en une dans la liste.</translation>
     </message>
     <message numerus="yes">
         <source>Total of %n line(s):</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Total de %n ligne&#xa0;:</numerusform>
+            <numerusform>Total des %n lignes&#xa0;:</numerusform>
         </translation>
     </message>
 </context>
@@ -2986,32 +3007,32 @@ Continue?</source>
     <name>SplitLinesWidget</name>
     <message>
         <source>&amp;Add Line</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ajouter une ligne</translation>
     </message>
     <message>
         <source>Category</source>
-        <translation type="unfinished"></translation>
+        <translation>Catégorie</translation>
     </message>
     <message>
         <source>Memo</source>
-        <translation type="unfinished"></translation>
+        <translation>Mémo</translation>
     </message>
     <message>
         <source>Amount</source>
-        <translation type="unfinished"></translation>
+        <translation>Montant</translation>
     </message>
     <message>
         <source>Remove Line</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer la ligne</translation>
     </message>
 </context>
 <context>
     <name>StatusBar</name>
     <message numerus="yes">
         <source>%n recurring transaction(s) due</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n opération périodique à échéance</numerusform>
+            <numerusform>%n opérations périodiques à échéance</numerusform>
         </translation>
     </message>
 </context>
@@ -3019,397 +3040,398 @@ Continue?</source>
     <name>TandAccount::ShareMembersDialog</name>
     <message>
         <source>Could not share with %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de partager avec %1.</translation>
     </message>
     <message>
         <source>Could not remove %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de retirer %1.</translation>
     </message>
     <message>
         <source>People with access</source>
-        <translation type="unfinished"></translation>
+        <translation>Personnes ayant accès</translation>
     </message>
     <message>
         <source>Add people</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter des personnes</translation>
     </message>
     <message>
         <source>Not shared with anyone yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce compte n&apos;est encore partagé avec personne.</translation>
     </message>
     <message>
         <source>Nobody else is in your family group yet. Invite people to your group to share this account with them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Personne d&apos;autre ne fait encore partie de votre groupe familial. Invitez des personnes dans votre groupe pour partager ce compte avec elles.</translation>
     </message>
     <message>
         <source>All group members already have access</source>
-        <translation type="unfinished"></translation>
+        <translation>Tous les membres du groupe ont déjà accès</translation>
     </message>
     <message>
         <source>Share</source>
-        <translation type="unfinished"></translation>
+        <translation>Partager</translation>
     </message>
     <message>
         <source>Remove access</source>
-        <translation type="unfinished"></translation>
+        <translation>Retirer l&apos;accès</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <source>Remove access?</source>
-        <translation type="unfinished"></translation>
+        <translation>Retirer l&apos;accès&#xa0;?</translation>
     </message>
     <message>
         <source>%1 will no longer have access. Continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;aura plus accès. Continuer&#xa0;?</translation>
     </message>
     <message>
         <source>Loading…</source>
-        <translation type="unfinished"></translation>
+        <translation>Chargement…</translation>
     </message>
     <message>
         <source>Could not load who has access to this account.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de savoir qui a accès à ce compte.</translation>
     </message>
     <message>
         <source>Could not load your group&apos;s members.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de charger les membres de votre groupe.</translation>
     </message>
     <message>
         <source>Members can be added once it is known who has access.</source>
-        <translation type="unfinished"></translation>
+        <translation>Des membres pourront être ajoutés une fois connues les personnes ayant accès.</translation>
     </message>
     <message>
         <source>Sharing with %1…</source>
-        <translation type="unfinished"></translation>
+        <translation>Partage avec %1…</translation>
     </message>
     <message>
         <source>Removing %1…</source>
-        <translation type="unfinished"></translation>
+        <translation>Retrait de %1…</translation>
     </message>
 </context>
 <context>
     <name>TandUpdate::UpdateDialog</name>
     <message>
         <source>Update available</source>
-        <translation type="unfinished"></translation>
+        <translation>Mise à jour disponible</translation>
     </message>
     <message>
         <source>A new version of %1 is available.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une nouvelle version de %1 est disponible.</translation>
     </message>
     <message>
         <source>You have version %1. The latest version is %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous avez la version %1. La dernière version est la %2.</translation>
     </message>
     <message>
         <source>Loading release notes…</source>
-        <translation type="unfinished"></translation>
+        <translation>Chargement des notes de version…</translation>
     </message>
     <message>
         <source>*Release notes are not available for this version.*</source>
-        <translation type="unfinished"></translation>
+        <translation>*Les notes de version ne sont pas disponibles pour cette version.*</translation>
     </message>
     <message>
         <source>Download</source>
-        <translation type="unfinished"></translation>
+        <translation>Télécharger</translation>
     </message>
     <message>
         <source>Later</source>
-        <translation type="unfinished"></translation>
+        <translation>Plus tard</translation>
     </message>
 </context>
 <context>
     <name>TandUpdate::WhatsNewDialog</name>
     <message>
         <source>What&apos;s New in %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouveautés de %1 %2</translation>
     </message>
     <message>
         <source>What&apos;s new in %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouveautés de %1 %2</translation>
     </message>
     <message>
         <source>You are running version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous utilisez la version %1</translation>
     </message>
     <message>
         <source>Download %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Télécharger %1</translation>
     </message>
 </context>
 <context>
     <name>TransactionActions</name>
     <message>
         <source>The new transaction could not be saved: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>La nouvelle opération n&apos;a pas pu être enregistrée&#xa0;: %1.</translation>
     </message>
     <message>
         <source>The changes to the transaction could not be saved: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les modifications de l&apos;opération n&apos;ont pas pu être enregistrées&#xa0;: %1.</translation>
     </message>
     <message>
         <source>Delete the transfer for %1? Its other side, in %2, is deleted too.</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer le virement &quot;%1&quot;&#xa0;? Sa contrepartie, dans %2, sera aussi supprimée.</translation>
     </message>
     <message>
         <source>Delete the transaction for %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer l&apos;opération &quot;%1&quot;&#xa0;?</translation>
     </message>
     <message>
         <source>This transaction is reconciled: its statement will no longer add up.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cette opération est rapprochée&#xa0;: son relevé ne sera plus équilibré.</translation>
     </message>
     <message>
         <source>The other side is reconciled: its statement will no longer add up.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sa contrepartie est rapprochée&#xa0;: son relevé ne sera plus équilibré.</translation>
     </message>
     <message>
         <source>Delete Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer l&apos;opération</translation>
     </message>
     <message>
         <source>The transaction could not be deleted: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;opération n&apos;a pas pu être supprimée&#xa0;: %1.</translation>
     </message>
     <message>
         <source>This transaction is reconciled</source>
-        <translation type="unfinished"></translation>
+        <translation>Cette opération est rapprochée</translation>
     </message>
     <message>
         <source>Its other side, in %1, is reconciled</source>
-        <translation type="unfinished"></translation>
+        <translation>Sa contrepartie, dans %1, est rapprochée</translation>
     </message>
     <message>
         <source>Change a Reconciled Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier une opération rapprochée</translation>
     </message>
     <message>
         <source>%1: changing it means its statement will no longer add up. Change it anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: si vous la modifiez, son relevé ne sera plus équilibré. La modifier quand même&#xa0;?</translation>
     </message>
     <message>
         <source>another account</source>
-        <translation type="unfinished"></translation>
+        <translation>un autre compte</translation>
     </message>
 </context>
 <context>
     <name>TransactionFormDialog</name>
     <message>
         <source>New Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouvelle opération</translation>
     </message>
     <message>
         <source>Edit Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier l&apos;opération</translation>
     </message>
     <message>
         <source>Invalid Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Date non valide</translation>
     </message>
     <message>
         <source>Enter the date as month/day/year, for example 12/31/2026.</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez la date sous la forme mois/jour/année, par exemple 12/31/2026.</translation>
     </message>
     <message>
         <source>Split Does Not Add Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Ventilation déséquilibrée</translation>
     </message>
     <message>
         <source>The split lines add up to %1, not to the amount of %2. Open the split to correct them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les lignes de ventilation totalisent %1, et non le montant de %2. Ouvrez la ventilation pour les corriger.</translation>
     </message>
     <message>
         <source>Optional</source>
-        <translation type="unfinished"></translation>
+        <translation>Facultatif</translation>
     </message>
     <message>
         <source>Divide the amount among several categories</source>
-        <translation type="unfinished"></translation>
+        <translation>Répartir le montant entre plusieurs catégories</translation>
     </message>
     <message>
         <source>C&amp;leared</source>
-        <translation type="unfinished"></translation>
+        <translation>P&amp;ointée</translation>
     </message>
     <message>
         <source>Da&amp;te:</source>
-        <translation type="unfinished"></translation>
+        <translation>Da&amp;te&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Number:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Numéro&#xa0;:</translation>
     </message>
     <message>
         <source>Pa&amp;yee:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bénéficiaire&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Category:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Catégorie&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Memo:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mémo&#xa0;:</translation>
     </message>
     <message>
         <source>Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>Type&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Amount:</source>
-        <translation type="unfinished"></translation>
+        <translation>Mont&amp;ant&#xa0;:</translation>
     </message>
     <message>
         <source>Reconciled transactions stay cleared</source>
-        <translation type="unfinished"></translation>
+        <translation>Les opérations rapprochées restent pointées</translation>
     </message>
     <message>
         <source>(deleted account)</source>
-        <translation type="unfinished"></translation>
+        <translation>(compte supprimé)</translation>
     </message>
     <message numerus="yes">
         <source>Split into %n line(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Ventilée en %n ligne</numerusform>
+            <numerusform>Ventilée en %n lignes</numerusform>
         </translation>
     </message>
     <message>
         <source>The amount of a split is the sum of its lines</source>
-        <translation type="unfinished"></translation>
+        <translation>Le montant d&apos;une opération ventilée est la somme de ses lignes</translation>
     </message>
     <message>
         <source>Edit &amp;Split...</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier la &amp;ventilation...</translation>
     </message>
     <message>
         <source>Type a minus sign to switch between payment and deposit</source>
-        <translation type="unfinished"></translation>
+        <translation>Tapez un signe moins pour basculer entre paiement et dépôt</translation>
     </message>
     <message>
         <source>&amp;Split...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ventiler...</translation>
     </message>
     <message>
         <source>Choose a Category</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir une catégorie</translation>
     </message>
     <message>
         <source>&quot;%1&quot; names no single category. Choose one, or clear the field, before splitting.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; ne désigne pas une seule catégorie. Choisissez-en une, ou videz le champ, avant de ventiler.</translation>
     </message>
     <message>
         <source>No category is named &quot;%1&quot;: pick one from the list, or OK will offer to create it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune catégorie ne s&apos;appelle &quot;%1&quot;&#xa0;: choisissez-en une dans la liste, ou OK proposera de la créer.</translation>
     </message>
     <message>
         <source>More than one category matches &quot;%1&quot;; choose one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Plusieurs catégories correspondent à &quot;%1&quot;&#xa0;; choisissez-en une.</translation>
     </message>
     <message>
         <source>Amount in %1:</source>
-        <translation type="unfinished"></translation>
+        <translation>Montant dans %1&#xa0;:</translation>
     </message>
     <message>
         <source>Invalid Amount</source>
-        <translation type="unfinished"></translation>
+        <translation>Montant non valide</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a complete amount. Correct it, or clear it for none.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; n&apos;est pas un montant complet. Corrigez-le, ou effacez-le pour n&apos;en indiquer aucun.</translation>
     </message>
     <message>
         <source>Nothing to Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Rien à enregistrer</translation>
     </message>
     <message>
         <source>Enter a payee or an amount.</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez un bénéficiaire ou un montant.</translation>
     </message>
     <message>
         <source>More than one category matches &quot;%1&quot;; choose one from the list.</source>
-        <translation type="unfinished"></translation>
+        <translation>Plusieurs catégories correspondent à &quot;%1&quot;&#xa0;; choisissez-en une dans la liste.</translation>
     </message>
     <message>
         <source>Amount Missing</source>
-        <translation type="unfinished"></translation>
+        <translation>Montant manquant</translation>
     </message>
     <message>
         <source>Enter the amount as %1 counts it, in its own currency.</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez le montant tel que le compte %1 l&apos;enregistre, dans sa propre devise.</translation>
     </message>
 </context>
 <context>
     <name>TransactionRepository</name>
     <message>
         <source>Split</source>
-        <translation type="unfinished"></translation>
+        <translation>Ventilation</translation>
     </message>
 </context>
 <context>
     <name>WelcomeScreen</name>
     <message>
         <source>Your session has ended. Sign back in to keep syncing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Votre session a pris fin. Reconnectez-vous pour continuer à synchroniser.</translation>
     </message>
     <message>
         <source>Works fully offline. Your data stays on this device.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fonctionne entièrement hors ligne. Vos données restent sur cet appareil.</translation>
     </message>
     <message>
         <source>How it works</source>
-        <translation type="unfinished"></translation>
+        <translation>Comment ça marche</translation>
     </message>
     <message>
         <source>Add an account (checking, savings, credit card, or any account you&apos;d like to track).</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajoutez un compte (compte courant, épargne, carte de crédit ou tout autre compte que vous souhaitez suivre).</translation>
     </message>
     <message>
         <source>Record transactions as you spend.</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrez vos opérations au fil de vos dépenses.</translation>
     </message>
     <message>
         <source>Reconcile when your statement arrives.</source>
-        <translation type="unfinished"></translation>
+        <translation>Faites le rapprochement à l&apos;arrivée de votre relevé.</translation>
     </message>
     <message>
         <source>%1.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1.</translation>
     </message>
     <message>
         <source>Welcome back</source>
-        <translation type="unfinished"></translation>
+        <translation>Bon retour parmi nous</translation>
     </message>
     <message>
         <source>Sign in to keep your data synced across devices.</source>
-        <translation type="unfinished"></translation>
+        <translation>Connectez-vous pour garder vos données synchronisées entre vos appareils.</translation>
     </message>
     <message>
         <source>Sign In</source>
-        <translation type="unfinished"></translation>
+        <translation>Se connecter</translation>
     </message>
     <message>
         <source>Create a different account</source>
-        <translation type="unfinished"></translation>
+        <translation>Créer un autre compte</translation>
     </message>
     <message>
         <source>Welcome to
 Tandrel Ledgerine</source>
-        <translation type="unfinished"></translation>
+        <translation>Bienvenue dans
+Tandrel Ledgerine</translation>
     </message>
     <message>
         <source>A digital check register.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un registre de comptes numérique.</translation>
     </message>
     <message>
         <source>Already have an account? Sign In</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous avez déjà un compte&#xa0;? Connectez-vous</translation>
     </message>
     <message>
         <source>Create Your First Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Créer votre premier compte</translation>
     </message>
 </context>
 </TS>
