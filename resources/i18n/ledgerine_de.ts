@@ -1178,6 +1178,21 @@ Melden Sie sich über Datei › Tandrel-Konto an, um die Synchronisierung einzus
             <numerusform>  (davon %n mit früher importierten Zeilen verknüpft)</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%n split transaction(s) given an uncategorized line so their lines add up to the total</source>
+        <translation>
+            <numerusform>%n aufgeteilte Buchung erhielt eine Zeile ohne Kategorie, damit ihre Zeilen die Summe ergeben</numerusform>
+            <numerusform>%n aufgeteilte Buchungen erhielten eine Zeile ohne Kategorie, damit ihre Zeilen die Summe ergeben</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Dates read as day/month/year</source>
+        <translation>Datumsangaben als Tag/Monat/Jahr gelesen</translation>
+    </message>
+    <message>
+        <source>Dates read as month/day/year</source>
+        <translation>Datumsangaben als Monat/Tag/Jahr gelesen</translation>
+    </message>
 </context>
 <context>
     <name>ImportService</name>
@@ -1521,6 +1536,18 @@ Ein Kontobuch für die Haushaltsfinanzen.</translation>
             <numerusform>%n wiederkehrende Buchung automatisch gebucht</numerusform>
             <numerusform>%n wiederkehrende Buchungen automatisch gebucht</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Tandrel &amp;Account...</source>
+        <translation>Tandrel-&amp;Konto...</translation>
+    </message>
+    <message>
+        <source>&amp;Share Account...</source>
+        <translation>Konto &amp;freigeben...</translation>
+    </message>
+    <message>
+        <source>Tandrel Account</source>
+        <translation>Tandrel-Konto</translation>
     </message>
 </context>
 <context>

@@ -103,10 +103,6 @@
         <translation>&amp;Entidad:</translation>
     </message>
     <message>
-        <source>Account &amp;Number:</source>
-        <translation>Número de &amp;cuenta:</translation>
-    </message>
-    <message>
         <source>%1 </source>
         <comment>starting balance prefix; %1 is the currency symbol</comment>
         <translation>%1 </translation>
@@ -114,6 +110,10 @@
     <message>
         <source>The currency cannot change once the account has transactions.</source>
         <translation>La moneda no se puede cambiar una vez que la cuenta tiene transacciones.</translation>
+    </message>
+    <message>
+        <source>Account N&amp;umber:</source>
+        <translation>Número de c&amp;uenta:</translation>
     </message>
 </context>
 <context>
@@ -1178,6 +1178,21 @@ Inicie sesión en Archivo › Cuenta Tandrel para activar la sincronización.</t
             <numerusform>  (incluidas %n vinculadas a filas importadas anteriormente)</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%n split transaction(s) given an uncategorized line so their lines add up to the total</source>
+        <translation>
+            <numerusform>%n transacción dividida recibió una línea sin categoría para que sus líneas sumen el total</numerusform>
+            <numerusform>%n transacciones divididas recibieron una línea sin categoría para que sus líneas sumen el total</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Dates read as day/month/year</source>
+        <translation>Fechas leídas como día/mes/año</translation>
+    </message>
+    <message>
+        <source>Dates read as month/day/year</source>
+        <translation>Fechas leídas como mes/día/año</translation>
+    </message>
 </context>
 <context>
     <name>ImportService</name>
@@ -1522,6 +1537,18 @@ Un registro de cuentas para las finanzas del hogar.</translation>
             <numerusform>Se registraron automáticamente %n transacciones periódicas</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Tandrel &amp;Account...</source>
+        <translation>Cuenta &amp;Tandrel...</translation>
+    </message>
+    <message>
+        <source>&amp;Share Account...</source>
+        <translation>C&amp;ompartir cuenta...</translation>
+    </message>
+    <message>
+        <source>Tandrel Account</source>
+        <translation>Cuenta Tandrel</translation>
+    </message>
 </context>
 <context>
     <name>PayeeScreen</name>
@@ -1843,6 +1870,10 @@ Un registro de cuentas para las finanzas del hogar.</translation>
     <message>
         <source>Clr</source>
         <translation>Comp.</translation>
+    </message>
+    <message>
+        <source>C</source>
+        <translation>c</translation>
     </message>
 </context>
 <context>
@@ -2365,6 +2396,26 @@ Un registro de cuentas para las finanzas del hogar.</translation>
     <message>
         <source>Status</source>
         <translation>Estado</translation>
+    </message>
+    <message>
+        <source>%1st</source>
+        <comment>day of the month</comment>
+        <translation>%1</translation>
+    </message>
+    <message>
+        <source>%1nd</source>
+        <comment>day of the month</comment>
+        <translation>%1</translation>
+    </message>
+    <message>
+        <source>%1rd</source>
+        <comment>day of the month</comment>
+        <translation>%1</translation>
+    </message>
+    <message>
+        <source>%1th</source>
+        <comment>day of the month</comment>
+        <translation>%1</translation>
     </message>
 </context>
 <context>

@@ -103,10 +103,6 @@
         <translation>Éta&amp;blissement&#xa0;:</translation>
     </message>
     <message>
-        <source>Account &amp;Number:</source>
-        <translation>N&amp;uméro de compte&#xa0;:</translation>
-    </message>
-    <message>
         <source>%1 </source>
         <comment>starting balance prefix; %1 is the currency symbol</comment>
         <translation>%1 </translation>
@@ -114,6 +110,10 @@
     <message>
         <source>The currency cannot change once the account has transactions.</source>
         <translation>La devise ne peut plus être modifiée une fois que le compte contient des opérations.</translation>
+    </message>
+    <message>
+        <source>Account N&amp;umber:</source>
+        <translation>Numéro de &amp;compte&#xa0;:</translation>
     </message>
 </context>
 <context>
@@ -1178,6 +1178,21 @@ Connectez-vous via Fichier › Compte Tandrel pour activer la synchronisation.</
             <numerusform>  (dont %n reliés à des lignes importées précédemment)</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%n split transaction(s) given an uncategorized line so their lines add up to the total</source>
+        <translation>
+            <numerusform>%n opération ventilée a reçu une ligne sans catégorie pour que ses lignes égalent le total</numerusform>
+            <numerusform>%n opérations ventilées ont reçu une ligne sans catégorie pour que leurs lignes égalent le total</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Dates read as day/month/year</source>
+        <translation>Dates lues au format jour/mois/année</translation>
+    </message>
+    <message>
+        <source>Dates read as month/day/year</source>
+        <translation>Dates lues au format mois/jour/année</translation>
+    </message>
 </context>
 <context>
     <name>ImportService</name>
@@ -1522,6 +1537,18 @@ Un registre de comptes pour les finances du foyer.</translation>
             <numerusform>%n opérations périodiques saisies automatiquement</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Tandrel &amp;Account...</source>
+        <translation>Compte &amp;Tandrel...</translation>
+    </message>
+    <message>
+        <source>&amp;Share Account...</source>
+        <translation>&amp;Partager le compte...</translation>
+    </message>
+    <message>
+        <source>Tandrel Account</source>
+        <translation>Compte Tandrel</translation>
+    </message>
 </context>
 <context>
     <name>PayeeScreen</name>
@@ -1842,6 +1869,10 @@ Un registre de comptes pour les finances du foyer.</translation>
     </message>
     <message>
         <source>Clr</source>
+        <translation>P</translation>
+    </message>
+    <message>
+        <source>C</source>
         <translation>P</translation>
     </message>
 </context>
@@ -2365,6 +2396,26 @@ Un registre de comptes pour les finances du foyer.</translation>
     <message>
         <source>Status</source>
         <translation>État</translation>
+    </message>
+    <message>
+        <source>%1st</source>
+        <comment>day of the month</comment>
+        <translation>%1</translation>
+    </message>
+    <message>
+        <source>%1nd</source>
+        <comment>day of the month</comment>
+        <translation>%1</translation>
+    </message>
+    <message>
+        <source>%1rd</source>
+        <comment>day of the month</comment>
+        <translation>%1</translation>
+    </message>
+    <message>
+        <source>%1th</source>
+        <comment>day of the month</comment>
+        <translation>%1</translation>
     </message>
 </context>
 <context>
