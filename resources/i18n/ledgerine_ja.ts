@@ -5,140 +5,140 @@
     <name>AccountEditor</name>
     <message>
         <source>Opening Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>開始残高</translation>
     </message>
 </context>
 <context>
     <name>AccountFormDialog</name>
     <message>
         <source>New Account</source>
-        <translation type="unfinished"></translation>
+        <translation>新しい口座</translation>
     </message>
     <message>
         <source>Edit Account</source>
-        <translation type="unfinished"></translation>
+        <translation>口座の編集</translation>
     </message>
     <message>
         <source>Account name</source>
-        <translation type="unfinished"></translation>
+        <translation>口座名</translation>
     </message>
     <message>
         <source>Checking</source>
-        <translation type="unfinished"></translation>
+        <translation>普通預金</translation>
     </message>
     <message>
         <source>Savings</source>
-        <translation type="unfinished"></translation>
+        <translation>貯蓄預金</translation>
     </message>
     <message>
         <source>Credit Card</source>
-        <translation type="unfinished"></translation>
+        <translation>クレジットカード</translation>
     </message>
     <message>
         <source>Cash</source>
-        <translation type="unfinished"></translation>
+        <translation>現金</translation>
     </message>
     <message>
         <source>Investment</source>
-        <translation type="unfinished"></translation>
+        <translation>投資</translation>
     </message>
     <message>
         <source>Other</source>
-        <translation type="unfinished"></translation>
+        <translation>その他</translation>
     </message>
     <message>
         <source>USD ($)</source>
-        <translation type="unfinished"></translation>
+        <translation>USD ($)</translation>
     </message>
     <message>
         <source>EUR (€)</source>
-        <translation type="unfinished"></translation>
+        <translation>EUR (€)</translation>
     </message>
     <message>
         <source>GBP (£)</source>
-        <translation type="unfinished"></translation>
+        <translation>GBP (£)</translation>
     </message>
     <message>
         <source>CAD ($)</source>
-        <translation type="unfinished"></translation>
+        <translation>CAD ($)</translation>
     </message>
     <message>
         <source>AUD ($)</source>
-        <translation type="unfinished"></translation>
+        <translation>AUD ($)</translation>
     </message>
     <message>
         <source>JPY (¥)</source>
-        <translation type="unfinished"></translation>
+        <translation>JPY (¥)</translation>
     </message>
     <message>
         <source>Bank name (optional)</source>
-        <translation type="unfinished"></translation>
+        <translation>金融機関名（任意）</translation>
     </message>
     <message>
         <source>Last 4 digits (optional)</source>
-        <translation type="unfinished"></translation>
+        <translation>下4桁（任意）</translation>
     </message>
     <message>
         <source>&amp;Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>名前(&amp;N):</translation>
     </message>
     <message>
         <source>&amp;Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>種類(&amp;T):</translation>
     </message>
     <message>
         <source>&amp;Currency:</source>
-        <translation type="unfinished"></translation>
+        <translation>通貨(&amp;C):</translation>
     </message>
     <message>
         <source>Starting &amp;Balance:</source>
-        <translation type="unfinished"></translation>
+        <translation>開始残高(&amp;B):</translation>
     </message>
     <message>
         <source>&amp;As of:</source>
-        <translation type="unfinished"></translation>
+        <translation>基準日(&amp;A):</translation>
     </message>
     <message>
         <source>&amp;Institution:</source>
-        <translation type="unfinished"></translation>
+        <translation>金融機関(&amp;I):</translation>
     </message>
     <message>
         <source>Account &amp;Number:</source>
-        <translation type="unfinished"></translation>
+        <translation>口座番号(&amp;U):</translation>
     </message>
     <message>
         <source>%1 </source>
         <comment>starting balance prefix; %1 is the currency symbol</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 </translation>
     </message>
     <message>
         <source>The currency cannot change once the account has transactions.</source>
-        <translation type="unfinished"></translation>
+        <translation>取引がある口座の通貨は変更できません。</translation>
     </message>
 </context>
 <context>
     <name>AccountPicker</name>
     <message>
         <source>All Accounts</source>
-        <translation type="unfinished"></translation>
+        <translation>すべての口座</translation>
     </message>
 </context>
 <context>
     <name>AccountSharingService</name>
     <message>
         <source>This account cannot be shared: the service would not know it by its id.</source>
-        <translation type="unfinished"></translation>
+        <translation>この口座は共有できません。サービスがこの口座を ID で識別できないためです。</translation>
     </message>
     <message>
         <source>Failed to share account (HTTP %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>口座を共有できませんでした（HTTP %1）</translation>
     </message>
 </context>
 <context>
     <name>Application</name>
     <message>
         <source>Database Error</source>
-        <translation type="unfinished"></translation>
+        <translation>データベースエラー</translation>
     </message>
     <message>
         <source>Failed to initialize the database.
@@ -146,520 +146,524 @@
 Data directory: %1
 
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>データベースを初期化できませんでした。
+
+データディレクトリ: %1
+
+%2</translation>
     </message>
 </context>
 <context>
     <name>BackupArchive</name>
     <message>
         <source>too many entries</source>
-        <translation type="unfinished"></translation>
+        <translation>エントリが多すぎます</translation>
     </message>
     <message>
         <source>%1 is too large</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 が大きすぎます</translation>
     </message>
     <message>
         <source>the contents are too large</source>
-        <translation type="unfinished"></translation>
+        <translation>内容が大きすぎます</translation>
     </message>
     <message>
         <source>Failed to open ZIP archive</source>
-        <translation type="unfinished"></translation>
+        <translation>ZIP アーカイブを開けませんでした</translation>
     </message>
     <message>
         <source>%1: damaged entry</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: エントリが破損しています</translation>
     </message>
     <message>
         <source>%1: invalid JSON</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: JSON が不正です</translation>
     </message>
     <message>
         <source>Invalid backup: unexpected entry %1</source>
-        <translation type="unfinished"></translation>
+        <translation>不正なバックアップです: 想定外のエントリ %1</translation>
     </message>
     <message>
         <source>Invalid backup: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>不正なバックアップです: %1</translation>
     </message>
     <message>
         <source>Invalid backup: missing manifest.json</source>
-        <translation type="unfinished"></translation>
+        <translation>不正なバックアップです: manifest.json がありません</translation>
     </message>
     <message>
         <source>Unsupported backup version: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>サポートされていないバックアップのバージョンです: %1</translation>
     </message>
 </context>
 <context>
     <name>BackupRestore</name>
     <message>
         <source>%1: the backup holds %2 of the %3 rows its manifest lists</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: マニフェストには%3行と記載されていますが、バックアップには%2行しかありません</translation>
     </message>
     <message>
         <source>%1: the other side of its transfer, %2, is not restored; it is kept as an ordinary transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: 振替の相手側 %2 が復元されないため、通常の取引として保持します</translation>
     </message>
     <message>
         <source>%1: %2 %3 is not restored from this backup</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 %3 はこのバックアップから復元されていません</translation>
     </message>
     <message>
         <source>split_lines: the lines of transaction %1 in the backup do not add up to its amount; its lines in the ledger are kept</source>
-        <translation type="unfinished"></translation>
+        <translation>split_lines: バックアップ内の取引 %1 の分割行の合計が取引の金額と一致しないため、帳簿にある分割行をそのまま残します</translation>
     </message>
     <message>
         <source>%1: id %2 is already in use</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: ID %2 はすでに使用されています</translation>
     </message>
     <message>
         <source>%1: id %2 appears more than once</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: ID %2 が複数回出現しています</translation>
     </message>
     <message>
         <source>%1: %2 %3 does not exist</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 %3 は存在しません</translation>
     </message>
     <message>
         <source>%1: the starting balance would take the account&apos;s balance beyond what a balance can hold</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: 開始残高により、口座の残高が扱える上限を超えてしまいます</translation>
     </message>
     <message>
         <source>%1: the amount would take the balance of account %2 beyond what a balance can hold</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: この金額により、口座 %2 の残高が扱える上限を超えてしまいます</translation>
     </message>
     <message>
         <source>the database ended the restore&apos;s transaction after an error</source>
-        <translation type="unfinished"></translation>
+        <translation>エラーが発生したため、データベースが復元のトランザクションを終了しました</translation>
     </message>
 </context>
 <context>
     <name>BackupService</name>
     <message>
         <source>A backup or restore is already running.</source>
-        <translation type="unfinished"></translation>
+        <translation>バックアップまたは復元がすでに実行中です。</translation>
     </message>
     <message>
         <source>Nothing was restored: database error: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>何も復元されていません。データベースエラー: %1</translation>
     </message>
     <message>
         <source>The ledger could not be read into a backup.</source>
-        <translation type="unfinished"></translation>
+        <translation>帳簿を読み込んでバックアップを作成できませんでした。</translation>
     </message>
     <message>
         <source>The backup made does not read back: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>作成したバックアップを読み戻せません: %1</translation>
     </message>
     <message>
         <source>%1 of %2 bytes were written: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%2バイト中%1バイトを書き込みました: %3</translation>
     </message>
     <message>
         <source>The file written does not hold the backup made.</source>
-        <translation type="unfinished"></translation>
+        <translation>書き込んだファイルの内容が、作成したバックアップと一致しません。</translation>
     </message>
     <message>
         <source>The file could not be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイルを読み込めませんでした: %1</translation>
     </message>
     <message>
         <source>The file could not be read: it is not a regular file.</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイルを読み込めませんでした。通常のファイルではありません。</translation>
     </message>
     <message>
         <source>The file is larger than any backup this program writes.</source>
-        <translation type="unfinished"></translation>
+        <translation>このファイルは、このプログラムが書き出すどのバックアップよりも大きいファイルです。</translation>
     </message>
     <message>
         <source>The file changed while it was read.</source>
-        <translation type="unfinished"></translation>
+        <translation>読み込み中にファイルが変更されました。</translation>
     </message>
 </context>
 <context>
     <name>BackupTable</name>
     <message>
         <source>%1: missing %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 がありません</translation>
     </message>
     <message>
         <source>%1: invalid value for %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 の値が不正です</translation>
     </message>
     <message>
         <source>%1: unknown %2 &quot;%3&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: 不明な %2「%3」</translation>
     </message>
 </context>
 <context>
     <name>CategoriesScreen</name>
     <message>
         <source>Categories</source>
-        <translation type="unfinished"></translation>
+        <translation>カテゴリ</translation>
     </message>
     <message>
         <source>Search categories...</source>
-        <translation type="unfinished"></translation>
+        <translation>カテゴリを検索...</translation>
     </message>
     <message>
         <source>Search categories</source>
-        <translation type="unfinished"></translation>
+        <translation>カテゴリを検索</translation>
     </message>
     <message>
         <source>+ &amp;New Category</source>
-        <translation type="unfinished"></translation>
+        <translation>+ 新しいカテゴリ(&amp;N)</translation>
     </message>
     <message>
         <source>&amp;New Category</source>
-        <translation type="unfinished"></translation>
+        <translation>新しいカテゴリ(&amp;N)</translation>
     </message>
     <message>
         <source>Add &amp;Subcategory</source>
-        <translation type="unfinished"></translation>
+        <translation>サブカテゴリを追加(&amp;S)</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>編集(&amp;E)</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>削除(&amp;D)</translation>
     </message>
     <message>
         <source>Category Not Saved</source>
-        <translation type="unfinished"></translation>
+        <translation>カテゴリを保存できませんでした</translation>
     </message>
     <message>
         <source>The category &quot;%1&quot; could not be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>カテゴリ「%1」を保存できませんでした。</translation>
     </message>
     <message>
         <source>The changes to &quot;%1&quot; could not be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>「%1」への変更を保存できませんでした。</translation>
     </message>
     <message>
         <source>Delete Category</source>
-        <translation type="unfinished"></translation>
+        <translation>カテゴリの削除</translation>
     </message>
     <message>
         <source>Delete &quot;%1&quot;? Transactions using this category will become uncategorized.</source>
-        <translation type="unfinished"></translation>
+        <translation>「%1」を削除しますか？このカテゴリを使用している取引は未分類になります。</translation>
     </message>
     <message>
         <source>Category Not Deleted</source>
-        <translation type="unfinished"></translation>
+        <translation>カテゴリを削除できませんでした</translation>
     </message>
     <message>
         <source>The category &quot;%1&quot; could not be deleted.</source>
-        <translation type="unfinished"></translation>
+        <translation>カテゴリ「%1」を削除できませんでした。</translation>
     </message>
 </context>
 <context>
     <name>CategoryChoices</name>
     <message>
         <source>(none)</source>
-        <translation type="unfinished"></translation>
+        <translation>（なし）</translation>
     </message>
     <message>
         <source>%1 &gt; %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 &gt; %2</translation>
     </message>
     <message>
         <source>Transfer to/from: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>振替: %1</translation>
     </message>
     <message>
         <source>Transfer to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1へ振替</translation>
     </message>
     <message>
         <source>Transfer from %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1から振替</translation>
     </message>
     <message>
         <source>(unknown category)</source>
-        <translation type="unfinished"></translation>
+        <translation>（不明なカテゴリ）</translation>
     </message>
 </context>
 <context>
     <name>CategoryComboBox</name>
     <message>
         <source>There is no category named &quot;%1&quot;. Create it as an income category?</source>
-        <translation type="unfinished"></translation>
+        <translation>「%1」という名前のカテゴリはありません。収入カテゴリとして作成しますか？</translation>
     </message>
     <message>
         <source>There is no category named &quot;%1&quot;. Create it as an expense category?</source>
-        <translation type="unfinished"></translation>
+        <translation>「%1」という名前のカテゴリはありません。支出カテゴリとして作成しますか？</translation>
     </message>
     <message>
         <source>New Category</source>
-        <translation type="unfinished"></translation>
+        <translation>新しいカテゴリ</translation>
     </message>
 </context>
 <context>
     <name>CategoryFormDialog</name>
     <message>
         <source>Edit Category</source>
-        <translation type="unfinished"></translation>
+        <translation>カテゴリの編集</translation>
     </message>
     <message>
         <source>New Category</source>
-        <translation type="unfinished"></translation>
+        <translation>新しいカテゴリ</translation>
     </message>
     <message>
         <source>New Subcategory</source>
-        <translation type="unfinished"></translation>
+        <translation>新しいサブカテゴリ</translation>
     </message>
     <message>
         <source>&amp;Parent:</source>
-        <translation type="unfinished"></translation>
+        <translation>親カテゴリ(&amp;P):</translation>
     </message>
     <message>
         <source>Category name</source>
-        <translation type="unfinished"></translation>
+        <translation>カテゴリ名</translation>
     </message>
     <message>
         <source>&amp;Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>名前(&amp;N):</translation>
     </message>
     <message>
         <source>Expense</source>
-        <translation type="unfinished"></translation>
+        <translation>支出</translation>
     </message>
     <message>
         <source>Income</source>
-        <translation type="unfinished"></translation>
+        <translation>収入</translation>
     </message>
     <message>
         <source>&amp;Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>種類(&amp;T):</translation>
     </message>
     <message>
         <source>Tax-&amp;relevant</source>
-        <translation type="unfinished"></translation>
+        <translation>税務関連(&amp;R)</translation>
     </message>
     <message>
         <source>Mark this category for inclusion in tax-time reports.</source>
-        <translation type="unfinished"></translation>
+        <translation>このカテゴリを確定申告用のレポートに含めます。</translation>
     </message>
     <message>
         <source>e.g. charitable_contributions, mortgage_interest</source>
-        <translation type="unfinished"></translation>
+        <translation>例: charitable_contributions, mortgage_interest</translation>
     </message>
     <message>
         <source>Tax &amp;Code:</source>
-        <translation type="unfinished"></translation>
+        <translation>税務コード(&amp;C):</translation>
     </message>
     <message>
         <source>Transfer</source>
-        <translation type="unfinished"></translation>
+        <translation>振替</translation>
     </message>
 </context>
 <context>
     <name>CategoryService</name>
     <message>
         <source>Income</source>
-        <translation type="unfinished"></translation>
+        <translation>収入</translation>
     </message>
     <message>
         <source>Salary</source>
-        <translation type="unfinished"></translation>
+        <translation>給与</translation>
     </message>
     <message>
         <source>Bonus</source>
-        <translation type="unfinished"></translation>
+        <translation>賞与</translation>
     </message>
     <message>
         <source>Interest Income</source>
-        <translation type="unfinished"></translation>
+        <translation>受取利息</translation>
     </message>
     <message>
         <source>Dividends</source>
-        <translation type="unfinished"></translation>
+        <translation>配当金</translation>
     </message>
     <message>
         <source>Gifts Received</source>
-        <translation type="unfinished"></translation>
+        <translation>贈与収入</translation>
     </message>
     <message>
         <source>Other Income</source>
-        <translation type="unfinished"></translation>
+        <translation>その他の収入</translation>
     </message>
     <message>
         <source>Housing</source>
-        <translation type="unfinished"></translation>
+        <translation>住居</translation>
     </message>
     <message>
         <source>Rent</source>
-        <translation type="unfinished"></translation>
+        <translation>家賃</translation>
     </message>
     <message>
         <source>Mortgage</source>
-        <translation type="unfinished"></translation>
+        <translation>住宅ローン</translation>
     </message>
     <message>
         <source>Property Tax</source>
-        <translation type="unfinished"></translation>
+        <translation>固定資産税</translation>
     </message>
     <message>
         <source>Home Insurance</source>
-        <translation type="unfinished"></translation>
+        <translation>住宅保険</translation>
     </message>
     <message>
         <source>Home Maintenance</source>
-        <translation type="unfinished"></translation>
+        <translation>住宅修繕</translation>
     </message>
     <message>
         <source>Utilities</source>
-        <translation type="unfinished"></translation>
+        <translation>水道・光熱費</translation>
     </message>
     <message>
         <source>Electricity</source>
-        <translation type="unfinished"></translation>
+        <translation>電気代</translation>
     </message>
     <message>
         <source>Water</source>
-        <translation type="unfinished"></translation>
+        <translation>水道代</translation>
     </message>
     <message>
         <source>Gas &amp; Heating</source>
-        <translation type="unfinished"></translation>
+        <translation>ガス・暖房費</translation>
     </message>
     <message>
         <source>Internet</source>
-        <translation type="unfinished"></translation>
+        <translation>インターネット</translation>
     </message>
     <message>
         <source>Phone</source>
-        <translation type="unfinished"></translation>
+        <translation>電話代</translation>
     </message>
     <message>
         <source>Food</source>
-        <translation type="unfinished"></translation>
+        <translation>食費</translation>
     </message>
     <message>
         <source>Groceries</source>
-        <translation type="unfinished"></translation>
+        <translation>食料品</translation>
     </message>
     <message>
         <source>Restaurants</source>
-        <translation type="unfinished"></translation>
+        <translation>外食</translation>
     </message>
     <message>
         <source>Transportation</source>
-        <translation type="unfinished"></translation>
+        <translation>交通費</translation>
     </message>
     <message>
         <source>Fuel</source>
-        <translation type="unfinished"></translation>
+        <translation>ガソリン代</translation>
     </message>
     <message>
         <source>Auto Insurance</source>
-        <translation type="unfinished"></translation>
+        <translation>自動車保険</translation>
     </message>
     <message>
         <source>Auto Maintenance</source>
-        <translation type="unfinished"></translation>
+        <translation>自動車整備</translation>
     </message>
     <message>
         <source>Public Transit</source>
-        <translation type="unfinished"></translation>
+        <translation>公共交通機関</translation>
     </message>
     <message>
         <source>Health</source>
-        <translation type="unfinished"></translation>
+        <translation>健康・医療</translation>
     </message>
     <message>
         <source>Medical</source>
-        <translation type="unfinished"></translation>
+        <translation>医療費</translation>
     </message>
     <message>
         <source>Pharmacy</source>
-        <translation type="unfinished"></translation>
+        <translation>薬代</translation>
     </message>
     <message>
         <source>Health Insurance</source>
-        <translation type="unfinished"></translation>
+        <translation>医療保険</translation>
     </message>
     <message>
         <source>Personal</source>
-        <translation type="unfinished"></translation>
+        <translation>個人</translation>
     </message>
     <message>
         <source>Clothing</source>
-        <translation type="unfinished"></translation>
+        <translation>衣服</translation>
     </message>
     <message>
         <source>Personal Care</source>
-        <translation type="unfinished"></translation>
+        <translation>理容・美容</translation>
     </message>
     <message>
         <source>Entertainment</source>
-        <translation type="unfinished"></translation>
+        <translation>娯楽</translation>
     </message>
     <message>
         <source>Subscriptions</source>
-        <translation type="unfinished"></translation>
+        <translation>サブスクリプション</translation>
     </message>
     <message>
         <source>Education</source>
-        <translation type="unfinished"></translation>
+        <translation>教育</translation>
     </message>
     <message>
         <source>Giving</source>
-        <translation type="unfinished"></translation>
+        <translation>寄付・贈答</translation>
     </message>
     <message>
         <source>Charitable Donations</source>
-        <translation type="unfinished"></translation>
+        <translation>寄付</translation>
     </message>
     <message>
         <source>Gifts</source>
-        <translation type="unfinished"></translation>
+        <translation>贈り物</translation>
     </message>
     <message>
         <source>Bank Fees</source>
-        <translation type="unfinished"></translation>
+        <translation>銀行手数料</translation>
     </message>
     <message>
         <source>Transfers</source>
-        <translation type="unfinished"></translation>
+        <translation>振替</translation>
     </message>
     <message>
         <source>Credit Card Payment</source>
-        <translation type="unfinished"></translation>
+        <translation>クレジットカードの支払い</translation>
     </message>
     <message>
         <source>Savings Transfer</source>
-        <translation type="unfinished"></translation>
+        <translation>貯蓄への振替</translation>
     </message>
 </context>
 <context>
     <name>CategoryTreeModel</name>
     <message>
         <source>Category</source>
-        <translation type="unfinished"></translation>
+        <translation>カテゴリ</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>種類</translation>
     </message>
     <message>
         <source>Tax Code</source>
-        <translation type="unfinished"></translation>
+        <translation>税務コード</translation>
     </message>
 </context>
 <context>
     <name>CsvPreview</name>
     <message>
         <source>The file holds no rows to import.</source>
-        <translation type="unfinished"></translation>
+        <translation>インポートする行がファイルにありません。</translation>
     </message>
     <message>
         <source>Col %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>列%1: %2</translation>
     </message>
 </context>
 <context>
@@ -667,235 +671,240 @@ Data directory: %1
     <message>
         <source>Not signed in.
 Sign in via File › Tandrel Account to enable sync.</source>
-        <translation type="unfinished"></translation>
+        <translation>サインインしていません。
+同期を有効にするには、[ファイル] › [Tandrel アカウント] からサインインしてください。</translation>
     </message>
     <message>
         <source>&lt;b&gt;Signed in as:&lt;/b&gt; %1&lt;br&gt;&lt;b&gt;Status:&lt;/b&gt; &lt;span style=&quot;color:%2&quot;&gt;%3&lt;/span&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;サインイン中のアカウント:&lt;/b&gt; %1&lt;br&gt;&lt;b&gt;状態:&lt;/b&gt; &lt;span style=&quot;color:%2&quot;&gt;%3&lt;/span&gt;</translation>
     </message>
     <message>
         <source>Never synced</source>
-        <translation type="unfinished"></translation>
+        <translation>未同期</translation>
     </message>
     <message>
         <source>Last synced: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>最終同期: %1</translation>
     </message>
     <message>
         <source>Error: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>エラー: %1</translation>
     </message>
     <message>
         <source>Replace all with backup data</source>
-        <translation type="unfinished"></translation>
+        <translation>すべてバックアップのデータで置き換える</translation>
     </message>
     <message>
         <source>Keep newer (compare timestamps)</source>
-        <translation type="unfinished"></translation>
+        <translation>新しい方を残す（タイムスタンプを比較）</translation>
     </message>
     <message>
         <source>Skip existing items</source>
-        <translation type="unfinished"></translation>
+        <translation>既存の項目はスキップする</translation>
     </message>
     <message>
         <source>Backup Complete</source>
-        <translation type="unfinished"></translation>
+        <translation>バックアップ完了</translation>
     </message>
     <message>
         <source>Backup saved to:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>バックアップを保存しました:
+%1</translation>
     </message>
     <message>
         <source>Could not write to:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>書き込めませんでした:
+%1</translation>
     </message>
     <message>
         <source>Backup Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>バックアップに失敗しました</translation>
     </message>
     <message numerus="yes">
         <source>...and %n more.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>...ほか%n件。</numerusform>
         </translation>
     </message>
     <message>
         <source>Import Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>インポートに失敗しました</translation>
     </message>
     <message>
         <source>Nothing was imported.
 
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>何もインポートされていません。
+
+%1</translation>
     </message>
     <message numerus="yes">
         <source>Imported %n item(s), skipped %1.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n件をインポートし、%1件をスキップしました。</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n error(s) occurred:</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n件のエラーが発生しました:</numerusform>
         </translation>
     </message>
     <message>
         <source>Import Complete</source>
-        <translation type="unfinished"></translation>
+        <translation>インポート完了</translation>
     </message>
 </context>
 <context>
     <name>Database</name>
     <message>
         <source>The ledger file is damaged: restore it from a backup and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>帳簿ファイルが破損しています。バックアップから復元してから、もう一度お試しください。</translation>
     </message>
     <message>
         <source>The ledger was written by a newer version of Ledgerine: install that version to open it.</source>
-        <translation type="unfinished"></translation>
+        <translation>この帳簿は新しいバージョンの Ledgerine で書き込まれています。そのバージョンをインストールしてから開いてください。</translation>
     </message>
     <message>
         <source>The file ledgerine.db there is not a Ledgerine ledger: move it out of the folder to start a new ledger.</source>
-        <translation type="unfinished"></translation>
+        <translation>そのフォルダーにある ledgerine.db は Ledgerine の帳簿ではありません。新しい帳簿を始めるには、このファイルをフォルダーの外に移動してください。</translation>
     </message>
     <message>
         <source>The ledger or its folder is read-only: allow writing to them and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>帳簿またはそのフォルダーが読み取り専用です。書き込みを許可してから、もう一度お試しください。</translation>
     </message>
     <message>
         <source>Another program has locked the ledger: close it and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>別のプログラムが帳簿をロックしています。そのプログラムを閉じてから、もう一度お試しください。</translation>
     </message>
     <message>
         <source>The disk is full: free some space and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>ディスクがいっぱいです。空き容量を確保してから、もう一度お試しください。</translation>
     </message>
     <message>
         <source>Please check file permissions and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイルのアクセス権を確認して、もう一度お試しください。</translation>
     </message>
 </context>
 <context>
     <name>DateField</name>
     <message>
         <source>MM/DD/YYYY</source>
-        <translation type="unfinished"></translation>
+        <translation>MM/DD/YYYY</translation>
     </message>
 </context>
 <context>
     <name>DateRange</name>
     <message>
         <source>This Month</source>
-        <translation type="unfinished"></translation>
+        <translation>今月</translation>
     </message>
     <message>
         <source>Last Month</source>
-        <translation type="unfinished"></translation>
+        <translation>先月</translation>
     </message>
     <message>
         <source>This Quarter</source>
-        <translation type="unfinished"></translation>
+        <translation>今四半期</translation>
     </message>
     <message>
         <source>Last Quarter</source>
-        <translation type="unfinished"></translation>
+        <translation>前四半期</translation>
     </message>
     <message>
         <source>This Year</source>
-        <translation type="unfinished"></translation>
+        <translation>今年</translation>
     </message>
     <message>
         <source>Last Year</source>
-        <translation type="unfinished"></translation>
+        <translation>昨年</translation>
     </message>
     <message>
         <source>Last 30 Days</source>
-        <translation type="unfinished"></translation>
+        <translation>過去30日間</translation>
     </message>
     <message>
         <source>Last 90 Days</source>
-        <translation type="unfinished"></translation>
+        <translation>過去90日間</translation>
     </message>
     <message>
         <source>Last 12 Months</source>
-        <translation type="unfinished"></translation>
+        <translation>過去12か月</translation>
     </message>
     <message>
         <source>All Time</source>
-        <translation type="unfinished"></translation>
+        <translation>全期間</translation>
     </message>
     <message>
         <source>Custom</source>
-        <translation type="unfinished"></translation>
+        <translation>カスタム</translation>
     </message>
     <message>
         <source>%1 – %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1～%2</translation>
     </message>
 </context>
 <context>
     <name>DateRangeEdit</name>
     <message>
         <source>From</source>
-        <translation type="unfinished"></translation>
+        <translation>開始日</translation>
     </message>
     <message>
         <source>To</source>
-        <translation type="unfinished"></translation>
+        <translation>終了日</translation>
     </message>
     <message>
         <source>–</source>
-        <translation type="unfinished"></translation>
+        <translation>～</translation>
     </message>
 </context>
 <context>
     <name>DirectedAmount</name>
     <message>
         <source>&amp;Payment</source>
-        <translation type="unfinished"></translation>
+        <translation>出金(&amp;P)</translation>
     </message>
     <message>
         <source>&amp;Deposit</source>
-        <translation type="unfinished"></translation>
+        <translation>入金(&amp;D)</translation>
     </message>
     <message>
         <source>Type a minus sign to switch between payment and deposit</source>
-        <translation type="unfinished"></translation>
+        <translation>マイナス記号を入力すると、出金と入金を切り替えられます</translation>
     </message>
     <message>
         <source>Invalid Amount</source>
-        <translation type="unfinished"></translation>
+        <translation>金額が正しくありません</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a complete amount. Correct it, or clear it for none.</source>
-        <translation type="unfinished"></translation>
+        <translation>「%1」は金額として不完全です。修正するか、金額を指定しない場合は消去してください。</translation>
     </message>
 </context>
 <context>
     <name>ImportFile</name>
     <message>
         <source>The file could not be opened: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイルを開けませんでした: %1</translation>
     </message>
     <message>
         <source>The file could not be read: it is not a regular file.</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイルを読み込めませんでした。通常のファイルではありません。</translation>
     </message>
     <message>
         <source>The file is larger than 100 MB, more than any bank statement holds.</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイルが 100 MB を超えています。銀行の明細書としては大きすぎます。</translation>
     </message>
     <message>
         <source>The file could not be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイルを読み込めませんでした: %1</translation>
     </message>
     <message>
         <source>The file changed while it was read.</source>
-        <translation type="unfinished"></translation>
+        <translation>読み込み中にファイルが変更されました。</translation>
     </message>
 </context>
 <context>
