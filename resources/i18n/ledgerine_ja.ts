@@ -911,252 +911,258 @@ Sign in via File › Tandrel Account to enable sync.</source>
     <name>ImportScreen</name>
     <message>
         <source>Auto-detect</source>
-        <translation type="unfinished"></translation>
+        <translation>自動検出</translation>
     </message>
     <message>
         <source>Month D, YYYY (May 14, 2026)</source>
-        <translation type="unfinished"></translation>
+        <translation>英語の月名 D, YYYY（May 14, 2026）</translation>
     </message>
     <message numerus="yes">
         <source>%n duplicate(s) skipped</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>重複していた%n件をスキップしました</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n record(s) skipped (unparseable)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>読み取れなかった%n件のレコードをスキップしました</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n metadata record(s) skipped</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>メタデータの%n件のレコードをスキップしました</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n record(s) skipped (unmapped source account)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>インポート元の口座が割り当てられていない%n件のレコードをスキップしました</numerusform>
         </translation>
     </message>
     <message>
         <source>Import Transactions</source>
-        <translation type="unfinished"></translation>
+        <translation>取引のインポート</translation>
     </message>
     <message>
         <source>CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV</translation>
     </message>
     <message>
         <source>QIF</source>
-        <translation type="unfinished"></translation>
+        <translation>QIF</translation>
     </message>
     <message>
         <source>&amp;Format:</source>
-        <translation type="unfinished"></translation>
+        <translation>形式(&amp;F):</translation>
     </message>
     <message>
         <source>&amp;Account:</source>
-        <translation type="unfinished"></translation>
+        <translation>口座(&amp;A):</translation>
     </message>
     <message>
         <source>&amp;Browse...</source>
-        <translation type="unfinished"></translation>
+        <translation>参照(&amp;B)...</translation>
     </message>
     <message>
         <source>File:</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイル:</translation>
     </message>
     <message>
         <source>&amp;Import</source>
-        <translation type="unfinished"></translation>
+        <translation>インポート(&amp;I)</translation>
     </message>
     <message>
         <source>(none)</source>
-        <translation type="unfinished"></translation>
+        <translation>（なし）</translation>
     </message>
     <message>
         <source>First row is &amp;header</source>
-        <translation type="unfinished"></translation>
+        <translation>1行目は見出し(&amp;H)</translation>
     </message>
     <message>
         <source>CSV Column Mapping:</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV の列の割り当て:</translation>
     </message>
     <message>
         <source>&amp;Date column:</source>
-        <translation type="unfinished"></translation>
+        <translation>日付の列(&amp;D):</translation>
     </message>
     <message>
         <source>&amp;Payee column:</source>
-        <translation type="unfinished"></translation>
+        <translation>支払先の列(&amp;P):</translation>
     </message>
     <message>
         <source>A&amp;mount column:</source>
-        <translation type="unfinished"></translation>
+        <translation>金額の列(&amp;M):</translation>
     </message>
     <message>
         <source>M&amp;emo column:</source>
-        <translation type="unfinished"></translation>
+        <translation>メモの列(&amp;E):</translation>
     </message>
     <message>
         <source>&amp;Category column:</source>
-        <translation type="unfinished"></translation>
+        <translation>カテゴリの列(&amp;C):</translation>
     </message>
     <message>
         <source>Date f&amp;ormat:</source>
-        <translation type="unfinished"></translation>
+        <translation>日付の形式(&amp;O):</translation>
     </message>
     <message>
         <source>Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>プレビュー</translation>
     </message>
     <message numerus="yes">
         <source>Showing the first %n row(s) of the file.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>ファイルの最初の%n行を表示しています。</numerusform>
         </translation>
     </message>
     <message>
         <source>QIF source accounts:</source>
-        <translation type="unfinished"></translation>
+        <translation>QIF のインポート元口座:</translation>
     </message>
     <message>
         <source>Choose where each QIF source account should be imported. Accounts mapped across the selected files will have their transfers linked automatically.</source>
-        <translation type="unfinished"></translation>
+        <translation>QIF の各インポート元口座を、どの口座にインポートするか選択してください。選択したファイル間で割り当てた口座の振替は、自動的に関連付けられます。</translation>
     </message>
     <message>
         <source>&amp;Done</source>
-        <translation type="unfinished"></translation>
+        <translation>完了(&amp;D)</translation>
     </message>
     <message>
         <source>No file selected</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイルが選択されていません</translation>
     </message>
     <message>
         <source>Select File</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイルの選択</translation>
     </message>
     <message>
         <source>CSV Files (*.csv);;All Files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV ファイル (*.csv);;すべてのファイル (*)</translation>
     </message>
     <message>
         <source>Select QIF File(s)</source>
-        <translation type="unfinished"></translation>
+        <translation>QIF ファイルの選択</translation>
     </message>
     <message>
         <source>QIF Files (*.qif)</source>
-        <translation type="unfinished"></translation>
+        <translation>QIF ファイル (*.qif)</translation>
     </message>
     <message>
         <source>File Not Read</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイルを読み込めませんでした</translation>
     </message>
     <message>
         <source>%1 cannot be imported.
 
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 はインポートできません。
+
+%2</translation>
     </message>
     <message>
         <source>Col %1</source>
-        <translation type="unfinished"></translation>
+        <translation>列%1</translation>
     </message>
     <message>
         <source>Analyzing QIF file(s)...</source>
-        <translation type="unfinished"></translation>
+        <translation>QIF ファイルを解析しています...</translation>
     </message>
     <message>
         <source>The chosen files cannot be imported.
 
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>選択したファイルはインポートできません。
+
+%1</translation>
     </message>
     <message>
         <source>Nothing to Import</source>
-        <translation type="unfinished"></translation>
+        <translation>インポートする取引がありません</translation>
     </message>
     <message>
         <source>The chosen files hold no transactions.</source>
-        <translation type="unfinished"></translation>
+        <translation>選択したファイルには取引が含まれていません。</translation>
     </message>
     <message numerus="yes">
         <source>%n file(s) selected</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n個のファイルを選択済み</numerusform>
         </translation>
     </message>
     <message>
         <source>No target account</source>
-        <translation type="unfinished"></translation>
+        <translation>インポート先の口座がありません</translation>
     </message>
     <message>
         <source>Pick an account to import into, or create one now.</source>
-        <translation type="unfinished"></translation>
+        <translation>インポート先の口座を選択するか、ここで新しく作成してください。</translation>
     </message>
     <message>
         <source>Account Not Saved</source>
-        <translation type="unfinished"></translation>
+        <translation>口座を保存できませんでした</translation>
     </message>
     <message>
         <source>The account &quot;%1&quot; could not be saved; nothing was imported.</source>
-        <translation type="unfinished"></translation>
+        <translation>口座「%1」を保存できなかったため、何もインポートされていません。</translation>
     </message>
     <message>
         <source>Accounts Not Saved</source>
-        <translation type="unfinished"></translation>
+        <translation>口座を保存できませんでした</translation>
     </message>
     <message>
         <source>The new accounts could not be saved; nothing was imported.
 
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>新しい口座を保存できなかったため、何もインポートされていません。
+
+%1</translation>
     </message>
     <message>
         <source>Importing...</source>
-        <translation type="unfinished"></translation>
+        <translation>インポートしています...</translation>
     </message>
     <message>
         <source>Import failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>インポートに失敗しました。</translation>
     </message>
     <message>
         <source>A database error stopped the import and all changes were rolled back.</source>
-        <translation type="unfinished"></translation>
+        <translation>データベースエラーによりインポートが中断され、すべての変更が取り消されました。</translation>
     </message>
     <message>
         <source>No transactions were added.</source>
-        <translation type="unfinished"></translation>
+        <translation>取引は追加されていません。</translation>
     </message>
     <message numerus="yes">
         <source>%n new account(s) made for this import are kept for importing these files again:</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>このインポートのために作成した%n個の新しい口座は、これらのファイルを再度インポートできるよう残してあります:</numerusform>
         </translation>
     </message>
     <message>
         <source>Import complete!</source>
-        <translation type="unfinished"></translation>
+        <translation>インポートが完了しました。</translation>
     </message>
     <message numerus="yes">
         <source>%n transaction(s) imported</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n件の取引をインポートしました</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n transfer(s) linked across accounts</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>口座間の振替%n件を関連付けました</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>  (including %n linked to previously imported row(s))</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>  （うち%n件は以前にインポートした行と関連付けました）</numerusform>
         </translation>
     </message>
 </context>
@@ -1164,337 +1170,341 @@ Sign in via File › Tandrel Account to enable sync.</source>
     <name>ImportService</name>
     <message>
         <source>Another import is running.</source>
-        <translation type="unfinished"></translation>
+        <translation>別のインポートが実行中です。</translation>
     </message>
     <message>
         <source>The account to import into does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>インポート先の口座が存在しません。</translation>
     </message>
     <message numerus="yes">
         <source>A quote opened on line %1 is never closed: %n line(s) from line %2 on were not imported.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1行目で始まった引用符が閉じられていません。%2行目以降の%n行はインポートされませんでした。</numerusform>
         </translation>
     </message>
     <message>
         <source>Line %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1行目</translation>
     </message>
     <message>
         <source>%1 (no account header)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1（口座ヘッダーなし）</translation>
     </message>
     <message>
         <source>An account to import into does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>インポート先の口座の一つが存在しません。</translation>
     </message>
     <message>
         <source>The category %1</source>
-        <translation type="unfinished"></translation>
+        <translation>カテゴリ「%1」</translation>
     </message>
     <message>
         <source>%1 could not be stored (%2): nothing was imported.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1を保存できませんでした（%2）。何もインポートされていません。</translation>
     </message>
     <message>
         <source>%1: the amount would take the account&apos;s balance beyond what a balance can hold: nothing was imported.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: この金額により口座の残高が扱える上限を超えるため、何もインポートされていません。</translation>
     </message>
     <message>
         <source>Another program is writing to the ledger and did not finish in time: nothing was imported. Try again once it has finished.</source>
-        <translation type="unfinished"></translation>
+        <translation>別のプログラムが帳簿に書き込み中で、時間内に終わりませんでした。何もインポートされていません。書き込みが終わってから、もう一度お試しください。</translation>
     </message>
     <message>
         <source>The import could not begin: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>インポートを開始できませんでした: %1</translation>
     </message>
     <message>
         <source>The database ended the import after an error (%1): nothing was imported.</source>
-        <translation type="unfinished"></translation>
+        <translation>エラーが発生したため、データベースがインポートを終了しました（%1）。何もインポートされていません。</translation>
     </message>
     <message>
         <source>The import stopped; nothing was imported.</source>
-        <translation type="unfinished"></translation>
+        <translation>インポートが中止されました。何もインポートされていません。</translation>
     </message>
     <message>
         <source>The import could not be stored: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>インポート内容を保存できませんでした: %1</translation>
     </message>
 </context>
 <context>
     <name>MainWindow</name>
     <message>
         <source>Tandrel Ledgerine</source>
-        <translation type="unfinished"></translation>
+        <translation>Tandrel Ledgerine</translation>
     </message>
     <message>
         <source>Accounts</source>
-        <translation type="unfinished"></translation>
+        <translation>口座</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイル(&amp;F)</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>編集(&amp;E)</translation>
     </message>
     <message>
         <source>&amp;Account</source>
-        <translation type="unfinished"></translation>
+        <translation>口座(&amp;A)</translation>
     </message>
     <message>
         <source>&amp;Transactions</source>
-        <translation type="unfinished"></translation>
+        <translation>取引(&amp;T)</translation>
     </message>
     <message>
         <source>&amp;Reports</source>
-        <translation type="unfinished"></translation>
+        <translation>レポート(&amp;R)</translation>
     </message>
     <message>
         <source>T&amp;ools</source>
-        <translation type="unfinished"></translation>
+        <translation>ツール(&amp;O)</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>ヘルプ(&amp;H)</translation>
     </message>
     <message>
         <source>&amp;Import Transactions...</source>
-        <translation type="unfinished"></translation>
+        <translation>取引のインポート(&amp;I)...</translation>
     </message>
     <message>
         <source>Tandrel &amp;Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Tandrel アカウント(&amp;A)</translation>
     </message>
     <message>
         <source>&amp;Sign In...</source>
-        <translation type="unfinished"></translation>
+        <translation>サインイン(&amp;S)...</translation>
     </message>
     <message>
         <source>Sign &amp;Out</source>
-        <translation type="unfinished"></translation>
+        <translation>サインアウト(&amp;O)</translation>
     </message>
     <message>
         <source>&amp;Preferences...</source>
-        <translation type="unfinished"></translation>
+        <translation>環境設定(&amp;P)...</translation>
     </message>
     <message>
         <source>&amp;Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>終了(&amp;Q)</translation>
     </message>
     <message>
         <source>&amp;New Account...</source>
-        <translation type="unfinished"></translation>
+        <translation>新しい口座(&amp;N)...</translation>
     </message>
     <message>
         <source>&amp;Edit Account...</source>
-        <translation type="unfinished"></translation>
+        <translation>口座の編集(&amp;E)...</translation>
     </message>
     <message>
         <source>&amp;Delete Account</source>
-        <translation type="unfinished"></translation>
+        <translation>口座の削除(&amp;D)</translation>
     </message>
     <message>
         <source>&amp;Reconcile...</source>
-        <translation type="unfinished"></translation>
+        <translation>照合(&amp;R)...</translation>
     </message>
     <message>
         <source>Reconciliation &amp;History...</source>
-        <translation type="unfinished"></translation>
+        <translation>照合履歴(&amp;H)...</translation>
     </message>
     <message>
         <source>&amp;New Transaction...</source>
-        <translation type="unfinished"></translation>
+        <translation>新しい取引(&amp;N)...</translation>
     </message>
     <message>
         <source>&amp;Edit Transaction...</source>
-        <translation type="unfinished"></translation>
+        <translation>取引の編集(&amp;E)...</translation>
     </message>
     <message>
         <source>&amp;Delete Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>取引の削除(&amp;D)</translation>
     </message>
     <message>
         <source>&amp;Memorize as Recurring...</source>
-        <translation type="unfinished"></translation>
+        <translation>定期取引として登録(&amp;M)...</translation>
     </message>
     <message>
         <source>&amp;Recurring Transactions...</source>
-        <translation type="unfinished"></translation>
+        <translation>定期取引(&amp;R)...</translation>
     </message>
     <message>
         <source>&amp;Categories...</source>
-        <translation type="unfinished"></translation>
+        <translation>カテゴリ(&amp;C)...</translation>
     </message>
     <message>
         <source>&amp;Payees...</source>
-        <translation type="unfinished"></translation>
+        <translation>支払先(&amp;P)...</translation>
     </message>
     <message>
         <source>&amp;Reports...</source>
-        <translation type="unfinished"></translation>
+        <translation>レポート(&amp;R)...</translation>
     </message>
     <message>
         <source>Check for &amp;Updates...</source>
-        <translation type="unfinished"></translation>
+        <translation>更新の確認(&amp;U)...</translation>
     </message>
     <message>
         <source>&amp;What&apos;s New</source>
-        <translation type="unfinished"></translation>
+        <translation>新機能(&amp;W)</translation>
     </message>
     <message>
         <source>Send &amp;Feedback...</source>
-        <translation type="unfinished"></translation>
+        <translation>フィードバックを送信(&amp;F)...</translation>
     </message>
     <message>
         <source>&amp;About Tandrel Ledgerine</source>
-        <translation type="unfinished"></translation>
+        <translation>Tandrel Ledgerine について(&amp;A)</translation>
     </message>
     <message>
         <source>Transactions</source>
-        <translation type="unfinished"></translation>
+        <translation>取引</translation>
     </message>
     <message>
         <source>Sync complete</source>
-        <translation type="unfinished"></translation>
+        <translation>同期が完了しました</translation>
     </message>
     <message>
         <source>Sync failed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>同期に失敗しました: %1</translation>
     </message>
     <message>
         <source>Select an account first</source>
-        <translation type="unfinished"></translation>
+        <translation>先に口座を選択してください</translation>
     </message>
     <message>
         <source>Account Not Saved</source>
-        <translation type="unfinished"></translation>
+        <translation>口座を保存できませんでした</translation>
     </message>
     <message>
         <source>The account &quot;%1&quot; could not be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>口座「%1」を保存できませんでした。</translation>
     </message>
     <message>
         <source>Account Not Found</source>
-        <translation type="unfinished"></translation>
+        <translation>口座が見つかりません</translation>
     </message>
     <message>
         <source>The account could not be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>口座を読み込めませんでした。</translation>
     </message>
     <message>
         <source>The changes to &quot;%1&quot; could not be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>「%1」への変更を保存できませんでした。</translation>
     </message>
     <message>
         <source>Delete Account</source>
-        <translation type="unfinished"></translation>
+        <translation>口座の削除</translation>
     </message>
     <message>
         <source>Delete the account &quot;%1&quot; with all its transactions, recurring transactions and reconciliations?</source>
-        <translation type="unfinished"></translation>
+        <translation>口座「%1」を、そのすべての取引、定期取引、照合とともに削除しますか？</translation>
     </message>
     <message>
         <source>Account Not Deleted</source>
-        <translation type="unfinished"></translation>
+        <translation>口座を削除できませんでした</translation>
     </message>
     <message>
         <source>The account &quot;%1&quot; could not be deleted; nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>口座「%1」を削除できませんでした。何も変更されていません。</translation>
     </message>
     <message>
         <source>Reconcile — %1</source>
-        <translation type="unfinished"></translation>
+        <translation>照合 — %1</translation>
     </message>
     <message>
         <source>Reconciliation History</source>
-        <translation type="unfinished"></translation>
+        <translation>照合履歴</translation>
     </message>
     <message>
         <source>Preferences</source>
-        <translation type="unfinished"></translation>
+        <translation>環境設定</translation>
     </message>
     <message>
         <source>Recurring Transactions</source>
-        <translation type="unfinished"></translation>
+        <translation>定期取引</translation>
     </message>
     <message>
         <source>Memorized as a recurring transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>定期取引として登録しました</translation>
     </message>
     <message>
         <source>Categories</source>
-        <translation type="unfinished"></translation>
+        <translation>カテゴリ</translation>
     </message>
     <message>
         <source>Payee Management</source>
-        <translation type="unfinished"></translation>
+        <translation>支払先の管理</translation>
     </message>
     <message>
         <source>Reports</source>
-        <translation type="unfinished"></translation>
+        <translation>レポート</translation>
     </message>
     <message>
         <source>Import Transactions</source>
-        <translation type="unfinished"></translation>
+        <translation>取引のインポート</translation>
     </message>
     <message>
         <source>About Tandrel Ledgerine</source>
-        <translation type="unfinished"></translation>
+        <translation>Tandrel Ledgerine について</translation>
     </message>
     <message>
         <source>Tandrel Ledgerine %1
 
 A check register for household finances.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tandrel Ledgerine %1
+
+家計を管理するための出納帳です。</translation>
     </message>
     <message>
         <source>You are signed in; your accounts appear here once they have synced.</source>
-        <translation type="unfinished"></translation>
+        <translation>サインインしました。口座は同期が終わるとここに表示されます。</translation>
     </message>
     <message>
         <source>Finish signing in in your browser...</source>
-        <translation type="unfinished"></translation>
+        <translation>ブラウザーでサインインを完了してください...</translation>
     </message>
     <message>
         <source>Signed out. Your data stays on this device.</source>
-        <translation type="unfinished"></translation>
+        <translation>サインアウトしました。データはこのデバイスに残ります。</translation>
     </message>
     <message>
         <source>Signed in</source>
-        <translation type="unfinished"></translation>
+        <translation>サインインしました</translation>
     </message>
     <message>
         <source>Sign-In Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>サインインに失敗しました</translation>
     </message>
     <message>
         <source>Signing in did not complete.
 
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>サインインが完了しませんでした。
+
+%1</translation>
     </message>
     <message>
         <source>Signed Out</source>
-        <translation type="unfinished"></translation>
+        <translation>サインアウトしました</translation>
     </message>
     <message>
         <source>Your session has ended. Sign back in to keep syncing.</source>
-        <translation type="unfinished"></translation>
+        <translation>セッションが終了しました。同期を続けるには、もう一度サインインしてください。</translation>
     </message>
     <message>
         <source>Sign In</source>
-        <translation type="unfinished"></translation>
+        <translation>サインイン</translation>
     </message>
     <message>
         <source>Not Now</source>
-        <translation type="unfinished"></translation>
+        <translation>後で</translation>
     </message>
     <message numerus="yes">
         <source>Auto-posted %n recurring transaction(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>定期取引を%n件自動記帳しました</numerusform>
         </translation>
     </message>
 </context>
@@ -1502,92 +1512,92 @@ A check register for household finances.</source>
     <name>PayeeScreen</name>
     <message>
         <source>&amp;Rename Selected</source>
-        <translation type="unfinished"></translation>
+        <translation>選択項目の名前を変更(&amp;R)</translation>
     </message>
     <message>
         <source>&amp;Merge Selected</source>
-        <translation type="unfinished"></translation>
+        <translation>選択項目を統合(&amp;M)</translation>
     </message>
     <message>
         <source>Payee Management</source>
-        <translation type="unfinished"></translation>
+        <translation>支払先の管理</translation>
     </message>
     <message>
         <source>Search payees...</source>
-        <translation type="unfinished"></translation>
+        <translation>支払先を検索...</translation>
     </message>
     <message>
         <source>Search payees</source>
-        <translation type="unfinished"></translation>
+        <translation>支払先を検索</translation>
     </message>
     <message>
         <source>Payee</source>
-        <translation type="unfinished"></translation>
+        <translation>支払先</translation>
     </message>
     <message>
         <source>Transactions</source>
-        <translation type="unfinished"></translation>
+        <translation>取引数</translation>
     </message>
     <message>
         <source>Re&amp;name to:</source>
-        <translation type="unfinished"></translation>
+        <translation>新しい名前(&amp;N):</translation>
     </message>
     <message>
         <source>New payee name</source>
-        <translation type="unfinished"></translation>
+        <translation>新しい支払先名</translation>
     </message>
     <message>
         <source>Select 2 or more payees to merge.</source>
-        <translation type="unfinished"></translation>
+        <translation>統合する支払先を2つ以上選択してください。</translation>
     </message>
     <message>
         <source>Rename Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>名前を変更できませんでした</translation>
     </message>
     <message>
         <source>The payees could not be renamed; nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>支払先の名前を変更できませんでした。何も変更されていません。</translation>
     </message>
     <message>
         <source>Rename Complete</source>
-        <translation type="unfinished"></translation>
+        <translation>名前の変更完了</translation>
     </message>
     <message numerus="yes">
         <source>Renamed %n transaction(s).</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n件の取引の支払先名を変更しました。</numerusform>
         </translation>
     </message>
     <message>
         <source>Merge</source>
-        <translation type="unfinished"></translation>
+        <translation>統合</translation>
     </message>
     <message>
         <source>Merge Payees</source>
-        <translation type="unfinished"></translation>
+        <translation>支払先の統合</translation>
     </message>
     <message numerus="yes">
         <source>Merge %n payee(s) into &quot;%1&quot;?</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n件の支払先を「%1」に統合しますか？</numerusform>
         </translation>
     </message>
     <message>
         <source>Merge Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>統合に失敗しました</translation>
     </message>
     <message>
         <source>The payees could not be merged; nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>支払先を統合できませんでした。何も変更されていません。</translation>
     </message>
     <message>
         <source>Merge Complete</source>
-        <translation type="unfinished"></translation>
+        <translation>統合完了</translation>
     </message>
     <message numerus="yes">
         <source>Merged %n transaction(s).</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n件の取引の支払先を統合しました。</numerusform>
         </translation>
     </message>
 </context>
@@ -1595,172 +1605,172 @@ A check register for household finances.</source>
     <name>PreferenceChoices</name>
     <message>
         <source>System Default</source>
-        <translation type="unfinished"></translation>
+        <translation>システムの設定</translation>
     </message>
     <message>
         <source>Light</source>
-        <translation type="unfinished"></translation>
+        <translation>ライト</translation>
     </message>
     <message>
         <source>Dark</source>
-        <translation type="unfinished"></translation>
+        <translation>ダーク</translation>
     </message>
     <message>
         <source>Small</source>
-        <translation type="unfinished"></translation>
+        <translation>小</translation>
     </message>
     <message>
         <source>Default</source>
-        <translation type="unfinished"></translation>
+        <translation>標準</translation>
     </message>
     <message>
         <source>Medium</source>
-        <translation type="unfinished"></translation>
+        <translation>やや大</translation>
     </message>
     <message>
         <source>Large</source>
-        <translation type="unfinished"></translation>
+        <translation>大</translation>
     </message>
     <message>
         <source>Extra Large</source>
-        <translation type="unfinished"></translation>
+        <translation>特大</translation>
     </message>
     <message>
         <source>Sunday</source>
-        <translation type="unfinished"></translation>
+        <translation>日曜日</translation>
     </message>
     <message>
         <source>Monday</source>
-        <translation type="unfinished"></translation>
+        <translation>月曜日</translation>
     </message>
     <message>
         <source>Saturday</source>
-        <translation type="unfinished"></translation>
+        <translation>土曜日</translation>
     </message>
 </context>
 <context>
     <name>QObject</name>
     <message>
         <source>No release notes available for %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 のリリースノートはありません</translation>
     </message>
     <message>
         <source>Checking for updates…</source>
-        <translation type="unfinished"></translation>
+        <translation>更新を確認しています…</translation>
     </message>
     <message>
         <source>%1 is up to date (version %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 は最新です（バージョン %2）</translation>
     </message>
     <message>
         <source>Update check failed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>更新の確認に失敗しました: %1</translation>
     </message>
     <message>
         <source>Loading release notes…</source>
-        <translation type="unfinished"></translation>
+        <translation>リリースノートを読み込んでいます…</translation>
     </message>
     <message>
         <source>Page Not Opened</source>
-        <translation type="unfinished"></translation>
+        <translation>ページを開けませんでした</translation>
     </message>
     <message>
         <source>This link does not lead to a web page, so it was not opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>このリンクは Web ページを指していないため、開きませんでした。</translation>
     </message>
     <message>
         <source>The page could not be opened in your browser.</source>
-        <translation type="unfinished"></translation>
+        <translation>ブラウザーでページを開けませんでした。</translation>
     </message>
     <message>
         <source>Share Account</source>
-        <translation type="unfinished"></translation>
+        <translation>口座の共有</translation>
     </message>
     <message>
         <source>Share “%1”</source>
-        <translation type="unfinished"></translation>
+        <translation>「%1」を共有</translation>
     </message>
     <message>
         <source>Members of your family group whom you share this account with see it and its transactions on their own computers once they sync.</source>
-        <translation type="unfinished"></translation>
+        <translation>この口座を共有したファミリーグループのメンバーは、同期すると自分のコンピューターでこの口座とその取引を見られるようになります。</translation>
     </message>
     <message>
         <source>People with access</source>
-        <translation type="unfinished"></translation>
+        <translation>アクセスできるユーザー</translation>
     </message>
     <message>
         <source>Add people from your group</source>
-        <translation type="unfinished"></translation>
+        <translation>グループからユーザーを追加</translation>
     </message>
     <message>
         <source>Only you can see this account.</source>
-        <translation type="unfinished"></translation>
+        <translation>この口座はあなただけが閲覧できます。</translation>
     </message>
     <message>
         <source>Nobody else is in your family group yet. Invite people to your group to share accounts with them.</source>
-        <translation type="unfinished"></translation>
+        <translation>ファミリーグループにはまだ他のメンバーがいません。口座を共有するには、グループにメンバーを招待してください。</translation>
     </message>
     <message>
         <source>Everyone in your group already has access.</source>
-        <translation type="unfinished"></translation>
+        <translation>グループの全員がすでにアクセスできます。</translation>
     </message>
     <message>
         <source>Share</source>
-        <translation type="unfinished"></translation>
+        <translation>共有</translation>
     </message>
     <message>
         <source>Remove access</source>
-        <translation type="unfinished"></translation>
+        <translation>アクセスを削除</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>閉じる</translation>
     </message>
     <message>
         <source>Could not share the account</source>
-        <translation type="unfinished"></translation>
+        <translation>口座を共有できませんでした</translation>
     </message>
     <message>
         <source>Could not remove access</source>
-        <translation type="unfinished"></translation>
+        <translation>アクセスを削除できませんでした</translation>
     </message>
     <message>
         <source>Remove Access</source>
-        <translation type="unfinished"></translation>
+        <translation>アクセスの削除</translation>
     </message>
     <message>
         <source>%1 will no longer see this account. Remove their access?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 はこの口座を閲覧できなくなります。アクセスを削除しますか？</translation>
     </message>
 </context>
 <context>
     <name>QifAccountMapping</name>
     <message>
         <source>— Create new account &quot;%1&quot; —</source>
-        <translation type="unfinished"></translation>
+        <translation>— 新しい口座「%1」を作成 —</translation>
     </message>
     <message>
         <source>— Skip these transactions —</source>
-        <translation type="unfinished"></translation>
+        <translation>— これらの取引をスキップ —</translation>
     </message>
 </context>
 <context>
     <name>QifImportWriter</name>
     <message>
         <source>Imported transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>インポートした取引</translation>
     </message>
     <message>
         <source>A transfer stored before changed while the import ran: nothing was imported.</source>
-        <translation type="unfinished"></translation>
+        <translation>以前に保存した振替がインポート中に変更されました。何もインポートされていません。</translation>
     </message>
     <message>
         <source>The other side of a transfer stored before</source>
-        <translation type="unfinished"></translation>
+        <translation>以前に保存した振替の相手側の取引</translation>
     </message>
     <message>
         <source>%1, line %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 の%2行目</translation>
     </message>
 </context>
 <context>
