@@ -1777,1196 +1777,1198 @@ A check register for household finances.</source>
     <name>ReconciliationHistoryScreen</name>
     <message>
         <source>Reconciliation History</source>
-        <translation type="unfinished"></translation>
+        <translation>照合履歴</translation>
     </message>
     <message>
         <source>No reconciliations yet. Reconcile your account from the register to see the history here.</source>
-        <translation type="unfinished"></translation>
+        <translation>照合の履歴はまだありません。出納帳から口座を照合すると、ここに履歴が表示されます。</translation>
     </message>
     <message>
         <source>Past reconciliations for this account.</source>
-        <translation type="unfinished"></translation>
+        <translation>この口座の過去の照合です。</translation>
     </message>
     <message>
         <source>Statement Date</source>
-        <translation type="unfinished"></translation>
+        <translation>明細書の日付</translation>
     </message>
     <message>
         <source>Statement Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>明細書の残高</translation>
     </message>
     <message>
         <source>Reconciled Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>照合済み残高</translation>
     </message>
     <message>
         <source>Completed</source>
-        <translation type="unfinished"></translation>
+        <translation>完了日時</translation>
     </message>
     <message>
         <source>Reconciliation History — %1</source>
-        <translation type="unfinished"></translation>
+        <translation>照合履歴 — %1</translation>
     </message>
 </context>
 <context>
     <name>ReconciliationModel</name>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>日付</translation>
     </message>
     <message>
         <source>Payee</source>
-        <translation type="unfinished"></translation>
+        <translation>支払先</translation>
     </message>
     <message>
         <source>Amount</source>
-        <translation type="unfinished"></translation>
+        <translation>金額</translation>
     </message>
     <message>
         <source>Clr</source>
-        <translation type="unfinished"></translation>
+        <translation>決済</translation>
     </message>
 </context>
 <context>
     <name>ReconciliationScreen</name>
     <message>
         <source>Transaction Not Saved</source>
-        <translation type="unfinished"></translation>
+        <translation>取引を保存できませんでした</translation>
     </message>
     <message>
         <source>Reconcile Account</source>
-        <translation type="unfinished"></translation>
+        <translation>口座の照合</translation>
     </message>
     <message>
         <source>Statement Da&amp;te:</source>
-        <translation type="unfinished"></translation>
+        <translation>明細書の日付(&amp;T):</translation>
     </message>
     <message>
         <source>Statement &amp;Balance:</source>
-        <translation type="unfinished"></translation>
+        <translation>明細書の残高(&amp;B):</translation>
     </message>
     <message>
         <source>Previous Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>前回の残高</translation>
     </message>
     <message>
         <source>Cleared Deposits</source>
-        <translation type="unfinished"></translation>
+        <translation>決済済みの入金</translation>
     </message>
     <message>
         <source>Cleared Withdrawals</source>
-        <translation type="unfinished"></translation>
+        <translation>決済済みの出金</translation>
     </message>
     <message>
         <source>Cleared Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>決済済み残高</translation>
     </message>
     <message>
         <source>Statement Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>明細書の残高</translation>
     </message>
     <message>
         <source>Difference</source>
-        <translation type="unfinished"></translation>
+        <translation>差額</translation>
     </message>
     <message>
         <source>&amp;Finish Reconciliation</source>
-        <translation type="unfinished"></translation>
+        <translation>照合を完了(&amp;F)</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>キャンセル(&amp;C)</translation>
     </message>
     <message>
         <source>&amp;Add Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>取引を追加(&amp;A)</translation>
     </message>
     <message>
         <source>Add a transaction (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>取引を追加（%1）</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>編集(&amp;E)</translation>
     </message>
     <message>
         <source>Edit selected transaction (F2)</source>
-        <translation type="unfinished"></translation>
+        <translation>選択した取引を編集（F2）</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>削除(&amp;D)</translation>
     </message>
     <message>
         <source>Delete selected transaction (Del)</source>
-        <translation type="unfinished"></translation>
+        <translation>選択した取引を削除（Del）</translation>
     </message>
     <message>
         <source>Clr</source>
-        <translation type="unfinished"></translation>
+        <translation>決済</translation>
     </message>
     <message>
         <source>Invalid Date</source>
-        <translation type="unfinished"></translation>
+        <translation>日付が正しくありません</translation>
     </message>
     <message>
         <source>Enter the statement date as month/day/year, for example 12/31/2026.</source>
-        <translation type="unfinished"></translation>
+        <translation>明細書の日付を「月/日/年」の形式で入力してください（例: 12/31/2026）。</translation>
     </message>
     <message>
         <source>Reconciliation Not Saved</source>
-        <translation type="unfinished"></translation>
+        <translation>照合を保存できませんでした</translation>
     </message>
     <message>
         <source>The reconciliation could not be saved, so nothing was changed. The transactions have been read again: check them and finish again.</source>
-        <translation type="unfinished"></translation>
+        <translation>照合を保存できなかったため、何も変更されていません。取引を読み込み直しました。内容を確認して、もう一度照合を完了してください。</translation>
     </message>
     <message>
         <source>Reconciliation Complete</source>
-        <translation type="unfinished"></translation>
+        <translation>照合完了</translation>
     </message>
     <message>
         <source>Account reconciled successfully.</source>
-        <translation type="unfinished"></translation>
+        <translation>口座の照合が完了しました。</translation>
     </message>
 </context>
 <context>
     <name>RecurringActions</name>
     <message>
         <source>(no payee)</source>
-        <translation type="unfinished"></translation>
+        <translation>（支払先なし）</translation>
     </message>
     <message>
         <source>Not Saved</source>
-        <translation type="unfinished"></translation>
+        <translation>保存できませんでした</translation>
     </message>
     <message>
         <source>The recurring transaction could not be saved: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>定期取引を保存できませんでした: %1。</translation>
     </message>
     <message numerus="yes">
         <source>&quot;%1&quot; is split into %n line(s).</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>「%1」は%n行に分割されています。</numerusform>
         </translation>
     </message>
     <message>
         <source>Memorize Split Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>分割取引を定期取引として登録</translation>
     </message>
     <message>
         <source>A recurring transaction holds one category, so it would repeat the whole %1 without a category and without the split lines. Memorize it anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>定期取引に設定できるカテゴリは1つだけのため、%1 全体がカテゴリも分割行もない取引として繰り返されます。このまま登録しますか？</translation>
     </message>
     <message>
         <source>The changes to &quot;%1&quot; could not be saved: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>「%1」への変更を保存できませんでした: %2。</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>削除</translation>
     </message>
     <message>
         <source>Delete recurring &quot;%1&quot;?</source>
-        <translation type="unfinished"></translation>
+        <translation>定期取引「%1」を削除しますか？</translation>
     </message>
     <message>
         <source>Not Deleted</source>
-        <translation type="unfinished"></translation>
+        <translation>削除できませんでした</translation>
     </message>
     <message>
         <source>&quot;%1&quot; could not be deleted: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>「%1」を削除できませんでした: %2。</translation>
     </message>
     <message>
         <source>&quot;%1&quot; could not be entered: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>「%1」を記帳できませんでした: %2。</translation>
     </message>
     <message>
         <source>Enter &quot;%1&quot; now, dated %2? The transaction is dated its due date and you can edit or delete it later.</source>
-        <translation type="unfinished"></translation>
+        <translation>「%1」を今すぐ記帳しますか？取引の日付は期日の %2 になります。記帳した取引は後で編集・削除できます。</translation>
     </message>
     <message>
         <source>Enter Early</source>
-        <translation type="unfinished"></translation>
+        <translation>前倒しで記帳</translation>
     </message>
     <message>
         <source>&quot;%1&quot; could not be skipped: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>「%1」をスキップできませんでした: %2。</translation>
     </message>
     <message>
         <source>Enter Next 7 Days</source>
-        <translation type="unfinished"></translation>
+        <translation>今後7日分を記帳</translation>
     </message>
     <message>
         <source>Enter all recurring transactions due in the next 7 days? They are dated their due dates and you can edit or delete them later.</source>
-        <translation type="unfinished"></translation>
+        <translation>今後7日以内に期日を迎える定期取引をすべて記帳しますか？取引の日付はそれぞれの期日になります。記帳した取引は後で編集・削除できます。</translation>
     </message>
     <message>
         <source>Not Entered</source>
-        <translation type="unfinished"></translation>
+        <translation>記帳できませんでした</translation>
     </message>
     <message>
         <source>Nothing was entered: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>何も記帳されていません: %1。</translation>
     </message>
     <message>
         <source>Changed Meanwhile</source>
-        <translation type="unfinished"></translation>
+        <translation>変更されています</translation>
     </message>
     <message>
         <source>&quot;%1&quot; changed after you chose it: it may have been entered by itself or on another device. Nothing was done; look at it again.</source>
-        <translation type="unfinished"></translation>
+        <translation>「%1」は選択した後に変更されました。自動で記帳されたか、別のデバイスで記帳された可能性があります。何も実行していませんので、もう一度確認してください。</translation>
     </message>
     <message>
         <source>Nothing Left to Enter</source>
-        <translation type="unfinished"></translation>
+        <translation>記帳できる回がありません</translation>
     </message>
     <message>
         <source>&quot;%1&quot; has no occurrence left before its end date, so nothing was entered. It is now inactive.</source>
-        <translation type="unfinished"></translation>
+        <translation>「%1」は終了日までに残っている回がないため、何も記帳していません。この定期取引は無効になりました。</translation>
     </message>
 </context>
 <context>
     <name>RecurringEditor</name>
     <message>
         <source>the database refused it (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>データベースに拒否されました（%1）</translation>
     </message>
     <message>
         <source>it was deleted while the form was open</source>
-        <translation type="unfinished"></translation>
+        <translation>フォームを開いている間に削除されました</translation>
     </message>
     <message>
         <source>its next due date could not be worked out from the new start date</source>
-        <translation type="unfinished"></translation>
+        <translation>新しい開始日から次回の期日を算出できませんでした</translation>
     </message>
 </context>
 <context>
     <name>RecurringFormDialog</name>
     <message>
         <source>New Recurring Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>新しい定期取引</translation>
     </message>
     <message>
         <source>Edit Recurring Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>定期取引の編集</translation>
     </message>
     <message>
         <source>Memorize Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>取引を定期取引として登録</translation>
     </message>
     <message>
         <source>End Before Start</source>
-        <translation type="unfinished"></translation>
+        <translation>終了日が開始日より前です</translation>
     </message>
     <message>
         <source>The end date, %1, is before the start date, %2. Choose an end date on or after the start.</source>
-        <translation type="unfinished"></translation>
+        <translation>終了日（%1）が開始日（%2）より前です。開始日以降の終了日を選んでください。</translation>
     </message>
     <message>
         <source>No account yet: create one first</source>
-        <translation type="unfinished"></translation>
+        <translation>口座がありません。先に口座を作成してください</translation>
     </message>
     <message>
         <source>Choose an account</source>
-        <translation type="unfinished"></translation>
+        <translation>口座を選択</translation>
     </message>
     <message>
         <source>A recurring transaction stays in the account it enters its transactions in</source>
-        <translation type="unfinished"></translation>
+        <translation>定期取引は、取引を記帳する口座に固定されます</translation>
     </message>
     <message>
         <source>Start typing to search payees...</source>
-        <translation type="unfinished"></translation>
+        <translation>入力して支払先を検索...</translation>
     </message>
     <message>
         <source>Optional</source>
-        <translation type="unfinished"></translation>
+        <translation>任意</translation>
     </message>
     <message>
         <source>Last day</source>
-        <translation type="unfinished"></translation>
+        <translation>月末</translation>
     </message>
     <message>
         <source>Has &amp;end date</source>
-        <translation type="unfinished"></translation>
+        <translation>終了日を設定(&amp;E)</translation>
     </message>
     <message>
         <source>A&amp;uto-post when due</source>
-        <translation type="unfinished"></translation>
+        <translation>期日に自動記帳(&amp;U)</translation>
     </message>
     <message numerus="yes">
         <source>day(s)</source>
         <comment>in advance</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>日前</numerusform>
         </translation>
     </message>
     <message>
         <source>Acti&amp;ve</source>
-        <translation type="unfinished"></translation>
+        <translation>有効(&amp;V)</translation>
     </message>
     <message>
         <source>&amp;Account:</source>
-        <translation type="unfinished"></translation>
+        <translation>口座(&amp;A):</translation>
     </message>
     <message>
         <source>Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>種類:</translation>
     </message>
     <message>
         <source>Pa&amp;yee:</source>
-        <translation type="unfinished"></translation>
+        <translation>支払先(&amp;Y):</translation>
     </message>
     <message>
         <source>A&amp;mount:</source>
-        <translation type="unfinished"></translation>
+        <translation>金額(&amp;M):</translation>
     </message>
     <message>
         <source>&amp;Category:</source>
-        <translation type="unfinished"></translation>
+        <translation>カテゴリ(&amp;C):</translation>
     </message>
     <message>
         <source>Mem&amp;o:</source>
-        <translation type="unfinished"></translation>
+        <translation>メモ(&amp;O):</translation>
     </message>
     <message>
         <source>&amp;Frequency:</source>
-        <translation type="unfinished"></translation>
+        <translation>頻度(&amp;F):</translation>
     </message>
     <message>
         <source>&amp;Repeat every:</source>
-        <translation type="unfinished"></translation>
+        <translation>繰り返し間隔(&amp;R):</translation>
     </message>
     <message>
         <source>F&amp;irst day:</source>
-        <translation type="unfinished"></translation>
+        <translation>1回目の日(&amp;I):</translation>
     </message>
     <message>
         <source>&amp;Second day:</source>
-        <translation type="unfinished"></translation>
+        <translation>2回目の日(&amp;S):</translation>
     </message>
     <message>
         <source>S&amp;tart date:</source>
-        <translation type="unfinished"></translation>
+        <translation>開始日(&amp;T):</translation>
     </message>
     <message>
         <source>End date:</source>
-        <translation type="unfinished"></translation>
+        <translation>終了日:</translation>
     </message>
     <message>
         <source>Enter i&amp;n advance:</source>
-        <translation type="unfinished"></translation>
+        <translation>事前に記帳(&amp;N):</translation>
     </message>
     <message>
         <source>(deleted account)</source>
-        <translation type="unfinished"></translation>
+        <translation>（削除された口座）</translation>
     </message>
     <message>
         <source>(deleted category)</source>
-        <translation type="unfinished"></translation>
+        <translation>（削除されたカテゴリ）</translation>
     </message>
     <message numerus="yes">
         <source>day(s)</source>
         <comment>repeat every</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>日ごと</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>week(s)</source>
         <comment>repeat every</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>週ごと</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>month(s)</source>
         <comment>repeat every</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>か月ごと</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>quarter(s)</source>
         <comment>repeat every</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>四半期ごと</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>year(s)</source>
         <comment>repeat every</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>年ごと</numerusform>
         </translation>
     </message>
     <message>
         <source>Invalid Date</source>
-        <translation type="unfinished"></translation>
+        <translation>日付が正しくありません</translation>
     </message>
     <message>
         <source>Enter the date as month/day/year, for example 12/31/2026.</source>
-        <translation type="unfinished"></translation>
+        <translation>日付を「月/日/年」の形式で入力してください（例: 12/31/2026）。</translation>
     </message>
     <message>
         <source>More than one category matches &quot;%1&quot;. Choose one from the list.</source>
-        <translation type="unfinished"></translation>
+        <translation>「%1」に一致するカテゴリが複数あります。一覧から選択してください。</translation>
     </message>
     <message>
         <source>No category is named &quot;%1&quot;. Choose one from the list, or clear the field for none.</source>
-        <translation type="unfinished"></translation>
+        <translation>「%1」という名前のカテゴリはありません。一覧から選択するか、カテゴリなしにする場合は欄を空にしてください。</translation>
     </message>
     <message>
         <source>Choose a Category</source>
-        <translation type="unfinished"></translation>
+        <translation>カテゴリの選択</translation>
     </message>
 </context>
 <context>
     <name>RecurringModel</name>
     <message>
         <source>Daily</source>
-        <translation type="unfinished"></translation>
+        <translation>毎日</translation>
     </message>
     <message>
         <source>Weekly</source>
-        <translation type="unfinished"></translation>
+        <translation>毎週</translation>
     </message>
     <message>
         <source>Bi-weekly</source>
-        <translation type="unfinished"></translation>
+        <translation>隔週</translation>
     </message>
     <message>
         <source>Monthly</source>
-        <translation type="unfinished"></translation>
+        <translation>毎月</translation>
     </message>
     <message>
         <source>Semi-monthly</source>
-        <translation type="unfinished"></translation>
+        <translation>月2回</translation>
     </message>
     <message>
         <source>Quarterly</source>
-        <translation type="unfinished"></translation>
+        <translation>四半期ごと</translation>
     </message>
     <message>
         <source>Semi-annual</source>
-        <translation type="unfinished"></translation>
+        <translation>半年ごと</translation>
     </message>
     <message>
         <source>Annual</source>
-        <translation type="unfinished"></translation>
+        <translation>毎年</translation>
     </message>
     <message>
         <source>Semi-monthly (%1 &amp; %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>月2回（%1と%2）</translation>
     </message>
     <message numerus="yes">
         <source>Every %n day(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n日ごと</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Every %n week(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n週ごと</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Every %n month(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%nか月ごと</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Every %n year(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n年ごと</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 (×%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1（×%2）</translation>
     </message>
     <message>
         <source>last day</source>
-        <translation type="unfinished"></translation>
+        <translation>月末</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>はい</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>いいえ</translation>
     </message>
     <message>
         <source>Active</source>
-        <translation type="unfinished"></translation>
+        <translation>有効</translation>
     </message>
     <message>
         <source>Inactive</source>
-        <translation type="unfinished"></translation>
+        <translation>無効</translation>
     </message>
     <message>
         <source>Account</source>
-        <translation type="unfinished"></translation>
+        <translation>口座</translation>
     </message>
     <message>
         <source>Payee</source>
-        <translation type="unfinished"></translation>
+        <translation>支払先</translation>
     </message>
     <message>
         <source>Amount</source>
-        <translation type="unfinished"></translation>
+        <translation>金額</translation>
     </message>
     <message>
         <source>Frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>頻度</translation>
     </message>
     <message>
         <source>Next Due</source>
-        <translation type="unfinished"></translation>
+        <translation>次回期日</translation>
     </message>
     <message>
         <source>Auto</source>
-        <translation type="unfinished"></translation>
+        <translation>自動</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>状態</translation>
     </message>
 </context>
 <context>
     <name>RecurringScreen</name>
     <message>
         <source>Confirm &amp;All Due</source>
-        <translation type="unfinished"></translation>
+        <translation>期日の取引をすべて確定(&amp;A)</translation>
     </message>
     <message>
         <source>Enter &amp;Next 7 Days...</source>
-        <translation type="unfinished"></translation>
+        <translation>今後7日分を記帳(&amp;N)...</translation>
     </message>
     <message>
         <source>Ne&amp;w Recurring...</source>
-        <translation type="unfinished"></translation>
+        <translation>新しい定期取引(&amp;W)...</translation>
     </message>
     <message>
         <source>Recurring Transactions</source>
-        <translation type="unfinished"></translation>
+        <translation>定期取引</translation>
     </message>
     <message numerus="yes">
         <source>(%n due)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>（期日到来%n件）</numerusform>
         </translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>編集(&amp;E)</translation>
     </message>
     <message>
         <source>&amp;Confirm</source>
-        <translation type="unfinished"></translation>
+        <translation>確定(&amp;C)</translation>
     </message>
     <message>
         <source>&amp;Skip</source>
-        <translation type="unfinished"></translation>
+        <translation>スキップ(&amp;S)</translation>
     </message>
     <message>
         <source>E&amp;nter Early...</source>
-        <translation type="unfinished"></translation>
+        <translation>前倒しで記帳(&amp;N)...</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>削除(&amp;D)</translation>
     </message>
 </context>
 <context>
     <name>RegisterEditor</name>
     <message>
         <source>it was deleted meanwhile</source>
-        <translation type="unfinished"></translation>
+        <translation>その間に削除されました</translation>
     </message>
     <message>
         <source>its account was deleted</source>
-        <translation type="unfinished"></translation>
+        <translation>口座が削除されています</translation>
     </message>
     <message>
         <source>its split lines do not add up to its amount</source>
-        <translation type="unfinished"></translation>
+        <translation>分割行の合計が金額と一致しません</translation>
     </message>
     <message>
         <source>a split cannot also be a transfer</source>
-        <translation type="unfinished"></translation>
+        <translation>分割取引を振替にすることはできません</translation>
     </message>
     <message>
         <source>the new category has no id</source>
-        <translation type="unfinished"></translation>
+        <translation>新しいカテゴリに ID がありません</translation>
     </message>
     <message>
         <source>one of its categories cannot be used in this account</source>
-        <translation type="unfinished"></translation>
+        <translation>カテゴリの一つがこの口座では使用できません</translation>
     </message>
     <message>
         <source>the other account of the transfer cannot take it</source>
-        <translation type="unfinished"></translation>
+        <translation>振替先の口座がこの取引を受け付けられません</translation>
     </message>
     <message>
         <source>a transfer between currencies needs the amount the other account receives</source>
-        <translation type="unfinished"></translation>
+        <translation>異なる通貨間の振替には、相手の口座が受け取る金額が必要です</translation>
     </message>
     <message>
         <source>the ledger could not be written (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>帳簿に書き込めませんでした（%1）</translation>
     </message>
 </context>
 <context>
     <name>RegisterModel</name>
     <message>
         <source>R</source>
-        <translation type="unfinished"></translation>
+        <translation>照合</translation>
     </message>
     <message>
         <source>C</source>
-        <translation type="unfinished"></translation>
+        <translation>済</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>日付</translation>
     </message>
     <message>
         <source>Num</source>
-        <translation type="unfinished"></translation>
+        <translation>番号</translation>
     </message>
     <message>
         <source>Payee</source>
-        <translation type="unfinished"></translation>
+        <translation>支払先</translation>
     </message>
     <message>
         <source>Category</source>
-        <translation type="unfinished"></translation>
+        <translation>カテゴリ</translation>
     </message>
     <message>
         <source>Memo</source>
-        <translation type="unfinished"></translation>
+        <translation>メモ</translation>
     </message>
     <message>
         <source>Payment</source>
-        <translation type="unfinished"></translation>
+        <translation>出金</translation>
     </message>
     <message>
         <source>Deposit</source>
-        <translation type="unfinished"></translation>
+        <translation>入金</translation>
     </message>
     <message>
         <source>Clr</source>
-        <translation type="unfinished"></translation>
+        <translation>決済</translation>
     </message>
     <message>
         <source>Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>残高</translation>
     </message>
 </context>
 <context>
     <name>RegisterScreen</name>
     <message>
         <source>New Transaction...</source>
-        <translation type="unfinished"></translation>
+        <translation>新しい取引...</translation>
     </message>
     <message>
         <source>Reconcile...</source>
-        <translation type="unfinished"></translation>
+        <translation>照合...</translation>
     </message>
     <message>
         <source>Reconcile this account against a bank statement</source>
-        <translation type="unfinished"></translation>
+        <translation>銀行の明細書と照らし合わせて、この口座を照合します</translation>
     </message>
     <message>
         <source>&amp;Memorize as Recurring...</source>
-        <translation type="unfinished"></translation>
+        <translation>定期取引として登録(&amp;M)...</translation>
     </message>
     <message>
         <source>R</source>
-        <translation type="unfinished"></translation>
+        <translation>照合</translation>
     </message>
 </context>
 <context>
     <name>ReportComparison</name>
     <message>
         <source>This Year vs Last Year</source>
-        <translation type="unfinished"></translation>
+        <translation>今年と昨年</translation>
     </message>
     <message>
         <source>Last Year vs Year Before</source>
-        <translation type="unfinished"></translation>
+        <translation>昨年と一昨年</translation>
     </message>
     <message>
         <source>This Quarter vs Last Quarter</source>
-        <translation type="unfinished"></translation>
+        <translation>今四半期と前四半期</translation>
     </message>
     <message>
         <source>Custom</source>
-        <translation type="unfinished"></translation>
+        <translation>カスタム</translation>
     </message>
 </context>
 <context>
     <name>ReportRunner</name>
     <message>
         <source>Checking</source>
-        <translation type="unfinished"></translation>
+        <translation>普通預金</translation>
     </message>
     <message>
         <source>Other</source>
-        <translation type="unfinished"></translation>
+        <translation>その他</translation>
     </message>
     <message>
         <source>Savings</source>
-        <translation type="unfinished"></translation>
+        <translation>貯蓄預金</translation>
     </message>
     <message>
         <source>Credit Card</source>
-        <translation type="unfinished"></translation>
+        <translation>クレジットカード</translation>
     </message>
     <message>
         <source>Cash</source>
-        <translation type="unfinished"></translation>
+        <translation>現金</translation>
     </message>
     <message>
         <source>Investment</source>
-        <translation type="unfinished"></translation>
+        <translation>投資</translation>
     </message>
     <message>
         <source>Total</source>
-        <translation type="unfinished"></translation>
+        <translation>合計</translation>
     </message>
     <message>
         <source>Category Spending</source>
-        <translation type="unfinished"></translation>
+        <translation>カテゴリ別支出</translation>
     </message>
     <message>
         <source>Payee Summary</source>
-        <translation type="unfinished"></translation>
+        <translation>支払先別集計</translation>
     </message>
     <message>
         <source>Tax Report</source>
-        <translation type="unfinished"></translation>
+        <translation>税務レポート</translation>
     </message>
     <message>
         <source>Income vs Expenses</source>
-        <translation type="unfinished"></translation>
+        <translation>収入と支出</translation>
     </message>
     <message>
         <source>Cash Flow</source>
-        <translation type="unfinished"></translation>
+        <translation>キャッシュフロー</translation>
     </message>
     <message>
         <source>Year-over-Year</source>
-        <translation type="unfinished"></translation>
+        <translation>前年比較</translation>
     </message>
     <message>
         <source>Account Summary</source>
-        <translation type="unfinished"></translation>
+        <translation>口座の概要</translation>
     </message>
     <message>
         <source>Transactions</source>
-        <translation type="unfinished"></translation>
+        <translation>取引一覧</translation>
     </message>
     <message>
         <source>Category</source>
-        <translation type="unfinished"></translation>
+        <translation>カテゴリ</translation>
     </message>
     <message>
         <source>Payee</source>
-        <translation type="unfinished"></translation>
+        <translation>支払先</translation>
     </message>
     <message>
         <source>Count</source>
-        <translation type="unfinished"></translation>
+        <translation>件数</translation>
     </message>
     <message>
         <source>Tax Code</source>
-        <translation type="unfinished"></translation>
+        <translation>税務コード</translation>
     </message>
     <message>
         <source>Month</source>
-        <translation type="unfinished"></translation>
+        <translation>月</translation>
     </message>
     <message>
         <source>Income</source>
-        <translation type="unfinished"></translation>
+        <translation>収入</translation>
     </message>
     <message>
         <source>Expenses</source>
-        <translation type="unfinished"></translation>
+        <translation>支出</translation>
     </message>
     <message>
         <source>Net</source>
-        <translation type="unfinished"></translation>
+        <translation>差引</translation>
     </message>
     <message>
         <source>Inflows</source>
-        <translation type="unfinished"></translation>
+        <translation>流入</translation>
     </message>
     <message>
         <source>Outflows</source>
-        <translation type="unfinished"></translation>
+        <translation>流出</translation>
     </message>
     <message>
         <source>Period 1</source>
-        <translation type="unfinished"></translation>
+        <translation>期間1</translation>
     </message>
     <message>
         <source>Period 2</source>
-        <translation type="unfinished"></translation>
+        <translation>期間2</translation>
     </message>
     <message>
         <source>Difference</source>
-        <translation type="unfinished"></translation>
+        <translation>差額</translation>
     </message>
     <message>
         <source>Account</source>
-        <translation type="unfinished"></translation>
+        <translation>口座</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>種類</translation>
     </message>
     <message>
         <source>Cleared</source>
-        <translation type="unfinished"></translation>
+        <translation>決済済み</translation>
     </message>
     <message>
         <source>Uncleared</source>
-        <translation type="unfinished"></translation>
+        <translation>未決済</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>日付</translation>
     </message>
     <message>
         <source>Memo</source>
-        <translation type="unfinished"></translation>
+        <translation>メモ</translation>
     </message>
     <message>
         <source>Amount</source>
-        <translation type="unfinished"></translation>
+        <translation>金額</translation>
     </message>
 </context>
 <context>
     <name>ReportService</name>
     <message>
         <source>Uncategorized</source>
-        <translation type="unfinished"></translation>
+        <translation>未分類</translation>
     </message>
     <message>
         <source>Split</source>
-        <translation type="unfinished"></translation>
+        <translation>分割</translation>
     </message>
     <message>
         <source>Transfer to/from: </source>
-        <translation type="unfinished"></translation>
+        <translation>振替: </translation>
     </message>
 </context>
 <context>
     <name>ReportsScreen</name>
     <message>
         <source>Reports</source>
-        <translation type="unfinished"></translation>
+        <translation>レポート</translation>
     </message>
     <message>
         <source>E&amp;xport CSV...</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV 形式でエクスポート(&amp;X)...</translation>
     </message>
     <message>
         <source>Not every transaction could be read, so this list is incomplete. Choose the period again to retry.</source>
-        <translation type="unfinished"></translation>
+        <translation>一部の取引を読み込めなかったため、この一覧は不完全です。もう一度期間を選択して再試行してください。</translation>
     </message>
     <message>
         <source>&amp;Account:</source>
-        <translation type="unfinished"></translation>
+        <translation>口座(&amp;A):</translation>
     </message>
     <message>
         <source>&amp;Period:</source>
-        <translation type="unfinished"></translation>
+        <translation>期間(&amp;P):</translation>
     </message>
     <message>
         <source>Co&amp;mpare:</source>
-        <translation type="unfinished"></translation>
+        <translation>比較(&amp;M):</translation>
     </message>
     <message>
         <source>Period &amp;1:</source>
-        <translation type="unfinished"></translation>
+        <translation>期間1(&amp;1):</translation>
     </message>
     <message>
         <source>Period &amp;2:</source>
-        <translation type="unfinished"></translation>
+        <translation>期間2(&amp;2):</translation>
     </message>
     <message>
         <source>Export CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV 形式でエクスポート</translation>
     </message>
     <message>
         <source>CSV Files (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV ファイル (*.csv)</translation>
     </message>
     <message>
         <source>Export Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>エクスポートに失敗しました</translation>
     </message>
     <message>
         <source>The report could not be saved as &quot;%1&quot;: %2. Nothing was written; choose another place and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>レポートを「%1」として保存できませんでした: %2。何も書き込まれていません。別の場所を選んで、もう一度お試しください。</translation>
     </message>
 </context>
 <context>
     <name>SettingsScreen</name>
     <message>
         <source>General</source>
-        <translation type="unfinished"></translation>
+        <translation>全般</translation>
     </message>
     <message>
         <source>Register</source>
-        <translation type="unfinished"></translation>
+        <translation>出納帳</translation>
     </message>
     <message>
         <source>Data &amp; Sync</source>
-        <translation type="unfinished"></translation>
+        <translation>データと同期</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>情報</translation>
     </message>
     <message>
         <source>Ctrl+Page Down and Ctrl+Page Up change the page.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+Page Down と Ctrl+Page Up でページを切り替えられます。</translation>
     </message>
     <message>
         <source>Appearance</source>
-        <translation type="unfinished"></translation>
+        <translation>外観</translation>
     </message>
     <message>
         <source>Control how Tandrel Ledgerine looks.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tandrel Ledgerine の見た目を設定します。</translation>
     </message>
     <message>
         <source>Choose accent color</source>
-        <translation type="unfinished"></translation>
+        <translation>アクセントカラーを選択</translation>
     </message>
     <message>
         <source>Accent color</source>
-        <translation type="unfinished"></translation>
+        <translation>アクセントカラー</translation>
     </message>
     <message>
         <source>Theme</source>
-        <translation type="unfinished"></translation>
+        <translation>テーマ</translation>
     </message>
     <message>
         <source>Font size</source>
-        <translation type="unfinished"></translation>
+        <translation>文字サイズ</translation>
     </message>
     <message>
         <source>Regional</source>
-        <translation type="unfinished"></translation>
+        <translation>地域</translation>
     </message>
     <message>
         <source>Date and calendar preferences.</source>
-        <translation type="unfinished"></translation>
+        <translation>日付とカレンダーの設定です。</translation>
     </message>
     <message>
         <source>Week starts on</source>
-        <translation type="unfinished"></translation>
+        <translation>週の始まり</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>言語</translation>
     </message>
     <message>
         <source>Display</source>
-        <translation type="unfinished"></translation>
+        <translation>表示</translation>
     </message>
     <message>
         <source>How transactions appear in the register.</source>
-        <translation type="unfinished"></translation>
+        <translation>出納帳での取引の表示方法です。</translation>
     </message>
     <message>
         <source>Two-line rows</source>
-        <translation type="unfinished"></translation>
+        <translation>2行表示</translation>
     </message>
     <message>
         <source>Auto-decimal point</source>
-        <translation type="unfinished"></translation>
+        <translation>小数点の自動入力</translation>
     </message>
     <message>
         <source>Show memo on a second line below the payee.</source>
-        <translation type="unfinished"></translation>
+        <translation>支払先の下の2行目にメモを表示します。</translation>
     </message>
     <message>
         <source>Type 1234 to enter 12.34. The last two digits are always cents.</source>
-        <translation type="unfinished"></translation>
+        <translation>1234 と入力すると 12.34 になります。下2桁は常に小数点以下の金額になります。</translation>
     </message>
     <message>
         <source>Sorting</source>
-        <translation type="unfinished"></translation>
+        <translation>並べ替え</translation>
     </message>
     <message>
         <source>Control the order of transactions in the register.</source>
-        <translation type="unfinished"></translation>
+        <translation>出納帳での取引の並び順を設定します。</translation>
     </message>
     <message>
         <source>Show newest transactions first</source>
-        <translation type="unfinished"></translation>
+        <translation>新しい取引を先頭に表示</translation>
     </message>
     <message>
         <source>When enabled, the most recent transactions appear at the top.</source>
-        <translation type="unfinished"></translation>
+        <translation>オンにすると、最新の取引が一番上に表示されます。</translation>
     </message>
     <message>
         <source>Sync</source>
-        <translation type="unfinished"></translation>
+        <translation>同期</translation>
     </message>
     <message>
         <source>Keep your check register in sync across all your devices.</source>
-        <translation type="unfinished"></translation>
+        <translation>すべてのデバイスで出納帳を同期します。</translation>
     </message>
     <message>
         <source>Sync Now</source>
-        <translation type="unfinished"></translation>
+        <translation>今すぐ同期</translation>
     </message>
     <message>
         <source>Force Full Sync</source>
-        <translation type="unfinished"></translation>
+        <translation>完全同期を実行</translation>
     </message>
     <message>
         <source>Backup &amp; Restore</source>
-        <translation type="unfinished"></translation>
+        <translation>バックアップと復元</translation>
     </message>
     <message>
         <source>Save or restore your data to a portable backup file.</source>
-        <translation type="unfinished"></translation>
+        <translation>データをバックアップファイルに保存したり、バックアップファイルから復元したりします。</translation>
     </message>
     <message>
         <source>Export Backup</source>
-        <translation type="unfinished"></translation>
+        <translation>バックアップをエクスポート</translation>
     </message>
     <message>
         <source>Import Backup</source>
-        <translation type="unfinished"></translation>
+        <translation>バックアップをインポート</translation>
     </message>
     <message>
         <source>Deleted Accounts</source>
-        <translation type="unfinished"></translation>
+        <translation>削除した口座</translation>
     </message>
     <message>
         <source>Accounts you&apos;ve deleted can be restored here.</source>
-        <translation type="unfinished"></translation>
+        <translation>削除した口座はここで復元できます。</translation>
     </message>
     <message>
         <source>Restore Selected</source>
-        <translation type="unfinished"></translation>
+        <translation>選択した口座を復元</translation>
     </message>
     <message>
         <source>Tandrel Ledgerine</source>
-        <translation type="unfinished"></translation>
+        <translation>Tandrel Ledgerine</translation>
     </message>
     <message>
         <source>Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>バージョン %1</translation>
     </message>
     <message>
         <source>A digital check register for tracking household finances.</source>
-        <translation type="unfinished"></translation>
+        <translation>家計を記録するためのデジタル出納帳です。</translation>
     </message>
     <message>
         <source>This application uses the Qt framework under the LGPL v3 license.</source>
-        <translation type="unfinished"></translation>
+        <translation>このアプリケーションは、LGPL v3 ライセンスのもとで Qt フレームワークを使用しています。</translation>
     </message>
     <message>
         <source>Language Changed</source>
-        <translation type="unfinished"></translation>
+        <translation>言語を変更しました</translation>
     </message>
     <message>
         <source>The new language will take effect the next time you start Tandrel Ledgerine.</source>
-        <translation type="unfinished"></translation>
+        <translation>新しい言語は、次回 Tandrel Ledgerine を起動したときに適用されます。</translation>
     </message>
     <message>
         <source>Account Not Restored</source>
-        <translation type="unfinished"></translation>
+        <translation>口座を復元できませんでした</translation>
     </message>
     <message>
         <source>The account &quot;%1&quot; could not be restored; nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>口座「%1」を復元できませんでした。何も変更されていません。</translation>
     </message>
     <message>
         <source>This will re-upload every local row to the server and re-download all server data. Use this if data appears out of sync between devices.
 
 Continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>ローカルのすべての行をサーバーに再アップロードし、サーバーのすべてのデータを再ダウンロードします。デバイス間でデータが同期されていないように見える場合に使用してください。
+
+続行しますか？</translation>
     </message>
     <message>
         <source>Syncing...</source>
-        <translation type="unfinished"></translation>
+        <translation>同期しています...</translation>
     </message>
     <message>
         <source>ZIP Files (*.zip)</source>
-        <translation type="unfinished"></translation>
+        <translation>ZIP ファイル (*.zip)</translation>
     </message>
     <message>
         <source>Exporting...</source>
-        <translation type="unfinished"></translation>
+        <translation>エクスポートしています...</translation>
     </message>
     <message>
         <source>Writing the backup...</source>
-        <translation type="unfinished"></translation>
+        <translation>バックアップを書き込んでいます...</translation>
     </message>
     <message>
         <source>Import Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>インポート方法</translation>
     </message>
     <message>
         <source>How should existing data be handled?</source>
-        <translation type="unfinished"></translation>
+        <translation>既存のデータをどのように扱いますか？</translation>
     </message>
     <message>
         <source>Importing...</source>
-        <translation type="unfinished"></translation>
+        <translation>インポートしています...</translation>
     </message>
     <message>
         <source>Restoring the backup...</source>
-        <translation type="unfinished"></translation>
+        <translation>バックアップを復元しています...</translation>
     </message>
 </context>
 <context>
     <name>SplitEditorDialog</name>
     <message>
         <source>Split Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>分割取引</translation>
     </message>
     <message>
         <source>Transaction amount:</source>
-        <translation type="unfinished"></translation>
+        <translation>取引金額:</translation>
     </message>
     <message>
         <source>Left to assign:</source>
-        <translation type="unfinished"></translation>
+        <translation>未割り当て:</translation>
     </message>
     <message>
         <source>Set Amount to &amp;Total</source>
-        <translation type="unfinished"></translation>
+        <translation>金額を合計に合わせる(&amp;T)</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a complete amount. Correct it, or clear it for none.</source>
-        <translation type="unfinished"></translation>
+        <translation>「%1」は金額として不完全です。修正するか、金額を指定しない場合は消去してください。</translation>
     </message>
     <message>
         <source>More than one category matches &quot;%1&quot;; choose one from the list.</source>
-        <translation type="unfinished"></translation>
+        <translation>「%1」に一致するカテゴリが複数あります。一覧から選択してください。</translation>
     </message>
     <message numerus="yes">
         <source>Total of %n line(s):</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n行の合計:</numerusform>
         </translation>
     </message>
 </context>
@@ -2974,31 +2976,31 @@ Continue?</source>
     <name>SplitLinesWidget</name>
     <message>
         <source>&amp;Add Line</source>
-        <translation type="unfinished"></translation>
+        <translation>行を追加(&amp;A)</translation>
     </message>
     <message>
         <source>Category</source>
-        <translation type="unfinished"></translation>
+        <translation>カテゴリ</translation>
     </message>
     <message>
         <source>Memo</source>
-        <translation type="unfinished"></translation>
+        <translation>メモ</translation>
     </message>
     <message>
         <source>Amount</source>
-        <translation type="unfinished"></translation>
+        <translation>金額</translation>
     </message>
     <message>
         <source>Remove Line</source>
-        <translation type="unfinished"></translation>
+        <translation>行を削除</translation>
     </message>
 </context>
 <context>
     <name>StatusBar</name>
     <message numerus="yes">
         <source>%n recurring transaction(s) due</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>期日を迎えた定期取引: %n件</numerusform>
         </translation>
     </message>
 </context>
@@ -3006,396 +3008,397 @@ Continue?</source>
     <name>TandAccount::ShareMembersDialog</name>
     <message>
         <source>Could not share with %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 と共有できませんでした。</translation>
     </message>
     <message>
         <source>Could not remove %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 を削除できませんでした。</translation>
     </message>
     <message>
         <source>People with access</source>
-        <translation type="unfinished"></translation>
+        <translation>アクセスできるユーザー</translation>
     </message>
     <message>
         <source>Add people</source>
-        <translation type="unfinished"></translation>
+        <translation>ユーザーを追加</translation>
     </message>
     <message>
         <source>Not shared with anyone yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>まだ誰とも共有していません。</translation>
     </message>
     <message>
         <source>Nobody else is in your family group yet. Invite people to your group to share this account with them.</source>
-        <translation type="unfinished"></translation>
+        <translation>ファミリーグループにはまだ他のメンバーがいません。この口座を共有するには、グループにメンバーを招待してください。</translation>
     </message>
     <message>
         <source>All group members already have access</source>
-        <translation type="unfinished"></translation>
+        <translation>グループのメンバー全員がすでにアクセスできます</translation>
     </message>
     <message>
         <source>Share</source>
-        <translation type="unfinished"></translation>
+        <translation>共有</translation>
     </message>
     <message>
         <source>Remove access</source>
-        <translation type="unfinished"></translation>
+        <translation>アクセスを削除</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>閉じる</translation>
     </message>
     <message>
         <source>Remove access?</source>
-        <translation type="unfinished"></translation>
+        <translation>アクセスを削除しますか？</translation>
     </message>
     <message>
         <source>%1 will no longer have access. Continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 はアクセスできなくなります。続行しますか？</translation>
     </message>
     <message>
         <source>Loading…</source>
-        <translation type="unfinished"></translation>
+        <translation>読み込んでいます…</translation>
     </message>
     <message>
         <source>Could not load who has access to this account.</source>
-        <translation type="unfinished"></translation>
+        <translation>この口座にアクセスできるユーザーを読み込めませんでした。</translation>
     </message>
     <message>
         <source>Could not load your group&apos;s members.</source>
-        <translation type="unfinished"></translation>
+        <translation>グループのメンバーを読み込めませんでした。</translation>
     </message>
     <message>
         <source>Members can be added once it is known who has access.</source>
-        <translation type="unfinished"></translation>
+        <translation>アクセスできるユーザーが判明すると、メンバーを追加できるようになります。</translation>
     </message>
     <message>
         <source>Sharing with %1…</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 と共有しています…</translation>
     </message>
     <message>
         <source>Removing %1…</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 を削除しています…</translation>
     </message>
 </context>
 <context>
     <name>TandUpdate::UpdateDialog</name>
     <message>
         <source>Update available</source>
-        <translation type="unfinished"></translation>
+        <translation>更新があります</translation>
     </message>
     <message>
         <source>A new version of %1 is available.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 の新しいバージョンが利用可能です。</translation>
     </message>
     <message>
         <source>You have version %1. The latest version is %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>現在のバージョンは %1 です。最新バージョンは %2 です。</translation>
     </message>
     <message>
         <source>Loading release notes…</source>
-        <translation type="unfinished"></translation>
+        <translation>リリースノートを読み込んでいます…</translation>
     </message>
     <message>
         <source>*Release notes are not available for this version.*</source>
-        <translation type="unfinished"></translation>
+        <translation>*このバージョンのリリースノートはありません。*</translation>
     </message>
     <message>
         <source>Download</source>
-        <translation type="unfinished"></translation>
+        <translation>ダウンロード</translation>
     </message>
     <message>
         <source>Later</source>
-        <translation type="unfinished"></translation>
+        <translation>後で</translation>
     </message>
 </context>
 <context>
     <name>TandUpdate::WhatsNewDialog</name>
     <message>
         <source>What&apos;s New in %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 の新機能</translation>
     </message>
     <message>
         <source>What&apos;s new in %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 の新機能</translation>
     </message>
     <message>
         <source>You are running version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>現在のバージョン: %1</translation>
     </message>
     <message>
         <source>Download %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 をダウンロード</translation>
     </message>
 </context>
 <context>
     <name>TransactionActions</name>
     <message>
         <source>The new transaction could not be saved: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>新しい取引を保存できませんでした: %1。</translation>
     </message>
     <message>
         <source>The changes to the transaction could not be saved: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>取引への変更を保存できませんでした: %1。</translation>
     </message>
     <message>
         <source>Delete the transfer for %1? Its other side, in %2, is deleted too.</source>
-        <translation type="unfinished"></translation>
+        <translation>「%1」の振替を削除しますか？%2 にある相手側の取引も削除されます。</translation>
     </message>
     <message>
         <source>Delete the transaction for %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>「%1」の取引を削除しますか？</translation>
     </message>
     <message>
         <source>This transaction is reconciled: its statement will no longer add up.</source>
-        <translation type="unfinished"></translation>
+        <translation>この取引は照合済みのため、明細書と金額が合わなくなります。</translation>
     </message>
     <message>
         <source>The other side is reconciled: its statement will no longer add up.</source>
-        <translation type="unfinished"></translation>
+        <translation>相手側の取引は照合済みのため、その明細書と金額が合わなくなります。</translation>
     </message>
     <message>
         <source>Delete Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>取引の削除</translation>
     </message>
     <message>
         <source>The transaction could not be deleted: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>取引を削除できませんでした: %1。</translation>
     </message>
     <message>
         <source>This transaction is reconciled</source>
-        <translation type="unfinished"></translation>
+        <translation>この取引は照合済みです</translation>
     </message>
     <message>
         <source>Its other side, in %1, is reconciled</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 にある相手側の取引は照合済みです</translation>
     </message>
     <message>
         <source>Change a Reconciled Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>照合済みの取引の変更</translation>
     </message>
     <message>
         <source>%1: changing it means its statement will no longer add up. Change it anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1。変更すると明細書と金額が合わなくなります。変更しますか？</translation>
     </message>
     <message>
         <source>another account</source>
-        <translation type="unfinished"></translation>
+        <translation>別の口座</translation>
     </message>
 </context>
 <context>
     <name>TransactionFormDialog</name>
     <message>
         <source>New Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>新しい取引</translation>
     </message>
     <message>
         <source>Edit Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>取引の編集</translation>
     </message>
     <message>
         <source>Invalid Date</source>
-        <translation type="unfinished"></translation>
+        <translation>日付が正しくありません</translation>
     </message>
     <message>
         <source>Enter the date as month/day/year, for example 12/31/2026.</source>
-        <translation type="unfinished"></translation>
+        <translation>日付を「月/日/年」の形式で入力してください（例: 12/31/2026）。</translation>
     </message>
     <message>
         <source>Split Does Not Add Up</source>
-        <translation type="unfinished"></translation>
+        <translation>分割の合計が一致しません</translation>
     </message>
     <message>
         <source>The split lines add up to %1, not to the amount of %2. Open the split to correct them.</source>
-        <translation type="unfinished"></translation>
+        <translation>分割行の合計は %1 で、金額の %2 と一致しません。分割を開いて修正してください。</translation>
     </message>
     <message>
         <source>Optional</source>
-        <translation type="unfinished"></translation>
+        <translation>任意</translation>
     </message>
     <message>
         <source>Divide the amount among several categories</source>
-        <translation type="unfinished"></translation>
+        <translation>金額を複数のカテゴリに分けます</translation>
     </message>
     <message>
         <source>C&amp;leared</source>
-        <translation type="unfinished"></translation>
+        <translation>決済済み(&amp;L)</translation>
     </message>
     <message>
         <source>Da&amp;te:</source>
-        <translation type="unfinished"></translation>
+        <translation>日付(&amp;T):</translation>
     </message>
     <message>
         <source>&amp;Number:</source>
-        <translation type="unfinished"></translation>
+        <translation>番号(&amp;N):</translation>
     </message>
     <message>
         <source>Pa&amp;yee:</source>
-        <translation type="unfinished"></translation>
+        <translation>支払先(&amp;Y):</translation>
     </message>
     <message>
         <source>&amp;Category:</source>
-        <translation type="unfinished"></translation>
+        <translation>カテゴリ(&amp;C):</translation>
     </message>
     <message>
         <source>&amp;Memo:</source>
-        <translation type="unfinished"></translation>
+        <translation>メモ(&amp;M):</translation>
     </message>
     <message>
         <source>Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>種類:</translation>
     </message>
     <message>
         <source>&amp;Amount:</source>
-        <translation type="unfinished"></translation>
+        <translation>金額(&amp;A):</translation>
     </message>
     <message>
         <source>Reconciled transactions stay cleared</source>
-        <translation type="unfinished"></translation>
+        <translation>照合済みの取引は決済済みのままになります</translation>
     </message>
     <message>
         <source>(deleted account)</source>
-        <translation type="unfinished"></translation>
+        <translation>（削除された口座）</translation>
     </message>
     <message numerus="yes">
         <source>Split into %n line(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>分割（%n行）</numerusform>
         </translation>
     </message>
     <message>
         <source>The amount of a split is the sum of its lines</source>
-        <translation type="unfinished"></translation>
+        <translation>分割取引の金額は各行の合計です</translation>
     </message>
     <message>
         <source>Edit &amp;Split...</source>
-        <translation type="unfinished"></translation>
+        <translation>分割を編集(&amp;S)...</translation>
     </message>
     <message>
         <source>Type a minus sign to switch between payment and deposit</source>
-        <translation type="unfinished"></translation>
+        <translation>マイナス記号を入力すると、出金と入金を切り替えられます</translation>
     </message>
     <message>
         <source>&amp;Split...</source>
-        <translation type="unfinished"></translation>
+        <translation>分割(&amp;S)...</translation>
     </message>
     <message>
         <source>Choose a Category</source>
-        <translation type="unfinished"></translation>
+        <translation>カテゴリの選択</translation>
     </message>
     <message>
         <source>&quot;%1&quot; names no single category. Choose one, or clear the field, before splitting.</source>
-        <translation type="unfinished"></translation>
+        <translation>「%1」は1つのカテゴリを指していません。分割する前に、カテゴリを選択するか欄を空にしてください。</translation>
     </message>
     <message>
         <source>No category is named &quot;%1&quot;: pick one from the list, or OK will offer to create it.</source>
-        <translation type="unfinished"></translation>
+        <translation>「%1」という名前のカテゴリはありません。一覧から選択してください。選択しない場合は、OK を押すと作成するかどうかを確認します。</translation>
     </message>
     <message>
         <source>More than one category matches &quot;%1&quot;; choose one.</source>
-        <translation type="unfinished"></translation>
+        <translation>「%1」に一致するカテゴリが複数あります。1つ選択してください。</translation>
     </message>
     <message>
         <source>Amount in %1:</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 側の金額:</translation>
     </message>
     <message>
         <source>Invalid Amount</source>
-        <translation type="unfinished"></translation>
+        <translation>金額が正しくありません</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a complete amount. Correct it, or clear it for none.</source>
-        <translation type="unfinished"></translation>
+        <translation>「%1」は金額として不完全です。修正するか、金額を指定しない場合は消去してください。</translation>
     </message>
     <message>
         <source>Nothing to Save</source>
-        <translation type="unfinished"></translation>
+        <translation>保存する内容がありません</translation>
     </message>
     <message>
         <source>Enter a payee or an amount.</source>
-        <translation type="unfinished"></translation>
+        <translation>支払先または金額を入力してください。</translation>
     </message>
     <message>
         <source>More than one category matches &quot;%1&quot;; choose one from the list.</source>
-        <translation type="unfinished"></translation>
+        <translation>「%1」に一致するカテゴリが複数あります。一覧から選択してください。</translation>
     </message>
     <message>
         <source>Amount Missing</source>
-        <translation type="unfinished"></translation>
+        <translation>金額がありません</translation>
     </message>
     <message>
         <source>Enter the amount as %1 counts it, in its own currency.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 で記録される金額を、その口座の通貨で入力してください。</translation>
     </message>
 </context>
 <context>
     <name>TransactionRepository</name>
     <message>
         <source>Split</source>
-        <translation type="unfinished"></translation>
+        <translation>分割</translation>
     </message>
 </context>
 <context>
     <name>WelcomeScreen</name>
     <message>
         <source>Your session has ended. Sign back in to keep syncing.</source>
-        <translation type="unfinished"></translation>
+        <translation>セッションが終了しました。同期を続けるには、もう一度サインインしてください。</translation>
     </message>
     <message>
         <source>Works fully offline. Your data stays on this device.</source>
-        <translation type="unfinished"></translation>
+        <translation>完全にオフラインで使えます。データはこのデバイスに残ります。</translation>
     </message>
     <message>
         <source>How it works</source>
-        <translation type="unfinished"></translation>
+        <translation>使い方</translation>
     </message>
     <message>
         <source>Add an account (checking, savings, credit card, or any account you&apos;d like to track).</source>
-        <translation type="unfinished"></translation>
+        <translation>口座を追加します（普通預金、貯蓄預金、クレジットカードなど、管理したい口座なら何でも追加できます）。</translation>
     </message>
     <message>
         <source>Record transactions as you spend.</source>
-        <translation type="unfinished"></translation>
+        <translation>お金を使ったら、そのつど取引を記録します。</translation>
     </message>
     <message>
         <source>Reconcile when your statement arrives.</source>
-        <translation type="unfinished"></translation>
+        <translation>明細書が届いたら照合します。</translation>
     </message>
     <message>
         <source>%1.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1.</translation>
     </message>
     <message>
         <source>Welcome back</source>
-        <translation type="unfinished"></translation>
+        <translation>おかえりなさい</translation>
     </message>
     <message>
         <source>Sign in to keep your data synced across devices.</source>
-        <translation type="unfinished"></translation>
+        <translation>サインインすると、デバイス間でデータを同期できます。</translation>
     </message>
     <message>
         <source>Sign In</source>
-        <translation type="unfinished"></translation>
+        <translation>サインイン</translation>
     </message>
     <message>
         <source>Create a different account</source>
-        <translation type="unfinished"></translation>
+        <translation>別の口座を作成</translation>
     </message>
     <message>
         <source>Welcome to
 Tandrel Ledgerine</source>
-        <translation type="unfinished"></translation>
+        <translation>Tandrel Ledgerine へ
+ようこそ</translation>
     </message>
     <message>
         <source>A digital check register.</source>
-        <translation type="unfinished"></translation>
+        <translation>デジタル出納帳</translation>
     </message>
     <message>
         <source>Already have an account? Sign In</source>
-        <translation type="unfinished"></translation>
+        <translation>アカウントをお持ちの方はサインイン</translation>
     </message>
     <message>
         <source>Create Your First Account</source>
-        <translation type="unfinished"></translation>
+        <translation>最初の口座を作成</translation>
     </message>
 </context>
 </TS>
