@@ -5,140 +5,140 @@
     <name>AccountEditor</name>
     <message>
         <source>Opening Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>開始残高</translation>
     </message>
 </context>
 <context>
     <name>AccountFormDialog</name>
     <message>
         <source>New Account</source>
-        <translation type="unfinished"></translation>
+        <translation>新しい口座</translation>
     </message>
     <message>
         <source>Edit Account</source>
-        <translation type="unfinished"></translation>
+        <translation>口座の編集</translation>
     </message>
     <message>
         <source>Account name</source>
-        <translation type="unfinished"></translation>
+        <translation>口座名</translation>
     </message>
     <message>
         <source>Checking</source>
-        <translation type="unfinished"></translation>
+        <translation>普通預金</translation>
     </message>
     <message>
         <source>Savings</source>
-        <translation type="unfinished"></translation>
+        <translation>貯蓄預金</translation>
     </message>
     <message>
         <source>Credit Card</source>
-        <translation type="unfinished"></translation>
+        <translation>クレジットカード</translation>
     </message>
     <message>
         <source>Cash</source>
-        <translation type="unfinished"></translation>
+        <translation>現金</translation>
     </message>
     <message>
         <source>Investment</source>
-        <translation type="unfinished"></translation>
+        <translation>投資</translation>
     </message>
     <message>
         <source>Other</source>
-        <translation type="unfinished"></translation>
+        <translation>その他</translation>
     </message>
     <message>
         <source>USD ($)</source>
-        <translation type="unfinished"></translation>
+        <translation>USD ($)</translation>
     </message>
     <message>
         <source>EUR (€)</source>
-        <translation type="unfinished"></translation>
+        <translation>EUR (€)</translation>
     </message>
     <message>
         <source>GBP (£)</source>
-        <translation type="unfinished"></translation>
+        <translation>GBP (£)</translation>
     </message>
     <message>
         <source>CAD ($)</source>
-        <translation type="unfinished"></translation>
+        <translation>CAD ($)</translation>
     </message>
     <message>
         <source>AUD ($)</source>
-        <translation type="unfinished"></translation>
+        <translation>AUD ($)</translation>
     </message>
     <message>
         <source>JPY (¥)</source>
-        <translation type="unfinished"></translation>
+        <translation>JPY (¥)</translation>
     </message>
     <message>
         <source>Bank name (optional)</source>
-        <translation type="unfinished"></translation>
+        <translation>金融機関名（任意）</translation>
     </message>
     <message>
         <source>Last 4 digits (optional)</source>
-        <translation type="unfinished"></translation>
+        <translation>下4桁（任意）</translation>
     </message>
     <message>
         <source>&amp;Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>名前(&amp;N):</translation>
     </message>
     <message>
         <source>&amp;Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>種類(&amp;T):</translation>
     </message>
     <message>
         <source>&amp;Currency:</source>
-        <translation type="unfinished"></translation>
+        <translation>通貨(&amp;C):</translation>
     </message>
     <message>
         <source>Starting &amp;Balance:</source>
-        <translation type="unfinished"></translation>
+        <translation>開始残高(&amp;B):</translation>
     </message>
     <message>
         <source>&amp;As of:</source>
-        <translation type="unfinished"></translation>
+        <translation>基準日(&amp;A):</translation>
     </message>
     <message>
         <source>&amp;Institution:</source>
-        <translation type="unfinished"></translation>
+        <translation>金融機関(&amp;I):</translation>
     </message>
     <message>
         <source>Account &amp;Number:</source>
-        <translation type="unfinished"></translation>
+        <translation>口座番号(&amp;U):</translation>
     </message>
     <message>
         <source>%1 </source>
         <comment>starting balance prefix; %1 is the currency symbol</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 </translation>
     </message>
     <message>
         <source>The currency cannot change once the account has transactions.</source>
-        <translation type="unfinished"></translation>
+        <translation>取引がある口座の通貨は変更できません。</translation>
     </message>
 </context>
 <context>
     <name>AccountPicker</name>
     <message>
         <source>All Accounts</source>
-        <translation type="unfinished"></translation>
+        <translation>すべての口座</translation>
     </message>
 </context>
 <context>
     <name>AccountSharingService</name>
     <message>
         <source>This account cannot be shared: the service would not know it by its id.</source>
-        <translation type="unfinished"></translation>
+        <translation>この口座は共有できません。サービスがこの口座を ID で識別できないためです。</translation>
     </message>
     <message>
         <source>Failed to share account (HTTP %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>口座を共有できませんでした（HTTP %1）</translation>
     </message>
 </context>
 <context>
     <name>Application</name>
     <message>
         <source>Database Error</source>
-        <translation type="unfinished"></translation>
+        <translation>データベースエラー</translation>
     </message>
     <message>
         <source>Failed to initialize the database.
@@ -146,520 +146,524 @@
 Data directory: %1
 
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>データベースを初期化できませんでした。
+
+データディレクトリ: %1
+
+%2</translation>
     </message>
 </context>
 <context>
     <name>BackupArchive</name>
     <message>
         <source>too many entries</source>
-        <translation type="unfinished"></translation>
+        <translation>エントリが多すぎます</translation>
     </message>
     <message>
         <source>%1 is too large</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 が大きすぎます</translation>
     </message>
     <message>
         <source>the contents are too large</source>
-        <translation type="unfinished"></translation>
+        <translation>内容が大きすぎます</translation>
     </message>
     <message>
         <source>Failed to open ZIP archive</source>
-        <translation type="unfinished"></translation>
+        <translation>ZIP アーカイブを開けませんでした</translation>
     </message>
     <message>
         <source>%1: damaged entry</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: エントリが破損しています</translation>
     </message>
     <message>
         <source>%1: invalid JSON</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: JSON が不正です</translation>
     </message>
     <message>
         <source>Invalid backup: unexpected entry %1</source>
-        <translation type="unfinished"></translation>
+        <translation>不正なバックアップです: 想定外のエントリ %1</translation>
     </message>
     <message>
         <source>Invalid backup: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>不正なバックアップです: %1</translation>
     </message>
     <message>
         <source>Invalid backup: missing manifest.json</source>
-        <translation type="unfinished"></translation>
+        <translation>不正なバックアップです: manifest.json がありません</translation>
     </message>
     <message>
         <source>Unsupported backup version: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>サポートされていないバックアップのバージョンです: %1</translation>
     </message>
 </context>
 <context>
     <name>BackupRestore</name>
     <message>
         <source>%1: the backup holds %2 of the %3 rows its manifest lists</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: マニフェストには%3行と記載されていますが、バックアップには%2行しかありません</translation>
     </message>
     <message>
         <source>%1: the other side of its transfer, %2, is not restored; it is kept as an ordinary transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: 振替の相手側 %2 が復元されないため、通常の取引として保持します</translation>
     </message>
     <message>
         <source>%1: %2 %3 is not restored from this backup</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 %3 はこのバックアップから復元されていません</translation>
     </message>
     <message>
         <source>split_lines: the lines of transaction %1 in the backup do not add up to its amount; its lines in the ledger are kept</source>
-        <translation type="unfinished"></translation>
+        <translation>split_lines: バックアップ内の取引 %1 の分割行の合計が取引の金額と一致しないため、帳簿にある分割行をそのまま残します</translation>
     </message>
     <message>
         <source>%1: id %2 is already in use</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: ID %2 はすでに使用されています</translation>
     </message>
     <message>
         <source>%1: id %2 appears more than once</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: ID %2 が複数回出現しています</translation>
     </message>
     <message>
         <source>%1: %2 %3 does not exist</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 %3 は存在しません</translation>
     </message>
     <message>
         <source>%1: the starting balance would take the account&apos;s balance beyond what a balance can hold</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: 開始残高により、口座の残高が扱える上限を超えてしまいます</translation>
     </message>
     <message>
         <source>%1: the amount would take the balance of account %2 beyond what a balance can hold</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: この金額により、口座 %2 の残高が扱える上限を超えてしまいます</translation>
     </message>
     <message>
         <source>the database ended the restore&apos;s transaction after an error</source>
-        <translation type="unfinished"></translation>
+        <translation>エラーが発生したため、データベースが復元のトランザクションを終了しました</translation>
     </message>
 </context>
 <context>
     <name>BackupService</name>
     <message>
         <source>A backup or restore is already running.</source>
-        <translation type="unfinished"></translation>
+        <translation>バックアップまたは復元がすでに実行中です。</translation>
     </message>
     <message>
         <source>Nothing was restored: database error: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>何も復元されていません。データベースエラー: %1</translation>
     </message>
     <message>
         <source>The ledger could not be read into a backup.</source>
-        <translation type="unfinished"></translation>
+        <translation>帳簿を読み込んでバックアップを作成できませんでした。</translation>
     </message>
     <message>
         <source>The backup made does not read back: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>作成したバックアップを読み戻せません: %1</translation>
     </message>
     <message>
         <source>%1 of %2 bytes were written: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%2バイト中%1バイトを書き込みました: %3</translation>
     </message>
     <message>
         <source>The file written does not hold the backup made.</source>
-        <translation type="unfinished"></translation>
+        <translation>書き込んだファイルの内容が、作成したバックアップと一致しません。</translation>
     </message>
     <message>
         <source>The file could not be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイルを読み込めませんでした: %1</translation>
     </message>
     <message>
         <source>The file could not be read: it is not a regular file.</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイルを読み込めませんでした。通常のファイルではありません。</translation>
     </message>
     <message>
         <source>The file is larger than any backup this program writes.</source>
-        <translation type="unfinished"></translation>
+        <translation>このファイルは、このプログラムが書き出すどのバックアップよりも大きいファイルです。</translation>
     </message>
     <message>
         <source>The file changed while it was read.</source>
-        <translation type="unfinished"></translation>
+        <translation>読み込み中にファイルが変更されました。</translation>
     </message>
 </context>
 <context>
     <name>BackupTable</name>
     <message>
         <source>%1: missing %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 がありません</translation>
     </message>
     <message>
         <source>%1: invalid value for %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 の値が不正です</translation>
     </message>
     <message>
         <source>%1: unknown %2 &quot;%3&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: 不明な %2「%3」</translation>
     </message>
 </context>
 <context>
     <name>CategoriesScreen</name>
     <message>
         <source>Categories</source>
-        <translation type="unfinished"></translation>
+        <translation>カテゴリ</translation>
     </message>
     <message>
         <source>Search categories...</source>
-        <translation type="unfinished"></translation>
+        <translation>カテゴリを検索...</translation>
     </message>
     <message>
         <source>Search categories</source>
-        <translation type="unfinished"></translation>
+        <translation>カテゴリを検索</translation>
     </message>
     <message>
         <source>+ &amp;New Category</source>
-        <translation type="unfinished"></translation>
+        <translation>+ 新しいカテゴリ(&amp;N)</translation>
     </message>
     <message>
         <source>&amp;New Category</source>
-        <translation type="unfinished"></translation>
+        <translation>新しいカテゴリ(&amp;N)</translation>
     </message>
     <message>
         <source>Add &amp;Subcategory</source>
-        <translation type="unfinished"></translation>
+        <translation>サブカテゴリを追加(&amp;S)</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>編集(&amp;E)</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>削除(&amp;D)</translation>
     </message>
     <message>
         <source>Category Not Saved</source>
-        <translation type="unfinished"></translation>
+        <translation>カテゴリを保存できませんでした</translation>
     </message>
     <message>
         <source>The category &quot;%1&quot; could not be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>カテゴリ「%1」を保存できませんでした。</translation>
     </message>
     <message>
         <source>The changes to &quot;%1&quot; could not be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>「%1」への変更を保存できませんでした。</translation>
     </message>
     <message>
         <source>Delete Category</source>
-        <translation type="unfinished"></translation>
+        <translation>カテゴリの削除</translation>
     </message>
     <message>
         <source>Delete &quot;%1&quot;? Transactions using this category will become uncategorized.</source>
-        <translation type="unfinished"></translation>
+        <translation>「%1」を削除しますか？このカテゴリを使用している取引は未分類になります。</translation>
     </message>
     <message>
         <source>Category Not Deleted</source>
-        <translation type="unfinished"></translation>
+        <translation>カテゴリを削除できませんでした</translation>
     </message>
     <message>
         <source>The category &quot;%1&quot; could not be deleted.</source>
-        <translation type="unfinished"></translation>
+        <translation>カテゴリ「%1」を削除できませんでした。</translation>
     </message>
 </context>
 <context>
     <name>CategoryChoices</name>
     <message>
         <source>(none)</source>
-        <translation type="unfinished"></translation>
+        <translation>（なし）</translation>
     </message>
     <message>
         <source>%1 &gt; %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 &gt; %2</translation>
     </message>
     <message>
         <source>Transfer to/from: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>振替: %1</translation>
     </message>
     <message>
         <source>Transfer to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1へ振替</translation>
     </message>
     <message>
         <source>Transfer from %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1から振替</translation>
     </message>
     <message>
         <source>(unknown category)</source>
-        <translation type="unfinished"></translation>
+        <translation>（不明なカテゴリ）</translation>
     </message>
 </context>
 <context>
     <name>CategoryComboBox</name>
     <message>
         <source>There is no category named &quot;%1&quot;. Create it as an income category?</source>
-        <translation type="unfinished"></translation>
+        <translation>「%1」という名前のカテゴリはありません。収入カテゴリとして作成しますか？</translation>
     </message>
     <message>
         <source>There is no category named &quot;%1&quot;. Create it as an expense category?</source>
-        <translation type="unfinished"></translation>
+        <translation>「%1」という名前のカテゴリはありません。支出カテゴリとして作成しますか？</translation>
     </message>
     <message>
         <source>New Category</source>
-        <translation type="unfinished"></translation>
+        <translation>新しいカテゴリ</translation>
     </message>
 </context>
 <context>
     <name>CategoryFormDialog</name>
     <message>
         <source>Edit Category</source>
-        <translation type="unfinished"></translation>
+        <translation>カテゴリの編集</translation>
     </message>
     <message>
         <source>New Category</source>
-        <translation type="unfinished"></translation>
+        <translation>新しいカテゴリ</translation>
     </message>
     <message>
         <source>New Subcategory</source>
-        <translation type="unfinished"></translation>
+        <translation>新しいサブカテゴリ</translation>
     </message>
     <message>
         <source>&amp;Parent:</source>
-        <translation type="unfinished"></translation>
+        <translation>親カテゴリ(&amp;P):</translation>
     </message>
     <message>
         <source>Category name</source>
-        <translation type="unfinished"></translation>
+        <translation>カテゴリ名</translation>
     </message>
     <message>
         <source>&amp;Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>名前(&amp;N):</translation>
     </message>
     <message>
         <source>Expense</source>
-        <translation type="unfinished"></translation>
+        <translation>支出</translation>
     </message>
     <message>
         <source>Income</source>
-        <translation type="unfinished"></translation>
+        <translation>収入</translation>
     </message>
     <message>
         <source>&amp;Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>種類(&amp;T):</translation>
     </message>
     <message>
         <source>Tax-&amp;relevant</source>
-        <translation type="unfinished"></translation>
+        <translation>税務関連(&amp;R)</translation>
     </message>
     <message>
         <source>Mark this category for inclusion in tax-time reports.</source>
-        <translation type="unfinished"></translation>
+        <translation>このカテゴリを確定申告用のレポートに含めます。</translation>
     </message>
     <message>
         <source>e.g. charitable_contributions, mortgage_interest</source>
-        <translation type="unfinished"></translation>
+        <translation>例: charitable_contributions, mortgage_interest</translation>
     </message>
     <message>
         <source>Tax &amp;Code:</source>
-        <translation type="unfinished"></translation>
+        <translation>税務コード(&amp;C):</translation>
     </message>
     <message>
         <source>Transfer</source>
-        <translation type="unfinished"></translation>
+        <translation>振替</translation>
     </message>
 </context>
 <context>
     <name>CategoryService</name>
     <message>
         <source>Income</source>
-        <translation type="unfinished"></translation>
+        <translation>収入</translation>
     </message>
     <message>
         <source>Salary</source>
-        <translation type="unfinished"></translation>
+        <translation>給与</translation>
     </message>
     <message>
         <source>Bonus</source>
-        <translation type="unfinished"></translation>
+        <translation>賞与</translation>
     </message>
     <message>
         <source>Interest Income</source>
-        <translation type="unfinished"></translation>
+        <translation>受取利息</translation>
     </message>
     <message>
         <source>Dividends</source>
-        <translation type="unfinished"></translation>
+        <translation>配当金</translation>
     </message>
     <message>
         <source>Gifts Received</source>
-        <translation type="unfinished"></translation>
+        <translation>贈与収入</translation>
     </message>
     <message>
         <source>Other Income</source>
-        <translation type="unfinished"></translation>
+        <translation>その他の収入</translation>
     </message>
     <message>
         <source>Housing</source>
-        <translation type="unfinished"></translation>
+        <translation>住居</translation>
     </message>
     <message>
         <source>Rent</source>
-        <translation type="unfinished"></translation>
+        <translation>家賃</translation>
     </message>
     <message>
         <source>Mortgage</source>
-        <translation type="unfinished"></translation>
+        <translation>住宅ローン</translation>
     </message>
     <message>
         <source>Property Tax</source>
-        <translation type="unfinished"></translation>
+        <translation>固定資産税</translation>
     </message>
     <message>
         <source>Home Insurance</source>
-        <translation type="unfinished"></translation>
+        <translation>住宅保険</translation>
     </message>
     <message>
         <source>Home Maintenance</source>
-        <translation type="unfinished"></translation>
+        <translation>住宅修繕</translation>
     </message>
     <message>
         <source>Utilities</source>
-        <translation type="unfinished"></translation>
+        <translation>水道・光熱費</translation>
     </message>
     <message>
         <source>Electricity</source>
-        <translation type="unfinished"></translation>
+        <translation>電気代</translation>
     </message>
     <message>
         <source>Water</source>
-        <translation type="unfinished"></translation>
+        <translation>水道代</translation>
     </message>
     <message>
         <source>Gas &amp; Heating</source>
-        <translation type="unfinished"></translation>
+        <translation>ガス・暖房費</translation>
     </message>
     <message>
         <source>Internet</source>
-        <translation type="unfinished"></translation>
+        <translation>インターネット</translation>
     </message>
     <message>
         <source>Phone</source>
-        <translation type="unfinished"></translation>
+        <translation>電話代</translation>
     </message>
     <message>
         <source>Food</source>
-        <translation type="unfinished"></translation>
+        <translation>食費</translation>
     </message>
     <message>
         <source>Groceries</source>
-        <translation type="unfinished"></translation>
+        <translation>食料品</translation>
     </message>
     <message>
         <source>Restaurants</source>
-        <translation type="unfinished"></translation>
+        <translation>外食</translation>
     </message>
     <message>
         <source>Transportation</source>
-        <translation type="unfinished"></translation>
+        <translation>交通費</translation>
     </message>
     <message>
         <source>Fuel</source>
-        <translation type="unfinished"></translation>
+        <translation>ガソリン代</translation>
     </message>
     <message>
         <source>Auto Insurance</source>
-        <translation type="unfinished"></translation>
+        <translation>自動車保険</translation>
     </message>
     <message>
         <source>Auto Maintenance</source>
-        <translation type="unfinished"></translation>
+        <translation>自動車整備</translation>
     </message>
     <message>
         <source>Public Transit</source>
-        <translation type="unfinished"></translation>
+        <translation>公共交通機関</translation>
     </message>
     <message>
         <source>Health</source>
-        <translation type="unfinished"></translation>
+        <translation>健康・医療</translation>
     </message>
     <message>
         <source>Medical</source>
-        <translation type="unfinished"></translation>
+        <translation>医療費</translation>
     </message>
     <message>
         <source>Pharmacy</source>
-        <translation type="unfinished"></translation>
+        <translation>薬代</translation>
     </message>
     <message>
         <source>Health Insurance</source>
-        <translation type="unfinished"></translation>
+        <translation>医療保険</translation>
     </message>
     <message>
         <source>Personal</source>
-        <translation type="unfinished"></translation>
+        <translation>個人</translation>
     </message>
     <message>
         <source>Clothing</source>
-        <translation type="unfinished"></translation>
+        <translation>衣服</translation>
     </message>
     <message>
         <source>Personal Care</source>
-        <translation type="unfinished"></translation>
+        <translation>理容・美容</translation>
     </message>
     <message>
         <source>Entertainment</source>
-        <translation type="unfinished"></translation>
+        <translation>娯楽</translation>
     </message>
     <message>
         <source>Subscriptions</source>
-        <translation type="unfinished"></translation>
+        <translation>サブスクリプション</translation>
     </message>
     <message>
         <source>Education</source>
-        <translation type="unfinished"></translation>
+        <translation>教育</translation>
     </message>
     <message>
         <source>Giving</source>
-        <translation type="unfinished"></translation>
+        <translation>寄付・贈答</translation>
     </message>
     <message>
         <source>Charitable Donations</source>
-        <translation type="unfinished"></translation>
+        <translation>寄付</translation>
     </message>
     <message>
         <source>Gifts</source>
-        <translation type="unfinished"></translation>
+        <translation>贈り物</translation>
     </message>
     <message>
         <source>Bank Fees</source>
-        <translation type="unfinished"></translation>
+        <translation>銀行手数料</translation>
     </message>
     <message>
         <source>Transfers</source>
-        <translation type="unfinished"></translation>
+        <translation>振替</translation>
     </message>
     <message>
         <source>Credit Card Payment</source>
-        <translation type="unfinished"></translation>
+        <translation>クレジットカードの支払い</translation>
     </message>
     <message>
         <source>Savings Transfer</source>
-        <translation type="unfinished"></translation>
+        <translation>貯蓄への振替</translation>
     </message>
 </context>
 <context>
     <name>CategoryTreeModel</name>
     <message>
         <source>Category</source>
-        <translation type="unfinished"></translation>
+        <translation>カテゴリ</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>種類</translation>
     </message>
     <message>
         <source>Tax Code</source>
-        <translation type="unfinished"></translation>
+        <translation>税務コード</translation>
     </message>
 </context>
 <context>
     <name>CsvPreview</name>
     <message>
         <source>The file holds no rows to import.</source>
-        <translation type="unfinished"></translation>
+        <translation>インポートする行がファイルにありません。</translation>
     </message>
     <message>
         <source>Col %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>列%1: %2</translation>
     </message>
 </context>
 <context>
@@ -667,487 +671,498 @@ Data directory: %1
     <message>
         <source>Not signed in.
 Sign in via File › Tandrel Account to enable sync.</source>
-        <translation type="unfinished"></translation>
+        <translation>サインインしていません。
+同期を有効にするには、[ファイル] › [Tandrel アカウント] からサインインしてください。</translation>
     </message>
     <message>
         <source>&lt;b&gt;Signed in as:&lt;/b&gt; %1&lt;br&gt;&lt;b&gt;Status:&lt;/b&gt; &lt;span style=&quot;color:%2&quot;&gt;%3&lt;/span&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;サインイン中のアカウント:&lt;/b&gt; %1&lt;br&gt;&lt;b&gt;状態:&lt;/b&gt; &lt;span style=&quot;color:%2&quot;&gt;%3&lt;/span&gt;</translation>
     </message>
     <message>
         <source>Never synced</source>
-        <translation type="unfinished"></translation>
+        <translation>未同期</translation>
     </message>
     <message>
         <source>Last synced: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>最終同期: %1</translation>
     </message>
     <message>
         <source>Error: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>エラー: %1</translation>
     </message>
     <message>
         <source>Replace all with backup data</source>
-        <translation type="unfinished"></translation>
+        <translation>すべてバックアップのデータで置き換える</translation>
     </message>
     <message>
         <source>Keep newer (compare timestamps)</source>
-        <translation type="unfinished"></translation>
+        <translation>新しい方を残す（タイムスタンプを比較）</translation>
     </message>
     <message>
         <source>Skip existing items</source>
-        <translation type="unfinished"></translation>
+        <translation>既存の項目はスキップする</translation>
     </message>
     <message>
         <source>Backup Complete</source>
-        <translation type="unfinished"></translation>
+        <translation>バックアップ完了</translation>
     </message>
     <message>
         <source>Backup saved to:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>バックアップを保存しました:
+%1</translation>
     </message>
     <message>
         <source>Could not write to:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>書き込めませんでした:
+%1</translation>
     </message>
     <message>
         <source>Backup Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>バックアップに失敗しました</translation>
     </message>
     <message numerus="yes">
         <source>...and %n more.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>...ほか%n件。</numerusform>
         </translation>
     </message>
     <message>
         <source>Import Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>インポートに失敗しました</translation>
     </message>
     <message>
         <source>Nothing was imported.
 
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>何もインポートされていません。
+
+%1</translation>
     </message>
     <message numerus="yes">
         <source>Imported %n item(s), skipped %1.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n件をインポートし、%1件をスキップしました。</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n error(s) occurred:</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n件のエラーが発生しました:</numerusform>
         </translation>
     </message>
     <message>
         <source>Import Complete</source>
-        <translation type="unfinished"></translation>
+        <translation>インポート完了</translation>
     </message>
 </context>
 <context>
     <name>Database</name>
     <message>
         <source>The ledger file is damaged: restore it from a backup and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>帳簿ファイルが破損しています。バックアップから復元してから、もう一度お試しください。</translation>
     </message>
     <message>
         <source>The ledger was written by a newer version of Ledgerine: install that version to open it.</source>
-        <translation type="unfinished"></translation>
+        <translation>この帳簿は新しいバージョンの Ledgerine で書き込まれています。そのバージョンをインストールしてから開いてください。</translation>
     </message>
     <message>
         <source>The file ledgerine.db there is not a Ledgerine ledger: move it out of the folder to start a new ledger.</source>
-        <translation type="unfinished"></translation>
+        <translation>そのフォルダーにある ledgerine.db は Ledgerine の帳簿ではありません。新しい帳簿を始めるには、このファイルをフォルダーの外に移動してください。</translation>
     </message>
     <message>
         <source>The ledger or its folder is read-only: allow writing to them and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>帳簿またはそのフォルダーが読み取り専用です。書き込みを許可してから、もう一度お試しください。</translation>
     </message>
     <message>
         <source>Another program has locked the ledger: close it and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>別のプログラムが帳簿をロックしています。そのプログラムを閉じてから、もう一度お試しください。</translation>
     </message>
     <message>
         <source>The disk is full: free some space and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>ディスクがいっぱいです。空き容量を確保してから、もう一度お試しください。</translation>
     </message>
     <message>
         <source>Please check file permissions and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイルのアクセス権を確認して、もう一度お試しください。</translation>
     </message>
 </context>
 <context>
     <name>DateField</name>
     <message>
         <source>MM/DD/YYYY</source>
-        <translation type="unfinished"></translation>
+        <translation>MM/DD/YYYY</translation>
     </message>
 </context>
 <context>
     <name>DateRange</name>
     <message>
         <source>This Month</source>
-        <translation type="unfinished"></translation>
+        <translation>今月</translation>
     </message>
     <message>
         <source>Last Month</source>
-        <translation type="unfinished"></translation>
+        <translation>先月</translation>
     </message>
     <message>
         <source>This Quarter</source>
-        <translation type="unfinished"></translation>
+        <translation>今四半期</translation>
     </message>
     <message>
         <source>Last Quarter</source>
-        <translation type="unfinished"></translation>
+        <translation>前四半期</translation>
     </message>
     <message>
         <source>This Year</source>
-        <translation type="unfinished"></translation>
+        <translation>今年</translation>
     </message>
     <message>
         <source>Last Year</source>
-        <translation type="unfinished"></translation>
+        <translation>昨年</translation>
     </message>
     <message>
         <source>Last 30 Days</source>
-        <translation type="unfinished"></translation>
+        <translation>過去30日間</translation>
     </message>
     <message>
         <source>Last 90 Days</source>
-        <translation type="unfinished"></translation>
+        <translation>過去90日間</translation>
     </message>
     <message>
         <source>Last 12 Months</source>
-        <translation type="unfinished"></translation>
+        <translation>過去12か月</translation>
     </message>
     <message>
         <source>All Time</source>
-        <translation type="unfinished"></translation>
+        <translation>全期間</translation>
     </message>
     <message>
         <source>Custom</source>
-        <translation type="unfinished"></translation>
+        <translation>カスタム</translation>
     </message>
     <message>
         <source>%1 – %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1～%2</translation>
     </message>
 </context>
 <context>
     <name>DateRangeEdit</name>
     <message>
         <source>From</source>
-        <translation type="unfinished"></translation>
+        <translation>開始日</translation>
     </message>
     <message>
         <source>To</source>
-        <translation type="unfinished"></translation>
+        <translation>終了日</translation>
     </message>
     <message>
         <source>–</source>
-        <translation type="unfinished"></translation>
+        <translation>～</translation>
     </message>
 </context>
 <context>
     <name>DirectedAmount</name>
     <message>
         <source>&amp;Payment</source>
-        <translation type="unfinished"></translation>
+        <translation>出金(&amp;P)</translation>
     </message>
     <message>
         <source>&amp;Deposit</source>
-        <translation type="unfinished"></translation>
+        <translation>入金(&amp;D)</translation>
     </message>
     <message>
         <source>Type a minus sign to switch between payment and deposit</source>
-        <translation type="unfinished"></translation>
+        <translation>マイナス記号を入力すると、出金と入金を切り替えられます</translation>
     </message>
     <message>
         <source>Invalid Amount</source>
-        <translation type="unfinished"></translation>
+        <translation>金額が正しくありません</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a complete amount. Correct it, or clear it for none.</source>
-        <translation type="unfinished"></translation>
+        <translation>「%1」は金額として不完全です。修正するか、金額を指定しない場合は消去してください。</translation>
     </message>
 </context>
 <context>
     <name>ImportFile</name>
     <message>
         <source>The file could not be opened: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイルを開けませんでした: %1</translation>
     </message>
     <message>
         <source>The file could not be read: it is not a regular file.</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイルを読み込めませんでした。通常のファイルではありません。</translation>
     </message>
     <message>
         <source>The file is larger than 100 MB, more than any bank statement holds.</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイルが 100 MB を超えています。銀行の明細書としては大きすぎます。</translation>
     </message>
     <message>
         <source>The file could not be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイルを読み込めませんでした: %1</translation>
     </message>
     <message>
         <source>The file changed while it was read.</source>
-        <translation type="unfinished"></translation>
+        <translation>読み込み中にファイルが変更されました。</translation>
     </message>
 </context>
 <context>
     <name>ImportScreen</name>
     <message>
         <source>Auto-detect</source>
-        <translation type="unfinished"></translation>
+        <translation>自動検出</translation>
     </message>
     <message>
         <source>Month D, YYYY (May 14, 2026)</source>
-        <translation type="unfinished"></translation>
+        <translation>英語の月名 D, YYYY（May 14, 2026）</translation>
     </message>
     <message numerus="yes">
         <source>%n duplicate(s) skipped</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>重複していた%n件をスキップしました</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n record(s) skipped (unparseable)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>読み取れなかった%n件のレコードをスキップしました</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n metadata record(s) skipped</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>メタデータの%n件のレコードをスキップしました</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n record(s) skipped (unmapped source account)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>インポート元の口座が割り当てられていない%n件のレコードをスキップしました</numerusform>
         </translation>
     </message>
     <message>
         <source>Import Transactions</source>
-        <translation type="unfinished"></translation>
+        <translation>取引のインポート</translation>
     </message>
     <message>
         <source>CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV</translation>
     </message>
     <message>
         <source>QIF</source>
-        <translation type="unfinished"></translation>
+        <translation>QIF</translation>
     </message>
     <message>
         <source>&amp;Format:</source>
-        <translation type="unfinished"></translation>
+        <translation>形式(&amp;F):</translation>
     </message>
     <message>
         <source>&amp;Account:</source>
-        <translation type="unfinished"></translation>
+        <translation>口座(&amp;A):</translation>
     </message>
     <message>
         <source>&amp;Browse...</source>
-        <translation type="unfinished"></translation>
+        <translation>参照(&amp;B)...</translation>
     </message>
     <message>
         <source>File:</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイル:</translation>
     </message>
     <message>
         <source>&amp;Import</source>
-        <translation type="unfinished"></translation>
+        <translation>インポート(&amp;I)</translation>
     </message>
     <message>
         <source>(none)</source>
-        <translation type="unfinished"></translation>
+        <translation>（なし）</translation>
     </message>
     <message>
         <source>First row is &amp;header</source>
-        <translation type="unfinished"></translation>
+        <translation>1行目は見出し(&amp;H)</translation>
     </message>
     <message>
         <source>CSV Column Mapping:</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV の列の割り当て:</translation>
     </message>
     <message>
         <source>&amp;Date column:</source>
-        <translation type="unfinished"></translation>
+        <translation>日付の列(&amp;D):</translation>
     </message>
     <message>
         <source>&amp;Payee column:</source>
-        <translation type="unfinished"></translation>
+        <translation>支払先の列(&amp;P):</translation>
     </message>
     <message>
         <source>A&amp;mount column:</source>
-        <translation type="unfinished"></translation>
+        <translation>金額の列(&amp;M):</translation>
     </message>
     <message>
         <source>M&amp;emo column:</source>
-        <translation type="unfinished"></translation>
+        <translation>メモの列(&amp;E):</translation>
     </message>
     <message>
         <source>&amp;Category column:</source>
-        <translation type="unfinished"></translation>
+        <translation>カテゴリの列(&amp;C):</translation>
     </message>
     <message>
         <source>Date f&amp;ormat:</source>
-        <translation type="unfinished"></translation>
+        <translation>日付の形式(&amp;O):</translation>
     </message>
     <message>
         <source>Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>プレビュー</translation>
     </message>
     <message numerus="yes">
         <source>Showing the first %n row(s) of the file.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>ファイルの最初の%n行を表示しています。</numerusform>
         </translation>
     </message>
     <message>
         <source>QIF source accounts:</source>
-        <translation type="unfinished"></translation>
+        <translation>QIF のインポート元口座:</translation>
     </message>
     <message>
         <source>Choose where each QIF source account should be imported. Accounts mapped across the selected files will have their transfers linked automatically.</source>
-        <translation type="unfinished"></translation>
+        <translation>QIF の各インポート元口座を、どの口座にインポートするか選択してください。選択したファイル間で割り当てた口座の振替は、自動的に関連付けられます。</translation>
     </message>
     <message>
         <source>&amp;Done</source>
-        <translation type="unfinished"></translation>
+        <translation>完了(&amp;D)</translation>
     </message>
     <message>
         <source>No file selected</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイルが選択されていません</translation>
     </message>
     <message>
         <source>Select File</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイルの選択</translation>
     </message>
     <message>
         <source>CSV Files (*.csv);;All Files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV ファイル (*.csv);;すべてのファイル (*)</translation>
     </message>
     <message>
         <source>Select QIF File(s)</source>
-        <translation type="unfinished"></translation>
+        <translation>QIF ファイルの選択</translation>
     </message>
     <message>
         <source>QIF Files (*.qif)</source>
-        <translation type="unfinished"></translation>
+        <translation>QIF ファイル (*.qif)</translation>
     </message>
     <message>
         <source>File Not Read</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイルを読み込めませんでした</translation>
     </message>
     <message>
         <source>%1 cannot be imported.
 
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 はインポートできません。
+
+%2</translation>
     </message>
     <message>
         <source>Col %1</source>
-        <translation type="unfinished"></translation>
+        <translation>列%1</translation>
     </message>
     <message>
         <source>Analyzing QIF file(s)...</source>
-        <translation type="unfinished"></translation>
+        <translation>QIF ファイルを解析しています...</translation>
     </message>
     <message>
         <source>The chosen files cannot be imported.
 
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>選択したファイルはインポートできません。
+
+%1</translation>
     </message>
     <message>
         <source>Nothing to Import</source>
-        <translation type="unfinished"></translation>
+        <translation>インポートする取引がありません</translation>
     </message>
     <message>
         <source>The chosen files hold no transactions.</source>
-        <translation type="unfinished"></translation>
+        <translation>選択したファイルには取引が含まれていません。</translation>
     </message>
     <message numerus="yes">
         <source>%n file(s) selected</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n個のファイルを選択済み</numerusform>
         </translation>
     </message>
     <message>
         <source>No target account</source>
-        <translation type="unfinished"></translation>
+        <translation>インポート先の口座がありません</translation>
     </message>
     <message>
         <source>Pick an account to import into, or create one now.</source>
-        <translation type="unfinished"></translation>
+        <translation>インポート先の口座を選択するか、ここで新しく作成してください。</translation>
     </message>
     <message>
         <source>Account Not Saved</source>
-        <translation type="unfinished"></translation>
+        <translation>口座を保存できませんでした</translation>
     </message>
     <message>
         <source>The account &quot;%1&quot; could not be saved; nothing was imported.</source>
-        <translation type="unfinished"></translation>
+        <translation>口座「%1」を保存できなかったため、何もインポートされていません。</translation>
     </message>
     <message>
         <source>Accounts Not Saved</source>
-        <translation type="unfinished"></translation>
+        <translation>口座を保存できませんでした</translation>
     </message>
     <message>
         <source>The new accounts could not be saved; nothing was imported.
 
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>新しい口座を保存できなかったため、何もインポートされていません。
+
+%1</translation>
     </message>
     <message>
         <source>Importing...</source>
-        <translation type="unfinished"></translation>
+        <translation>インポートしています...</translation>
     </message>
     <message>
         <source>Import failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>インポートに失敗しました。</translation>
     </message>
     <message>
         <source>A database error stopped the import and all changes were rolled back.</source>
-        <translation type="unfinished"></translation>
+        <translation>データベースエラーによりインポートが中断され、すべての変更が取り消されました。</translation>
     </message>
     <message>
         <source>No transactions were added.</source>
-        <translation type="unfinished"></translation>
+        <translation>取引は追加されていません。</translation>
     </message>
     <message numerus="yes">
         <source>%n new account(s) made for this import are kept for importing these files again:</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>このインポートのために作成した%n個の新しい口座は、これらのファイルを再度インポートできるよう残してあります:</numerusform>
         </translation>
     </message>
     <message>
         <source>Import complete!</source>
-        <translation type="unfinished"></translation>
+        <translation>インポートが完了しました。</translation>
     </message>
     <message numerus="yes">
         <source>%n transaction(s) imported</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n件の取引をインポートしました</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n transfer(s) linked across accounts</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>口座間の振替%n件を関連付けました</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>  (including %n linked to previously imported row(s))</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>  （うち%n件は以前にインポートした行と関連付けました）</numerusform>
         </translation>
     </message>
 </context>
@@ -1155,337 +1170,341 @@ Sign in via File › Tandrel Account to enable sync.</source>
     <name>ImportService</name>
     <message>
         <source>Another import is running.</source>
-        <translation type="unfinished"></translation>
+        <translation>別のインポートが実行中です。</translation>
     </message>
     <message>
         <source>The account to import into does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>インポート先の口座が存在しません。</translation>
     </message>
     <message numerus="yes">
         <source>A quote opened on line %1 is never closed: %n line(s) from line %2 on were not imported.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1行目で始まった引用符が閉じられていません。%2行目以降の%n行はインポートされませんでした。</numerusform>
         </translation>
     </message>
     <message>
         <source>Line %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1行目</translation>
     </message>
     <message>
         <source>%1 (no account header)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1（口座ヘッダーなし）</translation>
     </message>
     <message>
         <source>An account to import into does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>インポート先の口座の一つが存在しません。</translation>
     </message>
     <message>
         <source>The category %1</source>
-        <translation type="unfinished"></translation>
+        <translation>カテゴリ「%1」</translation>
     </message>
     <message>
         <source>%1 could not be stored (%2): nothing was imported.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1を保存できませんでした（%2）。何もインポートされていません。</translation>
     </message>
     <message>
         <source>%1: the amount would take the account&apos;s balance beyond what a balance can hold: nothing was imported.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: この金額により口座の残高が扱える上限を超えるため、何もインポートされていません。</translation>
     </message>
     <message>
         <source>Another program is writing to the ledger and did not finish in time: nothing was imported. Try again once it has finished.</source>
-        <translation type="unfinished"></translation>
+        <translation>別のプログラムが帳簿に書き込み中で、時間内に終わりませんでした。何もインポートされていません。書き込みが終わってから、もう一度お試しください。</translation>
     </message>
     <message>
         <source>The import could not begin: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>インポートを開始できませんでした: %1</translation>
     </message>
     <message>
         <source>The database ended the import after an error (%1): nothing was imported.</source>
-        <translation type="unfinished"></translation>
+        <translation>エラーが発生したため、データベースがインポートを終了しました（%1）。何もインポートされていません。</translation>
     </message>
     <message>
         <source>The import stopped; nothing was imported.</source>
-        <translation type="unfinished"></translation>
+        <translation>インポートが中止されました。何もインポートされていません。</translation>
     </message>
     <message>
         <source>The import could not be stored: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>インポート内容を保存できませんでした: %1</translation>
     </message>
 </context>
 <context>
     <name>MainWindow</name>
     <message>
         <source>Tandrel Ledgerine</source>
-        <translation type="unfinished"></translation>
+        <translation>Tandrel Ledgerine</translation>
     </message>
     <message>
         <source>Accounts</source>
-        <translation type="unfinished"></translation>
+        <translation>口座</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイル(&amp;F)</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>編集(&amp;E)</translation>
     </message>
     <message>
         <source>&amp;Account</source>
-        <translation type="unfinished"></translation>
+        <translation>口座(&amp;A)</translation>
     </message>
     <message>
         <source>&amp;Transactions</source>
-        <translation type="unfinished"></translation>
+        <translation>取引(&amp;T)</translation>
     </message>
     <message>
         <source>&amp;Reports</source>
-        <translation type="unfinished"></translation>
+        <translation>レポート(&amp;R)</translation>
     </message>
     <message>
         <source>T&amp;ools</source>
-        <translation type="unfinished"></translation>
+        <translation>ツール(&amp;O)</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>ヘルプ(&amp;H)</translation>
     </message>
     <message>
         <source>&amp;Import Transactions...</source>
-        <translation type="unfinished"></translation>
+        <translation>取引のインポート(&amp;I)...</translation>
     </message>
     <message>
         <source>Tandrel &amp;Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Tandrel アカウント(&amp;A)</translation>
     </message>
     <message>
         <source>&amp;Sign In...</source>
-        <translation type="unfinished"></translation>
+        <translation>サインイン(&amp;S)...</translation>
     </message>
     <message>
         <source>Sign &amp;Out</source>
-        <translation type="unfinished"></translation>
+        <translation>サインアウト(&amp;O)</translation>
     </message>
     <message>
         <source>&amp;Preferences...</source>
-        <translation type="unfinished"></translation>
+        <translation>環境設定(&amp;P)...</translation>
     </message>
     <message>
         <source>&amp;Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>終了(&amp;Q)</translation>
     </message>
     <message>
         <source>&amp;New Account...</source>
-        <translation type="unfinished"></translation>
+        <translation>新しい口座(&amp;N)...</translation>
     </message>
     <message>
         <source>&amp;Edit Account...</source>
-        <translation type="unfinished"></translation>
+        <translation>口座の編集(&amp;E)...</translation>
     </message>
     <message>
         <source>&amp;Delete Account</source>
-        <translation type="unfinished"></translation>
+        <translation>口座の削除(&amp;D)</translation>
     </message>
     <message>
         <source>&amp;Reconcile...</source>
-        <translation type="unfinished"></translation>
+        <translation>照合(&amp;R)...</translation>
     </message>
     <message>
         <source>Reconciliation &amp;History...</source>
-        <translation type="unfinished"></translation>
+        <translation>照合履歴(&amp;H)...</translation>
     </message>
     <message>
         <source>&amp;New Transaction...</source>
-        <translation type="unfinished"></translation>
+        <translation>新しい取引(&amp;N)...</translation>
     </message>
     <message>
         <source>&amp;Edit Transaction...</source>
-        <translation type="unfinished"></translation>
+        <translation>取引の編集(&amp;E)...</translation>
     </message>
     <message>
         <source>&amp;Delete Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>取引の削除(&amp;D)</translation>
     </message>
     <message>
         <source>&amp;Memorize as Recurring...</source>
-        <translation type="unfinished"></translation>
+        <translation>定期取引として登録(&amp;M)...</translation>
     </message>
     <message>
         <source>&amp;Recurring Transactions...</source>
-        <translation type="unfinished"></translation>
+        <translation>定期取引(&amp;R)...</translation>
     </message>
     <message>
         <source>&amp;Categories...</source>
-        <translation type="unfinished"></translation>
+        <translation>カテゴリ(&amp;C)...</translation>
     </message>
     <message>
         <source>&amp;Payees...</source>
-        <translation type="unfinished"></translation>
+        <translation>支払先(&amp;P)...</translation>
     </message>
     <message>
         <source>&amp;Reports...</source>
-        <translation type="unfinished"></translation>
+        <translation>レポート(&amp;R)...</translation>
     </message>
     <message>
         <source>Check for &amp;Updates...</source>
-        <translation type="unfinished"></translation>
+        <translation>更新の確認(&amp;U)...</translation>
     </message>
     <message>
         <source>&amp;What&apos;s New</source>
-        <translation type="unfinished"></translation>
+        <translation>新機能(&amp;W)</translation>
     </message>
     <message>
         <source>Send &amp;Feedback...</source>
-        <translation type="unfinished"></translation>
+        <translation>フィードバックを送信(&amp;F)...</translation>
     </message>
     <message>
         <source>&amp;About Tandrel Ledgerine</source>
-        <translation type="unfinished"></translation>
+        <translation>Tandrel Ledgerine について(&amp;A)</translation>
     </message>
     <message>
         <source>Transactions</source>
-        <translation type="unfinished"></translation>
+        <translation>取引</translation>
     </message>
     <message>
         <source>Sync complete</source>
-        <translation type="unfinished"></translation>
+        <translation>同期が完了しました</translation>
     </message>
     <message>
         <source>Sync failed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>同期に失敗しました: %1</translation>
     </message>
     <message>
         <source>Select an account first</source>
-        <translation type="unfinished"></translation>
+        <translation>先に口座を選択してください</translation>
     </message>
     <message>
         <source>Account Not Saved</source>
-        <translation type="unfinished"></translation>
+        <translation>口座を保存できませんでした</translation>
     </message>
     <message>
         <source>The account &quot;%1&quot; could not be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>口座「%1」を保存できませんでした。</translation>
     </message>
     <message>
         <source>Account Not Found</source>
-        <translation type="unfinished"></translation>
+        <translation>口座が見つかりません</translation>
     </message>
     <message>
         <source>The account could not be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>口座を読み込めませんでした。</translation>
     </message>
     <message>
         <source>The changes to &quot;%1&quot; could not be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>「%1」への変更を保存できませんでした。</translation>
     </message>
     <message>
         <source>Delete Account</source>
-        <translation type="unfinished"></translation>
+        <translation>口座の削除</translation>
     </message>
     <message>
         <source>Delete the account &quot;%1&quot; with all its transactions, recurring transactions and reconciliations?</source>
-        <translation type="unfinished"></translation>
+        <translation>口座「%1」を、そのすべての取引、定期取引、照合とともに削除しますか？</translation>
     </message>
     <message>
         <source>Account Not Deleted</source>
-        <translation type="unfinished"></translation>
+        <translation>口座を削除できませんでした</translation>
     </message>
     <message>
         <source>The account &quot;%1&quot; could not be deleted; nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>口座「%1」を削除できませんでした。何も変更されていません。</translation>
     </message>
     <message>
         <source>Reconcile — %1</source>
-        <translation type="unfinished"></translation>
+        <translation>照合 — %1</translation>
     </message>
     <message>
         <source>Reconciliation History</source>
-        <translation type="unfinished"></translation>
+        <translation>照合履歴</translation>
     </message>
     <message>
         <source>Preferences</source>
-        <translation type="unfinished"></translation>
+        <translation>環境設定</translation>
     </message>
     <message>
         <source>Recurring Transactions</source>
-        <translation type="unfinished"></translation>
+        <translation>定期取引</translation>
     </message>
     <message>
         <source>Memorized as a recurring transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>定期取引として登録しました</translation>
     </message>
     <message>
         <source>Categories</source>
-        <translation type="unfinished"></translation>
+        <translation>カテゴリ</translation>
     </message>
     <message>
         <source>Payee Management</source>
-        <translation type="unfinished"></translation>
+        <translation>支払先の管理</translation>
     </message>
     <message>
         <source>Reports</source>
-        <translation type="unfinished"></translation>
+        <translation>レポート</translation>
     </message>
     <message>
         <source>Import Transactions</source>
-        <translation type="unfinished"></translation>
+        <translation>取引のインポート</translation>
     </message>
     <message>
         <source>About Tandrel Ledgerine</source>
-        <translation type="unfinished"></translation>
+        <translation>Tandrel Ledgerine について</translation>
     </message>
     <message>
         <source>Tandrel Ledgerine %1
 
 A check register for household finances.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tandrel Ledgerine %1
+
+家計を管理するための出納帳です。</translation>
     </message>
     <message>
         <source>You are signed in; your accounts appear here once they have synced.</source>
-        <translation type="unfinished"></translation>
+        <translation>サインインしました。口座は同期が終わるとここに表示されます。</translation>
     </message>
     <message>
         <source>Finish signing in in your browser...</source>
-        <translation type="unfinished"></translation>
+        <translation>ブラウザーでサインインを完了してください...</translation>
     </message>
     <message>
         <source>Signed out. Your data stays on this device.</source>
-        <translation type="unfinished"></translation>
+        <translation>サインアウトしました。データはこのデバイスに残ります。</translation>
     </message>
     <message>
         <source>Signed in</source>
-        <translation type="unfinished"></translation>
+        <translation>サインインしました</translation>
     </message>
     <message>
         <source>Sign-In Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>サインインに失敗しました</translation>
     </message>
     <message>
         <source>Signing in did not complete.
 
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>サインインが完了しませんでした。
+
+%1</translation>
     </message>
     <message>
         <source>Signed Out</source>
-        <translation type="unfinished"></translation>
+        <translation>サインアウトしました</translation>
     </message>
     <message>
         <source>Your session has ended. Sign back in to keep syncing.</source>
-        <translation type="unfinished"></translation>
+        <translation>セッションが終了しました。同期を続けるには、もう一度サインインしてください。</translation>
     </message>
     <message>
         <source>Sign In</source>
-        <translation type="unfinished"></translation>
+        <translation>サインイン</translation>
     </message>
     <message>
         <source>Not Now</source>
-        <translation type="unfinished"></translation>
+        <translation>後で</translation>
     </message>
     <message numerus="yes">
         <source>Auto-posted %n recurring transaction(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>定期取引を%n件自動記帳しました</numerusform>
         </translation>
     </message>
 </context>
@@ -1493,92 +1512,92 @@ A check register for household finances.</source>
     <name>PayeeScreen</name>
     <message>
         <source>&amp;Rename Selected</source>
-        <translation type="unfinished"></translation>
+        <translation>選択項目の名前を変更(&amp;R)</translation>
     </message>
     <message>
         <source>&amp;Merge Selected</source>
-        <translation type="unfinished"></translation>
+        <translation>選択項目を統合(&amp;M)</translation>
     </message>
     <message>
         <source>Payee Management</source>
-        <translation type="unfinished"></translation>
+        <translation>支払先の管理</translation>
     </message>
     <message>
         <source>Search payees...</source>
-        <translation type="unfinished"></translation>
+        <translation>支払先を検索...</translation>
     </message>
     <message>
         <source>Search payees</source>
-        <translation type="unfinished"></translation>
+        <translation>支払先を検索</translation>
     </message>
     <message>
         <source>Payee</source>
-        <translation type="unfinished"></translation>
+        <translation>支払先</translation>
     </message>
     <message>
         <source>Transactions</source>
-        <translation type="unfinished"></translation>
+        <translation>取引数</translation>
     </message>
     <message>
         <source>Re&amp;name to:</source>
-        <translation type="unfinished"></translation>
+        <translation>新しい名前(&amp;N):</translation>
     </message>
     <message>
         <source>New payee name</source>
-        <translation type="unfinished"></translation>
+        <translation>新しい支払先名</translation>
     </message>
     <message>
         <source>Select 2 or more payees to merge.</source>
-        <translation type="unfinished"></translation>
+        <translation>統合する支払先を2つ以上選択してください。</translation>
     </message>
     <message>
         <source>Rename Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>名前を変更できませんでした</translation>
     </message>
     <message>
         <source>The payees could not be renamed; nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>支払先の名前を変更できませんでした。何も変更されていません。</translation>
     </message>
     <message>
         <source>Rename Complete</source>
-        <translation type="unfinished"></translation>
+        <translation>名前の変更完了</translation>
     </message>
     <message numerus="yes">
         <source>Renamed %n transaction(s).</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n件の取引の支払先名を変更しました。</numerusform>
         </translation>
     </message>
     <message>
         <source>Merge</source>
-        <translation type="unfinished"></translation>
+        <translation>統合</translation>
     </message>
     <message>
         <source>Merge Payees</source>
-        <translation type="unfinished"></translation>
+        <translation>支払先の統合</translation>
     </message>
     <message numerus="yes">
         <source>Merge %n payee(s) into &quot;%1&quot;?</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n件の支払先を「%1」に統合しますか？</numerusform>
         </translation>
     </message>
     <message>
         <source>Merge Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>統合に失敗しました</translation>
     </message>
     <message>
         <source>The payees could not be merged; nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>支払先を統合できませんでした。何も変更されていません。</translation>
     </message>
     <message>
         <source>Merge Complete</source>
-        <translation type="unfinished"></translation>
+        <translation>統合完了</translation>
     </message>
     <message numerus="yes">
         <source>Merged %n transaction(s).</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n件の取引の支払先を統合しました。</numerusform>
         </translation>
     </message>
 </context>
@@ -1586,1368 +1605,1370 @@ A check register for household finances.</source>
     <name>PreferenceChoices</name>
     <message>
         <source>System Default</source>
-        <translation type="unfinished"></translation>
+        <translation>システムの設定</translation>
     </message>
     <message>
         <source>Light</source>
-        <translation type="unfinished"></translation>
+        <translation>ライト</translation>
     </message>
     <message>
         <source>Dark</source>
-        <translation type="unfinished"></translation>
+        <translation>ダーク</translation>
     </message>
     <message>
         <source>Small</source>
-        <translation type="unfinished"></translation>
+        <translation>小</translation>
     </message>
     <message>
         <source>Default</source>
-        <translation type="unfinished"></translation>
+        <translation>標準</translation>
     </message>
     <message>
         <source>Medium</source>
-        <translation type="unfinished"></translation>
+        <translation>やや大</translation>
     </message>
     <message>
         <source>Large</source>
-        <translation type="unfinished"></translation>
+        <translation>大</translation>
     </message>
     <message>
         <source>Extra Large</source>
-        <translation type="unfinished"></translation>
+        <translation>特大</translation>
     </message>
     <message>
         <source>Sunday</source>
-        <translation type="unfinished"></translation>
+        <translation>日曜日</translation>
     </message>
     <message>
         <source>Monday</source>
-        <translation type="unfinished"></translation>
+        <translation>月曜日</translation>
     </message>
     <message>
         <source>Saturday</source>
-        <translation type="unfinished"></translation>
+        <translation>土曜日</translation>
     </message>
 </context>
 <context>
     <name>QObject</name>
     <message>
         <source>No release notes available for %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 のリリースノートはありません</translation>
     </message>
     <message>
         <source>Checking for updates…</source>
-        <translation type="unfinished"></translation>
+        <translation>更新を確認しています…</translation>
     </message>
     <message>
         <source>%1 is up to date (version %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 は最新です（バージョン %2）</translation>
     </message>
     <message>
         <source>Update check failed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>更新の確認に失敗しました: %1</translation>
     </message>
     <message>
         <source>Loading release notes…</source>
-        <translation type="unfinished"></translation>
+        <translation>リリースノートを読み込んでいます…</translation>
     </message>
     <message>
         <source>Page Not Opened</source>
-        <translation type="unfinished"></translation>
+        <translation>ページを開けませんでした</translation>
     </message>
     <message>
         <source>This link does not lead to a web page, so it was not opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>このリンクは Web ページを指していないため、開きませんでした。</translation>
     </message>
     <message>
         <source>The page could not be opened in your browser.</source>
-        <translation type="unfinished"></translation>
+        <translation>ブラウザーでページを開けませんでした。</translation>
     </message>
     <message>
         <source>Share Account</source>
-        <translation type="unfinished"></translation>
+        <translation>口座の共有</translation>
     </message>
     <message>
         <source>Share “%1”</source>
-        <translation type="unfinished"></translation>
+        <translation>「%1」を共有</translation>
     </message>
     <message>
         <source>Members of your family group whom you share this account with see it and its transactions on their own computers once they sync.</source>
-        <translation type="unfinished"></translation>
+        <translation>この口座を共有したファミリーグループのメンバーは、同期すると自分のコンピューターでこの口座とその取引を見られるようになります。</translation>
     </message>
     <message>
         <source>People with access</source>
-        <translation type="unfinished"></translation>
+        <translation>アクセスできるユーザー</translation>
     </message>
     <message>
         <source>Add people from your group</source>
-        <translation type="unfinished"></translation>
+        <translation>グループからユーザーを追加</translation>
     </message>
     <message>
         <source>Only you can see this account.</source>
-        <translation type="unfinished"></translation>
+        <translation>この口座はあなただけが閲覧できます。</translation>
     </message>
     <message>
         <source>Nobody else is in your family group yet. Invite people to your group to share accounts with them.</source>
-        <translation type="unfinished"></translation>
+        <translation>ファミリーグループにはまだ他のメンバーがいません。口座を共有するには、グループにメンバーを招待してください。</translation>
     </message>
     <message>
         <source>Everyone in your group already has access.</source>
-        <translation type="unfinished"></translation>
+        <translation>グループの全員がすでにアクセスできます。</translation>
     </message>
     <message>
         <source>Share</source>
-        <translation type="unfinished"></translation>
+        <translation>共有</translation>
     </message>
     <message>
         <source>Remove access</source>
-        <translation type="unfinished"></translation>
+        <translation>アクセスを削除</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>閉じる</translation>
     </message>
     <message>
         <source>Could not share the account</source>
-        <translation type="unfinished"></translation>
+        <translation>口座を共有できませんでした</translation>
     </message>
     <message>
         <source>Could not remove access</source>
-        <translation type="unfinished"></translation>
+        <translation>アクセスを削除できませんでした</translation>
     </message>
     <message>
         <source>Remove Access</source>
-        <translation type="unfinished"></translation>
+        <translation>アクセスの削除</translation>
     </message>
     <message>
         <source>%1 will no longer see this account. Remove their access?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 はこの口座を閲覧できなくなります。アクセスを削除しますか？</translation>
     </message>
 </context>
 <context>
     <name>QifAccountMapping</name>
     <message>
         <source>— Create new account &quot;%1&quot; —</source>
-        <translation type="unfinished"></translation>
+        <translation>— 新しい口座「%1」を作成 —</translation>
     </message>
     <message>
         <source>— Skip these transactions —</source>
-        <translation type="unfinished"></translation>
+        <translation>— これらの取引をスキップ —</translation>
     </message>
 </context>
 <context>
     <name>QifImportWriter</name>
     <message>
         <source>Imported transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>インポートした取引</translation>
     </message>
     <message>
         <source>A transfer stored before changed while the import ran: nothing was imported.</source>
-        <translation type="unfinished"></translation>
+        <translation>以前に保存した振替がインポート中に変更されました。何もインポートされていません。</translation>
     </message>
     <message>
         <source>The other side of a transfer stored before</source>
-        <translation type="unfinished"></translation>
+        <translation>以前に保存した振替の相手側の取引</translation>
     </message>
     <message>
         <source>%1, line %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 の%2行目</translation>
     </message>
 </context>
 <context>
     <name>ReconciliationHistoryScreen</name>
     <message>
         <source>Reconciliation History</source>
-        <translation type="unfinished"></translation>
+        <translation>照合履歴</translation>
     </message>
     <message>
         <source>No reconciliations yet. Reconcile your account from the register to see the history here.</source>
-        <translation type="unfinished"></translation>
+        <translation>照合の履歴はまだありません。出納帳から口座を照合すると、ここに履歴が表示されます。</translation>
     </message>
     <message>
         <source>Past reconciliations for this account.</source>
-        <translation type="unfinished"></translation>
+        <translation>この口座の過去の照合です。</translation>
     </message>
     <message>
         <source>Statement Date</source>
-        <translation type="unfinished"></translation>
+        <translation>明細書の日付</translation>
     </message>
     <message>
         <source>Statement Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>明細書の残高</translation>
     </message>
     <message>
         <source>Reconciled Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>照合済み残高</translation>
     </message>
     <message>
         <source>Completed</source>
-        <translation type="unfinished"></translation>
+        <translation>完了日時</translation>
     </message>
     <message>
         <source>Reconciliation History — %1</source>
-        <translation type="unfinished"></translation>
+        <translation>照合履歴 — %1</translation>
     </message>
 </context>
 <context>
     <name>ReconciliationModel</name>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>日付</translation>
     </message>
     <message>
         <source>Payee</source>
-        <translation type="unfinished"></translation>
+        <translation>支払先</translation>
     </message>
     <message>
         <source>Amount</source>
-        <translation type="unfinished"></translation>
+        <translation>金額</translation>
     </message>
     <message>
         <source>Clr</source>
-        <translation type="unfinished"></translation>
+        <translation>決済</translation>
     </message>
 </context>
 <context>
     <name>ReconciliationScreen</name>
     <message>
         <source>Transaction Not Saved</source>
-        <translation type="unfinished"></translation>
+        <translation>取引を保存できませんでした</translation>
     </message>
     <message>
         <source>Reconcile Account</source>
-        <translation type="unfinished"></translation>
+        <translation>口座の照合</translation>
     </message>
     <message>
         <source>Statement Da&amp;te:</source>
-        <translation type="unfinished"></translation>
+        <translation>明細書の日付(&amp;T):</translation>
     </message>
     <message>
         <source>Statement &amp;Balance:</source>
-        <translation type="unfinished"></translation>
+        <translation>明細書の残高(&amp;B):</translation>
     </message>
     <message>
         <source>Previous Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>前回の残高</translation>
     </message>
     <message>
         <source>Cleared Deposits</source>
-        <translation type="unfinished"></translation>
+        <translation>決済済みの入金</translation>
     </message>
     <message>
         <source>Cleared Withdrawals</source>
-        <translation type="unfinished"></translation>
+        <translation>決済済みの出金</translation>
     </message>
     <message>
         <source>Cleared Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>決済済み残高</translation>
     </message>
     <message>
         <source>Statement Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>明細書の残高</translation>
     </message>
     <message>
         <source>Difference</source>
-        <translation type="unfinished"></translation>
+        <translation>差額</translation>
     </message>
     <message>
         <source>&amp;Finish Reconciliation</source>
-        <translation type="unfinished"></translation>
+        <translation>照合を完了(&amp;F)</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>キャンセル(&amp;C)</translation>
     </message>
     <message>
         <source>&amp;Add Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>取引を追加(&amp;A)</translation>
     </message>
     <message>
         <source>Add a transaction (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>取引を追加（%1）</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>編集(&amp;E)</translation>
     </message>
     <message>
         <source>Edit selected transaction (F2)</source>
-        <translation type="unfinished"></translation>
+        <translation>選択した取引を編集（F2）</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>削除(&amp;D)</translation>
     </message>
     <message>
         <source>Delete selected transaction (Del)</source>
-        <translation type="unfinished"></translation>
+        <translation>選択した取引を削除（Del）</translation>
     </message>
     <message>
         <source>Clr</source>
-        <translation type="unfinished"></translation>
+        <translation>決済</translation>
     </message>
     <message>
         <source>Invalid Date</source>
-        <translation type="unfinished"></translation>
+        <translation>日付が正しくありません</translation>
     </message>
     <message>
         <source>Enter the statement date as month/day/year, for example 12/31/2026.</source>
-        <translation type="unfinished"></translation>
+        <translation>明細書の日付を「月/日/年」の形式で入力してください（例: 12/31/2026）。</translation>
     </message>
     <message>
         <source>Reconciliation Not Saved</source>
-        <translation type="unfinished"></translation>
+        <translation>照合を保存できませんでした</translation>
     </message>
     <message>
         <source>The reconciliation could not be saved, so nothing was changed. The transactions have been read again: check them and finish again.</source>
-        <translation type="unfinished"></translation>
+        <translation>照合を保存できなかったため、何も変更されていません。取引を読み込み直しました。内容を確認して、もう一度照合を完了してください。</translation>
     </message>
     <message>
         <source>Reconciliation Complete</source>
-        <translation type="unfinished"></translation>
+        <translation>照合完了</translation>
     </message>
     <message>
         <source>Account reconciled successfully.</source>
-        <translation type="unfinished"></translation>
+        <translation>口座の照合が完了しました。</translation>
     </message>
 </context>
 <context>
     <name>RecurringActions</name>
     <message>
         <source>(no payee)</source>
-        <translation type="unfinished"></translation>
+        <translation>（支払先なし）</translation>
     </message>
     <message>
         <source>Not Saved</source>
-        <translation type="unfinished"></translation>
+        <translation>保存できませんでした</translation>
     </message>
     <message>
         <source>The recurring transaction could not be saved: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>定期取引を保存できませんでした: %1。</translation>
     </message>
     <message numerus="yes">
         <source>&quot;%1&quot; is split into %n line(s).</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>「%1」は%n行に分割されています。</numerusform>
         </translation>
     </message>
     <message>
         <source>Memorize Split Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>分割取引を定期取引として登録</translation>
     </message>
     <message>
         <source>A recurring transaction holds one category, so it would repeat the whole %1 without a category and without the split lines. Memorize it anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>定期取引に設定できるカテゴリは1つだけのため、%1 全体がカテゴリも分割行もない取引として繰り返されます。このまま登録しますか？</translation>
     </message>
     <message>
         <source>The changes to &quot;%1&quot; could not be saved: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>「%1」への変更を保存できませんでした: %2。</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>削除</translation>
     </message>
     <message>
         <source>Delete recurring &quot;%1&quot;?</source>
-        <translation type="unfinished"></translation>
+        <translation>定期取引「%1」を削除しますか？</translation>
     </message>
     <message>
         <source>Not Deleted</source>
-        <translation type="unfinished"></translation>
+        <translation>削除できませんでした</translation>
     </message>
     <message>
         <source>&quot;%1&quot; could not be deleted: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>「%1」を削除できませんでした: %2。</translation>
     </message>
     <message>
         <source>&quot;%1&quot; could not be entered: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>「%1」を記帳できませんでした: %2。</translation>
     </message>
     <message>
         <source>Enter &quot;%1&quot; now, dated %2? The transaction is dated its due date and you can edit or delete it later.</source>
-        <translation type="unfinished"></translation>
+        <translation>「%1」を今すぐ記帳しますか？取引の日付は期日の %2 になります。記帳した取引は後で編集・削除できます。</translation>
     </message>
     <message>
         <source>Enter Early</source>
-        <translation type="unfinished"></translation>
+        <translation>前倒しで記帳</translation>
     </message>
     <message>
         <source>&quot;%1&quot; could not be skipped: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>「%1」をスキップできませんでした: %2。</translation>
     </message>
     <message>
         <source>Enter Next 7 Days</source>
-        <translation type="unfinished"></translation>
+        <translation>今後7日分を記帳</translation>
     </message>
     <message>
         <source>Enter all recurring transactions due in the next 7 days? They are dated their due dates and you can edit or delete them later.</source>
-        <translation type="unfinished"></translation>
+        <translation>今後7日以内に期日を迎える定期取引をすべて記帳しますか？取引の日付はそれぞれの期日になります。記帳した取引は後で編集・削除できます。</translation>
     </message>
     <message>
         <source>Not Entered</source>
-        <translation type="unfinished"></translation>
+        <translation>記帳できませんでした</translation>
     </message>
     <message>
         <source>Nothing was entered: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>何も記帳されていません: %1。</translation>
     </message>
     <message>
         <source>Changed Meanwhile</source>
-        <translation type="unfinished"></translation>
+        <translation>変更されています</translation>
     </message>
     <message>
         <source>&quot;%1&quot; changed after you chose it: it may have been entered by itself or on another device. Nothing was done; look at it again.</source>
-        <translation type="unfinished"></translation>
+        <translation>「%1」は選択した後に変更されました。自動で記帳されたか、別のデバイスで記帳された可能性があります。何も実行していませんので、もう一度確認してください。</translation>
     </message>
     <message>
         <source>Nothing Left to Enter</source>
-        <translation type="unfinished"></translation>
+        <translation>記帳できる回がありません</translation>
     </message>
     <message>
         <source>&quot;%1&quot; has no occurrence left before its end date, so nothing was entered. It is now inactive.</source>
-        <translation type="unfinished"></translation>
+        <translation>「%1」は終了日までに残っている回がないため、何も記帳していません。この定期取引は無効になりました。</translation>
     </message>
 </context>
 <context>
     <name>RecurringEditor</name>
     <message>
         <source>the database refused it (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>データベースに拒否されました（%1）</translation>
     </message>
     <message>
         <source>it was deleted while the form was open</source>
-        <translation type="unfinished"></translation>
+        <translation>フォームを開いている間に削除されました</translation>
     </message>
     <message>
         <source>its next due date could not be worked out from the new start date</source>
-        <translation type="unfinished"></translation>
+        <translation>新しい開始日から次回の期日を算出できませんでした</translation>
     </message>
 </context>
 <context>
     <name>RecurringFormDialog</name>
     <message>
         <source>New Recurring Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>新しい定期取引</translation>
     </message>
     <message>
         <source>Edit Recurring Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>定期取引の編集</translation>
     </message>
     <message>
         <source>Memorize Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>取引を定期取引として登録</translation>
     </message>
     <message>
         <source>End Before Start</source>
-        <translation type="unfinished"></translation>
+        <translation>終了日が開始日より前です</translation>
     </message>
     <message>
         <source>The end date, %1, is before the start date, %2. Choose an end date on or after the start.</source>
-        <translation type="unfinished"></translation>
+        <translation>終了日（%1）が開始日（%2）より前です。開始日以降の終了日を選んでください。</translation>
     </message>
     <message>
         <source>No account yet: create one first</source>
-        <translation type="unfinished"></translation>
+        <translation>口座がありません。先に口座を作成してください</translation>
     </message>
     <message>
         <source>Choose an account</source>
-        <translation type="unfinished"></translation>
+        <translation>口座を選択</translation>
     </message>
     <message>
         <source>A recurring transaction stays in the account it enters its transactions in</source>
-        <translation type="unfinished"></translation>
+        <translation>定期取引は、取引を記帳する口座に固定されます</translation>
     </message>
     <message>
         <source>Start typing to search payees...</source>
-        <translation type="unfinished"></translation>
+        <translation>入力して支払先を検索...</translation>
     </message>
     <message>
         <source>Optional</source>
-        <translation type="unfinished"></translation>
+        <translation>任意</translation>
     </message>
     <message>
         <source>Last day</source>
-        <translation type="unfinished"></translation>
+        <translation>月末</translation>
     </message>
     <message>
         <source>Has &amp;end date</source>
-        <translation type="unfinished"></translation>
+        <translation>終了日を設定(&amp;E)</translation>
     </message>
     <message>
         <source>A&amp;uto-post when due</source>
-        <translation type="unfinished"></translation>
+        <translation>期日に自動記帳(&amp;U)</translation>
     </message>
     <message numerus="yes">
         <source>day(s)</source>
         <comment>in advance</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>日前</numerusform>
         </translation>
     </message>
     <message>
         <source>Acti&amp;ve</source>
-        <translation type="unfinished"></translation>
+        <translation>有効(&amp;V)</translation>
     </message>
     <message>
         <source>&amp;Account:</source>
-        <translation type="unfinished"></translation>
+        <translation>口座(&amp;A):</translation>
     </message>
     <message>
         <source>Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>種類:</translation>
     </message>
     <message>
         <source>Pa&amp;yee:</source>
-        <translation type="unfinished"></translation>
+        <translation>支払先(&amp;Y):</translation>
     </message>
     <message>
         <source>A&amp;mount:</source>
-        <translation type="unfinished"></translation>
+        <translation>金額(&amp;M):</translation>
     </message>
     <message>
         <source>&amp;Category:</source>
-        <translation type="unfinished"></translation>
+        <translation>カテゴリ(&amp;C):</translation>
     </message>
     <message>
         <source>Mem&amp;o:</source>
-        <translation type="unfinished"></translation>
+        <translation>メモ(&amp;O):</translation>
     </message>
     <message>
         <source>&amp;Frequency:</source>
-        <translation type="unfinished"></translation>
+        <translation>頻度(&amp;F):</translation>
     </message>
     <message>
         <source>&amp;Repeat every:</source>
-        <translation type="unfinished"></translation>
+        <translation>繰り返し間隔(&amp;R):</translation>
     </message>
     <message>
         <source>F&amp;irst day:</source>
-        <translation type="unfinished"></translation>
+        <translation>1回目の日(&amp;I):</translation>
     </message>
     <message>
         <source>&amp;Second day:</source>
-        <translation type="unfinished"></translation>
+        <translation>2回目の日(&amp;S):</translation>
     </message>
     <message>
         <source>S&amp;tart date:</source>
-        <translation type="unfinished"></translation>
+        <translation>開始日(&amp;T):</translation>
     </message>
     <message>
         <source>End date:</source>
-        <translation type="unfinished"></translation>
+        <translation>終了日:</translation>
     </message>
     <message>
         <source>Enter i&amp;n advance:</source>
-        <translation type="unfinished"></translation>
+        <translation>事前に記帳(&amp;N):</translation>
     </message>
     <message>
         <source>(deleted account)</source>
-        <translation type="unfinished"></translation>
+        <translation>（削除された口座）</translation>
     </message>
     <message>
         <source>(deleted category)</source>
-        <translation type="unfinished"></translation>
+        <translation>（削除されたカテゴリ）</translation>
     </message>
     <message numerus="yes">
         <source>day(s)</source>
         <comment>repeat every</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>日ごと</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>week(s)</source>
         <comment>repeat every</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>週ごと</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>month(s)</source>
         <comment>repeat every</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>か月ごと</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>quarter(s)</source>
         <comment>repeat every</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>四半期ごと</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>year(s)</source>
         <comment>repeat every</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>年ごと</numerusform>
         </translation>
     </message>
     <message>
         <source>Invalid Date</source>
-        <translation type="unfinished"></translation>
+        <translation>日付が正しくありません</translation>
     </message>
     <message>
         <source>Enter the date as month/day/year, for example 12/31/2026.</source>
-        <translation type="unfinished"></translation>
+        <translation>日付を「月/日/年」の形式で入力してください（例: 12/31/2026）。</translation>
     </message>
     <message>
         <source>More than one category matches &quot;%1&quot;. Choose one from the list.</source>
-        <translation type="unfinished"></translation>
+        <translation>「%1」に一致するカテゴリが複数あります。一覧から選択してください。</translation>
     </message>
     <message>
         <source>No category is named &quot;%1&quot;. Choose one from the list, or clear the field for none.</source>
-        <translation type="unfinished"></translation>
+        <translation>「%1」という名前のカテゴリはありません。一覧から選択するか、カテゴリなしにする場合は欄を空にしてください。</translation>
     </message>
     <message>
         <source>Choose a Category</source>
-        <translation type="unfinished"></translation>
+        <translation>カテゴリの選択</translation>
     </message>
 </context>
 <context>
     <name>RecurringModel</name>
     <message>
         <source>Daily</source>
-        <translation type="unfinished"></translation>
+        <translation>毎日</translation>
     </message>
     <message>
         <source>Weekly</source>
-        <translation type="unfinished"></translation>
+        <translation>毎週</translation>
     </message>
     <message>
         <source>Bi-weekly</source>
-        <translation type="unfinished"></translation>
+        <translation>隔週</translation>
     </message>
     <message>
         <source>Monthly</source>
-        <translation type="unfinished"></translation>
+        <translation>毎月</translation>
     </message>
     <message>
         <source>Semi-monthly</source>
-        <translation type="unfinished"></translation>
+        <translation>月2回</translation>
     </message>
     <message>
         <source>Quarterly</source>
-        <translation type="unfinished"></translation>
+        <translation>四半期ごと</translation>
     </message>
     <message>
         <source>Semi-annual</source>
-        <translation type="unfinished"></translation>
+        <translation>半年ごと</translation>
     </message>
     <message>
         <source>Annual</source>
-        <translation type="unfinished"></translation>
+        <translation>毎年</translation>
     </message>
     <message>
         <source>Semi-monthly (%1 &amp; %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>月2回（%1と%2）</translation>
     </message>
     <message numerus="yes">
         <source>Every %n day(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n日ごと</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Every %n week(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n週ごと</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Every %n month(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%nか月ごと</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Every %n year(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n年ごと</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 (×%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1（×%2）</translation>
     </message>
     <message>
         <source>last day</source>
-        <translation type="unfinished"></translation>
+        <translation>月末</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>はい</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>いいえ</translation>
     </message>
     <message>
         <source>Active</source>
-        <translation type="unfinished"></translation>
+        <translation>有効</translation>
     </message>
     <message>
         <source>Inactive</source>
-        <translation type="unfinished"></translation>
+        <translation>無効</translation>
     </message>
     <message>
         <source>Account</source>
-        <translation type="unfinished"></translation>
+        <translation>口座</translation>
     </message>
     <message>
         <source>Payee</source>
-        <translation type="unfinished"></translation>
+        <translation>支払先</translation>
     </message>
     <message>
         <source>Amount</source>
-        <translation type="unfinished"></translation>
+        <translation>金額</translation>
     </message>
     <message>
         <source>Frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>頻度</translation>
     </message>
     <message>
         <source>Next Due</source>
-        <translation type="unfinished"></translation>
+        <translation>次回期日</translation>
     </message>
     <message>
         <source>Auto</source>
-        <translation type="unfinished"></translation>
+        <translation>自動</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>状態</translation>
     </message>
 </context>
 <context>
     <name>RecurringScreen</name>
     <message>
         <source>Confirm &amp;All Due</source>
-        <translation type="unfinished"></translation>
+        <translation>期日の取引をすべて確定(&amp;A)</translation>
     </message>
     <message>
         <source>Enter &amp;Next 7 Days...</source>
-        <translation type="unfinished"></translation>
+        <translation>今後7日分を記帳(&amp;N)...</translation>
     </message>
     <message>
         <source>Ne&amp;w Recurring...</source>
-        <translation type="unfinished"></translation>
+        <translation>新しい定期取引(&amp;W)...</translation>
     </message>
     <message>
         <source>Recurring Transactions</source>
-        <translation type="unfinished"></translation>
+        <translation>定期取引</translation>
     </message>
     <message numerus="yes">
         <source>(%n due)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>（期日到来%n件）</numerusform>
         </translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>編集(&amp;E)</translation>
     </message>
     <message>
         <source>&amp;Confirm</source>
-        <translation type="unfinished"></translation>
+        <translation>確定(&amp;C)</translation>
     </message>
     <message>
         <source>&amp;Skip</source>
-        <translation type="unfinished"></translation>
+        <translation>スキップ(&amp;S)</translation>
     </message>
     <message>
         <source>E&amp;nter Early...</source>
-        <translation type="unfinished"></translation>
+        <translation>前倒しで記帳(&amp;N)...</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>削除(&amp;D)</translation>
     </message>
 </context>
 <context>
     <name>RegisterEditor</name>
     <message>
         <source>it was deleted meanwhile</source>
-        <translation type="unfinished"></translation>
+        <translation>その間に削除されました</translation>
     </message>
     <message>
         <source>its account was deleted</source>
-        <translation type="unfinished"></translation>
+        <translation>口座が削除されています</translation>
     </message>
     <message>
         <source>its split lines do not add up to its amount</source>
-        <translation type="unfinished"></translation>
+        <translation>分割行の合計が金額と一致しません</translation>
     </message>
     <message>
         <source>a split cannot also be a transfer</source>
-        <translation type="unfinished"></translation>
+        <translation>分割取引を振替にすることはできません</translation>
     </message>
     <message>
         <source>the new category has no id</source>
-        <translation type="unfinished"></translation>
+        <translation>新しいカテゴリに ID がありません</translation>
     </message>
     <message>
         <source>one of its categories cannot be used in this account</source>
-        <translation type="unfinished"></translation>
+        <translation>カテゴリの一つがこの口座では使用できません</translation>
     </message>
     <message>
         <source>the other account of the transfer cannot take it</source>
-        <translation type="unfinished"></translation>
+        <translation>振替先の口座がこの取引を受け付けられません</translation>
     </message>
     <message>
         <source>a transfer between currencies needs the amount the other account receives</source>
-        <translation type="unfinished"></translation>
+        <translation>異なる通貨間の振替には、相手の口座が受け取る金額が必要です</translation>
     </message>
     <message>
         <source>the ledger could not be written (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>帳簿に書き込めませんでした（%1）</translation>
     </message>
 </context>
 <context>
     <name>RegisterModel</name>
     <message>
         <source>R</source>
-        <translation type="unfinished"></translation>
+        <translation>照合</translation>
     </message>
     <message>
         <source>C</source>
-        <translation type="unfinished"></translation>
+        <translation>済</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>日付</translation>
     </message>
     <message>
         <source>Num</source>
-        <translation type="unfinished"></translation>
+        <translation>番号</translation>
     </message>
     <message>
         <source>Payee</source>
-        <translation type="unfinished"></translation>
+        <translation>支払先</translation>
     </message>
     <message>
         <source>Category</source>
-        <translation type="unfinished"></translation>
+        <translation>カテゴリ</translation>
     </message>
     <message>
         <source>Memo</source>
-        <translation type="unfinished"></translation>
+        <translation>メモ</translation>
     </message>
     <message>
         <source>Payment</source>
-        <translation type="unfinished"></translation>
+        <translation>出金</translation>
     </message>
     <message>
         <source>Deposit</source>
-        <translation type="unfinished"></translation>
+        <translation>入金</translation>
     </message>
     <message>
         <source>Clr</source>
-        <translation type="unfinished"></translation>
+        <translation>決済</translation>
     </message>
     <message>
         <source>Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>残高</translation>
     </message>
 </context>
 <context>
     <name>RegisterScreen</name>
     <message>
         <source>New Transaction...</source>
-        <translation type="unfinished"></translation>
+        <translation>新しい取引...</translation>
     </message>
     <message>
         <source>Reconcile...</source>
-        <translation type="unfinished"></translation>
+        <translation>照合...</translation>
     </message>
     <message>
         <source>Reconcile this account against a bank statement</source>
-        <translation type="unfinished"></translation>
+        <translation>銀行の明細書と照らし合わせて、この口座を照合します</translation>
     </message>
     <message>
         <source>&amp;Memorize as Recurring...</source>
-        <translation type="unfinished"></translation>
+        <translation>定期取引として登録(&amp;M)...</translation>
     </message>
     <message>
         <source>R</source>
-        <translation type="unfinished"></translation>
+        <translation>照合</translation>
     </message>
 </context>
 <context>
     <name>ReportComparison</name>
     <message>
         <source>This Year vs Last Year</source>
-        <translation type="unfinished"></translation>
+        <translation>今年と昨年</translation>
     </message>
     <message>
         <source>Last Year vs Year Before</source>
-        <translation type="unfinished"></translation>
+        <translation>昨年と一昨年</translation>
     </message>
     <message>
         <source>This Quarter vs Last Quarter</source>
-        <translation type="unfinished"></translation>
+        <translation>今四半期と前四半期</translation>
     </message>
     <message>
         <source>Custom</source>
-        <translation type="unfinished"></translation>
+        <translation>カスタム</translation>
     </message>
 </context>
 <context>
     <name>ReportRunner</name>
     <message>
         <source>Checking</source>
-        <translation type="unfinished"></translation>
+        <translation>普通預金</translation>
     </message>
     <message>
         <source>Other</source>
-        <translation type="unfinished"></translation>
+        <translation>その他</translation>
     </message>
     <message>
         <source>Savings</source>
-        <translation type="unfinished"></translation>
+        <translation>貯蓄預金</translation>
     </message>
     <message>
         <source>Credit Card</source>
-        <translation type="unfinished"></translation>
+        <translation>クレジットカード</translation>
     </message>
     <message>
         <source>Cash</source>
-        <translation type="unfinished"></translation>
+        <translation>現金</translation>
     </message>
     <message>
         <source>Investment</source>
-        <translation type="unfinished"></translation>
+        <translation>投資</translation>
     </message>
     <message>
         <source>Total</source>
-        <translation type="unfinished"></translation>
+        <translation>合計</translation>
     </message>
     <message>
         <source>Category Spending</source>
-        <translation type="unfinished"></translation>
+        <translation>カテゴリ別支出</translation>
     </message>
     <message>
         <source>Payee Summary</source>
-        <translation type="unfinished"></translation>
+        <translation>支払先別集計</translation>
     </message>
     <message>
         <source>Tax Report</source>
-        <translation type="unfinished"></translation>
+        <translation>税務レポート</translation>
     </message>
     <message>
         <source>Income vs Expenses</source>
-        <translation type="unfinished"></translation>
+        <translation>収入と支出</translation>
     </message>
     <message>
         <source>Cash Flow</source>
-        <translation type="unfinished"></translation>
+        <translation>キャッシュフロー</translation>
     </message>
     <message>
         <source>Year-over-Year</source>
-        <translation type="unfinished"></translation>
+        <translation>前年比較</translation>
     </message>
     <message>
         <source>Account Summary</source>
-        <translation type="unfinished"></translation>
+        <translation>口座の概要</translation>
     </message>
     <message>
         <source>Transactions</source>
-        <translation type="unfinished"></translation>
+        <translation>取引一覧</translation>
     </message>
     <message>
         <source>Category</source>
-        <translation type="unfinished"></translation>
+        <translation>カテゴリ</translation>
     </message>
     <message>
         <source>Payee</source>
-        <translation type="unfinished"></translation>
+        <translation>支払先</translation>
     </message>
     <message>
         <source>Count</source>
-        <translation type="unfinished"></translation>
+        <translation>件数</translation>
     </message>
     <message>
         <source>Tax Code</source>
-        <translation type="unfinished"></translation>
+        <translation>税務コード</translation>
     </message>
     <message>
         <source>Month</source>
-        <translation type="unfinished"></translation>
+        <translation>月</translation>
     </message>
     <message>
         <source>Income</source>
-        <translation type="unfinished"></translation>
+        <translation>収入</translation>
     </message>
     <message>
         <source>Expenses</source>
-        <translation type="unfinished"></translation>
+        <translation>支出</translation>
     </message>
     <message>
         <source>Net</source>
-        <translation type="unfinished"></translation>
+        <translation>差引</translation>
     </message>
     <message>
         <source>Inflows</source>
-        <translation type="unfinished"></translation>
+        <translation>流入</translation>
     </message>
     <message>
         <source>Outflows</source>
-        <translation type="unfinished"></translation>
+        <translation>流出</translation>
     </message>
     <message>
         <source>Period 1</source>
-        <translation type="unfinished"></translation>
+        <translation>期間1</translation>
     </message>
     <message>
         <source>Period 2</source>
-        <translation type="unfinished"></translation>
+        <translation>期間2</translation>
     </message>
     <message>
         <source>Difference</source>
-        <translation type="unfinished"></translation>
+        <translation>差額</translation>
     </message>
     <message>
         <source>Account</source>
-        <translation type="unfinished"></translation>
+        <translation>口座</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>種類</translation>
     </message>
     <message>
         <source>Cleared</source>
-        <translation type="unfinished"></translation>
+        <translation>決済済み</translation>
     </message>
     <message>
         <source>Uncleared</source>
-        <translation type="unfinished"></translation>
+        <translation>未決済</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>日付</translation>
     </message>
     <message>
         <source>Memo</source>
-        <translation type="unfinished"></translation>
+        <translation>メモ</translation>
     </message>
     <message>
         <source>Amount</source>
-        <translation type="unfinished"></translation>
+        <translation>金額</translation>
     </message>
 </context>
 <context>
     <name>ReportService</name>
     <message>
         <source>Uncategorized</source>
-        <translation type="unfinished"></translation>
+        <translation>未分類</translation>
     </message>
     <message>
         <source>Split</source>
-        <translation type="unfinished"></translation>
+        <translation>分割</translation>
     </message>
     <message>
         <source>Transfer to/from: </source>
-        <translation type="unfinished"></translation>
+        <translation>振替: </translation>
     </message>
 </context>
 <context>
     <name>ReportsScreen</name>
     <message>
         <source>Reports</source>
-        <translation type="unfinished"></translation>
+        <translation>レポート</translation>
     </message>
     <message>
         <source>E&amp;xport CSV...</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV 形式でエクスポート(&amp;X)...</translation>
     </message>
     <message>
         <source>Not every transaction could be read, so this list is incomplete. Choose the period again to retry.</source>
-        <translation type="unfinished"></translation>
+        <translation>一部の取引を読み込めなかったため、この一覧は不完全です。もう一度期間を選択して再試行してください。</translation>
     </message>
     <message>
         <source>&amp;Account:</source>
-        <translation type="unfinished"></translation>
+        <translation>口座(&amp;A):</translation>
     </message>
     <message>
         <source>&amp;Period:</source>
-        <translation type="unfinished"></translation>
+        <translation>期間(&amp;P):</translation>
     </message>
     <message>
         <source>Co&amp;mpare:</source>
-        <translation type="unfinished"></translation>
+        <translation>比較(&amp;M):</translation>
     </message>
     <message>
         <source>Period &amp;1:</source>
-        <translation type="unfinished"></translation>
+        <translation>期間1(&amp;1):</translation>
     </message>
     <message>
         <source>Period &amp;2:</source>
-        <translation type="unfinished"></translation>
+        <translation>期間2(&amp;2):</translation>
     </message>
     <message>
         <source>Export CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV 形式でエクスポート</translation>
     </message>
     <message>
         <source>CSV Files (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV ファイル (*.csv)</translation>
     </message>
     <message>
         <source>Export Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>エクスポートに失敗しました</translation>
     </message>
     <message>
         <source>The report could not be saved as &quot;%1&quot;: %2. Nothing was written; choose another place and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>レポートを「%1」として保存できませんでした: %2。何も書き込まれていません。別の場所を選んで、もう一度お試しください。</translation>
     </message>
 </context>
 <context>
     <name>SettingsScreen</name>
     <message>
         <source>General</source>
-        <translation type="unfinished"></translation>
+        <translation>全般</translation>
     </message>
     <message>
         <source>Register</source>
-        <translation type="unfinished"></translation>
+        <translation>出納帳</translation>
     </message>
     <message>
         <source>Data &amp; Sync</source>
-        <translation type="unfinished"></translation>
+        <translation>データと同期</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>情報</translation>
     </message>
     <message>
         <source>Ctrl+Page Down and Ctrl+Page Up change the page.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+Page Down と Ctrl+Page Up でページを切り替えられます。</translation>
     </message>
     <message>
         <source>Appearance</source>
-        <translation type="unfinished"></translation>
+        <translation>外観</translation>
     </message>
     <message>
         <source>Control how Tandrel Ledgerine looks.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tandrel Ledgerine の見た目を設定します。</translation>
     </message>
     <message>
         <source>Choose accent color</source>
-        <translation type="unfinished"></translation>
+        <translation>アクセントカラーを選択</translation>
     </message>
     <message>
         <source>Accent color</source>
-        <translation type="unfinished"></translation>
+        <translation>アクセントカラー</translation>
     </message>
     <message>
         <source>Theme</source>
-        <translation type="unfinished"></translation>
+        <translation>テーマ</translation>
     </message>
     <message>
         <source>Font size</source>
-        <translation type="unfinished"></translation>
+        <translation>文字サイズ</translation>
     </message>
     <message>
         <source>Regional</source>
-        <translation type="unfinished"></translation>
+        <translation>地域</translation>
     </message>
     <message>
         <source>Date and calendar preferences.</source>
-        <translation type="unfinished"></translation>
+        <translation>日付とカレンダーの設定です。</translation>
     </message>
     <message>
         <source>Week starts on</source>
-        <translation type="unfinished"></translation>
+        <translation>週の始まり</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>言語</translation>
     </message>
     <message>
         <source>Display</source>
-        <translation type="unfinished"></translation>
+        <translation>表示</translation>
     </message>
     <message>
         <source>How transactions appear in the register.</source>
-        <translation type="unfinished"></translation>
+        <translation>出納帳での取引の表示方法です。</translation>
     </message>
     <message>
         <source>Two-line rows</source>
-        <translation type="unfinished"></translation>
+        <translation>2行表示</translation>
     </message>
     <message>
         <source>Auto-decimal point</source>
-        <translation type="unfinished"></translation>
+        <translation>小数点の自動入力</translation>
     </message>
     <message>
         <source>Show memo on a second line below the payee.</source>
-        <translation type="unfinished"></translation>
+        <translation>支払先の下の2行目にメモを表示します。</translation>
     </message>
     <message>
         <source>Type 1234 to enter 12.34. The last two digits are always cents.</source>
-        <translation type="unfinished"></translation>
+        <translation>1234 と入力すると 12.34 になります。下2桁は常に小数点以下の金額になります。</translation>
     </message>
     <message>
         <source>Sorting</source>
-        <translation type="unfinished"></translation>
+        <translation>並べ替え</translation>
     </message>
     <message>
         <source>Control the order of transactions in the register.</source>
-        <translation type="unfinished"></translation>
+        <translation>出納帳での取引の並び順を設定します。</translation>
     </message>
     <message>
         <source>Show newest transactions first</source>
-        <translation type="unfinished"></translation>
+        <translation>新しい取引を先頭に表示</translation>
     </message>
     <message>
         <source>When enabled, the most recent transactions appear at the top.</source>
-        <translation type="unfinished"></translation>
+        <translation>オンにすると、最新の取引が一番上に表示されます。</translation>
     </message>
     <message>
         <source>Sync</source>
-        <translation type="unfinished"></translation>
+        <translation>同期</translation>
     </message>
     <message>
         <source>Keep your check register in sync across all your devices.</source>
-        <translation type="unfinished"></translation>
+        <translation>すべてのデバイスで出納帳を同期します。</translation>
     </message>
     <message>
         <source>Sync Now</source>
-        <translation type="unfinished"></translation>
+        <translation>今すぐ同期</translation>
     </message>
     <message>
         <source>Force Full Sync</source>
-        <translation type="unfinished"></translation>
+        <translation>完全同期を実行</translation>
     </message>
     <message>
         <source>Backup &amp; Restore</source>
-        <translation type="unfinished"></translation>
+        <translation>バックアップと復元</translation>
     </message>
     <message>
         <source>Save or restore your data to a portable backup file.</source>
-        <translation type="unfinished"></translation>
+        <translation>データをバックアップファイルに保存したり、バックアップファイルから復元したりします。</translation>
     </message>
     <message>
         <source>Export Backup</source>
-        <translation type="unfinished"></translation>
+        <translation>バックアップをエクスポート</translation>
     </message>
     <message>
         <source>Import Backup</source>
-        <translation type="unfinished"></translation>
+        <translation>バックアップをインポート</translation>
     </message>
     <message>
         <source>Deleted Accounts</source>
-        <translation type="unfinished"></translation>
+        <translation>削除した口座</translation>
     </message>
     <message>
         <source>Accounts you&apos;ve deleted can be restored here.</source>
-        <translation type="unfinished"></translation>
+        <translation>削除した口座はここで復元できます。</translation>
     </message>
     <message>
         <source>Restore Selected</source>
-        <translation type="unfinished"></translation>
+        <translation>選択した口座を復元</translation>
     </message>
     <message>
         <source>Tandrel Ledgerine</source>
-        <translation type="unfinished"></translation>
+        <translation>Tandrel Ledgerine</translation>
     </message>
     <message>
         <source>Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>バージョン %1</translation>
     </message>
     <message>
         <source>A digital check register for tracking household finances.</source>
-        <translation type="unfinished"></translation>
+        <translation>家計を記録するためのデジタル出納帳です。</translation>
     </message>
     <message>
         <source>This application uses the Qt framework under the LGPL v3 license.</source>
-        <translation type="unfinished"></translation>
+        <translation>このアプリケーションは、LGPL v3 ライセンスのもとで Qt フレームワークを使用しています。</translation>
     </message>
     <message>
         <source>Language Changed</source>
-        <translation type="unfinished"></translation>
+        <translation>言語を変更しました</translation>
     </message>
     <message>
         <source>The new language will take effect the next time you start Tandrel Ledgerine.</source>
-        <translation type="unfinished"></translation>
+        <translation>新しい言語は、次回 Tandrel Ledgerine を起動したときに適用されます。</translation>
     </message>
     <message>
         <source>Account Not Restored</source>
-        <translation type="unfinished"></translation>
+        <translation>口座を復元できませんでした</translation>
     </message>
     <message>
         <source>The account &quot;%1&quot; could not be restored; nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>口座「%1」を復元できませんでした。何も変更されていません。</translation>
     </message>
     <message>
         <source>This will re-upload every local row to the server and re-download all server data. Use this if data appears out of sync between devices.
 
 Continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>ローカルのすべての行をサーバーに再アップロードし、サーバーのすべてのデータを再ダウンロードします。デバイス間でデータが同期されていないように見える場合に使用してください。
+
+続行しますか？</translation>
     </message>
     <message>
         <source>Syncing...</source>
-        <translation type="unfinished"></translation>
+        <translation>同期しています...</translation>
     </message>
     <message>
         <source>ZIP Files (*.zip)</source>
-        <translation type="unfinished"></translation>
+        <translation>ZIP ファイル (*.zip)</translation>
     </message>
     <message>
         <source>Exporting...</source>
-        <translation type="unfinished"></translation>
+        <translation>エクスポートしています...</translation>
     </message>
     <message>
         <source>Writing the backup...</source>
-        <translation type="unfinished"></translation>
+        <translation>バックアップを書き込んでいます...</translation>
     </message>
     <message>
         <source>Import Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>インポート方法</translation>
     </message>
     <message>
         <source>How should existing data be handled?</source>
-        <translation type="unfinished"></translation>
+        <translation>既存のデータをどのように扱いますか？</translation>
     </message>
     <message>
         <source>Importing...</source>
-        <translation type="unfinished"></translation>
+        <translation>インポートしています...</translation>
     </message>
     <message>
         <source>Restoring the backup...</source>
-        <translation type="unfinished"></translation>
+        <translation>バックアップを復元しています...</translation>
     </message>
 </context>
 <context>
     <name>SplitEditorDialog</name>
     <message>
         <source>Split Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>分割取引</translation>
     </message>
     <message>
         <source>Transaction amount:</source>
-        <translation type="unfinished"></translation>
+        <translation>取引金額:</translation>
     </message>
     <message>
         <source>Left to assign:</source>
-        <translation type="unfinished"></translation>
+        <translation>未割り当て:</translation>
     </message>
     <message>
         <source>Set Amount to &amp;Total</source>
-        <translation type="unfinished"></translation>
+        <translation>金額を合計に合わせる(&amp;T)</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a complete amount. Correct it, or clear it for none.</source>
-        <translation type="unfinished"></translation>
+        <translation>「%1」は金額として不完全です。修正するか、金額を指定しない場合は消去してください。</translation>
     </message>
     <message>
         <source>More than one category matches &quot;%1&quot;; choose one from the list.</source>
-        <translation type="unfinished"></translation>
+        <translation>「%1」に一致するカテゴリが複数あります。一覧から選択してください。</translation>
     </message>
     <message numerus="yes">
         <source>Total of %n line(s):</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n行の合計:</numerusform>
         </translation>
     </message>
 </context>
@@ -2955,31 +2976,31 @@ Continue?</source>
     <name>SplitLinesWidget</name>
     <message>
         <source>&amp;Add Line</source>
-        <translation type="unfinished"></translation>
+        <translation>行を追加(&amp;A)</translation>
     </message>
     <message>
         <source>Category</source>
-        <translation type="unfinished"></translation>
+        <translation>カテゴリ</translation>
     </message>
     <message>
         <source>Memo</source>
-        <translation type="unfinished"></translation>
+        <translation>メモ</translation>
     </message>
     <message>
         <source>Amount</source>
-        <translation type="unfinished"></translation>
+        <translation>金額</translation>
     </message>
     <message>
         <source>Remove Line</source>
-        <translation type="unfinished"></translation>
+        <translation>行を削除</translation>
     </message>
 </context>
 <context>
     <name>StatusBar</name>
     <message numerus="yes">
         <source>%n recurring transaction(s) due</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>期日を迎えた定期取引: %n件</numerusform>
         </translation>
     </message>
 </context>
@@ -2987,396 +3008,397 @@ Continue?</source>
     <name>TandAccount::ShareMembersDialog</name>
     <message>
         <source>Could not share with %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 と共有できませんでした。</translation>
     </message>
     <message>
         <source>Could not remove %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 を削除できませんでした。</translation>
     </message>
     <message>
         <source>People with access</source>
-        <translation type="unfinished"></translation>
+        <translation>アクセスできるユーザー</translation>
     </message>
     <message>
         <source>Add people</source>
-        <translation type="unfinished"></translation>
+        <translation>ユーザーを追加</translation>
     </message>
     <message>
         <source>Not shared with anyone yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>まだ誰とも共有していません。</translation>
     </message>
     <message>
         <source>Nobody else is in your family group yet. Invite people to your group to share this account with them.</source>
-        <translation type="unfinished"></translation>
+        <translation>ファミリーグループにはまだ他のメンバーがいません。この口座を共有するには、グループにメンバーを招待してください。</translation>
     </message>
     <message>
         <source>All group members already have access</source>
-        <translation type="unfinished"></translation>
+        <translation>グループのメンバー全員がすでにアクセスできます</translation>
     </message>
     <message>
         <source>Share</source>
-        <translation type="unfinished"></translation>
+        <translation>共有</translation>
     </message>
     <message>
         <source>Remove access</source>
-        <translation type="unfinished"></translation>
+        <translation>アクセスを削除</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>閉じる</translation>
     </message>
     <message>
         <source>Remove access?</source>
-        <translation type="unfinished"></translation>
+        <translation>アクセスを削除しますか？</translation>
     </message>
     <message>
         <source>%1 will no longer have access. Continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 はアクセスできなくなります。続行しますか？</translation>
     </message>
     <message>
         <source>Loading…</source>
-        <translation type="unfinished"></translation>
+        <translation>読み込んでいます…</translation>
     </message>
     <message>
         <source>Could not load who has access to this account.</source>
-        <translation type="unfinished"></translation>
+        <translation>この口座にアクセスできるユーザーを読み込めませんでした。</translation>
     </message>
     <message>
         <source>Could not load your group&apos;s members.</source>
-        <translation type="unfinished"></translation>
+        <translation>グループのメンバーを読み込めませんでした。</translation>
     </message>
     <message>
         <source>Members can be added once it is known who has access.</source>
-        <translation type="unfinished"></translation>
+        <translation>アクセスできるユーザーが判明すると、メンバーを追加できるようになります。</translation>
     </message>
     <message>
         <source>Sharing with %1…</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 と共有しています…</translation>
     </message>
     <message>
         <source>Removing %1…</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 を削除しています…</translation>
     </message>
 </context>
 <context>
     <name>TandUpdate::UpdateDialog</name>
     <message>
         <source>Update available</source>
-        <translation type="unfinished"></translation>
+        <translation>更新があります</translation>
     </message>
     <message>
         <source>A new version of %1 is available.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 の新しいバージョンが利用可能です。</translation>
     </message>
     <message>
         <source>You have version %1. The latest version is %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>現在のバージョンは %1 です。最新バージョンは %2 です。</translation>
     </message>
     <message>
         <source>Loading release notes…</source>
-        <translation type="unfinished"></translation>
+        <translation>リリースノートを読み込んでいます…</translation>
     </message>
     <message>
         <source>*Release notes are not available for this version.*</source>
-        <translation type="unfinished"></translation>
+        <translation>*このバージョンのリリースノートはありません。*</translation>
     </message>
     <message>
         <source>Download</source>
-        <translation type="unfinished"></translation>
+        <translation>ダウンロード</translation>
     </message>
     <message>
         <source>Later</source>
-        <translation type="unfinished"></translation>
+        <translation>後で</translation>
     </message>
 </context>
 <context>
     <name>TandUpdate::WhatsNewDialog</name>
     <message>
         <source>What&apos;s New in %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 の新機能</translation>
     </message>
     <message>
         <source>What&apos;s new in %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 の新機能</translation>
     </message>
     <message>
         <source>You are running version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>現在のバージョン: %1</translation>
     </message>
     <message>
         <source>Download %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 をダウンロード</translation>
     </message>
 </context>
 <context>
     <name>TransactionActions</name>
     <message>
         <source>The new transaction could not be saved: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>新しい取引を保存できませんでした: %1。</translation>
     </message>
     <message>
         <source>The changes to the transaction could not be saved: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>取引への変更を保存できませんでした: %1。</translation>
     </message>
     <message>
         <source>Delete the transfer for %1? Its other side, in %2, is deleted too.</source>
-        <translation type="unfinished"></translation>
+        <translation>「%1」の振替を削除しますか？%2 にある相手側の取引も削除されます。</translation>
     </message>
     <message>
         <source>Delete the transaction for %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>「%1」の取引を削除しますか？</translation>
     </message>
     <message>
         <source>This transaction is reconciled: its statement will no longer add up.</source>
-        <translation type="unfinished"></translation>
+        <translation>この取引は照合済みのため、明細書と金額が合わなくなります。</translation>
     </message>
     <message>
         <source>The other side is reconciled: its statement will no longer add up.</source>
-        <translation type="unfinished"></translation>
+        <translation>相手側の取引は照合済みのため、その明細書と金額が合わなくなります。</translation>
     </message>
     <message>
         <source>Delete Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>取引の削除</translation>
     </message>
     <message>
         <source>The transaction could not be deleted: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>取引を削除できませんでした: %1。</translation>
     </message>
     <message>
         <source>This transaction is reconciled</source>
-        <translation type="unfinished"></translation>
+        <translation>この取引は照合済みです</translation>
     </message>
     <message>
         <source>Its other side, in %1, is reconciled</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 にある相手側の取引は照合済みです</translation>
     </message>
     <message>
         <source>Change a Reconciled Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>照合済みの取引の変更</translation>
     </message>
     <message>
         <source>%1: changing it means its statement will no longer add up. Change it anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1。変更すると明細書と金額が合わなくなります。変更しますか？</translation>
     </message>
     <message>
         <source>another account</source>
-        <translation type="unfinished"></translation>
+        <translation>別の口座</translation>
     </message>
 </context>
 <context>
     <name>TransactionFormDialog</name>
     <message>
         <source>New Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>新しい取引</translation>
     </message>
     <message>
         <source>Edit Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>取引の編集</translation>
     </message>
     <message>
         <source>Invalid Date</source>
-        <translation type="unfinished"></translation>
+        <translation>日付が正しくありません</translation>
     </message>
     <message>
         <source>Enter the date as month/day/year, for example 12/31/2026.</source>
-        <translation type="unfinished"></translation>
+        <translation>日付を「月/日/年」の形式で入力してください（例: 12/31/2026）。</translation>
     </message>
     <message>
         <source>Split Does Not Add Up</source>
-        <translation type="unfinished"></translation>
+        <translation>分割の合計が一致しません</translation>
     </message>
     <message>
         <source>The split lines add up to %1, not to the amount of %2. Open the split to correct them.</source>
-        <translation type="unfinished"></translation>
+        <translation>分割行の合計は %1 で、金額の %2 と一致しません。分割を開いて修正してください。</translation>
     </message>
     <message>
         <source>Optional</source>
-        <translation type="unfinished"></translation>
+        <translation>任意</translation>
     </message>
     <message>
         <source>Divide the amount among several categories</source>
-        <translation type="unfinished"></translation>
+        <translation>金額を複数のカテゴリに分けます</translation>
     </message>
     <message>
         <source>C&amp;leared</source>
-        <translation type="unfinished"></translation>
+        <translation>決済済み(&amp;L)</translation>
     </message>
     <message>
         <source>Da&amp;te:</source>
-        <translation type="unfinished"></translation>
+        <translation>日付(&amp;T):</translation>
     </message>
     <message>
         <source>&amp;Number:</source>
-        <translation type="unfinished"></translation>
+        <translation>番号(&amp;N):</translation>
     </message>
     <message>
         <source>Pa&amp;yee:</source>
-        <translation type="unfinished"></translation>
+        <translation>支払先(&amp;Y):</translation>
     </message>
     <message>
         <source>&amp;Category:</source>
-        <translation type="unfinished"></translation>
+        <translation>カテゴリ(&amp;C):</translation>
     </message>
     <message>
         <source>&amp;Memo:</source>
-        <translation type="unfinished"></translation>
+        <translation>メモ(&amp;M):</translation>
     </message>
     <message>
         <source>Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>種類:</translation>
     </message>
     <message>
         <source>&amp;Amount:</source>
-        <translation type="unfinished"></translation>
+        <translation>金額(&amp;A):</translation>
     </message>
     <message>
         <source>Reconciled transactions stay cleared</source>
-        <translation type="unfinished"></translation>
+        <translation>照合済みの取引は決済済みのままになります</translation>
     </message>
     <message>
         <source>(deleted account)</source>
-        <translation type="unfinished"></translation>
+        <translation>（削除された口座）</translation>
     </message>
     <message numerus="yes">
         <source>Split into %n line(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>分割（%n行）</numerusform>
         </translation>
     </message>
     <message>
         <source>The amount of a split is the sum of its lines</source>
-        <translation type="unfinished"></translation>
+        <translation>分割取引の金額は各行の合計です</translation>
     </message>
     <message>
         <source>Edit &amp;Split...</source>
-        <translation type="unfinished"></translation>
+        <translation>分割を編集(&amp;S)...</translation>
     </message>
     <message>
         <source>Type a minus sign to switch between payment and deposit</source>
-        <translation type="unfinished"></translation>
+        <translation>マイナス記号を入力すると、出金と入金を切り替えられます</translation>
     </message>
     <message>
         <source>&amp;Split...</source>
-        <translation type="unfinished"></translation>
+        <translation>分割(&amp;S)...</translation>
     </message>
     <message>
         <source>Choose a Category</source>
-        <translation type="unfinished"></translation>
+        <translation>カテゴリの選択</translation>
     </message>
     <message>
         <source>&quot;%1&quot; names no single category. Choose one, or clear the field, before splitting.</source>
-        <translation type="unfinished"></translation>
+        <translation>「%1」は1つのカテゴリを指していません。分割する前に、カテゴリを選択するか欄を空にしてください。</translation>
     </message>
     <message>
         <source>No category is named &quot;%1&quot;: pick one from the list, or OK will offer to create it.</source>
-        <translation type="unfinished"></translation>
+        <translation>「%1」という名前のカテゴリはありません。一覧から選択してください。選択しない場合は、OK を押すと作成するかどうかを確認します。</translation>
     </message>
     <message>
         <source>More than one category matches &quot;%1&quot;; choose one.</source>
-        <translation type="unfinished"></translation>
+        <translation>「%1」に一致するカテゴリが複数あります。1つ選択してください。</translation>
     </message>
     <message>
         <source>Amount in %1:</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 側の金額:</translation>
     </message>
     <message>
         <source>Invalid Amount</source>
-        <translation type="unfinished"></translation>
+        <translation>金額が正しくありません</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a complete amount. Correct it, or clear it for none.</source>
-        <translation type="unfinished"></translation>
+        <translation>「%1」は金額として不完全です。修正するか、金額を指定しない場合は消去してください。</translation>
     </message>
     <message>
         <source>Nothing to Save</source>
-        <translation type="unfinished"></translation>
+        <translation>保存する内容がありません</translation>
     </message>
     <message>
         <source>Enter a payee or an amount.</source>
-        <translation type="unfinished"></translation>
+        <translation>支払先または金額を入力してください。</translation>
     </message>
     <message>
         <source>More than one category matches &quot;%1&quot;; choose one from the list.</source>
-        <translation type="unfinished"></translation>
+        <translation>「%1」に一致するカテゴリが複数あります。一覧から選択してください。</translation>
     </message>
     <message>
         <source>Amount Missing</source>
-        <translation type="unfinished"></translation>
+        <translation>金額がありません</translation>
     </message>
     <message>
         <source>Enter the amount as %1 counts it, in its own currency.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 で記録される金額を、その口座の通貨で入力してください。</translation>
     </message>
 </context>
 <context>
     <name>TransactionRepository</name>
     <message>
         <source>Split</source>
-        <translation type="unfinished"></translation>
+        <translation>分割</translation>
     </message>
 </context>
 <context>
     <name>WelcomeScreen</name>
     <message>
         <source>Your session has ended. Sign back in to keep syncing.</source>
-        <translation type="unfinished"></translation>
+        <translation>セッションが終了しました。同期を続けるには、もう一度サインインしてください。</translation>
     </message>
     <message>
         <source>Works fully offline. Your data stays on this device.</source>
-        <translation type="unfinished"></translation>
+        <translation>完全にオフラインで使えます。データはこのデバイスに残ります。</translation>
     </message>
     <message>
         <source>How it works</source>
-        <translation type="unfinished"></translation>
+        <translation>使い方</translation>
     </message>
     <message>
         <source>Add an account (checking, savings, credit card, or any account you&apos;d like to track).</source>
-        <translation type="unfinished"></translation>
+        <translation>口座を追加します（普通預金、貯蓄預金、クレジットカードなど、管理したい口座なら何でも追加できます）。</translation>
     </message>
     <message>
         <source>Record transactions as you spend.</source>
-        <translation type="unfinished"></translation>
+        <translation>お金を使ったら、そのつど取引を記録します。</translation>
     </message>
     <message>
         <source>Reconcile when your statement arrives.</source>
-        <translation type="unfinished"></translation>
+        <translation>明細書が届いたら照合します。</translation>
     </message>
     <message>
         <source>%1.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1.</translation>
     </message>
     <message>
         <source>Welcome back</source>
-        <translation type="unfinished"></translation>
+        <translation>おかえりなさい</translation>
     </message>
     <message>
         <source>Sign in to keep your data synced across devices.</source>
-        <translation type="unfinished"></translation>
+        <translation>サインインすると、デバイス間でデータを同期できます。</translation>
     </message>
     <message>
         <source>Sign In</source>
-        <translation type="unfinished"></translation>
+        <translation>サインイン</translation>
     </message>
     <message>
         <source>Create a different account</source>
-        <translation type="unfinished"></translation>
+        <translation>別の口座を作成</translation>
     </message>
     <message>
         <source>Welcome to
 Tandrel Ledgerine</source>
-        <translation type="unfinished"></translation>
+        <translation>Tandrel Ledgerine へ
+ようこそ</translation>
     </message>
     <message>
         <source>A digital check register.</source>
-        <translation type="unfinished"></translation>
+        <translation>デジタル出納帳</translation>
     </message>
     <message>
         <source>Already have an account? Sign In</source>
-        <translation type="unfinished"></translation>
+        <translation>アカウントをお持ちの方はサインイン</translation>
     </message>
     <message>
         <source>Create Your First Account</source>
-        <translation type="unfinished"></translation>
+        <translation>最初の口座を作成</translation>
     </message>
 </context>
 </TS>
