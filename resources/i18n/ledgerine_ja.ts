@@ -103,10 +103,6 @@
         <translation>金融機関(&amp;I):</translation>
     </message>
     <message>
-        <source>Account &amp;Number:</source>
-        <translation>口座番号(&amp;U):</translation>
-    </message>
-    <message>
         <source>%1 </source>
         <comment>starting balance prefix; %1 is the currency symbol</comment>
         <translation>%1 </translation>
@@ -114,6 +110,10 @@
     <message>
         <source>The currency cannot change once the account has transactions.</source>
         <translation>取引がある口座の通貨は変更できません。</translation>
+    </message>
+    <message>
+        <source>Account N&amp;umber:</source>
+        <translation>口座番号(&amp;U):</translation>
     </message>
 </context>
 <context>
@@ -1165,6 +1165,20 @@ Sign in via File › Tandrel Account to enable sync.</source>
             <numerusform>  （うち%n件は以前にインポートした行と関連付けました）</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%n split transaction(s) given an uncategorized line so their lines add up to the total</source>
+        <translation>
+            <numerusform>%n件の分割取引に、明細の合計が金額と合うよう未分類の行を追加しました</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Dates read as day/month/year</source>
+        <translation>日付は日/月/年として読み取りました</translation>
+    </message>
+    <message>
+        <source>Dates read as month/day/year</source>
+        <translation>日付は月/日/年として読み取りました</translation>
+    </message>
 </context>
 <context>
     <name>ImportService</name>
@@ -1507,6 +1521,18 @@ A check register for household finances.</source>
             <numerusform>定期取引を%n件自動記帳しました</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Tandrel &amp;Account...</source>
+        <translation>Tandrel アカウント(&amp;A)...</translation>
+    </message>
+    <message>
+        <source>&amp;Share Account...</source>
+        <translation>口座の共有(&amp;S)...</translation>
+    </message>
+    <message>
+        <source>Tandrel Account</source>
+        <translation>Tandrel アカウント</translation>
+    </message>
 </context>
 <context>
     <name>PayeeScreen</name>
@@ -1825,6 +1851,10 @@ A check register for household finances.</source>
     <message>
         <source>Clr</source>
         <translation>決済</translation>
+    </message>
+    <message>
+        <source>C</source>
+        <translation>済</translation>
     </message>
 </context>
 <context>
@@ -2336,6 +2366,26 @@ A check register for household finances.</source>
     <message>
         <source>Status</source>
         <translation>状態</translation>
+    </message>
+    <message>
+        <source>%1st</source>
+        <comment>day of the month</comment>
+        <translation>%1日</translation>
+    </message>
+    <message>
+        <source>%1nd</source>
+        <comment>day of the month</comment>
+        <translation>%1日</translation>
+    </message>
+    <message>
+        <source>%1rd</source>
+        <comment>day of the month</comment>
+        <translation>%1日</translation>
+    </message>
+    <message>
+        <source>%1th</source>
+        <comment>day of the month</comment>
+        <translation>%1日</translation>
     </message>
 </context>
 <context>
