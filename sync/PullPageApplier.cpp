@@ -52,9 +52,19 @@ PullPageApplier::PullPageApplier(AccountRepository* accounts, CategoryRepository
 
 bool PullPageApplier::apply(const PullPage& page, const QString& requestCursor)
 {
-    QSqlDatabase db = QSqlDatabase::database();
     // Declared first so that the signals go out after the transaction ends.
     ChangeHold hold{m_accounts, m_categories, m_recurring, m_transactions, m_reconciliations};
+    if (writePage(page, requestCursor))
+        return true;
+    // Nothing of the page is stored: announced, its rows would only make
+    // the windows reload and ask for a pass that meets the same fault.
+    hold.discard();
+    return false;
+}
+
+bool PullPageApplier::writePage(const PullPage& page, const QString& requestCursor)
+{
+    QSqlDatabase db = QSqlDatabase::database();
     ScopedTransaction transaction(db);
     if (!transaction.isActive())
         return false;

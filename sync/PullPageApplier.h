@@ -19,7 +19,8 @@ struct PullPage;
 // applied by the usual rules after the first page that brings their account;
 // the ledger's tables never hold a row whose account is missing. The
 // repositories' change signals are held while a page is written and given
-// once per changed repository after.
+// once per changed repository after it is stored; a page that is not stored
+// gives none.
 class PullPageApplier
 {
 public:
@@ -37,6 +38,8 @@ public:
     std::optional<int> recordsAwaitingAccount() const;
 
 private:
+    // The page and its cursor in one transaction, ended when this returns.
+    bool writePage(const PullPage& page, const QString& requestCursor);
     bool applyRecords(const PullPage& page);
     // Applies the parked records whose account is now here, until none is.
     bool applyParkedRecords();
