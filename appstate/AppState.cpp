@@ -156,7 +156,7 @@ void AppState::onLoginSucceeded()
 // The cursor must be this user's before the first pass pulls with it.
 void AppState::startSyncing()
 {
-    SyncCursorOwner(m_preferences).claimFor(m_accountClient->authClient()->userId());
+    SyncCursorOwner(m_preferences, m_syncEngine).claimFor(m_accountClient->authClient()->userId());
     m_syncEngine->startAutoSync(kAutoSyncIntervalMs);
     m_syncEngine->requestSync();
 }

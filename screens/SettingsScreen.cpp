@@ -783,17 +783,7 @@ void SettingsScreen::forceFullSync()
                           tr("This will re-upload every local row to the server and re-download all server data. "
                              "Use this if data appears out of sync between devices.\n\nContinue?")))
         return;
-    const int accounts = m_appState->accountRepository()->markAllPendingForResync();
-    const int categories = m_appState->categoryRepository()->markAllPendingForResync();
-    const int transactions = m_appState->transactionRepository()->markAllPendingForResync();
-    const int recurring = m_appState->recurringRepository()->markAllPendingForResync();
-    const int reconciliations = m_appState->reconciliationRepository()->markAllPendingForResync();
-    qInfo() << "Force Full Sync: marked pending —" << "accounts:" << accounts << "categories:" << categories
-            << "transactions:" << transactions << "recurrings:" << recurring << "reconciliations:" << reconciliations;
-    // The next pull starts from the beginning.
-    PreferencesRepository* preferences = m_appState->preferencesRepository();
-    preferences->remove(QString::fromLatin1(PreferencesRepository::kSyncCursorKey));
-    preferences->remove(QString::fromLatin1(SyncEngine::kLastSyncTimestampKey));
+    m_appState->syncEngine()->restartFromBeginning(SyncEngine::LocalRows::SendAgain);
     syncNow();
 }
 

@@ -28,18 +28,26 @@ public:
                     TransactionRepository* transactions, ReconciliationRepository* reconciliations,
                     SplitLineRepository* splitLines, PreferencesRepository* preferences);
 
+    enum class Result {
+        Stored,
+        // The stored cursor is no longer the one the page was asked for
+        // from (the sync started over meanwhile): nothing of it is stored.
+        CursorMoved,
+        // Nothing of the page is stored.
+        DatabaseFailed,
+    };
+
     // `requestCursor` is the cursor the page was asked for from; without one
     // the service sends every record again, so the parked ones are dropped
-    // first. False when the database failed; then nothing of the page is
-    // stored. Another writer's transaction must not be open.
-    bool apply(const PullPage& page, const QString& requestCursor);
+    // first. Another writer's transaction must not be open.
+    Result apply(const PullPage& page, const QString& requestCursor);
 
     // How many records wait for their account; empty when unreadable.
     std::optional<int> recordsAwaitingAccount() const;
 
 private:
     // The page and its cursor in one transaction, ended when this returns.
-    bool writePage(const PullPage& page, const QString& requestCursor);
+    Result writePage(const PullPage& page, const QString& requestCursor);
     bool applyRecords(const PullPage& page);
     // Applies the parked records whose account is now here, until none is.
     bool applyParkedRecords();

@@ -93,6 +93,7 @@ private Q_SLOTS:
     void signInFromTheMenuSyncsBothWays();
     void signOutStopsAutoSync();
     void anotherUserPullsFromTheBeginning();
+    void anotherUserSigningInDuringAPullGetsNoneOfIt();
     void startUpWithStoredTokensSyncs();
     void startUpWithRefusedTokensAsksToSignInAgain();
     void failedSignInIsShownAsPlainText();
@@ -114,6 +115,9 @@ private:
     AuthClient* auth() const { return m_state->accountClient()->authClient(); }
     SettingsScreen* openDataSyncPage(MainWindow& window);
     QList<RecordedRequest> pullRequests() const;
+    // Has the signed-in user's next pass ask for a page that the service
+    // answers with `body` only after `delayMs`; returns once it was asked.
+    void startPassWithSlowPull(const QJsonObject& body, int delayMs);
     // Returns once no pass has run for longer than the debounce interval, so
     // that what the test does next is all that starts one.
     void waitUntilSyncIsQuiet();
@@ -324,7 +328,7 @@ void TestSignInSync::anotherUserPullsFromTheBeginning()
 
     QVERIFY(firstPullAfterSignIn(QStringLiteral("user-1")));
     QVERIFY(!m_state->preferencesRepository()->getString(cursorKey).isEmpty());
-    QCOMPARE(SyncCursorOwner(m_state->preferencesRepository()).owner(), QStringLiteral("user-1"));
+    QCOMPARE(SyncCursorOwner(m_state->preferencesRepository(), m_state->syncEngine()).owner(), QStringLiteral("user-1"));
 
     // The same user goes on from where their last pull ended ...
     std::optional<QUrlQuery> pull = firstPullAfterSignIn(QStringLiteral("user-1"));
@@ -335,8 +339,57 @@ void TestSignInSync::anotherUserPullsFromTheBeginning()
     pull = firstPullAfterSignIn(QStringLiteral("user-2"));
     QVERIFY(pull);
     QVERIFY(!pull->hasQueryItem(QStringLiteral("cursor")));
-    QCOMPARE(SyncCursorOwner(m_state->preferencesRepository()).owner(), QStringLiteral("user-2"));
+    QCOMPARE(SyncCursorOwner(m_state->preferencesRepository(), m_state->syncEngine()).owner(), QStringLiteral("user-2"));
     QVERIFY(!m_state->preferencesRepository()->getString(cursorKey).isEmpty());
+}
+
+void TestSignInSync::startPassWithSlowPull(const QJsonObject& body, int delayMs)
+{
+    FakeResponse slow = FakeResponse::json(200, body);
+    slow.delayMs = delayMs;
+    m_sync->server()->respondOnce("GET", QStringLiteral("/sync/pull"), slow);
+    m_sync->server()->clearLog();
+    m_state->syncEngine()->syncNow();
+    QTRY_COMPARE_WITH_TIMEOUT(pullRequests().size(), 1, kNetworkWaitMs);
+}
+
+// The first user signs out while a page is on its way to them, and another
+// signs in before it arrives: it is not theirs, and neither is its cursor.
+void TestSignInSync::anotherUserSigningInDuringAPullGetsNoneOfIt()
+{
+    startState();
+    m_sync->putRecord(QStringLiteral("account"), serverrecords::account(QStringLiteral("acct-1")), 1);
+    MainWindow window(m_state.get());
+    signInFromTheMenu(window);
+    if (QTest::currentTestFailed())
+        return;
+    waitUntilSyncIsQuiet();
+    constexpr int kPageDelayMs = 1500;
+    QElapsedTimer sinceAsked;
+    sinceAsked.start();
+    startPassWithSlowPull({{QStringLiteral("accounts"), QJsonArray{serverrecords::account(QStringLiteral("acct-a"))}},
+                           {QStringLiteral("cursor"), QStringLiteral("999")}},
+                          kPageDelayMs);
+
+    action(window, "signOutAction")->trigger();
+    m_auth->setLoginUser(QStringLiteral("user-2"));
+    signInFromTheMenu(window);
+    if (QTest::currentTestFailed())
+        return;
+    // Their first pull starts from the beginning ...
+    QVERIFY(pullRequests().size() >= 2);
+    QVERIFY(!pullRequests().at(1).query.hasQueryItem(QStringLiteral("cursor")));
+
+    // ... and the first user's page, when it comes, is dropped.
+    QTest::qWait(int(qMax<qint64>(0, kPageDelayMs - sinceAsked.elapsed())) + 300);
+    waitUntilSyncIsQuiet();
+    QVERIFY(!m_state->accountRepository()->getById(QStringLiteral("acct-a")));
+    const QString cursor =
+        m_state->preferencesRepository()->getString(QString::fromLatin1(PreferencesRepository::kSyncCursorKey));
+    QVERIFY(!cursor.isEmpty());
+    QVERIFY(cursor != QLatin1String("999"));
+    QCOMPARE(SyncCursorOwner(m_state->preferencesRepository(), m_state->syncEngine()).owner(),
+             QStringLiteral("user-2"));
 }
 
 void TestSignInSync::startUpWithStoredTokensSyncs()

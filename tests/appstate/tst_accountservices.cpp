@@ -1,8 +1,11 @@
+#include "account/ApiClient.h"
+#include "account/TokenManager.h"
 #include "appstate/ServiceEndpoints.h"
 #include "appstate/SyncCursorOwner.h"
 #include "storage/PreferencesRepository.h"
 #include "sync/SyncEngine.h"
 #include "tests/support/TestStore.h"
+#include "tests/support/TestTokens.h"
 
 #include <QtTest>
 
@@ -78,7 +81,12 @@ void TestAccountServices::cursorOwnerChangesOnlyForAnotherUser()
     PreferencesRepository& preferences = store.preferences;
     const QString cursorKey = QString::fromLatin1(PreferencesRepository::kSyncCursorKey);
     const QString lastSyncKey = QString::fromLatin1(SyncEngine::kLastSyncTimestampKey);
-    SyncCursorOwner owner(&preferences);
+    QHash<QString, QString> tokens;
+    TandAccount::TokenManager tokenManager(std::make_unique<MemoryTokenStore>(&tokens));
+    TandAccount::ApiClient api(&tokenManager);
+    SyncEngine engine(&api, &store.accounts, &store.transactions, &store.categories, &store.recurring,
+                      &store.reconciliations, &store.splitLines, &preferences);
+    SyncCursorOwner owner(&preferences, &engine);
 
     // A cursor kept from before owners were recorded belongs to nobody known.
     QVERIFY(preferences.set(cursorKey, QStringLiteral("41")));
