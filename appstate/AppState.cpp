@@ -110,8 +110,12 @@ void AppState::connectSync()
     TandAccount::AuthClient* auth = m_accountClient->authClient();
     connect(auth, &TandAccount::AuthClient::loginSucceeded, this, &AppState::onLoginSucceeded);
     // Signed out, a pass is skipped anyway; the timer need not keep asking.
-    connect(auth, &TandAccount::AuthClient::logoutCompleted, m_syncEngine, &SyncEngine::stopAutoSync);
-    connect(auth, &TandAccount::AuthClient::sessionExpired, m_syncEngine, &SyncEngine::stopAutoSync);
+    // The pass that runs goes no further: its next request would go out as
+    // nobody, and a page still on its way belongs to the user who left.
+    for (const auto signedOut : {&TandAccount::AuthClient::logoutCompleted, &TandAccount::AuthClient::sessionExpired}) {
+        connect(auth, signedOut, m_syncEngine, &SyncEngine::stopAutoSync);
+        connect(auth, signedOut, m_syncEngine, &SyncEngine::abandonPass);
+    }
 }
 
 // One hold ends repository by repository: only the last one's end is the

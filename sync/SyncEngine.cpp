@@ -65,6 +65,12 @@ void SyncEngine::requestSync()
     m_debounceTimer->start();
 }
 
+void SyncEngine::abandonPass()
+{
+    m_debounceTimer->stop();
+    dropRunningPass();
+}
+
 void SyncEngine::setWaitLimit(int milliseconds)
 {
     m_waitLimitMs = milliseconds;

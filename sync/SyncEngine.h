@@ -67,6 +67,9 @@ public:
     void stopAutoSync();
     // A pass 2 s after the last of a burst of requests.
     void requestSync();
+    // The user signed out: the pass that runs now ends, and nothing that
+    // still arrives for it is stored; requests waiting for a pass are dropped.
+    void abandonPass();
     void syncNow();
     // How long a pass waits for another writer's transaction to end.
     void setWaitLimit(int milliseconds);
