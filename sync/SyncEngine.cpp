@@ -317,7 +317,6 @@ void SyncEngine::finishPass()
     m_preferences->set(QString::fromLatin1(kLastSyncTimestampKey), toIsoUtc(nowUtc()));
     setState(Idle);
     emit syncCompleted();
-    emit dataChanged();
     if (m_syncAgain) {
         m_syncAgain = false;
         QTimer::singleShot(0, this, &SyncEngine::syncNow);

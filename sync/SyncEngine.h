@@ -32,6 +32,9 @@ class ApiClient;
 // a time, and requests made during a pass give exactly one more pass after it.
 // After the push a pass pulls the service's changes page by page from the
 // stored cursor, at most kMaxPullPages a pass, and writes each page whole.
+// The windows learn what a page changed from the repositories' change
+// signals, once per changed repository; a pass that brings nothing new
+// announces nothing.
 // While another writer holds the database in a transaction no pass reads,
 // marks or writes anything; it waits for the transaction to end, and ends in
 // Error when that takes longer than the wait limit.
@@ -88,7 +91,6 @@ signals:
     void stateChanged(SyncEngine::SyncState state);
     void syncCompleted();
     void syncFailed(const QString& error);
-    void dataChanged();
 
 private:
     void startSync();

@@ -4,6 +4,7 @@
 #include "account/TokenStore.h"
 #include "app/AccountListModel.h"
 #include "app/MainWindow.h"
+#include "register/RegisterModel.h"
 #include "app/StatusBar.h"
 #include "appstate/AppState.h"
 #include "appstate/ServiceEndpoints.h"
@@ -103,6 +104,7 @@ private Q_SLOTS:
     void dataSyncPageFollowsTheSignIn();
     void syncNowWithTheGateShutLeavesTheButtonsAsTheyWere();
     void syncButtonsWaitForThePassTheyStarted();
+    void passReloadsOnlyWhatItChanged();
 
 private:
     void startState();
@@ -675,6 +677,40 @@ void TestSignInSync::syncButtonsWaitForThePassTheyStarted()
     QVERIFY(std::any_of(pulls.begin(), pulls.end(), [](const RecordedRequest& pull) {
         return !pull.query.hasQueryItem(QStringLiteral("cursor"));
     }));
+}
+
+// Every few minutes a pass runs, mostly bringing nothing: the register and
+// the account list stay as they are, scroll position and selection with them.
+void TestSignInSync::passReloadsOnlyWhatItChanged()
+{
+    const std::unique_ptr<MainWindow> window = startSignedIn();
+    QVERIFY(window);
+    const Account household = makeAccount(QStringLiteral("Household"));
+    QVERIFY(m_state->accountRepository()->insert(household));
+    QVERIFY(m_state->transactionRepository()->insert(makeTransaction(household.id, -4250)));
+    auto* rows = window->findChild<RegisterModel*>();
+    auto* accounts = window->findChild<AccountListModel*>();
+    QVERIFY(rows && accounts);
+    QTRY_COMPARE(rows->rowCount(), 1);
+    waitUntilSyncIsQuiet();
+    QVERIFY(m_sync->record(QStringLiteral("transaction"), rows->transactionAt(0)->id));
+
+    QSignalSpy rowResets(rows, &QAbstractItemModel::modelReset);
+    QSignalSpy accountResets(accounts, &QAbstractItemModel::modelReset);
+    QSignalSpy synced(m_state->syncEngine(), &SyncEngine::syncCompleted);
+    m_state->syncEngine()->syncNow();
+    QTRY_COMPARE_WITH_TIMEOUT(synced.count(), 1, kNetworkWaitMs);
+    QTest::qWait(50);
+    QCOMPARE(rowResets.count(), 0);
+    QCOMPARE(accountResets.count(), 0);
+
+    // What another device added to the open account shows, and its balance.
+    m_sync->putRecord(QStringLiteral("transaction"),
+                      serverrecords::transaction(QStringLiteral("txn-phone"), household.id), 1);
+    m_state->syncEngine()->syncNow();
+    QTRY_COMPARE_WITH_TIMEOUT(synced.count(), 2, kNetworkWaitMs);
+    QTRY_COMPARE(rows->rowCount(), 2);
+    QVERIFY(accountResets.count() >= 1);
 }
 
 QTEST_MAIN(TestSignInSync)
