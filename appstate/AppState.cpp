@@ -187,6 +187,17 @@ bool AppState::syncMayRun() const
     return isSignedIn() && m_database && !writesHeld();
 }
 
+AppState::FullSyncStart AppState::prepareFullSync()
+{
+    if (!isSignedIn())
+        return FullSyncStart::NotSignedIn;
+    if (writesHeld())
+        return FullSyncStart::WritesHeld;
+    if (!m_syncEngine->restartFromBeginning(SyncEngine::LocalRows::SendAgain))
+        return FullSyncStart::NotWritten;
+    return FullSyncStart::Ready;
+}
+
 bool AppState::writesHeld() const
 {
     if (!m_database)

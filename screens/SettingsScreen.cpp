@@ -12,12 +12,8 @@
 #include "screens/WorkProgressDialog.h"
 #include "services/BackupService.h"
 #include "storage/AccountRepository.h"
-#include "storage/CategoryRepository.h"
 #include "storage/Money.h"
 #include "storage/PreferencesRepository.h"
-#include "storage/ReconciliationRepository.h"
-#include "storage/RecurringRepository.h"
-#include "storage/TransactionRepository.h"
 #include "sync/SyncEngine.h"
 
 #include <QCheckBox>
@@ -783,7 +779,13 @@ void SettingsScreen::forceFullSync()
                           tr("This will re-upload every local row to the server and re-download all server data. "
                              "Use this if data appears out of sync between devices.\n\nContinue?")))
         return;
-    m_appState->syncEngine()->restartFromBeginning(SyncEngine::LocalRows::SendAgain);
+    const std::optional<DataSyncTexts::Message> failure =
+        DataSyncTexts::fullSyncFailure(m_appState->prepareFullSync());
+    if (failure) {
+        refresh();
+        showPlainMessage(this, failure->icon, failure->title, failure->text);
+        return;
+    }
     syncNow();
 }
 

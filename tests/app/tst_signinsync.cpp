@@ -30,8 +30,10 @@
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSettings>
 #include <QSignalSpy>
+#include <QSqlQuery>
 #include <QStackedWidget>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -104,6 +106,8 @@ private Q_SLOTS:
     void dataSyncPageFollowsTheSignIn();
     void syncNowWithTheGateShutLeavesTheButtonsAsTheyWere();
     void syncButtonsWaitForThePassTheyStarted();
+    void fullSyncIsReadiedOnlyWhenItCanRun();
+    void forceFullSyncThatCannotStartSaysWhy();
     void passReloadsOnlyWhatItChanged();
 
 private:
@@ -677,6 +681,90 @@ void TestSignInSync::syncButtonsWaitForThePassTheyStarted()
     QVERIFY(std::any_of(pulls.begin(), pulls.end(), [](const RecordedRequest& pull) {
         return !pull.query.hasQueryItem(QStringLiteral("cursor"));
     }));
+}
+
+// Force Full Sync writes nothing it could not follow with a pass, and tells
+// when it wrote less than it meant to.
+void TestSignInSync::fullSyncIsReadiedOnlyWhenItCanRun()
+{
+    storeSignIn(m_auth->signIn(QStringLiteral("user-1")));
+    startState();
+    QSignalSpy synced(m_state->syncEngine(), &SyncEngine::syncCompleted);
+    QTRY_VERIFY_WITH_TIMEOUT(!synced.isEmpty(), kNetworkWaitMs);
+    const Account household = makeAccount(QStringLiteral("Household"));
+    QVERIFY(m_state->accountRepository()->insert(household));
+    waitUntilSyncIsQuiet();
+    PreferencesRepository* preferences = m_state->preferencesRepository();
+    const QString cursorKey = QString::fromLatin1(PreferencesRepository::kSyncCursorKey);
+    const QString cursor = preferences->getString(cursorKey);
+    QVERIFY(!cursor.isEmpty());
+    const auto untouched = [&] {
+        return preferences->getString(cursorKey) == cursor
+            && m_state->accountRepository()->getById(household.id)->sync_status == SyncStatus::Synced;
+    };
+    QVERIFY(untouched());
+
+    {
+        // Marks set inside an import's transaction would go if it rolled back.
+        ChangeHold hold{m_state->accountRepository()};
+        QCOMPARE(m_state->prepareFullSync(), AppState::FullSyncStart::WritesHeld);
+        QVERIFY(untouched());
+    }
+
+    QSqlQuery refuse(m_state->database()->connection());
+    QVERIFY(refuse.exec(QStringLiteral("CREATE TEMP TRIGGER refuse BEFORE UPDATE ON accounts "
+                                       "BEGIN SELECT RAISE(ABORT, 'disk full'); END")));
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("markAllPendingForResync")));
+    QTest::ignoreMessage(QtWarningMsg, "Sync could not start over from the beginning");
+    QCOMPARE(m_state->prepareFullSync(), AppState::FullSyncStart::NotWritten);
+    QVERIFY(refuse.exec(QStringLiteral("DROP TRIGGER refuse")));
+
+    QCOMPARE(m_state->prepareFullSync(), AppState::FullSyncStart::Ready);
+    QVERIFY(preferences->getString(cursorKey).isEmpty());
+    QCOMPARE(m_state->accountRepository()->getById(household.id)->sync_status, SyncStatus::Pending);
+
+    // Signed out, nothing is marked to go to a service no one is signed in to.
+    QVERIFY(preferences->set(cursorKey, cursor));
+    auth()->logout();
+    QVERIFY(!m_state->isSignedIn());
+    QVERIFY(m_state->accountRepository()->markSynced(household.id, household.id));
+    QCOMPARE(m_state->prepareFullSync(), AppState::FullSyncStart::NotSignedIn);
+    QVERIFY(untouched());
+}
+
+void TestSignInSync::forceFullSyncThatCannotStartSaysWhy()
+{
+    const std::unique_ptr<MainWindow> window = startSignedIn();
+    QVERIFY(window);
+    SettingsScreen* settings = openDataSyncPage(*window);
+    QVERIFY(settings);
+    waitUntilSyncIsQuiet();
+    QSqlQuery refuse(m_state->database()->connection());
+    QVERIFY(refuse.exec(QStringLiteral("CREATE TEMP TRIGGER refuse BEFORE UPDATE ON categories "
+                                       "BEGIN SELECT RAISE(ABORT, 'disk full'); END")));
+
+    QList<QMessageBox::Icon> icons;
+    ModalWatcher watcher([&icons](QWidget* modal) {
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        QVERIFY(box);
+        icons << box->icon();
+        if (box->icon() == QMessageBox::Question)
+            box->button(QMessageBox::Yes)->click();
+        else
+            box->accept();
+    });
+    QSignalSpy failed(m_state->syncEngine(), &SyncEngine::syncFailed);
+    m_sync->server()->clearLog();
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("markAllPendingForResync")));
+    QTest::ignoreMessage(QtWarningMsg, "Sync could not start over from the beginning");
+    settings->findChild<QPushButton*>(QStringLiteral("forceSyncButton"))->click();
+    QTRY_COMPARE(icons, (QList<QMessageBox::Icon>{QMessageBox::Question, QMessageBox::Warning}));
+    // No pass went out, and the page is ready for another try.
+    QTest::qWait(SyncEngine::kDebounceMs + 300);
+    QCOMPARE(pullRequests().size(), 0);
+    QCOMPARE(failed.count(), 0);
+    QVERIFY(settings->findChild<QPushButton*>(QStringLiteral("forceSyncButton"))->isEnabled());
+    QVERIFY(settings->findChild<QPushButton*>(QStringLiteral("syncNowButton"))->isEnabled());
 }
 
 // Every few minutes a pass runs, mostly bringing nothing: the register and
