@@ -77,7 +77,10 @@ PullPageApplier::Result PullPageApplier::writePage(const PullPage& page, const Q
         return Result::CursorMoved;
     if (requestCursor.isEmpty() && !m_parked.clear())
         return Result::DatabaseFailed;
-    if (!applyRecords(page) || !applyParkedRecords())
+    // Most pages find nothing parked: one look at the table spares a lookup
+    // per record and the search for records now ready.
+    std::optional<bool> anyParked = requestCursor.isEmpty() ? std::optional(false) : m_parked.hasAny();
+    if (!anyParked || !applyRecords(page, *anyParked) || (*anyParked && !applyParkedRecords()))
         return Result::DatabaseFailed;
     // A failed statement may have made SQLite roll the transaction back on
     // its own; the cursor written then would stand alone.
@@ -88,12 +91,8 @@ PullPageApplier::Result PullPageApplier::writePage(const PullPage& page, const Q
     return transaction.commit() ? Result::Stored : Result::DatabaseFailed;
 }
 
-bool PullPageApplier::applyRecords(const PullPage& page)
+bool PullPageApplier::applyRecords(const PullPage& page, bool& anyParked)
 {
-    const std::optional<int> parked = m_parked.count();
-    if (!parked)
-        return false;
-    bool anyParked = *parked > 0;
     for (const Kind& kind : kKinds) {
         for (const QJsonValue& value : page.*kind.records) {
             const QJsonObject record = value.toObject();

@@ -48,7 +48,9 @@ public:
 private:
     // The page and its cursor in one transaction, ended when this returns.
     Result writePage(const PullPage& page, const QString& requestCursor);
-    bool applyRecords(const PullPage& page);
+    // `anyParked` says whether records wait already, and is set when one of
+    // the page's is parked.
+    bool applyRecords(const PullPage& page, bool& anyParked);
     // Applies the parked records whose account is now here, until none is.
     bool applyParkedRecords();
 
