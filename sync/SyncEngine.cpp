@@ -1,6 +1,7 @@
 #include "sync/SyncEngine.h"
 
 #include "account/ApiClient.h"
+#include "account/JsonFieldReader.h"
 #include "storage/AccountRepository.h"
 #include "storage/CategoryRepository.h"
 #include "storage/NativeConnection.h"
@@ -297,7 +298,7 @@ void SyncEngine::handlePullAnswer(const QString& requestCursor, bool ok, int htt
 // Informational only: the local count may lag while pages still arrive.
 void SyncEngine::checkIntegrity(const QJsonObject& integrity)
 {
-    const int serverCount = integrity.value(QLatin1String("category_count")).toInt();
+    const int serverCount = TandAccount::JsonFieldReader(integrity).integer(QLatin1String("category_count"));
     const int localCount = m_categories->count();
     if (serverCount >= 1 && serverCount != localCount) {
         qWarning() << "Category count mismatch: local=" << localCount << "server=" << serverCount
