@@ -7,6 +7,7 @@
 #include "tests/support/TestStore.h"
 #include "tests/support/TestTokens.h"
 
+#include <QRegularExpression>
 #include <QtTest>
 
 namespace {
@@ -53,7 +54,7 @@ void TestAccountServices::endpointsComeFromTheEnvironmentWhenSet()
     TandAccount::ClientConfig config = ServiceEndpoints::clientConfig();
     QCOMPARE(config.authBaseUrl, QStringLiteral("http://127.0.0.1:4000"));
     QCOMPARE(config.realm, QStringLiteral("staging"));
-    QCOMPARE(config.clientId, QStringLiteral("5e0d7a2c9b14f8e36a0c4d7b2f91e5a8"));
+    const QString clientIdWhenEmpty = config.clientId;
     QCOMPARE(ServiceEndpoints::syncApiUrl(), QUrl(QStringLiteral("http://127.0.0.1:4001/sync")));
     QCOMPARE(QUrl(config.accountApiUrl).scheme(), QStringLiteral("https"));
     QCOMPARE(config.appId, QString::fromLatin1(ServiceEndpoints::kApplicationId));
@@ -66,6 +67,10 @@ void TestAccountServices::endpointsComeFromTheEnvironmentWhenSet()
         qunsetenv(variable);
     config = ServiceEndpoints::clientConfig();
     QCOMPARE(config.realm, QStringLiteral("tandrel"));
+    // The program's own client id, which goes into the login page's address.
+    QCOMPARE(clientIdWhenEmpty, config.clientId);
+    QVERIFY2(QRegularExpression(QStringLiteral("^[A-Za-z0-9_-]+$")).match(config.clientId).hasMatch(),
+             qPrintable(config.clientId));
     for (const QString& address : {config.authBaseUrl, config.accountApiUrl, ServiceEndpoints::syncApiUrl().toString()}) {
         QCOMPARE(QUrl(address).scheme(), QStringLiteral("https"));
         QVERIFY2(QUrl(address).host().endsWith(QLatin1String(".tandrel.com")), qPrintable(address));
