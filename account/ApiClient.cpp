@@ -148,7 +148,16 @@ void ApiClient::sendRequest(Method method, const QString& path, const QJsonObjec
         sendAfterRefresh(method, url, bytes, std::move(callback), true, logPath);
         return;
     }
-    executeRequest(method, url, bytes, m_tokens->accessToken(), std::move(callback), true);
+    // Signed out, with nothing to refresh: the request would go out as
+    // nobody. It ends here as the service would end it, like the other
+    // requests refused before sending, without a word to the service.
+    const QString token = m_tokens->accessToken();
+    if (token.isEmpty()) {
+        qDebug() << "ApiClient:" << methodName(method) << loggablePath(path) << "not sent: nobody is signed in";
+        complete(callback, false, 401);
+        return;
+    }
+    executeRequest(method, url, bytes, token, std::move(callback), true);
 }
 
 QUrl ApiClient::urlFor(const QString& path, const QUrlQuery& query) const

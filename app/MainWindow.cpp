@@ -329,7 +329,6 @@ void MainWindow::connectSignals()
     connect(sync, &SyncEngine::syncFailed, this, [this](const QString& error) {
         m_statusBar->showMessage(tr("Sync failed: %1").arg(error), kSyncFailedMessageMs);
     });
-    connect(sync, &SyncEngine::dataChanged, this, &MainWindow::reloadAfterSync);
 
     m_autoPostTimer->setObjectName(QStringLiteral("autoPostTimer"));
     m_autoPostTimer->setInterval(kAutoPostIntervalMs);
@@ -836,13 +835,6 @@ void MainWindow::showSyncState()
     // Signed out, no pass runs and the engine's state says nothing true.
     m_statusBar->setSyncText(m_appState->isSignedIn() ? SyncEngine::stateText(m_appState->syncEngine()->state())
                                                       : QString());
-}
-
-void MainWindow::reloadAfterSync()
-{
-    rebuildAccountList();
-    if (!m_currentAccountId.isEmpty())
-        m_registerScreen->reload();
 }
 
 void MainWindow::onWritesReleased()

@@ -107,7 +107,6 @@ private Q_SLOTS:
     void onLoginFailed(const QString& error);
     void onSessionExpired();
     void showSyncState();
-    void reloadAfterSync();
 
 private:
     void buildLayout();

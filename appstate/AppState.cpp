@@ -110,8 +110,12 @@ void AppState::connectSync()
     TandAccount::AuthClient* auth = m_accountClient->authClient();
     connect(auth, &TandAccount::AuthClient::loginSucceeded, this, &AppState::onLoginSucceeded);
     // Signed out, a pass is skipped anyway; the timer need not keep asking.
-    connect(auth, &TandAccount::AuthClient::logoutCompleted, m_syncEngine, &SyncEngine::stopAutoSync);
-    connect(auth, &TandAccount::AuthClient::sessionExpired, m_syncEngine, &SyncEngine::stopAutoSync);
+    // The pass that runs goes no further: its next request would go out as
+    // nobody, and a page still on its way belongs to the user who left.
+    for (const auto signedOut : {&TandAccount::AuthClient::logoutCompleted, &TandAccount::AuthClient::sessionExpired}) {
+        connect(auth, signedOut, m_syncEngine, &SyncEngine::stopAutoSync);
+        connect(auth, signedOut, m_syncEngine, &SyncEngine::abandonPass);
+    }
 }
 
 // One hold ends repository by repository: only the last one's end is the
@@ -156,7 +160,7 @@ void AppState::onLoginSucceeded()
 // The cursor must be this user's before the first pass pulls with it.
 void AppState::startSyncing()
 {
-    SyncCursorOwner(m_preferences).claimFor(m_accountClient->authClient()->userId());
+    SyncCursorOwner(m_preferences, m_syncEngine).claimFor(m_accountClient->authClient()->userId());
     m_syncEngine->startAutoSync(kAutoSyncIntervalMs);
     m_syncEngine->requestSync();
 }
@@ -181,6 +185,17 @@ QString AppState::signedInUserName() const
 bool AppState::syncMayRun() const
 {
     return isSignedIn() && m_database && !writesHeld();
+}
+
+AppState::FullSyncStart AppState::prepareFullSync()
+{
+    if (!isSignedIn())
+        return FullSyncStart::NotSignedIn;
+    if (writesHeld())
+        return FullSyncStart::WritesHeld;
+    if (!m_syncEngine->restartFromBeginning(SyncEngine::LocalRows::SendAgain))
+        return FullSyncStart::NotWritten;
+    return FullSyncStart::Ready;
 }
 
 bool AppState::writesHeld() const

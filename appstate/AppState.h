@@ -82,6 +82,23 @@ public:
     // the pass.
     bool syncMayRun() const;
 
+    // What came of readying a full sync.
+    enum class FullSyncStart {
+        Ready,
+        NotSignedIn,
+        // A long write (an import, a restore) is open: marks set now would
+        // go with it if it is rolled back.
+        WritesHeld,
+        // The restart could not be written (logged); it may have been written
+        // in part, which a later try completes.
+        NotWritten,
+    };
+    // Readies Force Full Sync: every live local row is marked to be sent
+    // again and the next pull starts from the beginning (see
+    // SyncEngine::restartFromBeginning). Nothing is written unless the user
+    // is signed in and no long write is open. The caller starts the pass.
+    FullSyncStart prepareFullSync();
+
     // A long write (an import, a backup restore) holds the repositories'
     // change signals back: its database transaction is open while the event
     // loop runs inside it, so anything written now would be kept or rolled

@@ -5,8 +5,9 @@
 
 #include <QtDebug>
 
-SyncCursorOwner::SyncCursorOwner(PreferencesRepository* preferences)
+SyncCursorOwner::SyncCursorOwner(PreferencesRepository* preferences, SyncEngine* engine)
     : m_preferences(preferences)
+    , m_engine(engine)
 {
 }
 
@@ -19,13 +20,11 @@ bool SyncCursorOwner::claimFor(const QString& userId)
 {
     if (userId.isEmpty() || owner() == userId)
         return false;
-    const QString cursorKey = QString::fromLatin1(PreferencesRepository::kSyncCursorKey);
-    const bool hadCursor = !m_preferences->getString(cursorKey).isEmpty();
+    const bool hadCursor =
+        !m_preferences->getString(QString::fromLatin1(PreferencesRepository::kSyncCursorKey)).isEmpty();
     // The owner is written only once the cursor is gone, so a failed write
     // leaves it to be dropped at the next sign-in, never kept for the wrong user.
-    if (!m_preferences->remove(cursorKey)
-        || !m_preferences->remove(QString::fromLatin1(SyncEngine::kLastSyncTimestampKey))
-        || !m_preferences->set(QString::fromLatin1(kOwnerKey), userId)) {
+    if (!m_engine->restartFromBeginning() || !m_preferences->set(QString::fromLatin1(kOwnerKey), userId)) {
         qWarning() << "Could not hand the sync cursor to the user who signed in";
         return false;
     }

@@ -3,6 +3,7 @@
 #include <QString>
 
 class PreferencesRepository;
+class SyncEngine;
 
 // The stored sync cursor says how far one user's records have been pulled,
 // so it is kept together with the id of that user. When someone else signs
@@ -13,17 +14,18 @@ class SyncCursorOwner
 public:
     static constexpr const char* kOwnerKey = "syncCursorUserId";
 
-    explicit SyncCursorOwner(PreferencesRepository* preferences);
+    SyncCursorOwner(PreferencesRepository* preferences, SyncEngine* engine);
 
-    // Makes `userId` the cursor's owner. A cursor of anyone else (or of
-    // nobody known, as one stored before owners were kept) is dropped with
-    // the time of the last sync, which was that other user's. An empty id
-    // says nothing about who signed in and changes nothing. True when the
-    // cursor was dropped.
+    // Makes `userId` the cursor's owner. For anyone else (or nobody known,
+    // as for a cursor stored before owners were kept) the engine starts over
+    // from the beginning, and a pass of the user before that still runs is
+    // dropped. An empty id says nothing about who signed in and changes
+    // nothing. True when a cursor was dropped.
     bool claimFor(const QString& userId);
 
     QString owner() const;
 
 private:
     PreferencesRepository* m_preferences;
+    SyncEngine* m_engine;
 };

@@ -64,6 +64,26 @@ BackupService::ImportMode DataSyncTexts::importModeFor(const QString& choice)
     }
 }
 
+std::optional<DataSyncTexts::Message> DataSyncTexts::fullSyncFailure(AppState::FullSyncStart start)
+{
+    QString text;
+    switch (start) {
+    case AppState::FullSyncStart::Ready:
+        return std::nullopt;
+    case AppState::FullSyncStart::NotSignedIn:
+        text = tr("You are not signed in. Sign in via File › Tandrel Account, then try again.");
+        break;
+    case AppState::FullSyncStart::WritesHeld:
+        text = tr("An import or a restore is still writing to your data. Try again when it has finished.");
+        break;
+    case AppState::FullSyncStart::NotWritten:
+        text = tr("Your data could not be prepared for a full sync, so nothing was sent. Try again; if it keeps "
+                  "failing, check that the disk has free space.");
+        break;
+    }
+    return Message{QMessageBox::Warning, tr("Full Sync Not Started"), text};
+}
+
 DataSyncTexts::Message DataSyncTexts::exportMessage(bool written, const QString& path, const QString& reason)
 {
     const QString shownPath = QDir::toNativeSeparators(path);

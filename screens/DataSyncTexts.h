@@ -1,5 +1,6 @@
 #pragma once
 
+#include "appstate/AppState.h"
 #include "services/BackupService.h"
 #include "sync/SyncEngine.h"
 
@@ -12,8 +13,8 @@
 #include <optional>
 
 // What the Data & Sync page of the preferences window says: the sign-in and
-// sync state, the time of the last sync, the restore modes offered and the
-// outcome of a backup export or restore.
+// sync state, the time of the last sync, why a full sync did not start, the
+// restore modes offered and the outcome of a backup export or restore.
 class DataSyncTexts
 {
     Q_DECLARE_TR_FUNCTIONS(DataSyncTexts)
@@ -43,6 +44,9 @@ public:
     static QStringList importModes();
     // The mode of an offered text; replacing everything for any other text.
     static BackupService::ImportMode importModeFor(const QString& choice);
+
+    // Why Force Full Sync did not start; nothing when it did.
+    static std::optional<Message> fullSyncFailure(AppState::FullSyncStart start);
 
     static Message exportMessage(bool written, const QString& path, const QString& reason);
     // A restore that restored nothing and met errors failed; one that

@@ -12,12 +12,8 @@
 #include "screens/WorkProgressDialog.h"
 #include "services/BackupService.h"
 #include "storage/AccountRepository.h"
-#include "storage/CategoryRepository.h"
 #include "storage/Money.h"
 #include "storage/PreferencesRepository.h"
-#include "storage/ReconciliationRepository.h"
-#include "storage/RecurringRepository.h"
-#include "storage/TransactionRepository.h"
 #include "sync/SyncEngine.h"
 
 #include <QCheckBox>
@@ -783,17 +779,13 @@ void SettingsScreen::forceFullSync()
                           tr("This will re-upload every local row to the server and re-download all server data. "
                              "Use this if data appears out of sync between devices.\n\nContinue?")))
         return;
-    const int accounts = m_appState->accountRepository()->markAllPendingForResync();
-    const int categories = m_appState->categoryRepository()->markAllPendingForResync();
-    const int transactions = m_appState->transactionRepository()->markAllPendingForResync();
-    const int recurring = m_appState->recurringRepository()->markAllPendingForResync();
-    const int reconciliations = m_appState->reconciliationRepository()->markAllPendingForResync();
-    qInfo() << "Force Full Sync: marked pending —" << "accounts:" << accounts << "categories:" << categories
-            << "transactions:" << transactions << "recurrings:" << recurring << "reconciliations:" << reconciliations;
-    // The next pull starts from the beginning.
-    PreferencesRepository* preferences = m_appState->preferencesRepository();
-    preferences->remove(QString::fromLatin1(PreferencesRepository::kSyncCursorKey));
-    preferences->remove(QString::fromLatin1(SyncEngine::kLastSyncTimestampKey));
+    const std::optional<DataSyncTexts::Message> failure =
+        DataSyncTexts::fullSyncFailure(m_appState->prepareFullSync());
+    if (failure) {
+        refresh();
+        showPlainMessage(this, failure->icon, failure->title, failure->text);
+        return;
+    }
     syncNow();
 }
 

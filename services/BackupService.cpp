@@ -247,18 +247,29 @@ BackupImportResult BackupService::restoreBackup(const QByteArray& zip, ImportMod
     // to end (a timed write, a sync pass) sees the repositories held until
     // then. The restore writes past them, and announce() says what it changed.
     ChangeHold hold{m_accounts, m_transactions, m_categories, m_recurring, m_reconciliations};
-    ScopedTransaction transaction(m_database->connection());
-    BackupRestore restore(m_database->connection(), archive, mode, [&progress] { progress->step(); });
-    progress.emplace(this, restore.steps());
-    if (!transaction.isActive() || !restore.run() || !transaction.commit()) {
-        const QString failure =
-            restore.failure().isEmpty() ? m_database->connection().lastError().text() : restore.failure();
-        result.errors = restore.result().errors;
-        result.errors << tr("Nothing was restored: database error: %1").arg(failure);
+    bool stored = false;
+    {
+        ScopedTransaction transaction(m_database->connection());
+        BackupRestore restore(m_database->connection(), archive, mode, [&progress] { progress->step(); });
+        progress.emplace(this, restore.steps());
+        stored = transaction.isActive() && restore.run() && transaction.commit();
+        if (!stored) {
+            const QString failure =
+                restore.failure().isEmpty() ? m_database->connection().lastError().text() : restore.failure();
+            result.errors = restore.result().errors;
+            result.errors << tr("Nothing was restored: database error: %1").arg(failure);
+        } else {
+            result = restore.result();
+        }
+    }
+    // The transaction has ended. Whatever was written under the hold went
+    // with it when it rolled back, and announcing it would have the windows
+    // reload and a pass start for nothing.
+    if (!stored) {
+        hold.discard();
         return result;
     }
     progress->finish();
-    result = restore.result();
     announce(result);
     return result;
 }

@@ -10,7 +10,7 @@ ChangeHold::ChangeHold(std::initializer_list<SyncedRepository*> repositories)
         if (!repository)
             continue;
         repository->hold();
-        m_held.append(repository);
+        m_held.append({repository, repository->m_changedWhileHeld, repository->m_heldAccountId});
     }
 }
 
@@ -19,9 +19,20 @@ ChangeHold::~ChangeHold() { release(); }
 void ChangeHold::release()
 {
     // Taken first: a listener of a released signal may start a hold of its own.
-    const QList<QPointer<SyncedRepository>> held = std::exchange(m_held, {});
-    for (const QPointer<SyncedRepository>& repository : held) {
-        if (repository)
-            repository->releaseHold();
+    const QList<Held> held = std::exchange(m_held, {});
+    for (const Held& entry : held) {
+        if (entry.repository)
+            entry.repository->releaseHold();
     }
+}
+
+void ChangeHold::discard()
+{
+    for (const Held& entry : std::as_const(m_held)) {
+        if (!entry.repository)
+            continue;
+        entry.repository->m_changedWhileHeld = entry.changedBefore;
+        entry.repository->m_heldAccountId = entry.accountIdBefore;
+    }
+    release();
 }

@@ -2,6 +2,7 @@
 
 #include <QList>
 #include <QPointer>
+#include <QString>
 
 #include <initializer_list>
 
@@ -13,10 +14,12 @@ class SyncedRepository;
 // that may yet be rolled back, and ask for a sync in the middle of the write.
 //
 // When the hold ends, each repository that changed meanwhile signals once,
-// whether the transaction was committed or rolled back, so that windows show
-// what is stored and exactly one sync request follows. A repository whose
-// rows of several accounts changed signals with an empty account id. Holds
-// nest: the signal waits for the last of them.
+// so that windows show what is stored and exactly one sync request follows.
+// A write that was rolled back ends its hold with discard() instead: nothing
+// it wrote is stored, and announcing it would ask for a sync that finds the
+// same fault again. A repository whose rows of several accounts changed
+// signals with an empty account id. Holds nest: the signal waits for the last
+// of them.
 //
 // End the hold after the transaction has ended: declare it before the
 // ScopedTransaction, so that it outlives it.
@@ -31,7 +34,19 @@ public:
 
     // Ends the hold before the scope does; later calls do nothing.
     void release();
+    // Ends the hold like release(), but forgets the changes noted since it
+    // began: their writes were rolled back. Changes an enclosing hold noted
+    // before are still announced when it ends.
+    void discard();
 
 private:
-    QList<QPointer<SyncedRepository>> m_held;
+    struct Held
+    {
+        QPointer<SyncedRepository> repository;
+        // What the repository had noted when this hold began.
+        bool changedBefore = false;
+        QString accountIdBefore;
+    };
+
+    QList<Held> m_held;
 };

@@ -97,7 +97,7 @@ int SyncedRepository::markAllPendingForResync()
             .arg(table()),
         where("markAllPendingForResync"));
     if (!statement.execText())
-        return 0;
+        return -1;
     const int changed = statement.rowsAffected();
     if (changed > 0)
         noteChange(QString());

@@ -37,7 +37,7 @@ public:
     bool markSyncedIfUnchanged(const QString& id, const QString& serverId, const SyncSnapshot& pushed);
 
     // Puts every live row that is not pending back to pending for a full
-    // resync; the number of rows changed.
+    // resync; the number of rows changed, or -1 when the statement failed.
     int markAllPendingForResync();
 
     // The local id of the row the sync service knows as `serverId`,

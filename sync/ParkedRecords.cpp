@@ -88,3 +88,12 @@ std::optional<int> ParkedRecords::count() const
         return std::nullopt;
     return statement.value(0).toInt();
 }
+
+std::optional<bool> ParkedRecords::hasAny() const
+{
+    SqlStatement statement(QSqlDatabase::database(), QStringLiteral("SELECT EXISTS (SELECT 1 FROM parked_records)"),
+                           "ParkedRecords::hasAny");
+    if (!statement.exec() || !statement.next())
+        return std::nullopt;
+    return statement.value(0).toBool();
+}

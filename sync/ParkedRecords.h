@@ -37,4 +37,7 @@ public:
     bool clear();
     // Empty when the table could not be read.
     std::optional<int> count() const;
+    // Whether any record waits, without counting them; empty when the table
+    // could not be read.
+    std::optional<bool> hasAny() const;
 };

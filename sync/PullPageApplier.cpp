@@ -50,35 +50,49 @@ PullPageApplier::PullPageApplier(AccountRepository* accounts, CategoryRepository
 {
 }
 
-bool PullPageApplier::apply(const PullPage& page, const QString& requestCursor)
+PullPageApplier::Result PullPageApplier::apply(const PullPage& page, const QString& requestCursor)
 {
-    QSqlDatabase db = QSqlDatabase::database();
     // Declared first so that the signals go out after the transaction ends.
     ChangeHold hold{m_accounts, m_categories, m_recurring, m_transactions, m_reconciliations};
+    const Result result = writePage(page, requestCursor);
+    // Nothing of the page is stored otherwise: announced, its rows would
+    // only make the windows reload and ask for a pass that meets the same
+    // fault.
+    if (result != Result::Stored)
+        hold.discard();
+    return result;
+}
+
+PullPageApplier::Result PullPageApplier::writePage(const PullPage& page, const QString& requestCursor)
+{
+    QSqlDatabase db = QSqlDatabase::database();
     ScopedTransaction transaction(db);
     if (!transaction.isActive())
-        return false;
+        return Result::DatabaseFailed;
 
+    // Read inside the transaction, so nothing can move it between this
+    // check and the write of the page's own.
+    const QString cursorKey = QString::fromLatin1(PreferencesRepository::kSyncCursorKey);
+    if (m_preferences->getString(cursorKey) != requestCursor)
+        return Result::CursorMoved;
     if (requestCursor.isEmpty() && !m_parked.clear())
-        return false;
-    if (!applyRecords(page) || !applyParkedRecords())
-        return false;
+        return Result::DatabaseFailed;
+    // Most pages find nothing parked: one look at the table spares a lookup
+    // per record and the search for records now ready.
+    std::optional<bool> anyParked = requestCursor.isEmpty() ? std::optional(false) : m_parked.hasAny();
+    if (!anyParked || !applyRecords(page, *anyParked) || (*anyParked && !applyParkedRecords()))
+        return Result::DatabaseFailed;
     // A failed statement may have made SQLite roll the transaction back on
     // its own; the cursor written then would stand alone.
     if (!nativeconnection::inTransaction(db))
-        return false;
-    if (!page.cursor.isEmpty()
-        && !m_preferences->set(QString::fromLatin1(PreferencesRepository::kSyncCursorKey), page.cursor))
-        return false;
-    return transaction.commit();
+        return Result::DatabaseFailed;
+    if (!page.cursor.isEmpty() && !m_preferences->set(cursorKey, page.cursor))
+        return Result::DatabaseFailed;
+    return transaction.commit() ? Result::Stored : Result::DatabaseFailed;
 }
 
-bool PullPageApplier::applyRecords(const PullPage& page)
+bool PullPageApplier::applyRecords(const PullPage& page, bool& anyParked)
 {
-    const std::optional<int> parked = m_parked.count();
-    if (!parked)
-        return false;
-    bool anyParked = *parked > 0;
     for (const Kind& kind : kKinds) {
         for (const QJsonValue& value : page.*kind.records) {
             const QJsonObject record = value.toObject();

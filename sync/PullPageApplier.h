@@ -19,7 +19,8 @@ struct PullPage;
 // applied by the usual rules after the first page that brings their account;
 // the ledger's tables never hold a row whose account is missing. The
 // repositories' change signals are held while a page is written and given
-// once per changed repository after.
+// once per changed repository after it is stored; a page that is not stored
+// gives none.
 class PullPageApplier
 {
 public:
@@ -27,17 +28,29 @@ public:
                     TransactionRepository* transactions, ReconciliationRepository* reconciliations,
                     SplitLineRepository* splitLines, PreferencesRepository* preferences);
 
+    enum class Result {
+        Stored,
+        // The stored cursor is no longer the one the page was asked for
+        // from (the sync started over meanwhile): nothing of it is stored.
+        CursorMoved,
+        // Nothing of the page is stored.
+        DatabaseFailed,
+    };
+
     // `requestCursor` is the cursor the page was asked for from; without one
     // the service sends every record again, so the parked ones are dropped
-    // first. False when the database failed; then nothing of the page is
-    // stored. Another writer's transaction must not be open.
-    bool apply(const PullPage& page, const QString& requestCursor);
+    // first. Another writer's transaction must not be open.
+    Result apply(const PullPage& page, const QString& requestCursor);
 
     // How many records wait for their account; empty when unreadable.
     std::optional<int> recordsAwaitingAccount() const;
 
 private:
-    bool applyRecords(const PullPage& page);
+    // The page and its cursor in one transaction, ended when this returns.
+    Result writePage(const PullPage& page, const QString& requestCursor);
+    // `anyParked` says whether records wait already, and is set when one of
+    // the page's is parked.
+    bool applyRecords(const PullPage& page, bool& anyParked);
     // Applies the parked records whose account is now here, until none is.
     bool applyParkedRecords();
 

@@ -1,10 +1,16 @@
 #include "sync/SyncEngine.h"
 
 #include "account/ApiClient.h"
+#include "account/JsonFieldReader.h"
+#include "storage/AccountRepository.h"
 #include "storage/CategoryRepository.h"
 #include "storage/NativeConnection.h"
 #include "storage/PreferencesRepository.h"
+#include "storage/ReconciliationRepository.h"
+#include "storage/RecurringRepository.h"
 #include "storage/Timestamp.h"
+#include "storage/TransactionRepository.h"
+#include "sync/ParkedRecords.h"
 #include "sync/PullPage.h"
 
 #include <QDebug>
@@ -22,6 +28,7 @@ SyncEngine::SyncEngine(TandAccount::ApiClient* api, AccountRepository* accounts,
     : QObject(parent)
     , m_api(api)
     , m_categories(categories)
+    , m_syncedTables{accounts, categories, transactions, recurring, reconciliations}
     , m_preferences(preferences)
     , m_periodicTimer(new QTimer(this))
     , m_debounceTimer(new QTimer(this))
@@ -59,9 +66,35 @@ void SyncEngine::requestSync()
     m_debounceTimer->start();
 }
 
+void SyncEngine::abandonPass()
+{
+    m_debounceTimer->stop();
+    dropRunningPass();
+}
+
 void SyncEngine::setWaitLimit(int milliseconds)
 {
     m_waitLimitMs = milliseconds;
+}
+
+bool SyncEngine::restartFromBeginning(LocalRows localRows)
+{
+    dropRunningPass();
+    bool written = m_preferences->remove(QString::fromLatin1(PreferencesRepository::kSyncCursorKey));
+    written = m_preferences->remove(QString::fromLatin1(kLastSyncTimestampKey)) && written;
+    written = ParkedRecords().clear() && written;
+    if (localRows == LocalRows::SendAgain) {
+        int marked = 0;
+        for (SyncedRepository* table : std::as_const(m_syncedTables)) {
+            const int rows = table->markAllPendingForResync();
+            written = rows >= 0 && written;
+            marked += qMax(rows, 0);
+        }
+        qInfo() << "Sync starts over:" << marked << "local rows are sent again";
+    }
+    if (!written)
+        qWarning() << "Sync could not start over from the beginning";
+    return written;
 }
 
 void SyncEngine::syncNow()
@@ -84,6 +117,7 @@ void SyncEngine::syncNow()
         return;
     }
     m_passInFlight = true;
+    ++m_pass;
     startSync();
 }
 
@@ -133,8 +167,8 @@ void SyncEngine::pushNextBatch()
     // The engine may be gone by the time a slow answer arrives.
     QPointer<SyncEngine> self(this);
     m_api->post(QStringLiteral("/sync/push"), QJsonObject{{QStringLiteral("changes"), *batch}},
-                [self](bool ok, int httpStatus, const QJsonObject& body) {
-                    if (self)
+                [self, pass = m_pass](bool ok, int httpStatus, const QJsonObject& body) {
+                    if (self && self->isCurrentPass(pass))
                         self->handlePushAnswer(ok, httpStatus, body);
                 });
 }
@@ -197,8 +231,8 @@ void SyncEngine::pullChanges(const QString& cursor)
     QPointer<SyncEngine> self(this);
     m_api->get(
         QStringLiteral("/sync/pull"),
-        [self, cursor](bool ok, int httpStatus, const QJsonObject& body) {
-            if (self)
+        [self, cursor, pass = m_pass](bool ok, int httpStatus, const QJsonObject& body) {
+            if (self && self->isCurrentPass(pass))
                 self->handlePullAnswer(cursor, ok, httpStatus, body);
         },
         query);
@@ -221,8 +255,18 @@ void SyncEngine::handlePullAnswer(const QString& requestCursor, bool ok, int htt
         deferPass();
         return;
     }
-    if (!m_pullApplier.apply(*page, requestCursor)) {
+    switch (m_pullApplier.apply(*page, requestCursor)) {
+    case PullPageApplier::Result::Stored:
+        break;
+    case PullPageApplier::Result::DatabaseFailed:
         failPass(QStringLiteral("Pull failed (database error)"));
+        return;
+    case PullPageApplier::Result::CursorMoved:
+        // Someone moved the cursor under this pass: the page belongs to a
+        // pull that is over. The next pass pulls from where it stands now.
+        qWarning() << "Pull: the stored cursor changed while the page was asked for; the page is dropped";
+        dropRunningPass();
+        requestSync();
         return;
     }
     m_pulledRecords = m_pulledRecords || page->recordCount() > 0;
@@ -254,7 +298,7 @@ void SyncEngine::handlePullAnswer(const QString& requestCursor, bool ok, int htt
 // Informational only: the local count may lag while pages still arrive.
 void SyncEngine::checkIntegrity(const QJsonObject& integrity)
 {
-    const int serverCount = integrity.value(QLatin1String("category_count")).toInt();
+    const int serverCount = TandAccount::JsonFieldReader(integrity).integer(QLatin1String("category_count"));
     const int localCount = m_categories->count();
     if (serverCount >= 1 && serverCount != localCount) {
         qWarning() << "Category count mismatch: local=" << localCount << "server=" << serverCount
@@ -274,11 +318,28 @@ void SyncEngine::finishPass()
     m_preferences->set(QString::fromLatin1(kLastSyncTimestampKey), toIsoUtc(nowUtc()));
     setState(Idle);
     emit syncCompleted();
-    emit dataChanged();
     if (m_syncAgain) {
         m_syncAgain = false;
         QTimer::singleShot(0, this, &SyncEngine::syncNow);
     }
+}
+
+bool SyncEngine::isCurrentPass(quint64 pass) const
+{
+    if (m_passInFlight && pass == m_pass)
+        return true;
+    qInfo() << "Sync: an answer for a pass that was stopped is dropped";
+    return false;
+}
+
+void SyncEngine::dropRunningPass()
+{
+    ++m_pass;
+    m_passInFlight = false;
+    m_syncAgain = false;
+    m_waitingSince.invalidate();
+    if (m_state == Syncing)
+        setState(Idle);
 }
 
 // Rows read inside another writer's transaction may yet be rolled back, so

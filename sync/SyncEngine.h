@@ -4,6 +4,7 @@
 #include "sync/PushQueue.h"
 
 #include <QElapsedTimer>
+#include <QList>
 #include <QObject>
 #include <QString>
 
@@ -17,6 +18,7 @@ class PreferencesRepository;
 class ReconciliationRepository;
 class RecurringRepository;
 class SplitLineRepository;
+class SyncedRepository;
 class TransactionRepository;
 
 namespace TandAccount {
@@ -30,9 +32,15 @@ class ApiClient;
 // a time, and requests made during a pass give exactly one more pass after it.
 // After the push a pass pulls the service's changes page by page from the
 // stored cursor, at most kMaxPullPages a pass, and writes each page whole.
+// The windows learn what a page changed from the repositories' change
+// signals, once per changed repository; a pass that brings nothing new
+// announces nothing.
 // While another writer holds the database in a transaction no pass reads,
 // marks or writes anything; it waits for the transaction to end, and ends in
 // Error when that takes longer than the wait limit.
+// Every pass has a number, and each answer of the service is taken only by
+// the pass that asked for it: a pass dropped meanwhile (the sync started
+// over, the user signed out) stores nothing of what arrives for it.
 class SyncEngine : public QObject
 {
     Q_OBJECT
@@ -48,6 +56,9 @@ public:
     static constexpr int kDefaultWaitLimitMs = 120000;
     static constexpr const char* kLastSyncTimestampKey = "lastSyncTimestamp";
 
+    // What a restart does with the local rows already synced.
+    enum class LocalRows { KeepSyncMarks, SendAgain };
+
     SyncEngine(TandAccount::ApiClient* api, AccountRepository* accounts, TransactionRepository* transactions,
                CategoryRepository* categories, RecurringRepository* recurring,
                ReconciliationRepository* reconciliations, SplitLineRepository* splitLines,
@@ -59,9 +70,18 @@ public:
     void stopAutoSync();
     // A pass 2 s after the last of a burst of requests.
     void requestSync();
+    // The user signed out: the pass that runs now ends, and nothing that
+    // still arrives for it is stored; requests waiting for a pass are dropped.
+    void abandonPass();
     void syncNow();
     // How long a pass waits for another writer's transaction to end.
     void setWaitLimit(int milliseconds);
+    // The next pull starts from the beginning: the cursor, the time of the
+    // last sync and the records waiting for their account are removed, and
+    // with SendAgain every live local row is set pending to be pushed again.
+    // A pass that runs now is dropped; the caller asks for the next one.
+    // False (with a log line) when any of it could not be written.
+    bool restartFromBeginning(LocalRows localRows = LocalRows::KeepSyncMarks);
 
     static QString stateText(SyncState state);
     SyncState state() const { return m_state; }
@@ -71,7 +91,6 @@ signals:
     void stateChanged(SyncEngine::SyncState state);
     void syncCompleted();
     void syncFailed(const QString& error);
-    void dataChanged();
 
 private:
     void startSync();
@@ -81,6 +100,11 @@ private:
     void pullChanges(const QString& cursor);
     void handlePullAnswer(const QString& requestCursor, bool ok, int httpStatus, const QJsonObject& body);
     void checkIntegrity(const QJsonObject& integrity);
+    // Whether an answer asked for by pass `pass` still has a pass to go to.
+    bool isCurrentPass(quint64 pass) const;
+    // Ends the pass that runs now without another word: answers still out
+    // for it are dropped when they come.
+    void dropRunningPass();
     void deferPass();
     void finishPass();
     void failPass(const QString& error);
@@ -88,6 +112,8 @@ private:
 
     TandAccount::ApiClient* m_api;
     CategoryRepository* m_categories;
+    // The synced tables, for a restart that sends every row again.
+    QList<SyncedRepository*> m_syncedTables;
     PreferencesRepository* m_preferences;
     QTimer* m_periodicTimer;
     QTimer* m_debounceTimer;
@@ -96,6 +122,8 @@ private:
     // The shown state can change during a pass (sign-out, a rejected token),
     // so whether a pass runs is kept apart from it.
     bool m_passInFlight = false;
+    // The number of the pass that runs or ran last.
+    quint64 m_pass = 0;
     bool m_syncAgain = false;
     std::function<bool()> m_gate;
     PushQueue m_pushQueue;

@@ -759,6 +759,22 @@ Melden Sie sich über Datei › Tandrel-Konto an, um die Synchronisierung einzus
         <source>Import Complete</source>
         <translation>Import abgeschlossen</translation>
     </message>
+    <message>
+        <source>You are not signed in. Sign in via File › Tandrel Account, then try again.</source>
+        <translation>Sie sind nicht angemeldet. Melden Sie sich über Datei › Tandrel-Konto an und versuchen Sie es dann erneut.</translation>
+    </message>
+    <message>
+        <source>An import or a restore is still writing to your data. Try again when it has finished.</source>
+        <translation>Ein Import oder eine Wiederherstellung schreibt noch in Ihre Daten. Versuchen Sie es erneut, wenn er bzw. sie abgeschlossen ist.</translation>
+    </message>
+    <message>
+        <source>Your data could not be prepared for a full sync, so nothing was sent. Try again; if it keeps failing, check that the disk has free space.</source>
+        <translation>Ihre Daten konnten nicht für eine vollständige Synchronisierung vorbereitet werden, daher wurde nichts gesendet. Versuchen Sie es erneut; wenn es weiterhin fehlschlägt, prüfen Sie, ob auf dem Datenträger genug Platz frei ist.</translation>
+    </message>
+    <message>
+        <source>Full Sync Not Started</source>
+        <translation>Vollständige Synchronisierung nicht gestartet</translation>
+    </message>
 </context>
 <context>
     <name>Database</name>

@@ -759,6 +759,22 @@ Inicie sesión en Archivo › Cuenta Tandrel para activar la sincronización.</t
         <source>Import Complete</source>
         <translation>Importación completada</translation>
     </message>
+    <message>
+        <source>You are not signed in. Sign in via File › Tandrel Account, then try again.</source>
+        <translation>No ha iniciado sesión. Inicie sesión en Archivo › Cuenta Tandrel y vuelva a intentarlo.</translation>
+    </message>
+    <message>
+        <source>An import or a restore is still writing to your data. Try again when it has finished.</source>
+        <translation>Una importación o una restauración todavía está escribiendo en sus datos. Vuelva a intentarlo cuando haya terminado.</translation>
+    </message>
+    <message>
+        <source>Your data could not be prepared for a full sync, so nothing was sent. Try again; if it keeps failing, check that the disk has free space.</source>
+        <translation>No se pudieron preparar sus datos para una sincronización completa, así que no se envió nada. Vuelva a intentarlo; si sigue fallando, compruebe que el disco tenga espacio libre.</translation>
+    </message>
+    <message>
+        <source>Full Sync Not Started</source>
+        <translation>No se inició la sincronización completa</translation>
+    </message>
 </context>
 <context>
     <name>Database</name>

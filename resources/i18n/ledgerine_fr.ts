@@ -759,6 +759,22 @@ Connectez-vous via Fichier › Compte Tandrel pour activer la synchronisation.</
         <source>Import Complete</source>
         <translation>Importation terminée</translation>
     </message>
+    <message>
+        <source>You are not signed in. Sign in via File › Tandrel Account, then try again.</source>
+        <translation>Vous n&apos;êtes pas connecté. Connectez-vous via Fichier › Compte Tandrel, puis réessayez.</translation>
+    </message>
+    <message>
+        <source>An import or a restore is still writing to your data. Try again when it has finished.</source>
+        <translation>Une importation ou une restauration écrit encore dans vos données. Réessayez lorsqu&apos;elle sera terminée.</translation>
+    </message>
+    <message>
+        <source>Your data could not be prepared for a full sync, so nothing was sent. Try again; if it keeps failing, check that the disk has free space.</source>
+        <translation>Vos données n&apos;ont pas pu être préparées pour une synchronisation complète&#xa0;; rien n&apos;a été envoyé. Réessayez&#xa0;; si l&apos;échec persiste, vérifiez qu&apos;il reste de l&apos;espace libre sur le disque.</translation>
+    </message>
+    <message>
+        <source>Full Sync Not Started</source>
+        <translation>Synchronisation complète non lancée</translation>
+    </message>
 </context>
 <context>
     <name>Database</name>

@@ -756,6 +756,22 @@ Sign in via File › Tandrel Account to enable sync.</source>
         <source>Import Complete</source>
         <translation>インポート完了</translation>
     </message>
+    <message>
+        <source>You are not signed in. Sign in via File › Tandrel Account, then try again.</source>
+        <translation>サインインしていません。[ファイル] › [Tandrel アカウント] からサインインしてから、もう一度お試しください。</translation>
+    </message>
+    <message>
+        <source>An import or a restore is still writing to your data. Try again when it has finished.</source>
+        <translation>インポートまたは復元がまだデータを書き込んでいます。完了してからもう一度お試しください。</translation>
+    </message>
+    <message>
+        <source>Your data could not be prepared for a full sync, so nothing was sent. Try again; if it keeps failing, check that the disk has free space.</source>
+        <translation>完全同期の準備ができなかったため、何も送信されませんでした。もう一度お試しください。失敗が続く場合は、ディスクの空き容量を確認してください。</translation>
+    </message>
+    <message>
+        <source>Full Sync Not Started</source>
+        <translation>完全同期を開始できませんでした</translation>
+    </message>
 </context>
 <context>
     <name>Database</name>

@@ -70,6 +70,7 @@ private slots:
     void proactiveRefreshFailuresEndTheRequest();
     void requestsGoOnOnlyAsTheUserTheyWereMadeFor();
     void publicRequestsCarryNoTokenAndNeverRetry();
+    void requestsThatNeedASignInAreNotSentWithoutOne();
     void networkFailuresEndWithStatusZero();
     void redirectsToAnotherOriginAreNotFollowed();
     void answersBeyondTheLimitsFail();
@@ -91,6 +92,8 @@ void ApiClientTest::init()
     QVERIFY(m_server->listen());
     m_storedTokens.clear();
     m_tokens = new TokenManager(std::make_unique<MemoryTokenStore>(&m_storedTokens), this);
+    // Signed in: a request that needs a sign-in is not sent without one.
+    m_tokens->setTokens(tokenExpiringIn(3600), QStringLiteral("r"));
     m_api = new ApiClient(m_tokens, this);
     m_api->setBaseUrl(m_server->baseUrl());
     m_refreshes = 0;
@@ -258,14 +261,15 @@ void ApiClientTest::retriesOnceAfter401WithTheRefreshedToken()
 
 void ApiClientTest::rejectedRefreshRequiresAuthentication()
 {
-    // Signed out: no token, no refresh token.
+    // The service refuses the token, and then its refresh.
     QSignalSpy authRequired(m_api, &ApiClient::authenticationRequired);
     m_server->respondOnce("GET", "/users/me", FakeResponse::json(401, {{"error", "no"}}));
     Outcome outcome;
     m_api->get(QStringLiteral("/users/me"), outcome.callback());
     QTRY_COMPARE(outcome.calls, 1);
 
-    QVERIFY(!m_server->requests().at(0).hasHeader("Authorization"));
+    QCOMPARE(m_refreshes, 1);
+    QVERIFY(m_server->requests().at(0).hasHeader("Authorization"));
     QCOMPARE(outcome.ok, false);
     QCOMPARE(outcome.status, 401);
     QVERIFY(outcome.body.isEmpty());
@@ -406,6 +410,33 @@ void ApiClientTest::publicRequestsCarryNoTokenAndNeverRetry()
     QCOMPARE(m_server->requests().size(), 2);
     for (const RecordedRequest& request : m_server->requests())
         QVERIFY(!request.hasHeader("Authorization"));
+}
+
+void ApiClientTest::requestsThatNeedASignInAreNotSentWithoutOne()
+{
+    QSignalSpy authRequired(m_api, &ApiClient::authenticationRequired);
+    // Signed out; and a pair whose access token ran out with no refresh
+    // token to renew it.
+    for (const QString& access : {QString(), tokenExpiringIn(-60)}) {
+        m_tokens->setTokens(access, QString());
+        Outcome get, post, patch, remove;
+        m_api->get(QStringLiteral("/sync/pull"), get.callback());
+        m_api->post(QStringLiteral("/sync/push"), {{"changes", QJsonArray()}}, post.callback());
+        m_api->patch(QStringLiteral("/users/me"), {{"display_name", "x"}}, patch.callback());
+        m_api->deleteResource(QStringLiteral("/devices/d1"), remove.callback());
+        for (const Outcome* outcome : {&get, &post, &patch, &remove}) {
+            QCOMPARE(outcome->calls, 1);
+            QCOMPARE(outcome->ok, false);
+            QCOMPARE(outcome->status, 401);
+        }
+    }
+    // Public requests still go.
+    Outcome open;
+    m_api->getPublic(QStringLiteral("/public"), open.callback());
+    QTRY_COMPARE(open.calls, 1);
+    QCOMPARE(m_server->requests().size(), 1);
+    QCOMPARE(m_refreshes, 0);
+    QCOMPARE(authRequired.count(), 0);
 }
 
 void ApiClientTest::networkFailuresEndWithStatusZero()

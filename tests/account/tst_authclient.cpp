@@ -435,7 +435,10 @@ void AuthClientTest::hostileSessionIdsAreRefusedBeforeARequest()
 
 void AuthClientTest::clientSetsUpItsTransports()
 {
+    const FakeAuthService::TokenPair pair = m_auth->signIn();
+    store(m_entries, pair.access, pair.refresh);
     auto client = makeClient();
+    client->initialize();
     const QString base = m_auth->baseUrl().toString();
     QCOMPARE(client->authApiClient()->baseUrl(), QUrl(base + QStringLiteral("/api/v1/realms/tandrel")));
     QCOMPARE(client->accountApiClient()->baseUrl(), QUrl(base + QStringLiteral("/account")));

@@ -1,9 +1,13 @@
+#include "account/ApiClient.h"
+#include "account/TokenManager.h"
 #include "appstate/ServiceEndpoints.h"
 #include "appstate/SyncCursorOwner.h"
 #include "storage/PreferencesRepository.h"
 #include "sync/SyncEngine.h"
 #include "tests/support/TestStore.h"
+#include "tests/support/TestTokens.h"
 
+#include <QRegularExpression>
 #include <QtTest>
 
 namespace {
@@ -50,7 +54,7 @@ void TestAccountServices::endpointsComeFromTheEnvironmentWhenSet()
     TandAccount::ClientConfig config = ServiceEndpoints::clientConfig();
     QCOMPARE(config.authBaseUrl, QStringLiteral("http://127.0.0.1:4000"));
     QCOMPARE(config.realm, QStringLiteral("staging"));
-    QCOMPARE(config.clientId, QStringLiteral("5e0d7a2c9b14f8e36a0c4d7b2f91e5a8"));
+    const QString clientIdWhenEmpty = config.clientId;
     QCOMPARE(ServiceEndpoints::syncApiUrl(), QUrl(QStringLiteral("http://127.0.0.1:4001/sync")));
     QCOMPARE(QUrl(config.accountApiUrl).scheme(), QStringLiteral("https"));
     QCOMPARE(config.appId, QString::fromLatin1(ServiceEndpoints::kApplicationId));
@@ -63,6 +67,10 @@ void TestAccountServices::endpointsComeFromTheEnvironmentWhenSet()
         qunsetenv(variable);
     config = ServiceEndpoints::clientConfig();
     QCOMPARE(config.realm, QStringLiteral("tandrel"));
+    // The program's own client id, which goes into the login page's address.
+    QCOMPARE(clientIdWhenEmpty, config.clientId);
+    QVERIFY2(QRegularExpression(QStringLiteral("^[A-Za-z0-9_-]+$")).match(config.clientId).hasMatch(),
+             qPrintable(config.clientId));
     for (const QString& address : {config.authBaseUrl, config.accountApiUrl, ServiceEndpoints::syncApiUrl().toString()}) {
         QCOMPARE(QUrl(address).scheme(), QStringLiteral("https"));
         QVERIFY2(QUrl(address).host().endsWith(QLatin1String(".tandrel.com")), qPrintable(address));
@@ -78,7 +86,12 @@ void TestAccountServices::cursorOwnerChangesOnlyForAnotherUser()
     PreferencesRepository& preferences = store.preferences;
     const QString cursorKey = QString::fromLatin1(PreferencesRepository::kSyncCursorKey);
     const QString lastSyncKey = QString::fromLatin1(SyncEngine::kLastSyncTimestampKey);
-    SyncCursorOwner owner(&preferences);
+    QHash<QString, QString> tokens;
+    TandAccount::TokenManager tokenManager(std::make_unique<MemoryTokenStore>(&tokens));
+    TandAccount::ApiClient api(&tokenManager);
+    SyncEngine engine(&api, &store.accounts, &store.transactions, &store.categories, &store.recurring,
+                      &store.reconciliations, &store.splitLines, &preferences);
+    SyncCursorOwner owner(&preferences, &engine);
 
     // A cursor kept from before owners were recorded belongs to nobody known.
     QVERIFY(preferences.set(cursorKey, QStringLiteral("41")));

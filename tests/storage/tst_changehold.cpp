@@ -35,6 +35,7 @@ private Q_SLOTS:
 
     void signalsOnceForEachRepositoryThatChanged();
     void nestedHoldsSignalOnceWhenTheLastEnds();
+    void discardedHoldForgetsOnlyItsOwnChanges();
 
 private:
     void addAccount(const QString& id);
@@ -122,6 +123,42 @@ void ChangeHoldTest::nestedHoldsSignalOnceWhenTheLastEnds()
     heard.clear();
     ChangeHold({&m_store->transactions}).release();
     QCOMPARE(heard, QStringList{QStringLiteral("released")});
+}
+
+void ChangeHoldTest::discardedHoldForgetsOnlyItsOwnChanges()
+{
+    QSignalSpy transactions(&m_store->transactions, &TransactionRepository::transactionsChanged);
+    QSignalSpy categories(&m_store->categories, &CategoryRepository::categoriesChanged);
+    QSignalSpy released(&m_store->transactions, &SyncedRepository::holdReleased);
+    {
+        ChangeHold hold{&m_store->transactions, &m_store->categories};
+        QVERIFY(m_store->transactions.insert(makeTransaction(QStringLiteral("a"))));
+        hold.discard();
+        // Whoever waits for the write to end is told all the same.
+        QCOMPARE(released.count(), 1);
+        QVERIFY(!m_store->transactions.changesHeld());
+    }
+    QCOMPARE(transactions.count(), 0);
+    QCOMPARE(categories.count(), 0);
+    QCOMPARE(released.count(), 1);
+
+    // Inside another hold, what the outer one noted before still goes out,
+    // for the one account it named.
+    {
+        ChangeHold outer{&m_store->transactions};
+        QVERIFY(m_store->transactions.insert(makeTransaction(QStringLiteral("a"))));
+        ChangeHold inner{&m_store->transactions};
+        QVERIFY(m_store->transactions.insert(makeTransaction(QStringLiteral("b"))));
+        inner.discard();
+    }
+    QCOMPARE(transactions.count(), 1);
+    QCOMPARE(transactions.first().first().toString(), QStringLiteral("a"));
+
+    // Without an outer one, the next hold starts with nothing noted.
+    {
+        ChangeHold hold{&m_store->transactions};
+    }
+    QCOMPARE(transactions.count(), 1);
 }
 
 QTEST_GUILESS_MAIN(ChangeHoldTest)

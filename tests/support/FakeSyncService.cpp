@@ -27,13 +27,23 @@ FakeSyncService::FakeSyncService(QObject* parent)
     , m_server(new FakeHttpServer(this))
 {
     m_server->route("POST", QStringLiteral("/sync/push"),
-                    [this](const RecordedRequest& request) { return handlePush(request); });
+                    signedIn([this](const RecordedRequest& request) { return handlePush(request); }));
     m_server->route("GET", QStringLiteral("/sync/pull"),
-                    [this](const RecordedRequest& request) { return handlePull(request); });
+                    signedIn([this](const RecordedRequest& request) { return handlePull(request); }));
     for (const QByteArray method : {"GET", "POST", "DELETE"}) {
         m_server->routePrefix(method, QStringLiteral("/accounts/"),
-                              [this](const RecordedRequest& request) { return handleSharing(request); });
+                              signedIn([this](const RecordedRequest& request) { return handleSharing(request); }));
     }
+}
+
+FakeHttpServer::Handler FakeSyncService::signedIn(FakeHttpServer::Handler handler)
+{
+    return [handler = std::move(handler)](const RecordedRequest& request) {
+        const QByteArray authorization = request.header("Authorization");
+        if (!authorization.startsWith("Bearer ") || authorization.size() == int(qstrlen("Bearer ")))
+            return FakeResponse::json(401, {{QStringLiteral("error"), QStringLiteral("not signed in")}});
+        return handler(request);
+    };
 }
 
 bool FakeSyncService::start()

@@ -20,7 +20,8 @@
 // categories. A test can put records on the service as another device would,
 // and reorder what the service holds.
 // The sharing endpoints list, add and withdraw the people an account is
-// shared with, among the users the test has made known.
+// shared with, among the users the test has made known. Every request
+// without a bearer token is refused with 401, as the service refuses it.
 class FakeSyncService : public QObject
 {
     Q_OBJECT
@@ -67,6 +68,9 @@ public:
 
 private:
     using RecordKey = QPair<QString, QString>;
+
+    // `handler`, for requests that carry a bearer token.
+    static FakeHttpServer::Handler signedIn(FakeHttpServer::Handler handler);
 
     FakeResponse handlePush(const RecordedRequest& request);
     FakeResponse handlePull(const RecordedRequest& request) const;

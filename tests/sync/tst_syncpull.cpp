@@ -1,6 +1,7 @@
 #include "tests/support/ServerRecords.h"
 #include "tests/sync/SyncTestBed.h"
 
+#include <QElapsedTimer>
 #include <QJsonArray>
 #include <QRegularExpression>
 #include <QSignalSpy>
@@ -50,14 +51,25 @@ private slots:
     void changeSignalsOncePerRepositoryAndPage();
     void categoryCountIsCompared();
     void dripAndOversizedAnswersFailThePull();
+    void restartDuringAPullDropsThePageOnItsWay();
+    void pageAskedFromACursorMovedMeanwhileIsRefused();
+    void restartRemovesWhatThePullKeptAndCanSendEveryRowAgain();
 
 private:
+    // Starts a pass whose pull is answered with `body` after `delayMs`, and
+    // returns once the service has the request.
+    void startPassWithSlowPage(const QJsonObject& body, int delayMs);
+    // Returns once the answer of startPassWithSlowPage has arrived.
+    void waitForTheSlowPage();
+
     bool runPass() { return m_bed->runPass(); }
     FakeHttpServer* server() const { return m_bed->service.server(); }
     QList<RecordedRequest> pulls() const { return server()->requestsTo("GET", QStringLiteral("/sync/pull")); }
     QString storedCursor() const { return m_bed->preferences.getString(kCursorKey); }
 
     std::unique_ptr<SyncTestBed> m_bed;
+    QElapsedTimer m_slowPageDue;
+    int m_slowPageDelayMs = 0;
 };
 
 void SyncPullTest::init()
@@ -217,7 +229,13 @@ void SyncPullTest::databaseFailureInAPageWritesNothingOfIt()
     for (const auto& [fail, mend] : failures) {
         QVERIFY2(query.exec(fail), qPrintable(fail));
         server()->respondOnce("GET", "/sync/pull", answer);
+        // Announced, the rows written before the failure would bring a pass
+        // that meets the same fault, over and over.
+        QSignalSpy accountsChanged(&m_bed->accounts, &AccountRepository::accountsChanged);
+        QSignalSpy transactionsChanged(&m_bed->transactions, &TransactionRepository::transactionsChanged);
         QVERIFY(!runPass());
+        QCOMPARE(accountsChanged.count(), 0);
+        QCOMPARE(transactionsChanged.count(), 0);
         QCOMPARE(m_bed->engine->lastError(), QStringLiteral("Pull failed (database error)"));
         QVERIFY(!m_bed->accounts.getById("a1"));
         QVERIFY(!m_bed->transactions.getById("t1"));
@@ -377,6 +395,96 @@ void SyncPullTest::dripAndOversizedAnswersFailThePull()
     QCOMPARE(m_bed->engine->lastError(), QStringLiteral("Pull failed (HTTP 0)"));
     QVERIFY(!m_bed->accounts.getById("a1"));
     QCOMPARE(storedCursor(), QString());
+}
+
+void SyncPullTest::startPassWithSlowPage(const QJsonObject& body, int delayMs)
+{
+    FakeResponse slow = page(body);
+    slow.delayMs = delayMs;
+    server()->respondOnce("GET", "/sync/pull", slow);
+    const qsizetype pullsBefore = pulls().size();
+    m_slowPageDue.start();
+    m_slowPageDelayMs = delayMs;
+    m_bed->engine->syncNow();
+    QTRY_COMPARE_WITH_TIMEOUT(pulls().size(), pullsBefore + 1, 10000);
+}
+
+void SyncPullTest::waitForTheSlowPage()
+{
+    // Answered after the delay, then read and handed on at once.
+    QTest::qWait(int(qMax<qint64>(0, m_slowPageDelayMs - m_slowPageDue.elapsed())) + 300);
+}
+
+void SyncPullTest::restartDuringAPullDropsThePageOnItsWay()
+{
+    m_bed->service.putRecord("account", account("a1"), 1);
+    QVERIFY(runPass());
+    const QString cursor = storedCursor();
+    QVERIFY(!cursor.isEmpty());
+    QSignalSpy completed(m_bed->engine.get(), &SyncEngine::syncCompleted);
+    QSignalSpy failed(m_bed->engine.get(), &SyncEngine::syncFailed);
+
+    startPassWithSlowPage({{"accounts", QJsonArray{account("late")}}, {"cursor", "after-late"}}, 400);
+    QCOMPARE(m_bed->engine->state(), SyncEngine::Syncing);
+    QVERIFY(m_bed->engine->restartFromBeginning());
+    // The pass is over, though its page is still on its way.
+    QCOMPARE(m_bed->engine->state(), SyncEngine::Idle);
+    QCOMPARE(storedCursor(), QString());
+    waitForTheSlowPage();
+    QVERIFY(!m_bed->accounts.getById("late"));
+    QCOMPARE(storedCursor(), QString());
+    QCOMPARE(completed.count(), 0);
+    QCOMPARE(failed.count(), 0);
+
+    // The next pass starts from the beginning, and the cursor is its own.
+    QVERIFY(runPass());
+    QVERIFY(!pulls().last().query.hasQueryItem("cursor"));
+    QCOMPARE(storedCursor(), cursor);
+}
+
+void SyncPullTest::pageAskedFromACursorMovedMeanwhileIsRefused()
+{
+    QVERIFY(m_bed->preferences.set(kCursorKey, "c1"));
+    startPassWithSlowPage({{"accounts", QJsonArray{account("a1")}}, {"cursor", "c2"}}, 300);
+    // Moved by a writer that did not go through the engine.
+    QVERIFY(m_bed->preferences.set(kCursorKey, "elsewhere"));
+    QSignalSpy accountsChanged(&m_bed->accounts, &AccountRepository::accountsChanged);
+    waitForTheSlowPage();
+    QVERIFY(!m_bed->accounts.getById("a1"));
+    QCOMPARE(storedCursor(), QStringLiteral("elsewhere"));
+    QCOMPARE(accountsChanged.count(), 0);
+    QCOMPARE(m_bed->engine->state(), SyncEngine::Idle);
+
+    // A pass goes on from where the cursor stands now.
+    QVERIFY(runPass());
+    QCOMPARE(pulls().last().query.queryItemValue("cursor"), QStringLiteral("elsewhere"));
+}
+
+void SyncPullTest::restartRemovesWhatThePullKeptAndCanSendEveryRowAgain()
+{
+    server()->respondOnce("GET", "/sync/pull",
+                          page({{"accounts", QJsonArray{account("a1")}},
+                                {"transactions", QJsonArray{transaction("t1", "missing")}},
+                                {"cursor", "c1"}}));
+    QTest::ignoreMessage(QtInfoMsg, "Sync: 1 records wait for the account they belong to");
+    QVERIFY(runPass());
+    QCOMPARE(SyncTestBed::parkedRecordCount(), 1);
+    const QString lastSyncKey = QString::fromLatin1(SyncEngine::kLastSyncTimestampKey);
+    QVERIFY(m_bed->preferences.get(lastSyncKey));
+    QCOMPARE(m_bed->accounts.getById("a1")->sync_status, SyncStatus::Synced);
+
+    // Another user's restart keeps the marks of the rows ...
+    QVERIFY(m_bed->engine->restartFromBeginning());
+    QCOMPARE(storedCursor(), QString());
+    QVERIFY(!m_bed->preferences.get(lastSyncKey));
+    QCOMPARE(SyncTestBed::parkedRecordCount(), 0);
+    QCOMPARE(m_bed->accounts.getById("a1")->sync_status, SyncStatus::Synced);
+
+    // ... a full resync sends every live row again.
+    QSignalSpy accountsChanged(&m_bed->accounts, &AccountRepository::accountsChanged);
+    QVERIFY(m_bed->engine->restartFromBeginning(SyncEngine::LocalRows::SendAgain));
+    QCOMPARE(m_bed->accounts.getById("a1")->sync_status, SyncStatus::Pending);
+    QCOMPARE(accountsChanged.count(), 1);
 }
 
 QTEST_GUILESS_MAIN(SyncPullTest)
