@@ -13,3 +13,5 @@ CREATE TABLE parked_records (
     record TEXT NOT NULL,
     PRIMARY KEY (kind, record_key)
 );
+
+CREATE INDEX idx_parked_records_account ON parked_records(account_id);
