@@ -809,11 +809,14 @@ QString ImportScreen::summaryText(const ImportResult& result, const QStringList&
 
 void ImportScreen::keyPressEvent(QKeyEvent* event)
 {
-    // Return presses the page's button from anywhere in it, as a dialog's
-    // default button; Escape closes the window, as it would a dialog.
+    // Return presses the focused button, else the page's own from anywhere
+    // in it, as a dialog's default button; Escape closes the window, as it
+    // would a dialog.
     const bool plain = !(event->modifiers() & ~Qt::KeypadModifier);
     if (plain && (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)) {
-        QPushButton* button = m_pages->currentIndex() == kFormPage ? m_importButton : m_doneButton;
+        QPushButton* button = qobject_cast<QPushButton*>(focusWidget());
+        if (!button)
+            button = m_pages->currentIndex() == kFormPage ? m_importButton : m_doneButton;
         if (button->isEnabled())
             button->animateClick();
         return;

@@ -20,6 +20,7 @@
 #include <QComboBox>
 #include <QDateEdit>
 #include <QDialogButtonBox>
+#include <QFileDialog>
 #include <QFile>
 #include <QFormLayout>
 #include <QLabel>
@@ -763,10 +764,28 @@ void TestImportScreen::progressKeepsEveryWindowFromInput()
 
 void TestImportScreen::keyboardRunsTheForm()
 {
-    addAccount(QStringLiteral("Checking"));
+    const Account account = addAccount(QStringLiteral("Checking"));
     screen()->chooseCsvFile(writeFile(QStringLiteral("keys.csv"), "Date,Payee,Amount\n2024-01-02,Shop,-5.00\n"));
     screen()->show();
     QVERIFY(QTest::qWaitForWindowActive(screen()));
+
+    // Return on a focused button presses that button: Browse... opens its
+    // dialog, and nothing is imported.
+    QList<QFileDialog*> dialogs;
+    {
+        ModalWatcher watcher([&dialogs](QWidget* modal) {
+            auto* dialog = qobject_cast<QFileDialog*>(modal);
+            QVERIFY(dialog);
+            dialogs << dialog;
+            dialog->reject();
+        });
+        auto* browse = screen()->findChild<QPushButton*>(QStringLiteral("browseButton"));
+        browse->setFocus();
+        QTest::keyClick(browse, Qt::Key_Return);
+        QTRY_COMPARE(dialogs.size(), 1);
+    }
+    QCOMPARE(screen()->findChild<QStackedWidget*>()->currentIndex(), 0);
+    QVERIFY(m_state->transactionRepository()->listByAccount(account.id).isEmpty());
 
     // Return in a choice runs the import, as a dialog's default button would.
     QComboBox* date = combo("dateColumnCombo");
