@@ -660,12 +660,16 @@ void ImportScreen::runImport()
     if (m_csvButton->isChecked()) {
         if (m_csvFilePath.isEmpty())
             return;
-        const QString target = csvTargetAccount();
+        QStringList made;
+        const QString target = csvTargetAccount(&made);
         if (target.isEmpty())
             return;
         const CsvColumnMapping mapping = csvMapping();
         result = runWithProgress(
             [&] { return m_appState->importService()->importCsv(m_csvFilePath, target, mapping); });
+        // The account made for it stays, and is still the one chosen.
+        if (result.failed)
+            keptAccounts = made;
     } else {
         if (m_qifFilePaths.isEmpty())
             return;
@@ -687,7 +691,7 @@ void ImportScreen::runImport()
     m_doneButton->setFocus();
 }
 
-QString ImportScreen::csvTargetAccount()
+QString ImportScreen::csvTargetAccount(QStringList* made)
 {
     const QString chosen = m_accountCombo->currentData().toString();
     if (!chosen.isEmpty())
@@ -707,6 +711,7 @@ QString ImportScreen::csvTargetAccount()
         return {};
     }
     m_accountCombo->setCurrentIndex(qMax(m_accountCombo->findData(account.id), 0));
+    made->append(account.name);
     return account.id;
 }
 

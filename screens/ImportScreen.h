@@ -111,8 +111,8 @@ private:
     void updateImportButton();
 
     // The account a CSV file goes into; asks for a new one when the ledger
-    // has none. Empty when the user gave none.
-    QString csvTargetAccount();
+    // has none, and adds its name to `made`. Empty when the user gave none.
+    QString csvTargetAccount(QStringList* made);
     // The account each QIF source account goes into (empty: skipped), with
     // the new ones stored first and given in `created`; none when they could
     // not be.

@@ -86,6 +86,7 @@ private Q_SLOTS:
     void csvImportRunsThroughTheWindow();
     void importWithoutAnAccountCreatesOneWithItsOpeningBalance_data();
     void importWithoutAnAccountCreatesOneWithItsOpeningBalance();
+    void failedCsvImportSaysTheAccountItMadeStays();
     void progressKeepsEveryWindowFromInput();
     void keyboardRunsTheForm();
 
@@ -721,6 +722,37 @@ void TestImportScreen::importWithoutAnAccountCreatesOneWithItsOpeningBalance()
     }
     QCOMPARE(screen()->findChild<QPlainTextEdit*>(QStringLiteral("summaryBox"))->toPlainText(),
              QStringLiteral("Import complete!\n\n1 transaction imported"));
+}
+
+void TestImportScreen::failedCsvImportSaysTheAccountItMadeStays()
+{
+    const QString path = writeFile(QStringLiteral("gone.csv"), "Date,Payee,Amount\n2024-03-05,Shop,-5.00\n");
+    screen()->chooseCsvFile(path);
+    // The file goes away while the user makes the account.
+    ModalWatcher watcher([&](QWidget* modal) {
+        if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+            box->button(QMessageBox::Yes)->click();
+            return;
+        }
+        auto* form = qobject_cast<AccountFormDialog*>(modal);
+        QVERIFY(form);
+        for (auto* edit : form->findChildren<QLineEdit*>()) {
+            if (edit->placeholderText() == QStringLiteral("Account name"))
+                edit->setText(QStringLiteral("First Bank"));
+        }
+        QVERIFY(QFile::remove(path));
+        form->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+    });
+    screen()->runImport();
+    QCOMPARE(watcher.handledCount(), 2);
+
+    const QList<Account> accounts = m_state->accountRepository()->listActive();
+    QCOMPARE(accounts.size(), 1);
+    const QString summary = screen()->findChild<QPlainTextEdit*>(QStringLiteral("summaryBox"))->toPlainText();
+    QVERIFY2(summary.startsWith(QStringLiteral("Import failed.")), qPrintable(summary));
+    QVERIFY2(summary.contains(QStringLiteral("could not be opened")), qPrintable(summary));
+    QVERIFY2(summary.endsWith(QStringLiteral("\n  First Bank")), qPrintable(summary));
+    QCOMPARE(combo("accountCombo")->currentData().toString(), accounts.first().id);
 }
 
 void TestImportScreen::progressKeepsEveryWindowFromInput()
