@@ -53,6 +53,17 @@ QList<ComboEntry> entries(const QComboBox* combo)
     return result;
 }
 
+// A run that went through, with these counts.
+ImportResult counted(std::initializer_list<std::pair<int ImportResult::*, int>> counts,
+                     std::optional<DateOrder> order = std::nullopt)
+{
+    ImportResult result;
+    for (const auto& [member, n] : counts)
+        result.*member = n;
+    result.guessedDateOrder = order;
+    return result;
+}
+
 QWidget* nextTabStop(QWidget* from)
 {
     QWidget* next = from->nextInFocusChain();
@@ -159,34 +170,58 @@ QStringList TestImportScreen::qifLabels()
 
 void TestImportScreen::summaryCountsWhatWasDoneInPluralForms()
 {
-    ImportResult result;
-    result.imported = 1;
-    QCOMPARE(ImportScreen::summaryText(result), QStringLiteral("Import complete!\n\n1 transaction imported"));
+    struct Count
+    {
+        const char* name;
+        int ImportResult::*member;
+    };
+    const Count counts[] = {
+        {"imported", &ImportResult::imported},
+        {"transfers linked", &ImportResult::transfersLinked},
+        {"linked to earlier imports", &ImportResult::retroactiveLinked},
+        {"split remainders", &ImportResult::splitRemaindersAdded},
+        {"duplicates", &ImportResult::duplicates},
+        {"unparseable", &ImportResult::unparseable},
+        {"metadata", &ImportResult::metadataSkipped},
+        {"unmapped", &ImportResult::unmappedSkipped},
+    };
+    // Links to earlier imports are told as a part of the links.
+    ImportResult base;
+    base.imported = 7;
+    base.transfersLinked = 5;
+    const QStringList baseLines = ImportScreen::summaryText(base).split(u'\n');
+    // The lines a summary has that the base's has not.
+    const auto linesFor = [&](int ImportResult::*member, int n) {
+        ImportResult result = base;
+        result.*member = n;
+        QStringList lines = ImportScreen::summaryText(result).split(u'\n');
+        for (const QString& line : baseLines)
+            lines.removeOne(line);
+        return lines;
+    };
 
-    // Nothing imported is still said; a count of 0 says nothing more.
-    result.imported = 0;
-    QCOMPARE(ImportScreen::summaryText(result), QStringLiteral("Import complete!\n\n0 transactions imported"));
+    QSet<QString> seen;
+    for (const Count& count : counts) {
+        const QStringList one = linesFor(count.member, 1);
+        const QStringList two = linesFor(count.member, 2);
+        QVERIFY2(one.size() == 1 && two.size() == 1, count.name);
+        QVERIFY2(one.first().contains(u'1') && two.first().contains(u'2'), count.name);
+        // One form for one, another for more.
+        QVERIFY2(QString(one.first()).replace(u'1', u'#') != QString(two.first()).replace(u'2', u'#'), count.name);
+        QVERIFY2(!seen.contains(one.first()), count.name);
+        seen.insert(one.first());
+        // A count of 0 says nothing, save that nothing was imported.
+        if (count.member == &ImportResult::imported)
+            QCOMPARE(linesFor(count.member, 0).size(), 1);
+        else if (count.member != &ImportResult::transfersLinked)
+            QVERIFY2(linesFor(count.member, 0).isEmpty(), count.name);
+    }
 
-    result = {};
-    result.imported = 12;
-    result.transfersLinked = 3;
-    result.retroactiveLinked = 1;
-    result.duplicates = 2;
-    result.unparseable = 1;
-    result.metadataSkipped = 4;
-    result.unmappedSkipped = 1;
-    QCOMPARE(ImportScreen::summaryText(result).split(u'\n'),
-             QStringList({"Import complete!", "", "12 transactions imported", "3 transfers linked across accounts",
-                          "  (including 1 linked to a previously imported row)", "2 duplicates skipped",
-                          "1 record skipped (unparseable)", "4 metadata records skipped",
-                          "1 record skipped (unmapped source account)"}));
-
-    // Rows linked to earlier imports are part of the links: without any,
-    // neither line.
-    result = {};
-    result.imported = 2;
-    result.retroactiveLinked = 2;
-    QCOMPARE(ImportScreen::summaryText(result), QStringLiteral("Import complete!\n\n2 transactions imported"));
+    // Without links, rows linked to earlier imports are told of neither.
+    ImportResult unlinked;
+    unlinked.imported = 2;
+    unlinked.retroactiveLinked = 2;
+    QCOMPARE(ImportScreen::summaryText(unlinked), ImportScreen::summaryText(counted({{&ImportResult::imported, 2}})));
 }
 
 void TestImportScreen::failedImportSaysWhyAndNeverSuccess()
@@ -195,15 +230,23 @@ void TestImportScreen::failedImportSaysWhyAndNeverSuccess()
     result.imported = 40;
     result.failed = true;
     result.failure = QStringLiteral("The import could not be stored: disk I/O error");
-    const QString text = ImportScreen::summaryText(result);
-    QVERIFY(text.startsWith(QStringLiteral("Import failed.\n\n")));
-    QVERIFY(text.contains(result.failure));
-    QVERIFY(!text.contains(QStringLiteral("complete")));
-    QVERIFY(!text.contains(QStringLiteral("40")));
-    // Accounts made for it stay, and the summary says so.
-    QVERIFY(ImportScreen::summaryText(result, {QStringLiteral("my bank")})
-                .endsWith(QStringLiteral("No transactions were added.\n\nThe new account made for this import is "
-                                         "kept for importing these files again:\n  my bank")));
+    const QStringList lines = ImportScreen::summaryText(result).split(u'\n');
+    QVERIFY(lines.contains(result.failure));
+    // Neither success nor the counts of a run that kept nothing.
+    QVERIFY(lines.first() != ImportScreen::summaryText(counted({{&ImportResult::imported, 40}})).split(u'\n').first());
+    QVERIFY(!lines.join(u'\n').contains(QStringLiteral("40")));
+
+    // Accounts made for it stay, and the summary names them, one line each,
+    // under a line that counts them.
+    const QStringList oneKept = ImportScreen::summaryText(result, {QStringLiteral("my bank")}).split(u'\n');
+    const QStringList twoKept =
+        ImportScreen::summaryText(result, {QStringLiteral("my bank"), QStringLiteral("Visa")}).split(u'\n');
+    QCOMPARE(oneKept.size(), lines.size() + 3);
+    QCOMPARE(oneKept.mid(0, lines.size()), lines);
+    QCOMPARE(oneKept.last(), QStringLiteral("  my bank"));
+    QCOMPARE(twoKept.mid(twoKept.size() - 2), QStringList({"  my bank", "  Visa"}));
+    QVERIFY(twoKept.at(twoKept.size() - 3).contains(u'2'));
+    QVERIFY(QString(twoKept.at(twoKept.size() - 3)).remove(u'2') != oneKept.at(oneKept.size() - 2));
 
     // Through the window: the file went away between preview and import.
     addAccount(QStringLiteral("Checking"));
@@ -213,32 +256,31 @@ void TestImportScreen::failedImportSaysWhyAndNeverSuccess()
     QSignalSpy completed(screen(), &ImportScreen::importCompleted);
     screen()->runImport();
     const QString summary = screen()->findChild<QPlainTextEdit*>(QStringLiteral("summaryBox"))->toPlainText();
-    QVERIFY2(summary.startsWith(QStringLiteral("Import failed.")), qPrintable(summary));
+    QVERIFY2(summary.startsWith(lines.first()), qPrintable(summary));
     QVERIFY2(summary.contains(QStringLiteral("could not be opened")), qPrintable(summary));
     QVERIFY(completed.isEmpty());
 }
 
 void TestImportScreen::summaryTellsWhatTheCountsDoNot()
 {
+    // The order the dates were read in, each its own line, and none when
+    // the file did not tell.
     ImportResult result;
     result.imported = 3;
-    result.splitRemaindersAdded = 1;
-    result.duplicates = 1;
+    const QStringList plain = ImportScreen::summaryText(result).split(u'\n');
     result.guessedDateOrder = DateOrder::DayFirst;
-    result.notes << QStringLiteral("A quote opened on line 4 is never closed.") << QStringLiteral("Second note.");
-    QCOMPARE(ImportScreen::summaryText(result).split(u'\n'),
-             QStringList({"Import complete!", "", "3 transactions imported",
-                          "1 split transaction given an uncategorized line so its lines add up to the total",
-                          "1 duplicate skipped", "Dates read as day/month/year",
-                          "A quote opened on line 4 is never closed.", "Second note."}));
-    result = {};
-    result.imported = 2;
-    result.splitRemaindersAdded = 2;
+    const QStringList dayFirst = ImportScreen::summaryText(result).split(u'\n');
     result.guessedDateOrder = DateOrder::MonthFirst;
-    QCOMPARE(ImportScreen::summaryText(result).split(u'\n'),
-             QStringList({"Import complete!", "", "2 transactions imported",
-                          "2 split transactions given an uncategorized line so their lines add up to the total",
-                          "Dates read as month/day/year"}));
+    const QStringList monthFirst = ImportScreen::summaryText(result).split(u'\n');
+    QCOMPARE(dayFirst.size(), plain.size() + 1);
+    QCOMPARE(monthFirst.size(), plain.size() + 1);
+    QVERIFY(dayFirst.last() != monthFirst.last());
+
+    // Notes follow every count, in their order, as written.
+    result.duplicates = 1;
+    result.notes << QStringLiteral("A quote opened on line 4 is never closed.") << QStringLiteral("Second note.");
+    const QStringList noted = ImportScreen::summaryText(result).split(u'\n');
+    QCOMPARE(noted.mid(noted.size() - 3), QStringList({monthFirst.last(), result.notes[0], result.notes[1]}));
 
     // Through the window: the file's dates decided the order, and a split
     // whose lines fell short was made whole.
@@ -248,10 +290,9 @@ void TestImportScreen::summaryTellsWhatTheCountsDoNot()
                                         "D25/01/2024\nT-100.00\nPGrocer\nSFood\n$-60.00\n^\n")});
     screen()->runImport();
     const QString summary = screen()->findChild<QPlainTextEdit*>(QStringLiteral("summaryBox"))->toPlainText();
-    QCOMPARE(summary.split(u'\n'),
-             QStringList({"Import complete!", "", "1 transaction imported",
-                          "1 split transaction given an uncategorized line so its lines add up to the total",
-                          "Dates read as day/month/year"}));
+    QCOMPARE(summary, ImportScreen::summaryText(counted({{&ImportResult::imported, 1},
+                                                         {&ImportResult::splitRemaindersAdded, 1}},
+                                                        DateOrder::DayFirst)));
 }
 
 void TestImportScreen::previewDecodesLikeTheImportAndShowsTheFirstRows()
@@ -452,8 +493,8 @@ void TestImportScreen::newAccountsTakeTheNamesTheRowsOffer()
     screen()->runImport();
 
     const QString summary = screen()->findChild<QPlainTextEdit*>(QStringLiteral("summaryBox"))->toPlainText();
-    QCOMPARE(summary, QStringLiteral("Import complete!\n\n2 transactions imported\n"
-                                     "2 records skipped (unmapped source account)"));
+    QCOMPARE(summary,
+             ImportScreen::summaryText(counted({{&ImportResult::imported, 2}, {&ImportResult::unmappedSkipped, 2}})));
     QCOMPARE(m_state->transactionRepository()->listByAccount(existing.id).size(), 1);
     const QList<Account> accounts = m_state->accountRepository()->listActive();
     QCOMPARE(accounts.size(), 2);
@@ -482,10 +523,11 @@ void TestImportScreen::failedQifImportKeepsItsNewAccountsForTheRetry()
 
     const auto summaryBox = [this] { return screen()->findChild<QPlainTextEdit*>(QStringLiteral("summaryBox")); };
     const QString summary = summaryBox()->toPlainText();
-    QVERIFY2(summary.startsWith(QStringLiteral("Import failed.")), qPrintable(summary));
-    QVERIFY2(summary.endsWith(QStringLiteral("No transactions were added.\n\nThe 2 new accounts made for this import "
-                                             "are kept for importing these files again:\n  Cash box\n  my bank")),
-             qPrintable(summary));
+    ImportResult failed;
+    failed.failed = true;
+    failed.failure = summary.split(u'\n').value(2);
+    QVERIFY2(failed.failure.contains(QStringLiteral("my bank.qif")), qPrintable(summary));
+    QCOMPARE(summary, ImportScreen::summaryText(failed, {QStringLiteral("Cash box"), QStringLiteral("my bank")}));
     const QList<Account> made = m_state->accountRepository()->listActive();
     QCOMPARE(made.size(), 2);
     const auto idOf = [&made](const QString& name) {
@@ -504,7 +546,7 @@ void TestImportScreen::failedQifImportKeepsItsNewAccountsForTheRetry()
     QCOMPARE(combos[0]->currentData().toString(), idOf(QStringLiteral("Cash box")));
     QCOMPARE(combos[1]->currentData().toString(), idOf(QStringLiteral("my bank")));
     screen()->runImport();
-    QCOMPARE(summaryBox()->toPlainText(), QStringLiteral("Import complete!\n\n2 transactions imported"));
+    QCOMPARE(summaryBox()->toPlainText(), ImportScreen::summaryText(counted({{&ImportResult::imported, 2}})));
     QCOMPARE(m_state->accountRepository()->listActive().size(), 2);
     QCOMPARE(m_state->transactionRepository()->listByAccount(idOf(QStringLiteral("my bank"))).size(), 1);
     QCOMPARE(m_state->transactionRepository()->listByAccount(idOf(QStringLiteral("Cash box"))).size(), 1);
@@ -551,7 +593,7 @@ void TestImportScreen::stagedQifImportLinksTheTransferThroughTheWindow()
     QCOMPARE(qifLabels(), QStringList{QStringLiteral("Checking")});
     QCOMPARE(qifCombos().first()->currentData().toString(), QifAccountMapping::kCreate);
     screen()->runImport();
-    QCOMPARE(summary(), QStringLiteral("Import complete!\n\n1 transaction imported"));
+    QCOMPARE(summary(), ImportScreen::summaryText(counted({{&ImportResult::imported, 1}})));
     screen()->findChild<QPushButton*>(QStringLiteral("doneButton"))->click();
     const std::optional<Transaction> waiting = onlyRowOf(QStringLiteral("Checking"));
     QVERIFY(waiting);
@@ -571,16 +613,17 @@ void TestImportScreen::stagedQifImportLinksTheTransferThroughTheWindow()
 
     if (checkingSkipped) {
         // The user said to leave that account alone: nothing links to it.
-        QCOMPARE(summary(), QStringLiteral("Import complete!\n\n1 transaction imported\n"
-                                           "1 record skipped (unmapped source account)"));
+        QCOMPARE(summary(), ImportScreen::summaryText(
+                                counted({{&ImportResult::imported, 1}, {&ImportResult::unmappedSkipped, 1}})));
         QVERIFY(!checkingSide->isTransfer() && !savingsSide->isTransfer());
         QCOMPARE(checkingSide->memo, QStringLiteral("[\u2192 Savings]"));
         QCOMPARE(savingsSide->memo, QStringLiteral("[\u2192 Checking]"));
         return;
     }
     // The one account of the ledger of that name takes the other side.
-    QCOMPARE(summary(), QStringLiteral("Import complete!\n\n1 transaction imported\n1 transfer linked across accounts\n"
-                                       "  (including 1 linked to a previously imported row)"));
+    QCOMPARE(summary(), ImportScreen::summaryText(counted({{&ImportResult::imported, 1},
+                                                           {&ImportResult::transfersLinked, 1},
+                                                           {&ImportResult::retroactiveLinked, 1}})));
     QCOMPARE(checkingSide->transfer_link_id, savingsSide->id);
     QCOMPARE(savingsSide->transfer_link_id, checkingSide->id);
     QCOMPARE(checkingSide->memo, QString());
@@ -640,7 +683,7 @@ void TestImportScreen::csvImportRunsThroughTheWindow()
 
     QCOMPARE(screen()->findChild<QStackedWidget*>()->currentIndex(), 1);
     QCOMPARE(screen()->findChild<QPlainTextEdit*>(QStringLiteral("summaryBox"))->toPlainText(),
-             QStringLiteral("Import complete!\n\n3 transactions imported\n1 record skipped (unparseable)"));
+             ImportScreen::summaryText(counted({{&ImportResult::imported, 3}, {&ImportResult::unparseable, 1}})));
     QVERIFY(m_state->transactionRepository()->listByAccount(checking.id).isEmpty());
     const QList<Transaction> rows = m_state->transactionRepository()->listByAccount(savings.id);
     QCOMPARE(rows.size(), 3);
@@ -721,7 +764,7 @@ void TestImportScreen::importWithoutAnAccountCreatesOneWithItsOpeningBalance()
         QVERIFY(opening == rows.cend());
     }
     QCOMPARE(screen()->findChild<QPlainTextEdit*>(QStringLiteral("summaryBox"))->toPlainText(),
-             QStringLiteral("Import complete!\n\n1 transaction imported"));
+             ImportScreen::summaryText(counted({{&ImportResult::imported, 1}})));
 }
 
 void TestImportScreen::failedCsvImportSaysTheAccountItMadeStays()
@@ -749,9 +792,11 @@ void TestImportScreen::failedCsvImportSaysTheAccountItMadeStays()
     const QList<Account> accounts = m_state->accountRepository()->listActive();
     QCOMPARE(accounts.size(), 1);
     const QString summary = screen()->findChild<QPlainTextEdit*>(QStringLiteral("summaryBox"))->toPlainText();
-    QVERIFY2(summary.startsWith(QStringLiteral("Import failed.")), qPrintable(summary));
-    QVERIFY2(summary.contains(QStringLiteral("could not be opened")), qPrintable(summary));
-    QVERIFY2(summary.endsWith(QStringLiteral("\n  First Bank")), qPrintable(summary));
+    ImportResult failed;
+    failed.failed = true;
+    failed.failure = summary.split(u'\n').value(2);
+    QVERIFY2(failed.failure.contains(QStringLiteral("could not be opened")), qPrintable(summary));
+    QCOMPARE(summary, ImportScreen::summaryText(failed, {QStringLiteral("First Bank")}));
     QCOMPARE(combo("accountCombo")->currentData().toString(), accounts.first().id);
 }
 
