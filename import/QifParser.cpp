@@ -29,24 +29,9 @@ QStringView cleanLine(QStringView line)
     return line.trimmed();
 }
 
-// Calls `handle` with each line of the text, split at CR, LF or CR LF.
-template<typename Handle>
-void forEachLine(QStringView text, Handle handle)
-{
-    qsizetype start = 0;
-    for (qsizetype i = 0; i <= text.size(); ++i) {
-        if (i < text.size() && text[i] != u'\n' && text[i] != u'\r')
-            continue;
-        handle(text.mid(start, i - start));
-        if (i + 1 < text.size() && text[i] == u'\r' && text[i + 1] == u'\n')
-            ++i;
-        start = i + 1;
-    }
-}
-
-// The same for the bytes of a file, decoded a piece at a time: a line that
-// runs across pieces is joined first, and a CR LF split between them ends
-// one line.
+// Calls `handle` with each line of a file's bytes, split at CR, LF or CR LF
+// and decoded a piece at a time: a line that runs across pieces is joined
+// first, and a CR LF split between them ends one line.
 template<typename Handle>
 void forEachLineOf(QByteArrayView bytes, Handle handle)
 {
@@ -324,13 +309,6 @@ private:
 
 } // namespace
 
-QifParseResult parseQif(const QString& text, DateOrder order)
-{
-    QifReader reader(order);
-    forEachLine(text, [&reader](QStringView line) { reader.read(line); });
-    return reader.finish();
-}
-
 QifParseResult parseQif(QByteArrayView bytes, DateOrder order)
 {
     QifReader reader(order);
@@ -376,14 +354,6 @@ QifAccountType qifAccountType(QStringView line)
     if (rest == u"oth l")
         return QifAccountType::OtherLiability;
     return QifAccountType::Bank;
-}
-
-std::optional<DateOrder> guessQifDateOrder(const QStringList& texts)
-{
-    DateOrderVotes votes;
-    for (const QString& text : texts)
-        forEachLine(text, [&votes](QStringView line) { voteOnDateOrder(line, votes); });
-    return votes.decided();
 }
 
 std::optional<DateOrder> guessQifDateOrder(const QList<QByteArray>& files)
