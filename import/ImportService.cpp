@@ -161,8 +161,6 @@ ImportService::ImportService(Database* database, AccountRepository* accounts, Tr
 {
 }
 
-QDate ImportService::parseDateAuto(const QString& text, DateOrder order) { return readDateAuto(text, order); }
-
 QString ImportService::matchKey(const QDate& date, qint64 amount, const QString& payee)
 {
     // Written by hand: QDate::toString formats through printf, and an import
@@ -194,12 +192,8 @@ ImportResult ImportService::importCsv(const QString& filePath, const QString& ac
         return refused(what, tr("The account to import into does not exist."));
     QString failure;
     std::optional<QByteArray> bytes = ImportFile::readBytes(filePath, &failure);
-    if (!bytes) {
-        ImportResult result;
-        result.failed = true;
-        result.failure = failure;
-        return result;
-    }
+    if (!bytes)
+        return refused(what, failure);
     // The file is split as it is read, twice: to count its rows and decide
     // its date order first, then to import them.
     const CsvImportFile file(std::move(*bytes), mapping);

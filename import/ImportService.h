@@ -1,7 +1,6 @@
 #pragma once
 
 #include "import/CsvColumnMapping.h"
-#include "import/ImportDate.h"
 #include "import/ImportResult.h"
 #include "import/QifScanResult.h"
 
@@ -70,10 +69,6 @@ public:
     // no signals, nothing written) when a file cannot be read, a mapped
     // account is not live or another import runs.
     ImportResult importQif(const QStringList& files, const QHash<QString, QString>& accountMap);
-
-    // A date in any of the forms bank files use (see readDateAuto); numeric
-    // dates in `order`.
-    static QDate parseDateAuto(const QString& text, DateOrder order = DateOrder::MonthFirst);
 
     // What makes two transactions the same for duplicate detection:
     // "yyyy-MM-dd|amount in minor units|payee", the payee as written.
