@@ -50,7 +50,7 @@ std::optional<CsvRecord> CsvRecordReader::read(const QStringList& row) const
 QDate CsvRecordReader::readDate(const QString& text) const
 {
     if (m_format) {
-        const QDate date = m_format->read(text);
+        const QDate date = withinImportYears(m_format->read(text));
         if (date.isValid())
             return date;
     }

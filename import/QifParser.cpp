@@ -11,9 +11,6 @@
 
 namespace {
 
-constexpr int kFirstYear = 1900;
-constexpr int kLastYear = 2200;
-
 // Whole yen have no decimals and the widest range of whole units: an amount
 // text that is unreadable in yen is unreadable in every currency.
 constexpr Currency kWidestCurrency = Currency::JPY;
@@ -379,7 +376,7 @@ QDate parseQifDate(QStringView text, DateOrder order)
         day = c;
     }
     year = expandTwoDigitYear(year);
-    if (year < kFirstYear || year > kLastYear)
+    if (!isImportYear(year))
         return {};
     return QDate(year, month, day);
 }

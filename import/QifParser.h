@@ -43,7 +43,7 @@ std::optional<DateOrder> guessQifDateOrder(const QList<QByteArray>& files);
 // ignored ("12/25'99", "1/ 2' 5"); year first when the first has four
 // characters, else in `order`. Two-digit years follow the common pivot (see
 // expandTwoDigitYear). Invalid for anything else, for a day that does not
-// exist and for a year outside 1900 to 2200.
+// exist and outside the import's years (see isImportYear).
 QDate parseQifDate(QStringView text, DateOrder order);
 
 // The amount of a T, U or $ value in the currency's minor units, read as

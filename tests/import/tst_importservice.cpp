@@ -241,6 +241,15 @@ void ImportServiceTest::readsEveryDateFormatOfTheMapping_data()
     QTest::newRow("another format falls back to detection") << "dd.MM.yyyy" << "2024-01-31" << QDate(2024, 1, 31);
     QTest::newRow("detection: month name") << "" << "Sep 5, 2024" << QDate(2024, 9, 5);
     QTest::newRow("detection: ambiguous is month first") << "" << "03/04/24" << QDate(2024, 3, 4);
+    // One range of years for every import, as the QIF reader keeps: a year
+    // outside it is a field that holds no date.
+    QTest::newRow("first year") << "" << "1900-01-01" << QDate(1900, 1, 1);
+    QTest::newRow("last year") << "" << "12/31/2200" << QDate(2200, 12, 31);
+    QTest::newRow("year of three leading zeros") << "" << "0024-01-05" << QDate();
+    QTest::newRow("before 1900 by the format") << "yyyy-MM-dd" << "1899-12-31" << QDate();
+    QTest::newRow("after 2200, all digits") << "" << "22010101" << QDate();
+    QTest::newRow("after 2200 by month name") << "" << "May 14, 2201" << QDate();
+    QTest::newRow("year 0 by the format") << "dd.MM.yyyy" << "05.01.0000" << QDate();
     QTest::newRow("no real day") << "MM/dd/yyyy" << "02/30/2024" << QDate();
     QTest::newRow("no date") << "" << "yesterday" << QDate();
 }
