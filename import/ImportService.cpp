@@ -89,11 +89,13 @@ QList<QifImportRecord> importRecords(const QList<QifFileSet::File>& files, const
 {
     QList<QifImportRecord> records;
     QHash<QString, QString> targets; // by source name as written
-    for (const QifFileSet::File& file : files) {
+    for (int fileIndex = 0; fileIndex < files.size(); ++fileIndex) {
+        const QifFileSet::File& file = files[fileIndex];
         for (const QifTransaction& transaction : file.parsed.transactions) {
             QifImportRecord& record = records.emplace_back();
             static_cast<QifTransaction&>(record) = transaction;
             record.file = file.path;
+            record.fileIndex = fileIndex;
             const QString& source = transaction.sourceAccount.isEmpty() ? file.path : transaction.sourceAccount;
             auto target = targets.constFind(source);
             if (target == targets.cend())

@@ -59,8 +59,9 @@ public:
     // an account id; names match without regard to case; a name mapped to
     // an empty id, or not at all, is skipped). Categories are created as
     // needed (Income when a category list says so), split lines kept, and a
-    // record whose match key the account already holds is a duplicate (as
-    // often as it holds it). The two sides of a transfer are linked, inside
+    // record whose match key the account already holds, or an earlier file
+    // of the same import writes, is a duplicate (as often as they hold it),
+    // as if the files were imported one after the other. The two sides of a transfer are linked, inside
     // the import or to a side an earlier import wrote with a transfer hint;
     // a side whose other side is not at hand gets the hint. A transfer to an
     // account that is no source account of these files goes to the one live
