@@ -82,10 +82,11 @@ void addSplitRemainder(QifImportRecord& record)
 }
 
 // The records of the files and where each goes, amounts read in the currency
-// of the account it goes into. `mapping` is by lower-cased source name; a
-// file's transactions outside any account block go by the file's path.
+// of the account it goes into; a record with an amount of more decimals than
+// that currency has is noted in `result`. `mapping` is by lower-cased source
+// name; a file's transactions outside any account block go by the file's path.
 QList<QifImportRecord> importRecords(const QList<QifFileSet::File>& files, const QHash<QString, QString>& mapping,
-                                     const QHash<QString, Currency>& currencies)
+                                     const QHash<QString, Currency>& currencies, ImportResult& result)
 {
     QList<QifImportRecord> records;
     QHash<QString, QString> targets; // by source name as written
@@ -105,14 +106,21 @@ QList<QifImportRecord> importRecords(const QList<QifFileSet::File>& files, const
                 continue;
             record.transactionId = newOrderedRecordId();
             const Currency currency = currencies.value(record.targetAccountId);
-            record.amount = parseQifAmount(transaction.amountText, currency);
+            bool beyondDecimals = false;
+            record.amount = parseQifAmount(transaction.amountText, currency, &beyondDecimals);
             for (const QifSplit& split : transaction.splits) {
-                const std::optional<qint64> amount =
-                    split.amountText.isEmpty() ? std::optional<qint64>(0) : parseQifAmount(split.amountText, currency);
+                bool splitBeyondDecimals = false;
+                const std::optional<qint64> amount = split.amountText.isEmpty()
+                    ? std::optional<qint64>(0)
+                    : parseQifAmount(split.amountText, currency, &splitBeyondDecimals);
                 if (!amount)
                     record.amount.reset();
+                beyondDecimals = beyondDecimals || splitBeyondDecimals;
                 record.splitAmounts.append(amount.value_or(0));
             }
+            if (!record.amount && beyondDecimals)
+                ImportService::noteBeyondDecimals(result, QifImportWriter::placeOf(record.file, record.line),
+                                                  currency);
             addSplitRemainder(record);
         }
     }
@@ -236,9 +244,13 @@ ImportResult ImportService::importCsv(const QString& filePath, const QString& ac
                 }
                 if (!progress.next())
                     return false;
-                const std::optional<CsvRecord> record = row.tooLong ? std::nullopt : reader.read(row.fields);
+                bool beyondDecimals = false;
+                const std::optional<CsvRecord> record =
+                    row.tooLong ? std::nullopt : reader.read(row.fields, &beyondDecimals);
                 if (!record) {
                     ++result.unparseable;
+                    if (beyondDecimals)
+                        noteBeyondDecimals(result, tr("Line %1").arg(row.line), account->currency);
                     return true;
                 }
                 const auto match = existing.find(matchKey(record->date, record->amount, record->payee));
@@ -352,7 +364,7 @@ ImportResult ImportService::importQif(const QStringList& files, const QHash<QStr
             listedCategories.append(category);
         }
     }
-    QList<QifImportRecord> records = importRecords(fileSet.files(), mapping, currencies);
+    QList<QifImportRecord> records = importRecords(fileSet.files(), mapping, currencies, result);
 
     const QDateTime now = nowUtc();
     ImportCategories categories(m_categories, now);
@@ -383,6 +395,13 @@ bool ImportService::notStored(ImportResult& result, const QString& what)
 {
     result.failure = tr("%1 could not be stored (%2): nothing was imported.").arg(what, SqlStatement::lastFailure());
     return false;
+}
+
+void ImportService::noteBeyondDecimals(ImportResult& result, const QString& what, Currency currency)
+{
+    result.noteRecord(tr("%1: the amount has more decimal places than the account's currency (%2) has; the record "
+                         "was not imported.")
+                          .arg(what, currencyToString(currency)));
 }
 
 bool ImportService::beyondBalance(ImportResult& result, const QString& what)

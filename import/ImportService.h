@@ -3,6 +3,7 @@
 #include "import/CsvColumnMapping.h"
 #include "import/ImportResult.h"
 #include "import/QifScanResult.h"
+#include "storage/Enums.h"
 
 #include <QDate>
 #include <QHash>
@@ -83,6 +84,9 @@ public:
     // take its account's balance beyond what a balance holds (see MoneySum):
     // the ledger could no longer be backed up and restored whole.
     static bool beyondBalance(ImportResult& result, const QString& what);
+    // Notes that the record `what` names was not imported because an amount
+    // of it has more decimals than `currency` (see readImportAmount).
+    static void noteBeyondDecimals(ImportResult& result, const QString& what, Currency currency);
 
 Q_SIGNALS:
     void importStarted(int totalRecords);

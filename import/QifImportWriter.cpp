@@ -281,7 +281,12 @@ bool QifImportWriter::keepsBalance(int index)
 QString QifImportWriter::placeOf(int index) const
 {
     const QifImportRecord& record = m_records->at(index);
-    return tr("%1, line %2").arg(QFileInfo(record.file).fileName()).arg(record.line);
+    return placeOf(record.file, record.line);
+}
+
+QString QifImportWriter::placeOf(const QString& file, int line)
+{
+    return tr("%1, line %2").arg(QFileInfo(file).fileName()).arg(line);
 }
 
 bool QifImportWriter::notStored(int index) const

@@ -51,6 +51,9 @@ public:
     // and security, the other account of a transfer), else a generic text.
     static QString payeeOf(const QifTransaction& record);
 
+    // Where a record stands, for the user: "jan.qif, line 12".
+    static QString placeOf(const QString& file, int line);
+
 private:
     enum class State { Waiting, Duplicate, Written };
     // The other side a written transaction names.

@@ -11,11 +11,16 @@
 
 namespace {
 
-// Whole yen have no decimals and the widest range of whole units: an amount
-// text that is unreadable in yen is unreadable in every currency.
-constexpr Currency kWidestCurrency = Currency::JPY;
-
-bool isAmount(QStringView text) { return readImportAmount(text, kWidestCurrency).has_value(); }
+// A text that some currency's amount reads, or that only its decimals keep
+// from reading: the import, knowing the currency, refuses the record then and
+// says why. Currencies have two decimals or, like the yen, none, which leaves
+// the widest range of whole units.
+bool isAmount(QStringView text)
+{
+    bool beyondDecimals = false;
+    return readImportAmount(text, Currency::USD, &beyondDecimals).has_value() || beyondDecimals
+        || readImportAmount(text, Currency::JPY).has_value();
+}
 
 // A line without the byte-order marks an editor may have left and without
 // surrounding blanks.
@@ -381,7 +386,10 @@ QDate parseQifDate(QStringView text, DateOrder order)
     return QDate(year, month, day);
 }
 
-std::optional<qint64> parseQifAmount(QStringView text, Currency currency) { return readImportAmount(text, currency); }
+std::optional<qint64> parseQifAmount(QStringView text, Currency currency, bool* beyondDecimals)
+{
+    return readImportAmount(text, currency, beyondDecimals);
+}
 
 QifCategoryOrTransfer splitCategoryOrTransfer(QStringView text)
 {

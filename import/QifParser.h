@@ -47,9 +47,10 @@ std::optional<DateOrder> guessQifDateOrder(const QList<QByteArray>& files);
 QDate parseQifDate(QStringView text, DateOrder order);
 
 // The amount of a T, U or $ value in the currency's minor units, read as
-// every import reads amounts (readImportAmount): none when unreadable or
-// beyond the bound, never 0.
-std::optional<qint64> parseQifAmount(QStringView text, Currency currency);
+// every import reads amounts (readImportAmount): none when unreadable, beyond
+// the bound or of more decimals than the currency has (`beyondDecimals` then
+// says so), never 0.
+std::optional<qint64> parseQifAmount(QStringView text, Currency currency, bool* beyondDecimals = nullptr);
 
 // An L or S value: a category, or an account in square brackets. A class
 // after '/' is dropped.

@@ -809,6 +809,8 @@ QString ImportScreen::summaryText(const ImportResult& result, const QStringList&
                                                                  : tr("Dates read as month/day/year"));
     for (const QString& note : result.notes)
         lines << note;
+    if (result.recordNotesLeftOut > 0)
+        lines << tr("And %n more record(s) not imported for these reasons.", nullptr, result.recordNotesLeftOut);
     return lines.join(u'\n');
 }
 

@@ -1193,6 +1193,13 @@ Melden Sie sich über Datei › Tandrel-Konto an, um die Synchronisierung einzus
         <source>Dates read as month/day/year</source>
         <translation>Datumsangaben als Monat/Tag/Jahr gelesen</translation>
     </message>
+    <message numerus="yes">
+        <source>And %n more record(s) not imported for these reasons.</source>
+        <translation>
+            <numerusform>Und %n weiterer Datensatz aus diesen Gründen nicht importiert.</numerusform>
+            <numerusform>Und %n weitere Datensätze aus diesen Gründen nicht importiert.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ImportService</name>
@@ -1254,6 +1261,10 @@ Melden Sie sich über Datei › Tandrel-Konto an, um die Synchronisierung einzus
     <message>
         <source>The import could not be stored: %1</source>
         <translation>Der Import konnte nicht gespeichert werden: %1</translation>
+    </message>
+    <message>
+        <source>%1: the amount has more decimal places than the account&apos;s currency (%2) has; the record was not imported.</source>
+        <translation>%1: Der Betrag hat mehr Nachkommastellen, als die Währung des Kontos (%2) kennt; der Datensatz wurde nicht importiert.</translation>
     </message>
 </context>
 <context>

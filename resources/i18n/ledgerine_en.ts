@@ -104,6 +104,13 @@
             <numerusform>%n split transactions given an uncategorized line so their lines add up to the total</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>And %n more record(s) not imported for these reasons.</source>
+        <translation>
+            <numerusform>And %n more record not imported for these reasons.</numerusform>
+            <numerusform>And %n more records not imported for these reasons.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ImportService</name>

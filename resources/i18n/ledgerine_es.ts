@@ -1193,6 +1193,13 @@ Inicie sesión en Archivo › Cuenta Tandrel para activar la sincronización.</t
         <source>Dates read as month/day/year</source>
         <translation>Fechas leídas como mes/día/año</translation>
     </message>
+    <message numerus="yes">
+        <source>And %n more record(s) not imported for these reasons.</source>
+        <translation>
+            <numerusform>Y %n entrada más no importada por estos motivos.</numerusform>
+            <numerusform>Y %n entradas más no importadas por estos motivos.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ImportService</name>
@@ -1254,6 +1261,10 @@ Inicie sesión en Archivo › Cuenta Tandrel para activar la sincronización.</t
     <message>
         <source>The import could not be stored: %1</source>
         <translation>No se pudo guardar la importación: %1</translation>
+    </message>
+    <message>
+        <source>%1: the amount has more decimal places than the account&apos;s currency (%2) has; the record was not imported.</source>
+        <translation>%1: el importe tiene más decimales de los que admite la moneda de la cuenta (%2); la entrada no se importó.</translation>
     </message>
 </context>
 <context>

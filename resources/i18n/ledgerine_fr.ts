@@ -1193,6 +1193,13 @@ Connectez-vous via Fichier › Compte Tandrel pour activer la synchronisation.</
         <source>Dates read as month/day/year</source>
         <translation>Dates lues au format mois/jour/année</translation>
     </message>
+    <message numerus="yes">
+        <source>And %n more record(s) not imported for these reasons.</source>
+        <translation>
+            <numerusform>Et %n autre enregistrement non importé pour ces raisons.</numerusform>
+            <numerusform>Et %n autres enregistrements non importés pour ces raisons.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ImportService</name>
@@ -1254,6 +1261,10 @@ Connectez-vous via Fichier › Compte Tandrel pour activer la synchronisation.</
     <message>
         <source>The import could not be stored: %1</source>
         <translation>L&apos;importation n&apos;a pas pu être enregistrée&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>%1: the amount has more decimal places than the account&apos;s currency (%2) has; the record was not imported.</source>
+        <translation>%1&#xa0;: le montant a plus de décimales que n&apos;en a la devise du compte (%2)&#xa0;; l&apos;enregistrement n&apos;a pas été importé.</translation>
     </message>
 </context>
 <context>

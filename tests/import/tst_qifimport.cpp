@@ -58,6 +58,7 @@ private Q_SLOTS:
     void refusesAnAmountThatABalanceCannotHold();
     void makesSplitLinesAddUpToTheAmount();
     void aSplitAmountThatCannotBeReadRefusesItsRecord();
+    void amountsOfMoreDecimalsThanTheCurrencyRefuseTheirRecords();
     void reportsProgressAndRefusesWhatItCannotDo();
 
 private:
@@ -556,6 +557,32 @@ void QifImportTest::aSplitAmountThatCannotBeReadRefusesItsRecord()
     QCOMPARE(result.splitRemaindersAdded, 0);
     QCOMPARE(stored(kChecking).size(), 1);
     QVERIFY(rowOf(kChecking, QStringLiteral("Whole")));
+}
+
+void QifImportTest::amountsOfMoreDecimalsThanTheCurrencyRefuseTheirRecords()
+{
+    // In yen, rounded, this split would lose its cents and gain a line
+    // nobody wrote; and the amount of the next one would change.
+    const QString path = writeFile(QStringLiteral("yen.qif"),
+                                   "!Type:Bank\nD1/2/2024\nT-10.00\nPShared\nSFood\n$-3.33\nSFuel\n$-3.33\n"
+                                   "SRent\n$-3.34\n^\n"
+                                   "D1/3/2024\nT-12.50\nPLunch\n^\n"
+                                   "D1/4/2024\nT-1,500.00\nPWhole\nSFood\n$-1,500.00\n^\n");
+    ImportResult result = m_service->importQif({path}, {{path, kWallet}});
+    QVERIFY(!result.failed);
+    QCOMPARE(result.imported, 1);
+    QCOMPARE(result.unparseable, 2);
+    QCOMPARE(result.splitRemaindersAdded, 0);
+    QCOMPARE(stored(kWallet), QStringList{"2024-01-04|Whole|-1500||"});
+    QCOMPARE(result.notes.size(), 2);
+    QVERIFY2(result.notes[0].startsWith(QStringLiteral("yen.qif, line 2:")) && result.notes[0].contains("JPY"),
+             qPrintable(result.notes[0]));
+    QVERIFY2(result.notes[1].startsWith(QStringLiteral("yen.qif, line 12:")), qPrintable(result.notes[1]));
+
+    // The same file into a dollar account imports whole.
+    result = m_service->importQif({path}, {{path, kChecking}});
+    QCOMPARE(result.imported, 3);
+    QVERIFY(result.notes.isEmpty());
 }
 
 void QifImportTest::reportsProgressAndRefusesWhatItCannotDo()

@@ -184,6 +184,7 @@ void TestImportScreen::summaryCountsWhatWasDoneInPluralForms()
         {"unparseable", &ImportResult::unparseable},
         {"metadata", &ImportResult::metadataSkipped},
         {"unmapped", &ImportResult::unmappedSkipped},
+        {"records noted beyond the notes shown", &ImportResult::recordNotesLeftOut},
     };
     // Links to earlier imports are told as a part of the links.
     ImportResult base;
