@@ -249,7 +249,9 @@ ImportResult ImportService::importCsv(const QString& filePath, const QString& ac
                     row.tooLong ? std::nullopt : reader.read(row.fields, &beyondDecimals);
                 if (!record) {
                     ++result.unparseable;
-                    if (beyondDecimals)
+                    if (row.tooLong)
+                        noteOverlong(result, tr("Line %1").arg(row.line));
+                    else if (beyondDecimals)
                         noteBeyondDecimals(result, tr("Line %1").arg(row.line), account->currency);
                     return true;
                 }
@@ -357,6 +359,8 @@ ImportResult ImportService::importQif(const QStringList& files, const QHash<QStr
     for (const QifFileSet::File& file : fileSet.files()) {
         result.unparseable += file.parsed.incompleteRecords;
         result.metadataSkipped += file.parsed.skippedRecords;
+        for (const int line : file.parsed.overlongLines)
+            noteOverlong(result, QifImportWriter::placeOf(file.path, line));
         for (const QifCategory& category : file.parsed.categories) {
             if (listedNames.contains(category.name))
                 continue;
@@ -402,6 +406,14 @@ void ImportService::noteBeyondDecimals(ImportResult& result, const QString& what
     result.noteRecord(tr("%1: the amount has more decimal places than the account's currency (%2) has; the record "
                          "was not imported.")
                           .arg(what, currencyToString(currency)));
+}
+
+void ImportService::noteOverlong(ImportResult& result, const QString& what)
+{
+    result.noteRecord(tr("%1: the line is longer than %2 characters, more than any transaction takes; its record was "
+                         "not imported.")
+                          .arg(what)
+                          .arg(ImportFile::kMaxRecordChars));
 }
 
 bool ImportService::beyondBalance(ImportResult& result, const QString& what)

@@ -87,6 +87,9 @@ public:
     // Notes that the record `what` names was not imported because an amount
     // of it has more decimals than `currency` (see readImportAmount).
     static void noteBeyondDecimals(ImportResult& result, const QString& what, Currency currency);
+    // Notes that the record the line `what` names holds was not imported
+    // because the line is longer than ImportFile::kMaxRecordChars.
+    static void noteOverlong(ImportResult& result, const QString& what);
 
 Q_SIGNALS:
     void importStarted(int totalRecords);

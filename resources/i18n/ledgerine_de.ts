@@ -1266,6 +1266,10 @@ Melden Sie sich über Datei › Tandrel-Konto an, um die Synchronisierung einzus
         <source>%1: the amount has more decimal places than the account&apos;s currency (%2) has; the record was not imported.</source>
         <translation>%1: Der Betrag hat mehr Nachkommastellen, als die Währung des Kontos (%2) kennt; der Datensatz wurde nicht importiert.</translation>
     </message>
+    <message>
+        <source>%1: the line is longer than %2 characters, more than any transaction takes; its record was not imported.</source>
+        <translation>%1: Die Zeile ist länger als %2 Zeichen, mehr als jede Buchung braucht; ihr Datensatz wurde nicht importiert.</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>

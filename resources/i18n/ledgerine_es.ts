@@ -1266,6 +1266,10 @@ Inicie sesión en Archivo › Cuenta Tandrel para activar la sincronización.</t
         <source>%1: the amount has more decimal places than the account&apos;s currency (%2) has; the record was not imported.</source>
         <translation>%1: el importe tiene más decimales de los que admite la moneda de la cuenta (%2); la entrada no se importó.</translation>
     </message>
+    <message>
+        <source>%1: the line is longer than %2 characters, more than any transaction takes; its record was not imported.</source>
+        <translation>%1: la línea tiene más de %2 caracteres, más de lo que ocupa cualquier transacción; su entrada no se importó.</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>

@@ -1266,6 +1266,10 @@ Connectez-vous via Fichier › Compte Tandrel pour activer la synchronisation.</
         <source>%1: the amount has more decimal places than the account&apos;s currency (%2) has; the record was not imported.</source>
         <translation>%1&#xa0;: le montant a plus de décimales que n&apos;en a la devise du compte (%2)&#xa0;; l&apos;enregistrement n&apos;a pas été importé.</translation>
     </message>
+    <message>
+        <source>%1: the line is longer than %2 characters, more than any transaction takes; its record was not imported.</source>
+        <translation>%1&#xa0;: la ligne dépasse %2 caractères, plus qu&apos;aucune opération n&apos;en occupe&#xa0;; son enregistrement n&apos;a pas été importé.</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>

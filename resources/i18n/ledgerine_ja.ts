@@ -1250,6 +1250,10 @@ Sign in via File › Tandrel Account to enable sync.</source>
         <source>%1: the amount has more decimal places than the account&apos;s currency (%2) has; the record was not imported.</source>
         <translation>%1: 金額の小数点以下の桁数が口座の通貨（%2）の桁数を超えているため、このレコードはインポートされませんでした。</translation>
     </message>
+    <message>
+        <source>%1: the line is longer than %2 characters, more than any transaction takes; its record was not imported.</source>
+        <translation>%1: この行は%2文字を超えており、どの取引よりも長いため、そのレコードはインポートされませんでした。</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>

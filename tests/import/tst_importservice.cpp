@@ -55,7 +55,7 @@ private Q_SLOTS:
 
     void importsBankExports_data();
     void importsBankExports();
-    void namesTheRowsWhoseAmountsHaveTooManyDecimals();
+    void namesTheRowsItCannotRead();
     void readsEveryDateFormatOfTheMapping_data();
     void readsEveryDateFormatOfTheMapping();
     void decidesTheDayMonthOrderFromTheWholeColumn();
@@ -223,7 +223,7 @@ void ImportServiceTest::importsBankExports()
     QCOMPARE(stored(account), rows);
 }
 
-void ImportServiceTest::namesTheRowsWhoseAmountsHaveTooManyDecimals()
+void ImportServiceTest::namesTheRowsItCannotRead()
 {
     addAccount(QStringLiteral("yen"), Currency::JPY);
     QByteArray csv = "Date,Payee,Amount\n2024-04-01,Coins,0.4\n2024-04-02,Lunch,12.50\n2024-04-03,Even,\"1,200.00\"\n";
@@ -236,6 +236,15 @@ void ImportServiceTest::namesTheRowsWhoseAmountsHaveTooManyDecimals()
              qPrintable(result.notes[0]));
     QVERIFY2(result.notes[1].startsWith(QStringLiteral("Line 3:")), qPrintable(result.notes[1]));
     QCOMPARE(stored(QStringLiteral("yen")), QStringList{"2024-04-03|Even|1200||"});
+
+    // A row longer than any transaction is named too.
+    result = import("Date,Payee,Amount\n2024-04-01,Shop,-1\n2024-04-02," + QByteArray(ImportFile::kMaxRecordChars, 'x')
+                        + ",-2\n",
+                    columns(0, 1, 2));
+    QCOMPARE(result.imported, 1);
+    QCOMPARE(result.unparseable, 1);
+    QCOMPARE(result.notes.size(), 1);
+    QVERIFY2(result.notes[0].startsWith(QStringLiteral("Line 3:")), qPrintable(result.notes[0]));
 
     // Cents too; and a file of many such rows names the first of them only.
     csv = "Date,Payee,Amount\n";

@@ -1,3 +1,4 @@
+#include "import/ImportFile.h"
 #include "import/ImportService.h"
 #include "tests/support/TestStore.h"
 
@@ -59,6 +60,7 @@ private Q_SLOTS:
     void makesSplitLinesAddUpToTheAmount();
     void aSplitAmountThatCannotBeReadRefusesItsRecord();
     void amountsOfMoreDecimalsThanTheCurrencyRefuseTheirRecords();
+    void aLineLongerThanAnyRecordRefusesItsRecord();
     void reportsProgressAndRefusesWhatItCannotDo();
 
 private:
@@ -583,6 +585,20 @@ void QifImportTest::amountsOfMoreDecimalsThanTheCurrencyRefuseTheirRecords()
     result = m_service->importQif({path}, {{path, kChecking}});
     QCOMPARE(result.imported, 3);
     QVERIFY(result.notes.isEmpty());
+}
+
+void QifImportTest::aLineLongerThanAnyRecordRefusesItsRecord()
+{
+    const QString path = writeFile(QStringLiteral("long.qif"), "!Type:Bank\nD1/2/2024\nT-1.00\nP"
+                                       + QByteArray(ImportFile::kMaxRecordChars, 'x')
+                                       + "\n^\nD1/3/2024\nT-2.00\nPShop\n^\n");
+    const ImportResult result = m_service->importQif({path}, {{path, kChecking}});
+    QVERIFY(!result.failed);
+    QCOMPARE(result.imported, 1);
+    QCOMPARE(result.unparseable, 1);
+    QCOMPARE(result.notes.size(), 1);
+    QVERIFY2(result.notes[0].startsWith(QStringLiteral("long.qif, line 4:")), qPrintable(result.notes[0]));
+    QCOMPARE(stored(kChecking), QStringList{"2024-01-03|Shop|-200||"});
 }
 
 void QifImportTest::reportsProgressAndRefusesWhatItCannotDo()

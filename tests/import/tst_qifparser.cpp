@@ -1,3 +1,4 @@
+#include "import/ImportFile.h"
 #include "import/ImportTextDecoder.h"
 #include "import/QifParser.h"
 
@@ -28,6 +29,7 @@ private Q_SLOTS:
     void readsDates();
     void guessesTheDateOrderOverEveryText();
     void readsAFileAsItsTextPieceByPiece();
+    void refusesLinesLongerThanAnyRecord();
     void readsAmountsInTheAccountsCurrency_data();
     void readsAmountsInTheAccountsCurrency();
 };
@@ -184,6 +186,33 @@ void QifParserTest::readsAFileAsItsTextPieceByPiece()
             QCOMPARE(guessQifDateOrder(QList<QByteArray>{padded}), std::nullopt);
         }
     }
+}
+
+void QifParserTest::refusesLinesLongerThanAnyRecord()
+{
+    const qsizetype limit = ImportFile::kMaxRecordChars;
+    // A payee of a megabyte, across many pieces of the file; one that just
+    // fits; an account name one character too long, whose transactions
+    // belong to no account that can be named; a category list entry.
+    const QByteArray file = "!Type:Bank\n"
+                            "D1/2/2024\nT-1\nP" + QByteArray(1024 * 1024, 'x') + "\n^\n"
+                            "D1/3/2024\nT-2\nP" + QByteArray(limit - 1, 'y') + "\n^\n"
+                            "!Account\nN" + QByteArray(limit, 'z') + "\n^\n!Type:Bank\n"
+                            "D1/4/2024\nT-3\n^\nD1/5/2024\nT-4\n^\n"
+                            "!Type:Cat\nN" + QByteArray(limit, 'c') + "\n^\nNFood\n^\n"
+                            "!Account\nNSavings\n^\n!Type:Bank\nD1/6/2024\nT-5\n^\n";
+    const QifParseResult result = parseQif(file, DateOrder::MonthFirst);
+    QCOMPARE(result.overlongLines, (QList<int>{4, 11, 21}));
+    QCOMPARE(result.incompleteRecords, 3);
+    QCOMPARE(result.transactions.size(), 2);
+    QCOMPARE(result.transactions[0].payee.size(), limit - 1);
+    QCOMPARE(result.transactions[0].sourceAccount, QString());
+    QCOMPARE(result.transactions[1].sourceAccount, QStringLiteral("Savings"));
+    QCOMPARE(result.transactions[1].date, QDate(2024, 1, 6));
+    QCOMPARE(result.accounts.size(), 1);
+    QCOMPARE(result.categories.size(), 1);
+    QCOMPARE(result.categories[0].name, QStringLiteral("Food"));
+    QCOMPARE(guessQifDateOrder({file}), std::nullopt);
 }
 
 void QifParserTest::readsAmountsInTheAccountsCurrency_data()
