@@ -182,6 +182,9 @@ void ImportTextTest::tellsWhereEachRecordStands()
     // A record beyond the limit keeps its place and none of its text.
     QCOMPARE(describe(splitInPieces(QStringLiteral("ab,c\nabcdef\n\"ab\ncd\"\nx"), 4, 5)),
              (QStringList{"1/1/0/0: ab|c", "2/1/0/1: ", "3/2/0/1: ", "5/1/0/0: x"}));
+    // Separators count too: a row of nothing but commas is no row of fields.
+    QCOMPARE(describe(splitInPieces(QStringLiteral(",,,,,,\n,,,,,x\nx"), 4, 5)),
+             (QStringList{"1/1/0/1: ", "2/1/0/1: ", "3/1/0/0: x"}));
 }
 
 void ImportTextTest::splitsAlikeInAnyPieces()
