@@ -24,7 +24,4 @@ public:
     // the user, when the file cannot be read, is no regular file, is larger
     // than kMaxBytes (measured before reading) or changes while it is read.
     static std::optional<QByteArray> readBytes(const QString& path, QString* failure = nullptr);
-
-    // The file's text, decoded (see decodeImportText); none as for readBytes.
-    static std::optional<QString> readText(const QString& path, QString* failure = nullptr);
 };

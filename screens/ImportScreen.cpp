@@ -271,11 +271,22 @@ QWidget* ImportScreen::buildCsvSection()
     m_previewTable->setTabKeyNavigation(false);
     m_previewTable->setWordWrap(false);
 
-    m_previewCutLabel = new QLabel(tr("Showing the first %n row(s) of the file.", nullptr, CsvPreview::kMaxRows));
-    m_previewCutLabel->setObjectName(QStringLiteral("previewCutLabel"));
-    m_previewCutLabel->setStyleSheet(textColorStyleSheet(mutedCaptionColor()));
-    applyFontRole(m_previewCutLabel, FontRole::Caption);
-    m_previewCutLabel->hide();
+    // What the preview leaves out, said under it when it does.
+    const auto cutNote = [](const QString& text, const char* name) {
+        auto* label = new QLabel(text);
+        label->setObjectName(QString::fromLatin1(name));
+        label->setWordWrap(true);
+        label->setStyleSheet(textColorStyleSheet(mutedCaptionColor()));
+        applyFontRole(label, FontRole::Caption);
+        label->hide();
+        return label;
+    };
+    m_previewCutLabel =
+        cutNote(tr("Showing the first %n row(s) of the file.", nullptr, CsvPreview::kMaxRows), "previewCutLabel");
+    m_previewColumnsCutLabel =
+        cutNote(tr("Showing the first %n column(s) of the file; only these can be mapped.", nullptr,
+                   CsvPreview::kMaxColumns),
+                "previewColumnsCutLabel");
 
     m_csvSection = new QWidget;
     // Its width decides whether the column choices stand side by side, so
@@ -288,6 +299,7 @@ QWidget* ImportScreen::buildCsvSection()
     layout->addLayout(m_choiceGrid);
     layout->addWidget(m_previewTable, 1);
     layout->addWidget(m_previewCutLabel);
+    layout->addWidget(m_previewColumnsCutLabel);
     return m_csvSection;
 }
 
@@ -440,6 +452,7 @@ void ImportScreen::clearChoice()
     m_previewTable->setRowCount(0);
     m_previewTable->setColumnCount(0);
     m_previewCutLabel->hide();
+    m_previewColumnsCutLabel->hide();
     removeQifMappingRows();
     m_qifSection->hide();
     updateImportButton();
@@ -546,6 +559,7 @@ void ImportScreen::showPreview(const CsvPreview& preview)
     for (int column = 0; column < columns; ++column)
         m_previewTable->setColumnWidth(column, std::min(m_previewTable->columnWidth(column), widest));
     m_previewCutLabel->setVisible(preview.isCut());
+    m_previewColumnsCutLabel->setVisible(preview.hasMoreColumns());
 }
 
 void ImportScreen::chooseQifFiles(const QStringList& paths)

@@ -158,6 +158,7 @@ private:
     QCheckBox* m_headerCheck = nullptr;
     QTableWidget* m_previewTable = nullptr;
     QLabel* m_previewCutLabel = nullptr;
+    QLabel* m_previewColumnsCutLabel = nullptr;
     QWidget* m_qifSection = nullptr;
     QFormLayout* m_qifRowsLayout = nullptr;
     QPushButton* m_importButton = nullptr;

@@ -1200,6 +1200,13 @@ Melden Sie sich über Datei › Tandrel-Konto an, um die Synchronisierung einzus
             <numerusform>Und %n weitere Datensätze aus diesen Gründen nicht importiert.</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>Showing the first %n column(s) of the file; only these can be mapped.</source>
+        <translation>
+            <numerusform>Angezeigt wird die erste Spalte der Datei; nur sie kann zugeordnet werden.</numerusform>
+            <numerusform>Angezeigt werden die ersten %n Spalten der Datei; nur diese können zugeordnet werden.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ImportService</name>

@@ -1200,6 +1200,13 @@ Inicie sesión en Archivo › Cuenta Tandrel para activar la sincronización.</t
             <numerusform>Y %n entradas más no importadas por estos motivos.</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>Showing the first %n column(s) of the file; only these can be mapped.</source>
+        <translation>
+            <numerusform>Se muestra solo %n columna del archivo; solo esa puede asignarse.</numerusform>
+            <numerusform>Se muestran las primeras %n columnas del archivo; solo esas pueden asignarse.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ImportService</name>

@@ -1200,6 +1200,13 @@ Connectez-vous via Fichier › Compte Tandrel pour activer la synchronisation.</
             <numerusform>Et %n autres enregistrements non importés pour ces raisons.</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>Showing the first %n column(s) of the file; only these can be mapped.</source>
+        <translation>
+            <numerusform>Aperçu limité à %n colonne au début du fichier&#xa0;; seule celle-ci peut être associée.</numerusform>
+            <numerusform>Aperçu limité aux %n premières colonnes du fichier&#xa0;; seules celles-ci peuvent être associées.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ImportService</name>

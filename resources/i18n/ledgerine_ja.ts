@@ -1185,6 +1185,12 @@ Sign in via File › Tandrel Account to enable sync.</source>
             <numerusform>ほかに%n件のレコードが同じ理由でインポートされませんでした。</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>Showing the first %n column(s) of the file; only these can be mapped.</source>
+        <translation>
+            <numerusform>ファイルの最初の%n列を表示しています。対応付けできるのはこれらの列だけです。</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ImportService</name>

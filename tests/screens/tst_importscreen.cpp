@@ -1,13 +1,14 @@
 #include "tests/register/RegisterTestData.h"
 
 #include "appstate/AppState.h"
+#include "import/ImportFile.h"
+#include "import/ImportService.h"
 #include "register/SmartAmountField.h"
 #include "screens/AccountFormDialog.h"
 #include "screens/CsvPreview.h"
 #include "screens/ImportScreen.h"
 #include "screens/QifAccountMapping.h"
 #include "screens/WorkProgressDialog.h"
-#include "import/ImportService.h"
 #include "storage/AccountRepository.h"
 #include "storage/RecordId.h"
 #include "storage/Timestamp.h"
@@ -64,6 +65,27 @@ ImportResult counted(std::initializer_list<std::pair<int ImportResult::*, int>> 
     return result;
 }
 
+// Answers Yes to a question, noting its title in `title`; false for any
+// other window.
+bool sayYesToQuestion(QWidget* modal, QString* title = nullptr)
+{
+    auto* box = qobject_cast<QMessageBox*>(modal);
+    if (!box)
+        return false;
+    if (title)
+        *title = box->windowTitle();
+    box->button(QMessageBox::Yes)->click();
+    return true;
+}
+
+void nameAccount(AccountFormDialog* form, const QString& name)
+{
+    for (auto* edit : form->findChildren<QLineEdit*>()) {
+        if (edit->placeholderText() == QStringLiteral("Account name"))
+            edit->setText(name);
+    }
+}
+
 QWidget* nextTabStop(QWidget* from)
 {
     QWidget* next = from->nextInFocusChain();
@@ -88,6 +110,8 @@ private Q_SLOTS:
     void summaryTellsWhatTheCountsDoNot();
     void previewDecodesLikeTheImportAndShowsTheFirstRows();
     void columnChoicesFollowTheFirstRowAndKeepTheMapping();
+    void previewKeepsToWhatABankWrites();
+    void previewShowsQuotedFieldsAsTheImportStoresThem();
     void qifRowsOfferAccountsNewAccountsAndSkip();
     void newAccountsTakeTheNamesTheRowsOffer();
     void failedQifImportKeepsItsNewAccountsForTheRetry();
@@ -108,6 +132,9 @@ private:
     QComboBox* combo(const char* name);
     QList<QComboBox*> qifCombos();
     QStringList qifLabels();
+    // The message with which the window refuses the CSV file, OK pressed;
+    // empty when it takes the file.
+    QString refusalOfCsvFile(const QString& path);
 
     QTranslator m_plurals;
     std::unique_ptr<TestDataDir> m_dir;
@@ -296,6 +323,19 @@ void TestImportScreen::summaryTellsWhatTheCountsDoNot()
                                                         DateOrder::DayFirst)));
 }
 
+QString TestImportScreen::refusalOfCsvFile(const QString& path)
+{
+    QString shown;
+    ModalWatcher watcher([&shown](QWidget* modal) {
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        QVERIFY(box);
+        shown = box->text();
+        box->button(QMessageBox::Ok)->click();
+    });
+    screen()->chooseCsvFile(path);
+    return shown;
+}
+
 void TestImportScreen::previewDecodesLikeTheImportAndShowsTheFirstRows()
 {
     // Windows-1252, as older bank software writes it: é is one byte.
@@ -332,26 +372,104 @@ void TestImportScreen::previewDecodesLikeTheImportAndShowsTheFirstRows()
     QByteArray quoted = "A,B\n";
     for (int i = 0; i < CsvPreview::kMaxRows; ++i)
         quoted += "x,\"1\n2\n3\"\n";
-    const CsvPreview preview(QString::fromLatin1(quoted));
+    const CsvPreview preview(quoted);
     QCOMPARE(preview.rows().size(), CsvPreview::kMaxRows);
     QVERIFY(preview.isCut());
     QCOMPARE(preview.rows().last(), QStringList({"x", "1\n2\n3"}));
-    QVERIFY(!CsvPreview(QStringLiteral("a,b\nc,d\n")).isCut());
+    QVERIFY(!CsvPreview(QByteArrayView("a,b\nc,d\n")).isCut());
 
     // A file that holds no row is refused with a word, and the form keeps
     // what it had.
-    QString shown;
-    ModalWatcher watcher([&shown](QWidget* modal) {
-        auto* box = qobject_cast<QMessageBox*>(modal);
-        QVERIFY(box);
-        shown = box->text();
-        box->button(QMessageBox::Ok)->click();
-    });
-    screen()->chooseCsvFile(writeFile(QStringLiteral("empty.csv"), "\n\n"));
-    QVERIFY(shown.contains(QStringLiteral("no rows")));
+    QVERIFY(refusalOfCsvFile(writeFile(QStringLiteral("empty.csv"), "\n\n")).contains(QStringLiteral("no rows")));
     QCOMPARE(table->rowCount(), 2);
     QCOMPARE(screen()->findChild<QLabel*>(QStringLiteral("fileLabel"))->toolTip(),
              QDir::toNativeSeparators(m_dir->filePath(QStringLiteral("unicode.csv"))));
+}
+
+void TestImportScreen::previewKeepsToWhatABankWrites()
+{
+    auto* table = screen()->findChild<QTableWidget*>(QStringLiteral("previewTable"));
+    auto* columnsCut = screen()->findChild<QLabel*>(QStringLiteral("previewColumnsCutLabel"));
+
+    // A first row of thousands of fields: the first columns are shown and
+    // offered, and the window says there are more.
+    QByteArray wide;
+    for (int i = 0; i < 5000; ++i)
+        wide += "F" + QByteArray::number(i) + ",";
+    screen()->chooseCsvFile(writeFile(QStringLiteral("wide.csv"), wide + "\n2024-01-02,Shop,-1.00\n"));
+    QCOMPARE(table->columnCount(), CsvPreview::kMaxColumns);
+    QCOMPARE(table->rowCount(), 2);
+    QCOMPARE(combo("amountColumnCombo")->count(), CsvPreview::kMaxColumns);
+    QCOMPARE(combo("memoColumnCombo")->count(), CsvPreview::kMaxColumns + 1);
+    QCOMPARE(combo("dateColumnCombo")->itemData(CsvPreview::kMaxColumns - 1).toInt(), CsvPreview::kMaxColumns - 1);
+    QVERIFY(!columnsCut->isHidden());
+
+    // A row longer than any bank writes is split no further than the
+    // import splits it: it shows empty, and the columns come from the next.
+    const QByteArray commas(2 * ImportFile::kMaxRecordChars, ',');
+    screen()->chooseCsvFile(writeFile(QStringLiteral("long.csv"), commas + "\nDate,Payee,Amount\n2024-01-02,Shop,-1.00\n"));
+    QCOMPARE(table->rowCount(), 3);
+    QCOMPARE(table->columnCount(), 3);
+    QCOMPARE(combo("dateColumnCombo")->itemText(2), QStringLiteral("Col 2: Amount"));
+    QVERIFY(!table->item(0, 0));
+    QCOMPARE(table->item(2, 1)->text(), QStringLiteral("Shop"));
+    QVERIFY(columnsCut->isHidden());
+
+    // A field of a hundred thousand characters fills its cell with its start.
+    const QByteArray longField(100'000, 'x');
+    screen()->chooseCsvFile(writeFile(QStringLiteral("field.csv"), "Date,Payee,Amount\n2024-01-02," + longField + ",-1\n"));
+    QCOMPARE(table->item(1, 1)->text(), QString(CsvPreview::kMaxFieldChars, u'x'));
+    QCOMPARE(table->item(1, 2)->text(), QStringLiteral("-1"));
+
+    // A quote never closed holds the rest of the file, thousands of lines,
+    // in one row, as the import reads it: the preview stops there.
+    QByteArray open = "Date,Payee,Amount\n2024-01-02,\"Shop\n";
+    for (int i = 0; i < 5000; ++i)
+        open += "2024-01-03,Shop,-1.00\n";
+    const CsvPreview openPreview(open);
+    QCOMPARE(openPreview.rows().size(), 2);
+    QVERIFY(!openPreview.isCut());
+    QCOMPARE(openPreview.rows().last().last().size(), CsvPreview::kMaxFieldChars);
+
+    // A file of nothing else holds no row to import.
+    QVERIFY(refusalOfCsvFile(writeFile(QStringLiteral("commas.csv"), commas)).contains(QStringLiteral("no rows")));
+    QCOMPARE(table->columnCount(), 3);
+}
+
+void TestImportScreen::previewShowsQuotedFieldsAsTheImportStoresThem()
+{
+    const Account account = addAccount(QStringLiteral("Checking"));
+    const QString path = writeFile(QStringLiteral("quoted.csv"),
+                                   "Date,Payee,Amount,Memo\r\n"
+                                   "2024-01-02,\"Smith, John\",\"-1,204.50\",\"first line\r\nsecond, line\"\r\n"
+                                   "2024-01-03,  \"The \"\"Best\"\" Shop\"  ,-1.00,\"\"\r\n"
+                                   "2024-01-04,\"a\nb\",-2.00,12\" pizza\r\n");
+    screen()->chooseCsvFile(path);
+    auto* table = screen()->findChild<QTableWidget*>(QStringLiteral("previewTable"));
+    QCOMPARE(table->rowCount(), 4);
+    QCOMPARE(table->columnCount(), 4);
+    QList<QStringList> shown;
+    for (int row = 1; row < table->rowCount(); ++row) {
+        QStringList fields;
+        for (int column = 0; column < table->columnCount(); ++column)
+            fields << (table->item(row, column) ? table->item(row, column)->text() : QString());
+        shown << fields;
+    }
+    QCOMPARE(shown, QList<QStringList>({{"2024-01-02", "Smith, John", "-1,204.50", "first line\r\nsecond, line"},
+                                        {"2024-01-03", "The \"Best\" Shop", "-1.00", ""},
+                                        {"2024-01-04", "a\nb", "-2.00", "12\" pizza"}}));
+
+    // What the preview shows is what the import stores.
+    combo("accountCombo")->setCurrentIndex(combo("accountCombo")->findData(account.id));
+    combo("memoColumnCombo")->setCurrentIndex(combo("memoColumnCombo")->findData(3));
+    screen()->runImport();
+    QList<QStringList> stored;
+    for (const Transaction& row : m_state->transactionRepository()->listByAccount(account.id))
+        stored << QStringList({row.date.toString(Qt::ISODate), row.payee, QString::number(row.amount), row.memo});
+    std::sort(stored.begin(), stored.end());
+    QCOMPARE(stored, QList<QStringList>({{shown[0][0], shown[0][1], "-120450", shown[0][3]},
+                                         {shown[1][0], shown[1][1], "-100", shown[1][3]},
+                                         {shown[2][0], shown[2][1], "-200", shown[2][3]}}));
 }
 
 void TestImportScreen::columnChoicesFollowTheFirstRowAndKeepTheMapping()
@@ -723,17 +841,11 @@ void TestImportScreen::importWithoutAnAccountCreatesOneWithItsOpeningBalance()
     const QDate asOf(2024, 3, 1);
     QString question;
     ModalWatcher watcher([&](QWidget* modal) {
-        if (auto* box = qobject_cast<QMessageBox*>(modal)) {
-            question = box->windowTitle();
-            box->button(QMessageBox::Yes)->click();
+        if (sayYesToQuestion(modal, &question))
             return;
-        }
         auto* form = qobject_cast<AccountFormDialog*>(modal);
         QVERIFY(form);
-        for (auto* edit : form->findChildren<QLineEdit*>()) {
-            if (edit->placeholderText() == QStringLiteral("Account name"))
-                edit->setText(QStringLiteral("First Bank"));
-        }
+        nameAccount(form, QStringLiteral("First Bank"));
         form->findChild<SmartAmountField*>()->setMinorUnits(startingBalance);
         form->findChild<QDateEdit*>()->setDate(asOf);
         form->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
@@ -774,16 +886,11 @@ void TestImportScreen::failedCsvImportSaysTheAccountItMadeStays()
     screen()->chooseCsvFile(path);
     // The file goes away while the user makes the account.
     ModalWatcher watcher([&](QWidget* modal) {
-        if (auto* box = qobject_cast<QMessageBox*>(modal)) {
-            box->button(QMessageBox::Yes)->click();
+        if (sayYesToQuestion(modal))
             return;
-        }
         auto* form = qobject_cast<AccountFormDialog*>(modal);
         QVERIFY(form);
-        for (auto* edit : form->findChildren<QLineEdit*>()) {
-            if (edit->placeholderText() == QStringLiteral("Account name"))
-                edit->setText(QStringLiteral("First Bank"));
-        }
+        nameAccount(form, QStringLiteral("First Bank"));
         QVERIFY(QFile::remove(path));
         form->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
     });
