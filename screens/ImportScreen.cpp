@@ -27,7 +27,9 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollArea>
+#include <QSet>
 #include <QStackedWidget>
+#include <QStandardItemModel>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -601,7 +603,7 @@ void ImportScreen::chooseQifFiles(const QStringList& paths)
 
 void ImportScreen::buildQifMappingRows(const QList<QifSourceAccount>& sources)
 {
-    const QList<Account> accounts = m_appState->accountRepository()->listActive();
+    const QifAccountMapping mapping(m_appState->accountRepository()->listActive());
     QWidget* previous = m_previewTable;
     for (const QifSourceAccount& source : sources) {
         auto* combo = new QComboBox;
@@ -610,8 +612,8 @@ void ImportScreen::buildQifMappingRows(const QList<QifSourceAccount>& sources)
         combo->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
         combo->setAccessibleName(source.displayName);
         const QifMappingRow row{source, combo};
-        fillQifCombo(row, accounts);
-        combo->setCurrentIndex(QifAccountMapping::preselected(source, accounts, m_keptNewAccounts.value(source.name)));
+        fillQifCombo(row, mapping);
+        combo->setCurrentIndex(mapping.preselected(source, m_keptNewAccounts.value(source.name)));
         m_qifRowsLayout->addRow(sourceLabel(source.displayName), combo);
         m_qifMappingRows.append(row);
         setTabOrder(previous, combo);
@@ -620,17 +622,26 @@ void ImportScreen::buildQifMappingRows(const QList<QifSourceAccount>& sources)
     setTabOrder(previous, m_importButton);
 }
 
-void ImportScreen::fillQifCombo(const QifMappingRow& row, const QList<Account>& accounts)
+void ImportScreen::fillQifCombo(const QifMappingRow& row, const QifAccountMapping& mapping)
 {
-    row.combo->clear();
-    for (const QifAccountMapping::Choice& choice : QifAccountMapping::choices(row.source, accounts))
-        row.combo->addItem(choice.text, choice.value);
+    // Filled before the combo shows it: an item added to a combo restarts
+    // its list's layout timer, and with a timer for each of many rows
+    // every restart would go through all of them.
+    auto* model = new QStandardItemModel(row.combo);
+    for (const QifAccountMapping::Choice& choice : mapping.choices(row.source)) {
+        auto* item = new QStandardItem(choice.text);
+        item->setData(choice.value, Qt::UserRole);
+        model->appendRow(item);
+    }
+    // The combo deletes the model it had.
+    row.combo->setModel(model);
 }
 
 void ImportScreen::removeQifMappingRows()
 {
+    // From the last: each removal of the first would move all the others up.
     while (m_qifRowsLayout->rowCount() > 0)
-        m_qifRowsLayout->removeRow(0);
+        m_qifRowsLayout->removeRow(m_qifRowsLayout->rowCount() - 1);
     m_qifMappingRows.clear();
 }
 
@@ -643,12 +654,13 @@ void ImportScreen::reloadAccounts()
         m_accountCombo->addItem(account.name, account.id);
     m_accountCombo->setCurrentIndex(qMax(m_accountCombo->findData(target), 0));
 
+    const QifAccountMapping mapping(accounts);
     for (const QifMappingRow& row : std::as_const(m_qifMappingRows)) {
         const QString chosen = row.combo->currentData().toString();
-        fillQifCombo(row, accounts);
-        const int index = row.combo->findData(chosen);
-        const QString kept = m_keptNewAccounts.value(row.source.name);
-        row.combo->setCurrentIndex(index >= 0 ? index : QifAccountMapping::preselected(row.source, accounts, kept));
+        fillQifCombo(row, mapping);
+        const int index = mapping.indexOf(chosen);
+        row.combo->setCurrentIndex(index >= 0 ? index
+                                              : mapping.preselected(row.source, m_keptNewAccounts.value(row.source.name)));
     }
 }
 
@@ -760,11 +772,13 @@ std::optional<QHash<QString, QString>> ImportScreen::qifAccountMap(QList<Account
 
 void ImportScreen::keepForRetry(const QHash<QString, QString>& accountMap, const QList<Account>& created)
 {
-    for (const Account& account : created) {
-        for (auto it = accountMap.cbegin(); it != accountMap.cend(); ++it) {
-            if (it.value() == account.id)
-                m_keptNewAccounts.insert(it.key(), account.id);
-        }
+    QSet<QString> createdIds;
+    createdIds.reserve(created.size());
+    for (const Account& account : created)
+        createdIds.insert(account.id);
+    for (auto it = accountMap.cbegin(); it != accountMap.cend(); ++it) {
+        if (createdIds.contains(it.value()))
+            m_keptNewAccounts.insert(it.key(), it.value());
     }
 }
 

@@ -25,6 +25,7 @@ class QGridLayout;
 class QLabel;
 class QPlainTextEdit;
 class QPushButton;
+class QifAccountMapping;
 class QRadioButton;
 class QStackedWidget;
 class QTableWidget;
@@ -107,7 +108,7 @@ private:
     // Lists the live accounts again in the target combo and in each QIF
     // row, keeping what was chosen while it is still there.
     void reloadAccounts();
-    void fillQifCombo(const QifMappingRow& row, const QList<Account>& accounts);
+    void fillQifCombo(const QifMappingRow& row, const QifAccountMapping& mapping);
     void updateImportButton();
 
     // The account a CSV file goes into; asks for a new one when the ledger

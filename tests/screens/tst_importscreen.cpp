@@ -115,6 +115,7 @@ private Q_SLOTS:
     void qifRowsOfferAccountsNewAccountsAndSkip();
     void newAccountsTakeTheNamesTheRowsOffer();
     void failedQifImportKeepsItsNewAccountsForTheRetry();
+    void qifMappingFindsAccountsByIdAndName();
     void stagedQifImportLinksTheTransferThroughTheWindow_data();
     void stagedQifImportLinksTheTransferThroughTheWindow();
     void choicesFollowAccountChanges();
@@ -673,8 +674,36 @@ void TestImportScreen::failedQifImportKeepsItsNewAccountsForTheRetry()
     // An account made before that is gone by now gives way to the usual choice.
     const QifSourceAccount source{bare, QStringLiteral("my bank.qif (no account header)"), true, AccountType::Checking};
     const int madeAt = made[0].name == QStringLiteral("my bank") ? 0 : 1;
-    QCOMPARE(QifAccountMapping::preselected(source, made, made[madeAt].id), madeAt + 2);
-    QCOMPARE(QifAccountMapping::preselected(source, made, QStringLiteral("gone")), 0);
+    const QifAccountMapping mapping(made);
+    QCOMPARE(mapping.preselected(source, made[madeAt].id), madeAt + 2);
+    QCOMPARE(mapping.preselected(source, QStringLiteral("gone")), 0);
+}
+
+void TestImportScreen::qifMappingFindsAccountsByIdAndName()
+{
+    const auto account = [](const QString& id, const QString& name) {
+        Account made;
+        made.id = id;
+        made.name = name;
+        return made;
+    };
+    // Names match ignoring case, the first of equal names wins.
+    const QifAccountMapping mapping({account(QStringLiteral("a"), QStringLiteral("Ärger")),
+                                     account(QStringLiteral("b"), QStringLiteral("Savings")),
+                                     account(QStringLiteral("c"), QStringLiteral("SAVINGS"))});
+    const auto named = [](const QString& name) {
+        return QifSourceAccount{name, name, false, AccountType::Checking};
+    };
+    QCOMPARE(mapping.preselected(named(QStringLiteral("savings"))), 3);
+    QCOMPARE(mapping.preselected(named(QStringLiteral("äRGER"))), 2);
+    QCOMPARE(mapping.preselected(named(QStringLiteral("Saving"))), 0);
+    QCOMPARE(mapping.preselected(named(QStringLiteral("Saving")), QStringLiteral("c")), 4);
+    // Each value's index is its place among the choices.
+    const QList<QifAccountMapping::Choice> choices = mapping.choices(named(QStringLiteral("x")));
+    QCOMPARE(choices.size(), 5);
+    for (int i = 0; i < choices.size(); ++i)
+        QCOMPARE(mapping.indexOf(choices[i].value), i);
+    QCOMPARE(mapping.indexOf(QStringLiteral("gone")), -1);
 }
 
 void TestImportScreen::stagedQifImportLinksTheTransferThroughTheWindow_data()
