@@ -24,13 +24,23 @@ AccountImportCache::AccountImportCache(QList<Transaction> rows)
     }
 }
 
-std::optional<qsizetype> AccountImportCache::takeMatch(const QString& matchKey)
+std::optional<qsizetype> AccountImportCache::takeMatch(const QString& matchKey, int file)
 {
     const auto found = m_matches.find(matchKey);
-    if (found == m_matches.end() || found->taken == found->rows.size())
+    if (found == m_matches.end())
         return std::nullopt;
-    return found->rows[found->taken++];
+    if (found->file != file) {
+        found->file = file;
+        found->taken = 0;
+    }
+    const qsizetype taken = found->taken;
+    if (taken == found->rows.size() + found->written)
+        return std::nullopt;
+    ++found->taken;
+    return taken < found->rows.size() ? found->rows[taken] : kWrittenByRun;
 }
+
+void AccountImportCache::addWritten(const QString& matchKey) { ++m_matches[matchKey].written; }
 
 std::optional<qsizetype> AccountImportCache::findRetroactivePartner(const QString& sourceAccount, const QDate& date,
                                                                     qint64 amount) const

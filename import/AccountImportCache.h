@@ -12,18 +12,27 @@
 #include <optional>
 
 // What a QIF import needs to know of one account it writes to or links into,
-// read once per run: the live rows by match key, for duplicates, and the
-// rows that wait for the other side of their transfer (a transfer hint in
-// the memo, no link), for linking. Lookups are hash lookups.
+// read once per run: the live rows by match key, and the records of the run
+// that join them, for duplicates; the rows that wait for the other side of
+// their transfer (a transfer hint in the memo, no link), for linking. Lookups
+// are hash lookups.
 class AccountImportCache
 {
 public:
     explicit AccountImportCache(QList<Transaction> rows);
 
-    // Takes one of the rows of this match key that no earlier call took, one
-    // without a transfer link first: a file's record is a duplicate only as
-    // often as the account holds its key. None when all are taken.
-    std::optional<qsizetype> takeMatch(const QString& matchKey);
+    // What takeMatch gives for a record that an earlier file of the run writes.
+    static constexpr qsizetype kWrittenByRun = -1;
+
+    // Takes one of the transactions of this match key that no earlier call
+    // for the same file took: the rows as read first, one without a transfer
+    // link before the others, then those the run writes (kWrittenByRun). So
+    // each file finds each of them once, as if the files were imported one
+    // after the other, and a file's record is a duplicate only as often as
+    // they hold its key. None when all are taken.
+    std::optional<qsizetype> takeMatch(const QString& matchKey, int file);
+    // A record the run writes joins the transactions that later files match.
+    void addWritten(const QString& matchKey);
 
     // The first row whose hint names `sourceAccount` (ignoring case), on
     // `date` with the amount opposite to `amount`, that is still linkable.
@@ -43,7 +52,11 @@ private:
     struct Matches
     {
         QList<qsizetype> rows;
+        // Records of the run of this key.
+        qsizetype written = 0;
+        // How many of them the file `file` took.
         qsizetype taken = 0;
+        int file = -1;
     };
     // A row waiting for the other side of a transfer.
     struct WaitingKey

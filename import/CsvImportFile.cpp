@@ -1,6 +1,7 @@
 #include "import/CsvImportFile.h"
 
 #include "import/CsvRecordReader.h"
+#include "import/ImportFile.h"
 
 CsvImportFile::CsvImportFile(QByteArray bytes, const CsvColumnMapping& mapping)
     : m_bytes(std::move(bytes))
@@ -18,7 +19,7 @@ CsvImportFile::CsvImportFile(QByteArray bytes, const CsvColumnMapping& mapping)
 bool CsvImportFile::forEachRecord(const std::function<bool(CsvRow&)>& handle) const
 {
     bool header = m_mapping.hasHeader;
-    return CsvSplitter::split(m_bytes, kMaxRecordChars, [&](CsvRow& row) {
+    return CsvSplitter::split(m_bytes, ImportFile::kMaxRecordChars, [&](CsvRow& row) {
         if (!std::exchange(header, false))
             return handle(row);
         // A header whose quote never closed took the lines after it along.

@@ -11,7 +11,8 @@
 
 // The records of one CSV file for an import, split from its bytes as they
 // are needed rather than held as rows: once to count them and decide the
-// day/month order from the whole date column, once more to import them.
+// day/month order from the whole date column, once more to import them. A
+// record longer than ImportFile::kMaxRecordChars comes without its fields.
 //
 // Each record counts once, except one that a quoted field left open to the
 // end of the file: it counts once for each line with text that it took, as
@@ -20,10 +21,6 @@
 class CsvImportFile
 {
 public:
-    // No bank writes a row this long; a longer one is no transaction, and
-    // its fields are not kept.
-    static constexpr qsizetype kMaxRecordChars = 256 * 1024;
-
     CsvImportFile(QByteArray bytes, const CsvColumnMapping& mapping);
 
     // The records after the header, as counted above.

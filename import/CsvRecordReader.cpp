@@ -26,7 +26,7 @@ void CsvRecordReader::voteOnDateOrder(const CsvColumnMapping& mapping, const QSt
     votes.add(readNumericDate(text, DateOrder::DayFirst).isValid(), readNumericDate(text, DateOrder::MonthFirst).isValid());
 }
 
-std::optional<CsvRecord> CsvRecordReader::read(const QStringList& row) const
+std::optional<CsvRecord> CsvRecordReader::read(const QStringList& row, bool* amountBeyondDecimals) const
 {
     if (!hasColumn(row, m_mapping.dateColumn) || !hasColumn(row, m_mapping.payeeColumn)
         || !hasColumn(row, m_mapping.amountColumn))
@@ -35,7 +35,8 @@ std::optional<CsvRecord> CsvRecordReader::read(const QStringList& row) const
     record.date = readDate(row[m_mapping.dateColumn]);
     if (!record.date.isValid())
         return std::nullopt;
-    const std::optional<qint64> amount = readImportAmount(row[m_mapping.amountColumn], m_currency);
+    const std::optional<qint64> amount =
+        readImportAmount(row[m_mapping.amountColumn], m_currency, amountBeyondDecimals);
     if (!amount)
         return std::nullopt;
     record.amount = *amount;
@@ -50,7 +51,7 @@ std::optional<CsvRecord> CsvRecordReader::read(const QStringList& row) const
 QDate CsvRecordReader::readDate(const QString& text) const
 {
     if (m_format) {
-        const QDate date = m_format->read(text);
+        const QDate date = withinImportYears(m_format->read(text));
         if (date.isValid())
             return date;
     }

@@ -38,7 +38,9 @@ public:
 
     // None when the row has no date, payee or amount field, or its date or
     // amount is unreadable: such a row is no transaction, never one of 0.
-    std::optional<CsvRecord> read(const QStringList& row) const;
+    // `amountBeyondDecimals`, when given, tells whether the amount was
+    // unreadable only for its decimals (see readImportAmount).
+    std::optional<CsvRecord> read(const QStringList& row, bool* amountBeyondDecimals = nullptr) const;
 
 private:
     QDate readDate(const QString& text) const;

@@ -154,9 +154,9 @@ void CsvSplitter::takeUnquoted(QChar c, bool endMarkIsText)
         m_quoted = true;
         m_fieldStarted = true;
         m_quoteLine = m_line;
-        ++m_recordChars;
+        countChars(1);
     } else if (c == kComma) {
-        ++m_recordChars;
+        countChars(1);
         endField();
     } else {
         m_fieldStarted = m_fieldStarted || !c.isSpace();
@@ -166,14 +166,19 @@ void CsvSplitter::takeUnquoted(QChar c, bool endMarkIsText)
 
 void CsvSplitter::appendText(QStringView text)
 {
-    m_recordChars += text.size();
+    countChars(text.size());
+    if (!m_tooLong)
+        m_field.append(text);
+}
+
+void CsvSplitter::countChars(qsizetype chars)
+{
+    m_recordChars += chars;
     if (m_maxRecordChars != kNoLimit && m_recordChars > m_maxRecordChars && !m_tooLong) {
         m_tooLong = true;
         m_row.clear();
         m_field.clear();
     }
-    if (!m_tooLong)
-        m_field.append(text);
 }
 
 void CsvSplitter::noteText(QStringView text)

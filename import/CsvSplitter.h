@@ -54,6 +54,8 @@ private:
     void take(QChar c, bool endMarkIsText);
     void takeUnquoted(QChar c, bool endMarkIsText);
     void appendText(QStringView text);
+    // Counts characters of the record, separators too, against the limit.
+    void countChars(qsizetype chars);
     void noteText(QStringView text);
     void newLine();
     void endField();

@@ -34,6 +34,10 @@ std::optional<QList<QStringView>> numericParts(QStringView text)
 
 } // namespace
 
+bool isImportYear(int year) { return year >= kFirstImportYear && year <= kLastImportYear; }
+
+QDate withinImportYears(const QDate& date) { return date.isValid() && isImportYear(date.year()) ? date : QDate(); }
+
 int expandTwoDigitYear(int year)
 {
     if (year < 0 || year > 99)
@@ -50,23 +54,24 @@ QDate readNumericDate(QStringView text, DateOrder order)
     const QStringView b = parts->at(1);
     const QStringView c = parts->at(2);
     if (a.size() == 4)
-        return b.size() <= 2 && c.size() <= 2 ? QDate(a.toInt(), b.toInt(), c.toInt()) : QDate();
+        return b.size() <= 2 && c.size() <= 2 ? withinImportYears(QDate(a.toInt(), b.toInt(), c.toInt())) : QDate();
     if (a.size() > 2 || b.size() > 2 || (c.size() != 2 && c.size() != 4))
         return {};
     const int year = c.size() == 2 ? expandTwoDigitYear(c.toInt()) : c.toInt();
-    return order == DateOrder::DayFirst ? QDate(year, b.toInt(), a.toInt()) : QDate(year, a.toInt(), b.toInt());
+    return withinImportYears(order == DateOrder::DayFirst ? QDate(year, b.toInt(), a.toInt())
+                                                          : QDate(year, a.toInt(), b.toInt()));
 }
 
 QDate readDateAuto(QStringView text, DateOrder order)
 {
     text = text.trimmed();
     if (text.size() == 8 && allDigits(text))
-        return QDate(text.left(4).toInt(), text.mid(4, 2).toInt(), text.right(2).toInt());
+        return withinImportYears(QDate(text.left(4).toInt(), text.mid(4, 2).toInt(), text.right(2).toInt()));
     const QDate numeric = readNumericDate(text, order);
     if (numeric.isValid())
         return numeric;
     static const DateFormat longMonth(QStringLiteral("MMMM d, yyyy"));
     static const DateFormat shortMonth(QStringLiteral("MMM d, yyyy"));
     const QDate named = longMonth.read(text);
-    return named.isValid() ? named : shortMonth.read(text);
+    return withinImportYears(named.isValid() ? named : shortMonth.read(text));
 }

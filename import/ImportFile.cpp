@@ -1,16 +1,9 @@
 #include "import/ImportFile.h"
 
-#include "import/ImportText.h"
 #include "services/RegularFile.h"
 
 #include <QFile>
 #include <QtDebug>
-
-std::optional<QString> ImportFile::readText(const QString& path, QString* failure)
-{
-    const std::optional<QByteArray> bytes = readBytes(path, failure);
-    return bytes ? std::optional<QString>(decodeImportText(*bytes)) : std::nullopt;
-}
 
 std::optional<QByteArray> ImportFile::readBytes(const QString& path, QString* failure)
 {

@@ -34,8 +34,26 @@ struct ImportResult
     // could tell.
     std::optional<DateOrder> guessedDateOrder;
     // Sentences for the user about what the counts alone do not tell (where a
-    // quote left open swallowed the rest of a file), in file order.
+    // quote left open swallowed the rest of a file, which record was not
+    // imported and why), in file order.
     QStringList notes;
+    // Notes about single records go into notes up to this many; a file of
+    // thousands of such records would bury the summary.
+    static constexpr int kMaxRecordNotes = 20;
+    int recordNotes = 0;
+    // The records noted beyond kMaxRecordNotes.
+    int recordNotesLeftOut = 0;
+
+    // Notes a record that was not imported, naming it, as said above.
+    void noteRecord(const QString& note)
+    {
+        if (recordNotes == kMaxRecordNotes) {
+            ++recordNotesLeftOut;
+            return;
+        }
+        ++recordNotes;
+        notes << note;
+    }
 
     // Nothing of the run was kept: the file was refused or unreadable, a
     // record could not be stored, or a database error rolled everything back.

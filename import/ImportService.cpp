@@ -82,18 +82,21 @@ void addSplitRemainder(QifImportRecord& record)
 }
 
 // The records of the files and where each goes, amounts read in the currency
-// of the account it goes into. `mapping` is by lower-cased source name; a
-// file's transactions outside any account block go by the file's path.
+// of the account it goes into; a record with an amount of more decimals than
+// that currency has is noted in `result`. `mapping` is by lower-cased source
+// name; a file's transactions outside any account block go by the file's path.
 QList<QifImportRecord> importRecords(const QList<QifFileSet::File>& files, const QHash<QString, QString>& mapping,
-                                     const QHash<QString, Currency>& currencies)
+                                     const QHash<QString, Currency>& currencies, ImportResult& result)
 {
     QList<QifImportRecord> records;
     QHash<QString, QString> targets; // by source name as written
-    for (const QifFileSet::File& file : files) {
+    for (int fileIndex = 0; fileIndex < files.size(); ++fileIndex) {
+        const QifFileSet::File& file = files[fileIndex];
         for (const QifTransaction& transaction : file.parsed.transactions) {
             QifImportRecord& record = records.emplace_back();
             static_cast<QifTransaction&>(record) = transaction;
             record.file = file.path;
+            record.fileIndex = fileIndex;
             const QString& source = transaction.sourceAccount.isEmpty() ? file.path : transaction.sourceAccount;
             auto target = targets.constFind(source);
             if (target == targets.cend())
@@ -103,14 +106,21 @@ QList<QifImportRecord> importRecords(const QList<QifFileSet::File>& files, const
                 continue;
             record.transactionId = newOrderedRecordId();
             const Currency currency = currencies.value(record.targetAccountId);
-            record.amount = parseQifAmount(transaction.amountText, currency);
+            bool beyondDecimals = false;
+            record.amount = parseQifAmount(transaction.amountText, currency, &beyondDecimals);
             for (const QifSplit& split : transaction.splits) {
-                const std::optional<qint64> amount =
-                    split.amountText.isEmpty() ? std::optional<qint64>(0) : parseQifAmount(split.amountText, currency);
+                bool splitBeyondDecimals = false;
+                const std::optional<qint64> amount = split.amountText.isEmpty()
+                    ? std::optional<qint64>(0)
+                    : parseQifAmount(split.amountText, currency, &splitBeyondDecimals);
                 if (!amount)
                     record.amount.reset();
+                beyondDecimals = beyondDecimals || splitBeyondDecimals;
                 record.splitAmounts.append(amount.value_or(0));
             }
+            if (!record.amount && beyondDecimals)
+                ImportService::noteBeyondDecimals(result, QifImportWriter::placeOf(record.file, record.line),
+                                                  currency);
             addSplitRemainder(record);
         }
     }
@@ -161,8 +171,6 @@ ImportService::ImportService(Database* database, AccountRepository* accounts, Tr
 {
 }
 
-QDate ImportService::parseDateAuto(const QString& text, DateOrder order) { return readDateAuto(text, order); }
-
 QString ImportService::matchKey(const QDate& date, qint64 amount, const QString& payee)
 {
     // Written by hand: QDate::toString formats through printf, and an import
@@ -194,12 +202,8 @@ ImportResult ImportService::importCsv(const QString& filePath, const QString& ac
         return refused(what, tr("The account to import into does not exist."));
     QString failure;
     std::optional<QByteArray> bytes = ImportFile::readBytes(filePath, &failure);
-    if (!bytes) {
-        ImportResult result;
-        result.failed = true;
-        result.failure = failure;
-        return result;
-    }
+    if (!bytes)
+        return refused(what, failure);
     // The file is split as it is read, twice: to count its rows and decide
     // its date order first, then to import them.
     const CsvImportFile file(std::move(*bytes), mapping);
@@ -240,9 +244,15 @@ ImportResult ImportService::importCsv(const QString& filePath, const QString& ac
                 }
                 if (!progress.next())
                     return false;
-                const std::optional<CsvRecord> record = row.tooLong ? std::nullopt : reader.read(row.fields);
+                bool beyondDecimals = false;
+                const std::optional<CsvRecord> record =
+                    row.tooLong ? std::nullopt : reader.read(row.fields, &beyondDecimals);
                 if (!record) {
                     ++result.unparseable;
+                    if (row.tooLong)
+                        noteOverlong(result, tr("Line %1").arg(row.line));
+                    else if (beyondDecimals)
+                        noteBeyondDecimals(result, tr("Line %1").arg(row.line), account->currency);
                     return true;
                 }
                 const auto match = existing.find(matchKey(record->date, record->amount, record->payee));
@@ -349,6 +359,8 @@ ImportResult ImportService::importQif(const QStringList& files, const QHash<QStr
     for (const QifFileSet::File& file : fileSet.files()) {
         result.unparseable += file.parsed.incompleteRecords;
         result.metadataSkipped += file.parsed.skippedRecords;
+        for (const int line : file.parsed.overlongLines)
+            noteOverlong(result, QifImportWriter::placeOf(file.path, line));
         for (const QifCategory& category : file.parsed.categories) {
             if (listedNames.contains(category.name))
                 continue;
@@ -356,7 +368,7 @@ ImportResult ImportService::importQif(const QStringList& files, const QHash<QStr
             listedCategories.append(category);
         }
     }
-    QList<QifImportRecord> records = importRecords(fileSet.files(), mapping, currencies);
+    QList<QifImportRecord> records = importRecords(fileSet.files(), mapping, currencies, result);
 
     const QDateTime now = nowUtc();
     ImportCategories categories(m_categories, now);
@@ -387,6 +399,21 @@ bool ImportService::notStored(ImportResult& result, const QString& what)
 {
     result.failure = tr("%1 could not be stored (%2): nothing was imported.").arg(what, SqlStatement::lastFailure());
     return false;
+}
+
+void ImportService::noteBeyondDecimals(ImportResult& result, const QString& what, Currency currency)
+{
+    result.noteRecord(tr("%1: the amount has more decimal places than the account's currency (%2) has; the record "
+                         "was not imported.")
+                          .arg(what, currencyToString(currency)));
+}
+
+void ImportService::noteOverlong(ImportResult& result, const QString& what)
+{
+    result.noteRecord(tr("%1: the line is longer than %2 characters, more than any transaction takes; its record was "
+                         "not imported.")
+                          .arg(what)
+                          .arg(ImportFile::kMaxRecordChars));
 }
 
 bool ImportService::beyondBalance(ImportResult& result, const QString& what)

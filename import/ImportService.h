@@ -1,9 +1,9 @@
 #pragma once
 
 #include "import/CsvColumnMapping.h"
-#include "import/ImportDate.h"
 #include "import/ImportResult.h"
 #include "import/QifScanResult.h"
+#include "storage/Enums.h"
 
 #include <QDate>
 #include <QHash>
@@ -60,8 +60,9 @@ public:
     // an account id; names match without regard to case; a name mapped to
     // an empty id, or not at all, is skipped). Categories are created as
     // needed (Income when a category list says so), split lines kept, and a
-    // record whose match key the account already holds is a duplicate (as
-    // often as it holds it). The two sides of a transfer are linked, inside
+    // record whose match key the account already holds, or an earlier file
+    // of the same import writes, is a duplicate (as often as they hold it),
+    // as if the files were imported one after the other. The two sides of a transfer are linked, inside
     // the import or to a side an earlier import wrote with a transfer hint;
     // a side whose other side is not at hand gets the hint. A transfer to an
     // account that is no source account of these files goes to the one live
@@ -70,10 +71,6 @@ public:
     // no signals, nothing written) when a file cannot be read, a mapped
     // account is not live or another import runs.
     ImportResult importQif(const QStringList& files, const QHash<QString, QString>& accountMap);
-
-    // A date in any of the forms bank files use (see readDateAuto); numeric
-    // dates in `order`.
-    static QDate parseDateAuto(const QString& text, DateOrder order = DateOrder::MonthFirst);
 
     // What makes two transactions the same for duplicate detection:
     // "yyyy-MM-dd|amount in minor units|payee", the payee as written.
@@ -87,6 +84,12 @@ public:
     // take its account's balance beyond what a balance holds (see MoneySum):
     // the ledger could no longer be backed up and restored whole.
     static bool beyondBalance(ImportResult& result, const QString& what);
+    // Notes that the record `what` names was not imported because an amount
+    // of it has more decimals than `currency` (see readImportAmount).
+    static void noteBeyondDecimals(ImportResult& result, const QString& what, Currency currency);
+    // Notes that the record the line `what` names holds was not imported
+    // because the line is longer than ImportFile::kMaxRecordChars.
+    static void noteOverlong(ImportResult& result, const QString& what);
 
 Q_SIGNALS:
     void importStarted(int totalRecords);

@@ -3,10 +3,15 @@
 #include <QByteArrayView>
 #include <QString>
 
-// The text of a CSV or QIF file (see decodeImportText), decoded a piece at a
-// time, so that a large file is never held as bytes and as text at once. The
-// encoding is decided once from the whole file; pieces never end inside a
-// character, so they join into exactly the text of the whole.
+// The text of a CSV or QIF file, whatever program wrote it, decoded a piece
+// at a time, so that a large file is never held as bytes and as text at once.
+// A byte-order mark (UTF-8, UTF-16LE, UTF-16BE) decides the encoding; without
+// one, bytes that are valid UTF-8 are read as UTF-8 and anything else as
+// Windows-1252, the encoding older bank software writes. Never fails: every
+// byte of a Windows-1252 text becomes one character, and a UTF-16 text cut
+// off in the middle of a character ends in U+FFFD. The encoding is decided
+// once from the whole file; pieces never end inside a character, so they
+// join into exactly the text of the whole.
 //
 // Invalid UTF-16 (a surrogate without its partner) becomes U+FFFD, one for
 // each such code unit, and the text around it is kept: stored as it was,

@@ -10,8 +10,9 @@
 // One transaction of a QIF import, as the file gave it and where it goes.
 struct QifImportRecord : QifTransaction
 {
-    // The file it was read from.
+    // The file it was read from, and that file's place among the import's.
     QString file;
+    int fileIndex = 0;
     // The account its source account is mapped to; empty when unmapped.
     QString targetAccountId;
     // The amount and the split amounts in the target account's minor units;

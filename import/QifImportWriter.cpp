@@ -46,9 +46,13 @@ bool QifImportWriter::write(QList<QifImportRecord>& records, ImportProgress& pro
     m_states = QList<State>(records.size(), State::Waiting);
     m_standIns = QList<qsizetype>(records.size(), -1);
     // Duplicates first: a transfer whose other side is one links to the row
-    // that side stands for.
+    // that side stands for. One that an earlier file of the run writes pairs
+    // in its duplicate's place, as if the files were imported one after the
+    // other.
     markDuplicates();
-    pairTransfers(records);
+    pairTransfers(records, [this](int i) {
+        return m_states[i] == State::Duplicate && m_standIns[i] == AccountImportCache::kWrittenByRun;
+    });
     for (int i = 0; i < records.size(); ++i) {
         if (!progress.next() || !writeRecord(i))
             return false;
@@ -58,16 +62,44 @@ bool QifImportWriter::write(QList<QifImportRecord>& records, ImportProgress& pro
 
 void QifImportWriter::markDuplicates()
 {
-    for (qsizetype i = 0; i < m_records->size(); ++i) {
-        const QifImportRecord& record = m_records->at(i);
-        if (record.targetAccountId.isEmpty() || !record.amount)
+    // File by file: once a file is done, the records of it that are written
+    // join their accounts' transactions for the files after it; a file's own
+    // equal records never stand for each other.
+    const QList<QifImportRecord>& records = *m_records;
+    qsizetype fileStart = 0;
+    for (qsizetype i = 0; i < records.size(); ++i) {
+        const QifImportRecord& record = records[i];
+        if (record.fileIndex != records[fileStart].fileIndex) {
+            joinWritten(fileStart, i);
+            fileStart = i;
+        }
+        if (!isWritable(record))
             continue;
-        const QString key = ImportService::matchKey(record.date, *record.amount, payeeOf(record));
-        if (const std::optional<qsizetype> row = cache(record.targetAccountId).takeMatch(key)) {
+        if (const std::optional<qsizetype> match =
+                cache(record.targetAccountId).takeMatch(matchKeyOf(record), record.fileIndex)) {
             m_states[i] = State::Duplicate;
-            m_standIns[i] = *row;
+            m_standIns[i] = *match;
         }
     }
+}
+
+void QifImportWriter::joinWritten(qsizetype first, qsizetype end)
+{
+    for (qsizetype i = first; i < end; ++i) {
+        const QifImportRecord& record = m_records->at(i);
+        if (m_states[i] == State::Waiting && isWritable(record))
+            cache(record.targetAccountId).addWritten(matchKeyOf(record));
+    }
+}
+
+bool QifImportWriter::isWritable(const QifImportRecord& record)
+{
+    return !record.targetAccountId.isEmpty() && record.amount;
+}
+
+QString QifImportWriter::matchKeyOf(const QifImportRecord& record)
+{
+    return ImportService::matchKey(record.date, *record.amount, payeeOf(record));
 }
 
 bool QifImportWriter::writeRecord(int index)
@@ -249,7 +281,12 @@ bool QifImportWriter::keepsBalance(int index)
 QString QifImportWriter::placeOf(int index) const
 {
     const QifImportRecord& record = m_records->at(index);
-    return tr("%1, line %2").arg(QFileInfo(record.file).fileName()).arg(record.line);
+    return placeOf(record.file, record.line);
+}
+
+QString QifImportWriter::placeOf(const QString& file, int line)
+{
+    return tr("%1, line %2").arg(QFileInfo(file).fileName()).arg(line);
 }
 
 bool QifImportWriter::notStored(int index) const

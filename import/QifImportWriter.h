@@ -51,6 +51,9 @@ public:
     // and security, the other account of a transfer), else a generic text.
     static QString payeeOf(const QifTransaction& record);
 
+    // Where a record stands, for the user: "jan.qif, line 12".
+    static QString placeOf(const QString& file, int line);
+
 private:
     enum class State { Waiting, Duplicate, Written };
     // The other side a written transaction names.
@@ -63,6 +66,12 @@ private:
         qsizetype row = -1;
     };
     void markDuplicates();
+    // The records in [first, end) that are no duplicates join the matches of
+    // their accounts.
+    void joinWritten(qsizetype first, qsizetype end);
+    // Mapped, with a readable amount.
+    static bool isWritable(const QifImportRecord& record);
+    static QString matchKeyOf(const QifImportRecord& record);
     bool writeRecord(int index);
     std::optional<QList<SplitLine>> splitLinesOf(const QifImportRecord& record, const Transaction& t);
     Link chooseLink(int index, Transaction& t);
@@ -88,7 +97,8 @@ private:
     QList<QifImportRecord>* m_records = nullptr;
     ImportResult* m_result = nullptr;
     QList<State> m_states;
-    // The row of its account's cache that a duplicate stands for.
+    // The row of its account's cache that a duplicate stands for, or
+    // AccountImportCache::kWrittenByRun.
     QList<qsizetype> m_standIns;
     // By account id; std::map keeps references valid while caches are added.
     std::map<QString, AccountImportCache> m_caches;

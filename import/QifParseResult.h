@@ -66,8 +66,14 @@ struct QifParseResult
 {
     QList<QifTransaction> transactions;
     QList<QifCategory> categories;
-    // Transaction records with content but no readable date or amount.
+    // Transaction records with content but no readable date or amount, or
+    // with a line longer than ImportFile::kMaxRecordChars.
     int incompleteRecords = 0;
+    // The lines longer than that, counting from 1, in file order. Each
+    // spoils the record it stands in; one in an account block also the
+    // transactions listed under that account, which cannot be told apart
+    // from another's.
+    QList<int> overlongLines;
     // Records of blocks that hold no transactions (classes, memorized
     // transactions, securities, prices, options).
     int skippedRecords = 0;

@@ -1,6 +1,7 @@
 #include "import/QifParser.h"
 
 #include "import/DateOrderVotes.h"
+#include "import/ImportFile.h"
 #include "import/ImportTextDecoder.h"
 #include "storage/Money.h"
 
@@ -11,14 +12,16 @@
 
 namespace {
 
-constexpr int kFirstYear = 1900;
-constexpr int kLastYear = 2200;
-
-// Whole yen have no decimals and the widest range of whole units: an amount
-// text that is unreadable in yen is unreadable in every currency.
-constexpr Currency kWidestCurrency = Currency::JPY;
-
-bool isAmount(QStringView text) { return readImportAmount(text, kWidestCurrency).has_value(); }
+// A text that some currency's amount reads, or that only its decimals keep
+// from reading: the import, knowing the currency, refuses the record then and
+// says why. Currencies have two decimals or, like the yen, none, which leaves
+// the widest range of whole units.
+bool isAmount(QStringView text)
+{
+    bool beyondDecimals = false;
+    return readImportAmount(text, Currency::USD, &beyondDecimals).has_value() || beyondDecimals
+        || readImportAmount(text, Currency::JPY).has_value();
+}
 
 // A line without the byte-order marks an editor may have left and without
 // surrounding blanks.
@@ -29,30 +32,22 @@ QStringView cleanLine(QStringView line)
     return line.trimmed();
 }
 
-// Calls `handle` with each line of the text, split at CR, LF or CR LF.
-template<typename Handle>
-void forEachLine(QStringView text, Handle handle)
-{
-    qsizetype start = 0;
-    for (qsizetype i = 0; i <= text.size(); ++i) {
-        if (i < text.size() && text[i] != u'\n' && text[i] != u'\r')
-            continue;
-        handle(text.mid(start, i - start));
-        if (i + 1 < text.size() && text[i] == u'\r' && text[i + 1] == u'\n')
-            ++i;
-        start = i + 1;
-    }
-}
+// Whether a line is longer than any record a bank writes.
+bool isOverlong(QStringView line) { return line.size() > ImportFile::kMaxRecordChars; }
 
-// The same for the bytes of a file, decoded a piece at a time: a line that
-// runs across pieces is joined first, and a CR LF split between them ends
-// one line.
+// Calls `handle` with each line of a file's bytes, split at CR, LF or CR LF
+// and decoded a piece at a time: a line that runs across pieces is joined
+// first, and a CR LF split between them ends one line. Of a line longer than
+// ImportFile::kMaxRecordChars only enough is kept to tell (see isOverlong).
 template<typename Handle>
 void forEachLineOf(QByteArrayView bytes, Handle handle)
 {
     ImportTextDecoder decoder(bytes);
     QString piece;
     QString carried;
+    const auto carry = [&carried](QStringView part) -> QString& {
+        return carried.append(part.first(qMin(part.size(), ImportFile::kMaxRecordChars + 1 - carried.size())));
+    };
     bool afterCr = false;
     while (decoder.next(piece)) {
         qsizetype start = afterCr && piece.startsWith(u'\n') ? 1 : 0;
@@ -65,7 +60,7 @@ void forEachLineOf(QByteArrayView bytes, Handle handle)
             if (carried.isEmpty()) {
                 handle(line);
             } else {
-                handle(carried.append(line));
+                handle(carry(line));
                 carried.clear();
             }
             if (c == u'\r' && i + 1 == piece.size())
@@ -74,7 +69,7 @@ void forEachLineOf(QByteArrayView bytes, Handle handle)
                 ++i;
             start = i + 1;
         }
-        carried.append(QStringView(piece).sliced(start));
+        carry(QStringView(piece).sliced(start));
     }
     handle(QStringView(carried));
 }
@@ -82,6 +77,8 @@ void forEachLineOf(QByteArrayView bytes, Handle handle)
 // A D line votes on the order of the numeric dates (see DateOrderVotes).
 void voteOnDateOrder(QStringView rawLine, DateOrderVotes& votes)
 {
+    if (isOverlong(rawLine))
+        return;
     const QStringView line = cleanLine(rawLine);
     if (line.size() < 2 || line.front() != u'D')
         return;
@@ -134,6 +131,10 @@ public:
     void read(QStringView rawLine)
     {
         ++m_lineNumber;
+        if (isOverlong(rawLine)) {
+            refuseLine();
+            return;
+        }
         const QStringView line = cleanLine(rawLine);
         if (line.isEmpty())
             return;
@@ -252,6 +253,18 @@ private:
             m_transaction.line = m_lineNumber;
     }
 
+    // A line too long to be part of a transaction spoils its record, or,
+    // in an account block, the account's.
+    void refuseLine()
+    {
+        m_result.overlongLines.append(m_lineNumber);
+        if (m_kind == QifBlockKind::Account)
+            m_accountRefused = true;
+        if (!std::exchange(m_hasContent, true))
+            m_transaction.line = m_lineNumber;
+        m_spoiled = true;
+    }
+
     void finishSplit()
     {
         if (m_inSplit)
@@ -264,13 +277,20 @@ private:
         finishSplit();
         switch (m_kind) {
         case QifBlockKind::Account:
-            if (!m_pendingAccount.isEmpty()) {
+            // The transactions under an account whose name was refused are
+            // no other account's.
+            if (std::exchange(m_accountRefused, false)) {
+                m_account.clear();
+                m_pendingAccount.clear();
+                m_accountSpoiled = true;
+            } else if (!m_pendingAccount.isEmpty()) {
                 m_account = std::exchange(m_pendingAccount, {});
                 m_accountListed = false;
+                m_accountSpoiled = false;
             }
             break;
         case QifBlockKind::CategoryList:
-            if (m_hasContent && !m_category.name.isEmpty())
+            if (m_hasContent && !m_spoiled && !m_category.name.isEmpty())
                 m_result.categories.append(m_category);
             m_category = {};
             break;
@@ -286,11 +306,12 @@ private:
         }
         m_transaction = {};
         m_hasContent = false;
+        m_spoiled = false;
     }
 
     void finishTransaction()
     {
-        if (!m_transaction.date.isValid() || m_transaction.amountText.isEmpty()) {
+        if (m_spoiled || m_accountSpoiled || !m_transaction.date.isValid() || m_transaction.amountText.isEmpty()) {
             ++m_result.incompleteRecords;
             return;
         }
@@ -318,18 +339,17 @@ private:
     QifSplit m_split;
     bool m_inSplit = false;
     bool m_hasContent = false;
+    // The record holds a line too long to read.
+    bool m_spoiled = false;
+    // The account block being read holds such a line ...
+    bool m_accountRefused = false;
+    // ... and so the transactions of the account it named are unreadable.
+    bool m_accountSpoiled = false;
     QifParseResult m_result;
     QSet<QString> m_seenAccounts;
 };
 
 } // namespace
-
-QifParseResult parseQif(const QString& text, DateOrder order)
-{
-    QifReader reader(order);
-    forEachLine(text, [&reader](QStringView line) { reader.read(line); });
-    return reader.finish();
-}
 
 QifParseResult parseQif(QByteArrayView bytes, DateOrder order)
 {
@@ -378,14 +398,6 @@ QifAccountType qifAccountType(QStringView line)
     return QifAccountType::Bank;
 }
 
-std::optional<DateOrder> guessQifDateOrder(const QStringList& texts)
-{
-    DateOrderVotes votes;
-    for (const QString& text : texts)
-        forEachLine(text, [&votes](QStringView line) { voteOnDateOrder(line, votes); });
-    return votes.decided();
-}
-
 std::optional<DateOrder> guessQifDateOrder(const QList<QByteArray>& files)
 {
     DateOrderVotes votes;
@@ -409,12 +421,15 @@ QDate parseQifDate(QStringView text, DateOrder order)
         day = c;
     }
     year = expandTwoDigitYear(year);
-    if (year < kFirstYear || year > kLastYear)
+    if (!isImportYear(year))
         return {};
     return QDate(year, month, day);
 }
 
-std::optional<qint64> parseQifAmount(QStringView text, Currency currency) { return readImportAmount(text, currency); }
+std::optional<qint64> parseQifAmount(QStringView text, Currency currency, bool* beyondDecimals)
+{
+    return readImportAmount(text, currency, beyondDecimals);
+}
 
 QifCategoryOrTransfer splitCategoryOrTransfer(QStringView text)
 {

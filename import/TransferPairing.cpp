@@ -35,7 +35,7 @@ bool isSelfTransfer(const QifTransaction& transaction)
         && transaction.transferAccount.compare(transaction.sourceAccount, Qt::CaseInsensitive) == 0;
 }
 
-int pairTransfers(QList<QifImportRecord>& records)
+int pairTransfers(QList<QifImportRecord>& records, const std::function<bool(int)>& leftOut)
 {
     // Sides not yet paired, oldest first, by the transfer they stand for. A
     // record completes the earliest waiting side of the mirrored transfer.
@@ -43,7 +43,7 @@ int pairTransfers(QList<QifImportRecord>& records)
     int pairs = 0;
     for (int i = 0; i < records.size(); ++i) {
         QifImportRecord& record = records[i];
-        if (!canPair(record))
+        if (!canPair(record) || (leftOut && leftOut(i)))
             continue;
         const QString source = record.sourceAccount.toLower();
         const QString destination = record.transferAccount.toLower();

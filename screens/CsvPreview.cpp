@@ -1,48 +1,42 @@
 #include "screens/CsvPreview.h"
 
-#include "import/CsvParser.h"
+#include "import/CsvSplitter.h"
 #include "import/ImportFile.h"
 
-namespace {
-
-// Where the text's line `lines` ends (just past its line feed), or -1 when
-// the text has fewer lines.
-qsizetype endOfLine(const QString& text, qsizetype lines)
+CsvPreview::CsvPreview(QByteArrayView bytes)
 {
-    qsizetype at = -1;
-    for (qsizetype line = 0; line < lines; ++line) {
-        at = text.indexOf(u'\n', at + 1);
-        if (at < 0)
-            return -1;
-    }
-    return at + 1;
-}
-
-} // namespace
-
-CsvPreview::CsvPreview(const QString& text)
-{
-    // Only the start of a large file is parsed: enough lines for one row
-    // more than shown, so the last one shown is known to be whole. A quoted
-    // field may hold line breaks, so the cut moves on until it is.
-    for (qsizetype lines = kMaxRows + 1;; lines *= 2) {
-        const qsizetype cut = endOfLine(text, lines);
-        m_rows = parseCsv(cut < 0 ? text : text.left(cut));
-        if (m_rows.size() > kMaxRows || cut < 0)
-            break;
-    }
-    m_cut = m_rows.size() > kMaxRows;
-    if (m_cut)
-        m_rows.resize(kMaxRows);
+    bool columnsKnown = false;
+    // One row more than shown tells whether the file has more.
+    CsvSplitter::split(bytes, ImportFile::kMaxRecordChars, [&](CsvRow& row) {
+        if (m_rows.size() == kMaxRows) {
+            m_cut = true;
+            return false;
+        }
+        const bool moreColumns = row.fields.size() > kMaxColumns;
+        if (moreColumns)
+            row.fields.resize(kMaxColumns);
+        for (QString& field : row.fields) {
+            // A copy of the start, so that the rest's memory goes now.
+            if (field.size() > kMaxFieldChars)
+                field = field.first(kMaxFieldChars);
+        }
+        if (!columnsKnown && !row.tooLong) {
+            columnsKnown = true;
+            m_moreColumns = moreColumns;
+            m_columnRow = row.fields;
+        }
+        m_rows.append(std::move(row.fields));
+        return true;
+    });
 }
 
 std::optional<CsvPreview> CsvPreview::read(const QString& path, QString* failure)
 {
-    const std::optional<QString> text = ImportFile::readText(path, failure);
-    if (!text)
+    const std::optional<QByteArray> bytes = ImportFile::readBytes(path, failure);
+    if (!bytes)
         return std::nullopt;
-    CsvPreview preview(*text);
-    if (preview.isEmpty()) {
+    CsvPreview preview(*bytes);
+    if (preview.columnCount() == 0) {
         if (failure)
             *failure = tr("The file holds no rows to import.");
         return std::nullopt;
@@ -53,10 +47,7 @@ std::optional<CsvPreview> CsvPreview::read(const QString& path, QString* failure
 QStringList CsvPreview::columnNames() const
 {
     QStringList names;
-    if (m_rows.isEmpty())
-        return names;
-    const QStringList& first = m_rows.first();
-    for (qsizetype column = 0; column < first.size(); ++column)
-        names << tr("Col %1: %2").arg(QString::number(column), first[column].left(kNameLength));
+    for (qsizetype column = 0; column < m_columnRow.size(); ++column)
+        names << tr("Col %1: %2").arg(QString::number(column), m_columnRow[column].left(kNameLength));
     return names;
 }

@@ -27,7 +27,9 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollArea>
+#include <QSet>
 #include <QStackedWidget>
+#include <QStandardItemModel>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -271,11 +273,22 @@ QWidget* ImportScreen::buildCsvSection()
     m_previewTable->setTabKeyNavigation(false);
     m_previewTable->setWordWrap(false);
 
-    m_previewCutLabel = new QLabel(tr("Showing the first %n row(s) of the file.", nullptr, CsvPreview::kMaxRows));
-    m_previewCutLabel->setObjectName(QStringLiteral("previewCutLabel"));
-    m_previewCutLabel->setStyleSheet(textColorStyleSheet(mutedCaptionColor()));
-    applyFontRole(m_previewCutLabel, FontRole::Caption);
-    m_previewCutLabel->hide();
+    // What the preview leaves out, said under it when it does.
+    const auto cutNote = [](const QString& text, const char* name) {
+        auto* label = new QLabel(text);
+        label->setObjectName(QString::fromLatin1(name));
+        label->setWordWrap(true);
+        label->setStyleSheet(textColorStyleSheet(mutedCaptionColor()));
+        applyFontRole(label, FontRole::Caption);
+        label->hide();
+        return label;
+    };
+    m_previewCutLabel =
+        cutNote(tr("Showing the first %n row(s) of the file.", nullptr, CsvPreview::kMaxRows), "previewCutLabel");
+    m_previewColumnsCutLabel =
+        cutNote(tr("Showing the first %n column(s) of the file; only these can be mapped.", nullptr,
+                   CsvPreview::kMaxColumns),
+                "previewColumnsCutLabel");
 
     m_csvSection = new QWidget;
     // Its width decides whether the column choices stand side by side, so
@@ -288,6 +301,7 @@ QWidget* ImportScreen::buildCsvSection()
     layout->addLayout(m_choiceGrid);
     layout->addWidget(m_previewTable, 1);
     layout->addWidget(m_previewCutLabel);
+    layout->addWidget(m_previewColumnsCutLabel);
     return m_csvSection;
 }
 
@@ -440,6 +454,7 @@ void ImportScreen::clearChoice()
     m_previewTable->setRowCount(0);
     m_previewTable->setColumnCount(0);
     m_previewCutLabel->hide();
+    m_previewColumnsCutLabel->hide();
     removeQifMappingRows();
     m_qifSection->hide();
     updateImportButton();
@@ -546,6 +561,7 @@ void ImportScreen::showPreview(const CsvPreview& preview)
     for (int column = 0; column < columns; ++column)
         m_previewTable->setColumnWidth(column, std::min(m_previewTable->columnWidth(column), widest));
     m_previewCutLabel->setVisible(preview.isCut());
+    m_previewColumnsCutLabel->setVisible(preview.hasMoreColumns());
 }
 
 void ImportScreen::chooseQifFiles(const QStringList& paths)
@@ -587,7 +603,7 @@ void ImportScreen::chooseQifFiles(const QStringList& paths)
 
 void ImportScreen::buildQifMappingRows(const QList<QifSourceAccount>& sources)
 {
-    const QList<Account> accounts = m_appState->accountRepository()->listActive();
+    const QifAccountMapping mapping(m_appState->accountRepository()->listActive());
     QWidget* previous = m_previewTable;
     for (const QifSourceAccount& source : sources) {
         auto* combo = new QComboBox;
@@ -596,8 +612,8 @@ void ImportScreen::buildQifMappingRows(const QList<QifSourceAccount>& sources)
         combo->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
         combo->setAccessibleName(source.displayName);
         const QifMappingRow row{source, combo};
-        fillQifCombo(row, accounts);
-        combo->setCurrentIndex(QifAccountMapping::preselected(source, accounts, m_keptNewAccounts.value(source.name)));
+        fillQifCombo(row, mapping);
+        combo->setCurrentIndex(mapping.preselected(source, m_keptNewAccounts.value(source.name)));
         m_qifRowsLayout->addRow(sourceLabel(source.displayName), combo);
         m_qifMappingRows.append(row);
         setTabOrder(previous, combo);
@@ -606,17 +622,26 @@ void ImportScreen::buildQifMappingRows(const QList<QifSourceAccount>& sources)
     setTabOrder(previous, m_importButton);
 }
 
-void ImportScreen::fillQifCombo(const QifMappingRow& row, const QList<Account>& accounts)
+void ImportScreen::fillQifCombo(const QifMappingRow& row, const QifAccountMapping& mapping)
 {
-    row.combo->clear();
-    for (const QifAccountMapping::Choice& choice : QifAccountMapping::choices(row.source, accounts))
-        row.combo->addItem(choice.text, choice.value);
+    // Filled before the combo shows it: an item added to a combo restarts
+    // its list's layout timer, and with a timer for each of many rows
+    // every restart would go through all of them.
+    auto* model = new QStandardItemModel(row.combo);
+    for (const QifAccountMapping::Choice& choice : mapping.choices(row.source)) {
+        auto* item = new QStandardItem(choice.text);
+        item->setData(choice.value, Qt::UserRole);
+        model->appendRow(item);
+    }
+    // The combo deletes the model it had.
+    row.combo->setModel(model);
 }
 
 void ImportScreen::removeQifMappingRows()
 {
+    // From the last: each removal of the first would move all the others up.
     while (m_qifRowsLayout->rowCount() > 0)
-        m_qifRowsLayout->removeRow(0);
+        m_qifRowsLayout->removeRow(m_qifRowsLayout->rowCount() - 1);
     m_qifMappingRows.clear();
 }
 
@@ -629,12 +654,13 @@ void ImportScreen::reloadAccounts()
         m_accountCombo->addItem(account.name, account.id);
     m_accountCombo->setCurrentIndex(qMax(m_accountCombo->findData(target), 0));
 
+    const QifAccountMapping mapping(accounts);
     for (const QifMappingRow& row : std::as_const(m_qifMappingRows)) {
         const QString chosen = row.combo->currentData().toString();
-        fillQifCombo(row, accounts);
-        const int index = row.combo->findData(chosen);
-        const QString kept = m_keptNewAccounts.value(row.source.name);
-        row.combo->setCurrentIndex(index >= 0 ? index : QifAccountMapping::preselected(row.source, accounts, kept));
+        fillQifCombo(row, mapping);
+        const int index = mapping.indexOf(chosen);
+        row.combo->setCurrentIndex(index >= 0 ? index
+                                              : mapping.preselected(row.source, m_keptNewAccounts.value(row.source.name)));
     }
 }
 
@@ -660,12 +686,16 @@ void ImportScreen::runImport()
     if (m_csvButton->isChecked()) {
         if (m_csvFilePath.isEmpty())
             return;
-        const QString target = csvTargetAccount();
+        QStringList made;
+        const QString target = csvTargetAccount(&made);
         if (target.isEmpty())
             return;
         const CsvColumnMapping mapping = csvMapping();
         result = runWithProgress(
             [&] { return m_appState->importService()->importCsv(m_csvFilePath, target, mapping); });
+        // The account made for it stays, and is still the one chosen.
+        if (result.failed)
+            keptAccounts = made;
     } else {
         if (m_qifFilePaths.isEmpty())
             return;
@@ -687,7 +717,7 @@ void ImportScreen::runImport()
     m_doneButton->setFocus();
 }
 
-QString ImportScreen::csvTargetAccount()
+QString ImportScreen::csvTargetAccount(QStringList* made)
 {
     const QString chosen = m_accountCombo->currentData().toString();
     if (!chosen.isEmpty())
@@ -707,6 +737,7 @@ QString ImportScreen::csvTargetAccount()
         return {};
     }
     m_accountCombo->setCurrentIndex(qMax(m_accountCombo->findData(account.id), 0));
+    made->append(account.name);
     return account.id;
 }
 
@@ -741,11 +772,13 @@ std::optional<QHash<QString, QString>> ImportScreen::qifAccountMap(QList<Account
 
 void ImportScreen::keepForRetry(const QHash<QString, QString>& accountMap, const QList<Account>& created)
 {
-    for (const Account& account : created) {
-        for (auto it = accountMap.cbegin(); it != accountMap.cend(); ++it) {
-            if (it.value() == account.id)
-                m_keptNewAccounts.insert(it.key(), account.id);
-        }
+    QSet<QString> createdIds;
+    createdIds.reserve(created.size());
+    for (const Account& account : created)
+        createdIds.insert(account.id);
+    for (auto it = accountMap.cbegin(); it != accountMap.cend(); ++it) {
+        if (createdIds.contains(it.value()))
+            m_keptNewAccounts.insert(it.key(), it.value());
     }
 }
 
@@ -804,16 +837,21 @@ QString ImportScreen::summaryText(const ImportResult& result, const QStringList&
                                                                  : tr("Dates read as month/day/year"));
     for (const QString& note : result.notes)
         lines << note;
+    if (result.recordNotesLeftOut > 0)
+        lines << tr("And %n more record(s) not imported for these reasons.", nullptr, result.recordNotesLeftOut);
     return lines.join(u'\n');
 }
 
 void ImportScreen::keyPressEvent(QKeyEvent* event)
 {
-    // Return presses the page's button from anywhere in it, as a dialog's
-    // default button; Escape closes the window, as it would a dialog.
+    // Return presses the focused button, else the page's own from anywhere
+    // in it, as a dialog's default button; Escape closes the window, as it
+    // would a dialog.
     const bool plain = !(event->modifiers() & ~Qt::KeypadModifier);
     if (plain && (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)) {
-        QPushButton* button = m_pages->currentIndex() == kFormPage ? m_importButton : m_doneButton;
+        QPushButton* button = qobject_cast<QPushButton*>(focusWidget());
+        if (!button)
+            button = m_pages->currentIndex() == kFormPage ? m_importButton : m_doneButton;
         if (button->isEnabled())
             button->animateClick();
         return;

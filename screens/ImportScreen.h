@@ -25,6 +25,7 @@ class QGridLayout;
 class QLabel;
 class QPlainTextEdit;
 class QPushButton;
+class QifAccountMapping;
 class QRadioButton;
 class QStackedWidget;
 class QTableWidget;
@@ -107,12 +108,12 @@ private:
     // Lists the live accounts again in the target combo and in each QIF
     // row, keeping what was chosen while it is still there.
     void reloadAccounts();
-    void fillQifCombo(const QifMappingRow& row, const QList<Account>& accounts);
+    void fillQifCombo(const QifMappingRow& row, const QifAccountMapping& mapping);
     void updateImportButton();
 
     // The account a CSV file goes into; asks for a new one when the ledger
-    // has none. Empty when the user gave none.
-    QString csvTargetAccount();
+    // has none, and adds its name to `made`. Empty when the user gave none.
+    QString csvTargetAccount(QStringList* made);
     // The account each QIF source account goes into (empty: skipped), with
     // the new ones stored first and given in `created`; none when they could
     // not be.
@@ -158,6 +159,7 @@ private:
     QCheckBox* m_headerCheck = nullptr;
     QTableWidget* m_previewTable = nullptr;
     QLabel* m_previewCutLabel = nullptr;
+    QLabel* m_previewColumnsCutLabel = nullptr;
     QWidget* m_qifSection = nullptr;
     QFormLayout* m_qifRowsLayout = nullptr;
     QPushButton* m_importButton = nullptr;

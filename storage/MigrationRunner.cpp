@@ -93,8 +93,10 @@ bool MigrationRunner::recordsOurScripts(const QList<Migration>& scripts, const Q
     if (known)
         return true;
     QSqlQuery query(m_db);
+    // SQLite's own objects are named "sqlite_..."; a prefix test, since "_"
+    // in a LIKE pattern stands for any character.
     if (!query.exec(QStringLiteral("SELECT COUNT(*) FROM sqlite_master WHERE name != 'schema_migrations' "
-                                   "AND name NOT LIKE 'sqlite_%'"))
+                                   "AND substr(name, 1, 7) != 'sqlite_'"))
         || !query.next())
         return fail(QStringLiteral("cannot read the schema: %1").arg(query.lastError().text()), query.lastError());
     if (applied.isEmpty() && query.value(0).toInt() == 0)

@@ -10,15 +10,18 @@ bool g_amountAutoDecimal = false;
 
 constexpr qint64 kSplitSumDivisor = 1'000'000'000;
 
-// Reads "123", "1,234.5", ".5" as an unsigned count of minor units, rounding
-// extra fraction digits half away from zero. Commas are only allowed before
-// the point.
-std::optional<qint64> parseUnsignedDecimal(QStringView text, int decimals)
+// Reads "123", "1,234.5", ".5" as an unsigned count of minor units. Commas
+// are only allowed before the point. Extra fraction digits are rounded half
+// away from zero; with `beyondDecimals`, a text with a non-zero one is
+// refused instead, and *beyondDecimals says so when that is all that is
+// wrong with it.
+std::optional<qint64> parseUnsignedDecimal(QStringView text, int decimals, bool* beyondDecimals = nullptr)
 {
     qint64 whole = 0;
     qint64 fraction = 0;
     int fractionDigits = 0;
     bool roundUp = false;
+    bool extraDigit = false;
     bool sawDigit = false;
     bool inFraction = false;
     const qint64 limitWhole = kMaxAmountMinorUnits;
@@ -43,9 +46,12 @@ std::optional<qint64> parseUnsignedDecimal(QStringView text, int decimals)
         } else if (fractionDigits < decimals) {
             fraction = fraction * 10 + digit;
             ++fractionDigits;
-        } else if (fractionDigits == decimals) {
-            roundUp = digit >= 5;
-            ++fractionDigits; // later digits cannot change a half-away rounding
+        } else {
+            extraDigit = extraDigit || digit != 0;
+            if (fractionDigits == decimals) {
+                roundUp = digit >= 5;
+                ++fractionDigits; // later digits cannot change a half-away rounding
+            }
         }
     }
     if (!sawDigit)
@@ -59,6 +65,10 @@ std::optional<qint64> parseUnsignedDecimal(QStringView text, int decimals)
 
     if (whole > kMaxAmountMinorUnits / scale)
         return std::nullopt;
+    if (beyondDecimals && extraDigit) {
+        *beyondDecimals = true;
+        return std::nullopt;
+    }
     const qint64 total = whole * scale + fraction + (roundUp ? 1 : 0);
     if (total > kMaxAmountMinorUnits)
         return std::nullopt;
@@ -190,8 +200,11 @@ qint64 parseMoney(const QString& text, Currency currency)
     return negative ? -*value : *value;
 }
 
-std::optional<qint64> readImportAmount(QStringView text, Currency currency)
+std::optional<qint64> readImportAmount(QStringView text, Currency currency, bool* beyondDecimals)
 {
+    bool extraDigits = false;
+    if (beyondDecimals)
+        *beyondDecimals = false;
     QStringView trimmed = text.trimmed();
     bool negative = false;
     if (trimmed.size() >= 2 && trimmed.startsWith(u'(') && trimmed.endsWith(u')')) {
@@ -238,9 +251,12 @@ std::optional<qint64> readImportAmount(QStringView text, Currency currency)
     QString digits = whole.toString().remove(group);
     if (point >= 0)
         digits.append(u'.').append(fraction);
-    const std::optional<qint64> value = parseUnsignedDecimal(digits, currencyDecimals(currency));
-    if (!value)
+    const std::optional<qint64> value = parseUnsignedDecimal(digits, currencyDecimals(currency), &extraDigits);
+    if (!value) {
+        if (beyondDecimals)
+            *beyondDecimals = extraDigits;
         return std::nullopt;
+    }
     return negative ? -*value : *value;
 }
 

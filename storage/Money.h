@@ -93,10 +93,12 @@ qint64 parseMoney(const QString& text, Currency currency = Currency::USD);
 // digits follow it ("1,234" is 1234, "12,5" is 12.50) or it occurs more than
 // once ("1,234,567"). A first group of "0" is never a thousands group: "0.125"
 // is an eighth. Thousands groups hold three digits after a first of one to
-// three. Digits beyond the currency's decimals are rounded half away from
-// zero. Anything else, and amounts beyond kMaxAmountMinorUnits, is
-// unreadable: no value, never 0.
-std::optional<qint64> readImportAmount(QStringView text, Currency currency);
+// three. Zeros beyond the currency's decimals are dropped ("12.00" is 12 yen);
+// a non-zero digit there makes the text unreadable, never rounded, since an
+// import would change the amount without a word ("12.50" in yen, "0.125" in
+// dollars): `beyondDecimals`, when given, then says so. Anything else, and
+// amounts beyond kMaxAmountMinorUnits, is unreadable: no value, never 0.
+std::optional<qint64> readImportAmount(QStringView text, Currency currency, bool* beyondDecimals = nullptr);
 
 // Text typed into an amount field, read as far as it goes.
 struct TypedAmount

@@ -1,7 +1,10 @@
 #pragma once
 
+#include "storage/Timestamp.h"
+
 #include <QList>
 #include <QString>
+#include <QStringList>
 #include <QVariant>
 
 // What a column's value means, for readers that need more than its stored
@@ -37,6 +40,43 @@ QString selectList(const QString& alias = {})
     for (const Column<Record>& column : RecordSchema<Record>::columns())
         names << (alias.isEmpty() ? QString::fromLatin1(column.name) : alias + u'.' + QLatin1String(column.name));
     return names.join(QStringLiteral(", "));
+}
+
+// Whether an INSERT writes the column: a new record is never deleted.
+template <typename Record>
+bool isInserted(const Column<Record>& column)
+{
+    return qstrcmp(column.name, "deleted_at") != 0;
+}
+
+// The statement that stores a new record: every column isInserted() takes,
+// in stored order, each bound to a "?".
+template <typename Record>
+QString insertSql()
+{
+    QStringList names;
+    QStringList marks;
+    for (const Column<Record>& column : RecordSchema<Record>::columns()) {
+        if (!isInserted(column))
+            continue;
+        names << QString::fromLatin1(column.name);
+        marks << QStringLiteral("?");
+    }
+    return QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+        .arg(QLatin1String(RecordSchema<Record>::table()), names.join(QStringLiteral(", ")),
+             marks.join(QStringLiteral(", ")));
+}
+
+// The record as it is stored new: one made without times gets them now
+// rather than a NULL the schema refuses.
+template <typename Record>
+Record stampedForInsert(Record record)
+{
+    if (!record.created_at.isValid())
+        record.created_at = nowUtc();
+    if (!record.updated_at.isValid())
+        record.updated_at = record.created_at;
+    return record;
 }
 
 // A reader that knows a column's kind may hand over dates and times already

@@ -160,31 +160,11 @@ QList<Record> SyncedRepository::fetchWhere(const QString& condition, const QVari
 template <typename Record>
 bool SyncedRepository::insertRecord(const Record& record)
 {
-    static const QString sql = [] {
-        QStringList names;
-        QStringList marks;
-        for (const Column<Record>& column : RecordSchema<Record>::columns()) {
-            if (qstrcmp(column.name, "deleted_at") == 0)
-                continue;
-            names << QString::fromLatin1(column.name);
-            marks << QStringLiteral("?");
-        }
-        return QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
-            .arg(QLatin1String(RecordSchema<Record>::table()), names.join(QStringLiteral(", ")),
-                 marks.join(QStringLiteral(", ")));
-    }();
-
-    // A record made without times gets them now rather than a NULL the
-    // schema refuses.
-    Record stamped = record;
-    if (!stamped.created_at.isValid())
-        stamped.created_at = nowUtc();
-    if (!stamped.updated_at.isValid())
-        stamped.updated_at = stamped.created_at;
-
+    static const QString sql = schema::insertSql<Record>();
+    const Record stamped = schema::stampedForInsert(record);
     SqlStatement statement(prepared(sql), where("insert"));
     for (const Column<Record>& column : RecordSchema<Record>::columns()) {
-        if (qstrcmp(column.name, "deleted_at") != 0)
+        if (schema::isInserted(column))
             statement.bind(column.write(stamped));
     }
     return statement.exec();

@@ -3,7 +3,6 @@
 #include "storage/NativeConnection.h"
 #include "storage/RecordSchema.h"
 #include "storage/SqlStatement.h"
-#include "storage/Timestamp.h"
 #include "storage/TransactionRepository.h"
 
 #include <QVarLengthArray>
@@ -14,30 +13,13 @@ namespace {
 
 constexpr const char* kWhere = "TransactionInserter::insert";
 
-bool written(const Column<Transaction>& column) { return qstrcmp(column.name, "deleted_at") != 0; }
-
-// The repository's insert statement: every column but deleted_at.
-QByteArray insertSql()
-{
-    QByteArrayList names;
-    QByteArrayList marks;
-    for (const Column<Transaction>& column : RecordSchema<Transaction>::columns()) {
-        if (!written(column))
-            continue;
-        names << column.name;
-        marks << "?";
-    }
-    return "INSERT INTO " + QByteArray(RecordSchema<Transaction>::table()) + " (" + names.join(", ") + ") VALUES ("
-        + marks.join(", ") + ")";
-}
-
 } // namespace
 
 TransactionInserter::TransactionInserter(TransactionRepository* repository)
     : m_repository(repository)
 {
     sqlite3* handle = nativeconnection::handle(m_repository->db());
-    static const QByteArray sql = insertSql();
+    static const QByteArray sql = schema::insertSql<Transaction>().toUtf8();
     if (!handle || sqlite3_prepare_v2(handle, sql.constData(), int(sql.size()), &m_statement, nullptr) != SQLITE_OK)
         fail("prepare");
 }
@@ -51,12 +33,7 @@ bool TransactionInserter::insert(const Transaction& record)
 {
     if (!m_statement)
         return fail("prepare");
-    // A record made without times gets them now, as the repository's insert does.
-    Transaction stamped = record;
-    if (!stamped.created_at.isValid())
-        stamped.created_at = nowUtc();
-    if (!stamped.updated_at.isValid())
-        stamped.updated_at = stamped.created_at;
+    const Transaction stamped = schema::stampedForInsert(record);
 
     // Held until the step: texts are bound without a copy, as UTF-8, the
     // database's own encoding. The columns write texts (ids, dates, times)
@@ -64,7 +41,7 @@ bool TransactionInserter::insert(const Transaction& record)
     QVarLengthArray<QByteArray, 24> texts;
     int index = 0;
     for (const Column<Transaction>& column : RecordSchema<Transaction>::columns()) {
-        if (!written(column))
+        if (!schema::isInserted(column))
             continue;
         const QVariant value = column.write(stamped);
         ++index;

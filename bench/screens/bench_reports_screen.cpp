@@ -14,6 +14,7 @@
 #include "appstate/AppState.h"
 #include "bench/support/BenchLedger.h"
 #include "bench/support/BenchMain.h"
+#include "bench/support/WindowBenchMain.h"
 #include "register/DateField.h"
 #include "screens/DateRangeEdit.h"
 #include "screens/DateRangePicker.h"
@@ -21,7 +22,7 @@
 #include "screens/ReportTableModel.h"
 #include "screens/ReportsScreen.h"
 
-#include <QApplication>
+#include <QCoreApplication>
 #include <QComboBox>
 #include <QElapsedTimer>
 #include <QEventLoop>
@@ -122,20 +123,15 @@ void showReport(benchmark::State& state, Kind kind)
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    for (Kind kind : ReportRunner::kinds()) {
-        const QByteArray name = "showReport/" + ReportRunner::title(kind).toUtf8();
-        benchmark::RegisterBenchmark(name.constData(), showReport, kind)
-            ->Unit(benchmark::kMillisecond)
-            ->UseRealTime();
-    }
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    s_window.reset();
-    return 0;
+    return runWindowBenchmarks(
+        argc, argv,
+        [] {
+            for (Kind kind : ReportRunner::kinds()) {
+                const QByteArray name = "showReport/" + ReportRunner::title(kind).toUtf8();
+                benchmark::RegisterBenchmark(name.constData(), showReport, kind)
+                    ->Unit(benchmark::kMillisecond)
+                    ->UseRealTime();
+            }
+        },
+        [] { s_window.reset(); });
 }

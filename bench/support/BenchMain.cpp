@@ -7,15 +7,20 @@
 
 #include <sqlite3.h>
 
-int runBenchmarks(int argc, char** argv)
+int runRegisteredBenchmarks(int argc, char** argv)
 {
-    QCoreApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
         return 1;
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
     return 0;
+}
+
+int runBenchmarks(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    return runRegisteredBenchmarks(argc, argv);
 }
 
 namespace {

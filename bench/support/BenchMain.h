@@ -7,6 +7,9 @@
 // Runs the registered benchmarks inside a Qt application object, which the
 // database and the event loop need.
 int runBenchmarks(int argc, char** argv);
+// Runs the registered benchmarks as the arguments ask, in the application
+// object the caller made.
+int runRegisteredBenchmarks(int argc, char** argv);
 
 // The process's peak resident size so far (since the last MemoryWatch began),
 // in megabytes.

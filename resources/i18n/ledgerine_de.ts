@@ -1209,6 +1209,20 @@ Melden Sie sich über Datei › Tandrel-Konto an, um die Synchronisierung einzus
         <source>Dates read as month/day/year</source>
         <translation>Datumsangaben als Monat/Tag/Jahr gelesen</translation>
     </message>
+    <message numerus="yes">
+        <source>And %n more record(s) not imported for these reasons.</source>
+        <translation>
+            <numerusform>Und %n weiterer Datensatz aus diesen Gründen nicht importiert.</numerusform>
+            <numerusform>Und %n weitere Datensätze aus diesen Gründen nicht importiert.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Showing the first %n column(s) of the file; only these can be mapped.</source>
+        <translation>
+            <numerusform>Angezeigt wird die erste Spalte der Datei; nur sie kann zugeordnet werden.</numerusform>
+            <numerusform>Angezeigt werden die ersten %n Spalten der Datei; nur diese können zugeordnet werden.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ImportService</name>
@@ -1270,6 +1284,14 @@ Melden Sie sich über Datei › Tandrel-Konto an, um die Synchronisierung einzus
     <message>
         <source>The import could not be stored: %1</source>
         <translation>Der Import konnte nicht gespeichert werden: %1</translation>
+    </message>
+    <message>
+        <source>%1: the amount has more decimal places than the account&apos;s currency (%2) has; the record was not imported.</source>
+        <translation>%1: Der Betrag hat mehr Nachkommastellen, als die Währung des Kontos (%2) kennt; der Datensatz wurde nicht importiert.</translation>
+    </message>
+    <message>
+        <source>%1: the line is longer than %2 characters, more than any transaction takes; its record was not imported.</source>
+        <translation>%1: Die Zeile ist länger als %2 Zeichen, mehr als jede Buchung braucht; ihr Datensatz wurde nicht importiert.</translation>
     </message>
 </context>
 <context>

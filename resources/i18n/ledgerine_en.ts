@@ -104,6 +104,20 @@
             <numerusform>%n split transactions given an uncategorized line so their lines add up to the total</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>And %n more record(s) not imported for these reasons.</source>
+        <translation>
+            <numerusform>And %n more record not imported for these reasons.</numerusform>
+            <numerusform>And %n more records not imported for these reasons.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Showing the first %n column(s) of the file; only these can be mapped.</source>
+        <translation>
+            <numerusform>Showing the first %n column of the file; only it can be mapped.</numerusform>
+            <numerusform>Showing the first %n columns of the file; only these can be mapped.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ImportService</name>

@@ -1209,6 +1209,20 @@ Inicie sesión en Archivo › Cuenta Tandrel para activar la sincronización.</t
         <source>Dates read as month/day/year</source>
         <translation>Fechas leídas como mes/día/año</translation>
     </message>
+    <message numerus="yes">
+        <source>And %n more record(s) not imported for these reasons.</source>
+        <translation>
+            <numerusform>Y %n entrada más no importada por estos motivos.</numerusform>
+            <numerusform>Y %n entradas más no importadas por estos motivos.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Showing the first %n column(s) of the file; only these can be mapped.</source>
+        <translation>
+            <numerusform>Se muestra solo %n columna del archivo; solo esa puede asignarse.</numerusform>
+            <numerusform>Se muestran las primeras %n columnas del archivo; solo esas pueden asignarse.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ImportService</name>
@@ -1270,6 +1284,14 @@ Inicie sesión en Archivo › Cuenta Tandrel para activar la sincronización.</t
     <message>
         <source>The import could not be stored: %1</source>
         <translation>No se pudo guardar la importación: %1</translation>
+    </message>
+    <message>
+        <source>%1: the amount has more decimal places than the account&apos;s currency (%2) has; the record was not imported.</source>
+        <translation>%1: el importe tiene más decimales de los que admite la moneda de la cuenta (%2); la entrada no se importó.</translation>
+    </message>
+    <message>
+        <source>%1: the line is longer than %2 characters, more than any transaction takes; its record was not imported.</source>
+        <translation>%1: la línea tiene más de %2 caracteres, más de lo que ocupa cualquier transacción; su entrada no se importó.</translation>
     </message>
 </context>
 <context>

@@ -1209,6 +1209,20 @@ Connectez-vous via Fichier › Compte Tandrel pour activer la synchronisation.</
         <source>Dates read as month/day/year</source>
         <translation>Dates lues au format mois/jour/année</translation>
     </message>
+    <message numerus="yes">
+        <source>And %n more record(s) not imported for these reasons.</source>
+        <translation>
+            <numerusform>Et %n autre enregistrement non importé pour ces raisons.</numerusform>
+            <numerusform>Et %n autres enregistrements non importés pour ces raisons.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Showing the first %n column(s) of the file; only these can be mapped.</source>
+        <translation>
+            <numerusform>Aperçu limité à %n colonne au début du fichier&#xa0;; seule celle-ci peut être associée.</numerusform>
+            <numerusform>Aperçu limité aux %n premières colonnes du fichier&#xa0;; seules celles-ci peuvent être associées.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ImportService</name>
@@ -1270,6 +1284,14 @@ Connectez-vous via Fichier › Compte Tandrel pour activer la synchronisation.</
     <message>
         <source>The import could not be stored: %1</source>
         <translation>L&apos;importation n&apos;a pas pu être enregistrée&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>%1: the amount has more decimal places than the account&apos;s currency (%2) has; the record was not imported.</source>
+        <translation>%1&#xa0;: le montant a plus de décimales que n&apos;en a la devise du compte (%2)&#xa0;; l&apos;enregistrement n&apos;a pas été importé.</translation>
+    </message>
+    <message>
+        <source>%1: the line is longer than %2 characters, more than any transaction takes; its record was not imported.</source>
+        <translation>%1&#xa0;: la ligne dépasse %2 caractères, plus qu&apos;aucune opération n&apos;en occupe&#xa0;; son enregistrement n&apos;a pas été importé.</translation>
     </message>
 </context>
 <context>

@@ -1195,6 +1195,18 @@ Sign in via File › Tandrel Account to enable sync.</source>
         <source>Dates read as month/day/year</source>
         <translation>日付は月/日/年として読み取りました</translation>
     </message>
+    <message numerus="yes">
+        <source>And %n more record(s) not imported for these reasons.</source>
+        <translation>
+            <numerusform>ほかに%n件のレコードが同じ理由でインポートされませんでした。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Showing the first %n column(s) of the file; only these can be mapped.</source>
+        <translation>
+            <numerusform>ファイルの最初の%n列を表示しています。対応付けできるのはこれらの列だけです。</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ImportService</name>
@@ -1255,6 +1267,14 @@ Sign in via File › Tandrel Account to enable sync.</source>
     <message>
         <source>The import could not be stored: %1</source>
         <translation>インポート内容を保存できませんでした: %1</translation>
+    </message>
+    <message>
+        <source>%1: the amount has more decimal places than the account&apos;s currency (%2) has; the record was not imported.</source>
+        <translation>%1: 金額の小数点以下の桁数が口座の通貨（%2）の桁数を超えているため、このレコードはインポートされませんでした。</translation>
+    </message>
+    <message>
+        <source>%1: the line is longer than %2 characters, more than any transaction takes; its record was not imported.</source>
+        <translation>%1: この行は%2文字を超えており、どの取引よりも長いため、そのレコードはインポートされませんでした。</translation>
     </message>
 </context>
 <context>

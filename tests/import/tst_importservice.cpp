@@ -55,6 +55,7 @@ private Q_SLOTS:
 
     void importsBankExports_data();
     void importsBankExports();
+    void namesTheRowsItCannotRead();
     void readsEveryDateFormatOfTheMapping_data();
     void readsEveryDateFormatOfTheMapping();
     void decidesTheDayMonthOrderFromTheWholeColumn();
@@ -195,12 +196,13 @@ void ImportServiceTest::importsBankExports_data()
         << columns(0, 1, 2, -1, -1, false) << Currency::EUR
         << QStringList{"2024-01-31|REWE Markt|-1250||", "2024-02-01|Miete|-125000||", "2024-02-02|Gehalt|310000||"}
         << 1;
+    // Decimals a yen amount cannot have are never rounded away.
     QTest::newRow("yen without decimals")
         << QByteArray("Date,Payee,Amount\n2024/04/01,Lawson,\"-1,500\"\n2024/04/02,Refund,(-980)\n"
-                      "2024/04/03,Change,0.6\n")
+                      "2024/04/03,Change,0.6\n2024/04/04,Even,12.00\n")
         << columns(0, 1, 2) << Currency::JPY
-        << QStringList{"2024-04-01|Lawson|-1500||", "2024-04-02|Refund|980||", "2024-04-03|Change|1||"}
-        << 0;
+        << QStringList{"2024-04-01|Lawson|-1500||", "2024-04-02|Refund|980||", "2024-04-04|Even|12||"}
+        << 1;
 }
 
 void ImportServiceTest::importsBankExports()
@@ -219,6 +221,41 @@ void ImportServiceTest::importsBankExports()
     QCOMPARE(result.unparseable, unparseable);
     QCOMPARE(result.duplicates, 0);
     QCOMPARE(stored(account), rows);
+}
+
+void ImportServiceTest::namesTheRowsItCannotRead()
+{
+    addAccount(QStringLiteral("yen"), Currency::JPY);
+    QByteArray csv = "Date,Payee,Amount\n2024-04-01,Coins,0.4\n2024-04-02,Lunch,12.50\n2024-04-03,Even,\"1,200.00\"\n";
+    ImportResult result = import(csv, columns(0, 1, 2), QStringLiteral("yen"));
+    QVERIFY(!result.failed);
+    QCOMPARE(result.imported, 1);
+    QCOMPARE(result.unparseable, 2);
+    QCOMPARE(result.notes.size(), 2);
+    QVERIFY2(result.notes[0].startsWith(QStringLiteral("Line 2:")) && result.notes[0].contains(QStringLiteral("JPY")),
+             qPrintable(result.notes[0]));
+    QVERIFY2(result.notes[1].startsWith(QStringLiteral("Line 3:")), qPrintable(result.notes[1]));
+    QCOMPARE(stored(QStringLiteral("yen")), QStringList{"2024-04-03|Even|1200||"});
+
+    // A row longer than any transaction is named too.
+    result = import("Date,Payee,Amount\n2024-04-01,Shop,-1\n2024-04-02," + QByteArray(ImportFile::kMaxRecordChars, 'x')
+                        + ",-2\n",
+                    columns(0, 1, 2));
+    QCOMPARE(result.imported, 1);
+    QCOMPARE(result.unparseable, 1);
+    QCOMPARE(result.notes.size(), 1);
+    QVERIFY2(result.notes[0].startsWith(QStringLiteral("Line 3:")), qPrintable(result.notes[0]));
+
+    // Cents too; and a file of many such rows names the first of them only.
+    csv = "Date,Payee,Amount\n";
+    for (int i = 0; i < ImportResult::kMaxRecordNotes + 5; ++i)
+        csv += "2024-04-01,Fuel " + QByteArray::number(i) + ",-3.3351\n";
+    result = import(csv, columns(0, 1, 2));
+    QCOMPARE(result.imported, 0);
+    QCOMPARE(result.unparseable, ImportResult::kMaxRecordNotes + 5);
+    QCOMPARE(result.notes.size(), ImportResult::kMaxRecordNotes);
+    QCOMPARE(result.recordNotesLeftOut, 5);
+    QVERIFY(result.notes.last().startsWith(QStringLiteral("Line %1:").arg(ImportResult::kMaxRecordNotes + 1)));
 }
 
 void ImportServiceTest::readsEveryDateFormatOfTheMapping_data()
@@ -241,6 +278,15 @@ void ImportServiceTest::readsEveryDateFormatOfTheMapping_data()
     QTest::newRow("another format falls back to detection") << "dd.MM.yyyy" << "2024-01-31" << QDate(2024, 1, 31);
     QTest::newRow("detection: month name") << "" << "Sep 5, 2024" << QDate(2024, 9, 5);
     QTest::newRow("detection: ambiguous is month first") << "" << "03/04/24" << QDate(2024, 3, 4);
+    // One range of years for every import, as the QIF reader keeps: a year
+    // outside it is a field that holds no date.
+    QTest::newRow("first year") << "" << "1900-01-01" << QDate(1900, 1, 1);
+    QTest::newRow("last year") << "" << "12/31/2200" << QDate(2200, 12, 31);
+    QTest::newRow("year of three leading zeros") << "" << "0024-01-05" << QDate();
+    QTest::newRow("before 1900 by the format") << "yyyy-MM-dd" << "1899-12-31" << QDate();
+    QTest::newRow("after 2200, all digits") << "" << "22010101" << QDate();
+    QTest::newRow("after 2200 by month name") << "" << "May 14, 2201" << QDate();
+    QTest::newRow("year 0 by the format") << "dd.MM.yyyy" << "05.01.0000" << QDate();
     QTest::newRow("no real day") << "MM/dd/yyyy" << "02/30/2024" << QDate();
     QTest::newRow("no date") << "" << "yesterday" << QDate();
 }

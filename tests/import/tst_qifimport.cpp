@@ -1,3 +1,4 @@
+#include "import/ImportFile.h"
 #include "import/ImportService.h"
 #include "tests/support/TestStore.h"
 
@@ -48,12 +49,18 @@ private Q_SLOTS:
     void neverLinksWithinOneAccount();
     void addsNothingOnReimport();
     void countsDuplicatesAsAMultiset();
+    void overlappingFilesOfOneImportStoreEachRowOnce_data();
+    void overlappingFilesOfOneImportStoreEachRowOnce();
+    void overlappingFilesKeepTheirTransfersLinked_data();
+    void overlappingFilesKeepTheirTransfersLinked();
     void aRecordThatCannotBeStoredFailsTheWholeImport();
     void anAbortLeavesTheDatabaseAsItWas();
     void aFullDiskLeavesTheLedgerAsItWas();
     void refusesAnAmountThatABalanceCannotHold();
     void makesSplitLinesAddUpToTheAmount();
     void aSplitAmountThatCannotBeReadRefusesItsRecord();
+    void amountsOfMoreDecimalsThanTheCurrencyRefuseTheirRecords();
+    void aLineLongerThanAnyRecordRefusesItsRecord();
     void reportsProgressAndRefusesWhatItCannotDo();
 
 private:
@@ -357,6 +364,92 @@ void QifImportTest::countsDuplicatesAsAMultiset()
     QCOMPARE(result.duplicates, 2);
 }
 
+void QifImportTest::overlappingFilesOfOneImportStoreEachRowOnce_data()
+{
+    // Two statements of one account that overlap, imported together, store
+    // what they store one after the other: a file's record matches what the
+    // account held and what earlier files wrote, each once for the file,
+    // and a file's own equal records are all imported.
+    QTest::addColumn<int>("inJanuary");
+    QTest::addColumn<int>("inFebruary");
+    QTest::addColumn<int>("held");
+    QTest::addColumn<int>("stored");
+    QTest::newRow("one in each") << 1 << 1 << 0 << 1;
+    QTest::newRow("one in each, held already") << 1 << 1 << 1 << 1;
+    QTest::newRow("two in the first, one in the second") << 2 << 1 << 0 << 2;
+    QTest::newRow("one in the first, two in the second") << 1 << 2 << 0 << 2;
+    QTest::newRow("two in each, one held") << 2 << 2 << 1 << 2;
+    QTest::newRow("three in the second, one held") << 1 << 3 << 1 << 3;
+}
+
+void QifImportTest::overlappingFilesOfOneImportStoreEachRowOnce()
+{
+    QFETCH(int, inJanuary);
+    QFETCH(int, inFebruary);
+    QFETCH(int, held);
+    QFETCH(int, stored);
+    const QByteArray cafe = "D01/06/2024\nT-3.00\nPCafe\n^\n";
+    const QString january =
+        writeFile(QStringLiteral("jan.qif"), "!Type:Bank\nD12/30/2023\nT-1\nPKiosk\n^\n" + cafe.repeated(inJanuary));
+    const QString february =
+        writeFile(QStringLiteral("feb.qif"), "!Type:Bank\n" + cafe.repeated(inFebruary) + "D02/01/2024\nT-2\nPFuel\n^\n");
+    if (held > 0) {
+        const QString path = writeFile(QStringLiteral("held.qif"), "!Type:Bank\n" + cafe.repeated(held));
+        QCOMPARE(m_service->importQif({path}, {{path, kChecking}}).imported, held);
+    }
+
+    const ImportResult result =
+        m_service->importQif({january, february}, {{january, kChecking}, {february, kChecking}});
+    QVERIFY(!result.failed);
+    QCOMPARE(result.imported, 2 + stored - held);
+    QCOMPARE(result.duplicates, inJanuary + inFebruary - (stored - held));
+    const QStringList rows = this->stored(kChecking);
+    QCOMPARE(rows.count(QStringLiteral("2024-01-06|Cafe|-300||")), stored);
+    QCOMPARE(rows.size(), 2 + stored);
+}
+
+void QifImportTest::overlappingFilesKeepTheirTransfersLinked_data()
+{
+    QTest::addColumn<QStringList>("order");
+    QTest::newRow("the overlap last") << QStringList{"jan", "feb", "savings"};
+    QTest::newRow("the savings side first") << QStringList{"savings", "jan", "feb"};
+    QTest::newRow("the savings side between") << QStringList{"jan", "savings", "feb"};
+    QTest::newRow("the savings side with the overlap") << QStringList{"jan", "feb+savings"};
+}
+
+void QifImportTest::overlappingFilesKeepTheirTransfersLinked()
+{
+    QFETCH(QStringList, order);
+    // The checking side of a transfer stands in two overlapping statements;
+    // the savings side once.
+    const QByteArray checkingSide = "!Account\nNChecking\n^\n!Type:Bank\n"
+                                    "D01/31/2024\nT-50.00\nPTo savings\nL[Savings]\n^\n";
+    const QByteArray savingsSide = "!Account\nNSavings\n^\n!Type:Bank\n"
+                                   "D01/31/2024\nT50.00\nPFrom checking\nL[Checking]\n^\n";
+    const QHash<QString, QByteArray> contents{
+        {QStringLiteral("jan"), checkingSide + "D01/02/2024\nT-1\nPKiosk\n^\n"},
+        {QStringLiteral("feb"), checkingSide + "D02/02/2024\nT-2\nPFuel\n^\n"},
+        {QStringLiteral("savings"), savingsSide},
+        {QStringLiteral("feb+savings"), checkingSide + "D02/02/2024\nT-2\nPFuel\n^\n" + savingsSide},
+    };
+    QStringList files;
+    for (const QString& name : order)
+        files << writeFile(name + QStringLiteral(".qif"), contents.value(name));
+
+    const ImportResult result = m_service->importQif(
+        files, {{QStringLiteral("Checking"), kChecking}, {QStringLiteral("Savings"), kSavings}});
+    QVERIFY(!result.failed);
+    QCOMPARE(result.imported, 4);
+    QCOMPARE(result.duplicates, 1);
+    QCOMPARE(result.transfersLinked, 1);
+    QCOMPARE(stored(kChecking), (QStringList{"2024-01-02|Kiosk|-100||", "2024-01-31|To savings|-5000||",
+                                             "2024-02-02|Fuel|-200||"}));
+    QCOMPARE(stored(kSavings), QStringList{"2024-01-31|From checking|5000||"});
+    QCOMPARE(rowOf(kChecking, QStringLiteral("To savings"))->transfer_link_id,
+             rowOf(kSavings, QStringLiteral("From checking"))->id);
+    verifyLinks();
+}
+
 void QifImportTest::aRecordThatCannotBeStoredFailsTheWholeImport()
 {
     // A split line that cannot be stored, after its transaction and the
@@ -466,6 +559,46 @@ void QifImportTest::aSplitAmountThatCannotBeReadRefusesItsRecord()
     QCOMPARE(result.splitRemaindersAdded, 0);
     QCOMPARE(stored(kChecking).size(), 1);
     QVERIFY(rowOf(kChecking, QStringLiteral("Whole")));
+}
+
+void QifImportTest::amountsOfMoreDecimalsThanTheCurrencyRefuseTheirRecords()
+{
+    // In yen, rounded, this split would lose its cents and gain a line
+    // nobody wrote; and the amount of the next one would change.
+    const QString path = writeFile(QStringLiteral("yen.qif"),
+                                   "!Type:Bank\nD1/2/2024\nT-10.00\nPShared\nSFood\n$-3.33\nSFuel\n$-3.33\n"
+                                   "SRent\n$-3.34\n^\n"
+                                   "D1/3/2024\nT-12.50\nPLunch\n^\n"
+                                   "D1/4/2024\nT-1,500.00\nPWhole\nSFood\n$-1,500.00\n^\n");
+    ImportResult result = m_service->importQif({path}, {{path, kWallet}});
+    QVERIFY(!result.failed);
+    QCOMPARE(result.imported, 1);
+    QCOMPARE(result.unparseable, 2);
+    QCOMPARE(result.splitRemaindersAdded, 0);
+    QCOMPARE(stored(kWallet), QStringList{"2024-01-04|Whole|-1500||"});
+    QCOMPARE(result.notes.size(), 2);
+    QVERIFY2(result.notes[0].startsWith(QStringLiteral("yen.qif, line 2:")) && result.notes[0].contains("JPY"),
+             qPrintable(result.notes[0]));
+    QVERIFY2(result.notes[1].startsWith(QStringLiteral("yen.qif, line 12:")), qPrintable(result.notes[1]));
+
+    // The same file into a dollar account imports whole.
+    result = m_service->importQif({path}, {{path, kChecking}});
+    QCOMPARE(result.imported, 3);
+    QVERIFY(result.notes.isEmpty());
+}
+
+void QifImportTest::aLineLongerThanAnyRecordRefusesItsRecord()
+{
+    const QString path = writeFile(QStringLiteral("long.qif"), "!Type:Bank\nD1/2/2024\nT-1.00\nP"
+                                       + QByteArray(ImportFile::kMaxRecordChars, 'x')
+                                       + "\n^\nD1/3/2024\nT-2.00\nPShop\n^\n");
+    const ImportResult result = m_service->importQif({path}, {{path, kChecking}});
+    QVERIFY(!result.failed);
+    QCOMPARE(result.imported, 1);
+    QCOMPARE(result.unparseable, 1);
+    QCOMPARE(result.notes.size(), 1);
+    QVERIFY2(result.notes[0].startsWith(QStringLiteral("long.qif, line 4:")), qPrintable(result.notes[0]));
+    QCOMPARE(stored(kChecking), QStringList{"2024-01-03|Shop|-200||"});
 }
 
 void QifImportTest::reportsProgressAndRefusesWhatItCannotDo()

@@ -1,7 +1,22 @@
+#include "import/ImportFile.h"
 #include "import/ImportTextDecoder.h"
 #include "import/QifParser.h"
 
 #include <QTest>
+
+namespace {
+
+QifParseResult parseText(const QString& text) { return parseQif(text.toUtf8(), DateOrder::MonthFirst); }
+
+std::optional<DateOrder> guessOrder(const QStringList& texts)
+{
+    QList<QByteArray> files;
+    for (const QString& text : texts)
+        files << text.toUtf8();
+    return guessQifDateOrder(files);
+}
+
+} // namespace
 
 class QifParserTest : public QObject
 {
@@ -14,13 +29,14 @@ private Q_SLOTS:
     void readsDates();
     void guessesTheDateOrderOverEveryText();
     void readsAFileAsItsTextPieceByPiece();
+    void refusesLinesLongerThanAnyRecord();
     void readsAmountsInTheAccountsCurrency_data();
     void readsAmountsInTheAccountsCurrency();
 };
 
 void QifParserTest::readsBlocksAndAccounts()
 {
-    const QifParseResult result = parseQif(QStringLiteral("\uFEFFD1/2/2024\r\nT-1.00\r\nPHeaderless\r\n^\r\n"
+    const QifParseResult result = parseText(QStringLiteral("\uFEFFD1/2/2024\r\nT-1.00\r\nPHeaderless\r\n^\r\n"
                                                           "!Option:AutoSwitch\n!Account\nNChecking\nTBank\n^\n"
                                                           "NIgnored list entry\n^\n!Clear:AutoSwitch\n"
                                                           "!Account\nNSavings\n^\n!Type:Bank\n"
@@ -30,8 +46,7 @@ void QifParserTest::readsBlocksAndAccounts()
                                                           "!Account\nNVisa\n^\n !type: CCARD \nPOnly a payee\n^\n"
                                                           "D2024-03-05\nT-2\n^\nDnot a date\nT-3\n^\n^\n"
                                                           "!Account\nNsavings\n^\n!Type:Prices\nD1/4/2024\n^\n"
-                                                          "!Type:Cash\nD1/4/2024\nT6\n^\n"),
-                                           DateOrder::MonthFirst);
+                                                          "!Type:Cash\nD1/4/2024\nT6\n^\n"));
 
     QCOMPARE(result.transactions.size(), 4);
     QCOMPARE(result.transactions[0].sourceAccount, QString());
@@ -63,12 +78,11 @@ void QifParserTest::readsBlocksAndAccounts()
 
 void QifParserTest::readsSplitsAndFields()
 {
-    const QifParseResult result = parseQif(QStringLiteral("!Type:Bank\nD1/2/2024\n$-100.00\nPGrocer\nMWeekly\nN104\n"
+    const QifParseResult result = parseText(QStringLiteral("!Type:Bank\nD1/2/2024\n$-100.00\nPGrocer\nMWeekly\nN104\n"
                                                           "CR\nL--Splits--\nSFood/Family\nEBread\n$-60.00\n"
                                                           "S[Savings]\n$-40.00\nSUnpriced\n$abc\n^\n"
                                                           "D1/3/2024\nT7\nL[ Savings ]/Class\nCx\nYACME\n^\n"
-                                                          "D1/4/2024\nU8\nC?\nLHome:Rent\n^\n"),
-                                           DateOrder::MonthFirst);
+                                                          "D1/4/2024\nU8\nC?\nLHome:Rent\n^\n"));
     QCOMPARE(result.transactions.size(), 3);
 
     const QifTransaction& split = result.transactions[0];
@@ -133,18 +147,18 @@ void QifParserTest::guessesTheDateOrderOverEveryText()
     const QString american = QStringLiteral("!Type:Bank\nD12/01/2023\nT1\n^\nD12/25/2023\nT1\n^\n");
     const QString european = QStringLiteral("!Type:Bank\r\nD01/12/2023\r\nT1\r\n^\r\nD25/12/2023\r\nT1\r\n^\r\n");
     const QString eitherWay = QStringLiteral("!Type:Bank\nD12/01/2023\nT1\n^\nD2023-12-25\nT1\n^\n");
-    QCOMPARE(guessQifDateOrder({american}), DateOrder::MonthFirst);
-    QCOMPARE(guessQifDateOrder({european}), DateOrder::DayFirst);
-    QCOMPARE(guessQifDateOrder({eitherWay}), std::nullopt);
+    QCOMPARE(guessOrder({american}), DateOrder::MonthFirst);
+    QCOMPARE(guessOrder({european}), DateOrder::DayFirst);
+    QCOMPARE(guessOrder({eitherWay}), std::nullopt);
     // One order for both files of an export, so 01/12 is one day in each.
-    QCOMPARE(guessQifDateOrder({eitherWay, european}), DateOrder::DayFirst);
+    QCOMPARE(guessOrder({eitherWay, european}), DateOrder::DayFirst);
     // Only D lines vote: a payee or a category description is no date.
-    QCOMPARE(guessQifDateOrder({QStringLiteral("P25/12/2023\nT13/1/2024\n")}), std::nullopt);
+    QCOMPARE(guessOrder({QStringLiteral("P25/12/2023\nT13/1/2024\n")}), std::nullopt);
     // A date that is no day in either order says nothing: 31/02, 99/99, a
     // year of five digits.
     const QString withBadDates = QStringLiteral("D31/02/2024\nD99/99/2024\nD99999-01-01\nD04/03/2024\n");
-    QCOMPARE(guessQifDateOrder({withBadDates}), std::nullopt);
-    QCOMPARE(guessQifDateOrder({withBadDates + QStringLiteral("D13/04/2024\n")}), DateOrder::DayFirst);
+    QCOMPARE(guessOrder({withBadDates}), std::nullopt);
+    QCOMPARE(guessOrder({withBadDates + QStringLiteral("D13/04/2024\n")}), DateOrder::DayFirst);
 }
 
 void QifParserTest::readsAFileAsItsTextPieceByPiece()
@@ -154,7 +168,8 @@ void QifParserTest::readsAFileAsItsTextPieceByPiece()
     // across them too, and UTF-8 payees of two bytes a character.
     for (const QByteArray& lineEnd : {QByteArray("\r\n"), QByteArray("\r"), QByteArray("\n")}) {
         QByteArray file = "!Type:Bank" + lineEnd;
-        for (int i = 0; file.size() < 3 * ImportTextDecoder::kPieceBytes; ++i)
+        qsizetype records = 0;
+        for (int i = 0; file.size() < 3 * ImportTextDecoder::kPieceBytes; ++i, ++records)
             file += "D1/2/2024" + lineEnd + "T-1.00" + lineEnd + "PCaf\xC3\xA9 " + QByteArray::number(i) + lineEnd + "^"
                 + lineEnd;
         // Blanks in front move the line end before the edge onto its last byte.
@@ -162,11 +177,10 @@ void QifParserTest::readsAFileAsItsTextPieceByPiece()
         const qsizetype lastEnd = file.lastIndexOf(lineEnd.front(), edge - 1);
         for (const qsizetype pad : {qsizetype(0), edge - 1 - lastEnd}) {
             const QByteArray padded = QByteArray(pad, ' ') + file;
-            const QifParseResult whole = parseQif(QString::fromUtf8(padded), DateOrder::MonthFirst);
             const QifParseResult pieces = parseQif(QByteArrayView(padded), DateOrder::MonthFirst);
-            QCOMPARE(pieces.transactions.size(), whole.transactions.size());
-            for (qsizetype t = 0; t < whole.transactions.size(); ++t) {
-                QCOMPARE(pieces.transactions[t].payee, whole.transactions[t].payee);
+            QCOMPARE(pieces.transactions.size(), records);
+            for (qsizetype t = 0; t < records; ++t) {
+                QCOMPARE(pieces.transactions[t].payee, QStringLiteral("Café %1").arg(t));
                 QCOMPARE(pieces.transactions[t].line, int(2 + 4 * t));
             }
             QCOMPARE(guessQifDateOrder(QList<QByteArray>{padded}), std::nullopt);
@@ -174,20 +188,52 @@ void QifParserTest::readsAFileAsItsTextPieceByPiece()
     }
 }
 
+void QifParserTest::refusesLinesLongerThanAnyRecord()
+{
+    const qsizetype limit = ImportFile::kMaxRecordChars;
+    // A payee of a megabyte, across many pieces of the file; one that just
+    // fits; an account name one character too long, whose transactions
+    // belong to no account that can be named; a category list entry.
+    const QByteArray file = "!Type:Bank\n"
+                            "D1/2/2024\nT-1\nP" + QByteArray(1024 * 1024, 'x') + "\n^\n"
+                            "D1/3/2024\nT-2\nP" + QByteArray(limit - 1, 'y') + "\n^\n"
+                            "!Account\nN" + QByteArray(limit, 'z') + "\n^\n!Type:Bank\n"
+                            "D1/4/2024\nT-3\n^\nD1/5/2024\nT-4\n^\n"
+                            "!Type:Cat\nN" + QByteArray(limit, 'c') + "\n^\nNFood\n^\n"
+                            "!Account\nNSavings\n^\n!Type:Bank\nD1/6/2024\nT-5\n^\n";
+    const QifParseResult result = parseQif(file, DateOrder::MonthFirst);
+    QCOMPARE(result.overlongLines, (QList<int>{4, 11, 21}));
+    QCOMPARE(result.incompleteRecords, 3);
+    QCOMPARE(result.transactions.size(), 2);
+    QCOMPARE(result.transactions[0].payee.size(), limit - 1);
+    QCOMPARE(result.transactions[0].sourceAccount, QString());
+    QCOMPARE(result.transactions[1].sourceAccount, QStringLiteral("Savings"));
+    QCOMPARE(result.transactions[1].date, QDate(2024, 1, 6));
+    QCOMPARE(result.accounts.size(), 1);
+    QCOMPARE(result.categories.size(), 1);
+    QCOMPARE(result.categories[0].name, QStringLiteral("Food"));
+    QCOMPARE(guessQifDateOrder({file}), std::nullopt);
+}
+
 void QifParserTest::readsAmountsInTheAccountsCurrency_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<Currency>("currency");
     QTest::addColumn<std::optional<qint64>>("amount");
+    // The parser keeps the text of every amount some currency can hold, and
+    // of one only its decimals keep from being read, for the import to say so.
+    QTest::addColumn<bool>("kept");
     const std::optional<qint64> unreadable;
 
-    QTest::newRow("zero never groups") << "0.125" << Currency::USD << std::optional<qint64>(13);
-    QTest::newRow("yen are whole") << "-1,500" << Currency::JPY << std::optional<qint64>(-1500);
-    QTest::newRow("yen round") << "980.5" << Currency::JPY << std::optional<qint64>(981);
+    QTest::newRow("zero never groups") << "0.12" << Currency::USD << std::optional<qint64>(12) << true;
+    QTest::newRow("yen are whole") << "-1,500" << Currency::JPY << std::optional<qint64>(-1500) << true;
+    QTest::newRow("yen never round") << "980.5" << Currency::JPY << unreadable << true;
+    QTest::newRow("cents never round") << "0.125" << Currency::USD << unreadable << true;
     QTest::newRow("yen at the bound") << "1000000000000000" << Currency::JPY
-                                      << std::optional<qint64>(1'000'000'000'000'000);
-    QTest::newRow("beyond the bound in cents") << "1000000000000000" << Currency::USD << unreadable;
-    QTest::newRow("trailing minus") << "5-" << Currency::USD << unreadable;
+                                      << std::optional<qint64>(1'000'000'000'000'000) << true;
+    QTest::newRow("beyond the bound in cents") << "1000000000000000" << Currency::USD << unreadable << true;
+    QTest::newRow("beyond every bound") << "10000000000000000" << Currency::JPY << unreadable << false;
+    QTest::newRow("trailing minus") << "5-" << Currency::USD << unreadable << false;
 }
 
 void QifParserTest::readsAmountsInTheAccountsCurrency()
@@ -195,13 +241,12 @@ void QifParserTest::readsAmountsInTheAccountsCurrency()
     QFETCH(QString, text);
     QFETCH(Currency, currency);
     QFETCH(std::optional<qint64>, amount);
+    QFETCH(bool, kept);
     QCOMPARE(parseQifAmount(text, currency), amount);
 
-    // The parser keeps the text of every amount some currency can hold.
-    const QifParseResult parsed = parseQif("D1/2/2024\nT" + text + "\n^\n", DateOrder::MonthFirst);
-    const bool readableSomewhere = parseQifAmount(text, Currency::JPY).has_value();
-    QCOMPARE(parsed.transactions.size(), readableSomewhere ? 1 : 0);
-    QCOMPARE(parsed.incompleteRecords, readableSomewhere ? 0 : 1);
+    const QifParseResult parsed = parseText("D1/2/2024\nT" + text + "\n^\n");
+    QCOMPARE(parsed.transactions.size(), kept ? 1 : 0);
+    QCOMPARE(parsed.incompleteRecords, kept ? 0 : 1);
 }
 
 QTEST_GUILESS_MAIN(QifParserTest)

@@ -1,13 +1,14 @@
 #include "tests/register/RegisterTestData.h"
 
 #include "appstate/AppState.h"
+#include "import/ImportFile.h"
+#include "import/ImportService.h"
 #include "register/SmartAmountField.h"
 #include "screens/AccountFormDialog.h"
 #include "screens/CsvPreview.h"
 #include "screens/ImportScreen.h"
 #include "screens/QifAccountMapping.h"
 #include "screens/WorkProgressDialog.h"
-#include "import/ImportService.h"
 #include "storage/AccountRepository.h"
 #include "storage/RecordId.h"
 #include "storage/Timestamp.h"
@@ -20,6 +21,7 @@
 #include <QComboBox>
 #include <QDateEdit>
 #include <QDialogButtonBox>
+#include <QFileDialog>
 #include <QFile>
 #include <QFormLayout>
 #include <QLabel>
@@ -52,6 +54,38 @@ QList<ComboEntry> entries(const QComboBox* combo)
     return result;
 }
 
+// A run that went through, with these counts.
+ImportResult counted(std::initializer_list<std::pair<int ImportResult::*, int>> counts,
+                     std::optional<DateOrder> order = std::nullopt)
+{
+    ImportResult result;
+    for (const auto& [member, n] : counts)
+        result.*member = n;
+    result.guessedDateOrder = order;
+    return result;
+}
+
+// Answers Yes to a question, noting its title in `title`; false for any
+// other window.
+bool sayYesToQuestion(QWidget* modal, QString* title = nullptr)
+{
+    auto* box = qobject_cast<QMessageBox*>(modal);
+    if (!box)
+        return false;
+    if (title)
+        *title = box->windowTitle();
+    box->button(QMessageBox::Yes)->click();
+    return true;
+}
+
+void nameAccount(AccountFormDialog* form, const QString& name)
+{
+    for (auto* edit : form->findChildren<QLineEdit*>()) {
+        if (edit->placeholderText() == QStringLiteral("Account name"))
+            edit->setText(name);
+    }
+}
+
 QWidget* nextTabStop(QWidget* from)
 {
     QWidget* next = from->nextInFocusChain();
@@ -76,15 +110,19 @@ private Q_SLOTS:
     void summaryTellsWhatTheCountsDoNot();
     void previewDecodesLikeTheImportAndShowsTheFirstRows();
     void columnChoicesFollowTheFirstRowAndKeepTheMapping();
+    void previewKeepsToWhatABankWrites();
+    void previewShowsQuotedFieldsAsTheImportStoresThem();
     void qifRowsOfferAccountsNewAccountsAndSkip();
     void newAccountsTakeTheNamesTheRowsOffer();
     void failedQifImportKeepsItsNewAccountsForTheRetry();
+    void qifMappingFindsAccountsByIdAndName();
     void stagedQifImportLinksTheTransferThroughTheWindow_data();
     void stagedQifImportLinksTheTransferThroughTheWindow();
     void choicesFollowAccountChanges();
     void csvImportRunsThroughTheWindow();
     void importWithoutAnAccountCreatesOneWithItsOpeningBalance_data();
     void importWithoutAnAccountCreatesOneWithItsOpeningBalance();
+    void failedCsvImportSaysTheAccountItMadeStays();
     void progressKeepsEveryWindowFromInput();
     void keyboardRunsTheForm();
 
@@ -95,6 +133,9 @@ private:
     QComboBox* combo(const char* name);
     QList<QComboBox*> qifCombos();
     QStringList qifLabels();
+    // The message with which the window refuses the CSV file, OK pressed;
+    // empty when it takes the file.
+    QString refusalOfCsvFile(const QString& path);
 
     QTranslator m_plurals;
     std::unique_ptr<TestDataDir> m_dir;
@@ -157,34 +198,59 @@ QStringList TestImportScreen::qifLabels()
 
 void TestImportScreen::summaryCountsWhatWasDoneInPluralForms()
 {
-    ImportResult result;
-    result.imported = 1;
-    QCOMPARE(ImportScreen::summaryText(result), QStringLiteral("Import complete!\n\n1 transaction imported"));
+    struct Count
+    {
+        const char* name;
+        int ImportResult::*member;
+    };
+    const Count counts[] = {
+        {"imported", &ImportResult::imported},
+        {"transfers linked", &ImportResult::transfersLinked},
+        {"linked to earlier imports", &ImportResult::retroactiveLinked},
+        {"split remainders", &ImportResult::splitRemaindersAdded},
+        {"duplicates", &ImportResult::duplicates},
+        {"unparseable", &ImportResult::unparseable},
+        {"metadata", &ImportResult::metadataSkipped},
+        {"unmapped", &ImportResult::unmappedSkipped},
+        {"records noted beyond the notes shown", &ImportResult::recordNotesLeftOut},
+    };
+    // Links to earlier imports are told as a part of the links.
+    ImportResult base;
+    base.imported = 7;
+    base.transfersLinked = 5;
+    const QStringList baseLines = ImportScreen::summaryText(base).split(u'\n');
+    // The lines a summary has that the base's has not.
+    const auto linesFor = [&](int ImportResult::*member, int n) {
+        ImportResult result = base;
+        result.*member = n;
+        QStringList lines = ImportScreen::summaryText(result).split(u'\n');
+        for (const QString& line : baseLines)
+            lines.removeOne(line);
+        return lines;
+    };
 
-    // Nothing imported is still said; a count of 0 says nothing more.
-    result.imported = 0;
-    QCOMPARE(ImportScreen::summaryText(result), QStringLiteral("Import complete!\n\n0 transactions imported"));
+    QSet<QString> seen;
+    for (const Count& count : counts) {
+        const QStringList one = linesFor(count.member, 1);
+        const QStringList two = linesFor(count.member, 2);
+        QVERIFY2(one.size() == 1 && two.size() == 1, count.name);
+        QVERIFY2(one.first().contains(u'1') && two.first().contains(u'2'), count.name);
+        // One form for one, another for more.
+        QVERIFY2(QString(one.first()).replace(u'1', u'#') != QString(two.first()).replace(u'2', u'#'), count.name);
+        QVERIFY2(!seen.contains(one.first()), count.name);
+        seen.insert(one.first());
+        // A count of 0 says nothing, save that nothing was imported.
+        if (count.member == &ImportResult::imported)
+            QCOMPARE(linesFor(count.member, 0).size(), 1);
+        else if (count.member != &ImportResult::transfersLinked)
+            QVERIFY2(linesFor(count.member, 0).isEmpty(), count.name);
+    }
 
-    result = {};
-    result.imported = 12;
-    result.transfersLinked = 3;
-    result.retroactiveLinked = 1;
-    result.duplicates = 2;
-    result.unparseable = 1;
-    result.metadataSkipped = 4;
-    result.unmappedSkipped = 1;
-    QCOMPARE(ImportScreen::summaryText(result).split(u'\n'),
-             QStringList({"Import complete!", "", "12 transactions imported", "3 transfers linked across accounts",
-                          "  (including 1 linked to a previously imported row)", "2 duplicates skipped",
-                          "1 record skipped (unparseable)", "4 metadata records skipped",
-                          "1 record skipped (unmapped source account)"}));
-
-    // Rows linked to earlier imports are part of the links: without any,
-    // neither line.
-    result = {};
-    result.imported = 2;
-    result.retroactiveLinked = 2;
-    QCOMPARE(ImportScreen::summaryText(result), QStringLiteral("Import complete!\n\n2 transactions imported"));
+    // Without links, rows linked to earlier imports are told of neither.
+    ImportResult unlinked;
+    unlinked.imported = 2;
+    unlinked.retroactiveLinked = 2;
+    QCOMPARE(ImportScreen::summaryText(unlinked), ImportScreen::summaryText(counted({{&ImportResult::imported, 2}})));
 }
 
 void TestImportScreen::failedImportSaysWhyAndNeverSuccess()
@@ -193,15 +259,23 @@ void TestImportScreen::failedImportSaysWhyAndNeverSuccess()
     result.imported = 40;
     result.failed = true;
     result.failure = QStringLiteral("The import could not be stored: disk I/O error");
-    const QString text = ImportScreen::summaryText(result);
-    QVERIFY(text.startsWith(QStringLiteral("Import failed.\n\n")));
-    QVERIFY(text.contains(result.failure));
-    QVERIFY(!text.contains(QStringLiteral("complete")));
-    QVERIFY(!text.contains(QStringLiteral("40")));
-    // Accounts made for it stay, and the summary says so.
-    QVERIFY(ImportScreen::summaryText(result, {QStringLiteral("my bank")})
-                .endsWith(QStringLiteral("No transactions were added.\n\nThe new account made for this import is "
-                                         "kept for importing these files again:\n  my bank")));
+    const QStringList lines = ImportScreen::summaryText(result).split(u'\n');
+    QVERIFY(lines.contains(result.failure));
+    // Neither success nor the counts of a run that kept nothing.
+    QVERIFY(lines.first() != ImportScreen::summaryText(counted({{&ImportResult::imported, 40}})).split(u'\n').first());
+    QVERIFY(!lines.join(u'\n').contains(QStringLiteral("40")));
+
+    // Accounts made for it stay, and the summary names them, one line each,
+    // under a line that counts them.
+    const QStringList oneKept = ImportScreen::summaryText(result, {QStringLiteral("my bank")}).split(u'\n');
+    const QStringList twoKept =
+        ImportScreen::summaryText(result, {QStringLiteral("my bank"), QStringLiteral("Visa")}).split(u'\n');
+    QCOMPARE(oneKept.size(), lines.size() + 3);
+    QCOMPARE(oneKept.mid(0, lines.size()), lines);
+    QCOMPARE(oneKept.last(), QStringLiteral("  my bank"));
+    QCOMPARE(twoKept.mid(twoKept.size() - 2), QStringList({"  my bank", "  Visa"}));
+    QVERIFY(twoKept.at(twoKept.size() - 3).contains(u'2'));
+    QVERIFY(QString(twoKept.at(twoKept.size() - 3)).remove(u'2') != oneKept.at(oneKept.size() - 2));
 
     // Through the window: the file went away between preview and import.
     addAccount(QStringLiteral("Checking"));
@@ -211,32 +285,31 @@ void TestImportScreen::failedImportSaysWhyAndNeverSuccess()
     QSignalSpy completed(screen(), &ImportScreen::importCompleted);
     screen()->runImport();
     const QString summary = screen()->findChild<QPlainTextEdit*>(QStringLiteral("summaryBox"))->toPlainText();
-    QVERIFY2(summary.startsWith(QStringLiteral("Import failed.")), qPrintable(summary));
+    QVERIFY2(summary.startsWith(lines.first()), qPrintable(summary));
     QVERIFY2(summary.contains(QStringLiteral("could not be opened")), qPrintable(summary));
     QVERIFY(completed.isEmpty());
 }
 
 void TestImportScreen::summaryTellsWhatTheCountsDoNot()
 {
+    // The order the dates were read in, each its own line, and none when
+    // the file did not tell.
     ImportResult result;
     result.imported = 3;
-    result.splitRemaindersAdded = 1;
-    result.duplicates = 1;
+    const QStringList plain = ImportScreen::summaryText(result).split(u'\n');
     result.guessedDateOrder = DateOrder::DayFirst;
-    result.notes << QStringLiteral("A quote opened on line 4 is never closed.") << QStringLiteral("Second note.");
-    QCOMPARE(ImportScreen::summaryText(result).split(u'\n'),
-             QStringList({"Import complete!", "", "3 transactions imported",
-                          "1 split transaction given an uncategorized line so its lines add up to the total",
-                          "1 duplicate skipped", "Dates read as day/month/year",
-                          "A quote opened on line 4 is never closed.", "Second note."}));
-    result = {};
-    result.imported = 2;
-    result.splitRemaindersAdded = 2;
+    const QStringList dayFirst = ImportScreen::summaryText(result).split(u'\n');
     result.guessedDateOrder = DateOrder::MonthFirst;
-    QCOMPARE(ImportScreen::summaryText(result).split(u'\n'),
-             QStringList({"Import complete!", "", "2 transactions imported",
-                          "2 split transactions given an uncategorized line so their lines add up to the total",
-                          "Dates read as month/day/year"}));
+    const QStringList monthFirst = ImportScreen::summaryText(result).split(u'\n');
+    QCOMPARE(dayFirst.size(), plain.size() + 1);
+    QCOMPARE(monthFirst.size(), plain.size() + 1);
+    QVERIFY(dayFirst.last() != monthFirst.last());
+
+    // Notes follow every count, in their order, as written.
+    result.duplicates = 1;
+    result.notes << QStringLiteral("A quote opened on line 4 is never closed.") << QStringLiteral("Second note.");
+    const QStringList noted = ImportScreen::summaryText(result).split(u'\n');
+    QCOMPARE(noted.mid(noted.size() - 3), QStringList({monthFirst.last(), result.notes[0], result.notes[1]}));
 
     // Through the window: the file's dates decided the order, and a split
     // whose lines fell short was made whole.
@@ -246,10 +319,22 @@ void TestImportScreen::summaryTellsWhatTheCountsDoNot()
                                         "D25/01/2024\nT-100.00\nPGrocer\nSFood\n$-60.00\n^\n")});
     screen()->runImport();
     const QString summary = screen()->findChild<QPlainTextEdit*>(QStringLiteral("summaryBox"))->toPlainText();
-    QCOMPARE(summary.split(u'\n'),
-             QStringList({"Import complete!", "", "1 transaction imported",
-                          "1 split transaction given an uncategorized line so its lines add up to the total",
-                          "Dates read as day/month/year"}));
+    QCOMPARE(summary, ImportScreen::summaryText(counted({{&ImportResult::imported, 1},
+                                                         {&ImportResult::splitRemaindersAdded, 1}},
+                                                        DateOrder::DayFirst)));
+}
+
+QString TestImportScreen::refusalOfCsvFile(const QString& path)
+{
+    QString shown;
+    ModalWatcher watcher([&shown](QWidget* modal) {
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        QVERIFY(box);
+        shown = box->text();
+        box->button(QMessageBox::Ok)->click();
+    });
+    screen()->chooseCsvFile(path);
+    return shown;
 }
 
 void TestImportScreen::previewDecodesLikeTheImportAndShowsTheFirstRows()
@@ -288,26 +373,104 @@ void TestImportScreen::previewDecodesLikeTheImportAndShowsTheFirstRows()
     QByteArray quoted = "A,B\n";
     for (int i = 0; i < CsvPreview::kMaxRows; ++i)
         quoted += "x,\"1\n2\n3\"\n";
-    const CsvPreview preview(QString::fromLatin1(quoted));
+    const CsvPreview preview(quoted);
     QCOMPARE(preview.rows().size(), CsvPreview::kMaxRows);
     QVERIFY(preview.isCut());
     QCOMPARE(preview.rows().last(), QStringList({"x", "1\n2\n3"}));
-    QVERIFY(!CsvPreview(QStringLiteral("a,b\nc,d\n")).isCut());
+    QVERIFY(!CsvPreview(QByteArrayView("a,b\nc,d\n")).isCut());
 
     // A file that holds no row is refused with a word, and the form keeps
     // what it had.
-    QString shown;
-    ModalWatcher watcher([&shown](QWidget* modal) {
-        auto* box = qobject_cast<QMessageBox*>(modal);
-        QVERIFY(box);
-        shown = box->text();
-        box->button(QMessageBox::Ok)->click();
-    });
-    screen()->chooseCsvFile(writeFile(QStringLiteral("empty.csv"), "\n\n"));
-    QVERIFY(shown.contains(QStringLiteral("no rows")));
+    QVERIFY(refusalOfCsvFile(writeFile(QStringLiteral("empty.csv"), "\n\n")).contains(QStringLiteral("no rows")));
     QCOMPARE(table->rowCount(), 2);
     QCOMPARE(screen()->findChild<QLabel*>(QStringLiteral("fileLabel"))->toolTip(),
              QDir::toNativeSeparators(m_dir->filePath(QStringLiteral("unicode.csv"))));
+}
+
+void TestImportScreen::previewKeepsToWhatABankWrites()
+{
+    auto* table = screen()->findChild<QTableWidget*>(QStringLiteral("previewTable"));
+    auto* columnsCut = screen()->findChild<QLabel*>(QStringLiteral("previewColumnsCutLabel"));
+
+    // A first row of thousands of fields: the first columns are shown and
+    // offered, and the window says there are more.
+    QByteArray wide;
+    for (int i = 0; i < 5000; ++i)
+        wide += "F" + QByteArray::number(i) + ",";
+    screen()->chooseCsvFile(writeFile(QStringLiteral("wide.csv"), wide + "\n2024-01-02,Shop,-1.00\n"));
+    QCOMPARE(table->columnCount(), CsvPreview::kMaxColumns);
+    QCOMPARE(table->rowCount(), 2);
+    QCOMPARE(combo("amountColumnCombo")->count(), CsvPreview::kMaxColumns);
+    QCOMPARE(combo("memoColumnCombo")->count(), CsvPreview::kMaxColumns + 1);
+    QCOMPARE(combo("dateColumnCombo")->itemData(CsvPreview::kMaxColumns - 1).toInt(), CsvPreview::kMaxColumns - 1);
+    QVERIFY(!columnsCut->isHidden());
+
+    // A row longer than any bank writes is split no further than the
+    // import splits it: it shows empty, and the columns come from the next.
+    const QByteArray commas(2 * ImportFile::kMaxRecordChars, ',');
+    screen()->chooseCsvFile(writeFile(QStringLiteral("long.csv"), commas + "\nDate,Payee,Amount\n2024-01-02,Shop,-1.00\n"));
+    QCOMPARE(table->rowCount(), 3);
+    QCOMPARE(table->columnCount(), 3);
+    QCOMPARE(combo("dateColumnCombo")->itemText(2), QStringLiteral("Col 2: Amount"));
+    QVERIFY(!table->item(0, 0));
+    QCOMPARE(table->item(2, 1)->text(), QStringLiteral("Shop"));
+    QVERIFY(columnsCut->isHidden());
+
+    // A field of a hundred thousand characters fills its cell with its start.
+    const QByteArray longField(100'000, 'x');
+    screen()->chooseCsvFile(writeFile(QStringLiteral("field.csv"), "Date,Payee,Amount\n2024-01-02," + longField + ",-1\n"));
+    QCOMPARE(table->item(1, 1)->text(), QString(CsvPreview::kMaxFieldChars, u'x'));
+    QCOMPARE(table->item(1, 2)->text(), QStringLiteral("-1"));
+
+    // A quote never closed holds the rest of the file, thousands of lines,
+    // in one row, as the import reads it: the preview stops there.
+    QByteArray open = "Date,Payee,Amount\n2024-01-02,\"Shop\n";
+    for (int i = 0; i < 5000; ++i)
+        open += "2024-01-03,Shop,-1.00\n";
+    const CsvPreview openPreview(open);
+    QCOMPARE(openPreview.rows().size(), 2);
+    QVERIFY(!openPreview.isCut());
+    QCOMPARE(openPreview.rows().last().last().size(), CsvPreview::kMaxFieldChars);
+
+    // A file of nothing else holds no row to import.
+    QVERIFY(refusalOfCsvFile(writeFile(QStringLiteral("commas.csv"), commas)).contains(QStringLiteral("no rows")));
+    QCOMPARE(table->columnCount(), 3);
+}
+
+void TestImportScreen::previewShowsQuotedFieldsAsTheImportStoresThem()
+{
+    const Account account = addAccount(QStringLiteral("Checking"));
+    const QString path = writeFile(QStringLiteral("quoted.csv"),
+                                   "Date,Payee,Amount,Memo\r\n"
+                                   "2024-01-02,\"Smith, John\",\"-1,204.50\",\"first line\r\nsecond, line\"\r\n"
+                                   "2024-01-03,  \"The \"\"Best\"\" Shop\"  ,-1.00,\"\"\r\n"
+                                   "2024-01-04,\"a\nb\",-2.00,12\" pizza\r\n");
+    screen()->chooseCsvFile(path);
+    auto* table = screen()->findChild<QTableWidget*>(QStringLiteral("previewTable"));
+    QCOMPARE(table->rowCount(), 4);
+    QCOMPARE(table->columnCount(), 4);
+    QList<QStringList> shown;
+    for (int row = 1; row < table->rowCount(); ++row) {
+        QStringList fields;
+        for (int column = 0; column < table->columnCount(); ++column)
+            fields << (table->item(row, column) ? table->item(row, column)->text() : QString());
+        shown << fields;
+    }
+    QCOMPARE(shown, QList<QStringList>({{"2024-01-02", "Smith, John", "-1,204.50", "first line\r\nsecond, line"},
+                                        {"2024-01-03", "The \"Best\" Shop", "-1.00", ""},
+                                        {"2024-01-04", "a\nb", "-2.00", "12\" pizza"}}));
+
+    // What the preview shows is what the import stores.
+    combo("accountCombo")->setCurrentIndex(combo("accountCombo")->findData(account.id));
+    combo("memoColumnCombo")->setCurrentIndex(combo("memoColumnCombo")->findData(3));
+    screen()->runImport();
+    QList<QStringList> stored;
+    for (const Transaction& row : m_state->transactionRepository()->listByAccount(account.id))
+        stored << QStringList({row.date.toString(Qt::ISODate), row.payee, QString::number(row.amount), row.memo});
+    std::sort(stored.begin(), stored.end());
+    QCOMPARE(stored, QList<QStringList>({{shown[0][0], shown[0][1], "-120450", shown[0][3]},
+                                         {shown[1][0], shown[1][1], "-100", shown[1][3]},
+                                         {shown[2][0], shown[2][1], "-200", shown[2][3]}}));
 }
 
 void TestImportScreen::columnChoicesFollowTheFirstRowAndKeepTheMapping()
@@ -450,8 +613,8 @@ void TestImportScreen::newAccountsTakeTheNamesTheRowsOffer()
     screen()->runImport();
 
     const QString summary = screen()->findChild<QPlainTextEdit*>(QStringLiteral("summaryBox"))->toPlainText();
-    QCOMPARE(summary, QStringLiteral("Import complete!\n\n2 transactions imported\n"
-                                     "2 records skipped (unmapped source account)"));
+    QCOMPARE(summary,
+             ImportScreen::summaryText(counted({{&ImportResult::imported, 2}, {&ImportResult::unmappedSkipped, 2}})));
     QCOMPARE(m_state->transactionRepository()->listByAccount(existing.id).size(), 1);
     const QList<Account> accounts = m_state->accountRepository()->listActive();
     QCOMPARE(accounts.size(), 2);
@@ -480,10 +643,11 @@ void TestImportScreen::failedQifImportKeepsItsNewAccountsForTheRetry()
 
     const auto summaryBox = [this] { return screen()->findChild<QPlainTextEdit*>(QStringLiteral("summaryBox")); };
     const QString summary = summaryBox()->toPlainText();
-    QVERIFY2(summary.startsWith(QStringLiteral("Import failed.")), qPrintable(summary));
-    QVERIFY2(summary.endsWith(QStringLiteral("No transactions were added.\n\nThe 2 new accounts made for this import "
-                                             "are kept for importing these files again:\n  Cash box\n  my bank")),
-             qPrintable(summary));
+    ImportResult failed;
+    failed.failed = true;
+    failed.failure = summary.split(u'\n').value(2);
+    QVERIFY2(failed.failure.contains(QStringLiteral("my bank.qif")), qPrintable(summary));
+    QCOMPARE(summary, ImportScreen::summaryText(failed, {QStringLiteral("Cash box"), QStringLiteral("my bank")}));
     const QList<Account> made = m_state->accountRepository()->listActive();
     QCOMPARE(made.size(), 2);
     const auto idOf = [&made](const QString& name) {
@@ -502,7 +666,7 @@ void TestImportScreen::failedQifImportKeepsItsNewAccountsForTheRetry()
     QCOMPARE(combos[0]->currentData().toString(), idOf(QStringLiteral("Cash box")));
     QCOMPARE(combos[1]->currentData().toString(), idOf(QStringLiteral("my bank")));
     screen()->runImport();
-    QCOMPARE(summaryBox()->toPlainText(), QStringLiteral("Import complete!\n\n2 transactions imported"));
+    QCOMPARE(summaryBox()->toPlainText(), ImportScreen::summaryText(counted({{&ImportResult::imported, 2}})));
     QCOMPARE(m_state->accountRepository()->listActive().size(), 2);
     QCOMPARE(m_state->transactionRepository()->listByAccount(idOf(QStringLiteral("my bank"))).size(), 1);
     QCOMPARE(m_state->transactionRepository()->listByAccount(idOf(QStringLiteral("Cash box"))).size(), 1);
@@ -510,8 +674,36 @@ void TestImportScreen::failedQifImportKeepsItsNewAccountsForTheRetry()
     // An account made before that is gone by now gives way to the usual choice.
     const QifSourceAccount source{bare, QStringLiteral("my bank.qif (no account header)"), true, AccountType::Checking};
     const int madeAt = made[0].name == QStringLiteral("my bank") ? 0 : 1;
-    QCOMPARE(QifAccountMapping::preselected(source, made, made[madeAt].id), madeAt + 2);
-    QCOMPARE(QifAccountMapping::preselected(source, made, QStringLiteral("gone")), 0);
+    const QifAccountMapping mapping(made);
+    QCOMPARE(mapping.preselected(source, made[madeAt].id), madeAt + 2);
+    QCOMPARE(mapping.preselected(source, QStringLiteral("gone")), 0);
+}
+
+void TestImportScreen::qifMappingFindsAccountsByIdAndName()
+{
+    const auto account = [](const QString& id, const QString& name) {
+        Account made;
+        made.id = id;
+        made.name = name;
+        return made;
+    };
+    // Names match ignoring case, the first of equal names wins.
+    const QifAccountMapping mapping({account(QStringLiteral("a"), QStringLiteral("Ärger")),
+                                     account(QStringLiteral("b"), QStringLiteral("Savings")),
+                                     account(QStringLiteral("c"), QStringLiteral("SAVINGS"))});
+    const auto named = [](const QString& name) {
+        return QifSourceAccount{name, name, false, AccountType::Checking};
+    };
+    QCOMPARE(mapping.preselected(named(QStringLiteral("savings"))), 3);
+    QCOMPARE(mapping.preselected(named(QStringLiteral("äRGER"))), 2);
+    QCOMPARE(mapping.preselected(named(QStringLiteral("Saving"))), 0);
+    QCOMPARE(mapping.preselected(named(QStringLiteral("Saving")), QStringLiteral("c")), 4);
+    // Each value's index is its place among the choices.
+    const QList<QifAccountMapping::Choice> choices = mapping.choices(named(QStringLiteral("x")));
+    QCOMPARE(choices.size(), 5);
+    for (int i = 0; i < choices.size(); ++i)
+        QCOMPARE(mapping.indexOf(choices[i].value), i);
+    QCOMPARE(mapping.indexOf(QStringLiteral("gone")), -1);
 }
 
 void TestImportScreen::stagedQifImportLinksTheTransferThroughTheWindow_data()
@@ -549,7 +741,7 @@ void TestImportScreen::stagedQifImportLinksTheTransferThroughTheWindow()
     QCOMPARE(qifLabels(), QStringList{QStringLiteral("Checking")});
     QCOMPARE(qifCombos().first()->currentData().toString(), QifAccountMapping::kCreate);
     screen()->runImport();
-    QCOMPARE(summary(), QStringLiteral("Import complete!\n\n1 transaction imported"));
+    QCOMPARE(summary(), ImportScreen::summaryText(counted({{&ImportResult::imported, 1}})));
     screen()->findChild<QPushButton*>(QStringLiteral("doneButton"))->click();
     const std::optional<Transaction> waiting = onlyRowOf(QStringLiteral("Checking"));
     QVERIFY(waiting);
@@ -569,16 +761,17 @@ void TestImportScreen::stagedQifImportLinksTheTransferThroughTheWindow()
 
     if (checkingSkipped) {
         // The user said to leave that account alone: nothing links to it.
-        QCOMPARE(summary(), QStringLiteral("Import complete!\n\n1 transaction imported\n"
-                                           "1 record skipped (unmapped source account)"));
+        QCOMPARE(summary(), ImportScreen::summaryText(
+                                counted({{&ImportResult::imported, 1}, {&ImportResult::unmappedSkipped, 1}})));
         QVERIFY(!checkingSide->isTransfer() && !savingsSide->isTransfer());
         QCOMPARE(checkingSide->memo, QStringLiteral("[\u2192 Savings]"));
         QCOMPARE(savingsSide->memo, QStringLiteral("[\u2192 Checking]"));
         return;
     }
     // The one account of the ledger of that name takes the other side.
-    QCOMPARE(summary(), QStringLiteral("Import complete!\n\n1 transaction imported\n1 transfer linked across accounts\n"
-                                       "  (including 1 linked to a previously imported row)"));
+    QCOMPARE(summary(), ImportScreen::summaryText(counted({{&ImportResult::imported, 1},
+                                                           {&ImportResult::transfersLinked, 1},
+                                                           {&ImportResult::retroactiveLinked, 1}})));
     QCOMPARE(checkingSide->transfer_link_id, savingsSide->id);
     QCOMPARE(savingsSide->transfer_link_id, checkingSide->id);
     QCOMPARE(checkingSide->memo, QString());
@@ -638,7 +831,7 @@ void TestImportScreen::csvImportRunsThroughTheWindow()
 
     QCOMPARE(screen()->findChild<QStackedWidget*>()->currentIndex(), 1);
     QCOMPARE(screen()->findChild<QPlainTextEdit*>(QStringLiteral("summaryBox"))->toPlainText(),
-             QStringLiteral("Import complete!\n\n3 transactions imported\n1 record skipped (unparseable)"));
+             ImportScreen::summaryText(counted({{&ImportResult::imported, 3}, {&ImportResult::unparseable, 1}})));
     QVERIFY(m_state->transactionRepository()->listByAccount(checking.id).isEmpty());
     const QList<Transaction> rows = m_state->transactionRepository()->listByAccount(savings.id);
     QCOMPARE(rows.size(), 3);
@@ -677,17 +870,11 @@ void TestImportScreen::importWithoutAnAccountCreatesOneWithItsOpeningBalance()
     const QDate asOf(2024, 3, 1);
     QString question;
     ModalWatcher watcher([&](QWidget* modal) {
-        if (auto* box = qobject_cast<QMessageBox*>(modal)) {
-            question = box->windowTitle();
-            box->button(QMessageBox::Yes)->click();
+        if (sayYesToQuestion(modal, &question))
             return;
-        }
         auto* form = qobject_cast<AccountFormDialog*>(modal);
         QVERIFY(form);
-        for (auto* edit : form->findChildren<QLineEdit*>()) {
-            if (edit->placeholderText() == QStringLiteral("Account name"))
-                edit->setText(QStringLiteral("First Bank"));
-        }
+        nameAccount(form, QStringLiteral("First Bank"));
         form->findChild<SmartAmountField*>()->setMinorUnits(startingBalance);
         form->findChild<QDateEdit*>()->setDate(asOf);
         form->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
@@ -719,7 +906,35 @@ void TestImportScreen::importWithoutAnAccountCreatesOneWithItsOpeningBalance()
         QVERIFY(opening == rows.cend());
     }
     QCOMPARE(screen()->findChild<QPlainTextEdit*>(QStringLiteral("summaryBox"))->toPlainText(),
-             QStringLiteral("Import complete!\n\n1 transaction imported"));
+             ImportScreen::summaryText(counted({{&ImportResult::imported, 1}})));
+}
+
+void TestImportScreen::failedCsvImportSaysTheAccountItMadeStays()
+{
+    const QString path = writeFile(QStringLiteral("gone.csv"), "Date,Payee,Amount\n2024-03-05,Shop,-5.00\n");
+    screen()->chooseCsvFile(path);
+    // The file goes away while the user makes the account.
+    ModalWatcher watcher([&](QWidget* modal) {
+        if (sayYesToQuestion(modal))
+            return;
+        auto* form = qobject_cast<AccountFormDialog*>(modal);
+        QVERIFY(form);
+        nameAccount(form, QStringLiteral("First Bank"));
+        QVERIFY(QFile::remove(path));
+        form->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+    });
+    screen()->runImport();
+    QCOMPARE(watcher.handledCount(), 2);
+
+    const QList<Account> accounts = m_state->accountRepository()->listActive();
+    QCOMPARE(accounts.size(), 1);
+    const QString summary = screen()->findChild<QPlainTextEdit*>(QStringLiteral("summaryBox"))->toPlainText();
+    ImportResult failed;
+    failed.failed = true;
+    failed.failure = summary.split(u'\n').value(2);
+    QVERIFY2(failed.failure.contains(QStringLiteral("could not be opened")), qPrintable(summary));
+    QCOMPARE(summary, ImportScreen::summaryText(failed, {QStringLiteral("First Bank")}));
+    QCOMPARE(combo("accountCombo")->currentData().toString(), accounts.first().id);
 }
 
 void TestImportScreen::progressKeepsEveryWindowFromInput()
@@ -763,10 +978,28 @@ void TestImportScreen::progressKeepsEveryWindowFromInput()
 
 void TestImportScreen::keyboardRunsTheForm()
 {
-    addAccount(QStringLiteral("Checking"));
+    const Account account = addAccount(QStringLiteral("Checking"));
     screen()->chooseCsvFile(writeFile(QStringLiteral("keys.csv"), "Date,Payee,Amount\n2024-01-02,Shop,-5.00\n"));
     screen()->show();
     QVERIFY(QTest::qWaitForWindowActive(screen()));
+
+    // Return on a focused button presses that button: Browse... opens its
+    // dialog, and nothing is imported.
+    QList<QFileDialog*> dialogs;
+    {
+        ModalWatcher watcher([&dialogs](QWidget* modal) {
+            auto* dialog = qobject_cast<QFileDialog*>(modal);
+            QVERIFY(dialog);
+            dialogs << dialog;
+            dialog->reject();
+        });
+        auto* browse = screen()->findChild<QPushButton*>(QStringLiteral("browseButton"));
+        browse->setFocus();
+        QTest::keyClick(browse, Qt::Key_Return);
+        QTRY_COMPARE(dialogs.size(), 1);
+    }
+    QCOMPARE(screen()->findChild<QStackedWidget*>()->currentIndex(), 0);
+    QVERIFY(m_state->transactionRepository()->listByAccount(account.id).isEmpty());
 
     // Return in a choice runs the import, as a dialog's default button would.
     QComboBox* date = combo("dateColumnCombo");

@@ -330,6 +330,13 @@ void DatabaseTest::refusesForeignAndUnreadableFilesUntouched_data()
         << Database::Problem::NotALedger;
     QTest::newRow("a look-alike migration table, empty")
         << QByteArray() << lookAlike << Database::Problem::NotALedger;
+    // "_" in a LIKE pattern stands for any character: this name is no
+    // table of SQLite's own.
+    QTest::newRow("an empty migration table beside a table named like SQLite's own")
+        << QByteArray()
+        << QByteArray("CREATE TABLE schema_migrations (version INTEGER PRIMARY KEY, name TEXT NOT NULL, "
+                      "applied_at TEXT NOT NULL); CREATE TABLE sqliteXnotes (body TEXT);")
+        << Database::Problem::NotALedger;
     QTest::newRow("empty but marked by another program")
         << QByteArray() << QByteArray("PRAGMA user_version=3;") << Database::Problem::NotALedger;
 }

@@ -15,6 +15,7 @@ private Q_SLOTS:
     void formatsExtremes();
     void parsesLenientMoneyText_data();
     void parsesLenientMoneyText();
+    void saysWhenOnlyDecimalsRefuseAnImportAmount();
     void readsTypedAmounts_data();
     void readsTypedAmounts();
     void readsImportAmounts_data();
@@ -116,7 +117,9 @@ void MoneyTextTest::readsImportAmounts_data()
     QTest::newRow("broken groups") << "1,23,456" << Currency::USD << unreadable;
     QTest::newRow("broken groups before the point") << "12,34.56" << Currency::USD << unreadable;
     QTest::newRow("decimal comma") << "12,5" << Currency::EUR << std::optional<qint64>(1250);
-    QTest::newRow("three decimals after a zero") << "0.125" << Currency::USD << std::optional<qint64>(13);
+    // Never rounded: an import would change the amount without a word.
+    QTest::newRow("three decimals after a zero") << "0.125" << Currency::USD << unreadable;
+    QTest::newRow("zeros beyond the decimals") << "0.120" << Currency::USD << std::optional<qint64>(12);
     QTest::newRow("zero cannot start a group") << "0,125,000" << Currency::USD << unreadable;
     QTest::newRow("parentheses") << "(12.00)" << Currency::USD << std::optional<qint64>(-1200);
     QTest::newRow("minus in parentheses") << "(-5)" << Currency::USD << std::optional<qint64>(500);
@@ -125,7 +128,8 @@ void MoneyTextTest::readsImportAmounts_data()
     QTest::newRow("symbol after the sign") << "-£3.10" << Currency::GBP << std::optional<qint64>(-310);
     QTest::newRow("plus") << "+7" << Currency::USD << std::optional<qint64>(700);
     QTest::newRow("jpy whole") << "¥1,500" << Currency::JPY << std::optional<qint64>(1500);
-    QTest::newRow("jpy rounds") << "-1500.5" << Currency::JPY << std::optional<qint64>(-1501);
+    QTest::newRow("jpy never rounds") << "-1500.5" << Currency::JPY << unreadable;
+    QTest::newRow("jpy with zero decimals") << "12.00" << Currency::JPY << std::optional<qint64>(12);
     QTest::newRow("at the bound") << "10,000,000,000,000.00" << Currency::USD
                                   << std::optional<qint64>(1'000'000'000'000'000);
     QTest::newRow("beyond the bound") << "10000000000000.01" << Currency::USD << unreadable;
@@ -143,6 +147,26 @@ void MoneyTextTest::readsImportAmounts()
     QFETCH(Currency, currency);
     QFETCH(std::optional<qint64>, expected);
     QCOMPARE(readImportAmount(text, currency), expected);
+}
+
+void MoneyTextTest::saysWhenOnlyDecimalsRefuseAnImportAmount()
+{
+    struct Case
+    {
+        const char* text;
+        Currency currency;
+        bool beyondDecimals;
+    };
+    for (const Case& c : {Case{"12.50", Currency::JPY, true}, Case{"(0.4)", Currency::JPY, true},
+                          Case{"-3.3351", Currency::USD, true}, Case{"12.00", Currency::JPY, false},
+                          Case{"1.25", Currency::USD, false}, Case{"1.2x", Currency::JPY, false},
+                          Case{"1,23,456.5", Currency::JPY, false},
+                          Case{"10000000000000.015", Currency::USD, false}}) {
+        bool beyond = !c.beyondDecimals;
+        const std::optional<qint64> amount = readImportAmount(QString::fromUtf8(c.text), c.currency, &beyond);
+        QVERIFY2(beyond == c.beyondDecimals, c.text);
+        QVERIFY2(!beyond || !amount, c.text);
+    }
 }
 
 void MoneyTextTest::readsTypedAmounts_data()
