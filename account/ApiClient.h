@@ -15,8 +15,10 @@ namespace TandAccount {
 class BoundedReply;
 class TokenManager;
 
-// `ok` is true exactly for HTTP 200 to 299; `httpStatus` is 0 when no HTTP
-// answer arrived; `body` is the answer's JSON object, or an empty object.
+// `ok` is true exactly for HTTP 200 to 299 whose body is a JSON object or
+// empty; a 2xx with any other body (a captive portal's page) is a failure
+// that keeps its status. `httpStatus` is 0 when no HTTP answer arrived;
+// `body` is the answer's JSON object, or an empty object.
 using ResponseCallback = std::function<void(bool ok, int httpStatus, const QJsonObject& body)>;
 
 // JSON over HTTP(S) for the account service and the sync API. Adds the JSON,

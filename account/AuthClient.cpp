@@ -1,6 +1,7 @@
 #include "account/AuthClient.h"
 
 #include "account/ApiClient.h"
+#include "account/ListAnswer.h"
 #include "account/PathId.h"
 #include "account/SignInCallback.h"
 #include "account/TokenClaims.h"
@@ -8,7 +9,6 @@
 
 #include <QDebug>
 #include <QDesktopServices>
-#include <QJsonArray>
 #include <QPointer>
 
 using namespace Qt::StringLiterals;
@@ -234,15 +234,7 @@ void AuthClient::changePassword(const QString& currentPassword, const QString& n
 
 void AuthClient::listSessions(std::function<void(bool ok, QList<Session> sessions)> callback)
 {
-    m_api->get(u"/users/me/sessions"_s, [callback = std::move(callback)](bool ok, int, const QJsonObject& body) {
-        QList<Session> sessions;
-        if (ok) {
-            for (const QJsonValue& element : body.value("sessions"_L1).toArray())
-                sessions.append(Session::fromJson(element.toObject()));
-        }
-        if (callback)
-            callback(ok, sessions);
-    });
+    m_api->get(u"/users/me/sessions"_s, listAnswer("sessions"_L1, &Session::fromJson, std::move(callback)));
 }
 
 void AuthClient::revokeSession(const QString& sessionId, std::function<void(bool ok)> callback)

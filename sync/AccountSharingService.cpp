@@ -2,6 +2,7 @@
 
 #include "account/ApiClient.h"
 #include "account/JsonFieldReader.h"
+#include "account/ListAnswer.h"
 #include "account/PathId.h"
 
 #include <QDebug>
@@ -54,15 +55,8 @@ void AccountSharingService::listMembers(const QString& accountId, MembersCallbac
             callback(false, {});
         return;
     }
-    m_api->get(membersPath(accountId), [callback = std::move(callback)](bool ok, int, const QJsonObject& body) {
-        if (!callback)
-            return;
-        if (!ok) {
-            callback(false, {});
-            return;
-        }
-        callback(true, TandAccount::JsonFieldReader(body).list("members"_L1, &TandAccount::ShareMember::fromJson));
-    });
+    m_api->get(membersPath(accountId),
+               TandAccount::listAnswer("members"_L1, &TandAccount::ShareMember::fromJson, std::move(callback)));
 }
 
 void AccountSharingService::shareWith(const QString& accountId, const QString& who, const QString& role,
@@ -88,7 +82,11 @@ void AccountSharingService::shareWith(const QString& accountId, const QString& w
                         return;
                     }
                     QString error = TandAccount::JsonFieldReader(answer).text("error"_L1).trimmed();
-                    if (error.isEmpty())
+                    // A 2xx the transport refused was somebody else's page
+                    // (a captive portal's): its status says nothing.
+                    if (error.isEmpty() && httpStatus >= 200 && httpStatus <= 299)
+                        error = tr("Failed to share account: the answer did not come from the sharing service.");
+                    else if (error.isEmpty())
                         error = tr("Failed to share account (HTTP %1)").arg(httpStatus);
                     callback(false, shortened(error, kMaxErrorLength));
                 });

@@ -131,6 +131,7 @@ private slots:
     void devicesWithoutNameOrVersion();
     void serviceTextsAreShownAsTyped();
     void failedLoadsSaySoAndCanBeRetried();
+    void answersThatAreNotTheServicesAreFailures();
     void pagesAreNotRebuiltUnderAnOpenDialog();
     void signingOutDropsWhatWasShownAndWaiting();
     void eachMessageStaysItsWholeTime();
@@ -728,6 +729,32 @@ void AccountScreenTest::failedLoadsSaySoAndCanBeRetried()
     buttonIn(profileProblem, QStringLiteral("Try Again"))->click();
     QTRY_VERIFY(profileProblem->isHidden());
     QCOMPARE(screen->findChild<ElidedLabel*>(QStringLiteral("nameLabel"))->fullText(), QStringLiteral("Test User"));
+}
+
+void AccountScreenTest::answersThatAreNotTheServicesAreFailures()
+{
+    signInAs(QStringLiteral("user-ann"));
+    const QString sessionsPath = m_auth->realmPath(QStringLiteral("/users/me/sessions"));
+    const FakeResponse portal = FakeResponse::raw(200, "<html>Sign in to the hotel network</html>", "text/html");
+    // A captive portal's page, then JSON without the list or the group.
+    const QList<QList<FakeResponse>> rounds{
+        {portal, portal, portal},
+        {FakeResponse::json(200, {}), FakeResponse::json(200, {{QStringLiteral("name"), QStringLiteral("Family")}}),
+         FakeResponse::json(200, {{QStringLiteral("sessions"), QStringLiteral("none")}})},
+    };
+    for (const QList<FakeResponse>& answers : rounds) {
+        m_accounts->server()->respondOnce("GET", QStringLiteral("/devices"), answers.at(0));
+        m_accounts->server()->respondOnce("GET", QStringLiteral("/group"), answers.at(1));
+        m_auth->server()->respondOnce("GET", sessionsPath, answers.at(2));
+        auto screen = openLoaded();
+        QVERIFY(screen);
+        QCOMPARE(screen->model()->devicesState(), LoadState::Failed);
+        QCOMPARE(screen->model()->groupState(), LoadState::Failed);
+        QCOMPARE(screen->model()->sessionsState(), LoadState::Failed);
+        const QStringList all = textsIn(screen.get());
+        for (const char* notSaid : {"No Group", "No devices registered.", "No active sessions."})
+            QVERIFY2(!all.contains(QLatin1String(notSaid)), notSaid);
+    }
 }
 
 void AccountScreenTest::pagesAreNotRebuiltUnderAnOpenDialog()

@@ -198,21 +198,35 @@ void ApiClientTest::readsAnswersOfEveryShape()
     m_server->respondOnce("GET", "/b", FakeResponse::raw(200, "[1,2]"));
     m_server->respondOnce("GET", "/c", FakeResponse::raw(500, R"({"error":"boom"})", "application/json"));
     m_server->respondOnce("GET", "/d", FakeResponse::raw(200, "{broken"));
+    m_server->respondOnce("GET", "/e", FakeResponse::raw(200, "", "application/json"));
+    m_server->respondOnce("GET", "/f", FakeResponse::raw(502, "<html>Bad gateway</html>", "text/html"));
     QSignalSpy networkErrors(m_api, &ApiClient::networkError);
 
-    Outcome html, array, error, broken;
+    Outcome html, array, error, broken, empty, gateway;
     m_api->get(QStringLiteral("/a"), html.callback());
     m_api->get(QStringLiteral("/b"), array.callback());
     m_api->get(QStringLiteral("/c"), error.callback());
     m_api->get(QStringLiteral("/d"), broken.callback());
-    QTRY_VERIFY(html.calls && array.calls && error.calls && broken.calls);
+    m_api->get(QStringLiteral("/e"), empty.callback());
+    m_api->get(QStringLiteral("/f"), gateway.callback());
+    QTRY_VERIFY(html.calls && array.calls && error.calls && broken.calls && empty.calls && gateway.calls);
 
-    QVERIFY(html.ok && html.body.isEmpty());
-    QVERIFY(array.ok && array.body.isEmpty());
-    QVERIFY(broken.ok && broken.body.isEmpty());
+    // A 200 that is not a JSON object (a captive portal's page) is no
+    // answer of the service: a failure that keeps its status, never an
+    // empty answer.
+    for (const Outcome* notJson : {&html, &array, &broken}) {
+        QCOMPARE(notJson->ok, false);
+        QCOMPARE(notJson->status, 200);
+        QVERIFY(notJson->body.isEmpty());
+    }
+    // An empty 200 says nothing and is still a success.
+    QVERIFY(empty.ok && empty.body.isEmpty());
     QCOMPARE(error.ok, false);
     QCOMPARE(error.status, 500);
     QCOMPARE(error.body.value("error").toString(), QStringLiteral("boom"));
+    QCOMPARE(gateway.ok, false);
+    QCOMPARE(gateway.status, 502);
+    QVERIFY(gateway.body.isEmpty());
     QCOMPARE(networkErrors.count(), 0);
 }
 

@@ -195,6 +195,9 @@ void AccountSharingTest::failedSharesSayWhy_data()
         << QStringLiteral("Failed to share account (HTTP 400)");
     QTest::newRow("a page that is no JSON") << FakeResponse::raw(502, "<html>Bad gateway</html>", "text/html")
                                             << QStringLiteral("Failed to share account (HTTP 502)");
+    QTest::newRow("a captive portal's page")
+        << FakeResponse::raw(200, "<html>Sign in to the hotel network</html>", "text/html")
+        << QStringLiteral("Failed to share account: the answer did not come from the sharing service.");
     QTest::newRow("a torrent of words")
         << FakeResponse::json(400, {{QStringLiteral("error"), QString(5000, u'x')}})
         << QString(AccountSharingService::kMaxErrorLength - 1, u'x') + QChar(0x2026);
@@ -215,12 +218,27 @@ void AccountSharingTest::failedSharesSayWhy()
 void AccountSharingTest::memberListsTellFailureFromEmpty()
 {
     const QString path = u"/v1/accounts/" + kAccount + u"/members";
-    m_service->server()->respondOnce("GET", path, FakeResponse::json(200, {}));
+    m_service->server()->respondOnce("GET", path, FakeResponse::json(200, {{QStringLiteral("members"), QJsonArray()}}));
     bool ok = false;
     std::optional<QList<ShareMember>> members = listAndWait(&ok);
     QVERIFY(members);
     QVERIFY(ok);
     QVERIFY(members->isEmpty());
+
+    // An answer without the list, or a captive portal's page, is no answer:
+    // it must not read as "only you can see this account".
+    const QList<FakeResponse> notLists{
+        FakeResponse::json(200, {}),
+        FakeResponse::json(200, {{QStringLiteral("members"), QJsonObject()}}),
+        FakeResponse::raw(200, "<html>Sign in to the hotel network</html>", "text/html"),
+    };
+    for (const FakeResponse& answer : notLists) {
+        m_service->server()->respondOnce("GET", path, answer);
+        members = listAndWait(&ok);
+        QVERIFY(members);
+        QVERIFY(!ok);
+        QVERIFY(members->isEmpty());
+    }
 
     m_service->server()->respondOnce(
         "GET", path, FakeResponse::json(500, {{QStringLiteral("members"), QJsonArray{QJsonObject{}}}}));
@@ -233,7 +251,7 @@ void AccountSharingTest::memberListsTellFailureFromEmpty()
     m_sharing->listMembers(kAccount, {});
     m_sharing->shareWith(kAccount, QStringLiteral("acc-bob"), {}, {});
     m_sharing->removeShare(kAccount, QStringLiteral("acc-bob"), {});
-    QTRY_COMPARE(m_service->server()->requests().size(), 5);
+    QTRY_COMPARE(m_service->server()->requests().size(), 8);
 }
 
 void AccountSharingTest::hostileIdsAreRefusedWithoutARequest_data()
