@@ -47,13 +47,13 @@ void AccountScreenModel::refreshProfile()
 {
     const int request = ++m_profileRequest;
     QPointer<AccountScreenModel> self(this);
-    m_client->authClient()->fetchCurrentUser([self, request](const User& user) {
+    m_client->authClient()->fetchCurrentUser([self, request](bool ok, const User& user) {
         if (!self || request != self->m_profileRequest)
             return;
-        // The client hands back the user of its last good answer when a
-        // request fails: only without one is there nothing to show.
-        self->m_profileState = user.id.isEmpty() ? LoadState::Failed : LoadState::Loaded;
-        self->m_user = user;
+        // A failed load says so, even though the client hands back the user
+        // of its last good answer.
+        self->m_profileState = ok ? LoadState::Loaded : LoadState::Failed;
+        self->m_user = ok ? user : User();
         emit self->profileChanged();
     });
 }

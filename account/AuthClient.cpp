@@ -190,21 +190,28 @@ void AuthClient::endRefusedSession()
     emit sessionExpired();
 }
 
-void AuthClient::takeUser(bool ok, const QJsonObject& body)
+bool AuthClient::takeUser(bool ok, const QJsonObject& body)
 {
-    if (ok)
-        m_user = User::fromJson(body);
+    if (!ok)
+        return false;
+    const User user = User::fromJson(body);
+    if (user.id.isEmpty())
+        return false;
+    m_user = user;
+    return true;
 }
 
-void AuthClient::fetchCurrentUser(std::function<void(User)> callback)
+void AuthClient::fetchCurrentUser(std::function<void(bool ok, User user)> callback)
 {
     QPointer<AuthClient> self(this);
     m_api->get(u"/users/me"_s, [self, callback = std::move(callback)](bool ok, int, const QJsonObject& body) {
         if (!self)
             return;
-        self->takeUser(ok, body);
+        const bool named = self->takeUser(ok, body);
+        if (ok && !named)
+            qWarning() << "AuthClient: the answer about the signed-in user names nobody";
         if (callback)
-            callback(self->m_user);
+            callback(named, self->m_user);
     });
 }
 

@@ -50,8 +50,9 @@ public:
     // The callback (which may be empty) hears whether the refresh succeeded.
     void refreshToken(std::function<void(bool succeeded)> callback);
 
-    // On failure the callback gets the user cached from the last success.
-    void fetchCurrentUser(std::function<void(User)> callback);
+    // `ok` tells whether the service named the user; on failure the
+    // callback gets the user cached from the last success.
+    void fetchCurrentUser(std::function<void(bool ok, User user)> callback);
     void updateProfile(const QString& displayName, std::function<void(bool ok, User user)> callback);
     void changePassword(const QString& currentPassword, const QString& newPassword,
                         std::function<void(bool ok)> callback);
@@ -92,8 +93,9 @@ private:
     void sendLogout(const QString& accessToken, const QString& refreshToken);
     QUrl loginPageUrl(const QString& redirectUri, const QString& state) const;
     void endSignIn();
-    // Takes a "/users/me" answer into the cache when it is one.
-    void takeUser(bool ok, const QJsonObject& body);
+    // Takes a "/users/me" answer into the cache when it is one: a success
+    // that names a user by its id.
+    bool takeUser(bool ok, const QJsonObject& body);
 
     QString m_authBaseUrl;
     QString m_realm;

@@ -729,6 +729,14 @@ void AccountScreenTest::failedLoadsSaySoAndCanBeRetried()
     buttonIn(profileProblem, QStringLiteral("Try Again"))->click();
     QTRY_VERIFY(profileProblem->isHidden());
     QCOMPARE(screen->findChild<ElidedLabel*>(QStringLiteral("nameLabel"))->fullText(), QStringLiteral("Test User"));
+
+    // Once the profile has loaded, a failed load still says so: the user
+    // the client remembers is no answer.
+    m_auth->server()->respondOnce("GET", m_auth->realmPath(QStringLiteral("/users/me")), FakeResponse::json(503, {}));
+    screen->refreshProfile();
+    QTRY_VERIFY(!profileProblem->isHidden());
+    QCOMPARE(screen->model()->profileState(), LoadState::Failed);
+    QCOMPARE(screen->findChild<ElidedLabel*>(QStringLiteral("nameLabel"))->fullText(), QString());
 }
 
 void AccountScreenTest::answersThatAreNotTheServicesAreFailures()

@@ -119,7 +119,7 @@ void SignInTest::signsInThroughTheBrowser()
     exchangeRaw(portOf(redirect), "GET /callback HTTP/1.1\r\n\r\n", &refused);
     QVERIFY(refused);
     User user;
-    auth->fetchCurrentUser([&user](const User& fetched) { user = fetched; });
+    auth->fetchCurrentUser([&user](bool, const User& fetched) { user = fetched; });
     QTRY_COMPARE(user.id, QStringLiteral("user-42"));
 }
 
