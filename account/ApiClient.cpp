@@ -250,6 +250,15 @@ void ApiClient::handleReply(BoundedReply* answer, Method method, const QUrl& url
 {
     QNetworkReply* reply = answer->reply();
     reply->deleteLater();
+    // Another user signed in while this request was out: whatever came back
+    // speaks for the user before (their profile, their group), and neither
+    // reaches the one signed in now nor is sent again as them.
+    if (!sentToken.isEmpty() && m_tokens->holdsAnotherUsersPair(sentToken)) {
+        qWarning() << "ApiClient:" << methodName(method) << loggablePath(url.path())
+                   << "answer dropped: another user has signed in since it was sent";
+        complete(callback, false, 0);
+        return;
+    }
     if (!answer->withinLimits()) {
         emit networkError(answer->failure() == BoundedReply::Failure::TooLarge
                               ? QStringLiteral("The service's answer was too large")
@@ -260,13 +269,6 @@ void ApiClient::handleReply(BoundedReply* answer, Method method, const QUrl& url
     const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
 
     if (status == 401 && allowRetry) {
-        // Another user signed in while this request was out: it spoke for
-        // the user before and is not sent again as the new one.
-        if (m_tokens->holdsAnotherUsersPair(sentToken)) {
-            qWarning() << "ApiClient:" << methodName(method) << "not retried: another user has signed in since";
-            complete(callback, false, 0);
-            return;
-        }
         sendAfterRefresh(method, url, body, callback, false, std::nullopt);
         return;
     }

@@ -25,9 +25,9 @@ using ResponseCallback = std::function<void(bool ok, int httpStatus, const QJson
 // application and bearer headers, refreshes a token that is about to expire
 // before sending, and answers one 401 with one refresh and one retry. Every
 // request ends in exactly one callback on this thread (unless the transport
-// is destroyed first). A request is never sent again as another user than
-// the one it was made for: when another has signed in meanwhile, it ends
-// with status 0 instead.
+// is destroyed first). A request speaks only for the user it was made for:
+// when another has signed in meanwhile, it is never sent again as them and
+// its answer is dropped; it ends with status 0 instead.
 class ApiClient : public QObject
 {
     Q_OBJECT

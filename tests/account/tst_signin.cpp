@@ -45,6 +45,7 @@ private slots:
     void callbackWithOneTokenFails();
     void callbackWithoutThisSignInsStateIsRefused();
     void signInDuringAStartUpRefreshStaysSignedIn();
+    void theUserBeforeIsNotShownToTheNext();
 
 private:
     std::unique_ptr<Client> makeClient();
@@ -218,6 +219,31 @@ void SignInTest::signInDuringAStartUpRefreshStaysSignedIn()
     QCOMPARE(client->authClient()->userId(), QStringLiteral("user-1"));
     QVERIFY(m_auth->isLive({m_entries.value(TokenStore::kAccessTokenKey),
                             m_entries.value(TokenStore::kRefreshTokenKey)}));
+}
+
+void SignInTest::theUserBeforeIsNotShownToTheNext()
+{
+    auto client = makeClient();
+    client->initialize();
+    AuthClient* auth = client->authClient();
+    QSignalSpy succeeded(auth, &AuthClient::loginSucceeded);
+    m_auth->setLoginUser(QStringLiteral("user-ann"));
+    auth->login();
+    QTRY_COMPARE(succeeded.size(), 1);
+
+    // Ann's details are on their way when Bob signs in on this computer.
+    m_auth->server()->delayRoute("GET", m_auth->realmPath(QStringLiteral("/users/me")), 1000);
+    QList<QPair<bool, QString>> answers;
+    auth->fetchCurrentUser([&answers](bool ok, const User& user) { answers.append({ok, user.id}); });
+    m_auth->setLoginUser(QStringLiteral("user-bob"));
+    auth->login();
+    QTRY_COMPARE(succeeded.size(), 2);
+    QCOMPARE(auth->userId(), QStringLiteral("user-bob"));
+    QVERIFY(answers.isEmpty());
+
+    QTRY_COMPARE_WITH_TIMEOUT(answers.size(), 1, 5000);
+    QCOMPARE(answers.at(0), (QPair<bool, QString>{false, QString()}));
+    QCOMPARE(auth->currentUser(), User());
 }
 
 QTEST_MAIN(SignInTest)
