@@ -147,12 +147,14 @@ void AuthClient::endSignIn()
 void AuthClient::handleAuthCallback(const QUrl& url)
 {
     const SignInCallback callback = SignInCallback::fromUrl(url);
-    const bool answersThisSignIn = m_signIn && callback.carriesState(m_signIn->state());
-    endSignIn();
-    if (!answersThisSignIn) {
-        emit loginFailed(u"Sign-in could not be verified"_s);
+    if (!m_signIn || !callback.carriesState(m_signIn->state())) {
+        // Not the browser coming back from the sign-in that waits: another
+        // page made it up. It signs nobody in, and is no outcome of the
+        // sign-in, which goes on waiting for its own.
+        qWarning() << "AuthClient: refused a sign-in callback without the state of a waiting sign-in";
         return;
     }
+    endSignIn();
     if (!callback.hasTokens()) {
         emit loginFailed(u"No tokens received"_s);
         return;

@@ -43,7 +43,8 @@ public:
     // a sign-in waits for the browser, another call opens the same page again.
     void login();
     // Completes the waiting sign-in from the address the browser came back
-    // to; refused unless it carries that sign-in's state.
+    // to. One that does not carry that sign-in's state is refused with a
+    // log line and changes nothing: the sign-in goes on waiting.
     void handleAuthCallback(const QUrl& url);
 
     // Refreshes the pair; a refusal by the service signs the user out here.
