@@ -156,10 +156,8 @@ void AccountScreen::styleNavigation()
 {
     const QPalette palette = QApplication::palette();
     const QColor window = palette.color(QPalette::Window);
-    const bool dark = window.lightness() < 128;
-    const QColor alternate = palette.color(QPalette::AlternateBase);
-    const QColor background = alternate.isValid() ? alternate : dark ? window.lighter(115) : window.lighter(97);
-    const QColor hover = dark ? window.lighter(135) : window.darker(105);
+    const QColor background = palette.color(QPalette::AlternateBase);
+    const QColor hover = isDark(palette) ? window.lighter(135) : window.darker(105);
     m_pageList->setStyleSheet(
         u"QListWidget {  background: %1; border: none; padding: 12px 8px;}"
         "QListWidget::item {  padding: 8px 12px; border-radius: 6px;}"

@@ -189,9 +189,6 @@ void WebAuthHandler::onReadyRead(QTcpSocket* socket)
 
 void WebAuthHandler::handleRequest(QTcpSocket* socket, const QByteArray& head)
 {
-    // Once stopped, it hands nothing on: the sign-in it served is over.
-    if (!isListening())
-        return;
     const qsizetype lineEnd = head.indexOf("\r\n");
     const QList<QByteArray> requestLine = (lineEnd < 0 ? head : head.first(lineEnd)).split(' ');
     const QByteArray target = requestLine.value(1);
