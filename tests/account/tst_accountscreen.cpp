@@ -19,7 +19,11 @@
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSignalSpy>
+#include <QStackedWidget>
 #include <QTimer>
 #include <QtTest>
 
@@ -134,8 +138,11 @@ private slots:
     void serviceTextsAreShownAsTyped();
     void failedLoadsSaySoAndCanBeRetried();
     void answersThatAreNotTheServicesAreFailures();
+    void removalsTheServiceLeftUndoneAreFailures();
     void pagesAreNotRebuiltUnderAnOpenDialog();
     void signingOutDropsWhatWasShownAndWaiting();
+    void signingOutClosesOpenQuestions();
+    void pageWidthsFollowANewFont();
     void eachMessageStaysItsWholeTime();
     void keyboardReachesEveryPage();
 
@@ -759,6 +766,48 @@ void AccountScreenTest::answersThatAreNotTheServicesAreFailures()
     }
 }
 
+void AccountScreenTest::removalsTheServiceLeftUndoneAreFailures()
+{
+    const QString den = m_accounts->addDevice(QStringLiteral("acc-ann"), QStringLiteral("Den PC"));
+    signInAs(QStringLiteral("user-ann"));
+    m_auth->signIn(QStringLiteral("user-ann"));
+    auto screen = openLoaded();
+    QVERIFY(screen);
+
+    // A yes that removed nothing: the page still lists it, and says so.
+    m_accounts->server()->respondOnce("DELETE", QStringLiteral("/devices/") + den, FakeResponse::empty(204));
+    m_answers = {kYes};
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("still lists what was removed")));
+    buttonIn(shown(screen.get(), "devicesContent"), QStringLiteral("Remove"))->click();
+    QTRY_COMPARE(statusText(screen.get()), QStringLiteral("Failed to remove device."));
+    QVERIFY(buttonIn(shown(screen.get(), "devicesContent"), QStringLiteral("Remove"))->isEnabled());
+
+    m_accounts->server()->respondOnce("DELETE", QStringLiteral("/group/members/acc-bob"), FakeResponse::empty(204));
+    m_answers = {kYes};
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("still lists what was removed")));
+    buttonIn(shown(screen.get(), "groupContent"), QStringLiteral("Remove"))->click();
+    QTRY_COMPARE(statusText(screen.get()), QStringLiteral("Failed to remove Bob."));
+
+    QString other;
+    for (const Session& session : screen->model()->sessions()) {
+        if (!session.is_current)
+            other = session.id;
+    }
+    m_auth->server()->respondOnce("DELETE", m_auth->realmPath(QStringLiteral("/users/me/sessions/") + other),
+                                  FakeResponse::empty(204));
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("still lists what was removed")));
+    buttonIn(shown(screen.get(), "sessionsContent"), QStringLiteral("Revoke"))->click();
+    QTRY_COMPARE(statusText(screen.get()), QStringLiteral("Failed to revoke session."));
+    QCOMPARE(m_auth->liveSessionCount(), 2);
+
+    // A page that cannot be loaded after the yes does not gainsay it.
+    m_accounts->server()->respondOnce("GET", QStringLiteral("/devices"), FakeResponse::json(500, {}));
+    m_answers = {kYes};
+    buttonIn(shown(screen.get(), "devicesContent"), QStringLiteral("Remove"))->click();
+    QTRY_COMPARE(statusText(screen.get()), QStringLiteral("Device removed."));
+    QCOMPARE(screen->model()->devicesState(), LoadState::Failed);
+}
+
 void AccountScreenTest::pagesAreNotRebuiltUnderAnOpenDialog()
 {
     signInAs(QStringLiteral("user-ann"));
@@ -816,6 +865,61 @@ void AccountScreenTest::signingOutDropsWhatWasShownAndWaiting()
     QCOMPARE(screen->model()->groupState(), LoadState::Loading);
     QVERIFY(textsIn(shown(screen.get(), "groupContent")).contains(QStringLiteral("Loading\u2026")));
     QCOMPARE(statusText(screen.get()), QString());
+}
+
+void AccountScreenTest::signingOutClosesOpenQuestions()
+{
+    signInAs(QStringLiteral("user-ann"));
+    auto screen = openLoaded();
+    QVERIFY(screen);
+
+    // The user signs out while asked whether to remove Bob: the question
+    // goes with the session, and no answer can reach the next user.
+    bool questionClosed = false;
+    m_onDialog = [&](QWidget* window) {
+        m_client->authClient()->logout();
+        questionClosed = !window->isVisible();
+    };
+    m_answers = {kCancel};
+    buttonIn(shown(screen.get(), "groupContent"), QStringLiteral("Remove"))->click();
+    QVERIFY(questionClosed);
+    QVERIFY(accountRequests("DELETE", QStringLiteral("/group/members/acc-bob")).isEmpty());
+}
+
+void AccountScreenTest::pageWidthsFollowANewFont()
+{
+    signInAs(QStringLiteral("user-ann"));
+    auto screen = openLoaded();
+    QVERIFY(screen);
+    screen->show();
+    auto* stack = screen->findChild<QStackedWidget*>(QStringLiteral("pageStack"));
+    const auto fitted = [stack] {
+        for (int index = 0; index < stack->count(); ++index) {
+            auto* scroll = qobject_cast<QScrollArea*>(stack->widget(index));
+            if (scroll->minimumWidth()
+                != scroll->widget()->minimumSizeHint().width() + scroll->verticalScrollBar()->sizeHint().width())
+                return false;
+        }
+        return true;
+    };
+    QVERIFY(fitted());
+    const int before = stack->widget(AccountScreen::GroupTab)->minimumWidth();
+
+    // At a larger font each page is as wide as its rows need in that font,
+    // measured once the font has reached them: the theme gives styled
+    // widgets theirs only after the application's font has changed.
+    const QFont font = QApplication::font();
+    QFont larger = font;
+    larger.setPointSizeF(font.pointSizeF() * 1.5);
+    QApplication::setFont(larger);
+    QFont styled = larger;
+    styled.setPointSizeF(larger.pointSizeF() * 1.5);
+    buttonIn(stack->widget(AccountScreen::GroupTab), QStringLiteral("Generate Invite Code"))->setFont(styled);
+    QTRY_VERIFY(stack->widget(AccountScreen::GroupTab)->minimumWidth() > before);
+    QTRY_VERIFY(fitted());
+    QApplication::setFont(font);
+    buttonIn(stack->widget(AccountScreen::GroupTab), QStringLiteral("Generate Invite Code"))->setFont(QFont());
+    QTRY_COMPARE(stack->widget(AccountScreen::GroupTab)->minimumWidth(), before);
 }
 
 void AccountScreenTest::eachMessageStaysItsWholeTime()
