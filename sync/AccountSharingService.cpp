@@ -6,6 +6,7 @@
 #include "account/PathId.h"
 
 #include <QDebug>
+#include <QPointer>
 
 using namespace Qt::StringLiterals;
 using TandAccount::isPlainPathId;
@@ -73,8 +74,11 @@ void AccountSharingService::shareWith(const QString& accountId, const QString& w
     body.insert(u"user_id"_s, who);
     body.insert(u"role"_s, role.isEmpty() ? u"member"_s : role);
 
+    QPointer<AccountSharingService> self(this);
     m_api->post(sharePath(accountId), body,
-                [callback = std::move(callback)](bool ok, int httpStatus, const QJsonObject& answer) {
+                [self, accountId, callback = std::move(callback)](bool ok, int httpStatus, const QJsonObject& answer) {
+                    if (ok && self)
+                        emit self->sharingChanged(accountId);
                     if (!callback)
                         return;
                     if (ok) {
@@ -99,8 +103,11 @@ void AccountSharingService::removeShare(const QString& accountId, const QString&
             callback(false);
         return;
     }
+    QPointer<AccountSharingService> self(this);
     m_api->deleteResource(sharePath(accountId) + u'/' + userId,
-                          [callback = std::move(callback)](bool ok, int, const QJsonObject&) {
+                          [self, accountId, callback = std::move(callback)](bool ok, int, const QJsonObject&) {
+                              if (ok && self)
+                                  emit self->sharingChanged(accountId);
                               if (callback)
                                   callback(ok);
                           });

@@ -6,6 +6,7 @@
 
 #include <QJsonArray>
 #include <QRegularExpression>
+#include <QSignalSpy>
 #include <QTest>
 
 #include <memory>
@@ -106,6 +107,7 @@ void AccountSharingTest::sharesAreListedAddedAndWithdrawn()
     // The fake serves the sharing endpoints at its root; the transport's base
     // has a path of its own.
     m_api->setBaseUrl(m_service->baseUrl());
+    QSignalSpy changed(m_sharing.get(), &AccountSharingService::sharingChanged);
 
     std::optional<ShareAnswer> shared = shareAndWait(QStringLiteral("acc-bob"), {});
     QVERIFY(shared);
@@ -113,6 +115,8 @@ void AccountSharingTest::sharesAreListedAddedAndWithdrawn()
     QCOMPARE(shared->error, QString());
     QCOMPARE(m_service->sharedWith(kAccount), QStringList{QStringLiteral("acc-bob")});
     QCOMPARE(m_service->shareRole(kAccount, QStringLiteral("acc-bob")), QStringLiteral("member"));
+    QCOMPARE(changed.size(), 1);
+    QCOMPARE(changed.at(0).at(0).toString(), kAccount);
 
     bool ok = false;
     std::optional<QList<ShareMember>> members = listAndWait(&ok);
@@ -131,9 +135,11 @@ void AccountSharingTest::sharesAreListedAddedAndWithdrawn()
     m_sharing->removeShare(kAccount, bob.id, [&removed](bool answeredOk) { removed = answeredOk; });
     QTRY_COMPARE(removed, 1);
     QCOMPARE(m_service->sharedWith(kAccount), QStringList());
-    // Withdrawing again finds nothing to withdraw.
+    QCOMPARE(changed.size(), 2);
+    // Withdrawing again finds nothing to withdraw, and nothing has changed.
     m_sharing->removeShare(kAccount, bob.id, [&removed](bool answeredOk) { removed = answeredOk; });
     QTRY_COMPARE(removed, 0);
+    QCOMPARE(changed.size(), 2);
 
     const QList<RecordedRequest> sent = m_service->server()->requests();
     QCOMPARE(sent.size(), 4);
@@ -208,11 +214,13 @@ void AccountSharingTest::failedSharesSayWhy()
     QFETCH(FakeResponse, response);
     QFETCH(QString, error);
     m_service->server()->respondOnce("POST", u"/v1/accounts/" + kAccount + u"/share", response);
+    QSignalSpy changed(m_sharing.get(), &AccountSharingService::sharingChanged);
 
     const std::optional<ShareAnswer> answer = shareAndWait(QStringLiteral("acc-bob"), {});
     QVERIFY(answer);
     QVERIFY(!answer->ok);
     QCOMPARE(answer->error, error);
+    QVERIFY(changed.isEmpty());
 }
 
 void AccountSharingTest::memberListsTellFailureFromEmpty()
