@@ -3,7 +3,7 @@
 #include "account/ApiClient.h"
 #include "account/AuthClient.h"
 #include "account/DeviceIdentity.h"
-#include "account/JsonFieldReader.h"
+#include "account/ListAnswer.h"
 #include "account/PathId.h"
 
 #include <QDebug>
@@ -74,10 +74,18 @@ void AccountClient::getGroup(GroupCallback callback)
             return;
         // The service knows no group for a user who is in none; that is an
         // answer, not a failure.
-        if (status == kHttpNotFound)
+        if (status == kHttpNotFound) {
             callback(true, Group());
-        else
-            callback(ok, ok ? Group::fromJson(body) : Group());
+            return;
+        }
+        const Group group = ok ? Group::fromJson(body) : Group();
+        // Without its id a group answer names no group: "no group" is a 404.
+        if (ok && group.id.isEmpty()) {
+            qWarning() << "AccountClient: the group answer names no group";
+            callback(false, Group());
+            return;
+        }
+        callback(ok, group);
     });
 }
 
@@ -165,11 +173,7 @@ void AccountClient::deleteById(const char* what, const QString& pathPrefix, cons
 
 void AccountClient::getDevices(DevicesCallback callback)
 {
-    m_api->get(u"/devices"_s, [callback = std::move(callback)](bool ok, int, const QJsonObject& body) {
-        if (!callback)
-            return;
-        callback(ok, ok ? JsonFieldReader(body).list("devices"_L1, &Device::fromJson) : QList<Device>());
-    });
+    m_api->get(u"/devices"_s, listAnswer("devices"_L1, &Device::fromJson, std::move(callback)));
 }
 
 void AccountClient::registerDevice(DoneCallback callback)

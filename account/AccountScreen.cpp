@@ -1,5 +1,6 @@
 #include "account/AccountScreen.h"
 
+#include "account/AccountWidgets.h"
 #include "account/Client.h"
 #include "account/ElidedLabel.h"
 
@@ -38,18 +39,14 @@ constexpr const char* kActionKeyProperty = "tandAccountAction";
 const QString kOwnerRole = u"owner"_s;
 const QString kDeleteWord = u"DELETE"_s;
 
-bool isDark(const QPalette& palette)
+// Makes `layout`, and each layout nested in it, work out its sizes anew.
+void forgetLayoutSizes(QLayout* layout)
 {
-    return palette.color(QPalette::Window).lightness() < 128;
-}
-
-// Texts from the service (names, addresses, user agents) are never markup.
-QLabel* plainLabel(const QString& text, QWidget* parent = nullptr)
-{
-    auto* label = new QLabel(parent);
-    label->setTextFormat(Qt::PlainText);
-    label->setText(text);
-    return label;
+    layout->invalidate();
+    for (int index = 0; index < layout->count(); ++index) {
+        if (QLayout* inner = layout->itemAt(index)->layout())
+            forgetLayoutSizes(inner);
+    }
 }
 
 QWidget* verticalBox(QVBoxLayout*& layout, int spacing)
@@ -91,6 +88,8 @@ AccountScreen::AccountScreen(Client* client, QWidget* parent)
             Qt::QueuedConnection);
     connect(m_model, &AccountScreenModel::accountDeleted, this, &AccountScreen::confirmAccountDeleted,
             Qt::QueuedConnection);
+    // A question still open was asked of the user who has signed out.
+    connect(m_model, &AccountScreenModel::sessionEnded, this, [this] { rejectOpenDialogs(this); });
 }
 
 void AccountScreen::buildLayout()
@@ -147,6 +146,15 @@ void AccountScreen::fitPageWidths()
 {
     for (int index = 0; index < m_pages->count(); ++index) {
         auto* scroll = qobject_cast<QScrollArea*>(m_pages->widget(index));
+        // The layouts of a page not shown are not laid out again when its
+        // rows change font or content: they would answer with sizes of before.
+        QList<QWidget*> widgets = scroll->widget()->findChildren<QWidget*>();
+        widgets.prepend(scroll->widget());
+        for (QWidget* widget : std::as_const(widgets)) {
+            widget->updateGeometry();
+            if (widget->layout())
+                forgetLayoutSizes(widget->layout());
+        }
         scroll->setMinimumWidth(scroll->widget()->minimumSizeHint().width()
                                 + scroll->verticalScrollBar()->sizeHint().width());
     }
@@ -156,10 +164,8 @@ void AccountScreen::styleNavigation()
 {
     const QPalette palette = QApplication::palette();
     const QColor window = palette.color(QPalette::Window);
-    const bool dark = window.lightness() < 128;
-    const QColor alternate = palette.color(QPalette::AlternateBase);
-    const QColor background = alternate.isValid() ? alternate : dark ? window.lighter(115) : window.lighter(97);
-    const QColor hover = dark ? window.lighter(135) : window.darker(105);
+    const QColor background = palette.color(QPalette::AlternateBase);
+    const QColor hover = isDark(palette) ? window.lighter(135) : window.darker(105);
     m_pageList->setStyleSheet(
         u"QListWidget {  background: %1; border: none; padding: 12px 8px;}"
         "QListWidget::item {  padding: 8px 12px; border-radius: 6px;}"
@@ -227,8 +233,7 @@ QFrame* AccountScreen::createSeparator()
 
 QLabel* AccountScreen::createMutedLabel(const QString& text, int pointDelta)
 {
-    QLabel* label = plainLabel(text);
-    label->setForegroundRole(QPalette::PlaceholderText);
+    QLabel* label = mutedLabel(text);
     if (pointDelta != 0)
         setRelativeFont(label, pointDelta, QFont::Normal);
     return label;
@@ -923,10 +928,11 @@ void AccountScreen::showStatus(const QString& text, Tone tone, int timeoutMs)
 QColor AccountScreen::toneColor(Tone tone) const
 {
     // On a dark window the lighter shade of each, so that it stays readable.
-    const bool dark = isDark(QApplication::palette());
+    const QPalette palette = QApplication::palette();
+    const bool dark = isDark(palette);
     switch (tone) {
     case Tone::Error:
-        return QColor(dark ? "#EF9A9A" : "#C62828");
+        return errorColour(palette);
     case Tone::Success:
     case Tone::Current:
         return QColor(dark ? "#81C784" : "#2E7D32");
@@ -978,7 +984,18 @@ void AccountScreen::changeEvent(QEvent* event)
                 applyRelativeFont(widget);
         }
         styleNavigation();
-        fitPageWidths();
+        // The children take the new font from events still queued: widths
+        // measured now would be the old font's.
+        if (!m_fitQueued) {
+            m_fitQueued = true;
+            QMetaObject::invokeMethod(
+                this,
+                [this] {
+                    m_fitQueued = false;
+                    fitPageWidths();
+                },
+                Qt::QueuedConnection);
+        }
     } else if (event->type() == QEvent::PaletteChange || event->type() == QEvent::ApplicationPaletteChange) {
         for (QWidget* widget : findChildren<QWidget*>()) {
             if (widget->property(kToneProperty).isValid())

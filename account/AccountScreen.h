@@ -182,6 +182,8 @@ private:
     // The button that had the focus when its change started.
     QPointer<QAbstractButton> m_focusAfterPending;
 
+    // A fit of the page widths waits for a new font to reach every child.
+    bool m_fitQueued = false;
     int m_openDialogs = 0;
     // Pages whose answers came while a dialog was open.
     int m_heldPages = 0;

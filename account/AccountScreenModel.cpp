@@ -3,8 +3,13 @@
 #include "account/AccountClient.h"
 #include "account/AuthClient.h"
 #include "account/Client.h"
+#include "account/PersonName.h"
 
+#include <QDebug>
 #include <QPointer>
+
+#include <algorithm>
+#include <utility>
 
 using namespace Qt::StringLiterals;
 
@@ -24,10 +29,8 @@ void AccountScreenModel::forgetSession()
 {
     ++m_sessionGeneration;
     // Loads in flight speak for the ended session.
-    ++m_profileRequest;
-    ++m_groupRequest;
-    ++m_devicesRequest;
-    ++m_sessionsRequest;
+    for (NewestAnswer* answer : {&m_profileAnswer, &m_groupAnswer, &m_devicesAnswer, &m_sessionsAnswer})
+        answer->dropAll();
     m_user = User();
     m_group = Group();
     m_devices.clear();
@@ -35,65 +38,66 @@ void AccountScreenModel::forgetSession()
     m_profileState = m_groupState = m_devicesState = m_sessionsState = LoadState::Loading;
     const bool hadPending = !m_pending.isEmpty();
     m_pending.clear();
+    m_removals.clear();
     emit profileChanged();
     emit groupChanged();
     emit devicesChanged();
     emit sessionsChanged();
     if (hadPending)
         emit pendingChanged();
+    emit sessionEnded();
 }
 
 void AccountScreenModel::refreshProfile()
 {
-    const int request = ++m_profileRequest;
-    QPointer<AccountScreenModel> self(this);
-    m_client->authClient()->fetchCurrentUser([self, request](const User& user) {
-        if (!self || request != self->m_profileRequest)
+    const NewestAnswer::Ticket ticket = m_profileAnswer.next();
+    m_client->authClient()->fetchCurrentUser([this, ticket](bool ok, const User& user) {
+        if (!ticket.counts())
             return;
-        // The client hands back the user of its last good answer when a
-        // request fails: only without one is there nothing to show.
-        self->m_profileState = user.id.isEmpty() ? LoadState::Failed : LoadState::Loaded;
-        self->m_user = user;
-        emit self->profileChanged();
+        // A failed load says so, even though the client hands back the user
+        // of its last good answer.
+        m_profileState = ok ? LoadState::Loaded : LoadState::Failed;
+        m_user = ok ? user : User();
+        emit profileChanged();
     });
 }
 
 void AccountScreenModel::refreshGroup()
 {
-    const int request = ++m_groupRequest;
-    QPointer<AccountScreenModel> self(this);
-    m_client->accountClient()->getGroup([self, request](bool ok, const Group& group) {
-        if (!self || request != self->m_groupRequest)
+    const NewestAnswer::Ticket ticket = m_groupAnswer.next();
+    m_client->accountClient()->getGroup([this, ticket](bool ok, const Group& group) {
+        if (!ticket.counts())
             return;
-        self->m_groupState = ok ? LoadState::Loaded : LoadState::Failed;
-        self->m_group = ok ? group : Group();
-        emit self->groupChanged();
+        m_groupState = ok ? LoadState::Loaded : LoadState::Failed;
+        m_group = ok ? group : Group();
+        emit groupChanged();
+        settleRemovals(&AccountScreenModel::refreshGroup, ok);
     });
 }
 
 void AccountScreenModel::refreshDevices()
 {
-    const int request = ++m_devicesRequest;
-    QPointer<AccountScreenModel> self(this);
-    m_client->accountClient()->getDevices([self, request](bool ok, const QList<Device>& devices) {
-        if (!self || request != self->m_devicesRequest)
+    const NewestAnswer::Ticket ticket = m_devicesAnswer.next();
+    m_client->accountClient()->getDevices([this, ticket](bool ok, const QList<Device>& devices) {
+        if (!ticket.counts())
             return;
-        self->m_devicesState = ok ? LoadState::Loaded : LoadState::Failed;
-        self->m_devices = devices;
-        emit self->devicesChanged();
+        m_devicesState = ok ? LoadState::Loaded : LoadState::Failed;
+        m_devices = devices;
+        emit devicesChanged();
+        settleRemovals(&AccountScreenModel::refreshDevices, ok);
     });
 }
 
 void AccountScreenModel::refreshSessions()
 {
-    const int request = ++m_sessionsRequest;
-    QPointer<AccountScreenModel> self(this);
-    m_client->authClient()->listSessions([self, request](bool ok, const QList<Session>& sessions) {
-        if (!self || request != self->m_sessionsRequest)
+    const NewestAnswer::Ticket ticket = m_sessionsAnswer.next();
+    m_client->authClient()->listSessions([this, ticket](bool ok, const QList<Session>& sessions) {
+        if (!ticket.counts())
             return;
-        self->m_sessionsState = ok ? LoadState::Loaded : LoadState::Failed;
-        self->m_sessions = sessions;
-        emit self->sessionsChanged();
+        m_sessionsState = ok ? LoadState::Loaded : LoadState::Failed;
+        m_sessions = sessions;
+        emit sessionsChanged();
+        settleRemovals(&AccountScreenModel::refreshSessions, ok);
     });
 }
 
@@ -164,6 +168,43 @@ bool AccountScreenModel::startChange(const QString& key, const std::function<voi
     return true;
 }
 
+bool AccountScreenModel::startRemoval(const QString& key, const std::function<void(DoneCallback)>& send,
+                                      const std::function<bool()>& stillListed, const QString& success,
+                                      const QString& failure, Refresh refresh)
+{
+    if (!begin(key))
+        return false;
+    QPointer<AccountScreenModel> self(this);
+    const int generation = m_sessionGeneration;
+    send([self, generation, key, stillListed, success, failure, refresh](bool ok) {
+        if (!self || !self->isCurrent(generation))
+            return;
+        if (!ok) {
+            self->report(key, false, success, failure);
+            return;
+        }
+        self->m_removals.append({refresh, key, stillListed, success, failure});
+        (self.data()->*refresh)();
+    });
+    return true;
+}
+
+void AccountScreenModel::settleRemovals(Refresh refresh, bool loaded)
+{
+    const QList<Removal> removals = std::exchange(m_removals, {});
+    for (const Removal& removal : removals) {
+        if (removal.refresh != refresh) {
+            m_removals.append(removal);
+            continue;
+        }
+        // A page that could not be loaded cannot gainsay the service's yes.
+        const bool removed = !loaded || !removal.stillListed();
+        if (!removed)
+            qWarning().noquote() << "AccountScreenModel: the service accepted a removal, but still lists what was removed";
+        report(removal.key, removed, removal.success, removal.failure);
+    }
+}
+
 bool AccountScreenModel::changePassword(const QString& currentPassword, const QString& newPassword)
 {
     if (currentPassword.isEmpty() || !passwordProblem(newPassword).isEmpty())
@@ -178,9 +219,13 @@ bool AccountScreenModel::changePassword(const QString& currentPassword, const QS
 
 bool AccountScreenModel::revokeSession(const QString& sessionId)
 {
-    return startChange(
+    return startRemoval(
         sessionKey(sessionId),
         [this, sessionId](DoneCallback done) { m_client->authClient()->revokeSession(sessionId, std::move(done)); },
+        [this, sessionId] {
+            return std::any_of(m_sessions.cbegin(), m_sessions.cend(),
+                               [&sessionId](const Session& session) { return session.id == sessionId; });
+        },
         u"Session revoked."_s, u"Failed to revoke session."_s, &AccountScreenModel::refreshSessions);
 }
 
@@ -204,29 +249,41 @@ bool AccountScreenModel::leaveGroup()
 bool AccountScreenModel::removeMember(const GroupMember& member)
 {
     const QString name = memberName(member);
-    return startChange(
+    return startRemoval(
         memberKey(member.account_id),
         [this, id = member.account_id](DoneCallback done) {
             m_client->accountClient()->removeMember(id, std::move(done));
+        },
+        [this, id = member.account_id] {
+            return std::any_of(m_group.members.cbegin(), m_group.members.cend(),
+                               [&id](const GroupMember& listed) { return listed.account_id == id; });
         },
         u"%1 removed."_s.arg(name), u"Failed to remove %1."_s.arg(name), &AccountScreenModel::refreshGroup);
 }
 
 bool AccountScreenModel::revokeInvitation(const QString& invitationId)
 {
-    return startChange(
+    return startRemoval(
         invitationKey(invitationId),
         [this, invitationId](DoneCallback done) {
             m_client->accountClient()->revokeInvitation(invitationId, std::move(done));
+        },
+        [this, invitationId] {
+            return std::any_of(m_group.pending_invitations.cbegin(), m_group.pending_invitations.cend(),
+                               [&invitationId](const GroupInvitation& listed) { return listed.id == invitationId; });
         },
         u"Invitation revoked."_s, u"Failed to revoke invitation."_s, &AccountScreenModel::refreshGroup);
 }
 
 bool AccountScreenModel::removeDevice(const Device& device)
 {
-    return startChange(
+    return startRemoval(
         deviceKey(device.id),
         [this, id = device.id](DoneCallback done) { m_client->accountClient()->removeDevice(id, std::move(done)); },
+        [this, id = device.id] {
+            return std::any_of(m_devices.cbegin(), m_devices.cend(),
+                               [&id](const Device& listed) { return listed.id == id; });
+        },
         u"Device removed."_s, u"Failed to remove device."_s, &AccountScreenModel::refreshDevices);
 }
 
@@ -309,7 +366,7 @@ QString AccountScreenModel::sessionClientText(const QString& userAgent)
 
 QString AccountScreenModel::memberName(const GroupMember& member)
 {
-    return member.display_name.isEmpty() ? member.email : member.display_name;
+    return personName(member.display_name, member.email, member.account_id);
 }
 
 QString AccountScreenModel::deviceName(const Device& device)

@@ -2,6 +2,8 @@
 
 #include "account/Device.h"
 #include "account/Group.h"
+#include "account/LoadState.h"
+#include "account/NewestAnswer.h"
 #include "account/Session.h"
 #include "account/User.h"
 
@@ -27,7 +29,7 @@ class AccountScreenModel : public QObject
     Q_OBJECT
 
 public:
-    enum class LoadState { Loading, Loaded, Failed };
+    using LoadState = TandAccount::LoadState;
 
     // `client` is not owned and must outlive the model.
     explicit AccountScreenModel(Client* client, QObject* parent = nullptr);
@@ -50,7 +52,10 @@ public:
     // Changes. Each ends in succeeded() or failed() with the text to show.
     // One of a kind runs at a time: while it waits, its key is pending
     // (actionKey) and asking again sends nothing and returns false, as does
-    // a change with nothing to send (a blank name or code).
+    // a change with nothing to send (a blank name or code). A removal the
+    // service says yes to waits for its page to be loaded again, and fails
+    // when the page still lists what was removed: a yes that did nothing
+    // is no success.
     bool updateDisplayName(const QString& name);
     bool changePassword(const QString& currentPassword, const QString& newPassword);
     bool revokeSession(const QString& sessionId);
@@ -86,7 +91,7 @@ public:
     // A session's client as listed: its user agent, cut after 60 characters.
     static QString sessionClientText(const QString& userAgent);
     static constexpr int kMaximumUserAgentLength = 60;
-    // A member by their display name, else their address.
+    // A member by their display name, else their address, else their id.
     static QString memberName(const GroupMember& member);
     // A device by its name, else "Unknown Device".
     static QString deviceName(const Device& device);
@@ -105,6 +110,9 @@ signals:
     void inviteCodeReady(const QString& code);
     // The service scheduled the account for deletion.
     void accountDeleted();
+    // The user signed out: what was shown is cleared, and nothing asked on
+    // their behalf may be sent any more.
+    void sessionEnded();
 
 private:
     // Clears what the last user's session showed, and drops its answers.
@@ -122,6 +130,15 @@ private:
     bool startChange(const QString& key, const std::function<void(DoneCallback)>& send, const QString& success,
                      const QString& failure, void (AccountScreenModel::*thenRefresh)() = nullptr);
     void report(const QString& key, bool ok, const QString& success, const QString& failure);
+    using Refresh = void (AccountScreenModel::*)();
+    // Starts a removal: like startChange, but a yes is reported once the page
+    // that `refresh` loads has come back, as a failure while `stillListed`.
+    bool startRemoval(const QString& key, const std::function<void(DoneCallback)>& send,
+                      const std::function<bool()>& stillListed, const QString& success, const QString& failure,
+                      Refresh refresh);
+    // The page of `refresh` has come back (`loaded` false when it failed):
+    // the removals that waited for it are reported.
+    void settleRemovals(Refresh refresh, bool loaded);
 
     Client* m_client;
 
@@ -134,15 +151,26 @@ private:
     QList<Device> m_devices;
     QList<Session> m_sessions;
 
-    // Raised with each load, so only the latest answer of a kind counts.
-    int m_profileRequest = 0;
-    int m_groupRequest = 0;
-    int m_devicesRequest = 0;
-    int m_sessionsRequest = 0;
+    // Only the latest load of a page counts.
+    NewestAnswer m_profileAnswer;
+    NewestAnswer m_groupAnswer;
+    NewestAnswer m_devicesAnswer;
+    NewestAnswer m_sessionsAnswer;
     // Raised when the user signs out: answers to the ended session count for nothing.
     int m_sessionGeneration = 0;
 
     QSet<QString> m_pending;
+
+    // A removal the service said yes to, waiting for its page.
+    struct Removal
+    {
+        Refresh refresh;
+        QString key;
+        std::function<bool()> stillListed;
+        QString success;
+        QString failure;
+    };
+    QList<Removal> m_removals;
 };
 
 } // namespace TandAccount

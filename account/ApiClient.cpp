@@ -37,12 +37,21 @@ QByteArray bodyBytes(const QJsonObject& body)
     return body.isEmpty() ? QByteArray() : QJsonDocument(body).toJson(QJsonDocument::Compact);
 }
 
-QJsonObject parseBody(const QByteArray& bytes)
+// The answer's JSON object; an empty object for an empty body (a 204, an
+// empty 200), and nothing for a body that is not a JSON object.
+std::optional<QJsonObject> parseBody(const QByteArray& bytes)
 {
-    if (bytes.isEmpty())
-        return {};
+    if (bytes.trimmed().isEmpty())
+        return QJsonObject();
     const QJsonDocument document = QJsonDocument::fromJson(bytes);
-    return document.isObject() ? document.object() : QJsonObject();
+    if (!document.isObject())
+        return std::nullopt;
+    return document.object();
+}
+
+bool isSuccess(int status)
+{
+    return status >= 200 && status <= 299;
 }
 
 } // namespace
@@ -250,6 +259,15 @@ void ApiClient::handleReply(BoundedReply* answer, Method method, const QUrl& url
 {
     QNetworkReply* reply = answer->reply();
     reply->deleteLater();
+    // Another user signed in while this request was out: whatever came back
+    // speaks for the user before (their profile, their group), and neither
+    // reaches the one signed in now nor is sent again as them.
+    if (!sentToken.isEmpty() && m_tokens->holdsAnotherUsersPair(sentToken)) {
+        qWarning() << "ApiClient:" << methodName(method) << loggablePath(url.path())
+                   << "answer dropped: another user has signed in since it was sent";
+        complete(callback, false, 0);
+        return;
+    }
     if (!answer->withinLimits()) {
         emit networkError(answer->failure() == BoundedReply::Failure::TooLarge
                               ? QStringLiteral("The service's answer was too large")
@@ -260,13 +278,6 @@ void ApiClient::handleReply(BoundedReply* answer, Method method, const QUrl& url
     const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
 
     if (status == 401 && allowRetry) {
-        // Another user signed in while this request was out: it spoke for
-        // the user before and is not sent again as the new one.
-        if (m_tokens->holdsAnotherUsersPair(sentToken)) {
-            qWarning() << "ApiClient:" << methodName(method) << "not retried: another user has signed in since";
-            complete(callback, false, 0);
-            return;
-        }
         sendAfterRefresh(method, url, body, callback, false, std::nullopt);
         return;
     }
@@ -275,8 +286,17 @@ void ApiClient::handleReply(BoundedReply* answer, Method method, const QUrl& url
         complete(callback, false, 0);
         return;
     }
-    const QJsonObject json = parseBody(answer->body());
-    complete(callback, status >= 200 && status <= 299, status, json);
+    const std::optional<QJsonObject> json = parseBody(answer->body());
+    if (isSuccess(status) && !json) {
+        // A captive portal's or a proxy's page: whatever it says, it is not
+        // the service's answer, and reading it as an empty one would show
+        // "nothing there" where the service was never asked.
+        qWarning() << "ApiClient:" << methodName(method) << loggablePath(url.path()) << "answered" << status
+                   << "with something that is not a JSON object";
+        complete(callback, false, status);
+        return;
+    }
+    complete(callback, isSuccess(status), status, json.value_or(QJsonObject()));
 }
 
 } // namespace TandAccount

@@ -15,17 +15,19 @@ namespace TandAccount {
 class BoundedReply;
 class TokenManager;
 
-// `ok` is true exactly for HTTP 200 to 299; `httpStatus` is 0 when no HTTP
-// answer arrived; `body` is the answer's JSON object, or an empty object.
+// `ok` is true exactly for HTTP 200 to 299 whose body is a JSON object or
+// empty; a 2xx with any other body (a captive portal's page) is a failure
+// that keeps its status. `httpStatus` is 0 when no HTTP answer arrived;
+// `body` is the answer's JSON object, or an empty object.
 using ResponseCallback = std::function<void(bool ok, int httpStatus, const QJsonObject& body)>;
 
 // JSON over HTTP(S) for the account service and the sync API. Adds the JSON,
 // application and bearer headers, refreshes a token that is about to expire
 // before sending, and answers one 401 with one refresh and one retry. Every
 // request ends in exactly one callback on this thread (unless the transport
-// is destroyed first). A request is never sent again as another user than
-// the one it was made for: when another has signed in meanwhile, it ends
-// with status 0 instead.
+// is destroyed first). A request speaks only for the user it was made for:
+// when another has signed in meanwhile, it is never sent again as them and
+// its answer is dropped; it ends with status 0 instead.
 class ApiClient : public QObject
 {
     Q_OBJECT

@@ -1,6 +1,7 @@
 #include "account/AuthClient.h"
 
 #include "account/ApiClient.h"
+#include "account/ListAnswer.h"
 #include "account/PathId.h"
 #include "account/SignInCallback.h"
 #include "account/TokenClaims.h"
@@ -8,7 +9,6 @@
 
 #include <QDebug>
 #include <QDesktopServices>
-#include <QJsonArray>
 #include <QPointer>
 
 using namespace Qt::StringLiterals;
@@ -147,12 +147,14 @@ void AuthClient::endSignIn()
 void AuthClient::handleAuthCallback(const QUrl& url)
 {
     const SignInCallback callback = SignInCallback::fromUrl(url);
-    const bool answersThisSignIn = m_signIn && callback.carriesState(m_signIn->state());
-    endSignIn();
-    if (!answersThisSignIn) {
-        emit loginFailed(u"Sign-in could not be verified"_s);
+    if (!m_signIn || !callback.carriesState(m_signIn->state())) {
+        // Not the browser coming back from the sign-in that waits: another
+        // page made it up. It signs nobody in, and is no outcome of the
+        // sign-in, which goes on waiting for its own.
+        qWarning() << "AuthClient: refused a sign-in callback without the state of a waiting sign-in";
         return;
     }
+    endSignIn();
     if (!callback.hasTokens()) {
         emit loginFailed(u"No tokens received"_s);
         return;
@@ -190,21 +192,28 @@ void AuthClient::endRefusedSession()
     emit sessionExpired();
 }
 
-void AuthClient::takeUser(bool ok, const QJsonObject& body)
+bool AuthClient::takeUser(bool ok, const QJsonObject& body)
 {
-    if (ok)
-        m_user = User::fromJson(body);
+    if (!ok)
+        return false;
+    const User user = User::fromJson(body);
+    if (user.id.isEmpty())
+        return false;
+    m_user = user;
+    return true;
 }
 
-void AuthClient::fetchCurrentUser(std::function<void(User)> callback)
+void AuthClient::fetchCurrentUser(std::function<void(bool ok, User user)> callback)
 {
     QPointer<AuthClient> self(this);
     m_api->get(u"/users/me"_s, [self, callback = std::move(callback)](bool ok, int, const QJsonObject& body) {
         if (!self)
             return;
-        self->takeUser(ok, body);
+        const bool named = self->takeUser(ok, body);
+        if (ok && !named)
+            qWarning() << "AuthClient: the answer about the signed-in user names nobody";
         if (callback)
-            callback(self->m_user);
+            callback(named, self->m_user);
     });
 }
 
@@ -234,15 +243,7 @@ void AuthClient::changePassword(const QString& currentPassword, const QString& n
 
 void AuthClient::listSessions(std::function<void(bool ok, QList<Session> sessions)> callback)
 {
-    m_api->get(u"/users/me/sessions"_s, [callback = std::move(callback)](bool ok, int, const QJsonObject& body) {
-        QList<Session> sessions;
-        if (ok) {
-            for (const QJsonValue& element : body.value("sessions"_L1).toArray())
-                sessions.append(Session::fromJson(element.toObject()));
-        }
-        if (callback)
-            callback(ok, sessions);
-    });
+    m_api->get(u"/users/me/sessions"_s, listAnswer("sessions"_L1, &Session::fromJson, std::move(callback)));
 }
 
 void AuthClient::revokeSession(const QString& sessionId, std::function<void(bool ok)> callback)

@@ -43,15 +43,17 @@ public:
     // a sign-in waits for the browser, another call opens the same page again.
     void login();
     // Completes the waiting sign-in from the address the browser came back
-    // to; refused unless it carries that sign-in's state.
+    // to. One that does not carry that sign-in's state is refused with a
+    // log line and changes nothing: the sign-in goes on waiting.
     void handleAuthCallback(const QUrl& url);
 
     // Refreshes the pair; a refusal by the service signs the user out here.
     // The callback (which may be empty) hears whether the refresh succeeded.
     void refreshToken(std::function<void(bool succeeded)> callback);
 
-    // On failure the callback gets the user cached from the last success.
-    void fetchCurrentUser(std::function<void(User)> callback);
+    // `ok` tells whether the service named the user; on failure the
+    // callback gets the user cached from the last success.
+    void fetchCurrentUser(std::function<void(bool ok, User user)> callback);
     void updateProfile(const QString& displayName, std::function<void(bool ok, User user)> callback);
     void changePassword(const QString& currentPassword, const QString& newPassword,
                         std::function<void(bool ok)> callback);
@@ -92,8 +94,9 @@ private:
     void sendLogout(const QString& accessToken, const QString& refreshToken);
     QUrl loginPageUrl(const QString& redirectUri, const QString& state) const;
     void endSignIn();
-    // Takes a "/users/me" answer into the cache when it is one.
-    void takeUser(bool ok, const QJsonObject& body);
+    // Takes a "/users/me" answer into the cache when it is one: a success
+    // that names a user by its id.
+    bool takeUser(bool ok, const QJsonObject& body);
 
     QString m_authBaseUrl;
     QString m_realm;

@@ -69,16 +69,30 @@ public:
     QJsonObject object(QLatin1StringView key) const;
 
     // Each element of the array read by `read`, in order; a non-object
-    // element reads as an empty object. Anything but an array gives no records.
+    // element reads as an empty object. For an answer that is the list: a
+    // missing key or anything but an array is no list at all, never an
+    // empty one.
     template <typename Record>
-    QList<Record> list(QLatin1StringView key, Record (*read)(const QJsonObject&)) const
+    Reading<QList<Record>> readList(QLatin1StringView key, Record (*read)(const QJsonObject&)) const
     {
-        const QJsonArray array = m_object.value(key).toArray();
+        const QJsonValue value = m_object.value(key);
+        if (value.isUndefined())
+            return {};
+        if (!value.isArray())
+            return {Presence::WrongKind, {}};
+        const QJsonArray array = value.toArray();
         QList<Record> records;
         records.reserve(array.size());
         for (const QJsonValue& element : array)
             records.append(read(element.toObject()));
-        return records;
+        return {Presence::Present, std::move(records)};
+    }
+
+    // As readList, but anything but an array gives no records.
+    template <typename Record>
+    QList<Record> list(QLatin1StringView key, Record (*read)(const QJsonObject&)) const
+    {
+        return readList(key, read).value;
     }
 
 private:

@@ -1,10 +1,13 @@
 #include "account/ShareMembersDialog.h"
 
+#include "account/AccountWidgets.h"
+#include "account/AuthClient.h"
 #include "account/Client.h"
 #include "account/ElidedLabel.h"
 #include "account/SharingBackend.h"
 #include "storage/Account.h"
 
+#include <QEvent>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -23,24 +26,10 @@ constexpr int kAvatarSize = 36;
 constexpr QSize kMinimumSize(560, 560);
 constexpr QSize kInitialSize(620, 620);
 
-bool isDark(const QPalette& palette)
-{
-    return palette.color(QPalette::Window).lightness() < 128;
-}
-
 QFont weighted(QFont font, QFont::Weight weight)
 {
     font.setWeight(weight);
     return font;
-}
-
-// Names and addresses come from the service: never markup.
-QLabel* plainLabel(const QString& text, QWidget* parent = nullptr)
-{
-    auto* label = new QLabel(parent);
-    label->setTextFormat(Qt::PlainText);
-    label->setText(text);
-    return label;
 }
 
 void usePlaceholderColour(QWidget* widget)
@@ -65,6 +54,11 @@ ShareMembersDialog::ShareMembersDialog(Client* client, SharingBackend* backend, 
     });
     connect(m_model, &ShareMembersModel::removeFailed, this, [this](const QString& name) {
         showError(tr("Could not remove %1.").arg(name), m_texts.removeFailedTitle);
+    });
+    // Shares are the signed-in user's: signed out, the dialog has nothing left to show.
+    connect(client->authClient(), &AuthClient::stateChanged, this, [this](AuthState state) {
+        if (state != AuthState::Authenticated)
+            rejectOpenDialogs(this);
     });
     rebuildLists();
     m_model->refresh();
@@ -125,10 +119,8 @@ void ShareMembersDialog::buildLayout()
     m_errorLabel = plainLabel({});
     m_errorLabel->setObjectName(QStringLiteral("shareError"));
     m_errorLabel->setWordWrap(true);
-    m_errorLabel->setStyleSheet(QStringLiteral("QLabel { color: %1; padding: 4px 0; }")
-                                    .arg(isDark(palette()) ? QStringLiteral("#ff8a80") : QStringLiteral("#b00020")));
-    // Styled labels take a frame's indent; this one lines up with the rest.
-    m_errorLabel->setIndent(0);
+    m_errorLabel->setContentsMargins(0, 4, 0, 4);
+    applyErrorColour();
     m_errorLabel->hide();
     layout->addWidget(m_errorLabel);
 
@@ -189,10 +181,24 @@ void ShareMembersDialog::buildLayout()
 
 QLabel* ShareMembersDialog::makeNoteLabel(const QString& text) const
 {
-    QLabel* label = plainLabel(text);
+    QLabel* label = mutedLabel(text);
     label->setWordWrap(true);
-    usePlaceholderColour(label);
     return label;
+}
+
+void ShareMembersDialog::applyErrorColour()
+{
+    QPalette palette = m_errorLabel->palette();
+    palette.setColor(QPalette::WindowText, errorColour(this->palette()));
+    m_errorLabel->setPalette(palette);
+}
+
+void ShareMembersDialog::changeEvent(QEvent* event)
+{
+    QDialog::changeEvent(event);
+    // The dialog may stay open across a theme switch.
+    if (event->type() == QEvent::PaletteChange || event->type() == QEvent::ApplicationPaletteChange)
+        applyErrorColour();
 }
 
 void ShareMembersDialog::rebuildLists()
@@ -376,10 +382,17 @@ void ShareMembersDialog::removeShare(const ShareMembersModel::Person& person)
 
 void ShareMembersDialog::showBusy(bool busy)
 {
-    // Disabling the focused button sends the focus on to Close; once the
-    // change is answered it comes back to the row it left.
-    if (busy && m_focusRowAfterBusy < 0)
-        m_focusRowAfterBusy = m_rowButtons.indexOf(focusWidget());
+    // A disabled button that keeps the focus leaves the keyboard nowhere,
+    // and Qt would hand it on to the next row's button, disabled in turn:
+    // the focus waits on Close, where Escape and Return still work, and
+    // comes back to the row it left once the change is answered.
+    if (busy) {
+        const qsizetype focusedRow = m_rowButtons.indexOf(focusWidget());
+        if (m_focusRowAfterBusy < 0)
+            m_focusRowAfterBusy = focusedRow;
+        if (focusedRow >= 0)
+            m_closeButton->setFocus(Qt::OtherFocusReason);
+    }
     for (QWidget* button : std::as_const(m_rowButtons))
         button->setEnabled(!busy);
     m_busyLabel->setText(busy ? m_pendingChange : QString());

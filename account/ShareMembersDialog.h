@@ -18,8 +18,9 @@ class SharingBackend;
 // Shares one local account with members of the user's family group, and
 // withdraws access: the people who have it, each with a button to remove
 // them, and the group members who have not, each with a button to share.
-// Run modally by its caller while the user is signed in; every change the
-// service accepts is announced by sharingChanged().
+// Run modally by its caller while the user is signed in, and rejected, with
+// any question it asks, once the user signs out; every change the service
+// accepts is announced by sharingChanged().
 class ShareMembersDialog : public QDialog
 {
     Q_OBJECT
@@ -31,6 +32,9 @@ public:
 
 signals:
     void sharingChanged();
+
+protected:
+    void changeEvent(QEvent* event) override;
 
 private:
     void buildLayout();
@@ -48,6 +52,8 @@ private:
     // The row's button at `index` (the last when there are fewer), else Close.
     void focusRowButton(qsizetype index);
     void showError(const QString& message, const QString& title);
+    // The error line in the error colour of the current theme.
+    void applyErrorColour();
     // The texts as given, with this dialog's own wording where one is empty.
     static ShareDialogTexts withFallbacks(ShareDialogTexts texts);
 

@@ -1,6 +1,7 @@
 #include "account/ShareMembersModel.h"
 
 #include "account/AccountClient.h"
+#include "account/PersonName.h"
 #include "account/SharingBackend.h"
 
 #include <QPointer>
@@ -44,28 +45,26 @@ void ShareMembersModel::refresh()
 
 void ShareMembersModel::loadShares()
 {
-    const int request = ++m_sharesRequest;
-    QPointer<ShareMembersModel> self(this);
-    m_backend->listMembers(m_accountId, [self, request](bool ok, const QList<ShareMember>& shares) {
-        if (!self || request != self->m_sharesRequest)
+    const NewestAnswer::Ticket ticket = m_sharesAnswer.next();
+    m_backend->listMembers(m_accountId, [this, ticket](bool ok, const QList<ShareMember>& shares) {
+        if (!ticket.counts())
             return;
-        self->m_shares = ok ? shares : QList<ShareMember>();
-        self->m_sharesState = ok ? LoadState::Loaded : LoadState::Failed;
-        self->rebuild();
+        m_shares = ok ? shares : QList<ShareMember>();
+        m_sharesState = ok ? LoadState::Loaded : LoadState::Failed;
+        rebuild();
     });
 }
 
 void ShareMembersModel::loadGroupMembers()
 {
-    const int request = ++m_membersRequest;
-    QPointer<ShareMembersModel> self(this);
-    const auto failed = [self] {
-        self->m_members.clear();
-        self->m_membersState = LoadState::Failed;
-        self->rebuild();
+    const NewestAnswer::Ticket ticket = m_membersAnswer.next();
+    const auto failed = [this] {
+        m_members.clear();
+        m_membersState = LoadState::Failed;
+        rebuild();
     };
-    m_accounts->getProfile([self, request, failed](bool ok, const Profile& profile) {
-        if (!self || request != self->m_membersRequest)
+    m_accounts->getProfile([this, ticket, failed](bool ok, const Profile& profile) {
+        if (!ticket.counts())
             return;
         // Without the user's own id the user cannot be told from the other
         // members, and would be offered a share of their own account.
@@ -73,17 +72,17 @@ void ShareMembersModel::loadGroupMembers()
             failed();
             return;
         }
-        self->m_ownAccountId = profile.id;
-        self->m_accounts->getGroup([self, request, failed](bool groupOk, const Group& group) {
-            if (!self || request != self->m_membersRequest)
+        m_ownAccountId = profile.id;
+        m_accounts->getGroup([this, ticket, failed](bool groupOk, const Group& group) {
+            if (!ticket.counts())
                 return;
             if (!groupOk) {
                 failed();
                 return;
             }
-            self->m_members = group.members;
-            self->m_membersState = LoadState::Loaded;
-            self->rebuild();
+            m_members = group.members;
+            m_membersState = LoadState::Loaded;
+            rebuild();
         });
     });
 }
@@ -133,7 +132,7 @@ ShareMembersModel::Person ShareMembersModel::personWithAccess(const ShareMember&
     Person person;
     person.shareUserId = share.id;
     person.initials = initialsFor(name, email);
-    person.name = !name.isEmpty() ? name : !email.isEmpty() ? email : share.user_id;
+    person.name = personName(name, email, share.user_id);
     person.email = email != person.name ? email : QString();
     return person;
 }
@@ -143,9 +142,7 @@ ShareMembersModel::Person ShareMembersModel::memberToAdd(const GroupMember& memb
     Person person;
     person.shareUserId = m_backend->resolveShareUserId(member.account_id);
     person.initials = initialsFor(member.display_name, member.email);
-    person.name = !member.display_name.isEmpty() ? member.display_name
-                  : !member.email.isEmpty()      ? member.email
-                                                 : member.account_id;
+    person.name = personName(member.display_name, member.email, member.account_id);
     person.email = !member.display_name.isEmpty() && member.email != member.display_name ? member.email : QString();
     return person;
 }
@@ -199,7 +196,8 @@ void ShareMembersModel::finishChange(bool ok)
     if (!ok)
         return;
     emit sharingChanged();
-    refresh();
+    // A share changes who has access, not who is in the group.
+    loadShares();
 }
 
 void ShareMembersModel::setBusy(bool busy)

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "account/GroupMember.h"
+#include "account/LoadState.h"
+#include "account/NewestAnswer.h"
 #include "account/ShareMember.h"
 
 #include <QList>
@@ -22,7 +24,7 @@ class ShareMembersModel : public QObject
     Q_OBJECT
 
 public:
-    enum class LoadState { Loading, Loaded, Failed };
+    using LoadState = TandAccount::LoadState;
 
     // One row of either list.
     struct Person
@@ -82,7 +84,8 @@ private:
     void rebuild();
     Person personWithAccess(const ShareMember& share) const;
     Person memberToAdd(const GroupMember& member) const;
-    // Ends a change: clears busy, and after a success announces it and reloads.
+    // Ends a change: clears busy, and after a success announces it and reloads
+    // the shares.
     void finishChange(bool ok);
     void setBusy(bool busy);
 
@@ -96,9 +99,9 @@ private:
     QString m_ownAccountId;
     LoadState m_sharesState = LoadState::Loading;
     LoadState m_membersState = LoadState::Loading;
-    // Raised with each request, so only the latest answer of a kind counts.
-    int m_sharesRequest = 0;
-    int m_membersRequest = 0;
+    // Only the latest load of each list counts.
+    NewestAnswer m_sharesAnswer;
+    NewestAnswer m_membersAnswer;
 
     QList<Person> m_withAccess;
     QList<Person> m_toAdd;

@@ -151,7 +151,7 @@ void WebAuthHandler::onNewConnection(QTcpServer* server)
     while (QTcpSocket* socket = server->nextPendingConnection()) {
         // A browser opens a few at a time; beyond that some other program
         // only holds sockets and memory.
-        if (m_requests.size() >= kMaxConnections) {
+        if (m_requests.size() + m_answered.size() >= kMaxConnections) {
             drop(socket);
             continue;
         }
@@ -189,9 +189,6 @@ void WebAuthHandler::onReadyRead(QTcpSocket* socket)
 
 void WebAuthHandler::handleRequest(QTcpSocket* socket, const QByteArray& head)
 {
-    // Once stopped, it hands nothing on: the sign-in it served is over.
-    if (!isListening())
-        return;
     const qsizetype lineEnd = head.indexOf("\r\n");
     const QList<QByteArray> requestLine = (lineEnd < 0 ? head : head.first(lineEnd)).split(' ');
     const QByteArray target = requestLine.value(1);
@@ -224,7 +221,13 @@ void WebAuthHandler::answer(QTcpSocket* socket, const QByteArray& response)
     socket->write(response);
     socket->flush();
     // The socket outlives the handler if need be, until its answer is out.
+    // Until then it holds a place among the connections: a client that never
+    // reads its page would otherwise open ever more.
     socket->setParent(nullptr);
+    m_answered.insert(socket);
+    const auto release = [this, socket] { m_answered.remove(socket); };
+    connect(socket, &QTcpSocket::disconnected, this, release);
+    connect(socket, &QObject::destroyed, this, release);
     connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
     socket->disconnectFromHost();
 }

@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QHash>
 #include <QObject>
+#include <QSet>
 #include <QString>
 #include <QUrl>
 
@@ -19,7 +20,8 @@ namespace TandAccount {
 // carrying this sign-in's state, hands that address on once and stops.
 // Every other request is answered and ignored; a request may take 8 KiB and
 // 10 s, and the whole wait 5 minutes. At most 16 connections are open at
-// once; stopping closes them all, so nothing comes after the one callback.
+// once, counting those answered and still sending their page; stopping
+// closes the unanswered ones, so nothing comes after the one callback.
 class WebAuthHandler : public QObject
 {
     Q_OBJECT
@@ -72,7 +74,10 @@ private:
     QTcpServer* m_ipv4;
     QTcpServer* m_ipv6;
     QTimer* m_waitTimer;
+    // Unanswered connections and what they have sent so far.
     QHash<QTcpSocket*, QByteArray> m_requests;
+    // Answered connections still open, kept until they close (10 s at most).
+    QSet<QTcpSocket*> m_answered;
     QString m_state;
     quint16 m_port = 0;
     quint16 m_preferredPort = kPreferredPort;

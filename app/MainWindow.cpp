@@ -589,8 +589,7 @@ void MainWindow::shareCurrentAccount()
     const std::optional<Account> account = currentAccount();
     if (!account)
         return;
-    runShareDialog(m_appState->accountClient(), m_appState->sharingService(), m_appState->syncEngine(), *account,
-                   this);
+    runShareDialog(m_appState->accountClient(), m_appState->sharingService(), *account, this);
 }
 
 void MainWindow::showSettingsWindow()

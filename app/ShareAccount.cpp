@@ -2,7 +2,6 @@
 
 #include "account/ShareMembersDialog.h"
 #include "storage/Account.h"
-#include "sync/SyncEngine.h"
 
 #include <QObject>
 
@@ -31,12 +30,9 @@ TandAccount::ShareDialogTexts shareDialogTexts(const Account& account)
     return texts;
 }
 
-void runShareDialog(TandAccount::Client* client, TandAccount::SharingBackend* sharing, SyncEngine* syncEngine,
-                    const Account& account, QWidget* parent)
+void runShareDialog(TandAccount::Client* client, TandAccount::SharingBackend* sharing, const Account& account,
+                    QWidget* parent)
 {
     TandAccount::ShareMembersDialog dialog(client, sharing, account, shareDialogTexts(account), parent);
-    if (syncEngine)
-        QObject::connect(&dialog, &TandAccount::ShareMembersDialog::sharingChanged, syncEngine,
-                         &SyncEngine::requestSync);
     dialog.exec();
 }

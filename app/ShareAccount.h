@@ -3,7 +3,6 @@
 #include "account/ShareDialogTexts.h"
 
 class QWidget;
-class SyncEngine;
 struct Account;
 
 namespace TandAccount {
@@ -17,8 +16,7 @@ class SharingBackend;
 // The dialog's texts, naming `account`.
 TandAccount::ShareDialogTexts shareDialogTexts(const Account& account);
 
-// Runs the share dialog for `account` modally over `parent`. Every share or
-// removal the service accepts asks `syncEngine` for a pass, so the account
-// reaches the people just given access; no engine, no pass.
-void runShareDialog(TandAccount::Client* client, TandAccount::SharingBackend* sharing, SyncEngine* syncEngine,
-                    const Account& account, QWidget* parent);
+// Runs the share dialog for `account` modally over `parent`. The sharing
+// service itself asks for a sync after each change it accepts.
+void runShareDialog(TandAccount::Client* client, TandAccount::SharingBackend* sharing, const Account& account,
+                    QWidget* parent);

@@ -4,6 +4,7 @@
 #include "account/ApiClient.h"
 #include "account/AuthClient.h"
 #include "account/Client.h"
+#include "account/PersonName.h"
 #include "appstate/ServiceEndpoints.h"
 #include "appstate/SyncCursorOwner.h"
 #include "appstate/ThemeHelpers.h"
@@ -106,6 +107,9 @@ void AppState::connectSync()
     connect(m_accounts, &AccountRepository::accountsChanged, m_syncEngine, &SyncEngine::requestSync);
     connect(m_categories, &CategoryRepository::categoriesChanged, m_syncEngine, &SyncEngine::requestSync);
     connect(m_transactions, &TransactionRepository::transactionsChanged, m_syncEngine, &SyncEngine::requestSync);
+    // A new share reaches its people, and a withdrawn one leaves them, with
+    // the next pass.
+    connect(m_sharingService, &AccountSharingService::sharingChanged, m_syncEngine, &SyncEngine::requestSync);
 
     TandAccount::AuthClient* auth = m_accountClient->authClient();
     connect(auth, &TandAccount::AuthClient::loginSucceeded, this, &AppState::onLoginSucceeded);
@@ -175,11 +179,7 @@ QString AppState::signedInUserName() const
     if (!isSignedIn())
         return {};
     const TandAccount::User user = m_accountClient->authClient()->currentUser();
-    if (!user.display_name.isEmpty())
-        return user.display_name;
-    if (!user.email.isEmpty())
-        return user.email;
-    return m_accountClient->authClient()->userId();
+    return TandAccount::personName(user.display_name, user.email, m_accountClient->authClient()->userId());
 }
 
 bool AppState::syncMayRun() const

@@ -721,7 +721,7 @@ void SettingsScreen::fetchUserNameIfUnknown()
     if (!user.display_name.isEmpty() || !user.email.isEmpty())
         return;
     QPointer<SettingsScreen> self(this);
-    auth->fetchCurrentUser([self](const TandAccount::User& fetched) {
+    auth->fetchCurrentUser([self](bool, const TandAccount::User& fetched) {
         // A failed request hands back the same nameless user: no second try.
         if (self && (!fetched.display_name.isEmpty() || !fetched.email.isEmpty()))
             self->showSyncStatus();

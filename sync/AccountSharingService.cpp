@@ -2,9 +2,11 @@
 
 #include "account/ApiClient.h"
 #include "account/JsonFieldReader.h"
+#include "account/ListAnswer.h"
 #include "account/PathId.h"
 
 #include <QDebug>
+#include <QPointer>
 
 using namespace Qt::StringLiterals;
 using TandAccount::isPlainPathId;
@@ -54,15 +56,8 @@ void AccountSharingService::listMembers(const QString& accountId, MembersCallbac
             callback(false, {});
         return;
     }
-    m_api->get(membersPath(accountId), [callback = std::move(callback)](bool ok, int, const QJsonObject& body) {
-        if (!callback)
-            return;
-        if (!ok) {
-            callback(false, {});
-            return;
-        }
-        callback(true, TandAccount::JsonFieldReader(body).list("members"_L1, &TandAccount::ShareMember::fromJson));
-    });
+    m_api->get(membersPath(accountId),
+               TandAccount::listAnswer("members"_L1, &TandAccount::ShareMember::fromJson, std::move(callback)));
 }
 
 void AccountSharingService::shareWith(const QString& accountId, const QString& who, const QString& role,
@@ -79,8 +74,11 @@ void AccountSharingService::shareWith(const QString& accountId, const QString& w
     body.insert(u"user_id"_s, who);
     body.insert(u"role"_s, role.isEmpty() ? u"member"_s : role);
 
+    QPointer<AccountSharingService> self(this);
     m_api->post(sharePath(accountId), body,
-                [callback = std::move(callback)](bool ok, int httpStatus, const QJsonObject& answer) {
+                [self, accountId, callback = std::move(callback)](bool ok, int httpStatus, const QJsonObject& answer) {
+                    if (ok && self)
+                        emit self->sharingChanged(accountId);
                     if (!callback)
                         return;
                     if (ok) {
@@ -88,7 +86,11 @@ void AccountSharingService::shareWith(const QString& accountId, const QString& w
                         return;
                     }
                     QString error = TandAccount::JsonFieldReader(answer).text("error"_L1).trimmed();
-                    if (error.isEmpty())
+                    // A 2xx the transport refused was somebody else's page
+                    // (a captive portal's): its status says nothing.
+                    if (error.isEmpty() && httpStatus >= 200 && httpStatus <= 299)
+                        error = tr("Failed to share account: the answer did not come from the sharing service.");
+                    else if (error.isEmpty())
                         error = tr("Failed to share account (HTTP %1)").arg(httpStatus);
                     callback(false, shortened(error, kMaxErrorLength));
                 });
@@ -101,8 +103,11 @@ void AccountSharingService::removeShare(const QString& accountId, const QString&
             callback(false);
         return;
     }
+    QPointer<AccountSharingService> self(this);
     m_api->deleteResource(sharePath(accountId) + u'/' + userId,
-                          [callback = std::move(callback)](bool ok, int, const QJsonObject&) {
+                          [self, accountId, callback = std::move(callback)](bool ok, int, const QJsonObject&) {
+                              if (ok && self)
+                                  emit self->sharingChanged(accountId);
                               if (callback)
                                   callback(ok);
                           });

@@ -29,6 +29,11 @@ public:
                    ShareCallback callback) override;
     void removeShare(const QString& accountId, const QString& userId, RemoveCallback callback) override;
 
+signals:
+    // The service accepted a share or a withdrawal for the account: who sees
+    // it has changed, and a sync brings the account's state up to date.
+    void sharingChanged(const QString& accountId);
+
 private:
     TandAccount::ApiClient* m_api;
 };

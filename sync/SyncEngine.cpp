@@ -21,6 +21,18 @@
 #include <QTimer>
 #include <QUrlQuery>
 
+namespace {
+
+// The transport refuses a 2xx whose body is not JSON (a proxy's page): for
+// the pass that is a bad answer, as one of the wrong shape is.
+QString failureReason(int httpStatus)
+{
+    return httpStatus >= 200 && httpStatus <= 299 ? QStringLiteral("bad answer")
+                                                  : QStringLiteral("HTTP %1").arg(httpStatus);
+}
+
+} // namespace
+
 SyncEngine::SyncEngine(TandAccount::ApiClient* api, AccountRepository* accounts, TransactionRepository* transactions,
                        CategoryRepository* categories, RecurringRepository* recurring,
                        ReconciliationRepository* reconciliations, SplitLineRepository* splitLines,
@@ -176,7 +188,7 @@ void SyncEngine::pushNextBatch()
 void SyncEngine::handlePushAnswer(bool ok, int httpStatus, const QJsonObject& body)
 {
     if (!ok) {
-        failPass(QStringLiteral("Push failed (HTTP %1)").arg(httpStatus));
+        failPass(QStringLiteral("Push failed (%1)").arg(failureReason(httpStatus)));
         return;
     }
     // A 2xx answer that is not the push answer (a proxy's page, an empty
@@ -241,7 +253,7 @@ void SyncEngine::pullChanges(const QString& cursor)
 void SyncEngine::handlePullAnswer(const QString& requestCursor, bool ok, int httpStatus, const QJsonObject& body)
 {
     if (!ok) {
-        failPass(QStringLiteral("Pull failed (HTTP %1)").arg(httpStatus));
+        failPass(QStringLiteral("Pull failed (%1)").arg(failureReason(httpStatus)));
         return;
     }
     const std::optional<PullPage> page = PullPage::fromAnswer(body);

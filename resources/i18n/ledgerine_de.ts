@@ -133,6 +133,10 @@
         <source>Failed to share account (HTTP %1)</source>
         <translation>Das Konto konnte nicht geteilt werden (HTTP %1)</translation>
     </message>
+    <message>
+        <source>Failed to share account: the answer did not come from the sharing service.</source>
+        <translation>Das Konto konnte nicht geteilt werden: Die Antwort stammte nicht vom Dienst für geteilte Konten.</translation>
+    </message>
 </context>
 <context>
     <name>Application</name>

@@ -133,6 +133,10 @@
         <source>Failed to share account (HTTP %1)</source>
         <translation>No se pudo compartir la cuenta (HTTP %1)</translation>
     </message>
+    <message>
+        <source>Failed to share account: the answer did not come from the sharing service.</source>
+        <translation>No se pudo compartir la cuenta: la respuesta no vino del servicio para compartir.</translation>
+    </message>
 </context>
 <context>
     <name>Application</name>

@@ -133,6 +133,10 @@
         <source>Failed to share account (HTTP %1)</source>
         <translation>Échec du partage du compte (HTTP %1)</translation>
     </message>
+    <message>
+        <source>Failed to share account: the answer did not come from the sharing service.</source>
+        <translation>Échec du partage du compte&#xa0;: la réponse ne venait pas du service de partage.</translation>
+    </message>
 </context>
 <context>
     <name>Application</name>

@@ -133,6 +133,10 @@
         <source>Failed to share account (HTTP %1)</source>
         <translation>口座を共有できませんでした（HTTP %1）</translation>
     </message>
+    <message>
+        <source>Failed to share account: the answer did not come from the sharing service.</source>
+        <translation>口座を共有できませんでした。応答が共有サービスからのものではありませんでした。</translation>
+    </message>
 </context>
 <context>
     <name>Application</name>

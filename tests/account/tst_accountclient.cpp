@@ -244,9 +244,20 @@ void AccountClientTest::recordAnswersTellFailureFromEmpty()
     });
     QTRY_COMPARE(failures.size(), 4);
 
-    // A device list without its key is an answer of no devices.
+    // A device list without its key, or a group without its id, is no
+    // answer: "no devices" and "no group" come only from the service.
     m_accounts->server()->respondOnce("GET", QStringLiteral("/devices"), FakeResponse::json(200, {}));
+    m_accounts->server()->respondOnce("GET", QStringLiteral("/group"),
+                                      FakeResponse::json(200, {{QStringLiteral("name"), QStringLiteral("Family")}}));
     int devicesOk = -1;
+    accounts->getDevices([&](bool ok, const QList<Device>& answer) { devicesOk = ok || !answer.isEmpty(); });
+    groupOk = -1;
+    accounts->getGroup([&](bool ok, const Group& answer) { groupOk = ok || answer != Group(); });
+    QTRY_VERIFY(devicesOk != -1 && groupOk != -1);
+    QCOMPARE(devicesOk, 0);
+    QCOMPARE(groupOk, 0);
+    m_accounts->server()->respondOnce("GET", QStringLiteral("/devices"),
+                                      FakeResponse::json(200, {{QStringLiteral("devices"), QJsonArray()}}));
     accounts->getDevices([&](bool ok, const QList<Device>& answer) { devicesOk = ok && answer.isEmpty(); });
     QTRY_COMPARE(devicesOk, 1);
 }

@@ -1,5 +1,6 @@
 #include "account/AccountScreen.h"
 #include "account/AccountScreenModel.h"
+#include "account/ApiClient.h"
 #include "account/AuthClient.h"
 #include "account/Client.h"
 #include "account/ElidedLabel.h"
@@ -15,8 +16,14 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QMessageBox>
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSignalSpy>
+#include <QStackedWidget>
 #include <QTimer>
 #include <QtTest>
 
@@ -118,7 +125,6 @@ private slots:
     void relativeTimes_data();
     void relativeTimes();
     void sessionClientsAreCutAt60();
-    void ownerIsExactlyTheOwnerRole();
 
     void profileShowsTheUserAndRenamesThem();
     void passwordRules();
@@ -131,8 +137,12 @@ private slots:
     void devicesWithoutNameOrVersion();
     void serviceTextsAreShownAsTyped();
     void failedLoadsSaySoAndCanBeRetried();
+    void answersThatAreNotTheServicesAreFailures();
+    void removalsTheServiceLeftUndoneAreFailures();
     void pagesAreNotRebuiltUnderAnOpenDialog();
     void signingOutDropsWhatWasShownAndWaiting();
+    void signingOutClosesOpenQuestions();
+    void pageWidthsFollowANewFont();
     void eachMessageStaysItsWholeTime();
     void keyboardReachesEveryPage();
 
@@ -280,14 +290,6 @@ void AccountScreenTest::sessionClientsAreCutAt60()
     // A character outside the basic plane is never cut in half.
     const QString split = QString(59, u'a') + QStringLiteral("\U0001F600") + QStringLiteral("tail");
     QCOMPARE(AccountScreenModel::sessionClientText(split), QString(59, u'a') + QStringLiteral("..."));
-}
-
-void AccountScreenTest::ownerIsExactlyTheOwnerRole()
-{
-    QVERIFY(AccountScreen::isGroupOwner({QStringLiteral("grp-1"), QStringLiteral("owner")}));
-    QVERIFY(!AccountScreen::isGroupOwner({QStringLiteral("grp-1"), QStringLiteral("Owner")}));
-    QVERIFY(!AccountScreen::isGroupOwner({QStringLiteral("grp-1"), QStringLiteral("member")}));
-    QVERIFY(!AccountScreen::isGroupOwner({}));
 }
 
 void AccountScreenTest::profileShowsTheUserAndRenamesThem()
@@ -728,6 +730,82 @@ void AccountScreenTest::failedLoadsSaySoAndCanBeRetried()
     buttonIn(profileProblem, QStringLiteral("Try Again"))->click();
     QTRY_VERIFY(profileProblem->isHidden());
     QCOMPARE(screen->findChild<ElidedLabel*>(QStringLiteral("nameLabel"))->fullText(), QStringLiteral("Test User"));
+
+    // Once the profile has loaded, a failed load still says so: the user
+    // the client remembers is no answer.
+    m_auth->server()->respondOnce("GET", m_auth->realmPath(QStringLiteral("/users/me")), FakeResponse::json(503, {}));
+    screen->refreshProfile();
+    QTRY_VERIFY(!profileProblem->isHidden());
+    QCOMPARE(screen->model()->profileState(), LoadState::Failed);
+    QCOMPARE(screen->findChild<ElidedLabel*>(QStringLiteral("nameLabel"))->fullText(), QString());
+}
+
+void AccountScreenTest::answersThatAreNotTheServicesAreFailures()
+{
+    signInAs(QStringLiteral("user-ann"));
+    const QString sessionsPath = m_auth->realmPath(QStringLiteral("/users/me/sessions"));
+    const FakeResponse portal = FakeResponse::raw(200, "<html>Sign in to the hotel network</html>", "text/html");
+    // A captive portal's page, then JSON without the list or the group.
+    const QList<QList<FakeResponse>> rounds{
+        {portal, portal, portal},
+        {FakeResponse::json(200, {}), FakeResponse::json(200, {{QStringLiteral("name"), QStringLiteral("Family")}}),
+         FakeResponse::json(200, {{QStringLiteral("sessions"), QStringLiteral("none")}})},
+    };
+    for (const QList<FakeResponse>& answers : rounds) {
+        m_accounts->server()->respondOnce("GET", QStringLiteral("/devices"), answers.at(0));
+        m_accounts->server()->respondOnce("GET", QStringLiteral("/group"), answers.at(1));
+        m_auth->server()->respondOnce("GET", sessionsPath, answers.at(2));
+        auto screen = openLoaded();
+        QVERIFY(screen);
+        QCOMPARE(screen->model()->devicesState(), LoadState::Failed);
+        QCOMPARE(screen->model()->groupState(), LoadState::Failed);
+        QCOMPARE(screen->model()->sessionsState(), LoadState::Failed);
+        const QStringList all = textsIn(screen.get());
+        for (const char* notSaid : {"No Group", "No devices registered.", "No active sessions."})
+            QVERIFY2(!all.contains(QLatin1String(notSaid)), notSaid);
+    }
+}
+
+void AccountScreenTest::removalsTheServiceLeftUndoneAreFailures()
+{
+    const QString den = m_accounts->addDevice(QStringLiteral("acc-ann"), QStringLiteral("Den PC"));
+    signInAs(QStringLiteral("user-ann"));
+    m_auth->signIn(QStringLiteral("user-ann"));
+    auto screen = openLoaded();
+    QVERIFY(screen);
+
+    // A yes that removed nothing: the page still lists it, and says so.
+    m_accounts->server()->respondOnce("DELETE", QStringLiteral("/devices/") + den, FakeResponse::empty(204));
+    m_answers = {kYes};
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("still lists what was removed")));
+    buttonIn(shown(screen.get(), "devicesContent"), QStringLiteral("Remove"))->click();
+    QTRY_COMPARE(statusText(screen.get()), QStringLiteral("Failed to remove device."));
+    QVERIFY(buttonIn(shown(screen.get(), "devicesContent"), QStringLiteral("Remove"))->isEnabled());
+
+    m_accounts->server()->respondOnce("DELETE", QStringLiteral("/group/members/acc-bob"), FakeResponse::empty(204));
+    m_answers = {kYes};
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("still lists what was removed")));
+    buttonIn(shown(screen.get(), "groupContent"), QStringLiteral("Remove"))->click();
+    QTRY_COMPARE(statusText(screen.get()), QStringLiteral("Failed to remove Bob."));
+
+    QString other;
+    for (const Session& session : screen->model()->sessions()) {
+        if (!session.is_current)
+            other = session.id;
+    }
+    m_auth->server()->respondOnce("DELETE", m_auth->realmPath(QStringLiteral("/users/me/sessions/") + other),
+                                  FakeResponse::empty(204));
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("still lists what was removed")));
+    buttonIn(shown(screen.get(), "sessionsContent"), QStringLiteral("Revoke"))->click();
+    QTRY_COMPARE(statusText(screen.get()), QStringLiteral("Failed to revoke session."));
+    QCOMPARE(m_auth->liveSessionCount(), 2);
+
+    // A page that cannot be loaded after the yes does not gainsay it.
+    m_accounts->server()->respondOnce("GET", QStringLiteral("/devices"), FakeResponse::json(500, {}));
+    m_answers = {kYes};
+    buttonIn(shown(screen.get(), "devicesContent"), QStringLiteral("Remove"))->click();
+    QTRY_COMPARE(statusText(screen.get()), QStringLiteral("Device removed."));
+    QCOMPARE(screen->model()->devicesState(), LoadState::Failed);
 }
 
 void AccountScreenTest::pagesAreNotRebuiltUnderAnOpenDialog()
@@ -763,7 +841,15 @@ void AccountScreenTest::signingOutDropsWhatWasShownAndWaiting()
     auto screen = openLoaded();
     QVERIFY(screen);
     m_accounts->server()->delayRoute("GET", QStringLiteral("/group"), 300);
-    m_auth->server()->delayRoute("PATCH", m_auth->realmPath(QStringLiteral("/users/me")), 300);
+    const QString renamePath = m_auth->realmPath(QStringLiteral("/users/me"));
+    m_auth->server()->delayRoute("PATCH", renamePath, 300);
+    // What each transport has finished, as it finishes it: the answers of
+    // the ended session have then been handled too.
+    QList<QPair<QNetworkAccessManager::Operation, QString>> arrived;
+    for (ApiClient* transport : {m_client->accountApiClient(), m_client->authApiClient()}) {
+        connect(transport->findChild<QNetworkAccessManager*>(), &QNetworkAccessManager::finished, this,
+                [&arrived](QNetworkReply* reply) { arrived.append({reply->operation(), reply->url().path()}); });
+    }
     screen->refreshGroup();
     m_answers = {QStringLiteral("Someone")};
     screen->findChild<QPushButton*>(QStringLiteral("editNameButton"))->click();
@@ -773,11 +859,67 @@ void AccountScreenTest::signingOutDropsWhatWasShownAndWaiting()
     QCOMPARE(screen->model()->groupState(), LoadState::Loading);
     QCOMPARE(screen->findChild<ElidedLabel*>(QStringLiteral("nameLabel"))->fullText(), QString());
     QVERIFY(screen->findChild<QPushButton*>(QStringLiteral("editNameButton"))->isEnabled());
-    QTest::qWait(500);
+    QTRY_VERIFY(arrived.contains({QNetworkAccessManager::GetOperation, QStringLiteral("/group")})
+                && arrived.contains({QNetworkAccessManager::CustomOperation, renamePath}));
     // The answers of the ended session change nothing.
     QCOMPARE(screen->model()->groupState(), LoadState::Loading);
     QVERIFY(textsIn(shown(screen.get(), "groupContent")).contains(QStringLiteral("Loading\u2026")));
     QCOMPARE(statusText(screen.get()), QString());
+}
+
+void AccountScreenTest::signingOutClosesOpenQuestions()
+{
+    signInAs(QStringLiteral("user-ann"));
+    auto screen = openLoaded();
+    QVERIFY(screen);
+
+    // The user signs out while asked whether to remove Bob: the question
+    // goes with the session, and no answer can reach the next user.
+    bool questionClosed = false;
+    m_onDialog = [&](QWidget* window) {
+        m_client->authClient()->logout();
+        questionClosed = !window->isVisible();
+    };
+    m_answers = {kCancel};
+    buttonIn(shown(screen.get(), "groupContent"), QStringLiteral("Remove"))->click();
+    QVERIFY(questionClosed);
+    QVERIFY(accountRequests("DELETE", QStringLiteral("/group/members/acc-bob")).isEmpty());
+}
+
+void AccountScreenTest::pageWidthsFollowANewFont()
+{
+    signInAs(QStringLiteral("user-ann"));
+    auto screen = openLoaded();
+    QVERIFY(screen);
+    screen->show();
+    auto* stack = screen->findChild<QStackedWidget*>(QStringLiteral("pageStack"));
+    const auto fitted = [stack] {
+        for (int index = 0; index < stack->count(); ++index) {
+            auto* scroll = qobject_cast<QScrollArea*>(stack->widget(index));
+            if (scroll->minimumWidth()
+                != scroll->widget()->minimumSizeHint().width() + scroll->verticalScrollBar()->sizeHint().width())
+                return false;
+        }
+        return true;
+    };
+    QVERIFY(fitted());
+    const int before = stack->widget(AccountScreen::GroupTab)->minimumWidth();
+
+    // At a larger font each page is as wide as its rows need in that font,
+    // measured once the font has reached them: the theme gives styled
+    // widgets theirs only after the application's font has changed.
+    const QFont font = QApplication::font();
+    QFont larger = font;
+    larger.setPointSizeF(font.pointSizeF() * 1.5);
+    QApplication::setFont(larger);
+    QFont styled = larger;
+    styled.setPointSizeF(larger.pointSizeF() * 1.5);
+    buttonIn(stack->widget(AccountScreen::GroupTab), QStringLiteral("Generate Invite Code"))->setFont(styled);
+    QTRY_VERIFY(stack->widget(AccountScreen::GroupTab)->minimumWidth() > before);
+    QTRY_VERIFY(fitted());
+    QApplication::setFont(font);
+    buttonIn(stack->widget(AccountScreen::GroupTab), QStringLiteral("Generate Invite Code"))->setFont(QFont());
+    QTRY_COMPARE(stack->widget(AccountScreen::GroupTab)->minimumWidth(), before);
 }
 
 void AccountScreenTest::eachMessageStaysItsWholeTime()

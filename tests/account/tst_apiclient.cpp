@@ -69,6 +69,7 @@ private slots:
     void concurrentRequestsShareOneProactiveRefresh();
     void proactiveRefreshFailuresEndTheRequest();
     void requestsGoOnOnlyAsTheUserTheyWereMadeFor();
+    void answersReachOnlyTheUserTheyWereMadeFor();
     void publicRequestsCarryNoTokenAndNeverRetry();
     void requestsThatNeedASignInAreNotSentWithoutOne();
     void networkFailuresEndWithStatusZero();
@@ -201,21 +202,35 @@ void ApiClientTest::readsAnswersOfEveryShape()
     m_server->respondOnce("GET", "/b", FakeResponse::raw(200, "[1,2]"));
     m_server->respondOnce("GET", "/c", FakeResponse::raw(500, R"({"error":"boom"})", "application/json"));
     m_server->respondOnce("GET", "/d", FakeResponse::raw(200, "{broken"));
+    m_server->respondOnce("GET", "/e", FakeResponse::raw(200, "", "application/json"));
+    m_server->respondOnce("GET", "/f", FakeResponse::raw(502, "<html>Bad gateway</html>", "text/html"));
     QSignalSpy networkErrors(m_api, &ApiClient::networkError);
 
-    Outcome html, array, error, broken;
+    Outcome html, array, error, broken, empty, gateway;
     m_api->get(QStringLiteral("/a"), html.callback());
     m_api->get(QStringLiteral("/b"), array.callback());
     m_api->get(QStringLiteral("/c"), error.callback());
     m_api->get(QStringLiteral("/d"), broken.callback());
-    QTRY_VERIFY(html.calls && array.calls && error.calls && broken.calls);
+    m_api->get(QStringLiteral("/e"), empty.callback());
+    m_api->get(QStringLiteral("/f"), gateway.callback());
+    QTRY_VERIFY(html.calls && array.calls && error.calls && broken.calls && empty.calls && gateway.calls);
 
-    QVERIFY(html.ok && html.body.isEmpty());
-    QVERIFY(array.ok && array.body.isEmpty());
-    QVERIFY(broken.ok && broken.body.isEmpty());
+    // A 200 that is not a JSON object (a captive portal's page) is no
+    // answer of the service: a failure that keeps its status, never an
+    // empty answer.
+    for (const Outcome* notJson : {&html, &array, &broken}) {
+        QCOMPARE(notJson->ok, false);
+        QCOMPARE(notJson->status, 200);
+        QVERIFY(notJson->body.isEmpty());
+    }
+    // An empty 200 says nothing and is still a success.
+    QVERIFY(empty.ok && empty.body.isEmpty());
     QCOMPARE(error.ok, false);
     QCOMPARE(error.status, 500);
     QCOMPARE(error.body.value("error").toString(), QStringLiteral("boom"));
+    QCOMPARE(gateway.ok, false);
+    QCOMPARE(gateway.status, 502);
+    QVERIFY(gateway.body.isEmpty());
     QCOMPARE(networkErrors.count(), 0);
 }
 
@@ -382,7 +397,8 @@ void ApiClientTest::requestsGoOnOnlyAsTheUserTheyWereMadeFor()
     connect(m_server, &FakeHttpServer::requestReceived, this,
             [&](const RecordedRequest&) { m_tokens->setTokens(bob, QStringLiteral("bob-refresh")); });
     Outcome pushed;
-    QTest::ignoreMessage(QtWarningMsg, "ApiClient: POST not retried: another user has signed in since");
+    QTest::ignoreMessage(QtWarningMsg,
+                         "ApiClient: POST \"/sync/...\" answer dropped: another user has signed in since it was sent");
     m_api->post(QStringLiteral("/sync/push"), {{"changes", QJsonArray{1}}}, pushed.callback());
     QTRY_COMPARE(pushed.calls, 1);
     disconnect(m_server, &FakeHttpServer::requestReceived, this, nullptr);
@@ -392,6 +408,43 @@ void ApiClientTest::requestsGoOnOnlyAsTheUserTheyWereMadeFor()
     QCOMPARE(m_server->requestsTo("POST", "/sync/push").first().header("Authorization"), bearer(alice));
     QCOMPARE(authRequired.count(), 0);
     QCOMPARE(m_tokens->heldAccessToken(), bob);
+}
+
+void ApiClientTest::answersReachOnlyTheUserTheyWereMadeFor()
+{
+    // Alice's profile is on its way when Bob signs in: it never reaches him.
+    const QString alice = tokenExpiringIn(3600, QStringLiteral("alice"));
+    m_tokens->setTokens(alice, QStringLiteral("alice-refresh"));
+    m_server->respondAlways("GET", "/users/me", FakeResponse::json(200, {{"id", "alice"}, {"email", "a@example.org"}}));
+    m_server->delayRoute("GET", "/users/me", 300);
+    QSignalSpy networkErrors(m_api, &ApiClient::networkError);
+    Outcome forAlice;
+    m_api->get(QStringLiteral("/users/me"), forAlice.callback());
+    QTRY_COMPARE(m_server->requests().size(), 1);
+    m_tokens->setTokens(tokenExpiringIn(3600, QStringLiteral("bob")), QStringLiteral("bob-refresh"));
+    QTest::ignoreMessage(QtWarningMsg,
+                         "ApiClient: GET \"/users/...\" answer dropped: another user has signed in since it was sent");
+    QTRY_COMPARE(forAlice.calls, 1);
+    QCOMPARE(forAlice.ok, false);
+    QCOMPARE(forAlice.status, 0);
+    QVERIFY(forAlice.body.isEmpty());
+    QCOMPARE(networkErrors.count(), 0);
+
+    // Alice signing in again, or signing out, leaves nobody else to reach:
+    // her answer is hers.
+    for (const QString& next : {tokenExpiringIn(3600, QStringLiteral("alice")), QString()}) {
+        m_tokens->setTokens(alice, QStringLiteral("alice-refresh"));
+        Outcome answered;
+        m_api->get(QStringLiteral("/users/me"), answered.callback());
+        QTest::qWait(50);
+        if (next.isEmpty())
+            m_tokens->clear();
+        else
+            m_tokens->setTokens(next, QStringLiteral("alice-refresh-2"));
+        QTRY_COMPARE(answered.calls, 1);
+        QCOMPARE(answered.ok, true);
+        QCOMPARE(answered.body.value("id").toString(), QStringLiteral("alice"));
+    }
 }
 
 void ApiClientTest::publicRequestsCarryNoTokenAndNeverRetry()

@@ -314,17 +314,33 @@ void AuthClientTest::currentUserIsCachedAcrossFailures()
     AuthClient* auth = client->authClient();
 
     QList<User> fetched;
-    auth->fetchCurrentUser([&fetched](const User& user) { fetched.append(user); });
+    QList<bool> named;
+    const auto fetch = [&] {
+        auth->fetchCurrentUser([&](bool ok, const User& user) {
+            named.append(ok);
+            fetched.append(user);
+        });
+    };
+    fetch();
     QTRY_COMPARE(fetched.size(), 1);
+    QCOMPARE(named.at(0), true);
     QCOMPARE(fetched.at(0).id, QStringLiteral("user-1"));
     QCOMPARE(fetched.at(0).display_name, QStringLiteral("Test User"));
     QCOMPARE(fetched.at(0).created_at, QDateTime(QDate(2024, 3, 5), QTime(14, 7), Qt::UTC));
 
-    m_auth->server()->respondOnce("GET", m_auth->realmPath(QStringLiteral("/users/me")),
-                                  FakeResponse::json(500, {{QStringLiteral("id"), QStringLiteral("bogus")}}));
-    auth->fetchCurrentUser([&fetched](const User& user) { fetched.append(user); });
+    // A failure, and a success that names nobody, hand back the cached user
+    // and say that it is not the service's answer.
+    const QString path = m_auth->realmPath(QStringLiteral("/users/me"));
+    m_auth->server()->respondOnce("GET", path, FakeResponse::json(500, {{QStringLiteral("id"), QStringLiteral("bogus")}}));
+    m_auth->server()->respondOnce("GET", path, FakeResponse::json(200, {{QStringLiteral("display_name"), QStringLiteral("?")}}));
+    fetch();
     QTRY_COMPARE(fetched.size(), 2);
+    fetch();
+    QTRY_COMPARE(fetched.size(), 3);
+    QCOMPARE(named, (QList<bool>{true, false, false}));
     QCOMPARE(fetched.at(1), fetched.at(0));
+    QCOMPARE(fetched.at(2), fetched.at(0));
+    QCOMPARE(auth->currentUser(), fetched.at(0));
 
     QList<QPair<bool, QString>> renames;
     const auto record = [&renames](bool ok, const User& user) { renames.append({ok, user.display_name}); };

@@ -29,6 +29,7 @@ private slots:
     void flagsTakeBooleansAndWholeNumbers();
     void timesWithoutOffsetAreUtc();
     void forgivingAccessorsGiveEmptyValues();
+    void listsTellNoListFromAnEmptyOne();
 };
 
 void JsonFieldReaderTest::readingsTellAbsentFromWrongKind()
@@ -116,6 +117,28 @@ void JsonFieldReaderTest::forgivingAccessorsGiveEmptyValues()
     QCOMPARE(fields.object("object"_L1).value("id"_L1).toString(), u"x"_s);
     QVERIFY(fields.object("list"_L1).isEmpty());
     QVERIFY(fields.has("list"_L1) && !fields.has("missing"_L1));
+}
+
+void JsonFieldReaderTest::listsTellNoListFromAnEmptyOne()
+{
+    const auto idOf = [](const QJsonObject& element) { return element.value("id"_L1).toString(); };
+    QString (*read)(const QJsonObject&) = idOf;
+    const JsonFieldReader fields(parsed(R"({"empty": [], "two": [{"id": "a"}, 7], "object": {"id": "a"},
+                                            "none": null, "text": "[]"})"));
+
+    QCOMPARE(fields.readList("empty"_L1, read).presence, Presence::Present);
+    QVERIFY(fields.readList("empty"_L1, read).value.isEmpty());
+    // An element that is no object reads as an empty record.
+    QCOMPARE(fields.readList("two"_L1, read).value, (QList<QString>{u"a"_s, QString()}));
+    QCOMPARE(fields.readList("missing"_L1, read).presence, Presence::Absent);
+    for (const auto key : {"object"_L1, "none"_L1, "text"_L1}) {
+        QCOMPARE(fields.readList(key, read).presence, Presence::WrongKind);
+        QVERIFY(fields.readList(key, read).value.isEmpty());
+    }
+    // The forgiving reading gives no records for all of them.
+    QVERIFY(fields.list("missing"_L1, read).isEmpty());
+    QVERIFY(fields.list("object"_L1, read).isEmpty());
+    QCOMPARE(fields.list("two"_L1, read).size(), 2);
 }
 
 QTEST_GUILESS_MAIN(JsonFieldReaderTest)

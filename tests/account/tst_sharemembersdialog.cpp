@@ -1,3 +1,6 @@
+#include "account/AccountScreen.h"
+#include "account/ApiClient.h"
+#include "account/AuthClient.h"
 #include "account/Client.h"
 #include "account/ElidedLabel.h"
 #include "account/ShareMembersDialog.h"
@@ -14,6 +17,8 @@
 #include <QApplication>
 #include <QLabel>
 #include <QMessageBox>
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
@@ -101,6 +106,9 @@ private slots:
     void serviceTextsAreShownAsTyped();
     void answersAfterTheDialogIsGoneTouchNothing();
     void keyboardReachesEveryRow();
+    void busyKeepsTheKeyboardInTheDialog();
+    void signingOutClosesTheDialogAndItsQuestion();
+    void errorsTakeTheThemesErrorColour();
 
 private:
     std::unique_ptr<ShareMembersDialog> openDialog(const ShareDialogTexts& texts = {});
@@ -307,17 +315,19 @@ void ShareMembersDialogTest::shareWaitsForItsAnswer()
     QCOMPARE(labelNamed(dialog.get(), "shareBusy")->text(), QStringLiteral("Sharing with Bob\u2026"));
     QVERIFY(!labelNamed(dialog.get(), "shareBusy")->isHidden());
 
-    // Accepted: announced once, and everything is read again.
+    // Accepted: announced once, and the shares are read again; the group
+    // has not changed and is not asked for.
     m_accounts->server()->clearLog();
     QVERIFY(m_backend->answerShare(true));
     QCOMPARE(changed.size(), 1);
     QVERIFY(labelNamed(dialog.get(), "shareBusy")->isHidden());
     QCOMPARE(m_backend->waitingLists(), 1);
-    QTRY_COMPARE(m_accounts->server()->requests().size(), 2);
     QVERIFY(m_backend->answerList(true, {share(QStringLiteral("acc-bob"), QStringLiteral("viewer"))}));
     QCOMPARE(entriesOf(accessList(dialog.get())).at(0).value(1), QStringLiteral("Bob"));
     QCOMPARE(entriesOf(memberList(dialog.get())).size(), 2);
     QVERIFY(buttonOf(memberList(dialog.get()), 0)->isEnabled());
+    QCOMPARE(modelOf(dialog.get())->membersState(), LoadState::Loaded);
+    QVERIFY(m_accounts->server()->requests().isEmpty());
 }
 
 void ShareMembersDialogTest::failedSharesSayWhy()
@@ -493,17 +503,24 @@ void ShareMembersDialogTest::answersAfterTheDialogIsGoneTouchNothing()
     auto dialog = openLoaded({});
     QVERIFY(dialog);
     buttonOf(memberList(dialog.get()), 0)->click();
+    // Each answer of the account service, as the transport finishes it.
+    int profileAnswers = 0;
+    connect(m_client->accountApiClient()->findChild<QNetworkAccessManager*>(), &QNetworkAccessManager::finished, this,
+            [&profileAnswers](QNetworkReply* reply) { profileAnswers += reply->url().path() == QStringLiteral("/profile"); });
+    m_accounts->server()->clearLog();
     auto second = openDialog();
     QCOMPARE(m_backend->waitingShares(), 1);
     QCOMPARE(m_backend->waitingLists(), 1);
 
-    // Closed while the share, a list and the profile and group requests wait.
+    // Closed while the share, a list and the profile request wait.
     dialog.reset();
     second.reset();
     QVERIFY(m_backend->answerShare(true));
     QVERIFY(m_backend->answerList(true, {share(QStringLiteral("acc-bob"), QStringLiteral("member"))}));
-    QTest::qWait(100);
+    QTRY_COMPARE(profileAnswers, 1);
     QCOMPARE(m_backend->waitingLists(), 0);
+    // The profile's answer asked for no group.
+    QCOMPARE(m_accounts->server()->requests().size(), 1);
 }
 
 void ShareMembersDialogTest::keyboardReachesEveryRow()
@@ -552,6 +569,88 @@ void ShareMembersDialogTest::keyboardReachesEveryRow()
     QVERIFY(dialog->isVisible());
     QTest::keyClick(dialog.get(), Qt::Key_Escape);
     QVERIFY(!dialog->isVisible());
+}
+
+void ShareMembersDialogTest::busyKeepsTheKeyboardInTheDialog()
+{
+    auto dialog = openLoaded({share(QStringLiteral("acc-bob"), QStringLiteral("member"), QStringLiteral("Bob"))});
+    QVERIFY(dialog);
+    dialog->show();
+    QVERIFY(QTest::qWaitForWindowActive(dialog.get()));
+
+    // The focused button is held while its change waits: the focus waits
+    // on Close, never on a held button, and comes back with the answer.
+    QAbstractButton* cy = buttonOf(memberList(dialog.get()), 0);
+    cy->setFocus();
+    QTest::keyClick(cy, Qt::Key_Space);
+    QCOMPARE(m_backend->waitingShares(), 1);
+    QWidget* waiting = QApplication::focusWidget();
+    QVERIFY(waiting && waiting->isEnabled());
+    QVERIFY(dialog->isAncestorOf(waiting));
+    QTest::keyClick(waiting, Qt::Key_Tab);
+    QVERIFY(QApplication::focusWidget() && QApplication::focusWidget()->isEnabled());
+    QVERIFY(m_backend->answerShare(false, QStringLiteral("Refused")));
+    QCOMPARE(QApplication::focusWidget(), buttonOf(memberList(dialog.get()), 0));
+
+    // Escape still closes the dialog while a change waits; its answer,
+    // coming after, touches nothing.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    QCOMPARE(m_backend->waitingShares(), 1);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    QVERIFY(!dialog->isVisible());
+    QCOMPARE(dialog->result(), int(QDialog::Rejected));
+    dialog.reset();
+    QVERIFY(m_backend->answerShare(true));
+}
+
+void ShareMembersDialogTest::signingOutClosesTheDialogAndItsQuestion()
+{
+    auto dialog = openLoaded({share(QStringLiteral("acc-bob"), QStringLiteral("member"), QStringLiteral("Bob"))});
+    QVERIFY(dialog);
+    dialog->show();
+
+    // The user signs out while the dialog asks whether to remove Bob: the
+    // question and the dialog go, and nothing is removed.
+    bool questionClosed = false;
+    ModalWatcher watcher([&](QWidget* window) {
+        if (!qobject_cast<QMessageBox*>(window))
+            return;
+        m_client->authClient()->logout();
+        questionClosed = !window->isVisible();
+    });
+    buttonOf(accessList(dialog.get()), 0)->click();
+    QVERIFY(questionClosed);
+    QVERIFY(!dialog->isVisible());
+    QCOMPARE(dialog->result(), int(QDialog::Rejected));
+    QVERIFY(m_backend->callsOf(QStringLiteral("remove")).isEmpty());
+}
+
+void ShareMembersDialogTest::errorsTakeTheThemesErrorColour()
+{
+    auto dialog = openLoaded({});
+    QVERIFY(dialog);
+    buttonOf(memberList(dialog.get()), 0)->click();
+    QVERIFY(m_backend->answerShare(false, QStringLiteral("Refused")));
+    QLabel* error = labelNamed(dialog.get(), "shareError");
+    // The account window, open beside it, says its errors in the same colour.
+    AccountScreen screen(m_client.get());
+    screen.showError(QStringLiteral("Failed"));
+    dialog->show();
+    screen.show();
+    auto* status = screen.findChild<QLabel*>(QStringLiteral("statusLabel"));
+    const auto colourOf = [](QLabel* label) { return label->palette().color(QPalette::WindowText).name(); };
+
+    const QPalette light = QApplication::palette();
+    QCOMPARE(colourOf(error), QStringLiteral("#c62828"));
+    QCOMPARE(colourOf(status), QStringLiteral("#c62828"));
+
+    // A switch to the dark theme while both are open reaches them from the
+    // event loop.
+    QApplication::setPalette(QPalette(QColor(0x20, 0x20, 0x20)));
+    QTRY_COMPARE(colourOf(error), QStringLiteral("#ff8a80"));
+    QCOMPARE(colourOf(status), QStringLiteral("#ff8a80"));
+    QApplication::setPalette(light);
+    QTRY_COMPARE(colourOf(error), QStringLiteral("#c62828"));
 }
 
 QTEST_MAIN(ShareMembersDialogTest)

@@ -189,9 +189,11 @@ void ShareAccountTest::shareAndWithdrawFromTheDialog()
     SyncEngine engine(client.syncApiClient(), &store.accounts, &store.transactions, &store.categories,
                       &store.recurring, &store.reconciliations, &store.splitLines, &store.preferences);
     engine.setSyncGate([&client] { return client.isAuthenticated(); });
+    // Wired as the running program wires them.
+    QObject::connect(&sharing, &AccountSharingService::sharingChanged, &engine, &SyncEngine::requestSync);
 
     ShareWithBobAndWithdraw user(sync);
-    runShareDialog(&client, &sharing, &engine, account, nullptr);
+    runShareDialog(&client, &sharing, account, nullptr);
     QCOMPARE(user.steps, kSharedAndWithdrawn);
 
     // The accepted changes asked for a pass, which pushes the account.

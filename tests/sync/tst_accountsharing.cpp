@@ -6,6 +6,7 @@
 
 #include <QJsonArray>
 #include <QRegularExpression>
+#include <QSignalSpy>
 #include <QTest>
 
 #include <memory>
@@ -106,6 +107,7 @@ void AccountSharingTest::sharesAreListedAddedAndWithdrawn()
     // The fake serves the sharing endpoints at its root; the transport's base
     // has a path of its own.
     m_api->setBaseUrl(m_service->baseUrl());
+    QSignalSpy changed(m_sharing.get(), &AccountSharingService::sharingChanged);
 
     std::optional<ShareAnswer> shared = shareAndWait(QStringLiteral("acc-bob"), {});
     QVERIFY(shared);
@@ -113,6 +115,8 @@ void AccountSharingTest::sharesAreListedAddedAndWithdrawn()
     QCOMPARE(shared->error, QString());
     QCOMPARE(m_service->sharedWith(kAccount), QStringList{QStringLiteral("acc-bob")});
     QCOMPARE(m_service->shareRole(kAccount, QStringLiteral("acc-bob")), QStringLiteral("member"));
+    QCOMPARE(changed.size(), 1);
+    QCOMPARE(changed.at(0).at(0).toString(), kAccount);
 
     bool ok = false;
     std::optional<QList<ShareMember>> members = listAndWait(&ok);
@@ -131,9 +135,11 @@ void AccountSharingTest::sharesAreListedAddedAndWithdrawn()
     m_sharing->removeShare(kAccount, bob.id, [&removed](bool answeredOk) { removed = answeredOk; });
     QTRY_COMPARE(removed, 1);
     QCOMPARE(m_service->sharedWith(kAccount), QStringList());
-    // Withdrawing again finds nothing to withdraw.
+    QCOMPARE(changed.size(), 2);
+    // Withdrawing again finds nothing to withdraw, and nothing has changed.
     m_sharing->removeShare(kAccount, bob.id, [&removed](bool answeredOk) { removed = answeredOk; });
     QTRY_COMPARE(removed, 0);
+    QCOMPARE(changed.size(), 2);
 
     const QList<RecordedRequest> sent = m_service->server()->requests();
     QCOMPARE(sent.size(), 4);
@@ -195,6 +201,9 @@ void AccountSharingTest::failedSharesSayWhy_data()
         << QStringLiteral("Failed to share account (HTTP 400)");
     QTest::newRow("a page that is no JSON") << FakeResponse::raw(502, "<html>Bad gateway</html>", "text/html")
                                             << QStringLiteral("Failed to share account (HTTP 502)");
+    QTest::newRow("a captive portal's page")
+        << FakeResponse::raw(200, "<html>Sign in to the hotel network</html>", "text/html")
+        << QStringLiteral("Failed to share account: the answer did not come from the sharing service.");
     QTest::newRow("a torrent of words")
         << FakeResponse::json(400, {{QStringLiteral("error"), QString(5000, u'x')}})
         << QString(AccountSharingService::kMaxErrorLength - 1, u'x') + QChar(0x2026);
@@ -205,22 +214,39 @@ void AccountSharingTest::failedSharesSayWhy()
     QFETCH(FakeResponse, response);
     QFETCH(QString, error);
     m_service->server()->respondOnce("POST", u"/v1/accounts/" + kAccount + u"/share", response);
+    QSignalSpy changed(m_sharing.get(), &AccountSharingService::sharingChanged);
 
     const std::optional<ShareAnswer> answer = shareAndWait(QStringLiteral("acc-bob"), {});
     QVERIFY(answer);
     QVERIFY(!answer->ok);
     QCOMPARE(answer->error, error);
+    QVERIFY(changed.isEmpty());
 }
 
 void AccountSharingTest::memberListsTellFailureFromEmpty()
 {
     const QString path = u"/v1/accounts/" + kAccount + u"/members";
-    m_service->server()->respondOnce("GET", path, FakeResponse::json(200, {}));
+    m_service->server()->respondOnce("GET", path, FakeResponse::json(200, {{QStringLiteral("members"), QJsonArray()}}));
     bool ok = false;
     std::optional<QList<ShareMember>> members = listAndWait(&ok);
     QVERIFY(members);
     QVERIFY(ok);
     QVERIFY(members->isEmpty());
+
+    // An answer without the list, or a captive portal's page, is no answer:
+    // it must not read as "only you can see this account".
+    const QList<FakeResponse> notLists{
+        FakeResponse::json(200, {}),
+        FakeResponse::json(200, {{QStringLiteral("members"), QJsonObject()}}),
+        FakeResponse::raw(200, "<html>Sign in to the hotel network</html>", "text/html"),
+    };
+    for (const FakeResponse& answer : notLists) {
+        m_service->server()->respondOnce("GET", path, answer);
+        members = listAndWait(&ok);
+        QVERIFY(members);
+        QVERIFY(!ok);
+        QVERIFY(members->isEmpty());
+    }
 
     m_service->server()->respondOnce(
         "GET", path, FakeResponse::json(500, {{QStringLiteral("members"), QJsonArray{QJsonObject{}}}}));
@@ -233,7 +259,7 @@ void AccountSharingTest::memberListsTellFailureFromEmpty()
     m_sharing->listMembers(kAccount, {});
     m_sharing->shareWith(kAccount, QStringLiteral("acc-bob"), {}, {});
     m_sharing->removeShare(kAccount, QStringLiteral("acc-bob"), {});
-    QTRY_COMPARE(m_service->server()->requests().size(), 5);
+    QTRY_COMPARE(m_service->server()->requests().size(), 8);
 }
 
 void AccountSharingTest::hostileIdsAreRefusedWithoutARequest_data()
