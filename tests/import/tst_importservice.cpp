@@ -333,8 +333,13 @@ void ImportServiceTest::onlyDatesOfOneOrderVote()
                                  columns(0, 1, 2));
     QCOMPARE(result.imported, 1);
     QCOMPARE(result.unparseable, 2);
-    QCOMPARE(result.guessedDateOrder, std::nullopt);
+    // 03/04 is March 4 or April 3: the summary names the order taken.
+    QCOMPARE(result.guessedDateOrder, DateOrder::MonthFirst);
     QCOMPARE(stored(), QStringList{"2024-03-04|A|100||"});
+    // Dates that read alike in either order need none.
+    result = import("Date,Payee,Amount\n2024-05-06,H,1\n07/07/2024,I,1\n", columns(0, 1, 2));
+    QCOMPARE(result.imported, 2);
+    QCOMPARE(result.guessedDateOrder, std::nullopt);
 
     result = import("Date,Payee,Amount\n05/06/2024,D,1\n13/06/2024,E,1\n12/32/2024,F,1\n", columns(0, 1, 2));
     QCOMPARE(result.imported, 2);
