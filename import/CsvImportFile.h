@@ -25,7 +25,8 @@ public:
 
     // The records after the header, as counted above.
     int total() const { return m_total; }
-    // The order the numeric dates voted for; none when none voted.
+    // The order the numeric dates were read in; none when it changed none
+    // of them (see DateOrderVotes).
     std::optional<DateOrder> guessedOrder() const { return m_votes.decided(); }
     DateOrder order() const { return m_votes.order(); }
 

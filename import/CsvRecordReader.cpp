@@ -23,7 +23,7 @@ void CsvRecordReader::voteOnDateOrder(const CsvColumnMapping& mapping, const QSt
     if (!hasColumn(row, mapping.dateColumn))
         return;
     const QString& text = row[mapping.dateColumn];
-    votes.add(readNumericDate(text, DateOrder::DayFirst).isValid(), readNumericDate(text, DateOrder::MonthFirst).isValid());
+    votes.add(readNumericDate(text, DateOrder::DayFirst), readNumericDate(text, DateOrder::MonthFirst));
 }
 
 std::optional<CsvRecord> CsvRecordReader::read(const QStringList& row, bool* amountBeyondDecimals) const

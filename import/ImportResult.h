@@ -30,8 +30,8 @@ struct ImportResult
     // with an uncategorized line for the difference.
     int splitRemaindersAdded = 0;
     // The order the run read numeric dates in (03/04/2024), as the file's
-    // dates decided it; none when the CSV mapping gave a format or no date
-    // could tell.
+    // dates decided it; none when the CSV mapping gave a format or the
+    // order changed no date.
     std::optional<DateOrder> guessedDateOrder;
     // Sentences for the user about what the counts alone do not tell (where a
     // quote left open swallowed the rest of a file, which record was not

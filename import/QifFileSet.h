@@ -30,8 +30,8 @@ public:
     const QList<File>& files() const { return m_files; }
     // One sentence for the user for each file that could not be read.
     const QStringList& failures() const { return m_failures; }
-    // The order the files' numeric dates voted for; none when none voted
-    // (they are then read month first).
+    // The order the files' numeric dates were read in; none when it changed
+    // none of them (see DateOrderVotes).
     std::optional<DateOrder> guessedOrder() const { return m_guessedOrder; }
 
 private:

@@ -83,7 +83,7 @@ void voteOnDateOrder(QStringView rawLine, DateOrderVotes& votes)
     if (line.size() < 2 || line.front() != u'D')
         return;
     const QStringView date = line.mid(1);
-    votes.add(parseQifDate(date, DateOrder::DayFirst).isValid(), parseQifDate(date, DateOrder::MonthFirst).isValid());
+    votes.add(parseQifDate(date, DateOrder::DayFirst), parseQifDate(date, DateOrder::MonthFirst));
 }
 
 // The first three numbers of a QIF date and the length of the first as

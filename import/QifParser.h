@@ -36,7 +36,8 @@ QifAccountType qifAccountType(QStringView line);
 
 // The order the D lines of the files vote for (see DateOrderVotes): a date
 // that is a real day in one order only, such as 25/12/2023, votes for it.
-// None when no D line voted.
+// Month first when none voted but a date depends on the order; none when
+// no date does.
 std::optional<DateOrder> guessQifDateOrder(const QList<QByteArray>& files);
 
 // A QIF date: three numbers parted by '/', '-', '.' or an apostrophe, blanks

@@ -196,6 +196,14 @@ void ImportServiceTest::importsBankExports_data()
         << columns(0, 1, 2, -1, -1, false) << Currency::EUR
         << QStringList{"2024-01-31|REWE Markt|-1250||", "2024-02-01|Miete|-125000||", "2024-02-02|Gehalt|310000||"}
         << 1;
+    QTest::newRow("semicolons and decimal commas")
+        << QByteArray("Buchungstag;Empf\xE4nger;Verwendungszweck;Betrag\r\n"
+                      "01.03.2024;REWE Markt;Lebensmittel, Getr\xE4nke;-12,50\r\n"
+                      "13.03.2024;Arbeitgeber GmbH;Gehalt M\xE4rz;2.345,67\r\n")
+        << columns(0, 1, 3, 2) << Currency::EUR
+        << QStringList{"2024-03-01|REWE Markt|-1250|Lebensmittel, Getränke|",
+                       "2024-03-13|Arbeitgeber GmbH|234567|Gehalt März|"}
+        << 0;
     // Decimals a yen amount cannot have are never rounded away.
     QTest::newRow("yen without decimals")
         << QByteArray("Date,Payee,Amount\n2024/04/01,Lawson,\"-1,500\"\n2024/04/02,Refund,(-980)\n"
@@ -325,8 +333,13 @@ void ImportServiceTest::onlyDatesOfOneOrderVote()
                                  columns(0, 1, 2));
     QCOMPARE(result.imported, 1);
     QCOMPARE(result.unparseable, 2);
-    QCOMPARE(result.guessedDateOrder, std::nullopt);
+    // 03/04 is March 4 or April 3: the summary names the order taken.
+    QCOMPARE(result.guessedDateOrder, DateOrder::MonthFirst);
     QCOMPARE(stored(), QStringList{"2024-03-04|A|100||"});
+    // Dates that read alike in either order need none.
+    result = import("Date,Payee,Amount\n2024-05-06,H,1\n07/07/2024,I,1\n", columns(0, 1, 2));
+    QCOMPARE(result.imported, 2);
+    QCOMPARE(result.guessedDateOrder, std::nullopt);
 
     result = import("Date,Payee,Amount\n05/06/2024,D,1\n13/06/2024,E,1\n12/32/2024,F,1\n", columns(0, 1, 2));
     QCOMPARE(result.imported, 2);

@@ -614,7 +614,8 @@ void TestImportScreen::newAccountsTakeTheNamesTheRowsOffer()
 
     const QString summary = screen()->findChild<QPlainTextEdit*>(QStringLiteral("summaryBox"))->toPlainText();
     QCOMPARE(summary,
-             ImportScreen::summaryText(counted({{&ImportResult::imported, 2}, {&ImportResult::unmappedSkipped, 2}})));
+             ImportScreen::summaryText(counted({{&ImportResult::imported, 2}, {&ImportResult::unmappedSkipped, 2}},
+                                               DateOrder::MonthFirst)));
     QCOMPARE(m_state->transactionRepository()->listByAccount(existing.id).size(), 1);
     const QList<Account> accounts = m_state->accountRepository()->listActive();
     QCOMPARE(accounts.size(), 2);
@@ -666,7 +667,7 @@ void TestImportScreen::failedQifImportKeepsItsNewAccountsForTheRetry()
     QCOMPARE(combos[0]->currentData().toString(), idOf(QStringLiteral("Cash box")));
     QCOMPARE(combos[1]->currentData().toString(), idOf(QStringLiteral("my bank")));
     screen()->runImport();
-    QCOMPARE(summaryBox()->toPlainText(), ImportScreen::summaryText(counted({{&ImportResult::imported, 2}})));
+    QCOMPARE(summaryBox()->toPlainText(), ImportScreen::summaryText(counted({{&ImportResult::imported, 2}}, DateOrder::MonthFirst)));
     QCOMPARE(m_state->accountRepository()->listActive().size(), 2);
     QCOMPARE(m_state->transactionRepository()->listByAccount(idOf(QStringLiteral("my bank"))).size(), 1);
     QCOMPARE(m_state->transactionRepository()->listByAccount(idOf(QStringLiteral("Cash box"))).size(), 1);
@@ -741,7 +742,7 @@ void TestImportScreen::stagedQifImportLinksTheTransferThroughTheWindow()
     QCOMPARE(qifLabels(), QStringList{QStringLiteral("Checking")});
     QCOMPARE(qifCombos().first()->currentData().toString(), QifAccountMapping::kCreate);
     screen()->runImport();
-    QCOMPARE(summary(), ImportScreen::summaryText(counted({{&ImportResult::imported, 1}})));
+    QCOMPARE(summary(), ImportScreen::summaryText(counted({{&ImportResult::imported, 1}}, DateOrder::MonthFirst)));
     screen()->findChild<QPushButton*>(QStringLiteral("doneButton"))->click();
     const std::optional<Transaction> waiting = onlyRowOf(QStringLiteral("Checking"));
     QVERIFY(waiting);
@@ -762,7 +763,8 @@ void TestImportScreen::stagedQifImportLinksTheTransferThroughTheWindow()
     if (checkingSkipped) {
         // The user said to leave that account alone: nothing links to it.
         QCOMPARE(summary(), ImportScreen::summaryText(
-                                counted({{&ImportResult::imported, 1}, {&ImportResult::unmappedSkipped, 1}})));
+                                counted({{&ImportResult::imported, 1}, {&ImportResult::unmappedSkipped, 1}},
+                                        DateOrder::MonthFirst)));
         QVERIFY(!checkingSide->isTransfer() && !savingsSide->isTransfer());
         QCOMPARE(checkingSide->memo, QStringLiteral("[\u2192 Savings]"));
         QCOMPARE(savingsSide->memo, QStringLiteral("[\u2192 Checking]"));
@@ -771,7 +773,8 @@ void TestImportScreen::stagedQifImportLinksTheTransferThroughTheWindow()
     // The one account of the ledger of that name takes the other side.
     QCOMPARE(summary(), ImportScreen::summaryText(counted({{&ImportResult::imported, 1},
                                                            {&ImportResult::transfersLinked, 1},
-                                                           {&ImportResult::retroactiveLinked, 1}})));
+                                                           {&ImportResult::retroactiveLinked, 1}},
+                                                          DateOrder::MonthFirst)));
     QCOMPARE(checkingSide->transfer_link_id, savingsSide->id);
     QCOMPARE(savingsSide->transfer_link_id, checkingSide->id);
     QCOMPARE(checkingSide->memo, QString());
