@@ -8,11 +8,15 @@ namespace {
 
 constexpr QChar kQuote = u'"';
 constexpr QChar kComma = u',';
-constexpr QChar kSemicolon = u';';
 constexpr QChar kLineFeed = u'\n';
 constexpr QChar kCarriageReturn = u'\r';
 // DOS-era programs end a text file with Ctrl-Z; it is no data.
 constexpr QChar kEndOfFile = QChar(0x1A);
+
+bool endsRun(QChar c)
+{
+    return c == kQuote || c == kComma || c == kLineFeed || c == kCarriageReturn || c == kEndOfFile;
+}
 
 bool endsQuotedRun(QChar c) { return c == kQuote || c == kLineFeed || c == kCarriageReturn; }
 
@@ -23,53 +27,22 @@ bool hasText(QStringView text)
 
 } // namespace
 
-CsvSplitter::CsvSplitter(RecordHandler handler, qsizetype maxRecordChars, QChar separator)
+CsvSplitter::CsvSplitter(RecordHandler handler, qsizetype maxRecordChars)
     : m_handler(std::move(handler))
     , m_maxRecordChars(maxRecordChars)
-    , m_separator(separator)
 {
 }
 
 bool CsvSplitter::split(QByteArrayView bytes, qsizetype maxRecordChars, const RecordHandler& handler)
 {
+    CsvSplitter splitter(handler, maxRecordChars);
     ImportTextDecoder decoder(bytes);
     QString piece;
-    if (!decoder.next(piece))
-        return true;
-    CsvSplitter splitter(handler, maxRecordChars, separatorOf(piece));
-    do {
+    while (decoder.next(piece)) {
         if (!splitter.feed(piece))
             return false;
-    } while (decoder.next(piece));
-    return splitter.finish();
-}
-
-QChar CsvSplitter::separatorOf(QStringView start)
-{
-    qsizetype commas = 0;
-    qsizetype semicolons = 0;
-    bool quoted = false;
-    bool lineHasText = false;
-    for (const QChar c : start) {
-        if (c == kQuote)
-            quoted = !quoted;
-        else if (quoted)
-            continue;
-        else if (c == kLineFeed || c == kCarriageReturn) {
-            if (lineHasText)
-                break;
-        } else if (c == kComma)
-            ++commas;
-        else if (c == kSemicolon)
-            ++semicolons;
-        lineHasText = lineHasText || !c.isSpace();
     }
-    return semicolons > commas ? kSemicolon : kComma;
-}
-
-bool CsvSplitter::endsRun(QChar c) const
-{
-    return c == kQuote || c == m_separator || c == kLineFeed || c == kCarriageReturn || c == kEndOfFile;
+    return splitter.finish();
 }
 
 bool CsvSplitter::feed(QStringView text)
@@ -182,7 +155,7 @@ void CsvSplitter::takeUnquoted(QChar c, bool endMarkIsText)
         m_fieldStarted = true;
         m_quoteLine = m_line;
         countChars(1);
-    } else if (c == m_separator) {
+    } else if (c == kComma) {
         countChars(1);
         endField();
     } else {

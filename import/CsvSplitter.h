@@ -24,8 +24,7 @@ struct CsvRow
 };
 
 // Splits CSV text into records, a piece of text at a time, so that a file is
-// never held as a whole list of rows. Fields are separated by commas (or by
-// semicolons, as banks that write decimal commas do; see separatorOf) and
+// never held as a whole list of rows. Fields are separated by commas and
 // trimmed; records keep as many fields as their line has. A double quote at
 // the start of a field (blanks before it aside) quotes it, so that it may
 // hold commas and line breaks, with "" for a quote inside; anywhere else a
@@ -41,21 +40,15 @@ public:
 
     // A record of more than `maxRecordChars` characters (separators and
     // line breaks included) is handed over without its fields.
-    explicit CsvSplitter(RecordHandler handler, qsizetype maxRecordChars = kNoLimit, QChar separator = u',');
+    explicit CsvSplitter(RecordHandler handler, qsizetype maxRecordChars = kNoLimit);
 
     // Splits the next piece of the text. False once the handler has stopped.
     bool feed(QStringView text);
     // Ends the text: hands over the last record, if any.
     bool finish();
 
-    // Decodes the bytes of a file (see ImportTextDecoder) and splits them at
-    // the separator its first line uses.
+    // Decodes the bytes of a file (see ImportTextDecoder) and splits them.
     static bool split(QByteArrayView bytes, qsizetype maxRecordChars, const RecordHandler& handler);
-
-    // The field separator of a file whose text starts so: a semicolon when
-    // the first line with text holds more of them than commas outside
-    // quotes ("01.03.2024;Shop;-12,50"), else a comma.
-    static QChar separatorOf(QStringView start);
 
 private:
     void take(QChar c, bool endMarkIsText);
@@ -69,11 +62,8 @@ private:
     void endLine();
     void emitRecord(bool blankTest);
 
-    bool endsRun(QChar c) const;
-
     RecordHandler m_handler;
     qsizetype m_maxRecordChars;
-    QChar m_separator;
     bool m_stopped = false;
 
     QStringList m_row;

@@ -196,14 +196,6 @@ void ImportServiceTest::importsBankExports_data()
         << columns(0, 1, 2, -1, -1, false) << Currency::EUR
         << QStringList{"2024-01-31|REWE Markt|-1250||", "2024-02-01|Miete|-125000||", "2024-02-02|Gehalt|310000||"}
         << 1;
-    QTest::newRow("semicolons and decimal commas")
-        << QByteArray("Buchungstag;Empf\xE4nger;Verwendungszweck;Betrag\r\n"
-                      "01.03.2024;REWE Markt;Lebensmittel, Getr\xE4nke;-12,50\r\n"
-                      "13.03.2024;Arbeitgeber GmbH;Gehalt M\xE4rz;2.345,67\r\n")
-        << columns(0, 1, 3, 2) << Currency::EUR
-        << QStringList{"2024-03-01|REWE Markt|-1250|Lebensmittel, Getränke|",
-                       "2024-03-13|Arbeitgeber GmbH|234567|Gehalt März|"}
-        << 0;
     // Decimals a yen amount cannot have are never rounded away.
     QTest::newRow("yen without decimals")
         << QByteArray("Date,Payee,Amount\n2024/04/01,Lawson,\"-1,500\"\n2024/04/02,Refund,(-980)\n"

@@ -74,8 +74,6 @@ private Q_SLOTS:
     void splitsCsv();
     void tellsWhereEachRecordStands();
     void splitsAlikeInAnyPieces();
-    void splitsAtTheSeparatorTheFirstLineUses_data();
-    void splitsAtTheSeparatorTheFirstLineUses();
 };
 
 void ImportTextTest::decodes_data()
@@ -212,37 +210,6 @@ void ImportTextTest::splitsAlikeInAnyPieces()
     const QStringList whole = describe(splitInPieces(kTricky, kTricky.size()));
     for (qsizetype pieceSize = 1; pieceSize < 8; ++pieceSize)
         QCOMPARE(describe(splitInPieces(kTricky, pieceSize)), whole);
-}
-
-void ImportTextTest::splitsAtTheSeparatorTheFirstLineUses_data()
-{
-    QTest::addColumn<QByteArray>("bytes");
-    QTest::addColumn<Rows>("rows");
-
-    // Banks that write decimal commas part their fields by semicolons.
-    QTest::newRow("semicolons, commas in the fields")
-        << QByteArray("Datum;Empf\xE4nger;Betrag\r\n01.03.2024;REWE, Markt;-12,50\r\n")
-        << Rows{{"Datum", "Empfänger", "Betrag"}, {"01.03.2024", "REWE, Markt", "-12,50"}};
-    QTest::newRow("no header: more semicolons than commas")
-        << QByteArray("\n \n01.03.2024;REWE;-12,50\n\"a;b\";c,d\n")
-        << Rows{{"01.03.2024", "REWE", "-12,50"}, {"a;b", "c,d"}};
-    QTest::newRow("commas win a tie and keep semicolons as text")
-        << QByteArray("Date,Payee;Note\n2024-03-01,Bar; grill,x\n")
-        << Rows{{"Date", "Payee;Note"}, {"2024-03-01", "Bar; grill", "x"}};
-    QTest::newRow("semicolons inside quotes do not count")
-        << QByteArray("\"a;b;c\",d\n") << Rows{{"a;b;c", "d"}};
-}
-
-void ImportTextTest::splitsAtTheSeparatorTheFirstLineUses()
-{
-    QFETCH(QByteArray, bytes);
-    QFETCH(Rows, rows);
-    Rows split;
-    CsvSplitter::split(bytes, CsvSplitter::kNoLimit, [&split](CsvRow& row) {
-        split << row.fields;
-        return true;
-    });
-    QCOMPARE(split, rows);
 }
 
 QTEST_GUILESS_MAIN(ImportTextTest)
