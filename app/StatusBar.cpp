@@ -1,6 +1,21 @@
 #include "app/StatusBar.h"
 
 #include <QLabel>
+#include <QPainter>
+#include <QSizeGrip>
+#include <QStyleOption>
+
+namespace {
+
+// Between the due count and the sync state, which would otherwise read as
+// one sentence.
+constexpr int kLabelGap = 12;
+// QStatusBar's own margins around its message.
+constexpr int kMessageLeft = 6;
+constexpr int kMessageRight = 12;
+constexpr int kMessageGap = 2;
+
+} // namespace
 
 StatusBar::StatusBar(QWidget* parent)
     : QStatusBar(parent)
@@ -12,8 +27,10 @@ StatusBar::StatusBar(QWidget* parent)
     addPermanentWidget(m_dueLabel);
     m_syncLabel->setObjectName(QStringLiteral("syncStateLabel"));
     m_syncLabel->setTextFormat(Qt::PlainText);
+    m_syncLabel->setContentsMargins(kLabelGap, 0, 0, 0);
     m_syncLabel->hide();
     addPermanentWidget(m_syncLabel);
+    connect(this, &QStatusBar::messageChanged, this, &QWidget::setToolTip);
 }
 
 void StatusBar::setDueCount(int count)
@@ -36,4 +53,54 @@ void StatusBar::setSyncText(const QString& text)
 QString StatusBar::syncText() const
 {
     return m_syncLabel->text();
+}
+
+QRect StatusBar::messageRect() const
+{
+    const bool rightToLeft = layoutDirection() == Qt::RightToLeft;
+    int left = kMessageLeft;
+    int right = width() - kMessageRight;
+    const auto keepClearOf = [&](const QWidget* widget) {
+        if (!widget || !widget->isVisible())
+            return;
+        if (rightToLeft)
+            left = std::max(left, widget->geometry().right() + 1 + kMessageGap);
+        else
+            right = std::min(right, widget->x() - kMessageGap);
+    };
+    keepClearOf(findChild<QSizeGrip*>());
+    keepClearOf(m_dueLabel);
+    keepClearOf(m_syncLabel);
+    return QRect(left, 0, std::max(0, right - left), height());
+}
+
+QString StatusBar::shownMessage() const
+{
+    return fontMetrics().elidedText(currentMessage(), Qt::ElideRight, messageRect().width());
+}
+
+void StatusBar::paintEvent(QPaintEvent* event)
+{
+    const QString message = currentMessage();
+    const QString shown = shownMessage();
+    if (shown == message) {
+        QStatusBar::paintEvent(event);
+        return;
+    }
+    // As QStatusBar paints itself, with the message cut short.
+    QPainter painter(this);
+    QStyleOption panel;
+    panel.initFrom(this);
+    style()->drawPrimitive(QStyle::PE_PanelStatusBar, &panel, &painter, this);
+    for (QLabel* label : {m_dueLabel, m_syncLabel}) {
+        if (!label->isVisible())
+            continue;
+        QStyleOption frame;
+        frame.rect = label->geometry().adjusted(-2, -1, 2, 1);
+        frame.palette = palette();
+        frame.state = QStyle::State_None;
+        style()->drawPrimitive(QStyle::PE_FrameStatusBarItem, &frame, &painter, label);
+    }
+    painter.setPen(palette().windowText().color());
+    painter.drawText(messageRect(), Qt::AlignLeading | Qt::AlignVCenter | Qt::TextSingleLine, shown);
 }

@@ -6,6 +6,9 @@ class QLabel;
 
 // The main window's status bar: passing messages on the left and, on the
 // right, how many recurring transactions are due and the state of the sync.
+// A message longer than the room beside them (a long translation, a large
+// font, a narrow window) ends in an ellipsis instead of stopping mid-word,
+// and the whole of it is the bar's tool tip while it is shown.
 class StatusBar : public QStatusBar
 {
     Q_OBJECT
@@ -21,7 +24,17 @@ public:
     void setSyncText(const QString& text);
     QString syncText() const;
 
+    // The passing message as it is drawn in the room it has now.
+    QString shownMessage() const;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
 private:
+    // Left of the labels on the right and of the size grip, as QStatusBar
+    // places its message.
+    QRect messageRect() const;
+
     QLabel* m_dueLabel;
     QLabel* m_syncLabel;
 };

@@ -199,6 +199,9 @@ SettingsScreen::SettingsScreen(AppState* appState, QWidget* parent)
     ThemeManager* theme = m_appState->themeManager();
     connect(theme, &ThemeManager::themeChanged, this, &SettingsScreen::applyThemeColors);
     connect(theme, &ThemeManager::accentChanged, this, &SettingsScreen::applyThemeColors);
+    // The sync state is written in the theme's colours and the accent.
+    connect(theme, &ThemeManager::themeChanged, this, &SettingsScreen::showSyncStatus);
+    connect(theme, &ThemeManager::accentChanged, this, &SettingsScreen::showSyncStatus);
     // The marked widgets take their new fonts after the application's has
     // changed; only then do the pages know their new widths.
     connect(theme, &ThemeManager::fontScaleChanged, this, &SettingsScreen::fitToFont);

@@ -4,6 +4,7 @@
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QLayout>
 #include <QScreen>
 
 namespace TandUpdate {
@@ -24,7 +25,12 @@ void sizeUpdateDialog(QDialog* dialog, bool showsNotes)
     const QScreen* screen = anchor->screen() ? anchor->screen() : QGuiApplication::primaryScreen();
     const QSize available = screen ? screen->availableGeometry().size() : QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
 
-    dialog->setMinimumWidth(std::min(kMinimumWidthChars * metrics.averageCharWidth(), available.width()));
+    // A minimum of our own replaces the layout's: it must still hold the
+    // widest row that cannot wrap (the buttons, the running version), or
+    // a narrowed dialog draws them over each other.
+    const int forRows = dialog->layout() ? dialog->layout()->minimumSize().width() : 0;
+    dialog->setMinimumWidth(
+        std::min(std::max(kMinimumWidthChars * metrics.averageCharWidth(), forRows), available.width()));
     if (!showsNotes)
         return;
     const QSize forText(kNotesWidthChars * metrics.averageCharWidth(), kNotesHeightLines * metrics.lineSpacing());

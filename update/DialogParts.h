@@ -12,7 +12,8 @@ namespace TandUpdate {
 // usual font.
 inline constexpr QSize kNotesDialogSize(520, 420);
 
-// Keeps the dialog wide enough for its sentences at any font. One that shows
+// Keeps the dialog wide enough for its sentences and buttons at any font;
+// call it once the layout is complete. One that shows
 // release notes opens at kNotesDialogSize, or larger when a larger font
 // needs it, and never beyond the screen it opens on; one without keeps its
 // natural size.

@@ -9,6 +9,7 @@
 #include "appstate/AppState.h"
 #include "appstate/ServiceEndpoints.h"
 #include "appstate/SyncCursorOwner.h"
+#include "appstate/ThemeManager.h"
 #include "screens/SettingsScreen.h"
 #include "screens/WelcomeScreen.h"
 #include "storage/AccountRepository.h"
@@ -613,6 +614,16 @@ void TestSignInSync::dataSyncPageFollowsTheSignIn()
     QVERIFY(settings->findChild<QLabel*>(QStringLiteral("lastSyncLabel"))
                 ->text()
                 .startsWith(QLatin1String("Last synced: ")));
+
+    // The state's colour is the theme's: a light theme's green would hardly
+    // read on a dark page.
+    const QString lightGreen = QStringLiteral("#2e7d32");
+    const QString darkGreen = QStringLiteral("#66bb6a");
+    m_state->themeManager()->setThemeByName(QStringLiteral("light"));
+    QVERIFY(accountLabel->text().contains(lightGreen));
+    m_state->themeManager()->setThemeByName(QStringLiteral("dark"));
+    QVERIFY(accountLabel->text().contains(darkGreen));
+    m_state->themeManager()->setThemeByName(QStringLiteral("system"));
 
     action(window, "signOutAction")->trigger();
     QVERIFY(accountLabel->text().startsWith(QLatin1String("Not signed in.")));

@@ -77,6 +77,7 @@ private Q_SLOTS:
     void downloadOpensOnlyWebAddresses();
     void notesAreShownSafely();
     void whatsNewDialogOffersDownloadOfWebAddressesOnly();
+    void narrowedDialogsKeepTheirRowsWhole();
 
     void interactiveCheckEndsInDialogOrMessage();
     void interactiveCheckWithParentGoneOpensNothing();
@@ -269,6 +270,39 @@ void TestUpdateDialogs::whatsNewDialogOffersDownloadOfWebAddressesOnly()
     QCOMPARE(told, QStringLiteral("The page could not be opened in your browser."));
     QCOMPARE(failingAccepted.size(), 1);
     QCOMPARE(m_opened->urls(), QList<QUrl>{download});
+}
+
+void TestUpdateDialogs::narrowedDialogsKeepTheirRowsWhole()
+{
+    // A long version and a large font (as the font scale sets it, before
+    // the dialogs are built) make the footer the widest row.
+    const QFont usual = QApplication::font();
+    QFont large = usual;
+    large.setPointSizeF(large.pointSizeF() * 1.5);
+    QApplication::setFont(large);
+    const auto restoreFont = qScopeGuard([&usual] { QApplication::setFont(usual); });
+    const QString version = QStringLiteral("1.20.300");
+    Artifact artifact;
+    artifact.version = version;
+    artifact.url = QUrl("https://downloads.example.com/ledgerine.tar.gz");
+    UpdateDialog update(artifact, "1.1.4", kAppName, nullptr);
+    WhatsNewDialog whatsNew("# Notes", version, "1.1.4", kAppName, nullptr, artifact.url);
+    for (QDialog* dialog : QList<QDialog*>{&update, &whatsNew}) {
+        dialog->show();
+        QVERIFY(QTest::qWaitForWindowExposed(dialog));
+        dialog->resize(1, dialog->height());
+        QApplication::processEvents();
+        // Each widget that cannot wrap gets the width it needs, so none is
+        // drawn over another.
+        for (QWidget* child : dialog->findChildren<QWidget*>()) {
+            if (child->isVisible() && child->parentWidget() == dialog)
+                QVERIFY2(child->width() >= child->minimumSizeHint().width(),
+                         qPrintable(QStringLiteral("%1 of %2").arg(child->metaObject()->className(),
+                                                                    dialog->metaObject()->className())));
+        }
+        for (QAbstractButton* button : dialog->findChildren<QAbstractButton*>())
+            QVERIFY2(button->width() >= button->sizeHint().width(), qPrintable(button->text()));
+    }
 }
 
 void TestUpdateDialogs::interactiveCheckEndsInDialogOrMessage()
