@@ -31,6 +31,7 @@
 #include <QtDebug>
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -132,6 +133,10 @@ void AppState::connectWriteHolds()
                 emit writesReleased();
         });
     }
+    connect(this, &AppState::writesReleased, this, [this] {
+        if (std::exchange(m_syncStartWaits, false) && isSignedIn())
+            startSyncing();
+    });
 }
 
 void AppState::restoreSignIn()
@@ -161,9 +166,18 @@ void AppState::onLoginSucceeded()
     startSyncing();
 }
 
-// The cursor must be this user's before the first pass pulls with it.
+// The cursor must be this user's before the first pass pulls with it. A
+// sign-in completes in the background, possibly while an import or a restore
+// has its transaction open: the hand-over written then would be undone with
+// a rollback of that write, and the new user's pull would go on from the last
+// user's cursor. It waits for the write to end; no pass runs before anyway.
 void AppState::startSyncing()
 {
+    if (writesHeld()) {
+        m_syncStartWaits = true;
+        return;
+    }
+    m_syncStartWaits = false;
     SyncCursorOwner(m_preferences, m_syncEngine).claimFor(m_accountClient->authClient()->userId());
     m_syncEngine->startAutoSync(kAutoSyncIntervalMs);
     m_syncEngine->requestSync();

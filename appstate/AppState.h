@@ -129,6 +129,8 @@ private:
     // tokens have been refreshed, or the service could not be reached.
     void restoreSignIn();
     void onLoginSucceeded();
+    // Hands the sync cursor to the signed-in user and starts the passes;
+    // while a long write is open, once it has ended.
     void startSyncing();
 
     Database* m_database = nullptr;
@@ -151,6 +153,9 @@ private:
     AccountSharingService* m_sharingService = nullptr;
 
     ThemeManager* m_themeManager = nullptr;
+
+    // A sign-in came while a long write was open: syncing starts when it ends.
+    bool m_syncStartWaits = false;
 
     QString m_lastViewedAccountId;
     Database::Problem m_databaseProblem = Database::Problem::None;
