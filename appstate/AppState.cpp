@@ -99,7 +99,11 @@ void AppState::buildAccountServices()
     m_accountClient->syncApiClient()->setBaseUrl(ServiceEndpoints::syncApiUrl());
     m_syncEngine = new SyncEngine(m_accountClient->syncApiClient(), m_accounts, m_transactions, m_categories,
                                   m_recurring, m_reconciliations, m_splitLines, m_preferences, this);
-    m_syncEngine->setSyncGate([this] { return syncMayRun(); });
+    m_syncEngine->setSyncGate([this] {
+        if (isSignedIn() && writesHeld())
+            m_passWaitsForWrites = true;
+        return syncMayRun();
+    });
     m_sharingService = new AccountSharingService(m_accountClient->syncApiClient(), this);
 }
 
@@ -134,8 +138,14 @@ void AppState::connectWriteHolds()
         });
     }
     connect(this, &AppState::writesReleased, this, [this] {
-        if (std::exchange(m_syncStartWaits, false) && isSignedIn())
+        const bool startWaits = std::exchange(m_syncStartWaits, false);
+        const bool passWaits = std::exchange(m_passWaitsForWrites, false);
+        if (!isSignedIn())
+            return;
+        if (startWaits)
             startSyncing();
+        else if (passWaits)
+            m_syncEngine->requestSync();
     });
 }
 
