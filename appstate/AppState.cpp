@@ -31,6 +31,7 @@
 #include <QtDebug>
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -98,7 +99,11 @@ void AppState::buildAccountServices()
     m_accountClient->syncApiClient()->setBaseUrl(ServiceEndpoints::syncApiUrl());
     m_syncEngine = new SyncEngine(m_accountClient->syncApiClient(), m_accounts, m_transactions, m_categories,
                                   m_recurring, m_reconciliations, m_splitLines, m_preferences, this);
-    m_syncEngine->setSyncGate([this] { return syncMayRun(); });
+    m_syncEngine->setSyncGate([this] {
+        if (isSignedIn() && writesHeld())
+            m_passWaitsForWrites = true;
+        return syncMayRun();
+    });
     m_sharingService = new AccountSharingService(m_accountClient->syncApiClient(), this);
 }
 
@@ -132,6 +137,16 @@ void AppState::connectWriteHolds()
                 emit writesReleased();
         });
     }
+    connect(this, &AppState::writesReleased, this, [this] {
+        const bool startWaits = std::exchange(m_syncStartWaits, false);
+        const bool passWaits = std::exchange(m_passWaitsForWrites, false);
+        if (!isSignedIn())
+            return;
+        if (startWaits)
+            startSyncing();
+        else if (passWaits)
+            m_syncEngine->requestSync();
+    });
 }
 
 void AppState::restoreSignIn()
@@ -161,9 +176,18 @@ void AppState::onLoginSucceeded()
     startSyncing();
 }
 
-// The cursor must be this user's before the first pass pulls with it.
+// The cursor must be this user's before the first pass pulls with it. A
+// sign-in completes in the background, possibly while an import or a restore
+// has its transaction open: the hand-over written then would be undone with
+// a rollback of that write, and the new user's pull would go on from the last
+// user's cursor. It waits for the write to end; no pass runs before anyway.
 void AppState::startSyncing()
 {
+    if (writesHeld()) {
+        m_syncStartWaits = true;
+        return;
+    }
+    m_syncStartWaits = false;
     SyncCursorOwner(m_preferences, m_syncEngine).claimFor(m_accountClient->authClient()->userId());
     m_syncEngine->startAutoSync(kAutoSyncIntervalMs);
     m_syncEngine->requestSync();

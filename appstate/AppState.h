@@ -77,9 +77,8 @@ public:
 
     // The sync engine's gate: a pass may run while the user is signed in and
     // no long write (an import, a restore) holds the repositories' change
-    // signals back, for it would push rows that may yet be rolled back. The
-    // repositories signal once when the write ends, and that request brings
-    // the pass.
+    // signals back, for it would push rows that may yet be rolled back. A
+    // pass turned away for a long write is asked for again when it ends.
     bool syncMayRun() const;
 
     // What came of readying a full sync.
@@ -129,6 +128,8 @@ private:
     // tokens have been refreshed, or the service could not be reached.
     void restoreSignIn();
     void onLoginSucceeded();
+    // Hands the sync cursor to the signed-in user and starts the passes;
+    // while a long write is open, once it has ended.
     void startSyncing();
 
     Database* m_database = nullptr;
@@ -151,6 +152,12 @@ private:
     AccountSharingService* m_sharingService = nullptr;
 
     ThemeManager* m_themeManager = nullptr;
+
+    // A sign-in came while a long write was open: syncing starts when it ends.
+    bool m_syncStartWaits = false;
+    // A pass was turned away while a long write was open. One that is rolled
+    // back or changes nothing announces no change, which would bring it.
+    bool m_passWaitsForWrites = false;
 
     QString m_lastViewedAccountId;
     Database::Problem m_databaseProblem = Database::Problem::None;
