@@ -336,6 +336,13 @@ void AccountScreenTest::profileShowsTheUserAndRenamesThem()
     QTRY_COMPARE(statusText(screen.get()), QStringLiteral("Failed to update profile."));
     QCOMPARE(name->fullText(), QStringLiteral("Ann Lee"));
     QVERIFY(edit->isEnabled());
+
+    // A yes that does not echo the user still renamed them.
+    m_auth->server()->respondOnce("PATCH", path, FakeResponse::empty(204));
+    m_answers = {QStringLiteral("Annie")};
+    edit->click();
+    QTRY_COMPARE(statusText(screen.get()), QStringLiteral("Display name updated."));
+    QCOMPARE(name->fullText(), QStringLiteral("Annie"));
 }
 
 void AccountScreenTest::passwordRules()
