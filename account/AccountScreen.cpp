@@ -450,7 +450,7 @@ QWidget* AccountScreen::createGroupContent()
     setRelativeFont(members, 0, QFont::Medium);
     layout->addWidget(members);
 
-    const bool owner = isGroupOwner(m_client->claims());
+    const bool owner = isGroupOwner(m_client->heldClaims());
     addMemberRows(layout, owner);
 
     if (owner) {
@@ -711,7 +711,7 @@ QWidget* AccountScreen::createPrivacyTab()
 
 void AccountScreen::updateOwnerState()
 {
-    m_ownsGroup = isGroupOwner(m_client->claims());
+    m_ownsGroup = isGroupOwner(m_client->heldClaims());
     m_ownerNote->setVisible(m_ownsGroup);
     applyPending();
 }

@@ -221,10 +221,13 @@ void AuthClient::updateProfile(const QString& displayName, std::function<void(bo
 {
     QPointer<AuthClient> self(this);
     m_api->patch(u"/users/me"_s, {{u"display_name"_s, displayName}},
-                 [self, callback = std::move(callback)](bool ok, int, const QJsonObject& body) {
+                 [self, displayName, callback = std::move(callback)](bool ok, int, const QJsonObject& body) {
                      if (!self)
                          return;
-                     self->takeUser(ok, body);
+                     // A yes that does not echo the user (a 204, say) still
+                     // renamed them: the cached name must not stay the old one.
+                     if (!self->takeUser(ok, body) && ok)
+                         self->m_user.display_name = displayName;
                      if (callback)
                          callback(ok, self->m_user);
                  });

@@ -59,6 +59,11 @@ TndClaims Client::claims() const
     return decodeClaims(m_tokens->accessToken());
 }
 
+TndClaims Client::heldClaims() const
+{
+    return decodeClaims(m_tokens->heldAccessToken());
+}
+
 QString Client::platformName(const QString& configured)
 {
     if (!configured.isEmpty())

@@ -37,6 +37,10 @@ public:
     bool isAuthenticated() const;
     // The claims of the usable access token; empty without one.
     TndClaims claims() const;
+    // The claims of the access token held, usable or not: once it has
+    // expired, the group and role it names are still the newest known, and
+    // the user's role does not lapse with it. Empty when signed out.
+    TndClaims heldClaims() const;
     const ClientConfig& config() const { return m_config; }
 
     // A configured text as given; otherwise the running system's name in

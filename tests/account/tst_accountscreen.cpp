@@ -134,6 +134,7 @@ private slots:
     void joiningWithACode();
     void invitingByEmailAndCode();
     void deletionNeedsTheWordAndNoGroupToOwn();
+    void anOwnerStaysOneOnceTheirTokenExpires();
     void devicesWithoutNameOrVersion();
     void serviceTextsAreShownAsTyped();
     void failedLoadsSaySoAndCanBeRetried();
@@ -336,6 +337,13 @@ void AccountScreenTest::profileShowsTheUserAndRenamesThem()
     QTRY_COMPARE(statusText(screen.get()), QStringLiteral("Failed to update profile."));
     QCOMPARE(name->fullText(), QStringLiteral("Ann Lee"));
     QVERIFY(edit->isEnabled());
+
+    // A yes that does not echo the user still renamed them.
+    m_auth->server()->respondOnce("PATCH", path, FakeResponse::empty(204));
+    m_answers = {QStringLiteral("Annie")};
+    edit->click();
+    QTRY_COMPARE(statusText(screen.get()), QStringLiteral("Display name updated."));
+    QCOMPARE(name->fullText(), QStringLiteral("Annie"));
 }
 
 void AccountScreenTest::passwordRules()
@@ -619,6 +627,27 @@ void AccountScreenTest::deletionNeedsTheWordAndNoGroupToOwn()
     screen->refreshAll();
     QVERIFY(remove->isEnabled());
     QVERIFY(screen->findChild<QLabel*>(QStringLiteral("ownerDeletionNote"))->isHidden());
+}
+
+void AccountScreenTest::anOwnerStaysOneOnceTheirTokenExpires()
+{
+    // Every token the service gives is within its last 30 s: none is ever
+    // usable, each request refreshes first, and the role it names is still
+    // the user's.
+    m_auth->setAccessLifetime(10);
+    signInAs(QStringLiteral("user-ann"));
+    QVERIFY(m_client->claims().role.isEmpty());
+
+    AccountScreen fresh(m_client.get());
+    QVERIFY(!fresh.findChild<QPushButton*>(QStringLiteral("deleteAccountButton"))->isEnabled());
+    QVERIFY(!fresh.findChild<QLabel*>(QStringLiteral("ownerDeletionNote"))->isHidden());
+
+    auto screen = openLoaded();
+    QVERIFY(screen);
+    QVERIFY(!screen->findChild<QPushButton*>(QStringLiteral("deleteAccountButton"))->isEnabled());
+    const QStringList buttons = buttonsIn(shown(screen.get(), "groupContent"));
+    QVERIFY(buttons.contains(QStringLiteral("Invite by Email")));
+    QVERIFY(!buttons.contains(QStringLiteral("Leave Group")));
 }
 
 void AccountScreenTest::devicesWithoutNameOrVersion()
