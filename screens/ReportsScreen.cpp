@@ -459,17 +459,30 @@ void ReportsScreen::exportShownReport()
 {
     if (!m_exportButton->isEnabled())
         return;
+    // Taken now: a change to the data while the user names the file runs
+    // the report anew, and the file must hold what was shown when asked,
+    // never the rows refilled so far.
+    const QByteArray csv = shownReportCsv();
     const QDir folder(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
     const QString path = QFileDialog::getSaveFileName(
         this, tr("Export CSV"), folder.filePath(ReportRunner::fileName(currentKind())), tr("CSV Files (*.csv)"));
     if (!path.isEmpty())
-        exportTo(path);
+        writeCsv(path, csv);
 }
 
 bool ReportsScreen::exportTo(const QString& path)
 {
+    return writeCsv(path, shownReportCsv());
+}
+
+QByteArray ReportsScreen::shownReportCsv() const
+{
     const ReportTableModel* shown = model(currentKind());
-    const QByteArray csv = ReportService::toCsv(shown->headers(), shown->texts()).toUtf8();
+    return ReportService::toCsv(shown->headers(), shown->texts()).toUtf8();
+}
+
+bool ReportsScreen::writeCsv(const QString& path, const QByteArray& csv)
+{
     QSaveFile file(path);
     const bool written = file.open(QIODevice::WriteOnly | QIODevice::Text) && file.write(csv) == csv.size()
         && file.commit();

@@ -85,6 +85,9 @@ private:
     void runIfStale();
     void markAllStale();
     void updateExportButton();
+    QByteArray shownReportCsv() const;
+    // False, after a warning, when the file could not be written whole.
+    bool writeCsv(const QString& path, const QByteArray& csv);
     ReportRunner::Filter filter() const;
     ReportTableModel* model(Kind kind) const { return m_models.at(int(kind)); }
 

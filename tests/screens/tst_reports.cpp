@@ -12,8 +12,11 @@
 #include "tests/support/TestDataDir.h"
 
 #include <QFile>
+#include <QFileDialog>
+#include <QLineEdit>
 #include <QFont>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -59,6 +62,7 @@ private Q_SLOTS:
     void reloadKeepsTheChosenAccount();
     void reportCutShortRunsAgainWhenShown();
     void exportWritesTheShownReportOrWarns();
+    void exportWritesWhatWasShownWhenAsked();
 
 private:
     ReportRunner::Filter allTime(const QString& accountId = {}) const
@@ -363,6 +367,49 @@ void TestReports::exportWritesTheShownReportOrWarns()
     });
     QVERIFY(!m_screen->exportTo(folder.filePath(QStringLiteral("missing/cash_flow.csv"))));
     QCOMPARE(warnings, QStringList{QStringLiteral("Export Failed")});
+}
+
+void TestReports::exportWritesWhatWasShownWhenAsked()
+{
+    const Account checking = addAccount(*m_state, QStringLiteral("Checking"));
+    constexpr int kRows = 40;
+    for (int i = 0; i < kRows; ++i)
+        addTransaction(*m_state, checking.id, day(2024, 1, 1).addDays(i), -100 - i, QStringLiteral("Shop %1").arg(i));
+    openScreen();
+    m_runner->setBatchSize(1);
+    m_screen->findChild<DateRangePicker*>()->setPreset(Preset::AllTime);
+    m_screen->showReport(Kind::Transactions);
+    auto* exportButton = m_screen->findChild<QPushButton*>(QStringLiteral("exportButton"));
+    QTRY_VERIFY(exportButton->isEnabled());
+
+    // While the user names the file, a sync changes the ledger and the
+    // report fills anew, a batch per turn: the file still gets the whole
+    // report the user asked to save, not the rows refilled so far.
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("transactions.csv"));
+    ReportTableModel* shownModel = m_screen->findChildren<ReportTableModel*>().value(int(Kind::Transactions));
+    QVERIFY(shownModel);
+    QPointer<QFileDialog> files;
+    // Named the moment the report starts over, before a second row is back.
+    connect(shownModel, &QAbstractItemModel::modelReset, this, [&files, &path] {
+        if (!files)
+            return;
+        files->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(path);
+        static_cast<QDialog*>(files.data())->accept();
+    });
+    ModalWatcher watcher([this, &checking, &files](QWidget* modal) {
+        files = qobject_cast<QFileDialog*>(modal);
+        if (!files) {
+            modal->close();
+            return;
+        }
+        addTransaction(*m_state, checking.id, day(2024, 6, 1), -1, QStringLiteral("Late"));
+    });
+    m_screen->exportShownReport();
+    QCOMPARE(watcher.handledCount(), 1);
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll().count('\n'), kRows + 1);
 }
 
 QTEST_MAIN(TestReports)
