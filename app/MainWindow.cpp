@@ -655,11 +655,16 @@ void MainWindow::showPayeesWindow()
     const bool first = !m_payeeScreen;
     if (first) {
         m_payeeScreen = std::make_unique<PayeeScreen>(m_appState);
-        // A rename raises no repository signal: the register reads its rows again.
+        // A rename raises no repository signal: the windows that show payees
+        // read them again, and the rows it made pending go up now rather
+        // than at the next periodic pass.
         connect(m_payeeScreen.get(), &PayeeScreen::payeesChanged, this, [this] {
             m_registerScreen->reload();
             if (m_recurringScreen && m_recurringScreen->isVisible())
                 m_recurringScreen->refresh();
+            if (m_reportsScreen && m_reportsScreen->isVisible())
+                m_reportsScreen->refresh();
+            m_appState->syncEngine()->requestSync();
         });
     }
     m_payeeScreen->refresh();

@@ -151,7 +151,7 @@ private Q_SLOTS:
     void reconciliationWindowsOpenForTheShownAccount();
     void preferencesWindowIsKeptAndGoesWithTheMainWindow();
     void recurringWindowPostsIntoTheRegister();
-    void toolsOpenCategoriesAndPayeesWhoseRenamesReachTheRegister();
+    void toolsOpenCategoriesAndPayeesWhoseRenamesReachTheRegisterAndReports();
     void reportsWindowOpensFromTheReportsMenu();
     void layoutIsKeptInSettings();
 
@@ -723,7 +723,7 @@ void TestMainWindow::reportsWindowOpensFromTheReportsMenu()
     QVERIFY(!screens.first()->isVisible());
 }
 
-void TestMainWindow::toolsOpenCategoriesAndPayeesWhoseRenamesReachTheRegister()
+void TestMainWindow::toolsOpenCategoriesAndPayeesWhoseRenamesReachTheRegisterAndReports()
 {
     const Account account = makeAccount(QStringLiteral("Checking"));
     QVERIFY(m_state->accountRepository()->insert(account));
@@ -735,6 +735,24 @@ void TestMainWindow::toolsOpenCategoriesAndPayeesWhoseRenamesReachTheRegister()
     const QList<CategoriesScreen*> categories = openWindows<CategoriesScreen>();
     QCOMPARE(categories.size(), 1);
     QCOMPARE(categories.first()->windowTitle(), QStringLiteral("Categories"));
+
+    // A payee summary open beside it, over a period that holds today.
+    Transaction today = makeTransaction(account.id, -200);
+    today.date = QDate::currentDate();
+    QVERIFY(m_state->transactionRepository()->insert(today));
+    action(window, "reportsAction")->trigger();
+    ReportsScreen* reports = openWindows<ReportsScreen>().value(0);
+    QVERIFY(reports);
+    reports->showReport(ReportsScreen::Kind::PayeeSummary);
+    const auto reportHolds = [reports](const QString& payee) {
+        for (const QTableView* table : reports->findChildren<QTableView*>()) {
+            const QAbstractItemModel* model = table->model();
+            if (table->isVisible() && !model->match(model->index(0, 0), Qt::DisplayRole, payee, 1, Qt::MatchExactly).isEmpty())
+                return true;
+        }
+        return false;
+    };
+    QTRY_VERIFY(reportHolds(QStringLiteral("Corner Market")));
 
     action(window, "payeesAction")->trigger();
     const QList<PayeeScreen*> payees = openWindows<PayeeScreen>();
@@ -751,6 +769,7 @@ void TestMainWindow::toolsOpenCategoriesAndPayeesWhoseRenamesReachTheRegister()
     // The rename raised no repository signal, yet the register shows it.
     const QAbstractItemModel* rows = window.findChild<RegisterScreen*>()->findChild<QTableView*>()->model();
     QCOMPARE(rows->index(0, RegisterModel::PayeeColumn).data().toString(), QStringLiteral("Market"));
+    QTRY_VERIFY(reportHolds(QStringLiteral("Market")));
 
     window.close();
     QVERIFY(!categories.first()->isVisible());
