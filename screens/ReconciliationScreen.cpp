@@ -9,6 +9,7 @@
 #include "register/SmartAmountField.h"
 #include "register/TransactionActions.h"
 #include "screens/ReconciliationModel.h"
+#include "storage/AccountRepository.h"
 #include "storage/Money.h"
 #include "storage/TransactionRepository.h"
 
@@ -107,6 +108,9 @@ ReconciliationScreen::ReconciliationScreen(AppState* appState, QWidget* parent)
                 if (accountId.isEmpty() || accountId == m_accountId)
                     m_refreshTimer.start();
             });
+    // The previous balance starts from the account's starting balance.
+    connect(appState->accountRepository(), &AccountRepository::accountsChanged, &m_refreshTimer,
+            qOverload<>(&QTimer::start));
 }
 
 ReconciliationScreen::~ReconciliationScreen() = default;

@@ -81,6 +81,7 @@ private Q_SLOTS:
     void editAndDeleteGoThroughTheRegisterEditor();
     void historyListsStatementsNewestFirstOrSaysThereAreNone();
     void cutOffPayeeShowsInFullAsATooltip();
+    void previousBalanceFollowsTheStartingBalance();
 
 private:
     void addStatement(const Account& account, QDate date, qint64 balance = 0);
@@ -521,6 +522,25 @@ void TestReconciliation::cutOffPayeeShowsInFullAsATooltip()
     const QString tip = toolTipAt(1);
     QVERIFY2(tip.contains(QStringLiteral("&lt;Company&gt; of the Greater Metropolitan Area")), qPrintable(tip));
     QToolTip::hideText();
+}
+
+void TestReconciliation::previousBalanceFollowsTheStartingBalance()
+{
+    openScreen(m_account);
+    m_balanceField->setMinorUnits(15000);
+    QVERIFY(!m_finishButton->isEnabled());
+
+    // Edited in the main window while this one is open: the statement is
+    // balanced against the new figure, not refused over the old one.
+    Account edited = *m_state->accountRepository()->getById(m_account.id);
+    edited.starting_balance = 15000;
+    QVERIFY(m_state->accountRepository()->update(edited));
+    QTRY_VERIFY(m_finishButton->isEnabled());
+    QStringList titles;
+    ModalWatcher watcher(answerBoxes(titles));
+    m_screen->finish();
+    QCOMPARE(titles, QStringList{QStringLiteral("Reconciliation Complete")});
+    QCOMPARE(m_state->reconciliationRepository()->listByAccount(m_account.id).size(), 1);
 }
 
 #include "tst_reconciliation.moc"
