@@ -289,7 +289,6 @@ void TransactionFormDialog::loadFields()
     else
         m_categoryCombo->select(CategoryChoices::Kind::Category, m_original.category_id);
     showSplit();
-    loadTransferAmount();
     m_filling = false;
 }
 
@@ -316,14 +315,12 @@ void TransactionFormDialog::loadCategoryChoices()
     m_categoryCombo->setChoices(choices);
 }
 
-void TransactionFormDialog::loadTransferAmount()
+qint64 TransactionFormDialog::storedTransferAmount(const QString& accountId) const
 {
-    onTransferChanged();
-    if (!m_originalDraft.isTransfer() || !m_original.isTransfer())
-        return;
-    if (const std::optional<Transaction> other =
-            m_appState->transactionRepository()->getById(m_original.transfer_link_id))
-        m_transferAmountField->setMinorUnits(magnitude(other->amount));
+    if (!m_original.isTransfer())
+        return 0;
+    const std::optional<Transaction> other = m_appState->transactionRepository()->getById(m_original.transfer_link_id);
+    return other && other->account_id == accountId ? magnitude(other->amount) : 0;
 }
 
 void TransactionFormDialog::showSplit()
@@ -421,9 +418,18 @@ void TransactionFormDialog::onTransferChanged()
         // The account's name as typed: an "&" in it is no shortcut.
         QString name = other->name;
         m_transferAmountLabel->setText(tr("Amount in %1:").arg(name.replace(u'&', QStringLiteral("&&"))));
-        m_transferAmountField->setCurrency(other->currency);
-        m_transferAmountField->setRange(0, double(kMaxAmountMinorUnits / currencyScale(other->currency)));
-        m_transferAmountField->setPrefix(currencySymbol(other->currency) + u' ');
+        // A number received in one currency says nothing of another: the
+        // field starts over, at what the stored other side received when
+        // it is that account, rather than carry a number into a currency
+        // it was never typed in and store it unasked.
+        if (m_transferAmountCurrency != other->currency) {
+            m_transferAmountCurrency = other->currency;
+            m_transferAmountField->setValue(0);
+            m_transferAmountField->setCurrency(other->currency);
+            m_transferAmountField->setRange(0, double(kMaxAmountMinorUnits / currencyScale(other->currency)));
+            m_transferAmountField->setPrefix(currencySymbol(other->currency) + u' ');
+            m_transferAmountField->setMinorUnits(storedTransferAmount(other->id));
+        }
     }
     m_form->setRowVisible(m_transferAmountField, needsAmount);
     growToFit();

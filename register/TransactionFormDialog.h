@@ -55,7 +55,9 @@ private:
     void buildForm();
     void loadFields();
     void loadCategoryChoices();
-    void loadTransferAmount();
+    // What the stored other side of this transfer received, when it is in
+    // that account; 0 otherwise.
+    qint64 storedTransferAmount(const QString& accountId) const;
 
     // Split lines replace the category and fix the amount to their sum.
     void showSplit();
@@ -105,5 +107,8 @@ private:
     DirectedAmount* m_amount = nullptr;
     QLabel* m_transferAmountLabel = nullptr;
     SmartAmountField* m_transferAmountField = nullptr;
+    // The currency of the amount the transfer field holds; none until a
+    // transfer into another currency first asks for one.
+    std::optional<Currency> m_transferAmountCurrency;
     QCheckBox* m_clearedCheck = nullptr;
 };

@@ -7,11 +7,6 @@
 
 #include <QHash>
 
-namespace {
-
-
-} // namespace
-
 ReconciliationModel::ReconciliationModel(TransactionRepository* transactions, QObject* parent)
     : QAbstractTableModel(parent)
     , m_transactions(transactions)

@@ -5,9 +5,11 @@
 #include "appstate/ThemeHelpers.h"
 #include "appstate/ThemeManager.h"
 #include "register/DateField.h"
+#include "register/RegisterItemDelegate.h"
 #include "register/SmartAmountField.h"
 #include "register/TransactionActions.h"
 #include "screens/ReconciliationModel.h"
+#include "storage/AccountRepository.h"
 #include "storage/Money.h"
 #include "storage/TransactionRepository.h"
 
@@ -106,6 +108,9 @@ ReconciliationScreen::ReconciliationScreen(AppState* appState, QWidget* parent)
                 if (accountId.isEmpty() || accountId == m_accountId)
                     m_refreshTimer.start();
             });
+    // The previous balance starts from the account's starting balance.
+    connect(appState->accountRepository(), &AccountRepository::accountsChanged, &m_refreshTimer,
+            qOverload<>(&QTimer::start));
 }
 
 ReconciliationScreen::~ReconciliationScreen() = default;
@@ -224,6 +229,11 @@ QWidget* ReconciliationScreen::buildTransactionPanel()
     m_view->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     m_view->verticalHeader()->hide();
     m_view->horizontalHeader()->setHighlightSections(false);
+    // As in the register: a payee cut off by a narrow window shows in full
+    // as a tooltip, and an amount too wide for its column keeps its cents.
+    m_view->setItemDelegate(new RegisterItemDelegate(Qt::ElideRight, m_view));
+    m_view->setItemDelegateForColumn(ReconciliationModel::AmountColumn,
+                                     new RegisterItemDelegate(Qt::ElideLeft, m_view));
     sizeColumns();
 
     auto* panel = new QWidget;

@@ -3,6 +3,7 @@
 #include "appstate/AppState.h"
 #include "register/CategoryComboBox.h"
 #include "register/DateField.h"
+#include "register/RegisterEditor.h"
 #include "register/SmartAmountField.h"
 #include "register/TransactionFormDialog.h"
 #include "storage/CategoryRepository.h"
@@ -70,6 +71,7 @@ private Q_SLOTS:
     void unknownCategoryIsCreatedOnlyWhenTheUserAgrees();
     void offersOnlySharedCategoriesAndThoseOfTheAccount();
     void transferToAnotherAccount();
+    void receivedAmountIsNeverCarriedIntoAnotherCurrency();
     void knownPayeeFillsWhatIsStillUntouched();
     void tabTakesTheHighlightedOrOnlyCompletion();
     void okStaysWhereItIsWhenTheCategoryHintShows();
@@ -478,6 +480,49 @@ void TestTransactionFormDialog::transferToAnotherAccount()
     // Money paid out here comes in there, whatever this side's amount.
     field<SmartAmountField>(dialog, "amountField")->setValue(0);
     QCOMPARE(dialog.draft().transferAmount, std::optional<qint64>(23000));
+}
+
+void TestTransactionFormDialog::receivedAmountIsNeverCarriedIntoAnotherCurrency()
+{
+    const Account savings = addAccount(*m_state, QStringLiteral("Savings"));
+    const Account tokyo = addAccount(*m_state, QStringLiteral("Tokyo"), 0, Currency::JPY);
+    const Account osaka = addAccount(*m_state, QStringLiteral("Osaka"), 0, Currency::JPY);
+    const Account paris = addAccount(*m_state, QStringLiteral("Paris"), 0, Currency::EUR);
+    RegisterEditor editor(m_state.get());
+    const auto storedTransfer = [&](const Account& to, std::optional<qint64> received) {
+        TransactionDraft draft;
+        draft.transaction = makeTransaction(m_account.id, QDate(2024, 2, 15), -50000, QStringLiteral("Move"));
+        draft.transferAccountId = to.id;
+        draft.transferAmount = received;
+        if (!editor.addTransaction(draft))
+            qFatal("the transfer could not be stored");
+        return *m_state->transactionRepository()->getById(draft.transaction.id);
+    };
+
+    // $500 to savings, moved to a yen account: what yen arrive is asked
+    // for, not made up from the dollars.
+    TransactionFormDialog sameCurrency(m_state.get(), storedTransfer(savings, std::nullopt));
+    auto* received = field<SmartAmountField>(sameCurrency, "transferAmountField");
+    auto* category = field<CategoryComboBox>(sameCurrency, "categoryCombo");
+    category->select(CategoryChoices::Kind::Transfer, tokyo.id);
+    QVERIFY(!received->isHidden());
+    QCOMPARE(received->minorUnits(), qint64(0));
+    QVERIFY(pressOk(sameCurrency).contains(QStringLiteral("Tokyo")));
+    QCOMPARE(sameCurrency.result(), int(QDialog::Rejected));
+
+    // ¥70,000 received keeps its number among yen accounts; in euros it
+    // starts over, and back in the stored account it is what was stored.
+    TransactionFormDialog between(m_state.get(), storedTransfer(tokyo, 70000));
+    received = field<SmartAmountField>(between, "transferAmountField");
+    category = field<CategoryComboBox>(between, "categoryCombo");
+    QCOMPARE(received->minorUnits(), qint64(70000));
+    category->select(CategoryChoices::Kind::Transfer, osaka.id);
+    QCOMPARE(between.draft().transferAmount, std::optional<qint64>(70000));
+    category->select(CategoryChoices::Kind::Transfer, paris.id);
+    QCOMPARE(received->minorUnits(), qint64(0));
+    QCOMPARE(received->prefix(), QStringLiteral("€ "));
+    category->select(CategoryChoices::Kind::Transfer, tokyo.id);
+    QCOMPARE(between.draft().transferAmount, std::optional<qint64>(70000));
 }
 
 void TestTransactionFormDialog::knownPayeeFillsWhatIsStillUntouched()

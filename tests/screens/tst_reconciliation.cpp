@@ -26,6 +26,7 @@
 #include <QSqlQuery>
 #include <QTableView>
 #include <QTableWidget>
+#include <QToolTip>
 #include <QtTest>
 
 #include <memory>
@@ -79,6 +80,8 @@ private Q_SLOTS:
     void transactionsAddedHereKeepTheOtherTicks();
     void editAndDeleteGoThroughTheRegisterEditor();
     void historyListsStatementsNewestFirstOrSaysThereAreNone();
+    void cutOffPayeeShowsInFullAsATooltip();
+    void previousBalanceFollowsTheStartingBalance();
 
 private:
     void addStatement(const Account& account, QDate date, qint64 balance = 0);
@@ -498,4 +501,46 @@ void TestReconciliation::historyListsStatementsNewestFirstOrSaysThereAreNone()
 }
 
 QTEST_MAIN(TestReconciliation)
+void TestReconciliation::cutOffPayeeShowsInFullAsATooltip()
+{
+    addTransaction(*m_state, m_account.id, QDate(2024, 1, 1), -500, QStringLiteral("Shell"));
+    const QString longPayee = QStringLiteral("Springfield Electric & Gas <Company> of the Greater Metropolitan Area");
+    addTransaction(*m_state, m_account.id, QDate(2024, 1, 2), -500, longPayee);
+    openScreen(m_account);
+    m_screen->resize(m_screen->minimumSizeHint().width(), 500);
+    QTRY_VERIFY(m_view->columnWidth(ReconciliationModel::PayeeColumn)
+                < m_view->fontMetrics().horizontalAdvance(longPayee));
+
+    const auto toolTipAt = [&](int row) {
+        const QRect cell = m_view->visualRect(m_model->index(row, ReconciliationModel::PayeeColumn));
+        QHelpEvent event(QEvent::ToolTip, cell.center(), m_view->viewport()->mapToGlobal(cell.center()));
+        QApplication::sendEvent(m_view->viewport(), &event);
+        return QToolTip::isVisible() ? QToolTip::text() : QString();
+    };
+    QVERIFY(toolTipAt(0).isEmpty());
+    // The payee as plain text, never read as markup.
+    const QString tip = toolTipAt(1);
+    QVERIFY2(tip.contains(QStringLiteral("&lt;Company&gt; of the Greater Metropolitan Area")), qPrintable(tip));
+    QToolTip::hideText();
+}
+
+void TestReconciliation::previousBalanceFollowsTheStartingBalance()
+{
+    openScreen(m_account);
+    m_balanceField->setMinorUnits(15000);
+    QVERIFY(!m_finishButton->isEnabled());
+
+    // Edited in the main window while this one is open: the statement is
+    // balanced against the new figure, not refused over the old one.
+    Account edited = *m_state->accountRepository()->getById(m_account.id);
+    edited.starting_balance = 15000;
+    QVERIFY(m_state->accountRepository()->update(edited));
+    QTRY_VERIFY(m_finishButton->isEnabled());
+    QStringList titles;
+    ModalWatcher watcher(answerBoxes(titles));
+    m_screen->finish();
+    QCOMPARE(titles, QStringList{QStringLiteral("Reconciliation Complete")});
+    QCOMPARE(m_state->reconciliationRepository()->listByAccount(m_account.id).size(), 1);
+}
+
 #include "tst_reconciliation.moc"
