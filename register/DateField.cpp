@@ -1,5 +1,7 @@
 #include "register/DateField.h"
 
+#include "appstate/ThemeHelpers.h"
+
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QRegularExpression>
@@ -26,6 +28,10 @@ DateField::DateField(QWidget* parent)
     m_edit->setPlaceholderText(tr("MM/DD/YYYY"));
     showStoredDate();
     connect(m_edit, &QLineEdit::editingFinished, this, &DateField::commitText);
+    connect(m_edit, &QLineEdit::textChanged, this, [this] {
+        if (m_unreadable && hasValidText())
+            markUnreadable(false);
+    });
 }
 
 QDate DateField::date() const
@@ -70,6 +76,22 @@ void DateField::commitText()
     const QDate typed = parseDate(m_edit->text());
     if (typed.isValid())
         setDate(typed);
+    else
+        markUnreadable(true);
+}
+
+void DateField::markUnreadable(bool unreadable)
+{
+    // The text stays for the user to correct, but the window goes on with
+    // the last good date: the colour says the two differ, the tip how to
+    // type one. Only the text colour is set, so a theme change still
+    // reaches the rest.
+    m_unreadable = unreadable;
+    QPalette colours;
+    if (unreadable)
+        colours.setColor(QPalette::Text, warningColor());
+    m_edit->setPalette(colours);
+    m_edit->setToolTip(unreadable ? tr("Enter the date as month/day/year, for example 12/31/2026.") : QString());
 }
 
 void DateField::showStoredDate()

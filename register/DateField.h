@@ -8,9 +8,9 @@ class QLineEdit;
 
 // A date typed as month/day/year, or as month/day in the current year. It
 // always holds a valid date: text that does not read as one leaves the last
-// good date in force. Such text stays when editing ends, so that a form can
-// refuse it and the user can correct what was typed rather than find an
-// older date in its place.
+// good date in force. Such text stays when editing ends, in the warning
+// colour, so that a form can refuse it and the user can correct what was
+// typed rather than find an older date in its place.
 class DateField : public QWidget
 {
     Q_OBJECT
@@ -41,7 +41,9 @@ Q_SIGNALS:
 private:
     void commitText();
     void showStoredDate();
+    void markUnreadable(bool unreadable);
 
     QLineEdit* m_edit;
     QDate m_date;
+    bool m_unreadable = false;
 };

@@ -817,6 +817,10 @@ Melden Sie sich über Datei › Tandrel-Konto an, um die Synchronisierung einzus
         <source>MM/DD/YYYY</source>
         <translation>MM/TT/JJJJ</translation>
     </message>
+    <message>
+        <source>Enter the date as month/day/year, for example 12/31/2026.</source>
+        <translation>Geben Sie das Datum als Monat/Tag/Jahr ein, zum Beispiel 12/31/2026.</translation>
+    </message>
 </context>
 <context>
     <name>DateRange</name>

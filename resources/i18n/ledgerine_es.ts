@@ -817,6 +817,10 @@ Inicie sesión en Archivo › Cuenta Tandrel para activar la sincronización.</t
         <source>MM/DD/YYYY</source>
         <translation>MM/DD/AAAA</translation>
     </message>
+    <message>
+        <source>Enter the date as month/day/year, for example 12/31/2026.</source>
+        <translation>Escriba la fecha como mes/día/año, por ejemplo 12/31/2026.</translation>
+    </message>
 </context>
 <context>
     <name>DateRange</name>

@@ -817,6 +817,10 @@ Connectez-vous via Fichier › Compte Tandrel pour activer la synchronisation.</
         <source>MM/DD/YYYY</source>
         <translation>MM/JJ/AAAA</translation>
     </message>
+    <message>
+        <source>Enter the date as month/day/year, for example 12/31/2026.</source>
+        <translation>Saisissez la date sous la forme mois/jour/année, par exemple 12/31/2026.</translation>
+    </message>
 </context>
 <context>
     <name>DateRange</name>

@@ -814,6 +814,10 @@ Sign in via File › Tandrel Account to enable sync.</source>
         <source>MM/DD/YYYY</source>
         <translation>MM/DD/YYYY</translation>
     </message>
+    <message>
+        <source>Enter the date as month/day/year, for example 12/31/2026.</source>
+        <translation>日付を「月/日/年」の形式で入力してください（例: 12/31/2026）。</translation>
+    </message>
 </context>
 <context>
     <name>DateRange</name>

@@ -88,6 +88,13 @@ void TestDateField::unreadableTextStaysButLeavesTheStoredDate()
     QCOMPARE(edit->text(), QStringLiteral("2/30/2023"));
     QVERIFY(!field.hasValidText());
     QCOMPARE(changed.count(), 0);
+    // It is marked as not in force, until it reads as a date again.
+    const QColor normal = field.palette().color(QPalette::Text);
+    QVERIFY(edit->palette().color(QPalette::Text) != normal);
+    QVERIFY(!edit->toolTip().isEmpty());
+    edit->setText(QStringLiteral("3/1/2023"));
+    QCOMPARE(edit->palette().color(QPalette::Text), normal);
+    QVERIFY(edit->toolTip().isEmpty());
 }
 
 void TestDateField::finishedEditingStoresTheTypedDate()
