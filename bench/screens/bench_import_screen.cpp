@@ -23,6 +23,7 @@
 // sibling widgets (their tab order, painting and deletion).
 
 #include "appstate/AppState.h"
+#include "bench/support/BenchAppState.h"
 #include "bench/support/BenchMain.h"
 #include "bench/support/WindowBenchMain.h"
 #include "screens/ImportScreen.h"
@@ -34,7 +35,6 @@
 #include <QComboBox>
 #include <QFile>
 #include <QTableWidget>
-#include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 
@@ -46,23 +46,18 @@ constexpr qint64 kLargeBytes = 99LL * 1024 * 1024;
 
 struct Window
 {
-    QTemporaryDir dir;
-    std::unique_ptr<AppState> state;
+    BenchAppState state;
     std::unique_ptr<ImportScreen> screen;
 
     explicit Window(int accounts)
     {
-        qputenv("LEDGERINE_DATA_DIR", dir.path().toUtf8());
-        state = std::make_unique<AppState>();
-        if (!state->initialize())
-            qFatal("cannot open the benchmark database");
         for (int i = 0; i < accounts; ++i) {
             Account account;
             account.id = newRecordId();
             account.name = QStringLiteral("Account %1").arg(i);
             account.created_at = nowUtc();
             account.updated_at = account.created_at;
-            if (!state->accountRepository()->insert(account))
+            if (!state.get()->accountRepository()->insert(account))
                 qFatal("cannot add a benchmark account");
         }
         screen = std::make_unique<ImportScreen>(state.get());
@@ -72,7 +67,7 @@ struct Window
 
     QString write(const QString& name, const QByteArray& bytes) const
     {
-        const QString path = dir.filePath(name);
+        const QString path = state.filePath(name);
         QFile file(path);
         if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
             qFatal("cannot write the benchmark file");

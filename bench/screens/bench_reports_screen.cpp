@@ -12,8 +12,10 @@
 // the report was asked for counting as a tick.
 
 #include "appstate/AppState.h"
+#include "bench/support/BenchAppState.h"
 #include "bench/support/BenchLedger.h"
 #include "bench/support/BenchMain.h"
+#include "bench/support/StallProbe.h"
 #include "bench/support/WindowBenchMain.h"
 #include "register/DateField.h"
 #include "screens/DateRangeEdit.h"
@@ -24,10 +26,7 @@
 
 #include <QCoreApplication>
 #include <QComboBox>
-#include <QElapsedTimer>
 #include <QEventLoop>
-#include <QTemporaryDir>
-#include <QTimer>
 
 #include <benchmark/benchmark.h>
 
@@ -37,22 +36,15 @@ namespace {
 
 using Kind = ReportRunner::Kind;
 
-constexpr int kProbeIntervalMs = 10;
-
 struct Window
 {
-    QTemporaryDir dir;
-    std::unique_ptr<AppState> state;
+    BenchAppState state;
     std::unique_ptr<ReportsScreen> screen;
     ReportRunner* runner = nullptr;
 
     Window()
     {
-        qputenv("LEDGERINE_DATA_DIR", dir.path().toUtf8());
-        state = std::make_unique<AppState>();
-        if (!state->initialize())
-            qFatal("cannot open the benchmark database");
-        benchledger::fill(*state->database());
+        benchledger::fill(*state.get()->database());
         screen = std::make_unique<ReportsScreen>(state.get());
         runner = screen->findChild<ReportRunner*>();
         screen->findChild<DateRangePicker*>()->setPreset(DateRange::Preset::AllTime);
@@ -88,18 +80,12 @@ void showReport(benchmark::State& state, Kind kind)
     Window& bench = window();
     ReportsScreen& screen = *bench.screen;
 
-    QElapsedTimer sinceTick;
-    qint64 longestGap = 0;
-    QTimer probe;
-    probe.setInterval(kProbeIntervalMs);
-    QObject::connect(&probe, &QTimer::timeout, [&] { longestGap = qMax(longestGap, sinceTick.restart()); });
-    probe.start();
-
+    StallProbe probe;
     QEventLoop loop;
     QObject::connect(bench.runner, &ReportRunner::filled, &loop, &QEventLoop::quit);
     int rows = 0;
     for (auto _ : state) {
-        sinceTick.start();
+        probe.start();
         // Shown once, then asked for again: each time a full run.
         if (screen.currentKind() != kind)
             screen.showReport(kind);
@@ -109,13 +95,13 @@ void showReport(benchmark::State& state, Kind kind)
             loop.exec();
         // The rows painted as well.
         QCoreApplication::processEvents();
-        longestGap = qMax(longestGap, sinceTick.elapsed());
+        probe.stop();
         rows = screen.findChildren<ReportTableModel*>().at(int(kind))->rowCount();
     }
     if (rows == 0)
         state.SkipWithError("the report is empty");
     state.counters["rows"] = rows;
-    state.counters["stall_ms"] = double(longestGap);
+    state.counters["stall_ms"] = double(probe.longestMs());
     state.counters["peak_rss_mb"] = peakRssMb();
 }
 

@@ -32,7 +32,7 @@ QStringList accountIds()
 
 QString categoryId(int i) { return uuidFor(QStringLiteral("category %1").arg(i % kCategories)); }
 
-void fill(Database& db)
+void fill(Database& db, int busier)
 {
     AccountRepository accounts(&db);
     CategoryRepository categories(&db);
@@ -82,11 +82,11 @@ void fill(Database& db)
         item.created_at = item.updated_at = created;
         recurring.insert(item);
     }
-    for (int i = 0; i < kTransactions; ++i) {
+    for (int i = 0; i < kTransactions * busier; ++i) {
         Transaction t;
         t.id = transactionId(i);
         t.account_id = accountList.at(i % accountList.size());
-        t.date = kFirstDay.addDays(i / 27);
+        t.date = kFirstDay.addDays(i / (kTransactionsPerDay * busier));
         t.payee = QStringLiteral("Payee %1").arg(i % 300);
         t.memo = QStringLiteral("memo %1").arg(i % 50);
         t.amount = i % 9 == 0 ? 250000 : -(500 + i % 20000);

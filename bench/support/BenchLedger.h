@@ -14,14 +14,17 @@ class Database;
 namespace benchledger {
 
 inline constexpr int kTransactions = 100'000;
+inline constexpr int kTransactionsPerDay = 27;
 inline constexpr int kCategories = 40;
 inline const QDate kFirstDay(2016, 1, 1);
-inline const QDate kLastDay = kFirstDay.addDays(kTransactions / 27);
+inline const QDate kLastDay = kFirstDay.addDays(kTransactions / kTransactionsPerDay);
 
 QStringList accountIds();
 QString categoryId(int i);
 
-// Writes the ledger into an open, empty database in one transaction.
-void fill(Database& db);
+// Writes the ledger into an open, empty database in one transaction. A
+// household `busier` times as busy makes that many times the transactions
+// over the same ten years (at 3, each account holds 100,000).
+void fill(Database& db, int busier = 1);
 
 } // namespace benchledger
