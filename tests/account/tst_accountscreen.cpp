@@ -5,10 +5,8 @@
 #include "account/Client.h"
 #include "account/ElidedLabel.h"
 #include "account/TokenManager.h"
-#include "tests/support/FakeAccountService.h"
-#include "tests/support/FakeAuthService.h"
+#include "tests/support/FakeServices.h"
 #include "tests/support/ModalWatcher.h"
-#include "tests/support/TestTokens.h"
 
 #include <QApplication>
 #include <QInputDialog>
@@ -154,13 +152,11 @@ private:
     QString statusText(AccountScreen* screen) const;
     QList<RecordedRequest> accountRequests(const QByteArray& method, const QString& path) const
     {
-        return m_accounts->server()->requestsTo(method, path);
+        return m_services->accounts.server()->requestsTo(method, path);
     }
 
-    FakeAuthService* m_auth = nullptr;
-    FakeAccountService* m_accounts = nullptr;
+    std::unique_ptr<FakeServices> m_services;
     ModalWatcher* m_watcher = nullptr;
-    QHash<QString, QString> m_tokens;
     std::unique_ptr<Client> m_client;
     QString m_group;
     // Answers for the dialogs to come, in order, and the dialogs seen.
@@ -172,17 +168,13 @@ private:
 
 void AccountScreenTest::init()
 {
-    m_auth = new FakeAuthService(QStringLiteral("tandrel"), this);
-    m_accounts = new FakeAccountService(m_auth, this);
-    QVERIFY(m_auth->start());
-    QVERIFY(m_accounts->start());
-    m_accounts->addUser({QStringLiteral("acc-ann"), QStringLiteral("user-ann"), QStringLiteral("ann@example.org"),
-                         QStringLiteral("Ann Lee")});
-    m_accounts->addUser(
-        {QStringLiteral("acc-bob"), QStringLiteral("user-bob"), QStringLiteral("bob@example.org"), QStringLiteral("Bob")});
-    m_accounts->addUser({QStringLiteral("acc-cy"), QStringLiteral("user-cy"), QStringLiteral("cy@example.org"), {}});
-    m_group = m_accounts->createGroup(QStringLiteral("Family"), QStringLiteral("acc-ann"));
-    m_accounts->addToGroup(m_group, QStringLiteral("acc-bob"));
+    m_services = std::make_unique<FakeServices>();
+    QVERIFY(m_services->start());
+    m_services->addPerson(QStringLiteral("ann"), QStringLiteral("Ann Lee"));
+    m_services->addPerson(QStringLiteral("bob"), QStringLiteral("Bob"));
+    m_services->addPerson(QStringLiteral("cy"), {});
+    m_group = m_services->accounts.createGroup(QStringLiteral("Family"), QStringLiteral("acc-ann"));
+    m_services->accounts.addToGroup(m_group, QStringLiteral("acc-bob"));
 
     m_answers.clear();
     m_seen.clear();
@@ -216,21 +208,12 @@ void AccountScreenTest::cleanup()
 {
     delete m_watcher;
     m_client.reset();
-    delete m_accounts;
-    delete m_auth;
+    m_services.reset();
 }
 
 void AccountScreenTest::signInAs(const QString& authUserId)
 {
-    const FakeAuthService::TokenPair pair = m_auth->signIn(authUserId);
-    m_tokens = {{TokenStore::kAccessTokenKey, pair.access}, {TokenStore::kRefreshTokenKey, pair.refresh}};
-    ClientConfig config;
-    config.authBaseUrl = m_auth->baseUrl().toString();
-    config.realm = QStringLiteral("tandrel");
-    config.accountApiUrl = m_accounts->baseUrl().toString();
-    config.appId = QStringLiteral("ledgerine-test");
-    m_client = std::make_unique<Client>(config, std::make_unique<MemoryTokenStore>(&m_tokens));
-    m_client->initialize();
+    m_client = m_services->signedInClient(authUserId);
 }
 
 std::unique_ptr<AccountScreen> AccountScreenTest::openLoaded()
@@ -295,7 +278,7 @@ void AccountScreenTest::sessionClientsAreCutAt60()
 
 void AccountScreenTest::profileShowsTheUserAndRenamesThem()
 {
-    m_auth->setDisplayName({});
+    m_services->auth.setDisplayName({});
     signInAs(QStringLiteral("user-ann"));
     auto screen = openLoaded();
     QVERIFY(screen);
@@ -307,30 +290,30 @@ void AccountScreenTest::profileShowsTheUserAndRenamesThem()
     // Without a name the dialog starts empty: OK cannot store "(not set)".
     // Blank names send nothing.
     auto* edit = screen->findChild<QPushButton*>(QStringLiteral("editNameButton"));
-    const QString path = m_auth->realmPath(QStringLiteral("/users/me"));
+    const QString path = m_services->auth.realmPath(QStringLiteral("/users/me"));
     m_answers = {QStringLiteral("   "), kCancel};
     edit->click();
     edit->click();
     QCOMPARE(m_seen.size(), 2);
     QCOMPARE(m_seen.at(0).title, QStringLiteral("Edit Display Name"));
     QCOMPARE(m_seen.at(0).initial, QString());
-    QVERIFY(m_auth->server()->requestsTo("PATCH", path).isEmpty());
+    QVERIFY(m_services->auth.server()->requestsTo("PATCH", path).isEmpty());
 
     // A name is taken once the service has it, not before.
-    m_auth->server()->delayRoute("PATCH", path, 200);
+    m_services->auth.server()->delayRoute("PATCH", path, 200);
     m_answers = {QStringLiteral("  Ann Lee  ")};
     edit->click();
     QVERIFY(!edit->isEnabled());
     QCOMPARE(name->fullText(), QStringLiteral("(not set)"));
     QCOMPARE(statusText(screen.get()), QString());
     QTRY_VERIFY(edit->isEnabled());
-    QCOMPARE(m_auth->server()->requestsTo("PATCH", path).at(0).json().value(QLatin1String("display_name")).toString(),
+    QCOMPARE(m_services->auth.server()->requestsTo("PATCH", path).at(0).json().value(QLatin1String("display_name")).toString(),
              QStringLiteral("Ann Lee"));
     QCOMPARE(name->fullText(), QStringLiteral("Ann Lee"));
     QCOMPARE(statusText(screen.get()), QStringLiteral("Display name updated."));
 
     // Now the dialog offers the name; a refused change says so and keeps it.
-    m_auth->server()->respondOnce("PATCH", path, FakeResponse::json(500, {}));
+    m_services->auth.server()->respondOnce("PATCH", path, FakeResponse::json(500, {}));
     m_answers = {QStringLiteral("Annie")};
     edit->click();
     QCOMPARE(m_seen.last().initial, QStringLiteral("Ann Lee"));
@@ -339,7 +322,7 @@ void AccountScreenTest::profileShowsTheUserAndRenamesThem()
     QVERIFY(edit->isEnabled());
 
     // A yes that does not echo the user still renamed them.
-    m_auth->server()->respondOnce("PATCH", path, FakeResponse::empty(204));
+    m_services->auth.server()->respondOnce("PATCH", path, FakeResponse::empty(204));
     m_answers = {QStringLiteral("Annie")};
     edit->click();
     QTRY_COMPARE(statusText(screen.get()), QStringLiteral("Display name updated."));
@@ -352,7 +335,7 @@ void AccountScreenTest::passwordRules()
     auto screen = openLoaded();
     QVERIFY(screen);
     auto* change = screen->findChild<QPushButton*>(QStringLiteral("changePasswordButton"));
-    const QString path = m_auth->realmPath(QStringLiteral("/users/me/password"));
+    const QString path = m_services->auth.realmPath(QStringLiteral("/users/me/password"));
 
     // Seven characters are refused before the confirmation is asked.
     m_answers = {QStringLiteral("old-secret"), QStringLiteral("1234567")};
@@ -379,7 +362,7 @@ void AccountScreenTest::passwordRules()
     m_answers = {QStringLiteral("old-secret"), kCancel};
     change->click();
     QCOMPARE(m_seen.size(), 3);
-    QVERIFY(m_auth->server()->requestsTo("POST", path).isEmpty());
+    QVERIFY(m_services->auth.server()->requestsTo("POST", path).isEmpty());
 
     // A wrong current password fails; the right one changes it. Nothing is trimmed.
     m_answers = {QStringLiteral("wrong"), QStringLiteral(" new secret "), QStringLiteral(" new secret ")};
@@ -388,14 +371,14 @@ void AccountScreenTest::passwordRules()
     m_answers = {QStringLiteral("old-secret"), QStringLiteral(" new secret "), QStringLiteral(" new secret ")};
     change->click();
     QTRY_COMPARE(statusText(screen.get()), QStringLiteral("Password changed."));
-    QCOMPARE(m_auth->server()->requestsTo("POST", path).last().json().value(QLatin1String("new_password")).toString(),
+    QCOMPARE(m_services->auth.server()->requestsTo("POST", path).last().json().value(QLatin1String("new_password")).toString(),
              QStringLiteral(" new secret "));
 }
 
 void AccountScreenTest::sessionsAreListedAndRevoked()
 {
     signInAs(QStringLiteral("user-ann"));
-    m_auth->signIn(QStringLiteral("user-ann"));
+    m_services->auth.signIn(QStringLiteral("user-ann"));
     auto screen = openLoaded();
     QVERIFY(screen);
     QWidget* sessions = shown(screen.get(), "sessionsContent");
@@ -403,7 +386,7 @@ void AccountScreenTest::sessionsAreListedAndRevoked()
     QVERIFY(textsIn(sessions).contains(QStringLiteral("Current")));
     QVERIFY(textsIn(sessions).contains(QStringLiteral("This session  \u00b7  127.0.0.1")));
     QVERIFY(textsIn(sessions).contains(QStringLiteral("Unknown  \u00b7  127.0.0.1")));
-    QCOMPARE(m_auth->liveSessionCount(), 2);
+    QCOMPARE(m_services->auth.liveSessionCount(), 2);
 
     // A refusal is told, and the session stays listed.
     QString other;
@@ -411,24 +394,24 @@ void AccountScreenTest::sessionsAreListedAndRevoked()
         if (!session.is_current)
             other = session.id;
     }
-    const QString revokePath = m_auth->realmPath(QStringLiteral("/users/me/sessions/") + other);
-    m_auth->server()->respondOnce("DELETE", revokePath, FakeResponse::json(500, {}));
+    const QString revokePath = m_services->auth.realmPath(QStringLiteral("/users/me/sessions/") + other);
+    m_services->auth.server()->respondOnce("DELETE", revokePath, FakeResponse::json(500, {}));
     buttonIn(sessions, QStringLiteral("Revoke"))->click();
     QTRY_COMPARE(statusText(screen.get()), QStringLiteral("Failed to revoke session."));
-    QCOMPARE(m_auth->liveSessionCount(), 2);
+    QCOMPARE(m_services->auth.liveSessionCount(), 2);
 
     // "Session revoked." comes with the service's yes, and the list follows.
-    m_auth->server()->delayRoute("DELETE", revokePath, 200);
+    m_services->auth.server()->delayRoute("DELETE", revokePath, 200);
     buttonIn(sessions, QStringLiteral("Revoke"))->click();
     QCOMPARE(statusText(screen.get()), QStringLiteral("Failed to revoke session."));
     QTRY_COMPARE(statusText(screen.get()), QStringLiteral("Session revoked."));
-    QCOMPARE(m_auth->liveSessionCount(), 1);
+    QCOMPARE(m_services->auth.liveSessionCount(), 1);
     QTRY_VERIFY(buttonsIn(shown(screen.get(), "sessionsContent")).isEmpty());
 
     // Times and clients as the service gives them.
     const QString recent = QDateTime::currentDateTimeUtc().addSecs(-7200).toString(Qt::ISODate);
-    m_auth->server()->respondOnce(
-        "GET", m_auth->realmPath(QStringLiteral("/users/me/sessions")),
+    m_services->auth.server()->respondOnce(
+        "GET", m_services->auth.realmPath(QStringLiteral("/users/me/sessions")),
         FakeResponse::json(200, {{QStringLiteral("sessions"),
                                   QJsonArray{sessionJson(QStringLiteral("s1"), QString(61, u'x'), false, recent),
                                              sessionJson(QStringLiteral("s2"), {}, false, {}, QStringLiteral("10.0.0.2"))}}}));
@@ -443,8 +426,8 @@ void AccountScreenTest::sessionsAreListedAndRevoked()
 
 void AccountScreenTest::ownerAndMemberSeeTheirOwnGroupPage()
 {
-    m_accounts->addToGroup(m_group, QStringLiteral("acc-cy"));
-    const QString code = m_accounts->addInviteCode(m_group);
+    m_services->accounts.addToGroup(m_group, QStringLiteral("acc-cy"));
+    const QString code = m_services->accounts.addInviteCode(m_group);
     signInAs(QStringLiteral("user-ann"));
     auto owner = openLoaded();
     QVERIFY(owner);
@@ -484,12 +467,12 @@ void AccountScreenTest::groupChangesReportWhatTheServiceAnswered()
     buttonIn(shown(screen.get(), "groupContent"), QStringLiteral("Remove"))->click();
     QCOMPARE(m_seen.last().text, QStringLiteral("Remove Bob from the group?"));
     QVERIFY(accountRequests("DELETE", QStringLiteral("/group/members/acc-bob")).isEmpty());
-    m_accounts->server()->respondOnce("DELETE", QStringLiteral("/group/members/acc-bob"), FakeResponse::json(500, {}));
+    m_services->accounts.server()->respondOnce("DELETE", QStringLiteral("/group/members/acc-bob"), FakeResponse::json(500, {}));
     m_answers = {kYes};
     buttonIn(shown(screen.get(), "groupContent"), QStringLiteral("Remove"))->click();
     QCOMPARE(statusText(screen.get()), QString());
     QTRY_COMPARE(statusText(screen.get()), QStringLiteral("Failed to remove Bob."));
-    QCOMPARE(m_accounts->memberIds(m_group).size(), 2);
+    QCOMPARE(m_services->accounts.memberIds(m_group).size(), 2);
 
     m_answers = {kYes};
     buttonIn(shown(screen.get(), "groupContent"), QStringLiteral("Remove"))->click();
@@ -498,16 +481,16 @@ void AccountScreenTest::groupChangesReportWhatTheServiceAnswered()
     screen.reset();
 
     // Leaving, as a member: refused, then done.
-    m_accounts->addToGroup(m_group, QStringLiteral("acc-bob"));
+    m_services->accounts.addToGroup(m_group, QStringLiteral("acc-bob"));
     signInAs(QStringLiteral("user-bob"));
     screen = openLoaded();
     QVERIFY(screen);
-    m_accounts->server()->respondOnce("POST", QStringLiteral("/group/leave"), FakeResponse::json(500, {}));
+    m_services->accounts.server()->respondOnce("POST", QStringLiteral("/group/leave"), FakeResponse::json(500, {}));
     m_answers = {kYes};
     buttonIn(shown(screen.get(), "groupContent"), QStringLiteral("Leave Group"))->click();
     QCOMPARE(m_seen.last().title, QStringLiteral("Leave Group"));
     QTRY_COMPARE(statusText(screen.get()), QStringLiteral("Failed to leave group."));
-    QCOMPARE(m_accounts->groupOf(QStringLiteral("acc-bob")), m_group);
+    QCOMPARE(m_services->accounts.groupOf(QStringLiteral("acc-bob")), m_group);
     m_answers = {kYes};
     buttonIn(shown(screen.get(), "groupContent"), QStringLiteral("Leave Group"))->click();
     QTRY_COMPARE(statusText(screen.get()), QStringLiteral("Left group."));
@@ -516,7 +499,7 @@ void AccountScreenTest::groupChangesReportWhatTheServiceAnswered()
 
 void AccountScreenTest::joiningWithACode()
 {
-    const QString code = m_accounts->addInviteCode(m_group);
+    const QString code = m_services->accounts.addInviteCode(m_group);
     signInAs(QStringLiteral("user-cy"));
     auto screen = openLoaded();
     QVERIFY(screen);
@@ -535,12 +518,12 @@ void AccountScreenTest::joiningWithACode()
         QTRY_COMPARE(statusText(screen.get()), QStringLiteral("Invalid or expired invite code."));
     }
     // The group and the devices, and the one code that could be sent.
-    QCOMPARE(m_accounts->server()->requests().count(), 3);
+    QCOMPARE(m_services->accounts.server()->requests().count(), 3);
 
     m_answers = {QStringLiteral(" %1 ").arg(code)};
     buttonIn(group, QStringLiteral("Join with Invite Code"))->click();
     QTRY_COMPARE(statusText(screen.get()), QStringLiteral("Joined group."));
-    QCOMPARE(m_accounts->groupOf(QStringLiteral("acc-cy")), m_group);
+    QCOMPARE(m_services->accounts.groupOf(QStringLiteral("acc-cy")), m_group);
     QTRY_COMPARE(textsIn(shown(screen.get(), "groupContent")).value(0), QStringLiteral("Family"));
 }
 
@@ -563,20 +546,20 @@ void AccountScreenTest::invitingByEmailAndCode()
     QTRY_COMPARE(m_seen.last().title, QStringLiteral("Invite Code"));
     QCOMPARE(m_seen.last().format, Qt::PlainText);
     QVERIFY(m_seen.last().text.startsWith(QStringLiteral("Share this code with the person you want to invite:\n\nCODE-")));
-    QCOMPARE(m_accounts->pendingInvitationCount(m_group), 2);
+    QCOMPARE(m_services->accounts.pendingInvitationCount(m_group), 2);
     QTRY_COMPARE(buttonsIn(shown(screen.get(), "groupContent")).count(QStringLiteral("Revoke")), 2);
 
     // Revoking waits for the service too.
     for (const QString& id : {QStringLiteral("inv-2"), QStringLiteral("inv-4")})
-        m_accounts->server()->delayRoute("DELETE", QStringLiteral("/group/invitations/") + id, 200);
+        m_services->accounts.server()->delayRoute("DELETE", QStringLiteral("/group/invitations/") + id, 200);
     QPushButton* revoke = buttonIn(shown(screen.get(), "groupContent"), QStringLiteral("Revoke"));
     revoke->click();
     QVERIFY(!revoke->isEnabled());
     QTRY_COMPARE(statusText(screen.get()), QStringLiteral("Invitation revoked."));
-    QCOMPARE(m_accounts->pendingInvitationCount(m_group), 1);
+    QCOMPARE(m_services->accounts.pendingInvitationCount(m_group), 1);
     QTRY_COMPARE(buttonsIn(shown(screen.get(), "groupContent")).count(QStringLiteral("Revoke")), 1);
 
-    m_accounts->server()->respondOnce("POST", QStringLiteral("/group/invite"), FakeResponse::json(500, {}));
+    m_services->accounts.server()->respondOnce("POST", QStringLiteral("/group/invite"), FakeResponse::json(500, {}));
     buttonIn(shown(screen.get(), "groupContent"), QStringLiteral("Generate Invite Code"))->click();
     QTRY_COMPARE(statusText(screen.get()), QStringLiteral("Failed to generate code."));
 }
@@ -600,7 +583,7 @@ void AccountScreenTest::deletionNeedsTheWordAndNoGroupToOwn()
     QCOMPARE(statusText(screen.get()), QString());
     QVERIFY(accountRequests("DELETE", QStringLiteral("/profile")).isEmpty());
 
-    m_accounts->server()->respondOnce("DELETE", QStringLiteral("/profile"), FakeResponse::json(500, {}));
+    m_services->accounts.server()->respondOnce("DELETE", QStringLiteral("/profile"), FakeResponse::json(500, {}));
     m_answers = {QStringLiteral("DELETE")};
     remove->click();
     QTRY_COMPARE(statusText(screen.get()), QStringLiteral("Failed to delete account."));
@@ -610,7 +593,7 @@ void AccountScreenTest::deletionNeedsTheWordAndNoGroupToOwn()
     remove->click();
     QTRY_COMPARE(logout.size(), 1);
     QCOMPARE(m_seen.last().title, QStringLiteral("Account Scheduled for Deletion"));
-    QVERIFY(m_accounts->isScheduledForDeletion(QStringLiteral("acc-bob")));
+    QVERIFY(m_services->accounts.isScheduledForDeletion(QStringLiteral("acc-bob")));
     screen.reset();
 
     // The owner may not; once they own no group, the next refresh lets them.
@@ -619,7 +602,7 @@ void AccountScreenTest::deletionNeedsTheWordAndNoGroupToOwn()
     QVERIFY(screen);
     remove = screen->findChild<QPushButton*>(QStringLiteral("deleteAccountButton"));
     QVERIFY(!remove->isEnabled());
-    m_accounts->removeFromGroup(QStringLiteral("acc-ann"));
+    m_services->accounts.removeFromGroup(QStringLiteral("acc-ann"));
     bool refreshed = false;
     m_client->authClient()->refreshToken([&refreshed](bool ok) { refreshed = ok; });
     QTRY_VERIFY(refreshed);
@@ -634,7 +617,7 @@ void AccountScreenTest::anOwnerStaysOneOnceTheirTokenExpires()
     // Every token the service gives is within its last 30 s: none is ever
     // usable, each request refreshes first, and the role it names is still
     // the user's.
-    m_auth->setAccessLifetime(10);
+    m_services->auth.setAccessLifetime(10);
     signInAs(QStringLiteral("user-ann"));
     QVERIFY(m_client->claims().role.isEmpty());
 
@@ -652,8 +635,8 @@ void AccountScreenTest::anOwnerStaysOneOnceTheirTokenExpires()
 
 void AccountScreenTest::devicesWithoutNameOrVersion()
 {
-    const QString unnamed = m_accounts->addDevice(QStringLiteral("acc-ann"), {});
-    m_accounts->addDevice(QStringLiteral("acc-ann"), QStringLiteral("Den PC"));
+    const QString unnamed = m_services->accounts.addDevice(QStringLiteral("acc-ann"), {});
+    m_services->accounts.addDevice(QStringLiteral("acc-ann"), QStringLiteral("Den PC"));
     signInAs(QStringLiteral("user-ann"));
     auto screen = openLoaded();
     QVERIFY(screen);
@@ -663,7 +646,7 @@ void AccountScreenTest::devicesWithoutNameOrVersion()
                                                    QStringLiteral("Windows"), QStringLiteral("Unknown")}));
 
     // The question names the device as listed; the removal is told once done.
-    m_accounts->server()->respondOnce("DELETE", QStringLiteral("/devices/") + unnamed, FakeResponse::json(500, {}));
+    m_services->accounts.server()->respondOnce("DELETE", QStringLiteral("/devices/") + unnamed, FakeResponse::json(500, {}));
     m_answers = {kYes};
     buttonIn(devices, QStringLiteral("Remove"))->click();
     QCOMPARE(m_seen.last().text, QStringLiteral("Remove Unknown Device?"));
@@ -679,13 +662,13 @@ void AccountScreenTest::devicesWithoutNameOrVersion()
                              {QStringLiteral("app_version"), QStringLiteral("2.1.0")},
                              {QStringLiteral("last_sync_at"),
                               QDateTime::currentDateTimeUtc().addSecs(-300).toString(Qt::ISODate)}};
-    m_accounts->server()->respondOnce("GET", QStringLiteral("/devices"),
+    m_services->accounts.server()->respondOnce("GET", QStringLiteral("/devices"),
                                       FakeResponse::json(200, {{QStringLiteral("devices"), QJsonArray{device}}}));
     screen->refreshDevices();
     QTRY_VERIFY(textsIn(shown(screen.get(), "devicesContent")).contains(QStringLiteral("Laptop")));
     QCOMPARE(textsIn(shown(screen.get(), "devicesContent")).mid(3),
              (QStringList{QStringLiteral("v2.1.0"), QStringLiteral("5m ago")}));
-    m_accounts->server()->respondOnce("GET", QStringLiteral("/devices"),
+    m_services->accounts.server()->respondOnce("GET", QStringLiteral("/devices"),
                                       FakeResponse::json(200, {{QStringLiteral("devices"), QJsonArray{}}}));
     screen->refreshDevices();
     QTRY_VERIFY(textsIn(shown(screen.get(), "devicesContent")).contains(QStringLiteral("No devices registered.")));
@@ -695,14 +678,14 @@ void AccountScreenTest::serviceTextsAreShownAsTyped()
 {
     // Short enough to be listed whole as a session's client.
     const QString markup = QStringLiteral("<b>Eve</b><img src=\"x.png\"><a href=\"x\">y</a>");
-    m_accounts->addUser({QStringLiteral("acc-eve"), QStringLiteral("user-eve"), QStringLiteral("<i>eve</i>@example.org"),
+    m_services->accounts.addUser({QStringLiteral("acc-eve"), QStringLiteral("user-eve"), QStringLiteral("<i>eve</i>@example.org"),
                          markup});
-    m_accounts->addToGroup(m_group, QStringLiteral("acc-eve"));
-    m_accounts->addDevice(QStringLiteral("acc-ann"), markup);
-    m_auth->setDisplayName(markup);
+    m_services->accounts.addToGroup(m_group, QStringLiteral("acc-eve"));
+    m_services->accounts.addDevice(QStringLiteral("acc-ann"), markup);
+    m_services->auth.setDisplayName(markup);
     signInAs(QStringLiteral("user-ann"));
-    m_auth->server()->respondOnce(
-        "GET", m_auth->realmPath(QStringLiteral("/users/me/sessions")),
+    m_services->auth.server()->respondOnce(
+        "GET", m_services->auth.realmPath(QStringLiteral("/users/me/sessions")),
         FakeResponse::json(200, {{QStringLiteral("sessions"),
                                   QJsonArray{sessionJson(QStringLiteral("s1"), markup, false, {}, markup)}}}));
     auto screen = openLoaded();
@@ -733,11 +716,11 @@ void AccountScreenTest::serviceTextsAreShownAsTyped()
 void AccountScreenTest::failedLoadsSaySoAndCanBeRetried()
 {
     signInAs(QStringLiteral("user-ann"));
-    m_auth->server()->respondOnce("GET", m_auth->realmPath(QStringLiteral("/users/me")), FakeResponse::json(503, {}));
-    m_auth->server()->respondOnce("GET", m_auth->realmPath(QStringLiteral("/users/me/sessions")),
+    m_services->auth.server()->respondOnce("GET", m_services->auth.realmPath(QStringLiteral("/users/me")), FakeResponse::json(503, {}));
+    m_services->auth.server()->respondOnce("GET", m_services->auth.realmPath(QStringLiteral("/users/me/sessions")),
                                   FakeResponse::json(503, {}));
-    m_accounts->server()->respondOnce("GET", QStringLiteral("/group"), FakeResponse::json(503, {}));
-    m_accounts->server()->respondOnce("GET", QStringLiteral("/devices"), FakeResponse::json(503, {}));
+    m_services->accounts.server()->respondOnce("GET", QStringLiteral("/group"), FakeResponse::json(503, {}));
+    m_services->accounts.server()->respondOnce("GET", QStringLiteral("/devices"), FakeResponse::json(503, {}));
     auto screen = openLoaded();
     QVERIFY(screen);
 
@@ -762,7 +745,7 @@ void AccountScreenTest::failedLoadsSaySoAndCanBeRetried()
 
     // Once the profile has loaded, a failed load still says so: the user
     // the client remembers is no answer.
-    m_auth->server()->respondOnce("GET", m_auth->realmPath(QStringLiteral("/users/me")), FakeResponse::json(503, {}));
+    m_services->auth.server()->respondOnce("GET", m_services->auth.realmPath(QStringLiteral("/users/me")), FakeResponse::json(503, {}));
     screen->refreshProfile();
     QTRY_VERIFY(!profileProblem->isHidden());
     QCOMPARE(screen->model()->profileState(), LoadState::Failed);
@@ -772,7 +755,7 @@ void AccountScreenTest::failedLoadsSaySoAndCanBeRetried()
 void AccountScreenTest::answersThatAreNotTheServicesAreFailures()
 {
     signInAs(QStringLiteral("user-ann"));
-    const QString sessionsPath = m_auth->realmPath(QStringLiteral("/users/me/sessions"));
+    const QString sessionsPath = m_services->auth.realmPath(QStringLiteral("/users/me/sessions"));
     const FakeResponse portal = FakeResponse::raw(200, "<html>Sign in to the hotel network</html>", "text/html");
     // A captive portal's page, then JSON without the list or the group.
     const QList<QList<FakeResponse>> rounds{
@@ -781,9 +764,9 @@ void AccountScreenTest::answersThatAreNotTheServicesAreFailures()
          FakeResponse::json(200, {{QStringLiteral("sessions"), QStringLiteral("none")}})},
     };
     for (const QList<FakeResponse>& answers : rounds) {
-        m_accounts->server()->respondOnce("GET", QStringLiteral("/devices"), answers.at(0));
-        m_accounts->server()->respondOnce("GET", QStringLiteral("/group"), answers.at(1));
-        m_auth->server()->respondOnce("GET", sessionsPath, answers.at(2));
+        m_services->accounts.server()->respondOnce("GET", QStringLiteral("/devices"), answers.at(0));
+        m_services->accounts.server()->respondOnce("GET", QStringLiteral("/group"), answers.at(1));
+        m_services->auth.server()->respondOnce("GET", sessionsPath, answers.at(2));
         auto screen = openLoaded();
         QVERIFY(screen);
         QCOMPARE(screen->model()->devicesState(), LoadState::Failed);
@@ -797,21 +780,21 @@ void AccountScreenTest::answersThatAreNotTheServicesAreFailures()
 
 void AccountScreenTest::removalsTheServiceLeftUndoneAreFailures()
 {
-    const QString den = m_accounts->addDevice(QStringLiteral("acc-ann"), QStringLiteral("Den PC"));
+    const QString den = m_services->accounts.addDevice(QStringLiteral("acc-ann"), QStringLiteral("Den PC"));
     signInAs(QStringLiteral("user-ann"));
-    m_auth->signIn(QStringLiteral("user-ann"));
+    m_services->auth.signIn(QStringLiteral("user-ann"));
     auto screen = openLoaded();
     QVERIFY(screen);
 
     // A yes that removed nothing: the page still lists it, and says so.
-    m_accounts->server()->respondOnce("DELETE", QStringLiteral("/devices/") + den, FakeResponse::empty(204));
+    m_services->accounts.server()->respondOnce("DELETE", QStringLiteral("/devices/") + den, FakeResponse::empty(204));
     m_answers = {kYes};
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("still lists what was removed")));
     buttonIn(shown(screen.get(), "devicesContent"), QStringLiteral("Remove"))->click();
     QTRY_COMPARE(statusText(screen.get()), QStringLiteral("Failed to remove device."));
     QVERIFY(buttonIn(shown(screen.get(), "devicesContent"), QStringLiteral("Remove"))->isEnabled());
 
-    m_accounts->server()->respondOnce("DELETE", QStringLiteral("/group/members/acc-bob"), FakeResponse::empty(204));
+    m_services->accounts.server()->respondOnce("DELETE", QStringLiteral("/group/members/acc-bob"), FakeResponse::empty(204));
     m_answers = {kYes};
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("still lists what was removed")));
     buttonIn(shown(screen.get(), "groupContent"), QStringLiteral("Remove"))->click();
@@ -822,15 +805,15 @@ void AccountScreenTest::removalsTheServiceLeftUndoneAreFailures()
         if (!session.is_current)
             other = session.id;
     }
-    m_auth->server()->respondOnce("DELETE", m_auth->realmPath(QStringLiteral("/users/me/sessions/") + other),
+    m_services->auth.server()->respondOnce("DELETE", m_services->auth.realmPath(QStringLiteral("/users/me/sessions/") + other),
                                   FakeResponse::empty(204));
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("still lists what was removed")));
     buttonIn(shown(screen.get(), "sessionsContent"), QStringLiteral("Revoke"))->click();
     QTRY_COMPARE(statusText(screen.get()), QStringLiteral("Failed to revoke session."));
-    QCOMPARE(m_auth->liveSessionCount(), 2);
+    QCOMPARE(m_services->auth.liveSessionCount(), 2);
 
     // A page that cannot be loaded after the yes does not gainsay it.
-    m_accounts->server()->respondOnce("GET", QStringLiteral("/devices"), FakeResponse::json(500, {}));
+    m_services->accounts.server()->respondOnce("GET", QStringLiteral("/devices"), FakeResponse::json(500, {}));
     m_answers = {kYes};
     buttonIn(shown(screen.get(), "devicesContent"), QStringLiteral("Remove"))->click();
     QTRY_COMPARE(statusText(screen.get()), QStringLiteral("Device removed."));
@@ -869,9 +852,9 @@ void AccountScreenTest::signingOutDropsWhatWasShownAndWaiting()
     signInAs(QStringLiteral("user-ann"));
     auto screen = openLoaded();
     QVERIFY(screen);
-    m_accounts->server()->delayRoute("GET", QStringLiteral("/group"), 300);
-    const QString renamePath = m_auth->realmPath(QStringLiteral("/users/me"));
-    m_auth->server()->delayRoute("PATCH", renamePath, 300);
+    m_services->accounts.server()->delayRoute("GET", QStringLiteral("/group"), 300);
+    const QString renamePath = m_services->auth.realmPath(QStringLiteral("/users/me"));
+    m_services->auth.server()->delayRoute("PATCH", renamePath, 300);
     // What each transport has finished, as it finishes it: the answers of
     // the ended session have then been handled too.
     QList<QPair<QNetworkAccessManager::Operation, QString>> arrived;
@@ -882,7 +865,7 @@ void AccountScreenTest::signingOutDropsWhatWasShownAndWaiting()
     screen->refreshGroup();
     m_answers = {QStringLiteral("Someone")};
     screen->findChild<QPushButton*>(QStringLiteral("editNameButton"))->click();
-    QTRY_COMPARE(m_accounts->server()->requestsTo("GET", QStringLiteral("/group")).size(), 2);
+    QTRY_COMPARE(m_services->accounts.server()->requestsTo("GET", QStringLiteral("/group")).size(), 2);
 
     m_client->authClient()->logout();
     QCOMPARE(screen->model()->groupState(), LoadState::Loading);
@@ -1014,7 +997,7 @@ void AccountScreenTest::keyboardReachesEveryPage()
     screen->setCurrentTab(AccountScreen::ProfileTab);
     auto* edit = screen->findChild<QPushButton*>(QStringLiteral("editNameButton"));
     edit->setFocus();
-    m_auth->server()->delayRoute("PATCH", m_auth->realmPath(QStringLiteral("/users/me")), 200);
+    m_services->auth.server()->delayRoute("PATCH", m_services->auth.realmPath(QStringLiteral("/users/me")), 200);
     m_answers = {QStringLiteral("Ann")};
     QTest::keyClick(edit, Qt::Key_Space);
     QVERIFY(!edit->isEnabled());

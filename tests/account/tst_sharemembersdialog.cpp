@@ -7,11 +7,9 @@
 #include "account/ShareMembersModel.h"
 #include "account/TokenManager.h"
 #include "storage/Account.h"
-#include "tests/support/FakeAccountService.h"
-#include "tests/support/FakeAuthService.h"
+#include "tests/support/FakeServices.h"
 #include "tests/support/FakeSharingBackend.h"
 #include "tests/support/ModalWatcher.h"
-#include "tests/support/TestTokens.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -120,49 +118,33 @@ private:
     static QWidget* memberList(ShareMembersDialog* dialog) { return dialog->findChild<QWidget*>("memberList"); }
     static QLabel* labelNamed(ShareMembersDialog* dialog, const char* name) { return dialog->findChild<QLabel*>(name); }
 
-    FakeAuthService* m_auth = nullptr;
-    FakeAccountService* m_accounts = nullptr;
+    std::unique_ptr<FakeServices> m_services;
     FakeSharingBackend* m_backend = nullptr;
-    QHash<QString, QString> m_tokens;
     std::unique_ptr<Client> m_client;
     QString m_group;
 };
 
 void ShareMembersDialogTest::init()
 {
-    m_auth = new FakeAuthService(QStringLiteral("tandrel"), this);
-    m_accounts = new FakeAccountService(m_auth, this);
+    m_services = std::make_unique<FakeServices>();
     m_backend = new FakeSharingBackend(this);
-    QVERIFY(m_auth->start());
-    QVERIFY(m_accounts->start());
-    m_accounts->addUser(
-        {QStringLiteral("acc-ann"), QStringLiteral("user-ann"), QStringLiteral("ann@example.org"), QStringLiteral("Ann Lee")});
-    m_accounts->addUser(
-        {QStringLiteral("acc-bob"), QStringLiteral("user-bob"), QStringLiteral("bob@example.org"), QStringLiteral("Bob")});
-    m_accounts->addUser({QStringLiteral("acc-cy"), QStringLiteral("user-cy"), QStringLiteral("cy@example.org"), {}});
-    m_accounts->addUser({QStringLiteral("acc-dee"), QStringLiteral("user-dee"), QStringLiteral("dee@example.org"),
-                         QStringLiteral("Dee Ann Smith")});
-    m_group = m_accounts->createGroup(QStringLiteral("Family"), QStringLiteral("acc-ann"));
+    QVERIFY(m_services->start());
+    m_services->addPerson(QStringLiteral("ann"), QStringLiteral("Ann Lee"));
+    m_services->addPerson(QStringLiteral("bob"), QStringLiteral("Bob"));
+    m_services->addPerson(QStringLiteral("cy"), {});
+    m_services->addPerson(QStringLiteral("dee"), QStringLiteral("Dee Ann Smith"));
+    m_group = m_services->accounts.createGroup(QStringLiteral("Family"), QStringLiteral("acc-ann"));
     for (const char* member : {"acc-bob", "acc-cy", "acc-dee"})
-        m_accounts->addToGroup(m_group, QString::fromLatin1(member));
+        m_services->accounts.addToGroup(m_group, QString::fromLatin1(member));
 
-    const FakeAuthService::TokenPair pair = m_auth->signIn(QStringLiteral("user-ann"));
-    m_tokens = {{TokenStore::kAccessTokenKey, pair.access}, {TokenStore::kRefreshTokenKey, pair.refresh}};
-    ClientConfig config;
-    config.authBaseUrl = m_auth->baseUrl().toString();
-    config.realm = QStringLiteral("tandrel");
-    config.accountApiUrl = m_accounts->baseUrl().toString();
-    config.appId = QStringLiteral("ledgerine-test");
-    m_client = std::make_unique<Client>(config, std::make_unique<MemoryTokenStore>(&m_tokens));
-    m_client->initialize();
+    m_client = m_services->signedInClient(QStringLiteral("user-ann"));
 }
 
 void ShareMembersDialogTest::cleanup()
 {
     m_client.reset();
     delete m_backend;
-    delete m_accounts;
-    delete m_auth;
+    m_services.reset();
 }
 
 std::unique_ptr<ShareMembersDialog> ShareMembersDialogTest::openDialog(const ShareDialogTexts& texts)
@@ -278,7 +260,7 @@ void ShareMembersDialogTest::hintsWhenNobodyIsLeftToAdd()
     QVERIFY(labelNamed(dialog.get(), "noGroupHint")->isHidden());
 
     // A group of the user alone leaves nobody to add; so does no group at all.
-    m_accounts->createGroup(QStringLiteral("Just me"), QStringLiteral("acc-ann"));
+    m_services->accounts.createGroup(QStringLiteral("Just me"), QStringLiteral("acc-ann"));
     for (int round = 0; round < 2; ++round) {
         auto empty = openLoaded({});
         QVERIFY(empty);
@@ -286,7 +268,7 @@ void ShareMembersDialogTest::hintsWhenNobodyIsLeftToAdd()
         QVERIFY(labelNamed(empty.get(), "allHaveAccessHint")->isHidden());
         QVERIFY(entriesOf(memberList(empty.get())).isEmpty());
         QCOMPARE(entriesOf(accessList(empty.get())), QList<QStringList>{{QStringLiteral("Not shared with anyone yet.")}});
-        m_accounts->removeFromGroup(QStringLiteral("acc-ann"));
+        m_services->accounts.removeFromGroup(QStringLiteral("acc-ann"));
     }
 }
 
@@ -317,7 +299,7 @@ void ShareMembersDialogTest::shareWaitsForItsAnswer()
 
     // Accepted: announced once, and the shares are read again; the group
     // has not changed and is not asked for.
-    m_accounts->server()->clearLog();
+    m_services->accounts.server()->clearLog();
     QVERIFY(m_backend->answerShare(true));
     QCOMPARE(changed.size(), 1);
     QVERIFY(labelNamed(dialog.get(), "shareBusy")->isHidden());
@@ -327,7 +309,7 @@ void ShareMembersDialogTest::shareWaitsForItsAnswer()
     QCOMPARE(entriesOf(memberList(dialog.get())).size(), 2);
     QVERIFY(buttonOf(memberList(dialog.get()), 0)->isEnabled());
     QCOMPARE(modelOf(dialog.get())->membersState(), LoadState::Loaded);
-    QVERIFY(m_accounts->server()->requests().isEmpty());
+    QVERIFY(m_services->accounts.server()->requests().isEmpty());
 }
 
 void ShareMembersDialogTest::failedSharesSayWhy()
@@ -415,8 +397,8 @@ void ShareMembersDialogTest::failedLoadsAreNotEmptyLists()
     // Without the profile the user cannot be told from the others: nobody
     // is offered, and the group is not even asked for.
     for (const QString& path : {QStringLiteral("/profile"), QStringLiteral("/group")}) {
-        m_accounts->server()->clearLog();
-        m_accounts->server()->respondOnce("GET", path, FakeResponse::json(503, {}));
+        m_services->accounts.server()->clearLog();
+        m_services->accounts.server()->respondOnce("GET", path, FakeResponse::json(503, {}));
         auto failed = openDialog();
         QVERIFY(m_backend->answerList(true, {}));
         QTRY_COMPARE(modelOf(failed.get())->membersState(), LoadState::Failed);
@@ -425,7 +407,7 @@ void ShareMembersDialogTest::failedLoadsAreNotEmptyLists()
         QVERIFY(labelNamed(failed.get(), "noGroupHint")->isHidden());
         QCOMPARE(entriesOf(accessList(failed.get())),
                  QList<QStringList>{{QStringLiteral("Not shared with anyone yet.")}});
-        QCOMPARE(m_accounts->server()->requests().size(), path == QLatin1String("/profile") ? 1 : 2);
+        QCOMPARE(m_services->accounts.server()->requests().size(), path == QLatin1String("/profile") ? 1 : 2);
     }
 }
 
@@ -451,9 +433,9 @@ void ShareMembersDialogTest::staleListAnswersAreDropped()
 void ShareMembersDialogTest::serviceTextsAreShownAsTyped()
 {
     const QString markup = QStringLiteral("<b>Bob</b><img src=\"http://127.0.0.1:9/x.png\"><a href=\"x\">y</a>");
-    m_accounts->addUser({QStringLiteral("acc-eve"), QStringLiteral("user-eve"), QStringLiteral("<i>eve</i>@example.org"),
+    m_services->accounts.addUser({QStringLiteral("acc-eve"), QStringLiteral("user-eve"), QStringLiteral("<i>eve</i>@example.org"),
                          markup});
-    m_accounts->addToGroup(m_group, QStringLiteral("acc-eve"));
+    m_services->accounts.addToGroup(m_group, QStringLiteral("acc-eve"));
     auto dialog = openLoaded({share(QStringLiteral("acc-x"), QStringLiteral("member"), markup)});
     QVERIFY(dialog);
 
@@ -507,7 +489,7 @@ void ShareMembersDialogTest::answersAfterTheDialogIsGoneTouchNothing()
     int profileAnswers = 0;
     connect(m_client->accountApiClient()->findChild<QNetworkAccessManager*>(), &QNetworkAccessManager::finished, this,
             [&profileAnswers](QNetworkReply* reply) { profileAnswers += reply->url().path() == QStringLiteral("/profile"); });
-    m_accounts->server()->clearLog();
+    m_services->accounts.server()->clearLog();
     auto second = openDialog();
     QCOMPARE(m_backend->waitingShares(), 1);
     QCOMPARE(m_backend->waitingLists(), 1);
@@ -520,7 +502,7 @@ void ShareMembersDialogTest::answersAfterTheDialogIsGoneTouchNothing()
     QTRY_COMPARE(profileAnswers, 1);
     QCOMPARE(m_backend->waitingLists(), 0);
     // The profile's answer asked for no group.
-    QCOMPARE(m_accounts->server()->requests().size(), 1);
+    QCOMPARE(m_services->accounts.server()->requests().size(), 1);
 }
 
 void ShareMembersDialogTest::keyboardReachesEveryRow()

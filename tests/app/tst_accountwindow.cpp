@@ -8,8 +8,7 @@
 #include "app/StatusBar.h"
 #include "appstate/AppState.h"
 #include "appstate/ServiceEndpoints.h"
-#include "tests/support/FakeAccountService.h"
-#include "tests/support/FakeAuthService.h"
+#include "tests/support/FakeServices.h"
 #include "tests/support/ModalWatcher.h"
 #include "tests/support/TestDataDir.h"
 #include "tests/support/TopLevelWindows.h"
@@ -59,8 +58,7 @@ private:
 
     QTemporaryDir m_settingsDir;
     std::unique_ptr<TestDataDir> m_dataDir;
-    FakeAuthService* m_auth = nullptr;
-    FakeAccountService* m_accounts = nullptr;
+    std::unique_ptr<FakeServices> m_services;
     std::unique_ptr<AppState> m_state;
 };
 
@@ -73,29 +71,22 @@ void TestAccountWindow::init()
 {
     QSettings().clear();
     m_dataDir = std::make_unique<TestDataDir>();
-    m_auth = new FakeAuthService(QStringLiteral("tandrel"), this);
-    m_accounts = new FakeAccountService(m_auth, this);
-    QVERIFY(m_auth->start());
-    QVERIFY(m_accounts->start());
-    m_accounts->addUser({QStringLiteral("acc-ann"), QStringLiteral("user-ann"), QStringLiteral("ann@example.org"),
-                         QStringLiteral("Ann Lee")});
-    qputenv("AUTH_BASE_URL", m_auth->baseUrl().toEncoded());
-    qputenv("ACCOUNT_API_URL", m_accounts->baseUrl().toEncoded());
-    qputenv("AUTH_CLIENT_ID", FakeAuthService::kClientId);
+    m_services = std::make_unique<FakeServices>();
+    QVERIFY(m_services->start());
+    m_services->addPerson(QStringLiteral("ann"), QStringLiteral("Ann Lee"));
 }
 
 void TestAccountWindow::cleanup()
 {
     deleteTopLevelDialogs();
     m_state.reset();
-    delete m_accounts;
-    delete m_auth;
+    m_services.reset();
     m_dataDir.reset();
 }
 
 void TestAccountWindow::startSignedIn(const QString& authUserId)
 {
-    const FakeAuthService::TokenPair pair = m_auth->signIn(authUserId);
+    const FakeAuthService::TokenPair pair = m_services->auth.signIn(authUserId);
     TandAccount::CredentialManagerTokenStore store(QString::fromLatin1(ServiceEndpoints::kApplicationId));
     QVERIFY(store.write(TandAccount::TokenStore::kAccessTokenKey, pair.access));
     QVERIFY(store.write(TandAccount::TokenStore::kRefreshTokenKey, pair.refresh));
@@ -140,14 +131,14 @@ void TestAccountWindow::openedFromTheMenuAndKept()
     // Asked for while open it stays on its page; opened again it starts on
     // the profile. Either way it is the same window, loaded anew.
     screen->setCurrentTab(AccountScreen::DevicesTab);
-    m_auth->server()->clearLog();
+    m_services->auth.server()->clearLog();
     action->trigger();
     QCOMPARE(screen->currentTab(), AccountScreen::DevicesTab);
     screen->close();
     action->trigger();
     QCOMPARE(shownTopLevels<AccountScreen>(), QList<AccountScreen*>{screen});
     QCOMPARE(screen->currentTab(), AccountScreen::ProfileTab);
-    QTRY_COMPARE(m_auth->server()->requestsTo("GET", m_auth->realmPath(QStringLiteral("/users/me"))).size(), 2);
+    QTRY_COMPARE(m_services->auth.server()->requestsTo("GET", m_services->auth.realmPath(QStringLiteral("/users/me"))).size(), 2);
 
     // It goes with the main window.
     window.close();
@@ -167,7 +158,7 @@ void TestAccountWindow::signOutInTheWindowSignsOut()
     QVERIFY(!accountAction(window)->isVisible());
     QCOMPARE(window.findChild<StatusBar*>()->currentMessage(),
              QStringLiteral("Signed out. Your data stays on this device."));
-    QTRY_COMPARE(m_auth->liveSessionCount(), 0);
+    QTRY_COMPARE(m_services->auth.liveSessionCount(), 0);
     window.showAccountWindow();
     QVERIFY(!screen->isVisible());
 }
@@ -192,7 +183,7 @@ void TestAccountWindow::aDeletedAccountIsSignedOut()
     screen->setCurrentTab(AccountScreen::PrivacyTab);
     screen->findChild<QPushButton*>(QStringLiteral("deleteAccountButton"))->click();
     QTRY_VERIFY(!m_state->isSignedIn());
-    QVERIFY(m_accounts->isScheduledForDeletion(QStringLiteral("acc-ann")));
+    QVERIFY(m_services->accounts.isScheduledForDeletion(QStringLiteral("acc-ann")));
     QVERIFY(!screen->isVisible());
 }
 

@@ -11,14 +11,11 @@
 #include "storage/Timestamp.h"
 #include "sync/AccountSharingService.h"
 #include "sync/SyncEngine.h"
-#include "tests/support/FakeAccountService.h"
-#include "tests/support/FakeAuthService.h"
 #include "tests/support/FakeBrowser.h"
-#include "tests/support/FakeSyncService.h"
+#include "tests/support/FakeServices.h"
 #include "tests/support/ModalWatcher.h"
 #include "tests/support/TestDataDir.h"
 #include "tests/support/TestStore.h"
-#include "tests/support/TestTokens.h"
 
 #include <QAction>
 #include <QElapsedTimer>
@@ -39,36 +36,18 @@ namespace {
 constexpr int kNetworkWaitMs = 15000;
 const QString kAccountId = QStringLiteral("6d1f3c0a-8e2b-4a57-b9c4-2f0e7d6a5b13");
 
-// The account, sign-in and sync services on the loopback interface. Ann
-// owns the group Bob is in; both are known to the sync service's sharing
-// endpoints, and Ann owns the account.
-struct FamilyServices
+// Ann owns the group Bob is in, and the account.
+bool startFamilyServices(FakeServices& services)
 {
-    FamilyServices()
-        : accounts(&auth)
-    {
-    }
-
-    bool start()
-    {
-        if (!auth.start() || !accounts.start() || !sync.start())
-            return false;
-        accounts.addUser({QStringLiteral("acc-ann"), QStringLiteral("user-ann"), QStringLiteral("ann@example.org"),
-                          QStringLiteral("Ann Lee")});
-        accounts.addUser({QStringLiteral("acc-bob"), QStringLiteral("user-bob"), QStringLiteral("bob@example.org"),
-                          QStringLiteral("Bob Stone")});
-        accounts.addToGroup(accounts.createGroup(QStringLiteral("Family"), QStringLiteral("acc-ann")),
-                            QStringLiteral("acc-bob"));
-        sync.addShareUser(QStringLiteral("acc-ann"), QStringLiteral("ann@example.org"), QStringLiteral("Ann Lee"));
-        sync.addShareUser(QStringLiteral("acc-bob"), QStringLiteral("bob@example.org"), QStringLiteral("Bob Stone"));
-        sync.setAccountOwner(kAccountId, QStringLiteral("acc-ann"));
-        return true;
-    }
-
-    FakeAuthService auth;
-    FakeAccountService accounts;
-    FakeSyncService sync;
-};
+    if (!services.start())
+        return false;
+    services.addPerson(QStringLiteral("ann"), QStringLiteral("Ann Lee"));
+    services.addPerson(QStringLiteral("bob"), QStringLiteral("Bob Stone"));
+    services.accounts.addToGroup(services.accounts.createGroup(QStringLiteral("Family"), QStringLiteral("acc-ann")),
+                                 QStringLiteral("acc-bob"));
+    services.sync.setAccountOwner(kAccountId, QStringLiteral("acc-ann"));
+    return true;
+}
 
 Account jointChecking()
 {
@@ -165,35 +144,24 @@ void ShareAccountTest::initTestCase()
 void ShareAccountTest::shareAndWithdrawFromTheDialog()
 {
     TestStore store;
-    FamilyServices services;
-    QVERIFY(services.start());
-    FakeAuthService& auth = services.auth;
-    FakeAccountService& accounts = services.accounts;
+    FakeServices services;
+    QVERIFY(startFamilyServices(services));
     FakeSyncService& sync = services.sync;
     const Account account = jointChecking();
     QVERIFY(store.accounts.insert(account));
 
-    const FakeAuthService::TokenPair pair = auth.signIn(QStringLiteral("user-ann"));
-    QHash<QString, QString> tokens{{TokenStore::kAccessTokenKey, pair.access},
-                                   {TokenStore::kRefreshTokenKey, pair.refresh}};
-    ClientConfig config;
-    config.authBaseUrl = auth.baseUrl().toString();
-    config.realm = QStringLiteral("tandrel");
-    config.accountApiUrl = accounts.baseUrl().toString();
-    config.appId = QStringLiteral("ledgerine-test");
-    Client client(config, std::make_unique<MemoryTokenStore>(&tokens));
-    client.initialize();
-    QVERIFY(client.isAuthenticated());
-    client.syncApiClient()->setBaseUrl(sync.baseUrl());
-    AccountSharingService sharing(client.syncApiClient());
-    SyncEngine engine(client.syncApiClient(), &store.accounts, &store.transactions, &store.categories,
+    const std::unique_ptr<Client> client = services.signedInClient(QStringLiteral("user-ann"));
+    QVERIFY(client->isAuthenticated());
+    client->syncApiClient()->setBaseUrl(sync.baseUrl());
+    AccountSharingService sharing(client->syncApiClient());
+    SyncEngine engine(client->syncApiClient(), &store.accounts, &store.transactions, &store.categories,
                       &store.recurring, &store.reconciliations, &store.splitLines, &store.preferences);
-    engine.setSyncGate([&client] { return client.isAuthenticated(); });
+    engine.setSyncGate([&client] { return client->isAuthenticated(); });
     // Wired as the running program wires them.
     QObject::connect(&sharing, &AccountSharingService::sharingChanged, &engine, &SyncEngine::requestSync);
 
     ShareWithBobAndWithdraw user(sync);
-    runShareDialog(&client, &sharing, account, nullptr);
+    runShareDialog(client.get(), &sharing, account, nullptr);
     QCOMPARE(user.steps, kSharedAndWithdrawn);
 
     // The accepted changes asked for a pass, which pushes the account.
@@ -208,17 +176,12 @@ void ShareAccountTest::shareAndWithdrawFromTheAccountMenu()
 {
     QSettings().clear();
     TestDataDir dataDir;
-    FamilyServices services;
-    QVERIFY(services.start());
-    FakeAuthService& auth = services.auth;
+    FakeServices services;
+    QVERIFY(startFamilyServices(services));
     FakeAccountService& accounts = services.accounts;
     FakeSyncService& sync = services.sync;
     FakeBrowser browser;
-    auth.setLoginUser(QStringLiteral("user-ann"));
-    qputenv("AUTH_BASE_URL", auth.baseUrl().toEncoded());
-    qputenv("ACCOUNT_API_URL", accounts.baseUrl().toEncoded());
-    qputenv("SYNC_API_URL", sync.baseUrl().toEncoded());
-    qputenv("AUTH_CLIENT_ID", FakeAuthService::kClientId);
+    services.auth.setLoginUser(QStringLiteral("user-ann"));
 
     AppState state;
     QVERIFY(state.initialize());

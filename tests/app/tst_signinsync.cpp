@@ -17,9 +17,8 @@
 #include "storage/PreferencesRepository.h"
 #include "storage/TransactionRepository.h"
 #include "sync/SyncEngine.h"
-#include "tests/support/FakeAuthService.h"
 #include "tests/support/FakeBrowser.h"
-#include "tests/support/FakeSyncService.h"
+#include "tests/support/FakeServices.h"
 #include "tests/support/ModalWatcher.h"
 #include "tests/support/ServerRecords.h"
 #include "tests/support/TestDataDir.h"
@@ -132,8 +131,7 @@ private:
 
     QTemporaryDir m_settingsDir;
     std::unique_ptr<TestDataDir> m_dataDir;
-    FakeAuthService* m_auth = nullptr;
-    FakeSyncService* m_sync = nullptr;
+    std::unique_ptr<FakeServices> m_services;
     FakeBrowser* m_browser = nullptr;
     std::unique_ptr<AppState> m_state;
 };
@@ -149,23 +147,16 @@ void TestSignInSync::init()
 {
     QSettings().clear();
     m_dataDir = std::make_unique<TestDataDir>();
-    m_auth = new FakeAuthService(QStringLiteral("tandrel"), this);
-    m_sync = new FakeSyncService(this);
-    QVERIFY(m_auth->start());
-    QVERIFY(m_sync->start());
+    m_services = std::make_unique<FakeServices>(FakeServices::AccountApi::AtTheSignInService);
+    QVERIFY(m_services->start());
     m_browser = new FakeBrowser(this);
-    qputenv("AUTH_BASE_URL", m_auth->baseUrl().toEncoded());
-    qputenv("ACCOUNT_API_URL", m_auth->baseUrl().toEncoded());
-    qputenv("SYNC_API_URL", m_sync->baseUrl().toEncoded());
-    qputenv("AUTH_CLIENT_ID", FakeAuthService::kClientId);
 }
 
 void TestSignInSync::cleanup()
 {
     m_state.reset();
     delete m_browser;
-    delete m_sync;
-    delete m_auth;
+    m_services.reset();
     m_dataDir.reset();
 }
 
@@ -177,7 +168,7 @@ void TestSignInSync::startState()
 
 std::unique_ptr<MainWindow> TestSignInSync::startSignedIn()
 {
-    storeSignIn(m_auth->signIn(QStringLiteral("user-1")));
+    storeSignIn(m_services->auth.signIn(QStringLiteral("user-1")));
     startState();
     if (QTest::currentTestFailed())
         return nullptr;
@@ -229,11 +220,11 @@ void TestSignInSync::waitUntilSyncIsQuiet()
     waited.start();
     QElapsedTimer quiet;
     quiet.start();
-    qsizetype seen = m_sync->server()->requests().size();
+    qsizetype seen = m_services->sync.server()->requests().size();
     while (quiet.elapsed() < SyncEngine::kDebounceMs + 300) {
         QVERIFY2(waited.elapsed() < kNetworkWaitMs, "sync never came to rest");
         QTest::qWait(50);
-        const qsizetype now = m_sync->server()->requests().size();
+        const qsizetype now = m_services->sync.server()->requests().size();
         if (now != seen || m_state->syncEngine()->state() == SyncEngine::Syncing) {
             seen = now;
             quiet.restart();
@@ -243,7 +234,7 @@ void TestSignInSync::waitUntilSyncIsQuiet()
 
 QList<RecordedRequest> TestSignInSync::pullRequests() const
 {
-    return m_sync->server()->requestsTo("GET", QStringLiteral("/sync/pull"));
+    return m_services->sync.server()->requestsTo("GET", QStringLiteral("/sync/pull"));
 }
 
 void TestSignInSync::signInFromTheMenuSyncsBothWays()
@@ -254,8 +245,8 @@ void TestSignInSync::signInFromTheMenuSyncsBothWays()
     const Transaction groceries = makeTransaction(household.id, -4250);
     QVERIFY(m_state->transactionRepository()->insert(groceries));
     // Another device of the same user has synced an account of its own.
-    m_sync->putRecord(QStringLiteral("account"), serverrecords::account(QStringLiteral("acct-phone")), 1);
-    m_sync->putRecord(QStringLiteral("transaction"),
+    m_services->sync.putRecord(QStringLiteral("account"), serverrecords::account(QStringLiteral("acct-phone")), 1);
+    m_services->sync.putRecord(QStringLiteral("transaction"),
                       serverrecords::transaction(QStringLiteral("txn-phone"), QStringLiteral("acct-phone")), 1);
 
     MainWindow window(m_state.get());
@@ -277,8 +268,8 @@ void TestSignInSync::signInFromTheMenuSyncsBothWays()
     QVERIFY(autoSyncRuns(m_state->syncEngine()));
 
     // What waited here went up ...
-    QVERIFY(m_sync->record(QStringLiteral("account"), household.id));
-    QVERIFY(m_sync->record(QStringLiteral("transaction"), groceries.id));
+    QVERIFY(m_services->sync.record(QStringLiteral("account"), household.id));
+    QVERIFY(m_services->sync.record(QStringLiteral("transaction"), groceries.id));
     QCOMPARE(m_state->accountRepository()->getById(household.id)->sync_status, SyncStatus::Synced);
     // ... and the other device's records came down, into the account list.
     QVERIFY(m_state->accountRepository()->getById(QStringLiteral("acct-phone")));
@@ -299,7 +290,7 @@ void TestSignInSync::signOutStopsAutoSync()
     signInFromTheMenu(window);
     if (QTest::currentTestFailed())
         return;
-    QCOMPARE(m_auth->liveSessionCount(), 1);
+    QCOMPARE(m_services->auth.liveSessionCount(), 1);
 
     action(window, "signOutAction")->trigger();
     QVERIFY(!m_state->isSignedIn());
@@ -307,13 +298,13 @@ void TestSignInSync::signOutStopsAutoSync()
     QVERIFY(action(window, "signInAction")->isVisible());
     QVERIFY(window.findChild<StatusBar*>()->syncText().isEmpty());
     // The session ended on the service too.
-    QTRY_COMPARE_WITH_TIMEOUT(m_auth->liveSessionCount(), 0, kNetworkWaitMs);
+    QTRY_COMPARE_WITH_TIMEOUT(m_services->auth.liveSessionCount(), 0, kNetworkWaitMs);
 
     // An edit now asks for a sync that never reaches the service.
-    m_sync->server()->clearLog();
+    m_services->sync.server()->clearLog();
     QVERIFY(m_state->accountRepository()->insert(makeAccount(QStringLiteral("Offline"))));
     QTest::qWait(SyncEngine::kDebounceMs + 500);
-    QCOMPARE(m_sync->server()->requests().size(), 0);
+    QCOMPARE(m_services->sync.server()->requests().size(), 0);
     QCOMPARE(m_state->syncEngine()->state(), SyncEngine::Idle);
 }
 
@@ -351,14 +342,14 @@ void TestSignInSync::signOutDuringAPullStoresNoneOfIt()
 void TestSignInSync::anotherUserPullsFromTheBeginning()
 {
     startState();
-    m_sync->putRecord(QStringLiteral("account"), serverrecords::account(QStringLiteral("acct-1")), 1);
+    m_services->sync.putRecord(QStringLiteral("account"), serverrecords::account(QStringLiteral("acct-1")), 1);
     MainWindow window(m_state.get());
     const QString cursorKey = QString::fromLatin1(PreferencesRepository::kSyncCursorKey);
     const auto firstPullAfterSignIn = [&](const QString& userId) -> std::optional<QUrlQuery> {
         if (m_state->isSignedIn())
             action(window, "signOutAction")->trigger();
-        m_sync->server()->clearLog();
-        m_auth->setLoginUser(userId);
+        m_services->sync.server()->clearLog();
+        m_services->auth.setLoginUser(userId);
         signInFromTheMenu(window);
         if (QTest::currentTestFailed() || pullRequests().isEmpty())
             return std::nullopt;
@@ -386,8 +377,8 @@ void TestSignInSync::startPassWithSlowPull(const QJsonObject& body, int delayMs)
 {
     FakeResponse slow = FakeResponse::json(200, body);
     slow.delayMs = delayMs;
-    m_sync->server()->respondOnce("GET", QStringLiteral("/sync/pull"), slow);
-    m_sync->server()->clearLog();
+    m_services->sync.server()->respondOnce("GET", QStringLiteral("/sync/pull"), slow);
+    m_services->sync.server()->clearLog();
     m_state->syncEngine()->syncNow();
     QTRY_COMPARE_WITH_TIMEOUT(pullRequests().size(), 1, kNetworkWaitMs);
 }
@@ -397,7 +388,7 @@ void TestSignInSync::startPassWithSlowPull(const QJsonObject& body, int delayMs)
 void TestSignInSync::anotherUserSigningInDuringAPullGetsNoneOfIt()
 {
     startState();
-    m_sync->putRecord(QStringLiteral("account"), serverrecords::account(QStringLiteral("acct-1")), 1);
+    m_services->sync.putRecord(QStringLiteral("account"), serverrecords::account(QStringLiteral("acct-1")), 1);
     MainWindow window(m_state.get());
     signInFromTheMenu(window);
     if (QTest::currentTestFailed())
@@ -411,7 +402,7 @@ void TestSignInSync::anotherUserSigningInDuringAPullGetsNoneOfIt()
                           kPageDelayMs);
 
     action(window, "signOutAction")->trigger();
-    m_auth->setLoginUser(QStringLiteral("user-2"));
+    m_services->auth.setLoginUser(QStringLiteral("user-2"));
     signInFromTheMenu(window);
     if (QTest::currentTestFailed())
         return;
@@ -433,7 +424,7 @@ void TestSignInSync::anotherUserSigningInDuringAPullGetsNoneOfIt()
 
 void TestSignInSync::startUpWithStoredTokensSyncs()
 {
-    const FakeAuthService::TokenPair stored = m_auth->signIn(QStringLiteral("user-1"));
+    const FakeAuthService::TokenPair stored = m_services->auth.signIn(QStringLiteral("user-1"));
     storeSignIn(stored);
     startState();
     // Signed in from the start, before the service has answered.
@@ -444,8 +435,8 @@ void TestSignInSync::startUpWithStoredTokensSyncs()
     QSignalSpy synced(m_state->syncEngine(), &SyncEngine::syncCompleted);
     QTRY_VERIFY_WITH_TIMEOUT(synced.count() >= 1, kNetworkWaitMs);
     // The tokens were refreshed first, and auto-sync runs.
-    QVERIFY(!m_auth->isLive(stored));
-    QCOMPARE(m_auth->liveSessionCount(), 1);
+    QVERIFY(!m_services->auth.isLive(stored));
+    QCOMPARE(m_services->auth.liveSessionCount(), 1);
     QVERIFY(autoSyncRuns(m_state->syncEngine()));
     QVERIFY(!pullRequests().isEmpty());
     QCOMPARE(m_browser->openedUrls().size(), 0);
@@ -469,7 +460,7 @@ void TestSignInSync::startUpWithRefusedTokensAsksToSignInAgain()
         auto* box = qobject_cast<QMessageBox*>(modal);
         QVERIFY(box);
         told = box->text();
-        syncRequestsWhenTold = int(m_sync->server()->requests().size());
+        syncRequestsWhenTold = int(m_services->sync.server()->requests().size());
         autoSyncWhenTold = autoSyncRuns(m_state->syncEngine());
         auto* welcome = shown->findChild<WelcomeScreen*>();
         sessionEndedShownWhenTold =
@@ -537,7 +528,7 @@ void TestSignInSync::failedPassIsShownInTheStatusBarAndThePage()
     SettingsScreen* settings = openDataSyncPage(window);
     QVERIFY(settings);
 
-    m_sync->server()->respondAlways("POST", QStringLiteral("/sync/push"), FakeResponse::empty(500));
+    m_services->sync.server()->respondAlways("POST", QStringLiteral("/sync/push"), FakeResponse::empty(500));
     QVERIFY(m_state->accountRepository()->insert(makeAccount(QStringLiteral("Savings"))));
     QSignalSpy failed(m_state->syncEngine(), &SyncEngine::syncFailed);
     settings->findChild<QPushButton*>(QStringLiteral("syncNowButton"))->click();
@@ -563,8 +554,8 @@ void TestSignInSync::sessionRefusedDuringAPassSignsOut()
     QVERIFY(settings);
     waitUntilSyncIsQuiet();
     const FakeResponse refused = FakeResponse::json(401, {{QStringLiteral("error"), QStringLiteral("invalid_grant")}});
-    m_sync->server()->respondAlways("GET", QStringLiteral("/sync/pull"), refused);
-    m_auth->server()->respondAlways("POST", m_auth->realmPath(QStringLiteral("/auth/token/refresh")), refused);
+    m_services->sync.server()->respondAlways("GET", QStringLiteral("/sync/pull"), refused);
+    m_services->auth.server()->respondAlways("POST", m_services->auth.realmPath(QStringLiteral("/auth/token/refresh")), refused);
 
     QStringList told;
     ModalWatcher watcher([&told](QWidget* modal) {
@@ -574,7 +565,7 @@ void TestSignInSync::sessionRefusedDuringAPassSignsOut()
         box->reject();
     });
     QSignalSpy failed(m_state->syncEngine(), &SyncEngine::syncFailed);
-    m_sync->server()->clearLog();
+    m_services->sync.server()->clearLog();
     settings->findChild<QPushButton*>(QStringLiteral("syncNowButton"))->click();
     QTRY_COMPARE_WITH_TIMEOUT(told, QStringList{QStringLiteral("Your session has ended. Sign back in to keep syncing.")},
                               kNetworkWaitMs);
@@ -609,7 +600,7 @@ void TestSignInSync::dataSyncPageFollowsTheSignIn()
     if (QTest::currentTestFailed())
         return;
     QVERIFY(syncNow->isVisible());
-    QTRY_VERIFY_WITH_TIMEOUT(accountLabel->text().contains(m_auth->displayName()), kNetworkWaitMs);
+    QTRY_VERIFY_WITH_TIMEOUT(accountLabel->text().contains(m_services->auth.displayName()), kNetworkWaitMs);
     QVERIFY(accountLabel->text().contains(QLatin1String("Synced")));
     QVERIFY(settings->findChild<QLabel*>(QStringLiteral("lastSyncLabel"))
                 ->text()
@@ -641,14 +632,14 @@ void TestSignInSync::syncNowWithTheGateShutLeavesTheButtonsAsTheyWere()
 
     // A long write (an import) holds the repositories: no pass may start.
     ChangeHold hold{m_state->accountRepository(), m_state->transactionRepository()};
-    m_sync->server()->clearLog();
+    m_services->sync.server()->clearLog();
     syncNow->click();
     QCOMPARE(syncNow->text(), QStringLiteral("Sync Now"));
     QVERIFY(syncNow->isEnabled());
     QVERIFY(settings->findChild<QPushButton*>(QStringLiteral("forceSyncButton"))->isEnabled());
     QCOMPARE(m_state->syncEngine()->state(), SyncEngine::Idle);
     QTest::qWait(100);
-    QCOMPARE(m_sync->server()->requests().size(), 0);
+    QCOMPARE(m_services->sync.server()->requests().size(), 0);
 }
 
 void TestSignInSync::syncButtonsWaitForThePassTheyStarted()
@@ -660,11 +651,11 @@ void TestSignInSync::syncButtonsWaitForThePassTheyStarted()
     auto* syncNow = settings->findChild<QPushButton*>(QStringLiteral("syncNowButton"));
     auto* forceSync = settings->findChild<QPushButton*>(QStringLiteral("forceSyncButton"));
     waitUntilSyncIsQuiet();
-    const int pushedBefore = m_sync->recordCount();
+    const int pushedBefore = m_services->sync.recordCount();
     QVERIFY(pushedBefore > 0);
 
-    m_sync->server()->delayRoute("GET", QStringLiteral("/sync/pull"), 300);
-    m_sync->server()->clearLog();
+    m_services->sync.server()->delayRoute("GET", QStringLiteral("/sync/pull"), 300);
+    m_services->sync.server()->clearLog();
     QSignalSpy synced(m_state->syncEngine(), &SyncEngine::syncCompleted);
     ModalWatcher yes([](QWidget* modal) {
         auto* box = qobject_cast<QMessageBox*>(modal);
@@ -684,7 +675,7 @@ void TestSignInSync::syncButtonsWaitForThePassTheyStarted()
     QVERIFY(forceSync->isEnabled());
     QCOMPARE(syncNow->text(), QStringLiteral("Sync Now"));
     // Everything went up again and came down from the beginning.
-    const QList<RecordedRequest> pushes = m_sync->server()->requestsTo("POST", QStringLiteral("/sync/push"));
+    const QList<RecordedRequest> pushes = m_services->sync.server()->requestsTo("POST", QStringLiteral("/sync/push"));
     QVERIFY(std::any_of(pushes.begin(), pushes.end(), [pushedBefore](const RecordedRequest& push) {
         return push.json().value(QLatin1String("changes")).toArray().size() == pushedBefore;
     }));
@@ -698,7 +689,7 @@ void TestSignInSync::syncButtonsWaitForThePassTheyStarted()
 // when it wrote less than it meant to.
 void TestSignInSync::fullSyncIsReadiedOnlyWhenItCanRun()
 {
-    storeSignIn(m_auth->signIn(QStringLiteral("user-1")));
+    storeSignIn(m_services->auth.signIn(QStringLiteral("user-1")));
     startState();
     QSignalSpy synced(m_state->syncEngine(), &SyncEngine::syncCompleted);
     QTRY_VERIFY_WITH_TIMEOUT(!synced.isEmpty(), kNetworkWaitMs);
@@ -765,7 +756,7 @@ void TestSignInSync::forceFullSyncThatCannotStartSaysWhy()
             box->accept();
     });
     QSignalSpy failed(m_state->syncEngine(), &SyncEngine::syncFailed);
-    m_sync->server()->clearLog();
+    m_services->sync.server()->clearLog();
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("markAllPendingForResync")));
     QTest::ignoreMessage(QtWarningMsg, "Sync could not start over from the beginning");
     settings->findChild<QPushButton*>(QStringLiteral("forceSyncButton"))->click();
@@ -792,7 +783,7 @@ void TestSignInSync::passReloadsOnlyWhatItChanged()
     QVERIFY(rows && accounts);
     QTRY_COMPARE(rows->rowCount(), 1);
     waitUntilSyncIsQuiet();
-    QVERIFY(m_sync->record(QStringLiteral("transaction"), rows->transactionAt(0)->id));
+    QVERIFY(m_services->sync.record(QStringLiteral("transaction"), rows->transactionAt(0)->id));
 
     QSignalSpy rowResets(rows, &QAbstractItemModel::modelReset);
     QSignalSpy accountResets(accounts, &QAbstractItemModel::modelReset);
@@ -804,7 +795,7 @@ void TestSignInSync::passReloadsOnlyWhatItChanged()
     QCOMPARE(accountResets.count(), 0);
 
     // What another device added to the open account shows, and its balance.
-    m_sync->putRecord(QStringLiteral("transaction"),
+    m_services->sync.putRecord(QStringLiteral("transaction"),
                       serverrecords::transaction(QStringLiteral("txn-phone"), household.id), 1);
     m_state->syncEngine()->syncNow();
     QTRY_COMPARE_WITH_TIMEOUT(synced.count(), 2, kNetworkWaitMs);

@@ -8,9 +8,8 @@
 #include "storage/ScopedTransaction.h"
 #include "storage/TransactionRepository.h"
 #include "sync/SyncEngine.h"
-#include "tests/support/FakeAuthService.h"
 #include "tests/support/FakeBrowser.h"
-#include "tests/support/FakeSyncService.h"
+#include "tests/support/FakeServices.h"
 #include "tests/support/TestDataDir.h"
 
 #include <QSignalSpy>
@@ -49,12 +48,11 @@ private:
     void signIn();
     QList<RecordedRequest> pullRequests() const
     {
-        return m_sync->server()->requestsTo("GET", QStringLiteral("/sync/pull"));
+        return m_services->sync.server()->requestsTo("GET", QStringLiteral("/sync/pull"));
     }
 
     std::unique_ptr<TestDataDir> m_dataDir;
-    FakeAuthService* m_auth = nullptr;
-    FakeSyncService* m_sync = nullptr;
+    std::unique_ptr<FakeServices> m_services;
     FakeBrowser* m_browser = nullptr;
     std::unique_ptr<AppState> m_state;
 };
@@ -68,15 +66,9 @@ void TestSyncAfterWrites::initTestCase()
 void TestSyncAfterWrites::init()
 {
     m_dataDir = std::make_unique<TestDataDir>();
-    m_auth = new FakeAuthService(QStringLiteral("tandrel"), this);
-    m_sync = new FakeSyncService(this);
-    QVERIFY(m_auth->start());
-    QVERIFY(m_sync->start());
+    m_services = std::make_unique<FakeServices>(FakeServices::AccountApi::AtTheSignInService);
+    QVERIFY(m_services->start());
     m_browser = new FakeBrowser(this);
-    qputenv("AUTH_BASE_URL", m_auth->baseUrl().toEncoded());
-    qputenv("ACCOUNT_API_URL", m_auth->baseUrl().toEncoded());
-    qputenv("SYNC_API_URL", m_sync->baseUrl().toEncoded());
-    qputenv("AUTH_CLIENT_ID", FakeAuthService::kClientId);
     m_state = std::make_unique<AppState>();
     QVERIFY(m_state->initialize());
 }
@@ -85,8 +77,7 @@ void TestSyncAfterWrites::cleanup()
 {
     m_state.reset();
     delete m_browser;
-    delete m_sync;
-    delete m_auth;
+    m_services.reset();
     m_dataDir.reset();
 }
 
@@ -109,7 +100,7 @@ void TestSyncAfterWrites::handOverWaitsForTheLongWrite()
 
     TandAccount::AuthClient* auth = m_state->accountClient()->authClient();
     QSignalSpy signedIn(auth, &TandAccount::AuthClient::loginSucceeded);
-    m_auth->setLoginUser(QStringLiteral("user-2"));
+    m_services->auth.setLoginUser(QStringLiteral("user-2"));
     {
         // As an import holds the ledger while its event loop runs.
         ChangeHold hold{m_state->transactionRepository(), m_state->categoryRepository()};
@@ -165,7 +156,7 @@ void TestSyncAfterWrites::passTurnedAwayRunsWhenTheWriteEnds()
     QVERIFY(debounce);
     // The pass asked for at sign-in has run too.
     QTRY_VERIFY_WITH_TIMEOUT(!debounce->isActive() && engine->state() == SyncEngine::Idle, kNetworkWaitMs);
-    m_sync->server()->clearLog();
+    m_services->sync.server()->clearLog();
     {
         ChangeHold hold{m_state->transactionRepository(), m_state->categoryRepository()};
         {

@@ -7,6 +7,7 @@
 #include "register/RegisterScreen.h"
 #include "register/SmartAmountField.h"
 #include "storage/PreferencesRepository.h"
+#include "tests/support/CutOffCellToolTip.h"
 #include "tests/support/ModalWatcher.h"
 #include "tests/support/TestDataDir.h"
 
@@ -20,7 +21,6 @@
 #include <QSplitter>
 #include <QTableView>
 #include <QTemporaryDir>
-#include <QToolTip>
 #include <QtTest>
 
 #include <memory>
@@ -284,21 +284,11 @@ void TestRegisterScreen::textColumnsGetTheRoomTheNumbersDoNotNeed()
 void TestRegisterScreen::elidedTextShowsInFullAsATooltip()
 {
     addTransaction(*m_state, m_account.id, QDate(2024, 1, 1), -500, QStringLiteral("Shell"));
-    const QString longPayee = QStringLiteral("Springfield Electric & Gas <Company> of the Greater Metropolitan Area");
-    addTransaction(*m_state, m_account.id, QDate(2024, 1, 2), -500, longPayee);
+    addTransaction(*m_state, m_account.id, QDate(2024, 1, 2), -500, kCutOffPayee);
     showScreen(1000);
 
-    const auto toolTipAt = [&](int row) {
-        const QRect cell = m_view->visualRect(m_view->model()->index(row, RegisterModel::PayeeColumn));
-        QHelpEvent event(QEvent::ToolTip, cell.center(), m_view->viewport()->mapToGlobal(cell.center()));
-        QApplication::sendEvent(m_view->viewport(), &event);
-        return QToolTip::isVisible() ? QToolTip::text() : QString();
-    };
-    QVERIFY(toolTipAt(0).isEmpty());
-    const QString tip = toolTipAt(1);
-    // The payee as plain text, never read as markup.
-    QVERIFY2(tip.contains(QStringLiteral("&lt;Company&gt; of the Greater Metropolitan Area")), qPrintable(tip));
-    QToolTip::hideText();
+    verifyCutOffCellToolTip(m_view, m_view->model()->index(0, RegisterModel::PayeeColumn),
+                            m_view->model()->index(1, RegisterModel::PayeeColumn));
 }
 
 void TestRegisterScreen::twoLineRowsApplyAtOnce()

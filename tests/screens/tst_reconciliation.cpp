@@ -11,6 +11,7 @@
 #include "screens/ReconciliationScreen.h"
 #include "storage/Database.h"
 #include "storage/ReconciliationRepository.h"
+#include "tests/support/CutOffCellToolTip.h"
 #include "tests/support/ModalWatcher.h"
 #include "tests/support/TestDataDir.h"
 
@@ -26,7 +27,6 @@
 #include <QSqlQuery>
 #include <QTableView>
 #include <QTableWidget>
-#include <QToolTip>
 #include <QtTest>
 
 #include <memory>
@@ -504,24 +504,14 @@ QTEST_MAIN(TestReconciliation)
 void TestReconciliation::cutOffPayeeShowsInFullAsATooltip()
 {
     addTransaction(*m_state, m_account.id, QDate(2024, 1, 1), -500, QStringLiteral("Shell"));
-    const QString longPayee = QStringLiteral("Springfield Electric & Gas <Company> of the Greater Metropolitan Area");
-    addTransaction(*m_state, m_account.id, QDate(2024, 1, 2), -500, longPayee);
+    addTransaction(*m_state, m_account.id, QDate(2024, 1, 2), -500, kCutOffPayee);
     openScreen(m_account);
     m_screen->resize(m_screen->minimumSizeHint().width(), 500);
     QTRY_VERIFY(m_view->columnWidth(ReconciliationModel::PayeeColumn)
-                < m_view->fontMetrics().horizontalAdvance(longPayee));
+                < m_view->fontMetrics().horizontalAdvance(kCutOffPayee));
 
-    const auto toolTipAt = [&](int row) {
-        const QRect cell = m_view->visualRect(m_model->index(row, ReconciliationModel::PayeeColumn));
-        QHelpEvent event(QEvent::ToolTip, cell.center(), m_view->viewport()->mapToGlobal(cell.center()));
-        QApplication::sendEvent(m_view->viewport(), &event);
-        return QToolTip::isVisible() ? QToolTip::text() : QString();
-    };
-    QVERIFY(toolTipAt(0).isEmpty());
-    // The payee as plain text, never read as markup.
-    const QString tip = toolTipAt(1);
-    QVERIFY2(tip.contains(QStringLiteral("&lt;Company&gt; of the Greater Metropolitan Area")), qPrintable(tip));
-    QToolTip::hideText();
+    verifyCutOffCellToolTip(m_view, m_model->index(0, ReconciliationModel::PayeeColumn),
+                            m_model->index(1, ReconciliationModel::PayeeColumn));
 }
 
 void TestReconciliation::previousBalanceFollowsTheStartingBalance()
