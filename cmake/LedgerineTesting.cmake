@@ -13,7 +13,10 @@ set(LEDGERINE_TEST_SERVICE_URL "http://127.0.0.1:9")
 # tests/support/TestDataDir.h), so none touches the user's real one.
 function(ledgerine_add_test name)
   cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
-  add_executable(${name} ${ARG_SOURCES})
+  add_executable(${name} ${ARG_SOURCES} ${PROJECT_SOURCE_DIR}/tests/support/ClosedServices.cpp)
+  target_compile_definitions(${name} PRIVATE
+    LEDGERINE_TEST_UPDATE_URL="${LEDGERINE_TEST_UPDATE_URL}"
+    LEDGERINE_TEST_SERVICE_URL="${LEDGERINE_TEST_SERVICE_URL}")
   target_link_libraries(${name} PRIVATE ${ARG_LIBS} ledgerine_testsupport Qt6::Test)
   add_test(NAME ${name} COMMAND ${name})
   set_tests_properties(${name} PROPERTIES
