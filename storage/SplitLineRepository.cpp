@@ -38,6 +38,9 @@ QList<SplitLine> SplitLineRepository::listByTransaction(const QString& transacti
         return lines;
     while (statement.next())
         lines.append(schema::read<SplitLine>(statement.query()));
+    // Some of the lines would be saved back as all of them.
+    if (statement.failed())
+        lines.clear();
     return lines;
 }
 

@@ -61,9 +61,21 @@ void SqlStatement::reportFailure(const QByteArray& where, const QString& error)
     qWarning().noquote() << where.constData() << "failed:" << error;
 }
 
+bool SqlStatement::next()
+{
+    if (m_query->next())
+        return true;
+    // An error left by a failed exec() was logged then.
+    if (!m_failed && m_query->lastError().isValid())
+        report(false);
+    return false;
+}
+
 bool SqlStatement::report(bool ok)
 {
-    if (!ok)
+    if (!ok) {
+        m_failed = true;
         reportFailure(m_where, m_query->lastError().text());
+    }
     return ok;
 }

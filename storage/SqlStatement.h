@@ -35,7 +35,10 @@ public:
     static void reportFailure(const QByteArray& where, const QString& error);
 
     QSqlQuery& query() { return *m_query; }
-    bool next() { return m_query->next(); }
+    // The next row; false at the end, and when reading on fails (logged):
+    // failed() then tells a read cut short from a shorter answer.
+    bool next();
+    bool failed() const { return m_failed; }
     QVariant value(int index) const { return m_query->value(index); }
     int rowsAffected() const { return m_query->numRowsAffected(); }
 
@@ -47,5 +50,6 @@ private:
     QString m_sql;
     QByteArray m_where;
     bool m_prepared = false;
+    bool m_failed = false;
     int m_nextIndex = 0;
 };

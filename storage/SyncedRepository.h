@@ -146,14 +146,17 @@ QList<Record> SyncedRepository::fetchWhere(const QString& condition, const QVari
                                       .arg(schema::selectList<Record>(), QLatin1String(RecordSchema<Record>::table()));
     SqlStatement statement(prepared(select + condition), where(method));
     QList<Record> records;
-    const bool executed = statement.bindAll(values).exec();
-    if (ok)
-        *ok = executed;
-    if (!executed)
-        return records;
-    while (statement.next())
-        records.append(schema::read<Record>(statement.query()));
+    if (statement.bindAll(values).exec()) {
+        while (statement.next())
+            records.append(schema::read<Record>(statement.query()));
+    }
     statement.query().finish();
+    if (ok)
+        *ok = !statement.failed();
+    // Part of a list passes for all of it: a sync pass would miss rows, and a
+    // window would show a total that is not the account's.
+    if (statement.failed())
+        records.clear();
     return records;
 }
 

@@ -79,6 +79,24 @@ std::optional<QDateTime> readStoredForm(View text)
     return QDateTime();
 }
 
+// "yyyy-MM-ddTHH:mm:ss" with or without milliseconds, or a space for the
+// "T", and no zone: a UTC time. It is read as one directly: made as a local
+// time first, a stamp in the hour a clock change skips would be moved or lost.
+// nullopt for a text that names a zone or has another shape.
+std::optional<QDateTime> readZonelessForm(QStringView text)
+{
+    if (text.size() < 19 || (text[10] != u'T' && text[10] != u' '))
+        return std::nullopt;
+    const QStringView clock = text.mid(11);
+    if (clock.endsWith(u'Z') || clock.contains(u'+') || clock.contains(u'-'))
+        return std::nullopt;
+    const QDate date = readDate(text);
+    const QTime time = QTime::fromString(clock.toString(), Qt::ISODateWithMs);
+    if (date.isValid() && time.isValid())
+        return QDateTime(date, time, Qt::UTC);
+    return QDateTime();
+}
+
 } // namespace
 
 QDateTime nowUtc()
@@ -114,13 +132,8 @@ QDateTime parseTimestamp(const QString& text)
     const QStringView view(text);
     if (const std::optional<QDateTime> stored = readStoredForm(view))
         return *stored;
-    if (view.size() == 19 && view[10] == u' ') {
-        QDateTime sqlite = QDateTime::fromString(text, QStringLiteral("yyyy-MM-dd HH:mm:ss"));
-        if (!sqlite.isValid())
-            return {};
-        sqlite.setTimeSpec(Qt::UTC);
-        return sqlite;
-    }
+    if (const std::optional<QDateTime> zoneless = readZonelessForm(view))
+        return *zoneless;
     QDateTime parsed = QDateTime::fromString(text, Qt::ISODateWithMs);
     if (!parsed.isValid())
         return {};

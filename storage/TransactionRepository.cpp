@@ -129,6 +129,8 @@ QHash<QString, qint64> TransactionRepository::totalsByAccount() const
     while (statement.next())
         totals.insert(statement.value(0).toString(),
                       MoneySum::fromSplit(statement.value(1).toLongLong(), statement.value(2).toLongLong()).value());
+    if (statement.failed())
+        totals.clear();
     return totals;
 }
 

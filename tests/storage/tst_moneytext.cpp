@@ -1,6 +1,7 @@
 #include "storage/Money.h"
 #include "storage/Timestamp.h"
 
+#include <QScopeGuard>
 #include <QTest>
 
 #include <limits>
@@ -22,6 +23,7 @@ private Q_SLOTS:
     void readsImportAmounts();
     void roundTripsThroughText();
     void readsTimestampForms();
+    void readsZonelessTimestampsAsUtcAcrossLocalClockChanges();
     void readsIsoDates();
 };
 
@@ -286,6 +288,29 @@ void MoneyTextTest::readsTimestampForms()
     QCOMPARE(parseTimestamp(QByteArrayView("2026-12-06 20:46:41")), expected);
     QCOMPARE(parseTimestamp(QByteArrayView("2026-12-06T20:46:41.250Z")), expected.addMSecs(250));
     QVERIFY(!parseTimestamp(QByteArrayView("2026-12-06T25:46:41Z")).isValid());
+}
+
+void MoneyTextTest::readsZonelessTimestampsAsUtcAcrossLocalClockChanges()
+{
+    // 02:30 on that day does not exist on a Berlin clock, and 02:30 on the
+    // autumn day exists twice: a reading that passes through local time moves
+    // or loses such a stamp although it names a UTC time.
+    const QByteArray savedZone = qgetenv("TZ");
+    qputenv("TZ", "Europe/Berlin");
+    const auto restoreZone = qScopeGuard([&savedZone] {
+        if (savedZone.isNull())
+            qunsetenv("TZ");
+        else
+            qputenv("TZ", savedZone);
+    });
+    const QDateTime spring(QDate(2026, 3, 29), QTime(2, 30), Qt::UTC);
+    QCOMPARE(parseTimestamp(QStringLiteral("2026-03-29 02:30:00")), spring);
+    QCOMPARE(parseTimestamp(QStringLiteral("2026-03-29T02:30:00")), spring);
+    QCOMPARE(parseTimestamp(QStringLiteral("2026-03-29T02:30:00.250")), spring.addMSecs(250));
+    QCOMPARE(parseTimestamp(QByteArrayView("2026-03-29 02:30:00")), spring);
+    const QDateTime autumn(QDate(2026, 10, 25), QTime(2, 30), Qt::UTC);
+    QCOMPARE(parseTimestamp(QStringLiteral("2026-10-25T02:30:00")), autumn);
+    QCOMPARE(parseTimestamp(QStringLiteral("2026-10-25 02:30:00")), autumn);
 }
 
 void MoneyTextTest::readsIsoDates()

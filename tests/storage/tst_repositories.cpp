@@ -1,4 +1,5 @@
 #include "storage/Money.h"
+#include "storage/NativeConnection.h"
 #include "storage/RecordId.h"
 #include "storage/SqlStatement.h"
 #include "storage/Timestamp.h"
@@ -7,13 +8,17 @@
 
 #include <QRandomGenerator>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <QUuid>
 #include <QTest>
 
+#include <limits>
 #include <memory>
+
+#include <sqlite3.h>
 
 namespace {
 
@@ -56,6 +61,7 @@ private Q_SLOTS:
     void roundTripsEveryRecordType();
     void updateWritesOnlyItsColumns();
     void failedWritesReturnFalseAndLog();
+    void aReadCutShortGivesNoRowsRatherThanSome();
     void theInserterWritesAsTheRepositoryDoes();
     void orderedIdsAreUuidsInTheOrderMade();
     void softDeleteAndRestoreByAccountWithCutOff();
@@ -233,6 +239,41 @@ void RepositoriesTest::failedWritesReturnFalseAndLog()
     QVERIFY(!m_store->transactions.insert(
         makeTransaction(QStringLiteral("t"), QStringLiteral("no-such-account"), QDate(2025, 1, 1), 1)));
     QCOMPARE(transactionsChanged.count(), 0);
+}
+
+void RepositoriesTest::aReadCutShortGivesNoRowsRatherThanSome()
+{
+    QVERIFY(m_store->accounts.insert(makeAccount(QStringLiteral("a"), QStringLiteral("A"))));
+    constexpr int kRows = 200;
+    for (int i = 0; i < kRows; ++i) {
+        const QString id = QStringLiteral("t%1").arg(i, 3, 10, QLatin1Char('0'));
+        QVERIFY(m_store->transactions.insert(makeTransaction(id, QStringLiteral("a"), QDate(2025, 1, 1), i + 1)));
+    }
+
+    // SQLite ends a statement between two rows when its progress handler says
+    // so, as it does on an I/O error or a damaged page met half-way. The
+    // handler counts the steps of one whole read, then stops the next read
+    // half-way through.
+    sqlite3* handle = nativeconnection::handle(m_store->db.connection());
+    QVERIFY(handle);
+    struct Budget
+    {
+        qint64 used = 0;
+        qint64 limit = std::numeric_limits<qint64>::max();
+    } budget;
+    const auto handler = [](void* data) {
+        auto* b = static_cast<Budget*>(data);
+        return ++b->used > b->limit ? 1 : 0;
+    };
+    sqlite3_progress_handler(handle, 1, handler, &budget);
+    const auto stopHandler = qScopeGuard([handle] { sqlite3_progress_handler(handle, 0, nullptr, nullptr); });
+
+    QCOMPARE(m_store->transactions.listPending().size(), kRows);
+    budget.limit = budget.used / 2;
+    budget.used = 0;
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^TransactionRepository::listPending failed: ")));
+    QVERIFY(m_store->transactions.listPending().isEmpty());
+    QVERIFY(budget.used > budget.limit);
 }
 
 void RepositoriesTest::theInserterWritesAsTheRepositoryDoes()
