@@ -88,8 +88,7 @@ public:
         // A long write (an import, a restore) is open: marks set now would
         // go with it if it is rolled back.
         WritesHeld,
-        // The restart could not be written (logged); it may have been written
-        // in part, which a later try completes.
+        // The restart could not be written (logged); nothing changed.
         NotWritten,
     };
     // Readies Force Full Sync: every live local row is marked to be sent

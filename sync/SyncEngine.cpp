@@ -8,6 +8,7 @@
 #include "storage/PreferencesRepository.h"
 #include "storage/ReconciliationRepository.h"
 #include "storage/RecurringRepository.h"
+#include "storage/ScopedTransaction.h"
 #include "storage/Timestamp.h"
 #include "storage/TransactionRepository.h"
 #include "sync/ParkedRecords.h"
@@ -92,7 +93,11 @@ void SyncEngine::setWaitLimit(int milliseconds)
 bool SyncEngine::restartFromBeginning(LocalRows localRows)
 {
     dropRunningPass();
-    bool written = m_preferences->remove(QString::fromLatin1(PreferencesRepository::kSyncCursorKey));
+    // All of it or none: a cursor removed while the rows stay marked synced
+    // (or the reverse) would pull from the start yet never send them again.
+    ScopedTransaction transaction(QSqlDatabase::database());
+    bool written = transaction.isActive();
+    written = m_preferences->remove(QString::fromLatin1(PreferencesRepository::kSyncCursorKey)) && written;
     written = m_preferences->remove(QString::fromLatin1(kLastSyncTimestampKey)) && written;
     written = ParkedRecords().clear() && written;
     if (localRows == LocalRows::SendAgain) {
@@ -104,6 +109,7 @@ bool SyncEngine::restartFromBeginning(LocalRows localRows)
         }
         qInfo() << "Sync starts over:" << marked << "local rows are sent again";
     }
+    written = written && transaction.commit();
     if (!written)
         qWarning() << "Sync could not start over from the beginning";
     return written;

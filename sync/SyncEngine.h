@@ -80,7 +80,8 @@ public:
     // last sync and the records waiting for their account are removed, and
     // with SendAgain every live local row is set pending to be pushed again.
     // A pass that runs now is dropped; the caller asks for the next one.
-    // False (with a log line) when any of it could not be written.
+    // Written in one transaction: false (with a log line) when it could not
+    // be, and then nothing changed.
     bool restartFromBeginning(LocalRows localRows = LocalRows::KeepSyncMarks);
 
     static QString stateText(SyncState state);

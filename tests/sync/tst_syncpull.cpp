@@ -480,6 +480,17 @@ void SyncPullTest::restartRemovesWhatThePullKeptAndCanSendEveryRowAgain()
     QCOMPARE(SyncTestBed::parkedRecordCount(), 0);
     QCOMPARE(m_bed->accounts.getById("a1")->sync_status, SyncStatus::Synced);
 
+    // A full resync that cannot mark its rows changes nothing at all: a
+    // cursor gone while the rows stay marked synced would never send them.
+    m_bed->preferences.set(kCursorKey, QStringLiteral("c1"));
+    QSqlQuery refuse(QSqlDatabase::database());
+    QVERIFY(refuse.exec(QStringLiteral("CREATE TRIGGER refuse BEFORE UPDATE ON accounts "
+                                       "BEGIN SELECT RAISE(ABORT, 'refused'); END")));
+    QVERIFY(!m_bed->engine->restartFromBeginning(SyncEngine::LocalRows::SendAgain));
+    QCOMPARE(storedCursor(), QStringLiteral("c1"));
+    QCOMPARE(m_bed->accounts.getById("a1")->sync_status, SyncStatus::Synced);
+    QVERIFY(refuse.exec(QStringLiteral("DROP TRIGGER refuse")));
+
     // ... a full resync sends every live row again.
     QSignalSpy accountsChanged(&m_bed->accounts, &AccountRepository::accountsChanged);
     QVERIFY(m_bed->engine->restartFromBeginning(SyncEngine::LocalRows::SendAgain));
