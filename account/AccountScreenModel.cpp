@@ -15,6 +15,17 @@ using namespace Qt::StringLiterals;
 
 namespace TandAccount {
 
+namespace {
+
+// Whether a page's list still holds the record with this id.
+template <typename Record>
+bool lists(const QList<Record>& records, QString Record::*idField, const QString& id)
+{
+    return std::any_of(records.cbegin(), records.cend(), [&](const Record& record) { return record.*idField == id; });
+}
+
+} // namespace
+
 AccountScreenModel::AccountScreenModel(Client* client, QObject* parent)
     : QObject(parent)
     , m_client(client)
@@ -222,10 +233,7 @@ bool AccountScreenModel::revokeSession(const QString& sessionId)
     return startRemoval(
         sessionKey(sessionId),
         [this, sessionId](DoneCallback done) { m_client->authClient()->revokeSession(sessionId, std::move(done)); },
-        [this, sessionId] {
-            return std::any_of(m_sessions.cbegin(), m_sessions.cend(),
-                               [&sessionId](const Session& session) { return session.id == sessionId; });
-        },
+        [this, sessionId] { return lists(m_sessions, &Session::id, sessionId); },
         u"Session revoked."_s, u"Failed to revoke session."_s, &AccountScreenModel::refreshSessions);
 }
 
@@ -254,10 +262,7 @@ bool AccountScreenModel::removeMember(const GroupMember& member)
         [this, id = member.account_id](DoneCallback done) {
             m_client->accountClient()->removeMember(id, std::move(done));
         },
-        [this, id = member.account_id] {
-            return std::any_of(m_group.members.cbegin(), m_group.members.cend(),
-                               [&id](const GroupMember& listed) { return listed.account_id == id; });
-        },
+        [this, id = member.account_id] { return lists(m_group.members, &GroupMember::account_id, id); },
         u"%1 removed."_s.arg(name), u"Failed to remove %1."_s.arg(name), &AccountScreenModel::refreshGroup);
 }
 
@@ -268,10 +273,7 @@ bool AccountScreenModel::revokeInvitation(const QString& invitationId)
         [this, invitationId](DoneCallback done) {
             m_client->accountClient()->revokeInvitation(invitationId, std::move(done));
         },
-        [this, invitationId] {
-            return std::any_of(m_group.pending_invitations.cbegin(), m_group.pending_invitations.cend(),
-                               [&invitationId](const GroupInvitation& listed) { return listed.id == invitationId; });
-        },
+        [this, invitationId] { return lists(m_group.pending_invitations, &GroupInvitation::id, invitationId); },
         u"Invitation revoked."_s, u"Failed to revoke invitation."_s, &AccountScreenModel::refreshGroup);
 }
 
@@ -280,10 +282,7 @@ bool AccountScreenModel::removeDevice(const Device& device)
     return startRemoval(
         deviceKey(device.id),
         [this, id = device.id](DoneCallback done) { m_client->accountClient()->removeDevice(id, std::move(done)); },
-        [this, id = device.id] {
-            return std::any_of(m_devices.cbegin(), m_devices.cend(),
-                               [&id](const Device& listed) { return listed.id == id; });
-        },
+        [this, id = device.id] { return lists(m_devices, &Device::id, id); },
         u"Device removed."_s, u"Failed to remove device."_s, &AccountScreenModel::refreshDevices);
 }
 
