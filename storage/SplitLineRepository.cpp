@@ -1,8 +1,13 @@
 #include "storage/SplitLineRepository.h"
 
+#include "storage/Money.h"
+#include "storage/RecordId.h"
 #include "storage/RecordSchema.h"
 #include "storage/SqlStatement.h"
 #include "storage/Timestamp.h"
+
+#include <QSqlQuery>
+#include <QtDebug>
 
 SplitLineRepository::SplitLineRepository(Database* database, QObject* parent)
     : QObject(parent)
@@ -49,4 +54,33 @@ bool SplitLineRepository::deleteByTransaction(const QString& transactionId)
     SqlStatement statement(m_database->connection(), QStringLiteral("DELETE FROM split_lines WHERE transaction_id = ?"),
                            "SplitLineRepository::deleteByTransaction");
     return statement.bind(transactionId).exec();
+}
+
+SplitLineRepository::Balance SplitLineRepository::balance(const QString& transactionId, qint64 amount,
+                                                          const QDateTime& stamp)
+{
+    SqlStatement statement(m_database->connection(),
+                           QStringLiteral("SELECT amount FROM split_lines WHERE transaction_id = ?"),
+                           "SplitLineRepository::balance");
+    if (!statement.bind(transactionId).exec())
+        return Balance::Failed;
+    MoneySum remainder(amount);
+    while (statement.next())
+        remainder -= statement.query().value(0).toLongLong();
+    if (statement.failed())
+        return Balance::Failed;
+    if (remainder.fits() && remainder.value() == 0)
+        return Balance::Whole;
+    if (!remainder.fits() || qAbs(remainder.value()) > kMaxAmountMinorUnits) {
+        qWarning().noquote() << "The split lines of transaction" << transactionId
+                             << "are beyond any amount: no remainder line added";
+        return Balance::Failed;
+    }
+    SplitLine line;
+    line.id = newRecordId();
+    line.transaction_id = transactionId;
+    line.amount = remainder.value();
+    line.created_at = stamp;
+    line.updated_at = stamp;
+    return insert(line) ? Balance::RemainderAdded : Balance::Failed;
 }

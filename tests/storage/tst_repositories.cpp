@@ -63,6 +63,7 @@ private Q_SLOTS:
     void failedWritesReturnFalseAndLog();
     void aReadCutShortGivesNoRowsRatherThanSome();
     void theInserterWritesAsTheRepositoryDoes();
+    void splitLinesThatDoNotAddUpGetARemainderLine();
     void orderedIdsAreUuidsInTheOrderMade();
     void softDeleteAndRestoreByAccountWithCutOff();
     void restoresAndListsAccounts();
@@ -324,6 +325,33 @@ void RepositoriesTest::theInserterWritesAsTheRepositoryDoes()
     QCOMPARE(stored(full.id), byRepository[0]);
     QCOMPARE(stored(plain.id), byRepository[1]);
     QCOMPARE(m_store->transactions.getById(full.id), full);
+}
+
+void RepositoriesTest::splitLinesThatDoNotAddUpGetARemainderLine()
+{
+    QVERIFY(m_store->accounts.insert(makeAccount(QStringLiteral("acc-1"), QStringLiteral("Checking"))));
+    Transaction t = makeTransaction(QStringLiteral("t-1"), QStringLiteral("acc-1"), QDate(2025, 3, 1), -10000);
+    t.is_split = true;
+    QVERIFY(m_store->transactions.insert(t));
+    SplitLine line;
+    line.id = QStringLiteral("s-1");
+    line.transaction_id = t.id;
+    line.amount = -6000;
+    QVERIFY(m_store->splitLines.insert(line));
+
+    QCOMPARE(m_store->splitLines.balance(t.id, t.amount, kUpdated), SplitLineRepository::Balance::RemainderAdded);
+    const QList<SplitLine> lines = m_store->splitLines.listByTransaction(t.id);
+    QCOMPARE(lines.size(), 2);
+    QCOMPARE(lines.last().amount, -4000);
+    QVERIFY(lines.last().category_id.isEmpty());
+    QCOMPARE(m_store->splitLines.balance(t.id, t.amount, kUpdated), SplitLineRepository::Balance::Whole);
+
+    // A split with no lines at all is one uncategorized line of its amount.
+    Transaction bare = makeTransaction(QStringLiteral("t-2"), QStringLiteral("acc-1"), QDate(2025, 3, 1), 2500);
+    bare.is_split = true;
+    QVERIFY(m_store->transactions.insert(bare));
+    QCOMPARE(m_store->splitLines.balance(bare.id, bare.amount, kUpdated), SplitLineRepository::Balance::RemainderAdded);
+    QCOMPARE(m_store->splitLines.listByTransaction(bare.id).value(0).amount, 2500);
 }
 
 void RepositoriesTest::orderedIdsAreUuidsInTheOrderMade()
