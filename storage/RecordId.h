@@ -2,6 +2,12 @@
 
 #include <QString>
 
+// The longest id the program takes from outside (the sync service, a backup,
+// a user id in a request path). Ours are 36 characters; an id beyond this is
+// refused with its record rather than stored, since it could not even name a
+// file in a backup.
+inline constexpr qsizetype kMaxRecordIdLength = 256;
+
 // A new record's id: a random UUID without braces, the form every table and
 // the sync service use.
 QString newRecordId();
