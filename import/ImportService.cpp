@@ -84,8 +84,10 @@ void addSplitRemainder(QifImportRecord& record)
 // The records of the files and where each goes, amounts read in the currency
 // of the account it goes into; a record with an amount of more decimals than
 // that currency has is noted in `result`. `mapping` is by lower-cased source
-// name; a file's transactions outside any account block go by the file's path.
+// name; a file's transactions outside any account block go by the file's path
+// in `fileMapping`.
 QList<QifImportRecord> importRecords(const QList<QifFileSet::File>& files, const QHash<QString, QString>& mapping,
+                                     const QHash<QString, QString>& fileMapping,
                                      const QHash<QString, Currency>& currencies, ImportResult& result)
 {
     QList<QifImportRecord> records;
@@ -97,11 +99,15 @@ QList<QifImportRecord> importRecords(const QList<QifFileSet::File>& files, const
             static_cast<QifTransaction&>(record) = transaction;
             record.file = file.path;
             record.fileIndex = fileIndex;
-            const QString& source = transaction.sourceAccount.isEmpty() ? file.path : transaction.sourceAccount;
-            auto target = targets.constFind(source);
-            if (target == targets.cend())
-                target = targets.insert(source, mapping.value(source.toLower()));
-            record.targetAccountId = *target;
+            const QString& source = transaction.sourceAccount;
+            if (source.isEmpty()) {
+                record.targetAccountId = fileMapping.value(file.path);
+            } else {
+                auto target = targets.constFind(source);
+                if (target == targets.cend())
+                    target = targets.insert(source, mapping.value(source.toLower()));
+                record.targetAccountId = *target;
+            }
             if (record.targetAccountId.isEmpty())
                 continue;
             record.transactionId = newOrderedRecordId();
@@ -335,11 +341,18 @@ ImportResult ImportService::importQif(const QStringList& files, const QHash<QStr
         return refused(what, tr("Another import is running."));
     const QScopedValueRollback running(m_running, true);
 
+    // Account names match without regard to case, paths as they are: on
+    // this system Bank.qif and bank.qif are two files, of two accounts.
+    const QSet<QString> paths(files.cbegin(), files.cend());
     QHash<QString, QString> mapping;
+    QHash<QString, QString> fileMapping;
     QHash<QString, Currency> currencies;
     QHash<QString, qint64> startingBalances;
     for (auto it = accountMap.cbegin(); it != accountMap.cend(); ++it) {
-        mapping.insert(it.key().toLower(), it.value());
+        if (paths.contains(it.key()))
+            fileMapping.insert(it.key(), it.value());
+        else
+            mapping.insert(it.key().toLower(), it.value());
         if (it.value().isEmpty() || currencies.contains(it.value()))
             continue;
         const std::optional<Account> account = m_accounts->getById(it.value());
@@ -368,7 +381,7 @@ ImportResult ImportService::importQif(const QStringList& files, const QHash<QStr
             listedCategories.append(category);
         }
     }
-    QList<QifImportRecord> records = importRecords(fileSet.files(), mapping, currencies, result);
+    QList<QifImportRecord> records = importRecords(fileSet.files(), mapping, fileMapping, currencies, result);
 
     const QDateTime now = nowUtc();
     ImportCategories categories(m_categories, now);

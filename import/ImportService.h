@@ -57,8 +57,8 @@ public:
 
     // Imports the transactions of the QIF files into the accounts that
     // `accountMap` maps their source accounts to (QifSourceAccount::name to
-    // an account id; names match without regard to case; a name mapped to
-    // an empty id, or not at all, is skipped). Categories are created as
+    // an account id; names match without regard to case, a file's path as
+    // it is written; a name mapped to an empty id, or not at all, is skipped). Categories are created as
     // needed (Income when a category list says so), split lines kept, and a
     // record whose match key the account already holds, or an earlier file
     // of the same import writes, is a duplicate (as often as they hold it),
