@@ -164,6 +164,33 @@ QHash<QString, QString> transferTargets(const QHash<QString, QString>& mapping, 
     return targets;
 }
 
+// Names the row `what` names, which was not imported for `fault`, so that
+// the user can find it in the file.
+void noteUnreadRow(ImportResult& result, const QString& what, CsvRowFault fault, bool formatChosen,
+                   Currency currency)
+{
+    switch (fault) {
+    case CsvRowFault::MissingField:
+        result.noteRecord(ImportService::tr("%1: the row has no field in the date, payee or amount column; it was "
+                                            "not imported.")
+                              .arg(what));
+        return;
+    case CsvRowFault::Date:
+        result.noteRecord(formatChosen
+                              ? ImportService::tr("%1: the date does not match the chosen date format; the row was "
+                                                  "not imported.")
+                                    .arg(what)
+                              : ImportService::tr("%1: the date cannot be read; the row was not imported.").arg(what));
+        return;
+    case CsvRowFault::Amount:
+        result.noteRecord(ImportService::tr("%1: the amount cannot be read; the row was not imported.").arg(what));
+        return;
+    case CsvRowFault::AmountDecimals:
+        ImportService::noteBeyondDecimals(result, what, currency);
+        return;
+    }
+}
+
 } // namespace
 
 ImportService::ImportService(Database* database, AccountRepository* accounts, TransactionRepository* transactions,
@@ -250,15 +277,15 @@ ImportResult ImportService::importCsv(const QString& filePath, const QString& ac
                 }
                 if (!progress.next())
                     return false;
-                bool beyondDecimals = false;
-                const std::optional<CsvRecord> record =
-                    row.tooLong ? std::nullopt : reader.read(row.fields, &beyondDecimals);
+                CsvRowFault fault = CsvRowFault::MissingField;
+                const std::optional<CsvRecord> record = row.tooLong ? std::nullopt : reader.read(row.fields, &fault);
                 if (!record) {
                     ++result.unparseable;
+                    const QString what = tr("Line %1").arg(row.line);
                     if (row.tooLong)
-                        noteOverlong(result, tr("Line %1").arg(row.line));
-                    else if (beyondDecimals)
-                        noteBeyondDecimals(result, tr("Line %1").arg(row.line), account->currency);
+                        noteOverlong(result, what);
+                    else
+                        noteUnreadRow(result, what, fault, !mapping.dateFormat.isEmpty(), account->currency);
                     return true;
                 }
                 const auto match = existing.find(matchKey(record->date, record->amount, record->payee));
