@@ -441,15 +441,23 @@ void ImportScreen::onFormatChanged()
     m_accountLabel->setVisible(csv);
     m_accountCombo->setVisible(csv);
     m_formatLabel->setBuddy(csv ? m_csvButton : m_qifButton);
-    // A choice of the other format cannot be imported as this one.
-    clearChoice();
+    // QIF files cannot be imported as CSV, so going back to CSV drops them.
+    // A CSV file stays chosen while QIF is looked at, with its preview and
+    // mapping, until QIF files are chosen in its place.
+    if (csv) {
+        m_qifFilePaths.clear();
+        removeQifMappingRows();
+        m_qifSection->hide();
+    }
+    showChosenFiles();
+    updateImportButton();
 }
 
 void ImportScreen::clearChoice()
 {
     m_csvFilePath.clear();
     m_qifFilePaths.clear();
-    setFileText(tr("No file selected"), QString());
+    showChosenFiles();
     m_previewTable->clear();
     m_previewTable->setRowCount(0);
     m_previewTable->setColumnCount(0);
@@ -458,6 +466,22 @@ void ImportScreen::clearChoice()
     removeQifMappingRows();
     m_qifSection->hide();
     updateImportButton();
+}
+
+void ImportScreen::showChosenFiles()
+{
+    const QStringList paths =
+        m_csvButton->isChecked() ? (m_csvFilePath.isEmpty() ? QStringList() : QStringList{m_csvFilePath})
+                                 : m_qifFilePaths;
+    QStringList nativePaths;
+    for (const QString& path : paths)
+        nativePaths << QDir::toNativeSeparators(path);
+    if (paths.isEmpty())
+        setFileText(tr("No file selected"), QString());
+    else if (paths.size() == 1)
+        setFileText(QFileInfo(paths.first()).fileName(), nativePaths.first());
+    else
+        setFileText(tr("%n file(s) selected", nullptr, int(paths.size())), nativePaths.join(u'\n'));
 }
 
 void ImportScreen::setFileText(const QString& text, const QString& toolTip)
@@ -479,7 +503,7 @@ bool ImportScreen::eventFilter(QObject* watched, QEvent* event)
 
 void ImportScreen::updateImportButton()
 {
-    m_importButton->setEnabled(!m_csvFilePath.isEmpty() || !m_qifFilePaths.isEmpty());
+    m_importButton->setEnabled(m_csvButton->isChecked() ? !m_csvFilePath.isEmpty() : !m_qifFilePaths.isEmpty());
 }
 
 void ImportScreen::selectFile()
@@ -513,7 +537,7 @@ void ImportScreen::chooseCsvFile(const QString& path)
         m_lastColumnCount = -1;
     clearChoice();
     m_csvFilePath = path;
-    setFileText(QFileInfo(path).fileName(), QDir::toNativeSeparators(path));
+    showChosenFiles();
     showPreview(*preview);
     updateImportButton();
 }
@@ -589,13 +613,7 @@ void ImportScreen::chooseQifFiles(const QStringList& paths)
     m_qifButton->setChecked(true);
     clearChoice();
     m_qifFilePaths = paths;
-    QStringList nativePaths;
-    for (const QString& path : paths)
-        nativePaths << QDir::toNativeSeparators(path);
-    if (paths.size() == 1)
-        setFileText(QFileInfo(paths.first()).fileName(), nativePaths.first());
-    else
-        setFileText(tr("%n file(s) selected", nullptr, int(paths.size())), nativePaths.join(u'\n'));
+    showChosenFiles();
     buildQifMappingRows(scan.accounts);
     m_qifSection->show();
     updateImportButton();

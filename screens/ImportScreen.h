@@ -101,6 +101,8 @@ private:
     void onFormatChanged();
     // Forgets the chosen file or files and what was read from them.
     void clearChoice();
+    // The file label names what is chosen for the format checked.
+    void showChosenFiles();
     void setFileText(const QString& text, const QString& toolTip);
     void showPreview(const CsvPreview& preview);
     void buildQifMappingRows(const QList<QifSourceAccount>& sources);

@@ -21,6 +21,7 @@
 #include <QComboBox>
 #include <QDateEdit>
 #include <QDialogButtonBox>
+#include <QDir>
 #include <QFileDialog>
 #include <QFile>
 #include <QFormLayout>
@@ -494,6 +495,19 @@ void TestImportScreen::columnChoicesFollowTheFirstRowAndKeepTheMapping()
     screen()->chooseCsvFile(first);
     QCOMPARE(combo("payeeColumnCombo")->currentIndex(), 3);
     CsvColumnMapping mapping = screen()->csvMapping();
+    QCOMPARE(mapping.payeeColumn, 3);
+    QCOMPARE(mapping.memoColumn, 1);
+    QCOMPARE(mapping.categoryColumn, 3);
+
+    // ... and so do the file and its preview across a look at QIF and back.
+    auto* importButton = screen()->findChild<QPushButton*>(QStringLiteral("importButton"));
+    screen()->findChild<QRadioButton*>(QStringLiteral("qifButton"))->setChecked(true);
+    QVERIFY(!importButton->isEnabled());
+    screen()->findChild<QRadioButton*>(QStringLiteral("csvButton"))->setChecked(true);
+    QVERIFY(importButton->isEnabled());
+    QCOMPARE(screen()->findChild<QLabel*>(QStringLiteral("fileLabel"))->toolTip(), QDir::toNativeSeparators(first));
+    QCOMPARE(screen()->findChild<QTableWidget*>(QStringLiteral("previewTable"))->rowCount(), 1);
+    mapping = screen()->csvMapping();
     QCOMPARE(mapping.payeeColumn, 3);
     QCOMPARE(mapping.memoColumn, 1);
     QCOMPARE(mapping.categoryColumn, 3);
