@@ -418,10 +418,12 @@ void ImportScreen::arrangeColumnChoices(bool sideBySide)
     m_choiceGrid->setColumnStretch(3, sideBySide ? 1 : 0);
 }
 
-void ImportScreen::refresh()
+void ImportScreen::refresh(const QString& shownAccountId)
 {
     resetForm();
     reloadAccounts();
+    if (const int shown = m_accountCombo->findData(shownAccountId); shown >= 0)
+        m_accountCombo->setCurrentIndex(shown);
 }
 
 void ImportScreen::resetForm()
