@@ -575,6 +575,11 @@ void ImportScreen::showPreview(const CsvPreview& preview)
     for (int column = 0; column < columns; ++column)
         headers << tr("Col %1").arg(column);
     m_previewTable->setHorizontalHeaderLabels(headers);
+    // Numbered by line, so that a row the summary names is found here.
+    QStringList lines;
+    for (const qsizetype line : preview.lines())
+        lines << QString::number(line);
+    m_previewTable->setVerticalHeaderLabels(lines);
     for (int row = 0; row < rows.size(); ++row) {
         const QStringList& fields = rows[row];
         for (int column = 0; column < columns && column < fields.size(); ++column)

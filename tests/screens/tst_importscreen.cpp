@@ -450,6 +450,11 @@ void TestImportScreen::previewShowsQuotedFieldsAsTheImportStoresThem()
     auto* table = screen()->findChild<QTableWidget*>(QStringLiteral("previewTable"));
     QCOMPARE(table->rowCount(), 4);
     QCOMPARE(table->columnCount(), 4);
+    // Each row is numbered by the line it starts on, as the summary names it.
+    QStringList lines;
+    for (int row = 0; row < table->rowCount(); ++row)
+        lines << table->model()->headerData(row, Qt::Vertical).toString();
+    QCOMPARE(lines, QStringList({"1", "2", "4", "5"}));
     QList<QStringList> shown;
     for (int row = 1; row < table->rowCount(); ++row) {
         QStringList fields;
