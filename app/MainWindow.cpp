@@ -692,7 +692,7 @@ void MainWindow::showImportWindow()
         m_importScreen->activateWindow();
         return;
     }
-    m_importScreen->refresh();
+    m_importScreen->refresh(m_currentAccountId);
     showTopLevel(m_importScreen.get(), tr("Import Transactions"), kImportWindowSize * fontScalePercent() / 100);
 }
 

@@ -15,6 +15,7 @@ struct CsvColumnMapping
     // The first row names the columns and is not imported.
     bool hasHeader = true;
     // A Qt date format (see DateFormat); empty to detect the form of the
-    // column's dates. A date the format does not read is detected too.
+    // column's dates. A date the format does not read makes its row
+    // unreadable.
     QString dateFormat;
 };

@@ -26,19 +26,24 @@ void CsvRecordReader::voteOnDateOrder(const CsvColumnMapping& mapping, const QSt
     votes.add(readNumericDate(text, DateOrder::DayFirst), readNumericDate(text, DateOrder::MonthFirst));
 }
 
-std::optional<CsvRecord> CsvRecordReader::read(const QStringList& row, bool* amountBeyondDecimals) const
+std::optional<CsvRecord> CsvRecordReader::read(const QStringList& row, CsvRowFault* fault) const
 {
+    const auto fail = [fault](CsvRowFault why) {
+        if (fault)
+            *fault = why;
+        return std::nullopt;
+    };
     if (!hasColumn(row, m_mapping.dateColumn) || !hasColumn(row, m_mapping.payeeColumn)
         || !hasColumn(row, m_mapping.amountColumn))
-        return std::nullopt;
+        return fail(CsvRowFault::MissingField);
     CsvRecord record;
     record.date = readDate(row[m_mapping.dateColumn]);
     if (!record.date.isValid())
-        return std::nullopt;
-    const std::optional<qint64> amount =
-        readImportAmount(row[m_mapping.amountColumn], m_currency, amountBeyondDecimals);
+        return fail(CsvRowFault::Date);
+    bool beyondDecimals = false;
+    const std::optional<qint64> amount = readImportAmount(row[m_mapping.amountColumn], m_currency, &beyondDecimals);
     if (!amount)
-        return std::nullopt;
+        return fail(beyondDecimals ? CsvRowFault::AmountDecimals : CsvRowFault::Amount);
     record.amount = *amount;
     record.payee = row[m_mapping.payeeColumn];
     if (hasColumn(row, m_mapping.memoColumn))
@@ -50,10 +55,7 @@ std::optional<CsvRecord> CsvRecordReader::read(const QStringList& row, bool* amo
 
 QDate CsvRecordReader::readDate(const QString& text) const
 {
-    if (m_format) {
-        const QDate date = withinImportYears(m_format->read(text));
-        if (date.isValid())
-            return date;
-    }
+    if (m_format)
+        return withinImportYears(m_format->read(text));
     return readDateAuto(text, m_order);
 }

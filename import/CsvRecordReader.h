@@ -21,13 +21,25 @@ struct CsvRecord
     QString category;
 };
 
+// Why a row is no transaction.
+enum class CsvRowFault {
+    // No field at the date, payee or amount column.
+    MissingField,
+    Date,
+    Amount,
+    // The amount has more decimals than the currency (see readImportAmount).
+    AmountDecimals,
+};
+
 class DateOrderVotes;
 
 // Reads the rows of one CSV file by its column mapping. Dates are read by the
-// mapping's format, else detected, numeric ones in the day/month order decided
-// once from the file's whole date column (see voteOnDateOrder), so that every
-// row is read alike. Amounts are read with readImportAmount in the target
-// account's currency.
+// mapping's format when it gives one, and only by it: the user chose it for
+// this file, and a date it does not read is a row the user should hear of,
+// not one read otherwise without a word. Without a format they are detected,
+// numeric ones in the day/month order decided once from the file's whole date
+// column (see voteOnDateOrder), so that every row is read alike. Amounts are
+// read with readImportAmount in the target account's currency.
 class CsvRecordReader
 {
 public:
@@ -38,9 +50,8 @@ public:
 
     // None when the row has no date, payee or amount field, or its date or
     // amount is unreadable: such a row is no transaction, never one of 0.
-    // `amountBeyondDecimals`, when given, tells whether the amount was
-    // unreadable only for its decimals (see readImportAmount).
-    std::optional<CsvRecord> read(const QStringList& row, bool* amountBeyondDecimals = nullptr) const;
+    // `fault`, when given, tells why.
+    std::optional<CsvRecord> read(const QStringList& row, CsvRowFault* fault = nullptr) const;
 
 private:
     QDate readDate(const QString& text) const;

@@ -84,8 +84,10 @@ void addSplitRemainder(QifImportRecord& record)
 // The records of the files and where each goes, amounts read in the currency
 // of the account it goes into; a record with an amount of more decimals than
 // that currency has is noted in `result`. `mapping` is by lower-cased source
-// name; a file's transactions outside any account block go by the file's path.
+// name; a file's transactions outside any account block go by the file's path
+// in `fileMapping`.
 QList<QifImportRecord> importRecords(const QList<QifFileSet::File>& files, const QHash<QString, QString>& mapping,
+                                     const QHash<QString, QString>& fileMapping,
                                      const QHash<QString, Currency>& currencies, ImportResult& result)
 {
     QList<QifImportRecord> records;
@@ -97,11 +99,15 @@ QList<QifImportRecord> importRecords(const QList<QifFileSet::File>& files, const
             static_cast<QifTransaction&>(record) = transaction;
             record.file = file.path;
             record.fileIndex = fileIndex;
-            const QString& source = transaction.sourceAccount.isEmpty() ? file.path : transaction.sourceAccount;
-            auto target = targets.constFind(source);
-            if (target == targets.cend())
-                target = targets.insert(source, mapping.value(source.toLower()));
-            record.targetAccountId = *target;
+            const QString& source = transaction.sourceAccount;
+            if (source.isEmpty()) {
+                record.targetAccountId = fileMapping.value(file.path);
+            } else {
+                auto target = targets.constFind(source);
+                if (target == targets.cend())
+                    target = targets.insert(source, mapping.value(source.toLower()));
+                record.targetAccountId = *target;
+            }
             if (record.targetAccountId.isEmpty())
                 continue;
             record.transactionId = newOrderedRecordId();
@@ -156,6 +162,33 @@ QHash<QString, QString> transferTargets(const QHash<QString, QString>& mapping, 
             targets.insert(it.key(), it.value());
     }
     return targets;
+}
+
+// Names the row `what` names, which was not imported for `fault`, so that
+// the user can find it in the file.
+void noteUnreadRow(ImportResult& result, const QString& what, CsvRowFault fault, bool formatChosen,
+                   Currency currency)
+{
+    switch (fault) {
+    case CsvRowFault::MissingField:
+        result.noteRecord(ImportService::tr("%1: the row has no field in the date, payee or amount column; it was "
+                                            "not imported.")
+                              .arg(what));
+        return;
+    case CsvRowFault::Date:
+        result.noteRecord(formatChosen
+                              ? ImportService::tr("%1: the date does not match the chosen date format; the row was "
+                                                  "not imported.")
+                                    .arg(what)
+                              : ImportService::tr("%1: the date cannot be read; the row was not imported.").arg(what));
+        return;
+    case CsvRowFault::Amount:
+        result.noteRecord(ImportService::tr("%1: the amount cannot be read; the row was not imported.").arg(what));
+        return;
+    case CsvRowFault::AmountDecimals:
+        ImportService::noteBeyondDecimals(result, what, currency);
+        return;
+    }
 }
 
 } // namespace
@@ -244,15 +277,15 @@ ImportResult ImportService::importCsv(const QString& filePath, const QString& ac
                 }
                 if (!progress.next())
                     return false;
-                bool beyondDecimals = false;
-                const std::optional<CsvRecord> record =
-                    row.tooLong ? std::nullopt : reader.read(row.fields, &beyondDecimals);
+                CsvRowFault fault = CsvRowFault::MissingField;
+                const std::optional<CsvRecord> record = row.tooLong ? std::nullopt : reader.read(row.fields, &fault);
                 if (!record) {
                     ++result.unparseable;
+                    const QString what = tr("Line %1").arg(row.line);
                     if (row.tooLong)
-                        noteOverlong(result, tr("Line %1").arg(row.line));
-                    else if (beyondDecimals)
-                        noteBeyondDecimals(result, tr("Line %1").arg(row.line), account->currency);
+                        noteOverlong(result, what);
+                    else
+                        noteUnreadRow(result, what, fault, !mapping.dateFormat.isEmpty(), account->currency);
                     return true;
                 }
                 const auto match = existing.find(matchKey(record->date, record->amount, record->payee));
@@ -335,11 +368,18 @@ ImportResult ImportService::importQif(const QStringList& files, const QHash<QStr
         return refused(what, tr("Another import is running."));
     const QScopedValueRollback running(m_running, true);
 
+    // Account names match without regard to case, paths as they are: on
+    // this system Bank.qif and bank.qif are two files, of two accounts.
+    const QSet<QString> paths(files.cbegin(), files.cend());
     QHash<QString, QString> mapping;
+    QHash<QString, QString> fileMapping;
     QHash<QString, Currency> currencies;
     QHash<QString, qint64> startingBalances;
     for (auto it = accountMap.cbegin(); it != accountMap.cend(); ++it) {
-        mapping.insert(it.key().toLower(), it.value());
+        if (paths.contains(it.key()))
+            fileMapping.insert(it.key(), it.value());
+        else
+            mapping.insert(it.key().toLower(), it.value());
         if (it.value().isEmpty() || currencies.contains(it.value()))
             continue;
         const std::optional<Account> account = m_accounts->getById(it.value());
@@ -368,7 +408,7 @@ ImportResult ImportService::importQif(const QStringList& files, const QHash<QStr
             listedCategories.append(category);
         }
     }
-    QList<QifImportRecord> records = importRecords(fileSet.files(), mapping, currencies, result);
+    QList<QifImportRecord> records = importRecords(fileSet.files(), mapping, fileMapping, currencies, result);
 
     const QDateTime now = nowUtc();
     ImportCategories categories(m_categories, now);

@@ -44,7 +44,8 @@ public:
     // whose match key the account already holds is a duplicate, once for each
     // such transaction; a category named by a row is created when missing.
     // Every line of the file is counted somewhere: a quote left open counts
-    // each line after it as unparseable, and says so in the notes.
+    // each line after it as unparseable, and says so in the notes; any other
+    // row not read is named in the notes by the line it starts on.
     // Refused (failed, no signals, nothing written) when the account is not
     // live, the file cannot be read (see ImportFile) or another import runs.
     ImportResult importCsv(const QString& filePath, const QString& accountId, const CsvColumnMapping& mapping);
@@ -57,8 +58,8 @@ public:
 
     // Imports the transactions of the QIF files into the accounts that
     // `accountMap` maps their source accounts to (QifSourceAccount::name to
-    // an account id; names match without regard to case; a name mapped to
-    // an empty id, or not at all, is skipped). Categories are created as
+    // an account id; names match without regard to case, a file's path as
+    // it is written; a name mapped to an empty id, or not at all, is skipped). Categories are created as
     // needed (Income when a category list says so), split lines kept, and a
     // record whose match key the account already holds, or an earlier file
     // of the same import writes, is a duplicate (as often as they hold it),

@@ -26,6 +26,7 @@ CsvPreview::CsvPreview(QByteArrayView bytes)
             m_columnRow = row.fields;
         }
         m_rows.append(std::move(row.fields));
+        m_lines.append(row.line);
         return true;
     });
 }

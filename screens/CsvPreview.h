@@ -38,6 +38,10 @@ public:
     static std::optional<CsvPreview> read(const QString& path, QString* failure);
 
     const QList<QStringList>& rows() const { return m_rows; }
+    // The line of the file each row starts on, as the import names a row it
+    // could not read: a quoted field with line breaks makes it differ from
+    // the row's place.
+    const QList<qsizetype>& lines() const { return m_lines; }
     bool isEmpty() const { return m_rows.isEmpty(); }
     // The file holds more rows than rows() shows.
     bool isCut() const { return m_cut; }
@@ -50,6 +54,7 @@ public:
 
 private:
     QList<QStringList> m_rows;
+    QList<qsizetype> m_lines;
     // The fields of the row the columns come from.
     QStringList m_columnRow;
     bool m_cut = false;

@@ -418,10 +418,12 @@ void ImportScreen::arrangeColumnChoices(bool sideBySide)
     m_choiceGrid->setColumnStretch(3, sideBySide ? 1 : 0);
 }
 
-void ImportScreen::refresh()
+void ImportScreen::refresh(const QString& shownAccountId)
 {
     resetForm();
     reloadAccounts();
+    if (const int shown = m_accountCombo->findData(shownAccountId); shown >= 0)
+        m_accountCombo->setCurrentIndex(shown);
 }
 
 void ImportScreen::resetForm()
@@ -441,15 +443,23 @@ void ImportScreen::onFormatChanged()
     m_accountLabel->setVisible(csv);
     m_accountCombo->setVisible(csv);
     m_formatLabel->setBuddy(csv ? m_csvButton : m_qifButton);
-    // A choice of the other format cannot be imported as this one.
-    clearChoice();
+    // QIF files cannot be imported as CSV, so going back to CSV drops them.
+    // A CSV file stays chosen while QIF is looked at, with its preview and
+    // mapping, until QIF files are chosen in its place.
+    if (csv) {
+        m_qifFilePaths.clear();
+        removeQifMappingRows();
+        m_qifSection->hide();
+    }
+    showChosenFiles();
+    updateImportButton();
 }
 
 void ImportScreen::clearChoice()
 {
     m_csvFilePath.clear();
     m_qifFilePaths.clear();
-    setFileText(tr("No file selected"), QString());
+    showChosenFiles();
     m_previewTable->clear();
     m_previewTable->setRowCount(0);
     m_previewTable->setColumnCount(0);
@@ -458,6 +468,22 @@ void ImportScreen::clearChoice()
     removeQifMappingRows();
     m_qifSection->hide();
     updateImportButton();
+}
+
+void ImportScreen::showChosenFiles()
+{
+    const QStringList paths =
+        m_csvButton->isChecked() ? (m_csvFilePath.isEmpty() ? QStringList() : QStringList{m_csvFilePath})
+                                 : m_qifFilePaths;
+    QStringList nativePaths;
+    for (const QString& path : paths)
+        nativePaths << QDir::toNativeSeparators(path);
+    if (paths.isEmpty())
+        setFileText(tr("No file selected"), QString());
+    else if (paths.size() == 1)
+        setFileText(QFileInfo(paths.first()).fileName(), nativePaths.first());
+    else
+        setFileText(tr("%n file(s) selected", nullptr, int(paths.size())), nativePaths.join(u'\n'));
 }
 
 void ImportScreen::setFileText(const QString& text, const QString& toolTip)
@@ -479,7 +505,7 @@ bool ImportScreen::eventFilter(QObject* watched, QEvent* event)
 
 void ImportScreen::updateImportButton()
 {
-    m_importButton->setEnabled(!m_csvFilePath.isEmpty() || !m_qifFilePaths.isEmpty());
+    m_importButton->setEnabled(m_csvButton->isChecked() ? !m_csvFilePath.isEmpty() : !m_qifFilePaths.isEmpty());
 }
 
 void ImportScreen::selectFile()
@@ -513,7 +539,7 @@ void ImportScreen::chooseCsvFile(const QString& path)
         m_lastColumnCount = -1;
     clearChoice();
     m_csvFilePath = path;
-    setFileText(QFileInfo(path).fileName(), QDir::toNativeSeparators(path));
+    showChosenFiles();
     showPreview(*preview);
     updateImportButton();
 }
@@ -549,6 +575,11 @@ void ImportScreen::showPreview(const CsvPreview& preview)
     for (int column = 0; column < columns; ++column)
         headers << tr("Col %1").arg(column);
     m_previewTable->setHorizontalHeaderLabels(headers);
+    // Numbered by line, so that a row the summary names is found here.
+    QStringList lines;
+    for (const qsizetype line : preview.lines())
+        lines << QString::number(line);
+    m_previewTable->setVerticalHeaderLabels(lines);
     for (int row = 0; row < rows.size(); ++row) {
         const QStringList& fields = rows[row];
         for (int column = 0; column < columns && column < fields.size(); ++column)
@@ -589,13 +620,7 @@ void ImportScreen::chooseQifFiles(const QStringList& paths)
     m_qifButton->setChecked(true);
     clearChoice();
     m_qifFilePaths = paths;
-    QStringList nativePaths;
-    for (const QString& path : paths)
-        nativePaths << QDir::toNativeSeparators(path);
-    if (paths.size() == 1)
-        setFileText(QFileInfo(paths.first()).fileName(), nativePaths.first());
-    else
-        setFileText(tr("%n file(s) selected", nullptr, int(paths.size())), nativePaths.join(u'\n'));
+    showChosenFiles();
     buildQifMappingRows(scan.accounts);
     m_qifSection->show();
     updateImportButton();

@@ -47,8 +47,9 @@ public:
     explicit ImportScreen(AppState* appState, QWidget* parent = nullptr);
     ~ImportScreen() override;
 
-    // An empty form with the accounts as they are now.
-    void refresh();
+    // An empty form with the accounts as they are now, proposing to import
+    // a CSV file into the account the main window shows, when it shows one.
+    void refresh(const QString& shownAccountId = QString());
 
     // The summary of a run as the window shows it: the counts of what was
     // done, or that it failed and why. `keptAccounts` names the accounts
@@ -101,6 +102,8 @@ private:
     void onFormatChanged();
     // Forgets the chosen file or files and what was read from them.
     void clearChoice();
+    // The file label names what is chosen for the format checked.
+    void showChosenFiles();
     void setFileText(const QString& text, const QString& toolTip);
     void showPreview(const CsvPreview& preview);
     void buildQifMappingRows(const QList<QifSourceAccount>& sources);

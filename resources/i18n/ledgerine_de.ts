@@ -1301,6 +1301,22 @@ Melden Sie sich über Datei › Tandrel-Konto an, um die Synchronisierung einzus
         <source>%1: the line is longer than %2 characters, more than any transaction takes; its record was not imported.</source>
         <translation>%1: Die Zeile ist länger als %2 Zeichen, mehr als jede Buchung braucht; ihr Datensatz wurde nicht importiert.</translation>
     </message>
+    <message>
+        <source>%1: the row has no field in the date, payee or amount column; it was not imported.</source>
+        <translation>%1: Der Zeile fehlt ein Feld in der Datums-, Empfänger- oder Betragsspalte; sie wurde nicht importiert.</translation>
+    </message>
+    <message>
+        <source>%1: the date does not match the chosen date format; the row was not imported.</source>
+        <translation>%1: Das Datum entspricht nicht dem gewählten Datumsformat; die Zeile wurde nicht importiert.</translation>
+    </message>
+    <message>
+        <source>%1: the date cannot be read; the row was not imported.</source>
+        <translation>%1: Das Datum ist nicht lesbar; die Zeile wurde nicht importiert.</translation>
+    </message>
+    <message>
+        <source>%1: the amount cannot be read; the row was not imported.</source>
+        <translation>%1: Der Betrag ist nicht lesbar; die Zeile wurde nicht importiert.</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>

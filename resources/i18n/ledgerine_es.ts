@@ -1301,6 +1301,22 @@ Inicie sesión en Archivo › Cuenta Tandrel para activar la sincronización.</t
         <source>%1: the line is longer than %2 characters, more than any transaction takes; its record was not imported.</source>
         <translation>%1: la línea tiene más de %2 caracteres, más de lo que ocupa cualquier transacción; su entrada no se importó.</translation>
     </message>
+    <message>
+        <source>%1: the row has no field in the date, payee or amount column; it was not imported.</source>
+        <translation>%1: a la fila le falta un campo en la columna de fecha, beneficiario o importe; no se importó.</translation>
+    </message>
+    <message>
+        <source>%1: the date does not match the chosen date format; the row was not imported.</source>
+        <translation>%1: la fecha no coincide con el formato de fecha elegido; la fila no se importó.</translation>
+    </message>
+    <message>
+        <source>%1: the date cannot be read; the row was not imported.</source>
+        <translation>%1: no se puede leer la fecha; la fila no se importó.</translation>
+    </message>
+    <message>
+        <source>%1: the amount cannot be read; the row was not imported.</source>
+        <translation>%1: no se puede leer el importe; la fila no se importó.</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>

@@ -1301,6 +1301,22 @@ Connectez-vous via Fichier › Compte Tandrel pour activer la synchronisation.</
         <source>%1: the line is longer than %2 characters, more than any transaction takes; its record was not imported.</source>
         <translation>%1&#xa0;: la ligne dépasse %2 caractères, plus qu&apos;aucune opération n&apos;en occupe&#xa0;; son enregistrement n&apos;a pas été importé.</translation>
     </message>
+    <message>
+        <source>%1: the row has no field in the date, payee or amount column; it was not imported.</source>
+        <translation>%1&#xa0;: il manque à la ligne un champ dans la colonne de date, de bénéficiaire ou de montant&#xa0;; elle n&apos;a pas été importée.</translation>
+    </message>
+    <message>
+        <source>%1: the date does not match the chosen date format; the row was not imported.</source>
+        <translation>%1&#xa0;: la date ne correspond pas au format de date choisi&#xa0;; la ligne n&apos;a pas été importée.</translation>
+    </message>
+    <message>
+        <source>%1: the date cannot be read; the row was not imported.</source>
+        <translation>%1&#xa0;: la date est illisible&#xa0;; la ligne n&apos;a pas été importée.</translation>
+    </message>
+    <message>
+        <source>%1: the amount cannot be read; the row was not imported.</source>
+        <translation>%1&#xa0;: le montant est illisible&#xa0;; la ligne n&apos;a pas été importée.</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>

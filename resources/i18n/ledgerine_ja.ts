@@ -1284,6 +1284,22 @@ Sign in via File › Tandrel Account to enable sync.</source>
         <source>%1: the line is longer than %2 characters, more than any transaction takes; its record was not imported.</source>
         <translation>%1: この行は%2文字を超えており、どの取引よりも長いため、そのレコードはインポートされませんでした。</translation>
     </message>
+    <message>
+        <source>%1: the row has no field in the date, payee or amount column; it was not imported.</source>
+        <translation>%1: 日付、支払先、金額のいずれかの列に値がないため、この行はインポートされませんでした。</translation>
+    </message>
+    <message>
+        <source>%1: the date does not match the chosen date format; the row was not imported.</source>
+        <translation>%1: 日付が選択した日付形式と一致しないため、この行はインポートされませんでした。</translation>
+    </message>
+    <message>
+        <source>%1: the date cannot be read; the row was not imported.</source>
+        <translation>%1: 日付を読み取れないため、この行はインポートされませんでした。</translation>
+    </message>
+    <message>
+        <source>%1: the amount cannot be read; the row was not imported.</source>
+        <translation>%1: 金額を読み取れないため、この行はインポートされませんでした。</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>

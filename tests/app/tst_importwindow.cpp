@@ -16,6 +16,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QFile>
 #include <QLabel>
 #include <QMenu>
@@ -44,6 +45,7 @@ private Q_SLOTS:
     void cleanup();
 
     void fileMenuOpensTheImportWindow();
+    void proposesTheAccountOnScreen();
     void viewsFollowTheImportHoweverTheSummaryIsLeft();
     void autoPostWaitsUntilTheImportHasEnded();
     void accountListWaitsUntilTheImportHasEnded();
@@ -168,6 +170,20 @@ void TestImportWindow::fileMenuOpensTheImportWindow()
     QCOMPARE(screen->findChild<QLabel*>(QStringLiteral("fileLabel"))->text(), QStringLiteral("No file selected"));
     window.close();
     QVERIFY(!screen->isVisible());
+}
+
+void TestImportWindow::proposesTheAccountOnScreen()
+{
+    addAccount(QStringLiteral("Checking"));
+    const Account visa = addAccount(QStringLiteral("Visa Card"));
+    MainWindow window(m_state.get());
+    auto* list = window.findChild<QTreeView*>(QStringLiteral("accountList"));
+    const auto* accounts = qobject_cast<AccountListModel*>(list->model());
+    list->setCurrentIndex(accounts->index(accounts->rowOf(visa.id), 0));
+    QCOMPARE(window.currentAccountId(), visa.id);
+
+    ImportScreen* screen = openImportWindow(window);
+    QCOMPARE(screen->findChild<QComboBox*>(QStringLiteral("accountCombo"))->currentData().toString(), visa.id);
 }
 
 void TestImportWindow::viewsFollowTheImportHoweverTheSummaryIsLeft()

@@ -256,6 +256,20 @@ void ImportServiceTest::namesTheRowsItCannotRead()
     QCOMPARE(result.notes.size(), ImportResult::kMaxRecordNotes);
     QCOMPARE(result.recordNotesLeftOut, 5);
     QVERIFY(result.notes.last().startsWith(QStringLiteral("Line %1:").arg(ImportResult::kMaxRecordNotes + 1)));
+
+    // Whatever keeps a row out, it is named by the line of the file it
+    // starts on: an amount not read, a date the chosen format does not
+    // read, a field missing.
+    result = import("Date,Payee,Amount\n04/01/2024,\"Two\nlines\",24.99 CR\n13/04/2024,Shop,-1\n04/03/2024\n"
+                    "04/04/2024,Fine,-2\n",
+                    columns(0, 1, 2, -1, -1, true, QStringLiteral("MM/dd/yyyy")));
+    QCOMPARE(result.imported, 1);
+    QCOMPARE(result.unparseable, 3);
+    QCOMPARE(result.notes.size(), 3);
+    for (int i = 0; i < 3; ++i) {
+        const QString line = QStringLiteral("Line %1:").arg(QList<int>{2, 4, 5}[i]);
+        QVERIFY2(result.notes[i].startsWith(line), qPrintable(result.notes[i]));
+    }
 }
 
 void ImportServiceTest::readsEveryDateFormatOfTheMapping_data()
@@ -275,7 +289,10 @@ void ImportServiceTest::readsEveryDateFormatOfTheMapping_data()
     QTest::newRow("MM/dd/yy at 69") << "MM/dd/yy" << "12/31/69" << QDate(2069, 12, 31);
     QTest::newRow("MM/dd/yy at 70") << "MM/dd/yy" << "01/01/70" << QDate(1970, 1, 1);
     QTest::newRow("MMMM d, yyyy") << "MMMM d, yyyy" << "May 14, 2026" << QDate(2026, 5, 14);
-    QTest::newRow("another format falls back to detection") << "dd.MM.yyyy" << "2024-01-31" << QDate(2024, 1, 31);
+    // A chosen format is the only one: a date it does not read is never
+    // read otherwise without a word.
+    QTest::newRow("another format does not read it") << "dd.MM.yyyy" << "2024-01-31" << QDate();
+    QTest::newRow("month first refuses a day first") << "MM/dd/yyyy" << "13/04/2024" << QDate();
     QTest::newRow("detection: month name") << "" << "Sep 5, 2024" << QDate(2024, 9, 5);
     QTest::newRow("detection: ambiguous is month first") << "" << "03/04/24" << QDate(2024, 3, 4);
     // One range of years for every import, as the QIF reader keeps: a year

@@ -47,6 +47,9 @@ private Q_SLOTS:
     void linksToAnEarlierImportThroughTheHint_data();
     void linksToAnEarlierImportThroughTheHint();
     void neverLinksWithinOneAccount();
+    void pairsTheEarliestWaitingSide();
+    void filesDifferingOnlyInCaseGoWhereEachIsMapped();
+    void takesClearedAndReconciledFromTheClearedField();
     void addsNothingOnReimport();
     void countsDuplicatesAsAMultiset();
     void overlappingFilesOfOneImportStoreEachRowOnce_data();
@@ -320,6 +323,47 @@ void QifImportTest::neverLinksWithinOneAccount()
     // A transfer to its own account moves nothing and waits for nothing.
     QCOMPARE(rowOf(kChecking, QStringLiteral("Self"))->memo, QString());
     verifyLinks();
+}
+
+void QifImportTest::pairsTheEarliestWaitingSide()
+{
+    // Two checking sides fit the one savings side: the first in the file pairs.
+    const QString checking = writeFile(QStringLiteral("two sides.qif"),
+                                       "!Account\nNChecking\n^\n!Type:Bank\n"
+                                       "D02/01/2024\nT-50\nPFirst\nL[Savings]\n^\nD02/01/2024\nT-50\nPSecond\nL[Savings]\n^\n");
+    const ImportResult result = m_service->importQif({checking, m_savingsPath}, fullMapping());
+    QCOMPARE(result.transfersLinked, 1);
+    QCOMPARE(rowOf(kSavings, QStringLiteral("From checking"))->transfer_link_id,
+             rowOf(kChecking, QStringLiteral("First"))->id);
+    QCOMPARE(rowOf(kChecking, QStringLiteral("Second"))->memo, QStringLiteral("[\u2192 Savings]"));
+    verifyLinks();
+}
+
+void QifImportTest::filesDifferingOnlyInCaseGoWhereEachIsMapped()
+{
+    // Neither names an account: each goes by its path, which on this system
+    // names another file in another case.
+    const QString upper = writeFile(QStringLiteral("Bank.qif"), "!Type:Bank\nD1/2/2024\nT-1\nPUpper\n^\n");
+    const QString lower = writeFile(QStringLiteral("bank.qif"), "!Type:Bank\nD1/2/2024\nT-2\nPLower\n^\n");
+    const ImportResult result = m_service->importQif({upper, lower}, {{upper, kChecking}, {lower, kSavings}});
+    QCOMPARE(result.imported, 2);
+    QCOMPARE(stored(kChecking), QStringList{"2024-01-02|Upper|-100||"});
+    QCOMPARE(stored(kSavings), QStringList{"2024-01-02|Lower|-200||"});
+}
+
+void QifImportTest::takesClearedAndReconciledFromTheClearedField()
+{
+    const QString path = writeFile(QStringLiteral("cleared.qif"),
+                                   "!Type:Bank\nD1/2/2024\nT-1\nPNone\n^\nD1/2/2024\nT-1\nPStar\nC*\n^\n"
+                                   "D1/2/2024\nT-1\nPLetter\nCc\n^\nD1/2/2024\nT-1\nPX\nCX\n^\n"
+                                   "D1/2/2024\nT-1\nPR\nCR\n^\n");
+    QCOMPARE(m_service->importQif({path}, {{path, kChecking}}).imported, 5);
+    const QList<std::tuple<const char*, bool, bool>> expected = {
+        {"None", false, false}, {"Star", true, false}, {"Letter", true, false}, {"X", true, false}, {"R", true, true}};
+    for (const auto& [payee, cleared, reconciled] : expected) {
+        const Transaction row = *rowOf(kChecking, QString::fromLatin1(payee));
+        QVERIFY2(row.cleared == cleared && row.reconciled == reconciled, payee);
+    }
 }
 
 void QifImportTest::addsNothingOnReimport()
