@@ -62,6 +62,7 @@ ReportsScreen::ReportsScreen(AppState* appState, QWidget* parent)
         auto* model = new ReportTableModel(ReportRunner::columns(kind), this);
         m_models << model;
         m_upToDate << false;
+        m_sizedColumnCounts << 0;
         QTableView* table = buildTable(model);
         if (kind != Kind::YearOverYear) {
             m_pages->addWidget(table);
@@ -266,47 +267,55 @@ void ReportsScreen::sizeToFont()
         m_reportList->item(row)->setSizeHint(QSize(listWidth, listMetrics.height() * 2));
     m_reportList->setFixedWidth(listWidth + 4 * listMetrics.averageCharWidth() + 2 * m_reportList->frameWidth());
 
+    for (int i = 0; i < m_views.size(); ++i)
+        sizeColumns(i);
+}
+
+void ReportsScreen::sizeColumns(int index)
+{
     // Widths from the font, never from the rows: a report of a whole ledger
     // is not measured row by row, and a larger font scale keeps amounts whole.
-    for (int i = 0; i < m_views.size(); ++i) {
-        QTableView* table = m_views.at(i);
-        const QFontMetrics metrics(table->font());
-        table->verticalHeader()->setDefaultSectionSize(metrics.height() + metrics.height() / 2);
-        QHeaderView* header = table->horizontalHeader();
-        header->setStretchLastSection(false);
-        // Text columns share the spare width but keep a few letters each.
-        const int textWidth = 8 * metrics.averageCharWidth();
-        header->setMinimumSectionSize(textWidth);
-        const int padding = 3 * metrics.averageCharWidth();
-        int minimum = 2 * table->frameWidth() + table->verticalScrollBar()->sizeHint().width();
-        const QList<ReportTableModel::Column>& columns = m_models.at(i)->columns();
-        for (int column = 0; column < columns.size(); ++column) {
-            QString sample;
-            switch (columns.at(column).format) {
-            case ReportTableModel::Format::Money:
-                sample = QStringLiteral("-$0,000,000.00");
-                break;
-            case ReportTableModel::Format::Count:
-                sample = QStringLiteral("00000");
-                break;
-            case ReportTableModel::Format::Date:
-                sample = DateField::toText(QDate(2000, 12, 31));
-                break;
-            case ReportTableModel::Format::Text:
-                header->setSectionResizeMode(column, QHeaderView::Stretch);
-                minimum += textWidth;
-                continue;
-            }
-            const int width =
-                qMax(metrics.horizontalAdvance(sample), metrics.horizontalAdvance(columns.at(column).header)) + padding;
-            header->setSectionResizeMode(column, QHeaderView::Interactive);
-            header->resizeSection(column, width);
-            minimum += width;
+    QTableView* table = m_views.at(index);
+    m_sizedColumnCounts[index] = m_models.at(index)->columnCount();
+    const QFontMetrics metrics(table->font());
+    table->verticalHeader()->setDefaultSectionSize(metrics.height() + metrics.height() / 2);
+    QHeaderView* header = table->horizontalHeader();
+    header->setStretchLastSection(false);
+    // Text columns share the spare width but keep a few letters each.
+    const int textWidth = 8 * metrics.averageCharWidth();
+    header->setMinimumSectionSize(textWidth);
+    const int padding = 3 * metrics.averageCharWidth();
+    int minimum = 2 * table->frameWidth() + table->verticalScrollBar()->sizeHint().width();
+    const QList<ReportTableModel::Column>& columns = m_models.at(index)->columns();
+    for (int column = 0; column < columns.size(); ++column) {
+        QString sample;
+        switch (columns.at(column).format) {
+        case ReportTableModel::Format::Money:
+            sample = QStringLiteral("-$0,000,000.00");
+            break;
+        case ReportTableModel::Format::Count:
+            sample = QStringLiteral("00000");
+            break;
+        case ReportTableModel::Format::Date:
+            sample = DateField::toText(QDate(2000, 12, 31));
+            break;
+        case ReportTableModel::Format::CurrencyCode:
+            sample = QStringLiteral("MMM");
+            break;
+        case ReportTableModel::Format::Text:
+            header->setSectionResizeMode(column, QHeaderView::Stretch);
+            minimum += textWidth;
+            continue;
         }
-        // A narrow window stops where every column still shows, rather than
-        // push the amounts out of sight.
-        table->setMinimumWidth(minimum);
+        const int width =
+            qMax(metrics.horizontalAdvance(sample), metrics.horizontalAdvance(columns.at(column).header)) + padding;
+        header->setSectionResizeMode(column, QHeaderView::Interactive);
+        header->resizeSection(column, width);
+        minimum += width;
     }
+    // A narrow window stops where every column still shows, rather than
+    // push the amounts out of sight.
+    table->setMinimumWidth(minimum);
 }
 
 void ReportsScreen::changeEvent(QEvent* event)
@@ -438,6 +447,10 @@ void ReportsScreen::onDataChanged()
 void ReportsScreen::onFilled(Kind kind, bool complete)
 {
     m_upToDate[int(kind)] = complete;
+    // The currency column comes and goes with the currencies the report covers.
+    const int index = int(ReportRunner::kinds().indexOf(kind));
+    if (m_models.at(index)->columnCount() != m_sizedColumnCounts.at(index))
+        sizeColumns(index);
     if (!complete && kind == currentKind())
         m_problemLabel->show();
     updateExportButton();

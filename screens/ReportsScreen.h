@@ -71,6 +71,8 @@ private:
     QTableView* buildTable(ReportTableModel* model);
     // Sizes the report list, the rows and the amount columns to the font.
     void sizeToFont();
+    // Sizes the rows and columns of the report at `index` to the font.
+    void sizeColumns(int index);
 
     void onFilterChanged();
     void onReportChanged();
@@ -97,6 +99,8 @@ private:
     QList<QTableView*> m_views;
     // Whether a report's table shows the current filters and data.
     QList<bool> m_upToDate;
+    // The number of columns each table was last sized for.
+    QList<int> m_sizedColumnCounts;
     ReportComparison m_comparison;
     QTimer m_changeTimer;
 

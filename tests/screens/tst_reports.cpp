@@ -55,6 +55,7 @@ private Q_SLOTS:
     void totalsRowOnlyWithRows();
     void namesShowAsTyped();
     void amountsInTheirAccountsCurrency();
+    void summariesKeepCurrenciesApart();
     void transactionsArriveInBatches();
 
     void hiddenWindowIgnoresChanges();
@@ -227,7 +228,55 @@ void TestReports::amountsInTheirAccountsCurrency()
              (QList<QStringList>{{"Checking", "Checking", "$1,000.00", "-$15.00", "$985.00"},
                                  {"Tokyo", "Checking", "¥0", "-¥800", "-¥800"},
                                  {"Travel", "Checking", "€50.00", "-€12.00", "€38.00"}}));
-    QCOMPARE(run(Kind::CategorySpending, allTime()).value(0).value(1), QStringLiteral("-$35.00"));
+    // Sums over several currencies: a row and a total per currency, never one sum.
+    QCOMPARE(run(Kind::CategorySpending, allTime()),
+             (QList<QStringList>{{"USD", "Uncategorized", "-$15.00"},
+                                 {"USD", "Total", "-$15.00"},
+                                 {"EUR", "Uncategorized", "-€12.00"},
+                                 {"EUR", "Total", "-€12.00"},
+                                 {"JPY", "Uncategorized", "-¥800"},
+                                 {"JPY", "Total", "-¥800"}}));
+}
+
+void TestReports::summariesKeepCurrenciesApart()
+{
+    // A ledger of one currency other than dollars: its own symbol, no
+    // currency column, no totals beyond the usual.
+    const Account euros = addAccount(*m_state, QStringLiteral("Euros"), 0, Currency::EUR);
+    const Transaction refund = addTransaction(*m_state, euros.id, day(2024, 3, 1), 5000, QStringLiteral("Refund"));
+    ReportRunner runner(m_state->reportService(), m_state->accountRepository());
+    ReportTableModel payees(ReportRunner::columns(Kind::PayeeSummary));
+    runner.run(Kind::PayeeSummary, allTime(), &payees);
+    QCOMPARE(shown(payees), (QList<QStringList>{{"Refund", "€50.00", "1"}}));
+
+    // A yen account beside a dollar one: the export says which currency each amount is in.
+    const Account dollars = addAccount(*m_state, QStringLiteral("Dollars"));
+    const Account yen = addAccount(*m_state, QStringLiteral("Yen"), 0, Currency::JPY);
+    QVERIFY(m_state->transactionRepository()->softDelete(refund.id));
+    addTransaction(*m_state, yen.id, day(2024, 3, 1), 250000, QStringLiteral("Salary"));
+    addTransaction(*m_state, yen.id, day(2024, 3, 2), -1000, QStringLiteral("Ramen"));
+    addTransaction(*m_state, dollars.id, day(2024, 3, 3), -1000, QStringLiteral("Food"));
+    openScreen();
+    m_screen->findChild<DateRangePicker*>()->setPreset(Preset::AllTime);
+    m_screen->showReport(Kind::CashFlow);
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("cash_flow.csv"));
+    QVERIFY(m_screen->exportTo(path));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(QString::fromUtf8(file.readAll()),
+             QStringLiteral("\"Currency\",\"Month\",\"Inflows\",\"Outflows\",\"Net\"\n"
+                            "\"USD\",\"2024-03\",\"$0.00\",\"-$10.00\",\"-$10.00\"\n"
+                            "\"USD\",\"Total\",\"$0.00\",\"-$10.00\",\"-$10.00\"\n"
+                            "\"JPY\",\"2024-03\",\"¥250,000\",\"-¥1,000\",\"¥249,000\"\n"
+                            "\"JPY\",\"Total\",\"¥250,000\",\"-¥1,000\",\"¥249,000\"\n"));
+    m_screen->showReport(Kind::PayeeSummary);
+    QCOMPARE(shown(*m_screen->findChildren<ReportTableModel*>().at(int(Kind::PayeeSummary))),
+             (QList<QStringList>{{"USD", "Food", "-$10.00", "1"},
+                                 {"USD", "Total", "-$10.00", "1"},
+                                 {"JPY", "Ramen", "-¥1,000", "1"},
+                                 {"JPY", "Salary", "¥250,000", "1"},
+                                 {"JPY", "Total", "¥249,000", "2"}}));
 }
 
 void TestReports::transactionsArriveInBatches()
