@@ -5,6 +5,8 @@
 #include "storage/Money.h"
 
 #include <QFont>
+#include <QGuiApplication>
+#include <QPalette>
 
 ReportTableModel::ReportTableModel(QList<Column> columns, QObject* parent)
     : QAbstractTableModel(parent)
@@ -89,6 +91,14 @@ void ReportTableModel::refreshColors()
         Q_EMIT dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1), {Qt::ForegroundRole});
 }
 
+void ReportTableModel::setStale(bool stale)
+{
+    if (stale == m_stale)
+        return;
+    m_stale = stale;
+    refreshColors();
+}
+
 int ReportTableModel::rowCount(const QModelIndex& parent) const
 {
     return parent.isValid() ? 0 : int(m_rows.size());
@@ -118,6 +128,8 @@ QVariant ReportTableModel::data(const QModelIndex& index, int role) const
     case Qt::TextAlignmentRole:
         return QVariant((number ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
     case Qt::ForegroundRole:
+        if (m_stale)
+            return QGuiApplication::palette().color(QPalette::Disabled, QPalette::Text);
         if (kind == Format::Money && cell(index.row(), index.column()).toLongLong() < 0)
             return negativeAmountColor();
         return {};

@@ -52,6 +52,9 @@ public:
     QList<QStringList> texts() const;
     // Repaints the amounts in the colours of the current palette.
     void refreshColors();
+    // Greys every cell out while the rows no longer match what was asked for.
+    void setStale(bool stale);
+    bool isStale() const { return m_stale; }
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
@@ -65,4 +68,5 @@ private:
     QList<Column> m_baseColumns;
     QList<Column> m_columns;
     QList<Row> m_rows;
+    bool m_stale = false;
 };

@@ -63,6 +63,7 @@ ReportsScreen::ReportsScreen(AppState* appState, QWidget* parent)
         m_models << model;
         m_upToDate << false;
         m_sizedColumnCounts << 0;
+        m_shownFilters << ReportRunner::Filter{};
         QTableView* table = buildTable(model);
         if (kind != Kind::YearOverYear) {
             m_pages->addWidget(table);
@@ -88,6 +89,15 @@ ReportsScreen::ReportsScreen(AppState* appState, QWidget* parent)
     m_problemLabel->setWordWrap(true);
     m_problemLabel->setStyleSheet(textColorStyleSheet(warningColor()));
     m_problemLabel->hide();
+    // Dates typed as no date leave the last results on screen: they say so
+    // until the fields read as dates again and the report has run with them.
+    m_staleLabel = new QLabel(tr("These results are for the last dates that could be read. Type the dates as "
+                                 "month/day/year, or choose them from the calendar, to update them."));
+    m_staleLabel->setObjectName(QStringLiteral("staleLabel"));
+    m_staleLabel->setWordWrap(true);
+    m_staleLabel->setContentsMargins(0, 0, 0, 8);
+    m_staleLabel->setStyleSheet(textColorStyleSheet(warningColor()));
+    m_staleLabel->hide();
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(24, 24, 24, 24);
@@ -96,6 +106,7 @@ ReportsScreen::ReportsScreen(AppState* appState, QWidget* parent)
     layout->addSpacing(12);
     layout->addLayout(buildFilters());
     layout->addSpacing(12);
+    layout->addWidget(m_staleLabel);
     layout->addLayout(body, 1);
     layout->addWidget(m_problemLabel);
     sizeToFont();
@@ -123,6 +134,9 @@ ReportsScreen::ReportsScreen(AppState* appState, QWidget* parent)
     connect(m_reportList, &QListWidget::currentRowChanged, this, &ReportsScreen::onReportChanged);
     connect(m_accountPicker, &AccountPicker::accountChanged, this, &ReportsScreen::onFilterChanged);
     connect(m_periodPicker, &DateRangePicker::rangeChanged, this, &ReportsScreen::onFilterChanged);
+    connect(m_periodPicker, &DateRangePicker::readabilityChanged, this, &ReportsScreen::markStaleResults);
+    // A preset of the same days hides the custom fields without a new run.
+    connect(m_periodPicker->presetBox(), &QComboBox::currentIndexChanged, this, &ReportsScreen::markStaleResults);
     connect(m_exportButton, &QPushButton::clicked, this, &ReportsScreen::exportShownReport);
 
     // An import or a sync writes thousands of rows, each announced: the
@@ -140,6 +154,7 @@ ReportsScreen::ReportsScreen(AppState* appState, QWidget* parent)
             &ReportsScreen::onDataChanged);
     connect(appState->themeManager(), &ThemeManager::themeChanged, this, [this] {
         m_problemLabel->setStyleSheet(textColorStyleSheet(warningColor()));
+        m_staleLabel->setStyleSheet(textColorStyleSheet(warningColor()));
         for (ReportTableModel* model : std::as_const(m_models))
             model->refreshColors();
     });
@@ -229,6 +244,8 @@ QWidget* ReportsScreen::buildComparison()
     };
     connect(m_firstPeriodEdit, &DateRangeEdit::rangeChanged, this, customChanged);
     connect(m_secondPeriodEdit, &DateRangeEdit::rangeChanged, this, customChanged);
+    connect(m_firstPeriodEdit, &DateRangeEdit::readabilityChanged, this, &ReportsScreen::markStaleResults);
+    connect(m_secondPeriodEdit, &DateRangeEdit::readabilityChanged, this, &ReportsScreen::markStaleResults);
     setTabOrder(m_comparisonBox, m_firstPeriodEdit->fromField());
     setTabOrder(m_firstPeriodEdit->fromField(), m_firstPeriodEdit->toField());
     setTabOrder(m_firstPeriodEdit->toField(), m_secondPeriodEdit->fromField());
@@ -377,6 +394,7 @@ void ReportsScreen::runIfStale()
     m_problemLabel->hide();
     // Up to date once filled: a fill cut short by another run, or by the
     // window hiding, runs again when its report shows.
+    m_shownFilters[int(kind)] = filter();
     m_runner->run(kind, filter(), model(kind));
     updateExportButton();
 }
@@ -404,11 +422,14 @@ void ReportsScreen::showCurrentPage()
         widget->setEnabled(byAccount);
     for (QWidget* widget : std::as_const(m_periodFilter))
         widget->setEnabled(byPeriod);
+    markStaleResults();
 }
 
 void ReportsScreen::onComparisonChanged()
 {
-    if (!applyComparison())
+    const bool moved = applyComparison();
+    markStaleResults();
+    if (!moved)
         return;
     m_upToDate[int(Kind::YearOverYear)] = false;
     if (currentKind() == Kind::YearOverYear)
@@ -453,14 +474,40 @@ void ReportsScreen::onFilled(Kind kind, bool complete)
         sizeColumns(index);
     if (!complete && kind == currentKind())
         m_problemLabel->show();
+    markStaleResults();
+}
+
+bool ReportsScreen::fieldsShowResults() const
+{
+    const Kind kind = currentKind();
+    const ReportRunner::Filter& shown = m_shownFilters.at(int(kind));
+    switch (kind) {
+    case Kind::AccountSummary:
+        return true;
+    case Kind::YearOverYear:
+        return m_firstPeriodEdit->isHidden()
+            || (m_firstPeriodEdit->showsRange(shown.comparison.first)
+                && m_secondPeriodEdit->showsRange(shown.comparison.second));
+    default:
+        return m_periodPicker->showsRange(shown.period);
+    }
+}
+
+void ReportsScreen::markStaleResults()
+{
+    const bool stale = !fieldsShowResults();
+    m_staleLabel->setVisible(stale);
+    for (ReportTableModel* shown : std::as_const(m_models))
+        shown->setStale(stale && shown == model(currentKind()));
     updateExportButton();
 }
 
 void ReportsScreen::updateExportButton()
 {
-    // An empty report has nothing to save, and one still filling would be
-    // saved cut short.
-    m_exportButton->setEnabled(model(currentKind())->rowCount() > 0 && !m_runner->isFilling());
+    // An empty report has nothing to save, one still filling would be saved
+    // cut short, and stale results would be saved under dates they are not for.
+    m_exportButton->setEnabled(model(currentKind())->rowCount() > 0 && !m_runner->isFilling()
+                               && !m_staleLabel->isVisibleTo(this));
 }
 
 ReportRunner::Filter ReportsScreen::filter() const

@@ -83,6 +83,11 @@ private:
     bool applyComparison();
     void onDataChanged();
     void onFilled(Kind kind, bool complete);
+    // Whether the date fields the shown report follows stand for the dates
+    // its results are for.
+    bool fieldsShowResults() const;
+    // Marks the shown results as not matching the date fields, or clears the mark.
+    void markStaleResults();
     // Runs the shown report unless it is up to date.
     void runIfStale();
     void markAllStale();
@@ -101,6 +106,8 @@ private:
     QList<bool> m_upToDate;
     // The number of columns each table was last sized for.
     QList<int> m_sizedColumnCounts;
+    // The filter each report last ran with.
+    QList<ReportRunner::Filter> m_shownFilters;
     ReportComparison m_comparison;
     QTimer m_changeTimer;
 
@@ -117,4 +124,5 @@ private:
     DateRangeEdit* m_firstPeriodEdit = nullptr;
     DateRangeEdit* m_secondPeriodEdit = nullptr;
     QLabel* m_problemLabel = nullptr;
+    QLabel* m_staleLabel = nullptr;
 };

@@ -1,6 +1,8 @@
 #include "tests/register/RegisterTestData.h"
 
 #include "appstate/AppState.h"
+#include "appstate/ThemeHelpers.h"
+#include "register/DateField.h"
 #include "screens/AccountPicker.h"
 #include "screens/DateRange.h"
 #include "screens/DateRangePicker.h"
@@ -11,10 +13,13 @@
 #include "tests/support/ModalWatcher.h"
 #include "tests/support/TestDataDir.h"
 
+#include <QApplication>
+#include <QCalendarWidget>
 #include <QFile>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QFont>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
@@ -64,6 +69,8 @@ private Q_SLOTS:
     void reportCutShortRunsAgainWhenShown();
     void exportWritesTheShownReportOrWarns();
     void exportWritesWhatWasShownWhenAsked();
+    void dateFieldsOpenACalendar();
+    void unreadableDateMarksTheResultsStale();
 
 private:
     ReportRunner::Filter allTime(const QString& accountId = {}) const
@@ -459,6 +466,72 @@ void TestReports::exportWritesWhatWasShownWhenAsked()
     QFile file(path);
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll().count('\n'), kRows + 1);
+}
+
+void TestReports::dateFieldsOpenACalendar()
+{
+    const int firstDay = localeFirstDayOfWeek();
+    localeFirstDayOfWeek() = Qt::Saturday;
+    openScreen();
+    const QList<DateField*> fields = m_screen->findChildren<DateField*>();
+    QCOMPARE(fields.size(), 6); // the period and the two compared periods
+    for (DateField* field : fields) {
+        QTest::keyClick(field->findChild<QLineEdit*>(), Qt::Key_Down, Qt::AltModifier);
+        auto* calendar = qobject_cast<QCalendarWidget*>(QApplication::activePopupWidget());
+        QVERIFY(calendar);
+        QCOMPARE(calendar->firstDayOfWeek(), Qt::Saturday);
+        QCOMPARE(calendar->selectedDate(), field->date());
+        calendar->close();
+    }
+    localeFirstDayOfWeek() = firstDay;
+
+    // A day chosen with the keys runs the report for it.
+    m_screen->findChild<DateRangePicker*>()->setPreset(Preset::Custom);
+    auto* from = m_screen->findChild<DateField*>(QStringLiteral("fromDateField"));
+    QSignalSpy filled(m_runner, &ReportRunner::filled);
+    QTest::keyClick(from->findChild<QLineEdit*>(), Qt::Key_F4);
+    auto* calendar = qobject_cast<QCalendarWidget*>(QApplication::activePopupWidget());
+    QVERIFY(calendar);
+    calendar->setSelectedDate(day(2020, 1, 1));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QVERIFY(!calendar->isVisible());
+    QCOMPARE(from->date(), day(2020, 1, 1));
+    QCOMPARE(filled.count(), 1);
+}
+
+void TestReports::unreadableDateMarksTheResultsStale()
+{
+    const Account checking = addAccount(*m_state, QStringLiteral("Checking"));
+    addTransaction(*m_state, checking.id, QDate::currentDate(), -500, QStringLiteral("Market"));
+    openScreen();
+    m_screen->showReport(Kind::PayeeSummary);
+    m_screen->findChild<DateRangePicker*>()->setPreset(Preset::Custom);
+    auto* stale = m_screen->findChild<QLabel*>(QStringLiteral("staleLabel"));
+    auto* exportButton = m_screen->findChild<QPushButton*>(QStringLiteral("exportButton"));
+    ReportTableModel* payees = m_screen->findChildren<ReportTableModel*>().at(int(Kind::PayeeSummary));
+    QLineEdit* from = m_screen->findChild<DateField*>(QStringLiteral("fromDateField"))->findChild<QLineEdit*>();
+    QVERIFY(!stale->isVisible());
+    QVERIFY(exportButton->isEnabled());
+
+    from->setText(QStringLiteral("13/45/2024"));
+    QTest::keyClick(from, Qt::Key_Return);
+    QVERIFY(stale->isVisible());
+    QVERIFY(payees->isStale());
+    QVERIFY(!exportButton->isEnabled());
+    // A report that does not follow the period is not marked.
+    m_screen->showReport(Kind::AccountSummary);
+    QVERIFY(!stale->isVisible());
+    m_screen->showReport(Kind::PayeeSummary);
+    QVERIFY(stale->isVisible());
+
+    // A date again, but the results are still for the old one until the report runs.
+    from->setText(QStringLiteral("1/1/2000"));
+    QVERIFY(stale->isVisible());
+    QTest::keyClick(from, Qt::Key_Return);
+    QVERIFY(!stale->isVisible());
+    QVERIFY(!payees->isStale());
+    QVERIFY(exportButton->isEnabled());
+    QCOMPARE(payees->rowCount(), 1);
 }
 
 QTEST_MAIN(TestReports)
