@@ -4,7 +4,6 @@
 #include "storage/Money.h"
 
 #include <QSet>
-
 #include <QtDebug>
 
 namespace {
@@ -176,14 +175,10 @@ QList<ReportTableModel::Column> ReportRunner::columns(Kind kind)
 void ReportRunner::run(Kind kind, const Filter& filter, ReportTableModel* model)
 {
     stop();
-    if (kind == Kind::AccountSummary) {
-        model->setRows(summaryRows(kind, filter));
-        Q_EMIT filled(kind, true);
-        return;
-    }
     if (kind != Kind::Transactions) {
         QList<Row> rows = summaryRows(kind, filter);
-        const bool several = coversSeveralCurrencies(kind, filter, rows);
+        // An account summary sums nothing across accounts: each row is in its own currency.
+        const bool several = kind != Kind::AccountSummary && coversSeveralCurrencies(kind, filter, rows);
         if (several)
             rows = withTotalPerCurrency(rows, columns(kind));
         else if ((kind == Kind::IncomeVsExpenses || kind == Kind::CashFlow) && !rows.isEmpty())

@@ -91,11 +91,11 @@ void ReportTableModel::refreshColors()
         Q_EMIT dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1), {Qt::ForegroundRole});
 }
 
-void ReportTableModel::setStale(bool stale)
+void ReportTableModel::setOutdated(bool outdated)
 {
-    if (stale == m_stale)
+    if (outdated == m_outdated)
         return;
-    m_stale = stale;
+    m_outdated = outdated;
     refreshColors();
 }
 
@@ -128,7 +128,7 @@ QVariant ReportTableModel::data(const QModelIndex& index, int role) const
     case Qt::TextAlignmentRole:
         return QVariant((number ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
     case Qt::ForegroundRole:
-        if (m_stale)
+        if (m_outdated)
             return QGuiApplication::palette().color(QPalette::Disabled, QPalette::Text);
         if (kind == Format::Money && cell(index.row(), index.column()).toLongLong() < 0)
             return negativeAmountColor();

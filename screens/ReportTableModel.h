@@ -53,8 +53,8 @@ public:
     // Repaints the amounts in the colours of the current palette.
     void refreshColors();
     // Greys every cell out while the rows no longer match what was asked for.
-    void setStale(bool stale);
-    bool isStale() const { return m_stale; }
+    void setOutdated(bool outdated);
+    bool isOutdated() const { return m_outdated; }
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
@@ -68,5 +68,5 @@ private:
     QList<Column> m_baseColumns;
     QList<Column> m_columns;
     QList<Row> m_rows;
-    bool m_stale = false;
+    bool m_outdated = false;
 };

@@ -91,13 +91,13 @@ ReportsScreen::ReportsScreen(AppState* appState, QWidget* parent)
     m_problemLabel->hide();
     // Dates typed as no date leave the last results on screen: they say so
     // until the fields read as dates again and the report has run with them.
-    m_staleLabel = new QLabel(tr("These results are for the last dates that could be read. Type the dates as "
+    m_outdatedLabel = new QLabel(tr("These results are for the last dates that could be read. Type the dates as "
                                  "month/day/year, or choose them from the calendar, to update them."));
-    m_staleLabel->setObjectName(QStringLiteral("staleLabel"));
-    m_staleLabel->setWordWrap(true);
-    m_staleLabel->setContentsMargins(0, 0, 0, 8);
-    m_staleLabel->setStyleSheet(textColorStyleSheet(warningColor()));
-    m_staleLabel->hide();
+    m_outdatedLabel->setObjectName(QStringLiteral("outdatedLabel"));
+    m_outdatedLabel->setWordWrap(true);
+    m_outdatedLabel->setContentsMargins(0, 0, 0, 8);
+    m_outdatedLabel->setStyleSheet(textColorStyleSheet(warningColor()));
+    m_outdatedLabel->hide();
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(24, 24, 24, 24);
@@ -106,7 +106,7 @@ ReportsScreen::ReportsScreen(AppState* appState, QWidget* parent)
     layout->addSpacing(12);
     layout->addLayout(buildFilters());
     layout->addSpacing(12);
-    layout->addWidget(m_staleLabel);
+    layout->addWidget(m_outdatedLabel);
     layout->addLayout(body, 1);
     layout->addWidget(m_problemLabel);
     sizeToFont();
@@ -134,9 +134,9 @@ ReportsScreen::ReportsScreen(AppState* appState, QWidget* parent)
     connect(m_reportList, &QListWidget::currentRowChanged, this, &ReportsScreen::onReportChanged);
     connect(m_accountPicker, &AccountPicker::accountChanged, this, &ReportsScreen::onFilterChanged);
     connect(m_periodPicker, &DateRangePicker::rangeChanged, this, &ReportsScreen::onFilterChanged);
-    connect(m_periodPicker, &DateRangePicker::readabilityChanged, this, &ReportsScreen::markStaleResults);
+    connect(m_periodPicker, &DateRangePicker::readabilityChanged, this, &ReportsScreen::markOutdatedResults);
     // A preset of the same days hides the custom fields without a new run.
-    connect(m_periodPicker->presetBox(), &QComboBox::currentIndexChanged, this, &ReportsScreen::markStaleResults);
+    connect(m_periodPicker->presetBox(), &QComboBox::currentIndexChanged, this, &ReportsScreen::markOutdatedResults);
     connect(m_exportButton, &QPushButton::clicked, this, &ReportsScreen::exportShownReport);
 
     // An import or a sync writes thousands of rows, each announced: the
@@ -154,7 +154,7 @@ ReportsScreen::ReportsScreen(AppState* appState, QWidget* parent)
             &ReportsScreen::onDataChanged);
     connect(appState->themeManager(), &ThemeManager::themeChanged, this, [this] {
         m_problemLabel->setStyleSheet(textColorStyleSheet(warningColor()));
-        m_staleLabel->setStyleSheet(textColorStyleSheet(warningColor()));
+        m_outdatedLabel->setStyleSheet(textColorStyleSheet(warningColor()));
         for (ReportTableModel* model : std::as_const(m_models))
             model->refreshColors();
     });
@@ -244,8 +244,8 @@ QWidget* ReportsScreen::buildComparison()
     };
     connect(m_firstPeriodEdit, &DateRangeEdit::rangeChanged, this, customChanged);
     connect(m_secondPeriodEdit, &DateRangeEdit::rangeChanged, this, customChanged);
-    connect(m_firstPeriodEdit, &DateRangeEdit::readabilityChanged, this, &ReportsScreen::markStaleResults);
-    connect(m_secondPeriodEdit, &DateRangeEdit::readabilityChanged, this, &ReportsScreen::markStaleResults);
+    connect(m_firstPeriodEdit, &DateRangeEdit::readabilityChanged, this, &ReportsScreen::markOutdatedResults);
+    connect(m_secondPeriodEdit, &DateRangeEdit::readabilityChanged, this, &ReportsScreen::markOutdatedResults);
     setTabOrder(m_comparisonBox, m_firstPeriodEdit->fromField());
     setTabOrder(m_firstPeriodEdit->fromField(), m_firstPeriodEdit->toField());
     setTabOrder(m_firstPeriodEdit->toField(), m_secondPeriodEdit->fromField());
@@ -422,13 +422,13 @@ void ReportsScreen::showCurrentPage()
         widget->setEnabled(byAccount);
     for (QWidget* widget : std::as_const(m_periodFilter))
         widget->setEnabled(byPeriod);
-    markStaleResults();
+    markOutdatedResults();
 }
 
 void ReportsScreen::onComparisonChanged()
 {
     const bool moved = applyComparison();
-    markStaleResults();
+    markOutdatedResults();
     if (!moved)
         return;
     m_upToDate[int(Kind::YearOverYear)] = false;
@@ -474,7 +474,7 @@ void ReportsScreen::onFilled(Kind kind, bool complete)
         sizeColumns(index);
     if (!complete && kind == currentKind())
         m_problemLabel->show();
-    markStaleResults();
+    markOutdatedResults();
 }
 
 bool ReportsScreen::fieldsShowResults() const
@@ -493,21 +493,21 @@ bool ReportsScreen::fieldsShowResults() const
     }
 }
 
-void ReportsScreen::markStaleResults()
+void ReportsScreen::markOutdatedResults()
 {
-    const bool stale = !fieldsShowResults();
-    m_staleLabel->setVisible(stale);
+    const bool outdated = !fieldsShowResults();
+    m_outdatedLabel->setVisible(outdated);
     for (ReportTableModel* shown : std::as_const(m_models))
-        shown->setStale(stale && shown == model(currentKind()));
+        shown->setOutdated(outdated && shown == model(currentKind()));
     updateExportButton();
 }
 
 void ReportsScreen::updateExportButton()
 {
     // An empty report has nothing to save, one still filling would be saved
-    // cut short, and stale results would be saved under dates they are not for.
+    // cut short, and outdated results under dates they are not for.
     m_exportButton->setEnabled(model(currentKind())->rowCount() > 0 && !m_runner->isFilling()
-                               && !m_staleLabel->isVisibleTo(this));
+                               && !m_outdatedLabel->isVisibleTo(this));
 }
 
 ReportRunner::Filter ReportsScreen::filter() const

@@ -29,7 +29,9 @@ class ReportTableModel;
 // report runs when a filter changes; the others wait until they are shown.
 // While the window is visible it follows changes to the data, once per
 // burst of them; while it is hidden it ignores them and refresh() catches
-// up before it shows again.
+// up before it shows again. Dates typed as no date leave the last results
+// on screen, greyed under a note that says so, until the report runs with
+// readable dates.
 class ReportsScreen : public QWidget
 {
     Q_OBJECT
@@ -87,7 +89,7 @@ private:
     // its results are for.
     bool fieldsShowResults() const;
     // Marks the shown results as not matching the date fields, or clears the mark.
-    void markStaleResults();
+    void markOutdatedResults();
     // Runs the shown report unless it is up to date.
     void runIfStale();
     void markAllStale();
@@ -124,5 +126,5 @@ private:
     DateRangeEdit* m_firstPeriodEdit = nullptr;
     DateRangeEdit* m_secondPeriodEdit = nullptr;
     QLabel* m_problemLabel = nullptr;
-    QLabel* m_staleLabel = nullptr;
+    QLabel* m_outdatedLabel = nullptr;
 };

@@ -70,7 +70,7 @@ private Q_SLOTS:
     void exportWritesTheShownReportOrWarns();
     void exportWritesWhatWasShownWhenAsked();
     void dateFieldsOpenACalendar();
-    void unreadableDateMarksTheResultsStale();
+    void unreadableDateMarksTheResultsOutdated();
 
 private:
     ReportRunner::Filter allTime(const QString& accountId = {}) const
@@ -499,37 +499,37 @@ void TestReports::dateFieldsOpenACalendar()
     QCOMPARE(filled.count(), 1);
 }
 
-void TestReports::unreadableDateMarksTheResultsStale()
+void TestReports::unreadableDateMarksTheResultsOutdated()
 {
     const Account checking = addAccount(*m_state, QStringLiteral("Checking"));
     addTransaction(*m_state, checking.id, QDate::currentDate(), -500, QStringLiteral("Market"));
     openScreen();
     m_screen->showReport(Kind::PayeeSummary);
     m_screen->findChild<DateRangePicker*>()->setPreset(Preset::Custom);
-    auto* stale = m_screen->findChild<QLabel*>(QStringLiteral("staleLabel"));
+    auto* outdated = m_screen->findChild<QLabel*>(QStringLiteral("outdatedLabel"));
     auto* exportButton = m_screen->findChild<QPushButton*>(QStringLiteral("exportButton"));
     ReportTableModel* payees = m_screen->findChildren<ReportTableModel*>().at(int(Kind::PayeeSummary));
     QLineEdit* from = m_screen->findChild<DateField*>(QStringLiteral("fromDateField"))->findChild<QLineEdit*>();
-    QVERIFY(!stale->isVisible());
+    QVERIFY(!outdated->isVisible());
     QVERIFY(exportButton->isEnabled());
 
     from->setText(QStringLiteral("13/45/2024"));
     QTest::keyClick(from, Qt::Key_Return);
-    QVERIFY(stale->isVisible());
-    QVERIFY(payees->isStale());
+    QVERIFY(outdated->isVisible());
+    QVERIFY(payees->isOutdated());
     QVERIFY(!exportButton->isEnabled());
     // A report that does not follow the period is not marked.
     m_screen->showReport(Kind::AccountSummary);
-    QVERIFY(!stale->isVisible());
+    QVERIFY(!outdated->isVisible());
     m_screen->showReport(Kind::PayeeSummary);
-    QVERIFY(stale->isVisible());
+    QVERIFY(outdated->isVisible());
 
     // A date again, but the results are still for the old one until the report runs.
     from->setText(QStringLiteral("1/1/2000"));
-    QVERIFY(stale->isVisible());
+    QVERIFY(outdated->isVisible());
     QTest::keyClick(from, Qt::Key_Return);
-    QVERIFY(!stale->isVisible());
-    QVERIFY(!payees->isStale());
+    QVERIFY(!outdated->isVisible());
+    QVERIFY(!payees->isOutdated());
     QVERIFY(exportButton->isEnabled());
     QCOMPARE(payees->rowCount(), 1);
 }
