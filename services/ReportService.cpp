@@ -402,15 +402,17 @@ ReportService::readTransactionReport(const QDate& from, const QDate& to, const Q
     auto cursor = std::make_unique<SqliteCursor>(
         m_database->connection(),
         QStringLiteral("SELECT t.date, a.name, t.payee, CASE WHEN t.is_split = 1 THEN ? "
-                       "WHEN da.name IS NOT NULL THEN ? || da.name ELSE COALESCE(c.name, ?) END, "
+                       "WHEN da.name IS NOT NULL AND (COALESCE(t.transfer_link_id, '') = '' OR %2) "
+                       "THEN ? || da.name ELSE COALESCE(c.name, ?) END, "
                        "t.memo, t.amount, a.currency FROM transactions t "
                        "LEFT JOIN accounts a ON a.id = t.account_id "
                        "LEFT JOIN accounts da ON da.id = t.transfer_dest_account_id "
                        "LEFT JOIN categories c ON c.id = t.category_id AND c.deleted_at IS NULL "
                        "WHERE %1 ORDER BY t.date, t.payee")
-            .arg(filter.condition),
+            .arg(filter.condition, kLinkedTransfer),
         "ReportService::transactionReport");
-    // A transfer names the other account, as the register does.
+    // A transfer names the other account, as the register does; a row whose
+    // partner does not name it back is no transfer and shows its category.
     cursor->bind(tr("Split")).bind(tr("Transfer to/from: ")).bind(tr("Uncategorized")).bindAll(filter.values);
     return std::unique_ptr<TransactionReader>(new TransactionReader(std::move(cursor)));
 }

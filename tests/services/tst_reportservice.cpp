@@ -473,6 +473,7 @@ void TestReportService::oneSidedLinkIsOrdinaryIncomeOrSpending()
              (QList<IncomeExpenseRow>{{QStringLiteral("2034-05"), 0, -2000, -2000}}));
     QCOMPARE(m_reports->categorySpending(from, to, shop),
              (QList<CategorySpendingRow>{{QStringLiteral("Groceries"), -2000}}));
+    QCOMPARE(m_reports->transactionReport(from, to, shop, {}).value(0).categoryName, QStringLiteral("Groceries"));
     QVERIFY(m_store->transactions.softDelete(other.id));
     QVERIFY(m_store->transactions.softDelete(in.id));
 }
