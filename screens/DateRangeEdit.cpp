@@ -28,6 +28,8 @@ DateRangeEdit::DateRangeEdit(QWidget* parent)
 
     connect(m_from, &DateField::dateChanged, this, &DateRangeEdit::rangeChanged);
     connect(m_to, &DateField::dateChanged, this, &DateRangeEdit::rangeChanged);
+    connect(m_from, &DateField::unreadableChanged, this, &DateRangeEdit::readabilityChanged);
+    connect(m_to, &DateField::unreadableChanged, this, &DateRangeEdit::readabilityChanged);
 }
 
 DateRange DateRangeEdit::range() const { return {m_from->date(), m_to->date()}; }
@@ -38,4 +40,9 @@ void DateRangeEdit::setRange(const DateRange& range)
     const QSignalBlocker blockTo(m_to);
     m_from->setDate(range.from);
     m_to->setDate(range.to);
+}
+
+bool DateRangeEdit::showsRange(const DateRange& range) const
+{
+    return m_from->showsDate(range.from) && m_to->showsDate(range.to);
 }

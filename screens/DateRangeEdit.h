@@ -17,6 +17,8 @@ public:
     DateRange range() const;
     // Shows the range without announcing it; invalid dates are ignored.
     void setRange(const DateRange& range);
+    // Whether both fields stand for the range's dates (see DateField::showsDate).
+    bool showsRange(const DateRange& range) const;
 
     // The first field, for a caption's mnemonic.
     DateField* fromField() const { return m_from; }
@@ -25,6 +27,8 @@ public:
 Q_SIGNALS:
     // The user changed either date.
     void rangeChanged();
+    // Either field's text came to read as no date, or stopped doing so.
+    void readabilityChanged();
 
 private:
     DateField* m_from;

@@ -31,6 +31,7 @@ DateRangePicker::DateRangePicker(QWidget* parent)
     applyPreset();
     connect(m_presetBox, &QComboBox::currentIndexChanged, this, &DateRangePicker::applyPreset);
     connect(m_customEdit, &DateRangeEdit::rangeChanged, this, [this] { setRange(m_customEdit->range()); });
+    connect(m_customEdit, &DateRangeEdit::readabilityChanged, this, &DateRangePicker::readabilityChanged);
 }
 
 DateRange::Preset DateRangePicker::preset() const
@@ -41,6 +42,11 @@ DateRange::Preset DateRangePicker::preset() const
 void DateRangePicker::setPreset(DateRange::Preset preset)
 {
     m_presetBox->setCurrentIndex(m_presetBox->findData(int(preset)));
+}
+
+bool DateRangePicker::showsRange(const DateRange& range) const
+{
+    return preset() == DateRange::Preset::Custom ? m_customEdit->showsRange(range) : range == m_range;
 }
 
 void DateRangePicker::refreshForToday()

@@ -21,6 +21,9 @@ public:
     DateRange::Preset preset() const;
     // Announces the new range when it differs.
     void setPreset(DateRange::Preset preset);
+    // Whether the picker stands for `range`: the preset's days, or under
+    // Custom fields that stand for its dates.
+    bool showsRange(const DateRange& range) const;
     // A preset means its days as seen today, so a window kept open past
     // midnight or shown again days later works them out anew; Custom keeps
     // its dates. Announces the range when it moved.
@@ -31,6 +34,8 @@ public:
 
 Q_SIGNALS:
     void rangeChanged();
+    // A custom date's text came to read as no date, or stopped doing so.
+    void readabilityChanged();
 
 protected:
     void changeEvent(QEvent* event) override;

@@ -1,7 +1,9 @@
 #include "screens/ReportRunner.h"
 
 #include "storage/AccountRepository.h"
+#include "storage/Money.h"
 
+#include <QSet>
 #include <QtDebug>
 
 namespace {
@@ -9,9 +11,6 @@ namespace {
 using TableColumn = ReportTableModel::Column;
 using Format = ReportTableModel::Format;
 using Row = ReportTableModel::Row;
-
-// The currency of a sum over several accounts, which have no one currency.
-constexpr Currency kDefaultCurrency = Currency::USD;
 
 // The stored type code as a reader knows it.
 QString accountTypeLabel(const QString& code)
@@ -34,20 +33,39 @@ QString accountTypeLabel(const QString& code)
     return ReportRunner::tr("Other");
 }
 
-template <typename Monthly>
-QList<Row> monthlyRows(const QList<Monthly>& months, qint64 Monthly::*in, qint64 Monthly::*out, Currency currency)
+// The bold row that sums the amounts and counts of `rows`, which are all in
+// one currency.
+Row totalRow(const QList<Row>& rows, const QList<TableColumn>& columns)
 {
-    QList<Row> rows;
-    qint64 totalIn = 0;
-    qint64 totalOut = 0;
-    for (const Monthly& month : months) {
-        rows << Row{{month.month, month.*in, month.*out, month.net}, currency};
-        totalIn += month.*in;
-        totalOut += month.*out;
+    Row total{{}, rows.constFirst().currency, true};
+    for (int column = 0; column < columns.size(); ++column) {
+        const Format format = columns.at(column).format;
+        if (format != Format::Money && format != Format::Count) {
+            total.cells << (column == 0 ? ReportRunner::tr("Total") : QString());
+            continue;
+        }
+        MoneySum sum;
+        for (const Row& row : rows)
+            sum += row.cells.value(column).toLongLong();
+        total.cells << (format == Format::Money ? QVariant(sum.value()) : QVariant(int(sum.value())));
     }
-    if (!rows.isEmpty())
-        rows << Row{{ReportRunner::tr("Total"), totalIn, totalOut, totalIn + totalOut}, currency, true};
-    return rows;
+    return total;
+}
+
+// After each currency's rows (they come one currency after another), a
+// total of their own.
+QList<Row> withTotalPerCurrency(const QList<Row>& rows, const QList<TableColumn>& columns)
+{
+    QList<Row> withTotals;
+    for (qsizetype first = 0; first < rows.size();) {
+        qsizetype end = first;
+        while (end < rows.size() && rows.at(end).currency == rows.at(first).currency)
+            ++end;
+        const QList<Row> part = rows.mid(first, end - first);
+        withTotals << part << totalRow(part, columns);
+        first = end;
+    }
+    return withTotals;
 }
 
 } // namespace
@@ -158,7 +176,14 @@ void ReportRunner::run(Kind kind, const Filter& filter, ReportTableModel* model)
 {
     stop();
     if (kind != Kind::Transactions) {
-        model->setRows(summaryRows(kind, filter));
+        QList<Row> rows = summaryRows(kind, filter);
+        // An account summary sums nothing across accounts: each row is in its own currency.
+        const bool several = kind != Kind::AccountSummary && coversSeveralCurrencies(kind, filter, rows);
+        if (several)
+            rows = withTotalPerCurrency(rows, columns(kind));
+        else if ((kind == Kind::IncomeVsExpenses || kind == Kind::CashFlow) && !rows.isEmpty())
+            rows << totalRow(rows, columns(kind));
+        model->setRows(std::move(rows), several);
         Q_EMIT filled(kind, true);
         return;
     }
@@ -199,12 +224,19 @@ void ReportRunner::fillBatch()
     Q_EMIT filled(Kind::Transactions, complete);
 }
 
-Currency ReportRunner::currencyOf(const QString& accountId) const
+bool ReportRunner::coversSeveralCurrencies(Kind kind, const Filter& filter, const QList<Row>& rows) const
 {
-    if (accountId.isEmpty())
-        return kDefaultCurrency;
-    const std::optional<Account> account = m_accounts->getById(accountId);
-    return account ? account->currency : kDefaultCurrency;
+    // One account is one currency; the tax report is over every account.
+    if (!filter.accountId.isEmpty() && kind != Kind::TaxReport)
+        return false;
+    // A live account's currency counts even without rows in the period: a
+    // "$" alone would not tell dollars of one kind from another's.
+    QSet<Currency> currencies;
+    for (const Account& account : m_accounts->listActive())
+        currencies.insert(account.currency);
+    for (const Row& row : rows)
+        currencies.insert(row.currency);
+    return currencies.size() > 1;
 }
 
 QList<ReportTableModel::Row> ReportRunner::summaryRows(Kind kind, const Filter& filter) const
@@ -212,35 +244,34 @@ QList<ReportTableModel::Row> ReportRunner::summaryRows(Kind kind, const Filter& 
     const QDate& from = filter.period.from;
     const QDate& to = filter.period.to;
     const QString& accountId = filter.accountId;
-    const Currency currency = currencyOf(accountId);
     QList<Row> rows;
     switch (kind) {
     case Kind::CategorySpending:
         for (const CategorySpendingRow& row : m_reports->categorySpending(from, to, accountId))
-            rows << Row{{row.category, row.total}, currency};
+            rows << Row{{row.category, row.total}, row.currency};
         break;
     case Kind::PayeeSummary:
         for (const PayeeSummaryRow& row : m_reports->payeeSummary(from, to, accountId))
-            rows << Row{{row.payee, row.total, row.count}, currency};
+            rows << Row{{row.payee, row.total, row.count}, row.currency};
         break;
     case Kind::TaxReport:
         // Over every account, whatever the filter.
         for (const TaxReportRow& row : m_reports->taxReport(from, to))
-            rows << Row{{row.category, row.taxCategory, row.total}, kDefaultCurrency};
+            rows << Row{{row.category, row.taxCategory, row.total}, row.currency};
         break;
     case Kind::IncomeVsExpenses:
-        rows = monthlyRows(m_reports->incomeVsExpenses(from, to, accountId), &IncomeExpenseRow::income,
-                           &IncomeExpenseRow::expenses, currency);
+        for (const IncomeExpenseRow& row : m_reports->incomeVsExpenses(from, to, accountId))
+            rows << Row{{row.month, row.income, row.expenses, row.net}, row.currency};
         break;
     case Kind::CashFlow:
-        rows = monthlyRows(m_reports->cashFlow(from, to, accountId), &CashFlowRow::inflows, &CashFlowRow::outflows,
-                           currency);
+        for (const CashFlowRow& row : m_reports->cashFlow(from, to, accountId))
+            rows << Row{{row.month, row.inflows, row.outflows, row.net}, row.currency};
         break;
     case Kind::YearOverYear: {
         const ReportComparison& periods = filter.comparison;
         for (const YearOverYearRow& row : m_reports->yearOverYear(periods.first.from, periods.first.to,
                                                                   periods.second.from, periods.second.to, accountId))
-            rows << Row{{row.category, row.firstTotal, row.secondTotal, row.change}, currency};
+            rows << Row{{row.category, row.firstTotal, row.secondTotal, row.change}, row.currency};
         break;
     }
     case Kind::AccountSummary:

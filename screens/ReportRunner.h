@@ -19,10 +19,11 @@ class AccountRepository;
 // each amount in the right currency, their totals rows and their export
 // file names. The windows that show reports only lay them out.
 //
-// Amounts are in the filtered account's currency. Over all accounts, a row
-// that belongs to one account (a transaction, an account's balances) is in
-// that account's currency; sums over several accounts are in the default
-// currency.
+// Every amount is in its own currency: a row of one account (a transaction,
+// an account's balances) in that account's, a sum in the currency of the
+// accounts summed. A summary over accounts of several currencies never adds
+// them up: a first column names each row's currency, and each currency's
+// rows end in a total of their own.
 class ReportRunner : public QObject
 {
     Q_OBJECT
@@ -77,8 +78,10 @@ Q_SIGNALS:
 
 private:
     QList<ReportTableModel::Row> summaryRows(Kind kind, const Filter& filter) const;
+    // Whether the rows, or the live accounts the summary covers, are in
+    // more than one currency.
+    bool coversSeveralCurrencies(Kind kind, const Filter& filter, const QList<ReportTableModel::Row>& rows) const;
     void fillBatch();
-    Currency currencyOf(const QString& accountId) const;
 
     ReportService* m_reports;
     AccountRepository* m_accounts;

@@ -5,18 +5,29 @@
 #include "storage/Money.h"
 
 #include <QFont>
+#include <QGuiApplication>
+#include <QPalette>
 
 ReportTableModel::ReportTableModel(QList<Column> columns, QObject* parent)
     : QAbstractTableModel(parent)
-    , m_columns(std::move(columns))
+    , m_baseColumns(std::move(columns))
+    , m_columns(m_baseColumns)
 {
 }
 
-void ReportTableModel::setRows(QList<Row> rows)
+void ReportTableModel::setRows(QList<Row> rows, bool currencyColumn)
 {
     beginResetModel();
+    m_columns = m_baseColumns;
+    if (currencyColumn)
+        m_columns.prepend({tr("Currency"), Format::CurrencyCode});
     m_rows = std::move(rows);
     endResetModel();
+}
+
+QVariant ReportTableModel::cell(int row, int column) const
+{
+    return m_rows.at(row).cells.value(column - int(m_columns.size() - m_baseColumns.size()));
 }
 
 void ReportTableModel::appendRows(QList<Row> rows)
@@ -34,20 +45,23 @@ QString ReportTableModel::text(int row, int column) const
     if (row < 0 || row >= m_rows.size() || column < 0 || column >= m_columns.size())
         return {};
     const Row& entry = m_rows.at(row);
-    const QVariant cell = entry.cells.value(column);
-    if (cell.typeId() == QMetaType::QString)
-        return cell.toString();
+    if (m_columns.at(column).format == Format::CurrencyCode)
+        return currencyToString(entry.currency);
+    const QVariant value = cell(row, column);
+    if (value.typeId() == QMetaType::QString)
+        return value.toString();
     switch (m_columns.at(column).format) {
     case Format::Money:
-        return formatMoney(cell.toLongLong(), entry.currency);
+        return formatMoney(value.toLongLong(), entry.currency);
     case Format::Count:
-        return QString::number(cell.toInt());
+        return QString::number(value.toInt());
     case Format::Date:
-        return DateField::toText(cell.toDate());
+        return DateField::toText(value.toDate());
     case Format::Text:
+    case Format::CurrencyCode:
         break;
     }
-    return cell.toString();
+    return value.toString();
 }
 
 QStringList ReportTableModel::headers() const
@@ -75,6 +89,14 @@ void ReportTableModel::refreshColors()
 {
     if (!m_rows.isEmpty())
         Q_EMIT dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1), {Qt::ForegroundRole});
+}
+
+void ReportTableModel::setOutdated(bool outdated)
+{
+    if (outdated == m_outdated)
+        return;
+    m_outdated = outdated;
+    refreshColors();
 }
 
 int ReportTableModel::rowCount(const QModelIndex& parent) const
@@ -106,7 +128,9 @@ QVariant ReportTableModel::data(const QModelIndex& index, int role) const
     case Qt::TextAlignmentRole:
         return QVariant((number ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
     case Qt::ForegroundRole:
-        if (kind == Format::Money && m_rows.at(index.row()).cells.value(index.column()).toLongLong() < 0)
+        if (m_outdated)
+            return QGuiApplication::palette().color(QPalette::Disabled, QPalette::Text);
+        if (kind == Format::Money && cell(index.row(), index.column()).toLongLong() < 0)
             return negativeAmountColor();
         return {};
     case Qt::FontRole:

@@ -62,6 +62,8 @@ ReportsScreen::ReportsScreen(AppState* appState, QWidget* parent)
         auto* model = new ReportTableModel(ReportRunner::columns(kind), this);
         m_models << model;
         m_upToDate << false;
+        m_sizedColumnCounts << 0;
+        m_shownFilters << ReportRunner::Filter{};
         QTableView* table = buildTable(model);
         if (kind != Kind::YearOverYear) {
             m_pages->addWidget(table);
@@ -87,6 +89,15 @@ ReportsScreen::ReportsScreen(AppState* appState, QWidget* parent)
     m_problemLabel->setWordWrap(true);
     m_problemLabel->setStyleSheet(textColorStyleSheet(warningColor()));
     m_problemLabel->hide();
+    // Dates typed as no date leave the last results on screen: they say so
+    // until the fields read as dates again and the report has run with them.
+    m_outdatedLabel = new QLabel(tr("These results are for the last dates that could be read. Type the dates as "
+                                 "month/day/year, or choose them from the calendar, to update them."));
+    m_outdatedLabel->setObjectName(QStringLiteral("outdatedLabel"));
+    m_outdatedLabel->setWordWrap(true);
+    m_outdatedLabel->setContentsMargins(0, 0, 0, 8);
+    m_outdatedLabel->setStyleSheet(textColorStyleSheet(warningColor()));
+    m_outdatedLabel->hide();
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(24, 24, 24, 24);
@@ -95,6 +106,7 @@ ReportsScreen::ReportsScreen(AppState* appState, QWidget* parent)
     layout->addSpacing(12);
     layout->addLayout(buildFilters());
     layout->addSpacing(12);
+    layout->addWidget(m_outdatedLabel);
     layout->addLayout(body, 1);
     layout->addWidget(m_problemLabel);
     sizeToFont();
@@ -122,6 +134,9 @@ ReportsScreen::ReportsScreen(AppState* appState, QWidget* parent)
     connect(m_reportList, &QListWidget::currentRowChanged, this, &ReportsScreen::onReportChanged);
     connect(m_accountPicker, &AccountPicker::accountChanged, this, &ReportsScreen::onFilterChanged);
     connect(m_periodPicker, &DateRangePicker::rangeChanged, this, &ReportsScreen::onFilterChanged);
+    connect(m_periodPicker, &DateRangePicker::readabilityChanged, this, &ReportsScreen::markOutdatedResults);
+    // A preset of the same days hides the custom fields without a new run.
+    connect(m_periodPicker->presetBox(), &QComboBox::currentIndexChanged, this, &ReportsScreen::markOutdatedResults);
     connect(m_exportButton, &QPushButton::clicked, this, &ReportsScreen::exportShownReport);
 
     // An import or a sync writes thousands of rows, each announced: the
@@ -139,6 +154,7 @@ ReportsScreen::ReportsScreen(AppState* appState, QWidget* parent)
             &ReportsScreen::onDataChanged);
     connect(appState->themeManager(), &ThemeManager::themeChanged, this, [this] {
         m_problemLabel->setStyleSheet(textColorStyleSheet(warningColor()));
+        m_outdatedLabel->setStyleSheet(textColorStyleSheet(warningColor()));
         for (ReportTableModel* model : std::as_const(m_models))
             model->refreshColors();
     });
@@ -228,6 +244,8 @@ QWidget* ReportsScreen::buildComparison()
     };
     connect(m_firstPeriodEdit, &DateRangeEdit::rangeChanged, this, customChanged);
     connect(m_secondPeriodEdit, &DateRangeEdit::rangeChanged, this, customChanged);
+    connect(m_firstPeriodEdit, &DateRangeEdit::readabilityChanged, this, &ReportsScreen::markOutdatedResults);
+    connect(m_secondPeriodEdit, &DateRangeEdit::readabilityChanged, this, &ReportsScreen::markOutdatedResults);
     setTabOrder(m_comparisonBox, m_firstPeriodEdit->fromField());
     setTabOrder(m_firstPeriodEdit->fromField(), m_firstPeriodEdit->toField());
     setTabOrder(m_firstPeriodEdit->toField(), m_secondPeriodEdit->fromField());
@@ -266,47 +284,55 @@ void ReportsScreen::sizeToFont()
         m_reportList->item(row)->setSizeHint(QSize(listWidth, listMetrics.height() * 2));
     m_reportList->setFixedWidth(listWidth + 4 * listMetrics.averageCharWidth() + 2 * m_reportList->frameWidth());
 
+    for (int i = 0; i < m_views.size(); ++i)
+        sizeColumns(i);
+}
+
+void ReportsScreen::sizeColumns(int index)
+{
     // Widths from the font, never from the rows: a report of a whole ledger
     // is not measured row by row, and a larger font scale keeps amounts whole.
-    for (int i = 0; i < m_views.size(); ++i) {
-        QTableView* table = m_views.at(i);
-        const QFontMetrics metrics(table->font());
-        table->verticalHeader()->setDefaultSectionSize(metrics.height() + metrics.height() / 2);
-        QHeaderView* header = table->horizontalHeader();
-        header->setStretchLastSection(false);
-        // Text columns share the spare width but keep a few letters each.
-        const int textWidth = 8 * metrics.averageCharWidth();
-        header->setMinimumSectionSize(textWidth);
-        const int padding = 3 * metrics.averageCharWidth();
-        int minimum = 2 * table->frameWidth() + table->verticalScrollBar()->sizeHint().width();
-        const QList<ReportTableModel::Column>& columns = m_models.at(i)->columns();
-        for (int column = 0; column < columns.size(); ++column) {
-            QString sample;
-            switch (columns.at(column).format) {
-            case ReportTableModel::Format::Money:
-                sample = QStringLiteral("-$0,000,000.00");
-                break;
-            case ReportTableModel::Format::Count:
-                sample = QStringLiteral("00000");
-                break;
-            case ReportTableModel::Format::Date:
-                sample = DateField::toText(QDate(2000, 12, 31));
-                break;
-            case ReportTableModel::Format::Text:
-                header->setSectionResizeMode(column, QHeaderView::Stretch);
-                minimum += textWidth;
-                continue;
-            }
-            const int width =
-                qMax(metrics.horizontalAdvance(sample), metrics.horizontalAdvance(columns.at(column).header)) + padding;
-            header->setSectionResizeMode(column, QHeaderView::Interactive);
-            header->resizeSection(column, width);
-            minimum += width;
+    QTableView* table = m_views.at(index);
+    m_sizedColumnCounts[index] = m_models.at(index)->columnCount();
+    const QFontMetrics metrics(table->font());
+    table->verticalHeader()->setDefaultSectionSize(metrics.height() + metrics.height() / 2);
+    QHeaderView* header = table->horizontalHeader();
+    header->setStretchLastSection(false);
+    // Text columns share the spare width but keep a few letters each.
+    const int textWidth = 8 * metrics.averageCharWidth();
+    header->setMinimumSectionSize(textWidth);
+    const int padding = 3 * metrics.averageCharWidth();
+    int minimum = 2 * table->frameWidth() + table->verticalScrollBar()->sizeHint().width();
+    const QList<ReportTableModel::Column>& columns = m_models.at(index)->columns();
+    for (int column = 0; column < columns.size(); ++column) {
+        QString sample;
+        switch (columns.at(column).format) {
+        case ReportTableModel::Format::Money:
+            sample = QStringLiteral("-$0,000,000.00");
+            break;
+        case ReportTableModel::Format::Count:
+            sample = QStringLiteral("00000");
+            break;
+        case ReportTableModel::Format::Date:
+            sample = DateField::toText(QDate(2000, 12, 31));
+            break;
+        case ReportTableModel::Format::CurrencyCode:
+            sample = QStringLiteral("MMM");
+            break;
+        case ReportTableModel::Format::Text:
+            header->setSectionResizeMode(column, QHeaderView::Stretch);
+            minimum += textWidth;
+            continue;
         }
-        // A narrow window stops where every column still shows, rather than
-        // push the amounts out of sight.
-        table->setMinimumWidth(minimum);
+        const int width =
+            qMax(metrics.horizontalAdvance(sample), metrics.horizontalAdvance(columns.at(column).header)) + padding;
+        header->setSectionResizeMode(column, QHeaderView::Interactive);
+        header->resizeSection(column, width);
+        minimum += width;
     }
+    // A narrow window stops where every column still shows, rather than
+    // push the amounts out of sight.
+    table->setMinimumWidth(minimum);
 }
 
 void ReportsScreen::changeEvent(QEvent* event)
@@ -368,6 +394,7 @@ void ReportsScreen::runIfStale()
     m_problemLabel->hide();
     // Up to date once filled: a fill cut short by another run, or by the
     // window hiding, runs again when its report shows.
+    m_shownFilters[int(kind)] = filter();
     m_runner->run(kind, filter(), model(kind));
     updateExportButton();
 }
@@ -395,11 +422,14 @@ void ReportsScreen::showCurrentPage()
         widget->setEnabled(byAccount);
     for (QWidget* widget : std::as_const(m_periodFilter))
         widget->setEnabled(byPeriod);
+    markOutdatedResults();
 }
 
 void ReportsScreen::onComparisonChanged()
 {
-    if (!applyComparison())
+    const bool moved = applyComparison();
+    markOutdatedResults();
+    if (!moved)
         return;
     m_upToDate[int(Kind::YearOverYear)] = false;
     if (currentKind() == Kind::YearOverYear)
@@ -438,16 +468,46 @@ void ReportsScreen::onDataChanged()
 void ReportsScreen::onFilled(Kind kind, bool complete)
 {
     m_upToDate[int(kind)] = complete;
+    // The currency column comes and goes with the currencies the report covers.
+    const int index = int(ReportRunner::kinds().indexOf(kind));
+    if (m_models.at(index)->columnCount() != m_sizedColumnCounts.at(index))
+        sizeColumns(index);
     if (!complete && kind == currentKind())
         m_problemLabel->show();
+    markOutdatedResults();
+}
+
+bool ReportsScreen::fieldsShowResults() const
+{
+    const Kind kind = currentKind();
+    const ReportRunner::Filter& shown = m_shownFilters.at(int(kind));
+    switch (kind) {
+    case Kind::AccountSummary:
+        return true;
+    case Kind::YearOverYear:
+        return m_firstPeriodEdit->isHidden()
+            || (m_firstPeriodEdit->showsRange(shown.comparison.first)
+                && m_secondPeriodEdit->showsRange(shown.comparison.second));
+    default:
+        return m_periodPicker->showsRange(shown.period);
+    }
+}
+
+void ReportsScreen::markOutdatedResults()
+{
+    const bool outdated = !fieldsShowResults();
+    m_outdatedLabel->setVisible(outdated);
+    for (ReportTableModel* shown : std::as_const(m_models))
+        shown->setOutdated(outdated && shown == model(currentKind()));
     updateExportButton();
 }
 
 void ReportsScreen::updateExportButton()
 {
-    // An empty report has nothing to save, and one still filling would be
-    // saved cut short.
-    m_exportButton->setEnabled(model(currentKind())->rowCount() > 0 && !m_runner->isFilling());
+    // An empty report has nothing to save, one still filling would be saved
+    // cut short, and outdated results under dates they are not for.
+    m_exportButton->setEnabled(model(currentKind())->rowCount() > 0 && !m_runner->isFilling()
+                               && !m_outdatedLabel->isVisibleTo(this));
 }
 
 ReportRunner::Filter ReportsScreen::filter() const

@@ -29,7 +29,9 @@ class ReportTableModel;
 // report runs when a filter changes; the others wait until they are shown.
 // While the window is visible it follows changes to the data, once per
 // burst of them; while it is hidden it ignores them and refresh() catches
-// up before it shows again.
+// up before it shows again. Dates typed as no date leave the last results
+// on screen, greyed under a note that says so, until the report runs with
+// readable dates.
 class ReportsScreen : public QWidget
 {
     Q_OBJECT
@@ -71,6 +73,8 @@ private:
     QTableView* buildTable(ReportTableModel* model);
     // Sizes the report list, the rows and the amount columns to the font.
     void sizeToFont();
+    // Sizes the rows and columns of the report at `index` to the font.
+    void sizeColumns(int index);
 
     void onFilterChanged();
     void onReportChanged();
@@ -81,6 +85,11 @@ private:
     bool applyComparison();
     void onDataChanged();
     void onFilled(Kind kind, bool complete);
+    // Whether the date fields the shown report follows stand for the dates
+    // its results are for.
+    bool fieldsShowResults() const;
+    // Marks the shown results as not matching the date fields, or clears the mark.
+    void markOutdatedResults();
     // Runs the shown report unless it is up to date.
     void runIfStale();
     void markAllStale();
@@ -97,6 +106,10 @@ private:
     QList<QTableView*> m_views;
     // Whether a report's table shows the current filters and data.
     QList<bool> m_upToDate;
+    // The number of columns each table was last sized for.
+    QList<int> m_sizedColumnCounts;
+    // The filter each report last ran with.
+    QList<ReportRunner::Filter> m_shownFilters;
     ReportComparison m_comparison;
     QTimer m_changeTimer;
 
@@ -113,4 +126,5 @@ private:
     DateRangeEdit* m_firstPeriodEdit = nullptr;
     DateRangeEdit* m_secondPeriodEdit = nullptr;
     QLabel* m_problemLabel = nullptr;
+    QLabel* m_outdatedLabel = nullptr;
 };

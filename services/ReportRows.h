@@ -5,13 +5,16 @@
 #include <QDate>
 #include <QString>
 
-// The rows of the eight reports. Amounts are in the smallest currency unit;
-// spending and outflows are negative.
+// The rows of the eight reports. Amounts are in the smallest currency unit
+// of the row's currency; spending and outflows are negative. Amounts of
+// different currencies are never added up: over accounts of several
+// currencies a summary has rows per currency, one currency after another.
 
 struct CategorySpendingRow
 {
     QString category;
     qint64 total = 0;
+    Currency currency = Currency::USD; // of the accounts summed
 
     bool operator==(const CategorySpendingRow&) const = default;
 };
@@ -21,6 +24,7 @@ struct PayeeSummaryRow
     QString payee;
     qint64 total = 0;
     int count = 0;
+    Currency currency = Currency::USD; // of the accounts summed
 
     bool operator==(const PayeeSummaryRow&) const = default;
 };
@@ -30,6 +34,7 @@ struct TaxReportRow
     QString category;
     QString taxCategory; // the stored tax key
     qint64 total = 0;
+    Currency currency = Currency::USD; // of the accounts summed
 
     bool operator==(const TaxReportRow&) const = default;
 };
@@ -40,6 +45,7 @@ struct IncomeExpenseRow
     qint64 income = 0;
     qint64 expenses = 0; // zero or negative
     qint64 net = 0;
+    Currency currency = Currency::USD; // of the accounts summed
 
     bool operator==(const IncomeExpenseRow&) const = default;
 };
@@ -50,6 +56,7 @@ struct CashFlowRow
     qint64 inflows = 0;
     qint64 outflows = 0; // zero or negative
     qint64 net = 0;
+    Currency currency = Currency::USD; // of the accounts summed
 
     bool operator==(const CashFlowRow&) const = default;
 };
@@ -60,6 +67,7 @@ struct YearOverYearRow
     qint64 firstTotal = 0;
     qint64 secondTotal = 0;
     qint64 change = 0; // secondTotal - firstTotal
+    Currency currency = Currency::USD; // of the accounts summed
 
     bool operator==(const YearOverYearRow&) const = default;
 };

@@ -6,6 +6,8 @@
 #include "storage/SqliteCursor.h"
 #include "storage/Timestamp.h"
 
+#include <QMap>
+
 #include <algorithm>
 #include <limits>
 
@@ -19,7 +21,8 @@ struct RangeFilter
     QVariantList values;
 };
 
-RangeFilter rangeFilter(const QDate& from, const QDate& to, const QString& accountId)
+RangeFilter rangeFilter(const QDate& from, const QDate& to, const QString& accountId,
+                        const QStringList& accountIds = {})
 {
     RangeFilter filter{QStringLiteral("t.deleted_at IS NULL AND t.date >= ? AND t.date <= ?"),
                        {toIsoDate(from), toIsoDate(to)}};
@@ -27,8 +30,70 @@ RangeFilter rangeFilter(const QDate& from, const QDate& to, const QString& accou
         filter.condition += QStringLiteral(" AND t.account_id = ?");
         filter.values << accountId;
     }
+    if (!accountIds.isEmpty()) {
+        QStringList marks(accountIds.size(), QStringLiteral("?"));
+        filter.condition += QStringLiteral(" AND t.account_id IN (%1)").arg(marks.join(u','));
+        for (const QString& id : accountIds)
+            filter.values << id;
+    }
     return filter;
 }
+
+// The accounts of one currency that a report covers.
+struct CurrencyGroup
+{
+    Currency currency = Currency::USD;
+    QStringList accountIds; // empty: no limit beyond the report's own filter
+};
+
+// Amounts of different currencies are never added up: a report over the
+// accounts of several currencies runs once per currency, in the order the
+// currencies are listed everywhere. One account, or a ledger of one
+// currency, needs no limit of its own and runs as one query as before.
+// Deleted accounts count, since their transactions are in the reports.
+QList<CurrencyGroup> currencyGroups(const QSqlDatabase& db, const QString& accountId)
+{
+    SqlStatement statement(db,
+                           accountId.isEmpty() ? QStringLiteral("SELECT id, currency FROM accounts")
+                                               : QStringLiteral("SELECT id, currency FROM accounts WHERE id = ?"),
+                           "ReportService::currencyGroups");
+    if (!(accountId.isEmpty() ? statement.execText() : statement.bind(accountId).exec()))
+        return {};
+    QMap<Currency, QStringList> idsByCurrency;
+    while (statement.next())
+        idsByCurrency[currencyFromString(statement.value(1).toString())] << statement.value(0).toString();
+    if (statement.failed())
+        return {};
+    if (idsByCurrency.size() <= 1)
+        return {CurrencyGroup{idsByCurrency.isEmpty() ? Currency::USD : idsByCurrency.firstKey(), {}}};
+    QList<CurrencyGroup> groups;
+    for (auto it = idsByCurrency.cbegin(); it != idsByCurrency.cend(); ++it)
+        groups << CurrencyGroup{it.key(), it.value()};
+    return groups;
+}
+
+// The rows `report` gives for the account ids of each group, marked with
+// the group's currency, one currency after another.
+template <typename Row, typename Report>
+QList<Row> perCurrency(const QList<CurrencyGroup>& groups, const Report& report)
+{
+    QList<Row> rows;
+    for (const CurrencyGroup& group : groups) {
+        QList<Row> part = report(group.accountIds);
+        for (Row& row : part)
+            row.currency = group.currency;
+        rows << part;
+    }
+    return rows;
+}
+
+// A transfer is two rows that name each other. A row naming a partner that
+// does not name it back (a one-sided link left by a faulty service or
+// backup) moved money to no account of the user's: it is ordinary income or
+// spending. The partner is found by its key, and only for rows with a link.
+const QString kLinkedTransfer =
+    QStringLiteral("(COALESCE(t.transfer_link_id, '') <> '' AND EXISTS (SELECT 1 FROM transactions p "
+                   "WHERE p.id = t.transfer_link_id AND p.transfer_link_id = t.id))");
 
 // Whether the category in `column` is of the transfer type: money moved
 // between accounts under it is no one's spending or income, even when the
@@ -59,8 +124,10 @@ QString categoryTotals(const RangeFilter& filter, const QString& amountCondition
                                          : QStringLiteral(" AND %1.amount %2").arg(QLatin1String(alias), amountCondition);
     };
     // Money moved between accounts is no one's income or spending: a
-    // transfer (either side, linked or not) counts under no category, and
-    // nor does anything filed under a category of the transfer type.
+    // transfer counts under no category (both sides of a linked one, and a
+    // row that names only the account the money went to, such as one side
+    // of a transfer between currencies), and nor does anything filed under
+    // a category of the transfer type.
     return QStringLiteral("(SELECT t.category_id AS category_id, %4 FROM transactions t "
                           "WHERE %1%2 AND %6 AND NOT %7 AND (t.is_split = 0 OR NOT EXISTS "
                           "(SELECT 1 FROM split_lines s WHERE s.transaction_id = t.id)) GROUP BY t.category_id "
@@ -70,7 +137,9 @@ QString categoryTotals(const RangeFilter& filter, const QString& amountCondition
                           "WHERE %1%3 AND %6 AND NOT %8 AND t.is_split = 1 GROUP BY s.category_id) g ")
         .arg(filter.condition, amountIn("t"), amountIn("s"),
              splitSumSql(QStringLiteral("t.amount"), QStringLiteral("total")), splitSumSql(QStringLiteral("s.amount")),
-             QStringLiteral("COALESCE(t.transfer_link_id, '') = '' AND COALESCE(t.transfer_dest_account_id, '') = ''"),
+             QStringLiteral("NOT %1 AND (COALESCE(t.transfer_link_id, '') <> '' "
+                            "OR COALESCE(t.transfer_dest_account_id, '') = '')")
+                 .arg(kLinkedTransfer),
              isTransferCategory(QStringLiteral("t.category_id")), isTransferCategory(QStringLiteral("s.category_id")));
 }
 
@@ -98,10 +167,10 @@ ReportService::ReportService(Database* database, QObject* parent)
 }
 
 QHash<QString, qint64> ReportService::totalsByCategoryName(const QDate& from, const QDate& to,
-                                                           const QString& accountId, Amounts amounts,
-                                                           const char* where) const
+                                                           const QString& accountId, const QStringList& accountIds,
+                                                           Amounts amounts, const char* where) const
 {
-    const RangeFilter filter = rangeFilter(from, to, accountId);
+    const RangeFilter filter = rangeFilter(from, to, accountId, accountIds);
     const QString sql =
         QStringLiteral("SELECT COALESCE(c.name, ?) AS category, SUM(g.total_high), SUM(g.total_low) FROM %1"
                        "LEFT JOIN categories c ON c.id = g.category_id AND c.deleted_at IS NULL GROUP BY category")
@@ -120,67 +189,79 @@ QHash<QString, qint64> ReportService::totalsByCategoryName(const QDate& from, co
 QList<CategorySpendingRow> ReportService::categorySpending(const QDate& from, const QDate& to,
                                                            const QString& accountId) const
 {
-    const QHash<QString, qint64> totals =
-        totalsByCategoryName(from, to, accountId, Amounts::NegativeOnly, "ReportService::categorySpending");
-    QList<CategorySpendingRow> rows;
-    rows.reserve(totals.size());
-    for (auto it = totals.cbegin(); it != totals.cend(); ++it)
-        rows << CategorySpendingRow{it.key(), it.value()};
-    std::sort(rows.begin(), rows.end(), [](const CategorySpendingRow& a, const CategorySpendingRow& b) {
-        return a.total != b.total ? a.total < b.total : nameBefore(a.category, b.category);
-    });
-    return rows;
+    return perCurrency<CategorySpendingRow>(
+        currencyGroups(m_database->connection(), accountId), [&](const QStringList& accountIds) {
+            const QHash<QString, qint64> totals = totalsByCategoryName(
+                from, to, accountId, accountIds, Amounts::NegativeOnly, "ReportService::categorySpending");
+            QList<CategorySpendingRow> rows;
+            rows.reserve(totals.size());
+            for (auto it = totals.cbegin(); it != totals.cend(); ++it)
+                rows << CategorySpendingRow{it.key(), it.value()};
+            std::sort(rows.begin(), rows.end(), [](const CategorySpendingRow& a, const CategorySpendingRow& b) {
+                return a.total != b.total ? a.total < b.total : nameBefore(a.category, b.category);
+            });
+            return rows;
+        });
 }
 
 QList<PayeeSummaryRow> ReportService::payeeSummary(const QDate& from, const QDate& to,
                                                    const QString& accountId) const
 {
-    const RangeFilter filter = rangeFilter(from, to, accountId);
-    SqlStatement statement(m_database->connection(),
-                           QStringLiteral("SELECT t.payee, %2, COUNT(*) FROM transactions t "
-                                          "WHERE %1 GROUP BY t.payee ORDER BY t.payee")
-                               .arg(filter.condition, splitSumSql(QStringLiteral("t.amount"))),
-                           "ReportService::payeeSummary");
-    QList<PayeeSummaryRow> rows;
-    if (!statement.bindAll(filter.values).exec())
-        return rows;
-    while (statement.next())
-        rows << PayeeSummaryRow{statement.value(0).toString(), splitSum(statement, 1), statement.value(3).toInt()};
-    // By total here: the database has no exact total to order by. Payees of
-    // one total keep the database's order.
-    std::stable_sort(rows.begin(), rows.end(),
-                     [](const PayeeSummaryRow& a, const PayeeSummaryRow& b) { return a.total < b.total; });
-    return rows;
+    return perCurrency<PayeeSummaryRow>(
+        currencyGroups(m_database->connection(), accountId), [&](const QStringList& accountIds) {
+            const RangeFilter filter = rangeFilter(from, to, accountId, accountIds);
+            SqlStatement statement(m_database->connection(),
+                                   QStringLiteral("SELECT t.payee, %2, COUNT(*) FROM transactions t "
+                                                  "WHERE %1 GROUP BY t.payee ORDER BY t.payee")
+                                       .arg(filter.condition, splitSumSql(QStringLiteral("t.amount"))),
+                                   "ReportService::payeeSummary");
+            QList<PayeeSummaryRow> rows;
+            if (!statement.bindAll(filter.values).exec())
+                return rows;
+            while (statement.next())
+                rows << PayeeSummaryRow{statement.value(0).toString(), splitSum(statement, 1),
+                                        statement.value(3).toInt()};
+            // By total here: the database has no exact total to order by.
+            // Payees of one total keep the database's order.
+            std::stable_sort(rows.begin(), rows.end(),
+                             [](const PayeeSummaryRow& a, const PayeeSummaryRow& b) { return a.total < b.total; });
+            return rows;
+        });
 }
 
 QList<TaxReportRow> ReportService::taxReport(const QDate& from, const QDate& to) const
 {
-    const RangeFilter filter = rangeFilter(from, to, QString());
-    SqlStatement statement(m_database->connection(),
-                           QStringLiteral("SELECT c.name, c.tax_category, SUM(g.total_high), SUM(g.total_low) FROM %1"
-                                          "JOIN categories c ON c.id = g.category_id AND c.deleted_at IS NULL "
-                                          "AND c.is_tax_relevant = 1 "
-                                          "GROUP BY c.name, c.tax_category ORDER BY c.tax_category, c.name")
-                               .arg(categoryTotals(filter)),
-                           "ReportService::taxReport");
-    QList<TaxReportRow> rows;
-    if (!statement.bindAll(filter.values).bindAll(filter.values).exec())
-        return rows;
-    while (statement.next())
-        rows << TaxReportRow{statement.value(0).toString(), statement.value(1).toString(), splitSum(statement, 2)};
-    return rows;
+    return perCurrency<TaxReportRow>(
+        currencyGroups(m_database->connection(), QString()), [&](const QStringList& accountIds) {
+            const RangeFilter filter = rangeFilter(from, to, QString(), accountIds);
+            SqlStatement statement(
+                m_database->connection(),
+                QStringLiteral("SELECT c.name, c.tax_category, SUM(g.total_high), SUM(g.total_low) FROM %1"
+                               "JOIN categories c ON c.id = g.category_id AND c.deleted_at IS NULL "
+                               "AND c.is_tax_relevant = 1 "
+                               "GROUP BY c.name, c.tax_category ORDER BY c.tax_category, c.name")
+                    .arg(categoryTotals(filter)),
+                "ReportService::taxReport");
+            QList<TaxReportRow> rows;
+            if (!statement.bindAll(filter.values).bindAll(filter.values).exec())
+                return rows;
+            while (statement.next())
+                rows << TaxReportRow{statement.value(0).toString(), statement.value(1).toString(),
+                                     splitSum(statement, 2)};
+            return rows;
+        });
 }
 
 QList<ReportService::MonthTotals> ReportService::monthlyTotals(const QDate& from, const QDate& to,
-                                                               const QString& accountId, bool withTransfers,
+                                                               const QString& accountId,
+                                                               const QStringList& accountIds, bool withTransfers,
                                                                const char* where) const
 {
-    const RangeFilter filter = rangeFilter(from, to, accountId);
+    const RangeFilter filter = rangeFilter(from, to, accountId, accountIds);
     // Without transfers, what was filed under a category of the transfer
     // type (a whole transaction, or a split's lines) is left out as well.
-    const QString transfersLeftOut =
-        QStringLiteral(" AND (t.transfer_link_id IS NULL OR t.transfer_link_id = '') AND NOT %1")
-            .arg(isTransferCategory(QStringLiteral("t.category_id")));
+    const QString transfersLeftOut = QStringLiteral(" AND NOT %1 AND NOT %2")
+                                         .arg(kLinkedTransfer, isTransferCategory(QStringLiteral("t.category_id")));
     const QString amountLeft =
         QStringLiteral("t.amount - COALESCE((SELECT SUM(s.amount) FROM split_lines s WHERE t.is_split = 1 "
                        "AND s.transaction_id = t.id AND %1), 0)")
@@ -206,50 +287,61 @@ QList<ReportService::MonthTotals> ReportService::monthlyTotals(const QDate& from
 QList<IncomeExpenseRow> ReportService::incomeVsExpenses(const QDate& from, const QDate& to,
                                                         const QString& accountId) const
 {
-    QList<IncomeExpenseRow> rows;
-    for (const MonthTotals& month : monthlyTotals(from, to, accountId, false, "ReportService::incomeVsExpenses"))
-        rows << IncomeExpenseRow{month.month, month.in, month.out, saturatingAdd(month.in, month.out)};
-    return rows;
+    return perCurrency<IncomeExpenseRow>(
+        currencyGroups(m_database->connection(), accountId), [&](const QStringList& accountIds) {
+            QList<IncomeExpenseRow> rows;
+            for (const MonthTotals& month :
+                 monthlyTotals(from, to, accountId, accountIds, false, "ReportService::incomeVsExpenses"))
+                rows << IncomeExpenseRow{month.month, month.in, month.out, saturatingAdd(month.in, month.out)};
+            return rows;
+        });
 }
 
 QList<CashFlowRow> ReportService::cashFlow(const QDate& from, const QDate& to, const QString& accountId) const
 {
-    QList<CashFlowRow> rows;
-    for (const MonthTotals& month : monthlyTotals(from, to, accountId, true, "ReportService::cashFlow"))
-        rows << CashFlowRow{month.month, month.in, month.out, saturatingAdd(month.in, month.out)};
-    return rows;
+    return perCurrency<CashFlowRow>(
+        currencyGroups(m_database->connection(), accountId), [&](const QStringList& accountIds) {
+            QList<CashFlowRow> rows;
+            for (const MonthTotals& month :
+                 monthlyTotals(from, to, accountId, accountIds, true, "ReportService::cashFlow"))
+                rows << CashFlowRow{month.month, month.in, month.out, saturatingAdd(month.in, month.out)};
+            return rows;
+        });
 }
 
 QList<YearOverYearRow> ReportService::yearOverYear(const QDate& from1, const QDate& to1, const QDate& from2,
                                                    const QDate& to2, const QString& accountId) const
 {
-    const QHash<QString, qint64> first =
-        totalsByCategoryName(from1, to1, accountId, Amounts::All, "ReportService::yearOverYear");
-    const QHash<QString, qint64> second =
-        totalsByCategoryName(from2, to2, accountId, Amounts::All, "ReportService::yearOverYear");
-
-    QHash<QString, YearOverYearRow> byName;
-    for (auto it = first.cbegin(); it != first.cend(); ++it) {
-        YearOverYearRow& row = byName[it.key()];
-        row.category = it.key();
-        row.firstTotal = it.value();
-    }
-    for (auto it = second.cbegin(); it != second.cend(); ++it) {
-        YearOverYearRow& row = byName[it.key()];
-        row.category = it.key();
-        row.secondTotal = it.value();
-    }
-    QList<YearOverYearRow> rows;
-    rows.reserve(byName.size());
-    for (YearOverYearRow row : std::as_const(byName)) {
-        MoneySum change(row.secondTotal);
-        change -= row.firstTotal;
-        row.change = change.value();
-        rows << row;
-    }
-    std::sort(rows.begin(), rows.end(),
-              [](const YearOverYearRow& a, const YearOverYearRow& b) { return nameBefore(a.category, b.category); });
-    return rows;
+    return perCurrency<YearOverYearRow>(
+        currencyGroups(m_database->connection(), accountId), [&](const QStringList& accountIds) {
+            const QHash<QString, qint64> first = totalsByCategoryName(from1, to1, accountId, accountIds,
+                                                                      Amounts::All, "ReportService::yearOverYear");
+            const QHash<QString, qint64> second = totalsByCategoryName(from2, to2, accountId, accountIds,
+                                                                       Amounts::All, "ReportService::yearOverYear");
+            QHash<QString, YearOverYearRow> byName;
+            for (auto it = first.cbegin(); it != first.cend(); ++it) {
+                YearOverYearRow& row = byName[it.key()];
+                row.category = it.key();
+                row.firstTotal = it.value();
+            }
+            for (auto it = second.cbegin(); it != second.cend(); ++it) {
+                YearOverYearRow& row = byName[it.key()];
+                row.category = it.key();
+                row.secondTotal = it.value();
+            }
+            QList<YearOverYearRow> rows;
+            rows.reserve(byName.size());
+            for (YearOverYearRow row : std::as_const(byName)) {
+                MoneySum change(row.secondTotal);
+                change -= row.firstTotal;
+                row.change = change.value();
+                rows << row;
+            }
+            std::sort(rows.begin(), rows.end(), [](const YearOverYearRow& a, const YearOverYearRow& b) {
+                return nameBefore(a.category, b.category);
+            });
+            return rows;
+        });
 }
 
 QList<AccountSummaryRow> ReportService::accountSummary() const
@@ -310,15 +402,17 @@ ReportService::readTransactionReport(const QDate& from, const QDate& to, const Q
     auto cursor = std::make_unique<SqliteCursor>(
         m_database->connection(),
         QStringLiteral("SELECT t.date, a.name, t.payee, CASE WHEN t.is_split = 1 THEN ? "
-                       "WHEN da.name IS NOT NULL THEN ? || da.name ELSE COALESCE(c.name, ?) END, "
+                       "WHEN da.name IS NOT NULL AND (COALESCE(t.transfer_link_id, '') = '' OR %2) "
+                       "THEN ? || da.name ELSE COALESCE(c.name, ?) END, "
                        "t.memo, t.amount, a.currency FROM transactions t "
                        "LEFT JOIN accounts a ON a.id = t.account_id "
                        "LEFT JOIN accounts da ON da.id = t.transfer_dest_account_id "
                        "LEFT JOIN categories c ON c.id = t.category_id AND c.deleted_at IS NULL "
                        "WHERE %1 ORDER BY t.date, t.payee")
-            .arg(filter.condition),
+            .arg(filter.condition, kLinkedTransfer),
         "ReportService::transactionReport");
-    // A transfer names the other account, as the register does.
+    // A transfer names the other account, as the register does; a row whose
+    // partner does not name it back is no transfer and shows its category.
     cursor->bind(tr("Split")).bind(tr("Transfer to/from: ")).bind(tr("Uncategorized")).bindAll(filter.values);
     return std::unique_ptr<TransactionReader>(new TransactionReader(std::move(cursor)));
 }

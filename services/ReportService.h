@@ -19,7 +19,9 @@ class SqliteCursor;
 // made by the database, so a report costs one grouped query however long the
 // history is. Transfers, and whatever is filed under a category of the
 // transfer type, are nobody's spending or income: the category reports and
-// Income vs Expenses leave them out.
+// Income vs Expenses leave them out. The summaries never add up amounts of
+// different currencies: over accounts of several, each currency has rows of
+// its own, one currency after another.
 class ReportService : public QObject
 {
     Q_OBJECT
@@ -90,11 +92,13 @@ private:
 
     enum class Amounts { All, NegativeOnly };
 
-    // Category totals by category name, split transactions by their lines.
+    // Category totals by category name, split transactions by their lines;
+    // `accountIds`, when given, limits them to those accounts.
     QHash<QString, qint64> totalsByCategoryName(const QDate& from, const QDate& to, const QString& accountId,
-                                                Amounts amounts, const char* where) const;
+                                                const QStringList& accountIds, Amounts amounts,
+                                                const char* where) const;
     QList<MonthTotals> monthlyTotals(const QDate& from, const QDate& to, const QString& accountId,
-                                     bool withTransfers, const char* where) const;
+                                     const QStringList& accountIds, bool withTransfers, const char* where) const;
 
     Database* m_database;
 };

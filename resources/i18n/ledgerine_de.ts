@@ -821,6 +821,14 @@ Melden Sie sich über Datei › Tandrel-Konto an, um die Synchronisierung einzus
         <source>Enter the date as month/day/year, for example 12/31/2026.</source>
         <translation>Geben Sie das Datum als Monat/Tag/Jahr ein, zum Beispiel 12/31/2026.</translation>
     </message>
+    <message>
+        <source>Choose the date from a calendar (Alt+Down)</source>
+        <translation>Datum aus einem Kalender wählen (Alt+Unten)</translation>
+    </message>
+    <message>
+        <source>Calendar</source>
+        <translation>Kalender</translation>
+    </message>
 </context>
 <context>
     <name>DateRange</name>
@@ -2813,6 +2821,13 @@ Ein Kontobuch für die Haushaltsfinanzen.</translation>
     </message>
 </context>
 <context>
+    <name>ReportTableModel</name>
+    <message>
+        <source>Currency</source>
+        <translation>Währung</translation>
+    </message>
+</context>
+<context>
     <name>ReportsScreen</name>
     <message>
         <source>Reports</source>
@@ -2861,6 +2876,10 @@ Ein Kontobuch für die Haushaltsfinanzen.</translation>
     <message>
         <source>The report could not be saved as &quot;%1&quot;: %2. Nothing was written; choose another place and try again.</source>
         <translation>Der Bericht konnte nicht als „%1“ gespeichert werden: %2. Es wurde nichts geschrieben; wählen Sie einen anderen Ort und versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>These results are for the last dates that could be read. Type the dates as month/day/year, or choose them from the calendar, to update them.</source>
+        <translation>Diese Ergebnisse gelten für die zuletzt lesbaren Daten. Geben Sie die Daten als Monat/Tag/Jahr ein oder wählen Sie sie im Kalender, um sie zu aktualisieren.</translation>
     </message>
 </context>
 <context>

@@ -821,6 +821,14 @@ Inicie sesión en Archivo › Cuenta Tandrel para activar la sincronización.</t
         <source>Enter the date as month/day/year, for example 12/31/2026.</source>
         <translation>Escriba la fecha como mes/día/año, por ejemplo 12/31/2026.</translation>
     </message>
+    <message>
+        <source>Choose the date from a calendar (Alt+Down)</source>
+        <translation>Elegir la fecha en un calendario (Alt+Abajo)</translation>
+    </message>
+    <message>
+        <source>Calendar</source>
+        <translation>Calendario</translation>
+    </message>
 </context>
 <context>
     <name>DateRange</name>
@@ -2813,6 +2821,13 @@ Un registro de cuentas para las finanzas del hogar.</translation>
     </message>
 </context>
 <context>
+    <name>ReportTableModel</name>
+    <message>
+        <source>Currency</source>
+        <translation>Moneda</translation>
+    </message>
+</context>
+<context>
     <name>ReportsScreen</name>
     <message>
         <source>Reports</source>
@@ -2861,6 +2876,10 @@ Un registro de cuentas para las finanzas del hogar.</translation>
     <message>
         <source>The report could not be saved as &quot;%1&quot;: %2. Nothing was written; choose another place and try again.</source>
         <translation>No se pudo guardar el informe como &quot;%1&quot;: %2. No se escribió nada; elija otra ubicación e inténtelo de nuevo.</translation>
+    </message>
+    <message>
+        <source>These results are for the last dates that could be read. Type the dates as month/day/year, or choose them from the calendar, to update them.</source>
+        <translation>Estos resultados corresponden a las últimas fechas que se pudieron leer. Escriba las fechas como mes/día/año, o elíjalas en el calendario, para actualizarlos.</translation>
     </message>
 </context>
 <context>

@@ -821,6 +821,14 @@ Connectez-vous via Fichier › Compte Tandrel pour activer la synchronisation.</
         <source>Enter the date as month/day/year, for example 12/31/2026.</source>
         <translation>Saisissez la date sous la forme mois/jour/année, par exemple 12/31/2026.</translation>
     </message>
+    <message>
+        <source>Choose the date from a calendar (Alt+Down)</source>
+        <translation>Choisir la date dans un calendrier (Alt+Bas)</translation>
+    </message>
+    <message>
+        <source>Calendar</source>
+        <translation>Calendrier</translation>
+    </message>
 </context>
 <context>
     <name>DateRange</name>
@@ -2813,6 +2821,13 @@ Un registre de comptes pour les finances du foyer.</translation>
     </message>
 </context>
 <context>
+    <name>ReportTableModel</name>
+    <message>
+        <source>Currency</source>
+        <translation>Devise</translation>
+    </message>
+</context>
+<context>
     <name>ReportsScreen</name>
     <message>
         <source>Reports</source>
@@ -2861,6 +2876,10 @@ Un registre de comptes pour les finances du foyer.</translation>
     <message>
         <source>The report could not be saved as &quot;%1&quot;: %2. Nothing was written; choose another place and try again.</source>
         <translation>Le rapport n&apos;a pas pu être enregistré sous &quot;%1&quot;&#xa0;: %2. Rien n&apos;a été écrit&#xa0;; choisissez un autre emplacement et réessayez.</translation>
+    </message>
+    <message>
+        <source>These results are for the last dates that could be read. Type the dates as month/day/year, or choose them from the calendar, to update them.</source>
+        <translation>Ces résultats portent sur les dernières dates lisibles. Saisissez les dates sous la forme mois/jour/année, ou choisissez-les dans le calendrier, pour les mettre à jour.</translation>
     </message>
 </context>
 <context>

@@ -818,6 +818,14 @@ Sign in via File › Tandrel Account to enable sync.</source>
         <source>Enter the date as month/day/year, for example 12/31/2026.</source>
         <translation>日付を「月/日/年」の形式で入力してください（例: 12/31/2026）。</translation>
     </message>
+    <message>
+        <source>Choose the date from a calendar (Alt+Down)</source>
+        <translation>カレンダーから日付を選択（Alt+↓）</translation>
+    </message>
+    <message>
+        <source>Calendar</source>
+        <translation>カレンダー</translation>
+    </message>
 </context>
 <context>
     <name>DateRange</name>
@@ -2780,6 +2788,13 @@ A check register for household finances.</source>
     </message>
 </context>
 <context>
+    <name>ReportTableModel</name>
+    <message>
+        <source>Currency</source>
+        <translation>通貨</translation>
+    </message>
+</context>
+<context>
     <name>ReportsScreen</name>
     <message>
         <source>Reports</source>
@@ -2828,6 +2843,10 @@ A check register for household finances.</source>
     <message>
         <source>The report could not be saved as &quot;%1&quot;: %2. Nothing was written; choose another place and try again.</source>
         <translation>レポートを「%1」として保存できませんでした: %2。何も書き込まれていません。別の場所を選んで、もう一度お試しください。</translation>
+    </message>
+    <message>
+        <source>These results are for the last dates that could be read. Type the dates as month/day/year, or choose them from the calendar, to update them.</source>
+        <translation>この結果は、最後に読み取れた日付のものです。更新するには、日付を「月/日/年」の形式で入力するか、カレンダーから選択してください。</translation>
     </message>
 </context>
 <context>

@@ -1,6 +1,8 @@
 #include "tests/register/RegisterTestData.h"
 
 #include "appstate/AppState.h"
+#include "appstate/ThemeHelpers.h"
+#include "register/DateField.h"
 #include "screens/AccountPicker.h"
 #include "screens/DateRange.h"
 #include "screens/DateRangePicker.h"
@@ -11,10 +13,13 @@
 #include "tests/support/ModalWatcher.h"
 #include "tests/support/TestDataDir.h"
 
+#include <QApplication>
+#include <QCalendarWidget>
 #include <QFile>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QFont>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
@@ -55,6 +60,7 @@ private Q_SLOTS:
     void totalsRowOnlyWithRows();
     void namesShowAsTyped();
     void amountsInTheirAccountsCurrency();
+    void summariesKeepCurrenciesApart();
     void transactionsArriveInBatches();
 
     void hiddenWindowIgnoresChanges();
@@ -63,6 +69,8 @@ private Q_SLOTS:
     void reportCutShortRunsAgainWhenShown();
     void exportWritesTheShownReportOrWarns();
     void exportWritesWhatWasShownWhenAsked();
+    void dateFieldsOpenACalendar();
+    void unreadableDateMarksTheResultsOutdated();
 
 private:
     ReportRunner::Filter allTime(const QString& accountId = {}) const
@@ -227,7 +235,55 @@ void TestReports::amountsInTheirAccountsCurrency()
              (QList<QStringList>{{"Checking", "Checking", "$1,000.00", "-$15.00", "$985.00"},
                                  {"Tokyo", "Checking", "¥0", "-¥800", "-¥800"},
                                  {"Travel", "Checking", "€50.00", "-€12.00", "€38.00"}}));
-    QCOMPARE(run(Kind::CategorySpending, allTime()).value(0).value(1), QStringLiteral("-$35.00"));
+    // Sums over several currencies: a row and a total per currency, never one sum.
+    QCOMPARE(run(Kind::CategorySpending, allTime()),
+             (QList<QStringList>{{"USD", "Uncategorized", "-$15.00"},
+                                 {"USD", "Total", "-$15.00"},
+                                 {"EUR", "Uncategorized", "-€12.00"},
+                                 {"EUR", "Total", "-€12.00"},
+                                 {"JPY", "Uncategorized", "-¥800"},
+                                 {"JPY", "Total", "-¥800"}}));
+}
+
+void TestReports::summariesKeepCurrenciesApart()
+{
+    // A ledger of one currency other than dollars: its own symbol, no
+    // currency column, no totals beyond the usual.
+    const Account euros = addAccount(*m_state, QStringLiteral("Euros"), 0, Currency::EUR);
+    const Transaction refund = addTransaction(*m_state, euros.id, day(2024, 3, 1), 5000, QStringLiteral("Refund"));
+    ReportRunner runner(m_state->reportService(), m_state->accountRepository());
+    ReportTableModel payees(ReportRunner::columns(Kind::PayeeSummary));
+    runner.run(Kind::PayeeSummary, allTime(), &payees);
+    QCOMPARE(shown(payees), (QList<QStringList>{{"Refund", "€50.00", "1"}}));
+
+    // A yen account beside a dollar one: the export says which currency each amount is in.
+    const Account dollars = addAccount(*m_state, QStringLiteral("Dollars"));
+    const Account yen = addAccount(*m_state, QStringLiteral("Yen"), 0, Currency::JPY);
+    QVERIFY(m_state->transactionRepository()->softDelete(refund.id));
+    addTransaction(*m_state, yen.id, day(2024, 3, 1), 250000, QStringLiteral("Salary"));
+    addTransaction(*m_state, yen.id, day(2024, 3, 2), -1000, QStringLiteral("Ramen"));
+    addTransaction(*m_state, dollars.id, day(2024, 3, 3), -1000, QStringLiteral("Food"));
+    openScreen();
+    m_screen->findChild<DateRangePicker*>()->setPreset(Preset::AllTime);
+    m_screen->showReport(Kind::CashFlow);
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("cash_flow.csv"));
+    QVERIFY(m_screen->exportTo(path));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(QString::fromUtf8(file.readAll()),
+             QStringLiteral("\"Currency\",\"Month\",\"Inflows\",\"Outflows\",\"Net\"\n"
+                            "\"USD\",\"2024-03\",\"$0.00\",\"-$10.00\",\"-$10.00\"\n"
+                            "\"USD\",\"Total\",\"$0.00\",\"-$10.00\",\"-$10.00\"\n"
+                            "\"JPY\",\"2024-03\",\"¥250,000\",\"-¥1,000\",\"¥249,000\"\n"
+                            "\"JPY\",\"Total\",\"¥250,000\",\"-¥1,000\",\"¥249,000\"\n"));
+    m_screen->showReport(Kind::PayeeSummary);
+    QCOMPARE(shown(*m_screen->findChildren<ReportTableModel*>().at(int(Kind::PayeeSummary))),
+             (QList<QStringList>{{"USD", "Food", "-$10.00", "1"},
+                                 {"USD", "Total", "-$10.00", "1"},
+                                 {"JPY", "Ramen", "-¥1,000", "1"},
+                                 {"JPY", "Salary", "¥250,000", "1"},
+                                 {"JPY", "Total", "¥249,000", "2"}}));
 }
 
 void TestReports::transactionsArriveInBatches()
@@ -410,6 +466,72 @@ void TestReports::exportWritesWhatWasShownWhenAsked()
     QFile file(path);
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll().count('\n'), kRows + 1);
+}
+
+void TestReports::dateFieldsOpenACalendar()
+{
+    const int firstDay = localeFirstDayOfWeek();
+    localeFirstDayOfWeek() = Qt::Saturday;
+    openScreen();
+    const QList<DateField*> fields = m_screen->findChildren<DateField*>();
+    QCOMPARE(fields.size(), 6); // the period and the two compared periods
+    for (DateField* field : fields) {
+        QTest::keyClick(field->findChild<QLineEdit*>(), Qt::Key_Down, Qt::AltModifier);
+        auto* calendar = qobject_cast<QCalendarWidget*>(QApplication::activePopupWidget());
+        QVERIFY(calendar);
+        QCOMPARE(calendar->firstDayOfWeek(), Qt::Saturday);
+        QCOMPARE(calendar->selectedDate(), field->date());
+        calendar->close();
+    }
+    localeFirstDayOfWeek() = firstDay;
+
+    // A day chosen with the keys runs the report for it.
+    m_screen->findChild<DateRangePicker*>()->setPreset(Preset::Custom);
+    auto* from = m_screen->findChild<DateField*>(QStringLiteral("fromDateField"));
+    QSignalSpy filled(m_runner, &ReportRunner::filled);
+    QTest::keyClick(from->findChild<QLineEdit*>(), Qt::Key_F4);
+    auto* calendar = qobject_cast<QCalendarWidget*>(QApplication::activePopupWidget());
+    QVERIFY(calendar);
+    calendar->setSelectedDate(day(2020, 1, 1));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QVERIFY(!calendar->isVisible());
+    QCOMPARE(from->date(), day(2020, 1, 1));
+    QCOMPARE(filled.count(), 1);
+}
+
+void TestReports::unreadableDateMarksTheResultsOutdated()
+{
+    const Account checking = addAccount(*m_state, QStringLiteral("Checking"));
+    addTransaction(*m_state, checking.id, QDate::currentDate(), -500, QStringLiteral("Market"));
+    openScreen();
+    m_screen->showReport(Kind::PayeeSummary);
+    m_screen->findChild<DateRangePicker*>()->setPreset(Preset::Custom);
+    auto* outdated = m_screen->findChild<QLabel*>(QStringLiteral("outdatedLabel"));
+    auto* exportButton = m_screen->findChild<QPushButton*>(QStringLiteral("exportButton"));
+    ReportTableModel* payees = m_screen->findChildren<ReportTableModel*>().at(int(Kind::PayeeSummary));
+    QLineEdit* from = m_screen->findChild<DateField*>(QStringLiteral("fromDateField"))->findChild<QLineEdit*>();
+    QVERIFY(!outdated->isVisible());
+    QVERIFY(exportButton->isEnabled());
+
+    from->setText(QStringLiteral("13/45/2024"));
+    QTest::keyClick(from, Qt::Key_Return);
+    QVERIFY(outdated->isVisible());
+    QVERIFY(payees->isOutdated());
+    QVERIFY(!exportButton->isEnabled());
+    // A report that does not follow the period is not marked.
+    m_screen->showReport(Kind::AccountSummary);
+    QVERIFY(!outdated->isVisible());
+    m_screen->showReport(Kind::PayeeSummary);
+    QVERIFY(outdated->isVisible());
+
+    // A date again, but the results are still for the old one until the report runs.
+    from->setText(QStringLiteral("1/1/2000"));
+    QVERIFY(outdated->isVisible());
+    QTest::keyClick(from, Qt::Key_Return);
+    QVERIFY(!outdated->isVisible());
+    QVERIFY(!payees->isOutdated());
+    QVERIFY(exportButton->isEnabled());
+    QCOMPARE(payees->rowCount(), 1);
 }
 
 QTEST_MAIN(TestReports)

@@ -38,6 +38,8 @@ private Q_SLOTS:
     void transactionReport();
     void readerHandsOutTheTransactionsInBatches();
     void rowsOfOneAccountCarryItsCurrency();
+    void summariesKeepCurrenciesApart();
+    void oneSidedLinkIsOrdinaryIncomeOrSpending();
     void csvQuoting();
     void sumsBeyondSixtyFourBitsHoldAtTheLimit();
 
@@ -389,6 +391,91 @@ void TestReportService::rowsOfOneAccountCarryItsCurrency()
     QCOMPARE(rows.size(), 1);
     QCOMPARE(rows.first().currency, Currency::JPY);
     QVERIFY(m_store->accounts.softDelete(yen));
+}
+
+void TestReportService::summariesKeepCurrenciesApart()
+{
+    // Deleted accounts of their own in a year no other report here reads:
+    // their transactions still count, in their own currency.
+    const QString dollars = QStringLiteral("dollars");
+    const QString yen = QStringLiteral("osaka");
+    addAccount(dollars, QStringLiteral("Dollars"), AccountType::Cash, 0, 9);
+    addAccount(yen, QStringLiteral("Osaka"), AccountType::Cash, 0, 9, Currency::JPY);
+    addTransaction(QStringLiteral("fx1"), yen, day(2032, 3, 1), QStringLiteral("Salary"), 250000,
+                   QStringLiteral("salary"), false);
+    addTransaction(QStringLiteral("fx2"), yen, day(2032, 3, 2), QStringLiteral("Ramen"), -1000,
+                   QStringLiteral("food"), false);
+    addTransaction(QStringLiteral("fx3"), dollars, day(2032, 3, 3), QStringLiteral("Diner"), -1000,
+                   QStringLiteral("food"), false);
+    addTransaction(QStringLiteral("fx4"), yen, day(2032, 3, 4), QStringLiteral("Temple"), -500,
+                   QStringLiteral("charity"), false);
+    QVERIFY(m_store->accounts.softDelete(dollars));
+    QVERIFY(m_store->accounts.softDelete(yen));
+    const QDate from = day(2032, 1, 1);
+    const QDate to = day(2032, 12, 31);
+    const Currency usd = Currency::USD;
+    const Currency jpy = Currency::JPY;
+    const QString groceries = QStringLiteral("Groceries");
+
+    QCOMPARE(m_reports->categorySpending(from, to, {}),
+             (QList<CategorySpendingRow>{{groceries, -1000, usd},
+                                         {groceries, -1000, jpy},
+                                         {QStringLiteral("Charity"), -500, jpy}}));
+    QCOMPARE(m_reports->payeeSummary(from, to, {}),
+             (QList<PayeeSummaryRow>{{QStringLiteral("Diner"), -1000, 1, usd},
+                                     {QStringLiteral("Ramen"), -1000, 1, jpy},
+                                     {QStringLiteral("Temple"), -500, 1, jpy},
+                                     {QStringLiteral("Salary"), 250000, 1, jpy}}));
+    QCOMPARE(m_reports->taxReport(from, to),
+             (QList<TaxReportRow>{{QStringLiteral("Charity"), QStringLiteral("charitable_contributions"), -500, jpy}}));
+    QCOMPARE(m_reports->incomeVsExpenses(from, to, {}),
+             (QList<IncomeExpenseRow>{{QStringLiteral("2032-03"), 0, -1000, -1000, usd},
+                                      {QStringLiteral("2032-03"), 250000, -1500, 248500, jpy}}));
+    QCOMPARE(m_reports->cashFlow(from, to, {}),
+             (QList<CashFlowRow>{{QStringLiteral("2032-03"), 0, -1000, -1000, usd},
+                                 {QStringLiteral("2032-03"), 250000, -1500, 248500, jpy}}));
+    QCOMPARE(m_reports->yearOverYear(from, to, day(2033, 1, 1), day(2033, 12, 31), {}),
+             (QList<YearOverYearRow>{{groceries, -1000, 0, 1000, usd},
+                                     {QStringLiteral("Charity"), -500, 0, 500, jpy},
+                                     {groceries, -1000, 0, 1000, jpy},
+                                     {QStringLiteral("Salary"), 250000, 0, -250000, jpy}}));
+    // One account is one currency.
+    QCOMPARE(m_reports->cashFlow(from, to, yen),
+             (QList<CashFlowRow>{{QStringLiteral("2032-03"), 250000, -1500, 248500, jpy}}));
+}
+
+void TestReportService::oneSidedLinkIsOrdinaryIncomeOrSpending()
+{
+    // A link the partner does not return, as a faulty sync could leave it,
+    // next to a proper transfer that both sides name.
+    const QString shop = QStringLiteral("shop");
+    addAccount(shop, QStringLiteral("Shop"), AccountType::Cash, 0, 9);
+    QVERIFY(m_store->accounts.softDelete(shop));
+    Transaction oneSided = addTransaction(QStringLiteral("os1"), shop, day(2034, 5, 1), QStringLiteral("Bookshop"),
+                                          -2000, QStringLiteral("food"), false);
+    const Transaction other = addTransaction(QStringLiteral("os2"), QStringLiteral("chk"), day(2034, 5, 1),
+                                             QStringLiteral("Bookshop"), 2000, {}, false);
+    oneSided.transfer_link_id = other.id;
+    oneSided.transfer_dest_account_id = QStringLiteral("chk");
+    QVERIFY(m_store->transactions.update(oneSided));
+    Transaction out = addTransaction(QStringLiteral("os3"), shop, day(2034, 5, 2), QStringLiteral("Move"), -700,
+                                     {}, false);
+    Transaction in = addTransaction(QStringLiteral("os4"), QStringLiteral("chk"), day(2034, 5, 2),
+                                    QStringLiteral("Move"), 700, {}, false);
+    out.transfer_link_id = in.id;
+    in.transfer_link_id = out.id;
+    QVERIFY(m_store->transactions.update(out));
+    QVERIFY(m_store->transactions.update(in));
+    const QDate from = day(2034, 1, 1);
+    const QDate to = day(2034, 12, 31);
+
+    QCOMPARE(m_reports->incomeVsExpenses(from, to, shop),
+             (QList<IncomeExpenseRow>{{QStringLiteral("2034-05"), 0, -2000, -2000}}));
+    QCOMPARE(m_reports->categorySpending(from, to, shop),
+             (QList<CategorySpendingRow>{{QStringLiteral("Groceries"), -2000}}));
+    QCOMPARE(m_reports->transactionReport(from, to, shop, {}).value(0).categoryName, QStringLiteral("Groceries"));
+    QVERIFY(m_store->transactions.softDelete(other.id));
+    QVERIFY(m_store->transactions.softDelete(in.id));
 }
 
 void TestReportService::csvQuoting()
