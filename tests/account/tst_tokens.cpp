@@ -62,7 +62,6 @@ private slots:
     void credentialFilesArePrivateAndClearRemovesThem();
     void storedTokensLoadBackAndMissingOnesAreEmpty();
     void credentialTargetsCannotEscapeTheFolder();
-    void looseCredentialModesAreNarrowedBeforeUse();
     void credentialsThatAreNotTheUsersOwnFilesGiveNoToken_data();
     void credentialsThatAreNotTheUsersOwnFilesGiveNoToken();
     void defaultStoreKeepsCredentialsInTheDataDirectory();
@@ -175,6 +174,13 @@ void TokensTest::credentialFilesArePrivateAndClearRemovesThem()
     QCOMPARE(blob.readAll(), QStringLiteral("acc€ss").toUtf8());
     blob.close();
 
+    // Modes someone widened are narrowed before a token is read.
+    QCOMPARE(::chmod(QFile::encodeName(folder).constData(), 0777), 0);
+    QCOMPARE(::chmod(QFile::encodeName(blob.fileName()).constData(), 0644), 0);
+    QCOMPARE(store.read(TokenStore::kAccessTokenKey), std::optional<QString>(QStringLiteral("acc€ss")));
+    QCOMPARE(modeOf(folder), mode_t(0700));
+    QCOMPARE(modeOf(blob.fileName()), mode_t(0600));
+
     // Replacing keeps the mode; a folder someone widened is narrowed again.
     QVERIFY(QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner
                                               | QFile::ReadGroup | QFile::ExeGroup | QFile::ReadOther));
@@ -231,21 +237,6 @@ void TokensTest::credentialTargetsCannotEscapeTheFolder()
         QCOMPARE(QFileInfo(vault.filePathFor(target)).absolutePath(), QFileInfo(folder).absoluteFilePath());
     }
     QCOMPARE(QDir(data.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList{"credentials"});
-}
-
-void TokensTest::looseCredentialModesAreNarrowedBeforeUse()
-{
-    TestDataDir data;
-    const QString folder = data.filePath(QStringLiteral("credentials"));
-    CredentialManagerTokenStore store(QStringLiteral("ledgerine"), folder);
-    QVERIFY(store.write(TokenStore::kRefreshTokenKey, QStringLiteral("r-1")));
-    const QString file = CredentialVault(folder).filePathFor(store.targetName(TokenStore::kRefreshTokenKey));
-    QCOMPARE(::chmod(QFile::encodeName(folder).constData(), 0777), 0);
-    QCOMPARE(::chmod(QFile::encodeName(file).constData(), 0644), 0);
-
-    QCOMPARE(store.read(TokenStore::kRefreshTokenKey), std::optional<QString>(QStringLiteral("r-1")));
-    QCOMPARE(modeOf(folder), mode_t(0700));
-    QCOMPARE(modeOf(file), mode_t(0600));
 }
 
 void TokensTest::credentialsThatAreNotTheUsersOwnFilesGiveNoToken_data()
