@@ -36,14 +36,15 @@ ResponseCallback flagAnswer(AccountClient::DoneCallback callback)
     };
 }
 
-// Whether `id` may go into a request path; logs the refusal without the id
+// `id` as a segment of a request path; logs a refusal without the id
 // itself, which may be a secret (an invite code) or junk of any length.
-bool acceptPathId(const QString& id, const char* what)
+std::optional<QString> segmentFor(const QString& id, const char* what)
 {
-    if (isPlainPathId(id))
-        return true;
-    qWarning().nospace() << "AccountClient: refused a request for a " << what << " whose id is not a plain id";
-    return false;
+    std::optional<QString> segment = pathSegment(id);
+    if (!segment)
+        qWarning().nospace() << "AccountClient: refused a request for a " << what
+                             << " whose id cannot stand in a request path";
+    return segment;
 }
 
 } // namespace
@@ -101,13 +102,14 @@ void AccountClient::generateInviteCode(InvitationCallback callback)
 
 void AccountClient::joinGroup(const QString& inviteCode, DoneCallback callback)
 {
-    if (!acceptPathId(inviteCode, "group invitation")) {
+    const std::optional<QString> code = segmentFor(inviteCode, "group invitation");
+    if (!code) {
         if (callback)
             callback(false);
         return;
     }
     QPointer<AccountClient> self(this);
-    m_api->post(u"/group/join/"_s + inviteCode, {},
+    m_api->post(u"/group/join/"_s + *code, {},
                 [self, callback = std::move(callback)](bool ok, int, const QJsonObject&) {
                     if (ok && self)
                         self->afterGroupChange();
@@ -157,13 +159,14 @@ void AccountClient::removeDevice(const QString& deviceId, DoneCallback callback)
 void AccountClient::deleteById(const char* what, const QString& pathPrefix, const QString& id, DoneCallback callback,
                                std::function<void()> onSuccess)
 {
-    if (!acceptPathId(id, what)) {
+    const std::optional<QString> segment = segmentFor(id, what);
+    if (!segment) {
         if (callback)
             callback(false);
         return;
     }
-    m_api->deleteResource(pathPrefix + id, [callback = std::move(callback), onSuccess = std::move(onSuccess)](
-                                               bool ok, int, const QJsonObject&) {
+    m_api->deleteResource(pathPrefix + *segment, [callback = std::move(callback), onSuccess = std::move(onSuccess)](
+                                                     bool ok, int, const QJsonObject&) {
         if (ok && onSuccess)
             onSuccess();
         if (callback)

@@ -23,9 +23,9 @@ class AuthClient;
 //
 // Each answer tells failure from success: a record comes with `ok`, so an
 // empty record from a failed request is never taken for an empty answer.
-// Ids and invite codes go into request paths and are refused before any
-// request unless they are plain ids (see PathId.h); the callback then hears
-// a failure. Callbacks may be empty; the request and its side effects still
+// Ids and invite codes go into request paths as one encoded segment each;
+// one that cannot stand there (see PathId.h) is refused before any request,
+// and the callback then hears a failure. Callbacks may be empty; the request and its side effects still
 // happen.
 class AccountClient : public QObject
 {

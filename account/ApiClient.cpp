@@ -172,9 +172,11 @@ void ApiClient::sendRequest(Method method, const QString& path, const QJsonObjec
 QUrl ApiClient::urlFor(const QString& path, const QUrlQuery& query) const
 {
     // The path is appended as given: the caller owns the seam, so no slash is
-    // added or dropped.
+    // added or dropped. It is taken as encoded, since the ids in it are
+    // encoded segments (PathId.h): read decoded, an id's "%2F" would be sent
+    // as "%252F", and decoding it would make it a slash.
     QUrl url = m_baseUrl;
-    url.setPath(m_baseUrl.path(QUrl::FullyDecoded) + path, QUrl::DecodedMode);
+    url.setPath(m_baseUrl.path(QUrl::FullyEncoded) + path, QUrl::TolerantMode);
     if (!query.isEmpty())
         url.setQuery(query);
     return url;

@@ -53,6 +53,8 @@ public:
     // An answer larger than this ends the request like a network failure.
     void setMaxAnswerBytes(qint64 bytes);
 
+    // `path` is appended to the base URL's path in its encoded form: an id in
+    // it goes in as a pathSegment() (PathId.h).
     void get(const QString& path, ResponseCallback callback, const QUrlQuery& query = {});
     void getPublic(const QString& path, ResponseCallback callback, const QUrlQuery& query = {});
     void post(const QString& path, const QJsonObject& body, ResponseCallback callback);

@@ -251,13 +251,14 @@ void AuthClient::listSessions(std::function<void(bool ok, QList<Session> session
 
 void AuthClient::revokeSession(const QString& sessionId, std::function<void(bool ok)> callback)
 {
-    if (!isPlainPathId(sessionId)) {
-        qWarning() << "AuthClient: refused to revoke a session whose id is not a plain id";
+    const std::optional<QString> segment = pathSegment(sessionId);
+    if (!segment) {
+        qWarning() << "AuthClient: refused to revoke a session whose id cannot stand in a request path";
         if (callback)
             callback(false);
         return;
     }
-    m_api->deleteResource(u"/users/me/sessions/"_s + sessionId,
+    m_api->deleteResource(u"/users/me/sessions/"_s + *segment,
                           [callback = std::move(callback)](bool ok, int, const QJsonObject&) {
                               if (callback)
                                   callback(ok);

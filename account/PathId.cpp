@@ -1,19 +1,16 @@
 #include "account/PathId.h"
 
+#include "storage/RecordId.h"
+
+#include <QUrl>
+
 namespace TandAccount {
 
-bool isPlainPathId(QStringView id)
+std::optional<QString> pathSegment(QStringView id)
 {
-    if (id.isEmpty())
-        return false;
-    for (const QChar c : id) {
-        const char16_t u = c.unicode();
-        const bool plain = (u >= u'a' && u <= u'z') || (u >= u'A' && u <= u'Z') || (u >= u'0' && u <= u'9')
-                           || u == u'_' || u == u'-';
-        if (!plain)
-            return false;
-    }
-    return true;
+    if (id.isEmpty() || id == u"." || id == u".." || id.size() > kMaxRecordIdLength)
+        return std::nullopt;
+    return QString::fromLatin1(QUrl::toPercentEncoding(id.toString()));
 }
 
 } // namespace TandAccount

@@ -1,5 +1,6 @@
 #include "app/Application.h"
 
+#include "app/DataFolderLock.h"
 #include "app/LanguageCatalogues.h"
 #include "app/MainWindow.h"
 #include "app/ReturnPressesButtons.h"
@@ -36,6 +37,13 @@ Application::Application(int& argc, char** argv)
 
 int Application::run()
 {
+    // Before the database is opened: a second copy must not touch it.
+    DataFolderLock folderLock(Database::dataDirectory());
+    if (folderLock.take() == DataFolderLock::Outcome::HeldByAnotherCopy) {
+        folderLock.askHolderToShow();
+        reportAlreadyRunning();
+        return 1;
+    }
     AppState state;
     if (!state.initialize()) {
         reportDatabaseFailure(Database::problemText(state.databaseProblem()));
@@ -43,6 +51,12 @@ int Application::run()
     }
     MainWindow window(&state);
     window.show();
+    connect(&folderLock, &DataFolderLock::showRequested, &window, [&window] {
+        window.setWindowState((window.windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
+        window.show();
+        window.raise();
+        window.activateWindow();
+    });
     auto* updates =
         new StartupUpdates(state.preferencesRepository(), UpdateFeed::config(), UpdateFeed::productName(), &window);
     updates->start();
@@ -65,4 +79,12 @@ void Application::reportDatabaseFailure(const QString& cause)
     QMessageBox::critical(nullptr, tr("Database Error"),
                           tr("Failed to initialize the database.\n\nData directory: %1\n\n%2")
                               .arg(QDir::toNativeSeparators(Database::dataDirectory()), cause));
+}
+
+void Application::reportAlreadyRunning()
+{
+    QMessageBox::warning(nullptr, tr("Ledgerine Is Already Running"),
+                         tr("Ledgerine is already running with this data folder:\n\n%1\n\nSwitch to its window, "
+                            "or close it before starting Ledgerine again.")
+                             .arg(QDir::toNativeSeparators(Database::dataDirectory())));
 }

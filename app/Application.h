@@ -13,7 +13,9 @@ public:
 
     // Builds AppState and the main window and runs the event loop until the
     // last window closes; the process's exit code. When the database cannot
-    // be used it says why in a message box and gives 1.
+    // be used it says why in a message box and gives 1; so it does when
+    // another copy runs on the same data folder, after asking that copy to
+    // show its window.
     int run();
 
     // The family of the embedded icon font; empty when it failed to load.
@@ -22,6 +24,7 @@ public:
 private:
     void loadIconFont();
     void reportDatabaseFailure(const QString& cause);
+    void reportAlreadyRunning();
 
     QString m_iconFontFamily;
 };

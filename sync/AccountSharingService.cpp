@@ -9,31 +9,28 @@
 #include <QPointer>
 
 using namespace Qt::StringLiterals;
-using TandAccount::isPlainPathId;
+using TandAccount::pathSegment;
 
 namespace {
 
-QString membersPath(const QString& accountId)
+// The paths take their ids as encoded segments (pathSegment).
+QString membersPath(const QString& accountSegment)
 {
-    return u"/accounts/"_s + accountId + u"/members"_s;
+    return u"/accounts/"_s + accountSegment + u"/members"_s;
 }
 
-QString sharePath(const QString& accountId)
+QString sharePath(const QString& accountSegment)
 {
-    return u"/accounts/"_s + accountId + u"/share"_s;
+    return u"/accounts/"_s + accountSegment + u"/share"_s;
 }
 
-// Ids go into the path; anything but a plain id could reach another
-// resource once Qt has resolved it.
-bool acceptIds(std::initializer_list<QStringView> ids)
+std::optional<QString> segmentFor(const QString& id)
 {
-    for (const QStringView id : ids) {
-        if (!isPlainPathId(id)) {
-            qWarning() << "AccountSharingService: refused a request whose account or user id is not a plain id";
-            return false;
-        }
-    }
-    return true;
+    std::optional<QString> segment = pathSegment(id);
+    if (!segment)
+        qWarning() << "AccountSharingService: refused a request whose account or user id cannot stand in a "
+                      "request path";
+    return segment;
 }
 
 QString shortened(const QString& text, qsizetype maxLength)
@@ -51,19 +48,21 @@ AccountSharingService::AccountSharingService(TandAccount::ApiClient* api, QObjec
 
 void AccountSharingService::listMembers(const QString& accountId, MembersCallback callback)
 {
-    if (!acceptIds({accountId})) {
+    const std::optional<QString> account = segmentFor(accountId);
+    if (!account) {
         if (callback)
             callback(false, {});
         return;
     }
-    m_api->get(membersPath(accountId),
+    m_api->get(membersPath(*account),
                TandAccount::listAnswer("members"_L1, &TandAccount::ShareMember::fromJson, std::move(callback)));
 }
 
 void AccountSharingService::shareWith(const QString& accountId, const QString& who, const QString& role,
                                       ShareCallback callback)
 {
-    if (!acceptIds({accountId})) {
+    const std::optional<QString> account = segmentFor(accountId);
+    if (!account) {
         if (callback)
             callback(false, tr("This account cannot be shared: the service would not know it by its id."));
         return;
@@ -75,7 +74,7 @@ void AccountSharingService::shareWith(const QString& accountId, const QString& w
     body.insert(u"role"_s, role.isEmpty() ? u"member"_s : role);
 
     QPointer<AccountSharingService> self(this);
-    m_api->post(sharePath(accountId), body,
+    m_api->post(sharePath(*account), body,
                 [self, accountId, callback = std::move(callback)](bool ok, int httpStatus, const QJsonObject& answer) {
                     if (ok && self)
                         emit self->sharingChanged(accountId);
@@ -98,13 +97,15 @@ void AccountSharingService::shareWith(const QString& accountId, const QString& w
 
 void AccountSharingService::removeShare(const QString& accountId, const QString& userId, RemoveCallback callback)
 {
-    if (!acceptIds({accountId, userId})) {
+    const std::optional<QString> account = segmentFor(accountId);
+    const std::optional<QString> user = account ? segmentFor(userId) : std::nullopt;
+    if (!user) {
         if (callback)
             callback(false);
         return;
     }
     QPointer<AccountSharingService> self(this);
-    m_api->deleteResource(sharePath(accountId) + u'/' + userId,
+    m_api->deleteResource(sharePath(*account) + u'/' + *user,
                           [self, accountId, callback = std::move(callback)](bool ok, int, const QJsonObject&) {
                               if (ok && self)
                                   emit self->sharingChanged(accountId);

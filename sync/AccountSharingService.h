@@ -9,7 +9,8 @@ class ApiClient;
 // Shares local accounts through the sync API: who may see an account
 // ("/accounts/<id>/members"), sharing it ("/accounts/<id>/share") and
 // withdrawing a share ("/accounts/<id>/share/<user id>"). Account and user
-// ids are refused before any request unless they are plain ids.
+// ids go into the path as one encoded segment each; one that cannot stand
+// there is refused before any request.
 class AccountSharingService : public TandAccount::SharingBackend
 {
     Q_OBJECT

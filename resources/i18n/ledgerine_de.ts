@@ -156,6 +156,22 @@ Datenverzeichnis: %1
 
 %2</translation>
     </message>
+    <message>
+        <source>Ledgerine Is Already Running</source>
+        <translation>Ledgerine läuft bereits</translation>
+    </message>
+    <message>
+        <source>Ledgerine is already running with this data folder:
+
+%1
+
+Switch to its window, or close it before starting Ledgerine again.</source>
+        <translation>Ledgerine läuft bereits mit diesem Datenordner:
+
+%1
+
+Wechseln Sie zu seinem Fenster oder schließen Sie es, bevor Sie Ledgerine erneut starten.</translation>
+    </message>
 </context>
 <context>
     <name>BackupArchive</name>

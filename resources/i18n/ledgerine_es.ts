@@ -156,6 +156,22 @@ Carpeta de datos: %1
 
 %2</translation>
     </message>
+    <message>
+        <source>Ledgerine Is Already Running</source>
+        <translation>Ledgerine ya se está ejecutando</translation>
+    </message>
+    <message>
+        <source>Ledgerine is already running with this data folder:
+
+%1
+
+Switch to its window, or close it before starting Ledgerine again.</source>
+        <translation>Ledgerine ya se está ejecutando con esta carpeta de datos:
+
+%1
+
+Cambie a su ventana o ciérrela antes de volver a iniciar Ledgerine.</translation>
+    </message>
 </context>
 <context>
     <name>BackupArchive</name>

@@ -156,6 +156,22 @@ Dossier des données&#xa0;: %1
 
 %2</translation>
     </message>
+    <message>
+        <source>Ledgerine Is Already Running</source>
+        <translation>Ledgerine est déjà ouvert</translation>
+    </message>
+    <message>
+        <source>Ledgerine is already running with this data folder:
+
+%1
+
+Switch to its window, or close it before starting Ledgerine again.</source>
+        <translation>Ledgerine est déjà ouvert avec ce dossier de données&#xa0;:
+
+%1
+
+Passez à sa fenêtre, ou fermez-le avant de relancer Ledgerine.</translation>
+    </message>
 </context>
 <context>
     <name>BackupArchive</name>

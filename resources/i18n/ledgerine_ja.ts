@@ -156,6 +156,22 @@ Data directory: %1
 
 %2</translation>
     </message>
+    <message>
+        <source>Ledgerine Is Already Running</source>
+        <translation>Ledgerine は既に実行中です</translation>
+    </message>
+    <message>
+        <source>Ledgerine is already running with this data folder:
+
+%1
+
+Switch to its window, or close it before starting Ledgerine again.</source>
+        <translation>Ledgerine はこのデータフォルダーで既に実行中です:
+
+%1
+
+そのウィンドウに切り替えるか、閉じてから Ledgerine をもう一度起動してください。</translation>
+    </message>
 </context>
 <context>
     <name>BackupArchive</name>

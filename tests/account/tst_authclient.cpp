@@ -431,12 +431,10 @@ void AuthClientTest::hostileSessionIdsAreRefusedBeforeARequest()
     auto client = makeClient();
     client->initialize();
 
-    const QStringList hostile{QStringLiteral(".."), QStringLiteral("."), QString(), QStringLiteral("a/b"),
-                              QStringLiteral("%2e%2e"), QStringLiteral("a b"), QStringLiteral("s?x=1"),
-                              QStringLiteral("s#x"), QStringLiteral("s\u00e9"), QStringLiteral("../../users/me")};
+    const QStringList hostile{QStringLiteral(".."), QStringLiteral("."), QString(), QString(257, u's')};
     QList<bool> answers;
     for (const QString& id : hostile) {
-        QTest::ignoreMessage(QtWarningMsg, "AuthClient: refused to revoke a session whose id is not a plain id");
+        QTest::ignoreMessage(QtWarningMsg, "AuthClient: refused to revoke a session whose id cannot stand in a request path");
         client->authClient()->revokeSession(id, [&answers](bool ok) { answers.append(ok); });
     }
     QCOMPARE(answers, QList<bool>(hostile.size(), false));
@@ -444,9 +442,10 @@ void AuthClientTest::hostileSessionIdsAreRefusedBeforeARequest()
     QVERIFY(m_auth->server()->requests().isEmpty());
     QCOMPARE(m_auth->liveSessionCount(), 1);
 
-    // The plain ids the service hands out pass.
-    client->authClient()->revokeSession(QStringLiteral("Sess_1-a"), {});
+    // Any other id goes as one segment.
+    client->authClient()->revokeSession(QStringLiteral("../../users/me"), {});
     QTRY_COMPARE(m_auth->server()->requests().size(), 1);
+    QVERIFY(m_auth->server()->requests().at(0).target.endsWith("/users/me/sessions/..%2F..%2Fusers%2Fme"));
 }
 
 void AuthClientTest::clientSetsUpItsTransports()

@@ -9,9 +9,11 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonObject>
+#include <QRegularExpression>
 #include <QTest>
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 using namespace TandAccount;
 
@@ -60,6 +62,8 @@ private slots:
     void credentialFilesArePrivateAndClearRemovesThem();
     void storedTokensLoadBackAndMissingOnesAreEmpty();
     void credentialTargetsCannotEscapeTheFolder();
+    void credentialsThatAreNotTheUsersOwnFilesGiveNoToken_data();
+    void credentialsThatAreNotTheUsersOwnFilesGiveNoToken();
     void defaultStoreKeepsCredentialsInTheDataDirectory();
 
     void concurrentRefreshesShareOneRequest();
@@ -170,6 +174,13 @@ void TokensTest::credentialFilesArePrivateAndClearRemovesThem()
     QCOMPARE(blob.readAll(), QStringLiteral("acc€ss").toUtf8());
     blob.close();
 
+    // Modes someone widened are narrowed before a token is read.
+    QCOMPARE(::chmod(QFile::encodeName(folder).constData(), 0777), 0);
+    QCOMPARE(::chmod(QFile::encodeName(blob.fileName()).constData(), 0644), 0);
+    QCOMPARE(store.read(TokenStore::kAccessTokenKey), std::optional<QString>(QStringLiteral("acc€ss")));
+    QCOMPARE(modeOf(folder), mode_t(0700));
+    QCOMPARE(modeOf(blob.fileName()), mode_t(0600));
+
     // Replacing keeps the mode; a folder someone widened is narrowed again.
     QVERIFY(QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner
                                               | QFile::ReadGroup | QFile::ExeGroup | QFile::ReadOther));
@@ -226,6 +237,43 @@ void TokensTest::credentialTargetsCannotEscapeTheFolder()
         QCOMPARE(QFileInfo(vault.filePathFor(target)).absolutePath(), QFileInfo(folder).absoluteFilePath());
     }
     QCOMPARE(QDir(data.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList{"credentials"});
+}
+
+void TokensTest::credentialsThatAreNotTheUsersOwnFilesGiveNoToken_data()
+{
+    QTest::addColumn<QString>("kind");
+    for (const char* kind : {"too large", "named pipe", "link to /dev/zero", "linked folder", "folder of another user",
+                             "file of another user"})
+        QTest::newRow(kind) << QString::fromLatin1(kind);
+}
+
+void TokensTest::credentialsThatAreNotTheUsersOwnFilesGiveNoToken()
+{
+    QFETCH(QString, kind);
+    TestDataDir data;
+    const QString folder = data.filePath(QStringLiteral("credentials"));
+    CredentialManagerTokenStore store(QStringLiteral("ledgerine"), folder);
+    QVERIFY(store.write(TokenStore::kRefreshTokenKey, QStringLiteral("r-1")));
+    const QByteArray file =
+        QFile::encodeName(CredentialVault(folder).filePathFor(store.targetName(TokenStore::kRefreshTokenKey)));
+    const QByteArray dir = QFile::encodeName(folder);
+    const QByteArray real = dir + "-real";
+
+    bool made = true;
+    if (kind == u"too large") // sparse: read whole, it would take 100 MB
+        made = ::truncate(file.constData(), 100 << 20) == 0;
+    else if (kind == u"named pipe")
+        made = ::unlink(file.constData()) == 0 && ::mkfifo(file.constData(), 0600) == 0;
+    else if (kind == u"link to /dev/zero")
+        made = ::unlink(file.constData()) == 0 && ::symlink("/dev/zero", file.constData()) == 0;
+    else if (kind == u"linked folder")
+        made = ::rename(dir.constData(), real.constData()) == 0 && ::symlink(real.constData(), dir.constData()) == 0;
+    else if (::chown(kind.startsWith(u"folder") ? dir.constData() : file.constData(), 54321, 54321) != 0)
+        QSKIP("Only root may give a file to another user");
+    QVERIFY(made);
+
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^CredentialVault: ")));
+    QVERIFY(!store.read(TokenStore::kRefreshTokenKey).has_value());
 }
 
 void TokensTest::defaultStoreKeepsCredentialsInTheDataDirectory()

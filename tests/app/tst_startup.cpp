@@ -1,4 +1,5 @@
 #include "app/Application.h"
+#include "app/DataFolderLock.h"
 #include "app/MainWindow.h"
 #include "app/MessageFilter.h"
 #include "app/StatusBar.h"
@@ -33,6 +34,9 @@
 
 #include <memory>
 
+#include <sys/wait.h>
+#include <unistd.h>
+
 class TestStartUp : public QObject
 {
     Q_OBJECT
@@ -50,6 +54,8 @@ private Q_SLOTS:
     void quietLogKeepsOnlyWarningsAndWorse();
     void returnPressesTheFocusedButtonOfAWindow();
     void startUpShowsWhatsNewAndOffersTheNewerVersion();
+    void secondCopyOnTheSameDataFolderIsRefused();
+    void lockOfACopyThatHasGoneIsTakenOver();
 
 private:
     // Runs the start-up, which must show the "Database Error" box and give 1.
@@ -330,6 +336,43 @@ void TestStartUp::startUpShowsWhatsNewAndOffersTheNewerVersion()
     QCOMPARE(seen, (QStringList{"MainWindow", "MainWindow"}));
     QCOMPARE(QSettings().value(QStringLiteral("whatsNew/lastShownVersion")).toString(),
              QCoreApplication::applicationVersion());
+}
+
+void TestStartUp::secondCopyOnTheSameDataFolderIsRefused()
+{
+    TestDataDir dataDir;
+    DataFolderLock firstCopy(dataDir.path());
+    QCOMPARE(firstCopy.take(), DataFolderLock::Outcome::Taken);
+    QSignalSpy asked(&firstCopy, &DataFolderLock::showRequested);
+
+    ModalWatcher watcher([](QWidget* modal) {
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        QVERIFY(box);
+        QVERIFY(box->text().contains(QDir::toNativeSeparators(Database::dataDirectory())));
+        box->button(QMessageBox::Ok)->click();
+    });
+    QVERIFY(static_cast<Application*>(qApp)->run() != 0);
+    QCOMPARE(watcher.handledCount(), 1);
+    QTRY_COMPARE(asked.size(), 1);
+    // The database was left to the first copy.
+    QVERIFY(!QFile::exists(Database::databaseFilePath()));
+}
+
+void TestStartUp::lockOfACopyThatHasGoneIsTakenOver()
+{
+    TestDataDir dataDir;
+    // A copy killed while it ran: its lock file stays, naming a process that is no more.
+    const pid_t killed = ::fork();
+    if (killed == 0) {
+        QLockFile lock(dataDir.filePath(QStringLiteral("ledgerine.lock")));
+        ::_exit(lock.tryLock(0) ? 0 : 1);
+    }
+    int status = -1;
+    QCOMPARE(::waitpid(killed, &status, 0), killed);
+    QVERIFY(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    DataFolderLock lock(dataDir.path());
+    QCOMPARE(lock.take(), DataFolderLock::Outcome::Taken);
+    QCOMPARE(DataFolderLock(dataDir.path()).take(), DataFolderLock::Outcome::HeldByAnotherCopy);
 }
 
 // The program's own application object, so that the test runs the real

@@ -232,6 +232,7 @@ bool FakeHttpServer::takeRequest(QByteArray& buffer, RecordedRequest& request)
     request.body = buffer.mid(bodyStart, contentLength);
     buffer.remove(0, bodyStart + contentLength);
 
+    request.target = requestLine.at(1);
     const QUrl target(QString::fromLatin1(requestLine.at(1)));
     request.path = target.path(QUrl::FullyDecoded);
     request.hasQuery = target.hasQuery();

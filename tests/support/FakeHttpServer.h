@@ -20,6 +20,8 @@ struct RecordedRequest
 {
     QByteArray method;
     QString path;
+    // The request target as it came, percent-encoding and all.
+    QByteArray target;
     QUrlQuery query;
     bool hasQuery = false;
     QList<QPair<QByteArray, QByteArray>> headers;

@@ -1,5 +1,6 @@
 #include "account/ApiClient.h"
 #include "account/TokenManager.h"
+#include "storage/RecordId.h"
 #include "sync/AccountSharingService.h"
 #include "tests/support/FakeSyncService.h"
 #include "tests/support/TestTokens.h"
@@ -43,6 +44,7 @@ private slots:
     void failedSharesSayWhy_data();
     void failedSharesSayWhy();
     void memberListsTellFailureFromEmpty();
+    void idsGoIntoThePathAsOneSegment();
     void hostileIdsAreRefusedWithoutARequest_data();
     void hostileIdsAreRefusedWithoutARequest();
 
@@ -262,19 +264,38 @@ void AccountSharingTest::memberListsTellFailureFromEmpty()
     QTRY_COMPARE(m_service->server()->requests().size(), 8);
 }
 
+void AccountSharingTest::idsGoIntoThePathAsOneSegment()
+{
+    m_api->setBaseUrl(m_service->baseUrl());
+    m_service->addShareUser(u"john.doe"_s, {}, {});
+    QVERIFY(shareAndWait(u"john.doe"_s, {}).value_or(ShareAnswer()).ok);
+    QList<bool> removed;
+    for (const QString& user : {u"john.doe"_s, u"a/b"_s})
+        m_sharing->removeShare(kAccount, user, [&removed](bool ok) { removed.append(ok); });
+    QTRY_COMPARE(removed.size(), 2);
+    QVERIFY(m_service->sharedWith(kAccount).isEmpty());
+    QStringList withdrawn;
+    for (const RecordedRequest& request : m_service->server()->requests()) {
+        if (request.method == "DELETE")
+            withdrawn.append(QString::fromLatin1(request.target));
+    }
+    withdrawn.sort();
+    const QString share = u"/accounts/" + kAccount + u"/share/";
+    QCOMPARE(withdrawn, (QStringList{share + u"a%2Fb", share + u"john.doe"}));
+}
+
 void AccountSharingTest::hostileIdsAreRefusedWithoutARequest_data()
 {
     QTest::addColumn<QString>("accountId");
     QTest::addColumn<QString>("userId");
 
+    const QString tooLong(kMaxRecordIdLength + 1, u'a');
     QTest::newRow("account: parent") << QStringLiteral("..") << QStringLiteral("acc-bob");
-    QTest::newRow("account: path") << QStringLiteral("x/../../sync/push") << QStringLiteral("acc-bob");
-    QTest::newRow("account: braces") << QStringLiteral("{5f0c2b8e}") << QStringLiteral("acc-bob");
+    QTest::newRow("account: dot") << QStringLiteral(".") << QStringLiteral("acc-bob");
+    QTest::newRow("account: too long") << tooLong << QStringLiteral("acc-bob");
     QTest::newRow("account: empty") << QString() << QStringLiteral("acc-bob");
     QTest::newRow("user: parent") << kAccount << QStringLiteral("..");
-    QTest::newRow("user: path") << kAccount << QStringLiteral("../../members");
-    QTest::newRow("user: address") << kAccount << QStringLiteral("bob@example.org");
-    QTest::newRow("user: query") << kAccount << QStringLiteral("acc-bob?all=1");
+    QTest::newRow("user: too long") << kAccount << tooLong;
     QTest::newRow("user: empty") << kAccount << QString();
 }
 

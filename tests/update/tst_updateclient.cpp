@@ -346,6 +346,9 @@ void TestUpdateClient::notesOnlyFromTheWeb_data()
     QTest::addColumn<QUrl>("url");
     QTest::newRow("file") << QUrl("file:///etc/hostname");
     QTest::newRow("qrc") << QUrl("qrc:/i18n/ledgerine_en.qm");
+    QTest::newRow("file on a host") << QUrl("file://fileserver/notes/release-notes.md");
+    QTest::newRow("ftp") << QUrl("ftp://downloads.example.com/release-notes.md");
+    QTest::newRow("smb") << QUrl("smb://fileserver/notes/release-notes.md");
     QTest::newRow("relative") << QUrl("release-notes.md");
 }
 

@@ -227,11 +227,12 @@ void TestUpdateDialogs::notesAreShownSafely()
         box->accept();
     });
     for (const char* link : {"https://tandrel.example.com/", "file:///etc/passwd", "javascript:alert(1)",
-                             "mailto:a@example.com", "#top"}) {
+                             "mailto:a@example.com", "#top", "file://fileserver/share/setup.exe",
+                             "ftp://downloads.example.com/setup.exe", "smb://fileserver/share/setup.exe"}) {
         emit view.anchorClicked(QUrl(QString::fromLatin1(link)));
     }
     QCOMPARE(m_opened->urls(), QList<QUrl>{QUrl("https://tandrel.example.com/")});
-    QCOMPARE(told, QStringList(3, QStringLiteral("This link does not lead to a web page, so it was not opened.")));
+    QCOMPARE(told, QStringList(6, QStringLiteral("This link does not lead to a web page, so it was not opened.")));
     QCOMPARE(view.source(), QUrl());
 }
 
