@@ -324,8 +324,16 @@ void MainWindow::connectSignals()
 
     SyncEngine* sync = m_appState->syncEngine();
     connect(sync, &SyncEngine::stateChanged, this, &MainWindow::showSyncState);
-    connect(sync, &SyncEngine::syncCompleted, this,
-            [this] { m_statusBar->showMessage(tr("Sync complete"), kSyncCompleteMessageMs); });
+    connect(sync, &SyncEngine::syncCompleted, this, [this, sync] {
+        const int notReadable = sync->recordsNotReadable();
+        if (notReadable == 0) {
+            m_statusBar->showMessage(tr("Sync complete"), kSyncCompleteMessageMs);
+            return;
+        }
+        m_statusBar->showMessage(
+            tr("Sync complete; %n record(s) cannot be read by this version yet", nullptr, notReadable),
+            kNoticeMessageMs);
+    });
     connect(sync, &SyncEngine::syncFailed, this, [this](const QString& error) {
         m_statusBar->showMessage(tr("Sync failed: %1").arg(error), kSyncFailedMessageMs);
     });
@@ -837,8 +845,9 @@ void MainWindow::onSessionExpired()
 void MainWindow::showSyncState()
 {
     // Signed out, no pass runs and the engine's state says nothing true.
-    m_statusBar->setSyncText(m_appState->isSignedIn() ? SyncEngine::stateText(m_appState->syncEngine()->state())
-                                                      : QString());
+    const bool signedIn = m_appState->isSignedIn();
+    m_statusBar->setSyncText(signedIn ? SyncEngine::stateText(m_appState->syncEngine()->state()) : QString());
+    m_statusBar->setRecordsNotReadable(signedIn ? m_appState->syncEngine()->recordsNotReadable() : 0);
 }
 
 void MainWindow::onWritesReleased()

@@ -46,8 +46,27 @@ QString StatusBar::dueText() const
 
 void StatusBar::setSyncText(const QString& text)
 {
-    m_syncLabel->setText(text);
-    m_syncLabel->setVisible(!text.isEmpty());
+    m_syncState = text;
+    showSyncState();
+}
+
+void StatusBar::setRecordsNotReadable(int count)
+{
+    m_recordsNotReadable = count;
+    showSyncState();
+}
+
+void StatusBar::showSyncState()
+{
+    const bool notReadable = !m_syncState.isEmpty() && m_recordsNotReadable > 0;
+    m_syncLabel->setText(notReadable ? tr("%1 (%n record(s) not readable yet)", nullptr, m_recordsNotReadable)
+                                           .arg(m_syncState)
+                                     : m_syncState);
+    m_syncLabel->setToolTip(notReadable ? tr("This version cannot read %n record(s) from the sync service yet. "
+                                             "They are kept and tried again at every sync.",
+                                             nullptr, m_recordsNotReadable)
+                                        : QString());
+    m_syncLabel->setVisible(!m_syncState.isEmpty());
 }
 
 QString StatusBar::syncText() const

@@ -23,6 +23,9 @@ public:
     // Hidden while empty: signed out, nothing is synced.
     void setSyncText(const QString& text);
     QString syncText() const;
+    // Records from the sync service this version cannot read yet, named
+    // beside the sync state while there are any.
+    void setRecordsNotReadable(int count);
 
     // The passing message as it is drawn in the room it has now.
     QString shownMessage() const;
@@ -34,7 +37,10 @@ private:
     // Left of the labels on the right and of the size grip, as QStatusBar
     // places its message.
     QRect messageRect() const;
+    void showSyncState();
 
     QLabel* m_dueLabel;
     QLabel* m_syncLabel;
+    QString m_syncState;
+    int m_recordsNotReadable = 0;
 };

@@ -47,6 +47,13 @@ QString DataSyncTexts::lastSyncText(const std::optional<QString>& stored, const 
     return text;
 }
 
+QString DataSyncTexts::notReadableText(int count)
+{
+    return tr("%n record(s) from the sync service cannot be read by this version of Ledgerine yet. They are kept, "
+              "and tried again at every sync; an update may read them.",
+              nullptr, count);
+}
+
 QStringList DataSyncTexts::importModes()
 {
     return {tr("Replace all with backup data"), tr("Keep newer (compare timestamps)"), tr("Skip existing items")};

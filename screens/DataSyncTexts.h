@@ -38,6 +38,9 @@ public:
     // it is when it is not a time, "Never synced" without one; then the
     // error on a line of its own when there is one.
     static QString lastSyncText(const std::optional<QString>& stored, const QString& error = {});
+    // What the user should know of records from the sync service that this
+    // version cannot read yet.
+    static QString notReadableText(int count);
 
     // The restore modes in the order offered, the one that replaces
     // everything first.

@@ -456,6 +456,11 @@ QWidget* SettingsScreen::createDataSyncPage()
     m_lastSyncLabel->setTextFormat(Qt::PlainText);
     m_lastSyncLabel->setStyleSheet(textColorStyleSheet(mutedCaptionColor()));
     applyFontRole(m_lastSyncLabel, FontRole::Caption);
+    m_notReadableLabel = new QLabel;
+    m_notReadableLabel->setObjectName(QStringLiteral("notReadableLabel"));
+    m_notReadableLabel->setWordWrap(true);
+    m_notReadableLabel->setTextFormat(Qt::PlainText);
+    m_notReadableLabel->hide();
 
     m_syncNowButton = new QPushButton(tr("Sync Now"));
     m_syncNowButton->setObjectName(QStringLiteral("syncNowButton"));
@@ -475,6 +480,7 @@ QWidget* SettingsScreen::createDataSyncPage()
     sync->setSpacing(8);
     sync->addWidget(m_accountLabel);
     sync->addWidget(m_lastSyncLabel);
+    sync->addWidget(m_notReadableLabel);
     sync->addWidget(m_syncButtonRow);
     layout->addLayout(sync);
 
@@ -700,6 +706,7 @@ void SettingsScreen::showSyncStatus()
         m_accountLabel->setTextFormat(Qt::PlainText);
         m_accountLabel->setText(DataSyncTexts::signedOutText());
         m_lastSyncLabel->hide();
+        m_notReadableLabel->hide();
         m_syncButtonRow->hide();
         return;
     }
@@ -711,6 +718,10 @@ void SettingsScreen::showSyncStatus()
     m_lastSyncLabel->setText(DataSyncTexts::lastSyncText(
         m_appState->preferencesRepository()->get(QString::fromLatin1(SyncEngine::kLastSyncTimestampKey)), error));
     m_lastSyncLabel->show();
+    const int notReadable = engine->recordsNotReadable();
+    m_notReadableLabel->setText(DataSyncTexts::notReadableText(notReadable));
+    m_notReadableLabel->setStyleSheet(textColorStyleSheet(warningColor()));
+    m_notReadableLabel->setVisible(notReadable > 0);
     m_syncButtonRow->show();
     updateSyncButtons();
 }

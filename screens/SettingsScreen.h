@@ -104,6 +104,7 @@ private:
 
     QLabel* m_accountLabel = nullptr;
     QLabel* m_lastSyncLabel = nullptr;
+    QLabel* m_notReadableLabel = nullptr;
     QPushButton* m_syncNowButton = nullptr;
     QPushButton* m_forceSyncButton = nullptr;
     QWidget* m_syncButtonRow = nullptr;

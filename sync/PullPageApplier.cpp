@@ -55,12 +55,24 @@ PullPageApplier::Result PullPageApplier::apply(const PullPage& page, const QStri
     // Declared first so that the signals go out after the transaction ends.
     ChangeHold hold{m_accounts, m_categories, m_recurring, m_transactions, m_reconciliations};
     const Result result = writePage(page, requestCursor);
+    const ServerRecordApplier::Notes notes = m_records.takeNotes();
     // Nothing of the page is stored otherwise: announced, its rows would
     // only make the windows reload and ask for a pass that meets the same
     // fault.
-    if (result != Result::Stored)
+    if (result != Result::Stored) {
         hold.discard();
+        return result;
+    }
+    m_retryNotReadable = false;
+    m_passNotes.linkedTransactions += notes.linkedTransactions;
+    m_passNotes.splitsMadeWhole += notes.splitsMadeWhole;
     return result;
+}
+
+void PullPageApplier::startPass()
+{
+    m_retryNotReadable = true;
+    m_passNotes = {};
 }
 
 PullPageApplier::Result PullPageApplier::writePage(const PullPage& page, const QString& requestCursor)
@@ -80,7 +92,12 @@ PullPageApplier::Result PullPageApplier::writePage(const PullPage& page, const Q
     // Most pages find nothing parked: one look at the table spares a lookup
     // per record and the search for records now ready.
     std::optional<bool> anyParked = requestCursor.isEmpty() ? std::optional(false) : m_parked.hasAny();
-    if (!anyParked || !applyRecords(page, *anyParked) || (*anyParked && !applyParkedRecords()))
+    if (!anyParked)
+        return Result::DatabaseFailed;
+    // Before the page's records, which would otherwise be tried twice.
+    if (m_retryNotReadable && *anyParked && !applyParkedRecords(ParkedRecords::Reason::NotReadable))
+        return Result::DatabaseFailed;
+    if (!applyRecords(page, *anyParked) || (*anyParked && !applyParkedRecords(ParkedRecords::Reason::AwaitsAccount)))
         return Result::DatabaseFailed;
     // A failed statement may have made SQLite roll the transaction back on
     // its own; the cursor written then would stand alone.
@@ -104,6 +121,11 @@ bool PullPageApplier::applyRecords(const PullPage& page, bool& anyParked)
                     return false;
                 anyParked = true;
                 break;
+            case ServerRecordApplier::Outcome::NotReadable:
+                if (!m_parked.park(kind.name, record, ParkedRecords::Reason::NotReadable))
+                    return false;
+                anyParked = true;
+                break;
             case ServerRecordApplier::Outcome::Written:
             case ServerRecordApplier::Outcome::LeftAlone:
                 if (anyParked && !m_parked.dropSuperseded(kind.name, record))
@@ -117,22 +139,28 @@ bool PullPageApplier::applyRecords(const PullPage& page, bool& anyParked)
     return true;
 }
 
-bool PullPageApplier::applyParkedRecords()
+bool PullPageApplier::applyParkedRecords(ParkedRecords::Reason upTo)
 {
     // Until a round applies nothing, so that what one round writes is looked
     // at again for the records it lets in.
-    for (;;) {
+    for (;; upTo = ParkedRecords::Reason::AwaitsAccount) {
         bool appliedAny = false;
         for (const Kind& kind : kKinds) {
-            const std::optional<QList<ParkedRecords::Entry>> ready = m_parked.listReady(kind.name);
+            const std::optional<QList<ParkedRecords::Entry>> ready = m_parked.listReady(kind.name, upTo);
             if (!ready)
                 return false;
             for (const ParkedRecords::Entry& entry : *ready) {
                 const ServerRecordApplier::Outcome outcome = (m_records.*kind.apply)(entry.record);
                 if (outcome == ServerRecordApplier::Outcome::DatabaseFailed)
                     return false;
-                if (outcome == ServerRecordApplier::Outcome::AwaitsAccount)
+                if (outcome == ServerRecordApplier::Outcome::NotReadable)
                     continue;
+                if (outcome == ServerRecordApplier::Outcome::AwaitsAccount) {
+                    // Readable now, it waits for its account like any other.
+                    if (entry.reason == ParkedRecords::Reason::NotReadable && !m_parked.park(kind.name, entry.record))
+                        return false;
+                    continue;
+                }
                 if (!m_parked.remove(entry))
                     return false;
                 appliedAny = true;
@@ -146,4 +174,9 @@ bool PullPageApplier::applyParkedRecords()
 std::optional<int> PullPageApplier::recordsAwaitingAccount() const
 {
     return m_parked.count();
+}
+
+std::optional<int> PullPageApplier::recordsNotReadable() const
+{
+    return m_parked.countNotReadable();
 }

@@ -17,7 +17,10 @@ struct PullPage;
 // past records that were not kept. Records that arrive before the account
 // they belong to are parked (see ParkedRecords) in that transaction, and
 // applied by the usual rules after the first page that brings their account;
-// the ledger's tables never hold a row whose account is missing. The
+// the ledger's tables never hold a row whose account is missing. Records
+// this version cannot read are parked too, and tried again with the first
+// page of every pass, so that a version that reads them takes them in; a
+// readable record of the same key at least as new takes their place. The
 // repositories' change signals are held while a page is written and given
 // once per changed repository after it is stored; a page that is not stored
 // gives none.
@@ -42,8 +45,18 @@ public:
     // first. Another writer's transaction must not be open.
     Result apply(const PullPage& page, const QString& requestCursor);
 
-    // How many records wait for their account; empty when unreadable.
+    // A pass begins: its first page stored tries again the records this
+    // version could not read, and the notes of the last pass are forgotten.
+    void startPass();
+    // What the pages stored in this pass left to look at.
+    const ServerRecordApplier::Notes& passNotes() const { return m_passNotes; }
+
+    // How many records wait, for their account or for a version that reads
+    // them; empty when unreadable.
     std::optional<int> recordsAwaitingAccount() const;
+    // How many records this version cannot read, with the records waiting
+    // for an account among them; empty when unreadable.
+    std::optional<int> recordsNotReadable() const;
 
 private:
     // The page and its cursor in one transaction, ended when this returns.
@@ -51,8 +64,9 @@ private:
     // `anyParked` says whether records wait already, and is set when one of
     // the page's is parked.
     bool applyRecords(const PullPage& page, bool& anyParked);
-    // Applies the parked records whose account is now here, until none is.
-    bool applyParkedRecords();
+    // Applies the parked records whose account is now here, until none is;
+    // with NotReadable the first round tries the unreadable ones as well.
+    bool applyParkedRecords(ParkedRecords::Reason upTo);
 
     AccountRepository* m_accounts;
     CategoryRepository* m_categories;
@@ -62,4 +76,6 @@ private:
     PreferencesRepository* m_preferences;
     ServerRecordApplier m_records;
     ParkedRecords m_parked;
+    bool m_retryNotReadable = false;
+    ServerRecordApplier::Notes m_passNotes;
 };

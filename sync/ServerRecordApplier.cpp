@@ -2,6 +2,7 @@
 
 #include "storage/AccountRepository.h"
 #include "storage/CategoryRepository.h"
+#include "storage/Money.h"
 #include "storage/RecordId.h"
 #include "storage/RecordSchema.h"
 #include "storage/ReconciliationRepository.h"
@@ -28,6 +29,11 @@ struct ServerRecordApplier::KindRules
     const char* absentMeansNone = nullptr;
     // Whether its rows must point at an account of the store.
     bool belongsToAccount = false;
+    // A choice column whose unknown texts read as one it knows, without
+    // changing what the record shows; other choice columns keep the record
+    // out when they hold a text this version does not know.
+    const char* choiceWithFallback = nullptr;
+    const char* fallbackText = nullptr;
 };
 
 namespace {
@@ -36,8 +42,10 @@ using Outcome = ServerRecordApplier::Outcome;
 using Presence = serverfields::Presence;
 using TandAccount::JsonFieldReader;
 
-const ServerRecordApplier::KindRules kAccountRules{"applyAccount", {"name"}};
-const ServerRecordApplier::KindRules kCategoryRules{"applyCategory", {"name"}};
+const ServerRecordApplier::KindRules kAccountRules{
+    "applyAccount", {"name"}, nullptr, nullptr, nullptr, false, "account_type", "other"};
+const ServerRecordApplier::KindRules kCategoryRules{
+    "applyCategory", {"name"}, nullptr, nullptr, nullptr, false, "category_type", "expense"};
 const ServerRecordApplier::KindRules kRecurringRules{
     "applyRecurring", {"account_id", "amount", "start_date", "next_due_date"}, "next_due_date",
     "applyRecurring: skipping server record with broken nextDueDate:", "end_date", true};
@@ -57,6 +65,23 @@ bool filledByApplier(const char* column)
             return true;
     }
     return false;
+}
+
+// The keys that hold an id of this record or of one it refers to.
+const char* const kIdKeys[] = {"id", "client_id", "account_id", "category_id", "parent_id",
+                               "transfer_link_id", "transfer_dest_account_id", "recurring_id"};
+
+bool isOverlongId(const QJsonValue& value)
+{
+    return value.isString() && value.toString().size() > kMaxRecordIdLength;
+}
+
+// Texts from the service as a log line shows them: an id meant to break
+// things may be thousands of characters long.
+QString shown(const QString& text)
+{
+    constexpr qsizetype kShownLength = 64;
+    return text.size() > kShownLength ? text.left(kShownLength) + QStringLiteral("…") : text;
 }
 
 struct KeyValue
@@ -137,9 +162,10 @@ ServerRecordApplier::Outcome ServerRecordApplier::apply(SyncedTableRepository<Re
                                                         const char* splitLinesProblem, AfterWrite afterWrite)
 {
     const JsonFieldReader fields(json);
-    const auto skip = [&rules](const QString& id, const char* key, const char* reason) {
-        qWarning() << QByteArray(rules.operation).append(':').constData()
-                   << "skipping server record the store cannot hold:" << id << key << reason;
+    const QByteArray operation = QByteArray(rules.operation).append(':');
+    const auto skip = [&operation](const QString& id, const char* key, const char* reason) {
+        qWarning() << operation.constData() << "skipping server record the store cannot hold:" << shown(id) << key
+                   << reason;
         return Outcome::Skipped;
     };
 
@@ -151,6 +177,12 @@ ServerRecordApplier::Outcome ServerRecordApplier::apply(SyncedTableRepository<Re
     // of it would add another copy.
     if (serverId.value.isEmpty() && clientId.value.isEmpty())
         return skip(QString(), "id", "is missing");
+    // Stored, such an id would stop every later backup, which names its
+    // files by id.
+    for (const char* key : kIdKeys) {
+        if (isOverlongId(json.value(QLatin1String(key))))
+            return skip(clientId.value.isEmpty() ? serverId.value : clientId.value, key, "is too long for an id");
+    }
 
     const auto counterpart = repository.findCounterpart(clientId.value, serverId.value);
     if (counterpart.readFailed)
@@ -166,6 +198,8 @@ ServerRecordApplier::Outcome ServerRecordApplier::apply(SyncedTableRepository<Re
 
     const char* problemKey = nullptr;
     const char* problem = nullptr;
+    const char* unknownKey = nullptr;
+    QString unknownText;
     const auto note = [&](const char* key, const char* reason) {
         if (!problem) {
             problemKey = key;
@@ -192,10 +226,18 @@ ServerRecordApplier::Outcome ServerRecordApplier::apply(SyncedTableRepository<Re
             continue;
         }
         column.read(record, read.value);
-        // An unknown text reads as the column's fallback, which writes back
-        // as another text: the store would hold a guess.
-        if (column.kind == ColumnKind::Choice && column.write(record).toString() != read.value.toString())
-            note(column.name, "holds a text outside the accepted ones");
+        // The store reads an unknown text as its own default, which writes
+        // back as another text: it would hold a guess.
+        if (column.kind != ColumnKind::Choice || column.write(record).toString() == read.value.toString())
+            continue;
+        if (rules.choiceWithFallback && key == QLatin1String(rules.choiceWithFallback)) {
+            qWarning() << operation.constData() << "reading" << column.name << shown(read.value.toString()) << "of"
+                       << shown(record.id) << "as" << rules.fallbackText;
+            column.read(record, QString::fromLatin1(rules.fallbackText));
+        } else if (!unknownKey) {
+            unknownKey = column.name;
+            unknownText = read.value.toString();
+        }
     }
 
     // Without a version a record is older than any local row.
@@ -246,6 +288,11 @@ ServerRecordApplier::Outcome ServerRecordApplier::apply(SyncedTableRepository<Re
             return Outcome::LeftAlone;
     } else if (record.version < local->version) {
         return Outcome::LeftAlone;
+    }
+    if (unknownKey) {
+        qWarning() << operation.constData() << "keeping server record this version cannot read yet:"
+                   << shown(record.id) << unknownKey << shown(unknownText);
+        return Outcome::NotReadable;
     }
     if constexpr (requires { record.account_id; }) {
         if (rules.belongsToAccount) {
@@ -317,6 +364,32 @@ bool ServerRecordApplier::writeSplitLines(const Transaction& written, const std:
     return true;
 }
 
+// A split shows its lines as the whole of its amount: lines that do not add
+// up to it (none at all, say) get one more for the difference.
+bool ServerRecordApplier::makeSplitWhole(const Transaction& written, const std::optional<QList<SplitLine>>& serverLines)
+{
+    switch (m_splitLines->balance(written.id, written.amount, written.updated_at)) {
+    case SplitLineRepository::Balance::Whole:
+        return true;
+    case SplitLineRepository::Balance::RemainderAdded:
+        ++m_notes.splitsMadeWhole;
+        return true;
+    case SplitLineRepository::Balance::Failed:
+        break;
+    }
+    // Lines so far from the amount that no line can hold the difference stay
+    // as they came; the store refuses no page for that.
+    MoneySum difference(written.amount);
+    for (const SplitLine& line : serverLines ? *serverLines : m_splitLines->listByTransaction(written.id))
+        difference -= line.amount;
+    return !difference.fits() || qAbs(difference.value()) > kMaxAmountMinorUnits;
+}
+
+ServerRecordApplier::Notes ServerRecordApplier::takeNotes()
+{
+    return std::exchange(m_notes, Notes{});
+}
+
 namespace {
 
 constexpr auto kNothingMore = [](const auto&, const auto&) { return true; };
@@ -358,7 +431,7 @@ ServerRecordApplier::Outcome ServerRecordApplier::applyTransactionChange(const Q
             const auto amount = serverfields::amount(fields, QLatin1String("amount"));
             const auto memo = fields.readText(QLatin1String("memo"));
             if (!value.isObject() || category.presence == Presence::WrongKind || !amount.isPresent()
-                || memo.presence == Presence::WrongKind) {
+                || memo.presence == Presence::WrongKind || category.value.size() > kMaxRecordIdLength) {
                 linesProblem = "holds a line the store cannot hold";
                 break;
             }
@@ -373,6 +446,10 @@ ServerRecordApplier::Outcome ServerRecordApplier::applyTransactionChange(const Q
     }
     return apply(*m_transactions, record, kTransactionRules, linesProblem,
                  [this, &serverLines](const Transaction& written, const std::optional<Transaction>& before) {
-                     return writeSplitLines(written, before, serverLines);
+                     if (!writeSplitLines(written, before, serverLines))
+                         return false;
+                     if (written.isTransfer() && !written.deleted_at)
+                         m_notes.linkedTransactions.append(written.id);
+                     return !written.is_split || written.deleted_at || makeSplitWhole(written, serverLines);
                  });
 }

@@ -4,6 +4,7 @@
 
 #include <QJsonObject>
 #include <QList>
+#include <QStringList>
 
 #include <optional>
 
@@ -22,14 +23,18 @@ class SyncedTableRepository;
 // goes the same way: its local counterpart is found by client id, then by
 // server id; its keys are read by the kind of column they fill, an absent key
 // keeping the local value; a record the store could only hold by guessing (a
-// value of the wrong kind, a text outside the column's accepted ones, an
-// amount beyond the store's range, a required field missing) is skipped with
-// a warning before anything is written. The service's version decides against
-// a counterpart, and a local change not yet pushed is only replaced by a
-// higher version; a local deletion not yet pushed is never replaced. A server
-// deletion gives the row the service's deletion time. A recurring item,
-// transaction or reconciliation goes into the store only with its account
-// there, named by its id or its server id; until then it is not written.
+// value of the wrong kind, an amount beyond the store's range, a required
+// field missing, an id longer than kMaxRecordIdLength) is skipped with a
+// warning before anything is written. An account type or a category type
+// this version does not know reads as Other or Expense, which shows the
+// record as it is; a currency or a frequency it does not know would change
+// what the record means, so such a record is left for a version that knows
+// it. The service's version decides against a counterpart, and a local
+// change not yet pushed is only replaced by a higher version; a local
+// deletion not yet pushed is never replaced. A server deletion gives the row
+// the service's deletion time. A recurring item, transaction or
+// reconciliation goes into the store only with its account there, named by
+// its id or its server id; until then it is not written.
 class ServerRecordApplier
 {
 public:
@@ -38,7 +43,18 @@ public:
         LeftAlone, // older than the local row, a tombstone of a row never seen, or nothing new
         Skipped,   // unreadable; a warning says why
         AwaitsAccount, // readable, but its account is not in the store yet
+        NotReadable,   // holds a text this version does not know; a warning says which
         DatabaseFailed,
+    };
+
+    // What the records written since the last call leave to look at once
+    // the pass is over.
+    struct Notes
+    {
+        // Transactions that name another as the other side of their transfer.
+        QStringList linkedTransactions;
+        // Splits whose lines did not add up, given a line for the difference.
+        int splitsMadeWhole = 0;
     };
 
     ServerRecordApplier(AccountRepository* accounts, CategoryRepository* categories, RecurringRepository* recurring,
@@ -51,6 +67,8 @@ public:
     // With the transaction's split lines.
     Outcome applyTransactionChange(const QJsonObject& record);
     Outcome applyReconciliation(const QJsonObject& record);
+
+    Notes takeNotes();
 
     // What each kind adds to the shared steps.
     struct KindRules;
@@ -69,6 +87,8 @@ private:
     // them when the service sent none, drops them when it is no longer split.
     bool writeSplitLines(const Transaction& written, const std::optional<Transaction>& before,
                          const std::optional<QList<SplitLine>>& serverLines);
+    // False when the store failed.
+    bool makeSplitWhole(const Transaction& written, const std::optional<QList<SplitLine>>& serverLines);
 
     AccountRepository* m_accounts;
     CategoryRepository* m_categories;
@@ -76,4 +96,5 @@ private:
     TransactionRepository* m_transactions;
     ReconciliationRepository* m_reconciliations;
     SplitLineRepository* m_splitLines;
+    Notes m_notes;
 };

@@ -13,6 +13,7 @@
 #include "storage/TransactionRepository.h"
 #include "sync/ParkedRecords.h"
 #include "sync/PullPage.h"
+#include "sync/TransferLinks.h"
 
 #include <QDebug>
 #include <QJsonArray>
@@ -76,6 +77,11 @@ void SyncEngine::stopAutoSync()
 
 void SyncEngine::requestSync()
 {
+    // The rows a page writes are synced already; the change signals they
+    // give ask for nothing a pass would send or fetch. Heeded, they would
+    // bring pass after pass from a service that never runs out of pages.
+    if (m_writingPage)
+        return;
     m_debounceTimer->start();
 }
 
@@ -137,6 +143,11 @@ void SyncEngine::syncNow()
     m_passInFlight = true;
     ++m_pass;
     startSync();
+}
+
+int SyncEngine::recordsNotReadable() const
+{
+    return m_pullApplier.recordsNotReadable().value_or(0);
 }
 
 QString SyncEngine::stateText(SyncState state)
@@ -237,7 +248,10 @@ void SyncEngine::startPull()
 {
     m_pullPages = 0;
     m_pulledRecords = false;
-    pullChanges(m_preferences->getString(QString::fromLatin1(PreferencesRepository::kSyncCursorKey)));
+    m_pullApplier.startPass();
+    const QString cursor = m_preferences->getString(QString::fromLatin1(PreferencesRepository::kSyncCursorKey));
+    m_passCursors = {cursor};
+    pullChanges(cursor);
 }
 
 void SyncEngine::pullChanges(const QString& cursor)
@@ -273,7 +287,10 @@ void SyncEngine::handlePullAnswer(const QString& requestCursor, bool ok, int htt
         deferPass();
         return;
     }
-    switch (m_pullApplier.apply(*page, requestCursor)) {
+    m_writingPage = true;
+    const PullPageApplier::Result result = m_pullApplier.apply(*page, requestCursor);
+    m_writingPage = false;
+    switch (result) {
     case PullPageApplier::Result::Stored:
         break;
     case PullPageApplier::Result::DatabaseFailed:
@@ -293,20 +310,30 @@ void SyncEngine::handlePullAnswer(const QString& requestCursor, bool ok, int htt
     ++m_pullPages;
 
     if (!page->hasMore) {
+        m_passesAtTheBound = 0;
         finishPass();
         return;
     }
-    // Asked again from the same place, the service would send the same
-    // page for ever.
-    if (page->cursor.isEmpty() || page->cursor == requestCursor) {
+    if (page->cursor.isEmpty()) {
         qWarning() << "Pull: the service has more but gave no new cursor; the pass ends here";
         finishPass();
         return;
     }
+    // Asked again from a place the pass has been, the service would send
+    // the same pages for ever (A, B, A, ...).
+    if (m_passCursors.contains(page->cursor)) {
+        qWarning() << "Pull: the service repeated a cursor of this pass; the pass ends here";
+        failPass(QStringLiteral("Pull failed (the service repeated a cursor)"));
+        return;
+    }
+    m_passCursors.insert(page->cursor);
     // The rest comes with a pass of its own, after the windows have shown
     // what this one brought.
     if (m_pullPages >= kMaxPullPages) {
-        requestSync();
+        if (++m_passesAtTheBound < kPassesInARowAtTheBound)
+            requestSync();
+        else
+            qInfo() << "Pull: the service has more pages; they come with the next regular sync";
         finishPass();
         return;
     }
@@ -324,15 +351,37 @@ void SyncEngine::checkIntegrity(const QJsonObject& integrity)
     }
 }
 
+void SyncEngine::reportPulledRecords()
+{
+    const ServerRecordApplier::Notes& notes = m_pullApplier.passNotes();
+    if (notes.splitsMadeWhole > 0) {
+        qInfo() << "Sync:" << notes.splitsMadeWhole
+                << "split transactions did not add up and got an uncategorized line for the difference";
+    }
+    // Only now: the partner of a link may come on any page of the pass.
+    if (const std::optional<QStringList> oneSided = transferlinks::oneSided(notes.linkedTransactions);
+        oneSided && !oneSided->isEmpty()) {
+        constexpr qsizetype kNamed = 10;
+        qWarning() << "Sync:" << oneSided->size()
+                   << "transactions name a transfer partner that does not name them back, so they count as "
+                      "ordinary transactions:"
+                   << oneSided->mid(0, kNamed);
+    }
+    if (!m_pulledRecords)
+        return;
+    const int notReadable = recordsNotReadable();
+    const int waiting = m_pullApplier.recordsAwaitingAccount().value_or(0) - notReadable;
+    if (waiting > 0)
+        qInfo() << "Sync:" << waiting << "records wait for the account they belong to";
+    if (notReadable > 0)
+        qInfo() << "Sync:" << notReadable << "records cannot be read by this version yet; they are kept";
+}
+
 void SyncEngine::finishPass()
 {
     m_passInFlight = false;
     m_waitingSince.invalidate();
-    if (m_pulledRecords) {
-        const std::optional<int> waiting = m_pullApplier.recordsAwaitingAccount();
-        if (waiting.value_or(0) > 0)
-            qInfo() << "Sync:" << *waiting << "records wait for the account they belong to";
-    }
+    reportPulledRecords();
     m_preferences->set(QString::fromLatin1(kLastSyncTimestampKey), toIsoUtc(nowUtc()));
     setState(Idle);
     emit syncCompleted();

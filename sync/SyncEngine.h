@@ -6,6 +6,7 @@
 #include <QElapsedTimer>
 #include <QList>
 #include <QObject>
+#include <QSet>
 #include <QString>
 
 #include <functional>
@@ -31,7 +32,11 @@ class ApiClient;
 // coalesces bursts of edits, and from a periodic timer; only one pass runs at
 // a time, and requests made during a pass give exactly one more pass after it.
 // After the push a pass pulls the service's changes page by page from the
-// stored cursor, at most kMaxPullPages a pass, and writes each page whole.
+// stored cursor, at most kMaxPullPages a pass, and writes each page whole. A
+// pass that meets the bound asks for another, a few times in a row at most;
+// a service that never runs out of pages then waits for the regular sync. A
+// cursor the service sends twice in one pass ends the pass as a failure,
+// since asking on would only bring the same pages again.
 // The windows learn what a page changed from the repositories' change
 // signals, once per changed repository; a pass that brings nothing new
 // announces nothing.
@@ -53,6 +58,7 @@ public:
     static constexpr int kDebounceMs = 2000;
     static constexpr int kPullPageSize = 200;
     static constexpr int kMaxPullPages = 50;
+    static constexpr int kPassesInARowAtTheBound = 3;
     static constexpr int kDefaultWaitLimitMs = 120000;
     static constexpr const char* kLastSyncTimestampKey = "lastSyncTimestamp";
 
@@ -68,7 +74,8 @@ public:
     void setSyncGate(std::function<bool()> gate);
     void startAutoSync(int intervalMs);
     void stopAutoSync();
-    // A pass 2 s after the last of a burst of requests.
+    // A pass 2 s after the last of a burst of requests; the writes of the
+    // pull itself ask for none.
     void requestSync();
     // The user signed out: the pass that runs now ends, and nothing that
     // still arrives for it is stored; requests waiting for a pass are dropped.
@@ -87,6 +94,9 @@ public:
     static QString stateText(SyncState state);
     SyncState state() const { return m_state; }
     QString lastError() const { return m_lastError; }
+    // Records the service sent that this version cannot read yet (with the
+    // records that wait for them): kept, and read once a version can.
+    int recordsNotReadable() const;
 
 signals:
     void stateChanged(SyncEngine::SyncState state);
@@ -107,6 +117,8 @@ private:
     // for it are dropped when they come.
     void dropRunningPass();
     void deferPass();
+    // Logs what the pages of the pass left behind them.
+    void reportPulledRecords();
     void finishPass();
     void failPass(const QString& error);
     void setState(SyncState state);
@@ -131,6 +143,10 @@ private:
     PullPageApplier m_pullApplier;
     int m_pullPages = 0;
     bool m_pulledRecords = false;
+    // The cursors of the pass so far, the one it started from included.
+    QSet<QString> m_passCursors;
+    int m_passesAtTheBound = 0;
+    bool m_writingPage = false;
     // Runs while a pass waits for another writer, across its tries.
     QElapsedTimer m_waitingSince;
     int m_waitLimitMs = kDefaultWaitLimitMs;

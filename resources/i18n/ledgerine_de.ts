@@ -795,6 +795,13 @@ Melden Sie sich über Datei › Tandrel-Konto an, um die Synchronisierung einzus
         <source>Full Sync Not Started</source>
         <translation>Vollständige Synchronisierung nicht gestartet</translation>
     </message>
+    <message numerus="yes">
+        <source>%n record(s) from the sync service cannot be read by this version of Ledgerine yet. They are kept, and tried again at every sync; an update may read them.</source>
+        <translation>
+            <numerusform>%n Datensatz vom Synchronisierungsdienst kann von dieser Version von Ledgerine noch nicht gelesen werden. Er wird aufbewahrt und bei jeder Synchronisierung erneut versucht; ein Update kann ihn lesen.</numerusform>
+            <numerusform>%n Datensätze vom Synchronisierungsdienst können von dieser Version von Ledgerine noch nicht gelesen werden. Sie werden aufbewahrt und bei jeder Synchronisierung erneut versucht; ein Update kann sie lesen.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>Database</name>
@@ -1634,6 +1641,13 @@ Ein Kontobuch für die Haushaltsfinanzen.</translation>
     <message>
         <source>Tandrel Account</source>
         <translation>Tandrel-Konto</translation>
+    </message>
+    <message numerus="yes">
+        <source>Sync complete; %n record(s) cannot be read by this version yet</source>
+        <translation>
+            <numerusform>Synchronisierung abgeschlossen; %n Datensatz kann von dieser Version noch nicht gelesen werden</numerusform>
+            <numerusform>Synchronisierung abgeschlossen; %n Datensätze können von dieser Version noch nicht gelesen werden</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -3181,6 +3195,20 @@ Fortfahren?</translation>
         <translation>
             <numerusform>%n wiederkehrende Buchung fällig</numerusform>
             <numerusform>%n wiederkehrende Buchungen fällig</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 (%n record(s) not readable yet)</source>
+        <translation>
+            <numerusform>%1 (%n Datensatz noch nicht lesbar)</numerusform>
+            <numerusform>%1 (%n Datensätze noch nicht lesbar)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>This version cannot read %n record(s) from the sync service yet. They are kept and tried again at every sync.</source>
+        <translation>
+            <numerusform>Diese Version kann %n Datensatz vom Synchronisierungsdienst noch nicht lesen. Er wird aufbewahrt und bei jeder Synchronisierung erneut versucht.</numerusform>
+            <numerusform>Diese Version kann %n Datensätze vom Synchronisierungsdienst noch nicht lesen. Sie werden aufbewahrt und bei jeder Synchronisierung erneut versucht.</numerusform>
         </translation>
     </message>
 </context>

@@ -24,6 +24,13 @@
             <numerusform>%n errors occurred:</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%n record(s) from the sync service cannot be read by this version of Ledgerine yet. They are kept, and tried again at every sync; an update may read them.</source>
+        <translation>
+            <numerusform>%n record from the sync service cannot be read by this version of Ledgerine yet. It is kept, and tried again at every sync; an update may read it.</numerusform>
+            <numerusform>%n records from the sync service cannot be read by this version of Ledgerine yet. They are kept, and tried again at every sync; an update may read them.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ImportScreen</name>
@@ -136,6 +143,13 @@
         <translation>
             <numerusform>Auto-posted %n recurring transaction</numerusform>
             <numerusform>Auto-posted %n recurring transactions</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Sync complete; %n record(s) cannot be read by this version yet</source>
+        <translation>
+            <numerusform>Sync complete; %n record cannot be read by this version yet</numerusform>
+            <numerusform>Sync complete; %n records cannot be read by this version yet</numerusform>
         </translation>
     </message>
 </context>
@@ -282,6 +296,20 @@
         <translation>
             <numerusform>%n recurring transaction due</numerusform>
             <numerusform>%n recurring transactions due</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 (%n record(s) not readable yet)</source>
+        <translation>
+            <numerusform>%1 (%n record not readable yet)</numerusform>
+            <numerusform>%1 (%n records not readable yet)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>This version cannot read %n record(s) from the sync service yet. They are kept and tried again at every sync.</source>
+        <translation>
+            <numerusform>This version cannot read %n record from the sync service yet. It is kept and tried again at every sync.</numerusform>
+            <numerusform>This version cannot read %n records from the sync service yet. They are kept and tried again at every sync.</numerusform>
         </translation>
     </message>
 </context>

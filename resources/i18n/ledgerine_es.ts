@@ -795,6 +795,13 @@ Inicie sesión en Archivo › Cuenta Tandrel para activar la sincronización.</t
         <source>Full Sync Not Started</source>
         <translation>No se inició la sincronización completa</translation>
     </message>
+    <message numerus="yes">
+        <source>%n record(s) from the sync service cannot be read by this version of Ledgerine yet. They are kept, and tried again at every sync; an update may read them.</source>
+        <translation>
+            <numerusform>%n registro del servicio de sincronización aún no se puede leer con esta versión de Ledgerine. Se conserva y se vuelve a intentar en cada sincronización; una actualización podrá leerlo.</numerusform>
+            <numerusform>%n registros del servicio de sincronización aún no se pueden leer con esta versión de Ledgerine. Se conservan y se vuelven a intentar en cada sincronización; una actualización podrá leerlos.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>Database</name>
@@ -1634,6 +1641,13 @@ Un registro de cuentas para las finanzas del hogar.</translation>
     <message>
         <source>Tandrel Account</source>
         <translation>Cuenta Tandrel</translation>
+    </message>
+    <message numerus="yes">
+        <source>Sync complete; %n record(s) cannot be read by this version yet</source>
+        <translation>
+            <numerusform>Sincronización completada; %n registro aún no se puede leer con esta versión</numerusform>
+            <numerusform>Sincronización completada; %n registros aún no se pueden leer con esta versión</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -3181,6 +3195,20 @@ Continue?</source>
         <translation>
             <numerusform>%n transacción periódica pendiente</numerusform>
             <numerusform>%n transacciones periódicas pendientes</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 (%n record(s) not readable yet)</source>
+        <translation>
+            <numerusform>%1 (%n registro aún no legible)</numerusform>
+            <numerusform>%1 (%n registros aún no legibles)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>This version cannot read %n record(s) from the sync service yet. They are kept and tried again at every sync.</source>
+        <translation>
+            <numerusform>Esta versión aún no puede leer %n registro del servicio de sincronización. Se conserva y se vuelve a intentar en cada sincronización.</numerusform>
+            <numerusform>Esta versión aún no puede leer %n registros del servicio de sincronización. Se conservan y se vuelven a intentar en cada sincronización.</numerusform>
         </translation>
     </message>
 </context>

@@ -795,6 +795,13 @@ Connectez-vous via Fichier › Compte Tandrel pour activer la synchronisation.</
         <source>Full Sync Not Started</source>
         <translation>Synchronisation complète non lancée</translation>
     </message>
+    <message numerus="yes">
+        <source>%n record(s) from the sync service cannot be read by this version of Ledgerine yet. They are kept, and tried again at every sync; an update may read them.</source>
+        <translation>
+            <numerusform>%n enregistrement du service de synchronisation ne peut pas encore être lu par cette version de Ledgerine. Il est conservé et réessayé à chaque synchronisation&#xa0;; une mise à jour pourra le lire.</numerusform>
+            <numerusform>%n enregistrements du service de synchronisation ne peuvent pas encore être lus par cette version de Ledgerine. Ils sont conservés et réessayés à chaque synchronisation&#xa0;; une mise à jour pourra les lire.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>Database</name>
@@ -1634,6 +1641,13 @@ Un registre de comptes pour les finances du foyer.</translation>
     <message>
         <source>Tandrel Account</source>
         <translation>Compte Tandrel</translation>
+    </message>
+    <message numerus="yes">
+        <source>Sync complete; %n record(s) cannot be read by this version yet</source>
+        <translation>
+            <numerusform>Synchronisation terminée&#xa0;; %n enregistrement ne peut pas encore être lu par cette version</numerusform>
+            <numerusform>Synchronisation terminée&#xa0;; %n enregistrements ne peuvent pas encore être lus par cette version</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -3181,6 +3195,20 @@ Continuer&#xa0;?</translation>
         <translation>
             <numerusform>%n opération périodique à échéance</numerusform>
             <numerusform>%n opérations périodiques à échéance</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 (%n record(s) not readable yet)</source>
+        <translation>
+            <numerusform>%1 (%n enregistrement pas encore lisible)</numerusform>
+            <numerusform>%1 (%n enregistrements pas encore lisibles)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>This version cannot read %n record(s) from the sync service yet. They are kept and tried again at every sync.</source>
+        <translation>
+            <numerusform>Cette version ne peut pas encore lire %n enregistrement du service de synchronisation. Il est conservé et réessayé à chaque synchronisation.</numerusform>
+            <numerusform>Cette version ne peut pas encore lire %n enregistrements du service de synchronisation. Ils sont conservés et réessayés à chaque synchronisation.</numerusform>
         </translation>
     </message>
 </context>

@@ -792,6 +792,12 @@ Sign in via File › Tandrel Account to enable sync.</source>
         <source>Full Sync Not Started</source>
         <translation>完全同期を開始できませんでした</translation>
     </message>
+    <message numerus="yes">
+        <source>%n record(s) from the sync service cannot be read by this version of Ledgerine yet. They are kept, and tried again at every sync; an update may read them.</source>
+        <translation>
+            <numerusform>同期サービスの %n 件のレコードは、このバージョンの Ledgerine ではまだ読み取れません。レコードは保持され、同期のたびに再試行されます。アップデートで読み取れるようになる場合があります。</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>Database</name>
@@ -1616,6 +1622,12 @@ A check register for household finances.</source>
     <message>
         <source>Tandrel Account</source>
         <translation>Tandrel アカウント</translation>
+    </message>
+    <message numerus="yes">
+        <source>Sync complete; %n record(s) cannot be read by this version yet</source>
+        <translation>
+            <numerusform>同期が完了しました。%n 件のレコードはこのバージョンではまだ読み取れません</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -3146,6 +3158,18 @@ Continue?</source>
         <source>%n recurring transaction(s) due</source>
         <translation>
             <numerusform>期日を迎えた定期取引: %n件</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 (%n record(s) not readable yet)</source>
+        <translation>
+            <numerusform>%1（%n 件のレコードはまだ読み取れません）</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>This version cannot read %n record(s) from the sync service yet. They are kept and tried again at every sync.</source>
+        <translation>
+            <numerusform>このバージョンでは、同期サービスの %n 件のレコードをまだ読み取れません。レコードは保持され、同期のたびに再試行されます。</numerusform>
         </translation>
     </message>
 </context>

@@ -110,7 +110,10 @@ void TestStartUp::countedTextsTakeTheirPluralForms()
     // added without them shows "(s)" to every user.
     const QDir root(QStringLiteral(LEDGERINE_SOURCE_DIR));
     const QSet<QString> finished = finishedCountedTexts(root.filePath(QStringLiteral("resources/i18n/ledgerine_en.ts")));
-    static const QRegularExpression counted(QStringLiteral(R"re(\btr\(\s*"((?:[^"\\]|\\.)*%n(?:[^"\\]|\\.)*)")re"));
+    // A text may be written as several literals in a row, which the
+    // compiler joins.
+    static const QRegularExpression call(QStringLiteral(R"re(\btr\(\s*((?:"(?:[^"\\]|\\.)*"\s*)+))re"));
+    static const QRegularExpression literal(QStringLiteral(R"re("((?:[^"\\]|\\.)*)")re"));
     int seen = 0;
     for (const QString& folder : root.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
         if (folder == QLatin1String("tests") || folder.startsWith(QLatin1String("build")))
@@ -121,8 +124,13 @@ void TestStartUp::countedTextsTakeTheirPluralForms()
             QFile file(files.next());
             QVERIFY(file.open(QIODevice::ReadOnly));
             const QString code = QString::fromUtf8(file.readAll());
-            for (const QRegularExpressionMatch& match : counted.globalMatch(code)) {
-                const QString text = match.captured(1).replace(QStringLiteral("\\\""), QStringLiteral("\""));
+            for (const QRegularExpressionMatch& match : call.globalMatch(code)) {
+                QString text;
+                for (const QRegularExpressionMatch& piece : literal.globalMatch(match.captured(1)))
+                    text += piece.captured(1);
+                if (!text.contains(QLatin1String("%n")))
+                    continue;
+                text.replace(QStringLiteral("\\\""), QStringLiteral("\""));
                 QVERIFY2(finished.contains(text), qPrintable(file.fileName() + QStringLiteral(": ") + text));
                 ++seen;
             }

@@ -9,6 +9,7 @@ class TestStatusBar : public QObject
 
 private Q_SLOTS:
     void longMessageEndsInAnEllipsisBesideTheLabels();
+    void recordsNotReadableShowBesideTheSyncState();
 };
 
 void TestStatusBar::longMessageEndsInAnEllipsisBesideTheLabels()
@@ -47,6 +48,20 @@ void TestStatusBar::longMessageEndsInAnEllipsisBesideTheLabels()
 
     bar.clearMessage();
     QVERIFY(bar.toolTip().isEmpty());
+}
+
+void TestStatusBar::recordsNotReadableShowBesideTheSyncState()
+{
+    StatusBar bar;
+    bar.setSyncText(QStringLiteral("Synced"));
+    bar.setRecordsNotReadable(4);
+    QVERIFY(bar.syncText().startsWith(QStringLiteral("Synced")) && bar.syncText().contains(u'4'));
+    bar.setRecordsNotReadable(0);
+    QCOMPARE(bar.syncText(), QStringLiteral("Synced"));
+    // Signed out, nothing of the sync shows.
+    bar.setRecordsNotReadable(2);
+    bar.setSyncText(QString());
+    QVERIFY(bar.findChild<QLabel*>(QStringLiteral("syncStateLabel"))->isHidden());
 }
 
 QTEST_MAIN(TestStatusBar)

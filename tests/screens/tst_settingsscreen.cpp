@@ -1,5 +1,7 @@
+#include "account/CredentialManagerTokenStore.h"
 #include "appstate/AccountEditor.h"
 #include "appstate/AppState.h"
+#include "appstate/ServiceEndpoints.h"
 #include "appstate/ThemeHelpers.h"
 #include "register/RegisterModel.h"
 #include "register/SmartAmountField.h"
@@ -12,7 +14,9 @@
 #include "storage/Money.h"
 #include "storage/PreferencesRepository.h"
 #include "storage/TransactionRepository.h"
+#include "tests/support/FakeServices.h"
 #include "tests/support/ModalWatcher.h"
+#include "tests/support/ServerRecords.h"
 #include "tests/support/TestDataDir.h"
 
 #include <QApplication>
@@ -89,6 +93,7 @@ private Q_SLOTS:
     void failedExportIsReportedAsAFailure();
     void failedImportIsReportedAsAFailure();
     void progressKeepsEveryWindowFromInput();
+    void pageCountsRecordsThisVersionCannotRead();
 
 private:
     template <typename Widget>
@@ -385,6 +390,30 @@ void TestSettingsScreen::progressKeepsEveryWindowFromInput()
         QVERIFY(stayedOpen);
         QVERIFY(!m_screen->findChild<WorkProgressDialog*>());
     }
+}
+
+void TestSettingsScreen::pageCountsRecordsThisVersionCannotRead()
+{
+    FakeServices services(FakeServices::AccountApi::AtTheSignInService);
+    QVERIFY(services.start());
+    using serverrecords::with;
+    services.sync.putRecord("account", with(serverrecords::account("swiss"), {{"currency", "CHF"}}), 1);
+    services.sync.putRecord("transaction", serverrecords::transaction("t1", "swiss"), 1);
+    // Signed in at the last run.
+    const FakeAuthService::TokenPair tokens = services.auth.signIn(QStringLiteral("user-1"));
+    TandAccount::CredentialManagerTokenStore store(QString::fromLatin1(ServiceEndpoints::kApplicationId));
+    QVERIFY(store.write(TandAccount::TokenStore::kAccessTokenKey, tokens.access));
+    QVERIFY(store.write(TandAccount::TokenStore::kRefreshTokenKey, tokens.refresh));
+    m_state.reset();
+    m_state = std::make_unique<AppState>();
+    QVERIFY(m_state->initialize());
+    QSignalSpy synced(m_state->syncEngine(), &SyncEngine::syncCompleted);
+    QTRY_VERIFY_WITH_TIMEOUT(!synced.isEmpty(), 15000);
+
+    buildScreen();
+    auto* label = child<QLabel>("notReadableLabel");
+    QVERIFY(label->isVisible());
+    QCOMPARE(label->text(), DataSyncTexts::notReadableText(2));
 }
 
 QTEST_MAIN(TestSettingsScreen)

@@ -43,6 +43,7 @@ private slots:
     void flagsAsBooleansOrNumbersReadAlike();
     void recordsTheStoreCannotHoldAreSkipped_data();
     void recordsTheStoreCannotHoldAreSkipped();
+    void unknownTextsReadAsAFallbackOrWaitForAVersionThatKnowsThem();
     void keysLeftOutKeepTheLocalValues();
     void transactionMovedToAnotherAccountMovesHere();
     void recordsOfAnAccountNotHereAwaitIt();
@@ -273,14 +274,11 @@ void ServerRecordApplierTest::recordsTheStoreCannotHoldAreSkipped_data()
     noAccount.remove("account_id");
     QJsonObject noAmount = tx;
     noAmount.remove("amount");
-    QTest::newRow("unknown currency") << "account" << with(account("a-bad"), {{"currency", "XYZ"}});
-    QTest::newRow("type in capitals") << "account" << with(account("a-bad"), {{"account_type", "Checking"}});
+    const QString overlong(kMaxRecordIdLength + 1, u'x');
     QTest::newRow("type as a number") << "account" << with(account("a-bad"), {{"account_type", 2}});
     QTest::newRow("fraction of a cent") << "account" << with(account("a-bad"), {{"starting_balance", 10.5}});
     QTest::newRow("beyond the store's amounts") << "account" << with(account("a-bad"), {{"starting_balance", 2e15}});
-    QTest::newRow("unknown category type") << "category" << with(category("c-bad"), {{"category_type", "gift"}});
-    QTest::newRow("unknown frequency") << "recurring"
-                                       << with(recurring("r-bad", "acct"), {{"frequency", "fortnightly"}});
+    QTest::newRow("overlong parent") << "category" << with(category("c-bad"), {{"parent_id", overlong}});
     QTest::newRow("interval as text") << "recurring" << with(recurring("r-bad", "acct"), {{"interval_count", "2"}});
     QTest::newRow("no account") << "transaction" << noAccount;
     QTest::newRow("empty account") << "transaction" << with(tx, {{"account_id", ""}});
@@ -292,6 +290,10 @@ void ServerRecordApplierTest::recordsTheStoreCannotHoldAreSkipped_data()
     QTest::newRow("unreadable creation time") << "transaction" << with(tx, {{"created_at", "2026-13-45T99:00:00Z"}});
     QTest::newRow("client id as a number") << "transaction" << with(tx, {{"client_id", 7}});
     QTest::newRow("split lines not a list") << "transaction" << with(tx, {{"is_split", 1}, {"split_lines", "none"}});
+    QTest::newRow("overlong transfer link") << "transaction" << with(tx, {{"transfer_link_id", overlong}});
+    const QJsonArray overlongLine{QJsonObject{{"category_id", overlong}, {"amount", 1}}};
+    QTest::newRow("overlong line category") << "transaction"
+                                            << with(tx, {{"is_split", 1}, {"split_lines", overlongLine}});
     QTest::newRow("balance as text") << "reconciliation"
                                      << with(reconciliation("rc-bad", "acct"), {{"statement_balance", "1500"}});
 }
@@ -313,6 +315,22 @@ void ServerRecordApplierTest::recordsTheStoreCannotHoldAreSkipped()
     QVERIFY(m_store->categories.listAll().isEmpty());
     QVERIFY(m_store->recurring.listPending().isEmpty() && !m_store->recurring.getById("r-bad"));
     QVERIFY(!m_store->transactions.getById("t-bad") && !m_store->reconciliations.getById("rc-bad"));
+}
+
+void ServerRecordApplierTest::unknownTextsReadAsAFallbackOrWaitForAVersionThatKnowsThem()
+{
+    QTest::ignoreMessage(QtWarningMsg, "applyCategory: reading category_type \"gift\" of \"c1\" as expense");
+    QCOMPARE(m_applier->applyCategory(with(category("c1"), {{"category_type", "gift"}})), Outcome::Written);
+    QCOMPARE(m_store->categories.getById("c1")->category_type, CategoryType::Expense);
+
+    // Another frequency would change every due date; the local row stays.
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("keeping server record this version cannot read yet:"));
+    QCOMPARE(m_applier->applyRecurring(with(recurring("r1", "acct"), {{"frequency", "fortnightly"}})),
+             Outcome::NotReadable);
+    QVERIFY(!m_store->recurring.getById("r1"));
+    // One older than the local row has nothing to keep.
+    QCOMPARE(m_applier->applyAccount(with(account("acct"), {{"currency", "CHF"}, {"version", 0}})),
+             Outcome::LeftAlone);
 }
 
 void ServerRecordApplierTest::keysLeftOutKeepTheLocalValues()

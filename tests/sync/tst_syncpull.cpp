@@ -9,6 +9,8 @@
 #include <QSqlQuery>
 #include <QTest>
 
+#include <numeric>
+
 using namespace serverrecords;
 
 namespace {
@@ -42,8 +44,13 @@ private slots:
     void recurringItemsUnderEitherKey();
     void morePagesOnlyForTrueWithANewCursor();
     void fiftiethPageEndsThePassAndAFollowUpTakesTheRest();
+    void serviceThatNeverRunsOutWaitsForTheRegularSync();
+    void cursorsThatComeBackFailThePass();
     void answersThatAreNotPagesFailThePull();
     void unreadableRecordIsSkippedAndThePageApplied();
+    void overlongIdsAreRefusedWithTheirRecords();
+    void oneSidedTransferLinksAreLoggedOnceThePassEnds();
+    void splitsThatDoNotAddUpGetALineForTheDifference();
     void databaseFailureInAPageWritesNothingOfIt();
     void recordsBeforeTheirAccountWaitAndShow();
     void pageWaitsForAnotherWritersTransaction();
@@ -137,8 +144,9 @@ void SyncPullTest::morePagesOnlyForTrueWithANewCursor()
 
     // The same page again would be asked for for ever.
     server()->respondOnce("GET", "/sync/pull", page({{"cursor", "c8"}, {"has_more", true}}));
-    QTest::ignoreMessage(QtWarningMsg, qPrintable(noNewCursor));
-    QVERIFY(runPass());
+    QTest::ignoreMessage(QtWarningMsg, "Pull: the service repeated a cursor of this pass; the pass ends here");
+    QVERIFY(!runPass());
+    QCOMPARE(m_bed->engine->lastError(), QStringLiteral("Pull failed (the service repeated a cursor)"));
     QCOMPARE(pulls().size(), 3);
     QCOMPARE(pulls().at(2).query.queryItemValue("cursor"), QStringLiteral("c8"));
 
@@ -163,6 +171,49 @@ void SyncPullTest::fiftiethPageEndsThePassAndAFollowUpTakesTheRest()
     QTRY_COMPARE_WITH_TIMEOUT(pulls().size(), SyncEngine::kMaxPullPages + 2, SyncEngine::kDebounceMs * 3);
     QCOMPARE(pulls().at(SyncEngine::kMaxPullPages).query.queryItemValue("cursor"), QStringLiteral("c50"));
     QTRY_COMPARE(completed.count(), 1);
+}
+
+void SyncPullTest::serviceThatNeverRunsOutWaitsForTheRegularSync()
+{
+    // Each page brings an account, whose change asks for a pass as in the
+    // running program.
+    int served = 0;
+    server()->route("GET", "/sync/pull", [&served](const RecordedRequest&) {
+        const QString cursor = QString::number(++served);
+        return page({{"accounts", QJsonArray{account(cursor)}}, {"cursor", cursor}, {"has_more", true}});
+    });
+    connect(&m_bed->accounts, &AccountRepository::accountsChanged, m_bed->engine.get(), &SyncEngine::requestSync);
+    QSignalSpy completed(m_bed->engine.get(), &SyncEngine::syncCompleted);
+    QTest::ignoreMessage(QtInfoMsg, "Pull: the service has more pages; they come with the next regular sync");
+    m_bed->engine->syncNow();
+    QTRY_VERIFY_WITH_TIMEOUT(completed.count() >= 2, 20000);
+    // A few passes in a row at most, then none until something asks.
+    qsizetype asked = 0;
+    for (int wait = 0; wait < 5 && asked != pulls().size(); ++wait) {
+        asked = pulls().size();
+        QTest::qWait(2500);
+    }
+    QCOMPARE(pulls().size(), asked);
+    QVERIFY2(completed.count() <= 3, QByteArray::number(completed.count()).constData());
+}
+
+void SyncPullTest::cursorsThatComeBackFailThePass()
+{
+    // A, B, A, ... each with a record for an account that never comes.
+    for (int i = 0; i < 60; ++i) {
+        server()->respondOnce("GET", "/sync/pull",
+                              page({{"transactions", QJsonArray{transaction(QStringLiteral("t%1").arg(i), "away")}},
+                                    {"cursor", i % 2 ? "B" : "A"},
+                                    {"has_more", true}}));
+    }
+    QTest::ignoreMessage(QtWarningMsg, "Pull: the service repeated a cursor of this pass; the pass ends here");
+    QVERIFY(!runPass());
+    QCOMPARE(m_bed->engine->lastError(), QStringLiteral("Pull failed (the service repeated a cursor)"));
+    QCOMPARE(pulls().size(), 3);
+    QCOMPARE(SyncTestBed::parkedRecordCount(), 3);
+    // No pass follows on its own.
+    QTest::qWait(2500);
+    QCOMPARE(pulls().size(), 3);
 }
 
 void SyncPullTest::answersThatAreNotPagesFailThePull()
@@ -192,16 +243,71 @@ void SyncPullTest::answersThatAreNotPagesFailThePull()
 
 void SyncPullTest::unreadableRecordIsSkippedAndThePageApplied()
 {
-    const QJsonArray accounts{with(account("bad"), {{"currency", "XYZ"}}), account("good"), 42};
+    const QJsonArray accounts{with(account("bad"), {{"starting_balance", 10.5}}), account("good"), 42};
     server()->respondOnce("GET", "/sync/pull", page({{"accounts", accounts}, {"cursor", "c9"}}));
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^applyAccount: skipping server record the store cannot "
-                                                          "hold: \"bad\" currency"));
+                                                          "hold: \"bad\" starting_balance"));
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^applyAccount: skipping server record the store cannot "
                                                           "hold: \"\" id is missing"));
     QVERIFY(runPass());
     QVERIFY(m_bed->accounts.getById("good"));
     QVERIFY(!m_bed->accounts.getById("bad"));
     QCOMPARE(storedCursor(), QStringLiteral("c9"));
+}
+
+void SyncPullTest::overlongIdsAreRefusedWithTheirRecords()
+{
+    const QString overlong(70000, u'x');
+    server()->respondOnce("GET", "/sync/pull",
+                          page({{"accounts", QJsonArray{with(account("a1"), {{"id", overlong}}), account("a2")}},
+                                {"transactions", QJsonArray{transaction("t1", overlong), transaction("t2", "a2")}},
+                                {"cursor", "c1"}}));
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("cannot hold: \"a1\" id is too long for an id$"));
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("cannot hold: \"t1\" account_id is too long for an id$"));
+    QVERIFY(runPass());
+    QVERIFY(!m_bed->accounts.getById("a1") && m_bed->transactions.getById("t2"));
+    QCOMPARE(SyncTestBed::parkedRecordCount(), 0);
+}
+
+void SyncPullTest::oneSidedTransferLinksAreLoggedOnceThePassEnds()
+{
+    // t1 and t2 name each other across two pages; t3 names t1, which does
+    // not name it back.
+    const auto linked = [](const char* id, const char* account, const char* link) {
+        return with(transaction(id, account), {{"transfer_link_id", link}});
+    };
+    server()->respondOnce("GET", "/sync/pull",
+                          page({{"accounts", QJsonArray{account("a1"), account("a2")}},
+                                {"transactions", QJsonArray{linked("t1", "a1", "t2"), linked("t3", "a1", "t1")}},
+                                {"cursor", "p1"},
+                                {"has_more", true}}));
+    server()->respondOnce("GET", "/sync/pull",
+                          page({{"transactions", QJsonArray{linked("t2", "a2", "t1")}}, {"cursor", "p2"}}));
+    QTest::ignoreMessage(QtWarningMsg, "Sync: 1 transactions name a transfer partner that does not name them back, so "
+                                       "they count as ordinary transactions: QList(\"t3\")");
+    QVERIFY(runPass());
+    QCOMPARE(m_bed->transactions.getById("t3")->transfer_link_id, QStringLiteral("t1"));
+}
+
+void SyncPullTest::splitsThatDoNotAddUpGetALineForTheDifference()
+{
+    // No lines, lines short of the amount, and lines that add up.
+    const QJsonObject split = with(transaction("t1", "a1"), {{"is_split", 1}});
+    const QJsonArray part{QJsonObject{{"category_id", "food"}, {"amount", -1000}}};
+    const QJsonArray splits{split, with(split, {{"client_id", "t2"}, {"split_lines", part}}),
+                            with(split, {{"client_id", "t3"}, {"amount", -1000}, {"split_lines", part}})};
+    server()->respondOnce("GET", "/sync/pull",
+                          page({{"accounts", QJsonArray{account("a1")}}, {"transactions", splits}}));
+    QTest::ignoreMessage(QtInfoMsg,
+                         "Sync: 2 split transactions did not add up and got an uncategorized line for the difference");
+    QVERIFY(runPass());
+    for (const char* id : {"t1", "t2", "t3"}) {
+        const QList<SplitLine> lines = m_bed->splitLines.listByTransaction(id);
+        QCOMPARE(std::accumulate(lines.cbegin(), lines.cend(), qint64(0),
+                                 [](qint64 sum, const SplitLine& line) { return sum + line.amount; }),
+                 m_bed->transactions.getById(id)->amount);
+        QCOMPARE(lines.last().category_id.isEmpty(), qstrcmp(id, "t3") != 0);
+    }
 }
 
 void SyncPullTest::databaseFailureInAPageWritesNothingOfIt()
@@ -372,6 +478,11 @@ void SyncPullTest::categoryCountIsCompared()
     m_bed->service.putRecord("category", category("c2"), 1);
     QVERIFY(runPass());
     QCOMPARE(m_bed->categories.count(), 2);
+
+    QTest::ignoreMessage(QtWarningMsg, "Category count mismatch: local= 2 server= 3 (informational only — use Force "
+                                       "Full Sync if data appears wrong)");
+    server()->respondOnce("GET", "/sync/pull", page({{"integrity", QJsonObject{{"category_count", 3}}}}));
+    QVERIFY(runPass());
 }
 
 void SyncPullTest::dripAndOversizedAnswersFailThePull()

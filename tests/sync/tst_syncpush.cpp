@@ -1,5 +1,6 @@
 #include "tests/sync/SyncTestBed.h"
 
+#include "storage/RecordSchema.h"
 #include "storage/Timestamp.h"
 
 #include <QElapsedTimer>
@@ -29,6 +30,66 @@ QSet<QString> setOf(std::initializer_list<const char*> names)
 
 const QSet<QString> kChangeKeys = setOf({"entity_type", "entity_id", "action", "version", "payload"});
 
+// A live, pending record whose every column holds a value of its own, and
+// whose neighbouring flags differ, so that a field taken from the column
+// beside it shows. Choices are the caller's to set.
+template <typename Record>
+Record distinctRecord(const QString& id, int seed)
+{
+    Record record;
+    bool flag = true;
+    int n = seed;
+    for (const Column<Record>& column : RecordSchema<Record>::columns()) {
+        ++n;
+        switch (column.kind) {
+        case ColumnKind::Text:
+        case ColumnKind::Link:
+            column.read(record, QStringLiteral("%1-%2").arg(QLatin1String(column.name)).arg(n));
+            break;
+        case ColumnKind::Flag:
+            column.read(record, std::exchange(flag, !flag) ? 1 : 0);
+            break;
+        case ColumnKind::Int:
+        case ColumnKind::Money:
+            column.read(record, n * 1001);
+            break;
+        case ColumnKind::Date:
+            column.read(record, toIsoDate(QDate(2026, 1, 1).addDays(n)));
+            break;
+        case ColumnKind::Timestamp:
+            column.read(record, toIsoUtc(QDateTime(QDate(2026, 2, 1), QTime(8, 0), Qt::UTC).addSecs(n * 60)));
+            break;
+        case ColumnKind::Choice:
+            break;
+        }
+    }
+    record.id = id;
+    record.deleted_at.reset();
+    record.sync_status = SyncStatus::Pending;
+    return record;
+}
+
+// Each column of `record` as the push sends it, key by key.
+template <typename Record>
+void verifyPayload(const Record& record, const QHash<QString, QJsonObject>& changes)
+{
+    const QJsonObject change = changes.value(record.id);
+    QCOMPARE(change.value("version").toInt(), record.version);
+    const QJsonObject payload = change.value("payload").toObject();
+    QCOMPARE(payload.value("client_id").toString(), record.id);
+    for (const Column<Record>& column : RecordSchema<Record>::columns()) {
+        const QString key = QLatin1String(column.name);
+        // A recurring item sends its version with the change alone.
+        if (key == "id" || key == "sync_status" || key == "deleted_at" || (key == "version" && !payload.contains(key)))
+            continue;
+        const QJsonValue expected = QJsonValue::fromVariant(column.write(record));
+        QVERIFY2(payload.value(key) == expected,
+                 qPrintable(QStringLiteral("%1 %2: sent %3, stored %4")
+                                .arg(record.id, key, payload.value(key).toVariant().toString(),
+                                     expected.toVariant().toString())));
+    }
+}
+
 } // namespace
 
 class SyncPushTest : public QObject
@@ -41,6 +102,7 @@ private slots:
 
     void nothingPendingSendsNoPush();
     void payloadsCarryEveryKindsFields();
+    void everyFieldGoesUnderItsOwnKey();
     void batchesOfFiveHundredGoOneAfterAnother();
     void onlyAcknowledgedRecordsOfTheBatchAreMarked();
     void answersThatAreNotPushAnswersFailThePush();
@@ -233,6 +295,37 @@ void SyncPushTest::payloadsCarryEveryKindsFields()
     QCOMPARE(m_bed->accounts.getById("acc-1")->server_id, QStringLiteral("S-acc"));
     QCOMPARE(m_bed->transactions.getById("tx-split")->server_id,
              m_bed->service.record("transaction", "tx-split")->serverId);
+}
+
+void SyncPushTest::everyFieldGoesUnderItsOwnKey()
+{
+    auto account = distinctRecord<Account>("acc", 0);
+    account.account_type = AccountType::CreditCard;
+    account.currency = Currency::JPY;
+    QVERIFY(m_bed->accounts.insert(account));
+    auto category = distinctRecord<Category>("cat", 100);
+    category.category_type = CategoryType::Income;
+    QVERIFY(m_bed->categories.insert(category));
+    auto recurring = distinctRecord<RecurringTransaction>("rec", 200);
+    recurring.account_id = account.id;
+    recurring.frequency = Frequency::SemiAnnual;
+    QVERIFY(m_bed->recurring.insert(recurring));
+    auto transaction = distinctRecord<Transaction>("tx", 300);
+    transaction.account_id = account.id;
+    QVERIFY(m_bed->transactions.insert(transaction));
+    auto reconciliation = distinctRecord<Reconciliation>("rc", 400);
+    reconciliation.account_id = account.id;
+    QVERIFY(m_bed->reconciliations.insert(reconciliation));
+
+    QVERIFY(runPass());
+    QHash<QString, QJsonObject> changes;
+    for (const QJsonObject& change : m_bed->sentChanges())
+        changes.insert(change.value("entity_id").toString(), change);
+    verifyPayload(account, changes);
+    verifyPayload(category, changes);
+    verifyPayload(recurring, changes);
+    verifyPayload(transaction, changes);
+    verifyPayload(reconciliation, changes);
 }
 
 void SyncPushTest::batchesOfFiveHundredGoOneAfterAnother()
