@@ -72,6 +72,7 @@ private Q_SLOTS:
     void marksEverythingForResync();
     void listsTransactionsInTheirOrders();
     void computesRunningBalancesAndCategoryText();
+    void aTransferLinkCountsOnlyWhenBothSidesNameEachOther();
     void keepsRunningBalancesAcrossManyRows();
     void balancesBeyondSixtyFourBitsHoldAtTheLimit();
     void storesPreferences();
@@ -634,6 +635,42 @@ void RepositoriesTest::computesRunningBalancesAndCategoryText()
     QCOMPARE(savings[0].categoryText, QStringLiteral("Checking"));
     QCOMPARE(savings[0].runningBalance, 5000);
     QVERIFY(m_store->transactions.listRegisterRows(QStringLiteral("nobody")).isEmpty());
+}
+
+void RepositoriesTest::aTransferLinkCountsOnlyWhenBothSidesNameEachOther()
+{
+    QVERIFY(m_store->accounts.insert(makeAccount(QStringLiteral("chk"), QStringLiteral("Checking"))));
+    QVERIFY(m_store->accounts.insert(makeAccount(QStringLiteral("sav"), QStringLiteral("Savings"))));
+    Category fees;
+    fees.id = QStringLiteral("fees");
+    fees.name = QStringLiteral("Fees");
+    QVERIFY(m_store->categories.insert(fees));
+    const auto linked = [](const QString& id, const QString& accountId, const QString& link) {
+        Transaction t = makeTransaction(id, accountId, QDate(2025, 1, 7), -1);
+        t.transfer_link_id = link;
+        t.category_id = QStringLiteral("fees");
+        return t;
+    };
+    // out and in name each other; odd names in, which does not name it back;
+    // self names itself.
+    const Transaction out = linked(QStringLiteral("out"), QStringLiteral("chk"), QStringLiteral("in"));
+    const Transaction in = linked(QStringLiteral("in"), QStringLiteral("sav"), QStringLiteral("out"));
+    const Transaction odd = linked(QStringLiteral("odd"), QStringLiteral("chk"), QStringLiteral("in"));
+    const Transaction self = linked(QStringLiteral("self"), QStringLiteral("chk"), QStringLiteral("self"));
+    for (const Transaction& t : {out, in, odd, self})
+        QVERIFY(m_store->transactions.insert(t));
+    QVERIFY(m_store->transactions.softDelete(in.id));
+
+    QCOMPARE(m_store->transactions.transferPartner(out).value_or(Transaction()).id, in.id);
+    QVERIFY(!m_store->transactions.transferPartner(odd));
+    QVERIFY(!m_store->transactions.transferPartner(self));
+
+    // In the register a one-sided row is an ordinary one, filed by its category.
+    for (const RegisterRow& row : m_store->transactions.listRegisterRows(QStringLiteral("chk"))) {
+        const bool transfer = row.transaction.id == out.id;
+        QCOMPARE(row.transfer, transfer);
+        QCOMPARE(row.categoryText, transfer ? QStringLiteral("Savings") : QStringLiteral("Fees"));
+    }
 }
 
 void RepositoriesTest::keepsRunningBalancesAcrossManyRows()
