@@ -9,10 +9,12 @@
 #include "storage/CategoryRepository.h"
 #include "storage/ChangeHold.h"
 #include "storage/Database.h"
+#include "storage/RecordId.h"
 #include "storage/ReconciliationRepository.h"
 #include "storage/RecurringRepository.h"
 #include "storage/RunPageCache.h"
 #include "storage/ScopedTransaction.h"
+#include "storage/SplitLineRepository.h"
 #include "storage/Timestamp.h"
 #include "storage/TransactionRepository.h"
 
@@ -41,6 +43,9 @@ constexpr qint64 kReadChunkBytes = qint64(4) << 20;
 constexpr int kRowsBetweenEvents = 100;
 constexpr int kEventMilliseconds = 5;
 
+// The rows left out of a backup that its message lists by name.
+constexpr int kListedRows = 10;
+
 void keepResponsive()
 {
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, kEventMilliseconds);
@@ -49,6 +54,38 @@ void keepResponsive()
 QString runningText()
 {
     return BackupService::tr("A backup or restore is already running.");
+}
+
+QString unreadableText()
+{
+    return BackupService::tr("The ledger could not be read into a backup.");
+}
+
+// Why a row cannot go into a backup; nothing when it can.
+std::optional<QString> refusal(const BackupTable& table, const QString& id, qint64 documentSize)
+{
+    if (id.size() > kMaxRecordIdLength) {
+        return BackupService::tr("%1 \"%2\": its id is longer than %3 characters")
+            .arg(table.folder(), BackupTable::shortId(id))
+            .arg(kMaxRecordIdLength);
+    }
+    if (documentSize > BackupArchive::kMaxEntrySize) {
+        return BackupService::tr("%1 \"%2\": it is larger than a restore reads")
+            .arg(table.folder(), BackupTable::shortId(id));
+    }
+    return std::nullopt;
+}
+
+// The message for rows left out of a backup that was written.
+QString leftOutText(const QStringList& leftOut)
+{
+    if (leftOut.isEmpty())
+        return {};
+    QString text = BackupService::tr("These rows could not go into the backup and were left out:");
+    text += u'\n' + leftOut.mid(0, kListedRows).join(u'\n');
+    if (leftOut.size() > kListedRows)
+        text += u'\n' + BackupService::tr("...and %n more.", nullptr, int(leftOut.size() - kListedRows));
+    return text;
 }
 
 // Refuses an export or restore asked for while another runs: from a slot
@@ -151,12 +188,15 @@ BackupService::BackupService(Database* database, AccountRepository* accounts, Tr
 {
 }
 
-QByteArray BackupService::exportBackup()
+QByteArray BackupService::exportBackup(QStringList* leftOut)
 {
     if (m_running)
         return refuseWhileRunning<QByteArray>();
     const Running running(m_running);
-    return makeBackup();
+    Made made = makeBackup();
+    if (leftOut)
+        *leftOut = std::move(made.leftOut);
+    return made.archive;
 }
 
 BackupImportResult BackupService::importBackup(const QByteArray& zip, ImportMode mode)
@@ -167,7 +207,7 @@ BackupImportResult BackupService::importBackup(const QByteArray& zip, ImportMode
     return restoreBackup(zip, mode);
 }
 
-QByteArray BackupService::makeBackup()
+BackupService::Made BackupService::makeBackup()
 {
     QSqlDatabase db = m_database->connection();
     // One snapshot for every table, though the event loop runs in between.
@@ -184,7 +224,7 @@ QByteArray BackupService::makeBackup()
         QSqlQuery count(db);
         if (!count.exec(QStringLiteral("SELECT COUNT(*) FROM %1").arg(table->table())) || !count.next()) {
             qWarning().noquote() << "Backup export failed:" << count.lastError().text();
-            return {};
+            return {{}, unreadableText(), {}};
         }
         total += count.value(0).toInt();
     }
@@ -193,13 +233,15 @@ QByteArray BackupService::makeBackup()
     const QDateTime exportedAt = nowUtc();
     ZipWriter zip(exportedAt);
     BackupArchive::Limits limits;
-    const auto add = [&zip, &limits](const QString& name, const QByteArray& data) {
+    Made made;
+    const auto add = [&zip, &limits, &made](const QString& name, const QByteArray& data) {
         if (const std::optional<QString> breach = limits.add(name, data.size())) {
             qWarning().noquote() << "Backup export failed: a restore would refuse the backup:" << *breach;
+            made.failure = tr("The ledger is too large for one backup: %1.").arg(*breach);
             return false;
         }
         if (!zip.addFile(name, data)) {
-            qWarning().noquote() << "Backup export failed: an id is too long to name its entry";
+            made.failure = unreadableText();
             return false;
         }
         return true;
@@ -210,24 +252,32 @@ QByteArray BackupService::makeBackup()
         query.setForwardOnly(true);
         if (!query.exec(table->selectStatement())) {
             qWarning().noquote() << "Backup export failed:" << query.lastError().text();
-            return {};
+            return {{}, unreadableText(), {}};
         }
         int count = 0;
         const int idColumn = table->indexOf(QStringLiteral("id"));
         while (query.next()) {
-            const QJsonObject row = table->toJson(query);
-            if (!add(BackupArchive::rowEntryName(table->folder(), query.value(idColumn).toString()),
-                     QJsonDocument(row).toJson(QJsonDocument::Compact)))
-                return {};
-            ++count;
             progress.step();
+            const QString id = query.value(idColumn).toString();
+            const QByteArray document = QJsonDocument(table->toJson(query)).toJson(QJsonDocument::Compact);
+            if (const std::optional<QString> refused = refusal(*table, id, document.size())) {
+                qWarning().noquote() << "Backup export left a row out:" << *refused;
+                made.leftOut << *refused;
+                continue;
+            }
+            if (!add(BackupArchive::rowEntryName(table->folder(), id), document))
+                return {{}, made.failure, {}};
+            ++count;
         }
         counts.insert(table->folder(), count);
     }
     if (!add(BackupArchive::manifestName(), BackupArchive::manifest(exportedAt, counts)))
-        return {};
+        return {{}, made.failure, {}};
     progress.finish();
-    return zip.finish();
+    made.archive = zip.finish();
+    if (made.archive.isEmpty())
+        made.failure = unreadableText();
+    return made;
 }
 
 BackupImportResult BackupService::restoreBackup(const QByteArray& zip, ImportMode mode)
@@ -250,7 +300,8 @@ BackupImportResult BackupService::restoreBackup(const QByteArray& zip, ImportMod
     bool stored = false;
     {
         ScopedTransaction transaction(m_database->connection());
-        BackupRestore restore(m_database->connection(), archive, mode, [&progress] { progress->step(); });
+        SplitLineRepository splitLines(m_database);
+        BackupRestore restore(m_database->connection(), archive, mode, splitLines, [&progress] { progress->step(); });
         progress.emplace(this, restore.steps());
         stored = transaction.isActive() && restore.run() && transaction.commit();
         if (!stored) {
@@ -274,20 +325,21 @@ BackupImportResult BackupService::restoreBackup(const QByteArray& zip, ImportMod
     return result;
 }
 
-bool BackupService::exportToFile(const QString& path, QString* errorText)
+bool BackupService::exportToFile(const QString& path, QString* message)
 {
     const auto fail = [&](const QString& reason) {
         qWarning().noquote() << "Backup export to" << path << "failed:" << reason;
-        if (errorText)
-            *errorText = reason;
+        if (message)
+            *message = reason;
         return false;
     };
     if (m_running)
         return fail(runningText());
     const Running running(m_running);
-    const QByteArray archive = makeBackup();
+    const Made made = makeBackup();
+    const QByteArray& archive = made.archive;
     if (archive.isEmpty())
-        return fail(tr("The ledger could not be read into a backup."));
+        return fail(made.failure);
     // What a restore would read first: a backup that it refuses is no backup.
     BackupArchive readBack;
     if (!readBack.open(archive))
@@ -308,6 +360,8 @@ bool BackupService::exportToFile(const QString& path, QString* errorText)
         return fail(tr("The file written does not hold the backup made."));
     if (!file.commit())
         return fail(file.errorString());
+    if (message)
+        *message = leftOutText(made.leftOut);
     return true;
 }
 

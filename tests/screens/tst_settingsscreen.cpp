@@ -89,6 +89,7 @@ private Q_SLOTS:
     void failedExportIsReportedAsAFailure();
     void failedImportIsReportedAsAFailure();
     void progressKeepsEveryWindowFromInput();
+    void backupMessagesSayWhatWasLeftOutOrMadeWhole();
 
 private:
     template <typename Widget>
@@ -385,6 +386,34 @@ void TestSettingsScreen::progressKeepsEveryWindowFromInput()
         QVERIFY(stayedOpen);
         QVERIFY(!m_screen->findChild<WorkProgressDialog*>());
     }
+}
+
+void TestSettingsScreen::backupMessagesSayWhatWasLeftOutOrMadeWhole()
+{
+    // A deleted account whose id no restore takes does not stop a backup;
+    // the message names it.
+    Account odd;
+    odd.id = QString(70000, u'x');
+    odd.name = QStringLiteral("Odd");
+    QVERIFY(m_state->accountRepository()->insert(odd));
+    QVERIFY(m_state->accountRepository()->softDelete(odd.id));
+    buildScreen();
+    const QString path = m_dir->filePath(QStringLiteral("backup.zip"));
+    BackupDialogs dialogs(path);
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^Backup export left a row out: accounts ")));
+    child<QPushButton>("exportButton")->click();
+    QCOMPARE(dialogs.titles, QStringList{QStringLiteral("Backup Complete")});
+    QVERIFY2(dialogs.texts.first().contains(QStringLiteral("accounts \"") + QString(32, u'x') + QChar(0x2026)),
+             qPrintable(dialogs.texts.first().left(300)));
+    QVERIFY(QFile::exists(path));
+
+    BackupImportResult result;
+    result.transactionsImported = 3;
+    const DataSyncTexts::Message clean = DataSyncTexts::importMessage(result);
+    result.splitRemaindersAdded = 2;
+    const DataSyncTexts::Message madeWhole = DataSyncTexts::importMessage(result);
+    QCOMPARE(madeWhole.icon, QMessageBox::Warning);
+    QVERIFY(madeWhole.text.startsWith(clean.text) && madeWhole.text.contains(QLatin1String("2 split")));
 }
 
 QTEST_MAIN(TestSettingsScreen)
