@@ -81,6 +81,10 @@ QString updateSql(const BackupTable& table, quint64 columns)
     return QStringLiteral("UPDATE %1 SET %2 WHERE id = ?").arg(table.table(), assignments.join(QStringLiteral(", ")));
 }
 
+// The one-sided transfer links the log names one by one; a count stands for
+// the rest, which a damaged or hostile backup may hold by the thousand.
+constexpr int kNamedOneSidedLinks = 10;
+
 // As every reader of the ledger counts a row.
 bool isLive(const QVariant& deletedAt)
 {
@@ -211,13 +215,14 @@ bool BackupRestore::checkTransferSides(const TableRun& run)
     for (const RestoredTransfer& side : std::as_const(m_restoredTransfers))
         restoredLinks.insert(side.id, side.link);
     const int linkColumn = run.table.indexOf(kTransferLink);
+    int oneSided = 0;
     QSqlQuery unlink(m_db);
     bool prepared = false;
     for (const RestoredTransfer& side : std::as_const(m_restoredTransfers)) {
         if (restored.contains(side.link) || run.local.contains(side.link)) {
             const QString linkBack = restored.contains(side.link) ? restoredLinks.value(side.link)
                                                                   : run.local.value(side.link, linkColumn).toString();
-            if (linkBack != side.id || side.link == side.id) {
+            if ((linkBack != side.id || side.link == side.id) && ++oneSided <= kNamedOneSidedLinks) {
                 qWarning().noquote() << "Backup restore:" << side.entry << "names"
                                      << BackupTable::shortId(side.link)
                                      << "as the other side of its transfer, which does not name it back;"
@@ -234,16 +239,35 @@ bool BackupRestore::checkTransferSides(const TableRun& run)
         m_errors << tr("%1: the other side of its transfer, %2, is not restored; it is kept as an ordinary transaction")
                         .arg(side.entry, BackupTable::shortId(side.link));
     }
+    if (oneSided > kNamedOneSidedLinks) {
+        qWarning().noquote() << "Backup restore:" << oneSided - kNamedOneSidedLinks
+                             << "more transactions name another as the other side of their transfer, which does "
+                                "not name them back; they count as ordinary transactions";
+    }
     return true;
 }
 
 // Lines lost on the way or refused leave a split that does not add up,
 // which the register cannot show or edit as one; as the file import does,
-// an uncategorized line takes the difference.
+// an uncategorized line takes the difference. One pass over the lines finds
+// the splits that need it, so a restore of whole splits reads no more.
 bool BackupRestore::makeSplitsWhole()
 {
+    QSqlQuery sums(m_db);
+    sums.setForwardOnly(true);
+    if (!sums.exec(QStringLiteral("SELECT transaction_id, %1 FROM split_lines GROUP BY transaction_id")
+                       .arg(splitSumSql(kAmount))))
+        return fail(sums);
+    QHash<QString, MoneySum> lineTotals;
+    while (sums.next())
+        lineTotals.insert(sums.value(0).toString(),
+                          MoneySum::fromSplit(sums.value(1).toLongLong(), sums.value(2).toLongLong()));
+
     const QDateTime stamp = nowUtc();
     for (const QString& id : std::as_const(m_restoredSplits)) {
+        const MoneySum total = lineTotals.value(id);
+        if (total.fits() && total.value() == m_restoredAmounts.value(id))
+            continue;
         if (!nativeconnection::inTransaction(m_db))
             return fail(tr("the database ended the restore's transaction after an error"));
         switch (m_splitLines.balance(id, m_restoredAmounts.value(id), stamp)) {
