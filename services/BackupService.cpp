@@ -61,31 +61,17 @@ QString unreadableText()
     return BackupService::tr("The ledger could not be read into a backup.");
 }
 
-// Why a row cannot go into a backup; nothing when it can.
-std::optional<QString> refusal(const BackupTable& table, const QString& id, qint64 documentSize)
+// The rows of one kind left out of a backup, under a line that says why.
+QString leftOutList(const QString& why, const QStringList& rows)
 {
-    if (id.size() > kMaxRecordIdLength) {
-        return BackupService::tr("%1 \"%2\": its id is longer than %3 characters")
-            .arg(table.folder(), BackupTable::shortId(id))
-            .arg(kMaxRecordIdLength);
-    }
-    if (documentSize > BackupArchive::kMaxEntrySize) {
-        return BackupService::tr("%1 \"%2\": it is larger than a restore reads")
-            .arg(table.folder(), BackupTable::shortId(id));
-    }
-    return std::nullopt;
-}
-
-// The message for rows left out of a backup that was written.
-QString leftOutText(const QStringList& leftOut)
-{
-    if (leftOut.isEmpty())
+    if (rows.isEmpty())
         return {};
-    QString text = BackupService::tr("These rows could not go into the backup and were left out:");
-    text += u'\n' + leftOut.mid(0, kListedRows).join(u'\n');
-    if (leftOut.size() > kListedRows)
-        text += u'\n' + BackupService::tr("...and %n more.", nullptr, int(leftOut.size() - kListedRows));
-    return text;
+    QStringList lines{why};
+    for (const QString& row : rows.mid(0, kListedRows))
+        lines << QStringLiteral("  ") + row;
+    if (rows.size() > kListedRows)
+        lines << QStringLiteral("  ") + BackupService::tr("...and %n more.", nullptr, int(rows.size() - kListedRows));
+    return lines.join(u'\n');
 }
 
 // Refuses an export or restore asked for while another runs: from a slot
@@ -188,15 +174,28 @@ BackupService::BackupService(Database* database, AccountRepository* accounts, Tr
 {
 }
 
-QByteArray BackupService::exportBackup(QStringList* leftOut)
+QByteArray BackupService::exportBackup(QString* leftOut)
 {
     if (m_running)
         return refuseWhileRunning<QByteArray>();
     const Running running(m_running);
     Made made = makeBackup();
     if (leftOut)
-        *leftOut = std::move(made.leftOut);
+        *leftOut = made.leftOutText();
     return made.archive;
+}
+
+QString BackupService::Made::leftOutText() const
+{
+    QStringList parts{
+        leftOutList(BackupService::tr("These rows have an id longer than %1 characters, which no restore takes, and "
+                                      "were left out of the backup:")
+                        .arg(kMaxRecordIdLength),
+                    idTooLong),
+        leftOutList(BackupService::tr("These rows are larger than a restore reads and were left out of the backup:"),
+                    tooLarge)};
+    parts.removeAll(QString());
+    return parts.join(QStringLiteral("\n\n"));
 }
 
 BackupImportResult BackupService::importBackup(const QByteArray& zip, ImportMode mode)
@@ -224,7 +223,7 @@ BackupService::Made BackupService::makeBackup()
         QSqlQuery count(db);
         if (!count.exec(QStringLiteral("SELECT COUNT(*) FROM %1").arg(table->table())) || !count.next()) {
             qWarning().noquote() << "Backup export failed:" << count.lastError().text();
-            return {{}, unreadableText(), {}};
+            return Made::failed(unreadableText());
         }
         total += count.value(0).toInt();
     }
@@ -252,7 +251,7 @@ BackupService::Made BackupService::makeBackup()
         query.setForwardOnly(true);
         if (!query.exec(table->selectStatement())) {
             qWarning().noquote() << "Backup export failed:" << query.lastError().text();
-            return {{}, unreadableText(), {}};
+            return Made::failed(unreadableText());
         }
         int count = 0;
         const int idColumn = table->indexOf(QStringLiteral("id"));
@@ -260,19 +259,28 @@ BackupService::Made BackupService::makeBackup()
             progress.step();
             const QString id = query.value(idColumn).toString();
             const QByteArray document = QJsonDocument(table->toJson(query)).toJson(QJsonDocument::Compact);
-            if (const std::optional<QString> refused = refusal(*table, id, document.size())) {
-                qWarning().noquote() << "Backup export left a row out:" << *refused;
-                made.leftOut << *refused;
+            // Rows a restore would refuse are left out, named, rather than
+            // make every later backup fail.
+            const QString row = QStringLiteral("%1 \"%2\"").arg(table->folder(), BackupTable::shortId(id));
+            if (id.size() > kMaxRecordIdLength) {
+                qWarning().noquote() << "Backup export left out" << row << "- its id is longer than"
+                                     << kMaxRecordIdLength << "characters";
+                made.idTooLong << row;
+                continue;
+            }
+            if (document.size() > BackupArchive::kMaxEntrySize) {
+                qWarning().noquote() << "Backup export left out" << row << "- it is larger than a restore reads";
+                made.tooLarge << row;
                 continue;
             }
             if (!add(BackupArchive::rowEntryName(table->folder(), id), document))
-                return {{}, made.failure, {}};
+                return Made::failed(made.failure);
             ++count;
         }
         counts.insert(table->folder(), count);
     }
     if (!add(BackupArchive::manifestName(), BackupArchive::manifest(exportedAt, counts)))
-        return {{}, made.failure, {}};
+        return Made::failed(made.failure);
     progress.finish();
     made.archive = zip.finish();
     if (made.archive.isEmpty())
@@ -361,7 +369,7 @@ bool BackupService::exportToFile(const QString& path, QString* message)
     if (!file.commit())
         return fail(file.errorString());
     if (message)
-        *message = leftOutText(made.leftOut);
+        *message = made.leftOutText();
     return true;
 }
 

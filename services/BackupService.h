@@ -37,12 +37,13 @@ public:
     // Every row of every table, soft-deleted ones included, but for a row a
     // restore would refuse (an id longer than kMaxRecordIdLength, a document
     // larger than BackupArchive::kMaxEntrySize): such a row is left out, so
-    // that it cannot make every later backup fail, and `leftOut` and the log
-    // name it (its table and the start of its id) and say why. Empty (and a
-    // log line) when the database cannot be read or the archive would break
-    // a limit a restore holds the whole of it to (see BackupArchive): never
-    // write that as a backup. Empty too while another export or restore runs.
-    QByteArray exportBackup(QStringList* leftOut = nullptr);
+    // that it cannot make every later backup fail, and `leftOut` (a message
+    // for the user, empty when nothing was left out) and the log name it by
+    // its table and the start of its id and say why. Empty (and a log line)
+    // when the database cannot be read or the archive would break a limit a
+    // restore holds the whole of it to (see BackupArchive): never write that
+    // as a backup. Empty too while another export or restore runs.
+    QByteArray exportBackup(QString* leftOut = nullptr);
 
     // Restores the archive in one database transaction (see BackupRestore
     // for the modes). An archive that is refused writes nothing and gives
@@ -75,12 +76,22 @@ Q_SIGNALS:
 
 private:
     // What an export made: the archive, or empty with the reason why; and
-    // the rows left out of it, each with why.
+    // the rows left out of it ("accounts \"<start of id>\""), by why.
     struct Made
     {
         QByteArray archive;
         QString failure;
-        QStringList leftOut;
+        QStringList idTooLong;
+        QStringList tooLarge;
+
+        static Made failed(const QString& why)
+        {
+            Made made;
+            made.failure = why;
+            return made;
+        }
+        // The user's message naming them; empty when none was left out.
+        QString leftOutText() const;
     };
 
     // The work of exportBackup and importBackup, which the file operations

@@ -245,8 +245,10 @@ const QList<const BackupTable*>& BackupTable::all()
 
 QString BackupTable::shortId(const QString& id)
 {
-    constexpr qsizetype kShown = 32;
-    if (id.size() <= kShown + 8)
+    // Whole up to a little beyond our own ids' 36 characters.
+    constexpr qsizetype kWhole = 40;
+    constexpr qsizetype kShown = 24;
+    if (id.size() <= kWhole)
         return id;
     // Not half a character: a surrogate pair stays whole or goes.
     const qsizetype shown = id.at(kShown - 1).isHighSurrogate() ? kShown - 1 : kShown;

@@ -1,5 +1,6 @@
 #include "services/BackupArchive.h"
 #include "services/BackupService.h"
+#include "services/BackupTable.h"
 #include "services/ZipReader.h"
 #include "services/ZipWriter.h"
 #include "storage/AccountRepository.h"
@@ -853,7 +854,7 @@ void TestBackupService::unusableRowsAreSkippedWithAnError()
     Ledger ledger(path(QStringLiteral("ledger.db")));
     QVERIFY(ledger.isOpen());
     const QString longId(70000, u'y');
-    const QString longIdStart = QString(32, u'y') + QChar(0x2026);
+    const QString longIdStart = BackupTable::shortId(longId);
     QVERIFY(ledger.accounts.insert(account(QStringLiteral("acct-local"), QStringLiteral("Local only"))));
 
     const QByteArray zip = zipOf({
@@ -1118,12 +1119,13 @@ void TestBackupService::exportLeavesOutRowsARestoreWouldRefuse()
     const QString tooLong(70000, u'x');
     QVERIFY(ledger.accounts.insert(account(tooLong, QStringLiteral("Id too long"))));
     QVERIFY(ledger.accounts.softDelete(tooLong));
-    const QString leftOutId = QStringLiteral("accounts \"%1\": its id is longer than 256 characters")
-                                  .arg(QString(32, u'x') + QChar(0x2026));
-    QStringList leftOut;
-    QTest::ignoreMessage(QtWarningMsg, qPrintable(QStringLiteral("Backup export left a row out: ") + leftOutId));
+    const QString leftOutRow = QStringLiteral("accounts \"%1\"").arg(BackupTable::shortId(tooLong));
+    QString leftOut;
+    QTest::ignoreMessage(QtWarningMsg, qPrintable(QStringLiteral("Backup export left out %1 - its id is longer than "
+                                                                 "256 characters")
+                                                      .arg(leftOutRow)));
     QByteArray zip = ledger.backup.exportBackup(&leftOut);
-    QCOMPARE(leftOut, QStringList{leftOutId});
+    QVERIFY2(leftOut.endsWith(QStringLiteral("\n  ") + leftOutRow) && leftOut.size() < 1000, qPrintable(leftOut));
     BackupImportResult restored = ledger.backup.importBackup(zip, BackupService::ReplaceAll);
     QCOMPARE(restored.errors, QStringList());
     QCOMPARE(restored.accountsImported, 2);
@@ -1151,10 +1153,9 @@ void TestBackupService::exportLeavesOutRowsARestoreWouldRefuse()
     QCOMPARE(restored.transactionsImported, 1);
 
     QVERIFY(ledger.exec(QStringLiteral("UPDATE transactions SET memo = '%1x'").arg(memo)));
-    QTest::ignoreMessage(QtWarningMsg,
-                         "Backup export left a row out: transactions \"tx-1\": it is larger than a restore reads");
+    QTest::ignoreMessage(QtWarningMsg, "Backup export left out transactions \"tx-1\" - it is larger than a restore reads");
     zip = ledger.backup.exportBackup(&leftOut);
-    QCOMPARE(leftOut.size(), 1);
+    QVERIFY2(leftOut.endsWith(QLatin1String("\n  transactions \"tx-1\"")), qPrintable(leftOut));
     BackupArchive archive;
     QVERIFY(archive.open(zip));
     QCOMPARE(archive.rows(QStringLiteral("accounts")).size(), 2);
