@@ -409,12 +409,10 @@ void TestSettingsScreen::backupMessagesSayWhatWasLeftOutOrMadeWhole()
     QVERIFY(QFile::exists(path));
 
     BackupImportResult result;
-    result.transactionsImported = 3;
-    const DataSyncTexts::Message clean = DataSyncTexts::importMessage(result);
     result.splitRemaindersAdded = 2;
     const DataSyncTexts::Message madeWhole = DataSyncTexts::importMessage(result);
     QCOMPARE(madeWhole.icon, QMessageBox::Warning);
-    QVERIFY(madeWhole.text.startsWith(clean.text) && madeWhole.text.contains(QLatin1String("2 split")));
+    QVERIFY(madeWhole.text.contains(QLatin1String("2 split")));
 }
 
 QTEST_MAIN(TestSettingsScreen)
