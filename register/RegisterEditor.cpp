@@ -92,8 +92,7 @@ bool RegisterEditor::updateTransaction(const TransactionDraft& draft)
     }
     markEdited(record, stored->version);
 
-    const std::optional<Transaction> otherSide =
-        stored->isTransfer() ? liveTransaction(stored->transfer_link_id) : std::nullopt;
+    const std::optional<Transaction> otherSide = liveOtherSide(*stored);
     const auto dropOtherSide = [&] {
         if (otherSide)
             writes.deletes.append(otherSide->id);
@@ -119,9 +118,10 @@ bool RegisterEditor::updateTransaction(const TransactionDraft& draft)
                 writes.updates.append(mirrored);
             }
         }
-        // A side whose other side is gone (its account deleted) or never
-        // arrived stays as it is: there is nothing to mirror, and inventing
-        // one would count it twice when it does arrive.
+        // A side whose other side is gone (its account deleted), never
+        // arrived or does not name it back stays as it is: there is nothing
+        // to mirror, and inventing one would count it twice when it does
+        // arrive.
     } else {
         dropOtherSide();
         if (draft.isTransfer() && !addOtherSide(record, draft, writes))
@@ -140,10 +140,8 @@ bool RegisterEditor::deleteTransaction(const QString& transactionId)
     }
     Writes writes;
     writes.deletes.append(stored->id);
-    if (stored->isTransfer()) {
-        if (const std::optional<Transaction> otherSide = liveTransaction(stored->transfer_link_id))
-            writes.deletes.append(otherSide->id);
-    }
+    if (const std::optional<Transaction> otherSide = liveOtherSide(*stored))
+        writes.deletes.append(otherSide->id);
     return store(writes);
 }
 
@@ -290,9 +288,10 @@ bool RegisterEditor::refuse(const QString& reason, const QString& logLine) const
 
 std::optional<Transaction> RegisterEditor::liveOtherSide(const Transaction& transaction) const
 {
-    if (!transaction.isTransfer())
-        return std::nullopt;
-    return liveTransaction(transaction.transfer_link_id);
+    std::optional<Transaction> otherSide = m_appState->transactionRepository()->transferPartner(transaction);
+    if (otherSide && otherSide->deleted_at)
+        otherSide.reset();
+    return otherSide;
 }
 
 std::optional<Transaction> RegisterEditor::liveTransaction(const QString& id) const

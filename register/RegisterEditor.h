@@ -46,7 +46,8 @@ public:
     // lines do not add up to its amount"); empty after one that was.
     QString lastError() const { return m_lastError; }
 
-    // The other side of a transfer, when it is there and not deleted.
+    // The other side of a transfer, when it is there, names this one back
+    // and is not deleted. Only that side is ever edited or deleted with it.
     std::optional<Transaction> liveOtherSide(const Transaction& transaction) const;
 
 private:

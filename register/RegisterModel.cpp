@@ -93,7 +93,7 @@ void RegisterModel::findWidestTexts()
         lowestBalance = std::min(lowestBalance, row.runningBalance);
         highestBalance = std::max(highestBalance, row.runningBalance);
         // A transfer shows the other account's name in a sentence.
-        const qsizetype length = row.categoryText.size() + (row.transaction.isTransfer() ? transferWords : 0);
+        const qsizetype length = row.categoryText.size() + (row.transfer ? transferWords : 0);
         if (length > categoryLength) {
             categoryLength = length;
             categoryRow = i;
@@ -201,7 +201,7 @@ QVariant RegisterModel::displayText(const RegisterRow& row, int column) const
         return m_twoLine ? transaction.payee + QLatin1Char('\n') + transaction.memo : transaction.payee;
     case CategoryColumn:
         // A transfer says where the money went, or where it came from.
-        if (!transaction.is_split && (transaction.isTransfer() || !transaction.transfer_dest_account_id.isEmpty()))
+        if (row.transfer)
             return transaction.amount < 0 ? CategoryChoices::transferToText(row.categoryText)
                                           : CategoryChoices::transferFromText(row.categoryText);
         return row.categoryText;

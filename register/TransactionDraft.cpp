@@ -20,9 +20,8 @@ TransactionDraft storedDraft(AppState* appState, const Transaction& transaction)
     if (transaction.is_split)
         draft.splitLines = appState->splitLineRepository()->listByTransaction(transaction.id);
     draft.transferAccountId = transaction.transfer_dest_account_id;
-    if (draft.transferAccountId.isEmpty() && transaction.isTransfer()) {
-        if (const std::optional<Transaction> other =
-                appState->transactionRepository()->getById(transaction.transfer_link_id))
+    if (draft.transferAccountId.isEmpty()) {
+        if (const std::optional<Transaction> other = appState->transactionRepository()->transferPartner(transaction))
             draft.transferAccountId = other->account_id;
     }
     return draft;

@@ -317,9 +317,7 @@ void TransactionFormDialog::loadCategoryChoices()
 
 qint64 TransactionFormDialog::storedTransferAmount(const QString& accountId) const
 {
-    if (!m_original.isTransfer())
-        return 0;
-    const std::optional<Transaction> other = m_appState->transactionRepository()->getById(m_original.transfer_link_id);
+    const std::optional<Transaction> other = m_appState->transactionRepository()->transferPartner(m_original);
     return other && other->account_id == accountId ? magnitude(other->amount) : 0;
 }
 

@@ -94,8 +94,13 @@ std::optional<DataSyncTexts::Message> DataSyncTexts::fullSyncFailure(AppState::F
 DataSyncTexts::Message DataSyncTexts::exportMessage(bool written, const QString& path, const QString& reason)
 {
     const QString shownPath = QDir::toNativeSeparators(path);
-    if (written)
-        return {QMessageBox::Information, tr("Backup Complete"), tr("Backup saved to:\n%1").arg(shownPath)};
+    if (written) {
+        // A backup that had to leave rows out says which.
+        QString text = tr("Backup saved to:\n%1").arg(shownPath);
+        if (!reason.isEmpty())
+            text += QStringLiteral("\n\n") + reason;
+        return {reason.isEmpty() ? QMessageBox::Information : QMessageBox::Warning, tr("Backup Complete"), text};
+    }
     QString text = tr("Could not write to:\n%1").arg(shownPath);
     if (!reason.isEmpty())
         text += QStringLiteral("\n\n") + reason;
@@ -114,8 +119,13 @@ DataSyncTexts::Message DataSyncTexts::importMessage(const BackupImportResult& re
         return {QMessageBox::Warning, tr("Import Failed"), tr("Nothing was imported.\n\n%1").arg(errors)};
 
     QString text = tr("Imported %n item(s), skipped %1.", nullptr, result.importedCount()).arg(result.skippedCount());
+    if (result.splitRemaindersAdded > 0)
+        text += QLatin1Char('\n')
+            + tr("%n split transaction(s) given an uncategorized line so their lines add up to the total", nullptr,
+                 result.splitRemaindersAdded);
     if (!result.errors.isEmpty())
         text += QStringLiteral("\n\n") + tr("%n error(s) occurred:", nullptr, int(result.errors.size()))
             + QLatin1Char('\n') + errors;
-    return {result.errors.isEmpty() ? QMessageBox::Information : QMessageBox::Warning, tr("Import Complete"), text};
+    const bool clean = result.errors.isEmpty() && result.splitRemaindersAdded == 0;
+    return {clean ? QMessageBox::Information : QMessageBox::Warning, tr("Import Complete"), text};
 }

@@ -51,6 +51,8 @@ public:
     // Why Force Full Sync did not start; nothing when it did.
     static std::optional<Message> fullSyncFailure(AppState::FullSyncStart start);
 
+    // `reason` says why nothing was written, or which rows a written backup
+    // left out.
     static Message exportMessage(bool written, const QString& path, const QString& reason);
     // A restore that restored nothing and met errors failed; one that
     // restored something lists its errors, the first kListedErrors of them.

@@ -21,6 +21,10 @@ struct BackupImportResult
     int recurringSkipped = 0;
     int reconciliationsSkipped = 0;
 
+    // Restored split transactions whose lines did not add up to their amount
+    // (lines lost or refused) and got an uncategorized line for the difference.
+    int splitRemaindersAdded = 0;
+
     QStringList errors;
 
     int importedCount() const

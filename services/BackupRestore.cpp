@@ -4,7 +4,9 @@
 #include "services/BackupTable.h"
 #include "storage/Enums.h"
 #include "storage/NativeConnection.h"
+#include "storage/RecordId.h"
 #include "storage/RecordSchema.h"
+#include "storage/SplitLineRepository.h"
 #include "storage/Timestamp.h"
 
 #include <QSqlError>
@@ -24,6 +26,7 @@ const QString kAccountId = QStringLiteral("account_id");
 const QString kAmount = QStringLiteral("amount");
 const QString kStartingBalance = QStringLiteral("starting_balance");
 const QString kTransferLink = QStringLiteral("transfer_link_id");
+const QString kIsSplit = QStringLiteral("is_split");
 
 quint64 bit(int column)
 {
@@ -78,6 +81,10 @@ QString updateSql(const BackupTable& table, quint64 columns)
     return QStringLiteral("UPDATE %1 SET %2 WHERE id = ?").arg(table.table(), assignments.join(QStringLiteral(", ")));
 }
 
+// The one-sided transfer links the log names one by one; a count stands for
+// the rest, which a damaged or hostile backup may hold by the thousand.
+constexpr int kNamedOneSidedLinks = 10;
+
 // As every reader of the ledger counts a row.
 bool isLive(const QVariant& deletedAt)
 {
@@ -87,10 +94,11 @@ bool isLive(const QVariant& deletedAt)
 } // namespace
 
 BackupRestore::BackupRestore(QSqlDatabase db, const BackupArchive& archive, BackupService::ImportMode mode,
-                             std::function<void()> step)
+                             SplitLineRepository& splitLines, std::function<void()> step)
     : m_db(std::move(db))
     , m_archive(archive)
     , m_mode(mode)
+    , m_splitLines(splitLines)
     , m_step(std::move(step))
 {
 }
@@ -111,8 +119,8 @@ bool BackupRestore::run()
     if (!loadLiveTotals())
         return false;
     for (int index = 0; index < BackupTable::all().size(); ++index) {
-        const bool done =
-            BackupTable::all().at(index)->isSynced() ? restoreSyncedTable(index) : restoreSplitLines(index);
+        const bool done = BackupTable::all().at(index)->isSynced() ? restoreSyncedTable(index)
+                                                                   : restoreSplitLines(index) && makeSplitsWhole();
         if (!done)
             return false;
     }
@@ -135,6 +143,7 @@ BackupImportResult BackupRestore::result() const
     result.splitLinesSkipped = m_skipped[3];
     result.recurringSkipped = m_skipped[4];
     result.reconciliationsSkipped = m_skipped[5];
+    result.splitRemaindersAdded = m_splitRemainders;
     result.errors = m_errors;
     return result;
 }
@@ -189,21 +198,38 @@ bool BackupRestore::restoreSyncedTable(int index)
     if (isParentOfSyncedRows(table))
         m_localParents.insert(table.table(), run.local);
     if (table.table() == QLatin1String(RecordSchema<Transaction>::table()))
-        return unlinkLoneTransferSides(run);
+        return checkTransferSides(run);
     return true;
 }
 
 // A transfer side whose other side the restore skipped (and the ledger does
 // not hold either) would name a row that does not exist: it stays as an
-// ordinary transaction of its account, and the result says so.
-bool BackupRestore::unlinkLoneTransferSides(const TableRun& run)
+// ordinary transaction of its account, and the result says so. One whose
+// other side is there but names another row (a backup made by hand, or a
+// link the sync service sent one way) is no transfer either; its link is
+// left as it came, since nothing follows it.
+bool BackupRestore::checkTransferSides(const TableRun& run)
 {
     const QSet<QString>& restored = m_restored.value(run.table.table());
+    QHash<QString, QString> restoredLinks;
+    for (const RestoredTransfer& side : std::as_const(m_restoredTransfers))
+        restoredLinks.insert(side.id, side.link);
+    const int linkColumn = run.table.indexOf(kTransferLink);
+    int oneSided = 0;
     QSqlQuery unlink(m_db);
     bool prepared = false;
     for (const RestoredTransfer& side : std::as_const(m_restoredTransfers)) {
-        if (restored.contains(side.link) || run.local.contains(side.link))
+        if (restored.contains(side.link) || run.local.contains(side.link)) {
+            const QString linkBack = restored.contains(side.link) ? restoredLinks.value(side.link)
+                                                                  : run.local.value(side.link, linkColumn).toString();
+            if ((linkBack != side.id || side.link == side.id) && ++oneSided <= kNamedOneSidedLinks) {
+                qWarning().noquote() << "Backup restore:" << side.entry << "names"
+                                     << BackupTable::shortId(side.link)
+                                     << "as the other side of its transfer, which does not name it back;"
+                                     << "it counts as an ordinary transaction";
+            }
             continue;
+        }
         if (!prepared && !prepareStatement(unlink, QStringLiteral("UPDATE transactions SET transfer_link_id = NULL, "
                                                                   "transfer_dest_account_id = NULL WHERE id = ?")))
             return false;
@@ -211,7 +237,51 @@ bool BackupRestore::unlinkLoneTransferSides(const TableRun& run)
         if (!exec(unlink, {side.id}))
             return false;
         m_errors << tr("%1: the other side of its transfer, %2, is not restored; it is kept as an ordinary transaction")
-                        .arg(side.entry, side.link);
+                        .arg(side.entry, BackupTable::shortId(side.link));
+    }
+    if (oneSided > kNamedOneSidedLinks) {
+        qWarning().noquote() << "Backup restore:" << oneSided - kNamedOneSidedLinks
+                             << "more transactions name another as the other side of their transfer, which does "
+                                "not name them back; they count as ordinary transactions";
+    }
+    return true;
+}
+
+// Lines lost on the way or refused leave a split that does not add up,
+// which the register cannot show or edit as one; as the file import does,
+// an uncategorized line takes the difference. One pass over the lines finds
+// the splits that need it, so a restore of whole splits reads no more.
+bool BackupRestore::makeSplitsWhole()
+{
+    QSqlQuery sums(m_db);
+    sums.setForwardOnly(true);
+    if (!sums.exec(QStringLiteral("SELECT transaction_id, %1 FROM split_lines GROUP BY transaction_id")
+                       .arg(splitSumSql(kAmount))))
+        return fail(sums);
+    QHash<QString, MoneySum> lineTotals;
+    while (sums.next())
+        lineTotals.insert(sums.value(0).toString(),
+                          MoneySum::fromSplit(sums.value(1).toLongLong(), sums.value(2).toLongLong()));
+
+    const QDateTime stamp = nowUtc();
+    for (const QString& id : std::as_const(m_restoredSplits)) {
+        const MoneySum total = lineTotals.value(id);
+        if (total.fits() && total.value() == m_restoredAmounts.value(id))
+            continue;
+        if (!nativeconnection::inTransaction(m_db))
+            return fail(tr("the database ended the restore's transaction after an error"));
+        switch (m_splitLines.balance(id, m_restoredAmounts.value(id), stamp)) {
+        case SplitLineRepository::Balance::Whole:
+            break;
+        case SplitLineRepository::Balance::RemainderAdded:
+            ++m_splitRemainders;
+            break;
+        case SplitLineRepository::Balance::Failed:
+            m_errors << tr("split_lines: the lines of transaction %1 do not add up to its amount, and no line could "
+                           "be added for the difference")
+                            .arg(BackupTable::shortId(id));
+            break;
+        }
     }
     return true;
 }
@@ -243,7 +313,7 @@ bool BackupRestore::restoreSplitLines(int index)
             // The parent's own row already says why it stayed out.
             if (!holds(m_archived, table.parentTable(), parentId))
                 m_errors << tr("%1: %2 %3 is not restored from this backup")
-                                .arg(entry.name, table.parentColumn(), parentId);
+                                .arg(entry.name, table.parentColumn(), BackupTable::shortId(parentId));
             continue;
         }
         step();
@@ -338,6 +408,14 @@ std::optional<QVariantList> BackupRestore::readRow(const BackupTable& table, con
     }
     // The id comes from the row itself; the entry's name proves nothing.
     const QString id = values->at(table.indexOf(kId)).toString();
+    // No id of ours is anywhere near this long, and a longer one could not
+    // even name its entry in the next backup.
+    if (id.size() > kMaxRecordIdLength) {
+        m_errors << tr("%1: the id starting \"%2\" is longer than %3 characters; the row is not restored")
+                        .arg(table.folder(), BackupTable::shortId(id))
+                        .arg(kMaxRecordIdLength);
+        return std::nullopt;
+    }
     QSet<QString>& archived = m_archived[table.table()];
     if (archived.contains(id)) {
         m_errors << tr("%1: id %2 appears more than once").arg(entry.name, id);
@@ -354,7 +432,8 @@ BackupRestore::Outcome BackupRestore::restoreRow(TableRun& run, QVariantList& va
     if (!table.parentTable().isEmpty()) {
         const QString parentId = values.at(table.indexOf(table.parentColumn())).toString();
         if (!holds(m_localParents, table.parentTable(), parentId) && !holds(m_restored, table.parentTable(), parentId))
-            return skip(tr("%1: %2 %3 does not exist").arg(entry, table.parentColumn(), parentId));
+            return skip(
+                tr("%1: %2 %3 does not exist").arg(entry, table.parentColumn(), BackupTable::shortId(parentId)));
     }
 
     values[table.indexOf(kSyncStatus)] = syncStatusToString(SyncStatus::Pending);
@@ -385,6 +464,8 @@ BackupRestore::Outcome BackupRestore::restoreRow(TableRun& run, QVariantList& va
     m_restored[table.table()].insert(id);
     if (table.table() == QLatin1String(RecordSchema<Transaction>::table())) {
         m_restoredAmounts.insert(id, values.at(table.indexOf(kAmount)).toLongLong());
+        if (values.at(table.indexOf(kIsSplit)).toBool())
+            m_restoredSplits << id;
         const QString link = values.at(table.indexOf(kTransferLink)).toString();
         if (!link.isEmpty())
             m_restoredTransfers.append({id, link, entry});
@@ -498,7 +579,7 @@ bool BackupRestore::keepsBalances(const TableRun& run, const QString& id, const 
         balance += m_startingBalances.value(it.key());
         if (!balance.fits()) {
             skip(tr("%1: the amount would take the balance of account %2 beyond what a balance can hold")
-                     .arg(entry, it.key()));
+                     .arg(entry, BackupTable::shortId(it.key())));
             return false;
         }
     }

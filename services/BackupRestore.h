@@ -20,6 +20,7 @@
 
 class BackupArchive;
 class BackupTable;
+class SplitLineRepository;
 
 // One restore of an opened archive into the database, table by table,
 // parents first. It writes with its own statements inside the caller's
@@ -42,10 +43,16 @@ class BackupTable;
 // pull does not put the replaced data back; a new row keeps the archive's
 // version and server id, so a newer copy on the service still wins.
 //
-// An account's balance (its starting balance and its live transactions) must
-// stay a number a balance holds: a row that would take it beyond ±kMaxBalance
-// is skipped with an error text. A transfer side whose other side is neither
-// restored nor in the ledger loses its link, with an error text.
+// A row whose id is longer than kMaxRecordIdLength is skipped with an error
+// text. An account's balance (its starting balance and its live transactions)
+// must stay a number a balance holds: a row that would take it beyond
+// ±kMaxBalance is skipped with an error text. A transfer side whose other side
+// is neither restored nor in the ledger loses its link, with an error text;
+// one whose other side does not name it back keeps its link, which counts
+// for nothing (see TransactionRepository::transferPartner), and the log says
+// so. A restored split whose lines do not add up to its amount gets an
+// uncategorized line for the difference (through `splitLines`, on the same
+// connection), and the result counts it.
 class BackupRestore
 {
     Q_DECLARE_TR_FUNCTIONS(BackupRestore)
@@ -53,7 +60,7 @@ class BackupRestore
 public:
     // `step` is called steps() times in all as the restore goes on.
     BackupRestore(QSqlDatabase db, const BackupArchive& archive, BackupService::ImportMode mode,
-                  std::function<void()> step = {});
+                  SplitLineRepository& splitLines, std::function<void()> step = {});
 
     // One for each row entry read, and one more for each split line, which
     // is written only once its transaction's lines are all read.
@@ -106,7 +113,8 @@ private:
                        const QVariantList& values, quint64 columns);
     bool replaces(const TableRun& run, const QString& id, const QString& archiveUpdatedAt) const;
 
-    bool unlinkLoneTransferSides(const TableRun& run);
+    bool checkTransferSides(const TableRun& run);
+    bool makeSplitsWhole();
 
     bool loadLiveTotals();
     bool loadStartingBalances();
@@ -125,10 +133,12 @@ private:
     QSqlDatabase m_db;
     const BackupArchive& m_archive;
     BackupService::ImportMode m_mode;
+    SplitLineRepository& m_splitLines;
     std::function<void()> m_step;
 
     std::array<int, 6> m_imported{};
     std::array<int, 6> m_skipped{};
+    int m_splitRemainders = 0;
     QStringList m_errors;
     QString m_failure;
 
@@ -143,8 +153,10 @@ private:
     // each account's starting balance once the accounts are restored.
     QHash<QString, MoneySum> m_liveTotals;
     QHash<QString, qint64> m_startingBalances;
-    // The archived amount of every restored transaction, by id.
+    // The archived amount of every restored transaction, by id, and the
+    // restored split transactions in restore order.
     QHash<QString, qint64> m_restoredAmounts;
+    QStringList m_restoredSplits;
     // Some split lines of the archive are missing or unreadable.
     bool m_linesIncomplete = false;
 

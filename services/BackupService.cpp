@@ -9,10 +9,12 @@
 #include "storage/CategoryRepository.h"
 #include "storage/ChangeHold.h"
 #include "storage/Database.h"
+#include "storage/RecordId.h"
 #include "storage/ReconciliationRepository.h"
 #include "storage/RecurringRepository.h"
 #include "storage/RunPageCache.h"
 #include "storage/ScopedTransaction.h"
+#include "storage/SplitLineRepository.h"
 #include "storage/Timestamp.h"
 #include "storage/TransactionRepository.h"
 
@@ -41,6 +43,9 @@ constexpr qint64 kReadChunkBytes = qint64(4) << 20;
 constexpr int kRowsBetweenEvents = 100;
 constexpr int kEventMilliseconds = 5;
 
+// The rows left out of a backup that its message lists by name.
+constexpr int kListedRows = 10;
+
 void keepResponsive()
 {
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, kEventMilliseconds);
@@ -49,6 +54,24 @@ void keepResponsive()
 QString runningText()
 {
     return BackupService::tr("A backup or restore is already running.");
+}
+
+QString unreadableText()
+{
+    return BackupService::tr("The ledger could not be read into a backup.");
+}
+
+// The rows of one kind left out of a backup, under a line that says why.
+QString leftOutList(const QString& why, const QStringList& rows)
+{
+    if (rows.isEmpty())
+        return {};
+    QStringList lines{why};
+    for (const QString& row : rows.mid(0, kListedRows))
+        lines << QStringLiteral("  ") + row;
+    if (rows.size() > kListedRows)
+        lines << QStringLiteral("  ") + BackupService::tr("...and %n more.", nullptr, int(rows.size() - kListedRows));
+    return lines.join(u'\n');
 }
 
 // Refuses an export or restore asked for while another runs: from a slot
@@ -151,12 +174,28 @@ BackupService::BackupService(Database* database, AccountRepository* accounts, Tr
 {
 }
 
-QByteArray BackupService::exportBackup()
+QByteArray BackupService::exportBackup(QString* leftOut)
 {
     if (m_running)
         return refuseWhileRunning<QByteArray>();
     const Running running(m_running);
-    return makeBackup();
+    Made made = makeBackup();
+    if (leftOut)
+        *leftOut = made.leftOutText();
+    return made.archive;
+}
+
+QString BackupService::Made::leftOutText() const
+{
+    QStringList parts{
+        leftOutList(BackupService::tr("These rows have an id longer than %1 characters, which no restore takes, and "
+                                      "were left out of the backup:")
+                        .arg(kMaxRecordIdLength),
+                    idTooLong),
+        leftOutList(BackupService::tr("These rows are larger than a restore reads and were left out of the backup:"),
+                    tooLarge)};
+    parts.removeAll(QString());
+    return parts.join(QStringLiteral("\n\n"));
 }
 
 BackupImportResult BackupService::importBackup(const QByteArray& zip, ImportMode mode)
@@ -167,7 +206,7 @@ BackupImportResult BackupService::importBackup(const QByteArray& zip, ImportMode
     return restoreBackup(zip, mode);
 }
 
-QByteArray BackupService::makeBackup()
+BackupService::Made BackupService::makeBackup()
 {
     QSqlDatabase db = m_database->connection();
     // One snapshot for every table, though the event loop runs in between.
@@ -184,7 +223,7 @@ QByteArray BackupService::makeBackup()
         QSqlQuery count(db);
         if (!count.exec(QStringLiteral("SELECT COUNT(*) FROM %1").arg(table->table())) || !count.next()) {
             qWarning().noquote() << "Backup export failed:" << count.lastError().text();
-            return {};
+            return Made::failed(unreadableText());
         }
         total += count.value(0).toInt();
     }
@@ -193,13 +232,15 @@ QByteArray BackupService::makeBackup()
     const QDateTime exportedAt = nowUtc();
     ZipWriter zip(exportedAt);
     BackupArchive::Limits limits;
-    const auto add = [&zip, &limits](const QString& name, const QByteArray& data) {
+    Made made;
+    const auto add = [&zip, &limits, &made](const QString& name, const QByteArray& data) {
         if (const std::optional<QString> breach = limits.add(name, data.size())) {
             qWarning().noquote() << "Backup export failed: a restore would refuse the backup:" << *breach;
+            made.failure = tr("The ledger is too large for one backup: %1.").arg(*breach);
             return false;
         }
         if (!zip.addFile(name, data)) {
-            qWarning().noquote() << "Backup export failed: an id is too long to name its entry";
+            made.failure = unreadableText();
             return false;
         }
         return true;
@@ -210,24 +251,41 @@ QByteArray BackupService::makeBackup()
         query.setForwardOnly(true);
         if (!query.exec(table->selectStatement())) {
             qWarning().noquote() << "Backup export failed:" << query.lastError().text();
-            return {};
+            return Made::failed(unreadableText());
         }
         int count = 0;
         const int idColumn = table->indexOf(QStringLiteral("id"));
         while (query.next()) {
-            const QJsonObject row = table->toJson(query);
-            if (!add(BackupArchive::rowEntryName(table->folder(), query.value(idColumn).toString()),
-                     QJsonDocument(row).toJson(QJsonDocument::Compact)))
-                return {};
-            ++count;
             progress.step();
+            const QString id = query.value(idColumn).toString();
+            const QByteArray document = QJsonDocument(table->toJson(query)).toJson(QJsonDocument::Compact);
+            // Rows a restore would refuse are left out, named, rather than
+            // make every later backup fail.
+            const QString row = QStringLiteral("%1 \"%2\"").arg(table->folder(), BackupTable::shortId(id));
+            if (id.size() > kMaxRecordIdLength) {
+                qWarning().noquote() << "Backup export left out" << row << "- its id is longer than"
+                                     << kMaxRecordIdLength << "characters";
+                made.idTooLong << row;
+                continue;
+            }
+            if (document.size() > BackupArchive::kMaxEntrySize) {
+                qWarning().noquote() << "Backup export left out" << row << "- it is larger than a restore reads";
+                made.tooLarge << row;
+                continue;
+            }
+            if (!add(BackupArchive::rowEntryName(table->folder(), id), document))
+                return Made::failed(made.failure);
+            ++count;
         }
         counts.insert(table->folder(), count);
     }
     if (!add(BackupArchive::manifestName(), BackupArchive::manifest(exportedAt, counts)))
-        return {};
+        return Made::failed(made.failure);
     progress.finish();
-    return zip.finish();
+    made.archive = zip.finish();
+    if (made.archive.isEmpty())
+        made.failure = unreadableText();
+    return made;
 }
 
 BackupImportResult BackupService::restoreBackup(const QByteArray& zip, ImportMode mode)
@@ -250,7 +308,8 @@ BackupImportResult BackupService::restoreBackup(const QByteArray& zip, ImportMod
     bool stored = false;
     {
         ScopedTransaction transaction(m_database->connection());
-        BackupRestore restore(m_database->connection(), archive, mode, [&progress] { progress->step(); });
+        SplitLineRepository splitLines(m_database);
+        BackupRestore restore(m_database->connection(), archive, mode, splitLines, [&progress] { progress->step(); });
         progress.emplace(this, restore.steps());
         stored = transaction.isActive() && restore.run() && transaction.commit();
         if (!stored) {
@@ -274,20 +333,21 @@ BackupImportResult BackupService::restoreBackup(const QByteArray& zip, ImportMod
     return result;
 }
 
-bool BackupService::exportToFile(const QString& path, QString* errorText)
+bool BackupService::exportToFile(const QString& path, QString* message)
 {
     const auto fail = [&](const QString& reason) {
         qWarning().noquote() << "Backup export to" << path << "failed:" << reason;
-        if (errorText)
-            *errorText = reason;
+        if (message)
+            *message = reason;
         return false;
     };
     if (m_running)
         return fail(runningText());
     const Running running(m_running);
-    const QByteArray archive = makeBackup();
+    const Made made = makeBackup();
+    const QByteArray& archive = made.archive;
     if (archive.isEmpty())
-        return fail(tr("The ledger could not be read into a backup."));
+        return fail(made.failure);
     // What a restore would read first: a backup that it refuses is no backup.
     BackupArchive readBack;
     if (!readBack.open(archive))
@@ -308,6 +368,8 @@ bool BackupService::exportToFile(const QString& path, QString* errorText)
         return fail(tr("The file written does not hold the backup made."));
     if (!file.commit())
         return fail(file.errorString());
+    if (message)
+        *message = made.leftOutText();
     return true;
 }
 

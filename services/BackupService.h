@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QObject>
+#include <QStringList>
 
 class AccountRepository;
 class CategoryRepository;
@@ -33,12 +34,16 @@ public:
                   CategoryRepository* categories, RecurringRepository* recurring,
                   ReconciliationRepository* reconciliations, QObject* parent = nullptr);
 
-    // Every row of every table, soft-deleted ones included. Empty (and a log
-    // line) when the database cannot be read, a row's id is too long to name
-    // its entry, or the archive would break a limit a restore holds it to
-    // (see BackupArchive): never write that as a backup. Empty too while
-    // another export or restore runs.
-    QByteArray exportBackup();
+    // Every row of every table, soft-deleted ones included, but for a row a
+    // restore would refuse (an id longer than kMaxRecordIdLength, a document
+    // larger than BackupArchive::kMaxEntrySize): such a row is left out, so
+    // that it cannot make every later backup fail, and `leftOut` (a message
+    // for the user, empty when nothing was left out) and the log name it by
+    // its table and the start of its id and say why. Empty (and a log line)
+    // when the database cannot be read or the archive would break a limit a
+    // restore holds the whole of it to (see BackupArchive): never write that
+    // as a backup. Empty too while another export or restore runs.
+    QByteArray exportBackup(QString* leftOut = nullptr);
 
     // Restores the archive in one database transaction (see BackupRestore
     // for the modes). An archive that is refused writes nothing and gives
@@ -53,9 +58,11 @@ public:
     // Writes a backup to `path` through a save file, so that a file already
     // there is replaced only by a complete backup: the archive must read back
     // as a backup with its manifest, and the file must hold every byte of it
-    // before it takes the name. False, with the reason in `errorText`, when
-    // nothing usable was written; the file at `path` is then as it was.
-    bool exportToFile(const QString& path, QString* errorText = nullptr);
+    // before it takes the name. False, with the reason in `message`, when
+    // nothing usable was written; the file at `path` is then as it was. True
+    // when it was written, with `message` empty, or naming the rows left out
+    // of it and why (see exportBackup).
+    bool exportToFile(const QString& path, QString* message = nullptr);
 
     // Reads the backup at `path` and restores it. A file that cannot be read,
     // is larger than kMaxBackupFileBytes (measured before a byte is read) or
@@ -68,9 +75,28 @@ Q_SIGNALS:
     void progress(int done, int total);
 
 private:
+    // What an export made: the archive, or empty with the reason why; and
+    // the rows left out of it ("accounts \"<start of id>\""), by why.
+    struct Made
+    {
+        QByteArray archive;
+        QString failure;
+        QStringList idTooLong;
+        QStringList tooLarge;
+
+        static Made failed(const QString& why)
+        {
+            Made made;
+            made.failure = why;
+            return made;
+        }
+        // The user's message naming them; empty when none was left out.
+        QString leftOutText() const;
+    };
+
     // The work of exportBackup and importBackup, which the file operations
     // share once they have marked a run as begun.
-    QByteArray makeBackup();
+    Made makeBackup();
     BackupImportResult restoreBackup(const QByteArray& zip, ImportMode mode);
     void announce(const BackupImportResult& result);
 

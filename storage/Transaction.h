@@ -31,6 +31,8 @@ struct Transaction
     QDateTime updated_at;
     std::optional<QDateTime> deleted_at;
 
+    // Names another row as the other side of a transfer. That row is one
+    // only when it names this one back (TransactionRepository::transferPartner).
     bool isTransfer() const { return !transfer_link_id.isEmpty(); }
     bool operator==(const Transaction&) const = default;
 };

@@ -58,6 +58,19 @@ QList<TransactionRepository::PayeeCount> TransactionRepository::payeeCounts() co
     return counts;
 }
 
+std::optional<Transaction> TransactionRepository::transferPartner(const Transaction& transaction) const
+{
+    // A row naming itself is no transfer either: it would be its own other side.
+    if (!transaction.isTransfer() || transaction.transfer_link_id == transaction.id)
+        return std::nullopt;
+    const QList<Transaction> partner = fetchWhere<Transaction>(QStringLiteral("id = ? AND transfer_link_id = ?"),
+                                                               {transaction.transfer_link_id, transaction.id},
+                                                               "transferPartner");
+    if (partner.isEmpty())
+        return std::nullopt;
+    return partner.first();
+}
+
 std::optional<Transaction> TransactionRepository::latestByPayee(const QString& payee, const QString& accountId) const
 {
     const QList<Transaction> latest = fetchWhere<Transaction>(
@@ -74,14 +87,15 @@ QList<RegisterRow> TransactionRepository::listRegisterRows(const QString& accoun
     // The balances are summed while the ordered rows are read, so rows and
     // balances can never disagree; a window sum in SQL costs more than all
     // the rest of the query on a long register. The other side of a transfer
-    // names the other account; a row that only knows its destination account
-    // falls back to that.
+    // (as transferPartner() finds it) names the other account; a row that
+    // only knows its destination account falls back to that.
     static const QString sql = QStringLiteral(
-        "SELECT %1, a.starting_balance, c.name, COALESCE(la.name, da.name) "
+        "SELECT %1, a.starting_balance, c.name, COALESCE(la.name, da.name), "
+        "lt.id IS NOT NULL OR COALESCE(t.transfer_dest_account_id, '') != '' "
         "FROM transactions t "
         "JOIN accounts a ON a.id = t.account_id "
         "LEFT JOIN categories c ON c.id = t.category_id AND c.deleted_at IS NULL "
-        "LEFT JOIN transactions lt ON lt.id = t.transfer_link_id "
+        "LEFT JOIN transactions lt ON lt.id = t.transfer_link_id AND lt.transfer_link_id = t.id AND lt.id != t.id "
         "LEFT JOIN accounts la ON la.id = lt.account_id "
         "LEFT JOIN accounts da ON da.id = t.transfer_dest_account_id "
         "WHERE t.account_id = ? AND t.deleted_at IS NULL "
@@ -103,9 +117,10 @@ QList<RegisterRow> TransactionRepository::listRegisterRows(const QString& accoun
             balance = MoneySum(cursor.value(columnCount).toLongLong());
         balance += row.transaction.amount;
         row.runningBalance = balance.value();
+        row.transfer = !row.transaction.is_split && cursor.value(columnCount + 3).toBool();
         if (row.transaction.is_split)
             row.categoryText = splitText;
-        else if (row.transaction.isTransfer() || !row.transaction.transfer_dest_account_id.isEmpty())
+        else if (row.transfer)
             row.categoryText = cursor.value(columnCount + 2).toString();
         else
             row.categoryText = cursor.value(columnCount + 1).toString();

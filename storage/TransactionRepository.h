@@ -40,15 +40,22 @@ public:
     };
     QList<PayeeCount> payeeCounts() const;
 
+    // The other side of the transfer `transaction` names: the row its
+    // transfer_link_id names, but only when that row names it back. A link
+    // that points one way (the sync service or a backup may bring one) makes
+    // no transfer, and following it would touch an unrelated transaction.
+    // Soft-deleted rows included.
+    std::optional<Transaction> transferPartner(const Transaction& transaction) const;
+
     // The latest live transaction of that payee (ignoring case), one of the
     // given account's when there is one, else of any account.
     std::optional<Transaction> latestByPayee(const QString& payee, const QString& accountId) const;
 
     // The account's live transactions in date order with the balance after
     // each (from the account's starting balance, held within ±kMaxBalance;
-    // see Money.h) and its category text: the
-    // category's name, "Split" for a split, the other account's name for a
-    // transfer. One query, so it stays fast on years of history.
+    // see Money.h) and its category text: the category's name, "Split" for
+    // a split, the other account's name for a transfer (see RegisterRow).
+    // One query, so it stays fast on years of history.
     QList<RegisterRow> listRegisterRows(const QString& accountId) const;
 
     // The sum of the live transactions of every account that has any, by

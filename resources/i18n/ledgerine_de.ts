@@ -258,6 +258,14 @@ Wechseln Sie zu seinem Fenster oder schließen Sie es, bevor Sie Ledgerine erneu
         <source>the database ended the restore&apos;s transaction after an error</source>
         <translation>die Datenbank hat die Transaktion der Wiederherstellung nach einem Fehler beendet</translation>
     </message>
+    <message>
+        <source>split_lines: the lines of transaction %1 do not add up to its amount, and no line could be added for the difference</source>
+        <translation>split_lines: Die Zeilen der Buchung %1 ergeben nicht ihren Betrag, und für die Differenz konnte keine Zeile hinzugefügt werden</translation>
+    </message>
+    <message>
+        <source>%1: the id starting &quot;%2&quot; is longer than %3 characters; the row is not restored</source>
+        <translation>%1: Die Kennung, die mit „%2“ beginnt, ist länger als %3 Zeichen; die Zeile wird nicht wiederhergestellt</translation>
+    </message>
 </context>
 <context>
     <name>BackupService</name>
@@ -300,6 +308,25 @@ Wechseln Sie zu seinem Fenster oder schließen Sie es, bevor Sie Ledgerine erneu
     <message>
         <source>The file changed while it was read.</source>
         <translation>Die Datei hat sich beim Lesen geändert.</translation>
+    </message>
+    <message numerus="yes">
+        <source>...and %n more.</source>
+        <translation>
+            <numerusform>...und %n weiterer.</numerusform>
+            <numerusform>...und %n weitere.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>These rows have an id longer than %1 characters, which no restore takes, and were left out of the backup:</source>
+        <translation>Diese Zeilen haben eine Kennung mit mehr als %1 Zeichen, die keine Wiederherstellung annimmt, und wurden nicht in die Sicherung aufgenommen:</translation>
+    </message>
+    <message>
+        <source>These rows are larger than a restore reads and were left out of the backup:</source>
+        <translation>Diese Zeilen sind größer, als eine Wiederherstellung liest, und wurden nicht in die Sicherung aufgenommen:</translation>
+    </message>
+    <message>
+        <source>The ledger is too large for one backup: %1.</source>
+        <translation>Das Kontobuch ist für eine einzige Sicherung zu groß: %1.</translation>
     </message>
 </context>
 <context>
@@ -800,6 +827,13 @@ Melden Sie sich über Datei › Tandrel-Konto an, um die Synchronisierung einzus
         <translation>
             <numerusform>%n Datensatz vom Synchronisierungsdienst kann von dieser Version von Ledgerine noch nicht gelesen werden. Er wird aufbewahrt und bei jeder Synchronisierung erneut versucht; ein Update kann ihn lesen.</numerusform>
             <numerusform>%n Datensätze vom Synchronisierungsdienst können von dieser Version von Ledgerine noch nicht gelesen werden. Sie werden aufbewahrt und bei jeder Synchronisierung erneut versucht; ein Update kann sie lesen.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n split transaction(s) given an uncategorized line so their lines add up to the total</source>
+        <translation>
+            <numerusform>%n aufgeteilte Buchung erhielt eine Zeile ohne Kategorie, damit ihre Zeilen die Summe ergeben</numerusform>
+            <numerusform>%n aufgeteilte Buchungen erhielten eine Zeile ohne Kategorie, damit ihre Zeilen die Summe ergeben</numerusform>
         </translation>
     </message>
 </context>

@@ -2,6 +2,16 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US">
 <context>
+    <name>BackupService</name>
+    <message numerus="yes">
+        <source>...and %n more.</source>
+        <translation>
+            <numerusform>...and %n more.</numerusform>
+            <numerusform>...and %n more.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>DataSyncTexts</name>
     <message numerus="yes">
         <source>...and %n more.</source>
@@ -29,6 +39,13 @@
         <translation>
             <numerusform>%n record from the sync service cannot be read by this version of Ledgerine yet. It is kept, and tried again at every sync; an update may read it.</numerusform>
             <numerusform>%n records from the sync service cannot be read by this version of Ledgerine yet. They are kept, and tried again at every sync; an update may read them.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n split transaction(s) given an uncategorized line so their lines add up to the total</source>
+        <translation>
+            <numerusform>%n split transaction given an uncategorized line so its lines add up to the total</numerusform>
+            <numerusform>%n split transactions given an uncategorized line so their lines add up to the total</numerusform>
         </translation>
     </message>
 </context>

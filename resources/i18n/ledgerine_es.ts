@@ -258,6 +258,14 @@ Cambie a su ventana o ciérrela antes de volver a iniciar Ledgerine.</translatio
         <source>the database ended the restore&apos;s transaction after an error</source>
         <translation>la base de datos terminó la transacción de la restauración tras un error</translation>
     </message>
+    <message>
+        <source>split_lines: the lines of transaction %1 do not add up to its amount, and no line could be added for the difference</source>
+        <translation>split_lines: las líneas de la transacción %1 no suman su importe y no se pudo añadir ninguna línea por la diferencia</translation>
+    </message>
+    <message>
+        <source>%1: the id starting &quot;%2&quot; is longer than %3 characters; the row is not restored</source>
+        <translation>%1: el identificador que empieza por «%2» tiene más de %3 caracteres; la fila no se restaura</translation>
+    </message>
 </context>
 <context>
     <name>BackupService</name>
@@ -300,6 +308,25 @@ Cambie a su ventana o ciérrela antes de volver a iniciar Ledgerine.</translatio
     <message>
         <source>The file changed while it was read.</source>
         <translation>El archivo cambió mientras se leía.</translation>
+    </message>
+    <message numerus="yes">
+        <source>...and %n more.</source>
+        <translation>
+            <numerusform>...y %n más.</numerusform>
+            <numerusform>...y %n más.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>These rows have an id longer than %1 characters, which no restore takes, and were left out of the backup:</source>
+        <translation>Estas filas tienen un identificador de más de %1 caracteres, que ninguna restauración acepta, y se dejaron fuera de la copia de seguridad:</translation>
+    </message>
+    <message>
+        <source>These rows are larger than a restore reads and were left out of the backup:</source>
+        <translation>Estas filas son más grandes de lo que lee una restauración y se dejaron fuera de la copia de seguridad:</translation>
+    </message>
+    <message>
+        <source>The ledger is too large for one backup: %1.</source>
+        <translation>El libro de cuentas es demasiado grande para una sola copia de seguridad: %1.</translation>
     </message>
 </context>
 <context>
@@ -800,6 +827,13 @@ Inicie sesión en Archivo › Cuenta Tandrel para activar la sincronización.</t
         <translation>
             <numerusform>%n registro del servicio de sincronización aún no se puede leer con esta versión de Ledgerine. Se conserva y se vuelve a intentar en cada sincronización; una actualización podrá leerlo.</numerusform>
             <numerusform>%n registros del servicio de sincronización aún no se pueden leer con esta versión de Ledgerine. Se conservan y se vuelven a intentar en cada sincronización; una actualización podrá leerlos.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n split transaction(s) given an uncategorized line so their lines add up to the total</source>
+        <translation>
+            <numerusform>%n transacción dividida recibió una línea sin categoría para que sus líneas sumen el total</numerusform>
+            <numerusform>%n transacciones divididas recibieron una línea sin categoría para que sus líneas sumen el total</numerusform>
         </translation>
     </message>
 </context>

@@ -258,6 +258,14 @@ Passez à sa fenêtre, ou fermez-le avant de relancer Ledgerine.</translation>
         <source>the database ended the restore&apos;s transaction after an error</source>
         <translation>la base de données a mis fin à la transaction de la restauration après une erreur</translation>
     </message>
+    <message>
+        <source>split_lines: the lines of transaction %1 do not add up to its amount, and no line could be added for the difference</source>
+        <translation>split_lines&#xa0;: les lignes de l&apos;opération %1 n&apos;égalent pas son montant, et aucune ligne n&apos;a pu être ajoutée pour la différence</translation>
+    </message>
+    <message>
+        <source>%1: the id starting &quot;%2&quot; is longer than %3 characters; the row is not restored</source>
+        <translation>%1&#xa0;: l&apos;identifiant commençant par «&#xa0;%2&#xa0;» dépasse %3 caractères&#xa0;; la ligne n&apos;est pas restaurée</translation>
+    </message>
 </context>
 <context>
     <name>BackupService</name>
@@ -300,6 +308,25 @@ Passez à sa fenêtre, ou fermez-le avant de relancer Ledgerine.</translation>
     <message>
         <source>The file changed while it was read.</source>
         <translation>Le fichier a été modifié pendant sa lecture.</translation>
+    </message>
+    <message numerus="yes">
+        <source>...and %n more.</source>
+        <translation>
+            <numerusform>...et %n autre.</numerusform>
+            <numerusform>...et %n autres.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>These rows have an id longer than %1 characters, which no restore takes, and were left out of the backup:</source>
+        <translation>Ces lignes ont un identifiant de plus de %1 caractères, qu&apos;aucune restauration n&apos;accepte, et ont été laissées hors de la sauvegarde&#xa0;:</translation>
+    </message>
+    <message>
+        <source>These rows are larger than a restore reads and were left out of the backup:</source>
+        <translation>Ces lignes sont plus grandes que ce qu&apos;une restauration lit et ont été laissées hors de la sauvegarde&#xa0;:</translation>
+    </message>
+    <message>
+        <source>The ledger is too large for one backup: %1.</source>
+        <translation>Le fichier des comptes est trop volumineux pour une seule sauvegarde&#xa0;: %1.</translation>
     </message>
 </context>
 <context>
@@ -800,6 +827,13 @@ Connectez-vous via Fichier › Compte Tandrel pour activer la synchronisation.</
         <translation>
             <numerusform>%n enregistrement du service de synchronisation ne peut pas encore être lu par cette version de Ledgerine. Il est conservé et réessayé à chaque synchronisation&#xa0;; une mise à jour pourra le lire.</numerusform>
             <numerusform>%n enregistrements du service de synchronisation ne peuvent pas encore être lus par cette version de Ledgerine. Ils sont conservés et réessayés à chaque synchronisation&#xa0;; une mise à jour pourra les lire.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n split transaction(s) given an uncategorized line so their lines add up to the total</source>
+        <translation>
+            <numerusform>%n opération ventilée a reçu une ligne sans catégorie pour que ses lignes égalent le total</numerusform>
+            <numerusform>%n opérations ventilées ont reçu une ligne sans catégorie pour que leurs lignes égalent le total</numerusform>
         </translation>
     </message>
 </context>

@@ -258,6 +258,14 @@ Switch to its window, or close it before starting Ledgerine again.</source>
         <source>the database ended the restore&apos;s transaction after an error</source>
         <translation>エラーが発生したため、データベースが復元のトランザクションを終了しました</translation>
     </message>
+    <message>
+        <source>split_lines: the lines of transaction %1 do not add up to its amount, and no line could be added for the difference</source>
+        <translation>split_lines: 取引 %1 の明細の合計が金額と一致せず、差額の行を追加できませんでした</translation>
+    </message>
+    <message>
+        <source>%1: the id starting &quot;%2&quot; is longer than %3 characters; the row is not restored</source>
+        <translation>%1: 「%2」で始まる ID が %3 文字を超えているため、この行は復元されません</translation>
+    </message>
 </context>
 <context>
     <name>BackupService</name>
@@ -300,6 +308,24 @@ Switch to its window, or close it before starting Ledgerine again.</source>
     <message>
         <source>The file changed while it was read.</source>
         <translation>読み込み中にファイルが変更されました。</translation>
+    </message>
+    <message numerus="yes">
+        <source>...and %n more.</source>
+        <translation>
+            <numerusform>...ほか%n件。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>These rows have an id longer than %1 characters, which no restore takes, and were left out of the backup:</source>
+        <translation>次の行は ID が %1 文字を超えており、復元では読み込めないため、バックアップから除外されました:</translation>
+    </message>
+    <message>
+        <source>These rows are larger than a restore reads and were left out of the backup:</source>
+        <translation>次の行は復元で読み込める大きさを超えているため、バックアップから除外されました:</translation>
+    </message>
+    <message>
+        <source>The ledger is too large for one backup: %1.</source>
+        <translation>帳簿が大きすぎて 1 つのバックアップに収まりません: %1。</translation>
     </message>
 </context>
 <context>
@@ -796,6 +822,12 @@ Sign in via File › Tandrel Account to enable sync.</source>
         <source>%n record(s) from the sync service cannot be read by this version of Ledgerine yet. They are kept, and tried again at every sync; an update may read them.</source>
         <translation>
             <numerusform>同期サービスの %n 件のレコードは、このバージョンの Ledgerine ではまだ読み取れません。レコードは保持され、同期のたびに再試行されます。アップデートで読み取れるようになる場合があります。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n split transaction(s) given an uncategorized line so their lines add up to the total</source>
+        <translation>
+            <numerusform>%n件の分割取引に、明細の合計が金額と合うよう未分類の行を追加しました</numerusform>
         </translation>
     </message>
 </context>

@@ -50,6 +50,7 @@ private Q_SLOTS:
     void deleteOfATransferDeletesBothSidesAtOnce();
     void deleteOfASplitKeepsItsLinesForARestore();
     void deleteIsAllOrNothing();
+    void aOneSidedLinkLeavesTheRowItNamesAlone();
 
 private:
     struct Transfer {
@@ -586,6 +587,32 @@ void TestRegisterEditor::deleteIsAllOrNothing()
     QVERIFY(!m_editor->deleteTransaction(transfer.from.id));
     QVERIFY(!stored(transfer.from.id).deleted_at);
     QVERIFY(!stored(transfer.to.id).deleted_at);
+}
+
+void TestRegisterEditor::aOneSidedLinkLeavesTheRowItNamesAlone()
+{
+    // As the sync service may send them: "Odd transfer" names "Salary" as
+    // its other side, and "Salary" names nothing.
+    Transaction salary = makeTransaction(m_savings.id, QDate(2024, 4, 1), 500000, QStringLiteral("Salary"));
+    salary.sync_status = SyncStatus::Synced;
+    Transaction odd = makeTransaction(m_checking.id, QDate(2024, 4, 2), -1, QStringLiteral("Odd transfer"));
+    odd.transfer_link_id = salary.id;
+    odd.transfer_dest_account_id = m_savings.id;
+    QVERIFY(m_state->transactionRepository()->insert(salary) && m_state->transactionRepository()->insert(odd));
+
+    Transaction repriced = odd;
+    repriced.amount = -200;
+    QVERIFY(edit(repriced));
+    // Edited as an ordinary transaction, then deleted.
+    TransactionDraft plain = storedDraft(m_state.get(), stored(odd.id));
+    plain.transferAccountId.clear();
+    QVERIFY(m_editor->updateTransaction(plain));
+    QVERIFY(m_editor->deleteTransaction(odd.id));
+
+    QCOMPARE(stored(salary.id), salary);
+    const QList<Transaction> pending = m_state->transactionRepository()->listPending();
+    QCOMPARE(pending.size(), 1);
+    QCOMPARE(pending.first().id, odd.id);
 }
 
 QTEST_MAIN(TestRegisterEditor)

@@ -94,6 +94,7 @@ private Q_SLOTS:
     void failedImportIsReportedAsAFailure();
     void progressKeepsEveryWindowFromInput();
     void pageCountsRecordsThisVersionCannotRead();
+    void backupMessagesSayWhatWasLeftOutOrMadeWhole();
 
 private:
     template <typename Widget>
@@ -414,6 +415,33 @@ void TestSettingsScreen::pageCountsRecordsThisVersionCannotRead()
     auto* label = child<QLabel>("notReadableLabel");
     QVERIFY(label->isVisible());
     QCOMPARE(label->text(), DataSyncTexts::notReadableText(2));
+}
+
+void TestSettingsScreen::backupMessagesSayWhatWasLeftOutOrMadeWhole()
+{
+    // A deleted account whose id no restore takes does not stop a backup;
+    // the message names it.
+    Account odd;
+    odd.id = QString(70000, u'x');
+    odd.name = QStringLiteral("Odd");
+    QVERIFY(m_state->accountRepository()->insert(odd));
+    QVERIFY(m_state->accountRepository()->softDelete(odd.id));
+    buildScreen();
+    const QString path = m_dir->filePath(QStringLiteral("backup.zip"));
+    BackupDialogs dialogs(path);
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^Backup export left out accounts ")));
+    child<QPushButton>("exportButton")->click();
+    QCOMPARE(dialogs.titles, QStringList{QStringLiteral("Backup Complete")});
+    const QString& text = dialogs.texts.first();
+    QVERIFY2(text.contains(QStringLiteral("accounts \"xxxxxxxxxx")) && !text.contains(QString(100, u'x')),
+             qPrintable(text.left(300)));
+    QVERIFY(QFile::exists(path));
+
+    BackupImportResult result;
+    result.splitRemaindersAdded = 2;
+    const DataSyncTexts::Message madeWhole = DataSyncTexts::importMessage(result);
+    QCOMPARE(madeWhole.icon, QMessageBox::Warning);
+    QVERIFY(madeWhole.text.contains(QLatin1String("2 split")));
 }
 
 QTEST_MAIN(TestSettingsScreen)

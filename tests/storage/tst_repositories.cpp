@@ -17,6 +17,7 @@
 
 #include <limits>
 #include <memory>
+#include <tuple>
 
 #include <sqlite3.h>
 
@@ -72,6 +73,7 @@ private Q_SLOTS:
     void marksEverythingForResync();
     void listsTransactionsInTheirOrders();
     void computesRunningBalancesAndCategoryText();
+    void aTransferLinkCountsOnlyWhenBothSidesNameEachOther();
     void keepsRunningBalancesAcrossManyRows();
     void balancesBeyondSixtyFourBitsHoldAtTheLimit();
     void storesPreferences();
@@ -634,6 +636,26 @@ void RepositoriesTest::computesRunningBalancesAndCategoryText()
     QCOMPARE(savings[0].categoryText, QStringLiteral("Checking"));
     QCOMPARE(savings[0].runningBalance, 5000);
     QVERIFY(m_store->transactions.listRegisterRows(QStringLiteral("nobody")).isEmpty());
+}
+
+void RepositoriesTest::aTransferLinkCountsOnlyWhenBothSidesNameEachOther()
+{
+    QVERIFY(m_store->accounts.insert(makeAccount(QStringLiteral("chk"), QStringLiteral("Checking"))));
+    QVERIFY(m_store->accounts.insert(makeAccount(QStringLiteral("sav"), QStringLiteral("Savings"))));
+    // out and in name each other; odd names in, which does not name it back; self names itself.
+    QHash<QString, Transaction> rows;
+    for (const auto& [id, accountId, link] : {std::tuple("out", "chk", "in"), std::tuple("in", "sav", "out"),
+                                              std::tuple("odd", "chk", "in"), std::tuple("self", "chk", "self")}) {
+        Transaction t = makeTransaction(QLatin1String(id), QLatin1String(accountId), QDate(2025, 1, 7), -1);
+        t.transfer_link_id = QLatin1String(link);
+        QVERIFY(m_store->transactions.insert(t));
+        rows.insert(t.id, t);
+    }
+    QCOMPARE(m_store->transactions.transferPartner(rows["out"]).value_or(Transaction()).id, QStringLiteral("in"));
+    QVERIFY(!m_store->transactions.transferPartner(rows["odd"]));
+    QVERIFY(!m_store->transactions.transferPartner(rows["self"]));
+    for (const RegisterRow& row : m_store->transactions.listRegisterRows(QStringLiteral("chk")))
+        QCOMPARE(row.transfer, row.transaction.id == QLatin1String("out"));
 }
 
 void RepositoriesTest::keepsRunningBalancesAcrossManyRows()
