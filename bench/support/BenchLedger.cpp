@@ -93,9 +93,11 @@ void fill(Database& db, int busier)
         t.category_id = categoryId(i);
         t.cleared = i % 4 != 0;
         t.is_split = i % 10 == 1;
-        if (i % 20 == 3) {
-            t.transfer_link_id = transactionId(i + 1);
-            t.transfer_dest_account_id = accountList.at((i + 1) % accountList.size());
+        // Transfers come in pairs that name each other, as the register makes them.
+        if (i % 20 == 3 || i % 20 == 4) {
+            const int other = i % 20 == 3 ? i + 1 : i - 1;
+            t.transfer_link_id = transactionId(other);
+            t.transfer_dest_account_id = accountList.at(other % accountList.size());
         }
         if (t.is_split)
             t.category_id.clear();
