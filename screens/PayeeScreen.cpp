@@ -89,6 +89,8 @@ PayeeScreen::PayeeScreen(AppState* appState, QWidget* parent)
 
     connect(m_searchEdit, &QLineEdit::textChanged, m_proxy, &QSortFilterProxyModel::setFilterFixedString);
     connect(m_renameEdit, &QLineEdit::textChanged, this, &PayeeScreen::updateButtons);
+    connect(m_renameEdit, &QLineEdit::textEdited, this,
+            [this](const QString& text) { m_renameTyped = !text.trimmed().isEmpty(); });
     connect(m_renameEdit, &QLineEdit::returnPressed, this, &PayeeScreen::onRename);
     connect(m_view->selectionModel(), &QItemSelectionModel::selectionChanged, this, &PayeeScreen::followSelection);
     connect(m_renameButton, &QPushButton::clicked, this, &PayeeScreen::onRename);
@@ -117,10 +119,11 @@ void PayeeScreen::refresh()
 
 void PayeeScreen::followSelection()
 {
-    // A name left from an earlier rename would be the target of the next
-    // merge: the field shows what a rename or merge of the selection would
-    // do by itself, for the user to change.
-    m_renameEdit->setText(selectedPayees().value(0));
+    // The field offers the selected payee's name for the user to change; a
+    // name the user typed stays whatever is selected next (Ctrl+click adds a
+    // payee to the selection, not a new name to rename it to).
+    if (!m_renameTyped)
+        m_renameEdit->setText(selectedPayees().value(0));
     updateButtons();
 }
 
@@ -147,6 +150,9 @@ void PayeeScreen::onRename()
     const QStringList payees = selectedPayees();
     if (target.isEmpty() || payees.isEmpty())
         return;
+    const QStringList joined = m_payees->joinedBy(payees, target);
+    if (joined.size() > 1 && !confirmMerge(joined, target))
+        return;
     const std::optional<int> renamed = m_payees->rename(payees, target);
     if (!renamed) {
         showPlainMessage(this, QMessageBox::Warning, tr("Rename Failed"),
@@ -155,8 +161,7 @@ void PayeeScreen::onRename()
     }
     showPlainMessage(this, QMessageBox::Information, tr("Rename Complete"),
                      tr("Renamed %n transaction(s).", nullptr, *renamed));
-    refresh();
-    Q_EMIT payeesChanged();
+    finish();
 }
 
 void PayeeScreen::onMerge()
@@ -167,8 +172,7 @@ void PayeeScreen::onMerge()
         return;
     }
     const QString target = PayeeService::mergeTarget(payees, m_renameEdit->text());
-    if (!askPlainQuestion(this, tr("Merge Payees"),
-                          tr("Merge %n payee(s) into \"%1\"?", nullptr, int(payees.size())).arg(target)))
+    if (!confirmMerge(m_payees->joinedBy(payees, target), target))
         return;
     const std::optional<int> merged = m_payees->rename(payees, target);
     if (!merged) {
@@ -178,6 +182,27 @@ void PayeeScreen::onMerge()
     }
     showPlainMessage(this, QMessageBox::Information, tr("Merge Complete"),
                      tr("Merged %n transaction(s).", nullptr, *merged));
+    finish();
+}
+
+bool PayeeScreen::confirmMerge(const QStringList& joined, const QString& target)
+{
+    // Named one a line, so that the user sees what can no longer be told
+    // apart afterwards; a long selection is cut short (the count is above).
+    constexpr int kNamesShown = 10;
+    QString text = tr("Merge %n payee(s) into \"%1\"?", nullptr, int(joined.size())).arg(target) + u'\n';
+    for (const QString& payee : joined.first(std::min<qsizetype>(joined.size(), kNamesShown)))
+        text += QStringLiteral("\n• ") + payee;
+    if (joined.size() > kNamesShown)
+        text += QStringLiteral("\n• …");
+    return askPlainQuestion(this, tr("Merge Payees"), text);
+}
+
+void PayeeScreen::finish()
+{
+    // The typed name has been used: left in the field, it would become the
+    // target of the next merge unnoticed.
+    m_renameTyped = false;
     refresh();
     Q_EMIT payeesChanged();
 }

@@ -39,9 +39,14 @@ public Q_SLOTS:
 private:
     // As the list shows them, top to bottom.
     QStringList selectedPayees() const;
-    // The rename field shows the first selected payee, or nothing.
+    // Until the user types a name of their own, the rename field shows the
+    // first selected payee, or nothing.
     void followSelection();
     void updateButtons();
+    // Asks before payees become one; true for Yes.
+    bool confirmMerge(const QStringList& joined, const QString& target);
+    // The rename or merge is done: the field follows the selection again.
+    void finish();
 
     AppState* m_appState;
     PayeeService* m_payees;
@@ -52,4 +57,6 @@ private:
     QLineEdit* m_renameEdit;
     QPushButton* m_renameButton;
     QPushButton* m_mergeButton;
+    // The rename field holds a name the user typed.
+    bool m_renameTyped = false;
 };
