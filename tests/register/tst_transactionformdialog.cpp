@@ -425,6 +425,16 @@ void TestTransactionFormDialog::unknownCategoryIsCreatedOnlyWhenTheUserAgrees()
     QCOMPARE(draft.transaction.category_id, created.id);
     // Nothing is written by the form itself.
     QVERIFY(!m_state->categoryRepository()->getById(created.id));
+
+    // Never under one listed alone only because its parent was deleted: its
+    // child would stand on a third level once the parent is back.
+    addCategory(QStringLiteral("Zz Orphan"), newId());
+    TransactionFormDialog again(m_state.get(), m_account.id);
+    field<QLineEdit>(again, "payeeEdit")->setText(QStringLiteral("Market"));
+    typeInto(field<CategoryComboBox>(again, "categoryCombo"), QStringLiteral("Zz Orphan > Zz Kid"));
+    pressOk(again, QMessageBox::Yes);
+    QCOMPARE(again.draft().newCategories.size(), 1);
+    QVERIFY(again.draft().newCategories.first().parent_id.isEmpty());
 }
 
 void TestTransactionFormDialog::offersOnlySharedCategoriesAndThoseOfTheAccount()
