@@ -6,6 +6,7 @@
 #include "services/PayeeService.h"
 #include "storage/TransactionRepository.h"
 
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -62,9 +63,9 @@ PayeeScreen::PayeeScreen(AppState* appState, QWidget* parent)
 
     auto* renameLabel = new QLabel(tr("Re&name to:"), this);
     renameLabel->setBuddy(m_renameEdit);
+    m_renameEdit->setObjectName(QStringLiteral("renameEdit"));
     m_renameEdit->setPlaceholderText(tr("New payee name"));
-    // Beside two buttons it would shrink to nothing in a narrow window.
-    m_renameEdit->setMinimumWidth(20 * m_renameEdit->fontMetrics().averageCharWidth());
+    sizeRenameField();
     m_mergeButton->setToolTip(tr("Select 2 or more payees to merge."));
 
     auto* headerRow = new QHBoxLayout;
@@ -103,6 +104,23 @@ PayeeScreen::PayeeScreen(AppState* appState, QWidget* parent)
 }
 
 PayeeScreen::~PayeeScreen() = default;
+
+void PayeeScreen::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::FontChange)
+        sizeRenameField();
+    QWidget::changeEvent(event);
+}
+
+void PayeeScreen::sizeRenameField()
+{
+    // Beside two buttons it would shrink to a few letters in a narrow window
+    // or after the font grows: room for 20 characters, and for the hint.
+    const QFontMetrics metrics = m_renameEdit->fontMetrics();
+    m_renameEdit->setMinimumWidth(std::max(20 * metrics.averageCharWidth(),
+                                           metrics.horizontalAdvance(m_renameEdit->placeholderText())
+                                               + 2 * metrics.averageCharWidth()));
+}
 
 void PayeeScreen::refresh()
 {

@@ -26,6 +26,9 @@ public:
 
     void refresh();
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 Q_SIGNALS:
     // Transactions were rewritten behind the repositories, which raise no
     // signal for it: whatever shows payees reads them again.
@@ -43,6 +46,8 @@ private:
     // first selected payee, or nothing.
     void followSelection();
     void updateButtons();
+    // Room for a payee's name however large the font.
+    void sizeRenameField();
     // Asks before payees become one; true for Yes.
     bool confirmMerge(const QStringList& joined, const QString& target);
     // The rename or merge is done: the field follows the selection again.
