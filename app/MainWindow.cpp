@@ -45,6 +45,7 @@
 #include <QSettings>
 #include <QSplitter>
 #include <QStackedWidget>
+#include <QStyle>
 #include <QTimer>
 #include <QTreeView>
 #include <QVBoxLayout>
@@ -148,6 +149,7 @@ void MainWindow::buildLayout()
     m_splitter->setCollapsible(0, false);
     m_accountPanel = accountPanel;
     sizeAccountPanel();
+    connect(m_accountModel, &QAbstractItemModel::modelReset, this, &MainWindow::sizeAccountPanel);
     setCentralWidget(m_splitter);
 }
 
@@ -351,8 +353,16 @@ void MainWindow::restoreLayout()
         WindowPlacement::place(this, kMainWindowSize);
     if (m_splitter->restoreState(settings.value(kSplitterKey).toByteArray()))
         return;
-    // The account list as wide as its names and balances, within reason:
-    // the register needs the room more.
+    // The account list as wide as its names and balances need; the register
+    // needs the room more.
+    m_splitter->setSizes({m_accountPanel->minimumWidth(), width()});
+}
+
+void MainWindow::sizeAccountPanel()
+{
+    // Every name whole beside its balance, whatever width the splitter was
+    // left at under a smaller font or with shorter names; within reason:
+    // beyond 40 characters the register needs the room more.
     const int chars = m_accountPanel->fontMetrics().averageCharWidth();
     int name = 0;
     int balance = 0;
@@ -364,13 +374,9 @@ void MainWindow::restoreLayout()
         balance = std::max(balance, widthAt(AccountListModel::BalanceColumn));
     }
     const int listed = name + balance + 2 * m_accountView->frameWidth()
+        + m_accountView->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, m_accountView)
         + m_accountPanel->layout()->contentsMargins().left() + 2 * chars;
-    m_splitter->setSizes({std::clamp(listed, m_accountPanel->minimumWidth(), 40 * chars), width()});
-}
-
-void MainWindow::sizeAccountPanel()
-{
-    m_accountPanel->setMinimumWidth(24 * m_accountPanel->fontMetrics().averageCharWidth());
+    m_accountPanel->setMinimumWidth(std::clamp(listed, 24 * chars, 40 * chars));
 }
 
 void MainWindow::changeEvent(QEvent* event)

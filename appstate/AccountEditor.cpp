@@ -15,6 +15,14 @@
 
 #include <QtDebug>
 
+namespace {
+
+// How long before the account a row of it may have been deleted and still
+// count as deleted together with it.
+constexpr int kRestoreMarginSeconds = 10;
+
+} // namespace
+
 AccountEditor::AccountEditor(AppState* appState, QObject* parent)
     : QObject(parent)
     , m_appState(appState)
@@ -127,10 +135,12 @@ bool AccountEditor::restoreAccount(const QString& accountId)
     if (!transaction.isActive())
         return false;
 
-    // deleteAccount stamps the account and its rows with one time. A row
-    // stamped earlier was deleted on its own (a transaction removed the day
-    // before) and must not come back with the account.
-    const QString deletedSince = toIsoUtc(*account->deleted_at);
+    // deleteAccount stamps the account and its rows with one time, but rows
+    // that came by sync keep the stamps of the device that deleted them,
+    // which may have reached the rows some seconds before the account. A row
+    // stamped well before was deleted on its own (a transaction removed the
+    // day before) and must not come back with the account.
+    const QString deletedSince = toIsoUtc(account->deleted_at->addSecs(-kRestoreMarginSeconds));
     m_appState->transactionRepository()->restoreByAccount(accountId, deletedSince);
     m_appState->recurringRepository()->restoreByAccount(accountId, deletedSince);
     m_appState->reconciliationRepository()->restoreByAccount(accountId, deletedSince);

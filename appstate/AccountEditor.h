@@ -43,8 +43,9 @@ public:
 
     // Brings back a deleted account with the transactions, recurring items
     // and reconciliations deleted together with it, in one database
-    // transaction. Rows of the account deleted before it stay deleted. False
-    // (nothing changed) when the account is not deleted or any part failed.
+    // transaction. Rows of the account deleted more than ten seconds before
+    // it stay deleted. False (nothing changed) when the account is not
+    // deleted or any part failed.
     bool restoreAccount(const QString& accountId);
 
 private:

@@ -41,7 +41,7 @@ CategoryChoices CategoryChoices::load(AppState* appState, const QString& account
         const QString parentName = names.value(category.parent_id);
         listed.append({Kind::Category, category.id,
                        parentName.isEmpty() ? category.name : tr("%1 > %2").arg(parentName, category.name),
-                       category.name});
+                       category.name, category.parent_id.isEmpty()});
     }
     // By the listed text, so that sub-categories follow their parent.
     std::sort(listed.begin(), listed.end(),
@@ -103,8 +103,10 @@ std::optional<Category> CategoryChoices::newCategory(const QString& typed, Categ
     const QStringList parts = category.name.split(u'>');
     if (parts.size() == 2) {
         for (const Choice& choice : m_choices) {
-            // A top-level category: listed by its own name.
-            if (choice.kind == Kind::Category && choice.text == choice.name
+            // Not one listed by its own name only because its parent was
+            // deleted: a child of it would stand on a third level once the
+            // parent is back.
+            if (choice.kind == Kind::Category && choice.topLevel
                 && choice.name.compare(parts.at(0).trimmed(), Qt::CaseInsensitive) == 0) {
                 category.parent_id = choice.id;
                 category.name = parts.at(1).trimmed();
@@ -128,7 +130,7 @@ int CategoryChoices::addNew(const Category& category)
         if (choice.kind == Kind::Category && choice.id == category.parent_id && !category.parent_id.isEmpty())
             text = tr("%1 > %2").arg(choice.name, category.name);
     }
-    return addKept({Kind::Category, category.id, text, category.name});
+    return addKept({Kind::Category, category.id, text, category.name, category.parent_id.isEmpty()});
 }
 
 CategoryChoices::Match CategoryChoices::match(const QString& text) const

@@ -32,6 +32,8 @@ public:
         QString text;
         // The category's own name, or the other account's.
         QString name;
+        // A category without a parent, which alone may take sub-categories.
+        bool topLevel = false;
     };
 
     struct Match
@@ -61,8 +63,8 @@ public:
     int addKept(const Choice& choice);
 
     // The category that typed text asks for, not stored yet: "Parent > Name"
-    // is a sub-category of a listed top-level category, anything else a
-    // top-level category of that whole name. None for a blank name.
+    // is a sub-category of a listed category without a parent, anything
+    // else a top-level category of that whole name. None for a blank name.
     std::optional<Category> newCategory(const QString& typed, CategoryType type) const;
     // Lists a category made by newCategory(), so that it can be chosen like
     // the others until it is stored with the transaction.

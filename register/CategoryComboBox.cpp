@@ -94,10 +94,14 @@ std::optional<Category> CategoryComboBox::offerNewCategory(CategoryType type, QW
     const QString question = type == CategoryType::Income
         ? tr("There is no category named \"%1\". Create it as an income category?")
         : tr("There is no category named \"%1\". Create it as an expense category?");
-    if (!category
-        || showPlainMessage(dialogParent, QMessageBox::Question, tr("New Category"), question.arg(typed),
+    const bool agreed = category
+        && showPlainMessage(dialogParent, QMessageBox::Question, tr("New Category"), question.arg(typed),
                             QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes)
-            != QMessageBox::Yes) {
+            == QMessageBox::Yes;
+    // Without a window manager nothing hands the keyboard back to the form
+    // once the question closes, and Return would do nothing until a click.
+    window()->activateWindow();
+    if (!agreed) {
         setFocus();
         lineEdit()->selectAll();
         return std::nullopt;

@@ -32,6 +32,7 @@ public:
     // CategoryChoices::newCategory), as `type`. On yes it is listed and
     // selected, and returned for the caller to store with the transaction;
     // on no, or for text that asks for none, focus goes back to the field.
+    // Either way the field's window has the keyboard again.
     std::optional<Category> offerNewCategory(CategoryType type, QWidget* dialogParent);
     // Lists a category created in another field of the same form; one
     // already listed is left as it is.

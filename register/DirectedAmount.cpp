@@ -32,6 +32,9 @@ DirectedAmount::DirectedAmount(QWidget* parent)
     setCurrency(Currency::USD);
     connect(m_field, &SmartAmountField::editingFinished, this, &DirectedAmount::takeSign);
     connect(m_depositButton, &QRadioButton::toggled, this, &DirectedAmount::directionChanged);
+    // Only the user's own presses (arrow keys in the pair press too).
+    for (QRadioButton* button : {m_paymentButton, m_depositButton})
+        connect(button, &QRadioButton::clicked, this, [this] { m_directionChosen = true; });
 }
 
 void DirectedAmount::setCurrency(Currency currency)
@@ -45,6 +48,12 @@ void DirectedAmount::setCurrency(Currency currency)
 bool DirectedAmount::isDeposit() const { return m_depositButton->isChecked(); }
 
 void DirectedAmount::setDeposit(bool deposit) { (deposit ? m_depositButton : m_paymentButton)->setChecked(true); }
+
+void DirectedAmount::suggestDeposit(bool deposit)
+{
+    if (!m_directionChosen && m_field->minorUnits() >= 0)
+        setDeposit(deposit);
+}
 
 qint64 DirectedAmount::signedAmount() const
 {
@@ -65,6 +74,7 @@ void DirectedAmount::takeSign()
     const qint64 typed = m_field->minorUnits();
     if (typed >= 0)
         return;
+    m_directionChosen = true;
     setDeposit(!isDeposit());
     m_field->setMinorUnits(-typed);
 }

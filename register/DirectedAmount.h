@@ -31,6 +31,10 @@ public:
 
     bool isDeposit() const;
     void setDeposit(bool deposit);
+    // Sets the direction the form expects (from a category's type) unless
+    // the user has chosen one: by a click or a key on Payment or Deposit, or
+    // by a sign typed into the field, taken or not.
+    void suggestDeposit(bool deposit);
     // What the form stores: negative for a payment.
     qint64 signedAmount() const;
     // Shows the amount's size and direction; zero keeps the direction.
@@ -51,4 +55,5 @@ private:
     QRadioButton* m_paymentButton;
     QRadioButton* m_depositButton;
     SmartAmountField* m_field;
+    bool m_directionChosen = false;
 };

@@ -110,9 +110,7 @@ void SplitEditorDialog::accept()
         SmartAmountField* amount = m_linesWidget->amountField(row);
         if (amount->hasAcceptableInput())
             continue;
-        showPlainMessage(this, QMessageBox::Warning, tr("Split Transaction"),
-                         tr("\"%1\" is not a complete amount. Correct it, or clear it for none.")
-                             .arg(amount->cleanText()));
+        warn(tr("\"%1\" is not a complete amount. Correct it, or clear it for none.").arg(amount->cleanText()));
         amount->setFocus();
         return;
     }
@@ -121,9 +119,8 @@ void SplitEditorDialog::accept()
         CategoryComboBox* category = m_linesWidget->categoryField(unclear);
         m_linesWidget->focusCategory(unclear);
         if (m_split.rows().at(unclear).category == CategoryChoices::Match::Several) {
-            showPlainMessage(this, QMessageBox::Warning, tr("Split Transaction"),
-                             tr("More than one category matches \"%1\"; choose one from the list.")
-                                 .arg(category->currentText().trimmed()));
+            warn(tr("More than one category matches \"%1\"; choose one from the list.")
+                     .arg(category->currentText().trimmed()));
             category->lineEdit()->selectAll();
             return;
         }
@@ -140,6 +137,14 @@ void SplitEditorDialog::accept()
     if (!m_split.canAccept())
         return;
     QDialog::accept();
+}
+
+void SplitEditorDialog::warn(const QString& text)
+{
+    showPlainMessage(this, QMessageBox::Warning, tr("Split Transaction"), text);
+    // Without a window manager nothing hands the keyboard back once the
+    // message closes.
+    activateWindow();
 }
 
 void SplitEditorDialog::refresh()

@@ -48,6 +48,8 @@ public:
     void accept() override;
 
 private:
+    // The word goes over this dialog, which keeps the keyboard after it.
+    void warn(const QString& text);
     void refresh();
     void setAmountToTotal();
 

@@ -182,6 +182,7 @@ void TransactionFormDialog::buildForm()
         m_categoryHint->hide();
     });
     connect(m_categoryCombo, &CategoryComboBox::settled, this, &TransactionFormDialog::onCategorySettled);
+    connect(m_categoryCombo, &CategoryComboBox::settled, this, &TransactionFormDialog::followCategoryType);
     connect(m_categoryCombo, &QComboBox::currentTextChanged, this, &TransactionFormDialog::onTransferChanged);
     connect(m_splitButton, &QPushButton::clicked, this, &TransactionFormDialog::editSplit);
 
@@ -404,6 +405,27 @@ void TransactionFormDialog::onCategorySettled()
         hint = tr("More than one category matches \"%1\"; choose one.").arg(shown);
     m_categoryHint->setText(hint);
     m_categoryHint->setVisible(!hint.isEmpty());
+}
+
+void TransactionFormDialog::followCategoryType()
+{
+    // Money comes in under an income category and goes out under an
+    // expense one: the form goes that way for a user who picked the
+    // category and has not chosen the direction. A payee's earlier
+    // transaction chose nothing for this one, so its direction gives way
+    // too; a stored transaction being edited already goes its own way.
+    if (m_isSplit || !m_categoryTouched || (m_editMode && m_original.amount != 0))
+        return;
+    const std::optional<CategoryChoices::Choice> choice = m_categoryCombo->currentChoice();
+    if (!choice || choice->kind != CategoryChoices::Kind::Category)
+        return;
+    const std::optional<Category> category = m_appState->categoryRepository()->getById(choice->id);
+    if (!category || category->category_type == CategoryType::Transfer)
+        return;
+    // Set by the form, not the user: a payee chosen again may still fill the amount.
+    m_filling = true;
+    m_amount->suggestDeposit(category->category_type == CategoryType::Income);
+    m_filling = false;
 }
 
 void TransactionFormDialog::onTransferChanged()

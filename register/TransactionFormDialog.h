@@ -63,6 +63,7 @@ private:
     void showSplit();
     void editSplit();
     void onCategorySettled();
+    void followCategoryType();
     void onTransferChanged();
     void growToFit();
     void onPayeeChosen();

@@ -19,6 +19,19 @@
 #include <QTreeView>
 #include <QVBoxLayout>
 
+namespace {
+
+// Only by its own record: one shown at the top because its parent was
+// deleted (or its parents run in a circle) still names a parent, which a
+// restore or a sync may bring back, and a child of it would then stand on a
+// third level.
+bool takesSubcategories(const Category& category)
+{
+    return category.parent_id.isEmpty();
+}
+
+} // namespace
+
 CategoriesScreen::CategoriesScreen(AppState* appState, QWidget* parent)
     : QWidget(parent)
     , m_appState(appState)
@@ -182,7 +195,7 @@ void CategoriesScreen::showContextMenu(const QPoint& pos)
     QMenu menu(this);
     menu.addAction(tr("&New Category"), this, &CategoriesScreen::onCreateCategory);
     if (index.isValid()) {
-        if (!index.parent().isValid())
+        if (takesSubcategories(m_model->categoryAt(m_proxy->mapToSource(index))))
             menu.addAction(tr("Add &Subcategory"), this, &CategoriesScreen::onCreateSubcategory);
         menu.addSeparator();
         menu.addAction(tr("&Edit"), this, &CategoriesScreen::onEditCategory);
@@ -198,11 +211,9 @@ void CategoriesScreen::onCreateCategory()
 
 void CategoriesScreen::onCreateSubcategory()
 {
-    // A category at the top of the tree, whatever its stored parent (one
-    // deleted, or a circle of parents), takes sub-categories like any other.
-    const QModelIndex current = m_view->currentIndex();
-    if (current.isValid() && !current.parent().isValid())
-        openCategoryForm(m_model->categoryAt(m_proxy->mapToSource(current)).id);
+    const std::optional<Category> current = currentCategory();
+    if (current && takesSubcategories(*current))
+        openCategoryForm(current->id);
 }
 
 void CategoriesScreen::openCategoryForm(const QString& parentId)

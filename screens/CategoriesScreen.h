@@ -33,7 +33,7 @@ public:
 
 public Q_SLOTS:
     void onCreateCategory();
-    // Only under a category shown at the top level: the tree keeps to two levels.
+    // Only under a category without a parent: the tree keeps to two levels.
     void onCreateSubcategory();
     void onEditCategory();
     void onDeleteCategory();

@@ -6,6 +6,7 @@
 #include "services/PayeeService.h"
 #include "storage/TransactionRepository.h"
 
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -62,9 +63,9 @@ PayeeScreen::PayeeScreen(AppState* appState, QWidget* parent)
 
     auto* renameLabel = new QLabel(tr("Re&name to:"), this);
     renameLabel->setBuddy(m_renameEdit);
+    m_renameEdit->setObjectName(QStringLiteral("renameEdit"));
     m_renameEdit->setPlaceholderText(tr("New payee name"));
-    // Beside two buttons it would shrink to nothing in a narrow window.
-    m_renameEdit->setMinimumWidth(20 * m_renameEdit->fontMetrics().averageCharWidth());
+    sizeRenameField();
     m_mergeButton->setToolTip(tr("Select 2 or more payees to merge."));
 
     auto* headerRow = new QHBoxLayout;
@@ -89,6 +90,8 @@ PayeeScreen::PayeeScreen(AppState* appState, QWidget* parent)
 
     connect(m_searchEdit, &QLineEdit::textChanged, m_proxy, &QSortFilterProxyModel::setFilterFixedString);
     connect(m_renameEdit, &QLineEdit::textChanged, this, &PayeeScreen::updateButtons);
+    connect(m_renameEdit, &QLineEdit::textEdited, this,
+            [this](const QString& text) { m_renameTyped = !text.trimmed().isEmpty(); });
     connect(m_renameEdit, &QLineEdit::returnPressed, this, &PayeeScreen::onRename);
     connect(m_view->selectionModel(), &QItemSelectionModel::selectionChanged, this, &PayeeScreen::followSelection);
     connect(m_renameButton, &QPushButton::clicked, this, &PayeeScreen::onRename);
@@ -101,6 +104,23 @@ PayeeScreen::PayeeScreen(AppState* appState, QWidget* parent)
 }
 
 PayeeScreen::~PayeeScreen() = default;
+
+void PayeeScreen::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::FontChange)
+        sizeRenameField();
+    QWidget::changeEvent(event);
+}
+
+void PayeeScreen::sizeRenameField()
+{
+    // Beside two buttons it would shrink to a few letters in a narrow window
+    // or after the font grows: room for 20 characters, and for the hint.
+    const QFontMetrics metrics = m_renameEdit->fontMetrics();
+    m_renameEdit->setMinimumWidth(std::max(20 * metrics.averageCharWidth(),
+                                           metrics.horizontalAdvance(m_renameEdit->placeholderText())
+                                               + 2 * metrics.averageCharWidth()));
+}
 
 void PayeeScreen::refresh()
 {
@@ -117,10 +137,11 @@ void PayeeScreen::refresh()
 
 void PayeeScreen::followSelection()
 {
-    // A name left from an earlier rename would be the target of the next
-    // merge: the field shows what a rename or merge of the selection would
-    // do by itself, for the user to change.
-    m_renameEdit->setText(selectedPayees().value(0));
+    // The field offers the selected payee's name for the user to change; a
+    // name the user typed stays whatever is selected next (Ctrl+click adds a
+    // payee to the selection, not a new name to rename it to).
+    if (!m_renameTyped)
+        m_renameEdit->setText(selectedPayees().value(0));
     updateButtons();
 }
 
@@ -147,6 +168,9 @@ void PayeeScreen::onRename()
     const QStringList payees = selectedPayees();
     if (target.isEmpty() || payees.isEmpty())
         return;
+    const QStringList joined = m_payees->joinedBy(payees, target);
+    if (joined.size() > 1 && !confirmMerge(joined, target))
+        return;
     const std::optional<int> renamed = m_payees->rename(payees, target);
     if (!renamed) {
         showPlainMessage(this, QMessageBox::Warning, tr("Rename Failed"),
@@ -155,8 +179,7 @@ void PayeeScreen::onRename()
     }
     showPlainMessage(this, QMessageBox::Information, tr("Rename Complete"),
                      tr("Renamed %n transaction(s).", nullptr, *renamed));
-    refresh();
-    Q_EMIT payeesChanged();
+    finish();
 }
 
 void PayeeScreen::onMerge()
@@ -167,8 +190,7 @@ void PayeeScreen::onMerge()
         return;
     }
     const QString target = PayeeService::mergeTarget(payees, m_renameEdit->text());
-    if (!askPlainQuestion(this, tr("Merge Payees"),
-                          tr("Merge %n payee(s) into \"%1\"?", nullptr, int(payees.size())).arg(target)))
+    if (!confirmMerge(m_payees->joinedBy(payees, target), target))
         return;
     const std::optional<int> merged = m_payees->rename(payees, target);
     if (!merged) {
@@ -178,6 +200,27 @@ void PayeeScreen::onMerge()
     }
     showPlainMessage(this, QMessageBox::Information, tr("Merge Complete"),
                      tr("Merged %n transaction(s).", nullptr, *merged));
+    finish();
+}
+
+bool PayeeScreen::confirmMerge(const QStringList& joined, const QString& target)
+{
+    // Named one a line, so that the user sees what can no longer be told
+    // apart afterwards; a long selection is cut short (the count is above).
+    constexpr int kNamesShown = 10;
+    QString text = tr("Merge %n payee(s) into \"%1\"?", nullptr, int(joined.size())).arg(target) + u'\n';
+    for (const QString& payee : joined.first(std::min<qsizetype>(joined.size(), kNamesShown)))
+        text += QStringLiteral("\n• ") + payee;
+    if (joined.size() > kNamesShown)
+        text += QStringLiteral("\n• …");
+    return askPlainQuestion(this, tr("Merge Payees"), text);
+}
+
+void PayeeScreen::finish()
+{
+    // The typed name has been used: left in the field, it would become the
+    // target of the next merge unnoticed.
+    m_renameTyped = false;
     refresh();
     Q_EMIT payeesChanged();
 }

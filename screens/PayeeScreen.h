@@ -26,6 +26,9 @@ public:
 
     void refresh();
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 Q_SIGNALS:
     // Transactions were rewritten behind the repositories, which raise no
     // signal for it: whatever shows payees reads them again.
@@ -39,9 +42,16 @@ public Q_SLOTS:
 private:
     // As the list shows them, top to bottom.
     QStringList selectedPayees() const;
-    // The rename field shows the first selected payee, or nothing.
+    // Until the user types a name of their own, the rename field shows the
+    // first selected payee, or nothing.
     void followSelection();
     void updateButtons();
+    // Room for a payee's name however large the font.
+    void sizeRenameField();
+    // Asks before payees become one; true for Yes.
+    bool confirmMerge(const QStringList& joined, const QString& target);
+    // The rename or merge is done: the field follows the selection again.
+    void finish();
 
     AppState* m_appState;
     PayeeService* m_payees;
@@ -52,4 +62,6 @@ private:
     QLineEdit* m_renameEdit;
     QPushButton* m_renameButton;
     QPushButton* m_mergeButton;
+    // The rename field holds a name the user typed.
+    bool m_renameTyped = false;
 };

@@ -56,6 +56,25 @@ std::optional<int> PayeeService::renameIn(const QString& table, const QString& p
     return statement.rowsAffected();
 }
 
+QStringList PayeeService::joinedBy(const QStringList& payees, const QString& target) const
+{
+    QStringList joined;
+    for (const QString& payee : payees) {
+        if (!joined.contains(payee))
+            joined << payee;
+    }
+    if (joined.contains(target))
+        return joined;
+    SqlStatement statement(m_database->connection(),
+                           QStringLiteral("SELECT 1 FROM transactions WHERE payee = ? AND deleted_at IS NULL LIMIT 1"),
+                           "PayeeService::joinedBy");
+    // When that cannot be read, the target counts as a payee: the user is
+    // asked once too often rather than once too few.
+    if (!statement.bind(target).exec() || statement.next() || statement.failed())
+        joined << target;
+    return joined;
+}
+
 QString PayeeService::mergeTarget(const QStringList& payees, const QString& typed)
 {
     const QString name = typed.trimmed();

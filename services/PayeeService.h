@@ -27,6 +27,12 @@ public:
     // the caller tells the windows that show payees.
     std::optional<int> rename(const QStringList& payees, const QString& target);
 
+    // The payees that renaming `payees` to `target` makes one: each of them
+    // once, and the target itself when live transactions carry it already.
+    // Two or more mean the rename merges payees, which no later rename can
+    // take apart again.
+    QStringList joinedBy(const QStringList& payees, const QString& target) const;
+
     // The payee a merge goes into: the typed name, trimmed, or else the
     // first of the selected payees.
     static QString mergeTarget(const QStringList& payees, const QString& typed);

@@ -21,11 +21,14 @@
 #include <QGroupBox>
 #include <QHash>
 #include <QLabel>
+#include <QLineEdit>
 #include <QRegularExpression>
 #include <QPushButton>
 #include <QScreen>
 #include <QSettings>
+#include <QStyle>
 #include <QTemporaryDir>
+#include <QTreeView>
 #include <QUuid>
 #include <QtTest>
 
@@ -84,6 +87,7 @@ private Q_SLOTS:
     void windowsFitAtFontScale150_data();
     void windowsFitAtFontScale150();
     void textsInAColourOfTheirOwnFollowTheFontScale();
+    void namesStayWholeWhenTheFontScaleGrows();
 
 private:
     // Opens every window of the main window over it and checks each one.
@@ -271,6 +275,34 @@ void TestWindowsFit::textsInAColourOfTheirOwnFollowTheFontScale()
     QVERIFY(range && restore);
     QCOMPARE(range->font().pointSizeF(), body);
     QCOMPARE(restore->font().pointSizeF(), body);
+    m_state->themeManager()->setFontScale(100);
+}
+
+void TestWindowsFit::namesStayWholeWhenTheFontScaleGrows()
+{
+    Account account = *m_state->accountRepository()->getById(m_accountId);
+    account.starting_balance = -123456;
+    QVERIFY(m_state->accountRepository()->update(account));
+    MainWindow window(m_state.get());
+    window.showMaximized();
+    window.showPayeesWindow();
+    auto* accounts = window.findChild<QTreeView*>(QStringLiteral("accountList"));
+    QLineEdit* rename = nullptr;
+    for (QWidget* top : QApplication::topLevelWidgets())
+        rename = rename ? rename : top->findChild<QLineEdit*>(QStringLiteral("renameEdit"));
+    QVERIFY(rename && QTest::qWaitForWindowExposed(rename->window()));
+    const qreal smaller = rename->font().pointSizeF();
+    m_state->themeManager()->setFontScale(150);
+    QTRY_VERIFY(rename->font().pointSizeF() > smaller && accounts->font().pointSizeF() > smaller);
+
+    // The name and balance, and the rename field's hint, whole.
+    const auto whole = [accounts](int column) {
+        return accounts->columnWidth(column) >= accounts->sizeHintForIndex(accounts->model()->index(0, column)).width();
+    };
+    QTRY_VERIFY(whole(0) && whole(1));
+    const int frame = rename->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, rename);
+    const int hint = rename->fontMetrics().horizontalAdvance(rename->placeholderText());
+    QTRY_VERIFY(hint + 2 * frame + 4 <= rename->width());
     m_state->themeManager()->setFontScale(100);
 }
 

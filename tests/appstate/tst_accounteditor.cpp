@@ -78,9 +78,12 @@ void TestAccountEditor::restoreBringsBackOnlyWhatWasDeletedWithTheAccount()
 {
     const Transaction kept = addTransaction(m_account.id);
     const Transaction removedBefore = addTransaction(m_account.id);
-    // Deleted on its own a minute before the account: a cut-off some
-    // seconds wide would still miss it, the account's own time does.
+    // Deleted on its own a minute before the account.
     QVERIFY(m_state->transactionRepository()->softDelete(removedBefore.id, nowUtc().addSecs(-60)));
+    // Deleted with the account on another device, whose stamp came by sync
+    // a few seconds ahead of the account's.
+    const Transaction removedWith = addTransaction(m_account.id);
+    QVERIFY(m_state->transactionRepository()->softDelete(removedWith.id, nowUtc().addSecs(-5)));
     RecurringTransaction rent;
     rent.id = newId();
     rent.account_id = m_account.id;
@@ -99,6 +102,7 @@ void TestAccountEditor::restoreBringsBackOnlyWhatWasDeletedWithTheAccount()
 
     QVERIFY(!m_state->accountRepository()->getById(m_account.id)->deleted_at);
     QVERIFY(!m_state->transactionRepository()->getById(kept.id)->deleted_at);
+    QVERIFY(!m_state->transactionRepository()->getById(removedWith.id)->deleted_at);
     QVERIFY(!m_state->recurringRepository()->getById(rent.id)->deleted_at);
     QVERIFY(!m_state->reconciliationRepository()->getById(statement.id)->deleted_at);
     QVERIFY(m_state->transactionRepository()->getById(removedBefore.id)->deleted_at);

@@ -73,6 +73,7 @@ private Q_SLOTS:
     void transferToAnotherAccount();
     void receivedAmountIsNeverCarriedIntoAnotherCurrency();
     void knownPayeeFillsWhatIsStillUntouched();
+    void categoryTypeSetsADirectionNobodyChose();
     void tabTakesTheHighlightedOrOnlyCompletion();
     void okStaysWhereItIsWhenTheCategoryHintShows();
     void refusesWhatCannotBeStored_data();
@@ -425,6 +426,16 @@ void TestTransactionFormDialog::unknownCategoryIsCreatedOnlyWhenTheUserAgrees()
     QCOMPARE(draft.transaction.category_id, created.id);
     // Nothing is written by the form itself.
     QVERIFY(!m_state->categoryRepository()->getById(created.id));
+
+    // Never under one listed alone only because its parent was deleted: its
+    // child would stand on a third level once the parent is back.
+    addCategory(QStringLiteral("Zz Orphan"), newId());
+    TransactionFormDialog again(m_state.get(), m_account.id);
+    field<QLineEdit>(again, "payeeEdit")->setText(QStringLiteral("Market"));
+    typeInto(field<CategoryComboBox>(again, "categoryCombo"), QStringLiteral("Zz Orphan > Zz Kid"));
+    pressOk(again, QMessageBox::Yes);
+    QCOMPARE(again.draft().newCategories.size(), 1);
+    QVERIFY(again.draft().newCategories.first().parent_id.isEmpty());
 }
 
 void TestTransactionFormDialog::offersOnlySharedCategoriesAndThoseOfTheAccount()
@@ -549,6 +560,36 @@ void TestTransactionFormDialog::knownPayeeFillsWhatIsStillUntouched()
     TransactionFormDialog edit(m_state.get(), other);
     typeInto(field<QLineEdit>(edit, "payeeEdit"), QStringLiteral("Power Co"));
     QCOMPARE(edit.transaction().amount, qint64(-100));
+}
+
+void TestTransactionFormDialog::categoryTypeSetsADirectionNobodyChose()
+{
+    TransactionFormDialog dialog(m_state.get(), m_account.id);
+    typeInto(field<QLineEdit>(dialog, "payeeEdit"), QStringLiteral("Acme Corp Payroll"));
+    auto* category = field<CategoryComboBox>(dialog, "categoryCombo");
+    typeInto(category, QStringLiteral("Sal"));
+    QCOMPARE(category->currentText(), QStringLiteral("Income > Salary"));
+    typeInto(field<SmartAmountField>(dialog, "amountField"), QStringLiteral("1850"));
+    QCOMPARE(dialog.transaction().amount, qint64(185000));
+    typeInto(category, QStringLiteral("Groceries"));
+    QCOMPARE(dialog.transaction().amount, qint64(-185000));
+
+    // A direction the user chose stays: by a click, by a typed sign, or as
+    // the stored transaction goes.
+    TransactionFormDialog clicked(m_state.get(), m_account.id);
+    field<QRadioButton>(clicked, "paymentButton")->click();
+    typeInto(field<CategoryComboBox>(clicked, "categoryCombo"), QStringLiteral("Salary"));
+    QVERIFY(field<QRadioButton>(clicked, "paymentButton")->isChecked());
+
+    TransactionFormDialog typed(m_state.get(), m_account.id);
+    typeInto(field<SmartAmountField>(typed, "amountField"), QStringLiteral("-20"));
+    typeInto(field<CategoryComboBox>(typed, "categoryCombo"), QStringLiteral("Groceries"));
+    QCOMPARE(typed.transaction().amount, qint64(2000));
+
+    TransactionFormDialog edit(m_state.get(),
+                               makeTransaction(m_account.id, QDate(2024, 1, 1), -4599, QStringLiteral("Toys")));
+    typeInto(field<CategoryComboBox>(edit, "categoryCombo"), QStringLiteral("Salary"));
+    QCOMPARE(edit.transaction().amount, qint64(-4599));
 }
 
 void TestTransactionFormDialog::tabTakesTheHighlightedOrOnlyCompletion()

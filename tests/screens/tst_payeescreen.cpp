@@ -29,12 +29,14 @@ private Q_SLOTS:
     void mergeGoesIntoTheTopSelectedPayee();
     void aFailedRenameSaysSoAndChangesNothing();
     void renameFieldFollowsTheSelection();
+    void typedNameStaysAndARenameThatMergesAsks();
 
 private:
     // "Payee count" for each row as shown.
     QStringList shown() const;
     void select(const QStringList& payees);
-    // Answers Yes to a question and OK to anything else, noting each title.
+    // Answers a question with m_reply and anything else with OK, noting
+    // each title and text.
     std::function<void(QWidget*)> answer();
 
     std::unique_ptr<TestDataDir> m_dir;
@@ -43,6 +45,8 @@ private:
     QTreeView* m_view = nullptr;
     QLineEdit* m_renameEdit = nullptr;
     QStringList m_titles;
+    QStringList m_texts;
+    QMessageBox::StandardButton m_reply = QMessageBox::Yes;
 };
 
 void TestPayeeScreen::init()
@@ -98,7 +102,8 @@ std::function<void(QWidget*)> TestPayeeScreen::answer()
         QVERIFY(box);
         QCOMPARE(box->textFormat(), Qt::PlainText);
         m_titles << box->windowTitle();
-        (box->button(QMessageBox::Yes) ? box->button(QMessageBox::Yes) : box->button(QMessageBox::Ok))->click();
+        m_texts << box->text();
+        (box->button(m_reply) ? box->button(m_reply) : box->button(QMessageBox::Ok))->click();
     };
 }
 
@@ -143,7 +148,8 @@ void TestPayeeScreen::aFailedRenameSaysSoAndChangesNothing()
     QVERIFY(renameButton->isEnabled());
     ModalWatcher watcher(answer());
     m_screen->onRename();
-    QCOMPARE(m_titles, QStringList{"Rename Failed"});
+    // Two payees become one: asked first.
+    QCOMPARE(m_titles, (QStringList{"Merge Payees", "Rename Failed"}));
     QCOMPARE(changed.count(), 0);
     QCOMPARE(m_state->transactionRepository()->listPayees(),
              (QStringList{"Bakery", "Shell", "Shell #42", "Shell Oil"}));
@@ -171,6 +177,34 @@ void TestPayeeScreen::renameFieldFollowsTheSelection()
     m_screen->onMerge();
     QCOMPARE(shown(), (QStringList{"Bakery 2", "Shell #42 2", "Shell Station 1"}));
     QVERIFY(m_renameEdit->text().isEmpty());
+}
+
+void TestPayeeScreen::typedNameStaysAndARenameThatMergesAsks()
+{
+    select({QStringLiteral("Bakery")});
+    QTest::keyClicks(m_renameEdit, QStringLiteral(" & Deli"));
+    // Ctrl+click adds "Shell" to the selection; the typed name stays.
+    const QRect shell = m_view->visualRect(m_view->model()->index(1, PayeeScreen::PayeeColumn));
+    QTest::mouseClick(m_view->viewport(), Qt::LeftButton, Qt::ControlModifier, shell.center());
+    QCOMPARE(m_renameEdit->text(), QStringLiteral("Bakery & Deli"));
+
+    // Two payees would become one: asked first, naming them; No changes nothing.
+    m_reply = QMessageBox::No;
+    ModalWatcher watcher(answer());
+    m_screen->onRename();
+    QCOMPARE(m_titles, QStringList{"Merge Payees"});
+    QVERIFY(m_texts.last().contains(QStringLiteral("Shell")) && m_texts.last().contains(QStringLiteral("Deli")));
+    QCOMPARE(shown(), (QStringList{"Bakery 1", "Shell 1", "Shell #42 2", "Shell Oil 1"}));
+    m_reply = QMessageBox::Yes;
+    m_screen->onRename();
+    QCOMPARE(shown(), (QStringList{"Bakery & Deli 2", "Shell #42 2", "Shell Oil 1"}));
+
+    // So does a rename into a payee that exists.
+    select({QStringLiteral("Shell Oil")});
+    m_renameEdit->setText(QStringLiteral("Shell #42"));
+    m_screen->onRename();
+    QCOMPARE(m_titles.mid(3), (QStringList{"Merge Payees", "Rename Complete"}));
+    QCOMPARE(shown(), (QStringList{"Bakery & Deli 2", "Shell #42 3"}));
 }
 
 QTEST_MAIN(TestPayeeScreen)

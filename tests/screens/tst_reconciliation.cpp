@@ -29,6 +29,7 @@
 #include <QTableWidget>
 #include <QtTest>
 
+#include <ctime>
 #include <memory>
 
 using namespace registertest;
@@ -80,6 +81,7 @@ private Q_SLOTS:
     void transactionsAddedHereKeepTheOtherTicks();
     void editAndDeleteGoThroughTheRegisterEditor();
     void historyListsStatementsNewestFirstOrSaysThereAreNone();
+    void historyShowsTheCompletionInLocalTime();
     void cutOffPayeeShowsInFullAsATooltip();
     void previousBalanceFollowsTheStartingBalance();
 
@@ -498,6 +500,30 @@ void TestReconciliation::historyListsStatementsNewestFirstOrSaysThereAreNone()
     // No account: no other account's name over its (empty) history.
     screen.setAccount(newId());
     QCOMPARE(heading->text(), QStringLiteral("Reconciliation History"));
+}
+
+void TestReconciliation::historyShowsTheCompletionInLocalTime()
+{
+    // Nine hours east of UTC, without summer time: late evening in UTC is
+    // the next morning here.
+    const QByteArray zone = qgetenv("TZ");
+    const auto restoreZone = qScopeGuard([zone] {
+        zone.isNull() ? qunsetenv("TZ") : qputenv("TZ", zone);
+        tzset();
+    });
+    qputenv("TZ", "XST-9");
+    tzset();
+    Reconciliation statement;
+    statement.id = newId();
+    statement.account_id = m_account.id;
+    statement.statement_date = QDate(2024, 3, 31);
+    statement.completed_at = QDateTime(QDate(2024, 3, 31), QTime(20, 30), Qt::UTC);
+    statement.created_at = statement.updated_at = statement.completed_at;
+    QVERIFY(m_state->reconciliationRepository()->insert(statement));
+
+    ReconciliationHistoryScreen screen(m_state.get());
+    screen.setAccount(m_account.id);
+    QCOMPARE(screen.findChild<QTableWidget*>()->item(0, 3)->text(), QStringLiteral("Apr 1, 2024 5:30 am"));
 }
 
 QTEST_MAIN(TestReconciliation)

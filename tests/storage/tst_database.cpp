@@ -1,5 +1,6 @@
 #include "storage/Database.h"
 #include "storage/MigrationRunner.h"
+#include "storage/NativeConnection.h"
 #include "tests/support/TestDataDir.h"
 
 #include <QDir>
@@ -125,6 +126,8 @@ private Q_SLOTS:
     void createsTheSchemaWithWalAndForeignKeys();
     void appliesEachMigrationOnceAcrossReopens();
     void failedMigrationLeavesNothingHalfDone();
+    void runsMigrationsInTheOrderOfTheirNumbers();
+    void failedMigrationLeavesNoTransactionOpen();
     void refusesTwoMigrationsWithOneNumber();
     void reportsAnUnwritableDataDirectory();
     void runsScriptsWithTriggersAndRefusesNewerSchemas();
@@ -242,6 +245,42 @@ void DatabaseTest::failedMigrationLeavesNothingHalfDone()
     writeScript(scripts, QStringLiteral("0003_broken.sql"), "INSERT INTO nowhere VALUES (1);");
     QVERIFY(!db.open(fresh, scripts));
     QVERIFY(stateOf(fresh) == FileState());
+}
+
+void DatabaseTest::runsMigrationsInTheOrderOfTheirNumbers()
+{
+    // By name "0010_..." sorts before "9_...", and needs its table.
+    TestDataDir dir;
+    const QString scripts = dir.filePath(QStringLiteral("migrations"));
+    writeScript(scripts, QStringLiteral("9_people.sql"), "CREATE TABLE people (name TEXT);");
+    writeScript(scripts, QStringLiteral("0010_seed.sql"), "INSERT INTO people VALUES ('a');");
+    Database db;
+    QVERIFY2(db.open(dir.filePath(QStringLiteral("test.db")), scripts), qPrintable(db.lastError()));
+    QCOMPARE(scalar(db, QStringLiteral("SELECT COUNT(*) FROM people")), 1);
+    QCOMPARE(MigrationRunner(db.connection()).appliedNumbers(), QList<qint64>({9, 10}));
+}
+
+void DatabaseTest::failedMigrationLeavesNoTransactionOpen()
+{
+    TestDataDir dir;
+    const QString scripts = dir.filePath(QStringLiteral("migrations"));
+    writeScript(scripts, QStringLiteral("0001_base.sql"), "CREATE TABLE base (x INTEGER);");
+    Database db;
+    QVERIFY2(db.open(dir.filePath(QStringLiteral("test.db")), scripts), qPrintable(db.lastError()));
+
+    // A script that fails half-way, then one whose run cannot be recorded.
+    for (const QByteArray& broken :
+         {QByteArray("CREATE TABLE half (x INTEGER); INSERT INTO base VALUES (1); INSERT INTO nowhere VALUES (1);"),
+          QByteArray("CREATE TABLE half (x INTEGER); INSERT INTO base VALUES (1); CREATE TEMP TRIGGER no_record "
+                     "BEFORE INSERT ON schema_migrations BEGIN SELECT RAISE(ABORT, 'refused'); END;")}) {
+        writeScript(scripts, QStringLiteral("0002_broken.sql"), broken);
+        MigrationRunner runner(db.connection());
+        QVERIFY(!runner.run(scripts));
+        QVERIFY(!nativeconnection::inTransaction(db.connection()));
+        QCOMPARE(scalar(db, QStringLiteral("SELECT COUNT(*) FROM base")), 0);
+        QCOMPARE(scalar(db, QStringLiteral("SELECT COUNT(*) FROM sqlite_master WHERE name = 'half'")), 0);
+        QCOMPARE(runner.appliedNumbers(), QList<qint64>({1}));
+    }
 }
 
 void DatabaseTest::refusesTwoMigrationsWithOneNumber()
