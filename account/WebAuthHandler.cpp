@@ -8,9 +8,27 @@
 #include <QTcpSocket>
 #include <QTimer>
 
+#ifdef Q_OS_WIN
+#include <winsock2.h>
+#else
+#include <sys/socket.h>
+#endif
+
 namespace TandAccount {
 
 namespace {
+
+// Ends the page for the client (it reads to the end of the stream) while the
+// connection stays open until the client closes it. Closing outright would
+// free the connection's place at once, however long the client holds on.
+bool endSending(QTcpSocket* socket)
+{
+#ifdef Q_OS_WIN
+    return ::shutdown(SOCKET(socket->socketDescriptor()), SD_SEND) == 0;
+#else
+    return ::shutdown(int(socket->socketDescriptor()), SHUT_WR) == 0;
+#endif
+}
 
 // Tries with a system-chosen port, when the preferred one is taken, until
 // one is free on both addresses.
@@ -220,16 +238,22 @@ void WebAuthHandler::answer(QTcpSocket* socket, const QByteArray& response)
     disconnect(socket, nullptr, this, nullptr);
     socket->write(response);
     socket->flush();
-    // The socket outlives the handler if need be, until its answer is out.
-    // Until then it holds a place among the connections: a client that never
-    // reads its page would otherwise open ever more.
+    // The socket outlives the handler if need be, until the client closes it
+    // (10 s after it connected at most). Until then it holds a place among
+    // the connections: a client that never lets go would otherwise open ever
+    // more.
     socket->setParent(nullptr);
     m_answered.insert(socket);
     const auto release = [this, socket] { m_answered.remove(socket); };
     connect(socket, &QTcpSocket::disconnected, this, release);
     connect(socket, &QObject::destroyed, this, release);
     connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
-    socket->disconnectFromHost();
+    // Whatever more the client sends is read and dropped, so that its close
+    // is seen.
+    connect(socket, &QTcpSocket::readyRead, socket, [socket] { socket->readAll(); });
+    // A page the system could not take whole goes out before the close.
+    if (socket->bytesToWrite() > 0 || !endSending(socket))
+        socket->disconnectFromHost();
 }
 
 } // namespace TandAccount
