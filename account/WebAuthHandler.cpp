@@ -56,6 +56,22 @@ const QByteArray& noTokensPage()
     return bytes;
 }
 
+// Honest while the application still asks the user whether to take it.
+const QByteArray& unconfirmedPage()
+{
+    static const QByteArray bytes =
+        page("200 OK", "Confirm the sign-in in the application",
+             "Return to the application and confirm the account you signed in with. You can then close this tab.");
+    return bytes;
+}
+
+const QByteArray& pageFor(const SignInCallback& callback, const QString& state)
+{
+    if (!callback.hasTokens())
+        return noTokensPage();
+    return callback.carriesState(state) ? completedPage() : unconfirmedPage();
+}
+
 const QByteArray& unverifiedPage()
 {
     static const QByteArray bytes =
@@ -221,13 +237,13 @@ void WebAuthHandler::handleRequest(QTcpSocket* socket, const QByteArray& head)
     }
 
     const SignInCallback callback = SignInCallback::fromUrl(url);
-    if (!callback.carriesState(m_state)) {
+    if (callback.hasState() && !callback.carriesState(m_state)) {
         // Not the browser coming back from this sign-in's login page (another
         // page may send the browser here): refused, and the wait goes on.
         answer(socket, unverifiedPage());
         return;
     }
-    answer(socket, callback.hasTokens() ? completedPage() : noTokensPage());
+    answer(socket, pageFor(callback, m_state));
     stop();
     emit callbackReceived(url);
 }

@@ -97,6 +97,7 @@ private Q_SLOTS:
     void signOutStopsAutoSync();
     void signOutDuringAPullStoresNoneOfIt();
     void anotherUserPullsFromTheBeginning();
+    void signInWithoutAStateAsksWhoseAccountItIs();
     void anotherUserSigningInDuringAPullGetsNoneOfIt();
     void startUpWithStoredTokensSyncs();
     void startUpWithRefusedTokensAsksToSignInAgain();
@@ -149,6 +150,7 @@ void TestSignInSync::init()
     m_dataDir = std::make_unique<TestDataDir>();
     m_services = std::make_unique<FakeServices>(FakeServices::AccountApi::AtTheSignInService);
     QVERIFY(m_services->start());
+    m_services->auth.setEchoesState(true);
     m_browser = new FakeBrowser(this);
 }
 
@@ -420,6 +422,35 @@ void TestSignInSync::anotherUserSigningInDuringAPullGetsNoneOfIt()
     QVERIFY(cursor != QLatin1String("999"));
     QCOMPARE(SyncCursorOwner(m_state->preferencesRepository(), m_state->syncEngine()).owner(),
              QStringLiteral("user-2"));
+}
+
+void TestSignInSync::signInWithoutAStateAsksWhoseAccountItIs()
+{
+    // The service as it is: its redirect carries the tokens alone.
+    m_services->auth.setEchoesState(false);
+    startState();
+    MainWindow window(m_state.get());
+    QStringList asked;
+    QMessageBox::StandardButton answer = QMessageBox::No;
+    ModalWatcher watcher([&](QWidget* modal) {
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        QVERIFY(box);
+        QCOMPARE(box->textFormat(), Qt::PlainText);
+        asked << box->text();
+        box->button(answer)->click();
+    });
+    action(window, "signInAction")->trigger();
+    QTRY_COMPARE_WITH_TIMEOUT(asked.size(), 1, kNetworkWaitMs);
+    QVERIFY(asked.at(0).contains(QLatin1String("user-1@example.org")));
+    QVERIFY(!m_state->isSignedIn());
+    TandAccount::CredentialManagerTokenStore store(QString::fromLatin1(ServiceEndpoints::kApplicationId));
+    QVERIFY(!store.read(TandAccount::TokenStore::kAccessTokenKey));
+    QVERIFY(!window.findChild<StatusBar*>()->currentMessage().isEmpty());
+
+    answer = QMessageBox::Yes;
+    signInFromTheMenu(window);
+    QCOMPARE(asked.size(), 2);
+    QVERIFY(store.read(TandAccount::TokenStore::kAccessTokenKey));
 }
 
 void TestSignInSync::startUpWithStoredTokensSyncs()

@@ -68,6 +68,7 @@ void TestSyncAfterWrites::init()
     m_dataDir = std::make_unique<TestDataDir>();
     m_services = std::make_unique<FakeServices>(FakeServices::AccountApi::AtTheSignInService);
     QVERIFY(m_services->start());
+    m_services->auth.setEchoesState(true);
     m_browser = new FakeBrowser(this);
     m_state = std::make_unique<AppState>();
     QVERIFY(m_state->initialize());
