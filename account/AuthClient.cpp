@@ -363,4 +363,9 @@ QString AuthClient::userId() const
     return jwtSubject(m_tokens->accessToken());
 }
 
+QString AuthClient::heldUserId() const
+{
+    return jwtSubject(m_tokens->heldAccessToken());
+}
+
 } // namespace TandAccount

@@ -84,6 +84,9 @@ public:
     User currentUser() const { return m_user; }
     // The subject of the usable access token; empty without one.
     QString userId() const;
+    // The subject of the access token held, usable or not: who is signed
+    // in, also while their token waits for a refresh.
+    QString heldUserId() const;
 
 signals:
     void stateChanged(TandAccount::AuthState state);

@@ -336,6 +336,15 @@ void MainWindow::connectSignals()
             m_statusBar->showMessage(tr("Sign-in cancelled. You are not signed in."), kNoticeMessageMs);
         },
         Qt::QueuedConnection);
+    connect(
+        m_appState, &AppState::ledgerHandOverAsked, this,
+        [this](const QString& lastAccount, const QString& newAccount, int transactionCount) {
+            if (SignInQuestions::confirmHandOver(this, lastAccount, newAccount, transactionCount))
+                m_appState->handOverLedger();
+            else
+                signOut();
+        },
+        Qt::QueuedConnection);
 
     SyncEngine* sync = m_appState->syncEngine();
     connect(sync, &SyncEngine::stateChanged, this, &MainWindow::showSyncState);
