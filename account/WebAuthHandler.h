@@ -17,13 +17,13 @@ namespace TandAccount {
 // after the user has signed in. It listens on the loopback addresses of both
 // families on one port ("localhost" may resolve to either, and no other
 // program may hold the one the browser picks), takes only "GET /callback",
-// hands that address on once and stops. A callback naming another state than
-// this sign-in's is answered and ignored, as is every other request; one
-// naming no state is handed on for the application to confirm (a service
-// need not echo the state). A request may take 8 KiB and
-// 10 s, and the whole wait 5 minutes. At most 16 connections are open at
-// once, counting those answered and still sending their page; stopping
-// closes the unanswered ones, so nothing comes after the one callback.
+// hands that address on once and stops. A callback naming another state
+// than this sign-in's is answered and ignored, as is every other request;
+// one naming no state is handed on for the application to confirm (a
+// service need not echo the state). A request may take 8 KiB and 10 s, and
+// the whole wait 5 minutes. At most 16 connections are open at once,
+// counting those answered until their client closes them; stopping closes
+// the unanswered ones, so nothing comes after the one callback.
 class WebAuthHandler : public QObject
 {
     Q_OBJECT
