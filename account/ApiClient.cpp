@@ -126,6 +126,11 @@ void ApiClient::postWithToken(const QString& path, const QJsonObject& body, cons
     executeRequest(Method::Post, urlFor(path, {}), bodyBytes(body), bearerToken, std::move(callback), false);
 }
 
+void ApiClient::getWithToken(const QString& path, const QString& bearerToken, ResponseCallback callback)
+{
+    executeRequest(Method::Get, urlFor(path, {}), {}, bearerToken, std::move(callback), false);
+}
+
 const char* ApiClient::methodName(Method method)
 {
     switch (method) {

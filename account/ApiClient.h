@@ -66,6 +66,8 @@ public:
     // without a refresh or a retry.
     void postWithToken(const QString& path, const QJsonObject& body, const QString& bearerToken,
                        ResponseCallback callback);
+    // Speaks for a pair not taken up (yet) in the same way.
+    void getWithToken(const QString& path, const QString& bearerToken, ResponseCallback callback);
 
 signals:
     // A token refresh that a request needed was refused by the service.

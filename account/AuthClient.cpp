@@ -103,6 +103,7 @@ void AuthClient::initialize()
 
 void AuthClient::login()
 {
+    dropUnconfirmed();
     if (!m_signIn) {
         auto* handler = new WebAuthHandler(this);
         if (handler->start().isEmpty()) {
@@ -147,23 +148,80 @@ void AuthClient::endSignIn()
 void AuthClient::handleAuthCallback(const QUrl& url)
 {
     const SignInCallback callback = SignInCallback::fromUrl(url);
-    if (!m_signIn || !callback.carriesState(m_signIn->state())) {
+    if (!m_signIn || (callback.hasState() && !callback.carriesState(m_signIn->state()))) {
         // Not the browser coming back from the sign-in that waits: another
         // page made it up. It signs nobody in, and is no outcome of the
         // sign-in, which goes on waiting for its own.
         qWarning() << "AuthClient: refused a sign-in callback without the state of a waiting sign-in";
         return;
     }
+    const bool verified = callback.carriesState(m_signIn->state());
     endSignIn();
     if (!callback.hasTokens()) {
         emit loginFailed(u"No tokens received"_s);
         return;
     }
-    m_tokens->setTokens(callback.accessToken(), callback.refreshToken());
+    if (verified)
+        completeSignIn(callback.accessToken(), callback.refreshToken());
+    else
+        askToConfirm(callback.accessToken(), callback.refreshToken());
+}
+
+void AuthClient::completeSignIn(const QString& accessToken, const QString& refreshToken)
+{
+    m_tokens->setTokens(accessToken, refreshToken);
     // Whoever was cached belongs to the session before.
     m_user = User();
     setState(AuthState::Authenticated);
     emit loginSucceeded();
+}
+
+void AuthClient::askToConfirm(const QString& accessToken, const QString& refreshToken)
+{
+    const quint64 round = ++m_confirmationRound;
+    QPointer<AuthClient> self(this);
+    // The service names the account, not the token's own claims: nothing
+    // here checks a token's signature, so a made-up one could claim any
+    // address while its refresh token buys someone else's session.
+    m_api->getWithToken(u"/users/me"_s, accessToken,
+                        [self, round, accessToken, refreshToken](bool ok, int, const QJsonObject& body) {
+                            if (!self || self->m_confirmationRound != round)
+                                return;
+                            const User user = ok ? User::fromJson(body) : User();
+                            if (user.email.isEmpty()) {
+                                qWarning() << "AuthClient: the service did not name the account of an unconfirmed "
+                                              "sign-in";
+                                emit self->loginFailed(u"The account signing in could not be identified"_s);
+                                return;
+                            }
+                            self->m_unconfirmed = TokenPair{accessToken, refreshToken};
+                            emit self->signInNeedsConfirmation(user.email);
+                        });
+}
+
+void AuthClient::confirmSignIn()
+{
+    if (!m_unconfirmed)
+        return;
+    const TokenPair pair = *m_unconfirmed;
+    dropUnconfirmed();
+    completeSignIn(pair.access, pair.refresh);
+}
+
+void AuthClient::declineSignIn()
+{
+    if (!m_unconfirmed)
+        return;
+    const TokenPair pair = *m_unconfirmed;
+    dropUnconfirmed();
+    qInfo() << "AuthClient: the user declined the account of an unconfirmed sign-in";
+    sendLogout(pair.access, pair.refresh);
+}
+
+void AuthClient::dropUnconfirmed()
+{
+    m_unconfirmed.reset();
+    ++m_confirmationRound;
 }
 
 void AuthClient::refreshToken(std::function<void(bool succeeded)> callback)
@@ -273,6 +331,7 @@ void AuthClient::logout()
     const QString access = m_tokens->accessToken();
     const QString refresh = m_tokens->refreshToken();
     sendLogout(access, refresh);
+    dropUnconfirmed();
 
     m_tokens->clear();
     m_user = User();
@@ -303,6 +362,11 @@ void AuthClient::sendLogout(const QString& accessToken, const QString& refreshTo
 QString AuthClient::userId() const
 {
     return jwtSubject(m_tokens->accessToken());
+}
+
+QString AuthClient::heldUserId() const
+{
+    return jwtSubject(m_tokens->heldAccessToken());
 }
 
 } // namespace TandAccount

@@ -12,6 +12,7 @@
 #include <QUrl>
 
 #include <functional>
+#include <optional>
 
 namespace TandAccount {
 
@@ -43,9 +44,16 @@ public:
     // a sign-in waits for the browser, another call opens the same page again.
     void login();
     // Completes the waiting sign-in from the address the browser came back
-    // to. One that does not carry that sign-in's state is refused with a
-    // log line and changes nothing: the sign-in goes on waiting.
+    // to. One that names another state than that sign-in's is refused with a
+    // log line and changes nothing: the sign-in goes on waiting. One that
+    // names no state may come from any page, with anyone's tokens: the
+    // service is asked whose they are, and signInNeedsConfirmation() asks
+    // the user; until confirmSignIn() nothing is stored or signed in.
     void handleAuthCallback(const QUrl& url);
+    // The user's answer to signInNeedsConfirmation(). A sign-in declined
+    // keeps nothing of its tokens and ends their session on the service.
+    void confirmSignIn();
+    void declineSignIn();
 
     // Refreshes the pair; a refusal by the service signs the user out here.
     // The callback (which may be empty) hears whether the refresh succeeded.
@@ -76,11 +84,17 @@ public:
     User currentUser() const { return m_user; }
     // The subject of the usable access token; empty without one.
     QString userId() const;
+    // The subject of the access token held, usable or not: who is signed
+    // in, also while their token waits for a refresh.
+    QString heldUserId() const;
 
 signals:
     void stateChanged(TandAccount::AuthState state);
     void loginSucceeded();
     void loginFailed(const QString& error);
+    // A sign-in whose origin is unknown waits for the user to say that
+    // `email` is the account they signed in with.
+    void signInNeedsConfirmation(const QString& email);
     void logoutCompleted();
     // The service no longer accepts the session the user was signed in
     // with; they are signed out and must sign in again.
@@ -94,6 +108,12 @@ private:
     void sendLogout(const QString& accessToken, const QString& refreshToken);
     QUrl loginPageUrl(const QString& redirectUri, const QString& state) const;
     void endSignIn();
+    void completeSignIn(const QString& accessToken, const QString& refreshToken);
+    // Learns from the service whose tokens an unconfirmed callback brought,
+    // then asks.
+    void askToConfirm(const QString& accessToken, const QString& refreshToken);
+    // Forgets a sign-in being confirmed, and any answer still on its way for one.
+    void dropUnconfirmed();
     // Takes a "/users/me" answer into the cache when it is one: a success
     // that names a user by its id.
     bool takeUser(bool ok, const QJsonObject& body);
@@ -107,6 +127,16 @@ private:
     User m_user;
     // The sign-in waiting for the browser, if any; only one at a time.
     QPointer<WebAuthHandler> m_signIn;
+    struct TokenPair
+    {
+        QString access;
+        QString refresh;
+    };
+    // Tokens waiting for the user's confirmation; held nowhere else.
+    std::optional<TokenPair> m_unconfirmed;
+    // Counts the sign-ins asked about, so an answer about the tokens of one
+    // that was dropped meanwhile is ignored.
+    quint64 m_confirmationRound = 0;
 };
 
 } // namespace TandAccount

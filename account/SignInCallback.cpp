@@ -37,6 +37,7 @@ SignInCallback SignInCallback::fromUrl(const QUrl& url)
     callback.m_accessToken = source.queryItemValue(QStringLiteral("access_token"), QUrl::FullyDecoded);
     callback.m_refreshToken = source.queryItemValue(QStringLiteral("refresh_token"), QUrl::FullyDecoded);
     callback.m_state = source.queryItemValue(QStringLiteral("state"), QUrl::FullyDecoded);
+    callback.m_hasState = source.hasQueryItem(QStringLiteral("state"));
     return callback;
 }
 

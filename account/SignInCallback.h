@@ -6,8 +6,8 @@
 namespace TandAccount {
 
 // What the service's redirect to the sign-in listener carries: the two
-// tokens and the state the login page was opened with, in the address's
-// fragment or else its query.
+// tokens and, from a service that echoes it, the state the login page was
+// opened with, in the address's fragment or else its query.
 class SignInCallback
 {
 public:
@@ -18,6 +18,10 @@ public:
     QString accessToken() const { return m_accessToken; }
     QString refreshToken() const { return m_refreshToken; }
     bool hasTokens() const { return !m_accessToken.isEmpty() && !m_refreshToken.isEmpty(); }
+    // Whether the redirect names a state at all, even an empty one. A service
+    // that does not echo the state names none; any other page may name none
+    // either, so such a callback proves nothing about where it came from.
+    bool hasState() const { return m_hasState; }
     // Whether the callback answers the sign-in started with `expected`.
     // Compared in constant time, so the time taken tells nothing of how much
     // of a guess was right; an empty state never matches.
@@ -27,6 +31,7 @@ private:
     QString m_accessToken;
     QString m_refreshToken;
     QString m_state;
+    bool m_hasState = false;
 };
 
 } // namespace TandAccount

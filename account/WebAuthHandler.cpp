@@ -8,9 +8,27 @@
 #include <QTcpSocket>
 #include <QTimer>
 
+#ifdef Q_OS_WIN
+#include <winsock2.h>
+#else
+#include <sys/socket.h>
+#endif
+
 namespace TandAccount {
 
 namespace {
+
+// Ends the page for the client (it reads to the end of the stream) while the
+// connection stays open until the client closes it. Closing outright would
+// free the connection's place at once, however long the client holds on.
+bool endSending(QTcpSocket* socket)
+{
+#ifdef Q_OS_WIN
+    return ::shutdown(SOCKET(socket->socketDescriptor()), SD_SEND) == 0;
+#else
+    return ::shutdown(int(socket->socketDescriptor()), SHUT_WR) == 0;
+#endif
+}
 
 // Tries with a system-chosen port, when the preferred one is taken, until
 // one is free on both addresses.
@@ -36,6 +54,22 @@ const QByteArray& noTokensPage()
     static const QByteArray bytes = page("400 Bad Request", "Sign-in did not complete",
                                          "No sign-in arrived. Return to the application and try again.");
     return bytes;
+}
+
+// Honest while the application still asks the user whether to take it.
+const QByteArray& unconfirmedPage()
+{
+    static const QByteArray bytes =
+        page("200 OK", "Confirm the sign-in in the application",
+             "Return to the application and confirm the account you signed in with. You can then close this tab.");
+    return bytes;
+}
+
+const QByteArray& pageFor(const SignInCallback& callback, const QString& state)
+{
+    if (!callback.hasTokens())
+        return noTokensPage();
+    return callback.carriesState(state) ? completedPage() : unconfirmedPage();
 }
 
 const QByteArray& unverifiedPage()
@@ -203,13 +237,13 @@ void WebAuthHandler::handleRequest(QTcpSocket* socket, const QByteArray& head)
     }
 
     const SignInCallback callback = SignInCallback::fromUrl(url);
-    if (!callback.carriesState(m_state)) {
+    if (callback.hasState() && !callback.carriesState(m_state)) {
         // Not the browser coming back from this sign-in's login page (another
         // page may send the browser here): refused, and the wait goes on.
         answer(socket, unverifiedPage());
         return;
     }
-    answer(socket, callback.hasTokens() ? completedPage() : noTokensPage());
+    answer(socket, pageFor(callback, m_state));
     stop();
     emit callbackReceived(url);
 }
@@ -220,16 +254,22 @@ void WebAuthHandler::answer(QTcpSocket* socket, const QByteArray& response)
     disconnect(socket, nullptr, this, nullptr);
     socket->write(response);
     socket->flush();
-    // The socket outlives the handler if need be, until its answer is out.
-    // Until then it holds a place among the connections: a client that never
-    // reads its page would otherwise open ever more.
+    // The socket outlives the handler if need be, until the client closes it
+    // (10 s after it connected at most). Until then it holds a place among
+    // the connections: a client that never lets go would otherwise open ever
+    // more.
     socket->setParent(nullptr);
     m_answered.insert(socket);
     const auto release = [this, socket] { m_answered.remove(socket); };
     connect(socket, &QTcpSocket::disconnected, this, release);
     connect(socket, &QObject::destroyed, this, release);
     connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
-    socket->disconnectFromHost();
+    // Whatever more the client sends is read and dropped, so that its close
+    // is seen.
+    connect(socket, &QTcpSocket::readyRead, socket, [socket] { socket->readAll(); });
+    // A page the system could not take whole goes out before the close.
+    if (socket->bytesToWrite() > 0 || !endSending(socket))
+        socket->disconnectFromHost();
 }
 
 } // namespace TandAccount

@@ -16,12 +16,14 @@ namespace TandAccount {
 // The one-shot listener the service's login page redirects the browser to
 // after the user has signed in. It listens on the loopback addresses of both
 // families on one port ("localhost" may resolve to either, and no other
-// program may hold the one the browser picks), answers only "GET /callback"
-// carrying this sign-in's state, hands that address on once and stops.
-// Every other request is answered and ignored; a request may take 8 KiB and
-// 10 s, and the whole wait 5 minutes. At most 16 connections are open at
-// once, counting those answered and still sending their page; stopping
-// closes the unanswered ones, so nothing comes after the one callback.
+// program may hold the one the browser picks), takes only "GET /callback",
+// hands that address on once and stops. A callback naming another state
+// than this sign-in's is answered and ignored, as is every other request;
+// one naming no state is handed on for the application to confirm (a
+// service need not echo the state). A request may take 8 KiB and 10 s, and
+// the whole wait 5 minutes. At most 16 connections are open at once,
+// counting those answered until their client closes them; stopping closes
+// the unanswered ones, so nothing comes after the one callback.
 class WebAuthHandler : public QObject
 {
     Q_OBJECT
@@ -44,8 +46,8 @@ public:
     quint16 port() const { return m_port; }
     // "http://localhost:<port>/callback".
     QString redirectUri() const;
-    // The state the login page must be opened with; a callback counts only
-    // when it carries it back.
+    // The state the login page is opened with; a callback that names
+    // another one never counts.
     QString state() const { return m_state; }
 
     // For tests: another port to try first, and shorter limits.

@@ -5,6 +5,7 @@
 #include "account/Client.h"
 #include "app/AccountListModel.h"
 #include "app/ShareAccount.h"
+#include "app/SignInQuestions.h"
 #include "app/StatusBar.h"
 #include "app/UpdateFeed.h"
 #include "appstate/AccountEditor.h"
@@ -323,6 +324,29 @@ void MainWindow::connectSignals()
     connect(auth, &TandAccount::AuthClient::loginFailed, this, &MainWindow::onLoginFailed, Qt::QueuedConnection);
     connect(auth, &TandAccount::AuthClient::sessionExpired, this, &MainWindow::onSessionExpired,
             Qt::QueuedConnection);
+    connect(
+        auth, &TandAccount::AuthClient::signInNeedsConfirmation, this,
+        [this, auth](const QString& email) {
+            // The user comes back from the browser.
+            raise();
+            activateWindow();
+            if (SignInQuestions::confirmAccount(this, email)) {
+                auth->confirmSignIn();
+                return;
+            }
+            auth->declineSignIn();
+            m_statusBar->showMessage(tr("Sign-in cancelled. You are not signed in."), kNoticeMessageMs);
+        },
+        Qt::QueuedConnection);
+    connect(
+        m_appState, &AppState::ledgerHandOverAsked, this,
+        [this](const QString& lastAccount, const QString& newAccount, int transactionCount) {
+            if (SignInQuestions::confirmHandOver(this, lastAccount, newAccount, transactionCount))
+                m_appState->handOverLedger();
+            else
+                signOut();
+        },
+        Qt::QueuedConnection);
 
     SyncEngine* sync = m_appState->syncEngine();
     connect(sync, &SyncEngine::stateChanged, this, &MainWindow::showSyncState);

@@ -40,6 +40,13 @@ const QString kWeekStartDayKey = QStringLiteral("weekStartDay");
 const QString kLastViewedAccountKey = QStringLiteral("lastViewedAccountId");
 const QString kSignedInBeforeKey = QStringLiteral("auth/hasSignedInBefore");
 
+// How a question names an account: by its e-mail address, which tells two
+// accounts apart where display names may not.
+QString accountName(const TandAccount::User& user, const QString& userId)
+{
+    return user.email.isEmpty() ? TandAccount::personName(user.display_name, user.email, userId) : user.email;
+}
+
 } // namespace
 
 AppState::AppState(QObject* parent)
@@ -124,6 +131,7 @@ void AppState::connectSync()
     for (const auto signedOut : {&TandAccount::AuthClient::logoutCompleted, &TandAccount::AuthClient::sessionExpired}) {
         connect(auth, signedOut, m_syncEngine, &SyncEngine::stopAutoSync);
         connect(auth, signedOut, m_syncEngine, &SyncEngine::abandonPass);
+        connect(auth, signedOut, this, &AppState::forgetHandOver);
     }
 }
 
@@ -166,6 +174,7 @@ void AppState::restoreSignIn()
 
 void AppState::onLoginSucceeded()
 {
+    forgetHandOver();
     QSettings().setValue(kSignedInBeforeKey, true);
     // The service lists this computer among the user's devices. Nothing
     // waits for it: a failure costs the user only that line in the list.
@@ -188,9 +197,66 @@ void AppState::startSyncing()
         return;
     }
     m_syncStartWaits = false;
-    SyncCursorOwner(m_preferences, m_syncEngine).claimFor(m_accountClient->authClient()->userId());
+    // The token held names the user even while it waits for a refresh (the
+    // service could not be reached at start-up).
+    const QString userId = m_accountClient->authClient()->heldUserId();
+    SyncCursorOwner cursorOwner(m_preferences, m_syncEngine);
+    if (cursorOwner.belongsToAnother(userId) && m_handOverAgreedFor != userId) {
+        askHandOver(userId);
+        return;
+    }
+    m_handOverAgreedFor.clear();
+    cursorOwner.claimFor(userId);
+    nameCursorOwner(userId);
     m_syncEngine->startAutoSync(kAutoSyncIntervalMs);
     m_syncEngine->requestSync();
+}
+
+// The question names the user who signed in as the service does; until it
+// has been answered, the gate keeps every pass back.
+void AppState::askHandOver(const QString& userId)
+{
+    if (m_handOverAskedFor == userId)
+        return;
+    m_handOverAskedFor = userId;
+    QPointer<AppState> self(this);
+    m_accountClient->authClient()->fetchCurrentUser([self, userId](bool, const TandAccount::User& user) {
+        if (!self || self->m_handOverAskedFor != userId
+            || self->m_accountClient->authClient()->heldUserId() != userId)
+            return;
+        emit self->ledgerHandOverAsked(SyncCursorOwner(self->m_preferences, self->m_syncEngine).ownerName(),
+                                       accountName(user, userId), self->m_transactions->count());
+    });
+}
+
+void AppState::handOverLedger()
+{
+    const QString userId = std::exchange(m_handOverAskedFor, QString());
+    if (userId.isEmpty() || !isSignedIn() || m_accountClient->authClient()->heldUserId() != userId)
+        return;
+    m_handOverAgreedFor = userId;
+    startSyncing();
+}
+
+void AppState::forgetHandOver()
+{
+    m_handOverAskedFor.clear();
+    m_handOverAgreedFor.clear();
+}
+
+void AppState::nameCursorOwner(const QString& userId)
+{
+    QPointer<AppState> self(this);
+    m_accountClient->authClient()->fetchCurrentUser([self, userId](bool ok, const TandAccount::User& user) {
+        if (ok && self && self->m_accountClient->authClient()->heldUserId() == userId)
+            SyncCursorOwner(self->m_preferences, self->m_syncEngine).nameOwner(userId, accountName(user, userId));
+    });
+}
+
+bool AppState::awaitsHandOver() const
+{
+    return isSignedIn()
+        && SyncCursorOwner(m_preferences, m_syncEngine).belongsToAnother(m_accountClient->authClient()->heldUserId());
 }
 
 bool AppState::isSignedIn() const
@@ -208,7 +274,7 @@ QString AppState::signedInUserName() const
 
 bool AppState::syncMayRun() const
 {
-    return isSignedIn() && m_database && !writesHeld();
+    return isSignedIn() && m_database && !writesHeld() && !awaitsHandOver();
 }
 
 AppState::FullSyncStart AppState::prepareFullSync()
@@ -217,6 +283,8 @@ AppState::FullSyncStart AppState::prepareFullSync()
         return FullSyncStart::NotSignedIn;
     if (writesHeld())
         return FullSyncStart::WritesHeld;
+    if (awaitsHandOver())
+        return FullSyncStart::NotHandedOver;
     if (!m_syncEngine->restartFromBeginning(SyncEngine::LocalRows::SendAgain))
         return FullSyncStart::NotWritten;
     return FullSyncStart::Ready;

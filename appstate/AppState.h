@@ -79,7 +79,15 @@ public:
     // no long write (an import, a restore) holds the repositories' change
     // signals back, for it would push rows that may yet be rolled back. A
     // pass turned away for a long write is asked for again when it ends.
+    // Nor may one run for a user other than the one the ledger last synced
+    // with until they have agreed to take it over.
     bool syncMayRun() const;
+
+    // The user signed in agreed to upload the ledger another user synced
+    // (ledgerHandOverAsked()): it syncs for them from now on, pulled from the
+    // beginning. Declining is signing out: the ledger and its sync state
+    // stay as they are.
+    void handOverLedger();
 
     // What came of readying a full sync.
     enum class FullSyncStart {
@@ -90,6 +98,9 @@ public:
         WritesHeld,
         // The restart could not be written (logged); nothing changed.
         NotWritten,
+        // The ledger last synced with another user, and the user signed in
+        // has not yet agreed to take it over.
+        NotHandedOver,
     };
     // Readies Force Full Sync: every live local row is marked to be sent
     // again and the next pull starts from the beginning (see
@@ -103,6 +114,10 @@ public:
     // back with it. writesReleased() tells when it has ended.
     bool writesHeld() const;
 
+    // Whether the ledger last synced with another user than the one signed
+    // in, who has not yet agreed to take it over.
+    bool awaitsHandOver() const;
+
     // The account whose register was open when the program last ran, as read
     // at start-up (empty when none was stored).
     QString lastViewedAccountId() const { return m_lastViewedAccountId; }
@@ -115,6 +130,10 @@ Q_SIGNALS:
     // The last hold of a long write has ended, after the repositories
     // announced what it changed: what was put off for it may run now.
     void writesReleased();
+    // The ledger last synced with `lastAccount`; before anything of it goes
+    // to `newAccount`, signed in now, they are to agree (handOverLedger())
+    // or sign out. Asked again at the next start until answered.
+    void ledgerHandOverAsked(const QString& lastAccount, const QString& newAccount, int transactionCount);
 
 private:
     void applyStoredPreferences();
@@ -128,8 +147,13 @@ private:
     void restoreSignIn();
     void onLoginSucceeded();
     // Hands the sync cursor to the signed-in user and starts the passes;
-    // while a long write is open, once it has ended.
+    // while a long write is open, once it has ended; for a user the ledger
+    // did not last sync with, once they have agreed.
     void startSyncing();
+    void askHandOver(const QString& userId);
+    // Keeps how the user the cursor now belongs to is named to the next one.
+    void nameCursorOwner(const QString& userId);
+    void forgetHandOver();
 
     Database* m_database = nullptr;
     AccountRepository* m_accounts = nullptr;
@@ -157,6 +181,10 @@ private:
     // A pass was turned away while a long write was open. One that is rolled
     // back or changes nothing announces no change, which would bring it.
     bool m_passWaitsForWrites = false;
+    // The user asked whether to take the ledger over, until they answer.
+    QString m_handOverAskedFor;
+    // The user who agreed, until the ledger is theirs.
+    QString m_handOverAgreedFor;
 
     QString m_lastViewedAccountId;
     Database::Problem m_databaseProblem = Database::Problem::None;

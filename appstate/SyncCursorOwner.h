@@ -6,13 +6,15 @@ class PreferencesRepository;
 class SyncEngine;
 
 // The stored sync cursor says how far one user's records have been pulled,
-// so it is kept together with the id of that user. When someone else signs
-// in, their pull has to start from the beginning: a cursor taken over from
-// the user before would skip every record of theirs older than it.
+// so it is kept together with the id of that user, and with how they are
+// named to the next user. When someone else signs in, their pull has to
+// start from the beginning: a cursor taken over from the user before would
+// skip every record of theirs older than it.
 class SyncCursorOwner
 {
 public:
     static constexpr const char* kOwnerKey = "syncCursorUserId";
+    static constexpr const char* kOwnerNameKey = "syncCursorUserName";
 
     SyncCursorOwner(PreferencesRepository* preferences, SyncEngine* engine);
 
@@ -24,6 +26,13 @@ public:
     bool claimFor(const QString& userId);
 
     QString owner() const;
+    // Whether the ledger was last synced as a known user other than
+    // `userId`. Never for a ledger not synced yet, nor for an empty id.
+    bool belongsToAnother(const QString& userId) const;
+    // The owner as named beside their id, else by the id.
+    QString ownerName() const;
+    // Names the owner, when `userId` still owns the cursor.
+    void nameOwner(const QString& userId, const QString& name);
 
 private:
     PreferencesRepository* m_preferences;

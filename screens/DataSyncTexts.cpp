@@ -83,6 +83,9 @@ std::optional<DataSyncTexts::Message> DataSyncTexts::fullSyncFailure(AppState::F
     case AppState::FullSyncStart::WritesHeld:
         text = tr("An import or a restore is still writing to your data. Try again when it has finished.");
         break;
+    case AppState::FullSyncStart::NotHandedOver:
+        text = tr("This ledger last synced with another account. Answer whether to upload it to yours first.");
+        break;
     case AppState::FullSyncStart::NotWritten:
         text = tr("Your data could not be prepared for a full sync, so nothing was sent. Try again; if it keeps "
                   "failing, check that the disk has free space.");

@@ -173,6 +173,15 @@ bool TransactionRepository::hasTransactions(const QString& accountId) const
     return statement.bind(accountId).exec() && statement.next() && statement.value(0).toBool();
 }
 
+int TransactionRepository::count() const
+{
+    SqlStatement statement(db(), QStringLiteral("SELECT COUNT(*) FROM transactions WHERE deleted_at IS NULL"),
+                           "TransactionRepository::count");
+    if (!statement.execText() || !statement.next())
+        return 0;
+    return statement.value(0).toInt();
+}
+
 void TransactionRepository::announceChange(const QString& accountId)
 {
     Q_EMIT transactionsChanged(accountId);

@@ -75,6 +75,8 @@ public:
     // Whether the account holds any transaction, deleted ones included (a
     // restore brings those back in the account's currency).
     bool hasTransactions(const QString& accountId) const;
+    // The number of live transactions of every account; 0 when it cannot be read.
+    int count() const;
 
 Q_SIGNALS:
     // `accountId` is empty when rows of any account may have changed.

@@ -836,6 +836,10 @@ Melden Sie sich über Datei › Tandrel-Konto an, um die Synchronisierung einzus
             <numerusform>%n aufgeteilte Buchungen erhielten eine Zeile ohne Kategorie, damit ihre Zeilen die Summe ergeben</numerusform>
         </translation>
     </message>
+    <message>
+        <source>This ledger last synced with another account. Answer whether to upload it to yours first.</source>
+        <translation>Dieses Kontobuch wurde zuletzt mit einem anderen Konto synchronisiert. Beantworten Sie zuerst, ob es in Ihr Konto hochgeladen werden soll.</translation>
+    </message>
 </context>
 <context>
     <name>Database</name>
@@ -1682,6 +1686,10 @@ Ein Kontobuch für die Haushaltsfinanzen.</translation>
             <numerusform>Synchronisierung abgeschlossen; %n Datensatz kann von dieser Version noch nicht gelesen werden</numerusform>
             <numerusform>Synchronisierung abgeschlossen; %n Datensätze können von dieser Version noch nicht gelesen werden</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Sign-in cancelled. You are not signed in.</source>
+        <translation>Anmeldung abgebrochen. Sie sind nicht angemeldet.</translation>
     </message>
 </context>
 <context>
@@ -3163,6 +3171,40 @@ Fortfahren?</translation>
     <message>
         <source>Restoring the backup...</source>
         <translation>Sicherung wird wiederhergestellt...</translation>
+    </message>
+</context>
+<context>
+    <name>SignInQuestions</name>
+    <message>
+        <source>Confirm Sign-In</source>
+        <translation>Anmeldung bestätigen</translation>
+    </message>
+    <message>
+        <source>Sign in as %1?</source>
+        <translation>Als %1 anmelden?</translation>
+    </message>
+    <message>
+        <source>Choose Yes only if this is the account you just signed in with in your browser.</source>
+        <translation>Wählen Sie „Ja“ nur, wenn Sie sich gerade mit diesem Konto im Browser angemeldet haben.</translation>
+    </message>
+    <message>
+        <source>Upload Ledger</source>
+        <translation>Kontobuch hochladen</translation>
+    </message>
+    <message>
+        <source>Upload this ledger to the account %1?</source>
+        <translation>Dieses Kontobuch in das Konto %1 hochladen?</translation>
+    </message>
+    <message numerus="yes">
+        <source>This ledger holds %n transaction(s) and last synced with the account %1.</source>
+        <translation>
+            <numerusform>Dieses Kontobuch enthält %n Buchung und wurde zuletzt mit dem Konto %1 synchronisiert.</numerusform>
+            <numerusform>Dieses Kontobuch enthält %n Buchungen und wurde zuletzt mit dem Konto %1 synchronisiert.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>If you choose No, %1 is signed out and the ledger stays as it is.</source>
+        <translation>Wenn Sie „Nein“ wählen, wird %1 abgemeldet, und das Kontobuch bleibt, wie es ist.</translation>
     </message>
 </context>
 <context>

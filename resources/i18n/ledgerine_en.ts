@@ -297,6 +297,16 @@
     </message>
 </context>
 <context>
+    <name>SignInQuestions</name>
+    <message numerus="yes">
+        <source>This ledger holds %n transaction(s) and last synced with the account %1.</source>
+        <translation>
+            <numerusform>This ledger holds %n transaction and last synced with the account %1.</numerusform>
+            <numerusform>This ledger holds %n transactions and last synced with the account %1.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>SplitEditorDialog</name>
     <message numerus="yes">
         <source>Total of %n line(s):</source>

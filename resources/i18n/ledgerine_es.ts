@@ -836,6 +836,10 @@ Inicie sesión en Archivo › Cuenta Tandrel para activar la sincronización.</t
             <numerusform>%n transacciones divididas recibieron una línea sin categoría para que sus líneas sumen el total</numerusform>
         </translation>
     </message>
+    <message>
+        <source>This ledger last synced with another account. Answer whether to upload it to yours first.</source>
+        <translation>Este libro de cuentas se sincronizó por última vez con otra cuenta. Responda primero si desea subirlo a la suya.</translation>
+    </message>
 </context>
 <context>
     <name>Database</name>
@@ -1682,6 +1686,10 @@ Un registro de cuentas para las finanzas del hogar.</translation>
             <numerusform>Sincronización completada; %n registro aún no se puede leer con esta versión</numerusform>
             <numerusform>Sincronización completada; %n registros aún no se pueden leer con esta versión</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Sign-in cancelled. You are not signed in.</source>
+        <translation>Inicio de sesión cancelado. No ha iniciado sesión.</translation>
     </message>
 </context>
 <context>
@@ -3163,6 +3171,40 @@ Continue?</source>
     <message>
         <source>Restoring the backup...</source>
         <translation>Restaurando la copia de seguridad...</translation>
+    </message>
+</context>
+<context>
+    <name>SignInQuestions</name>
+    <message>
+        <source>Confirm Sign-In</source>
+        <translation>Confirmar inicio de sesión</translation>
+    </message>
+    <message>
+        <source>Sign in as %1?</source>
+        <translation>¿Iniciar sesión como %1?</translation>
+    </message>
+    <message>
+        <source>Choose Yes only if this is the account you just signed in with in your browser.</source>
+        <translation>Elija Sí solo si esta es la cuenta con la que acaba de iniciar sesión en el navegador.</translation>
+    </message>
+    <message>
+        <source>Upload Ledger</source>
+        <translation>Subir libro de cuentas</translation>
+    </message>
+    <message>
+        <source>Upload this ledger to the account %1?</source>
+        <translation>¿Subir este libro de cuentas a la cuenta %1?</translation>
+    </message>
+    <message numerus="yes">
+        <source>This ledger holds %n transaction(s) and last synced with the account %1.</source>
+        <translation>
+            <numerusform>Este libro de cuentas contiene %n transacción y se sincronizó por última vez con la cuenta %1.</numerusform>
+            <numerusform>Este libro de cuentas contiene %n transacciones y se sincronizó por última vez con la cuenta %1.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>If you choose No, %1 is signed out and the ledger stays as it is.</source>
+        <translation>Si elige No, se cerrará la sesión de %1 y el libro de cuentas quedará como está.</translation>
     </message>
 </context>
 <context>

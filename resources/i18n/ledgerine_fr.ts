@@ -836,6 +836,10 @@ Connectez-vous via Fichier › Compte Tandrel pour activer la synchronisation.</
             <numerusform>%n opérations ventilées ont reçu une ligne sans catégorie pour que leurs lignes égalent le total</numerusform>
         </translation>
     </message>
+    <message>
+        <source>This ledger last synced with another account. Answer whether to upload it to yours first.</source>
+        <translation>Ce fichier des comptes a été synchronisé pour la dernière fois avec un autre compte. Indiquez d&apos;abord s&apos;il faut l&apos;envoyer vers le vôtre.</translation>
+    </message>
 </context>
 <context>
     <name>Database</name>
@@ -1682,6 +1686,10 @@ Un registre de comptes pour les finances du foyer.</translation>
             <numerusform>Synchronisation terminée&#xa0;; %n enregistrement ne peut pas encore être lu par cette version</numerusform>
             <numerusform>Synchronisation terminée&#xa0;; %n enregistrements ne peuvent pas encore être lus par cette version</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Sign-in cancelled. You are not signed in.</source>
+        <translation>Connexion annulée. Vous n&apos;êtes pas connecté.</translation>
     </message>
 </context>
 <context>
@@ -3163,6 +3171,40 @@ Continuer&#xa0;?</translation>
     <message>
         <source>Restoring the backup...</source>
         <translation>Restauration de la sauvegarde...</translation>
+    </message>
+</context>
+<context>
+    <name>SignInQuestions</name>
+    <message>
+        <source>Confirm Sign-In</source>
+        <translation>Confirmer la connexion</translation>
+    </message>
+    <message>
+        <source>Sign in as %1?</source>
+        <translation>Se connecter en tant que %1&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Choose Yes only if this is the account you just signed in with in your browser.</source>
+        <translation>Choisissez Oui uniquement s&apos;il s&apos;agit du compte avec lequel vous venez de vous connecter dans votre navigateur.</translation>
+    </message>
+    <message>
+        <source>Upload Ledger</source>
+        <translation>Envoyer le fichier des comptes</translation>
+    </message>
+    <message>
+        <source>Upload this ledger to the account %1?</source>
+        <translation>Envoyer ce fichier des comptes vers le compte %1&#xa0;?</translation>
+    </message>
+    <message numerus="yes">
+        <source>This ledger holds %n transaction(s) and last synced with the account %1.</source>
+        <translation>
+            <numerusform>Ce fichier des comptes contient %n opération et a été synchronisé pour la dernière fois avec le compte %1.</numerusform>
+            <numerusform>Ce fichier des comptes contient %n opérations et a été synchronisé pour la dernière fois avec le compte %1.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>If you choose No, %1 is signed out and the ledger stays as it is.</source>
+        <translation>Si vous choisissez Non, %1 est déconnecté et le fichier des comptes reste tel quel.</translation>
     </message>
 </context>
 <context>

@@ -830,6 +830,10 @@ Sign in via File › Tandrel Account to enable sync.</source>
             <numerusform>%n件の分割取引に、明細の合計が金額と合うよう未分類の行を追加しました</numerusform>
         </translation>
     </message>
+    <message>
+        <source>This ledger last synced with another account. Answer whether to upload it to yours first.</source>
+        <translation>この帳簿は最後に別のアカウントと同期しました。先に、あなたのアカウントにアップロードするかどうかに答えてください。</translation>
+    </message>
 </context>
 <context>
     <name>Database</name>
@@ -1660,6 +1664,10 @@ A check register for household finances.</source>
         <translation>
             <numerusform>同期が完了しました。%n 件のレコードはこのバージョンではまだ読み取れません</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Sign-in cancelled. You are not signed in.</source>
+        <translation>サインインをキャンセルしました。サインインしていません。</translation>
     </message>
 </context>
 <context>
@@ -3126,6 +3134,39 @@ Continue?</source>
     <message>
         <source>Restoring the backup...</source>
         <translation>バックアップを復元しています...</translation>
+    </message>
+</context>
+<context>
+    <name>SignInQuestions</name>
+    <message>
+        <source>Confirm Sign-In</source>
+        <translation>サインインの確認</translation>
+    </message>
+    <message>
+        <source>Sign in as %1?</source>
+        <translation>%1 としてサインインしますか？</translation>
+    </message>
+    <message>
+        <source>Choose Yes only if this is the account you just signed in with in your browser.</source>
+        <translation>ブラウザーでたった今サインインしたアカウントである場合にのみ、［はい］を選択してください。</translation>
+    </message>
+    <message>
+        <source>Upload Ledger</source>
+        <translation>帳簿のアップロード</translation>
+    </message>
+    <message>
+        <source>Upload this ledger to the account %1?</source>
+        <translation>この帳簿をアカウント %1 にアップロードしますか？</translation>
+    </message>
+    <message numerus="yes">
+        <source>This ledger holds %n transaction(s) and last synced with the account %1.</source>
+        <translation>
+            <numerusform>この帳簿には %n 件の取引があり、最後にアカウント %1 と同期しました。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>If you choose No, %1 is signed out and the ledger stays as it is.</source>
+        <translation>［いいえ］を選択すると、%1 はサインアウトされ、帳簿はそのまま残ります。</translation>
     </message>
 </context>
 <context>

@@ -45,6 +45,8 @@ private slots:
     void secondLoginReopensTheWaitingSignIn();
     void callbackWithOneTokenFails();
     void callbackWithoutThisSignInsStateIsRefused();
+    void callbackWithoutAStateIsTakenOnlyWhenConfirmed();
+    void callbackWithoutAStateOfAnAccountNobodyNamesFails();
     void signInDuringAStartUpRefreshStaysSignedIn();
     void theUserBeforeIsNotShownToTheNext();
 
@@ -60,6 +62,7 @@ void SignInTest::init()
 {
     m_auth = new FakeAuthService(QStringLiteral("tandrel"), this);
     QVERIFY(m_auth->start());
+    m_auth->setEchoesState(true);
     m_browser = new FakeBrowser(this);
     m_entries.clear();
 }
@@ -203,6 +206,61 @@ void SignInTest::callbackWithoutThisSignInsStateIsRefused()
     QTRY_COMPARE(succeeded.size(), 1);
     QVERIFY(client->isAuthenticated());
     QCOMPARE(failed.size(), 0);
+}
+
+void SignInTest::callbackWithoutAStateIsTakenOnlyWhenConfirmed()
+{
+    m_auth->setEchoesState(false);
+    m_auth->setLoginUser(QStringLiteral("user-42"));
+    auto client = makeClient();
+    client->initialize();
+    AuthClient* auth = client->authClient();
+    QSignalSpy asked(auth, &AuthClient::signInNeedsConfirmation);
+    QSignalSpy succeeded(auth, &AuthClient::loginSucceeded);
+
+    // Asked about the account the service names, with nothing taken up yet,
+    // and the browser not told it is done.
+    auth->login();
+    QTRY_COMPARE(asked.size(), 1);
+    QCOMPARE(asked.at(0).at(0).toString(), QStringLiteral("user-42@example.org"));
+    QTRY_COMPARE(m_browser->loadsFinished(), 1);
+    QVERIFY(!m_browser->lastPage().contains("Authentication complete!"));
+    QVERIFY(m_entries.isEmpty());
+    QVERIFY(!client->isAuthenticated());
+
+    // Declined, nothing is kept, and the session ends on the service.
+    auth->declineSignIn();
+    auth->confirmSignIn();
+    QVERIFY(m_entries.isEmpty());
+    QVERIFY(client->tokenManager()->heldAccessToken().isEmpty());
+    QVERIFY(!client->isAuthenticated());
+    QTRY_COMPARE(m_auth->liveSessionCount(), 0);
+
+    auth->login();
+    QTRY_COMPARE(asked.size(), 2);
+    auth->confirmSignIn();
+    QCOMPARE(succeeded.size(), 1);
+    QVERIFY(m_auth->isLive({m_entries.value(TokenStore::kAccessTokenKey),
+                            m_entries.value(TokenStore::kRefreshTokenKey)}));
+}
+
+void SignInTest::callbackWithoutAStateOfAnAccountNobodyNamesFails()
+{
+    m_auth->setEchoesState(false);
+    m_auth->server()->respondAlways("GET", m_auth->realmPath(QStringLiteral("/users/me")), FakeResponse::empty(500));
+    auto client = makeClient();
+    client->initialize();
+    QSignalSpy asked(client->authClient(), &AuthClient::signInNeedsConfirmation);
+    QSignalSpy failed(client->authClient(), &AuthClient::loginFailed);
+
+    QTest::ignoreMessage(QtWarningMsg,
+                         "AuthClient: the service did not name the account of an unconfirmed sign-in");
+    client->authClient()->login();
+    QTRY_COMPARE(failed.size(), 1);
+    QCOMPARE(failed.at(0).at(0).toString(), QStringLiteral("The account signing in could not be identified"));
+    QCOMPARE(asked.size(), 0);
+    QVERIFY(m_entries.isEmpty());
+    QVERIFY(!client->isAuthenticated());
 }
 
 void SignInTest::signInDuringAStartUpRefreshStaysSignedIn()

@@ -48,6 +48,18 @@ QByteArray callbackTarget(const QString& state, bool withRefreshToken = true)
     return target;
 }
 
+// The callback, sent again until the listener takes it: a connection that
+// ended makes room only once the listener has heard of it.
+QByteArray callbackOnceThereIsRoom(const WebAuthHandler& handler)
+{
+    QByteArray page;
+    (void)QTest::qWaitFor([&] {
+        page = exchangeRaw(handler.port(), get(callbackTarget(handler.state())));
+        return !page.isEmpty();
+    }, 2000);
+    return page;
+}
+
 // A connection to the listener, open before it sends anything.
 std::unique_ptr<QTcpSocket> openConnection(quint16 port)
 {
@@ -69,6 +81,7 @@ private slots:
     void callbackWithBothTokensIsHandedOnOnce();
     void connectionsOpenBeforeTheCallbackAreClosedWithIt();
     void connectionsBeyondTheLimitAreRefused();
+    void answeredConnectionsHeldOpenCountTowardTheLimit();
     void strayAndForgedRequestsLeaveItWaiting();
     void callbackWithoutBothTokensShowsAFailure();
     void oversizedRequestIsCutOff();
@@ -185,7 +198,34 @@ void WebAuthHandlerTest::connectionsBeyondTheLimitAreRefused()
     // The connections within the limit are served, and one that ends makes
     // room for the next.
     QVERIFY(exchangeOn(*held.front(), get("/favicon.ico")).startsWith("HTTP/1.1 404"));
-    QVERIFY(exchangeRaw(handler.port(), get(callbackTarget(handler.state()))).contains("Authentication complete!"));
+    QVERIFY(callbackOnceThereIsRoom(handler).contains("Authentication complete!"));
+    QCOMPARE(received.size(), 1);
+}
+
+void WebAuthHandlerTest::answeredConnectionsHeldOpenCountTowardTheLimit()
+{
+    WebAuthHandler handler;
+    handler.setPreferredPort(freePort());
+    handler.start();
+    QSignalSpy received(&handler, &WebAuthHandler::callbackReceived);
+
+    // Clients that were answered and hold on to the connection, reading no
+    // further than the first byte of the page.
+    std::vector<std::unique_ptr<QTcpSocket>> held;
+    for (qsizetype i = 0; i < WebAuthHandler::kMaxConnections; ++i) {
+        held.push_back(openConnection(handler.port()));
+        QTcpSocket* socket = held.back().get();
+        QVERIFY(socket);
+        socket->setReadBufferSize(1);
+        socket->write(get("/favicon.ico"));
+        QVERIFY(QTest::qWaitFor([socket] { return socket->bytesAvailable() > 0; }, 2000));
+    }
+    QVERIFY(exchangeRaw(handler.port(), get(callbackTarget(handler.state()))).isEmpty());
+    QCOMPARE(received.size(), 0);
+
+    // One that lets go makes room.
+    held.front()->abort();
+    QVERIFY(callbackOnceThereIsRoom(handler).contains("Authentication complete!"));
     QCOMPARE(received.size(), 1);
 }
 
@@ -196,6 +236,8 @@ void WebAuthHandlerTest::strayAndForgedRequestsLeaveItWaiting()
     handler.start();
     QSignalSpy received(&handler, &WebAuthHandler::callbackReceived);
     const QString wrongState = SignInCallback::newState();
+    QString lastCharacterOff = handler.state();
+    lastCharacterOff.back() = lastCharacterOff.back() == u'A' ? u'B' : u'A';
 
     const QList<QPair<QByteArray, QByteArray>> strays{
         {get("/favicon.ico"), "HTTP/1.1 404"},
@@ -204,8 +246,9 @@ void WebAuthHandlerTest::strayAndForgedRequestsLeaveItWaiting()
         {get("//evil.example" + callbackTarget(handler.state())), "HTTP/1.1 404"},
         {get("/callback/?state=" + handler.state().toLatin1()), "HTTP/1.1 404"},
         {"GET\r\n\r\n", "HTTP/1.1 404"},
-        {get(callbackTarget(QString())), "HTTP/1.1 400"},
+        {get(callbackTarget(QStringLiteral(""))), "HTTP/1.1 400"},
         {get(callbackTarget(wrongState)), "HTTP/1.1 400"},
+        {get(callbackTarget(lastCharacterOff)), "HTTP/1.1 400"},
         {get(callbackTarget(handler.state().chopped(1))), "HTTP/1.1 400"},
     };
     for (const auto& [request, status] : strays) {

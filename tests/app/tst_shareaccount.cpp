@@ -182,6 +182,7 @@ void ShareAccountTest::shareAndWithdrawFromTheAccountMenu()
     FakeSyncService& sync = services.sync;
     FakeBrowser browser;
     services.auth.setLoginUser(QStringLiteral("user-ann"));
+    services.auth.setEchoesState(true);
 
     AppState state;
     QVERIFY(state.initialize());

@@ -70,6 +70,16 @@ Transaction makeTransaction(const QString& accountId, qint64 amount)
     return transaction;
 }
 
+// Answers every question with `button`.
+ModalWatcher* answerEveryQuestion(const QMessageBox::StandardButton* button)
+{
+    return new ModalWatcher([button](QWidget* modal) {
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        QVERIFY(box);
+        box->button(*button)->click();
+    });
+}
+
 // The sync engine's repeating timer, the one auto-sync runs on.
 bool autoSyncRuns(SyncEngine* engine)
 {
@@ -97,6 +107,9 @@ private Q_SLOTS:
     void signOutStopsAutoSync();
     void signOutDuringAPullStoresNoneOfIt();
     void anotherUserPullsFromTheBeginning();
+    void anotherUserIsAskedBeforeTheLedgerGoesToThem();
+    void unansweredHandOverIsAskedAgainAtTheNextStart();
+    void signInWithoutAStateAsksWhoseAccountItIs();
     void anotherUserSigningInDuringAPullGetsNoneOfIt();
     void startUpWithStoredTokensSyncs();
     void startUpWithRefusedTokensAsksToSignInAgain();
@@ -149,6 +162,7 @@ void TestSignInSync::init()
     m_dataDir = std::make_unique<TestDataDir>();
     m_services = std::make_unique<FakeServices>(FakeServices::AccountApi::AtTheSignInService);
     QVERIFY(m_services->start());
+    m_services->auth.setEchoesState(true);
     m_browser = new FakeBrowser(this);
 }
 
@@ -344,6 +358,9 @@ void TestSignInSync::anotherUserPullsFromTheBeginning()
     startState();
     m_services->sync.putRecord(QStringLiteral("account"), serverrecords::account(QStringLiteral("acct-1")), 1);
     MainWindow window(m_state.get());
+    // Whoever signs in takes the ledger over.
+    const QMessageBox::StandardButton yes = QMessageBox::Yes;
+    const std::unique_ptr<ModalWatcher> takeOver(answerEveryQuestion(&yes));
     const QString cursorKey = QString::fromLatin1(PreferencesRepository::kSyncCursorKey);
     const auto firstPullAfterSignIn = [&](const QString& userId) -> std::optional<QUrlQuery> {
         if (m_state->isSignedIn())
@@ -403,6 +420,8 @@ void TestSignInSync::anotherUserSigningInDuringAPullGetsNoneOfIt()
 
     action(window, "signOutAction")->trigger();
     m_services->auth.setLoginUser(QStringLiteral("user-2"));
+    const QMessageBox::StandardButton yes = QMessageBox::Yes;
+    const std::unique_ptr<ModalWatcher> takeOver(answerEveryQuestion(&yes));
     signInFromTheMenu(window);
     if (QTest::currentTestFailed())
         return;
@@ -420,6 +439,110 @@ void TestSignInSync::anotherUserSigningInDuringAPullGetsNoneOfIt()
     QVERIFY(cursor != QLatin1String("999"));
     QCOMPARE(SyncCursorOwner(m_state->preferencesRepository(), m_state->syncEngine()).owner(),
              QStringLiteral("user-2"));
+}
+
+void TestSignInSync::anotherUserIsAskedBeforeTheLedgerGoesToThem()
+{
+    startState();
+    MainWindow window(m_state.get());
+    QMessageBox::StandardButton answer = QMessageBox::No;
+    const std::unique_ptr<ModalWatcher> watcher(answerEveryQuestion(&answer));
+    QSignalSpy asked(m_state.get(), &AppState::ledgerHandOverAsked);
+    // A first sign-in on a ledger never synced asks nothing.
+    signInFromTheMenu(window);
+    if (QTest::currentTestFailed())
+        return;
+    waitUntilSyncIsQuiet();
+    action(window, "signOutAction")->trigger();
+    QCOMPARE(watcher->handledCount(), 0);
+
+    // The first user goes on with their ledger signed out.
+    const Account household = makeAccount(QStringLiteral("Household"));
+    QVERIFY(m_state->accountRepository()->insert(household));
+    const Transaction groceries = makeTransaction(household.id, -4250);
+    QVERIFY(m_state->transactionRepository()->insert(groceries));
+    PreferencesRepository* preferences = m_state->preferencesRepository();
+    const auto syncState = [preferences] {
+        QStringList values;
+        for (const char* key : {PreferencesRepository::kSyncCursorKey, SyncEngine::kLastSyncTimestampKey,
+                                SyncCursorOwner::kOwnerKey, SyncCursorOwner::kOwnerNameKey})
+            values << preferences->getString(QString::fromLatin1(key));
+        return values;
+    };
+    const QStringList before = syncState();
+
+    // Someone else signs in: asked, and nothing goes anywhere until they say
+    // yes. No signs them out again.
+    m_services->sync.server()->clearLog();
+    m_services->auth.setLoginUser(QStringLiteral("user-2"));
+    action(window, "signInAction")->trigger();
+    QTRY_COMPARE_WITH_TIMEOUT(watcher->handledCount(), 1, kNetworkWaitMs);
+    QCOMPARE(asked.count(), 1);
+    QCOMPARE(asked.at(0), (QVariantList{QStringLiteral("user-1@example.org"), QStringLiteral("user-2@example.org"),
+                                        m_state->transactionRepository()->count()}));
+    QVERIFY(!m_state->isSignedIn());
+    QTest::qWait(SyncEngine::kDebounceMs + 300);
+    QCOMPARE(m_services->sync.server()->requests().size(), 0);
+    QCOMPARE(syncState(), before);
+    QCOMPARE(m_state->transactionRepository()->getById(groceries.id)->sync_status, SyncStatus::Pending);
+
+    // Yes: their pull starts from the beginning, and the ledger goes up.
+    answer = QMessageBox::Yes;
+    signInFromTheMenu(window);
+    if (QTest::currentTestFailed())
+        return;
+    QVERIFY(!pullRequests().first().query.hasQueryItem(QStringLiteral("cursor")));
+    QVERIFY(m_services->sync.record(QStringLiteral("transaction"), groceries.id));
+    QCOMPARE(SyncCursorOwner(preferences, m_state->syncEngine()).owner(), QStringLiteral("user-2"));
+}
+
+// The user before's ledger, and the tokens of someone who signed in at the
+// last run and closed the program before answering; the service is out of
+// reach, so their token waits for a refresh.
+void TestSignInSync::unansweredHandOverIsAskedAgainAtTheNextStart()
+{
+    storeSignIn({tokenExpiringIn(-60, QStringLiteral("user-2")), m_services->auth.signIn(QStringLiteral("user-2")).refresh});
+    m_services->auth.server()->respondAlways("POST", m_services->auth.realmPath(QStringLiteral("/auth/token/refresh")),
+                                             FakeResponse::empty(503));
+    startState();
+    PreferencesRepository* preferences = m_state->preferencesRepository();
+    QVERIFY(preferences->set(QString::fromLatin1(PreferencesRepository::kSyncCursorKey), QStringLiteral("41")));
+    QVERIFY(preferences->set(QString::fromLatin1(SyncCursorOwner::kOwnerKey), QStringLiteral("user-1")));
+    QSignalSpy asked(m_state.get(), &AppState::ledgerHandOverAsked);
+
+    QTRY_COMPARE_WITH_TIMEOUT(asked.count(), 1, kNetworkWaitMs);
+    QCOMPARE(asked.at(0), (QVariantList{QStringLiteral("user-1"), QStringLiteral("user-2"), 0}));
+    m_state->syncEngine()->syncNow();
+    QCOMPARE(m_state->prepareFullSync(), AppState::FullSyncStart::NotHandedOver);
+    QTest::qWait(200);
+    QCOMPARE(m_services->sync.server()->requests().size(), 0);
+    QCOMPARE(preferences->getString(QString::fromLatin1(PreferencesRepository::kSyncCursorKey)), QStringLiteral("41"));
+}
+
+void TestSignInSync::signInWithoutAStateAsksWhoseAccountItIs()
+{
+    // The service as it is: its redirect carries the tokens alone.
+    m_services->auth.setEchoesState(false);
+    startState();
+    MainWindow window(m_state.get());
+    QStringList asked;
+    QMessageBox::StandardButton answer = QMessageBox::No;
+    ModalWatcher watcher([&](QWidget* modal) {
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        QVERIFY(box && box->textFormat() == Qt::PlainText);
+        // Long addresses may wrap between their parts.
+        asked << box->text().remove(QChar(0x200B));
+        box->button(answer)->click();
+    });
+    action(window, "signInAction")->trigger();
+    QTRY_COMPARE_WITH_TIMEOUT(asked.size(), 1, kNetworkWaitMs);
+    QVERIFY(asked.at(0).contains(QLatin1String("user-1@example.org")));
+    QVERIFY(!m_state->isSignedIn());
+    QVERIFY(!window.findChild<StatusBar*>()->currentMessage().isEmpty());
+
+    answer = QMessageBox::Yes;
+    signInFromTheMenu(window);
+    QCOMPARE(asked.size(), 2);
 }
 
 void TestSignInSync::startUpWithStoredTokensSyncs()

@@ -68,6 +68,7 @@ void TestSyncAfterWrites::init()
     m_dataDir = std::make_unique<TestDataDir>();
     m_services = std::make_unique<FakeServices>(FakeServices::AccountApi::AtTheSignInService);
     QVERIFY(m_services->start());
+    m_services->auth.setEchoesState(true);
     m_browser = new FakeBrowser(this);
     m_state = std::make_unique<AppState>();
     QVERIFY(m_state->initialize());
@@ -101,6 +102,13 @@ void TestSyncAfterWrites::handOverWaitsForTheLongWrite()
     TandAccount::AuthClient* auth = m_state->accountClient()->authClient();
     QSignalSpy signedIn(auth, &TandAccount::AuthClient::loginSucceeded);
     m_services->auth.setLoginUser(QStringLiteral("user-2"));
+    // Asked once the write has ended, the new user takes the ledger over.
+    QStringList handedOver;
+    connect(m_state.get(), &AppState::ledgerHandOverAsked, this, [&] {
+        m_state->handOverLedger();
+        handedOver = {preference(SyncCursorOwner::kOwnerKey), preference(PreferencesRepository::kSyncCursorKey),
+                      preference(SyncEngine::kLastSyncTimestampKey)};
+    });
     {
         // As an import holds the ledger while its event loop runs.
         ChangeHold hold{m_state->transactionRepository(), m_state->categoryRepository()};
@@ -120,10 +128,9 @@ void TestSyncAfterWrites::handOverWaitsForTheLongWrite()
             hold.discard();
     }
 
-    // Handed over as the write ended, and kept whatever became of the write.
-    QCOMPARE(preference(SyncCursorOwner::kOwnerKey), QStringLiteral("user-2"));
-    QVERIFY(preference(PreferencesRepository::kSyncCursorKey).isEmpty());
-    QVERIFY(preference(SyncEngine::kLastSyncTimestampKey).isEmpty());
+    // Handed over once the write ended, and kept whatever became of the write.
+    QTRY_COMPARE_WITH_TIMEOUT(handedOver, (QStringList{QStringLiteral("user-2"), QString(), QString()}),
+                              kNetworkWaitMs);
 
     // The new user's first pull starts from the beginning.
     QTRY_VERIFY_WITH_TIMEOUT(!pullRequests().isEmpty(), kNetworkWaitMs);

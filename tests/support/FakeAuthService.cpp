@@ -194,9 +194,9 @@ FakeResponse FakeAuthService::handleLogin(const RecordedRequest& request)
     QUrlQuery answer;
     answer.addQueryItem(QStringLiteral("access_token"), pair.access);
     answer.addQueryItem(QStringLiteral("refresh_token"), pair.refresh);
-    const QString state = request.query.queryItemValue(QStringLiteral("state"), QUrl::FullyDecoded);
-    if (request.query.hasQueryItem(QStringLiteral("state")))
-        answer.addQueryItem(QStringLiteral("state"), state);
+    if (m_echoesState && request.query.hasQueryItem(QStringLiteral("state")))
+        answer.addQueryItem(QStringLiteral("state"),
+                            request.query.queryItemValue(QStringLiteral("state"), QUrl::FullyDecoded));
     QUrl target = redirect;
     target.setQuery(answer);
 

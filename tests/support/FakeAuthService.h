@@ -10,8 +10,9 @@
 // The authentication service as far as the client needs it, on 127.0.0.1:
 // the realm's token refresh, "/users/me" with the password and the sign-in
 // sessions, the sign-out, and the login page, which signs in the login user
-// at once and redirects to the given redirect address with both tokens and
-// the state it was given (in the query, as a browser hands it on).
+// at once and redirects to the given redirect address with both tokens (in
+// the query, as a browser hands it on), and with the state it was given only
+// when told to echo it.
 //
 // Each sign-in is a session with one live pair; a refresh rotates the pair
 // and refuses the old refresh token from then on. Only a session's current,
@@ -45,6 +46,8 @@ public:
     // 20 s makes one the client holds as already in need of a refresh).
     void setAccessLifetime(qint64 seconds) { m_accessLifetime = seconds; }
     void setLoginUser(const QString& userId) { m_loginUser = userId; }
+    // Whether the login page's redirect carries back the state it was opened with.
+    void setEchoesState(bool echoes) { m_echoesState = echoes; }
     void setPassword(const QString& password) { m_password = password; }
     // The display name "/users/me" answers with; empty for a user who set none.
     void setDisplayName(const QString& name) { m_displayName = name; }
@@ -85,5 +88,6 @@ private:
     QString m_displayName = QStringLiteral("Test User");
     QString m_password = QStringLiteral("old-secret");
     qint64 m_accessLifetime = 3600;
+    bool m_echoesState = false;
     int m_lastId = 0;
 };
