@@ -5,6 +5,7 @@
 #include "storage/SqlStatement.h"
 #include "storage/SqliteCursor.h"
 #include "storage/Timestamp.h"
+#include "storage/TransactionRepository.h"
 
 #include <QMap>
 
@@ -90,10 +91,8 @@ QList<Row> perCurrency(const QList<CurrencyGroup>& groups, const Report& report)
 // A transfer is two rows that name each other. A row naming a partner that
 // does not name it back (a one-sided link left by a faulty service or
 // backup) moved money to no account of the user's: it is ordinary income or
-// spending. The partner is found by its key, and only for rows with a link.
-const QString kLinkedTransfer =
-    QStringLiteral("(COALESCE(t.transfer_link_id, '') <> '' AND EXISTS (SELECT 1 FROM transactions p "
-                   "WHERE p.id = t.transfer_link_id AND p.transfer_link_id = t.id))");
+// spending.
+const QString kLinkedTransfer = TransactionRepository::hasTransferPartnerSql(QStringLiteral("t"));
 
 // Whether the category in `column` is of the transfer type: money moved
 // between accounts under it is no one's spending or income, even when the

@@ -5,6 +5,8 @@
 #include "storage/Timestamp.h"
 
 #include <QCoreApplication>
+#include <QJsonArray>
+#include <QJsonDocument>
 
 TransactionRepository::TransactionRepository(Database* database, QObject* parent)
     : SyncedTableRepository(database, "transactions", "TransactionRepository", parent)
@@ -69,6 +71,37 @@ std::optional<Transaction> TransactionRepository::transferPartner(const Transact
     if (partner.isEmpty())
         return std::nullopt;
     return partner.first();
+}
+
+QString TransactionRepository::hasTransferPartnerSql(const QString& alias)
+{
+    // The link is looked up by its key, and only for rows that have one.
+    return QStringLiteral("(COALESCE(%1.transfer_link_id, '') <> '' AND %1.transfer_link_id <> %1.id AND EXISTS "
+                          "(SELECT 1 FROM transactions p WHERE p.id = %1.transfer_link_id AND p.transfer_link_id = "
+                          "%1.id))")
+        .arg(alias);
+}
+
+std::optional<QStringList> TransactionRepository::withOneSidedLink(const QStringList& ids) const
+{
+    if (ids.isEmpty())
+        return QStringList();
+    // The ids go as one JSON list: a sync pass may have written thousands.
+    SqlStatement statement(db(),
+                           QStringLiteral("SELECT t.id FROM transactions t WHERE t.id IN (SELECT value FROM "
+                                          "json_each(?)) AND t.deleted_at IS NULL AND COALESCE(t.transfer_link_id, "
+                                          "'') <> '' AND NOT %1 ORDER BY t.id")
+                               .arg(hasTransferPartnerSql(QStringLiteral("t"))),
+                           "TransactionRepository::withOneSidedLink");
+    if (!statement.bind(QString::fromUtf8(QJsonDocument(QJsonArray::fromStringList(ids)).toJson(QJsonDocument::Compact)))
+             .exec())
+        return std::nullopt;
+    QStringList oneSided;
+    while (statement.next())
+        oneSided.append(statement.value(0).toString());
+    if (statement.failed())
+        return std::nullopt;
+    return oneSided;
 }
 
 std::optional<Transaction> TransactionRepository::latestByPayee(const QString& payee, const QString& accountId) const

@@ -46,6 +46,14 @@ public:
     // no transfer, and following it would touch an unrelated transaction.
     // Soft-deleted rows included.
     std::optional<Transaction> transferPartner(const Transaction& transaction) const;
+    // The same rule as an SQL condition on the transactions row `alias`
+    // ("t"), for queries that tell transfers apart over many rows: true when
+    // that row has an other side that names it back.
+    static QString hasTransferPartnerSql(const QString& alias);
+    // Of `ids`, the live transactions that name another as the other side of
+    // their transfer without being named back, in id order. Empty when the
+    // store could not be read.
+    std::optional<QStringList> withOneSidedLink(const QStringList& ids) const;
 
     // The latest live transaction of that payee (ignoring case), one of the
     // given account's when there is one, else of any account.

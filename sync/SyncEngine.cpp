@@ -13,7 +13,6 @@
 #include "storage/TransactionRepository.h"
 #include "sync/ParkedRecords.h"
 #include "sync/PullPage.h"
-#include "sync/TransferLinks.h"
 
 #include <QDebug>
 #include <QJsonArray>
@@ -42,6 +41,7 @@ SyncEngine::SyncEngine(TandAccount::ApiClient* api, AccountRepository* accounts,
     : QObject(parent)
     , m_api(api)
     , m_categories(categories)
+    , m_transactions(transactions)
     , m_syncedTables{accounts, categories, transactions, recurring, reconciliations}
     , m_preferences(preferences)
     , m_periodicTimer(new QTimer(this))
@@ -359,7 +359,7 @@ void SyncEngine::reportPulledRecords()
                 << "split transactions did not add up and got an uncategorized line for the difference";
     }
     // Only now: the partner of a link may come on any page of the pass.
-    if (const std::optional<QStringList> oneSided = transferlinks::oneSided(notes.linkedTransactions);
+    if (const std::optional<QStringList> oneSided = m_transactions->withOneSidedLink(notes.linkedTransactions);
         oneSided && !oneSided->isEmpty()) {
         constexpr qsizetype kNamed = 10;
         qWarning() << "Sync:" << oneSided->size()

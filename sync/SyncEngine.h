@@ -125,6 +125,7 @@ private:
 
     TandAccount::ApiClient* m_api;
     CategoryRepository* m_categories;
+    TransactionRepository* m_transactions;
     // The synced tables, for a restart that sends every row again.
     QList<SyncedRepository*> m_syncedTables;
     PreferencesRepository* m_preferences;

@@ -466,11 +466,16 @@ void TestReportService::oneSidedLinkIsOrdinaryIncomeOrSpending()
     in.transfer_link_id = out.id;
     QVERIFY(m_store->transactions.update(out));
     QVERIFY(m_store->transactions.update(in));
+    // A row that names itself is its own other side, which is none.
+    Transaction self = addTransaction(QStringLiteral("os5"), shop, day(2034, 5, 3), QStringLiteral("Refund"), 500,
+                                      {}, false);
+    self.transfer_link_id = self.id;
+    QVERIFY(m_store->transactions.update(self));
     const QDate from = day(2034, 1, 1);
     const QDate to = day(2034, 12, 31);
 
     QCOMPARE(m_reports->incomeVsExpenses(from, to, shop),
-             (QList<IncomeExpenseRow>{{QStringLiteral("2034-05"), 0, -2000, -2000}}));
+             (QList<IncomeExpenseRow>{{QStringLiteral("2034-05"), 500, -2000, -1500}}));
     QCOMPARE(m_reports->categorySpending(from, to, shop),
              (QList<CategorySpendingRow>{{QStringLiteral("Groceries"), -2000}}));
     QCOMPARE(m_reports->transactionReport(from, to, shop, {}).value(0).categoryName, QStringLiteral("Groceries"));
