@@ -7,6 +7,7 @@
 #include "storage/RecordId.h"
 #include "storage/RecordSchema.h"
 #include "storage/SplitLineRepository.h"
+#include "storage/SqlStatement.h"
 #include "storage/Timestamp.h"
 
 #include <QSqlError>
@@ -276,11 +277,13 @@ bool BackupRestore::makeSplitsWhole()
         case SplitLineRepository::Balance::RemainderAdded:
             ++m_splitRemainders;
             break;
-        case SplitLineRepository::Balance::Failed:
+        case SplitLineRepository::Balance::BeyondAnyAmount:
             m_errors << tr("split_lines: the lines of transaction %1 do not add up to its amount, and no line could "
                            "be added for the difference")
                             .arg(BackupTable::shortId(id));
             break;
+        case SplitLineRepository::Balance::Failed:
+            return fail(SqlStatement::lastFailure());
         }
     }
     return true;

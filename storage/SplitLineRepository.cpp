@@ -74,7 +74,7 @@ SplitLineRepository::Balance SplitLineRepository::balance(const QString& transac
     if (!remainder.fits() || qAbs(remainder.value()) > kMaxAmountMinorUnits) {
         qWarning().noquote() << "The split lines of transaction" << transactionId
                              << "are beyond any amount: no remainder line added";
-        return Balance::Failed;
+        return Balance::BeyondAnyAmount;
     }
     SplitLine line;
     line.id = newRecordId();

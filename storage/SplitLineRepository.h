@@ -21,12 +21,19 @@ public:
     QList<SplitLine> listByTransaction(const QString& transactionId) const;
     bool deleteByTransaction(const QString& transactionId);
 
-    enum class Balance { Whole, RemainderAdded, Failed };
+    enum class Balance {
+        Whole,
+        RemainderAdded,
+        // The lines are so far from the amount that no line can hold the
+        // difference; they are left as they are (logged).
+        BeyondAnyAmount,
+        // The lines could not be read or the line could not be written.
+        Failed,
+    };
     // A split is whole only when its lines add up to its amount, as the split
     // editor keeps them. Lines that came from outside the editor (a backup,
     // the sync service) and do not get one more, uncategorized, for the
-    // difference, stamped with `stamp`. Failed when the lines cannot be read,
-    // the line cannot be written or the difference is beyond any amount.
+    // difference, stamped with `stamp`.
     Balance balance(const QString& transactionId, qint64 amount, const QDateTime& stamp);
 
 private:

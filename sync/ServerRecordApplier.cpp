@@ -2,7 +2,6 @@
 
 #include "storage/AccountRepository.h"
 #include "storage/CategoryRepository.h"
-#include "storage/Money.h"
 #include "storage/RecordId.h"
 #include "storage/RecordSchema.h"
 #include "storage/ReconciliationRepository.h"
@@ -365,24 +364,22 @@ bool ServerRecordApplier::writeSplitLines(const Transaction& written, const std:
 }
 
 // A split shows its lines as the whole of its amount: lines that do not add
-// up to it (none at all, say) get one more for the difference.
-bool ServerRecordApplier::makeSplitWhole(const Transaction& written, const std::optional<QList<SplitLine>>& serverLines)
+// up to it (none at all, say) get one more for the difference. Lines so far
+// from the amount that no line can hold the difference stay as they came;
+// the store refuses no page for that.
+bool ServerRecordApplier::makeSplitWhole(const Transaction& written)
 {
     switch (m_splitLines->balance(written.id, written.amount, written.updated_at)) {
-    case SplitLineRepository::Balance::Whole:
-        return true;
     case SplitLineRepository::Balance::RemainderAdded:
         ++m_notes.splitsMadeWhole;
+        return true;
+    case SplitLineRepository::Balance::Whole:
+    case SplitLineRepository::Balance::BeyondAnyAmount:
         return true;
     case SplitLineRepository::Balance::Failed:
         break;
     }
-    // Lines so far from the amount that no line can hold the difference stay
-    // as they came; the store refuses no page for that.
-    MoneySum difference(written.amount);
-    for (const SplitLine& line : serverLines ? *serverLines : m_splitLines->listByTransaction(written.id))
-        difference -= line.amount;
-    return !difference.fits() || qAbs(difference.value()) > kMaxAmountMinorUnits;
+    return false;
 }
 
 ServerRecordApplier::Notes ServerRecordApplier::takeNotes()
@@ -450,6 +447,6 @@ ServerRecordApplier::Outcome ServerRecordApplier::applyTransactionChange(const Q
                          return false;
                      if (written.isTransfer() && !written.deleted_at)
                          m_notes.linkedTransactions.append(written.id);
-                     return !written.is_split || written.deleted_at || makeSplitWhole(written, serverLines);
+                     return !written.is_split || written.deleted_at || makeSplitWhole(written);
                  });
 }

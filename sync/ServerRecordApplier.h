@@ -88,7 +88,7 @@ private:
     bool writeSplitLines(const Transaction& written, const std::optional<Transaction>& before,
                          const std::optional<QList<SplitLine>>& serverLines);
     // False when the store failed.
-    bool makeSplitWhole(const Transaction& written, const std::optional<QList<SplitLine>>& serverLines);
+    bool makeSplitWhole(const Transaction& written);
 
     AccountRepository* m_accounts;
     CategoryRepository* m_categories;
