@@ -225,7 +225,7 @@ bool BackupRestore::checkTransferSides(const TableRun& run)
                                                                   : run.local.value(side.link, linkColumn).toString();
             if ((linkBack != side.id || side.link == side.id) && ++oneSided <= kNamedOneSidedLinks) {
                 qWarning().noquote() << "Backup restore:" << side.entry << "names"
-                                     << BackupTable::shortId(side.link)
+                                     << shortRecordId(side.link)
                                      << "as the other side of its transfer, which does not name it back;"
                                      << "it counts as an ordinary transaction";
             }
@@ -238,7 +238,7 @@ bool BackupRestore::checkTransferSides(const TableRun& run)
         if (!exec(unlink, {side.id}))
             return false;
         m_errors << tr("%1: the other side of its transfer, %2, is not restored; it is kept as an ordinary transaction")
-                        .arg(side.entry, BackupTable::shortId(side.link));
+                        .arg(side.entry, shortRecordId(side.link));
     }
     if (oneSided > kNamedOneSidedLinks) {
         qWarning().noquote() << "Backup restore:" << oneSided - kNamedOneSidedLinks
@@ -280,7 +280,7 @@ bool BackupRestore::makeSplitsWhole()
         case SplitLineRepository::Balance::BeyondAnyAmount:
             m_errors << tr("split_lines: the lines of transaction %1 do not add up to its amount, and no line could "
                            "be added for the difference")
-                            .arg(BackupTable::shortId(id));
+                            .arg(shortRecordId(id));
             break;
         case SplitLineRepository::Balance::Failed:
             return fail(SqlStatement::lastFailure());
@@ -316,7 +316,7 @@ bool BackupRestore::restoreSplitLines(int index)
             // The parent's own row already says why it stayed out.
             if (!holds(m_archived, table.parentTable(), parentId))
                 m_errors << tr("%1: %2 %3 is not restored from this backup")
-                                .arg(entry.name, table.parentColumn(), BackupTable::shortId(parentId));
+                                .arg(entry.name, table.parentColumn(), shortRecordId(parentId));
             continue;
         }
         step();
@@ -415,7 +415,7 @@ std::optional<QVariantList> BackupRestore::readRow(const BackupTable& table, con
     // even name its entry in the next backup.
     if (id.size() > kMaxRecordIdLength) {
         m_errors << tr("%1: the id starting \"%2\" is longer than %3 characters; the row is not restored")
-                        .arg(table.folder(), BackupTable::shortId(id))
+                        .arg(table.folder(), shortRecordId(id))
                         .arg(kMaxRecordIdLength);
         return std::nullopt;
     }
@@ -436,7 +436,7 @@ BackupRestore::Outcome BackupRestore::restoreRow(TableRun& run, QVariantList& va
         const QString parentId = values.at(table.indexOf(table.parentColumn())).toString();
         if (!holds(m_localParents, table.parentTable(), parentId) && !holds(m_restored, table.parentTable(), parentId))
             return skip(
-                tr("%1: %2 %3 does not exist").arg(entry, table.parentColumn(), BackupTable::shortId(parentId)));
+                tr("%1: %2 %3 does not exist").arg(entry, table.parentColumn(), shortRecordId(parentId)));
     }
 
     values[table.indexOf(kSyncStatus)] = syncStatusToString(SyncStatus::Pending);
@@ -582,7 +582,7 @@ bool BackupRestore::keepsBalances(const TableRun& run, const QString& id, const 
         balance += m_startingBalances.value(it.key());
         if (!balance.fits()) {
             skip(tr("%1: the amount would take the balance of account %2 beyond what a balance can hold")
-                     .arg(entry, BackupTable::shortId(it.key())));
+                     .arg(entry, shortRecordId(it.key())));
             return false;
         }
     }

@@ -261,7 +261,7 @@ BackupService::Made BackupService::makeBackup()
             const QByteArray document = QJsonDocument(table->toJson(query)).toJson(QJsonDocument::Compact);
             // Rows a restore would refuse are left out, named, rather than
             // make every later backup fail.
-            const QString row = QStringLiteral("%1 \"%2\"").arg(table->folder(), BackupTable::shortId(id));
+            const QString row = QStringLiteral("%1 \"%2\"").arg(table->folder(), shortRecordId(id));
             if (id.size() > kMaxRecordIdLength) {
                 qWarning().noquote() << "Backup export left out" << row << "- its id is longer than"
                                      << kMaxRecordIdLength << "characters";

@@ -243,18 +243,6 @@ const QList<const BackupTable*>& BackupTable::all()
     return tables;
 }
 
-QString BackupTable::shortId(const QString& id)
-{
-    // Whole up to a little beyond our own ids' 36 characters.
-    constexpr qsizetype kWhole = 40;
-    constexpr qsizetype kShown = 24;
-    if (id.size() <= kWhole)
-        return id;
-    // Not half a character: a surrogate pair stays whole or goes.
-    const qsizetype shown = id.at(kShown - 1).isHighSurrogate() ? kShown - 1 : kShown;
-    return id.left(shown) + QChar(0x2026);
-}
-
 QString BackupTable::selectStatement() const
 {
     return QStringLiteral("SELECT %1 FROM %2").arg(m_columns.join(QStringLiteral(", ")), m_table);

@@ -26,10 +26,6 @@ public:
     // The six tables in restore order: every parent before its children.
     static const QList<const BackupTable*>& all();
 
-    // An id as a message names it: whole when short, else its start and an
-    // ellipsis, so that an id made huge cannot swamp a message or the log.
-    static QString shortId(const QString& id);
-
     // The archive folder ("recurring") and the table ("recurring_transactions").
     QString folder() const { return m_folder; }
     QString table() const { return m_table; }

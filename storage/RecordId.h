@@ -8,6 +8,11 @@
 // file in a backup.
 inline constexpr qsizetype kMaxRecordIdLength = 256;
 
+// An id (or another text from outside) as a message or the log names it:
+// whole when short, else its start and an ellipsis, so that one made huge
+// cannot swamp a message or the log.
+QString shortRecordId(const QString& id);
+
 // A new record's id: a random UUID without braces, the form every table and
 // the sync service use.
 QString newRecordId();

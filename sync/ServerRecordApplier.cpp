@@ -75,14 +75,6 @@ bool isOverlongId(const QJsonValue& value)
     return value.isString() && value.toString().size() > kMaxRecordIdLength;
 }
 
-// Texts from the service as a log line shows them: an id meant to break
-// things may be thousands of characters long.
-QString shown(const QString& text)
-{
-    constexpr qsizetype kShownLength = 64;
-    return text.size() > kShownLength ? text.left(kShownLength) + QStringLiteral("…") : text;
-}
-
 struct KeyValue
 {
     Presence presence = Presence::Absent;
@@ -163,7 +155,7 @@ ServerRecordApplier::Outcome ServerRecordApplier::apply(SyncedTableRepository<Re
     const JsonFieldReader fields(json);
     const QByteArray operation = QByteArray(rules.operation).append(':');
     const auto skip = [&operation](const QString& id, const char* key, const char* reason) {
-        qWarning() << operation.constData() << "skipping server record the store cannot hold:" << shown(id) << key
+        qWarning() << operation.constData() << "skipping server record the store cannot hold:" << shortRecordId(id) << key
                    << reason;
         return Outcome::Skipped;
     };
@@ -230,8 +222,8 @@ ServerRecordApplier::Outcome ServerRecordApplier::apply(SyncedTableRepository<Re
         if (column.kind != ColumnKind::Choice || column.write(record).toString() == read.value.toString())
             continue;
         if (rules.choiceWithFallback && key == QLatin1String(rules.choiceWithFallback)) {
-            qWarning() << operation.constData() << "reading" << column.name << shown(read.value.toString()) << "of"
-                       << shown(record.id) << "as" << rules.fallbackText;
+            qWarning() << operation.constData() << "reading" << column.name << shortRecordId(read.value.toString()) << "of"
+                       << shortRecordId(record.id) << "as" << rules.fallbackText;
             column.read(record, QString::fromLatin1(rules.fallbackText));
         } else if (!unknownKey) {
             unknownKey = column.name;
@@ -290,7 +282,7 @@ ServerRecordApplier::Outcome ServerRecordApplier::apply(SyncedTableRepository<Re
     }
     if (unknownKey) {
         qWarning() << operation.constData() << "keeping server record this version cannot read yet:"
-                   << shown(record.id) << unknownKey << shown(unknownText);
+                   << shortRecordId(record.id) << unknownKey << shortRecordId(unknownText);
         return Outcome::NotReadable;
     }
     if constexpr (requires { record.account_id; }) {

@@ -849,7 +849,7 @@ void TestBackupService::unusableRowsAreSkippedWithAnError()
     Ledger ledger(path(QStringLiteral("ledger.db")));
     QVERIFY(ledger.isOpen());
     const QString longId(70000, u'y');
-    const QString longIdStart = BackupTable::shortId(longId);
+    const QString longIdStart = shortRecordId(longId);
     QVERIFY(ledger.accounts.insert(account(QStringLiteral("acct-local"), QStringLiteral("Local only"))));
 
     const QByteArray zip = zipOf({
@@ -1114,7 +1114,7 @@ void TestBackupService::exportLeavesOutRowsARestoreWouldRefuse()
     const QString tooLong(70000, u'x');
     QVERIFY(ledger.accounts.insert(account(tooLong, QStringLiteral("Id too long"))));
     QVERIFY(ledger.accounts.softDelete(tooLong));
-    const QString leftOutRow = QStringLiteral("accounts \"%1\"").arg(BackupTable::shortId(tooLong));
+    const QString leftOutRow = QStringLiteral("accounts \"%1\"").arg(shortRecordId(tooLong));
     QString leftOut;
     QTest::ignoreMessage(QtWarningMsg, qPrintable(QStringLiteral("Backup export left out %1 - its id is longer than "
                                                                  "256 characters")
