@@ -31,5 +31,6 @@ bool SignInQuestions::confirmHandOver(QWidget* parent, const QString& lastAccoun
         tr("Upload this ledger to the account %1?").arg(wrappable(newAccount)) + QStringLiteral("\n\n")
             + tr("This ledger holds %n transaction(s) and last synced with the account %1.", nullptr, transactionCount)
                   .arg(wrappable(lastAccount))
-            + u' ' + tr("If you choose No, %1 is signed out and the ledger stays as it is.").arg(wrappable(newAccount)));
+            + u' '
+            + tr("If you choose No, %1 is signed out and the ledger stays as it is.").arg(wrappable(newAccount)));
 }

@@ -93,8 +93,8 @@ std::optional<QStringList> TransactionRepository::withOneSidedLink(const QString
                                           "'') <> '' AND NOT %1 ORDER BY t.id")
                                .arg(hasTransferPartnerSql(QStringLiteral("t"))),
                            "TransactionRepository::withOneSidedLink");
-    if (!statement.bind(QString::fromUtf8(QJsonDocument(QJsonArray::fromStringList(ids)).toJson(QJsonDocument::Compact)))
-             .exec())
+    const QJsonDocument idList(QJsonArray::fromStringList(ids));
+    if (!statement.bind(QString::fromUtf8(idList.toJson(QJsonDocument::Compact))).exec())
         return std::nullopt;
     QStringList oneSided;
     while (statement.next())

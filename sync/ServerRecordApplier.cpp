@@ -155,8 +155,8 @@ ServerRecordApplier::Outcome ServerRecordApplier::apply(SyncedTableRepository<Re
     const JsonFieldReader fields(json);
     const QByteArray operation = QByteArray(rules.operation).append(':');
     const auto skip = [&operation](const QString& id, const char* key, const char* reason) {
-        qWarning() << operation.constData() << "skipping server record the store cannot hold:" << shortRecordId(id) << key
-                   << reason;
+        qWarning() << operation.constData() << "skipping server record the store cannot hold:" << shortRecordId(id)
+                   << key << reason;
         return Outcome::Skipped;
     };
 
@@ -222,8 +222,8 @@ ServerRecordApplier::Outcome ServerRecordApplier::apply(SyncedTableRepository<Re
         if (column.kind != ColumnKind::Choice || column.write(record).toString() == read.value.toString())
             continue;
         if (rules.choiceWithFallback && key == QLatin1String(rules.choiceWithFallback)) {
-            qWarning() << operation.constData() << "reading" << column.name << shortRecordId(read.value.toString()) << "of"
-                       << shortRecordId(record.id) << "as" << rules.fallbackText;
+            qWarning() << operation.constData() << "reading" << column.name << shortRecordId(read.value.toString())
+                       << "of" << shortRecordId(record.id) << "as" << rules.fallbackText;
             column.read(record, QString::fromLatin1(rules.fallbackText));
         } else if (!unknownKey) {
             unknownKey = column.name;
